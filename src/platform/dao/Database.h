@@ -1,0 +1,40 @@
+#pragma once
+#include "Recordset.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace dao {
+
+class Connection;   // the shared SQLite connection behind every handle on one file
+
+enum class RecordsetType { Table = 1, Dynaset = 2, Snapshot = 4 };
+
+class Database : public std::enable_shared_from_this<Database> {
+public:
+    // `source` is a table name, a saved-query name or an SQL text (SELECT ...).
+    // Throws DaoError(NoSuchObject) naming the file and the object.
+    std::unique_ptr<Recordset> OpenRecordset(const std::string& source,
+                                             RecordsetType type = RecordsetType::Dynaset);
+
+    // Runs an SQL statement that returns no rows (UPDATE, DELETE, INSERT).
+    // Parameters are bound, never spliced into the text. Returns rows affected.
+    long long Execute(const std::string& sql, const std::vector<Value>& params = {});
+
+    const std::string& path() const;
+    bool hasObject(const std::string& name) const;                 // table or saved query
+    std::vector<std::string> fieldNames(const std::string& object) const;
+    void Close();
+    bool isOpen() const;
+
+    // Internal construction (Workspace::OpenDatabase).
+    Database(std::shared_ptr<Connection> connection, bool readOnly);
+    std::shared_ptr<Connection> connection() const { return m_connection; }
+private:
+    std::shared_ptr<Connection> m_connection;
+    bool m_readOnly = false;
+    bool m_open = true;
+};
+
+}  // namespace dao

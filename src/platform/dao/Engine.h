@@ -1,0 +1,62 @@
+#pragma once
+// The database engine: one engine per process, its first workspace, and the
+// databases opened through it. Built on SQLite; a period file is an SQLite file.
+
+#include "Database.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace dao {
+
+class Workspace;
+
+// Failures injected into writes, so that tests can prove a failed write leaves
+// nothing half-written. Counting starts when the plan is set.
+struct FailurePlan {
+    enum class Kind { None, WriteFails, DiskFull };
+    Kind kind = Kind::None;
+    int failOnWrite = 0;      // the n-th write statement (1-based) from now fails
+    bool everyWriteAfter = false;  // and every one after it
+};
+
+class DBEngine {
+public:
+    static DBEngine& instance();                       // created on first use
+    std::shared_ptr<Workspace> Workspaces(int index);  // only index 0 exists
+
+    void setFailurePlan(const FailurePlan& plan);      // tests only
+    void clearFailurePlan();
+
+    // Used by the layer itself: counts a write and throws DaoError when the plan says so.
+    void countWrite(const std::string& what);
+private:
+    DBEngine() = default;
+    std::shared_ptr<Workspace> m_workspace;
+    FailurePlan m_plan;
+    int m_writesSincePlan = 0;
+};
+
+class Workspace : public std::enable_shared_from_this<Workspace> {
+public:
+    // Opens the file shared, for reading and writing. Throws DaoError
+    // (CannotOpen, NotAPeriodFile) with a clear message; the file is left untouched.
+    std::shared_ptr<Database> OpenDatabase(const std::string& path, bool readOnly = false);
+
+    // A transaction covers every database opened through this workspace.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
+    bool inTransaction() const { return m_depth > 0; }
+
+    void Close();   // forgets its databases; handles still held elsewhere stay usable
+
+    // used by Database
+    void registerDatabase(const std::shared_ptr<Database>& db);
+private:
+    std::vector<std::weak_ptr<Database>> m_databases;
+    int m_depth = 0;
+};
+
+}  // namespace dao
