@@ -13,6 +13,13 @@
 //  - newPage() only marks a page break; the break happens when something is
 //    drawn next. So a print run never ends with an empty page.
 //  - endDoc() finishes the document; the next drawing starts a new one.
+//  - So no page is ever empty: a new page marked twice, or before anything of
+//    the document was drawn, gives no blank sheet, and printing an empty text
+//    only moves the position. newPage() and endDoc() put the position back to
+//    (0, 0) at once.
+//  - A text that would reach below the printable height starts a new page by
+//    itself (the device's own page overflow) and is drawn at the top, at the
+//    same x.
 
 #include <string>
 
@@ -57,6 +64,12 @@ protected:
     virtual void drawText(double x, double y, const std::string& text) = 0;
     virtual void endDocument() = 0;
     virtual void fontChanged() {}
+    // Told of every newPage() and endDoc() call, also when it has nothing to
+    // break or to end (for recording).
+    virtual void newPageCalled() {}
+    virtual void endDocCalled() {}
+    // The print column of the text being drawn by printAtColumn(), 0 otherwise.
+    int drawColumn() const { return m_drawColumn; }
 
 private:
     void ensurePage();
@@ -68,6 +81,7 @@ private:
     int m_page = 0;
     bool m_documentOpen = false;
     bool m_pageBreakPending = false;
+    int m_drawColumn = 0;
 };
 
 }  // namespace printing

@@ -1,0 +1,31 @@
+#pragma once
+// Prints on a printer of the system (QPrinter), on the paper that printer is
+// set up for.
+
+#include "platform/printing/PaintedPrinter.h"
+
+#include <QPrinter>
+
+class QPrinterInfo;
+
+namespace printing {
+
+class SystemPrinter : public PaintedPrinter {
+public:
+    explicit SystemPrinter(const QPrinterInfo& info);
+    ~SystemPrinter() override;
+
+    double scaleWidth() const override;
+    double scaleHeight() const override;
+
+    // The printer itself, for the printer set-up dialog.
+    QPrinter& qprinter() { return m_printer; }
+
+protected:
+    QPagedPaintDevice* openDevice(std::string& failure) override;
+
+private:
+    QPrinter m_printer;
+};
+
+}  // namespace printing

@@ -1,0 +1,115 @@
+#include "platform/ui/QtDialogs.h"
+
+#include "platform/printing/Printer.h"
+#include "platform/printing/SystemPrinter.h"
+#include "platform/ui/SendKeys.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace ui {
+
+QStringList toQtNameFilters(const std::string& filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        for (QString& p : patterns) {
+            p = p.trimmed();
+            if (p == QStringLiteral("*.*"))
+                p = QStringLiteral("*");
+        }
+        result << parts[i] + QStringLiteral(" (") + patterns.join(' ') + QStringLiteral(")");
+    }
+    return result;
+}
+
+Answer QtDialogs::messageBox(const std::string& text, Buttons buttons,
+                             const std::optional<std::string>& title)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QString::fromStdString(title ? *title : std::string(kProductTitle)));
+    box.setText(QString::fromStdString(text));
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    }
+}
+
+void QtDialogs::beep()
+{
+    QApplication::beep();
+}
+
+FileOpenResult QtDialogs::openFile(const FileOpenRequest& request)
+{
+    FileOpenResult result;
+    if (!qApp) {
+        result.status = FileOpenResult::Status::Failed;
+        return result;
+    }
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (!request.title.empty())
+        dialog.setWindowTitle(QString::fromStdString(request.title));
+    const QStringList filters = toQtNameFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.front());
+    }
+    if (!request.initialDir.empty())
+        dialog.setDirectory(QString::fromStdString(request.initialDir));
+    if (!request.fileName.empty())
+        dialog.selectFile(QString::fromStdString(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return result;   // cancelled
+    result.status = FileOpenResult::Status::Chosen;
+    result.path = QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
+    return result;
+}
+
+bool QtDialogs::printerSetup()
+{
+    // The set-up applies to the printer the program prints on when that is a
+    // system printer; otherwise the dialog has nothing of the program's to set.
+    if (printing::printerConfigured()) {
+        if (auto* system = dynamic_cast<printing::SystemPrinter*>(&printing::printer())) {
+            QPrintDialog dialog(&system->qprinter(), QApplication::activeWindow());
+            return dialog.exec() == QDialog::Accepted;
+        }
+    }
+    QPrinter printer;
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::sendKeys(const std::string& keys)
+{
+    sendKeysToFocus(keys);
+}
+
+}  // namespace ui

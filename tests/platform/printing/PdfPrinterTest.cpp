@@ -1,0 +1,141 @@
+// PDF output: what a reader of the file sees (pdftotext, pdffonts from
+// poppler-utils), and the PDF files made when the system has no printer.
+#include "platform/printing/PdfPrinter.h"
+#include "platform/printing/PrinterChoice.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The output of a poppler tool on `pdf`; skips the test when the tool is missing.
+#define RUN_POPPLER(result, tool, ...)                                              \
+    if (QStandardPaths::findExecutable(tool).isEmpty())                             \
+        GTEST_SKIP() << tool " is not installed";                                   \
+    const QString result = runTool(tool, {__VA_ARGS__})
+
+QString runTool(const QString& tool, const QStringList& args)
+{
+    QProcess process;
+    process.start(tool, args);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString lineWith(const QString& text, const QString& part)
+{
+    for (const QString& line : text.split('\n'))
+        if (line.contains(part))
+            return line;
+    return {};
+}
+
+TEST(PdfPrinter, FixedPitchGothicMakesADoubleByteCharacterTwoColumns)
+{
+    printing::PdfPrinter pdf(std::string("/dev/null"));
+    pdf.setFontName("ＭＳ ゴシック");
+    pdf.setFontSize(9);
+    EXPECT_DOUBLE_EQ(pdf.textWidth("0"), 4.5);
+    EXPECT_DOUBLE_EQ(pdf.textWidth("日本語"), 6 * 4.5);
+    EXPECT_DOUBLE_EQ(pdf.textWidth("ｶﾅ12"), 4 * 4.5);
+    EXPECT_DOUBLE_EQ(pdf.textHeight("1"), 9.0);
+}
+
+TEST(PdfPrinter, TextIsSelectableAtItsColumnsWithFontsEmbedded)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("run.pdf").toStdString();
+    {
+        printing::PdfPrinter pdf(path);
+        pdf.setFontSize(9);
+        pdf.printAtColumn(1, "1234567890123456789012345678901234567890");   // a ruler
+        pdf.printAtColumn(10, "日本語の行", false);
+        pdf.printAtColumn(30, "ABC123");
+        pdf.printAtColumn(10, "Total", false);
+        pdf.printAtColumn(30, "1,234,567");
+        pdf.setFontName("ＭＳ 明朝");
+        pdf.printAtColumn(10, "明朝の行");
+        pdf.newPage();
+        pdf.endDoc();
+    }
+    ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(path)));
+
+    RUN_POPPLER(text, "pdftotext", "-layout", QString::fromStdString(path), "-");
+    const QString japanese = lineWith(text, "日本語の行");
+    EXPECT_EQ(japanese.indexOf("日本語の行"), 9) << japanese.toStdString();
+    EXPECT_EQ(japanese.indexOf("ABC123"), lineWith(text, "Total").indexOf("1,234,567"))
+        << text.toStdString();
+    EXPECT_EQ(lineWith(text, "Total").indexOf("1,234,567"), 29) << text.toStdString();
+    EXPECT_EQ(lineWith(text, "明朝の行").indexOf("明朝の行"), 9);
+    EXPECT_EQ(text.count('\f'), 1) << "one page: the new page before the end makes none";
+
+    RUN_POPPLER(fonts, "pdffonts", QString::fromStdString(path));
+    for (const char* family : {"IPAGothic", "IPAMincho"}) {
+        const QString row = lineWith(fonts, family);
+        ASSERT_FALSE(row.isEmpty()) << family << "\n" << fonts.toStdString();
+        EXPECT_TRUE(row.contains(" yes ")) << "not embedded: " << row.toStdString();
+    }
+}
+
+TEST(PdfFolderPrinter, EachRunIsANewFileAndTheUserIsTold)
+{
+    QTemporaryDir home;
+    const QString folder = home.filePath("印刷");   // made on the first run
+    std::vector<std::string> notices;
+    auto device = printing::makePdfFolderPrinter(folder.toStdString(),
+                                                 [&](const std::string& m) { notices.push_back(m); });
+    device->endDoc();                  // a run with nothing printed: no file, no notice
+    EXPECT_TRUE(notices.empty());
+    for (const char* text : {"一回目", "二回目"}) {
+        device->printAtColumn(10, text);
+        device->endDoc();
+    }
+    const QStringList files = QDir(folder).entryList({"*.pdf"}, QDir::Files);
+    ASSERT_EQ(files.size(), 2);
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_NE(notices[0], notices[1]);
+    for (const QString& file : files) {
+        const std::string message = printing::pdfSavedMessage(QDir(folder).filePath(file).toStdString());
+        EXPECT_NE(std::find(notices.begin(), notices.end(), message), notices.end()) << message;
+    }
+    EXPECT_EQ(printing::pdfSavedMessage("/x/a.pdf"),
+              "プリンタが見つからないため、PDFファイルに保存しました：/x/a.pdf");
+}
+
+TEST(PrinterChoice, WithoutASystemPrinterTheProgramPrintsToPdf)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this system has a default printer";
+    auto device = printing::makeDefaultPrinter(nullptr);
+    EXPECT_NE(dynamic_cast<printing::PdfPrinter*>(device.get()), nullptr);
+    EXPECT_EQ(QFileInfo(QString::fromStdString(printing::defaultPdfFolder())).fileName(),
+              QStringLiteral("Velmora印刷"));
+}
+
+TEST(PdfFolderPrinter, AFolderThatCannotBeMadeIsReportedAndNothingIsDrawn)
+{
+    QTemporaryDir home;
+    QFile blocker(home.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    std::vector<std::string> notices;
+    auto device = printing::makePdfFolderPrinter(home.filePath("file/sub").toStdString(),
+                                                 [&](const std::string& m) { notices.push_back(m); });
+    device->print("text");
+    device->endDoc();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices.front().rfind("PDFファイルを作成できませんでした：", 0), 0u) << notices.front();
+    EXPECT_NE(notices.front().find("file/sub/"), std::string::npos) << notices.front();
+}
+
+}  // namespace

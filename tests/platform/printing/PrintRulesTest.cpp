@@ -1,0 +1,204 @@
+// The printing rules of the device, seen through the recording device (9 pt:
+// one print column 4.5 pt, one text height 9 pt).
+#include "platform/printing/A4Page.h"
+#include "platform/printing/Printer.h"
+#include "platform/printing/RecordingPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using printing::PrintEvent;
+using Kind = PrintEvent::Kind;
+
+class PrintRules : public ::testing::Test {
+protected:
+    printing::RecordingPrinter& p = printing::installRecordingPrinter();
+
+    // One line pitch of the printouts: 1.3 text heights.
+    void blankLine() { p.setCurrentY(p.currentY() + 1.3 * p.textHeight("1")); p.setCurrentX(0); }
+
+    std::vector<Kind> kinds() const
+    {
+        std::vector<Kind> result;
+        for (const PrintEvent& e : p.events())
+            result.push_back(e.kind);
+        return result;
+    }
+};
+
+TEST_F(PrintRules, PagesOfARunReadBackAsPrinted)
+{
+    for (int page = 1; page <= 2; ++page) {
+        blankLine();
+        p.printAtColumn(10, "【有限会社テスト】 会計 仕訳帳  ", false);
+        p.print("    ページ " + std::to_string(page));
+        blankLine();
+        p.printAtColumn(10, "24/04/01(月) 現金");
+        p.printAtColumn(10, "24/04/02(火) 売上");
+        p.newPage();
+    }
+    p.endDoc();
+
+    const std::vector<std::string> page1 = {
+        "         【有限会社テスト】 会計 仕訳帳      ページ 1",
+        "         24/04/01(月) 現金",
+        "         24/04/02(火) 売上",
+    };
+    std::vector<std::string> page2 = page1;
+    page2[0].back() = '2';
+    ASSERT_EQ(p.pages().size(), 2u);
+    EXPECT_EQ(p.pageTexts(0), page1);
+    EXPECT_EQ(p.pageTexts(1), page2);
+    // Header at 1.3 heights; it ends the line (1.0), a blank line (1.3) follows.
+    const auto lines = p.pages()[0];
+    EXPECT_DOUBLE_EQ(lines[0].y, 1.3 * 9);
+    EXPECT_DOUBLE_EQ(lines[1].y, (1.3 + 1.0 + 1.3) * 9);
+    EXPECT_DOUBLE_EQ(lines[2].y, (1.3 + 1.0 + 1.3 + 1.0) * 9);
+    EXPECT_EQ(kinds().front(), Kind::BeginDocument);
+    EXPECT_EQ(kinds().back(), Kind::EndDoc);
+    EXPECT_EQ(p.documentCount(), 1);
+}
+
+// No page is ever empty, whatever the order of new pages and the end.
+struct EmptyPageCase {
+    const char* name;
+    std::vector<const char*> steps;   // "text", "newPage", "endDoc"
+    std::size_t pages;
+    int documents;
+};
+
+class NoEmptyPage : public PrintRules, public ::testing::WithParamInterface<EmptyPageCase> {};
+
+TEST_P(NoEmptyPage, OnlyPagesWithTextAreMade)
+{
+    for (const std::string step : GetParam().steps) {
+        if (step == "newPage")
+            p.newPage();
+        else if (step == "endDoc")
+            p.endDoc();
+        else if (step == "blank")
+            p.print("");
+        else
+            p.printAtColumn(10, step);
+    }
+    EXPECT_EQ(p.pages().size(), GetParam().pages);
+    EXPECT_EQ(p.documentCount(), GetParam().documents);
+    for (const auto& page : p.pages())
+        EXPECT_FALSE(page.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, NoEmptyPage, ::testing::Values(
+    EmptyPageCase{"NewPageThenEnd", {"a", "newPage", "endDoc"}, 1, 1},
+    EmptyPageCase{"NewPageTwice", {"a", "newPage", "newPage", "b", "endDoc"}, 2, 1},
+    EmptyPageCase{"NewPageFirst", {"newPage", "a", "endDoc"}, 1, 1},
+    EmptyPageCase{"BlankLineOnNewPage", {"a", "newPage", "blank", "endDoc"}, 1, 1},
+    EmptyPageCase{"NothingPrinted", {"newPage", "endDoc"}, 0, 0},
+    EmptyPageCase{"TwoRuns", {"a", "newPage", "endDoc", "b", "endDoc"}, 2, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PrintRules, EveryCallToNewPageAndEndDocIsRecorded)
+{
+    p.newPage();
+    p.endDoc();
+    EXPECT_EQ(kinds(), (std::vector<Kind>{Kind::NewPage, Kind::EndDoc}));
+    EXPECT_EQ(p.endDocCount(), 1);
+}
+
+TEST_F(PrintRules, PositionsAtAColumnInTheFontInForce)
+{
+    p.printAtColumn(10, "日本", false);
+    p.print("X", false);
+    p.setFontSize(12);
+    p.printAtColumn(100, "（単位：円）");
+
+    std::vector<PrintEvent> texts;
+    for (const PrintEvent& e : p.events())
+        if (e.kind == Kind::Text)
+            texts.push_back(e);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_DOUBLE_EQ(texts[0].x, 9 * 4.5);
+    EXPECT_EQ(texts[0].column, 10);
+    EXPECT_DOUBLE_EQ(texts[1].x, 9 * 4.5 + 4 * 4.5);   // after two double-byte characters
+    EXPECT_FALSE(texts[1].column.has_value());
+    EXPECT_DOUBLE_EQ(texts[2].x, 99 * 6.0);
+    EXPECT_EQ(texts[2].fontSize, 12);
+    EXPECT_EQ(texts[2].fontName, "ＭＳ ゴシック");
+    EXPECT_EQ(texts[2].page, 1);
+    EXPECT_DOUBLE_EQ(p.currentX(), 0.0);
+}
+
+TEST_F(PrintRules, EndingALineMovesDownByTheTextHeight)
+{
+    p.setCurrentX(30);
+    p.print("", false);                  // nothing drawn, nothing moved
+    EXPECT_DOUBLE_EQ(p.currentX(), 30.0);
+    p.print("");                         // a blank line: the height of "1"
+    EXPECT_DOUBLE_EQ(p.currentY(), 9.0);
+    EXPECT_DOUBLE_EQ(p.currentX(), 0.0);
+    EXPECT_FALSE(p.documentOpen());
+    p.setFontSize(16);
+    p.print("表題");
+    EXPECT_DOUBLE_EQ(p.currentY(), 9.0 + 16.0);
+}
+
+TEST_F(PrintRules, NewPageAndEndDocReturnToTheTopLeft)
+{
+    p.print("a");
+    p.setCurrentX(50);
+    p.newPage();
+    EXPECT_DOUBLE_EQ(p.currentX(), 0.0);
+    EXPECT_DOUBLE_EQ(p.currentY(), 0.0);
+    p.print("b");
+    EXPECT_EQ(p.page(), 2);
+    p.endDoc();
+    EXPECT_EQ(p.page(), 0);
+    EXPECT_DOUBLE_EQ(p.currentY(), 0.0);
+}
+
+TEST_F(PrintRules, ATextBelowTheBottomStartsANewPageAtTheTop)
+{
+    p.print("first");
+    p.setCurrentY(printing::kA4PrintableHeight - 5);   // 9 pt would not fit
+    p.printAtColumn(10, "overflow");
+    ASSERT_EQ(p.pages().size(), 2u);
+    const auto second = p.pages()[1];
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_DOUBLE_EQ(second[0].y, 0.0);
+    EXPECT_EQ(second[0].text, "         overflow");
+    EXPECT_EQ(p.page(), 2);
+    EXPECT_DOUBLE_EQ(p.currentY(), 9.0);
+
+    p.setCurrentY(printing::kA4PrintableHeight - 9);   // fits exactly: no break
+    p.print("last");
+    EXPECT_EQ(p.page(), 2);
+}
+
+TEST(PrinterChoice, TheDefaultFactoryMakesThePrinterOnceWhenNoneIsInstalled)
+{
+    printing::installPrinter(nullptr);
+    int made = 0;
+    printing::setDefaultPrinterFactory([&made] {
+        ++made;
+        return std::make_unique<printing::RecordingPrinter>();
+    });
+    EXPECT_TRUE(printing::printerConfigured());
+    printing::PrinterDevice& first = printing::printer();
+    EXPECT_EQ(&printing::printer(), &first);
+    EXPECT_EQ(made, 1);
+    printing::setDefaultPrinterFactory(nullptr);
+}
+
+TEST(PrinterChoice, TheInstalledDeviceIsThePrinter)
+{
+    auto& first = printing::installRecordingPrinter();
+    EXPECT_EQ(&printing::printer(), &first);
+    auto previous = printing::installPrinter(std::make_unique<printing::RecordingPrinter>());
+    EXPECT_EQ(previous.get(), &first);
+    EXPECT_NE(&printing::printer(), &first);
+}
+
+}  // namespace

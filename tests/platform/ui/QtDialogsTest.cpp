@@ -1,0 +1,132 @@
+// The Qt dialogs, shown offscreen and answered by a timer that finds the
+// modal dialog.
+#include "platform/ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Runs `answer` on the modal dialog once it is shown.
+void whenModal(std::function<void(QWidget*)> answer)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        }
+    });
+    timer->start(10);
+}
+
+TEST(QtNameFilters, KeepEachDescriptionAndMatchItsPattern)
+{
+    EXPECT_EQ(ui::toQtNameFilters("Microsoft Access MDB (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*"),
+              (QStringList{"Microsoft Access MDB (*.mdb) (*.mdb)", "すべてのﾌｧｲﾙ (*.*) (*)"}));
+    EXPECT_EQ(ui::toQtNameFilters("テキスト|*.txt;*.csv"), QStringList{"テキスト (*.txt *.csv)"});
+    EXPECT_TRUE(ui::toQtNameFilters("").isEmpty());
+}
+
+struct BoxCase {
+    ui::Buttons buttons;
+    std::optional<std::string> title;
+    QMessageBox::StandardButton press;
+    ui::Answer answer;
+    const char* caption;
+};
+
+class QtMessageBox : public ::testing::TestWithParam<BoxCase> {};
+
+TEST_P(QtMessageBox, ShowsTheButtonsAndTitleAndReturnsThePressedOne)
+{
+    const BoxCase c = GetParam();
+    QString caption;
+    bool hasPressed = false;
+    whenModal([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        EXPECT_EQ(box->text(), QStringLiteral("よろしいですか？"));
+        QAbstractButton* button = box->button(c.press);
+        hasPressed = button != nullptr;
+        if (button)
+            button->click();
+        else
+            box->reject();
+    });
+    EXPECT_EQ(ui::QtDialogs().messageBox("よろしいですか？", c.buttons, c.title), c.answer);
+    EXPECT_TRUE(hasPressed);
+    EXPECT_EQ(caption.toStdString(), c.caption);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, QtMessageBox, ::testing::Values(
+    BoxCase{ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::No, ui::Answer::No, "仕訳入力"},
+    BoxCase{ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::Yes, ui::Answer::Yes, "仕訳入力"},
+    BoxCase{ui::Buttons::Ok, std::nullopt, QMessageBox::Ok, ui::Answer::Ok, "Velmora"},
+    BoxCase{ui::Buttons::OkCancel, std::string("ＣＳＶファイル作成"), QMessageBox::Cancel, ui::Answer::Cancel,
+            "ＣＳＶファイル作成"}));
+
+TEST(QtFileDialog, CancelIsNotAChoiceAndAnExistingFileIsChosen)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("会社第3期.mdb");
+    QFile(file).open(QIODevice::WriteOnly);
+
+    ui::FileOpenRequest request;
+    request.filter = "Microsoft Access MDB (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*";
+    request.title = "Microsoft Access データベース設定";
+    request.initialDir = dir.path().toStdString();
+
+    QString title;
+    QStringList filters;
+    whenModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        dialog->reject();
+    });
+    const auto cancelled = ui::QtDialogs().openFile(request);
+    EXPECT_EQ(cancelled.status, ui::FileOpenResult::Status::Cancelled);
+    EXPECT_EQ(title.toStdString(), request.title);
+    EXPECT_EQ(filters.size(), 2);
+
+    request.fileName = "会社第3期.mdb";
+    whenModal([&](QWidget* w) { static_cast<QDialog*>(w)->accept(); });   // QFileDialog::accept checks the file
+    const auto chosen = ui::QtDialogs().openFile(request);
+    EXPECT_EQ(chosen.status, ui::FileOpenResult::Status::Chosen);
+    EXPECT_EQ(chosen.path, file.toStdString());
+}
+
+TEST(QtSendKeys, TabMovesTheFocusToTheNextField)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* first = new QLineEdit;
+    auto* second = new QLineEdit;
+    layout->addWidget(first);
+    layout->addWidget(second);
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+    first->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), first);
+
+    ui::QtDialogs().sendKeys("{TAB}");
+    EXPECT_EQ(QApplication::focusWidget(), second);
+}
+
+}  // namespace
