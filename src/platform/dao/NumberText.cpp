@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cmath>
 #include <system_error>
 
@@ -91,13 +92,12 @@ std::string formatDouble(double d)
     if (d == 0.0) return "0";            // also -0
     if (std::isnan(d)) return "NaN";
     if (std::isinf(d)) return d < 0 ? "-Infinity" : "Infinity";
-    char buf[400];
-    const double mag = std::fabs(d);
-    const auto format = (mag >= 1e15 || mag < 1e-9) ? std::chars_format::scientific : std::chars_format::fixed;
-    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, d, format);
-    (void)ec;
-    std::string text(buf, ptr);
-    // Upper-case exponent as in "1E+20".
+    // Fifteen significant digits, as the engine shows a double: 0.1 + 0.2
+    // reads "0.3" and 1000 * 0.08 reads "80"; exponent form only below 1E-04
+    // and from 1E+15.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", d);
+    std::string text(buf);
     for (char& c : text) if (c == 'e') c = 'E';
     return text;
 }

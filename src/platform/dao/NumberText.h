@@ -18,8 +18,8 @@ struct Number {
 
 std::optional<Number> parse(std::string_view text);
 
-// Shortest text that reads back as the same double, never in exponent form
-// for ordinary amounts, with no trailing zeros ("3.5", "1000", "0.1").
+// A double in at most fifteen significant digits, with no trailing zeros
+// ("3.5", "1000", "0.1"); exponent form only for very large or small values.
 std::string formatDouble(double d);
 
 }  // namespace dao::numbertext
