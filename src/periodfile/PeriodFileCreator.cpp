@@ -1,0 +1,148 @@
+#include "periodfile/PeriodFileCreator.h"
+
+#include "periodfile/Schema.h"
+#ifdef VELMORA_HAVE_STANDARD_CONTENTS
+#include "periodfile/StandardContents.h"
+#endif
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+
+namespace periodfile {
+
+namespace {
+
+// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
+long long daysFromCivil(long long y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<long long>(doe) - 719468;
+}
+
+void civilFromDays(long long z, int& y, unsigned& m, unsigned& d) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const unsigned doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    d = doy - (153 * mp + 2) / 5 + 1;
+    m = mp < 10 ? mp + 3 : mp - 9;
+    y = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
+}
+
+unsigned daysInMonth(int y, unsigned m) {
+    static const unsigned days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (m == 2 && ((y % 4 == 0 && y % 100 != 0) || y % 400 == 0)) return 29;
+    return days[m - 1];
+}
+
+bool parseDate(const std::string& text, int& y, unsigned& m, unsigned& d) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (text[i] < '0' || text[i] > '9') return false;
+    y = std::stoi(text.substr(0, 4));
+    m = static_cast<unsigned>(std::stoi(text.substr(5, 2)));
+    d = static_cast<unsigned>(std::stoi(text.substr(8, 2)));
+    return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= daysInMonth(y, m);
+}
+
+void exec(sqlite3* db, const char* sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        std::string message = error ? error : sqlite3_errmsg(db);
+        sqlite3_free(error);
+        throw std::runtime_error(message);
+    }
+}
+
+// The settings row: the first row of 会計設定 when the standard contents made
+// one, else a new row.
+void writeSettings(sqlite3* db, const NewPeriod& settings, const std::string& lastDay) {
+    const bool hasRow = [&] {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, "SELECT 1 FROM \"会計設定\" LIMIT 1", -1, &st, nullptr);
+        const bool found = st && sqlite3_step(st) == SQLITE_ROW;
+        sqlite3_finalize(st);
+        return found;
+    }();
+    const char* sql = hasRow
+        ? "UPDATE \"会計設定\" SET \"事業所名\" = ?1, \"会計年度\" = ?2, \"会計期間開始日\" = ?3,"
+          " \"会計期間終了日\" = ?4, \"決算報告日\" = ?4"
+          " WHERE rowid = (SELECT min(rowid) FROM \"会計設定\")"
+        : "INSERT INTO \"会計設定\" (\"事業所名\", \"会計年度\", \"会計期間開始日\", \"会計期間終了日\", \"決算報告日\")"
+          " VALUES (?1, ?2, ?3, ?4, ?4)";
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(db));
+    sqlite3_bind_text(st, 1, settings.company.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_int(st, 2, settings.period);
+    sqlite3_bind_text(st, 3, settings.firstDay.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(st, 4, lastDay.c_str(), -1, SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(st);
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(db));
+}
+
+}  // namespace
+
+std::optional<std::string> periodLastDay(const std::string& firstDay) {
+    int y;
+    unsigned m, d;
+    if (!parseDate(firstDay, y, m, d)) return std::nullopt;
+    // The same day a year later (29 February runs on to 1 March), less one day.
+    const long long last = daysFromCivil(y + 1, m, 1) + (d - 1) - 1;
+    int ly;
+    unsigned lm, ld;
+    civilFromDays(last, ly, lm, ld);
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", ly, lm, ld);
+    return std::string(text);
+}
+
+void createPeriodFile(const std::string& path, const NewPeriod& settings) {
+    std::error_code error;
+    if (std::filesystem::exists(path, error))
+        throw std::runtime_error("ファイル「" + path + "」は既にあります。上書きはしません");
+    const std::optional<std::string> lastDay = periodLastDay(settings.firstDay);
+    if (!lastDay)
+        throw std::runtime_error("期首日「" + settings.firstDay + "」は YYYY-MM-DD 形式の正しい日付ではありません");
+    if (settings.period < 1 || settings.period > 9999)
+        throw std::runtime_error("会計年度（期）は 1 から 9999 の数でなければなりません");
+
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+        != SQLITE_OK) {
+        std::string message = db ? sqlite3_errmsg(db) : "SQLite を開けません";
+        sqlite3_close(db);
+        throw std::runtime_error("ファイル「" + path + "」を作れません：" + message);
+    }
+    try {
+        createSchema(db);
+        // The contents and the settings row in one transaction; a failure
+        // anywhere also removes the file, so no half-prepared file is left.
+        exec(db, "BEGIN IMMEDIATE");
+        try {
+#ifdef VELMORA_HAVE_STANDARD_CONTENTS
+            insertStandardContents(db);
+#endif
+            writeSettings(db, settings, *lastDay);
+            exec(db, "COMMIT");
+        } catch (...) {
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+        sqlite3_close(db);
+    } catch (const std::exception& e) {
+        sqlite3_close(db);
+        std::filesystem::remove(path, error);
+        throw std::runtime_error("期ファイル「" + path + "」を作れませんでした：" + e.what());
+    }
+}
+
+}  // namespace periodfile
