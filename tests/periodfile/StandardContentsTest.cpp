@@ -66,8 +66,9 @@ TEST_F(StandardContentsTest, EveryNameTheProgramLooksUpIsThereOnce) {
     for (const LookedUpName& looked : kLookedUpNames) {
         const std::string name = looked.name;
         EXPECT_EQ(single("SELECT count(*) FROM Q_勘定科目コード表 WHERE 勘定科目名 = '" + name + "'"), "1") << name;
-        if (looked.mustBeInUse)
+        if (looked.mustBeInUse) {
             EXPECT_EQ(single("SELECT count(*) FROM Q_使用勘定科目表 WHERE 勘定科目名 = '" + name + "'"), "1") << name;
+        }
         EXPECT_EQ(single("SELECT 名称変更不可 FROM 勘定科目コード表 WHERE 勘定科目名 = '" + name + "'"), "1") << name;
     }
 }
