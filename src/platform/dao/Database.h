@@ -25,6 +25,8 @@ public:
     const std::string& path() const;
     bool hasObject(const std::string& name) const;                 // table or saved query
     std::vector<std::string> fieldNames(const std::string& object) const;
+    // After Close the handle opens nothing more; recordsets already opened
+    // through it keep working until they are closed themselves.
     void Close();
     bool isOpen() const;
 

@@ -1,0 +1,150 @@
+#include "ColumnConversion.h"
+
+#include "DaoError.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <limits>
+
+namespace dao {
+
+namespace {
+
+// 'YYYY-MM-DD' or 'YYYY-MM-DD HH:MM:SS' as stored; anything else by Date::parse.
+std::optional<Date> parseStoredDate(const std::string& text) {
+    const auto digits = [&](size_t at, size_t count, int& out) {
+        out = 0;
+        for (size_t i = at; i < at + count; ++i) {
+            if (text[i] < '0' || text[i] > '9') return false;
+            out = out * 10 + (text[i] - '0');
+        }
+        return true;
+    };
+    Date d;
+    if ((text.size() == 10 || text.size() == 19) && text[4] == '-' && text[7] == '-' && digits(0, 4, d.year)
+        && digits(5, 2, d.month) && digits(8, 2, d.day)) {
+        if (text.size() == 10 && d.isValid()) return d;
+        if (text.size() == 19 && text[10] == ' ' && text[13] == ':' && text[16] == ':' && digits(11, 2, d.hour)
+            && digits(14, 2, d.minute) && digits(17, 2, d.second) && d.isValid())
+            return d;
+    }
+    return Date::parse(text);
+}
+
+std::string dateText(const Date& d, bool withTime) {
+    char buffer[32];
+    if (withTime)
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour, d.minute,
+                      d.second);
+    else
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buffer;
+}
+
+std::string quotedForMessage(const Value& value) {
+    try {
+        return value.toText();
+    } catch (...) {
+        return "?";
+    }
+}
+
+}  // namespace
+
+Value readColumn(sqlite3_stmt* statement, int index, ColumnType type) {
+    switch (sqlite3_column_type(statement, index)) {
+    case SQLITE_NULL: return Value();
+    case SQLITE_INTEGER: {
+        const auto n = static_cast<long long>(sqlite3_column_int64(statement, index));
+        if (type == ColumnType::Boolean) return Value(n != 0);
+        if (type == ColumnType::Real) return Value(static_cast<double>(n));
+        return Value(n);
+    }
+    case SQLITE_FLOAT: {
+        const double d = sqlite3_column_double(statement, index);
+        if (type == ColumnType::Boolean) return Value(d != 0.0);
+        return Value(d);
+    }
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
+        std::string s(text ? text : "", static_cast<size_t>(sqlite3_column_bytes(statement, index)));
+        if (type == ColumnType::Date || type == ColumnType::DateTime) {
+            if (auto date = parseStoredDate(s)) return Value(*date);
+        }
+        return Value(std::move(s));
+    }
+    }
+}
+
+Value convertForColumn(const Value& value, const ColumnInfo& column, const std::string& object) {
+    if (value.isNull()) return Value();
+    const auto mismatch = [&](const char* expected) {
+        return DaoError(DaoError::Code::TypeMismatch, "フィールド「" + column.name + "」に" + expected + "でない値「"
+                                                          + quotedForMessage(value) + "」は入りません（" + object + "）");
+    };
+    // An empty text in a column that is not text leaves the field empty (null).
+    const bool emptyText = value.kind() == ValueKind::Text && value.toText().find_first_not_of(" \t") == std::string::npos;
+    switch (column.type) {
+    case ColumnType::Text: return Value(value.toText());
+    case ColumnType::Unknown: return value;
+    case ColumnType::Date:
+    case ColumnType::DateTime: {
+        if (emptyText) return Value();
+        auto date = value.toDate();
+        if (!date || !date->isValid()) throw mismatch("日付");
+        if (column.type == ColumnType::Date) date->hour = date->minute = date->second = 0;
+        return Value(*date);
+    }
+    case ColumnType::Boolean: {
+        if (emptyText) return Value();
+        if (value.kind() == ValueKind::Boolean) return value;
+        if (value.kind() == ValueKind::Text) {
+            const std::string t = value.toText();
+            if (t == "True" || t == "true" || t == "TRUE") return Value(true);
+            if (t == "False" || t == "false" || t == "FALSE") return Value(false);
+        }
+        if (!value.isNumeric()) throw mismatch("真偽");
+        return Value(value.toDouble() != 0.0);
+    }
+    case ColumnType::Real: {
+        if (emptyText) return Value();
+        if (value.kind() == ValueKind::Boolean) return Value(std::get<bool>(value.data()) ? -1.0 : 0.0);
+        if (!value.isNumeric()) throw mismatch("数値");
+        return Value(value.toDouble());
+    }
+    case ColumnType::SmallInt:
+    case ColumnType::Integer: {
+        if (emptyText) return Value();
+        if (value.kind() == ValueKind::Boolean) return Value(std::get<bool>(value.data()) ? -1LL : 0LL);
+        if (!value.isNumeric()) throw mismatch("数値");
+        const double approx = value.toDouble();
+        const long long low = column.type == ColumnType::SmallInt ? std::numeric_limits<std::int16_t>::min()
+                                                                  : std::numeric_limits<std::int32_t>::min();
+        const long long high = column.type == ColumnType::SmallInt ? std::numeric_limits<std::int16_t>::max()
+                                                                   : std::numeric_limits<std::int32_t>::max();
+        const auto overflow = DaoError(DaoError::Code::Overflow, "フィールド「" + column.name + "」の値「"
+                                                                     + quotedForMessage(value) + "」は範囲を超えています（"
+                                                                     + object + "）");
+        if (approx < static_cast<double>(low) - 1.0 || approx > static_cast<double>(high) + 1.0) throw overflow;
+        const long long n = static_cast<long long>(value.toInt64());
+        if (n < low || n > high) throw overflow;
+        return Value(n);
+    }
+    }
+    return value;
+}
+
+Value storedForm(const Value& converted, ColumnType type) {
+    switch (converted.kind()) {
+    case ValueKind::Date: {
+        const Date& d = std::get<Date>(converted.data());
+        const bool withTime = type == ColumnType::DateTime || (type != ColumnType::Date && d.hasTime());
+        return Value(dateText(d, withTime));
+    }
+    case ValueKind::Boolean: return Value(std::get<bool>(converted.data()) ? 1LL : 0LL);
+    default: return converted;
+    }
+}
+
+}  // namespace dao

@@ -1,0 +1,267 @@
+#include "Connection.h"
+
+#include "Engine.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include <sys/stat.h>
+
+namespace dao {
+
+namespace {
+
+std::string sqliteMessage(sqlite3* db) { return db ? sqlite3_errmsg(db) : "?"; }
+
+// What the first bytes of the file say it is.
+enum class FileKind { SQLite, Access, Other, Missing, Unreadable };
+
+FileKind inspect(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return FileKind::Missing;
+    if (std::filesystem::is_directory(path, ec)) return FileKind::Unreadable;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return FileKind::Unreadable;
+    char header[32] = {};
+    in.read(header, sizeof header);
+    const auto got = in.gcount();
+    if (got >= 16 && std::memcmp(header, "SQLite format 3\0", 16) == 0) return FileKind::SQLite;
+    static const char jet[] = "\0\x01\0\0Standard Jet DB";
+    static const char ace[] = "\0\x01\0\0Standard ACE DB";
+    if (got >= 19 && (std::memcmp(header, jet, 19) == 0 || std::memcmp(header, ace, 19) == 0))
+        return FileKind::Access;
+    return FileKind::Other;
+}
+
+std::string canonicalKey(const std::string& path, bool readOnly) {
+    std::error_code ec;
+    auto canonical = std::filesystem::weakly_canonical(path, ec);
+    std::string key = ec ? path : canonical.string();
+    return key + (readOnly ? "\x01ro" : "\x01rw");
+}
+
+// The file's identity, so that a file replaced under the same name (a copy made
+// over it) gets a connection of its own.
+std::pair<unsigned long long, unsigned long long> fileIdentity(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return {0, 0};
+    return {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
+}
+
+std::map<std::string, std::weak_ptr<Connection>>& registry() {
+    static std::map<std::string, std::weak_ptr<Connection>> connections;
+    return connections;
+}
+
+}  // namespace
+
+// ---- Statement ---------------------------------------------------------------
+
+Statement::Statement(sqlite3* db, const std::string& sql, const std::string& what)
+    : m_db(db), m_what(what) {
+    const int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string message = sqliteMessage(db);
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        throw DaoError(DaoError::Code::General, "「" + what + "」を読み込めません：" + message);
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(m_stmt); }
+
+int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
+
+void Statement::bind(int index, const Value& value) {
+    int rc = SQLITE_OK;
+    switch (value.kind()) {
+    case ValueKind::Null: rc = sqlite3_bind_null(m_stmt, index); break;
+    case ValueKind::Text: {
+        const auto& s = std::get<std::string>(value.data());
+        rc = sqlite3_bind_text(m_stmt, index, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    case ValueKind::Integer: rc = sqlite3_bind_int64(m_stmt, index, std::get<std::int64_t>(value.data())); break;
+    case ValueKind::Double: rc = sqlite3_bind_double(m_stmt, index, std::get<double>(value.data())); break;
+    case ValueKind::Boolean: rc = sqlite3_bind_int(m_stmt, index, std::get<bool>(value.data()) ? 1 : 0); break;
+    case ValueKind::Date: {
+        const auto& d = std::get<Date>(value.data());
+        const std::string text = d.isoText();
+        rc = sqlite3_bind_text(m_stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    }
+    if (rc != SQLITE_OK)
+        throw DaoError(DaoError::Code::General, "「" + m_what + "」の値を渡せません：" + sqliteMessage(m_db));
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    const std::string message = sqliteMessage(m_db);
+    sqlite3_reset(m_stmt);
+    if (rc == SQLITE_FULL)
+        throw DaoError(DaoError::Code::DiskFull, "ディスクがいっぱいで「" + m_what + "」に書き込めません");
+    if (rc == SQLITE_CORRUPT || rc == SQLITE_NOTADB)
+        throw DaoError(DaoError::Code::NotAPeriodFile, "ファイルが壊れています（「" + m_what + "」）：" + message);
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+        throw DaoError(DaoError::Code::General, "「" + m_what + "」は他で使用中のため読み込めません：" + message);
+    throw DaoError(DaoError::Code::General, "「" + m_what + "」を読み込めません：" + message);
+}
+
+// ---- Connection --------------------------------------------------------------
+
+Connection::Connection(sqlite3* db, std::string path, bool readOnly)
+    : m_db(db), m_path(std::move(path)), m_readOnly(readOnly) {}
+
+Connection::~Connection() {
+    if (m_depth > 0) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close_v2(m_db);
+}
+
+std::shared_ptr<Connection> Connection::open(const std::string& path, bool readOnly) {
+    const std::string key = canonicalKey(path, readOnly);
+    auto& connections = registry();
+    if (auto it = connections.find(key); it != connections.end()) {
+        if (auto existing = it->second.lock(); existing && existing->m_identity == fileIdentity(path)) return existing;
+    }
+
+    switch (inspect(path)) {
+    case FileKind::Missing:
+        throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません（ファイルがありません）");
+    case FileKind::Unreadable:
+        throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません（ファイルを読めません）");
+    case FileKind::Access:
+        throw DaoError(DaoError::Code::NotAPeriodFile,
+                       "「" + path + "」を開けません（Access 形式のファイルです。この版の期ファイルではありません）");
+    case FileKind::Other:
+        throw DaoError(DaoError::Code::NotAPeriodFile, "「" + path + "」を開けません（期ファイルではありません）");
+    case FileKind::SQLite: break;
+    }
+
+    sqlite3* db = nullptr;
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string message = sqliteMessage(db);
+        sqlite3_close_v2(db);
+        throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません：" + message);
+    }
+    sqlite3_busy_timeout(db, 5000);
+    sqlite3_extended_result_codes(db, 0);
+
+    // Read the schema once: a damaged file fails here, before anything is written.
+    auto damaged = [&](const std::string& message) {
+        sqlite3_close_v2(db);
+        throw DaoError(DaoError::Code::NotAPeriodFile, "「" + path + "」を開けません（ファイルが壊れています：" + message + "）");
+    };
+    rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+        const std::string message = sqliteMessage(db);
+        sqlite3_close_v2(db);
+        throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません（使用中です：" + message + "）");
+    }
+    if (rc != SQLITE_OK) damaged(sqliteMessage(db));
+
+    // A period file is one self-contained file: rollback journal, never WAL.
+    if (!readOnly) {
+        sqlite3_stmt* st = nullptr;
+        std::string mode;
+        if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+            mode = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+        sqlite3_finalize(st);
+        if (mode == "wal") sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    }
+    sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
+    // Rows are read again by key in the query's order, which jumps about the
+    // table: keep a period file's pages in memory (32 MB at most).
+    sqlite3_exec(db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
+
+    auto connection = std::shared_ptr<Connection>(new Connection(db, path, readOnly));
+    connection->m_identity = fileIdentity(path);
+    connections[key] = connection;
+    return connection;
+}
+
+std::uint64_t Connection::stamp() {
+    // Writes by another connection (another process) are noticed through the
+    // data version, read at most every few milliseconds so that a walk does not
+    // pay for it on every row.
+    const auto now = std::chrono::steady_clock::now();
+    if (m_dataVersion < 0 || now - m_lastVersionCheck > std::chrono::milliseconds(20)) {
+        m_lastVersionCheck = now;
+        sqlite3_stmt* st = nullptr;
+        long long version = m_dataVersion;
+        if (sqlite3_prepare_v2(m_db, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+            version = sqlite3_column_int64(st, 0);
+        sqlite3_finalize(st);
+        if (m_dataVersion >= 0 && version != m_dataVersion) ++m_generation;
+        m_dataVersion = version;
+    }
+    return m_generation;
+}
+
+void Connection::fail(int rc, const std::string& what) const {
+    const std::string message = sqliteMessage(m_db);
+    if (rc == SQLITE_FULL)
+        throw DaoError(DaoError::Code::DiskFull,
+                       "ディスクがいっぱいで「" + what + "」に書き込めません（ファイル " + m_path + "）");
+    if (rc == SQLITE_READONLY)
+        throw DaoError(DaoError::Code::ReadOnly, "「" + what + "」に書き込めません（読み取り専用：" + m_path + "）");
+    throw DaoError(DaoError::Code::WriteFailed,
+                   "「" + what + "」に書き込めません（ファイル " + m_path + "）：" + message);
+}
+
+long long Connection::execute(const std::string& sql, const std::vector<Value>& params,
+                              const std::string& what, bool isWrite) {
+    if (isWrite && m_readOnly)
+        throw DaoError(DaoError::Code::ReadOnly, "「" + m_path + "」は読み取り専用で開かれています（" + what + "）");
+    if (isWrite) DBEngine::instance().countWrite(what);
+    Statement statement(m_db, sql, what);
+    for (size_t i = 0; i < params.size(); ++i) statement.bind(static_cast<int>(i + 1), params[i]);
+    if (isWrite) noteWrite();
+    int rc;
+    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {}
+    if (rc != SQLITE_DONE) fail(rc, what);
+    noteWrite();
+    return sqlite3_changes64(m_db);
+}
+
+void Connection::begin() {
+    const std::string sql = m_depth == 0 ? "BEGIN" : "SAVEPOINT dao_level" + std::to_string(m_depth);
+    const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) fail(rc, "BeginTrans");
+    ++m_depth;
+}
+
+void Connection::commit() {
+    if (m_depth == 0) return;
+    const std::string sql = m_depth == 1 ? "COMMIT" : "RELEASE dao_level" + std::to_string(m_depth - 1);
+    const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
+    noteWrite();
+    if (rc != SQLITE_OK) fail(rc, "CommitTrans");
+    --m_depth;
+}
+
+void Connection::rollback() {
+    if (m_depth == 0) return;
+    int rc;
+    if (m_depth == 1) {
+        rc = sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    } else {
+        const std::string name = "dao_level" + std::to_string(m_depth - 1);
+        rc = sqlite3_exec(m_db, ("ROLLBACK TO " + name + "; RELEASE " + name).c_str(), nullptr, nullptr, nullptr);
+    }
+    noteWrite();
+    --m_depth;
+    // A failed ROLLBACK of the outer level (the transaction was already undone by
+    // SQLite after an I/O error) leaves nothing to undo.
+    if (rc != SQLITE_OK && sqlite3_get_autocommit(m_db) == 0) fail(rc, "Rollback");
+}
+
+}  // namespace dao

@@ -1,0 +1,81 @@
+#pragma once
+// The one SQLite connection behind every handle on one file (per open mode).
+// Statements are prepared, run to the end and finalized within one call, so no
+// read transaction is left open between calls.
+
+#include "DaoError.h"
+#include "Value.h"
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace dao {
+
+// A prepared statement, finalized when it goes out of scope.
+class Statement {
+public:
+    Statement(sqlite3* db, const std::string& sql, const std::string& what);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int index, const Value& value);  // 1-based; the value goes in as stored
+    bool step();                               // true while a row is there
+    sqlite3_stmt* get() const { return m_stmt; }
+    int columnCount() const;
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+    std::string m_what;
+};
+
+class Connection {
+public:
+    // Opens an existing SQLite file; never creates or changes a file that is not one.
+    static std::shared_ptr<Connection> open(const std::string& path, bool readOnly);
+    ~Connection();
+
+    sqlite3* handle() const { return m_db; }
+    const std::string& path() const { return m_path; }
+    bool readOnly() const { return m_readOnly; }
+
+    // A stamp that changes whenever the file may have changed since it was taken:
+    // a write through this connection, a commit or rollback, or (checked now and
+    // then) a write by another connection.
+    std::uint64_t stamp();
+    void noteWrite() { ++m_generation; }
+
+    // Runs a statement that returns no rows; counts it as a write for the failure
+    // plan when `isWrite`. Returns the rows changed. `what` names the object.
+    long long execute(const std::string& sql, const std::vector<Value>& params,
+                      const std::string& what, bool isWrite);
+
+    // Throws the DaoError that fits the SQLite result code.
+    [[noreturn]] void fail(int rc, const std::string& what) const;
+
+    // Transactions (depth counted here; nested levels are savepoints).
+    void begin();
+    void commit();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+private:
+    Connection(sqlite3* db, std::string path, bool readOnly);
+    sqlite3* m_db;
+    std::string m_path;
+    bool m_readOnly;
+    std::uint64_t m_generation = 0;
+    long long m_dataVersion = -1;
+    std::chrono::steady_clock::time_point m_lastVersionCheck{};
+    int m_depth = 0;
+    std::pair<unsigned long long, unsigned long long> m_identity{0, 0};
+};
+
+}  // namespace dao

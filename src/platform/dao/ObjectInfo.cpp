@@ -1,0 +1,163 @@
+#include "ObjectInfo.h"
+
+#include "Connection.h"
+#include "DaoError.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <set>
+
+namespace dao {
+
+namespace {
+
+std::string upperAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && upperAscii(a) == upperAscii(b);
+}
+
+// The declared name and kind of a table or view, found without regard to ASCII case.
+bool findObject(sqlite3* db, const std::string& name, std::string& realName, std::string& type) {
+    Statement st(db, "SELECT name, type FROM sqlite_master WHERE type IN ('table','view') AND name = ?1 COLLATE NOCASE",
+                 name);
+    st.bind(1, Value(name));
+    if (!st.step()) return false;
+    realName = reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0));
+    type = reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 1));
+    return true;
+}
+
+std::string baseTableOfView(sqlite3* db, const std::string& view) {
+    std::string realName, type;
+    if (!findObject(db, "dao_updatable_views", realName, type)) return {};
+    Statement st(db, "SELECT base_table FROM dao_updatable_views WHERE view_name = ?1", view);
+    st.bind(1, Value(view));
+    if (!st.step()) return {};
+    return reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0));
+}
+
+std::set<std::string> columnsOfTable(sqlite3* db, const std::string& table) {
+    std::set<std::string> names;
+    Statement st(db, "SELECT name FROM pragma_table_info(?1)", table);
+    st.bind(1, Value(table));
+    while (st.step()) names.insert(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+    return names;
+}
+
+}  // namespace
+
+ColumnType columnTypeOf(const char* declaredType) {
+    if (!declaredType) return ColumnType::Unknown;
+    const std::string t = upperAscii(declaredType);
+    if (t.find("SMALLINT") != std::string::npos) return ColumnType::SmallInt;
+    if (t.find("BOOL") != std::string::npos || t == "BIT") return ColumnType::Boolean;
+    if (t.find("DATETIME") != std::string::npos || t.find("TIMESTAMP") != std::string::npos) return ColumnType::DateTime;
+    if (t.find("DATE") != std::string::npos) return ColumnType::Date;
+    if (t.find("INT") != std::string::npos) return ColumnType::Integer;
+    if (t.find("CHAR") != std::string::npos || t.find("TEXT") != std::string::npos || t.find("CLOB") != std::string::npos)
+        return ColumnType::Text;
+    if (t.find("REAL") != std::string::npos || t.find("FLOA") != std::string::npos || t.find("DOUB") != std::string::npos
+        || t.find("NUM") != std::string::npos || t.find("DEC") != std::string::npos || t.find("CURRENCY") != std::string::npos)
+        return ColumnType::Real;
+    return ColumnType::Unknown;
+}
+
+std::string quoteIdentifier(const std::string& name) {
+    std::string quoted = "\"";
+    for (char c : name) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+bool ObjectInfo::isSqlText(const std::string& source) {
+    auto start = source.find_first_not_of(" \t\r\n(");
+    if (start == std::string::npos) return false;
+    const std::string head = upperAscii(source.substr(start, 7));
+    return head.rfind("SELECT", 0) == 0 || head.rfind("WITH ", 0) == 0 || head.rfind("VALUES", 0) == 0;
+}
+
+int ObjectInfo::find(const std::string& field) const {
+    if (auto it = byName.find(field); it != byName.end()) return it->second;
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (!columns[i].hidden && equalsIgnoringAsciiCase(columns[i].name, field)) return static_cast<int>(i);
+    return -1;
+}
+
+std::string ObjectInfo::displayName() const {
+    if (kind != Kind::Sql) return name;
+    return name.size() > 80 ? name.substr(0, 80) + "…" : name;
+}
+
+ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& source) {
+    sqlite3* db = connection.handle();
+    ObjectInfo info;
+    info.name = source;
+    if (isSqlText(source)) {
+        info.kind = Kind::Sql;
+        info.selectSql = source;
+    } else {
+        std::string realName, type;
+        if (source.empty() || !findObject(db, source, realName, type))
+            throw DaoError(DaoError::Code::NoSuchObject,
+                           "テーブルまたはクエリ「" + source + "」が見つかりません（ファイル " + connection.path() + "）");
+        info.name = realName;
+        if (type == "table") {
+            info.kind = Kind::Table;
+            info.baseTable = realName;
+            info.selectSql = "SELECT rowid AS dao_rowid, * FROM " + quoteIdentifier(realName) + " ORDER BY rowid";
+        } else {
+            info.kind = Kind::View;
+            info.baseTable = baseTableOfView(db, realName);
+            info.selectSql = "SELECT * FROM " + quoteIdentifier(realName);
+        }
+    }
+
+    sqlite3_stmt* raw = nullptr;
+    const int rc = sqlite3_prepare_v2(db, info.selectSql.c_str(), -1, &raw, nullptr);
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> st(raw, sqlite3_finalize);
+    if (rc != SQLITE_OK) {
+        const std::string message = sqlite3_errmsg(db);
+        if (message.rfind("no such table", 0) == 0)
+            throw DaoError(DaoError::Code::NoSuchObject,
+                           "テーブルまたはクエリ「" + message.substr(message.find(':') + 2) + "」が見つかりません（ファイル "
+                               + connection.path() + "）");
+        if (message.rfind("no such column", 0) == 0)
+            throw DaoError(DaoError::Code::NoSuchField,
+                           "フィールド「" + message.substr(message.find(':') + 2) + "」はありません（" + info.displayName() + "）");
+        throw DaoError(DaoError::Code::Syntax, "SQL 文「" + info.displayName() + "」を実行できません：" + message
+                                                   + "（ファイル " + connection.path() + "）");
+    }
+    if (sqlite3_stmt_readonly(st.get()) == 0)
+        throw DaoError(DaoError::Code::Syntax, "「" + info.displayName() + "」は行を返す SQL 文ではありません");
+
+    std::set<std::string> baseColumns;
+    if (!info.baseTable.empty()) baseColumns = columnsOfTable(db, info.baseTable);
+    const int count = sqlite3_column_count(st.get());
+    for (int i = 0; i < count; ++i) {
+        ColumnInfo column;
+        column.name = sqlite3_column_name(st.get(), i);
+        column.type = columnTypeOf(sqlite3_column_decltype(st.get(), i));
+        if (column.name == "dao_rowid") {
+            column.hidden = true;
+            if (info.keyColumn < 0) info.keyColumn = i;
+        } else if (!info.baseTable.empty() && baseColumns.count(column.name)) {
+            const char* table = sqlite3_column_table_name(st.get(), i);
+            const char* origin = sqlite3_column_origin_name(st.get(), i);
+            column.writable = table && origin && info.baseTable == table && column.name == origin;
+        }
+        if (!column.hidden && !info.byName.count(column.name)) info.byName.emplace(column.name, i);
+        info.columns.push_back(std::move(column));
+    }
+    if (info.kind == Kind::View && info.keyColumn < 0) info.baseTable.clear();
+    return info;
+}
+
+}  // namespace dao

@@ -1,0 +1,52 @@
+#pragma once
+// What a recordset source is: a table, a saved query (view) or an SQL text,
+// with its columns, their declared types, which of them can be written, and the
+// key (rowid) that identifies a row of its base table.
+
+#include "Value.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace dao {
+
+class Connection;
+
+enum class ColumnType { Unknown, Text, SmallInt, Integer, Real, Date, DateTime, Boolean };
+
+ColumnType columnTypeOf(const char* declaredType);
+
+struct ColumnInfo {
+    std::string name;
+    ColumnType type = ColumnType::Unknown;
+    bool writable = false;   // maps to the base table's column of the same name
+    bool hidden = false;     // dao_rowid: the key, not a field of the program
+};
+
+struct ObjectInfo {
+    enum class Kind { Table, View, Sql };
+    Kind kind = Kind::Table;
+    std::string name;        // the table or query name, or the SQL text
+    std::string selectSql;   // the rows, in the source's order; the key is column "dao_rowid"
+    std::string baseTable;   // where writes go; empty when not updatable
+    int keyColumn = -1;      // index of dao_rowid among the columns, -1 when none
+    std::vector<ColumnInfo> columns;
+
+    bool updatable() const { return !baseTable.empty() && keyColumn >= 0; }
+    // The column of a field name (exact, then ignoring ASCII case); -1 when none.
+    int find(const std::string& field) const;
+    // The name for messages: 「name」 for objects, the SQL text shortened.
+    std::string displayName() const;
+
+    // Throws DaoError(NoSuchObject / NoSuchField / Syntax) naming the file.
+    static ObjectInfo describe(Connection& connection, const std::string& source);
+    static bool isSqlText(const std::string& source);
+
+    std::unordered_map<std::string, int> byName;
+};
+
+// Quotes an identifier for SQL: "name" with "" for a quote.
+std::string quoteIdentifier(const std::string& name);
+
+}  // namespace dao
