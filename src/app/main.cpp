@@ -1,0 +1,44 @@
+// Velmora: the program starts with the start window.
+#include "closing/Form37.h"
+#include "frame/Fonts.h"
+#include "frame/Form1.h"
+#include "frame/WindowRegistry.h"
+#include "platform/printing/PrinterChoice.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/QtDialogs.h"
+#include "setup/Form31.h"
+#include "statements/Form34.h"
+
+#include <QApplication>
+#include <QListWidget>
+
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+
+    frame::installFontSubstitutions();
+    QApplication::setFont(frame::fixedPitchFont(9), "QListWidget");
+
+    ui::setDialogs(std::make_unique<ui::QtDialogs>());
+    printing::useSystemPrinting([](const std::string& message) {
+        ui::dialogs().messageBox(message, ui::Buttons::Ok);
+    });
+
+    frame::registerFrameWindows();
+#ifdef VELMORA_HAVE_JOURNAL
+    registerJournalWindows();
+#endif
+#ifdef VELMORA_HAVE_BOOKS
+    registerBooksWindows();
+#endif
+    registerStatementsWindows();
+    registerSetupWindows();
+    registerClosingWindows();
+
+    frame::Form1 start;
+    start.show();
+    return app.exec();
+}

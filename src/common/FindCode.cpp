@@ -1,0 +1,34 @@
+#include "common/FindCode.h"
+
+namespace o {
+
+std::string FindCode(const CodeSources& sources, int kind, const std::string& name)
+{
+    dao::Recordset* recordset = nullptr;
+    const char* searchField = nullptr;
+    const char* resultField = nullptr;
+    switch (kind) {
+    case 2:
+    case 3:
+        recordset = sources.accounts; searchField = "勘定科目名"; resultField = "勘定科目コード";
+        break;
+    case 4:
+        recordset = sources.banks; searchField = "銀行名"; resultField = "銀行コード";
+        break;
+    case 5:
+        recordset = sources.branches; searchField = "支店名"; resultField = "支店コード";
+        break;
+    default:
+        return {};
+    }
+    if (name.empty() || recordset == nullptr || recordset->isEmpty())
+        return {};
+
+    recordset->MoveFirst();
+    recordset->FindFirst(std::string(searchField) + " = " + dao::criteriaLiteral(name));
+    if (recordset->NoMatch())
+        return {};
+    return recordset->get(resultField).toText();
+}
+
+}  // namespace o

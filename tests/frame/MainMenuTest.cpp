@@ -1,0 +1,232 @@
+// The main menu: opened from the start window on the chosen line, its company
+// name and period, and the work windows its buttons open, each at most once.
+#include "FrameFixture.h"
+
+#include "common/EraYearText.h"
+#include "common/o.h"
+#include "frame/Form1.h"
+#include "frame/Form2.h"
+#include "frame/WindowRegistry.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <memory>
+
+namespace frametest {
+namespace {
+
+class MainMenuTest : public FrameFixture {
+protected:
+    void SetUp() override
+    {
+        FrameFixture::SetUp();
+        registerWindows(false);
+        first = makePeriodFile(dataDir, "甲商事第1期.mdb", "甲商事", 1, "2024-04-01", "2025-03-31");
+        second = makePeriodFile(dataDir, "乙工業第12期.mdb", "乙工業", 12, "2020-04-01", "2021-03-31");
+        writeSavedPathFile(first + "\r\n");
+        form1 = std::make_unique<frame::Form1>(startDir.string());
+    }
+
+    void TearDown() override
+    {
+        FrameFixture::TearDown();
+        form1.reset();
+    }
+
+    int rowOf(const std::string& fileName) const
+    {
+        for (int i = 0; i < form1->ListedFileCount(); ++i)
+            if (form1->FileList()[i] == fileName)
+                return i;
+        return -1;
+    }
+
+    frame::Form2* pressMenu(const std::string& fileName)
+    {
+        form1->List1()->setCurrentRow(rowOf(fileName));
+        form1->Command2(0)->click();
+        return qobject_cast<frame::Form2*>(frame::WindowRegistry::instance().window("Form2"));
+    }
+
+    static std::string caption(const QWidget* w) { return w ? s(w->windowTitle()) : std::string("(no window)"); }
+
+    std::string first, second;
+    std::unique_ptr<frame::Form1> form1;
+};
+
+TEST_F(MainMenuTest, MenuShowsTheCompanyAndThePeriodOfTheChosenLine)
+{
+    frame::Form2* menu = pressMenu("乙工業第12期.mdb");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(caption(menu), "乙工業 第12期　会計 会計総合メニュー");
+    EXPECT_EQ(s(menu->Label3(0)->text()), "乙工業");
+    EXPECT_EQ(s(menu->Label3(2)->text()), " 第12期　自2020年04月01日　至2021年03月31日");
+    EXPECT_EQ(s(menu->Frame1()->title()), "日常処理");
+    EXPECT_EQ(o::DbFileName, "乙工業第12期.mdb");
+    EXPECT_EQ(o::DbFilePath, second);
+    ASSERT_TRUE(o::CompanyDb);
+    EXPECT_EQ(o::CompanyDb->path(), second);
+    EXPECT_TRUE(o::DbWorkspace);
+}
+
+TEST_F(MainMenuTest, AnEmptyOrNullCompanyNameIsLeftOutOfTheCaptionAndTheLabelShowsTheTitle)
+{
+    for (const char* sql : {"UPDATE 会計設定 SET 事業所名 = '';", "UPDATE 会計設定 SET 事業所名 = NULL;"}) {
+        execSql(second, sql);
+        frame::Form2* menu = pressMenu("乙工業第12期.mdb");
+        ASSERT_NE(menu, nullptr) << sql;
+        EXPECT_EQ(caption(menu), " 第12期　会計 会計総合メニュー") << sql;
+        EXPECT_EQ(s(menu->Label3(0)->text()), "会計総合メニュー") << sql;
+        menu->Command2(9)->click();   // "終了"
+        delete menu;
+    }
+}
+
+TEST_F(MainMenuTest, MenuPressedAgainBringsTheMenuForwardUnchangedButWindowsOpenTheNewLine)
+{
+    frame::Form2* menu = pressMenu("甲商事第1期.mdb");
+    ASSERT_NE(menu, nullptr);
+    frame::Form2* again = pressMenu("乙工業第12期.mdb");
+    EXPECT_EQ(again, menu);
+    EXPECT_EQ(caption(menu), "甲商事 第1期　会計 会計総合メニュー");
+    EXPECT_EQ(o::DbFilePath, second);
+
+    menu->Command2(5)->click();   // "年度更新"
+    EXPECT_EQ(caption(frame::WindowRegistry::instance().window("Form37")), "乙工業 第12期　会計 年次更新");
+}
+
+TEST_F(MainMenuTest, EachMenuButtonOpensItsWindowWithItsCaption)
+{
+    frame::Form2* menu = pressMenu("甲商事第1期.mdb");
+    ASSERT_NE(menu, nullptr);
+    const struct { int index; const char* button; const char* window; const char* caption; } cases[] = {
+        {3, "決算処理", "Form34", "甲商事 第1期　会計 決算処理"},
+        {4, "導入初期設定", "Form31", "甲商事 第1期　会計 会計初期設定"},
+        {5, "年度更新", "Form37", "甲商事 第1期　会計 年次更新"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(s(menu->Command2(c.index)->text()), c.button);
+        menu->Command2(c.index)->click();
+        QWidget* window = frame::WindowRegistry::instance().window(c.window);
+        ASSERT_NE(window, nullptr) << c.window;
+        EXPECT_TRUE(window->isVisible()) << c.window;
+        EXPECT_EQ(caption(window), c.caption);
+    }
+}
+
+TEST_F(MainMenuTest, AWindowShownAgainIsBroughtForwardWithoutLoadingAgain)
+{
+    frame::Form2* menu = pressMenu("甲商事第1期.mdb");
+    ASSERT_NE(menu, nullptr);
+    menu->Command2(3)->click();
+    QWidget* closing = frame::WindowRegistry::instance().window("Form34");
+    ASSERT_NE(closing, nullptr);
+
+    execSql(first, "UPDATE 会計設定 SET 事業所名 = '甲商事（改）';");
+    menu->Command2(3)->click();
+    EXPECT_EQ(frame::WindowRegistry::instance().window("Form34"), closing);
+    EXPECT_EQ(caption(closing), "甲商事 第1期　会計 決算処理");   // not loaded again
+
+    closing->close();
+    delete closing;   // closing destroys the window
+    menu->Command2(3)->click();
+    EXPECT_EQ(caption(frame::WindowRegistry::instance().window("Form34")), "甲商事（改） 第1期　会計 決算処理");
+}
+
+TEST_F(MainMenuTest, AWindowNotAvailableYetGivesAPlainMessage)
+{
+    frame::Form2* menu = pressMenu("甲商事第1期.mdb");
+    ASSERT_NE(menu, nullptr);
+    const struct { int index; const char* message; } cases[] = {
+        {0, "「仕訳入力」の画面はまだ使えません。"},
+        {1, "「現金出納帳、取引銀行他」の画面はまだ使えません。"},
+        {2, "「総勘定元帳」の画面はまだ使えません。"},
+    };
+    for (const auto& c : cases) {
+        dialogs->expectMessage(c.message, ui::Answer::Ok);
+        menu->Command2(c.index)->click();
+    }
+    EXPECT_EQ(dialogs->pendingExpectations(), 0u);
+}
+
+TEST_F(MainMenuTest, EndClosesTheMenuAndTheStartWindowStays)
+{
+    form1->show();
+    frame::Form2* menu = pressMenu("甲商事第1期.mdb");
+    ASSERT_NE(menu, nullptr);
+    menu->Command2(3)->click();
+    menu->Command2(9)->click();
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_TRUE(form1->isVisible());
+    EXPECT_NE(frame::WindowRegistry::instance().window("Form34"), nullptr);   // work windows stay open
+}
+
+TEST_F(MainMenuTest, AnUnreadableLineGivesAMessageNamingTheFileAndNoMenu)
+{
+    makeGarbageFile(dataDir, "壊れた第1期.mdb");
+    dialogs->expectFileCancelled();
+    form1->Image2(1)->click();   // list again with the broken file
+    dialogs->expectAnyMessage(ui::Answer::Ok);
+    EXPECT_EQ(pressMenu("壊れた第1期.mdb"), nullptr);
+    const std::vector<std::string> texts = dialogs->messageTexts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_NE(texts[0].find("期ファイルを開けません"), std::string::npos) << texts[0];
+    EXPECT_NE(texts[0].find("壊れた第1期.mdb"), std::string::npos) << texts[0];
+}
+
+TEST_F(MainMenuTest, AWindowWhosePeriodFileLacksAnObjectReportsItAndIsNotShown)
+{
+    frame::Form2* menu = pressMenu("甲商事第1期.mdb");
+    ASSERT_NE(menu, nullptr);
+    execSql(first, "DROP VIEW Q_決算仕訳台帳;");
+    dialogs->expectAnyMessage(ui::Answer::Ok);
+    menu->Command2(3)->click();
+    EXPECT_EQ(frame::WindowRegistry::instance().window("Form34"), nullptr);
+    const std::vector<std::string> texts = dialogs->messageTexts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].rfind("「決算処理」の画面を開けませんでした。\n", 0), 0u) << texts[0];
+    EXPECT_NE(texts[0].find("Q_決算仕訳台帳"), std::string::npos) << texts[0];
+}
+
+TEST_F(MainMenuTest, WindowLoadsSetTheSharedStateTheirWayAndSetupSwitchesEditModeOff)
+{
+    frame::Form2* menu = pressMenu("甲商事第1期.mdb");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(o::EraRecordset);          // the menu does not open the eras
+    menu->Command2(5)->click();             // the rollover window neither
+    EXPECT_FALSE(o::EraRecordset);
+    menu->Command2(3)->click();             // the closing window does
+    ASSERT_TRUE(o::EraRecordset);
+    EXPECT_EQ(o::EraYearText(dao::Date{2024, 4, 1}), "令和6年");
+
+    o::EditMode = o::EditModeOn;
+    menu->Command2(4)->click();
+    EXPECT_EQ(o::EditMode, o::EditModeOff);
+    EXPECT_EQ(o::EraYearText(dao::Date{2019, 5, 1}), "令和元年");
+}
+
+#if defined(VELMORA_HAVE_JOURNAL) && defined(VELMORA_HAVE_BOOKS)
+TEST_F(MainMenuTest, TheDailyWorkButtonsOpenTheJournalAndBooksWindows)
+{
+    registerWindows(true);
+    frame::Form2* menu = pressMenu("甲商事第1期.mdb");
+    ASSERT_NE(menu, nullptr);
+    const struct { int index; const char* window; const char* caption; } cases[] = {
+        {0, "Form9", "甲商事 第1期　会計 仕訳入力"},
+        {1, "Form14", "甲商事 第1期　会計 管理（現金出納帳他）"},
+        {2, "Form33", "甲商事 第1期　会計 総勘定元帳"},
+    };
+    for (const auto& c : cases) {
+        menu->Command2(c.index)->click();
+        EXPECT_EQ(caption(frame::WindowRegistry::instance().window(c.window)), c.caption);
+    }
+}
+#endif
+
+}  // namespace
+}  // namespace frametest
