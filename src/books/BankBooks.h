@@ -1,0 +1,84 @@
+#pragma once
+// The bank books: for each bank account of the company, the journal rows that
+// move it, money in and money out, and the balance after each row from the
+// account's own opening balance. An account is identified by its bank code,
+// branch code and deposit kind (種別, the name of the deposit account), so two
+// accounts that share names, or an account whose bank name is missing, each
+// get their own book.
+
+#include "books/BookText.h"
+#include "books/JournalRow.h"
+#include "books/Posting.h"
+#include "platform/dao/Engine.h"
+#include "platform/printing/PrinterDevice.h"
+
+#include <string>
+#include <vector>
+
+namespace books {
+
+inline constexpr int kBankSlots = 4;   // the window shows and prints four accounts
+
+struct BankAccount {
+    std::string bankName;      // 銀行名 (joined; may be missing)
+    std::string branchName;    // 支店名
+    std::string kind;          // 種別
+    std::int64_t opening = 0;  // 期首残高 (null counts 0)
+    std::string bankCode;      // 銀行コード
+    std::string branchCode;    // 支店コード
+};
+
+BankAccount readBankAccount(dao::Recordset& accounts);   // the current row of Q_取引銀行
+
+// The rows of Q_取引銀行仕訳, read once in the query's order.
+std::vector<JournalRow> readBankJournal(dao::Recordset& bankJournal);
+
+bool carriesAccount(const JournalRow& row, const BankAccount& account);   // same bank and branch codes
+bool belongsTo(const JournalRow& row, const BankAccount& account);       // ... and the kind on one side
+Posting bankPosting(const JournalRow& row, const BankAccount& account);
+
+struct BankBook {
+    BankAccount account;
+    std::vector<std::string> lines;   // the opening line, then one line per row
+    std::int64_t balance = 0;         // after the last row
+    bool journalEmpty = false;        // Q_取引銀行仕訳 had no rows: no current-balance label
+};
+
+inline const dao::Date kBankDateStart{1900, 1, 1};   // each book's date column starts here
+
+// A row line: 128 bytes on the screen (description 34, five blanks before the
+// balance), 116 on paper (description 26, one blank).
+std::string bankRowLine(DateColumn& dates, const JournalRow& row, const Posting& posting,
+                        std::int64_t balance, int descriptionBytes, int gapBeforeBalance);
+
+BankBook bankBook(const BankAccount& account, const std::vector<JournalRow>& journal);
+
+// Label4 to Label7 of a slot.
+struct BankLabels {
+    std::string bankAndBranch;
+    std::string kind;
+    std::string opening;
+    std::string current;
+};
+BankLabels bankLabels(const BankBook& book);
+
+// The books of every account of Q_取引銀行, in its order.
+std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bankJournal);
+
+// Stores each book's balance into its account's 現残高 (the i-th account of
+// the recordset takes the i-th book), all in one transaction of `workspace`:
+// when a write fails it is rolled back and the error passed on.
+void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts, const std::vector<BankBook>& books);
+
+// Both: the books of every account, and every account's 現残高 stored.
+std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts,
+                                    dao::Recordset& bankJournal);
+
+// Prints the books of the first four accounts on a print run the caller has
+// prepared and will end. A book is printed for an account only when some
+// journal row carries its bank and branch; 65 rows on a book's first page, 67
+// on each further page (which has no header); a book ends without a page break.
+void printBankBooks(printing::PrinterDevice& printer, dao::Recordset& accounts, dao::Recordset& bankJournal,
+                    const std::string& company, const dao::Date& now);
+
+}  // namespace books

@@ -1,0 +1,56 @@
+#pragma once
+// The fields the books build their lines from: texts fitted to Shift-JIS byte
+// widths, masked amounts right-aligned in a fixed field ("*" when too wide),
+// and the date column that shows a date only when it changes.
+
+#include "platform/dao/Value.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace books {
+
+inline constexpr const char* kListMask = "###,###,##0";
+inline constexpr const char* kOpeningMask = "###,###,###,##0";
+inline constexpr const char* kLabelMask = "#,###,###,##0";
+inline constexpr const char* kNoAmount = "------------";   // the column that carries no amount
+
+std::string fit(const std::string& text, int bytes);
+std::string amountField(std::int64_t amount, const char* mask, int width);
+std::string blanks(int count);
+
+// The date column of the journal-based books: 12 bytes holding the row's date
+// as "yy/mm/dd(aaa)" when it is set and differs from the date shown last,
+// otherwise blanks.
+class DateColumn {
+public:
+    explicit DateColumn(const dao::Date& start) : m_lastShown(start) {}
+    std::string next(const std::optional<dao::Date>& date);
+private:
+    dao::Date m_lastShown;
+};
+
+// Appends fields left to right.
+class LineBuilder {
+public:
+    LineBuilder& text(const std::string& value, int bytes) { m_line += fit(value, bytes); return *this; }
+    LineBuilder& gap(int count) { m_line += blanks(count); return *this; }
+    LineBuilder& amount(std::int64_t value, int width, const char* mask = kListMask)
+    {
+        m_line += amountField(value, mask, width);
+        return *this;
+    }
+    // An amount, or the hyphens of the column that carries none.
+    LineBuilder& amountOrNone(std::optional<std::int64_t> value, int width, const std::string& none = kNoAmount)
+    {
+        m_line += value ? amountField(*value, kListMask, width) : none;
+        return *this;
+    }
+    LineBuilder& raw(const std::string& value) { m_line += value; return *this; }
+    const std::string& str() const { return m_line; }
+private:
+    std::string m_line;
+};
+
+}  // namespace books

@@ -1,0 +1,393 @@
+#include "books/Form14.h"
+
+#include "books/BankBooks.h"
+#include "books/CashBook.h"
+#include "books/ColumnHeadings.h"
+#include "books/PartnerJournal.h"
+#include "books/SubLedger.h"
+#include "common/FindCode.h"
+#include "common/PrintRoutines.h"
+#include "common/o.h"
+#include "frame/Fonts.h"
+#include "platform/printing/Printer.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace books {
+
+using frame::fromQ;
+using frame::toQ;
+
+namespace {
+
+QListWidget* newList(QWidget* parent, const QString& name)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setFont(frame::fixedPitchFont(9));
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    return list;
+}
+
+QLabel* newLabel(QWidget* parent, const QString& name, const QString& text = {})
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(frame::proportionalFont(9.75));
+    return label;
+}
+
+// The headings of a sub-ledger list: Label2 indices of 日付, 摘　　要, 取引先,
+// 勘定科目, 借方, 貸方, 残高, 銀行名, 支店名.
+QWidget* subLedgerHeadings(QWidget* parent, const std::array<int, 9>& index)
+{
+    return columnHeadings(parent, {{index[0], "日付", 0}, {index[1], "摘　　要", 13}, {index[2], "取引先", 54},
+                                   {index[3], "勘定科目", 70}, {index[4], "借方", 87}, {index[5], "貸方", 100},
+                                   {index[6], "残高", 113}, {index[7], "銀行名", 128}, {index[8], "支店名", 144}});
+}
+
+// The headings above the upper list of a bank tab: 日付, 摘　　要, 取引先,
+// 勘定科目, 入金, 出金, 残高.
+QWidget* bankHeadings(QWidget* parent, const std::array<int, 7>& index)
+{
+    return columnHeadings(parent, {{index[0], "日付", 0}, {index[1], "摘　　要", 13}, {index[2], "取引先", 48},
+                                   {index[3], "勘定科目", 69}, {index[4], "入金", 86}, {index[5], "出金", 99},
+                                   {index[6], "残高", 116}});
+}
+
+void fill(QListWidget* list, const std::vector<std::string>& lines)
+{
+    list->clear();
+    for (const std::string& line : lines)
+        list->addItem(toQ(line));
+}
+
+void reportError(const std::exception& e)
+{
+    ui::dialogs().messageBox(e.what(), ui::Buttons::Ok);
+}
+
+// Label2 indices of the headings above each sub-ledger list.
+std::array<int, 9> subLedgerHeadingIndices(int listIndex)
+{
+    switch (listIndex) {
+    case 0: return {28, 33, 35, 32, 31, 34, 27, 30, 29};
+    case 3: return {19, 24, 26, 23, 22, 25, 18, 21, 20};
+    case 1: return {9, 15, 17, 14, 13, 16, 8, 12, 11};
+    default: return {43, 38, 36, 39, 40, 37, 44, 41, 42};
+    }
+}
+
+}  // namespace
+
+Form14::Form14()
+{
+    buildControls();
+    openPeriodFile();
+    SettingsRecordset = openRecordset("会計設定");
+    AccountMasterRecordset = openRecordset("Q_勘定科目コード表");
+    UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
+    EraCodeRecordset = openRecordset("Q_年号コード");
+    BanksInUseRecordset = openRecordset("Q_使用銀行");
+    BranchesInUseRecordset = openRecordset("Q_使用銀行支店");
+    BankAccountRecordset = openRecordset("Q_取引銀行");
+    TemplateRecordset = openRecordset("Q_仕訳定型台帳");
+    BankJournalRecordset = openRecordset("Q_取引銀行仕訳");
+    CashBookRecordset = openRecordset("Q_現金出納帳");
+    PartnerRecordset = openRecordset("Q_取引先管理");
+    requireSettingsRow(*SettingsRecordset);
+    SetFormCaption(*SettingsRecordset, "管理（現金出納帳他）");
+    LoadBooks();
+}
+
+void Form14::buildControls()
+{
+    resize(1280, 720);
+    auto* title = new QLabel(QString::fromUtf8("現金出納帳、取引銀行他"), this);
+    title->setObjectName("Label3");
+    QFont titleFont = frame::proportionalFont(12);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+
+    for (int i : {0, 1, 2}) {
+        static const char* const captions[] = {"印刷", "終了", "表示"};
+        auto* button = new QPushButton(QString::fromUtf8(captions[i]), this);
+        button->setObjectName(QString("Command1_%1").arg(i));
+        connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        m_command1[i] = button;
+    }
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName("SSTab1");
+
+    // 0 現金出納帳
+    auto* cashTab = new QWidget;
+    auto* cashLayout = new QVBoxLayout(cashTab);
+    m_list1 = newList(cashTab, "List1");
+    cashLayout->addWidget(columnHeadings(cashTab, {{0, "日付", 0}, {1, "摘　　要", 13}, {10, "取引先", 50},
+                                                   {2, "勘定科目", 70}, {3, "入金", 87}, {7, "出金", 100}, {6, "残高", 113},
+                                                   {4, "銀行名", 129}, {5, "支店名", 144}}));
+    cashLayout->addWidget(m_list1);
+
+    auto subLedgerPair = [&](int upperIndex, const char* upper, int upperLabel, int lowerIndex, const char* lower,
+                             int lowerLabel) {
+        auto* tab = new QWidget;
+        auto* layout = new QVBoxLayout(tab);
+        const std::pair<int, std::pair<const char*, int>> parts[] = {{upperIndex, {upper, upperLabel}},
+                                                                      {lowerIndex, {lower, lowerLabel}}};
+        for (const auto& [listIndex, heading] : parts) {
+            auto* label = new QLabel(QString::fromUtf8(heading.first), tab);
+            label->setObjectName(QString("Label1_%1").arg(heading.second));
+            QFont font = frame::proportionalFont(9.75);
+            font.setBold(true);
+            label->setFont(font);
+            layout->addWidget(label);
+            layout->addWidget(subLedgerHeadings(tab, subLedgerHeadingIndices(listIndex)));
+            m_list3[listIndex] = newList(tab, QString("List3_%1").arg(listIndex));
+            layout->addWidget(m_list3[listIndex]);
+        }
+        return tab;
+    };
+
+    // 5 取引先仕訳
+    auto* partnerTab = new QWidget;
+    auto* partnerLayout = new QVBoxLayout(partnerTab);
+    auto* partnerRow = new QHBoxLayout;
+    partnerRow->addWidget(newLabel(partnerTab, "Label2_52", QString::fromUtf8("取引先")));
+    m_combo1 = new QComboBox(partnerTab);
+    m_combo1->setObjectName("Combo1");
+    m_combo1->setEditable(true);
+    m_combo1->setInsertPolicy(QComboBox::NoInsert);
+    m_combo1->setMinimumWidth(240);
+    partnerRow->addWidget(m_combo1);
+    partnerRow->addWidget(m_command1[2]);
+    partnerRow->addStretch();
+    partnerLayout->addLayout(partnerRow);
+    auto* termsRow = new QHBoxLayout;
+    static const std::pair<int, const char*> terms[] = {{4, "取引内容"}, {1, "ランク"}, {2, "締め日"}, {3, "支払日"}};
+    for (const auto& [index, caption] : terms) {
+        m_label9[index] = newLabel(partnerTab, QString("Label9_%1").arg(index), QString::fromUtf8(caption));
+        termsRow->addWidget(m_label9[index]);
+    }
+    termsRow->addStretch();
+    partnerLayout->addLayout(termsRow);
+    partnerLayout->addWidget(columnHeadings(partnerTab, {{59, "日付", 0}, {54, "摘　　要", 13}, {55, "勘定科目", 53},
+                                                         {56, "借方", 70}, {53, "貸方", 83}, {60, "残高", 96},
+                                                         {57, "銀行名", 111}, {58, "支店名", 127}}));
+    m_list4 = newList(partnerTab, "List4");
+    partnerLayout->addWidget(m_list4);
+
+    // 6 帳票印刷
+    auto* printTab = new QWidget;
+    auto* printLayout = new QVBoxLayout(printTab);
+    static const char* const checks[] = {"現金出納帳", "取引銀行", "仕入高／買掛金勘定", "売上／売掛金勘定", "取引先別仕訳"};
+    for (int i = 0; i < 5; ++i) {
+        m_check1[i] = new QCheckBox(QString::fromUtf8(checks[i]), printTab);
+        m_check1[i]->setObjectName(QString("Check1_%1").arg(i));
+        printLayout->addWidget(m_check1[i]);
+    }
+    printLayout->addWidget(m_command1[0]);
+    printLayout->addStretch();
+
+    // 7 取引銀行他
+    auto* otherBanks = new QWidget;
+    auto* otherLayout = new QVBoxLayout(otherBanks);
+    otherLayout->addWidget(bankHeadings(otherBanks, {73, 70, 68, 71, 72, 69, 74}));
+    otherLayout->addWidget(buildBankSlot(2));
+    otherLayout->addWidget(buildBankSlot(3));
+
+    m_tabs->addTab(cashTab, QString::fromUtf8("現金出納帳"));
+    m_tabs->addTab(bankTab(0, {46, 49, 51, 48, 47, 50, 45}), QString::fromUtf8("取引銀行（１）"));
+    m_tabs->addTab(subLedgerPair(0, "仕入", 2, 3, "買掛金", 3), QString::fromUtf8("仕入／買掛金勘定"));
+    m_tabs->addTab(subLedgerPair(1, "売上", 0, 2, "売掛金", 1), QString::fromUtf8("売上／売掛金勘定"));
+    m_tabs->addTab(bankTab(1, {66, 63, 61, 64, 65, 62, 67}), QString::fromUtf8("取引銀行（２）"));
+    m_tabs->addTab(partnerTab, QString::fromUtf8("取引先仕訳"));
+    m_tabs->addTab(printTab, QString::fromUtf8("帳票印刷"));
+    m_tabs->addTab(otherBanks, QString::fromUtf8("取引銀行他"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(title);
+    top->addStretch();
+    top->addWidget(m_command1[1]);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_tabs);
+}
+
+// The labels and the list of one bank slot.
+QWidget* Form14::buildBankSlot(int slot)
+{
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* labels = new QHBoxLayout;
+    m_label4[slot] = newLabel(box, QString("Label4_%1").arg(slot));
+    m_label5[slot] = newLabel(box, QString("Label5_%1").arg(slot));
+    m_label6[slot] = newLabel(box, QString("Label6_%1").arg(slot));
+    m_label7[slot] = newLabel(box, QString("Label7_%1").arg(slot));
+    for (QLabel* label : {m_label4[slot], m_label5[slot], m_label6[slot], m_label7[slot]})
+        labels->addWidget(label);
+    labels->addStretch();
+    layout->addLayout(labels);
+    m_list2[slot] = newList(box, QString("List2_%1").arg(slot));
+    layout->addWidget(m_list2[slot]);
+    return box;
+}
+
+QWidget* Form14::bankTab(int slot, const std::array<int, 7>& headingIndices)
+{
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(bankHeadings(tab, headingIndices));
+    layout->addWidget(buildBankSlot(slot));
+    return tab;
+}
+
+void Form14::LoadBooks()
+{
+    o::EditMode = o::EditModeOff;
+
+    m_combo1->clear();
+    forEachRow(*PartnerRecordset, [&] { m_combo1->addItem(toQ(PartnerRecordset->get("取引先名").toText())); });
+    m_combo1->setEditText(QString());
+
+    ShowCashBook();
+    ShowBankBooks();
+    for (const SubLedgerRule& rule : subLedgerRules())
+        ShowSubLedger(rule.listIndex);
+}
+
+void Form14::ShowCashBook()
+{
+    const std::string cashCode = o::FindCode({AccountMasterRecordset.get(), nullptr, nullptr}, 2, "現金");
+    const CashBookSource source{*CashBookRecordset, cashCode, amountOf(SettingsRecordset->get("期首現金残高"))};
+    fill(m_list1, cashBookLines(source, dao::Date::now()));
+}
+
+void Form14::ShowBankBooks()
+{
+    for (int slot = 0; slot < kBankSlots; ++slot) {
+        m_list2[slot]->clear();
+        for (QLabel* label : {m_label4[slot], m_label5[slot], m_label6[slot], m_label7[slot]})
+            label->clear();
+        m_list2[slot]->hide();
+    }
+    const std::vector<BankBook> books = bankBooksOf(*BankAccountRecordset, *BankJournalRecordset);
+    for (int slot = 0; slot < kBankSlots && slot < static_cast<int>(books.size()); ++slot) {
+        const BankLabels labels = bankLabels(books[slot]);
+        m_label4[slot]->setText(toQ(labels.bankAndBranch));
+        m_label5[slot]->setText(toQ(labels.kind));
+        m_label6[slot]->setText(toQ(labels.opening));
+        m_label7[slot]->setText(toQ(labels.current));
+        m_list2[slot]->show();
+        fill(m_list2[slot], books[slot].lines);
+    }
+    try {
+        storeCurrentBalances(*o::DbWorkspace, *BankAccountRecordset, books);
+    } catch (const dao::DaoError& e) {
+        ui::dialogs().messageBox(std::string("預金の現在残高を保存できませんでした。\n") + e.what(), ui::Buttons::Ok);
+    }
+}
+
+void Form14::ShowSubLedger(int listIndex)
+{
+    for (const SubLedgerRule& rule : subLedgerRules()) {
+        if (rule.listIndex != listIndex)
+            continue;
+        LedgerRecordset = openRecordset(rule.sql);
+        fill(m_list3[listIndex], subLedgerLines(*LedgerRecordset, rule, dao::Date::now()));
+        LedgerRecordset.reset();
+    }
+}
+
+void Form14::ShowPartnerJournal(const std::string& partner)
+{
+    LedgerRecordset = openRecordset("Q_仕訳台帳");
+    const PartnerTerms terms = partnerTerms(*PartnerRecordset);
+    m_label9[1]->setText(toQ(terms.rank));
+    m_label9[2]->setText(toQ(terms.closingDay));
+    m_label9[3]->setText(toQ(terms.payment));
+    m_label9[4]->setText(toQ(terms.content));
+    dao::Value firstSide;
+    if (!UsedAccountsRecordset->BOF() && !UsedAccountsRecordset->EOF_())
+        firstSide = UsedAccountsRecordset->get("借貸区分");
+    fill(m_list4, partnerJournalLines(*LedgerRecordset, partner, partnerRuleFor(firstSide), dao::Date::now()));
+    LedgerRecordset.reset();
+}
+
+void Form14::PrintCashBook()
+{
+    const std::string cashCode = o::FindCode({AccountMasterRecordset.get(), nullptr, nullptr}, 2, "現金");
+    const CashBookSource source{*CashBookRecordset, cashCode, amountOf(SettingsRecordset->get("期首現金残高"))};
+    printCashBook(printing::printer(), source, SettingsRecordset->get("事業所名").toText(), dao::Date::now());
+}
+
+void Form14::PrintBankBooks()
+{
+    printBankBooks(printing::printer(), *BankAccountRecordset, *BankJournalRecordset,
+                   SettingsRecordset->get("事業所名").toText(), dao::Date::now());
+}
+
+void Form14::Command1_Click(int index)
+{
+    switch (index) {
+    case 0: {
+        bool any = false;
+        for (const auto& [i, box] : m_check1)
+            any = any || box->isChecked();
+        if (!any)
+            return;
+        if (ui::dialogs().messageBox("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Buttons::YesNo, "現金出納帳")
+            != ui::Answer::Yes)
+            return;
+        printing::PrinterDevice& device = printing::printer();
+        try {
+            o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
+            if (m_check1[0]->isChecked())
+                PrintCashBook();
+            if (m_check1[1]->isChecked())
+                PrintBankBooks();
+            device.endDoc();
+        } catch (const std::exception& e) {
+            if (device.documentOpen())
+                device.endDoc();
+            reportError(e);
+        }
+        return;
+    }
+    case 1:
+        close();
+        return;
+    case 2: {
+        const std::string partner = fromQ(m_combo1->currentText());
+        if (partner.empty())
+            return;
+        try {
+            if (!PartnerRecordset->isEmpty()) {
+                PartnerRecordset->MoveFirst();
+                while (!PartnerRecordset->EOF_() && PartnerRecordset->get("取引先名").toText() != partner)
+                    PartnerRecordset->MoveNext();
+            }
+            ShowPartnerJournal(partner);
+        } catch (const std::exception& e) {
+            reportError(e);
+        }
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+}  // namespace books

@@ -1,0 +1,81 @@
+#pragma once
+// The books window "管理（現金出納帳他）": the cash book, four bank books, the
+// purchase and sales sub-ledgers and the journal by business partner on eight
+// tabs; prints the cash book and the bank books. Filled once when it loads
+// (the partner journal on "表示"); of the period file it writes only each bank
+// account's 現残高.
+
+#include "frame/WorkWindow.h"
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+
+namespace books {
+
+class Form14 : public frame::WorkWindow {
+    Q_OBJECT
+public:
+    Form14();   // Form_Load; throws dao::DaoError when the period file cannot be used
+
+    void LoadBooks();
+    void Command1_Click(int index);   // 0 "印刷", 1 "終了", 2 "表示"
+    void ShowCashBook();
+    void ShowBankBooks();
+    void ShowSubLedger(int listIndex);
+    void ShowPartnerJournal(const std::string& partner);
+    void PrintCashBook();
+    void PrintBankBooks();
+
+    QTabWidget* SSTab1() const { return m_tabs; }
+    QListWidget* List1() const { return m_list1; }
+    QListWidget* List2(int index) const { return m_list2.at(index); }
+    QListWidget* List3(int index) const { return m_list3.at(index); }
+    QListWidget* List4() const { return m_list4; }
+    QLabel* Label4(int index) const { return m_label4.at(index); }
+    QLabel* Label5(int index) const { return m_label5.at(index); }
+    QLabel* Label6(int index) const { return m_label6.at(index); }
+    QLabel* Label7(int index) const { return m_label7.at(index); }
+    QLabel* Label9(int index) const { return m_label9.at(index); }
+    QComboBox* Combo1() const { return m_combo1; }
+    QCheckBox* Check1(int index) const { return m_check1.at(index); }
+    QPushButton* Command1(int index) const { return m_command1.at(index); }
+
+private:
+    void buildControls();
+    QWidget* buildBankSlot(int slot);
+    QWidget* bankTab(int slot, const std::array<int, 7>& headingIndices);
+
+    std::unique_ptr<dao::Recordset> SettingsRecordset;
+    std::unique_ptr<dao::Recordset> AccountMasterRecordset;
+    std::unique_ptr<dao::Recordset> UsedAccountsRecordset;
+    std::unique_ptr<dao::Recordset> EraCodeRecordset;
+    std::unique_ptr<dao::Recordset> BanksInUseRecordset;
+    std::unique_ptr<dao::Recordset> BranchesInUseRecordset;
+    std::unique_ptr<dao::Recordset> BankAccountRecordset;
+    std::unique_ptr<dao::Recordset> TemplateRecordset;
+    std::unique_ptr<dao::Recordset> BankJournalRecordset;
+    std::unique_ptr<dao::Recordset> CashBookRecordset;
+    std::unique_ptr<dao::Recordset> PartnerRecordset;
+    std::unique_ptr<dao::Recordset> LedgerRecordset;
+
+    QTabWidget* m_tabs = nullptr;
+    QListWidget* m_list1 = nullptr;
+    QListWidget* m_list4 = nullptr;
+    QComboBox* m_combo1 = nullptr;
+    std::map<int, QListWidget*> m_list2;
+    std::map<int, QListWidget*> m_list3;
+    std::map<int, QLabel*> m_label4, m_label5, m_label6, m_label7, m_label9;
+    std::map<int, QCheckBox*> m_check1;
+    std::map<int, QPushButton*> m_command1;
+};
+
+}  // namespace books

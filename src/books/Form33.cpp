@@ -1,0 +1,193 @@
+#include "books/Form33.h"
+
+#include "books/ColumnHeadings.h"
+#include "books/GeneralLedger.h"
+#include "common/PrintRoutines.h"
+#include "common/o.h"
+#include "frame/Fonts.h"
+#include "platform/printing/Printer.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace books {
+
+using frame::fromQ;
+using frame::toQ;
+
+Form33::Form33()
+{
+    buildControls();
+    openPeriodFile();
+    SettingsRecordset = openRecordset("会計設定");
+    UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
+    JournalRecordset = openRecordset("Q_仕訳台帳");
+    openEraRecordset();
+    requireSettingsRow(*SettingsRecordset);
+    SetFormCaption(*SettingsRecordset, "総勘定元帳");
+    m_label1[0]->clear();
+    m_label1[1]->clear();
+    FillAccountList();
+}
+
+void Form33::buildControls()
+{
+    resize(1280, 720);
+    auto* title = new QLabel(QString::fromUtf8("総勘定元帳"), this);
+    title->setObjectName("Label2_0");
+    QFont titleFont = frame::proportionalFont(12);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    for (int i : {0, 1}) {
+        m_label1[i] = new QLabel(this);
+        m_label1[i]->setObjectName(QString("Label1_%1").arg(i));
+        m_label1[i]->setFont(titleFont);
+        m_label1[i]->setMinimumWidth(i == 0 ? 60 : 200);
+    }
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName("SSTab1");
+    m_list2 = new QListWidget;
+    m_list2->setObjectName("List2");
+    m_list2->setFont(frame::fixedPitchFont(9));
+    connect(m_list2, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List2_Click(m_list2->row(item)); });
+
+    auto* ledgerTab = new QWidget;
+    auto* ledgerLayout = new QVBoxLayout(ledgerTab);
+    ledgerLayout->addWidget(columnHeadings(ledgerTab, {{1, "日付", 0}, {7, "摘　　要", 13}, {10, "取引先", 54},
+                                                       {2, "勘定科目", 70}, {3, "借方", 87}, {8, "貸方", 100},
+                                                       {6, "残高", 113}, {4, "銀行名", 129}, {5, "支店名", 145}}));
+    m_list1 = new QListWidget(ledgerTab);
+    m_list1->setObjectName("List1");
+    m_list1->setFont(frame::fixedPitchFont(9));
+    ledgerLayout->addWidget(m_list1);
+
+    m_tabs->addTab(m_list2, QString::fromUtf8("勘定科目選択"));
+    m_tabs->addTab(ledgerTab, QString::fromUtf8("元帳"));
+    m_tabs->addTab(new QWidget, QString::fromUtf8("予備"));
+
+    m_frame1 = new QGroupBox(QString::fromUtf8("印刷設定"), this);
+    auto* options = new QVBoxLayout(m_frame1);
+    static const char* const captions[] = {"表示元帳", "全元帳", "全元帳（改ページなし）"};
+    for (int i = 0; i < 3; ++i) {
+        m_option1[i] = new QRadioButton(QString::fromUtf8(captions[i]), m_frame1);
+        m_option1[i]->setObjectName(QString("Option1_%1").arg(i));
+        options->addWidget(m_option1[i]);
+    }
+    m_option1[0]->setChecked(true);
+
+    for (const auto& [index, caption] : {std::pair<int, const char*>{1, "元帳印刷"}, {9, "終了"}}) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setObjectName(QString("Command1_%1").arg(index));
+        connect(button, &QPushButton::clicked, this, [this, i = index] { Command1_Click(i); });
+        m_command1[index] = button;
+    }
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(title);
+    top->addWidget(m_label1[0]);
+    top->addWidget(m_label1[1]);
+    top->addStretch();
+    top->addWidget(m_frame1);
+    top->addWidget(m_command1[1]);
+    top->addWidget(m_command1[9]);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_tabs);
+}
+
+void Form33::FillAccountList()
+{
+    m_list2->clear();
+    for (const std::string& name : ledgerAccountNames(*UsedAccountsRecordset))
+        m_list2->addItem(toQ(name));
+}
+
+void Form33::List2_Click(int row)
+{
+    if (row < 0 || UsedAccountsRecordset->isEmpty())
+        return;
+    bool chosen = false;
+    try {
+        int named = -1;
+        UsedAccountsRecordset->MoveFirst();
+        while (!chosen && !UsedAccountsRecordset->EOF_()) {
+            const std::string name = UsedAccountsRecordset->get("勘定科目名").toText();
+            if (!name.empty() && ++named == row) {
+                m_label1[1]->setText(toQ(name));
+                chosen = true;
+            } else {
+                UsedAccountsRecordset->MoveNext();
+            }
+        }
+    } catch (const std::exception& e) {
+        ui::dialogs().messageBox(e.what(), ui::Buttons::Ok);
+        return;
+    }
+    if (chosen)
+        Command1_Click(0);
+}
+
+void Form33::Command1_Click(int index)
+{
+    if (index == 9) {
+        close();
+        return;
+    }
+    if (JournalRecordset->isEmpty())
+        return;
+    if (index == 0) {
+        if (m_label1[1]->text().isEmpty())
+            return;
+        try {
+            ShowLedger();
+        } catch (const std::exception& e) {
+            ui::dialogs().messageBox(e.what(), ui::Buttons::Ok);
+        }
+        return;
+    }
+    if (index != 1)
+        return;
+    if (ui::dialogs().messageBox("元帳を印刷します よろしいですか？", ui::Buttons::YesNo, "総勘定元帳")
+        != ui::Answer::Yes)
+        return;
+    printing::PrinterDevice& device = printing::printer();
+    const LedgerPrintMode mode = m_option1[1]->isChecked()   ? LedgerPrintMode::AllAccounts
+                               : m_option1[2]->isChecked() ? LedgerPrintMode::AllAccountsNoBreak
+                                                           : LedgerPrintMode::ShownAccount;
+    try {
+        o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
+        printLedgers(device, *UsedAccountsRecordset, *JournalRecordset, fromQ(m_label1[1]->text()),
+                     SettingsRecordset->get("事業所名").toText(), mode, dao::Date::now());
+        device.endDoc();
+    } catch (const std::exception& e) {
+        if (device.documentOpen())
+            device.endDoc();
+        ui::dialogs().messageBox(e.what(), ui::Buttons::Ok);
+    }
+}
+
+void Form33::ShowLedger()
+{
+    m_list1->clear();
+    if (JournalRecordset->isEmpty())
+        return;
+    const auto account = findLedgerAccount(*UsedAccountsRecordset, fromQ(m_label1[1]->text()));
+    if (!account) {
+        ui::dialogs().messageBox("指定した勘定科目は登録されていません", ui::Buttons::Ok);
+        return;
+    }
+    m_label1[0]->setText(toQ(account->code));
+    const LedgerView view = showLedger(*JournalRecordset, *account, dao::Date::now());
+    for (const std::string& line : view.lines)
+        m_list1->addItem(toQ(line));
+}
+
+}  // namespace books

@@ -1,0 +1,73 @@
+#pragma once
+// A prepared period file in a temporary folder holding a small chart, four
+// banks' accounts and a dozen journal rows whose books are worked out by hand
+// in the tests.
+
+#include "platform/dao/Database.h"
+#include "platform/dao/Engine.h"
+#include "platform/dao/Value.h"
+#include "platform/printing/RecordingPrinter.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace bookstest {
+
+// Account codes of the fixture chart.
+namespace code {
+inline const char* const Cash = "111";          // 現金, debit-normal, opening 500
+inline const char* const Current = "112";       // 当座預金
+inline const char* const Ordinary = "113";      // 普通預金
+inline const char* const Receivable = "121";    // 売掛金, opening 200
+inline const char* const Payable = "211";       // 買掛金, credit-normal, opening 100
+inline const char* const Unpaid = "212";        // 未払金, credit-normal, opening NULL
+inline const char* const Sales = "411";         // 売上高
+inline const char* const Purchases = "511";     // 仕入高 (売上原価)
+inline const char* const Supplies = "611";      // 消耗品費
+}  // namespace code
+
+struct JournalEntry {
+    std::string date;          // "YYYY-MM-DD", "" for none
+    std::string voucher;
+    std::string debitCode;
+    dao::Value debitAmount;
+    std::string creditCode;
+    dao::Value creditAmount;
+    std::string description;
+    std::string partner;
+    std::string bankCode;
+    std::string branchCode;
+    bool closing = false;
+};
+
+class BooksFixture {
+public:
+    BooksFixture();      // the file with the chart, banks, partners and the journal below
+    ~BooksFixture();
+
+    const std::string& path() const { return m_path; }
+    std::shared_ptr<dao::Database> open();          // through the engine's first workspace
+    void execute(const std::string& sql, const std::vector<dao::Value>& params = {});
+    void addJournal(const JournalEntry& entry);
+
+    static const std::vector<JournalEntry>& standardJournal();
+private:
+    std::filesystem::path m_dir;
+    std::string m_path;
+    std::shared_ptr<dao::Database> m_db;
+};
+
+// The texts drawn between the page breaks the printout asked for (newPage
+// calls), one vector per page, each text as drawn (at its column, so without
+// the left margin). The device may also break a page that overflows; those
+// breaks are not counted here.
+std::vector<std::vector<std::string>> requestedPages(const printing::RecordingPrinter& printer);
+
+// The part of a line between two byte positions counted in Shift-JIS bytes (1-based, inclusive).
+std::string bytesOf(const std::string& line, int from, int to);
+std::string trimmed(const std::string& text);
+int byteWidth(const std::string& text);
+
+}  // namespace bookstest

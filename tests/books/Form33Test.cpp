@@ -1,0 +1,80 @@
+// The general-ledger window driven through its controls.
+#include "books/Form33.h"
+#include "books/WindowFixture.h"
+#include "common/o.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace bookstest;
+
+class Form33Test : public WindowTest {};
+
+TEST_F(Form33Test, ChoosingAnAccountShowsItsLedger)
+{
+    // An account in use without a name is not listed; the rows after it still
+    // choose the account they show.
+    fx.execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"適用\") VALUES ('100', '', 1)");
+    books::Form33 form;
+    EXPECT_EQ(s(form.windowTitle()), "テスト商事 第1期　会計 総勘定元帳");
+    EXPECT_TRUE(o::EraRecordset != nullptr);
+    ASSERT_EQ(form.List2()->count(), 9);
+    EXPECT_EQ(s(form.List2()->item(0)->text()), "現金");
+    EXPECT_TRUE(form.Label1(0)->text().isEmpty());
+    EXPECT_TRUE(form.Option1(0)->isChecked());
+
+    form.List2_Click(8);
+    EXPECT_EQ(s(form.Label1(1)->text()), "消耗品費");
+    EXPECT_EQ(s(form.Label1(0)->text()), "611");
+    ASSERT_EQ(form.List1()->count(), 3);   // opening line, V02, V09; not the closing entry
+    EXPECT_EQ(trimmed(bytesOf(s(form.List1()->item(2)->text()), 114, 127)), "250");
+    EXPECT_EQ(form.SSTab1()->currentIndex(), 0);   // the tab stays where it was
+
+    form.List2_Click(0);
+    EXPECT_EQ(s(form.Label1(1)->text()), "現金");
+    EXPECT_EQ(form.List1()->count(), 6);
+}
+
+TEST_F(Form33Test, PrintOptions)
+{
+    books::Form33 form;
+    // Nothing chosen yet: asked, then nothing printed.
+    dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
+    form.Command1(1)->click();
+    EXPECT_TRUE(printer->texts().empty());
+
+    form.List2_Click(8);
+    dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
+    form.Command1(1)->click();
+    auto pages = requestedPages(*printer);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].size(), 5u);   // the closing entry is printed
+    EXPECT_EQ(trimmed(bytesOf(pages[0].back(), 94, 107)), "280");
+
+    printer->clear();
+    form.Option1(1)->setChecked(true);
+    dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
+    form.Command1(1)->click();
+    EXPECT_EQ(requestedPages(*printer).size(), 9u);
+    EXPECT_EQ(printer->endDocCount(), 1);
+
+    printer->clear();
+    form.Option1(2)->setChecked(true);
+    dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::No).withTitle("総勘定元帳");
+    form.Command1(1)->click();
+    EXPECT_TRUE(printer->events().empty());
+}
+
+TEST_F(Form33Test, EmptyJournalShowsNothingAndDoesNotAsk)
+{
+    fx.execute("DELETE FROM \"仕訳台帳\"");
+    books::Form33 form;
+    form.List2_Click(0);
+    EXPECT_EQ(s(form.Label1(1)->text()), "現金");
+    EXPECT_EQ(form.List1()->count(), 0);
+    form.Command1(1)->click();
+    EXPECT_TRUE(dialogs->calls().empty());
+}

@@ -1,0 +1,233 @@
+// The general ledger of one account on screen and on paper.
+#include "books/BooksFixture.h"
+#include "books/GeneralLedger.h"
+#include "common/PrintRoutines.h"
+#include "platform/printing/RecordingPrinter.h"
+
+#include <gtest/gtest.h>
+
+using namespace bookstest;
+
+namespace {
+
+const dao::Date kNow{2024, 5, 1, 14, 5, 0};
+
+struct Cols {
+    std::string counter, debit, credit, balance, bank;
+};
+
+Cols screenColumns(const std::string& line)
+{
+    return {trimmed(bytesOf(line, 71, 85)), trimmed(bytesOf(line, 88, 99)), trimmed(bytesOf(line, 101, 112)),
+            trimmed(bytesOf(line, 114, 127)), trimmed(bytesOf(line, 130, 143))};
+}
+
+books::LedgerView showAccount(dao::Database& db, dao::Recordset& journal, const std::string& name)
+{
+    auto accounts = db.OpenRecordset("Q_使用勘定科目表");
+    const auto account = books::findLedgerAccount(*accounts, name);
+    EXPECT_TRUE(account.has_value()) << name;
+    return books::showLedger(journal, *account, kNow);
+}
+
+struct PrintRun {
+    printing::RecordingPrinter printer;
+    PrintRun() { o::PreparePrinter(printer, 9, 0, 0, "ＭＳ ゴシック", 9); }
+};
+
+void printMode(BooksFixture& fx, PrintRun& run, books::LedgerPrintMode mode, const std::string& shown)
+{
+    auto db = fx.open();
+    auto accounts = db->OpenRecordset("Q_使用勘定科目表");
+    auto journal = db->OpenRecordset("Q_仕訳台帳");
+    books::printLedgers(run.printer, *accounts, *journal, shown, "テスト商事", mode, kNow);
+    run.printer.endDoc();
+}
+
+std::string header(const std::string& account, int page)
+{
+    return "【テスト商事】 総勘定元帳　" + account + "   2024/05/01(水) 14:05    ページ     " + std::to_string(page) + " ";
+}
+
+}  // namespace
+
+TEST(GeneralLedger, ScreenRowsByTheAccountsSideWithRunningBalance)
+{
+    BooksFixture fx;
+    auto db = fx.open();
+    auto journal = db->OpenRecordset("Q_仕訳台帳");
+    struct Case {
+        const char* account;
+        std::vector<Cols> rows;
+        long long balance;
+    };
+    const Case cases[] = {
+        {"現金",
+         {{"売上高", "300", "------------", "800", ""},
+          {"消耗品費", "------------", "200", "600", ""},
+          {"普通預金", "------------", "300", "300", "若葉銀行"},
+          {"当座預金", "------------", "70", "230", "若葉銀行"},
+          {"売上高", "0", "------------", "230", ""}},
+         230},
+        // The closing entry V12 is left out on screen.
+        {"消耗品費",
+         {{"現金", "200", "------------", "200", ""}, {"普通預金", "50", "------------", "250", ""}},
+         250},
+        // Credit-normal, opening balance NULL (0): credits add, debits subtract.
+        {"買掛金",
+         {{"仕入高", "------------", "600", "700", ""},
+          {"当座預金", "500", "------------", "200", "青葉銀行"},
+          {"未払金", "100", "------------", "100", ""}},
+         100},
+        {"未払金", {{"買掛金", "------------", "100", "100", ""}}, 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.account);
+        const auto view = showAccount(*db, *journal, c.account);
+        ASSERT_EQ(view.lines.size(), c.rows.size() + 1);
+        EXPECT_EQ(byteWidth(view.lines[0]), 127);
+        for (std::size_t i = 0; i < c.rows.size(); ++i) {
+            EXPECT_EQ(byteWidth(view.lines[i + 1]), 159);
+            const Cols got = screenColumns(view.lines[i + 1]);
+            EXPECT_EQ(got.counter, c.rows[i].counter) << i;
+            EXPECT_EQ(got.debit, c.rows[i].debit) << i;
+            EXPECT_EQ(got.credit, c.rows[i].credit) << i;
+            EXPECT_EQ(got.balance, c.rows[i].balance) << i;
+            EXPECT_EQ(got.bank, c.rows[i].bank) << i;
+        }
+        EXPECT_EQ(view.balance, c.balance);
+    }
+}
+
+TEST(GeneralLedger, OpeningLineAndNullOpeningBalance)
+{
+    BooksFixture fx;
+    auto db = fx.open();
+    auto journal = db->OpenRecordset("Q_仕訳台帳");
+    EXPECT_EQ(showAccount(*db, *journal, "現金").lines[0],
+              std::string(13, ' ') + "前期より繰り越し" + std::string(25, ' ') + std::string(59, ' ')
+                  + "           500");
+    EXPECT_EQ(trimmed(bytesOf(showAccount(*db, *journal, "未払金").lines[0], 114, 127)), "0");
+}
+
+TEST(GeneralLedger, RowDeletedByAnotherWindowIsSkipped)
+{
+    BooksFixture fx;
+    auto db = fx.open();
+    auto journal = db->OpenRecordset("Q_仕訳台帳");   // opened when the window loads
+    fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"伝票番号\" = 'V02'");
+    const auto view = showAccount(*db, *journal, "現金");
+    ASSERT_EQ(view.lines.size(), 5u);
+    EXPECT_EQ(trimmed(bytesOf(view.lines[2], 114, 127)), "500");
+    EXPECT_EQ(view.balance, 430);
+
+    PrintRun run;
+    auto accounts = db->OpenRecordset("Q_使用勘定科目表");
+    books::printLedger(run.printer, *accounts, *journal, "現金", "テスト商事", books::LedgerPrintMode::ShownAccount,
+                       kNow);
+    run.printer.endDoc();
+    const auto texts = requestedPages(run.printer).at(0);
+    EXPECT_EQ(trimmed(bytesOf(texts.back(), 94, 107)), "430");
+}
+
+TEST(GeneralLedger, PrintoutOfOneAccountIncludesClosingEntries)
+{
+    BooksFixture fx;
+    PrintRun run;
+    printMode(fx, run, books::LedgerPrintMode::ShownAccount, "消耗品費");
+    const auto pages = requestedPages(run.printer);
+    ASSERT_EQ(pages.size(), 1u);
+    const auto& page = pages[0];
+    ASSERT_EQ(page.size(), 5u);   // header, opening line, V02, V09, V12
+    EXPECT_EQ(page[0], header("消耗品費", 1));
+    EXPECT_EQ(page[1], std::string(13, ' ') + "前期より繰り越し" + std::string(5, ' ') + std::string(59, ' ')
+                           + "             0");
+    EXPECT_EQ(byteWidth(page[2]), 107);
+    EXPECT_EQ(page[4], std::string("25/03/31(月)") + " " + "決算未払計上" + std::string(8, ' ') + " "
+                           + std::string(13, ' ') + "   " + "未払金" + std::string(9, ' ') + "  " + "          30"
+                           + " " + "------------" + " " + "           280");
+}
+
+TEST(GeneralLedger, PrintedBankLineAtColumn60)
+{
+    BooksFixture fx;
+    PrintRun run;
+    printMode(fx, run, books::LedgerPrintMode::ShownAccount, "現金");
+    std::vector<std::pair<int, std::string>> bankLines;
+    for (const auto& e : run.printer.events())
+        if (e.kind == printing::PrintEvent::Kind::Text && e.column == 60)
+            bankLines.emplace_back(*e.column, e.text);
+    ASSERT_EQ(bankLines.size(), 2u);   // V08 and V10
+    EXPECT_EQ(bankLines[0].second, "若葉銀行      " + std::string("  ") + "駅前支店      ");
+}
+
+TEST(GeneralLedger, AllAccountsPrintoutBreaksPagesPerAccountAndAfter78Lines)
+{
+    BooksFixture fx;
+    // 71 more rows fill the cash ledger's first page exactly: header 3, five
+    // rows, two bank lines, 71 rows = 81 lines, so its last row starts a new page.
+    for (int i = 0; i < 71; ++i)
+        fx.addJournal({"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "",
+                       ""});
+    fx.execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"適用\") VALUES ('999', '雑損失', 1)");
+    PrintRun run;
+    printMode(fx, run, books::LedgerPrintMode::AllAccounts, "");
+    const auto pages = requestedPages(run.printer);
+    // Nine accounts with rows, one page each, no empty page after the full
+    // cash page, nothing for the account without rows.
+    ASSERT_EQ(pages.size(), 9u);
+    EXPECT_EQ(pages[0][0], header("現金", 1));
+    EXPECT_EQ(pages[0].size(), 2u + 76u + 2u);
+    EXPECT_EQ(pages[1][0], header("当座預金", 1));
+    for (const auto& page : pages) {
+        EXPECT_FALSE(page.empty());
+        EXPECT_EQ(page[0].find("雑損失"), std::string::npos);
+    }
+    EXPECT_EQ(pages.back()[0], header("消耗品費", 1));
+
+    // One more row: it goes to a second cash page with its own header.
+    fx.addJournal({"2024-04-21", "W999", code::Supplies, 1, code::Cash, 1, "小口", "", "", ""});
+    PrintRun again;
+    printMode(fx, again, books::LedgerPrintMode::AllAccounts, "");
+    const auto pages2 = requestedPages(again.printer);
+    ASSERT_EQ(pages2.size(), 10u);
+    EXPECT_EQ(pages2[1].size(), 2u);
+    EXPECT_EQ(pages2[1][0], header("現金", 2));
+    EXPECT_EQ(pages2[2][0], header("当座預金", 1));
+}
+
+TEST(GeneralLedger, AllAccountsWithoutBreaksFollowOnOnePage)
+{
+    BooksFixture fx;
+    PrintRun run;
+    printMode(fx, run, books::LedgerPrintMode::AllAccountsNoBreak, "");
+    const auto pages = requestedPages(run.printer);
+    ASSERT_EQ(pages.size(), 1u);
+    int headers = 0;
+    for (const auto& text : pages[0])
+        if (text.rfind("【テスト商事】 総勘定元帳", 0) == 0) {
+            ++headers;
+            EXPECT_NE(text.find("ページ     1 "), std::string::npos);
+        }
+    EXPECT_EQ(headers, 9);
+}
+
+TEST(GeneralLedger, ShownAccountModePrintsNothingBeforeAnAccountIsChosen)
+{
+    BooksFixture fx;
+    auto db = fx.open();
+    auto accounts = db->OpenRecordset("Q_使用勘定科目表");
+    auto journal = db->OpenRecordset("Q_仕訳台帳");
+    accounts->MoveFirst();
+    accounts->MoveNext();   // the walk relies on the position being kept
+    const auto before = accounts->getBookmark();
+    PrintRun run;
+    EXPECT_FALSE(books::printLedgers(run.printer, *accounts, *journal, "", "テスト商事",
+                                     books::LedgerPrintMode::ShownAccount, kNow));
+    books::printLedger(run.printer, *accounts, *journal, "現金", "テスト商事", books::LedgerPrintMode::ShownAccount,
+                       kNow);
+    EXPECT_EQ(accounts->getBookmark(), before);
+    books::printLedger(run.printer, *accounts, *journal, "O'Brien", "テスト商事",
+                       books::LedgerPrintMode::ShownAccount, kNow);
+    EXPECT_EQ(accounts->getBookmark(), before);
+}

@@ -1,0 +1,112 @@
+// The journal by business partner: terms labels and the partner's rows.
+#include "books/BooksFixture.h"
+#include "books/PartnerJournal.h"
+
+#include <gtest/gtest.h>
+
+using namespace bookstest;
+
+namespace {
+
+const dao::Date kNow{2024, 4, 30, 9, 0, 0};
+
+struct Row {
+    std::string account, debit, credit, balance;
+};
+
+Row columnsOf(const std::string& line)
+{
+    return {trimmed(bytesOf(line, 54, 68)), bytesOf(line, 71, 82), bytesOf(line, 84, 95),
+            trimmed(bytesOf(line, 97, 110))};
+}
+
+books::PartnerTerms termsOf(dao::Database& db, const std::string& partner)
+{
+    auto partners = db.OpenRecordset("Q_取引先管理");
+    partners->MoveFirst();
+    while (!partners->EOF_() && partners->get("取引先名").toText() != partner)
+        partners->MoveNext();
+    return books::partnerTerms(*partners);
+}
+
+std::string amount12(const std::string& text) { return std::string(12 - text.size(), ' ') + text; }
+
+}  // namespace
+
+TEST(PartnerJournal, TermsLabelsOfRegisteredAndUnknownPartners)
+{
+    BooksFixture fx;
+    auto db = fx.open();
+    const books::PartnerTerms tokyo = termsOf(*db, "東京商事");
+    EXPECT_EQ(tokyo.content, "取引内容：");
+    EXPECT_EQ(tokyo.rank, "ランク：A");
+    EXPECT_EQ(tokyo.closingDay, "締日：20日");
+    EXPECT_EQ(tokyo.payment, "支払日：30日後");
+
+    const books::PartnerTerms osaka = termsOf(*db, "大阪物産");
+    EXPECT_EQ(osaka.content, "取引内容：仕入先");
+    EXPECT_EQ(osaka.rank, "");
+    EXPECT_EQ(osaka.closingDay, "");
+    EXPECT_EQ(osaka.payment, "");
+
+    const books::PartnerTerms unknown = termsOf(*db, "未登録商店");
+    EXPECT_EQ(unknown.content, "");
+    EXPECT_EQ(unknown.rank, "");
+}
+
+TEST(PartnerJournal, RowsOfThePartnerUnderEachRule)
+{
+    BooksFixture fx;
+    auto db = fx.open();
+    {
+        SCOPED_TRACE("debit rule (first account in use is debit-normal)");
+        auto accounts = db->OpenRecordset("Q_使用勘定科目表");
+        const auto rule = books::partnerRuleFor(accounts->get("借貸区分"));
+        ASSERT_EQ(rule, books::PartnerRule::Debit);
+        auto journal = db->OpenRecordset("Q_仕訳台帳");
+        const auto lines = books::partnerJournalLines(*journal, "大阪物産", rule, kNow);
+        ASSERT_EQ(lines.size(), 2u);
+        const Row first = columnsOf(lines[0]);
+        EXPECT_EQ(first.account, "買掛金");
+        EXPECT_EQ(first.debit, amount12("600"));
+        EXPECT_EQ(first.credit, "------------");
+        EXPECT_EQ(first.balance, "600");
+        const Row second = columnsOf(lines[1]);   // paying the payable: debit account credit-normal
+        EXPECT_EQ(second.account, "買掛金");
+        EXPECT_EQ(second.debit, "------------");
+        EXPECT_EQ(second.credit, amount12("500"));
+        EXPECT_EQ(second.balance, "100");
+        EXPECT_EQ(byteWidth(lines[0]), 141);
+        EXPECT_EQ(trimmed(bytesOf(lines[1], 112, 125)), "青葉銀行");
+    }
+    {
+        SCOPED_TRACE("credit rule: the empty column holds blanks");
+        auto journal = db->OpenRecordset("Q_仕訳台帳");
+        const auto lines = books::partnerJournalLines(*journal, "大阪物産", books::PartnerRule::Credit, kNow);
+        ASSERT_EQ(lines.size(), 2u);
+        const Row first = columnsOf(lines[0]);
+        EXPECT_EQ(first.debit, amount12("600"));
+        EXPECT_EQ(first.credit, std::string(12, ' '));
+        EXPECT_EQ(first.balance, "-600");
+        const Row second = columnsOf(lines[1]);
+        EXPECT_EQ(second.debit, std::string(12, ' '));
+        EXPECT_EQ(second.credit, amount12("500"));
+        EXPECT_EQ(second.balance, "-100");
+    }
+}
+
+TEST(PartnerJournal, OnlyExactPartnerRowsAndEmptyDescriptionKeepsColumns)
+{
+    BooksFixture fx;
+    fx.addJournal({"2024-04-11", "V40", code::Receivable, 40, code::Sales, 40, "", "東京商事", "", ""});
+    fx.addJournal({"2024-04-12", "V41", code::Receivable, 41, code::Sales, 41, "別名", "東京商事株式会社", "", ""});
+    auto db = fx.open();
+    auto journal = db->OpenRecordset("Q_仕訳台帳");
+    const auto lines = books::partnerJournalLines(*journal, "東京商事", books::PartnerRule::Debit, kNow);
+    ASSERT_EQ(lines.size(), 3u);   // V03, V05 and V40; not the longer name
+    EXPECT_EQ(bytesOf(lines[2], 14, 50), std::string(37, ' '));
+    EXPECT_EQ(trimmed(bytesOf(lines[2], 97, 110)), "2,040");
+    // Shown twice, the list starts again from 0.
+    auto again = db->OpenRecordset("Q_仕訳台帳");
+    EXPECT_EQ(books::partnerJournalLines(*again, "東京商事", books::PartnerRule::Debit, kNow), lines);
+}
