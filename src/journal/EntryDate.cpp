@@ -1,0 +1,33 @@
+#include "journal/EntryDate.h"
+
+namespace journal {
+
+int LeadingNumber(const std::string& text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
+        ++pos;
+    long long value = 0;
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+        value = value * 10 + (text[pos] - '0');
+        if (value > 1000000)
+            return 0;   // no year, month or day is that long
+    }
+    return static_cast<int>(value);
+}
+
+std::optional<dao::Date> DateFromBoxes(const std::string& yearText, const std::string& monthText,
+                                       const std::string& dayText)
+{
+    if (yearText.empty() || monthText.empty() || dayText.empty())
+        return std::nullopt;
+    dao::Date d;
+    d.year = LeadingNumber(yearText);
+    d.month = LeadingNumber(monthText);
+    d.day = LeadingNumber(dayText);
+    if (!d.isValid())
+        return std::nullopt;
+    return d;
+}
+
+}  // namespace journal

@@ -1,0 +1,23 @@
+#pragma once
+// The date of the three date boxes: texts such as "2024年", "04月", "1日".
+
+#include "platform/dao/Value.h"
+
+#include <optional>
+#include <string>
+
+namespace journal {
+
+// The number at the start of a text (leading blanks skipped): "2024年" gives 2024,
+// "04月" gives 4; 0 when the text does not start with a digit.
+int LeadingNumber(const std::string& text);
+
+// The date the three boxes make, or nullopt when any box is empty or the date
+// does not exist (31 April, 29 February of a common year, a year of 0).
+std::optional<dao::Date> DateFromBoxes(const std::string& yearText, const std::string& monthText,
+                                       const std::string& dayText);
+
+// The message for a date that does not exist.
+inline const char* const kInvalidDateMessage = "日付が正しくありません";
+
+}  // namespace journal

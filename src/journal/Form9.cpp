@@ -1,0 +1,335 @@
+// The load of the journal-entry window: its recordsets, controls and lists.
+#include "journal/Form9.h"
+#include "journal/Form9Text.h"
+
+#include "common/DateFormat.h"
+#include "common/DaysInMonth.h"
+#include "common/EraYearText.h"
+#include "common/FindCode.h"
+#include "common/NumberFormat.h"
+#include "common/o.h"
+#include "frame/Fonts.h"
+#include "journal/EntryDate.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace journal {
+
+using namespace form9;
+
+// ---- load ------------------------------------------------------------------
+
+Form9::Form9(QWidget* parent) : frame::WorkWindow(parent)
+{
+    openPeriodFile();
+    m_workspace = o::DbWorkspace;
+    m_database = o::CompanyDb;
+    SettingsRecordset = openRecordset("会計設定", dao::RecordsetType::Snapshot);
+    TaxRateRecordset = openRecordset("Q_消費税率", dao::RecordsetType::Snapshot);
+    AccountMasterRecordset = openRecordset("Q_勘定科目コード表", dao::RecordsetType::Snapshot);
+    UsedAccountsRecordset = openRecordset("Q_使用勘定科目表", dao::RecordsetType::Snapshot);
+    BanksInUseRecordset = openRecordset("Q_使用銀行", dao::RecordsetType::Snapshot);
+    BranchesInUseRecordset = openRecordset("Q_使用銀行支店", dao::RecordsetType::Snapshot);
+    BankAccountRecordset = openRecordset("Q_取引銀行", dao::RecordsetType::Snapshot);
+    TemplateRecordset = openRecordset("Q_仕訳定型台帳", dao::RecordsetType::Dynaset);
+    JournalRecordset = openRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+    PartnerRecordset = openRecordset("Q_取引先管理", dao::RecordsetType::Dynaset);
+    ChangeHistoryRecordset = openRecordset("Q_仕訳変更履歴", dao::RecordsetType::Dynaset);
+    openEraRecordset();
+    requireSettingsRow(*SettingsRecordset);
+    m_taxRates = ReadTaxRateTable(*TaxRateRecordset);
+
+    buildControls();
+    InitEntryForm(kWindowTitle);
+    FillEntryLists();
+    m_grid->ClearEntry(selectedKind());
+    RefreshEntryForm();
+}
+
+Form9::~Form9() = default;
+
+void Form9::buildControls()
+{
+    resize(px(15300), px(10600));
+    const QFont labelFont = frame::proportionalFont(9.75);
+
+    Label10 = new QLabel(this);
+    Label10->setGeometry(px(120), px(120), px(6600), px(300));
+    QFont bold = labelFont;
+    bold.setBold(true);
+    Label10->setFont(bold);
+
+    // Buttons: the first line 6, 11, 8, 5, 4, 9; the third line 0, 1, 2, 3, 7, 10.
+    static const char* const captions[12] = {"入力クリア", "登録", "更新", "削除", "編集", "印刷",
+                                             "役員報酬、給与仕訳自動登録", "金額補正", "月末消費税仕訳登録（内税）",
+                                             "終了", "定型仕訳登録", "賞与仕訳自動登録"};
+    for (int i = 0; i < 12; ++i) {
+        Command1[i] = new QPushButton(QString::fromUtf8(captions[i]), this);
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    }
+    const auto lineUp = [this](std::initializer_list<int> order, int left, int top) {
+        for (int i : order) {
+            const int width = 400 + 200 * static_cast<int>(Command1[i]->text().size());
+            Command1[i]->setGeometry(px(left), px(top), px(width), px(330));
+            left += width + 60;
+        }
+    };
+    lineUp({6, 11, 8, 5, 4, 9}, 6840, 60);
+    lineUp({0, 1, 2, 3, 7, 10}, 4200, 700);
+
+    static const char* const kinds[3] = {"振替伝票", "入金伝票", "出金伝票"};
+    for (int i = 0; i < 3; ++i) {
+        Option8[i] = new QRadioButton(QString::fromUtf8(kinds[i]), this);
+        Option8[i]->setGeometry(px(120 + 1300 * i), px(420), px(1250), px(260));
+        connect(Option8[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Option8_Click(i);
+        });
+    }
+    Option8[0]->setChecked(true);
+
+    Label1 = new QLabel("決算仕訳", this);
+    Label1->setGeometry(px(4200), px(420), px(1200), px(260));
+    Label6 = new QLabel(kWindowTitle, this);
+    QFont titleFont = frame::proportionalFont(12);
+    titleFont.setBold(true);
+    Label6->setFont(titleFont);
+    QPalette bluePalette = Label6->palette();
+    bluePalette.setColor(QPalette::WindowText, Qt::blue);
+    Label6->setPalette(bluePalette);
+    Label6->setGeometry(px(6000), px(400), px(2000), px(300));
+
+    Label3 = new QLabel(this);
+    Label3->setFont(labelFont);
+    Label3->setGeometry(px(1680), px(800), px(2000), px(260));
+
+    auto* dateHeading = new QLabel("日付", this);
+    dateHeading->setGeometry(px(1200), px(1080), px(450), px(300));
+    const int dateLefts[3] = {1680, 2640, 3360};
+    const int dateWidths[3] = {975, 735, 735};
+    for (int i = 0; i < 3; ++i) {
+        Combo2[i] = new QComboBox(this);
+        Combo2[i]->setEditable(true);
+        Combo2[i]->setInsertPolicy(QComboBox::NoInsert);
+        Combo2[i]->setGeometry(px(dateLefts[i]), px(1080), px(dateWidths[i]), px(300));
+    }
+    Check1 = new QCheckBox("金額を０で登録", this);
+    Check1->setGeometry(px(12600), px(1080), px(2400), px(300));
+
+    struct Heading {
+        const char* text;
+        int left;
+        int width;
+    };
+    static const Heading headings[] = {{"摘　　要", 1200, 3375}, {"取引先", 4560, 1455}, {"借方科目", 6000, 1815},
+                                       {"金額", 7800, 1335},     {"貸方科目", 9120, 1815}, {"金額", 10920, 1335},
+                                       {"銀行名", 12240, 1455},  {"支店名", 13680, 1455}};
+    for (const Heading& h : headings) {
+        auto* label = new QLabel(QString::fromUtf8(h.text), this);
+        label->setAlignment(Qt::AlignCenter);
+        QPalette headingPalette = label->palette();
+        headingPalette.setColor(QPalette::WindowText, Qt::white);
+        headingPalette.setColor(QPalette::Window, Qt::blue);
+        label->setAutoFillBackground(true);
+        label->setPalette(headingPalette);
+        label->setGeometry(px(h.left), px(1440), px(h.width), px(240));
+    }
+
+    m_grid = std::make_unique<EntryGrid>(this);
+
+    for (int left : {7100, 10220}) {
+        auto* total = new QLabel("合計", this);
+        total->setGeometry(px(left), px(4080), px(650), px(240));
+    }
+
+    auto* templateHeading = new QLabel("仕訳定型リスト", this);
+    templateHeading->setFont(labelFont);
+    templateHeading->setGeometry(px(120), px(4440), px(1050), px(500));
+    templateHeading->setWordWrap(true);
+    List1 = new QListWidget(this);
+    List1->setFont(frame::fixedPitchFont(9));
+    QPalette listPalette = List1->palette();
+    listPalette.setColor(QPalette::Base, listPalette.color(QPalette::Button));
+    List1->setPalette(listPalette);
+    List1->setGeometry(px(1200), px(4440), px(13935), px(2040));
+    List1->setUniformItemSizes(true);
+
+    auto* journalHeading = new QLabel("仕訳帳", this);
+    journalHeading->setFont(labelFont);
+    journalHeading->setGeometry(px(120), px(6480), px(1200), px(240));
+    List2 = new QListWidget(this);
+    List2->setFont(frame::fixedPitchFont(9));
+    List2->setPalette(listPalette);
+    List2->setGeometry(px(120), px(6720), px(15015), px(3660));
+    List2->setUniformItemSizes(true);
+    // A line chosen with the mouse loads on the click; one chosen with the keys as the selection moves.
+    connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
+    connect(List2, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && QApplication::mouseButtons() == Qt::NoButton)
+            List2_Click();
+    });
+
+    // Exit and entry handlers of the cells and the date boxes.
+    for (QComboBox* box : Combo2) box->installEventFilter(this);
+    for (int i = 0; i < kGridRows; ++i)
+        for (QWidget* cell : m_grid->rowCells(i)) cell->installEventFilter(this);
+    m_grid->Text8[kGridRows]->installEventFilter(this);
+    m_grid->Text9[kGridRows]->installEventFilter(this);
+
+    setTabOrder();
+}
+
+void Form9::setTabOrder()
+{
+    std::vector<QWidget*> order = {Command1[9], Combo2[0], Combo2[1], Combo2[2]};
+    for (int i = 0; i < kGridRows; ++i)
+        for (QWidget* cell : m_grid->rowCells(i)) order.push_back(cell);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    Command1[9]->setFocus();
+}
+
+void Form9::InitEntryForm(const std::string& title)
+{
+    SetFormCaption(*SettingsRecordset, title);
+    Command1[8]->setVisible(SettingsRecordset->get("処理方法").toText() == "2");
+    InputTaxAccountCode = FindCode(2, "仮払消費税");
+    PayablesAccountCode = FindCode(2, "買掛金");
+    CashAccountCode = FindCode(2, "現金");
+    UnpaidTaxAccountCode = FindCode(2, "未払消費税");
+    ReceivablesAccountCode = FindCode(2, "売掛金");
+}
+
+void Form9::FillEntryLists()
+{
+    const auto names = [](dao::Recordset& rs, const char* field) {
+        QStringList list;
+        if (!rs.isEmpty())
+            for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) list << q(rs.get(field).toText());
+        return list;
+    };
+    const QStringList banks = names(*BanksInUseRecordset, "銀行名");
+    const QStringList branches = names(*BranchesInUseRecordset, "支店名");
+    QStringList debitAccounts, creditAccounts;
+    if (!UsedAccountsRecordset->isEmpty()) {
+        for (UsedAccountsRecordset->MoveFirst(); !UsedAccountsRecordset->EOF_(); UsedAccountsRecordset->MoveNext()) {
+            const std::string name = UsedAccountsRecordset->get("勘定科目名").toText();
+            if (name.empty())
+                continue;
+            const dao::Value side = UsedAccountsRecordset->get("借貸区分");
+            const bool bothSides = UsedAccountsRecordset->get("相方有無").toBool();
+            const bool debitNatured = !side.isNull() && side.isNumeric() && side.toInt64() == 0;
+            const bool creditNatured = !side.isNull() && side.isNumeric() && side.toInt64() == 1;
+            if (debitNatured || bothSides) debitAccounts << q(name);
+            if (creditNatured || bothSides) creditAccounts << q(name);
+        }
+    }
+    const QStringList partners = names(*PartnerRecordset, "取引先名");
+    for (int i = 0; i < kGridRows; ++i) {
+        m_grid->Combo8[i]->clear();
+        m_grid->Combo8[i]->addItems(banks);
+        m_grid->Combo9[i]->clear();
+        m_grid->Combo9[i]->addItems(branches);
+        m_grid->Combo1[i]->clear();
+        m_grid->Combo1[i]->addItems(debitAccounts);
+        m_grid->Combo7[i]->clear();
+        m_grid->Combo7[i]->addItems(creditAccounts);
+        m_grid->Combo11[i]->addItems(partners);
+    }
+
+    const dao::Date now = dao::Date::now();
+    for (QComboBox* box : Combo2) box->clear();
+    Combo2[0]->addItem(QString::number(now.year - 1).rightJustified(4, '0') + "年");
+    Combo2[0]->addItem(QString::number(now.year).rightJustified(4, '0') + "年");
+    for (int m = 1; m <= 12; ++m) Combo2[1]->addItem(QString::number(m) + "月");
+    for (int d = 1; d <= o::DaysInMonth(now.year, now.month); ++d) Combo2[2]->addItem(dayItem(d));
+    for (int i = 0; i < kGridRows; ++i) {
+        for (QComboBox* box : {m_grid->Combo11[i], m_grid->Combo1[i], m_grid->Combo7[i], m_grid->Combo8[i],
+                               m_grid->Combo9[i]})
+            box->setEditText(QString());
+    }
+}
+
+void Form9::RefreshEntryForm()
+{
+    const std::int16_t savedEditMode = o::EditMode;
+    o::EditMode = o::EditModeOff;
+    m_grid->DisableAllRows();
+    Label1->clear();
+
+    const dao::Date now = dao::Date::now();
+    std::string status = "消費税：" + o::FormatNumber(TaxRateOn(m_taxRates, now, true, false), "#0") + "% ";
+    const std::string filing = SettingsRecordset->get("申告区分").toText();
+    if (filing == "1") status += "免税";
+    else if (filing == "2") status += "簡易課税";
+    else if (filing == "3") status += "原則課税";
+    if (filing != "1") {
+        const std::string method = SettingsRecordset->get("処理方法").toText();
+        if (method == "1") status += "、外税";
+        else if (method == "2") status += "、内税";
+        else if (method == "3") status += "、別途入力";
+        else if (method == "4") status += "、計算なし";
+        status += SettingsRecordset->get("消費税計算").toBool() ? "、消費税自動計算" : "、手計算";
+        const std::string fraction = SettingsRecordset->get("端数処理").toText();
+        if (fraction == "1") status += "、端数切捨て";
+        else if (fraction == "2") status += "、四捨五入";
+        else if (fraction == "3") status += "、切り上げ";
+    }
+    Label10->setText(q(status));
+
+    m_grid->ClearEntry(selectedKind());
+    EntryDate = now;
+    showDate(now);
+    ShowTemplateList();
+    ShowJournalList();
+    o::EditMode = savedEditMode;
+}
+
+void Form9::showDate(const dao::Date& d)
+{
+    Combo2[0]->setEditText(q(o::FormatDate(d, "yyyy") + "年"));
+    Combo2[1]->setEditText(q(o::FormatDate(d, "mm") + "月"));
+    Combo2[2]->setEditText(q(o::FormatDate(d, "dd") + "日"));
+    Label3->setText(q(o::EraYearText(d)));
+}
+
+// ---- helpers ------------------------------------------------------------------
+
+VoucherKind Form9::selectedKind() const
+{
+    if (Option8[1] && Option8[1]->isChecked()) return VoucherKind::Receipt;
+    if (Option8[2] && Option8[2]->isChecked()) return VoucherKind::Payment;
+    return VoucherKind::Transfer;
+}
+
+void Form9::refuse(const std::string& message)
+{
+    ui::dialogs().beep();
+    ui::dialogs().messageBox(message, ui::Buttons::Ok);
+}
+
+std::optional<dao::Date> Form9::boxDate() const
+{
+    return DateFromBoxes(s(Combo2[0]->currentText()), s(Combo2[1]->currentText()), s(Combo2[2]->currentText()));
+}
+
+std::string Form9::FindCode(int kind, const std::string& name)
+{
+    return o::FindCode({AccountMasterRecordset.get(), BankAccountRecordset.get(), BranchesInUseRecordset.get()},
+                       kind, name);
+}
+
+std::string Form9::AccountNameOf(const std::string& code)
+{
+    if (!UsedAccountsRecordset->isEmpty()) {
+        UsedAccountsRecordset->MoveFirst();
+        UsedAccountsRecordset->FindFirst("勘定科目コード", dao::Value(code));
+        if (!UsedAccountsRecordset->NoMatch())
+            return UsedAccountsRecordset->get("勘定科目名").toText();
+    }
+    refuse(kCodeNotRegistered);
+    return {};
+}
+
+}  // namespace journal

@@ -1,0 +1,118 @@
+#pragma once
+// The journal-entry window "仕訳入力": the voucher grid, the journal list, and
+// registering, updating and deleting vouchers with their change history.
+
+#include "frame/WorkWindow.h"
+#include "journal/EntryGrid.h"
+#include "journal/TaxAmount.h"
+#include "journal/TaxRateTable.h"
+#include "platform/dao/Engine.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace journal {
+
+class Form9 : public frame::WorkWindow {
+    Q_OBJECT
+public:
+    // The load: opens the period file at DbFilePath and the window's recordsets,
+    // sets the caption and fills the lists. Throws dao::DaoError when the file or
+    // one of its objects cannot be opened.
+    explicit Form9(QWidget* parent = nullptr);
+    ~Form9() override;
+
+    // ---- controls ----------------------------------------------------------
+    QLabel* Label10 = nullptr;                     // consumption-tax status line
+    std::array<QRadioButton*, 3> Option8{};        // 振替伝票, 入金伝票, 出金伝票
+    QLabel* Label1 = nullptr;                      // "決算仕訳" marker
+    QLabel* Label6 = nullptr;                      // title
+    QLabel* Label3 = nullptr;                      // era year of the entry date
+    std::array<QComboBox*, 3> Combo2{};            // year, month, day
+    QCheckBox* Check1 = nullptr;                   // 金額を０で登録
+    std::array<QPushButton*, 12> Command1{};
+    QListWidget* List1 = nullptr;                  // journal templates
+    QListWidget* List2 = nullptr;                  // the journal
+    EntryGrid& grid() { return *m_grid; }
+
+    // ---- procedures --------------------------------------------------------
+    void InitEntryForm(const std::string& title);
+    void FillEntryLists();
+    void RefreshEntryForm();
+    void ShowJournalList();
+    void ShowTemplateList();
+    void ReloadJournal();
+    void LocateVoucher();
+    void LoadVoucherAmounts();
+    void List2_Click();
+    void Command1_Click(int index);
+    void Option8_Click(int index);
+    void Combo2_LostFocus(int index);
+    void Combo1_LostFocus(int index);
+    void Combo7_LostFocus(int index);
+    std::string AccountNameOf(const std::string& code);
+    std::string FindCode(int kind, const std::string& name);
+
+    dao::Date EntryDate;
+    std::string InputTaxAccountCode, PayablesAccountCode, CashAccountCode, UnpaidTaxAccountCode,
+        ReceivablesAccountCode;
+
+    // The voucher number of each line of the journal list.
+    const std::vector<std::string>& listVoucherNumbers() const { return m_lineNumbers; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void setTabOrder();
+    VoucherKind selectedKind() const;
+    void refuse(const std::string& message);
+    std::optional<dao::Date> boxDate() const;
+    void showDate(const dao::Date& d);
+    void taxRowLeft(int index, bool debitSide);
+    void cellLeft(QObject* cell);
+    void cellEntered(QObject* cell);
+
+    void registerVoucher();
+    void updateVoucher();
+    void deleteVoucher();
+    void toggleEditMode();
+    void correctAmounts();
+    void selectVoucherLine(const std::string& number);
+    std::string selectedVoucherNumber();
+
+    std::unique_ptr<EntryGrid> m_grid;
+    std::shared_ptr<dao::Workspace> m_workspace;
+    std::shared_ptr<dao::Database> m_database;
+
+public:
+    // ---- recordsets, opened at load in this order --------------------------
+    std::unique_ptr<dao::Recordset> SettingsRecordset;
+    std::unique_ptr<dao::Recordset> TaxRateRecordset;
+    std::unique_ptr<dao::Recordset> AccountMasterRecordset;
+    std::unique_ptr<dao::Recordset> UsedAccountsRecordset;
+    std::unique_ptr<dao::Recordset> BanksInUseRecordset;
+    std::unique_ptr<dao::Recordset> BranchesInUseRecordset;
+    std::unique_ptr<dao::Recordset> BankAccountRecordset;
+    std::unique_ptr<dao::Recordset> TemplateRecordset;
+    std::unique_ptr<dao::Recordset> JournalRecordset;
+    std::unique_ptr<dao::Recordset> PartnerRecordset;
+    std::unique_ptr<dao::Recordset> ChangeHistoryRecordset;
+
+private:
+    TaxRateTable m_taxRates;
+    std::vector<std::string> m_lineNumbers;
+    bool m_inCellHandler = false;
+};
+
+}  // namespace journal

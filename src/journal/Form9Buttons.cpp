@@ -1,0 +1,214 @@
+// The buttons of the journal-entry window: register, update, delete, edit mode, amount correction.
+#include "journal/Form9.h"
+#include "journal/Form9Text.h"
+
+#include "common/o.h"
+#include "journal/AmountRange.h"
+#include "journal/EntryChecks.h"
+#include "journal/EntryDate.h"
+#include "journal/VoucherRows.h"
+#include "journal/VoucherStore.h"
+#include "platform/dao/DaoError.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QSignalBlocker>
+
+namespace journal {
+
+using namespace form9;
+
+// ---- buttons --------------------------------------------------------------------
+
+void Form9::Command1_Click(int index)
+{
+    const bool editing = o::EditMode != o::EditModeOff;
+    switch (index) {
+    case 0:
+        if (editing) m_grid->ClearEntry(selectedKind());
+        break;
+    case 1:
+        if (editing) registerVoucher();
+        break;
+    case 2:
+        if (editing) updateVoucher();
+        break;
+    case 3:
+        if (editing) deleteVoucher();
+        break;
+    case 4: toggleEditMode(); break;
+    case 7: correctAmounts(); break;
+    case 9: close(); break;
+    default:
+        // Printing, the automatic postings and the templates are handled by their own routines.
+        break;
+    }
+}
+
+void Form9::registerVoucher()
+{
+    const EntryRows rows = m_grid->rows();
+    const CodeLookup findCode = [this](int kind, const std::string& name) { return FindCode(kind, name); };
+    if (const auto message = ValidateEntry(rows, findCode)) {
+        refuse(*message);
+        return;
+    }
+    const auto date = boxDate();
+    if (!date) {
+        refuse(kInvalidDateMessage);
+        return;
+    }
+    // Every row is checked (amounts numeric and in range) before anything is written.
+    const VoucherBuild build = BuildVoucherRows(rows, *date, findCode, BuildMode::Register);
+    if (build.error) {
+        refuse(*build.error);
+        return;
+    }
+    if (DataCheck(rows, m_grid->DebitAmounts, m_grid->CreditAmounts)) {
+        ui::dialogs().beep();
+        return;
+    }
+    try {
+        VoucherStore(*m_workspace, *m_database, *JournalRecordset, *ChangeHistoryRecordset)
+            .Register(build.rows, dao::Date::now());
+    } catch (const dao::DaoError& e) {
+        ReloadJournal();
+        refuse(e.what());
+        return;
+    }
+    ReloadJournal();
+}
+
+std::string Form9::selectedVoucherNumber()
+{
+    LocateVoucher();
+    if (JournalRecordset->isEmpty() || JournalRecordset->EOF_())
+        return {};
+    return JournalRecordset->get("伝票番号").toText();
+}
+
+void Form9::selectVoucherLine(const std::string& number)
+{
+    for (std::size_t i = 0; i < m_lineNumbers.size(); ++i) {
+        if (m_lineNumbers[i] == number) {
+            {
+                const QSignalBlocker quiet(List2);
+                List2->setCurrentRow(static_cast<int>(i));
+            }
+            List2_Click();
+            return;
+        }
+    }
+}
+
+void Form9::updateVoucher()
+{
+    if (List2->selectedItems().isEmpty())
+        return;
+    const EntryRows rows = m_grid->rows();
+    const CodeLookup findCode = [this](int kind, const std::string& name) { return FindCode(kind, name); };
+    if (const auto message = ValidateEntry(rows, findCode)) {
+        refuse(*message);
+        return;
+    }
+    const auto date = boxDate();
+    if (!date) {
+        refuse(kInvalidDateMessage);
+        return;
+    }
+    const VoucherBuild build = BuildVoucherRows(rows, *date, findCode, BuildMode::Update);
+    if (build.error) {
+        refuse(*build.error);
+        return;
+    }
+    const std::string number = selectedVoucherNumber();
+    if (number.empty())
+        return;
+    try {
+        VoucherStore(*m_workspace, *m_database, *JournalRecordset, *ChangeHistoryRecordset)
+            .Replace(number, build.rows, dao::Date::now());
+    } catch (const dao::DaoError& e) {
+        ReloadJournal();
+        refuse(e.what());
+        return;
+    }
+    ReloadJournal();
+    selectVoucherLine(number);
+}
+
+void Form9::deleteVoucher()
+{
+    if (List2->selectedItems().isEmpty())
+        return;
+    if (ui::dialogs().messageBox(kDeleteQuestion, ui::Buttons::YesNo, std::string(kWindowTitle)) != ui::Answer::Yes)
+        return;
+    const std::string number = selectedVoucherNumber();
+    if (number.empty())
+        return;
+    try {
+        VoucherStore(*m_workspace, *m_database, *JournalRecordset, *ChangeHistoryRecordset)
+            .Remove(number, dao::Date::now());
+    } catch (const dao::DaoError& e) {
+        ReloadJournal();
+        refuse(e.what());
+        return;
+    }
+    m_grid->ClearEntry(selectedKind());
+    ReloadJournal();
+}
+
+void Form9::toggleEditMode()
+{
+    if (o::EditMode != o::EditModeOff) {
+        Command1[4]->setText("編集");
+        o::EditMode = o::EditModeOff;
+        m_grid->DisableAllRows();
+    } else {
+        Command1[4]->setText("編集解除");
+        o::EditMode = o::EditModeOn;
+        m_grid->EnableAllRows();
+    }
+}
+
+void Form9::correctAmounts()
+{
+    EntryGrid& g = *m_grid;
+    if (g.DebitAmounts[0] != g.CreditAmounts[0]) {
+        refuse(kFirstRowUnequal);
+        return;
+    }
+    std::int64_t debitSum = 0, creditSum = 0;
+    for (int i = 1; i < kGridRows; ++i) {
+        debitSum += g.DebitAmounts[i];
+        creditSum += g.CreditAmounts[i];
+    }
+    const std::int64_t debit = std::int64_t{g.DebitAmounts[0]} - debitSum;
+    const std::int64_t credit = std::int64_t{g.CreditAmounts[0]} - creditSum;
+    if (!FitsAmount(debit) || !FitsAmount(credit)) {
+        refuse(kAmountOutOfRangeMessage);
+        return;
+    }
+    g.DebitTotal = g.DebitAmounts[0];
+    g.CreditTotal = g.CreditAmounts[0];
+    g.DebitAmounts[0] = static_cast<std::int32_t>(debit);
+    g.CreditAmounts[0] = static_cast<std::int32_t>(credit);
+    g.Text8[0]->setText(AmountCellText(g.DebitAmounts[0], "##,###,###,##0"));
+    g.Text9[0]->setText(AmountCellText(g.CreditAmounts[0], "##,###,###,##0"));
+    g.ShowTotals("##,###,###,##0");
+}
+
+void Form9::Option8_Click(int index)
+{
+    if (o::EditMode == o::EditModeOff)
+        return;
+    if (!List2->selectedItems().isEmpty() || !List1->selectedItems().isEmpty())
+        return;
+    if (index == 1) {
+        m_grid->Combo1[0]->setEditText("現金");
+        m_grid->Combo7[0]->setEditText(QString());
+    } else if (index == 2) {
+        m_grid->Combo1[0]->setEditText(QString());
+        m_grid->Combo7[0]->setEditText("現金");
+    }
+}
+
+}  // namespace journal

@@ -1,0 +1,166 @@
+// The date boxes and the account cells of the journal-entry window, and their focus handling.
+#include "journal/Form9.h"
+#include "journal/Form9Text.h"
+
+#include "common/DaysInMonth.h"
+#include "common/EraYearText.h"
+#include "common/o.h"
+#include "journal/AmountRange.h"
+#include "journal/EntryDate.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QFocusEvent>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace journal {
+
+using namespace form9;
+
+// ---- date boxes and account cells ------------------------------------------------
+
+void Form9::Combo2_LostFocus(int index)
+{
+    for (QComboBox* box : Combo2)
+        if (box->currentText().isEmpty())
+            return;
+    if (index == 1) {
+        const QString rememberedDay = Combo2[2]->currentText();
+        const int days = o::DaysInMonth(LeadingNumber(s(Combo2[0]->currentText())),
+                                        LeadingNumber(s(Combo2[1]->currentText())));
+        Combo2[2]->clear();
+        for (int d = 1; d <= days; ++d) Combo2[2]->addItem(dayItem(d));
+        if (LeadingNumber(s(rememberedDay)) > days && days > 0)
+            Combo2[2]->setEditText(QString::number(days).rightJustified(2, '0') + "日");
+        else
+            Combo2[2]->setEditText(rememberedDay);
+    }
+    const auto date = boxDate();
+    if (!date) {
+        refuse(kInvalidDateMessage);
+        return;
+    }
+    Label3->setText(q(o::EraYearText(*date)));
+    EntryDate = *date;
+}
+
+void Form9::Combo1_LostFocus(int index) { taxRowLeft(index, true); }
+void Form9::Combo7_LostFocus(int index) { taxRowLeft(index, false); }
+
+void Form9::taxRowLeft(int index, bool debitSide)
+{
+    EntryGrid& g = *m_grid;
+    QComboBox* cell = debitSide ? g.Combo1[index] : g.Combo7[index];
+    const std::string text = s(cell->currentText());
+    if (text.empty())
+        return;
+    if (dao::Value(text).isNumeric()) {
+        const std::string name = AccountNameOf(text);
+        if (name.empty()) {
+            cell->setFocus();
+            return;
+        }
+        cell->setEditText(q(name));
+    }
+    if (index == 0)
+        return;
+    if (s(cell->currentText()) != (debitSide ? "仮払消費税" : "仮受消費税"))
+        return;
+
+    const std::string previousName = s((debitSide ? g.Combo1[index - 1] : g.Combo7[index - 1])->currentText());
+    bool taxable = false, simplified = false;
+    if (!FindCode(debitSide ? 2 : 3, previousName).empty()) {
+        taxable = AccountMasterRecordset->get("消費税").toBool();
+        simplified = AccountMasterRecordset->get("簡易課税").toBool();
+    }
+    const auto date = boxDate();
+    if (!date) {
+        refuse(kInvalidDateMessage);
+        return;
+    }
+    const std::int32_t base = debitSide ? g.DebitAmounts[index - 1] : g.CreditAmounts[index - 1];
+    const auto tax = TaxExclusiveAmount(m_taxRates, *date, base, taxable, simplified,
+                                        FractionRuleOf(SettingsRecordset->get("端数処理").toText()));
+    std::int64_t debitSum = tax.value_or(0), creditSum = tax.value_or(0);
+    for (int i = 0; i < kGridRows; ++i) {
+        if (i == index) continue;
+        debitSum += g.DebitAmounts[i];
+        creditSum += g.CreditAmounts[i];
+    }
+    if (!tax || !FitsAmount(debitSum) || !FitsAmount(creditSum)) {
+        refuse(kAmountOutOfRangeMessage);
+        return;
+    }
+    g.DebitAmounts[index] = *tax;
+    g.CreditAmounts[index] = *tax;
+    QLineEdit* taxSide = debitSide ? g.Text8[index] : g.Text9[index];
+    QLineEdit* otherSide = debitSide ? g.Text9[index] : g.Text8[index];
+    taxSide->setText(AmountCellText(*tax, "########0"));
+    otherSide->setText(AmountCellText(*tax, "###,###,##0"));
+    QComboBox* otherAccount = debitSide ? g.Combo7[index] : g.Combo1[index];
+    if (otherAccount->currentText().isEmpty())
+        otherAccount->setEditText((debitSide ? g.Combo7[0] : g.Combo1[0])->currentText());
+    g.RecalcTotals();
+}
+
+// ---- focus -------------------------------------------------------------------------
+
+bool Form9::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !m_inCellHandler) {
+            m_inCellHandler = true;
+            cellLeft(watched);
+            m_inCellHandler = false;
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        cellEntered(watched);
+    }
+    return frame::WorkWindow::eventFilter(watched, event);
+}
+
+void Form9::cellLeft(QObject* cell)
+{
+    EntryGrid& g = *m_grid;
+    const bool editing = o::EditMode != o::EditModeOff;
+    for (int i = 0; i < 3; ++i)
+        if (cell == Combo2[i]) return Combo2_LostFocus(i);
+    for (int i = 0; i < kGridRows; ++i) {
+        if (cell == g.Text8[i]) {
+            if (editing) g.Text8_LostFocus(i);
+            return;
+        }
+        if (cell == g.Text9[i]) {
+            if (editing) g.Text9_LostFocus(i);
+            return;
+        }
+        if (cell == g.Combo1[i]) return Combo1_LostFocus(i);
+        if (cell == g.Combo7[i]) return Combo7_LostFocus(i);
+    }
+}
+
+void Form9::cellEntered(QObject* cell)
+{
+    if (o::EditMode == o::EditModeOff)
+        return;
+    EntryGrid& g = *m_grid;
+    QLineEdit* edit = qobject_cast<QLineEdit*>(cell);
+    if (auto* combo = qobject_cast<QComboBox*>(cell)) {
+        const bool selects = std::find(Combo2.begin(), Combo2.end(), combo) != Combo2.end()
+                          || std::find(g.Combo1.begin(), g.Combo1.end(), combo) != g.Combo1.end()
+                          || std::find(g.Combo7.begin(), g.Combo7.end(), combo) != g.Combo7.end();
+        if (!selects)
+            return;
+        edit = combo->lineEdit();
+    } else if (edit && std::find(g.Text1.begin(), g.Text1.end(), edit) == g.Text1.end()
+               && std::find(g.Text8.begin(), g.Text8.end(), edit) == g.Text8.end()
+               && std::find(g.Text9.begin(), g.Text9.end(), edit) == g.Text9.end()) {
+        return;
+    }
+    if (edit)
+        QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+}
+
+}  // namespace journal

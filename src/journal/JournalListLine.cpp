@@ -1,0 +1,124 @@
+#include "journal/JournalListLine.h"
+
+#include "common/DateFormat.h"
+#include "common/FitByteWidth.h"
+#include "common/NumberFormat.h"
+#include "platform/dao/Recordset.h"
+
+namespace journal {
+
+namespace {
+
+std::optional<std::int64_t> amountOf(const dao::Value& v)
+{
+    if (v.isNull() || !v.isNumeric())
+        return std::nullopt;
+    return v.toInt64();
+}
+
+}  // namespace
+
+JournalListRow ReadJournalListRow(dao::Recordset& journal)
+{
+    JournalListRow row;
+    row.date = journal.get("日付").toDate();
+    row.voucherNumber = journal.get("伝票番号").toText();
+    row.closingEntry = journal.get("決算仕訳").toBool();
+    const dao::Value number = journal.get("追番");
+    row.rowNumber = number.isNumeric() ? static_cast<int>(number.toInt64()) : 0;
+    row.description = journal.get("摘要").toText();
+    row.partner = journal.get("取引先").toText();
+    row.debitCode = journal.get("借方コード").toText();
+    row.debitName = journal.get("勘定科目名").toText();
+    row.debit = amountOf(journal.get("入金"));
+    row.creditCode = journal.get("貸方コード").toText();
+    row.creditName = journal.get("勘定科目名2").toText();
+    row.credit = amountOf(journal.get("出金"));
+    row.branchCode = journal.get("支店コード").toText();
+    row.bankName = journal.get("銀行名").toText();
+    row.branchName = journal.get("支店名").toText();
+    return row;
+}
+
+std::string ListAmountField(const std::optional<std::int64_t>& amount)
+{
+    if (!amount)
+        return std::string(10, ' ');
+    return o::FormatAmountField(*amount, "###,###,##0", 10);
+}
+
+JournalListLines::JournalListLines(const dao::Date& now) : m_lastDate(now) {}
+
+const std::string& JournalListLines::fittedName(const std::string& name, int width)
+{
+    std::string key(1, static_cast<char>(width));
+    key += name;
+    auto found = m_fittedNames.find(key);
+    if (found == m_fittedNames.end())
+        found = m_fittedNames.emplace(std::move(key), o::FitByteWidth(name, width)).first;
+    return found->second;
+}
+
+std::string JournalListLines::next(const JournalListRow& row)
+{
+    if (row.rowNumber == 1) {
+        m_lastDebitCode.clear();
+        m_lastCreditCode.clear();
+        if (!row.branchCode.empty())
+            m_lastBranchCode.clear();
+    }
+
+    std::string dateColumn(12, ' ');
+    if (row.date && *row.date != m_lastDate) {
+        dateColumn = o::FitByteWidth(o::FormatDate(*row.date, o::kListDate), 12);
+        m_lastDate = *row.date;
+        m_lastBranchCode.clear();
+    }
+
+    std::string partnerColumn(16, ' ');
+    if (!row.partner.empty()) {
+        if (row.partner != m_lastPartner)
+            partnerColumn = fittedName(row.partner, 16);
+        m_lastPartner = row.partner;
+    }
+
+    std::string debitName(20, ' ');
+    if (row.debitCode != m_lastDebitCode) {
+        debitName = fittedName(row.debitName, 20);
+        m_lastDebitCode = row.debitCode;
+    }
+    std::string creditName(20, ' ');
+    if (row.creditCode != m_lastCreditCode) {
+        creditName = fittedName(row.creditName, 20);
+        m_lastCreditCode = row.creditCode;
+    }
+
+    std::string bankColumns(31, ' ');
+    if (!row.branchCode.empty() && row.branchCode != m_lastBranchCode) {
+        bankColumns = fittedName(row.bankName, 15) + " " + fittedName(row.branchName, 15);
+        m_lastBranchCode = row.branchCode;
+    }
+
+    std::string line;
+    line.reserve(200);
+    line += dateColumn;
+    line += row.closingEntry ? "*" : " ";
+    line += row.rowNumber > 0 ? std::to_string(row.rowNumber) : " ";
+    line += " ";
+    line += o::FitByteWidth(row.description, 33);
+    line += " ";
+    line += partnerColumn;
+    line += " ";
+    line += debitName;
+    line += "   ";
+    line += ListAmountField(row.debit);
+    line += " ";
+    line += creditName;
+    line += "   ";
+    line += ListAmountField(row.credit);
+    line += "  ";
+    line += bankColumns;
+    return line;
+}
+
+}  // namespace journal

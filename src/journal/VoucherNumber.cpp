@@ -1,0 +1,43 @@
+#include "journal/VoucherNumber.h"
+
+#include <cstdio>
+
+namespace journal {
+
+std::string VoucherNumberText(const dao::Date& when)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d%02d%02d%02d%02d%02d", when.year % 100, when.month, when.day,
+                  when.hour, when.minute, when.second);
+    return buf;
+}
+
+dao::Date AddSeconds(const dao::Date& when, long long seconds)
+{
+    long long total = when.dayNumber() * 86400LL + when.hour * 3600LL + when.minute * 60LL
+                    + when.second + seconds;
+    long long days = total / 86400;
+    long long rest = total % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --days;
+    }
+    dao::Date result = dao::Date::fromDayNumber(days);
+    result.hour = static_cast<int>(rest / 3600);
+    result.minute = static_cast<int>(rest / 60 % 60);
+    result.second = static_cast<int>(rest % 60);
+    return result;
+}
+
+std::string NextVoucherNumber(const dao::Date& now, const std::function<bool(const std::string&)>& isTaken)
+{
+    dao::Date when = now;
+    for (;;) {
+        const std::string number = VoucherNumberText(when);
+        if (!isTaken(number))
+            return number;
+        when = AddSeconds(when, 1);
+    }
+}
+
+}  // namespace journal

@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+
+namespace journal::testing {
+
+// Names the cases of a table "Case0", "Case1", ... in the test list.
+inline constexpr auto kCaseName = [](const auto& info) { return "Case" + std::to_string(info.index); };
+
+}  // namespace journal::testing

@@ -1,0 +1,45 @@
+#include "journal/EntryDate.h"
+
+#include "CaseName.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct BoxCase {
+    const char* year;
+    const char* month;
+    const char* day;
+    bool valid;
+};
+
+class DateFromBoxesTest : public ::testing::TestWithParam<BoxCase> {};
+
+TEST_P(DateFromBoxesTest, OnlyADateThatExists)
+{
+    const BoxCase& c = GetParam();
+    const auto d = journal::DateFromBoxes(c.year, c.month, c.day);
+    EXPECT_EQ(d.has_value(), c.valid) << c.year << c.month << c.day;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, DateFromBoxesTest,
+    ::testing::Values(BoxCase{"2024年", "04月", "05日", true},
+                      BoxCase{"2024年", "2月", "29日", true},
+                      BoxCase{"2023年", "02月", "29日", false},   // the leap day left standing
+                      BoxCase{"2024年", "4月", "31日", false},
+                      BoxCase{"2024年", "13月", "1日", false},
+                      BoxCase{"2024年", "0月", "1日", false},
+                      BoxCase{"年", "4月", "1日", false},
+                      BoxCase{"abc", "4月", "1日", false},
+                      BoxCase{"2024年", "4月", "", false}), journal::testing::kCaseName);
+
+TEST(DateFromBoxes, LeadingZerosDoNotMatter)
+{
+    const auto d = journal::DateFromBoxes("2021年", "04月", "03日");
+    ASSERT_TRUE(d);
+    EXPECT_EQ(*d, (dao::Date{2021, 4, 3}));
+    EXPECT_EQ(journal::LeadingNumber(" 12月"), 12);
+}
+
+}  // namespace

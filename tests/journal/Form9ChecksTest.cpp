@@ -1,0 +1,243 @@
+// What the window refuses, and the messages it gives.
+#include "Form9Fixture.h"
+
+#include "journal/EntryChecks.h"
+#include "journal/EntryDate.h"
+#include "journal/VoucherRows.h"
+
+using namespace journal;
+using namespace journal::testing;
+
+namespace {
+
+struct RefusalCase {
+    const char* name;
+    std::function<void(Form9Test&, EntryGrid&)> fill;
+    std::string message;
+};
+
+class Form9RefusalTest : public Form9Test, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(Form9RefusalTest, RegisterRefusesWithItsMessageAndStoresNothing)
+{
+    editOn();
+    setDate("2024年", "5月", "10日");
+    GetParam().fill(*this, grid());
+    dialogs->expectMessage(GetParam().message, ui::Answer::Ok).withoutTitle().withButtons(ui::Buttons::Ok);
+    const int beeps = dialogs->beepCount();
+    press(1);
+    EXPECT_EQ(dialogs->beepCount(), beeps + 1);
+    EXPECT_TRUE(journalRows().empty());
+}
+
+const RefusalCase kRefusals[] = {
+    {"no description", [](Form9Test& t, EntryGrid&) { t.fillRow(0, "", "現金", "100", "売上高"); },
+     messages::kDescriptionOrAccountMissing},
+    {"no credit account", [](Form9Test& t, EntryGrid&) { t.fillRow(0, "売上", "現金", "100", QString()); },
+     messages::kDescriptionOrAccountMissing},
+    {"debit name not in the chart", [](Form9Test& t, EntryGrid&) { t.fillRow(0, "売上", "げんきん", "100", "売上高"); },
+     messages::kDebitAccountNotRegistered},
+    {"credit name not in the chart", [](Form9Test& t, EntryGrid&) { t.fillRow(0, "売上", "現金", "100", "売り上げ"); },
+     messages::kCreditAccountNotRegistered},
+    {"misspelt debit name in row 3",
+     [](Form9Test& t, EntryGrid&) {
+         t.fillRow(0, "仕入", "仕入高", "100", "現金");
+         t.fillRow(2, "文具", "消耗品ひ", "30", QString());
+     },
+     messages::kDebitAccountNotRegistered},
+    {"misspelt credit name in row 10",
+     [](Form9Test& t, EntryGrid&) {
+         t.fillRow(0, "仕入", "仕入高", "100", "現金");
+         t.fillRow(9, "文具", QString(), "30", "げんきん");
+     },
+     messages::kCreditAccountNotRegistered},
+    {"deposit account without branch in row 4",
+     [](Form9Test& t, EntryGrid& g) {
+         t.fillRow(0, "仕入", "仕入高", "100", "現金");
+         t.fillRow(3, "振込", "買掛金", "100", "普通預金");
+         g.Combo8[3]->setEditText("みずほ銀行");
+     },
+     messages::kBankOrBranchMissing},
+    {"amount that is not a number in row 2",
+     [](Form9Test& t, EntryGrid& g) {
+         t.fillRow(0, "仕入", "仕入高", "100", "現金");
+         t.fillRow(1, "運賃", "仕入高", "100", "現金");
+         g.Text9[1]->setText("百円");   // left standing after the cell refused it
+     },
+     messages::AmountNotNumeric(2)},
+    {"amount beyond the 32-bit range",
+     [](Form9Test& t, EntryGrid& g) {
+         t.fillRow(0, "仕入", "仕入高", "100", "現金");
+         g.Text8[0]->setText("2,147,483,648");
+         g.Text9[0]->setText("2,147,483,648");
+     },
+     messages::AmountOutOfRange(1)},
+    {"totals beyond the 32-bit range",
+     [](Form9Test& t, EntryGrid& g) {
+         t.fillRow(0, "仕入", "仕入高", "2,000,000,000", "現金");
+         t.fillRow(1, "仕入", "仕入高", "100", "現金");
+         g.Text8[1]->setText("2,000,000,000");
+         g.Text9[1]->setText("2,000,000,000");
+     },
+     messages::kTotalOutOfRange},
+    {"a date that does not exist",
+     [](Form9Test& t, EntryGrid&) {
+         t.fillRow(0, "売上", "現金", "100", "売上高");
+         t.form->Combo2[0]->setEditText("2023年");
+         t.form->Combo2[1]->setEditText("2月");
+         t.form->Combo2[2]->setEditText("29日");
+     },
+     kInvalidDateMessage},
+};
+
+INSTANTIATE_TEST_SUITE_P(Checks, Form9RefusalTest, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST_F(Form9Test, UpdateRefusesAMisspeltAccountAndKeepsTheVoucher)
+{
+    editOn();
+    setDate("2024年", "5月", "10日");
+    fillRow(0, "仕入", "仕入高", "100", "現金");
+    press(1);
+    clickLine(0);
+    fillRow(1, "文具", "消耗品ひ", "30", QString());
+    dialogs->expectMessage(messages::kDebitAccountNotRegistered, ui::Answer::Ok).withoutTitle();
+    press(2);
+    ASSERT_EQ(journalRows().size(), 1u);
+    EXPECT_TRUE(historyRows().empty());
+}
+
+TEST_F(Form9Test, AmountCellMirrorsRoundsAndRefuses)
+{
+    editOn();
+    EntryGrid& g = grid();
+    g.Combo1[0]->setEditText("仕入高");
+    type(g.Text8[2], "1000");
+    EXPECT_EQ(g.Text8[2]->text(), "1,000");
+    EXPECT_EQ(g.Text9[2]->text(), "1,000");
+    EXPECT_EQ(g.Combo1[2]->currentText(), "仕入高") << "row 1's debit account carries down";
+    EXPECT_EQ(g.Text8[10]->text(), "1,000");
+    EXPECT_EQ(g.Text9[10]->text(), "1,000");
+
+    type(g.Text9[2], "500");
+    EXPECT_EQ(g.Text8[2]->text(), "500");
+    type(g.Text8[3], "12.5");
+    EXPECT_EQ(g.Text8[3]->text(), "12");
+    type(g.Text8[3], "13.5");
+    EXPECT_EQ(g.Text8[3]->text(), "14");
+    EXPECT_EQ(g.Text8[10]->text(), "514");
+
+    const int beeps = dialogs->beepCount();
+    type(g.Text8[4], "abc");
+    EXPECT_EQ(dialogs->beepCount(), beeps + 1);
+    EXPECT_EQ(g.Text8[4]->text(), "abc");
+    EXPECT_EQ(g.Text8[10]->text(), "514");
+
+    dialogs->expectMessage(kAmountOutOfRangeMessage, ui::Answer::Ok).withoutTitle();
+    type(g.Text8[5], "3,000,000,000");
+    EXPECT_EQ(g.DebitAmounts[5], 0);
+    EXPECT_EQ(g.Text8[10]->text(), "514");
+
+    dialogs->expectMessage(kAmountOutOfRangeMessage, ui::Answer::Ok).withoutTitle();
+    type(g.Text8[6], "2,147,483,600");   // fits alone, not with the other rows
+    EXPECT_EQ(g.DebitAmounts[6], 0);
+}
+
+TEST_F(Form9Test, AmountCorrectionLeavesRowOneTheRemainder)
+{
+    editOn();
+    EntryGrid& g = grid();
+    type(g.Text8[0], "540");
+    type(g.Text8[1], "40");
+    press(7);
+    EXPECT_EQ(g.Text8[0]->text(), "500");
+    EXPECT_EQ(g.Text9[0]->text(), "500");
+    EXPECT_EQ(g.Text8[10]->text(), "540");
+    EXPECT_EQ(g.Text9[10]->text(), "540");
+
+    g.DebitAmounts[0] = 10;
+    dialogs->expectMessage("1行目の借方、貸方の合計金額が相違します", ui::Answer::Ok).withoutTitle();
+    press(7);
+}
+
+TEST_F(Form9Test, DateBoxesRebuildTheDaysAndRefuseADateThatDoesNotExist)
+{
+    editOn();
+    form->Combo2[0]->setEditText("2024年");
+    form->Combo2[2]->setEditText("31日");
+    type(form->Combo2[1], "2月");
+    EXPECT_EQ(form->Combo2[2]->count(), 29);
+    EXPECT_EQ(form->Combo2[2]->currentText(), "29日");
+    EXPECT_EQ(form->EntryDate, (dao::Date{2024, 2, 29}));
+    EXPECT_EQ(form->Label3->text(), "令和6年");
+
+    dialogs->expectMessage(kInvalidDateMessage, ui::Answer::Ok).withoutTitle();
+    type(form->Combo2[0], "2023年");   // the year box does not rebuild the days
+    EXPECT_EQ(form->EntryDate, (dao::Date{2024, 2, 29})) << "the entry date stays the last valid one";
+}
+
+TEST_F(Form9Test, AccountCodeTypedIntoACellBecomesItsName)
+{
+    editOn();
+    type(grid().Combo1[0], "517");
+    EXPECT_EQ(grid().Combo1[0]->currentText(), "消耗品費");
+    dialogs->expectMessage("勘定科目コードが登録されていません", ui::Answer::Ok).withoutTitle();
+    type(grid().Combo7[0], "9999");
+    EXPECT_EQ(grid().Combo7[0]->currentText(), "9999");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Form9Test, RefusedAmountTakesTheFocusBack)
+{
+    editOn();
+    form->activateWindow();
+    QApplication::setActiveWindow(form.get());
+    QApplication::processEvents();
+    EntryGrid& g = grid();
+    g.Text8[4]->setFocus();
+    QApplication::processEvents();
+    if (!g.Text8[4]->hasFocus())
+        GTEST_SKIP() << "this platform gives no window the focus";
+    g.Text8[4]->setText("abc");
+    g.Text8[5]->setFocus();   // leaving the cell the way the user does
+    QApplication::processEvents();
+    EXPECT_TRUE(g.Text8[4]->hasFocus());
+    EXPECT_EQ(dialogs->beepCount(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Form9Test, EnteringACellSelectsItsTextOnlyInEditMode)
+{
+    form->activateWindow();
+    QApplication::setActiveWindow(form.get());
+    QApplication::processEvents();
+    form->Combo2[0]->setFocus();
+    QApplication::processEvents();
+    if (!form->Combo2[0]->hasFocus())
+        GTEST_SKIP() << "this platform gives no window the focus";
+    form->Combo2[1]->setFocus();   // edit mode off: the text is not selected
+    QApplication::processEvents();
+    EXPECT_TRUE(form->Combo2[1]->lineEdit()->selectedText().isEmpty());
+
+    editOn();
+    EntryGrid& g = grid();
+    g.Text1[0]->setText("摘要の文");
+    g.Text1[0]->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(g.Text1[0]->selectedText(), "摘要の文");
+    g.Text9[0]->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(g.Text9[0]->selectedText(), "0");
+    g.Combo11[0]->setEditText("山田商店");
+    g.Combo11[0]->setFocus();   // the partner cell has no such handler
+    QApplication::processEvents();
+    EXPECT_TRUE(g.Combo11[0]->lineEdit()->selectedText().isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include "journal/TaxRateTable.h"
+
+#include "CaseName.h"
+
+#include <gtest/gtest.h>
+
+using journal::TaxRateOn;
+using journal::TaxRateTable;
+
+namespace {
+
+dao::Date day(int y, int m, int d, int h = 0, int mi = 0) { return dao::Date{y, m, d, h, mi, 0}; }
+
+// The rates since 1989: 3 %, 5 % from April 1997, 8 % from April 2014, 10 % from October 2019.
+const TaxRateTable kRates = {
+    {day(1989, 4, 1), 3, 3},
+    {day(1997, 4, 1), 5, 4},
+    {day(2014, 4, 1), 8, 6},
+    {day(2019, 10, 1), 10, 7},
+};
+
+struct RateCase {
+    dao::Date date;
+    bool taxable;
+    bool simplified;
+    int expected;
+};
+
+class TaxRateOnTest : public ::testing::TestWithParam<RateCase> {};
+
+TEST_P(TaxRateOnTest, RateOfThePeriodInForceOnTheDay)
+{
+    const RateCase& c = GetParam();
+    EXPECT_EQ(TaxRateOn(kRates, c.date, c.taxable, c.simplified), c.expected)
+        << c.date.isoText() << " taxable=" << c.taxable << " simplified=" << c.simplified;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AcrossTheRateChanges, TaxRateOnTest,
+    ::testing::Values(
+        RateCase{day(1989, 3, 31), true, false, 0},    // before the first period
+        RateCase{day(1989, 4, 1), true, false, 3},
+        RateCase{day(1997, 3, 31), true, false, 3},
+        RateCase{day(1997, 4, 1), true, false, 5},     // a period applies from its first day
+        RateCase{day(1997, 4, 2), true, false, 5},
+        RateCase{day(2014, 3, 31), true, false, 5},
+        RateCase{day(2014, 4, 1), true, false, 8},
+        RateCase{day(2014, 4, 1), true, true, 6},
+        RateCase{day(2019, 9, 30), true, false, 8},
+        RateCase{day(2019, 10, 1), true, false, 10},
+        RateCase{day(2019, 10, 1, 9, 0), true, false, 10},   // a date with its time of day
+        RateCase{day(2019, 9, 30, 23, 59), true, false, 8},
+        RateCase{day(2019, 10, 2), true, true, 7},
+        RateCase{day(2031, 1, 1), true, false, 10},
+        RateCase{day(2019, 10, 1), false, false, 0},   // not taxable
+        RateCase{day(2019, 10, 1), false, true, 0}), journal::testing::kCaseName);
+
+TEST(TaxRateOn, EmptyTableGivesZero)
+{
+    EXPECT_EQ(TaxRateOn({}, day(2024, 1, 1), true, false), 0);
+}
+
+}  // namespace

@@ -1,0 +1,220 @@
+#include "journal/VoucherStore.h"
+
+#include "PeriodFileFixture.h"
+
+#include "CaseName.h"
+
+#include <gtest/gtest.h>
+
+using namespace journal;
+using journal::testing::CountRows;
+using journal::testing::DumpRows;
+using journal::testing::TempPeriodFile;
+
+namespace {
+
+VoucherRow makeRow(int number, std::int32_t amount, std::string description, std::string debit = "111",
+                   std::string credit = "511")
+{
+    VoucherRow r;
+    r.date = dao::Date{2024, 5, 10};
+    r.rowNumber = number;
+    r.description = std::move(description);
+    r.debitCode = std::move(debit);
+    r.debit = amount;
+    r.creditCode = std::move(credit);
+    r.credit = amount;
+    return r;
+}
+
+class VoucherStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        workspace = dao::DBEngine::instance().Workspaces(0);
+        db = workspace->OpenDatabase(file.path());
+        reopen();
+    }
+    void TearDown() override { dao::DBEngine::instance().clearFailurePlan(); }
+
+    void reopen()
+    {
+        journalRs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+        historyRs = db->OpenRecordset("Q_仕訳変更履歴", dao::RecordsetType::Dynaset);
+        store = std::make_unique<VoucherStore>(*workspace, *db, *journalRs, *historyRs);
+    }
+
+    // The rows of one voucher as (追番, 摘要, 入金, 決算仕訳) lines.
+    std::vector<std::string> voucher(const std::string& number)
+    {
+        std::vector<std::string> rows;
+        auto rs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Snapshot);
+        if (rs->isEmpty()) return rows;
+        for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
+            if (rs->get("伝票番号").toText() == number)
+                rows.push_back(rs->get("追番").toText() + ":" + rs->get("摘要").toText() + ":"
+                               + rs->get("入金").toText() + ":" + (rs->get("決算仕訳").toBool() ? "決算" : ""));
+        return rows;
+    }
+
+    std::string registerThree(const dao::Date& now)
+    {
+        const std::string number =
+            store->Register({makeRow(1, 1000, "一"), makeRow(2, 200, "二"), makeRow(3, 30, "三")}, now);
+        reopen();
+        return number;
+    }
+
+    TempPeriodFile file;
+    std::shared_ptr<dao::Workspace> workspace;
+    std::shared_ptr<dao::Database> db;
+    std::unique_ptr<dao::Recordset> journalRs;
+    std::unique_ptr<dao::Recordset> historyRs;
+    std::unique_ptr<VoucherStore> store;
+    const dao::Date now{2024, 5, 10, 9, 30, 15};
+};
+
+TEST_F(VoucherStoreTest, RegisterWritesTheRowsUnderTheRegistrationTime)
+{
+    const std::string number = registerThree(now);
+    EXPECT_EQ(number, "240510093015");
+    EXPECT_EQ(voucher(number), (std::vector<std::string>{"1:一:1000:", "2:二:200:", "3:三:30:"}));
+    EXPECT_EQ(CountRows(*db, "Q_仕訳変更履歴"), 0);
+}
+
+TEST_F(VoucherStoreTest, TwoVouchersInTheSameSecondGetTwoNumbers)
+{
+    const std::string first = registerThree(now);
+    const std::string second = registerThree(now);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(second, "240510093016");
+    EXPECT_EQ(voucher(first).size(), 3u);
+    EXPECT_EQ(voucher(second).size(), 3u);
+}
+
+TEST_F(VoucherStoreTest, ReplaceSwapsTheWholeVoucherKeepingNumberAndClosingMark)
+{
+    const std::string number = registerThree(now);
+    const std::string other = registerThree(now);
+    db->Execute("UPDATE 仕訳台帳 SET 決算仕訳 = 1 WHERE 伝票番号 = ?", {dao::Value(number)});
+    reopen();
+
+    const dao::Date later{2024, 5, 11, 8, 0, 0};
+    ASSERT_TRUE(store->Replace(number, {makeRow(1, 900, "新一"), makeRow(2, 100, "新二")}, later));
+    reopen();
+    EXPECT_EQ(voucher(number), (std::vector<std::string>{"1:新一:900:決算", "2:新二:100:決算"}));
+    EXPECT_EQ(voucher(other).size(), 3u) << "the neighbouring voucher stays";
+
+    // One history row per replaced row, reason "1", copies of the rows as they were.
+    auto history = db->OpenRecordset("Q_仕訳変更履歴", dao::RecordsetType::Snapshot);
+    ASSERT_EQ(history->RecordCount(), 3);
+    const char* descriptions[] = {"一", "二", "三"};
+    int i = 0;
+    for (history->MoveFirst(); !history->EOF_(); history->MoveNext(), ++i) {
+        EXPECT_EQ(history->get("変更理由").toText(), "1");
+        EXPECT_EQ(history->get("伝票番号").toText(), number);
+        EXPECT_EQ(history->get("追番").toInt64(), i + 1);
+        EXPECT_EQ(history->get("摘要").toText(), descriptions[i]);
+        EXPECT_EQ(history->get("借方コード").toText(), "111");
+        EXPECT_EQ(history->get("日付").toDate(), (dao::Date{2024, 5, 10}));
+        EXPECT_EQ(history->get("変更日").toDate(), later);
+    }
+
+    // More rows than before are all stored.
+    std::vector<VoucherRow> five;
+    for (int r = 1; r <= 5; ++r) five.push_back(makeRow(r, r * 10, "行" + std::to_string(r)));
+    ASSERT_TRUE(store->Replace(number, five, later));
+    reopen();
+    EXPECT_EQ(voucher(number).size(), 5u);
+}
+
+TEST_F(VoucherStoreTest, ReplaceKeepsTheRowsBeyondTheTenthThatTheGridNeverShows)
+{
+    std::vector<VoucherRow> twelve;
+    for (int r = 1; r <= 12; ++r) twelve.push_back(makeRow(r, r, "行" + std::to_string(r)));
+    const std::string number = store->Register(twelve, now);
+    reopen();
+    VoucherRow first = makeRow(1, 100, "新");
+    first.date = dao::Date{2024, 6, 1};
+    ASSERT_TRUE(store->Replace(number, {first}, now));
+    reopen();
+    EXPECT_EQ(voucher(number), (std::vector<std::string>{"1:新:100:", "2:行11:11:", "3:行12:12:"}));
+    auto rs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Snapshot);
+    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
+        EXPECT_EQ(rs->get("日付").toDate(), (dao::Date{2024, 6, 1})) << "the voucher stays together";
+    EXPECT_EQ(CountRows(*db, "Q_仕訳変更履歴"), 12);
+}
+
+TEST_F(VoucherStoreTest, RemoveDeletesOnlyThatVoucherAndLogsEachRow)
+{
+    const std::string first = registerThree(now);
+    const std::string second = registerThree(now);
+    ASSERT_TRUE(store->Remove(first, now));
+    reopen();
+    EXPECT_TRUE(voucher(first).empty());
+    EXPECT_EQ(voucher(second).size(), 3u);
+    auto history = db->OpenRecordset("Q_仕訳変更履歴", dao::RecordsetType::Snapshot);
+    ASSERT_EQ(history->RecordCount(), 3);
+    for (history->MoveFirst(); !history->EOF_(); history->MoveNext()) {
+        EXPECT_EQ(history->get("変更理由").toText(), "2");
+        EXPECT_EQ(history->get("伝票番号").toText(), first);
+    }
+    EXPECT_FALSE(store->Remove("999999999999", now));
+}
+
+// A write that fails part-way leaves the journal and its history as they were.
+enum class Action { Register, Replace, Remove };
+
+class VoucherStoreFailureTest : public VoucherStoreTest,
+                                public ::testing::WithParamInterface<std::tuple<Action, int>> {};
+
+TEST_P(VoucherStoreFailureTest, FailedWriteLeavesNothingHalfWritten)
+{
+    const auto [action, failOn] = GetParam();
+    const std::string number = registerThree(now);
+    registerThree(now);
+    const std::string journalBefore = DumpRows(*db, "仕訳台帳");
+    const std::string historyBefore = DumpRows(*db, "仕訳変更履歴");
+
+    dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::WriteFails, failOn, false});
+    const std::vector<VoucherRow> rows = {makeRow(1, 5, "a"), makeRow(2, 6, "b"), makeRow(3, 7, "c"),
+                                          makeRow(4, 8, "d")};
+    EXPECT_THROW(
+        {
+            switch (action) {
+            case Action::Register: store->Register(rows, now); break;
+            case Action::Replace: store->Replace(number, rows, now); break;
+            case Action::Remove: store->Remove(number, now); break;
+            }
+        },
+        dao::DaoError);
+    dao::DBEngine::instance().clearFailurePlan();
+
+    EXPECT_EQ(DumpRows(*db, "仕訳台帳"), journalBefore);
+    EXPECT_EQ(DumpRows(*db, "仕訳変更履歴"), historyBefore);
+    EXPECT_FALSE(workspace->inTransaction());
+
+    // And the store works again afterwards.
+    reopen();
+    EXPECT_TRUE(store->Remove(number, now));
+}
+
+// Register writes 4 rows; replace 3 history rows, 3 deletes and 4 rows; remove 3 and 3.
+INSTANTIATE_TEST_SUITE_P(
+    EveryWriteOfEachAction, VoucherStoreFailureTest,
+    ::testing::Values(std::tuple{Action::Register, 1}, std::tuple{Action::Register, 3},
+                      std::tuple{Action::Register, 4}, std::tuple{Action::Replace, 1},
+                      std::tuple{Action::Replace, 3}, std::tuple{Action::Replace, 4},
+                      std::tuple{Action::Replace, 6}, std::tuple{Action::Replace, 7},
+                      std::tuple{Action::Replace, 10}, std::tuple{Action::Remove, 1},
+                      std::tuple{Action::Remove, 4}, std::tuple{Action::Remove, 6}), journal::testing::kCaseName);
+
+TEST_F(VoucherStoreTest, FullDiskOnRegisterStoresNothing)
+{
+    dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::DiskFull, 2, true});
+    EXPECT_THROW(store->Register({makeRow(1, 5, "a"), makeRow(2, 6, "b")}, now), dao::DaoError);
+    dao::DBEngine::instance().clearFailurePlan();
+    EXPECT_EQ(CountRows(*db, "仕訳台帳"), 0);
+}
+
+}  // namespace
