@@ -52,7 +52,7 @@ Form9::~Form9() = default;
 
 void Form9::buildControls()
 {
-    resize(px(15300), px(10600));
+    resize(px(16200), px(10600));
     const QFont labelFont = frame::proportionalFont(9.75);
 
     Label10 = new QLabel(this);
@@ -71,7 +71,7 @@ void Form9::buildControls()
     }
     const auto lineUp = [this](std::initializer_list<int> order, int left, int top) {
         for (int i : order) {
-            const int width = 400 + 200 * static_cast<int>(Command1[i]->text().size());
+            const int width = 300 + 170 * static_cast<int>(Command1[i]->text().size());
             Command1[i]->setGeometry(px(left), px(top), px(width), px(330));
             left += width + 60;
         }
@@ -106,8 +106,8 @@ void Form9::buildControls()
 
     auto* dateHeading = new QLabel("日付", this);
     dateHeading->setGeometry(px(1200), px(1080), px(450), px(300));
-    const int dateLefts[3] = {1680, 2640, 3360};
-    const int dateWidths[3] = {975, 735, 735};
+    const int dateLefts[3] = {1680, 2820, 3720};
+    const int dateWidths[3] = {1100, 860, 860};
     for (int i = 0; i < 3; ++i) {
         Combo2[i] = new QComboBox(this);
         Combo2[i]->setEditable(true);
