@@ -154,6 +154,11 @@ void Form9::buildControls()
     List1->setPalette(listPalette);
     List1->setGeometry(px(1200), px(4440), px(13935), px(2040));
     List1->setUniformItemSizes(true);
+    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && QApplication::mouseButtons() == Qt::NoButton)
+            List1_Click();
+    });
 
     auto* journalHeading = new QLabel("仕訳帳", this);
     journalHeading->setFont(labelFont);

@@ -53,6 +53,7 @@ public:
     void ReloadJournal();
     void LocateVoucher();
     void LoadVoucherAmounts();
+    void List1_Click();
     void List2_Click();
     void Command1_Click(int index);
     void Option8_Click(int index);

@@ -1,4 +1,5 @@
-// The buttons of the journal-entry window: register, update, delete, edit mode, amount correction.
+// The buttons of the journal-entry window: register, update, delete, edit mode, amount
+// correction, and the printout, template and automatic-posting buttons.
 #include "journal/Form9.h"
 #include "journal/Form9Text.h"
 
@@ -6,6 +7,10 @@
 #include "journal/AmountRange.h"
 #include "journal/EntryChecks.h"
 #include "journal/EntryDate.h"
+#include "journal/JournalPrintoutButton.h"
+#include "journal/MonthEndButton.h"
+#include "journal/PayrollButtons.h"
+#include "journal/TemplateSaveButton.h"
 #include "journal/VoucherRows.h"
 #include "journal/VoucherStore.h"
 #include "platform/dao/DaoError.h"
@@ -36,11 +41,16 @@ void Form9::Command1_Click(int index)
         if (editing) deleteVoucher();
         break;
     case 4: toggleEditMode(); break;
+    case 5: JournalPrintoutButton_Click(*this); break;
+    case 6: PayrollButtons::of(*this).Click(PayrollKind::Salary, *m_workspace, *m_database); break;
     case 7: correctAmounts(); break;
+    case 8: MonthEndButton_Click(*this, *m_workspace, *m_database); break;
     case 9: close(); break;
-    default:
-        // Printing, the automatic postings and the templates are handled by their own routines.
+    case 10:
+        if (editing) TemplateSaveButton_Click(*this, *m_workspace, *m_database);
         break;
+    case 11: PayrollButtons::of(*this).Click(PayrollKind::Bonus, *m_workspace, *m_database); break;
+    default: break;
     }
 }
 

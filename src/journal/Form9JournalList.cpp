@@ -1,5 +1,6 @@
 // The journal list of the journal-entry window and the recall of a voucher from it.
 #include "journal/Form9.h"
+#include "journal/TemplateLoadWindow.h"
 #include "journal/Form9Text.h"
 
 #include "common/DateFormat.h"
@@ -40,8 +41,12 @@ void Form9::ShowJournalList()
 
 void Form9::ShowTemplateList()
 {
-    // The template list is filled by the template routines; here it only loses its selection.
-    List1->clearSelection();
+    FillTemplateList(*this);
+}
+
+void Form9::List1_Click()
+{
+    TemplateList_Click(*this);
 }
 
 void Form9::ReloadJournal()

@@ -2,9 +2,11 @@
 //   create FILE --company NAME --period N --from YYYY-MM-DD
 //   check FILE
 //   sample DIR
+//   payroll-sample DIR
 
 #include "periodfile/PeriodFileCheck.h"
 #include "periodfile/PeriodFileCreator.h"
+#include "periodfile/PayrollSample.h"
 #ifdef VELMORA_HAVE_SAMPLE_COMPANY
 #include "periodfile/SampleCompany.h"
 #endif
@@ -22,7 +24,8 @@ int usage() {
     std::cerr << "使い方:\n"
                  "  velmora-periodfile create FILE --company NAME --period N --from YYYY-MM-DD\n"
                  "  velmora-periodfile check FILE\n"
-                 "  velmora-periodfile sample DIR\n";
+                 "  velmora-periodfile sample DIR\n"
+                 "  velmora-periodfile payroll-sample DIR\n";
     return 2;
 }
 
@@ -108,6 +111,18 @@ int sample(const std::vector<std::string>& args) {
 #endif
 }
 
+int payrollSample(const std::vector<std::string>& args) {
+    if (args.size() != 1) return usage();
+    try {
+        const std::string path = periodfile::createPayrollSample(args[0]);
+        std::cout << "見本の給与データベース「" << path << "」を作りました\n";
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,5 +132,6 @@ int main(int argc, char** argv) {
     if (command == "create") return create(args);
     if (command == "check") return check(args);
     if (command == "sample") return sample(args);
+    if (command == "payroll-sample") return payrollSample(args);
     return usage();
 }

@@ -1,0 +1,49 @@
+#include "journal/MonthEndButton.h"
+
+#include "journal/Form9.h"
+#include "journal/MonthEndTax.h"
+#include "platform/ui/Dialogs.h"
+
+namespace journal {
+
+void ShowRunNotices(const std::vector<RunNotice>& notices)
+{
+    for (const RunNotice& notice : notices) {
+        if (notice.beep)
+            ui::dialogs().beep();
+        ui::dialogs().messageBox(notice.text, ui::Buttons::Ok);
+    }
+}
+
+void MonthEndButton_Click(Form9& form, dao::Workspace& workspace, dao::Database& database)
+{
+    if (ui::dialogs().messageBox(
+            "月別の「仕入」、「売上」消費税（内税）を集計して仕訳を作成します　よろしいですか？", ui::Buttons::YesNo,
+            std::string("月末の消費税仕訳登録（内税）"))
+        != ui::Answer::Yes)
+        return;
+
+    dao::Recordset& settings = *form.SettingsRecordset;
+    if (!settings.isEmpty())
+        settings.MoveFirst();
+    const auto first = settings.isEmpty() ? std::nullopt : settings.get("会計期間開始日").toDate();
+    const auto last = settings.isEmpty() ? std::nullopt : settings.get("会計期間終了日").toDate();
+    if (!first || !last) {
+        ShowRunNotices({{kPeriodNotSetMessage, true}});
+        return;
+    }
+    MonthEndSources sources{workspace,
+                            database,
+                            *form.JournalRecordset,
+                            *first,
+                            *last,
+                            {form.InputTaxAccountCode, form.PayablesAccountCode, form.CashAccountCode,
+                             form.UnpaidTaxAccountCode, form.ReceivablesAccountCode},
+                            ReadTaxRateTable(*form.TaxRateRecordset),
+                            FractionRuleOf(settings.get("端数処理").toText())};
+    const RunOutcome outcome = PostMonthEndTaxEntries(sources);
+    ShowRunNotices(outcome.notices);
+    form.ReloadJournal();
+}
+
+}  // namespace journal

@@ -1,0 +1,81 @@
+#include "journal/MonthEndPosting.h"
+
+#include "platform/dao/Database.h"
+#include "platform/dao/Engine.h"
+#include "platform/dao/Recordset.h"
+
+namespace journal {
+
+std::string MissingAccountMessage(const std::string& accountName)
+{
+    return "勘定科目に「" + accountName + "」が登録されていません";
+}
+
+std::string PostingFailedMessage(const std::string& cause)
+{
+    return "仕訳を登録できませんでした。何も登録していません。\n" + cause;
+}
+
+std::set<std::string> JournalVoucherNumbers(dao::Database& database)
+{
+    std::set<std::string> numbers;
+    auto rows = database.OpenRecordset("SELECT 伝票番号 FROM Q_仕訳台帳", dao::RecordsetType::Snapshot);
+    if (rows->isEmpty())
+        return numbers;
+    for (rows->MoveFirst(); !rows->EOF_(); rows->MoveNext())
+        numbers.insert(rows->get("伝票番号").toText());
+    return numbers;
+}
+
+namespace {
+
+void addRow(dao::Recordset& journal, const NumberedRow& numbered)
+{
+    const VoucherRow& row = numbered.row;
+    journal.AddNew();
+    journal.set("日付", row.date);
+    journal.set("伝票番号", numbered.number);
+    journal.set("追番", row.rowNumber);
+    if (row.description) journal.set("摘要", *row.description);
+    if (row.partner) journal.set("取引先", *row.partner);
+    journal.set("借方コード", row.debitCode);
+    journal.set("入金", row.debit);
+    journal.set("貸方コード", row.creditCode);
+    journal.set("出金", row.credit);
+    if (row.bankCode) journal.set("銀行コード", *row.bankCode);
+    if (row.branchCode) journal.set("支店コード", *row.branchCode);
+    journal.Update();
+}
+
+}  // namespace
+
+PostingCount PostNewVouchers(dao::Workspace& workspace, dao::Database& database, dao::Recordset& journal,
+                             const std::vector<NumberedRow>& rows)
+{
+    PostingCount count;
+    workspace.BeginTrans();
+    try {
+        const std::set<std::string> taken = JournalVoucherNumbers(database);
+        std::set<std::string> posted, skipped;
+        for (const NumberedRow& row : rows) {
+            if (taken.count(row.number)) {
+                skipped.insert(row.number);
+                continue;
+            }
+            addRow(journal, row);
+            posted.insert(row.number);
+            ++count.postedRows;
+        }
+        count.postedVouchers = static_cast<int>(posted.size());
+        count.skippedVouchers = static_cast<int>(skipped.size());
+    } catch (...) {
+        if (journal.isOpen() && journal.editMode() != dao::EditState::None)
+            journal.CancelUpdate();
+        workspace.Rollback();
+        throw;
+    }
+    workspace.CommitTrans();
+    return count;
+}
+
+}  // namespace journal

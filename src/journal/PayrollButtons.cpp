@@ -1,0 +1,52 @@
+#include "journal/PayrollButtons.h"
+
+#include "common/o.h"
+#include "journal/Form9.h"
+#include "journal/MonthEndButton.h"
+#include "platform/ui/Dialogs.h"
+
+namespace journal {
+
+PayrollButtons::PayrollButtons(Form9& form) : QObject(&form), m_form(form)
+{
+    setObjectName("PayrollButtons");
+}
+
+PayrollButtons& PayrollButtons::of(Form9& form)
+{
+    if (auto* existing = form.findChild<PayrollButtons*>("PayrollButtons", Qt::FindDirectChildrenOnly))
+        return *existing;
+    return *new PayrollButtons(form);
+}
+
+void PayrollButtons::Click(PayrollKind kind, dao::Workspace& workspace, dao::Database& database)
+{
+    const PayrollKindTexts& texts = TextsOf(kind);
+    if (ui::dialogs().messageBox(texts.question, ui::Buttons::YesNo, std::string(texts.questionTitle))
+        != ui::Answer::Yes)
+        return;
+
+    dao::Recordset& settings = *m_form.SettingsRecordset;
+    if (!settings.isEmpty())
+        settings.MoveFirst();
+    const auto first = settings.isEmpty() ? std::nullopt : settings.get("会計期間開始日").toDate();
+    const auto last = settings.isEmpty() ? std::nullopt : settings.get("会計期間終了日").toDate();
+    if (!first || !last) {
+        ShowRunNotices({{kPeriodNotSetMessage, true}});
+        return;
+    }
+    PayrollSources sources{workspace,
+                           database,
+                           *m_form.TemplateRecordset,
+                           *m_form.UsedAccountsRecordset,
+                           *m_form.JournalRecordset,
+                           *first,
+                           *last,
+                           o::StartDir};
+    const PayrollOutcome outcome = m_run.Run(kind, sources);
+    ShowRunNotices(outcome.notices);
+    if (outcome.reloadJournal)
+        m_form.ReloadJournal();
+}
+
+}  // namespace journal

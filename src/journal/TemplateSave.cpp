@@ -1,0 +1,82 @@
+#include "journal/TemplateSave.h"
+
+#include "journal/VoucherNumber.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Engine.h"
+#include "platform/dao/Recordset.h"
+
+namespace journal {
+
+std::vector<TemplateRowToSave> BuildTemplateRows(const EntryRows& grid, const AmountArray& debitAmounts,
+                                                 const AmountArray& creditAmounts, bool zeroAmounts,
+                                                 const CodeLookup& findCode)
+{
+    std::vector<TemplateRowToSave> rows;
+    std::string lastDebitCode, lastCreditCode;
+    for (int i = 0; i < kGridRows; ++i) {
+        const EntryRow& cells = grid[i];
+        if (cells.description.empty())
+            break;
+        if (debitAmounts[i] == 0 && creditAmounts[i] == 0)
+            continue;
+        TemplateRowToSave row;
+        row.rowNumber = i + 1;
+        row.description = cells.description;
+        if (!cells.partner.empty())
+            row.partner = cells.partner;
+        if (const std::string code = findCode(2, cells.debitAccount); !code.empty())
+            lastDebitCode = code;
+        row.debitCode = lastDebitCode;
+        if (const std::string code = findCode(3, cells.creditAccount); !code.empty())
+            lastCreditCode = code;
+        row.creditCode = lastCreditCode;
+        row.debit = zeroAmounts ? 0 : debitAmounts[i];
+        row.credit = zeroAmounts ? 0 : creditAmounts[i];
+        if (const std::string code = findCode(4, cells.bank); !code.empty())
+            row.bankCode = code;
+        if (const std::string code = findCode(5, cells.branch); !code.empty())
+            row.branchCode = code;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string SaveTemplate(dao::Workspace& workspace, dao::Database& database, dao::Recordset& templates,
+                         const std::vector<TemplateRowToSave>& rows, const dao::Date& now)
+{
+    if (rows.empty())
+        return {};
+    std::string id;
+    workspace.BeginTrans();
+    try {
+        id = NextVoucherNumber(now, [&database](const std::string& candidate) {
+            // The id is made of digits only, so it can stand in the text as it is.
+            auto found = database.OpenRecordset("SELECT 仕訳ID FROM Q_仕訳定型台帳 WHERE 仕訳ID = '" + candidate + "'",
+                                                dao::RecordsetType::Snapshot);
+            return !found->isEmpty();
+        });
+        for (const TemplateRowToSave& row : rows) {
+            templates.AddNew();
+            templates.set("仕訳ID", id);
+            templates.set("追番", row.rowNumber);
+            templates.set("摘要", row.description);
+            if (row.partner) templates.set("取引先", *row.partner);
+            templates.set("借方コード", row.debitCode);
+            templates.set("貸方コード", row.creditCode);
+            templates.set("入金", row.debit);
+            templates.set("出金", row.credit);
+            if (row.bankCode) templates.set("銀行コード", *row.bankCode);
+            if (row.branchCode) templates.set("支店コード", *row.branchCode);
+            templates.Update();
+        }
+    } catch (...) {
+        if (templates.isOpen() && templates.editMode() != dao::EditState::None)
+            templates.CancelUpdate();
+        workspace.Rollback();
+        throw;
+    }
+    workspace.CommitTrans();
+    return id;
+}
+
+}  // namespace journal

@@ -1,0 +1,67 @@
+// The print button driven through the journal-entry window, on the recording printer.
+
+#include "journal/JournalPrintoutButton.h"
+
+#include "PeriodFileFixture.h"
+#include "common/o.h"
+#include "journal/Form9.h"
+#include "journal/JournalPrintout.h"
+#include "platform/printing/RecordingPrinter.h"
+#include "platform/ui/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+using namespace journal;
+
+namespace {
+
+class JournalPrintoutWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        o::ResetGlobals();
+        auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(file.path());
+        db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
+                    " VALUES ('2024-05-10', '240510000001', 1, '文具', '517', 1100, '100', 1100)");
+        o::DbFilePath = file.path();
+        printer = &printing::installRecordingPrinter();
+        dialogs = &ui::installScriptedDialogs();
+        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
+        form = std::make_unique<Form9>();
+        form->show();
+    }
+    void TearDown() override
+    {
+        dialogs->verifyAllAnswered();
+        form.reset();
+        o::ResetGlobals();
+    }
+
+    journal::testing::TempPeriodFile file;
+    printing::RecordingPrinter* printer = nullptr;
+    ui::ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<Form9> form;
+};
+
+TEST_F(JournalPrintoutWindowTest, PrintsAfterTheQuestionAndLeavesTheGridAlone)
+{
+    dialogs->expectMessage(kJournalPrintQuestion, ui::Answer::Yes).withTitle(kJournalPrintQuestionTitle);
+    const dao::Date entryDate = form->EntryDate;
+    form->Command1[5]->click();   // 印刷
+    ASSERT_EQ(printer->documentCount(), 1);
+    const auto texts = printer->texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].rfind("【テスト商事】 会計 仕訳帳  ", 0), 0u) << texts[0];
+    EXPECT_NE(texts[1].find("文具"), std::string::npos);
+    EXPECT_EQ(form->EntryDate, entryDate);
+    EXPECT_EQ(form->List2->count(), 1);
+}
+
+TEST_F(JournalPrintoutWindowTest, AnsweringNoPrintsNothing)
+{
+    dialogs->expectMessage(kJournalPrintQuestion, ui::Answer::No).withTitle(kJournalPrintQuestionTitle);
+    form->Command1[5]->click();   // 印刷
+    EXPECT_EQ(printer->endDocCount(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+// The payroll buttons driven through the journal-entry window on the sample
+// company and its sample payroll file, offscreen, with scripted message boxes.
+
+#include "journal/PayrollButtons.h"
+
+#include "common/o.h"
+#include "journal/Form9.h"
+#include "periodfile/PayrollSample.h"
+#include "periodfile/SampleCompany.h"
+#include "periodfile/TempDir.h"
+#include "platform/ui/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+using namespace journal;
+
+namespace {
+
+class PayrollWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        o::ResetGlobals();
+        o::DbFilePath = periodfile::createSampleCompany(dir.path().string());
+        periodfile::createPayrollSample(dir.path().string());
+        o::StartDir = dir.path().string();
+        dialogs = &ui::installScriptedDialogs();
+        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
+        form = std::make_unique<Form9>();
+        form->show();
+    }
+    void TearDown() override
+    {
+        dialogs->verifyAllAnswered();
+        form.reset();
+        o::ResetGlobals();
+    }
+
+    void click(PayrollKind kind) { form->Command1[kind == PayrollKind::Salary ? 6 : 11]->click(); }
+    void expectQuestion(PayrollKind kind, ui::Answer answer)
+    {
+        dialogs->expectMessage(TextsOf(kind).question, answer).withTitle(TextsOf(kind).questionTitle);
+    }
+
+    periodfile::testing::TempDir dir;
+    ui::ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<Form9> form;
+};
+
+TEST_F(PayrollWindowTest, AnsweringNoChangesNothing)
+{
+    const int lines = form->List2->count();
+    expectQuestion(PayrollKind::Salary, ui::Answer::No);
+    click(PayrollKind::Salary);
+    EXPECT_EQ(form->List2->count(), lines);
+    EXPECT_EQ(PayrollButtons::of(*form).run().PayrollDb, nullptr);
+}
+
+TEST_F(PayrollWindowTest, TheSalaryRunIsListedAndASecondRunIsRefused)
+{
+    const int lines = form->List2->count();
+    expectQuestion(PayrollKind::Salary, ui::Answer::Yes);
+    click(PayrollKind::Salary);
+    EXPECT_EQ(form->List2->count(), lines + 132);
+    EXPECT_NE(PayrollButtons::of(*form).run().PayrollDb, nullptr);
+
+    expectQuestion(PayrollKind::Salary, ui::Answer::Yes);
+    dialogs->expectMessage("給与の仕訳が既に登録されています", ui::Answer::Ok).withoutTitle();
+    click(PayrollKind::Salary);
+    EXPECT_EQ(form->List2->count(), lines + 132);
+    EXPECT_EQ(dialogs->beepCount(), 1);
+}
+
+TEST_F(PayrollWindowTest, AMissingPathFileIsReportedBeforeAnythingIsPosted)
+{
+    std::filesystem::remove(dir.path() / "wjDBPath.txt");
+    const int lines = form->List2->count();
+    expectQuestion(PayrollKind::Bonus, ui::Answer::Yes);
+    dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
+    click(PayrollKind::Bonus);
+    EXPECT_EQ(form->List2->count(), lines);
+    EXPECT_NE(dialogs->messageTexts().back().find("wjDBPath.txt"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+// The template list and the template save driven through the journal-entry
+// window on the sample company, offscreen, with scripted message boxes.
+
+#include "journal/TemplateLoad.h"
+#include "journal/TemplateLoadWindow.h"
+#include "journal/TemplateSaveButton.h"
+
+#include "common/o.h"
+#include "journal/Form9.h"
+#include "periodfile/SampleCompany.h"
+#include "periodfile/TempDir.h"
+#include "platform/ui/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QSignalBlocker>
+
+#include <gtest/gtest.h>
+
+using namespace journal;
+
+namespace {
+
+class TemplateWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        o::ResetGlobals();
+        o::DbFilePath = periodfile::createSampleCompany(dir.path().string());
+        dialogs = &ui::installScriptedDialogs();
+        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
+        form = std::make_unique<Form9>();
+        form->show();
+        FillTemplateList(*form);
+    }
+    void TearDown() override
+    {
+        dialogs->verifyAllAnswered();
+        form.reset();
+        o::ResetGlobals();
+    }
+
+    static void leave(QWidget* cell)
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(cell, &out);
+    }
+    void fillRow(int row, const QString& description, const QString& debit, const QString& amount,
+                 const QString& credit, const QString& bank = {}, const QString& branch = {})
+    {
+        EntryGrid& g = form->grid();
+        g.Text1[row]->setText(description);
+        g.Combo1[row]->setEditText(debit);
+        leave(g.Combo1[row]);
+        g.Combo7[row]->setEditText(credit);
+        leave(g.Combo7[row]);
+        g.Text8[row]->setText(amount);
+        leave(g.Text8[row]);
+        g.Combo8[row]->setEditText(bank);
+        g.Combo9[row]->setEditText(branch);
+    }
+    void clickTemplateLine(int line)
+    {
+        {
+            const QSignalBlocker quiet(form->List1);
+            form->List1->setCurrentRow(line);
+        }
+        emit form->List1->itemClicked(form->List1->item(line));
+    }
+    QStringList row(int i)
+    {
+        EntryGrid& g = form->grid();
+        return {g.Text1[i]->text(),        g.Combo11[i]->currentText(), g.Combo1[i]->currentText(),
+                g.Text8[i]->text(),        g.Combo7[i]->currentText(),  g.Text9[i]->text(),
+                g.Combo8[i]->currentText(), g.Combo9[i]->currentText()};
+    }
+
+    periodfile::testing::TempDir dir;
+    ui::ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<Form9> form;
+};
+
+TEST_F(TemplateWindowTest, AGridSavedAsATemplateLoadsBackIntoTheSameCells)
+{
+    form->Command1[4]->click();   // 編集
+    fillRow(0, "事務用品購入", "消耗品費", "12000", "普通預金", "みずほ銀行", "新宿支店");
+    fillRow(1, "送料", "荷造運賃", "800", "普通預金", "みずほ銀行", "新宿支店");
+    const QStringList first = row(0), second = row(1);
+    const int before = form->List1->count();
+
+    form->Command1[10]->click();   // 定型仕訳登録
+    ASSERT_EQ(form->List1->count(), before + 2);
+    // A new template without a display order is listed with its 表示順位 "1".
+    int line = -1;
+    for (int i = 0; i < form->List1->count(); ++i)
+        if (form->List1->item(i)->text().contains("事務用品購入")) line = i;
+    ASSERT_GE(line, 0);
+
+    form->Command1[0]->click();   // 入力クリア
+    EXPECT_EQ(row(0)[0], "");
+    clickTemplateLine(line + 1);
+    EXPECT_EQ(row(0), first);
+    EXPECT_EQ(row(1), second);
+    EXPECT_EQ(form->grid().DebitAmounts[0], 12'000);
+    EXPECT_EQ(form->grid().CreditAmounts[1], 800);
+    EXPECT_EQ(form->grid().Text8[10]->text(), "12,800");
+    EXPECT_TRUE(form->Option8[0]->isChecked());
+}
+
+TEST_F(TemplateWindowTest, AGridWithoutADescriptionIsRefusedWithABeep)
+{
+    form->Command1[4]->click();
+    const int before = form->List1->count();
+    form->Command1[10]->click();   // 定型仕訳登録
+    EXPECT_EQ(dialogs->beepCount(), 1);
+    EXPECT_EQ(form->List1->count(), before);
+}
+
+TEST_F(TemplateWindowTest, ATemplateOfMoreThanTenRowsLoadsTenAndSaysSo)
+{
+    for (int r = 1; r <= 11; ++r)
+        o::CompanyDb->Execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 表示順位)"
+                              " VALUES ('990101000000', ?, ?, '517', ?, '103', ?, '9')",
+                              {r, "行" + std::to_string(r), 100, 100});
+    form->TemplateRecordset = o::CompanyDb->OpenRecordset("Q_仕訳定型台帳", dao::RecordsetType::Dynaset);
+    FillTemplateList(*form);
+    dialogs->expectMessage(kTemplateTooLongMessage, ui::Answer::Ok).withoutTitle();
+    clickTemplateLine(form->List1->count() - 1);
+    EXPECT_EQ(row(9)[0], "行10");
+    EXPECT_EQ(form->grid().Text8[10]->text(), "1,000");
+}
+
+}  // namespace
