@@ -10,6 +10,9 @@
 #include "statements/Form34.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QListWidget>
 
 #include <memory>
@@ -18,6 +21,11 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    // The standard dialogs (file choice, printer set-up) in Japanese.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
 
     frame::installFontSubstitutions();
     QApplication::setFont(frame::fixedPitchFont(9), "QListWidget");

@@ -4,6 +4,7 @@
 #include "platform/printing/SystemPrinter.h"
 #include "platform/ui/SendKeys.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -50,6 +51,16 @@ Answer QtDialogs::messageBox(const std::string& text, Buttons buttons,
         box.setEscapeButton(QMessageBox::No);
         break;
     }
+    // The buttons speak Japanese whatever the system's language.
+    static const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Yes, "はい(&Y)"},
+        {QMessageBox::No, "いいえ(&N)"},
+        {QMessageBox::Ok, "OK"},
+        {QMessageBox::Cancel, "キャンセル"},
+    };
+    for (const auto& [which, caption] : captions)
+        if (QAbstractButton* b = box.button(which))
+            b->setText(QString::fromUtf8(caption));
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

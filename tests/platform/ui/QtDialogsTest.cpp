@@ -46,6 +46,7 @@ struct BoxCase {
     QMessageBox::StandardButton press;
     ui::Answer answer;
     const char* caption;
+    const char* buttonText;   // what the pressed button says
 };
 
 class QtMessageBox : public ::testing::TestWithParam<BoxCase> {};
@@ -54,6 +55,7 @@ TEST_P(QtMessageBox, ShowsTheButtonsAndTitleAndReturnsThePressedOne)
 {
     const BoxCase c = GetParam();
     QString caption;
+    QString pressedText;
     bool hasPressed = false;
     whenModal([&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
@@ -62,22 +64,25 @@ TEST_P(QtMessageBox, ShowsTheButtonsAndTitleAndReturnsThePressedOne)
         EXPECT_EQ(box->text(), QStringLiteral("よろしいですか？"));
         QAbstractButton* button = box->button(c.press);
         hasPressed = button != nullptr;
-        if (button)
+        if (button) {
+            pressedText = button->text();
             button->click();
+        }
         else
             box->reject();
     });
     EXPECT_EQ(ui::QtDialogs().messageBox("よろしいですか？", c.buttons, c.title), c.answer);
     EXPECT_TRUE(hasPressed);
     EXPECT_EQ(caption.toStdString(), c.caption);
+    EXPECT_EQ(pressedText.toStdString(), c.buttonText);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, QtMessageBox, ::testing::Values(
-    BoxCase{ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::No, ui::Answer::No, "仕訳入力"},
-    BoxCase{ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::Yes, ui::Answer::Yes, "仕訳入力"},
-    BoxCase{ui::Buttons::Ok, std::nullopt, QMessageBox::Ok, ui::Answer::Ok, "Velmora"},
+    BoxCase{ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::No, ui::Answer::No, "仕訳入力", "いいえ(&N)"},
+    BoxCase{ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::Yes, ui::Answer::Yes, "仕訳入力", "はい(&Y)"},
+    BoxCase{ui::Buttons::Ok, std::nullopt, QMessageBox::Ok, ui::Answer::Ok, "Velmora", "OK"},
     BoxCase{ui::Buttons::OkCancel, std::string("ＣＳＶファイル作成"), QMessageBox::Cancel, ui::Answer::Cancel,
-            "ＣＳＶファイル作成"}));
+            "ＣＳＶファイル作成", "キャンセル"}));
 
 TEST(QtFileDialog, CancelIsNotAChoiceAndAnExistingFileIsChosen)
 {
