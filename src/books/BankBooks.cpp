@@ -51,9 +51,8 @@ bool belongsTo(const JournalRow& row, const BankAccount& account)
 
 Posting bankPosting(const JournalRow& row, const BankAccount& account)
 {
-    if (row.creditName == account.kind)
-        return Posting::onCredit(row.debitName, row.creditAmount, -row.creditAmount);
-    return Posting::onDebit(row.creditName, row.debitAmount, row.debitAmount);
+    // Money in is the normal side: a row that credits the deposit pays out.
+    return postingBySide(row, false, row.creditName != account.kind);
 }
 
 BankBook bankBook(const BankAccount& account, const std::vector<JournalRow>& journal)

@@ -36,4 +36,29 @@ void printPageHead(printing::PrinterDevice& printer, const std::string& company,
     printNewLines(printer, 1);
 }
 
+BookPages::BookPages(printing::PrinterDevice& printer, std::string company, std::string title, const dao::Date& now,
+                     PageText pageText)
+    : m_printer(printer), m_company(std::move(company)), m_title(std::move(title)), m_now(now), m_pageText(pageText)
+{
+}
+
+bool BookPages::open()
+{
+    if (m_lineCount > 0)
+        return false;
+    ++m_page;
+    printPageHead(m_printer, m_company, m_title, m_now, m_pageText, m_page);
+    m_lineCount = 3;
+    return m_page == 1;
+}
+
+void BookPages::count(int lines)
+{
+    m_lineCount += lines;
+    if (m_lineCount > 80) {
+        m_printer.newPage();
+        m_lineCount = 0;
+    }
+}
+
 }  // namespace books

@@ -23,4 +23,26 @@ void printAt(printing::PrinterDevice& printer, int column, const std::string& te
 void printPageHead(printing::PrinterDevice& printer, const std::string& company, const std::string& title,
                    const dao::Date& now, PageText pageText, int page);
 
+// The pages of a printed book: a page opens with the page block before its
+// first line (the block counts 3 lines) and breaks once it holds more than 80
+// lines, so a page takes 78 rows.
+class BookPages {
+public:
+    BookPages(printing::PrinterDevice& printer, std::string company, std::string title, const dao::Date& now,
+              PageText pageText);
+    // Prints the page block when no page is open; true when it opened the first page.
+    bool open();
+    // Counts lines printed on the open page and breaks the page when it is full.
+    void count(int lines);
+    bool pageOpen() const { return m_lineCount > 0; }
+private:
+    printing::PrinterDevice& m_printer;
+    std::string m_company;
+    std::string m_title;
+    dao::Date m_now;
+    PageText m_pageText;
+    int m_page = 0;
+    int m_lineCount = 0;
+};
+
 }  // namespace books

@@ -1,15 +1,20 @@
 #include "books/CashBook.h"
 
 #include "books/BookPrinting.h"
-#include "books/BookText.h"
+#include "books/RowLine.h"
 
 namespace books {
 
+namespace {
+
+const RowLineLayout kScreenLine{.description = 36, .partner = 17, .balanceGap = 2, .bankGap = 1};
+const RowLineLayout kPrintLine{.description = 16, .partner = 10, .account = 12, .balance = 12, .bankGap = 0};
+
+}  // namespace
+
 Posting cashBookPosting(const JournalRow& row, const std::string& cashCode)
 {
-    if (row.debitCode == cashCode)
-        return Posting::onDebit(row.creditName, row.debitAmount, row.debitAmount);
-    return Posting::onCredit(row.debitName, row.creditAmount, -row.creditAmount);
+    return postingBySide(row, false, row.debitCode == cashCode);
 }
 
 std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::Date& now)
@@ -18,29 +23,14 @@ std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::
     if (source.rows.isEmpty())
         return lines;
     std::int64_t balance = source.openingCash;
-    lines.push_back(LineBuilder()
-                        .gap(12).gap(1)
-                        .text("前期より繰り越し", 39).gap(1)
-                        .gap(59).gap(1)
-                        .amount(balance, 14, kOpeningMask)
-                        .str());
+    lines.push_back(openingLine(balance, 39, 61, 14));
     JournalRowReader reader(source.rows);
     DateColumn dates(now);
     forEachRow(source.rows, [&] {
         const JournalRow row = reader.read();
         const Posting posting = cashBookPosting(row, source.cashCode);
         balance += posting.balanceChange;
-        lines.push_back(LineBuilder()
-                            .raw(dates.next(row.date)).gap(1)
-                            .text(row.description, 36).gap(1)
-                            .text(row.partner, 17).gap(3)
-                            .text(posting.account, 15).gap(2)
-                            .amountOrNone(posting.debit, 12).gap(1)
-                            .amountOrNone(posting.credit, 12).gap(1)
-                            .amount(balance, 14).gap(2)
-                            .text(row.bankName, 14).gap(1)
-                            .text(row.branchName, 14)
-                            .str());
+        lines.push_back(rowLine(dates.next(row.date), row, posting, balance, kScreenLine));
     });
     return lines;
 }
@@ -50,47 +40,21 @@ void printCashBook(printing::PrinterDevice& printer, const CashBookSource& sourc
 {
     if (source.rows.isEmpty())
         return;
-    int page = 1;
-    int lineCount = 0;
-    std::int64_t balance = 0;
+    BookPages pages(printer, company, " 会計 現金出納帳  ", now, PageText::Books);
+    std::int64_t balance = source.openingCash;
     JournalRowReader reader(source.rows);
     DateColumn dates(now);
     forEachRow(source.rows, [&] {
         const JournalRow row = reader.read();
-        if (lineCount == 0) {
-            printPageHead(printer, company, " 会計 現金出納帳  ", now, PageText::Books, page);
-            lineCount = 3;
-            if (page == 1) {
-                balance = source.openingCash;
-                printAt(printer, 10, LineBuilder()
-                                         .gap(12).gap(1)
-                                         .text("前期より繰り越し", 19).gap(1)
-                                         .gap(49).gap(1)
-                                         .amount(balance, 12, kOpeningMask)
-                                         .str());
-                printLineGap(printer);
-            }
+        if (pages.open()) {
+            printAt(printer, 10, openingLine(balance, 19, 51, 12));
+            printLineGap(printer);
         }
         const Posting posting = cashBookPosting(row, source.cashCode);
         balance += posting.balanceChange;
-        printAt(printer, 10, LineBuilder()
-                                 .raw(dates.next(row.date)).gap(1)
-                                 .text(row.description, 16).gap(1)
-                                 .text(row.partner, 10).gap(3)
-                                 .text(posting.account, 12).gap(2)
-                                 .amountOrNone(posting.debit, 12).gap(1)
-                                 .amountOrNone(posting.credit, 12).gap(1)
-                                 .amount(balance, 12).gap(1)
-                                 .text(row.bankName, 14)
-                                 .text(row.branchName, 14)
-                                 .str());
+        printAt(printer, 10, rowLine(dates.next(row.date), row, posting, balance, kPrintLine));
         printLineGap(printer);
-        ++lineCount;
-        if (lineCount > 80) {
-            printer.newPage();
-            ++page;
-            lineCount = 0;
-        }
+        pages.count(1);
     });
     printer.newPage();
 }

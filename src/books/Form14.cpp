@@ -268,11 +268,15 @@ void Form14::LoadBooks()
         ShowSubLedger(rule.listIndex);
 }
 
-void Form14::ShowCashBook()
+CashBookSource Form14::cashBookSource()
 {
     const std::string cashCode = o::FindCode({AccountMasterRecordset.get(), nullptr, nullptr}, 2, "現金");
-    const CashBookSource source{*CashBookRecordset, cashCode, amountOf(SettingsRecordset->get("期首現金残高"))};
-    fill(m_list1, cashBookLines(source, dao::Date::now()));
+    return CashBookSource{*CashBookRecordset, cashCode, amountOf(SettingsRecordset->get("期首現金残高"))};
+}
+
+void Form14::ShowCashBook()
+{
+    fill(m_list1, cashBookLines(cashBookSource(), dao::Date::now()));
 }
 
 void Form14::ShowBankBooks()
@@ -328,9 +332,8 @@ void Form14::ShowPartnerJournal(const std::string& partner)
 
 void Form14::PrintCashBook()
 {
-    const std::string cashCode = o::FindCode({AccountMasterRecordset.get(), nullptr, nullptr}, 2, "現金");
-    const CashBookSource source{*CashBookRecordset, cashCode, amountOf(SettingsRecordset->get("期首現金残高"))};
-    printCashBook(printing::printer(), source, SettingsRecordset->get("事業所名").toText(), dao::Date::now());
+    printCashBook(printing::printer(), cashBookSource(), SettingsRecordset->get("事業所名").toText(),
+                  dao::Date::now());
 }
 
 void Form14::PrintBankBooks()

@@ -5,6 +5,7 @@
 // (the partner journal on "表示"); of the period file it writes only each bank
 // account's 現残高.
 
+#include "books/CashBook.h"
 #include "frame/WorkWindow.h"
 
 #include <array>
@@ -53,6 +54,7 @@ private:
     void buildControls();
     QWidget* buildBankSlot(int slot);
     QWidget* bankTab(int slot, const std::array<int, 7>& headingIndices);
+    CashBookSource cashBookSource();
 
     std::unique_ptr<dao::Recordset> SettingsRecordset;
     std::unique_ptr<dao::Recordset> AccountMasterRecordset;

@@ -1,6 +1,6 @@
 #include "books/GeneralLedger.h"
 
-#include "books/BookText.h"
+#include "books/RowLine.h"
 
 namespace books {
 
@@ -50,47 +50,33 @@ bool touchesAccount(const std::string& debitCode, const std::string& creditCode,
 
 Posting ledgerPosting(const JournalRow& row, const LedgerAccount& account)
 {
-    if (!account.creditNormal) {
-        if (row.debitCode == account.code)
-            return Posting::onDebit(row.creditName, row.debitAmount, row.debitAmount);
-        return Posting::onCredit(row.debitName, row.creditAmount, -row.creditAmount);
-    }
-    if (row.creditCode == account.code)
-        return Posting::onCredit(row.debitName, row.creditAmount, row.creditAmount);
-    return Posting::onDebit(row.creditName, row.debitAmount, -row.debitAmount);
+    const std::string& normalSideCode = account.creditNormal ? row.creditCode : row.debitCode;
+    return postingBySide(row, account.creditNormal, normalSideCode == account.code);
+}
+
+void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,
+                       const std::function<void(const JournalRow&)>& visit)
+{
+    JournalRowReader reader(journal);
+    forEachRow(journal, [&] {
+        if (touchesAccount(reader.text("借方コード"), reader.text("貸方コード"), account))
+            visit(reader.read());
+    });
 }
 
 LedgerView showLedger(dao::Recordset& journal, const LedgerAccount& account, const dao::Date& now)
 {
     LedgerView view;
     view.balance = account.opening;
-    view.lines.push_back(LineBuilder()
-                             .gap(12).gap(1)
-                             .text("前期より繰り越し", 41).gap(1)
-                             .gap(57).gap(1)
-                             .amount(account.opening, 14, kOpeningMask)
-                             .str());
-    JournalRowReader reader(journal);
+    view.lines.push_back(openingLine(account.opening, 41, 59, 14));
     DateColumn dates(now);
-    forEachRow(journal, [&] {
-        if (!touchesAccount(reader.text("借方コード"), reader.text("貸方コード"), account))
-            return;
-        const JournalRow row = reader.read();
+    forEachAccountRow(journal, account, [&](const JournalRow& row) {
         if (row.closingEntry)
             return;
         const Posting posting = ledgerPosting(row, account);
         view.balance += posting.balanceChange;
-        view.lines.push_back(LineBuilder()
-                                 .raw(dates.next(row.date)).gap(1)
-                                 .text(row.description, 40).gap(1)
-                                 .text(row.partner, 13).gap(3)
-                                 .text(posting.account, 15).gap(2)
-                                 .amountOrNone(posting.debit, 12).gap(1)
-                                 .amountOrNone(posting.credit, 12).gap(1)
-                                 .amount(view.balance, 14).gap(2)
-                                 .text(row.bankName, 14).gap(2)
-                                 .text(row.branchName, 14)
-                                 .str());
+        view.lines.push_back(rowLine(dates.next(row.date), row, posting, view.balance,
+                                     {.description = 40, .partner = 13, .balanceGap = 2}));
     });
     return view;
 }

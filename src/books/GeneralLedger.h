@@ -9,6 +9,7 @@
 #include "books/Posting.h"
 #include "platform/printing/PrinterDevice.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,10 @@ std::optional<LedgerAccount> findLedgerAccount(dao::Recordset& usedAccounts, con
 
 bool touchesAccount(const std::string& debitCode, const std::string& creditCode, const LedgerAccount& account);
 Posting ledgerPosting(const JournalRow& row, const LedgerAccount& account);
+
+// Walks the journal rows that debit or credit the account, in the journal's order.
+void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,
+                       const std::function<void(const JournalRow&)>& visit);
 
 struct LedgerView {
     std::vector<std::string> lines;   // the opening line, then one line per row

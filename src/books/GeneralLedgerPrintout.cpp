@@ -1,7 +1,7 @@
 #include "books/GeneralLedger.h"
 
 #include "books/BookPrinting.h"
-#include "books/BookText.h"
+#include "books/RowLine.h"
 
 namespace books {
 
@@ -13,8 +13,7 @@ public:
     explicit AccountPosition(dao::Recordset& rs) : m_rs(rs)
     {
         m_atEnd = rs.EOF_();
-        m_atStart = !m_atEnd && rs.BOF();
-        if (!m_atEnd && !m_atStart)
+        if (!m_atEnd && !rs.BOF())
             m_bookmark = rs.getBookmark();
     }
     ~AccountPosition()
@@ -39,18 +38,7 @@ private:
     dao::Recordset& m_rs;
     std::optional<dao::Bookmark> m_bookmark;
     bool m_atEnd = false;
-    bool m_atStart = false;
 };
-
-std::string openingLine(const LedgerAccount& account)
-{
-    return LineBuilder()
-        .gap(12).gap(1)
-        .text("前期より繰り越し", 21).gap(1)
-        .gap(57).gap(1)
-        .amount(account.opening, 14, kOpeningMask)
-        .str();
-}
 
 }  // namespace
 
@@ -67,51 +55,30 @@ void printLedger(printing::PrinterDevice& printer, dao::Recordset& usedAccounts,
         return;
     const LedgerAccount account = readLedgerAccount(usedAccounts);
 
+    // The bank and branch go on a line of their own under the row.
+    const RowLineLayout rowLayout{.description = 20, .partner = 13, .bankGap = -1};
+    BookPages pages(printer, company, " 総勘定元帳　" + account.name, now, PageText::Ledger);
     std::int64_t balance = account.opening;
-    int page = 1;
-    int lineCount = 0;
-    JournalRowReader reader(journal);
     DateColumn dates(now);
-    forEachRow(journal, [&] {
-        if (!touchesAccount(reader.text("借方コード"), reader.text("貸方コード"), account))
-            return;
-        const JournalRow row = reader.read();
-        if (lineCount == 0) {
-            printPageHead(printer, company, " 総勘定元帳　" + account.name, now, PageText::Ledger, page);
-            lineCount = 3;
-            if (page == 1) {
-                printAt(printer, 10, openingLine(account));
-                printLineGap(printer);
-            }
+    forEachAccountRow(journal, account, [&](const JournalRow& row) {
+        if (pages.open()) {
+            printAt(printer, 10, openingLine(account.opening, 21, 59, 14));
+            printLineGap(printer);
         }
         const Posting posting = ledgerPosting(row, account);
         balance += posting.balanceChange;
-        printAt(printer, 10, LineBuilder()
-                                 .raw(dates.next(row.date)).gap(1)
-                                 .text(row.description, 20).gap(1)
-                                 .text(row.partner, 13).gap(3)
-                                 .text(posting.account, 15).gap(2)
-                                 .amountOrNone(posting.debit, 12).gap(1)
-                                 .amountOrNone(posting.credit, 12).gap(1)
-                                 .amount(balance, 14)
-                                 .str());
+        printAt(printer, 10, rowLine(dates.next(row.date), row, posting, balance, rowLayout));
+        int lines = 1;
         if (!row.bankName.empty()) {
-            std::string bankLine = fit(row.bankName, 14);
+            std::string bankLine = fit(row.bankName, 14) + "  ";
             if (!row.branchName.empty())
-                bankLine += "  " + fit(row.branchName, 14);
-            else
-                bankLine += "  ";
+                bankLine += fit(row.branchName, 14);
             printAt(printer, 60, bankLine);
-            ++lineCount;
+            ++lines;
         }
-        ++lineCount;
-        if (lineCount > 80) {
-            printer.newPage();
-            lineCount = 0;
-            ++page;
-        }
+        pages.count(lines);
     });
-    if (mode == LedgerPrintMode::AllAccounts && lineCount > 0)
+    if (mode == LedgerPrintMode::AllAccounts && pages.pageOpen())
         printer.newPage();
 }
 

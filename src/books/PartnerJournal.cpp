@@ -1,6 +1,6 @@
 #include "books/PartnerJournal.h"
 
-#include "books/BookText.h"
+#include "books/RowLine.h"
 
 namespace books {
 
@@ -35,14 +35,9 @@ PartnerRule partnerRuleFor(const dao::Value& firstAccountSide)
 
 Posting partnerPosting(const JournalRow& row, PartnerRule rule)
 {
-    if (rule == PartnerRule::Debit) {
-        if (row.debitAccountSide == 0)
-            return Posting::onDebit(row.creditName, row.debitAmount, row.debitAmount);
-        return Posting::onCredit(row.debitName, row.creditAmount, -row.creditAmount);
-    }
-    if (row.debitAccountSide == 1)
-        return Posting::onCredit(row.debitName, row.creditAmount, row.creditAmount);
-    return Posting::onDebit(row.creditName, row.debitAmount, -row.debitAmount);
+    if (rule == PartnerRule::Debit)
+        return postingBySide(row, false, row.debitAccountSide == 0);
+    return postingBySide(row, true, row.debitAccountSide == 1);
 }
 
 std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std::string& partner,
@@ -52,24 +47,18 @@ std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std:
     JournalRowReader reader(journal);
     DateColumn dates(now);
     std::int64_t balance = 0;
+    RowLineLayout layout{.description = 37};
     // The credit rule leaves the empty column blank rather than hyphenated.
-    const std::string none = rule == PartnerRule::Debit ? std::string(kNoAmount) : blanks(12);
+    if (rule == PartnerRule::Credit)
+        layout.none = blanks(12);
     forEachRow(journal, [&] {
-        if (reader.text("取引先").empty() || reader.text("取引先") != partner)
+        const std::string rowPartner = reader.text("取引先");
+        if (rowPartner.empty() || rowPartner != partner)
             return;
         const JournalRow row = reader.read();
         const Posting posting = partnerPosting(row, rule);
         balance += posting.balanceChange;
-        LineBuilder line;
-        line.raw(dates.next(row.date)).gap(1)
-            .text(row.description, 37).gap(3)
-            .text(posting.account, 15).gap(2)
-            .amountOrNone(posting.debit, 12, none).gap(1)
-            .amountOrNone(posting.credit, 12, none).gap(1)
-            .amount(balance, 14).gap(1)
-            .text(row.bankName, 14).gap(2)
-            .text(row.branchName, 14);
-        lines.push_back(line.str());
+        lines.push_back(rowLine(dates.next(row.date), row, posting, balance, layout));
     });
     return lines;
 }

@@ -3,6 +3,8 @@
 // amount in the debit (or money-in) column or in the credit (or money-out)
 // column, and how it moves the running balance.
 
+#include "books/JournalRow.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,5 +26,18 @@ struct Posting {
         return Posting{std::move(account), std::nullopt, amount, change};
     }
 };
+
+// The posting of a row in a book kept by its normal side (debit or credit): a
+// row on the normal side shows its amount in that side's column and raises the
+// balance; any other row shows in the other column and lowers it. The counter
+// account is the row's account on the side opposite the column.
+inline Posting postingBySide(const JournalRow& row, bool creditNormal, bool onNormalSide)
+{
+    const bool debitColumn = creditNormal != onNormalSide;
+    const std::int64_t sign = onNormalSide ? 1 : -1;
+    if (debitColumn)
+        return Posting::onDebit(row.creditName, row.debitAmount, sign * row.debitAmount);
+    return Posting::onCredit(row.debitName, row.creditAmount, sign * row.creditAmount);
+}
 
 }  // namespace books

@@ -1,6 +1,6 @@
 #include "books/SubLedger.h"
 
-#include "books/BookText.h"
+#include "books/RowLine.h"
 
 namespace books {
 
@@ -38,15 +38,7 @@ bool onNormalSide(const JournalRow& row, const SubLedgerRule& rule)
 
 Posting subLedgerPosting(const JournalRow& row, const SubLedgerRule& rule)
 {
-    const bool normal = onNormalSide(row, rule);
-    if (!rule.creditNormal) {
-        if (normal)
-            return Posting::onDebit(row.creditName, row.debitAmount, row.debitAmount);
-        return Posting::onCredit(row.debitName, row.creditAmount, -row.creditAmount);
-    }
-    if (normal)
-        return Posting::onCredit(row.debitName, row.creditAmount, row.creditAmount);
-    return Posting::onDebit(row.creditName, row.debitAmount, -row.debitAmount);
+    return postingBySide(row, rule.creditNormal, onNormalSide(row, rule));
 }
 
 std::vector<std::string> subLedgerLines(dao::Recordset& ledger, const SubLedgerRule& rule,
@@ -60,17 +52,7 @@ std::vector<std::string> subLedgerLines(dao::Recordset& ledger, const SubLedgerR
         const JournalRow row = reader.read();
         const Posting posting = subLedgerPosting(row, rule);
         balance += posting.balanceChange;
-        LineBuilder line;
-        line.raw(dates.next(row.date)).gap(1)
-            .text(row.description, 40).gap(1)
-            .text(row.partner, 13).gap(3)
-            .text(posting.account, 15).gap(2)
-            .amountOrNone(posting.debit, 12).gap(1)
-            .amountOrNone(posting.credit, 12).gap(1)
-            .amount(balance, 14).gap(1)
-            .text(row.bankName, 14).gap(2)
-            .text(row.branchName, 14);
-        lines.push_back(line.str());
+        lines.push_back(rowLine(dates.next(row.date), row, posting, balance, {.description = 40, .partner = 13}));
     });
     return lines;
 }

@@ -376,6 +376,40 @@ constexpr CashExpense kCashExpenses[] = {
     {"車両費", "ガソリン代", 4'000, 12'000},      {"荷造運賃", "宅配便送料", 900, 7'200},
 };
 
+// Vouchers of the year written once, on a day of one month.
+struct OneOffRow {
+    std::string_view description;
+    std::string_view debit;
+    std::string_view credit;
+    Yen amount;
+    bool inputTax = false;   // followed by its input-tax row
+};
+
+struct OneOff {
+    int month;
+    int day;
+    std::vector<OneOffRow> rows;
+};
+
+const std::vector<OneOff>& oneOffs() {
+    static const std::vector<OneOff> vouchers = {
+        {4, 10, {{"源泉所得税・住民税納付", "預り金", "普通預金", 96'320}}},
+        {4, 30, {{"前期未払金支払", "未払金", "普通預金", 312'400}}},
+        {5, 20, {{"自動車税納付", "租税公課", "普通預金", 34'500}}},
+        {5, 30,
+         {{"法人税等確定納付", "未払法人税等", "普通預金", 186'500},
+          {"消費税確定納付", "未払消費税", "普通預金", 428'600}}},
+        {6, 16, {{"自動車保険料", "保険料", "普通預金", 86'400}}},
+        {7, 10, {{"商工会議所年会費", "諸会費", "現金", 12'000}}},
+        {8, 20, {{"預金利息", "普通預金", "受取利息", 18}}},
+        {9, 10, {{"陳列棚購入", "工具器具備品", "普通預金", 400'000, true}}},
+        {11, 28, {{"消費税中間納付", "仮払金", "普通預金", 214'300}}},
+        {12, 12, {{"お歳暮", "接待交際費", "現金", 50'000, true}}},
+        {2, 20, {{"預金利息", "普通預金", "受取利息", 21}}},
+    };
+    return vouchers;
+}
+
 struct Event {
     int day;
     int order;
@@ -548,18 +582,18 @@ private:
         const Yen electricity = m_random.between(15'000, 28'000);
         const Yen phone = m_random.between(15'800, 17'600);
         const Yen shipping = m_random.between(18'000, 35'000, 10);
-        events.push_back({10, 3, [this, ordinary, date = on(10)] {
-                              m_journal.beginVoucher(date, "税理士法人みらい会計");
-                              m_journal.addWithInputTax("税務顧問料", "支払手数料", "普通預金", 30'000, ordinary);
-                          }});
-        events.push_back({10, 3, [this, ordinary, shipping, date = on(10)] {
-                              m_journal.beginVoucher(date, "ヤマネ運輸株式会社");
-                              m_journal.addWithInputTax("配送料（前月分）", "荷造運賃", "普通預金", shipping, ordinary);
-                          }});
-        events.push_back({15, 3, [this, ordinary, electricity, date = on(15)] {
-                              m_journal.beginVoucher(date);
-                              m_journal.addWithInputTax("電気料金", "水道光熱費", "普通預金", electricity, ordinary);
-                          }});
+        // A bill paid by transfer from a deposit, with its input tax.
+        auto bill = [&](int day, std::string_view partner, std::string_view description, std::string_view account,
+                        Yen amount, BankAccount* bank) {
+            events.push_back({day, 3, [=, this, date = on(day)] {
+                                  m_journal.beginVoucher(date, std::string(partner));
+                                  m_journal.addWithInputTax(std::string(description), account, "普通預金", amount,
+                                                            bank);
+                              }});
+        };
+        bill(10, "税理士法人みらい会計", "税務顧問料", "支払手数料", 30'000, ordinary);
+        bill(10, "ヤマネ運輸株式会社", "配送料（前月分）", "荷造運賃", shipping, ordinary);
+        bill(15, "", "電気料金", "水道光熱費", electricity, ordinary);
         const int loanDay = 20;
         events.push_back({loanDay, 3, [this, second, date = on(loanDay)] {
                               const Yen interest = m_loan * 15 / 1000 / 12;
@@ -568,27 +602,11 @@ private:
                               m_journal.add("借入金利息", "支払利息", "普通預金", interest, second);
                               m_loan -= 100'000;
                           }});
-        events.push_back({26, 3, [this, ordinary, phone, date = on(26)] {
-                              m_journal.beginVoucher(date);
-                              m_journal.addWithInputTax("電話・インターネット料金", "通信費", "普通預金", phone,
-                                                        ordinary);
-                          }});
-        events.push_back({27, 3, [this, ordinary, date = on(27)] {
-                              m_journal.beginVoucher(date, "株式会社新宿ビル管理");
-                              m_journal.addWithInputTax("事務所家賃（翌月分）", "地代家賃", "普通預金", 180'000,
-                                                        ordinary);
-                          }});
-        events.push_back({27, 3, [this, second, date = on(27)] {
-                              m_journal.beginVoucher(date, "東都リース株式会社");
-                              m_journal.addWithInputTax("POSレジリース料", "リース料", "普通預金", 22'000, second);
-                          }});
-        if (index % 3 == 2) {
-            const Yen leaflets = m_random.between(48'000, 66'000, 100);
-            events.push_back({lastDay - 3, 3, [this, ordinary, leaflets, date = on(lastDay - 3)] {
-                                  m_journal.beginVoucher(date);
-                                  m_journal.addWithInputTax("チラシ印刷", "広告宣伝費", "普通預金", leaflets, ordinary);
-                              }});
-        }
+        bill(26, "", "電話・インターネット料金", "通信費", phone, ordinary);
+        bill(27, "株式会社新宿ビル管理", "事務所家賃（翌月分）", "地代家賃", 180'000, ordinary);
+        bill(27, "東都リース株式会社", "POSレジリース料", "リース料", 22'000, second);
+        if (index % 3 == 2)
+            bill(lastDay - 3, "", "チラシ印刷", "広告宣伝費", m_random.between(48'000, 66'000, 100), ordinary);
     }
 
     void addCashExpenses(const Date& first, std::vector<Event>& events) {
@@ -605,58 +623,25 @@ private:
     }
 
     void addOneOffs(const Date& first, std::vector<Event>& events) {
-        BankAccount* ordinary = &m_banks[1];
-        auto once = [&](int month, int day, std::function<void(const Date&)> write) {
-            if (first.month != month) return;
-            events.push_back({day, 3, [write = std::move(write), date = Date{first.year, month, day}] {
-                                  write(date);
+        for (const OneOff& oneOff : oneOffs()) {
+            if (oneOff.month != first.month) continue;
+            events.push_back({oneOff.day, 3, [this, &oneOff, date = Date{first.year, oneOff.month, oneOff.day}] {
+                                  writeOneOff(oneOff, date);
                               }});
-        };
-        once(4, 10, [this, ordinary](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.add("源泉所得税・住民税納付", "預り金", "普通預金", 96'320, ordinary);
-        });
-        once(4, 30, [this, ordinary](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.add("前期未払金支払", "未払金", "普通預金", 312'400, ordinary);
-        });
-        once(5, 20, [this, ordinary](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.add("自動車税納付", "租税公課", "普通預金", 34'500, ordinary);
-        });
-        once(5, 30, [this, ordinary](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.add("法人税等確定納付", "未払法人税等", "普通預金", 186'500, ordinary);
-            m_journal.add("消費税確定納付", "未払消費税", "普通預金", 428'600, ordinary);
-        });
-        once(6, 16, [this, ordinary](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.add("自動車保険料", "保険料", "普通預金", 86'400, ordinary);
-        });
-        once(7, 10, [this](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.add("商工会議所年会費", "諸会費", "現金", 12'000);
-        });
-        once(8, 20, [this, ordinary](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.add("預金利息", "普通預金", "受取利息", 18, ordinary);
-        });
-        once(9, 10, [this, ordinary](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.addWithInputTax("陳列棚購入", "工具器具備品", "普通預金", 400'000, ordinary);
-        });
-        once(11, 28, [this, ordinary](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.add("消費税中間納付", "仮払金", "普通預金", 214'300, ordinary);
-        });
-        once(12, 12, [this](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.addWithInputTax("お歳暮", "接待交際費", "現金", 50'000);
-        });
-        once(2, 20, [this, ordinary](const Date& d) {
-            m_journal.beginVoucher(d);
-            m_journal.add("預金利息", "普通預金", "受取利息", 21, ordinary);
-        });
+        }
+    }
+
+    // A one-off voucher names the ordinary deposit on the rows that move it.
+    void writeOneOff(const OneOff& oneOff, const Date& date) {
+        BankAccount* ordinary = &m_banks[1];
+        m_journal.beginVoucher(date);
+        for (const OneOffRow& row : oneOff.rows) {
+            BankAccount* bank = row.debit == ordinary->kind || row.credit == ordinary->kind ? ordinary : nullptr;
+            if (row.inputTax)
+                m_journal.addWithInputTax(std::string(row.description), row.debit, row.credit, row.amount, bank);
+            else
+                m_journal.add(std::string(row.description), row.debit, row.credit, row.amount, bank);
+        }
     }
 
     SampleRandom m_random;
@@ -763,43 +748,44 @@ void writeFixedAssets(sqlite3* db) {
                {"備考", std::string("5年リース")}});
 }
 
+// Appends the columns a template row and a journal row share, 摘要 to 決算仕訳;
+// the amount stands on both sides.
+void appendEntry(std::vector<ColumnValue>& columns, std::string_view description, std::string_view partner,
+                 std::string_view debit, std::string_view credit, Yen amount, const BankAccount* bank, bool closing) {
+    const ColumnValue entry[] = {
+        {"摘要", std::string(description)},
+        {"取引先", std::string(partner)},
+        {"借方コード", code(debit)},
+        {"入金", amount},
+        {"貸方コード", code(credit)},
+        {"出金", amount},
+        {"銀行コード", bank ? std::string(bank->bankCode) : std::string()},
+        {"支店コード", bank ? std::string(bank->branchCode) : std::string()},
+        {"決算仕訳", std::int64_t{closing ? 1 : 0}},
+    };
+    columns.insert(columns.end(), std::begin(entry), std::end(entry));
+}
+
 void writeTemplates(sqlite3* db, const BankAccount* banks) {
     for (const JournalTemplate& t : journalTemplates()) {
         int rowNumber = 1;
         for (const TemplateRow& row : t.rows) {
-            const BankAccount* bank = row.bank >= 0 ? &banks[row.bank] : nullptr;
-            insertRow(db, "仕訳定型台帳",
-                      {{"仕訳ID", std::string(t.id)},
-                       {"追番", std::int64_t{rowNumber++}},
-                       {"摘要", std::string(row.description)},
-                       {"取引先", std::string(row.partner)},
-                       {"借方コード", code(row.debit)},
-                       {"入金", row.amount},
-                       {"貸方コード", code(row.credit)},
-                       {"出金", row.amount},
-                       {"銀行コード", bank ? std::string(bank->bankCode) : std::string()},
-                       {"支店コード", bank ? std::string(bank->branchCode) : std::string()},
-                       {"決算仕訳", std::int64_t{t.closing ? 1 : 0}},
-                       {"表示順位", std::string(t.order)}});
+            std::vector<ColumnValue> columns = {{"仕訳ID", std::string(t.id)}, {"追番", std::int64_t{rowNumber++}}};
+            appendEntry(columns, row.description, row.partner, row.debit, row.credit, row.amount,
+                        row.bank >= 0 ? &banks[row.bank] : nullptr, t.closing);
+            columns.emplace_back("表示順位", std::string(t.order));
+            insertRow(db, "仕訳定型台帳", columns);
         }
     }
 }
 
 void writeJournal(sqlite3* db, const SampleJournal& journal) {
-    for (const JournalRow& row : journal.rows())
-        insertRow(db, "仕訳台帳",
-                  {{"日付", row.date},
-                   {"伝票番号", row.voucher},
-                   {"追番", std::int64_t{row.rowNumber}},
-                   {"摘要", row.description},
-                   {"取引先", row.partner},
-                   {"借方コード", code(row.debit)},
-                   {"入金", row.amount},
-                   {"貸方コード", code(row.credit)},
-                   {"出金", row.amount},
-                   {"銀行コード", row.bank ? std::string(row.bank->bankCode) : std::string()},
-                   {"支店コード", row.bank ? std::string(row.bank->branchCode) : std::string()},
-                   {"決算仕訳", std::int64_t{0}}});
+    for (const JournalRow& row : journal.rows()) {
+        std::vector<ColumnValue> columns = {
+            {"日付", row.date}, {"伝票番号", row.voucher}, {"追番", std::int64_t{row.rowNumber}}};
+        appendEntry(columns, row.description, row.partner, row.debit, row.credit, row.amount, row.bank, false);
+        insertRow(db, "仕訳台帳", columns);
+    }
 }
 
 void fillSample(sqlite3* db) {

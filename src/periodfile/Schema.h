@@ -308,6 +308,9 @@ inline constexpr TableDef kBaseTables[] = {
 inline constexpr std::string_view kUpdatableViewsTable = "dao_updatable_views";
 inline constexpr std::string_view kRowIdColumn = "dao_rowid";
 
+// An SQL name in double quotes, a double quote inside it doubled.
+std::string quoted(std::string_view name);
+
 // Creates every base table, index, saved query and the dao_updatable_views
 // registry in one transaction (all or nothing), after switching the file to
 // journal mode DELETE. Throws std::runtime_error with SQLite's message on failure.

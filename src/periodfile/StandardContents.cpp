@@ -1,5 +1,7 @@
 #include "periodfile/StandardContents.h"
 
+#include "periodfile/Schema.h"
+
 #include <sqlite3.h>
 
 #include <stdexcept>
@@ -304,45 +306,26 @@ void bind(sqlite3* db, sqlite3_stmt* statement, int index, const SqlValue& value
     if (rc != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(db));
 }
 
-std::string quoted(std::string_view name) {
-    std::string q = "\"";
-    for (char c : name) {
-        if (c == '"') q += '"';
-        q += c;
-    }
-    return q + "\"";
-}
-
 void insertChart(sqlite3* db) {
     for (const StandardAccount& account : kChart) {
-        insertRow(db, "勘定科目コード表",
-                  {
-                      {"勘定科目コード", std::string(account.code)},
-                      {"勘定科目名", std::string(account.name)},
-                      {"借貸区分", std::int64_t{account.side}},
-                      {"相方有無", std::int64_t{1}},
-                      {"消費税", flag(account.taxable)},
-                      {"簡易課税", std::int64_t{0}},
-                      {"適用", flag(account.inUse)},
-                      {"大分類", std::string(account.major)},
-                      {"中分類", std::string(account.middle)},
-                      {"小分類", std::string(account.minor)},
-                      {"名称変更不可", flag(account.nameLocked)},
-                      {"標準勘定科目名", std::string(industryAccountName(account, 0))},
-                      {"販売業勘定科目名", std::string(industryAccountName(account, 1))},
-                      {"製造業勘定科目名", std::string(industryAccountName(account, 2))},
-                      {"建設業勘定科目名", std::string(industryAccountName(account, 3))},
-                      {"運送業勘定科目名", std::string(industryAccountName(account, 4))},
-                      {"医療勘定科目名", std::string(industryAccountName(account, 5))},
-                      {"農業勘定科目名", std::string(industryAccountName(account, 6))},
-                      {"標準使用", flag(industryAccountInUse(account, 0))},
-                      {"販売使用", flag(industryAccountInUse(account, 1))},
-                      {"製造使用", flag(industryAccountInUse(account, 2))},
-                      {"建設使用", flag(industryAccountInUse(account, 3))},
-                      {"運送使用", flag(industryAccountInUse(account, 4))},
-                      {"医療使用", flag(industryAccountInUse(account, 5))},
-                      {"農業使用", flag(industryAccountInUse(account, 6))},
-                  });
+        std::vector<ColumnValue> row = {
+            {"勘定科目コード", std::string(account.code)},
+            {"勘定科目名", std::string(account.name)},
+            {"借貸区分", std::int64_t{account.side}},
+            {"相方有無", std::int64_t{1}},
+            {"消費税", flag(account.taxable)},
+            {"簡易課税", std::int64_t{0}},
+            {"適用", flag(account.inUse)},
+            {"大分類", std::string(account.major)},
+            {"中分類", std::string(account.middle)},
+            {"小分類", std::string(account.minor)},
+            {"名称変更不可", flag(account.nameLocked)},
+        };
+        for (int industry = 0; industry < kIndustryCount; ++industry)
+            row.emplace_back(kIndustryNameColumns[industry], std::string(industryAccountName(account, industry)));
+        for (int industry = 0; industry < kIndustryCount; ++industry)
+            row.emplace_back(kIndustryUseColumns[industry], flag(industryAccountInUse(account, industry)));
+        insertRow(db, "勘定科目コード表", row);
         insertRow(db, "勘定科目コード表2",
                   {
                       {"勘定科目コード2", std::string(account.code)},
@@ -403,8 +386,11 @@ void executeStatement(sqlite3* db, const std::string& sql, std::initializer_list
     run(db, sql, values.begin(), values.size());
 }
 
-void insertRow(sqlite3* db, std::string_view table,
-               std::initializer_list<std::pair<std::string_view, SqlValue>> values) {
+void insertRow(sqlite3* db, std::string_view table, std::initializer_list<ColumnValue> values) {
+    insertRow(db, table, std::span<const ColumnValue>(values.begin(), values.size()));
+}
+
+void insertRow(sqlite3* db, std::string_view table, std::span<const ColumnValue> values) {
     std::string columns;
     std::string marks;
     std::vector<SqlValue> bound;

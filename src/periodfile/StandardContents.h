@@ -70,8 +70,9 @@ void executeStatement(sqlite3* db, const std::string& sql, std::initializer_list
 // Inserts one row into a base table by column names; throws std::runtime_error
 // with SQLite's message when the table or a column is missing or the row is
 // refused.
-void insertRow(sqlite3* db, std::string_view table,
-               std::initializer_list<std::pair<std::string_view, SqlValue>> values);
+using ColumnValue = std::pair<std::string_view, SqlValue>;
+void insertRow(sqlite3* db, std::string_view table, std::span<const ColumnValue> values);
+void insertRow(sqlite3* db, std::string_view table, std::initializer_list<ColumnValue> values);
 
 // Fills a freshly created period file (schema present, tables empty) with the
 // standard contents. Runs inside the caller's transaction; throws

@@ -20,15 +20,6 @@ std::vector<books::BankBook> show(dao::Database& db)
     return books::showBankBooks(*dao::DBEngine::instance().Workspaces(0), *accounts, *journal);
 }
 
-std::vector<long long> storedBalances(dao::Database& db)
-{
-    std::vector<long long> out;
-    auto rs = db.OpenRecordset("SELECT \"現残高\" FROM \"取引銀行\" ORDER BY \"no\"");
-    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
-        out.push_back(rs->get("現残高").toInt64());
-    return out;
-}
-
 struct RowCols {
     std::string account, in, out, balance;
 };
@@ -37,6 +28,18 @@ RowCols screenColumns(const std::string& line)
 {
     return {trimmed(bytesOf(line, 70, 85)), trimmed(bytesOf(line, 87, 98)), trimmed(bytesOf(line, 100, 111)),
             trimmed(bytesOf(line, 117, 128))};
+}
+
+// The pages of the bank books printed on a print run of their own.
+std::vector<std::vector<std::string>> printedPages(BooksFixture& fx)
+{
+    auto db = fx.open();
+    auto accounts = db->OpenRecordset("Q_取引銀行");
+    auto journal = db->OpenRecordset("Q_取引銀行仕訳");
+    BooksPrinter printer;
+    books::printBankBooks(printer, *accounts, *journal, "テスト商事", kNow);
+    printer.endDoc();
+    return requestedPages(printer);
 }
 
 }  // namespace
@@ -168,15 +171,7 @@ TEST(BankBooks, FailedStoreLeavesEveryCurrentBalanceAsItWas)
 TEST(BankBooks, PrintoutGivesEachOfTheFirstFourAccountsItsOwnBook)
 {
     BooksFixture fx;
-    auto db = fx.open();
-    auto accounts = db->OpenRecordset("Q_取引銀行");
-    auto journal = db->OpenRecordset("Q_取引銀行仕訳");
-    printing::RecordingPrinter printer;
-    o::PreparePrinter(printer, 9, 0, 0, "ＭＳ ゴシック", 9);
-    books::printBankBooks(printer, *accounts, *journal, "テスト商事", kNow);
-    printer.endDoc();
-
-    const auto pages = requestedPages(printer);
+    const auto pages = printedPages(fx);
     ASSERT_EQ(pages.size(), 4u);
     const char* header = "【テスト商事】 会計 取引銀行     2024/05/01(水) 14:05    ページ   1 ";
     for (const auto& page : pages)
@@ -201,15 +196,7 @@ TEST(BankBooks, PrintedBookBreaksAfter65RowsWithoutHeaderOnTheNextPage)
     for (int i = 0; i < 65; ++i)
         fx.addJournal({"2024-04-15", "B" + std::to_string(100 + i), code::Ordinary, 1, code::Sales, 1, "入金",
                        "", "0002", "0002001"});
-    auto db = fx.open();
-    auto accounts = db->OpenRecordset("Q_取引銀行");
-    auto journal = db->OpenRecordset("Q_取引銀行仕訳");
-    printing::RecordingPrinter printer;
-    o::PreparePrinter(printer, 9, 0, 0, "ＭＳ ゴシック", 9);
-    books::printBankBooks(printer, *accounts, *journal, "テスト商事", kNow);
-    printer.endDoc();
-
-    const auto pages = requestedPages(printer);
+    const auto pages = printedPages(fx);
     ASSERT_EQ(pages.size(), 5u);
     ASSERT_EQ(pages[2].size(), 2u + 65u);   // the third book: header, account line, 65 rows
     ASSERT_EQ(pages[3].size(), 1u);         // its 66th row, no header

@@ -1,6 +1,7 @@
 #include "books/BooksFixture.h"
 
 #include "common/FitByteWidth.h"
+#include "common/PrintRoutines.h"
 #include "periodfile/PeriodFileCreator.h"
 
 #include <atomic>
@@ -147,6 +148,26 @@ std::vector<std::vector<std::string>> requestedPages(const printing::RecordingPr
     while (!pages.empty() && pages.back().empty())
         pages.pop_back();
     return pages;
+}
+
+std::vector<long long> storedBalances(dao::Database& db)
+{
+    std::vector<long long> out;
+    auto rs = db.OpenRecordset("SELECT \"現残高\" FROM \"取引銀行\" ORDER BY \"no\"");
+    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
+        out.push_back(rs->get("現残高").toInt64());
+    return out;
+}
+
+BooksPrinter::BooksPrinter()
+{
+    o::PreparePrinter(*this, 9, 0, 0, "ＭＳ ゴシック", 9);
+}
+
+ListColumns listColumns(const std::string& line)
+{
+    return {trimmed(bytesOf(line, 71, 85)), trimmed(bytesOf(line, 88, 99)), trimmed(bytesOf(line, 101, 112)),
+            trimmed(bytesOf(line, 114, 127)), trimmed(bytesOf(line, 130, 143))};
 }
 
 std::string bytesOf(const std::string& line, int from, int to)

@@ -65,6 +65,23 @@ private:
 // breaks are not counted here.
 std::vector<std::vector<std::string>> requestedPages(const printing::RecordingPrinter& printer);
 
+// The stored 現残高 of the bank accounts, by their no.
+std::vector<long long> storedBalances(dao::Database& db);
+
+// A recording printer prepared as the books windows prepare theirs.
+class BooksPrinter : public printing::RecordingPrinter {
+public:
+    BooksPrinter();
+};
+
+// The columns of a cash-book, general-ledger or sub-ledger list line (the
+// three share one layout), trimmed.
+struct ListColumns {
+    std::string account, debit, credit, balance;
+    std::string bank = {};
+};
+ListColumns listColumns(const std::string& line);
+
 // The part of a line between two byte positions counted in Shift-JIS bytes (1-based, inclusive).
 std::string bytesOf(const std::string& line, int from, int to);
 std::string trimmed(const std::string& text);

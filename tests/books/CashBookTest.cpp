@@ -12,16 +12,6 @@ namespace {
 
 const dao::Date kNow{2024, 5, 1, 14, 5, 0};
 
-struct Row {
-    std::string account, in, out, balance, bank;
-};
-
-Row screenColumns(const std::string& line)
-{
-    return {trimmed(bytesOf(line, 71, 85)), trimmed(bytesOf(line, 88, 99)), trimmed(bytesOf(line, 101, 112)),
-            trimmed(bytesOf(line, 114, 127)), trimmed(bytesOf(line, 130, 143))};
-}
-
 std::vector<std::string> screenLines(BooksFixture& fx)
 {
     auto db = fx.open();
@@ -46,7 +36,7 @@ TEST(CashBook, ScreenListsReceiptsAndPaymentsWithRunningBalance)
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], std::string(13, ' ') + "前期より繰り越し" + std::string(23, ' ') + std::string(61, ' ')
                             + "           500");
-    const Row expected[] = {
+    const ListColumns expected[] = {
         {"売上高", "300", "------------", "800", ""},
         {"消耗品費", "------------", "200", "600", ""},
         {"普通預金", "------------", "300", "300", "若葉銀行"},
@@ -55,11 +45,11 @@ TEST(CashBook, ScreenListsReceiptsAndPaymentsWithRunningBalance)
     };
     for (std::size_t i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
-        const Row got = screenColumns(lines[i + 1]);
+        const ListColumns got = listColumns(lines[i + 1]);
         EXPECT_EQ(byteWidth(lines[i + 1]), 158);
         EXPECT_EQ(got.account, expected[i].account);
-        EXPECT_EQ(got.in, expected[i].in);
-        EXPECT_EQ(got.out, expected[i].out);
+        EXPECT_EQ(got.debit, expected[i].debit);
+        EXPECT_EQ(got.credit, expected[i].credit);
         EXPECT_EQ(got.balance, expected[i].balance);
         EXPECT_EQ(got.bank, expected[i].bank);
     }
@@ -86,8 +76,7 @@ TEST(CashBook, NoRowsGivesNoLinesAndNoPrintout)
     EXPECT_TRUE(screenLines(fx).empty());
     auto db = fx.open();
     auto rows = db->OpenRecordset("Q_現金出納帳");
-    printing::RecordingPrinter printer;
-    o::PreparePrinter(printer, 9, 0, 0, "ＭＳ ゴシック", 9);
+    BooksPrinter printer;
     books::printCashBook(printer, {*rows, code::Cash, 500}, "テスト商事", kNow);
     printer.endDoc();
     EXPECT_TRUE(printer.texts().empty());
@@ -101,8 +90,7 @@ TEST(CashBook, PrintedPagesHold78RowsAndTheOpeningLineOnlyOnPageOne)
                        ""});
     auto db = fx.open();
     auto rows = db->OpenRecordset("Q_現金出納帳");
-    printing::RecordingPrinter printer;
-    o::PreparePrinter(printer, 9, 0, 0, "ＭＳ ゴシック", 9);
+    BooksPrinter printer;
     books::printCashBook(printer, {*rows, code::Cash, 500}, "テスト商事", kNow);
     printer.endDoc();
 

@@ -15,14 +15,6 @@ using namespace bookstest;
 
 namespace {
 
-std::vector<long long> storedBalances(dao::Database& db)
-{
-    std::vector<long long> out;
-    auto rs = db.OpenRecordset("SELECT \"現残高\" FROM \"取引銀行\" ORDER BY \"no\"");
-    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
-        out.push_back(rs->get("現残高").toInt64());
-    return out;
-}
 
 }  // namespace
 

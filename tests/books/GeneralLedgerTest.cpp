@@ -12,16 +12,6 @@ namespace {
 
 const dao::Date kNow{2024, 5, 1, 14, 5, 0};
 
-struct Cols {
-    std::string counter, debit, credit, balance, bank;
-};
-
-Cols screenColumns(const std::string& line)
-{
-    return {trimmed(bytesOf(line, 71, 85)), trimmed(bytesOf(line, 88, 99)), trimmed(bytesOf(line, 101, 112)),
-            trimmed(bytesOf(line, 114, 127)), trimmed(bytesOf(line, 130, 143))};
-}
-
 books::LedgerView showAccount(dao::Database& db, dao::Recordset& journal, const std::string& name)
 {
     auto accounts = db.OpenRecordset("Q_使用勘定科目表");
@@ -30,18 +20,13 @@ books::LedgerView showAccount(dao::Database& db, dao::Recordset& journal, const 
     return books::showLedger(journal, *account, kNow);
 }
 
-struct PrintRun {
-    printing::RecordingPrinter printer;
-    PrintRun() { o::PreparePrinter(printer, 9, 0, 0, "ＭＳ ゴシック", 9); }
-};
-
-void printMode(BooksFixture& fx, PrintRun& run, books::LedgerPrintMode mode, const std::string& shown)
+void printMode(BooksFixture& fx, BooksPrinter& run, books::LedgerPrintMode mode, const std::string& shown)
 {
     auto db = fx.open();
     auto accounts = db->OpenRecordset("Q_使用勘定科目表");
     auto journal = db->OpenRecordset("Q_仕訳台帳");
-    books::printLedgers(run.printer, *accounts, *journal, shown, "テスト商事", mode, kNow);
-    run.printer.endDoc();
+    books::printLedgers(run, *accounts, *journal, shown, "テスト商事", mode, kNow);
+    run.endDoc();
 }
 
 std::string header(const std::string& account, int page)
@@ -58,7 +43,7 @@ TEST(GeneralLedger, ScreenRowsByTheAccountsSideWithRunningBalance)
     auto journal = db->OpenRecordset("Q_仕訳台帳");
     struct Case {
         const char* account;
-        std::vector<Cols> rows;
+        std::vector<ListColumns> rows;   // account: the counter account
         long long balance;
     };
     const Case cases[] = {
@@ -88,8 +73,8 @@ TEST(GeneralLedger, ScreenRowsByTheAccountsSideWithRunningBalance)
         EXPECT_EQ(byteWidth(view.lines[0]), 127);
         for (std::size_t i = 0; i < c.rows.size(); ++i) {
             EXPECT_EQ(byteWidth(view.lines[i + 1]), 159);
-            const Cols got = screenColumns(view.lines[i + 1]);
-            EXPECT_EQ(got.counter, c.rows[i].counter) << i;
+            const ListColumns got = listColumns(view.lines[i + 1]);
+            EXPECT_EQ(got.account, c.rows[i].account) << i;
             EXPECT_EQ(got.debit, c.rows[i].debit) << i;
             EXPECT_EQ(got.credit, c.rows[i].credit) << i;
             EXPECT_EQ(got.balance, c.rows[i].balance) << i;
@@ -121,21 +106,21 @@ TEST(GeneralLedger, RowDeletedByAnotherWindowIsSkipped)
     EXPECT_EQ(trimmed(bytesOf(view.lines[2], 114, 127)), "500");
     EXPECT_EQ(view.balance, 430);
 
-    PrintRun run;
+    BooksPrinter run;
     auto accounts = db->OpenRecordset("Q_使用勘定科目表");
-    books::printLedger(run.printer, *accounts, *journal, "現金", "テスト商事", books::LedgerPrintMode::ShownAccount,
+    books::printLedger(run, *accounts, *journal, "現金", "テスト商事", books::LedgerPrintMode::ShownAccount,
                        kNow);
-    run.printer.endDoc();
-    const auto texts = requestedPages(run.printer).at(0);
+    run.endDoc();
+    const auto texts = requestedPages(run).at(0);
     EXPECT_EQ(trimmed(bytesOf(texts.back(), 94, 107)), "430");
 }
 
 TEST(GeneralLedger, PrintoutOfOneAccountIncludesClosingEntries)
 {
     BooksFixture fx;
-    PrintRun run;
+    BooksPrinter run;
     printMode(fx, run, books::LedgerPrintMode::ShownAccount, "消耗品費");
-    const auto pages = requestedPages(run.printer);
+    const auto pages = requestedPages(run);
     ASSERT_EQ(pages.size(), 1u);
     const auto& page = pages[0];
     ASSERT_EQ(page.size(), 5u);   // header, opening line, V02, V09, V12
@@ -151,10 +136,10 @@ TEST(GeneralLedger, PrintoutOfOneAccountIncludesClosingEntries)
 TEST(GeneralLedger, PrintedBankLineAtColumn60)
 {
     BooksFixture fx;
-    PrintRun run;
+    BooksPrinter run;
     printMode(fx, run, books::LedgerPrintMode::ShownAccount, "現金");
     std::vector<std::pair<int, std::string>> bankLines;
-    for (const auto& e : run.printer.events())
+    for (const auto& e : run.events())
         if (e.kind == printing::PrintEvent::Kind::Text && e.column == 60)
             bankLines.emplace_back(*e.column, e.text);
     ASSERT_EQ(bankLines.size(), 2u);   // V08 and V10
@@ -170,9 +155,9 @@ TEST(GeneralLedger, AllAccountsPrintoutBreaksPagesPerAccountAndAfter78Lines)
         fx.addJournal({"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "",
                        ""});
     fx.execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"適用\") VALUES ('999', '雑損失', 1)");
-    PrintRun run;
+    BooksPrinter run;
     printMode(fx, run, books::LedgerPrintMode::AllAccounts, "");
-    const auto pages = requestedPages(run.printer);
+    const auto pages = requestedPages(run);
     // Nine accounts with rows, one page each, no empty page after the full
     // cash page, nothing for the account without rows.
     ASSERT_EQ(pages.size(), 9u);
@@ -187,9 +172,9 @@ TEST(GeneralLedger, AllAccountsPrintoutBreaksPagesPerAccountAndAfter78Lines)
 
     // One more row: it goes to a second cash page with its own header.
     fx.addJournal({"2024-04-21", "W999", code::Supplies, 1, code::Cash, 1, "小口", "", "", ""});
-    PrintRun again;
+    BooksPrinter again;
     printMode(fx, again, books::LedgerPrintMode::AllAccounts, "");
-    const auto pages2 = requestedPages(again.printer);
+    const auto pages2 = requestedPages(again);
     ASSERT_EQ(pages2.size(), 10u);
     EXPECT_EQ(pages2[1].size(), 2u);
     EXPECT_EQ(pages2[1][0], header("現金", 2));
@@ -199,9 +184,9 @@ TEST(GeneralLedger, AllAccountsPrintoutBreaksPagesPerAccountAndAfter78Lines)
 TEST(GeneralLedger, AllAccountsWithoutBreaksFollowOnOnePage)
 {
     BooksFixture fx;
-    PrintRun run;
+    BooksPrinter run;
     printMode(fx, run, books::LedgerPrintMode::AllAccountsNoBreak, "");
-    const auto pages = requestedPages(run.printer);
+    const auto pages = requestedPages(run);
     ASSERT_EQ(pages.size(), 1u);
     int headers = 0;
     for (const auto& text : pages[0])
@@ -221,13 +206,13 @@ TEST(GeneralLedger, ShownAccountModePrintsNothingBeforeAnAccountIsChosen)
     accounts->MoveFirst();
     accounts->MoveNext();   // the walk relies on the position being kept
     const auto before = accounts->getBookmark();
-    PrintRun run;
-    EXPECT_FALSE(books::printLedgers(run.printer, *accounts, *journal, "", "テスト商事",
+    BooksPrinter run;
+    EXPECT_FALSE(books::printLedgers(run, *accounts, *journal, "", "テスト商事",
                                      books::LedgerPrintMode::ShownAccount, kNow));
-    books::printLedger(run.printer, *accounts, *journal, "現金", "テスト商事", books::LedgerPrintMode::ShownAccount,
+    books::printLedger(run, *accounts, *journal, "現金", "テスト商事", books::LedgerPrintMode::ShownAccount,
                        kNow);
     EXPECT_EQ(accounts->getBookmark(), before);
-    books::printLedger(run.printer, *accounts, *journal, "O'Brien", "テスト商事",
+    books::printLedger(run, *accounts, *journal, "O'Brien", "テスト商事",
                        books::LedgerPrintMode::ShownAccount, kNow);
     EXPECT_EQ(accounts->getBookmark(), before);
 }

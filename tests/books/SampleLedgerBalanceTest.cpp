@@ -78,8 +78,7 @@ TEST(SampleCompanyLedger, LastBalanceOfEveryAccountMatchesTheJournal)
                   books::amountField(view.balance, books::kListMask, 0));
 
         // On paper, closing entries included; an account without rows prints nothing.
-        printing::RecordingPrinter printer;
-        o::PreparePrinter(printer, 9, 0, 0, "ＭＳ ゴシック", 9);
+        BooksPrinter printer;
         books::printLedger(printer, *accounts, *journal, name, "", books::LedgerPrintMode::ShownAccount, now);
         printer.endDoc();
         const long long printedExpected =
