@@ -1,6 +1,7 @@
 #include "periodfile/PeriodFileCheck.h"
 
 #include "periodfile/PeriodFileObjects.h"
+#include "periodfile/Schema.h"
 
 #include <sqlite3.h>
 
@@ -21,15 +22,6 @@ StatementPtr prepare(sqlite3* db, const std::string& sql) {
     sqlite3_stmt* raw = nullptr;
     sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr);
     return StatementPtr(raw);
-}
-
-std::string quoted(std::string_view name) {
-    std::string q = "\"";
-    for (char c : name) {
-        if (c == '"') q += '"';
-        q += c;
-    }
-    return q + "\"";
 }
 
 // "table", "view" or "" for an object of the file.
