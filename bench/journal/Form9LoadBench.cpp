@@ -5,6 +5,7 @@
 #include "journal/Form9.h"
 #include "periodfile/PeriodFileCreator.h"
 #include "platform/dao/Engine.h"
+#include "platform/dao/Value.h"
 #include "platform/ui/ScriptedDialogs.h"
 
 #include <QApplication>
@@ -48,22 +49,7 @@ int fillJournal(const std::string& path)
     int rows = 0;
     for (int v = 0; v < kVouchers; ++v) {
         const int day = v * 365 / kVouchers;
-        const long long days = 19814 + day;   // from 2024-04-01
-        const auto date = [&] {
-            // days since 1970-01-01 to Y-M-D
-            long long z = days + 719468;
-            const long long era = z / 146097;
-            const long long doe = z - era * 146097;
-            const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-            const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-            const long long mp = (5 * doy + 2) / 153;
-            const long long d = doy - (153 * mp + 2) / 5 + 1;
-            const long long m = mp < 10 ? mp + 3 : mp - 9;
-            const long long y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-            char buf[16];
-            std::snprintf(buf, sizeof buf, "%04lld-%02lld-%02lld", y, m, d);
-            return std::string(buf);
-        }();
+        const std::string date = dao::Date::fromDayNumber(dao::Date{2024, 4, 1}.dayNumber() + day).isoText();
         char number[16];
         std::snprintf(number, sizeof number, "24%010d", v);
         const int count = v % 2 == 0 ? 2 : 3;

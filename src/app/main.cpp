@@ -36,12 +36,8 @@ int main(int argc, char** argv)
     });
 
     frame::registerFrameWindows();
-#ifdef VELMORA_HAVE_JOURNAL
     registerJournalWindows();
-#endif
-#ifdef VELMORA_HAVE_BOOKS
     registerBooksWindows();
-#endif
     registerStatementsWindows();
     registerSetupWindows();
     registerClosingWindows();

@@ -6,6 +6,7 @@
 #include "journal/EntryGrid.h"
 #include "journal/TaxAmount.h"
 #include "journal/TaxRateTable.h"
+#include "journal/VoucherRows.h"
 #include "platform/dao/Engine.h"
 
 #include <QCheckBox>
@@ -15,12 +16,15 @@
 #include <QRadioButton>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace journal {
+
+class VoucherStore;
 
 class Form9 : public frame::WorkWindow {
     Q_OBJECT
@@ -84,6 +88,12 @@ private:
     void cellLeft(QObject* cell);
     void cellEntered(QObject* cell);
 
+    // The grid's rows checked and built for storing; nothing, after telling the
+    // user why, when a check fails.
+    std::optional<std::vector<VoucherRow>> checkedVoucherRows(const EntryRows& rows, BuildMode mode);
+    // Runs one write of the store; when it fails, reloads the journal, tells the
+    // user why and returns false.
+    bool storeVoucher(const std::function<void(VoucherStore&)>& write);
     void registerVoucher();
     void updateVoucher();
     void deleteVoucher();

@@ -54,37 +54,52 @@ void Form9::Command1_Click(int index)
     }
 }
 
-void Form9::registerVoucher()
+std::optional<std::vector<VoucherRow>> Form9::checkedVoucherRows(const EntryRows& rows, BuildMode mode)
 {
-    const EntryRows rows = m_grid->rows();
     const CodeLookup findCode = [this](int kind, const std::string& name) { return FindCode(kind, name); };
     if (const auto message = ValidateEntry(rows, findCode)) {
         refuse(*message);
-        return;
+        return std::nullopt;
     }
     const auto date = boxDate();
     if (!date) {
         refuse(kInvalidDateMessage);
-        return;
+        return std::nullopt;
     }
     // Every row is checked (amounts numeric and in range) before anything is written.
-    const VoucherBuild build = BuildVoucherRows(rows, *date, findCode, BuildMode::Register);
+    VoucherBuild build = BuildVoucherRows(rows, *date, findCode, mode);
     if (build.error) {
         refuse(*build.error);
-        return;
+        return std::nullopt;
     }
+    return std::move(build.rows);
+}
+
+bool Form9::storeVoucher(const std::function<void(VoucherStore&)>& write)
+{
+    try {
+        VoucherStore store(*m_workspace, *m_database, *JournalRecordset, *ChangeHistoryRecordset);
+        write(store);
+    } catch (const dao::DaoError& e) {
+        ReloadJournal();
+        refuse(e.what());
+        return false;
+    }
+    return true;
+}
+
+void Form9::registerVoucher()
+{
+    const EntryRows rows = m_grid->rows();
+    const auto voucherRows = checkedVoucherRows(rows, BuildMode::Register);
+    if (!voucherRows)
+        return;
     if (DataCheck(rows, m_grid->DebitAmounts, m_grid->CreditAmounts)) {
         ui::dialogs().beep();
         return;
     }
-    try {
-        VoucherStore(*m_workspace, *m_database, *JournalRecordset, *ChangeHistoryRecordset)
-            .Register(build.rows, dao::Date::now());
-    } catch (const dao::DaoError& e) {
-        ReloadJournal();
-        refuse(e.what());
+    if (!storeVoucher([&](VoucherStore& store) { store.Register(*voucherRows, dao::Date::now()); }))
         return;
-    }
     ReloadJournal();
 }
 
@@ -114,33 +129,14 @@ void Form9::updateVoucher()
 {
     if (List2->selectedItems().isEmpty())
         return;
-    const EntryRows rows = m_grid->rows();
-    const CodeLookup findCode = [this](int kind, const std::string& name) { return FindCode(kind, name); };
-    if (const auto message = ValidateEntry(rows, findCode)) {
-        refuse(*message);
+    const auto voucherRows = checkedVoucherRows(m_grid->rows(), BuildMode::Update);
+    if (!voucherRows)
         return;
-    }
-    const auto date = boxDate();
-    if (!date) {
-        refuse(kInvalidDateMessage);
-        return;
-    }
-    const VoucherBuild build = BuildVoucherRows(rows, *date, findCode, BuildMode::Update);
-    if (build.error) {
-        refuse(*build.error);
-        return;
-    }
     const std::string number = selectedVoucherNumber();
     if (number.empty())
         return;
-    try {
-        VoucherStore(*m_workspace, *m_database, *JournalRecordset, *ChangeHistoryRecordset)
-            .Replace(number, build.rows, dao::Date::now());
-    } catch (const dao::DaoError& e) {
-        ReloadJournal();
-        refuse(e.what());
+    if (!storeVoucher([&](VoucherStore& store) { store.Replace(number, *voucherRows, dao::Date::now()); }))
         return;
-    }
     ReloadJournal();
     selectVoucherLine(number);
 }
@@ -154,14 +150,8 @@ void Form9::deleteVoucher()
     const std::string number = selectedVoucherNumber();
     if (number.empty())
         return;
-    try {
-        VoucherStore(*m_workspace, *m_database, *JournalRecordset, *ChangeHistoryRecordset)
-            .Remove(number, dao::Date::now());
-    } catch (const dao::DaoError& e) {
-        ReloadJournal();
-        refuse(e.what());
+    if (!storeVoucher([&](VoucherStore& store) { store.Remove(number, dao::Date::now()); }))
         return;
-    }
     m_grid->ClearEntry(selectedKind());
     ReloadJournal();
 }

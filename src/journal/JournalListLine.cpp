@@ -7,16 +7,12 @@
 
 namespace journal {
 
-namespace {
-
-std::optional<std::int64_t> amountOf(const dao::Value& v)
+std::optional<std::int64_t> ListAmount(const dao::Value& amount)
 {
-    if (v.isNull() || !v.isNumeric())
+    if (amount.isNull() || !amount.isNumeric())
         return std::nullopt;
-    return v.toInt64();
+    return amount.toInt64();
 }
-
-}  // namespace
 
 JournalListRow ReadJournalListRow(dao::Recordset& journal)
 {
@@ -30,10 +26,10 @@ JournalListRow ReadJournalListRow(dao::Recordset& journal)
     row.partner = journal.get("取引先").toText();
     row.debitCode = journal.get("借方コード").toText();
     row.debitName = journal.get("勘定科目名").toText();
-    row.debit = amountOf(journal.get("入金"));
+    row.debit = ListAmount(journal.get("入金"));
     row.creditCode = journal.get("貸方コード").toText();
     row.creditName = journal.get("勘定科目名2").toText();
-    row.credit = amountOf(journal.get("出金"));
+    row.credit = ListAmount(journal.get("出金"));
     row.branchCode = journal.get("支店コード").toText();
     row.bankName = journal.get("銀行名").toText();
     row.branchName = journal.get("支店名").toText();
@@ -45,6 +41,26 @@ std::string ListAmountField(const std::optional<std::int64_t>& amount)
     if (!amount)
         return std::string(10, ' ');
     return o::FormatAmountField(*amount, "###,###,##0", 10);
+}
+
+void AppendListColumns(std::string& line, const ListColumns& columns)
+{
+    line += columns.closingEntry ? "*" : " ";
+    line += columns.rowNumber > 0 ? std::to_string(columns.rowNumber) : " ";
+    line += " ";
+    line += o::FitByteWidth(columns.description, 33);
+    line += " ";
+    line += columns.partner;
+    line += " ";
+    line += columns.debitName;
+    line += "   ";
+    line += ListAmountField(columns.debit);
+    line += " ";
+    line += columns.creditName;
+    line += "   ";
+    line += ListAmountField(columns.credit);
+    line += "  ";
+    line += columns.bankColumns;
 }
 
 JournalListLines::JournalListLines(const dao::Date& now) : m_lastDate(now) {}
@@ -102,22 +118,8 @@ std::string JournalListLines::next(const JournalListRow& row)
     std::string line;
     line.reserve(200);
     line += dateColumn;
-    line += row.closingEntry ? "*" : " ";
-    line += row.rowNumber > 0 ? std::to_string(row.rowNumber) : " ";
-    line += " ";
-    line += o::FitByteWidth(row.description, 33);
-    line += " ";
-    line += partnerColumn;
-    line += " ";
-    line += debitName;
-    line += "   ";
-    line += ListAmountField(row.debit);
-    line += " ";
-    line += creditName;
-    line += "   ";
-    line += ListAmountField(row.credit);
-    line += "  ";
-    line += bankColumns;
+    AppendListColumns(line, {row.closingEntry, row.rowNumber, row.description, partnerColumn, debitName, row.debit,
+                             creditName, row.credit, bankColumns});
     return line;
 }
 

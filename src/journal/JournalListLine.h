@@ -53,6 +53,26 @@ private:
     std::string m_lastBranchCode;
 };
 
+// An amount column (入金, 出金) as the lists read it: nullopt when it is null or
+// not a number.
+std::optional<std::int64_t> ListAmount(const dao::Value& amount);
+
+// The columns the journal list and the template list share, from the 決算仕訳
+// mark to the bank and branch; the partner, account-name and bank columns come
+// already fitted to their widths, or blank.
+struct ListColumns {
+    bool closingEntry;
+    int rowNumber;
+    const std::string& description;
+    const std::string& partner;        // 16 bytes
+    const std::string& debitName;      // 20 bytes
+    const std::optional<std::int64_t>& debit;
+    const std::string& creditName;     // 20 bytes
+    const std::optional<std::int64_t>& credit;
+    const std::string& bankColumns;    // 31 bytes: bank, a blank, branch
+};
+void AppendListColumns(std::string& line, const ListColumns& columns);
+
 // An amount in its 10-character list field ("###,###,##0", right-aligned, a field
 // of "*" when it does not fit); blanks when the column is empty.
 std::string ListAmountField(const std::optional<std::int64_t>& amount);

@@ -2,6 +2,7 @@
 
 #include "journal/Form9.h"
 #include "journal/MonthEndTax.h"
+#include "platform/dao/Recordset.h"
 #include "platform/ui/Dialogs.h"
 
 namespace journal {
@@ -15,6 +16,19 @@ void ShowRunNotices(const std::vector<RunNotice>& notices)
     }
 }
 
+std::optional<RunPeriod> SettingsPeriodOrNotice(dao::Recordset& settings)
+{
+    if (!settings.isEmpty())
+        settings.MoveFirst();
+    const auto first = settings.isEmpty() ? std::nullopt : settings.get("会計期間開始日").toDate();
+    const auto last = settings.isEmpty() ? std::nullopt : settings.get("会計期間終了日").toDate();
+    if (!first || !last) {
+        ShowRunNotices({{kPeriodNotSetMessage, true}});
+        return std::nullopt;
+    }
+    return RunPeriod{*first, *last};
+}
+
 void MonthEndButton_Click(Form9& form, dao::Workspace& workspace, dao::Database& database)
 {
     if (ui::dialogs().messageBox(
@@ -24,19 +38,14 @@ void MonthEndButton_Click(Form9& form, dao::Workspace& workspace, dao::Database&
         return;
 
     dao::Recordset& settings = *form.SettingsRecordset;
-    if (!settings.isEmpty())
-        settings.MoveFirst();
-    const auto first = settings.isEmpty() ? std::nullopt : settings.get("会計期間開始日").toDate();
-    const auto last = settings.isEmpty() ? std::nullopt : settings.get("会計期間終了日").toDate();
-    if (!first || !last) {
-        ShowRunNotices({{kPeriodNotSetMessage, true}});
+    const auto period = SettingsPeriodOrNotice(settings);
+    if (!period)
         return;
-    }
     MonthEndSources sources{workspace,
                             database,
                             *form.JournalRecordset,
-                            *first,
-                            *last,
+                            period->first,
+                            period->last,
                             {form.InputTaxAccountCode, form.PayablesAccountCode, form.CashAccountCode,
                              form.UnpaidTaxAccountCode, form.ReceivablesAccountCode},
                             ReadTaxRateTable(*form.TaxRateRecordset),

@@ -1,5 +1,6 @@
 #include "journal/MonthEndPosting.h"
 
+#include "journal/VoucherStore.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
@@ -27,28 +28,6 @@ std::set<std::string> JournalVoucherNumbers(dao::Database& database)
     return numbers;
 }
 
-namespace {
-
-void addRow(dao::Recordset& journal, const NumberedRow& numbered)
-{
-    const VoucherRow& row = numbered.row;
-    journal.AddNew();
-    journal.set("日付", row.date);
-    journal.set("伝票番号", numbered.number);
-    journal.set("追番", row.rowNumber);
-    if (row.description) journal.set("摘要", *row.description);
-    if (row.partner) journal.set("取引先", *row.partner);
-    journal.set("借方コード", row.debitCode);
-    journal.set("入金", row.debit);
-    journal.set("貸方コード", row.creditCode);
-    journal.set("出金", row.credit);
-    if (row.bankCode) journal.set("銀行コード", *row.bankCode);
-    if (row.branchCode) journal.set("支店コード", *row.branchCode);
-    journal.Update();
-}
-
-}  // namespace
-
 PostingCount PostNewVouchers(dao::Workspace& workspace, dao::Database& database, dao::Recordset& journal,
                              const std::vector<NumberedRow>& rows)
 {
@@ -62,7 +41,7 @@ PostingCount PostNewVouchers(dao::Workspace& workspace, dao::Database& database,
                 skipped.insert(row.number);
                 continue;
             }
-            addRow(journal, row);
+            AddJournalRow(journal, row.row, row.number);
             posted.insert(row.number);
             ++count.postedRows;
         }

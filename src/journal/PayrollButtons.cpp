@@ -26,22 +26,16 @@ void PayrollButtons::Click(PayrollKind kind, dao::Workspace& workspace, dao::Dat
         != ui::Answer::Yes)
         return;
 
-    dao::Recordset& settings = *m_form.SettingsRecordset;
-    if (!settings.isEmpty())
-        settings.MoveFirst();
-    const auto first = settings.isEmpty() ? std::nullopt : settings.get("会計期間開始日").toDate();
-    const auto last = settings.isEmpty() ? std::nullopt : settings.get("会計期間終了日").toDate();
-    if (!first || !last) {
-        ShowRunNotices({{kPeriodNotSetMessage, true}});
+    const auto period = SettingsPeriodOrNotice(*m_form.SettingsRecordset);
+    if (!period)
         return;
-    }
     PayrollSources sources{workspace,
                            database,
                            *m_form.TemplateRecordset,
                            *m_form.UsedAccountsRecordset,
                            *m_form.JournalRecordset,
-                           *first,
-                           *last,
+                           period->first,
+                           period->last,
                            o::StartDir};
     const PayrollOutcome outcome = m_run.Run(kind, sources);
     ShowRunNotices(outcome.notices);

@@ -6,17 +6,6 @@
 
 namespace journal {
 
-namespace {
-
-std::optional<std::int64_t> amountOf(const dao::Value& v)
-{
-    if (v.isNull() || !v.isNumeric())
-        return std::nullopt;
-    return v.toInt64();
-}
-
-}  // namespace
-
 TemplateRecord ReadTemplateRecord(dao::Recordset& templates)
 {
     TemplateRecord row;
@@ -28,10 +17,10 @@ TemplateRecord ReadTemplateRecord(dao::Recordset& templates)
     row.partner = templates.get("取引先").toText();
     row.debitCode = templates.get("借方コード").toText();
     row.debitName = templates.get("勘定科目名").toText();
-    row.debit = amountOf(templates.get("入金"));
+    row.debit = ListAmount(templates.get("入金"));
     row.creditCode = templates.get("貸方コード").toText();
     row.creditName = templates.get("勘定科目名2").toText();
-    row.credit = amountOf(templates.get("出金"));
+    row.credit = ListAmount(templates.get("出金"));
     row.bankCode = templates.get("銀行コード").toText();
     row.branchCode = templates.get("支店コード").toText();
     row.bankName = templates.get("銀行名").toText();
@@ -79,25 +68,10 @@ std::string TemplateListLines::next(const TemplateRecord& row)
             m_lastBranchCode = row.branchCode;
     }
 
+    const std::string bankColumns = bank + " " + branch;
     std::string line;
-    line += row.closingEntry ? "*" : " ";
-    line += row.rowNumber > 0 ? std::to_string(row.rowNumber) : " ";
-    line += " ";
-    line += o::FitByteWidth(row.description, 33);
-    line += " ";
-    line += partner;
-    line += " ";
-    line += debitName;
-    line += "   ";
-    line += ListAmountField(row.debit);
-    line += " ";
-    line += creditName;
-    line += "   ";
-    line += ListAmountField(row.credit);
-    line += "  ";
-    line += bank;
-    line += " ";
-    line += branch;
+    AppendListColumns(line, {row.closingEntry, row.rowNumber, row.description, partner, debitName, row.debit,
+                             creditName, row.credit, bankColumns});
     return line;
 }
 

@@ -51,6 +51,25 @@ void WriteChangeHistory(dao::Recordset& journal, dao::Recordset& history, const 
     journal.setBookmark(start);
 }
 
+void AddJournalRow(dao::Recordset& journal, const VoucherRow& row, const std::string& number,
+                   const dao::Value& closingEntry)
+{
+    journal.AddNew();
+    journal.set("日付", row.date);
+    journal.set("伝票番号", number);
+    journal.set("追番", row.rowNumber);
+    if (row.description) journal.set("摘要", *row.description);
+    if (row.partner) journal.set("取引先", *row.partner);
+    journal.set("借方コード", row.debitCode);
+    journal.set("入金", row.debit);
+    journal.set("貸方コード", row.creditCode);
+    journal.set("出金", row.credit);
+    if (row.bankCode) journal.set("銀行コード", *row.bankCode);
+    if (row.branchCode) journal.set("支店コード", *row.branchCode);
+    if (!closingEntry.isNull()) journal.set("決算仕訳", closingEntry);
+    journal.Update();
+}
+
 VoucherStore::VoucherStore(dao::Workspace& workspace, dao::Database& database, dao::Recordset& journal,
                            dao::Recordset& history)
     : m_workspace(workspace), m_database(database), m_journal(journal), m_history(history)
@@ -89,24 +108,6 @@ bool VoucherStore::locate(const std::string& number)
     return !m_journal.NoMatch();
 }
 
-void VoucherStore::addRow(const VoucherRow& row, const std::string& number, const dao::Value& closingEntry)
-{
-    m_journal.AddNew();
-    m_journal.set("日付", row.date);
-    m_journal.set("伝票番号", number);
-    m_journal.set("追番", row.rowNumber);
-    if (row.description) m_journal.set("摘要", *row.description);
-    if (row.partner) m_journal.set("取引先", *row.partner);
-    m_journal.set("借方コード", row.debitCode);
-    m_journal.set("入金", row.debit);
-    m_journal.set("貸方コード", row.creditCode);
-    m_journal.set("出金", row.credit);
-    if (row.bankCode) m_journal.set("銀行コード", *row.bankCode);
-    if (row.branchCode) m_journal.set("支店コード", *row.branchCode);
-    if (!closingEntry.isNull()) m_journal.set("決算仕訳", closingEntry);
-    m_journal.Update();
-}
-
 void VoucherStore::deleteVoucherRows(const std::string& number)
 {
     while (isRowOf(m_journal, number)) {
@@ -121,7 +122,7 @@ std::string VoucherStore::Register(const std::vector<VoucherRow>& rows, const da
     inTransaction([&] {
         number = NextVoucherNumber(now, [this](const std::string& n) { return IsNumberTaken(n); });
         for (const VoucherRow& row : rows)
-            addRow(row, number, dao::Value());
+            AddJournalRow(m_journal, row, number);
     });
     return number;
 }
@@ -146,14 +147,14 @@ bool VoucherStore::Replace(const std::string& number, const std::vector<VoucherR
         deleteVoucherRows(number);
         int rowNumber = 0;
         for (const VoucherRow& row : rows) {
-            addRow(row, number, closingEntry);
+            AddJournalRow(m_journal, row, number, closingEntry);
             rowNumber = row.rowNumber;
         }
         for (VoucherRow& row : kept) {
             row.rowNumber = ++rowNumber;
             if (!rows.empty())
                 row.date = rows.front().date;
-            addRow(row, number, closingEntry);
+            AddJournalRow(m_journal, row, number, closingEntry);
         }
     });
     return found;

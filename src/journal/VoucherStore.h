@@ -26,6 +26,11 @@ inline const char* const kReasonDelete = "2";
 void WriteChangeHistory(dao::Recordset& journal, dao::Recordset& history, const std::string& reason,
                         const dao::Date& now);
 
+// Adds one row of voucher `number` to `journal` (a dynaset on Q_仕訳台帳): the
+// optional texts only when set, 決算仕訳 only when `closingEntry` is not null.
+void AddJournalRow(dao::Recordset& journal, const VoucherRow& row, const std::string& number,
+                   const dao::Value& closingEntry = dao::Value());
+
 class VoucherStore {
 public:
     // `journal` is a dynaset on Q_仕訳台帳 and `history` one on Q_仕訳変更履歴,
@@ -54,7 +59,6 @@ public:
 private:
     template <typename Work> void inTransaction(Work&& work);
     bool locate(const std::string& number);
-    void addRow(const VoucherRow& row, const std::string& number, const dao::Value& closingEntry);
     void deleteVoucherRows(const std::string& number);
 
     dao::Workspace& m_workspace;

@@ -1,9 +1,7 @@
 #include "periodfile/PeriodFileCreator.h"
 
 #include "periodfile/Schema.h"
-#ifdef VELMORA_HAVE_STANDARD_CONTENTS
 #include "periodfile/StandardContents.h"
-#endif
 
 #include <sqlite3.h>
 
@@ -128,9 +126,7 @@ void createPeriodFile(const std::string& path, const NewPeriod& settings) {
         // anywhere also removes the file, so no half-prepared file is left.
         exec(db, "BEGIN IMMEDIATE");
         try {
-#ifdef VELMORA_HAVE_STANDARD_CONTENTS
             insertStandardContents(db);
-#endif
             writeSettings(db, settings, *lastDay);
             exec(db, "COMMIT");
         } catch (...) {

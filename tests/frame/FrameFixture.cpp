@@ -139,12 +139,8 @@ void FrameFixture::registerWindows(bool withJournalAndBooks)
     registerSetupWindows();
     registerClosingWindows();
     if (withJournalAndBooks) {
-#ifdef VELMORA_HAVE_JOURNAL
         registerJournalWindows();
-#endif
-#ifdef VELMORA_HAVE_BOOKS
         registerBooksWindows();
-#endif
     }
 }
 

@@ -210,7 +210,6 @@ TEST_F(MainMenuTest, WindowLoadsSetTheSharedStateTheirWayAndSetupSwitchesEditMod
     EXPECT_EQ(o::EraYearText(dao::Date{2019, 5, 1}), "令和元年");
 }
 
-#if defined(VELMORA_HAVE_JOURNAL) && defined(VELMORA_HAVE_BOOKS)
 TEST_F(MainMenuTest, TheDailyWorkButtonsOpenTheJournalAndBooksWindows)
 {
     registerWindows(true);
@@ -226,7 +225,6 @@ TEST_F(MainMenuTest, TheDailyWorkButtonsOpenTheJournalAndBooksWindows)
         EXPECT_EQ(caption(frame::WindowRegistry::instance().window(c.window)), c.caption);
     }
 }
-#endif
 
 }  // namespace
 }  // namespace frametest

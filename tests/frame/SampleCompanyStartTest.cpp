@@ -7,9 +7,7 @@
 #include "frame/Form2.h"
 #include "frame/WindowRegistry.h"
 
-#ifdef VELMORA_HAVE_SAMPLE_COMPANY
 #include "periodfile/SampleCompany.h"
-#endif
 
 #include <QLabel>
 #include <QListWidget>
@@ -18,7 +16,6 @@
 namespace frametest {
 namespace {
 
-#ifdef VELMORA_HAVE_SAMPLE_COMPANY
 class SampleCompanyStartTest : public FrameFixture {};
 
 TEST_F(SampleCompanyStartTest, TheSampleLineIsSelectedAndTheMenuOpensEveryWindow)
@@ -43,11 +40,9 @@ TEST_F(SampleCompanyStartTest, TheSampleLineIsSelectedAndTheMenuOpensEveryWindow
     EXPECT_EQ(s(menu->Label3(2)->text()), " 第10期　自2025年04月01日　至2026年03月31日");
 
     const struct { int index; const char* window; const char* title; } buttons[] = {
-#if defined(VELMORA_HAVE_JOURNAL) && defined(VELMORA_HAVE_BOOKS)
         {0, "Form9", "仕訳入力"},
         {1, "Form14", "管理（現金出納帳他）"},
         {2, "Form33", "総勘定元帳"},
-#endif
         {3, "Form34", "決算処理"},
         {4, "Form31", "会計初期設定"},
         {5, "Form37", "年次更新"},
@@ -59,7 +54,6 @@ TEST_F(SampleCompanyStartTest, TheSampleLineIsSelectedAndTheMenuOpensEveryWindow
         EXPECT_EQ(s(window->windowTitle()), std::string("サンプル商事 第10期　会計 ") + b.title);
     }
 }
-#endif
 
 }  // namespace
 }  // namespace frametest

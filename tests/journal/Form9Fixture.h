@@ -1,18 +1,11 @@
 #pragma once
-// Drives the journal-entry window offscreen on a prepared period file, with
-// scripted answers to its message boxes.
+// The journal-entry window on a prepared period file with a bank account and
+// two partners: typing into the grid, and the stored journal and history rows.
 
+#include "Form9WindowFixture.h"
 #include "PeriodFileFixture.h"
 
-#include "common/o.h"
-#include "journal/Form9.h"
-#include "platform/ui/ScriptedDialogs.h"
-
-#include <QApplication>
-#include <QFocusEvent>
 #include <QSignalBlocker>
-
-#include <gtest/gtest.h>
 
 namespace journal::testing {
 
@@ -28,11 +21,10 @@ struct HistoryRow {
     std::string reason, number, date, rowNumber, description, partner, debitCode, creditCode, bankCode, branchCode;
 };
 
-class Form9Test : public ::testing::Test {
+class Form9Test : public Form9WindowTest {
 public:
-    void SetUp() override
+    void beforeLoad() override
     {
-        o::ResetGlobals();
         workspace = dao::DBEngine::instance().Workspaces(0);
         db = workspace->OpenDatabase(file.path());
         db->Execute("INSERT INTO 取引銀行(no, 銀行コード, 支店コード, 種別, 期首残高) VALUES (1, '0001', '0001203', '普通預金', 0)");
@@ -41,18 +33,6 @@ public:
         db->Execute("UPDATE 勘定科目コード表 SET 相方有無 = 0 WHERE 勘定科目名 = '消耗品費'");
         prepare(*db);
         o::DbFilePath = file.path();
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-        form = std::make_unique<Form9>();
-        form->show();
-    }
-
-    void TearDown() override
-    {
-        dialogs->verifyAllAnswered();
-        form.reset();
-        dao::DBEngine::instance().clearFailurePlan();
-        o::ResetGlobals();
     }
 
     // Settings a test wants before the window loads.
@@ -60,11 +40,6 @@ public:
 
     EntryGrid& grid() { return form->grid(); }
 
-    static void leave(QWidget* cell)
-    {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(cell, &out);
-    }
     static void type(QLineEdit* cell, const QString& text)
     {
         cell->setText(text);
@@ -138,8 +113,6 @@ public:
     TempPeriodFile file;
     std::shared_ptr<dao::Workspace> workspace;
     std::shared_ptr<dao::Database> db;
-    ui::ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<Form9> form;
 };
 
 }  // namespace journal::testing

@@ -52,6 +52,21 @@ protected:
         return db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
     }
 
+    // The journal printed into a PDF file and read back with pdftotext.
+    void printedPdfText(QString& text)
+    {
+        const std::string path = (file.dir() / "仕訳帳.pdf").string();
+        {
+            printing::PdfPrinter pdf(path);
+            auto rs = journal();
+            PrintJournalRun(pdf, *rs, dao::Value("テスト商事"), kPrintedAt);
+        }
+        QProcess process;
+        process.start("pdftotext", {"-layout", QString::fromStdString(path), "-"});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        text = QString::fromUtf8(process.readAllStandardOutput());
+    }
+
     // The texts printed at a column on each page.
     static std::vector<std::vector<const printing::PrintEvent*>> textsAt(const printing::RecordingPrinter& printer,
                                                                          int column)
@@ -155,16 +170,8 @@ TEST_F(JournalPrintoutTest, APdfShowsTheHeaderLineAndTheRows)
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     addVouchers(2);
-    const std::string path = (file.dir() / "仕訳帳.pdf").string();
-    {
-        printing::PdfPrinter pdf(path);
-        auto rs = journal();
-        PrintJournalRun(pdf, *rs, dao::Value("テスト商事"), kPrintedAt);
-    }
-    QProcess process;
-    process.start("pdftotext", {"-layout", QString::fromStdString(path), "-"});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QString text;
+    ASSERT_NO_FATAL_FAILURE(printedPdfText(text));
     EXPECT_TRUE(text.contains("【テスト商事】 会計 仕訳帳")) << text.toStdString();
     EXPECT_TRUE(text.contains("2024/06/01(土) 10:20")) << text.toStdString();
     EXPECT_TRUE(text.contains("ページ")) << text.toStdString();
@@ -183,16 +190,9 @@ TEST_F(JournalPrintoutTest, APdfPageHoldsThirtyNineRows)
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     addVouchers(14);
-    const std::string path = (file.dir() / "仕訳帳.pdf").string();
-    {
-        printing::PdfPrinter pdf(path);
-        auto rs = journal();
-        PrintJournalRun(pdf, *rs, dao::Value("テスト商事"), kPrintedAt);
-    }
-    QProcess process;
-    process.start("pdftotext", {"-layout", QString::fromStdString(path), "-"});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    const QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+    QString text;
+    ASSERT_NO_FATAL_FAILURE(printedPdfText(text));
+    const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(QRegularExpression("ページ\\s+1"))) << pages[0].toStdString();
     EXPECT_TRUE(pages[1].contains(QRegularExpression("ページ\\s+2"))) << pages[1].toStdString();

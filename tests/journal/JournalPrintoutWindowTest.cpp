@@ -2,45 +2,28 @@
 
 #include "journal/JournalPrintoutButton.h"
 
+#include "Form9WindowFixture.h"
 #include "PeriodFileFixture.h"
-#include "common/o.h"
-#include "journal/Form9.h"
 #include "journal/JournalPrintout.h"
 #include "platform/printing/RecordingPrinter.h"
-#include "platform/ui/ScriptedDialogs.h"
-
-#include <gtest/gtest.h>
 
 using namespace journal;
 
 namespace {
 
-class JournalPrintoutWindowTest : public ::testing::Test {
+class JournalPrintoutWindowTest : public journal::testing::Form9WindowTest {
 protected:
-    void SetUp() override
+    void beforeLoad() override
     {
-        o::ResetGlobals();
         auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(file.path());
         db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
                     " VALUES ('2024-05-10', '240510000001', 1, '文具', '517', 1100, '100', 1100)");
         o::DbFilePath = file.path();
         printer = &printing::installRecordingPrinter();
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-        form = std::make_unique<Form9>();
-        form->show();
-    }
-    void TearDown() override
-    {
-        dialogs->verifyAllAnswered();
-        form.reset();
-        o::ResetGlobals();
     }
 
     journal::testing::TempPeriodFile file;
     printing::RecordingPrinter* printer = nullptr;
-    ui::ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<Form9> form;
 };
 
 TEST_F(JournalPrintoutWindowTest, PrintsAfterTheQuestionAndLeavesTheGridAlone)

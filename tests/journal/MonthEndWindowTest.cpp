@@ -3,12 +3,8 @@
 #include "journal/MonthEndButton.h"
 #include "journal/MonthEndTax.h"
 
+#include "Form9WindowFixture.h"
 #include "PeriodFileFixture.h"
-#include "common/o.h"
-#include "journal/Form9.h"
-#include "platform/ui/ScriptedDialogs.h"
-
-#include <gtest/gtest.h>
 
 using namespace journal;
 
@@ -17,32 +13,19 @@ namespace {
 const char* const kQuestion = "月別の「仕入」、「売上」消費税（内税）を集計して仕訳を作成します　よろしいですか？";
 const char* const kTitle = "月末の消費税仕訳登録（内税）";
 
-class MonthEndWindowTest : public ::testing::Test {
+class MonthEndWindowTest : public journal::testing::Form9WindowTest {
 protected:
-    void SetUp() override
+    void beforeLoad() override
     {
-        o::ResetGlobals();
         auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(file.path());
         db->Execute("UPDATE 会計設定 SET 処理方法 = '2', 端数処理 = '1'");
         db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金)"
                     " VALUES ('2024-05-10', '240510000001', 1, '411', 11000, '201', 11000)");
         o::DbFilePath = file.path();
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-        form = std::make_unique<Form9>();
-        form->show();
-    }
-    void TearDown() override
-    {
-        dialogs->verifyAllAnswered();
-        form.reset();
-        o::ResetGlobals();
     }
     void click() { form->Command1[8]->click(); }
 
     journal::testing::TempPeriodFile file;
-    ui::ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<Form9> form;
 };
 
 TEST_F(MonthEndWindowTest, PostsTheMonthsTaxAndListsItOnce)

@@ -3,37 +3,22 @@
 
 #include "journal/PayrollButtons.h"
 
-#include "common/o.h"
-#include "journal/Form9.h"
+#include "Form9WindowFixture.h"
 #include "periodfile/PayrollSample.h"
 #include "periodfile/SampleCompany.h"
 #include "periodfile/TempDir.h"
-#include "platform/ui/ScriptedDialogs.h"
-
-#include <gtest/gtest.h>
 
 using namespace journal;
 
 namespace {
 
-class PayrollWindowTest : public ::testing::Test {
+class PayrollWindowTest : public journal::testing::Form9WindowTest {
 protected:
-    void SetUp() override
+    void beforeLoad() override
     {
-        o::ResetGlobals();
         o::DbFilePath = periodfile::createSampleCompany(dir.path().string());
         periodfile::createPayrollSample(dir.path().string());
         o::StartDir = dir.path().string();
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-        form = std::make_unique<Form9>();
-        form->show();
-    }
-    void TearDown() override
-    {
-        dialogs->verifyAllAnswered();
-        form.reset();
-        o::ResetGlobals();
     }
 
     void click(PayrollKind kind) { form->Command1[kind == PayrollKind::Salary ? 6 : 11]->click(); }
@@ -43,8 +28,6 @@ protected:
     }
 
     periodfile::testing::TempDir dir;
-    ui::ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<Form9> form;
 };
 
 TEST_F(PayrollWindowTest, AnsweringNoChangesNothing)

@@ -5,46 +5,25 @@
 #include "journal/TemplateLoadWindow.h"
 #include "journal/TemplateSaveButton.h"
 
-#include "common/o.h"
-#include "journal/Form9.h"
+#include "Form9WindowFixture.h"
 #include "periodfile/SampleCompany.h"
 #include "periodfile/TempDir.h"
-#include "platform/ui/ScriptedDialogs.h"
 
-#include <QApplication>
-#include <QFocusEvent>
 #include <QSignalBlocker>
-
-#include <gtest/gtest.h>
 
 using namespace journal;
 
 namespace {
 
-class TemplateWindowTest : public ::testing::Test {
+class TemplateWindowTest : public journal::testing::Form9WindowTest {
 protected:
+    void beforeLoad() override { o::DbFilePath = periodfile::createSampleCompany(dir.path().string()); }
     void SetUp() override
     {
-        o::ResetGlobals();
-        o::DbFilePath = periodfile::createSampleCompany(dir.path().string());
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-        form = std::make_unique<Form9>();
-        form->show();
+        Form9WindowTest::SetUp();
         FillTemplateList(*form);
     }
-    void TearDown() override
-    {
-        dialogs->verifyAllAnswered();
-        form.reset();
-        o::ResetGlobals();
-    }
 
-    static void leave(QWidget* cell)
-    {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(cell, &out);
-    }
     void fillRow(int row, const QString& description, const QString& debit, const QString& amount,
                  const QString& credit, const QString& bank = {}, const QString& branch = {})
     {
@@ -76,8 +55,6 @@ protected:
     }
 
     periodfile::testing::TempDir dir;
-    ui::ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<Form9> form;
 };
 
 TEST_F(TemplateWindowTest, AGridSavedAsATemplateLoadsBackIntoTheSameCells)

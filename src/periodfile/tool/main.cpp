@@ -7,9 +7,7 @@
 #include "periodfile/PeriodFileCheck.h"
 #include "periodfile/PeriodFileCreator.h"
 #include "periodfile/PayrollSample.h"
-#ifdef VELMORA_HAVE_SAMPLE_COMPANY
 #include "periodfile/SampleCompany.h"
-#endif
 
 #include <charconv>
 #include <exception>
@@ -96,7 +94,6 @@ int check(const std::vector<std::string>& args) {
 
 int sample(const std::vector<std::string>& args) {
     if (args.size() != 1) return usage();
-#ifdef VELMORA_HAVE_SAMPLE_COMPANY
     try {
         const std::string path = periodfile::createSampleCompany(args[0]);
         std::cout << "見本の期ファイル「" << path << "」を作りました\n";
@@ -105,10 +102,6 @@ int sample(const std::vector<std::string>& args) {
         std::cerr << e.what() << "\n";
         return 1;
     }
-#else
-    std::cerr << "このツールには見本の会社が組み込まれていません\n";
-    return 1;
-#endif
 }
 
 int payrollSample(const std::vector<std::string>& args) {
