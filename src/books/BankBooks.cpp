@@ -1,6 +1,7 @@
 #include "books/BankBooks.h"
 
 #include "books/BookText.h"
+#include "platform/dao/Transaction.h"
 
 namespace books {
 
@@ -102,8 +103,7 @@ void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts, c
     if (accounts.isEmpty() || books.empty())
         return;
     std::size_t next = 0;
-    workspace.BeginTrans();
-    try {
+    dao::RunInTransaction(workspace, [&] {
         forEachRow(accounts, [&] {
             if (next >= books.size())
                 return;
@@ -112,13 +112,7 @@ void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts, c
             accounts.Update();
             ++next;
         });
-        workspace.CommitTrans();
-    } catch (...) {
-        if (accounts.editMode() != dao::EditState::None)
-            accounts.CancelUpdate();
-        workspace.Rollback();
-        throw;
-    }
+    }, {&accounts});
 }
 
 std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts,

@@ -4,6 +4,7 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
+#include "platform/dao/Transaction.h"
 
 namespace journal {
 
@@ -32,8 +33,7 @@ PostingCount PostNewVouchers(dao::Workspace& workspace, dao::Database& database,
                              const std::vector<NumberedRow>& rows)
 {
     PostingCount count;
-    workspace.BeginTrans();
-    try {
+    dao::RunInTransaction(workspace, [&] {
         const std::set<std::string> taken = JournalVoucherNumbers(database);
         std::set<std::string> posted, skipped;
         for (const NumberedRow& row : rows) {
@@ -47,13 +47,7 @@ PostingCount PostNewVouchers(dao::Workspace& workspace, dao::Database& database,
         }
         count.postedVouchers = static_cast<int>(posted.size());
         count.skippedVouchers = static_cast<int>(skipped.size());
-    } catch (...) {
-        if (journal.isOpen() && journal.editMode() != dao::EditState::None)
-            journal.CancelUpdate();
-        workspace.Rollback();
-        throw;
-    }
-    workspace.CommitTrans();
+    }, {&journal});
     return count;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
+#include "platform/dao/Transaction.h"
 
 namespace journal {
 
@@ -47,8 +48,7 @@ std::string SaveTemplate(dao::Workspace& workspace, dao::Database& database, dao
     if (rows.empty())
         return {};
     std::string id;
-    workspace.BeginTrans();
-    try {
+    dao::RunInTransaction(workspace, [&] {
         id = NextVoucherNumber(now, [&database](const std::string& candidate) {
             // The id is made of digits only, so it can stand in the text as it is.
             auto found = database.OpenRecordset("SELECT 仕訳ID FROM Q_仕訳定型台帳 WHERE 仕訳ID = '" + candidate + "'",
@@ -69,13 +69,7 @@ std::string SaveTemplate(dao::Workspace& workspace, dao::Database& database, dao
             if (row.branchCode) templates.set("支店コード", *row.branchCode);
             templates.Update();
         }
-    } catch (...) {
-        if (templates.isOpen() && templates.editMode() != dao::EditState::None)
-            templates.CancelUpdate();
-        workspace.Rollback();
-        throw;
-    }
-    workspace.CommitTrans();
+    }, {&templates});
     return id;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
+#include "platform/dao/Transaction.h"
 
 namespace journal {
 
@@ -78,18 +79,7 @@ VoucherStore::VoucherStore(dao::Workspace& workspace, dao::Database& database, d
 
 template <typename Work> void VoucherStore::inTransaction(Work&& work)
 {
-    m_workspace.BeginTrans();
-    try {
-        work();
-        m_workspace.CommitTrans();
-    } catch (...) {
-        for (dao::Recordset* rs : {&m_journal, &m_history})
-            if (rs->isOpen() && rs->editMode() != dao::EditState::None)
-                rs->CancelUpdate();
-        if (m_workspace.inTransaction())
-            m_workspace.Rollback();
-        throw;
-    }
+    dao::RunInTransaction(m_workspace, std::forward<Work>(work), {&m_journal, &m_history});
 }
 
 bool VoucherStore::IsNumberTaken(const std::string& number) const

@@ -158,6 +158,19 @@ TEST_F(MonthEndTaxTest, AFailedWritePostsNoneOfTheRunsVouchers)
     EXPECT_EQ(run().count.postedVouchers, 6);
 }
 
+TEST_F(MonthEndTaxTest, AFailedCommitPostsNothingAndLeavesNoTransactionOpen)
+{
+    const std::string before = DumpRows(*db, "Q_仕訳台帳");
+    dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::CommitFails, 1, false});
+    const RunOutcome failed = run();
+    dao::DBEngine::instance().clearFailurePlan();
+    ASSERT_EQ(failed.notices.size(), 1u);
+    EXPECT_EQ(failed.notices[0].text.rfind("仕訳を登録できませんでした", 0), 0u);
+    EXPECT_FALSE(dao::DBEngine::instance().Workspaces(0)->inTransaction());
+    EXPECT_EQ(DumpRows(*db, "Q_仕訳台帳"), before);
+    EXPECT_EQ(run().count.postedVouchers, 6);
+}
+
 TEST_F(MonthEndTaxTest, AJournalWithoutCountedRowsPostsNothingAndSaysNothing)
 {
     db->Execute("DELETE FROM 仕訳台帳 WHERE 借方コード <> '410'");

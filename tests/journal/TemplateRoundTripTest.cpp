@@ -199,6 +199,17 @@ TEST_F(TemplateRoundTripTest, AFailedWriteSavesNoRowOfTheTemplate)
     EXPECT_EQ(DumpRows(*db, "Q_仕訳定型台帳"), before);
 }
 
+TEST_F(TemplateRoundTripTest, AFailedCommitSavesNothingAndLeavesNoTransactionOpen)
+{
+    const std::string before = DumpRows(*db, "Q_仕訳定型台帳");
+    dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::CommitFails, 1, false});
+    EXPECT_THROW(save(false), dao::DaoError);
+    dao::DBEngine::instance().clearFailurePlan();
+    EXPECT_FALSE(dao::DBEngine::instance().Workspaces(0)->inTransaction());
+    reopen();
+    EXPECT_EQ(DumpRows(*db, "Q_仕訳定型台帳"), before);
+}
+
 TEST(TemplateVoucherKindTest, TheFirstRowsCashSideChoosesTheKind)
 {
     struct Case {

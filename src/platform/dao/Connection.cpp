@@ -242,6 +242,7 @@ void Connection::begin() {
 void Connection::commit() {
     if (m_depth == 0) return;
     const std::string sql = m_depth == 1 ? "COMMIT" : "RELEASE dao_level" + std::to_string(m_depth - 1);
+    if (m_depth == 1) DBEngine::instance().countCommit(m_path);
     const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
     noteWrite();
     if (rc != SQLITE_OK) fail(rc, "CommitTrans");

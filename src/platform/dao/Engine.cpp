@@ -26,7 +26,7 @@ void DBEngine::setFailurePlan(const FailurePlan& plan) {
 void DBEngine::clearFailurePlan() { setFailurePlan(FailurePlan{}); }
 
 void DBEngine::countWrite(const std::string& what) {
-    if (m_plan.kind == FailurePlan::Kind::None) return;
+    if (m_plan.kind == FailurePlan::Kind::None || m_plan.kind == FailurePlan::Kind::CommitFails) return;
     ++m_writesSincePlan;
     const bool fails = m_writesSincePlan == m_plan.failOnWrite
                        || (m_plan.everyWriteAfter && m_writesSincePlan > m_plan.failOnWrite);
@@ -34,6 +34,15 @@ void DBEngine::countWrite(const std::string& what) {
     if (m_plan.kind == FailurePlan::Kind::DiskFull)
         throw DaoError(DaoError::Code::DiskFull, "ディスクがいっぱいで「" + what + "」に書き込めません");
     throw DaoError(DaoError::Code::WriteFailed, "「" + what + "」に書き込めません（書き込みエラー）");
+}
+
+void DBEngine::countCommit(const std::string& what) {
+    if (m_plan.kind != FailurePlan::Kind::CommitFails) return;
+    ++m_writesSincePlan;
+    const bool fails = m_writesSincePlan == m_plan.failOnWrite
+                       || (m_plan.everyWriteAfter && m_writesSincePlan > m_plan.failOnWrite);
+    if (fails)
+        throw DaoError(DaoError::Code::WriteFailed, "「" + what + "」の変更を確定できません（書き込みエラー）");
 }
 
 // ---- Workspace -----------------------------------------------------------------

@@ -15,7 +15,9 @@ class Workspace;
 // Failures injected into writes, so that tests can prove a failed write leaves
 // nothing half-written. Counting starts when the plan is set.
 struct FailurePlan {
-    enum class Kind { None, WriteFails, DiskFull };
+    // WriteFails and DiskFull count write statements; CommitFails counts commits
+    // of an outermost transaction (the commit then fails and the transaction stays open).
+    enum class Kind { None, WriteFails, DiskFull, CommitFails };
     Kind kind = Kind::None;
     int failOnWrite = 0;      // the n-th write statement (1-based) from now fails
     bool everyWriteAfter = false;  // and every one after it
@@ -31,6 +33,7 @@ public:
 
     // Used by the layer itself: counts a write and throws DaoError when the plan says so.
     void countWrite(const std::string& what);
+    void countCommit(const std::string& what);
 private:
     DBEngine() = default;
     std::shared_ptr<Workspace> m_workspace;

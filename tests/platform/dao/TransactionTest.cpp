@@ -1,6 +1,7 @@
 // Transactions on the workspace, and failed writes leaving nothing half-written.
 #include "platform/dao/Engine.h"
 #include "platform/dao/Fixture.h"
+#include "platform/dao/Transaction.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,20 @@ TEST_F(TransactionTest, FailedWriteInsideTransactionLeavesNothingHalfWritten) {
         EXPECT_EQ(journalRows(), 4);
         EXPECT_EQ(rawCount(path, "SELECT count(*) FROM 仕訳台帳 WHERE 伝票番号 = '200'"), 0);
     }
+}
+
+TEST_F(TransactionTest, AFailedCommitIsRolledBackAndLeavesNoTransactionOpen) {
+    auto rs = db->OpenRecordset("Q_仕訳台帳");
+    DBEngine::instance().setFailurePlan({FailurePlan::Kind::CommitFails, 1, false});
+    EXPECT_THROW(RunInTransaction(*workspace, [&] { addVoucher(*rs, "300", 2); }, {rs.get()}), DaoError);
+    DBEngine::instance().clearFailurePlan();
+    EXPECT_FALSE(workspace->inTransaction());
+    EXPECT_EQ(journalRows(), 4);
+
+    // The next piece of work is committed on its own, not swallowed by a transaction left open.
+    RunInTransaction(*workspace, [&] { addVoucher(*rs, "301", 1); }, {rs.get()});
+    EXPECT_EQ(rawCount(path, "SELECT count(*) FROM 仕訳台帳 WHERE 伝票番号 = '301'"), 1);
+    EXPECT_EQ(journalRows(), 5);
 }
 
 TEST_F(TransactionTest, EveryWriteAfterTheFailurePointFails) {
