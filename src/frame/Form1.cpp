@@ -31,6 +31,7 @@ namespace frame {
 namespace {
 
 constexpr const char* kProductTitle = "Velmora";
+constexpr const char* kMenuTitle = "会計総合メニュー";   // names the menu in its messages
 
 QPixmap pictureButtonImage(const QString& words)
 {
@@ -247,7 +248,7 @@ void Form1::Command2_Click(int index)
         ui::dialogs().messageBox(std::string("期ファイルを開けません。\n") + e.what(), ui::Buttons::Ok);
         return;
     }
-    WindowRegistry::instance().show("Form2");
+    WindowRegistry::instance().show("Form2", kMenuTitle);
 }
 
 void Form1::Image2_Click(int index)

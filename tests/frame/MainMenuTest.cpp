@@ -179,6 +179,19 @@ TEST_F(MainMenuTest, AnUnreadableLineGivesAMessageNamingTheFileAndNoMenu)
     EXPECT_NE(texts[0].find("壊れた第1期.mdb"), std::string::npos) << texts[0];
 }
 
+TEST_F(MainMenuTest, APeriodFileWithoutASettingsRowGivesAMessageNamingTheMenuAndNoMenu)
+{
+    execSql(second, "DELETE FROM 会計設定;");
+    dialogs->expectFileCancelled();
+    form1->Image2(1)->click();   // list again: the file now has no settings row
+    dialogs->expectAnyMessage(ui::Answer::Ok);
+    EXPECT_EQ(pressMenu("乙工業第12期.mdb"), nullptr);
+    const std::vector<std::string> texts = dialogs->messageTexts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].rfind("「会計総合メニュー」の画面を開けませんでした。\n", 0), 0u) << texts[0];
+    EXPECT_NE(texts[0].find("会計設定"), std::string::npos) << texts[0];
+}
+
 TEST_F(MainMenuTest, AWindowWhosePeriodFileLacksAnObjectReportsItAndIsNotShown)
 {
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");

@@ -136,6 +136,23 @@ TEST_F(StartWindowTest, ACancelledDialogAtTheFirstStartLeavesAnEmptyListAndMenuD
     EXPECT_EQ(o::DbFilePath, "");
 }
 
+TEST_F(StartWindowTest, AfterACancelledFirstStartThePictureButtonCanChooseAFileLater)
+{
+    dialogs->expectFileCancelled();
+    auto form = start();
+    ASSERT_EQ(form->List1()->count(), 0);
+
+    dialogs->expectFileChosen(second);
+    form->Image2(1)->click();
+    EXPECT_EQ(readSavedPathFile(), second + "\r\n");
+    EXPECT_EQ(o::DbFilePath, second);
+    EXPECT_EQ(form->List1()->count(), 3);
+    EXPECT_TRUE(lineNames(selectedLine(*form), "甲商事第2期.mdb"));
+
+    form->Command2(0)->click();
+    EXPECT_NE(frame::WindowRegistry::instance().window("Form2"), nullptr);
+}
+
 TEST_F(StartWindowTest, AFailedDialogAtStartLeavesAnEmptyList)
 {
     dialogs->expectFileFailed();
