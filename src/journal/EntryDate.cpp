@@ -25,7 +25,9 @@ std::optional<dao::Date> DateFromBoxes(const std::string& yearText, const std::s
     d.year = LeadingNumber(yearText);
     d.month = LeadingNumber(monthText);
     d.day = LeadingNumber(dayText);
-    if (!d.isValid())
+    // A year typed with two digits ("24年") would otherwise date the voucher in the
+    // first century, which the lists show as "24/…" like the year 2024.
+    if (d.year < kEarliestEntryYear || !d.isValid())
         return std::nullopt;
     return d;
 }

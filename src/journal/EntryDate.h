@@ -12,8 +12,12 @@ namespace journal {
 // "04月" gives 4; 0 when the text does not start with a digit.
 int LeadingNumber(const std::string& text);
 
-// The date the three boxes make, or nullopt when any box is empty or the date
-// does not exist (31 April, 29 February of a common year, a year of 0).
+// The earliest year the date boxes accept.
+inline constexpr int kEarliestEntryYear = 1900;
+
+// The date the three boxes make, or nullopt when any box is empty, the date
+// does not exist (31 April, 29 February of a common year) or its year is before
+// kEarliestEntryYear.
 std::optional<dao::Date> DateFromBoxes(const std::string& yearText, const std::string& monthText,
                                        const std::string& dayText);
 

@@ -83,11 +83,14 @@ void Form9::buildControls()
     for (int i = 0; i < 3; ++i) {
         Option8[i] = new QRadioButton(QString::fromUtf8(kinds[i]), this);
         Option8[i]->setGeometry(px(120 + 1300 * i), px(420), px(1250), px(260));
+    }
+    // 振替伝票 is the kind the window opens with, not a choice: it runs no handler
+    // (the lists the handler reads do not exist yet).
+    Option8[0]->setChecked(true);
+    for (int i = 0; i < 3; ++i)
         connect(Option8[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option8_Click(i);
         });
-    }
-    Option8[0]->setChecked(true);
 
     Label1 = new QLabel("決算仕訳", this);
     Label1->setGeometry(px(4200), px(420), px(1200), px(260));
@@ -106,8 +109,8 @@ void Form9::buildControls()
 
     auto* dateHeading = new QLabel("日付", this);
     dateHeading->setGeometry(px(1200), px(1080), px(450), px(300));
-    const int dateLefts[3] = {1680, 2820, 3720};
-    const int dateWidths[3] = {1100, 860, 860};
+    const int dateLefts[3] = {1680, 2640, 3360};
+    const int dateWidths[3] = {975, 735, 735};
     for (int i = 0; i < 3; ++i) {
         Combo2[i] = new QComboBox(this);
         Combo2[i]->setEditable(true);

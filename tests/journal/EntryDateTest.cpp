@@ -30,6 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxCase{"2024年", "4月", "31日", false},
                       BoxCase{"2024年", "13月", "1日", false},
                       BoxCase{"2024年", "0月", "1日", false},
+                      BoxCase{"24年", "4月", "1日", false},     // a two-digit year is no year of this century
+                      BoxCase{"1899年", "12月", "31日", false},
+                      BoxCase{"1900年", "1月", "1日", true},
                       BoxCase{"年", "4月", "1日", false},
                       BoxCase{"abc", "4月", "1日", false},
                       BoxCase{"2024年", "4月", "", false}), journal::testing::kCaseName);

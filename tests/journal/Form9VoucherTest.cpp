@@ -327,6 +327,7 @@ TEST_F(Form9Test, TabOrderRunsFromTheCloseButtonThroughTheDateAndTheGridRowByRow
                                        grid().Combo7[0], grid().Text9[0], grid().Combo8[0], grid().Combo9[0]};
     for (std::size_t i = 1; i < row.size(); ++i) EXPECT_EQ(nextTabStop(row[i - 1]), row[i]) << i;
     EXPECT_EQ(nextTabStop(grid().Combo9[0]), grid().Text1[1]);
+    EXPECT_EQ(form->focusWidget(), form->Command1[9]) << "終了 holds the focus when the window opens";
 }
 
 TEST_F(Form9Test, OpensOnceThroughTheWindowRegistry)
@@ -359,6 +360,60 @@ TEST_F(Form9Test, MovingThroughTheListWithTheKeysLoadsEachVoucher)
     EXPECT_EQ(grid().Text1[0]->text(), "一番");
     form->List2->setCurrentRow(1);
     EXPECT_EQ(grid().Text1[0]->text(), "二番");
+}
+
+}  // namespace
+
+namespace {
+
+// Edit mode switched on in another window before this one loads.
+class Form9LoadedInEditModeTest : public Form9Test {
+public:
+    void prepare(dao::Database&) override { o::EditMode = o::EditModeOn; }
+};
+
+TEST_F(Form9LoadedInEditModeTest, LoadsWithRowsDisabledAndTheFirstPressSwitchesEditModeOff)
+{
+    EXPECT_EQ(o::EditMode, o::EditModeOn) << "the load leaves the flag as it found it";
+    EXPECT_TRUE(form->Option8[0]->isChecked());
+    EXPECT_FALSE(grid().Text1[0]->isEnabled());
+    EXPECT_EQ(form->Command1[4]->text(), "編集");
+    press(4);
+    EXPECT_EQ(o::EditMode, o::EditModeOff);
+    EXPECT_EQ(form->Command1[4]->text(), "編集");
+    EXPECT_FALSE(grid().Text1[0]->isEnabled());
+    press(4);
+    EXPECT_EQ(o::EditMode, o::EditModeOn);
+    EXPECT_EQ(form->Command1[4]->text(), "編集解除");
+    EXPECT_TRUE(grid().Text1[0]->isEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+// Places in twips, 15 to a pixel.
+QRect twips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
+
+TEST_F(Form9Test, DateBoxesAndListsStandWhereTheLayoutPutsThem)
+{
+    const struct {
+        QWidget* widget;
+        QRect place;
+    } cases[] = {
+        {form->Combo2[0], twips(1680, 1080, 975, 0)},
+        {form->Combo2[1], twips(2640, 1080, 735, 0)},
+        {form->Combo2[2], twips(3360, 1080, 735, 0)},
+        {form->List1, twips(1200, 4440, 13935, 2040)},
+        {form->List2, twips(120, 6720, 15015, 3660)},
+    };
+    for (const auto& c : cases) {
+        const QRect g = c.widget->geometry();
+        EXPECT_EQ(g.left(), c.place.left()) << c.widget->metaObject()->className();
+        EXPECT_EQ(g.top(), c.place.top());
+        EXPECT_EQ(g.width(), c.place.width());
+        if (c.place.height() > 0) EXPECT_EQ(g.height(), c.place.height());
+    }
 }
 
 }  // namespace
