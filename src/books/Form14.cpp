@@ -323,7 +323,7 @@ void Form14::ShowPartnerJournal(const std::string& partner)
     m_label9[2]->setText(toQ(terms.closingDay));
     m_label9[3]->setText(toQ(terms.payment));
     m_label9[4]->setText(toQ(terms.content));
-    dao::Value firstSide;
+    dao::Value firstSide(0);   // no account in use: the debit rule
     if (!UsedAccountsRecordset->BOF() && !UsedAccountsRecordset->EOF_())
         firstSide = UsedAccountsRecordset->get("借貸区分");
     fill(m_list4, partnerJournalLines(*LedgerRecordset, partner, partnerRuleFor(firstSide), dao::Date::now()));

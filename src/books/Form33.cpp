@@ -164,9 +164,10 @@ void Form33::Command1_Click(int index)
                                                            : LedgerPrintMode::ShownAccount;
     try {
         o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
-        printLedgers(device, *UsedAccountsRecordset, *JournalRecordset, fromQ(m_label1[1]->text()),
-                     SettingsRecordset->get("事業所名").toText(), mode, dao::Date::now());
-        device.endDoc();
+        // With no account shown yet, "表示元帳" ends here: nothing is printed and no document ended.
+        if (printLedgers(device, *UsedAccountsRecordset, *JournalRecordset, fromQ(m_label1[1]->text()),
+                         SettingsRecordset->get("事業所名").toText(), mode, dao::Date::now()))
+            device.endDoc();
     } catch (const std::exception& e) {
         if (device.documentOpen())
             device.endDoc();

@@ -10,7 +10,7 @@ LedgerAccount readLedgerAccount(dao::Recordset& usedAccounts)
     account.name = usedAccounts.get("勘定科目名").toText();
     account.code = usedAccounts.get("勘定科目コード").toText();
     account.opening = amountOf(usedAccounts.get("期首残高"));
-    account.creditNormal = amountOf(usedAccounts.get("借貸区分")) != 0;
+    account.creditNormal = !isDebitNormal(usedAccounts.get("借貸区分"));
     return account;
 }
 

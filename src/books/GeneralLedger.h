@@ -20,7 +20,7 @@ struct LedgerAccount {
     std::string name;            // 勘定科目名
     std::string code;            // 勘定科目コード
     std::int64_t opening = 0;    // 期首残高 (null counts 0)
-    bool creditNormal = false;   // 借貸区分 other than 0
+    bool creditNormal = false;   // 借貸区分 other than 0, or none
 };
 
 LedgerAccount readLedgerAccount(dao::Recordset& usedAccounts);   // the current row

@@ -15,6 +15,18 @@ std::int64_t amountOf(const dao::Value& value)
     }
 }
 
+std::optional<std::int64_t> sideOf(const dao::Value& value)
+{
+    if (!value.isNumeric())
+        return std::nullopt;
+    return amountOf(value);
+}
+
+bool isDebitNormal(const dao::Value& side)
+{
+    return sideOf(side) == 0;
+}
+
 JournalRowReader::JournalRowReader(dao::Recordset& rs) : m_rs(rs), m_fields(rs.fieldNames())
 {
     std::sort(m_fields.begin(), m_fields.end());
@@ -49,7 +61,7 @@ JournalRow JournalRowReader::read() const
     row.debitClass = text("小分類");
     row.creditClass = text("小分類2");
     if (has("借貸区分"))
-        row.debitAccountSide = amountOf(m_rs.get("借貸区分"));
+        row.debitAccountSide = sideOf(m_rs.get("借貸区分"));
     if (has("入金"))
         row.debitAmount = amountOf(m_rs.get("入金"));
     if (has("出金"))

@@ -23,7 +23,7 @@ struct JournalRow {
     std::string creditName;               // 勘定科目名2
     std::string debitClass;               // 小分類
     std::string creditClass;              // 小分類2
-    std::int64_t debitAccountSide = 0;    // 借貸区分 of the debit account
+    std::optional<std::int64_t> debitAccountSide;   // 借貸区分 of the debit account; none when the row has no debit account
     std::int64_t debitAmount = 0;         // 入金
     std::int64_t creditAmount = 0;        // 出金
     std::string bankCode;                 // 銀行コード
@@ -35,6 +35,12 @@ struct JournalRow {
 
 // An amount as the books count it: a null, empty or unreadable amount is 0.
 std::int64_t amountOf(const dao::Value& value);
+
+// A normal side (借貸区分) as the books read it: 0 is the debit side; every
+// other value, and none at all (a row without a debit account), is not.
+// Null or non-numeric: none.
+std::optional<std::int64_t> sideOf(const dao::Value& value);
+bool isDebitNormal(const dao::Value& side);
 
 // Reads journal rows from one recordset; the fields the recordset lacks stay
 // at their defaults.

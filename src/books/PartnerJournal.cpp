@@ -30,7 +30,7 @@ PartnerTerms partnerTerms(dao::Recordset& partners)
 
 PartnerRule partnerRuleFor(const dao::Value& firstAccountSide)
 {
-    return amountOf(firstAccountSide) == 0 ? PartnerRule::Debit : PartnerRule::Credit;
+    return isDebitNormal(firstAccountSide) ? PartnerRule::Debit : PartnerRule::Credit;
 }
 
 Posting partnerPosting(const JournalRow& row, PartnerRule rule)

@@ -45,6 +45,7 @@ TEST_F(Form33Test, PrintOptions)
     dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
     form.Command1(1)->click();
     EXPECT_TRUE(printer->texts().empty());
+    EXPECT_EQ(printer->endDocCount(), 0);   // the handler ends before the document is ended
 
     form.List2_Click(8);
     dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");

@@ -84,6 +84,23 @@ TEST(GeneralLedger, ScreenRowsByTheAccountsSideWithRunningBalance)
     }
 }
 
+// Only 借貸区分 0 is debit-normal: an account whose normal side is not set
+// adds its credits like any credit-normal account.
+TEST(GeneralLedger, AccountWithoutNormalSideIsKeptOnTheCreditSide)
+{
+    BooksFixture fx;
+    fx.execute("UPDATE \"勘定科目コード表\" SET \"借貸区分\" = NULL WHERE \"勘定科目コード\" = ?", {code::Sales});
+    auto db = fx.open();
+    auto journal = db->OpenRecordset("Q_仕訳台帳");
+    const auto view = showAccount(*db, *journal, "売上高");
+    ASSERT_EQ(view.lines.size(), 4u);   // opening line, V01, V03, V11
+    const ListColumns first = listColumns(view.lines[1]);
+    EXPECT_EQ(first.account, "現金");
+    EXPECT_EQ(first.debit, "------------");
+    EXPECT_EQ(first.credit, "300");
+    EXPECT_EQ(view.balance, 1300);
+}
+
 TEST(GeneralLedger, OpeningLineAndNullOpeningBalance)
 {
     BooksFixture fx;

@@ -110,3 +110,38 @@ TEST(PartnerJournal, OnlyExactPartnerRowsAndEmptyDescriptionKeepsColumns)
     auto again = db->OpenRecordset("Q_仕訳台帳");
     EXPECT_EQ(books::partnerJournalLines(*again, "東京商事", books::PartnerRule::Debit, kNow), lines);
 }
+
+// A row without a debit account (one side of a compound voucher) has no
+// normal side of its own: neither 0 nor 1, so each rule takes it by its
+// "other" line.
+TEST(PartnerJournal, RowWithoutDebitAccountTakesTheOtherLineOfEitherRule)
+{
+    BooksFixture fx;
+    fx.addJournal({"2024-04-13", "V42", "", 80, code::Sales, 80, "片側", "大阪物産", "", ""});
+    auto db = fx.open();
+    struct Case {
+        const char* name;
+        books::PartnerRule rule;
+        Row last;
+    };
+    const Case cases[] = {
+        // Debit rule: 600 - 500 = 100, then the credit column lowers it by 80.
+        {"debit rule", books::PartnerRule::Debit, {"", "------------", amount12("80"), "20"}},
+        // Credit rule: -600 + 500 = -100, then the debit column lowers it by 80.
+        {"credit rule", books::PartnerRule::Credit, {"売上高", amount12("80"), std::string(12, ' '), "-180"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto journal = db->OpenRecordset("Q_仕訳台帳");
+        const auto lines = books::partnerJournalLines(*journal, "大阪物産", c.rule, kNow);
+        ASSERT_EQ(lines.size(), 3u);
+        const Row got = columnsOf(lines[2]);
+        EXPECT_EQ(got.account, c.last.account);
+        EXPECT_EQ(got.debit, c.last.debit);
+        EXPECT_EQ(got.credit, c.last.credit);
+        EXPECT_EQ(got.balance, c.last.balance);
+    }
+    EXPECT_EQ(books::partnerRuleFor(dao::Value()), books::PartnerRule::Credit);
+    EXPECT_EQ(books::partnerRuleFor(dao::Value(0)), books::PartnerRule::Debit);
+    EXPECT_EQ(books::partnerRuleFor(dao::Value(2)), books::PartnerRule::Credit);
+}
