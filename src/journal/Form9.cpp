@@ -116,6 +116,8 @@ void Form9::buildControls()
         Combo2[i]->setEditable(true);
         Combo2[i]->setInsertPolicy(QComboBox::NoInsert);
         Combo2[i]->setGeometry(px(dateLefts[i]), px(1080), px(dateWidths[i]), px(300));
+        // The boxes keep their narrow places; a slim arrow leaves room for "2026年".
+        Combo2[i]->setStyleSheet(QStringLiteral("QComboBox { padding-left: 2px; } QComboBox::drop-down { width: 12px; }"));
     }
     Check1 = new QCheckBox("金額を０で登録", this);
     Check1->setGeometry(px(12600), px(1080), px(2400), px(300));
