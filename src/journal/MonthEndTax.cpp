@@ -138,6 +138,8 @@ MonthEndVoucherList MonthEndVouchers(const std::vector<MonthEndJournalRow>& jour
                                      const TaxRateTable& rates, FractionRule rule)
 {
     MonthEndVoucherList result;
+    if (journal.empty())
+        return result;   // an empty journal: nothing happens
     const std::pair<const char*, const std::string*> needed[] = {
         {"仮払消費税", &accounts.inputTax}, {"買掛金", &accounts.payables},     {"現金", &accounts.cash},
         {"未払消費税", &accounts.unpaidTax}, {"売掛金", &accounts.receivables},

@@ -59,7 +59,7 @@ struct MonthEndVoucherList {
 // The vouchers for the journal rows (in ascending 日付) of the period from
 // `periodFirst` to `periodLast`, both days included. Each row's tax is taken
 // at the rate in force on its own 日付. Fails, naming the account, when one of
-// the five accounts is missing.
+// the five accounts is missing; an empty journal gives nothing and no failure.
 MonthEndVoucherList MonthEndVouchers(const std::vector<MonthEndJournalRow>& journal, const dao::Date& periodFirst,
                                      const dao::Date& periodLast, const MonthEndAccounts& accounts,
                                      const TaxRateTable& rates, FractionRule rule);

@@ -9,6 +9,8 @@
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
 
+#include <set>
+
 namespace journal {
 
 namespace {
@@ -62,9 +64,17 @@ PayrollOutcome PayrollRun::Run(PayrollKind kind, PayrollSources& sources)
     if (inPeriod.empty())
         return refuse(texts.noneInPeriod, false);
 
+    // Without 法定福利費 no pay date can be posted: the message comes once for
+    // each pay date of the period, and nothing is posted.
     const std::string welfareCode = welfareCodeOf(sources.usedAccounts);
-    if (welfareCode.empty())
-        return refuse(MissingAccountMessage("法定福利費"), true);
+    if (welfareCode.empty()) {
+        std::set<long long> payDates;
+        for (const PayslipRecord& slip : inPeriod)
+            payDates.insert(slip.payDate->dayNumber());
+        for (std::size_t i = 0; i < payDates.size(); ++i)
+            outcome.notices.push_back({MissingAccountMessage("法定福利費"), true});
+        return outcome;
+    }
 
     const PayrollVoucherList vouchers = BuildPayrollVouchers(inPeriod, templates, welfareCode, kind);
     if (vouchers.error)

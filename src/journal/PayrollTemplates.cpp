@@ -82,6 +82,9 @@ PayrollTemplates FindPayrollTemplates(const std::vector<PayrollTemplateRecord>& 
             }
             result.groups[group][k] = rows[found + k];
         }
+        if (group == static_cast<int>(PayrollGroup::PartTimers) && found + 4 < rows.size()
+            && rows[found + 4].id == rows[found].id)
+            result.childVoucherCode = rows[found + 4].debitCode;
     }
     return result;
 }

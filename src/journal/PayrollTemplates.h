@@ -34,6 +34,10 @@ using PayrollTemplate = std::array<PayrollTemplateRecord, 4>;
 
 struct PayrollTemplates {
     std::array<PayrollTemplate, kPayrollGroups> groups;   // officers, employees, part-timers
+    // The 借方コード of the row that follows the part-timers' fourth row within
+    // their template; it numbers the child-rearing contribution row. "" when the
+    // template has no fifth row (the row would belong to another template).
+    std::string childVoucherCode;
     std::optional<std::string> error;                      // a template is missing or too short
 };
 

@@ -91,6 +91,7 @@ PayrollVoucherList BuildPayrollVouchers(const std::vector<PayslipRecord>& paysli
     PayrollVoucherList result;
     RowWriter writer(result.rows);
     const PayrollTemplateRecord& childSource = templates.groups[static_cast<int>(PayrollGroup::PartTimers)][0];
+    const std::string& childCode = templates.childVoucherCode.empty() ? welfareCode : templates.childVoucherCode;
     for (const auto& [day, totals] : byDate) {
         const std::string number = PayrollVoucherDate(totals.payDate);
         const std::string month = o::FormatNumber(totals.payDate.month, "#0") + "月分";
@@ -109,7 +110,7 @@ PayrollVoucherList BuildPayrollVouchers(const std::vector<PayslipRecord>& paysli
             }
         }
         if (totals.childContribution != 0)
-            fits = fits && writer.add(number + welfareCode + ChildVoucherSuffix(kind), totals.payDate,
+            fits = fits && writer.add(number + childCode + ChildVoucherSuffix(kind), totals.payDate,
                                       month + "子供・子育て拠出金", welfareCode, childSource.creditCode,
                                       totals.childContribution, childSource.bankCode, childSource.branchCode);
         if (!fits) {

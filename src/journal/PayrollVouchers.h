@@ -31,7 +31,9 @@ struct PayrollVoucherList {
 // pay date in ascending order; within a pay date the officers', the employees'
 // and the part-timers' rows, then the child-rearing contribution row, which
 // debits `welfareCode` (法定福利費) and credits the account, bank and branch of
-// the part-timers' template's first row. A group's amount that sums to 0 posts
+// the part-timers' template's first row; its voucher number carries the
+// template's childVoucherCode, or `welfareCode` when the part-timers' template
+// has no fifth row. A group's amount that sums to 0 posts
 // no row; the rows of one voucher number are numbered 1, 2, ... in order.
 PayrollVoucherList BuildPayrollVouchers(const std::vector<PayslipRecord>& payslips, const PayrollTemplates& templates,
                                         const std::string& welfareCode, PayrollKind kind);

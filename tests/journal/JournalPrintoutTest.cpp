@@ -143,6 +143,27 @@ TEST_F(JournalPrintoutTest, RowsShowTheirDateOnceAndClosingEntriesAreMarked)
     EXPECT_EQ(o::ShiftJisByteWidth(banks[0][3]->text), 31);
 }
 
+// A row without a date prints none and leaves the date printed last as it was:
+// the row after it, of that same date, prints no date either.
+TEST_F(JournalPrintoutTest, ARowWithoutADateKeepsTheDatePrintedLast)
+{
+    const char* const rows[][2] = {{"2024-05-01", "1"}, {nullptr, "2"}, {"2024-05-01", "3"}, {"2024-05-02", "4"}};
+    for (const auto& [date, number] : rows)
+        db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
+                    " VALUES (?, ?, 1, '行', '100', 1, '400', 1)",
+                    {date ? dao::Value(date) : dao::Value(), std::string(number)});
+    printing::RecordingPrinter printer;
+    auto rs = db->OpenRecordset("SELECT * FROM Q_仕訳台帳 ORDER BY 伝票番号", dao::RecordsetType::Dynaset);
+    PrintJournalRun(printer, *rs, dao::Value("テスト商事"), kPrintedAt);
+    const auto lines = textsAt(printer, 10);
+    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines[0].size(), 5u);
+    const std::string noDate(13, ' ');   // the date field and the blank mark
+    const std::string starts[] = {"24/05/01(水) 1 ", noDate + "1 ", noDate + "1 ", "24/05/02(木) 1 "};
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(lines[0][i + 1]->text.rfind(starts[i], 0), 0u) << lines[0][i + 1]->text;
+}
+
 TEST(JournalPrintLineTest, ARowNumberOfTwoDigitsWidensTheLineByOneByte)
 {
     JournalListRow row;

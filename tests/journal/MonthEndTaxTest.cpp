@@ -142,6 +142,11 @@ TEST_F(MonthEndTaxTest, AMissingAccountIsNamedAndNothingIsPosted)
                                                           missing, rateTable, FractionRule::Truncate);
         EXPECT_EQ(list.error.value_or(""), std::string("勘定科目に「") + name + "」が登録されていません");
         EXPECT_TRUE(list.rows.empty());
+        // An empty journal still does nothing, and says nothing.
+        const MonthEndVoucherList none =
+            MonthEndVouchers({}, dao::Date{2019, 4, 1}, dao::Date{2020, 3, 31}, missing, rateTable, FractionRule::Truncate);
+        EXPECT_FALSE(none.error);
+        EXPECT_TRUE(none.rows.empty());
     }
 }
 

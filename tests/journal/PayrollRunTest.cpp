@@ -249,6 +249,7 @@ TEST_F(PayrollRunTest, ARunThatCannotReadItsPayslipsPostsNothingAndSaysWhy)
         std::function<void(PayrollRunTest&)> prepare;
         std::string expected;   // the start of the message
         bool beep;
+        std::size_t messages = 1;   // how many times it is shown
     };
     const std::vector<Case> cases = {
         {"no path file", [](PayrollRunTest& t) { std::filesystem::remove(t.file("wjDBPath.txt")); },
@@ -278,7 +279,7 @@ TEST_F(PayrollRunTest, ARunThatCannotReadItsPayslipsPostsNothingAndSaysWhy)
          [](PayrollRunTest& t) {
              t.db->Execute("UPDATE 勘定科目コード表 SET 適用 = 0 WHERE 勘定科目名 = '法定福利費'");
          },
-         "勘定科目に「法定福利費」が登録されていません", true},
+         "勘定科目に「法定福利費」が登録されていません", true, 12},   // once for each pay date
         {"a template missing",
          [](PayrollRunTest& t) { t.db->Execute("DELETE FROM 仕訳定型台帳 WHERE 借方コード = '501'"); },
          "定型仕訳に給与手当の仕訳が登録されていません", true},
@@ -296,12 +297,52 @@ TEST_F(PayrollRunTest, ARunThatCannotReadItsPayslipsPostsNothingAndSaysWhy)
         reopen();
         const std::string before = journalDump();
         const PayrollOutcome outcome = run(PayrollKind::Salary);
-        ASSERT_EQ(outcome.notices.size(), 1u);
-        EXPECT_EQ(outcome.notices[0].text.rfind(c.expected, 0), 0u) << outcome.notices[0].text;
-        EXPECT_EQ(outcome.notices[0].beep, c.beep);
+        ASSERT_EQ(outcome.notices.size(), c.messages);
+        for (const RunNotice& notice : outcome.notices) {
+            EXPECT_EQ(notice.text.rfind(c.expected, 0), 0u) << notice.text;
+            EXPECT_EQ(notice.beep, c.beep);
+        }
         EXPECT_EQ(outcome.count.postedRows, 0);
         EXPECT_EQ(journalDump(), before);
     }
+}
+
+// Without 法定福利費 among the accounts in use no pay date is posted, and the
+// message comes once for each pay date of the period.
+TEST_F(PayrollRunTest, WithoutTheWelfareAccountEachPayDateIsReportedAndNothingIsPosted)
+{
+    usePayrollFile({slip("2025-03-25", 1, 100'000), slip("2025-04-25", 1, 100'000), slip("2025-04-25", 4, 50'000),
+                    slip("2025-05-25", 1, 100'000), slip("2025-06-25", 2, 200'000)},
+                   {});
+    db->Execute("UPDATE 勘定科目コード表 SET 適用 = 0 WHERE 勘定科目名 = '法定福利費'");
+    reopen();
+    const std::string before = journalDump();
+    const PayrollOutcome outcome = run(PayrollKind::Salary);
+    ASSERT_EQ(outcome.notices.size(), 3u);
+    for (const RunNotice& notice : outcome.notices) {
+        EXPECT_EQ(notice.text, "勘定科目に「法定福利費」が登録されていません");
+        EXPECT_TRUE(notice.beep);
+    }
+    EXPECT_TRUE(outcome.reloadJournal);
+    EXPECT_EQ(journalDump(), before);
+}
+
+// The child-rearing contribution row is numbered with the debit account of the
+// row that follows the part-timers' fourth row in their own template; without
+// such a row, with 法定福利費.
+TEST_F(PayrollRunTest, TheChildContributionIsNumberedByThePartTimersFifthRow)
+{
+    db->Execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 表示順位)"
+                " SELECT 仕訳ID, 5, '拠出金', '216', 0, '103', 0, 表示順位 FROM 仕訳定型台帳"
+                " WHERE 仕訳ID = '250325111000' AND 追番 = 1");
+    reopen();
+    ASSERT_TRUE(run(PayrollKind::Salary).notices.empty());
+    EXPECT_EQ(voucher("250425042161"),
+              (std::vector<RowText>{"1|4月分子供・子育て拠出金|506|6270|103|6270|0001|0001203|2025/4/25"}));
+    EXPECT_EQ(count("伝票番号 LIKE '%5061'"), 0);
+    // The bonus part-timers' template has four rows: 法定福利費 numbers its row.
+    ASSERT_TRUE(run(PayrollKind::Bonus).notices.empty());
+    EXPECT_EQ(voucher("250710075063").size(), 1u);
 }
 
 // A missing template ends the run before the payroll database is opened, and

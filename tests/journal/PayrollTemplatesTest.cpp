@@ -34,11 +34,25 @@ TEST(PayrollTemplatesTest, EachGroupTakesTheFourRowsOfItsOwnTemplate)
     ASSERT_FALSE(salary.error) << *salary.error;
     EXPECT_EQ(salary.groups[1][3].id, "02");
     EXPECT_EQ(salary.groups[2][0].description, "パート給与");
+    EXPECT_EQ(salary.childVoucherCode, "");   // the row after the part-timers' is another template's
 
     const auto bonusRows = join({templateRows("11", "役員賞与", 4, "役員賞与"), templateRows("12", "賞与", 4, "賞与"), rows});
     const PayrollTemplates bonus = FindPayrollTemplates(bonusRows, PayrollKind::Bonus);
     ASSERT_FALSE(bonus.error) << *bonus.error;
     EXPECT_EQ(bonus.groups[2][0].id, "04");   // the 雑給 template whose description ends in 賞与
+}
+
+// A fifth row of the part-timers' own template numbers the child-rearing
+// contribution row; a fifth row of another group's template does not.
+TEST(PayrollTemplatesTest, ThePartTimersFifthRowGivesTheChildContributionCode)
+{
+    auto partTimers = templateRows("03", "雑給", 5, "パート給与");
+    partTimers[4].debitCode = "506";
+    const auto rows = join({templateRows("01", "役員報酬", 5, "役員報酬"), templateRows("02", "給与手当", 4, "給与"),
+                            partTimers, templateRows("04", "法定福利費", 1, "納付")});
+    const PayrollTemplates salary = FindPayrollTemplates(rows, PayrollKind::Salary);
+    ASSERT_FALSE(salary.error) << *salary.error;
+    EXPECT_EQ(salary.childVoucherCode, "506");
 }
 
 TEST(PayrollTemplatesTest, ATemplateWithTooFewRowsIsRefusedWhereverItStands)

@@ -210,6 +210,74 @@ TEST_F(TemplateRoundTripTest, AFailedCommitSavesNothingAndLeavesNoTransactionOpe
     EXPECT_EQ(DumpRows(*db, "Q_仕訳定型台帳"), before);
 }
 
+// The list shows a partner only where it changes over the whole list, an
+// account name only where its code changes within a template (from the row
+// numbered 1 on), and a bank and branch only where the branch changes.
+TEST(TemplateListLinesTest, RepeatedValuesAreLeftBlank)
+{
+    struct Row {
+        const char* id;
+        int number;
+        bool closing;
+        const char* partner;
+        const char* debitCode;
+        const char* debitName;
+        std::optional<std::int64_t> amount;
+        const char* branchCode;
+    };
+    // Shown: the partner, the debit name, the debit amount field, the credit
+    // name, and bank and branch ("" for blanks).
+    struct Shown {
+        const char* partner;
+        const char* debitName;
+        const char* amount;
+        const char* creditName;
+        const char* bank;
+    };
+    const std::pair<Row, Shown> cases[] = {
+        {{"A", 1, false, "山田商店", "517", "消耗品費", 1'000, "0001203"},
+         {"山田商店", "消耗品費", "     1,000", "普通預金", "みずほ銀行"}},
+        {{"A", 2, false, "山田商店", "517", "消耗品費", 0, "0001203"}, {"", "", "         0", "", ""}},
+        {{"A", 3, false, "", "136", "仮払消費税", std::nullopt, ""}, {"", "仮払消費税", "          ", "", ""}},
+        // The next template shows its accounts and its branch again, but not the partner.
+        {{"B", 1, true, "山田商店", "517", "消耗品費", 2'000, "0001203"},
+         {"", "消耗品費", "     2,000", "普通預金", "みずほ銀行"}},
+        // A template saved without its first grid row starts at row 2: the codes
+        // shown last are not cleared.
+        {{"C", 2, false, "田中商店", "517", "消耗品費", 300, ""}, {"田中商店", "", "       300", "", ""}},
+        {{"C", 10, false, "田中商店", "136", "仮払消費税", 30, ""}, {"", "仮払消費税", "        30", "", ""}},
+    };
+    TemplateListLines builder;
+    for (const auto& [row, shown] : cases) {
+        SCOPED_TRACE(std::string(row.id) + std::to_string(row.number));
+        TemplateRecord record;
+        record.id = row.id;
+        record.rowNumber = row.number;
+        record.closingEntry = row.closing;
+        record.description = "摘要";
+        record.partner = row.partner;
+        record.debitCode = row.debitCode;
+        record.debitName = row.debitName;
+        record.debit = row.amount;
+        record.creditCode = "103";
+        record.creditName = "普通預金";
+        record.credit = row.amount;
+        record.branchCode = row.branchCode;
+        if (!record.branchCode.empty()) {
+            record.bankCode = "0001";
+            record.bankName = "みずほ銀行";
+            record.branchName = "新宿支店";
+        }
+        const std::string bankColumns = *shown.bank ? o::FitByteWidth(shown.bank, 15) + " " + o::FitByteWidth("新宿支店", 15)
+                                                    : std::string(31, ' ');
+        EXPECT_EQ(builder.next(record), std::string(row.closing ? "*" : " ") + std::to_string(row.number) + " "
+                                            + o::FitByteWidth("摘要", 33) + " " + o::FitByteWidth(shown.partner, 16)
+                                            + " " + o::FitByteWidth(shown.debitName, 20) + "   " + shown.amount + " "
+                                            + o::FitByteWidth(shown.creditName, 20) + "   " + shown.amount + "  "
+                                            + bankColumns);
+    }
+}
+
 TEST(TemplateVoucherKindTest, TheFirstRowsCashSideChoosesTheKind)
 {
     struct Case {

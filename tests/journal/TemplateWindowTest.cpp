@@ -93,6 +93,42 @@ TEST_F(TemplateWindowTest, AGridWithoutADescriptionIsRefusedWithABeep)
     EXPECT_EQ(form->List1->count(), before);
 }
 
+int lineContaining(QListWidget* list, const QString& text)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text().contains(text)) return i;
+    return -1;
+}
+
+// A closing-entry template is marked in the list and shows "決算仕訳" once
+// loaded, also with edit mode off; loading a template leaves the journal list
+// without a selection, and a template that is no closing entry clears the mark.
+TEST_F(TemplateWindowTest, AClosingTemplateShowsItsMarkAndTheJournalListLosesItsSelection)
+{
+    ASSERT_EQ(o::EditMode, o::EditModeOff);
+    const int closing = lineContaining(form->List1, "期首商品棚卸高振替");
+    const int ordinary = lineContaining(form->List1, "商品売上");
+    ASSERT_GE(closing, 0);
+    ASSERT_GE(ordinary, 0);
+    EXPECT_TRUE(form->List1->item(closing)->text().startsWith("*1 "));
+    EXPECT_TRUE(form->List1->item(ordinary)->text().startsWith(" 1 "));
+
+    ASSERT_GT(form->List2->count(), 0);
+    {
+        const QSignalBlocker quiet(form->List2);
+        form->List2->setCurrentRow(0);
+    }
+    clickTemplateLine(closing);
+    EXPECT_EQ(form->Label1->text(), "決算仕訳");
+    EXPECT_EQ(row(0)[0], "期首商品棚卸高振替");
+    EXPECT_TRUE(form->List2->selectedItems().isEmpty());
+    EXPECT_EQ(o::EditMode, o::EditModeOff);
+
+    clickTemplateLine(ordinary);
+    EXPECT_EQ(form->Label1->text(), "");
+    EXPECT_EQ(row(1)[0], "消費税");
+}
+
 TEST_F(TemplateWindowTest, ATemplateOfMoreThanTenRowsLoadsTenAndSaysSo)
 {
     for (int r = 1; r <= 11; ++r)
