@@ -1,7 +1,7 @@
 #pragma once
 // What the program needs of a period file: every table and saved query it opens
-// by name, with the fields it reads or writes. `velmora-periodfile check` and
-// the program's own open check (PeriodFileCheck.h) test a file against it.
+// by name, with the fields it reads or writes. `velmora-periodfile check`
+// (PeriodFileCheck.h) tests a file against it.
 
 #include <span>
 #include <string_view>

@@ -169,13 +169,22 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
     if (rc != SQLITE_OK) damaged(sqliteMessage(db));
 
     // A period file is one self-contained file: rollback journal, never WAL.
+    // Only a prepared period file (it holds the registry of writable queries)
+    // is switched; any other file is left as it is.
     if (!readOnly) {
         sqlite3_stmt* st = nullptr;
         std::string mode;
         if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
             mode = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
         sqlite3_finalize(st);
-        if (mode == "wal") sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        bool prepared = false;
+        if (mode == "wal"
+            && sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'dao_updatable_views'",
+                                  -1, &st, nullptr) == SQLITE_OK) {
+            prepared = sqlite3_step(st) == SQLITE_ROW;
+            sqlite3_finalize(st);
+        }
+        if (prepared) sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
     }
     sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
     // Rows are read again by key in the query's order, which jumps about the

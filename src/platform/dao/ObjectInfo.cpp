@@ -102,7 +102,8 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
     info.name = source;
     if (isSqlText(source)) {
         info.kind = Kind::Sql;
-        info.selectSql = source;
+        // Without a closing ";": the text is also read again as a subquery.
+        info.selectSql = source.substr(0, source.find_last_not_of(" \t\r\n;") + 1);
     } else {
         std::string realName, type;
         if (source.empty() || !findObject(db, source, realName, type))

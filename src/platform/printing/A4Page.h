@@ -1,7 +1,7 @@
 #pragma once
-// The page the program lays its printouts out on when it chooses the paper
-// itself (the PDF files and the recording device): A4 portrait with a margin
-// of 5 mm all round, in points.
+// The paper the program chooses itself: A4 portrait with a margin of 5 mm all
+// round, in points. The recording device lays out on it as it is; the PDF
+// files draw on it at PaintedPrinter::pageScale() (PaintedPrinter.h).
 
 namespace printing {
 

@@ -72,6 +72,29 @@ double PaintedPrinter::textHeight(const std::string&) const
     return fontSize();
 }
 
+double PaintedPrinter::pageScale() const
+{
+    const double width = paperWidth();
+    return width > 0.0 && width < kMinimumPageWidth ? width / kMinimumPageWidth : 1.0;
+}
+
+double PaintedPrinter::scaleWidth() const
+{
+    return paperWidth() / pageScale();
+}
+
+double PaintedPrinter::scaleHeight() const
+{
+    return paperHeight() / pageScale();
+}
+
+void PaintedPrinter::applyPageScale()
+{
+    const double scale = pageScale();
+    m_painter.resetTransform();
+    m_painter.scale(scale, scale);
+}
+
 void PaintedPrinter::beginDocument()
 {
     std::string failure;
@@ -87,12 +110,15 @@ void PaintedPrinter::beginDocument()
     }
     m_painter.setFont(m_font);
     m_painter.setPen(Qt::black);
+    applyPageScale();
 }
 
 void PaintedPrinter::beginPage()
 {
-    if (m_device)
-        m_device->newPage();
+    if (!m_device)
+        return;
+    m_device->newPage();
+    applyPageScale();
 }
 
 void PaintedPrinter::drawText(double x, double y, const std::string& text)

@@ -6,6 +6,14 @@
 // substitutes of FontFamilies.h); the text height is one em (1.0 × the font
 // size), the line the fixed-pitch fonts are designed on, with the baseline put
 // where the font's ascent falls within that em.
+//
+// Page: the widest printed line (the cash book's, print column 10 and 124
+// bytes of the 9-pt font: 598.5 pt) is wider than the printable width of A4
+// portrait. So that no text runs off the paper, a page narrower than
+// kMinimumPageWidth is drawn scaled down as a whole: the device's page
+// (scaleWidth × scaleHeight, in the units the printouts lay out in) is the
+// paper's printable area divided by pageScale(), and every text is drawn that
+// much smaller. Positions and sizes seen by the printouts do not change.
 
 #include "platform/printing/PrinterDevice.h"
 
@@ -25,8 +33,16 @@ public:
     PaintedPrinter();
     ~PaintedPrinter() override;
 
+    // The page in layout units: the paper's printable area / pageScale().
+    double scaleWidth() const override;
+    double scaleHeight() const override;
     double textWidth(const std::string& text) const override;
     double textHeight(const std::string& text) const override;
+
+    // 136 print columns of the 9-pt font.
+    static constexpr double kMinimumPageWidth = 612.0;
+    // 1.0, or less when the paper's printable width is below kMinimumPageWidth.
+    double pageScale() const;
 
     // Told, in Japanese, when a document cannot be started.
     void setErrorHandler(std::function<void(const std::string& message)> handler);
@@ -36,6 +52,9 @@ protected:
     // `failure` to the message for the error handler should the device be
     // missing or not start; such a document is not drawn.
     virtual QPagedPaintDevice* openDevice(std::string& failure) = 0;
+    // The printable area of the paper, in points.
+    virtual double paperWidth() const = 0;
+    virtual double paperHeight() const = 0;
     virtual void documentFinished() {}
 
     void beginDocument() override;
@@ -46,6 +65,7 @@ protected:
 
 private:
     void reportError(const std::string& message) const;
+    void applyPageScale();
 
     QFont m_font;
     QRawFont m_rawFont;       // design metrics, one pixel per point

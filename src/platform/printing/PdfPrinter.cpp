@@ -32,8 +32,8 @@ PdfPrinter::~PdfPrinter()
         endDoc();
 }
 
-double PdfPrinter::scaleWidth() const { return kA4PrintableWidth; }
-double PdfPrinter::scaleHeight() const { return kA4PrintableHeight; }
+double PdfPrinter::paperWidth() const { return kA4PrintableWidth; }
+double PdfPrinter::paperHeight() const { return kA4PrintableHeight; }
 
 void PdfPrinter::setDocumentWrittenHandler(std::function<void(const std::string&)> handler)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// Prints into PDF files: A4 portrait less 5 mm margins (A4Page.h), fonts
-// embedded, text selectable. Each document goes to the path the path source
+// Prints into PDF files: A4 portrait less 5 mm margins (A4Page.h), drawn at
+// PaintedPrinter::pageScale(), fonts embedded, text selectable. Each document goes to the path the path source
 // gives when the document begins.
 
 #include "platform/printing/PaintedPrinter.h"
@@ -23,8 +23,6 @@ public:
     explicit PdfPrinter(std::function<std::string()> nextPath);
     ~PdfPrinter() override;
 
-    double scaleWidth() const override;
-    double scaleHeight() const override;
 
     // Told the path of each document when it is finished.
     void setDocumentWrittenHandler(std::function<void(const std::string& path)> handler);
@@ -32,6 +30,8 @@ public:
 
 protected:
     QPagedPaintDevice* openDevice(std::string& failure) override;
+    double paperWidth() const override;
+    double paperHeight() const override;
     void documentFinished() override;
 
 private:

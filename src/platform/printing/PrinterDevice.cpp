@@ -53,7 +53,11 @@ void PrinterDevice::printAtColumn(int column, const std::string& text, bool endL
 {
     if (column < 1)   // as for the first column
         column = 1;
-    m_x = (column - 1) * textWidth("0");
+    const double columnX = (column - 1) * textWidth("0");
+    if (m_x > columnX + 1e-9) {   // already past the column: the column on the next line
+        m_y += textHeight("1");
+    }
+    m_x = columnX;
     m_drawColumn = column;
     print(text, endLine);
     m_drawColumn = 0;

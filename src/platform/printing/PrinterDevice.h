@@ -9,7 +9,9 @@
 //    down by the text height of `text` (of "1" for an empty text) and currentX
 //    back to 0; without ending the line currentX moves past the text.
 //  - printAtColumn(n, text) first moves currentX to column n (column 1 at x = 0,
-//    one column = the width of "0" in the current font).
+//    one column = the width of "0" in the current font). When the line already
+//    reaches past that column, the text goes to column n of the next line
+//    (currentY moves down by the text height of "1" first).
 //  - newPage() only marks a page break; the break happens when something is
 //    drawn next. So a print run never ends with an empty page.
 //  - endDoc() finishes the document; the next drawing starts a new one.

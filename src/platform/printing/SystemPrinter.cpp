@@ -16,12 +16,12 @@ SystemPrinter::~SystemPrinter()
         endDoc();
 }
 
-double SystemPrinter::scaleWidth() const
+double SystemPrinter::paperWidth() const
 {
     return m_printer.pageLayout().paintRect(QPageLayout::Point).width();
 }
 
-double SystemPrinter::scaleHeight() const
+double SystemPrinter::paperHeight() const
 {
     return m_printer.pageLayout().paintRect(QPageLayout::Point).height();
 }

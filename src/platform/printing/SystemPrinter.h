@@ -15,14 +15,14 @@ public:
     explicit SystemPrinter(const QPrinterInfo& info);
     ~SystemPrinter() override;
 
-    double scaleWidth() const override;
-    double scaleHeight() const override;
 
     // The printer itself, for the printer set-up dialog.
     QPrinter& qprinter() { return m_printer; }
 
 protected:
     QPagedPaintDevice* openDevice(std::string& failure) override;
+    double paperWidth() const override;
+    double paperHeight() const override;
 
 private:
     QPrinter m_printer;

@@ -175,3 +175,42 @@ TEST(OpenDatabase, FileCopiedOverAnOpenOneIsReadAfresh) {
         EXPECT_EQ(settings->get("会計年度").toInt32(), replace.byRename ? 3 : 2);
     }
 }
+
+// An SQLite file that lacks the period file's objects (here one in WAL mode, as
+// another program may leave it) opens, but the first object the program asks for
+// is named as missing with the file, and the file is left as it was.
+TEST(OpenDatabase, SqliteFileWithoutThePeriodFilesObjectsIsNamedAndLeftUntouched) {
+    TempDir dir;
+    const std::string path = dir.file("他のデータ第1期.mdb");
+    rawExec(path, "PRAGMA journal_mode=WAL; CREATE TABLE メモ (本文 TEXT); INSERT INTO メモ VALUES ('x');"
+                  " PRAGMA wal_checkpoint(TRUNCATE);");
+    std::filesystem::remove(path + "-wal");
+    std::filesystem::remove(path + "-shm");
+    const std::string before = fileBytes(path);
+    {
+        auto db = openDb(path);
+        try {
+            db->OpenRecordset("会計設定", RecordsetType::Table);
+            FAIL() << "opened";
+        } catch (const DaoError& e) {
+            EXPECT_EQ(e.code(), DaoError::Code::NoSuchObject);
+            EXPECT_EQ(std::string(e.what()), "テーブルまたはクエリ「会計設定」が見つかりません（ファイル " + path + "）");
+        }
+    }
+    EXPECT_EQ(fileBytes(path), before);
+}
+
+// A period file left in WAL mode is put back on the rollback journal, so that
+// the one file holds everything (a copy of it is complete).
+TEST(OpenDatabase, PeriodFileInWalModeIsPutBackOnTheRollbackJournal) {
+    TempDir dir;
+    const std::string path = makePeriodFile(dir);
+    rawExec(path, "PRAGMA journal_mode=WAL");
+    ASSERT_EQ(rawText(path, "PRAGMA journal_mode"), "wal");
+    {
+        auto db = openDb(path);
+        db->Execute("UPDATE 会計設定 SET 事業所名 = '書き込み後'");
+    }
+    EXPECT_EQ(rawText(path, "PRAGMA journal_mode"), "delete");
+    EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
+}

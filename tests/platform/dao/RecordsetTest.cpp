@@ -256,3 +256,13 @@ TEST_F(RecordsetTest, RowsLeavingAFilteredQueryStayMembersUntilReopened) {
     auto reopened = db->OpenRecordset("Q_使用勘定科目表");
     EXPECT_EQ(reopened->RecordCount(), 3);
 }
+
+// An SQL text is read again by key after a write, as a subquery: a closing ";"
+// must not break that.
+TEST_F(RecordsetTest, SqlTextWithAClosingSemicolonShowsChangedRows) {
+    auto rs = db->OpenRecordset("SELECT * FROM Q_仕訳台帳 WHERE 小分類2 = '売上高' ; \n");
+    db->Execute("UPDATE 仕訳台帳 SET 摘要 = '売上（訂正）' WHERE 伝票番号 = '001' AND 追番 = 2");
+    EXPECT_EQ(walk(*rs), (Rows{"001/1", "001/2"}));
+    rs->MoveLast();
+    EXPECT_EQ(rs->get("摘要").toText(), "売上（訂正）");
+}

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -85,6 +86,37 @@ TEST(PdfPrinter, TextIsSelectableAtItsColumnsWithFontsEmbedded)
         ASSERT_FALSE(row.isEmpty()) << family << "\n" << fonts.toStdString();
         EXPECT_TRUE(row.contains(" yes ")) << "not embedded: " << row.toStdString();
     }
+}
+
+// The cash book's printed row (print column 10, 124 bytes of the 9-pt font) is
+// wider than A4 portrait: the page is drawn scaled down so that all of it lands
+// on the paper, in the same columns.
+TEST(PdfPrinter, TheWidestPrintedLineStaysOnThePaper)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("wide.pdf").toStdString();
+    std::string row;
+    for (int i = 0; i < 110; ++i)
+        row += static_cast<char>('0' + i % 10);
+    row += "みずほ銀行渋谷";   // the last 14 bytes: 124 in all
+    {
+        printing::PdfPrinter pdf(path);
+        pdf.setFontSize(9);
+        EXPECT_GE(pdf.scaleWidth(), (9 + 124) * 4.5);
+        EXPECT_NEAR(pdf.scaleHeight() / pdf.scaleWidth(), 813.5 / 566.9, 0.001);   // A4's shape
+        pdf.printAtColumn(10, row);
+        pdf.printAtColumn(1, "1234567890");
+        pdf.endDoc();
+    }
+    RUN_POPPLER(boxes, "pdftotext", "-bbox", QString::fromStdString(path), "-");
+    const QString word = lineWith(boxes, "みずほ銀行渋谷");
+    ASSERT_FALSE(word.isEmpty()) << boxes.toStdString();
+    const QRegularExpression xMax(QStringLiteral("xMax=\"([0-9.]+)\""));
+    const double right = xMax.match(word).captured(1).toDouble();
+    EXPECT_LE(right, 595.0 - 14.0) << word.toStdString();   // inside the right margin of A4
+
+    RUN_POPPLER(text, "pdftotext", "-layout", QString::fromStdString(path), "-");
+    EXPECT_EQ(lineWith(text, "みずほ").indexOf("0123"), 9) << text.toStdString();
 }
 
 TEST(PdfFolderPrinter, EachRunIsANewFileAndTheUserIsTold)

@@ -131,6 +131,32 @@ TEST_F(PrintRules, PositionsAtAColumnInTheFontInForce)
     EXPECT_DOUBLE_EQ(p.currentX(), 0.0);
 }
 
+// A column the line has already passed is taken on the next line, as the
+// heading "Ⅱ　労務費" fitted to 24 bytes followed by a figure at column 10.
+TEST_F(PrintRules, AColumnAlreadyPassedIsTakenOnTheNextLine)
+{
+    p.printAtColumn(10, "Ⅱ　労務費              ", false);   // 24 bytes: x reaches column 34
+    p.printAtColumn(10, "123,456");
+    p.printAtColumn(10, "見出し", false);
+    p.printAtColumn(16, "X");            // exactly at the column: the same line
+    p.printAtColumn(10, "末尾");
+
+    std::vector<PrintEvent> texts;
+    for (const PrintEvent& e : p.events())
+        if (e.kind == Kind::Text)
+            texts.push_back(e);
+    ASSERT_EQ(texts.size(), 5u);
+    EXPECT_DOUBLE_EQ(texts[0].y, 0.0);
+    EXPECT_DOUBLE_EQ(texts[1].x, 9 * 4.5);
+    EXPECT_DOUBLE_EQ(texts[1].y, 9.0);
+    EXPECT_DOUBLE_EQ(texts[2].y, 18.0);
+    EXPECT_DOUBLE_EQ(texts[3].x, 15 * 4.5);
+    EXPECT_DOUBLE_EQ(texts[3].y, 18.0);
+    EXPECT_DOUBLE_EQ(texts[4].y, 27.0);
+    EXPECT_EQ(p.pageTexts(0), (std::vector<std::string>{"         Ⅱ　労務費              ", "         123,456",
+                                                        "         見出しX", "         末尾"}));
+}
+
 TEST_F(PrintRules, EndingALineMovesDownByTheTextHeight)
 {
     p.setCurrentX(30);
