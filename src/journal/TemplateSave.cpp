@@ -1,5 +1,6 @@
 #include "journal/TemplateSave.h"
 
+#include "journal/EntryChecks.h"
 #include "journal/VoucherNumber.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
@@ -7,6 +8,23 @@
 #include "platform/dao/Transaction.h"
 
 namespace journal {
+
+std::optional<std::string> UnregisteredTemplateAccount(const EntryRows& grid, const AmountArray& debitAmounts,
+                                                       const AmountArray& creditAmounts, const CodeLookup& findCode)
+{
+    for (int i = 0; i < kGridRows; ++i) {
+        const EntryRow& cells = grid[i];
+        if (cells.description.empty())
+            break;
+        if (debitAmounts[i] == 0 && creditAmounts[i] == 0)
+            continue;
+        if (!cells.debitAccount.empty() && findCode(2, cells.debitAccount).empty())
+            return std::string(messages::kDebitAccountNotRegistered);
+        if (!cells.creditAccount.empty() && findCode(3, cells.creditAccount).empty())
+            return std::string(messages::kCreditAccountNotRegistered);
+    }
+    return std::nullopt;
+}
 
 std::vector<TemplateRowToSave> BuildTemplateRows(const EntryRows& grid, const AmountArray& debitAmounts,
                                                  const AmountArray& creditAmounts, bool zeroAmounts,

@@ -35,6 +35,13 @@ struct TemplateRowToSave {
 // two amounts are 0 is left out; an account name without a code takes the code
 // of the nearest saved row above. With `zeroAmounts` ("金額を０で登録") every
 // row is saved with 0 and 0.
+// The refusal for a grid whose saved rows name an account that is not registered
+// ("借方勘定科目が登録されていません" / "貸方勘定科目が登録されていません"), or nothing.
+// Only an empty account cell takes the account of the row above; a misspelt one
+// would otherwise be saved with another row's account.
+std::optional<std::string> UnregisteredTemplateAccount(const EntryRows& grid, const AmountArray& debitAmounts,
+                                                       const AmountArray& creditAmounts, const CodeLookup& findCode);
+
 std::vector<TemplateRowToSave> BuildTemplateRows(const EntryRows& grid, const AmountArray& debitAmounts,
                                                  const AmountArray& creditAmounts, bool zeroAmounts,
                                                  const CodeLookup& findCode);

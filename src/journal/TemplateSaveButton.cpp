@@ -22,6 +22,11 @@ void TemplateSaveButton_Click(Form9& form, dao::Workspace& workspace, dao::Datab
         return;
     }
     const CodeLookup findCode = [&form](int kind, const std::string& name) { return form.FindCode(kind, name); };
+    if (const auto refusal = UnregisteredTemplateAccount(cells, grid.DebitAmounts, grid.CreditAmounts, findCode)) {
+        ui::dialogs().beep();
+        ui::dialogs().messageBox(*refusal, ui::Buttons::Ok);
+        return;
+    }
     const auto rows = BuildTemplateRows(cells, grid.DebitAmounts, grid.CreditAmounts, form.Check1->isChecked(), findCode);
     try {
         SaveTemplate(workspace, database, *form.TemplateRecordset, rows, dao::Date::now());

@@ -282,9 +282,9 @@ struct JournalTemplate {
 
 // Payroll templates: the net pay row (transferred from the ordinary deposit)
 // and the three deductions in the payroll file's order: 明細控除8 (social
-// insurance), 明細控除6 (income tax), 明細控除10 (resident tax). Each salary
-// and bonus set is followed by a template the payroll run reads the
-// following row of (its debit code numbers the child-rearing contribution).
+// insurance), 明細控除6 (income tax), 明細控除10 (resident tax). The
+// part-timers' templates have these four rows only, so the child-rearing
+// contribution is numbered by the code of 法定福利費.
 std::vector<JournalTemplate> journalTemplates() {
     constexpr int kCurrent = 0;
     constexpr int kOrdinary = 1;

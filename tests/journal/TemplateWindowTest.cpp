@@ -93,6 +93,30 @@ TEST_F(TemplateWindowTest, AGridWithoutADescriptionIsRefusedWithABeep)
     EXPECT_EQ(form->List1->count(), before);
 }
 
+TEST_F(TemplateWindowTest, AMisspeltAccountInALaterRowIsRefusedAndNothingIsSaved)
+{
+    struct Case {
+        const char* debit;
+        const char* credit;
+        const char* message;
+    };
+    for (const Case& c : {Case{"消耗品", "普通預金", "借方勘定科目が登録されていません"},
+                          Case{"荷造運賃", "普通預", "貸方勘定科目が登録されていません"}}) {
+        SCOPED_TRACE(c.message);
+        form->Command1[0]->click();   // 入力クリア
+        if (o::EditMode == o::EditModeOff)
+            form->Command1[4]->click();   // 編集
+        fillRow(0, "事務用品購入", "消耗品費", "12000", "普通預金");
+        fillRow(1, "送料", c.debit, "800", c.credit);
+        const int before = form->List1->count();
+        const int beeps = dialogs->beepCount();
+        dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
+        form->Command1[10]->click();   // 定型仕訳登録
+        EXPECT_EQ(dialogs->beepCount(), beeps + 1);
+        EXPECT_EQ(form->List1->count(), before);
+    }
+}
+
 int lineContaining(QListWidget* list, const QString& text)
 {
     for (int i = 0; i < list->count(); ++i)
