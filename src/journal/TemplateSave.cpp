@@ -68,10 +68,7 @@ std::string SaveTemplate(dao::Workspace& workspace, dao::Database& database, dao
     std::string id;
     dao::RunInTransaction(workspace, [&] {
         id = NextVoucherNumber(now, [&database](const std::string& candidate) {
-            // The id is made of digits only, so it can stand in the text as it is.
-            auto found = database.OpenRecordset("SELECT 仕訳ID FROM Q_仕訳定型台帳 WHERE 仕訳ID = '" + candidate + "'",
-                                                dao::RecordsetType::Snapshot);
-            return !found->isEmpty();
+            return IsNumberTaken(database, "Q_仕訳定型台帳", "仕訳ID", candidate);
         });
         for (const TemplateRowToSave& row : rows) {
             templates.AddNew();

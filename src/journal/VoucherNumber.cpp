@@ -1,5 +1,7 @@
 #include "journal/VoucherNumber.h"
 
+#include "platform/dao/Database.h"
+
 #include <cstdio>
 
 namespace journal {
@@ -38,6 +40,16 @@ std::string NextVoucherNumber(const dao::Date& now, const std::function<bool(con
             return number;
         when = AddSeconds(when, 1);
     }
+}
+
+bool IsNumberTaken(dao::Database& database, const std::string& query, const std::string& field,
+                   const std::string& number)
+{
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos)
+        return true;
+    auto found = database.OpenRecordset("SELECT " + field + " FROM " + query + " WHERE " + field + " = '" + number + "'",
+                                        dao::RecordsetType::Snapshot);
+    return !found->isEmpty();
 }
 
 }  // namespace journal

@@ -84,10 +84,7 @@ template <typename Work> void VoucherStore::inTransaction(Work&& work)
 
 bool VoucherStore::IsNumberTaken(const std::string& number) const
 {
-    // The number is made of digits only, so it can stand in the text as it is.
-    auto found = m_database.OpenRecordset("SELECT 伝票番号 FROM Q_仕訳台帳 WHERE 伝票番号 = '" + number + "'",
-                                          dao::RecordsetType::Snapshot);
-    return !found->isEmpty();
+    return journal::IsNumberTaken(m_database, "Q_仕訳台帳", "伝票番号", number);
 }
 
 bool VoucherStore::locate(const std::string& number)

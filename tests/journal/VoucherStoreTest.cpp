@@ -1,4 +1,5 @@
 #include "journal/VoucherStore.h"
+#include "journal/VoucherNumber.h"
 
 #include "PeriodFileFixture.h"
 
@@ -215,6 +216,33 @@ TEST_F(VoucherStoreTest, FullDiskOnRegisterStoresNothing)
     EXPECT_THROW(store->Register({makeRow(1, 5, "a"), makeRow(2, 6, "b")}, now), dao::DaoError);
     dao::DBEngine::instance().clearFailurePlan();
     EXPECT_EQ(CountRows(*db, "仕訳台帳"), 0);
+}
+
+}  // namespace
+
+namespace {
+
+class NumberTakenTest : public VoucherStoreTest {};
+
+TEST_F(NumberTakenTest, ANumberIsLookedUpInItsOwnQueryAndOnlyDigitsReachTheQuery)
+{
+    db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番) VALUES ('2024-05-10', '240510000001', 1)");
+    db->Execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番) VALUES ('240510000002', 1)");
+    struct Case {
+        const char* query;
+        const char* field;
+        const char* number;
+        bool taken;
+    };
+    for (const Case& c : {Case{"Q_仕訳台帳", "伝票番号", "240510000001", true},
+                          Case{"Q_仕訳台帳", "伝票番号", "240510000002", false},
+                          Case{"Q_仕訳定型台帳", "仕訳ID", "240510000002", true},
+                          Case{"Q_仕訳定型台帳", "仕訳ID", "240510000001", false},
+                          Case{"Q_仕訳台帳", "伝票番号", "1' OR '1'='1", true},
+                          Case{"Q_仕訳台帳", "伝票番号", "", true}}) {
+        SCOPED_TRACE(std::string(c.query) + " " + c.number);
+        EXPECT_EQ(IsNumberTaken(*db, c.query, c.field, c.number), c.taken);
+    }
 }
 
 }  // namespace
