@@ -7,7 +7,7 @@
 #include "books/SubLedger.h"
 #include "common/FindCode.h"
 #include "common/PrintRoutines.h"
-#include "common/o.h"
+#include "common/EditMode.h"
 #include "frame/Fonts.h"
 #include "platform/printing/Printer.h"
 #include "platform/ui/Dialogs.h"
@@ -256,7 +256,7 @@ QWidget* Form14::bankTab(int slot, const std::array<int, 7>& headingIndices)
 
 void Form14::LoadBooks()
 {
-    o::EditMode = o::EditModeOff;
+    o::SetEditMode(o::EditModeOff);
 
     m_combo1->clear();
     forEachRow(*PartnerRecordset, [&] { m_combo1->addItem(toQ(PartnerRecordset->get("取引先名").toText())); });

@@ -7,7 +7,7 @@
 #include "common/EraYearText.h"
 #include "common/FindCode.h"
 #include "common/NumberFormat.h"
-#include "common/o.h"
+#include "common/EditMode.h"
 #include "frame/Fonts.h"
 #include "journal/EntryDate.h"
 #include "platform/ui/Dialogs.h"
@@ -263,8 +263,7 @@ void Form9::FillEntryLists()
 
 void Form9::RefreshEntryForm()
 {
-    const std::int16_t savedEditMode = o::EditMode;
-    o::EditMode = o::EditModeOff;
+    const o::EditModeSuspended editModeOff;
     m_grid->DisableAllRows();
     Label1->clear();
 
@@ -293,7 +292,6 @@ void Form9::RefreshEntryForm()
     showDate(now);
     ShowTemplateList();
     ShowJournalList();
-    o::EditMode = savedEditMode;
 }
 
 void Form9::showDate(const dao::Date& d)

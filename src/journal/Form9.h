@@ -2,6 +2,7 @@
 // The journal-entry window "仕訳入力": the voucher grid, the journal list, and
 // registering, updating and deleting vouchers with their change history.
 
+#include "common/EditMode.h"
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
 #include "journal/TaxAmount.h"
@@ -98,6 +99,7 @@ private:
     void updateVoucher();
     void deleteVoucher();
     void toggleEditMode();
+    void editModeChanged(bool on);
     void correctAmounts();
     void selectVoucherLine(const std::string& number);
     std::string selectedVoucherNumber();
@@ -124,6 +126,7 @@ private:
     TaxRateTable m_taxRates;
     std::vector<std::string> m_lineNumbers;
     bool m_inCellHandler = false;
+    o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };
 
 }  // namespace journal

@@ -158,15 +158,17 @@ void Form9::deleteVoucher()
 
 void Form9::toggleEditMode()
 {
-    if (o::EditMode != o::EditModeOff) {
-        Command1[4]->setText("編集");
-        o::EditMode = o::EditModeOff;
-        m_grid->DisableAllRows();
-    } else {
-        Command1[4]->setText("編集解除");
-        o::EditMode = o::EditModeOn;
+    // The caption and the rows follow through editModeChanged, in every window.
+    o::SetEditMode(o::EditModeIsOn() ? o::EditModeOff : o::EditModeOn);
+}
+
+void Form9::editModeChanged(bool on)
+{
+    Command1[4]->setText(on ? "編集解除" : "編集");
+    if (on)
         m_grid->EnableAllRows();
-    }
+    else
+        m_grid->DisableAllRows();
 }
 
 void Form9::correctAmounts()

@@ -5,7 +5,7 @@
 
 #include "common/DateFormat.h"
 #include "common/EraYearText.h"
-#include "common/o.h"
+#include "common/EditMode.h"
 #include "journal/JournalListLine.h"
 
 #include <QStringList>
@@ -18,8 +18,7 @@ using namespace form9;
 
 void Form9::ShowJournalList()
 {
-    const std::int16_t savedEditMode = o::EditMode;
-    o::EditMode = o::EditModeOff;
+    const o::EditModeSuspended editModeOff;
     List2->clear();
     m_lineNumbers.clear();
     dao::Recordset& journal = *JournalRecordset;
@@ -36,7 +35,6 @@ void Form9::ShowJournalList()
         List2->addItems(items);
         journal.MoveFirst();
     }
-    o::EditMode = savedEditMode;
 }
 
 void Form9::ShowTemplateList()

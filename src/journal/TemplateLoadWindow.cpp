@@ -1,7 +1,7 @@
 #include "journal/TemplateLoadWindow.h"
 
 #include "common/NumberFormat.h"
-#include "common/o.h"
+#include "common/EditMode.h"
 #include "journal/Form9.h"
 #include "journal/TemplateLoad.h"
 #include "platform/ui/Dialogs.h"
@@ -30,15 +30,13 @@ VoucherKind selectedKind(const Form9& form)
 
 void FillTemplateList(Form9& form)
 {
-    const auto savedEditMode = o::EditMode;
-    o::EditMode = o::EditModeOff;
+    const o::EditModeSuspended editModeOff;
     const QSignalBlocker quiet(form.List1);   // filling the list loads no template
     form.List1->clear();
     QStringList lines;
     for (const std::string& line : TemplateListTexts(*form.TemplateRecordset))
         lines << q(line);
     form.List1->addItems(lines);
-    o::EditMode = savedEditMode;
 }
 
 void TemplateList_Click(Form9& form)

@@ -1,6 +1,6 @@
 #include "setup/Form31.h"
 
-#include "common/o.h"
+#include "common/EditMode.h"
 #include "frame/Fonts.h"
 #include "frame/WindowRegistry.h"
 
@@ -38,7 +38,7 @@ Form31::Form31()
     requireSettingsRow(*SettingsRecordset);
     SetFormCaption(*SettingsRecordset, "会計初期設定");
     m_label1->setText(frame::toQ(SettingsRecordset->get("事業所名").toText()));
-    o::EditMode = o::EditModeOff;
+    o::SetEditMode(o::EditModeOff);
 }
 
 }  // namespace setup

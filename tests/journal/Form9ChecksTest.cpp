@@ -91,7 +91,7 @@ const RefusalCase kRefusals[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Checks, Form9RefusalTest, ::testing::ValuesIn(kRefusals),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+                         [](const auto& testInfo) { return "Case" + std::to_string(testInfo.index); });
 
 TEST_F(Form9Test, UpdateRefusesAMisspeltAccountAndKeepsTheVoucher)
 {

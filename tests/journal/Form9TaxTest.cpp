@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         TaxRowCase{"2", "1", "2024年", "5月", "1日", "1000", true, "仕入高", "100"},      // every tax method alike
         TaxRowCase{"3", "1", "2024年", "5月", "1日", "1000", true, "仕入高", "100"},
         TaxRowCase{"4", "1", "2024年", "5月", "1日", "1000", true, "仕入高", "100"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& testInfo) { return "Case" + std::to_string(testInfo.index); });
 
 TEST_F(Form9Test, TaxAccountInRowOneMakesNoTaxRow)
 {
@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusCase{"3", "3", 1, "3", "原則課税、別途入力、消費税自動計算、切り上げ", false},
                       StatusCase{"3", "4", 0, "9", "原則課税、計算なし、手計算", false},
                       StatusCase{"1", "2", 1, "1", "免税", true}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& testInfo) { return "Case" + std::to_string(testInfo.index); });
 
 TEST_F(Form9Test, CaptionAndLoadState)
 {

@@ -412,7 +412,9 @@ TEST_F(Form9Test, DateBoxesAndListsStandWhereTheLayoutPutsThem)
         EXPECT_EQ(g.left(), c.place.left()) << c.widget->metaObject()->className();
         EXPECT_EQ(g.top(), c.place.top());
         EXPECT_EQ(g.width(), c.place.width());
-        if (c.place.height() > 0) EXPECT_EQ(g.height(), c.place.height());
+        if (c.place.height() > 0) {
+            EXPECT_EQ(g.height(), c.place.height());
+        }
     }
 }
 

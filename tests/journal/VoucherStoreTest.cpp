@@ -58,10 +58,10 @@ protected:
         return rows;
     }
 
-    std::string registerThree(const dao::Date& now)
+    std::string registerThree(const dao::Date& at)
     {
         const std::string number =
-            store->Register({makeRow(1, 1000, "一"), makeRow(2, 200, "二"), makeRow(3, 30, "三")}, now);
+            store->Register({makeRow(1, 1000, "一"), makeRow(2, 200, "二"), makeRow(3, 30, "三")}, at);
         reopen();
         return number;
     }

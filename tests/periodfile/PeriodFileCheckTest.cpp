@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"SettingsAsAQuery",
                    "ALTER TABLE 会計設定 RENAME TO 設定; CREATE VIEW 会計設定 AS SELECT * FROM 設定", "会計設定",
                    "テーブルでなければ"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(PeriodFileCheck, CreatedFilePasses) {
     TempDir dir;

@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, NoEmptyPage, ::testing::Values(
     EmptyPageCase{"BlankLineOnNewPage", {"a", "newPage", "blank", "endDoc"}, 1, 1},
     EmptyPageCase{"NothingPrinted", {"newPage", "endDoc"}, 0, 0},
     EmptyPageCase{"TwoRuns", {"a", "newPage", "endDoc", "b", "endDoc"}, 2, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(PrintRules, EveryCallToNewPageAndEndDocIsRecorded)
 {

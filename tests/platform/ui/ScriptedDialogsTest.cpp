@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ScriptedMismatch, ::testing::Values(
                  Buttons::YesNo, "仕訳帳", Answer::No, "総勘定元帳"},
     MismatchCase{"AnswerNotAButtonOfTheBox", std::string("印刷します"), std::nullopt, Answer::Yes,
                  Buttons::OkCancel, std::nullopt, Answer::Cancel, "not a button"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(Scripted, ADialogOfAnotherKindLeavesTheExpectationWaiting)
 {
