@@ -1,4 +1,5 @@
-// The printed fixed-asset and lease registers: their lines, the fixed-asset
+// The printed fixed-asset and lease registers: their lines (a lease on two
+// lines, so that it fits on the paper), the fixed-asset
 // headings in the order of the line (償却率, then 保証率), nothing for an empty
 // register, and a new page under the header (headings included, the page
 // number counting on) when the page is full.
@@ -98,7 +99,7 @@ TEST_F(RegisterPrintoutTest, FixedAssetRegisterPrintsTwoLinesPerAssetUnderItsHea
     EXPECT_EQ(printer.events().back().kind, printing::PrintEvent::Kind::NewPage);
 }
 
-TEST_F(RegisterPrintoutTest, LeaseRegisterPrintsOneLinePerLease)
+TEST_F(RegisterPrintoutTest, LeaseRegisterPrintsTwoLinesPerLeaseWithinThePaper)
 {
     addLease("L-2024-0001", {{"資産名称", "複合機"}, {"勘定科目コード", "145"}, {"購入日", "2024-06-15"},
                              {"支払総額", 1200000}, {"リース回数", 60}, {"月リース料金", 20000},
@@ -108,14 +109,20 @@ TEST_F(RegisterPrintoutTest, LeaseRegisterPrintsOneLinePerLease)
     const auto sheets = Sheets(printer);
     const std::vector<std::string> expected = {
         HeaderOnSheet(kLeaseTitle, "    ページ     1"),
-        M("L-2024-0001    複合機                           5年      1,200,000         20,000 青葉リース株式会社  "
-          "2024年     06月     15日      総務部"),
+        M("L-2024-0001    複合機                           5年      1,200,000         20,000 青葉リース株式会社"),
+        M(std::string(15, ' ') + " 2024年     06月     15日      総務部"),
     };
     ASSERT_EQ(sheets.size(), 1u);
     EXPECT_TRUE(SameLines(sheets[0], expected));
-    // A lease without a remark ends in its 30 blanks.
+    // A lease without a remark ends in its 30 blanks; no line passes the
+    // 136 print columns of A4 portrait.
     const std::string drawn = printer.texts().back();
     EXPECT_TRUE(drawn.ends_with("総務部" + std::string(12, ' ') + " " + std::string(30, ' ')));
+    for (const auto& e : printer.events()) {
+        if (e.kind == printing::PrintEvent::Kind::Text) {
+            EXPECT_LE(e.x + printer.textWidth(e.text), 136 * 4.5 + 1e-6) << e.text;
+        }
+    }
 }
 
 struct RegisterPageCase {
@@ -134,7 +141,7 @@ TEST_P(RegisterPages, AFullPageGoesOnUnderTheHeaderWithTheNextPageNumber)
         if (c.assets)
             addAsset("A" + std::to_string(i), {{"備考", "備考" + std::to_string(i)}});
         else
-            addLease("L" + std::to_string(i));
+            addLease("L" + std::to_string(i), {{"備考", "備考" + std::to_string(i)}});
     }
     c.assets ? printAssets() : printLeases();
 
@@ -155,9 +162,12 @@ TEST_P(RegisterPages, AFullPageGoesOnUnderTheHeaderWithTheNextPageNumber)
                 EXPECT_TRUE(StartsWith(body[i], M("A" + std::to_string(next) + " "))) << body[i];
                 EXPECT_TRUE(body[i + 1].ends_with("備考" + std::to_string(next))) << body[i + 1];
             }
-        } else {
-            for (const auto& line : body)
-                EXPECT_TRUE(StartsWith(line, M("L" + std::to_string(next++) + " "))) << line;
+        } else {   // a lease's two lines together
+            ASSERT_EQ(body.size() % 2, 0u);
+            for (std::size_t i = 0; i < body.size(); i += 2, ++next) {
+                EXPECT_TRUE(StartsWith(body[i], M("L" + std::to_string(next) + " "))) << body[i];
+                EXPECT_TRUE(body[i + 1].ends_with("備考" + std::to_string(next))) << body[i + 1];
+            }
         }
     }
     EXPECT_EQ(next, c.records + 1);
@@ -166,13 +176,12 @@ TEST_P(RegisterPages, AFullPageGoesOnUnderTheHeaderWithTheNextPageNumber)
     for (const auto& page : pages)
         for (const auto& line : page)
             EXPECT_LE(line.y + 9.0, printer.scaleHeight() + 1e-6);
-    const int linesPerRecord = c.assets ? 2 : 1;
-    EXPECT_GT(pages[0].back().y + 9.0 + 2.7 + linesPerRecord * 9.0, printer.scaleHeight());
+    EXPECT_GT(pages[0].back().y + 9.0 + 2.7 + 2 * 9.0, printer.scaleHeight());
 }
 
 INSTANTIATE_TEST_SUITE_P(Registers, RegisterPages,
                          ::testing::Values(RegisterPageCase{"FixedAssets", true, 45},
-                                           RegisterPageCase{"Leases", false, 80}),
+                                           RegisterPageCase{"Leases", false, 45}),
                          kCaseName);
 
 TEST_F(RegisterPrintoutTest, EmptyRegistersPrintNothingAtAll)
