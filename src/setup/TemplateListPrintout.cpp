@@ -10,7 +10,7 @@ std::string TemplatePrintLine(const dao::Recordset& templateRow)
     const dao::Value rowNumber = templateRow.get("追番");
     std::string line = templateRow.get("決算仕訳").toBool() ? "*" : " ";
     line += " ";
-    line += IsNonZeroNumber(rowNumber) && rowNumber.toDouble() > 0 ? std::to_string(rowNumber.toInt64()) : " ";
+    line += rowNumber.isNumeric() && rowNumber.toDouble() > 0 ? std::to_string(rowNumber.toInt64()) : " ";
     line += " " + o::FitByteWidth(templateRow.get("摘要").toText(), 20);
     line += " " + o::FitByteWidth(templateRow.get("取引先").toText(), 10);
     line += " " + o::FitByteWidth(templateRow.get("勘定科目名").toText(), 20);
