@@ -187,9 +187,8 @@ QWidget* Form31::buildTaxTab()
             array[i]->setObjectName(indexed(name, i));
             inner->addWidget(array[i]);
             const int index = i;
-            connect(array[i], &QRadioButton::toggled, this, [this, index, click](bool on) {
-                if (on) (this->*click)(index);
-            });
+            // A click stores the setting, also on the button already selected.
+            connect(array[i], &QRadioButton::clicked, this, [this, index, click] { (this->*click)(index); });
             ++i;
         }
         options->addWidget(box);
@@ -416,9 +415,7 @@ QWidget* Form31::buildBalanceTab()
     }
     Option3[0]->setChecked(true);
     for (int i = 0; i < kIndustryCount; ++i)
-        connect(Option3[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) Option3_Click(i);
-        });
+        connect(Option3[i], &QRadioButton::clicked, this, [this, i] { Option3_Click(i); });
     Command4[0] = button("マスターから業種別勘定科目へ複写", "Command4(0)");
     Command4[2] = button("業種別勘定科目のマスターへの複写", "Command4(2)");
     connect(Command4[0], &QPushButton::clicked, this, [this] { Command4_Click(0); });
