@@ -80,7 +80,7 @@ QHBoxLayout* dateRow(std::array<QComboBox*, 3>& boxes, const char* name)
 
 void Form31::buildControls()
 {
-    resize(1240, 780);
+    resize(1370, 800);
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
@@ -246,46 +246,44 @@ QWidget* Form31::buildTemplateTab()
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
 
-    auto* controls = new QHBoxLayout;
-    auto* kinds = new QWidget;
-    auto* kindRow = new QHBoxLayout(kinds);
-    kindRow->setContentsMargins(0, 0, 0, 0);
+    // The grid lays its cells out at their own places (twips from the top left
+    // of its parent); the controls of the tab and the column headings stand
+    // above it in the same area.
+    auto* gridArea = new QWidget;
+    gridArea->setFixedSize(1030, 300);
+    const auto placeInRow = [](QWidget* w, int& left, int top) {
+        const QSize size = w->sizeHint();
+        w->setGeometry(left, top, size.width(), size.height());
+        left += size.width() + 8;
+    };
+    int left = 56;
     static const char* const kindCaptions[3] = {"振替伝票", "入金伝票", "出金伝票"};
     for (int i = 0; i < 3; ++i) {
-        Option8[i] = new QRadioButton(kindCaptions[i], kinds);
+        Option8[i] = new QRadioButton(kindCaptions[i], gridArea);
         Option8[i]->setObjectName(indexed("Option8", i));
-        kindRow->addWidget(Option8[i]);
+        placeInRow(Option8[i], left, 6);
     }
     Option8[0]->setChecked(true);
-    controls->addWidget(kinds);
-    controls->addSpacing(20);
-    controls->addWidget(label("表示優先順位"));
-    Combo4 = comboBox("Combo4");
+    left += 20;
+    placeInRow(label("表示優先順位", gridArea), left, 8);
+    Combo4 = comboBox("Combo4", gridArea);
     Combo4->setMinimumWidth(50);
-    controls->addWidget(Combo4);
-    Check3 = new QCheckBox("決算整理仕訳");
+    placeInRow(Combo4, left, 4);
+    Check3 = new QCheckBox("決算整理仕訳", gridArea);
     Check3->setObjectName("Check3");
-    controls->addWidget(Check3);
-    controls->addStretch();
-    layout->addLayout(controls);
+    placeInRow(Check3, left, 6);
 
-    auto* buttons = new QHBoxLayout;
+    left = 56;
     static const std::pair<int, const char*> templateButtons[] = {
         {0, "入力クリア"}, {1, "登録"}, {2, "更新"}, {3, "削除"}, {7, "金額補正"}};
     for (const auto& [i, caption] : templateButtons) {
-        Command1[i] = button(caption, indexed("Command1", i));
+        Command1[i] = button(caption, indexed("Command1", i), gridArea);
         const int index = i;
         connect(Command1[i], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
-        buttons->addWidget(Command1[i]);
+        placeInRow(Command1[i], left, 40);
     }
-    buttons->addWidget(label("1行目を合計額と見なし、金額を補正する"));
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    placeInRow(label("1行目を合計額と見なし、金額を補正する", gridArea), left, 46);
 
-    // The grid lays its cells out at their own places (twips from the top left
-    // of its parent); its column headings stand above it.
-    auto* gridArea = new QWidget;
-    gridArea->setFixedSize(1030, 300);
     struct Heading {
         const char* text;
         int left;
@@ -305,8 +303,8 @@ QWidget* Form31::buildTemplateTab()
         heading->setGeometry(h.left / 15, 1440 / 15, h.width / 15, 240 / 15);
     }
     m_grid = std::make_unique<journal::EntryGrid>(gridArea);
-    for (int left : {7100, 10220})
-        label("合計", gridArea)->setGeometry(left / 15, 4080 / 15, 650 / 15, 240 / 15);
+    for (int totalLeft : {7100, 10220})
+        label("合計", gridArea)->setGeometry(totalLeft / 15, 4080 / 15, 650 / 15, 240 / 15);
     for (int row = 0; row < journal::kGridRows; ++row)
         for (QWidget* cell : m_grid->rowCells(row)) watchFocus(cell);
     watchFocus(m_grid->Text8[journal::kGridRows]);
@@ -341,6 +339,8 @@ QWidget* Form31::buildBalanceTab()
         edit->addWidget(Text5[i], 1, i);
     }
     Text5[0]->setMaximumWidth(60);
+    Text5[1]->setMinimumWidth(170);
+    Text5[2]->setMinimumWidth(110);
     Text5[2]->setAlignment(Qt::AlignRight);
     auto* sides = new QWidget;
     auto* sideRow = new QHBoxLayout(sides);
