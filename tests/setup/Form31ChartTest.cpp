@@ -120,6 +120,24 @@ TEST_F(ChartTest, AccountChangedElsewhereIsRefusedUntilChosenAgain)
     EXPECT_NE(dialogs->messageTexts().back().find("他で変更されています"), std::string::npos);
 }
 
+TEST_F(ChartTest, AccountDeletedElsewhereIsRefusedAndTheListReadAgain)
+{
+    editModeOn();
+    chooseAccount("115");
+    const int lines = form->List2->count();
+    {
+        auto chart = db().OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Dynaset);
+        chart->FindFirst("勘定科目コード", dao::Value("115"));
+        chart->Delete();
+    }
+    dialogs->expectMessage("選択された勘定科目が見つかりません。他で変更された可能性があります。もう一度選択してください",
+                           ui::Answer::Ok)
+        .withoutTitle();
+    form->Command2[1]->click();
+    EXPECT_EQ(form->List2->count(), lines - 1);
+    EXPECT_EQ(lineOf(form->List2, "115"), -1);
+}
+
 TEST_F(ChartTest, ButtonsDoNothingButBeepWhileEditModeIsOff)
 {
     chooseAccount("115");
