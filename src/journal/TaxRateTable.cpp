@@ -29,8 +29,10 @@ TaxRateTable ReadTaxRateTable(dao::Recordset& rates)
             continue;   // a period without a first day can never apply
         const dao::Value rate = rates.get("税率");
         const dao::Value simplified = rates.get("簡易税率");
-        table.push_back({*from, rate.isNumeric() ? static_cast<int>(rate.toInt64()) : 0,
-                         simplified.isNumeric() ? static_cast<int>(simplified.toInt64()) : 0});
+        const int wholeRate = rate.isNumeric() ? static_cast<int>(rate.toInt64()) : 0;
+        // A period without a simplified rate of its own takes its rate.
+        table.push_back({*from, wholeRate,
+                         simplified.isNumeric() ? static_cast<int>(simplified.toInt64()) : wholeRate});
     }
     return table;
 }

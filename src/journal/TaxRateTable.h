@@ -13,7 +13,7 @@ namespace journal {
 struct TaxRatePeriod {
     dao::Date from;
     int rate = 0;            // 税率, whole percent
-    int simplifiedRate = 0;  // 簡易税率, whole percent
+    int simplifiedRate = 0;  // 簡易税率, whole percent (税率 when the row has none)
 };
 
 using TaxRateTable = std::vector<TaxRatePeriod>;
@@ -24,7 +24,8 @@ using TaxRateTable = std::vector<TaxRatePeriod>;
 // The periods are expected in ascending order of 日付, as the query keeps them.
 int TaxRateOn(const TaxRateTable& periods, const dao::Date& d, bool taxable, bool simplified);
 
-// Reads every row of a recordset on Q_消費税率 (日付, 税率, 簡易税率) from its first row.
+// Reads every row of a recordset on Q_消費税率 (日付, 税率, 簡易税率) from its first
+// row. A row whose 簡易税率 holds no value takes its 税率 as the simplified rate.
 TaxRateTable ReadTaxRateTable(dao::Recordset& rates);
 
 }  // namespace journal

@@ -1,25 +1,28 @@
+// The load of the setup window, its edit mode and the focus handlers of its fields.
 #include "setup/Form31.h"
 
-#include "common/EditMode.h"
-#include "frame/Fonts.h"
 #include "frame/WindowRegistry.h"
+#include "platform/ui/Dialogs.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QButtonGroup>
+#include <QFocusEvent>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace setup {
 
+using frame::fromQ;
+using frame::toQ;
+
+// ---- load ----------------------------------------------------------------------
+
 Form31::Form31()
 {
-    m_label1 = new QLabel(this);
-    m_label1->setObjectName("Label1");
-    m_label1->setFont(frame::proportionalFont(12));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_label1);
-    layout->addStretch();
-    resize(640, 480);
-
+    buildControls();
     openPeriodFile();
+    m_workspace = o::DbWorkspace;
+    m_database = o::CompanyDb;
     SettingsRecordset = openRecordset("会計設定");
     AccountMasterRecordset = openRecordset("Q_勘定科目コード表");
     AccountMaster2Recordset = openRecordset("Q_勘定科目コード表２");
@@ -36,9 +39,266 @@ Form31::Form31()
     LeaseRecordset = openRecordset("Q_リース資産管理");
     openEraRecordset();
     requireSettingsRow(*SettingsRecordset);
-    SetFormCaption(*SettingsRecordset, "会計初期設定");
-    m_label1->setText(frame::toQ(SettingsRecordset->get("事業所名").toText()));
-    o::SetEditMode(o::EditModeOff);
+    SetFormCaption("会計初期設定");
+    Label1->setText(toQ(SettingsRecordset->get("事業所名").toText()));
+    FillSetupLists();
+    LoadSetupTabs();
+    ClearEntry();
+    // Loading leaves edit mode off; the inputs show it whether or not it was on before.
+    editModeChanged(o::EditModeIsOn());
+}
+
+Form31::~Form31() = default;
+
+void Form31::SetFormCaption(const std::string& title)
+{
+    frame::WorkWindow::SetFormCaption(*SettingsRecordset, title);
+}
+
+// ---- the buttons below the tabs ---------------------------------------------------
+
+void Form31::Command5_Click(int index)
+{
+    switch (index) {
+    case 0:
+        if (o::EditModeIsOn()) {
+            o::SetEditMode(o::EditModeOff);
+        } else {
+            o::SetEditMode(o::EditModeOn);
+            EnableAllGroups();
+        }
+        break;
+    case 1: close(); break;
+    case 2: InitialiseSystem(); break;
+    default: break;
+    }
+}
+
+void Form31::Check4_Click()
+{
+    for (QCheckBox* box : Check1)
+        box->setChecked(Check4->isChecked());
+}
+
+// ---- edit mode --------------------------------------------------------------------
+
+void Form31::editModeChanged(bool on)
+{
+    Command5[0]->setText(on ? "編集解除" : "編集");
+    applyEditMode(on);
+}
+
+void Form31::applyEditMode(bool on)
+{
+    for (int group = 0; group <= 5; ++group)
+        setGroupUsable(group, on);
+}
+
+void Form31::EnableAllGroups()
+{
+    for (int group = 0; group <= 5; ++group)
+        EnableInputGroup(group);
+}
+
+void Form31::EnableInputGroup(int group)
+{
+    if (group < 0 || group > 5)
+        return;
+    setGroupUsable(group, o::EditModeIsOn());
+}
+
+void Form31::EnableTemplateRow(int row)
+{
+    if (row < 0 || row >= journal::kGridRows)
+        return;
+    const bool on = o::EditModeIsOn();
+    for (QWidget* cell : m_grid->rowCells(row)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(cell))
+            edit->setReadOnly(!on);
+        else
+            cell->setEnabled(on);
+    }
+    Combo4->setEnabled(on);
+    Check3->setEnabled(on);
+}
+
+// Group 0: the period number, the dates, the bank-account boxes, the account
+// fields and the industry; 1: the tax options and the rate rows; 2: the
+// template grid; 3: the partner boxes; 4: the fixed-asset fields; 5: the company
+// fields. A text box becomes read-only, any other input disabled. The lease
+// boxes, the balance-column choice, the lists and the print boxes work in
+// either mode and belong to no group.
+void Form31::setGroupUsable(int group, bool usable)
+{
+    const auto set = [usable](QWidget* w) {
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            edit->setReadOnly(!usable);
+        else
+            w->setEnabled(usable);
+    };
+    switch (group) {
+    case 0:
+        set(Text7[0]);
+        for (auto* boxes : {&Combo12, &Combo13, &Combo3})
+            for (QComboBox* box : *boxes) set(box);
+        for (QComboBox* box : Combo2) set(box);
+        set(Text3[0]);
+        for (QLineEdit* edit : Text5) set(edit);
+        for (QCheckBox* box : Check2) set(box);
+        for (QRadioButton* option : Option6) set(option);
+        for (QRadioButton* option : Option3) set(option);
+        break;
+    case 1:
+        for (int i = 0; i < 5; ++i)
+            for (QWidget* w : std::initializer_list<QWidget*>{Combo14[i], Combo15[i], Combo16[i], Text2[i], Text12[i]})
+                set(w);
+        for (QRadioButton* option : Option1) set(option);
+        for (QRadioButton* option : Option2) set(option);
+        for (QRadioButton* option : Option4) set(option);
+        for (QRadioButton* option : Option5) set(option);
+        break;
+    case 2:
+        for (int row = 0; row < journal::kGridRows; ++row)
+            for (QWidget* cell : m_grid->rowCells(row)) set(cell);
+        set(Combo4);
+        set(Check3);
+        break;
+    case 3:
+        for (QLineEdit* edit : Text10) set(edit);
+        for (QComboBox* box : Combo10) set(box);
+        break;
+    case 4:
+        for (QLineEdit* edit : Text4) set(edit);
+        for (QComboBox* box : Combo6) set(box);
+        break;
+    case 5:
+        for (QLineEdit* edit : Text11) set(edit);
+        break;
+    default: break;
+    }
+}
+
+// ---- focus ----------------------------------------------------------------------------
+
+void Form31::watchFocus(QWidget* w)
+{
+    w->installEventFilter(this);
+    m_watched.push_back(w);
+}
+
+bool Form31::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !m_inFocusHandler) {
+            m_inFocusHandler = true;
+            try {
+                controlLeft(watched);
+            } catch (const std::exception& e) {
+                reportFailure("入力した内容を保存できませんでした", e);
+            }
+            m_inFocusHandler = false;
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        controlEntered(watched);
+    }
+    return frame::WorkWindow::eventFilter(watched, event);
+}
+
+void Form31::controlLeft(QObject* control)
+{
+    const auto indexIn = [control](const auto& array) -> int {
+        for (std::size_t i = 0; i < array.size(); ++i)
+            if (array[i] == control)
+                return static_cast<int>(i);
+        return -1;
+    };
+    if (int i = indexIn(Text11); i >= 0) return Text11_LostFocus(i);
+    if (control == Text7[0]) return Text7_LostFocus(0);
+    if (int i = indexIn(Combo12); i >= 0) return Combo12_LostFocus(i);
+    if (int i = indexIn(Combo13); i >= 0) return Combo13_LostFocus(i);
+    if (int i = indexIn(Combo3); i >= 0) return Combo3_LostFocus(i);
+    if (int i = indexIn(Text5); i >= 0) return Text5_LostFocus(i);
+    if (int i = indexIn(Text4); i >= 0) return Text4_LostFocus(i);
+    if (int i = indexIn(m_grid->Combo1); i >= 0) return Combo1_LostFocus(i);
+    if (int i = indexIn(m_grid->Combo7); i >= 0) return Combo7_LostFocus(i);
+    if (int i = indexIn(m_grid->Text8); i >= 0) return Text8_LostFocus(i);
+    if (int i = indexIn(m_grid->Text9); i >= 0) return Text9_LostFocus(i);
+}
+
+// Entering a field selects its whole text while edit mode is on (a template bank
+// cell always; an empty template account cell selects nothing; the totals cells never).
+void Form31::controlEntered(QObject* control)
+{
+    const auto in = [control](const auto& array) {
+        return std::find(array.begin(), array.end(), control) != array.end();
+    };
+    const journal::EntryGrid& g = *m_grid;
+    const bool editing = o::EditModeIsOn();
+    QLineEdit* edit = nullptr;
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        bool selects = false;
+        if (in(g.Combo8))
+            selects = true;
+        else if (in(g.Combo1) || in(g.Combo7))
+            selects = editing && !combo->currentText().isEmpty();
+        else if (in(Combo12) || in(Combo13) || in(Combo3) || in(Combo14) || in(Combo2) || in(g.Combo9)
+                 || in(g.Combo11))
+            selects = editing;
+        if (!selects)
+            return;
+        edit = combo->lineEdit();
+    } else if (auto* text = qobject_cast<QLineEdit*>(control)) {
+        if (!editing || text == g.Text8[journal::kGridRows] || text == g.Text9[journal::kGridRows])
+            return;
+        edit = text;
+    }
+    if (edit)
+        QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+}
+
+// ---- helpers ------------------------------------------------------------------------------
+
+void Form31::refuse(const std::string& message)
+{
+    ui::dialogs().beep();
+    ui::dialogs().messageBox(message, ui::Buttons::Ok);
+}
+
+void Form31::reportFailure(const std::string& what, const std::exception& e)
+{
+    ui::dialogs().beep();
+    ui::dialogs().messageBox(what + "\n" + e.what(), ui::Buttons::Ok);
+}
+
+void Form31::reopen(std::unique_ptr<dao::Recordset>& member, const std::string& source)
+{
+    if (member)
+        member->Close();
+    member = m_database->OpenRecordset(source, dao::RecordsetType::Dynaset);
+}
+
+void Form31::fillList(QListWidget* list, std::vector<std::string>& keys, dao::Recordset& rs,
+                      const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line)
+{
+    list->clear();
+    keys.clear();
+    if (rs.isEmpty())
+        return;
+    QStringList items;
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
+        auto [text, key] = line(rs);
+        items << toQ(text);
+        keys.push_back(std::move(key));
+    }
+    list->addItems(items);
+}
+
+const std::vector<std::string>& Form31::lineKeys(const QListWidget* list) const
+{
+    static const std::vector<std::string> none;
+    const auto it = m_keys.find(list);
+    return it == m_keys.end() ? none : it->second;
 }
 
 }  // namespace setup

@@ -1,0 +1,35 @@
+#pragma once
+// The chart of accounts as the tab "期首残高設定" lists it: the balance column
+// chosen with Option7 and one line per account.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace dao { class Recordset; }
+
+namespace setup {
+
+// The balance columns of Option7(0..6) and their captions.
+inline constexpr int kBalanceColumnCount = 7;
+inline constexpr std::array<std::string_view, kBalanceColumnCount> kBalanceColumns = {
+    "期首残高", "前年決算残高", "前2決算残高", "前3決算残高", "前4決算残高", "前5決算残高", "予算管理",
+};
+inline constexpr std::array<std::string_view, kBalanceColumnCount> kBalanceColumnCaptions = {
+    "期首", "前期", "２期前", "３期前", "４期前", "５期前", "予算",
+};
+
+// The heading Label15 shows for a balance column.
+std::string BalanceColumnHeading(int column);
+
+// The line of the account the recordset stands on: the code in 3 bytes, the
+// name in 20, the balance of `column` ("##,###,###,##0" right-aligned in 12
+// characters; 12 blanks for no column), and for the master list the mark "○"
+// of an account in use. A balance too wide for its 12 characters fills them
+// with "*" (a cut number would show a wrong figure).
+std::string AccountListLine(dao::Recordset& accounts, int column, bool masterList);
+
+// An account code is exactly three ASCII digits.
+bool IsAccountCode(std::string_view text);
+
+}  // namespace setup

@@ -1,0 +1,226 @@
+#include "setup/AccountRegister.h"
+
+#include "setup/AccountLists.h"
+#include "setup/CompanySettings.h"
+#include "setup/OpeningCash.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Engine.h"
+#include "platform/dao/Recordset.h"
+#include "platform/dao/Transaction.h"
+
+#include <memory>
+#include <vector>
+
+namespace setup {
+
+namespace {
+
+// Every balance and total of an account.
+constexpr const char* kBalanceFields[] = {
+    "期首残高", "現在残高", "期末残高", "借方合計", "貸方合計", "期末貸借合計",
+    "前年決算残高", "前2決算残高", "前3決算残高", "前4決算残高", "前5決算残高",
+};
+
+std::unique_ptr<dao::Recordset> openChart(dao::Database& db)
+{
+    return db.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Dynaset);
+}
+
+// Moves the recordset onto the row whose `field` equals `value`; false when none does.
+bool findRow(dao::Recordset& rs, const std::string& field, const std::string& value)
+{
+    if (rs.isEmpty())
+        return false;
+    rs.MoveFirst();
+    rs.FindFirst(field, dao::Value(value));
+    return !rs.NoMatch();
+}
+
+bool usesValue(dao::Database& db, const std::string& source, std::initializer_list<const char*> fields,
+               const std::string& value)
+{
+    auto rs = db.OpenRecordset(source, dao::RecordsetType::Dynaset);
+    for (const char* field : fields)
+        if (findRow(*rs, field, value))
+            return true;
+    return false;
+}
+
+bool isNonZero(const dao::Value& v)
+{
+    return v.isNumeric() && v.toDouble() != 0.0;
+}
+
+}  // namespace
+
+bool AccountCodeExists(dao::Database& db, const std::string& code)
+{
+    auto chart = openChart(db);
+    return findRow(*chart, "勘定科目コード", code);
+}
+
+std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db, const AccountEdit& edit,
+                                           const std::string& modelCode)
+{
+    std::optional<std::string> refusal;
+    dao::RunInTransaction(ws, [&] {
+        auto chart = openChart(db);
+        if (findRow(*chart, "勘定科目コード", edit.code)) {
+            refusal = kAccountCodeTaken;
+            return;
+        }
+        if (!findRow(*chart, "勘定科目コード", modelCode)) {
+            refusal = kAccountVanished;
+            return;
+        }
+        const dao::Value bothSides = chart->get("相方有無");
+        const dao::Value major = chart->get("大分類");
+        const dao::Value middle = chart->get("中分類");
+        const std::string minor = chart->get("小分類").toText();
+
+        auto settings = db.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
+        int industry = -1;
+        if (!settings->isEmpty()) {
+            settings->MoveFirst();
+            const dao::Value stored = settings->get("業種");
+            if (stored.isNumeric())
+                industry = static_cast<int>(stored.toInt64());
+        }
+
+        chart->AddNew();
+        chart->set("勘定科目コード", edit.code);
+        chart->set("勘定科目名", edit.name);
+        for (const char* field : kBalanceFields)
+            chart->set(field, 0);
+        chart->set(std::string(kBalanceColumns[edit.column]), edit.amount);
+        chart->set("借貸区分", edit.side);
+        chart->set("適用", edit.inUse);
+        chart->set("消費税", edit.taxable);
+        chart->set("簡易課税", edit.simplified);
+        chart->set("相方有無", bothSides.toBool());
+        if (!major.isEmptyText())
+            chart->set("大分類", major);
+        if (!middle.isEmptyText())
+            chart->set("中分類", middle);
+        chart->set("小分類", minor);
+        if (industry >= 0 && industry < kIndustryCount)
+            chart->set(std::string(kIndustryNameColumns[industry]), edit.name);
+        chart->Update();
+        RebuildAccountCopy(db);
+    });
+    return refusal;
+}
+
+std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, const AccountEdit& edit)
+{
+    std::optional<std::string> refusal;
+    dao::RunInTransaction(ws, [&] {
+        auto chart = openChart(db);
+        if (!findRow(*chart, "勘定科目コード", edit.code)) {
+            refusal = kAccountVanished;
+            return;
+        }
+        const bool cashOrDeposit = chart->get("小分類").toText() == "現金預金";
+        chart->Edit();
+        chart->set("勘定科目名", edit.name);
+        chart->set(std::string(kBalanceColumns[edit.column]), edit.amount);
+        chart->set("借貸区分", edit.side);
+        chart->set("相方有無", edit.bothSides);
+        chart->set("適用", edit.inUse);
+        chart->set("消費税", edit.taxable);
+        chart->set("簡易課税", edit.simplified);
+        chart->Update();
+        if (cashOrDeposit) {
+            auto fresh = openChart(db);
+            const auto figures = ComputeOpeningCash(*fresh);
+            if (!figures)
+                throw dao::DaoError(dao::DaoError::Code::Overflow, kOpeningCashOutOfRange);
+            auto settings = db.OpenRecordset("会計設定", dao::RecordsetType::Dynaset);
+            if (!settings->isEmpty()) {
+                settings->MoveFirst();
+                StoreOpeningCash(*settings, *figures);
+            }
+        }
+        RebuildAccountCopy(db);
+    });
+    return refusal;
+}
+
+std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::string& code)
+{
+    auto chart = openChart(db);
+    if (!findRow(*chart, "勘定科目コード", code))
+        return std::string(kAccountVanished);
+    const std::string name = chart->get("勘定科目名").toText();
+
+    std::vector<std::string> uses;
+    if (usesValue(db, "Q_仕訳台帳", {"借方コード", "貸方コード"}, code))
+        uses.emplace_back("仕訳");
+    if (usesValue(db, "Q_仕訳定型台帳", {"借方コード", "貸方コード"}, code))
+        uses.emplace_back("定型仕訳");
+    if (usesValue(db, "Q_固定資産台帳", {"勘定科目コード"}, code))
+        uses.emplace_back("固定資産台帳");
+    if (usesValue(db, "Q_リース資産管理", {"勘定科目コード"}, code))
+        uses.emplace_back("リース資産");
+    if (!name.empty() && usesValue(db, "Q_取引銀行", {"種別"}, name))
+        uses.emplace_back("取引銀行の預金種別");
+    if (!uses.empty()) {
+        std::string list;
+        for (const std::string& use : uses)
+            list += (list.empty() ? "" : "、") + use;
+        return "勘定科目「" + name + "」は" + list + "で使われているため削除できません";
+    }
+    bool balance = isNonZero(chart->get("予算管理"));
+    for (const char* field : kBalanceFields)
+        balance = balance || isNonZero(chart->get(field));
+    if (balance)
+        return "勘定科目「" + name + "」は残高または予算が０でないため削除できません";
+    return std::nullopt;
+}
+
+std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, const std::string& code)
+{
+    std::optional<std::string> refusal;
+    dao::RunInTransaction(ws, [&] {
+        refusal = AccountDeleteRefusal(db, code);
+        if (refusal)
+            return;
+        auto chart = openChart(db);
+        if (!findRow(*chart, "勘定科目コード", code)) {
+            refusal = kAccountVanished;
+            return;
+        }
+        chart->Delete();
+        RebuildAccountCopy(db);
+    });
+    return refusal;
+}
+
+void RebuildAccountCopy(dao::Database& db)
+{
+    auto copy = db.OpenRecordset("Q_勘定科目コード表2", dao::RecordsetType::Dynaset);
+    if (!copy->isEmpty()) {
+        for (copy->MoveFirst(); !copy->EOF_(); copy->MoveNext())
+            copy->Delete();
+    }
+    auto master = db.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Snapshot);
+    if (master->isEmpty())
+        return;
+    static const std::pair<const char*, const char*> columns[] = {
+        {"勘定科目コード", "勘定科目コード2"}, {"勘定科目名", "勘定科目名2"}, {"消費税", "消費税2"},
+        {"簡易課税", "簡易課税2"}, {"大分類", "大分類2"}, {"中分類", "中分類2"}, {"小分類", "小分類2"},
+    };
+    for (master->MoveFirst(); !master->EOF_(); master->MoveNext()) {
+        copy->AddNew();
+        for (const auto& [from, to] : columns)
+            copy->set(to, master->get(from));
+        copy->Update();
+    }
+}
+
+void CopyAccountMaster(dao::Workspace& ws, dao::Database& db)
+{
+    dao::RunInTransaction(ws, [&] { RebuildAccountCopy(db); });
+}
+
+}  // namespace setup

@@ -1,0 +1,405 @@
+// The tab "期首残高設定": the chart of accounts in two lists, the edit row of an
+// account with its register, update and delete, the industry account sets; and
+// the tax-rate table of the tab "消費税設定", with the window's tax lookups.
+#include "setup/Form31.h"
+
+#include "common/NumberFormat.h"
+#include "journal/AmountRange.h"
+#include "setup/AccountLists.h"
+#include "setup/AccountRegister.h"
+#include "setup/CompanySettings.h"
+#include "setup/IndustrySets.h"
+#include "setup/SetupTax.h"
+#include "setup/TaxRateRows.h"
+#include "platform/ui/Dialogs.h"
+
+namespace setup {
+
+using frame::fromQ;
+using frame::toQ;
+
+namespace {
+
+constexpr const char* kChooseAccount = "勘定科目をリストから選択してください";
+constexpr const char* kAccountChanged =
+    "選択された勘定科目は他で変更されています。一覧を読み直しましたので、もう一度選択してください";
+
+}  // namespace
+
+struct Form31::AccountRow {
+    std::string code;
+    int line = -1;
+};
+
+// ---- the lists ---------------------------------------------------------------------
+
+int Form31::BalanceColumn() const
+{
+    for (int i = 0; i < kBalanceColumnCount; ++i)
+        if (Option7[i]->isChecked())
+            return i;
+    return -1;
+}
+
+void Form31::Option7_Click(int index)
+{
+    const int column = BalanceColumn();
+    Label15->setText(toQ(BalanceColumnHeading(column >= 0 ? column : index)));
+    ShowMasterAccountList();
+    ShowUsedAccountList();
+}
+
+void Form31::ShowMasterAccountList()
+{
+    const o::EditModeSuspended editModeOff;
+    const int column = BalanceColumn();
+    m_masterLines.clear();
+    fillList(List2, m_keys[List2], *AccountMasterRecordset, [this, column](dao::Recordset& rs) {
+        std::string line = AccountListLine(rs, column, true);
+        m_masterLines.push_back(line);
+        return std::pair{line, rs.get("勘定科目コード").toText()};
+    });
+}
+
+void Form31::ShowUsedAccountList()
+{
+    const o::EditModeSuspended editModeOff;
+    const int column = BalanceColumn();
+    fillList(List3, m_keys[List3], *UsedAccountsRecordset, [column](dao::Recordset& rs) {
+        return std::pair{AccountListLine(rs, column, false), rs.get("勘定科目コード").toText()};
+    });
+}
+
+// The account of the chosen master line, found again by its code; refused (and
+// the lists read again) when it vanished or its line no longer shows it as it is.
+std::optional<Form31::AccountRow> Form31::selectedAccount()
+{
+    const int line = List2->currentRow();
+    const auto& keys = m_keys[List2];
+    if (line < 0 || line >= static_cast<int>(keys.size()) || List2->selectedItems().isEmpty())
+        return std::nullopt;
+    dao::Recordset& master = *AccountMasterRecordset;
+    bool found = false;
+    if (!master.isEmpty()) {
+        master.MoveFirst();
+        master.FindFirst("勘定科目コード", dao::Value(keys[line]));
+        found = !master.NoMatch();
+    }
+    if (!found || AccountListLine(master, BalanceColumn(), true) != m_masterLines[line]) {
+        refuse(found ? kAccountChanged : kAccountVanished);
+        reopenChart();
+        refreshChartLists(-1);
+        return std::nullopt;
+    }
+    return AccountRow{keys[line], line};
+}
+
+void Form31::List2_Click()
+{
+    if (List2->selectedItems().isEmpty())
+        return;
+    const auto account = selectedAccount();
+    if (!account)
+        return;
+    dao::Recordset& master = *AccountMasterRecordset;
+    const std::string code = master.get("勘定科目コード").toText();
+    if (!code.empty())
+        Text5[0]->setText(toQ(code));
+    const bool locked = master.get("名称変更不可").toBool();
+    Text5[1]->setEnabled(!locked);
+    QPalette palette = Text5[1]->palette();
+    palette.setColor(QPalette::Base, locked ? palette.color(QPalette::Button) : QColor(Qt::white));
+    Text5[1]->setPalette(palette);
+    Text5[1]->setText(toQ(master.get("勘定科目名").toText()));
+    const int column = BalanceColumn();
+    if (column >= 0) {
+        const dao::Value balance = master.get(std::string(kBalanceColumns[column]));
+        Text5[2]->setText(toQ(o::FormatNumber(balance.isNumeric() ? balance.toInt64() : 0, "###,###,##0")));
+    }
+    const dao::Value side = master.get("借貸区分");
+    Option6[side.isNumeric() && side.toInt64() == 0 ? 0 : 1]->setChecked(true);
+    Check2[2]->setChecked(master.get("相方有無").toBool());
+    Check2[1]->setChecked(master.get("消費税").toBool());
+    Check2[3]->setChecked(master.get("簡易課税").toBool());
+    Check2[0]->setChecked(master.get("適用").toBool());
+    Label6[0]->setText(toQ(master.get("大分類").toText() + " " + master.get("中分類").toText() + " "
+                           + master.get("小分類").toText()));
+    Label6[1]->setText(toQ(master.get("内容").toText()));
+}
+
+// Leaving the code box wants exactly three ASCII digits; the amount box a number
+// (one other than 0 ticks "使用").
+void Form31::Text5_LostFocus(int index)
+{
+    if (!o::EditModeIsOn() || index < 0 || index > 2 || Text5[index]->text().isEmpty()
+        || List2->selectedItems().isEmpty())
+        return;
+    const std::string text = fromQ(Text5[index]->text());
+    if (index == 0 && !IsAccountCode(text)) {
+        ui::dialogs().beep();
+        Text5[0]->setFocus();
+    } else if (index == 2) {
+        const journal::AmountText amount = journal::ReadAmountText(text);
+        if (amount.kind != journal::AmountText::Kind::Amount) {
+            ui::dialogs().beep();
+            Text5[2]->setFocus();
+            return;
+        }
+        if (amount.amount != 0)
+            Check2[0]->setChecked(true);
+    }
+}
+
+// ---- register, update, delete ----------------------------------------------------------
+
+void Form31::Command2_Click(int index)
+{
+    if (!o::EditModeIsOn()) {
+        ui::dialogs().beep();
+        return;
+    }
+    if (List2->selectedItems().isEmpty()) {
+        refuse(kChooseAccount);
+        return;
+    }
+    const auto account = selectedAccount();
+    if (!account)
+        return;
+    try {
+        switch (index) {
+        case 0: registerAccount(account->code, account->line); break;
+        case 1: updateAccount(account->code, account->line); break;
+        case 2: deleteAccount(account->code, account->line); break;
+        default: break;
+        }
+    } catch (const std::exception& e) {
+        reportFailure("勘定科目を保存できませんでした。勘定科目表は元のままです", e);
+        reopenChart();
+        refreshChartLists(account->line);
+    }
+}
+
+namespace {
+
+// The edit row's amount; nullopt after saying why it cannot be stored.
+std::optional<std::int32_t> editRowAmount(const std::string& text, const std::function<void(const std::string&)>& refuse)
+{
+    const journal::AmountText amount = journal::ReadAmountText(text);
+    if (amount.kind == journal::AmountText::Kind::OutOfRange) {
+        refuse(journal::kAmountOutOfRangeMessage);
+        return std::nullopt;
+    }
+    if (amount.kind != journal::AmountText::Kind::Amount) {
+        refuse("金額欄が数値でありません");
+        return std::nullopt;
+    }
+    return amount.amount;
+}
+
+}  // namespace
+
+void Form31::registerAccount(const std::string& modelCode, int reselect)
+{
+    const std::string code = fromQ(Text5[0]->text());
+    if (Text5[2]->text().isEmpty() || code.empty()) {
+        ui::dialogs().beep();
+        return;
+    }
+    if (!IsAccountCode(code)) {
+        refuse("勘定科目コードが正しくありません");
+        return;
+    }
+    const auto amount = editRowAmount(fromQ(Text5[2]->text()), [this](const std::string& m) { refuse(m); });
+    if (!amount)
+        return;
+    if (AccountCodeExists(*m_database, code)) {
+        refuse(kAccountCodeTaken);
+        return;
+    }
+    if (ui::dialogs().messageBox("指定した勘定科目を登録します　よろしいですか？", ui::Buttons::YesNo,
+                                 std::string("勘定科目登録"))
+        != ui::Answer::Yes)
+        return;
+    AccountEdit edit;
+    edit.code = code;
+    edit.name = fromQ(Text5[1]->text());
+    edit.amount = *amount;
+    edit.column = std::max(BalanceColumn(), 0);
+    edit.side = Option6[0]->isChecked() ? 0 : 1;
+    edit.inUse = Check2[0]->isChecked();
+    edit.taxable = Check2[1]->isChecked();
+    edit.simplified = Check2[3]->isChecked();
+    if (const auto refusal = RegisterAccount(*m_workspace, *m_database, edit, modelCode)) {
+        refuse(*refusal);
+        return;
+    }
+    reopenChart();
+    refreshChartLists(reselect);
+}
+
+void Form31::updateAccount(const std::string& code, int reselect)
+{
+    const std::string typed = fromQ(Text5[0]->text());
+    if (Text5[2]->text().isEmpty() || typed.empty() || !IsAccountCode(typed)) {
+        ui::dialogs().beep();
+        return;
+    }
+    if (typed != code) {
+        refuse("勘定科目コードは変更できません");
+        return;
+    }
+    const auto amount = editRowAmount(fromQ(Text5[2]->text()), [this](const std::string& m) { refuse(m); });
+    if (!amount)
+        return;
+    AccountEdit edit;
+    edit.code = code;
+    edit.name = fromQ(Text5[1]->text());
+    edit.amount = *amount;
+    edit.column = std::max(BalanceColumn(), 0);
+    edit.side = Option6[0]->isChecked() ? 0 : 1;
+    edit.bothSides = Check2[2]->isChecked();
+    edit.inUse = Check2[0]->isChecked();
+    edit.taxable = Check2[1]->isChecked();
+    edit.simplified = Check2[3]->isChecked();
+    if (const auto refusal = UpdateAccount(*m_workspace, *m_database, edit)) {
+        refuse(*refusal);
+        return;
+    }
+    reopenChart();
+    if (const auto figures = ComputeOpeningCash(*AccountMasterRecordset))
+        showOpeningCash(*figures);
+    refreshChartLists(reselect);
+}
+
+void Form31::deleteAccount(const std::string& code, int reselect)
+{
+    if (const auto refusal = AccountDeleteRefusal(*m_database, code)) {
+        refuse(*refusal);
+        return;
+    }
+    if (ui::dialogs().messageBox("選択した勘定科目を削除します　よろしいですか？", ui::Buttons::YesNo,
+                                 std::string("勘定科目削除"))
+        != ui::Answer::Yes)
+        return;
+    if (const auto refusal = DeleteAccount(*m_workspace, *m_database, code)) {
+        refuse(*refusal);
+        return;
+    }
+    reopenChart();
+    reopen(TemplateRecordset, "Q_仕訳定型台帳");
+    ShowTemplateList();
+    refreshChartLists(reselect);
+}
+
+void Form31::reopenChart()
+{
+    reopen(AccountMasterRecordset, "Q_勘定科目コード表");
+    reopen(AccountMaster2Recordset, "Q_勘定科目コード表2");
+    reopen(UsedAccountsRecordset, "Q_使用勘定科目表");
+}
+
+// Refills both lists and chooses the line `reselect` again (the last line when
+// the list became shorter), which loads that account into the edit row.
+void Form31::refreshChartLists(int reselect)
+{
+    ShowMasterAccountList();
+    ShowUsedAccountList();
+    if (reselect < 0 || List2->count() == 0)
+        return;
+    List2->setCurrentRow(std::min(reselect, List2->count() - 1));
+}
+
+void Form31::CopyAccountMaster()
+{
+    try {
+        setup::CopyAccountMaster(*m_workspace, *m_database);
+    } catch (const std::exception& e) {
+        reportFailure("勘定科目表の複写を作れませんでした。元のままです", e);
+    }
+    reopenChart();
+    ShowMasterAccountList();
+    ShowUsedAccountList();
+}
+
+// ---- Command4: the industry sets and the rate table ---------------------------------------
+
+int Form31::selectedIndustry() const
+{
+    for (int i = 0; i < kIndustryCount; ++i)
+        if (Option3[i]->isChecked())
+            return i;
+    return 0;
+}
+
+void Form31::Command4_Click(int index)
+{
+    if (!o::EditModeIsOn()) {
+        ui::dialogs().beep();
+        return;
+    }
+    if (index == 0 || index == 2)
+        copyIndustry(index);
+    else if (index == 3)
+        updateTaxRateTable();
+}
+
+void Form31::copyIndustry(int index)
+{
+    const char* question = index == 0 ? "マスター台帳を業種別勘定科目へ複写します　よろしいですか？"
+                                      : "業種別勘定科目名をマスター台帳へ複写します　よろしいですか？";
+    if (ui::dialogs().messageBox(question, ui::Buttons::YesNo, std::string("業種別勘定科目設定")) != ui::Answer::Yes)
+        return;
+    try {
+        if (index == 0) {
+            CopyMasterToIndustry(*m_workspace, *m_database, selectedIndustry());
+        } else if (const auto refusal = CopyIndustryToMaster(*m_workspace, *m_database, selectedIndustry())) {
+            refuse(*refusal);
+            return;
+        }
+    } catch (const std::exception& e) {
+        reportFailure("業種別勘定科目を複写できませんでした。勘定科目表は元のままです", e);
+    }
+    reopenChart();
+    ShowMasterAccountList();
+    ShowUsedAccountList();
+}
+
+void Form31::updateTaxRateTable()
+{
+    std::array<TaxRateRowTexts, kTaxRateRows> rows;
+    for (int i = 0; i < kTaxRateRows; ++i)
+        rows[i] = {fromQ(Combo14[i]->currentText()), fromQ(Combo15[i]->currentText()),
+                   fromQ(Combo16[i]->currentText()), fromQ(Text2[i]->text()), fromQ(Text12[i]->text())};
+    const auto checked = CheckTaxRateRows(rows);
+    if (const auto* message = std::get_if<std::string>(&checked)) {
+        refuse(*message);
+        return;
+    }
+    try {
+        if (const auto refusal = ReplaceTaxRateTable(*m_workspace, *m_database,
+                                                     std::get<std::vector<TaxRateRow>>(checked))) {
+            refuse(*refusal);
+            return;
+        }
+    } catch (const std::exception& e) {
+        reportFailure("消費税率表を更新できませんでした。消費税率表は元のままです", e);
+        return;
+    }
+    reopen(TaxRateRecordset, "Q_消費税率");
+    loadTaxRateRows();
+}
+
+// ---- tax lookups ------------------------------------------------------------------------
+
+int Form31::TaxRateOn(const dao::Date& d, bool taxable, bool simplified)
+{
+    return SetupTaxRateOn(*TaxRateRecordset, d, taxable, simplified);
+}
+
+std::optional<std::int32_t> Form31::TaxExclusiveAmount(const dao::Date& d, std::int64_t amount, bool taxable,
+                                                       bool simplified)
+{
+    return SetupTaxExclusiveAmount(*TaxRateRecordset, *SettingsRecordset, d, amount, taxable, simplified);
+}
+
+}  // namespace setup

@@ -1,0 +1,37 @@
+#include "setup/OpeningCash.h"
+
+#include "journal/AmountRange.h"
+#include "platform/dao/Recordset.h"
+
+namespace setup {
+
+std::optional<OpeningCash> ComputeOpeningCash(dao::Recordset& chart)
+{
+    std::int64_t sum = 0;
+    std::int64_t cash = 0;
+    if (!chart.isEmpty()) {
+        for (chart.MoveFirst(); !chart.EOF_(); chart.MoveNext()) {
+            const dao::Value balance = chart.get("期首残高");
+            const std::int64_t amount = balance.isNumeric() ? balance.toInt64() : 0;
+            if (chart.get("小分類").toText() == "現金預金")
+                sum += amount;
+            if (chart.get("勘定科目名").toText() == "現金")
+                cash = amount;
+        }
+    }
+    const std::int64_t deposits = sum - cash;
+    if (!journal::FitsAmount(sum) || !journal::FitsAmount(cash) || !journal::FitsAmount(deposits))
+        return std::nullopt;
+    return OpeningCash{static_cast<std::int32_t>(cash), static_cast<std::int32_t>(deposits),
+                       static_cast<std::int32_t>(sum)};
+}
+
+void StoreOpeningCash(dao::Recordset& settings, const OpeningCash& figures)
+{
+    settings.Edit();
+    settings.set("期首現金残高", figures.cash);
+    settings.set("期首預金残高", figures.deposits);
+    settings.Update();
+}
+
+}  // namespace setup

@@ -1,0 +1,198 @@
+#include "setup/RegisterLists.h"
+
+#include "common/DateFormat.h"
+#include "common/FitByteWidth.h"
+#include "common/NumberFormat.h"
+#include "common/Utf8.h"
+#include "platform/dao/Recordset.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace setup {
+
+namespace {
+
+std::vector<std::string> characters(const std::string& text)
+{
+    std::vector<std::string> result;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = o::utf8::decodeAt(text, pos).length;
+        result.push_back(text.substr(pos, length));
+        pos += length;
+    }
+    return result;
+}
+
+std::string joined(const std::vector<std::string>& chars, std::size_t count)
+{
+    std::string text;
+    for (std::size_t i = 0; i < count && i < chars.size(); ++i)
+        text += chars[i];
+    return text;
+}
+
+std::string text(dao::Recordset& rs, const char* field)
+{
+    return rs.get(field).toText();
+}
+
+// A number field with an integer mask; "" when the field holds no number.
+std::string number(dao::Recordset& rs, const char* field, const char* mask)
+{
+    const dao::Value v = rs.get(field);
+    return v.isNumeric() ? o::FormatNumber(v.toInt64(), mask) : std::string();
+}
+
+// A rate with three decimals ("#0.000"); "" when the field holds no number.
+std::string rate(dao::Recordset& rs, const char* field)
+{
+    const dao::Value v = rs.get(field);
+    if (!v.isNumeric())
+        return {};
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3f", v.toDouble());
+    return buffer;
+}
+
+std::string date(dao::Recordset& rs, const char* field)
+{
+    return o::FormatDate(rs.get(field), " yyyy/mm/dd");
+}
+
+}  // namespace
+
+std::string LeftInChars(const std::string& text, int width)
+{
+    const auto chars = characters(text);
+    const auto w = static_cast<std::size_t>(width < 0 ? 0 : width);
+    if (chars.size() >= w)
+        return joined(chars, w);
+    return text + std::string(w - chars.size(), ' ');
+}
+
+std::string RightInChars(const std::string& text, int width)
+{
+    const auto chars = characters(text);
+    const auto w = static_cast<std::size_t>(width < 0 ? 0 : width);
+    if (chars.size() >= w)
+        return joined(chars, w);
+    return std::string(w - chars.size(), ' ') + text;
+}
+
+ListLine PartnerListLine(dao::Recordset& partners)
+{
+    const dao::Value closing = partners.get("締日");
+    const dao::Value payment = partners.get("支払日");
+    const bool closingSet = closing.isNumeric() && closing.toInt64() != 0;
+    const bool paymentSet = payment.isNumeric() && payment.toInt64() != 0;
+    ListLine line;
+    line.key = text(partners, "取引先名");
+    line.text = o::FitByteWidth(line.key, 27) + " " + o::FitByteWidth(text(partners, "取引内容"), 24) + "  "
+              + o::FitByteWidth(text(partners, "取引先ランク"), 4) + " "
+              + RightInChars(closingSet ? std::to_string(closing.toInt64()) + "日" : "", 4) + "   "
+              + RightInChars(paymentSet ? std::to_string(payment.toInt64()) + "日後" : "", 6) + "     "
+              + o::FitByteWidth(text(partners, "住所"), 30) + " " + o::FitByteWidth(text(partners, "代表者"), 12)
+              + " " + o::FitByteWidth(text(partners, "電話番号"), 12) + " "
+              + o::FitByteWidth(text(partners, "メールアドレス"), 20);
+    return line;
+}
+
+ListLine BankAccountListLine(dao::Recordset& accounts)
+{
+    ListLine line;
+    line.key = text(accounts, "no") + "|" + text(accounts, "銀行コード") + "|" + text(accounts, "支店コード") + "|"
+             + text(accounts, "種別");
+    line.text = LeftInChars(text(accounts, "銀行名"), 16) + LeftInChars(text(accounts, "支店名"), 10)
+              + LeftInChars(text(accounts, "種別"), 10)
+              + RightInChars(number(accounts, "期首残高", "##,###,###,##0"), 12);
+    return line;
+}
+
+ListLine FixedAssetListLine(dao::Recordset& assets)
+{
+    const std::string account = text(assets, "勘定科目名");
+    const std::string department = text(assets, "使用部署名");
+    const std::string remarks = text(assets, "備考");
+    const std::string life = number(assets, "耐用年数", "#0");
+    ListLine line;
+    line.key = text(assets, "管理番号");
+    line.text = o::FitByteWidth(line.key, 10) + " " + o::FitByteWidth(text(assets, "名称"), 16) + " "
+              + RightInChars(number(assets, "数量", "#0"), 4) + "    "
+              + o::FitByteWidth(account.empty() ? " " : account, 12) + " "
+              + o::FitByteWidth(date(assets, "取得年月日"), 18) + "  "
+              + RightInChars(number(assets, "取得価格", "###,###,##0"), 14) + " "
+              + o::FitByteWidth(text(assets, "償却方法"), 10) + RightInChars(life.empty() ? "" : life + "年", 4)
+              + "  \u3000" + RightInChars(rate(assets, "償却率"), 6) + "  " + RightInChars(rate(assets, "保証率"), 8)
+              + " " + RightInChars(number(assets, "残存価格", "##,###,##0"), 10)
+              + RightInChars(number(assets, "減価償却費", "##,###,##0"), 10) + " "
+              + o::FitByteWidth(department.empty() ? " " : department, 10) + " "
+              + o::FitByteWidth(remarks.empty() ? " " : remarks, 10);
+    return line;
+}
+
+ListLine LeaseListLine(dao::Recordset& leases)
+{
+    ListLine line;
+    line.key = text(leases, "契約番号");
+    line.text = o::FitByteWidth(line.key, 12) + " " + o::FitByteWidth(text(leases, "資産名称"), 16) + " "
+              + o::FitByteWidth(text(leases, "勘定科目名"), 12) + " " + o::FitByteWidth(date(leases, "取得年月日"), 20)
+              + "  " + RightInChars(number(leases, "購入金額", "#,###,###,##0"), 10) + "  "
+              + RightInChars(number(leases, "支払総額", "#,###,###,##0"), 10) + "  "
+              + RightInChars(number(leases, "リース回数", "#0"), 8) + " "
+              + RightInChars(number(leases, "月リース料金", "#,###,###,##0"), 10) + " "
+              + RightInChars(number(leases, "月支払利息", "#,###,###,##0"), 10) + " "
+              + o::FitByteWidth(text(leases, "リース会社"), 16) + " " + o::FitByteWidth(text(leases, "使用部署"), 14)
+              + " " + o::FitByteWidth(text(leases, "備考"), 12);
+    return line;
+}
+
+ListLine TemplateListLines::next(dao::Recordset& templates)
+{
+    const dao::Value rowNumber = templates.get("追番");
+    const std::int64_t row = rowNumber.isNumeric() ? rowNumber.toInt64() : 0;
+    const std::string branchCode = text(templates, "支店コード");
+    if (row == 1) {
+        m_debitCode.clear();
+        m_creditCode.clear();
+        if (!branchCode.empty())
+            m_branchCode.clear();
+    }
+    std::string partnerField(16, ' ');
+    const std::string partner = text(templates, "取引先");
+    if (!partner.empty() && partner != m_partner) {
+        partnerField = o::FitByteWidth(partner, 16);
+        m_partner = partner;
+    }
+    const auto accountField = [&](const char* codeField, const char* nameField, std::string& remembered) {
+        const std::string code = text(templates, codeField);
+        const std::string name = text(templates, nameField);
+        if (code != remembered && !name.empty()) {
+            remembered = code;
+            return o::FitByteWidth(name, 20);
+        }
+        return std::string(20, ' ');
+    };
+    const std::string debit = accountField("借方コード", "勘定科目名", m_debitCode);
+    const std::string credit = accountField("貸方コード", "勘定科目名2", m_creditCode);
+    std::string bank(15, ' '), branch(15, ' ');
+    if (!branchCode.empty() && branchCode != m_branchCode) {
+        if (!text(templates, "銀行名").empty())
+            m_bankField = o::FitByteWidth(text(templates, "銀行名"), 15);
+        if (!text(templates, "支店名").empty())
+            m_branchField = o::FitByteWidth(text(templates, "支店名"), 15);
+        bank = m_bankField;
+        branch = m_branchField;
+        m_branchCode = branchCode;
+    }
+    const std::string description = text(templates, "摘要");
+    ListLine line;
+    line.key = text(templates, "仕訳ID") + "|" + std::to_string(row);
+    line.text = std::string(templates.get("決算仕訳").toBool() ? "*" : " ") + (row > 0 ? std::to_string(row) : " ")
+              + " " + o::FitByteWidth(description.empty() ? " " : description, 36) + " " + partnerField + " " + debit
+              + "   " + RightInChars(number(templates, "入金", "###,###,##0"), 10) + " " + credit + "   "
+              + RightInChars(number(templates, "出金", "###,###,##0"), 10) + "  " + bank + " " + branch;
+    return line;
+}
+
+}  // namespace setup

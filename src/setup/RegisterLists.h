@@ -1,0 +1,40 @@
+#pragma once
+// The lines of the register lists of the setup window (templates List1,
+// partners List4, fixed assets List5, leases List6, bank accounts List7), each
+// built from the row its recordset stands on, with the key that names the
+// record of the line.
+
+#include <string>
+
+namespace dao { class Recordset; }
+
+namespace setup {
+
+struct ListLine {
+    std::string text;
+    std::string key;   // the record's identity: 仕訳ID and 追番, 取引先名, 管理番号, 契約番号, no
+};
+
+// A text fitted to `width` characters: padded on the right, or its first
+// `width` characters.
+std::string LeftInChars(const std::string& text, int width);
+// A text right-aligned in `width` characters, or its first `width` characters.
+std::string RightInChars(const std::string& text, int width);
+
+ListLine PartnerListLine(dao::Recordset& partners);
+ListLine BankAccountListLine(dao::Recordset& accounts);
+ListLine FixedAssetListLine(dao::Recordset& assets);
+ListLine LeaseListLine(dao::Recordset& leases);
+
+// The template list shows a template's accounts, partner and bank only where
+// they change from the line above; it remembers what it showed last.
+class TemplateListLines {
+public:
+    ListLine next(dao::Recordset& templates);
+
+private:
+    std::string m_debitCode, m_creditCode, m_branchCode, m_partner;
+    std::string m_bankField, m_branchField;
+};
+
+}  // namespace setup

@@ -1,0 +1,51 @@
+#include "setup/SettingsDates.h"
+
+#include "common/DateFormat.h"
+#include "common/DaysInMonth.h"
+#include "common/EraYearText.h"
+#include "journal/EntryDate.h"
+
+namespace setup {
+
+const char* SettingsDateField(SettingsDate date)
+{
+    switch (date) {
+    case SettingsDate::PeriodStart: return "会計期間開始日";
+    case SettingsDate::PeriodEnd: return "会計期間終了日";
+    case SettingsDate::ReportDate: return "決算報告日";
+    }
+    return "";
+}
+
+DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::optional<dao::Date>& stored)
+{
+    DateBoxExit exit;
+    const std::string& left = index == 0 ? boxes.year : index == 1 ? boxes.month : boxes.day;
+    if (left.empty())
+        return exit;
+    exit.acts = true;
+    DateBoxTexts texts = boxes;
+    if (index == 1 && (!stored || journal::LeadingNumber(boxes.month) != stored->month)) {
+        exit.dayReset = true;
+        texts.day = "1日";
+    }
+    exit.date = journal::DateFromBoxes(texts.year, texts.month, texts.day);
+    return exit;
+}
+
+int DayListLength(const DateBoxTexts& boxes)
+{
+    return o::DaysInMonth(journal::LeadingNumber(boxes.year), journal::LeadingNumber(boxes.month));
+}
+
+std::string DateLabelAfterEdit(SettingsDate date, const dao::Date& stored)
+{
+    switch (date) {
+    case SettingsDate::PeriodStart: return o::FormatDate(stored, o::kLabelDate);
+    case SettingsDate::PeriodEnd: return o::EraYearText(stored);
+    case SettingsDate::ReportDate: return o::EraYearText(stored) + o::FormatDate(stored, "mm月dd日");
+    }
+    return {};
+}
+
+}  // namespace setup

@@ -1,0 +1,46 @@
+#pragma once
+// The three dates of the settings row that the setup window edits with a year,
+// a month and a day box each: the first and the last day of the fiscal period
+// and the date of the closing report.
+
+#include "platform/dao/Value.h"
+
+#include <optional>
+#include <string>
+
+namespace setup {
+
+enum class SettingsDate { PeriodStart = 0, PeriodEnd = 1, ReportDate = 2 };
+
+// 会計期間開始日, 会計期間終了日, 決算報告日.
+const char* SettingsDateField(SettingsDate date);
+
+struct DateBoxTexts {
+    std::string year;    // "2024年"
+    std::string month;   // "04月", "4月"
+    std::string day;     // "01日", "1日"
+};
+
+// What leaving one of the three boxes (element `index`: 0 year, 1 month, 2 day)
+// does, given the date the field holds now.
+struct DateBoxExit {
+    bool acts = false;              // false: the box was empty, nothing happens
+    bool dayReset = false;          // the month was changed: the day box becomes "1日"
+    std::optional<dao::Date> date;  // the date to store; nullopt while acting: no real date (beep, store nothing)
+};
+
+// Leaving the month box moves the date to the first of the month only when the
+// month differs from the stored one; leaving a box unchanged stores the same
+// date again. A date that does not exist (31 April, a day left over after a
+// change of year, a box without a number) is never stored.
+DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::optional<dao::Date>& stored);
+
+// The day list of a date's day box: "1日" .. the last day of the month, none
+// for a month outside 1 to 12.
+int DayListLength(const DateBoxTexts& boxes);
+
+// The label beside the boxes after an edit: the start as "yyyy年mm月dd日", the end
+// as its era year, the report date as its era year followed by "mm月dd日".
+std::string DateLabelAfterEdit(SettingsDate date, const dao::Date& stored);
+
+}  // namespace setup

@@ -1,0 +1,131 @@
+// "会計システム初期化": both questions first, then one transaction; a failure in
+// the middle leaves the period file exactly as it was.
+#include "setup/WindowFixture.h"
+#include "setup/CaseName.h"
+
+namespace setuptest {
+namespace {
+
+constexpr const char* kFirstQuestion = "会計システムの初期化を行いますが、よろしいですか？";
+constexpr const char* kTemplateQuestion = "定型仕訳を削除しますか？";
+
+class InitialisationTest : public SetupWindowTest {
+protected:
+    void prepare(dao::Database& d) override
+    {
+        SetFields(d, "Q_勘定科目コード表", "勘定科目コード", "100", {{"期首残高", 200}, {"現在残高", 150}});
+        SetFields(d, "Q_勘定科目コード表", "勘定科目コード", "500",
+                  {{"予算管理", 1000}, {"前年決算残高", 900}, {"借方合計", 70}, {"期末残高", 70}});
+        AddRow(d, "Q_取引銀行", {{"no", 1}, {"銀行コード", "0009"}, {"支店コード", "0009221"}, {"種別", "当座預金"},
+                                 {"期首残高", 5000}, {"現残高", 4000}});
+        AddRow(d, "Q_取引先管理", {{"取引先名", "山田商店"}});
+        AddRow(d, "Q_固定資産台帳", {{"管理番号", "A1"}, {"名称", "旋盤"}, {"勘定科目コード", "143"}});
+        AddRow(d, "Q_リース資産管理", {{"契約番号", "L1"}, {"勘定科目コード", "144"}});
+        AddRow(d, "Q_仕訳台帳", {{"日付", dao::Date{2024, 5, 1}}, {"伝票番号", "240501100000"}, {"追番", 1},
+                                 {"借方コード", "100"}, {"入金", 1000}, {"貸方コード", "400"}, {"出金", 1000}});
+        AddRow(d, "Q_仕訳変更履歴", {{"伝票番号", "240501100000"}, {"変更理由", "1"}});
+        AddRow(d, "Q_仕訳定型台帳", {{"仕訳ID", "240501100000"}, {"追番", 1}, {"摘要", "売上"},
+                                     {"借方コード", "100"}, {"貸方コード", "400"}});
+    }
+};
+
+TEST_F(InitialisationTest, NoToTheFirstQuestionChangesNothing)
+{
+    const std::string before = DumpWrittenTables(db());
+    dialogs->expectMessage(kFirstQuestion, ui::Answer::No).withTitle("システム初期化");
+    form->Command5[2]->click();
+    EXPECT_EQ(DumpWrittenTables(db()), before);
+}
+
+TEST_F(InitialisationTest, ResetsTheFileAndKeepsTheTemplatesWhenAsked)
+{
+    const long long branches = Count(db(), "Q_使用銀行支店");
+    ASSERT_GT(branches, 0);
+    dialogs->expectMessage(kFirstQuestion, ui::Answer::Yes).withTitle("システム初期化");
+    dialogs->expectMessage(kTemplateQuestion, ui::Answer::No).withTitle("システム初期化");
+    dialogs->expectMessage("システムの初期化は終了しました", ui::Answer::Ok).withoutTitle();
+    form->Command5[2]->click();   // edit mode is off: the initialisation does not need it
+
+    auto& d = db();
+    EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "100", "期首残高").toInt32(), 0);
+    EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "100", "現在残高").toInt32(), 0);
+    EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "500", "前年決算残高").toInt32(), 0);
+    EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "500", "借方合計").toInt32(), 0);
+    EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "500", "予算管理").toInt32(), 1000);
+
+    auto accounts = d.OpenRecordset("Q_取引銀行", dao::RecordsetType::Snapshot);
+    auto inUse = d.OpenRecordset("Q_使用銀行支店", dao::RecordsetType::Snapshot);
+    ASSERT_EQ(accounts->RecordCount(), branches);
+    int no = 0;
+    for (accounts->MoveFirst(), inUse->MoveFirst(); !accounts->EOF_(); accounts->MoveNext(), inUse->MoveNext()) {
+        EXPECT_EQ(accounts->get("no").toInt32(), ++no);
+        EXPECT_EQ(accounts->get("支店コード").toText(), inUse->get("支店コード").toText());
+        EXPECT_EQ(accounts->get("種別").toText(), "普通預金");
+        EXPECT_EQ(accounts->get("期首残高").toInt32(), 0);
+        EXPECT_EQ(accounts->get("現残高").toInt32(), 0);
+    }
+    for (const char* emptied : {"Q_取引先管理", "Q_固定資産台帳", "Q_リース資産管理", "Q_仕訳台帳", "Q_仕訳変更履歴"})
+        EXPECT_EQ(Count(d, emptied), 0) << emptied;
+    EXPECT_EQ(Count(d, "Q_仕訳定型台帳"), 1);
+    EXPECT_EQ(form->List1->count(), 1);
+    EXPECT_EQ(form->List4->count(), 0);
+    EXPECT_EQ(form->List5->count(), 0);
+    EXPECT_EQ(form->List7->count(), branches);
+    EXPECT_EQ(s(form->Text3[0]->text()), "0");
+}
+
+TEST_F(InitialisationTest, YesToTheSecondQuestionDeletesTheTemplates)
+{
+    dialogs->expectMessage(kFirstQuestion, ui::Answer::Yes);
+    dialogs->expectMessage(kTemplateQuestion, ui::Answer::Yes);
+    dialogs->expectMessage("システムの初期化は終了しました", ui::Answer::Ok);
+    form->Command5[2]->click();
+    EXPECT_EQ(Count(db(), "Q_仕訳定型台帳"), 0);
+    EXPECT_EQ(form->List1->count(), 0);
+}
+
+// Where the failing write falls: the chart is zeroed first (one write an
+// account), then the one old bank account is deleted and one is added per
+// branch in use, then the partner, asset, lease, journal row, history row and
+// template are deleted.
+struct FailureCase {
+    const char* name;
+    int chartShare;        // which part of the chart's writes: 0 none, 1 half, 2 all
+    int branchShare;       // 0 none, 1 all the branches' writes
+    int further;           // and this many more
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+
+class InitialisationFailureTest : public InitialisationTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(InitialisationFailureTest, FailedWriteLeavesEveryTableAsItWas)
+{
+    const std::string before = DumpWrittenTables(db());
+    const FailureCase& c = GetParam();
+    const long long chartRows = Count(db(), "Q_勘定科目コード表");
+    const long long branches = Count(db(), "Q_使用銀行支店");
+    const long long failOn = chartRows * c.chartShare / 2 + branches * c.branchShare + c.further;
+    dialogs->expectMessage(kFirstQuestion, ui::Answer::Yes);
+    dialogs->expectMessage(kTemplateQuestion, ui::Answer::Yes);
+    dialogs->expectAnyMessage(ui::Answer::Ok);
+    dao::DBEngine::instance().setFailurePlan(
+        {dao::FailurePlan::Kind::WriteFails, static_cast<int>(failOn), false});
+    form->Command5[2]->click();
+    dao::DBEngine::instance().clearFailurePlan();
+
+    ASSERT_FALSE(dialogs->messageTexts().empty());
+    EXPECT_EQ(dialogs->messageTexts().back().rfind("システムの初期化ができませんでした", 0), 0u);
+    EXPECT_EQ(DumpWrittenTables(db()), before);
+    EXPECT_EQ(form->List4->count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, InitialisationFailureTest,
+                         ::testing::Values(FailureCase{"InTheChart", 1, 0, 0},
+                                           FailureCase{"AtTheFirstNewBankAccount", 2, 0, 2},
+                                           FailureCase{"AtTheJournal", 2, 1, 5},
+                                           FailureCase{"AtTheTemplates", 2, 1, 7}),
+                         CaseName());
+
+}  // namespace
+}  // namespace setuptest

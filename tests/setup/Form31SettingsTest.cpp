@@ -1,0 +1,266 @@
+// The settings row edited field by field: company fields, the corporate number,
+// the period number, the tax options, the three dates and the opening cash.
+#include "setup/WindowFixture.h"
+#include "setup/CaseName.h"
+
+#include "common/EditMode.h"
+
+namespace setuptest {
+namespace {
+
+using SettingsTest = SetupWindowTest;
+
+struct CompanyFieldCase {
+    const char* name;
+    int index;
+    const char* field;
+    const char* typed;
+};
+
+void PrintTo(const CompanyFieldCase& c, std::ostream* os) { *os << c.name; }
+
+class CompanyFieldTest : public SetupWindowTest, public ::testing::WithParamInterface<CompanyFieldCase> {};
+
+TEST_P(CompanyFieldTest, StoredOnLeavingOnlyWhileEditModeIsOn)
+{
+    const CompanyFieldCase& c = GetParam();
+    const std::string before = Setting(db(), c.field).toText();
+    form->Text11[c.index]->setText(q(c.typed));
+    leave(form->Text11[c.index]);
+    EXPECT_EQ(Setting(db(), c.field).toText(), before) << "stored with edit mode off";
+
+    editModeOn();
+    form->Text11[c.index]->setText(q(c.typed));
+    leave(form->Text11[c.index]);
+    EXPECT_EQ(Setting(db(), c.field).toText(), c.typed);
+
+    // Off again, switched by another window: the box is read-only and stores nothing.
+    o::SetEditMode(o::EditModeOff);
+    EXPECT_TRUE(form->Text11[c.index]->isReadOnly());
+    form->Text11[c.index]->setText("x");
+    leave(form->Text11[c.index]);
+    EXPECT_EQ(Setting(db(), c.field).toText(), c.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCompanyField, CompanyFieldTest,
+    ::testing::Values(CompanyFieldCase{"Kana", 1, "フリガナ", "ﾃｽﾄｼｮｳｼﾞ"},
+                      CompanyFieldCase{"CompanyName", 2, "事業所名", "新テスト商事"},
+                      CompanyFieldCase{"PostCode", 3, "郵便番号", "160-0022"},
+                      CompanyFieldCase{"Address1", 4, "住所1", "東京都新宿区"},
+                      CompanyFieldCase{"Address2", 5, "住所2", "新宿１－１"},
+                      CompanyFieldCase{"Phone", 6, "電話番号", "03-1234-5678"},
+                      CompanyFieldCase{"Fax", 7, "FAX番号", "03-1234-5679"},
+                      CompanyFieldCase{"Business", 8, "事業種目", "卸売業"},
+                      CompanyFieldCase{"TaxOffice", 9, "所轄税務署", "新宿"},
+                      CompanyFieldCase{"OwnerTitle", 10, "事業主役職名", "代表取締役"},
+                      CompanyFieldCase{"OwnerName", 11, "事業主氏名", "山田太郎"},
+                      CompanyFieldCase{"Mail", 12, "会社Eメール", "info@example.jp"}),
+    CaseName());
+
+TEST_F(SettingsTest, CompanyNameFollowsInTheNameLabelAndAnEmptyBoxStoresTheEmptyText)
+{
+    editModeOn();
+    form->Text11[2]->setText(q("新テスト商事"));
+    leave(form->Text11[2]);
+    EXPECT_EQ(s(form->Label1->text()), "新テスト商事");
+    form->Text11[2]->clear();
+    leave(form->Text11[2]);
+    EXPECT_EQ(s(form->Label1->text()), "");
+    const dao::Value stored = Setting(db(), "事業所名");
+    EXPECT_FALSE(stored.isNull());
+    EXPECT_EQ(stored.toText(), "");
+}
+
+struct CorporateNumberCase {
+    const char* name;
+    const char* typed;
+    bool accepted;
+};
+
+void PrintTo(const CorporateNumberCase& c, std::ostream* os) { *os << c.name; }
+
+class CorporateNumberTest : public SetupWindowTest, public ::testing::WithParamInterface<CorporateNumberCase> {};
+
+TEST_P(CorporateNumberTest, EmptyOrExactlyThirteenCharacters)
+{
+    const CorporateNumberCase& c = GetParam();
+    editModeOn();
+    SetFields(db(), "会計設定", "事業所名", "テスト商事", {{"法人番号", "before"}});
+    if (!c.accepted) {
+        dialogs->expectMessage("法人番号は１３桁です", ui::Answer::Ok).withTitle("会社台帳");
+    }
+    const int beeps = dialogs->beepCount();
+    form->Text11[0]->setText(q(c.typed));
+    leave(form->Text11[0]);
+    EXPECT_EQ(Setting(db(), "法人番号").toText(), c.accepted ? std::string(c.typed) : "before");
+    EXPECT_EQ(dialogs->beepCount(), beeps + (c.accepted ? 0 : 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, CorporateNumberTest,
+    ::testing::Values(CorporateNumberCase{"Empty", "", true},
+                      CorporateNumberCase{"ThirteenDigits", "1234567890123", true},
+                      CorporateNumberCase{"ThirteenWideCharacters", "１２３４５６７８９０１２３", true},
+                      CorporateNumberCase{"Twelve", "123456789012", false},
+                      CorporateNumberCase{"Fourteen", "12345678901234", false}),
+    CaseName());
+
+TEST_F(SettingsTest, PeriodNumberIsStoredAndRetitlesTheWindow)
+{
+    editModeOn();
+    form->Text7[0]->setText("13");
+    leave(form->Text7[0]);
+    EXPECT_EQ(Setting(db(), "会計年度").toInt32(), 13);
+    EXPECT_EQ(s(form->windowTitle()), "テスト商事 第13期　会計 会計初期設定");
+
+    const int beeps = dialogs->beepCount();
+    form->Text7[0]->setText("1a");
+    leave(form->Text7[0]);
+    EXPECT_EQ(dialogs->beepCount(), beeps + 1);
+    EXPECT_EQ(Setting(db(), "会計年度").toInt32(), 13);
+}
+
+TEST_F(SettingsTest, OptionButtonsStoreTheirCodesOnlyInEditMode)
+{
+    form->Option2[2]->setChecked(true);   // from code while off: the screen changes, the file does not
+    EXPECT_EQ(Setting(db(), "処理方法").toText(), "1");
+
+    editModeOn();
+    form->Option2[2]->click();
+    EXPECT_EQ(Setting(db(), "処理方法").toText(), "3");
+    form->Option1[1]->click();
+    EXPECT_EQ(Setting(db(), "申告区分").toText(), "2");
+    form->Option4[1]->click();
+    EXPECT_FALSE(Setting(db(), "消費税計算").toBool());
+    form->Option4[0]->click();
+    EXPECT_TRUE(Setting(db(), "消費税計算").toBool());
+    form->Option5[2]->click();
+    EXPECT_EQ(Setting(db(), "端数処理").toText(), "3");
+    form->Option3[5]->click();
+    EXPECT_EQ(Setting(db(), "業種").toInt32(), 5);
+}
+
+// ---- the three dates ----------------------------------------------------------------
+
+class PeriodDateTest : public SetupWindowTest {
+protected:
+    void setBoxes(std::array<QComboBox*, 3>& boxes, const char* y, const char* m, const char* d)
+    {
+        boxes[0]->setEditText(q(y));
+        boxes[1]->setEditText(q(m));
+        boxes[2]->setEditText(q(d));
+    }
+    std::string stored(const char* field) { return Setting(db(), field).toDate()->isoText(); }
+};
+
+TEST_F(PeriodDateTest, TabbingThroughAnUnchangedMonthKeepsTheLastDay)
+{
+    ASSERT_EQ(stored("会計期間終了日"), "2025-03-31");
+    editModeOn();
+    for (int i = 0; i < 3; ++i)
+        leave(form->Combo13[i]);
+    EXPECT_EQ(stored("会計期間終了日"), "2025-03-31");
+    EXPECT_EQ(s(form->Combo13[2]->currentText()), "31日");
+}
+
+TEST_F(PeriodDateTest, ChangingTheMonthMovesToItsFirstDay)
+{
+    editModeOn();
+    form->Combo12[1]->setEditText("5月");
+    leave(form->Combo12[1]);
+    EXPECT_EQ(stored("会計期間開始日"), "2024-05-01");
+    EXPECT_EQ(s(form->Combo12[2]->currentText()), "01日");
+    EXPECT_EQ(form->Combo12[2]->count(), 31);
+    EXPECT_EQ(s(form->Label4[0]->text()), "2024年05月01日");
+}
+
+TEST_F(PeriodDateTest, FebruaryOffersItsDaysByTheLeapYearRule)
+{
+    editModeOn();
+    setBoxes(form->Combo13, "2024年", "2月", "10日");
+    leave(form->Combo13[1]);
+    EXPECT_EQ(stored("会計期間終了日"), "2024-02-01");
+    EXPECT_EQ(form->Combo13[2]->count(), 29);
+
+    form->Combo13[2]->setEditText("29日");
+    leave(form->Combo13[2]);
+    EXPECT_EQ(stored("会計期間終了日"), "2024-02-29");
+    EXPECT_EQ(s(form->Label4[1]->text()), "令和6年");
+
+    // 29 February of 2025 does not exist: a beep, nothing stored.
+    const int beeps = dialogs->beepCount();
+    form->Combo13[0]->setEditText("2025年");
+    leave(form->Combo13[0]);
+    EXPECT_EQ(dialogs->beepCount(), beeps + 1);
+    EXPECT_EQ(stored("会計期間終了日"), "2024-02-29");
+}
+
+TEST_F(PeriodDateTest, ADayTheMonthDoesNotHaveIsNeverStored)
+{
+    editModeOn();
+    const int beeps = dialogs->beepCount();
+    setBoxes(form->Combo12, "2024年", "04月", "31日");
+    leave(form->Combo12[2]);
+    EXPECT_EQ(dialogs->beepCount(), beeps + 1);
+    EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
+
+    form->Combo12[2]->setEditText("30日");
+    leave(form->Combo12[2]);
+    EXPECT_EQ(stored("会計期間開始日"), "2024-04-30");
+}
+
+TEST_F(PeriodDateTest, ReportDateLabelShowsEraYearAndDay)
+{
+    editModeOn();
+    setBoxes(form->Combo3, "2025年", "05月", "20日");
+    leave(form->Combo3[2]);
+    EXPECT_EQ(stored("決算報告日"), "2025-05-20");
+    EXPECT_EQ(s(form->Label4[14]->text()), "令和7年05月20日");
+}
+
+TEST_F(PeriodDateTest, NothingIsStoredWhileEditModeIsOffOrABoxIsEmpty)
+{
+    setBoxes(form->Combo12, "2024年", "06月", "01日");
+    leave(form->Combo12[1]);
+    EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
+
+    editModeOn();
+    form->Combo12[1]->setEditText("");
+    leave(form->Combo12[1]);
+    EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
+}
+
+// ---- opening cash -------------------------------------------------------------------
+
+class OpeningCashTest : public SetupWindowTest {
+protected:
+    void prepare(dao::Database& d) override
+    {
+        SetFields(d, "Q_勘定科目コード表", "勘定科目名", "現金", {{"期首残高", 200}});
+        SetFields(d, "Q_勘定科目コード表", "勘定科目名", "普通預金", {{"期首残高", 300}});
+        SetFields(d, "Q_勘定科目コード表", "勘定科目名", "通知預金", {{"期首残高", 1000}});   // not in use
+    }
+};
+
+TEST_F(OpeningCashTest, LoadingStoresAndShowsTheOpeningCashAndDeposits)
+{
+    EXPECT_EQ(Setting(db(), "期首現金残高").toInt32(), 200);
+    EXPECT_EQ(Setting(db(), "期首預金残高").toInt32(), 1300);
+    EXPECT_EQ(s(form->Text7[1]->text()), "200");
+    EXPECT_EQ(s(form->Text7[2]->text()), "1,300");
+    EXPECT_EQ(s(form->Text7[3]->text()), "1,500");
+}
+
+TEST_F(OpeningCashTest, UpdatingADepositAccountUpdatesTheSettings)
+{
+    editModeOn();
+    chooseAccount("103");
+    form->Text5[2]->setText("5,000");
+    form->Command2[1]->click();
+    EXPECT_EQ(Setting(db(), "期首預金残高").toInt32(), 6000);
+    EXPECT_EQ(s(form->Text7[3]->text()), "6,200");
+}
+
+}  // namespace
+}  // namespace setuptest

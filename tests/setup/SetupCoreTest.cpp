@@ -1,0 +1,134 @@
+// What the setup window computes and writes, without the window: the date boxes'
+// exits, the corporate-number rule, and the chart writes that are all or nothing.
+#include "setup/SetupFixture.h"
+#include "setup/CaseName.h"
+
+#include "setup/AccountRegister.h"
+#include "setup/CompanySettings.h"
+#include "setup/IndustrySets.h"
+#include "setup/SettingsDates.h"
+
+#include <gtest/gtest.h>
+
+namespace setuptest {
+namespace {
+
+struct DateExitCase {
+    const char* name;
+    int index;
+    setup::DateBoxTexts boxes;
+    bool acts;
+    bool dayReset;
+    std::optional<dao::Date> stored;   // what is stored; nullopt: nothing (a beep)
+};
+
+void PrintTo(const DateExitCase& c, std::ostream* os) { *os << c.name; }
+
+class DateExitTest : public ::testing::TestWithParam<DateExitCase> {};
+
+const dao::Date kStoredEnd{2025, 3, 31};
+
+TEST_P(DateExitTest, ActsOnAChangedMonthAndStoresOnlyRealDates)
+{
+    const DateExitCase& c = GetParam();
+    const setup::DateBoxExit exit = setup::LeaveDateBox(c.index, c.boxes, kStoredEnd);
+    EXPECT_EQ(exit.acts, c.acts);
+    EXPECT_EQ(exit.dayReset, c.dayReset);
+    EXPECT_EQ(exit.date, c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exits, DateExitTest,
+    ::testing::Values(
+        DateExitCase{"UnchangedMonthKeepsTheDay", 1, {"2025年", "03月", "31日"}, true, false, dao::Date{2025, 3, 31}},
+        DateExitCase{"MonthWithoutLeadingZero", 1, {"2025年", "3月", "31日"}, true, false, dao::Date{2025, 3, 31}},
+        DateExitCase{"ChangedMonthGoesToTheFirst", 1, {"2025年", "4月", "31日"}, true, true, dao::Date{2025, 4, 1}},
+        DateExitCase{"YearLeftUnchanged", 0, {"2025年", "03月", "31日"}, true, false, dao::Date{2025, 3, 31}},
+        DateExitCase{"DayChanged", 2, {"2025年", "03月", "15日"}, true, false, dao::Date{2025, 3, 15}},
+        DateExitCase{"DayTheMonthLacks", 2, {"2025年", "04月", "31日"}, true, false, std::nullopt},
+        DateExitCase{"LeapDayInACommonYear", 0, {"2025年", "02月", "29日"}, true, false, std::nullopt},
+        DateExitCase{"LeapDayInALeapYear", 2, {"2024年", "02月", "29日"}, true, false, dao::Date{2024, 2, 29}},
+        DateExitCase{"NotANumber", 0, {"令和年", "03月", "31日"}, true, false, std::nullopt},
+        DateExitCase{"EmptyBoxLeft", 2, {"2025年", "03月", ""}, false, false, std::nullopt}),
+    CaseName());
+
+TEST(CorporateNumber, EmptyOrThirteenCharacters)
+{
+    EXPECT_TRUE(setup::IsCorporateNumberText(""));
+    EXPECT_TRUE(setup::IsCorporateNumberText("1234567890123"));
+    EXPECT_TRUE(setup::IsCorporateNumberText("ＡＢＣＤＥＦＧＨＩＪＫＬＭ"));
+    EXPECT_FALSE(setup::IsCorporateNumberText("123456789012"));
+    EXPECT_FALSE(setup::IsCorporateNumberText(" 1234567890123"));
+}
+
+// ---- chart writes are all or nothing ---------------------------------------------------
+
+class ChartWriteTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ws = dao::DBEngine::instance().Workspaces(0);
+        db = ws->OpenDatabase(file.path());
+        AddRow(*db, "Q_仕訳台帳", {{"日付", dao::Date{2024, 5, 1}}, {"伝票番号", "240501100000"}, {"追番", 1},
+                                   {"借方コード", "100"}, {"入金", 1000}, {"貸方コード", "400"}, {"出金", 1000}});
+    }
+    void TearDown() override { dao::DBEngine::instance().clearFailurePlan(); }
+    void failAtWrite(int n) { dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::WriteFails, n, false}); }
+    std::string chart() { return Dump(*db, "Q_勘定科目コード表") + Dump(*db, "Q_勘定科目コード表2"); }
+    std::string creditName() { return FieldOf(*db, "Q_仕訳台帳", "伝票番号", "240501100000", "勘定科目名2").toText(); }
+
+    PeriodFile file;
+    std::shared_ptr<dao::Workspace> ws;
+    std::shared_ptr<dao::Database> db;
+};
+
+TEST_F(ChartWriteTest, FailedCopyRebuildKeepsTheCreditSideNames)
+{
+    const std::string before = chart();
+    failAtWrite(60);   // in the middle of refilling the copy
+    EXPECT_THROW(setup::CopyAccountMaster(*ws, *db), dao::DaoError);
+    dao::DBEngine::instance().clearFailurePlan();
+    EXPECT_EQ(chart(), before);
+    EXPECT_EQ(creditName(), "売上高");
+}
+
+TEST_F(ChartWriteTest, FailedUpdateLeavesAccountAndCopyAsTheyWere)
+{
+    const std::string before = chart();
+    setup::AccountEdit edit;
+    edit.code = "400";
+    edit.name = "商品売上高";
+    edit.side = 1;
+    edit.inUse = true;
+    edit.taxable = true;
+    failAtWrite(30);
+    EXPECT_THROW(setup::UpdateAccount(*ws, *db, edit), dao::DaoError);
+    dao::DBEngine::instance().clearFailurePlan();
+    EXPECT_EQ(chart(), before);
+
+    EXPECT_EQ(setup::UpdateAccount(*ws, *db, edit), std::nullopt);
+    EXPECT_EQ(creditName(), "商品売上高");
+}
+
+TEST_F(ChartWriteTest, FailedIndustryCopyLeavesTheChart)
+{
+    const std::string before = chart();
+    failAtWrite(100);
+    EXPECT_THROW(setup::CopyIndustryToMaster(*ws, *db, 3), dao::DaoError);
+    dao::DBEngine::instance().clearFailurePlan();
+    EXPECT_EQ(chart(), before);
+}
+
+TEST_F(ChartWriteTest, DeleteRefusalIsCheckedAgainInsideTheWrite)
+{
+    const long long accounts = Count(*db, "Q_勘定科目コード表");
+    EXPECT_EQ(setup::DeleteAccount(*ws, *db, "400"),
+              std::optional<std::string>("勘定科目「売上高」は仕訳で使われているため削除できません"));
+    EXPECT_EQ(Count(*db, "Q_勘定科目コード表"), accounts);
+    EXPECT_EQ(setup::DeleteAccount(*ws, *db, "115"), std::nullopt);
+    EXPECT_EQ(Count(*db, "Q_勘定科目コード表"), accounts - 1);
+    EXPECT_EQ(Count(*db, "Q_勘定科目コード表2"), accounts - 1);
+}
+
+}  // namespace
+}  // namespace setuptest

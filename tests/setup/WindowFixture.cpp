@@ -1,0 +1,73 @@
+#include "setup/WindowFixture.h"
+
+#include "common/EditMode.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+
+namespace setuptest {
+
+void SetupWindowTest::SetUp()
+{
+    o::ResetGlobals();
+    o::DbFilePath = file.path();
+    {
+        auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(file.path());
+        prepare(*db);
+    }
+    dialogs = &ui::installScriptedDialogs();
+    dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
+    printer = &printing::installRecordingPrinter();
+    form = std::make_unique<setup::Form31>();
+    form->show();
+}
+
+void SetupWindowTest::TearDown()
+{
+    dialogs->verifyAllAnswered();
+    form.reset();
+    dao::DBEngine::instance().clearFailurePlan();
+    o::SetEditMode(o::EditModeOff);
+    o::ResetGlobals();
+}
+
+void SetupWindowTest::leave(QWidget* control)
+{
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(control, &out);
+}
+
+void SetupWindowTest::editModeOn()
+{
+    form->Command5[0]->click();
+    ASSERT_TRUE(o::EditModeIsOn());
+}
+
+int SetupWindowTest::lineOf(const QListWidget* list, const std::string& key) const
+{
+    const auto& keys = form->lineKeys(list);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (keys[i] == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void SetupWindowTest::chooseAccount(const std::string& code)
+{
+    const int line = lineOf(form->List2, code);
+    ASSERT_GE(line, 0) << code;
+    form->List2->setCurrentRow(line);
+    ASSERT_EQ(s(form->Text5[0]->text()), code);
+}
+
+QString q(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+std::string s(const QString& text)
+{
+    return text.toStdString();
+}
+
+}  // namespace setuptest
