@@ -4,9 +4,10 @@ namespace registers {
 
 namespace {
 
-// Transcribed from the ministerial ordinance on useful lives
-// (減価償却資産の耐用年数等に関する省令, 昭和40年大蔵省令第15号) as the tax agency
-// (国税庁) publishes it in its table of depreciation rates (減価償却資産の償却率等表):
+// The tables of the ministerial ordinance on useful lives
+// (減価償却資産の耐用年数等に関する省令, 昭和40年大蔵省令第15号), which the tax
+// agency (国税庁) also publishes as its table of depreciation rates
+// (減価償却資産の償却率等表):
 //   - 別表第八: straight-line rates for assets acquired from 2007-04-01 on
 //     (the same column in both tables below);
 //   - 別表第九: declining-balance rate, revised rate and guarantee rate for assets
@@ -14,7 +15,8 @@ namespace {
 //   - 別表第十: the same for assets acquired from 2012-04-01 on (the 200 %
 //     declining balance).
 // Columns: life in years, 定額法償却率, 定率法償却率, 改定償却率, 保証率, each in
-// hundred-thousandths. The table has no revised or guarantee rate for 2 years.
+// hundred-thousandths. The tables have no revised or guarantee rate for 2 years.
+// The tests check every row against the way the tables are built.
 
 // 別表第九 (with 別表第八), acquisitions from 2007-04-01 to 2012-03-31.
 constexpr StatutoryRates kRates2007[] = {
