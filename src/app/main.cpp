@@ -6,6 +6,7 @@
 #include "platform/printing/PrinterChoice.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/QtDialogs.h"
+#include "registers/Form11.h"
 #include "setup/Form31.h"
 #include "statements/Form34.h"
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
     registerBooksWindows();
     registerStatementsWindows();
     registerSetupWindows();
+    registerRegistersWindows();
     registerClosingWindows();
 
     frame::Form1 start;

@@ -1,0 +1,106 @@
+#include "registers/FixedAssetDepreciation.h"
+
+#include "common/NumberFormat.h"
+#include "registers/Depreciation.h"
+#include "registers/StatutoryRates.h"
+
+#include <exception>
+
+namespace registers {
+
+namespace {
+
+FixedAssetFigures Refused(const std::string& message, bool beep = true)
+{
+    FixedAssetFigures figures;
+    figures.kind = FixedAssetFigures::Kind::Refused;
+    figures.message = message;
+    figures.beep = beep;
+    return figures;
+}
+
+bool NeedsRate(const std::string& method)
+{
+    return method == "定額法" || method == "定率法";
+}
+
+bool NeedsGuarantee(const std::string& method, const dao::Date& acquiredOn)
+{
+    return method == "定率法" && RulesFor(acquiredOn) != DepreciationRules::Before2007;
+}
+
+FixedAssetFigures FromOutcome(const o::Depreciation& result, bool showResidual)
+{
+    switch (result.outcome) {
+    case o::DepreciationOutcome::NoRule:
+        return Refused(kNoDepreciationRuleMessage, false);
+    case o::DepreciationOutcome::InvalidInput:
+        return Refused(kBadNumberMessage);
+    case o::DepreciationOutcome::Computed:
+        break;
+    }
+    FixedAssetFigures figures;
+    figures.depreciation = o::FormatNumber(result.amount, "###,###,##0");
+    if (showResidual)
+        figures.residual = o::FormatNumber(result.bookValue, "###,###,##0");
+    return figures;
+}
+
+}  // namespace
+
+FixedAssetFigures DepreciationOnLeavingResidual(const FixedAssetFields& fields, const dao::Date& periodStart,
+                                                const dao::Date& periodEnd)
+{
+    if (!IsNumericText(fields.residual)) {
+        FixedAssetFigures figures;
+        figures.kind = FixedAssetFigures::Kind::BeepOnly;
+        return figures;
+    }
+    if (const auto message = CheckFixedAssetFields(fields, FixedAssetCheck::LeaveResidual))
+        return Refused(*message);
+    const dao::Date acquiredOn = *AcquisitionDate(fields);
+    if (NeedsRate(fields.method) && !IsNumericText(fields.rate))
+        return Refused(kBadNumberMessage);
+    if (NeedsGuarantee(fields.method, acquiredOn)) {
+        if (fields.guarantee.empty())
+            return Refused(kNoDataMessage);
+        if (!IsNumericText(fields.guarantee))
+            return Refused(kBadNumberMessage);
+    }
+    try {
+        const double rate = IsNumericText(fields.rate) ? dao::Value(fields.rate).toDouble() : 0;
+        const double guarantee = IsNumericText(fields.guarantee) ? dao::Value(fields.guarantee).toDouble() : 0;
+        return FromOutcome(o::PeriodDepreciation(periodStart, periodEnd, fields.method, acquiredOn,
+                                                 dao::Value(fields.cost).toInt64(), rate,
+                                                 dao::Value(fields.residual).toInt64(), UsefulLifeYears(fields),
+                                                 guarantee),
+                           false);
+    } catch (const std::exception&) {
+        return Refused(kBadNumberMessage);   // a number too large for the register
+    }
+}
+
+FixedAssetFigures DepreciationFromAcquisition(const dao::Recordset& asset, const dao::Date& periodStart,
+                                              const dao::Date& periodEnd)
+{
+    const std::string method = asset.get("償却方法").toText();
+    const auto acquiredOn = asset.get("取得年月日").toDate();
+    const dao::Value cost = asset.get("取得価格");
+    if (!acquiredOn || cost.isNull())
+        return Refused(kNoDataMessage);
+    const int lifeYears = static_cast<int>(asset.get("耐用年数").toInt64());
+    if (lifeYears <= 0)
+        return Refused(kBadNumberMessage);
+    if (NeedsRate(method) && asset.get("償却率").isNull())
+        return Refused(kNoDataMessage);
+    if (NeedsGuarantee(method, *acquiredOn) && asset.get("保証率").isNull())
+        return Refused(kNoDataMessage);
+    const dao::Value residual = asset.get("残存価格");
+    return FromOutcome(o::DepreciationToDate(periodStart, periodEnd, method, *acquiredOn, cost.toInt64(),
+                                             asset.get("償却率").toDouble(),
+                                             residual.isNull() ? cost.toInt64() : residual.toInt64(), lifeYears,
+                                             asset.get("保証率").toDouble()),
+                       true);
+}
+
+}  // namespace registers

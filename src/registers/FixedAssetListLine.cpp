@@ -1,0 +1,69 @@
+#include "registers/FixedAssetListLine.h"
+
+#include "common/DateFormat.h"
+#include "common/FitByteWidth.h"
+#include "common/NumberFormat.h"
+#include "common/Utf8.h"
+
+#include <cstdio>
+
+namespace registers {
+
+namespace {
+
+// Right-aligned in `width` characters; a longer text keeps its leading characters.
+std::string RightAligned(const std::string& text, int width)
+{
+    std::size_t characters = 0;
+    std::size_t cut = text.size();
+    for (std::size_t pos = 0; pos < text.size(); ++characters) {
+        if (characters == static_cast<std::size_t>(width))
+            cut = pos;
+        pos += o::utf8::decodeAt(text, pos).length;
+    }
+    if (characters >= static_cast<std::size_t>(width))
+        return text.substr(0, cut);
+    return std::string(static_cast<std::size_t>(width) - characters, ' ') + text;
+}
+
+std::string Whole(const dao::Value& value, const char* mask)
+{
+    return value.isNull() || !value.isNumeric() ? std::string() : o::FormatNumber(value.toInt64(), mask);
+}
+
+// "#0.000": at least one digit before the point, three after it.
+std::string ThreeDecimals(const dao::Value& value)
+{
+    if (value.isNull() || !value.isNumeric())
+        return {};
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f", value.toDouble());
+    return text;
+}
+
+std::string TextOrBlank(const dao::Value& value)
+{
+    const std::string text = value.toText();
+    return text.empty() ? " " : text;
+}
+
+}  // namespace
+
+std::string FixedAssetListLine(const dao::Recordset& assets)
+{
+    const dao::Value life = assets.get("耐用年数");
+    return o::FitByteWidth(assets.get("管理番号").toText(), 10) + " " + o::FitByteWidth(assets.get("名称").toText(), 16)
+           + " " + RightAligned(Whole(assets.get("数量"), "#0"), 4) + "    "
+           + o::FitByteWidth(TextOrBlank(assets.get("勘定科目名")), 12) + " "
+           + o::FitByteWidth(o::FormatDate(assets.get("取得年月日"), " yyyy/mm/dd"), 18) + "  "
+           + RightAligned(Whole(assets.get("取得価格"), "###,###,##0"), 14) + " "
+           + o::FitByteWidth(assets.get("償却方法").toText(), 10) + RightAligned(Whole(life, "#0") + "年", 4)
+           + "  　" + RightAligned(ThreeDecimals(assets.get("償却率")), 6) + "  "
+           + RightAligned(ThreeDecimals(assets.get("保証率")), 8) + " "
+           + RightAligned(Whole(assets.get("残存価格"), "##,###,##0"), 10)
+           + RightAligned(Whole(assets.get("減価償却費"), "##,###,##0"), 10) + " "
+           + o::FitByteWidth(TextOrBlank(assets.get("使用部署名")), 10) + " "
+           + o::FitByteWidth(TextOrBlank(assets.get("備考")), 10);
+}
+
+}  // namespace registers

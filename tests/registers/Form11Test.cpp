@@ -1,0 +1,376 @@
+// The bank and branch master window, driven offscreen on a prepared period file
+// (standard banks 0001 みずほ銀行, 0005 三菱ＵＦＪ銀行 with 本店 001 and 041,
+// 0009 三井住友銀行, 0010 りそな銀行, 0017 埼玉りそな銀行).
+
+#include "registers/Form11.h"
+
+#include "common/o.h"
+#include "frame/Fonts.h"
+#include "frame/WindowRegistry.h"
+#include "journal/PeriodFileFixture.h"
+#include "platform/dao/Engine.h"
+#include "platform/ui/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+using journal::testing::DumpRows;
+using journal::testing::TempPeriodFile;
+using registers::Form11;
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+std::string s(const QString& text) { return text.toStdString(); }
+
+class Form11Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        o::ResetGlobals();
+        frame::installFontSubstitutions();
+        o::DbFilePath = file.path();
+        db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(file.path());
+        dialogs = &ui::installScriptedDialogs();
+        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
+        form = std::make_unique<Form11>();
+        form->show();
+    }
+
+    void TearDown() override
+    {
+        dialogs->verifyAllAnswered();
+        form.reset();
+        db->Close();
+        o::ResetGlobals();
+    }
+
+    // Makes the window the active one, so that its fields can hold the focus.
+    void activate()
+    {
+        form->activateWindow();
+        QApplication::setActiveWindow(form.get());
+        QApplication::processEvents();
+    }
+
+    // The row of a list whose line begins with `start`, or -1.
+    static int lineStarting(QListWidget* list, const std::string& start)
+    {
+        for (int i = 0; i < list->count(); ++i)
+            if (s(list->item(i)->text()).rfind(start, 0) == 0)
+                return i;
+        return -1;
+    }
+    void chooseBank(const std::string& code)
+    {
+        const int row = lineStarting(form->List1(), code);
+        ASSERT_GE(row, 0) << code;
+        form->List1()->setCurrentRow(row);
+    }
+    void chooseBranch(const std::string& bankName, const std::string& number)
+    {
+        for (int i = 0; i < form->List2()->count(); ++i) {
+            const std::string line = s(form->List2()->item(i)->text());
+            if (line.rfind(bankName, 0) == 0 && line.find(" " + number + " ") != std::string::npos) {
+                form->List2()->setCurrentRow(i);
+                return;
+            }
+        }
+        FAIL() << bankName << " " << number;
+    }
+    std::string bankField(const std::string& code, const std::string& field)
+    {
+        auto rs = db->OpenRecordset("SELECT " + field + " FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '" + code + "'",
+                                    dao::RecordsetType::Snapshot);
+        return rs->isEmpty() ? "(none)" : rs->get(field).toText();
+    }
+    std::string branchName(const std::string& code)
+    {
+        auto rs = db->OpenRecordset("SELECT 支店名 FROM 支店コードﾏｽﾀｰ WHERE 支店コード = '" + code + "'",
+                                    dao::RecordsetType::Snapshot);
+        return rs->isEmpty() ? "(none)" : rs->get("支店名").toText();
+    }
+    void useInJournal(const std::string& bankCode, const std::string& branchCode)
+    {
+        db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 銀行コード, 支店コード) VALUES ('2024-05-01', "
+                    "'240501090000', 1, ?, ?)",
+                    {dao::Value(bankCode), dao::Value(branchCode)});
+    }
+    void useInBankAccounts(const std::string& bankCode, const std::string& branchCode)
+    {
+        db->Execute("INSERT INTO 取引銀行 (no, 銀行コード, 支店コード, 種別) VALUES (1, ?, ?, '普通預金')",
+                    {dao::Value(bankCode), dao::Value(branchCode)});
+    }
+
+    TempPeriodFile file;
+    std::shared_ptr<dao::Database> db;
+    ui::ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<Form11> form;
+};
+
+TEST_F(Form11Test, LoadsOnItsOwnConnectionAndListsBothMasters)
+{
+    EXPECT_EQ(s(form->windowTitle()), "テスト商事 第12期　会計 金融機関台帳");
+    EXPECT_FALSE(o::CompanyDb);
+    EXPECT_FALSE(o::DbWorkspace);
+    ASSERT_TRUE(form->BankMasterDb);
+    EXPECT_EQ(form->List1()->count(), 5);
+    EXPECT_EQ(form->List2()->count(), 10);
+    EXPECT_EQ(s(form->List1()->item(0)->text()).rfind("0001     みずほ銀行", 0), 0u);
+    EXPECT_EQ(s(form->Label3()->text()), "全銀協　金融機関台帳");
+}
+
+TEST_F(Form11Test, ChoosingLinesLoadsTheirRows)
+{
+    chooseBank("0009");
+    EXPECT_EQ(s(form->Text1(0)->text()), "0009");
+    EXPECT_EQ(s(form->Text1(1)->text()), "三井住友銀行");
+    EXPECT_EQ(s(form->Text1(2)->text()), "ﾐﾂｲｽﾐﾄﾓ");
+    EXPECT_TRUE(form->Check1(0)->isChecked());
+    chooseBranch("三菱ＵＦＪ銀行", "041");
+    EXPECT_EQ(s(form->Text2(3)->text()), "三菱ＵＦＪ銀行");
+    EXPECT_EQ(s(form->Text2(0)->text()), "041");
+    EXPECT_EQ(s(form->Text2(1)->text()), "新宿中央支店");
+    EXPECT_FALSE(form->Check1(1)->isChecked());
+}
+
+TEST_F(Form11Test, AddedBankTakesTheNextCodeAndATypedCodeIsStoredZeroPadded)
+{
+    form->Command1_Click(1);   // 銀行追加
+    EXPECT_EQ(form->List1()->count(), 6);
+    EXPECT_EQ(bankField("0018", "銀行名"), "＊新規銀行登録名＊");
+    EXPECT_EQ(form->List1()->currentRow(), -1);
+
+    chooseBank("0018");
+    form->Text1(0)->setText("12");
+    form->Text1(1)->setText(q("東西銀行"));
+    form->Check1(0)->setChecked(true);
+    form->Command1_Click(0);   // 更新
+    EXPECT_EQ(bankField("0012", "銀行名"), "東西銀行");
+    EXPECT_EQ(bankField("0012", "使用銀行"), "True");
+    EXPECT_EQ(bankField("  12", "銀行名"), "(none)");
+    EXPECT_EQ(bankField("0018", "銀行名"), "(none)");
+    EXPECT_GE(lineStarting(form->List1(), "0012"), 0);
+    EXPECT_TRUE(form->Text1(0)->text().isEmpty());
+}
+
+TEST_F(Form11Test, AWrongCodeOnlyBeepsAndSavesNothing)
+{
+    activate();
+    const std::string before = DumpRows(*db, "銀行コードﾏｽﾀｰ");
+    chooseBank("0010");
+    form->Text1(0)->setText("12345");
+    form->Text1(1)->setText(q("名前も保存されない"));
+    form->Command1_Click(0);
+    EXPECT_EQ(dialogs->beepCount(), 1);
+    EXPECT_TRUE(form->Text1(0)->hasFocus());
+    EXPECT_EQ(DumpRows(*db, "銀行コードﾏｽﾀｰ"), before);
+    EXPECT_EQ(s(form->Text1(1)->text()), "名前も保存されない");   // the fields keep what was typed
+}
+
+TEST_F(Form11Test, ACodeAlreadyTakenIsRefusedNamingItsBank)
+{
+    const std::string before = DumpRows(*db, "銀行コードﾏｽﾀｰ");
+    chooseBank("0010");
+    form->Text1(0)->setText("1");
+    dialogs->expectMessage("銀行番号「0001」は既に「みずほ銀行」に使われています", ui::Answer::Ok).withoutTitle();
+    form->Command1_Click(0);
+    EXPECT_EQ(DumpRows(*db, "銀行コードﾏｽﾀｰ"), before);
+    EXPECT_EQ(dialogs->beepCount(), 1);
+}
+
+TEST_F(Form11Test, ABankInUseIsNeitherDeletedNorRecoded)
+{
+    useInBankAccounts("0001", "0001203");
+    useInJournal("0001", "0001203");
+    chooseBank("0001");
+    dialogs->expectMessage("「みずほ銀行」は取引銀行・仕訳に使われているため、削除できません", ui::Answer::Ok)
+        .withoutTitle();
+    form->Command1_Click(2);   // 削除
+    EXPECT_EQ(bankField("0001", "銀行名"), "みずほ銀行");
+
+    chooseBank("0001");
+    form->Text1(0)->setText("0002");
+    dialogs->expectMessage("「みずほ銀行」は取引銀行・仕訳に使われているため、銀行番号を変更できません",
+                           ui::Answer::Ok)
+        .withoutTitle();
+    form->Command1_Click(0);
+    EXPECT_EQ(bankField("0001", "銀行名"), "みずほ銀行");
+    EXPECT_EQ(bankField("0002", "銀行名"), "(none)");
+
+    // Renaming a bank in use keeps its code and is allowed.
+    form->Text1(0)->setText("0001");
+    form->Text1(1)->setText(q("みずほ銀行（本部）"));
+    form->Command1_Click(0);
+    EXPECT_EQ(bankField("0001", "銀行名"), "みずほ銀行（本部）");
+}
+
+TEST_F(Form11Test, ABankNobodyUsesIsDeletedWithoutAQuestion)
+{
+    chooseBank("0010");
+    form->Command1_Click(2);
+    EXPECT_EQ(bankField("0010", "銀行名"), "(none)");
+    EXPECT_EQ(form->List1()->count(), 4);
+    EXPECT_EQ(branchName("0010100"), "東京営業部");   // its branches stay
+}
+
+TEST_F(Form11Test, ButtonsNeedAChosenLine)
+{
+    const std::string before = DumpRows(*db, "銀行コードﾏｽﾀｰ") + DumpRows(*db, "支店コードﾏｽﾀｰ");
+    form->Command1_Click(0);
+    form->Command1_Click(2);
+    form->Command2_Click(0);
+    form->Command2_Click(2);
+    dialogs->expectMessage("銀行リストまたは支店リストを選択してください", ui::Answer::Ok).withTitle("経理台帳");
+    form->Command2_Click(1);
+    EXPECT_EQ(dialogs->beepCount(), 1);
+    EXPECT_EQ(DumpRows(*db, "銀行コードﾏｽﾀｰ") + DumpRows(*db, "支店コードﾏｽﾀｰ"), before);
+}
+
+TEST_F(Form11Test, AddedBranchFollowsTheBanksLastBranch)
+{
+    chooseBank("0005");
+    form->Command2_Click(1);   // 支店追加 for the chosen bank
+    EXPECT_EQ(branchName("0005042"), "＊新規支店登録名＊");
+
+    // With a bank and a branch chosen, the branch's bank wins.
+    chooseBank("0005");
+    chooseBranch("みずほ銀行", "203");
+    form->Command2_Click(1);
+    EXPECT_EQ(branchName("0001211"), "＊新規支店登録名＊");
+
+    chooseBank("0017");
+    form->Command2_Click(1);
+    EXPECT_EQ(branchName("0017111"), "＊新規支店登録名＊");
+}
+
+TEST_F(Form11Test, ABranchIsUpdatedAndItsNumberCheckedAndKeptUnique)
+{
+    activate();
+    chooseBranch("三菱ＵＦＪ銀行", "041");
+    form->Text2(0)->setText("42");
+    form->Command2_Click(0);
+    EXPECT_EQ(dialogs->beepCount(), 1);
+    EXPECT_TRUE(form->Text2(0)->hasFocus());
+    EXPECT_EQ(branchName("0005041"), "新宿中央支店");
+
+    form->Text2(0)->setText("001");
+    dialogs->expectMessage("支店番号「001」は既に「本店」に使われています", ui::Answer::Ok).withoutTitle();
+    form->Command2_Click(0);
+    EXPECT_EQ(branchName("0005041"), "新宿中央支店");
+
+    form->Text2(0)->setText("045");
+    form->Text2(1)->setText(q("新宿南支店"));
+    form->Check1(1)->setChecked(true);
+    form->Command2_Click(0);
+    EXPECT_EQ(branchName("0005045"), "新宿南支店");
+    EXPECT_EQ(branchName("0005041"), "(none)");
+}
+
+TEST_F(Form11Test, ABranchInUseIsNeitherDeletedNorRenumbered)
+{
+    db->Execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 銀行コード, 支店コード) VALUES ('240401000000', 1, '0009', "
+                "'0009232')");
+    chooseBranch("三井住友銀行", "232");
+    dialogs->expectMessage("「渋谷駅前支店」は定型仕訳に使われているため、削除できません", ui::Answer::Ok)
+        .withoutTitle();
+    form->Command2_Click(2);
+    EXPECT_EQ(branchName("0009232"), "渋谷駅前支店");
+
+    chooseBranch("三井住友銀行", "232");
+    form->Text2(0)->setText("233");
+    dialogs->expectMessage("「渋谷駅前支店」は定型仕訳に使われているため、支店番号を変更できません", ui::Answer::Ok)
+        .withoutTitle();
+    form->Command2_Click(0);
+    EXPECT_EQ(branchName("0009232"), "渋谷駅前支店");
+
+    chooseBranch("三井住友銀行", "221");
+    form->Command2_Click(2);
+    EXPECT_EQ(branchName("0009221"), "(none)");
+}
+
+// The line names its row by code: a row changed or removed elsewhere since it
+// was shown is refused, never mistaken for the row now in its place.
+TEST_F(Form11Test, ARowChangedOrRemovedElsewhereIsRefused)
+{
+    chooseBank("0010");
+    db->Execute("DELETE FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0010'");
+    dialogs->expectMessage("選択された銀行は他で変更または削除されています　一覧を読み直しましたので選び直してください",
+                           ui::Answer::Ok)
+        .withoutTitle();
+    form->Command1_Click(2);
+    EXPECT_EQ(form->List1()->count(), 4);
+    EXPECT_EQ(bankField("0009", "銀行名"), "三井住友銀行");
+    EXPECT_EQ(bankField("0017", "銀行名"), "埼玉りそな銀行");
+
+    db->Execute("UPDATE 支店コードﾏｽﾀｰ SET 支店名 = '名古屋支店' WHERE 支店コード = '0001210'");
+    dialogs->expectMessage("選択された支店は他で変更または削除されています　一覧を読み直しましたので選び直してください",
+                           ui::Answer::Ok)
+        .withoutTitle();
+    chooseBranch("みずほ銀行", "210");
+    EXPECT_TRUE(form->Text2(1)->text().isEmpty());
+    chooseBranch("みずほ銀行", "210");
+    EXPECT_EQ(s(form->Text2(1)->text()), "名古屋支店");
+}
+
+TEST_F(Form11Test, EnterMovesOnAsTab)
+{
+    activate();
+    form->Text1(1)->setFocus();
+    ASSERT_TRUE(form->Text1(1)->hasFocus());
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(form->Text1(1), &enter);
+    ASSERT_EQ(dialogs->sentKeys().size(), 1u);
+    EXPECT_EQ(dialogs->sentKeys()[0], "{TAB}");
+    EXPECT_TRUE(form->Text1(2)->hasFocus());
+}
+
+TEST_F(Form11Test, EnteringATextBoxSelectsItsText)
+{
+    chooseBank("0009");
+    activate();
+    form->Text1(1)->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(s(form->Text1(1)->selectedText()), "三井住友銀行");
+}
+
+TEST_F(Form11Test, CaptionsShowWholeAtTheDefaultSize)
+{
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        EXPECT_GE(label->width(), label->sizeHint().width()) << s(label->text());
+        EXPECT_TRUE(form->rect().contains(QRect(label->mapTo(form.get(), QPoint(0, 0)), label->size())))
+            << s(label->text());
+    }
+    for (QPushButton* button : form->findChildren<QPushButton*>())
+        EXPECT_GE(button->width(), button->sizeHint().width()) << s(button->text());
+}
+
+TEST(Form11Registry, OpensByItsName)
+{
+    TempPeriodFile file;
+    o::ResetGlobals();
+    o::DbFilePath = file.path();
+    ui::installScriptedDialogs().setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
+    registerRegistersWindows();
+    QWidget* window = frame::WindowRegistry::instance().show("Form11");
+    ASSERT_NE(window, nullptr);
+    EXPECT_NE(qobject_cast<Form11*>(window), nullptr);
+    EXPECT_EQ(frame::WindowRegistry::instance().show("Form11"), window);
+    frame::WindowRegistry::instance().closeAll();
+    frame::WindowRegistry::instance().clear();
+    o::ResetGlobals();
+}
+
+}  // namespace
