@@ -102,6 +102,8 @@ StatementsFixture::StatementsFixture() : m_dir(freshDir())
     periodfile::createPeriodFile(m_path, {"テスト工業", 3, "2024-04-01"});
     m_db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(m_path);
 
+    // One transaction for the whole set-up: one write to the disk.
+    workspace().BeginTrans();
     execute("DELETE FROM \"勘定科目コード表\"");
     execute("DELETE FROM \"勘定科目コード表2\"");
     for (const Account& a : kChart) {
@@ -117,6 +119,7 @@ StatementsFixture::StatementsFixture() : m_dir(freshDir())
     execute("DELETE FROM \"仕訳台帳\"");
     for (const FixtureRow& row : journal())
         addRow(row);
+    workspace().CommitTrans();
 }
 
 StatementsFixture::~StatementsFixture()
