@@ -6,6 +6,7 @@
 #include "statements/PeriodFigures.h"
 
 #include <atomic>
+#include <cstdio>
 #include <unistd.h>
 
 namespace statementstest {
@@ -137,10 +138,12 @@ void StatementsFixture::execute(const std::string& sql, const std::vector<dao::V
 void StatementsFixture::addRow(const FixtureRow& r)
 {
     static int voucher = 0;
+    char number[16];
+    std::snprintf(number, sizeof number, "V%06d", ++voucher);
     execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"伝票番号\", \"追番\", \"摘要\", \"取引先\", \"借方コード\", \"入金\","
             " \"貸方コード\", \"出金\", \"銀行コード\", \"支店コード\", \"決算仕訳\")"
             " VALUES (?, ?, 1, ?, '', ?, ?, ?, ?, '', '', ?)",
-            {r.date.empty() ? dao::Value() : dao::Value(r.date), "V" + std::to_string(++voucher), r.description,
+            {r.date.empty() ? dao::Value() : dao::Value(r.date), std::string(number), r.description,
              r.debitCode, r.debitAmount, r.creditCode, r.creditAmount, r.closing ? 1 : 0});
 }
 
