@@ -187,3 +187,17 @@ TEST(BalanceSheet, LongLabelsAreCutWithoutSplittingACharacter)
     const auto form = statements::BalanceSheetAccountRows(statements::WalkBalanceSheet(accounts, 0));
     EXPECT_EQ(form.lists[0][3], " A長い名前の勘定科目ですが  " + amount18(10));
 }
+
+TEST(BalanceSheet, SectionTotalsBeyondThirtyTwoBitsAreShownWhole)
+{
+    statements::StatementAccounts accounts = {
+        account("売掛金", "資産の部", "流動資産", "売上債権", 2000000000),
+        account("建物", "資産の部", "流動資産", "有形固定資産", 2000000000),
+        account("資本金", "資本の部", "資本金", "資本金", 2100000000),
+    };
+    const auto sheet = statements::WalkBalanceSheet(accounts, 1900000000);
+    EXPECT_EQ(sheet.assetsTotal.value_or(0), 4000000000LL);
+    EXPECT_EQ(sheet.grandTotal.value_or(0), 4000000000LL);
+    const auto rows = statements::BalanceSheetReportRows(sheet);
+    EXPECT_EQ(rows.back(), L(kGrand, 4000000000LL));
+}

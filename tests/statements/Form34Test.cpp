@@ -54,6 +54,11 @@ TEST_F(Form34Test, LoadRebuildsThePeriodFiguresAndShowsEveryStatement)
     for (QLabel* period : f.Label4)
         EXPECT_EQ(s(period->text()), "2024年04月01日から2025年03月31日まで");
     EXPECT_EQ(f.Combo2[0]->count(), 2);
+    // The grid's account lists: debit-natured accounts on the debit side, credit-natured ones on the credit side.
+    EXPECT_GE(f.grid().Combo1[0]->findText(QString::fromUtf8("現金")), 0);
+    EXPECT_LT(f.grid().Combo1[0]->findText(QString::fromUtf8("売上高")), 0);
+    EXPECT_GE(f.grid().Combo7[9]->findText(QString::fromUtf8("売上高")), 0);
+    EXPECT_LT(f.grid().Combo7[9]->findText(QString::fromUtf8("現金")), 0);
     EXPECT_EQ(s(f.TallyNotice->text()), "");
     EXPECT_EQ(s(f.BalanceNotice->text()), "");
 

@@ -97,3 +97,15 @@ TEST(TrialBalance, NegativeOpeningBalanceGoesToTheOtherSideAndAnEmptyChartShowsZ
     ASSERT_EQ(empty.size(), 2u);
     EXPECT_EQ(empty[1], tbLine({"", 0, 0, 0, 0}, false));
 }
+
+// Sums beyond the 32-bit range of an amount are shown whole, never wrapped.
+TEST(TrialBalance, SumsBeyondThirtyTwoBitsAreShownWhole)
+{
+    statements::StatementAccounts accounts(2);
+    accounts[0] = {"100", "現金", 0, "資産の部", "流動資産", "現金預金", 2000000000, 2000000000, 0};
+    accounts[1] = {"200", "借入金", 1, "負債の部", "固定負債", "固定負債", 2000000000, 0, 0};
+    const auto lines = statements::TrialBalanceLines(accounts);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], tbLine({"現金", 4000000000, 4000000000, 0, 0}));
+    EXPECT_EQ(lines[3], tbLine({"", 4000000000, 4000000000, 2000000000, 2000000000}, false));
+}
