@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <set>
 #include <unordered_map>
 #include <vector>
@@ -53,8 +54,12 @@ constexpr long long kSliceRows = 16384;
 template <typename Slice>
 void forEachSlice(dao::Database& database, Slice slice)
 {
-    const long long last = numberOf(database, "SELECT MAX(rowid) AS n FROM \"仕訳台帳\"");
-    for (long long from = 0; from < last; from += kSliceRows)
+    auto bounds = database.OpenRecordset("SELECT MIN(rowid) AS lo, MAX(rowid) AS hi FROM \"仕訳台帳\"",
+                                         dao::RecordsetType::Snapshot);
+    if (bounds->isEmpty() || bounds->get("lo").isNull())
+        return;
+    const long long last = number(bounds->get("hi"));
+    for (long long from = number(bounds->get("lo")) - 1; from < last; from += kSliceRows)
         slice("rowid > " + std::to_string(from) + " AND rowid <= " + std::to_string(from + kSliceRows));
 }
 
@@ -104,17 +109,15 @@ long long rowsUnknownOnBothSides(dao::Database& database, const std::string& per
     return rows;
 }
 
-}  // namespace
-
-TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& database)
+// Sums, checks and writes the totals of every account of `accounts`.
+TallyReport tally(dao::Database& database, dao::Recordset& accounts)
 {
     const FiscalPeriod period = ReadFiscalPeriod(database);
 
-    auto accounts = database.OpenRecordset("Q_使用勘定科目表", dao::RecordsetType::Dynaset);
     std::unordered_map<std::string, Sums> sums;
-    if (!accounts->isEmpty())
-        for (accounts->MoveFirst(); !accounts->EOF_(); accounts->MoveNext())
-            sums.emplace(accounts->get("勘定科目コード").toText(), Sums{});
+    if (!accounts.isEmpty())
+        for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext())
+            sums.emplace(accounts.get("勘定科目コード").toText(), Sums{});
 
     TallyReport report;
     const std::string filter = periodCondition(period);
@@ -150,30 +153,39 @@ TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& databas
     report.unknownCodes.assign(unknown.begin(), unknown.end());
 
     // Every figure is checked before the first write.
-    if (!accounts->isEmpty()) {
-        for (accounts->MoveFirst(); !accounts->EOF_(); accounts->MoveNext()) {
-            const std::string code = accounts->get("勘定科目コード").toText();
+    if (!accounts.isEmpty()) {
+        for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext()) {
+            const std::string code = accounts.get("勘定科目コード").toText();
             const Sums& s = sums.at(code);
-            const std::string name = accounts->get("勘定科目名").toText();
+            const std::string name = accounts.get("勘定科目名").toText();
             RequireStoredAmount(s.debit, name, code, "借方合計");
             RequireStoredAmount(s.credit, name, code, "貸方合計");
         }
     }
 
-    dao::RunInTransaction(
-        workspace,
-        [&] {
-            if (accounts->isEmpty())
-                return;
-            for (accounts->MoveFirst(); !accounts->EOF_(); accounts->MoveNext()) {
-                const Sums& s = sums.at(accounts->get("勘定科目コード").toText());
-                accounts->Edit();
-                accounts->set("借方合計", dao::Value(static_cast<long long>(s.debit)));
-                accounts->set("貸方合計", dao::Value(static_cast<long long>(s.credit)));
-                accounts->Update();
-            }
-        },
-        {accounts.get()});
+    if (!accounts.isEmpty()) {
+        for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext()) {
+            const Sums& s = sums.at(accounts.get("勘定科目コード").toText());
+            accounts.Edit();
+            accounts.set("借方合計", dao::Value(static_cast<long long>(s.debit)));
+            accounts.set("貸方合計", dao::Value(static_cast<long long>(s.credit)));
+            accounts.Update();
+        }
+    }
+    return report;
+}
+
+}  // namespace
+
+TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& database)
+{
+    TallyReport report;
+    std::unique_ptr<dao::Recordset> accounts;
+    // Reading and writing in one transaction: the sums come from one state of the journal.
+    dao::RunInTransaction(workspace, [&] {
+        accounts = database.OpenRecordset("Q_使用勘定科目表", dao::RecordsetType::Dynaset);
+        report = tally(database, *accounts);
+    });
     return report;
 }
 
