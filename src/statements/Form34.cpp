@@ -1,26 +1,95 @@
+// The load of the closing window: its recordsets, its controls and tabs.
 #include "statements/Form34.h"
 
-#include "common/DateFormat.h"
-#include "common/FormCaption.h"
+#include "common/o.h"
 #include "frame/Fonts.h"
+#include "frame/RecordList.h"
 #include "frame/WindowRegistry.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace statements {
 
+namespace {
+
+QString q(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QLabel* label(QWidget* parent, const QString& name, const char* text, double points = 9)
+{
+    auto* l = new QLabel(q(text), parent);
+    l->setObjectName(name);
+    l->setFont(frame::proportionalFont(points));
+    return l;
+}
+
+// A list whose lines of `characters` half-width cells show whole.
+QListWidget* recordList(QWidget* parent, const QString& name, int characters)
+{
+    QListWidget* list = frame::newRecordList(parent, name);
+    const int width = QFontMetrics(list->font()).horizontalAdvance(QString(characters, QChar('0')));
+    list->setMinimumWidth(width + 2 * list->frameWidth() + 24);
+    return list;
+}
+
+QLineEdit* totalBox(QWidget* parent, const QString& name)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
+    box->setMinimumWidth(QFontMetrics(box->font()).horizontalAdvance(QString(16, QChar('0'))));
+    return box;
+}
+
+// An option pair in its own group, element `selected` chosen.
+std::array<QRadioButton*, 2> optionPair(QWidget* parent, const char* name, const char* first, const char* second,
+                                        int selected, QLayout* layout)
+{
+    auto* group = new QButtonGroup(parent);
+    std::array<QRadioButton*, 2> pair{};
+    const char* captions[2] = {first, second};
+    for (int i = 0; i < 2; ++i) {
+        pair[static_cast<std::size_t>(i)] = new QRadioButton(q(captions[i]), parent);
+        pair[static_cast<std::size_t>(i)]->setObjectName(QString("%1_%2").arg(name).arg(i));
+        group->addButton(pair[static_cast<std::size_t>(i)], i);
+        if (layout)
+            layout->addWidget(pair[static_cast<std::size_t>(i)]);
+    }
+    pair[static_cast<std::size_t>(selected)]->setChecked(true);
+    return pair;
+}
+
+QGroupBox* frameBox(QWidget* parent, const char* title)
+{
+    auto* box = new QGroupBox(q(title), parent);
+    box->setFont(frame::proportionalFont(9));
+    return box;
+}
+
+}  // namespace
+
 Form34::Form34()
 {
-    m_label11 = new QLabel(this);
-    m_label11->setObjectName("Label11");
-    m_label11->setFont(frame::proportionalFont(12));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_label11);
-    layout->addStretch();
-    resize(640, 480);
-
     openPeriodFile();
+    m_workspace = o::DbWorkspace;
+    m_database = o::CompanyDb;
     using dao::RecordsetType;
     SettingsRecordset = openRecordset("会計設定");
     TaxRateRecordset = openRecordset("Q_消費税率", RecordsetType::Snapshot);
@@ -37,16 +106,425 @@ Form34::Form34()
     ChangeHistoryRecordset = openRecordset("Q_仕訳変更履歴");
     openEraRecordset();
     requireSettingsRow(*SettingsRecordset);
+
+    buildControls();
+    connectHandlers();
     ShowClosingTitle("決算処理");
+    FillEntryLists();
+    RefreshClosingForm();
+    ClearEntry();
 }
 
-void Form34::ShowClosingTitle(const std::string& title)
+Form34::~Form34() = default;
+
+void Form34::buildControls()
 {
-    dao::Recordset& settings = *SettingsRecordset;
-    SetCaption(o::FormCaption(settings.get("事業所名"), settings.get("会計年度"), title));
-    m_label11->setText(frame::toQ(settings.get("事業所名").toText() + " 第" + settings.get("会計年度").toText()
-                                  + "期　自" + o::FormatDate(settings.get("会計期間開始日"), o::kLabelDate)
-                                  + "　至" + o::FormatDate(settings.get("会計期間終了日"), o::kLabelDate)));
+    resize(1120, 820);
+    Label11 = label(this, "Label11", "", 12);
+    TallyNotice = label(this, "TallyNotice", "");
+    TallyNotice->setWordWrap(true);
+    QPalette warning = TallyNotice->palette();
+    warning.setColor(QPalette::WindowText, Qt::darkRed);
+    TallyNotice->setPalette(warning);
+
+    const auto button = [this](int index, const char* caption, QWidget* parent) {
+        auto* b = new QPushButton(q(caption), parent);
+        b->setObjectName(QString("Command1_%1").arg(index));
+        b->setMinimumWidth(QFontMetrics(b->font()).horizontalAdvance(b->text()) + 24);
+        Command1[index] = b;
+        return b;
+    };
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName("SSTab1");
+    // The buttons of the tabs exist before the tabs are laid out.
+    for (const auto& [index, caption] : std::initializer_list<std::pair<int, const char*>>{
+             {0, "入力クリア"}, {1, "登録"}, {2, "更新"}, {3, "削除"}, {4, "編集"}, {5, "消費税精算仕訳登録"},
+             {7, "金額補正"}, {10, "減価償却費仕訳登録"}, {6, "印刷"}, {8, "CSVファイル作成"}, {11, "印刷"}})
+        button(index, caption, this);
+    SSTab1->addTab(buildEntryTab(), q("決算仕訳入力"));
+    SSTab1->addTab(buildTrialBalanceTab(), q("合計残高試算表"));
+    SSTab1->addTab(buildReportTab(), q("決算報告書"));
+    SSTab1->addTab(buildProfitLossTab(), q("損益計算書"));
+    SSTab1->addTab(buildBalanceSheetTab(), q("貸借対照表"));
+    SSTab1->addTab(buildListTab(3, "販売費及び一般管理費内訳書", 3, List7, "List7", 3), q("販売費及び一般管理費内訳書"));
+    SSTab1->addTab(buildManufacturingTab(), q("製造原価報告書（製造業）"));
+    SSTab1->addTab(new QWidget, q("予備"));
+    SSTab1->addTab(buildPrintTab(), q("各種帳票印刷、ＣＳＶファイル作成"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Label11);
+    top->addStretch();
+    top->addWidget(button(12, "決算処理", this));
+    top->addWidget(button(9, "終了", this));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(TallyNotice);
+    layout->addWidget(SSTab1, 1);
+}
+
+QWidget* Form34::buildEntryTab()
+{
+    auto* tab = new QWidget;
+    tab->setMinimumSize(1030, 660);
+    const QFont labelFont = frame::proportionalFont(9.75);
+    const auto place = [](QWidget* w, int x, int y, int width, int height) { w->setGeometry(x, y, width, height); };
+
+    Label10 = label(tab, "Label10", "", 9.75);
+    QFont bold = labelFont;
+    bold.setBold(true);
+    Label10->setFont(bold);
+    place(Label10, 8, 6, 560, 22);
+    Option1 = optionPair(tab, "Option1", "中間決算", "本決算", 1, nullptr);
+    int x = 600;
+    for (QRadioButton* option : Option1) {
+        const int width = QFontMetrics(option->font()).horizontalAdvance(option->text()) + 36;
+        place(option, x, 6, width, 22);
+        x += width + 8;
+    }
+
+    auto* title = label(tab, "Label1", "決算整理仕訳入力", 12);
+    title->adjustSize();
+    place(title, 8, 38, title->width() + 8, 26);
+    auto* dateHeading = label(tab, "Label2_0", "決算日", 9.75);
+    dateHeading->adjustSize();
+    place(dateHeading, 260, 42, dateHeading->width() + 4, 22);
+    const int dateLefts[3] = {320, 410, 480};
+    const int dateWidths[3] = {86, 66, 66};
+    for (int i = 0; i < 3; ++i) {
+        auto* box = new QComboBox(tab);
+        box->setObjectName(QString("Combo2_%1").arg(i));
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        place(box, dateLefts[i], 40, dateWidths[i], 24);
+        Combo2[static_cast<std::size_t>(i)] = box;
+    }
+    Label3 = label(tab, "Label3", "", 9.75);
+    place(Label3, 556, 42, 200, 22);
+
+    struct Heading {
+        int index;
+        const char* text;
+        int left;
+        int width;
+    };
+    // Over the grid's columns (twips of the grid, 15 to a pixel).
+    static const Heading headings[] = {{1, "摘　　要", 1200, 3375}, {10, "取引先", 4560, 1455}, {2, "借方科目", 6000, 1815},
+                                       {3, "金額", 7800, 1335},     {8, "貸方科目", 9120, 1815}, {4, "金額", 10920, 1335},
+                                       {5, "銀行名", 12240, 1455},  {6, "支店名", 13680, 1455}};
+    for (const Heading& h : headings) {
+        auto* l = label(tab, QString("Label2_%1").arg(h.index), h.text);
+        l->setAlignment(Qt::AlignCenter);
+        QPalette palette = l->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::Window, Qt::blue);
+        l->setAutoFillBackground(true);
+        l->setPalette(palette);
+        place(l, h.left / 15, 90, h.width / 15, 20);
+    }
+    m_grid = std::make_unique<journal::EntryGrid>(tab);
+    for (int i = 0; i < journal::kGridRows; ++i) {
+        m_grid->Text1[i]->setObjectName(QString("Text1_%1").arg(i));
+        m_grid->Combo1[i]->setObjectName(QString("Combo1_%1").arg(i));
+        m_grid->Combo7[i]->setObjectName(QString("Combo7_%1").arg(i));
+        m_grid->Text8[i]->setObjectName(QString("Text8_%1").arg(i));
+        m_grid->Text9[i]->setObjectName(QString("Text9_%1").arg(i));
+    }
+
+    int left = 56;
+    for (int index : {0, 1, 2, 3, 4, 7, 5, 10}) {
+        QPushButton* b = Command1[index];
+        b->setParent(tab);
+        const int width = b->minimumWidth();
+        place(b, left, 300, width, 28);
+        left += width + 8;
+    }
+    auto* templatesHeading = label(tab, "Label5_0", "決算仕訳定型リスト", 9.75);
+    place(templatesHeading, 8, 338, 300, 20);
+    List1 = frame::newRecordList(tab, "List1");
+    place(List1, 8, 360, 1014, 110);
+    auto* entriesHeading = label(tab, "Label5_1", "決算仕訳リスト", 9.75);
+    place(entriesHeading, 8, 478, 300, 20);
+    List2 = frame::newRecordList(tab, "List2");
+    place(List2, 8, 500, 1014, 150);
+    return tab;
+}
+
+QWidget* Form34::buildTrialBalanceTab()
+{
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    auto* top = new QHBoxLayout;
+    top->addWidget(label(tab, "Label8_2", "合計残高試算表", 12));
+    Label4[0] = label(tab, "Label4_0", "", 9.75);
+    top->addWidget(Label4[0]);
+    top->addStretch();
+    Label9[0] = label(tab, "Label9_0", "（単位：円）");
+    top->addWidget(Label9[0]);
+    layout->addLayout(top);
+
+    // Two rows of column headings over the list's fields (in half-width cells).
+    auto* headings = new QWidget(tab);
+    const double cell = QFontMetricsF(frame::fixedPitchFont(9)).horizontalAdvance(QLatin1Char('0'));
+    struct Heading {
+        int index;
+        const char* text;
+        int cellFrom;
+        int cellTo;
+        int row;
+    };
+    static const Heading all[] = {{0, "借方", 0, 33, 0},  {3, "勘定科目", 36, 55, 0}, {4, "貸方", 57, 89, 0},
+                                  {1, "残高", 0, 16, 1},  {2, "合計", 17, 33, 1},    {5, "合計", 57, 72, 1},
+                                  {6, "残高", 74, 89, 1}};
+    int height = 0;
+    for (const Heading& h : all) {
+        auto* l = label(headings, QString("Label6_%1").arg(h.index), h.text);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFrameShape(QFrame::Box);
+        const int x = 4 + static_cast<int>(h.cellFrom * cell + 0.5);
+        const int width = static_cast<int>((h.cellTo - h.cellFrom + 1) * cell + 0.5);
+        l->setGeometry(x, h.row * 20, width, 20);
+        height = 40;
+    }
+    headings->setMinimumSize(static_cast<int>(96 * cell), height);
+    layout->addWidget(headings);
+    List3 = recordList(tab, "List3", 89);
+    layout->addWidget(List3, 1);
+    return tab;
+}
+
+QWidget* Form34::buildReportTab()
+{
+    auto* tab = new QWidget;
+    auto* layout = new QGridLayout(tab);
+    const auto pairBox = [&](const char* title, const char* name, const char* first, const char* second,
+                             std::array<QRadioButton*, 2>& pair, int selected, int row, int column) {
+        QGroupBox* box = frameBox(tab, title);
+        auto* boxLayout = new QVBoxLayout(box);
+        pair = optionPair(box, name, first, second, selected, boxLayout);
+        layout->addWidget(box, row, column);
+        return box;
+    };
+    pairBox("金額単位", "Option4", "円", "百万円", Option4, 0, 0, 0);
+    pairBox("金額マイナス表記", "Option10", "△", "-（マイナス）", Option10, 0, 0, 1);
+    pairBox("年号表記", "Option9", "元号", "西暦", Option9, 0, 1, 0);
+    QGroupBox* paper = pairBox("用紙サイズ", "Option3", "Ｂ５サイズ", "Ａ４サイズ", Option3, 1, 1, 1);
+    Check4 = new QCheckBox(q("枠印刷"), paper);
+    Check4->setObjectName("Check4");
+    paper->layout()->addWidget(Check4);
+
+    QGroupBox* statementsBox = frameBox(tab, "財務諸表");
+    auto* statementsLayout = new QVBoxLayout(statementsBox);
+    static const char* const captions[7] = {"全て選択", "表紙", "貸借対照表", "損益計算書", "販売費及び一般管理費内訳書",
+                                            "製造原価報告書（製造業）", "報告文、代表者名"};
+    for (int i = 0; i < 7; ++i) {
+        Check2[static_cast<std::size_t>(i)] = new QCheckBox(q(captions[i]), statementsBox);
+        Check2[static_cast<std::size_t>(i)]->setObjectName(QString("Check2_%1").arg(i));
+        statementsLayout->addWidget(Check2[static_cast<std::size_t>(i)]);
+    }
+    auto* formLayout = new QHBoxLayout;
+    Option2 = optionPair(statementsBox, "Option2", "表形式", "報告書形式", 0, formLayout);
+    statementsLayout->addLayout(formLayout);
+    layout->addWidget(statementsBox, 0, 2, 2, 1);
+    Command1[11]->setParent(tab);
+    layout->addWidget(Command1[11], 2, 2, Qt::AlignRight);
+    layout->setColumnStretch(3, 1);
+    layout->setRowStretch(3, 1);
+    return tab;
+}
+
+QWidget* Form34::buildProfitLossTab()
+{
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    auto* top = new QHBoxLayout;
+    top->addWidget(label(tab, "Label8_1", "損益計算書", 12));
+    Label4[2] = label(tab, "Label4_2", "", 9.75);
+    top->addWidget(Label4[2]);
+    top->addStretch();
+    Label9[2] = label(tab, "Label9_2", "（単位：円）");
+    top->addWidget(Label9[2]);
+    layout->addLayout(top);
+
+    auto* columns = new QHBoxLayout;
+    const char* sides[2] = {"費　用", "収　益"};
+    for (int i = 0; i < 2; ++i) {
+        auto* column = new QVBoxLayout;
+        column->addWidget(label(tab, QString("Label12_%1").arg(i), sides[i]));
+        List5[static_cast<std::size_t>(i)] = recordList(tab, QString("List5_%1").arg(i), 39);
+        column->addWidget(List5[static_cast<std::size_t>(i)], 1);
+        auto* total = new QHBoxLayout;
+        total->addWidget(label(tab, QString("Label12_%1").arg(i + 2), "合計"));
+        Text3[static_cast<std::size_t>(i)] = totalBox(tab, QString("Text3_%1").arg(i));
+        total->addWidget(Text3[static_cast<std::size_t>(i)]);
+        column->addLayout(total);
+        columns->addLayout(column);
+    }
+    auto* report = new QVBoxLayout;
+    report->addWidget(label(tab, "Label8_4", "報告書様式"));
+    List5[2] = recordList(tab, "List5_2", 62);
+    report->addWidget(List5[2], 1);
+    columns->addLayout(report);
+    layout->addLayout(columns, 1);
+    return tab;
+}
+
+QWidget* Form34::buildBalanceSheetTab()
+{
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    auto* top = new QHBoxLayout;
+    top->addWidget(label(tab, "Label8_0", "貸借対照表", 12));
+    Label4[1] = label(tab, "Label4_1", "", 9.75);
+    top->addWidget(Label4[1]);
+    top->addStretch();
+    Label9[1] = label(tab, "Label9_1", "（単位：円）");
+    top->addWidget(Label9[1]);
+    layout->addLayout(top);
+    BalanceNotice = label(tab, "BalanceNotice", "");
+    QPalette warning = BalanceNotice->palette();
+    warning.setColor(QPalette::WindowText, Qt::darkRed);
+    BalanceNotice->setPalette(warning);
+    layout->addWidget(BalanceNotice);
+
+    const auto headingRow = [&](int nameIndex, const char* name, int amountIndex) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(label(tab, QString("Label7_%1").arg(nameIndex), name));
+        row->addStretch();
+        row->addWidget(label(tab, QString("Label7_%1").arg(amountIndex), "金額"));
+        return row;
+    };
+    const auto totalRow = [&](int labelIndex, const char* text, int box) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(label(tab, QString("Label7_%1").arg(labelIndex), text));
+        row->addStretch();
+        Text2[static_cast<std::size_t>(box)] = totalBox(tab, QString("Text2_%1").arg(box));
+        row->addWidget(Text2[static_cast<std::size_t>(box)]);
+        return row;
+    };
+    for (int i = 0; i < 3; ++i)
+        List4[static_cast<std::size_t>(i)] = recordList(tab, QString("List4_%1").arg(i), 46);
+    List4[3] = recordList(tab, "List4_3", 50);
+
+    auto* columns = new QHBoxLayout;
+    auto* assets = new QVBoxLayout;
+    assets->addLayout(headingRow(0, "資産の部", 2));
+    assets->addWidget(List4[0], 1);
+    assets->addLayout(totalRow(4, "資産合計", 0));
+    columns->addLayout(assets);
+    auto* right = new QVBoxLayout;
+    right->addLayout(headingRow(1, "負債の部", 3));
+    right->addWidget(List4[1], 1);
+    right->addLayout(totalRow(6, "負債合計", 1));
+    right->addLayout(headingRow(8, "資本の部", 9));
+    right->addWidget(List4[2], 1);
+    right->addLayout(totalRow(7, "資本合計", 2));
+    right->addLayout(totalRow(5, "負債、資本合計", 3));
+    columns->addLayout(right);
+    auto* report = new QVBoxLayout;
+    report->addWidget(label(tab, "Label8_5", "報告書様式"));
+    report->addWidget(List4[3], 1);
+    columns->addLayout(report);
+    layout->addLayout(columns, 1);
+    return tab;
+}
+
+QWidget* Form34::buildListTab(int label8, const char* title, int unitLabel, QListWidget*& list, const char* listName,
+                              int periodLabel)
+{
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    auto* top = new QHBoxLayout;
+    top->addWidget(label(tab, QString("Label8_%1").arg(label8), title, 12));
+    Label4[static_cast<std::size_t>(periodLabel)] = label(tab, QString("Label4_%1").arg(periodLabel), "", 9.75);
+    top->addWidget(Label4[static_cast<std::size_t>(periodLabel)]);
+    top->addStretch();
+    Label9[static_cast<std::size_t>(unitLabel)] = label(tab, QString("Label9_%1").arg(unitLabel), "（単位：円）");
+    top->addWidget(Label9[static_cast<std::size_t>(unitLabel)]);
+    layout->addLayout(top);
+    list = recordList(tab, listName, 36);
+    auto* row = new QHBoxLayout;
+    row->addWidget(list);
+    row->addStretch();
+    layout->addLayout(row, 1);
+    return tab;
+}
+
+QWidget* Form34::buildManufacturingTab()
+{
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    auto* top = new QHBoxLayout;
+    top->addWidget(label(tab, "Label13_0", "製造原価報告書", 12));
+    Label4[4] = label(tab, "Label4_4", "", 9.75);
+    top->addWidget(Label4[4]);
+    top->addStretch();
+    layout->addLayout(top);
+    List6 = recordList(tab, "List6", 52);
+    auto* row = new QHBoxLayout;
+    row->addWidget(List6);
+    row->addStretch();
+    layout->addLayout(row, 1);
+    return tab;
+}
+
+QWidget* Form34::buildPrintTab()
+{
+    auto* tab = new QWidget;
+    auto* layout = new QGridLayout(tab);
+    QGroupBox* paper = frameBox(tab, "用紙サイズ");
+    auto* paperLayout = new QVBoxLayout(paper);
+    Option6 = optionPair(paper, "Option6", "B５サイズ", "A４サイズ", 1, paperLayout);
+    layout->addWidget(paper, 0, 0, Qt::AlignTop);
+
+    QGroupBox* reports = frameBox(tab, "各種帳票印刷");
+    auto* reportsLayout = new QVBoxLayout(reports);
+    static const char* const captions[7] = {"全て選択", "決算仕訳", "合計残高試算表", "貸借対照表", "損益計算書",
+                                            "製造原価報告書", "販売費及び一般管理費内訳書"};
+    for (int i = 0; i < 7; ++i) {
+        Check1[static_cast<std::size_t>(i)] = new QCheckBox(q(captions[i]), reports);
+        Check1[static_cast<std::size_t>(i)]->setObjectName(QString("Check1_%1").arg(i));
+        reportsLayout->addWidget(Check1[static_cast<std::size_t>(i)]);
+    }
+    auto* formLayout = new QHBoxLayout;
+    Option5 = optionPair(reports, "Option5", "表形式", "報告書形式", 0, formLayout);
+    reportsLayout->addLayout(formLayout);
+    Command1[6]->setParent(reports);
+    reportsLayout->addWidget(Command1[6], 0, Qt::AlignRight);
+    layout->addWidget(reports, 0, 1, Qt::AlignTop);
+
+    QGroupBox* csv = frameBox(tab, "CSVファイル作成");
+    auto* csvLayout = new QVBoxLayout(csv);
+    Check3 = new QCheckBox(q("貸借対照表、損益計算書（実績、予算、過去5年）"), csv);
+    Check3->setObjectName("Check3_0");
+    csvLayout->addWidget(Check3);
+    Command1[8]->setParent(csv);
+    csvLayout->addWidget(Command1[8], 0, Qt::AlignRight);
+    layout->addWidget(csv, 0, 2, Qt::AlignTop);
+    layout->setColumnStretch(3, 1);
+    layout->setRowStretch(1, 1);
+    return tab;
+}
+
+void Form34::connectHandlers()
+{
+    for (const auto& [index, b] : Command1)
+        connect(b, &QPushButton::clicked, this, [this, i = index] { Command1_Click(i); });
+    const auto onSelect = [this](std::array<QRadioButton*, 2>& pair, void (Form34::*handler)(int)) {
+        for (int i = 0; i < 2; ++i)
+            connect(pair[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, handler, i](bool on) {
+                if (on)
+                    (this->*handler)(i);
+            });
+    };
+    onSelect(Option9, &Form34::Option9_Click);
+    onSelect(Option10, &Form34::Option10_Click);
+    onSelect(Option3, &Form34::Option3_Click);
+    onSelect(Option6, &Form34::Option6_Click);
+    onSelect(Option4, &Form34::Option4_Click);
+    for (int i = 0; i < 7; ++i) {
+        connect(Check1[static_cast<std::size_t>(i)], &QCheckBox::toggled, this, [this, i] { Check1_Click(i); });
+        connect(Check2[static_cast<std::size_t>(i)], &QCheckBox::toggled, this, [this, i] { Check2_Click(i); });
+    }
 }
 
 }  // namespace statements

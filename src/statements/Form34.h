@@ -1,13 +1,37 @@
 #pragma once
-// The closing window "決算処理": its load (the period file, the recordsets it
-// keeps, the era recordset, the caption and the title line).
+// The closing window "決算処理": the closing-entry tab with its grid and
+// lists, the statements on screen (trial balance, profit and loss statement,
+// balance sheet, breakdown of selling and general administrative expenses,
+// manufacturing cost report), the options and print button of the closing
+// report, and the print and CSV runs. The window shows and prints what the
+// statement routines compute (StatementAccounts.h and the statement headers);
+// opening it, and its button "決算処理", rebuild the period figures first.
+//
+// The closing-entry members (ClearEntry, the two closing lists, the printed
+// closing-entry list) live in src/closing/.
 
+#include "closing/ClosingListLines.h"
 #include "frame/WorkWindow.h"
+#include "journal/EntryGrid.h"
+#include "platform/dao/Engine.h"
+#include "statements/StatementAccounts.h"
+#include "statements/StatementPrint.h"
+#include "statements/StatementSettings.h"
 
+#include <array>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
 
 namespace statements {
 
@@ -15,10 +39,46 @@ class Form34 : public frame::WorkWindow {
     Q_OBJECT
 public:
     Form34();   // the load: throws dao::DaoError when the period file cannot be used
+    ~Form34() override;
 
-    QLabel* Label11() const { return m_label11; }
-    void ShowClosingTitle(const std::string& title);
+    // ---- controls ----------------------------------------------------------
+    QTabWidget* SSTab1 = nullptr;
+    QLabel* Label11 = nullptr;                    // title line
+    QLabel* TallyNotice = nullptr;                // the journal rows the tally left out, or why it failed
+    // tab 0 "決算仕訳入力"
+    QLabel* Label10 = nullptr;                    // consumption-tax status line
+    QLabel* Label3 = nullptr;                     // era year of the period end
+    std::array<QComboBox*, 3> Combo2{};           // closing date: year, month, day
+    std::array<QRadioButton*, 2> Option1{};       // 中間決算, 本決算
+    QListWidget* List1 = nullptr;                 // closing templates
+    QListWidget* List2 = nullptr;                 // closing entries
+    journal::EntryGrid& grid() { return *m_grid; }
+    // tab 1 "合計残高試算表"
+    QListWidget* List3 = nullptr;
+    // tab 2 "決算報告書"
+    std::array<QRadioButton*, 2> Option4{}, Option10{}, Option9{}, Option3{}, Option2{};
+    QCheckBox* Check4 = nullptr;
+    std::array<QCheckBox*, 7> Check2{};
+    // tab 3 "損益計算書"
+    std::array<QListWidget*, 3> List5{};
+    std::array<QLineEdit*, 2> Text3{};
+    // tab 4 "貸借対照表"
+    std::array<QListWidget*, 4> List4{};
+    std::array<QLineEdit*, 4> Text2{};
+    QLabel* BalanceNotice = nullptr;              // says when the two totals differ
+    // tab 5, tab 6
+    QListWidget* List7 = nullptr;
+    QListWidget* List6 = nullptr;
+    // tab 8 "各種帳票印刷、ＣＳＶファイル作成"
+    std::array<QRadioButton*, 2> Option6{}, Option5{};
+    std::array<QCheckBox*, 7> Check1{};
+    QCheckBox* Check3 = nullptr;                  // Check3(0)
+    // labels
+    std::array<QLabel*, 5> Label4{};              // period labels of tabs 1, 4, 3, 5, 6
+    std::array<QLabel*, 4> Label9{};              // unit labels
+    std::map<int, QPushButton*> Command1;         // 0..12
 
+    // ---- recordsets, opened at load in this order --------------------------
     std::unique_ptr<dao::Recordset> SettingsRecordset;        // 会計設定
     std::unique_ptr<dao::Recordset> TaxRateRecordset;         // Q_消費税率 (snapshot)
     std::unique_ptr<dao::Recordset> AccountMasterRecordset;   // Q_勘定科目コード表
@@ -33,8 +93,82 @@ public:
     std::unique_ptr<dao::Recordset> PartnerRecordset;         // Q_取引先管理
     std::unique_ptr<dao::Recordset> ChangeHistoryRecordset;   // Q_仕訳変更履歴
 
+    // The date and time of the last refresh: the date the closing entries' tax rows take their rate on.
+    dao::Date TaxDate;
+
+    // ---- shell -------------------------------------------------------------
+    void ShowClosingTitle(const std::string& title);
+    void FillEntryLists();
+    void RefreshClosingForm();
+    // The consumption-tax rate on `d`: the last rate row dated on or before that day, 0 when none is.
+    int TaxRateOn(const dao::Date& d);
+    void Command1_Click(int index);
+
+    // ---- options (stored in 会計設定) ---------------------------------------
+    void Option9_Click(int index);
+    void Option10_Click(int index);
+    void Option3_Click(int index);
+    void Option6_Click(int index);
+    void Option4_Click(int index);
+    void Check1_Click(int index);
+    void Check2_Click(int index);
+
+    // ---- statements --------------------------------------------------------
+    void ShowTrialBalance();
+    void ShowProfitLossAccountsByBalances();
+    void ShowProfitLossAccountsByTotals();
+    void ShowProfitLossReportByBalances();
+    void ShowProfitLossReportByTotals();
+    void ShowBalanceSheetAccounts();
+    void ShowBalanceSheetReport();
+    void ShowManufacturingCost();
+    void ShowSgaBreakdown();
+    void PrintTrialBalance();
+    void PrintBalanceSheetAccounts(bool omitCompanyLine);
+    void PrintBalanceSheetReport(bool omitCompanyLine);
+    void PrintProfitLossReport(bool omitCompanyLine, bool listSgaAccounts);
+    void PrintSgaBreakdown(bool omitCompanyLine);
+    void PrintManufacturingCost(bool omitCompanyLine);
+    void PrintClosingReport();
+    void WriteStatementCsv();
+
+    // ---- closing entries (src/closing/) ------------------------------------
+    void ClearEntry();
+    void ShowClosingTemplates();
+    void ShowClosingEntries();
+    void PrintClosingEntries();
+    // The record of each line of List1 and List2.
+    const std::vector<closing::ClosingLineKey>& templateLineKeys() const { return m_templateKeys; }
+    const std::vector<closing::ClosingLineKey>& entryLineKeys() const { return m_entryKeys; }
+
 private:
-    QLabel* m_label11 = nullptr;
+    void buildControls();
+    QWidget* buildEntryTab();
+    QWidget* buildTrialBalanceTab();
+    QWidget* buildReportTab();
+    QWidget* buildProfitLossTab();
+    QWidget* buildBalanceSheetTab();
+    QWidget* buildListTab(int label8, const char* title, int unitLabel, QListWidget*& list, const char* listName,
+                          int periodLabel);
+    QWidget* buildManufacturingTab();
+    QWidget* buildPrintTab();
+    void connectHandlers();
+    void selectStoredOptions();
+    void storeOption(const char* field, const dao::Value& value);
+    void recomputePeriodFigures();
+    void reopenClosingJournal();
+    void printRun();
+    StatementAccounts accounts();
+    StatementSettings settings();
+    StatementHeader header(bool omitCompanyLine, const char* title);
+    void showFailure(const std::exception& e);
+
+    std::unique_ptr<journal::EntryGrid> m_grid;
+    std::shared_ptr<dao::Workspace> m_workspace;
+    std::shared_ptr<dao::Database> m_database;
+    std::vector<closing::ClosingLineKey> m_templateKeys;
+    std::vector<closing::ClosingLineKey> m_entryKeys;
+    StatementSettings m_headerSettings;   // what the page headers of the last print read
 };
 
 }  // namespace statements

@@ -6,6 +6,7 @@
 #include "statements/PeriodFigures.h"
 
 #include <atomic>
+#include <cstdio>
 #include <unistd.h>
 
 namespace statementstest {
@@ -102,6 +103,8 @@ StatementsFixture::StatementsFixture() : m_dir(freshDir())
     periodfile::createPeriodFile(m_path, {"テスト工業", 3, "2024-04-01"});
     m_db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(m_path);
 
+    // One transaction for the whole set-up: one write to the disk.
+    workspace().BeginTrans();
     execute("DELETE FROM \"勘定科目コード表\"");
     execute("DELETE FROM \"勘定科目コード表2\"");
     for (const Account& a : kChart) {
@@ -117,6 +120,7 @@ StatementsFixture::StatementsFixture() : m_dir(freshDir())
     execute("DELETE FROM \"仕訳台帳\"");
     for (const FixtureRow& row : journal())
         addRow(row);
+    workspace().CommitTrans();
 }
 
 StatementsFixture::~StatementsFixture()
@@ -134,10 +138,12 @@ void StatementsFixture::execute(const std::string& sql, const std::vector<dao::V
 void StatementsFixture::addRow(const FixtureRow& r)
 {
     static int voucher = 0;
+    char number[16];
+    std::snprintf(number, sizeof number, "V%06d", ++voucher);
     execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"伝票番号\", \"追番\", \"摘要\", \"取引先\", \"借方コード\", \"入金\","
             " \"貸方コード\", \"出金\", \"銀行コード\", \"支店コード\", \"決算仕訳\")"
             " VALUES (?, ?, 1, ?, '', ?, ?, ?, ?, '', '', ?)",
-            {r.date.empty() ? dao::Value() : dao::Value(r.date), "V" + std::to_string(++voucher), r.description,
+            {r.date.empty() ? dao::Value() : dao::Value(r.date), std::string(number), r.description,
              r.debitCode, r.debitAmount, r.creditCode, r.creditAmount, r.closing ? 1 : 0});
 }
 

@@ -1,0 +1,47 @@
+#pragma once
+// The lines of the closing window's two closing lists: the closing templates
+// (Q_決算仕訳定型台帳) and the closing entries (Q_決算仕訳台帳), one line per
+// row in the query's order, and the key that names the record of each line.
+
+#include "platform/dao/Value.h"
+
+#include <string>
+#include <vector>
+
+namespace dao {
+class Recordset;
+}
+
+namespace closing {
+
+// The record a list line stands for: the template's 仕訳ID or the voucher's
+// 伝票番号, and the row's 追番.
+struct ClosingLineKey {
+    std::string number;
+    int row = 0;
+    bool operator==(const ClosingLineKey&) const = default;
+};
+
+struct ClosingListLine {
+    std::string text;
+    ClosingLineKey key;
+};
+
+// A line of the template list: " ", 追番 ("0"-formatted when above 0, else one
+// blank), " ", 摘要 (34 bytes), " ", 取引先 (16), " ", 勘定科目名 (20), "   ",
+// 入金 (10, right-aligned), " ", 勘定科目名2 (20), "   ", 出金 (10), "  ",
+// 銀行名 (15), " ", 支店名 (15). Amounts with "###,###,##0"; a null amount is
+// ten blanks; an amount wider than its field shows "*" in every place.
+ClosingListLine ClosingTemplateLine(dao::Recordset& templates);
+
+// A line of the entry list: the date column (12 bytes), " ", then the fields of
+// the template line from 追番 on, with 摘要 in 36 bytes. The date column shows
+// 日付 as "yy/mm/dd(aaa)" when it is set and differs from `lastShown` (which
+// then becomes it), else 12 blanks.
+ClosingListLine ClosingEntryLine(dao::Recordset& entries, dao::Date& lastShown);
+
+// Every line of a recordset, from its first row; leaves it on its first row.
+std::vector<ClosingListLine> ClosingTemplateLines(dao::Recordset& templates);
+std::vector<ClosingListLine> ClosingEntryLines(dao::Recordset& entries, const dao::Date& now);
+
+}  // namespace closing

@@ -1,0 +1,149 @@
+#include "statements/StatementCsv.h"
+
+#include "common/DatabasePath.h"
+#include "common/NumberFormat.h"
+#include "statements/StatementClasses.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+#include <vector>
+
+namespace statements {
+
+namespace {
+
+bool listed(const StatementAccount& a, CsvStatement statement)
+{
+    if (a.closing == 0)
+        return false;
+    if (statement == CsvStatement::ProfitLoss)
+        return a.major == cls::kOrdinary;
+    return a.major == cls::kAssets || a.major == cls::kLiabilities || a.major == cls::kCapital;
+}
+
+std::string quoted(const std::string& text)
+{
+    std::string item = "\"";
+    for (char c : text) {
+        if (c == '"')
+            item += '"';
+        item += c;
+    }
+    return item + "\"";
+}
+
+std::string figureItem(std::int64_t value)
+{
+    return quoted(o::FormatNumber(value, "########0"));
+}
+
+// The listed accounts of both files, for the name check.
+std::vector<const StatementAccount*> listedAccounts(const StatementAccounts& accounts)
+{
+    std::vector<const StatementAccount*> all;
+    for (CsvStatement statement : {CsvStatement::BalanceSheet, CsvStatement::ProfitLoss})
+        for (const StatementAccount& a : accounts)
+            if (listed(a, statement))
+                all.push_back(&a);
+    return all;
+}
+
+// Writes `bytes` to `path` through a temporary file in the same folder.
+bool replaceFile(const std::string& path, const std::string& bytes)
+{
+    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string StatementCsvText(const StatementAccounts& accounts, CsvStatement statement)
+{
+    std::array<std::string, 8> lines;
+    bool first = true;
+    for (const StatementAccount& a : accounts) {
+        if (!listed(a, statement))
+            continue;
+        const std::array<std::string, 8> items = {
+            quoted(a.name),         figureItem(a.closing),  figureItem(a.budget),  figureItem(a.past[0]),
+            figureItem(a.past[1]),  figureItem(a.past[2]),  figureItem(a.past[3]), figureItem(a.past[4]),
+        };
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            lines[i] += (first ? "" : ",") + items[i];
+        first = false;
+    }
+    if (first)
+        return {};
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+std::optional<std::string> ToCp932(const std::string& utf8)
+{
+    iconv_t converter = iconv_open("CP932", "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    std::string out;
+    std::vector<char> input(utf8.begin(), utf8.end());
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    bool failed = false;
+    while (inLeft > 0) {
+        char buffer[256];
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t rc = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, sizeof buffer - outLeft);
+        if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            failed = true;
+            break;
+        }
+    }
+    iconv_close(converter);
+    if (failed)
+        return std::nullopt;
+    return out;
+}
+
+std::string WriteStatementCsvFiles(const StatementAccounts& accounts, const std::string& folder)
+{
+    for (const StatementAccount* a : listedAccounts(accounts))
+        if (!ToCp932(a->name))
+            return "勘定科目「" + a->name + "」の名前にシフトJISで表せない文字があるため、ＣＳＶファイルを作成できません";
+
+    const std::pair<CsvStatement, const char*> files[] = {{CsvStatement::BalanceSheet, kBalanceSheetCsvName},
+                                                          {CsvStatement::ProfitLoss, kProfitLossCsvName}};
+    for (const auto& [statement, name] : files) {
+        const std::string path = o::JoinPath(folder, name);
+        const auto bytes = ToCp932(StatementCsvText(accounts, statement));
+        if (!bytes || !replaceFile(path, *bytes))
+            return "ＣＳＶファイル「" + path + "」を書き込めませんでした";
+    }
+    return {};
+}
+
+}  // namespace statements

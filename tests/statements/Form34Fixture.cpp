@@ -1,0 +1,48 @@
+#include "Form34Fixture.h"
+
+#include "common/o.h"
+#include "frame/Fonts.h"
+
+#include <QListWidget>
+
+namespace statementstest {
+
+void Form34Test::SetUp()
+{
+    frame::installFontSubstitutions();
+    o::ResetGlobals();
+    o::DbFilePath = fx.path();
+    o::DataFolder = fx.dir().string();
+    dialogs = &ui::installScriptedDialogs();
+    dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
+    printer = &printing::installRecordingPrinter();
+}
+
+void Form34Test::TearDown()
+{
+    form.reset();
+    dialogs->verifyAllAnswered();
+    dao::DBEngine::instance().clearFailurePlan();
+    o::ResetGlobals();
+}
+
+statements::Form34& Form34Test::open()
+{
+    form = std::make_unique<statements::Form34>();
+    return *form;
+}
+
+std::vector<std::string> Form34Test::rows(const QListWidget* list) const
+{
+    std::vector<std::string> out;
+    for (int i = 0; i < list->count(); ++i)
+        out.push_back(list->item(i)->text().toStdString());
+    return out;
+}
+
+std::string s(const QString& text)
+{
+    return text.toStdString();
+}
+
+}  // namespace statementstest
