@@ -1,0 +1,106 @@
+#include "closing/CarriedBalances.h"
+
+#include "books/BankBooks.h"
+#include "closing/DepreciationJournal.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Recordset.h"
+
+#include <map>
+#include <tuple>
+
+namespace closing {
+
+namespace {
+
+std::int64_t amountOf(const dao::Value& value)
+{
+    return value.isNumeric() ? value.toInt64() : 0;
+}
+
+}  // namespace
+
+std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const ClosingPeriod& period)
+{
+    auto journalRows = database.OpenRecordset("SELECT * FROM Q_取引銀行仕訳 WHERE " + PeriodDateCondition(period),
+                                              dao::RecordsetType::Snapshot);
+    const std::vector<books::JournalRow> journal = books::readBankJournal(*journalRows);
+
+    std::vector<BankCarry> carried;
+    auto accounts = database.OpenRecordset(
+        "SELECT rowid AS 行番号, 銀行コード, 支店コード, 種別, 期首残高 FROM 取引銀行 ORDER BY no, rowid",
+        dao::RecordsetType::Snapshot);
+    if (accounts->isEmpty())
+        return carried;
+    for (accounts->MoveFirst(); !accounts->EOF_(); accounts->MoveNext()) {
+        books::BankAccount account;
+        account.bankCode = accounts->get("銀行コード").toText();
+        account.branchCode = accounts->get("支店コード").toText();
+        account.kind = accounts->get("種別").toText();
+        account.opening = amountOf(accounts->get("期首残高"));
+        BankCarry carry;
+        carry.rowid = accounts->get("行番号").toInt64();
+        carry.bankCode = account.bankCode;
+        carry.branchCode = account.branchCode;
+        carry.kind = account.kind;
+        carry.balance = books::bankBook(account, journal).balance;
+        carried.push_back(std::move(carry));
+    }
+    return carried;
+}
+
+std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const std::vector<PeriodJournalRow>& rows,
+                                                const std::string& expenseCode)
+{
+    using Key = std::tuple<std::string, std::string>;   // 摘要, credit account
+    std::map<Key, std::vector<std::int64_t>> postings;
+    for (const PeriodJournalRow& row : rows)
+        if (row.closingEntry && !expenseCode.empty() && row.debitCode == expenseCode)
+            postings[{row.description, row.creditCode}].push_back(row.credit);
+
+    struct Asset {
+        AssetCarry carry;
+        Key key;
+    };
+    std::vector<Asset> assets;
+    std::map<Key, int> sharing;
+    auto register_ = database.OpenRecordset(
+        "SELECT rowid AS 行番号, 管理番号, 名称, 勘定科目コード, 残存価格 FROM 固定資産台帳 ORDER BY rowid",
+        dao::RecordsetType::Snapshot);
+    if (register_->isEmpty())
+        return {};
+    for (register_->MoveFirst(); !register_->EOF_(); register_->MoveNext()) {
+        Asset asset;
+        asset.carry.rowid = register_->get("行番号").toInt64();
+        asset.carry.number = register_->get("管理番号").toText();
+        asset.carry.name = register_->get("名称").toText();
+        asset.carry.bookValue = amountOf(register_->get("残存価格"));
+        const FixedAssetFigure figure{asset.carry.number, asset.carry.name, {}, {}};
+        asset.key = {DepreciationDescription(figure), register_->get("勘定科目コード").toText()};
+        ++sharing[asset.key];
+        assets.push_back(std::move(asset));
+    }
+
+    // The k-th posted row of a key went to the (k mod n)-th of the n assets
+    // that share it, in the register's order.
+    std::map<Key, int> turn;
+    std::vector<AssetCarry> carried;
+    for (Asset& asset : assets) {
+        const auto posted = postings.find(asset.key);
+        if (posted == postings.end())
+            continue;
+        const int place = turn[asset.key]++;
+        const int n = sharing[asset.key];
+        bool any = false;
+        for (std::size_t k = static_cast<std::size_t>(place); k < posted->second.size(); k += static_cast<std::size_t>(n)) {
+            asset.carry.posted += posted->second[k];
+            any = true;
+        }
+        if (!any)
+            continue;
+        asset.carry.bookValue -= asset.carry.posted;
+        carried.push_back(asset.carry);
+    }
+    return carried;
+}
+
+}  // namespace closing
