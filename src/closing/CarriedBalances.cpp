@@ -21,9 +21,19 @@ std::int64_t amountOf(const dao::Value& value)
 
 std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const ClosingPeriod& period)
 {
-    auto journalRows = database.OpenRecordset("SELECT * FROM Q_取引銀行仕訳 WHERE " + PeriodDateCondition(period),
-                                              dao::RecordsetType::Snapshot);
-    const std::vector<books::JournalRow> journal = books::readBankJournal(*journalRows);
+    // The period's rows that carry a bank (those of Q_取引銀行仕訳), summed by
+    // bank, branch and the two accounts, with the accounts' names as that
+    // query joins them: the bank book's posting of a row depends on nothing
+    // else, and rows alike post as their sum does. Grouped on the journal's
+    // table first, so only the groups are joined.
+    auto sums = database.OpenRecordset(
+        "SELECT g.銀行コード, g.支店コード, a.勘定科目名, b.勘定科目名2, g.入金, g.出金 FROM"
+        " (SELECT 銀行コード, 支店コード, 借方コード, 貸方コード, SUM(入金) AS 入金, SUM(出金) AS 出金"
+        " FROM 仕訳台帳 WHERE 銀行コード <> '' AND " + PeriodDateCondition(period) + " GROUP BY 1, 2, 3, 4) AS g"
+        " LEFT JOIN 勘定科目コード表 AS a ON a.勘定科目コード = g.借方コード"
+        " LEFT JOIN 勘定科目コード表2 AS b ON b.勘定科目コード2 = g.貸方コード",
+        dao::RecordsetType::Snapshot);
+    const std::vector<books::JournalRow> journal = books::readBankJournal(*sums);
 
     std::vector<BankCarry> carried;
     auto accounts = database.OpenRecordset(
@@ -48,14 +58,21 @@ std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const Cl
     return carried;
 }
 
-std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const std::vector<PeriodJournalRow>& rows,
+std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const ClosingPeriod& period,
                                                 const std::string& expenseCode)
 {
     using Key = std::tuple<std::string, std::string>;   // 摘要, credit account
     std::map<Key, std::vector<std::int64_t>> postings;
-    for (const PeriodJournalRow& row : rows)
-        if (row.closingEntry && !expenseCode.empty() && row.debitCode == expenseCode)
-            postings[{row.description, row.creditCode}].push_back(row.credit);
+    if (!expenseCode.empty()) {
+        auto rows = database.OpenRecordset("SELECT 摘要, 貸方コード, 出金 FROM 仕訳台帳 WHERE 決算仕訳 <> 0 AND 借方コード = "
+                                               + SqlText(expenseCode) + " AND " + PeriodDateCondition(period)
+                                               + " ORDER BY rowid",
+                                           dao::RecordsetType::Snapshot);
+        if (!rows->isEmpty())
+            for (rows->MoveFirst(); !rows->EOF_(); rows->MoveNext())
+                postings[{rows->get("摘要").toText(), rows->get("貸方コード").toText()}].push_back(
+                    amountOf(rows->get("出金")));
+    }
 
     struct Asset {
         AssetCarry carry;

@@ -40,11 +40,12 @@ struct AssetCarry {
     std::int64_t bookValue = 0;         // 残存価格 after it
 };
 
-// The depreciation journal's rows among `rows` are the closing entries that
+// The depreciation journal's rows of the period are the closing entries that
 // debit `expenseCode` and credit an asset's account with the asset's 管理番号
 // and 名称 as 摘要. Assets that share number, name and account take such rows
-// in turn, in the register's order, as the journal posts them.
-std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const std::vector<PeriodJournalRow>& rows,
+// in turn, in the register's order, as the journal posts them (in the order
+// the rows were written).
+std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const ClosingPeriod& period,
                                                 const std::string& expenseCode);
 
 }  // namespace closing

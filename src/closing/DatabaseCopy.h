@@ -13,8 +13,10 @@ namespace closing {
 // `likeFile`. Returns its path. Throws dao::DaoError when it cannot be made.
 std::string CreateTemporaryFile(const std::string& folder, const std::string& stem, const std::string& likeFile);
 
-// Copies the database at `sourcePath` over the (empty) file `targetPath`.
-// Throws dao::DaoError naming the files when the copy fails.
+// Copies the database at `sourcePath` over the (empty) file `targetPath`, a
+// scratch file: it is written without a journal and without waiting for the
+// disk (SyncFile writes it to the disk before it is put in place). Throws
+// dao::DaoError naming the files when the copy fails.
 void BackupDatabase(const std::string& sourcePath, const std::string& targetPath);
 
 // Writes the file's data to the disk.

@@ -19,15 +19,27 @@ std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& 
     // The day after the last one as the open end, so that a date stored with a
     // time of day on the last day still counts.
     const dao::Date after = dao::Date::fromDayNumber(period.last.dayNumber() + 1);
-    return "\"" + column + "\" >= '" + IsoDay(period.first) + "' AND \"" + column + "\" < '" + IsoDay(after) + "'";
+    return "+" + column + " >= '" + IsoDay(period.first) + "' AND +" + column + " < '" + IsoDay(after) + "'";
 }
 
-std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const ClosingPeriod& period)
+std::string SqlText(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'')
+            quoted += '\'';
+        quoted += c;
+    }
+    return quoted + "'";
+}
+
+std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const ClosingPeriod& period,
+                                                const std::string& condition)
 {
     std::vector<PeriodJournalRow> rows;
     auto journal = database.OpenRecordset(
         "SELECT 日付, 伝票番号, 摘要, 借方コード, 貸方コード, 入金, 出金, 小分類, 小分類2, 消費税, 消費税2, 決算仕訳"
-        " FROM Q_仕訳台帳 WHERE " + PeriodDateCondition(period),
+        " FROM Q_仕訳台帳 WHERE " + PeriodDateCondition(period) + (condition.empty() ? "" : " AND (" + condition + ")"),
         dao::RecordsetType::Snapshot);
     if (journal->isEmpty())
         return rows;

@@ -32,10 +32,17 @@ struct PeriodJournalRow {
     bool closingEntry = false;        // 決算仕訳
 };
 
-// The SQL condition on 日付 (a DATE column, 'yyyy-mm-dd') for the period's rows.
-std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& column = "日付");
+// The SQL condition on a DATE column ('yyyy-mm-dd'; `column` is its SQL
+// expression) for the period's rows. A period holds most of a journal, so the
+// condition keeps the date index out of the way: a scan of the table is quicker.
+std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& column = "\"日付\"");
 
-// The rows of the period, in the journal's order.
-std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const ClosingPeriod& period);
+// The rows of the period, in the journal's order; with `condition`, only
+// those that also meet it (an SQL condition on the columns of Q_仕訳台帳).
+std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const ClosingPeriod& period,
+                                                const std::string& condition = {});
+
+// A text as an SQL literal: 'text', a quote inside it doubled.
+std::string SqlText(const std::string& text);
 
 }  // namespace closing

@@ -165,7 +165,11 @@ SettlementPlan planTaxExclusive(dao::Database& database, const ChartCodes& chart
         plan.notice = checked.refusal;
         return plan;
     }
-    const TaxExclusiveSettlement settlement = SettleTaxExclusive(ReadPeriodJournal(database, *checked.period), accounts);
+    const std::string codes =
+        SqlText(accounts.outputTax) + ", " + SqlText(accounts.inputTax) + ", " + SqlText(accounts.interim);
+    const TaxExclusiveSettlement settlement = SettleTaxExclusive(
+        ReadPeriodJournal(database, *checked.period, "借方コード IN (" + codes + ") OR 貸方コード IN (" + codes + ")"),
+        accounts);
     if (settlement.nothingLeft()) {
         plan.notice = Information(kNothingToSettle);
         return plan;
@@ -195,7 +199,10 @@ SettlementPlan planTaxInclusive(dao::Database& database, const ChartCodes& chart
         plan.notice = checked.refusal;
         return plan;
     }
-    const std::vector<PeriodJournalRow> rows = ReadPeriodJournal(database, *checked.period);
+    const std::vector<PeriodJournalRow> rows = ReadPeriodJournal(
+        database, *checked.period,
+        "小分類 IN ('売上高', '売上原価') OR 小分類2 IN ('売上高', '売上原価') OR (決算仕訳 <> 0 AND 借方コード = "
+            + SqlText(taxes) + " AND 貸方コード = " + SqlText(payable) + ")");
     if (const auto earlier = EarlierInclusiveSettlement(rows, taxes, payable)) {
         plan.notice = Refusal(AlreadySettledMessage(*earlier));
         return plan;

@@ -228,7 +228,12 @@ TEST(SmallRollover, MovesTheDatesOnAYearAndCarriesEveryBankAccount)
         db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金, 銀行コード, 支店コード)"
                     " VALUES ('2024-02-29', '240229090000', 1, '103', 500, '111', 500, '7777', '7777001'),"
                     " ('2023-03-01', '230301090000', 1, '511', 300, '102', 300, '0009', '0009001'),"
-                    " ('2024-03-01', '240301090000', 1, '103', 900, '111', 900, '0001', '0001001')");
+                    " ('2024-03-01', '240301090000', 1, '103', 900, '111', 900, '0001', '0001001'),"
+                    " (NULL, '000000000000', 1, '511', 1, '100', 1, '', '')");
+        // The history mostly of the next period: its one row of the closed period goes.
+        db->Execute("INSERT INTO 仕訳変更履歴 (変更日, 変更理由, 日付, 摘要) VALUES"
+                    " ('2023-06-01 09:00:00', '1', '2023-05-31', '今期'), ('2024-03-02 09:00:00', '1', '2024-03-01', '次期1'),"
+                    " ('2024-03-03 09:00:00', '2', '2024-03-02', '次期2'), ('2024-03-04 09:00:00', '1', NULL, '日付なし')");
     }
     const RolloverOutcome outcome = RollOverPeriodFile({file.path(), "甲商事第8期.mdb", target});
     ASSERT_TRUE(outcome.done) << outcome.failure;
@@ -241,6 +246,11 @@ TEST(SmallRollover, MovesTheDatesOnAYearAndCarriesEveryBankAccount)
     EXPECT_EQ(settings->get("決算報告日").toText(), "2025/2/28");
     EXPECT_EQ(journal::testing::DumpRows(*db, "SELECT 期首残高, 現残高 FROM 取引銀行 ORDER BY no"),
               "期首残高=1000|現残高=1000|\n期首残高=2500|現残高=2500|\n期首残高=2700|現残高=2700|\n");
+    // The rows dated after the period, and those without a date, stay.
+    EXPECT_EQ(journal::testing::DumpRows(*db, "SELECT 伝票番号 FROM 仕訳台帳 ORDER BY rowid"),
+              "伝票番号=240301090000|\n伝票番号=000000000000|\n");
+    EXPECT_EQ(journal::testing::DumpRows(*db, "SELECT 摘要 FROM 仕訳変更履歴 ORDER BY rowid"),
+              "摘要=次期1|\n摘要=次期2|\n摘要=日付なし|\n");
 }
 
 // ---- names and dates -----------------------------------------------------------------
