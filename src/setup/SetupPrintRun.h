@@ -33,8 +33,14 @@ inline constexpr int kSetupPrintoutCount = 10;
 // The printouts of the boxes Check1(0..9), in box order, into one print
 // document on `printer`: PreparePrinter (9, 0, 0, "ＭＳ ゴシック", 9), each
 // ticked printout, the end of the document. Returns false, printing nothing
-// and beginning no document, when no box is ticked.
+// and beginning no document, when no box is ticked. A null source prints as
+// an empty one. The description lists and the industry names switch edit
+// mode off for the whole program (o::SetEditMode).
 bool RunSetupPrintouts(printing::PrinterDevice& printer, const SetupPrintSources& sources,
                        const std::array<bool, kSetupPrintoutCount>& ticked);
+
+// The same with the print date and time of the page headers given.
+bool RunSetupPrintouts(printing::PrinterDevice& printer, const SetupPrintSources& sources,
+                       const std::array<bool, kSetupPrintoutCount>& ticked, const dao::Date& printedAt);
 
 }  // namespace setup

@@ -1,0 +1,108 @@
+#include "setup/RegisterPrintouts.h"
+
+#include "common/DateFormat.h"
+#include "common/FitByteWidth.h"
+#include "setup/PrintFields.h"
+
+#include <functional>
+
+namespace setup {
+
+namespace {
+
+std::string Text(const dao::Recordset& rs, const char* field, int bytes)
+{
+    return o::FitByteWidth(rs.get(field).toText(), bytes);
+}
+
+std::string DateText(const dao::Recordset& rs, const char* field, const char* pattern, int bytes)
+{
+    return o::FitByteWidth(o::FormatDate(rs.get(field), pattern), bytes);
+}
+
+// The register's walk: the header block on each page, `linesPerRecord` lines
+// and a gap per record, a new page when a record does not fit.
+void PrintRegister(SetupPage& page, dao::Recordset& records, const char* title, int linesPerRecord,
+                   const std::function<void()>& headings,
+                   const std::function<void(const dao::Recordset&)>& record)
+{
+    if (records.isEmpty())
+        return;
+    int pageNumber = 1;
+    auto header = [&] {
+        page.blankLines(1);
+        page.headerLine(title, SetupPageText(kOnePagePageLabel, pageNumber));
+        page.gap();
+        page.blankLines(1);
+        headings();
+    };
+    header();
+    for (records.MoveFirst(); !records.EOF_(); records.MoveNext()) {
+        if (!page.roomFor(linesPerRecord)) {
+            page.newPage();
+            ++pageNumber;
+            header();
+        }
+        record(records);
+        page.gap();
+    }
+    page.newPage();
+}
+
+}  // namespace
+
+std::string FixedAssetFirstLine(const dao::Recordset& asset)
+{
+    return Text(asset, "管理番号", 10) + " " + Text(asset, "名称", 16) + " " + NumberField(asset.get("数量"), "#0", 4)
+           + " " + Text(asset, "勘定科目名", 12) + " " + DateText(asset, "取得年月日", " yyyy/mm/dd", 12) + " "
+           + NumberField(asset.get("取得価格"), "###,###,##0", 12) + " " + Text(asset, "償却方法", 10)
+           + NumberField(asset.get("耐用年数"), "#0", 4, "年") + "  " + RateField(asset.get("償却率"), 6) + "  "
+           + RateField(asset.get("保証率"), 8) + " " + NumberField(asset.get("残存価格"), "##,###,##0", 10);
+}
+
+std::string FixedAssetSecondLine(const dao::Recordset& asset)
+{
+    return std::string(32, ' ') + NumberField(asset.get("減価償却費"), "##,###,##0", 10) + " "
+           + Text(asset, "使用部署名", 10) + " " + Text(asset, "備考", 10);
+}
+
+std::string LeaseFirstLine(const dao::Recordset& lease)
+{
+    return Text(lease, "契約番号", 14) + " " + Text(lease, "物件名称", 24) + " "
+           + NumberField(lease.get("リース期間"), "#0", 10, "年") + " " + NumberField(lease.get("総額"), "###,###,##0", 14)
+           + " " + NumberField(lease.get("リース料"), "###,###,##0", 14) + " " + Text(lease, "リース会社", 18);
+}
+
+std::string LeaseSecondLine(const dao::Recordset& lease)
+{
+    return std::string(15, ' ') + DateText(lease, "開始日", " yyyy年     mm月     dd日", 30) + " "
+           + Text(lease, "使用部署", 18) + " " + Text(lease, "備考", 30);
+}
+
+void PrintFixedAssetRegister(SetupPage& page, dao::Recordset& fixedAssets)
+{
+    PrintRegister(
+        page, fixedAssets, kFixedAssetRegisterTitle, 2,
+        [&] {
+            page.line(kFixedAssetHeading1);
+            page.gap();
+            page.line(kFixedAssetHeading2);
+            page.gap();
+        },
+        [&](const dao::Recordset& asset) {
+            page.line(FixedAssetFirstLine(asset));
+            page.line(FixedAssetSecondLine(asset));
+        });
+}
+
+void PrintLeaseRegister(SetupPage& page, dao::Recordset& leases)
+{
+    PrintRegister(
+        page, leases, kLeaseRegisterTitle, 2, [] {},
+        [&](const dao::Recordset& lease) {
+            page.line(LeaseFirstLine(lease));
+            page.line(LeaseSecondLine(lease));
+        });
+}
+
+}  // namespace setup

@@ -1,0 +1,17 @@
+#include "statements/PeriodFigures.h"
+
+#include "platform/dao/Transaction.h"
+
+namespace statements {
+
+TallyReport RecomputePeriodFigures(dao::Workspace& workspace, dao::Database& database)
+{
+    TallyReport report;
+    dao::RunInTransaction(workspace, [&] {
+        report = TallyAccountTotals(workspace, database);
+        ComputeClosingBalances(workspace, database);
+    });
+    return report;
+}
+
+}  // namespace statements

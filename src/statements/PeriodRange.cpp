@@ -1,0 +1,37 @@
+#include "statements/PeriodRange.h"
+
+#include "common/NumberFormat.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/DaoError.h"
+#include "platform/dao/Recordset.h"
+
+namespace statements {
+
+FiscalPeriod ReadFiscalPeriod(dao::Database& database)
+{
+    auto settings = database.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
+    if (settings->isEmpty())
+        throw dao::DaoError(dao::DaoError::Code::NoCurrentRecord,
+                            "期ファイル「" + database.path() + "」の「会計設定」に行がありません");
+    settings->MoveFirst();
+    const auto first = settings->get("会計期間開始日").toDate();
+    const auto last = settings->get("会計期間終了日").toDate();
+    if (!first || !last)
+        throw dao::DaoError(dao::DaoError::Code::General,
+                            "会計期間（開始日と終了日）が設定されていないため、期間の集計ができません");
+    return {*first, *last};
+}
+
+void RequireStoredAmount(std::int64_t value, const std::string& accountName, const std::string& code,
+                         const std::string& field)
+{
+    if (FitsStoredAmount(value))
+        return;
+    throw dao::DaoError(dao::DaoError::Code::Overflow,
+                        "勘定科目「" + accountName + "」（" + code + "）の" + field + " "
+                            + o::FormatNumber(value, "###,###,###,###,###,##0")
+                            + " 円が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています。"
+                              "期間の集計は保存していません");
+}
+
+}  // namespace statements

@@ -1,0 +1,36 @@
+#pragma once
+// The fiscal period of a period file (会計期間開始日 .. 会計期間終了日 of its
+// settings row 会計設定) and the 32-bit range every stored amount must fit.
+
+#include "platform/dao/Value.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace dao {
+class Database;
+}
+
+namespace statements {
+
+struct FiscalPeriod {
+    dao::Date first;   // 会計期間開始日
+    dao::Date last;    // 会計期間終了日
+};
+
+// Reads the settings row of `database`. Throws dao::DaoError with a Japanese
+// message when the file has no settings row or either date is not set.
+FiscalPeriod ReadFiscalPeriod(dao::Database& database);
+
+inline bool FitsStoredAmount(std::int64_t value)
+{
+    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
+}
+
+// Throws dao::DaoError(Overflow) naming the account and the field when `value`
+// does not fit a 32-bit amount field: "勘定科目「売上高」（400）の借方合計 ... を超えています".
+void RequireStoredAmount(std::int64_t value, const std::string& accountName, const std::string& code,
+                         const std::string& field);
+
+}  // namespace statements

@@ -1,0 +1,42 @@
+#pragma once
+// The period totals of every account in use (Q_使用勘定科目表):
+//   借方合計 = the sum of 入金 of the journal rows whose 借方コード is the account,
+//   貸方合計 = the sum of 出金 of the journal rows whose 貸方コード is the account,
+// over the rows of the journal table (closing entries included) dated within
+// the period, 会計期間開始日 .. 会計期間終了日 of 会計設定. Rows dated outside
+// it (entries already made for the next period) are not this period's. A code
+// that names no account in use adds nothing; such rows are counted and their
+// codes listed (an empty code is normal and not reported).
+//
+// One grouped pass over the journal table, sums in 64 bits; every total is
+// checked against the 32-bit range of its field before anything is written,
+// and all of them are written in one transaction of `workspace`: a figure out
+// of range throws dao::DaoError(Overflow) naming the account, and a failed
+// write throws too, and in both cases every stored figure stays as it was.
+// Works on whatever period file it is given (the closing window's, or a copy
+// of it at the fiscal-year rollover).
+
+#include <string>
+#include <vector>
+
+namespace dao {
+class Database;
+class Workspace;
+}  // namespace dao
+
+namespace statements {
+
+struct TallyReport {
+    long long rowsTallied = 0;            // journal rows dated within the period
+    long long rowsOutsidePeriod = 0;      // rows dated outside it, or not dated
+    long long rowsWithUnknownCode = 0;    // rows within the period with a non-empty code no account in use has
+    std::vector<std::string> unknownCodes;   // those codes, sorted, each once
+};
+
+TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& database);
+
+// What the closing window tells of a tally: the rows left out and why; "" when
+// every row of the journal was counted.
+std::string TallyNotice(const TallyReport& report);
+
+}  // namespace statements

@@ -1,0 +1,139 @@
+#include "setup/SetupPrintFixture.h"
+
+#include "common/PrintRoutines.h"
+#include "periodfile/PeriodFileCreator.h"
+#include "platform/dao/Engine.h"
+#include "platform/printing/A4Page.h"
+
+#include <algorithm>
+#include <atomic>
+#include <unistd.h>
+
+namespace setuptest {
+
+namespace {
+
+std::filesystem::path FreshDir()
+{
+    static std::atomic<int> counter{0};
+    auto dir = std::filesystem::temp_directory_path()
+               / ("velmora-setup-print-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+
+}  // namespace
+
+SetupPrintFixture::SetupPrintFixture() : m_dir(FreshDir())
+{
+    m_path = (m_dir / "テスト商事第12期.mdb").string();
+    periodfile::createPeriodFile(m_path, {kCompany, 12, "2024-04-01"});
+    m_db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(m_path);
+}
+
+SetupPrintFixture::~SetupPrintFixture()
+{
+    m_open.clear();
+    if (m_db)
+        m_db->Close();
+    m_db.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(m_dir, ec);
+}
+
+void SetupPrintFixture::execute(const std::string& sql, const std::vector<dao::Value>& params)
+{
+    m_db->Execute(sql, params);
+}
+
+void SetupPrintFixture::emptyTable(const std::string& table)
+{
+    execute("DELETE FROM " + Quoted(table));
+}
+
+void SetupPrintFixture::addRow(const std::string& table, Row values)
+{
+    addRow(table, std::vector<std::pair<std::string, dao::Value>>(values.begin(), values.end()));
+}
+
+void SetupPrintFixture::addRow(const std::string& table, const std::vector<std::pair<std::string, dao::Value>>& values)
+{
+    std::string columns;
+    std::string marks;
+    std::vector<dao::Value> params;
+    for (const auto& [name, value] : values) {
+        columns += (columns.empty() ? "" : ", ") + Quoted(name);
+        marks += marks.empty() ? "?" : ", ?";
+        params.push_back(value);
+    }
+    execute("INSERT INTO " + Quoted(table) + " (" + columns + ") VALUES (" + marks + ")", params);
+}
+
+dao::Recordset& SetupPrintFixture::open(const std::string& source)
+{
+    m_open.push_back(m_db->OpenRecordset(source, dao::RecordsetType::Dynaset));
+    return *m_open.back();
+}
+
+A4Recorder::A4Recorder()
+{
+    o::PreparePrinter(*this, 9, 0, 0, "ＭＳ ゴシック", 9);
+}
+
+double A4Recorder::scaleWidth() const { return 612.0; }
+double A4Recorder::scaleHeight() const { return printing::kA4PrintableHeight * 612.0 / printing::kA4PrintableWidth; }
+
+std::string HeaderOnSheet(const std::string& title, const std::string& pageText)
+{
+    return M(std::string("【") + kCompany + "】" + title + kPrintedAtText + pageText);
+}
+
+std::string TrimRight(std::string text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+std::vector<std::vector<std::string>> Sheets(const printing::RecordingPrinter& printer)
+{
+    std::vector<std::vector<std::string>> sheets;
+    for (const auto& page : printer.pages()) {
+        std::vector<std::string> lines;
+        for (const auto& line : page)
+            lines.push_back(TrimRight(line.text));
+        sheets.push_back(std::move(lines));
+    }
+    return sheets;
+}
+
+std::vector<std::string> BodyLines(const std::vector<std::string>& sheet)
+{
+    if (sheet.empty())
+        return {};
+    return std::vector<std::string>(sheet.begin() + 1, sheet.end());
+}
+
+::testing::AssertionResult SameLines(const std::vector<std::string>& actual, const std::vector<std::string>& expected)
+{
+    std::string differences;
+    for (std::size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
+        const std::string a = i < actual.size() ? actual[i] : "(none)";
+        const std::string e = i < expected.size() ? expected[i] : "(none)";
+        if (a != e)
+            differences += "line " + std::to_string(i) + "\n  printed:  [" + a + "]\n  expected: [" + e + "]\n";
+    }
+    if (differences.empty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << differences;
+}
+
+std::string M(const std::string& text)
+{
+    return "      " + text;
+}
+
+}  // namespace setuptest

@@ -1,0 +1,280 @@
+// The period totals and closing balances of the hand-computed company, the
+// rows the tally leaves out, figures out of range and failed writes.
+#include "CaseName.h"
+#include "StatementsFixture.h"
+
+#include "periodfile/SampleCompany.h"
+#include "platform/dao/DaoError.h"
+#include "platform/dao/Recordset.h"
+#include "statements/PeriodFigures.h"
+#include "statements/PeriodProfit.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+using namespace statementstest;
+
+namespace {
+
+struct Figures {
+    long long debit, credit, net, closing;
+    bool operator==(const Figures&) const = default;
+};
+
+// Every account of the chart (in use or not) with its four stored figures.
+std::map<std::string, Figures> storedFigures(dao::Database& db)
+{
+    std::map<std::string, Figures> all;
+    auto rs = db.OpenRecordset("SELECT \"勘定科目コード\" AS c, \"借方合計\" AS d, \"貸方合計\" AS k, \"期末貸借合計\" AS n,"
+                               " \"期末残高\" AS b FROM \"勘定科目コード表\"",
+                               dao::RecordsetType::Snapshot);
+    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
+        all[rs->get("c").toText()] = {rs->get("d").toInt64(), rs->get("k").toInt64(), rs->get("n").toInt64(),
+                                      rs->get("b").toInt64()};
+    return all;
+}
+
+// Marks every stored figure with 7 so that any write shows.
+void markFigures(StatementsFixture& fx)
+{
+    fx.execute("UPDATE \"勘定科目コード表\" SET \"借方合計\" = 7, \"貸方合計\" = 7, \"期末貸借合計\" = 7, \"期末残高\" = 7");
+}
+
+}  // namespace
+
+TEST(PeriodFigures, EveryAccountOfTheFixtureCompanyHasItsHandComputedFigures)
+{
+    StatementsFixture fx;
+    markFigures(fx);
+    const statements::TallyReport report = statements::RecomputePeriodFigures(fx.workspace(), *fx.db());
+    EXPECT_EQ(report.rowsTallied, 19);
+    EXPECT_EQ(report.rowsOutsidePeriod, 0);
+    EXPECT_EQ(report.rowsWithUnknownCode, 0);
+    EXPECT_EQ(statements::TallyNotice(report), "");
+
+    // debit total, credit total, movement on the natural side, closing balance
+    const std::map<std::string, Figures> expected = {
+        {"100", {2700, 700, 2000, 3000}},   {"101", {6050, 4980, 1070, 6070}}, {"110", {8000, 6000, 2000, 4000}},
+        {"121", {250, 0, 250, 250}},        {"122", {150, 0, 150, 150}},       {"140", {0, 1000, -1000, 9000}},
+        {"150", {7, 7, 7, 7}},   // not in use: untouched
+        {"200", {2700, 4200, 1500, 3000}},  {"210", {0, 600, 600, 600}},       {"213", {0, 900, 900, 900}},
+        {"260", {0, 0, 0, 14500}},          {"270", {0, 0, 0, 500}},           {"400", {0, 10000, 10000, 10000}},
+        {"411", {3000, 0, 3000, 3000}},     {"413", {400, 0, 400, 400}},       {"430", {0, 0, 0, 400}},
+        {"431", {1200, 0, 1200, 1200}},     {"432", {0, 200, 200, 200}},       {"433", {0, 250, 250, 250}},
+        {"440", {900, 0, 900, 900}},        {"450", {600, 0, 600, 600}},       {"460", {0, 0, 0, 100}},
+        {"461", {0, 150, 150, 150}},        {"500", {1500, 0, 1500, 1500}},    {"510", {300, 0, 300, 300}},
+        {"600", {0, 50, 50, 50}},           {"610", {80, 0, 80, 80}},          {"700", {0, 700, 700, 700}},
+        {"710", {1000, 0, 1000, 1000}},     {"800", {900, 0, 900, 900}},       {"850", {0, 0, 0, 2000}},
+        {"999", {0, 0, 0, 0}},
+    };
+    const auto stored = storedFigures(*fx.db());
+    ASSERT_EQ(stored.size(), expected.size());
+    for (const auto& [code, figures] : expected) {
+        SCOPED_TRACE(code);
+        EXPECT_EQ(stored.at(code), figures);
+    }
+
+    // Run again: rebuilt from zero, the same figures.
+    statements::RecomputePeriodFigures(fx.workspace(), *fx.db());
+    EXPECT_EQ(storedFigures(*fx.db()), stored);
+}
+
+TEST(PeriodFigures, RowsOutsideThePeriodAndUnknownCodesAreCountedAndLeftOut)
+{
+    StatementsFixture fx;
+    fx.addRow({"2025-04-05", "100", 999, "400", 999, "来期の売上"});
+    fx.addRow({"2024-03-31", "100", 500, "400", 500, "前期の売上"});
+    fx.addRow({"", "100", 300, "400", 300, "日付なし"});
+    fx.addRow({"2024-12-01", "150", 100, "100", 100, "使用していない科目"});
+    fx.addRow({"2024-12-02", "100", 40, "abc", 40, "誤ったコード"});
+    fx.addRow({"2024-12-03", "", 30, "400", 30, "借方なし"});
+    fx.addRow({"2024-12-04", "abc", 5, "150", 5, "両方とも不明"});
+    // The period's last day counts, whatever its time of day.
+    fx.execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\")"
+               " VALUES ('2025-03-31 18:00:00', '100', 7, '400', 7)");
+
+    const statements::TallyReport report = statements::RecomputePeriodFigures(fx.workspace(), *fx.db());
+    EXPECT_EQ(report.rowsTallied, 19 + 5);
+    EXPECT_EQ(report.rowsOutsidePeriod, 3);
+    EXPECT_EQ(report.rowsWithUnknownCode, 3);
+    EXPECT_EQ(report.unknownCodes, (std::vector<std::string>{"150", "abc"}));
+    EXPECT_EQ(statements::TallyNotice(report),
+              "使用中の勘定科目にないコードの仕訳 3 行を集計していません（コード：150、abc）"
+              "　会計期間外の日付の仕訳 3 行は今期の集計に含めていません");
+
+    // 現金: +40 and +7 debit, +100 credit; 売上高: +30 and +7 credit; the rest as before.
+    EXPECT_EQ(fx.figure("100", "借方合計"), 2700 + 40 + 7);
+    EXPECT_EQ(fx.figure("100", "貸方合計"), 700 + 100);
+    EXPECT_EQ(fx.figure("100", "期末残高"), 3000 + 40 + 7 - 100);
+    EXPECT_EQ(fx.figure("400", "貸方合計"), 10000 + 30 + 7);
+    EXPECT_EQ(fx.figure("150", "借方合計"), 0);   // not in use, never written
+}
+
+struct ClosingCase {
+    std::string name;
+    dao::Value side;
+    long long storedNet;
+    long long expectedNet;
+    long long expectedClosing;
+};
+void PrintTo(const ClosingCase& c, std::ostream* os) { *os << c.name; }
+
+class ClosingBalanceRule : public ::testing::TestWithParam<ClosingCase> {};
+
+TEST_P(ClosingBalanceRule, OpeningPlusTheMovementOnTheNaturalSide)
+{
+    const ClosingCase& c = GetParam();
+    StatementsFixture fx;
+    fx.execute("DELETE FROM \"仕訳台帳\"");
+    fx.execute("UPDATE \"勘定科目コード表\" SET \"借貸区分\" = ?, \"期首残高\" = 1000, \"期末貸借合計\" = ?"
+               " WHERE \"勘定科目コード\" = '999'",
+               {c.side, c.storedNet});
+    fx.addRow({"2024-06-01", "999", 300, "", 0, "借方"});
+    fx.addRow({"2024-06-02", "", 0, "999", 500, "貸方"});
+    fx.recompute();
+    EXPECT_EQ(fx.figure("999", "借方合計"), 300);
+    EXPECT_EQ(fx.figure("999", "貸方合計"), 500);
+    EXPECT_EQ(fx.figure("999", "期末貸借合計"), c.expectedNet);
+    EXPECT_EQ(fx.figure("999", "期末残高"), c.expectedClosing);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BySide, ClosingBalanceRule,
+    ::testing::Values(ClosingCase{"creditNatured", 1, 0, 200, 1200}, ClosingCase{"debitNatured", 0, 0, -200, 800},
+                      ClosingCase{"otherSideKeepsStoredMovement", 2, 35, 35, 1035},
+                      ClosingCase{"nullSideKeepsStoredMovement", dao::Value(), -40, -40, 960}),
+    CaseName());
+
+TEST(PeriodFigures, AnEmptyJournalLeavesOpeningBalancesAsClosingBalances)
+{
+    StatementsFixture fx;
+    markFigures(fx);
+    fx.execute("DELETE FROM \"仕訳台帳\"");
+    const auto report = statements::RecomputePeriodFigures(fx.workspace(), *fx.db());
+    EXPECT_EQ(report.rowsTallied, 0);
+    EXPECT_EQ(fx.figure("101", "借方合計"), 0);
+    EXPECT_EQ(fx.figure("101", "期末残高"), 5000);
+    EXPECT_EQ(fx.figure("850", "期末残高"), 2000);
+}
+
+// A total beyond the 32-bit range of its field is reported, never wrapped,
+// and nothing is written: neither the totals nor the closing balances.
+TEST(PeriodFigures, AFigureOutOfRangeIsReportedAndNothingIsWritten)
+{
+    struct OutOfRange {
+        const char* name;
+        const char* sql;
+        const char* named;   // what the message names
+    };
+    const OutOfRange cases[] = {
+        {"a debit total", "INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES ('2024-12-01', '411', 2147483647)",
+         "勘定科目「仕入高」（411）の借方合計 2,147,486,647 円"},
+        {"a closing balance", "UPDATE \"勘定科目コード表\" SET \"期首残高\" = 2147483000 WHERE \"勘定科目コード\" = '100'",
+         "勘定科目「現金」（100）の期末残高 2,147,485,000 円"},
+    };
+    for (const OutOfRange& c : cases) {
+        SCOPED_TRACE(c.name);
+        StatementsFixture fx;
+        markFigures(fx);
+        fx.execute(c.sql);
+        const auto before = storedFigures(*fx.db());
+        try {
+            statements::RecomputePeriodFigures(fx.workspace(), *fx.db());
+            ADD_FAILURE() << "no error";
+        } catch (const dao::DaoError& e) {
+            EXPECT_EQ(e.code(), dao::DaoError::Code::Overflow);
+            EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(storedFigures(*fx.db()), before);
+        EXPECT_FALSE(fx.workspace().inTransaction());
+    }
+}
+
+TEST(PeriodFigures, AFailedWriteInTheMiddleLeavesEveryStoredFigureAsItWas)
+{
+    struct Failure {
+        const char* name;
+        dao::FailurePlan plan;
+    };
+    const Failure cases[] = {
+        {"tenth write", {dao::FailurePlan::Kind::WriteFails, 10, false}},
+        {"a write of the closing balances", {dao::FailurePlan::Kind::WriteFails, 40, false}},
+        {"disk full", {dao::FailurePlan::Kind::DiskFull, 20, true}},
+        {"commit", {dao::FailurePlan::Kind::CommitFails, 1, false}},
+    };
+    for (const Failure& c : cases) {
+        SCOPED_TRACE(c.name);
+        StatementsFixture fx;
+        markFigures(fx);
+        const auto before = storedFigures(*fx.db());
+        dao::DBEngine::instance().setFailurePlan(c.plan);
+        EXPECT_THROW(statements::RecomputePeriodFigures(fx.workspace(), *fx.db()), dao::DaoError);
+        dao::DBEngine::instance().clearFailurePlan();
+        EXPECT_EQ(storedFigures(*fx.db()), before);
+        EXPECT_FALSE(fx.workspace().inTransaction());
+    }
+}
+
+TEST(PeriodProfit, TheFixtureCompanysProfitFromTheClosingBalances)
+{
+    StatementsFixture fx;
+    fx.recompute();
+    const statements::PeriodProfit profit = statements::ComputePeriodProfit(*fx.db());
+    EXPECT_EQ(profit.beforeTax, 1870);   // R 11,350 − D 9,480
+    EXPECT_EQ(profit.closing1, 900);
+    EXPECT_EQ(profit.closing2, 2000);
+    EXPECT_EQ(profit.netProfit(), 970);
+    EXPECT_EQ(profit.unappropriated(), 2970);
+    ASSERT_EQ(profit.list1.size(), 1u);
+    EXPECT_EQ(profit.list1[0].name, "法人税等");
+    ASSERT_EQ(profit.list2.size(), 1u);
+    EXPECT_EQ(profit.list2[0].name, "前期繰越利益");
+}
+
+// The sample company: every account's period totals equal a GROUP BY sum taken
+// straight from the journal table, and its closing balance follows from them.
+TEST(SampleCompanyPeriodFigures, TotalsOfEveryAccountEqualAGroupBySumOfTheJournal)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("velmora-statements-sample-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir);
+    const std::string path = periodfile::createSampleCompany(dir.string());
+    {
+        auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(path);
+        statements::RecomputePeriodFigures(*dao::DBEngine::instance().Workspaces(0), *db);
+
+        const char* periodFilter = " WHERE \"日付\" BETWEEN (SELECT \"会計期間開始日\" FROM \"会計設定\")"
+                                   " AND (SELECT \"会計期間終了日\" FROM \"会計設定\")";
+        auto sums = [&](const char* code, const char* amount) {
+            std::map<std::string, long long> result;
+            auto rs = db->OpenRecordset(std::string("SELECT \"") + code + "\" AS c, SUM(\"" + amount + "\") AS s FROM \"仕訳台帳\""
+                                            + periodFilter + " GROUP BY \"" + code + "\"",
+                                        dao::RecordsetType::Snapshot);
+            for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
+                result[rs->get("c").toText()] = rs->get("s").isNull() ? 0 : rs->get("s").toInt64();
+            return result;
+        };
+        const auto debits = sums("借方コード", "入金");
+        const auto credits = sums("貸方コード", "出金");
+        ASSERT_GT(debits.size(), 10u);
+
+        auto accounts = db->OpenRecordset("Q_使用勘定科目表", dao::RecordsetType::Snapshot);
+        int checked = 0;
+        for (accounts->MoveFirst(); !accounts->EOF_(); accounts->MoveNext()) {
+            const std::string code = accounts->get("勘定科目コード").toText();
+            SCOPED_TRACE(code);
+            const long long debit = debits.count(code) ? debits.at(code) : 0;
+            const long long credit = credits.count(code) ? credits.at(code) : 0;
+            EXPECT_EQ(accounts->get("借方合計").toInt64(), debit);
+            EXPECT_EQ(accounts->get("貸方合計").toInt64(), credit);
+            const long long opening = accounts->get("期首残高").isNull() ? 0 : accounts->get("期首残高").toInt64();
+            const long long movement = accounts->get("借貸区分").toInt64() == 0 ? debit - credit : credit - debit;
+            EXPECT_EQ(accounts->get("期末残高").toInt64(), opening + movement);
+            if (debit != 0 || credit != 0)
+                ++checked;
+        }
+        EXPECT_GT(checked, 20);
+    }
+    std::filesystem::remove_all(dir);
+}
