@@ -56,9 +56,10 @@ std::vector<std::string> accountCodes(sqlite3* db)
     return codes;
 }
 
-// A year of rows spread over the accounts in use, a tenth of them on a bank
-// account; a few rows already dated in the next period; the bank accounts,
-// some change history and a fixed-asset register.
+// A year of rows over the accounts in use, as a business books them: each row
+// one of 400 pairs of debit and credit account that recur through the year (a
+// tenth of the rows on a bank account); a few rows already dated in the next
+// period; the bank accounts, some change history and a fixed-asset register.
 void fillPeriodFile(const std::string& path)
 {
     sqlite3* db = nullptr;
@@ -77,7 +78,10 @@ void fillPeriodFile(const std::string& path)
                        -1, &st, nullptr);
     std::mt19937 random(20240401);
     std::uniform_int_distribution<int> day(0, 364), account(0, static_cast<int>(codes.size()) - 1),
-        amount(1, 50000), percent(0, 99);
+        amount(1, 50000), percent(0, 99), pairOf(0, 399);
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (int i = 0; i < 400; ++i)
+        pairs.emplace_back(codes[account(random)], codes[account(random)]);
     for (int i = 0; i < kJournalRows; ++i) {
         const bool nextPeriod = i % 1000 == 999;
         const long long first = dao::Date{nextPeriod ? 2025 : 2024, 4, 1}.dayNumber();
@@ -85,13 +89,14 @@ void fillPeriodFile(const std::string& path)
         char voucher[16];
         std::snprintf(voucher, sizeof voucher, "V%07d", i);
         const bool bank = percent(random) < 10;
-        const std::string debit = bank ? "103" : codes[account(random)];
+        const auto& pair = pairs[pairOf(random)];
+        const std::string debit = bank ? "103" : pair.first;
         sqlite3_bind_text(st, 1, date.c_str(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(st, 2, voucher, -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(st, 3, i % 3 == 0 ? "東京商事" : "", -1, SQLITE_STATIC);
         sqlite3_bind_text(st, 4, debit.c_str(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_int(st, 5, amount(random));
-        sqlite3_bind_text(st, 6, codes[account(random)].c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 6, pair.second.c_str(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(st, 7, bank ? "0001" : "", -1, SQLITE_STATIC);
         sqlite3_bind_text(st, 8, bank ? "0001203" : "", -1, SQLITE_STATIC);
         if (sqlite3_step(st) != SQLITE_DONE) {
@@ -127,75 +132,93 @@ double seconds(std::chrono::steady_clock::duration d)
 
 // The raw backup: the whole file into a new file with SQLite's backup API,
 // the destination with SQLite's default settings.
-void RawBackup(benchmark::State& state)
+double rawBackup()
 {
     const BenchFiles& f = files();
-    for (auto _ : state) {
-        std::filesystem::remove(f.rawCopy);
-        const auto start = std::chrono::steady_clock::now();
-        sqlite3* from = nullptr;
-        sqlite3* to = nullptr;
-        sqlite3_open_v2(f.source.c_str(), &from, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_open_v2(f.rawCopy.c_str(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-        sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
-        const int rc = sqlite3_backup_step(backup, -1);
-        sqlite3_backup_finish(backup);
-        sqlite3_close(to);
-        sqlite3_close(from);
-        state.SetIterationTime(seconds(std::chrono::steady_clock::now() - start));
-        if (rc != SQLITE_DONE)
-            state.SkipWithError("the raw backup failed");
-    }
+    std::filesystem::remove(f.rawCopy);
+    const auto start = std::chrono::steady_clock::now();
+    sqlite3* from = nullptr;
+    sqlite3* to = nullptr;
+    sqlite3_open_v2(f.source.c_str(), &from, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(f.rawCopy.c_str(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    const int rc = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    sqlite3_close(to);
+    sqlite3_close(from);
+    const double elapsed = seconds(std::chrono::steady_clock::now() - start);
+    return rc == SQLITE_DONE ? elapsed : -1;
 }
 
-void Rollover(benchmark::State& state)
+double rollover(std::string& failure)
 {
     const BenchFiles& f = files();
-    for (auto _ : state) {
-        std::filesystem::remove(f.rollover.targetPath);
-        const auto start = std::chrono::steady_clock::now();
-        const closing::RolloverOutcome outcome = closing::RollOverPeriodFile(f.rollover);
-        state.SetIterationTime(seconds(std::chrono::steady_clock::now() - start));
-        if (!outcome.done)
-            state.SkipWithError(outcome.failure.c_str());
-    }
+    std::filesystem::remove(f.rollover.targetPath);
+    const auto start = std::chrono::steady_clock::now();
+    const closing::RolloverOutcome outcome = closing::RollOverPeriodFile(f.rollover);
+    const double elapsed = seconds(std::chrono::steady_clock::now() - start);
+    failure = outcome.failure;
+    return outcome.done ? elapsed : -1;
 }
 
-// Keeps the fastest iteration of each benchmark, as its figure.
-class BestTimes : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const double perIteration = run.GetAdjustedRealTime();   // in the run's time unit
-            double& best = run.benchmark_name().rfind("Rollover", 0) == 0 ? rollover : raw;
-            best = best == 0 ? perIteration : std::min(best, perIteration);
-        }
-    }
-    double rollover = 0;
-    double raw = 0;
+struct Figures {
+    std::vector<double> raw, rollover, ratio;
 };
+
+Figures& figures()
+{
+    static Figures f;
+    return f;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Each iteration times a raw backup and a rollover of the same file one after
+// the other, so that both meet the same load on the machine; the figure is the
+// median of the iterations' ratios.
+void RolloverAgainstRawBackup(benchmark::State& state)
+{
+    Figures& out = figures();
+    for (auto _ : state) {
+        const double raw = rawBackup();
+        std::string failure;
+        const double rolled = rollover(failure);
+        if (raw <= 0 || rolled <= 0) {
+            state.SkipWithError(raw <= 0 ? "the raw backup failed" : failure.c_str());
+            break;
+        }
+        state.SetIterationTime(rolled);
+        out.raw.push_back(raw);
+        out.rollover.push_back(rolled);
+        out.ratio.push_back(rolled / raw);
+    }
+    state.counters["raw_backup_ms"] = median(out.raw) * 1000;
+    state.counters["rollover_ms"] = median(out.rollover) * 1000;
+    state.counters["ratio"] = median(out.ratio);
+}
 
 }  // namespace
 
-BENCHMARK(RawBackup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
-BENCHMARK(Rollover)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
+BENCHMARK(RolloverAgainstRawBackup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 
 int main(int argc, char** argv)
 {
     prepare();
     benchmark::Initialize(&argc, argv);
-    BestTimes reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("journal rows: %d, file size: %.1f MB\n", kJournalRows,
-                static_cast<double>(std::filesystem::file_size(files().source)) / (1024.0 * 1024.0));
-    std::printf("raw backup: %.1f ms, rollover: %.1f ms\n", reporter.raw, reporter.rollover);
-    if (reporter.raw > 0 && reporter.rollover > 0)
-        std::printf("ratio rollover/raw-backup: %.2f\n", reporter.rollover / reporter.raw);
+    const Figures& f = figures();
+    std::printf("journal rows: %d, file size: %.1f MB, pairs timed: %zu\n", kJournalRows,
+                static_cast<double>(std::filesystem::file_size(files().source)) / (1024.0 * 1024.0), f.ratio.size());
+    std::printf("raw backup: %.1f ms, rollover: %.1f ms (medians)\n", median(f.raw) * 1000, median(f.rollover) * 1000);
+    if (!f.ratio.empty())
+        std::printf("ratio rollover/raw-backup: %.2f\n", median(f.ratio));
     else
         std::printf("ratio rollover/raw-backup: not measured (a run failed)\n");
     std::filesystem::remove_all(files().dir);

@@ -1,13 +1,14 @@
 #include "closing/ClosedPeriodFigures.h"
 
-#include "closing/RollForward.h"
+#include "statements/PeriodFigures.h"
+#include "statements/PeriodProfit.h"
 
 namespace closing {
 
-std::int64_t RecomputeClosedPeriodFigures(dao::Workspace&, dao::Database&)
+std::int64_t RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy)
 {
-    // The statements' tally and profit routines are not built in yet.
-    throw RolloverRefused("決算の集計処理が組み込まれていないため、年次更新はまだできません");
+    statements::RecomputePeriodFigures(workspace, copy);
+    return statements::ComputePeriodProfit(copy).unappropriated();
 }
 
 }  // namespace closing

@@ -22,6 +22,13 @@ std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& 
     return "+" + column + " >= '" + IsoDay(period.first) + "' AND +" + column + " < '" + IsoDay(after) + "'";
 }
 
+std::string OutsidePeriodCondition(const ClosingPeriod& period, const std::string& column)
+{
+    const dao::Date after = dao::Date::fromDayNumber(period.last.dayNumber() + 1);
+    return "(" + column + " < '" + IsoDay(period.first) + "' OR " + column + " >= '" + IsoDay(after) + "' OR " + column
+           + " IS NULL)";
+}
+
 std::string SqlText(const std::string& text)
 {
     std::string quoted = "'";

@@ -37,6 +37,10 @@ struct PeriodJournalRow {
 // condition keeps the date index out of the way: a scan of the table is quicker.
 std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& column = "\"日付\"");
 
+// The condition for the rows outside the period (dated before or after it, or
+// not dated): few, so it lets the date index find them.
+std::string OutsidePeriodCondition(const ClosingPeriod& period, const std::string& column = "\"日付\"");
+
 // The rows of the period, in the journal's order; with `condition`, only
 // those that also meet it (an SQL condition on the columns of Q_仕訳台帳).
 std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const ClosingPeriod& period,

@@ -76,26 +76,26 @@ void carryAccounts(dao::Database& copy, const std::string& profitAccount, std::i
 // most of a journal row by row through its indexes.
 void deletePeriodRows(dao::Database& copy, const std::string& table, const ClosingPeriod& period)
 {
-    const std::string inPeriod = "(" + PeriodDateCondition(period) + ")";
-    auto counts = copy.OpenRecordset("SELECT COUNT(*) AS 全行, COALESCE(SUM(" + inPeriod + "), 0) AS 期間内 FROM \""
-                                         + table + "\"",
+    const std::string quotedTable = "\"" + table + "\"";
+    const std::string outside = OutsidePeriodCondition(period);
+    auto counts = copy.OpenRecordset("SELECT (SELECT COUNT(*) FROM " + quotedTable + ") AS 全行, (SELECT COUNT(*) FROM "
+                                         + quotedTable + " WHERE " + outside + ") AS 期間外",
                                      dao::RecordsetType::Snapshot);
     const long long all = counts->get("全行").toInt64();
-    const long long going = counts->get("期間内").toInt64();
-    if (going == 0)
+    const long long staying = counts->get("期間外").toInt64();
+    if (staying == all)
         return;
-    if (going * 2 <= all) {
-        copy.Execute("DELETE FROM \"" + table + "\" WHERE " + inPeriod);
+    if (staying * 2 >= all) {
+        copy.Execute("DELETE FROM " + quotedTable + " WHERE " + PeriodDateCondition(period));
         return;
     }
     std::string columns;
     for (const std::string& name : copy.fieldNames(table))
         columns += ", \"" + name + "\"";
-    const std::string columnList = columns.substr(2);
-    copy.Execute("CREATE TEMP TABLE 残す行 AS SELECT rowid AS 元の行, " + columnList + " FROM \"" + table
-                 + "\" WHERE " + inPeriod + " IS NOT 1");
-    copy.Execute("DELETE FROM \"" + table + "\"");
-    copy.Execute("INSERT INTO \"" + table + "\" (rowid" + columns + ") SELECT 元の行" + columns + " FROM 残す行");
+    copy.Execute("CREATE TEMP TABLE 残す行 AS SELECT rowid AS 元の行" + columns + " FROM " + quotedTable + " WHERE "
+                 + outside);
+    copy.Execute("DELETE FROM " + quotedTable);
+    copy.Execute("INSERT INTO " + quotedTable + " (rowid" + columns + ") SELECT 元の行" + columns + " FROM 残す行");
     copy.Execute("DROP TABLE 残す行");
 }
 

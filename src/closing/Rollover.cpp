@@ -34,6 +34,7 @@ void useAsScratchFile(dao::Database& copy)
     sqlite3* handle = copy.connection()->handle();
     sqlite3_exec(handle, "PRAGMA journal_mode = MEMORY", nullptr, nullptr, nullptr);
     sqlite3_exec(handle, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
+    sqlite3_exec(handle, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
 }
 
 void rollForwardCopy(const std::string& copyPath)
