@@ -11,6 +11,7 @@
 #include "periodfile/TempDir.h"
 
 #include "platform/dao/Recordset.h"
+#include "statements/PeriodFigures.h"
 
 #include <gtest/gtest.h>
 
@@ -132,6 +133,14 @@ TEST_F(SampleRollover, KeepsTheNextPeriodsRowsOutOfTheOpeningBalances)
     };
     EXPECT_EQ(opening("103"), accounts.at("103").closing);
     EXPECT_EQ(opening("111"), accounts.at("111").closing);
+    // The new period's tally counts it once.
+    statements::RecomputePeriodFigures(*dao::DBEngine::instance().Workspaces(0), *db);
+    auto closing = [&](const char* code) {
+        return field(*db, std::string("SELECT 期末残高 FROM 勘定科目コード表 WHERE 勘定科目コード = '") + code + "'",
+                     "期末残高");
+    };
+    EXPECT_EQ(closing("103"), accounts.at("103").closing + 50'000);
+    EXPECT_EQ(closing("111"), accounts.at("111").closing - 50'000);
 }
 
 // F-001 to F-006 lose the depreciation the journal posted for them; F-007,
