@@ -1,10 +1,15 @@
 #pragma once
-// The fiscal-year rollover window "年次更新": its load (the period file, the
-// settings recordset, the caption).
+// The fiscal-year rollover window "年次更新": static text, the button
+// "年度更新" that makes the next period's file from the current one, and "終了".
 
 #include "frame/WorkWindow.h"
 
+#include <map>
 #include <memory>
+#include <string>
+
+class QLabel;
+class QPushButton;
 
 namespace closing {
 
@@ -13,8 +18,33 @@ class Form37 : public frame::WorkWindow {
 public:
     Form37();   // the load: throws dao::DaoError when the period file cannot be used
 
+    QLabel* Label1(int index) const;
+    QLabel* Label2(int index) const;
+    QPushButton* Command1(int index) const;
+
+    // 0 runs the rollover, 1 closes the window.
+    void Command1_Click(int index);
+
+    // The rollover, after its question. Refused while another work window is
+    // open, when the next name cannot be made or is the current file's own;
+    // asks before replacing an existing next file ("いいえ" the default). After
+    // a completed rollover CompanyDb and SettingsRecordset are on the new file
+    // (DbFilePath still names the closed period's) and the button is spent.
+    void RunRollover();
+
     std::unique_ptr<dao::Recordset> SettingsRecordset;   // 会計設定
+
+private:
+    void buildControls();
+    bool refuseWhileOtherWindowsAreOpen();
+
+    std::map<int, QLabel*> m_label1;
+    std::map<int, QLabel*> m_label2;
+    std::map<int, QPushButton*> m_command1;
 };
+
+// "「title」の画面が開いています。閉じてから年次更新を行ってください"
+std::string OtherWindowOpenMessage(const std::string& title);
 
 }  // namespace closing
 

@@ -65,10 +65,23 @@ QWidget* WindowRegistry::show(const std::string& name, const std::string& title)
     created->setAttribute(Qt::WA_DeleteOnClose);
     created->setWindowFlag(Qt::Window);
     m_open[name] = created;
+    m_titles[name] = shown;
     created->show();
     created->raise();
     created->activateWindow();
     return created;
+}
+
+std::vector<WindowRegistry::OpenWindow> WindowRegistry::openWindows() const
+{
+    std::vector<OpenWindow> open;
+    for (const auto& [name, window] : m_open) {
+        if (!window || !window->isVisible())
+            continue;
+        const auto title = m_titles.find(name);
+        open.push_back({name, title == m_titles.end() ? name : title->second, window.data()});
+    }
+    return open;
 }
 
 void WindowRegistry::closeAll()

@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace frame {
 
@@ -40,6 +41,15 @@ public:
     // The open window of that name, or nullptr.
     QWidget* window(const std::string& name) const;
 
+    // Every window it made that is still open (shown), by name, with the title
+    // it was shown under.
+    struct OpenWindow {
+        std::string name;
+        std::string title;
+        QWidget* widget = nullptr;
+    };
+    std::vector<OpenWindow> openWindows() const;
+
     // Closes every open window it made (tests).
     void closeAll();
     // Forgets every factory (tests).
@@ -49,6 +59,7 @@ private:
     WindowRegistry() = default;
     std::map<std::string, Factory> m_factories;
     std::map<std::string, QPointer<QWidget>> m_open;
+    std::map<std::string, std::string> m_titles;
 };
 
 }  // namespace frame

@@ -9,7 +9,8 @@
 
 namespace ui {
 
-enum class Buttons { Ok, OkCancel, YesNo };
+// YesNoDefaultNo: Yes and No with No as the default (Enter answers No).
+enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct FileOpenRequest {

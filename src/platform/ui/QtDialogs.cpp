@@ -50,6 +50,11 @@ Answer QtDialogs::messageBox(const std::string& text, Buttons buttons,
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         break;
+    case Buttons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
     }
     // The buttons speak Japanese whatever the system's language.
     static const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
@@ -65,7 +70,7 @@ Answer QtDialogs::messageBox(const std::string& text, Buttons buttons,
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Cancel: return Answer::Cancel;
-    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    default: return buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No : Answer::Ok;
     }
 }
 

@@ -26,6 +26,7 @@ const char* buttonsName(Buttons buttons)
     case Buttons::Ok: return "OK";
     case Buttons::OkCancel: return "OK/Cancel";
     case Buttons::YesNo: return "Yes/No";
+    case Buttons::YesNoDefaultNo: return "Yes/No (default No)";
     }
     return "?";
 }
@@ -46,7 +47,8 @@ bool answerFits(Answer answer, Buttons buttons)
     switch (buttons) {
     case Buttons::Ok: return answer == Answer::Ok;
     case Buttons::OkCancel: return answer == Answer::Ok || answer == Answer::Cancel;
-    case Buttons::YesNo: return answer == Answer::Yes || answer == Answer::No;
+    case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo: return answer == Answer::Yes || answer == Answer::No;
     }
     return false;
 }
@@ -56,7 +58,8 @@ Answer safeAnswer(Buttons buttons)
     switch (buttons) {
     case Buttons::Ok: return Answer::Ok;
     case Buttons::OkCancel: return Answer::Cancel;
-    case Buttons::YesNo: return Answer::No;
+    case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo: return Answer::No;
     }
     return Answer::Cancel;
 }

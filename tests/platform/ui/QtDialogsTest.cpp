@@ -84,6 +84,23 @@ INSTANTIATE_TEST_SUITE_P(Boxes, QtMessageBox, ::testing::Values(
     BoxCase{ui::Buttons::OkCancel, std::string("ＣＳＶファイル作成"), QMessageBox::Cancel, ui::Answer::Cancel,
             "ＣＳＶファイル作成", "キャンセル"}));
 
+// A question whose safe answer is No offers No as the default: Enter answers No.
+TEST(QtMessageBoxDefault, YesNoDefaultNoAnswersNoOnTheDefaultButton)
+{
+    QString defaultText;
+    whenModal([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        QPushButton* byDefault = box->defaultButton();
+        ASSERT_NE(byDefault, nullptr);
+        defaultText = byDefault->text();
+        byDefault->click();
+    });
+    EXPECT_EQ(ui::QtDialogs().messageBox("よろしいですか？", ui::Buttons::YesNoDefaultNo, std::string("会計年次更新")),
+              ui::Answer::No);
+    EXPECT_EQ(defaultText.toStdString(), "いいえ(&N)");
+}
+
 TEST(QtFileDialog, CancelIsNotAChoiceAndAnExistingFileIsChosen)
 {
     QTemporaryDir dir;

@@ -1,0 +1,226 @@
+// The fiscal-year rollover of a period file of 100,000 journal rows, against a
+// raw SQLite backup of the same file in the same run. The rollover copies the
+// file through the engine's backup, recomputes the closed period's figures,
+// rolls the copy forward in one transaction and renames it; the raw backup
+// only copies. Prints both times and their ratio.
+
+#include "closing/Rollover.h"
+#include "periodfile/PeriodFileCreator.h"
+#include "platform/dao/Value.h"
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kJournalRows = 100000;
+
+struct BenchFiles {
+    std::filesystem::path dir;
+    std::string source;
+    std::string rawCopy;
+    closing::RolloverFiles rollover;
+};
+
+BenchFiles& files()
+{
+    static BenchFiles f;
+    return f;
+}
+
+void exec(sqlite3* db, const std::string& sql)
+{
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        std::fprintf(stderr, "%s\n", error ? error : "SQLite error");
+        std::exit(1);
+    }
+}
+
+std::vector<std::string> accountCodes(sqlite3* db)
+{
+    std::vector<std::string> codes;
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 ORDER BY 1", -1, &st, nullptr);
+    while (sqlite3_step(st) == SQLITE_ROW)
+        codes.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    return codes;
+}
+
+// A year of rows over the accounts in use, as a business books them: each row
+// one of 400 pairs of debit and credit account that recur through the year (a
+// tenth of the rows on a bank account); a few rows already dated in the next
+// period; the bank accounts, some change history and a fixed-asset register.
+void fillPeriodFile(const std::string& path)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    const std::vector<std::string> codes = accountCodes(db);
+    exec(db, "BEGIN");
+    exec(db, "INSERT INTO 取引銀行 (no, 銀行コード, 支店コード, 種別, 期首残高) VALUES"
+             " (1, '0001', '0001203', '普通預金', 1000000), (2, '0009', '0009232', '当座預金', 500000)");
+    for (int i = 0; i < 20; ++i)
+        exec(db, "INSERT INTO 固定資産台帳 (管理番号, 名称, 勘定科目コード, 取得価格, 残存価格, 減価償却費) VALUES ('F-"
+                     + std::to_string(i) + "', '備品', '145', 500000, 300000, 50000)");
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 取引先, 借方コード, 入金, 貸方コード, 出金,"
+                       " 銀行コード, 支店コード, 決算仕訳) VALUES (?1, ?2, 1, '取引', ?3, ?4, ?5, ?6, ?5, ?7, ?8, 0)",
+                       -1, &st, nullptr);
+    std::mt19937 random(20240401);
+    std::uniform_int_distribution<int> day(0, 364), account(0, static_cast<int>(codes.size()) - 1),
+        amount(1, 50000), percent(0, 99), pairOf(0, 399);
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (int i = 0; i < 400; ++i)
+        pairs.emplace_back(codes[account(random)], codes[account(random)]);
+    for (int i = 0; i < kJournalRows; ++i) {
+        const bool nextPeriod = i % 1000 == 999;
+        const long long first = dao::Date{nextPeriod ? 2025 : 2024, 4, 1}.dayNumber();
+        const std::string date = dao::Date::fromDayNumber(first + (nextPeriod ? day(random) % 20 : day(random))).isoText();
+        char voucher[16];
+        std::snprintf(voucher, sizeof voucher, "V%07d", i);
+        const bool bank = percent(random) < 10;
+        const auto& pair = pairs[pairOf(random)];
+        const std::string debit = bank ? "103" : pair.first;
+        sqlite3_bind_text(st, 1, date.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 2, voucher, -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 3, i % 3 == 0 ? "東京商事" : "", -1, SQLITE_STATIC);
+        sqlite3_bind_text(st, 4, debit.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int(st, 5, amount(random));
+        sqlite3_bind_text(st, 6, pair.second.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 7, bank ? "0001" : "", -1, SQLITE_STATIC);
+        sqlite3_bind_text(st, 8, bank ? "0001203" : "", -1, SQLITE_STATIC);
+        if (sqlite3_step(st) != SQLITE_DONE) {
+            std::fprintf(stderr, "%s\n", sqlite3_errmsg(db));
+            std::exit(1);
+        }
+        sqlite3_reset(st);
+    }
+    sqlite3_finalize(st);
+    exec(db, "INSERT INTO 仕訳変更履歴 (変更日, 変更理由, 伝票番号, 日付, 追番) SELECT '2024-12-01 10:00:00', '1',"
+             " 伝票番号, 日付, 追番 FROM 仕訳台帳 WHERE rowid % 50 = 0");
+    exec(db, "COMMIT");
+    sqlite3_close(db);
+}
+
+void prepare()
+{
+    BenchFiles& f = files();
+    f.dir = std::filesystem::temp_directory_path() / "velmora-rollover-bench";
+    std::filesystem::remove_all(f.dir);
+    std::filesystem::create_directories(f.dir);
+    f.source = (f.dir / "ベンチ商事第1期.mdb").string();
+    f.rawCopy = (f.dir / "raw-backup.sqlite").string();
+    f.rollover = {f.source, "ベンチ商事第2期.mdb", (f.dir / "ベンチ商事第2期.mdb").string()};
+    periodfile::createPeriodFile(f.source, {"ベンチ商事", 1, "2024-04-01"});
+    fillPeriodFile(f.source);
+}
+
+double seconds(std::chrono::steady_clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+// The raw backup: the whole file into a new file with SQLite's backup API,
+// the destination with SQLite's default settings.
+double rawBackup()
+{
+    const BenchFiles& f = files();
+    std::filesystem::remove(f.rawCopy);
+    const auto start = std::chrono::steady_clock::now();
+    sqlite3* from = nullptr;
+    sqlite3* to = nullptr;
+    sqlite3_open_v2(f.source.c_str(), &from, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(f.rawCopy.c_str(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    const int rc = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    sqlite3_close(to);
+    sqlite3_close(from);
+    const double elapsed = seconds(std::chrono::steady_clock::now() - start);
+    return rc == SQLITE_DONE ? elapsed : -1;
+}
+
+double rollover(std::string& failure)
+{
+    const BenchFiles& f = files();
+    std::filesystem::remove(f.rollover.targetPath);
+    const auto start = std::chrono::steady_clock::now();
+    const closing::RolloverOutcome outcome = closing::RollOverPeriodFile(f.rollover);
+    const double elapsed = seconds(std::chrono::steady_clock::now() - start);
+    failure = outcome.failure;
+    return outcome.done ? elapsed : -1;
+}
+
+struct Figures {
+    std::vector<double> raw, rollover, ratio;
+};
+
+Figures& figures()
+{
+    static Figures f;
+    return f;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Each iteration times a raw backup and a rollover of the same file one after
+// the other, so that both meet the same load on the machine; the figure is the
+// median of the iterations' ratios.
+void RolloverAgainstRawBackup(benchmark::State& state)
+{
+    Figures& out = figures();
+    for (auto _ : state) {
+        const double raw = rawBackup();
+        std::string failure;
+        const double rolled = rollover(failure);
+        if (raw <= 0 || rolled <= 0) {
+            state.SkipWithError(raw <= 0 ? "the raw backup failed" : failure.c_str());
+            break;
+        }
+        state.SetIterationTime(rolled);
+        out.raw.push_back(raw);
+        out.rollover.push_back(rolled);
+        out.ratio.push_back(rolled / raw);
+    }
+    state.counters["raw_backup_ms"] = median(out.raw) * 1000;
+    state.counters["rollover_ms"] = median(out.rollover) * 1000;
+    state.counters["ratio"] = median(out.ratio);
+}
+
+}  // namespace
+
+BENCHMARK(RolloverAgainstRawBackup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+int main(int argc, char** argv)
+{
+    prepare();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    const Figures& f = figures();
+    std::printf("journal rows: %d, file size: %.1f MB, pairs timed: %zu\n", kJournalRows,
+                static_cast<double>(std::filesystem::file_size(files().source)) / (1024.0 * 1024.0), f.ratio.size());
+    std::printf("raw backup: %.1f ms, rollover: %.1f ms (medians)\n", median(f.raw) * 1000, median(f.rollover) * 1000);
+    if (!f.ratio.empty())
+        std::printf("ratio rollover/raw-backup: %.2f\n", median(f.ratio));
+    else
+        std::printf("ratio rollover/raw-backup: not measured (a run failed)\n");
+    std::filesystem::remove_all(files().dir);
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The closed period's figures, recomputed in the rollover's copy by the
+// statements' own routines, from the rows dated within the period: every
+// account's period totals and closing balance stored in the chart, and the
+// period's 当期未処分利益.
+
+#include "closing/ClosingRun.h"
+
+#include <cstdint>
+
+namespace dao {
+class Database;
+class Workspace;
+}  // namespace dao
+
+namespace closing {
+
+// Stores the period figures of every account in use of `copy` (借方合計,
+// 貸方合計, 期末貸借合計, 期末残高) and returns the 当期未処分利益. Runs inside
+// the caller's transaction of `workspace`; throws on failure.
+std::int64_t RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy);
+
+}  // namespace closing

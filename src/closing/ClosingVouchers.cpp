@@ -1,0 +1,38 @@
+#include "closing/ClosingVouchers.h"
+
+#include "journal/VoucherNumber.h"
+#include "journal/VoucherStore.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Engine.h"
+#include "platform/dao/Recordset.h"
+#include "platform/dao/Transaction.h"
+
+#include <set>
+
+namespace closing {
+
+std::vector<std::string> PostClosingVouchers(dao::Workspace& workspace, dao::Database& database,
+                                             const std::vector<ClosingVoucher>& vouchers, const dao::Date& now)
+{
+    std::vector<std::string> numbers;
+    if (vouchers.empty())
+        return numbers;
+    auto journal = database.OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+    dao::RunInTransaction(workspace, [&] {
+        numbers.clear();
+        std::set<std::string> issued;
+        const auto taken = [&](const std::string& number) {
+            return issued.count(number) != 0 || journal::IsNumberTaken(database, "Q_仕訳台帳", "伝票番号", number);
+        };
+        for (const ClosingVoucher& voucher : vouchers) {
+            const std::string number = journal::NextVoucherNumber(now, taken);
+            issued.insert(number);
+            for (const journal::VoucherRow& row : voucher)
+                journal::AddJournalRow(*journal, row, number, dao::Value(true));
+            numbers.push_back(number);
+        }
+    }, {journal.get()});
+    return numbers;
+}
+
+}  // namespace closing

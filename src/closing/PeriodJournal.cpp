@@ -1,0 +1,75 @@
+#include "closing/PeriodJournal.h"
+
+#include "platform/dao/Database.h"
+#include "platform/dao/Recordset.h"
+
+namespace closing {
+
+namespace {
+
+std::int64_t amountOf(const dao::Value& value)
+{
+    return value.isNumeric() ? value.toInt64() : 0;
+}
+
+}  // namespace
+
+std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& column)
+{
+    // The day after the last one as the open end, so that a date stored with a
+    // time of day on the last day still counts.
+    const dao::Date after = dao::Date::fromDayNumber(period.last.dayNumber() + 1);
+    return "+" + column + " >= '" + IsoDay(period.first) + "' AND +" + column + " < '" + IsoDay(after) + "'";
+}
+
+std::string OutsidePeriodCondition(const ClosingPeriod& period, const std::string& column)
+{
+    const dao::Date after = dao::Date::fromDayNumber(period.last.dayNumber() + 1);
+    return "(" + column + " < '" + IsoDay(period.first) + "' OR " + column + " >= '" + IsoDay(after) + "' OR " + column
+           + " IS NULL)";
+}
+
+std::string SqlText(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'')
+            quoted += '\'';
+        quoted += c;
+    }
+    return quoted + "'";
+}
+
+std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const ClosingPeriod& period,
+                                                const std::string& condition)
+{
+    std::vector<PeriodJournalRow> rows;
+    auto journal = database.OpenRecordset(
+        "SELECT 日付, 伝票番号, 摘要, 借方コード, 貸方コード, 入金, 出金, 小分類, 小分類2, 消費税, 消費税2, 決算仕訳"
+        " FROM Q_仕訳台帳 WHERE " + PeriodDateCondition(period) + (condition.empty() ? "" : " AND (" + condition + ")"),
+        dao::RecordsetType::Snapshot);
+    if (journal->isEmpty())
+        return rows;
+    for (journal->MoveFirst(); !journal->EOF_(); journal->MoveNext()) {
+        PeriodJournalRow row;
+        const auto date = journal->get("日付").toDate();
+        if (!date)
+            continue;
+        row.date = *date;
+        row.voucher = journal->get("伝票番号").toText();
+        row.description = journal->get("摘要").toText();
+        row.debitCode = journal->get("借方コード").toText();
+        row.creditCode = journal->get("貸方コード").toText();
+        row.debit = amountOf(journal->get("入金"));
+        row.credit = amountOf(journal->get("出金"));
+        row.debitClass = journal->get("小分類").toText();
+        row.creditClass = journal->get("小分類2").toText();
+        row.debitTaxable = journal->get("消費税").toBool();
+        row.creditTaxable = journal->get("消費税2").toBool();
+        row.closingEntry = journal->get("決算仕訳").toBool();
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+}  // namespace closing

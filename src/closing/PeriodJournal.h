@@ -1,0 +1,52 @@
+#pragma once
+// The journal rows of one fiscal period, as the closing runs and the rollover
+// read them: every row of Q_仕訳台帳 dated on or after the period's first day
+// and on or before its last day (closing entries included; a row without a
+// date belongs to no period).
+
+#include "closing/ClosingRun.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dao {
+class Database;
+}
+
+namespace closing {
+
+struct PeriodJournalRow {
+    dao::Date date;                   // 日付
+    std::string voucher;              // 伝票番号
+    std::string description;          // 摘要
+    std::string debitCode;            // 借方コード
+    std::string creditCode;           // 貸方コード
+    std::int64_t debit = 0;           // 入金 (null counts 0)
+    std::int64_t credit = 0;          // 出金
+    std::string debitClass;           // 小分類 of the debit account
+    std::string creditClass;          // 小分類2 of the credit account
+    bool debitTaxable = false;        // 消費税 of the debit account
+    bool creditTaxable = false;       // 消費税2 of the credit account
+    bool closingEntry = false;        // 決算仕訳
+};
+
+// The SQL condition on a DATE column ('yyyy-mm-dd'; `column` is its SQL
+// expression) for the period's rows. A period holds most of a journal, so the
+// condition keeps the date index out of the way: a scan of the table is quicker.
+std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& column = "\"日付\"");
+
+// The condition for the rows outside the period (dated before or after it, or
+// not dated): few, so it lets the date index find them.
+std::string OutsidePeriodCondition(const ClosingPeriod& period, const std::string& column = "\"日付\"");
+
+// The rows of the period, in the journal's order; with `condition`, only
+// those that also meet it (an SQL condition on the columns of Q_仕訳台帳).
+std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const ClosingPeriod& period,
+                                                const std::string& condition = {});
+
+// A text as an SQL literal: 'text', a quote inside it doubled.
+std::string SqlText(const std::string& text);
+
+}  // namespace closing

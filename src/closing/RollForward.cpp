@@ -1,0 +1,172 @@
+#include "closing/RollForward.h"
+
+#include "closing/CarriedBalances.h"
+#include "closing/ClosedPeriodFigures.h"
+#include "closing/DepreciationJournal.h"
+#include "closing/NextPeriod.h"
+#include "closing/OpeningCash.h"
+#include "closing/PeriodJournal.h"
+#include "journal/AmountRange.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Recordset.h"
+#include "platform/dao/Transaction.h"
+
+namespace closing {
+
+namespace {
+
+// The first settings row: the only one the program reads.
+constexpr const char* kFirstSettingsRow = "rowid = (SELECT min(rowid) FROM \"会計設定\")";
+
+struct NextSettings {
+    long long period = 0;
+    dao::Date first;
+    dao::Date last;
+    dao::Value reportDate;   // null stays null
+};
+
+NextSettings nextSettings(dao::Database& copy, const ClosingPeriod& period)
+{
+    auto settings = copy.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
+    settings->MoveFirst();
+    NextSettings next;
+    const dao::Value number = settings->get("会計年度");
+    next.period = (number.isNumeric() ? number.toInt64() : 0) + 1;
+    next.first = OneYearLater(period.first);
+    next.last = OneYearLater(period.last);
+    if (const auto report = settings->get("決算報告日").toDate())
+        next.reportDate = IsoDay(OneYearLater(*report));
+    return next;
+}
+
+// The code of the first 決算２ account in use, by code.
+std::string carriedProfitAccount(dao::Database& copy)
+{
+    auto account = copy.OpenRecordset("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 中分類 = '決算２'"
+                                      " ORDER BY 勘定科目コード LIMIT 1",
+                                      dao::RecordsetType::Snapshot);
+    if (account->isEmpty())
+        return {};
+    account->MoveFirst();
+    return account->get("勘定科目コード").toText();
+}
+
+void requireAmount(std::int64_t value, const std::string& what)
+{
+    if (!journal::FitsAmount(value))
+        throw RolloverRefused(CarriedAmountOutOfRange(what));
+}
+
+void carryAccounts(dao::Database& copy, const std::string& profitAccount, std::int64_t profit)
+{
+    copy.Execute(
+        "UPDATE 勘定科目コード表 SET 前5決算残高 = 前4決算残高, 前4決算残高 = 前3決算残高,"
+        " 前3決算残高 = 前2決算残高, 前2決算残高 = 前年決算残高, 前年決算残高 = 期末残高,"
+        " 期首残高 = CASE WHEN 大分類 IN ('経常損益', '特別損益') OR 中分類 IN ('決算１', '決算２') THEN 0"
+        " ELSE 期末残高 END,"
+        " 期末残高 = 0, 借方合計 = 0, 貸方合計 = 0"
+        " WHERE 適用 <> 0");
+    copy.Execute("UPDATE 勘定科目コード表 SET 期首残高 = ? WHERE 勘定科目コード = ?",
+                 {dao::Value(static_cast<long long>(profit)), profitAccount});
+}
+
+// Deletes the rows of `table` dated within the period. When most of the table
+// goes, the rows that stay are set aside, the table is emptied at once and
+// they are put back under their own row numbers: far quicker than deleting
+// most of a journal row by row through its indexes.
+void deletePeriodRows(dao::Database& copy, const std::string& table, const ClosingPeriod& period)
+{
+    const std::string quotedTable = "\"" + table + "\"";
+    const std::string outside = OutsidePeriodCondition(period);
+    auto counts = copy.OpenRecordset("SELECT (SELECT COUNT(*) FROM " + quotedTable + ") AS 全行, (SELECT COUNT(*) FROM "
+                                         + quotedTable + " WHERE " + outside + ") AS 期間外",
+                                     dao::RecordsetType::Snapshot);
+    const long long all = counts->get("全行").toInt64();
+    const long long staying = counts->get("期間外").toInt64();
+    if (staying == all)
+        return;
+    if (staying * 2 >= all) {
+        copy.Execute("DELETE FROM " + quotedTable + " WHERE " + PeriodDateCondition(period));
+        return;
+    }
+    std::string columns;
+    for (const std::string& name : copy.fieldNames(table))
+        columns += ", \"" + name + "\"";
+    copy.Execute("CREATE TEMP TABLE 残す行 AS SELECT rowid AS 元の行" + columns + " FROM " + quotedTable + " WHERE "
+                 + outside);
+    copy.Execute("DELETE FROM " + quotedTable);
+    copy.Execute("INSERT INTO " + quotedTable + " (rowid" + columns + ") SELECT 元の行" + columns + " FROM 残す行");
+    copy.Execute("DROP TABLE 残す行");
+}
+
+void deletePeriodRows(dao::Database& copy, const ClosingPeriod& period)
+{
+    deletePeriodRows(copy, "仕訳台帳", period);
+    deletePeriodRows(copy, "仕訳変更履歴", period);
+}
+
+void carryBankAccounts(dao::Database& copy, const std::vector<BankCarry>& banks)
+{
+    for (const BankCarry& bank : banks)
+        copy.Execute("UPDATE 取引銀行 SET 期首残高 = ?1, 現残高 = ?1 WHERE rowid = ?2",
+                     {dao::Value(static_cast<long long>(bank.balance)), dao::Value(bank.rowid)});
+}
+
+void carryAssets(dao::Database& copy, const std::vector<AssetCarry>& assets)
+{
+    for (const AssetCarry& asset : assets)
+        copy.Execute("UPDATE 固定資産台帳 SET 残存価格 = ?, 減価償却費 = NULL WHERE rowid = ?",
+                     {dao::Value(static_cast<long long>(asset.bookValue)), dao::Value(asset.rowid)});
+}
+
+void moveSettingsOn(dao::Database& copy, const NextSettings& next)
+{
+    const OpeningCash cash = ComputeOpeningCash(copy);
+    requireAmount(cash.cash, "期首現金残高");
+    requireAmount(cash.deposits, "期首預金残高");
+    copy.Execute(std::string("UPDATE 会計設定 SET 会計年度 = ?, 会計期間開始日 = ?, 会計期間終了日 = ?, 決算報告日 = ?,"
+                             " 期首現金残高 = ?, 期首預金残高 = ? WHERE ")
+                     + kFirstSettingsRow,
+                 {dao::Value(next.period), IsoDay(next.first), IsoDay(next.last), next.reportDate,
+                  dao::Value(static_cast<long long>(cash.cash)), dao::Value(static_cast<long long>(cash.deposits))});
+}
+
+}  // namespace
+
+std::string CarriedAmountOutOfRange(const std::string& what)
+{
+    return "「" + what + "」の金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています";
+}
+
+void RollForward(dao::Workspace& workspace, dao::Database& copy)
+{
+    const auto period = ReadClosingPeriod(copy);
+    if (!period)
+        throw RolloverRefused(kPeriodNotSetMessage);
+    const std::string profitAccount = carriedProfitAccount(copy);
+    if (profitAccount.empty())
+        throw RolloverRefused(kNoCarriedProfitAccount);
+    const NextSettings next = nextSettings(copy, *period);
+
+    dao::RunInTransaction(workspace, [&] {
+        // Everything the new period takes from the closed one is read before
+        // the closed period's rows go.
+        const std::int64_t profit = RecomputeClosedPeriodFigures(workspace, copy);
+        requireAmount(profit, "当期未処分利益");
+        const std::vector<BankCarry> banks = BankBalancesAtPeriodEnd(copy, *period);
+        for (const BankCarry& bank : banks)
+            requireAmount(bank.balance, "取引銀行 " + bank.bankCode + " " + bank.branchCode + " " + bank.kind);
+        const std::vector<AssetCarry> assets =
+            AssetsAfterDepreciation(copy, *period, ChartCodes(copy).codeOf(kDepreciationExpenseAccount));
+        for (const AssetCarry& asset : assets)
+            requireAmount(asset.bookValue, "固定資産 " + asset.number + " " + asset.name);
+
+        carryAccounts(copy, profitAccount, profit);
+        deletePeriodRows(copy, *period);
+        carryBankAccounts(copy, banks);
+        carryAssets(copy, assets);
+        moveSettingsOn(copy, next);
+    });
+}
+
+}  // namespace closing

@@ -1,0 +1,250 @@
+#include "closing/TaxSettlement.h"
+
+#include "journal/AmountRange.h"
+#include "journal/MonthEndPosting.h"
+#include "journal/VoucherRows.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/DaoError.h"
+#include "platform/dao/Recordset.h"
+
+namespace closing {
+
+namespace {
+
+journal::VoucherRow settlementRow(const dao::Date& date, int number, const std::string& description,
+                                  const std::string& debitCode, std::int64_t debit, const std::string& creditCode,
+                                  std::int64_t credit)
+{
+    journal::VoucherRow row;
+    row.date = date;
+    row.rowNumber = number;
+    row.description = description;
+    row.debitCode = debitCode;
+    row.debit = static_cast<std::int32_t>(debit);
+    row.creditCode = creditCode;
+    row.credit = static_cast<std::int32_t>(credit);
+    return row;
+}
+
+ClosingNotice missingAccounts(const char* text)
+{
+    ClosingNotice notice;
+    notice.text = text;
+    notice.title = kSettlementTitle;
+    notice.okCancel = true;
+    return notice;
+}
+
+struct SettlementSettings {
+    std::string filing;       // 申告区分
+    std::string method;       // 処理方法
+    std::string fractions;    // 端数処理
+};
+
+SettlementSettings readSettings(dao::Database& database)
+{
+    SettlementSettings settings;
+    auto row = database.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
+    if (row->isEmpty())
+        return settings;
+    row->MoveFirst();
+    settings.filing = row->get("申告区分").toText();
+    settings.method = row->get("処理方法").toText();
+    settings.fractions = row->get("端数処理").toText();
+    return settings;
+}
+
+journal::TaxRateTable readRates(dao::Database& database)
+{
+    auto rates = database.OpenRecordset("Q_消費税率", dao::RecordsetType::Snapshot);
+    return journal::ReadTaxRateTable(*rates);
+}
+
+}  // namespace
+
+// ---- tax-exclusive -------------------------------------------------------------
+
+TaxExclusiveSettlement SettleTaxExclusive(const std::vector<PeriodJournalRow>& rows,
+                                          const TaxExclusiveAccounts& accounts)
+{
+    TaxExclusiveSettlement s;
+    for (const PeriodJournalRow& row : rows) {
+        if (row.creditCode == accounts.outputTax) s.outputTax += row.credit;
+        if (row.debitCode == accounts.outputTax) s.outputTax -= row.debit;
+        if (row.debitCode == accounts.inputTax) s.inputTax += row.debit;
+        if (row.creditCode == accounts.inputTax) s.inputTax -= row.credit;
+        if (row.debitCode == accounts.interim) s.interim += row.debit;
+        if (row.creditCode == accounts.interim) s.interim -= row.credit;
+    }
+    const std::int64_t due = s.outputTax - (s.inputTax + s.interim);
+    s.remainder = due % 1000;   // truncating: the sign of the payable
+    s.payable = due - s.remainder;
+    return s;
+}
+
+std::optional<ClosingVoucher> TaxExclusiveVoucher(const TaxExclusiveSettlement& s, const TaxExclusiveAccounts& accounts,
+                                                  const dao::Date& date)
+{
+    for (std::int64_t amount : {s.outputTax, s.inputTax, s.interim, s.payable, s.remainder})
+        if (!journal::FitsAmount(amount))
+            return std::nullopt;
+    return ClosingVoucher{
+        settlementRow(date, 1, kSettlementDescription, accounts.outputTax, s.outputTax, accounts.inputTax, s.inputTax),
+        settlementRow(date, 2, "（中間消費税支払）", accounts.outputTax, 0, accounts.interim, s.interim),
+        settlementRow(date, 3, "（確定納付額）", accounts.outputTax, 0, accounts.payable, s.payable),
+        settlementRow(date, 4, "（消費税雑収入）", accounts.outputTax, 0, accounts.miscIncome, s.remainder),
+    };
+}
+
+// ---- tax-inclusive -------------------------------------------------------------
+
+TaxInclusiveSums TaxInclusiveSumsOf(const std::vector<PeriodJournalRow>& rows, const journal::TaxRateTable& rates)
+{
+    TaxInclusiveSums sums;
+    for (const PeriodJournalRow& row : rows) {
+        const int rate = journal::TaxRateOn(rates, row.date, true, false);
+        if (row.creditClass == "売上高" && row.creditTaxable) sums.sales[rate] += row.credit;
+        if (row.debitClass == "売上高" && row.debitTaxable) sums.sales[rate] -= row.debit;
+        if (row.debitClass == "売上原価" && row.debitTaxable) sums.purchases[rate] += row.debit;
+        if (row.creditClass == "売上原価" && row.creditTaxable) sums.purchases[rate] -= row.credit;
+    }
+    return sums;
+}
+
+TaxInclusiveSettlement SettleTaxInclusive(const TaxInclusiveSums& sums, journal::FractionRule salesRule)
+{
+    // A sum fits 64 bits many times over (a row is a 32-bit amount), so the
+    // product by a rate of a few percent does too.
+    TaxInclusiveSettlement settlement;
+    for (const auto& [rate, sum] : sums.sales)
+        settlement.salesTax += journal::RoundQuotient(sum * rate, 100 + rate, salesRule);
+    for (const auto& [rate, sum] : sums.purchases)
+        settlement.purchaseTax += journal::RoundQuotient(sum * rate, 100 + rate, journal::FractionRule::Truncate);
+    return settlement;
+}
+
+std::optional<std::string> EarlierInclusiveSettlement(const std::vector<PeriodJournalRow>& rows,
+                                                      const std::string& taxesCode, const std::string& payableCode)
+{
+    for (const PeriodJournalRow& row : rows)
+        if (row.closingEntry && row.description == kSettlementDescription && row.debitCode == taxesCode
+            && row.creditCode == payableCode)
+            return row.voucher;
+    return std::nullopt;
+}
+
+std::string AlreadySettledMessage(const std::string& voucher)
+{
+    return "この会計期間の消費税精算仕訳（伝票番号 " + voucher + "）は既に登録されています";
+}
+
+// ---- the run -------------------------------------------------------------------
+
+namespace {
+
+// What a settlement would post, or why it posts nothing.
+struct SettlementPlan {
+    std::optional<ClosingVoucher> voucher;
+    std::optional<ClosingNotice> notice;
+};
+
+SettlementPlan planTaxExclusive(dao::Database& database, const ChartCodes& chart, const ClosingDateBoxes& boxes)
+{
+    SettlementPlan plan;
+    const TaxExclusiveAccounts accounts{chart.codeOf("仮受消費税"), chart.codeOf("仮払消費税"), chart.codeOf("仮払金"),
+                                        chart.codeOf("未払消費税"), chart.codeOf("雑収入")};
+    for (const std::string* code : {&accounts.outputTax, &accounts.inputTax, &accounts.interim, &accounts.payable,
+                                    &accounts.miscIncome}) {
+        if (code->empty()) {
+            plan.notice = missingAccounts(kExclusiveAccountsMissing);
+            return plan;
+        }
+    }
+    const CheckedClosingDate checked = CheckClosingDate(database, boxes);
+    if (!checked.date) {
+        plan.notice = checked.refusal;
+        return plan;
+    }
+    const std::string codes =
+        SqlText(accounts.outputTax) + ", " + SqlText(accounts.inputTax) + ", " + SqlText(accounts.interim);
+    const TaxExclusiveSettlement settlement = SettleTaxExclusive(
+        ReadPeriodJournal(database, *checked.period, "借方コード IN (" + codes + ") OR 貸方コード IN (" + codes + ")"),
+        accounts);
+    if (settlement.nothingLeft()) {
+        plan.notice = Information(kNothingToSettle);
+        return plan;
+    }
+    plan.voucher = TaxExclusiveVoucher(settlement, accounts, *checked.date);
+    if (!plan.voucher)
+        plan.notice = Refusal(journal::messages::kTotalOutOfRange);
+    return plan;
+}
+
+SettlementPlan planTaxInclusive(dao::Database& database, const ChartCodes& chart, const ClosingDateBoxes& boxes,
+                                journal::FractionRule rule)
+{
+    SettlementPlan plan;
+    const std::string taxes = chart.codeOf("租税公課");
+    const std::string payable = chart.codeOf("未払消費税");
+    if (taxes.empty() || payable.empty()) {
+        plan.notice = missingAccounts(kInclusiveAccountsMissing);
+        return plan;
+    }
+    if (rule == journal::FractionRule::None) {
+        plan.notice = Refusal(kFractionRuleNotSet);
+        return plan;
+    }
+    const CheckedClosingDate checked = CheckClosingDate(database, boxes);
+    if (!checked.date) {
+        plan.notice = checked.refusal;
+        return plan;
+    }
+    const std::vector<PeriodJournalRow> rows = ReadPeriodJournal(
+        database, *checked.period,
+        "小分類 IN ('売上高', '売上原価') OR 小分類2 IN ('売上高', '売上原価') OR (決算仕訳 <> 0 AND 借方コード = "
+            + SqlText(taxes) + " AND 貸方コード = " + SqlText(payable) + ")");
+    if (const auto earlier = EarlierInclusiveSettlement(rows, taxes, payable)) {
+        plan.notice = Refusal(AlreadySettledMessage(*earlier));
+        return plan;
+    }
+    const std::int64_t amount = SettleTaxInclusive(TaxInclusiveSumsOf(rows, readRates(database)), rule).payable();
+    if (!journal::FitsAmount(amount)) {
+        plan.notice = Refusal(journal::messages::kTotalOutOfRange);
+        return plan;
+    }
+    plan.voucher = ClosingVoucher{settlementRow(*checked.date, 1, kSettlementDescription, taxes, amount, payable, amount)};
+    return plan;
+}
+
+}  // namespace
+
+ClosingRunResult PostTaxSettlementEntries(dao::Workspace& workspace, dao::Database& database,
+                                          const ClosingDateBoxes& boxes, const dao::Date& now)
+{
+    ClosingRunResult result;
+    const SettlementSettings settings = readSettings(database);
+    if (settings.filing == "1")
+        return result;   // tax-exempt: nothing to settle
+    SettlementPlan plan;
+    if (settings.method == "1")
+        plan = planTaxExclusive(database, ChartCodes(database), boxes);
+    else if (settings.method == "2")
+        plan = planTaxInclusive(database, ChartCodes(database), boxes, journal::FractionRuleOf(settings.fractions));
+    else
+        return result;   // entered separately, or no tax calculation
+    if (plan.notice)
+        result.notices.push_back(*plan.notice);
+    if (!plan.voucher)
+        return result;
+    try {
+        result.postedVouchers = PostClosingVouchers(workspace, database, {*plan.voucher}, now);
+    } catch (const dao::DaoError& e) {
+        result.postedVouchers.clear();
+        result.notices.push_back(Refusal(journal::PostingFailedMessage(e.what())));
+        return result;
+    }
+    result.postedRows = static_cast<int>(plan.voucher->size());
+    return result;
+}
+
+}  // namespace closing
