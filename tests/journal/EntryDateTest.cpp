@@ -1,17 +1,19 @@
 #include "journal/EntryDate.h"
 
-#include "CaseName.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 struct BoxCase {
+    const char* name;
     const char* year;
     const char* month;
     const char* day;
     bool valid;
 };
+void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
 
 class DateFromBoxesTest : public ::testing::TestWithParam<BoxCase> {};
 
@@ -24,18 +26,18 @@ TEST_P(DateFromBoxesTest, OnlyADateThatExists)
 
 INSTANTIATE_TEST_SUITE_P(
     Boxes, DateFromBoxesTest,
-    ::testing::Values(BoxCase{"2024年", "04月", "05日", true},
-                      BoxCase{"2024年", "2月", "29日", true},
-                      BoxCase{"2023年", "02月", "29日", false},   // the leap day left standing
-                      BoxCase{"2024年", "4月", "31日", false},
-                      BoxCase{"2024年", "13月", "1日", false},
-                      BoxCase{"2024年", "0月", "1日", false},
-                      BoxCase{"24年", "4月", "1日", false},     // a two-digit year is no year of this century
-                      BoxCase{"1899年", "12月", "31日", false},
-                      BoxCase{"1900年", "1月", "1日", true},
-                      BoxCase{"年", "4月", "1日", false},
-                      BoxCase{"abc", "4月", "1日", false},
-                      BoxCase{"2024年", "4月", "", false}), journal::testing::kCaseName);
+    ::testing::Values(BoxCase{"TwoDigitMonthAndDay", "2024年", "04月", "05日", true},
+                      BoxCase{"LeapDay", "2024年", "2月", "29日", true},
+                      BoxCase{"LeapDayOfACommonYear", "2023年", "02月", "29日", false},   // the leap day left standing
+                      BoxCase{"ThirtyFirstOfApril", "2024年", "4月", "31日", false},
+                      BoxCase{"Month13", "2024年", "13月", "1日", false},
+                      BoxCase{"Month0", "2024年", "0月", "1日", false},
+                      BoxCase{"TwoDigitYear", "24年", "4月", "1日", false},     // a two-digit year is no year of this century
+                      BoxCase{"Year1899", "1899年", "12月", "31日", false},
+                      BoxCase{"FirstDayOf1900", "1900年", "1月", "1日", true},
+                      BoxCase{"YearWithoutDigits", "年", "4月", "1日", false},
+                      BoxCase{"YearOfLetters", "abc", "4月", "1日", false},
+                      BoxCase{"EmptyDay", "2024年", "4月", "", false}), testsupport::kCaseName);
 
 TEST(DateFromBoxes, LeadingZerosDoNotMatter)
 {

@@ -4,6 +4,7 @@
 #include "journal/EntryChecks.h"
 #include "journal/EntryDate.h"
 #include "journal/VoucherRows.h"
+#include "support/CaseName.h"
 
 using namespace journal;
 using namespace journal::testing;
@@ -15,6 +16,7 @@ struct RefusalCase {
     std::function<void(Form9Test&, EntryGrid&)> fill;
     std::string message;
 };
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 
 class Form9RefusalTest : public Form9Test, public ::testing::WithParamInterface<RefusalCase> {};
 
@@ -90,8 +92,7 @@ const RefusalCase kRefusals[] = {
      kInvalidDateMessage},
 };
 
-INSTANTIATE_TEST_SUITE_P(Checks, Form9RefusalTest, ::testing::ValuesIn(kRefusals),
-                         [](const auto& testInfo) { return "Case" + std::to_string(testInfo.index); });
+INSTANTIATE_TEST_SUITE_P(Checks, Form9RefusalTest, ::testing::ValuesIn(kRefusals), testsupport::kCaseName);
 
 TEST_F(Form9Test, UpdateRefusesAMisspeltAccountAndKeepsTheVoucher)
 {
