@@ -89,13 +89,15 @@ protected:
 
 private:
     void buildControls();
+    void refreshWithEditModeOff();
     void setTabOrder();
     VoucherKind selectedKind() const;
     void refuse(const std::string& message);
     std::optional<dao::Date> boxDate() const;
     void showDate(const dao::Date& d);
     void taxRowLeft(int index, bool debitSide);
-    void cellLeft(QObject* cell);
+    // The exit handlers of a cell that was left; `editing`: as if edit mode were on.
+    void cellLeft(QObject* cell, bool editing);
     void cellEntered(QObject* cell);
 
     // The grid's rows checked and built for storing; nothing, after telling the

@@ -18,6 +18,8 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace journal {
 
 using namespace form9;
@@ -178,6 +180,22 @@ void Form9::toggleEditMode()
 
 void Form9::editModeChanged(bool on)
 {
+    // Another window switching edit mode off may find an amount typed into this
+    // window's cell and not yet confirmed (the cell's exit handler, which
+    // mirrors it and adds it to the totals, runs when the cell is left): it is
+    // confirmed now, as it was typed with edit mode on, before the rows go grey.
+    if (!on && !m_inCellHandler) {
+        QWidget* cell = focusWidget();
+        const auto& debit = m_grid->Text8;
+        const auto& credit = m_grid->Text9;
+        const bool amountCell = std::find(debit.begin(), debit.begin() + kGridRows, cell) != debit.begin() + kGridRows
+                             || std::find(credit.begin(), credit.begin() + kGridRows, cell) != credit.begin() + kGridRows;
+        if (amountCell && cell->isEnabled()) {
+            m_inCellHandler = true;
+            cellLeft(cell, true);
+            m_inCellHandler = false;
+        }
+    }
     Command1[4]->setText(on ? "編集解除" : "編集");
     if (on)
         m_grid->EnableAllRows();

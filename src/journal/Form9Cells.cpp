@@ -4,7 +4,7 @@
 
 #include "common/DaysInMonth.h"
 #include "common/EraYearText.h"
-#include "common/o.h"
+#include "common/EditMode.h"
 #include "journal/AmountRange.h"
 #include "journal/EntryDate.h"
 #include "platform/ui/Dialogs.h"
@@ -112,7 +112,7 @@ bool Form9::eventFilter(QObject* watched, QEvent* event)
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !m_inCellHandler) {
             m_inCellHandler = true;
-            cellLeft(watched);
+            cellLeft(watched, o::EditModeIsOn());
             m_inCellHandler = false;
         }
     } else if (event->type() == QEvent::FocusIn) {
@@ -121,10 +121,9 @@ bool Form9::eventFilter(QObject* watched, QEvent* event)
     return frame::WorkWindow::eventFilter(watched, event);
 }
 
-void Form9::cellLeft(QObject* cell)
+void Form9::cellLeft(QObject* cell, bool editing)
 {
     EntryGrid& g = *m_grid;
-    const bool editing = o::EditMode != o::EditModeOff;
     for (int i = 0; i < 3; ++i)
         if (cell == Combo2[i]) return Combo2_LostFocus(i);
     for (int i = 0; i < kGridRows; ++i) {

@@ -382,12 +382,13 @@ public:
     void prepare(dao::Database&) override { o::EditMode = o::EditModeOn; }
 };
 
-TEST_F(Form9LoadedInEditModeTest, LoadsWithRowsDisabledAndTheFirstPressSwitchesEditModeOff)
+// The rows and the button show the program-wide flag from the load on.
+TEST_F(Form9LoadedInEditModeTest, LoadsWithRowsEnabledAndTheFirstPressSwitchesEditModeOff)
 {
     EXPECT_EQ(o::EditMode, o::EditModeOn) << "the load leaves the flag as it found it";
     EXPECT_TRUE(form->Option8[0]->isChecked());
-    EXPECT_FALSE(grid().Text1[0]->isEnabled());
-    EXPECT_EQ(form->Command1[4]->text(), "編集");
+    EXPECT_TRUE(grid().Text1[0]->isEnabled());
+    EXPECT_EQ(form->Command1[4]->text(), "編集解除");
     press(4);
     EXPECT_EQ(o::EditMode, o::EditModeOff);
     EXPECT_EQ(form->Command1[4]->text(), "編集");
