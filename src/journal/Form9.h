@@ -93,6 +93,9 @@ private:
     void setTabOrder();
     VoucherKind selectedKind() const;
     void refuse(const std::string& message);
+    // Refuses the date of the date boxes and puts the focus back in the box
+    // that is wrong, its text selected.
+    void refuseDate();
     std::optional<dao::Date> boxDate() const;
     void showDate(const dao::Date& d);
     void taxRowLeft(int index, bool debitSide);

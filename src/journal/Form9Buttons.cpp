@@ -65,7 +65,7 @@ std::optional<std::vector<VoucherRow>> Form9::checkedVoucherRows(const EntryRows
     }
     const auto date = boxDate();
     if (!date) {
-        refuse(kInvalidDateMessage);
+        refuseDate();
         return std::nullopt;
     }
     // Every row is checked (amounts numeric and in range) before anything is written.

@@ -38,11 +38,23 @@ void Form9::Combo2_LostFocus(int index)
     }
     const auto date = boxDate();
     if (!date) {
-        refuse(kInvalidDateMessage);
+        refuseDate();
         return;
     }
     Label3->setText(q(o::EraYearText(*date)));
     EntryDate = *date;
+}
+
+void Form9::refuseDate()
+{
+    const auto wrong = WrongDateBox(s(Combo2[0]->currentText()), s(Combo2[1]->currentText()),
+                                    s(Combo2[2]->currentText()));
+    QComboBox* box = Combo2[static_cast<int>(wrong.value_or(DateBox::Day))];
+    refuse(kInvalidDateMessage);
+    // Back to the box that was wrong, its text selected, so the next keys
+    // replace it (not the cell the focus was on its way to).
+    box->setFocus(Qt::OtherFocusReason);
+    box->lineEdit()->selectAll();
 }
 
 void Form9::Combo1_LostFocus(int index) { taxRowLeft(index, true); }
@@ -76,7 +88,7 @@ void Form9::taxRowLeft(int index, bool debitSide)
     }
     const auto date = boxDate();
     if (!date) {
-        refuse(kInvalidDateMessage);
+        refuseDate();
         return;
     }
     const std::int32_t base = debitSide ? g.DebitAmounts[index - 1] : g.CreditAmounts[index - 1];

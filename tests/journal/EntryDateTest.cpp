@@ -47,4 +47,34 @@ TEST(DateFromBoxes, LeadingZerosDoNotMatter)
     EXPECT_EQ(journal::LeadingNumber(" 12月"), 12);
 }
 
+struct WrongBoxCase {
+    const char* name;
+    const char* year;
+    const char* month;
+    const char* day;
+    std::optional<journal::DateBox> wrong;
+};
+void PrintTo(const WrongBoxCase& c, std::ostream* os) { *os << c.name; }
+
+class WrongDateBoxTest : public ::testing::TestWithParam<WrongBoxCase> {};
+
+TEST_P(WrongDateBoxTest, NamesTheFirstBoxThatMakesTheDateImpossible)
+{
+    const WrongBoxCase& c = GetParam();
+    EXPECT_EQ(journal::WrongDateBox(c.year, c.month, c.day), c.wrong);
+}
+
+using journal::DateBox;
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, WrongDateBoxTest,
+    ::testing::Values(WrongBoxCase{"ADateThatExists", "2024年", "02月", "29日", std::nullopt},
+                      WrongBoxCase{"LeapDayOfACommonYear", "2023年", "02月", "29日", DateBox::Day},
+                      WrongBoxCase{"DayZero", "2024年", "4月", "0日", DateBox::Day},
+                      WrongBoxCase{"EmptyDay", "2024年", "4月", "", DateBox::Day},
+                      WrongBoxCase{"Month13", "2024年", "13月", "31日", DateBox::Month},
+                      WrongBoxCase{"MonthOfLetters", "2024年", "がつ", "1日", DateBox::Month},
+                      WrongBoxCase{"TwoDigitYear", "24年", "13月", "1日", DateBox::Year},
+                      WrongBoxCase{"YearAfter9999", "10000年", "1月", "1日", DateBox::Year}),
+    testsupport::kCaseName);
+
 }  // namespace
