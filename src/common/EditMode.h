@@ -33,15 +33,18 @@ private:
 };
 
 // Switches EditMode off for its lifetime; the destructor sets the kept value
-// back. Listeners are not told: nothing a window shows changes.
+// back. Listeners are not told: nothing a window shows changes. A lasting
+// change made meanwhile (SetEditMode) becomes the value set back, so the end of
+// a suspension never undoes it.
 class EditModeSuspended {
 public:
-    EditModeSuspended() : m_kept(EditMode) { EditMode = EditModeOff; }
-    ~EditModeSuspended() { EditMode = m_kept; }
+    EditModeSuspended();
+    ~EditModeSuspended();
     EditModeSuspended(const EditModeSuspended&) = delete;
     EditModeSuspended& operator=(const EditModeSuspended&) = delete;
 
 private:
+    friend void SetEditMode(std::int16_t value);
     std::int16_t m_kept;
 };
 

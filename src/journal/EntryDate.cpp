@@ -1,5 +1,7 @@
 #include "journal/EntryDate.h"
 
+#include "common/DaysInMonth.h"
+
 namespace journal {
 
 int LeadingNumber(const std::string& text)
@@ -30,6 +32,21 @@ std::optional<dao::Date> DateFromBoxes(const std::string& yearText, const std::s
     if (d.year < kEarliestEntryYear || !d.isValid())
         return std::nullopt;
     return d;
+}
+
+std::optional<DateBox> WrongDateBox(const std::string& yearText, const std::string& monthText,
+                                    const std::string& dayText)
+{
+    const int year = LeadingNumber(yearText);
+    if (year < kEarliestEntryYear || year > 9999)
+        return DateBox::Year;
+    const int month = LeadingNumber(monthText);
+    if (month < 1 || month > 12)
+        return DateBox::Month;
+    const int day = LeadingNumber(dayText);
+    if (day < 1 || day > o::DaysInMonth(year, month))
+        return DateBox::Day;
+    return std::nullopt;
 }
 
 }  // namespace journal

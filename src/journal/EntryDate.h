@@ -21,6 +21,13 @@ inline constexpr int kEarliestEntryYear = 1900;
 std::optional<dao::Date> DateFromBoxes(const std::string& yearText, const std::string& monthText,
                                        const std::string& dayText);
 
+// The first box whose text makes the date impossible: a year before
+// kEarliestEntryYear or after 9999, a month outside 1 to 12, a day the month
+// does not have (an empty box counts as wrong); nothing for a date that exists.
+enum class DateBox { Year = 0, Month = 1, Day = 2 };
+std::optional<DateBox> WrongDateBox(const std::string& yearText, const std::string& monthText,
+                                    const std::string& dayText);
+
 // The message for a date that does not exist.
 inline const char* const kInvalidDateMessage = "日付が正しくありません";
 

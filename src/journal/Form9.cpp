@@ -263,7 +263,17 @@ void Form9::FillEntryLists()
 
 void Form9::RefreshEntryForm()
 {
-    const o::EditModeSuspended editModeOff;
+    {
+        const o::EditModeSuspended editModeOff;
+        refreshWithEditModeOff();
+    }
+    // The rows and the "編集" button show the program-wide flag as it is, also
+    // when another window switched it on before this one loaded.
+    editModeChanged(o::EditModeIsOn());
+}
+
+void Form9::refreshWithEditModeOff()
+{
     m_grid->DisableAllRows();
     Label1->clear();
 

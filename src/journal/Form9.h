@@ -5,9 +5,12 @@
 #include "common/EditMode.h"
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
+#include "journal/GridRecall.h"
+#include "journal/ListedRows.h"
 #include "journal/TaxAmount.h"
 #include "journal/TaxRateTable.h"
 #include "journal/VoucherRows.h"
+#include "journal/VoucherStore.h"
 #include "platform/dao/Engine.h"
 
 #include <QCheckBox>
@@ -24,8 +27,6 @@
 #include <vector>
 
 namespace journal {
-
-class VoucherStore;
 
 class Form9 : public frame::WorkWindow {
     Q_OBJECT
@@ -56,8 +57,8 @@ public:
     void ShowJournalList();
     void ShowTemplateList();
     void ReloadJournal();
-    void LocateVoucher();
-    void LoadVoucherAmounts();
+    void ReloadTemplates();
+    void LoadVoucherAmounts(const RecalledRows& voucher);
     void List1_Click();
     void List2_Click();
     void Command1_Click(int index);
@@ -73,20 +74,33 @@ public:
         ReceivablesAccountCode;
 
     // The voucher number of each line of the journal list.
-    const std::vector<std::string>& listVoucherNumbers() const { return m_lineNumbers; }
+    const std::vector<std::string>& listVoucherNumbers() const { return m_journalLines.numbers(); }
+    // What each line of the template list stands for.
+    ListedRows& templateLines() { return m_templateLines; }
+    // Shows recalled voucher or template rows in the grid's cells, with their
+    // amounts, the voucher kind of the first row and the "決算仕訳" marker.
+    void ShowRecalledRows(const RecalledRows& recalled, RecordKind kind);
+    // Tells the user why a line cannot be used and refills its list.
+    void refuseStaleLine(const char* message, bool templateList);
+    dao::Database& database() { return *m_database; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    void refreshWithEditModeOff();
     void setTabOrder();
     VoucherKind selectedKind() const;
     void refuse(const std::string& message);
+    // Refuses the date of the date boxes and puts the focus back in the box
+    // that is wrong, its text selected.
+    void refuseDate();
     std::optional<dao::Date> boxDate() const;
     void showDate(const dao::Date& d);
     void taxRowLeft(int index, bool debitSide);
-    void cellLeft(QObject* cell);
+    // The exit handlers of a cell that was left; `editing`: as if edit mode were on.
+    void cellLeft(QObject* cell, bool editing);
     void cellEntered(QObject* cell);
 
     // The grid's rows checked and built for storing; nothing, after telling the
@@ -102,7 +116,11 @@ private:
     void editModeChanged(bool on);
     void correctAmounts();
     void selectVoucherLine(const std::string& number);
-    std::string selectedVoucherNumber();
+    // The voucher of the selected journal line as it was loaded (or, when the
+    // grid holds another, as the list showed it); nothing without a selection.
+    std::optional<LoadedVoucher> selectedVoucher() const;
+    // Tells the user when the store refused a stale voucher; true when it was done.
+    bool storeDone(StoreOutcome outcome);
 
     std::unique_ptr<EntryGrid> m_grid;
     std::shared_ptr<dao::Workspace> m_workspace;
@@ -124,7 +142,9 @@ public:
 
 private:
     TaxRateTable m_taxRates;
-    std::vector<std::string> m_lineNumbers;
+    ListedRows m_journalLines;
+    ListedRows m_templateLines;
+    std::optional<LoadedVoucher> m_loadedVoucher;   // the voucher the grid was loaded from
     bool m_inCellHandler = false;
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };

@@ -18,6 +18,8 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace journal {
 
 using namespace form9;
@@ -63,7 +65,7 @@ std::optional<std::vector<VoucherRow>> Form9::checkedVoucherRows(const EntryRows
     }
     const auto date = boxDate();
     if (!date) {
-        refuse(kInvalidDateMessage);
+        refuseDate();
         return std::nullopt;
     }
     // Every row is checked (amounts numeric and in range) before anything is written.
@@ -103,55 +105,69 @@ void Form9::registerVoucher()
     ReloadJournal();
 }
 
-std::string Form9::selectedVoucherNumber()
+std::optional<LoadedVoucher> Form9::selectedVoucher() const
 {
-    LocateVoucher();
-    if (JournalRecordset->isEmpty() || JournalRecordset->EOF_())
-        return {};
-    return JournalRecordset->get("伝票番号").toText();
+    const int line = List2->currentRow();
+    if (List2->selectedItems().isEmpty() || line < 0 || static_cast<std::size_t>(line) >= m_journalLines.size())
+        return std::nullopt;
+    const std::string number = m_journalLines.numberAt(line);
+    if (m_loadedVoucher && m_loadedVoucher->number == number)
+        return m_loadedVoucher;
+    return LoadedVoucher{number, m_journalLines.voucherAt(line)};
+}
+
+bool Form9::storeDone(StoreOutcome outcome)
+{
+    switch (outcome) {
+    case StoreOutcome::Done: return true;
+    case StoreOutcome::Vanished: refuseStaleLine(kVoucherVanished, false); return false;
+    case StoreOutcome::Changed: refuseStaleLine(kVoucherChanged, false); return false;
+    }
+    return false;
 }
 
 void Form9::selectVoucherLine(const std::string& number)
 {
-    for (std::size_t i = 0; i < m_lineNumbers.size(); ++i) {
-        if (m_lineNumbers[i] == number) {
-            {
-                const QSignalBlocker quiet(List2);
-                List2->setCurrentRow(static_cast<int>(i));
-            }
-            List2_Click();
-            return;
-        }
+    const int line = m_journalLines.firstLineOf(number);
+    if (line < 0)
+        return;
+    {
+        const QSignalBlocker quiet(List2);
+        List2->setCurrentRow(line);
     }
+    List2_Click();
 }
 
 void Form9::updateVoucher()
 {
-    if (List2->selectedItems().isEmpty())
+    const auto voucher = selectedVoucher();
+    if (!voucher)
         return;
     const auto voucherRows = checkedVoucherRows(m_grid->rows(), BuildMode::Update);
     if (!voucherRows)
         return;
-    const std::string number = selectedVoucherNumber();
-    if (number.empty())
+    StoreOutcome outcome = StoreOutcome::Done;
+    if (!storeVoucher([&](VoucherStore& store) { outcome = store.Replace(*voucher, *voucherRows, dao::Date::now()); }))
         return;
-    if (!storeVoucher([&](VoucherStore& store) { store.Replace(number, *voucherRows, dao::Date::now()); }))
+    if (!storeDone(outcome))
         return;
     ReloadJournal();
-    selectVoucherLine(number);
+    selectVoucherLine(voucher->number);
 }
 
 void Form9::deleteVoucher()
 {
-    if (List2->selectedItems().isEmpty())
+    if (!selectedVoucher())
         return;
     if (ui::dialogs().messageBox(kDeleteQuestion, ui::Buttons::YesNo, std::string(kWindowTitle)) != ui::Answer::Yes)
         return;
-    const std::string number = selectedVoucherNumber();
-    if (number.empty())
+    const auto voucher = selectedVoucher();
+    StoreOutcome outcome = StoreOutcome::Done;
+    if (!storeVoucher([&](VoucherStore& store) { outcome = store.Remove(*voucher, dao::Date::now()); }))
         return;
-    if (!storeVoucher([&](VoucherStore& store) { store.Remove(number, dao::Date::now()); }))
+    if (!storeDone(outcome))
         return;
+    m_loadedVoucher.reset();
     m_grid->ClearEntry(selectedKind());
     ReloadJournal();
 }
@@ -164,6 +180,22 @@ void Form9::toggleEditMode()
 
 void Form9::editModeChanged(bool on)
 {
+    // Another window switching edit mode off may find an amount typed into this
+    // window's cell and not yet confirmed (the cell's exit handler, which
+    // mirrors it and adds it to the totals, runs when the cell is left): it is
+    // confirmed now, as it was typed with edit mode on, before the rows go grey.
+    if (!on && !m_inCellHandler) {
+        QWidget* cell = focusWidget();
+        const auto& debit = m_grid->Text8;
+        const auto& credit = m_grid->Text9;
+        const bool amountCell = std::find(debit.begin(), debit.begin() + kGridRows, cell) != debit.begin() + kGridRows
+                             || std::find(credit.begin(), credit.begin() + kGridRows, cell) != credit.begin() + kGridRows;
+        if (amountCell && cell->isEnabled()) {
+            m_inCellHandler = true;
+            cellLeft(cell, true);
+            m_inCellHandler = false;
+        }
+    }
     Command1[4]->setText(on ? "編集解除" : "編集");
     if (on)
         m_grid->EnableAllRows();

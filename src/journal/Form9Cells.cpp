@@ -4,7 +4,7 @@
 
 #include "common/DaysInMonth.h"
 #include "common/EraYearText.h"
-#include "common/o.h"
+#include "common/EditMode.h"
 #include "journal/AmountRange.h"
 #include "journal/EntryDate.h"
 #include "platform/ui/Dialogs.h"
@@ -38,11 +38,23 @@ void Form9::Combo2_LostFocus(int index)
     }
     const auto date = boxDate();
     if (!date) {
-        refuse(kInvalidDateMessage);
+        refuseDate();
         return;
     }
     Label3->setText(q(o::EraYearText(*date)));
     EntryDate = *date;
+}
+
+void Form9::refuseDate()
+{
+    const auto wrong = WrongDateBox(s(Combo2[0]->currentText()), s(Combo2[1]->currentText()),
+                                    s(Combo2[2]->currentText()));
+    QComboBox* box = Combo2[static_cast<int>(wrong.value_or(DateBox::Day))];
+    refuse(kInvalidDateMessage);
+    // Back to the box that was wrong, its text selected, so the next keys
+    // replace it (not the cell the focus was on its way to).
+    box->setFocus(Qt::OtherFocusReason);
+    box->lineEdit()->selectAll();
 }
 
 void Form9::Combo1_LostFocus(int index) { taxRowLeft(index, true); }
@@ -76,7 +88,7 @@ void Form9::taxRowLeft(int index, bool debitSide)
     }
     const auto date = boxDate();
     if (!date) {
-        refuse(kInvalidDateMessage);
+        refuseDate();
         return;
     }
     const std::int32_t base = debitSide ? g.DebitAmounts[index - 1] : g.CreditAmounts[index - 1];
@@ -112,7 +124,7 @@ bool Form9::eventFilter(QObject* watched, QEvent* event)
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !m_inCellHandler) {
             m_inCellHandler = true;
-            cellLeft(watched);
+            cellLeft(watched, o::EditModeIsOn());
             m_inCellHandler = false;
         }
     } else if (event->type() == QEvent::FocusIn) {
@@ -121,10 +133,9 @@ bool Form9::eventFilter(QObject* watched, QEvent* event)
     return frame::WorkWindow::eventFilter(watched, event);
 }
 
-void Form9::cellLeft(QObject* cell)
+void Form9::cellLeft(QObject* cell, bool editing)
 {
     EntryGrid& g = *m_grid;
-    const bool editing = o::EditMode != o::EditModeOff;
     for (int i = 0; i < 3; ++i)
         if (cell == Combo2[i]) return Combo2_LostFocus(i);
     for (int i = 0; i < kGridRows; ++i) {

@@ -7,6 +7,8 @@
 #include "common/EraYearText.h"
 #include "common/EditMode.h"
 #include "journal/JournalListLine.h"
+#include "platform/dao/Database.h"
+#include "platform/ui/Dialogs.h"
 
 #include <QStringList>
 
@@ -20,17 +22,17 @@ void Form9::ShowJournalList()
 {
     const o::EditModeSuspended editModeOff;
     List2->clear();
-    m_lineNumbers.clear();
+    m_journalLines.clear();
     dao::Recordset& journal = *JournalRecordset;
     if (!journal.isEmpty()) {
         JournalListLines lines(dao::Date::now());
         QStringList items;
         items.reserve(static_cast<int>(journal.RecordCount()));
-        m_lineNumbers.reserve(static_cast<std::size_t>(journal.RecordCount()));
+        m_journalLines.reserve(static_cast<std::size_t>(journal.RecordCount()));
         for (journal.MoveFirst(); !journal.EOF_(); journal.MoveNext()) {
-            const JournalListRow row = ReadJournalListRow(journal);
+            const JournalRecord row = ReadJournalRecord(journal);
             items << q(lines.next(row));
-            m_lineNumbers.push_back(row.voucherNumber);
+            m_journalLines.add(row);
         }
         List2->addItems(items);
         journal.MoveFirst();
@@ -54,113 +56,89 @@ void Form9::ReloadJournal()
     ShowJournalList();
 }
 
-void Form9::LocateVoucher()
+void Form9::ReloadTemplates()
 {
-    if (List2->count() == 0)
-        return;
-    dao::Recordset& journal = *JournalRecordset;
-    if (journal.isEmpty())
-        return;
-    journal.MoveFirst();
-    const int line = List2->selectedItems().isEmpty() ? 0 : List2->currentRow();
-    if (line > 0)
-        journal.Move(line);
-    if (journal.EOF_()) {
-        journal.MoveLast();
-        return;
-    }
-    if (journal.get("追番").toInt64() > 1) {
-        const std::string number = journal.get("伝票番号").toText();
-        for (;;) {
-            journal.MovePrevious();
-            if (journal.BOF()) {
-                journal.MoveFirst();
-                break;
-            }
-            if (journal.get("伝票番号").toText() != number) {
-                journal.MoveNext();
-                break;
-            }
-        }
-    }
+    TemplateRecordset->Close();
+    TemplateRecordset = m_database->OpenRecordset("Q_仕訳定型台帳", dao::RecordsetType::Dynaset);
+    ShowTemplateList();
 }
 
-void Form9::LoadVoucherAmounts()
+void Form9::refuseStaleLine(const char* message, bool templateList)
 {
-    dao::Recordset& journal = *JournalRecordset;
-    if (journal.isEmpty() || journal.EOF_() || journal.BOF())
-        return;
-    const dao::Bookmark start = journal.getBookmark();
-    const std::string number = journal.get("伝票番号").toText();
+    // The list first, so that the message stands over the list as it is now.
+    if (templateList) {
+        ReloadTemplates();
+    } else {
+        m_loadedVoucher.reset();
+        ReloadJournal();
+    }
+    refuse(message);
+}
+
+void Form9::LoadVoucherAmounts(const RecalledRows& voucher)
+{
     EntryGrid& g = *m_grid;
-    g.DebitTotal = 0;
-    g.CreditTotal = 0;
-    for (int i = 0; i < kGridRows; ++i) g.DebitAmounts[i] = g.CreditAmounts[i] = 0;
-    for (int k = 0; k < kGridRows; ++k) {
-        g.DebitAmounts[k] = journal.get("入金").toInt32();
-        g.CreditAmounts[k] = journal.get("出金").toInt32();
-        g.DebitTotal += g.DebitAmounts[k];
-        g.CreditTotal += g.CreditAmounts[k];
-        if (k == kGridRows - 1)
-            break;
-        journal.MoveNext();
-        if (journal.EOF_() || journal.get("伝票番号").toText() != number)
-            break;
-    }
-    journal.setBookmark(start);
+    LoadRecalledAmounts(voucher, g.DebitAmounts, g.CreditAmounts, g.DebitTotal, g.CreditTotal);
 }
 
+void Form9::ShowRecalledRows(const RecalledRows& recalled, RecordKind kind)
+{
+    EntryGrid& g = *m_grid;
+    if (recalled.rows.empty())
+        return;
+    // The kind's own handler leaves the grid alone while a list line is selected.
+    Option8[RecalledVoucherKind(recalled.rows.front(), CashAccountCode)]->setChecked(true);
+    for (std::size_t i = 0; i < recalled.rows.size(); ++i) {
+        const JournalRecord& row = recalled.rows[i];
+        if (!row.description.empty()) g.Text1[i]->setText(q(row.description));
+        if (!row.partner.empty()) g.Combo11[i]->setEditText(q(row.partner));
+        if (!row.debitCode.empty()) {
+            // A voucher's debit cell shows the name even when it is empty.
+            if (!row.debitName.empty() || kind == RecordKind::Voucher) g.Combo1[i]->setEditText(q(row.debitName));
+            g.Text8[i]->setText(AmountCellText(g.DebitAmounts[i]));
+        }
+        if (!row.creditCode.empty()) {
+            if (!row.creditName.empty()) g.Combo7[i]->setEditText(q(row.creditName));
+            g.Text9[i]->setText(AmountCellText(g.CreditAmounts[i]));
+        }
+        if (!row.bankCode.empty() && !row.bankName.empty()) g.Combo8[i]->setEditText(q(row.bankName));
+        if (!row.branchCode.empty() && !row.branchName.empty()) g.Combo9[i]->setEditText(q(row.branchName));
+    }
+    Label1->setText(recalled.rows.back().closingEntry ? "決算仕訳" : "");
+    g.RecalcTotals();
+    g.ShowTotals("###,###,##0");
+}
+
+// The voucher of the chosen line, read afresh by its number: loaded when it is
+// still as the list showed it, refused with a message when it is gone or changed.
 void Form9::List2_Click()
 {
-    if (List2->selectedItems().isEmpty())
+    const int line = List2->currentRow();
+    if (line < 0 || List2->selectedItems().isEmpty())
         return;
+    const std::string number = m_journalLines.numberAt(line);
+    const std::vector<JournalRecord> stored = ReadStoredRows(*m_database, RecordKind::Voucher, number);
+    if (stored.empty())
+        return refuseStaleLine(kVoucherVanished, false);
+    if (VoucherFingerprints(stored) != m_journalLines.voucherAt(line))
+        return refuseStaleLine(kVoucherChanged, false);
+    const RecalledRows voucher = GridRowsOf(stored);
+    if (const auto outOfRange = RecalledAmountOutOfRange(voucher))
+        return refuse(*outOfRange);
+
     if (!List1->selectedItems().isEmpty())
         ShowTemplateList();
     EntryGrid& g = *m_grid;
     g.ClearEntry(selectedKind());
-    LocateVoucher();
-    dao::Recordset& journal = *JournalRecordset;
-    if (journal.isEmpty() || journal.EOF_())
-        return;
-    const std::string number = journal.get("伝票番号").toText();
-    LoadVoucherAmounts();
-
-    if (const auto date = journal.get("日付").toDate()) {
+    LoadVoucherAmounts(voucher);
+    if (const auto& date = voucher.rows.front().date) {
         Combo2[0]->setEditText(q(o::FormatDate(*date, "yyyy") + "年"));
         Combo2[1]->setEditText(q(o::FormatDate(*date, "mm") + "月"));
         Combo2[2]->setEditText(q(o::FormatDate(*date, "dd") + "日"));
         Label3->setText(q(o::EraYearText(*date)));
     }
-
-    const std::string debitCode = journal.get("借方コード").toText();
-    const std::string creditCode = journal.get("貸方コード").toText();
-    if (debitCode != CashAccountCode && creditCode != CashAccountCode) Option8[0]->setChecked(true);
-    if (debitCode == CashAccountCode) Option8[1]->setChecked(true);
-    if (creditCode == CashAccountCode) Option8[2]->setChecked(true);
-
-    for (int i = 0; i < kGridRows && !journal.EOF_() && journal.get("伝票番号").toText() == number; ++i) {
-        const std::string description = journal.get("摘要").toText();
-        if (!description.empty()) g.Text1[i]->setText(q(description));
-        const std::string partner = journal.get("取引先").toText();
-        if (!partner.empty()) g.Combo11[i]->setEditText(q(partner));
-        if (!journal.get("借方コード").toText().empty()) {
-            g.Combo1[i]->setEditText(q(journal.get("勘定科目名").toText()));
-            g.DebitAmounts[i] = journal.get("入金").toInt32();
-            g.Text8[i]->setText(AmountCellText(g.DebitAmounts[i]));
-        }
-        if (!journal.get("貸方コード").toText().empty()) {
-            const std::string creditName = journal.get("勘定科目名2").toText();
-            if (!creditName.empty()) g.Combo7[i]->setEditText(q(creditName));
-            g.CreditAmounts[i] = journal.get("出金").toInt32();
-            g.Text9[i]->setText(AmountCellText(g.CreditAmounts[i]));
-        }
-        if (!journal.get("銀行コード").toText().empty()) g.Combo8[i]->setEditText(q(journal.get("銀行名").toText()));
-        if (!journal.get("支店コード").toText().empty()) g.Combo9[i]->setEditText(q(journal.get("支店名").toText()));
-        Label1->setText(journal.get("決算仕訳").toBool() ? "決算仕訳" : "");
-        journal.MoveNext();
-    }
-    g.RecalcTotals();
-    g.ShowTotals("###,###,##0");
+    ShowRecalledRows(voucher, RecordKind::Voucher);
+    m_loadedVoucher = LoadedVoucherOf(number, stored);
 }
 
 }  // namespace journal

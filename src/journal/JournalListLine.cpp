@@ -3,38 +3,8 @@
 #include "common/DateFormat.h"
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
-#include "platform/dao/Recordset.h"
 
 namespace journal {
-
-std::optional<std::int64_t> ListAmount(const dao::Value& amount)
-{
-    if (amount.isNull() || !amount.isNumeric())
-        return std::nullopt;
-    return amount.toInt64();
-}
-
-JournalListRow ReadJournalListRow(dao::Recordset& journal)
-{
-    JournalListRow row;
-    row.date = journal.get("日付").toDate();
-    row.voucherNumber = journal.get("伝票番号").toText();
-    row.closingEntry = journal.get("決算仕訳").toBool();
-    const dao::Value number = journal.get("追番");
-    row.rowNumber = number.isNumeric() ? static_cast<int>(number.toInt64()) : 0;
-    row.description = journal.get("摘要").toText();
-    row.partner = journal.get("取引先").toText();
-    row.debitCode = journal.get("借方コード").toText();
-    row.debitName = journal.get("勘定科目名").toText();
-    row.debit = ListAmount(journal.get("入金"));
-    row.creditCode = journal.get("貸方コード").toText();
-    row.creditName = journal.get("勘定科目名2").toText();
-    row.credit = ListAmount(journal.get("出金"));
-    row.branchCode = journal.get("支店コード").toText();
-    row.bankName = journal.get("銀行名").toText();
-    row.branchName = journal.get("支店名").toText();
-    return row;
-}
 
 std::string ListAmountField(const std::optional<std::int64_t>& amount)
 {
@@ -75,7 +45,7 @@ const std::string& JournalListLines::fittedName(const std::string& name, int wid
     return found->second;
 }
 
-std::string JournalListLines::next(const JournalListRow& row)
+std::string JournalListLines::next(const JournalRecord& row)
 {
     if (row.rowNumber == 1) {
         m_lastDebitCode.clear();

@@ -2,44 +2,20 @@
 // The lines of the journal list: one line per journal row, fields fitted to
 // fixed Shift-JIS byte widths, a column left blank where it repeats the line above.
 
-#include "platform/dao/Value.h"
+#include "journal/JournalRecord.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
 
-namespace dao { class Recordset; }
-
 namespace journal {
-
-// The fields of one Q_仕訳台帳 row that the list shows.
-struct JournalListRow {
-    std::optional<dao::Date> date;        // 日付
-    std::string voucherNumber;            // 伝票番号
-    bool closingEntry = false;            // 決算仕訳
-    int rowNumber = 0;                    // 追番
-    std::string description;              // 摘要
-    std::string partner;                  // 取引先
-    std::string debitCode;                // 借方コード
-    std::string debitName;                // 勘定科目名
-    std::optional<std::int64_t> debit;    // 入金
-    std::string creditCode;               // 貸方コード
-    std::string creditName;               // 勘定科目名2
-    std::optional<std::int64_t> credit;   // 出金
-    std::string branchCode;               // 支店コード
-    std::string bankName;                 // 銀行名
-    std::string branchName;               // 支店名
-};
-
-// Reads the current row of a recordset on Q_仕訳台帳.
-JournalListRow ReadJournalListRow(dao::Recordset& journal);
 
 // Builds the lines of one fill, in the journal's order; keeps what it showed last.
 class JournalListLines {
 public:
     explicit JournalListLines(const dao::Date& now);   // the date shown last starts as now
-    std::string next(const JournalListRow& row);
+    std::string next(const JournalRecord& row);
 
 private:
     // Names repeat from line to line; each is fitted to its width once per fill.
@@ -52,10 +28,6 @@ private:
     std::string m_lastCreditCode;
     std::string m_lastBranchCode;
 };
-
-// An amount column (入金, 出金) as the lists read it: nullopt when it is null or
-// not a number.
-std::optional<std::int64_t> ListAmount(const dao::Value& amount);
 
 // The columns the journal list and the template list share, from the 決算仕訳
 // mark to the bank and branch; the partner, account-name and bank columns come

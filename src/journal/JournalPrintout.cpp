@@ -8,7 +8,7 @@
 
 namespace journal {
 
-std::string JournalPrintFirstLine(const JournalListRow& row, const std::string& dateField)
+std::string JournalPrintFirstLine(const JournalRecord& row, const std::string& dateField)
 {
     std::string line = dateField;
     line += row.closingEntry ? "*" : " ";
@@ -28,7 +28,7 @@ std::string JournalPrintFirstLine(const JournalListRow& row, const std::string& 
     return line;
 }
 
-std::string JournalPrintSecondLine(const JournalListRow& row)
+std::string JournalPrintSecondLine(const JournalRecord& row)
 {
     return o::FitByteWidth(row.bankName, 15) + " " + o::FitByteWidth(row.branchName, 15);
 }
@@ -51,7 +51,7 @@ void PrintJournal(printing::PrinterDevice& device, dao::Recordset& journal, cons
             lines = 3;
             o::PrintNewLines(device, 1);
         }
-        const JournalListRow row = ReadJournalListRow(journal);
+        const JournalRecord row = ReadJournalRecord(journal);
         std::string dateField(12, ' ');
         if (row.date && *row.date != lastDate) {
             dateField = o::FitByteWidth(o::FormatDate(*row.date, o::kListDate), 12);

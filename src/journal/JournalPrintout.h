@@ -20,9 +20,9 @@ inline constexpr const char* kJournalPrintQuestionTitle = "仕訳帳";
 
 // The first printed line of a row (113 bytes with a one-digit 追番), given its
 // 12-byte date field.
-std::string JournalPrintFirstLine(const JournalListRow& row, const std::string& dateField);
+std::string JournalPrintFirstLine(const JournalRecord& row, const std::string& dateField);
 // The second line: bank and branch, 31 bytes.
-std::string JournalPrintSecondLine(const JournalListRow& row);
+std::string JournalPrintSecondLine(const JournalRecord& row);
 
 // PrintJournal: prints every row of `journal` onto the prepared print run of
 // `device`; nothing when the journal is empty. `companyName` is 事業所名 and

@@ -7,14 +7,11 @@
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
 
+#include <set>
+
 namespace journal {
 
 namespace {
-
-std::int64_t amountOf(const dao::Value& v)
-{
-    return v.isNumeric() ? v.toInt64() : 0;
-}
 
 // The month being added up.
 struct OpenMonth {
@@ -40,24 +37,24 @@ public:
     {
     }
 
-    void count(OpenMonth& month, const MonthEndJournalRow& row) const
+    void count(OpenMonth& month, const JournalRecord& row) const
     {
         if (row.debitClass == "売上原価" && row.debitTaxable
             && (row.creditCode == m_accounts.payables || row.creditCode == m_accounts.cash)) {
-            const std::int64_t tax = contained(*row.date, row.debit, row.debitTaxable, row.debitSimplified);
+            const std::int64_t tax = contained(*row.date, row.debit.value_or(0), row.debitTaxable, row.debitSimplified);
             (row.creditCode == m_accounts.payables ? month.creditPurchases : month.cashPurchases) += tax;
             month.purchaseAccount = row.debitCode;
         }
         if (row.creditClass == "売上高" && row.creditTaxable
             && (row.debitCode == m_accounts.receivables || row.debitCode == m_accounts.cash)) {
-            const std::int64_t tax = contained(*row.date, row.credit, row.creditTaxable, row.creditSimplified);
+            const std::int64_t tax = contained(*row.date, row.credit.value_or(0), row.creditTaxable, row.creditSimplified);
             (row.debitCode == m_accounts.receivables ? month.creditSales : month.cashSales) += tax;
             month.salesAccount = row.creditCode;
         }
     }
 
     // Appends the month's vouchers; false when a total does not fit an amount.
-    bool close(const OpenMonth& month, std::vector<NumberedRow>& out) const
+    bool close(const OpenMonth& month, MonthEndVoucherList& out) const
     {
         const int lastDay = o::DaysInMonth(month.date.year, month.date.month);
         const std::string day = o::FormatNumber(lastDay, "00");
@@ -79,6 +76,7 @@ public:
             {month.cashSales, salesNumber + "0004", "未払消費税（現金）", month.salesAccount, m_accounts.unpaidTax},
         };
         for (const Voucher& v : vouchers) {
+            out.totals.push_back({date, v.number, monthText + v.text, v.total});
             if (v.total == 0)
                 continue;
             if (!FitsAmount(v.total))
@@ -90,7 +88,7 @@ public:
             row.debitCode = v.debitCode;
             row.creditCode = v.creditCode;
             row.debit = row.credit = static_cast<std::int32_t>(v.total);
-            out.push_back({v.number, row});
+            out.rows.push_back({v.number, row});
         }
         return true;
     }
@@ -109,31 +107,7 @@ private:
 
 }  // namespace
 
-std::vector<MonthEndJournalRow> ReadMonthEndRows(dao::Recordset& journal)
-{
-    std::vector<MonthEndJournalRow> rows;
-    if (journal.isEmpty())
-        return rows;
-    for (journal.MoveFirst(); !journal.EOF_(); journal.MoveNext()) {
-        MonthEndJournalRow row;
-        row.date = journal.get("日付").toDate();
-        row.debitCode = journal.get("借方コード").toText();
-        row.creditCode = journal.get("貸方コード").toText();
-        row.debit = amountOf(journal.get("入金"));
-        row.credit = amountOf(journal.get("出金"));
-        row.debitClass = journal.get("小分類").toText();
-        row.creditClass = journal.get("小分類2").toText();
-        row.debitTaxable = journal.get("消費税").toBool();
-        row.debitSimplified = journal.get("簡易課税").toBool();
-        row.creditTaxable = journal.get("消費税2").toBool();
-        row.creditSimplified = journal.get("簡易課税2").toBool();
-        rows.push_back(std::move(row));
-    }
-    journal.MoveFirst();
-    return rows;
-}
-
-MonthEndVoucherList MonthEndVouchers(const std::vector<MonthEndJournalRow>& journal, const dao::Date& periodFirst,
+MonthEndVoucherList MonthEndVouchers(const std::vector<JournalRecord>& journal, const dao::Date& periodFirst,
                                      const dao::Date& periodLast, const MonthEndAccounts& accounts,
                                      const TaxRateTable& rates, FractionRule rule)
 {
@@ -156,10 +130,10 @@ MonthEndVoucherList MonthEndVouchers(const std::vector<MonthEndJournalRow>& jour
     const long long last = periodLast.dayNumber();
     std::optional<OpenMonth> month;
     auto closeMonth = [&] {
-        if (month && !walk.close(*month, result.rows))
+        if (month && !walk.close(*month, result))
             result.error = messages::kTotalOutOfRange;
     };
-    for (const MonthEndJournalRow& row : journal) {
+    for (const JournalRecord& row : journal) {
         if (!row.date || row.date->dayNumber() < first)
             continue;
         if (row.date->dayNumber() > last)
@@ -175,31 +149,63 @@ MonthEndVoucherList MonthEndVouchers(const std::vector<MonthEndJournalRow>& jour
         walk.count(*month, row);
     }
     closeMonth();
-    if (result.error)
+    if (result.error) {
         result.rows.clear();
+        result.totals.clear();
+    }
     return result;
+}
+
+std::string MonthEndDifferencesMessage(const std::vector<std::pair<MonthEndTotal, std::int64_t>>& differences)
+{
+    std::string text = "次の月の消費税仕訳は、登録済みの金額と今の仕訳から集計した金額が違います。登録済みの仕訳はそのままです。";
+    for (const auto& [expected, stored] : differences)
+        text += "\n" + o::FormatDate(expected.monthEnd, "yyyy年") + expected.description + "：登録済み "
+              + o::FormatNumber(stored, "###,###,##0") + "円、集計 " + o::FormatNumber(expected.total, "###,###,##0")
+              + "円";
+    return text;
 }
 
 RunOutcome PostMonthEndTaxEntries(MonthEndSources& sources)
 {
     RunOutcome outcome;
     const MonthEndVoucherList vouchers =
-        MonthEndVouchers(ReadMonthEndRows(sources.journal), sources.periodFirst, sources.periodLast,
-                         sources.accounts, sources.rates, sources.rule);
+        MonthEndVouchers(ReadJournalRecords(sources.journal, RecordKind::Voucher, TaxColumns::Read),
+                         sources.periodFirst, sources.periodLast, sources.accounts, sources.rates, sources.rule);
     if (vouchers.error) {
         outcome.notices.push_back({*vouchers.error, true});
         return outcome;
     }
-    if (vouchers.rows.empty())
+    if (vouchers.totals.empty())
         return outcome;
     try {
-        outcome.count = PostNewVouchers(sources.workspace, sources.database, sources.journal, vouchers.rows);
+        const PostingResult posting =
+            PostNewVouchers(sources.workspace, sources.database, sources.journal, vouchers.rows);
+        if (!posting.taken.empty()) {
+            outcome.notices.push_back({TakenNumbersMessage(posting.taken), true});
+            return outcome;
+        }
+        outcome.count = posting.count;
+        if (!vouchers.rows.empty() && outcome.count.postedVouchers == 0)
+            outcome.notices.push_back({kMonthEndAlreadyPosted, true});
+
+        // A month whose stored voucher holds another amount than the journal gives now.
+        std::set<std::string> numbers;
+        for (const MonthEndTotal& total : vouchers.totals)
+            numbers.insert(total.number);
+        const auto stored = ReadStoredVouchers(sources.database, numbers);
+        std::vector<std::pair<MonthEndTotal, std::int64_t>> differences;
+        for (const MonthEndTotal& total : vouchers.totals) {
+            const auto found = stored.find(total.number);
+            if (found != stored.end() && found->second.firstDescription == total.description
+                && found->second.debitTotal != total.total)
+                differences.emplace_back(total, found->second.debitTotal);
+        }
+        if (!differences.empty())
+            outcome.notices.push_back({MonthEndDifferencesMessage(differences), true});
     } catch (const dao::DaoError& e) {
         outcome.notices.push_back({PostingFailedMessage(e.what()), true});
-        return outcome;
     }
-    if (outcome.count.postedVouchers == 0)
-        outcome.notices.push_back({kMonthEndAlreadyPosted, true});
     return outcome;
 }
 

@@ -5,6 +5,7 @@
 // input-tax and unpaid-tax accounts by up to four one-row vouchers dated on the
 // month's last day.
 
+#include "journal/JournalRecord.h"
 #include "journal/MonthEndPosting.h"
 #include "journal/TaxAmount.h"
 #include "journal/TaxRateTable.h"
@@ -33,34 +34,27 @@ struct MonthEndAccounts {
     std::string receivables;  // 売掛金
 };
 
-// What the run reads of one journal row.
-struct MonthEndJournalRow {
-    std::optional<dao::Date> date;   // 日付
-    std::string debitCode;           // 借方コード
-    std::string creditCode;          // 貸方コード
-    std::int64_t debit = 0;          // 入金 (null reads 0)
-    std::int64_t credit = 0;         // 出金
-    std::string debitClass;          // 小分類
-    std::string creditClass;         // 小分類2
-    bool debitTaxable = false;       // 消費税 (null reads false)
-    bool debitSimplified = false;    // 簡易課税
-    bool creditTaxable = false;      // 消費税2
-    bool creditSimplified = false;   // 簡易課税2
+// What a month's voucher of one kind should hold: every closed month has one
+// of each of the four kinds, also those whose total is 0 and are not posted.
+struct MonthEndTotal {
+    dao::Date monthEnd;        // the month's last day
+    std::string number;        // 伝票番号
+    std::string description;   // 摘要, "10月分仮払消費税（買掛金）"
+    std::int64_t total = 0;
 };
 
-// Every row of a recordset on Q_仕訳台帳, from its first; leaves it on the first row.
-std::vector<MonthEndJournalRow> ReadMonthEndRows(dao::Recordset& journal);
-
 struct MonthEndVoucherList {
-    std::vector<NumberedRow> rows;         // one row per voucher
+    std::vector<NumberedRow> rows;         // one row per voucher whose total is not 0
+    std::vector<MonthEndTotal> totals;     // four per closed month
     std::optional<std::string> error;      // a message when nothing may be posted
 };
 
-// The vouchers for the journal rows (in ascending 日付) of the period from
+// The vouchers for the journal rows (in ascending 日付, read with their tax
+// columns) of the period from
 // `periodFirst` to `periodLast`, both days included. Each row's tax is taken
 // at the rate in force on its own 日付. Fails, naming the account, when one of
 // the five accounts is missing; an empty journal gives nothing and no failure.
-MonthEndVoucherList MonthEndVouchers(const std::vector<MonthEndJournalRow>& journal, const dao::Date& periodFirst,
+MonthEndVoucherList MonthEndVouchers(const std::vector<JournalRecord>& journal, const dao::Date& periodFirst,
                                      const dao::Date& periodLast, const MonthEndAccounts& accounts,
                                      const TaxRateTable& rates, FractionRule rule);
 
@@ -78,8 +72,15 @@ struct MonthEndSources {
 
 inline const char* const kMonthEndAlreadyPosted = "月末の消費税仕訳は既に登録されています";
 
+// The notice of months whose stored voucher holds another amount than the
+// journal gives now (purchases or sales corrected after a run): each named by
+// its month and kind, with both figures. The stored vouchers are left as they are.
+std::string MonthEndDifferencesMessage(const std::vector<std::pair<MonthEndTotal, std::int64_t>>& differences);
+
 // Posts the month-end vouchers that the journal does not hold yet, all in one
-// transaction. A missing account or a failed write posts nothing and says why.
+// transaction. A missing account, a voucher number held by another voucher or
+// a failed write posts nothing and says why; a stored voucher whose amount the
+// journal no longer gives is named with both figures.
 RunOutcome PostMonthEndTaxEntries(MonthEndSources& sources);
 
 }  // namespace journal

@@ -82,7 +82,11 @@ PayrollOutcome PayrollRun::Run(PayrollKind kind, PayrollSources& sources)
     if (vouchers.rows.empty())
         return outcome;
     try {
-        outcome.count = PostNewVouchers(sources.workspace, sources.database, sources.journal, vouchers.rows);
+        const PostingResult posting =
+            PostNewVouchers(sources.workspace, sources.database, sources.journal, vouchers.rows);
+        if (!posting.taken.empty())
+            return refuse(TakenNumbersMessage(posting.taken), true);
+        outcome.count = posting.count;
     } catch (const dao::DaoError& e) {
         return refuse(PostingFailedMessage(e.what()), true);
     }

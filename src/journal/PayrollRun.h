@@ -2,7 +2,9 @@
 // A salary or bonus run: the templates, the payroll database named by
 // "wjDBPath.txt" (opened read only), the payslips of the fiscal period, and the
 // vouchers posted in one transaction. Every check is made before anything is
-// posted; a voucher the journal already holds is not posted again.
+// posted; a voucher the journal already holds (its number with its first-row
+// description) is not posted again, and a run some of whose voucher numbers
+// another voucher holds posts nothing and names them.
 
 #include "journal/MonthEndPosting.h"
 #include "journal/PayrollKind.h"

@@ -13,12 +13,8 @@ std::vector<PayrollTemplateRecord> ReadPayrollTemplateRecords(dao::Recordset& te
         return rows;
     const bool hadRow = !templates.BOF() && !templates.EOF_();
     const dao::Bookmark start = hadRow ? templates.getBookmark() : dao::Bookmark{};
-    for (templates.MoveFirst(); !templates.EOF_(); templates.MoveNext()) {
-        rows.push_back({templates.get("仕訳ID").toText(), templates.get("摘要").toText(),
-                        templates.get("勘定科目名").toText(), templates.get("借方コード").toText(),
-                        templates.get("貸方コード").toText(), templates.get("銀行コード").toText(),
-                        templates.get("支店コード").toText()});
-    }
+    for (templates.MoveFirst(); !templates.EOF_(); templates.MoveNext())
+        rows.push_back(ReadJournalRecord(templates, RecordKind::Template));
     if (hadRow)
         templates.setBookmark(start);
     else
@@ -71,7 +67,7 @@ PayrollTemplates FindPayrollTemplates(const std::vector<PayrollTemplateRecord>& 
             return result;
         }
         for (std::size_t k = 0; k < 4; ++k) {
-            if (found + k >= rows.size() || rows[found + k].id != rows[found].id) {
+            if (found + k >= rows.size() || rows[found + k].number != rows[found].number) {
                 result.error = std::string("定型仕訳の") + lookup.label
                                + "の仕訳は4行（差引支給額と3つの控除）が必要です。行が足りません";
                 return result;
@@ -83,7 +79,7 @@ PayrollTemplates FindPayrollTemplates(const std::vector<PayrollTemplateRecord>& 
             result.groups[group][k] = rows[found + k];
         }
         if (group == static_cast<int>(PayrollGroup::PartTimers) && found + 4 < rows.size()
-            && rows[found + 4].id == rows[found].id)
+            && rows[found + 4].number == rows[found].number)
             result.childVoucherCode = rows[found + 4].debitCode;
     }
     return result;

@@ -3,6 +3,7 @@
 // four rows (net pay and the three deductions, in that order) whose accounts,
 // descriptions, bank and branch the vouchers take.
 
+#include "journal/JournalRecord.h"
 #include "journal/PayrollKind.h"
 
 #include <array>
@@ -14,16 +15,9 @@ namespace dao { class Recordset; }
 
 namespace journal {
 
-// What the payroll run reads of one row of Q_仕訳定型台帳.
-struct PayrollTemplateRecord {
-    std::string id;            // 仕訳ID
-    std::string description;   // 摘要
-    std::string debitName;     // 勘定科目名
-    std::string debitCode;     // 借方コード
-    std::string creditCode;    // 貸方コード
-    std::string bankCode;      // 銀行コード
-    std::string branchCode;    // 支店コード
-};
+// A template row as the payroll run reads it: its 仕訳ID (in `number`),
+// 摘要, 勘定科目名, 借方コード, 貸方コード, 銀行コード and 支店コード.
+using PayrollTemplateRecord = JournalRecord;
 
 // Every row of a recordset on Q_仕訳定型台帳, in its order; the recordset is
 // put back where it stood.

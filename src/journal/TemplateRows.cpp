@@ -2,33 +2,10 @@
 
 #include "common/FitByteWidth.h"
 #include "journal/JournalListLine.h"
-#include "platform/dao/Recordset.h"
 
 namespace journal {
 
-TemplateRecord ReadTemplateRecord(dao::Recordset& templates)
-{
-    TemplateRecord row;
-    row.id = templates.get("仕訳ID").toText();
-    const dao::Value number = templates.get("追番");
-    row.rowNumber = number.isNumeric() ? static_cast<int>(number.toInt64()) : 0;
-    row.closingEntry = templates.get("決算仕訳").toBool();
-    row.description = templates.get("摘要").toText();
-    row.partner = templates.get("取引先").toText();
-    row.debitCode = templates.get("借方コード").toText();
-    row.debitName = templates.get("勘定科目名").toText();
-    row.debit = ListAmount(templates.get("入金"));
-    row.creditCode = templates.get("貸方コード").toText();
-    row.creditName = templates.get("勘定科目名2").toText();
-    row.credit = ListAmount(templates.get("出金"));
-    row.bankCode = templates.get("銀行コード").toText();
-    row.branchCode = templates.get("支店コード").toText();
-    row.bankName = templates.get("銀行名").toText();
-    row.branchName = templates.get("支店名").toText();
-    return row;
-}
-
-std::string TemplateListLines::next(const TemplateRecord& row)
+std::string TemplateListLines::next(const JournalRecord& row)
 {
     if (row.rowNumber == 1) {
         m_lastDebitCode.clear();
@@ -75,15 +52,13 @@ std::string TemplateListLines::next(const TemplateRecord& row)
     return line;
 }
 
-std::vector<std::string> TemplateListTexts(dao::Recordset& templates)
+std::vector<std::string> TemplateListTexts(const std::vector<JournalRecord>& rows)
 {
     std::vector<std::string> lines;
-    if (templates.isEmpty())
-        return lines;
+    lines.reserve(rows.size());
     TemplateListLines builder;
-    for (templates.MoveFirst(); !templates.EOF_(); templates.MoveNext())
-        lines.push_back(builder.next(ReadTemplateRecord(templates)));
-    templates.MoveFirst();
+    for (const JournalRecord& row : rows)
+        lines.push_back(builder.next(row));
     return lines;
 }
 

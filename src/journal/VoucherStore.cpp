@@ -1,6 +1,8 @@
 #include "journal/VoucherStore.h"
 
+#include "journal/AmountRange.h"
 #include "journal/VoucherNumber.h"
+#include "platform/dao/DaoError.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
@@ -10,46 +12,36 @@ namespace journal {
 
 namespace {
 
-bool isRowOf(dao::Recordset& journal, const std::string& number)
+dao::Value dateValue(const std::optional<dao::Date>& date)
 {
-    return !journal.EOF_() && !journal.BOF() && journal.get("伝票番号").toText() == number;
-}
-
-VoucherRow readRow(dao::Recordset& journal)
-{
-    VoucherRow row;
-    if (const auto date = journal.get("日付").toDate())
-        row.date = *date;
-    row.description = journal.get("摘要").toText();
-    row.partner = journal.get("取引先").toText();
-    row.debitCode = journal.get("借方コード").toText();
-    row.debit = journal.get("入金").toInt32();
-    row.creditCode = journal.get("貸方コード").toText();
-    row.credit = journal.get("出金").toInt32();
-    row.bankCode = journal.get("銀行コード").toText();
-    row.branchCode = journal.get("支店コード").toText();
-    return row;
+    return date ? dao::Value(*date) : dao::Value();
 }
 
 }  // namespace
 
-void WriteChangeHistory(dao::Recordset& journal, dao::Recordset& history, const std::string& reason,
+LoadedVoucher LoadedVoucherOf(const std::string& number, const std::vector<JournalRecord>& rows)
+{
+    return {number, VoucherFingerprints(rows)};
+}
+
+void WriteChangeHistory(dao::Recordset& history, const std::vector<JournalRecord>& rows, const std::string& reason,
                         const dao::Date& now)
 {
-    const dao::Bookmark start = journal.getBookmark();
-    const std::string number = journal.get("伝票番号").toText();
-    static const char* const copied[] = {"伝票番号", "日付", "摘要", "取引先", "借方コード",
-                                         "貸方コード", "銀行コード", "支店コード", "追番"};
-    while (isRowOf(journal, number)) {
+    for (const JournalRecord& row : rows) {
         history.AddNew();
         history.set("変更日", now);
         history.set("変更理由", reason);
-        for (const char* field : copied)
-            history.set(field, journal.get(field));
+        history.set("伝票番号", row.number);
+        history.set("日付", dateValue(row.date));
+        history.set("摘要", row.description);
+        history.set("取引先", row.partner);
+        history.set("借方コード", row.debitCode);
+        history.set("貸方コード", row.creditCode);
+        history.set("銀行コード", row.bankCode);
+        history.set("支店コード", row.branchCode);
+        history.set("追番", row.rowNumber);
         history.Update();
-        journal.MoveNext();
     }
-    journal.setBookmark(start);
 }
 
 void AddJournalRow(dao::Recordset& journal, const VoucherRow& row, const std::string& number,
@@ -71,6 +63,28 @@ void AddJournalRow(dao::Recordset& journal, const VoucherRow& row, const std::st
     journal.Update();
 }
 
+VoucherRow VoucherRowOf(const JournalRecord& stored)
+{
+    VoucherRow row;
+    if (stored.date)
+        row.date = *stored.date;
+    row.rowNumber = stored.rowNumber;
+    row.description = stored.description;
+    row.partner = stored.partner;
+    row.debitCode = stored.debitCode;
+    row.creditCode = stored.creditCode;
+    const std::int64_t debit = stored.debit.value_or(0), credit = stored.credit.value_or(0);
+    if (!FitsAmount(debit) || !FitsAmount(credit))
+        throw dao::DaoError(dao::DaoError::Code::Overflow,
+                            "伝票番号 " + stored.number + " の" + std::to_string(stored.rowNumber)
+                                + "行目の金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています");
+    row.debit = static_cast<std::int32_t>(debit);
+    row.credit = static_cast<std::int32_t>(credit);
+    row.bankCode = stored.bankCode;
+    row.branchCode = stored.branchCode;
+    return row;
+}
+
 VoucherStore::VoucherStore(dao::Workspace& workspace, dao::Database& database, dao::Recordset& journal,
                            dao::Recordset& history)
     : m_workspace(workspace), m_database(database), m_journal(journal), m_history(history)
@@ -87,20 +101,20 @@ bool VoucherStore::IsNumberTaken(const std::string& number) const
     return journal::IsNumberTaken(m_database, "Q_仕訳台帳", "伝票番号", number);
 }
 
-bool VoucherStore::locate(const std::string& number)
+StoreOutcome VoucherStore::check(const LoadedVoucher& loaded, std::vector<JournalRecord>& stored)
 {
-    if (m_journal.isEmpty())
-        return false;
-    m_journal.FindFirst("伝票番号", dao::Value(number));
-    return !m_journal.NoMatch();
+    stored = ReadStoredRows(m_database, RecordKind::Voucher, loaded.number);
+    if (stored.empty())
+        return StoreOutcome::Vanished;
+    if (VoucherFingerprints(stored) != loaded.rows)
+        return StoreOutcome::Changed;
+    return StoreOutcome::Done;
 }
 
 void VoucherStore::deleteVoucherRows(const std::string& number)
 {
-    while (isRowOf(m_journal, number)) {
-        m_journal.Delete();
-        m_journal.MoveNext();
-    }
+    // By the number, never by rows a recordset found earlier.
+    m_database.Execute("DELETE FROM 仕訳台帳 WHERE 伝票番号 = ?1", {dao::Value(number)});
 }
 
 std::string VoucherStore::Register(const std::vector<VoucherRow>& rows, const dao::Date& now)
@@ -114,50 +128,48 @@ std::string VoucherStore::Register(const std::vector<VoucherRow>& rows, const da
     return number;
 }
 
-bool VoucherStore::Replace(const std::string& number, const std::vector<VoucherRow>& rows, const dao::Date& now)
+StoreOutcome VoucherStore::Replace(const LoadedVoucher& loaded, const std::vector<VoucherRow>& rows,
+                                   const dao::Date& now)
 {
-    bool found = false;
+    StoreOutcome outcome = StoreOutcome::Done;
     inTransaction([&] {
-        if (!locate(number))
+        std::vector<JournalRecord> stored;
+        outcome = check(loaded, stored);
+        if (outcome != StoreOutcome::Done)
             return;
-        found = true;
-        WriteChangeHistory(m_journal, m_history, kReasonUpdate, now);
-        const dao::Value closingEntry = m_journal.get("決算仕訳");
-        // The grid shows a voucher's first ten rows; rows beyond them stay in the
-        // voucher, after the new rows and under the voucher's new date.
-        std::vector<VoucherRow> kept;
-        const dao::Bookmark first = m_journal.getBookmark();
-        for (int position = 0; isRowOf(m_journal, number); ++position, m_journal.MoveNext())
-            if (position >= kGridRows)
-                kept.push_back(readRow(m_journal));
-        m_journal.setBookmark(first);
-        deleteVoucherRows(number);
+        WriteChangeHistory(m_history, stored, kReasonUpdate, now);
+        const dao::Value closingEntry(stored.front().closingEntry);
+        deleteVoucherRows(loaded.number);
         int rowNumber = 0;
         for (const VoucherRow& row : rows) {
-            AddJournalRow(m_journal, row, number, closingEntry);
+            AddJournalRow(m_journal, row, loaded.number, closingEntry);
             rowNumber = row.rowNumber;
         }
-        for (VoucherRow& row : kept) {
+        // The grid shows a voucher's first ten rows; rows beyond them stay in the
+        // voucher, after the new rows and under the voucher's new date.
+        for (std::size_t position = kGridRows; position < stored.size(); ++position) {
+            VoucherRow row = VoucherRowOf(stored[position]);
             row.rowNumber = ++rowNumber;
             if (!rows.empty())
                 row.date = rows.front().date;
-            AddJournalRow(m_journal, row, number, closingEntry);
+            AddJournalRow(m_journal, row, loaded.number, closingEntry);
         }
     });
-    return found;
+    return outcome;
 }
 
-bool VoucherStore::Remove(const std::string& number, const dao::Date& now)
+StoreOutcome VoucherStore::Remove(const LoadedVoucher& loaded, const dao::Date& now)
 {
-    bool found = false;
+    StoreOutcome outcome = StoreOutcome::Done;
     inTransaction([&] {
-        if (!locate(number))
+        std::vector<JournalRecord> stored;
+        outcome = check(loaded, stored);
+        if (outcome != StoreOutcome::Done)
             return;
-        found = true;
-        WriteChangeHistory(m_journal, m_history, kReasonDelete, now);
-        deleteVoucherRows(number);
+        WriteChangeHistory(m_history, stored, kReasonDelete, now);
+        deleteVoucherRows(loaded.number);
     });
-    return found;
+    return outcome;
 }
 
 }  // namespace journal

@@ -1,5 +1,7 @@
 #include "periodfile/PeriodFileCreator.h"
 
+#include "common/DaysInMonth.h"
+
 #include "periodfile/Schema.h"
 #include "periodfile/StandardContents.h"
 
@@ -35,12 +37,6 @@ void civilFromDays(long long z, int& y, unsigned& m, unsigned& d) {
     y = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
 }
 
-unsigned daysInMonth(int y, unsigned m) {
-    static const unsigned days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (m == 2 && ((y % 4 == 0 && y % 100 != 0) || y % 400 == 0)) return 29;
-    return days[m - 1];
-}
-
 bool parseDate(const std::string& text, int& y, unsigned& m, unsigned& d) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
     for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
@@ -48,7 +44,7 @@ bool parseDate(const std::string& text, int& y, unsigned& m, unsigned& d) {
     y = std::stoi(text.substr(0, 4));
     m = static_cast<unsigned>(std::stoi(text.substr(5, 2)));
     d = static_cast<unsigned>(std::stoi(text.substr(8, 2)));
-    return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= daysInMonth(y, m);
+    return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= static_cast<unsigned>(o::DaysInMonth(y, static_cast<int>(m)));
 }
 
 void exec(sqlite3* db, const char* sql) {

@@ -1,5 +1,7 @@
 #include "periodfile/SampleCompany.h"
 
+#include "common/DaysInMonth.h"
+
 #include "periodfile/PeriodFileCreator.h"
 #include "periodfile/StandardContents.h"
 
@@ -29,12 +31,6 @@ struct Date {
     int month;
     int day;
 };
-
-int daysInMonth(int year, int month) {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0)) return 29;
-    return days[month - 1];
-}
 
 std::string isoText(const Date& date) {
     char text[16];
@@ -439,7 +435,7 @@ public:
 private:
     void writeMonth(int index) {
         const Date first = monthOfPeriod(index);
-        const int lastDay = daysInMonth(first.year, first.month);
+        const int lastDay = o::DaysInMonth(first.year, first.month);
         auto on = [first](int day) { return Date{first.year, first.month, day}; };
         std::vector<Event> events;
 

@@ -19,18 +19,36 @@ namespace frametest {
 
 namespace {
 
-// One prepared file made per test program, copied for each file a test needs.
+// One prepared file made per test program, copied for each file a test needs;
+// its folder goes when the program ends.
+class TemplateFile {
+public:
+    TemplateFile()
+    {
+        std::random_device random;
+        m_dir = std::filesystem::temp_directory_path() / ("velmora-frame-template-" + std::to_string(random()));
+        std::filesystem::create_directories(m_dir);
+        m_file = m_dir / "template第1期.mdb";
+        periodfile::createPeriodFile(m_file.string(), {"テンプレート", 1, "2024-04-01"});
+    }
+    ~TemplateFile()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_dir, ignored);
+    }
+    TemplateFile(const TemplateFile&) = delete;
+    TemplateFile& operator=(const TemplateFile&) = delete;
+    const std::filesystem::path& file() const { return m_file; }
+
+private:
+    std::filesystem::path m_dir;
+    std::filesystem::path m_file;
+};
+
 const std::filesystem::path& templateFile()
 {
-    static const std::filesystem::path path = [] {
-        std::random_device random;
-        const auto dir = std::filesystem::temp_directory_path() / ("velmora-frame-template-" + std::to_string(random()));
-        std::filesystem::create_directories(dir);
-        const auto file = dir / "template第1期.mdb";
-        periodfile::createPeriodFile(file.string(), {"テンプレート", 1, "2024-04-01"});
-        return file;
-    }();
-    return path;
+    static const TemplateFile made;
+    return made.file();
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include "FakeCodes.h"
 
-#include "CaseName.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@ struct ValidateCase {
     EntryRows rows;
     std::optional<std::string> message;
 };
+void PrintTo(const ValidateCase& c, std::ostream* os) { *os << c.name; }
 
 EntryRows grid(std::initializer_list<std::pair<int, EntryRow>> rows)
 {
@@ -66,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                      messages::kBankOrBranchMissing},
         ValidateCase{"deposit account with bank and branch",
                      grid({{0, Row("入金", "普通預金", "200", "売掛金", "200", "", "みずほ銀行", "本店")}}),
-                     std::nullopt}), journal::testing::kCaseName);
+                     std::nullopt}), testsupport::kCaseName);
 
 TEST(DataCheck, FailsOnlyOnFirstRowWithoutDescriptionOrAnyAccount)
 {

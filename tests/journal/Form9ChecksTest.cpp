@@ -4,6 +4,7 @@
 #include "journal/EntryChecks.h"
 #include "journal/EntryDate.h"
 #include "journal/VoucherRows.h"
+#include "support/CaseName.h"
 
 using namespace journal;
 using namespace journal::testing;
@@ -15,6 +16,7 @@ struct RefusalCase {
     std::function<void(Form9Test&, EntryGrid&)> fill;
     std::string message;
 };
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 
 class Form9RefusalTest : public Form9Test, public ::testing::WithParamInterface<RefusalCase> {};
 
@@ -90,8 +92,7 @@ const RefusalCase kRefusals[] = {
      kInvalidDateMessage},
 };
 
-INSTANTIATE_TEST_SUITE_P(Checks, Form9RefusalTest, ::testing::ValuesIn(kRefusals),
-                         [](const auto& testInfo) { return "Case" + std::to_string(testInfo.index); });
+INSTANTIATE_TEST_SUITE_P(Checks, Form9RefusalTest, ::testing::ValuesIn(kRefusals), testsupport::kCaseName);
 
 TEST_F(Form9Test, UpdateRefusesAMisspeltAccountAndKeepsTheVoucher)
 {
@@ -211,6 +212,62 @@ TEST_F(Form9Test, RefusedAmountTakesTheFocusBack)
 }  // namespace
 
 namespace {
+
+// Before: after the message the focus went on to row 1's description, and the
+// next keys overwrote it.
+TEST_F(Form9Test, ARefusedDatePutsTheFocusBackInTheBoxThatWasWrongWithItsTextSelected)
+{
+    editOn();
+    form->activateWindow();
+    QApplication::setActiveWindow(form.get());
+    QApplication::processEvents();
+    form->Combo2[2]->setFocus();
+    QApplication::processEvents();
+    if (!form->Combo2[2]->hasFocus())
+        GTEST_SKIP() << "this platform gives no window the focus";
+    grid().Text1[0]->setText("売上");
+
+    struct Case {
+        const char* year;
+        const char* month;
+        const char* day;
+        int wrong;   // the box the focus goes back to
+    };
+    for (const Case& c : {Case{"2023年", "02月", "29日", 2}, Case{"2024年", "13月", "01日", 1},
+                          Case{"24年", "05月", "01日", 0}}) {
+        SCOPED_TRACE(std::string(c.year) + c.month + c.day);
+        form->Combo2[0]->setEditText("2024年");   // a date that exists while the focus moves to the day box
+        form->Combo2[1]->setEditText("05月");
+        form->Combo2[2]->setEditText("01日");
+        form->Combo2[2]->setFocus();
+        QApplication::processEvents();
+        form->Combo2[0]->setEditText(c.year);
+        form->Combo2[1]->setEditText(c.month);
+        form->Combo2[2]->setEditText(c.day);
+        dialogs->expectMessage(kInvalidDateMessage, ui::Answer::Ok).withoutTitle();
+        grid().Text1[0]->setFocus(Qt::TabFocusReason);   // Tab from the day box to row 1
+        QApplication::processEvents();
+        QComboBox* wrong = form->Combo2[c.wrong];
+        EXPECT_TRUE(wrong->hasFocus());
+        EXPECT_FALSE(grid().Text1[0]->hasFocus());
+        EXPECT_EQ(wrong->lineEdit()->selectedText(), wrong->currentText());
+        EXPECT_EQ(grid().Text1[0]->text(), "売上");
+    }
+
+    // "登録" with a date that does not exist: the same.
+    form->Combo2[0]->setEditText("2024年");
+    form->Command1[1]->setFocus();
+    QApplication::processEvents();
+    form->Combo2[1]->setEditText("04月");
+    form->Combo2[2]->setEditText("31日");
+    fillRow(0, "売上", "現金", "100", "売上高");
+    dialogs->expectMessage(kInvalidDateMessage, ui::Answer::Ok).withoutTitle();
+    press(1);
+    QApplication::processEvents();
+    EXPECT_TRUE(form->Combo2[2]->hasFocus());
+    EXPECT_EQ(form->Combo2[2]->lineEdit()->selectedText(), "31日");
+    EXPECT_TRUE(journalRows().empty());
+}
 
 TEST_F(Form9Test, EnteringACellSelectsItsTextOnlyInEditMode)
 {

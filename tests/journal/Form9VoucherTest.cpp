@@ -1,6 +1,6 @@
 // Registering, recalling, updating and deleting vouchers through the window.
 #include "Form9Fixture.h"
-#include "CaseName.h"
+#include "support/CaseName.h"
 
 #include "frame/WindowRegistry.h"
 #include "platform/dao/Engine.h"
@@ -182,6 +182,7 @@ TEST_F(Form9Test, UpdateReplacesTheWholeVoucherAndReselectsItByNumber)
     press(1);
     const std::string numberA = journalRows()[0].number;
     db->Execute("UPDATE 仕訳台帳 SET 決算仕訳 = 1 WHERE 伝票番号 = ?", {dao::Value(numberA)});
+    form->ReloadJournal();   // A as a closing entry is what the list shows
 
     // Recall A from its third line, move it after B, drop its third row and add a fourth.
     clickLine(2);
@@ -238,11 +239,17 @@ TEST_F(Form9Test, WithoutEditModeTheStoreButtonsDoNothing)
 }
 
 // A write that fails leaves the journal and its history as they were, and says why.
-class Form9FailureTest : public Form9Test, public ::testing::WithParamInterface<int> {};
+struct FailingWrite {
+    const char* name;
+    int failOn;   // the write of each action that fails
+};
+void PrintTo(const FailingWrite& c, std::ostream* os) { *os << c.name; }
+
+class Form9FailureTest : public Form9Test, public ::testing::WithParamInterface<FailingWrite> {};
 
 TEST_P(Form9FailureTest, FailedRegisterUpdateAndDeleteChangeNothing)
 {
-    const int failOn = GetParam();
+    const int failOn = GetParam().failOn;
     editOn();
     setDate("2024年", "5月", "10日");
     fillRow(0, "一", "仕入高", "300", "現金");
@@ -291,7 +298,10 @@ TEST_P(Form9FailureTest, FailedRegisterUpdateAndDeleteChangeNothing)
     EXPECT_EQ(historyRows().size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(FirstSecondThirdWrite, Form9FailureTest, ::testing::Values(1, 2, 3), journal::testing::kCaseName);
+INSTANTIATE_TEST_SUITE_P(EachOfTheFirstThreeWrites, Form9FailureTest,
+                         ::testing::Values(FailingWrite{"FirstWrite", 1}, FailingWrite{"SecondWrite", 2},
+                                           FailingWrite{"ThirdWrite", 3}),
+                         testsupport::kCaseName);
 
 TEST_F(Form9Test, TooWideAmountIsShownAsStarsInTheList)
 {
@@ -372,12 +382,13 @@ public:
     void prepare(dao::Database&) override { o::EditMode = o::EditModeOn; }
 };
 
-TEST_F(Form9LoadedInEditModeTest, LoadsWithRowsDisabledAndTheFirstPressSwitchesEditModeOff)
+// The rows and the button show the program-wide flag from the load on.
+TEST_F(Form9LoadedInEditModeTest, LoadsWithRowsEnabledAndTheFirstPressSwitchesEditModeOff)
 {
     EXPECT_EQ(o::EditMode, o::EditModeOn) << "the load leaves the flag as it found it";
     EXPECT_TRUE(form->Option8[0]->isChecked());
-    EXPECT_FALSE(grid().Text1[0]->isEnabled());
-    EXPECT_EQ(form->Command1[4]->text(), "編集");
+    EXPECT_TRUE(grid().Text1[0]->isEnabled());
+    EXPECT_EQ(form->Command1[4]->text(), "編集解除");
     press(4);
     EXPECT_EQ(o::EditMode, o::EditModeOff);
     EXPECT_EQ(form->Command1[4]->text(), "編集");

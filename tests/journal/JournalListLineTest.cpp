@@ -2,19 +2,19 @@
 
 #include "common/FitByteWidth.h"
 
-#include "CaseName.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
 using journal::JournalListLines;
-using journal::JournalListRow;
+using journal::JournalRecord;
 
 namespace {
 
-JournalListRow row(dao::Date date, int rowNumber, std::int64_t amount, const std::string& debitCode,
+JournalRecord row(dao::Date date, int rowNumber, std::int64_t amount, const std::string& debitCode,
                    const std::string& debitName, const std::string& partner = {})
 {
-    JournalListRow r;
+    JournalRecord r;
     r.date = date;
     r.rowNumber = rowNumber;
     r.description = "摘要";
@@ -55,7 +55,7 @@ const dao::Date kNow{2024, 4, 6, 10, 0, 0};
 TEST(JournalListLines, LayoutOfOneLine)
 {
     JournalListLines lines(kNow);
-    JournalListRow r = row(dao::Date{2024, 4, 5}, 1, 1000, "111", "現金", "山田商店");
+    JournalRecord r = row(dao::Date{2024, 4, 5}, 1, 1000, "111", "現金", "山田商店");
     r.closingEntry = true;
     r.branchCode = "0001001";
     r.bankName = "みずほ銀行";
@@ -113,9 +113,11 @@ TEST(JournalListLines, FirstLineShowsItsDateEvenWhenDatedToday)
 }
 
 struct WidthCase {
+    const char* name;
     std::int64_t amount;
     const char* field;
 };
+void PrintTo(const WidthCase& c, std::ostream* os) { *os << c.name; }
 
 class ListAmountFieldTest : public ::testing::TestWithParam<WidthCase> {};
 
@@ -126,12 +128,12 @@ TEST_P(ListAmountFieldTest, TooWideAmountFillsItsFieldWithStars)
 
 INSTANTIATE_TEST_SUITE_P(
     Widths, ListAmountFieldTest,
-    ::testing::Values(WidthCase{0, "         0"},
-                      WidthCase{99999999, "99,999,999"},
-                      WidthCase{-9999999, "-9,999,999"},
-                      WidthCase{123456789, "**********"},   // never "123,456,78"
-                      WidthCase{-99999999, "**********"},
-                      WidthCase{2147483647, "**********"}), journal::testing::kCaseName);
+    ::testing::Values(WidthCase{"Zero", 0, "         0"},
+                      WidthCase{"EightDigits", 99999999, "99,999,999"},
+                      WidthCase{"NegativeSevenDigits", -9999999, "-9,999,999"},
+                      WidthCase{"NineDigits", 123456789, "**********"},   // never "123,456,78"
+                      WidthCase{"NegativeEightDigits", -99999999, "**********"},
+                      WidthCase{"Largest", 2147483647, "**********"}), testsupport::kCaseName);
 
 TEST(ListAmountField, EmptyColumnIsBlank)
 {

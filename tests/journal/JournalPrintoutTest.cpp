@@ -166,7 +166,7 @@ TEST_F(JournalPrintoutTest, ARowWithoutADateKeepsTheDatePrintedLast)
 
 TEST(JournalPrintLineTest, ARowNumberOfTwoDigitsWidensTheLineByOneByte)
 {
-    JournalListRow row;
+    JournalRecord row;
     row.description = "摘要";
     row.debit = 500;
     row.credit = 500;

@@ -127,9 +127,53 @@ TEST_F(MonthEndTaxTest, ALaterRunPostsOnlyTheNewMonths)
     EXPECT_EQ(monthEndRows().back(), "2019/11/300001|2019/11/30|1|11月分仮払消費税（買掛金）|136|300|411|300");
 }
 
+// A voucher of another kind holds the number of October's purchases on credit:
+// the run posts nothing and names both vouchers; it is never left out silently.
+TEST_F(MonthEndTaxTest, AVoucherHoldingAMonthEndNumberStopsTheRunAndIsNamed)
+{
+    db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
+                " VALUES ('2019-10-31', '2019/10/310001', 1, '前期からの振替', '136', 5, '100', 5)");
+    journalRs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+    const std::string before = DumpRows(*db, "Q_仕訳台帳");
+    const RunOutcome refused = run();
+    ASSERT_EQ(refused.notices.size(), 1u);
+    const std::string& text = refused.notices[0].text;
+    EXPECT_TRUE(refused.notices[0].beep);
+    EXPECT_NE(text.find("2019/10/310001「10月分仮払消費税（買掛金）」"), std::string::npos) << text;
+    EXPECT_NE(text.find("2019/10/31「前期からの振替」"), std::string::npos) << text;
+    EXPECT_EQ(refused.count.postedVouchers, 0);
+    EXPECT_EQ(DumpRows(*db, "Q_仕訳台帳"), before);
+}
+
+// Purchases and sales corrected after a run: the stored vouchers stay, and the
+// run names each month whose stored tax differs from the journal's, with both
+// figures (October's credit purchases 1,000 where 3,000 is due; February's cash
+// sale deleted, so its 100 is now due as 0).
+TEST_F(MonthEndTaxTest, AStoredTaxThatDiffersFromTheJournalIsNamedWithBothFigures)
+{
+    ASSERT_EQ(run().count.postedVouchers, 6);
+    db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
+                " VALUES ('2019-10-20', '191020000001', 1, '追加仕入', '411', 22000, '201', 22000)");
+    db->Execute("DELETE FROM 仕訳台帳 WHERE 日付 = '2020-02-10'");
+    journalRs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+    const std::string before = DumpRows(*db, "Q_仕訳台帳");
+
+    const RunOutcome again = run();
+    EXPECT_EQ(again.count.postedVouchers, 0);
+    ASSERT_EQ(again.notices.size(), 2u);
+    EXPECT_EQ(again.notices[0].text, kMonthEndAlreadyPosted);
+    const std::string& text = again.notices[1].text;
+    EXPECT_TRUE(again.notices[1].beep);
+    EXPECT_NE(text.find("2019年10月分仮払消費税（買掛金）：登録済み 1,000円、集計 3,000円"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("2020年2月分未払消費税（現金）：登録済み 100円、集計 0円"), std::string::npos) << text;
+    EXPECT_EQ(text.find("9月分"), std::string::npos) << "months that agree are not named: " << text;
+    EXPECT_EQ(DumpRows(*db, "Q_仕訳台帳"), before);
+}
+
 TEST_F(MonthEndTaxTest, AMissingAccountIsNamedAndNothingIsPosted)
 {
-    const std::vector<MonthEndJournalRow> rows = ReadMonthEndRows(*journalRs);
+    const std::vector<JournalRecord> rows = ReadJournalRecords(*journalRs, RecordKind::Voucher, TaxColumns::Read);
     const std::pair<std::string MonthEndAccounts::*, const char*> accounts[] = {
         {&MonthEndAccounts::inputTax, "仮払消費税"}, {&MonthEndAccounts::payables, "買掛金"},
         {&MonthEndAccounts::cash, "現金"},            {&MonthEndAccounts::unpaidTax, "未払消費税"},

@@ -241,6 +241,38 @@ TEST_F(PayrollRunTest, PayslipsOutsideThePeriodAreLeftOutAndOtherGroupsOnlyAddTh
     EXPECT_EQ(count("伝票番号 LIKE '250331%' OR 伝票番号 LIKE '260401%'"), 0);
 }
 
+// A voucher entered by hand at 09:50:00 on 25 September 2025 holds the number
+// of that month's officers' salary voucher ("25092509", 役員報酬 500, "0"). The
+// run is refused, naming both vouchers, and posts nothing; once the hand-entered
+// voucher has another number, the run posts everything and a rerun still knows
+// its own vouchers.
+TEST_F(PayrollRunTest, AVoucherHoldingAPayrollNumberStopsTheRunAndIsNamed)
+{
+    db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
+                " VALUES ('2025-09-25', '250925095000', 1, '事務用品', '517', 3300, '100', 3300)");
+    reopen();
+    const std::string before = journalDump();
+    const PayrollOutcome refused = run(PayrollKind::Salary);
+    ASSERT_EQ(refused.notices.size(), 1u);
+    const std::string& text = refused.notices[0].text;
+    EXPECT_TRUE(refused.notices[0].beep);
+    EXPECT_NE(text.find("250925095000「9月分役員報酬」"), std::string::npos) << text;
+    EXPECT_NE(text.find("2025/09/25「事務用品」"), std::string::npos) << text;
+    EXPECT_NE(text.find("何も登録していません"), std::string::npos) << text;
+    EXPECT_EQ(refused.count.postedRows, 0);
+    EXPECT_EQ(journalDump(), before);
+
+    db->Execute("UPDATE 仕訳台帳 SET 伝票番号 = '250925095001' WHERE 伝票番号 = '250925095000'");
+    reopen();
+    const PayrollOutcome posted = run(PayrollKind::Salary);
+    EXPECT_TRUE(posted.notices.empty());
+    EXPECT_EQ(posted.count.postedVouchers, 48);
+    EXPECT_EQ(voucher("250925095000").front(), "1|9月分役員報酬|500|746000|103|746000|0001|0001203|2025/9/25");
+    const PayrollOutcome again = run(PayrollKind::Salary);
+    ASSERT_EQ(again.notices.size(), 1u);
+    EXPECT_EQ(again.notices[0].text, TextsOf(PayrollKind::Salary).alreadyPosted);
+}
+
 // Every refusal says why in a message and posts nothing.
 TEST_F(PayrollRunTest, ARunThatCannotReadItsPayslipsPostsNothingAndSaysWhy)
 {

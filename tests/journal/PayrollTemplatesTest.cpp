@@ -14,8 +14,15 @@ std::vector<PayrollTemplateRecord> templateRows(const std::string& id, const std
                                                 const std::string& first)
 {
     std::vector<PayrollTemplateRecord> result;
-    for (int i = 0; i < rows; ++i)
-        result.push_back({id, i == 0 ? first : "控除" + std::to_string(i), account, "5" + id.substr(0, 2), "216", "", ""});
+    for (int i = 0; i < rows; ++i) {
+        PayrollTemplateRecord row;
+        row.number = id;
+        row.description = i == 0 ? first : "控除" + std::to_string(i);
+        row.debitName = account;
+        row.debitCode = "5" + id.substr(0, 2);
+        row.creditCode = "216";
+        result.push_back(row);
+    }
     return result;
 }
 
@@ -32,14 +39,14 @@ TEST(PayrollTemplatesTest, EachGroupTakesTheFourRowsOfItsOwnTemplate)
                             templateRows("03", "雑給", 4, "パート給与"), templateRows("04", "雑給", 4, "パート賞与")});
     const PayrollTemplates salary = FindPayrollTemplates(rows, PayrollKind::Salary);
     ASSERT_FALSE(salary.error) << *salary.error;
-    EXPECT_EQ(salary.groups[1][3].id, "02");
+    EXPECT_EQ(salary.groups[1][3].number, "02");
     EXPECT_EQ(salary.groups[2][0].description, "パート給与");
     EXPECT_EQ(salary.childVoucherCode, "");   // the row after the part-timers' is another template's
 
     const auto bonusRows = join({templateRows("11", "役員賞与", 4, "役員賞与"), templateRows("12", "賞与", 4, "賞与"), rows});
     const PayrollTemplates bonus = FindPayrollTemplates(bonusRows, PayrollKind::Bonus);
     ASSERT_FALSE(bonus.error) << *bonus.error;
-    EXPECT_EQ(bonus.groups[2][0].id, "04");   // the 雑給 template whose description ends in 賞与
+    EXPECT_EQ(bonus.groups[2][0].number, "04");   // the 雑給 template whose description ends in 賞与
 }
 
 // A fifth row of the part-timers' own template numbers the child-rearing

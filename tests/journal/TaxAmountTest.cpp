@@ -1,6 +1,6 @@
 #include "journal/TaxAmount.h"
 
-#include "CaseName.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,13 @@ using journal::FractionRule;
 namespace {
 
 struct TaxCase {
+    const char* name;
     std::int64_t amount;
     int rate;
     FractionRule rule;
     std::int32_t expected;
 };
+void PrintTo(const TaxCase& c, std::ostream* os) { *os << c.name; }
 
 std::string ruleName(FractionRule r)
 {
@@ -40,24 +42,24 @@ TEST_P(TaxOnTopTest, RoundsByTheFractionRule)
 INSTANTIATE_TEST_SUITE_P(
     Rules, TaxOnTopTest,
     ::testing::Values(
-        TaxCase{1005, 8, FractionRule::Truncate, 80},    // 80.4
-        TaxCase{1005, 8, FractionRule::HalfUp, 80},
-        TaxCase{1005, 8, FractionRule::RoundUp, 81},
-        TaxCase{1001, 8, FractionRule::Truncate, 80},    // 80.08
-        TaxCase{1001, 8, FractionRule::HalfUp, 80},
-        TaxCase{1001, 8, FractionRule::RoundUp, 81},     // a true round-up, however small the fraction
-        TaxCase{1000, 8, FractionRule::RoundUp, 80},     // no fraction, nothing to raise
-        TaxCase{-153, 8, FractionRule::Truncate, -12},   // -12.24
-        TaxCase{-153, 8, FractionRule::HalfUp, -12},
-        TaxCase{-153, 8, FractionRule::RoundUp, -13},    // away from zero
-        TaxCase{-125, 10, FractionRule::HalfUp, -13},    // -12.5: half away from zero
-        TaxCase{125, 10, FractionRule::HalfUp, 13},
-        TaxCase{-125, 10, FractionRule::Truncate, -12},
-        TaxCase{1005, 8, FractionRule::None, 0},
+        TaxCase{"Truncate1005At8", 1005, 8, FractionRule::Truncate, 80},    // 80.4
+        TaxCase{"HalfUp1005At8", 1005, 8, FractionRule::HalfUp, 80},
+        TaxCase{"RoundUp1005At8", 1005, 8, FractionRule::RoundUp, 81},
+        TaxCase{"Truncate1001At8", 1001, 8, FractionRule::Truncate, 80},    // 80.08
+        TaxCase{"HalfUp1001At8", 1001, 8, FractionRule::HalfUp, 80},
+        TaxCase{"RoundUp1001At8", 1001, 8, FractionRule::RoundUp, 81},     // a true round-up, however small the fraction
+        TaxCase{"RoundUp1000At8", 1000, 8, FractionRule::RoundUp, 80},     // no fraction, nothing to raise
+        TaxCase{"TruncateMinus153At8", -153, 8, FractionRule::Truncate, -12},   // -12.24
+        TaxCase{"HalfUpMinus153At8", -153, 8, FractionRule::HalfUp, -12},
+        TaxCase{"RoundUpMinus153At8", -153, 8, FractionRule::RoundUp, -13},    // away from zero
+        TaxCase{"HalfUpMinus125At10", -125, 10, FractionRule::HalfUp, -13},    // -12.5: half away from zero
+        TaxCase{"HalfUp125At10", 125, 10, FractionRule::HalfUp, 13},
+        TaxCase{"TruncateMinus125At10", -125, 10, FractionRule::Truncate, -12},
+        TaxCase{"NoRule1005At8", 1005, 8, FractionRule::None, 0},
         // 64-bit products: 2,000,000,000 x 10 does not fit 32 bits, the tax does.
-        TaxCase{2000000000, 10, FractionRule::Truncate, 200000000},
-        TaxCase{2147483647, 10, FractionRule::RoundUp, 214748365},
-        TaxCase{-2147483648LL, 10, FractionRule::HalfUp, -214748365}), journal::testing::kCaseName);
+        TaxCase{"Truncate2000000000At10", 2000000000, 10, FractionRule::Truncate, 200000000},
+        TaxCase{"RoundUpLargestAt10", 2147483647, 10, FractionRule::RoundUp, 214748365},
+        TaxCase{"HalfUpSmallestAt10", -2147483648LL, 10, FractionRule::HalfUp, -214748365}), testsupport::kCaseName);
 
 class TaxContainedTest : public ::testing::TestWithParam<TaxCase> {};
 
@@ -71,16 +73,16 @@ TEST_P(TaxContainedTest, RoundsByTheFractionRule)
 INSTANTIATE_TEST_SUITE_P(
     Rules, TaxContainedTest,
     ::testing::Values(
-        TaxCase{1000, 10, FractionRule::Truncate, 90},   // 90.909...
-        TaxCase{1000, 10, FractionRule::HalfUp, 91},
-        TaxCase{1000, 10, FractionRule::RoundUp, 91},
-        TaxCase{1080, 8, FractionRule::Truncate, 80},
-        TaxCase{1080, 8, FractionRule::HalfUp, 80},
-        TaxCase{1080, 8, FractionRule::RoundUp, 80},
-        TaxCase{-1000, 10, FractionRule::RoundUp, -91},
-        TaxCase{-1000, 10, FractionRule::HalfUp, -91},
-        TaxCase{2147483647, 10, FractionRule::Truncate, 195225786},
-        TaxCase{1000, 10, FractionRule::None, 0}), journal::testing::kCaseName);
+        TaxCase{"Truncate1000At10", 1000, 10, FractionRule::Truncate, 90},   // 90.909...
+        TaxCase{"HalfUp1000At10", 1000, 10, FractionRule::HalfUp, 91},
+        TaxCase{"RoundUp1000At10", 1000, 10, FractionRule::RoundUp, 91},
+        TaxCase{"Truncate1080At8", 1080, 8, FractionRule::Truncate, 80},
+        TaxCase{"HalfUp1080At8", 1080, 8, FractionRule::HalfUp, 80},
+        TaxCase{"RoundUp1080At8", 1080, 8, FractionRule::RoundUp, 80},
+        TaxCase{"RoundUpMinus1000At10", -1000, 10, FractionRule::RoundUp, -91},
+        TaxCase{"HalfUpMinus1000At10", -1000, 10, FractionRule::HalfUp, -91},
+        TaxCase{"TruncateLargestAt10", 2147483647, 10, FractionRule::Truncate, 195225786},
+        TaxCase{"NoRule1000At10", 1000, 10, FractionRule::None, 0}), testsupport::kCaseName);
 
 TEST(TaxAmount, AmountOutsideThe32BitRangeIsRefused)
 {

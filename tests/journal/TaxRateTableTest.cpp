@@ -1,6 +1,6 @@
 #include "journal/TaxRateTable.h"
 
-#include "CaseName.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +20,13 @@ const TaxRateTable kRates = {
 };
 
 struct RateCase {
+    const char* name;
     dao::Date date;
     bool taxable;
     bool simplified;
     int expected;
 };
+void PrintTo(const RateCase& c, std::ostream* os) { *os << c.name; }
 
 class TaxRateOnTest : public ::testing::TestWithParam<RateCase> {};
 
@@ -38,22 +40,22 @@ TEST_P(TaxRateOnTest, RateOfThePeriodInForceOnTheDay)
 INSTANTIATE_TEST_SUITE_P(
     AcrossTheRateChanges, TaxRateOnTest,
     ::testing::Values(
-        RateCase{day(1989, 3, 31), true, false, 0},    // before the first period
-        RateCase{day(1989, 4, 1), true, false, 3},
-        RateCase{day(1997, 3, 31), true, false, 3},
-        RateCase{day(1997, 4, 1), true, false, 5},     // a period applies from its first day
-        RateCase{day(1997, 4, 2), true, false, 5},
-        RateCase{day(2014, 3, 31), true, false, 5},
-        RateCase{day(2014, 4, 1), true, false, 8},
-        RateCase{day(2014, 4, 1), true, true, 6},
-        RateCase{day(2019, 9, 30), true, false, 8},
-        RateCase{day(2019, 10, 1), true, false, 10},
-        RateCase{day(2019, 10, 1, 9, 0), true, false, 10},   // a date with its time of day
-        RateCase{day(2019, 9, 30, 23, 59), true, false, 8},
-        RateCase{day(2019, 10, 2), true, true, 7},
-        RateCase{day(2031, 1, 1), true, false, 10},
-        RateCase{day(2019, 10, 1), false, false, 0},   // not taxable
-        RateCase{day(2019, 10, 1), false, true, 0}), journal::testing::kCaseName);
+        RateCase{"BeforeTheFirstPeriod", day(1989, 3, 31), true, false, 0},    // before the first period
+        RateCase{"FirstDayOf3Percent", day(1989, 4, 1), true, false, 3},
+        RateCase{"LastDayOf3Percent", day(1997, 3, 31), true, false, 3},
+        RateCase{"FirstDayOf5Percent", day(1997, 4, 1), true, false, 5},     // a period applies from its first day
+        RateCase{"SecondDayOf5Percent", day(1997, 4, 2), true, false, 5},
+        RateCase{"LastDayOf5Percent", day(2014, 3, 31), true, false, 5},
+        RateCase{"FirstDayOf8Percent", day(2014, 4, 1), true, false, 8},
+        RateCase{"FirstDayOf8PercentSimplified", day(2014, 4, 1), true, true, 6},
+        RateCase{"LastDayOf8Percent", day(2019, 9, 30), true, false, 8},
+        RateCase{"FirstDayOf10Percent", day(2019, 10, 1), true, false, 10},
+        RateCase{"FirstDayOf10PercentAtNine", day(2019, 10, 1, 9, 0), true, false, 10},   // a date with its time of day
+        RateCase{"LastMinuteOf8Percent", day(2019, 9, 30, 23, 59), true, false, 8},
+        RateCase{"SecondDayOf10PercentSimplified", day(2019, 10, 2), true, true, 7},
+        RateCase{"Year2031", day(2031, 1, 1), true, false, 10},
+        RateCase{"NotTaxable", day(2019, 10, 1), false, false, 0},   // not taxable
+        RateCase{"NotTaxableSimplified", day(2019, 10, 1), false, true, 0}), testsupport::kCaseName);
 
 TEST(TaxRateOn, EmptyTableGivesZero)
 {

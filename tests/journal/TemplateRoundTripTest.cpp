@@ -3,7 +3,9 @@
 
 #include "journal/AmountRange.h"
 #include "journal/EntryChecks.h"
-#include "journal/TemplateLoad.h"
+#include "journal/GridRecall.h"
+#include "journal/ListedRows.h"
+#include "journal/TemplateRows.h"
 #include "journal/TemplateSave.h"
 
 #include "PeriodFileFixture.h"
@@ -96,20 +98,23 @@ TEST_F(TemplateRoundTripTest, ASavedGridLoadsBackWithTheSameCellsAndAmounts)
     const std::vector<int> lines = linesOf(id);
     ASSERT_EQ(lines.size(), 3u);   // the row with both amounts 0 is not saved
 
-    // Clicking the template's last line loads it from its first row.
-    LocateTemplate(*templates, lines[2]);
-    EXPECT_EQ(templates->get("追番").toText(), "1");
+    // Any line of the template names it by its id and the rows the list showed.
+    const std::vector<JournalRecord> listed = ReadJournalRecords(*templates, RecordKind::Template);
+    ListedRows lineKeys;
+    for (const JournalRecord& row : listed) lineKeys.add(row);
+    const std::vector<JournalRecord> stored = ReadStoredRows(*db, RecordKind::Template, lineKeys.numberAt(lines[2]));
+    EXPECT_EQ(lineKeys.voucherAt(lines[2]), VoucherFingerprints(stored));
+    EXPECT_EQ(lineKeys.voucherAt(lines[0]), VoucherFingerprints(stored));
+    const RecalledRows loaded = GridRowsOf(stored);
+    EXPECT_FALSE(loaded.tooLong);
     AmountArray debit{}, credit{};
     std::int64_t debitTotal = -1, creditTotal = -1;
-    EXPECT_FALSE(LoadTemplateAmounts(*templates, debit, credit, debitTotal, creditTotal));
-    EXPECT_EQ(templates->get("追番").toText(), "1");
-    const LoadedTemplate loaded = ReadTemplateRows(*templates);
-    EXPECT_FALSE(loaded.tooLong);
+    LoadRecalledAmounts(loaded, debit, credit, debitTotal, creditTotal);
 
     const EntryRow expected[] = {grid[0], grid[1], grid[3]};
     ASSERT_EQ(loaded.rows.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
-        const TemplateRecord& row = loaded.rows[i];
+        const JournalRecord& row = loaded.rows[i];
         const EntryRow& cell = expected[i];
         SCOPED_TRACE(cell.description);
         EXPECT_EQ(row.description, cell.description);
@@ -131,7 +136,7 @@ TEST_F(TemplateRoundTripTest, ASavedGridLoadsBackWithTheSameCellsAndAmounts)
 TEST_F(TemplateRoundTripTest, TheListShowsANameOnlyWhereItChanges)
 {
     const std::string id = save(false);
-    const std::vector<std::string> texts = TemplateListTexts(*templates);
+    const std::vector<std::string> texts = TemplateListTexts(ReadJournalRecords(*templates, RecordKind::Template));
     const std::vector<int> lines = linesOf(id);
     const std::string amount12000 = "    12,000", amount1200 = "     1,200";
     EXPECT_EQ(texts[lines[0]], " 1 " + o::FitByteWidth("事務用品購入", 33) + " " + o::FitByteWidth("株式会社あおば商店", 16)
@@ -164,13 +169,13 @@ TEST_F(TemplateRoundTripTest, LoadingStopsWhereTheTemplateIdChanges)
     reopen();
     const std::vector<int> lines = linesOf("990101000000");
     ASSERT_EQ(lines.size(), 2u);
-    LocateTemplate(*templates, lines[1]);
+    const RecalledRows loaded = GridRowsOf(ReadStoredRows(*db, RecordKind::Template, "990101000000"));
     AmountArray debit{}, credit{};
     std::int64_t debitTotal = 0, creditTotal = 0;
-    LoadTemplateAmounts(*templates, debit, credit, debitTotal, creditTotal);
+    LoadRecalledAmounts(loaded, debit, credit, debitTotal, creditTotal);
     EXPECT_EQ(debitTotal, 300);
     EXPECT_EQ(debit[2], 0);
-    EXPECT_EQ(ReadTemplateRows(*templates).rows.size(), 2u);
+    EXPECT_EQ(loaded.rows.size(), 2u);
 }
 
 TEST_F(TemplateRoundTripTest, ATemplateOfMoreThanTenRowsLoadsItsFirstTen)
@@ -178,13 +183,12 @@ TEST_F(TemplateRoundTripTest, ATemplateOfMoreThanTenRowsLoadsItsFirstTen)
     for (int row = 1; row <= 12; ++row)
         addTemplateRow("990101000000", row, row * 10);
     reopen();
-    LocateTemplate(*templates, linesOf("990101000000").front());
+    const RecalledRows loaded = GridRowsOf(ReadStoredRows(*db, RecordKind::Template, "990101000000"));
     AmountArray debit{}, credit{};
     std::int64_t debitTotal = 0, creditTotal = 0;
-    EXPECT_TRUE(LoadTemplateAmounts(*templates, debit, credit, debitTotal, creditTotal));
+    LoadRecalledAmounts(loaded, debit, credit, debitTotal, creditTotal);
     EXPECT_EQ(debitTotal, 550);   // 10 + 20 + ... + 100
     EXPECT_EQ(debit[9], 100);
-    const LoadedTemplate loaded = ReadTemplateRows(*templates);
     EXPECT_TRUE(loaded.tooLong);
     EXPECT_EQ(loaded.rows.size(), 10u);
 }
@@ -250,8 +254,8 @@ TEST(TemplateListLinesTest, RepeatedValuesAreLeftBlank)
     TemplateListLines builder;
     for (const auto& [row, shown] : cases) {
         SCOPED_TRACE(std::string(row.id) + std::to_string(row.number));
-        TemplateRecord record;
-        record.id = row.id;
+        JournalRecord record;
+        record.number = row.id;
         record.rowNumber = row.number;
         record.closingEntry = row.closing;
         record.description = "摘要";
@@ -286,13 +290,13 @@ TEST(TemplateVoucherKindTest, TheFirstRowsCashSideChoosesTheKind)
         int kind;
     };
     for (const Case& c : {Case{"517", "103", 0}, Case{"100", "400", 1}, Case{"517", "100", 2}, Case{"100", "100", 2}}) {
-        TemplateRecord row;
+        JournalRecord row;
         row.debitCode = c.debit;
         row.creditCode = c.credit;
-        EXPECT_EQ(TemplateVoucherKind(row, "100"), c.kind) << c.debit << "/" << c.credit;
+        EXPECT_EQ(RecalledVoucherKind(row, "100"), c.kind) << c.debit << "/" << c.credit;
     }
-    TemplateRecord noCodes;
-    EXPECT_EQ(TemplateVoucherKind(noCodes, ""), 0);
+    JournalRecord noCodes;
+    EXPECT_EQ(RecalledVoucherKind(noCodes, ""), 0);
 }
 
 }  // namespace

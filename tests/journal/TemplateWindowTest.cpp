@@ -1,7 +1,7 @@
 // The template list and the template save driven through the journal-entry
 // window on the sample company, offscreen, with scripted message boxes.
 
-#include "journal/TemplateLoad.h"
+#include "journal/GridRecall.h"
 #include "journal/TemplateLoadWindow.h"
 #include "journal/TemplateSaveButton.h"
 

@@ -4,7 +4,7 @@
 
 #include "FakeCodes.h"
 
-#include "CaseName.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -80,10 +80,12 @@ TEST(BuildVoucherRows, BankAndBranchCodesOnlyWhenFound)
 }
 
 struct AmountCase {
+    const char* name;
     const char* debit;
     const char* credit;
     std::string error;
 };
+void PrintTo(const AmountCase& c, std::ostream* os) { *os << c.name; }
 
 class BuildVoucherAmountsTest : public ::testing::TestWithParam<AmountCase> {};
 
@@ -104,12 +106,12 @@ TEST_P(BuildVoucherAmountsTest, EveryAmountIsCheckedBeforeAnythingIsStored)
 
 INSTANTIATE_TEST_SUITE_P(
     Amounts, BuildVoucherAmountsTest,
-    ::testing::Values(AmountCase{"1,000", "1,000", ""},
-                      AmountCase{"1,000", "", ""},   // an emptied side is stored as 0
-                      AmountCase{"abc", "1,000", messages::AmountNotNumeric(3)},
-                      AmountCase{"1,000", "x", messages::AmountNotNumeric(3)},
-                      AmountCase{"2,147,483,648", "1", messages::AmountOutOfRange(3)},
-                      AmountCase{"2,147,483,600", "1", messages::kTotalOutOfRange}), journal::testing::kCaseName);
+    ::testing::Values(AmountCase{"BothSides", "1,000", "1,000", ""},
+                      AmountCase{"EmptiedSideStoredAsZero", "1,000", "", ""},   // an emptied side is stored as 0
+                      AmountCase{"DebitNotNumeric", "abc", "1,000", messages::AmountNotNumeric(3)},
+                      AmountCase{"CreditNotNumeric", "1,000", "x", messages::AmountNotNumeric(3)},
+                      AmountCase{"AmountOutOfRange", "2,147,483,648", "1", messages::AmountOutOfRange(3)},
+                      AmountCase{"TotalOutOfRange", "2,147,483,600", "1", messages::kTotalOutOfRange}), testsupport::kCaseName);
 
 TEST(BuildVoucherRows, NothingToStore)
 {

@@ -2,8 +2,7 @@
 #include "journal/VoucherNumber.h"
 
 #include "PeriodFileFixture.h"
-
-#include "CaseName.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +57,12 @@ protected:
         return rows;
     }
 
+    // What a window would have loaded of a voucher: its rows as the file holds them now.
+    LoadedVoucher loaded(const std::string& number)
+    {
+        return LoadedVoucherOf(number, ReadStoredRows(*db, RecordKind::Voucher, number));
+    }
+
     std::string registerThree(const dao::Date& at)
     {
         const std::string number =
@@ -101,7 +106,8 @@ TEST_F(VoucherStoreTest, ReplaceSwapsTheWholeVoucherKeepingNumberAndClosingMark)
     reopen();
 
     const dao::Date later{2024, 5, 11, 8, 0, 0};
-    ASSERT_TRUE(store->Replace(number, {makeRow(1, 900, "新一"), makeRow(2, 100, "新二")}, later));
+    ASSERT_EQ(store->Replace(loaded(number), {makeRow(1, 900, "新一"), makeRow(2, 100, "新二")}, later),
+              StoreOutcome::Done);
     reopen();
     EXPECT_EQ(voucher(number), (std::vector<std::string>{"1:新一:900:決算", "2:新二:100:決算"}));
     EXPECT_EQ(voucher(other).size(), 3u) << "the neighbouring voucher stays";
@@ -124,7 +130,7 @@ TEST_F(VoucherStoreTest, ReplaceSwapsTheWholeVoucherKeepingNumberAndClosingMark)
     // More rows than before are all stored.
     std::vector<VoucherRow> five;
     for (int r = 1; r <= 5; ++r) five.push_back(makeRow(r, r * 10, "行" + std::to_string(r)));
-    ASSERT_TRUE(store->Replace(number, five, later));
+    ASSERT_EQ(store->Replace(loaded(number), five, later), StoreOutcome::Done);
     reopen();
     EXPECT_EQ(voucher(number).size(), 5u);
 }
@@ -137,7 +143,7 @@ TEST_F(VoucherStoreTest, ReplaceKeepsTheRowsBeyondTheTenthThatTheGridNeverShows)
     reopen();
     VoucherRow first = makeRow(1, 100, "新");
     first.date = dao::Date{2024, 6, 1};
-    ASSERT_TRUE(store->Replace(number, {first}, now));
+    ASSERT_EQ(store->Replace(loaded(number), {first}, now), StoreOutcome::Done);
     reopen();
     EXPECT_EQ(voucher(number), (std::vector<std::string>{"1:新:100:", "2:行11:11:", "3:行12:12:"}));
     auto rs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Snapshot);
@@ -150,7 +156,7 @@ TEST_F(VoucherStoreTest, RemoveDeletesOnlyThatVoucherAndLogsEachRow)
 {
     const std::string first = registerThree(now);
     const std::string second = registerThree(now);
-    ASSERT_TRUE(store->Remove(first, now));
+    ASSERT_EQ(store->Remove(loaded(first), now), StoreOutcome::Done);
     reopen();
     EXPECT_TRUE(voucher(first).empty());
     EXPECT_EQ(voucher(second).size(), 3u);
@@ -160,32 +166,38 @@ TEST_F(VoucherStoreTest, RemoveDeletesOnlyThatVoucherAndLogsEachRow)
         EXPECT_EQ(history->get("変更理由").toText(), "2");
         EXPECT_EQ(history->get("伝票番号").toText(), first);
     }
-    EXPECT_FALSE(store->Remove("999999999999", now));
+    EXPECT_EQ(store->Remove(loaded("999999999999"), now), StoreOutcome::Vanished);
 }
 
 // A write that fails part-way leaves the journal and its history as they were.
 enum class Action { Register, Replace, Remove };
 
-class VoucherStoreFailureTest : public VoucherStoreTest,
-                                public ::testing::WithParamInterface<std::tuple<Action, int>> {};
+struct FailureCase {
+    const char* name;
+    Action action;
+    int failOn;   // the write that fails
+};
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+
+class VoucherStoreFailureTest : public VoucherStoreTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(VoucherStoreFailureTest, FailedWriteLeavesNothingHalfWritten)
 {
-    const auto [action, failOn] = GetParam();
+    const FailureCase& c = GetParam();
     const std::string number = registerThree(now);
     registerThree(now);
     const std::string journalBefore = DumpRows(*db, "仕訳台帳");
     const std::string historyBefore = DumpRows(*db, "仕訳変更履歴");
 
-    dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::WriteFails, failOn, false});
+    dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::WriteFails, c.failOn, false});
     const std::vector<VoucherRow> rows = {makeRow(1, 5, "a"), makeRow(2, 6, "b"), makeRow(3, 7, "c"),
                                           makeRow(4, 8, "d")};
     EXPECT_THROW(
         {
-            switch (action) {
+            switch (c.action) {
             case Action::Register: store->Register(rows, now); break;
-            case Action::Replace: store->Replace(number, rows, now); break;
-            case Action::Remove: store->Remove(number, now); break;
+            case Action::Replace: store->Replace(loaded(number), rows, now); break;
+            case Action::Remove: store->Remove(loaded(number), now); break;
             }
         },
         dao::DaoError);
@@ -197,18 +209,54 @@ TEST_P(VoucherStoreFailureTest, FailedWriteLeavesNothingHalfWritten)
 
     // And the store works again afterwards.
     reopen();
-    EXPECT_TRUE(store->Remove(number, now));
+    EXPECT_EQ(store->Remove(loaded(number), now), StoreOutcome::Done);
 }
 
-// Register writes 4 rows; replace 3 history rows, 3 deletes and 4 rows; remove 3 and 3.
+// Register writes 4 rows; replace 3 history rows, one delete and 4 rows; remove 3 and one delete.
 INSTANTIATE_TEST_SUITE_P(
     EveryWriteOfEachAction, VoucherStoreFailureTest,
-    ::testing::Values(std::tuple{Action::Register, 1}, std::tuple{Action::Register, 3},
-                      std::tuple{Action::Register, 4}, std::tuple{Action::Replace, 1},
-                      std::tuple{Action::Replace, 3}, std::tuple{Action::Replace, 4},
-                      std::tuple{Action::Replace, 6}, std::tuple{Action::Replace, 7},
-                      std::tuple{Action::Replace, 10}, std::tuple{Action::Remove, 1},
-                      std::tuple{Action::Remove, 4}, std::tuple{Action::Remove, 6}), journal::testing::kCaseName);
+    ::testing::Values(FailureCase{"RegisterFirstRow", Action::Register, 1},
+                      FailureCase{"RegisterThirdRow", Action::Register, 3},
+                      FailureCase{"RegisterLastRow", Action::Register, 4},
+                      FailureCase{"ReplaceFirstHistoryRow", Action::Replace, 1},
+                      FailureCase{"ReplaceLastHistoryRow", Action::Replace, 3},
+                      FailureCase{"ReplaceDelete", Action::Replace, 4},
+                      FailureCase{"ReplaceFirstNewRow", Action::Replace, 5},
+                      FailureCase{"ReplaceLastNewRow", Action::Replace, 8},
+                      FailureCase{"RemoveFirstHistoryRow", Action::Remove, 1},
+                      FailureCase{"RemoveLastHistoryRow", Action::Remove, 3},
+                      FailureCase{"RemoveDelete", Action::Remove, 4}),
+    testsupport::kCaseName);
+
+// Another window or program on the same file (a second handle) deletes or
+// changes the voucher after it was loaded: the store refuses and writes nothing.
+TEST_F(VoucherStoreTest, AVoucherDeletedOrChangedSinceItWasLoadedIsNeitherReplacedNorRemoved)
+{
+    const std::string first = registerThree(now);
+    const std::string second = registerThree(now);
+    const LoadedVoucher firstLoaded = loaded(first);
+    const LoadedVoucher secondLoaded = loaded(second);
+
+    auto other = workspace->OpenDatabase(file.path());
+    other->Execute("DELETE FROM 仕訳台帳 WHERE 伝票番号 = ?", {dao::Value(first)});
+    other->Execute("UPDATE 仕訳台帳 SET 入金 = 999 WHERE 伝票番号 = ? AND 追番 = 2", {dao::Value(second)});
+    const std::string journalBefore = DumpRows(*db, "仕訳台帳");
+
+    EXPECT_EQ(store->Replace(firstLoaded, {makeRow(1, 5, "a")}, now), StoreOutcome::Vanished);
+    EXPECT_EQ(store->Remove(firstLoaded, now), StoreOutcome::Vanished);
+    EXPECT_EQ(store->Replace(secondLoaded, {makeRow(1, 5, "a")}, now), StoreOutcome::Changed);
+    EXPECT_EQ(store->Remove(secondLoaded, now), StoreOutcome::Changed);
+    EXPECT_EQ(DumpRows(*db, "仕訳台帳"), journalBefore);
+    EXPECT_EQ(CountRows(*db, "仕訳変更履歴"), 0);
+
+    // A row added to the voucher elsewhere changes it too.
+    const std::string third = registerThree(now);
+    const LoadedVoucher thirdLoaded = loaded(third);
+    other->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 入金, 出金) VALUES ('2024-05-10', ?, 4, 1, 1)",
+                   {dao::Value(third)});
+    EXPECT_EQ(store->Remove(thirdLoaded, now), StoreOutcome::Changed);
+    EXPECT_EQ(voucher(third).size(), 4u);
+}
 
 TEST_F(VoucherStoreTest, FullDiskOnRegisterStoresNothing)
 {

@@ -3,6 +3,7 @@
 
 #include "SchemaFixture.h"
 #include "TempDir.h"
+#include "support/CaseName.h"
 
 #include "periodfile/PeriodFileCheck.h"
 #include "periodfile/PeriodFileCreator.h"
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"SettingsAsAQuery",
                    "ALTER TABLE 会計設定 RENAME TO 設定; CREATE VIEW 会計設定 AS SELECT * FROM 設定", "会計設定",
                    "テーブルでなければ"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    testsupport::kCaseName);
 
 TEST(PeriodFileCheck, CreatedFilePasses) {
     TempDir dir;

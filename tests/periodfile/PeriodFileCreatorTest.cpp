@@ -3,6 +3,7 @@
 
 #include "SchemaFixture.h"
 #include "TempDir.h"
+#include "support/CaseName.h"
 
 #include "periodfile/PeriodFileCreator.h"
 
@@ -13,11 +14,12 @@ namespace periodfile::testing {
 namespace {
 
 struct LastDayCase {
+    const char* name;
     const char* firstDay;
     const char* lastDay;   // "" when the first day is refused
 };
 
-void PrintTo(const LastDayCase& c, std::ostream* os) { *os << '"' << c.firstDay << '"'; }
+void PrintTo(const LastDayCase& c, std::ostream* os) { *os << c.name; }
 
 class PeriodLastDay : public ::testing::TestWithParam<LastDayCase> {};
 
@@ -27,14 +29,17 @@ TEST_P(PeriodLastDay, IsOneYearLaterLessADay) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, PeriodLastDay,
-                         ::testing::Values(LastDayCase{"2024-04-01", "2025-03-31"},
-                                           LastDayCase{"2024-01-01", "2024-12-31"},
-                                           LastDayCase{"2023-03-01", "2024-02-29"},
-                                           LastDayCase{"2024-02-29", "2025-02-28"},
-                                           LastDayCase{"2024-10-16", "2025-10-15"},
-                                           LastDayCase{"2024-02-30", ""}, LastDayCase{"2024-13-01", ""},
-                                           LastDayCase{"2024/04/01", ""}, LastDayCase{"2024-4-1", ""},
-                                           LastDayCase{"", ""}));
+                         ::testing::Values(LastDayCase{"April", "2024-04-01", "2025-03-31"},
+                                           LastDayCase{"January", "2024-01-01", "2024-12-31"},
+                                           LastDayCase{"MarchBeforeALeapFebruary", "2023-03-01", "2024-02-29"},
+                                           LastDayCase{"LeapDay", "2024-02-29", "2025-02-28"},
+                                           LastDayCase{"MidOctober", "2024-10-16", "2025-10-15"},
+                                           LastDayCase{"February30", "2024-02-30", ""},
+                                           LastDayCase{"Month13", "2024-13-01", ""},
+                                           LastDayCase{"Slashes", "2024/04/01", ""},
+                                           LastDayCase{"OneDigitMonthAndDay", "2024-4-1", ""},
+                                           LastDayCase{"Empty", "", ""}),
+                         testsupport::kCaseName);
 
 class PeriodFileCreatorTest : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 // leaves nothing behind.
 
 #include "SchemaFixture.h"
+#include "support/CaseName.h"
 
 #include "periodfile/PeriodFileCheck.h"
 
@@ -63,12 +64,13 @@ TEST_F(SchemaTest, JoinedBooleansKeepTheirDeclaredType) {
 }
 
 struct DefaultCase {
+    const char* name;
     const char* insert;     // a row with only the columns it names
     const char* query;      // the value read back
     const char* expected;
 };
 
-void PrintTo(const DefaultCase& c, std::ostream* os) { *os << c.query; }
+void PrintTo(const DefaultCase& c, std::ostream* os) { *os << c.name; }
 
 class SchemaDefaults : public SchemaFixture, public ::testing::WithParamInterface<DefaultCase> {};
 
@@ -80,22 +82,23 @@ TEST_P(SchemaDefaults, NewRowTakesTheDefault) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, SchemaDefaults,
     ::testing::Values(
-        DefaultCase{"INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番) VALUES ('2024-04-01', '240401090000', 1)",
+        DefaultCase{"JournalClosingMark", "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番) VALUES ('2024-04-01', '240401090000', 1)",
                     "SELECT 決算仕訳 FROM Q_仕訳台帳", "0"},
-        DefaultCase{"INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番) VALUES ('2024-04-01', '240401090000', 1)",
+        DefaultCase{"JournalAmounts", "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番) VALUES ('2024-04-01', '240401090000', 1)",
                     "SELECT 入金 + 出金 FROM Q_仕訳台帳", "0"},
-        DefaultCase{"INSERT INTO 仕訳台帳 (日付) VALUES ('2024-04-01')", "SELECT 銀行コード FROM Q_仕訳台帳", ""},
-        DefaultCase{"INSERT INTO 仕訳定型台帳 (仕訳ID, 追番) VALUES ('240401090000', 1)",
+        DefaultCase{"JournalBankCode", "INSERT INTO 仕訳台帳 (日付) VALUES ('2024-04-01')", "SELECT 銀行コード FROM Q_仕訳台帳", ""},
+        DefaultCase{"TemplateClosingMarkAndOrder", "INSERT INTO 仕訳定型台帳 (仕訳ID, 追番) VALUES ('240401090000', 1)",
                     "SELECT 決算仕訳 || '/' || 表示順位 FROM Q_仕訳定型台帳", "0/1"},
-        DefaultCase{"INSERT INTO 会計設定 (事業所名) VALUES ('テスト')",
+        DefaultCase{"SettingsTaxOptions", "INSERT INTO 会計設定 (事業所名) VALUES ('テスト')",
                     "SELECT 金額単位 || 申告区分 || 処理方法 || 端数処理 || 業種 || 消費税計算 FROM 会計設定",
                     "円31100"},
-        DefaultCase{"INSERT INTO 会計設定 (事業所名) VALUES ('テスト')", "SELECT 会計期間開始日 IS NULL FROM 会計設定",
+        DefaultCase{"SettingsPeriodStart", "INSERT INTO 会計設定 (事業所名) VALUES ('テスト')", "SELECT 会計期間開始日 IS NULL FROM 会計設定",
                     "1"},
-        DefaultCase{"INSERT INTO 勘定科目コード表 (勘定科目コード, 勘定科目名) VALUES ('100', '現金')",
+        DefaultCase{"ChartBalances", "INSERT INTO 勘定科目コード表 (勘定科目コード, 勘定科目名) VALUES ('100', '現金')",
                     "SELECT 適用 + 期首残高 + 前5決算残高 + 期末残高 + 標準使用 FROM Q_勘定科目コード表", "0"},
-        DefaultCase{"INSERT INTO 取引銀行 (銀行コード) VALUES ('0001')",
-                    "SELECT 期首残高 + 現残高 + 期末残高 FROM Q_取引銀行", "0"}));
+        DefaultCase{"BankAccountBalances", "INSERT INTO 取引銀行 (銀行コード) VALUES ('0001')",
+                    "SELECT 期首残高 + 現残高 + 期末残高 FROM Q_取引銀行", "0"}),
+    testsupport::kCaseName);
 
 TEST_F(SchemaTest, KeysRefuseASecondRowWithTheSameCode) {
     exec("INSERT INTO 勘定科目コード表 (勘定科目コード, 勘定科目名) VALUES ('100', '現金')");

@@ -2,6 +2,7 @@
 // account, bank or branch is missing still shows, with empty names.
 
 #include "SchemaFixture.h"
+#include "support/CaseName.h"
 
 namespace periodfile::testing {
 namespace {
@@ -28,12 +29,13 @@ TEST_F(ViewJoinTest, JournalShowsNamesFromBothSidesAndTheBank) {
 }
 
 struct MissingCase {
+    const char* name;
     const char* view;
     const char* insert;
     const char* names;   // the joined names, each NULL
 };
 
-void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.view; }
+void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.name; }
 
 class MissingNames : public ViewJoinTest, public ::testing::WithParamInterface<MissingCase> {};
 
@@ -47,26 +49,27 @@ TEST_P(MissingNames, RowStillShowsWithEmptyNames) {
 INSTANTIATE_TEST_SUITE_P(
     Views, MissingNames,
     ::testing::Values(
-        MissingCase{"Q_仕訳台帳",
+        MissingCase{"Journal", "Q_仕訳台帳",
                     "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 貸方コード, 銀行コード, 支店コード)"
                     " VALUES ('2024-04-01', 'A', 1, '999', '998', '0002', '0002001')",
                     "勘定科目名 IS NULL AND 勘定科目名2 IS NULL AND 銀行名 IS NULL AND 支店名 IS NULL"},
-        MissingCase{"Q_取引銀行仕訳",
+        MissingCase{"BankJournal", "Q_取引銀行仕訳",
                     "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 貸方コード, 銀行コード, 支店コード)"
                     " VALUES ('2024-04-01', 'A', 1, '', '', '0002', '0002001')",
                     "勘定科目名 IS NULL AND 銀行名 IS NULL AND 支店名 IS NULL"},
-        MissingCase{"Q_仕訳定型台帳",
+        MissingCase{"Templates", "Q_仕訳定型台帳",
                     "INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 借方コード) VALUES ('T', 1, '103')",
                     "勘定科目名 = '普通預金' AND 勘定科目名2 IS NULL AND 銀行名 IS NULL"},
-        MissingCase{"Q_取引銀行", "INSERT INTO 取引銀行 (no, 銀行コード, 支店コード) VALUES (1, '0002', '0002001')",
+        MissingCase{"BankAccounts", "Q_取引銀行", "INSERT INTO 取引銀行 (no, 銀行コード, 支店コード) VALUES (1, '0002', '0002001')",
                     "銀行名 IS NULL AND 支店名 IS NULL"},
-        MissingCase{"Q_支店コードﾏｽﾀｰ",
+        MissingCase{"BranchMaster", "Q_支店コードﾏｽﾀｰ",
                     "DELETE FROM 支店コードﾏｽﾀｰ; INSERT INTO 支店コードﾏｽﾀｰ (銀行コード, 支店コード) VALUES ('0003', '0003001')",
                     "銀行名 IS NULL"},
-        MissingCase{"Q_固定資産台帳", "INSERT INTO 固定資産台帳 (管理番号, 勘定科目コード) VALUES ('1', '')",
+        MissingCase{"FixedAssets", "Q_固定資産台帳", "INSERT INTO 固定資産台帳 (管理番号, 勘定科目コード) VALUES ('1', '')",
                     "勘定科目名 IS NULL"},
-        MissingCase{"Q_リース資産管理", "INSERT INTO リース資産管理 (契約番号, 勘定科目コード) VALUES ('L1', '145')",
-                    "勘定科目名 IS NULL"}));
+        MissingCase{"Leases", "Q_リース資産管理", "INSERT INTO リース資産管理 (契約番号, 勘定科目コード) VALUES ('L1', '145')",
+                    "勘定科目名 IS NULL"}),
+    testsupport::kCaseName);
 
 TEST_F(ViewJoinTest, LeaseListShowsItsPrintedColumnsFromTheStoredOnes) {
     exec("INSERT INTO リース資産管理 (契約番号, 資産名称, リース回数, 支払総額, 月リース料金, 購入日)"

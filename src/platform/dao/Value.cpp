@@ -1,6 +1,7 @@
 #include "Value.h"
 
 #include "DaoError.h"
+#include "common/DaysInMonth.h"
 #include "NumberText.h"
 
 #include <cmath>
@@ -13,15 +14,6 @@ namespace dao {
 // ---------------------------------------------------------------- Date
 
 namespace {
-
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month)
-{
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
-    return (month == 2 && isLeapYear(year)) ? 29 : days[month - 1];
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -63,7 +55,7 @@ std::tm localNow()
 bool Date::isValid() const
 {
     return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1
-           && day <= daysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0
+           && day <= o::DaysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0
            && minute <= 59 && second >= 0 && second <= 59;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/printing/A4Page.h"
 #include "platform/printing/Printer.h"
 #include "platform/printing/RecordingPrinter.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,7 @@ struct EmptyPageCase {
     std::size_t pages;
     int documents;
 };
+void PrintTo(const EmptyPageCase& c, std::ostream* os) { *os << c.name; }
 
 class NoEmptyPage : public PrintRules, public ::testing::WithParamInterface<EmptyPageCase> {};
 
@@ -98,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, NoEmptyPage, ::testing::Values(
     EmptyPageCase{"BlankLineOnNewPage", {"a", "newPage", "blank", "endDoc"}, 1, 1},
     EmptyPageCase{"NothingPrinted", {"newPage", "endDoc"}, 0, 0},
     EmptyPageCase{"TwoRuns", {"a", "newPage", "endDoc", "b", "endDoc"}, 2, 2}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    testsupport::kCaseName);
 
 TEST_F(PrintRules, EveryCallToNewPageAndEndDocIsRecorded)
 {

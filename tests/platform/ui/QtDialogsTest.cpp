@@ -1,6 +1,7 @@
 // The Qt dialogs, shown offscreen and answered by a timer that finds the
 // modal dialog.
 #include "platform/ui/QtDialogs.h"
+#include "support/CaseName.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -41,6 +42,7 @@ TEST(QtNameFilters, KeepEachDescriptionAndMatchItsPattern)
 }
 
 struct BoxCase {
+    const char* name;
     ui::Buttons buttons;
     std::optional<std::string> title;
     QMessageBox::StandardButton press;
@@ -48,6 +50,7 @@ struct BoxCase {
     const char* caption;
     const char* buttonText;   // what the pressed button says
 };
+void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
 
 class QtMessageBox : public ::testing::TestWithParam<BoxCase> {};
 
@@ -78,11 +81,12 @@ TEST_P(QtMessageBox, ShowsTheButtonsAndTitleAndReturnsThePressedOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, QtMessageBox, ::testing::Values(
-    BoxCase{ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::No, ui::Answer::No, "仕訳入力", "いいえ(&N)"},
-    BoxCase{ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::Yes, ui::Answer::Yes, "仕訳入力", "はい(&Y)"},
-    BoxCase{ui::Buttons::Ok, std::nullopt, QMessageBox::Ok, ui::Answer::Ok, "Velmora", "OK"},
-    BoxCase{ui::Buttons::OkCancel, std::string("ＣＳＶファイル作成"), QMessageBox::Cancel, ui::Answer::Cancel,
-            "ＣＳＶファイル作成", "キャンセル"}));
+    BoxCase{"YesNoAnsweredNo", ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::No, ui::Answer::No, "仕訳入力", "いいえ(&N)"},
+    BoxCase{"YesNoAnsweredYes", ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::Yes, ui::Answer::Yes, "仕訳入力", "はい(&Y)"},
+    BoxCase{"OkWithoutTitle", ui::Buttons::Ok, std::nullopt, QMessageBox::Ok, ui::Answer::Ok, "Velmora", "OK"},
+    BoxCase{"OkCancelAnsweredCancel", ui::Buttons::OkCancel, std::string("ＣＳＶファイル作成"), QMessageBox::Cancel, ui::Answer::Cancel,
+            "ＣＳＶファイル作成", "キャンセル"}),
+    testsupport::kCaseName);
 
 // A question whose safe answer is No offers No as the default: Enter answers No.
 TEST(QtMessageBoxDefault, YesNoDefaultNoAnswersNoOnTheDefaultButton)

@@ -1,4 +1,5 @@
 #include "platform/ui/ScriptedDialogs.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,7 @@ struct MismatchCase {
     Answer safe;
     const char* reportMentions;
 };
+void PrintTo(const MismatchCase& c, std::ostream* os) { *os << c.name; }
 
 class ScriptedMismatch : public Scripted, public ::testing::WithParamInterface<MismatchCase> {};
 
@@ -90,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ScriptedMismatch, ::testing::Values(
                  Buttons::YesNo, "仕訳帳", Answer::No, "総勘定元帳"},
     MismatchCase{"AnswerNotAButtonOfTheBox", std::string("印刷します"), std::nullopt, Answer::Yes,
                  Buttons::OkCancel, std::nullopt, Answer::Cancel, "not a button"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    testsupport::kCaseName);
 
 TEST_F(Scripted, ADialogOfAnotherKindLeavesTheExpectationWaiting)
 {

@@ -1,0 +1,35 @@
+#pragma once
+// What each line of a list of journal or template rows stands for: the
+// voucher number (or template id) of its row and a fingerprint of what the row
+// stored when the list was filled. A line is used by its number, never by its
+// position, and the fingerprints tell whether the voucher has changed since.
+
+#include "journal/JournalRecord.h"
+
+#include <string>
+#include <vector>
+
+namespace journal {
+
+class ListedRows {
+public:
+    void clear();
+    void reserve(std::size_t lines);
+    void add(const JournalRecord& row);
+
+    std::size_t size() const { return m_numbers.size(); }
+    // The number of a line; "" for a line the list does not have.
+    std::string numberAt(int line) const;
+    // The fingerprints, sorted, of the rows the list showed for the voucher of a
+    // line: the line and the lines around it with the same number.
+    std::vector<RowFingerprint> voucherAt(int line) const;
+    // The first line of a voucher, -1 when the list does not show it.
+    int firstLineOf(const std::string& number) const;
+    const std::vector<std::string>& numbers() const { return m_numbers; }
+
+private:
+    std::vector<std::string> m_numbers;
+    std::vector<RowFingerprint> m_fingerprints;
+};
+
+}  // namespace journal
