@@ -51,7 +51,8 @@ bool touchesAccount(const std::string& debitCode, const std::string& creditCode,
 Posting ledgerPosting(const JournalRow& row, const LedgerAccount& account)
 {
     const std::string& normalSideCode = account.creditNormal ? row.creditCode : row.debitCode;
-    return postingBySide(row, account.creditNormal, normalSideCode == account.code);
+    const std::string& otherSideCode = account.creditNormal ? row.debitCode : row.creditCode;
+    return bookPosting(row, account.creditNormal, normalSideCode == account.code, otherSideCode == account.code);
 }
 
 void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,
