@@ -3,6 +3,8 @@
 #include "books/BookPrinting.h"
 #include "books/RowLine.h"
 
+#include <unordered_map>
+
 namespace books {
 
 namespace {
@@ -40,11 +42,57 @@ private:
     bool m_atEnd = false;
 };
 
-}  // namespace
+// The journal's rows sorted to their accounts in one walk: for each account
+// code, the positions of the rows that debit or credit it, in the journal's
+// order (a row with the account on both sides once).
+class RowsByAccount {
+public:
+    explicit RowsByAccount(dao::Recordset& journal) : m_journal(journal)
+    {
+        JournalRowReader reader(journal);
+        forEachRow(journal, [&] {
+            const dao::Bookmark at = journal.getBookmark();
+            const std::string debit = reader.text("借方コード");
+            const std::string credit = reader.text("貸方コード");
+            m_rows[debit].push_back(at);
+            if (credit != debit)
+                m_rows[credit].push_back(at);
+        });
+    }
 
-void printLedger(printing::PrinterDevice& printer, dao::Recordset& usedAccounts, dao::Recordset& journal,
-                 const std::string& name, const std::string& company, LedgerPrintMode mode,
-                 const dao::Date& now)
+    // Visits the rows of the account, read afresh; a row deleted since the
+    // walk is passed over.
+    void forEachRowOf(const LedgerAccount& account, const std::function<void(const JournalRow&)>& visit) const
+    {
+        const auto it = m_rows.find(account.code);
+        if (it == m_rows.end())
+            return;
+        JournalRowReader reader(m_journal);
+        for (const dao::Bookmark& at : it->second) {
+            try {
+                m_journal.setBookmark(at);
+            } catch (const dao::DaoError& e) {
+                if (e.code() != dao::DaoError::Code::NoCurrentRecord)
+                    throw;
+                continue;
+            }
+            const JournalRow row = reader.read();
+            if (touchesAccount(row.debitCode, row.creditCode, account))
+                visit(row);
+        }
+    }
+
+private:
+    dao::Recordset& m_journal;
+    std::unordered_map<std::string, std::vector<dao::Bookmark>> m_rows;
+};
+
+using RowWalk = std::function<void(const LedgerAccount&, const std::function<void(const JournalRow&)>&)>;
+
+// The ledger of the first account in use named `name`, its rows from `walk`.
+void printAccount(printing::PrinterDevice& printer, dao::Recordset& usedAccounts, const RowWalk& walk,
+                  const std::string& name, const std::string& company, LedgerPrintMode mode, const dao::Date& now,
+                  SharedPage* shared)
 {
     AccountPosition keep(usedAccounts);
     if (usedAccounts.isEmpty())
@@ -57,10 +105,10 @@ void printLedger(printing::PrinterDevice& printer, dao::Recordset& usedAccounts,
 
     // The bank and branch go on a line of their own under the row.
     const RowLineLayout rowLayout{.description = 20, .partner = 13, .bankGap = -1};
-    BookPages pages(printer, company, " 総勘定元帳　" + account.name, now, PageText::Ledger);
+    BookPages pages(printer, company, " 総勘定元帳　" + account.name, now, PageText::Ledger, shared);
     std::int64_t balance = account.opening;
     DateColumn dates(now);
-    forEachAccountRow(journal, account, [&](const JournalRow& row) {
+    walk(account, [&](const JournalRow& row) {
         if (pages.open()) {
             printAt(printer, 10, openingLine(account.opening, 21, 59, 14));
             printLineGap(printer);
@@ -82,6 +130,19 @@ void printLedger(printing::PrinterDevice& printer, dao::Recordset& usedAccounts,
         printer.newPage();
 }
 
+}  // namespace
+
+void printLedger(printing::PrinterDevice& printer, dao::Recordset& usedAccounts, dao::Recordset& journal,
+                 const std::string& name, const std::string& company, LedgerPrintMode mode,
+                 const dao::Date& now)
+{
+    const RowWalk walk = [&journal](const LedgerAccount& account,
+                                    const std::function<void(const JournalRow&)>& visit) {
+        forEachAccountRow(journal, account, visit);
+    };
+    printAccount(printer, usedAccounts, walk, name, company, mode, now, nullptr);
+}
+
 bool printLedgers(printing::PrinterDevice& printer, dao::Recordset& usedAccounts, dao::Recordset& journal,
                   const std::string& shownName, const std::string& company, LedgerPrintMode mode,
                   const dao::Date& now)
@@ -93,8 +154,14 @@ bool printLedgers(printing::PrinterDevice& printer, dao::Recordset& usedAccounts
         return true;
     }
     const std::vector<std::string> names = ledgerAccountNames(usedAccounts);
+    const RowsByAccount rows(journal);
+    const RowWalk walk = [&rows](const LedgerAccount& account, const std::function<void(const JournalRow&)>& visit) {
+        rows.forEachRowOf(account, visit);
+    };
+    SharedPage shared;
     for (const std::string& name : names)
-        printLedger(printer, usedAccounts, journal, name, company, mode, now);
+        printAccount(printer, usedAccounts, walk, name, company, mode, now,
+                     mode == LedgerPrintMode::AllAccountsNoBreak ? &shared : nullptr);
     return true;
 }
 

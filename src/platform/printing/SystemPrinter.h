@@ -19,10 +19,11 @@ public:
     // The printer itself, for the printer set-up dialog.
     QPrinter& qprinter() { return m_printer; }
 
-protected:
-    QPagedPaintDevice* openDevice(std::string& failure) override;
     double paperWidth() const override;
     double paperHeight() const override;
+
+protected:
+    QPagedPaintDevice* openDevice(std::string& failure) override;
 
 private:
     QPrinter m_printer;
