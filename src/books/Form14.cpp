@@ -351,22 +351,32 @@ void Form14::Command1_Click(int index)
             any = any || box->isChecked();
         if (!any)
             return;
+        // Only the cash book and the bank books have a printout.
+        if (!m_check1[0]->isChecked() && !m_check1[1]->isChecked()) {
+            ui::dialogs().messageBox(o::kNothingToPrint, ui::Buttons::Ok, "現金出納帳");
+            return;
+        }
         if (ui::dialogs().messageBox("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Buttons::YesNo, "現金出納帳")
             != ui::Answer::Yes)
             return;
         printing::PrinterDevice& device = printing::printer();
+        bool printed = false;
         try {
             o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
             if (m_check1[0]->isChecked())
                 PrintCashBook();
             if (m_check1[1]->isChecked())
                 PrintBankBooks();
+            printed = device.documentOpen();
             device.endDoc();
         } catch (const std::exception& e) {
             if (device.documentOpen())
                 device.endDoc();
             reportError(e);
+            return;
         }
+        if (!printed)
+            ui::dialogs().messageBox(o::kNothingToPrint, ui::Buttons::Ok, "現金出納帳");
         return;
     }
     case 1:

@@ -155,24 +155,34 @@ void Form33::Command1_Click(int index)
     }
     if (index != 1)
         return;
+    const LedgerPrintMode mode = m_option1[1]->isChecked()   ? LedgerPrintMode::AllAccounts
+                               : m_option1[2]->isChecked() ? LedgerPrintMode::AllAccountsNoBreak
+                                                           : LedgerPrintMode::ShownAccount;
+    // "表示元帳" before an account has been chosen has nothing to print.
+    if (mode == LedgerPrintMode::ShownAccount && m_label1[1]->text().isEmpty()) {
+        ui::dialogs().messageBox(o::kNothingToPrint, ui::Buttons::Ok, "総勘定元帳");
+        return;
+    }
     if (ui::dialogs().messageBox("元帳を印刷します よろしいですか？", ui::Buttons::YesNo, "総勘定元帳")
         != ui::Answer::Yes)
         return;
     printing::PrinterDevice& device = printing::printer();
-    const LedgerPrintMode mode = m_option1[1]->isChecked()   ? LedgerPrintMode::AllAccounts
-                               : m_option1[2]->isChecked() ? LedgerPrintMode::AllAccountsNoBreak
-                                                           : LedgerPrintMode::ShownAccount;
+    bool printed = false;
     try {
         o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
-        // With no account shown yet, "表示元帳" ends here: nothing is printed and no document ended.
-        if (printLedgers(device, *UsedAccountsRecordset, *JournalRecordset, fromQ(m_label1[1]->text()),
-                         SettingsRecordset->get("事業所名").toText(), mode, dao::Date::now()))
-            device.endDoc();
+        printLedgers(device, *UsedAccountsRecordset, *JournalRecordset, fromQ(m_label1[1]->text()),
+                     SettingsRecordset->get("事業所名").toText(), mode, dao::Date::now());
+        printed = device.documentOpen();
+        device.endDoc();
     } catch (const std::exception& e) {
         if (device.documentOpen())
             device.endDoc();
         ui::dialogs().messageBox(e.what(), ui::Buttons::Ok);
+        return;
     }
+    // The account shown, or every account, has no journal row.
+    if (!printed)
+        ui::dialogs().messageBox(o::kNothingToPrint, ui::Buttons::Ok, "総勘定元帳");
 }
 
 void Form33::ShowLedger()

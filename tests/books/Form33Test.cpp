@@ -41,11 +41,23 @@ TEST_F(Form33Test, ChoosingAnAccountShowsItsLedger)
 TEST_F(Form33Test, PrintOptions)
 {
     books::Form33 form;
-    // Nothing chosen yet: asked, then nothing printed.
-    dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
+    // Nothing chosen yet: nothing to print, said without asking.
+    dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("総勘定元帳");
     form.Command1(1)->click();
-    EXPECT_TRUE(printer->texts().empty());
-    EXPECT_EQ(printer->endDocCount(), 0);   // the handler ends before the document is ended
+    EXPECT_TRUE(printer->events().empty());
+    EXPECT_EQ(dialogs->pendingExpectations(), 0u);
+
+    // An account without journal rows prints nothing: said after the question.
+    fx.execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"適用\") VALUES ('999', '雑損失', 1)");
+    {
+        books::Form33 withUnused;
+        withUnused.Label1(1)->setText(q("雑損失"));
+        dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
+        dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("総勘定元帳");
+        withUnused.Command1(1)->click();
+        EXPECT_TRUE(printer->texts().empty());
+        EXPECT_EQ(dialogs->pendingExpectations(), 0u);
+    }
 
     form.List2_Click(8);
     dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
