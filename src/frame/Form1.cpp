@@ -10,6 +10,7 @@
 #include "frame/WindowRegistry.h"
 #include "frame/WorkWindow.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/PrinterSetup.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -254,7 +255,7 @@ void Form1::Command2_Click(int index)
 void Form1::Image2_Click(int index)
 {
     if (index == 0) {
-        ui::dialogs().printerSetup();
+        ui::SetUpPrinter();
         return;
     }
     if (index != 1)
