@@ -9,6 +9,7 @@
 #include "common/PrintRoutines.h"
 #include "common/EditMode.h"
 #include "frame/Fonts.h"
+#include "frame/RecordList.h"
 #include "platform/printing/Printer.h"
 #include "platform/ui/Dialogs.h"
 
@@ -31,11 +32,10 @@ using frame::toQ;
 
 namespace {
 
+// The books' lists answer no clicks.
 QListWidget* newList(QWidget* parent, const QString& name)
 {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setFont(frame::fixedPitchFont(9));
+    QListWidget* list = frame::newRecordList(parent, name);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     return list;
 }

@@ -5,6 +5,7 @@
 #include "common/PrintRoutines.h"
 #include "common/o.h"
 #include "frame/Fonts.h"
+#include "frame/RecordList.h"
 #include "platform/printing/Printer.h"
 #include "platform/ui/Dialogs.h"
 
@@ -54,19 +55,15 @@ void Form33::buildControls()
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("SSTab1");
-    m_list2 = new QListWidget;
-    m_list2->setObjectName("List2");
-    m_list2->setFont(frame::fixedPitchFont(9));
-    connect(m_list2, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List2_Click(m_list2->row(item)); });
+    m_list2 = frame::newRecordList(nullptr, "List2");
+    frame::onListClick(m_list2, this, [this](int row) { List2_Click(row); });
 
     auto* ledgerTab = new QWidget;
     auto* ledgerLayout = new QVBoxLayout(ledgerTab);
     ledgerLayout->addWidget(columnHeadings(ledgerTab, {{1, "日付", 0}, {7, "摘　　要", 13}, {10, "取引先", 54},
                                                        {2, "勘定科目", 70}, {3, "借方", 87}, {8, "貸方", 100},
                                                        {6, "残高", 113}, {4, "銀行名", 129}, {5, "支店名", 145}}));
-    m_list1 = new QListWidget(ledgerTab);
-    m_list1->setObjectName("List1");
-    m_list1->setFont(frame::fixedPitchFont(9));
+    m_list1 = frame::newRecordList(ledgerTab, "List1");
     ledgerLayout->addWidget(m_list1);
 
     m_tabs->addTab(m_list2, QString::fromUtf8("勘定科目選択"));

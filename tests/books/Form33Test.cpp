@@ -3,6 +3,8 @@
 #include "books/WindowFixture.h"
 #include "common/o.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -90,4 +92,25 @@ TEST_F(Form33Test, EmptyJournalShowsNothingAndDoesNotAsk)
     EXPECT_EQ(form.List1()->count(), 0);
     form.Command1(1)->click();
     EXPECT_TRUE(dialogs->calls().empty());
+}
+
+// The arrow keys choose an account as a click does.
+TEST_F(Form33Test, ArrowKeysInTheAccountListShowTheLedger)
+{
+    books::Form33 form;
+    form.show();
+    form.List2()->setFocus();
+    const auto press = [&form](Qt::Key key) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(form.List2(), &down);
+    };
+    press(Qt::Key_Down);   // onto the first line
+    press(Qt::Key_Down);
+    EXPECT_EQ(form.List2()->currentRow(), 1);
+    EXPECT_EQ(s(form.Label1(1)->text()), "当座預金");
+    EXPECT_EQ(s(form.Label1(0)->text()), "112");
+    EXPECT_GT(form.List1()->count(), 1);
+    press(Qt::Key_End);
+    EXPECT_EQ(s(form.Label1(1)->text()), "消耗品費");
+    EXPECT_EQ(form.List1()->count(), 3);
 }
