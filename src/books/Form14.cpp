@@ -197,7 +197,7 @@ void Form14::buildControls()
         m_check1[i]->setObjectName(QString("Check1_%1").arg(i));
         printLayout->addWidget(m_check1[i]);
     }
-    printLayout->addWidget(m_command1[0]);
+    printLayout->addWidget(m_command1[0], 0, Qt::AlignLeft);
     printLayout->addStretch();
 
     // 7 取引銀行他

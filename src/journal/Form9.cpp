@@ -72,7 +72,9 @@ void Form9::buildControls()
     }
     const auto lineUp = [this](std::initializer_list<int> order, int left, int top) {
         for (int i : order) {
-            const int width = 300 + 170 * static_cast<int>(Command1[i]->text().size());
+            // The edit button is as wide as its longer caption, "編集解除".
+            const int characters = static_cast<int>(i == 4 ? QString("編集解除").size() : Command1[i]->text().size());
+            const int width = 300 + 170 * characters;
             Command1[i]->setGeometry(px(left), px(top), px(width), px(330));
             left += width + 60;
         }
@@ -151,13 +153,12 @@ void Form9::buildControls()
 
     auto* templateHeading = new QLabel("仕訳定型リスト", this);
     templateHeading->setFont(labelFont);
-    templateHeading->setGeometry(px(120), px(4440), px(1050), px(500));
-    templateHeading->setWordWrap(true);
+    templateHeading->setGeometry(px(120), px(4440), px(1350), px(300));
     List1 = frame::newRecordList(this, "List1");
     QPalette listPalette = List1->palette();
     listPalette.setColor(QPalette::Base, listPalette.color(QPalette::Button));
     List1->setPalette(listPalette);
-    List1->setGeometry(px(1200), px(4440), px(13935), px(2040));
+    List1->setGeometry(px(1500), px(4440), px(13635), px(2040));
     frame::onListClick(List1, this, [this](int) { List1_Click(); });
 
     auto* journalHeading = new QLabel("仕訳帳", this);
