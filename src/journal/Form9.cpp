@@ -153,12 +153,13 @@ void Form9::buildControls()
 
     auto* templateHeading = new QLabel("仕訳定型リスト", this);
     templateHeading->setFont(labelFont);
-    templateHeading->setGeometry(px(120), px(4440), px(1350), px(300));
+    // One line above the list's left edge: beside the list it would not fit.
+    templateHeading->setGeometry(px(120), px(4200), px(1500), px(240));
     List1 = frame::newRecordList(this, "List1");
     QPalette listPalette = List1->palette();
     listPalette.setColor(QPalette::Base, listPalette.color(QPalette::Button));
     List1->setPalette(listPalette);
-    List1->setGeometry(px(1500), px(4440), px(13635), px(2040));
+    List1->setGeometry(px(1200), px(4440), px(13935), px(2040));
     frame::onListClick(List1, this, [this](int) { List1_Click(); });
 
     auto* journalHeading = new QLabel("仕訳帳", this);
