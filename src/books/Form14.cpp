@@ -68,9 +68,7 @@ QWidget* bankHeadings(QWidget* parent, const std::array<int, 7>& index)
 
 void fill(QListWidget* list, const std::vector<std::string>& lines)
 {
-    list->clear();
-    for (const std::string& line : lines)
-        list->addItem(toQ(line));
+    frame::setRecordLines(list, lines);
 }
 
 void reportError(const std::exception& e)

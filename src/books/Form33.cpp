@@ -193,9 +193,7 @@ void Form33::ShowLedger()
         return;
     }
     m_label1[0]->setText(toQ(account->code));
-    const LedgerView view = showLedger(*JournalRecordset, *account, dao::Date::now());
-    for (const std::string& line : view.lines)
-        m_list1->addItem(toQ(line));
+    frame::setRecordLines(m_list1, showLedger(*JournalRecordset, *account, dao::Date::now()).lines);
 }
 
 }  // namespace books

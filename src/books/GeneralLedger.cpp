@@ -58,9 +58,9 @@ Posting ledgerPosting(const JournalRow& row, const LedgerAccount& account)
 void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,
                        const std::function<void(const JournalRow&)>& visit)
 {
-    JournalRowReader reader(journal);
+    JournalRowReader reader(journal, JournalRowReader::Fields::LedgerLine);
     forEachRow(journal, [&] {
-        if (touchesAccount(reader.text("借方コード"), reader.text("貸方コード"), account))
+        if (touchesAccount(reader.debitCode(), reader.creditCode(), account))
             visit(reader.read());
     });
 }

@@ -3,6 +3,7 @@
 #include "books/BookPrinting.h"
 #include "books/RowLine.h"
 
+#include <cstdint>
 #include <unordered_map>
 
 namespace books {
@@ -42,49 +43,78 @@ private:
     bool m_atEnd = false;
 };
 
-// The journal's rows sorted to their accounts in one walk: for each account
-// code, the positions of the rows that debit or credit it, in the journal's
-// order (a row with the account on both sides once).
+// The journal's rows read once and sorted to their accounts, for the ledgers
+// of all accounts: each row's fields that a ledger line shows, the texts that
+// repeat (codes, account, bank and branch names) kept once, and for each
+// account code the rows that debit or credit it, in the journal's order (a
+// row with the account on both sides once).
 class RowsByAccount {
 public:
-    explicit RowsByAccount(dao::Recordset& journal) : m_journal(journal)
+    explicit RowsByAccount(dao::Recordset& journal)
     {
-        JournalRowReader reader(journal);
+        JournalRowReader reader(journal, JournalRowReader::Fields::LedgerLine);
         forEachRow(journal, [&] {
-            const dao::Bookmark at = journal.getBookmark();
-            const std::string debit = reader.text("借方コード");
-            const std::string credit = reader.text("貸方コード");
-            m_rows[debit].push_back(at);
-            if (credit != debit)
-                m_rows[credit].push_back(at);
+            JournalRow row = reader.read();
+            const auto index = static_cast<std::uint32_t>(m_rows.size());
+            StoredRow stored{row.date, std::move(row.description), std::move(row.partner), idOf(row.debitCode),
+                             idOf(row.creditCode), idOf(row.debitName), idOf(row.creditName), idOf(row.bankName),
+                             idOf(row.branchName), row.debitAmount, row.creditAmount, row.closingEntry};
+            m_byAccount[stored.debitCode].push_back(index);
+            if (stored.creditCode != stored.debitCode)
+                m_byAccount[stored.creditCode].push_back(index);
+            m_rows.push_back(std::move(stored));
         });
     }
 
-    // Visits the rows of the account, read afresh; a row deleted since the
-    // walk is passed over.
     void forEachRowOf(const LedgerAccount& account, const std::function<void(const JournalRow&)>& visit) const
     {
-        const auto it = m_rows.find(account.code);
-        if (it == m_rows.end())
+        const auto id = m_ids.find(account.code);
+        if (id == m_ids.end())
             return;
-        JournalRowReader reader(m_journal);
-        for (const dao::Bookmark& at : it->second) {
-            try {
-                m_journal.setBookmark(at);
-            } catch (const dao::DaoError& e) {
-                if (e.code() != dao::DaoError::Code::NoCurrentRecord)
-                    throw;
-                continue;
-            }
-            const JournalRow row = reader.read();
-            if (touchesAccount(row.debitCode, row.creditCode, account))
-                visit(row);
+        const auto rows = m_byAccount.find(id->second);
+        if (rows == m_byAccount.end())
+            return;
+        JournalRow row;
+        for (std::uint32_t index : rows->second) {
+            const StoredRow& stored = m_rows[index];
+            row.date = stored.date;
+            row.description = stored.description;
+            row.partner = stored.partner;
+            row.debitCode = m_texts[stored.debitCode];
+            row.creditCode = m_texts[stored.creditCode];
+            row.debitName = m_texts[stored.debitName];
+            row.creditName = m_texts[stored.creditName];
+            row.bankName = m_texts[stored.bankName];
+            row.branchName = m_texts[stored.branchName];
+            row.debitAmount = stored.debitAmount;
+            row.creditAmount = stored.creditAmount;
+            row.closingEntry = stored.closing;
+            visit(row);
         }
     }
 
 private:
-    dao::Recordset& m_journal;
-    std::unordered_map<std::string, std::vector<dao::Bookmark>> m_rows;
+    struct StoredRow {
+        std::optional<dao::Date> date;
+        std::string description;
+        std::string partner;
+        std::uint32_t debitCode, creditCode, debitName, creditName, bankName, branchName;   // in m_texts
+        std::int64_t debitAmount, creditAmount;
+        bool closing;
+    };
+
+    std::uint32_t idOf(const std::string& text)
+    {
+        const auto [it, added] = m_ids.emplace(text, static_cast<std::uint32_t>(m_texts.size()));
+        if (added)
+            m_texts.push_back(text);
+        return it->second;
+    }
+
+    std::vector<StoredRow> m_rows;
+    std::vector<std::string> m_texts;
+    std::unordered_map<std::string, std::uint32_t> m_ids;
+    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> m_byAccount;
 };
 
 using RowWalk = std::function<void(const LedgerAccount&, const std::function<void(const JournalRow&)>&)>;
