@@ -60,8 +60,10 @@ void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,
 {
     JournalRowReader reader(journal, JournalRowReader::Fields::LedgerLine);
     forEachRow(journal, [&] {
-        if (touchesAccount(reader.debitCode(), reader.creditCode(), account))
-            visit(reader.read());
+        std::string debit = reader.debitCode();
+        std::string credit = reader.creditCode();
+        if (touchesAccount(debit, credit, account))
+            visit(reader.read(std::move(debit), std::move(credit)));
     });
 }
 

@@ -81,14 +81,19 @@ std::string JournalRowReader::creditCode() const { return textAt(kCreditCode); }
 
 JournalRow JournalRowReader::read() const
 {
+    return read(textAt(kDebitCode), textAt(kCreditCode));
+}
+
+JournalRow JournalRowReader::read(std::string debitCode, std::string creditCode) const
+{
     const auto& names = rowFieldNames();
     JournalRow row;
+    row.debitCode = std::move(debitCode);
+    row.creditCode = std::move(creditCode);
     if (m_present[kDate])
         row.date = m_rs.get(names[kDate]).toDate();
     row.description = textAt(kDescription);
     row.partner = textAt(kPartner);
-    row.debitCode = textAt(kDebitCode);
-    row.creditCode = textAt(kCreditCode);
     row.debitName = textAt(kDebitName);
     row.creditName = textAt(kCreditName);
     row.debitClass = textAt(kDebitClass);

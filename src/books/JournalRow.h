@@ -51,6 +51,8 @@ public:
     enum class Fields { All, LedgerLine };
     explicit JournalRowReader(dao::Recordset& rs, Fields fields = Fields::All);
     JournalRow read() const;                   // the current row
+    // The current row whose codes the caller has read already.
+    JournalRow read(std::string debitCode, std::string creditCode) const;
     std::string text(const char* field) const; // one field of the current row, "" when absent
     bool flag(const char* field) const;
     std::string debitCode() const;             // 借方コード of the current row
