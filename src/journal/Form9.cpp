@@ -13,7 +13,6 @@
 #include "journal/EntryDate.h"
 #include "platform/ui/Dialogs.h"
 
-#include <QApplication>
 #include <QStringList>
 
 namespace journal {
