@@ -2,6 +2,7 @@
 #include "closing/Form37.h"
 #include "frame/Fonts.h"
 #include "frame/Form1.h"
+#include "frame/JapaneseLocale.h"
 #include "frame/WindowRegistry.h"
 #include "platform/printing/PrinterChoice.h"
 #include "platform/ui/Dialogs.h"
@@ -11,22 +12,17 @@
 #include "statements/Form34.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QListWidget>
 
 #include <memory>
 
 int main(int argc, char** argv)
 {
+    // The standard dialogs (file choice, printer set-up) in Japanese.
+    frame::useJapaneseSystemLocale();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    // The standard dialogs (file choice, printer set-up) in Japanese.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    frame::installJapaneseTranslation(app);
 
     frame::installFontSubstitutions();
     QApplication::setFont(frame::fixedPitchFont(9), "QListWidget");

@@ -23,13 +23,21 @@ void printAt(printing::PrinterDevice& printer, int column, const std::string& te
 void printPageHead(printing::PrinterDevice& printer, const std::string& company, const std::string& title,
                    const dao::Date& now, PageText pageText, int page);
 
+// The lines on a page that several books share (the ledger of all accounts
+// without page breaks): each book's block follows on the page while the page
+// has room, and the page also breaks when all of them together fill it.
+struct SharedPage {
+    int lines = 0;
+};
+
 // The pages of a printed book: a page opens with the page block before its
 // first line (the block counts 3 lines) and breaks once it holds more than 80
-// lines, so a page takes 78 rows.
+// lines, so a page takes 78 rows. On a shared page a book's block that would
+// leave no room for a row starts a new page.
 class BookPages {
 public:
     BookPages(printing::PrinterDevice& printer, std::string company, std::string title, const dao::Date& now,
-              PageText pageText);
+              PageText pageText, SharedPage* shared = nullptr);
     // Prints the page block when no page is open; true when it opened the first page.
     bool open();
     // Counts lines printed on the open page and breaks the page when it is full.
@@ -41,6 +49,7 @@ private:
     std::string m_title;
     dao::Date m_now;
     PageText m_pageText;
+    SharedPage* m_shared;
     int m_page = 0;
     int m_lineCount = 0;
 };

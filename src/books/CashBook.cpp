@@ -14,7 +14,7 @@ const RowLineLayout kPrintLine{.description = 16, .partner = 10, .account = 12, 
 
 Posting cashBookPosting(const JournalRow& row, const std::string& cashCode)
 {
-    return postingBySide(row, false, row.debitCode == cashCode);
+    return bookPosting(row, false, row.debitCode == cashCode, row.creditCode == cashCode);
 }
 
 std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::Date& now)

@@ -18,7 +18,8 @@ struct CashBookSource {
     std::int64_t openingCash;    // 会計設定.期首現金残高 (null counts 0)
 };
 
-// A row is a receipt when its debit account is cash, otherwise a payment.
+// A row is a receipt when its debit account is cash, otherwise a payment; a
+// row with cash on both sides is both.
 Posting cashBookPosting(const JournalRow& row, const std::string& cashCode);
 
 // The lines of List1: the opening line and one line per row; empty when the

@@ -9,6 +9,7 @@
 #include "common/PrintRoutines.h"
 #include "common/EditMode.h"
 #include "frame/Fonts.h"
+#include "frame/RecordList.h"
 #include "platform/printing/Printer.h"
 #include "platform/ui/Dialogs.h"
 
@@ -31,11 +32,10 @@ using frame::toQ;
 
 namespace {
 
+// The books' lists answer no clicks.
 QListWidget* newList(QWidget* parent, const QString& name)
 {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setFont(frame::fixedPitchFont(9));
+    QListWidget* list = frame::newRecordList(parent, name);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     return list;
 }
@@ -68,9 +68,7 @@ QWidget* bankHeadings(QWidget* parent, const std::array<int, 7>& index)
 
 void fill(QListWidget* list, const std::vector<std::string>& lines)
 {
-    list->clear();
-    for (const std::string& line : lines)
-        list->addItem(toQ(line));
+    frame::setRecordLines(list, lines);
 }
 
 void reportError(const std::exception& e)
@@ -197,7 +195,7 @@ void Form14::buildControls()
         m_check1[i]->setObjectName(QString("Check1_%1").arg(i));
         printLayout->addWidget(m_check1[i]);
     }
-    printLayout->addWidget(m_command1[0]);
+    printLayout->addWidget(m_command1[0], 0, Qt::AlignLeft);
     printLayout->addStretch();
 
     // 7 取引銀行他
@@ -351,22 +349,32 @@ void Form14::Command1_Click(int index)
             any = any || box->isChecked();
         if (!any)
             return;
+        // Only the cash book and the bank books have a printout.
+        if (!m_check1[0]->isChecked() && !m_check1[1]->isChecked()) {
+            ui::dialogs().messageBox(o::kNothingToPrint, ui::Buttons::Ok, "現金出納帳");
+            return;
+        }
         if (ui::dialogs().messageBox("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Buttons::YesNo, "現金出納帳")
             != ui::Answer::Yes)
             return;
         printing::PrinterDevice& device = printing::printer();
+        bool printed = false;
         try {
             o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
             if (m_check1[0]->isChecked())
                 PrintCashBook();
             if (m_check1[1]->isChecked())
                 PrintBankBooks();
+            printed = device.documentOpen();
             device.endDoc();
         } catch (const std::exception& e) {
             if (device.documentOpen())
                 device.endDoc();
             reportError(e);
+            return;
         }
+        if (!printed)
+            ui::dialogs().messageBox(o::kNothingToPrint, ui::Buttons::Ok, "現金出納帳");
         return;
     }
     case 1:

@@ -5,6 +5,7 @@
 #include "common/PrintRoutines.h"
 #include "common/o.h"
 #include "frame/Fonts.h"
+#include "frame/RecordList.h"
 #include "platform/printing/Printer.h"
 #include "platform/ui/Dialogs.h"
 
@@ -54,19 +55,15 @@ void Form33::buildControls()
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("SSTab1");
-    m_list2 = new QListWidget;
-    m_list2->setObjectName("List2");
-    m_list2->setFont(frame::fixedPitchFont(9));
-    connect(m_list2, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List2_Click(m_list2->row(item)); });
+    m_list2 = frame::newRecordList(nullptr, "List2");
+    frame::onListClick(m_list2, this, [this](int row) { List2_Click(row); });
 
     auto* ledgerTab = new QWidget;
     auto* ledgerLayout = new QVBoxLayout(ledgerTab);
     ledgerLayout->addWidget(columnHeadings(ledgerTab, {{1, "日付", 0}, {7, "摘　　要", 13}, {10, "取引先", 54},
                                                        {2, "勘定科目", 70}, {3, "借方", 87}, {8, "貸方", 100},
                                                        {6, "残高", 113}, {4, "銀行名", 129}, {5, "支店名", 145}}));
-    m_list1 = new QListWidget(ledgerTab);
-    m_list1->setObjectName("List1");
-    m_list1->setFont(frame::fixedPitchFont(9));
+    m_list1 = frame::newRecordList(ledgerTab, "List1");
     ledgerLayout->addWidget(m_list1);
 
     m_tabs->addTab(m_list2, QString::fromUtf8("勘定科目選択"));
@@ -155,24 +152,34 @@ void Form33::Command1_Click(int index)
     }
     if (index != 1)
         return;
+    const LedgerPrintMode mode = m_option1[1]->isChecked()   ? LedgerPrintMode::AllAccounts
+                               : m_option1[2]->isChecked() ? LedgerPrintMode::AllAccountsNoBreak
+                                                           : LedgerPrintMode::ShownAccount;
+    // "表示元帳" before an account has been chosen has nothing to print.
+    if (mode == LedgerPrintMode::ShownAccount && m_label1[1]->text().isEmpty()) {
+        ui::dialogs().messageBox(o::kNothingToPrint, ui::Buttons::Ok, "総勘定元帳");
+        return;
+    }
     if (ui::dialogs().messageBox("元帳を印刷します よろしいですか？", ui::Buttons::YesNo, "総勘定元帳")
         != ui::Answer::Yes)
         return;
     printing::PrinterDevice& device = printing::printer();
-    const LedgerPrintMode mode = m_option1[1]->isChecked()   ? LedgerPrintMode::AllAccounts
-                               : m_option1[2]->isChecked() ? LedgerPrintMode::AllAccountsNoBreak
-                                                           : LedgerPrintMode::ShownAccount;
+    bool printed = false;
     try {
         o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
-        // With no account shown yet, "表示元帳" ends here: nothing is printed and no document ended.
-        if (printLedgers(device, *UsedAccountsRecordset, *JournalRecordset, fromQ(m_label1[1]->text()),
-                         SettingsRecordset->get("事業所名").toText(), mode, dao::Date::now()))
-            device.endDoc();
+        printLedgers(device, *UsedAccountsRecordset, *JournalRecordset, fromQ(m_label1[1]->text()),
+                     SettingsRecordset->get("事業所名").toText(), mode, dao::Date::now());
+        printed = device.documentOpen();
+        device.endDoc();
     } catch (const std::exception& e) {
         if (device.documentOpen())
             device.endDoc();
         ui::dialogs().messageBox(e.what(), ui::Buttons::Ok);
+        return;
     }
+    // The account shown, or every account, has no journal row.
+    if (!printed)
+        ui::dialogs().messageBox(o::kNothingToPrint, ui::Buttons::Ok, "総勘定元帳");
 }
 
 void Form33::ShowLedger()
@@ -186,9 +193,7 @@ void Form33::ShowLedger()
         return;
     }
     m_label1[0]->setText(toQ(account->code));
-    const LedgerView view = showLedger(*JournalRecordset, *account, dao::Date::now());
-    for (const std::string& line : view.lines)
-        m_list1->addItem(toQ(line));
+    frame::setRecordLines(m_list1, showLedger(*JournalRecordset, *account, dao::Date::now()).lines);
 }
 
 }  // namespace books

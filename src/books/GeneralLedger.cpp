@@ -51,16 +51,19 @@ bool touchesAccount(const std::string& debitCode, const std::string& creditCode,
 Posting ledgerPosting(const JournalRow& row, const LedgerAccount& account)
 {
     const std::string& normalSideCode = account.creditNormal ? row.creditCode : row.debitCode;
-    return postingBySide(row, account.creditNormal, normalSideCode == account.code);
+    const std::string& otherSideCode = account.creditNormal ? row.debitCode : row.creditCode;
+    return bookPosting(row, account.creditNormal, normalSideCode == account.code, otherSideCode == account.code);
 }
 
 void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,
                        const std::function<void(const JournalRow&)>& visit)
 {
-    JournalRowReader reader(journal);
+    JournalRowReader reader(journal, JournalRowReader::Fields::LedgerLine);
     forEachRow(journal, [&] {
-        if (touchesAccount(reader.text("借方コード"), reader.text("貸方コード"), account))
-            visit(reader.read());
+        std::string debit = reader.debitCode();
+        std::string credit = reader.creditCode();
+        if (touchesAccount(debit, credit, account))
+            visit(reader.read(std::move(debit), std::move(credit)));
     });
 }
 

@@ -1,6 +1,7 @@
 #include "books/JournalRow.h"
 
 #include <algorithm>
+#include <array>
 
 namespace books {
 
@@ -27,9 +28,32 @@ bool isDebitNormal(const dao::Value& side)
     return sideOf(side) == 0;
 }
 
-JournalRowReader::JournalRowReader(dao::Recordset& rs) : m_rs(rs), m_fields(rs.fieldNames())
+namespace {
+
+// The fields a journal row is read from, in one order.
+enum RowField : std::size_t {
+    kDate, kDescription, kPartner, kDebitCode, kCreditCode, kDebitName, kCreditName, kDebitClass, kCreditClass,
+    kDebitSide, kDebitAmount, kCreditAmount, kBankCode, kBranchCode, kBankName, kBranchName, kClosing, kFieldCount
+};
+
+const std::array<std::string, kFieldCount>& rowFieldNames()
+{
+    static const std::array<std::string, kFieldCount> names = {
+        "日付", "摘要", "取引先", "借方コード", "貸方コード", "勘定科目名", "勘定科目名2", "小分類", "小分類2",
+        "借貸区分", "入金", "出金", "銀行コード", "支店コード", "銀行名", "支店名", "決算仕訳"};
+    return names;
+}
+
+}  // namespace
+
+JournalRowReader::JournalRowReader(dao::Recordset& rs, Fields fields) : m_rs(rs), m_fields(rs.fieldNames())
 {
     std::sort(m_fields.begin(), m_fields.end());
+    for (const std::string& name : rowFieldNames())
+        m_present.push_back(std::binary_search(m_fields.begin(), m_fields.end(), name));
+    if (fields == Fields::LedgerLine)
+        for (RowField unused : {kDebitClass, kCreditClass, kDebitSide, kBankCode, kBranchCode})
+            m_present[unused] = false;
 }
 
 bool JournalRowReader::has(const char* field) const
@@ -47,30 +71,44 @@ bool JournalRowReader::flag(const char* field) const
     return has(field) && m_rs.get(field).toBool();
 }
 
+std::string JournalRowReader::textAt(std::size_t field) const
+{
+    return m_present[field] ? m_rs.get(rowFieldNames()[field]).toText() : std::string();
+}
+
+std::string JournalRowReader::debitCode() const { return textAt(kDebitCode); }
+std::string JournalRowReader::creditCode() const { return textAt(kCreditCode); }
+
 JournalRow JournalRowReader::read() const
 {
+    return read(textAt(kDebitCode), textAt(kCreditCode));
+}
+
+JournalRow JournalRowReader::read(std::string debitCode, std::string creditCode) const
+{
+    const auto& names = rowFieldNames();
     JournalRow row;
-    if (has("日付"))
-        row.date = m_rs.get("日付").toDate();
-    row.description = text("摘要");
-    row.partner = text("取引先");
-    row.debitCode = text("借方コード");
-    row.creditCode = text("貸方コード");
-    row.debitName = text("勘定科目名");
-    row.creditName = text("勘定科目名2");
-    row.debitClass = text("小分類");
-    row.creditClass = text("小分類2");
-    if (has("借貸区分"))
-        row.debitAccountSide = sideOf(m_rs.get("借貸区分"));
-    if (has("入金"))
-        row.debitAmount = amountOf(m_rs.get("入金"));
-    if (has("出金"))
-        row.creditAmount = amountOf(m_rs.get("出金"));
-    row.bankCode = text("銀行コード");
-    row.branchCode = text("支店コード");
-    row.bankName = text("銀行名");
-    row.branchName = text("支店名");
-    row.closingEntry = flag("決算仕訳");
+    row.debitCode = std::move(debitCode);
+    row.creditCode = std::move(creditCode);
+    if (m_present[kDate])
+        row.date = m_rs.get(names[kDate]).toDate();
+    row.description = textAt(kDescription);
+    row.partner = textAt(kPartner);
+    row.debitName = textAt(kDebitName);
+    row.creditName = textAt(kCreditName);
+    row.debitClass = textAt(kDebitClass);
+    row.creditClass = textAt(kCreditClass);
+    if (m_present[kDebitSide])
+        row.debitAccountSide = sideOf(m_rs.get(names[kDebitSide]));
+    if (m_present[kDebitAmount])
+        row.debitAmount = amountOf(m_rs.get(names[kDebitAmount]));
+    if (m_present[kCreditAmount])
+        row.creditAmount = amountOf(m_rs.get(names[kCreditAmount]));
+    row.bankCode = textAt(kBankCode);
+    row.branchCode = textAt(kBranchCode);
+    row.bankName = textAt(kBankName);
+    row.branchName = textAt(kBranchName);
+    row.closingEntry = m_present[kClosing] && m_rs.get(names[kClosing]).toBool();
     return row;
 }
 

@@ -43,17 +43,26 @@ std::optional<std::int64_t> sideOf(const dao::Value& value);
 bool isDebitNormal(const dao::Value& side);
 
 // Reads journal rows from one recordset; the fields the recordset lacks stay
-// at their defaults.
+// at their defaults. Which fields the recordset has is looked up once.
 class JournalRowReader {
 public:
-    explicit JournalRowReader(dao::Recordset& rs);
+    // What the rows are read for: every field, or those of a general-ledger
+    // line (no classes, normal side or bank codes).
+    enum class Fields { All, LedgerLine };
+    explicit JournalRowReader(dao::Recordset& rs, Fields fields = Fields::All);
     JournalRow read() const;                   // the current row
+    // The current row whose codes the caller has read already.
+    JournalRow read(std::string debitCode, std::string creditCode) const;
     std::string text(const char* field) const; // one field of the current row, "" when absent
     bool flag(const char* field) const;
+    std::string debitCode() const;             // 借方コード of the current row
+    std::string creditCode() const;            // 貸方コード
 private:
     bool has(const char* field) const;
+    std::string textAt(std::size_t field) const;
     dao::Recordset& m_rs;
     std::vector<std::string> m_fields;
+    std::vector<bool> m_present;               // by the order of the row's fields (JournalRow.cpp)
 };
 
 // Walks a recordset from its first row to its end. A row that is no longer

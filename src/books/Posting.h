@@ -40,4 +40,23 @@ inline Posting postingBySide(const JournalRow& row, bool creditNormal, bool onNo
     return Posting::onCredit(row.debitName, row.creditAmount, sign * row.creditAmount);
 }
 
+// The posting of a row in the book of one account (or one class of accounts)
+// that may stand on both sides of the row. `onNormal`: the row's account on
+// the book's normal side belongs to the book; `onOther`: the one on the other
+// side does. A row whose normal side does not belong is taken on the other
+// side. A row with the book on both sides shows both amounts and moves the
+// balance by their difference, as the journal moves the account; its counter
+// account is the one the normal side shows.
+inline Posting bookPosting(const JournalRow& row, bool creditNormal, bool onNormal, bool onOther)
+{
+    if (!onNormal || !onOther)
+        return postingBySide(row, creditNormal, onNormal);
+    Posting posting;
+    posting.account = creditNormal ? row.debitName : row.creditName;
+    posting.debit = row.debitAmount;
+    posting.credit = row.creditAmount;
+    posting.balanceChange = creditNormal ? row.creditAmount - row.debitAmount : row.debitAmount - row.creditAmount;
+    return posting;
+}
+
 }  // namespace books

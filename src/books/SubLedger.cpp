@@ -34,11 +34,22 @@ bool onNormalSide(const JournalRow& row, const SubLedgerRule& rule)
     return false;
 }
 
+// The same test on the row's other side.
+bool onOtherSide(const JournalRow& row, const SubLedgerRule& rule)
+{
+    switch (rule.decider) {
+    case SubLedgerRule::Decider::DebitClass: return row.creditClass == rule.normalValue;
+    case SubLedgerRule::Decider::CreditClass: return row.debitClass == rule.normalValue;
+    case SubLedgerRule::Decider::CreditAccountName: return row.debitName == rule.normalValue;
+    }
+    return false;
+}
+
 }  // namespace
 
 Posting subLedgerPosting(const JournalRow& row, const SubLedgerRule& rule)
 {
-    return postingBySide(row, rule.creditNormal, onNormalSide(row, rule));
+    return bookPosting(row, rule.creditNormal, onNormalSide(row, rule), onOtherSide(row, rule));
 }
 
 std::vector<std::string> subLedgerLines(dao::Recordset& ledger, const SubLedgerRule& rule,

@@ -9,6 +9,10 @@
 
 namespace o {
 
+// What a print run says, in an OK box with the run's title, when the user's
+// choices leave nothing to print, or when the run printed nothing.
+inline constexpr const char* kNothingToPrint = "印刷するものがありません";
+
 // Starts the layout of a print run at (x, y) with the font. Sets the scale mode
 // to 2 (points). The paper size has no effect: the printer keeps its own.
 void PreparePrinter(printing::PrinterDevice& device, int paperSize, double x, double y,

@@ -5,11 +5,13 @@
 #include "frame/DatabaseFileDialog.h"
 #include "frame/Fonts.h"
 #include "frame/Form2.h"
+#include "frame/RecordList.h"
 #include "frame/SavedPathFile.h"
 #include "frame/StartListLine.h"
 #include "frame/WindowRegistry.h"
 #include "frame/WorkWindow.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/PrinterSetup.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -103,9 +105,7 @@ void Form1::buildControls()
     m_label1->setObjectName("Label1");
     m_label1->setFont(proportionalFont(12));
 
-    m_list1 = new QListWidget(this);
-    m_list1->setObjectName("List1");
-    m_list1->setFont(fixedPitchFont(12));
+    m_list1 = newRecordList(this, "List1", 12);
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->setMinimumSize(QFontMetrics(m_list1->font()).horizontalAdvance(QString(112, QChar('0'))), 260);
 
@@ -254,7 +254,7 @@ void Form1::Command2_Click(int index)
 void Form1::Image2_Click(int index)
 {
     if (index == 0) {
-        ui::dialogs().printerSetup();
+        ui::SetUpPrinter();
         return;
     }
     if (index != 1)

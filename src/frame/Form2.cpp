@@ -7,9 +7,12 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QSizePolicy>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace frame {
 
@@ -84,9 +87,20 @@ void Form2::buildControls()
     others->addStretch();
     others->addWidget(m_command2[9]);
 
+    // The buttons keep one size, that of the widest caption; the layout does
+    // not stretch them with the window.
+    int widest = 0;
+    for (const auto& [index, button] : m_command2)
+        widest = std::max(widest, button->sizeHint().width());
+    for (const auto& [index, button] : m_command2) {
+        button->setMinimumWidth(widest);
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_frame1);
     buttons->addLayout(others);
+    buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_label3[0]);

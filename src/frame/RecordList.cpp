@@ -15,6 +15,16 @@ QListWidget* newRecordList(QWidget* parent, const QString& objectName, double po
     return list;
 }
 
+void setRecordLines(QListWidget* list, const std::vector<std::string>& lines)
+{
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        items.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    list->clear();
+    list->addItems(items);
+}
+
 void onListClick(QListWidget* list, QObject* context, std::function<void(int row)> click)
 {
     // A mouse click changes the row while the button is down; the click itself

@@ -10,11 +10,16 @@
 #include <QListWidget>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace frame {
 
 // A list of record lines in the fixed-pitch font at `pointSize`.
 QListWidget* newRecordList(QWidget* parent, const QString& objectName, double pointSize = 9);
+
+// Replaces the list's lines with `lines` (UTF-8), inserted in one go.
+void setRecordLines(QListWidget* list, const std::vector<std::string>& lines);
 
 // Calls `click` with the chosen row whenever a line is chosen (see above),
 // for as long as `context` lives.

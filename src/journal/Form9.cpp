@@ -9,10 +9,10 @@
 #include "common/NumberFormat.h"
 #include "common/EditMode.h"
 #include "frame/Fonts.h"
+#include "frame/RecordList.h"
 #include "journal/EntryDate.h"
 #include "platform/ui/Dialogs.h"
 
-#include <QApplication>
 #include <QStringList>
 
 namespace journal {
@@ -71,7 +71,9 @@ void Form9::buildControls()
     }
     const auto lineUp = [this](std::initializer_list<int> order, int left, int top) {
         for (int i : order) {
-            const int width = 300 + 170 * static_cast<int>(Command1[i]->text().size());
+            // The edit button is as wide as its longer caption, "編集解除".
+            const int characters = static_cast<int>(i == 4 ? QString("編集解除").size() : Command1[i]->text().size());
+            const int width = 300 + 170 * characters;
             Command1[i]->setGeometry(px(left), px(top), px(width), px(330));
             left += width + 60;
         }
@@ -150,35 +152,23 @@ void Form9::buildControls()
 
     auto* templateHeading = new QLabel("仕訳定型リスト", this);
     templateHeading->setFont(labelFont);
-    templateHeading->setGeometry(px(120), px(4440), px(1050), px(500));
-    templateHeading->setWordWrap(true);
-    List1 = new QListWidget(this);
-    List1->setFont(frame::fixedPitchFont(9));
+    // One line above the list's left edge: beside the list it would not fit.
+    templateHeading->setGeometry(px(120), px(4200), px(1500), px(240));
+    List1 = frame::newRecordList(this, "List1");
     QPalette listPalette = List1->palette();
     listPalette.setColor(QPalette::Base, listPalette.color(QPalette::Button));
     List1->setPalette(listPalette);
     List1->setGeometry(px(1200), px(4440), px(13935), px(2040));
-    List1->setUniformItemSizes(true);
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && QApplication::mouseButtons() == Qt::NoButton)
-            List1_Click();
-    });
+    frame::onListClick(List1, this, [this](int) { List1_Click(); });
 
     auto* journalHeading = new QLabel("仕訳帳", this);
     journalHeading->setFont(labelFont);
     journalHeading->setGeometry(px(120), px(6480), px(1200), px(240));
-    List2 = new QListWidget(this);
-    List2->setFont(frame::fixedPitchFont(9));
+    List2 = frame::newRecordList(this, "List2");
     List2->setPalette(listPalette);
     List2->setGeometry(px(120), px(6720), px(15015), px(3660));
-    List2->setUniformItemSizes(true);
     // A line chosen with the mouse loads on the click; one chosen with the keys as the selection moves.
-    connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
-    connect(List2, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && QApplication::mouseButtons() == Qt::NoButton)
-            List2_Click();
-    });
+    frame::onListClick(List2, this, [this](int) { List2_Click(); });
 
     // Exit and entry handlers of the cells and the date boxes.
     for (QComboBox* box : Combo2) box->installEventFilter(this);

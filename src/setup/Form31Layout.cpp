@@ -420,8 +420,8 @@ QWidget* Form31::buildBalanceTab()
     Command4[2] = button("業種別勘定科目のマスターへの複写", "Command4(2)");
     connect(Command4[0], &QPushButton::clicked, this, [this] { Command4_Click(0); });
     connect(Command4[2], &QPushButton::clicked, this, [this] { Command4_Click(2); });
-    industryLayout->addWidget(Command4[0], 2, 0, 1, 2);
-    industryLayout->addWidget(Command4[2], 2, 2, 1, 2);
+    industryLayout->addWidget(Command4[0], 2, 0, 1, 2, Qt::AlignLeft);
+    industryLayout->addWidget(Command4[2], 2, 2, 1, 2, Qt::AlignLeft);
     left->addWidget(industries);
     layout->addLayout(left, 3);
 

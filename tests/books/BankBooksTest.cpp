@@ -5,6 +5,8 @@
 #include "common/PrintRoutines.h"
 #include "platform/printing/RecordingPrinter.h"
 
+#include "support/SheetChecks.h"
+
 #include <gtest/gtest.h>
 
 using namespace bookstest;
@@ -39,6 +41,8 @@ std::vector<std::vector<std::string>> printedPages(BooksFixture& fx)
     BooksPrinter printer;
     books::printBankBooks(printer, *accounts, *journal, "テスト商事", kNow);
     printer.endDoc();
+    // Each page the books laid out comes out on a sheet of its own, whole.
+    EXPECT_TRUE(support::everyPageIsOneSheet(printer));
     return requestedPages(printer);
 }
 

@@ -7,9 +7,12 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 using namespace bookstest;
 
@@ -53,4 +56,40 @@ TEST_F(BooksPdfTest, CashBookAndBankBooksReadBackFromThePdf)
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
     std::remove(pdf.c_str());
+}
+
+// The cash book's page of 78 rows is taller than A4: each page still comes out
+// on one sheet of the PDF, opening with its header, and page 2 on sheet 2.
+TEST_F(BooksPdfTest, EachPageOfTheCashBookIsOnePdfPageWithItsHeader)
+{
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext is not installed";
+    for (int i = 0; i < 80; ++i)
+        fx.addJournal({"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "",
+                       ""});
+    const std::string pdf = fx.path() + "-cash.pdf";
+    printing::installPrinter(std::make_unique<printing::PdfPrinter>(pdf));
+
+    books::Form14 form;
+    form.Check1(0)->setChecked(true);
+    dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("現金出納帳");
+    form.Command1(0)->click();
+    printing::installRecordingPrinter();
+
+    std::string text = runPdfToText(pdf);
+    std::remove(pdf.c_str());
+    std::vector<std::string> sheets;
+    for (std::size_t from = 0, to; from < text.size(); from = to + 1) {
+        to = text.find('\f', from);
+        if (to == std::string::npos)
+            to = text.size();
+        if (text.find_first_not_of(" \n", from) < to)
+            sheets.push_back(text.substr(from, to - from));
+    }
+    ASSERT_EQ(sheets.size(), 2u) << text;   // 85 rows: 78 on the first page, 7 on the second
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        const std::string first = sheets[i].substr(sheets[i].find_first_not_of(" \n"));
+        EXPECT_EQ(first.find("【テスト商事】 会計 現金出納帳"), 0u) << "sheet " << i + 1 << ":\n" << sheets[i];
+        EXPECT_NE(first.substr(0, first.find('\n')).find(std::to_string(i + 1)), std::string::npos);
+    }
 }

@@ -3,6 +3,7 @@
 #include "books/CashBook.h"
 #include "common/PrintRoutines.h"
 #include "platform/printing/RecordingPrinter.h"
+#include "support/SheetChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -108,4 +109,11 @@ TEST(CashBook, PrintedPagesHold78RowsAndTheOpeningLineOnlyOnPageOne)
     EXPECT_EQ(trimmed(bytesOf(pages[1].back(), 84, 95)), "150");
     // Every printout ends with a new page; it adds no empty page to the document.
     EXPECT_EQ(printer.events().back().kind, printing::PrintEvent::Kind::EndDoc);
+
+    // A page of 78 rows at 1.3 line pitch is taller than A4: it comes out on
+    // one sheet, reduced, and page 2 on the second sheet.
+    EXPECT_TRUE(support::everySheetIsAPageWithItsHeader(printer, "会計 現金出納帳"));
+    ASSERT_EQ(printer.sheets().size(), 2u);
+    EXPECT_NE(printer.sheetTexts(1).front().find("ページ   2"), std::string::npos);
+    EXPECT_LT(printer.sheets()[0].scale, printer.baseScale());
 }

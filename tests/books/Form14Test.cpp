@@ -159,13 +159,29 @@ TEST_F(Form14Test, PrintAsksAndPrintsTheChosenBooksInOneDocument)
     EXPECT_NE(pages[0][0].find(" 会計 現金出納帳  "), std::string::npos);
     EXPECT_NE(pages[1][0].find(" 会計 取引銀行  "), std::string::npos);
 
-    // Only the boxes without a printout: asked, started and ended, nothing printed.
-    printer->clear();
-    form.Check1(0)->setChecked(false);
-    form.Check1(1)->setChecked(false);
-    form.Check1(3)->setChecked(true);
+}
+
+// Nothing to print is said, not done silently: boxes without a printout are
+// told at once, and books without rows after the question.
+TEST_F(Form14Test, APrintRunWithNothingToPrintSaysSo)
+{
+    books::Form14 form;
+    for (int box : {2, 3, 4}) {
+        SCOPED_TRACE(box);
+        form.Check1(box)->setChecked(true);
+        dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("現金出納帳");
+        form.Command1(0)->click();
+        EXPECT_TRUE(printer->events().empty());
+    }
+    EXPECT_EQ(dialogs->pendingExpectations(), 0u);
+
+    fx.execute("DELETE FROM \"仕訳台帳\"");
+    books::Form14 empty;
+    empty.Check1(0)->setChecked(true);
+    empty.Check1(1)->setChecked(true);
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("現金出納帳");
-    form.Command1(0)->click();
+    dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("現金出納帳");
+    empty.Command1(0)->click();
     EXPECT_TRUE(printer->texts().empty());
-    EXPECT_EQ(printer->endDocCount(), 1);
+    EXPECT_EQ(dialogs->pendingExpectations(), 0u);
 }

@@ -3,6 +3,8 @@
 #include "books/WindowFixture.h"
 #include "common/o.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -41,11 +43,23 @@ TEST_F(Form33Test, ChoosingAnAccountShowsItsLedger)
 TEST_F(Form33Test, PrintOptions)
 {
     books::Form33 form;
-    // Nothing chosen yet: asked, then nothing printed.
-    dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
+    // Nothing chosen yet: nothing to print, said without asking.
+    dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("総勘定元帳");
     form.Command1(1)->click();
-    EXPECT_TRUE(printer->texts().empty());
-    EXPECT_EQ(printer->endDocCount(), 0);   // the handler ends before the document is ended
+    EXPECT_TRUE(printer->events().empty());
+    EXPECT_EQ(dialogs->pendingExpectations(), 0u);
+
+    // An account without journal rows prints nothing: said after the question.
+    fx.execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"適用\") VALUES ('999', '雑損失', 1)");
+    {
+        books::Form33 withUnused;
+        withUnused.Label1(1)->setText(q("雑損失"));
+        dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
+        dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("総勘定元帳");
+        withUnused.Command1(1)->click();
+        EXPECT_TRUE(printer->texts().empty());
+        EXPECT_EQ(dialogs->pendingExpectations(), 0u);
+    }
 
     form.List2_Click(8);
     dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
@@ -78,4 +92,25 @@ TEST_F(Form33Test, EmptyJournalShowsNothingAndDoesNotAsk)
     EXPECT_EQ(form.List1()->count(), 0);
     form.Command1(1)->click();
     EXPECT_TRUE(dialogs->calls().empty());
+}
+
+// The arrow keys choose an account as a click does.
+TEST_F(Form33Test, ArrowKeysInTheAccountListShowTheLedger)
+{
+    books::Form33 form;
+    form.show();
+    form.List2()->setFocus();
+    const auto press = [&form](Qt::Key key) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(form.List2(), &down);
+    };
+    press(Qt::Key_Down);   // onto the first line
+    press(Qt::Key_Down);
+    EXPECT_EQ(form.List2()->currentRow(), 1);
+    EXPECT_EQ(s(form.Label1(1)->text()), "当座預金");
+    EXPECT_EQ(s(form.Label1(0)->text()), "112");
+    EXPECT_GT(form.List1()->count(), 1);
+    press(Qt::Key_End);
+    EXPECT_EQ(s(form.Label1(1)->text()), "消耗品費");
+    EXPECT_EQ(form.List1()->count(), 3);
 }

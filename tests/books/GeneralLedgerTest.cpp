@@ -4,6 +4,8 @@
 #include "common/PrintRoutines.h"
 #include "platform/printing/RecordingPrinter.h"
 
+#include "support/SheetChecks.h"
+
 #include <gtest/gtest.h>
 
 using namespace bookstest;
@@ -196,6 +198,7 @@ TEST(GeneralLedger, AllAccountsPrintoutBreaksPagesPerAccountAndAfter78Lines)
     EXPECT_EQ(pages2[1].size(), 2u);
     EXPECT_EQ(pages2[1][0], header("現金", 2));
     EXPECT_EQ(pages2[2][0], header("当座預金", 1));
+    EXPECT_TRUE(support::everySheetIsAPageWithItsHeader(again, "総勘定元帳"));
 }
 
 TEST(GeneralLedger, AllAccountsWithoutBreaksFollowOnOnePage)
@@ -212,6 +215,55 @@ TEST(GeneralLedger, AllAccountsWithoutBreaksFollowOnOnePage)
             EXPECT_NE(text.find("ページ     1 "), std::string::npos);
         }
     EXPECT_EQ(headers, 9);
+}
+
+// Without page breaks the accounts follow each other on a page only while it
+// has room: every sheet is one page opening with a header, at the size of a
+// single account's full page, and a block never starts where no row fits.
+TEST(GeneralLedger, AllAccountsWithoutPageBreaksNeverOverfillAPage)
+{
+    BooksFixture fx;
+    for (int i = 0; i < 30; ++i) {
+        fx.addJournal({"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "",
+                       ""});
+        fx.addJournal({"2024-04-21", "P" + std::to_string(100 + i), code::Purchases, 2, code::Payable, 2, "仕入", "",
+                       "", ""});
+        fx.addJournal({"2024-04-22", "S" + std::to_string(100 + i), code::Receivable, 3, code::Sales, 3, "売上", "",
+                       "", ""});
+    }
+    BooksPrinter run;
+    printMode(fx, run, books::LedgerPrintMode::AllAccountsNoBreak, "");
+    EXPECT_TRUE(support::everySheetIsAPageWithItsHeader(run, "総勘定元帳"));
+    ASSERT_GT(run.sheets().size(), 1u);
+    bool shared = false;
+    for (std::size_t i = 0; i < run.sheets().size(); ++i) {
+        EXPECT_DOUBLE_EQ(run.sheets()[i].scale, run.baseScale()) << "sheet " << i + 1;
+        int headers = 0;
+        for (const auto& line : run.sheetTexts(i))
+            headers += line.find("総勘定元帳") != std::string::npos;
+        shared = shared || headers > 1;
+    }
+    EXPECT_TRUE(shared) << "accounts share a page while it has room";
+}
+
+// Every account's printout is the same whether it is printed alone or in the
+// run over all accounts (which reads the journal once).
+TEST(GeneralLedger, AllAccountsPrintEachAccountAsItsOwnPrintoutDoes)
+{
+    BooksFixture fx;
+    auto db = fx.open();
+    auto accounts = db->OpenRecordset("Q_使用勘定科目表");
+    auto journal = db->OpenRecordset("Q_仕訳台帳");
+    BooksPrinter all;
+    books::printLedgers(all, *accounts, *journal, "", "テスト商事", books::LedgerPrintMode::AllAccounts, kNow);
+    all.endDoc();
+    BooksPrinter each;
+    for (const std::string& name : books::ledgerAccountNames(*accounts))
+        books::printLedger(each, *accounts, *journal, name, "テスト商事", books::LedgerPrintMode::AllAccounts, kNow);
+    each.endDoc();
+    EXPECT_EQ(all.texts(), each.texts());
+    EXPECT_EQ(requestedPages(all), requestedPages(each));
+    EXPECT_FALSE(all.texts().empty());
 }
 
 TEST(GeneralLedger, ShownAccountModePrintsNothingBeforeAnAccountIsChosen)

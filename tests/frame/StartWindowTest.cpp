@@ -3,12 +3,18 @@
 #include "FrameFixture.h"
 
 #include "common/FitByteWidth.h"
+#include "common/PrintRoutines.h"
 #include "common/o.h"
 #include "frame/Form1.h"
 #include "frame/WindowRegistry.h"
+#include "platform/printing/Printer.h"
+#include "platform/printing/RecordingPrinter.h"
 
+#include <QFileInfo>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <memory>
@@ -198,9 +204,41 @@ TEST_F(StartWindowTest, ThePrinterPictureButtonShowsThePrinterSetUp)
 {
     writeSavedPathFile(first);
     auto form = start();
+    printing::RecordingPrinter& before = printing::installRecordingPrinter();
     dialogs->expectPrinterSetup(false);
     form->Image2(0)->click();
     EXPECT_EQ(dialogs->calls().size(), 1u);
+    EXPECT_EQ(&printing::printer(), &before);   // cancelled: the printer stays
+}
+
+// What the printer set-up chooses (here a PDF file) is where later print runs
+// go, and the next set-up shows that choice.
+TEST_F(StartWindowTest, ThePrinterChosenInTheSetUpIsTheOneLaterRunsPrintOn)
+{
+    writeSavedPathFile(first);
+    auto form = start();
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("選んだ印刷.pdf"));
+    dialogs->expectPrinterSetup(true, [pdf](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+    });
+    form->Image2(0)->click();
+
+    printing::PrinterDevice& device = printing::printer();
+    o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
+    device.printAtColumn(10, "選んだプリンタに印刷");
+    device.endDoc();
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0) << pdf.toStdString();
+
+    QString shown;
+    dialogs->expectPrinterSetup(false, nullptr);
+    dialogs->expectPrinterSetup(true, [&shown](QPrinter& p) { shown = p.outputFileName(); });
+    form->Image2(0)->click();   // cancelled
+    form->Image2(0)->click();
+    EXPECT_EQ(shown, pdf);
+    EXPECT_EQ(&printing::printer(), &device);
+    printing::installRecordingPrinter();
 }
 
 TEST_F(StartWindowTest, ListsOnlyPeriodFilesAndLaysOutEachLineInFixedByteWidths)

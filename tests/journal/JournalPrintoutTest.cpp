@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "support/SheetChecks.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -98,6 +100,7 @@ TEST_F(JournalPrintoutTest, PagesHoldThirtyNineRowsUnderAHeaderWithThePageNumber
 
     EXPECT_EQ(printer.documentCount(), 1);
     EXPECT_EQ(printer.endDocCount(), 1);
+    EXPECT_TRUE(support::everySheetIsAPageWithItsHeader(printer, "会計 仕訳帳"));
     const auto firstLines = textsAt(printer, 10);
     const auto secondLines = textsAt(printer, 68);
     ASSERT_EQ(firstLines.size(), 2u);

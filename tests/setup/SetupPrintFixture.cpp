@@ -83,9 +83,6 @@ A4Recorder::A4Recorder()
     o::PreparePrinter(*this, 9, 0, 0, "ＭＳ ゴシック", 9);
 }
 
-double A4Recorder::scaleWidth() const { return 612.0; }
-double A4Recorder::scaleHeight() const { return printing::kA4PrintableHeight * 612.0 / printing::kA4PrintableWidth; }
-
 std::string HeaderOnSheet(const std::string& title, const std::string& pageText)
 {
     return M(std::string("【") + kCompany + "】" + title + kPrintedAtText + pageText);

@@ -48,14 +48,12 @@ private:
     std::vector<std::unique_ptr<dao::Recordset>> m_open;
 };
 
-// The A4 page as the PDF and system printers lay it out: the printable area of
-// A4 portrait less 5 mm margins, widened to 136 columns of the 9-pt font and
-// as much taller (612 x 878.4 points). The printouts' full pages fit on it.
+// The recording printer prepared as the print run prepares it: (0, 0),
+// "ＭＳ ゴシック" 9 pt. Its page is A4 as the printers lay it out (612 x 878.4
+// points); the printouts' full pages fit on it.
 class A4Recorder : public printing::RecordingPrinter {
 public:
-    A4Recorder();   // prepared as the print run prepares it: (0, 0), "ＭＳ ゴシック" 9 pt
-    double scaleWidth() const override;
-    double scaleHeight() const override;
+    A4Recorder();
 };
 
 inline const dao::Date kPrintedAt{2025, 5, 7, 9, 30, 0};   // a Wednesday

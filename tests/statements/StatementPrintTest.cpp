@@ -219,8 +219,8 @@ TEST_F(Printout, LongChartsBreakPagesWithTheHeaderOnEachPage)
     for (int i = 0; i < 140; ++i)
         chart.push_back({std::to_string(100 + i), "資産" + std::to_string(i), 0, "資産の部", "流動資産", "売上債権", 10,
                          0, 0, 0, 10});
-    for (int i = 0; i < 60; ++i)
-        chart.push_back({std::to_string(300 + i), "負債" + std::to_string(i), 1, "負債の部", "流動負債", "他流動負債", 10,
+    for (int i = 0; i < 100; ++i)
+        chart.push_back({std::to_string(250 + i), "負債" + std::to_string(i), 1, "負債の部", "流動負債", "他流動負債", 10,
                          0, 0, 0, 10});
     chart.push_back({"390", "資本金", 1, "資本の部", "資本金", "資本金", 800, 0, 0, 0, 800});
     for (int i = 0; i < 90; ++i)

@@ -1,7 +1,7 @@
 #pragma once
 // The paper the program chooses itself: A4 portrait with a margin of 5 mm all
-// round, in points. The recording device lays out on it as it is; the PDF
-// files draw on it at PaintedPrinter::pageScale() (PaintedPrinter.h).
+// round, in points. The PDF files and the recording device print on it, each
+// page reduced to fit (PrinterDevice.h).
 
 namespace printing {
 

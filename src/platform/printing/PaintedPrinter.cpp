@@ -10,6 +10,28 @@
 
 namespace printing {
 
+namespace {
+
+QFont fontOf(const std::string& name, double size)
+{
+    QFont font(QString::fromStdString(substituteFontFamily(name)));
+    font.setPointSizeF(size > 0.0 ? size : 1.0);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::ForceOutline);
+    return font;
+}
+
+QRawFont rawFontOf(const std::string& name, double size)
+{
+    QFont metricsFont = fontOf(name, size);
+    metricsFont.setPixelSize(100);
+    QRawFont raw = QRawFont::fromFont(metricsFont);
+    raw.setPixelSize(size > 0.0 ? size : 1.0);
+    return raw;
+}
+
+}  // namespace
+
 PaintedPrinter::PaintedPrinter()
 {
     fontChanged();
@@ -36,21 +58,27 @@ void PaintedPrinter::reportError(const std::string& message) const
 
 void PaintedPrinter::fontChanged()
 {
-    m_font = QFont(QString::fromStdString(substituteFontFamily(fontName())));
-    m_font.setPointSizeF(fontSize() > 0.0 ? fontSize() : 1.0);
-    m_font.setHintingPreference(QFont::PreferNoHinting);
-    m_font.setStyleStrategy(QFont::ForceOutline);
+    m_rawFont = rawFontOf(fontName(), fontSize());
+}
 
-    QFont metricsFont = m_font;
-    metricsFont.setPixelSize(100);
-    m_rawFont = QRawFont::fromFont(metricsFont);
-    m_rawFont.setPixelSize(fontSize() > 0.0 ? fontSize() : 1.0);
-    const double ascent = m_rawFont.ascent();
-    const double descent = m_rawFont.descent();
-    m_baseline = ascent + descent > 0.0 ? ascent / (ascent + descent) : 0.8;
+PaintedPrinter::DrawingFont PaintedPrinter::drawingFont(const std::string& name, double size)
+{
+    DrawingFont drawing;
+    drawing.font = fontOf(name, size);
+    const QRawFont raw = rawFontOf(name, size);
+    const double ascent = raw.ascent();
+    const double descent = raw.descent();
+    drawing.baseline = ascent + descent > 0.0 ? ascent / (ascent + descent) : 0.8;
+    return drawing;
+}
 
-    if (m_painter.isActive())
-        m_painter.setFont(m_font);
+const PaintedPrinter::DrawingFont& PaintedPrinter::fontFor(const PlacedText& text)
+{
+    const auto key = std::make_pair(text.fontName, text.fontSize);
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end())
+        it = m_fonts.emplace(key, drawingFont(text.fontName, text.fontSize)).first;
+    return it->second;
 }
 
 double PaintedPrinter::textWidth(const std::string& text) const
@@ -72,66 +100,47 @@ double PaintedPrinter::textHeight(const std::string&) const
     return fontSize();
 }
 
-double PaintedPrinter::pageScale() const
+void PaintedPrinter::beginSheet(double scale, bool firstOfDocument)
 {
-    const double width = paperWidth();
-    return width > 0.0 && width < kMinimumPageWidth ? width / kMinimumPageWidth : 1.0;
-}
-
-double PaintedPrinter::scaleWidth() const
-{
-    return paperWidth() / pageScale();
-}
-
-double PaintedPrinter::scaleHeight() const
-{
-    return paperHeight() / pageScale();
-}
-
-void PaintedPrinter::applyPageScale()
-{
-    const double scale = pageScale();
+    if (firstOfDocument) {
+        std::string failure;
+        m_device = openDevice(failure);
+        if (m_device && !m_painter.begin(m_device)) {
+            m_device = nullptr;
+            if (failure.empty())
+                failure = "印刷を開始できませんでした";
+        }
+        if (!m_device) {
+            reportError(failure.empty() ? "印刷を開始できませんでした" : failure);
+            return;
+        }
+        m_painter.setPen(Qt::black);
+        m_painterFont = nullptr;
+    } else {
+        if (!m_device)
+            return;
+        m_device->newPage();
+    }
     m_painter.resetTransform();
     m_painter.scale(scale, scale);
 }
 
-void PaintedPrinter::beginDocument()
-{
-    std::string failure;
-    m_device = openDevice(failure);
-    if (m_device && !m_painter.begin(m_device)) {
-        m_device = nullptr;
-        if (failure.empty())
-            failure = "印刷を開始できませんでした";
-    }
-    if (!m_device) {
-        reportError(failure.empty() ? "印刷を開始できませんでした" : failure);
-        return;
-    }
-    m_painter.setFont(m_font);
-    m_painter.setPen(Qt::black);
-    applyPageScale();
-}
-
-void PaintedPrinter::beginPage()
+void PaintedPrinter::drawOnSheet(const PlacedText& text)
 {
     if (!m_device)
         return;
-    m_device->newPage();
-    applyPageScale();
-}
-
-void PaintedPrinter::drawText(double x, double y, const std::string& text)
-{
-    if (!m_device)
-        return;
+    const DrawingFont& font = fontFor(text);
+    if (m_painterFont != &font) {
+        m_painter.setFont(font.font);
+        m_painterFont = &font;
+    }
     const double sx = m_device->logicalDpiX() / 72.0;
     const double sy = m_device->logicalDpiY() / 72.0;
-    const double baselineY = y + m_baseline * fontSize();
-    m_painter.drawText(QPointF(x * sx, baselineY * sy), QString::fromStdString(text));
+    const double baselineY = text.y + font.baseline * text.fontSize;
+    m_painter.drawText(QPointF(text.x * sx, baselineY * sy), QString::fromStdString(text.text));
 }
 
-void PaintedPrinter::endDocument()
+void PaintedPrinter::endSheets()
 {
     if (!m_device)
         return;

@@ -1,7 +1,8 @@
 #pragma once
-// Prints into PDF files: A4 portrait less 5 mm margins (A4Page.h), drawn at
-// PaintedPrinter::pageScale(), fonts embedded, text selectable. Each document goes to the path the path source
-// gives when the document begins.
+// Prints into PDF files: A4 portrait less 5 mm margins (A4Page.h), one page of
+// the printout on each PDF page (PrinterDevice.h), fonts embedded, text
+// selectable. Each document goes to the path the path source gives when the
+// document begins.
 
 #include "platform/printing/PaintedPrinter.h"
 
@@ -28,10 +29,11 @@ public:
     void setDocumentWrittenHandler(std::function<void(const std::string& path)> handler);
     const std::string& lastPath() const { return m_path; }
 
-protected:
-    QPagedPaintDevice* openDevice(std::string& failure) override;
     double paperWidth() const override;
     double paperHeight() const override;
+
+protected:
+    QPagedPaintDevice* openDevice(std::string& failure) override;
     void documentFinished() override;
 
 private:

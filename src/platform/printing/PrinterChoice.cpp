@@ -16,6 +16,11 @@ std::string pdfSavedMessage(const std::string& path)
     return "プリンタが見つからないため、PDFファイルに保存しました：" + path;
 }
 
+std::string chosenPdfSavedMessage(const std::string& path)
+{
+    return "PDFファイルに保存しました：" + path;
+}
+
 std::string defaultPdfFolder()
 {
     return QDir(QDir::homePath()).filePath(QStringLiteral("Velmora印刷")).toStdString();
@@ -34,6 +39,12 @@ std::string nextPdfPath(const QString& folder)
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QDir(folder).filePath(stem + QStringLiteral("-%1.pdf").arg(n));
     return path.toStdString();
+}
+
+Notice& programNotice()
+{
+    static Notice notice;
+    return notice;
 }
 
 }  // namespace
@@ -56,6 +67,10 @@ std::unique_ptr<PrinterDevice> makeDefaultPrinter(Notice notice)
     if (!info.isNull()) {
         auto device = std::make_unique<SystemPrinter>(info);
         device->setErrorHandler(notice);
+        device->setDocumentWrittenHandler([notice](const std::string& path) {
+            if (notice)
+                notice(chosenPdfSavedMessage(path));
+        });
         return device;
     }
     return makePdfFolderPrinter(defaultPdfFolder(), std::move(notice));
@@ -63,7 +78,20 @@ std::unique_ptr<PrinterDevice> makeDefaultPrinter(Notice notice)
 
 void useSystemPrinting(Notice notice)
 {
+    programNotice() = notice;
     setDefaultPrinterFactory([notice] { return makeDefaultPrinter(notice); });
+}
+
+void useChosenPrinter(std::unique_ptr<QPrinter> chosen)
+{
+    auto device = std::make_unique<SystemPrinter>(std::move(chosen));
+    const Notice notice = programNotice();
+    device->setErrorHandler(notice);
+    device->setDocumentWrittenHandler([notice](const std::string& path) {
+        if (notice)
+            notice(chosenPdfSavedMessage(path));
+    });
+    installPrinter(std::move(device));
 }
 
 }  // namespace printing

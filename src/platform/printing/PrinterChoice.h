@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+class QPrinter;
+
 namespace printing {
 
 using Notice = std::function<void(const std::string& message)>;
@@ -25,8 +27,15 @@ std::unique_ptr<PrinterDevice> makeDefaultPrinter(Notice notice);
 // failure to make the file.
 std::unique_ptr<PrinterDevice> makePdfFolderPrinter(const std::string& folder, Notice notice);
 
+// Makes the printer chosen in the printer set-up (a printer of the system, or
+// a PDF file) the program's printer (installPrinter) from now on; errors and
+// each PDF file written are told to the `notice` of useSystemPrinting.
+void useChosenPrinter(std::unique_ptr<QPrinter> chosen);
+
 std::string defaultPdfFolder();   // ~/Velmora印刷
 // "プリンタが見つからないため、PDFファイルに保存しました：<path>"
 std::string pdfSavedMessage(const std::string& path);
+// "PDFファイルに保存しました：<path>" (a PDF file chosen in the printer set-up)
+std::string chosenPdfSavedMessage(const std::string& path);
 
 }  // namespace printing

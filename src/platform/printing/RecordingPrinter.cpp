@@ -10,8 +10,8 @@
 
 namespace printing {
 
-double RecordingPrinter::scaleWidth() const { return kA4PrintableWidth; }
-double RecordingPrinter::scaleHeight() const { return kA4PrintableHeight; }
+double RecordingPrinter::paperWidth() const { return kA4PrintableWidth; }
+double RecordingPrinter::paperHeight() const { return kA4PrintableHeight; }
 
 double RecordingPrinter::textWidth(const std::string& text) const
 {
@@ -33,33 +33,77 @@ PrintEvent RecordingPrinter::event(PrintEvent::Kind kind) const
     return e;
 }
 
-void RecordingPrinter::beginDocument() { m_events.push_back(event(PrintEvent::Kind::BeginDocument)); }
-void RecordingPrinter::beginPage() { m_events.push_back(event(PrintEvent::Kind::BeginPage)); }
+void RecordingPrinter::documentBegun() { m_events.push_back(event(PrintEvent::Kind::BeginDocument)); }
+void RecordingPrinter::pageBegun() { m_events.push_back(event(PrintEvent::Kind::BeginPage)); }
 void RecordingPrinter::newPageCalled() { m_events.push_back(event(PrintEvent::Kind::NewPage)); }
 void RecordingPrinter::endDocCalled() { m_events.push_back(event(PrintEvent::Kind::EndDoc)); }
 
-void RecordingPrinter::drawText(double x, double y, const std::string& text)
+void RecordingPrinter::textPlaced(const PlacedText& text)
 {
     PrintEvent e = event(PrintEvent::Kind::Text);
-    e.x = x;
-    e.y = y;
-    if (drawColumn() != 0)
-        e.column = drawColumn();
-    e.text = text;
+    e.fontName = text.fontName;
+    e.fontSize = text.fontSize;
+    e.x = text.x;
+    e.y = text.y;
+    if (text.column != 0)
+        e.column = text.column;
+    e.text = text.text;
     m_events.push_back(std::move(e));
+}
+
+void RecordingPrinter::beginSheet(double scale, bool firstOfDocument)
+{
+    if (firstOfDocument)
+        ++m_documents;
+    m_sheets.push_back(Sheet{m_documents, scale, {}});
+}
+
+void RecordingPrinter::drawOnSheet(const PlacedText& text)
+{
+    m_sheets.back().texts.push_back(text);
+}
+
+double Sheet::right() const
+{
+    double r = 0.0;
+    for (const PlacedText& t : texts)
+        r = std::max(r, (t.x + t.width) * scale);
+    return r;
+}
+
+double Sheet::bottom() const
+{
+    double b = 0.0;
+    for (const PlacedText& t : texts)
+        b = std::max(b, (t.y + t.height) * scale);
+    return b;
+}
+
+bool RecordingPrinter::everySheetFitsThePaper() const
+{
+    constexpr double kTolerance = 1e-6;
+    return std::all_of(m_sheets.begin(), m_sheets.end(), [this](const Sheet& sheet) {
+        return sheet.right() <= paperWidth() + kTolerance && sheet.bottom() <= paperHeight() + kTolerance;
+    });
 }
 
 namespace {
 
-// Lays the texts drawn on one page out as lines of half-width cells.
-std::vector<PrintedLine> layOut(std::vector<const PrintEvent*> texts)
+struct CellText {
+    double x, y, fontSize;
+    const std::string* text;
+};
+
+// Lays the texts of one page out as lines of half-width cells.
+std::vector<PrintedLine> layOut(std::vector<CellText> texts)
 {
-    std::stable_sort(texts.begin(), texts.end(), [](const PrintEvent* a, const PrintEvent* b) {
-        return a->y != b->y ? a->y < b->y : a->x < b->x;
+    std::stable_sort(texts.begin(), texts.end(), [](const CellText& a, const CellText& b) {
+        return a.y != b.y ? a.y < b.y : a.x < b.x;
     });
     std::vector<PrintedLine> lines;
     int filled = 0;   // cells already used on the last line
-    for (const PrintEvent* t : texts) {
+    for (const CellText& c : texts) {
+        const CellText* t = &c;
         if (lines.empty() || std::abs(lines.back().y - t->y) > 1e-6) {
             lines.push_back({t->y, {}});
             filled = 0;
@@ -69,8 +113,8 @@ std::vector<PrintedLine> layOut(std::vector<const PrintEvent*> texts)
             lines.back().text.append(static_cast<std::size_t>(cell - filled), ' ');
             filled = cell;
         }
-        lines.back().text += t->text;
-        filled += halfWidthCells(t->text);
+        lines.back().text += *t->text;
+        filled += halfWidthCells(*t->text);
     }
     return lines;
 }
@@ -80,7 +124,7 @@ std::vector<PrintedLine> layOut(std::vector<const PrintEvent*> texts)
 std::vector<std::vector<PrintedLine>> RecordingPrinter::pages() const
 {
     std::vector<std::vector<PrintedLine>> result;
-    std::vector<const PrintEvent*> current;
+    std::vector<CellText> current;
     bool open = false;
     auto flush = [&] {
         if (open)
@@ -95,7 +139,7 @@ std::vector<std::vector<PrintedLine>> RecordingPrinter::pages() const
             open = true;
             break;
         case PrintEvent::Kind::Text:
-            current.push_back(&e);
+            current.push_back({e.x, e.y, e.fontSize, &e.text});
             break;
         default:
             break;
@@ -112,6 +156,19 @@ std::vector<std::string> RecordingPrinter::pageTexts(std::size_t index) const
     if (index < all.size())
         for (const PrintedLine& line : all[index])
             result.push_back(line.text);
+    return result;
+}
+
+std::vector<std::string> RecordingPrinter::sheetTexts(std::size_t index) const
+{
+    std::vector<std::string> result;
+    if (index >= m_sheets.size())
+        return result;
+    std::vector<CellText> texts;
+    for (const PlacedText& t : m_sheets[index].texts)
+        texts.push_back({t.x, t.y, t.fontSize, &t.text});
+    for (const PrintedLine& line : layOut(std::move(texts)))
+        result.push_back(line.text);
     return result;
 }
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+class QPrinter;
+
 namespace ui {
 
 // YesNoDefaultNo: Yes and No with No as the default (Enter answers No).
@@ -35,7 +37,10 @@ public:
                               const std::optional<std::string>& title = std::nullopt) = 0;
     virtual void beep() = 0;
     virtual FileOpenResult openFile(const FileOpenRequest& request) = 0;
-    virtual bool printerSetup() = 0;           // false when cancelled
+    // The printer set-up dialog on `printer`: when accepted, what was chosen
+    // there (a printer of the system or a PDF file, paper, orientation...) is
+    // set on `printer`. False when cancelled (`printer` is left as it was).
+    virtual bool printerSetup(QPrinter& printer) = 0;
     virtual void sendKeys(const std::string& keys) = 0;   // "{TAB}" moves the focus on
 };
 

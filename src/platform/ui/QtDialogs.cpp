@@ -1,7 +1,5 @@
 #include "platform/ui/QtDialogs.h"
 
-#include "platform/printing/Printer.h"
-#include "platform/printing/SystemPrinter.h"
 #include "platform/ui/SendKeys.h"
 
 #include <QAbstractButton>
@@ -108,17 +106,8 @@ FileOpenResult QtDialogs::openFile(const FileOpenRequest& request)
     return result;
 }
 
-bool QtDialogs::printerSetup()
+bool QtDialogs::printerSetup(QPrinter& printer)
 {
-    // The set-up applies to the printer the program prints on when that is a
-    // system printer; otherwise the dialog has nothing of the program's to set.
-    if (printing::printerConfigured()) {
-        if (auto* system = dynamic_cast<printing::SystemPrinter*>(&printing::printer())) {
-            QPrintDialog dialog(&system->qprinter(), QApplication::activeWindow());
-            return dialog.exec() == QDialog::Accepted;
-        }
-    }
-    QPrinter printer;
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
 }

@@ -14,7 +14,7 @@ public:
                       const std::optional<std::string>& title = std::nullopt) override;
     void beep() override;
     FileOpenResult openFile(const FileOpenRequest& request) override;
-    bool printerSetup() override;
+    bool printerSetup(QPrinter& printer) override;
     void sendKeys(const std::string& keys) override;
 };
 

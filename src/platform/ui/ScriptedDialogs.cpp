@@ -134,10 +134,11 @@ DialogExpectation& ScriptedDialogs::expectFileFailed()
     return e;
 }
 
-DialogExpectation& ScriptedDialogs::expectPrinterSetup(bool accepted)
+DialogExpectation& ScriptedDialogs::expectPrinterSetup(bool accepted, std::function<void(QPrinter&)> choose)
 {
     DialogExpectation& e = push(DialogKind::PrinterSetup);
     e.printerAccepted = accepted;
+    e.printerChoice = std::move(choose);
     return e;
 }
 
@@ -208,7 +209,7 @@ FileOpenResult ScriptedDialogs::openFile(const FileOpenRequest& request)
     return call.file;
 }
 
-bool ScriptedDialogs::printerSetup()
+bool ScriptedDialogs::printerSetup(QPrinter& printer)
 {
     DialogCall call;
     call.kind = DialogKind::PrinterSetup;
@@ -220,6 +221,8 @@ bool ScriptedDialogs::printerSetup()
     m_calls.push_back(call);
     if (!call.expected)
         fail("printer set-up dialog: " + problem + "; answered Cancel");
+    if (call.printerAccepted && e->printerChoice)
+        e->printerChoice(printer);
     return call.printerAccepted;
 }
 

@@ -33,6 +33,7 @@ struct DialogExpectation {
     Answer answer = Answer::Ok;
     FileOpenResult file;
     bool printerAccepted = true;
+    std::function<void(QPrinter&)> printerChoice;     // what the user chooses, when accepted
 
     DialogExpectation& withTitle(const std::string& t) { title = std::optional<std::string>(t); return *this; }
     DialogExpectation& withoutTitle() { title = std::optional<std::string>(); return *this; }
@@ -62,7 +63,8 @@ public:
     DialogExpectation& expectFileChosen(const std::string& path);
     DialogExpectation& expectFileCancelled();
     DialogExpectation& expectFileFailed();
-    DialogExpectation& expectPrinterSetup(bool accepted = true);
+    // `choose` sets on the dialog's printer what the user chooses there.
+    DialogExpectation& expectPrinterSetup(bool accepted = true, std::function<void(QPrinter&)> choose = {});
 
     // Default: print the report and abort.
     void setFailureHandler(std::function<void(const std::string& report)> handler);
@@ -79,7 +81,7 @@ public:
                       const std::optional<std::string>& title = std::nullopt) override;
     void beep() override { ++m_beeps; }
     FileOpenResult openFile(const FileOpenRequest& request) override;
-    bool printerSetup() override;
+    bool printerSetup(QPrinter& printer) override;
     // Recorded, and "{TAB}" moves the focus on as in the program.
     void sendKeys(const std::string& keys) override;
 

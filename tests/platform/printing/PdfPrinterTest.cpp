@@ -119,6 +119,57 @@ TEST(PdfPrinter, TheWidestPrintedLineStaysOnThePaper)
     EXPECT_EQ(lineWith(text, "みずほ").indexOf("0123"), 9) << text.toStdString();
 }
 
+// Two pages as the cash book lays them out (78 rows at 1.3 line pitch are
+// taller than A4): two sheets, each opening with its own header, every row on
+// the sheet of its page, all of it within the paper.
+TEST(PdfPrinter, EachPageOfAPrintoutIsOneSheetWithItsHeader)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("book.pdf").toStdString();
+    const int rowsOnPage[] = {78, 7};
+    {
+        printing::PdfPrinter pdf(path);
+        pdf.setFontSize(9);
+        const auto gap = [&pdf](double heights) { pdf.setCurrentY(pdf.currentY() + heights * 9); };
+        for (int page = 1; page <= 2; ++page) {
+            gap(1.3);
+            pdf.printAtColumn(10, "【テスト商事】 会計 現金出納帳     2024/05/01(水) 14:05    ページ   "
+                                      + std::to_string(page));
+            gap(0.3 + 1.3);
+            for (int row = 1; row <= rowsOnPage[page - 1]; ++row) {
+                pdf.printAtColumn(10, "P" + std::to_string(page) + "R" + std::to_string(row) + std::string(100, '.')
+                                          + "みずほ銀行渋谷");
+                gap(0.3);
+            }
+            pdf.newPage();
+        }
+        pdf.endDoc();
+    }
+    RUN_POPPLER(info, "pdfinfo", QString::fromStdString(path));
+    EXPECT_EQ(lineWith(info, "Pages:").simplified().toStdString(), "Pages: 2") << info.toStdString();
+
+    for (int page = 1; page <= 2; ++page) {
+        SCOPED_TRACE(page);
+        const QString n = QString::number(page);
+        RUN_POPPLER(text, "pdftotext", "-layout", "-f", n, "-l", n, QString::fromStdString(path), "-");
+        QStringList lines = text.split('\n', Qt::SkipEmptyParts);
+        lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_TRUE(lines.front().contains(QRegularExpression(QStringLiteral("ページ\\s+") + n + QStringLiteral("\\s*$"))))
+            << lines.front().toStdString();
+        const QString last = QStringLiteral("P%1R%2.").arg(page).arg(rowsOnPage[page - 1]);
+        EXPECT_TRUE(text.contains(last)) << text.toStdString();
+    }
+
+    RUN_POPPLER(boxes, "pdftotext", "-bbox", QString::fromStdString(path), "-");
+    const QRegularExpression box(QStringLiteral("xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
+    for (auto it = box.globalMatch(boxes); it.hasNext();) {
+        const auto match = it.next();
+        EXPECT_LE(match.captured(1).toDouble(), 595.3 - 14.0);   // A4 less the 5 mm margin
+        EXPECT_LE(match.captured(2).toDouble(), 841.9 - 14.0);
+    }
+}
+
 TEST(PdfFolderPrinter, EachRunIsANewFileAndTheUserIsTold)
 {
     QTemporaryDir home;

@@ -88,6 +88,7 @@ TEST_P(NoEmptyPage, OnlyPagesWithTextAreMade)
             p.printAtColumn(10, step);
     }
     EXPECT_EQ(p.pages().size(), GetParam().pages);
+    EXPECT_EQ(p.sheets().size(), GetParam().pages);
     EXPECT_EQ(p.documentCount(), GetParam().documents);
     for (const auto& page : p.pages())
         EXPECT_FALSE(page.empty());
@@ -187,22 +188,104 @@ TEST_F(PrintRules, NewPageAndEndDocReturnToTheTopLeft)
     EXPECT_DOUBLE_EQ(p.currentY(), 0.0);
 }
 
-TEST_F(PrintRules, ATextBelowTheBottomStartsANewPageAtTheTop)
+// The sheets that come out: every page the printout lays out on one sheet of
+// A4, reduced as a whole when it is larger than the paper.
+class Sheets : public PrintRules {
+protected:
+    // A page as the cash book lays it out: a blank line, the header, the gap,
+    // a blank line and `rows` lines of 124 bytes, each followed by the gap.
+    void bookPage(int page, int rows)
+    {
+        blankLine();
+        p.printAtColumn(10, "【テスト商事】 会計 現金出納帳     2024/05/01(水) 14:05    ページ   " + std::to_string(page));
+        p.setCurrentY(p.currentY() + 0.3 * 9);
+        blankLine();
+        for (int i = 0; i < rows; ++i) {
+            p.printAtColumn(10, std::string(110, '9') + "みずほ銀行渋谷");
+            p.setCurrentY(p.currentY() + 0.3 * 9);
+        }
+    }
+
+public:
+    static constexpr double kBase = printing::kA4PrintableWidth / printing::PrinterDevice::kMinimumPageWidth;
+};
+
+TEST_F(Sheets, APageTallerThanThePaperComesOutOnOneSheetWithItsHeader)
+{
+    bookPage(1, 78);
+    p.newPage();
+    bookPage(2, 7);
+    p.newPage();
+    p.endDoc();
+
+    ASSERT_EQ(p.sheets().size(), 2u);
+    EXPECT_TRUE(p.everySheetFitsThePaper());
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto lines = p.sheetTexts(i);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_NE(lines.front().find("ページ   " + std::to_string(i + 1)), std::string::npos) << lines.front();
+    }
+    EXPECT_EQ(p.sheetTexts(0).size(), 79u);   // the header and all 78 rows
+    // 1.3 + 1.0 + 0.3 + 1.3 text heights above the rows, 1.3 for each row.
+    const double pageHeight = (1.3 + 1.0 + 0.3 + 1.3 + 78 * 1.3 - 0.3) * 9;
+    EXPECT_NEAR(p.sheets()[0].scale, printing::kA4PrintableHeight / pageHeight, 1e-9);
+    EXPECT_LT(p.sheets()[0].scale, kBase);
+    EXPECT_NEAR(p.sheets()[0].bottom(), printing::kA4PrintableHeight, 1e-6);
+    // The short last page keeps the size of the first.
+    EXPECT_DOUBLE_EQ(p.sheets()[1].scale, p.sheets()[0].scale);
+}
+
+struct FitCase {
+    const char* name;
+    int columns;    // of the one line of each row
+    int rows;       // one text height apart
+    double scale;   // expected
+};
+
+class SheetFit : public Sheets, public ::testing::WithParamInterface<FitCase> {};
+
+TEST_P(SheetFit, TheWholePageIsReducedTheSameBothWaysUntilItFits)
+{
+    for (int i = 0; i < GetParam().rows; ++i)
+        p.printAtColumn(1, std::string(static_cast<std::size_t>(GetParam().columns), '0'));
+    p.endDoc();
+    ASSERT_EQ(p.sheets().size(), 1u);
+    EXPECT_NEAR(p.sheets()[0].scale, GetParam().scale, 1e-9);
+    EXPECT_TRUE(p.everySheetFitsThePaper());
+    EXPECT_EQ(p.sheetTexts(0).size(), static_cast<std::size_t>(GetParam().rows));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, SheetFit, ::testing::Values(
+    FitCase{"SmallPageAtTheSmallestReduction", 100, 10, Sheets::kBase},
+    FitCase{"WidePage", 160, 10, printing::kA4PrintableWidth / (160 * 4.5)},
+    FitCase{"TallPage", 100, 120, printing::kA4PrintableHeight / (120 * 9.0)},
+    FitCase{"WideAndTallPageByItsTallerSide", 160, 150, printing::kA4PrintableHeight / (150 * 9.0)},
+    FitCase{"WideAndTallPageByItsWiderSide", 300, 100, printing::kA4PrintableWidth / (300 * 4.5)}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+TEST_F(Sheets, EachDocumentStartsAtTheSmallestReductionAgain)
+{
+    bookPage(1, 78);
+    p.endDoc();
+    bookPage(1, 3);
+    p.endDoc();
+    ASSERT_EQ(p.sheets().size(), 2u);
+    EXPECT_EQ(p.sheets()[0].document, 1);
+    EXPECT_EQ(p.sheets()[1].document, 2);
+    EXPECT_LT(p.sheets()[0].scale, kBase);
+    EXPECT_DOUBLE_EQ(p.sheets()[1].scale, kBase);
+}
+
+TEST_F(Sheets, ALineBelowThePaperStaysOnItsPage)
 {
     p.print("first");
-    p.setCurrentY(printing::kA4PrintableHeight - 5);   // 9 pt would not fit
-    p.printAtColumn(10, "overflow");
-    ASSERT_EQ(p.pages().size(), 2u);
-    const auto second = p.pages()[1];
-    ASSERT_EQ(second.size(), 1u);
-    EXPECT_DOUBLE_EQ(second[0].y, 0.0);
-    EXPECT_EQ(second[0].text, "         overflow");
-    EXPECT_EQ(p.page(), 2);
-    EXPECT_DOUBLE_EQ(p.currentY(), 9.0);
-
-    p.setCurrentY(printing::kA4PrintableHeight - 9);   // fits exactly: no break
-    p.print("last");
-    EXPECT_EQ(p.page(), 2);
+    p.setCurrentY(printing::kA4PrintableHeight);   // below the paper at full size
+    p.printAtColumn(10, "last");
+    p.endDoc();
+    ASSERT_EQ(p.sheets().size(), 1u);
+    EXPECT_EQ(p.sheetTexts(0), (std::vector<std::string>{"first", "         last"}));
+    EXPECT_EQ(p.pages().size(), 1u);
+    EXPECT_TRUE(p.everySheetFitsThePaper());
 }
 
 TEST(PrinterChoice, TheDefaultFactoryMakesThePrinterOnceWhenNoneIsInstalled)

@@ -1,6 +1,8 @@
 #include "platform/ui/ScriptedDialogs.h"
 #include "support/CaseName.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -133,12 +135,21 @@ TEST_F(Scripted, FileDialogAnswersChosenCancelledOrFailedAndKeepsTheRequest)
 
 TEST_F(Scripted, PrinterSetupAnswersAsScriptedAndCancelsWhenUnexpected)
 {
-    d.expectPrinterSetup(true);
-    d.expectPrinterSetup(false);
-    EXPECT_TRUE(ui::dialogs().printerSetup());
-    EXPECT_FALSE(ui::dialogs().printerSetup());
+    const auto toFile = [](const QString& name) {
+        return [name](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(name);
+        };
+    };
+    QPrinter printer;
+    d.expectPrinterSetup(true, toFile("/tmp/chosen.pdf"));
+    d.expectPrinterSetup(false, toFile("/tmp/cancelled.pdf"));
+    EXPECT_TRUE(ui::dialogs().printerSetup(printer));
+    EXPECT_EQ(printer.outputFileName(), "/tmp/chosen.pdf");
+    EXPECT_FALSE(ui::dialogs().printerSetup(printer));
+    EXPECT_EQ(printer.outputFileName(), "/tmp/chosen.pdf");   // a cancelled dialog changes nothing
     EXPECT_TRUE(failures.empty());
-    EXPECT_FALSE(ui::dialogs().printerSetup());
+    EXPECT_FALSE(ui::dialogs().printerSetup(printer));
     EXPECT_EQ(failures.size(), 1u);
     EXPECT_EQ(d.calls().size(), 3u);
 }
