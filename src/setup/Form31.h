@@ -2,8 +2,12 @@
 // The setup window "会計初期設定": company information and the fiscal period,
 // the consumption-tax settings and rates, the chart of accounts with its
 // balances and industry sets, the system initialisation and the print run of
-// the setup lists, on seven tabs; the master registers (templates, partners,
-// bank accounts, fixed assets, leases) have their tabs and lists here too.
+// the setup lists, on seven tabs; and the master registers (journal templates,
+// business partners, the company's bank accounts, fixed assets with their
+// depreciation, leases). A register's list line is used by the key of its
+// record, found again and refused when it changed or vanished since it was
+// shown; each change is one transaction, after which the register's recordset
+// is opened again and its list refilled.
 //
 // Every edit is stored when it is made, and only while the program-wide edit
 // mode is on: while it is off (whichever window switched it) the inputs that
