@@ -15,6 +15,9 @@ inline bool FitsAmount(std::int64_t value)
         && value <= std::numeric_limits<std::int32_t>::max();
 }
 
+inline constexpr const char* kAmountOutOfRangeMessage =
+    "金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています";
+
 // What an amount cell's text holds.
 struct AmountText {
     enum class Kind { Empty, NotNumeric, OutOfRange, Amount };

@@ -2,6 +2,7 @@
 // The ten-row voucher grid of the journal-entry window: its cells, the amount
 // arrays kept beside them, clearing, the totals and the amount cells' exit handlers.
 
+#include "journal/AmountRange.h"
 #include "journal/EntryRows.h"
 
 #include <QComboBox>
@@ -70,8 +71,5 @@ private:
 
 // Formats an amount for a cell ("###,###,##0" and the other masks).
 QString AmountCellText(std::int64_t amount, const char* mask = "###,###,##0");
-
-inline constexpr const char* kAmountOutOfRangeMessage =
-    "金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています";
 
 }  // namespace journal

@@ -31,4 +31,9 @@ using AmountArray = std::array<std::int32_t, kGridRows + 1>;
 // account, 4 bank, 5 branch; the empty text when the name is empty or not registered.
 using CodeLookup = std::function<std::string(int kind, const std::string& name)>;
 
+// A branch by its bank: the 支店コード of the branch named `branchName` among the
+// branches of the bank `bankCode`; "" when either is empty or there is none.
+// Two banks may each have a branch of the same name ("本店").
+using BranchLookup = std::function<std::string(const std::string& bankCode, const std::string& branchName)>;
+
 }  // namespace journal

@@ -328,6 +328,11 @@ std::string Form9::FindCode(int kind, const std::string& name)
                        kind, name);
 }
 
+std::string Form9::FindBranchCode(const std::string& bankCode, const std::string& branchName)
+{
+    return o::FindBranchCode(*BranchesInUseRecordset, bankCode, branchName);
+}
+
 std::string Form9::AccountNameOf(const std::string& code)
 {
     if (!UsedAccountsRecordset->isEmpty()) {

@@ -68,6 +68,8 @@ public:
     void Combo7_LostFocus(int index);
     std::string AccountNameOf(const std::string& code);
     std::string FindCode(int kind, const std::string& name);
+    // A branch among the branches of its bank (two banks may each have a "本店").
+    std::string FindBranchCode(const std::string& bankCode, const std::string& branchName);
 
     dao::Date EntryDate;
     std::string InputTaxAccountCode, PayablesAccountCode, CashAccountCode, UnpaidTaxAccountCode,

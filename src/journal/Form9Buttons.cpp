@@ -69,7 +69,10 @@ std::optional<std::vector<VoucherRow>> Form9::checkedVoucherRows(const EntryRows
         return std::nullopt;
     }
     // Every row is checked (amounts numeric and in range) before anything is written.
-    VoucherBuild build = BuildVoucherRows(rows, *date, findCode, mode);
+    const BranchLookup findBranch = [this](const std::string& bank, const std::string& branch) {
+        return FindBranchCode(bank, branch);
+    };
+    VoucherBuild build = BuildVoucherRows(rows, *date, findCode, findBranch, mode);
     if (build.error) {
         refuse(*build.error);
         return std::nullopt;

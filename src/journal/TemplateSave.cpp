@@ -28,7 +28,7 @@ std::optional<std::string> UnregisteredTemplateAccount(const EntryRows& grid, co
 
 std::vector<TemplateRowToSave> BuildTemplateRows(const EntryRows& grid, const AmountArray& debitAmounts,
                                                  const AmountArray& creditAmounts, bool zeroAmounts,
-                                                 const CodeLookup& findCode)
+                                                 const CodeLookup& findCode, const BranchLookup& findBranch)
 {
     std::vector<TemplateRowToSave> rows;
     std::string lastDebitCode, lastCreditCode;
@@ -51,9 +51,10 @@ std::vector<TemplateRowToSave> BuildTemplateRows(const EntryRows& grid, const Am
         row.creditCode = lastCreditCode;
         row.debit = zeroAmounts ? 0 : debitAmounts[i];
         row.credit = zeroAmounts ? 0 : creditAmounts[i];
-        if (const std::string code = findCode(4, cells.bank); !code.empty())
-            row.bankCode = code;
-        if (const std::string code = findCode(5, cells.branch); !code.empty())
+        const std::string bankCode = findCode(4, cells.bank);
+        if (!bankCode.empty())
+            row.bankCode = bankCode;
+        if (const std::string code = findBranch(bankCode, cells.branch); !code.empty())
             row.branchCode = code;
         rows.push_back(std::move(row));
     }

@@ -42,9 +42,10 @@ struct TemplateRowToSave {
 std::optional<std::string> UnregisteredTemplateAccount(const EntryRows& grid, const AmountArray& debitAmounts,
                                                        const AmountArray& creditAmounts, const CodeLookup& findCode);
 
+// A row's branch is looked up among the branches of the row's own bank.
 std::vector<TemplateRowToSave> BuildTemplateRows(const EntryRows& grid, const AmountArray& debitAmounts,
                                                  const AmountArray& creditAmounts, bool zeroAmounts,
-                                                 const CodeLookup& findCode);
+                                                 const CodeLookup& findCode, const BranchLookup& findBranch);
 
 // Adds the rows to `templates` (a dynaset on Q_仕訳定型台帳 opened on `database`)
 // under a new 仕訳ID (the time `now` as "yymmddhhmmss", or the next second no

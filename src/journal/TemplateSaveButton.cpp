@@ -27,7 +27,11 @@ void TemplateSaveButton_Click(Form9& form, dao::Workspace& workspace, dao::Datab
         ui::dialogs().messageBox(*refusal, ui::Buttons::Ok);
         return;
     }
-    const auto rows = BuildTemplateRows(cells, grid.DebitAmounts, grid.CreditAmounts, form.Check1->isChecked(), findCode);
+    const BranchLookup findBranch = [&form](const std::string& bank, const std::string& branch) {
+        return form.FindBranchCode(bank, branch);
+    };
+    const auto rows = BuildTemplateRows(cells, grid.DebitAmounts, grid.CreditAmounts, form.Check1->isChecked(), findCode,
+                                        findBranch);
     try {
         SaveTemplate(workspace, database, *form.TemplateRecordset, rows, dao::Date::now());
     } catch (const dao::DaoError& e) {

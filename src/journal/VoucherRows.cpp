@@ -44,7 +44,7 @@ std::optional<std::string> textOrUnset(const std::string& text, BuildMode mode)
 }  // namespace
 
 VoucherBuild BuildVoucherRows(const EntryRows& grid, const dao::Date& date, const CodeLookup& findCode,
-                              BuildMode mode)
+                              const BranchLookup& findBranch, BuildMode mode)
 {
     VoucherBuild build;
     std::string lastPartner;
@@ -104,7 +104,7 @@ VoucherBuild BuildVoucherRows(const EntryRows& grid, const dao::Date& date, cons
         }
 
         const std::string bankCode = findCode(4, cell.bank);
-        const std::string branchCode = findCode(5, cell.branch);
+        const std::string branchCode = findBranch(bankCode, cell.branch);
         if (!bankCode.empty())
             row.bankCode = bankCode;
         else if (mode == BuildMode::Update)

@@ -47,7 +47,8 @@ inline const char* const kNoRowToStore = "金額の入力された行があり�
 // is stored as 0. Fails on an amount that is not a number or not in the 32-bit
 // range, on totals outside that range, on a row whose account cannot be found
 // (ValidateEntry reports misspelt names first), and when no row holds an amount.
+// A row's branch is looked up among the branches of the row's own bank.
 VoucherBuild BuildVoucherRows(const EntryRows& grid, const dao::Date& date, const CodeLookup& findCode,
-                              BuildMode mode);
+                              const BranchLookup& findBranch, BuildMode mode);
 
 }  // namespace journal

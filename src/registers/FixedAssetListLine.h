@@ -14,7 +14,7 @@ namespace registers {
 // (10), 備考 (10), with the blanks between them that the register's list has.
 // Texts are fitted to their width in Shift-JIS bytes; numbers are right-aligned in
 // characters, a longer one keeping its leading characters. A field without a
-// value shows as blanks.
+// value shows as blanks (a life without one shows no "年" either).
 std::string FixedAssetListLine(const dao::Recordset& assets);
 
 }  // namespace registers

@@ -278,20 +278,29 @@ void Form31::reopen(std::unique_ptr<dao::Recordset>& member, const std::string& 
     member = m_database->OpenRecordset(source, dao::RecordsetType::Dynaset);
 }
 
-void Form31::fillList(QListWidget* list, std::vector<std::string>& keys, dao::Recordset& rs,
+void Form31::fillList(QListWidget* list, dao::Recordset& rs,
                       const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line)
 {
-    list->clear();
-    keys.clear();
+    clearList(list);
     if (rs.isEmpty())
         return;
+    std::vector<std::string>& keys = m_keys[list];
+    std::vector<std::string>& prints = m_prints[list];
     QStringList items;
     for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
         auto [text, key] = line(rs);
         items << toQ(text);
         keys.push_back(std::move(key));
+        prints.push_back(RecordFingerprint(rs));
     }
     list->addItems(items);
+}
+
+void Form31::clearList(QListWidget* list)
+{
+    list->clear();
+    m_keys[list].clear();
+    m_prints[list].clear();
 }
 
 const std::vector<std::string>& Form31::lineKeys(const QListWidget* list) const
@@ -299,6 +308,41 @@ const std::vector<std::string>& Form31::lineKeys(const QListWidget* list) const
     static const std::vector<std::string> none;
     const auto it = m_keys.find(list);
     return it == m_keys.end() ? none : it->second;
+}
+
+const std::vector<std::string>& Form31::lineFingerprints(const QListWidget* list) const
+{
+    static const std::vector<std::string> none;
+    const auto it = m_prints.find(list);
+    return it == m_prints.end() ? none : it->second;
+}
+
+int Form31::chosenLine(const QListWidget* list)
+{
+    if (list->selectedItems().isEmpty())
+        return -1;
+    return list->currentRow();
+}
+
+ShownLine Form31::shownLine(const QListWidget* list, int line) const
+{
+    return ShownLineAt(lineKeys(list), lineFingerprints(list), line);
+}
+
+std::optional<ShownLine> Form31::chosenRecord(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,
+                                              const char* what, void (Form31::*refresh)())
+{
+    const int line = chosenLine(list);
+    if (line < 0 || line >= static_cast<int>(lineKeys(list).size()))
+        return std::nullopt;
+    ShownLine shown = shownLine(list, line);
+    const ShownState state = LocateShownRecord(rs, keyOf, shown);
+    if (state != ShownState::Unchanged) {
+        refuse(ShownStateMessage(state, what));
+        (this->*refresh)();
+        return std::nullopt;
+    }
+    return shown;
 }
 
 }  // namespace setup

@@ -2,8 +2,12 @@
 // The setup window "会計初期設定": company information and the fiscal period,
 // the consumption-tax settings and rates, the chart of accounts with its
 // balances and industry sets, the system initialisation and the print run of
-// the setup lists, on seven tabs; the master registers (templates, partners,
-// bank accounts, fixed assets, leases) have their tabs and lists here too.
+// the setup lists, on seven tabs; and the master registers (journal templates,
+// business partners, the company's bank accounts, fixed assets with their
+// depreciation, leases). A register's list line is used by the key of its
+// record, found again and refused when it changed or vanished since it was
+// shown; each change is one transaction, after which the register's recordset
+// is opened again and its list refilled.
 //
 // Every edit is stored when it is made, and only while the program-wide edit
 // mode is on: while it is off (whichever window switched it) the inputs that
@@ -15,6 +19,7 @@
 #include "platform/dao/Engine.h"
 #include "setup/OpeningCash.h"
 #include "setup/SettingsDates.h"
+#include "setup/ShownRecords.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -174,7 +179,22 @@ public:
     void ShowLeaseList();
     void ShowBankAccountList();
 
-    // ---- registers: what their buttons, lists and fields do (to come) --------------
+    // ---- the template grid's routines -------------------------------------------------
+    // Kinds 2 and 3 an account of the chart, 4 a bank of the company's bank
+    // accounts; "" when the name is empty or not found. A branch is found by its
+    // bank with FindBranchCode.
+    std::string FindCode(int kind, const std::string& name);
+    std::string FindBranchCode(const std::string& bankCode, const std::string& branchName);
+    // The name of an account in use; "" after a beep and a message when there is none.
+    std::string AccountNameOf(const std::string& code);
+    bool ValidateEntry();       // true when a check failed (and said so)
+    // Puts the template recordset on the first row of the chosen line's template;
+    // false when there is none, or after a message (and the list read again)
+    // when the template changed or vanished since it was listed.
+    bool LocateTemplate();
+    void RecalcTotals();
+
+    // ---- registers: what their buttons, lists and fields do -------------------------
     void Command3_Click(int index);
     void Command6_Click(int index);
     void Command7_Click(int index);
@@ -195,6 +215,8 @@ public:
     // (List1), 取引先名 (List4), 管理番号 (List5), 契約番号 (List6), no|銀行コード|
     // 支店コード|種別 (List7).
     const std::vector<std::string>& lineKeys(const QListWidget* list) const;
+    // What the record of each line held when it was shown (RecordFingerprint).
+    const std::vector<std::string>& lineFingerprints(const QListWidget* list) const;
 
     // The balance column chosen with Option7 (0..6).
     int BalanceColumn() const;
@@ -267,12 +289,49 @@ private:
     void printSetupLists();
     void reopenAfterInitialisation();
 
+    // Templates (Form31Templates.cpp).
+    void templateButton(int index);
+    void registerTemplate();
+    void updateTemplate();
+    void deleteTemplate();
+    void correctTemplateAmounts();
+    void refreshTemplates();
+    void accountCellLeft(int row, bool debitSide);
+    void amountCellLeft(int row, bool debitSide);
+    std::vector<std::string> shownTemplateRows(const std::string& id) const;
+
+    // Partners and bank accounts (Form31Registers.cpp).
+    void refreshPartners();
+    void refreshBankAccounts();
+
+    // Fixed assets and leases (Form31Assets.cpp).
+    void depreciationFromAcquisition();
+    void registerFixedAsset();
+    void updateFixedAsset();
+    void deleteFixedAsset();
+    void refreshFixedAssets();
+    void registerLease();
+    void updateLease();
+    void deleteLease();
+    void refreshLeases();
+    std::optional<std::pair<dao::Date, dao::Date>> periodDates();
+
     // Shared helpers.
     void refuse(const std::string& message);
     void reportFailure(const std::string& what, const std::exception& e);
     void reopen(std::unique_ptr<dao::Recordset>& member, const std::string& source);
-    static void fillList(QListWidget* list, std::vector<std::string>& keys, dao::Recordset& rs,
-                         const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line);
+    // Fills a list, one line and key per row, and keeps each row's fingerprint.
+    void fillList(QListWidget* list, dao::Recordset& rs,
+                  const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line);
+    void clearList(QListWidget* list);
+    // The selected line of a list, -1 when none is.
+    static int chosenLine(const QListWidget* list);
+    ShownLine shownLine(const QListWidget* list, int line) const;
+    // The chosen line's record found again in `rs` (which is left on it); nullopt
+    // when no line is chosen, or after a message and `refresh` when the record
+    // changed or vanished since the line was shown.
+    std::optional<ShownLine> chosenRecord(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,
+                                          const char* what, void (Form31::*refresh)());
 
     std::shared_ptr<dao::Workspace> m_workspace;
     std::shared_ptr<dao::Database> m_database;
@@ -282,6 +341,7 @@ private:
     bool m_inFocusHandler = false;
 
     std::map<const QListWidget*, std::vector<std::string>> m_keys;
+    std::map<const QListWidget*, std::vector<std::string>> m_prints;
     std::vector<std::string> m_masterLines;   // List2 as shown, to see whether a line changed since
 
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};

@@ -54,7 +54,7 @@ void Form31::ShowMasterAccountList()
     const o::EditModeSuspended editModeOff;
     const int column = BalanceColumn();
     m_masterLines.clear();
-    fillList(List2, m_keys[List2], *AccountMasterRecordset, [this, column](dao::Recordset& rs) {
+    fillList(List2, *AccountMasterRecordset, [this, column](dao::Recordset& rs) {
         std::string line = AccountListLine(rs, column, true);
         m_masterLines.push_back(line);
         return std::pair{line, rs.get("勘定科目コード").toText()};
@@ -65,7 +65,7 @@ void Form31::ShowUsedAccountList()
 {
     const o::EditModeSuspended editModeOff;
     const int column = BalanceColumn();
-    fillList(List3, m_keys[List3], *UsedAccountsRecordset, [column](dao::Recordset& rs) {
+    fillList(List3, *UsedAccountsRecordset, [column](dao::Recordset& rs) {
         return std::pair{AccountListLine(rs, column, false), rs.get("勘定科目コード").toText()};
     });
 }

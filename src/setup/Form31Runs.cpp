@@ -32,8 +32,7 @@ void Form31::InitialiseSystem()
     reopenAfterInitialisation();
     if (deleteTemplates) {
         reopen(TemplateRecordset, "Q_仕訳定型台帳");
-        List1->clear();
-        m_keys[List1].clear();
+        clearList(List1);
     }
     ui::dialogs().messageBox("システムの初期化は終了しました", ui::Buttons::Ok);
 }
@@ -45,7 +44,7 @@ void Form31::reopenAfterInitialisation()
     ShowUsedAccountList();
 
     reopen(BankAccountRecordset, "Q_取引銀行");
-    List7->clear();
+    clearList(List7);
     Text3[0]->clear();
     Text3[10]->clear();
     QStringList branches, banks;
@@ -85,8 +84,13 @@ void Form31::reopenAfterInitialisation()
 void Form31::Command1_Click(int index)
 {
     switch (index) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 7: templateButton(index); break;
     case 6: printSetupLists(); break;
-    default: break;   // 0..3 and 7: the template buttons (to come)
+    default: break;
     }
 }
 

@@ -6,7 +6,6 @@
 #include "common/Utf8.h"
 #include "platform/dao/Recordset.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace setup {
@@ -32,7 +31,7 @@ std::string joined(const std::vector<std::string>& chars, std::size_t count)
     return text;
 }
 
-std::string text(dao::Recordset& rs, const char* field)
+std::string text(const dao::Recordset& rs, const char* field)
 {
     return rs.get(field).toText();
 }
@@ -42,17 +41,6 @@ std::string number(dao::Recordset& rs, const char* field, const char* mask)
 {
     const dao::Value v = rs.get(field);
     return v.isNumeric() ? o::FormatNumber(v.toInt64(), mask) : std::string();
-}
-
-// A rate with three decimals ("#0.000"); "" when the field holds no number.
-std::string rate(dao::Recordset& rs, const char* field)
-{
-    const dao::Value v = rs.get(field);
-    if (!v.isNumeric())
-        return {};
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.3f", v.toDouble());
-    return buffer;
 }
 
 std::string date(dao::Recordset& rs, const char* field)
@@ -80,6 +68,37 @@ std::string RightInChars(const std::string& text, int width)
     return std::string(w - chars.size(), ' ') + text;
 }
 
+std::string PartnerKey(const dao::Recordset& partners)
+{
+    return text(partners, "取引先名");
+}
+
+std::string BankAccountKey(const dao::Recordset& accounts)
+{
+    return text(accounts, "no") + "|" + text(accounts, "銀行コード") + "|" + text(accounts, "支店コード") + "|"
+         + text(accounts, "種別");
+}
+
+std::string FixedAssetKey(const dao::Recordset& assets)
+{
+    return text(assets, "管理番号");
+}
+
+std::string LeaseKey(const dao::Recordset& leases)
+{
+    return text(leases, "契約番号");
+}
+
+std::string TemplateKey(const dao::Recordset& templates)
+{
+    return text(templates, "仕訳ID") + "|" + text(templates, "追番");
+}
+
+std::string TemplateIdOfKey(const std::string& key)
+{
+    return key.substr(0, key.rfind('|'));
+}
+
 ListLine PartnerListLine(dao::Recordset& partners)
 {
     const dao::Value closing = partners.get("締日");
@@ -87,7 +106,7 @@ ListLine PartnerListLine(dao::Recordset& partners)
     const bool closingSet = closing.isNumeric() && closing.toInt64() != 0;
     const bool paymentSet = payment.isNumeric() && payment.toInt64() != 0;
     ListLine line;
-    line.key = text(partners, "取引先名");
+    line.key = PartnerKey(partners);
     line.text = o::FitByteWidth(line.key, 27) + " " + o::FitByteWidth(text(partners, "取引内容"), 24) + "  "
               + o::FitByteWidth(text(partners, "取引先ランク"), 4) + " "
               + RightInChars(closingSet ? std::to_string(closing.toInt64()) + "日" : "", 4) + "   "
@@ -101,40 +120,17 @@ ListLine PartnerListLine(dao::Recordset& partners)
 ListLine BankAccountListLine(dao::Recordset& accounts)
 {
     ListLine line;
-    line.key = text(accounts, "no") + "|" + text(accounts, "銀行コード") + "|" + text(accounts, "支店コード") + "|"
-             + text(accounts, "種別");
+    line.key = BankAccountKey(accounts);
     line.text = LeftInChars(text(accounts, "銀行名"), 16) + LeftInChars(text(accounts, "支店名"), 10)
               + LeftInChars(text(accounts, "種別"), 10)
               + RightInChars(number(accounts, "期首残高", "##,###,###,##0"), 12);
     return line;
 }
 
-ListLine FixedAssetListLine(dao::Recordset& assets)
-{
-    const std::string account = text(assets, "勘定科目名");
-    const std::string department = text(assets, "使用部署名");
-    const std::string remarks = text(assets, "備考");
-    const std::string life = number(assets, "耐用年数", "#0");
-    ListLine line;
-    line.key = text(assets, "管理番号");
-    line.text = o::FitByteWidth(line.key, 10) + " " + o::FitByteWidth(text(assets, "名称"), 16) + " "
-              + RightInChars(number(assets, "数量", "#0"), 4) + "    "
-              + o::FitByteWidth(account.empty() ? " " : account, 12) + " "
-              + o::FitByteWidth(date(assets, "取得年月日"), 18) + "  "
-              + RightInChars(number(assets, "取得価格", "###,###,##0"), 14) + " "
-              + o::FitByteWidth(text(assets, "償却方法"), 10) + RightInChars(life.empty() ? "" : life + "年", 4)
-              + "  \u3000" + RightInChars(rate(assets, "償却率"), 6) + "  " + RightInChars(rate(assets, "保証率"), 8)
-              + " " + RightInChars(number(assets, "残存価格", "##,###,##0"), 10)
-              + RightInChars(number(assets, "減価償却費", "##,###,##0"), 10) + " "
-              + o::FitByteWidth(department.empty() ? " " : department, 10) + " "
-              + o::FitByteWidth(remarks.empty() ? " " : remarks, 10);
-    return line;
-}
-
 ListLine LeaseListLine(dao::Recordset& leases)
 {
     ListLine line;
-    line.key = text(leases, "契約番号");
+    line.key = LeaseKey(leases);
     line.text = o::FitByteWidth(line.key, 12) + " " + o::FitByteWidth(text(leases, "資産名称"), 16) + " "
               + o::FitByteWidth(text(leases, "勘定科目名"), 12) + " " + o::FitByteWidth(date(leases, "取得年月日"), 20)
               + "  " + RightInChars(number(leases, "購入金額", "#,###,###,##0"), 10) + "  "
@@ -175,23 +171,24 @@ ListLine TemplateListLines::next(dao::Recordset& templates)
     };
     const std::string debit = accountField("借方コード", "勘定科目名", m_debitCode);
     const std::string credit = accountField("貸方コード", "勘定科目名2", m_creditCode);
-    std::string bank(15, ' '), branch(15, ' ');
+    // A bank or branch name that is empty leaves its field as the line before had it.
     if (!branchCode.empty() && branchCode != m_branchCode) {
         if (!text(templates, "銀行名").empty())
             m_bankField = o::FitByteWidth(text(templates, "銀行名"), 15);
         if (!text(templates, "支店名").empty())
             m_branchField = o::FitByteWidth(text(templates, "支店名"), 15);
-        bank = m_bankField;
-        branch = m_branchField;
         m_branchCode = branchCode;
+    } else {
+        m_bankField = std::string(15, ' ');
+        m_branchField = std::string(15, ' ');
     }
     const std::string description = text(templates, "摘要");
     ListLine line;
-    line.key = text(templates, "仕訳ID") + "|" + std::to_string(row);
+    line.key = TemplateKey(templates);
     line.text = std::string(templates.get("決算仕訳").toBool() ? "*" : " ") + (row > 0 ? std::to_string(row) : " ")
               + " " + o::FitByteWidth(description.empty() ? " " : description, 36) + " " + partnerField + " " + debit
               + "   " + RightInChars(number(templates, "入金", "###,###,##0"), 10) + " " + credit + "   "
-              + RightInChars(number(templates, "出金", "###,###,##0"), 10) + "  " + bank + " " + branch;
+              + RightInChars(number(templates, "出金", "###,###,##0"), 10) + "  " + m_bankField + " " + m_branchField;
     return line;
 }
 

@@ -21,9 +21,18 @@ std::string LeftInChars(const std::string& text, int width);
 // A text right-aligned in `width` characters, or its first `width` characters.
 std::string RightInChars(const std::string& text, int width);
 
+// The key each register gives a record (see ShownRecords.h): 取引先名; no,
+// 銀行コード, 支店コード and 種別; 管理番号; 契約番号; 仕訳ID and 追番.
+std::string PartnerKey(const dao::Recordset& partners);
+std::string BankAccountKey(const dao::Recordset& accounts);
+std::string FixedAssetKey(const dao::Recordset& assets);
+std::string LeaseKey(const dao::Recordset& leases);
+std::string TemplateKey(const dao::Recordset& templates);
+// The 仕訳ID part of a template line's key.
+std::string TemplateIdOfKey(const std::string& key);
+
 ListLine PartnerListLine(dao::Recordset& partners);
 ListLine BankAccountListLine(dao::Recordset& accounts);
-ListLine FixedAssetListLine(dao::Recordset& assets);
 ListLine LeaseListLine(dao::Recordset& leases);
 
 // The template list shows a template's accounts, partner and bank only where

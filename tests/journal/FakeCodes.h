@@ -14,16 +14,25 @@ inline CodeLookup FakeCodes()
         {"現金", "111"}, {"普通預金", "131"}, {"売掛金", "141"}, {"仮払消費税", "181"},
         {"買掛金", "311"}, {"仮受消費税", "321"}, {"売上高", "511"}, {"仕入高", "611"},
         {"消耗品費", "721"}};
-    static const std::map<std::string, std::string> banks = {{"みずほ銀行", "0001"}};
-    static const std::map<std::string, std::string> branches = {{"本店", "0001001"}};
+    static const std::map<std::string, std::string> banks = {{"みずほ銀行", "0001"}, {"三井住友銀行", "0009"}};
     return [](int kind, const std::string& name) -> std::string {
         const std::map<std::string, std::string>* table = nullptr;
         if (kind == 2 || kind == 3) table = &accounts;
         if (kind == 4) table = &banks;
-        if (kind == 5) table = &branches;
         if (!table || name.empty()) return {};
         auto it = table->find(name);
         return it == table->end() ? std::string() : it->second;
+    };
+}
+
+// Both banks have a "本店"; the first in the branch master's order is みずほ銀行's.
+inline BranchLookup FakeBranches()
+{
+    static const std::map<std::pair<std::string, std::string>, std::string> branches = {
+        {{"0001", "本店"}, "0001001"}, {{"0009", "本店"}, "0009001"}};
+    return [](const std::string& bank, const std::string& name) -> std::string {
+        auto it = branches.find({bank, name});
+        return it == branches.end() ? std::string() : it->second;
     };
 }
 

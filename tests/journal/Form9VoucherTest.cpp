@@ -430,3 +430,34 @@ TEST_F(Form9Test, DateBoxesAndListsStandWhereTheLayoutPutsThem)
 }
 
 }  // namespace
+
+namespace {
+
+// Two banks in use each with a branch "本店": 0005's comes first in the branch
+// master's order, and the voucher names 0009's.
+class Form9TwoMainOfficesTest : public Form9Test {
+public:
+    void prepare(dao::Database& d) override
+    {
+        d.Execute("UPDATE 銀行コードﾏｽﾀｰ SET 使用銀行 = 1 WHERE 銀行コード = '0005'");
+        d.Execute("UPDATE 支店コードﾏｽﾀｰ SET 使用支店 = 1 WHERE 支店コード = '0005001'");
+        d.Execute("INSERT INTO 支店コードﾏｽﾀｰ(銀行コード, 支店コード, 支店名, 使用支店) VALUES ('0009', '0009001', '本店', 1)");
+        d.Execute("INSERT INTO 取引銀行(no, 銀行コード, 支店コード, 種別, 期首残高) VALUES (2, '0009', '0009001', '普通預金', 0)");
+    }
+};
+
+TEST_F(Form9TwoMainOfficesTest, BranchIsFoundAmongTheBranchesOfTheRowsBank)
+{
+    editOn();
+    setDate("2024年", "6月", "3日");
+    fillRow(0, "振込入金", "普通預金", "20,000", "売掛金");
+    grid().Combo8[0]->setEditText("三井住友銀行");
+    grid().Combo9[0]->setEditText("本店");
+    press(1);
+    const std::vector<StoredRow> rows = journalRows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].bankCode, "0009");
+    EXPECT_EQ(rows[0].branchCode, "0009001");
+}
+
+}  // namespace

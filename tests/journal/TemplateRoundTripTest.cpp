@@ -60,7 +60,10 @@ protected:
     {
         AmountArray debit{}, credit{};
         EXPECT_FALSE(DataCheck(grid, debit, credit));
-        const auto rows = BuildTemplateRows(grid, debit, credit, zeroAmounts, findCode());
+        const auto rows = BuildTemplateRows(grid, debit, credit, zeroAmounts, findCode(),
+                                            [this](const std::string& bank, const std::string& branch) {
+                                                return o::FindBranchCode(*branches, bank, branch);
+                                            });
         const std::string id = SaveTemplate(*workspace, *db, *templates, rows, dao::Date{2025, 6, 1, 10, 0, 0});
         reopen();
         return id;

@@ -1,0 +1,144 @@
+#include "setup/BankAccountRegister.h"
+
+#include "common/FindCode.h"
+#include "journal/AmountRange.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Engine.h"
+#include "platform/dao/Transaction.h"
+#include "setup/RegisterLists.h"
+
+#include <memory>
+
+namespace setup {
+
+namespace {
+
+std::unique_ptr<dao::Recordset> openAccounts(dao::Database& db)
+{
+    return db.OpenRecordset("Q_取引銀行", dao::RecordsetType::Dynaset);
+}
+
+bool findFirst(dao::Recordset& rs, const char* field, const std::string& value)
+{
+    if (rs.isEmpty())
+        return false;
+    rs.MoveFirst();
+    rs.FindFirst(field, dao::Value(value));
+    return !rs.NoMatch();
+}
+
+bool isAccount(const dao::Recordset& rs, const BankAccount& account)
+{
+    return rs.get("銀行コード").toText() == account.bankCode && rs.get("支店コード").toText() == account.branchCode
+        && rs.get("種別").toText() == account.kind;
+}
+
+// How many stored accounts are the one named.
+int countAccounts(dao::Recordset& accounts, const BankAccount& account)
+{
+    int count = 0;
+    if (!accounts.isEmpty())
+        for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext())
+            count += isAccount(accounts, account) ? 1 : 0;
+    return count;
+}
+
+void writeAccount(dao::Recordset& accounts, const BankAccount& account)
+{
+    accounts.set("銀行コード", account.bankCode);
+    accounts.set("支店コード", account.branchCode);
+    accounts.set("種別", account.kind);
+    accounts.set("期首残高", account.openingBalance);
+}
+
+}  // namespace
+
+std::variant<std::string, BankAccount> CheckBankAccountBoxes(const BankAccountBoxes& boxes, dao::Recordset& banksInUse,
+                                                             dao::Recordset& branchesInUse,
+                                                             dao::Recordset& depositKinds)
+{
+    if (boxes.bank.empty() || boxes.branch.empty() || boxes.kind.empty())
+        return std::string(kBankAccountBoxEmpty);
+    const journal::AmountText balance = journal::ReadAmountText(boxes.openingBalance);
+    if (balance.kind == journal::AmountText::Kind::OutOfRange)
+        return std::string(journal::kAmountOutOfRangeMessage);
+    if (balance.kind != journal::AmountText::Kind::Amount)
+        return std::string(kBankAccountBalanceNotNumber);
+    if (!findFirst(banksInUse, "銀行名", boxes.bank))
+        return std::string(kBankNotRegistered);
+    BankAccount account;
+    account.bankCode = banksInUse.get("銀行コード").toText();
+    account.branchCode = o::FindBranchCode(branchesInUse, account.bankCode, boxes.branch);
+    if (account.branchCode.empty())
+        return std::string(kBranchNotRegistered);
+    if (!findFirst(depositKinds, "種別", boxes.kind))
+        return std::string(kDepositKindWrong);
+    account.kind = depositKinds.get("種別").toText();
+    account.openingBalance = balance.amount;
+    return account;
+}
+
+std::string DeleteBankAccountQuestion(const dao::Recordset& accounts)
+{
+    return "選択された取引銀行「" + accounts.get("銀行名").toText() + "　" + accounts.get("支店名").toText() + "　"
+         + accounts.get("種別").toText() + "」を削除します　よろしいですか？";
+}
+
+std::optional<std::string> RegisterBankAccount(dao::Workspace& ws, dao::Database& db, const BankAccount& account)
+{
+    std::optional<std::string> refusal;
+    dao::RunInTransaction(ws, [&] {
+        auto accounts = openAccounts(db);
+        if (countAccounts(*accounts, account) > 0) {
+            refusal = kBankAccountExists;
+            return;
+        }
+        accounts->AddNew();
+        writeAccount(*accounts, account);
+        accounts->set("現残高", 0);
+        accounts->set("期末残高", 0);
+        accounts->Update();
+    });
+    return refusal;
+}
+
+std::optional<std::string> UpdateBankAccount(dao::Workspace& ws, dao::Database& db, const ShownLine& line,
+                                             const BankAccount& account)
+{
+    std::optional<std::string> refusal;
+    dao::RunInTransaction(ws, [&] {
+        auto accounts = openAccounts(db);
+        if (const ShownState state = LocateShownRecord(*accounts, BankAccountKey, line); state != ShownState::Unchanged) {
+            refusal = ShownStateMessage(state, kBankAccountWhat);
+            return;
+        }
+        const bool unchanged = isAccount(*accounts, account);
+        const dao::Bookmark chosen = accounts->getBookmark();
+        if (countAccounts(*accounts, account) > (unchanged ? 1 : 0)) {
+            refusal = kBankAccountExists;
+            return;
+        }
+        accounts->setBookmark(chosen);
+        accounts->Edit();
+        writeAccount(*accounts, account);
+        accounts->set("期末残高", 0);
+        accounts->Update();
+    });
+    return refusal;
+}
+
+std::optional<std::string> DeleteBankAccount(dao::Workspace& ws, dao::Database& db, const ShownLine& line)
+{
+    std::optional<std::string> refusal;
+    dao::RunInTransaction(ws, [&] {
+        auto accounts = openAccounts(db);
+        if (const ShownState state = LocateShownRecord(*accounts, BankAccountKey, line); state != ShownState::Unchanged) {
+            refusal = ShownStateMessage(state, kBankAccountWhat);
+            return;
+        }
+        accounts->Delete();
+    });
+    return refusal;
+}
+
+}  // namespace setup

@@ -1,0 +1,489 @@
+// The tab "定型仕訳入力": the template grid with its account and amount cells and
+// automatic tax rows, the template list, loading a template into the grid, and
+// the buttons that register, update and delete templates and correct the
+// first row's amounts.
+#include "setup/Form31.h"
+
+#include "common/FindCode.h"
+#include "journal/AmountRange.h"
+#include "platform/ui/Dialogs.h"
+#include "setup/RegisterLists.h"
+#include "setup/TemplateRegister.h"
+
+namespace setup {
+
+using frame::fromQ;
+using frame::toQ;
+
+namespace {
+
+constexpr const char* kFirstRowAmountsDiffer = "1行目の借方、貸方の合計金額が相違します";
+constexpr const char* kDeleteTemplateQuestion = "選択された定型仕訳を削除します　よろしいですか？";
+
+std::int32_t amountOf(const dao::Value& value)
+{
+    return value.isNumeric() ? value.toInt32() : 0;
+}
+
+}  // namespace
+
+// ---- lookups ---------------------------------------------------------------------------
+
+std::string Form31::FindCode(int kind, const std::string& name)
+{
+    if (kind < 2 || kind > 4)
+        return {};
+    return o::FindCode({AccountMasterRecordset.get(), BankAccountRecordset.get(), nullptr}, kind, name);
+}
+
+std::string Form31::FindBranchCode(const std::string& bankCode, const std::string& branchName)
+{
+    return o::FindBranchCode(*BranchesInUseRecordset, bankCode, branchName);
+}
+
+std::string Form31::AccountNameOf(const std::string& code)
+{
+    dao::Recordset& used = *UsedAccountsRecordset;
+    if (!used.isEmpty()) {
+        used.MoveFirst();
+        used.FindFirst("勘定科目コード", dao::Value(code));
+        if (!used.NoMatch())
+            return used.get("勘定科目名").toText();
+    }
+    refuse("勘定科目コードが登録されていません");
+    return {};
+}
+
+// ---- the grid ----------------------------------------------------------------------------
+
+void Form31::ClearEntry()
+{
+    journal::VoucherKind kind = journal::VoucherKind::Transfer;
+    if (Option8[1]->isChecked()) kind = journal::VoucherKind::Receipt;
+    if (Option8[2]->isChecked()) kind = journal::VoucherKind::Payment;
+    m_grid->ClearEntry(kind);
+    Combo4->setEditText(QString());
+}
+
+void Form31::RecalcTotals()
+{
+    m_grid->RecalcTotals();
+}
+
+bool Form31::ValidateEntry()
+{
+    const journal::CodeLookup findCode = [this](int kind, const std::string& name) { return FindCode(kind, name); };
+    if (const auto message = TemplateEntryRefusal(m_grid->rows(), findCode)) {
+        refuse(*message);
+        return true;
+    }
+    return false;
+}
+
+// The template grid's account cells: the accounts in use with a name, a debit
+// cell offering the debit-natured ones and a credit cell the credit-natured
+// ones, an account marked 相方有無 in both.
+void Form31::FillAccountCombos()
+{
+    QStringList debit, credit;
+    dao::Recordset& used = *UsedAccountsRecordset;
+    if (!used.isEmpty()) {
+        for (used.MoveFirst(); !used.EOF_(); used.MoveNext()) {
+            const std::string name = used.get("勘定科目名").toText();
+            if (name.empty())
+                continue;
+            const dao::Value side = used.get("借貸区分");
+            const bool bothSides = used.get("相方有無").toBool();
+            if ((side.isNumeric() && side.toInt64() == 0) || bothSides) debit << toQ(name);
+            if ((side.isNumeric() && side.toInt64() == 1) || bothSides) credit << toQ(name);
+        }
+    }
+    for (int row = 0; row < journal::kGridRows; ++row) {
+        m_grid->Combo1[row]->clear();
+        m_grid->Combo1[row]->addItems(debit);
+        m_grid->Combo7[row]->clear();
+        m_grid->Combo7[row]->addItems(credit);
+    }
+}
+
+void Form31::Combo1_LostFocus(int index) { accountCellLeft(index, true); }
+void Form31::Combo7_LostFocus(int index) { accountCellLeft(index, false); }
+
+// A code typed into an account cell becomes the account's name; in rows 1 to 9
+// the tax account ("仮払消費税" debit, "仮受消費税" credit) makes the row the
+// tax on the amount of the row above, at today's rate and the flags of the
+// account above (the tax account's own when that cell is empty).
+void Form31::accountCellLeft(int row, bool debitSide)
+{
+    if (row < 0 || row >= journal::kGridRows)
+        return;
+    journal::EntryGrid& g = *m_grid;
+    QComboBox* cell = debitSide ? g.Combo1[row] : g.Combo7[row];
+    const std::string text = fromQ(cell->currentText());
+    if (text.empty())
+        return;
+    if (dao::Value(text).isNumeric()) {
+        const std::string name = AccountNameOf(text);
+        if (name.empty()) {
+            cell->setFocus();
+            return;
+        }
+        cell->setEditText(toQ(name));
+    }
+    if (row == 0)
+        return;
+    const int kind = debitSide ? 2 : 3;
+    const std::string name = fromQ(cell->currentText());
+    const bool taxAccountFound = !FindCode(kind, name).empty();
+    if (name != (debitSide ? "仮払消費税" : "仮受消費税"))
+        return;
+
+    const std::string above = fromQ((debitSide ? g.Combo1[row - 1] : g.Combo7[row - 1])->currentText());
+    const bool flagsFound = above.empty() ? taxAccountFound : !FindCode(kind, above).empty();
+    const bool taxable = flagsFound && AccountMasterRecordset->get("消費税").toBool();
+    const bool simplified = flagsFound && AccountMasterRecordset->get("簡易課税").toBool();
+    const std::int32_t base = debitSide ? g.DebitAmounts[row - 1] : g.CreditAmounts[row - 1];
+    const auto tax = TaxExclusiveAmount(dao::Date::now(), base, taxable, simplified);
+    std::int64_t debitSum = tax.value_or(0), creditSum = tax.value_or(0);
+    for (int i = 0; i < journal::kGridRows; ++i) {
+        if (i == row) continue;
+        debitSum += g.DebitAmounts[i];
+        creditSum += g.CreditAmounts[i];
+    }
+    if (!tax || !journal::FitsAmount(debitSum) || !journal::FitsAmount(creditSum)) {
+        refuse(journal::kAmountOutOfRangeMessage);
+        return;
+    }
+    g.DebitAmounts[row] = *tax;
+    g.CreditAmounts[row] = *tax;
+    (debitSide ? g.Text8[row] : g.Text9[row])->setText(journal::AmountCellText(*tax, "########0"));
+    (debitSide ? g.Text9[row] : g.Text8[row])->setText(journal::AmountCellText(*tax, "###,###,##0"));
+    QComboBox* opposite = debitSide ? g.Combo7[row] : g.Combo1[row];
+    if (opposite->currentText().isEmpty())
+        opposite->setEditText((debitSide ? g.Combo7[0] : g.Combo1[0])->currentText());
+    RecalcTotals();
+}
+
+void Form31::Text8_LostFocus(int index) { amountCellLeft(index, true); }
+void Form31::Text9_LostFocus(int index) { amountCellLeft(index, false); }
+
+// An amount typed on one side; the other side takes it while it is 0. In rows
+// 1 to 9 an empty account cell on that side takes row 0's account.
+void Form31::amountCellLeft(int row, bool debitSide)
+{
+    if (row < 0 || row >= journal::kGridRows || !o::EditModeIsOn())
+        return;
+    journal::EntryGrid& g = *m_grid;
+    QLineEdit* cell = debitSide ? g.Text8[row] : g.Text9[row];
+    if (cell->text().isEmpty())
+        return;
+    const journal::AmountText amount = journal::ReadAmountText(fromQ(cell->text()));
+    if (amount.kind == journal::AmountText::Kind::NotNumeric) {
+        ui::dialogs().beep();
+        cell->setFocus();
+        return;
+    }
+    std::int32_t debit = g.DebitAmounts[row], credit = g.CreditAmounts[row];
+    std::int32_t& side = debitSide ? debit : credit;
+    std::int32_t& other = debitSide ? credit : debit;
+    side = amount.amount;
+    if (other == 0)
+        other = amount.amount;
+    std::int64_t debitSum = debit, creditSum = credit;
+    for (int i = 0; i < journal::kGridRows; ++i) {
+        if (i == row) continue;
+        debitSum += g.DebitAmounts[i];
+        creditSum += g.CreditAmounts[i];
+    }
+    if (amount.kind == journal::AmountText::Kind::OutOfRange || !journal::FitsAmount(debitSum)
+        || !journal::FitsAmount(creditSum)) {
+        refuse(journal::kAmountOutOfRangeMessage);
+        cell->setFocus();
+        return;
+    }
+    g.DebitAmounts[row] = debit;
+    g.CreditAmounts[row] = credit;
+    if (row > 0) {
+        QComboBox* account = debitSide ? g.Combo1[row] : g.Combo7[row];
+        if (account->currentText().isEmpty())
+            account->setEditText((debitSide ? g.Combo1[0] : g.Combo7[0])->currentText());
+    }
+    RecalcTotals();
+    g.Text8[row]->setText(journal::AmountCellText(g.DebitAmounts[row]));
+    g.Text9[row]->setText(journal::AmountCellText(g.CreditAmounts[row]));
+}
+
+// ---- the list ------------------------------------------------------------------------------
+
+// One line per template row; the grid and its amounts are left as they are.
+void Form31::ShowTemplateList()
+{
+    const o::EditModeSuspended editModeOff;
+    TemplateListLines lines;
+    dao::Recordset& templates = *TemplateRecordset;
+    fillList(List1, templates, [&lines](dao::Recordset& rs) {
+        const ListLine line = lines.next(rs);
+        return std::pair{line.text, line.key};
+    });
+    if (!templates.isEmpty())
+        templates.MoveFirst();
+}
+
+void Form31::refreshTemplates()
+{
+    reopen(TemplateRecordset, "Q_仕訳定型台帳");
+    ShowTemplateList();
+}
+
+// The fingerprints of the lines that showed the rows of template `id`.
+std::vector<std::string> Form31::shownTemplateRows(const std::string& id) const
+{
+    std::vector<std::string> shown;
+    const auto& keys = lineKeys(List1);
+    const auto& prints = lineFingerprints(List1);
+    for (std::size_t i = 0; i < keys.size() && i < prints.size(); ++i)
+        if (TemplateIdOfKey(keys[i]) == id)
+            shown.push_back(prints[i]);
+    return shown;
+}
+
+bool Form31::LocateTemplate()
+{
+    const int line = chosenLine(List1);
+    dao::Recordset& templates = *TemplateRecordset;
+    if (line < 0 || line >= static_cast<int>(lineKeys(List1).size()))
+        return false;
+    const std::string id = TemplateIdOfKey(lineKeys(List1)[line]);
+    const std::vector<std::string> stored = TemplateFingerprints(templates, id);
+    if (stored != shownTemplateRows(id)) {
+        refuse(stored.empty() ? VanishedMessage(kTemplateWhat) : ChangedElsewhereMessage(kTemplateWhat));
+        refreshTemplates();
+        return false;
+    }
+    templates.MoveFirst();
+    templates.FindFirst("仕訳ID", dao::Value(id));
+    return !templates.NoMatch();
+}
+
+// The amounts of the template whose row the template recordset stands on, into
+// the grid's amount arrays (its first six rows at most); the cells stay as they are.
+void Form31::LoadTemplateAmounts()
+{
+    dao::Recordset& templates = *TemplateRecordset;
+    if (templates.isEmpty() || templates.EOF_() || templates.BOF())
+        return;
+    const dao::Bookmark start = templates.getBookmark();
+    const std::string first = templates.get("追番").toText();
+    journal::EntryGrid& g = *m_grid;
+    g.DebitTotal = 0;
+    g.CreditTotal = 0;
+    for (int i = 0; i < journal::kGridRows; ++i) g.DebitAmounts[i] = g.CreditAmounts[i] = 0;
+    for (int t = 0; t < 6; ++t) {
+        g.DebitAmounts[t] = amountOf(templates.get("入金"));
+        g.CreditAmounts[t] = amountOf(templates.get("出金"));
+        g.DebitTotal += g.DebitAmounts[t];
+        g.CreditTotal += g.CreditAmounts[t];
+        templates.MoveNext();
+        if (templates.EOF_() || templates.get("追番").toText() == first)
+            break;
+    }
+    templates.setBookmark(start);
+}
+
+// Loads the chosen line's template into the grid.
+void Form31::List1_Click()
+{
+    if (chosenLine(List1) < 0 || !LocateTemplate())
+        return;
+    dao::Recordset& templates = *TemplateRecordset;
+    ClearEntry();
+    LoadTemplateAmounts();
+    const dao::Bookmark first = templates.getBookmark();
+    const std::string id = templates.get("仕訳ID").toText();
+    const std::string debitName = templates.get("勘定科目名").toText();
+    const std::string creditName = templates.get("勘定科目名2").toText();
+    if (!debitName.empty() && !creditName.empty() && debitName != "現金" && creditName != "現金")
+        Option8[0]->setChecked(true);
+    if (debitName == "現金")
+        Option8[1]->setChecked(true);
+    if (creditName == "現金")
+        Option8[2]->setChecked(true);
+
+    journal::EntryGrid& g = *m_grid;
+    for (int row = 0; row < journal::kGridRows && !templates.EOF_() && templates.get("仕訳ID").toText() == id;
+         ++row, templates.MoveNext()) {
+        const auto text = [&templates](const char* field) { return templates.get(field).toText(); };
+        if (!text("摘要").empty()) g.Text1[row]->setText(toQ(text("摘要")));
+        if (!text("取引先").empty()) g.Combo11[row]->setEditText(toQ(text("取引先")));
+        if (!text("勘定科目名").empty()) {
+            g.Combo1[row]->setEditText(toQ(text("勘定科目名")));
+            g.DebitAmounts[row] = amountOf(templates.get("入金"));
+            g.Text8[row]->setText(journal::AmountCellText(g.DebitAmounts[row]));
+        }
+        if (!text("貸方コード").empty()) {
+            if (!text("勘定科目名2").empty()) g.Combo7[row]->setEditText(toQ(text("勘定科目名2")));
+            g.CreditAmounts[row] = amountOf(templates.get("出金"));
+            g.Text9[row]->setText(journal::AmountCellText(g.CreditAmounts[row]));
+        }
+        if (!text("銀行名").empty()) g.Combo8[row]->setEditText(toQ(text("銀行名")));
+        if (!text("支店名").empty()) g.Combo9[row]->setEditText(toQ(text("支店名")));
+        Check3->setChecked(templates.get("決算仕訳").toBool());
+        if (!text("表示順位").empty()) Combo4->setEditText(toQ(text("表示順位")));
+    }
+    RecalcTotals();
+    g.ShowTotals("###,###,##0");
+    templates.setBookmark(first);
+    ShowMasterAccountList();
+}
+
+// ---- the buttons -----------------------------------------------------------------------------
+
+void Form31::templateButton(int index)
+{
+    if (!o::EditModeIsOn())
+        return;
+    switch (index) {
+    case 0:
+        ClearEntry();
+        EnableInputGroup(2);
+        break;
+    case 1: registerTemplate(); break;
+    case 2: updateTemplate(); break;
+    case 3: deleteTemplate(); break;
+    case 7: correctTemplateAmounts(); break;
+    default: break;
+    }
+}
+
+namespace {
+
+TemplateRows gridTemplateRows(Form31& form)
+{
+    return BuildTemplateRows(
+        form.grid().rows(), [&form](int kind, const std::string& name) { return form.FindCode(kind, name); },
+        [&form](const std::string& bank, const std::string& branch) { return form.FindBranchCode(bank, branch); });
+}
+
+}  // namespace
+
+void Form31::registerTemplate()
+{
+    if (ValidateEntry())
+        return;
+    const TemplateRows build = gridTemplateRows(*this);
+    if (build.error) {
+        refuse(*build.error);
+        return;
+    }
+    TemplateHeader header;
+    header.closing = Check3->isChecked();
+    header.displayOrder = Combo4->currentText().isEmpty() ? "1" : fromQ(Combo4->currentText());
+    try {
+        RegisterTemplate(*m_workspace, *m_database, build.rows, header, dao::Date::now());
+    } catch (const std::exception& e) {
+        reportFailure("定型仕訳を登録できませんでした。何も登録していません", e);
+    }
+    refreshTemplates();
+}
+
+// The chosen template replaced as a whole by the grid's rows; the line of the
+// same row (or the template's first) is chosen again, which reloads the grid
+// from what was stored.
+void Form31::updateTemplate()
+{
+    const int line = chosenLine(List1);
+    if (line < 0) {
+        refuse(kTemplateNotChosenMessage);
+        return;
+    }
+    if (ValidateEntry() || !LocateTemplate())
+        return;
+    const std::string key = lineKeys(List1)[line];
+    const std::string id = TemplateIdOfKey(key);
+    const TemplateRows build = gridTemplateRows(*this);
+    if (build.error) {
+        refuse(*build.error);
+        return;
+    }
+    TemplateHeader header;
+    header.closing = Check3->isChecked();
+    header.displayOrder = fromQ(Combo4->currentText());
+    try {
+        if (const auto refusal = ReplaceTemplate(*m_workspace, *m_database, id, shownTemplateRows(id), build.rows,
+                                                 header)) {
+            refuse(*refusal);
+            refreshTemplates();
+            return;
+        }
+    } catch (const std::exception& e) {
+        reportFailure("定型仕訳を更新できませんでした。定型仕訳は元のままです", e);
+        refreshTemplates();
+        return;
+    }
+    refreshTemplates();
+    const auto& keys = lineKeys(List1);
+    int reselect = -1;
+    for (int i = 0; i < static_cast<int>(keys.size()) && reselect < 0; ++i)
+        if (keys[i] == key)
+            reselect = i;
+    for (int i = 0; i < static_cast<int>(keys.size()) && reselect < 0; ++i)
+        if (TemplateIdOfKey(keys[i]) == id)
+            reselect = i;
+    if (reselect >= 0)
+        List1->setCurrentRow(reselect);
+}
+
+void Form31::deleteTemplate()
+{
+    const int line = chosenLine(List1);
+    if (line < 0) {
+        refuse(kTemplateNotChosenMessage);
+        return;
+    }
+    if (ValidateEntry() || !LocateTemplate())
+        return;
+    if (ui::dialogs().messageBox(kDeleteTemplateQuestion, ui::Buttons::YesNo, std::string("定型仕訳管理"))
+        != ui::Answer::Yes)
+        return;
+    const std::string id = TemplateIdOfKey(lineKeys(List1)[line]);
+    try {
+        if (const auto refusal = DeleteTemplate(*m_workspace, *m_database, id, shownTemplateRows(id)))
+            refuse(*refusal);
+    } catch (const std::exception& e) {
+        reportFailure("定型仕訳を削除できませんでした。定型仕訳は元のままです", e);
+    }
+    refreshTemplates();
+}
+
+// "金額補正": row 0 holds the voucher's total; it becomes what is left after the
+// other rows on each side. Only the grid changes.
+void Form31::correctTemplateAmounts()
+{
+    if (chosenLine(List1) < 0) {
+        refuse(kTemplateNotChosenMessage);
+        return;
+    }
+    if (ValidateEntry())
+        return;
+    journal::EntryGrid& g = *m_grid;
+    if (g.DebitAmounts[0] != g.CreditAmounts[0]) {
+        refuse(kFirstRowAmountsDiffer);
+        return;
+    }
+    std::int64_t debit = g.DebitAmounts[0], credit = g.CreditAmounts[0];
+    for (int i = 1; i < journal::kGridRows; ++i) {
+        debit -= g.DebitAmounts[i];
+        credit -= g.CreditAmounts[i];
+    }
+    if (!journal::FitsAmount(debit) || !journal::FitsAmount(credit)) {
+        refuse(journal::kAmountOutOfRangeMessage);
+        return;
+    }
+    g.DebitAmounts[0] = static_cast<std::int32_t>(debit);
+    g.CreditAmounts[0] = static_cast<std::int32_t>(credit);
+    g.Text8[0]->setText(journal::AmountCellText(debit, "##,###,###,##0"));
+    g.Text9[0]->setText(journal::AmountCellText(credit, "##,###,###,##0"));
+    RecalcTotals();
+}
+
+}  // namespace setup

@@ -1,0 +1,99 @@
+#include "setup/PartnerRegister.h"
+
+#include "platform/dao/Database.h"
+#include "platform/dao/Engine.h"
+#include "platform/dao/Transaction.h"
+#include "setup/RegisterLists.h"
+
+#include <memory>
+
+namespace setup {
+
+namespace {
+
+std::unique_ptr<dao::Recordset> openPartners(dao::Database& db)
+{
+    return db.OpenRecordset("Q_取引先管理", dao::RecordsetType::Dynaset);
+}
+
+void setIfFilled(dao::Recordset& rs, const char* field, const std::string& box)
+{
+    if (!box.empty())
+        rs.set(field, box);
+}
+
+void setDayIfFilled(dao::Recordset& rs, const char* field, const std::string& box)
+{
+    if (!box.empty())
+        rs.set(field, dao::Value(LeadingDayNumber(box)));
+}
+
+}  // namespace
+
+long long LeadingDayNumber(const std::string& text)
+{
+    std::size_t pos = text.find_first_not_of(' ');
+    long long value = 0;
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos)
+        value = value < 1'000'000'000 ? value * 10 + (text[pos] - '0') : value;
+    return value;
+}
+
+void RegisterPartner(dao::Workspace& ws, dao::Database& db, const PartnerBoxes& boxes)
+{
+    dao::RunInTransaction(ws, [&] {
+        auto partners = openPartners(db);
+        partners->AddNew();
+        partners->set("取引先名", boxes.name);
+        setDayIfFilled(*partners, "締日", boxes.closingDay);
+        setDayIfFilled(*partners, "支払日", boxes.paymentDay);
+        setIfFilled(*partners, "取引先ランク", boxes.rank);
+        setIfFilled(*partners, "取引内容", boxes.business);
+        setIfFilled(*partners, "住所", boxes.address);
+        setIfFilled(*partners, "代表者", boxes.representative);
+        setIfFilled(*partners, "電話番号", boxes.phone);
+        setIfFilled(*partners, "メールアドレス", boxes.mail);
+        partners->Update();
+    });
+}
+
+std::optional<std::string> UpdatePartner(dao::Workspace& ws, dao::Database& db, const ShownLine& line,
+                                         const PartnerBoxes& boxes)
+{
+    std::optional<std::string> refusal;
+    dao::RunInTransaction(ws, [&] {
+        auto partners = openPartners(db);
+        if (const ShownState state = LocateShownRecord(*partners, PartnerKey, line); state != ShownState::Unchanged) {
+            refusal = ShownStateMessage(state, kPartnerWhat);
+            return;
+        }
+        partners->Edit();
+        partners->set("取引先名", boxes.name);
+        setDayIfFilled(*partners, "締日", boxes.closingDay);
+        setDayIfFilled(*partners, "支払日", boxes.paymentDay);
+        partners->set("取引先ランク", boxes.rank);
+        setIfFilled(*partners, "取引内容", boxes.business);
+        setIfFilled(*partners, "住所", boxes.address);
+        setIfFilled(*partners, "代表者", boxes.representative);
+        setIfFilled(*partners, "電話番号", boxes.phone);
+        setIfFilled(*partners, "メールアドレス", boxes.mail);
+        partners->Update();
+    });
+    return refusal;
+}
+
+std::optional<std::string> DeletePartner(dao::Workspace& ws, dao::Database& db, const ShownLine& line)
+{
+    std::optional<std::string> refusal;
+    dao::RunInTransaction(ws, [&] {
+        auto partners = openPartners(db);
+        if (const ShownState state = LocateShownRecord(*partners, PartnerKey, line); state != ShownState::Unchanged) {
+            refusal = ShownStateMessage(state, kPartnerWhat);
+            return;
+        }
+        partners->Delete();
+    });
+    return refusal;
+}
+
+}  // namespace setup

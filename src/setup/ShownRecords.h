@@ -1,0 +1,46 @@
+#pragma once
+// A list line of a register names its record by a key (a template's 仕訳ID and
+// 追番, a partner's name, an asset's number, ...). Keys need not be unique, so a
+// line also knows which of the records with its key it shows (its occurrence,
+// counted in the list's order) and what the record held when it was shown (its
+// fingerprint). Before a line is used, its record is found again by key and
+// occurrence, and refused when it no longer holds what the line showed or is
+// gone: another window or program may have changed the file since.
+
+#include "platform/dao/Recordset.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace setup {
+
+// Every field of the recordset's current row, as text.
+std::string RecordFingerprint(const dao::Recordset& rs);
+
+// The key a register gives the current row of its recordset.
+using RecordKey = std::function<std::string(const dao::Recordset&)>;
+
+// What a chosen line showed.
+struct ShownLine {
+    std::string key;
+    int occurrence = 0;        // 0: the first record with this key in the list's order
+    std::string fingerprint;
+};
+
+// The line `index` of a list whose lines have these keys and fingerprints.
+ShownLine ShownLineAt(const std::vector<std::string>& keys, const std::vector<std::string>& fingerprints, int index);
+
+enum class ShownState { Unchanged, Changed, Vanished };
+
+// Walks `rs` from its first row to the record of the line and leaves it there
+// (at its end when the record is gone).
+ShownState LocateShownRecord(dao::Recordset& rs, const RecordKey& keyOf, const ShownLine& line);
+
+// The refusals, naming what the register keeps ("定型仕訳", "取引先", ...).
+std::string ChangedElsewhereMessage(const std::string& what);
+std::string VanishedMessage(const std::string& what);
+// The message for a state other than Unchanged.
+std::string ShownStateMessage(ShownState state, const std::string& what);
+
+}  // namespace setup

@@ -1,0 +1,306 @@
+// The tab "固定資産／リース資産管理": the fixed-asset register with its
+// depreciation, and the lease register, driven through the window (period
+// 2024-04-01 to 2025-03-31).
+#include "setup/WindowFixture.h"
+#include "setup/CaseName.h"
+#include "setup/RegisterFixture.h"
+
+#include "common/EditMode.h"
+
+namespace setuptest {
+namespace {
+
+// ---- fixed assets ------------------------------------------------------------------------
+
+constexpr const char* kNoRule =
+    "年度途中で償却率が変わるため、計算できません　残存価格を入力して「今期減価償却計算」をしてください";
+
+class FixedAssetTest : public SetupWindowTest {
+protected:
+    void prepare(dao::Database& d) override
+    {
+        AddRow(d, "Q_固定資産台帳", {{"管理番号", "F-1"}, {"名称", "検査装置"}, {"数量", 1}, {"勘定科目コード", "145"},
+                                     {"取得年月日", dao::Date{2023, 4, 1}}, {"取得価格", 1000000}, {"償却方法", "定額法"},
+                                     {"耐用年数", 5}, {"償却率", 20.0}, {"保証率", dao::Value()},
+                                     {"残存価格", 800000}, {"減価償却費", 200000}, {"使用部署名", "品質管理"}});
+        AddRow(d, "Q_固定資産台帳", {{"管理番号", "F-2"}, {"名称", "旧型車両"}, {"数量", 1}, {"勘定科目コード", "144"},
+                                     {"取得年月日", dao::Date{2005, 10, 1}}, {"取得価格", 2000000}, {"償却方法", "定率法"},
+                                     {"耐用年数", 6}, {"償却率", 31.9}, {"残存価格", 500000}});
+        AddRow(d, "Q_固定資産台帳", {{"管理番号", "F-3"}, {"名称", "耐用年数なし"}, {"数量", 1}, {"勘定科目コード", "145"},
+                                     {"取得年月日", dao::Date{2023, 4, 1}}, {"取得価格", 150000}, {"償却方法", "一括償却"},
+                                     {"耐用年数", 0}, {"残存価格", 150000}});
+    }
+    void press(int button) { form->Command6[button]->click(); }
+    // A new asset's fields, all typed.
+    void fillNewAsset(const char* account, const char* life)
+    {
+        form->Text4[0]->setText(q("F-9"));
+        form->Text4[1]->setText(q("複合機"));
+        form->Combo6[0]->setEditText(q("1"));
+        form->Combo6[1]->setEditText(q(account));
+        form->Combo6[2]->setEditText(q("2024年"));
+        form->Combo6[3]->setEditText(q("4月"));
+        form->Combo6[4]->setEditText(q("1日"));
+        form->Text4[2]->setText(q("600,000"));
+        form->Combo6[5]->setEditText(q("定額法"));
+        form->Combo6[6]->setEditText(q(life));
+        form->Combo6[7]->setEditText(q("20.00"));
+        form->Text4[3]->setText(q("600,000"));
+    }
+    std::string text(int i) { return s(form->Text4[i]->text()); }
+    std::string combo(int i) { return s(form->Combo6[i]->currentText()); }
+};
+
+TEST_F(FixedAssetTest, RegisterChecksTheAccountAsUpdateDoes)
+{
+    editModeOn();
+    fillNewAsset("什器", "");
+    dialogs->expectMessage("勘定科目名が登録されていません", ui::Answer::Ok).withoutTitle();
+    press(2);
+    EXPECT_EQ(Count(db(), "Q_固定資産台帳"), 3);
+    EXPECT_EQ(dialogs->beepCount(), 1);
+
+    form->Combo6[1]->setEditText(q("工具器具備品"));
+    press(2);
+    ASSERT_EQ(Count(db(), "Q_固定資産台帳"), 4);
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "勘定科目コード").toText(), "145");
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "耐用年数").toInt32(), 0);   // an empty life stores 0
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "取得年月日").toDate(), (dao::Date{2024, 4, 1}));
+    EXPECT_EQ(form->List5->count(), 4);
+    EXPECT_EQ(text(0), "F-9");   // the fields keep their texts
+}
+
+TEST_F(FixedAssetTest, ChosenAssetLoadsAndUpdateNeedsALineAndALife)
+{
+    editModeOn();
+    dialogs->expectMessage("リストボックスが選択されていません", ui::Answer::Ok).withoutTitle();
+    press(3);
+    EXPECT_EQ(dialogs->beepCount(), 0);
+
+    form->List5->setCurrentRow(0);
+    EXPECT_EQ(combo(2) + combo(3) + combo(4), "2023年04月01日");
+    EXPECT_EQ(text(2), "1,000,000");
+    EXPECT_EQ(combo(6), "5年");
+    EXPECT_EQ(combo(7), "20.000");
+    EXPECT_EQ(text(3), "800,000");
+    EXPECT_EQ(text(4), "");
+    EXPECT_EQ(combo(1), "工具器具備品");
+
+    form->Combo6[6]->setEditText(QString());
+    dialogs->expectMessage("データが入力されていません", ui::Answer::Ok).withoutTitle();
+    press(3);
+    form->Combo6[6]->setEditText(q("5年"));
+    form->Text4[1]->setText(q("三次元測定機"));
+    form->Text4[5]->setText(QString());
+    press(3);
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-1", "名称").toText(), "三次元測定機");
+    EXPECT_TRUE(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-1", "減価償却費").isNull());   // written as it is
+    EXPECT_TRUE(form->List5->selectedItems().isEmpty());
+}
+
+TEST_F(FixedAssetTest, DeleteAsksAboutTheFixedAsset)
+{
+    editModeOn();
+    form->List5->setCurrentRow(1);
+    const char* question = "選択された固定資産を削除します　よろしいですか？";
+    dialogs->expectMessage(question, ui::Answer::No).withTitle("固定資産台帳");
+    press(4);
+    EXPECT_EQ(Count(db(), "Q_固定資産台帳"), 3);
+    dialogs->expectMessage(question, ui::Answer::Yes).withTitle("固定資産台帳");
+    press(4);
+    EXPECT_TRUE(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-2", "名称").isNull());
+    EXPECT_EQ(form->List5->count(), 2);
+}
+
+TEST_F(FixedAssetTest, LeavingTheBookValueComputesThisPeriodInEitherMode)
+{
+    form->List5->setCurrentRow(0);
+    form->Text4[3]->setText(q("800,000"));
+    leave(form->Text4[3]);
+    EXPECT_EQ(text(5), "200,000");
+
+    form->Combo6[6]->setEditText(q("0年"));
+    form->Text4[5]->clear();
+    dialogs->expectMessage("数値が正しくありません", ui::Answer::Ok).withoutTitle();
+    leave(form->Text4[3]);
+    EXPECT_EQ(text(5), "");
+
+    form->Text4[3]->setText(q("八十万"));
+    leave(form->Text4[3]);   // only a beep
+    EXPECT_EQ(dialogs->beepCount(), 2);
+    EXPECT_EQ(Count(db(), "Q_固定資産台帳"), 3);
+}
+
+TEST_F(FixedAssetTest, LeavingThePriceProposesItAsTheBookValueWhileThatIsEmptyOrZero)
+{
+    form->Text4[2]->setText(q("450,000"));
+    form->Text4[3]->setText(q("0"));
+    leave(form->Text4[2]);
+    EXPECT_EQ(text(3), "450,000");
+    form->Text4[2]->setText(q("500,000"));
+    leave(form->Text4[2]);
+    EXPECT_EQ(text(3), "450,000");
+}
+
+TEST_F(FixedAssetTest, ButtonZeroWalksFromTheAcquisitionOrSaysWhyItCannot)
+{
+    press(0);   // no line: only a beep
+    EXPECT_EQ(dialogs->beepCount(), 1);
+    EXPECT_TRUE(dialogs->calls().empty());
+
+    form->List5->setCurrentRow(0);
+    form->Text4[3]->clear();
+    form->Text4[5]->clear();
+    press(0);
+    EXPECT_EQ(text(5), "200,000");
+    EXPECT_EQ(text(3), "800,000");
+
+    form->List5->setCurrentRow(1);   // declining balance acquired before 2007-04-01
+    dialogs->expectMessage(kNoRule, ui::Answer::Ok).withoutTitle();
+    press(0);
+    EXPECT_EQ(dialogs->beepCount(), 1);
+
+    form->List5->setCurrentRow(2);   // a useful life of 0
+    dialogs->expectMessage("数値が正しくありません", ui::Answer::Ok).withoutTitle();
+    press(0);
+    EXPECT_EQ(dialogs->beepCount(), 2);
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-1", "残存価格").toInt32(), 800000);
+}
+
+TEST_F(FixedAssetTest, WithEditModeOffRegisterUpdateAndDeleteDoNothing)
+{
+    const std::string before = DumpWrittenTables(db());
+    form->List5->setCurrentRow(0);
+    form->Text4[1]->setText(q("別名"));
+    for (int button : {2, 3, 4})
+        press(button);
+    EXPECT_EQ(DumpWrittenTables(db()), before);
+    EXPECT_TRUE(dialogs->calls().empty());
+    press(1);   // 入力クリア works
+    EXPECT_EQ(text(1), "");
+}
+
+// ---- leases -------------------------------------------------------------------------------
+
+std::vector<std::string> LeaseRows(dao::Database& d)
+{
+    return Rows(d, "Q_リース資産管理", {"契約番号", "資産名称", "勘定科目コード", "取得年月日", "購入日", "購入金額",
+                                        "支払総額", "リース回数", "月リース料金", "月支払利息", "減価償却費", "リース会社",
+                                        "使用部署", "備考"});
+}
+
+class LeaseTest : public SetupWindowTest {
+protected:
+    void prepare(dao::Database& d) override
+    {
+        AddRow(d, "Q_リース資産管理", {{"契約番号", "L-1"}, {"資産名称", "複合機"}, {"勘定科目コード", "145"},
+                                       {"取得年月日", dao::Date{2024, 4, 1}}, {"購入日", dao::Date{2024, 4, 1}},
+                                       {"購入金額", 1200000}, {"支払総額", 1300000}, {"リース回数", 60},
+                                       {"月リース料金", 21667}, {"月支払利息", 1667}, {"減価償却費", 21667},
+                                       {"リース会社", "青葉リース"}, {"使用部署", "総務部"}, {"備考", ""}});
+    }
+    void press(int button) { form->Command7[button]->click(); }
+    void fill(const char* payments, const char* day)
+    {
+        const char* texts[9] = {"L-2", "社用車", "1,800,000", "2,000,000", payments, "33,334", "3,334", "みどりリース", ""};
+        for (int i = 0; i < 9; ++i) form->Text6[i]->setText(q(texts[i]));
+        form->Combo17[0]->setEditText(q("車両運搬具"));
+        form->Combo17[1]->setEditText(q("2024年"));
+        form->Combo17[2]->setEditText(q("4月"));
+        form->Combo17[3]->setEditText(q(day));
+        form->Combo17[4]->setEditText(q("営業部"));
+    }
+    bool boxesEmpty()
+    {
+        for (QLineEdit* box : form->Text6)
+            if (!box->text().isEmpty()) return false;
+        for (QComboBox* box : form->Combo17)
+            if (!box->currentText().isEmpty()) return false;
+        return true;
+    }
+};
+
+TEST_F(LeaseTest, RegisteredWithEditModeOffIsListedAtOnceAndTheBoxesEmptied)
+{
+    fill("60", "1日");
+    press(2);
+    const auto rows = LeaseRows(db());
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1], "L-2|社用車|144|2024/4/1|2024/4/1|1800000|2000000|60|33334|3334|33334|みどりリース|営業部|");
+    EXPECT_EQ(form->List6->count(), 2);
+    EXPECT_TRUE(boxesEmpty());
+}
+
+TEST_F(LeaseTest, UpdateWritesTheDateThatTheBoxesLoadNextTime)
+{
+    editModeOn();
+    form->List6->setCurrentRow(0);
+    EXPECT_EQ(s(form->Combo17[2]->currentText()), "04月");
+    EXPECT_EQ(s(form->Text6[2]->text()), "1,200,000");
+    form->Combo17[2]->setEditText(q("5月"));
+    form->Text6[4]->clear();   // "更新" takes an empty number of payments
+    press(3);
+    EXPECT_EQ(LeaseRows(db())[0],
+              "L-1|複合機|145|2024/5/1|2024/4/1|1200000|1300000||21667|1667|21667|青葉リース|総務部|");
+    EXPECT_TRUE(boxesEmpty());
+    form->List6->setCurrentRow(0);
+    EXPECT_EQ(s(form->Combo17[2]->currentText()), "05月");   // from 取得年月日, not 購入日
+}
+
+struct LeaseCheckCase {
+    const char* name;
+    const char* payments;
+    const char* day;
+    const char* purchase;
+    const char* message;
+};
+
+void PrintTo(const LeaseCheckCase& c, std::ostream* os) { *os << c.name; }
+
+class LeaseCheckTest : public LeaseTest, public ::testing::WithParamInterface<LeaseCheckCase> {};
+
+TEST_P(LeaseCheckTest, RegisterRefusesAndKeepsTheBoxes)
+{
+    const LeaseCheckCase& c = GetParam();
+    fill(c.payments, c.day);
+    form->Text6[2]->setText(q(c.purchase));
+    dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
+    press(2);
+    EXPECT_EQ(Count(db(), "Q_リース資産管理"), 1);
+    EXPECT_EQ(s(form->Text6[0]->text()), "L-2");
+    EXPECT_EQ(dialogs->beepCount(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Checks, LeaseCheckTest,
+                         ::testing::Values(LeaseCheckCase{"NoPayments", "", "1日", "1,800,000", "データが入力されていません"},
+                                           LeaseCheckCase{"PriceNotANumber", "60", "1日", "百八十万", "数値が正しくありません"},
+                                           LeaseCheckCase{"ThirtyFirstOfApril", "60", "31日", "1,800,000",
+                                                          "日付が正しくありません"}),
+                         CaseName());
+
+TEST_F(LeaseTest, DeleteNeedsAChosenLineAndAsks)
+{
+    editModeOn();
+    dialogs->expectMessage("リストボックスが選択されていません", ui::Answer::Ok).withoutTitle();
+    press(4);
+    EXPECT_EQ(dialogs->beepCount(), 0);
+    form->List6->setCurrentRow(0);
+    dialogs->expectMessage("選択されたリース物件を削除します　よろしいですか？", ui::Answer::Yes).withTitle("リース物件管理");
+    press(4);
+    EXPECT_EQ(Count(db(), "Q_リース資産管理"), 0);
+    EXPECT_EQ(form->List6->count(), 0);
+}
+
+TEST_F(LeaseTest, WithEditModeOffUpdateAndDeleteDoNothing)
+{
+    const std::string before = DumpWrittenTables(db());
+    form->List6->setCurrentRow(0);
+    form->Text6[1]->setText(q("別名"));
+    press(3);
+    press(4);
+    EXPECT_EQ(DumpWrittenTables(db()), before);
+    EXPECT_TRUE(dialogs->calls().empty());
+}
+
+}  // namespace
+}  // namespace setuptest

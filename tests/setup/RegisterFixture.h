@@ -1,0 +1,53 @@
+#pragma once
+// What the register tests put into a period file before the setup window loads,
+// and how they read the registers back.
+
+#include "platform/dao/Database.h"
+#include "platform/dao/Recordset.h"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace setuptest {
+
+// Two banks in use that each have a branch "本店": 三菱ＵＦＪ銀行 (0005, its 本店
+// 0005001 first in the branch order) and 三井住友銀行 (0009, 本店 0009001). With
+// `accounts`, the company holds an ordinary account at each (no 1 and 2), so
+// that the template grid finds both banks by name.
+inline void AddTwoMainOffices(dao::Database& d, bool accounts)
+{
+    d.Execute("UPDATE 銀行コードﾏｽﾀｰ SET 使用銀行 = 1 WHERE 銀行コード = '0005'");
+    d.Execute("UPDATE 支店コードﾏｽﾀｰ SET 使用支店 = 1 WHERE 支店コード = '0005001'");
+    d.Execute("INSERT INTO 支店コードﾏｽﾀｰ (銀行コード, 支店コード, 支店名, 振込支店名, 使用支店) "
+              "VALUES ('0009', '0009001', '本店', 'ﾎﾝﾃﾝ', 1)");
+    if (accounts) {
+        d.Execute("INSERT INTO 取引銀行 (no, 銀行コード, 支店コード, 種別, 期首残高, 現残高) "
+                  "VALUES (1, '0005', '0005001', '普通預金', 0, 0)");
+        d.Execute("INSERT INTO 取引銀行 (no, 銀行コード, 支店コード, 種別, 期首残高, 現残高) "
+                  "VALUES (2, '0009', '0009001', '普通預金', 0, 0)");
+    }
+}
+
+// The fields of every row of `source` in its order, one text per row, the
+// values joined with "|" (Null and empty alike as "").
+inline std::vector<std::string> Rows(dao::Database& d, const std::string& source,
+                                     std::initializer_list<const char*> fields)
+{
+    std::vector<std::string> rows;
+    auto rs = d.OpenRecordset(source, dao::RecordsetType::Snapshot);
+    if (rs->isEmpty())
+        return rows;
+    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
+        std::string row;
+        bool first = true;
+        for (const char* field : fields) {
+            row += (first ? "" : "|") + rs->get(field).toText();
+            first = false;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+}  // namespace setuptest
