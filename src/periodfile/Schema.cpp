@@ -16,13 +16,11 @@ std::string defaultOf(const ColumnDef& column) {
     return "0";
 }
 
+// The key column first: row ids that are never handed out twice.
 std::string createTable(const TableDef& table) {
-    std::string sql = "CREATE TABLE " + quoted(table.name) + " (";
-    bool first = true;
+    std::string sql = "CREATE TABLE " + quoted(table.name) + " (" + quoted(kRowIdColumn) + " INTEGER PRIMARY KEY AUTOINCREMENT";
     for (const ColumnDef& column : table.columns) {
-        if (!first) sql += ", ";
-        first = false;
-        sql += quoted(column.name) + " " + std::string(column.type);
+        sql += ", " + quoted(column.name) + " " + std::string(column.type);
         if (const std::string value = defaultOf(column); !value.empty()) sql += " DEFAULT " + value;
     }
     return sql + ")";

@@ -203,7 +203,10 @@ TEST_F(MainMenuTest, AWindowWhosePeriodFileLacksAnObjectReportsItAndIsNotShown)
     const std::vector<std::string> texts = dialogs->messageTexts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].rfind("「決算処理」の画面を開けませんでした。\n", 0), 0u) << texts[0];
-    EXPECT_NE(texts[0].find("Q_決算仕訳台帳"), std::string::npos) << texts[0];
+    // The missing query by its name in the user's words, with the file.
+    EXPECT_NE(texts[0].find("「決算仕訳台帳」がありません"), std::string::npos) << texts[0];
+    EXPECT_NE(texts[0].find("甲商事第1期.mdb"), std::string::npos) << texts[0];
+    EXPECT_EQ(texts[0].find("Q_"), std::string::npos) << texts[0];
 }
 
 TEST_F(MainMenuTest, WindowLoadsSetTheSharedStateTheirWayAndSetupSwitchesEditModeOff)

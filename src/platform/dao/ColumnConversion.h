@@ -20,4 +20,10 @@ Value convertForColumn(const Value& value, const ColumnInfo& column, const std::
 // The value as stored in the file (dates as text, Booleans as 0/1).
 Value storedForm(const Value& converted, ColumnType type);
 
+// Why a value read from a column of that type cannot be one of its values (an
+// amount of 1e300, a flag "maybe", a date "2024-13-40"), in words that follow
+// "the value 「…」"; empty when it is fine. A null and, in a column that is
+// not text, an empty text are fine (they read as empty).
+std::string storedValueProblem(const Value& value, ColumnType type);
+
 }  // namespace dao

@@ -84,6 +84,8 @@ private:
     Row& currentRow();                                     // throws NoCurrentRecord
     std::string name() const { return m_info->displayName(); }
     DaoError noCurrentRecord() const;
+    DaoError badStoredValue(int column, const std::string& problem) const;
+    DaoError shapeChanged() const;
 
     std::shared_ptr<Connection> m_connection;
     std::shared_ptr<const ObjectInfo> m_info;
