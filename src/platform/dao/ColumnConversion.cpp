@@ -137,8 +137,10 @@ Value convertForColumn(const Value& value, const ColumnInfo& column, const std::
 }
 
 std::string storedValueProblem(const Value& value, ColumnType type) {
-    if (value.isNull()) return {};
-    if (value.kind() == ValueKind::Text && value.toText().find_first_not_of(" \t") == std::string::npos) return {};
+    if (type == ColumnType::Text || type == ColumnType::Unknown || value.isNull()) return {};
+    if (value.kind() == ValueKind::Text
+        && std::get<std::string>(value.data()).find_first_not_of(" \t") == std::string::npos)
+        return {};
     switch (type) {
     case ColumnType::Unknown:
     case ColumnType::Text: return {};
