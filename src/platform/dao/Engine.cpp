@@ -103,7 +103,7 @@ void Workspace::BeginTrans() {
 
 void Workspace::CommitTrans() {
     if (m_depth == 0)
-        throw DaoError(DaoError::Code::General, "CommitTrans の前に BeginTrans がありません");
+        throw DaoError(DaoError::Code::General, "保存する変更がありません（変更のまとまりが始まっていません）。");
     for (auto& connection : connectionsOf(m_databases))
         if (connection->transactionDepth() >= m_depth) connection->commit();
     --m_depth;
@@ -111,7 +111,7 @@ void Workspace::CommitTrans() {
 
 void Workspace::Rollback() {
     if (m_depth == 0)
-        throw DaoError(DaoError::Code::General, "Rollback の前に BeginTrans がありません");
+        throw DaoError(DaoError::Code::General, "取り消す変更がありません（変更のまとまりが始まっていません）。");
     std::exception_ptr first;
     for (auto& connection : connectionsOf(m_databases)) {
         try {

@@ -16,11 +16,15 @@ using namespace daotest;
 
 namespace {
 
-// Who deletes the row stored last and adds another: a second handle of this
-// program (another window) or another program on the same file.
+// Who deletes the row stored last and who adds another: this handle (whose
+// dynaset is open), a second handle of this program (another window) or
+// another program on the same file.
+enum class Side { ThisHandle, AnotherWindow, AnotherProgram };
+
 struct Writer {
     const char* name;
-    bool otherProgram;
+    Side deletes;
+    Side adds;
 };
 
 void PrintTo(const Writer& writer, std::ostream* out) { *out << writer.name; }
@@ -48,16 +52,17 @@ protected:
     // The other side deletes the row stored last (001/2) and adds a row, which
     // SQLite would give the freed row id.
     void otherSideReplacesTheLastRow() {
-        if (GetParam().otherProgram) {
-            OtherProgram other(path);
-            other.exec(kDeleteLastStored);
-            other.exec(kAddAnother);
-            // Another program's writes are noticed by polling; let the poll come round.
-            std::this_thread::sleep_for(std::chrono::milliseconds(30));
-        } else {
-            auto theirs = openDb(path);
-            theirs->Execute(kDeleteLastStored);
-            theirs->Execute(kAddAnother);
+        write(GetParam().deletes, kDeleteLastStored);
+        write(GetParam().adds, kAddAnother);
+        // Another program's writes are noticed by polling; let the poll come round.
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+
+    void write(Side side, const char* sql) {
+        switch (side) {
+        case Side::ThisHandle: mine->Execute(sql); break;
+        case Side::AnotherWindow: openDb(path)->Execute(sql); break;
+        case Side::AnotherProgram: OtherProgram(path).exec(sql); break;
         }
     }
 
@@ -70,7 +75,10 @@ protected:
 };
 
 INSTANTIATE_TEST_SUITE_P(Writers, RowIdReuse,
-                         ::testing::Values(Writer{"AnotherWindow", false}, Writer{"AnotherProgram", true}),
+                         ::testing::Values(Writer{"AnotherWindow", Side::AnotherWindow, Side::AnotherWindow},
+                                           Writer{"AnotherProgram", Side::AnotherProgram, Side::AnotherProgram},
+                                           Writer{"DeletedHereAddedInAnotherWindow", Side::ThisHandle, Side::AnotherWindow},
+                                           Writer{"DeletedHereAddedByAnotherProgram", Side::ThisHandle, Side::AnotherProgram}),
                          [](const ::testing::TestParamInfo<Writer>& writer) { return std::string(writer.param.name); });
 
 TEST_P(RowIdReuse, AnOpenDynasetNeverShowsANewRowInADeletedRowsPlace) {
