@@ -186,31 +186,30 @@ Value RecordsetImpl::get(const std::string& field) {
     const int column = columnOf(field);
     if (m_editState != EditState::None) return m_buffer[static_cast<size_t>(column)];
     const Value& value = currentRow().values[static_cast<size_t>(column)];
-    const std::string problem = storedValueProblem(value, m_info->columns[static_cast<size_t>(column)].type);
-    if (!problem.empty()) throw badStoredValue(column, problem);
+    if (const auto problem = storedValueProblem(value, m_info->columns[static_cast<size_t>(column)].type))
+        throw badStoredValue(column, *problem);
     return value;
 }
 
 // Names the file, the table, the row (its place in the list and its first
 // fields) and the field, so that the user can find the value and put it right.
-DaoError RecordsetImpl::badStoredValue(int column, const std::string& problem) const {
+DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& problem) const {
     const ColumnInfo& bad = m_info->columns[static_cast<size_t>(column)];
     const Row& row = m_rows[static_cast<size_t>(m_position)];
     std::string identity;
     int shown = 0;
     for (size_t i = 0; i < m_info->columns.size() && shown < 2; ++i) {
         const ColumnInfo& info = m_info->columns[i];
-        if (info.hidden || static_cast<int>(i) == column || !storedValueProblem(row.values[i], info.type).empty()) continue;
+        if (info.hidden || static_cast<int>(i) == column || storedValueProblem(row.values[i], info.type)) continue;
         const std::string text = row.values[i].toText();
         if (text.empty()) continue;
         identity += (shown++ ? "、" : "") + info.name + " " + shortened(text);
     }
     const std::string table = bad.table.empty() ? name() : userName(bad.table);
-    const auto code = problem.find("範囲") != std::string::npos ? DaoError::Code::Overflow : DaoError::Code::TypeMismatch;
-    return DaoError(code,
+    return DaoError(problem.code,
                     "ファイル「" + m_connection->path() + "」の「" + table + "」の " + std::to_string(AbsolutePosition() + 1)
                         + " 行目" + (identity.empty() ? "" : "（" + identity + "）") + "で、フィールド「" + bad.name + "」の値「"
-                        + shortened(row.values[static_cast<size_t>(column)].toText()) + "」" + problem
+                        + shortened(row.values[static_cast<size_t>(column)].toText()) + "」" + problem.text
                         + "。この値を直してから、もう一度開いてください。");
 }
 

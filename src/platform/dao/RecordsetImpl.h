@@ -21,6 +21,7 @@ namespace dao {
 
 class Connection;
 class Criteria;
+struct StoredValueProblem;
 
 class RecordsetImpl {
 public:
@@ -84,7 +85,7 @@ private:
     Row& currentRow();                                     // throws NoCurrentRecord
     std::string name() const { return m_info->displayName(); }
     DaoError noCurrentRecord() const;
-    DaoError badStoredValue(int column, const std::string& problem) const;
+    DaoError badStoredValue(int column, const StoredValueProblem& problem) const;
     DaoError shapeChanged() const;
 
     std::shared_ptr<Connection> m_connection;
