@@ -70,8 +70,7 @@ Statement::Statement(sqlite3* db, const std::string& sql, const std::string& wha
         const std::string message = sqliteMessage(db);
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
-        throw DaoError(DaoError::Code::General,
-                       "ファイル「" + pathOf(db) + "」の「" + what + "」を読み込めませんでした（" + message + "）。");
+        throw DaoError(DaoError::Code::General, placeText(pathOf(db), what) + "を読み込めませんでした（" + message + "）。");
     }
 }
 
@@ -100,7 +99,7 @@ void Statement::bind(int index, const Value& value) {
     }
     if (rc != SQLITE_OK)
         throw DaoError(DaoError::Code::General,
-                       "ファイル「" + pathOf(m_db) + "」の「" + m_what + "」を読み込めませんでした（" + sqliteMessage(m_db) + "）。");
+                       placeText(pathOf(m_db), m_what) + "を読み込めませんでした（" + sqliteMessage(m_db) + "）。");
 }
 
 bool Statement::step() {

@@ -30,6 +30,8 @@ constexpr const char* kUnchanged = "（ファイルの内容は変わってい�
 
 }  // namespace
 
+std::string placeText(const std::string& path, const std::string& table) { return target(path, table); }
+
 std::string pathOf(sqlite3* db) {
     const char* name = db ? sqlite3_db_filename(db, "main") : nullptr;
     return name ? name : "";

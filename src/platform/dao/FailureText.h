@@ -24,6 +24,9 @@ DaoError readFailure(sqlite3* db, int rc, const std::string& path, const std::st
 std::string busyWritingText(const std::string& path);
 std::string busyReadingText(const std::string& path);
 
+// "ファイル「P」の「仕訳台帳」", or "ファイル「P」" when no table is named.
+std::string placeText(const std::string& path, const std::string& table);
+
 // The file's path as SQLite has it open ("" for an in-memory database).
 std::string pathOf(sqlite3* db);
 
