@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -33,6 +34,10 @@ namespace frame {
 namespace {
 
 constexpr const char* kProductTitle = "Velmora";
+
+// How long the listing waits for a file that another program holds before it
+// marks the line as in use: a glance, not the few seconds a write waits.
+constexpr std::chrono::milliseconds kListingWait{200};
 constexpr const char* kMenuTitle = "会計総合メニュー";   // names the menu in its messages
 
 QPixmap pictureButtonImage(const QString& words)
@@ -209,7 +214,8 @@ void Form1::ListDatabaseFiles()
         const std::string path = o::JoinPath(o::DataFolder, m_fileList[i]);
         std::string line;
         try {
-            openStartDb(path);
+            // Only read, so the listing changes no file.
+            m_startDb = m_startWorkspace->OpenDatabase(path, true, kListingWait);
             auto settings = m_startDb->OpenRecordset("会計設定", dao::RecordsetType::Table);
             if (settings->isEmpty()) {
                 line = unreadableListLine(m_fileList[i]);
@@ -219,6 +225,8 @@ void Form1::ListDatabaseFiles()
                                      settings->get("会計期間開始日"), settings->get("会計期間終了日"), m_fileList[i]);
             }
             settings->Close();
+        } catch (const dao::DaoError& e) {
+            line = e.code() == dao::DaoError::Code::Busy ? inUseListLine(m_fileList[i]) : unreadableListLine(m_fileList[i]);
         } catch (const std::exception&) {
             line = unreadableListLine(m_fileList[i]);
         }

@@ -33,9 +33,21 @@ std::string startListLine(const dao::Value& company, const dao::Value& period, c
            + o::FitByteWidth(fileName, 40);
 }
 
+namespace {
+std::string markedListLine(const char* mark, const std::string& fileName)
+{
+    return o::FitByteWidth(mark, 40) + std::string(8 + 10 + 2 + 11, ' ') + o::FitByteWidth(fileName, 40);
+}
+}  // namespace
+
 std::string unreadableListLine(const std::string& fileName)
 {
-    return o::FitByteWidth(kUnreadableMark, 40) + std::string(8 + 10 + 2 + 11, ' ') + o::FitByteWidth(fileName, 40);
+    return markedListLine(kUnreadableMark, fileName);
+}
+
+std::string inUseListLine(const std::string& fileName)
+{
+    return markedListLine(kInUseMark, fileName);
 }
 
 }  // namespace frame

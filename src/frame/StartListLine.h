@@ -16,7 +16,10 @@ std::string startListLine(const dao::Value& company, const dao::Value& period, c
 // The line of a file that could not be read: the mark in the company's place,
 // blanks for the period and dates, and the file name.
 std::string unreadableListLine(const std::string& fileName);
+// The same for a file that another program holds (it may be read later).
+std::string inUseListLine(const std::string& fileName);
 
 inline constexpr const char* kUnreadableMark = "×読み込めません";
+inline constexpr const char* kInUseMark = "×他のプログラムが使用中です";
 
 }  // namespace frame

@@ -1,5 +1,7 @@
 #include "periodfile/PayrollSample.h"
 
+#include "periodfile/Sqlite.h"
+
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -10,25 +12,16 @@ namespace periodfile {
 
 namespace {
 
-void exec(sqlite3* db, const char* sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-        const std::string message = error ? error : "SQLite error";
-        sqlite3_free(error);
-        throw std::runtime_error(message);
-    }
-}
-
 // Both payslip tables have the same columns but for the pay date.
 void createPayslipTable(sqlite3* db, const std::string& table, const std::string& payDate, const std::string& view) {
     const std::string create = "CREATE TABLE \"" + table + "\" (\"社員コード\" TEXT, \"氏名\" TEXT, \"雇用形態\" SMALLINT, \""
                                + payDate
                                + "\" DATE, \"明細支給27\" INTEGER, \"明細控除8\" INTEGER, \"明細控除6\" INTEGER,"
                                  " \"明細控除10\" INTEGER, \"児童手当拠出金\" INTEGER)";
-    exec(db, create.c_str());
+    sqlite::exec(db, create);
     const std::string query = "CREATE VIEW \"" + view + "\" AS SELECT * FROM \"" + table + "\" ORDER BY \"" + payDate
                               + "\", \"社員コード\"";
-    exec(db, query.c_str());
+    sqlite::exec(db, query);
 }
 
 void insertPayslips(sqlite3* db, const std::string& table, const std::string& payDate,
@@ -36,32 +29,24 @@ void insertPayslips(sqlite3* db, const std::string& table, const std::string& pa
     const std::string sql = "INSERT INTO \"" + table + "\" (\"社員コード\", \"氏名\", \"雇用形態\", \"" + payDate
                             + "\", \"明細支給27\", \"明細控除8\", \"明細控除6\", \"明細控除10\", \"児童手当拠出金\")"
                               " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)";
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(db));
-    auto bindAmount = [st](int index, const std::optional<long long>& amount) {
-        if (amount)
-            sqlite3_bind_int64(st, index, *amount);
-        else
-            sqlite3_bind_null(st, index);
+    sqlite::Statement statement(db, sql);
+    auto amount = [](const std::optional<long long>& value) -> sqlite::Value {
+        if (value) return std::int64_t{*value};
+        return std::monostate{};
     };
     for (const Payslip& p : payslips) {
-        sqlite3_reset(st);
-        sqlite3_bind_text(st, 1, p.employeeCode.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(st, 2, p.name.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_int(st, 3, p.employment);
-        sqlite3_bind_text(st, 4, p.payDate.c_str(), -1, SQLITE_TRANSIENT);
-        bindAmount(5, p.gross);
-        bindAmount(6, p.deduction8);
-        bindAmount(7, p.deduction6);
-        bindAmount(8, p.deduction10);
-        bindAmount(9, p.childContribution);
-        if (sqlite3_step(st) != SQLITE_DONE) {
-            const std::string message = sqlite3_errmsg(db);
-            sqlite3_finalize(st);
-            throw std::runtime_error(message);
-        }
+        statement.reset();
+        statement.bind(1, p.employeeCode);
+        statement.bind(2, p.name);
+        statement.bind(3, std::int64_t{p.employment});
+        statement.bind(4, p.payDate);
+        statement.bind(5, amount(p.gross));
+        statement.bind(6, amount(p.deduction8));
+        statement.bind(7, amount(p.deduction6));
+        statement.bind(8, amount(p.deduction10));
+        statement.bind(9, amount(p.childContribution));
+        statement.run();
     }
-    sqlite3_finalize(st);
 }
 
 // The staff and what each is paid every month.
@@ -121,20 +106,15 @@ void writePayrollFile(const std::string& path, const std::vector<Payslip>& salar
     std::error_code error;
     if (std::filesystem::exists(path, error))
         throw std::runtime_error("給与データベース「" + path + "」はすでにあります");
-    sqlite3* db = nullptr;
     try {
-        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-            throw std::runtime_error(db ? sqlite3_errmsg(db) : "SQLite を開けません");
-        exec(db, "BEGIN IMMEDIATE");
-        createPayslipTable(db, "給与明細", "給与支給年月日", "Q_給与明細書");
-        createPayslipTable(db, "賞与明細", "賞与支給年月日", "Q_賞与明細書");
-        insertPayslips(db, "給与明細", "給与支給年月日", salaries);
-        insertPayslips(db, "賞与明細", "賞与支給年月日", bonuses);
-        exec(db, "COMMIT");
-        if (sqlite3_close(db) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(db));
-        db = nullptr;
+        sqlite::Connection db(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        sqlite::Transaction transaction(db.get());
+        createPayslipTable(db.get(), "給与明細", "給与支給年月日", "Q_給与明細書");
+        createPayslipTable(db.get(), "賞与明細", "賞与支給年月日", "Q_賞与明細書");
+        insertPayslips(db.get(), "給与明細", "給与支給年月日", salaries);
+        insertPayslips(db.get(), "賞与明細", "賞与支給年月日", bonuses);
+        transaction.commit();
     } catch (const std::exception& e) {
-        sqlite3_close(db);
         std::filesystem::remove(path, error);
         throw std::runtime_error("給与データベース「" + path + "」を作れませんでした：" + e.what());
     }

@@ -3,6 +3,7 @@
 #include "common/DaysInMonth.h"
 
 #include "periodfile/Schema.h"
+#include "periodfile/Sqlite.h"
 #include "periodfile/StandardContents.h"
 
 #include <sqlite3.h>
@@ -47,40 +48,22 @@ bool parseDate(const std::string& text, int& y, unsigned& m, unsigned& d) {
     return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= static_cast<unsigned>(o::DaysInMonth(y, static_cast<int>(m)));
 }
 
-void exec(sqlite3* db, const char* sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-        std::string message = error ? error : sqlite3_errmsg(db);
-        sqlite3_free(error);
-        throw std::runtime_error(message);
-    }
-}
-
 // The settings row: the first row of 会計設定 when the standard contents made
 // one, else a new row.
 void writeSettings(sqlite3* db, const NewPeriod& settings, const std::string& lastDay) {
-    const bool hasRow = [&] {
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db, "SELECT 1 FROM \"会計設定\" LIMIT 1", -1, &st, nullptr);
-        const bool found = st && sqlite3_step(st) == SQLITE_ROW;
-        sqlite3_finalize(st);
-        return found;
-    }();
+    const bool hasRow = sqlite::Statement(db, "SELECT 1 FROM \"会計設定\" LIMIT 1").step();
     const char* sql = hasRow
         ? "UPDATE \"会計設定\" SET \"事業所名\" = ?1, \"会計年度\" = ?2, \"会計期間開始日\" = ?3,"
           " \"会計期間終了日\" = ?4, \"決算報告日\" = ?4"
           " WHERE rowid = (SELECT min(rowid) FROM \"会計設定\")"
         : "INSERT INTO \"会計設定\" (\"事業所名\", \"会計年度\", \"会計期間開始日\", \"会計期間終了日\", \"決算報告日\")"
           " VALUES (?1, ?2, ?3, ?4, ?4)";
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(db));
-    sqlite3_bind_text(st, 1, settings.company.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_int(st, 2, settings.period);
-    sqlite3_bind_text(st, 3, settings.firstDay.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(st, 4, lastDay.c_str(), -1, SQLITE_TRANSIENT);
-    const int rc = sqlite3_step(st);
-    sqlite3_finalize(st);
-    if (rc != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(db));
+    sqlite::Statement statement(db, sql);
+    statement.bind(1, settings.company);
+    statement.bind(2, std::int64_t{settings.period});
+    statement.bind(3, settings.firstDay);
+    statement.bind(4, lastDay);
+    statement.run();
 }
 
 }  // namespace
@@ -109,29 +92,16 @@ void createPeriodFile(const std::string& path, const NewPeriod& settings) {
     if (settings.period < 1 || settings.period > 9999)
         throw std::runtime_error("会計年度（期）は 1 から 9999 の数でなければなりません");
 
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
-        != SQLITE_OK) {
-        std::string message = db ? sqlite3_errmsg(db) : "SQLite を開けません";
-        sqlite3_close(db);
-        throw std::runtime_error("ファイル「" + path + "」を作れません：" + message);
-    }
     try {
-        createSchema(db);
+        sqlite::Connection db(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        createSchema(db.get());
         // The contents and the settings row in one transaction; a failure
         // anywhere also removes the file, so no half-prepared file is left.
-        exec(db, "BEGIN IMMEDIATE");
-        try {
-            insertStandardContents(db);
-            writeSettings(db, settings, *lastDay);
-            exec(db, "COMMIT");
-        } catch (...) {
-            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-            throw;
-        }
-        sqlite3_close(db);
+        sqlite::Transaction transaction(db.get());
+        insertStandardContents(db.get());
+        writeSettings(db.get(), settings, *lastDay);
+        transaction.commit();
     } catch (const std::exception& e) {
-        sqlite3_close(db);
         std::filesystem::remove(path, error);
         throw std::runtime_error("期ファイル「" + path + "」を作れませんでした：" + e.what());
     }

@@ -652,15 +652,6 @@ private:
 
 std::string code(std::string_view account) { return std::string(standardAccountCode(account)); }
 
-void exec(sqlite3* db, const std::string& sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-        std::string message = error ? error : sqlite3_errmsg(db);
-        sqlite3_free(error);
-        throw std::runtime_error(message);
-    }
-}
-
 void writeSettings(sqlite3* db) {
     Yen deposits = 0;
     for (const OpeningBalance& balance : kOpeningBalances)
@@ -815,23 +806,15 @@ std::string createSampleCompany(const std::string& dir) {
 
     createPeriodFile(path, NewPeriod{std::string(kSampleCompanyName), kSamplePeriod, std::string(kSampleFirstDay)});
 
-    sqlite3* db = nullptr;
     try {
-        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-            throw std::runtime_error(db ? sqlite3_errmsg(db) : "SQLite を開けません");
-        exec(db, "BEGIN IMMEDIATE");
-        try {
-            fillSample(db);
-            exec(db, "COMMIT");
-        } catch (...) {
-            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-            throw;
+        {
+            sqlite::Connection db(path, SQLITE_OPEN_READWRITE);
+            sqlite::Transaction transaction(db.get());
+            fillSample(db.get());
+            transaction.commit();
         }
-        sqlite3_close(db);
-        db = nullptr;
         writePathFile(folder, path);
     } catch (const std::exception& e) {
-        sqlite3_close(db);
         std::filesystem::remove(path, error);
         throw std::runtime_error("見本の会社「" + std::string(kSampleCompanyName) + "」を作れませんでした：" + e.what());
     }

@@ -1,6 +1,6 @@
 #include "periodfile/Schema.h"
 
-#include <sqlite3.h>
+#include "periodfile/Sqlite.h"
 
 #include <stdexcept>
 #include <string>
@@ -16,13 +16,11 @@ std::string defaultOf(const ColumnDef& column) {
     return "0";
 }
 
+// The key column first: row ids that are never handed out twice.
 std::string createTable(const TableDef& table) {
-    std::string sql = "CREATE TABLE " + quoted(table.name) + " (";
-    bool first = true;
+    std::string sql = "CREATE TABLE " + quoted(table.name) + " (" + quoted(kRowIdColumn) + " INTEGER PRIMARY KEY AUTOINCREMENT";
     for (const ColumnDef& column : table.columns) {
-        if (!first) sql += ", ";
-        first = false;
-        sql += quoted(column.name) + " " + std::string(column.type);
+        sql += ", " + quoted(column.name) + " " + std::string(column.type);
         if (const std::string value = defaultOf(column); !value.empty()) sql += " DEFAULT " + value;
     }
     return sql + ")";
@@ -174,15 +172,6 @@ std::vector<std::string> buildStatements() {
     return sql;
 }
 
-void exec(sqlite3* db, const std::string& sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-        std::string message = error ? error : sqlite3_errmsg(db);
-        sqlite3_free(error);
-        throw std::runtime_error(message + " [" + sql.substr(0, 120) + "]");
-    }
-}
-
 }  // namespace
 
 std::string quoted(std::string_view name) {
@@ -203,15 +192,10 @@ const TableDef* findBaseTable(std::string_view name) {
 }
 
 void createSchema(sqlite3* db) {
-    exec(db, "PRAGMA journal_mode = DELETE");
-    exec(db, "BEGIN IMMEDIATE");
-    try {
-        for (const std::string& statement : buildStatements()) exec(db, statement);
-        exec(db, "COMMIT");
-    } catch (...) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
-    }
+    sqlite::exec(db, "PRAGMA journal_mode = DELETE");
+    sqlite::Transaction transaction(db);
+    for (const std::string& statement : buildStatements()) sqlite::exec(db, statement);
+    transaction.commit();
 }
 
 }  // namespace periodfile

@@ -11,6 +11,13 @@
 // DATE and DATETIME columns have no default (NULL); exceptions are noted in
 // the lists (会計設定's codes, 表示順位).
 //
+// Row ids: every base table starts with the column dao_rowid, INTEGER PRIMARY
+// KEY AUTOINCREMENT, so a row id is never handed out twice (a deleted last row's
+// id is not given to the next row added). The database layer reads rows again
+// by their row id, and hides the column from the program. The database layer
+// gives a period file made before this column existed the same form the first
+// time it opens the file for writing.
+//
 // Keys (unique): 勘定科目コード表.勘定科目コード, 勘定科目コード表2.勘定科目コード2,
 // 銀行コードﾏｽﾀｰ.銀行コード, 支店コードﾏｽﾀｰ.支店コード. Adding a second row with
 // the same key fails; the joins of the saved queries therefore never repeat a row.

@@ -2,8 +2,6 @@
 
 #include "periodfile/Schema.h"
 
-#include <sqlite3.h>
-
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -291,21 +289,6 @@ constexpr Branch kBranches[] = {
 
 std::int64_t flag(bool value) { return value ? 1 : 0; }
 
-void bind(sqlite3* db, sqlite3_stmt* statement, int index, const SqlValue& value) {
-    int rc = SQLITE_OK;
-    if (std::holds_alternative<std::monostate>(value)) {
-        rc = sqlite3_bind_null(statement, index);
-    } else if (const auto* number = std::get_if<std::int64_t>(&value)) {
-        rc = sqlite3_bind_int64(statement, index, *number);
-    } else if (const auto* real = std::get_if<double>(&value)) {
-        rc = sqlite3_bind_double(statement, index, *real);
-    } else {
-        const std::string& text = std::get<std::string>(value);
-        rc = sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-    }
-    if (rc != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(db));
-}
-
 void insertChart(sqlite3* db) {
     for (const StandardAccount& account : kChart) {
         std::vector<ColumnValue> row = {
@@ -366,18 +349,9 @@ std::string_view standardAccountCode(std::string_view name) {
 namespace {
 
 void run(sqlite3* db, const std::string& sql, const SqlValue* values, size_t count) {
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
-        throw std::runtime_error(std::string(sqlite3_errmsg(db)) + " [" + sql + "]");
-    try {
-        for (size_t i = 0; i < count; ++i) bind(db, statement, static_cast<int>(i + 1), values[i]);
-        if (sqlite3_step(statement) != SQLITE_DONE)
-            throw std::runtime_error(std::string(sqlite3_errmsg(db)) + " [" + sql + "]");
-    } catch (...) {
-        sqlite3_finalize(statement);
-        throw;
-    }
-    sqlite3_finalize(statement);
+    sqlite::Statement statement(db, sql);
+    for (size_t i = 0; i < count; ++i) statement.bind(static_cast<int>(i + 1), values[i]);
+    statement.run();
 }
 
 }  // namespace

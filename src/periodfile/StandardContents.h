@@ -11,6 +11,8 @@
 // statement order, then the closing classes (決算１ before 決算２) and 諸口
 // last.
 
+#include "periodfile/Sqlite.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -61,7 +63,7 @@ bool industryAccountInUse(const StandardAccount& account, int industry);
 std::string_view standardAccountCode(std::string_view name);
 
 // A value for insertRow: NULL, a whole number, a floating number or a text.
-using SqlValue = std::variant<std::monostate, std::int64_t, double, std::string>;
+using SqlValue = sqlite::Value;
 
 // Runs one statement with its ?1, ?2, ... bound to `values`; throws
 // std::runtime_error with SQLite's message on failure.

@@ -203,7 +203,10 @@ TEST_F(MainMenuTest, AWindowWhosePeriodFileLacksAnObjectReportsItAndIsNotShown)
     const std::vector<std::string> texts = dialogs->messageTexts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].rfind("「決算処理」の画面を開けませんでした。\n", 0), 0u) << texts[0];
-    EXPECT_NE(texts[0].find("Q_決算仕訳台帳"), std::string::npos) << texts[0];
+    // The missing query by its name in the user's words, with the file.
+    EXPECT_NE(texts[0].find("「決算仕訳台帳」がありません"), std::string::npos) << texts[0];
+    EXPECT_NE(texts[0].find("甲商事第1期.mdb"), std::string::npos) << texts[0];
+    EXPECT_EQ(texts[0].find("Q_"), std::string::npos) << texts[0];
 }
 
 TEST_F(MainMenuTest, WindowLoadsSetTheSharedStateTheirWayAndSetupSwitchesEditModeOff)
@@ -236,6 +239,48 @@ TEST_F(MainMenuTest, TheDailyWorkButtonsOpenTheJournalAndBooksWindows)
     for (const auto& c : cases) {
         menu->Command2(c.index)->click();
         EXPECT_EQ(caption(frame::WindowRegistry::instance().window(c.window)), c.caption);
+    }
+}
+
+// One bad stored value keeps a window shut, and the message names the file,
+// the table, the row and the field, so that the user can find it.
+TEST_F(MainMenuTest, ABadStoredValueKeepsTheWindowShutWithAMessageNamingWhereItIs)
+{
+    registerWindows(true);
+    struct Case {
+        const char* name;
+        const char* spoil;
+        int button;
+        const char* title;
+        const char* where;
+        const char* field;
+    };
+    const Case cases[] = {
+        {"settings flag", "UPDATE 会計設定 SET 消費税計算 = 'maybe'", 0, "仕訳入力",
+         "の「会計設定」の 1 行目（事業所名 甲商事、会計年度 1）で、", "フィールド「消費税計算」の値「maybe」は真偽値"},
+        {"amount", "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 入金, 出金)"
+                   " VALUES ('2024-05-01', '240501000001', 1, '売上', 1e300, 1e300)",
+         0, "仕訳入力", "の「仕訳台帳」の 1 行目（日付 2024/5/1、伝票番号 240501000001）で、",
+         "フィールド「入金」の値「1E+300」は扱える範囲"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = (dataDir / "丙商店第1期.mdb").string();
+        std::filesystem::remove(path);
+        makePeriodFile(dataDir, "丙商店第1期.mdb", "甲商事", 1, "2024-04-01", "2025-03-31");
+        execSql(path, c.spoil);
+        form1->ListDatabaseFiles();
+        frame::Form2* menu = pressMenu("丙商店第1期.mdb");
+        ASSERT_NE(menu, nullptr);
+        dialogs->expectAnyMessage(ui::Answer::Ok);
+        menu->Command2(c.button)->click();
+        const std::vector<std::string> texts = dialogs->messageTexts();
+        ASSERT_FALSE(texts.empty());
+        const std::string& text = texts.back();
+        EXPECT_EQ(text.rfind("「" + std::string(c.title) + "」の画面を開けませんでした。\nファイル「" + path + "」" + c.where + c.field, 0),
+                  0u)
+            << text;
+        frame::WindowRegistry::instance().closeAll();
     }
 }
 

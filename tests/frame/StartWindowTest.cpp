@@ -7,6 +7,7 @@
 #include "common/o.h"
 #include "frame/Form1.h"
 #include "frame/WindowRegistry.h"
+#include "platform/dao/Engine.h"
 #include "platform/printing/Printer.h"
 #include "platform/printing/RecordingPrinter.h"
 
@@ -17,7 +18,10 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <chrono>
 #include <memory>
+
+#include <sqlite3.h>
 
 namespace frametest {
 namespace {
@@ -367,6 +371,42 @@ TEST_F(StartWindowTest, EndClosesTheStartWindow)
     form->show();
     form->Command2(9)->click();
     EXPECT_FALSE(form->isVisible());
+}
+
+// A file another program holds (here in the middle of writing it, with the
+// exclusive lock) is listed as in use, not as unreadable, and the listing does
+// not wait the seconds a write would wait for it.
+TEST_F(StartWindowTest, AFileAnotherProgramHoldsIsListedAsInUseWithoutALongWait)
+{
+    dao::DBEngine::instance().setBusyWait(std::chrono::seconds(20));
+    std::vector<sqlite3*> holders;
+    for (const std::string& held : {second, other}) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(held.c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        holders.push_back(db);
+    }
+    writeSavedPathFile(first);
+    const auto began = std::chrono::steady_clock::now();
+    auto form = start();
+    const auto took = std::chrono::steady_clock::now() - began;
+    for (sqlite3* db : holders)
+        sqlite3_close_v2(db);
+    dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
+
+    const std::vector<std::string> listed = lines(*form);
+    ASSERT_EQ(listed.size(), 3u);
+    for (const std::string& line : listed) {
+        const bool held = lineNames(line, "甲商事第2期.mdb") || lineNames(line, "乙工業第12期.mdb");
+        EXPECT_EQ(line.find("他のプログラムが使用中です") != std::string::npos, held) << line;
+        EXPECT_EQ(line.find("読み込めません"), std::string::npos) << line;
+        EXPECT_EQ(o::ShiftJisByteWidth(line), 111) << line;
+    }
+    EXPECT_LT(took, std::chrono::seconds(10));
+    // Released, the files are listed as usual.
+    form->ListDatabaseFiles();
+    for (const std::string& line : lines(*form))
+        EXPECT_EQ(line.find("×"), std::string::npos) << line;
 }
 
 }  // namespace

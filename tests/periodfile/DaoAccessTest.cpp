@@ -9,6 +9,8 @@
 #include "platform/dao/Engine.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 namespace periodfile::testing {
 namespace {
@@ -29,6 +31,19 @@ protected:
     std::string path;
     std::shared_ptr<dao::Database> db;
 };
+
+// A file made now already has row ids that are never used twice: the database
+// layer finds nothing to convert and leaves the file as it is.
+TEST(DaoAccessOpening, AFileMadeNowIsOpenedWithoutChange) {
+    TempDir dir;
+    const std::string path = dir.file("テスト商事第1期.mdb");
+    createPeriodFile(path, {"テスト商事", 1, "2024-04-01"});
+    std::ifstream before(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(before)), std::istreambuf_iterator<char>());
+    dao::DBEngine::instance().Workspaces(0)->OpenDatabase(path)->OpenRecordset("会計設定")->MoveFirst();
+    std::ifstream after(path, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()), bytes);
+}
 
 TEST_F(DaoAccessTest, EveryRequiredObjectOpensWithItsFieldsAndHidesTheKey) {
     for (const RequiredObject& object : kRequiredObjects) {

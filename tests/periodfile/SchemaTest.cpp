@@ -118,6 +118,28 @@ TEST_F(SchemaTest, TheFullWidthNameOpensTheSameCopyOfTheChart) {
     EXPECT_EQ(column("SELECT 勘定科目名2 FROM \"Q_勘定科目コード表２\""), (std::vector<std::string>{"現金", "買掛金"}));
 }
 
+// A row id is never handed out twice, by whichever program writes: after the
+// row added last is deleted, the next row added gets a new id, in every table.
+TEST_F(SchemaTest, EveryTableNeverHandsOutARowIdTwice) {
+    for (const TableDef& table : kBaseTables) {
+        const std::string name = quoted(table.name);
+        // Distinct values in the first two columns, which hold the keys.
+        std::string columns = quoted(table.columns[0].name);
+        if (table.columns.size() > 1) columns += ", " + quoted(table.columns[1].name);
+        auto add = [&](const std::string& value) {
+            exec("INSERT INTO " + name + " (" + columns + ") VALUES ('" + value + "'"
+                 + (table.columns.size() > 1 ? ", '" + value + "')" : ")"));
+        };
+        add("r1");
+        add("r2");
+        const std::string last = single("SELECT max(rowid) FROM " + name);
+        exec("DELETE FROM " + name + " WHERE rowid = " + last);
+        add("r3");
+        EXPECT_GT(std::stoll(single("SELECT max(rowid) FROM " + name)), std::stoll(last)) << table.name;
+        EXPECT_EQ(single("SELECT count(*) FROM " + name + " WHERE dao_rowid <> rowid"), "0") << table.name;
+    }
+}
+
 TEST(SchemaCreation, FailureLeavesNoTableBehind) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);

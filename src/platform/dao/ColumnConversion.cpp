@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -133,6 +134,48 @@ Value convertForColumn(const Value& value, const ColumnInfo& column, const std::
     }
     }
     return value;
+}
+
+std::optional<StoredValueProblem> storedValueProblem(const Value& value, ColumnType type) {
+    if (type == ColumnType::Text || type == ColumnType::Unknown || value.isNull()) return std::nullopt;
+    if (value.kind() == ValueKind::Text
+        && std::get<std::string>(value.data()).find_first_not_of(" \t") == std::string::npos)
+        return std::nullopt;
+    const auto mismatch = [](const char* text) { return StoredValueProblem{DaoError::Code::TypeMismatch, text}; };
+    const auto overflow = [](const char* text) { return StoredValueProblem{DaoError::Code::Overflow, text}; };
+    switch (type) {
+    case ColumnType::Unknown:
+    case ColumnType::Text: return std::nullopt;
+    case ColumnType::Date:
+    case ColumnType::DateTime:
+        if (value.kind() == ValueKind::Date && std::get<Date>(value.data()).isValid()) return std::nullopt;
+        return mismatch("は日付として読めません");
+    case ColumnType::Boolean:
+        if (value.kind() == ValueKind::Boolean || value.kind() == ValueKind::Integer) return std::nullopt;
+        if (value.kind() == ValueKind::Double && std::isfinite(value.toDouble())) return std::nullopt;
+        if (value.kind() == ValueKind::Text) {
+            const std::string& t = std::get<std::string>(value.data());
+            if (t == "True" || t == "true" || t == "TRUE" || t == "False" || t == "false" || t == "FALSE") return std::nullopt;
+            if (value.isNumeric() && std::isfinite(value.toDouble())) return std::nullopt;
+        }
+        return mismatch("は真偽値（True/False）として読めません");
+    case ColumnType::Real:
+        if (!value.isNumeric() || value.kind() == ValueKind::Boolean) return mismatch("は数値として読めません");
+        if (!std::isfinite(value.toDouble())) return overflow("は扱える数の範囲を超えています");
+        return std::nullopt;
+    case ColumnType::SmallInt:
+    case ColumnType::Integer: {
+        if (!value.isNumeric() || value.kind() == ValueKind::Boolean) return mismatch("は数値として読めません");
+        const bool small = type == ColumnType::SmallInt;
+        const double low = small ? std::numeric_limits<std::int16_t>::min() : std::numeric_limits<std::int32_t>::min();
+        const double high = small ? std::numeric_limits<std::int16_t>::max() : std::numeric_limits<std::int32_t>::max();
+        const double number = value.toDouble();
+        if (std::isfinite(number) && number > low - 0.5 && number < high + 0.5) return std::nullopt;
+        return overflow(small ? "は扱える範囲（-32768～32767）を超えています"
+                              : "は扱える範囲（-2147483648～2147483647）を超えています");
+    }
+    }
+    return std::nullopt;
 }
 
 Value storedForm(const Value& converted, ColumnType type) {

@@ -3,8 +3,12 @@
 // DATE 'YYYY-MM-DD', DATETIME 'YYYY-MM-DD HH:MM:SS', BOOLEAN 0/1, SMALLINT 16-bit,
 // INTEGER 32-bit (an overflow is an error, never a wrap), REAL, TEXT.
 
+#include "DaoError.h"
 #include "ObjectInfo.h"
 #include "Value.h"
+
+#include <optional>
+#include <string>
 
 struct sqlite3_stmt;
 
@@ -19,5 +23,15 @@ Value convertForColumn(const Value& value, const ColumnInfo& column, const std::
 
 // The value as stored in the file (dates as text, Booleans as 0/1).
 Value storedForm(const Value& converted, ColumnType type);
+
+// Why a value read from a column of that type cannot be one of its values (an
+// amount of 1e300, a flag "maybe", a date "2024-13-40"): the error's code and
+// words that follow "the value 「…」". None when it is fine; a null and, in a
+// column that is not text, an empty text are fine (they read as empty).
+struct StoredValueProblem {
+    DaoError::Code code;
+    std::string text;
+};
+std::optional<StoredValueProblem> storedValueProblem(const Value& value, ColumnType type);
 
 }  // namespace dao

@@ -1,6 +1,8 @@
 #include "Connection.h"
 
 #include "Engine.h"
+#include "FailureText.h"
+#include "PermanentRowIds.h"
 
 #include <sqlite3.h>
 
@@ -68,7 +70,7 @@ Statement::Statement(sqlite3* db, const std::string& sql, const std::string& wha
         const std::string message = sqliteMessage(db);
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
-        throw DaoError(DaoError::Code::General, "「" + what + "」を読み込めません：" + message);
+        throw DaoError(DaoError::Code::General, placeText(pathOf(db), what) + "を読み込めませんでした（" + message + "）。");
     }
 }
 
@@ -96,22 +98,17 @@ void Statement::bind(int index, const Value& value) {
     }
     }
     if (rc != SQLITE_OK)
-        throw DaoError(DaoError::Code::General, "「" + m_what + "」の値を渡せません：" + sqliteMessage(m_db));
+        throw DaoError(DaoError::Code::General,
+                       placeText(pathOf(m_db), m_what) + "を読み込めませんでした（" + sqliteMessage(m_db) + "）。");
 }
 
 bool Statement::step() {
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
-    const std::string message = sqliteMessage(m_db);
+    const DaoError error = readFailure(m_db, rc, pathOf(m_db), m_what);
     sqlite3_reset(m_stmt);
-    if (rc == SQLITE_FULL)
-        throw DaoError(DaoError::Code::DiskFull, "ディスクがいっぱいで「" + m_what + "」に書き込めません");
-    if (rc == SQLITE_CORRUPT || rc == SQLITE_NOTADB)
-        throw DaoError(DaoError::Code::NotAPeriodFile, "ファイルが壊れています（「" + m_what + "」）：" + message);
-    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-        throw DaoError(DaoError::Code::General, "「" + m_what + "」は他で使用中のため読み込めません：" + message);
-    throw DaoError(DaoError::Code::General, "「" + m_what + "」を読み込めません：" + message);
+    throw error;
 }
 
 // ---- Connection --------------------------------------------------------------
@@ -124,11 +121,14 @@ Connection::~Connection() {
     sqlite3_close_v2(m_db);
 }
 
-std::shared_ptr<Connection> Connection::open(const std::string& path, bool readOnly) {
+std::shared_ptr<Connection> Connection::open(const std::string& path, bool readOnly,
+                                             std::optional<std::chrono::milliseconds> ownWait) {
     const std::string key = canonicalKey(path, readOnly);
     auto& connections = registry();
-    if (auto it = connections.find(key); it != connections.end()) {
-        if (auto existing = it->second.lock(); existing && existing->m_identity == fileIdentity(path)) return existing;
+    if (!ownWait) {
+        if (auto it = connections.find(key); it != connections.end()) {
+            if (auto existing = it->second.lock(); existing && existing->m_identity == fileIdentity(path)) return existing;
+        }
     }
 
     switch (inspect(path)) {
@@ -152,7 +152,8 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
         sqlite3_close_v2(db);
         throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません：" + message);
     }
-    sqlite3_busy_timeout(db, 5000);
+    const std::chrono::milliseconds wait = ownWait ? *ownWait : DBEngine::instance().busyWait();
+    sqlite3_busy_timeout(db, static_cast<int>(wait.count()));
     sqlite3_extended_result_codes(db, 0);
 
     // Read the schema once: a damaged file fails here, before anything is written.
@@ -162,29 +163,30 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
     };
     rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
-        const std::string message = sqliteMessage(db);
         sqlite3_close_v2(db);
-        throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません（使用中です：" + message + "）");
+        throw DaoError(DaoError::Code::Busy, busyReadingText(path));
     }
     if (rc != SQLITE_OK) damaged(sqliteMessage(db));
 
     // A period file is one self-contained file: rollback journal, never WAL.
     // Only a prepared period file (it holds the registry of writable queries)
-    // is switched; any other file is left as it is.
+    // is switched, and its rows get numbers that are never used again; any
+    // other file is left as it is.
     if (!readOnly) {
         sqlite3_stmt* st = nullptr;
+        bool prepared = false;
+        if (sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'dao_updatable_views'",
+                               -1, &st, nullptr) == SQLITE_OK)
+            prepared = sqlite3_step(st) == SQLITE_ROW;
+        sqlite3_finalize(st);
+        st = nullptr;
         std::string mode;
-        if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        if (prepared && sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &st, nullptr) == SQLITE_OK
+            && sqlite3_step(st) == SQLITE_ROW)
             mode = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
         sqlite3_finalize(st);
-        bool prepared = false;
-        if (mode == "wal"
-            && sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'dao_updatable_views'",
-                                  -1, &st, nullptr) == SQLITE_OK) {
-            prepared = sqlite3_step(st) == SQLITE_ROW;
-            sqlite3_finalize(st);
-        }
-        if (prepared) sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        if (mode == "wal") sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        if (prepared) makeRowIdsPermanent(db);
     }
     sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
     // Rows are read again by key in the query's order, which jumps about the
@@ -193,8 +195,17 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
 
     auto connection = std::shared_ptr<Connection>(new Connection(db, path, readOnly));
     connection->m_identity = fileIdentity(path);
-    connections[key] = connection;
+    if (!ownWait) connections[key] = connection;
     return connection;
+}
+
+void Connection::setBusyWait(std::chrono::milliseconds wait) {
+    sqlite3_busy_timeout(m_db, static_cast<int>(wait.count()));
+}
+
+void Connection::setBusyWaitOfShared(std::chrono::milliseconds wait) {
+    for (auto& [key, weak] : registry())
+        if (auto connection = weak.lock()) connection->setBusyWait(wait);
 }
 
 std::uint64_t Connection::stamp() {
@@ -215,22 +226,14 @@ std::uint64_t Connection::stamp() {
     return m_generation;
 }
 
-void Connection::fail(int rc, const std::string& what) const {
-    const std::string message = sqliteMessage(m_db);
-    if (rc == SQLITE_FULL)
-        throw DaoError(DaoError::Code::DiskFull,
-                       "ディスクがいっぱいで「" + what + "」に書き込めません（ファイル " + m_path + "）");
-    if (rc == SQLITE_READONLY)
-        throw DaoError(DaoError::Code::ReadOnly, "「" + what + "」に書き込めません（読み取り専用：" + m_path + "）");
-    throw DaoError(DaoError::Code::WriteFailed,
-                   "「" + what + "」に書き込めません（ファイル " + m_path + "）：" + message);
-}
+void Connection::fail(int rc, const std::string& what) const { throw writeFailure(m_db, rc, m_path, what); }
 
 long long Connection::execute(const std::string& sql, const std::vector<Value>& params,
                               const std::string& what, bool isWrite) {
     if (isWrite && m_readOnly)
-        throw DaoError(DaoError::Code::ReadOnly, "「" + m_path + "」は読み取り専用で開かれています（" + what + "）");
-    if (isWrite) DBEngine::instance().countWrite(what);
+        throw DaoError(DaoError::Code::ReadOnly, "ファイル「" + m_path + "」は読むためだけに開かれているため、"
+                                                     + (what.empty() ? std::string() : "「" + what + "」に") + "書き込めません。");
+    if (isWrite) DBEngine::instance().countWrite(m_path, what);
     Statement statement(m_db, sql, what);
     for (size_t i = 0; i < params.size(); ++i) statement.bind(static_cast<int>(i + 1), params[i]);
     if (isWrite) noteWrite();
@@ -242,9 +245,10 @@ long long Connection::execute(const std::string& sql, const std::vector<Value>& 
 }
 
 void Connection::begin() {
-    const std::string sql = m_depth == 0 ? "BEGIN" : "SAVEPOINT dao_level" + std::to_string(m_depth);
+    std::string sql = "SAVEPOINT dao_level" + std::to_string(m_depth);
+    if (m_depth == 0) sql = m_readOnly ? "BEGIN" : "BEGIN IMMEDIATE";
     const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) fail(rc, "BeginTrans");
+    if (rc != SQLITE_OK) fail(rc, "");
     ++m_depth;
 }
 
@@ -254,7 +258,7 @@ void Connection::commit() {
     if (m_depth == 1) DBEngine::instance().countCommit(m_path);
     const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
     noteWrite();
-    if (rc != SQLITE_OK) fail(rc, "CommitTrans");
+    if (rc != SQLITE_OK) fail(rc, "");
     --m_depth;
 }
 
@@ -271,7 +275,7 @@ void Connection::rollback() {
     --m_depth;
     // A failed ROLLBACK of the outer level (the transaction was already undone by
     // SQLite after an I/O error) leaves nothing to undo.
-    if (rc != SQLITE_OK && sqlite3_get_autocommit(m_db) == 0) fail(rc, "Rollback");
+    if (rc != SQLITE_OK && sqlite3_get_autocommit(m_db) == 0) fail(rc, "");
 }
 
 }  // namespace dao

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,13 +39,22 @@ private:
 
 class Connection {
 public:
-    // Opens an existing SQLite file; never creates or changes a file that is not one.
-    static std::shared_ptr<Connection> open(const std::string& path, bool readOnly);
+    // Opens an existing SQLite file; never creates or changes a file that is not
+    // one. A connection is shared by every handle on the file (per open mode),
+    // except one opened with a wait of its own (`ownWait`): that one is private,
+    // so a short wait chosen for a quick look never reaches other handles.
+    static std::shared_ptr<Connection> open(const std::string& path, bool readOnly,
+                                            std::optional<std::chrono::milliseconds> ownWait = std::nullopt);
     ~Connection();
 
     sqlite3* handle() const { return m_db; }
     const std::string& path() const { return m_path; }
     bool readOnly() const { return m_readOnly; }
+
+    // How long a statement waits for another program's lock before it gives up
+    // (DBEngine::setBusyWait sets it for every shared connection).
+    void setBusyWait(std::chrono::milliseconds wait);
+    static void setBusyWaitOfShared(std::chrono::milliseconds wait);
 
     // A stamp that changes whenever the file may have changed since it was taken:
     // a write through this connection, a commit or rollback, or (checked now and
@@ -53,14 +63,18 @@ public:
     void noteWrite() { ++m_generation; }
 
     // Runs a statement that returns no rows; counts it as a write for the failure
-    // plan when `isWrite`. Returns the rows changed. `what` names the object.
+    // plan when `isWrite`. Returns the rows changed. `what` names the table in
+    // the user's words.
     long long execute(const std::string& sql, const std::vector<Value>& params,
                       const std::string& what, bool isWrite);
 
-    // Throws the DaoError that fits the SQLite result code.
+    // Throws the DaoError of a failed write that fits the SQLite result code.
     [[noreturn]] void fail(int rc, const std::string& what) const;
 
-    // Transactions (depth counted here; nested levels are savepoints).
+    // Transactions (depth counted here; nested levels are savepoints). The
+    // outermost level of a connection that may write starts as a write
+    // transaction (BEGIN IMMEDIATE), so that it waits for another writer
+    // instead of failing at its first write.
     void begin();
     void commit();
     void rollback();

@@ -186,7 +186,9 @@ struct Criteria::Node {
     Kind kind = Kind::Truth;
     Op op = Op::Eq;
     bool negated = false;                       // Not Like, Is Not Null
-    std::shared_ptr<const Node> left, right;    // And, Or, Not (left only)
+    // And, Or: every term of the run ("a And b And c" is one node, so a long
+    // run never makes a deep tree); Not: its one term.
+    std::vector<std::shared_ptr<const Node>> terms;
     Operand a, b;                               // Compare, Like (a, b); IsNull, Truth (a)
 };
 
@@ -209,21 +211,25 @@ Truth evaluate(const Node& n, const Criteria::FieldReader& read)
 {
     switch (n.kind) {
     case Node::Kind::And: {
-        const Truth l = evaluate(*n.left, read);
-        if (l == Truth::False) return Truth::False;
-        const Truth r = evaluate(*n.right, read);
-        if (r == Truth::False) return Truth::False;
-        return (l == Truth::True && r == Truth::True) ? Truth::True : Truth::Unknown;
+        Truth all = Truth::True;
+        for (const auto& term : n.terms) {
+            const Truth t = evaluate(*term, read);
+            if (t == Truth::False) return Truth::False;
+            if (t == Truth::Unknown) all = Truth::Unknown;
+        }
+        return all;
     }
     case Node::Kind::Or: {
-        const Truth l = evaluate(*n.left, read);
-        if (l == Truth::True) return Truth::True;
-        const Truth r = evaluate(*n.right, read);
-        if (r == Truth::True) return Truth::True;
-        return (l == Truth::False && r == Truth::False) ? Truth::False : Truth::Unknown;
+        Truth any = Truth::False;
+        for (const auto& term : n.terms) {
+            const Truth t = evaluate(*term, read);
+            if (t == Truth::True) return Truth::True;
+            if (t == Truth::Unknown) any = Truth::Unknown;
+        }
+        return any;
     }
     case Node::Kind::Not: {
-        const Truth t = evaluate(*n.left, read);
+        const Truth t = evaluate(*n.terms.front(), read);
         if (t == Truth::Unknown) return t;
         return t == Truth::True ? Truth::False : Truth::True;
     }
@@ -299,10 +305,17 @@ public:
     [[noreturn]] void fail(std::size_t pos, const std::string& reason) const
     {
         // Place as a character count, so it reads right for Japanese texts.
+        // A long text is shown by its first 60 characters.
         std::size_t chars = 0;
-        for (std::size_t i = 0; i < pos && i < m_text.size(); ++i)
-            if ((static_cast<unsigned char>(m_text[i]) & 0xC0) != 0x80) ++chars;
-        throw DaoError(DaoError::Code::Syntax, "抽出条件「" + m_text + "」の" + std::to_string(chars + 1)
+        std::size_t total = 0;
+        std::size_t shownEnd = m_text.size();
+        for (std::size_t i = 0; i < m_text.size(); ++i) {
+            if ((static_cast<unsigned char>(m_text[i]) & 0xC0) == 0x80) continue;
+            if (i < pos) ++chars;
+            if (total++ == 60) shownEnd = i;
+        }
+        const std::string shown = shownEnd < m_text.size() ? m_text.substr(0, shownEnd) + "…" : m_text;
+        throw DaoError(DaoError::Code::Syntax, "抽出条件「" + shown + "」の" + std::to_string(chars + 1)
                                                    + "文字目を解釈できません: " + reason);
     }
 
@@ -448,40 +461,43 @@ private:
     void advance() { m_current = m_lexer.next(); }
     bool atKeyword(const char* word) const { return m_current.type == Tok::Keyword && m_current.text == word; }
 
-    std::shared_ptr<const Node> binary(Node::Kind kind, std::shared_ptr<const Node> l, std::shared_ptr<const Node> r)
+    // "a And b And c" as one node of three terms.
+    std::shared_ptr<const Node> run(Node::Kind kind, const char* keyword,
+                                    std::shared_ptr<const Node> (Parser::*term)())
     {
+        auto first = (this->*term)();
+        if (!atKeyword(keyword)) return first;
         auto n = std::make_shared<Node>();
         n->kind = kind;
-        n->left = std::move(l);
-        n->right = std::move(r);
+        n->terms.push_back(std::move(first));
+        while (atKeyword(keyword)) {
+            advance();
+            n->terms.push_back((this->*term)());
+        }
         return n;
     }
 
-    std::shared_ptr<const Node> parseOr()
-    {
-        auto left = parseAnd();
-        while (atKeyword("OR")) {
-            advance();
-            left = binary(Node::Kind::Or, left, parseAnd());
-        }
-        return left;
-    }
+    std::shared_ptr<const Node> parseOr() { return run(Node::Kind::Or, "OR", &Parser::parseAnd); }
+    std::shared_ptr<const Node> parseAnd() { return run(Node::Kind::And, "AND", &Parser::parseNot); }
 
-    std::shared_ptr<const Node> parseAnd()
+    // Parentheses and Not nest; each level costs the parser (and the check of
+    // a row) one level of the stack, so the nesting is limited.
+    void enterNesting(std::size_t pos)
     {
-        auto left = parseNot();
-        while (atKeyword("AND")) {
-            advance();
-            left = binary(Node::Kind::And, left, parseNot());
-        }
-        return left;
+        if (++m_nesting > kMaxNesting)
+            m_lexer.fail(pos, "括弧や Not の重なりが深すぎます（" + std::to_string(kMaxNesting) + " 段まで）。");
     }
 
     std::shared_ptr<const Node> parseNot()
     {
         if (atKeyword("NOT")) {
+            enterNesting(m_current.pos);
             advance();
-            return binary(Node::Kind::Not, parseNot(), nullptr);
+            auto n = std::make_shared<Node>();
+            n->kind = Node::Kind::Not;
+            n->terms.push_back(parseNot());
+            --m_nesting;
+            return n;
         }
         return parsePrimary();
     }
@@ -490,6 +506,7 @@ private:
     {
         if (m_current.type == Tok::LParen) {
             const std::size_t open = m_current.pos;
+            enterNesting(open);
             advance();
             auto inner = parseOr();
             if (m_current.type != Tok::RParen) {
@@ -497,6 +514,7 @@ private:
                 m_lexer.fail(m_current.pos, "「" + m_current.text + "」の前に ) がありません。");
             }
             advance();
+            --m_nesting;
             return inner;
         }
         auto n = std::make_shared<Node>();
@@ -559,9 +577,12 @@ private:
         return o;
     }
 
+    static constexpr int kMaxNesting = 64;
+
     Lexer m_lexer;
     Token m_current;
     std::vector<std::string>* m_fields = nullptr;
+    int m_nesting = 0;
 };
 
 }  // namespace

@@ -4,7 +4,8 @@
 //   銀行コード = '0001' AND 支店コード = '0001001'
 //   (小分類 = '売上高' Or 小分類2 = '売上高') And Not 決算仕訳
 // Operators =, <>, <, <=, >, >=, Like (with * ? #), Is [Not] Null; And, Or, Not;
-// parentheses; keywords in any case. Literals: 'text' ('' for a quote), "text",
+// parentheses (with Not, nested at most 64 deep: a deeper text is refused as
+// a syntax error); keywords in any case. Literals: 'text' ('' for a quote), "text",
 // numbers, #yyyy/m/d#, True, False. Field names may be written [in brackets].
 //
 // The parsed form is evaluated in the program against a row's values; nothing of

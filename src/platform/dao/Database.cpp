@@ -1,6 +1,7 @@
 #include "Database.h"
 
 #include "Connection.h"
+#include "FailureText.h"
 #include "ObjectInfo.h"
 #include "RecordsetImpl.h"
 
@@ -13,7 +14,43 @@ Database::Database(std::shared_ptr<Connection> connection, bool readOnly)
 
 namespace {
 void requireOpen(bool open, const std::string& path) {
-    if (!open) throw DaoError(DaoError::Code::General, "データベース「" + path + "」は閉じられています");
+    if (!open) throw DaoError(DaoError::Code::General, "ファイル「" + path + "」は閉じられています。");
+}
+
+bool isNameEnd(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '(' || c == ';'; }
+
+// The table an INSERT, UPDATE or DELETE writes, in the user's words, for the
+// messages of a failed write; empty when the statement is none of those.
+std::string writtenTable(const std::string& sql) {
+    std::string upper = sql;
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    size_t at = upper.find_first_not_of(" \t\r\n");
+    if (at == std::string::npos) return {};
+    if (upper.compare(at, 6, "UPDATE") == 0) {
+        at += 6;
+        for (const char* alternative : {" OR ROLLBACK", " OR ABORT", " OR REPLACE", " OR FAIL", " OR IGNORE"}) {
+            const std::string word(alternative);
+            if (upper.compare(at, word.size(), word) == 0) at += word.size();
+        }
+    } else if (upper.compare(at, 6, "DELETE") == 0 || upper.compare(at, 6, "INSERT") == 0
+               || upper.compare(at, 7, "REPLACE") == 0) {
+        const size_t into = upper.find(upper[at] == 'D' ? "FROM" : "INTO", at);
+        if (into == std::string::npos) return {};
+        at = into + 4;
+    } else {
+        return {};
+    }
+    at = sql.find_first_not_of(" \t\r\n", at);
+    if (at == std::string::npos) return {};
+    const char open = sql[at];
+    if (open == '"' || open == '[' || open == '`') {
+        const size_t close = sql.find(open == '[' ? ']' : open, at + 1);
+        return close == std::string::npos ? std::string() : userName(sql.substr(at + 1, close - at - 1));
+    }
+    size_t end = at;
+    while (end < sql.size() && !isNameEnd(sql[end])) ++end;
+    return userName(sql.substr(at, end - at));
 }
 }  // namespace
 
@@ -25,9 +62,11 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& source, Re
 
 long long Database::Execute(const std::string& sql, const std::vector<Value>& params) {
     requireOpen(m_open, path());
+    const std::string table = writtenTable(sql);
     if (m_readOnly)
-        throw DaoError(DaoError::Code::ReadOnly, "「" + path() + "」は読み取り専用で開かれています");
-    return m_connection->execute(sql, params, sql.size() > 80 ? sql.substr(0, 80) + "…" : sql, true);
+        throw DaoError(DaoError::Code::ReadOnly, "ファイル「" + path() + "」は読むためだけに開かれているため、"
+                                                     + (table.empty() ? std::string("書き込めません。") : "「" + table + "」に書き込めません。"));
+    return m_connection->execute(sql, params, table, true);
 }
 
 const std::string& Database::path() const { return m_connection->path(); }

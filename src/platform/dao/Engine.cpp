@@ -25,30 +25,44 @@ void DBEngine::setFailurePlan(const FailurePlan& plan) {
 
 void DBEngine::clearFailurePlan() { setFailurePlan(FailurePlan{}); }
 
-void DBEngine::countWrite(const std::string& what) {
+void DBEngine::setBusyWait(std::chrono::milliseconds wait) {
+    m_busyWait = wait;
+    Connection::setBusyWaitOfShared(wait);
+}
+
+void DBEngine::countWrite(const std::string& path, const std::string& what) {
     if (m_plan.kind == FailurePlan::Kind::None || m_plan.kind == FailurePlan::Kind::CommitFails) return;
     ++m_writesSincePlan;
     const bool fails = m_writesSincePlan == m_plan.failOnWrite
                        || (m_plan.everyWriteAfter && m_writesSincePlan > m_plan.failOnWrite);
     if (!fails) return;
+    const std::string target = "ファイル「" + path + "」" + (what.empty() ? std::string() : "の「" + what + "」");
     if (m_plan.kind == FailurePlan::Kind::DiskFull)
-        throw DaoError(DaoError::Code::DiskFull, "ディスクがいっぱいで「" + what + "」に書き込めません");
-    throw DaoError(DaoError::Code::WriteFailed, "「" + what + "」に書き込めません（書き込みエラー）");
+        throw DaoError(DaoError::Code::DiskFull, "ディスクがいっぱいのため、" + target + "に書き込めませんでした。");
+    throw DaoError(DaoError::Code::WriteFailed, "ディスクの読み書きでエラーが起きたため、" + target + "に書き込めませんでした。");
 }
 
-void DBEngine::countCommit(const std::string& what) {
+void DBEngine::countCommit(const std::string& path) {
     if (m_plan.kind != FailurePlan::Kind::CommitFails) return;
     ++m_writesSincePlan;
     const bool fails = m_writesSincePlan == m_plan.failOnWrite
                        || (m_plan.everyWriteAfter && m_writesSincePlan > m_plan.failOnWrite);
     if (fails)
-        throw DaoError(DaoError::Code::WriteFailed, "「" + what + "」の変更を確定できません（書き込みエラー）");
+        throw DaoError(DaoError::Code::WriteFailed,
+                       "ディスクの読み書きでエラーが起きたため、ファイル「" + path + "」への変更を保存できませんでした。");
 }
 
 // ---- Workspace -----------------------------------------------------------------
 
 std::shared_ptr<Database> Workspace::OpenDatabase(const std::string& path, bool readOnly) {
     auto db = std::make_shared<Database>(Connection::open(path, readOnly), readOnly);
+    registerDatabase(db);
+    return db;
+}
+
+std::shared_ptr<Database> Workspace::OpenDatabase(const std::string& path, bool readOnly,
+                                                  std::chrono::milliseconds ownWait) {
+    auto db = std::make_shared<Database>(Connection::open(path, readOnly, ownWait), readOnly);
     registerDatabase(db);
     return db;
 }
@@ -89,7 +103,7 @@ void Workspace::BeginTrans() {
 
 void Workspace::CommitTrans() {
     if (m_depth == 0)
-        throw DaoError(DaoError::Code::General, "CommitTrans の前に BeginTrans がありません");
+        throw DaoError(DaoError::Code::General, "保存する変更がありません（変更のまとまりが始まっていません）。");
     for (auto& connection : connectionsOf(m_databases))
         if (connection->transactionDepth() >= m_depth) connection->commit();
     --m_depth;
@@ -97,7 +111,7 @@ void Workspace::CommitTrans() {
 
 void Workspace::Rollback() {
     if (m_depth == 0)
-        throw DaoError(DaoError::Code::General, "Rollback の前に BeginTrans がありません");
+        throw DaoError(DaoError::Code::General, "取り消す変更がありません（変更のまとまりが始まっていません）。");
     std::exception_ptr first;
     for (auto& connection : connectionsOf(m_databases)) {
         try {

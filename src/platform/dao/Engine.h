@@ -4,7 +4,9 @@
 
 #include "Database.h"
 
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,14 +33,23 @@ public:
     void setFailurePlan(const FailurePlan& plan);      // tests only
     void clearFailurePlan();
 
+    // How long a read or write waits for a lock that another program holds on
+    // the file before it gives up with DaoError(Busy), which says that the
+    // file is in use and the user may try again. A few seconds by default;
+    // tests shorten it. Applies at once to every open file.
+    static constexpr std::chrono::milliseconds kDefaultBusyWait{5000};
+    void setBusyWait(std::chrono::milliseconds wait);
+    std::chrono::milliseconds busyWait() const { return m_busyWait; }
+
     // Used by the layer itself: counts a write and throws DaoError when the plan says so.
-    void countWrite(const std::string& what);
-    void countCommit(const std::string& what);
+    void countWrite(const std::string& path, const std::string& what);
+    void countCommit(const std::string& path);
 private:
     DBEngine() = default;
     std::shared_ptr<Workspace> m_workspace;
     FailurePlan m_plan;
     int m_writesSincePlan = 0;
+    std::chrono::milliseconds m_busyWait = kDefaultBusyWait;
 };
 
 class Workspace : public std::enable_shared_from_this<Workspace> {
@@ -46,6 +57,9 @@ public:
     // Opens the file shared, for reading and writing. Throws DaoError
     // (CannotOpen, NotAPeriodFile) with a clear message; the file is left untouched.
     std::shared_ptr<Database> OpenDatabase(const std::string& path, bool readOnly = false);
+    // The same with a wait of its own for another program's lock (a quick look
+    // at many files); the handle then has a connection of its own.
+    std::shared_ptr<Database> OpenDatabase(const std::string& path, bool readOnly, std::chrono::milliseconds ownWait);
 
     // A transaction covers every database opened through this workspace.
     void BeginTrans();

@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "DaoError.h"
+#include "FailureText.h"
 
 #include <sqlite3.h>
 
@@ -42,11 +43,11 @@ std::string baseTableOfView(sqlite3* db, const std::string& view) {
     return reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0));
 }
 
-std::set<std::string> columnsOfTable(sqlite3* db, const std::string& table) {
-    std::set<std::string> names;
-    Statement st(db, "SELECT name FROM pragma_table_info(?1)", table);
+std::vector<std::string> columnsOfTable(sqlite3* db, const std::string& table) {
+    std::vector<std::string> names;
+    Statement st(db, "SELECT name FROM pragma_table_info(?1) ORDER BY cid", table);
     st.bind(1, Value(table));
-    while (st.step()) names.insert(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+    while (st.step()) names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
     return names;
 }
 
@@ -91,11 +92,6 @@ int ObjectInfo::find(const std::string& field) const {
     return -1;
 }
 
-std::string ObjectInfo::displayName() const {
-    if (kind != Kind::Sql) return name;
-    return name.size() > 80 ? name.substr(0, 80) + "…" : name;
-}
-
 ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& source) {
     sqlite3* db = connection.handle();
     ObjectInfo info;
@@ -107,13 +103,17 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
     } else {
         std::string realName, type;
         if (source.empty() || !findObject(db, source, realName, type))
-            throw DaoError(DaoError::Code::NoSuchObject,
-                           "テーブルまたはクエリ「" + source + "」が見つかりません（ファイル " + connection.path() + "）");
+            throw DaoError(DaoError::Code::NoSuchObject, "ファイル「" + connection.path() + "」に「" + userName(source)
+                                                             + "」がありません（期ファイルでないか、壊れています）。");
         info.name = realName;
+        info.shownName = userName(realName);
         if (type == "table") {
             info.kind = Kind::Table;
             info.baseTable = realName;
-            info.selectSql = "SELECT rowid AS dao_rowid, * FROM " + quoteIdentifier(realName) + " ORDER BY rowid";
+            std::string columns;
+            for (const std::string& column : columnsOfTable(db, realName))
+                if (column != "dao_rowid") columns += ", " + quoteIdentifier(column);
+            info.selectSql = "SELECT rowid AS dao_rowid" + columns + " FROM " + quoteIdentifier(realName) + " ORDER BY rowid";
         } else {
             info.kind = Kind::View;
             info.baseTable = baseTableOfView(db, realName);
@@ -127,36 +127,41 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
     if (rc != SQLITE_OK) {
         const std::string message = sqlite3_errmsg(db);
         if (message.rfind("no such table", 0) == 0)
-            throw DaoError(DaoError::Code::NoSuchObject,
-                           "テーブルまたはクエリ「" + message.substr(message.find(':') + 2) + "」が見つかりません（ファイル "
-                               + connection.path() + "）");
+            throw DaoError(DaoError::Code::NoSuchObject, "ファイル「" + connection.path() + "」に「"
+                                                             + userName(message.substr(message.find(':') + 2))
+                                                             + "」がありません（期ファイルでないか、壊れています）。");
         if (message.rfind("no such column", 0) == 0)
-            throw DaoError(DaoError::Code::NoSuchField,
-                           "フィールド「" + message.substr(message.find(':') + 2) + "」はありません（" + info.displayName() + "）");
-        throw DaoError(DaoError::Code::Syntax, "SQL 文「" + info.displayName() + "」を実行できません：" + message
-                                                   + "（ファイル " + connection.path() + "）");
+            throw DaoError(DaoError::Code::NoSuchField, "ファイル「" + connection.path() + "」にフィールド「"
+                                                            + message.substr(message.find(':') + 2) + "」がありません。");
+        throw DaoError(DaoError::Code::Syntax, "ファイル「" + connection.path() + "」からデータを読み出せません（" + message + "）。");
     }
     if (sqlite3_stmt_readonly(st.get()) == 0)
-        throw DaoError(DaoError::Code::Syntax, "「" + info.displayName() + "」は行を返す SQL 文ではありません");
+        throw DaoError(DaoError::Code::Syntax, "読み出しでない SQL 文は開けません（ファイル「" + connection.path() + "」）。");
 
-    std::set<std::string> baseColumns;
+    std::vector<std::string> baseColumns;
     if (!info.baseTable.empty()) baseColumns = columnsOfTable(db, info.baseTable);
     const int count = sqlite3_column_count(st.get());
     for (int i = 0; i < count; ++i) {
         ColumnInfo column;
         column.name = sqlite3_column_name(st.get(), i);
         column.type = columnTypeOf(sqlite3_column_decltype(st.get(), i));
-        if (column.name == "dao_rowid") {
+        const char* table = sqlite3_column_table_name(st.get(), i);
+        if (table) column.table = table;
+        // The key; a view over "t.*" of a table that has the key column shows
+        // it twice, the second time as "dao_rowid:1".
+        if (column.name == "dao_rowid" || column.name.rfind("dao_rowid:", 0) == 0) {
             column.hidden = true;
             if (info.keyColumn < 0) info.keyColumn = i;
-        } else if (!info.baseTable.empty() && baseColumns.count(column.name)) {
-            const char* table = sqlite3_column_table_name(st.get(), i);
+        } else if (!info.baseTable.empty()
+                   && std::find(baseColumns.begin(), baseColumns.end(), column.name) != baseColumns.end()) {
             const char* origin = sqlite3_column_origin_name(st.get(), i);
             column.writable = table && origin && info.baseTable == table && column.name == origin;
         }
         if (!column.hidden && !info.byName.count(column.name)) info.byName.emplace(column.name, i);
+        if (info.shownName.empty() && !column.hidden && !column.table.empty()) info.shownName = column.table;
         info.columns.push_back(std::move(column));
     }
+    if (info.shownName.empty()) info.shownName = "抽出したデータ";
     if (info.kind == Kind::View && info.keyColumn < 0) info.baseTable.clear();
     return info;
 }

@@ -22,6 +22,7 @@ struct ColumnInfo {
     ColumnType type = ColumnType::Unknown;
     bool writable = false;   // maps to the base table's column of the same name
     bool hidden = false;     // dao_rowid: the key, not a field of the program
+    std::string table;       // the table the value comes from; empty for a computed column
 };
 
 struct ObjectInfo {
@@ -29,6 +30,8 @@ struct ObjectInfo {
     Kind kind = Kind::Table;
     std::string name;        // the table or query name, or the SQL text
     std::string selectSql;   // the rows, in the source's order; the key is column "dao_rowid"
+                             // (for a table its columns are listed, so that its shape stays
+                             // as it was described even when the table gains its key column)
     std::string baseTable;   // where writes go; empty when not updatable
     int keyColumn = -1;      // index of dao_rowid among the columns, -1 when none
     std::vector<ColumnInfo> columns;
@@ -36,8 +39,11 @@ struct ObjectInfo {
     bool updatable() const { return !baseTable.empty() && keyColumn >= 0; }
     // The column of a field name (exact, then ignoring ASCII case); -1 when none.
     int find(const std::string& field) const;
-    // The name for messages: 「name」 for objects, the SQL text shortened.
-    std::string displayName() const;
+    // The name for messages, in the user's words: the table; for a saved query
+    // its name without "Q_"; for an SQL text the table its first column comes
+    // from. Never an SQL text.
+    const std::string& displayName() const { return shownName; }
+    std::string shownName;
 
     // Throws DaoError(NoSuchObject / NoSuchField / Syntax) naming the file.
     static ObjectInfo describe(Connection& connection, const std::string& source);

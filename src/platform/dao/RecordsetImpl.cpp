@@ -3,6 +3,7 @@
 #include "ColumnConversion.h"
 #include "Connection.h"
 #include "Criteria.h"
+#include "FailureText.h"
 
 #include <sqlite3.h>
 
@@ -13,7 +14,16 @@ namespace dao {
 
 namespace {
 constexpr long long kBlockRows = 256;
+
+// A value for a message: at most 40 characters.
+std::string shortened(const std::string& text) {
+    size_t chars = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++chars > 40) return text.substr(0, i) + "…";
+    }
+    return text;
 }
+}  // namespace
 
 RecordsetImpl::RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info,
                              RecordsetType type, bool readOnlyDatabase)
@@ -27,6 +37,7 @@ void RecordsetImpl::loadAll() {
     const std::uint64_t stamp = m_connection->stamp();
     Statement st(m_connection->handle(), m_info->selectSql, name());
     const int count = st.columnCount();
+    if (count != static_cast<int>(m_info->columns.size())) throw shapeChanged();
     const int key = m_info->keyColumn;
     while (st.step()) {
         Row row;
@@ -42,27 +53,29 @@ void RecordsetImpl::loadAll() {
 // ---- errors and checks ---------------------------------------------------------
 
 void RecordsetImpl::requireOpen() const {
-    if (!m_open) throw DaoError(DaoError::Code::General, "レコードセット「" + name() + "」は閉じられています");
+    if (!m_open) throw DaoError(DaoError::Code::General, "「" + name() + "」の一覧は閉じられています。");
 }
 
 void RecordsetImpl::requireUpdatable(const char* action) const {
     requireOpen();
     if (m_readOnlyDatabase)
-        throw DaoError(DaoError::Code::ReadOnly, "「" + name() + "」は読み取り専用で開かれたファイルのため" + action + "できません（ファイル "
-                                                     + m_connection->path() + "）");
+        throw DaoError(DaoError::Code::ReadOnly, "ファイル「" + m_connection->path() + "」は読むためだけに開かれているため、「"
+                                                     + name() + "」の行を" + action + "できません。");
     if (m_type == RecordsetType::Snapshot)
-        throw DaoError(DaoError::Code::ReadOnly, "「" + name() + "」はスナップショットのため" + action + "できません");
+        throw DaoError(DaoError::Code::ReadOnly, "「" + name() + "」は読み出した写しのため、行を" + action + "できません。");
     if (!m_info->updatable())
-        throw DaoError(DaoError::Code::ReadOnly, "クエリ「" + name() + "」は更新できないため" + action + "できません");
+        throw DaoError(DaoError::Code::ReadOnly, "「" + name() + "」のこの一覧からは、行を" + action + "できません。");
 }
 
 DaoError RecordsetImpl::noCurrentRecord() const {
-    return DaoError(DaoError::Code::NoCurrentRecord, "カレント レコードがありません（" + name() + "）");
+    return DaoError(DaoError::Code::NoCurrentRecord, "「" + name() + "」に選ばれている行がありません。");
 }
 
 int RecordsetImpl::columnOf(const std::string& field) const {
     const int index = m_info->find(field);
-    if (index < 0) throw DaoError(DaoError::Code::NoSuchField, "フィールド「" + field + "」はありません（" + name() + "）");
+    if (index < 0)
+        throw DaoError(DaoError::Code::NoSuchField, "「" + name() + "」にフィールド「" + field + "」がありません（ファイル「"
+                                                        + m_connection->path() + "」）。");
     return index;
 }
 
@@ -94,6 +107,7 @@ void RecordsetImpl::refetchBlock(long long index, int direction) {
         wanted.emplace(key, block[i]);
     }
     const int count = st.columnCount();
+    if (count != static_cast<int>(m_info->columns.size())) throw shapeChanged();
     const int keyColumn = m_info->keyColumn;
     std::vector<bool> found(block.size(), false);
     std::unordered_map<long long, size_t> slot;
@@ -161,7 +175,7 @@ RecordsetImpl::Row& RecordsetImpl::currentRow() {
     requireOpen();
     if (m_position < 0 || m_position >= size()) throw noCurrentRecord();
     if (!ensureFresh(m_position, 1))
-        throw DaoError(DaoError::Code::NoCurrentRecord, "カレント レコードは削除されています（" + name() + "）");
+        throw DaoError(DaoError::Code::NoCurrentRecord, "選ばれている行は、他の画面かプログラムで削除されています（「" + name() + "」）。");
     return m_rows[static_cast<size_t>(m_position)];
 }
 
@@ -171,17 +185,48 @@ Value RecordsetImpl::get(const std::string& field) {
     requireOpen();
     const int column = columnOf(field);
     if (m_editState != EditState::None) return m_buffer[static_cast<size_t>(column)];
-    return currentRow().values[static_cast<size_t>(column)];
+    const Value& value = currentRow().values[static_cast<size_t>(column)];
+    if (const auto problem = storedValueProblem(value, m_info->columns[static_cast<size_t>(column)].type))
+        throw badStoredValue(column, *problem);
+    return value;
+}
+
+// Names the file, the table, the row (its place in the list and its first
+// fields) and the field, so that the user can find the value and put it right.
+DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& problem) const {
+    const ColumnInfo& bad = m_info->columns[static_cast<size_t>(column)];
+    const Row& row = m_rows[static_cast<size_t>(m_position)];
+    std::string identity;
+    int shown = 0;
+    for (size_t i = 0; i < m_info->columns.size() && shown < 2; ++i) {
+        const ColumnInfo& info = m_info->columns[i];
+        if (info.hidden || static_cast<int>(i) == column || storedValueProblem(row.values[i], info.type)) continue;
+        const std::string text = row.values[i].toText();
+        if (text.empty()) continue;
+        identity += (shown++ ? "、" : "") + info.name + " " + shortened(text);
+    }
+    const std::string table = bad.table.empty() ? name() : userName(bad.table);
+    return DaoError(problem.code,
+                    "ファイル「" + m_connection->path() + "」の「" + table + "」の " + std::to_string(AbsolutePosition() + 1)
+                        + " 行目" + (identity.empty() ? "" : "（" + identity + "）") + "で、フィールド「" + bad.name + "」の値「"
+                        + shortened(row.values[static_cast<size_t>(column)].toText()) + "」" + problem.text
+                        + "。この値を直してから、もう一度開いてください。");
+}
+
+DaoError RecordsetImpl::shapeChanged() const {
+    return DaoError(DaoError::Code::General, "ファイル「" + m_connection->path() + "」の「" + name()
+                                                 + "」の形が他のプログラムで変えられました。画面を開き直してください。");
 }
 
 void RecordsetImpl::set(const std::string& field, const Value& value) {
     requireOpen();
     const int column = columnOf(field);
     if (m_editState == EditState::None)
-        throw DaoError(DaoError::Code::General, "フィールド「" + field + "」に書き込む前に AddNew か Edit が必要です（" + name() + "）");
+        throw DaoError(DaoError::Code::General, "フィールド「" + field + "」に書き込む前に AddNew か Edit が必要です（「" + name() + "」）。");
     const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
     if (!info.writable)
-        throw DaoError(DaoError::Code::ReadOnly, "フィールド「" + info.name + "」は書き込めません（" + name() + " の結合された列です）");
+        throw DaoError(DaoError::Code::ReadOnly, "フィールド「" + info.name + "」は他の表から引いた項目のため、「" + name()
+                                                     + "」からは書き込めません。");
     m_buffer[static_cast<size_t>(column)] = convertForColumn(value, info, name());
     m_dirty[static_cast<size_t>(column)] = true;
 }
@@ -216,7 +261,7 @@ void RecordsetImpl::Edit() {
 void RecordsetImpl::Update() {
     requireOpen();
     if (m_editState == EditState::None)
-        throw DaoError(DaoError::Code::General, "Update の前に AddNew か Edit が必要です（" + name() + "）");
+        throw DaoError(DaoError::Code::General, "Update の前に AddNew か Edit が必要です（「" + name() + "」）。");
     std::vector<std::string> names;
     std::vector<Value> params;
     for (size_t i = 0; i < m_info->columns.size(); ++i) {
@@ -237,7 +282,7 @@ void RecordsetImpl::Update() {
             }
             sql += " (" + columns + ") VALUES (" + marks + ")";
         }
-        m_connection->execute(sql, params, name(), true);
+        m_connection->execute(sql, params, userName(m_info->baseTable), true);
         Row row;
         row.key = sqlite3_last_insert_rowid(m_connection->handle());
         row.stamp = 0;  // read when the recordset moves onto it
@@ -254,9 +299,9 @@ void RecordsetImpl::Update() {
             for (size_t i = 0; i < names.size(); ++i) sql += (i ? "," : "") + names[i] + "=?";
             sql += " WHERE rowid=?";
             params.emplace_back(static_cast<long long>(row.key));
-            if (m_connection->execute(sql, params, name(), true) == 0)
-                throw DaoError(DaoError::Code::NoCurrentRecord,
-                               "修正するレコードは他で削除されています（" + name() + "）");
+            if (m_connection->execute(sql, params, userName(m_info->baseTable), true) == 0)
+                throw DaoError(DaoError::Code::NoCurrentRecord, "直そうとした行は、他の画面かプログラムで削除されています（「"
+                                                                    + name() + "」）。何も書き込んでいません。");
             row.stamp = 0;
         }
         m_lastModified = Bookmark{m_position};
@@ -273,10 +318,13 @@ void RecordsetImpl::Delete() {
     requireUpdatable("削除");
     Row& row = currentRow();
     leaveEdit();
-    m_connection->execute("DELETE FROM " + quoteIdentifier(m_info->baseTable) + " WHERE rowid=?",
-                          {Value(static_cast<long long>(row.key))}, name(), true);
+    const long long deleted = m_connection->execute("DELETE FROM " + quoteIdentifier(m_info->baseTable) + " WHERE rowid=?",
+                                                    {Value(static_cast<long long>(row.key))}, userName(m_info->baseTable), true);
     row.deleted = true;
     --m_liveCount;
+    if (deleted == 0)
+        throw DaoError(DaoError::Code::NoCurrentRecord,
+                       "削除しようとした行は、他の画面かプログラムですでに削除されています（「" + name() + "」）。");
 }
 
 // ---- moving ----------------------------------------------------------------------------
@@ -389,10 +437,10 @@ Bookmark RecordsetImpl::getBookmark() {
 void RecordsetImpl::setBookmark(const Bookmark& b) {
     requireOpen();
     if (b.index < 0 || b.index >= size())
-        throw DaoError(DaoError::Code::General, "ブックマークが正しくありません（" + name() + "）");
+        throw DaoError(DaoError::Code::General, "ブックマークが正しくありません（「" + name() + "」）。");
     leaveEdit();
     if (!ensureFresh(b.index, 1))
-        throw DaoError(DaoError::Code::NoCurrentRecord, "ブックマークのレコードは削除されています（" + name() + "）");
+        throw DaoError(DaoError::Code::NoCurrentRecord, "ブックマークの行は、他の画面かプログラムで削除されています（「" + name() + "」）。");
     m_position = b.index;
 }
 

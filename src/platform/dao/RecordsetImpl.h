@@ -21,6 +21,7 @@ namespace dao {
 
 class Connection;
 class Criteria;
+struct StoredValueProblem;
 
 class RecordsetImpl {
 public:
@@ -84,6 +85,8 @@ private:
     Row& currentRow();                                     // throws NoCurrentRecord
     std::string name() const { return m_info->displayName(); }
     DaoError noCurrentRecord() const;
+    DaoError badStoredValue(int column, const StoredValueProblem& problem) const;
+    DaoError shapeChanged() const;
 
     std::shared_ptr<Connection> m_connection;
     std::shared_ptr<const ObjectInfo> m_info;

@@ -301,4 +301,48 @@ TEST(CriteriaSyntax, MessageNamesThePlaceInCharacters)
     }
 }
 
+// Each level of parentheses or Not costs the parser a level of the stack: a text
+// nested deeper than the limit is refused with the parser's message (its
+// beginning quoted), never a crash; long And/Or runs are no nesting at all.
+TEST(CriteriaSyntax, NestingIsLimitedAndDeeperTextsAreRefused)
+{
+    auto nested = [](int depth, const std::string& open, const std::string& close) {
+        std::string text;
+        for (int i = 0; i < depth; ++i) text += open;
+        text += "入金 = 1";
+        for (int i = 0; i < depth; ++i) text += close;
+        return text;
+    };
+    const Row row{{"入金", Value(1)}};
+    EXPECT_TRUE(matches(nested(64, "(", ")"), row));
+    EXPECT_TRUE(matches(nested(64, "Not ", ""), row));   // an even number of Nots
+
+    struct Case { const char* name; std::string text; };
+    const Case refused[] = {
+        {"65 parentheses", nested(65, "(", ")")},
+        {"100000 parentheses", nested(100000, "(", ")")},
+        {"100000 unclosed parentheses", std::string(100000, '(')},
+        {"100000 Nots", nested(100000, "Not ", "")},
+    };
+    for (const Case& c : refused) {
+        SCOPED_TRACE(c.name);
+        try {
+            (void)Criteria::parse(c.text);
+            ADD_FAILURE() << "parsed without error";
+        } catch (const DaoError& e) {
+            const std::string message = e.what();
+            EXPECT_EQ(e.code(), DaoError::Code::Syntax);
+            EXPECT_NE(message.find("深すぎます（64 段まで）"), std::string::npos) << message.substr(0, 300);
+            EXPECT_EQ(message.rfind("抽出条件「" + c.text.substr(0, 60) + "…」の", 0), 0u) << message.substr(0, 300);
+            EXPECT_LT(message.size(), 400u);
+        }
+    }
+
+    std::string text = "入金 = 2";
+    for (int i = 0; i < 50000; ++i) text += " Or 入金 = 0 And 入金 <> 1";
+    const Criteria run = Criteria::parse(text);
+    EXPECT_FALSE(run.matches(row.reader()));
+    EXPECT_TRUE(run.matches(Row{{"入金", Value(0)}}.reader()));
+}
+
 }  // namespace

@@ -31,6 +31,29 @@ struct Raw {
 };
 }  // namespace
 
+OtherProgram::OtherProgram(const std::string& path) {
+    if (sqlite3_open(path.c_str(), &m_db) != SQLITE_OK) throw std::runtime_error("open " + path);
+}
+
+OtherProgram::~OtherProgram() { sqlite3_close_v2(m_db); }
+
+void OtherProgram::exec(const std::string& sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        std::string message = error ? error : "?";
+        sqlite3_free(error);
+        throw std::runtime_error(message + " in " + sql);
+    }
+}
+
+long long OtherProgram::count(const std::string& sql) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(m_db));
+    const long long n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+    sqlite3_finalize(st);
+    return n;
+}
+
 void rawExec(const std::string& path, const std::string& sql) {
     Raw raw(path);
     char* error = nullptr;

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+struct sqlite3;
+
 namespace daotest {
 
 class TempDir {
@@ -26,6 +28,20 @@ private:
 //   会計設定 (one row), 型見本 (one column of each declared type), the view
 //   Q_使用科目 (not updatable).
 std::string makePeriodFile(const TempDir& dir, const std::string& name = "会社第1期.mdb");
+
+// Another program's connection to a file, kept open until it goes out of
+// scope (any transaction it left open is then rolled back).
+class OtherProgram {
+public:
+    explicit OtherProgram(const std::string& path);
+    ~OtherProgram();
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+    void exec(const std::string& sql);        // throws std::runtime_error on failure
+    long long count(const std::string& sql);  // first column of the first row
+private:
+    sqlite3* m_db = nullptr;
+};
 
 void rawExec(const std::string& path, const std::string& sql);
 long long rawCount(const std::string& path, const std::string& sql);    // first column of the first row

@@ -77,7 +77,8 @@ TEST(OpenDatabase, MissingObjectAndFieldAreNamed) {
         FAIL();
     } catch (const DaoError& e) {
         EXPECT_EQ(e.code(), DaoError::Code::NoSuchObject);
-        EXPECT_EQ(std::string(e.what()), "テーブルまたはクエリ「Q_無いクエリ」が見つかりません（ファイル " + path + "）");
+        EXPECT_EQ(std::string(e.what()),
+                  "ファイル「" + path + "」に「無いクエリ」がありません（期ファイルでないか、壊れています）。");
     }
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     try {
@@ -85,7 +86,7 @@ TEST(OpenDatabase, MissingObjectAndFieldAreNamed) {
         FAIL();
     } catch (const DaoError& e) {
         EXPECT_EQ(e.code(), DaoError::Code::NoSuchField);
-        EXPECT_EQ(std::string(e.what()), "フィールド「無い項目」はありません（Q_仕訳台帳）");
+        EXPECT_EQ(std::string(e.what()), "「仕訳台帳」にフィールド「無い項目」がありません（ファイル「" + path + "」）。");
     }
     EXPECT_FALSE(db->hasObject("Q_無いクエリ"));
     EXPECT_TRUE(db->hasObject("Q_仕訳台帳"));
@@ -194,7 +195,8 @@ TEST(OpenDatabase, SqliteFileWithoutThePeriodFilesObjectsIsNamedAndLeftUntouched
             FAIL() << "opened";
         } catch (const DaoError& e) {
             EXPECT_EQ(e.code(), DaoError::Code::NoSuchObject);
-            EXPECT_EQ(std::string(e.what()), "テーブルまたはクエリ「会計設定」が見つかりません（ファイル " + path + "）");
+            EXPECT_EQ(std::string(e.what()),
+                      "ファイル「" + path + "」に「会計設定」がありません（期ファイルでないか、壊れています）。");
         }
     }
     EXPECT_EQ(fileBytes(path), before);

@@ -196,7 +196,8 @@ TEST_F(RecordsetTest, JoinedColumnsAreReadOnly) {
         EXPECT_EQ(e.code(), DaoError::Code::ReadOnly);
         const std::string message = e.what();
         EXPECT_NE(message.find("勘定科目名"), std::string::npos);
-        EXPECT_NE(message.find("Q_仕訳台帳"), std::string::npos);
+        EXPECT_NE(message.find("「仕訳台帳」"), std::string::npos);
+        EXPECT_EQ(message.find("Q_"), std::string::npos);
     }
     rs->CancelUpdate();
     EXPECT_EQ(rawText(path, "SELECT 勘定科目名 FROM 勘定科目コード表 WHERE 勘定科目コード = '100'"), "現金");

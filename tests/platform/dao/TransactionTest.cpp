@@ -70,7 +70,8 @@ TEST_F(TransactionTest, FailedWriteInsideTransactionLeavesNothingHalfWritten) {
             FAIL() << "no failure";
         } catch (const DaoError& e) {
             EXPECT_EQ(e.code(), kind == FailurePlan::Kind::DiskFull ? DaoError::Code::DiskFull : DaoError::Code::WriteFailed);
-            EXPECT_NE(std::string(e.what()).find("Q_仕訳台帳"), std::string::npos);
+            EXPECT_NE(std::string(e.what()).find("ファイル「" + path + "」の「仕訳台帳」に書き込めませんでした"),
+                      std::string::npos) << e.what();
             EXPECT_EQ(rs->editMode(), EditState::AddNew);  // the buffer stays for CancelUpdate
             rs->CancelUpdate();
             workspace->Rollback();
