@@ -88,6 +88,11 @@ std::string HeaderOnSheet(const std::string& title, const std::string& pageText)
     return M(std::string("【") + kCompany + "】" + title + kPrintedAtText + pageText);
 }
 
+std::string HeaderAtColumn6(const std::string& title, const std::string& pageText)
+{
+    return C6(std::string("【") + kCompany + "】" + title + kPrintedAtText + pageText);
+}
+
 std::string TrimRight(std::string text)
 {
     while (!text.empty() && text.back() == ' ')
@@ -131,6 +136,11 @@ std::vector<std::string> BodyLines(const std::vector<std::string>& sheet)
 std::string M(const std::string& text)
 {
     return "      " + text;
+}
+
+std::string C6(const std::string& text)
+{
+    return "     " + text;
 }
 
 }  // namespace setuptest

@@ -60,9 +60,11 @@ inline const dao::Date kPrintedAt{2025, 5, 7, 9, 30, 0};   // a Wednesday
 inline constexpr const char* kPrintedAtText = "   2025/05/07(水) 09:30";
 inline constexpr const char* kCompany = "テスト商事";
 
-// The page header of a setup list as the sheet shows it: the margin, "【テスト商事】",
-// the title, kPrintedAtText and the page text.
+// The page header of a setup list as the sheet shows it: the margin of M,
+// "【テスト商事】", the title, kPrintedAtText and the page text.
 std::string HeaderOnSheet(const std::string& title, const std::string& pageText);
+// The same at print column 6, as C6 places a line.
+std::string HeaderAtColumn6(const std::string& title, const std::string& pageText);
 
 // Sheets as the device made them, each line without its trailing blanks.
 std::vector<std::vector<std::string>> Sheets(const printing::RecordingPrinter& printer);
@@ -79,7 +81,10 @@ inline bool StartsWith(const std::string& text, const std::string& prefix) { ret
 // Names a parameterised case by its own `name` field.
 inline constexpr auto kCaseName = [](const auto& caseInfo) { return std::string(caseInfo.param.name); };
 
-// The margin of 6 blanks and the text.
+// The margin of 6 blanks and the text (the account lists and the registers).
 std::string M(const std::string& text);
+// The text at print column 6, after 5 blanks (the company settings, the
+// template list and the partner list).
+std::string C6(const std::string& text);
 
 }  // namespace setuptest
