@@ -66,7 +66,4 @@ protected:
     std::shared_ptr<dao::Database> db;
 };
 
-// Names a parameterised case by its `name` field.
-inline constexpr auto kByName = [](const auto& info) { return std::string(info.param.name); };
-
 }  // namespace closing::testing

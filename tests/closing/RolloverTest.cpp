@@ -12,6 +12,7 @@
 
 #include "platform/dao/Recordset.h"
 #include "statements/PeriodFigures.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -299,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(Rollover, NextPeriodName,
                                            NameCase{"CutAtTheFirstMark", "第一商事第3期.mdb", 3, "第4期.mdb"},
                                            NameCase{"NoMark", "甲商事7期.mdb", 7, ""},
                                            NameCase{"TargetIsTheSource", "甲商事第8期.mdb", 7, ""}),
-                         closing::testing::kByName);
+                         testsupport::kCaseName);
 
 struct DateCase {
     const char* name;
@@ -319,6 +320,6 @@ INSTANTIATE_TEST_SUITE_P(Rollover, OneYearOn,
                          ::testing::Values(DateCase{"LeapDay", {2024, 2, 29}, {2025, 2, 28}},
                                            DateCase{"EndOfFebruaryIntoALeapYear", {2023, 2, 28}, {2024, 2, 28}},
                                            DateCase{"EndOfMarch", {2026, 3, 31}, {2027, 3, 31}}),
-                         closing::testing::kByName);
+                         testsupport::kCaseName);
 
 }  // namespace

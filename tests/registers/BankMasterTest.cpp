@@ -9,6 +9,7 @@
 #include "common/FitByteWidth.h"
 #include "journal/PeriodFileFixture.h"
 #include "platform/dao/Engine.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ TEST_P(TypedBankCodes, StoredZeroPaddedOrRefused)
 }
 
 INSTANTIATE_TEST_SUITE_P(BankMaster, TypedBankCodes, ::testing::ValuesIn(kTypedCodes),
-                         [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
+                         testsupport::kCaseName);
 
 TEST(BranchNumbers, ExactlyThreeCharactersCountedAsCharacters)
 {

@@ -9,6 +9,7 @@
 #include "common/FitByteWidth.h"
 #include "journal/PeriodFileFixture.h"
 #include "platform/dao/Engine.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,7 @@ TEST_P(FixedAssetChecks, FirstFailedCheckGivesItsMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(FixedAssets, FixedAssetChecks, ::testing::ValuesIn(kChecks),
-                         [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
+                         testsupport::kCaseName);
 
 TEST(FixedAssetDates, TheDateTextDropsLeadingZerosAndMustNameARealDate)
 {

@@ -3,6 +3,7 @@
 // a new page under the header when the page is full.
 #include "setup/CompanySettingsPrintout.h"
 #include "setup/SetupPrintFixture.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -207,6 +208,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CodeCase{"FractionTruncate", setup::FractionRuleText("1"), "切捨て"},
                       CodeCase{"FractionUp", setup::FractionRuleText("3"), "切り上げ"},
                       CodeCase{"FractionWithBlank", setup::FractionRuleText(" 1"), ""}),
-    kCaseName);
+    testsupport::kCaseName);
 
 }  // namespace

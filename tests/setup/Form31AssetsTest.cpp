@@ -2,10 +2,10 @@
 // depreciation, and the lease register, driven through the window (period
 // 2024-04-01 to 2025-03-31).
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
 #include "setup/RegisterFixture.h"
 
 #include "common/EditMode.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -276,7 +276,7 @@ INSTANTIATE_TEST_SUITE_P(Checks, LeaseCheckTest,
                                            LeaseCheckCase{"PriceNotANumber", "60", "1日", "百八十万", "数値が正しくありません"},
                                            LeaseCheckCase{"ThirtyFirstOfApril", "60", "31日", "1,800,000",
                                                           "日付が正しくありません"}),
-                         CaseName());
+                         testsupport::kCaseName);
 
 TEST_F(LeaseTest, DeleteNeedsAChosenLineAndAsks)
 {

@@ -2,9 +2,9 @@
 // deleting an account with its credit-side copy rebuilt, the deletes that are
 // refused, the code rule, and the industry account sets.
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
 
 #include "common/EditMode.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                               SetFields(d, "Q_勘定科目コード表", "勘定科目コード", "115", {{"前3決算残高", 5}});
                           },
                           "勘定科目「有価証券」は残高または予算が０でないため削除できません"}),
-    CaseName());
+    testsupport::kCaseName);
 
 // ---- the code rule -----------------------------------------------------------------------------
 
@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, CodeRuleTest,
                          ::testing::Values(CodeCase{"Negative", "-12"}, CodeCase{"Fraction", "1.5"},
                                            CodeCase{"TwoDigits", "12"}, CodeCase{"FourDigits", "1234"},
                                            CodeCase{"WideDigits", "１２３"}, CodeCase{"Grouped", "1,2"}),
-                         CaseName());
+                         testsupport::kCaseName);
 
 TEST_F(ChartTest, RegisteringATakenCodeIsRefused)
 {

@@ -1,7 +1,7 @@
 // "会計システム初期化": both questions first, then one transaction; a failure in
 // the middle leaves the period file exactly as it was.
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Writes, InitialisationFailureTest,
                                            FailureCase{"AtTheFirstNewBankAccount", 2, 0, 2},
                                            FailureCase{"AtTheJournal", 2, 1, 5},
                                            FailureCase{"AtTheTemplates", 2, 1, 7}),
-                         CaseName());
+                         testsupport::kCaseName);
 
 }  // namespace
 }  // namespace setuptest

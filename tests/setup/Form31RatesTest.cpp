@@ -2,9 +2,9 @@
 // checked whole before anything is written, replaced in one transaction in
 // date order.
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
 
 #include "journal/TaxRateTable.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "消費税率の５行目に実施年月日の年がありません"},
         BadRowsCase{"SameDateTwice", 4, "2014年", "4月", "1日", "9", "",
                     "消費税率の５行目の実施年月日が他の行と重複しています"}),
-    CaseName());
+    testsupport::kCaseName);
 
 class SixRateRowsTest : public RatesTest {
 protected:

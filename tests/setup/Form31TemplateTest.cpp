@@ -2,11 +2,11 @@
 // updated as a whole, deleted, the first row's amounts corrected, the account
 // and amount cells with their tax rows, and templates changed elsewhere.
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
 #include "setup/RegisterFixture.h"
 
 #include "common/EditMode.h"
 #include "setup/ShownRecords.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -291,7 +291,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "VALUES ('250401090000', 3, '追加', '525', '103', '1')",
                       false},
         ElsewhereCase{"Deleted", "DELETE FROM 仕訳定型台帳 WHERE 仕訳ID = '250401090000'", true}),
-    CaseName());
+    testsupport::kCaseName);
 
 TEST_F(EmptyTemplateTabTest, TaxAccountMakesTheRowTheTaxOnTheRowAbove)
 {

@@ -6,6 +6,7 @@
 #include "setup/RegisterPrintouts.h"
 #include "setup/SetupPrintFixture.h"
 #include "support/SheetChecks.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -186,7 +187,7 @@ TEST_P(RegisterPages, AFullPageGoesOnUnderTheHeaderWithTheNextPageNumber)
 INSTANTIATE_TEST_SUITE_P(Registers, RegisterPages,
                          ::testing::Values(RegisterPageCase{"FixedAssets", true, 45, 2},
                                            RegisterPageCase{"Leases", false, 80, 1}),
-                         kCaseName);
+                         testsupport::kCaseName);
 
 TEST_F(RegisterPrintoutTest, EmptyRegistersPrintNothingAtAll)
 {

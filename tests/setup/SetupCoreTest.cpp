@@ -1,12 +1,12 @@
 // What the setup window computes and writes, without the window: the date boxes'
 // exits, the corporate-number rule, and the chart writes that are all or nothing.
 #include "setup/SetupFixture.h"
-#include "setup/CaseName.h"
 
 #include "setup/AccountRegister.h"
 #include "setup/CompanySettings.h"
 #include "setup/IndustrySets.h"
 #include "setup/SettingsDates.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         DateExitCase{"LeapDayInALeapYear", 2, {"2024年", "02月", "29日"}, true, false, dao::Date{2024, 2, 29}},
         DateExitCase{"NotANumber", 0, {"令和年", "03月", "31日"}, true, false, std::nullopt},
         DateExitCase{"EmptyBoxLeft", 2, {"2025年", "03月", ""}, false, false, std::nullopt}),
-    CaseName());
+    testsupport::kCaseName);
 
 TEST(CorporateNumber, EmptyOrThirteenCharacters)
 {

@@ -78,9 +78,6 @@ inline bool StartsWith(const std::string& text, const std::string& prefix) { ret
 // Compares a sheet line by line, telling the differing lines as text.
 ::testing::AssertionResult SameLines(const std::vector<std::string>& actual, const std::vector<std::string>& expected);
 
-// Names a parameterised case by its own `name` field.
-inline constexpr auto kCaseName = [](const auto& caseInfo) { return std::string(caseInfo.param.name); };
-
 // The margin of 6 blanks and the text (the account lists and the registers).
 std::string M(const std::string& text);
 // The text at print column 6, after 5 blanks (the company settings, the

@@ -5,6 +5,7 @@
 #include "common/EditMode.h"
 #include "setup/SetupPrintFixture.h"
 #include "setup/SetupPrintRun.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,6 @@ INSTANTIATE_TEST_SUITE_P(
                       EditModeCase{"MasterDescriptionsSwitchItOff", TickedBoxes({7}), o::EditModeOff},
                       EditModeCase{"UsedDescriptionsSwitchItOff", TickedBoxes({8}), o::EditModeOff},
                       EditModeCase{"IndustryNamesSwitchItOff", TickedBoxes({2, 9}), o::EditModeOff}),
-    kCaseName);
+    testsupport::kCaseName);
 
 }  // namespace
