@@ -1,15 +1,15 @@
 #include "journal/VoucherStore.h"
 #include "journal/VoucherNumber.h"
 
-#include "PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
 using namespace journal;
-using journal::testing::CountRows;
-using journal::testing::DumpRows;
-using journal::testing::TempPeriodFile;
+using testsupport::CountRows;
+using testsupport::DumpRows;
+using testsupport::TempPeriodFile;
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "registers/BranchLookup.h"
 
 #include "common/FitByteWidth.h"
-#include "journal/PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "platform/dao/Engine.h"
 #include "support/CaseName.h"
 
@@ -19,7 +19,7 @@
 
 namespace {
 
-using journal::testing::TempPeriodFile;
+using testsupport::TempPeriodFile;
 
 struct TypedCodeCase {
     const char* name;

@@ -7,7 +7,7 @@
 #include "registers/FixedAssetRecord.h"
 
 #include "common/FitByteWidth.h"
-#include "journal/PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "platform/dao/Engine.h"
 #include "support/CaseName.h"
 
@@ -170,7 +170,7 @@ protected:
         return rs;
     }
 
-    journal::testing::TempPeriodFile file;
+    testsupport::TempPeriodFile file;
     std::shared_ptr<dao::Database> db;
 };
 

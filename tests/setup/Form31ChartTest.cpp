@@ -223,7 +223,7 @@ TEST_P(CodeRuleTest, OnlyThreeAsciiDigitsPassTheBoxAndRegister)
 {
     editModeOn();
     chooseAccount("111");
-    const long long accounts = Count(db(), "Q_勘定科目コード表");
+    const long long accounts = CountRows(db(), "Q_勘定科目コード表");
     form->Text5[0]->setText(q(GetParam().typed));
     const int beeps = dialogs->beepCount();
     leave(form->Text5[0]);
@@ -232,7 +232,7 @@ TEST_P(CodeRuleTest, OnlyThreeAsciiDigitsPassTheBoxAndRegister)
     form->Text5[2]->setText("0");
     dialogs->expectMessage("勘定科目コードが正しくありません", ui::Answer::Ok).withoutTitle();
     form->Command2[0]->click();
-    EXPECT_EQ(Count(db(), "Q_勘定科目コード表"), accounts);
+    EXPECT_EQ(CountRows(db(), "Q_勘定科目コード表"), accounts);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, CodeRuleTest,
@@ -306,14 +306,14 @@ TEST_F(ChartTest, AnIndustrySetWithNoAccountInUseIsRefused)
         chart->set("運送使用", false);
         chart->Update();
     }
-    const std::string before = Dump(db(), "Q_勘定科目コード表") + Dump(db(), "Q_勘定科目コード表2");
+    const std::string before = DumpRows(db(), "Q_勘定科目コード表") + DumpRows(db(), "Q_勘定科目コード表2");
     editModeOn();
     form->Option3[4]->click();
     dialogs->expectMessage("業種別勘定科目名をマスター台帳へ複写します　よろしいですか？", ui::Answer::Yes);
     dialogs->expectMessage("業種別勘定科目「運送」には使用する勘定科目がありません。先にマスターから業種別勘定科目へ複写してください",
                            ui::Answer::Ok);
     form->Command4[2]->click();
-    EXPECT_EQ(Dump(db(), "Q_勘定科目コード表") + Dump(db(), "Q_勘定科目コード表2"), before);
+    EXPECT_EQ(DumpRows(db(), "Q_勘定科目コード表") + DumpRows(db(), "Q_勘定科目コード表2"), before);
 }
 
 }  // namespace

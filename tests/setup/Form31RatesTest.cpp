@@ -80,12 +80,12 @@ class BadRateRowsTest : public RatesTest, public ::testing::WithParamInterface<B
 TEST_P(BadRateRowsTest, TableStaysExactlyAsItWas)
 {
     const BadRowsCase& c = GetParam();
-    const std::string before = Dump(db(), "Q_消費税率");
+    const std::string before = DumpRows(db(), "Q_消費税率");
     setRow(c.row, c.year, c.month, c.day, c.rate, c.simplified);
     o::SetEditMode(o::EditModeOn);
     dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
     form->Command4[3]->click();
-    EXPECT_EQ(Dump(db(), "Q_消費税率"), before);
+    EXPECT_EQ(DumpRows(db(), "Q_消費税率"), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,22 +122,22 @@ protected:
 
 TEST_F(SixRateRowsTest, FileWithMoreRowsThanTheTabIsNotRewritten)
 {
-    const std::string before = Dump(db(), "Q_消費税率");
+    const std::string before = DumpRows(db(), "Q_消費税率");
     o::SetEditMode(o::EditModeOn);
     dialogs->expectMessage("消費税率表に6行あり、画面の５行では書き直せません。消費税率表は更新しませんでした",
                            ui::Answer::Ok);
     form->Command4[3]->click();
-    EXPECT_EQ(Dump(db(), "Q_消費税率"), before);
+    EXPECT_EQ(DumpRows(db(), "Q_消費税率"), before);
 }
 
 TEST_F(RatesTest, EditModeOffOnlyBeeps)
 {
-    const std::string before = Dump(db(), "Q_消費税率");
+    const std::string before = DumpRows(db(), "Q_消費税率");
     clearRows();
     const int beeps = dialogs->beepCount();
     form->Command4[3]->click();
     EXPECT_EQ(dialogs->beepCount(), beeps + 1);
-    EXPECT_EQ(Dump(db(), "Q_消費税率"), before);
+    EXPECT_EQ(DumpRows(db(), "Q_消費税率"), before);
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST_F(PartnerTest, DeleteAsksAndTheBoxesStillShowTheDeletedPartner)
     form->List4->setCurrentRow(0);
     dialogs->expectMessage("選択された得意先を削除します　よろしいですか？", ui::Answer::No).withTitle("得意先管理");
     press(3);
-    EXPECT_EQ(Count(db(), "Q_取引先管理"), 2);
+    EXPECT_EQ(CountRows(db(), "Q_取引先管理"), 2);
     dialogs->expectMessage("選択された得意先を削除します　よろしいですか？", ui::Answer::Yes).withTitle("得意先管理");
     press(3);
     EXPECT_EQ(PartnerRows(db()), std::vector<std::string>{"山田商店|小売||0|0||||"});

@@ -36,7 +36,7 @@ protected:
         return rs;
     }
 
-    PeriodFile file;
+    TempPeriodFile file;
     std::shared_ptr<dao::Workspace> ws;
     std::shared_ptr<dao::Database> db;
 };

@@ -9,6 +9,7 @@
 #include "platform/dao/Value.h"
 #include "platform/printing/RecordingPrinter.h"
 #include "setup/SetupPage.h"
+#include "support/TempPeriodFile.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +31,8 @@ public:
     SetupPrintFixture(const SetupPrintFixture&) = delete;
     SetupPrintFixture& operator=(const SetupPrintFixture&) = delete;
 
-    const std::string& path() const { return m_path; }
-    const std::filesystem::path& dir() const { return m_dir; }
+    const std::string& path() const { return m_file.path(); }
+    const std::filesystem::path& dir() const { return m_file.dir(); }
     dao::Database& db() { return *m_db; }
 
     void execute(const std::string& sql, const std::vector<dao::Value>& params = {});
@@ -42,8 +43,7 @@ public:
     dao::Recordset& open(const std::string& source);
 
 private:
-    std::filesystem::path m_dir;
-    std::string m_path;
+    testsupport::TempPeriodFile m_file;
     std::shared_ptr<dao::Database> m_db;
     std::vector<std::unique_ptr<dao::Recordset>> m_open;
 };

@@ -28,7 +28,7 @@ protected:
         settings->Update();
     }
 
-    PeriodFile file;
+    TempPeriodFile file;
     std::shared_ptr<dao::Database> db;
     std::unique_ptr<dao::Recordset> rates, settings;
 };
