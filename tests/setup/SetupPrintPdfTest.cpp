@@ -8,6 +8,7 @@
 #include "setup/SetupPrintFixture.h"
 #include "setup/SetupPrintRun.h"
 #include "support/SheetChecks.h"
+#include "support/PdfText.h"
 
 #include <gtest/gtest.h>
 
@@ -19,18 +20,6 @@
 using namespace setuptest;
 
 namespace {
-
-std::string RunCommand(const std::string& command)
-{
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), buffer.size(), pipe.get()))
-        out += buffer.data();
-    return out;
-}
 
 // Runs of blanks (full-width ones included) made one blank: pdftotext lays
 // the text out again and does not keep the printed spacing.
@@ -97,7 +86,7 @@ private:
 
 TEST(SetupPrintPdf, TheWholeRunReadsBackFromThePdf)
 {
-    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+    if (!testsupport::PdfToTextInstalled())
         GTEST_SKIP() << "pdftotext is not installed";
     SetupPrintFixture fx;   // a folder of its own, removed afterwards
     const std::string dir = (fx.dir() / "sample").string();
@@ -109,7 +98,7 @@ TEST(SetupPrintPdf, TheWholeRunReadsBackFromThePdf)
     A4Recorder recorder;
     ASSERT_TRUE(sample.print(recorder));
 
-    const std::string text = RunCommand("pdftotext -layout '" + pdf + "' - 2>/dev/null");
+    const std::string text = testsupport::PdfText(pdf);
     ASSERT_FALSE(text.empty());
     const std::string lines = OneBlank(text);
     for (const char* expected : {
