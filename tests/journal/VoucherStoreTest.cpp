@@ -293,4 +293,18 @@ TEST_F(NumberTakenTest, ANumberIsLookedUpInItsOwnQueryAndOnlyDigitsReachTheQuery
     }
 }
 
+// Numbers issued together in one run (several vouchers of one posting) differ
+// from each other and from those the file holds, each in its own query.
+TEST_F(NumberTakenTest, AnIssuerNeverRepeatsANumberItGaveOrTheFileHolds)
+{
+    db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番) VALUES ('2024-05-10', '240510093016', 1)");
+    NumberIssuer vouchers = VoucherNumbers(*db);
+    EXPECT_EQ(vouchers.next(now), "240510093015");
+    EXPECT_EQ(vouchers.next(now), "240510093017");
+    EXPECT_EQ(vouchers.next(now), "240510093018");
+    NumberIssuer templates = TemplateIds(*db);
+    EXPECT_EQ(templates.next(now), "240510093015");
+    EXPECT_EQ(templates.next(now), "240510093016");
+}
+
 }  // namespace
