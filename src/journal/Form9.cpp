@@ -211,30 +211,13 @@ void Form9::FillEntryLists()
     };
     const QStringList banks = names(*BanksInUseRecordset, "銀行名");
     const QStringList branches = names(*BranchesInUseRecordset, "支店名");
-    QStringList debitAccounts, creditAccounts;
-    if (!UsedAccountsRecordset->isEmpty()) {
-        for (UsedAccountsRecordset->MoveFirst(); !UsedAccountsRecordset->EOF_(); UsedAccountsRecordset->MoveNext()) {
-            const std::string name = UsedAccountsRecordset->get("勘定科目名").toText();
-            if (name.empty())
-                continue;
-            const dao::Value side = UsedAccountsRecordset->get("借貸区分");
-            const bool bothSides = UsedAccountsRecordset->get("相方有無").toBool();
-            const bool debitNatured = !side.isNull() && side.isNumeric() && side.toInt64() == 0;
-            const bool creditNatured = !side.isNull() && side.isNumeric() && side.toInt64() == 1;
-            if (debitNatured || bothSides) debitAccounts << q(name);
-            if (creditNatured || bothSides) creditAccounts << q(name);
-        }
-    }
+    m_grid->FillAccountLists(*UsedAccountsRecordset);
     const QStringList partners = names(*PartnerRecordset, "取引先名");
     for (int i = 0; i < kGridRows; ++i) {
         m_grid->Combo8[i]->clear();
         m_grid->Combo8[i]->addItems(banks);
         m_grid->Combo9[i]->clear();
         m_grid->Combo9[i]->addItems(branches);
-        m_grid->Combo1[i]->clear();
-        m_grid->Combo1[i]->addItems(debitAccounts);
-        m_grid->Combo7[i]->clear();
-        m_grid->Combo7[i]->addItems(creditAccounts);
         m_grid->Combo11[i]->addItems(partners);
     }
 
