@@ -332,17 +332,25 @@ void Form31::registerTemplate()
     refreshTemplates();
 }
 
+int Form31::templateLineToChange()
+{
+    const int line = chosenLine(List1);
+    if (line < 0) {
+        refuse(kTemplateNotChosenMessage);
+        return -1;
+    }
+    if (ValidateEntry() || !LocateTemplate())
+        return -1;
+    return line;
+}
+
 // The chosen template replaced as a whole by the grid's rows; the line of the
 // same row (or the template's first) is chosen again, which reloads the grid
 // from what was stored.
 void Form31::updateTemplate()
 {
-    const int line = chosenLine(List1);
-    if (line < 0) {
-        refuse(kTemplateNotChosenMessage);
-        return;
-    }
-    if (ValidateEntry() || !LocateTemplate())
+    const int line = templateLineToChange();
+    if (line < 0)
         return;
     const std::string key = lineKeys(List1)[line];
     const std::string id = TemplateIdOfKey(key);
@@ -381,12 +389,8 @@ void Form31::updateTemplate()
 
 void Form31::deleteTemplate()
 {
-    const int line = chosenLine(List1);
-    if (line < 0) {
-        refuse(kTemplateNotChosenMessage);
-        return;
-    }
-    if (ValidateEntry() || !LocateTemplate())
+    const int line = templateLineToChange();
+    if (line < 0)
         return;
     if (ui::dialogs().messageBox(kDeleteTemplateQuestion, ui::Buttons::YesNo, std::string("定型仕訳管理"))
         != ui::Answer::Yes)
