@@ -101,6 +101,24 @@ EntryGrid::EntryGrid(QWidget* window)
     Text9[kGridRows]->setAlignment(Qt::AlignRight);
 }
 
+void EntryGrid::PlaceHeadings(const std::function<QLabel*(const QString& text)>& makeLabel)
+{
+    constexpr int kHeadingTop = 1440;
+    const std::pair<const char*, Column> headings[] = {
+        {"摘　　要", kDescription}, {"取引先", kPartner},         {"借方科目", kDebitAccount}, {"金額", kDebitAmount},
+        {"貸方科目", kCreditAccount}, {"金額", kCreditAmount}, {"銀行名", kBank},            {"支店名", kBranch}};
+    for (const auto& [text, column] : headings) {
+        QLabel* heading = makeLabel(QString::fromUtf8(text));
+        heading->setAlignment(Qt::AlignCenter);
+        QPalette palette = heading->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::Window, Qt::blue);
+        heading->setAutoFillBackground(true);
+        heading->setPalette(palette);
+        place(heading, column, kHeadingTop);
+    }
+}
+
 void EntryGrid::ClearEntry(VoucherKind kind)
 {
     Text8[kGridRows]->clear();

@@ -34,6 +34,11 @@ public:
     // Builds the cells as children of `window`, at their places in it.
     explicit EntryGrid(QWidget* window);
 
+    // The headings over the grid's columns ("摘　　要", "取引先", "借方科目",
+    // "金額", "貸方科目", "金額", "銀行名", "支店名"), white on blue, each centred
+    // over its column; `makeLabel` makes a heading's label in the window.
+    static void PlaceHeadings(const std::function<QLabel*(const QString& text)>& makeLabel);
+
     // Cells of rows 0-9; Text8(10) and Text9(10) are the totals.
     std::array<QLineEdit*, kGridRows> Text1{};
     std::array<QComboBox*, kGridRows> Combo11{};
