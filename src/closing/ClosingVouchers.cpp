@@ -7,8 +7,6 @@
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
 
-#include <set>
-
 namespace closing {
 
 std::vector<std::string> PostClosingVouchers(dao::Workspace& workspace, dao::Database& database,
@@ -20,13 +18,9 @@ std::vector<std::string> PostClosingVouchers(dao::Workspace& workspace, dao::Dat
     auto journal = database.OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
     dao::RunInTransaction(workspace, [&] {
         numbers.clear();
-        std::set<std::string> issued;
-        const auto taken = [&](const std::string& number) {
-            return issued.count(number) != 0 || journal::IsNumberTaken(database, "Q_仕訳台帳", "伝票番号", number);
-        };
+        journal::NumberIssuer voucherNumbers = journal::VoucherNumbers(database);
         for (const ClosingVoucher& voucher : vouchers) {
-            const std::string number = journal::NextVoucherNumber(now, taken);
-            issued.insert(number);
+            const std::string number = voucherNumbers.next(now);
             for (const journal::VoucherRow& row : voucher)
                 journal::AddJournalRow(*journal, row, number, dao::Value(true));
             numbers.push_back(number);

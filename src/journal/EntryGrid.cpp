@@ -2,6 +2,8 @@
 
 #include "common/NumberFormat.h"
 #include "journal/AmountRange.h"
+#include "platform/dao/Recordset.h"
+#include "platform/dao/Value.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QPalette>
@@ -99,6 +101,24 @@ EntryGrid::EntryGrid(QWidget* window)
     Text9[kGridRows]->setAlignment(Qt::AlignRight);
 }
 
+void EntryGrid::PlaceHeadings(const std::function<QLabel*(const QString& text)>& makeLabel)
+{
+    constexpr int kHeadingTop = 1440;
+    const std::pair<const char*, Column> headings[] = {
+        {"摘　　要", kDescription}, {"取引先", kPartner},         {"借方科目", kDebitAccount}, {"金額", kDebitAmount},
+        {"貸方科目", kCreditAccount}, {"金額", kCreditAmount}, {"銀行名", kBank},            {"支店名", kBranch}};
+    for (const auto& [text, column] : headings) {
+        QLabel* heading = makeLabel(QString::fromUtf8(text));
+        heading->setAlignment(Qt::AlignCenter);
+        QPalette palette = heading->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::Window, Qt::blue);
+        heading->setAutoFillBackground(true);
+        heading->setPalette(palette);
+        place(heading, column, kHeadingTop);
+    }
+}
+
 void EntryGrid::ClearEntry(VoucherKind kind)
 {
     Text8[kGridRows]->clear();
@@ -123,6 +143,30 @@ void EntryGrid::ClearEntry(VoucherKind kind)
         Combo7[0]->setEditText("現金");
     Text8[0]->setText("0");
     Text9[0]->setText("0");
+}
+
+void EntryGrid::FillAccountLists(dao::Recordset& usedAccounts)
+{
+    QStringList debit, credit;
+    if (!usedAccounts.isEmpty()) {
+        for (usedAccounts.MoveFirst(); !usedAccounts.EOF_(); usedAccounts.MoveNext()) {
+            const std::string name = usedAccounts.get("勘定科目名").toText();
+            if (name.empty())
+                continue;
+            const dao::Value side = usedAccounts.get("借貸区分");
+            const bool bothSides = usedAccounts.get("相方有無").toBool();
+            if ((side.isNumeric() && side.toInt64() == 0) || bothSides)
+                debit << QString::fromStdString(name);
+            if ((side.isNumeric() && side.toInt64() == 1) || bothSides)
+                credit << QString::fromStdString(name);
+        }
+    }
+    for (int row = 0; row < kGridRows; ++row) {
+        Combo1[row]->clear();
+        Combo1[row]->addItems(debit);
+        Combo7[row]->clear();
+        Combo7[row]->addItems(credit);
+    }
 }
 
 void EntryGrid::ShowTotals(const char* mask)
@@ -159,13 +203,7 @@ bool EntryGrid::amountLeft(int index, bool debitSide)
         return false;
     }
     // The row holds the same amount on both sides; no total may leave the amount range.
-    std::int64_t debitSum = amount.amount, creditSum = amount.amount;
-    for (int i = 0; i < kGridRows; ++i) {
-        if (i == index) continue;
-        debitSum += DebitAmounts[i];
-        creditSum += CreditAmounts[i];
-    }
-    if (amount.kind == AmountText::Kind::OutOfRange || !FitsAmount(debitSum) || !FitsAmount(creditSum)) {
+    if (amount.kind == AmountText::Kind::OutOfRange || !TotalsFitWith(index, amount.amount, amount.amount)) {
         ui::dialogs().beep();
         ui::dialogs().messageBox(kAmountOutOfRangeMessage, ui::Buttons::Ok);
         cell->setFocus();
@@ -182,6 +220,50 @@ bool EntryGrid::amountLeft(int index, bool debitSide)
     RecalcTotals();
     Text8[index]->setText(AmountCellText(DebitAmounts[index]));
     Text9[index]->setText(AmountCellText(CreditAmounts[index]));
+    return true;
+}
+
+bool EntryGrid::TotalsFitWith(int row, std::int64_t debit, std::int64_t credit) const
+{
+    std::int64_t debitSum = debit, creditSum = credit;
+    for (int i = 0; i < kGridRows; ++i) {
+        if (i == row) continue;
+        debitSum += DebitAmounts[i];
+        creditSum += CreditAmounts[i];
+    }
+    return FitsAmount(debitSum) && FitsAmount(creditSum);
+}
+
+std::string EntryGrid::AccountCellLeft(int row, bool debitSide,
+                                       const std::function<std::string(const std::string&)>& nameOfCode)
+{
+    QComboBox* cell = debitSide ? Combo1[row] : Combo7[row];
+    const std::string text = cell->currentText().toStdString();
+    if (text.empty())
+        return {};
+    if (!dao::Value(text).isNumeric())
+        return text;
+    const std::string name = nameOfCode(text);
+    if (name.empty()) {
+        cell->setFocus();
+        return {};
+    }
+    cell->setEditText(QString::fromStdString(name));
+    return name;
+}
+
+bool EntryGrid::PutTaxRow(int row, bool debitSide, std::optional<std::int32_t> tax)
+{
+    if (!tax || !TotalsFitWith(row, *tax, *tax))
+        return false;
+    DebitAmounts[row] = *tax;
+    CreditAmounts[row] = *tax;
+    (debitSide ? Text8[row] : Text9[row])->setText(AmountCellText(*tax, "########0"));
+    (debitSide ? Text9[row] : Text8[row])->setText(AmountCellText(*tax, "###,###,##0"));
+    QComboBox* opposite = debitSide ? Combo7[row] : Combo1[row];
+    if (opposite->currentText().isEmpty())
+        opposite->setEditText((debitSide ? Combo7[0] : Combo1[0])->currentText());
+    RecalcTotals();
     return true;
 }
 

@@ -12,16 +12,32 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace dao {
+class Recordset;
+}
 
 namespace journal {
 
 // The voucher kinds of Option8.
 enum class VoucherKind { Transfer = 0, Receipt = 1, Payment = 2 };
 
+// The tax account that makes a row below the first the tax row of the row
+// above: "仮払消費税" on the debit side, "仮受消費税" on the credit side.
+inline const char* TaxAccountName(bool debitSide) { return debitSide ? "仮払消費税" : "仮受消費税"; }
+
 class EntryGrid {
 public:
     // Builds the cells as children of `window`, at their places in it.
     explicit EntryGrid(QWidget* window);
+
+    // The headings over the grid's columns ("摘　　要", "取引先", "借方科目",
+    // "金額", "貸方科目", "金額", "銀行名", "支店名"), white on blue, each centred
+    // over its column; `makeLabel` makes a heading's label in the window.
+    static void PlaceHeadings(const std::function<QLabel*(const QString& text)>& makeLabel);
 
     // Cells of rows 0-9; Text8(10) and Text9(10) are the totals.
     std::array<QLineEdit*, kGridRows> Text1{};
@@ -43,6 +59,12 @@ public:
     // the cash preset of the voucher kind.
     void ClearEntry(VoucherKind kind);
 
+    // The lists of the account cells of every row, from the accounts in use
+    // that have a name, in their order: a debit cell offers the debit-natured
+    // ones (借貸区分 0), a credit cell the credit-natured ones (1), and an
+    // account marked 相方有無 is offered in both.
+    void FillAccountLists(dao::Recordset& usedAccounts);
+
     // Sums the arrays into the totals and shows them with "##,###,###,##0".
     void RecalcTotals();
     void ShowTotals(const char* mask);
@@ -51,6 +73,26 @@ public:
     // Returns false when the text was refused (the focus went back to the cell).
     bool Text8_LostFocus(int index);
     bool Text9_LostFocus(int index);
+
+    // Whether both totals stay within the amount range when row `row` holds
+    // `debit` and `credit` and the other rows what they hold.
+    bool TotalsFitWith(int row, std::int64_t debit, std::int64_t credit) const;
+
+    // An account cell left (Combo1 on the debit side, Combo7 on the credit
+    // side): a code typed into it becomes the account's name. `nameOfCode`
+    // gives "" for a code of no account, after saying so; the focus then goes
+    // back to the cell. Returns the account name the cell holds, "" when it is
+    // empty or its code was refused.
+    std::string AccountCellLeft(int row, bool debitSide,
+                                const std::function<std::string(const std::string&)>& nameOfCode);
+
+    // Makes row `row` (1 to 9) the tax row of the row above on one side: the
+    // tax on both sides ("########0" in the cell of that side, "###,###,##0"
+    // in the other), the other side's empty account cell taking row 0's
+    // account, and the totals recalculated. Returns false, changing nothing,
+    // when there is no tax (it left the amount range) or a total would leave
+    // the amount range.
+    bool PutTaxRow(int row, bool debitSide, std::optional<std::int32_t> tax);
 
     void EnableRow(int row);
     void DisableRow(int row);

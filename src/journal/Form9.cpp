@@ -124,24 +124,7 @@ void Form9::buildControls()
     Check1 = new QCheckBox("金額を０で登録", this);
     Check1->setGeometry(px(12600), px(1080), px(2400), px(300));
 
-    struct Heading {
-        const char* text;
-        int left;
-        int width;
-    };
-    static const Heading headings[] = {{"摘　　要", 1200, 3375}, {"取引先", 4560, 1455}, {"借方科目", 6000, 1815},
-                                       {"金額", 7800, 1335},     {"貸方科目", 9120, 1815}, {"金額", 10920, 1335},
-                                       {"銀行名", 12240, 1455},  {"支店名", 13680, 1455}};
-    for (const Heading& h : headings) {
-        auto* label = new QLabel(QString::fromUtf8(h.text), this);
-        label->setAlignment(Qt::AlignCenter);
-        QPalette headingPalette = label->palette();
-        headingPalette.setColor(QPalette::WindowText, Qt::white);
-        headingPalette.setColor(QPalette::Window, Qt::blue);
-        label->setAutoFillBackground(true);
-        label->setPalette(headingPalette);
-        label->setGeometry(px(h.left), px(1440), px(h.width), px(240));
-    }
+    EntryGrid::PlaceHeadings([this](const QString& text) { return new QLabel(text, this); });
 
     m_grid = std::make_unique<EntryGrid>(this);
 
@@ -211,30 +194,13 @@ void Form9::FillEntryLists()
     };
     const QStringList banks = names(*BanksInUseRecordset, "銀行名");
     const QStringList branches = names(*BranchesInUseRecordset, "支店名");
-    QStringList debitAccounts, creditAccounts;
-    if (!UsedAccountsRecordset->isEmpty()) {
-        for (UsedAccountsRecordset->MoveFirst(); !UsedAccountsRecordset->EOF_(); UsedAccountsRecordset->MoveNext()) {
-            const std::string name = UsedAccountsRecordset->get("勘定科目名").toText();
-            if (name.empty())
-                continue;
-            const dao::Value side = UsedAccountsRecordset->get("借貸区分");
-            const bool bothSides = UsedAccountsRecordset->get("相方有無").toBool();
-            const bool debitNatured = !side.isNull() && side.isNumeric() && side.toInt64() == 0;
-            const bool creditNatured = !side.isNull() && side.isNumeric() && side.toInt64() == 1;
-            if (debitNatured || bothSides) debitAccounts << q(name);
-            if (creditNatured || bothSides) creditAccounts << q(name);
-        }
-    }
+    m_grid->FillAccountLists(*UsedAccountsRecordset);
     const QStringList partners = names(*PartnerRecordset, "取引先名");
     for (int i = 0; i < kGridRows; ++i) {
         m_grid->Combo8[i]->clear();
         m_grid->Combo8[i]->addItems(banks);
         m_grid->Combo9[i]->clear();
         m_grid->Combo9[i]->addItems(branches);
-        m_grid->Combo1[i]->clear();
-        m_grid->Combo1[i]->addItems(debitAccounts);
-        m_grid->Combo7[i]->clear();
-        m_grid->Combo7[i]->addItems(creditAccounts);
         m_grid->Combo11[i]->addItems(partners);
     }
 

@@ -63,21 +63,9 @@ void Form9::Combo7_LostFocus(int index) { taxRowLeft(index, false); }
 void Form9::taxRowLeft(int index, bool debitSide)
 {
     EntryGrid& g = *m_grid;
-    QComboBox* cell = debitSide ? g.Combo1[index] : g.Combo7[index];
-    const std::string text = s(cell->currentText());
-    if (text.empty())
-        return;
-    if (dao::Value(text).isNumeric()) {
-        const std::string name = AccountNameOf(text);
-        if (name.empty()) {
-            cell->setFocus();
-            return;
-        }
-        cell->setEditText(q(name));
-    }
-    if (index == 0)
-        return;
-    if (s(cell->currentText()) != (debitSide ? "仮払消費税" : "仮受消費税"))
+    const std::string name =
+        g.AccountCellLeft(index, debitSide, [this](const std::string& code) { return AccountNameOf(code); });
+    if (index == 0 || name != TaxAccountName(debitSide))
         return;
 
     const std::string previousName = s((debitSide ? g.Combo1[index - 1] : g.Combo7[index - 1])->currentText());
@@ -94,26 +82,8 @@ void Form9::taxRowLeft(int index, bool debitSide)
     const std::int32_t base = debitSide ? g.DebitAmounts[index - 1] : g.CreditAmounts[index - 1];
     const auto tax = TaxExclusiveAmount(m_taxRates, *date, base, taxable, simplified,
                                         FractionRuleOf(SettingsRecordset->get("端数処理").toText()));
-    std::int64_t debitSum = tax.value_or(0), creditSum = tax.value_or(0);
-    for (int i = 0; i < kGridRows; ++i) {
-        if (i == index) continue;
-        debitSum += g.DebitAmounts[i];
-        creditSum += g.CreditAmounts[i];
-    }
-    if (!tax || !FitsAmount(debitSum) || !FitsAmount(creditSum)) {
+    if (!g.PutTaxRow(index, debitSide, tax))
         refuse(kAmountOutOfRangeMessage);
-        return;
-    }
-    g.DebitAmounts[index] = *tax;
-    g.CreditAmounts[index] = *tax;
-    QLineEdit* taxSide = debitSide ? g.Text8[index] : g.Text9[index];
-    QLineEdit* otherSide = debitSide ? g.Text9[index] : g.Text8[index];
-    taxSide->setText(AmountCellText(*tax, "########0"));
-    otherSide->setText(AmountCellText(*tax, "###,###,##0"));
-    QComboBox* otherAccount = debitSide ? g.Combo7[index] : g.Combo1[index];
-    if (otherAccount->currentText().isEmpty())
-        otherAccount->setEditText((debitSide ? g.Combo7[0] : g.Combo1[0])->currentText());
-    g.RecalcTotals();
 }
 
 // ---- focus -------------------------------------------------------------------------

@@ -68,9 +68,7 @@ std::string SaveTemplate(dao::Workspace& workspace, dao::Database& database, dao
         return {};
     std::string id;
     dao::RunInTransaction(workspace, [&] {
-        id = NextVoucherNumber(now, [&database](const std::string& candidate) {
-            return IsNumberTaken(database, "Q_仕訳定型台帳", "仕訳ID", candidate);
-        });
+        id = TemplateIds(database).next(now);
         for (const TemplateRowToSave& row : rows) {
             templates.AddNew();
             templates.set("仕訳ID", id);

@@ -3,6 +3,7 @@
 #include "platform/dao/Database.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace journal {
 
@@ -50,6 +51,30 @@ bool IsNumberTaken(dao::Database& database, const std::string& query, const std:
     auto found = database.OpenRecordset("SELECT " + field + " FROM " + query + " WHERE " + field + " = '" + number + "'",
                                         dao::RecordsetType::Snapshot);
     return !found->isEmpty();
+}
+
+NumberIssuer::NumberIssuer(dao::Database& database, std::string query, std::string field)
+    : m_database(database), m_query(std::move(query)), m_field(std::move(field))
+{
+}
+
+std::string NumberIssuer::next(const dao::Date& now)
+{
+    const std::string number = NextVoucherNumber(now, [this](const std::string& candidate) {
+        return m_issued.count(candidate) != 0 || IsNumberTaken(m_database, m_query, m_field, candidate);
+    });
+    m_issued.insert(number);
+    return number;
+}
+
+NumberIssuer VoucherNumbers(dao::Database& database)
+{
+    return NumberIssuer(database, "Q_仕訳台帳", "伝票番号");
+}
+
+NumberIssuer TemplateIds(dao::Database& database)
+{
+    return NumberIssuer(database, "Q_仕訳定型台帳", "仕訳ID");
 }
 
 }  // namespace journal

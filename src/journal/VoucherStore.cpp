@@ -96,11 +96,6 @@ template <typename Work> void VoucherStore::inTransaction(Work&& work)
     dao::RunInTransaction(m_workspace, std::forward<Work>(work), {&m_journal, &m_history});
 }
 
-bool VoucherStore::IsNumberTaken(const std::string& number) const
-{
-    return journal::IsNumberTaken(m_database, "Q_仕訳台帳", "伝票番号", number);
-}
-
 StoreOutcome VoucherStore::check(const LoadedVoucher& loaded, std::vector<JournalRecord>& stored)
 {
     stored = ReadStoredRows(m_database, RecordKind::Voucher, loaded.number);
@@ -121,7 +116,7 @@ std::string VoucherStore::Register(const std::vector<VoucherRow>& rows, const da
 {
     std::string number;
     inTransaction([&] {
-        number = NextVoucherNumber(now, [this](const std::string& n) { return IsNumberTaken(n); });
+        number = VoucherNumbers(m_database).next(now);
         for (const VoucherRow& row : rows)
             AddJournalRow(m_journal, row, number);
     });

@@ -75,9 +75,6 @@ public:
     // Removes the voucher, its rows going to the history with reason "2".
     StoreOutcome Remove(const LoadedVoucher& loaded, const dao::Date& now);
 
-    // True when the journal file holds a row with this voucher number.
-    bool IsNumberTaken(const std::string& number) const;
-
 private:
     template <typename Work> void inTransaction(Work&& work);
     // The voucher's rows as the file holds them, when they are the ones loaded.

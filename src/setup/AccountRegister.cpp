@@ -2,6 +2,7 @@
 
 #include "setup/AccountLists.h"
 #include "setup/CompanySettings.h"
+#include "setup/FindRow.h"
 #include "setup/OpeningCash.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
@@ -26,22 +27,12 @@ std::unique_ptr<dao::Recordset> openChart(dao::Database& db)
     return db.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Dynaset);
 }
 
-// Moves the recordset onto the row whose `field` equals `value`; false when none does.
-bool findRow(dao::Recordset& rs, const std::string& field, const std::string& value)
-{
-    if (rs.isEmpty())
-        return false;
-    rs.MoveFirst();
-    rs.FindFirst(field, dao::Value(value));
-    return !rs.NoMatch();
-}
-
 bool usesValue(dao::Database& db, const std::string& source, std::initializer_list<const char*> fields,
                const std::string& value)
 {
     auto rs = db.OpenRecordset(source, dao::RecordsetType::Dynaset);
     for (const char* field : fields)
-        if (findRow(*rs, field, value))
+        if (FindRow(*rs, field, value))
             return true;
     return false;
 }
@@ -56,7 +47,7 @@ bool isNonZero(const dao::Value& v)
 bool AccountCodeExists(dao::Database& db, const std::string& code)
 {
     auto chart = openChart(db);
-    return findRow(*chart, "勘定科目コード", code);
+    return FindRow(*chart, "勘定科目コード", code);
 }
 
 std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db, const AccountEdit& edit,
@@ -65,11 +56,11 @@ std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db
     std::optional<std::string> refusal;
     dao::RunInTransaction(ws, [&] {
         auto chart = openChart(db);
-        if (findRow(*chart, "勘定科目コード", edit.code)) {
+        if (FindRow(*chart, "勘定科目コード", edit.code)) {
             refusal = kAccountCodeTaken;
             return;
         }
-        if (!findRow(*chart, "勘定科目コード", modelCode)) {
+        if (!FindRow(*chart, "勘定科目コード", modelCode)) {
             refusal = kAccountVanished;
             return;
         }
@@ -116,7 +107,7 @@ std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, 
     std::optional<std::string> refusal;
     dao::RunInTransaction(ws, [&] {
         auto chart = openChart(db);
-        if (!findRow(*chart, "勘定科目コード", edit.code)) {
+        if (!FindRow(*chart, "勘定科目コード", edit.code)) {
             refusal = kAccountVanished;
             return;
         }
@@ -149,7 +140,7 @@ std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, 
 std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::string& code)
 {
     auto chart = openChart(db);
-    if (!findRow(*chart, "勘定科目コード", code))
+    if (!FindRow(*chart, "勘定科目コード", code))
         return std::string(kAccountVanished);
     const std::string name = chart->get("勘定科目名").toText();
 
@@ -186,7 +177,7 @@ std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, 
         if (refusal)
             return;
         auto chart = openChart(db);
-        if (!findRow(*chart, "勘定科目コード", code)) {
+        if (!FindRow(*chart, "勘定科目コード", code)) {
             refusal = kAccountVanished;
             return;
         }

@@ -5,7 +5,9 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Transaction.h"
+#include "setup/FindRow.h"
 #include "setup/RegisterLists.h"
+#include "setup/ShownRecordWrites.h"
 
 #include <memory>
 
@@ -13,18 +15,11 @@ namespace setup {
 
 namespace {
 
+constexpr const char* kAccountSource = "Q_取引銀行";
+
 std::unique_ptr<dao::Recordset> openAccounts(dao::Database& db)
 {
-    return db.OpenRecordset("Q_取引銀行", dao::RecordsetType::Dynaset);
-}
-
-bool findFirst(dao::Recordset& rs, const char* field, const std::string& value)
-{
-    if (rs.isEmpty())
-        return false;
-    rs.MoveFirst();
-    rs.FindFirst(field, dao::Value(value));
-    return !rs.NoMatch();
+    return db.OpenRecordset(kAccountSource, dao::RecordsetType::Dynaset);
 }
 
 bool isAccount(const dao::Recordset& rs, const BankAccount& account)
@@ -64,14 +59,14 @@ std::variant<std::string, BankAccount> CheckBankAccountBoxes(const BankAccountBo
         return std::string(journal::kAmountOutOfRangeMessage);
     if (balance.kind != journal::AmountText::Kind::Amount)
         return std::string(kBankAccountBalanceNotNumber);
-    if (!findFirst(banksInUse, "銀行名", boxes.bank))
+    if (!FindRow(banksInUse, "銀行名", boxes.bank))
         return std::string(kBankNotRegistered);
     BankAccount account;
     account.bankCode = banksInUse.get("銀行コード").toText();
     account.branchCode = o::FindBranchCode(branchesInUse, account.bankCode, boxes.branch);
     if (account.branchCode.empty())
         return std::string(kBranchNotRegistered);
-    if (!findFirst(depositKinds, "種別", boxes.kind))
+    if (!FindRow(depositKinds, "種別", boxes.kind))
         return std::string(kDepositKindWrong);
     account.kind = depositKinds.get("種別").toText();
     account.openingBalance = balance.amount;
@@ -105,40 +100,24 @@ std::optional<std::string> RegisterBankAccount(dao::Workspace& ws, dao::Database
 std::optional<std::string> UpdateBankAccount(dao::Workspace& ws, dao::Database& db, const ShownLine& line,
                                              const BankAccount& account)
 {
-    std::optional<std::string> refusal;
-    dao::RunInTransaction(ws, [&] {
-        auto accounts = openAccounts(db);
-        if (const ShownState state = LocateShownRecord(*accounts, BankAccountKey, line); state != ShownState::Unchanged) {
-            refusal = ShownStateMessage(state, kBankAccountWhat);
-            return;
-        }
-        const bool unchanged = isAccount(*accounts, account);
-        const dao::Bookmark chosen = accounts->getBookmark();
-        if (countAccounts(*accounts, account) > (unchanged ? 1 : 0)) {
-            refusal = kBankAccountExists;
-            return;
-        }
-        accounts->setBookmark(chosen);
-        accounts->Edit();
-        writeAccount(*accounts, account);
-        accounts->set("期末残高", 0);
-        accounts->Update();
-    });
-    return refusal;
+    return ChangeShownRecord(ws, db, kAccountSource, BankAccountKey, line, kBankAccountWhat,
+                             [&](dao::Recordset& accounts) -> std::optional<std::string> {
+                                 const bool unchanged = isAccount(accounts, account);
+                                 const dao::Bookmark chosen = accounts.getBookmark();
+                                 if (countAccounts(accounts, account) > (unchanged ? 1 : 0))
+                                     return std::string(kBankAccountExists);
+                                 accounts.setBookmark(chosen);
+                                 accounts.Edit();
+                                 writeAccount(accounts, account);
+                                 accounts.set("期末残高", 0);
+                                 accounts.Update();
+                                 return std::nullopt;
+                             });
 }
 
 std::optional<std::string> DeleteBankAccount(dao::Workspace& ws, dao::Database& db, const ShownLine& line)
 {
-    std::optional<std::string> refusal;
-    dao::RunInTransaction(ws, [&] {
-        auto accounts = openAccounts(db);
-        if (const ShownState state = LocateShownRecord(*accounts, BankAccountKey, line); state != ShownState::Unchanged) {
-            refusal = ShownStateMessage(state, kBankAccountWhat);
-            return;
-        }
-        accounts->Delete();
-    });
-    return refusal;
+    return DeleteShownRecord(ws, db, kAccountSource, BankAccountKey, line, kBankAccountWhat);
 }
 
 }  // namespace setup

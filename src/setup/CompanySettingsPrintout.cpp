@@ -49,15 +49,9 @@ std::int64_t AmountOrZero(const dao::Value& value)
 // The lines of the list, each checked against the bottom of the page first.
 class CompanySettingsLines {
 public:
-    explicit CompanySettingsLines(SetupPage& page) : m_page(page) {}
+    explicit CompanySettingsLines(const SetupPage& page) : m_page(page.withMargin(kColumn6Margin)) {}
 
-    void header()
-    {
-        m_page.blankLines(1);
-        m_page.headerLine(kCompanySettingsTitle, SetupPageText(kOnePagePageLabel, m_pageNumber));
-        m_page.gap();
-        m_page.blankLines(1);
-    }
+    void header() { m_page.headerBlock(kCompanySettingsTitle, SetupPageText(kOnePagePageLabel, m_pageNumber)); }
     void print(const std::string& text, bool withGap)
     {
         if (!m_page.roomFor(1)) {
@@ -72,7 +66,7 @@ public:
     void blank() { m_page.blankLines(1); }
 
 private:
-    SetupPage& m_page;
+    SetupPage m_page;
     int m_pageNumber = 1;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
-// The printed company settings " 会計 初期設定  ": the company particulars, the
+// The printed company settings " 会計 初期設定  ", its lines at print column 6:
+// the company particulars, the
 // fiscal period, the opening cash and deposits, every bank account, the
 // consumption-tax settings and the tax-rate table. When a page is full the
 // list goes on on a new page under the header again, the page number

@@ -12,10 +12,7 @@ void PrintCountedList(SetupPage& page, dao::Recordset& rows, const CountedListLa
     int lines = 0;
     for (rows.MoveFirst(); !rows.EOF_(); rows.MoveNext()) {
         if (lines == 0) {
-            page.blankLines(1);
-            page.headerLine(layout.title, SetupPageText(kAccountListPageLabel, pageNumber));
-            page.gap();
-            page.blankLines(1);
+            page.headerBlock(layout.title, SetupPageText(layout.pageLabel, pageNumber));
             if (!layout.columnHeading.empty()) {
                 page.line(layout.columnHeading);
                 if (layout.gapAfterHeading)

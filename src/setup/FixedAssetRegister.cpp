@@ -5,6 +5,7 @@
 #include "platform/dao/Transaction.h"
 #include "registers/FixedAssetRecord.h"
 #include "setup/RegisterLists.h"
+#include "setup/ShownRecordWrites.h"
 
 #include <memory>
 
@@ -12,9 +13,11 @@ namespace setup {
 
 namespace {
 
+constexpr const char* kAssetSource = "Q_固定資産台帳";
+
 std::unique_ptr<dao::Recordset> openAssets(dao::Database& db)
 {
-    return db.OpenRecordset("Q_固定資産台帳", dao::RecordsetType::Dynaset);
+    return db.OpenRecordset(kAssetSource, dao::RecordsetType::Dynaset);
 }
 
 }  // namespace
@@ -33,32 +36,17 @@ void RegisterFixedAsset(dao::Workspace& ws, dao::Database& db, const registers::
 std::optional<std::string> UpdateFixedAsset(dao::Workspace& ws, dao::Database& db, const ShownLine& line,
                                             const registers::FixedAssetFields& fields, const std::string& accountCode)
 {
-    std::optional<std::string> refusal;
-    dao::RunInTransaction(ws, [&] {
-        auto assets = openAssets(db);
-        if (const ShownState state = LocateShownRecord(*assets, FixedAssetKey, line); state != ShownState::Unchanged) {
-            refusal = ShownStateMessage(state, kFixedAssetWhat);
-            return;
-        }
-        assets->Edit();
-        registers::WriteFixedAssetFields(*assets, fields, accountCode, registers::FixedAssetCheck::Update);
-        assets->Update();
+    return ChangeShownRecord(ws, db, kAssetSource, FixedAssetKey, line, kFixedAssetWhat, [&](dao::Recordset& asset) {
+        asset.Edit();
+        registers::WriteFixedAssetFields(asset, fields, accountCode, registers::FixedAssetCheck::Update);
+        asset.Update();
+        return std::optional<std::string>();
     });
-    return refusal;
 }
 
 std::optional<std::string> DeleteFixedAsset(dao::Workspace& ws, dao::Database& db, const ShownLine& line)
 {
-    std::optional<std::string> refusal;
-    dao::RunInTransaction(ws, [&] {
-        auto assets = openAssets(db);
-        if (const ShownState state = LocateShownRecord(*assets, FixedAssetKey, line); state != ShownState::Unchanged) {
-            refusal = ShownStateMessage(state, kFixedAssetWhat);
-            return;
-        }
-        assets->Delete();
-    });
-    return refusal;
+    return DeleteShownRecord(ws, db, kAssetSource, FixedAssetKey, line, kFixedAssetWhat);
 }
 
 }  // namespace setup

@@ -41,7 +41,14 @@
 
 class QButtonGroup;
 
+namespace registers {
+struct FixedAssetFields;
+enum class FixedAssetCheck;
+}
+
 namespace setup {
+
+struct AccountEdit;
 
 class Form31 : public frame::WorkWindow {
     Q_OBJECT
@@ -277,6 +284,7 @@ private:
     std::optional<AccountRow> selectedAccount();
     void reopenChart();
     void refreshChartLists(int reselect);
+    AccountEdit editRowAccount(const std::string& code, std::int32_t amount) const;
     void registerAccount(const std::string& modelCode, int reselect);
     void updateAccount(const std::string& code, int reselect);
     void deleteAccount(const std::string& code, int reselect);
@@ -294,6 +302,10 @@ private:
     void registerTemplate();
     void updateTemplate();
     void deleteTemplate();
+    // The chosen line of the template list when one is chosen, the grid passes
+    // its checks and the line's template is as it was shown; -1 otherwise,
+    // after saying why.
+    int templateLineToChange();
     void correctTemplateAmounts();
     void refreshTemplates();
     void accountCellLeft(int row, bool debitSide);
@@ -315,6 +327,18 @@ private:
     void deleteLease();
     void refreshLeases();
     std::optional<std::pair<dao::Date, dao::Date>> periodDates();
+    // The asset's account code when the fields pass the checks of `check`;
+    // nullopt after saying why not.
+    std::optional<std::string> checkedAssetAccount(const registers::FixedAssetFields& fields,
+                                                   registers::FixedAssetCheck check);
+    // The chosen line of a register's list, -1 after saying that none is.
+    int chosenRegisterLine(const QListWidget* list);
+    // "削除" of a fixed asset or lease: the chosen line (else the message), its
+    // record found again as chosenRecord does, and the user's Yes to
+    // `question` in a box titled `title`; nullopt otherwise.
+    std::optional<ShownLine> lineToDelete(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,
+                                          const char* what, void (Form31::*refresh)(), const std::string& question,
+                                          const std::string& title);
 
     // Shared helpers.
     void refuse(const std::string& message);

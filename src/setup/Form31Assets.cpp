@@ -37,6 +37,14 @@ QString threeDecimals(const dao::Value& value)
     return toQ(text);
 }
 
+// What the depreciation routines refuse, as they ask it said.
+void sayRefusal(const registers::FixedAssetFigures& figures)
+{
+    if (figures.beep)
+        ui::dialogs().beep();
+    ui::dialogs().messageBox(figures.message, ui::Buttons::Ok);
+}
+
 // A stored date into its three boxes: "2024年", "04月", "01日".
 void showDate(const dao::Value& value, QComboBox* year, QComboBox* month, QComboBox* day)
 {
@@ -57,6 +65,26 @@ std::optional<std::pair<dao::Date, dao::Date>> Form31::periodDates()
         return std::nullopt;
     }
     return std::pair{*start, *end};
+}
+
+int Form31::chosenRegisterLine(const QListWidget* list)
+{
+    const int line = chosenLine(list);
+    if (line < 0)
+        ui::dialogs().messageBox(registers::kNoListLineMessage, ui::Buttons::Ok);
+    return line;
+}
+
+std::optional<ShownLine> Form31::lineToDelete(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,
+                                              const char* what, void (Form31::*refresh)(),
+                                              const std::string& question, const std::string& title)
+{
+    if (chosenRegisterLine(list) < 0)
+        return std::nullopt;
+    const auto line = chosenRecord(list, rs, keyOf, what, refresh);
+    if (!line || ui::dialogs().messageBox(question, ui::Buttons::YesNo, title) != ui::Answer::Yes)
+        return std::nullopt;
+    return line;
 }
 
 // ---- fixed assets ----------------------------------------------------------------------
@@ -150,48 +178,43 @@ void Form31::depreciationFromAcquisition()
         Text4[5]->setText(toQ(figures.depreciation));
         Text4[3]->setText(toQ(figures.residual));
         break;
-    case registers::FixedAssetFigures::Kind::Refused:
-        if (figures.beep)
-            ui::dialogs().beep();
-        ui::dialogs().messageBox(figures.message, ui::Buttons::Ok);
-        break;
+    case registers::FixedAssetFigures::Kind::Refused: sayRefusal(figures); break;
     case registers::FixedAssetFigures::Kind::BeepOnly: ui::dialogs().beep(); break;
     }
+}
+
+std::optional<std::string> Form31::checkedAssetAccount(const registers::FixedAssetFields& fields,
+                                                       registers::FixedAssetCheck check)
+{
+    if (const auto message = registers::CheckFixedAssetFields(fields, check)) {
+        refuse(*message);
+        return std::nullopt;
+    }
+    const auto code = registers::UsedAccountCode(*UsedAccountsRecordset, fields.accountName);
+    if (!code)
+        refuse(registers::kUnknownAccountMessage);
+    return code;
 }
 
 void Form31::registerFixedAsset()
 {
     const registers::FixedAssetFields fields = fixedAssetFields(*this);
-    if (const auto message = registers::CheckFixedAssetFields(fields, registers::FixedAssetCheck::Register)) {
-        refuse(*message);
+    const auto code = checkedAssetAccount(fields, registers::FixedAssetCheck::Register);
+    if (!code)
         return;
-    }
-    const auto code = registers::UsedAccountCode(*UsedAccountsRecordset, fields.accountName);
-    if (!code) {
-        refuse(registers::kUnknownAccountMessage);
-        return;
-    }
     RegisterFixedAsset(*m_workspace, *m_database, fields, *code);
     refreshFixedAssets();
 }
 
 void Form31::updateFixedAsset()
 {
-    const int line = chosenLine(List5);
-    if (line < 0) {
-        ui::dialogs().messageBox(registers::kNoListLineMessage, ui::Buttons::Ok);
+    const int line = chosenRegisterLine(List5);
+    if (line < 0)
         return;
-    }
     const registers::FixedAssetFields fields = fixedAssetFields(*this);
-    if (const auto message = registers::CheckFixedAssetFields(fields, registers::FixedAssetCheck::Update)) {
-        refuse(*message);
+    const auto code = checkedAssetAccount(fields, registers::FixedAssetCheck::Update);
+    if (!code)
         return;
-    }
-    const auto code = registers::UsedAccountCode(*UsedAccountsRecordset, fields.accountName);
-    if (!code) {
-        refuse(registers::kUnknownAccountMessage);
-        return;
-    }
     if (const auto refusal = UpdateFixedAsset(*m_workspace, *m_database, shownLine(List5, line), fields, *code))
         refuse(*refusal);
     refreshFixedAssets();
@@ -201,16 +224,9 @@ void Form31::deleteFixedAsset()
 {
     if (FixedAssetRecordset->isEmpty())
         return;
-    if (chosenLine(List5) < 0) {
-        ui::dialogs().messageBox(registers::kNoListLineMessage, ui::Buttons::Ok);
-        return;
-    }
-    const auto line = chosenRecord(List5, *FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat,
-                                   &Form31::refreshFixedAssets);
+    const auto line = lineToDelete(List5, *FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat,
+                                   &Form31::refreshFixedAssets, registers::kDeleteFixedAssetQuestion, "固定資産台帳");
     if (!line)
-        return;
-    if (ui::dialogs().messageBox(registers::kDeleteFixedAssetQuestion, ui::Buttons::YesNo, std::string("固定資産台帳"))
-        != ui::Answer::Yes)
         return;
     if (const auto refusal = DeleteFixedAsset(*m_workspace, *m_database, *line))
         refuse(*refusal);
@@ -260,11 +276,7 @@ void Form31::Text4_LostFocus(int index)
         registers::DepreciationOnLeavingResidual(fixedAssetFields(*this), period->first, period->second);
     switch (figures.kind) {
     case registers::FixedAssetFigures::Kind::Shown: Text4[5]->setText(toQ(figures.depreciation)); break;
-    case registers::FixedAssetFigures::Kind::Refused:
-        if (figures.beep)
-            ui::dialogs().beep();
-        ui::dialogs().messageBox(figures.message, ui::Buttons::Ok);
-        break;
+    case registers::FixedAssetFigures::Kind::Refused: sayRefusal(figures); break;
     case registers::FixedAssetFigures::Kind::BeepOnly:
         ui::dialogs().beep();
         Text4[3]->setFocus();
@@ -356,11 +368,9 @@ void Form31::registerLease()
 
 void Form31::updateLease()
 {
-    const int line = chosenLine(List6);
-    if (line < 0) {
-        ui::dialogs().messageBox(registers::kNoListLineMessage, ui::Buttons::Ok);
+    const int line = chosenRegisterLine(List6);
+    if (line < 0)
         return;
-    }
     const LeaseBoxes boxes = leaseBoxes(*this);
     const LeaseCheck check = CheckLeaseBoxes(boxes, LeaseButton::Update);
     if (!check.date) {
@@ -380,15 +390,9 @@ void Form31::deleteLease()
 {
     if (LeaseRecordset->isEmpty())
         return;
-    if (chosenLine(List6) < 0) {
-        ui::dialogs().messageBox(registers::kNoListLineMessage, ui::Buttons::Ok);
-        return;
-    }
-    const auto line = chosenRecord(List6, *LeaseRecordset, LeaseKey, kLeaseWhat, &Form31::refreshLeases);
+    const auto line = lineToDelete(List6, *LeaseRecordset, LeaseKey, kLeaseWhat, &Form31::refreshLeases,
+                                   kDeleteLeaseQuestion, "リース物件管理");
     if (!line)
-        return;
-    if (ui::dialogs().messageBox(kDeleteLeaseQuestion, ui::Buttons::YesNo, std::string("リース物件管理"))
-        != ui::Answer::Yes)
         return;
     if (const auto refusal = DeleteLease(*m_workspace, *m_database, *line))
         refuse(*refusal);

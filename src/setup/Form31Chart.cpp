@@ -198,6 +198,23 @@ std::optional<std::int32_t> editRowAmount(const std::string& text, const std::fu
 
 }  // namespace
 
+// The account as the edit row shows it: the name, the amount into the balance
+// column chosen by Option7, the side and the flags.
+AccountEdit Form31::editRowAccount(const std::string& code, std::int32_t amount) const
+{
+    AccountEdit edit;
+    edit.code = code;
+    edit.name = fromQ(Text5[1]->text());
+    edit.amount = amount;
+    edit.column = std::max(BalanceColumn(), 0);
+    edit.side = Option6[0]->isChecked() ? 0 : 1;
+    edit.bothSides = Check2[2]->isChecked();
+    edit.inUse = Check2[0]->isChecked();
+    edit.taxable = Check2[1]->isChecked();
+    edit.simplified = Check2[3]->isChecked();
+    return edit;
+}
+
 void Form31::registerAccount(const std::string& modelCode, int reselect)
 {
     const std::string code = fromQ(Text5[0]->text());
@@ -220,16 +237,7 @@ void Form31::registerAccount(const std::string& modelCode, int reselect)
                                  std::string("勘定科目登録"))
         != ui::Answer::Yes)
         return;
-    AccountEdit edit;
-    edit.code = code;
-    edit.name = fromQ(Text5[1]->text());
-    edit.amount = *amount;
-    edit.column = std::max(BalanceColumn(), 0);
-    edit.side = Option6[0]->isChecked() ? 0 : 1;
-    edit.inUse = Check2[0]->isChecked();
-    edit.taxable = Check2[1]->isChecked();
-    edit.simplified = Check2[3]->isChecked();
-    if (const auto refusal = RegisterAccount(*m_workspace, *m_database, edit, modelCode)) {
+    if (const auto refusal = RegisterAccount(*m_workspace, *m_database, editRowAccount(code, *amount), modelCode)) {
         refuse(*refusal);
         return;
     }
@@ -251,17 +259,7 @@ void Form31::updateAccount(const std::string& code, int reselect)
     const auto amount = editRowAmount(fromQ(Text5[2]->text()), [this](const std::string& m) { refuse(m); });
     if (!amount)
         return;
-    AccountEdit edit;
-    edit.code = code;
-    edit.name = fromQ(Text5[1]->text());
-    edit.amount = *amount;
-    edit.column = std::max(BalanceColumn(), 0);
-    edit.side = Option6[0]->isChecked() ? 0 : 1;
-    edit.bothSides = Check2[2]->isChecked();
-    edit.inUse = Check2[0]->isChecked();
-    edit.taxable = Check2[1]->isChecked();
-    edit.simplified = Check2[3]->isChecked();
-    if (const auto refusal = UpdateAccount(*m_workspace, *m_database, edit)) {
+    if (const auto refusal = UpdateAccount(*m_workspace, *m_database, editRowAccount(code, *amount))) {
         refuse(*refusal);
         return;
     }

@@ -284,24 +284,7 @@ QWidget* Form31::buildTemplateTab()
     }
     placeInRow(label("1行目を合計額と見なし、金額を補正する", gridArea), left, 46);
 
-    struct Heading {
-        const char* text;
-        int left;
-        int width;
-    };
-    static const Heading headings[] = {{"摘　　要", 1200, 3375}, {"取引先", 4560, 1455}, {"借方科目", 6000, 1815},
-                                       {"金額", 7800, 1335},     {"貸方科目", 9120, 1815}, {"金額", 10920, 1335},
-                                       {"銀行名", 12240, 1455},  {"支店名", 13680, 1455}};
-    for (const Heading& h : headings) {
-        auto* heading = label(h.text, gridArea);
-        heading->setAlignment(Qt::AlignCenter);
-        heading->setAutoFillBackground(true);
-        QPalette palette = heading->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
-        palette.setColor(QPalette::Window, Qt::blue);
-        heading->setPalette(palette);
-        heading->setGeometry(h.left / 15, 1440 / 15, h.width / 15, 240 / 15);
-    }
+    journal::EntryGrid::PlaceHeadings([gridArea](const QString& text) { return label(text, gridArea); });
     m_grid = std::make_unique<journal::EntryGrid>(gridArea);
     for (int totalLeft : {7100, 10220})
         label("合計", gridArea)->setGeometry(totalLeft / 15, 4080 / 15, 650 / 15, 240 / 15);

@@ -80,30 +80,10 @@ bool Form31::ValidateEntry()
     return false;
 }
 
-// The template grid's account cells: the accounts in use with a name, a debit
-// cell offering the debit-natured ones and a credit cell the credit-natured
-// ones, an account marked 相方有無 in both.
+// The template grid's account cells, as the journal window's.
 void Form31::FillAccountCombos()
 {
-    QStringList debit, credit;
-    dao::Recordset& used = *UsedAccountsRecordset;
-    if (!used.isEmpty()) {
-        for (used.MoveFirst(); !used.EOF_(); used.MoveNext()) {
-            const std::string name = used.get("勘定科目名").toText();
-            if (name.empty())
-                continue;
-            const dao::Value side = used.get("借貸区分");
-            const bool bothSides = used.get("相方有無").toBool();
-            if ((side.isNumeric() && side.toInt64() == 0) || bothSides) debit << toQ(name);
-            if ((side.isNumeric() && side.toInt64() == 1) || bothSides) credit << toQ(name);
-        }
-    }
-    for (int row = 0; row < journal::kGridRows; ++row) {
-        m_grid->Combo1[row]->clear();
-        m_grid->Combo1[row]->addItems(debit);
-        m_grid->Combo7[row]->clear();
-        m_grid->Combo7[row]->addItems(credit);
-    }
+    m_grid->FillAccountLists(*UsedAccountsRecordset);
 }
 
 void Form31::Combo1_LostFocus(int index) { accountCellLeft(index, true); }
@@ -118,24 +98,13 @@ void Form31::accountCellLeft(int row, bool debitSide)
     if (row < 0 || row >= journal::kGridRows)
         return;
     journal::EntryGrid& g = *m_grid;
-    QComboBox* cell = debitSide ? g.Combo1[row] : g.Combo7[row];
-    const std::string text = fromQ(cell->currentText());
-    if (text.empty())
-        return;
-    if (dao::Value(text).isNumeric()) {
-        const std::string name = AccountNameOf(text);
-        if (name.empty()) {
-            cell->setFocus();
-            return;
-        }
-        cell->setEditText(toQ(name));
-    }
-    if (row == 0)
+    const std::string name =
+        g.AccountCellLeft(row, debitSide, [this](const std::string& code) { return AccountNameOf(code); });
+    if (row == 0 || name.empty())
         return;
     const int kind = debitSide ? 2 : 3;
-    const std::string name = fromQ(cell->currentText());
     const bool taxAccountFound = !FindCode(kind, name).empty();
-    if (name != (debitSide ? "仮払消費税" : "仮受消費税"))
+    if (name != journal::TaxAccountName(debitSide))
         return;
 
     const std::string above = fromQ((debitSide ? g.Combo1[row - 1] : g.Combo7[row - 1])->currentText());
@@ -144,24 +113,8 @@ void Form31::accountCellLeft(int row, bool debitSide)
     const bool simplified = flagsFound && AccountMasterRecordset->get("簡易課税").toBool();
     const std::int32_t base = debitSide ? g.DebitAmounts[row - 1] : g.CreditAmounts[row - 1];
     const auto tax = TaxExclusiveAmount(dao::Date::now(), base, taxable, simplified);
-    std::int64_t debitSum = tax.value_or(0), creditSum = tax.value_or(0);
-    for (int i = 0; i < journal::kGridRows; ++i) {
-        if (i == row) continue;
-        debitSum += g.DebitAmounts[i];
-        creditSum += g.CreditAmounts[i];
-    }
-    if (!tax || !journal::FitsAmount(debitSum) || !journal::FitsAmount(creditSum)) {
+    if (!g.PutTaxRow(row, debitSide, tax))
         refuse(journal::kAmountOutOfRangeMessage);
-        return;
-    }
-    g.DebitAmounts[row] = *tax;
-    g.CreditAmounts[row] = *tax;
-    (debitSide ? g.Text8[row] : g.Text9[row])->setText(journal::AmountCellText(*tax, "########0"));
-    (debitSide ? g.Text9[row] : g.Text8[row])->setText(journal::AmountCellText(*tax, "###,###,##0"));
-    QComboBox* opposite = debitSide ? g.Combo7[row] : g.Combo1[row];
-    if (opposite->currentText().isEmpty())
-        opposite->setEditText((debitSide ? g.Combo7[0] : g.Combo1[0])->currentText());
-    RecalcTotals();
 }
 
 void Form31::Text8_LostFocus(int index) { amountCellLeft(index, true); }
@@ -189,14 +142,7 @@ void Form31::amountCellLeft(int row, bool debitSide)
     side = amount.amount;
     if (other == 0)
         other = amount.amount;
-    std::int64_t debitSum = debit, creditSum = credit;
-    for (int i = 0; i < journal::kGridRows; ++i) {
-        if (i == row) continue;
-        debitSum += g.DebitAmounts[i];
-        creditSum += g.CreditAmounts[i];
-    }
-    if (amount.kind == journal::AmountText::Kind::OutOfRange || !journal::FitsAmount(debitSum)
-        || !journal::FitsAmount(creditSum)) {
+    if (amount.kind == journal::AmountText::Kind::OutOfRange || !g.TotalsFitWith(row, debit, credit)) {
         refuse(journal::kAmountOutOfRangeMessage);
         cell->setFocus();
         return;
@@ -386,17 +332,25 @@ void Form31::registerTemplate()
     refreshTemplates();
 }
 
+int Form31::templateLineToChange()
+{
+    const int line = chosenLine(List1);
+    if (line < 0) {
+        refuse(kTemplateNotChosenMessage);
+        return -1;
+    }
+    if (ValidateEntry() || !LocateTemplate())
+        return -1;
+    return line;
+}
+
 // The chosen template replaced as a whole by the grid's rows; the line of the
 // same row (or the template's first) is chosen again, which reloads the grid
 // from what was stored.
 void Form31::updateTemplate()
 {
-    const int line = chosenLine(List1);
-    if (line < 0) {
-        refuse(kTemplateNotChosenMessage);
-        return;
-    }
-    if (ValidateEntry() || !LocateTemplate())
+    const int line = templateLineToChange();
+    if (line < 0)
         return;
     const std::string key = lineKeys(List1)[line];
     const std::string id = TemplateIdOfKey(key);
@@ -435,12 +389,8 @@ void Form31::updateTemplate()
 
 void Form31::deleteTemplate()
 {
-    const int line = chosenLine(List1);
-    if (line < 0) {
-        refuse(kTemplateNotChosenMessage);
-        return;
-    }
-    if (ValidateEntry() || !LocateTemplate())
+    const int line = templateLineToChange();
+    if (line < 0)
         return;
     if (ui::dialogs().messageBox(kDeleteTemplateQuestion, ui::Buttons::YesNo, std::string("定型仕訳管理"))
         != ui::Answer::Yes)

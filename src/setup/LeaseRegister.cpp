@@ -6,6 +6,7 @@
 #include "platform/dao/Transaction.h"
 #include "registers/FixedAssetFields.h"
 #include "setup/RegisterLists.h"
+#include "setup/ShownRecordWrites.h"
 
 #include <memory>
 
@@ -13,9 +14,11 @@ namespace setup {
 
 namespace {
 
+constexpr const char* kLeaseSource = "Q_リース資産管理";
+
 std::unique_ptr<dao::Recordset> openLeases(dao::Database& db)
 {
-    return db.OpenRecordset("Q_リース資産管理", dao::RecordsetType::Dynaset);
+    return db.OpenRecordset(kLeaseSource, dao::RecordsetType::Dynaset);
 }
 
 // The fields of the record table in their order; 購入日 only when asked.
@@ -79,32 +82,17 @@ std::optional<std::string> UpdateLease(dao::Workspace& ws, dao::Database& db, co
                                        const LeaseBoxes& boxes, const dao::Date& acquiredOn,
                                        const std::string& accountCode)
 {
-    std::optional<std::string> refusal;
-    dao::RunInTransaction(ws, [&] {
-        auto leases = openLeases(db);
-        if (const ShownState state = LocateShownRecord(*leases, LeaseKey, line); state != ShownState::Unchanged) {
-            refusal = ShownStateMessage(state, kLeaseWhat);
-            return;
-        }
-        leases->Edit();
-        writeLease(*leases, boxes, acquiredOn, accountCode, false);
-        leases->Update();
+    return ChangeShownRecord(ws, db, kLeaseSource, LeaseKey, line, kLeaseWhat, [&](dao::Recordset& lease) {
+        lease.Edit();
+        writeLease(lease, boxes, acquiredOn, accountCode, false);
+        lease.Update();
+        return std::optional<std::string>();
     });
-    return refusal;
 }
 
 std::optional<std::string> DeleteLease(dao::Workspace& ws, dao::Database& db, const ShownLine& line)
 {
-    std::optional<std::string> refusal;
-    dao::RunInTransaction(ws, [&] {
-        auto leases = openLeases(db);
-        if (const ShownState state = LocateShownRecord(*leases, LeaseKey, line); state != ShownState::Unchanged) {
-            refusal = ShownStateMessage(state, kLeaseWhat);
-            return;
-        }
-        leases->Delete();
-    });
-    return refusal;
+    return DeleteShownRecord(ws, db, kLeaseSource, LeaseKey, line, kLeaseWhat);
 }
 
 }  // namespace setup

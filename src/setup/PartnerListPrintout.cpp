@@ -16,10 +16,7 @@ std::string DayField(const dao::Value& day, const char* suffix, int characters)
 
 void PrintPartnerHeader(SetupPage& page, int pageNumber)
 {
-    page.blankLines(1);
-    page.headerLine(kPartnerListTitle, SetupPageText(kOnePagePageLabel, pageNumber));
-    page.gap();
-    page.blankLines(1);
+    page.headerBlock(kPartnerListTitle, SetupPageText(kOnePagePageLabel, pageNumber));
 }
 
 }  // namespace
@@ -39,10 +36,11 @@ std::string PartnerSecondPrintLine(const dao::Recordset& partner)
            + o::FitByteWidth(partner.get("メールアドレス").toText(), 20);
 }
 
-void PrintPartnerList(SetupPage& page, dao::Recordset& partners)
+void PrintPartnerList(SetupPage& given, dao::Recordset& partners)
 {
     if (partners.isEmpty())
         return;
+    SetupPage page = given.withMargin(kColumn6Margin);
     int pageNumber = 1;
     PrintPartnerHeader(page, pageNumber);
     for (partners.MoveFirst(); !partners.EOF_(); partners.MoveNext()) {

@@ -1,6 +1,6 @@
 #pragma once
-// The printed partner list " 会計 取引先リスト  ": two lines and a gap per
-// partner in the recordset's order. When the next partner does not fit on the
+// The printed partner list " 会計 取引先リスト  ", its lines at print column
+// 6: two lines and a gap per partner in the recordset's order. When the next partner does not fit on the
 // page, a new page begins under the header again, the page number counting
 // on. Ends with a new page; an empty recordset prints nothing at all.
 

@@ -4,6 +4,7 @@
 #include "platform/dao/Engine.h"
 #include "platform/dao/Transaction.h"
 #include "setup/RegisterLists.h"
+#include "setup/ShownRecordWrites.h"
 
 #include <memory>
 
@@ -11,9 +12,11 @@ namespace setup {
 
 namespace {
 
+constexpr const char* kPartnerSource = "Q_取引先管理";
+
 std::unique_ptr<dao::Recordset> openPartners(dao::Database& db)
 {
-    return db.OpenRecordset("Q_取引先管理", dao::RecordsetType::Dynaset);
+    return db.OpenRecordset(kPartnerSource, dao::RecordsetType::Dynaset);
 }
 
 void setIfFilled(dao::Recordset& rs, const char* field, const std::string& box)
@@ -26,6 +29,24 @@ void setDayIfFilled(dao::Recordset& rs, const char* field, const std::string& bo
 {
     if (!box.empty())
         rs.set(field, dao::Value(LeadingDayNumber(box)));
+}
+
+// The boxes into the partner's fields; an empty box leaves its field as it
+// is, but for the rank when `rankAlways` ("更新" writes an emptied rank too).
+void writePartner(dao::Recordset& partners, const PartnerBoxes& boxes, bool rankAlways)
+{
+    partners.set("取引先名", boxes.name);
+    setDayIfFilled(partners, "締日", boxes.closingDay);
+    setDayIfFilled(partners, "支払日", boxes.paymentDay);
+    if (rankAlways)
+        partners.set("取引先ランク", boxes.rank);
+    else
+        setIfFilled(partners, "取引先ランク", boxes.rank);
+    setIfFilled(partners, "取引内容", boxes.business);
+    setIfFilled(partners, "住所", boxes.address);
+    setIfFilled(partners, "代表者", boxes.representative);
+    setIfFilled(partners, "電話番号", boxes.phone);
+    setIfFilled(partners, "メールアドレス", boxes.mail);
 }
 
 }  // namespace
@@ -44,15 +65,7 @@ void RegisterPartner(dao::Workspace& ws, dao::Database& db, const PartnerBoxes& 
     dao::RunInTransaction(ws, [&] {
         auto partners = openPartners(db);
         partners->AddNew();
-        partners->set("取引先名", boxes.name);
-        setDayIfFilled(*partners, "締日", boxes.closingDay);
-        setDayIfFilled(*partners, "支払日", boxes.paymentDay);
-        setIfFilled(*partners, "取引先ランク", boxes.rank);
-        setIfFilled(*partners, "取引内容", boxes.business);
-        setIfFilled(*partners, "住所", boxes.address);
-        setIfFilled(*partners, "代表者", boxes.representative);
-        setIfFilled(*partners, "電話番号", boxes.phone);
-        setIfFilled(*partners, "メールアドレス", boxes.mail);
+        writePartner(*partners, boxes, false);
         partners->Update();
     });
 }
@@ -60,40 +73,17 @@ void RegisterPartner(dao::Workspace& ws, dao::Database& db, const PartnerBoxes& 
 std::optional<std::string> UpdatePartner(dao::Workspace& ws, dao::Database& db, const ShownLine& line,
                                          const PartnerBoxes& boxes)
 {
-    std::optional<std::string> refusal;
-    dao::RunInTransaction(ws, [&] {
-        auto partners = openPartners(db);
-        if (const ShownState state = LocateShownRecord(*partners, PartnerKey, line); state != ShownState::Unchanged) {
-            refusal = ShownStateMessage(state, kPartnerWhat);
-            return;
-        }
-        partners->Edit();
-        partners->set("取引先名", boxes.name);
-        setDayIfFilled(*partners, "締日", boxes.closingDay);
-        setDayIfFilled(*partners, "支払日", boxes.paymentDay);
-        partners->set("取引先ランク", boxes.rank);
-        setIfFilled(*partners, "取引内容", boxes.business);
-        setIfFilled(*partners, "住所", boxes.address);
-        setIfFilled(*partners, "代表者", boxes.representative);
-        setIfFilled(*partners, "電話番号", boxes.phone);
-        setIfFilled(*partners, "メールアドレス", boxes.mail);
-        partners->Update();
+    return ChangeShownRecord(ws, db, kPartnerSource, PartnerKey, line, kPartnerWhat, [&](dao::Recordset& partner) {
+        partner.Edit();
+        writePartner(partner, boxes, true);
+        partner.Update();
+        return std::optional<std::string>();
     });
-    return refusal;
 }
 
 std::optional<std::string> DeletePartner(dao::Workspace& ws, dao::Database& db, const ShownLine& line)
 {
-    std::optional<std::string> refusal;
-    dao::RunInTransaction(ws, [&] {
-        auto partners = openPartners(db);
-        if (const ShownState state = LocateShownRecord(*partners, PartnerKey, line); state != ShownState::Unchanged) {
-            refusal = ShownStateMessage(state, kPartnerWhat);
-            return;
-        }
-        partners->Delete();
-    });
-    return refusal;
+    return DeleteShownRecord(ws, db, kPartnerSource, PartnerKey, line, kPartnerWhat);
 }
 
 }  // namespace setup

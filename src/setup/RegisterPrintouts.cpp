@@ -30,10 +30,7 @@ void PrintRegister(SetupPage& page, dao::Recordset& records, const char* title, 
         return;
     int pageNumber = 1;
     auto header = [&] {
-        page.blankLines(1);
-        page.headerLine(title, SetupPageText(kOnePagePageLabel, pageNumber));
-        page.gap();
-        page.blankLines(1);
+        page.headerBlock(title, SetupPageText(kOnePagePageLabel, pageNumber));
         headings();
     };
     header();
@@ -66,17 +63,13 @@ std::string FixedAssetSecondLine(const dao::Recordset& asset)
            + Text(asset, "使用部署名", 10) + " " + Text(asset, "備考", 10);
 }
 
-std::string LeaseFirstLine(const dao::Recordset& lease)
+std::string LeaseLine(const dao::Recordset& lease)
 {
     return Text(lease, "契約番号", 14) + " " + Text(lease, "物件名称", 24) + " "
            + NumberField(lease.get("リース期間"), "#0", 10, "年") + " " + NumberField(lease.get("総額"), "###,###,##0", 14)
-           + " " + NumberField(lease.get("リース料"), "###,###,##0", 14) + " " + Text(lease, "リース会社", 18);
-}
-
-std::string LeaseSecondLine(const dao::Recordset& lease)
-{
-    return std::string(15, ' ') + DateText(lease, "開始日", " yyyy年     mm月     dd日", 30) + " "
-           + Text(lease, "使用部署", 18) + " " + Text(lease, "備考", 30);
+           + " " + NumberField(lease.get("リース料"), "###,###,##0", 14) + " " + Text(lease, "リース会社", 18) + " "
+           + DateText(lease, "開始日", " yyyy年     mm月     dd日", 30) + " " + Text(lease, "使用部署", 18) + " "
+           + Text(lease, "備考", 30);
 }
 
 void PrintFixedAssetRegister(SetupPage& page, dao::Recordset& fixedAssets)
@@ -98,11 +91,7 @@ void PrintFixedAssetRegister(SetupPage& page, dao::Recordset& fixedAssets)
 void PrintLeaseRegister(SetupPage& page, dao::Recordset& leases)
 {
     PrintRegister(
-        page, leases, kLeaseRegisterTitle, 2, [] {},
-        [&](const dao::Recordset& lease) {
-            page.line(LeaseFirstLine(lease));
-            page.line(LeaseSecondLine(lease));
-        });
+        page, leases, kLeaseRegisterTitle, 1, [] {}, [&](const dao::Recordset& lease) { page.line(LeaseLine(lease)); });
 }
 
 }  // namespace setup

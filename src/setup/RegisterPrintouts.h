@@ -1,7 +1,7 @@
 #pragma once
 // The printed registers of fixed assets " 会計 固定資産管理台帳  " (two lines
 // per asset under two column headings) and of leases " 会計 リース物件台帳  "
-// (two lines per lease), each record followed by a gap. When the next record
+// (one line per lease), each record followed by a gap. When the next record
 // does not fit on the page, a new page begins under the header (and the
 // fixed-asset headings) again, the page number counting on. Each ends with a
 // new page; an empty register prints nothing at all. The recordset is left
@@ -28,14 +28,10 @@ std::string FixedAssetFirstLine(const dao::Recordset& asset);
 // Line 2 after 32 blanks (so that, behind the margin, it begins after 38):
 // 減価償却費, 使用部署名, 備考.
 std::string FixedAssetSecondLine(const dao::Recordset& asset);
-// A lease's fields in one row would take 168 print columns, more than A4
-// portrait holds (136 at 9 pt): the start date, the department and the
-// remark would run off the paper. So they go on a second line, under the
-// asset name.
-// Line 1: 契約番号, 物件名称, リース期間, 総額, リース料, リース会社.
-std::string LeaseFirstLine(const dao::Recordset& lease);
-// Line 2 after 15 blanks: 開始日, 使用部署, 備考.
-std::string LeaseSecondLine(const dao::Recordset& lease);
+// A lease's one line: 契約番号, 物件名称, リース期間, 総額, リース料,
+// リース会社, 開始日, 使用部署, 備考. It is wider than A4 portrait holds at
+// 9 pt; the printer reduces the page as a whole until the line fits the paper.
+std::string LeaseLine(const dao::Recordset& lease);
 
 void PrintFixedAssetRegister(SetupPage& page, dao::Recordset& fixedAssets);
 void PrintLeaseRegister(SetupPage& page, dao::Recordset& leases);

@@ -17,15 +17,20 @@ std::string SetupHeaderLine(const dao::Value& companyName, const std::string& ti
     return "【" + companyName.toText() + "】" + title + o::FormatDate(printedAt, o::kHeaderDateTime) + pageText;
 }
 
-SetupPage::SetupPage(printing::PrinterDevice& device, dao::Value companyName, dao::Date printedAt)
-    : m_device(device), m_companyName(std::move(companyName)), m_printedAt(printedAt)
+SetupPage::SetupPage(printing::PrinterDevice& device, dao::Value companyName, dao::Date printedAt, int margin)
+    : m_device(device), m_companyName(std::move(companyName)), m_printedAt(printedAt), m_margin(margin)
 {
+}
+
+SetupPage SetupPage::withMargin(int margin) const
+{
+    return SetupPage(m_device, m_companyName, m_printedAt, margin);
 }
 
 void SetupPage::line(const std::string& text)
 {
     m_device.setCurrentX(0);
-    m_device.print(std::string(kSetupMargin, ' ') + text);
+    m_device.print(std::string(static_cast<std::size_t>(m_margin), ' ') + text);
 }
 
 void SetupPage::blankLines(int n)
@@ -41,6 +46,14 @@ void SetupPage::gap()
 void SetupPage::headerLine(const std::string& title, const std::string& pageText)
 {
     line(SetupHeaderLine(m_companyName, title, m_printedAt, pageText));
+}
+
+void SetupPage::headerBlock(const std::string& title, const std::string& pageText)
+{
+    blankLines(1);
+    headerLine(title, pageText);
+    gap();
+    blankLines(1);
 }
 
 void SetupPage::newPage()

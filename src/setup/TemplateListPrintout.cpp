@@ -1,6 +1,7 @@
 #include "setup/TemplateListPrintout.h"
 
 #include "common/FitByteWidth.h"
+#include "setup/CountedListPages.h"
 #include "setup/PrintFields.h"
 
 namespace setup {
@@ -27,26 +28,14 @@ void PrintTemplateList(SetupPage& page, dao::Recordset& templates)
     if (templates.isEmpty())
         return;
     page.device().setFontName("ＭＳ ゴシック");
-    page.blankLines(1);
-    int lines = 0;
-    int pageNumber = 1;
-    for (templates.MoveFirst(); !templates.EOF_(); templates.MoveNext()) {
-        if (lines == 0) {
-            page.blankLines(1);
-            page.headerLine(kTemplateListTitle, SetupPageText(kTemplateListPageLabel, pageNumber));
-            page.gap();
-            page.blankLines(1);
-            lines = 3;
-        }
-        page.line(TemplatePrintLine(templates));
-        if (++lines > kTemplateListPageLimit) {
-            page.newPage();
-            lines = 0;
-            ++pageNumber;
-        }
-    }
+    CountedListLayout layout;
+    layout.title = kTemplateListTitle;
+    layout.pageLabel = kTemplateListPageLabel;
+    layout.headerLines = 3;
+    layout.lineLimit = kTemplateListPageLimit;
+    SetupPage atColumn6 = page.withMargin(kColumn6Margin);
+    PrintCountedList(atColumn6, templates, layout, TemplatePrintLine);
     templates.MoveFirst();
-    page.newPage();
 }
 
 }  // namespace setup

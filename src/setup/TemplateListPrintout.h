@@ -1,5 +1,6 @@
 #pragma once
-// The printed template list " 会計 仕訳定型リスト  ": one line per template
+// The printed template list " 会計 仕訳定型リスト  ", its lines at print
+// column 6: one line per template
 // row in the recordset's order, 78 rows a page under a header with the page
 // number. It reads the template rows only (the template grid and its amounts
 // are not touched), leaves the recordset on its first row and ends with a new

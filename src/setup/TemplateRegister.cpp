@@ -163,9 +163,7 @@ std::string RegisterTemplate(dao::Workspace& ws, dao::Database& db, const std::v
 {
     std::string id;
     dao::RunInTransaction(ws, [&] {
-        id = journal::NextVoucherNumber(now, [&db](const std::string& candidate) {
-            return journal::IsNumberTaken(db, "Q_仕訳定型台帳", "仕訳ID", candidate);
-        });
+        id = journal::TemplateIds(db).next(now);
         auto templates = openTemplates(db);
         addRows(*templates, id, rows, header);
     });

@@ -83,6 +83,54 @@ QGroupBox* frameBox(QWidget* parent, const char* title)
     return box;
 }
 
+// A notice in dark red, empty until there is something to say.
+QLabel* noticeLabel(QWidget* parent, const QString& name)
+{
+    QLabel* notice = label(parent, name, "");
+    QPalette warning = notice->palette();
+    warning.setColor(QPalette::WindowText, Qt::darkRed);
+    notice->setPalette(warning);
+    return notice;
+}
+
+// The row over a statement: its title at 12 pt, the period label Label4(periodIndex)
+// and, at the right, the unit label Label9(unitIndex) "（単位：円）" when `unit` is given.
+QHBoxLayout* titleRow(QWidget* tab, const QString& titleName, const char* title, QLabel*& period, int periodIndex,
+                      QLabel** unit = nullptr, int unitIndex = 0)
+{
+    auto* top = new QHBoxLayout;
+    top->addWidget(label(tab, titleName, title, 12));
+    period = label(tab, QString("Label4_%1").arg(periodIndex), "", 9.75);
+    top->addWidget(period);
+    top->addStretch();
+    if (unit) {
+        *unit = label(tab, QString("Label9_%1").arg(unitIndex), "（単位：円）");
+        top->addWidget(*unit);
+    }
+    return top;
+}
+
+// A list at the left of its row, at its own width.
+QHBoxLayout* leftAligned(QListWidget* list)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(list);
+    row->addStretch();
+    return row;
+}
+
+// Check boxes of the captions, one under the other, named <name>_<index>.
+template <std::size_t N>
+void checkColumn(QWidget* parent, const char* name, const char* const (&captions)[N],
+                 std::array<QCheckBox*, N>& boxes, QVBoxLayout* layout)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        boxes[i] = new QCheckBox(q(captions[i]), parent);
+        boxes[i]->setObjectName(QString("%1_%2").arg(name).arg(i));
+        layout->addWidget(boxes[i]);
+    }
+}
+
 }  // namespace
 
 Form34::Form34()
@@ -121,11 +169,8 @@ void Form34::buildControls()
 {
     resize(1120, 820);
     Label11 = label(this, "Label11", "", 12);
-    TallyNotice = label(this, "TallyNotice", "");
+    TallyNotice = noticeLabel(this, "TallyNotice");
     TallyNotice->setWordWrap(true);
-    QPalette warning = TallyNotice->palette();
-    warning.setColor(QPalette::WindowText, Qt::darkRed);
-    TallyNotice->setPalette(warning);
 
     const auto button = [this](int index, const char* caption, QWidget* parent) {
         auto* b = new QPushButton(q(caption), parent);
@@ -253,14 +298,7 @@ QWidget* Form34::buildTrialBalanceTab()
 {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
-    auto* top = new QHBoxLayout;
-    top->addWidget(label(tab, "Label8_2", "合計残高試算表", 12));
-    Label4[0] = label(tab, "Label4_0", "", 9.75);
-    top->addWidget(Label4[0]);
-    top->addStretch();
-    Label9[0] = label(tab, "Label9_0", "（単位：円）");
-    top->addWidget(Label9[0]);
-    layout->addLayout(top);
+    layout->addLayout(titleRow(tab, "Label8_2", "合計残高試算表", Label4[0], 0, &Label9[0], 0));
 
     // Two rows of column headings over the list's fields (in half-width cells).
     auto* headings = new QWidget(tab);
@@ -316,11 +354,7 @@ QWidget* Form34::buildReportTab()
     auto* statementsLayout = new QVBoxLayout(statementsBox);
     static const char* const captions[7] = {"全て選択", "表紙", "貸借対照表", "損益計算書", "販売費及び一般管理費内訳書",
                                             "製造原価報告書（製造業）", "報告文、代表者名"};
-    for (int i = 0; i < 7; ++i) {
-        Check2[static_cast<std::size_t>(i)] = new QCheckBox(q(captions[i]), statementsBox);
-        Check2[static_cast<std::size_t>(i)]->setObjectName(QString("Check2_%1").arg(i));
-        statementsLayout->addWidget(Check2[static_cast<std::size_t>(i)]);
-    }
+    checkColumn(statementsBox, "Check2", captions, Check2, statementsLayout);
     auto* formLayout = new QHBoxLayout;
     Option2 = optionPair(statementsBox, "Option2", "表形式", "報告書形式", 0, formLayout);
     statementsLayout->addLayout(formLayout);
@@ -336,14 +370,7 @@ QWidget* Form34::buildProfitLossTab()
 {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
-    auto* top = new QHBoxLayout;
-    top->addWidget(label(tab, "Label8_1", "損益計算書", 12));
-    Label4[2] = label(tab, "Label4_2", "", 9.75);
-    top->addWidget(Label4[2]);
-    top->addStretch();
-    Label9[2] = label(tab, "Label9_2", "（単位：円）");
-    top->addWidget(Label9[2]);
-    layout->addLayout(top);
+    layout->addLayout(titleRow(tab, "Label8_1", "損益計算書", Label4[2], 2, &Label9[2], 2));
 
     auto* columns = new QHBoxLayout;
     const char* sides[2] = {"費　用", "収　益"};
@@ -372,18 +399,8 @@ QWidget* Form34::buildBalanceSheetTab()
 {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
-    auto* top = new QHBoxLayout;
-    top->addWidget(label(tab, "Label8_0", "貸借対照表", 12));
-    Label4[1] = label(tab, "Label4_1", "", 9.75);
-    top->addWidget(Label4[1]);
-    top->addStretch();
-    Label9[1] = label(tab, "Label9_1", "（単位：円）");
-    top->addWidget(Label9[1]);
-    layout->addLayout(top);
-    BalanceNotice = label(tab, "BalanceNotice", "");
-    QPalette warning = BalanceNotice->palette();
-    warning.setColor(QPalette::WindowText, Qt::darkRed);
-    BalanceNotice->setPalette(warning);
+    layout->addLayout(titleRow(tab, "Label8_0", "貸借対照表", Label4[1], 1, &Label9[1], 1));
+    BalanceNotice = noticeLabel(tab, "BalanceNotice");
     layout->addWidget(BalanceNotice);
 
     const auto headingRow = [&](int nameIndex, const char* name, int amountIndex) {
@@ -433,19 +450,11 @@ QWidget* Form34::buildListTab(int label8, const char* title, int unitLabel, QLis
 {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
-    auto* top = new QHBoxLayout;
-    top->addWidget(label(tab, QString("Label8_%1").arg(label8), title, 12));
-    Label4[static_cast<std::size_t>(periodLabel)] = label(tab, QString("Label4_%1").arg(periodLabel), "", 9.75);
-    top->addWidget(Label4[static_cast<std::size_t>(periodLabel)]);
-    top->addStretch();
-    Label9[static_cast<std::size_t>(unitLabel)] = label(tab, QString("Label9_%1").arg(unitLabel), "（単位：円）");
-    top->addWidget(Label9[static_cast<std::size_t>(unitLabel)]);
-    layout->addLayout(top);
+    layout->addLayout(titleRow(tab, QString("Label8_%1").arg(label8), title,
+                               Label4[static_cast<std::size_t>(periodLabel)], periodLabel,
+                               &Label9[static_cast<std::size_t>(unitLabel)], unitLabel));
     list = recordList(tab, listName, 36);
-    auto* row = new QHBoxLayout;
-    row->addWidget(list);
-    row->addStretch();
-    layout->addLayout(row, 1);
+    layout->addLayout(leftAligned(list), 1);
     return tab;
 }
 
@@ -453,17 +462,9 @@ QWidget* Form34::buildManufacturingTab()
 {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
-    auto* top = new QHBoxLayout;
-    top->addWidget(label(tab, "Label13_0", "製造原価報告書", 12));
-    Label4[4] = label(tab, "Label4_4", "", 9.75);
-    top->addWidget(Label4[4]);
-    top->addStretch();
-    layout->addLayout(top);
+    layout->addLayout(titleRow(tab, "Label13_0", "製造原価報告書", Label4[4], 4));
     List6 = recordList(tab, "List6", 52);
-    auto* row = new QHBoxLayout;
-    row->addWidget(List6);
-    row->addStretch();
-    layout->addLayout(row, 1);
+    layout->addLayout(leftAligned(List6), 1);
     return tab;
 }
 
@@ -480,11 +481,7 @@ QWidget* Form34::buildPrintTab()
     auto* reportsLayout = new QVBoxLayout(reports);
     static const char* const captions[7] = {"全て選択", "決算仕訳", "合計残高試算表", "貸借対照表", "損益計算書",
                                             "製造原価報告書", "販売費及び一般管理費内訳書"};
-    for (int i = 0; i < 7; ++i) {
-        Check1[static_cast<std::size_t>(i)] = new QCheckBox(q(captions[i]), reports);
-        Check1[static_cast<std::size_t>(i)]->setObjectName(QString("Check1_%1").arg(i));
-        reportsLayout->addWidget(Check1[static_cast<std::size_t>(i)]);
-    }
+    checkColumn(reports, "Check1", captions, Check1, reportsLayout);
     auto* formLayout = new QHBoxLayout;
     Option5 = optionPair(reports, "Option5", "表形式", "報告書形式", 0, formLayout);
     reportsLayout->addLayout(formLayout);

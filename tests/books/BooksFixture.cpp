@@ -1,44 +1,22 @@
 #include "books/BooksFixture.h"
 
-#include "common/FitByteWidth.h"
 #include "common/PrintRoutines.h"
-#include "periodfile/PeriodFileCreator.h"
-
-#include <atomic>
-#include <unistd.h>
 
 namespace bookstest {
 
 namespace {
 
-std::filesystem::path freshDir()
-{
-    static std::atomic<int> counter{0};
-    auto dir = std::filesystem::temp_directory_path()
-             / ("velmora-books-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
-struct Account {
-    const char* code;
-    const char* name;
-    int side;
-    const char* minor;
-    dao::Value opening;
-};
-
-const Account kChart[] = {
-    {code::Cash, "現金", 0, "現金預金", 500},
-    {code::Current, "当座預金", 0, "現金預金", 2000},
-    {code::Ordinary, "普通預金", 0, "現金預金", 1300},
-    {code::Receivable, "売掛金", 0, "売上債権", 200},
-    {code::Payable, "買掛金", 1, "他流動負債", 100},
-    {code::Unpaid, "未払金", 1, "他流動負債", dao::Value()},
-    {code::Sales, "売上高", 1, "売上高", 0},
-    {code::Purchases, "仕入高", 0, "売上原価", 0},
-    {code::Supplies, "消耗品費", 0, "販売管理費", 0},
+// Each account in use; no 大分類 or 中分類.
+const testsupport::ChartAccount kChart[] = {
+    {code::Cash, "現金", 0, nullptr, nullptr, "現金預金", 500},
+    {code::Current, "当座預金", 0, nullptr, nullptr, "現金預金", 2000},
+    {code::Ordinary, "普通預金", 0, nullptr, nullptr, "現金預金", 1300},
+    {code::Receivable, "売掛金", 0, nullptr, nullptr, "売上債権", 200},
+    {code::Payable, "買掛金", 1, nullptr, nullptr, "他流動負債", 100},
+    {code::Unpaid, "未払金", 1, nullptr, nullptr, "他流動負債", dao::Value()},
+    {code::Sales, "売上高", 1, nullptr, nullptr, "売上高", 0},
+    {code::Purchases, "仕入高", 0, nullptr, nullptr, "売上原価", 0},
+    {code::Supplies, "消耗品費", 0, nullptr, nullptr, "販売管理費", 0},
 };
 
 }  // namespace
@@ -63,22 +41,9 @@ const std::vector<JournalEntry>& BooksFixture::standardJournal()
     return rows;
 }
 
-BooksFixture::BooksFixture() : m_dir(freshDir())
+BooksFixture::BooksFixture() : m_file("テスト商事", 1, "2024-04-01"), m_db(m_file.open())
 {
-    m_path = (m_dir / "テスト商事第1期.mdb").string();
-    periodfile::createPeriodFile(m_path, {"テスト商事", 1, "2024-04-01"});
-    m_db = open();
-
-    execute("DELETE FROM \"勘定科目コード表\"");
-    execute("DELETE FROM \"勘定科目コード表2\"");
-    for (const Account& a : kChart) {
-        execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"借貸区分\", \"小分類\","
-                " \"期首残高\", \"適用\") VALUES (?, ?, ?, ?, ?, 1)",
-                {a.code, a.name, a.side, a.minor, a.opening});
-        execute("INSERT INTO \"勘定科目コード表2\" (\"勘定科目コード2\", \"勘定科目名2\", \"小分類2\")"
-                " VALUES (?, ?, ?)", {a.code, a.name, a.minor});
-    }
-    execute("UPDATE \"勘定科目コード表\" SET \"期首残高\" = NULL WHERE \"勘定科目コード\" = ?", {code::Unpaid});
+    testsupport::ReplaceChart(*m_db, kChart);
     execute("UPDATE \"会計設定\" SET \"期首現金残高\" = 500");
 
     execute("DELETE FROM \"銀行コードﾏｽﾀｰ\"");
@@ -113,13 +78,6 @@ BooksFixture::BooksFixture() : m_dir(freshDir())
 BooksFixture::~BooksFixture()
 {
     m_db.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(m_dir, ignored);
-}
-
-std::shared_ptr<dao::Database> BooksFixture::open()
-{
-    return dao::DBEngine::instance().Workspaces(0)->OpenDatabase(m_path);
 }
 
 void BooksFixture::execute(const std::string& sql, const std::vector<dao::Value>& params)
@@ -129,11 +87,7 @@ void BooksFixture::execute(const std::string& sql, const std::vector<dao::Value>
 
 void BooksFixture::addJournal(const JournalEntry& e)
 {
-    execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"伝票番号\", \"追番\", \"摘要\", \"取引先\", \"借方コード\", \"入金\","
-            " \"貸方コード\", \"出金\", \"銀行コード\", \"支店コード\", \"決算仕訳\")"
-            " VALUES (?, ?, 1, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            {e.date.empty() ? dao::Value() : dao::Value(e.date), e.voucher, e.description, e.partner, e.debitCode,
-             e.debitAmount, e.creditCode, e.creditAmount, e.bankCode, e.branchCode, e.closing ? 1 : 0});
+    testsupport::AddJournalRow(*m_db, e);
 }
 
 std::vector<std::vector<std::string>> requestedPages(const printing::RecordingPrinter& printer)
@@ -168,36 +122,6 @@ ListColumns listColumns(const std::string& line)
 {
     return {trimmed(bytesOf(line, 71, 85)), trimmed(bytesOf(line, 88, 99)), trimmed(bytesOf(line, 101, 112)),
             trimmed(bytesOf(line, 114, 127)), trimmed(bytesOf(line, 130, 143))};
-}
-
-std::string bytesOf(const std::string& line, int from, int to)
-{
-    std::string out;
-    int position = 1;
-    for (std::size_t i = 0; i < line.size();) {
-        const unsigned char lead = static_cast<unsigned char>(line[i]);
-        const std::size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        const std::string ch = line.substr(i, len);
-        const int width = o::ShiftJisByteWidth(ch);
-        if (position >= from && position + width - 1 <= to)
-            out += ch;
-        position += width;
-        i += len;
-    }
-    return out;
-}
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-int byteWidth(const std::string& text)
-{
-    return o::ShiftJisByteWidth(text);
 }
 
 }  // namespace bookstest

@@ -7,13 +7,19 @@
 #include "platform/dao/Engine.h"
 #include "platform/dao/Value.h"
 #include "platform/printing/RecordingPrinter.h"
+#include "support/ByteColumns.h"
+#include "support/FixtureRows.h"
+#include "support/TempPeriodFile.h"
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace bookstest {
+
+using testsupport::byteWidth;
+using testsupport::bytesOf;
+using testsupport::trimmed;
 
 // Account codes of the fixture chart.
 namespace code {
@@ -28,34 +34,21 @@ inline const char* const Purchases = "511";     // 仕入高 (売上原価)
 inline const char* const Supplies = "611";      // 消耗品費
 }  // namespace code
 
-struct JournalEntry {
-    std::string date;          // "YYYY-MM-DD", "" for none
-    std::string voucher;
-    std::string debitCode;
-    dao::Value debitAmount;
-    std::string creditCode;
-    dao::Value creditAmount;
-    std::string description;
-    std::string partner;
-    std::string bankCode;
-    std::string branchCode;
-    bool closing = false;
-};
+using JournalEntry = testsupport::JournalRow;
 
 class BooksFixture {
 public:
     BooksFixture();      // the file with the chart, banks, partners and the journal below
     ~BooksFixture();
 
-    const std::string& path() const { return m_path; }
-    std::shared_ptr<dao::Database> open();          // through the engine's first workspace
+    const std::string& path() const { return m_file.path(); }
+    std::shared_ptr<dao::Database> open() { return m_file.open(); }   // through the engine's first workspace
     void execute(const std::string& sql, const std::vector<dao::Value>& params = {});
     void addJournal(const JournalEntry& entry);
 
     static const std::vector<JournalEntry>& standardJournal();
 private:
-    std::filesystem::path m_dir;
-    std::string m_path;
+    testsupport::TempPeriodFile m_file;
     std::shared_ptr<dao::Database> m_db;
 };
 
@@ -81,10 +74,5 @@ struct ListColumns {
     std::string bank = {};
 };
 ListColumns listColumns(const std::string& line);
-
-// The part of a line between two byte positions counted in Shift-JIS bytes (1-based, inclusive).
-std::string bytesOf(const std::string& line, int from, int to);
-std::string trimmed(const std::string& text);
-int byteWidth(const std::string& text);
 
 }  // namespace bookstest

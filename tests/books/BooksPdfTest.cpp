@@ -3,6 +3,7 @@
 #include "books/WindowFixture.h"
 #include "platform/printing/PdfPrinter.h"
 #include "platform/printing/Printer.h"
+#include "support/PdfText.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -16,28 +17,11 @@
 
 using namespace bookstest;
 
-namespace {
-
-std::string runPdfToText(const std::string& pdf)
-{
-    std::string out;
-    const std::string command = "pdftotext -layout '" + pdf + "' - 2>/dev/null";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), buffer.size(), pipe.get()))
-        out += buffer.data();
-    return out;
-}
-
-}  // namespace
-
 class BooksPdfTest : public WindowTest {};
 
 TEST_F(BooksPdfTest, CashBookAndBankBooksReadBackFromThePdf)
 {
-    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+    if (!testsupport::PdfToTextInstalled())
         GTEST_SKIP() << "pdftotext is not installed";
     const std::string pdf = fx.path() + ".pdf";
     printing::installPrinter(std::make_unique<printing::PdfPrinter>(pdf));
@@ -48,7 +32,7 @@ TEST_F(BooksPdfTest, CashBookAndBankBooksReadBackFromThePdf)
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("現金出納帳");
     form.Command1(0)->click();
 
-    const std::string text = runPdfToText(pdf);
+    const std::string text = testsupport::PdfText(pdf);
     ASSERT_FALSE(text.empty());
     for (const char* expected : {"【テスト商事】 会計 現金出納帳", "前期より繰り越し", "現金売上", "文具購入",
                                  "【テスト商事】 会計 取引銀行", "青葉銀行 本店 普通預金 期首残高 1,000円",
@@ -62,7 +46,7 @@ TEST_F(BooksPdfTest, CashBookAndBankBooksReadBackFromThePdf)
 // on one sheet of the PDF, opening with its header, and page 2 on sheet 2.
 TEST_F(BooksPdfTest, EachPageOfTheCashBookIsOnePdfPageWithItsHeader)
 {
-    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+    if (!testsupport::PdfToTextInstalled())
         GTEST_SKIP() << "pdftotext is not installed";
     for (int i = 0; i < 80; ++i)
         fx.addJournal({"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "",
@@ -76,7 +60,7 @@ TEST_F(BooksPdfTest, EachPageOfTheCashBookIsOnePdfPageWithItsHeader)
     form.Command1(0)->click();
     printing::installRecordingPrinter();
 
-    std::string text = runPdfToText(pdf);
+    std::string text = testsupport::PdfText(pdf);
     std::remove(pdf.c_str());
     std::vector<std::string> sheets;
     for (std::size_t from = 0, to; from < text.size(); from = to + 1) {

@@ -2,7 +2,7 @@
 // A prepared period file for the closing runs: the standard chart, rates and
 // settings, a period of its own, and helpers to add rows and read them back.
 
-#include "journal/PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
@@ -59,14 +59,11 @@ protected:
         return lines;
     }
 
-    std::string dump() { return journal::testing::DumpRows(*db, "SELECT * FROM 仕訳台帳 ORDER BY rowid"); }
+    std::string dump() { return testsupport::DumpRows(*db, "SELECT * FROM 仕訳台帳 ORDER BY rowid"); }
 
-    journal::testing::TempPeriodFile file;
+    testsupport::TempPeriodFile file;
     std::shared_ptr<dao::Workspace> workspace;
     std::shared_ptr<dao::Database> db;
 };
-
-// Names a parameterised case by its `name` field.
-inline constexpr auto kByName = [](const auto& info) { return std::string(info.param.name); };
 
 }  // namespace closing::testing

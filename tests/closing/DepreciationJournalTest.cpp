@@ -4,6 +4,7 @@
 #include "closing/DepreciationJournal.h"
 
 #include "ClosingFixture.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -120,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"DateAfterThePeriod", {"2026年", "04月", "01日"}, false,
                     "決算日（2026/04/01）が会計期間（2025/04/01～2026/03/31）の外にあります"},
         RefusedCase{"NoExpenseAccount", kClosingDay, true, "勘定科目に「減価償却費」が登録されていません"}),
-    closing::testing::kByName);
+    testsupport::kCaseName);
 
 TEST_F(DepreciationJournalTest, AnEmptyRegisterPostsNothingAndSaysNothing)
 {

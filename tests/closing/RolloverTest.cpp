@@ -7,11 +7,12 @@
 
 #include "ClosingFixture.h"
 #include "RolloverFixture.h"
-#include "journal/PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "periodfile/TempDir.h"
 
 #include "platform/dao/Recordset.h"
 #include "statements/PeriodFigures.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -121,11 +122,11 @@ TEST_F(SampleRollover, KeepsTheNextPeriodsRowsOutOfTheOpeningBalances)
 {
     ASSERT_TRUE(rollOver().done);
     auto db = openTarget();
-    EXPECT_EQ(journal::testing::CountRows(*db, "SELECT * FROM 仕訳台帳"), 1);
+    EXPECT_EQ(testsupport::CountRows(*db, "SELECT * FROM 仕訳台帳"), 1);
     EXPECT_EQ(field(*db, "SELECT 入金 FROM 仕訳台帳 WHERE 日付 = '2026-04-03' AND 伝票番号 = '260403090000'", "入金"),
               50'000);
-    EXPECT_EQ(journal::testing::CountRows(*db, "SELECT * FROM 仕訳変更履歴"), 1);
-    EXPECT_EQ(journal::testing::CountRows(*db, "SELECT * FROM 仕訳変更履歴 WHERE 摘要 = '次期の削除'"), 1);
+    EXPECT_EQ(testsupport::CountRows(*db, "SELECT * FROM 仕訳変更履歴"), 1);
+    EXPECT_EQ(testsupport::CountRows(*db, "SELECT * FROM 仕訳変更履歴 WHERE 摘要 = '次期の削除'"), 1);
     // 普通預金 and 売掛金 open at their balances of 31 March, without it.
     auto opening = [&](const char* code) {
         return field(*db, std::string("SELECT 期首残高 FROM 勘定科目コード表 WHERE 勘定科目コード = '") + code + "'",
@@ -229,7 +230,7 @@ TEST_F(SampleRollover, ReplacesAnExistingNextFile)
 // names a bank the bank master does not hold: every account is carried.
 TEST(SmallRollover, MovesTheDatesOnAYearAndCarriesEveryBankAccount)
 {
-    journal::testing::TempPeriodFile file("甲商事", 7, "2023-03-01");
+    testsupport::TempPeriodFile file("甲商事", 7, "2023-03-01");
     const std::string target = (file.dir() / "甲商事第8期.mdb").string();
     {
         auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(file.path());
@@ -257,12 +258,12 @@ TEST(SmallRollover, MovesTheDatesOnAYearAndCarriesEveryBankAccount)
     EXPECT_EQ(settings->get("会計期間開始日").toText(), "2024/3/1");
     EXPECT_EQ(settings->get("会計期間終了日").toText(), "2025/2/28");
     EXPECT_EQ(settings->get("決算報告日").toText(), "2025/2/28");
-    EXPECT_EQ(journal::testing::DumpRows(*db, "SELECT 期首残高, 現残高 FROM 取引銀行 ORDER BY no"),
+    EXPECT_EQ(testsupport::DumpRows(*db, "SELECT 期首残高, 現残高 FROM 取引銀行 ORDER BY no"),
               "期首残高=1000|現残高=1000|\n期首残高=2500|現残高=2500|\n期首残高=2700|現残高=2700|\n");
     // The rows dated after the period, and those without a date, stay.
-    EXPECT_EQ(journal::testing::DumpRows(*db, "SELECT 伝票番号 FROM 仕訳台帳 ORDER BY rowid"),
+    EXPECT_EQ(testsupport::DumpRows(*db, "SELECT 伝票番号 FROM 仕訳台帳 ORDER BY rowid"),
               "伝票番号=240301090000|\n伝票番号=000000000000|\n");
-    EXPECT_EQ(journal::testing::DumpRows(*db, "SELECT 摘要 FROM 仕訳変更履歴 ORDER BY rowid"),
+    EXPECT_EQ(testsupport::DumpRows(*db, "SELECT 摘要 FROM 仕訳変更履歴 ORDER BY rowid"),
               "摘要=次期1|\n摘要=次期2|\n摘要=日付なし|\n");
 }
 
@@ -299,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(Rollover, NextPeriodName,
                                            NameCase{"CutAtTheFirstMark", "第一商事第3期.mdb", 3, "第4期.mdb"},
                                            NameCase{"NoMark", "甲商事7期.mdb", 7, ""},
                                            NameCase{"TargetIsTheSource", "甲商事第8期.mdb", 7, ""}),
-                         closing::testing::kByName);
+                         testsupport::kCaseName);
 
 struct DateCase {
     const char* name;
@@ -319,6 +320,6 @@ INSTANTIATE_TEST_SUITE_P(Rollover, OneYearOn,
                          ::testing::Values(DateCase{"LeapDay", {2024, 2, 29}, {2025, 2, 28}},
                                            DateCase{"EndOfFebruaryIntoALeapYear", {2023, 2, 28}, {2024, 2, 28}},
                                            DateCase{"EndOfMarch", {2026, 3, 31}, {2027, 3, 31}}),
-                         closing::testing::kByName);
+                         testsupport::kCaseName);
 
 }  // namespace

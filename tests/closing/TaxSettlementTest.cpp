@@ -3,6 +3,7 @@
 #include "closing/TaxSettlement.h"
 
 #include "ClosingFixture.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Beyond 32 bits: 30,000,000,000 × 8 / 108.
                       InclusiveCase{"SumsBeyond32Bits", 30'000'000'000LL, 0, FractionRule::Truncate, 2'222'222'222,
                                     0}),
-    closing::testing::kByName);
+    testsupport::kCaseName);
 
 struct ExclusiveCase {
     const char* name;
@@ -86,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Settlement, TaxExclusiveArithmeticTest,
                          ::testing::Values(ExclusiveCase{"Payable", 1'234'567, 800'000, 300'000, 134'000, 567},
                                            ExclusiveCase{"Refund", 500'000, 450'000, 62'345, -12'000, -345},
                                            ExclusiveCase{"WholeThousands", 9'000, 4'000, 0, 5'000, 0}),
-                         closing::testing::kByName);
+                         testsupport::kCaseName);
 
 // ---- tax-exclusive runs on a period file -----------------------------------------
 
@@ -268,6 +269,6 @@ INSTANTIATE_TEST_SUITE_P(
                     false},
         NothingCase{"DateBeforeThePeriod", {}, nullptr, {"2025年", "03月", "31日"},
                     "決算日（2025/03/31）が会計期間（2025/04/01～2026/03/31）の外にあります", false}),
-    closing::testing::kByName);
+    testsupport::kCaseName);
 
 }  // namespace

@@ -3,7 +3,7 @@
 // two partners: typing into the grid, and the stored journal and history rows.
 
 #include "Form9WindowFixture.h"
-#include "PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 
 #include <QSignalBlocker>
 
@@ -110,7 +110,7 @@ public:
         return rows;
     }
 
-    TempPeriodFile file;
+    testsupport::TempPeriodFile file;
     std::shared_ptr<dao::Workspace> workspace;
     std::shared_ptr<dao::Database> db;
 };

@@ -3,7 +3,7 @@
 
 #include "journal/JournalPrintout.h"
 
-#include "PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "common/FitByteWidth.h"
 #include "platform/printing/PdfPrinter.h"
 #include "platform/printing/RecordingPrinter.h"
@@ -19,7 +19,7 @@
 #include <algorithm>
 
 using namespace journal;
-using journal::testing::TempPeriodFile;
+using testsupport::TempPeriodFile;
 
 namespace {
 

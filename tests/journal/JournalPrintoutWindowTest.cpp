@@ -3,7 +3,7 @@
 #include "journal/JournalPrintoutButton.h"
 
 #include "Form9WindowFixture.h"
-#include "PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "journal/JournalPrintout.h"
 #include "platform/printing/RecordingPrinter.h"
 
@@ -22,7 +22,7 @@ protected:
         printer = &printing::installRecordingPrinter();
     }
 
-    journal::testing::TempPeriodFile file;
+    testsupport::TempPeriodFile file;
     printing::RecordingPrinter* printer = nullptr;
 };
 

@@ -3,13 +3,13 @@
 
 #include "journal/MonthEndTax.h"
 
-#include "PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 
 #include <gtest/gtest.h>
 
 using namespace journal;
-using journal::testing::DumpRows;
-using journal::testing::TempPeriodFile;
+using testsupport::DumpRows;
+using testsupport::TempPeriodFile;
 
 namespace {
 

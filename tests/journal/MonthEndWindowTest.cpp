@@ -4,7 +4,7 @@
 #include "journal/MonthEndTax.h"
 
 #include "Form9WindowFixture.h"
-#include "PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 
 using namespace journal;
 
@@ -25,7 +25,7 @@ protected:
     }
     void click() { form->Command1[8]->click(); }
 
-    journal::testing::TempPeriodFile file;
+    testsupport::TempPeriodFile file;
 };
 
 TEST_F(MonthEndWindowTest, PostsTheMonthsTaxAndListsItOnce)

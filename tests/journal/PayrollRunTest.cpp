@@ -3,7 +3,7 @@
 
 #include "journal/PayrollRun.h"
 
-#include "PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "periodfile/PayrollSample.h"
 #include "periodfile/SampleCompany.h"
 #include "periodfile/TempDir.h"
@@ -13,7 +13,7 @@
 #include <fstream>
 
 using namespace journal;
-using journal::testing::DumpRows;
+using testsupport::DumpRows;
 using periodfile::Payslip;
 
 namespace {

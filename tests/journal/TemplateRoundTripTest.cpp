@@ -8,7 +8,7 @@
 #include "journal/TemplateRows.h"
 #include "journal/TemplateSave.h"
 
-#include "PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "common/FindCode.h"
 #include "common/FitByteWidth.h"
 #include "periodfile/SampleCompany.h"
@@ -17,7 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace journal;
-using journal::testing::DumpRows;
+using testsupport::DumpRows;
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include "journal/VoucherStore.h"
 #include "journal/VoucherNumber.h"
 
-#include "PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
 using namespace journal;
-using journal::testing::CountRows;
-using journal::testing::DumpRows;
-using journal::testing::TempPeriodFile;
+using testsupport::CountRows;
+using testsupport::DumpRows;
+using testsupport::TempPeriodFile;
 
 namespace {
 
@@ -291,6 +291,20 @@ TEST_F(NumberTakenTest, ANumberIsLookedUpInItsOwnQueryAndOnlyDigitsReachTheQuery
         SCOPED_TRACE(std::string(c.query) + " " + c.number);
         EXPECT_EQ(IsNumberTaken(*db, c.query, c.field, c.number), c.taken);
     }
+}
+
+// Numbers issued together in one run (several vouchers of one posting) differ
+// from each other and from those the file holds, each in its own query.
+TEST_F(NumberTakenTest, AnIssuerNeverRepeatsANumberItGaveOrTheFileHolds)
+{
+    db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番) VALUES ('2024-05-10', '240510093016', 1)");
+    NumberIssuer vouchers = VoucherNumbers(*db);
+    EXPECT_EQ(vouchers.next(now), "240510093015");
+    EXPECT_EQ(vouchers.next(now), "240510093017");
+    EXPECT_EQ(vouchers.next(now), "240510093018");
+    NumberIssuer templates = TemplateIds(*db);
+    EXPECT_EQ(templates.next(now), "240510093015");
+    EXPECT_EQ(templates.next(now), "240510093016");
 }
 
 }  // namespace

@@ -7,8 +7,9 @@
 #include "registers/BranchLookup.h"
 
 #include "common/FitByteWidth.h"
-#include "journal/PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "platform/dao/Engine.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@
 
 namespace {
 
-using journal::testing::TempPeriodFile;
+using testsupport::TempPeriodFile;
 
 struct TypedCodeCase {
     const char* name;
@@ -52,7 +53,7 @@ TEST_P(TypedBankCodes, StoredZeroPaddedOrRefused)
 }
 
 INSTANTIATE_TEST_SUITE_P(BankMaster, TypedBankCodes, ::testing::ValuesIn(kTypedCodes),
-                         [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
+                         testsupport::kCaseName);
 
 TEST(BranchNumbers, ExactlyThreeCharactersCountedAsCharacters)
 {

@@ -4,6 +4,7 @@
 #include "registers/Depreciation.h"
 
 #include "common/o.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -109,7 +110,7 @@ TEST_P(DepreciationSeries, BothRoutinesGiveTheSeriesYearByYear)
 }
 
 INSTANTIATE_TEST_SUITE_P(HandWorked, DepreciationSeries, ::testing::ValuesIn(kSeries),
-                         [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
+                         testsupport::kCaseName);
 
 class DepreciationRoutines : public ::testing::Test {
 protected:

@@ -7,8 +7,9 @@
 #include "registers/FixedAssetRecord.h"
 
 #include "common/FitByteWidth.h"
-#include "journal/PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "platform/dao/Engine.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,7 @@ TEST_P(FixedAssetChecks, FirstFailedCheckGivesItsMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(FixedAssets, FixedAssetChecks, ::testing::ValuesIn(kChecks),
-                         [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
+                         testsupport::kCaseName);
 
 TEST(FixedAssetDates, TheDateTextDropsLeadingZerosAndMustNameARealDate)
 {
@@ -169,7 +170,7 @@ protected:
         return rs;
     }
 
-    journal::testing::TempPeriodFile file;
+    testsupport::TempPeriodFile file;
     std::shared_ptr<dao::Database> db;
 };
 

@@ -7,7 +7,7 @@
 #include "common/o.h"
 #include "frame/Fonts.h"
 #include "frame/WindowRegistry.h"
-#include "journal/PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "platform/dao/Engine.h"
 #include "platform/ui/ScriptedDialogs.h"
 
@@ -26,8 +26,8 @@
 
 namespace {
 
-using journal::testing::DumpRows;
-using journal::testing::TempPeriodFile;
+using testsupport::DumpRows;
+using testsupport::TempPeriodFile;
 using registers::Form11;
 
 QString q(const char* utf8) { return QString::fromUtf8(utf8); }

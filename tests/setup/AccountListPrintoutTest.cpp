@@ -4,6 +4,7 @@
 #include "common/EditMode.h"
 #include "setup/AccountListPrintouts.h"
 #include "setup/SetupPrintFixture.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -173,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, AccountListPages,
                          ::testing::Values(PageCase{"EightyFourFillOnePage", 84, 84, 1},
                                            PageCase{"EightyFiveBreakAfterTheEightyFourth", 85, 1, 2},
                                            PageCase{"OneHundredSixtyNineMakeThree", 169, 1, 3}),
-                         kCaseName);
+                         testsupport::kCaseName);
 
 TEST_F(AccountListPrintoutTest, EmptyChartPrintsNothingAndEditModeIsLeftAsItWas)
 {

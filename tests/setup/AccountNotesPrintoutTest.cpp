@@ -4,6 +4,7 @@
 #include "common/EditMode.h"
 #include "setup/AccountNotesPrintouts.h"
 #include "setup/SetupPrintFixture.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -145,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {86, 1}},
         PageCase{"IndustryEightySevenFillOnePage", setup::PrintIndustryAccountList, "Q_勘定科目コード表", 87, 2, {87}},
         PageCase{"IndustryEightyEightBreak", setup::PrintIndustryAccountList, "Q_勘定科目コード表", 88, 2, {87, 1}}),
-    kCaseName);
+    testsupport::kCaseName);
 
 struct EditModeCase {
     const char* name;
@@ -182,6 +183,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    true},
                       EditModeCase{"DescriptionsWithEmptyChart", setup::PrintUsedAccountNotes, "Q_使用勘定科目表",
                                    true}),
-    kCaseName);
+    testsupport::kCaseName);
 
 }  // namespace

@@ -3,6 +3,7 @@
 // a new page under the header when the page is full.
 #include "setup/CompanySettingsPrintout.h"
 #include "setup/SetupPrintFixture.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -73,40 +74,40 @@ TEST_F(CompanySettingsPrintoutTest, PrintsEveryLineOfThePageAndEveryBankAccount)
     const auto sheets = Sheets(printer);
     ASSERT_EQ(sheets.size(), 1u);
     const std::vector<std::string> expected = {
-        HeaderOnSheet(kTitle, "    ページ     1"),
-        M("《 会社基本情報 》"),
-        M("法人番号      ：1234567890123"),
-        M("フリガナ      ：テストショウジ"),
-        M("事業所名      ：テスト商事"),
-        M("郵便番号      ：100-0001"),
-        M("住所1         ：東京都千代田区1-1"),
-        M("住所2         ："),
-        M("電話番号      ：03-1111-2222"),
-        M("FAX番号       ：03-1111-2223"),
-        M("事業種目      ：卸売業"),
-        M("所轄税務署    ：麹町"),
-        M("事業主役職名  ：代表取締役"),
-        M("事業主氏名    ：青葉一郎"),
-        M("会社Eメール   ：info@example.jp"),
-        M("会計年度      ：第12期"),
-        M("会計期間      ：2024/04/01 ～ 2025/03/31"),
-        M("決算報告日    ：2025/05/31"),
-        M("《 預貯金残高 》"),
-        M("期首現金残高:         150,000"),
-        M("期首預金残高:       2,500,000"),
-        M("期首現金預金:       2,650,000"),
-        M("《 取引銀行 》"),
-        M("青葉銀行            本店              普通預金            1,000,000"),
-        M("青葉銀行                            当座預金            0"),
-        M("みずなみ信用金庫本店営業部第二課駅前支店            普通預金            -5,000"),
-        M("《 消費税設定 》"),
-        M("申告区分      ：原則課税"),
-        M("処理方法      ：計算なし"),
-        M("消費税計算    ：自動計算"),
-        M("端数処理    　：四捨五入"),
-        M("《 消費税率 》"),
-        M("2014/04/01 8%"),
-        M("2019/10/01 10%"),
+        HeaderAtColumn6(kTitle, "    ページ     1"),
+        C6("《 会社基本情報 》"),
+        C6("法人番号      ：1234567890123"),
+        C6("フリガナ      ：テストショウジ"),
+        C6("事業所名      ：テスト商事"),
+        C6("郵便番号      ：100-0001"),
+        C6("住所1         ：東京都千代田区1-1"),
+        C6("住所2         ："),
+        C6("電話番号      ：03-1111-2222"),
+        C6("FAX番号       ：03-1111-2223"),
+        C6("事業種目      ：卸売業"),
+        C6("所轄税務署    ：麹町"),
+        C6("事業主役職名  ：代表取締役"),
+        C6("事業主氏名    ：青葉一郎"),
+        C6("会社Eメール   ：info@example.jp"),
+        C6("会計年度      ：第12期"),
+        C6("会計期間      ：2024/04/01 ～ 2025/03/31"),
+        C6("決算報告日    ：2025/05/31"),
+        C6("《 預貯金残高 》"),
+        C6("期首現金残高:         150,000"),
+        C6("期首預金残高:       2,500,000"),
+        C6("期首現金預金:       2,650,000"),
+        C6("《 取引銀行 》"),
+        C6("青葉銀行            本店              普通預金            1,000,000"),
+        C6("青葉銀行                            当座預金            0"),
+        C6("みずなみ信用金庫本店営業部第二課駅前支店            普通預金            -5,000"),
+        C6("《 消費税設定 》"),
+        C6("申告区分      ：原則課税"),
+        C6("処理方法      ：計算なし"),
+        C6("消費税計算    ：自動計算"),
+        C6("端数処理    　：四捨五入"),
+        C6("《 消費税率 》"),
+        C6("2014/04/01 8%"),
+        C6("2019/10/01 10%"),
     };
     EXPECT_TRUE(SameLines(sheets[0], expected));
     EXPECT_EQ(printer.events().back().kind, printing::PrintEvent::Kind::NewPage);
@@ -121,7 +122,7 @@ TEST_F(CompanySettingsPrintoutTest, SpacesItsLinesWithGapsAndBlankLinesOnlyWhere
     const auto page = printer.pages().at(0);
     auto yOf = [&](const std::string& start) {
         for (const auto& line : page)
-            if (line.text.rfind(M(start), 0) == 0)
+            if (line.text.rfind(C6(start), 0) == 0)
                 return line.y;
         ADD_FAILURE() << start;
         return 0.0;
@@ -144,10 +145,10 @@ TEST_F(CompanySettingsPrintoutTest, WithoutBankAccountsOrRatesTheHeadingsStandAl
     fx.emptyTable("消費税率");
     print();
     const auto sheet = Sheets(printer).at(0);
-    const auto banks = std::find(sheet.begin(), sheet.end(), M("《 取引銀行 》"));
+    const auto banks = std::find(sheet.begin(), sheet.end(), C6("《 取引銀行 》"));
     ASSERT_NE(banks, sheet.end());
-    EXPECT_EQ(*(banks + 1), M("《 消費税設定 》"));
-    EXPECT_EQ(sheet.back(), M("《 消費税率 》"));
+    EXPECT_EQ(*(banks + 1), C6("《 消費税設定 》"));
+    EXPECT_EQ(sheet.back(), C6("《 消費税率 》"));
 }
 
 TEST_F(CompanySettingsPrintoutTest, AFullPageGoesOnUnderTheHeaderWithTheNextPageNumber)
@@ -159,20 +160,20 @@ TEST_F(CompanySettingsPrintoutTest, AFullPageGoesOnUnderTheHeaderWithTheNextPage
 
     const auto sheets = Sheets(printer);
     ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_EQ(sheets[0].front(), HeaderOnSheet(kTitle, "    ページ     1"));
-    EXPECT_EQ(sheets[1].front(), HeaderOnSheet(kTitle, "    ページ     2"));
+    EXPECT_EQ(sheets[0].front(), HeaderAtColumn6(kTitle, "    ページ     1"));
+    EXPECT_EQ(sheets[1].front(), HeaderAtColumn6(kTitle, "    ページ     2"));
 
     // Every account once, in order, over both sheets.
     std::vector<std::string> bankLines;
     for (const auto& sheet : sheets)
         for (const auto& text : sheet)
-            if (text.rfind(M("青葉銀行"), 0) == 0)
+            if (text.rfind(C6("青葉銀行"), 0) == 0)
                 bankLines.push_back(text);
     ASSERT_EQ(bankLines.size(), static_cast<std::size_t>(accounts));
     for (int i = 1; i <= accounts; ++i)
         EXPECT_EQ(bankLines[static_cast<std::size_t>(i - 1)],
-                  M("青葉銀行            本店              普通預金            " + std::to_string(i)));
-    EXPECT_EQ(sheets[1].back(), M("2019/10/01 10%"));
+                  C6("青葉銀行            本店              普通預金            " + std::to_string(i)));
+    EXPECT_EQ(sheets[1].back(), C6("2019/10/01 10%"));
 
     // Nothing below the paper; the first sheet was full when it broke.
     const auto pages = printer.pages();
@@ -207,6 +208,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CodeCase{"FractionTruncate", setup::FractionRuleText("1"), "切捨て"},
                       CodeCase{"FractionUp", setup::FractionRuleText("3"), "切り上げ"},
                       CodeCase{"FractionWithBlank", setup::FractionRuleText(" 1"), ""}),
-    kCaseName);
+    testsupport::kCaseName);
 
 }  // namespace

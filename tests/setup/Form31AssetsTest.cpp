@@ -2,10 +2,10 @@
 // depreciation, and the lease register, driven through the window (period
 // 2024-04-01 to 2025-03-31).
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
 #include "setup/RegisterFixture.h"
 
 #include "common/EditMode.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -57,12 +57,12 @@ TEST_F(FixedAssetTest, RegisterChecksTheAccountAsUpdateDoes)
     fillNewAsset("什器", "");
     dialogs->expectMessage("勘定科目名が登録されていません", ui::Answer::Ok).withoutTitle();
     press(2);
-    EXPECT_EQ(Count(db(), "Q_固定資産台帳"), 3);
+    EXPECT_EQ(CountRows(db(), "Q_固定資産台帳"), 3);
     EXPECT_EQ(dialogs->beepCount(), 1);
 
     form->Combo6[1]->setEditText(q("工具器具備品"));
     press(2);
-    ASSERT_EQ(Count(db(), "Q_固定資産台帳"), 4);
+    ASSERT_EQ(CountRows(db(), "Q_固定資産台帳"), 4);
     EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "勘定科目コード").toText(), "145");
     EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "耐用年数").toInt32(), 0);   // an empty life stores 0
     EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "取得年月日").toDate(), (dao::Date{2024, 4, 1}));
@@ -105,7 +105,7 @@ TEST_F(FixedAssetTest, DeleteAsksAboutTheFixedAsset)
     const char* question = "選択された固定資産を削除します　よろしいですか？";
     dialogs->expectMessage(question, ui::Answer::No).withTitle("固定資産台帳");
     press(4);
-    EXPECT_EQ(Count(db(), "Q_固定資産台帳"), 3);
+    EXPECT_EQ(CountRows(db(), "Q_固定資産台帳"), 3);
     dialogs->expectMessage(question, ui::Answer::Yes).withTitle("固定資産台帳");
     press(4);
     EXPECT_TRUE(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-2", "名称").isNull());
@@ -128,7 +128,7 @@ TEST_F(FixedAssetTest, LeavingTheBookValueComputesThisPeriodInEitherMode)
     form->Text4[3]->setText(q("八十万"));
     leave(form->Text4[3]);   // only a beep
     EXPECT_EQ(dialogs->beepCount(), 2);
-    EXPECT_EQ(Count(db(), "Q_固定資産台帳"), 3);
+    EXPECT_EQ(CountRows(db(), "Q_固定資産台帳"), 3);
 }
 
 TEST_F(FixedAssetTest, LeavingThePriceProposesItAsTheBookValueWhileThatIsEmptyOrZero)
@@ -266,7 +266,7 @@ TEST_P(LeaseCheckTest, RegisterRefusesAndKeepsTheBoxes)
     form->Text6[2]->setText(q(c.purchase));
     dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
     press(2);
-    EXPECT_EQ(Count(db(), "Q_リース資産管理"), 1);
+    EXPECT_EQ(CountRows(db(), "Q_リース資産管理"), 1);
     EXPECT_EQ(s(form->Text6[0]->text()), "L-2");
     EXPECT_EQ(dialogs->beepCount(), 1);
 }
@@ -276,7 +276,7 @@ INSTANTIATE_TEST_SUITE_P(Checks, LeaseCheckTest,
                                            LeaseCheckCase{"PriceNotANumber", "60", "1日", "百八十万", "数値が正しくありません"},
                                            LeaseCheckCase{"ThirtyFirstOfApril", "60", "31日", "1,800,000",
                                                           "日付が正しくありません"}),
-                         CaseName());
+                         testsupport::kCaseName);
 
 TEST_F(LeaseTest, DeleteNeedsAChosenLineAndAsks)
 {
@@ -287,7 +287,7 @@ TEST_F(LeaseTest, DeleteNeedsAChosenLineAndAsks)
     form->List6->setCurrentRow(0);
     dialogs->expectMessage("選択されたリース物件を削除します　よろしいですか？", ui::Answer::Yes).withTitle("リース物件管理");
     press(4);
-    EXPECT_EQ(Count(db(), "Q_リース資産管理"), 0);
+    EXPECT_EQ(CountRows(db(), "Q_リース資産管理"), 0);
     EXPECT_EQ(form->List6->count(), 0);
 }
 

@@ -2,9 +2,9 @@
 // deleting an account with its credit-side copy rebuilt, the deletes that are
 // refused, the code rule, and the industry account sets.
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
 
 #include "common/EditMode.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                               SetFields(d, "Q_勘定科目コード表", "勘定科目コード", "115", {{"前3決算残高", 5}});
                           },
                           "勘定科目「有価証券」は残高または予算が０でないため削除できません"}),
-    CaseName());
+    testsupport::kCaseName);
 
 // ---- the code rule -----------------------------------------------------------------------------
 
@@ -223,7 +223,7 @@ TEST_P(CodeRuleTest, OnlyThreeAsciiDigitsPassTheBoxAndRegister)
 {
     editModeOn();
     chooseAccount("111");
-    const long long accounts = Count(db(), "Q_勘定科目コード表");
+    const long long accounts = CountRows(db(), "Q_勘定科目コード表");
     form->Text5[0]->setText(q(GetParam().typed));
     const int beeps = dialogs->beepCount();
     leave(form->Text5[0]);
@@ -232,14 +232,14 @@ TEST_P(CodeRuleTest, OnlyThreeAsciiDigitsPassTheBoxAndRegister)
     form->Text5[2]->setText("0");
     dialogs->expectMessage("勘定科目コードが正しくありません", ui::Answer::Ok).withoutTitle();
     form->Command2[0]->click();
-    EXPECT_EQ(Count(db(), "Q_勘定科目コード表"), accounts);
+    EXPECT_EQ(CountRows(db(), "Q_勘定科目コード表"), accounts);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, CodeRuleTest,
                          ::testing::Values(CodeCase{"Negative", "-12"}, CodeCase{"Fraction", "1.5"},
                                            CodeCase{"TwoDigits", "12"}, CodeCase{"FourDigits", "1234"},
                                            CodeCase{"WideDigits", "１２３"}, CodeCase{"Grouped", "1,2"}),
-                         CaseName());
+                         testsupport::kCaseName);
 
 TEST_F(ChartTest, RegisteringATakenCodeIsRefused)
 {
@@ -306,14 +306,14 @@ TEST_F(ChartTest, AnIndustrySetWithNoAccountInUseIsRefused)
         chart->set("運送使用", false);
         chart->Update();
     }
-    const std::string before = Dump(db(), "Q_勘定科目コード表") + Dump(db(), "Q_勘定科目コード表2");
+    const std::string before = DumpRows(db(), "Q_勘定科目コード表") + DumpRows(db(), "Q_勘定科目コード表2");
     editModeOn();
     form->Option3[4]->click();
     dialogs->expectMessage("業種別勘定科目名をマスター台帳へ複写します　よろしいですか？", ui::Answer::Yes);
     dialogs->expectMessage("業種別勘定科目「運送」には使用する勘定科目がありません。先にマスターから業種別勘定科目へ複写してください",
                            ui::Answer::Ok);
     form->Command4[2]->click();
-    EXPECT_EQ(Dump(db(), "Q_勘定科目コード表") + Dump(db(), "Q_勘定科目コード表2"), before);
+    EXPECT_EQ(DumpRows(db(), "Q_勘定科目コード表") + DumpRows(db(), "Q_勘定科目コード表2"), before);
 }
 
 }  // namespace

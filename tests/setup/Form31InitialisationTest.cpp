@@ -1,7 +1,7 @@
 // "会計システム初期化": both questions first, then one transaction; a failure in
 // the middle leaves the period file exactly as it was.
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -39,7 +39,7 @@ TEST_F(InitialisationTest, NoToTheFirstQuestionChangesNothing)
 
 TEST_F(InitialisationTest, ResetsTheFileAndKeepsTheTemplatesWhenAsked)
 {
-    const long long branches = Count(db(), "Q_使用銀行支店");
+    const long long branches = CountRows(db(), "Q_使用銀行支店");
     ASSERT_GT(branches, 0);
     dialogs->expectMessage(kFirstQuestion, ui::Answer::Yes).withTitle("システム初期化");
     dialogs->expectMessage(kTemplateQuestion, ui::Answer::No).withTitle("システム初期化");
@@ -65,8 +65,8 @@ TEST_F(InitialisationTest, ResetsTheFileAndKeepsTheTemplatesWhenAsked)
         EXPECT_EQ(accounts->get("現残高").toInt32(), 0);
     }
     for (const char* emptied : {"Q_取引先管理", "Q_固定資産台帳", "Q_リース資産管理", "Q_仕訳台帳", "Q_仕訳変更履歴"})
-        EXPECT_EQ(Count(d, emptied), 0) << emptied;
-    EXPECT_EQ(Count(d, "Q_仕訳定型台帳"), 1);
+        EXPECT_EQ(CountRows(d, emptied), 0) << emptied;
+    EXPECT_EQ(CountRows(d, "Q_仕訳定型台帳"), 1);
     EXPECT_EQ(form->List1->count(), 1);
     EXPECT_EQ(form->List4->count(), 0);
     EXPECT_EQ(form->List5->count(), 0);
@@ -80,7 +80,7 @@ TEST_F(InitialisationTest, YesToTheSecondQuestionDeletesTheTemplates)
     dialogs->expectMessage(kTemplateQuestion, ui::Answer::Yes);
     dialogs->expectMessage("システムの初期化は終了しました", ui::Answer::Ok);
     form->Command5[2]->click();
-    EXPECT_EQ(Count(db(), "Q_仕訳定型台帳"), 0);
+    EXPECT_EQ(CountRows(db(), "Q_仕訳定型台帳"), 0);
     EXPECT_EQ(form->List1->count(), 0);
 }
 
@@ -103,8 +103,8 @@ TEST_P(InitialisationFailureTest, FailedWriteLeavesEveryTableAsItWas)
 {
     const std::string before = DumpWrittenTables(db());
     const FailureCase& c = GetParam();
-    const long long chartRows = Count(db(), "Q_勘定科目コード表");
-    const long long branches = Count(db(), "Q_使用銀行支店");
+    const long long chartRows = CountRows(db(), "Q_勘定科目コード表");
+    const long long branches = CountRows(db(), "Q_使用銀行支店");
     const long long failOn = chartRows * c.chartShare / 2 + branches * c.branchShare + c.further;
     dialogs->expectMessage(kFirstQuestion, ui::Answer::Yes);
     dialogs->expectMessage(kTemplateQuestion, ui::Answer::Yes);
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Writes, InitialisationFailureTest,
                                            FailureCase{"AtTheFirstNewBankAccount", 2, 0, 2},
                                            FailureCase{"AtTheJournal", 2, 1, 5},
                                            FailureCase{"AtTheTemplates", 2, 1, 7}),
-                         CaseName());
+                         testsupport::kCaseName);
 
 }  // namespace
 }  // namespace setuptest

@@ -2,9 +2,9 @@
 // checked whole before anything is written, replaced in one transaction in
 // date order.
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
 
 #include "journal/TaxRateTable.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -80,12 +80,12 @@ class BadRateRowsTest : public RatesTest, public ::testing::WithParamInterface<B
 TEST_P(BadRateRowsTest, TableStaysExactlyAsItWas)
 {
     const BadRowsCase& c = GetParam();
-    const std::string before = Dump(db(), "Q_消費税率");
+    const std::string before = DumpRows(db(), "Q_消費税率");
     setRow(c.row, c.year, c.month, c.day, c.rate, c.simplified);
     o::SetEditMode(o::EditModeOn);
     dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
     form->Command4[3]->click();
-    EXPECT_EQ(Dump(db(), "Q_消費税率"), before);
+    EXPECT_EQ(DumpRows(db(), "Q_消費税率"), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "消費税率の５行目に実施年月日の年がありません"},
         BadRowsCase{"SameDateTwice", 4, "2014年", "4月", "1日", "9", "",
                     "消費税率の５行目の実施年月日が他の行と重複しています"}),
-    CaseName());
+    testsupport::kCaseName);
 
 class SixRateRowsTest : public RatesTest {
 protected:
@@ -122,22 +122,22 @@ protected:
 
 TEST_F(SixRateRowsTest, FileWithMoreRowsThanTheTabIsNotRewritten)
 {
-    const std::string before = Dump(db(), "Q_消費税率");
+    const std::string before = DumpRows(db(), "Q_消費税率");
     o::SetEditMode(o::EditModeOn);
     dialogs->expectMessage("消費税率表に6行あり、画面の５行では書き直せません。消費税率表は更新しませんでした",
                            ui::Answer::Ok);
     form->Command4[3]->click();
-    EXPECT_EQ(Dump(db(), "Q_消費税率"), before);
+    EXPECT_EQ(DumpRows(db(), "Q_消費税率"), before);
 }
 
 TEST_F(RatesTest, EditModeOffOnlyBeeps)
 {
-    const std::string before = Dump(db(), "Q_消費税率");
+    const std::string before = DumpRows(db(), "Q_消費税率");
     clearRows();
     const int beeps = dialogs->beepCount();
     form->Command4[3]->click();
     EXPECT_EQ(dialogs->beepCount(), beeps + 1);
-    EXPECT_EQ(Dump(db(), "Q_消費税率"), before);
+    EXPECT_EQ(DumpRows(db(), "Q_消費税率"), before);
 }
 
 }  // namespace

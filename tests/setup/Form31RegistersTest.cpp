@@ -2,12 +2,12 @@
 // of the tab "期首残高設定": registered, loaded, updated and deleted through the
 // window, each chosen line used by its key.
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
 #include "setup/RegisterFixture.h"
 
 #include "common/EditMode.h"
 #include "frame/WindowRegistry.h"
 #include "setup/ShownRecords.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -90,7 +90,7 @@ TEST_F(PartnerTest, DeleteAsksAndTheBoxesStillShowTheDeletedPartner)
     form->List4->setCurrentRow(0);
     dialogs->expectMessage("選択された得意先を削除します　よろしいですか？", ui::Answer::No).withTitle("得意先管理");
     press(3);
-    EXPECT_EQ(Count(db(), "Q_取引先管理"), 2);
+    EXPECT_EQ(CountRows(db(), "Q_取引先管理"), 2);
     dialogs->expectMessage("選択された得意先を削除します　よろしいですか？", ui::Answer::Yes).withTitle("得意先管理");
     press(3);
     EXPECT_EQ(PartnerRows(db()), std::vector<std::string>{"山田商店|小売||0|0||||"});
@@ -241,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
         BoxCase{"BankNotInUse", "りそな銀行", "東京営業部", "普通預金", "0", "銀行が登録されていません"},
         BoxCase{"BranchOfAnotherBank", "みずほ銀行", "本店", "普通預金", "0", "支店が登録されていません"},
         BoxCase{"UnknownKind", "みずほ銀行", "新宿支店", "積立預金", "0", "預金種別が正しくありません"}),
-    CaseName());
+    testsupport::kCaseName);
 
 TEST_F(BankAccountTest, BankMasterButtonOpensTheBankMasterWindowInEitherMode)
 {

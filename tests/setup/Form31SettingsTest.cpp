@@ -1,9 +1,9 @@
 // The settings row edited field by field: company fields, the corporate number,
 // the period number, the tax options, the three dates and the opening cash.
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
 
 #include "common/EditMode.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CompanyFieldCase{"OwnerTitle", 10, "事業主役職名", "代表取締役"},
                       CompanyFieldCase{"OwnerName", 11, "事業主氏名", "山田太郎"},
                       CompanyFieldCase{"Mail", 12, "会社Eメール", "info@example.jp"}),
-    CaseName());
+    testsupport::kCaseName);
 
 TEST_F(SettingsTest, CompanyNameFollowsInTheNameLabelAndAnEmptyBoxStoresTheEmptyText)
 {
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CorporateNumberCase{"ThirteenWideCharacters", "１２３４５６７８９０１２３", true},
                       CorporateNumberCase{"Twelve", "123456789012", false},
                       CorporateNumberCase{"Fourteen", "12345678901234", false}),
-    CaseName());
+    testsupport::kCaseName);
 
 TEST_F(SettingsTest, PeriodNumberIsStoredAndRetitlesTheWindow)
 {

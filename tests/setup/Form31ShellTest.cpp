@@ -29,8 +29,8 @@ TEST_F(ShellTest, LoadsTheTabsAndShowsTheCompanyTabFirst)
     EXPECT_EQ(s(form->Combo12[2]->currentText()), "01日");
     EXPECT_EQ(s(form->Label4[0]->text()), "令和6年");
     EXPECT_EQ(s(form->Label15->text()), "＜期首勘定科目、残高設定＞");
-    EXPECT_EQ(form->List2->count(), Count(db(), "Q_勘定科目コード表"));
-    EXPECT_EQ(form->List3->count(), Count(db(), "Q_使用勘定科目表"));
+    EXPECT_EQ(form->List2->count(), CountRows(db(), "Q_勘定科目コード表"));
+    EXPECT_EQ(form->List3->count(), CountRows(db(), "Q_使用勘定科目表"));
     EXPECT_EQ(s(form->Command5[0]->text()), "編集");
 }
 
@@ -38,7 +38,7 @@ TEST_F(ShellTest, BothNamesOfTheAccountCopyReachOneSavedQuery)
 {
     AddRow(db(), "Q_勘定科目コード表２", {{"勘定科目コード2", "998"}, {"勘定科目名2", "全角の名で追加"}});
     EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表2", "勘定科目コード2", "998", "勘定科目名2").toText(), "全角の名で追加");
-    EXPECT_EQ(Dump(db(), "Q_勘定科目コード表２"), Dump(db(), "Q_勘定科目コード表2"));
+    EXPECT_EQ(DumpRows(db(), "Q_勘定科目コード表２"), DumpRows(db(), "Q_勘定科目コード表2"));
 }
 
 // A text box that would not store is read-only, any other such input disabled.

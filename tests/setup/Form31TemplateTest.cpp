@@ -2,11 +2,11 @@
 // updated as a whole, deleted, the first row's amounts corrected, the account
 // and amount cells with their tax rows, and templates changed elsewhere.
 #include "setup/WindowFixture.h"
-#include "setup/CaseName.h"
 #include "setup/RegisterFixture.h"
 
 #include "common/EditMode.h"
 #include "setup/ShownRecords.h"
+#include "support/CaseName.h"
 
 namespace setuptest {
 namespace {
@@ -120,7 +120,7 @@ TEST_F(EmptyTemplateTabTest, MisspeltAccountInALaterRowIsRefusedNotStoredWithAno
     type(g().Text8[1], "100");
     dialogs->expectMessage("借方勘定科目が登録されていません", ui::Answer::Ok).withoutTitle();
     press(1);
-    EXPECT_EQ(Count(db(), "Q_仕訳定型台帳"), 0);
+    EXPECT_EQ(CountRows(db(), "Q_仕訳定型台帳"), 0);
 }
 
 TEST_F(TemplateTabTest, ListedTemplateLoadsBackWithItsKindAndTotals)
@@ -248,12 +248,12 @@ TEST_F(TemplateTabTest, ButtonsNeedEditModeAndALineChosenSinceTheListWasFilled)
 
     editModeOn();
     press(1);   // registering refills the list: no line is chosen afterwards
-    ASSERT_EQ(Count(db(), "Q_仕訳定型台帳"), 6);
+    ASSERT_EQ(CountRows(db(), "Q_仕訳定型台帳"), 6);
     for (int button : {2, 3, 7}) {
         dialogs->expectMessage("定型仕訳が選択されていません", ui::Answer::Ok).withoutTitle();
         press(button);
     }
-    EXPECT_EQ(Count(db(), "Q_仕訳定型台帳"), 6);
+    EXPECT_EQ(CountRows(db(), "Q_仕訳定型台帳"), 6);
 }
 
 struct ElsewhereCase {
@@ -278,7 +278,7 @@ TEST_P(TemplateChangedElsewhereTest, UpdateIsRefusedAndTheListReadAgain)
         .withoutTitle();
     press(2);
     EXPECT_EQ(DumpWrittenTables(db()), before);
-    EXPECT_EQ(form->List1->count(), static_cast<int>(Count(db(), "Q_仕訳定型台帳")));
+    EXPECT_EQ(form->List1->count(), static_cast<int>(CountRows(db(), "Q_仕訳定型台帳")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -291,7 +291,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "VALUES ('250401090000', 3, '追加', '525', '103', '1')",
                       false},
         ElsewhereCase{"Deleted", "DELETE FROM 仕訳定型台帳 WHERE 仕訳ID = '250401090000'", true}),
-    CaseName());
+    testsupport::kCaseName);
 
 TEST_F(EmptyTemplateTabTest, TaxAccountMakesTheRowTheTaxOnTheRowAbove)
 {

@@ -39,12 +39,12 @@ TEST_F(PartnerListPrintoutTest, PrintsTwoLinesPerPartner)
     const auto sheets = Sheets(printer);
     ASSERT_EQ(sheets.size(), 1u);
     const std::vector<std::string> expected = {
-        HeaderOnSheet(kTitle, "    ページ     1"),
-        M("青葉商事株式会社            文具の卸                 A     20日   30日後"),
-        M("東京都港区1-2-3                青葉太郎     03-1234-5678 aoba@example.jp"),
-        M("株式会社みずなみ総合物流サ  運送                     B"),
+        HeaderAtColumn6(kTitle, "    ページ     1"),
+        C6("青葉商事株式会社            文具の卸                 A     20日   30日後"),
+        C6("東京都港区1-2-3                青葉太郎     03-1234-5678 aoba@example.jp"),
+        C6("株式会社みずなみ総合物流サ  運送                     B"),
         "",
-        M("日付なし商店"),
+        C6("日付なし商店"),
         "",
     };
     EXPECT_TRUE(SameLines(sheets[0], expected));
@@ -65,8 +65,8 @@ TEST_F(PartnerListPrintoutTest, AFullPageGoesOnUnderTheHeaderWithTheNextPageNumb
 
     const auto sheets = Sheets(printer);
     ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_EQ(sheets[0].front(), HeaderOnSheet(kTitle, "    ページ     1"));
-    EXPECT_EQ(sheets[1].front(), HeaderOnSheet(kTitle, "    ページ     2"));
+    EXPECT_EQ(sheets[0].front(), HeaderAtColumn6(kTitle, "    ページ     1"));
+    EXPECT_EQ(sheets[1].front(), HeaderAtColumn6(kTitle, "    ページ     2"));
 
     // Every partner once and in order, its address line right after its name
     // line on the same sheet.
@@ -75,8 +75,8 @@ TEST_F(PartnerListPrintoutTest, AFullPageGoesOnUnderTheHeaderWithTheNextPageNumb
         const auto body = BodyLines(sheet);
         ASSERT_EQ(body.size() % 2, 0u);
         for (std::size_t i = 0; i < body.size(); i += 2, ++next) {
-            EXPECT_EQ(body[i], M("取引先" + std::to_string(next)));
-            EXPECT_EQ(body[i + 1], M("住所" + std::to_string(next)));
+            EXPECT_EQ(body[i], C6("取引先" + std::to_string(next)));
+            EXPECT_EQ(body[i + 1], C6("住所" + std::to_string(next)));
         }
     }
     EXPECT_EQ(next, partners + 1);

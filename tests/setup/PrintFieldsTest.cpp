@@ -2,10 +2,9 @@
 // numbers and rates right-set with their masks.
 #include "setup/PrintFields.h"
 #include "setup/SetupPrintFixture.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
-
-using setuptest::kCaseName;
 
 namespace {
 
@@ -45,6 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "   0.100"},
         FieldCase{"PercentRate", setup::RateField(dao::Value(33.4), 6), "33.400"},
         FieldCase{"NullRateIsBlanks", setup::RateField(dao::Value(), 6), "      "}),
-    kCaseName);
+    testsupport::kCaseName);
 
 }  // namespace

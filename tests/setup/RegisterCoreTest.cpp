@@ -2,7 +2,6 @@
 // window: the list lines, finding a listed record again, the rows a template
 // grid stores, new template numbers, and template writes that are all or nothing.
 #include "setup/SetupFixture.h"
-#include "setup/CaseName.h"
 #include "setup/RegisterFixture.h"
 
 #include "common/FitByteWidth.h"
@@ -11,6 +10,7 @@
 #include "setup/RegisterLists.h"
 #include "setup/ShownRecords.h"
 #include "setup/TemplateRegister.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ protected:
         return rs;
     }
 
-    PeriodFile file;
+    TempPeriodFile file;
     std::shared_ptr<dao::Workspace> ws;
     std::shared_ptr<dao::Database> db;
 };
@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(Days, DayNumberTest,
                          ::testing::Values(DayCase{"ClosingDay", "20日", 20}, DayCase{"PaymentTerm", "60日後", 60},
                                            DayCase{"LeadingBlanks", "  5日", 5}, DayCase{"NoNumber", "末日", 0},
                                            DayCase{"Empty", "", 0}),
-                         CaseName());
+                         testsupport::kCaseName);
 
 // ---- the rows of a template grid -------------------------------------------------------------
 

@@ -1,12 +1,12 @@
 // What the setup window computes and writes, without the window: the date boxes'
 // exits, the corporate-number rule, and the chart writes that are all or nothing.
 #include "setup/SetupFixture.h"
-#include "setup/CaseName.h"
 
 #include "setup/AccountRegister.h"
 #include "setup/CompanySettings.h"
 #include "setup/IndustrySets.h"
 #include "setup/SettingsDates.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         DateExitCase{"LeapDayInALeapYear", 2, {"2024年", "02月", "29日"}, true, false, dao::Date{2024, 2, 29}},
         DateExitCase{"NotANumber", 0, {"令和年", "03月", "31日"}, true, false, std::nullopt},
         DateExitCase{"EmptyBoxLeft", 2, {"2025年", "03月", ""}, false, false, std::nullopt}),
-    CaseName());
+    testsupport::kCaseName);
 
 TEST(CorporateNumber, EmptyOrThirteenCharacters)
 {
@@ -74,10 +74,10 @@ protected:
     }
     void TearDown() override { dao::DBEngine::instance().clearFailurePlan(); }
     void failAtWrite(int n) { dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::WriteFails, n, false}); }
-    std::string chart() { return Dump(*db, "Q_勘定科目コード表") + Dump(*db, "Q_勘定科目コード表2"); }
+    std::string chart() { return DumpRows(*db, "Q_勘定科目コード表") + DumpRows(*db, "Q_勘定科目コード表2"); }
     std::string creditName() { return FieldOf(*db, "Q_仕訳台帳", "伝票番号", "240501100000", "勘定科目名2").toText(); }
 
-    PeriodFile file;
+    TempPeriodFile file;
     std::shared_ptr<dao::Workspace> ws;
     std::shared_ptr<dao::Database> db;
 };
@@ -121,13 +121,13 @@ TEST_F(ChartWriteTest, FailedIndustryCopyLeavesTheChart)
 
 TEST_F(ChartWriteTest, DeleteRefusalIsCheckedAgainInsideTheWrite)
 {
-    const long long accounts = Count(*db, "Q_勘定科目コード表");
+    const long long accounts = CountRows(*db, "Q_勘定科目コード表");
     EXPECT_EQ(setup::DeleteAccount(*ws, *db, "400"),
               std::optional<std::string>("勘定科目「売上高」は仕訳で使われているため削除できません"));
-    EXPECT_EQ(Count(*db, "Q_勘定科目コード表"), accounts);
+    EXPECT_EQ(CountRows(*db, "Q_勘定科目コード表"), accounts);
     EXPECT_EQ(setup::DeleteAccount(*ws, *db, "115"), std::nullopt);
-    EXPECT_EQ(Count(*db, "Q_勘定科目コード表"), accounts - 1);
-    EXPECT_EQ(Count(*db, "Q_勘定科目コード表2"), accounts - 1);
+    EXPECT_EQ(CountRows(*db, "Q_勘定科目コード表"), accounts - 1);
+    EXPECT_EQ(CountRows(*db, "Q_勘定科目コード表2"), accounts - 1);
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
 #pragma once
-// A prepared period file in a folder of its own (removed afterwards), opened as
-// the current period file, with helpers to put rows into it and read them back.
+// Helpers to put rows into a prepared period file (support/TempPeriodFile.h)
+// and read them back.
 
 #include "common/o.h"
-#include "periodfile/PeriodFileCreator.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
+#include "support/TempPeriodFile.h"
 
-#include <filesystem>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -16,19 +15,9 @@
 
 namespace setuptest {
 
-class PeriodFile {
-public:
-    PeriodFile();
-    ~PeriodFile();
-    PeriodFile(const PeriodFile&) = delete;
-    PeriodFile& operator=(const PeriodFile&) = delete;
-
-    const std::string& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_dir;
-    std::string m_path;
-};
+using testsupport::CountRows;
+using testsupport::DumpRows;
+using testsupport::TempPeriodFile;
 
 using Fields = std::initializer_list<std::pair<const char*, dao::Value>>;
 
@@ -42,9 +31,6 @@ dao::Value FieldOf(dao::Database& db, const std::string& source, const std::stri
                    const dao::Value& key, const std::string& field);
 // The settings row's field.
 dao::Value Setting(dao::Database& db, const std::string& field);
-// Every row as text, one line a row.
-std::string Dump(dao::Database& db, const std::string& source);
-long long Count(dao::Database& db, const std::string& source);
 
 // Every table and saved query the setup window writes, dumped.
 std::string DumpWrittenTables(dao::Database& db);

@@ -1,38 +1,19 @@
 #include "setup/SetupPrintFixture.h"
 
 #include "common/PrintRoutines.h"
-#include "periodfile/PeriodFileCreator.h"
-#include "platform/dao/Engine.h"
 #include "platform/printing/A4Page.h"
 
 #include <algorithm>
-#include <atomic>
-#include <unistd.h>
 
 namespace setuptest {
 
 namespace {
 
-std::filesystem::path FreshDir()
-{
-    static std::atomic<int> counter{0};
-    auto dir = std::filesystem::temp_directory_path()
-               / ("velmora-setup-print-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
 }  // namespace
 
-SetupPrintFixture::SetupPrintFixture() : m_dir(FreshDir())
-{
-    m_path = (m_dir / "テスト商事第12期.mdb").string();
-    periodfile::createPeriodFile(m_path, {kCompany, 12, "2024-04-01"});
-    m_db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(m_path);
-}
+SetupPrintFixture::SetupPrintFixture() : m_file(kCompany, 12, "2024-04-01"), m_db(m_file.open()) {}
 
 SetupPrintFixture::~SetupPrintFixture()
 {
@@ -40,8 +21,6 @@ SetupPrintFixture::~SetupPrintFixture()
     if (m_db)
         m_db->Close();
     m_db.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(m_dir, ec);
 }
 
 void SetupPrintFixture::execute(const std::string& sql, const std::vector<dao::Value>& params)
@@ -88,6 +67,11 @@ std::string HeaderOnSheet(const std::string& title, const std::string& pageText)
     return M(std::string("【") + kCompany + "】" + title + kPrintedAtText + pageText);
 }
 
+std::string HeaderAtColumn6(const std::string& title, const std::string& pageText)
+{
+    return C6(std::string("【") + kCompany + "】" + title + kPrintedAtText + pageText);
+}
+
 std::string TrimRight(std::string text)
 {
     while (!text.empty() && text.back() == ' ')
@@ -131,6 +115,11 @@ std::vector<std::string> BodyLines(const std::vector<std::string>& sheet)
 std::string M(const std::string& text)
 {
     return "      " + text;
+}
+
+std::string C6(const std::string& text)
+{
+    return "     " + text;
 }
 
 }  // namespace setuptest

@@ -9,6 +9,7 @@
 #include "platform/dao/Value.h"
 #include "platform/printing/RecordingPrinter.h"
 #include "setup/SetupPage.h"
+#include "support/TempPeriodFile.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +31,8 @@ public:
     SetupPrintFixture(const SetupPrintFixture&) = delete;
     SetupPrintFixture& operator=(const SetupPrintFixture&) = delete;
 
-    const std::string& path() const { return m_path; }
-    const std::filesystem::path& dir() const { return m_dir; }
+    const std::string& path() const { return m_file.path(); }
+    const std::filesystem::path& dir() const { return m_file.dir(); }
     dao::Database& db() { return *m_db; }
 
     void execute(const std::string& sql, const std::vector<dao::Value>& params = {});
@@ -42,8 +43,7 @@ public:
     dao::Recordset& open(const std::string& source);
 
 private:
-    std::filesystem::path m_dir;
-    std::string m_path;
+    testsupport::TempPeriodFile m_file;
     std::shared_ptr<dao::Database> m_db;
     std::vector<std::unique_ptr<dao::Recordset>> m_open;
 };
@@ -60,9 +60,11 @@ inline const dao::Date kPrintedAt{2025, 5, 7, 9, 30, 0};   // a Wednesday
 inline constexpr const char* kPrintedAtText = "   2025/05/07(水) 09:30";
 inline constexpr const char* kCompany = "テスト商事";
 
-// The page header of a setup list as the sheet shows it: the margin, "【テスト商事】",
-// the title, kPrintedAtText and the page text.
+// The page header of a setup list as the sheet shows it: the margin of M,
+// "【テスト商事】", the title, kPrintedAtText and the page text.
 std::string HeaderOnSheet(const std::string& title, const std::string& pageText);
+// The same at print column 6, as C6 places a line.
+std::string HeaderAtColumn6(const std::string& title, const std::string& pageText);
 
 // Sheets as the device made them, each line without its trailing blanks.
 std::vector<std::vector<std::string>> Sheets(const printing::RecordingPrinter& printer);
@@ -76,10 +78,10 @@ inline bool StartsWith(const std::string& text, const std::string& prefix) { ret
 // Compares a sheet line by line, telling the differing lines as text.
 ::testing::AssertionResult SameLines(const std::vector<std::string>& actual, const std::vector<std::string>& expected);
 
-// Names a parameterised case by its own `name` field.
-inline constexpr auto kCaseName = [](const auto& caseInfo) { return std::string(caseInfo.param.name); };
-
-// The margin of 6 blanks and the text.
+// The margin of 6 blanks and the text (the account lists and the registers).
 std::string M(const std::string& text);
+// The text at print column 6, after 5 blanks (the company settings, the
+// template list and the partner list).
+std::string C6(const std::string& text);
 
 }  // namespace setuptest

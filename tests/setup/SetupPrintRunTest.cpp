@@ -1,10 +1,11 @@
 // The setup print run: the ticked printouts in box order in one document on
-// the prepared printer, nothing at all when no box is ticked, the end of the
+// the prepared printer, each at its own margin, nothing at all when no box is ticked, the end of the
 // document also when every ticked list is empty, and edit mode as the lists
 // leave it.
 #include "common/EditMode.h"
 #include "setup/SetupPrintFixture.h"
 #include "setup/SetupPrintRun.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,12 @@ TEST_F(SetupPrintRunTest, EveryBoxTickedPrintsEveryListOnItsOwnSheets)
                                  " 会計 使用勘定科目一覧表  ",
                                  " 会計 業種別勘定科目一覧表 ",
                              }));
+    // The company settings, the template list and the partner list at print
+    // column 6; the account lists and the registers after a margin of 6 blanks.
+    std::vector<std::size_t> margins;
+    for (const auto& sheet : Sheets(printer))
+        margins.push_back(sheet.front().find_first_not_of(' '));
+    EXPECT_EQ(margins, (std::vector<std::size_t>{5, 5, 6, 6, 5, 6, 6, 6, 6, 6}));
     EXPECT_EQ(printer.documentCount(), 1);
     EXPECT_EQ(printer.endDocCount(), 1);
     EXPECT_EQ(o::EditMode, o::EditModeOff);
@@ -156,6 +163,6 @@ INSTANTIATE_TEST_SUITE_P(
                       EditModeCase{"MasterDescriptionsSwitchItOff", TickedBoxes({7}), o::EditModeOff},
                       EditModeCase{"UsedDescriptionsSwitchItOff", TickedBoxes({8}), o::EditModeOff},
                       EditModeCase{"IndustryNamesSwitchItOff", TickedBoxes({2, 9}), o::EditModeOff}),
-    kCaseName);
+    testsupport::kCaseName);
 
 }  // namespace

@@ -2,10 +2,10 @@
 // they begin, the simplified rate of a row without one is its rate, and the tax
 // is rounded by the fraction rule without a 32-bit product.
 #include "setup/SetupFixture.h"
-#include "setup/CaseName.h"
 
 #include "journal/TaxRateTable.h"
 #include "setup/SetupTax.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ protected:
         settings->Update();
     }
 
-    PeriodFile file;
+    TempPeriodFile file;
     std::shared_ptr<dao::Database> db;
     std::unique_ptr<dao::Recordset> rates, settings;
 };
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TaxCase{"BeyondA32BitProductTruncated", "1", 214748365, kAfter2019, 21474836},
                       TaxCase{"BeyondA32BitProductHalfUp", "2", 214748365, kAfter2019, 21474837},
                       TaxCase{"BeyondA32BitProductRoundUp", "3", 214748365, kAfter2019, 21474837}),
-    CaseName());
+    testsupport::kCaseName);
 
 TEST_F(SetupTaxTest, NotTaxableIsZero)
 {

@@ -62,11 +62,11 @@ TEST_F(TemplateListPrintoutTest, PrintsOneLinePerTemplateRow)
     const auto sheets = Sheets(printer);
     ASSERT_EQ(sheets.size(), 1u);
     const std::vector<std::string> expected = {
-        HeaderOnSheet(kTitle, "    ページ   1"),
-        M("  1 現金売上                        現金                     10,800 売上高                   10,800"),
-        M("  2 普通預金へ預入                  普通預金                  1,000 現金                      1,000 "
+        HeaderAtColumn6(kTitle, "    ページ   1"),
+        C6("  1 現金売上                        現金                     10,800 売上高                   10,800"),
+        C6("  2 普通預金へ預入                  普通預金                  1,000 現金                      1,000 "
           "みずほ銀行   新宿支店"),
-        M("* 10 とても長い摘要の決算 株式会社青 現金                            売上高               **********"),
+        C6("* 10 とても長い摘要の決算 株式会社青 現金                            売上高               **********"),
     };
     EXPECT_TRUE(SameLines(sheets[0], expected));
     EXPECT_EQ(templates.AbsolutePosition(), 0);   // back on its first row
@@ -84,12 +84,12 @@ TEST_F(TemplateListPrintoutTest, SeventyNineRowsMakeTwoPagesOfSeventyEightAndOne
 
     const auto sheets = Sheets(printer);
     ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_EQ(sheets[0].front(), HeaderOnSheet(kTitle, "    ページ   1"));
+    EXPECT_EQ(sheets[0].front(), HeaderAtColumn6(kTitle, "    ページ   1"));
     EXPECT_EQ(sheets[0].size(), 1u + 78u);
-    EXPECT_TRUE(StartsWith(sheets[0].back(), M("  1 行78 "))) << sheets[0].back();
-    EXPECT_EQ(sheets[1].front(), HeaderOnSheet(kTitle, "    ページ   2"));
+    EXPECT_TRUE(StartsWith(sheets[0].back(), C6("  1 行78 "))) << sheets[0].back();
+    EXPECT_EQ(sheets[1].front(), HeaderAtColumn6(kTitle, "    ページ   2"));
     ASSERT_EQ(sheets[1].size(), 2u);
-    EXPECT_TRUE(StartsWith(sheets[1][1], M("  1 行79 "))) << sheets[1][1];
+    EXPECT_TRUE(StartsWith(sheets[1][1], C6("  1 行79 "))) << sheets[1][1];
 
     // The first page begins with two blank lines, the second with one; rows at
     // the plain line height.

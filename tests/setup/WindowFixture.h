@@ -33,7 +33,7 @@ protected:
     void chooseAccount(const std::string& code);
     int lineOf(const QListWidget* list, const std::string& key) const;
 
-    PeriodFile file;
+    TempPeriodFile file;
     ui::ScriptedDialogs* dialogs = nullptr;
     printing::RecordingPrinter* printer = nullptr;
     std::unique_ptr<setup::Form31> form;

@@ -7,6 +7,7 @@
 #include "common/o.h"
 #include "platform/printing/PdfPrinter.h"
 #include "platform/printing/Printer.h"
+#include "support/PdfText.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -20,19 +21,6 @@ using namespace statementstest;
 using printing::PrintEvent;
 
 namespace {
-
-std::string runPdfToText(const std::string& pdf)
-{
-    std::string out;
-    const std::string command = "pdftotext -layout '" + pdf + "' - 2>/dev/null";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe.get()))
-        out += buffer.data();
-    return out;
-}
 
 // The title line (the line after the company line) of every sheet.
 // The text without its blanks (half-width and ideographic): the PDF's text
@@ -122,7 +110,7 @@ TEST_F(Form34Test, PrintRunWithNothingTickedOpensAndEndsAnEmptyDocument)
 
 TEST_F(Form34Test, ClosingReportReadBackFromThePdf)
 {
-    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+    if (!testsupport::PdfToTextInstalled())
         GTEST_SKIP() << "pdftotext is not installed";
     const std::string pdf = (fx.dir() / "決算報告書.pdf").string();
     printing::installPrinter(std::make_unique<printing::PdfPrinter>(pdf));
@@ -132,7 +120,7 @@ TEST_F(Form34Test, ClosingReportReadBackFromThePdf)
     dialogs->expectMessage("決算報告書書類を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("決算報告書印刷");
     f.Command1[11]->click();
 
-    const std::string text = withoutBlanks(runPdfToText(pdf));
+    const std::string text = withoutBlanks(testsupport::PdfText(pdf));
     ASSERT_FALSE(text.empty());
     for (const char* expected :
          {"決　算　報　告　書", "第　3　期", "自　令和6年04月01日", "至　令和7年03月31日", "テスト工業", "貸借対照表",

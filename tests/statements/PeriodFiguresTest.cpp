@@ -1,6 +1,5 @@
 // The period totals and closing balances of the hand-computed company, the
 // rows the tally leaves out, figures out of range and failed writes.
-#include "CaseName.h"
 #include "StatementsFixture.h"
 
 #include "periodfile/SampleCompany.h"
@@ -8,6 +7,7 @@
 #include "platform/dao/Recordset.h"
 #include "statements/PeriodFigures.h"
 #include "statements/PeriodProfit.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -142,10 +142,10 @@ TEST_P(ClosingBalanceRule, OpeningPlusTheMovementOnTheNaturalSide)
 
 INSTANTIATE_TEST_SUITE_P(
     BySide, ClosingBalanceRule,
-    ::testing::Values(ClosingCase{"creditNatured", 1, 0, 200, 1200}, ClosingCase{"debitNatured", 0, 0, -200, 800},
-                      ClosingCase{"otherSideKeepsStoredMovement", 2, 35, 35, 1035},
-                      ClosingCase{"nullSideKeepsStoredMovement", dao::Value(), -40, -40, 960}),
-    CaseName());
+    ::testing::Values(ClosingCase{"CreditNatured", 1, 0, 200, 1200}, ClosingCase{"DebitNatured", 0, 0, -200, 800},
+                      ClosingCase{"OtherSideKeepsStoredMovement", 2, 35, 35, 1035},
+                      ClosingCase{"NullSideKeepsStoredMovement", dao::Value(), -40, -40, 960}),
+    testsupport::kCaseName);
 
 TEST(PeriodFigures, AnEmptyJournalLeavesOpeningBalancesAsClosingBalances)
 {

@@ -1,40 +1,16 @@
 #include "StatementsFixture.h"
 
-#include "common/FitByteWidth.h"
-#include "periodfile/PeriodFileCreator.h"
 #include "platform/dao/Recordset.h"
 #include "statements/PeriodFigures.h"
+#include "support/FixtureRows.h"
 
-#include <atomic>
 #include <cstdio>
-#include <unistd.h>
 
 namespace statementstest {
 
 namespace {
 
-std::filesystem::path freshDir()
-{
-    static std::atomic<int> counter{0};
-    auto dir = std::filesystem::temp_directory_path()
-             / ("velmora-statements-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
-struct Account {
-    const char* code;
-    const char* name;
-    int side;
-    const char* major;
-    const char* middle;
-    const char* minor;
-    long long opening;
-    bool inUse;
-};
-
-const Account kChart[] = {
+const testsupport::ChartAccount kChart[] = {
     {"100", "現金", 0, "資産の部", "流動資産", "現金預金", 1000, true},
     {"101", "普通預金", 0, "資産の部", "流動資産", "現金預金", 5000, true},
     {"110", "売掛金", 0, "資産の部", "流動資産", "売上債権", 2000, true},
@@ -97,24 +73,11 @@ const std::vector<FixtureRow>& StatementsFixture::journal()
     return rows;
 }
 
-StatementsFixture::StatementsFixture() : m_dir(freshDir())
+StatementsFixture::StatementsFixture() : m_file("テスト工業", 3, "2024-04-01"), m_db(m_file.open())
 {
-    m_path = (m_dir / "テスト工業第3期.mdb").string();
-    periodfile::createPeriodFile(m_path, {"テスト工業", 3, "2024-04-01"});
-    m_db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(m_path);
-
     // One transaction for the whole set-up: one write to the disk.
     workspace().BeginTrans();
-    execute("DELETE FROM \"勘定科目コード表\"");
-    execute("DELETE FROM \"勘定科目コード表2\"");
-    for (const Account& a : kChart) {
-        execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"借貸区分\", \"大分類\", \"中分類\","
-                " \"小分類\", \"期首残高\", \"適用\") VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-                {a.code, a.name, a.side, a.major, a.middle, a.minor, a.opening, a.inUse ? 1 : 0});
-        execute("INSERT INTO \"勘定科目コード表2\" (\"勘定科目コード2\", \"勘定科目名2\", \"大分類2\", \"中分類2\", \"小分類2\")"
-                " VALUES (?, ?, ?, ?, ?)",
-                {a.code, a.name, a.major, a.middle, a.minor});
-    }
+    testsupport::ReplaceChart(*m_db, kChart);
     execute("UPDATE \"会計設定\" SET \"業種\" = 2, \"決算報告日\" = '2025-05-30', \"事業主役職名\" = '代表取締役',"
             " \"事業主氏名\" = '山田太郎'");
     execute("DELETE FROM \"仕訳台帳\"");
@@ -126,8 +89,6 @@ StatementsFixture::StatementsFixture() : m_dir(freshDir())
 StatementsFixture::~StatementsFixture()
 {
     m_db.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(m_dir, ignored);
 }
 
 void StatementsFixture::execute(const std::string& sql, const std::vector<dao::Value>& params)
@@ -140,11 +101,8 @@ void StatementsFixture::addRow(const FixtureRow& r)
     static int voucher = 0;
     char number[16];
     std::snprintf(number, sizeof number, "V%06d", ++voucher);
-    execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"伝票番号\", \"追番\", \"摘要\", \"取引先\", \"借方コード\", \"入金\","
-            " \"貸方コード\", \"出金\", \"銀行コード\", \"支店コード\", \"決算仕訳\")"
-            " VALUES (?, ?, 1, ?, '', ?, ?, ?, ?, '', '', ?)",
-            {r.date.empty() ? dao::Value() : dao::Value(r.date), std::string(number), r.description,
-             r.debitCode, r.debitAmount, r.creditCode, r.creditAmount, r.closing ? 1 : 0});
+    testsupport::AddJournalRow(*m_db, {r.date, number, r.debitCode, r.debitAmount, r.creditCode, r.creditAmount,
+                                       r.description, "", "", "", r.closing});
 }
 
 void StatementsFixture::recompute()
@@ -158,40 +116,6 @@ long long StatementsFixture::figure(const std::string& code, const std::string& 
                                       + code + "'",
                                   dao::RecordsetType::Snapshot);
     return rs->isEmpty() || rs->get("v").isNull() ? 0 : rs->get("v").toInt64();
-}
-
-std::string bytesOf(const std::string& line, int from, int to)
-{
-    // Walk the line one character at a time, counting Shift-JIS bytes.
-    std::string out;
-    int position = 1;
-    for (std::size_t i = 0; i < line.size();) {
-        std::size_t length = 1;
-        const unsigned char c = static_cast<unsigned char>(line[i]);
-        if (c >= 0xF0) length = 4;
-        else if (c >= 0xE0) length = 3;
-        else if (c >= 0xC0) length = 2;
-        const std::string ch = line.substr(i, length);
-        const int width = o::ShiftJisByteWidth(ch);
-        if (position >= from && position + width - 1 <= to)
-            out += ch;
-        position += width;
-        i += length;
-    }
-    return out;
-}
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-int byteWidth(const std::string& text)
-{
-    return o::ShiftJisByteWidth(text);
 }
 
 }  // namespace statementstest

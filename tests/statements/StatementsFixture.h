@@ -27,6 +27,8 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Value.h"
+#include "support/ByteColumns.h"
+#include "support/TempPeriodFile.h"
 
 #include <filesystem>
 #include <memory>
@@ -34,6 +36,10 @@
 #include <vector>
 
 namespace statementstest {
+
+using testsupport::byteWidth;
+using testsupport::bytesOf;
+using testsupport::trimmed;
 
 struct FixtureRow {
     std::string date;          // "YYYY-MM-DD", "" for none
@@ -52,8 +58,8 @@ public:
     StatementsFixture(const StatementsFixture&) = delete;
     StatementsFixture& operator=(const StatementsFixture&) = delete;
 
-    const std::string& path() const { return m_path; }
-    const std::filesystem::path& dir() const { return m_dir; }
+    const std::string& path() const { return m_file.path(); }
+    const std::filesystem::path& dir() const { return m_file.dir(); }
     std::shared_ptr<dao::Database> db() { return m_db; }
     dao::Workspace& workspace() { return *dao::DBEngine::instance().Workspaces(0); }
 
@@ -68,14 +74,8 @@ public:
     static const std::vector<FixtureRow>& journal();
 
 private:
-    std::filesystem::path m_dir;
-    std::string m_path;
+    testsupport::TempPeriodFile m_file;
     std::shared_ptr<dao::Database> m_db;
 };
-
-// The part of a line between two byte positions counted in Shift-JIS bytes (1-based, inclusive).
-std::string bytesOf(const std::string& line, int from, int to);
-std::string trimmed(const std::string& text);
-int byteWidth(const std::string& text);
 
 }  // namespace statementstest

@@ -6,6 +6,7 @@
 #include "platform/dao/Engine.h"
 #include "platform/dao/Fixture.h"
 #include "platform/dao/Transaction.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +67,7 @@ const BadValue kBadValues[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Values, BadStoredValue, ::testing::ValuesIn(kBadValues),
-                         [](const ::testing::TestParamInfo<BadValue>& value) { return std::string(value.param.name); });
+                         testsupport::kCaseName);
 
 TEST_P(BadStoredValue, NamesTheFileTheTableTheRowAndTheField) {
     const BadValue& c = GetParam();
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
     Places, NotWritable,
     ::testing::Values(Permission{"ReadOnlyFolder", false, true, "フォルダ「%DIR%」に書き込む許可がないため、ファイル「%FILE%」の「会計設定」に書き込めませんでした"},
                       Permission{"ReadOnlyFile", true, false, "ファイル「%FILE%」は読み取り専用のため、「会計設定」に書き込めませんでした"}),
-    [](const ::testing::TestParamInfo<Permission>& value) { return std::string(value.param.name); });
+    testsupport::kCaseName);
 
 // Runs `write` as a user without root (in a child process when this is root)
 // and returns the message of the DaoError it threw ("" when none).

@@ -4,6 +4,7 @@
 // the first time it is opened for writing.
 #include "platform/dao/Engine.h"
 #include "platform/dao/Fixture.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Writers, RowIdReuse,
                                            Writer{"AnotherProgram", Side::AnotherProgram, Side::AnotherProgram},
                                            Writer{"DeletedHereAddedInAnotherWindow", Side::ThisHandle, Side::AnotherWindow},
                                            Writer{"DeletedHereAddedByAnotherProgram", Side::ThisHandle, Side::AnotherProgram}),
-                         [](const ::testing::TestParamInfo<Writer>& writer) { return std::string(writer.param.name); });
+                         testsupport::kCaseName);
 
 TEST_P(RowIdReuse, AnOpenDynasetNeverShowsANewRowInADeletedRowsPlace) {
     for (const char* source : {"Q_仕訳台帳", "仕訳台帳"}) {

@@ -241,6 +241,7 @@ struct FitCase {
     int rows;       // one text height apart
     double scale;   // expected
 };
+void PrintTo(const FitCase& c, std::ostream* os) { *os << c.name; }
 
 class SheetFit : public Sheets, public ::testing::WithParamInterface<FitCase> {};
 
@@ -261,7 +262,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, SheetFit, ::testing::Values(
     FitCase{"TallPage", 100, 120, printing::kA4PrintableHeight / (120 * 9.0)},
     FitCase{"WideAndTallPageByItsTallerSide", 160, 150, printing::kA4PrintableHeight / (150 * 9.0)},
     FitCase{"WideAndTallPageByItsWiderSide", 300, 100, printing::kA4PrintableWidth / (300 * 4.5)}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    testsupport::kCaseName);
 
 TEST_F(Sheets, EachDocumentStartsAtTheSmallestReductionAgain)
 {
