@@ -101,7 +101,8 @@ public:
     std::unique_ptr<dao::Recordset> PartnerRecordset;         // Q_取引先管理
     std::unique_ptr<dao::Recordset> ChangeHistoryRecordset;   // Q_仕訳変更履歴
 
-    // The date and time of the last refresh: the date the closing entries' tax rows take their rate on.
+    // The date and time of the last refresh (the tax status line's rate and the
+    // period labels). The grid's tax rows take the rate of the voucher's date instead.
     dao::Date TaxDate;
 
     // ---- shell -------------------------------------------------------------
@@ -202,9 +203,10 @@ private:
     void amountLeft(int row, bool debitSide);
     void cellLeft(QObject* cell);
     void cellEntered(QObject* cell);
+    // Connects the closing lists' clicks and the grid cells' focus handling.
     void watchGridCells();
 
-private:
+    // ---- shell -------------------------------------------------------------
     void buildControls();
     QWidget* buildEntryTab();
     QWidget* buildTrialBalanceTab();

@@ -278,6 +278,13 @@ TEST_F(Form34ClosingTest, GridButtonsDoNothingWithEditModeOff)
         press(button);
     EXPECT_EQ(text(g.Text1[0]), "未払計上");
     EXPECT_TRUE(closingRows().empty());
+
+    // "入力クリア" with edit mode on empties the grid and leaves the date.
+    editOn();
+    press(0);
+    EXPECT_EQ(text(g.Text1[0]), "");
+    EXPECT_EQ(text(g.Combo1[0]), "");
+    EXPECT_EQ(text(form->Combo2[0]) + text(form->Combo2[1]) + text(form->Combo2[2]), "2026年03月31日");
 }
 
 // Row 0 typed as the voucher's total becomes what the other rows leave, with
@@ -306,9 +313,13 @@ TEST_F(Form34ClosingTest, AmountCorrectionLeavesRowZeroWhatTheOtherRowsDoNotTake
 
 TEST_F(Form34ClosingTest, EveryCaptionOfTheClosingTabShowsWholeAlsoInEditMode)
 {
+    execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+            " VALUES ('2025-12-28', '251228000001', 1, '未払計上', '517', 1000, '211', 1000, 1)");
     statements::Form34& f = open();
     f.SSTab1->setCurrentIndex(0);
     EXPECT_TRUE(support::everyCaptionShowsWhole(f));
+    clickLine(f.List2, 0);   // the date caption with its weekday
+    EXPECT_EQ(text(f.Label3), "2025年12月28日(日)");
     press(4);
     EXPECT_EQ(f.Command1.at(4)->text().toStdString(), "編集解除");
     EXPECT_TRUE(support::everyCaptionShowsWhole(f));
