@@ -5,6 +5,8 @@
 #include "common/NumberFormat.h"
 #include "platform/dao/Recordset.h"
 
+#include <algorithm>
+
 namespace closing {
 
 namespace {
@@ -45,7 +47,8 @@ int rowOf(const dao::Value& value)
 
 ClosingListLine ClosingTemplateLine(dao::Recordset& rs)
 {
-    return {" " + fields(rs, 34), {rs.get("仕訳ID").toText(), rowOf(rs.get("追番"))}};
+    return {" " + fields(rs, 34), {rs.get("仕訳ID").toText(), rowOf(rs.get("追番"))},
+            journal::ReadJournalRecord(rs, journal::RecordKind::Template)};
 }
 
 ClosingListLine ClosingEntryLine(dao::Recordset& rs, dao::Date& lastShown)
@@ -55,7 +58,16 @@ ClosingListLine ClosingEntryLine(dao::Recordset& rs, dao::Date& lastShown)
         date = o::FitByteWidth(o::FormatDate(*d, o::kListDate), 12);
         lastShown = *d;
     }
-    return {date + " " + fields(rs, 36), {rs.get("伝票番号").toText(), rowOf(rs.get("追番"))}};
+    return {date + " " + fields(rs, 36), {rs.get("伝票番号").toText(), rowOf(rs.get("追番"))},
+            journal::ReadJournalRecord(rs, journal::RecordKind::Voucher)};
+}
+
+std::string ClosingPrintedLine(dao::Recordset& rs)
+{
+    return rowNumber(rs.get("追番")) + " " + textField(rs.get("摘要"), 36) + " " + textField(rs.get("取引先"), 10) + " "
+           + textField(rs.get("勘定科目名"), 16) + "   " + amountField(rs.get("入金")) + " "
+           + textField(rs.get("勘定科目名2"), 16) + "   " + amountField(rs.get("出金")) + "  "
+           + textField(rs.get("銀行名"), 15) + " " + textField(rs.get("支店名"), 15);
 }
 
 std::vector<ClosingListLine> ClosingTemplateLines(dao::Recordset& rs)
@@ -79,6 +91,46 @@ std::vector<ClosingListLine> ClosingEntryLines(dao::Recordset& rs, const dao::Da
         lines.push_back(ClosingEntryLine(rs, lastShown));
     rs.MoveFirst();
     return lines;
+}
+
+std::vector<std::string> ClosingPrintedLines(dao::Recordset& rs)
+{
+    std::vector<std::string> lines;
+    if (rs.isEmpty())
+        return lines;
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext())
+        lines.push_back(ClosingPrintedLine(rs));
+    rs.MoveFirst();
+    return lines;
+}
+
+void ListedClosingRows::clear()
+{
+    m_numbers.clear();
+    m_fingerprints.clear();
+}
+
+void ListedClosingRows::add(const journal::JournalRecord& row)
+{
+    m_numbers.push_back(row.number);
+    m_fingerprints.push_back(journal::FingerprintOf(row));
+}
+
+std::string ListedClosingRows::numberAt(int line) const
+{
+    if (line < 0 || static_cast<std::size_t>(line) >= m_numbers.size())
+        return {};
+    return m_numbers[static_cast<std::size_t>(line)];
+}
+
+std::vector<journal::RowFingerprint> ListedClosingRows::shownRowsOf(const std::string& number) const
+{
+    std::vector<journal::RowFingerprint> shown;
+    for (std::size_t i = 0; i < m_numbers.size(); ++i)
+        if (m_numbers[i] == number)
+            shown.push_back(m_fingerprints[i]);
+    std::sort(shown.begin(), shown.end());
+    return shown;
 }
 
 }  // namespace closing

@@ -3,6 +3,7 @@
 // (Q_決算仕訳定型台帳) and the closing entries (Q_決算仕訳台帳), one line per
 // row in the query's order, and the key that names the record of each line.
 
+#include "journal/JournalRecord.h"
 #include "platform/dao/Value.h"
 
 #include <string>
@@ -25,6 +26,7 @@ struct ClosingLineKey {
 struct ClosingListLine {
     std::string text;
     ClosingLineKey key;
+    journal::JournalRecord row;   // what the row stored when the line was made
 };
 
 // A line of the template list: " ", 追番 ("0"-formatted when above 0, else one
@@ -40,8 +42,33 @@ ClosingListLine ClosingTemplateLine(dao::Recordset& templates);
 // then becomes it), else 12 blanks.
 ClosingListLine ClosingEntryLine(dao::Recordset& entries, dao::Date& lastShown);
 
+// A line of the printed list "決算仕訳リスト" (from print column 10): 追番,
+// " ", 摘要 (36), " ", 取引先 (10), " ", 勘定科目名 (16), "   ", 入金 (10), " ",
+// 勘定科目名2 (16), "   ", 出金 (10), "  ", 銀行名 (15), " ", 支店名 (15).
+std::string ClosingPrintedLine(dao::Recordset& entries);
+
 // Every line of a recordset, from its first row; leaves it on its first row.
 std::vector<ClosingListLine> ClosingTemplateLines(dao::Recordset& templates);
 std::vector<ClosingListLine> ClosingEntryLines(dao::Recordset& entries, const dao::Date& now);
+std::vector<std::string> ClosingPrintedLines(dao::Recordset& entries);
+
+// What the lines of a closing list showed: for each line the number of its
+// voucher or template and the fingerprint of its row. A line is used by that
+// number; the rows the file holds under it now are compared with the rows the
+// list showed under it (wherever in the list they stood).
+class ListedClosingRows {
+public:
+    void clear();
+    void add(const journal::JournalRecord& row);
+    std::size_t size() const { return m_numbers.size(); }
+    // "" for a line the list does not have.
+    std::string numberAt(int line) const;
+    // The fingerprints, sorted, of every line of that number.
+    std::vector<journal::RowFingerprint> shownRowsOf(const std::string& number) const;
+
+private:
+    std::vector<std::string> m_numbers;
+    std::vector<journal::RowFingerprint> m_fingerprints;
+};
 
 }  // namespace closing

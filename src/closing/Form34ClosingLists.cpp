@@ -1,14 +1,18 @@
 // The closing window's closing lists: the closing templates and the closing
-// entries below the entry grid, and the grid's clearing.
+// entries below the entry grid, the grid's clearing, and the printed list of
+// the closing entries.
 #include "statements/Form34.h"
 
+#include "closing/ClosingEntryPrintout.h"
 #include "closing/ClosingListLines.h"
 #include "common/EditMode.h"
 #include "frame/WorkWindow.h"
+#include "platform/printing/Printer.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStringList>
 
 namespace statements {
 
@@ -37,29 +41,42 @@ void Form34::ShowClosingTemplates()
 {
     o::EditModeSuspended off;
     ClearEntry();
+    m_loadedVoucher.reset();
     List1->clear();
     m_templateKeys.clear();
+    m_templateRows.clear();
+    QStringList items;
     for (const closing::ClosingListLine& line : closing::ClosingTemplateLines(*ClosingTemplateRecordset)) {
-        List1->addItem(frame::toQ(line.text));
+        items << frame::toQ(line.text);
         m_templateKeys.push_back(line.key);
+        m_templateRows.add(line.row);
     }
+    List1->addItems(items);
 }
 
 void Form34::ShowClosingEntries()
 {
     o::EditModeSuspended off;
     ClearEntry();
+    m_loadedVoucher.reset();
     List2->clear();
     m_entryKeys.clear();
+    m_entryRows.clear();
+    QStringList items;
     for (const closing::ClosingListLine& line : closing::ClosingEntryLines(*ClosingJournalRecordset, dao::Date::now())) {
-        List2->addItem(frame::toQ(line.text));
+        items << frame::toQ(line.text);
         m_entryKeys.push_back(line.key);
+        m_entryRows.add(line.row);
     }
+    List2->addItems(items);
 }
 
 void Form34::PrintClosingEntries()
 {
-    // The closing-entry list "決算仕訳リスト" prints here.
+    // The print leaves edit mode off, in every window.
+    o::SetEditMode(o::EditModeOff);
+    const std::vector<std::string> lines = closing::ClosingPrintedLines(*ClosingJournalRecordset);
+    closing::PrintClosingEntryList(printing::printer(), header(false, closing::kClosingListTitle), lines);
 }
 
 }  // namespace statements

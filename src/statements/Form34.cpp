@@ -157,6 +157,8 @@ Form34::Form34()
 
     buildControls();
     connectHandlers();
+    watchGridCells();
+    editModeChanged(o::EditModeIsOn());
     ShowClosingTitle("決算処理");
     FillEntryLists();
     RefreshClosingForm();
@@ -175,7 +177,9 @@ void Form34::buildControls()
     const auto button = [this](int index, const char* caption, QWidget* parent) {
         auto* b = new QPushButton(q(caption), parent);
         b->setObjectName(QString("Command1_%1").arg(index));
-        b->setMinimumWidth(QFontMetrics(b->font()).horizontalAdvance(b->text()) + 24);
+        // "編集" also shows "編集解除": the button keeps the width of the longer caption.
+        const QString widest = index == 4 ? q("編集解除") : b->text();
+        b->setMinimumWidth(QFontMetrics(b->font()).horizontalAdvance(widest) + 24);
         Command1[index] = b;
         return b;
     };

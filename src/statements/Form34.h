@@ -7,12 +7,19 @@
 // statement routines compute (StatementAccounts.h and the statement headers);
 // opening it, and its button "決算処理", rebuild the period figures first.
 //
-// The closing-entry members (ClearEntry, the two closing lists, the printed
-// closing-entry list) live in src/closing/.
+// The closing-entry members (the entry grid's checks and cell handlers, the
+// closing vouchers and the buttons of the closing tab, the two closing lists
+// and the loading from them, the printed closing-entry list) live in
+// src/closing/. A line of a closing list names its voucher or template by
+// number; before a line is used the voucher or template is read again and
+// refused when it changed or vanished since the list showed it.
 
 #include "closing/ClosingListLines.h"
+#include "closing/ClosingRun.h"
+#include "common/EditMode.h"
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
+#include "journal/VoucherStore.h"
 #include "platform/dao/Engine.h"
 #include "statements/StatementAccounts.h"
 #include "statements/StatementPrint.h"
@@ -21,6 +28,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,7 +101,8 @@ public:
     std::unique_ptr<dao::Recordset> PartnerRecordset;         // Q_取引先管理
     std::unique_ptr<dao::Recordset> ChangeHistoryRecordset;   // Q_仕訳変更履歴
 
-    // The date and time of the last refresh: the date the closing entries' tax rows take their rate on.
+    // The date and time of the last refresh (the tax status line's rate and the
+    // period labels). The grid's tax rows take the rate of the voucher's date instead.
     dao::Date TaxDate;
 
     // ---- shell -------------------------------------------------------------
@@ -134,6 +143,25 @@ public:
 
     // ---- closing entries (src/closing/) ------------------------------------
     void ClearEntry();
+    // True when the grid holds no voucher to register (row 0 without its
+    // description, or without both accounts).
+    bool DataCheck();
+    // The name of an account in use, or "" after a beep and a message.
+    std::string AccountNameOf(const std::string& code);
+    // Kinds 2 and 3 an account of the chart, 4 a bank of the company's bank accounts.
+    std::string FindCode(int kind, const std::string& name);
+    // A branch among the branches of its bank.
+    std::string FindBranchCode(const std::string& bankCode, const std::string& branchName);
+    void RecalcTotals();
+    // The exit handlers of the account and amount cells (the focus handling
+    // calls them when a cell is left; entering a cell only selects its text).
+    void Combo1_LostFocus(int index);
+    void Combo7_LostFocus(int index);
+    void Text8_LostFocus(int index);
+    void Text9_LostFocus(int index);
+    // Loading the template or voucher of the selected line into the grid.
+    void List1_Click();
+    void List2_Click();
     void ShowClosingTemplates();
     void ShowClosingEntries();
     void PrintClosingEntries();
@@ -141,7 +169,44 @@ public:
     const std::vector<closing::ClosingLineKey>& templateLineKeys() const { return m_templateKeys; }
     const std::vector<closing::ClosingLineKey>& entryLineKeys() const { return m_entryKeys; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // ---- closing entries (src/closing/) ------------------------------------
+    void closingEntryButton(int index);
+    void registerClosingVoucher();
+    void updateClosingVoucher();
+    void deleteClosingVoucher();
+    void toggleEditMode();
+    void editModeChanged(bool on);
+    void correctFirstRow();
+    void postDepreciationJournal();
+    void postTaxSettlement();
+    // Closes ClosingJournalRecordset, opens it again and refills List2 (which empties the grid).
+    void reopenAndRefill();
+    void refuse(const std::string& message);
+    void showNotices(const std::vector<closing::ClosingNotice>& notices);
+    closing::ClosingDateBoxes dateBoxes() const;
+    // The date of the boxes, checked as the closing runs check it; nothing,
+    // after telling the user why, when it does not exist or lies outside the period.
+    std::optional<dao::Date> checkedClosingDate();
+    // The grid's rows checked and built for writing; nothing, after telling the user why.
+    std::optional<std::vector<journal::VoucherRow>> checkedVoucherRows(const dao::Date& date, journal::BuildMode mode);
+    // The voucher of the selected List2 line as it was loaded or listed; nothing without a selection.
+    std::optional<journal::LoadedVoucher> selectedClosingVoucher() const;
+    bool storeDone(journal::StoreOutcome outcome);
+    void refuseStaleEntry(const char* message);
+    void refuseStaleTemplate(const char* message);
+    void loadStoredRows(const std::vector<journal::JournalRecord>& rows);
+    void accountLeft(int row, bool debitSide);
+    void amountLeft(int row, bool debitSide);
+    void cellLeft(QObject* cell);
+    void cellEntered(QObject* cell);
+    // Connects the closing lists' clicks and the grid cells' focus handling.
+    void watchGridCells();
+
+    // ---- shell -------------------------------------------------------------
     void buildControls();
     QWidget* buildEntryTab();
     QWidget* buildTrialBalanceTab();
@@ -168,7 +233,12 @@ private:
     std::shared_ptr<dao::Database> m_database;
     std::vector<closing::ClosingLineKey> m_templateKeys;
     std::vector<closing::ClosingLineKey> m_entryKeys;
+    closing::ListedClosingRows m_templateRows;              // what each List1 line showed
+    closing::ListedClosingRows m_entryRows;                 // what each List2 line showed
+    std::optional<journal::LoadedVoucher> m_loadedVoucher;  // the voucher the grid was loaded from
+    bool m_inCellHandler = false;   // a cell's exit handler is running (its message may move the focus)
     StatementSettings m_headerSettings;   // what the page headers of the last print read
+    o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };
 
 }  // namespace statements

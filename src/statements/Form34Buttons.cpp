@@ -45,7 +45,8 @@ void Form34::Command1_Click(int index)
         RefreshClosingForm();
         return;
     default:
-        // 0 to 5, 7 and 10: the closing-entry operations.
+        // 0 to 5, 7 and 10: the closing-entry operations (src/closing/).
+        closingEntryButton(index);
         return;
     }
 }

@@ -71,12 +71,13 @@ TEST_F(Form34Test, PrintRunPrintsTheTickedStatementsInOrderOnSheetsOfTheirOwn)
     o::EditMode = o::EditModeOn;
     dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
     f.Command1[6]->click();
-    EXPECT_EQ(o::EditMode, o::EditModeOn);
+    // The closing-entry list leaves edit mode off.
+    EXPECT_EQ(o::EditMode, o::EditModeOff);
 
     EXPECT_EQ(printer->documentCount(), 1);
     EXPECT_EQ(printer->endDocCount(), 1);
-    EXPECT_EQ(sheetTitles(*printer), (std::vector<std::string>{"合計残高試算表", "貸借対照表", "損益計算書", "製造原価報告書",
-                                                               "販売費及び一般管理費内訳書"}));
+    EXPECT_EQ(sheetTitles(*printer), (std::vector<std::string>{"決算仕訳リスト", "合計残高試算表", "貸借対照表", "損益計算書",
+                                                               "製造原価報告書", "販売費及び一般管理費内訳書"}));
     for (const auto& page : printer->pages()) {
         ASSERT_GE(page.size(), 4u);
         EXPECT_EQ(page[0].text.find("【テスト工業】会計　"), 9u) << page[0].text;
@@ -84,7 +85,7 @@ TEST_F(Form34Test, PrintRunPrintsTheTickedStatementsInOrderOnSheetsOfTheirOwn)
     }
     bool oneSgaLine = false, triangle = false;
     for (const PrintEvent& e : printer->events()) {
-        if (e.kind != PrintEvent::Kind::Text || e.page != 3)
+        if (e.kind != PrintEvent::Kind::Text || e.page != 4)
             continue;
         oneSgaLine |= e.text.find("販売費及び一般管理費") != std::string::npos;
         triangle |= e.text == std::string(13, ' ') + "△420";
@@ -93,7 +94,7 @@ TEST_F(Form34Test, PrintRunPrintsTheTickedStatementsInOrderOnSheetsOfTheirOwn)
     EXPECT_TRUE(oneSgaLine);
     EXPECT_TRUE(triangle);
     // The SG&A breakdown prints the closing balance −200 with its minus sign.
-    const auto sga = printer->pageTexts(4);
+    const auto sga = printer->pageTexts(5);
     EXPECT_NE(std::find_if(sga.begin(), sga.end(), [](const std::string& l) {
                   return l.find(pad("荷造運賃", 16) + " " + amount18(-200)) != std::string::npos;
               }), sga.end());

@@ -1,0 +1,281 @@
+// The buttons of the closing tab: clear, register, update and delete a closing
+// voucher, edit mode, the correction of the first row, and the depreciation
+// journal and consumption-tax settlement runs.
+//
+// Every write is one transaction: a voucher is registered under a number the
+// journal does not hold yet, with 決算仕訳 set; an update replaces the voucher
+// as a whole (its number and 決算仕訳 kept, its rows beyond the tenth kept,
+// its former rows in the change history under its number); a delete removes
+// it with its history. Update and delete act on the voucher the selected line
+// names and refuse when it changed or vanished since it was listed or loaded.
+#include "statements/Form34.h"
+
+#include "closing/ClosingEntryText.h"
+#include "closing/ClosingGrid.h"
+#include "closing/ClosingVouchers.h"
+#include "closing/DepreciationJournal.h"
+#include "closing/TaxSettlement.h"
+#include "common/EditMode.h"
+#include "journal/AmountRange.h"
+#include "journal/EntryDate.h"
+#include "journal/MonthEndPosting.h"
+#include "platform/dao/DaoError.h"
+#include "platform/dao/Database.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace statements {
+
+void Form34::closingEntryButton(int index)
+{
+    const bool editing = o::EditModeIsOn();
+    try {
+        switch (index) {
+        case 0:
+            if (editing) {
+                ClearEntry();
+                ShowClosingEntries();
+            }
+            break;
+        case 1:
+            if (editing) registerClosingVoucher();
+            break;
+        case 2:
+            if (editing) updateClosingVoucher();
+            break;
+        case 3:
+            if (editing) deleteClosingVoucher();
+            break;
+        case 4: toggleEditMode(); break;
+        case 5: postTaxSettlement(); break;
+        case 7: correctFirstRow(); break;
+        case 10: postDepreciationJournal(); break;
+        default: break;
+        }
+    } catch (const std::exception& e) {
+        showFailure(e);
+    }
+}
+
+void Form34::reopenAndRefill()
+{
+    reopenClosingJournal();
+    ShowClosingEntries();
+}
+
+void Form34::showNotices(const std::vector<closing::ClosingNotice>& notices)
+{
+    for (const closing::ClosingNotice& notice : notices) {
+        if (notice.beep)
+            ui::dialogs().beep();
+        ui::dialogs().messageBox(notice.text, notice.okCancel ? ui::Buttons::OkCancel : ui::Buttons::Ok, notice.title);
+    }
+}
+
+// ---- checks before a write -----------------------------------------------------------
+
+std::optional<dao::Date> Form34::checkedClosingDate()
+{
+    const closing::ClosingDateBoxes boxes = dateBoxes();
+    const closing::CheckedClosingDate checked = closing::CheckClosingDate(*m_database, boxes);
+    if (checked.date)
+        return checked.date;
+    if (checked.refusal)
+        showNotices({*checked.refusal});
+    // A date that does not exist: back to the box that is wrong, its text selected.
+    if (const auto wrong = journal::WrongDateBox(boxes.year, boxes.month, boxes.day)) {
+        QComboBox* box = Combo2[static_cast<std::size_t>(*wrong)];
+        box->setFocus(Qt::OtherFocusReason);
+        box->lineEdit()->selectAll();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<journal::VoucherRow>> Form34::checkedVoucherRows(const dao::Date& date,
+                                                                           journal::BuildMode mode)
+{
+    journal::EntryGrid& g = *m_grid;
+    const journal::EntryRows rows = g.rows();
+    if (const auto notTaken = closing::AmountNotTaken(rows, g.DebitAmounts, g.CreditAmounts)) {
+        refuse(*notTaken);
+        return std::nullopt;
+    }
+    const journal::CodeLookup findCode = [this](int kind, const std::string& name) { return FindCode(kind, name); };
+    const journal::BranchLookup findBranch = [this](const std::string& bank, const std::string& branch) {
+        return FindBranchCode(bank, branch);
+    };
+    closing::ClosingVoucherBuild build =
+        closing::BuildClosingVoucherRows(rows, g.DebitAmounts, g.CreditAmounts, date, findCode, findBranch, mode);
+    if (build.error) {
+        refuse(*build.error);
+        return std::nullopt;
+    }
+    return std::move(build.rows);
+}
+
+// ---- register, update, delete --------------------------------------------------------
+
+void Form34::registerClosingVoucher()
+{
+    if (DataCheck()) {
+        ui::dialogs().beep();
+        return;
+    }
+    const auto date = checkedClosingDate();
+    if (!date)
+        return;
+    const auto rows = checkedVoucherRows(*date, journal::BuildMode::Register);
+    if (!rows)
+        return;
+    // A grid without amounts registers nothing; it is emptied all the same.
+    if (!rows->empty()) {
+        try {
+            closing::PostClosingVouchers(*m_workspace, *m_database, {*rows}, dao::Date::now());
+        } catch (const dao::DaoError& e) {
+            // Nothing was written; the grid keeps the voucher.
+            refuse(journal::PostingFailedMessage(e.what()));
+            return;
+        }
+    }
+    ClearEntry();
+    reopenAndRefill();
+}
+
+std::optional<journal::LoadedVoucher> Form34::selectedClosingVoucher() const
+{
+    if (List2->selectedItems().isEmpty())
+        return std::nullopt;
+    const int line = List2->currentRow();
+    if (line < 0 || static_cast<std::size_t>(line) >= m_entryRows.size())
+        return std::nullopt;
+    const std::string number = m_entryRows.numberAt(line);
+    if (m_loadedVoucher && m_loadedVoucher->number == number)
+        return m_loadedVoucher;
+    return journal::LoadedVoucher{number, m_entryRows.shownRowsOf(number)};
+}
+
+bool Form34::storeDone(journal::StoreOutcome outcome)
+{
+    switch (outcome) {
+    case journal::StoreOutcome::Done: return true;
+    case journal::StoreOutcome::Vanished: refuseStaleEntry(closing::kClosingVoucherVanished); return false;
+    case journal::StoreOutcome::Changed: refuseStaleEntry(closing::kClosingVoucherChanged); return false;
+    }
+    return false;
+}
+
+void Form34::updateClosingVoucher()
+{
+    const auto voucher = selectedClosingVoucher();
+    if (!voucher)
+        return;
+    const auto date = checkedClosingDate();
+    if (!date)
+        return;
+    const auto rows = checkedVoucherRows(*date, journal::BuildMode::Update);
+    if (!rows)
+        return;
+    if (rows->empty()) {
+        refuse(journal::messages::kNoRowToStore);
+        return;
+    }
+    journal::StoreOutcome outcome = journal::StoreOutcome::Done;
+    try {
+        auto journalRows = m_database->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+        journal::VoucherStore store(*m_workspace, *m_database, *journalRows, *ChangeHistoryRecordset);
+        outcome = store.Replace(*voucher, *rows, dao::Date::now());
+    } catch (const dao::DaoError& e) {
+        refuse(std::string(closing::kUpdateFailed) + "\n" + e.what());
+        return;
+    }
+    if (!storeDone(outcome))
+        return;
+    reopenAndRefill();
+}
+
+void Form34::deleteClosingVoucher()
+{
+    if (!selectedClosingVoucher())
+        return;
+    if (ui::dialogs().messageBox(closing::kDeleteQuestion, ui::Buttons::YesNo,
+                                 std::string(closing::kDeleteQuestionTitle))
+        != ui::Answer::Yes)
+        return;
+    const auto voucher = selectedClosingVoucher();
+    if (!voucher)
+        return;
+    journal::StoreOutcome outcome = journal::StoreOutcome::Done;
+    try {
+        auto journalRows = m_database->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+        journal::VoucherStore store(*m_workspace, *m_database, *journalRows, *ChangeHistoryRecordset);
+        outcome = store.Remove(*voucher, dao::Date::now());
+    } catch (const dao::DaoError& e) {
+        refuse(std::string(closing::kDeleteFailed) + "\n" + e.what());
+        return;
+    }
+    if (!storeDone(outcome))
+        return;
+    reopenAndRefill();
+}
+
+// ---- edit mode and the first row -----------------------------------------------------
+
+void Form34::toggleEditMode()
+{
+    // Every open window's "編集" button follows through its listener, this one's too.
+    o::SetEditMode(o::EditModeIsOn() ? o::EditModeOff : o::EditModeOn);
+}
+
+void Form34::editModeChanged(bool on)
+{
+    Command1[4]->setText(on ? QString::fromUtf8("編集解除") : QString::fromUtf8("編集"));
+}
+
+// "金額補正", whatever the edit mode: row 0 held the voucher's total; it becomes
+// what is left after rows 1 to 9, and the totals show row 0's former amounts.
+void Form34::correctFirstRow()
+{
+    journal::EntryGrid& g = *m_grid;
+    const auto corrected = closing::CorrectFirstRow(g.DebitAmounts, g.CreditAmounts);
+    if (!corrected) {
+        refuse(journal::kAmountOutOfRangeMessage);
+        return;
+    }
+    g.DebitAmounts[0] = corrected->debit;
+    g.CreditAmounts[0] = corrected->credit;
+    g.DebitTotal = corrected->debitTotal;
+    g.CreditTotal = corrected->creditTotal;
+    g.Text8[0]->setText(journal::AmountCellText(corrected->debit, "##,###,###,##0"));
+    g.Text9[0]->setText(journal::AmountCellText(corrected->credit, "##,###,###,##0"));
+    g.ShowTotals("##,###,###,##0");
+}
+
+// ---- the closing runs ----------------------------------------------------------------
+
+void Form34::postDepreciationJournal()
+{
+    if (ui::dialogs().messageBox(closing::kDepreciationQuestion, ui::Buttons::YesNo,
+                                 std::string(closing::kDepreciationQuestionTitle))
+        != ui::Answer::Yes)
+        return;
+    const closing::ClosingRunResult result =
+        closing::PostDepreciationJournal(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
+    showNotices(result.notices);
+    if (result.posted())
+        reopenAndRefill();
+}
+
+void Form34::postTaxSettlement()
+{
+    const closing::ClosingRunResult result =
+        closing::PostTaxSettlementEntries(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
+    showNotices(result.notices);
+    // Whatever the run did, the window ends on the closing entries as they are.
+    reopenAndRefill();
+}
+
+}  // namespace statements
