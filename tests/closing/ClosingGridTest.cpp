@@ -5,6 +5,7 @@
 #include "closing/ClosingGrid.h"
 
 #include "ClosingFixture.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{"DescriptionAndDebitAccountOnly", "未払計上", "消耗品費", "", false},
                       CheckCase{"NoDescription", "", "消耗品費", "未払金", true},
                       CheckCase{"NeitherAccount", "未払計上", "", "", true}),
-    closing::testing::kByName);
+    testsupport::kCaseName);
 
 // ---- typed amounts ---------------------------------------------------------------
 
@@ -103,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Grid, CorrectFirstRowTest,
                          ::testing::Values(CorrectionCase{"BothSidesAlike", 3'000, 3'000, 5'000, 5'000},
                                            CorrectionCase{"SidesApart", 3'000, 1'000, 5'000, 7'000},
                                            CorrectionCase{"MoreThanTheTotal", 9'000, 9'000, -1'000, -1'000}),
-                         closing::testing::kByName);
+                         testsupport::kCaseName);
 
 TEST(CorrectFirstRowOverflowTest, ARemainderBeyondTheRangeIsRefused)
 {
@@ -248,6 +249,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"UnknownBank", "", "未払金", "ゆうちょ銀行", "", messages::BankNotRegistered(2)},
                       RefusalCase{"BranchOfAnotherBank", "", "未払金", "三井住友銀行", "新宿支店",
                                   messages::BranchNotRegistered(2)}),
-    closing::testing::kByName);
+    testsupport::kCaseName);
 
 }  // namespace

@@ -4,7 +4,7 @@
 // truncated, two company bank accounts), driven offscreen with scripted
 // dialogs and a recording printer.
 
-#include "journal/PeriodFileFixture.h"
+#include "support/TempPeriodFile.h"
 #include "support/CaseName.h"
 
 #include "common/o.h"
@@ -150,7 +150,7 @@ protected:
         return out;
     }
 
-    journal::testing::TempPeriodFile file;
+    testsupport::TempPeriodFile file;
     std::shared_ptr<dao::Database> db;
     ui::ScriptedDialogs* dialogs = nullptr;
     printing::RecordingPrinter* printer = nullptr;
