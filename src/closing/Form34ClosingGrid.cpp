@@ -4,8 +4,7 @@
 //
 // A cell's handler runs when the cell is left, never when it is entered (a
 // handler that shows a message and puts the focus back would otherwise run
-// again on the way back, without end), and no handler starts while another
-// runs: the focus changes a message box makes are not the user leaving a cell.
+// again on the way back, without end), through the window's CellExitGuard.
 #include "statements/Form34.h"
 
 #include "closing/ClosingGrid.h"
@@ -19,7 +18,7 @@
 #include "platform/ui/Dialogs.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
+#include <QEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -41,18 +40,6 @@ template <typename Cells> int indexOf(const Cells& cells, const QObject* cell)
     const auto found = std::find(cells.begin(), cells.begin() + journal::kGridRows, cell);
     return found == cells.begin() + journal::kGridRows ? -1 : static_cast<int>(found - cells.begin());
 }
-
-// Marks a handler as running for its lifetime, also when it throws.
-class HandlerRunning {
-public:
-    explicit HandlerRunning(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~HandlerRunning() { m_flag = false; }
-    HandlerRunning(const HandlerRunning&) = delete;
-    HandlerRunning& operator=(const HandlerRunning&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 }  // namespace
 
@@ -242,22 +229,13 @@ void Form34::watchGridCells()
 bool Form34::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
-        // A popup list opening or another window taking the focus (a message
-        // box among them) is not the user leaving the cell. A combo box that
-        // gets the focus back puts its completer's event filter ahead of this
-        // one, and the toolkit then hands the event being delivered to this
-        // filter once more: an event once handled is marked, and not handled again.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !m_inCellHandler
-            && event->isAccepted()) {
-            event->ignore();
-            const HandlerRunning running(m_inCellHandler);
+        m_cellExits.focusOut(event, [&] {
             try {
                 cellLeft(watched);
             } catch (const std::exception& e) {
                 showFailure(e);
             }
-        }
+        });
     } else if (event->type() == QEvent::FocusIn) {
         cellEntered(watched);
     }

@@ -3,6 +3,7 @@
 // registering, updating and deleting vouchers with their change history.
 
 #include "common/EditMode.h"
+#include "frame/CellExitGuard.h"
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
 #include "journal/GridRecall.h"
@@ -147,7 +148,7 @@ private:
     ListedRows m_journalLines;
     ListedRows m_templateLines;
     std::optional<LoadedVoucher> m_loadedVoucher;   // the voucher the grid was loaded from
-    bool m_inCellHandler = false;
+    frame::CellExitGuard m_cellExits;   // runs the cells' exit handlers
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };
 

@@ -187,17 +187,14 @@ void Form9::editModeChanged(bool on)
     // window's cell and not yet confirmed (the cell's exit handler, which
     // mirrors it and adds it to the totals, runs when the cell is left): it is
     // confirmed now, as it was typed with edit mode on, before the rows go grey.
-    if (!on && !m_inCellHandler) {
+    if (!on) {
         QWidget* cell = focusWidget();
         const auto& debit = m_grid->Text8;
         const auto& credit = m_grid->Text9;
         const bool amountCell = std::find(debit.begin(), debit.begin() + kGridRows, cell) != debit.begin() + kGridRows
                              || std::find(credit.begin(), credit.begin() + kGridRows, cell) != credit.begin() + kGridRows;
-        if (amountCell && cell->isEnabled()) {
-            m_inCellHandler = true;
-            cellLeft(cell, true);
-            m_inCellHandler = false;
-        }
+        if (amountCell && cell->isEnabled())
+            m_cellExits.run([&] { cellLeft(cell, true); });
     }
     Command1[4]->setText(on ? "編集解除" : "編集");
     if (on)

@@ -9,7 +9,7 @@
 #include "journal/EntryDate.h"
 #include "platform/ui/Dialogs.h"
 
-#include <QFocusEvent>
+#include <QEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -91,12 +91,7 @@ void Form9::taxRowLeft(int index, bool debitSide)
 bool Form9::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !m_inCellHandler) {
-            m_inCellHandler = true;
-            cellLeft(watched, o::EditModeIsOn());
-            m_inCellHandler = false;
-        }
+        m_cellExits.focusOut(event, [&] { cellLeft(watched, o::EditModeIsOn()); });
     } else if (event->type() == QEvent::FocusIn) {
         cellEntered(watched);
     }

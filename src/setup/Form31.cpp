@@ -5,7 +5,7 @@
 #include "platform/ui/Dialogs.h"
 
 #include <QButtonGroup>
-#include <QFocusEvent>
+#include <QEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -189,16 +189,13 @@ void Form31::watchFocus(QWidget* w)
 bool Form31::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !m_inFocusHandler) {
-            m_inFocusHandler = true;
+        m_cellExits.focusOut(event, [&] {
             try {
                 controlLeft(watched);
             } catch (const std::exception& e) {
                 reportFailure("入力した内容を保存できませんでした", e);
             }
-            m_inFocusHandler = false;
-        }
+        });
     } else if (event->type() == QEvent::FocusIn) {
         controlEntered(watched);
     }

@@ -14,6 +14,7 @@
 // would not store are read-only.
 
 #include "common/EditMode.h"
+#include "frame/CellExitGuard.h"
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
 #include "platform/dao/Engine.h"
@@ -362,7 +363,7 @@ private:
     std::unique_ptr<journal::EntryGrid> m_grid;
     QButtonGroup* m_option6Group = nullptr;
     std::vector<QWidget*> m_watched;
-    bool m_inFocusHandler = false;
+    frame::CellExitGuard m_cellExits;   // runs the fields' exit handlers
 
     std::map<const QListWidget*, std::vector<std::string>> m_keys;
     std::map<const QListWidget*, std::vector<std::string>> m_prints;

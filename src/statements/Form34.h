@@ -17,6 +17,7 @@
 #include "closing/ClosingListLines.h"
 #include "closing/ClosingRun.h"
 #include "common/EditMode.h"
+#include "frame/CellExitGuard.h"
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
 #include "journal/VoucherStore.h"
@@ -236,7 +237,7 @@ private:
     closing::ListedClosingRows m_templateRows;              // what each List1 line showed
     closing::ListedClosingRows m_entryRows;                 // what each List2 line showed
     std::optional<journal::LoadedVoucher> m_loadedVoucher;  // the voucher the grid was loaded from
-    bool m_inCellHandler = false;   // a cell's exit handler is running (its message may move the focus)
+    frame::CellExitGuard m_cellExits;   // runs the grid cells' exit handlers
     StatementSettings m_headerSettings;   // what the page headers of the last print read
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };

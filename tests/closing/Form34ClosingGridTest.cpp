@@ -6,11 +6,13 @@
 #include "Form34ClosingFixture.h"
 
 #include "journal/EntryDate.h"
+#include "support/FocusMovingDialogs.h"
 #include "support/WindowChecks.h"
 
 #include <QTabWidget>
 
 using closing::testing::Form34ClosingTest;
+using testsupport::FocusMovingDialogs;
 
 namespace {
 
@@ -37,43 +39,6 @@ TEST_F(Form34ClosingTest, ACodeBecomesItsNameWhenTheCellIsLeftNeverWhenItIsEnter
     type(g.Combo7[4], "8888");
     EXPECT_EQ(text(g.Combo7[4]), "8888");
 }
-
-// A message box takes the focus while it is open and gives it back when it
-// closes; meanwhile the cell may be left again. These dialogs do that to the
-// cell on every message, a few levels deep at most.
-class FocusMovingDialogs : public ui::Dialogs {
-public:
-    explicit FocusMovingDialogs(QWidget* cell) : m_cell(cell) {}
-
-    ui::Answer messageBox(const std::string&, ui::Buttons, const std::optional<std::string>&) override
-    {
-        ++messages;
-        if (m_depth < 3) {
-            ++m_depth;
-            send(QEvent::FocusOut, Qt::ActiveWindowFocusReason);   // the box opens
-            send(QEvent::FocusOut, Qt::TabFocusReason);            // a Tab reaches the cell meanwhile
-            send(QEvent::FocusIn, Qt::ActiveWindowFocusReason);    // the box closes
-            send(QEvent::FocusIn, Qt::OtherFocusReason);           // the handler puts the focus back
-            --m_depth;
-        }
-        return ui::Answer::Ok;
-    }
-    void beep() override {}
-    ui::FileOpenResult openFile(const ui::FileOpenRequest&) override { return {}; }
-    bool printerSetup(QPrinter&) override { return false; }
-    void sendKeys(const std::string&) override {}
-
-    int messages = 0;
-
-private:
-    void send(QEvent::Type type, Qt::FocusReason reason)
-    {
-        QFocusEvent event(type, reason);
-        QApplication::sendEvent(m_cell, &event);
-    }
-    QWidget* m_cell;
-    int m_depth = 0;
-};
 
 // Before: the lookup ran on entering as well, so the focus coming back after
 // the message ran it again, and its message again, without end.

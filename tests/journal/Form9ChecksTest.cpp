@@ -5,6 +5,7 @@
 #include "journal/EntryDate.h"
 #include "journal/VoucherRows.h"
 #include "support/CaseName.h"
+#include "support/FocusMovingDialogs.h"
 
 using namespace journal;
 using namespace journal::testing;
@@ -296,5 +297,61 @@ TEST_F(Form9Test, EnteringACellSelectsItsTextOnlyInEditMode)
     QApplication::processEvents();
     EXPECT_TRUE(g.Combo11[0]->lineEdit()->selectedText().isEmpty());
 }
+
+}  // namespace
+
+namespace {
+
+// ---- a message that moves the focus --------------------------------------------------
+
+struct MessageFocusCase {
+    const char* name;
+    std::function<QWidget*(Form9&)> cell;   // the cell left, where the message moves the focus
+    std::function<void(Form9&)> fill;       // what the cell is left with
+};
+void PrintTo(const MessageFocusCase& c, std::ostream* os) { *os << c.name; }
+
+class Form9MessageFocusTest : public Form9Test, public ::testing::WithParamInterface<MessageFocusCase> {};
+
+// Before: the message box giving the focus back to a list cell put the cell's
+// completer ahead of the window's event filter, the toolkit then handed the
+// same focus-out to the window once more, and the message came again.
+TEST_P(Form9MessageFocusTest, TheCellsMessageComesOnce)
+{
+    editOn();
+    setDate("2024年", "05月", "10日");
+    type(grid().Combo1[0], "消耗品費");
+    type(grid().Text8[0], "1,000");
+    const MessageFocusCase& c = GetParam();
+    QWidget* cell = c.cell(*form);
+    auto moving = std::make_unique<testsupport::FocusMovingDialogs>(cell);
+    testsupport::FocusMovingDialogs* seen = moving.get();
+    auto scripted = ui::setDialogs(std::move(moving));
+    c.fill(*form);
+    leave(cell);
+    EXPECT_EQ(seen->messages, 1);
+    ui::setDialogs(std::move(scripted));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, Form9MessageFocusTest,
+    ::testing::Values(
+        MessageFocusCase{"debit account code not in use", [](Form9& f) { return f.grid().Combo1[3]; },
+                         [](Form9& f) { f.grid().Combo1[3]->setEditText("9999"); }},
+        MessageFocusCase{"credit account code not in use", [](Form9& f) { return f.grid().Combo7[3]; },
+                         [](Form9& f) { f.grid().Combo7[3]->setEditText("9999"); }},
+        MessageFocusCase{"amount beyond the range", [](Form9& f) { return f.grid().Text8[3]; },
+                         [](Form9& f) { f.grid().Text8[3]->setText("99999999999"); }},
+        MessageFocusCase{"day the month does not have", [](Form9& f) { return f.Combo2[2]; },
+                         [](Form9& f) {
+                             f.Combo2[1]->setEditText("02月");
+                             f.Combo2[2]->setEditText("30日");
+                         }},
+        MessageFocusCase{"tax row on a date that does not exist", [](Form9& f) { return f.grid().Combo1[1]; },
+                         [](Form9& f) {
+                             f.Combo2[2]->setEditText("32日");
+                             f.grid().Combo1[1]->setEditText("仮払消費税");
+                         }}),
+    testsupport::kCaseName);
 
 }  // namespace

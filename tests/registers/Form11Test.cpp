@@ -7,6 +7,7 @@
 #include "common/o.h"
 #include "frame/Fonts.h"
 #include "frame/WindowRegistry.h"
+#include "support/FocusMovingDialogs.h"
 #include "support/TempPeriodFile.h"
 #include "platform/dao/Engine.h"
 #include "platform/ui/ScriptedDialogs.h"
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -275,6 +277,39 @@ TEST_F(Form11Test, ABranchIsUpdatedAndItsNumberCheckedAndKeptUnique)
     form->Command2_Click(0);
     EXPECT_EQ(branchName("0005045"), "新宿南支店");
     EXPECT_EQ(branchName("0005041"), "(none)");
+}
+
+// The refusals that put the focus back in a field run from the buttons, never
+// from a field being left: a message box that moves the focus shows its
+// message once, and the field comes back with its text selected.
+TEST_F(Form11Test, ARefusalWhoseMessageMovesTheFocusComesOnce)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> choose;
+        QLineEdit* field;
+        const char* typed;
+        QPushButton* update;
+    };
+    const std::string banks = DumpRows(*db, "銀行コードﾏｽﾀｰ");
+    const std::string branches = DumpRows(*db, "支店コードﾏｽﾀｰ");
+    for (const Case& c : {Case{"bank code taken", [&] { chooseBank("0010"); }, form->Text1(0), "1", form->Command1(0)},
+                          Case{"branch number taken", [&] { chooseBranch("三菱ＵＦＪ銀行", "041"); }, form->Text2(0),
+                               "001", form->Command2(0)}}) {
+        SCOPED_TRACE(c.name);
+        c.choose();
+        c.field->setText(c.typed);
+        auto moving = std::make_unique<testsupport::FocusMovingDialogs>(c.field);
+        testsupport::FocusMovingDialogs* seen = moving.get();
+        auto scripted = ui::setDialogs(std::move(moving));
+        c.update->click();
+        EXPECT_EQ(seen->messages, 1);
+        EXPECT_EQ(seen->beeps, 1);
+        EXPECT_EQ(s(c.field->selectedText()), c.typed);
+        ui::setDialogs(std::move(scripted));
+    }
+    EXPECT_EQ(DumpRows(*db, "銀行コードﾏｽﾀｰ"), banks);
+    EXPECT_EQ(DumpRows(*db, "支店コードﾏｽﾀｰ"), branches);
 }
 
 TEST_F(Form11Test, ABranchInUseIsNeitherDeletedNorRenumbered)
