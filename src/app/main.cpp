@@ -1,5 +1,6 @@
 // Velmora: the program starts with the start window.
 #include "closing/Form37.h"
+#include "frame/Application.h"
 #include "frame/Fonts.h"
 #include "frame/Form1.h"
 #include "frame/JapaneseLocale.h"
@@ -20,7 +21,7 @@ int main(int argc, char** argv)
 {
     // The standard dialogs (file choice, printer set-up) in Japanese.
     frame::useJapaneseSystemLocale();
-    QApplication app(argc, argv);
+    frame::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     frame::installJapaneseTranslation(app);
 
