@@ -142,7 +142,8 @@ QWidget* Form31::buildPartnerTab()
     for (int i = 0; i < 4; ++i) {
         Combo10[i] = comboBox(indexed("Combo10", i));
         if (i == 0) {
-            Combo10[i]->setVisible(false);   // the array's first element has no place on the tab
+            Combo10[i]->setParent(tab);      // the array's first element has no place on the tab
+            Combo10[i]->setVisible(false);
             continue;
         }
         fields->addWidget(label(comboCaptions[i]), i - 1, 4);
