@@ -7,6 +7,7 @@
 #include "closing/Rollover.h"
 #include "periodfile/PeriodFileCreator.h"
 #include "platform/dao/Value.h"
+#include "support/BenchSql.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -20,6 +21,9 @@
 #include <vector>
 
 namespace {
+
+using bench::accountCodes;
+using bench::exec;
 
 constexpr int kJournalRows = 100000;
 
@@ -36,25 +40,7 @@ BenchFiles& files()
     return f;
 }
 
-void exec(sqlite3* db, const std::string& sql)
-{
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-        std::fprintf(stderr, "%s\n", error ? error : "SQLite error");
-        std::exit(1);
-    }
-}
 
-std::vector<std::string> accountCodes(sqlite3* db)
-{
-    std::vector<std::string> codes;
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 ORDER BY 1", -1, &st, nullptr);
-    while (sqlite3_step(st) == SQLITE_ROW)
-        codes.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-    sqlite3_finalize(st);
-    return codes;
-}
 
 // A year of rows over the accounts in use, as a business books them: each row
 // one of 400 pairs of debit and credit account that recur through the year (a
