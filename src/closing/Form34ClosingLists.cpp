@@ -73,8 +73,9 @@ void Form34::ShowClosingEntries()
 
 void Form34::PrintClosingEntries()
 {
-    // The print leaves edit mode off, in every window.
-    o::SetEditMode(o::EditModeOff);
+    // Edit mode is off while the list prints and as it was afterwards, so the
+    // windows' "編集"/"編集解除" captions stay true.
+    o::EditModeSuspended off;
     const std::vector<std::string> lines = closing::ClosingPrintedLines(*ClosingJournalRecordset);
     closing::PrintClosingEntryList(printing::printer(), header(false, closing::kClosingListTitle), lines);
 }

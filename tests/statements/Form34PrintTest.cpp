@@ -71,8 +71,8 @@ TEST_F(Form34Test, PrintRunPrintsTheTickedStatementsInOrderOnSheetsOfTheirOwn)
     o::EditMode = o::EditModeOn;
     dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
     f.Command1[6]->click();
-    // The closing-entry list leaves edit mode off.
-    EXPECT_EQ(o::EditMode, o::EditModeOff);
+    // The run, the closing-entry list with it, leaves edit mode as it found it.
+    EXPECT_EQ(o::EditMode, o::EditModeOn);
 
     EXPECT_EQ(printer->documentCount(), 1);
     EXPECT_EQ(printer->endDocCount(), 1);
