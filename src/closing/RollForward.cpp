@@ -4,12 +4,14 @@
 #include "closing/ClosedPeriodFigures.h"
 #include "closing/DepreciationJournal.h"
 #include "closing/NextPeriod.h"
-#include "closing/OpeningCash.h"
 #include "closing/PeriodJournal.h"
 #include "journal/AmountRange.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
+#include "setup/OpeningCash.h"
+
+#include <optional>
 
 namespace closing {
 
@@ -121,14 +123,17 @@ void carryAssets(dao::Database& copy, const std::vector<AssetCarry>& assets)
 
 void moveSettingsOn(dao::Database& copy, const NextSettings& next)
 {
-    const OpeningCash cash = ComputeOpeningCash(copy);
-    requireAmount(cash.cash, "期首現金残高");
-    requireAmount(cash.deposits, "期首預金残高");
+    // The opening cash and deposits come from the new opening balances, as
+    // the setup window derives them.
+    auto chart = copy.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Snapshot);
+    const std::optional<setup::OpeningCash> cash = setup::ComputeOpeningCash(*chart);
+    if (!cash)
+        throw RolloverRefused(CarriedAmountOutOfRange("期首現金預金"));
     copy.Execute(std::string("UPDATE 会計設定 SET 会計年度 = ?, 会計期間開始日 = ?, 会計期間終了日 = ?, 決算報告日 = ?,"
                              " 期首現金残高 = ?, 期首預金残高 = ? WHERE ")
                      + kFirstSettingsRow,
                  {dao::Value(next.period), IsoDay(next.first), IsoDay(next.last), next.reportDate,
-                  dao::Value(static_cast<long long>(cash.cash)), dao::Value(static_cast<long long>(cash.deposits))});
+                  dao::Value(static_cast<long long>(cash->cash)), dao::Value(static_cast<long long>(cash->deposits))});
 }
 
 }  // namespace

@@ -217,6 +217,27 @@ TEST_F(SampleRollover, IsRefusedWhenNoAccountInUseCanCarryTheProfit)
     EXPECT_EQ(Sha256Of(sourcePath), digest);
 }
 
+// Two deposit accounts that each open the next period within the amount range
+// but together lie beyond it: the opening cash and deposits of the settings
+// could not hold them, so no file is made.
+TEST_F(SampleRollover, IsRefusedWhenTheOpeningCashAndDepositsLieBeyondTheAmountRange)
+{
+    auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(sourcePath);
+    auto deposits = db->OpenRecordset("SELECT COUNT(*) AS n FROM 勘定科目コード表 WHERE 小分類 = '現金預金' AND 勘定科目名 <> '現金'",
+                                      dao::RecordsetType::Snapshot);
+    ASSERT_GE(deposits->get("n").toInt64(), 2);
+    db->Execute("UPDATE 勘定科目コード表 SET 期首残高 = 1500000000 WHERE rowid IN (SELECT rowid FROM 勘定科目コード表"
+                " WHERE 小分類 = '現金預金' AND 勘定科目名 <> '現金' ORDER BY 勘定科目コード LIMIT 2)");
+    db.reset();
+    const std::string digest = Sha256Of(sourcePath);
+    const std::vector<std::string> filesBefore = FilesIn(dataDir);
+    const RolloverOutcome outcome = rollOver();
+    EXPECT_FALSE(outcome.done);
+    EXPECT_EQ(outcome.failure, CarriedAmountOutOfRange("期首現金預金"));
+    EXPECT_EQ(FilesIn(dataDir), filesBefore);
+    EXPECT_EQ(Sha256Of(sourcePath), digest);
+}
+
 // An existing file of the next name is replaced whole (the window asks first).
 TEST_F(SampleRollover, ReplacesAnExistingNextFile)
 {
