@@ -5,10 +5,13 @@
 #include "setup/AccountRegister.h"
 #include "setup/CompanySettings.h"
 #include "setup/IndustrySets.h"
+#include "setup/OpeningCash.h"
 #include "setup/SettingsDates.h"
 #include "support/CaseName.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace setuptest {
 namespace {
@@ -129,6 +132,68 @@ TEST_F(ChartWriteTest, DeleteRefusalIsCheckedAgainInsideTheWrite)
     EXPECT_EQ(CountRows(*db, "Q_勘定科目コード表"), accounts - 1);
     EXPECT_EQ(CountRows(*db, "Q_勘定科目コード表2"), accounts - 1);
 }
+
+// Opening balances of the cash and deposit accounts whose sum leaves the amount
+// range cannot go into the settings' opening cash and deposits: the update is
+// refused with its message and the chart stays as it was.
+TEST_F(ChartWriteTest, OpeningCashAndDepositsBeyondTheRangeRefuseTheUpdate)
+{
+    db->Execute("UPDATE 勘定科目コード表 SET 期首残高 = 2000000000 WHERE 勘定科目コード = '102'");
+    const std::string before = chart();
+    setup::AccountEdit edit;
+    edit.code = "103";
+    edit.name = "普通預金";
+    edit.amount = 2000000000;   // 期首残高
+    edit.inUse = true;
+    try {
+        setup::UpdateAccount(*ws, *db, edit);
+        ADD_FAILURE() << "the update went through";
+    } catch (const dao::DaoError& e) {
+        EXPECT_NE(std::string(e.what()).find(setup::kOpeningCashOutOfRange), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(chart(), before);
+}
+
+// Registering, deleting and copying the master into an industry set: a write
+// that fails after the first has gone in leaves the chart, its industry
+// columns and its copy as they were.
+struct ChartWriteCase {
+    const char* name;
+    std::function<void(dao::Workspace&, dao::Database&)> write;
+};
+
+void PrintTo(const ChartWriteCase& c, std::ostream* os) { *os << c.name; }
+
+class ChartWriteFailureTest : public ChartWriteTest, public ::testing::WithParamInterface<ChartWriteCase> {};
+
+TEST_P(ChartWriteFailureTest, AWriteFailingAfterTheFirstLeavesTheChartAsItWas)
+{
+    const std::string before = chart();
+    failAtWrite(2);
+    EXPECT_THROW(GetParam().write(*ws, *db), dao::DaoError);
+    dao::DBEngine::instance().clearFailurePlan();
+    EXPECT_EQ(chart(), before);
+    EXPECT_EQ(creditName(), "売上高");
+}
+
+setup::AccountEdit newAccount()
+{
+    setup::AccountEdit edit;
+    edit.code = "998";   // a code the standard chart leaves free
+    edit.name = "試験勘定";
+    edit.inUse = true;
+    return edit;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writes, ChartWriteFailureTest,
+    ::testing::Values(
+        ChartWriteCase{"Register",
+                       [](dao::Workspace& w, dao::Database& d) { setup::RegisterAccount(w, d, newAccount(), "400"); }},
+        ChartWriteCase{"Delete", [](dao::Workspace& w, dao::Database& d) { setup::DeleteAccount(w, d, "115"); }},
+        ChartWriteCase{"MasterToIndustry",
+                       [](dao::Workspace& w, dao::Database& d) { setup::CopyMasterToIndustry(w, d, 3); }}),
+    testsupport::kCaseName);
 
 }  // namespace
 }  // namespace setuptest
