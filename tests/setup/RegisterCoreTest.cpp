@@ -282,10 +282,15 @@ TEST_P(TemplateWriteFailureTest, FailedWriteLeavesEveryTemplateAsItWas)
                  dao::DaoError);
     dao::DBEngine::instance().clearFailurePlan();
     EXPECT_EQ(stored(), before);
+    failAtWrite(std::min(GetParam(), 2));
+    EXPECT_THROW(setup::DeleteTemplate(*ws, *db, id, prints(id)), dao::DaoError);
+    dao::DBEngine::instance().clearFailurePlan();
+    EXPECT_EQ(stored(), before);
 }
 
 // Replacing: writes 1 and 2 delete the stored rows, 3 to 5 add the new ones;
-// registering three rows fails at the same write or at its last.
+// registering three rows fails at the same write or at its last; deleting the
+// two rows fails at the first or, with one row gone, at the second.
 INSTANTIATE_TEST_SUITE_P(Writes, TemplateWriteFailureTest, ::testing::Values(1, 2, 3, 5),
                          [](const ::testing::TestParamInfo<int>& write) { return "Write" + std::to_string(write.param); });
 
