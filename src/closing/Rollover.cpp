@@ -25,16 +25,22 @@ bool sameFile(const std::string& a, const std::string& b)
     return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
 }
 
-// The copy is a scratch file until it is renamed: a crash leaves only a
-// temporary file that nothing opens, so it needs no journal on disk and no
-// waiting for the disk on each commit; the file is written to the disk once,
-// before the rename.
+// The copy is a scratch file until it is renamed: a crash or a failure leaves
+// only a temporary file that nothing opens and that the rollover removes, so
+// the copy keeps no rollback journal at all (a failed roll-forward is undone
+// by throwing the whole file away, never by a rollback) and never waits for
+// the disk on a commit; the file is written to the disk once, before the rename.
 void useAsScratchFile(dao::Database& copy)
 {
     sqlite3* handle = copy.connection()->handle();
-    sqlite3_exec(handle, "PRAGMA journal_mode = MEMORY", nullptr, nullptr, nullptr);
+    sqlite3_exec(handle, "PRAGMA journal_mode = OFF", nullptr, nullptr, nullptr);
     sqlite3_exec(handle, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
     sqlite3_exec(handle, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
+    // The roll-forward walks the closed period's journal more than once (the
+    // figures, the bank books, the rows that go): the pages stay in memory
+    // between the walks, and the file stays locked to this one connection.
+    sqlite3_exec(handle, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
+    sqlite3_exec(handle, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
 }
 
 void rollForwardCopy(const std::string& copyPath)

@@ -18,6 +18,7 @@ std::int64_t number(const dao::Value& value)
 }
 
 struct ClosingFigures {
+    long long rowid = 0;
     std::int64_t net = 0;
     std::int64_t closing = 0;
 };
@@ -27,7 +28,10 @@ struct ClosingFigures {
 void ComputeClosingBalances(dao::Workspace& workspace, dao::Database& database)
 {
     dao::RunInTransaction(workspace, [&] {
-        auto accounts = database.OpenRecordset("Q_使用勘定科目表", dao::RecordsetType::Dynaset);
+        auto accounts = database.OpenRecordset(
+            "SELECT dao_rowid AS 行番号, \"借貸区分\", \"借方合計\", \"貸方合計\", \"期末貸借合計\", \"期首残高\","
+            " \"勘定科目名\", \"勘定科目コード\" FROM \"Q_使用勘定科目表\"",
+            dao::RecordsetType::Snapshot);
         if (accounts->isEmpty())
             return;
         // Every figure is computed and checked before the first write.
@@ -37,6 +41,7 @@ void ComputeClosingBalances(dao::Workspace& workspace, dao::Database& database)
             const std::int64_t debit = number(accounts->get("借方合計"));
             const std::int64_t credit = number(accounts->get("貸方合計"));
             ClosingFigures f;
+            f.rowid = accounts->get("行番号").toInt64();
             if (!side.isNull() && side.isNumeric() && side.toInt64() == 0)
                 f.net = debit - credit;
             else if (!side.isNull() && side.isNumeric() && side.toInt64() == 1)
@@ -50,13 +55,11 @@ void ComputeClosingBalances(dao::Workspace& workspace, dao::Database& database)
             RequireStoredAmount(f.closing, name, code, "期末残高");
             figures.push_back(f);
         }
-        std::size_t i = 0;
-        for (accounts->MoveFirst(); !accounts->EOF_() && i < figures.size(); accounts->MoveNext(), ++i) {
-            accounts->Edit();
-            accounts->set("期末貸借合計", dao::Value(static_cast<long long>(figures[i].net)));
-            accounts->set("期末残高", dao::Value(static_cast<long long>(figures[i].closing)));
-            accounts->Update();
-        }
+        // One statement per account: far quicker than editing the rows through a dynaset.
+        for (const ClosingFigures& f : figures)
+            database.Execute("UPDATE \"勘定科目コード表\" SET \"期末貸借合計\" = ?, \"期末残高\" = ? WHERE rowid = ?",
+                             {dao::Value(static_cast<long long>(f.net)), dao::Value(static_cast<long long>(f.closing)),
+                              dao::Value(f.rowid)});
     });
 }
 

@@ -8,9 +8,9 @@
 #include "statements/PeriodRange.h"
 
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <set>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -45,132 +45,92 @@ long long numberOf(dao::Database& database, const std::string& sql)
     return rs->isEmpty() ? 0 : number(rs->get("n"));
 }
 
-// The grouped pass reads the journal table in slices of consecutive rows:
-// grouping a slice sorts few rows at a time, which the database does much
-// faster than one sort of the whole table. Calls `slice` with the condition
-// that selects each slice.
-constexpr long long kSliceRows = 16384;
+// The accounts' sums by code, found by the code's text as the row holds it.
+struct CodeHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view code) const { return std::hash<std::string_view>{}(code); }
+};
+using SumsByCode = std::unordered_map<std::string, Sums, CodeHash, std::equal_to<>>;
 
-template <typename Slice>
-void forEachSlice(dao::Database& database, Slice slice)
-{
-    auto bounds = database.OpenRecordset("SELECT MIN(rowid) AS lo, MAX(rowid) AS hi FROM \"仕訳台帳\"",
-                                         dao::RecordsetType::Snapshot);
-    if (bounds->isEmpty() || bounds->get("lo").isNull())
-        return;
-    const long long last = number(bounds->get("hi"));
-    for (long long from = number(bounds->get("lo")) - 1; from < last; from += kSliceRows)
-        slice("rowid > " + std::to_string(from) + " AND rowid <= " + std::to_string(from + kSliceRows));
-}
-
-// One side of the journal over the period: the sum of the side's amounts and
-// the count of the rows, by code.
-struct SideGroup {
-    std::int64_t amount = 0;
+// The rows of the period: every row is read once, straight from the journal
+// table, and its amounts added to the sums of its codes (a walk that sums as
+// it reads is quicker than the database's grouping, which sorts).
+struct PeriodWalk {
     long long rows = 0;
+    long long rowsWithUnknownCode = 0;
+    std::set<std::string, std::less<>> unknownCodes;
 };
 
-std::map<std::string, SideGroup> groupedPass(dao::Database& database, const char* codeField, const char* amountField,
-                                             const std::string& period)
+PeriodWalk walkPeriod(dao::Database& database, const std::string& period, SumsByCode& sums)
 {
-    std::map<std::string, SideGroup> groups;
-    forEachSlice(database, [&](const std::string& slice) {
-        auto rs = database.OpenRecordset(std::string("SELECT \"") + codeField + "\" AS code, SUM(\"" + amountField
-                                             + "\") AS amount, COUNT(*) AS n FROM \"仕訳台帳\" WHERE " + slice + " AND "
-                                             + period + " GROUP BY \"" + codeField + "\"",
-                                         dao::RecordsetType::Snapshot);
-        if (rs->isEmpty())
-            return;
-        for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
-            SideGroup& g = groups[rs->get("code").toText()];
-            g.amount += number(rs->get("amount"));
-            g.rows += number(rs->get("n"));
+    PeriodWalk walk;
+    auto add = [&](std::string_view code, std::int64_t amount, std::int64_t Sums::*side) {
+        if (code.empty())
+            return true;
+        if (auto it = sums.find(code); it != sums.end()) {
+            it->second.*side += amount;
+            return true;
         }
-    });
-    return groups;
+        if (walk.unknownCodes.find(code) == walk.unknownCodes.end())
+            walk.unknownCodes.emplace(code);
+        return false;
+    };
+    database.ForEachRow("SELECT \"借方コード\", \"入金\", \"貸方コード\", \"出金\" FROM \"仕訳台帳\" WHERE " + period, {},
+                        "仕訳台帳", [&](const dao::RowView& row) {
+                            ++walk.rows;
+                            const bool debitKnown = add(row.text(0), row.integer(1), &Sums::debit);
+                            const bool creditKnown = add(row.text(2), row.integer(3), &Sums::credit);
+                            if (!debitKnown || !creditKnown)
+                                ++walk.rowsWithUnknownCode;
+                        });
+    return walk;
 }
 
-// The rows of the period whose debit and credit codes are both unknown (they
-// were counted once on each side).
-long long rowsUnknownOnBothSides(dao::Database& database, const std::string& period,
-                                 const std::set<std::string>& unknownDebit, const std::set<std::string>& unknownCredit)
+// An account in use as the tally reads it.
+struct AccountInUse {
+    long long rowid = 0;
+    std::string code;
+    std::string name;
+};
+
+std::vector<AccountInUse> accountsInUse(dao::Database& database)
 {
-    long long rows = 0;
-    forEachSlice(database, [&](const std::string& slice) {
-        auto rs = database.OpenRecordset("SELECT \"借方コード\" AS d, \"貸方コード\" AS c, COUNT(*) AS n FROM \"仕訳台帳\""
-                                         " WHERE " + slice + " AND " + period + " GROUP BY 1, 2",
-                                         dao::RecordsetType::Snapshot);
-        if (rs->isEmpty())
-            return;
-        for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
-            if (unknownDebit.count(rs->get("d").toText()) && unknownCredit.count(rs->get("c").toText()))
-                rows += number(rs->get("n"));
-    });
-    return rows;
+    std::vector<AccountInUse> accounts;
+    database.ForEachRow("SELECT dao_rowid, \"勘定科目コード\", \"勘定科目名\" FROM \"Q_使用勘定科目表\"", {}, "勘定科目コード表",
+                        [&](const dao::RowView& row) {
+                            accounts.push_back({row.integer(0), std::string(row.text(1)), std::string(row.text(2))});
+                        });
+    return accounts;
 }
 
-// Sums, checks and writes the totals of every account of `accounts`.
-TallyReport tally(dao::Database& database, dao::Recordset& accounts)
+// Sums, checks and writes the totals of every account in use.
+TallyReport tally(dao::Database& database)
 {
     const FiscalPeriod period = ReadFiscalPeriod(database);
+    const std::vector<AccountInUse> accounts = accountsInUse(database);
 
-    std::unordered_map<std::string, Sums> sums;
-    if (!accounts.isEmpty())
-        for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext())
-            sums.emplace(accounts.get("勘定科目コード").toText(), Sums{});
+    SumsByCode sums;
+    for (const AccountInUse& account : accounts)
+        sums.emplace(account.code, Sums{});
 
     TallyReport report;
-    const std::string filter = periodCondition(period);
-    std::set<std::string> unknownDebit, unknownCredit;
-    long long debitUnknownRows = 0, creditUnknownRows = 0;
-    for (const auto& [code, g] : groupedPass(database, "借方コード", "入金", filter)) {
-        report.rowsTallied += g.rows;
-        if (code.empty())
-            continue;
-        if (auto it = sums.find(code); it != sums.end()) {
-            it->second.debit += g.amount;
-        } else {
-            unknownDebit.insert(code);
-            debitUnknownRows += g.rows;
-        }
-    }
-    for (const auto& [code, g] : groupedPass(database, "貸方コード", "出金", filter)) {
-        if (code.empty())
-            continue;
-        if (auto it = sums.find(code); it != sums.end()) {
-            it->second.credit += g.amount;
-        } else {
-            unknownCredit.insert(code);
-            creditUnknownRows += g.rows;
-        }
-    }
-    report.rowsWithUnknownCode = debitUnknownRows + creditUnknownRows;
-    if (debitUnknownRows > 0 && creditUnknownRows > 0)
-        report.rowsWithUnknownCode -= rowsUnknownOnBothSides(database, filter, unknownDebit, unknownCredit);
+    const PeriodWalk walk = walkPeriod(database, periodCondition(period), sums);
+    report.rowsTallied = walk.rows;
+    report.rowsWithUnknownCode = walk.rowsWithUnknownCode;
     report.rowsOutsidePeriod = numberOf(database, "SELECT COUNT(*) AS n FROM \"仕訳台帳\"") - report.rowsTallied;
-    std::set<std::string> unknown = unknownDebit;
-    unknown.insert(unknownCredit.begin(), unknownCredit.end());
-    report.unknownCodes.assign(unknown.begin(), unknown.end());
+    report.unknownCodes.assign(walk.unknownCodes.begin(), walk.unknownCodes.end());
 
     // Every figure is checked before the first write.
-    if (!accounts.isEmpty()) {
-        for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext()) {
-            const std::string code = accounts.get("勘定科目コード").toText();
-            const Sums& s = sums.at(code);
-            const std::string name = accounts.get("勘定科目名").toText();
-            RequireStoredAmount(s.debit, name, code, "借方合計");
-            RequireStoredAmount(s.credit, name, code, "貸方合計");
-        }
+    for (const AccountInUse& account : accounts) {
+        const Sums& s = sums.at(account.code);
+        RequireStoredAmount(s.debit, account.name, account.code, "借方合計");
+        RequireStoredAmount(s.credit, account.name, account.code, "貸方合計");
     }
-
-    if (!accounts.isEmpty()) {
-        for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext()) {
-            const Sums& s = sums.at(accounts.get("勘定科目コード").toText());
-            accounts.Edit();
-            accounts.set("借方合計", dao::Value(static_cast<long long>(s.debit)));
-            accounts.set("貸方合計", dao::Value(static_cast<long long>(s.credit)));
-            accounts.Update();
-        }
+    for (const AccountInUse& account : accounts) {
+        const Sums& s = sums.at(account.code);
+        database.Execute("UPDATE \"勘定科目コード表\" SET \"借方合計\" = ?, \"貸方合計\" = ? WHERE rowid = ?",
+                         {dao::Value(static_cast<long long>(s.debit)), dao::Value(static_cast<long long>(s.credit)),
+                          dao::Value(account.rowid)});
     }
     return report;
 }
@@ -180,12 +140,8 @@ TallyReport tally(dao::Database& database, dao::Recordset& accounts)
 TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& database)
 {
     TallyReport report;
-    std::unique_ptr<dao::Recordset> accounts;
     // Reading and writing in one transaction: the sums come from one state of the journal.
-    dao::RunInTransaction(workspace, [&] {
-        accounts = database.OpenRecordset("Q_使用勘定科目表", dao::RecordsetType::Dynaset);
-        report = tally(database, *accounts);
-    });
+    dao::RunInTransaction(workspace, [&] { report = tally(database); });
     return report;
 }
 

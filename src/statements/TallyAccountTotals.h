@@ -8,7 +8,7 @@
 // that names no account in use adds nothing; such rows are counted and their
 // codes listed (an empty code is normal and not reported).
 //
-// A grouped pass over the journal table for each side, sums in 64 bits; every total is
+// One walk over the journal table's rows, sums in 64 bits; every total is
 // checked against the 32-bit range of its field before anything is written,
 // and all of them are written in one transaction of `workspace`: a figure out
 // of range throws dao::DaoError(Overflow) naming the account, and a failed

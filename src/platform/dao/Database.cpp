@@ -69,6 +69,17 @@ long long Database::Execute(const std::string& sql, const std::vector<Value>& pa
     return m_connection->execute(sql, params, table, true);
 }
 
+void Database::ForEachRow(const std::string& sql, const std::vector<Value>& params, const std::string& table,
+                          const std::function<void(const RowView&)>& row) {
+    requireOpen(m_open, path());
+    Statement statement(m_connection->handle(), sql, table);
+    for (std::size_t i = 0; i < params.size(); ++i)
+        statement.bind(static_cast<int>(i) + 1, params[i]);
+    const RowView view(statement.get());
+    while (statement.step())
+        row(view);
+}
+
 const std::string& Database::path() const { return m_connection->path(); }
 
 bool Database::hasObject(const std::string& name) const {

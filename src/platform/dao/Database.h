@@ -1,6 +1,8 @@
 #pragma once
 #include "Recordset.h"
+#include "RowView.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +23,13 @@ public:
     // Runs an SQL statement that returns no rows (UPDATE, DELETE, INSERT).
     // Parameters are bound, never spliced into the text. Returns rows affected.
     long long Execute(const std::string& sql, const std::vector<Value>& params = {});
+
+    // Runs a query (an SQL text: SELECT ...) and calls `row` for each of its
+    // rows, read straight from SQLite: for walks over many rows that need no
+    // recordset. `table` names what is read in the user's words, for the
+    // message of a failed read. Parameters are bound, never spliced.
+    void ForEachRow(const std::string& sql, const std::vector<Value>& params, const std::string& table,
+                    const std::function<void(const RowView&)>& row);
 
     const std::string& path() const;
     bool hasObject(const std::string& name) const;                 // table or saved query

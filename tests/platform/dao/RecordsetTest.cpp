@@ -267,3 +267,23 @@ TEST_F(RecordsetTest, SqlTextWithAClosingSemicolonShowsChangedRows) {
     rs->MoveLast();
     EXPECT_EQ(rs->get("摘要").toText(), "売上（訂正）");
 }
+
+// A walk over the rows of a query, read straight from the file: each row once,
+// in the query's order, with the parameters bound, nulls as empty and 0; a
+// query naming nothing the file holds fails with the table in the message.
+TEST_F(RecordsetTest, ForEachRowWalksTheQueryWithItsParameters) {
+    rawExec(path, "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要) VALUES ('2024-04-05', '004', 1, NULL)");
+    std::vector<std::string> rows;
+    db->ForEachRow("SELECT 伝票番号, 追番, 摘要 FROM 仕訳台帳 WHERE 日付 >= ? ORDER BY 伝票番号", {Value("2024-04-02")},
+                   "仕訳台帳", [&](const RowView& row) {
+                       rows.push_back(std::string(row.text(0)) + "/" + std::to_string(row.integer(1)) + "/"
+                                      + std::string(row.text(2)) + (row.isNull(2) ? "(null)" : ""));
+                   });
+    EXPECT_EQ(rows, (Rows{"002/1/仕入", "003/1/現金仕入", "004/1/(null)"}));
+    try {
+        db->ForEachRow("SELECT 伝票番号 FROM 無い表", {}, "仕訳台帳", [](const RowView&) {});
+        ADD_FAILURE() << "a query on a missing table ran";
+    } catch (const DaoError& e) {
+        EXPECT_NE(std::string(e.what()).find("仕訳台帳"), std::string::npos) << e.what();
+    }
+}
