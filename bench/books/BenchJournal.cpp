@@ -15,8 +15,6 @@ namespace bench {
 
 namespace {
 
-
-
 std::string codeOf(sqlite3* db, const char* name)
 {
     sqlite3_stmt* st = nullptr;

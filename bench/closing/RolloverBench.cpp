@@ -40,8 +40,6 @@ BenchFiles& files()
     return f;
 }
 
-
-
 // A year of rows over the accounts in use, as a business books them: each row
 // one of 400 pairs of debit and credit account that recur through the year (a
 // tenth of the rows on a bank account); a few rows already dated in the next

@@ -31,8 +31,6 @@ using bench::exec;
 
 constexpr int kRepeats = 5;
 
-
-
 // A year of journal rows spread over the accounts in use; one row in a
 // thousand a closing entry.
 void fillJournal(const std::string& path, int rows)

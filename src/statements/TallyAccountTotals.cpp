@@ -2,13 +2,10 @@
 
 #include "common/NumberFormat.h"
 #include "platform/dao/Database.h"
-#include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
 #include "statements/PeriodRange.h"
 
-#include <algorithm>
-#include <memory>
 #include <set>
 #include <string_view>
 #include <unordered_map>
