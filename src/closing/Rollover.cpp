@@ -43,6 +43,16 @@ void useAsScratchFile(dao::Database& copy)
     sqlite3_exec(handle, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
 }
 
+// The roll-forward ends by clearing the closed period's journal, which visits
+// every page of the table's indexes. The date index read here once, in order,
+// before the roll-forward fills the cache, costs a few milliseconds; left to
+// the clearing, the same pages cost several times that (about 3 ms against
+// 16 ms on 100,000 rows).
+void readDateIndexAhead(dao::Database& copy)
+{
+    copy.ForEachRow("SELECT COUNT(*) FROM \"仕訳台帳\" WHERE \"日付\" >= ''", {}, "仕訳台帳", [](const dao::RowView&) {});
+}
+
 void rollForwardCopy(const std::string& copyPath)
 {
     // A workspace of its own, so that its transaction covers the copy alone,
@@ -51,6 +61,7 @@ void rollForwardCopy(const std::string& copyPath)
     {
         std::shared_ptr<dao::Database> copy = workspace->OpenDatabase(copyPath);
         useAsScratchFile(*copy);
+        readDateIndexAhead(*copy);
         RollForward(*workspace, *copy);
         copy->Close();
     }
