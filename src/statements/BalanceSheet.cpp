@@ -123,7 +123,10 @@ void Walk::closeGroup(const StatementAccount* next)
     emit(BsLineKind::SeparatorBeforeSubtotal);
     emit(BsLineKind::Subtotal, group + "合計", groupSum);
     emit(BsLineKind::SeparatorAfterSubtotal);
-    if (next && next->major != cls::kOrdinary) {
+    // The next group's heading, when it belongs to this section: the first
+    // group of the next section is headed under that section's title, never
+    // above this section's total.
+    if (next && next->major == section) {
         group = next->middle;
         emit(BsLineKind::Heading, group);
     }
@@ -174,6 +177,7 @@ bool Walk::closeSection()
         if (const auto first = firstOf(cls::kCapital)) {
             emit(BsLineKind::CapitalTitle, "（資本の部）");
             emit(BsLineKind::TitleSeparator);
+            emit(BsLineKind::Heading, a[*first].middle);
             takeRow(*first);
             return true;
         }

@@ -6,7 +6,9 @@
 //
 // The walk: the assets, the liabilities, then the capital; each section opens
 // with its title, each group (中分類) with its heading and closes with its
-// subtotal, each section with its total. An account's amount is 期首残高 +
+// subtotal, each section with its total. A group's heading stands in its own
+// section only: the first group of a section is headed right under the
+// section's title. An account's amount is 期首残高 +
 // 借方合計 − 貸方合計 in the assets and 期首残高 + 貸方合計 − 借方合計 in the
 // liabilities and capital (the side follows the section). Accounts whose
 // amount is 0 get no line. The cash and deposit accounts (小分類 "現金預金")

@@ -68,7 +68,7 @@ void Form34::ShowTrialBalance()
 void Form34::ShowProfitLossAccountsByBalances()
 {
     Label9[2]->setText(QString::fromUtf8(kUnitText));
-    const ProfitLossAccountForm form = ShowProfitLossAccounts(accounts(), ProfitLossFigures::ByBalances, settings().industry);
+    const ProfitLossAccountForm form = ShowProfitLossAccounts(accounts(), ProfitLossFigures::ByBalances);
     fill(List5[0], form.expenses);
     fill(List5[1], form.revenues);
     Text3[0]->setText(boxText(form.expenseTotal));
@@ -77,7 +77,7 @@ void Form34::ShowProfitLossAccountsByBalances()
 
 void Form34::ShowProfitLossAccountsByTotals()
 {
-    const ProfitLossAccountForm form = ShowProfitLossAccounts(accounts(), ProfitLossFigures::ByTotals, settings().industry);
+    const ProfitLossAccountForm form = ShowProfitLossAccounts(accounts(), ProfitLossFigures::ByTotals);
     fill(List5[0], form.expenses);
     fill(List5[1], form.revenues);
     Text3[0]->setText(boxText(form.expenseTotal));

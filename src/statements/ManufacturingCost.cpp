@@ -16,28 +16,31 @@ bool ManufacturingCost::anyFigure() const
 
 namespace {
 
-void take(ManufacturingCost& cost, const StatementAccount& a, ManufacturingSource source)
+// Every line takes the account's figure for the period, its opening balance
+// plus the period's movement: on the debit side for the costs and the opening
+// stocks, on the credit side for the returns and the closing stocks. Several
+// accounts of one line add up.
+void take(ManufacturingCost& cost, const StatementAccount& a)
 {
-    const bool paper = source == ManufacturingSource::Paper;
-    const std::int64_t debitFlow = paper ? a.debitTotal - a.creditTotal : a.closing;
-    const std::int64_t creditFlow = paper ? a.creditTotal - a.debitTotal : a.closing;
+    const std::int64_t debitFigure = a.opening + a.debitTotal - a.creditTotal;
+    const std::int64_t creditFigure = a.opening + a.creditTotal - a.debitTotal;
     const std::string& m = a.minor;
     if (m == "期首原材料棚卸高")
-        cost.openingMaterial = a.opening;
+        cost.openingMaterial += debitFigure;
     else if (m == "原材料仕入高")
-        cost.purchases += debitFlow;
+        cost.purchases += debitFigure;
     else if (m == "原材料仕入れ値引き戻し高")
-        cost.purchases -= creditFlow;
+        cost.purchases -= creditFigure;
     else if (m == "期末原材料棚卸高")
-        cost.closingMaterial = a.closing;
+        cost.closingMaterial += creditFigure;
     else if (m == "労務費")
-        cost.labour += debitFlow;
+        cost.labour += debitFigure;
     else if (m == "経費")
-        cost.expenses += debitFlow;
+        cost.expenses += debitFigure;
     else if (m == "期首仕掛品棚卸高")
-        cost.openingWork = a.opening;
+        cost.openingWork += debitFigure;
     else if (m == "期末仕掛品棚卸高")
-        cost.closingWork = a.closing;
+        cost.closingWork += creditFigure;
 }
 
 std::string screenRow(const std::string& label, std::int64_t amount)
@@ -58,14 +61,14 @@ ManufacturingCost ComputeManufacturingCost(const StatementAccounts& accounts, Ma
     if (source == ManufacturingSource::Screen) {
         for (const StatementAccount& a : accounts)
             if (a.middle == cls::kManufacturingCost)
-                take(cost, a, source);
+                take(cost, a);
         return cost;
     }
     std::size_t i = 0;
     while (i < accounts.size() && accounts[i].middle != cls::kManufacturingCost)
         ++i;
     for (; i < accounts.size() && accounts[i].middle == cls::kManufacturingCost; ++i)
-        take(cost, accounts[i], source);
+        take(cost, accounts[i]);
     return cost;
 }
 

@@ -1,17 +1,19 @@
 #pragma once
 // The manufacturing cost report "製造原価報告書", from the accounts whose
 // 中分類 is "製造原価", told apart by their 小分類:
-//   "期首原材料棚卸高" opening material stock (its 期首残高; the last such account counts),
-//   "原材料仕入高" purchases (summed), less "原材料仕入れ値引き戻し高" purchase returns,
-//   "期末原材料棚卸高" closing material stock (its 期末残高, the last one),
-//   "労務費" labour and "経費" manufacturing expenses (summed),
+//   "期首原材料棚卸高" opening material stock, "原材料仕入高" purchases, less
+//   "原材料仕入れ値引き戻し高" purchase returns, "期末原材料棚卸高" closing
+//   material stock, "労務費" labour, "経費" manufacturing expenses,
 //   "期首仕掛品棚卸高" / "期末仕掛品棚卸高" opening / closing work in progress.
+// Every line takes its accounts' figures for the period (opening balance plus
+// the period's movement, so an opening stock booked by transfer counts as one
+// carried as an opening balance), several accounts of one line adding up.
 // Laid out as Ⅰ 材料費 (opening stock, purchases, their sum, closing stock,
 // material cost), Ⅱ 労務費, Ⅲ 製造経費, 当期総製造費用 = Ⅰ + Ⅱ + Ⅲ, opening
-// work in progress, their sum, closing work in progress and 当期製造原価.
-// On screen every such account wherever it is stored counts, with its flows
-// from 期末残高; on paper the contiguous run from the first one, with its flows
-// from 借方合計 − 貸方合計 (貸方合計 − 借方合計 for the returns). Sums in 64 bits.
+// work in progress, their sum, closing work in progress and 当期製造原価, the
+// figure the profit and loss statement shows as 当期製品製造原価.
+// On screen every such account wherever it is stored counts; on paper the
+// contiguous run from the first one. Sums in 64 bits.
 
 #include "platform/printing/PrinterDevice.h"
 #include "statements/StatementAccounts.h"

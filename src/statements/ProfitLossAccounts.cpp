@@ -2,7 +2,10 @@
 
 #include "common/FitByteWidth.h"
 #include "statements/PeriodProfit.h"
+#include "statements/StatementClasses.h"
 #include "statements/StatementText.h"
+
+#include <optional>
 
 namespace statements {
 
@@ -15,27 +18,35 @@ std::string line(const std::string& name, std::int64_t amount)
 
 }  // namespace
 
-ProfitLossAccountForm ShowProfitLossAccounts(const StatementAccounts& accounts, ProfitLossFigures figures,
-                                             int industry)
+ProfitLossAccountForm ShowProfitLossAccounts(const StatementAccounts& accounts, ProfitLossFigures figures)
 {
     ProfitLossAccountForm form;
     const AccountRun run = ProfitLossRun(accounts);
-    const bool byTotals = figures == ProfitLossFigures::ByTotals;
+    std::optional<std::size_t> manufacturingLine;   // where the first manufacturing account stood
     for (std::size_t i = run.begin; i < run.end; ++i) {
         const StatementAccount& a = accounts[i];
-        if (industry != 1 && a.middle.rfind("製造原価", 0) == 0)
+        if (!ListedInProfitLoss(a, figures))
             continue;
-        if (byTotals ? (a.debitTotal == 0 && a.creditTotal == 0) : a.closing == 0)
+        if (cls::IsManufacturingAccount(a.middle)) {
+            if (!manufacturingLine && (a.side == 0 || a.side == 1)) {
+                manufacturingLine = form.expenses.size();
+                form.expenses.emplace_back();
+            }
             continue;
+        }
+        const std::int64_t amount = ProfitLossAmount(a, figures);
         if (a.side == 0) {
-            const std::int64_t amount = byTotals ? a.debitTotal - a.creditTotal : a.closing;
             form.expenses.push_back(line(a.name, amount));
             form.expenseTotal += amount;
         } else if (a.side == 1) {
-            const std::int64_t amount = byTotals ? a.creditTotal - a.debitTotal : a.closing;
             form.revenues.push_back(line(a.name, amount));
             form.revenueTotal += amount;
         }
+    }
+    if (manufacturingLine) {
+        const std::int64_t cost = ManufacturingNetCost(accounts, run, figures);
+        form.expenses[*manufacturingLine] = line("当期製品製造原価", cost);
+        form.expenseTotal += cost;
     }
     form.expenses.emplace_back(" ");
     if (form.expenseTotal < form.revenueTotal) {

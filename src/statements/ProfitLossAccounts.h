@@ -3,8 +3,9 @@
 // accounts (借貸区分 0) in one list, the revenue accounts (借貸区分 1) in the
 // other, each line the name in 20 bytes, " " and the amount in 18 characters,
 // and the two column totals. The run of profit-and-loss accounts from the
-// first "経常損益" one; accounts whose 中分類 begins with "製造原価" are left out
-// unless the industry 業種 is 1 ("販売"). After the lists a blank line and the
+// first "経常損益" one; the manufacturing accounts (中分類 "製造原価") make one
+// expense line "当期製品製造原価", their net cost, where the first of them
+// stands, whatever the industry. After the lists a blank line and the
 // result: a profit "税引前当期利益" on the expense side (both boxes show the
 // revenue total), a loss "当期損失" on the revenue side (both boxes show the
 // expense total), so each box is the sum of its list. Sums in 64 bits.
@@ -25,7 +26,6 @@ struct ProfitLossAccountForm {
     std::int64_t revenueTotal = 0;       // Text3(1)
 };
 
-ProfitLossAccountForm ShowProfitLossAccounts(const StatementAccounts& accounts, ProfitLossFigures figures,
-                                             int industry);
+ProfitLossAccountForm ShowProfitLossAccounts(const StatementAccounts& accounts, ProfitLossFigures figures);
 
 }  // namespace statements

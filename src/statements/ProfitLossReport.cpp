@@ -70,23 +70,16 @@ private:
     void subtotal(std::int64_t amount) { figure(kFigurePrefix, " 　", amount); }
     void plain(Op::Kind kind) { ops.push_back({kind, {}, {}}); }
     bool screen() const { return m_medium == Medium::Screen; }
-    bool listed(const StatementAccount& x) const
+    std::int64_t grossProfit() const
     {
-        return m_figures == ProfitLossFigures::ByTotals ? (x.debitTotal != 0 || x.creditTotal != 0) : x.closing != 0;
-    }
-    std::int64_t addend(const StatementAccount& x, Group g) const
-    {
-        if (m_figures == ProfitLossFigures::ByBalances)
-            return x.closing;
-        return creditNatured(g) ? x.creditTotal - x.debitTotal : x.debitTotal - x.creditTotal;
-    }
-    std::int64_t accountAmount(const StatementAccount& x) const
-    {
-        if (m_figures == ProfitLossFigures::ByBalances)
-            return x.closing;
-        return x.side == 0 ? x.debitTotal - x.creditTotal : x.creditTotal - x.debitTotal;
+        return total[Sales] - (total[Purchases] + total[CostOfSales] + total[Manufacturing]);
     }
     void opening(Group g);
+    void manufacturingLine();
+    void closeOperating(bool always);
+    void enterNonOperating();
+    void closeNonOperating(bool always);
+    void enterExtraordinary();
 
     const StatementAccounts& a;
     ProfitLossFigures m_figures;
@@ -94,13 +87,20 @@ private:
     bool m_listSga;
     std::vector<Op> ops;
     std::int64_t total[9] = {};
-    std::int64_t D = 0, R = 0, K = 0;
+    std::int64_t D = 0, R = 0;
+    std::int64_t m_manufacturing = 0;          // 当期製品製造原価 of the run
+    bool m_manufacturingShown = false;
+    bool m_sgaOpen = false;                    // the expenses' heading is out, their total not yet
+    bool m_operatingClosed = false;            // the expenses' total (and on paper 営業利益) is out
+    bool m_nonOperatingOpen = false;           // "　営業外損益" is out
+    bool m_nonOperatingExpenses = false;       // the last non-operating group opened is 営業外費用
+    bool m_ordinaryShown = false;              // "経常利益　" is out
+    bool m_extraordinaryOpen = false;          // "特別損益の部" is out
 };
 
 void Walk::opening(Group g)
 {
     const std::int64_t S = total[Sales], PCM = total[Purchases] + total[CostOfSales] + total[Manufacturing];
-    const std::int64_t H = total[Sga];
     switch (g) {
     case Sales:
         heading("　　売上高");
@@ -119,32 +119,103 @@ void Walk::opening(Group g)
     case Sga:
         subtotal(PCM);
         plain(screen() ? Op::Kind::EmptyRow : Op::Kind::BlankLine);
-        figure(" 　  ", "売上総利益　", S - PCM);
+        figure(" 　  ", "売上総利益　", grossProfit());
         plain(screen() ? Op::Kind::BlankRow : Op::Kind::NewLine);
         if (screen() || m_listSga)
             heading("　　販売費及び一般管理費");
+        m_sgaOpen = true;
+        m_operatingClosed = false;
         break;
     case NonOpIncome:
-        if (screen()) {
-            subtotal(H);
-        } else {
-            figure(kFigurePrefix, m_listSga ? "　" : "販売費及び一般管理費", H);
-            figure(kFigurePrefix, "営業利益", S - PCM - H);
-        }
-        heading("　営業外損益");
+        closeOperating(true);
+        enterNonOperating();
         heading("　　営業外収益");
+        m_nonOperatingExpenses = false;
         break;
     case NonOpExpenses:
-        subtotal(total[NonOpIncome]);
+        closeOperating(false);
+        if (m_nonOperatingOpen && !m_nonOperatingExpenses)
+            subtotal(total[NonOpIncome]);
+        enterNonOperating();
         heading("　　営業外費用");
+        m_nonOperatingExpenses = true;
         break;
     case ExtraGains:
-        break;   // two openings of their own (see run)
+        closeOperating(false);
+        closeNonOperating(true);
+        enterExtraordinary();
+        heading("　特別利益");
+        break;
     case ExtraLosses:
+        closeOperating(false);
+        closeNonOperating(false);
+        enterExtraordinary();
         subtotal(total[ExtraGains]);
         heading("　特別損失");
         break;
     }
+}
+
+// The manufacturing accounts stand in the cost of sales as one line, their
+// net cost, where the first of them comes.
+void Walk::manufacturingLine()
+{
+    if (m_manufacturingShown)
+        return;
+    m_manufacturingShown = true;
+    if (total[Manufacturing] == 0)
+        opening(Manufacturing);
+    total[Manufacturing] += m_manufacturing;
+    ops.push_back({Op::Kind::Account, kAccountPrefix, "当期製品製造原価", m_manufacturing});
+}
+
+// The selling and general administrative expenses' total, and on paper
+// 営業利益, once the walk leaves them (whatever follows); `always` also when
+// no expense account was listed (before the non-operating income).
+void Walk::closeOperating(bool always)
+{
+    if (m_operatingClosed || (!always && !m_sgaOpen))
+        return;
+    const std::int64_t H = total[Sga];
+    if (screen()) {
+        subtotal(H);
+    } else {
+        figure(kFigurePrefix, m_listSga ? "　" : "販売費及び一般管理費", H);
+        figure(kFigurePrefix, "営業利益", grossProfit() - H);
+    }
+    m_sgaOpen = false;
+    m_operatingClosed = true;
+}
+
+void Walk::enterNonOperating()
+{
+    if (m_nonOperatingOpen)
+        return;
+    heading("　営業外損益");
+    m_nonOperatingOpen = true;
+}
+
+// The last non-operating subtotal and "経常利益　", once the walk leaves the
+// non-operating items; `always` also without them (before the extraordinary
+// gains).
+void Walk::closeNonOperating(bool always)
+{
+    if (m_ordinaryShown || (!always && !m_nonOperatingOpen))
+        return;
+    subtotal(m_nonOperatingOpen && !m_nonOperatingExpenses ? total[NonOpIncome] : total[NonOpExpenses]);
+    const std::int64_t K = grossProfit() - total[Sga] + total[NonOpIncome] - total[NonOpExpenses];
+    plain(screen() ? Op::Kind::BlankRow : Op::Kind::NewLine);
+    figure(kFigurePrefix, "経常利益　", K);
+    m_ordinaryShown = true;
+}
+
+void Walk::enterExtraordinary()
+{
+    if (m_extraordinaryOpen)
+        return;
+    plain(screen() ? Op::Kind::BlankRow : Op::Kind::NewLine);
+    heading("特別損益の部");
+    m_extraordinaryOpen = true;
 }
 
 std::vector<Op> Walk::run()
@@ -155,42 +226,34 @@ std::vector<Op> Walk::run()
     heading("　営業損益");
 
     const AccountRun run = ProfitLossRun(a);
+    m_manufacturing = ManufacturingNetCost(a, run, m_figures);
     for (std::size_t i = run.begin; i < run.end; ++i) {
         const StatementAccount& x = a[i];
-        if (!listed(x))
+        if (!ListedInProfitLoss(x, m_figures))
             continue;
+        const bool manufacturing = cls::IsManufacturingAccount(x.middle);
         const auto g = groups().find(x.minor);
-        if (g != groups().end()) {
+        if (manufacturing) {
+            manufacturingLine();
+        } else if (g != groups().end()) {
             const Group group = g->second;
-            if (group == ExtraGains) {
-                if (K == 0) {
-                    subtotal(total[NonOpExpenses]);
-                    K = total[Sales] - (total[Purchases] + total[CostOfSales] + total[Manufacturing]) - total[Sga]
-                        + total[NonOpIncome] - total[NonOpExpenses];
-                    plain(screen() ? Op::Kind::BlankRow : Op::Kind::NewLine);
-                    figure(kFigurePrefix, "経常利益　", K);
-                }
-                if (total[ExtraGains] == 0) {
-                    plain(screen() ? Op::Kind::BlankRow : Op::Kind::NewLine);
-                    heading("特別損益の部");
-                    heading("　特別利益");
-                }
-            } else if (total[group] == 0) {
+            if (total[group] == 0)
                 opening(group);
-            }
-            total[group] += addend(x, group);
+            total[group] += ProfitLossFigure(x, m_figures, creditNatured(group));
         }
-        const std::int64_t amount = accountAmount(x);
+        const std::int64_t amount = ProfitLossAmount(x, m_figures);
         if (x.side == 0)
             D += amount;
         else if (x.side == 1)
             R += amount;
         else
             continue;
-        if (!screen() && !m_listSga && x.minor == cls::kSga)
+        if (manufacturing || (!screen() && !m_listSga && x.minor == cls::kSga))
             continue;
         ops.push_back({Op::Kind::Account, kAccountPrefix, x.name, amount});
     }
+    closeOperating(false);
+    closeNonOperating(false);
 
     const PeriodProfit profit = ComputePeriodProfit(a);
     const std::int64_t T = m_figures == ProfitLossFigures::ByTotals ? R - D : profit.beforeTax;

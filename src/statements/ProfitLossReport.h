@@ -8,6 +8,13 @@
 // accounts) come from the one profit routine (PeriodProfit.h), on screen and
 // on paper alike.
 //
+// The manufacturing accounts (中分類 "製造原価") are not listed one by one:
+// their net cost stands in the cost of sales as the one line
+// "当期製品製造原価", and 売上総利益 is net of it. Each part closes when the
+// walk leaves it, whatever follows: the selling and general administrative
+// expenses with their total (on paper also 営業利益), the non-operating items
+// with their last subtotal and 経常利益.
+//
 // On screen (List5(2)) by closing balances or by period totals; on paper by
 // closing balances, the account amounts through the negative-sign option of
 // the statements ("△"). Sums in 64 bits.

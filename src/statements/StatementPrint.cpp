@@ -119,8 +119,13 @@ std::size_t printWhileFits(printing::PrinterDevice& device, const PrintSteps& st
 }  // namespace
 
 void PrintStatementHeadedAt(printing::PrinterDevice& device, const StatementHeader& header, const PrintSteps& steps,
-                            std::size_t firstHeaded, bool newPageAtEnd)
+                            std::size_t firstHeaded, bool newPageAtEnd, const PrintSteps& belowHeader)
 {
+    const auto headPage = [&](int page) {
+        PrintStatementHeader(device, header, page);
+        for (const PrintStep& step : belowHeader)
+            printStep(device, step, 0);
+    };
     if (firstHeaded >= steps.size()) {
         for (const PrintStep& step : steps)
             printStep(device, step, 0);
@@ -129,13 +134,13 @@ void PrintStatementHeadedAt(printing::PrinterDevice& device, const StatementHead
         for (; next < firstHeaded; ++next)
             printStep(device, steps[next], 0);
         int page = 1;
-        PrintStatementHeader(device, header, page);
+        headPage(page);
         for (;;) {
             next = printWhileFits(device, steps, next, device.currentY(), 0);
             if (next >= steps.size())
                 break;
             device.newPage();
-            PrintStatementHeader(device, header, ++page);
+            headPage(++page);
         }
     }
     if (newPageAtEnd)

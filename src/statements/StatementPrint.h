@@ -55,9 +55,11 @@ void PrintStatement(printing::PrinterDevice& device, const StatementHeader& head
 
 // The same with the header printed just before step `firstHeaded` (the trial
 // balance heads its page only when it lists an account); when that is
-// steps.size() no header is printed at all.
+// steps.size() no header is printed at all. `belowHeader` (column headings)
+// follows the header on every page.
 void PrintStatementHeadedAt(printing::PrinterDevice& device, const StatementHeader& header, const PrintSteps& steps,
-                            std::size_t firstHeaded, bool newPageAtEnd = true);
+                            std::size_t firstHeaded, bool newPageAtEnd = true,
+                            const PrintSteps& belowHeader = PrintSteps{});
 
 // Two columns side by side below one header: the left column at the left edge,
 // the right column from `rightEdge` (printer units) on, each step's column

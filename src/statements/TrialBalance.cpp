@@ -3,6 +3,8 @@
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
 
+#include <algorithm>
+
 namespace statements {
 
 namespace {
@@ -49,6 +51,24 @@ std::vector<std::string> accountLines(const StatementAccounts& accounts, Sums& s
     return lines;
 }
 
+// The text in the middle of `width` bytes (an odd blank on the right).
+std::string centred(const std::string& text, int width)
+{
+    const int left = (width - o::ShiftJisByteWidth(text)) / 2;
+    return o::FitByteWidth(std::string(static_cast<std::size_t>(std::max(left, 0)), ' ') + text, width);
+}
+
+// The two rows of column headings, laid out on the columns of the lines:
+// "借方" over the debit balance and total, "勘定科目" over the name, "貸方"
+// over the credit total and balance; below them "残高", "合計" and "合計",
+// "残高" over the four amount columns.
+std::vector<std::string> columnHeadings()
+{
+    const int sideWidth = 16 + 1 + 16;
+    return {centred("借方", sideWidth) + "　" + centred("勘定科目", 20) + " " + centred("貸方", sideWidth),
+            line(centred("残高", 16), centred("合計", 16), "", centred("合計", 16), centred("残高", 16))};
+}
+
 std::vector<std::string> closingLines(const Sums& sums)
 {
     const std::string dashes(16, '-');
@@ -78,7 +98,10 @@ void PrintTrialBalance(printing::PrinterDevice& device, const StatementHeader& h
     const std::size_t accountsListed = steps.size();
     for (std::string& l : closingLines(sums))
         steps.push_back(PrintStep::line(std::move(l), true));
-    PrintStatementHeadedAt(device, header, steps, accountsListed > 0 ? 0 : steps.size());
+    PrintSteps headings;
+    for (std::string& l : columnHeadings())
+        headings.push_back(PrintStep::line(std::move(l), true));
+    PrintStatementHeadedAt(device, header, steps, accountsListed > 0 ? 0 : steps.size(), true, headings);
 }
 
 }  // namespace statements

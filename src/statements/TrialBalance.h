@@ -21,9 +21,11 @@ namespace statements {
 // The lines of List3: the accounts, the dashes and the sums.
 std::vector<std::string> TrialBalanceLines(const StatementAccounts& accounts);
 
-// The printed trial balance: the page header just before the first account
-// line (none when no account is listed), each line at print column 10 with its
-// gap, then a new page.
+// The printed trial balance: the page header and the two rows of column
+// headings ("借方", "勘定科目", "貸方"; "残高", "合計", "合計", "残高") just
+// before the first account line and again on every further page (none when
+// no account is listed), each line at print column 10 with its gap, then a
+// new page.
 void PrintTrialBalance(printing::PrinterDevice& device, const StatementHeader& header,
                        const StatementAccounts& accounts);
 

@@ -56,13 +56,13 @@ TEST(BalanceSheet, ReportFormOfTheFixtureCompanyWithItsProfitLineAndEqualTotals)
         L("売掛金", 4000), L("原材料", 250), L("仕掛品", 150),
         " ", L("流動資産合計", 13470), " ", "固定資産",
         L("建物", 9000),
-        " ", L("固定資産合計", 9000), " ", "流動負債",
+        " ", L("固定資産合計", 9000), " ",
         L(kAssets, 22470),
         "（負債の部）", "", "流動負債",
         L("買掛金", 3000), L("未払金", 600), L("未払法人税等", 900),
-        " ", L("流動負債合計", 4500), " ", "資本金",
+        " ", L("流動負債合計", 4500), " ",
         L(kLiabilities, 4500),
-        "（資本の部）", "",
+        "（資本の部）", "", "資本金",
         L("資本金", 14500),
         " ", L("資本金合計", 14500), " ", "剰余金",
         L("利益準備金", 500),
@@ -84,11 +84,11 @@ TEST(BalanceSheet, AccountFormOfTheFixtureCompany)
     EXPECT_EQ(form.lists[0], (std::vector<std::string>{"（資産の部）", "", "流動資産", A("現金預金", 9070),
                                                        A("売掛金", 4000), A("原材料", 250), A("仕掛品", 150),
                                                        A("流動資産合計", 13470), "固定資産", A("建物", 9000),
-                                                       A("固定資産合計", 9000), "流動負債", A(kAssets, 22470)}));
+                                                       A("固定資産合計", 9000), A(kAssets, 22470)}));
     EXPECT_EQ(form.lists[1], (std::vector<std::string>{"（負債の部）", "流動負債", A("買掛金", 3000), A("未払金", 600),
-                                                       A("未払法人税等", 900), A("流動負債合計", 4500), "資本金",
+                                                       A("未払法人税等", 900), A("流動負債合計", 4500),
                                                        A(kLiabilities, 4500)}));
-    EXPECT_EQ(form.lists[2], (std::vector<std::string>{"（資本の部）", A("資本金", 14500), A("資本金合計", 14500),
+    EXPECT_EQ(form.lists[2], (std::vector<std::string>{"（資本の部）", "資本金", A("資本金", 14500), A("資本金合計", 14500),
                                                        "剰余金", A("利益準備金", 500), A("剰余金合計", 500),
                                                        A("当期未処分利益", 2970), A(kCapital, 17970),
                                                        A(kGrand, 22470)}));
@@ -136,12 +136,12 @@ TEST(BalanceSheet, CashLineIsWrittenBeforeTheSubtotalWhenTheCashAccountsEndTheGr
     const std::vector<std::string> expected = {
         "（資産の部）", "", "流動資産", L("売掛金", 200), L("現金預金", 150),
         " ", L("流動資産合計", 350), " ", "固定資産",
-        " ", L("固定資産合計", 0), " ", "流動負債",
+        " ", L("固定資産合計", 0), " ",
         L(kAssets, 350),
         "（負債の部）", "", "流動負債", L("買掛金", 350),
-        " ", L("流動負債合計", 350), " ", "資本金",
+        " ", L("流動負債合計", 350), " ",
         L(kLiabilities, 350),
-        "（資本の部）", "",
+        "（資本の部）", "", "資本金",
         " ", L("資本金合計", 0), " ",
         L("当期未処分利益", 0), L(kCapital, 0), L(kGrand, 350),
     };
@@ -159,11 +159,11 @@ TEST(BalanceSheet, AMissingSectionIsEmptyAndTheLastAccountEndsTheWalk)
     const auto sheet = statements::WalkBalanceSheet(accounts, 0);
     const std::vector<std::string> expected = {
         "（資産の部）", "", "流動資産", L("現金預金", 700),
-        " ", L("流動資産合計", 700), " ", "資本金",
+        " ", L("流動資産合計", 700), " ",
         L(kAssets, 700),
         "（負債の部）", "",
         L(kLiabilities, 0),
-        "（資本の部）", "",
+        "（資本の部）", "", "資本金",
         L("資本金", 700),
         " ", L("資本金合計", 700), " ",
         L("当期未処分利益", 0), L(kCapital, 700), L(kGrand, 700),

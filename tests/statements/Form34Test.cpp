@@ -72,14 +72,16 @@ TEST_F(Form34Test, LoadRebuildsThePeriodFiguresAndShowsEveryStatement)
     EXPECT_EQ(s(f.Text2[1]->text()), "4,500");
     EXPECT_EQ(s(f.Text2[2]->text()), "17,970");
     EXPECT_EQ(s(f.Text2[3]->text()), "22,470");
-    EXPECT_EQ(rows(f.List4[2]).at(6), " " + pad("当期未処分利益", 26) + " " + amount18(2970));
+    EXPECT_EQ(rows(f.List4[2]).at(7), " " + pad("当期未処分利益", 26) + " " + amount18(2970));
 
     // The journal holds closing entries: the profit and loss statement by the period totals,
     // with the expense total at the end of the expense list.
     const auto byTotals = statements::ShowProfitLossReport(accounts, statements::ProfitLossFigures::ByTotals);
     EXPECT_EQ(rows(f.List5[2]), byTotals.report);
     EXPECT_EQ(rows(f.List5[0]).back(), byTotals.expenseTotalLine);
-    EXPECT_EQ(s(f.Text3[0]->text()), "10,750");   // 業種 2: the manufacturing accounts are left out
+    // 業種 2: the manufacturing accounts as one cost line 2,600; expenses 8,880 and the profit 1,870.
+    EXPECT_EQ(rows(f.List5[0]).at(2), pad("当期製品製造原価", 20) + " " + amount18(2600));
+    EXPECT_EQ(s(f.Text3[0]->text()), "10,750");
     EXPECT_EQ(s(f.Text3[1]->text()), "10,750");
     EXPECT_EQ(rows(f.List7).back(), pad("合計", 16) + " " + amount18(1800));
     EXPECT_EQ(rows(f.List6).back(), "      " + pad("当期製造原価", 30) + right("2,600", 14));

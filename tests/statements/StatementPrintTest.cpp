@@ -140,15 +140,14 @@ TEST_F(Printout, ProfitAndLossWithTheExpensesAsOneLineAndTheClosingLinesOfTheScr
         Col("　　売上高"), acc(A, "売上高"), amount(10000),
         fig(" ", 10000, " 　　 "), Col("　　仕入高"), acc(A, "仕入高"), amount(3000),
         fig(" ", 10000), Col("　　売上原価"), acc(A, "外注原価"), amount(400),
-        acc(A, "期首原材料棚卸高"), amount(400), acc(A, "原材料仕入高"), amount(1200),
-        acc(A, "原材料値引戻し高"), amount(200), acc(A, "期末原材料棚卸高"), amount(250), acc(A, "賃金"), amount(900),
-        acc(A, "外注加工費"), amount(600), acc(A, "期首仕掛品棚卸高"), amount(100), acc(A, "期末仕掛品棚卸高"), amount(150),
-        fig(" 　", 3400), fig("売上総利益　", 6600, " 　  "),
+        // The manufacturing accounts as their net cost, the manufacturing cost report's 2,600.
+        Col("　　製造原価"), acc(A, "当期製品製造原価"), amount(2600),
+        fig(" 　", 6000), fig("売上総利益　", 4000, " 　  "),
         // The selling and administrative expenses as one line: no heading, no accounts.
-        fig("販売費及び一般管理費", 1800), fig("営業利益", 4800), Col("　営業外損益"), Col("　　営業外収益"),
+        fig("販売費及び一般管理費", 1800), fig("営業利益", 2200), Col("　営業外損益"), Col("　　営業外収益"),
         acc(A, "受取利息"), amount(50),
         fig(" 　", 50), Col("　　営業外費用"), acc(A, "支払利息"), amount(80),
-        fig(" 　", 80), fig("経常利益　", 4770), Col("特別損益の部"), Col("　特別利益"), acc(A, "固定資産売却益"), amount(700),
+        fig(" 　", 80), fig("経常利益　", 2170), Col("特別損益の部"), Col("　特別利益"), acc(A, "固定資産売却益"), amount(700),
         fig(" 　", 700), Col("　特別損失"), acc(A, "固定資産除却損"), amount(1000),
         fig(" 　", 1000), fig("税引前当期利益", 1870),
         // The closing lists as on screen, through the one profit routine.
