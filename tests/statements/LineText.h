@@ -39,4 +39,24 @@ inline std::string amount18(long long amount)
     return right(yen(amount), 18);
 }
 
+// A line with its blanks (half-width and ideographic) collapsed to one and
+// none at either end: "  　　地代家賃      30,000" -> "地代家賃 30,000".
+inline std::string compact(const std::string& line)
+{
+    std::string out;
+    for (std::size_t i = 0; i < line.size();) {
+        const bool ideographic = line.compare(i, 3, "　") == 0;
+        if (ideographic || line[i] == ' ') {
+            if (!out.empty() && out.back() != ' ')
+                out += ' ';
+            i += ideographic ? 3 : 1;
+            continue;
+        }
+        out += line[i++];
+    }
+    if (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
 }  // namespace statementstest

@@ -351,3 +351,85 @@ TEST_F(Printout, ClosingReportCoverAndClosingBlockInEraForm)
     auto longEras = fx.db()->OpenRecordset("Q_年号コード");
     EXPECT_EQ(statements::ClosingReportDate(dao::Date{2025, 5, 30}, true, longEras.get()), "ながいなま05月30日");
 }
+
+// Each group is headed in its own section: no heading of the liabilities or of
+// the capital stands above the total of the section before, and the capital's
+// first group is headed under "（資本の部）". Read off the sheets; in account
+// form the right column (from print column 70) apart from the left.
+TEST_F(Printout, BalanceSheetHeadsEachGroupUnderItsOwnSectionTitle)
+{
+    const auto sheet = statements::WalkBalanceSheet(accounts, statements::ComputePeriodProfit(accounts).unappropriated());
+    const std::vector<std::string> assets = {
+        "（資産の部）", "流動資産", "現金預金 9,070", "売掛金 4,000", "原材料 250", "仕掛品 150",
+        "流動資産合計 13,470", "固定資産", "建物 9,000", "固定資産合計 9,000", "資産合計 22,470"};
+    const std::vector<std::string> liabilitiesAndCapital = {
+        "（負債の部）", "流動負債", "買掛金 3,000", "未払金 600", "未払法人税等 900", "流動負債合計 4,500",
+        "負債合計 4,500", "（資本の部）", "資本金", "資本金 14,500", "資本金合計 14,500", "剰余金", "利益準備金 500",
+        "剰余金合計 500", "当期未処分利益 2,970", "資本合計 17,970", "負債、資本合計 22,470"};
+
+    const auto columns = [](const printing::RecordingPrinter& p) {
+        std::pair<std::vector<std::string>, std::vector<std::string>> leftRight;
+        const auto lines = p.sheetTexts(0);
+        for (std::size_t i = 4; i < lines.size(); ++i) {   // after the page header's four lines
+            if (const auto left = compact(bytesOf(lines[i], 1, 69)); !left.empty())
+                leftRight.first.push_back(left);
+            if (const auto right = compact(bytesOf(lines[i], 70, 400)); !right.empty())
+                leftRight.second.push_back(right);
+        }
+        return leftRight;
+    };
+
+    statements::PrintBalanceSheetReport(printer, header("貸借対照表"), sheet);
+    printer.endDoc();
+    ASSERT_EQ(printer.sheets().size(), 1u);
+    std::vector<std::string> oneColumn = assets;
+    oneColumn.insert(oneColumn.end(), liabilitiesAndCapital.begin(), liabilitiesAndCapital.end());
+    EXPECT_EQ(columns(printer).first, oneColumn);
+    EXPECT_TRUE(columns(printer).second.empty());
+
+    printing::RecordingPrinter twoColumns;
+    o::PreparePrinter(twoColumns, 9, 0, 0, "ＭＳ 明朝", 9);
+    statements::PrintBalanceSheetAccounts(twoColumns, header("貸借対照表"), sheet);
+    twoColumns.endDoc();
+    ASSERT_EQ(twoColumns.sheets().size(), 1u);
+    EXPECT_EQ(columns(twoColumns).first, assets);
+    EXPECT_EQ(columns(twoColumns).second, liabilitiesAndCapital);
+}
+
+// The printed trial balance has its two rows of column headings under the page
+// header of every sheet, each heading over its columns: print column 10 on,
+// debit balance bytes 1-16, debit total 18-33, the name 36-55, credit total
+// 57-72, credit balance 74-89 of the line.
+TEST_F(Printout, TrialBalanceHasItsColumnHeadingsOnEverySheet)
+{
+    statements::StatementAccounts chart;
+    for (int i = 0; i < 120; ++i)
+        chart.push_back({std::to_string(100 + i), "資産" + std::to_string(i), 0, "資産の部", "流動資産", "売上債権", 0,
+                         1000, 0, 1000, 1000});
+    chart.push_back({"260", "資本金", 1, "資本の部", "資本金", "資本金", 0, 0, 120000, 120000, 120000});
+    statements::PrintTrialBalance(printer, header("合計残高試算表"), chart);
+    printer.endDoc();
+    ASSERT_GE(printer.sheets().size(), 2u);
+    const auto at = [](const std::string& line, int from, int to) { return trimmed(bytesOf(line, 9 + from, 9 + to)); };
+    for (std::size_t i = 0; i < printer.sheets().size(); ++i) {
+        SCOPED_TRACE(i);
+        const auto lines = printer.sheetTexts(i);
+        ASSERT_GE(lines.size(), 7u);
+        EXPECT_EQ(at(lines[4], 1, 33), "借方");
+        EXPECT_EQ(at(lines[4], 36, 55), "勘定科目");
+        EXPECT_EQ(at(lines[4], 57, 89), "貸方");
+        EXPECT_EQ(at(lines[5], 1, 16), "残高");
+        EXPECT_EQ(at(lines[5], 18, 33), "合計");
+        EXPECT_EQ(at(lines[5], 57, 72), "合計");
+        EXPECT_EQ(at(lines[5], 74, 89), "残高");
+        // The first account of the sheet under them: its debit balance and total, its name.
+        EXPECT_EQ(at(lines[6], 1, 16), "1,000");
+        EXPECT_EQ(at(lines[6], 18, 33), "1,000");
+        EXPECT_EQ(at(lines[6], 36, 55).substr(0, 6), "資産");
+    }
+    // The last sheet ends with the capital on the credit side and the sums.
+    const auto last = printer.sheetTexts(printer.sheets().size() - 1);
+    ASSERT_GE(last.size(), 2u);
+    EXPECT_EQ(at(last.back(), 1, 16), "120,000");
+    EXPECT_EQ(at(last.back(), 74, 89), "120,000");
+}
