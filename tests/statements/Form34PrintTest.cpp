@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -98,6 +99,40 @@ TEST_F(Form34Test, PrintRunPrintsTheTickedStatementsInOrderOnSheetsOfTheirOwn)
     EXPECT_NE(std::find_if(sga.begin(), sga.end(), [](const std::string& l) {
                   return l.find(pad("荷造運賃", 16) + " " + amount18(-200)) != std::string::npos;
               }), sga.end());
+}
+
+// "全て選択" with no non-operating or extraordinary items: the statement shows
+// the expenses as one line with their total and 営業利益, and its profit is
+// the balance sheet's. By hand: 売上総利益 10,000 − (3,000 + 400 + 2,600) =
+// 4,000; 営業利益 = 税引前当期利益 4,000 − 1,800 = 2,200; 当期未処分利益
+// 2,200 − 900 + 2,000 = 3,300.
+TEST_F(Form34Test, PrintRunOfEveryReportKeepsTheExpensesAndOneProfitOnTheSheets)
+{
+    fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"摘要\" IN ('利息', '借入利息', '備品売却', '一部除却')");
+    statements::Form34& f = open();
+    f.Check1[0]->click();
+    f.Option5[1]->click();
+    dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
+    f.Command1[6]->click();
+
+    ASSERT_EQ(printer->sheets().size(), 6u);
+    const auto linesOf = [&](std::size_t sheet) {
+        std::vector<std::string> lines;
+        for (const std::string& l : printer->sheetTexts(sheet))
+            lines.push_back(compact(l));
+        return lines;
+    };
+    const auto has = [](const std::vector<std::string>& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    const auto balanceSheet = linesOf(2);
+    EXPECT_TRUE(has(balanceSheet, "当期未処分利益 3,300"));
+    const auto profitAndLoss = linesOf(3);
+    ASSERT_FALSE(profitAndLoss.empty());
+    EXPECT_NE(profitAndLoss.front().find("損益計算書"), std::string::npos);
+    for (const char* line : {"当期製品製造原価 2,600", "売上総利益 4,000", "販売費及び一般管理費 1,800", "営業利益 2,200",
+                             "税引前当期利益 2,200", "当期未処分利益 3,300"})
+        EXPECT_TRUE(has(profitAndLoss, line)) << line;
 }
 
 TEST_F(Form34Test, PrintRunWithNothingTickedOpensAndEndsAnEmptyDocument)
