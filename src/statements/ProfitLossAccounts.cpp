@@ -28,7 +28,7 @@ ProfitLossAccountForm ShowProfitLossAccounts(const StatementAccounts& accounts, 
         if (!ListedInProfitLoss(a, figures))
             continue;
         if (cls::IsManufacturingAccount(a.middle)) {
-            if (!manufacturingLine && (a.side == 0 || a.side == 1)) {
+            if (!manufacturingLine) {
                 manufacturingLine = form.expenses.size();
                 form.expenses.emplace_back();
             }
