@@ -16,6 +16,7 @@
 //    cash and deposits from the new opening balances.
 
 #include "closing/ClosingRun.h"
+#include "closing/RolloverOpenings.h"
 
 #include <stdexcept>
 #include <string>
@@ -39,8 +40,11 @@ inline const char* const kNoCarriedProfitAccount =
 // "「name」の金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています"
 std::string CarriedAmountOutOfRange(const std::string& what);
 
-// `copy` was opened through `workspace` (and nothing else was). Throws
-// RolloverRefused, or the dao::DaoError of a failed write, after rolling back.
-void RollForward(dao::Workspace& workspace, dao::Database& copy);
+// `copy` was opened through `workspace` (and nothing else was). Refused
+// (RolloverRefused) when the settings' period number or period cannot be
+// rolled on (RolloverPeriod.h). Returns the openings it carried and whether
+// they balance. Throws RolloverRefused, or the dao::DaoError of a failed
+// write, after rolling back.
+CarriedOpenings RollForward(dao::Workspace& workspace, dao::Database& copy);
 
 }  // namespace closing
