@@ -71,7 +71,9 @@ void RemoveLeftoverCopies(const std::string& folder, const std::string& targetNa
 // Copies the database at `sourcePath` over the (empty) file `targetPath`, a
 // scratch file: it is written without a journal and without waiting for the
 // disk (ScratchCopy::moveInto writes it to the disk before it is put in place).
-// Throws CopyFailure: reading the source, or writing `targetPath`.
+// A source that another program holds is waited for as long as the database
+// layer waits (DBEngine::busyWait). Throws CopyFailure: reading the source,
+// or writing `targetPath`.
 void BackupDatabase(const std::string& sourcePath, const std::string& targetPath);
 
 }  // namespace closing

@@ -16,6 +16,7 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 
 #include <fcntl.h>
@@ -145,6 +146,32 @@ TEST_F(SmallFileRollover, SaysTheDiskIsFull)
     EXPECT_EQ(outcome.failure, RolloverWriteFailure("次期のファイル「" + target + "」", "ディスクの空きが足りません",
                                                     file.path()));
     EXPECT_NE(outcome.failure.find("今のファイル「" + file.path() + "」は変わっていません"), std::string::npos);
+    EXPECT_EQ(FilesIn(file.dir()), before);
+    EXPECT_EQ(Sha256Of(file.path()), digest);
+}
+
+// A source that another program is writing: the rollover waits no longer
+// than the database layer does and says the closed period's file is in use.
+TEST_F(SmallFileRollover, SaysTheSourceIsInUseAfterTheUsualWait)
+{
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(file.path().c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const std::string digest = Sha256Of(file.path());
+    const auto before = FilesIn(file.dir());
+    const auto wait = dao::DBEngine::instance().busyWait();
+    dao::DBEngine::instance().setBusyWait(std::chrono::milliseconds(300));
+    const auto start = std::chrono::steady_clock::now();
+    const RolloverOutcome outcome = RollOverPeriodFile(files);
+    const auto took = std::chrono::steady_clock::now() - start;
+    dao::DBEngine::instance().setBusyWait(wait);
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    EXPECT_FALSE(outcome.done);
+    EXPECT_EQ(outcome.failure, "年次更新を中止しました。今のファイル「" + file.path()
+                                   + "」を読めませんでした：ほかのプログラムが使用中です。しばらくしてからもう一度行ってください。"
+                                     "\n今のファイルは変わっていません。次期のファイルは作っていません。");
+    EXPECT_LT(took, std::chrono::seconds(3));
     EXPECT_EQ(FilesIn(file.dir()), before);
     EXPECT_EQ(Sha256Of(file.path()), digest);
 }
