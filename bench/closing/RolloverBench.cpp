@@ -104,7 +104,7 @@ void prepare()
     std::filesystem::create_directories(f.dir);
     f.source = (f.dir / "ベンチ商事第1期.mdb").string();
     f.rawCopy = (f.dir / "raw-backup.sqlite").string();
-    f.rollover = {f.source, "ベンチ商事第2期.mdb", (f.dir / "ベンチ商事第2期.mdb").string()};
+    f.rollover = {f.source, "ベンチ商事第2期.mdb", (f.dir / "ベンチ商事第2期.mdb").string(), 1};
     periodfile::createPeriodFile(f.source, {"ベンチ商事", 1, "2024-04-01"});
     fillPeriodFile(f.source);
 }

@@ -143,11 +143,19 @@ std::string CarriedAmountOutOfRange(const std::string& what)
     return "「" + what + "」の金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています";
 }
 
-CarriedOpenings RollForward(dao::Workspace& workspace, dao::Database& copy)
+std::string PeriodNumberChanged(long long named, long long stored)
+{
+    return "会計年度が第" + std::to_string(named) + "期から第" + std::to_string(stored)
+           + "期に変わっています。年次更新の画面を開き直してから行ってください";
+}
+
+CarriedOpenings RollForward(dao::Workspace& workspace, dao::Database& copy, std::optional<long long> namedPeriod)
 {
     const RolloverPeriodOrRefusal checked = ReadRolloverPeriod(copy);
     if (!checked.period)
         throw RolloverRefused(checked.refusal);
+    if (namedPeriod && *namedPeriod != checked.period->number)
+        throw RolloverRefused(PeriodNumberChanged(*namedPeriod, checked.period->number));
     const ClosingPeriod& period = checked.period->dates;
     const std::string profitAccount = carriedProfitAccount(copy);
     if (profitAccount.empty())

@@ -118,7 +118,7 @@ RolloverFilesOrRefusal RolloverFilesFor(const std::string& dataFolder, const std
         result.refusal = "ファイル名「" + fileName + "」に「第」がないため、次期のファイル名を決められません";
         return result;
     }
-    RolloverFiles files{o::JoinPath(dataFolder, fileName), *targetName, o::JoinPath(dataFolder, *targetName)};
+    RolloverFiles files{o::JoinPath(dataFolder, fileName), *targetName, o::JoinPath(dataFolder, *targetName), period};
     if (*targetName == fileName || sameFile(files.sourcePath, files.targetPath)) {
         result.refusal = "次期のファイル「" + *targetName + "」が今のファイルと同じです。会計年度（第" + std::to_string(period)
                          + "期）を確かめてください";
@@ -165,7 +165,7 @@ RolloverOutcome RollOverPeriodFile(const RolloverFiles& files, const ConfirmUnba
             OpenCopy copy(scratch.path());
             useAsScratchFile(copy.database());
             readDateIndexAhead(copy.database());
-            const CarriedOpenings openings = RollForward(copy.workspace(), copy.database());
+            const CarriedOpenings openings = RollForward(copy.workspace(), copy.database(), files.period);
             if (!openings.balanced() && !(confirm && confirm(UnbalancedOpeningsQuestion(openings)))) {
                 outcome.declined = true;
                 return outcome;

@@ -23,6 +23,7 @@ struct RolloverFiles {
     std::string sourcePath;   // the closed period's file
     std::string targetName;   // the next period's file name
     std::string targetPath;   // ... in the data folder
+    std::optional<long long> period;   // the 会計年度 the name was made from: the copy must hold it
 };
 
 struct RolloverFilesOrRefusal {

@@ -46,7 +46,7 @@ class SmallFileRollover : public ::testing::Test {
 protected:
     testsupport::TempPeriodFile file{"甲商事", 26, "2026-04-01"};
     std::string target = (file.dir() / "甲商事第27期.mdb").string();
-    RolloverFiles files{file.path(), "甲商事第27期.mdb", target};
+    RolloverFiles files{file.path(), "甲商事第27期.mdb", target, 26};
 };
 
 // Runs the rollover as an ordinary user when the tests run as root (whom file

@@ -41,7 +41,7 @@ protected:
     }
     RolloverOutcome rollOver(bool goOn)
     {
-        return RollOverPeriodFile({file.path(), "甲商事第27期.mdb", target}, [&](const std::string& q) {
+        return RollOverPeriodFile({file.path(), "甲商事第27期.mdb", target, 26}, [&](const std::string& q) {
             questions.push_back(q);
             return goOn;
         });

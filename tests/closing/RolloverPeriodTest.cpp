@@ -5,6 +5,7 @@
 
 #include "closing/Rollover.h"
 #include "closing/RolloverPeriod.h"
+#include "closing/RollForward.h"
 
 #include "RolloverFixture.h"
 #include "support/CaseName.h"
@@ -93,7 +94,7 @@ TEST_P(RolloverOfImpossibleSettings, IsRefusedAndMakesNothing)
     const auto before = FilesIn(file.dir());
 
     const RolloverOutcome outcome =
-        RollOverPeriodFile({file.path(), "甲商事第27期.mdb", (file.dir() / "甲商事第27期.mdb").string()});
+        RollOverPeriodFile({file.path(), "甲商事第27期.mdb", (file.dir() / "甲商事第27期.mdb").string(), 26});
     EXPECT_FALSE(outcome.done);
     EXPECT_NE(outcome.failure.find(c.refusalPart), std::string::npos) << outcome.failure;
     EXPECT_EQ(FilesIn(file.dir()), before);
@@ -110,5 +111,23 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"number zero", "会計年度 = 0", "会計年度が「0」"},
         FileCase{"number at the top of its range", "会計年度 = 2147483647", "会計年度が「2147483647」"}),
     testsupport::kCaseName);
+
+// The next file's name was made from 会計年度 26; the file says 30 by the time
+// it is copied: the copy is not rolled under a name that does not match it.
+TEST(RolloverOfAChangedPeriodNumber, IsRefusedAndMakesNothing)
+{
+    testsupport::TempPeriodFile file("甲商事", 26, "2026-04-01");
+    const RolloverFilesOrRefusal files = RolloverFilesFor(file.dir().string(), "甲商事第26期.mdb", 26);
+    ASSERT_TRUE(files.files) << files.refusal;
+    file.open()->Execute("UPDATE 会計設定 SET 会計年度 = 30");
+    const std::string digest = Sha256Of(file.path());
+    const auto before = FilesIn(file.dir());
+
+    const RolloverOutcome outcome = RollOverPeriodFile(*files.files);
+    EXPECT_FALSE(outcome.done);
+    EXPECT_EQ(outcome.failure, PeriodNumberChanged(26, 30));
+    EXPECT_EQ(FilesIn(file.dir()), before);
+    EXPECT_EQ(Sha256Of(file.path()), digest);
+}
 
 }  // namespace
