@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <new>
 
 namespace closing {
 
@@ -182,8 +183,11 @@ RolloverOutcome RollOverPeriodFile(const RolloverFiles& files, const ConfirmUnba
         outcome.failure = failureOfCopy(failure, files);
     } catch (const dao::DaoError& error) {
         outcome.failure = failureOfDatabase(error, files);
+    } catch (const std::bad_alloc&) {
+        outcome.failure = RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", "メモリが足りません", files.sourcePath);
     } catch (const std::exception& e) {
-        outcome.failure = RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", e.what(), files.sourcePath);
+        outcome.failure = RolloverWriteFailure("次期のファイル「" + files.targetPath + "」",
+                                               std::string("予期しないエラーが起きました（") + e.what() + "）", files.sourcePath);
     }
     return outcome;
 }
