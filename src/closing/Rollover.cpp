@@ -27,8 +27,9 @@ bool sameFile(const std::string& a, const std::string& b)
     return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
 }
 
-// The copy is a scratch file until it is renamed: a crash or a failure leaves
-// only a temporary file that nothing opens and that the rollover removes, so
+// The copy is a scratch file until it is renamed: a failure removes it, and a
+// crash leaves only a file that nothing holds, which the next rollover to the
+// same name removes (DatabaseCopy.h); so
 // the copy keeps no rollback journal at all (a failed roll-forward is undone
 // by throwing the whole file away, never by a rollback) and never waits for
 // the disk on a commit; the file is written to the disk once, before the rename.
