@@ -5,10 +5,12 @@
 
 namespace closing {
 
-std::int64_t RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy)
+ClosedPeriodFigures RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy)
 {
-    statements::RecomputePeriodFigures(workspace, copy);
-    return statements::ComputePeriodProfit(copy).unappropriated();
+    ClosedPeriodFigures figures;
+    figures.tally = statements::RecomputePeriodFigures(workspace, copy);
+    figures.profit = statements::ComputePeriodProfit(copy).unappropriated();
+    return figures;
 }
 
 }  // namespace closing

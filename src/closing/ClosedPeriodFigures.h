@@ -5,6 +5,7 @@
 // period's 当期未処分利益.
 
 #include "closing/ClosingRun.h"
+#include "statements/TallyAccountTotals.h"
 
 #include <cstdint>
 
@@ -15,9 +16,15 @@ class Workspace;
 
 namespace closing {
 
+struct ClosedPeriodFigures {
+    std::int64_t profit = 0;              // 当期未処分利益
+    statements::TallyReport tally;        // the rows the figures left out, and why
+};
+
 // Stores the period figures of every account in use of `copy` (借方合計,
-// 貸方合計, 期末貸借合計, 期末残高) and returns the 当期未処分利益. Runs inside
-// the caller's transaction of `workspace`; throws on failure.
-std::int64_t RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy);
+// 貸方合計, 期末貸借合計, 期末残高) and returns the 当期未処分利益 with the
+// tally's report. Runs inside the caller's transaction of `workspace`; throws
+// on failure.
+ClosedPeriodFigures RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy);
 
 }  // namespace closing

@@ -1,8 +1,10 @@
 #include "closing/Form37.h"
 
 #include "closing/Rollover.h"
+#include "closing/RolloverPeriod.h"
 #include "common/o.h"
 #include "frame/Fonts.h"
+#include "frame/Form1.h"
 #include "frame/WindowRegistry.h"
 #include "platform/ui/Dialogs.h"
 
@@ -151,9 +153,13 @@ void Form37::RunRollover()
 
     SettingsRecordset->MoveFirst();
     o::DbFilePath = o::PathInDataFolder(o::DbFileName);
-    const dao::Value period = SettingsRecordset->get("会計年度");
-    const RolloverFilesOrRefusal files =
-        RolloverFilesFor(o::DataFolder, o::DbFileName, period.isNumeric() ? period.toInt64() : 0);
+    const RolloverPeriodOrRefusal period = CheckRolloverPeriod(
+        SettingsRecordset->get("会計年度"), SettingsRecordset->get("会計期間開始日"), SettingsRecordset->get("会計期間終了日"));
+    if (!period.period) {
+        refuse(period.refusal);
+        return;
+    }
+    const RolloverFilesOrRefusal files = RolloverFilesFor(o::DataFolder, o::DbFileName, period.period->number);
     if (!files.files) {
         refuse(files.refusal);
         return;
@@ -165,7 +171,13 @@ void Form37::RunRollover()
                != ui::Answer::Yes)
         return;
 
-    const RolloverOutcome outcome = RollOverPeriodFile(*files.files);
+    const auto goOnUnbalanced = [](const std::string& question) {
+        return ui::dialogs().messageBox(question, ui::Buttons::YesNoDefaultNo, std::string(kRolloverTitle))
+               == ui::Answer::Yes;
+    };
+    const RolloverOutcome outcome = RollOverPeriodFile(*files.files, goOnUnbalanced);
+    if (outcome.declined)
+        return;
     if (!outcome.done) {
         refuse(outcome.failure);
         return;
@@ -174,7 +186,8 @@ void Form37::RunRollover()
     o::CompanyDb = o::DbWorkspace->OpenDatabase(files.files->targetPath);
     SettingsRecordset = o::CompanyDb->OpenRecordset("会計設定", dao::RecordsetType::Dynaset);
     m_command1[0]->setEnabled(false);
-    ui::dialogs().messageBox(kRolloverDone, ui::Buttons::Ok);
+    frame::ListPeriodFilesAgain();
+    ui::dialogs().messageBox(RolloverDoneMessage(files.files->targetName), ui::Buttons::Ok);
 }
 
 }  // namespace closing

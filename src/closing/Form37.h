@@ -26,10 +26,13 @@ public:
     void Command1_Click(int index);
 
     // The rollover, after its question. Refused while another work window is
-    // open, when the next name cannot be made or is the current file's own;
-    // asks before replacing an existing next file ("いいえ" the default). After
-    // a completed rollover CompanyDb and SettingsRecordset are on the new file
-    // (DbFilePath still names the closed period's) and the button is spent.
+    // open, when the period number or the period cannot be rolled on, when the
+    // next name cannot be made, is the current file's own or is taken by a
+    // folder; asks before replacing an existing next file, and before carrying
+    // openings that do not balance ("いいえ" the default of both). After a
+    // completed rollover CompanyDb and SettingsRecordset are on the new file
+    // (DbFilePath still names the closed period's), the button is spent, the
+    // start window lists the period files again and the message names the new file.
     void RunRollover();
 
     std::unique_ptr<dao::Recordset> SettingsRecordset;   // 会計設定

@@ -5,6 +5,7 @@
 #include "closing/DepreciationJournal.h"
 #include "closing/NextPeriod.h"
 #include "closing/PeriodJournal.h"
+#include "closing/RolloverPeriod.h"
 #include "journal/AmountRange.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
@@ -27,15 +28,14 @@ struct NextSettings {
     dao::Value reportDate;   // null stays null
 };
 
-NextSettings nextSettings(dao::Database& copy, const ClosingPeriod& period)
+NextSettings nextSettings(dao::Database& copy, const RolloverPeriod& period)
 {
     auto settings = copy.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
     settings->MoveFirst();
     NextSettings next;
-    const dao::Value number = settings->get("会計年度");
-    next.period = (number.isNumeric() ? number.toInt64() : 0) + 1;
-    next.first = OneYearLater(period.first);
-    next.last = OneYearLater(period.last);
+    next.period = period.number + 1;
+    next.first = OneYearLater(period.dates.first);
+    next.last = OneYearLater(period.dates.last);
     if (const auto report = settings->get("決算報告日").toDate())
         next.reportDate = IsoDay(OneYearLater(*report));
     return next;
@@ -143,35 +143,51 @@ std::string CarriedAmountOutOfRange(const std::string& what)
     return "「" + what + "」の金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています";
 }
 
-void RollForward(dao::Workspace& workspace, dao::Database& copy)
+std::string PeriodNumberChanged(long long named, long long stored)
 {
-    const auto period = ReadClosingPeriod(copy);
-    if (!period)
-        throw RolloverRefused(kPeriodNotSetMessage);
+    return "会計年度が第" + std::to_string(named) + "期から第" + std::to_string(stored)
+           + "期に変わっています。年次更新の画面を開き直してから行ってください";
+}
+
+CarriedOpenings RollForward(dao::Workspace& workspace, dao::Database& copy, std::optional<long long> namedPeriod)
+{
+    const RolloverPeriodOrRefusal checked = ReadRolloverPeriod(copy);
+    if (!checked.period)
+        throw RolloverRefused(checked.refusal);
+    if (namedPeriod && *namedPeriod != checked.period->number)
+        throw RolloverRefused(PeriodNumberChanged(*namedPeriod, checked.period->number));
+    const ClosingPeriod& period = checked.period->dates;
     const std::string profitAccount = carriedProfitAccount(copy);
     if (profitAccount.empty())
         throw RolloverRefused(kNoCarriedProfitAccount);
-    const NextSettings next = nextSettings(copy, *period);
+    const NextSettings next = nextSettings(copy, *checked.period);
 
+    CarriedOpenings openings;
     dao::RunInTransaction(workspace, [&] {
         // Everything the new period takes from the closed one is read before
         // the closed period's rows go.
-        const std::int64_t profit = RecomputeClosedPeriodFigures(workspace, copy);
+        openings.closedPeriodDifference = ReadOpeningSides(copy).difference();
+        const ClosedPeriodFigures figures = RecomputeClosedPeriodFigures(workspace, copy);
+        openings.rowsWithUnknownCode = figures.tally.rowsWithUnknownCode;
+        openings.unknownCodes = figures.tally.unknownCodes;
+        const std::int64_t profit = figures.profit;
         requireAmount(profit, "当期未処分利益");
-        const std::vector<BankCarry> banks = BankBalancesAtPeriodEnd(copy, *period);
+        const std::vector<BankCarry> banks = BankBalancesAtPeriodEnd(copy, period);
         for (const BankCarry& bank : banks)
             requireAmount(bank.balance, "取引銀行 " + bank.bankCode + " " + bank.branchCode + " " + bank.kind);
         const std::vector<AssetCarry> assets =
-            AssetsAfterDepreciation(copy, *period, ChartCodes(copy).codeOf(kDepreciationExpenseAccount));
+            AssetsAfterDepreciation(copy, period, ChartCodes(copy).codeOf(kDepreciationExpenseAccount));
         for (const AssetCarry& asset : assets)
             requireAmount(asset.bookValue, "固定資産 " + asset.number + " " + asset.name);
 
         carryAccounts(copy, profitAccount, profit);
-        deletePeriodRows(copy, *period);
+        deletePeriodRows(copy, period);
         carryBankAccounts(copy, banks);
         carryAssets(copy, assets);
         moveSettingsOn(copy, next);
+        openings.next = ReadOpeningSides(copy);
     });
+    return openings;
 }
 
 }  // namespace closing

@@ -16,7 +16,9 @@
 //    cash and deposits from the new opening balances.
 
 #include "closing/ClosingRun.h"
+#include "closing/RolloverOpenings.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -39,8 +41,16 @@ inline const char* const kNoCarriedProfitAccount =
 // "「name」の金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています"
 std::string CarriedAmountOutOfRange(const std::string& what);
 
-// `copy` was opened through `workspace` (and nothing else was). Throws
-// RolloverRefused, or the dao::DaoError of a failed write, after rolling back.
-void RollForward(dao::Workspace& workspace, dao::Database& copy);
+// "会計年度が第N期から第M期に変わっています。…"
+std::string PeriodNumberChanged(long long named, long long stored);
+
+// `copy` was opened through `workspace` (and nothing else was). Refused
+// (RolloverRefused) when the settings' period number or period cannot be
+// rolled on (RolloverPeriod.h), or when `namedPeriod` is given and the copy's
+// period number is not that one (the next file's name was made from it). Returns the openings it carried and whether
+// they balance. Throws RolloverRefused, or the dao::DaoError of a failed
+// write, after rolling back.
+CarriedOpenings RollForward(dao::Workspace& workspace, dao::Database& copy,
+                            std::optional<long long> namedPeriod = std::nullopt);
 
 }  // namespace closing

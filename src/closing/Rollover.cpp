@@ -11,7 +11,9 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <new>
 
 namespace closing {
 
@@ -25,8 +27,9 @@ bool sameFile(const std::string& a, const std::string& b)
     return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
 }
 
-// The copy is a scratch file until it is renamed: a crash or a failure leaves
-// only a temporary file that nothing opens and that the rollover removes, so
+// The copy is a scratch file until it is renamed: a failure removes it, and a
+// crash leaves only a file that nothing holds, which the next rollover to the
+// same name removes (DatabaseCopy.h); so
 // the copy keeps no rollback journal at all (a failed roll-forward is undone
 // by throwing the whole file away, never by a rollback) and never waits for
 // the disk on a commit; the file is written to the disk once, before the rename.
@@ -53,19 +56,58 @@ void readDateIndexAhead(dao::Database& copy)
     copy.ForEachRow("SELECT COUNT(*) FROM \"仕訳台帳\" WHERE \"日付\" >= ''", {}, "仕訳台帳", [](const dao::RowView&) {});
 }
 
-void rollForwardCopy(const std::string& copyPath)
-{
-    // A workspace of its own, so that its transaction covers the copy alone,
-    // never the closed period's file that the program holds open.
-    auto workspace = std::make_shared<dao::Workspace>();
+// The scratch copy opened in a workspace of its own, so that its transaction
+// covers the copy alone, never the closed period's file that the program
+// holds open; closed whatever happens.
+class OpenCopy {
+public:
+    explicit OpenCopy(const std::string& path)
+        : m_workspace(std::make_shared<dao::Workspace>()), m_copy(m_workspace->OpenDatabase(path))
     {
-        std::shared_ptr<dao::Database> copy = workspace->OpenDatabase(copyPath);
-        useAsScratchFile(*copy);
-        readDateIndexAhead(*copy);
-        RollForward(*workspace, *copy);
-        copy->Close();
     }
-    workspace->Close();
+    ~OpenCopy()
+    {
+        try {
+            m_copy->Close();
+            m_workspace->Close();
+        } catch (...) {
+        }
+    }
+    OpenCopy(const OpenCopy&) = delete;
+    OpenCopy& operator=(const OpenCopy&) = delete;
+
+    dao::Workspace& workspace() { return *m_workspace; }
+    dao::Database& database() { return *m_copy; }
+
+private:
+    std::shared_ptr<dao::Workspace> m_workspace;
+    std::shared_ptr<dao::Database> m_copy;
+};
+
+std::string failureOfDatabase(const dao::DaoError& error, const RolloverFiles& files)
+{
+    switch (error.code()) {
+    case dao::DaoError::Code::DiskFull:
+        return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", FileErrorReason(ENOSPC), files.sourcePath);
+    case dao::DaoError::Code::ReadOnly:
+        return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", FileErrorReason(EACCES), files.sourcePath);
+    case dao::DaoError::Code::WriteFailed:
+        return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", FileErrorReason(EIO), files.sourcePath);
+    default:
+        return std::string("年次更新を中止しました。") + error.what() + "\n今のファイル「" + files.sourcePath
+               + "」は変わっていません。次期のファイルは作っていません。";
+    }
+}
+
+std::string failureOfCopy(const CopyFailure& failure, const RolloverFiles& files)
+{
+    if (failure.reading())
+        return "年次更新を中止しました。今のファイル「" + failure.path() + "」を読めませんでした：" + failure.reason()
+               + "。\n今のファイルは変わっていません。次期のファイルは作っていません。";
+    if (failure.path() == files.targetPath || failure.path().find(files.targetName) != std::string::npos)
+        return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", failure.reason(), files.sourcePath);
+    return RolloverWriteFailure("フォルダ「" + failure.path() + "」に次期のファイル「" + files.targetName + "」",
+                                failure.reason(), files.sourcePath);
 }
 
 }  // namespace
@@ -78,10 +120,19 @@ RolloverFilesOrRefusal RolloverFilesFor(const std::string& dataFolder, const std
         result.refusal = "ファイル名「" + fileName + "」に「第」がないため、次期のファイル名を決められません";
         return result;
     }
-    RolloverFiles files{o::JoinPath(dataFolder, fileName), *targetName, o::JoinPath(dataFolder, *targetName)};
+    RolloverFiles files{o::JoinPath(dataFolder, fileName), *targetName, o::JoinPath(dataFolder, *targetName), period};
     if (*targetName == fileName || sameFile(files.sourcePath, files.targetPath)) {
         result.refusal = "次期のファイル「" + *targetName + "」が今のファイルと同じです。会計年度（第" + std::to_string(period)
                          + "期）を確かめてください";
+        return result;
+    }
+    std::error_code error;
+    const auto kind = std::filesystem::status(files.targetPath, error).type();
+    if (kind != std::filesystem::file_type::not_found && kind != std::filesystem::file_type::regular
+        && kind != std::filesystem::file_type::none) {
+        result.refusal = "データフォルダに次期のファイルと同じ名前「" + *targetName + "」の"
+                         + (kind == std::filesystem::file_type::directory ? "フォルダ" : "ファイルでないもの")
+                         + "があるため、次期のファイルを作れません。名前を変えるか移してから年次更新を行ってください";
         return result;
     }
     result.files = std::move(files);
@@ -93,25 +144,52 @@ std::string ReplaceTargetQuestion(const std::string& targetName)
     return "次期のファイル「" + targetName + "」は既にあります。置き換えてよろしいですか？";
 }
 
-RolloverOutcome RollOverPeriodFile(const RolloverFiles& files)
+std::string RolloverWriteFailure(const std::string& whatFailed, const std::string& reason, const std::string& sourcePath)
+{
+    return "年次更新を中止しました。" + whatFailed + "を書き込めませんでした：" + reason + "。\n今のファイル「" + sourcePath
+           + "」は変わっていません。次期のファイルは作っていません。";
+}
+
+std::string RolloverDoneMessage(const std::string& targetName)
+{
+    return std::string(kRolloverDone) + "\n次期のファイル：" + targetName;
+}
+
+RolloverOutcome RollOverPeriodFile(const RolloverFiles& files, const ConfirmUnbalanced& confirm)
 {
     RolloverOutcome outcome;
-    std::string scratch;
     try {
         const std::string folder = std::filesystem::path(files.targetPath).parent_path().string();
-        scratch = CreateTemporaryFile(folder, files.targetName, files.sourcePath);
-        BackupDatabase(files.sourcePath, scratch);
-        rollForwardCopy(scratch);
-        SyncFile(scratch);
-        MoveIntoPlace(scratch, files.targetPath);
+        RemoveLeftoverCopies(folder, files.targetName);
+        ScratchCopy scratch(folder, files.targetName);
+        BackupDatabase(files.sourcePath, scratch.path());
+        {
+            OpenCopy copy(scratch.path());
+            useAsScratchFile(copy.database());
+            readDateIndexAhead(copy.database());
+            const CarriedOpenings openings = RollForward(copy.workspace(), copy.database(), files.period);
+            if (!openings.balanced() && !(confirm && confirm(UnbalancedOpeningsQuestion(openings)))) {
+                outcome.declined = true;
+                return outcome;
+            }
+            // The closed period's rows leave their pages free: the new file is
+            // written without them.
+            copy.database().Execute("VACUUM");
+        }
+        scratch.moveInto(files.targetPath);
         outcome.done = true;
-        return outcome;
     } catch (const RolloverRefused& refused) {
         outcome.failure = refused.what();
+    } catch (const CopyFailure& failure) {
+        outcome.failure = failureOfCopy(failure, files);
+    } catch (const dao::DaoError& error) {
+        outcome.failure = failureOfDatabase(error, files);
+    } catch (const std::bad_alloc&) {
+        outcome.failure = RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", "メモリが足りません", files.sourcePath);
     } catch (const std::exception& e) {
-        outcome.failure = std::string("年次更新を中止しました。次期のファイルは作っていません。\n") + e.what();
+        outcome.failure = RolloverWriteFailure("次期のファイル「" + files.targetPath + "」",
+                                               std::string("予期しないエラーが起きました（") + e.what() + "）", files.sourcePath);
     }
-    RemoveFileQuietly(scratch);
     return outcome;
 }
 

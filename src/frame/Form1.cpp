@@ -13,6 +13,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/PrinterSetup.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -274,6 +275,13 @@ void Form1::Image2_Click(int index)
     o::SplitDatabasePath(o::SavedDbPath);
     o::SetCurrentPathsFromSaved();
     ListDatabaseFiles();
+}
+
+void ListPeriodFilesAgain()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* start = qobject_cast<Form1*>(widget))
+            start->ListDatabaseFiles();
 }
 
 void registerFrameWindows()

@@ -57,6 +57,10 @@ private:
     std::map<int, QToolButton*> m_image2;
 };
 
+// Every open start window lists the period files of its folder again (a
+// period file was made, as by the fiscal-year rollover).
+void ListPeriodFilesAgain();
+
 // Registers the main menu "Form2" with the window registry.
 void registerFrameWindows();
 

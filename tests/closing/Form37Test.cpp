@@ -8,15 +8,22 @@
 #include "RolloverFixture.h"
 #include "common/o.h"
 #include "frame/Fonts.h"
+#include "frame/Form1.h"
 #include "frame/WindowRegistry.h"
 #include "periodfile/TempDir.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "support/CaseName.h"
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace closing;
 using closing::testing::FilesIn;
@@ -52,6 +59,22 @@ protected:
     }
 
     void press() { form->Command1(0)->click(); }
+    // The window loaded again, after the file was changed under it.
+    void reload()
+    {
+        frame::WindowRegistry::instance().closeAll();
+        form = qobject_cast<Form37*>(frame::WindowRegistry::instance().show("Form37", "年度更新"));
+        ASSERT_NE(form, nullptr);
+    }
+    void changeSource(const std::string& sql)
+    {
+        dao::DBEngine::instance().Workspaces(0)->OpenDatabase(sourcePath)->Execute(sql);
+        sourceDigest = Sha256Of(sourcePath);
+    }
+    void expectRefusal(const std::string& text)
+    {
+        dialogs->expectMessage(text, ui::Answer::Ok).withoutTitle();
+    }
     void expectQuestion(ui::Answer answer)
     {
         dialogs->expectMessage(kRolloverQuestion, answer).withTitle(kRolloverTitle).withButtons(ui::Buttons::YesNo);
@@ -139,7 +162,7 @@ TEST_F(Form37Test, ARefusalNamesItsCauseAndMakesNoFile)
 TEST_F(Form37Test, CompletesOnceAndSpendsTheButton)
 {
     expectQuestion(ui::Answer::Yes);
-    dialogs->expectMessage(kRolloverDone, ui::Answer::Ok).withoutTitle();
+    dialogs->expectMessage(RolloverDoneMessage("サンプル商事第11期.mdb"), ui::Answer::Ok).withoutTitle();
     press();
     ASSERT_TRUE(std::filesystem::exists(targetPath));
     EXPECT_EQ(o::CompanyDb->path(), targetPath);
@@ -152,6 +175,108 @@ TEST_F(Form37Test, CompletesOnceAndSpendsTheButton)
     form->RunRollover();   // no question, nothing done
     EXPECT_EQ(Sha256Of(targetPath), digest);
     EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
+}
+
+// The completion names the new file, and the start window already lists it
+// beside the closed period, whose line stays chosen.
+// A scratch copy that a rollover still holds is never listed; one that
+// nothing holds is gone.
+TEST_F(Form37Test, TheStartWindowListsTheNewFileWhenTheRolloverCompletes)
+{
+    const std::filesystem::path held = dataDir / "サンプル商事第11期.mdb.tmp-Held01";
+    const std::filesystem::path cutOff = dataDir / "サンプル商事第11期.mdb.tmp-Left01";
+    std::filesystem::copy_file(sourcePath, held);
+    std::filesystem::copy_file(sourcePath, cutOff);
+    const int holder = ::open(held.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    frame::Form1 start(dataDir.string());
+    ASSERT_EQ(start.List1()->count(), 1);
+    expectQuestion(ui::Answer::Yes);
+    dialogs->expectMessage("年次更新処理は終了しました\n次期のファイル：サンプル商事第11期.mdb", ui::Answer::Ok)
+        .withoutTitle();
+    press();
+    ::close(holder);
+    EXPECT_TRUE(std::filesystem::exists(held));
+    EXPECT_FALSE(std::filesystem::exists(cutOff));
+    ASSERT_EQ(start.List1()->count(), 2);
+    EXPECT_EQ(start.FileList()[1], "サンプル商事第11期.mdb");
+    EXPECT_NE(start.List1()->item(1)->text().toStdString().find("第11期"), std::string::npos);
+    EXPECT_EQ(start.List1()->currentRow(), 0);
+}
+
+// A folder under the next period's name is refused before any question of
+// replacing it.
+TEST_F(Form37Test, RefusesAFolderUnderTheNextNameWithoutOfferingToReplaceIt)
+{
+    std::filesystem::create_directory(targetPath);
+    const auto before = FilesIn(dataDir);
+    expectQuestion(ui::Answer::Yes);
+    dialogs->expectMessage(
+               "データフォルダに次期のファイルと同じ名前「サンプル商事第11期.mdb」のフォルダがあるため、次期のファイルを作れません。"
+               "名前を変えるか移してから年次更新を行ってください",
+               ui::Answer::Ok)
+        .withoutTitle();
+    press();
+    EXPECT_EQ(FilesIn(dataDir), before);
+    EXPECT_TRUE(std::filesystem::is_directory(targetPath));
+    EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
+    EXPECT_TRUE(form->Command1(0)->isEnabled());
+}
+
+struct SettingsCase {
+    const char* name;
+    const char* settings;     // SET clause of 会計設定
+    const char* refusal;
+};
+void PrintTo(const SettingsCase& c, std::ostream* os) { *os << c.name; }
+
+class Form37Settings : public Form37Test, public ::testing::WithParamInterface<SettingsCase> {};
+
+// A period number or a period that cannot be rolled on is refused by name,
+// before anything is made.
+TEST_P(Form37Settings, AreRefusedByNameBeforeAnyFileIsMade)
+{
+    changeSource(std::string("UPDATE 会計設定 SET ") + GetParam().settings);
+    reload();
+    const auto before = FilesIn(dataDir);
+    expectQuestion(ui::Answer::Yes);
+    expectRefusal(GetParam().refusal);
+    press();
+    EXPECT_EQ(FilesIn(dataDir), before);
+    EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
+    EXPECT_TRUE(form->Command1(0)->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rollover, Form37Settings,
+    ::testing::Values(
+        SettingsCase{"start after end", "会計期間開始日 = '2027-04-01', 会計期間終了日 = '2027-03-31'",
+                     "会計期間（2027/04/01～2027/03/31）は開始日が終了日より後のため、年次更新を行えません。"
+                     "会計期間を確かめてください"},
+        SettingsCase{"number zero", "会計年度 = 0",
+                     "会計年度が「0」のため、次期の期番号を決められません。会計年度を 1 から 2,147,483,646 "
+                     "の整数にしてから年次更新を行ってください"},
+        SettingsCase{"number empty", "会計年度 = NULL",
+                     "会計年度が空欄のため、次期の期番号を決められません。会計年度を 1 から 2,147,483,646 "
+                     "の整数にしてから年次更新を行ってください"}),
+    testsupport::kCaseName);
+
+// Openings that would not balance (a row left on 諸口) are shown before the
+// new file is made, "いいえ" the default; "いいえ" makes nothing.
+TEST_F(Form37Test, AsksBeforeCarryingOpeningsThatDoNotBalance)
+{
+    changeSource("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金)"
+                 " VALUES ('2025-06-01', '250601090000', 1, '100', 7000, '999', 7000)");
+    const auto before = FilesIn(dataDir);
+    expectQuestion(ui::Answer::Yes);
+    dialogs->expectAnyMessage(ui::Answer::No).withTitle(kRolloverTitle).withButtons(ui::Buttons::YesNoDefaultNo);
+    press();
+    ASSERT_EQ(dialogs->calls().size(), 2u);
+    EXPECT_NE(dialogs->calls()[1].text.find("諸口に残高 -7,000円"), std::string::npos) << dialogs->calls()[1].text;
+    EXPECT_EQ(FilesIn(dataDir), before);
+    EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
+    EXPECT_EQ(o::CompanyDb->path(), sourcePath);
+    EXPECT_TRUE(form->Command1(0)->isEnabled());
 }
 
 TEST_F(Form37Test, EndClosesTheWindow)

@@ -49,8 +49,10 @@ constexpr const char* kInPeriod = " 日付 >= '2025-04-01' AND 日付 <= '2026-0
 void SampleRolloverTest::SetUp()
 {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dataDir = std::filesystem::temp_directory_path()
-              / ("velmora-rollover-" + std::to_string(::getpid()) + "-" + info->name());
+    // A parameterised test's name holds a "/": the folder is one level all the same.
+    std::string name = info->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    dataDir = std::filesystem::temp_directory_path() / ("velmora-rollover-" + std::to_string(::getpid()) + "-" + name);
     std::filesystem::remove_all(dataDir);
     sourcePath = periodfile::createSampleCompany(dataDir.string());
     targetPath = (dataDir / "サンプル商事第11期.mdb").string();

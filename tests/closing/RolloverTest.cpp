@@ -35,7 +35,7 @@ std::int64_t field(dao::Database& db, const std::string& sql, const char* name)
 
 RolloverFiles sampleFiles(const SampleRolloverTest&, const std::string& source, const std::string& target)
 {
-    return RolloverFiles{source, "サンプル商事第11期.mdb", target};
+    return RolloverFiles{source, "サンプル商事第11期.mdb", target, 10};
 }
 
 class SampleRollover : public SampleRolloverTest {
@@ -270,7 +270,7 @@ TEST(SmallRollover, MovesTheDatesOnAYearAndCarriesEveryBankAccount)
                     " ('2023-06-01 09:00:00', '1', '2023-05-31', '今期'), ('2024-03-02 09:00:00', '1', '2024-03-01', '次期1'),"
                     " ('2024-03-03 09:00:00', '2', '2024-03-02', '次期2'), ('2024-03-04 09:00:00', '1', NULL, '日付なし')");
     }
-    const RolloverOutcome outcome = RollOverPeriodFile({file.path(), "甲商事第8期.mdb", target});
+    const RolloverOutcome outcome = RollOverPeriodFile({file.path(), "甲商事第8期.mdb", target, 7});
     ASSERT_TRUE(outcome.done) << outcome.failure;
     auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(target);
     auto settings = db->OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
