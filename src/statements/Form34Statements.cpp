@@ -1,5 +1,6 @@
 // The closing window's statements: each shows, or prints, what its routine
-// computes from the accounts in use as the last tally left them.
+// computes from the accounts in use as the last tally left them (after a
+// failed tally the refresh and the print runs never come here: Form34Refresh.cpp).
 #include "statements/Form34.h"
 
 #include "common/EditMode.h"

@@ -161,4 +161,9 @@ std::string TallyNotice(const TallyReport& report)
     return text;
 }
 
+std::string TallyRefusalText(const std::string& reason)
+{
+    return "期間の集計ができなかったため、決算書の表示、印刷、ＣＳＶファイルの作成はできません：" + reason;
+}
+
 }  // namespace statements

@@ -39,4 +39,9 @@ TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& databas
 // every row of the journal was counted.
 std::string TallyNotice(const TallyReport& report);
 
+// What the closing window shows, and its print runs and CSV button answer,
+// while its last tally failed for `reason`: the figures stored before are not
+// this journal's, so no statement is made from them.
+std::string TallyRefusalText(const std::string& reason);
+
 }  // namespace statements

@@ -119,15 +119,37 @@ TEST_F(Form34Test, RowsLeftOutOfTheTallyAndDifferingTotalsAreToldInLabels)
     EXPECT_EQ(s(f.BalanceNotice->text()), "資産合計と負債、資本合計が一致しません（差額 -100 円）");
 }
 
-TEST_F(Form34Test, AFigureOutOfRangeIsReportedAndTheStoredFiguresStay)
+// Figures of an earlier tally stand in the file; a tally refused over a sum
+// beyond the 64-bit range leaves them there, and no tab shows them.
+TEST_F(Form34Test, AFailedTallyShowsItsReasonOnEveryTabInsteadOfTheFiguresStoredBefore)
 {
     fx.recompute();
-    fx.execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES ('2024-12-01', '411', 2147483647)");
+    fx.execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES"
+               " ('2024-12-01', '411', 5000000000000000000), ('2024-12-02', '411', 5000000000000000000)");
     dialogs->expectAnyMessage(ui::Answer::Ok).withTitle("決算処理");
     statements::Form34& f = open();
     EXPECT_EQ(fx.figure("411", "借方合計"), 3000);
-    EXPECT_NE(s(f.TallyNotice->text()).find("期間の集計を保存できませんでした"), std::string::npos);
     EXPECT_NE(dialogs->messageTexts().at(0).find("勘定科目「仕入高」（411）の借方合計"), std::string::npos);
+
+    const std::string notice = s(f.TallyNotice->text());
+    EXPECT_EQ(notice.rfind("期間の集計ができなかったため、決算書の表示、印刷、ＣＳＶファイルの作成はできません：", 0), 0u)
+        << notice;
+    EXPECT_NE(notice.find("勘定科目「仕入高」（411）の借方合計"), std::string::npos);
+    const std::vector<std::string> onlyTheNotice{notice};
+    for (const QListWidget* list :
+         {f.List3, f.List5[0], f.List5[1], f.List5[2], f.List4[0], f.List4[1], f.List4[2], f.List4[3], f.List6, f.List7})
+        EXPECT_EQ(rows(list), onlyTheNotice) << list->objectName().toStdString();
+    for (const QLineEdit* box : f.Text2)
+        EXPECT_EQ(s(box->text()), "");
+    for (const QLineEdit* box : f.Text3)
+        EXPECT_EQ(s(box->text()), "");
+
+    // Mended, the button's tally shows the figures again.
+    fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"入金\" = 5000000000000000000");
+    f.Command1[12]->click();
+    EXPECT_EQ(s(f.TallyNotice->text()), "");
+    EXPECT_EQ(s(f.Text2[0]->text()), "22,470");
+    EXPECT_EQ(rows(f.List3), statements::TrialBalanceLines(statements::ReadStatementAccounts(*fx.db())));
 }
 
 TEST_F(Form34Test, TaxRateIsTheLastRateBegunOnOrBeforeTheDate)
