@@ -1,14 +1,33 @@
 #include "closing/ClosedPeriodFigures.h"
 
+#include "closing/RollForward.h"
+#include "journal/AmountRange.h"
 #include "statements/PeriodFigures.h"
 #include "statements/PeriodProfit.h"
+#include "statements/StatementAccounts.h"
 
 namespace closing {
+
+namespace {
+
+// The closing balance of every account in use opens the next period and
+// becomes its 前年決算残高: both are 32-bit fields, though the period figures
+// are 64-bit.
+void requireCarriedBalances(const statements::StatementAccounts& accounts)
+{
+    for (const statements::StatementAccount& account : accounts)
+        if (!journal::FitsAmount(account.closing))
+            throw RolloverRefused(CarriedAmountOutOfRange("勘定科目 " + account.code + " " + account.name + " 期末残高"));
+}
+
+}  // namespace
 
 std::int64_t RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy)
 {
     statements::RecomputePeriodFigures(workspace, copy);
-    return statements::ComputePeriodProfit(copy).unappropriated();
+    const statements::StatementAccounts accounts = statements::ReadStatementAccounts(copy);
+    requireCarriedBalances(accounts);
+    return statements::ComputePeriodProfit(accounts).unappropriated();
 }
 
 }  // namespace closing

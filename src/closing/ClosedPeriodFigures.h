@@ -17,7 +17,9 @@ namespace closing {
 
 // Stores the period figures of every account in use of `copy` (借方合計,
 // 貸方合計, 期末貸借合計, 期末残高) and returns the 当期未処分利益. Runs inside
-// the caller's transaction of `workspace`; throws on failure.
+// the caller's transaction of `workspace`; throws on failure, and throws
+// RolloverRefused naming the account when a closing balance, carried into the
+// next period's 32-bit fields, lies beyond their range.
 std::int64_t RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy);
 
 }  // namespace closing
