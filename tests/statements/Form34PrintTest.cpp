@@ -184,6 +184,8 @@ TEST_F(Form34Test, AfterAFailedTallyThePrintRunsAndTheCsvFilesAreRefusedWithTheR
     f.Command1[11]->click();
     dialogs->expectMessage(refusal, ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
     f.Command1[8]->click();
+    // Nor does a statement printed on its own read the figures stored before.
+    EXPECT_THROW(f.PrintTrialBalance(), std::runtime_error);
     EXPECT_TRUE(printer->events().empty());
     EXPECT_FALSE(std::filesystem::exists(fx.dir() / "貸借対照表.csv"));
     EXPECT_FALSE(std::filesystem::exists(fx.dir() / "損益計算書.csv"));
