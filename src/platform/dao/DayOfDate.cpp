@@ -10,8 +10,7 @@ namespace dao {
 
 namespace {
 
-void dayOfDate(sqlite3_context* context, int, sqlite3_value** arguments)
-{
+void dayOfDate(sqlite3_context* context, int, sqlite3_value** arguments) {
     if (sqlite3_value_type(arguments[0]) != SQLITE_TEXT) {
         sqlite3_result_null(context);
         return;
@@ -24,27 +23,23 @@ void dayOfDate(sqlite3_context* context, int, sqlite3_value** arguments)
         sqlite3_result_null(context);
 }
 
-std::string dayOf(const std::string& column)
-{
+std::string dayOf(const std::string& column) {
     return "dao_day(" + column + ")";
 }
 
 }  // namespace
 
-bool RegisterDayOfDate(sqlite3* db)
-{
+bool RegisterDayOfDate(sqlite3* db) {
     return sqlite3_create_function_v2(db, "dao_day", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
                                       dayOfDate, nullptr, nullptr, nullptr)
            == SQLITE_OK;
 }
 
-std::string DayWithinSql(const std::string& column, const Date& first, const Date& last)
-{
+std::string DayWithinSql(const std::string& column, const Date& first, const Date& last) {
     return dayOf(column) + " BETWEEN " + std::to_string(first.dayNumber()) + " AND " + std::to_string(last.dayNumber());
 }
 
-std::string DayOutsideSql(const std::string& column, const Date& first, const Date& last)
-{
+std::string DayOutsideSql(const std::string& column, const Date& first, const Date& last) {
     return "coalesce(" + dayOf(column) + " NOT BETWEEN " + std::to_string(first.dayNumber()) + " AND "
            + std::to_string(last.dayNumber()) + ", 1)";
 }

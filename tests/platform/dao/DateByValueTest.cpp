@@ -45,8 +45,7 @@ protected:
     std::string path = makePeriodFile(dir);
     std::shared_ptr<Database> db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
 
-    std::optional<long long> dayOfSql(const std::string& sql)
-    {
+    std::optional<long long> dayOfSql(const std::string& sql) {
         std::optional<long long> day;
         db->ForEachRow(sql, {Value(GetParam().stored)}, "仕訳台帳", [&](const RowView& row) {
             if (!row.isNull(0))
@@ -58,8 +57,7 @@ protected:
 
 }  // namespace
 
-TEST_P(DateByValue, TheFilterAndTheColumnReadTheSameDay)
-{
+TEST_P(DateByValue, TheFilterAndTheColumnReadTheSameDay) {
     const DateForm& c = GetParam();
     const std::optional<long long> expected = c.day ? std::optional<long long>(c.day->dayNumber()) : std::nullopt;
     EXPECT_EQ(dayOfSql("SELECT dao_day(?1)"), expected);
@@ -79,8 +77,7 @@ TEST_P(DateByValue, TheFilterAndTheColumnReadTheSameDay)
 
 // The period 2026-03-01 .. 2026-03-31 by both conditions: a row is in exactly
 // one of them, and in the period when its day is.
-TEST_P(DateByValue, APeriodKeepsTheRowByItsDay)
-{
+TEST_P(DateByValue, APeriodKeepsTheRowByItsDay) {
     const DateForm& c = GetParam();
     const Date first{2026, 3, 1};
     const Date last{2026, 3, 31};
@@ -100,8 +97,7 @@ TEST_P(DateByValue, APeriodKeepsTheRowByItsDay)
 INSTANTIATE_TEST_SUITE_P(Forms, DateByValue, ::testing::ValuesIn(kForms), testsupport::kCaseName);
 
 // The edges of a period and the days next to them, in the form another tool writes.
-TEST(DateByValueEdges, BothEndsBelongToThePeriodAndTheirNeighboursDoNot)
-{
+TEST(DateByValueEdges, BothEndsBelongToThePeriodAndTheirNeighboursDoNot) {
     TempDir dir;
     const std::string path = makePeriodFile(dir);
     rawExec(path, "DELETE FROM 仕訳台帳");

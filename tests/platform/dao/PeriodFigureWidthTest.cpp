@@ -36,8 +36,7 @@ protected:
 
 }  // namespace
 
-TEST_P(PeriodFigureWidth, WrittenThroughTheAccountsInUseAndReadBackWhole)
-{
+TEST_P(PeriodFigureWidth, WrittenThroughTheAccountsInUseAndReadBackWhole) {
     const WidthCase& c = GetParam();
     auto db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
     auto accounts = db->OpenRecordset("Q_使用勘定科目表");
