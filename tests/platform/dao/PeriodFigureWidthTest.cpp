@@ -71,6 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
                       WidthCase{"credit total below the 32 bit range", "貸方合計", -3000000000LL, true},
                       WidthCase{"net movement", "期末貸借合計", 4294967296LL, true},
                       WidthCase{"closing balance at the 64 bit edge", "期末残高", 9223372036854775807LL, true},
-                      WidthCase{"opening balance stays 32 bit", "期首残高", 2147483648LL, false},
+                      WidthCase{"opening balance above the 32 bit range", "期首残高", 2147483648LL, false},
                       WidthCase{"opening balance below the 32 bit range", "期首残高", -2147483649LL, false}),
     testsupport::kCaseName);
