@@ -25,6 +25,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
+#include <filesystem>
+
 using namespace statementstest;
 
 namespace {
@@ -150,6 +153,28 @@ TEST_F(Form34Test, AFailedTallyShowsItsReasonOnEveryTabInsteadOfTheFiguresStored
     EXPECT_EQ(s(f.TallyNotice->text()), "");
     EXPECT_EQ(s(f.Text2[0]->text()), "22,470");
     EXPECT_EQ(rows(f.List3), statements::TrialBalanceLines(statements::ReadStatementAccounts(*fx.db())));
+}
+
+// A deposit account moving more than 2,147,483,647 yen: the window tallies,
+// shows and writes its figures whole. By hand: 普通預金 debits 6,050 +
+// 2 × 1,098,480,425 = 2,196,966,900 with its opening 5,000 on the trial
+// balance's debit side, 2,196,971,900.
+TEST_F(Form34Test, TotalsBeyondThirtyTwoBitsAreTalliedShownAndWritten)
+{
+    fx.execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\") VALUES"
+               " ('2024-10-01', '101', 1098480425, '999', 1098480425), ('2024-11-01', '101', 1098480425, '999', 1098480425),"
+               " ('2024-12-01', '999', 2196960850, '101', 2196960850)");
+    statements::Form34& f = open();
+    EXPECT_EQ(s(f.TallyNotice->text()), "");
+    EXPECT_EQ(fx.figure("101", "借方合計"), 2196966900LL);
+    EXPECT_EQ(fx.figure("101", "期末残高"), 6070);
+    const std::vector<std::string> lines = rows(f.List3);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.find("2,196,971,900") != std::string::npos; }));
+    EXPECT_EQ(s(f.Text2[0]->text()), "22,470");
+    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました", ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
+    f.Command1[8]->click();
+    EXPECT_GT(std::filesystem::file_size(fx.dir() / "貸借対照表.csv"), 0u);
 }
 
 TEST_F(Form34Test, TaxRateIsTheLastRateBegunOnOrBeforeTheDate)
