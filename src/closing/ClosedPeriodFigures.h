@@ -24,7 +24,9 @@ struct ClosedPeriodFigures {
 // Stores the period figures of every account in use of `copy` (借方合計,
 // 貸方合計, 期末貸借合計, 期末残高) and returns the 当期未処分利益 with the
 // tally's report. Runs inside the caller's transaction of `workspace`; throws
-// on failure.
+// on failure, and throws RolloverRefused naming the account when a closing
+// balance, carried into the next period's 32-bit fields, lies beyond their
+// range.
 ClosedPeriodFigures RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy);
 
 }  // namespace closing

@@ -1,6 +1,7 @@
 #include "closing/PeriodJournal.h"
 
 #include "platform/dao/Database.h"
+#include "platform/dao/DayOfDate.h"
 #include "platform/dao/Recordset.h"
 
 namespace closing {
@@ -16,17 +17,12 @@ std::int64_t amountOf(const dao::Value& value)
 
 std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& column)
 {
-    // The day after the last one as the open end, so that a date stored with a
-    // time of day on the last day still counts.
-    const dao::Date after = dao::Date::fromDayNumber(period.last.dayNumber() + 1);
-    return "+" + column + " >= '" + IsoDay(period.first) + "' AND +" + column + " < '" + IsoDay(after) + "'";
+    return dao::DayWithinSql(column, period.first, period.last);
 }
 
 std::string OutsidePeriodCondition(const ClosingPeriod& period, const std::string& column)
 {
-    const dao::Date after = dao::Date::fromDayNumber(period.last.dayNumber() + 1);
-    return "(" + column + " < '" + IsoDay(period.first) + "' OR " + column + " >= '" + IsoDay(after) + "' OR " + column
-           + " IS NULL)";
+    return dao::DayOutsideSql(column, period.first, period.last);
 }
 
 std::string SqlText(const std::string& text)

@@ -32,13 +32,13 @@ struct PeriodJournalRow {
     bool closingEntry = false;        // 決算仕訳
 };
 
-// The SQL condition on a DATE column ('yyyy-mm-dd'; `column` is its SQL
-// expression) for the period's rows. A period holds most of a journal, so the
-// condition keeps the date index out of the way: a scan of the table is quicker.
+// The SQL condition on a date column (`column` is its SQL expression) for
+// the period's rows, by the date's value whatever form the row stores it in
+// (dao/DayOfDate.h); a time of day on the last day still counts.
 std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& column = "\"日付\"");
 
-// The condition for the rows outside the period (dated before or after it, or
-// not dated): few, so it lets the date index find them.
+// The condition for the rows outside the period: dated before or after it, or
+// not dated.
 std::string OutsidePeriodCondition(const ClosingPeriod& period, const std::string& column = "\"日付\"");
 
 // The rows of the period, in the journal's order; with `condition`, only

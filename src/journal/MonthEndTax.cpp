@@ -7,6 +7,7 @@
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
 
+#include <algorithm>
 #include <set>
 
 namespace journal {
@@ -133,11 +134,18 @@ MonthEndVoucherList MonthEndVouchers(const std::vector<JournalRecord>& journal, 
         if (month && !walk.close(*month, result))
             result.error = messages::kTotalOutOfRange;
     };
-    for (const JournalRecord& row : journal) {
-        if (!row.date || row.date->dayNumber() < first)
-            continue;
-        if (row.date->dayNumber() > last)
-            break;   // the period's last day still belongs to it
+    // The period's rows in the order of their dates' values (rows of one day
+    // as the journal lists them): the journal's order is that of the stored
+    // text, which puts a row a tool stored as "2024/5/3" out of place.
+    std::vector<const JournalRecord*> period;
+    for (const JournalRecord& row : journal)
+        if (row.date && row.date->dayNumber() >= first && row.date->dayNumber() <= last)
+            period.push_back(&row);   // the period's last day still belongs to it
+    std::stable_sort(period.begin(), period.end(), [](const JournalRecord* a, const JournalRecord* b) {
+        return a->date->dayNumber() < b->date->dayNumber();
+    });
+    for (const JournalRecord* entry : period) {
+        const JournalRecord& row = *entry;
         if (month && monthKey(month->date) != monthKey(*row.date)) {
             closeMonth();
             month.reset();

@@ -49,8 +49,9 @@ struct MonthEndVoucherList {
     std::optional<std::string> error;      // a message when nothing may be posted
 };
 
-// The vouchers for the journal rows (in ascending 日付, read with their tax
-// columns) of the period from
+// The vouchers for the journal rows (read with their tax columns; taken in
+// the order of their dates' values, rows of one day in the given order) of the
+// period from
 // `periodFirst` to `periodLast`, both days included. Each row's tax is taken
 // at the rate in force on its own 日付. Fails, naming the account, when one of
 // the five accounts is missing; an empty journal gives nothing and no failure.

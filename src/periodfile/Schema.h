@@ -117,7 +117,7 @@ inline constexpr ColumnDef kChartColumns[] = {
     {"前4決算残高", "INTEGER", ""},
     {"前5決算残高", "INTEGER", ""},
     {"予算管理", "INTEGER", ""},
-    {"借方合計", "INTEGER", ""},
+    {"借方合計", "INTEGER", ""},             // these four hold 64-bit figures (dao/ColumnWidths.h)
     {"貸方合計", "INTEGER", ""},
     {"期末貸借合計", "INTEGER", ""},
     {"期末残高", "INTEGER", ""},

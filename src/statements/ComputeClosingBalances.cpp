@@ -6,6 +6,7 @@
 #include "platform/dao/Transaction.h"
 #include "statements/PeriodRange.h"
 
+#include <optional>
 #include <vector>
 
 namespace statements {
@@ -42,17 +43,22 @@ void ComputeClosingBalances(dao::Workspace& workspace, dao::Database& database)
             const std::int64_t credit = number(accounts->get("貸方合計"));
             ClosingFigures f;
             f.rowid = accounts->get("行番号").toInt64();
-            if (!side.isNull() && side.isNumeric() && side.toInt64() == 0)
-                f.net = debit - credit;
-            else if (!side.isNull() && side.isNumeric() && side.toInt64() == 1)
-                f.net = credit - debit;
-            else
-                f.net = number(accounts->get("期末貸借合計"));
-            f.closing = number(accounts->get("期首残高")) + f.net;
             const std::string name = accounts->get("勘定科目名").toText();
             const std::string code = accounts->get("勘定科目コード").toText();
-            RequireStoredAmount(f.net, name, code, "期末貸借合計");
-            RequireStoredAmount(f.closing, name, code, "期末残高");
+            std::optional<std::int64_t> net;
+            if (!side.isNull() && side.isNumeric() && side.toInt64() == 0)
+                net = SubtractFigures(debit, credit);
+            else if (!side.isNull() && side.isNumeric() && side.toInt64() == 1)
+                net = SubtractFigures(credit, debit);
+            else
+                net = number(accounts->get("期末貸借合計"));
+            if (!net)
+                RefuseFigureOutOfRange(name, code, "期末貸借合計");
+            const std::optional<std::int64_t> closing = AddFigures(number(accounts->get("期首残高")), *net);
+            if (!closing)
+                RefuseFigureOutOfRange(name, code, "期末残高");
+            f.net = *net;
+            f.closing = *closing;
             figures.push_back(f);
         }
         // One statement per account: far quicker than editing the rows through a dynaset.

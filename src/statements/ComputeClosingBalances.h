@@ -5,11 +5,13 @@
 //                  貸方合計 − 借方合計 for a credit-natured one (借貸区分 1);
 //                  any other 借貸区分 keeps the stored value;
 //   期末残高     = 期首残高 + 期末貸借合計, on the account's natural side.
-// Computed in 64 bits and checked against the 32-bit range of the fields
-// before anything is written; all written in one transaction of `workspace`
-// (a figure out of range throws dao::DaoError(Overflow) naming the account;
-// on any failure every stored figure stays as it was). Run it after
-// TallyAccountTotals on the same period file.
+// Computed in 64 bits and stored whole (the fields hold 64-bit figures);
+// every figure is computed before anything is written, and all are written in
+// one transaction of `workspace` (a figure that passes the 64-bit range throws
+// dao::DaoError(Overflow) naming the account; on any failure every stored
+// figure stays as it was). Run it after TallyAccountTotals on the same period
+// file. A closing balance is carried into the next period's 32-bit fields by
+// the rollover, which checks it there.
 
 namespace dao {
 class Database;

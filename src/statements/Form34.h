@@ -222,6 +222,10 @@ private:
     void selectStoredOptions();
     void storeOption(const char* field, const dao::Value& value);
     void recomputePeriodFigures();
+    // Every statement tab shows the refusal of the last tally instead of figures.
+    void showTallyRefusal();
+    // While the last tally failed: tells why, in a box titled `title`, and is true.
+    bool refusedForTally(const char* title);
     void reopenClosingJournal();
     void printRun();
     StatementAccounts accounts();
@@ -239,6 +243,9 @@ private:
     std::optional<journal::LoadedVoucher> m_loadedVoucher;  // the voucher the grid was loaded from
     frame::CellExitGuard m_cellExits;   // runs the grid cells' exit handlers
     StatementSettings m_headerSettings;   // what the page headers of the last print read
+    // Why the last tally of this window failed; nothing while its figures stand.
+    // The figures stored before are never shown, printed or written instead.
+    std::optional<std::string> m_tallyRefusal;
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };
 

@@ -53,6 +53,8 @@ void Form34::Command1_Click(int index)
 
 void Form34::printRun()
 {
+    if (refusedForTally("各種帳票印刷"))
+        return;
     if (ui::dialogs().messageBox("各種帳票を印刷します 準備はよろしいですか？", ui::Buttons::YesNo,
                                  std::string("各種帳票印刷"))
         != ui::Answer::Yes)
@@ -86,6 +88,8 @@ void Form34::printRun()
 
 void Form34::PrintClosingReport()
 {
+    if (refusedForTally("決算報告書印刷"))
+        return;
     if (ui::dialogs().messageBox("決算報告書書類を印刷します 準備はよろしいですか？", ui::Buttons::YesNo,
                                  std::string("決算報告書印刷"))
         != ui::Answer::Yes)
@@ -112,6 +116,8 @@ void Form34::PrintClosingReport()
 
 void Form34::WriteStatementCsv()
 {
+    if (refusedForTally("ＣＳＶファイル作成"))
+        return;
     std::string message;
     try {
         // The data folder of the period files; the folder of this period file when it is not known.

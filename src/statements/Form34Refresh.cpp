@@ -16,6 +16,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 
 namespace statements {
@@ -113,6 +115,10 @@ void Form34::RefreshClosingForm()
         ShowClosingTemplates();
         ShowClosingEntries();
         recomputePeriodFigures();
+        if (m_tallyRefusal) {
+            showTallyRefusal();
+            return;
+        }
         ShowTrialBalance();
         if (ClosingJournalRecordset->isEmpty()) {
             ShowProfitLossAccountsByBalances();
@@ -133,14 +139,40 @@ void Form34::RefreshClosingForm()
 void Form34::recomputePeriodFigures()
 {
     std::string notice;
+    // A failed tally leaves the figures of an earlier one in the file: until a
+    // tally succeeds, nothing of them is shown, printed or written.
+    m_tallyRefusal.reset();
     try {
         notice = statements::TallyNotice(RecomputePeriodFigures(*m_workspace, *m_database));
     } catch (const std::exception& e) {
-        notice = std::string("期間の集計を保存できませんでした。表示しているのは前回の集計です：") + e.what();
+        m_tallyRefusal = TallyRefusalText(e.what());
+        notice = *m_tallyRefusal;
         ui::dialogs().messageBox(e.what(), ui::Buttons::Ok, std::string("決算処理"));
     }
     TallyNotice->setText(toQ(notice));
     reopenClosingJournal();
+}
+
+void Form34::showTallyRefusal()
+{
+    const QString notice = toQ(*m_tallyRefusal);
+    for (QListWidget* list : {List3, List5[0], List5[1], List5[2], List4[0], List4[1], List4[2], List4[3], List6, List7}) {
+        list->clear();
+        list->addItem(notice);
+    }
+    for (QLineEdit* box : Text3)
+        box->clear();
+    for (QLineEdit* box : Text2)
+        box->clear();
+    BalanceNotice->setText(notice);
+}
+
+bool Form34::refusedForTally(const char* title)
+{
+    if (!m_tallyRefusal)
+        return false;
+    ui::dialogs().messageBox(*m_tallyRefusal, ui::Buttons::Ok, std::string(title));
+    return true;
 }
 
 void Form34::reopenClosingJournal()

@@ -1,5 +1,6 @@
 // The closing window's statements: each shows, or prints, what its routine
-// computes from the accounts in use as the last tally left them.
+// computes from the accounts in use as the last tally left them; after a
+// failed tally none of them reads the figures (Form34Refresh.cpp).
 #include "statements/Form34.h"
 
 #include "common/EditMode.h"
@@ -17,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+
+#include <stdexcept>
 
 namespace statements {
 
@@ -45,6 +48,10 @@ BalanceSheet balanceSheetOf(const StatementAccounts& accounts)
 
 StatementAccounts Form34::accounts()
 {
+    // The figures an earlier tally left are never used in place of those a
+    // failed one could not compute.
+    if (m_tallyRefusal)
+        throw std::runtime_error(*m_tallyRefusal);
     return ReadStatementAccounts(*UsedAccountsRecordset);
 }
 

@@ -1,6 +1,5 @@
 #include "statements/PeriodRange.h"
 
-#include "common/NumberFormat.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
@@ -22,16 +21,28 @@ FiscalPeriod ReadFiscalPeriod(dao::Database& database)
     return {*first, *last};
 }
 
-void RequireStoredAmount(std::int64_t value, const std::string& accountName, const std::string& code,
-                         const std::string& field)
+void RefuseFigureOutOfRange(const std::string& accountName, const std::string& code, const std::string& field)
 {
-    if (FitsStoredAmount(value))
-        return;
     throw dao::DaoError(dao::DaoError::Code::Overflow,
-                        "勘定科目「" + accountName + "」（" + code + "）の" + field + " "
-                            + o::FormatNumber(value, "###,###,###,###,###,##0")
-                            + " 円が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています。"
+                        "勘定科目「" + accountName + "」（" + code + "）の" + field
+                            + "が扱える範囲（-9,223,372,036,854,775,808～9,223,372,036,854,775,807円）を超えています。"
                               "期間の集計は保存していません");
+}
+
+std::optional<std::int64_t> AddFigures(std::int64_t a, std::int64_t b)
+{
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return std::nullopt;
+    return sum;
+}
+
+std::optional<std::int64_t> SubtractFigures(std::int64_t a, std::int64_t b)
+{
+    std::int64_t difference = 0;
+    if (__builtin_sub_overflow(a, b, &difference))
+        return std::nullopt;
+    return difference;
 }
 
 }  // namespace statements

@@ -1,11 +1,12 @@
 #pragma once
 // The fiscal period of a period file (会計期間開始日 .. 会計期間終了日 of its
-// settings row 会計設定) and the 32-bit range every stored amount must fit.
+// settings row 会計設定) and the range of the period figures: 64-bit sums,
+// stored whole (the chart's period figures hold 64-bit numbers).
 
 #include "platform/dao/Value.h"
 
 #include <cstdint>
-#include <limits>
+#include <optional>
 #include <string>
 
 namespace dao {
@@ -23,14 +24,13 @@ struct FiscalPeriod {
 // message when the file has no settings row or either date is not set.
 FiscalPeriod ReadFiscalPeriod(dao::Database& database);
 
-inline bool FitsStoredAmount(std::int64_t value)
-{
-    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
-}
+// Throws dao::DaoError(Overflow) naming the account and the field of a period
+// figure that passes the 64-bit range: "勘定科目「普通預金」（101）の借方合計が…".
+[[noreturn]] void RefuseFigureOutOfRange(const std::string& accountName, const std::string& code,
+                                         const std::string& field);
 
-// Throws dao::DaoError(Overflow) naming the account and the field when `value`
-// does not fit a 32-bit amount field: "勘定科目「売上高」（400）の借方合計 ... を超えています".
-void RequireStoredAmount(std::int64_t value, const std::string& accountName, const std::string& code,
-                         const std::string& field);
+// a + b and a − b, or nothing when the result passes the 64-bit range.
+std::optional<std::int64_t> AddFigures(std::int64_t a, std::int64_t b);
+std::optional<std::int64_t> SubtractFigures(std::int64_t a, std::int64_t b);
 
 }  // namespace statements

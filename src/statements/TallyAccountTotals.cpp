@@ -2,6 +2,7 @@
 
 #include "common/NumberFormat.h"
 #include "platform/dao/Database.h"
+#include "platform/dao/DayOfDate.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
 #include "statements/PeriodRange.h"
@@ -18,6 +19,8 @@ namespace {
 struct Sums {
     std::int64_t debit = 0;
     std::int64_t credit = 0;
+    bool debitOverflowed = false;    // the sum passed the 64-bit range
+    bool creditOverflowed = false;
 };
 
 std::int64_t number(const dao::Value& value)
@@ -25,15 +28,11 @@ std::int64_t number(const dao::Value& value)
     return value.isNull() ? 0 : value.toInt64();
 }
 
-// The period's bounds as ISO dates made here from the settings row (digits
-// and hyphens only); a 日付 carrying a time of day on the last day still
-// counts. The unary "+" keeps the date index out of the scan: the period
-// covers nearly every row, and a full scan reads them fastest.
+// The rows dated within the period by the date's value, whatever form the
+// row stores it in; a 日付 carrying a time of day on the last day still counts.
 std::string periodCondition(const FiscalPeriod& period)
 {
-    const std::string first = period.first.isoText().substr(0, 10);
-    const std::string afterLast = dao::Date::fromDayNumber(period.last.dayNumber() + 1).isoText().substr(0, 10);
-    return "+\"日付\" >= '" + first + "' AND +\"日付\" < '" + afterLast + "'";
+    return dao::DayWithinSql("\"日付\"", period.first, period.last);
 }
 
 long long numberOf(dao::Database& database, const std::string& sql)
@@ -61,11 +60,12 @@ struct PeriodWalk {
 PeriodWalk walkPeriod(dao::Database& database, const std::string& period, SumsByCode& sums)
 {
     PeriodWalk walk;
-    auto add = [&](std::string_view code, std::int64_t amount, std::int64_t Sums::*side) {
+    auto add = [&](std::string_view code, std::int64_t amount, std::int64_t Sums::*side, bool Sums::*overflowed) {
         if (code.empty())
             return true;
         if (auto it = sums.find(code); it != sums.end()) {
-            it->second.*side += amount;
+            if (__builtin_add_overflow(it->second.*side, amount, &(it->second.*side)))
+                it->second.*overflowed = true;
             return true;
         }
         if (walk.unknownCodes.find(code) == walk.unknownCodes.end())
@@ -75,8 +75,8 @@ PeriodWalk walkPeriod(dao::Database& database, const std::string& period, SumsBy
     database.ForEachRow("SELECT \"借方コード\", \"入金\", \"貸方コード\", \"出金\" FROM \"仕訳台帳\" WHERE " + period, {},
                         "仕訳台帳", [&](const dao::RowView& row) {
                             ++walk.rows;
-                            const bool debitKnown = add(row.text(0), row.integer(1), &Sums::debit);
-                            const bool creditKnown = add(row.text(2), row.integer(3), &Sums::credit);
+                            const bool debitKnown = add(row.text(0), row.integer(1), &Sums::debit, &Sums::debitOverflowed);
+                            const bool creditKnown = add(row.text(2), row.integer(3), &Sums::credit, &Sums::creditOverflowed);
                             if (!debitKnown || !creditKnown)
                                 ++walk.rowsWithUnknownCode;
                         });
@@ -120,8 +120,10 @@ TallyReport tally(dao::Database& database)
     // Every figure is checked before the first write.
     for (const AccountInUse& account : accounts) {
         const Sums& s = sums.at(account.code);
-        RequireStoredAmount(s.debit, account.name, account.code, "借方合計");
-        RequireStoredAmount(s.credit, account.name, account.code, "貸方合計");
+        if (s.debitOverflowed)
+            RefuseFigureOutOfRange(account.name, account.code, "借方合計");
+        if (s.creditOverflowed)
+            RefuseFigureOutOfRange(account.name, account.code, "貸方合計");
     }
     for (const AccountInUse& account : accounts) {
         const Sums& s = sums.at(account.code);
@@ -159,6 +161,11 @@ std::string TallyNotice(const TallyReport& report)
                 + " 行は今期の集計に含めていません";
     }
     return text;
+}
+
+std::string TallyRefusalText(const std::string& reason)
+{
+    return "期間の集計ができなかったため、決算書の表示、印刷、ＣＳＶファイルの作成はできません：" + reason;
 }
 
 }  // namespace statements

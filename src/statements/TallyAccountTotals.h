@@ -8,11 +8,15 @@
 // that names no account in use adds nothing; such rows are counted and their
 // codes listed (an empty code is normal and not reported).
 //
-// One walk over the journal table's rows, sums in 64 bits; every total is
-// checked against the 32-bit range of its field before anything is written,
-// and all of them are written in one transaction of `workspace`: a figure out
-// of range throws dao::DaoError(Overflow) naming the account, and a failed
-// write throws too, and in both cases every stored figure stays as it was.
+// A row lies within the period by its date's value, whatever form the row
+// stores it in ("2025-03-31", "2025/3/31", with a time of day or without).
+//
+// One walk over the journal table's rows, sums in 64 bits and stored whole
+// (the fields hold 64-bit figures); every total is checked before anything is
+// written, and all of them are written in one transaction of `workspace`: a
+// sum that passes the 64-bit range throws dao::DaoError(Overflow) naming the
+// account, and a failed write throws too, and in both cases every stored
+// figure stays as it was.
 // Works on whatever period file it is given (the closing window's, or a copy
 // of it at the fiscal-year rollover).
 
@@ -38,5 +42,10 @@ TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& databas
 // What the closing window tells of a tally: the rows left out and why; "" when
 // every row of the journal was counted.
 std::string TallyNotice(const TallyReport& report);
+
+// What the closing window shows, and its print runs and CSV button answer,
+// while its last tally failed for `reason`: the figures stored before are not
+// this journal's, so no statement is made from them.
+std::string TallyRefusalText(const std::string& reason);
 
 }  // namespace statements

@@ -238,6 +238,80 @@ TEST_F(SampleRollover, IsRefusedWhenTheOpeningCashAndDepositsLieBeyondTheAmountR
     EXPECT_EQ(Sha256Of(sourcePath), digest);
 }
 
+// A year of a busy deposit account generated into the sample company: 50
+// transfers of 43,939,217 from the current account (2,196,960,850 yen in all)
+// and 50 of 43,000,000 back. The period totals of both accounts pass the
+// 32-bit range; their closing balances do not, and the next period opens
+// with them (46,960,850 above and below the balances without the transfers).
+TEST_F(SampleRollover, CarriesDepositAccountsWhosePeriodTotalsPassThirtyTwoBits)
+{
+    std::string ordinary, current;
+    {
+        auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(sourcePath);
+        const auto codeOf = [&](const char* name) {
+            auto rs = db->OpenRecordset(std::string("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 勘定科目名 = '")
+                                            + name + "'",
+                                        dao::RecordsetType::Snapshot);
+            return rs->isEmpty() ? std::string() : rs->get("勘定科目コード").toText();
+        };
+        ordinary = codeOf("普通預金");
+        current = codeOf("当座預金");
+        ASSERT_FALSE(ordinary.empty());
+        ASSERT_FALSE(current.empty());
+        for (int i = 0; i < 50; ++i) {
+            const std::string day = "date('2025-04-01', '+" + std::to_string(i * 7) + " days')";
+            db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金) VALUES (" + day
+                            + ", 'B" + std::to_string(i) + "', 1, ?, 43939217, ?, 43939217)",
+                        {ordinary, current});
+            db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金) VALUES (" + day
+                            + ", 'P" + std::to_string(i) + "', 1, ?, 43000000, ?, 43000000)",
+                        {current, ordinary});
+        }
+    }
+    const std::int64_t ordinaryWithout = accounts.at(ordinary).closing;
+    const std::int64_t currentWithout = accounts.at(current).closing;
+    workOutExpectations();
+    ASSERT_EQ(accounts.at(ordinary).closing, ordinaryWithout + 46960850);
+    ASSERT_EQ(accounts.at(current).closing, currentWithout - 46960850);
+
+    const RolloverOutcome outcome = rollOver();
+    ASSERT_TRUE(outcome.done) << outcome.failure;
+    auto db = openTarget();
+    for (const auto& [code, expected] : {std::pair{ordinary, ordinaryWithout + 46960850},
+                                         std::pair{current, currentWithout - 46960850}}) {
+        SCOPED_TRACE(code);
+        const std::string row = "SELECT * FROM 勘定科目コード表 WHERE 勘定科目コード = '" + code + "'";
+        EXPECT_EQ(field(*db, row, "期首残高"), expected);
+        EXPECT_EQ(field(*db, row, "前年決算残高"), expected);
+        EXPECT_EQ(field(*db, row, "借方合計"), 0);
+        EXPECT_EQ(field(*db, row, "貸方合計"), 0);
+    }
+    EXPECT_EQ(field(*db, "SELECT 期首残高 FROM 勘定科目コード表 WHERE 勘定科目コード = '850'", "期首残高"), profit);
+}
+
+// A closing balance beyond the amount range cannot open the next period: the
+// rollover names the account and makes no file.
+TEST_F(SampleRollover, IsRefusedNamingTheAccountWhoseClosingBalanceCannotOpenTheNextPeriod)
+{
+    std::string deposit;
+    {
+        auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(sourcePath);
+        auto rs = db->OpenRecordset("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 勘定科目名 = '普通預金'",
+                                    dao::RecordsetType::Snapshot);
+        deposit = rs->get("勘定科目コード").toText();
+        db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金)"
+                    " VALUES ('2025-12-01', 'BIG', 1, ?, 2147483647, '400', 2147483647)",
+                    {deposit});
+    }
+    const std::string digest = Sha256Of(sourcePath);
+    const std::vector<std::string> filesBefore = FilesIn(dataDir);
+    const RolloverOutcome outcome = rollOver();
+    EXPECT_FALSE(outcome.done);
+    EXPECT_EQ(outcome.failure, CarriedAmountOutOfRange("勘定科目 " + deposit + " 普通預金 期末残高"));
+    EXPECT_EQ(FilesIn(dataDir), filesBefore);
+    EXPECT_EQ(Sha256Of(sourcePath), digest);
+}
+
 // An existing file of the next name is replaced whole (the window asks first).
 TEST_F(SampleRollover, ReplacesAnExistingNextFile)
 {
@@ -270,7 +344,9 @@ TEST(SmallRollover, MovesTheDatesOnAYearAndCarriesEveryBankAccount)
                     " ('2023-06-01 09:00:00', '1', '2023-05-31', '今期'), ('2024-03-02 09:00:00', '1', '2024-03-01', '次期1'),"
                     " ('2024-03-03 09:00:00', '2', '2024-03-02', '次期2'), ('2024-03-04 09:00:00', '1', NULL, '日付なし')");
     }
-    const RolloverOutcome outcome = RollOverPeriodFile({file.path(), "甲商事第8期.mdb", target, 7});
+    // The rows have no credit side, so the openings do not balance: go on all the same.
+    const RolloverOutcome outcome =
+        RollOverPeriodFile({file.path(), "甲商事第8期.mdb", target, 7}, [](const std::string&) { return true; });
     ASSERT_TRUE(outcome.done) << outcome.failure;
     auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(target);
     auto settings = db->OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
@@ -286,6 +362,33 @@ TEST(SmallRollover, MovesTheDatesOnAYearAndCarriesEveryBankAccount)
               "伝票番号=240301090000|\n伝票番号=000000000000|\n");
     EXPECT_EQ(testsupport::DumpRows(*db, "SELECT 摘要 FROM 仕訳変更履歴 ORDER BY rowid"),
               "摘要=次期1|\n摘要=次期2|\n摘要=日付なし|\n");
+}
+
+// Rows another tool dated "Y/M/D": those of the closed period (2023-03-01 ..
+// 2024-02-29) go and count in the balances the next period opens with; those
+// before or after it stay and count in none.
+TEST(SmallRollover, RowsOfTheClosedPeriodGoWhateverFormTheirDateIsStoredIn)
+{
+    testsupport::TempPeriodFile file("甲商事", 7, "2023-03-01");
+    const std::string target = (file.dir() / "甲商事第8期.mdb").string();
+    {
+        auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(file.path());
+        db->Execute("UPDATE 勘定科目コード表 SET 期首残高 = 0 WHERE 勘定科目コード = '103'");
+        db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金) VALUES"
+                    " ('2023/3/1', '初日', 1, '103', 500, '', 0),"
+                    " ('2024/2/29 10:00', '末日', 1, '103', 700, '', 0),"
+                    " ('2023/10/5', '期中', 1, '103', 40, '', 0),"
+                    " ('2023/2/28', '前期', 1, '103', 300, '', 0),"
+                    " ('2024/3/1', '翌期', 1, '103', 900, '', 0)");
+    }
+    // The rows have no credit side, so the openings do not balance: go on all the same.
+    const RolloverOutcome outcome =
+        RollOverPeriodFile({file.path(), "甲商事第8期.mdb", target, 7}, [](const std::string&) { return true; });
+    ASSERT_TRUE(outcome.done) << outcome.failure;
+    auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(target);
+    EXPECT_EQ(testsupport::DumpRows(*db, "SELECT 伝票番号 FROM 仕訳台帳 ORDER BY rowid"), "伝票番号=前期|\n伝票番号=翌期|\n");
+    // 500 + 700 + 40, by hand.
+    EXPECT_EQ(field(*db, "SELECT 期首残高 FROM 勘定科目コード表 WHERE 勘定科目コード = '103'", "期首残高"), 1240);
 }
 
 // ---- names and dates -----------------------------------------------------------------

@@ -102,6 +102,33 @@ TEST_F(MonthEndTaxTest, PostsEachMonthsTaxAtTheRateOfEachRowsDate)
                               }));
 }
 
+// The same journal with some dates stored as another tool writes them: the
+// journal lists "2019/10/15" after "2020-04-01" (its order is the text's), yet
+// every row counts in its own month and the vouchers are the same.
+TEST_F(MonthEndTaxTest, RowsDatedInOtherFormsCountInTheirOwnMonths)
+{
+    const std::pair<const char*, const char*> forms[] = {
+        {"2019-09-30", "2019/9/30"},
+        {"2019-10-15", "2019/10/15"},
+        {"2020-02-29", "2020/2/29"},
+        {"2020-03-31", "2020/3/31 17:00"},
+    };
+    for (const auto& [iso, other] : forms)
+        db->Execute("UPDATE 仕訳台帳 SET 日付 = ? WHERE 日付 = ?", {other, iso});
+    journalRs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+    const RunOutcome outcome = run();
+    EXPECT_TRUE(outcome.notices.empty());
+    EXPECT_EQ(outcome.count.postedVouchers, 6);
+    EXPECT_EQ(monthEndRows(), (std::vector<std::string>{
+                                  "2019/09/300001|2019/9/30|1|9月分仮払消費税（買掛金）|136|800|411|800",
+                                  "2019/10/310001|2019/10/31|1|10月分仮払消費税（買掛金）|136|1000|412|1000",
+                                  "2019/10/310002|2019/10/31|1|10月分仮払消費税（現金)|136|200|412|200",
+                                  "2002290003|2020/2/29|1|2月分未払消費税（売掛金）|400|2000|214|2000",
+                                  "2002290004|2020/2/29|1|2月分未払消費税（現金）|400|100|214|100",
+                                  "2020/03/310002|2020/3/31|1|3月分仮払消費税（現金)|136|500|411|500",
+                              }));
+}
+
 TEST_F(MonthEndTaxTest, ASecondRunPostsNothingAgain)
 {
     ASSERT_EQ(run().count.postedVouchers, 6);

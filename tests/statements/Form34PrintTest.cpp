@@ -197,3 +197,39 @@ TEST_F(Form34Test, CsvFilesAreWrittenAndTheNoticeFollowsOnlySuccess)
         .withTitle("ＣＳＶファイル作成");
     f.Command1[8]->click();
 }
+
+// While the last tally failed, the print run, the closing report and the CSV
+// button each refuse with its reason: nothing reaches the printer, and no
+// CSV file is made from the figures stored before.
+TEST_F(Form34Test, AfterAFailedTallyThePrintRunsAndTheCsvFilesAreRefusedWithTheReason)
+{
+    fx.recompute();
+    fx.execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES"
+               " ('2024-12-01', '411', 5000000000000000000), ('2024-12-02', '411', 5000000000000000000)");
+    dialogs->expectAnyMessage(ui::Answer::Ok).withTitle("決算処理");
+    statements::Form34& f = open();
+    const std::string refusal = s(f.TallyNotice->text());
+    ASSERT_NE(refusal.find("勘定科目「仕入高」（411）の借方合計"), std::string::npos) << refusal;
+    f.Check1[0]->click();
+    f.Check2[0]->click();
+
+    dialogs->expectMessage(refusal, ui::Answer::Ok).withTitle("各種帳票印刷");
+    f.Command1[6]->click();
+    dialogs->expectMessage(refusal, ui::Answer::Ok).withTitle("決算報告書印刷");
+    f.Command1[11]->click();
+    dialogs->expectMessage(refusal, ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
+    f.Command1[8]->click();
+    // Nor does a statement printed on its own read the figures stored before.
+    EXPECT_THROW(f.PrintTrialBalance(), std::runtime_error);
+    EXPECT_TRUE(printer->events().empty());
+    EXPECT_FALSE(std::filesystem::exists(fx.dir() / "貸借対照表.csv"));
+    EXPECT_FALSE(std::filesystem::exists(fx.dir() / "損益計算書.csv"));
+
+    // Once a tally succeeds, the files are written with their lines and the notice follows.
+    fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"入金\" = 5000000000000000000");
+    f.Command1[12]->click();
+    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました", ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
+    f.Command1[8]->click();
+    EXPECT_GT(std::filesystem::file_size(fx.dir() / "貸借対照表.csv"), 0u);
+    EXPECT_GT(std::filesystem::file_size(fx.dir() / "損益計算書.csv"), 0u);
+}

@@ -1,16 +1,22 @@
 // The period totals and closing balances of the hand-computed company, the
-// rows the tally leaves out, figures out of range and failed writes.
+// rows the tally leaves out, rows dated in any form, figures beyond 32 and
+// 64 bits and failed writes.
 #include "StatementsFixture.h"
 
+#include "common/NumberFormat.h"
 #include "periodfile/SampleCompany.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
 #include "statements/PeriodFigures.h"
 #include "statements/PeriodProfit.h"
+#include "statements/StatementAccounts.h"
+#include "statements/StatementCsv.h"
+#include "statements/TrialBalance.h"
 #include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -112,6 +118,45 @@ TEST(PeriodFigures, RowsOutsideThePeriodAndUnknownCodesAreCountedAndLeftOut)
     EXPECT_EQ(fx.figure("150", "借方合計"), 0);   // not in use, never written
 }
 
+// A row counts in the period (2024-04-01 .. 2025-03-31) by its date's value,
+// whatever form the file stores it in (a file edited with another tool).
+struct DateFormCase {
+    std::string name;
+    std::string stored;
+    bool withinPeriod;
+};
+void PrintTo(const DateFormCase& c, std::ostream* os) { *os << c.name; }
+
+class TallyByDateValue : public ::testing::TestWithParam<DateFormCase> {};
+
+TEST_P(TallyByDateValue, TheRowCountsWhenItsDayLiesInThePeriod)
+{
+    const DateFormCase& c = GetParam();
+    StatementsFixture fx;
+    fx.execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\")"
+               " VALUES (?, '100', 700, '400', 700)",
+               {dao::Value(c.stored)});
+    const statements::TallyReport report = statements::RecomputePeriodFigures(fx.workspace(), *fx.db());
+    EXPECT_EQ(report.rowsTallied, c.withinPeriod ? 20 : 19);
+    EXPECT_EQ(report.rowsOutsidePeriod, c.withinPeriod ? 0 : 1);
+    EXPECT_EQ(fx.figure("100", "借方合計"), c.withinPeriod ? 2700 + 700 : 2700);
+    EXPECT_EQ(fx.figure("400", "期末残高"), c.withinPeriod ? 10000 + 700 : 10000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, TallyByDateValue,
+    ::testing::Values(DateFormCase{"slashes on the last day", "2025/3/31", true},
+                      DateFormCase{"slashes on the first day", "2024/4/1", true},
+                      DateFormCase{"slashes padded mid period", "2024/10/05", true},
+                      DateFormCase{"hyphens unpadded mid period", "2024-6-5", true},
+                      DateFormCase{"slashes with a time on the last day", "2025/3/31 18:00", true},
+                      DateFormCase{"iso with a time on the last day", "2025-03-31 18:00:00", true},
+                      DateFormCase{"slashes the day after", "2025/4/1", false},
+                      DateFormCase{"slashes the day before", "2024/3/31", false},
+                      DateFormCase{"iso the day after", "2025-04-01", false},
+                      DateFormCase{"no such day", "2024/2/30", false}),
+    testsupport::kCaseName);
+
 struct ClosingCase {
     std::string name;
     dao::Value side;
@@ -159,9 +204,10 @@ TEST(PeriodFigures, AnEmptyJournalLeavesOpeningBalancesAsClosingBalances)
     EXPECT_EQ(fx.figure("850", "期末残高"), 2000);
 }
 
-// A total beyond the 32-bit range of its field is reported, never wrapped,
-// and nothing is written: neither the totals nor the closing balances.
-TEST(PeriodFigures, AFigureOutOfRangeIsReportedAndNothingIsWritten)
+// A sum beyond the 64-bit range (amounts a damaged file may hold) is
+// reported, never wrapped, and nothing is written: neither the totals nor the
+// closing balances.
+TEST(PeriodFigures, AFigureBeyondSixtyFourBitsIsReportedAndNothingIsWritten)
 {
     struct OutOfRange {
         const char* name;
@@ -169,10 +215,16 @@ TEST(PeriodFigures, AFigureOutOfRangeIsReportedAndNothingIsWritten)
         const char* named;   // what the message names
     };
     const OutOfRange cases[] = {
-        {"a debit total", "INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES ('2024-12-01', '411', 2147483647)",
-         "勘定科目「仕入高」（411）の借方合計 2,147,486,647 円"},
-        {"a closing balance", "UPDATE \"勘定科目コード表\" SET \"期首残高\" = 2147483000 WHERE \"勘定科目コード\" = '100'",
-         "勘定科目「現金」（100）の期末残高 2,147,485,000 円"},
+        {"a debit total", "INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES"
+                          " ('2024-12-01', '411', 5000000000000000000), ('2024-12-02', '411', 5000000000000000000)",
+         "勘定科目「仕入高」（411）の借方合計が扱える範囲"},
+        {"a credit total", "INSERT INTO \"仕訳台帳\" (\"日付\", \"貸方コード\", \"出金\") VALUES"
+                           " ('2024-12-01', '400', -5000000000000000000), ('2024-12-02', '400', -5000000000000000000)",
+         "勘定科目「売上高」（400）の貸方合計が扱える範囲"},
+        // 2 × 4,611,686,018,427,387,903 = 2^63 − 2 fits; with the opening 10,000 of 建物 it does not.
+        {"a closing balance", "INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES"
+                              " ('2024-12-01', '140', 4611686018427387903), ('2024-12-02', '140', 4611686018427387903)",
+         "勘定科目「建物」（140）の期末残高が扱える範囲"},
     };
     for (const OutOfRange& c : cases) {
         SCOPED_TRACE(c.name);
@@ -190,6 +242,28 @@ TEST(PeriodFigures, AFigureOutOfRangeIsReportedAndNothingIsWritten)
         EXPECT_EQ(storedFigures(*fx.db()), before);
         EXPECT_FALSE(fx.workspace().inTransaction());
     }
+}
+
+// Totals past the 32-bit range of an amount are the period's figures all the
+// same: stored whole, by hand 2,147,483,647 + 3,000 and so on.
+TEST(PeriodFigures, FiguresBeyondThirtyTwoBitsAreStoredWhole)
+{
+    StatementsFixture fx;
+    fx.execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\") VALUES"
+               " ('2024-12-01', '411', 2147483647, '101', 2147483647),"
+               " ('2024-12-02', '101', 2147483647, '400', 2147483647),"
+               " ('2024-12-03', '101', 2147483647, '400', 2147483647)");
+    statements::RecomputePeriodFigures(fx.workspace(), *fx.db());
+    // 仕入高: 3,000 + 2,147,483,647; 普通預金: 6,050 + 4,294,967,294 in, 4,980 + 2,147,483,647 out.
+    EXPECT_EQ(storedFigures(*fx.db()).at("411"), (Figures{2147486647, 0, 2147486647, 2147486647}));
+    EXPECT_EQ(storedFigures(*fx.db()).at("101"), (Figures{4294973344LL, 2147488627LL, 2147484717LL, 2147489717LL}));
+    EXPECT_EQ(storedFigures(*fx.db()).at("400"), (Figures{0, 4294977294LL, 4294977294LL, 4294977294LL}));
+    // The statements read them as they are stored.
+    const statements::StatementAccounts accounts = statements::ReadStatementAccounts(*fx.db());
+    const auto deposit = std::find_if(accounts.begin(), accounts.end(), [](const auto& a) { return a.code == "101"; });
+    ASSERT_NE(deposit, accounts.end());
+    EXPECT_EQ(deposit->debitTotal, 4294973344LL);
+    EXPECT_EQ(deposit->closing, 2147489717LL);
 }
 
 TEST(PeriodFigures, AFailedWriteInTheMiddleLeavesEveryStoredFigureAsItWas)
@@ -275,6 +349,71 @@ TEST(SampleCompanyPeriodFigures, TotalsOfEveryAccountEqualAGroupBySumOfTheJourna
                 ++checked;
         }
         EXPECT_GT(checked, 20);
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// The sample company with a year of a busy deposit account generated into it:
+// 50 deposits of 43,939,217 (2,196,960,850 yen in all) and 50 payments of
+// 43,000,000. The tally, the statements and the CSV files all complete, and
+// the figures equal SQLite's own 64-bit sums of the journal.
+TEST(SampleCompanyPeriodFigures, ADepositAccountMovingBeyondThirtyTwoBitsIsTalliedAndStated)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("velmora-statements-busy-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir);
+    const std::string path = periodfile::createSampleCompany(dir.string());
+    {
+        auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(path);
+        const auto codeOf = [&](const char* name) {
+            auto rs = db->OpenRecordset(std::string("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 勘定科目名 = '")
+                                            + name + "'",
+                                        dao::RecordsetType::Snapshot);
+            return rs->get("勘定科目コード").toText();
+        };
+        const std::string deposit = codeOf("普通預金");
+        const std::string sales = codeOf("売上高");
+        const std::string purchases = codeOf("仕入高");
+        ASSERT_FALSE(deposit.empty());
+        const char* inPeriod = " \"日付\" BETWEEN (SELECT \"会計期間開始日\" FROM \"会計設定\")"
+                               " AND (SELECT \"会計期間終了日\" FROM \"会計設定\")";
+        const auto sum = [&](const char* codeField, const char* amountField) {
+            auto rs = db->OpenRecordset(std::string("SELECT SUM(") + amountField + ") AS s FROM 仕訳台帳 WHERE " + codeField
+                                            + " = '" + deposit + "' AND" + inPeriod,
+                                        dao::RecordsetType::Snapshot);
+            return rs->get("s").isNull() ? 0LL : static_cast<long long>(rs->get("s").toInt64());
+        };
+        const long long debitBefore = sum("借方コード", "入金");
+        const long long creditBefore = sum("貸方コード", "出金");
+        for (int i = 0; i < 50; ++i) {
+            const std::string day = "date((SELECT 会計期間開始日 FROM 会計設定), '+" + std::to_string(i * 7) + " days')";
+            db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金) VALUES (" + day
+                            + ", 'B" + std::to_string(i) + "', 1, ?, 43939217, ?, 43939217)",
+                        {deposit, sales});
+            db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金) VALUES (" + day
+                            + ", 'P" + std::to_string(i) + "', 1, ?, 43000000, ?, 43000000)",
+                        {purchases, deposit});
+        }
+        statements::RecomputePeriodFigures(*dao::DBEngine::instance().Workspaces(0), *db);
+
+        const statements::StatementAccounts accounts = statements::ReadStatementAccounts(*db);
+        const auto account = std::find_if(accounts.begin(), accounts.end(), [&](const auto& a) { return a.code == deposit; });
+        ASSERT_NE(account, accounts.end());
+        EXPECT_EQ(account->debitTotal, debitBefore + 2196960850LL);
+        EXPECT_EQ(account->debitTotal, sum("借方コード", "入金"));
+        EXPECT_EQ(account->creditTotal, creditBefore + 2150000000LL);
+        EXPECT_EQ(account->closing, account->opening + account->debitTotal - account->creditTotal);
+
+        // The trial balance shows the debit side whole (the opening balance with
+        // the period's debits); both CSV files are written with their lines.
+        const std::vector<std::string> lines = statements::TrialBalanceLines(accounts);
+        ASSERT_GT(account->opening, 0);
+        const std::string total = o::FormatNumber(account->opening + account->debitTotal, "###,###,##0");
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                                [&](const std::string& line) { return line.find(total) != std::string::npos; }))
+            << total;
+        EXPECT_EQ(statements::WriteStatementCsvFiles(accounts, dir.string()), "");
+        for (const char* name : {statements::kBalanceSheetCsvName, statements::kProfitLossCsvName})
+            EXPECT_GT(std::filesystem::file_size(dir / name), 0u) << name;
     }
     std::filesystem::remove_all(dir);
 }

@@ -1,37 +1,18 @@
 #include "ColumnConversion.h"
 
 #include "DaoError.h"
+#include "StoredDate.h"
 
 #include <sqlite3.h>
 
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 namespace dao {
 
 namespace {
-
-// 'YYYY-MM-DD' or 'YYYY-MM-DD HH:MM:SS' as stored; anything else by Date::parse.
-std::optional<Date> parseStoredDate(const std::string& text) {
-    const auto digits = [&](size_t at, size_t count, int& out) {
-        out = 0;
-        for (size_t i = at; i < at + count; ++i) {
-            if (text[i] < '0' || text[i] > '9') return false;
-            out = out * 10 + (text[i] - '0');
-        }
-        return true;
-    };
-    Date d;
-    if ((text.size() == 10 || text.size() == 19) && text[4] == '-' && text[7] == '-' && digits(0, 4, d.year)
-        && digits(5, 2, d.month) && digits(8, 2, d.day)) {
-        if (text.size() == 10 && d.isValid()) return d;
-        if (text.size() == 19 && text[10] == ' ' && text[13] == ':' && text[16] == ':' && digits(11, 2, d.hour)
-            && digits(14, 2, d.minute) && digits(17, 2, d.second) && d.isValid())
-            return d;
-    }
-    return Date::parse(text);
-}
 
 std::string dateText(const Date& d, bool withTime) {
     char buffer[32];
@@ -41,6 +22,15 @@ std::string dateText(const Date& d, bool withTime) {
     else
         std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", d.year, d.month, d.day);
     return buffer;
+}
+
+// The range a whole-number field holds its values to.
+std::pair<long long, long long> integerRange(ColumnType type) {
+    switch (type) {
+    case ColumnType::SmallInt: return {std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()};
+    case ColumnType::BigInt: return {std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()};
+    default: return {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
+    }
 }
 
 std::string quotedForMessage(const Value& value) {
@@ -71,7 +61,7 @@ Value readColumn(sqlite3_stmt* statement, int index, ColumnType type) {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
         std::string s(text ? text : "", static_cast<size_t>(sqlite3_column_bytes(statement, index)));
         if (type == ColumnType::Date || type == ColumnType::DateTime) {
-            if (auto date = parseStoredDate(s)) return Value(*date);
+            if (auto date = ReadStoredDate(s)) return Value(*date);
         }
         return Value(std::move(s));
     }
@@ -115,19 +105,22 @@ Value convertForColumn(const Value& value, const ColumnInfo& column, const std::
         return Value(value.toDouble());
     }
     case ColumnType::SmallInt:
-    case ColumnType::Integer: {
+    case ColumnType::Integer:
+    case ColumnType::BigInt: {
         if (emptyText) return Value();
         if (value.kind() == ValueKind::Boolean) return Value(std::get<bool>(value.data()) ? -1LL : 0LL);
         if (!value.isNumeric()) throw mismatch("数値");
         const double approx = value.toDouble();
-        const long long low = column.type == ColumnType::SmallInt ? std::numeric_limits<std::int16_t>::min()
-                                                                  : std::numeric_limits<std::int32_t>::min();
-        const long long high = column.type == ColumnType::SmallInt ? std::numeric_limits<std::int16_t>::max()
-                                                                   : std::numeric_limits<std::int32_t>::max();
+        const auto [low, high] = integerRange(column.type);
         const auto overflow = DaoError(DaoError::Code::Overflow, "フィールド「" + column.name + "」の値「"
                                                                      + quotedForMessage(value) + "」は範囲を超えています（"
                                                                      + object + "）");
-        if (approx < static_cast<double>(low) - 1.0 || approx > static_cast<double>(high) + 1.0) throw overflow;
+        // A whole number is taken as it is; anything else by its double, of
+        // which 2^63 and more converts to no 64-bit number.
+        if (value.kind() != ValueKind::Integer
+            && (!std::isfinite(approx) || approx < static_cast<double>(low) - 1.0
+                || approx > static_cast<double>(high) + 1.0 || approx >= 9223372036854775808.0))
+            throw overflow;
         const long long n = static_cast<long long>(value.toInt64());
         if (n < low || n > high) throw overflow;
         return Value(n);
@@ -164,15 +157,19 @@ std::optional<StoredValueProblem> storedValueProblem(const Value& value, ColumnT
         if (!std::isfinite(value.toDouble())) return overflow("は扱える数の範囲を超えています");
         return std::nullopt;
     case ColumnType::SmallInt:
-    case ColumnType::Integer: {
+    case ColumnType::Integer:
+    case ColumnType::BigInt: {
         if (!value.isNumeric() || value.kind() == ValueKind::Boolean) return mismatch("は数値として読めません");
-        const bool small = type == ColumnType::SmallInt;
-        const double low = small ? std::numeric_limits<std::int16_t>::min() : std::numeric_limits<std::int32_t>::min();
-        const double high = small ? std::numeric_limits<std::int16_t>::max() : std::numeric_limits<std::int32_t>::max();
+        // A whole number SQLite holds always fits 64 bits.
+        if (type == ColumnType::BigInt && value.kind() == ValueKind::Integer) return std::nullopt;
+        const auto [lowest, highest] = integerRange(type);
+        const double low = static_cast<double>(lowest);
+        const double high = static_cast<double>(highest);
         const double number = value.toDouble();
         if (std::isfinite(number) && number > low - 0.5 && number < high + 0.5) return std::nullopt;
-        return overflow(small ? "は扱える範囲（-32768～32767）を超えています"
-                              : "は扱える範囲（-2147483648～2147483647）を超えています");
+        if (type == ColumnType::SmallInt) return overflow("は扱える範囲（-32768～32767）を超えています");
+        if (type == ColumnType::Integer) return overflow("は扱える範囲（-2147483648～2147483647）を超えています");
+        return overflow("は扱える範囲を超えています");
     }
     }
     return std::nullopt;

@@ -1,7 +1,8 @@
 #pragma once
 // Values in and out of a column, by the column's declared type:
 // DATE 'YYYY-MM-DD', DATETIME 'YYYY-MM-DD HH:MM:SS', BOOLEAN 0/1, SMALLINT 16-bit,
-// INTEGER 32-bit (an overflow is an error, never a wrap), REAL, TEXT.
+// INTEGER 32-bit (an overflow is an error, never a wrap), the 64-bit figures
+// of ColumnWidths.h, REAL, TEXT.
 
 #include "DaoError.h"
 #include "ObjectInfo.h"

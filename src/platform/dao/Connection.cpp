@@ -1,5 +1,6 @@
 #include "Connection.h"
 
+#include "DayOfDate.h"
 #include "Engine.h"
 #include "FailureText.h"
 #include "PermanentRowIds.h"
@@ -187,6 +188,12 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
         sqlite3_finalize(st);
         if (mode == "wal") sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
         if (prepared) makeRowIdsPermanent(db);
+    }
+    // Every period filter reads a row's date by its value (DayOfDate.h).
+    if (!RegisterDayOfDate(db)) {
+        const std::string message = sqliteMessage(db);
+        sqlite3_close_v2(db);
+        throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません：" + message);
     }
     sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
     // Rows are read again by key in the query's order, which jumps about the

@@ -1,5 +1,6 @@
 #include "ObjectInfo.h"
 
+#include "ColumnWidths.h"
 #include "Connection.h"
 #include "DaoError.h"
 #include "FailureText.h"
@@ -147,6 +148,9 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
         column.type = columnTypeOf(sqlite3_column_decltype(st.get(), i));
         const char* table = sqlite3_column_table_name(st.get(), i);
         if (table) column.table = table;
+        const char* origin = sqlite3_column_origin_name(st.get(), i);
+        if (column.type == ColumnType::Integer && table && origin && HoldsWideIntegers(table, origin))
+            column.type = ColumnType::BigInt;
         // The key; a view over "t.*" of a table that has the key column shows
         // it twice, the second time as "dao_rowid:1".
         if (column.name == "dao_rowid" || column.name.rfind("dao_rowid:", 0) == 0) {
@@ -154,7 +158,6 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
             if (info.keyColumn < 0) info.keyColumn = i;
         } else if (!info.baseTable.empty()
                    && std::find(baseColumns.begin(), baseColumns.end(), column.name) != baseColumns.end()) {
-            const char* origin = sqlite3_column_origin_name(st.get(), i);
             column.writable = table && origin && info.baseTable == table && column.name == origin;
         }
         if (!column.hidden && !info.byName.count(column.name)) info.byName.emplace(column.name, i);

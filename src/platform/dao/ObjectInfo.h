@@ -13,7 +13,8 @@ namespace dao {
 
 class Connection;
 
-enum class ColumnType { Unknown, Text, SmallInt, Integer, Real, Date, DateTime, Boolean };
+// Integer is 32-bit; BigInt a field that holds 64-bit figures (ColumnWidths.h).
+enum class ColumnType { Unknown, Text, SmallInt, Integer, BigInt, Real, Date, DateTime, Boolean };
 
 ColumnType columnTypeOf(const char* declaredType);
 
