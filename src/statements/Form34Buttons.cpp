@@ -23,6 +23,13 @@ bool ticked(const QCheckBox* box)
     return box->isChecked();
 }
 
+// Where the CSV files go: the data folder of the period files, the folder of
+// the period file when that is not known.
+std::string csvFolder(const std::string& databasePath)
+{
+    return !o::DataFolder.empty() ? o::DataFolder : std::filesystem::path(databasePath).parent_path().string();
+}
+
 }  // namespace
 
 void Form34::Command1_Click(int index)
@@ -122,7 +129,8 @@ void Form34::WriteStatementCsv()
         message = e.what();
     }
     if (message.empty())
-        ui::dialogs().messageBox("ＣＳＶ用ファイルを作成しました", ui::Buttons::OkCancel, std::string("ＣＳＶファイル作成"));
+        ui::dialogs().messageBox("ＣＳＶ用ファイルを作成しました\n" + csvFolder(m_database->path()),
+                                 ui::Buttons::OkCancel, std::string("ＣＳＶファイル作成"));
     else
         ui::dialogs().messageBox(message, ui::Buttons::Ok, std::string("ＣＳＶファイル作成"));
 }

@@ -148,7 +148,7 @@ TEST_F(Form34Test, ClosingReportAskedNoPrintsNothing)
 TEST_F(Form34Test, CsvFilesAreWrittenAndTheNoticeFollowsOnlySuccess)
 {
     statements::Form34& f = open();
-    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました", ui::Answer::Cancel)
+    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Cancel)
         .withTitle("ＣＳＶファイル作成")
         .withButtons(ui::Buttons::OkCancel);
     f.Command1[8]->click();
