@@ -38,7 +38,10 @@ namespace {
 // Room beside the name column: the icon before a name, the size, kind and date
 // columns and the list of places on the left.
 constexpr int kNameIconRoom = 40;
-constexpr int kOtherColumnsRoom = 420;
+constexpr int kSizeColumn = 110;
+constexpr int kKindColumn = 170;
+constexpr int kDateColumn = 170;
+constexpr int kOtherColumnsRoom = kSizeColumn + kKindColumn + kDateColumn + 30;
 constexpr int kPlacesRoom = 200;
 
 // The file dialog in detail view, its name column as wide as the widest name
@@ -58,8 +61,12 @@ void fitToFileNames(QFileDialog& dialog, const QString& folder, const QStringLis
             widest = std::max(widest, metrics.horizontalAdvance(name));
     }
     const int nameColumn = std::max(widest + kNameIconRoom, 240);
-    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
         view->header()->resizeSection(0, nameColumn);
+        view->header()->resizeSection(1, kSizeColumn);
+        view->header()->resizeSection(2, kKindColumn);
+        view->header()->resizeSection(3, kDateColumn);
+    }
     dialog.resize(std::max(dialog.sizeHint().width(), nameColumn + kOtherColumnsRoom + kPlacesRoom),
                   std::max(dialog.sizeHint().height(), 480));
 }
