@@ -66,22 +66,29 @@ void Form34::printRun()
         return;
     printing::PrinterDevice& device = printing::printer();
     o::PreparePrinter(device, Option6[0]->isChecked() ? 13 : 9, 0, 0, "ＭＳ 明朝", 9);
+    // Each ticked box is a printout of its own size: a wide one does not shrink those after it.
+    const auto ofItsOwnSize = [&](const QCheckBox* box) {
+        if (!ticked(box))
+            return false;
+        device.startPrintout();
+        return true;
+    };
     try {
-        if (ticked(Check1[1]))
+        if (ofItsOwnSize(Check1[1]))
             PrintClosingEntries();
-        if (ticked(Check1[2]))
+        if (ofItsOwnSize(Check1[2]))
             PrintTrialBalance();
-        if (ticked(Check1[3])) {
+        if (ofItsOwnSize(Check1[3])) {
             if (Option5[0]->isChecked())
                 PrintBalanceSheetAccounts(false);
             else
                 PrintBalanceSheetReport(false);
         }
-        if (ticked(Check1[4]))
+        if (ofItsOwnSize(Check1[4]))
             PrintProfitLossReport(false, !ticked(Check1[6]));
-        if (ticked(Check1[5]))
+        if (ofItsOwnSize(Check1[5]))
             PrintManufacturingCost(false);
-        if (ticked(Check1[6]))
+        if (ofItsOwnSize(Check1[6]))
             PrintSgaBreakdown(false);
     } catch (const std::exception& e) {
         device.endDoc();

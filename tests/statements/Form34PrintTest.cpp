@@ -20,6 +20,8 @@
 using namespace statementstest;
 using printing::PrintEvent;
 
+#include <algorithm>
+
 namespace {
 
 // The title line (the line after the company line) of every sheet.
@@ -98,6 +100,28 @@ TEST_F(Form34Test, PrintRunPrintsTheTickedStatementsInOrderOnSheetsOfTheirOwn)
     EXPECT_NE(std::find_if(sga.begin(), sga.end(), [](const std::string& l) {
                   return l.find(pad("荷造運賃", 16) + " " + amount18(-200)) != std::string::npos;
               }), sga.end());
+}
+
+// A wide statement does not shrink those printed after it in the run: each
+// sheet here is one statement's only page, so each comes out at the reduction
+// its own texts need (none beyond the paper's), worked out from the sheet.
+TEST_F(Form34Test, PrintRunPrintsEachStatementAtItsOwnReduction)
+{
+    statements::Form34& f = open();
+    f.Check1[0]->click();
+    dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
+    f.Command1[6]->click();
+    ASSERT_EQ(printer->sheets().size(), 6u);
+    for (const auto& sheet : printer->sheets()) {
+        double right = 0.0, bottom = 0.0;
+        for (const auto& t : sheet.texts) {
+            right = std::max(right, t.x + t.width);
+            bottom = std::max(bottom, t.y + t.height);
+        }
+        const double own = std::min({printer->baseScale(), printer->paperWidth() / right,
+                                     printer->paperHeight() / bottom});
+        EXPECT_DOUBLE_EQ(sheet.scale, own) << sheet.texts.at(1).text;
+    }
 }
 
 TEST_F(Form34Test, PrintRunWithNothingTickedOpensAndEndsAnEmptyDocument)
