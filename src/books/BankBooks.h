@@ -75,9 +75,10 @@ std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& a
                                     dao::Recordset& bankJournal);
 
 // Prints the books of the first four accounts on a print run the caller has
-// prepared and will end. A book is printed for an account only when some
-// journal row carries its bank and branch; 65 rows on a book's first page, 67
-// on each further page (which has no header); a book ends without a page break.
+// prepared and will end, as a printout of its own size. Every account gets its
+// book, with its opening balance also when no journal row moves it; 65 rows
+// on a book's first page, 67 on each further page (which has no header); a
+// book ends without a page break.
 void printBankBooks(printing::PrinterDevice& printer, dao::Recordset& accounts, dao::Recordset& bankJournal,
                     const std::string& company, const dao::Date& now);
 

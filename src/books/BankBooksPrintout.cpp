@@ -19,6 +19,7 @@ void printBankBooks(printing::PrinterDevice& printer, dao::Recordset& accounts, 
 {
     if (accounts.isEmpty())
         return;
+    printer.startPrintout();
     std::vector<BankAccount> shown;
     forEachRow(accounts, [&] {
         if (static_cast<int>(shown.size()) < kBankSlots)
@@ -29,10 +30,9 @@ void printBankBooks(printing::PrinterDevice& printer, dao::Recordset& accounts, 
     printNewLines(printer, 1);
     bool printedBefore = false;
     for (const BankAccount& account : shown) {
+        // A book without rows still shows the account with its opening balance.
         auto first = std::find_if(journal.begin(), journal.end(),
                                   [&](const JournalRow& row) { return carriesAccount(row, account); });
-        if (first == journal.end())
-            continue;
         if (printedBefore) {
             printer.newPage();
             printNewLines(printer, 1);

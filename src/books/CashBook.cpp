@@ -20,10 +20,10 @@ Posting cashBookPosting(const JournalRow& row, const std::string& cashCode)
 std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::Date& now)
 {
     std::vector<std::string> lines;
-    if (source.rows.isEmpty())
-        return lines;
     std::int64_t balance = source.openingCash;
     lines.push_back(openingLine(balance, 39, 61, 14));
+    if (source.rows.isEmpty())
+        return lines;   // the carried cash shows before the period's first cash voucher too
     JournalRowReader reader(source.rows);
     DateColumn dates(now);
     forEachRow(source.rows, [&] {
@@ -38,18 +38,25 @@ std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::
 void printCashBook(printing::PrinterDevice& printer, const CashBookSource& source,
                    const std::string& company, const dao::Date& now)
 {
-    if (source.rows.isEmpty())
-        return;
+    printer.startPrintout();
     BookPages pages(printer, company, " 会計 現金出納帳  ", now, PageText::Books);
     std::int64_t balance = source.openingCash;
-    JournalRowReader reader(source.rows);
-    DateColumn dates(now);
-    forEachRow(source.rows, [&] {
-        const JournalRow row = reader.read();
+    const auto openPage = [&] {
         if (pages.open()) {
             printAt(printer, 10, openingLine(balance, 19, 51, 12));
             printLineGap(printer);
         }
+    };
+    if (source.rows.isEmpty()) {   // the carried cash alone
+        openPage();
+        printer.newPage();
+        return;
+    }
+    JournalRowReader reader(source.rows);
+    DateColumn dates(now);
+    forEachRow(source.rows, [&] {
+        const JournalRow row = reader.read();
+        openPage();
         const Posting posting = cashBookPosting(row, source.cashCode);
         balance += posting.balanceChange;
         printAt(printer, 10, rowLine(dates.next(row.date), row, posting, balance, kPrintLine));

@@ -22,12 +22,15 @@ struct CashBookSource {
 // row with cash on both sides is both.
 Posting cashBookPosting(const JournalRow& row, const std::string& cashCode);
 
-// The lines of List1: the opening line and one line per row; empty when the
-// query has no rows.
+// The lines of List1: the opening line ("前期より繰り越し" with the opening
+// cash) and one line per row; the opening line alone when the query has no
+// rows.
 std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::Date& now);
 
-// Prints the book on a print run the caller has prepared and will end.
-// Page length: 78 rows; every printout ends with a new page.
+// Prints the book on a print run the caller has prepared and will end, as a
+// printout of its own size (PrinterDevice::startPrintout). Page length: 78
+// rows; every printout ends with a new page. A book without rows is its page
+// header and opening line.
 void printCashBook(printing::PrinterDevice& printer, const CashBookSource& source,
                    const std::string& company, const dao::Date& now);
 

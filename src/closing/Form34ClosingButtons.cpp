@@ -233,6 +233,12 @@ void Form34::toggleEditMode()
 void Form34::editModeChanged(bool on)
 {
     Command1[4]->setText(on ? QString::fromUtf8("編集解除") : QString::fromUtf8("編集"));
+    // As in the journal window: with edit mode off the grid takes no typing,
+    // whichever window switched it.
+    if (on)
+        m_grid->EnableAllRows();
+    else
+        m_grid->DisableAllRows();
 }
 
 // "金額補正", whatever the edit mode: row 0 held the voucher's total; it becomes

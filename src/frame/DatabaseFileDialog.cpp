@@ -10,8 +10,8 @@ namespace o {
 std::int16_t ChooseDatabaseFile()
 {
     ui::FileOpenRequest request;
-    request.filter = "Microsoft Access MDB (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*";
-    request.title = "Microsoft Access データベース設定";
+    request.filter = std::string(kPeriodFileFilter);
+    request.title = "データベース設定";
     request.fileName = PathFileName;
     request.initialDir = DataFolder;
     request.fileMustExist = true;

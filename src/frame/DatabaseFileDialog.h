@@ -5,6 +5,9 @@
 
 namespace o {
 
+// The dialog's filters: the period files first, then every file.
+inline constexpr const char* kPeriodFileFilter = "期ファイル (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*";
+
 // Shows the file-open dialog for a period file, proposing PathFileName. A chosen
 // file becomes SavedDbPath (split into PathDrive, PathFolder and PathFileName)
 // and is written to "QVDBPATH.txt" in StartDir. Returns 0 when a file was chosen

@@ -41,9 +41,26 @@ std::string ZeroPadded(int value, int width)
 
 }  // namespace
 
+std::string HalfWidthDigits(std::string_view text)
+{
+    // "０" is U+FF10: EF BC 90 in UTF-8, up to "９" EF BC 99.
+    std::string result;
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (pos + 2 < text.size() && text[pos] == '\xEF' && text[pos + 1] == '\xBC'
+            && static_cast<unsigned char>(text[pos + 2]) >= 0x90 && static_cast<unsigned char>(text[pos + 2]) <= 0x99) {
+            result += static_cast<char>('0' + (static_cast<unsigned char>(text[pos + 2]) - 0x90));
+            pos += 3;
+        } else {
+            result += text[pos++];
+        }
+    }
+    return result;
+}
+
 std::optional<std::string> TypedBankCode(std::string_view text)
 {
-    const std::string_view digits = TrimBlanks(text);
+    const std::string ascii = HalfWidthDigits(text);
+    const std::string_view digits = TrimBlanks(ascii);
     if (digits.size() > 4)
         return std::nullopt;
     const auto number = NumberOf(digits);

@@ -10,9 +10,14 @@
 
 namespace registers {
 
-// A bank code typed into the bank master: one to four digits (blanks around
-// them do not count), stored zero-padded to four ("12" gives "0012"). nullopt
-// for anything else: more than four characters, or not digits.
+// The text with each full-width digit ("０" to "９") as its ASCII digit, the
+// rest as it stands: a code typed with the Japanese input on is the same code.
+std::string HalfWidthDigits(std::string_view text);
+
+// A bank code typed into the bank master: one to four digits, ASCII or
+// full-width (blanks around them do not count), stored zero-padded to four in
+// ASCII ("12" and "１２" give "0012"). nullopt for anything else: more than
+// four characters, or not digits.
 std::optional<std::string> TypedBankCode(std::string_view text);
 
 // Whether a typed branch number has exactly 3 characters.

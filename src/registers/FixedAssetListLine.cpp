@@ -3,7 +3,6 @@
 #include "common/DateFormat.h"
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
-#include "common/Utf8.h"
 
 #include <cstdio>
 
@@ -11,19 +10,11 @@ namespace registers {
 
 namespace {
 
-// Right-aligned in `width` characters; a longer text keeps its leading characters.
+// Right-aligned in `width` characters; a number too wide for the field fills
+// it with "*", never cut into another figure.
 std::string RightAligned(const std::string& text, int width)
 {
-    std::size_t characters = 0;
-    std::size_t cut = text.size();
-    for (std::size_t pos = 0; pos < text.size(); ++characters) {
-        if (characters == static_cast<std::size_t>(width))
-            cut = pos;
-        pos += o::utf8::decodeAt(text, pos).length;
-    }
-    if (characters >= static_cast<std::size_t>(width))
-        return text.substr(0, cut);
-    return std::string(static_cast<std::size_t>(width) - characters, ' ') + text;
+    return o::RightAlign(text, width);
 }
 
 std::string Whole(const dao::Value& value, const char* mask)
@@ -60,7 +51,7 @@ std::string FixedAssetListLine(const dao::Recordset& assets)
            + o::FitByteWidth(assets.get("償却方法").toText(), 10) + RightAligned(life.empty() ? life : life + "年", 4)
            + "  　" + RightAligned(ThreeDecimals(assets.get("償却率")), 6) + "  "
            + RightAligned(ThreeDecimals(assets.get("保証率")), 8) + " "
-           + RightAligned(Whole(assets.get("残存価格"), "##,###,##0"), 10)
+           + RightAligned(Whole(assets.get("残存価格"), "##,###,##0"), 10) + " "
            + RightAligned(Whole(assets.get("減価償却費"), "##,###,##0"), 10) + " "
            + o::FitByteWidth(TextOrBlank(assets.get("使用部署名")), 10) + " "
            + o::FitByteWidth(TextOrBlank(assets.get("備考")), 10);

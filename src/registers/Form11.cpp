@@ -7,6 +7,7 @@
 #include "platform/ui/Dialogs.h"
 #include "registers/BankCodes.h"
 #include "registers/BankMasterUsage.h"
+#include "registers/BankMasterWrites.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -415,35 +416,28 @@ void Form11::UpdateBank()
         return;
     if (code.empty() || typedCode == bank.code)
         code = bank.code;   // left as shown: an older code keeps its form
-    const std::string name = NameOrCode(bank.name, bank.code);
-    if (code != bank.code) {
-        if (const auto holder = FindBankByCode(*BankMasterDb, code)) {
-            Refuse("銀行番号「" + code + "」は既に「" + NameOrCode(holder->name, code) + "」に使われています");
-            m_text1[0]->setFocus();
-            return;
-        }
-        if (const auto users = BankCodeUsers(*BankMasterDb, bank.code); !users.empty()) {
-            Refuse(InUseMessage(name, users, "銀行番号を変更"));
-            return;
-        }
+    const BankRow edit{code, fromQ(m_text1[1]->text()), fromQ(m_text1[2]->text()), m_check1[0]->isChecked()};
+    if (const auto refusal = UpdateBankRow(*BankMasterWorkspace, *BankMasterDb, bank, edit)) {
+        refuseBankWrite(*refusal);
+        return;
     }
-    const std::string newName = fromQ(m_text1[1]->text());
-    const std::string newTransferName = fromQ(m_text1[2]->text());
-    const bool inUse = m_check1[0]->isChecked();
-    dao::RunInTransaction(
-        *BankMasterWorkspace,
-        [&] {
-            BankMasterRecordset->Edit();
-            BankMasterRecordset->set("銀行コード", dao::Value(code));
-            if (!newName.empty())
-                BankMasterRecordset->set("銀行名", dao::Value(newName));
-            if (!newTransferName.empty())
-                BankMasterRecordset->set("振込銀行名", dao::Value(newTransferName));
-            BankMasterRecordset->set("使用銀行", dao::Value(inUse));
-            BankMasterRecordset->Update();
-        },
-        {BankMasterRecordset.get()});
     reopenBanks();
+    if (code != bank.code)
+        reopenBranches();   // the bank's branches moved to its new code
+}
+
+// A refused bank write: a bank changed elsewhere reads the list again, a code
+// already taken goes back to the code box.
+void Form11::refuseBankWrite(const BankWriteRefusal& refusal)
+{
+    if (refusal.kind == BankWriteRefusal::Kind::ChangedElsewhere) {
+        ui::dialogs().messageBox(kBankChangedElsewhere, ui::Buttons::Ok);
+        reopenBanks();
+        return;
+    }
+    Refuse(refusal.message);
+    if (refusal.kind == BankWriteRefusal::Kind::CodeTaken)
+        m_text1[0]->setFocus();
 }
 
 void Form11::AddBank()
@@ -471,11 +465,10 @@ void Form11::DeleteBank()
     BankRow bank;
     if (!locateChosenBank(bank))
         return;
-    if (const auto users = BankCodeUsers(*BankMasterDb, bank.code); !users.empty()) {
-        Refuse(InUseMessage(NameOrCode(bank.name, bank.code), users, "削除"));
+    if (const auto refusal = DeleteBankRow(*BankMasterWorkspace, *BankMasterDb, bank)) {
+        refuseBankWrite(*refusal);
         return;
     }
-    dao::RunInTransaction(*BankMasterWorkspace, [&] { BankMasterRecordset->Delete(); });
     reopenBanks();
 }
 
@@ -483,7 +476,7 @@ void Form11::UpdateBranch()
 {
     if (m_list2->currentRow() < 0)
         return;
-    const std::string number = fromQ(m_text2[0]->text());
+    const std::string number = HalfWidthDigits(fromQ(m_text2[0]->text()));
     if (!number.empty() && !IsBranchNumber(number)) {
         Beep();
         m_text2[0]->setFocus();

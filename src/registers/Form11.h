@@ -26,6 +26,8 @@ class QPushButton;
 
 namespace registers {
 
+struct BankWriteRefusal;
+
 class Form11 : public frame::WorkWindow {
     Q_OBJECT
 public:
@@ -66,6 +68,7 @@ private:
     // The chosen line's row, found again by its code and unchanged since it was
     // shown, with the recordset on it; else a message, the list read again, false.
     bool locateChosenBank(BankRow& bank);
+    void refuseBankWrite(const BankWriteRefusal& refusal);
     bool locateChosenBranch(BranchRow& branch);
 
     void UpdateBank();

@@ -9,7 +9,9 @@
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
 
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace setup {
@@ -112,6 +114,7 @@ std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, 
             return;
         }
         const bool cashOrDeposit = chart->get("小分類").toText() == "現金預金";
+        const std::string oldName = chart->get("勘定科目名").toText();
         chart->Edit();
         chart->set("勘定科目名", edit.name);
         chart->set(std::string(kBalanceColumns[edit.column]), edit.amount);
@@ -121,6 +124,8 @@ std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, 
         chart->set("消費税", edit.taxable);
         chart->set("簡易課税", edit.simplified);
         chart->Update();
+        if (edit.name != oldName)
+            CarryDepositKindNames(db, {{oldName, edit.name}});
         if (cashOrDeposit) {
             auto fresh = openChart(db);
             const auto figures = ComputeOpeningCash(*fresh);
@@ -185,6 +190,28 @@ std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, 
         RebuildAccountCopy(db);
     });
     return refusal;
+}
+
+void CarryDepositKindNames(dao::Database& db, const std::map<std::string, std::string>& renames)
+{
+    for (const char* table : {"取引銀行", "預金種別"}) {
+        // Every row is matched against the names as they were before any of
+        // the renames, so that names that swap places do not chain.
+        std::vector<std::pair<std::int64_t, std::string>> carried;
+        auto rows = db.OpenRecordset(std::string("SELECT rowid AS id, \"種別\" FROM \"") + table + "\"",
+                                     dao::RecordsetType::Snapshot);
+        if (!rows->isEmpty())
+            for (rows->MoveFirst(); !rows->EOF_(); rows->MoveNext()) {
+                const auto rename = renames.find(rows->get("種別").toText());
+                if (rename != renames.end() && !rename->first.empty() && rename->first != rename->second)
+                    carried.emplace_back(rows->get("id").toInt64(), rename->second);
+            }
+        for (const auto& [id, name] : carried)
+            db.Execute(std::string("UPDATE \"") + table + "\" SET \"種別\" = ? WHERE rowid = ?",
+                       {dao::Value(name), dao::Value(static_cast<long long>(id))});
+    }
+    // A kind listed twice now (its new name was listed already) stays listed once.
+    db.Execute("DELETE FROM \"預金種別\" WHERE rowid NOT IN (SELECT MIN(rowid) FROM \"預金種別\" GROUP BY \"種別\")");
 }
 
 void RebuildAccountCopy(dao::Database& db)

@@ -7,6 +7,7 @@
 // transaction has been rolled back.
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -39,7 +40,9 @@ std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db
                                            const std::string& modelCode);
 
 // Writes the edit row over the account of `edit.code`; an account of the class
-// "現金預金" also brings 期首現金残高 and 期首預金残高 of 会計設定 up to date.
+// "現金預金" also brings 期首現金残高 and 期首預金残高 of 会計設定 up to date,
+// and a new name carries to the bank accounts and deposit kinds that named
+// the old one (CarryDepositKindNames), all in the one transaction.
 std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, const AccountEdit& edit);
 
 // Why the account may not be deleted: a journal or template row, a fixed asset
@@ -48,6 +51,13 @@ std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, 
 std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::string& code);
 
 std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, const std::string& code);
+
+// The company's bank accounts (取引銀行) name their deposit kind (種別) by the
+// deposit account's name, and the bank books find their rows by it: every
+// bank account and deposit kind (預金種別) that names an old name of
+// `renames` (old name -> new name) takes the new one. Runs inside the
+// caller's transaction.
+void CarryDepositKindNames(dao::Database& db, const std::map<std::string, std::string>& renames);
 
 // Empties Q_勘定科目コード表2 and copies the seven columns of every master row
 // into it, in the master's order. Runs inside the caller's transaction.

@@ -276,6 +276,8 @@ private:
     void leaveDateBox(SettingsDate date, int index);
     std::array<QComboBox*, 3>& dateBoxes(SettingsDate date);
     void showStoredDate(const dao::Value& value, std::array<QComboBox*, 3>& boxes, QLabel* label);
+    // The three dates as the boxes last showed them (loaded or stored by this window).
+    std::array<std::optional<dao::Date>, 3> m_shownDates;
     bool storeSetting(const std::string& field, const dao::Value& value);   // false: failed and said so
     void showOpeningCash(const OpeningCash& figures);
     void loadTaxRateRows();
@@ -285,6 +287,7 @@ private:
     std::optional<AccountRow> selectedAccount();
     void reopenChart();
     void refreshChartLists(int reselect);
+    void refreshListsNamingAccounts();
     AccountEdit editRowAccount(const std::string& code, std::int32_t amount) const;
     void registerAccount(const std::string& modelCode, int reselect);
     void updateAccount(const std::string& code, int reselect);

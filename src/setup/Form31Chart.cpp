@@ -264,6 +264,7 @@ void Form31::updateAccount(const std::string& code, int reselect)
         return;
     }
     reopenChart();
+    refreshListsNamingAccounts();
     if (const auto figures = ComputeOpeningCash(*AccountMasterRecordset))
         showOpeningCash(*figures);
     refreshChartLists(reselect);
@@ -294,6 +295,26 @@ void Form31::reopenChart()
     reopen(AccountMasterRecordset, "Q_勘定科目コード表");
     reopen(AccountMaster2Recordset, "Q_勘定科目コード表2");
     reopen(UsedAccountsRecordset, "Q_使用勘定科目表");
+}
+
+// The lists that show accounts or deposit kinds by name, shown again after the
+// window's own change of the chart: what their lines are compared with when
+// chosen is then what they show, not taken for another program's change.
+void Form31::refreshListsNamingAccounts()
+{
+    FillAccountCombos();
+    refreshTemplates();
+    refreshFixedAssets();
+    refreshLeases();
+    refreshBankAccounts();
+    reopen(DepositKindRecordset, "預金種別");
+    const QString kind = Combo2[2]->currentText();
+    Combo2[2]->clear();
+    dao::Recordset& kinds = *DepositKindRecordset;
+    if (!kinds.isEmpty())
+        for (kinds.MoveFirst(); !kinds.EOF_(); kinds.MoveNext())
+            Combo2[2]->addItem(toQ(kinds.get("種別").toText()));
+    Combo2[2]->setEditText(kind);
 }
 
 // Refills both lists and chooses the line `reselect` again (the last line when
@@ -358,6 +379,8 @@ void Form31::copyIndustry(int index)
         reportFailure("業種別勘定科目を複写できませんでした。勘定科目表は元のままです", e);
     }
     reopenChart();
+    if (index == 2)
+        refreshListsNamingAccounts();   // the master took the industry's names
     ShowMasterAccountList();
     ShowUsedAccountList();
 }

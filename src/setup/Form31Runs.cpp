@@ -23,8 +23,9 @@ void Form31::InitialiseSystem()
         return;
     const bool deleteTemplates =
         ui::dialogs().messageBox("定型仕訳を削除しますか？", ui::Buttons::YesNo, title) == ui::Answer::Yes;
+    std::vector<std::string> skipped;
     try {
-        setup::InitialiseSystem(*m_workspace, *m_database, deleteTemplates);
+        skipped = setup::InitialiseSystem(*m_workspace, *m_database, deleteTemplates);
     } catch (const std::exception& e) {
         reportFailure("システムの初期化ができませんでした。期ファイルは初期化の前のままです", e);
         return;
@@ -33,6 +34,12 @@ void Form31::InitialiseSystem()
     if (deleteTemplates) {
         reopen(TemplateRecordset, "Q_仕訳定型台帳");
         clearList(List1);
+    }
+    if (!skipped.empty()) {
+        std::string rows;
+        for (const std::string& row : skipped)
+            rows += "\n" + row;
+        refuse("次の支店は取引銀行を作成しませんでした。金融機関台帳を確かめてください" + rows);
     }
     ui::dialogs().messageBox("システムの初期化は終了しました", ui::Buttons::Ok);
 }

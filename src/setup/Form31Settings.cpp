@@ -132,6 +132,8 @@ void Form31::LoadSetupTabs()
     showStoredDate(settings.get("会計期間開始日"), Combo12, Label4[0]);
     showStoredDate(settings.get("会計期間終了日"), Combo13, Label4[1]);
     showStoredDate(settings.get("決算報告日"), Combo3, Label4[14]);
+    for (const SettingsDate date : {SettingsDate::PeriodStart, SettingsDate::PeriodEnd, SettingsDate::ReportDate})
+        m_shownDates[static_cast<std::size_t>(date)] = settings.get(SettingsDateField(date)).toDate();
 
     for (QLineEdit* edit : Text5) edit->clear();
     m_option6Group->setExclusive(false);
@@ -333,7 +335,10 @@ void Form31::leaveDateBox(SettingsDate date, int index)
     const char* field = SettingsDateField(date);
     const DateBoxTexts texts{fromQ(boxes[0]->currentText()), fromQ(boxes[1]->currentText()),
                              fromQ(boxes[2]->currentText())};
-    const DateBoxExit exit = LeaveDateBox(index, texts, SettingsRecordset->get(field).toDate());
+    // Compared with the date the boxes were filled with: another window or
+    // program may have stored a different one since.
+    std::optional<dao::Date>& shown = m_shownDates[static_cast<std::size_t>(date)];
+    const DateBoxExit exit = LeaveDateBox(index, texts, shown);
     if (!exit.acts)
         return;
     if (exit.dayReset)
@@ -344,6 +349,7 @@ void Form31::leaveDateBox(SettingsDate date, int index)
     }
     if (!storeSetting(field, *exit.date))
         return;
+    shown = *exit.date;
 
     const QString day = boxes[2]->currentText();
     boxes[2]->clear();

@@ -7,6 +7,8 @@
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
 
+#include <map>
+
 namespace setup {
 
 void CopyMasterToIndustry(dao::Workspace& ws, dao::Database& db, int industry)
@@ -42,17 +44,22 @@ std::optional<std::string> CopyIndustryToMaster(dao::Workspace& ws, dao::Databas
                     + "」には使用する勘定科目がありません。先にマスターから業種別勘定科目へ複写してください";
             return;
         }
+        std::map<std::string, std::string> renames;
         for (chart->MoveFirst(); !chart->EOF_(); chart->MoveNext()) {
             const std::string industryName = chart->get(nameColumn).toText();
             const std::string standardName = chart->get("標準勘定科目名").toText();
             const std::string name = !industryName.empty() ? industryName
                                    : !standardName.empty() ? standardName
                                                            : chart->get("勘定科目名").toText();
+            const std::string oldName = chart->get("勘定科目名").toText();
+            if (name != oldName)
+                renames.emplace(oldName, name);
             chart->Edit();
             chart->set("勘定科目名", name);
             chart->set("適用", chart->get(useColumn).toBool());
             chart->Update();
         }
+        CarryDepositKindNames(db, renames);
         RebuildAccountCopy(db);
     });
     return refusal;

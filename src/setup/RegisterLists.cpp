@@ -43,6 +43,13 @@ std::string number(dao::Recordset& rs, const char* field, const char* mask)
     return v.isNumeric() ? o::FormatNumber(v.toInt64(), mask) : std::string();
 }
 
+// A number right-set in `width` characters; one too wide for the field fills
+// it with "*" (a cut number would read as another figure).
+std::string AmountInChars(const std::string& text, int width)
+{
+    return o::RightAlign(text, width);
+}
+
 std::string date(dao::Recordset& rs, const char* field)
 {
     return o::FormatDate(rs.get(field), " yyyy/mm/dd");
@@ -123,7 +130,7 @@ ListLine BankAccountListLine(dao::Recordset& accounts)
     line.key = BankAccountKey(accounts);
     line.text = LeftInChars(text(accounts, "銀行名"), 16) + LeftInChars(text(accounts, "支店名"), 10)
               + LeftInChars(text(accounts, "種別"), 10)
-              + RightInChars(number(accounts, "期首残高", "##,###,###,##0"), 12);
+              + AmountInChars(number(accounts, "期首残高", "##,###,###,##0"), 12);
     return line;
 }
 
@@ -133,11 +140,11 @@ ListLine LeaseListLine(dao::Recordset& leases)
     line.key = LeaseKey(leases);
     line.text = o::FitByteWidth(line.key, 12) + " " + o::FitByteWidth(text(leases, "資産名称"), 16) + " "
               + o::FitByteWidth(text(leases, "勘定科目名"), 12) + " " + o::FitByteWidth(date(leases, "取得年月日"), 20)
-              + "  " + RightInChars(number(leases, "購入金額", "#,###,###,##0"), 10) + "  "
-              + RightInChars(number(leases, "支払総額", "#,###,###,##0"), 10) + "  "
-              + RightInChars(number(leases, "リース回数", "#0"), 8) + " "
-              + RightInChars(number(leases, "月リース料金", "#,###,###,##0"), 10) + " "
-              + RightInChars(number(leases, "月支払利息", "#,###,###,##0"), 10) + " "
+              + "  " + AmountInChars(number(leases, "購入金額", "#,###,###,##0"), 10) + "  "
+              + AmountInChars(number(leases, "支払総額", "#,###,###,##0"), 10) + "  "
+              + AmountInChars(number(leases, "リース回数", "#0"), 8) + " "
+              + AmountInChars(number(leases, "月リース料金", "#,###,###,##0"), 10) + " "
+              + AmountInChars(number(leases, "月支払利息", "#,###,###,##0"), 10) + " "
               + o::FitByteWidth(text(leases, "リース会社"), 16) + " " + o::FitByteWidth(text(leases, "使用部署"), 14)
               + " " + o::FitByteWidth(text(leases, "備考"), 12);
     return line;
@@ -187,8 +194,8 @@ ListLine TemplateListLines::next(dao::Recordset& templates)
     line.key = TemplateKey(templates);
     line.text = std::string(templates.get("決算仕訳").toBool() ? "*" : " ") + (row > 0 ? std::to_string(row) : " ")
               + " " + o::FitByteWidth(description.empty() ? " " : description, 36) + " " + partnerField + " " + debit
-              + "   " + RightInChars(number(templates, "入金", "###,###,##0"), 10) + " " + credit + "   "
-              + RightInChars(number(templates, "出金", "###,###,##0"), 10) + "  " + m_bankField + " " + m_branchField;
+              + "   " + AmountInChars(number(templates, "入金", "###,###,##0"), 10) + " " + credit + "   "
+              + AmountInChars(number(templates, "出金", "###,###,##0"), 10) + "  " + m_bankField + " " + m_branchField;
     return line;
 }
 

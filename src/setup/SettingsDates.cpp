@@ -17,7 +17,7 @@ const char* SettingsDateField(SettingsDate date)
     return "";
 }
 
-DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::optional<dao::Date>& stored)
+DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::optional<dao::Date>& shown)
 {
     DateBoxExit exit;
     const std::string& left = index == 0 ? boxes.year : index == 1 ? boxes.month : boxes.day;
@@ -25,7 +25,7 @@ DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::option
         return exit;
     exit.acts = true;
     DateBoxTexts texts = boxes;
-    if (index == 1 && (!stored || journal::LeadingNumber(boxes.month) != stored->month)) {
+    if (index == 1 && (!shown || journal::LeadingNumber(boxes.month) != shown->month)) {
         exit.dayReset = true;
         texts.day = "1日";
     }

@@ -30,10 +30,11 @@ struct DateBoxExit {
 };
 
 // Leaving the month box moves the date to the first of the month only when the
-// month differs from the stored one; leaving a box unchanged stores the same
-// date again. A date that does not exist (31 April, a day left over after a
-// change of year, a box without a number) is never stored.
-DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::optional<dao::Date>& stored);
+// month differs from the one the boxes showed (`shown`, what the window loaded
+// or last stored, not what the file holds now); leaving a box unchanged stores
+// the same date again. A date that does not exist (31 April, a day left over
+// after a change of year, a box without a number) is never stored.
+DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::optional<dao::Date>& shown);
 
 // The day list of a date's day box: "1日" .. the last day of the month, none
 // for a month outside 1 to 12.

@@ -89,8 +89,10 @@ bool RunSetupPrintouts(printing::PrinterDevice& printer, const SetupPrintSources
     o::PreparePrinter(printer, 9, 0, 0, "ＭＳ ゴシック", 9);
     SetupPage page(printer, CompanyName(sources.settings), printedAt);
     for (int box = 0; box < kSetupPrintoutCount; ++box)
-        if (ticked[static_cast<std::size_t>(box)])
+        if (ticked[static_cast<std::size_t>(box)]) {
+            printer.startPrintout();   // a wide printout before does not shrink this one
             PrintOne(box, page, sources);
+        }
     printer.endDoc();
     return true;
 }

@@ -4,6 +4,9 @@
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
+#include "registers/BankMasterRows.h"
+
+#include <optional>
 
 namespace setup {
 
@@ -35,15 +38,35 @@ void zeroBalances(dao::Database& db)
     }
 }
 
-void rebuildBankAccounts(dao::Database& db)
+// Why a branch in use gets no bank account: its bank or the branch itself is
+// missing from the masters. nullopt when both are there.
+std::optional<std::string> missingMaster(dao::Database& db, const std::string& bankCode,
+                                         const std::string& branchCode, const std::string& branchName)
 {
+    const std::string branch = "支店「" + (branchName.empty() ? branchCode : branchName) + "」（支店コード "
+                             + branchCode + "）";
+    if (branchCode.empty() || !registers::FindBranchByCode(db, branchCode))
+        return branch + "は支店マスターにありません";
+    if (bankCode.empty() || !registers::FindBankByCode(db, bankCode))
+        return branch + "の銀行（銀行コード " + bankCode + "）が銀行マスターにありません";
+    return std::nullopt;
+}
+
+std::vector<std::string> rebuildBankAccounts(dao::Database& db)
+{
+    std::vector<std::string> skipped;
     deleteEveryRow(db, "Q_取引銀行");
     auto accounts = db.OpenRecordset("Q_取引銀行", dao::RecordsetType::Dynaset);
     auto branches = db.OpenRecordset("Q_使用銀行支店", dao::RecordsetType::Snapshot);
     if (branches->isEmpty())
-        return;
+        return skipped;
     int no = 0;
     for (branches->MoveFirst(); !branches->EOF_(); branches->MoveNext()) {
+        if (auto missing = missingMaster(db, branches->get("銀行コード").toText(), branches->get("支店コード").toText(),
+                                         branches->get("支店名").toText())) {
+            skipped.push_back(std::move(*missing));
+            continue;
+        }
         accounts->AddNew();
         accounts->set("no", ++no);
         accounts->set("銀行コード", branches->get("銀行コード"));
@@ -54,15 +77,17 @@ void rebuildBankAccounts(dao::Database& db)
         accounts->set("期末残高", 0);
         accounts->Update();
     }
+    return skipped;
 }
 
 }  // namespace
 
-void InitialiseSystem(dao::Workspace& ws, dao::Database& db, bool deleteTemplates)
+std::vector<std::string> InitialiseSystem(dao::Workspace& ws, dao::Database& db, bool deleteTemplates)
 {
+    std::vector<std::string> skipped;
     dao::RunInTransaction(ws, [&] {
         zeroBalances(db);
-        rebuildBankAccounts(db);
+        skipped = rebuildBankAccounts(db);
         deleteEveryRow(db, "Q_取引先管理");
         deleteEveryRow(db, "Q_固定資産台帳");
         deleteEveryRow(db, "Q_リース資産管理");
@@ -71,6 +96,7 @@ void InitialiseSystem(dao::Workspace& ws, dao::Database& db, bool deleteTemplate
         if (deleteTemplates)
             deleteEveryRow(db, "Q_仕訳定型台帳");
     });
+    return skipped;
 }
 
 }  // namespace setup

@@ -42,7 +42,7 @@ std::variant<std::vector<TaxRateRow>, std::string> CheckTaxRateRows(
     for (int i = 0; i < kTaxRateRows; ++i) {
         const TaxRateRowTexts& row = rows[i];
         if (row.year.empty()) {
-            if (!row.rate.empty() || !row.simplified.empty())
+            if (!row.month.empty() || !row.day.empty() || !row.rate.empty() || !row.simplified.empty())
                 return "消費税率の" + rowName(i) + "に実施年月日の年がありません";
             ended = true;
             continue;

@@ -36,7 +36,8 @@ struct TaxRateRow {
 };
 
 // The rows to store, in date order, or the message saying which row is wrong.
-// A row counts from its year box: rows after the first empty year must be empty,
+// A row counts from its year box: a row with anything in it but no year is
+// refused, never dropped; rows after the first empty year must be empty,
 // each filled row needs a real date and a whole rate from 0 to 100 (the
 // simplified rate likewise, or empty), and no two rows share a date.
 std::variant<std::vector<TaxRateRow>, std::string> CheckTaxRateRows(

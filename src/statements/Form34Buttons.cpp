@@ -23,6 +23,13 @@ bool ticked(const QCheckBox* box)
     return box->isChecked();
 }
 
+// Where the CSV files go: the data folder of the period files, the folder of
+// the period file when that is not known.
+std::string csvFolder(const std::string& databasePath)
+{
+    return !o::DataFolder.empty() ? o::DataFolder : std::filesystem::path(databasePath).parent_path().string();
+}
+
 }  // namespace
 
 void Form34::Command1_Click(int index)
@@ -61,22 +68,29 @@ void Form34::printRun()
         return;
     printing::PrinterDevice& device = printing::printer();
     o::PreparePrinter(device, Option6[0]->isChecked() ? 13 : 9, 0, 0, "ＭＳ 明朝", 9);
+    // Each ticked box is a printout of its own size: a wide one does not shrink those after it.
+    const auto ofItsOwnSize = [&](const QCheckBox* box) {
+        if (!ticked(box))
+            return false;
+        device.startPrintout();
+        return true;
+    };
     try {
-        if (ticked(Check1[1]))
+        if (ofItsOwnSize(Check1[1]))
             PrintClosingEntries();
-        if (ticked(Check1[2]))
+        if (ofItsOwnSize(Check1[2]))
             PrintTrialBalance();
-        if (ticked(Check1[3])) {
+        if (ofItsOwnSize(Check1[3])) {
             if (Option5[0]->isChecked())
                 PrintBalanceSheetAccounts(false);
             else
                 PrintBalanceSheetReport(false);
         }
-        if (ticked(Check1[4]))
+        if (ofItsOwnSize(Check1[4]))
             PrintProfitLossReport(false, !ticked(Check1[6]));
-        if (ticked(Check1[5]))
+        if (ofItsOwnSize(Check1[5]))
             PrintManufacturingCost(false);
-        if (ticked(Check1[6]))
+        if (ofItsOwnSize(Check1[6]))
             PrintSgaBreakdown(false);
     } catch (const std::exception& e) {
         device.endDoc();
@@ -128,7 +142,8 @@ void Form34::WriteStatementCsv()
         message = e.what();
     }
     if (message.empty())
-        ui::dialogs().messageBox("ＣＳＶ用ファイルを作成しました", ui::Buttons::OkCancel, std::string("ＣＳＶファイル作成"));
+        ui::dialogs().messageBox("ＣＳＶ用ファイルを作成しました\n" + csvFolder(m_database->path()),
+                                 ui::Buttons::OkCancel, std::string("ＣＳＶファイル作成"));
     else
         ui::dialogs().messageBox(message, ui::Buttons::Ok, std::string("ＣＳＶファイル作成"));
 }

@@ -194,6 +194,27 @@ TEST(BankBooks, PrintoutGivesEachOfTheFirstFourAccountsItsOwnBook)
             EXPECT_EQ(text.find("期首残高 70円"), std::string::npos);
 }
 
+// Before the first bank voucher of a period every account still gets its book:
+// the header and the account with its opening balance.
+TEST(BankBooks, BooksWithoutRowsArePrintedWithTheirOpeningBalance)
+{
+    BooksFixture fx;
+    fx.execute("DELETE FROM \"仕訳台帳\"");
+    const auto pages = printedPages(fx);
+    ASSERT_EQ(pages.size(), 4u);
+    const std::vector<std::string> accountLines{"青葉銀行 本店 普通預金 期首残高 1,000円",
+                                                "青葉銀行 本店 当座預金 期首残高 2,000円"};
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(pages[i].size(), 2u);
+        EXPECT_EQ(pages[i][0], "【テスト商事】 会計 取引銀行     2024/05/01(水) 14:05    ページ   1 ");
+        if (i < accountLines.size()) {
+            EXPECT_EQ(pages[i][1], accountLines[i]);
+        }
+    }
+    EXPECT_EQ(pages[3][1], "  普通預金 期首残高 50円");
+}
+
 TEST(BankBooks, PrintedBookBreaksAfter65RowsWithoutHeaderOnTheNextPage)
 {
     BooksFixture fx;

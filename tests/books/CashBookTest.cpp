@@ -70,17 +70,25 @@ TEST(CashBook, RowDeletedAfterOpeningIsSkipped)
     EXPECT_EQ(trimmed(bytesOf(lines.back(), 114, 127)), "530");
 }
 
-TEST(CashBook, NoRowsGivesNoLinesAndNoPrintout)
+// A new period before its first cash voucher: the carried cash shows on its
+// opening line, on screen and on paper.
+TEST(CashBook, NoRowsStillShowsTheCarriedCash)
 {
     BooksFixture fx;
     fx.execute("DELETE FROM \"仕訳台帳\"");
-    EXPECT_TRUE(screenLines(fx).empty());
+    EXPECT_EQ(screenLines(fx), (std::vector<std::string>{std::string(13, ' ') + "前期より繰り越し" + std::string(23, ' ')
+                                                         + std::string(61, ' ') + "           500"}));
     auto db = fx.open();
     auto rows = db->OpenRecordset("Q_現金出納帳");
     BooksPrinter printer;
     books::printCashBook(printer, {*rows, code::Cash, 500}, "テスト商事", kNow);
     printer.endDoc();
-    EXPECT_TRUE(printer.texts().empty());
+    const auto pages = requestedPages(printer);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(trimmedAll(pages[0]),
+              (std::vector<std::string>{"【テスト商事】 会計 現金出納帳     2024/05/01(水) 14:05    ページ   1",
+                                        "前期より繰り越し" + std::string(63, ' ') + "500"}));
+    ASSERT_EQ(printer.sheets().size(), 1u);
 }
 
 TEST(CashBook, PrintedPagesHold78RowsAndTheOpeningLineOnlyOnPageOne)

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <algorithm>
+
 using namespace bookstest;
 
 namespace {
@@ -175,9 +177,27 @@ TEST_F(Form14Test, APrintRunWithNothingToPrintSaysSo)
     }
     EXPECT_EQ(dialogs->pendingExpectations(), 0u);
 
+    // Books without rows still print their opening balances; only a bank
+    // printout without any bank account has nothing to print.
     fx.execute("DELETE FROM \"仕訳台帳\"");
+    {
+        books::Form14 noRows;
+        noRows.Check1(0)->setChecked(true);
+        noRows.Check1(1)->setChecked(true);
+        dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("現金出納帳");
+        noRows.Command1(0)->click();
+        const auto texts = printer->texts();
+        EXPECT_NE(std::find_if(texts.begin(), texts.end(),
+                               [](const std::string& t) { return t.find("前期より繰り越し") != std::string::npos; }),
+                  texts.end());
+        EXPECT_NE(std::find_if(texts.begin(), texts.end(),
+                               [](const std::string& t) { return t.find("期首残高 1,000円") != std::string::npos; }),
+                  texts.end());
+        EXPECT_EQ(dialogs->pendingExpectations(), 0u);
+    }
+    printer->clear();
+    fx.execute("DELETE FROM \"取引銀行\"");
     books::Form14 empty;
-    empty.Check1(0)->setChecked(true);
     empty.Check1(1)->setChecked(true);
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("現金出納帳");
     dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("現金出納帳");

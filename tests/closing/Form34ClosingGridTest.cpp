@@ -232,6 +232,31 @@ TEST_F(Form34ClosingTest, TheEditButtonFollowsTheProgramWideFlagWhoeverSwitchesI
     EXPECT_EQ(f.Command1.at(4)->text().toStdString(), "編集");
 }
 
+// The grid's rows take typing only while edit mode is on, the moment the flag
+// changes in any window, and as the window finds it when it opens.
+TEST_F(Form34ClosingTest, TheGridRowsFollowEditModeWhoeverSwitchesIt)
+{
+    const auto rowsEnabled = [this](bool enabled) {
+        for (int row = 0; row < journal::kGridRows; ++row)
+            for (QWidget* cell : grid().rowCells(row))
+                if (cell->isEnabled() != enabled)
+                    return false;
+        return true;
+    };
+    open();
+    EXPECT_TRUE(rowsEnabled(false));
+    press(4);
+    EXPECT_TRUE(rowsEnabled(true));
+    o::SetEditMode(o::EditModeOff);   // another window's button
+    EXPECT_TRUE(rowsEnabled(false));
+    o::SetEditMode(o::EditModeOn);
+    EXPECT_TRUE(rowsEnabled(true));
+
+    form.reset();
+    open();   // edit mode already on
+    EXPECT_TRUE(rowsEnabled(true));
+}
+
 // The buttons that change the grid or the journal do nothing with edit mode off.
 TEST_F(Form34ClosingTest, GridButtonsDoNothingWithEditModeOff)
 {

@@ -71,8 +71,8 @@ TEST_F(StartWindowTest, WithoutSavedPathTheDialogOpensAndTheChosenFileIsSavedLis
 
     ASSERT_EQ(dialogs->calls().size(), 1u);
     const ui::FileOpenRequest& request = dialogs->calls()[0].request;
-    EXPECT_EQ(request.title, "Microsoft Access データベース設定");
-    EXPECT_EQ(request.filter, "Microsoft Access MDB (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*");
+    EXPECT_EQ(request.title, "データベース設定");
+    EXPECT_EQ(request.filter, "期ファイル (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*");
     EXPECT_EQ(request.fileName, "");
     EXPECT_TRUE(request.fileMustExist);
 

@@ -36,7 +36,11 @@ const TypedCodeCase kTypedCodes[] = {
     {"BlanksAroundIgnored", "  12", "0012"},
     {"FiveCharactersRefused", "12345", nullptr},
     {"LettersRefused", "A1", nullptr},
-    {"FullWidthDigitsRefused", "１２", nullptr},
+    {"FullWidthDigitsTaken", "１２", "0012"},
+    {"FullWidthFourDigits", "０１２３", "0123"},
+    {"FullAndHalfWidthMixed", "1２", "0012"},
+    {"FiveFullWidthDigitsRefused", "１２３４５", nullptr},
+    {"FullWidthLetterRefused", "Ａ1", nullptr},
     {"OnlyBlanksRefused", "   ", nullptr},
 };
 
@@ -54,6 +58,14 @@ TEST_P(TypedBankCodes, StoredZeroPaddedOrRefused)
 
 INSTANTIATE_TEST_SUITE_P(BankMaster, TypedBankCodes, ::testing::ValuesIn(kTypedCodes),
                          testsupport::kCaseName);
+
+TEST(HalfWidthDigits, OnlyTheFullWidthDigitsChange)
+{
+    EXPECT_EQ(registers::HalfWidthDigits("０４５"), "045");
+    EXPECT_EQ(registers::HalfWidthDigits("本店９"), "本店9");
+    EXPECT_EQ(registers::HalfWidthDigits("Ａ－Ｂ"), "Ａ－Ｂ");   // full-width letters and signs stay
+    EXPECT_EQ(registers::HalfWidthDigits(""), "");
+}
 
 TEST(BranchNumbers, ExactlyThreeCharactersCountedAsCharacters)
 {

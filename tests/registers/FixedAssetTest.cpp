@@ -222,12 +222,12 @@ TEST_F(FixedAssetRecords, ListLineLaysOutEveryPiece)
     // date (with its leading blank) in 18 and two blanks, price in 14, method 10,
     // life and "年" in 4, two blanks and an ideographic space, rate in 6, two
     // blanks, guarantee in 8, book value and depreciation in 10 each, department
-    // 10, remarks 10, single blanks between.
+    // 10, remarks 10, single blanks between (book value and depreciation too).
     EXPECT_EQ(registers::FixedAssetListLine(*rs),
               "F-002" + blanks(5) + " " + "配送用ライトバン" + " " + blanks(3) + "1" + blanks(4)
                   + o::FitByteWidth(accountName, 12) + " " + " 2022/10/03" + blanks(7) + blanks(2) + blanks(5)
                   + "2,280,000" + " " + "定率法" + blanks(4) + blanks(2) + "5年" + "  　" + "40.000" + blanks(2)
-                  + blanks(2) + "10.800" + " " + blanks(3) + "656,640" + blanks(3) + "262,656" + " " + "営業部"
+                  + blanks(2) + "10.800" + " " + blanks(3) + "656,640" + " " + blanks(3) + "262,656" + " " + "営業部"
                   + blanks(4) + " " + blanks(10));
     // No account, no rate, guarantee or depreciation: blanks in their places.
     rs->MoveNext();
@@ -235,7 +235,33 @@ TEST_F(FixedAssetRecords, ListLineLaysOutEveryPiece)
               "F-1" + blanks(7) + " " + "科目なし" + blanks(8) + " " + blanks(3) + "2" + blanks(4) + blanks(12) + " "
                   + " 2024/04/01" + blanks(7) + blanks(2) + blanks(9) + "1,000" + " " + "一括償却" + blanks(2)
                   + blanks(2) + "3年" + "  　" + blanks(6) + blanks(2) + blanks(8) + " " + blanks(5) + "1,000"
-                  + blanks(10) + " " + blanks(10) + " " + blanks(10));
+                  + " " + blanks(10) + " " + blanks(10) + " " + blanks(10));
+}
+
+// A book value wider than its field shows as "*" across it, and never runs
+// into the depreciation beside it ("123,456,7830,000,000" was one number).
+TEST_F(FixedAssetRecords, AnAmountTooWideForItsFieldShowsStarsApartFromItsNeighbour)
+{
+    db->Execute("DELETE FROM 固定資産台帳");
+    db->Execute("INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数, "
+                "償却率, 保証率, 残存価格, 減価償却費, 使用部署名, 備考) VALUES ('F-9', '工場', 12345, '', '2024-04-01', "
+                "1234567890, '定額法', 50, 2.0, NULL, 123456789, 30000000, '', '')");
+    db->Execute("INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数, "
+                "償却率, 保証率, 残存価格, 減価償却費, 使用部署名, 備考) VALUES ('F-8', '倉庫', 1, '', '2024-04-01', "
+                "99999999, '定額法', 50, 2.0, NULL, 99999999, 99999999, '', '')");
+    auto rs = db->OpenRecordset("Q_固定資産台帳");
+    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
+        const std::string line = registers::FixedAssetListLine(*rs);
+        if (rs->get("管理番号").toText() == "F-9") {
+            EXPECT_NE(line.find("   1,234,567,890 "), std::string::npos) << line;   // 13 characters fit in 14
+            EXPECT_NE(line.find(" **** "), std::string::npos) << line;             // a quantity of 5 digits in 4
+            EXPECT_NE(line.find(" ********** 30,000,000 "), std::string::npos) << line;
+            EXPECT_EQ(line.find("123,456,78"), std::string::npos) << line;
+        } else {
+            // Two full fields side by side still read as two numbers.
+            EXPECT_NE(line.find(" 99,999,999 99,999,999 "), std::string::npos) << line;
+        }
+    }
 }
 
 TEST_F(FixedAssetRecords, FieldsAreWrittenAsTheButtonsWriteThem)

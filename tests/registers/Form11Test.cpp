@@ -217,13 +217,62 @@ TEST_F(Form11Test, ABankInUseIsNeitherDeletedNorRecoded)
     EXPECT_EQ(bankField("0001", "銀行名"), "みずほ銀行（本部）");
 }
 
-TEST_F(Form11Test, ABankNobodyUsesIsDeletedWithoutAQuestion)
+// A bank with branches is not deleted (they would point at no bank): the
+// message names them. A bank nobody uses and without branches goes without a
+// question.
+TEST_F(Form11Test, ABankWithBranchesIsKeptAndOneWithoutIsDeletedWithoutAQuestion)
 {
+    chooseBank("0009");
+    dialogs->expectMessage("「三井住友銀行」には支店（東京営業部・新宿西口支店・渋谷駅前支店）があるため、削除できません"
+                           "　先に支店を削除してください",
+                           ui::Answer::Ok)
+        .withoutTitle();
+    form->Command1_Click(2);
+    EXPECT_EQ(bankField("0009", "銀行名"), "三井住友銀行");
+    EXPECT_EQ(dialogs->beepCount(), 1);
+
+    chooseBranch("りそな銀行", "100");
+    form->Command2_Click(2);   // its one branch first
+    EXPECT_EQ(branchName("0010100"), "(none)");
     chooseBank("0010");
     form->Command1_Click(2);
     EXPECT_EQ(bankField("0010", "銀行名"), "(none)");
     EXPECT_EQ(form->List1()->count(), 4);
-    EXPECT_EQ(branchName("0010100"), "東京営業部");   // its branches stay
+}
+
+// A new code takes the bank's branches with it: their bank code and the start
+// of their branch codes follow, their numbers and names stay.
+TEST_F(Form11Test, ANewBankCodeCarriesItsBranches)
+{
+    const std::string otherBranches = DumpRows(*db, "SELECT * FROM 支店コードﾏｽﾀｰ WHERE 銀行コード <> '0005' ORDER BY 支店コード");
+    chooseBank("0005");
+    form->Text1(0)->setText(q("２２"));   // typed with full-width digits
+    form->Command1_Click(0);
+    EXPECT_EQ(bankField("0005", "銀行名"), "(none)");
+    EXPECT_EQ(bankField("0022", "銀行名"), "三菱ＵＦＪ銀行");
+    EXPECT_EQ(branchName("0022001"), "本店");
+    EXPECT_EQ(branchName("0022041"), "新宿中央支店");
+    EXPECT_EQ(branchName("0005001"), "(none)");
+    auto moved = db->OpenRecordset("SELECT COUNT(*) AS n FROM 支店コードﾏｽﾀｰ WHERE 銀行コード = '0022'",
+                                   dao::RecordsetType::Snapshot);
+    EXPECT_EQ(moved->get("n").toInt64(), 2);
+    EXPECT_EQ(DumpRows(*db, "SELECT * FROM 支店コードﾏｽﾀｰ WHERE 銀行コード <> '0022' ORDER BY 支店コード"), otherBranches);
+    // The branch list shows them under their bank at once.
+    chooseBranch("三菱ＵＦＪ銀行", "041");
+    EXPECT_EQ(s(form->Text2(1)->text()), "新宿中央支店");
+}
+
+// A bank whose branch is used keeps its code, as a bank in use does.
+TEST_F(Form11Test, ABankWhoseBranchIsUsedKeepsItsCode)
+{
+    db->Execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 支店コード) VALUES ('240401000000', 1, '0005041')");
+    const std::string before = DumpRows(*db, "銀行コードﾏｽﾀｰ") + DumpRows(*db, "支店コードﾏｽﾀｰ");
+    chooseBank("0005");
+    form->Text1(0)->setText("22");
+    dialogs->expectMessage("「新宿中央支店」は定型仕訳に使われているため、銀行番号を変更できません", ui::Answer::Ok)
+        .withoutTitle();
+    form->Command1_Click(0);
+    EXPECT_EQ(DumpRows(*db, "銀行コードﾏｽﾀｰ") + DumpRows(*db, "支店コードﾏｽﾀｰ"), before);
 }
 
 TEST_F(Form11Test, ButtonsNeedAChosenLine)

@@ -2,6 +2,7 @@
 // deleting an account with its credit-side copy rebuilt, the deletes that are
 // refused, the code rule, and the industry account sets.
 #include "setup/WindowFixture.h"
+#include "setup/RegisterFixture.h"
 
 #include "common/EditMode.h"
 #include "support/CaseName.h"
@@ -84,6 +85,50 @@ TEST_F(ChartTest, UpdatedNameReachesTheJournalsCreditSide)
     EXPECT_EQ(creditNameOfJournal(db()), "商品売上高");
     ExpectCopyMatchesMaster(db());
     EXPECT_EQ(s(form->Text5[1]->text()), "商品売上高");   // the line chosen again reloads the row
+}
+
+// Lines that show an account by name: a fixed asset of 工具器具備品, a template
+// paid from 普通預金, the company's ordinary accounts.
+class OwnRenameTest : public SetupWindowTest {
+protected:
+    void prepare(dao::Database& d) override
+    {
+        AddTwoMainOffices(d, true);
+        AddRow(d, "Q_固定資産台帳", {{"管理番号", "F-1"}, {"名称", "検査装置"}, {"数量", 1}, {"勘定科目コード", "145"},
+                                     {"取得年月日", dao::Date{2023, 4, 1}}, {"取得価格", 1000000}, {"償却方法", "定額法"},
+                                     {"耐用年数", 5}, {"償却率", 20.0}, {"残存価格", 800000}});
+        AddRow(d, "Q_仕訳定型台帳", {{"仕訳ID", "250401090000"}, {"追番", 1}, {"摘要", "家賃支払"}, {"借方コード", "525"},
+                                     {"入金", 110000}, {"貸方コード", "103"}, {"出金", 110000}, {"銀行コード", "0009"},
+                                     {"支店コード", "0009001"}, {"決算仕訳", false}, {"表示順位", "1"}});
+    }
+    void rename(const std::string& code, const char* name)
+    {
+        chooseAccount(code);
+        form->Text5[1]->setText(q(name));
+        form->Text5[2]->setText("0");
+        form->Command2[1]->click();
+    }
+};
+
+// The window's own renames are not taken for another program's change: the
+// lines that name the accounts are shown anew, and choosing one loads it.
+TEST_F(OwnRenameTest, LinesNamingARenamedAccountAreChosenWithoutComplaint)
+{
+    editModeOn();
+    rename("145", "工具器具備品等");
+    rename("103", "普通預金口座");
+
+    form->List5->setCurrentRow(0);   // a message here would fail the scripted dialogs
+    EXPECT_EQ(s(form->Text4[1]->text()), "検査装置");
+    EXPECT_EQ(s(form->Combo6[1]->currentText()), "工具器具備品等");
+
+    form->List1->setCurrentRow(0);
+    EXPECT_NE(s(form->List1->item(0)->text()).find("普通預金口座"), std::string::npos);
+
+    ASSERT_EQ(form->List7->count(), 2);
+    EXPECT_NE(s(form->List7->item(0)->text()).find("普通預金口座"), std::string::npos);
+    form->List7->setCurrentRow(0);
+    EXPECT_EQ(s(form->Combo2[2]->currentText()), "普通預金口座");
 }
 
 TEST_F(ChartTest, UpdateRefusesAChangedCode)

@@ -84,6 +84,39 @@ TEST_F(InitialisationTest, YesToTheSecondQuestionDeletesTheTemplates)
     EXPECT_EQ(form->List1->count(), 0);
 }
 
+// A branch in use whose bank was deleted from the bank master gets no bank
+// account (it would have no bank name): the initialisation names it and makes
+// the others.
+class OrphanBranchTest : public InitialisationTest {
+protected:
+    void prepare(dao::Database& d) override
+    {
+        InitialisationTest::prepare(d);
+        d.Execute("UPDATE 支店コードﾏｽﾀｰ SET 使用支店 = 1 WHERE 支店コード = '0010100'");
+        d.Execute("DELETE FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0010'");
+    }
+};
+
+TEST_F(OrphanBranchTest, ABranchWithoutItsBankGetsNoBankAccountAndIsNamed)
+{
+    const long long branches = CountRows(db(), "Q_使用銀行支店");
+    dialogs->expectMessage(kFirstQuestion, ui::Answer::Yes);
+    dialogs->expectMessage(kTemplateQuestion, ui::Answer::No);
+    dialogs->expectMessage("次の支店は取引銀行を作成しませんでした。金融機関台帳を確かめてください\n"
+                           "支店「東京営業部」（支店コード 0010100）の銀行（銀行コード 0010）が銀行マスターにありません",
+                           ui::Answer::Ok)
+        .withoutTitle();
+    dialogs->expectMessage("システムの初期化は終了しました", ui::Answer::Ok);
+    form->Command5[2]->click();
+
+    EXPECT_EQ(CountRows(db(), "Q_取引銀行"), branches - 1);
+    EXPECT_EQ(CountRows(db(), "SELECT * FROM 取引銀行 WHERE 支店コード = '0010100'"), 0);
+    auto accounts = db().OpenRecordset("Q_取引銀行", dao::RecordsetType::Snapshot);
+    for (accounts->MoveFirst(); !accounts->EOF_(); accounts->MoveNext())
+        EXPECT_FALSE(accounts->get("銀行名").toText().empty()) << accounts->get("支店コード").toText();
+    EXPECT_EQ(dialogs->beepCount(), 1);
+}
+
 // Where the failing write falls: the chart is zeroed first (one write an
 // account), then the one old bank account is deleted and one is added per
 // branch in use, then the partner, asset, lease, journal row, history row and

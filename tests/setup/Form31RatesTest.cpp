@@ -107,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "消費税率の３行目の上に空白の行があります。行を詰めて入力してください"},
         BadRowsCase{"RateWithoutYear", 4, "", "", "", "12", "",
                     "消費税率の５行目に実施年月日の年がありません"},
+        BadRowsCase{"MonthAndDayWithoutYear", 4, "", "4月", "1日", "", "",
+                    "消費税率の５行目に実施年月日の年がありません"},
         BadRowsCase{"SameDateTwice", 4, "2014年", "4月", "1日", "9", "",
                     "消費税率の５行目の実施年月日が他の行と重複しています"}),
     testsupport::kCaseName);

@@ -164,6 +164,26 @@ TEST_F(PeriodDateTest, TabbingThroughAnUnchangedMonthKeepsTheLastDay)
     EXPECT_EQ(s(form->Combo13[2]->currentText()), "31日");
 }
 
+// The month box compares with the month it showed, not with what another
+// program stored since: passing through it unchanged keeps the shown day.
+TEST_F(PeriodDateTest, AnUnchangedMonthKeepsItsDayAfterTheFileChangedElsewhere)
+{
+    editModeOn();
+    db().Execute("UPDATE 会計設定 SET 会計期間終了日 = '2025-06-30'");
+    leave(form->Combo13[1]);
+    EXPECT_EQ(stored("会計期間終了日"), "2025-03-31");
+    EXPECT_EQ(s(form->Combo13[2]->currentText()), "31日");
+
+    // After the window's own store, the stored month is the one it compares with.
+    form->Combo13[1]->setEditText("4月");
+    leave(form->Combo13[1]);
+    EXPECT_EQ(stored("会計期間終了日"), "2025-04-01");
+    form->Combo13[2]->setEditText("30日");
+    leave(form->Combo13[2]);
+    leave(form->Combo13[1]);
+    EXPECT_EQ(stored("会計期間終了日"), "2025-04-30");
+}
+
 TEST_F(PeriodDateTest, ChangingTheMonthMovesToItsFirstDay)
 {
     editModeOn();

@@ -69,9 +69,9 @@ TEST_F(ListLineTest, TemplateLinesShowAccountsPartnerAndBankOnlyWhereTheyChange)
     const std::string sales = o::FitByteWidth("売上高", 20);
     // Mark, row number and a blank; description 36; partner 16; debit account 20,
     // three blanks, amount in 10; credit account 20, three blanks, amount in 10;
-    // two blanks, bank 15, a blank, branch 15.
+    // two blanks, bank 15, a blank, branch 15. 123,456,789 is wider than its field: "*" across it.
     EXPECT_EQ(texts[0], "*1 " + o::FitByteWidth("売上", 36) + " " + o::FitByteWidth("山田商店", 16) + " " + deposit
-                            + "   123,456,78 " + sales + "   123,456,78  " + o::FitByteWidth("三井住友銀行", 15) + " "
+                            + "   ********** " + sales + "   **********  " + o::FitByteWidth("三井住友銀行", 15) + " "
                             + o::FitByteWidth("本店", 15));
     EXPECT_EQ(texts[1], "*2 " + blanks(36) + " " + blanks(16) + " " + blanks(20) + "   12,345,678 " + blanks(20)
                             + "   12,345,678  " + blanks(15) + " " + blanks(15));
@@ -116,6 +116,36 @@ TEST_F(ListLineTest, PartnerBankAccountAndLeaseLinesFillTheirColumns)
                   + " " + o::FitByteWidth(" 2024/04/01", 20) + "  " + " 1,200,000" + "  " + " 1,300,000" + "  "
                   + blanks(6) + "60" + " " + blanks(4) + "21,667" + " " + blanks(5) + "1,667" + " "
                   + o::FitByteWidth("青葉リース", 16) + " " + o::FitByteWidth("総務部", 14) + " " + blanks(12));
+}
+
+// Amounts wider than their fields show as "*" across the field, never cut into
+// another figure: the template's 入金 in 10, the bank account's opening balance
+// in 12, the lease's purchase price in 10.
+TEST_F(ListLineTest, AmountsTooWideForTheirFieldsShowStars)
+{
+    AddRow(*db, "Q_仕訳定型台帳", {{"仕訳ID", "250401000001"}, {"追番", 1}, {"摘要", "増資"}, {"借方コード", "103"},
+                                   {"入金", 1234567890}, {"貸方コード", "400"}, {"出金", 12345678},
+                                   {"決算仕訳", false}, {"表示順位", "1"}});
+    auto templates = open("Q_仕訳定型台帳");
+    setup::TemplateListLines lines;
+    const std::string templateLine = lines.next(*templates).text;
+    EXPECT_NE(templateLine.find("   " + std::string(10, '*') + " "), std::string::npos) << templateLine;
+    EXPECT_NE(templateLine.find("   12,345,678  "), std::string::npos) << templateLine;   // 10 in 10 fits
+    EXPECT_EQ(templateLine.find("1,234,567,8"), std::string::npos) << templateLine;
+
+    AddRow(*db, "Q_取引銀行", {{"no", 1}, {"銀行コード", "0001"}, {"支店コード", "0001203"}, {"種別", "普通預金"},
+                               {"期首残高", 2147483647}});
+    auto accounts = open("Q_取引銀行");
+    EXPECT_EQ(setup::BankAccountListLine(*accounts).text,
+              "みずほ銀行" + blanks(11) + "新宿支店" + blanks(6) + "普通預金" + blanks(6) + std::string(12, '*'));
+
+    AddRow(*db, "Q_リース資産管理", {{"契約番号", "L-1"}, {"資産名称", "工作機械"}, {"勘定科目コード", "145"},
+                                     {"取得年月日", dao::Date{2024, 4, 1}}, {"購入金額", 1234567890},
+                                     {"支払総額", 1300000}, {"リース回数", 60}, {"月リース料金", 21667},
+                                     {"月支払利息", 1667}});
+    auto leases = open("Q_リース資産管理");
+    const std::string leaseLine = setup::LeaseListLine(*leases).text;
+    EXPECT_NE(leaseLine.find("  " + std::string(10, '*') + "  " + " 1,300,000"), std::string::npos) << leaseLine;
 }
 
 // ---- finding a listed record again --------------------------------------------------------

@@ -2,7 +2,9 @@
 // exits, the corporate-number rule, and the chart writes that are all or nothing.
 #include "setup/SetupFixture.h"
 
+#include "books/BankBooks.h"
 #include "setup/AccountRegister.h"
+#include "setup/RegisterFixture.h"
 #include "setup/CompanySettings.h"
 #include "setup/IndustrySets.h"
 #include "setup/OpeningCash.h"
@@ -11,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace setuptest {
@@ -111,6 +114,60 @@ TEST_F(ChartWriteTest, FailedUpdateLeavesAccountAndCopyAsTheyWere)
 
     EXPECT_EQ(setup::UpdateAccount(*ws, *db, edit), std::nullopt);
     EXPECT_EQ(creditName(), "商品売上高");
+}
+
+// A bank account names its deposit kind by the deposit account's name, and its
+// bank book finds its rows by that name: renaming 普通預金 keeps the book whole
+// (opening 100, 5,000 in: 5,100), and the deposit-kind list follows the name.
+TEST_F(ChartWriteTest, RenamingADepositAccountKeepsItsBankBook)
+{
+    AddTwoMainOffices(*db, true);
+    db->Execute("UPDATE 取引銀行 SET 期首残高 = 100 WHERE no = 1");
+    AddRow(*db, "Q_仕訳台帳", {{"日付", dao::Date{2024, 5, 2}}, {"伝票番号", "240502100000"}, {"追番", 1},
+                               {"借方コード", "103"}, {"入金", 5000}, {"貸方コード", "400"}, {"出金", 5000},
+                               {"銀行コード", "0005"}, {"支店コード", "0005001"}});
+    auto firstBook = [&] {
+        auto accounts = db->OpenRecordset("Q_取引銀行", dao::RecordsetType::Snapshot);
+        auto journal = db->OpenRecordset("Q_取引銀行仕訳", dao::RecordsetType::Snapshot);
+        const auto books = books::bankBooksOf(*accounts, *journal);
+        return books.empty() ? std::pair{std::string(), std::int64_t{-1}}
+                             : std::pair{books[0].account.kind, books[0].balance};
+    };
+    ASSERT_EQ(firstBook(), (std::pair{std::string("普通預金"), std::int64_t{5100}}));
+
+    setup::AccountEdit edit;
+    edit.code = "103";
+    edit.name = "普通預金口座";
+    edit.inUse = true;
+    edit.taxable = true;
+    edit.simplified = true;
+    ASSERT_EQ(setup::UpdateAccount(*ws, *db, edit), std::nullopt);
+    EXPECT_EQ(firstBook(), (std::pair{std::string("普通預金口座"), std::int64_t{5100}}));
+    EXPECT_EQ(Rows(*db, "取引銀行", {"no", "種別"}), (std::vector<std::string>{"1|普通預金口座", "2|普通預金口座"}));
+    const std::vector<std::string> kinds = Rows(*db, "預金種別", {"種別"});
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "普通預金口座"), 1) << ::testing::PrintToString(kinds);
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "普通預金"), 0) << ::testing::PrintToString(kinds);
+
+    // A rename whose write fails carries nothing either.
+    edit.name = "普通";
+    failAtWrite(1);
+    EXPECT_THROW(setup::UpdateAccount(*ws, *db, edit), dao::DaoError);
+    dao::DBEngine::instance().clearFailurePlan();
+    EXPECT_EQ(firstBook(), (std::pair{std::string("普通預金口座"), std::int64_t{5100}}));
+}
+
+// The industry set's names renamed the master's accounts in one go: each bank
+// account follows its own account's rename, also where one account takes the
+// name another one leaves (普通預金 -> 普通預金口座, 当座預金 -> 普通預金).
+TEST_F(ChartWriteTest, IndustryNamesCarryToTheBankAccountsThatNamedTheOldNames)
+{
+    AddTwoMainOffices(*db, true);
+    db->Execute("UPDATE 取引銀行 SET 種別 = '当座預金' WHERE no = 2");
+    db->Execute("UPDATE 勘定科目コード表 SET 建設業勘定科目名 = 勘定科目名, 建設使用 = 1");
+    SetFields(*db, "Q_勘定科目コード表", "勘定科目コード", "103", {{"建設業勘定科目名", "普通預金口座"}});
+    SetFields(*db, "Q_勘定科目コード表", "勘定科目コード", "102", {{"建設業勘定科目名", "普通預金"}});
+    ASSERT_EQ(setup::CopyIndustryToMaster(*ws, *db, 3), std::nullopt);
+    EXPECT_EQ(Rows(*db, "取引銀行", {"no", "種別"}), (std::vector<std::string>{"1|普通預金口座", "2|普通預金"}));
 }
 
 TEST_F(ChartWriteTest, FailedIndustryCopyLeavesTheChart)

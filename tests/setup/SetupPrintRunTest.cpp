@@ -131,6 +131,22 @@ TEST_F(SetupPrintRunTest, EveryBoxTickedPrintsEveryListOnItsOwnSheets)
     EXPECT_EQ(o::EditMode, o::EditModeOff);
 }
 
+// The lease register is wide and comes out reduced; the lists after it in the
+// same run come out at the size they have when printed alone.
+TEST_F(SetupPrintRunTest, AWidePrintoutDoesNotShrinkThoseAfterIt)
+{
+    ASSERT_TRUE(run(TickedBoxes({9})));
+    ASSERT_EQ(printer.sheets().size(), 1u);
+    const double alone = printer.sheets()[0].scale;
+    printer.clear();
+
+    ASSERT_TRUE(run(TickedBoxes({6, 9})));
+    ASSERT_EQ(printer.sheets().size(), 2u);
+    EXPECT_LT(printer.sheets()[0].scale, alone);   // the lease register
+    EXPECT_DOUBLE_EQ(printer.sheets()[1].scale, alone);
+    EXPECT_EQ(printer.documentCount(), 1);
+}
+
 TEST_F(SetupPrintRunTest, EmptyListsAddNothingButTheDocumentIsEnded)
 {
     for (const char* table : {"勘定科目コード表", "仕訳定型台帳", "取引先管理", "固定資産台帳", "リース資産管理"})

@@ -21,6 +21,8 @@
 using namespace statementstest;
 using printing::PrintEvent;
 
+#include <algorithm>
+
 namespace {
 
 // The title line (the line after the company line) of every sheet.
@@ -135,6 +137,28 @@ TEST_F(Form34Test, PrintRunOfEveryReportKeepsTheExpensesAndOneProfitOnTheSheets)
         EXPECT_TRUE(has(profitAndLoss, line)) << line;
 }
 
+// A wide statement does not shrink those printed after it in the run: each
+// sheet here is one statement's only page, so each comes out at the reduction
+// its own texts need (none beyond the paper's), worked out from the sheet.
+TEST_F(Form34Test, PrintRunPrintsEachStatementAtItsOwnReduction)
+{
+    statements::Form34& f = open();
+    f.Check1[0]->click();
+    dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
+    f.Command1[6]->click();
+    ASSERT_EQ(printer->sheets().size(), 6u);
+    for (const auto& sheet : printer->sheets()) {
+        double right = 0.0, bottom = 0.0;
+        for (const auto& t : sheet.texts) {
+            right = std::max(right, t.x + t.width);
+            bottom = std::max(bottom, t.y + t.height);
+        }
+        const double own = std::min({printer->baseScale(), printer->paperWidth() / right,
+                                     printer->paperHeight() / bottom});
+        EXPECT_DOUBLE_EQ(sheet.scale, own) << sheet.texts.at(1).text;
+    }
+}
+
 TEST_F(Form34Test, PrintRunWithNothingTickedOpensAndEndsAnEmptyDocument)
 {
     statements::Form34& f = open();
@@ -183,7 +207,7 @@ TEST_F(Form34Test, ClosingReportAskedNoPrintsNothing)
 TEST_F(Form34Test, CsvFilesAreWrittenAndTheNoticeFollowsOnlySuccess)
 {
     statements::Form34& f = open();
-    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました", ui::Answer::Cancel)
+    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Cancel)
         .withTitle("ＣＳＶファイル作成")
         .withButtons(ui::Buttons::OkCancel);
     f.Command1[8]->click();
@@ -228,7 +252,7 @@ TEST_F(Form34Test, AfterAFailedTallyThePrintRunsAndTheCsvFilesAreRefusedWithTheR
     // Once a tally succeeds, the files are written with their lines and the notice follows.
     fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"入金\" = 5000000000000000000");
     f.Command1[12]->click();
-    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました", ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
+    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
     f.Command1[8]->click();
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "貸借対照表.csv"), 0u);
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "損益計算書.csv"), 0u);

@@ -174,7 +174,7 @@ TEST_F(Form34Test, TotalsBeyondThirtyTwoBitsAreTalliedShownAndWritten)
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
                             [](const std::string& line) { return line.find("2,196,971,900") != std::string::npos; }));
     EXPECT_EQ(s(f.Text2[0]->text()), "22,470");
-    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました", ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
+    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
     f.Command1[8]->click();
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "貸借対照表.csv"), 0u);
 }

@@ -114,6 +114,13 @@ void PrinterDevice::newPage()
     m_y = 0.0;
 }
 
+void PrinterDevice::startPrintout()
+{
+    if (m_documentOpen && m_pageBreakPending)
+        finishPage();   // ensurePage() still counts the page and begins the next one
+    m_documentScale = 0.0;
+}
+
 void PrinterDevice::endDoc()
 {
     endDocCalled();

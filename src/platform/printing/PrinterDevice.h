@@ -31,8 +31,10 @@
 //  - a page whose texts reach further right, or further down, than the paper
 //    holds at that size is reduced further until they fit (the cash book's 78
 //    rows at 1.3 line pitch: 84.8 % on A4);
-//  - once reduced, the later pages of the same document are drawn no larger,
-//    so a document keeps one size.
+//  - once reduced, the later pages of the same printout are drawn no larger,
+//    so a printout keeps one size. A run that prints several printouts in one
+//    document calls startPrintout() before each: the next printout starts
+//    again at its own smallest reduction, whatever the one before needed.
 // No page is ever split over two sheets, so every sheet carries the header its
 // printout gave the page. Texts are never enlarged.
 
@@ -91,6 +93,10 @@ public:
     void printAtColumn(int column, const std::string& text, bool endLine = true);
     void newPage();
     void endDoc();
+    // A further printout of the same document begins: the page the printout
+    // before left is finished at that printout's size, and the pages that
+    // follow are held to no size but their own.
+    void startPrintout();
 
     int page() const { return m_page; }        // 1 while the first page is printed
     bool documentOpen() const { return m_documentOpen; }
@@ -128,7 +134,7 @@ private:
     bool m_pageBreakPending = false;
     int m_drawColumn = 0;
     std::vector<PlacedText> m_pageTexts;   // of the page being laid out
-    double m_documentScale = 0.0;          // of the document's last sheet; 0 before the first
+    double m_documentScale = 0.0;          // of the printout's last sheet; 0 before the first
     bool m_sheetsBegun = false;
 };
 

@@ -16,7 +16,7 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct FileOpenRequest {
-    std::string filter;        // "Microsoft Access MDB (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*"
+    std::string filter;        // "期ファイル (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*"
     std::string title;
     std::string fileName;      // proposed file name
     std::string initialDir;    // empty: the dialog's own choice

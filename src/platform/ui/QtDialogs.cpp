@@ -6,9 +6,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -27,6 +32,46 @@ QStringList toQtNameFilters(const std::string& filter)
     }
     return result;
 }
+
+namespace {
+
+// Room beside the name column: the icon before a name, the size, kind and date
+// columns and the list of places on the left.
+constexpr int kNameIconRoom = 40;
+constexpr int kSizeColumn = 110;
+constexpr int kKindColumn = 170;
+constexpr int kDateColumn = 170;
+constexpr int kOtherColumnsRoom = kSizeColumn + kKindColumn + kDateColumn + 30;
+constexpr int kPlacesRoom = 200;
+
+// The file dialog in detail view, its name column as wide as the widest name
+// the first filter shows in the starting folder, the dialog wide enough for
+// that column and the others beside it.
+void fitToFileNames(QFileDialog& dialog, const QString& folder, const QStringList& filters)
+{
+    dialog.setViewMode(QFileDialog::Detail);
+    int widest = 0;
+    if (!folder.isEmpty()) {
+        // The patterns stand in the filter's last parentheses.
+        const QStringList patterns = filters.isEmpty() ? QStringList()
+                                                       : filters.front().section('(', -1).section(')', 0, 0).split(
+                                                             ' ', Qt::SkipEmptyParts);
+        const QFontMetrics metrics(dialog.font());
+        for (const QString& name : QDir(folder).entryList(patterns, QDir::Files))
+            widest = std::max(widest, metrics.horizontalAdvance(name));
+    }
+    const int nameColumn = std::max(widest + kNameIconRoom, 240);
+    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        view->header()->resizeSection(0, nameColumn);
+        view->header()->resizeSection(1, kSizeColumn);
+        view->header()->resizeSection(2, kKindColumn);
+        view->header()->resizeSection(3, kDateColumn);
+    }
+    dialog.resize(std::max(dialog.sizeHint().width(), nameColumn + kOtherColumnsRoom + kPlacesRoom),
+                  std::max(dialog.sizeHint().height(), 480));
+}
+
+}  // namespace
 
 Answer QtDialogs::messageBox(const std::string& text, Buttons buttons,
                              const std::optional<std::string>& title)
@@ -88,6 +133,7 @@ FileOpenResult QtDialogs::openFile(const FileOpenRequest& request)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);   // the detail view and the width below need Qt's own
     if (!request.title.empty())
         dialog.setWindowTitle(QString::fromStdString(request.title));
     const QStringList filters = toQtNameFilters(request.filter);
@@ -99,6 +145,7 @@ FileOpenResult QtDialogs::openFile(const FileOpenRequest& request)
         dialog.setDirectory(QString::fromStdString(request.initialDir));
     if (!request.fileName.empty())
         dialog.selectFile(QString::fromStdString(request.fileName));
+    fitToFileNames(dialog, QString::fromStdString(request.initialDir), filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return result;   // cancelled
     result.status = FileOpenResult::Status::Chosen;

@@ -277,6 +277,29 @@ TEST_F(Sheets, EachDocumentStartsAtTheSmallestReductionAgain)
     EXPECT_DOUBLE_EQ(p.sheets()[1].scale, kBase);
 }
 
+// Several printouts in one document: the next printout starts again at its own
+// smallest reduction, while each printout keeps one size over its own pages
+// (the tall book's short last page too).
+TEST_F(Sheets, EachPrintoutOfADocumentStartsAtItsOwnReduction)
+{
+    p.startPrintout();
+    bookPage(1, 78);
+    p.newPage();
+    bookPage(2, 3);
+    p.newPage();
+    p.startPrintout();
+    bookPage(1, 3);
+    p.newPage();
+    p.endDoc();
+    ASSERT_EQ(p.sheets().size(), 3u);
+    const double tall = printing::kA4PrintableHeight / ((1.3 + 1.0 + 0.3 + 1.3 + 78 * 1.3 - 0.3) * 9);
+    EXPECT_NEAR(p.sheets()[0].scale, tall, 1e-9);
+    EXPECT_NEAR(p.sheets()[1].scale, tall, 1e-9);
+    EXPECT_DOUBLE_EQ(p.sheets()[2].scale, kBase);
+    EXPECT_EQ(p.sheets()[2].document, 1);
+    EXPECT_NE(p.sheetTexts(2).front().find("ページ   1"), std::string::npos);
+}
+
 TEST_F(Sheets, ALineBelowThePaperStaysOnItsPage)
 {
     p.print("first");

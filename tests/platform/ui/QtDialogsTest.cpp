@@ -4,7 +4,11 @@
 #include "support/CaseName.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -35,8 +39,8 @@ void whenModal(std::function<void(QWidget*)> answer)
 
 TEST(QtNameFilters, KeepEachDescriptionAndMatchItsPattern)
 {
-    EXPECT_EQ(ui::toQtNameFilters("Microsoft Access MDB (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*"),
-              (QStringList{"Microsoft Access MDB (*.mdb) (*.mdb)", "すべてのﾌｧｲﾙ (*.*) (*)"}));
+    EXPECT_EQ(ui::toQtNameFilters("期ファイル (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*"),
+              (QStringList{"期ファイル (*.mdb) (*.mdb)", "すべてのﾌｧｲﾙ (*.*) (*)"}));
     EXPECT_EQ(ui::toQtNameFilters("テキスト|*.txt;*.csv"), QStringList{"テキスト (*.txt *.csv)"});
     EXPECT_TRUE(ui::toQtNameFilters("").isEmpty());
 }
@@ -112,8 +116,8 @@ TEST(QtFileDialog, CancelIsNotAChoiceAndAnExistingFileIsChosen)
     QFile(file).open(QIODevice::WriteOnly);
 
     ui::FileOpenRequest request;
-    request.filter = "Microsoft Access MDB (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*";
-    request.title = "Microsoft Access データベース設定";
+    request.filter = "期ファイル (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*";
+    request.title = "データベース設定";
     request.initialDir = dir.path().toStdString();
 
     QString title;
@@ -135,6 +139,51 @@ TEST(QtFileDialog, CancelIsNotAChoiceAndAnExistingFileIsChosen)
     const auto chosen = ui::QtDialogs().openFile(request);
     EXPECT_EQ(chosen.status, ui::FileOpenResult::Status::Chosen);
     EXPECT_EQ(chosen.path, file.toStdString());
+}
+
+// Long period-file names show whole: the dialog opens in detail view with a
+// name column as wide as the longest name the filter shows, and the dialog
+// wide enough for that column beside the others; a longer name of another
+// kind does not count.
+TEST(QtFileDialog, OpensInDetailViewWideEnoughForThePeriodFilesNames)
+{
+    QTemporaryDir dir;
+    const QString longName = QStringLiteral("サンプル商事株式会社東日本営業本部第10期.mdb");
+    const QString otherKind = QStringLiteral("サンプル商事株式会社東日本営業本部第10期の控えのそのまた控え.txt");
+    QFile(dir.filePath(longName)).open(QIODevice::WriteOnly);
+    QFile(dir.filePath(otherKind)).open(QIODevice::WriteOnly);
+    QFile(dir.filePath(QStringLiteral("甲第1期.mdb"))).open(QIODevice::WriteOnly);
+
+    ui::FileOpenRequest request;
+    request.filter = "期ファイル (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*";
+    request.initialDir = dir.path().toStdString();
+
+    QFileDialog::ViewMode mode = QFileDialog::List;
+    int nameColumn = 0;
+    int dialogWidth = 0;
+    int nameWidth = 0;
+    int otherWidth = 0;
+    QString shownFilter;
+    whenModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        mode = dialog->viewMode();
+        auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(view, nullptr);
+        nameColumn = view->header()->sectionSize(0);
+        dialogWidth = dialog->width();
+        nameWidth = QFontMetrics(view->font()).horizontalAdvance(longName);
+        otherWidth = QFontMetrics(view->font()).horizontalAdvance(otherKind);
+        if (auto* filterBox = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+            shownFilter = filterBox->currentText();
+        dialog->reject();
+    });
+    ui::QtDialogs().openFile(request);
+    EXPECT_EQ(mode, QFileDialog::Detail);
+    EXPECT_GT(nameColumn, nameWidth);
+    EXPECT_LT(nameColumn, otherWidth);
+    EXPECT_GT(dialogWidth, nameColumn + 300);
+    EXPECT_EQ(shownFilter.toStdString(), "期ファイル (*.mdb)");
 }
 
 TEST(QtSendKeys, TabMovesTheFocusToTheNextField)
