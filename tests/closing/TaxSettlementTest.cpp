@@ -6,8 +6,12 @@
 #include "support/CaseName.h"
 
 #include "OtherProgram.h"
+#include "periodfile/SampleCompany.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
 
 using namespace closing;
 using closing::testing::ClosingFileTest;
@@ -251,6 +255,60 @@ TEST_F(TaxInclusiveExpensesTest, ExpensesAndSpecialItemsCountWithTheirOwnRates)
     ASSERT_EQ(result.postedVouchers, (std::vector<std::string>{"200520100000"}));
     EXPECT_EQ(journalLines("伝票番号 = '200520100000'"),
               (std::vector<std::string>{"200520100000|2020/3/31|1|消費税精算|529|2520|214|2520|決算"}));
+}
+
+// The sample company kept tax-inclusive: one rate (10 %) for the whole
+// period, fractions truncated. Worked by hand from the sample's journal:
+//   sales (売上高 400, credits)                      22,198,230 → × 10/110 = 2,018,020.90 → 2,018,020
+//   costs of sales (仕入高 411)                        9,982,300
+//   taxable expenses 510–527                           4,124,537
+//   purchases                                        14,106,837 → × 10/110 = 1,282,439.72 → 1,282,439
+//   payable                                                                               735,581
+// With the costs of sales alone the payable was 1,110,539: 374,958 too much.
+class SampleCompanyTaxInclusiveTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::remove_all(dir);
+        path = periodfile::createSampleCompany(dir.string());
+        workspace = dao::DBEngine::instance().Workspaces(0);
+        db = workspace->OpenDatabase(path);
+        db->Execute("UPDATE 会計設定 SET 処理方法 = '2'");
+    }
+    void TearDown() override
+    {
+        db.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
+
+    std::filesystem::path dir = std::filesystem::temp_directory_path()
+                              / ("velmora-settlement-sample-" + std::to_string(::getpid()));
+    std::string path;
+    std::shared_ptr<dao::Workspace> workspace;
+    std::shared_ptr<dao::Database> db;
+};
+
+TEST_F(SampleCompanyTaxInclusiveTest, TheTaxableExpensesReduceThePayable)
+{
+    // The expenses the issue names, summed straight from the journal table.
+    auto expenses = db->OpenRecordset(
+        "SELECT SUM(入金) AS s FROM 仕訳台帳 WHERE 借方コード BETWEEN '510' AND '527' AND 借方コード IN"
+        " (SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 消費税 <> 0)",
+        dao::RecordsetType::Snapshot);
+    ASSERT_EQ(expenses->get("s").toInt64(), 4'124'537);
+
+    const ClosingRunResult result =
+        PostTaxSettlementEntries(*workspace, *db, kClosingDay, dao::Date{2026, 5, 20, 10, 0, 0});
+    EXPECT_TRUE(result.notices.empty());
+    ASSERT_EQ(result.postedVouchers, (std::vector<std::string>{"260520100000"}));
+    auto voucher = db->OpenRecordset("SELECT 借方コード, 入金, 貸方コード, 出金 FROM 仕訳台帳 WHERE 伝票番号 = '260520100000'",
+                                     dao::RecordsetType::Snapshot);
+    ASSERT_EQ(voucher->RecordCount(), 1);
+    EXPECT_EQ(voucher->get("入金").toInt64(), 735'581);
+    EXPECT_EQ(voucher->get("出金").toInt64(), 735'581);
+    EXPECT_EQ(voucher->get("借方コード").toText(), "529");
+    EXPECT_EQ(voucher->get("貸方コード").toText(), "214");
 }
 
 // ---- another program settles meanwhile -----------------------------------------------
