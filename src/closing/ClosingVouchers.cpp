@@ -29,4 +29,27 @@ std::vector<std::string> PostClosingVouchers(dao::Workspace& workspace, dao::Dat
     return numbers;
 }
 
+PostedVouchers PostPlannedClosingVouchers(dao::Workspace& workspace, dao::Database& database,
+                                          const std::function<PlannedVouchers()>& plan, const dao::Date& now)
+{
+    PostedVouchers posted;
+    auto journal = database.OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+    dao::RunInTransaction(workspace, [&] {
+        posted = PostedVouchers();
+        const PlannedVouchers planned = plan();
+        posted.refusal = planned.refusal;
+        if (planned.refusal)
+            return;
+        journal::NumberIssuer voucherNumbers = journal::VoucherNumbers(database);
+        for (const ClosingVoucher& voucher : planned.vouchers) {
+            const std::string number = voucherNumbers.next(now);
+            for (const journal::VoucherRow& row : voucher)
+                journal::AddJournalRow(*journal, row, number, dao::Value(true));
+            posted.numbers.push_back(number);
+            posted.rows += static_cast<int>(voucher.size());
+        }
+    }, {journal.get()});
+    return posted;
+}
+
 }  // namespace closing

@@ -2,8 +2,11 @@
 // Writing the vouchers of a closing run: journal rows marked 決算仕訳, each
 // voucher under a number the journal does not hold, all in one transaction.
 
+#include "closing/ClosingRun.h"
 #include "journal/VoucherRows.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,5 +26,26 @@ using ClosingVoucher = std::vector<journal::VoucherRow>;
 // write rolls everything back and throws the dao::DaoError.
 std::vector<std::string> PostClosingVouchers(dao::Workspace& workspace, dao::Database& database,
                                              const std::vector<ClosingVoucher>& vouchers, const dao::Date& now);
+
+// What a run decides from the file as it stands once it holds the write lock:
+// the vouchers to write, or the refusal that writes none.
+struct PlannedVouchers {
+    std::vector<ClosingVoucher> vouchers;
+    std::optional<ClosingNotice> refusal;
+};
+
+struct PostedVouchers {
+    std::vector<std::string> numbers;       // 伝票番号 of the vouchers written, in order
+    int rows = 0;                           // rows written
+    std::optional<ClosingNotice> refusal;   // the plan's refusal: nothing was written
+};
+
+// Plans and writes in one transaction of `workspace`: `plan` runs after the
+// write lock is held, so that what it reads (an earlier run's vouchers, the
+// balances it settles) cannot change before its vouchers are written by
+// another program, which waits meanwhile. Numbers as PostClosingVouchers. A
+// failed write rolls everything back and throws the dao::DaoError.
+PostedVouchers PostPlannedClosingVouchers(dao::Workspace& workspace, dao::Database& database,
+                                          const std::function<PlannedVouchers()>& plan, const dao::Date& now);
 
 }  // namespace closing

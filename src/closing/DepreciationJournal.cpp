@@ -6,6 +6,10 @@
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
 
+#include <algorithm>
+#include <set>
+#include <utility>
+
 namespace closing {
 
 std::vector<FixedAssetFigure> ReadFixedAssets(dao::Database& database)
@@ -74,6 +78,32 @@ std::string LeftOutAssetsMessage(const std::vector<std::string>& leftOut)
     return text;
 }
 
+std::vector<std::string> EarlierDepreciationVouchers(const std::vector<PeriodJournalRow>& rows,
+                                                     const std::vector<FixedAssetFigure>& assets,
+                                                     const std::string& expenseCode)
+{
+    std::set<std::pair<std::string, std::string>> postings;   // (摘要, 貸方コード) an asset's row carries
+    for (const FixedAssetFigure& asset : assets)
+        postings.emplace(DepreciationDescription(asset), asset.accountCode);
+    std::vector<std::string> vouchers;
+    for (const PeriodJournalRow& row : rows) {
+        if (!row.closingEntry || row.debitCode != expenseCode || !postings.count({row.description, row.creditCode}))
+            continue;
+        if (std::find(vouchers.begin(), vouchers.end(), row.voucher) == vouchers.end())
+            vouchers.push_back(row.voucher);
+    }
+    return vouchers;
+}
+
+std::string AlreadyPostedDepreciationMessage(const std::vector<std::string>& vouchers)
+{
+    std::string numbers;
+    for (const std::string& voucher : vouchers)
+        numbers += (numbers.empty() ? "" : "、") + voucher;
+    return "この会計期間の減価償却費仕訳（伝票番号 " + numbers
+           + "）は既に登録されています　作成し直すときは、先にその仕訳を削除してください";
+}
+
 ClosingRunResult PostDepreciationJournal(dao::Workspace& workspace, dao::Database& database,
                                          const ClosingDateBoxes& boxes, const dao::Date& now)
 {
@@ -89,22 +119,37 @@ ClosingRunResult PostDepreciationJournal(dao::Workspace& workspace, dao::Databas
         result.notices.push_back(Refusal(journal::MissingAccountMessage(kDepreciationExpenseAccount)));
         return result;
     }
-    const std::vector<FixedAssetFigure> assets = ReadFixedAssets(database);
-    if (assets.empty())
-        return result;   // an empty register: nothing to post, nothing to say
 
-    const DepreciationPlan plan = PlanDepreciationJournal(assets, expenseCode, *checked.date, chart);
+    // Read under the write lock: another run that posts meanwhile is seen.
+    std::vector<std::string> leftOut;
+    const auto plan = [&]() -> PlannedVouchers {
+        leftOut.clear();
+        const std::vector<FixedAssetFigure> assets = ReadFixedAssets(database);
+        if (assets.empty())
+            return {};   // an empty register: nothing to post, nothing to say
+        const std::vector<std::string> earlier = EarlierDepreciationVouchers(
+            ReadPeriodJournal(database, *checked.period, "決算仕訳 <> 0 AND 借方コード = " + SqlText(expenseCode)),
+            assets, expenseCode);
+        if (!earlier.empty())
+            return {{}, Refusal(AlreadyPostedDepreciationMessage(earlier))};
+        DepreciationPlan planned = PlanDepreciationJournal(assets, expenseCode, *checked.date, chart);
+        leftOut = std::move(planned.leftOut);
+        return {std::move(planned.vouchers), std::nullopt};
+    };
     try {
-        result.postedVouchers = PostClosingVouchers(workspace, database, plan.vouchers, now);
+        const PostedVouchers posted = PostPlannedClosingVouchers(workspace, database, plan, now);
+        if (posted.refusal) {
+            result.notices.push_back(*posted.refusal);
+            return result;
+        }
+        result.postedVouchers = posted.numbers;
+        result.postedRows = posted.rows;
     } catch (const dao::DaoError& e) {
-        result.postedVouchers.clear();
         result.notices.push_back(Refusal(journal::PostingFailedMessage(e.what())));
         return result;
     }
-    for (const ClosingVoucher& voucher : plan.vouchers)
-        result.postedRows += static_cast<int>(voucher.size());
-    if (!plan.leftOut.empty())
-        result.notices.push_back(Information(LeftOutAssetsMessage(plan.leftOut)));
+    if (!leftOut.empty())
+        result.notices.push_back(Information(LeftOutAssetsMessage(leftOut)));
     return result;
 }
 

@@ -7,6 +7,7 @@
 // posting is one transaction.
 
 #include "closing/ClosingRun.h"
+#include "closing/PeriodJournal.h"
 #include "journal/VoucherRows.h"
 
 #include <cstdint>
@@ -56,12 +57,25 @@ DepreciationPlan PlanDepreciationJournal(const std::vector<FixedAssetFigure>& as
 // The message naming the assets left out.
 std::string LeftOutAssetsMessage(const std::vector<std::string>& leftOut);
 
+// The vouchers of an earlier posting among the period's rows, in the order
+// first met: closing entries debiting `expenseCode` that carry an asset's
+// description (管理番号 and 名称) and credit that asset's account.
+std::vector<std::string> EarlierDepreciationVouchers(const std::vector<PeriodJournalRow>& rows,
+                                                     const std::vector<FixedAssetFigure>& assets,
+                                                     const std::string& expenseCode);
+
+// "この会計期間の減価償却費仕訳（伝票番号 …、…）は既に登録されています…"
+std::string AlreadyPostedDepreciationMessage(const std::vector<std::string>& vouchers);
+
 // The run of the button "減価償却費仕訳登録", after the window's question was
 // answered Yes. `boxes` are the date boxes of the closing tab; `now` numbers
 // the vouchers ("yymmddhhmmss", or the next second the journal does not hold).
 // Refuses, writing nothing: a date that does not exist or lies outside the
-// period, a chart without "減価償却費". An empty register posts nothing and
-// says nothing. Assets left out are named in a notice. A failed write rolls
+// period, a chart without "減価償却費", a period whose journal holds the
+// vouchers of an earlier posting (AlreadyPostedDepreciationMessage: they are
+// deleted before the journal is posted again). The register and the journal
+// are read inside the write transaction, once the lock is held, so that two
+// runs at once post once. An empty register posts nothing and says nothing. Assets left out are named in a notice. A failed write rolls
 // the whole posting back and says so.
 ClosingRunResult PostDepreciationJournal(dao::Workspace& workspace, dao::Database& database,
                                          const ClosingDateBoxes& boxes, const dao::Date& now);

@@ -7,6 +7,8 @@
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
 
+#include <functional>
+
 namespace closing {
 
 namespace {
@@ -98,15 +100,37 @@ std::optional<ClosingVoucher> TaxExclusiveVoucher(const TaxExclusiveSettlement& 
 
 // ---- tax-inclusive -------------------------------------------------------------
 
-TaxInclusiveSums TaxInclusiveSumsOf(const std::vector<PeriodJournalRow>& rows, const journal::TaxRateTable& rates)
+TaxableAccounts ReadTaxableAccounts(dao::Database& database)
+{
+    TaxableAccounts taxable;
+    auto chart = database.OpenRecordset(
+        "SELECT 勘定科目コード, 借貸区分 FROM 勘定科目コード表"
+        " WHERE 大分類 IN ('経常損益', '特別損益') AND COALESCE(消費税, 0) <> 0",
+        dao::RecordsetType::Snapshot);
+    if (chart->isEmpty())
+        return taxable;
+    for (chart->MoveFirst(); !chart->EOF_(); chart->MoveNext()) {
+        const dao::Value side = chart->get("借貸区分");
+        const bool debitNormal = side.isNumeric() && side.toInt64() == 0;
+        taxable[chart->get("勘定科目コード").toText()] = debitNormal ? TaxSide::Purchases : TaxSide::Sales;
+    }
+    return taxable;
+}
+
+TaxInclusiveSums TaxInclusiveSumsOf(const std::vector<PeriodJournalRow>& rows, const journal::TaxRateTable& rates,
+                                    const TaxableAccounts& taxable)
 {
     TaxInclusiveSums sums;
     for (const PeriodJournalRow& row : rows) {
         const int rate = journal::TaxRateOn(rates, row.date, true, false);
-        if (row.creditClass == "売上高" && row.creditTaxable) sums.sales[rate] += row.credit;
-        if (row.debitClass == "売上高" && row.debitTaxable) sums.sales[rate] -= row.debit;
-        if (row.debitClass == "売上原価" && row.debitTaxable) sums.purchases[rate] += row.debit;
-        if (row.creditClass == "売上原価" && row.creditTaxable) sums.purchases[rate] -= row.credit;
+        if (const auto debit = taxable.find(row.debitCode); debit != taxable.end()) {
+            if (debit->second == TaxSide::Purchases) sums.purchases[rate] += row.debit;
+            else sums.sales[rate] -= row.debit;
+        }
+        if (const auto credit = taxable.find(row.creditCode); credit != taxable.end()) {
+            if (credit->second == TaxSide::Sales) sums.sales[rate] += row.credit;
+            else sums.purchases[rate] -= row.credit;
+        }
     }
     return sums;
 }
@@ -142,78 +166,93 @@ std::string AlreadySettledMessage(const std::string& voucher)
 
 namespace {
 
-// What a settlement would post, or why it posts nothing.
-struct SettlementPlan {
-    std::optional<ClosingVoucher> voucher;
-    std::optional<ClosingNotice> notice;
+// What the run checks before it takes the write lock (settings, accounts and
+// the closing date, which no other program's voucher changes), and what it then
+// plans from the journal as it stands once the lock is held.
+struct SettlementRun {
+    std::optional<ClosingNotice> refusal;
+    std::function<PlannedVouchers()> plan;
 };
 
-SettlementPlan planTaxExclusive(dao::Database& database, const ChartCodes& chart, const ClosingDateBoxes& boxes)
+PlannedVouchers Refuse(const ClosingNotice& notice)
 {
-    SettlementPlan plan;
+    PlannedVouchers planned;
+    planned.refusal = notice;
+    return planned;
+}
+
+SettlementRun prepareTaxExclusive(dao::Database& database, const ChartCodes& chart, const ClosingDateBoxes& boxes)
+{
+    SettlementRun run;
     const TaxExclusiveAccounts accounts{chart.codeOf("仮受消費税"), chart.codeOf("仮払消費税"), chart.codeOf("仮払金"),
                                         chart.codeOf("未払消費税"), chart.codeOf("雑収入")};
     for (const std::string* code : {&accounts.outputTax, &accounts.inputTax, &accounts.interim, &accounts.payable,
                                     &accounts.miscIncome}) {
         if (code->empty()) {
-            plan.notice = missingAccounts(kExclusiveAccountsMissing);
-            return plan;
+            run.refusal = missingAccounts(kExclusiveAccountsMissing);
+            return run;
         }
     }
     const CheckedClosingDate checked = CheckClosingDate(database, boxes);
     if (!checked.date) {
-        plan.notice = checked.refusal;
-        return plan;
+        run.refusal = checked.refusal;
+        return run;
     }
-    const std::string codes =
-        SqlText(accounts.outputTax) + ", " + SqlText(accounts.inputTax) + ", " + SqlText(accounts.interim);
-    const TaxExclusiveSettlement settlement = SettleTaxExclusive(
-        ReadPeriodJournal(database, *checked.period, "借方コード IN (" + codes + ") OR 貸方コード IN (" + codes + ")"),
-        accounts);
-    if (settlement.nothingLeft()) {
-        plan.notice = Information(kNothingToSettle);
-        return plan;
-    }
-    plan.voucher = TaxExclusiveVoucher(settlement, accounts, *checked.date);
-    if (!plan.voucher)
-        plan.notice = Refusal(journal::messages::kTotalOutOfRange);
-    return plan;
+    run.plan = [&database, accounts, date = *checked.date, period = *checked.period] {
+        const std::string codes =
+            SqlText(accounts.outputTax) + ", " + SqlText(accounts.inputTax) + ", " + SqlText(accounts.interim);
+        const TaxExclusiveSettlement settlement = SettleTaxExclusive(
+            ReadPeriodJournal(database, period, "借方コード IN (" + codes + ") OR 貸方コード IN (" + codes + ")"),
+            accounts);
+        if (settlement.nothingLeft())
+            return Refuse(Information(kNothingToSettle));
+        const auto voucher = TaxExclusiveVoucher(settlement, accounts, date);
+        if (!voucher)
+            return Refuse(Refusal(journal::messages::kTotalOutOfRange));
+        return PlannedVouchers{{*voucher}, std::nullopt};
+    };
+    return run;
 }
 
-SettlementPlan planTaxInclusive(dao::Database& database, const ChartCodes& chart, const ClosingDateBoxes& boxes,
-                                journal::FractionRule rule)
+SettlementRun prepareTaxInclusive(dao::Database& database, const ChartCodes& chart, const ClosingDateBoxes& boxes,
+                                  journal::FractionRule rule)
 {
-    SettlementPlan plan;
+    SettlementRun run;
     const std::string taxes = chart.codeOf("租税公課");
     const std::string payable = chart.codeOf("未払消費税");
     if (taxes.empty() || payable.empty()) {
-        plan.notice = missingAccounts(kInclusiveAccountsMissing);
-        return plan;
+        run.refusal = missingAccounts(kInclusiveAccountsMissing);
+        return run;
     }
     if (rule == journal::FractionRule::None) {
-        plan.notice = Refusal(kFractionRuleNotSet);
-        return plan;
+        run.refusal = Refusal(kFractionRuleNotSet);
+        return run;
     }
     const CheckedClosingDate checked = CheckClosingDate(database, boxes);
     if (!checked.date) {
-        plan.notice = checked.refusal;
-        return plan;
+        run.refusal = checked.refusal;
+        return run;
     }
-    const std::vector<PeriodJournalRow> rows = ReadPeriodJournal(
-        database, *checked.period,
-        "小分類 IN ('売上高', '売上原価') OR 小分類2 IN ('売上高', '売上原価') OR (決算仕訳 <> 0 AND 借方コード = "
-            + SqlText(taxes) + " AND 貸方コード = " + SqlText(payable) + ")");
-    if (const auto earlier = EarlierInclusiveSettlement(rows, taxes, payable)) {
-        plan.notice = Refusal(AlreadySettledMessage(*earlier));
-        return plan;
-    }
-    const std::int64_t amount = SettleTaxInclusive(TaxInclusiveSumsOf(rows, readRates(database)), rule).payable();
-    if (!journal::FitsAmount(amount)) {
-        plan.notice = Refusal(journal::messages::kTotalOutOfRange);
-        return plan;
-    }
-    plan.voucher = ClosingVoucher{settlementRow(*checked.date, 1, kSettlementDescription, taxes, amount, payable, amount)};
-    return plan;
+    run.plan = [&database, taxes, payable, rule, date = *checked.date, period = *checked.period] {
+        const std::string taxableCodes =
+            "(SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 大分類 IN ('経常損益', '特別損益')"
+            " AND COALESCE(消費税, 0) <> 0)";
+        const std::vector<PeriodJournalRow> rows = ReadPeriodJournal(
+            database, period,
+            "借方コード IN " + taxableCodes + " OR 貸方コード IN " + taxableCodes + " OR (決算仕訳 <> 0 AND 借方コード = "
+                + SqlText(taxes) + " AND 貸方コード = " + SqlText(payable) + ")");
+        if (const auto earlier = EarlierInclusiveSettlement(rows, taxes, payable))
+            return Refuse(Refusal(AlreadySettledMessage(*earlier)));
+        const std::int64_t amount =
+            SettleTaxInclusive(TaxInclusiveSumsOf(rows, readRates(database), ReadTaxableAccounts(database)), rule)
+                .payable();
+        if (!journal::FitsAmount(amount))
+            return Refuse(Refusal(journal::messages::kTotalOutOfRange));
+        return PlannedVouchers{
+            {ClosingVoucher{settlementRow(date, 1, kSettlementDescription, taxes, amount, payable, amount)}},
+            std::nullopt};
+    };
+    return run;
 }
 
 }  // namespace
@@ -225,25 +264,28 @@ ClosingRunResult PostTaxSettlementEntries(dao::Workspace& workspace, dao::Databa
     const SettlementSettings settings = readSettings(database);
     if (settings.filing == "1")
         return result;   // tax-exempt: nothing to settle
-    SettlementPlan plan;
+    SettlementRun run;
     if (settings.method == "1")
-        plan = planTaxExclusive(database, ChartCodes(database), boxes);
+        run = prepareTaxExclusive(database, ChartCodes(database), boxes);
     else if (settings.method == "2")
-        plan = planTaxInclusive(database, ChartCodes(database), boxes, journal::FractionRuleOf(settings.fractions));
+        run = prepareTaxInclusive(database, ChartCodes(database), boxes, journal::FractionRuleOf(settings.fractions));
     else
         return result;   // entered separately, or no tax calculation
-    if (plan.notice)
-        result.notices.push_back(*plan.notice);
-    if (!plan.voucher)
-        return result;
-    try {
-        result.postedVouchers = PostClosingVouchers(workspace, database, {*plan.voucher}, now);
-    } catch (const dao::DaoError& e) {
-        result.postedVouchers.clear();
-        result.notices.push_back(Refusal(journal::PostingFailedMessage(e.what())));
+    if (run.refusal) {
+        result.notices.push_back(*run.refusal);
         return result;
     }
-    result.postedRows = static_cast<int>(plan.voucher->size());
+    try {
+        const PostedVouchers posted = PostPlannedClosingVouchers(workspace, database, run.plan, now);
+        if (posted.refusal)
+            result.notices.push_back(*posted.refusal);
+        result.postedVouchers = posted.numbers;
+        result.postedRows = posted.rows;
+    } catch (const dao::DaoError& e) {
+        result.postedVouchers.clear();
+        result.postedRows = 0;
+        result.notices.push_back(Refusal(journal::PostingFailedMessage(e.what())));
+    }
     return result;
 }
 

@@ -9,7 +9,14 @@
 //
 // Tax-inclusive bookkeeping (処理方法 "2"): the tax contained in the period's
 // taxable sales and purchases, S × r / (100 + r), each row's sum taken at the
-// rate in force on its own date; one settlement per period.
+// rate in force on its own date; one settlement per period. The taxable
+// accounts are those of the profit and loss (大分類 "経常損益" or "特別損益")
+// with 消費税 set: the debit-normal ones (借貸区分 0: costs of sales,
+// manufacturing costs, expenses) are the purchases, the credit-normal ones the
+// sales.
+//
+// Every run reads what it settles, and looks for an earlier settlement, inside
+// the transaction that writes its voucher, once the write lock is held.
 
 #include "closing/ClosingRun.h"
 #include "closing/ClosingVouchers.h"
@@ -69,13 +76,23 @@ std::optional<ClosingVoucher> TaxExclusiveVoucher(const TaxExclusiveSettlement& 
 
 // ---- tax-inclusive -------------------------------------------------------------
 
+// Which side of the tax-inclusive settlement an account's rows feed.
+enum class TaxSide { Purchases, Sales };
+
+// The taxable profit-and-loss accounts by code (see above).
+using TaxableAccounts = std::map<std::string, TaxSide>;
+
+// Those of the chart of accounts (勘定科目コード表) of `database`.
+TaxableAccounts ReadTaxableAccounts(dao::Database& database);
+
 // Taxable sales and purchases of the period by the rate in force on each row's date.
 struct TaxInclusiveSums {
-    std::map<int, std::int64_t> sales;       // S_s: credits − debits of taxable 売上高 accounts
-    std::map<int, std::int64_t> purchases;   // S_p: debits − credits of taxable 売上原価 accounts
+    std::map<int, std::int64_t> sales;       // S_s: credits − debits of the taxable credit-normal accounts
+    std::map<int, std::int64_t> purchases;   // S_p: debits − credits of the taxable debit-normal accounts
 };
 
-TaxInclusiveSums TaxInclusiveSumsOf(const std::vector<PeriodJournalRow>& rows, const journal::TaxRateTable& rates);
+TaxInclusiveSums TaxInclusiveSumsOf(const std::vector<PeriodJournalRow>& rows, const journal::TaxRateTable& rates,
+                                    const TaxableAccounts& taxable);
 
 struct TaxInclusiveSettlement {
     std::int64_t salesTax = 0;      // T_s: per rate S_s × r / (100 + r) by the fraction rule, added up
@@ -101,7 +118,9 @@ std::string AlreadySettledMessage(const std::string& voucher);
 // OK/Cancel box titled "精算仕訳自動作成"), a date that does not exist or
 // lies outside the period, an amount out of range, a tax-inclusive period
 // already settled, a tax-inclusive run without a fraction rule. A failed
-// write rolls the voucher back and says so. `now` numbers the voucher.
+// write rolls the voucher back and says so. `now` numbers the voucher. What
+// is settled, and whether the period is settled already, is read inside the
+// write transaction, after the lock is held.
 ClosingRunResult PostTaxSettlementEntries(dao::Workspace& workspace, dao::Database& database,
                                           const ClosingDateBoxes& boxes, const dao::Date& now);
 

@@ -54,12 +54,12 @@ struct Plan {
     RateUnits revised = 0;
     int lifeYears = 0;
     int firstYearMonths = 12;   // months of the asset's first fiscal year
-    int lifeEndYear = 0;        // the asset's fiscal year in which its life ends
-    int lastYearMonths = 0;     // months of the life in that year (0 after a full first year)
     int currentYear = 1;        // the asset's fiscal year that ends with PeriodEnd
+    dao::Date periodStart;      // first day of that year
     std::int64_t memorandum = 1;
+    std::int64_t oldLimitValue = 0;   // before 2007-04-01: the 5 % of the cost the old methods stop at
 
-    bool endsWithLife() const { return rules != DepreciationRules::Before2007 && method != MethodKind::LumpSum; }
+    bool oldRules() const { return rules == DepreciationRules::Before2007; }
 };
 
 // Whether the declining balance has switched to the revised rate, and its base.
@@ -68,18 +68,32 @@ struct SwitchState {
     std::int64_t revisedBase = 0;   // the book value at the start of the first switched year
 };
 
-// Months the charge of the asset's fiscal year `year` covers.
+// Months the charge of the asset's fiscal year `year` covers: only the year of
+// acquisition is prorated.
 int MonthsCharged(const Plan& plan, int year)
 {
-    if (year == 1)
-        return plan.firstYearMonths;
-    if (plan.endsWithLife()) {
-        if (year > plan.lifeEndYear)
-            return 0;
-        if (year == plan.lifeEndYear)
-            return plan.lastYearMonths;
-    }
-    return 12;
+    return year == 1 ? plan.firstYearMonths : 12;
+}
+
+// The first day of the asset's fiscal year `year` (year 1 began before the acquisition).
+dao::Date YearStart(const Plan& plan, int year)
+{
+    const int yearsBack = plan.currentYear - year;
+    dao::Date start{plan.periodStart.year - yearsBack, plan.periodStart.month, plan.periodStart.day};
+    if (!start.isValid())   // 29 February in a common year
+        start = dao::Date{start.year, start.month, 28};
+    return start;
+}
+
+// Old methods, once the book value is down to 5 % of the cost: the 5 % less
+// 1 yen is spread evenly over 60 months, from the year after the one that
+// reached it, in fiscal years beginning on or after 2007-04-01 (earlier ones
+// charged nothing more), until 1 yen remains.
+std::int64_t OldRulesSpread(const Plan& plan, int year)
+{
+    if (YearStart(plan, year) < dao::Date{2007, 4, 1})
+        return 0;
+    return Fraction(std::max<std::int64_t>(plan.oldLimitValue - 1, 0), MonthsCharged(plan, year), 60);
 }
 
 // The switch to the revised rate happens in the first year whose start book
@@ -87,7 +101,7 @@ int MonthsCharged(const Plan& plan, int year)
 // guarantee rate.
 void DecideSwitch(const Plan& plan, std::int64_t walkedBookValue, SwitchState& state)
 {
-    if (plan.method != MethodKind::DecliningBalance || plan.rules == DepreciationRules::Before2007 || state.switched)
+    if (plan.method != MethodKind::DecliningBalance || plan.oldRules() || state.switched)
         return;
     if (static_cast<Wide>(walkedBookValue) * plan.rate < static_cast<Wide>(plan.cost) * plan.guarantee) {
         state.switched = true;
@@ -100,16 +114,29 @@ std::int64_t YearCharge(const Plan& plan, int year, std::int64_t startBookValue,
 {
     const std::int64_t months = MonthsCharged(plan, year);
     constexpr std::int64_t perYear = kRateScale * 12;
+    const std::int64_t bookValue = std::max<std::int64_t>(startBookValue, 0);
+    // The old methods charge down to 5 % of the cost, then spread the rest.
+    const bool oldSpread = plan.oldRules() && plan.method != MethodKind::LumpSum && bookValue <= plan.oldLimitValue;
+    std::int64_t floor = plan.memorandum;
+    if (plan.oldRules() && !oldSpread && plan.method != MethodKind::LumpSum)
+        floor = plan.oldLimitValue;
     std::int64_t charge = 0;
     switch (plan.method) {
     case MethodKind::StraightLine:
-        charge = plan.rules == DepreciationRules::Before2007
-                     ? Fraction(plan.cost, 9 * plan.rate * months, 10 * perYear)
-                     : Fraction(plan.cost, plan.rate * months, perYear);
+        if (oldSpread)
+            charge = OldRulesSpread(plan, year);
+        else if (plan.oldRules())
+            charge = Fraction(plan.cost, 9 * plan.rate * months, 10 * perYear);
+        else
+            charge = Fraction(plan.cost, plan.rate * months, perYear);
         break;
     case MethodKind::DecliningBalance:
-        charge = state.switched ? Fraction(state.revisedBase, plan.revised * months, perYear)
-                                : Fraction(std::max<std::int64_t>(startBookValue, 0), plan.rate * months, perYear);
+        if (oldSpread)
+            charge = OldRulesSpread(plan, year);
+        else if (state.switched)
+            charge = Fraction(state.revisedBase, plan.revised * months, perYear);
+        else
+            charge = Fraction(bookValue, plan.rate * months, perYear);
         break;
     case MethodKind::LumpSum:
         if (year < plan.lifeYears)
@@ -120,7 +147,7 @@ std::int64_t YearCharge(const Plan& plan, int year, std::int64_t startBookValue,
     case MethodKind::Unknown:
         break;
     }
-    return std::clamp<std::int64_t>(charge, 0, std::max<std::int64_t>(startBookValue - plan.memorandum, 0));
+    return std::clamp<std::int64_t>(charge, 0, std::max<std::int64_t>(startBookValue - floor, 0));
 }
 
 struct WalkResult {
@@ -190,27 +217,20 @@ Depreciation Compute(Routine routine, const Inputs& in)
     plan.rate = *rate;
     plan.guarantee = *guarantee;
     plan.lifeYears = in.lifeYears;
-    if (plan.method == MethodKind::DecliningBalance) {
-        if (plan.rules == DepreciationRules::Before2007) {
-            if (routine == Routine::ToDate)
-                return Refused(DepreciationOutcome::NoRule);
-        } else {
-            const auto table = registers::StatutoryRatesFor(plan.rules, in.lifeYears);
-            if (!table)
-                return Refused(DepreciationOutcome::NoRule);
-            plan.revised = table->revised;
-        }
+    if (plan.method == MethodKind::DecliningBalance && !plan.oldRules()) {
+        const auto table = registers::StatutoryRatesFor(plan.rules, in.lifeYears);
+        if (!table)
+            return Refused(DepreciationOutcome::NoRule);
+        plan.revised = table->revised;
     }
+    // The old methods' limit: 95 % of the cost may be charged, so 5 % stays.
+    plan.oldLimitValue = in.cost - Fraction(in.cost, 95, 100);
 
     // Calendar months from the month of acquisition to the month of PeriodEnd, both counted.
     const int monthCount = (in.periodEnd.year - in.acquiredOn.year) * 12 + (in.periodEnd.month - in.acquiredOn.month) + 1;
     plan.firstYearMonths = monthCount % 12 == 0 ? 12 : monthCount % 12;
     plan.currentYear = (monthCount - plan.firstYearMonths) / 12 + 1;
-    // The life ends in the month after its last month; year 1 holds months
-    // 1..firstYearMonths, every later year the next twelve.
-    const int lifeMonths = in.lifeYears * 12;
-    plan.lifeEndYear = (lifeMonths - plan.firstYearMonths) / 12 + 2;
-    plan.lastYearMonths = (12 - plan.firstYearMonths) % 12;
+    plan.periodStart = in.periodStart;
 
     const WalkResult walk = WalkToCurrentYear(plan);
     if (routine == Routine::ToDate)

@@ -41,8 +41,8 @@ FixedAssetFigures DepreciationOnLeavingResidual(const FixedAssetFields& fields, 
 // without its acquisition date or price ("データが入力されていません"), with a
 // useful life of 0 or less ("数値が正しくありません"), without the rate its
 // method needs or, for "定率法" from 2007-04-01, its guarantee rate, is refused
-// with a beep; "定率法" acquired before 2007-04-01 and a life the statutory
-// tables lack are refused with the register's refusal message (no beep); any
+// with a beep; "定率法" acquired from 2007-04-01 with a life the statutory
+// tables lack is refused with the register's refusal message (no beep); any
 // other asset is computed by DepreciationToDate. A record without a book value
 // passes its cost, so that the walk alone decides.
 FixedAssetFigures DepreciationFromAcquisition(const dao::Recordset& asset, const dao::Date& periodStart,

@@ -122,6 +122,13 @@ constexpr StatutoryRates kRates2012[] = {
     {49,   2100,   4100,   4200,  1475},
     {50,   2000,   4000,   4200,  1440},};
 
+// 別表第七, the 旧定率法 rates of lives 2 to 50 in thousandths, as the city of
+// Hadano publishes them for the depreciable-assets tax, whose 減価率 are the same
+// rates (city.hadano.kanagawa.jp/kurashi-tetsuzuki/zeikin/6/1/7504.html).
+constexpr int kOldDecliningBalance[] = {
+    684, 536, 438, 369, 319, 280, 250, 226, 206, 189, 175, 162, 152, 142, 134, 127, 120, 114, 109, 104, 99, 95, 92,
+    88, 85, 82, 79, 76, 74, 72, 69, 67, 66, 64, 62, 60, 59, 57, 56, 55, 53, 52, 51, 50, 49, 48, 47, 46, 45};
+
 }  // namespace
 
 DepreciationRules RulesFor(const dao::Date& acquiredOn)
@@ -152,6 +159,13 @@ std::optional<StatutoryRates> StatutoryRatesFor(DepreciationRules rules, int lif
         if (row.lifeYears == lifeYears)
             return row;
     return std::nullopt;
+}
+
+std::optional<RateUnits> OldDecliningBalanceRate(int lifeYears)
+{
+    if (lifeYears < 2 || lifeYears > 50)
+        return std::nullopt;
+    return kOldDecliningBalance[lifeYears - 2] * 100;
 }
 
 }  // namespace registers

@@ -44,4 +44,8 @@ std::span<const StatutoryRates> StatutoryRateTable(DepreciationRules rules);
 // rules before 2007-04-01.
 std::optional<StatutoryRates> StatutoryRatesFor(DepreciationRules rules, int lifeYears);
 
+// The 旧定率法 rate of a useful life, for assets acquired before 2007-04-01
+// (別表第七 of the ordinance); nullopt for a life outside 2 to 50 years.
+std::optional<RateUnits> OldDecliningBalanceRate(int lifeYears);
+
 }  // namespace registers

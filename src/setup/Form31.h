@@ -322,6 +322,12 @@ private:
 
     // Fixed assets and leases (Form31Assets.cpp).
     void depreciationFromAcquisition();
+    // The statutory rates of the method, acquisition date and life shown, once
+    // all three are known; not while a chosen asset is being loaded.
+    void showStatutoryRates();
+    // Whether the typed rates may be stored: they agree with the statutory ones,
+    // or the user answered Yes to the question about the difference.
+    bool assetRatesAccepted(const registers::FixedAssetFields& fields);
     void registerFixedAsset();
     void updateFixedAsset();
     void deleteFixedAsset();
@@ -371,6 +377,7 @@ private:
     std::map<const QListWidget*, std::vector<std::string>> m_keys;
     std::map<const QListWidget*, std::vector<std::string>> m_prints;
     std::vector<std::string> m_masterLines;   // List2 as shown, to see whether a line changed since
+    bool m_loadingAsset = false;              // List5_Click is filling the asset's fields
 
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };

@@ -9,10 +9,13 @@
 #include "registers/FixedAssetDepreciation.h"
 #include "registers/FixedAssetFields.h"
 #include "registers/FixedAssetListLine.h"
+#include "registers/FixedAssetRates.h"
 #include "registers/FixedAssetRecord.h"
 #include "setup/FixedAssetRegister.h"
 #include "setup/LeaseRegister.h"
 #include "setup/RegisterLists.h"
+
+#include <QScopedValueRollback>
 
 #include <cstdio>
 
@@ -183,6 +186,24 @@ void Form31::depreciationFromAcquisition()
     }
 }
 
+void Form31::showStatutoryRates()
+{
+    if (m_loadingAsset)
+        return;
+    const auto rates = registers::StatutoryPercentsFor(fixedAssetFields(*this));
+    if (!rates)
+        return;
+    Combo6[7]->setEditText(toQ(rates->rate));
+    Text4[4]->setText(toQ(rates->guarantee));
+}
+
+bool Form31::assetRatesAccepted(const registers::FixedAssetFields& fields)
+{
+    const auto question = registers::RateDifferenceQuestion(fields);
+    return !question
+           || ui::dialogs().messageBox(*question, ui::Buttons::YesNo, registers::kRateQuestionTitle) == ui::Answer::Yes;
+}
+
 std::optional<std::string> Form31::checkedAssetAccount(const registers::FixedAssetFields& fields,
                                                        registers::FixedAssetCheck check)
 {
@@ -200,7 +221,7 @@ void Form31::registerFixedAsset()
 {
     const registers::FixedAssetFields fields = fixedAssetFields(*this);
     const auto code = checkedAssetAccount(fields, registers::FixedAssetCheck::Register);
-    if (!code)
+    if (!code || !assetRatesAccepted(fields))
         return;
     RegisterFixedAsset(*m_workspace, *m_database, fields, *code);
     refreshFixedAssets();
@@ -213,7 +234,7 @@ void Form31::updateFixedAsset()
         return;
     const registers::FixedAssetFields fields = fixedAssetFields(*this);
     const auto code = checkedAssetAccount(fields, registers::FixedAssetCheck::Update);
-    if (!code)
+    if (!code || !assetRatesAccepted(fields))
         return;
     if (const auto refusal = UpdateFixedAsset(*m_workspace, *m_database, shownLine(List5, line), fields, *code))
         refuse(*refusal);
@@ -239,6 +260,7 @@ void Form31::List5_Click()
         return;
     const dao::Recordset& asset = *FixedAssetRecordset;
     const auto text = [&asset](const char* field) { return toQ(asset.get(field).toText()); };
+    const QScopedValueRollback loading(m_loadingAsset, true);   // the asset shows its own rates
     Text4[0]->setText(text("管理番号"));
     Text4[1]->setText(text("名称"));
     Combo6[0]->setEditText(wholeNumber(asset.get("数量"), "#0"));

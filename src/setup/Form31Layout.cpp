@@ -514,6 +514,8 @@ QWidget* Form31::buildAssetTab()
     }
     for (int i = 0; i < 9; ++i)
         Combo6[i] = comboBox(indexed("Combo6", i));
+    for (int i : {2, 3, 4, 5, 6})   // the acquisition date, the method, the life
+        connect(Combo6[i], &QComboBox::currentTextChanged, this, [this] { showStatutoryRates(); });
     // The fields in their order: caption, then the control(s).
     struct Field {
         const char* caption;

@@ -4,12 +4,14 @@
 #include "closing/DepreciationJournal.h"
 
 #include "ClosingFixture.h"
+#include "OtherProgram.h"
 #include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
 using namespace closing;
 using closing::testing::ClosingFileTest;
+using closing::testing::OtherProgram;
 
 namespace {
 
@@ -78,12 +80,55 @@ TEST_F(DepreciationJournalTest, AFigureOfZeroIsPostedAsARowOfZero)
     EXPECT_EQ(closingLines(), (std::vector<std::string>{"260520100000|2026/3/31|1|C-01土地造成|530|0|147|0|決算"}));
 }
 
-TEST_F(DepreciationJournalTest, ASecondRunPostsUnderNewNumbers)
+// While the period holds the vouchers of an earlier posting, a second run is
+// refused naming them; once they are deleted, the register posts again.
+TEST_F(DepreciationJournalTest, ASecondRunIsRefusedUntilTheEarlierVouchersAreDeleted)
+{
+    for (int i = 1; i <= 11; ++i)
+        addAsset("A-" + std::to_string(i), "車両", "144", 100 * i);
+    ASSERT_EQ(run().postedVouchers, (std::vector<std::string>{"260520100000", "260520100001"}));
+    const std::string before = dump();
+
+    const ClosingRunResult again = run();
+    EXPECT_FALSE(again.posted());
+    ASSERT_EQ(again.notices.size(), 1u);
+    EXPECT_EQ(again.notices[0].text, "この会計期間の減価償却費仕訳（伝票番号 260520100000、260520100001）は既に登録されて"
+                                     "います　作成し直すときは、先にその仕訳を削除してください");
+    EXPECT_EQ(dump(), before);
+
+    db->Execute("DELETE FROM 仕訳台帳 WHERE 伝票番号 IN ('260520100000', '260520100001')");
+    EXPECT_EQ(run().postedRows, 11);
+}
+
+// Other closing entries on 減価償却費 are no earlier posting: one for an asset
+// the register does not hold, one for a register asset credited to another
+// account, and an asset's posting that is not a closing entry.
+TEST_F(DepreciationJournalTest, OtherEntriesOnTheExpenseAccountDoNotBlockTheRun)
 {
     addAsset("A-01", "車両", "144", 1000);
-    ASSERT_EQ(run().postedVouchers, (std::vector<std::string>{"260520100000"}));
-    EXPECT_EQ(run().postedVouchers, (std::vector<std::string>{"260520100001"}));
-    EXPECT_EQ(closingLines().size(), 2u);
+    addRow("2026-03-31", "260331090000", "530", 5000, "145", 5000, true, "Z-09備品");
+    addRow("2026-03-31", "260331090001", "530", 1000, "145", 1000, true, "A-01車両");
+    addRow("2026-03-31", "260331090002", "530", 1000, "144", 1000, false, "A-01車両");
+    const ClosingRunResult result = run();
+    EXPECT_TRUE(result.notices.empty());
+    EXPECT_EQ(result.postedVouchers, (std::vector<std::string>{"260520100000"}));
+}
+
+// The other program posts the depreciation while this run waits for the lock:
+// the run sees that posting and refuses, naming it.
+TEST_F(DepreciationJournalTest, APostingMadeMeanwhileByAnotherProgramIsFoundUnderTheLock)
+{
+    addAsset("A-01", "車両", "144", 1000);
+    OtherProgram other(file.path());
+    other.writeAndCommitLater(
+        "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+        " VALUES ('2026-03-31', '260519080000', 1, 'A-01車両', '530', 1000, '144', 1000, 1)");
+    const ClosingRunResult result = run();
+    EXPECT_FALSE(result.posted());
+    ASSERT_EQ(result.notices.size(), 1u);
+    EXPECT_EQ(result.notices[0].text, "この会計期間の減価償却費仕訳（伝票番号 260519080000）は既に登録されています"
+                                      "　作成し直すときは、先にその仕訳を削除してください");
+    EXPECT_EQ(closingLines().size(), 1u);
 }
 
 struct RefusedCase {

@@ -5,10 +5,17 @@
 #include "ClosingFixture.h"
 #include "support/CaseName.h"
 
+#include "OtherProgram.h"
+#include "periodfile/SampleCompany.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
 
 using namespace closing;
 using closing::testing::ClosingFileTest;
+using closing::testing::OtherProgram;
 
 namespace {
 
@@ -216,6 +223,135 @@ TEST_F(TaxInclusiveRunTest, ASecondRunIsRefusedNamingTheVoucher)
     ASSERT_EQ(again.notices.size(), 1u);
     EXPECT_EQ(again.notices[0].text, "この会計期間の消費税精算仕訳（伝票番号 200520100000）は既に登録されています");
     EXPECT_EQ(dump(), before);
+}
+
+// The purchases are every taxable debit-normal account of the profit and loss,
+// not the costs of sales alone: expenses (旅費交通費 514, 通信費 515) reduce
+// the tax too, a return of purchases (仕入値引戻し高 412, credited) is taken
+// off them, a taxable credit-normal special gain (固定資産売却益 700) counts
+// as sales, and the untaxed expense 保険料 528 and the balance-sheet account
+// 仮払消費税 136 count nowhere.
+class TaxInclusiveExpensesTest : public TaxInclusiveRunTest {
+protected:
+    void SetUp() override
+    {
+        TaxInclusiveRunTest::SetUp();
+        addRow("2019-07-01", "190701090000", "514", 2'160, "100", 2'160);    // 8 %
+        addRow("2019-07-20", "190720090000", "201", 1'080, "412", 1'080);    // 8 %, a return
+        addRow("2019-11-01", "191101090000", "515", 5'500, "100", 5'500);    // 10 %
+        addRow("2019-12-10", "191210090000", "528", 30'000, "100", 30'000);  // not taxable
+        addRow("2020-01-15", "200115090000", "136", 4'000, "100", 4'000);    // not profit and loss
+        addRow("2020-02-01", "200201090000", "111", 11'000, "700", 11'000);  // 10 %
+    }
+};
+
+// Sales: 10,800 at 8 % contain 800; 22,000 − 1,100 + 1,100 + 11,000 at 10 %
+// contain 3,000: 3,800. Purchases: 5,400 + 2,160 − 1,080 = 6,480 at 8 % contain
+// 480; 3,300 + 5,500 = 8,800 at 10 % contain 800: 1,280. 3,800 − 1,280 = 2,520.
+TEST_F(TaxInclusiveExpensesTest, ExpensesAndSpecialItemsCountWithTheirOwnRates)
+{
+    const ClosingRunResult result = run();
+    EXPECT_TRUE(result.notices.empty());
+    ASSERT_EQ(result.postedVouchers, (std::vector<std::string>{"200520100000"}));
+    EXPECT_EQ(journalLines("伝票番号 = '200520100000'"),
+              (std::vector<std::string>{"200520100000|2020/3/31|1|消費税精算|529|2520|214|2520|決算"}));
+}
+
+// The sample company kept tax-inclusive: one rate (10 %) for the whole
+// period, fractions truncated. Worked by hand from the sample's journal:
+//   sales (売上高 400, credits)                      22,198,230 → × 10/110 = 2,018,020.90 → 2,018,020
+//   costs of sales (仕入高 411)                        9,982,300
+//   taxable expenses 510–527                           4,124,537
+//   purchases                                        14,106,837 → × 10/110 = 1,282,439.72 → 1,282,439
+//   payable                                                                               735,581
+// With the costs of sales alone the payable was 1,110,539: 374,958 too much.
+class SampleCompanyTaxInclusiveTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::remove_all(dir);
+        path = periodfile::createSampleCompany(dir.string());
+        workspace = dao::DBEngine::instance().Workspaces(0);
+        db = workspace->OpenDatabase(path);
+        db->Execute("UPDATE 会計設定 SET 処理方法 = '2'");
+    }
+    void TearDown() override
+    {
+        db.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
+
+    std::filesystem::path dir = std::filesystem::temp_directory_path()
+                              / ("velmora-settlement-sample-" + std::to_string(::getpid()));
+    std::string path;
+    std::shared_ptr<dao::Workspace> workspace;
+    std::shared_ptr<dao::Database> db;
+};
+
+TEST_F(SampleCompanyTaxInclusiveTest, TheTaxableExpensesReduceThePayable)
+{
+    // The expenses the issue names, summed straight from the journal table.
+    auto expenses = db->OpenRecordset(
+        "SELECT SUM(入金) AS s FROM 仕訳台帳 WHERE 借方コード BETWEEN '510' AND '527' AND 借方コード IN"
+        " (SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 消費税 <> 0)",
+        dao::RecordsetType::Snapshot);
+    ASSERT_EQ(expenses->get("s").toInt64(), 4'124'537);
+
+    const ClosingRunResult result =
+        PostTaxSettlementEntries(*workspace, *db, kClosingDay, dao::Date{2026, 5, 20, 10, 0, 0});
+    EXPECT_TRUE(result.notices.empty());
+    ASSERT_EQ(result.postedVouchers, (std::vector<std::string>{"260520100000"}));
+    auto voucher = db->OpenRecordset("SELECT 借方コード, 入金, 貸方コード, 出金 FROM 仕訳台帳 WHERE 伝票番号 = '260520100000'",
+                                     dao::RecordsetType::Snapshot);
+    ASSERT_EQ(voucher->RecordCount(), 1);
+    EXPECT_EQ(voucher->get("入金").toInt64(), 735'581);
+    EXPECT_EQ(voucher->get("出金").toInt64(), 735'581);
+    EXPECT_EQ(voucher->get("借方コード").toText(), "529");
+    EXPECT_EQ(voucher->get("貸方コード").toText(), "214");
+}
+
+// ---- another program settles meanwhile -----------------------------------------------
+
+int settlementVouchers(dao::Database& db, const std::string& debit, const std::string& credit)
+{
+    auto rs = db.OpenRecordset("SELECT COUNT(DISTINCT 伝票番号) AS n FROM 仕訳台帳 WHERE 決算仕訳 <> 0 AND 摘要 = "
+                               "'消費税精算' AND 借方コード = '" + debit + "' AND 貸方コード = '" + credit + "'",
+                               dao::RecordsetType::Snapshot);
+    return static_cast<int>(rs->get("n").toInt64());
+}
+
+// The other program posts its settlement while this run is under way: the run
+// waits for it, then finds it, and posts no second one.
+TEST_F(TaxInclusiveRunTest, ASettlementPostedMeanwhileByAnotherProgramIsFoundUnderTheLock)
+{
+    OtherProgram other(file.path());
+    other.writeAndCommitLater(
+        "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+        " VALUES ('2020-03-31', '200519090000', 1, '消費税精算', '529', 2100, '214', 2100, 1)");
+    const ClosingRunResult result = run();
+    EXPECT_FALSE(result.posted());
+    ASSERT_EQ(result.notices.size(), 1u);
+    EXPECT_EQ(result.notices[0].text, "この会計期間の消費税精算仕訳（伝票番号 200519090000）は既に登録されています");
+    EXPECT_EQ(settlementVouchers(*db, "529", "214"), 1);
+}
+
+// The same for the tax-exclusive settlement: the balances it clears are read
+// after the other program's settlement, which left nothing to settle.
+TEST_F(TaxExclusiveRunTest, BalancesClearedMeanwhileByAnotherProgramAreReadUnderTheLock)
+{
+    OtherProgram other(file.path());
+    std::string rows;
+    for (const char* row : {"1, '消費税精算', '218', 1234567, '136', 800000", "2, '（中間消費税支払）', '218', 0, '134', 300000",
+                            "3, '（確定納付額）', '218', 0, '214', 134000", "4, '（消費税雑収入）', '218', 0, '602', 567"})
+        rows += "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+                " VALUES ('2026-03-31', '260519090000', " + std::string(row) + ", 1); ";
+    other.writeAndCommitLater(rows);
+    const ClosingRunResult result = run();
+    EXPECT_FALSE(result.posted());
+    ASSERT_EQ(result.notices.size(), 1u);
+    EXPECT_EQ(result.notices[0].text, kNothingToSettle);
+    EXPECT_EQ(settlementVouchers(*db, "218", "136"), 1);
 }
 
 // ---- what posts nothing ------------------------------------------------------------

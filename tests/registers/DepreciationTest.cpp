@@ -37,10 +37,14 @@ void PrintTo(const SeriesCase& c, std::ostream* out) { *out << c.name; }
 
 // Worked by hand:
 const SeriesCase kSeries[] = {
-    // 1,000,000 × 0.9 × 10 % = 90,000 a year; October to March is 6 months:
-    // 45,000; ten full years leave 55,000, of which 54,999 go and 1 yen stays.
+    // 旧定額法: 1,000,000 × 0.9 × 10 % = 90,000 a year; October to March is 6
+    // months: 45,000; ten full years leave 55,000; the next year stops at 5 %
+    // of the cost (50,000): 5,000. From the next year (begun after 2007-04-01)
+    // 49,999 are spread over 60 months: 49,999 × 12/60 = 9,999.8, 9,999 a year,
+    // the sixth year the 4 yen left above 1 yen.
     {"StraightLineBefore2007", "定額法", {2005, 10, 15}, 1'000'000, 10, 10, 0, 2006,
-     {45'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 54'999, 0}},
+     {45'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 5'000, 9'999, 9'999,
+      9'999, 9'999, 9'999, 4, 0}},
     // 1,000,000 × 20 % = 200,000; October to March: 100,000; the life ends in
     // October of the sixth fiscal year: 6 months, 100,000, of which 99,999 go.
     {"StraightLineFrom2007LaterMonth", "定額法", {2013, 10, 1}, 1'000'000, 20, 5, 0, 2014,
@@ -49,10 +53,19 @@ const SeriesCase kSeries[] = {
     // life ends with the sixth fiscal year's first day: nothing more.
     {"StraightLineFrom2007FirstMonth", "定額法", {2013, 4, 1}, 1'000'000, 20, 5, 0, 2014,
      {200'000, 200'000, 200'000, 200'000, 199'999, 0, 0}},
-    // A rate too low for the life: 150,000 for five years, then the life is
-    // over and 250,000 stay undepreciated.
+    // A rate too low for the life: the charge goes on past the life, 150,000 a
+    // year until 1 yen remains.
     {"StraightLinePastItsLife", "定額法", {2013, 4, 1}, 1'000'000, 15, 5, 0, 2014,
-     {150'000, 150'000, 150'000, 150'000, 150'000, 0, 0}},
+     {150'000, 150'000, 150'000, 150'000, 150'000, 150'000, 99'999, 0}},
+    // 250 %, 8 years (0.313 / 0.334 / 0.05111), acquired in June: only the
+    // first year is prorated, 10 months: 1,000,000 × 0.313 × 10/12 = 260,833.
+    // Guarantee amount 51,110; year 6: 164,654 × 0.313 = 51,536.7, still above;
+    // year 7: 113,118 × 0.313 = 35,405.9 below it: 113,118 × 0.334 = 37,781.4.
+    // Year 9, in which the life's months run out in May, still charges a full
+    // year's amount, capped at the book value less 1 yen: 37,555 (charging
+    // only April and May there left 31,260 yen on the books for good).
+    {"DecliningBalance250AcquiredInJune", "定率法", {2008, 6, 10}, 1'000'000, 31.3, 8, 5.111, 2009,
+     {260'833, 231'359, 158'943, 109'194, 75'017, 51'536, 37'781, 37'781, 37'555, 0}},
     // 200 %, 10 years (0.200 / 0.250 / 0.06552): the guarantee amount is 65,520;
     // in year 7, 262,144 × 0.2 = 52,428.8 falls below it: 262,144 × 0.250 =
     // 65,536 a year, the last one leaving 1 yen.
@@ -78,6 +91,39 @@ const SeriesCase kSeries[] = {
      {24'691'357, 19'753'086, 15'802'469}},
     // 123,456,789 × 0.067 = 8,271,604.863.
     {"LargeCostStraightLine", "定額法", {2013, 4, 1}, 123'456'789, 6.7, 15, 0, 2014, {8'271'604, 8'271'604}},
+};
+
+// Public worked examples, with the years after them worked by hand:
+//   - 旧定率法 0.206 and 旧定額法 0.100 for 1,000,000 over 10 years, a full first
+//     year: the tables of 「減価償却計算例」, cac.sakura.ne.jp/boki/body/body016sample.html
+//     (206,000; 163,564; 129,869; 103,116; 81,874; 65,008; 51,617; 40,984;
+//     32,541; 25,837; 20,515; 16,289 — fractions dropped — and 90,000 for ten
+//     years, then 50,000 to the 5 % of the cost).
+//   - The spread after the 5 %: the tax agency's answer No.2105 「旧定額法と旧定率法
+//     による減価償却」 (the 5 % less 1 yen over 5 years, until 1 yen, for years
+//     from 2008 on), and the worked reply at zeiri4.com/c_1032/c_1034/q_75493 (a
+//     remaining 500,000: 99,999 a year for five years, then 4 yen).
+//   - No.2105's asset of 5,000,000 over 5 years at 0.200: 900,000 a year.
+const SeriesCase kPublicSeries[] = {
+    // Twelve years of the public table, then 12,786 down to 50,000 (62,786 ×
+    // 0.206 = 12,933.9, capped), then 49,999 × 12/60 = 9,999 for five years and 4.
+    {"OldDecliningBalanceFullFirstYear", "定率法", {2000, 4, 1}, 1'000'000, 20.6, 10, 0, 2001,
+     {206'000, 163'564, 129'869, 103'116, 81'874, 65'008, 51'617, 40'984, 32'541, 25'837, 20'515, 16'289, 12'786,
+      9'999, 9'999, 9'999, 9'999, 9'999, 4, 0}},
+    {"OldStraightLineFullFirstYear", "定額法", {1998, 4, 1}, 1'000'000, 10, 10, 0, 1999,
+     {90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 50'000, 9'999, 9'999, 9'999,
+      9'999, 9'999, 4, 0}},
+    // Down to 250,000 (5 %) in the fiscal year April 2000 to March 2001; nothing
+    // while years began before 2007-04-01; from April 2007 249,999 × 12/60 =
+    // 49,999 a year for five years, then the 4 yen left above 1 yen.
+    {"OldStraightLineLimitReachedBefore2007", "定額法", {1995, 4, 1}, 5'000'000, 20, 5, 0, 1996,
+     {900'000, 900'000, 900'000, 900'000, 900'000, 250'000, 0, 0, 0, 0, 0, 0, 49'999, 49'999, 49'999, 49'999,
+      49'999, 4, 0}},
+    // From 2012-04-01, 200 %, 10 years (0.200 / 0.250 / 0.06552), the worked
+    // example of 「日常の会計処理のポイント」 (tkcshuppan.co.jp, trial 9269_57160 p. 83):
+    // 200,000 ... 65,536 a year from year 7 on 262,144, the last 65,535.
+    {"DecliningBalance200PublicExample", "定率法", {2013, 4, 1}, 1'000'000, 20, 10, 6.552, 2014,
+     {200'000, 160'000, 128'000, 102'400, 81'920, 65'536, 65'536, 65'536, 65'536, 65'535, 0}},
 };
 
 class DepreciationSeries : public ::testing::TestWithParam<SeriesCase> {};
@@ -110,6 +156,8 @@ TEST_P(DepreciationSeries, BothRoutinesGiveTheSeriesYearByYear)
 }
 
 INSTANTIATE_TEST_SUITE_P(HandWorked, DepreciationSeries, ::testing::ValuesIn(kSeries),
+                         testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(PublicExamples, DepreciationSeries, ::testing::ValuesIn(kPublicSeries),
                          testsupport::kCaseName);
 
 class DepreciationRoutines : public ::testing::Test {
@@ -150,12 +198,19 @@ TEST_F(DepreciationRoutines, DecliningBalanceBefore2007)
     EXPECT_EQ(laterYear.amount, 103'000);
     EXPECT_EQ(laterYear.bookValue, 397'000);
 
-    // DepreciationToDate has no rule for it: refused, the global untouched.
-    o::DepreciationBookValue = dao::Value(7LL);
+    // DepreciationToDate walks from the cost: 897,000 × 0.206 = 184,782;
+    // 712,218 × 0.206 = 146,716.9; 565,502 × 0.206 = 116,493.4.
     const auto walk = o::DepreciationToDate(PeriodStartOf(2009), PeriodEndOf(2009), "定率法", {2005, 10, 1},
                                             1'000'000, 20.6, 500'000, 10, 0);
-    EXPECT_EQ(walk.outcome, DepreciationOutcome::NoRule);
-    EXPECT_EQ(o::DepreciationBookValue.toInt64(), 7);
+    ASSERT_TRUE(walk.computed());
+    EXPECT_EQ(walk.amount, 116'493);
+    EXPECT_EQ(walk.bookValue, 565'502);
+
+    // A start value near the 5 %: only what is above 50,000 goes.
+    const auto toTheLimit = o::PeriodDepreciation(PeriodStartOf(2019), PeriodEndOf(2019), "定率法", {2005, 10, 1},
+                                                  1'000'000, 20.6, 56'320, 10, 0);
+    EXPECT_EQ(toTheLimit.amount, 6'320);
+    EXPECT_EQ(toTheLimit.bookValue, 50'000);
 }
 
 TEST_F(DepreciationRoutines, DecliningBalanceWithALifeTheTablesLackIsRefused)

@@ -184,14 +184,21 @@ TEST_F(FixedAssetRecords, TheButtonWalksFromTheAcquisition)
     EXPECT_EQ(figures.residual, "262,144");
 }
 
+// 旧定率法 is walked from the cost too, without a guarantee rate: the eleventh
+// year of the public series 206,000; 163,564; ... (cac.sakura.ne.jp
+// boki/body/body016sample.html): 99,590 × 0.206 = 20,515.
+TEST_F(FixedAssetRecords, TheButtonWalksAnOldDecliningBalanceAsset)
+{
+    const auto figures = registers::DepreciationFromAcquisition(
+        *asset("定率法", "2005-04-01", 1'000'000, 20.6, 10, dao::Value(), 500'000), kStart, kEnd);
+    ASSERT_EQ(figures.kind, FixedAssetFigures::Kind::Shown);
+    EXPECT_EQ(figures.depreciation, "20,515");
+    EXPECT_EQ(figures.residual, "99,590");
+}
+
 TEST_F(FixedAssetRecords, TheButtonRefusesWhereNoRuleAppliesOrAValueIsMissing)
 {
-    auto figures = registers::DepreciationFromAcquisition(
-        *asset("定率法", "2005-04-01", 1'000'000, 20.6, 10, dao::Value(), 500'000), kStart, kEnd);
-    EXPECT_EQ(figures.message, registers::kNoDepreciationRuleMessage);
-    EXPECT_FALSE(figures.beep);
-
-    figures = registers::DepreciationFromAcquisition(*asset("定率法", "2013-04-01", 1'000'000, 20.0, 51, 1.0, 500'000),
+    auto figures = registers::DepreciationFromAcquisition(*asset("定率法", "2013-04-01", 1'000'000, 20.0, 51, 1.0, 500'000),
                                                      kStart, kEnd);
     EXPECT_EQ(figures.message, registers::kNoDepreciationRuleMessage);
 

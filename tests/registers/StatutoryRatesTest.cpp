@@ -98,4 +98,20 @@ TEST(StatutoryRates, EveryRowFollowsTheConstructionOfTheTable)
     }
 }
 
+// The 旧定率法 rates leave 10 % of the cost after the life: 1 − 0.1^(1/life),
+// to three decimals (the published table strays from plain rounding by one
+// thousandth at 24 and 34 years), from 0.684 at 2 years to 0.045 at 50.
+TEST(StatutoryRates, OldDecliningBalanceRatesFollowTheTenPercentResidue)
+{
+    EXPECT_EQ(registers::OldDecliningBalanceRate(10), 20600);
+    EXPECT_EQ(registers::OldDecliningBalanceRate(2), 68400);
+    EXPECT_EQ(registers::OldDecliningBalanceRate(50), 4500);
+    EXPECT_FALSE(registers::OldDecliningBalanceRate(1));
+    EXPECT_FALSE(registers::OldDecliningBalanceRate(51));
+    for (int n = 2; n <= 50; ++n) {
+        const double exact = 1 - std::pow(0.1, 1.0 / n);
+        EXPECT_LT(std::abs(*registers::OldDecliningBalanceRate(n) / 100000.0 - exact), 0.001) << "life " << n;
+    }
+}
+
 }  // namespace

@@ -12,9 +12,6 @@ namespace {
 
 // ---- fixed assets ------------------------------------------------------------------------
 
-constexpr const char* kNoRule =
-    "年度途中で償却率が変わるため、計算できません　残存価格を入力して「今期減価償却計算」をしてください";
-
 class FixedAssetTest : public SetupWindowTest {
 protected:
     void prepare(dao::Database& d) override
@@ -48,6 +45,14 @@ protected:
         form->Text4[3]->setText(q("600,000"));
     }
     std::string text(int i) { return s(form->Text4[i]->text()); }
+    // The line of the asset numbered `number` in the list.
+    int lineOf(const char* number)
+    {
+        for (int i = 0; i < form->List5->count(); ++i)
+            if (form->List5->item(i)->text().startsWith(q(number) + " "))
+                return i;
+        return -1;
+    }
     std::string combo(int i) { return s(form->Combo6[i]->currentText()); }
 };
 
@@ -96,6 +101,76 @@ TEST_F(FixedAssetTest, ChosenAssetLoadsAndUpdateNeedsALineAndALife)
     EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-1", "名称").toText(), "三次元測定機");
     EXPECT_TRUE(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-1", "減価償却費").isNull());   // written as it is
     EXPECT_TRUE(form->List5->selectedItems().isEmpty());
+}
+
+// Once the method, the acquisition date and the life are known, the rate boxes
+// show the statutory rates in percent (the 200 % table: 0.200 and 0.06552 for
+// 10 years, 0.250 and 0.07909 for 8); a chosen asset shows its own rates.
+TEST_F(FixedAssetTest, TheRateBoxesShowTheStatutoryRatesOfMethodDateAndLife)
+{
+    editModeOn();
+    fillNewAsset("工具器具備品", "");
+    form->Combo6[2]->setEditText(q("2013年"));
+    form->Combo6[5]->setEditText(q("定率法"));
+    EXPECT_EQ(combo(7), "20.00");   // no life yet: as typed
+    form->Combo6[6]->setEditText(q("10年"));
+    EXPECT_EQ(combo(7), "20.000");
+    EXPECT_EQ(text(4), "6.552");
+    form->Combo6[6]->setEditText(q("8年"));
+    EXPECT_EQ(combo(7), "25.000");
+    EXPECT_EQ(text(4), "7.909");
+    press(2);
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "償却率").toDouble(), 25.0);
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "保証率").toDouble(), 7.909);
+
+    // A stored rate the table does not give stays as stored when its line is chosen.
+    form->Text4[0]->setText(q("F-8"));
+    form->Combo6[7]->setEditText(q("24.5"));
+    dialogs->expectMessage("償却率・保証率は％で入力します。定率法・耐用年数8年の法定の率と違います\n"
+                           "償却率：入力 24.5％、法定 25.000％\nこのまま登録しますか？",
+                           ui::Answer::Yes)
+        .withTitle("固定資産台帳");
+    press(2);
+    form->List5->setCurrentRow(lineOf("F-8"));
+    EXPECT_EQ(combo(7), "24.500");
+    EXPECT_EQ(text(4), "7.909");
+    EXPECT_EQ(combo(6), "8年");
+}
+
+// The guarantee rate typed as the tables print it (0.06552) is a hundredth of
+// the percent: "登録" asks first; No stores nothing, Yes stores it as typed.
+TEST_F(FixedAssetTest, ARateThatDiffersFromTheTableIsStoredOnlyAfterAYes)
+{
+    editModeOn();
+    fillNewAsset("工具器具備品", "10年");
+    form->Combo6[2]->setEditText(q("2013年"));
+    form->Combo6[5]->setEditText(q("定率法"));
+    form->Text4[4]->setText(q("0.06552"));
+    const char* question = "償却率・保証率は％で入力します。定率法・耐用年数10年の法定の率と違います\n"
+                           "保証率：入力 0.06552％、法定 6.552％\nこのまま登録しますか？";
+    dialogs->expectMessage(question, ui::Answer::No).withTitle("固定資産台帳");
+    press(2);
+    EXPECT_EQ(CountRows(db(), "Q_固定資産台帳"), 3);
+
+    dialogs->expectMessage(question, ui::Answer::Yes).withTitle("固定資産台帳");
+    press(2);
+    ASSERT_EQ(CountRows(db(), "Q_固定資産台帳"), 4);
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "保証率").toDouble(), 0.06552);
+
+    // "更新" asks the same about the box as shown (three decimals); the rate as
+    // the table gives it is stored without a question.
+    form->List5->setCurrentRow(lineOf("F-9"));
+    EXPECT_EQ(text(4), "0.066");
+    dialogs->expectMessage("償却率・保証率は％で入力します。定率法・耐用年数10年の法定の率と違います\n"
+                           "保証率：入力 0.066％、法定 6.552％\nこのまま登録しますか？",
+                           ui::Answer::No)
+        .withTitle("固定資産台帳");
+    press(3);
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "保証率").toDouble(), 0.06552);
+    form->List5->setCurrentRow(lineOf("F-9"));
+    form->Text4[4]->setText(q("6.552"));
+    press(3);
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "保証率").toDouble(), 6.552);
 }
 
 TEST_F(FixedAssetTest, DeleteAsksAboutTheFixedAsset)
@@ -155,9 +230,13 @@ TEST_F(FixedAssetTest, ButtonZeroWalksFromTheAcquisitionOrSaysWhyItCannot)
     EXPECT_EQ(text(5), "200,000");
     EXPECT_EQ(text(3), "800,000");
 
-    form->List5->setCurrentRow(1);   // declining balance acquired before 2007-04-01
-    dialogs->expectMessage(kNoRule, ui::Answer::Ok).withoutTitle();
+    // 旧定率法 acquired in October 2005, 2,000,000 at 31.9 %: down to 5 %
+    // (100,000) in its ninth year, then 99,999 × 12/60 = 19,999 a year from the
+    // tenth, so that by this period only 1 yen is left and nothing is charged.
+    form->List5->setCurrentRow(1);
     press(0);
+    EXPECT_EQ(text(5), "0");
+    EXPECT_EQ(text(3), "1");
     EXPECT_EQ(dialogs->beepCount(), 1);
 
     form->List5->setCurrentRow(2);   // a useful life of 0
