@@ -287,8 +287,10 @@ private:
     void refreshChartLists(int reselect);
     AccountEdit editRowAccount(const std::string& code, std::int32_t amount) const;
     void registerAccount(const std::string& modelCode, int reselect);
-    void updateAccount(const std::string& code, int reselect);
-    void deleteAccount(const std::string& code, int reselect);
+    void updateAccount(const AccountRow& account);
+    void deleteAccount(const AccountRow& account);
+    // Says the refusal, reads the chart again and refills its lists unchosen.
+    void rereadChart(const std::string& refusal);
     void updateTaxRateTable();
     void copyIndustry(int index);
     int selectedIndustry() const;
@@ -367,7 +369,6 @@ private:
 
     std::map<const QListWidget*, std::vector<std::string>> m_keys;
     std::map<const QListWidget*, std::vector<std::string>> m_prints;
-    std::vector<std::string> m_masterLines;   // List2 as shown, to see whether a line changed since
 
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };
