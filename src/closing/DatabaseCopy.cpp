@@ -1,6 +1,8 @@
 #include "closing/DatabaseCopy.h"
 
 #include "platform/dao/DaoError.h"
+#include "platform/dao/FailureText.h"
+#include "platform/dao/WaitBudget.h"
 
 #include <sqlite3.h>
 
@@ -57,8 +59,9 @@ void BackupDatabase(const std::string& sourcePath, const std::string& targetPath
         fail("「" + sourcePath + "」を開けません：" + sqlite3_errmsg(c.source));
     if (sqlite3_open_v2(targetPath.c_str(), &c.target, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
         fail("「" + targetPath + "」を開けません：" + sqlite3_errmsg(c.target));
-    sqlite3_busy_timeout(c.source, 5000);
-    sqlite3_busy_timeout(c.target, 5000);
+    // Waits for another program's lock come out of the operation's budget.
+    dao::WaitWithinBudget(c.source);
+    dao::WaitWithinBudget(c.target);
     // The copy is a new file that nothing else opens until it is renamed, and
     // SyncFile writes it to the disk then: no journal and no waiting for the
     // disk while it is written.
@@ -69,6 +72,8 @@ void BackupDatabase(const std::string& sourcePath, const std::string& targetPath
         fail("「" + sourcePath + "」を写せません：" + sqlite3_errmsg(c.target));
     const int stepped = sqlite3_backup_step(backup, -1);
     sqlite3_backup_finish(backup);
+    if (stepped == SQLITE_BUSY || stepped == SQLITE_LOCKED)
+        throw dao::DaoError(dao::DaoError::Code::Busy, dao::busyReadingText(sourcePath));
     if (stepped != SQLITE_DONE)
         fail("「" + sourcePath + "」を写せません：" + sqlite3_errstr(stepped));
     if (sqlite3_errcode(c.target) != SQLITE_OK)

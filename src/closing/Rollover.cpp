@@ -8,6 +8,7 @@
 #include "platform/dao/Connection.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
+#include "platform/dao/WaitBudget.h"
 
 #include <sqlite3.h>
 
@@ -95,6 +96,7 @@ std::string ReplaceTargetQuestion(const std::string& targetName)
 
 RolloverOutcome RollOverPeriodFile(const RolloverFiles& files)
 {
+    const dao::Operation operation;   // all its waits for a held file share one budget
     RolloverOutcome outcome;
     std::string scratch;
     try {
