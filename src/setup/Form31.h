@@ -369,6 +369,7 @@ private:
 
     std::map<const QListWidget*, std::vector<std::string>> m_keys;
     std::map<const QListWidget*, std::vector<std::string>> m_prints;
+    std::vector<std::string> m_shownTaxRates;   // the rate table as its rows were loaded
 
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };

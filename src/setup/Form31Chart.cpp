@@ -391,9 +391,13 @@ void Form31::updateTaxRateTable()
         return;
     }
     try {
-        if (const auto refusal = ReplaceTaxRateTable(*m_workspace, *m_database,
+        if (const auto refusal = ReplaceTaxRateTable(*m_workspace, *m_database, m_shownTaxRates,
                                                      std::get<std::vector<TaxRateRow>>(checked))) {
             refuse(*refusal);
+            if (*refusal == kTaxRatesChangedElsewhere) {
+                reopen(TaxRateRecordset, "Q_消費税率");
+                loadTaxRateRows();
+            }
             return;
         }
     } catch (const std::exception& e) {
