@@ -348,6 +348,7 @@ int Form31::selectedIndustry() const
 
 void Form31::Command4_Click(int index)
 {
+    const dao::Operation operation;   // its waits for the file share one budget
     if (!o::EditModeIsOn()) {
         ui::dialogs().beep();
         return;
