@@ -1,6 +1,6 @@
 #include "closing/DatabaseCopy.h"
 
-#include "platform/dao/Engine.h"
+#include "platform/dao/WaitBudget.h"
 
 #include <sqlite3.h>
 
@@ -208,9 +208,10 @@ void BackupDatabase(const std::string& sourcePath, const std::string& targetPath
     rc = sqlite3_open_v2(targetPath.c_str(), &c.target, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK)
         throw CopyFailure(targetPath, false, DatabaseErrorReason(rc, sqlite3_system_errno(c.target)));
-    // A source that another program is writing is waited for as long as the
-    // database layer waits for any file, no longer.
-    sqlite3_busy_timeout(c.source, static_cast<int>(dao::DBEngine::instance().busyWait().count()));
+    // Waits for another program's lock come out of the operation's budget, as
+    // every wait of the database layer does.
+    dao::WaitWithinBudget(c.source);
+    dao::WaitWithinBudget(c.target);
     // The copy is a new file that nothing else opens until it is renamed, and
     // it is written to the disk then: no journal and no waiting for the disk
     // while it is written.

@@ -8,6 +8,7 @@
 #include "platform/dao/Connection.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
+#include "platform/dao/WaitBudget.h"
 
 #include <sqlite3.h>
 
@@ -157,6 +158,7 @@ std::string RolloverDoneMessage(const std::string& targetName)
 
 RolloverOutcome RollOverPeriodFile(const RolloverFiles& files, const ConfirmUnbalanced& confirm)
 {
+    const dao::Operation operation;   // all its waits for a held file share one budget
     RolloverOutcome outcome;
     try {
         const std::string folder = std::filesystem::path(files.targetPath).parent_path().string();

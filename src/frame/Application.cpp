@@ -1,5 +1,6 @@
 #include "frame/Application.h"
 
+#include "platform/dao/WaitBudget.h"
 #include "platform/ui/Dialogs.h"
 
 #include <exception>
@@ -18,6 +19,11 @@ bool DeliverReportingErrors(const std::function<bool()>& deliver)
 {
     std::string reason;
     try {
+        // What one event asks for is one operation: its waits for another
+        // program's lock share one budget, so the window never stands still
+        // longer than that. An event delivered inside it (a message box's)
+        // belongs to the same operation.
+        const dao::Operation operation;
         return deliver();
     } catch (const std::exception& e) {
         reason = e.what();

@@ -4,6 +4,8 @@
 // that cannot be read) is shown to the user in a message box and the program
 // goes on: the writes that belong together run in one transaction, which is
 // rolled back before the error gets here, so the period file is as it was.
+// Each event is one operation of the database layer: all of its waits for a
+// lock that another program holds share one budget (dao::WaitBudget).
 
 #include <QApplication>
 
@@ -18,8 +20,8 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Runs `deliver` and returns what it returns; when it throws, says why in a
-// message box and returns true (the event counts as handled).
+// Runs `deliver` as one operation and returns what it returns; when it throws,
+// says why in a message box and returns true (the event counts as handled).
 bool DeliverReportingErrors(const std::function<bool()>& deliver);
 
 inline constexpr const char* kActionFailedMessage = "処理を続けられませんでした。";

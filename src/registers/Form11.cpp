@@ -297,35 +297,85 @@ void Form11::FillBranchList()
     }
 }
 
-bool Form11::locateChosenBank(BankRow& bank)
+const BankRow* Form11::shownBank() const
 {
     const int row = m_list1->currentRow();
     if (row < 0 || row >= static_cast<int>(m_bankLines.size()))
-        return false;
-    const BankRow& shown = m_bankLines[static_cast<std::size_t>(row)];
+        return nullptr;
+    return &m_bankLines[static_cast<std::size_t>(row)];
+}
+
+const BranchRow* Form11::shownBranch() const
+{
+    const int row = m_list2->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_branchLines.size()))
+        return nullptr;
+    return &m_branchLines[static_cast<std::size_t>(row)];
+}
+
+bool Form11::bankStillAsShown(const BankRow& shown)
+{
     BankMasterRecordset->FindFirst("銀行コード", dao::Value(shown.code));
-    if (BankMasterRecordset->NoMatch() || ReadBankRow(*BankMasterRecordset) != shown) {
-        ui::dialogs().messageBox(kBankChangedElsewhere, ui::Buttons::Ok);
-        reopenBanks();
+    return !BankMasterRecordset->NoMatch() && ReadBankRow(*BankMasterRecordset) == shown;
+}
+
+bool Form11::branchStillAsShown(const BranchRow& shown)
+{
+    BranchMasterRecordset->FindFirst("支店コード", dao::Value(shown.code));
+    return !BranchMasterRecordset->NoMatch() && ReadBranchRow(*BranchMasterRecordset) == shown;
+}
+
+void Form11::refuseChangedBank()
+{
+    ui::dialogs().messageBox(kBankChangedElsewhere, ui::Buttons::Ok);
+    reopenBanks();
+}
+
+void Form11::refuseChangedBranch()
+{
+    ui::dialogs().messageBox(kBranchChangedElsewhere, ui::Buttons::Ok);
+    reopenBranches();
+}
+
+bool Form11::locateChosenBank(BankRow& bank)
+{
+    const BankRow* shown = shownBank();
+    if (!shown)
+        return false;
+    if (!bankStillAsShown(*shown)) {
+        refuseChangedBank();
         return false;
     }
-    bank = shown;
+    bank = *shown;
     return true;
 }
 
 bool Form11::locateChosenBranch(BranchRow& branch)
 {
-    const int row = m_list2->currentRow();
-    if (row < 0 || row >= static_cast<int>(m_branchLines.size()))
+    const BranchRow* shown = shownBranch();
+    if (!shown)
         return false;
-    const BranchRow& shown = m_branchLines[static_cast<std::size_t>(row)];
-    BranchMasterRecordset->FindFirst("支店コード", dao::Value(shown.code));
-    if (BranchMasterRecordset->NoMatch() || ReadBranchRow(*BranchMasterRecordset) != shown) {
-        ui::dialogs().messageBox(kBranchChangedElsewhere, ui::Buttons::Ok);
-        reopenBranches();
+    if (!branchStillAsShown(*shown)) {
+        refuseChangedBranch();
         return false;
     }
-    branch = shown;
+    branch = *shown;
+    return true;
+}
+
+bool Form11::finishWrite(const WriteOutcome& outcome, bool bankSide)
+{
+    if (outcome.lineChanged) {
+        bankSide ? refuseChangedBank() : refuseChangedBranch();
+        return false;
+    }
+    if (outcome.refusal) {
+        Refuse(*outcome.refusal);
+        if (outcome.focus)
+            outcome.focus->setFocus();
+        return false;
+    }
+    bankSide ? reopenBanks() : reopenBranches();
     return true;
 }
 
@@ -370,6 +420,7 @@ void Form11::Command1_Click(int index)
         close();
         return;
     }
+    const dao::Operation operation;   // its waits for the file share one budget
     try {
         switch (index) {
         case 0: UpdateBank(); break;
@@ -384,6 +435,7 @@ void Form11::Command1_Click(int index)
 
 void Form11::Command2_Click(int index)
 {
+    const dao::Operation operation;   // its waits for the file share one budget
     try {
         switch (index) {
         case 0: UpdateBranch(); break;
@@ -396,10 +448,17 @@ void Form11::Command2_Click(int index)
     }
 }
 
+// Each write finds the chosen line's row again and makes its checks inside its
+// transaction, once it holds the file: what another window or program
+// committed while this one waited for the lock is seen, and refused, instead
+// of being overwritten. Messages wait until the lock is let go.
+
 void Form11::UpdateBank()
 {
-    if (m_list1->currentRow() < 0)
+    const BankRow* chosen = shownBank();
+    if (!chosen)
         return;
+    const BankRow shown = *chosen;
     std::string code;
     const std::string typedCode = fromQ(m_text1[0]->text());
     if (!typedCode.empty()) {   // checked before anything is looked up: a wrong code only beeps
@@ -411,18 +470,16 @@ void Form11::UpdateBank()
         }
         code = *padded;
     }
-    BankRow bank;
-    if (!locateChosenBank(bank))
-        return;
-    if (code.empty() || typedCode == bank.code)
-        code = bank.code;   // left as shown: an older code keeps its form
+    if (code.empty() || typedCode == shown.code)
+        code = shown.code;   // left as shown: an older code keeps its form
     const BankRow edit{code, fromQ(m_text1[1]->text()), fromQ(m_text1[2]->text()), m_check1[0]->isChecked()};
-    if (const auto refusal = UpdateBankRow(*BankMasterWorkspace, *BankMasterDb, bank, edit)) {
+    // The bank is found again, as shown, inside the write's transaction.
+    if (const auto refusal = UpdateBankRow(*BankMasterWorkspace, *BankMasterDb, shown, edit)) {
         refuseBankWrite(*refusal);
         return;
     }
     reopenBanks();
-    if (code != bank.code)
+    if (code != shown.code)
         reopenBranches();   // the bank's branches moved to its new code
 }
 
@@ -442,30 +499,32 @@ void Form11::refuseBankWrite(const BankWriteRefusal& refusal)
 
 void Form11::AddBank()
 {
-    auto current = BankMasterDb->OpenRecordset("Q_銀行コードﾏｽﾀｰ", dao::RecordsetType::Snapshot);
-    const auto code = NextBankCode(*current);
-    if (!code) {
-        Refuse("銀行番号が9999を超えるため、銀行を追加できません");
-        return;
-    }
+    WriteOutcome outcome;
     dao::RunInTransaction(
         *BankMasterWorkspace,
         [&] {
+            auto current = BankMasterDb->OpenRecordset("Q_銀行コードﾏｽﾀｰ", dao::RecordsetType::Snapshot);
+            const auto code = NextBankCode(*current);
+            if (!code) {
+                outcome.refusal = "銀行番号が9999を超えるため、銀行を追加できません";
+                return;
+            }
             BankMasterRecordset->AddNew();
             BankMasterRecordset->set("銀行コード", dao::Value(*code));
             BankMasterRecordset->set("銀行名", dao::Value(kNewBankName));
             BankMasterRecordset->Update();
         },
         {BankMasterRecordset.get()});
-    reopenBanks();
+    finishWrite(outcome, true);
 }
 
 void Form11::DeleteBank()
 {
-    BankRow bank;
-    if (!locateChosenBank(bank))
+    const BankRow* chosen = shownBank();
+    if (!chosen)
         return;
-    if (const auto refusal = DeleteBankRow(*BankMasterWorkspace, *BankMasterDb, bank)) {
+    const BankRow shown = *chosen;
+    if (const auto refusal = DeleteBankRow(*BankMasterWorkspace, *BankMasterDb, shown)) {
         refuseBankWrite(*refusal);
         return;
     }
@@ -474,37 +533,41 @@ void Form11::DeleteBank()
 
 void Form11::UpdateBranch()
 {
-    if (m_list2->currentRow() < 0)
+    const BranchRow* chosen = shownBranch();
+    if (!chosen)
         return;
+    const BranchRow shown = *chosen;
     const std::string number = HalfWidthDigits(fromQ(m_text2[0]->text()));
     if (!number.empty() && !IsBranchNumber(number)) {
         Beep();
         m_text2[0]->setFocus();
         return;
     }
-    BranchRow branch;
-    if (!locateChosenBranch(branch))
-        return;
     const std::string code =
-        number.empty() || number == BranchNumberOf(branch.code) ? branch.code : branch.bankCode + number;
-    const std::string name = NameOrCode(branch.name, branch.code);
-    if (code != branch.code) {
-        if (const auto holder = FindBranchByCode(*BankMasterDb, code)) {
-            Refuse("支店番号「" + number + "」は既に「" + NameOrCode(holder->name, code) + "」に使われています");
-            m_text2[0]->setFocus();
-            return;
-        }
-        if (const auto users = BranchCodeUsers(*BankMasterDb, branch.code); !users.empty()) {
-            Refuse(InUseMessage(name, users, "支店番号を変更"));
-            return;
-        }
-    }
+        number.empty() || number == BranchNumberOf(shown.code) ? shown.code : shown.bankCode + number;
     const std::string newName = fromQ(m_text2[1]->text());
     const std::string newTransferName = fromQ(m_text2[2]->text());
     const bool inUse = m_check1[1]->isChecked();
+    WriteOutcome outcome;
     dao::RunInTransaction(
         *BankMasterWorkspace,
         [&] {
+            if (!branchStillAsShown(shown)) {
+                outcome.lineChanged = true;
+                return;
+            }
+            if (code != shown.code) {
+                if (const auto holder = FindBranchByCode(*BankMasterDb, code)) {
+                    outcome.refusal =
+                        "支店番号「" + number + "」は既に「" + NameOrCode(holder->name, code) + "」に使われています";
+                    outcome.focus = m_text2[0];
+                    return;
+                }
+                if (const auto users = BranchCodeUsers(*BankMasterDb, shown.code); !users.empty()) {
+                    outcome.refusal = InUseMessage(NameOrCode(shown.name, shown.code), users, "支店番号を変更");
+                    return;
+                }
+            }
             BranchMasterRecordset->Edit();
             BranchMasterRecordset->set("支店コード", dao::Value(code));
             if (!newName.empty())
@@ -515,42 +578,42 @@ void Form11::UpdateBranch()
             BranchMasterRecordset->Update();
         },
         {BranchMasterRecordset.get()});
-    reopenBranches();
+    finishWrite(outcome, false);
 }
 
 void Form11::AddBranch()
 {
-    if (m_list2->currentRow() < 0 && m_list1->currentRow() < 0) {
+    // The bank of the chosen branch line, else of the chosen bank line.
+    const BranchRow* chosenBranch = shownBranch();
+    const BankRow* chosenBank = chosenBranch ? nullptr : shownBank();
+    if (!chosenBranch && !chosenBank) {
         Beep();
         ui::dialogs().messageBox("銀行リストまたは支店リストを選択してください", ui::Buttons::Ok, "経理台帳");
         return;
     }
-    std::string bankCode;
-    if (m_list2->currentRow() >= 0) {
-        BranchRow branch;
-        if (!locateChosenBranch(branch))
-            return;
-        bankCode = branch.bankCode;
-    } else {
-        BankRow bank;
-        if (!locateChosenBank(bank))
-            return;
-        bankCode = bank.code;
-    }
-    auto current = BankMasterDb->OpenRecordset("Q_支店コードﾏｽﾀｰ", dao::RecordsetType::Snapshot);
-    const auto code = NextBranchCode(*current, bankCode);
-    if (!code) {
-        Refuse("支店番号が999を超えるため、支店を追加できません");
-        return;
-    }
-    if (const auto holder = FindBranchByCode(*BankMasterDb, *code)) {
-        Refuse("支店番号「" + BranchNumberOf(*code) + "」は既に「" + NameOrCode(holder->name, *code)
-               + "」に使われています");
-        return;
-    }
+    const std::optional<BranchRow> branchLine =
+        chosenBranch ? std::optional<BranchRow>(*chosenBranch) : std::nullopt;
+    const std::optional<BankRow> bankLine = chosenBank ? std::optional<BankRow>(*chosenBank) : std::nullopt;
+    const std::string bankCode = branchLine ? branchLine->bankCode : bankLine->code;
+    WriteOutcome outcome;
     dao::RunInTransaction(
         *BankMasterWorkspace,
         [&] {
+            if (branchLine ? !branchStillAsShown(*branchLine) : !bankStillAsShown(*bankLine)) {
+                outcome.lineChanged = true;
+                return;
+            }
+            auto current = BankMasterDb->OpenRecordset("Q_支店コードﾏｽﾀｰ", dao::RecordsetType::Snapshot);
+            const auto code = NextBranchCode(*current, bankCode);
+            if (!code) {
+                outcome.refusal = "支店番号が999を超えるため、支店を追加できません";
+                return;
+            }
+            if (const auto holder = FindBranchByCode(*BankMasterDb, *code)) {
+                outcome.refusal = "支店番号「" + BranchNumberOf(*code) + "」は既に「"
+                                  + NameOrCode(holder->name, *code) + "」に使われています";
+                return;
+            }
             BranchMasterRecordset->AddNew();
             BranchMasterRecordset->set("銀行コード", dao::Value(bankCode));
             BranchMasterRecordset->set("支店コード", dao::Value(*code));
@@ -558,20 +621,32 @@ void Form11::AddBranch()
             BranchMasterRecordset->Update();
         },
         {BranchMasterRecordset.get()});
-    reopenBranches();
+    if (outcome.lineChanged && bankLine) {
+        refuseChangedBank();
+        return;
+    }
+    finishWrite(outcome, false);
 }
 
 void Form11::DeleteBranch()
 {
-    BranchRow branch;
-    if (!locateChosenBranch(branch))
+    const BranchRow* chosen = shownBranch();
+    if (!chosen)
         return;
-    if (const auto users = BranchCodeUsers(*BankMasterDb, branch.code); !users.empty()) {
-        Refuse(InUseMessage(NameOrCode(branch.name, branch.code), users, "削除"));
-        return;
-    }
-    dao::RunInTransaction(*BankMasterWorkspace, [&] { BranchMasterRecordset->Delete(); });
-    reopenBranches();
+    const BranchRow shown = *chosen;
+    WriteOutcome outcome;
+    dao::RunInTransaction(*BankMasterWorkspace, [&] {
+        if (!branchStillAsShown(shown)) {
+            outcome.lineChanged = true;
+            return;
+        }
+        if (const auto users = BranchCodeUsers(*BankMasterDb, shown.code); !users.empty()) {
+            outcome.refusal = InUseMessage(NameOrCode(shown.name, shown.code), users, "削除");
+            return;
+        }
+        BranchMasterRecordset->Delete();
+    });
+    finishWrite(outcome, false);
 }
 
 }  // namespace registers

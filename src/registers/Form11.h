@@ -7,7 +7,8 @@
 //
 // Every list line keeps the row it shows; a line is used by its code: the row is
 // found again by that code, and a row changed or removed since it was shown is
-// refused with a message and the list read again.
+// refused with a message and the list read again. A write does that, and its
+// other checks, inside its transaction, after it holds the file.
 
 #include "frame/WorkWindow.h"
 #include "registers/BankMasterRows.h"
@@ -15,6 +16,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QWidget;
 
 namespace registers {
 
@@ -65,11 +68,31 @@ private:
     void reopenBanks();
     void reopenBranches();
 
+    // The row the chosen line shows; null when no line is chosen.
+    const BankRow* shownBank() const;
+    const BranchRow* shownBranch() const;
+    // Whether the row is still as shown, found again by its code (the
+    // recordset is left on it).
+    bool bankStillAsShown(const BankRow& shown);
+    bool branchStillAsShown(const BranchRow& shown);
+    // The message that the chosen row changed elsewhere; the list is read again.
+    void refuseChangedBank();
+    void refuseChangedBranch();
     // The chosen line's row, found again by its code and unchanged since it was
     // shown, with the recordset on it; else a message, the list read again, false.
     bool locateChosenBank(BankRow& bank);
     void refuseBankWrite(const BankWriteRefusal& refusal);
     bool locateChosenBranch(BranchRow& branch);
+
+    // What a write found once it held the file, said after its transaction.
+    struct WriteOutcome {
+        bool lineChanged = false;              // the chosen line's row changed or vanished
+        std::optional<std::string> refusal;    // refused, with this message
+        QWidget* focus = nullptr;              // the field that gets the focus after the refusal
+    };
+    // Says what the outcome needs and reads the bank (or branch) side again;
+    // true when the write was done.
+    bool finishWrite(const WriteOutcome& outcome, bool bankSide);
 
     void UpdateBank();
     void AddBank();

@@ -4,6 +4,7 @@
 #include "setup/CompanySettings.h"
 #include "setup/FindRow.h"
 #include "setup/OpeningCash.h"
+#include "setup/ShownRecords.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
@@ -37,6 +38,18 @@ bool usesValue(dao::Database& db, const std::string& source, std::initializer_li
         if (FindRow(*rs, field, value))
             return true;
     return false;
+}
+
+// Moves `chart` onto the account of `code` when it holds what the list showed;
+// else why not.
+std::optional<std::string> accountAsShown(dao::Recordset& chart, const std::string& code,
+                                          const std::string& shownRecord)
+{
+    if (!FindRow(chart, "勘定科目コード", code))
+        return std::string(kAccountVanished);
+    if (RecordFingerprint(chart) != shownRecord)
+        return std::string(kAccountChanged);
+    return std::nullopt;
 }
 
 bool isNonZero(const dao::Value& v)
@@ -104,15 +117,15 @@ std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db
     return refusal;
 }
 
-std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, const AccountEdit& edit)
+std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, const std::string& shownRecord,
+                                         const AccountEdit& edit)
 {
     std::optional<std::string> refusal;
     dao::RunInTransaction(ws, [&] {
         auto chart = openChart(db);
-        if (!FindRow(*chart, "勘定科目コード", edit.code)) {
-            refusal = kAccountVanished;
+        refusal = accountAsShown(*chart, edit.code, shownRecord);
+        if (refusal)
             return;
-        }
         const bool cashOrDeposit = chart->get("小分類").toText() == "現金預金";
         const std::string oldName = chart->get("勘定科目名").toText();
         chart->Edit();
@@ -174,14 +187,17 @@ std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::st
     return std::nullopt;
 }
 
-std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, const std::string& code)
+std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, const std::string& code,
+                                         const std::string& shownRecord)
 {
     std::optional<std::string> refusal;
     dao::RunInTransaction(ws, [&] {
-        refusal = AccountDeleteRefusal(db, code);
+        auto chart = openChart(db);
+        refusal = accountAsShown(*chart, code, shownRecord);
+        if (!refusal)
+            refusal = AccountDeleteRefusal(db, code);
         if (refusal)
             return;
-        auto chart = openChart(db);
         if (!FindRow(*chart, "勘定科目コード", code)) {
             refusal = kAccountVanished;
             return;

@@ -5,6 +5,11 @@
 // the credit account). A refusal comes back as its message and writes
 // nothing; a failure of the database throws dao::DaoError after the whole
 // transaction has been rolled back.
+//
+// An update or a delete acts on the account a list line showed: the caller
+// passes the whole record as the line showed it (RecordFingerprint), and the
+// write reads the account again inside its transaction, once it holds the
+// file, and refuses it when it is gone or holds anything else now.
 
 #include <cstdint>
 #include <map>
@@ -39,18 +44,21 @@ bool AccountCodeExists(dao::Database& db, const std::string& code);
 std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db, const AccountEdit& edit,
                                            const std::string& modelCode);
 
-// Writes the edit row over the account of `edit.code`; an account of the class
-// "現金預金" also brings 期首現金残高 and 期首預金残高 of 会計設定 up to date,
-// and a new name carries to the bank accounts and deposit kinds that named
-// the old one (CarryDepositKindNames), all in the one transaction.
-std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, const AccountEdit& edit);
+// Writes the edit row over the account of `edit.code`, shown as `shownRecord`;
+// an account of the class "現金預金" also brings 期首現金残高 and 期首預金残高 of
+// 会計設定 up to date, and a new name carries to the bank accounts and deposit
+// kinds that named the old one (CarryDepositKindNames), all in the one
+// transaction.
+std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, const std::string& shownRecord,
+                                         const AccountEdit& edit);
 
 // Why the account may not be deleted: a journal or template row, a fixed asset
 // or a lease uses its code, a bank account's 種別 is its name, or a balance
 // column is not zero. nullopt when nothing holds it.
 std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::string& code);
 
-std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, const std::string& code);
+std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, const std::string& code,
+                                         const std::string& shownRecord);
 
 // The company's bank accounts (取引銀行) name their deposit kind (種別) by the
 // deposit account's name, and the bank books find their rows by it: every
@@ -68,6 +76,8 @@ void CopyAccountMaster(dao::Workspace& ws, dao::Database& db);
 
 inline constexpr const char* kAccountVanished =
     "選択された勘定科目が見つかりません。他で変更された可能性があります。もう一度選択してください";
+inline constexpr const char* kAccountChanged =
+    "選択された勘定科目は他で変更されています。一覧を読み直しましたので、もう一度選択してください";
 inline constexpr const char* kAccountCodeTaken = "勘定科目コードが登録済みです";
 
 }  // namespace setup

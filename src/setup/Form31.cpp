@@ -268,11 +268,14 @@ void Form31::reportFailure(const std::string& what, const std::exception& e)
     ui::dialogs().messageBox(what + "\n" + e.what(), ui::Buttons::Ok);
 }
 
+// The new recordset is opened first: when the file cannot be read (another
+// program holds it), the window keeps the one it has.
 void Form31::reopen(std::unique_ptr<dao::Recordset>& member, const std::string& source)
 {
+    auto fresh = m_database->OpenRecordset(source, dao::RecordsetType::Dynaset);
     if (member)
         member->Close();
-    member = m_database->OpenRecordset(source, dao::RecordsetType::Dynaset);
+    member = std::move(fresh);
 }
 
 void Form31::fillList(QListWidget* list, dao::Recordset& rs,

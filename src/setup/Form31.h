@@ -290,8 +290,10 @@ private:
     void refreshListsNamingAccounts();
     AccountEdit editRowAccount(const std::string& code, std::int32_t amount) const;
     void registerAccount(const std::string& modelCode, int reselect);
-    void updateAccount(const std::string& code, int reselect);
-    void deleteAccount(const std::string& code, int reselect);
+    void updateAccount(const AccountRow& account);
+    void deleteAccount(const AccountRow& account);
+    // Says the refusal, reads the chart again and refills its lists unchosen.
+    void rereadChart(const std::string& refusal);
     void updateTaxRateTable();
     void copyIndustry(int index);
     int selectedIndustry() const;
@@ -378,6 +380,7 @@ private:
     std::map<const QListWidget*, std::vector<std::string>> m_prints;
     std::vector<std::string> m_masterLines;   // List2 as shown, to see whether a line changed since
     bool m_loadingAsset = false;              // List5_Click is filling the asset's fields
+    std::vector<std::string> m_shownTaxRates;   // the rate table as its rows were loaded
 
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };

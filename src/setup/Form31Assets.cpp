@@ -141,6 +141,7 @@ registers::FixedAssetFields fixedAssetFields(const Form31& form)
 // mode; 2 "登録", 3 "更新", 4 "削除" only while it is on.
 void Form31::Command6_Click(int index)
 {
+    const dao::Operation operation;   // its waits for the file share one budget
     switch (index) {
     case 0: depreciationFromAcquisition(); return;
     case 1: ClearFixedAssetInput(); return;
@@ -355,6 +356,7 @@ LeaseBoxes leaseBoxes(const Form31& form)
 // 1 "入力クリア" and 2 "登録" in either edit mode; 3 "更新" and 4 "削除" only while it is on.
 void Form31::Command7_Click(int index)
 {
+    const dao::Operation operation;   // its waits for the file share one budget
     if (index == 1) {
         ClearLeaseInput();
         return;

@@ -21,14 +21,24 @@ using frame::toQ;
 namespace {
 
 constexpr const char* kChooseAccount = "勘定科目をリストから選択してください";
-constexpr const char* kAccountChanged =
-    "選択された勘定科目は他で変更されています。一覧を読み直しましたので、もう一度選択してください";
+
+std::string AccountCode(const dao::Recordset& rs)
+{
+    return rs.get("勘定科目コード").toText();
+}
+
+// A refusal that means the list no longer shows the chart as it is.
+bool IsStaleAccountRefusal(const std::string& refusal)
+{
+    return refusal == kAccountChanged || refusal == kAccountVanished;
+}
 
 }  // namespace
 
 struct Form31::AccountRow {
     std::string code;
     int line = -1;
+    std::string shownRecord;   // the whole record as the line showed it
 };
 
 // ---- the lists ---------------------------------------------------------------------
@@ -53,11 +63,8 @@ void Form31::ShowMasterAccountList()
 {
     const o::EditModeSuspended editModeOff;
     const int column = BalanceColumn();
-    m_masterLines.clear();
-    fillList(List2, *AccountMasterRecordset, [this, column](dao::Recordset& rs) {
-        std::string line = AccountListLine(rs, column, true);
-        m_masterLines.push_back(line);
-        return std::pair{line, rs.get("勘定科目コード").toText()};
+    fillList(List2, *AccountMasterRecordset, [column](dao::Recordset& rs) {
+        return std::pair{AccountListLine(rs, column, true), AccountCode(rs)};
     });
 }
 
@@ -71,27 +78,28 @@ void Form31::ShowUsedAccountList()
 }
 
 // The account of the chosen master line, found again by its code; refused (and
-// the lists read again) when it vanished or its line no longer shows it as it is.
+// the lists read again) when it vanished or holds anything else than when its
+// line was shown. The writes check the same again inside their transaction.
 std::optional<Form31::AccountRow> Form31::selectedAccount()
 {
     const int line = List2->currentRow();
-    const auto& keys = m_keys[List2];
+    const auto& keys = lineKeys(List2);
     if (line < 0 || line >= static_cast<int>(keys.size()) || List2->selectedItems().isEmpty())
         return std::nullopt;
-    dao::Recordset& master = *AccountMasterRecordset;
-    bool found = false;
-    if (!master.isEmpty()) {
-        master.MoveFirst();
-        master.FindFirst("勘定科目コード", dao::Value(keys[line]));
-        found = !master.NoMatch();
-    }
-    if (!found || AccountListLine(master, BalanceColumn(), true) != m_masterLines[line]) {
-        refuse(found ? kAccountChanged : kAccountVanished);
-        reopenChart();
-        refreshChartLists(-1);
+    const ShownLine shown = shownLine(List2, line);
+    const ShownState state = LocateShownRecord(*AccountMasterRecordset, AccountCode, shown);
+    if (state != ShownState::Unchanged) {
+        rereadChart(state == ShownState::Changed ? kAccountChanged : kAccountVanished);
         return std::nullopt;
     }
-    return AccountRow{keys[line], line};
+    return AccountRow{keys[line], line, shown.fingerprint};
+}
+
+void Form31::rereadChart(const std::string& refusal)
+{
+    refuse(refusal);
+    reopenChart();
+    refreshChartLists(-1);
 }
 
 void Form31::List2_Click()
@@ -162,20 +170,26 @@ void Form31::Command2_Click(int index)
         refuse(kChooseAccount);
         return;
     }
-    const auto account = selectedAccount();
-    if (!account)
-        return;
+    const dao::Operation operation;   // its waits for the file share one budget
+    const int line = List2->currentRow();
     try {
+        const auto account = selectedAccount();
+        if (!account)
+            return;
         switch (index) {
         case 0: registerAccount(account->code, account->line); break;
-        case 1: updateAccount(account->code, account->line); break;
-        case 2: deleteAccount(account->code, account->line); break;
+        case 1: updateAccount(*account); break;
+        case 2: deleteAccount(*account); break;
         default: break;
         }
     } catch (const std::exception& e) {
         reportFailure("勘定科目を保存できませんでした。勘定科目表は元のままです", e);
-        reopenChart();
-        refreshChartLists(account->line);
+        try {
+            reopenChart();
+            refreshChartLists(line);
+        } catch (const std::exception&) {
+            // The file is still held: the lists stay as they were until it is free.
+        }
     }
 }
 
@@ -245,8 +259,9 @@ void Form31::registerAccount(const std::string& modelCode, int reselect)
     refreshChartLists(reselect);
 }
 
-void Form31::updateAccount(const std::string& code, int reselect)
+void Form31::updateAccount(const AccountRow& account)
 {
+    const std::string& code = account.code;
     const std::string typed = fromQ(Text5[0]->text());
     if (Text5[2]->text().isEmpty() || typed.empty() || !IsAccountCode(typed)) {
         ui::dialogs().beep();
@@ -259,19 +274,21 @@ void Form31::updateAccount(const std::string& code, int reselect)
     const auto amount = editRowAmount(fromQ(Text5[2]->text()), [this](const std::string& m) { refuse(m); });
     if (!amount)
         return;
-    if (const auto refusal = UpdateAccount(*m_workspace, *m_database, editRowAccount(code, *amount))) {
-        refuse(*refusal);
+    if (const auto refusal =
+            UpdateAccount(*m_workspace, *m_database, account.shownRecord, editRowAccount(code, *amount))) {
+        IsStaleAccountRefusal(*refusal) ? rereadChart(*refusal) : refuse(*refusal);
         return;
     }
     reopenChart();
     refreshListsNamingAccounts();
     if (const auto figures = ComputeOpeningCash(*AccountMasterRecordset))
         showOpeningCash(*figures);
-    refreshChartLists(reselect);
+    refreshChartLists(account.line);
 }
 
-void Form31::deleteAccount(const std::string& code, int reselect)
+void Form31::deleteAccount(const AccountRow& account)
 {
+    const std::string& code = account.code;
     if (const auto refusal = AccountDeleteRefusal(*m_database, code)) {
         refuse(*refusal);
         return;
@@ -280,14 +297,14 @@ void Form31::deleteAccount(const std::string& code, int reselect)
                                  std::string("勘定科目削除"))
         != ui::Answer::Yes)
         return;
-    if (const auto refusal = DeleteAccount(*m_workspace, *m_database, code)) {
-        refuse(*refusal);
+    if (const auto refusal = DeleteAccount(*m_workspace, *m_database, code, account.shownRecord)) {
+        IsStaleAccountRefusal(*refusal) ? rereadChart(*refusal) : refuse(*refusal);
         return;
     }
     reopenChart();
     reopen(TemplateRecordset, "Q_仕訳定型台帳");
     ShowTemplateList();
-    refreshChartLists(reselect);
+    refreshChartLists(account.line);
 }
 
 void Form31::reopenChart()
@@ -352,6 +369,7 @@ int Form31::selectedIndustry() const
 
 void Form31::Command4_Click(int index)
 {
+    const dao::Operation operation;   // its waits for the file share one budget
     if (!o::EditModeIsOn()) {
         ui::dialogs().beep();
         return;
@@ -397,9 +415,13 @@ void Form31::updateTaxRateTable()
         return;
     }
     try {
-        if (const auto refusal = ReplaceTaxRateTable(*m_workspace, *m_database,
+        if (const auto refusal = ReplaceTaxRateTable(*m_workspace, *m_database, m_shownTaxRates,
                                                      std::get<std::vector<TaxRateRow>>(checked))) {
             refuse(*refusal);
+            if (*refusal == kTaxRatesChangedElsewhere) {
+                reopen(TaxRateRecordset, "Q_消費税率");
+                loadTaxRateRows();
+            }
             return;
         }
     } catch (const std::exception& e) {

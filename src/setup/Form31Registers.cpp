@@ -33,6 +33,7 @@ void Form31::refreshPartners()
 
 void Form31::Command3_Click(int index)
 {
+    const dao::Operation operation;   // its waits for the file share one budget
     if (!o::EditModeIsOn())
         return;
     PartnerBoxes boxes;
@@ -131,6 +132,7 @@ void Form31::refreshBankAccounts()
 // and "削除" act on the account of the chosen line, "削除" after asking.
 void Form31::Command8_Click(int index)
 {
+    const dao::Operation operation;   // its waits for the file share one budget
     if (!o::EditModeIsOn() || index < 0 || index > 2)
         return;
     BankAccountBoxes boxes;

@@ -90,6 +90,7 @@ void Form31::reopenAfterInitialisation()
 
 void Form31::Command1_Click(int index)
 {
+    const dao::Operation operation;   // its waits for the file share one budget
     switch (index) {
     case 0:
     case 1:

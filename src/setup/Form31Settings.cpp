@@ -218,6 +218,7 @@ void Form31::loadTaxRateRows()
         Text12[i]->clear();
     }
     dao::Recordset& rates = *TaxRateRecordset;
+    m_shownTaxRates = ShownTaxRates(rates);
     if (rates.isEmpty())
         return;
     int row = 0;

@@ -286,6 +286,7 @@ void Form31::List1_Click()
 
 void Form31::templateButton(int index)
 {
+    const dao::Operation operation;   // its waits for the file share one budget
     if (!o::EditModeIsOn())
         return;
     switch (index) {

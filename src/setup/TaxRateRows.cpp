@@ -5,6 +5,7 @@
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
+#include "setup/ShownRecords.h"
 
 #include <algorithm>
 
@@ -71,12 +72,27 @@ std::variant<std::vector<TaxRateRow>, std::string> CheckTaxRateRows(
     return result;
 }
 
+std::vector<std::string> ShownTaxRates(dao::Recordset& rates)
+{
+    std::vector<std::string> prints;
+    if (rates.isEmpty())
+        return prints;
+    for (rates.MoveFirst(); !rates.EOF_(); rates.MoveNext())
+        prints.push_back(RecordFingerprint(rates));
+    return prints;
+}
+
 std::optional<std::string> ReplaceTaxRateTable(dao::Workspace& ws, dao::Database& db,
+                                               const std::vector<std::string>& shown,
                                                const std::vector<TaxRateRow>& rows)
 {
     std::optional<std::string> refusal;
     dao::RunInTransaction(ws, [&] {
         auto table = db.OpenRecordset("Q_消費税率", dao::RecordsetType::Dynaset);
+        if (ShownTaxRates(*table) != shown) {
+            refusal = kTaxRatesChangedElsewhere;
+            return;
+        }
         if (table->RecordCount() > kTaxRateRows) {
             refusal = "消費税率表に" + std::to_string(table->RecordCount())
                     + "行あり、画面の５行では書き直せません。消費税率表は更新しませんでした";

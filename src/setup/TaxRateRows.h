@@ -13,6 +13,7 @@
 
 namespace dao {
 class Database;
+class Recordset;
 class Workspace;
 }
 
@@ -43,9 +44,19 @@ struct TaxRateRow {
 std::variant<std::vector<TaxRateRow>, std::string> CheckTaxRateRows(
     const std::array<TaxRateRowTexts, kTaxRateRows>& rows);
 
+// The rate table as the tab loaded it: every row of `rates` (on Q_消費税率),
+// whole, in its order.
+std::vector<std::string> ShownTaxRates(dao::Recordset& rates);
+
 // Replaces every row of Q_消費税率 by `rows` in one transaction. Refused (its
-// message, nothing written) when the file holds more rate rows than the tab shows.
+// message, nothing written) when the table, read inside the transaction, is no
+// longer the one the tab loaded (`shown`), or when the file holds more rate
+// rows than the tab shows.
 std::optional<std::string> ReplaceTaxRateTable(dao::Workspace& ws, dao::Database& db,
+                                               const std::vector<std::string>& shown,
                                                const std::vector<TaxRateRow>& rows);
+
+inline constexpr const char* kTaxRatesChangedElsewhere =
+    "消費税率表は他で変更されています。読み直しましたので、もう一度入力してください";
 
 }  // namespace setup

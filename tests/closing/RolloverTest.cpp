@@ -12,9 +12,12 @@
 
 #include "platform/dao/Recordset.h"
 #include "statements/PeriodFigures.h"
+#include "support/AnotherProgram.h"
 #include "support/CaseName.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 using namespace closing;
 using closing::testing::FilesIn;
@@ -201,6 +204,31 @@ TEST_F(SampleRollover, AFailureAtAnyWriteLeavesNoNewFile)
         std::filesystem::remove(targetPath);
     }
     EXPECT_GT(failures, 10);
+}
+
+// Another program holds the closed period's file past the wait budget: the
+// rollover gives up within the budget, says that the file is in use and makes
+// no file.
+TEST_F(SampleRollover, WhileAnotherProgramHoldsTheFileEndsWithinTheBudget)
+{
+    const std::vector<std::string> filesBefore = FilesIn(dataDir);
+    dao::DBEngine::instance().setBusyWait(std::chrono::milliseconds(300));
+    RolloverOutcome outcome;
+    double waited = 0;
+    {
+        ::testsupport::AnotherProgram other(sourcePath);
+        other.exec("BEGIN EXCLUSIVE");
+        const auto start = std::chrono::steady_clock::now();
+        outcome = rollOver();
+        waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
+    EXPECT_FALSE(outcome.done);
+    EXPECT_LT(waited, 0.3 * 1.6);
+    EXPECT_NE(outcome.failure.find("次期のファイルは作っていません"), std::string::npos) << outcome.failure;
+    EXPECT_NE(outcome.failure.find("プログラムが使用中"), std::string::npos) << outcome.failure;
+    EXPECT_EQ(FilesIn(dataDir), filesBefore);
+    EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
 }
 
 TEST_F(SampleRollover, IsRefusedWhenNoAccountInUseCanCarryTheProfit)

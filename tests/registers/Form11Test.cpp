@@ -7,6 +7,8 @@
 #include "common/o.h"
 #include "frame/Fonts.h"
 #include "frame/WindowRegistry.h"
+#include "support/AnotherProgram.h"
+#include "support/CaseName.h"
 #include "support/FocusMovingDialogs.h"
 #include "support/TempPeriodFile.h"
 #include "platform/dao/Engine.h"
@@ -22,12 +24,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 
 namespace {
 
+using testsupport::AnotherProgram;
 using testsupport::DumpRows;
 using testsupport::TempPeriodFile;
 using registers::Form11;
@@ -405,6 +409,111 @@ TEST_F(Form11Test, ARowChangedOrRemovedElsewhereIsRefused)
     EXPECT_TRUE(form->Text2(1)->text().isEmpty());
     chooseBranch("みずほ銀行", "210");
     EXPECT_EQ(s(form->Text2(1)->text()), "名古屋支店");
+}
+
+// ---- another program on the same file -------------------------------------------------
+
+const char* const kBankChanged =
+    "選択された銀行は他で変更または削除されています　一覧を読み直しましたので選び直してください";
+const char* const kBranchChanged =
+    "選択された支店は他で変更または削除されています　一覧を読み直しましたので選び直してください";
+
+// Another program holds the file with a change of its own and commits it while
+// the window waits for the lock: once the window holds the lock it sees the
+// change and refuses, instead of writing the row as it was shown back over it.
+struct ChangeWhileWaitingCase {
+    const char* name;
+    bool bankSide;            // the bank list, or the branch list
+    const char* line;         // the bank code, or the number of a branch of 三菱ＵＦＪ銀行
+    int button;               // 0 "更新", 2 "削除"
+    const char* otherChange;  // the other program's UPDATE
+    const char* readBack;     // a SELECT of the field `field`, read back after the refusal
+    const char* field;
+    const char* otherValue;   // what the other program stored there
+};
+
+void PrintTo(const ChangeWhileWaitingCase& c, std::ostream* os) { *os << c.name; }
+
+class ChangeWhileWaitingTest : public Form11Test, public ::testing::WithParamInterface<ChangeWhileWaitingCase> {};
+
+TEST_P(ChangeWhileWaitingTest, TheChangeCommittedMeanwhileIsRefusedNotOverwritten)
+{
+    const ChangeWhileWaitingCase& c = GetParam();
+    c.bankSide ? chooseBank(c.line) : chooseBranch("三菱ＵＦＪ銀行", c.line);
+    {
+        AnotherProgram other(file.path());
+        other.exec("BEGIN IMMEDIATE");
+        other.exec(c.otherChange);
+        other.execLater(std::chrono::milliseconds(300), "COMMIT");
+        dialogs->expectMessage(c.bankSide ? kBankChanged : kBranchChanged, ui::Answer::Ok).withoutTitle();
+        c.bankSide ? form->Command1_Click(c.button) : form->Command2_Click(c.button);
+    }
+    auto stored = db->OpenRecordset(c.readBack, dao::RecordsetType::Snapshot);
+    ASSERT_FALSE(stored->isEmpty()) << "the row is gone";
+    EXPECT_EQ(stored->get(c.field).toText(), c.otherValue);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writes, ChangeWhileWaitingTest,
+    ::testing::Values(
+        ChangeWhileWaitingCase{"BankUpdate", true, "0005", 0,
+                               "UPDATE 銀行コードﾏｽﾀｰ SET 振込銀行名 = 'ﾐﾂﾋﾞｼ', 使用銀行 = 0 WHERE 銀行コード = '0005'",
+                               "SELECT 振込銀行名 || '/' || 使用銀行 AS 値 FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0005'",
+                               "値", "ﾐﾂﾋﾞｼ/0"},
+        ChangeWhileWaitingCase{"BankDelete", true, "0010", 2,
+                               "UPDATE 銀行コードﾏｽﾀｰ SET 銀行名 = 'りそな銀行本部' WHERE 銀行コード = '0010'",
+                               "SELECT 銀行名 FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0010'", "銀行名", "りそな銀行本部"},
+        ChangeWhileWaitingCase{"BranchUpdate", false, "041", 0,
+                               "UPDATE 支店コードﾏｽﾀｰ SET 支店名 = '新宿中央' WHERE 支店コード = '0005041'",
+                               "SELECT 支店名 FROM 支店コードﾏｽﾀｰ WHERE 支店コード = '0005041'", "支店名", "新宿中央"},
+        ChangeWhileWaitingCase{"BranchDelete", false, "041", 2,
+                               "UPDATE 支店コードﾏｽﾀｰ SET 振込支店名 = 'ｼﾝｼﾞﾕｸ' WHERE 支店コード = '0005041'",
+                               "SELECT 振込支店名 FROM 支店コードﾏｽﾀｰ WHERE 支店コード = '0005041'", "振込支店名",
+                               "ｼﾝｼﾞﾕｸ"}),
+    testsupport::kCaseName);
+
+// The number "支店追加" gives is chosen once the window holds the file: a
+// branch another program added meanwhile is not added a second time.
+TEST_F(Form11Test, AnAddedBranchTakesTheNumberAfterOneAddedMeanwhile)
+{
+    chooseBank("0005");
+    {
+        AnotherProgram other(file.path());
+        other.exec("BEGIN IMMEDIATE");
+        other.exec("INSERT INTO 支店コードﾏｽﾀｰ (銀行コード, 支店コード, 支店名) VALUES ('0005', '0005042', '池袋支店')");
+        other.execLater(std::chrono::milliseconds(300), "COMMIT");
+        form->Command2_Click(1);
+    }
+    EXPECT_EQ(branchName("0005042"), "池袋支店");
+    EXPECT_EQ(branchName("0005043"), "＊新規支店登録名＊");
+}
+
+// Another program holds the file past the wait budget: "支店追加" gives up
+// within the budget, says that the file is in use and that nothing changed,
+// and works once the file is free.
+TEST_F(Form11Test, AddingABranchWhileAnotherProgramHoldsTheFileEndsWithinTheBudget)
+{
+    const std::string before = DumpRows(*db, "支店コードﾏｽﾀｰ");
+    chooseBank("0005");
+    dao::DBEngine::instance().setBusyWait(std::chrono::milliseconds(300));
+    {
+        AnotherProgram other(file.path());
+        other.exec("BEGIN EXCLUSIVE");
+        dialogs->expectAnyMessage(ui::Answer::Ok);
+        const auto start = std::chrono::steady_clock::now();
+        form->Command2_Click(1);
+        const double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_LT(waited, 0.3 * 1.6) << "more than one wait of the budget";
+        ASSERT_FALSE(dialogs->messageTexts().empty());
+        const std::string message = dialogs->messageTexts().back();
+        EXPECT_NE(message.find("他のプログラムが使用中"), std::string::npos) << message;
+        EXPECT_NE(message.find("ファイルの内容は変わっていません"), std::string::npos) << message;
+    }
+    dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
+    EXPECT_EQ(DumpRows(*db, "支店コードﾏｽﾀｰ"), before);
+    chooseBank("0005");
+    form->Command2_Click(1);
+    EXPECT_EQ(branchName("0005042"), "＊新規支店登録名＊");
 }
 
 TEST_F(Form11Test, EnterMovesOnAsTab)

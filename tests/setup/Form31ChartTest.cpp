@@ -5,7 +5,10 @@
 #include "setup/RegisterFixture.h"
 
 #include "common/EditMode.h"
+#include "support/AnotherProgram.h"
 #include "support/CaseName.h"
+
+#include <chrono>
 
 namespace setuptest {
 namespace {
@@ -181,6 +184,121 @@ TEST_F(ChartTest, AccountDeletedElsewhereIsRefusedAndTheListReadAgain)
     form->Command2[1]->click();
     EXPECT_EQ(form->List2->count(), lines - 1);
     EXPECT_EQ(lineOf(form->List2, "115"), -1);
+}
+
+// ---- another program on the same file -----------------------------------------------------
+
+const char* const kAccountChangedElsewhere =
+    "選択された勘定科目は他で変更されています。一覧を読み直しましたので、もう一度選択してください";
+
+// The whole stored account is compared with what was shown, not only what its
+// list line shows: a flag another program changed is not written back.
+struct UnshownFieldCase {
+    const char* name;
+    const char* field;
+    const char* otherValue;   // as SQL, and as the field reads back
+    const char* readBack;
+};
+
+void PrintTo(const UnshownFieldCase& c, std::ostream* os) { *os << c.name; }
+
+class UnshownFieldTest : public SetupWindowTest, public ::testing::WithParamInterface<UnshownFieldCase> {};
+
+TEST_P(UnshownFieldTest, UpdateRefusesAnAccountChangedInAFieldItsLineDoesNotShow)
+{
+    const UnshownFieldCase& c = GetParam();
+    editModeOn();
+    chooseAccount("517");
+    ASSERT_NE(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "517", c.field).toText(), c.readBack);
+    const std::string line = s(form->List2->currentItem()->text());
+    testsupport::AnotherProgram(file.path())
+        .exec(std::string("UPDATE 勘定科目コード表 SET ") + c.field + " = " + c.otherValue
+              + " WHERE 勘定科目コード = '517'");
+    ASSERT_EQ(s(form->List2->item(lineOf(form->List2, "517"))->text()), line);
+    dialogs->expectMessage(kAccountChangedElsewhere, ui::Answer::Ok).withoutTitle();
+    form->Command2[1]->click();
+    EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "517", c.field).toText(), c.readBack);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, UnshownFieldTest,
+                         ::testing::Values(UnshownFieldCase{"ConsumptionTax", "消費税", "0", "False"},
+                                           UnshownFieldCase{"DebitOrCredit", "借貸区分", "1", "1"},
+                                           UnshownFieldCase{"SimplifiedTax", "簡易課税", "1", "True"}),
+                         testsupport::kCaseName);
+
+// Another program holds the file with a change to the account and commits it
+// while "更新" or "削除" waits for the lock: the write sees it once it holds
+// the lock, refuses, and the other program's account stays.
+struct CommittedWhileWaitingCase {
+    const char* name;
+    int button;           // 1 "更新", 2 "削除"
+    bool asksFirst;       // "削除" asks before it writes
+};
+
+void PrintTo(const CommittedWhileWaitingCase& c, std::ostream* os) { *os << c.name; }
+
+class CommittedWhileWaitingTest : public SetupWindowTest,
+                                  public ::testing::WithParamInterface<CommittedWhileWaitingCase> {};
+
+TEST_P(CommittedWhileWaitingTest, TheWriteRefusesAndTheOtherProgramsAccountStays)
+{
+    const CommittedWhileWaitingCase& c = GetParam();
+    editModeOn();
+    chooseAccount("517");
+    {
+        testsupport::AnotherProgram other(file.path());
+        other.exec("BEGIN IMMEDIATE");
+        other.exec("UPDATE 勘定科目コード表 SET 勘定科目名 = '事務用品費', 消費税 = 0 WHERE 勘定科目コード = '517'");
+        other.execLater(std::chrono::milliseconds(300), "COMMIT");
+        if (c.asksFirst)
+            dialogs->expectMessage("選択した勘定科目を削除します　よろしいですか？", ui::Answer::Yes);
+        dialogs->expectMessage(kAccountChangedElsewhere, ui::Answer::Ok).withoutTitle();
+        form->Command2[c.button]->click();
+    }
+    EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "517", "勘定科目名").toText(), "事務用品費");
+    EXPECT_FALSE(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "517", "消費税").toBool());
+    EXPECT_GE(lineOf(form->List2, "517"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, CommittedWhileWaitingTest,
+                         ::testing::Values(CommittedWhileWaitingCase{"Update", 1, false},
+                                           CommittedWhileWaitingCase{"Delete", 2, true}),
+                         testsupport::kCaseName);
+
+// Another program holds the file past the wait budget: "登録" gives up within
+// the budget, says that nothing was saved, and works once the file is free.
+TEST_F(ChartTest, RegisteringWhileAnotherProgramHoldsTheFileEndsWithinTheBudget)
+{
+    editModeOn();
+    chooseAccount("111");
+    form->Text5[0]->setText("112");
+    form->Text5[1]->setText(q("未収売掛金"));
+    form->Text5[2]->setText("0");
+    dao::DBEngine::instance().setBusyWait(std::chrono::milliseconds(300));
+    {
+        testsupport::AnotherProgram other(file.path());
+        other.exec("BEGIN EXCLUSIVE");
+        dialogs->expectAnyMessage(ui::Answer::Ok);
+        const auto start = std::chrono::steady_clock::now();
+        form->Command2[0]->click();
+        const double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_LT(waited, 0.3 * 1.6) << "more than one wait of the budget";
+        ASSERT_FALSE(dialogs->messageTexts().empty());
+        const std::string message = dialogs->messageTexts().back();
+        EXPECT_NE(message.find("勘定科目表は元のままです"), std::string::npos) << message;
+        EXPECT_NE(message.find("他のプログラムが使用中"), std::string::npos) << message;
+    }
+    dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
+    EXPECT_TRUE(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "112", "勘定科目名").isNull());
+
+    form->List2->setCurrentRow(-1);
+    chooseAccount("111");
+    form->Text5[0]->setText("112");
+    form->Text5[1]->setText(q("未収売掛金"));
+    form->Text5[2]->setText("0");
+    dialogs->expectMessage("指定した勘定科目を登録します　よろしいですか？", ui::Answer::Yes);
+    form->Command2[0]->click();
+    EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "112", "勘定科目名").toText(), "未収売掛金");
 }
 
 TEST_F(ChartTest, ButtonsDoNothingButBeepWhileEditModeIsOff)

@@ -4,6 +4,8 @@
 #include "setup/WindowFixture.h"
 
 #include "journal/TaxRateTable.h"
+#include "setup/TaxRateRows.h"
+#include "support/AnotherProgram.h"
 #include "support/CaseName.h"
 
 namespace setuptest {
@@ -130,6 +132,30 @@ TEST_F(SixRateRowsTest, FileWithMoreRowsThanTheTabIsNotRewritten)
                            ui::Answer::Ok);
     form->Command4[3]->click();
     EXPECT_EQ(DumpRows(db(), "Q_消費税率"), before);
+}
+
+// Another program changed the rate table after the tab loaded it: "更新" is
+// refused once it holds the file, the other program's table stays, and the
+// rows show it.
+TEST_F(RatesTest, ATableChangedElsewhereSinceItWasLoadedIsNotOverwritten)
+{
+    testsupport::AnotherProgram(file.path()).exec("UPDATE 消費税率 SET 簡易税率 = 9 WHERE 税率 = 10");
+    setRow(3, "2019年", "10月", "1日", "10", "8");
+    o::SetEditMode(o::EditModeOn);
+    dialogs->expectMessage(setup::kTaxRatesChangedElsewhere, ui::Answer::Ok).withoutTitle();
+    form->Command4[3]->click();
+
+    auto rates = db().OpenRecordset("Q_消費税率", dao::RecordsetType::Snapshot);
+    const journal::TaxRateTable table = journal::ReadTaxRateTable(*rates);
+    ASSERT_EQ(table.size(), 4u);
+    EXPECT_EQ(table[3].simplifiedRate, 9);
+    EXPECT_EQ(s(form->Text12[3]->text()), "9");
+
+    // Loaded again, the table is replaced.
+    setRow(3, "2019年", "10月", "1日", "10", "8");
+    form->Command4[3]->click();
+    rates = db().OpenRecordset("Q_消費税率", dao::RecordsetType::Snapshot);
+    EXPECT_EQ(journal::ReadTaxRateTable(*rates)[3].simplifiedRate, 8);
 }
 
 TEST_F(RatesTest, EditModeOffOnlyBeeps)

@@ -9,6 +9,8 @@
 #include "setup/IndustrySets.h"
 #include "setup/OpeningCash.h"
 #include "setup/SettingsDates.h"
+#include "setup/FindRow.h"
+#include "setup/ShownRecords.h"
 #include "support/CaseName.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +71,14 @@ TEST(CorporateNumber, EmptyOrThirteenCharacters)
 
 // ---- chart writes are all or nothing ---------------------------------------------------
 
+// The whole record of an account as the chart's list shows it.
+std::string ShownAccount(dao::Database& db, const std::string& code)
+{
+    auto chart = db.OpenRecordset("Q_勘定科目コード表");
+    EXPECT_TRUE(setup::FindRow(*chart, "勘定科目コード", code)) << code;
+    return setup::RecordFingerprint(*chart);
+}
+
 class ChartWriteTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -107,12 +117,13 @@ TEST_F(ChartWriteTest, FailedUpdateLeavesAccountAndCopyAsTheyWere)
     edit.side = 1;
     edit.inUse = true;
     edit.taxable = true;
+    const std::string shown = ShownAccount(*db, "400");
     failAtWrite(30);
-    EXPECT_THROW(setup::UpdateAccount(*ws, *db, edit), dao::DaoError);
+    EXPECT_THROW(setup::UpdateAccount(*ws, *db, shown, edit), dao::DaoError);
     dao::DBEngine::instance().clearFailurePlan();
     EXPECT_EQ(chart(), before);
 
-    EXPECT_EQ(setup::UpdateAccount(*ws, *db, edit), std::nullopt);
+    EXPECT_EQ(setup::UpdateAccount(*ws, *db, shown, edit), std::nullopt);
     EXPECT_EQ(creditName(), "商品売上高");
 }
 
@@ -141,7 +152,7 @@ TEST_F(ChartWriteTest, RenamingADepositAccountKeepsItsBankBook)
     edit.inUse = true;
     edit.taxable = true;
     edit.simplified = true;
-    ASSERT_EQ(setup::UpdateAccount(*ws, *db, edit), std::nullopt);
+    ASSERT_EQ(setup::UpdateAccount(*ws, *db, ShownAccount(*db, "103"), edit), std::nullopt);
     EXPECT_EQ(firstBook(), (std::pair{std::string("普通預金口座"), std::int64_t{5100}}));
     EXPECT_EQ(Rows(*db, "取引銀行", {"no", "種別"}), (std::vector<std::string>{"1|普通預金口座", "2|普通預金口座"}));
     const std::vector<std::string> kinds = Rows(*db, "預金種別", {"種別"});
@@ -151,7 +162,7 @@ TEST_F(ChartWriteTest, RenamingADepositAccountKeepsItsBankBook)
     // A rename whose write fails carries nothing either.
     edit.name = "普通";
     failAtWrite(1);
-    EXPECT_THROW(setup::UpdateAccount(*ws, *db, edit), dao::DaoError);
+    EXPECT_THROW(setup::UpdateAccount(*ws, *db, ShownAccount(*db, "103"), edit), dao::DaoError);
     dao::DBEngine::instance().clearFailurePlan();
     EXPECT_EQ(firstBook(), (std::pair{std::string("普通預金口座"), std::int64_t{5100}}));
 }
@@ -182,10 +193,10 @@ TEST_F(ChartWriteTest, FailedIndustryCopyLeavesTheChart)
 TEST_F(ChartWriteTest, DeleteRefusalIsCheckedAgainInsideTheWrite)
 {
     const long long accounts = CountRows(*db, "Q_勘定科目コード表");
-    EXPECT_EQ(setup::DeleteAccount(*ws, *db, "400"),
+    EXPECT_EQ(setup::DeleteAccount(*ws, *db, "400", ShownAccount(*db, "400")),
               std::optional<std::string>("勘定科目「売上高」は仕訳で使われているため削除できません"));
     EXPECT_EQ(CountRows(*db, "Q_勘定科目コード表"), accounts);
-    EXPECT_EQ(setup::DeleteAccount(*ws, *db, "115"), std::nullopt);
+    EXPECT_EQ(setup::DeleteAccount(*ws, *db, "115", ShownAccount(*db, "115")), std::nullopt);
     EXPECT_EQ(CountRows(*db, "Q_勘定科目コード表"), accounts - 1);
     EXPECT_EQ(CountRows(*db, "Q_勘定科目コード表2"), accounts - 1);
 }
@@ -203,7 +214,7 @@ TEST_F(ChartWriteTest, OpeningCashAndDepositsBeyondTheRangeRefuseTheUpdate)
     edit.amount = 2000000000;   // 期首残高
     edit.inUse = true;
     try {
-        setup::UpdateAccount(*ws, *db, edit);
+        setup::UpdateAccount(*ws, *db, ShownAccount(*db, "103"), edit);
         ADD_FAILURE() << "the update went through";
     } catch (const dao::DaoError& e) {
         EXPECT_NE(std::string(e.what()).find(setup::kOpeningCashOutOfRange), std::string::npos) << e.what();
@@ -247,7 +258,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ChartWriteCase{"Register",
                        [](dao::Workspace& w, dao::Database& d) { setup::RegisterAccount(w, d, newAccount(), "400"); }},
-        ChartWriteCase{"Delete", [](dao::Workspace& w, dao::Database& d) { setup::DeleteAccount(w, d, "115"); }},
+        ChartWriteCase{"Delete",
+                       [](dao::Workspace& w, dao::Database& d) {
+                           setup::DeleteAccount(w, d, "115", ShownAccount(d, "115"));
+                       }},
         ChartWriteCase{"MasterToIndustry",
                        [](dao::Workspace& w, dao::Database& d) { setup::CopyMasterToIndustry(w, d, 3); }}),
     testsupport::kCaseName);

@@ -4,6 +4,7 @@
 #include "Engine.h"
 #include "FailureText.h"
 #include "PermanentRowIds.h"
+#include "WaitBudget.h"
 
 #include <sqlite3.h>
 
@@ -68,10 +69,13 @@ Statement::Statement(sqlite3* db, const std::string& sql, const std::string& wha
     : m_db(db), m_what(what) {
     const int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK) {
-        const std::string message = sqliteMessage(db);
+        const DaoError error = (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED
+                                   ? readFailure(db, rc, pathOf(db), what)
+                                   : DaoError(DaoError::Code::General, placeText(pathOf(db), what)
+                                                                           + "を読み込めませんでした（" + sqliteMessage(db) + "）。");
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
-        throw DaoError(DaoError::Code::General, placeText(pathOf(db), what) + "を読み込めませんでした（" + message + "）。");
+        throw error;
     }
 }
 
@@ -153,8 +157,9 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
         sqlite3_close_v2(db);
         throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません：" + message);
     }
-    const std::chrono::milliseconds wait = ownWait ? *ownWait : DBEngine::instance().busyWait();
-    sqlite3_busy_timeout(db, static_cast<int>(wait.count()));
+    // Until the connection is made, its own wait lives here.
+    const std::optional<std::chrono::milliseconds> openingWait = ownWait;
+    WaitWithinBudget(db, openingWait ? &*openingWait : nullptr);
     sqlite3_extended_result_codes(db, 0);
 
     // Read the schema once: a damaged file fails here, before anything is written.
@@ -202,31 +207,30 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
 
     auto connection = std::shared_ptr<Connection>(new Connection(db, path, readOnly));
     connection->m_identity = fileIdentity(path);
+    connection->m_ownWait = ownWait;
+    WaitWithinBudget(db, connection->m_ownWait ? &*connection->m_ownWait : nullptr);
     if (!ownWait) connections[key] = connection;
     return connection;
 }
 
-void Connection::setBusyWait(std::chrono::milliseconds wait) {
-    sqlite3_busy_timeout(m_db, static_cast<int>(wait.count()));
-}
-
-void Connection::setBusyWaitOfShared(std::chrono::milliseconds wait) {
-    for (auto& [key, weak] : registry())
-        if (auto connection = weak.lock()) connection->setBusyWait(wait);
+long long Connection::dataVersion() const {
+    Statement statement(m_db, "PRAGMA data_version", "");
+    if (!statement.step())
+        throw DaoError(DaoError::Code::General, placeText(m_path, "") + "を読み込めませんでした。");
+    return sqlite3_column_int64(statement.get(), 0);
 }
 
 std::uint64_t Connection::stamp() {
     // Writes by another connection (another process) are noticed through the
     // data version, read at most every few milliseconds so that a walk does not
-    // pay for it on every row.
+    // pay for it on every row. A version that cannot be read (another program
+    // holds the file past the wait budget) fails the caller, and is read again
+    // at the next stamp.
     const auto now = std::chrono::steady_clock::now();
-    if (m_dataVersion < 0 || now - m_lastVersionCheck > std::chrono::milliseconds(20)) {
+    if (m_dataVersion < 0 || m_versionCheckDue || now - m_lastVersionCheck > std::chrono::milliseconds(20)) {
+        const long long version = dataVersion();
         m_lastVersionCheck = now;
-        sqlite3_stmt* st = nullptr;
-        long long version = m_dataVersion;
-        if (sqlite3_prepare_v2(m_db, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
-            version = sqlite3_column_int64(st, 0);
-        sqlite3_finalize(st);
+        m_versionCheckDue = false;
         if (m_dataVersion >= 0 && version != m_dataVersion) ++m_generation;
         m_dataVersion = version;
     }
@@ -257,6 +261,8 @@ void Connection::begin() {
     const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) fail(rc, "");
     ++m_depth;
+    // Another program may have committed while this one waited for the lock.
+    if (m_depth == 1) m_versionCheckDue = true;
 }
 
 void Connection::commit() {

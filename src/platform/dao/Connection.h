@@ -51,14 +51,11 @@ public:
     const std::string& path() const { return m_path; }
     bool readOnly() const { return m_readOnly; }
 
-    // How long a statement waits for another program's lock before it gives up
-    // (DBEngine::setBusyWait sets it for every shared connection).
-    void setBusyWait(std::chrono::milliseconds wait);
-    static void setBusyWaitOfShared(std::chrono::milliseconds wait);
-
     // A stamp that changes whenever the file may have changed since it was taken:
     // a write through this connection, a commit or rollback, or (checked now and
-    // then) a write by another connection.
+    // then, and always first thing after a transaction has begun) a write by
+    // another connection. Throws DaoError(Busy) when another program holds the
+    // file past the wait budget, so that nothing is taken for fresh unchecked.
     std::uint64_t stamp();
     void noteWrite() { ++m_generation; }
 
@@ -74,7 +71,9 @@ public:
     // Transactions (depth counted here; nested levels are savepoints). The
     // outermost level of a connection that may write starts as a write
     // transaction (BEGIN IMMEDIATE), so that it waits for another writer
-    // instead of failing at its first write.
+    // instead of failing at its first write; once it holds the lock, what
+    // another program committed before is noticed at the next stamp, so a
+    // check made inside the transaction sees the file as it is.
     void begin();
     void commit();
     void rollback();
@@ -82,14 +81,17 @@ public:
 
 private:
     Connection(sqlite3* db, std::string path, bool readOnly);
+    long long dataVersion() const;   // throws DaoError
     sqlite3* m_db;
     std::string m_path;
     bool m_readOnly;
     std::uint64_t m_generation = 0;
     long long m_dataVersion = -1;
     std::chrono::steady_clock::time_point m_lastVersionCheck{};
+    bool m_versionCheckDue = false;   // a transaction began: check before the next stamp
     int m_depth = 0;
     std::pair<unsigned long long, unsigned long long> m_identity{0, 0};
+    std::optional<std::chrono::milliseconds> m_ownWait;   // the longest wait for one lock, when set
 };
 
 }  // namespace dao

@@ -1,6 +1,7 @@
 #include "Engine.h"
 
 #include "Connection.h"
+#include "WaitBudget.h"
 
 #include <set>
 
@@ -25,10 +26,9 @@ void DBEngine::setFailurePlan(const FailurePlan& plan) {
 
 void DBEngine::clearFailurePlan() { setFailurePlan(FailurePlan{}); }
 
-void DBEngine::setBusyWait(std::chrono::milliseconds wait) {
-    m_busyWait = wait;
-    Connection::setBusyWaitOfShared(wait);
-}
+void DBEngine::setBusyWait(std::chrono::milliseconds wait) { WaitBudget::instance().setBudget(wait); }
+
+std::chrono::milliseconds DBEngine::busyWait() const { return WaitBudget::instance().budget(); }
 
 void DBEngine::countWrite(const std::string& path, const std::string& what) {
     if (m_plan.kind == FailurePlan::Kind::None || m_plan.kind == FailurePlan::Kind::CommitFails) return;

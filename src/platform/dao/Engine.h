@@ -3,6 +3,7 @@
 // databases opened through it. Built on SQLite; a period file is an SQLite file.
 
 #include "Database.h"
+#include "WaitBudget.h"
 
 #include <chrono>
 #include <memory>
@@ -33,13 +34,14 @@ public:
     void setFailurePlan(const FailurePlan& plan);      // tests only
     void clearFailurePlan();
 
-    // How long a read or write waits for a lock that another program holds on
-    // the file before it gives up with DaoError(Busy), which says that the
-    // file is in use and the user may try again. A few seconds by default;
-    // tests shorten it. Applies at once to every open file.
-    static constexpr std::chrono::milliseconds kDefaultBusyWait{5000};
+    // How long one operation (WaitBudget.h) waits, in all, for locks that
+    // another program holds on the file before it gives up with
+    // DaoError(Busy), which says that the file is in use, that nothing was
+    // written and that the user may try again. Five seconds by default; tests
+    // shorten it. Applies at once to every open file.
+    static constexpr std::chrono::milliseconds kDefaultBusyWait = WaitBudget::kDefaultBudget;
     void setBusyWait(std::chrono::milliseconds wait);
-    std::chrono::milliseconds busyWait() const { return m_busyWait; }
+    std::chrono::milliseconds busyWait() const;
 
     // Used by the layer itself: counts a write and throws DaoError when the plan says so.
     void countWrite(const std::string& path, const std::string& what);
@@ -49,7 +51,6 @@ private:
     std::shared_ptr<Workspace> m_workspace;
     FailurePlan m_plan;
     int m_writesSincePlan = 0;
-    std::chrono::milliseconds m_busyWait = kDefaultBusyWait;
 };
 
 class Workspace : public std::enable_shared_from_this<Workspace> {
