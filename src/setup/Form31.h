@@ -277,6 +277,9 @@ private:
     std::array<QComboBox*, 3>& dateBoxes(SettingsDate date);
     void showStoredDate(const dao::Value& value, std::array<QComboBox*, 3>& boxes, QLabel* label);
     bool storeSetting(const std::string& field, const dao::Value& value);   // false: failed and said so
+    // Several fields of the settings row in one write; false: failed and said so.
+    bool storeSettings(const std::vector<std::pair<std::string, dao::Value>>& fields, const std::string& what);
+    void showDateAfterEdit(SettingsDate date);
     void showOpeningCash(const OpeningCash& figures);
     void loadTaxRateRows();
 

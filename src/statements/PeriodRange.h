@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace dao {
@@ -20,8 +21,15 @@ struct FiscalPeriod {
 };
 
 // Reads the settings row of `database`. Throws dao::DaoError with a Japanese
-// message when the file has no settings row or either date is not set.
+// message when the file has no settings row, either date is not set, or the
+// period cannot be one (RequirePossiblePeriod).
 FiscalPeriod ReadFiscalPeriod(dao::Database& database);
+
+// Throws dao::DaoError naming the file and the period when the stored period
+// of the file at `path` is not a possible fiscal period (o::CheckFiscalPeriod:
+// no date, a start after the end, longer than one year).
+FiscalPeriod RequirePossiblePeriod(const std::optional<dao::Date>& first, const std::optional<dao::Date>& last,
+                                   const std::string& path);
 
 inline bool FitsStoredAmount(std::int64_t value)
 {
