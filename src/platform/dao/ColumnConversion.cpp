@@ -170,6 +170,7 @@ std::optional<StoredValueProblem> storedValueProblem(const Value& value, ColumnT
         const double low = small ? std::numeric_limits<std::int16_t>::min() : std::numeric_limits<std::int32_t>::min();
         const double high = small ? std::numeric_limits<std::int16_t>::max() : std::numeric_limits<std::int32_t>::max();
         const double number = value.toDouble();
+        if (std::isfinite(number) && number != std::floor(number)) return mismatch("は整数ではありません");
         if (std::isfinite(number) && number > low - 0.5 && number < high + 0.5) return std::nullopt;
         return overflow(small ? "は扱える範囲（-32768～32767）を超えています"
                               : "は扱える範囲（-2147483648～2147483647）を超えています");
