@@ -40,6 +40,22 @@ void WorkWindow::requireSettingsRow(dao::Recordset& settings)
         throw dao::DaoError(dao::DaoError::Code::NoCurrentRecord,
                             "期ファイル「" + o::DbFilePath + "」の「会計設定」に行がありません");
     settings.MoveFirst();
+    // A row without its period opens no window: each would show and compute
+    // from nothing (a settings row of nulls once opened them all).
+    settings.getRequired("会計年度", "1 以上の期の番号");
+    settings.getRequired("会計期間開始日", "会計期間の最初の日");
+    settings.getRequired("会計期間終了日", "会計期間の最後の日");
+}
+
+void WorkWindow::requireReadableRows(dao::Recordset& rows)
+{
+    if (rows.isEmpty())
+        return;
+    const std::vector<std::string> fields = rows.fieldNames();
+    for (rows.MoveFirst(); !rows.EOF_(); rows.MoveNext())
+        for (const std::string& field : fields)
+            rows.get(field);
+    rows.MoveFirst();
 }
 
 void WorkWindow::SetFormCaption(dao::Recordset& settings, const std::string& title)

@@ -32,8 +32,13 @@ protected:
                                                   dao::RecordsetType type = dao::RecordsetType::Dynaset);
     // "Q_年号コード" into the shared EraRecordset.
     void openEraRecordset();
-    // Throws when the settings recordset has no row to read.
+    // Throws when the settings recordset has no row to read, or when that row
+    // has no period number or no period dates (naming the row and the field).
     static void requireSettingsRow(dao::Recordset& settings);
+    // Reads every field of every row once, so that a damaged stored value is
+    // refused, by the file, table, row and field, before the window writes
+    // anything. Leaves the recordset on its first row.
+    static void requireReadableRows(dao::Recordset& rows);
 
     // The caption by the caption pattern from the settings row.
     void SetFormCaption(dao::Recordset& settings, const std::string& title);

@@ -48,6 +48,12 @@ FixedAssetFigures FromOutcome(const o::Depreciation& result, bool showResidual)
 
 }  // namespace
 
+std::string StoredLifeMessage(const std::string& name, const std::string& number, const std::string& life)
+{
+    return "固定資産「" + name + "」（管理番号 " + number + "）の耐用年数「" + life
+           + "」では償却できません（1 年以上の耐用年数を入れて更新してください）";
+}
+
 FixedAssetFigures DepreciationOnLeavingResidual(const FixedAssetFields& fields, const dao::Date& periodStart,
                                                 const dao::Date& periodEnd)
 {
@@ -90,7 +96,8 @@ FixedAssetFigures DepreciationFromAcquisition(const dao::Recordset& asset, const
         return Refused(kNoDataMessage);
     const int lifeYears = static_cast<int>(asset.get("耐用年数").toInt64());
     if (lifeYears <= 0)
-        return Refused(kBadNumberMessage);
+        return Refused(StoredLifeMessage(asset.get("名称").toText(), asset.get("管理番号").toText(),
+                                         asset.get("耐用年数").toText()));
     if (NeedsRate(method) && asset.get("償却率").isNull())
         return Refused(kNoDataMessage);
     if (NeedsGuarantee(method, *acquiredOn) && asset.get("保証率").isNull())

@@ -37,9 +37,13 @@ struct FixedAssetFigures {
 FixedAssetFigures DepreciationOnLeavingResidual(const FixedAssetFields& fields, const dao::Date& periodStart,
                                                 const dao::Date& periodEnd);
 
+// The refusal of a stored asset whose useful life is 0 or less, naming the
+// asset and the field: "固定資産「検査装置」（管理番号 F-1）の耐用年数「0」では償却できません（…）".
+std::string StoredLifeMessage(const std::string& name, const std::string& number, const std::string& life);
+
 // The button on the current record of a recordset on Q_固定資産台帳: a record
 // without its acquisition date or price ("データが入力されていません"), with a
-// useful life of 0 or less ("数値が正しくありません"), without the rate its
+// useful life of 0 or less (StoredLifeMessage, naming the asset), without the rate its
 // method needs or, for "定率法" from 2007-04-01, its guarantee rate, is refused
 // with a beep; "定率法" acquired from 2007-04-01 with a life the statutory
 // tables lack is refused with the register's refusal message (no beep); any

@@ -8,6 +8,7 @@
 #include "registers/BankCodes.h"
 #include "registers/BankMasterUsage.h"
 #include "registers/BankMasterWrites.h"
+#include "registers/UniqueBankCodes.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -118,6 +119,10 @@ Form11::Form11()
     BankMasterRecordset = BankMasterDb->OpenRecordset("Q_銀行コードﾏｽﾀｰ", dao::RecordsetType::Dynaset);
     BranchMasterRecordset = BankMasterDb->OpenRecordset("Q_支店コードﾏｽﾀｰ", dao::RecordsetType::Dynaset);
     requireSettingsRow(*SettingsRecordset);
+    requireReadableRows(*SettingsRecordset);
+    RequireUniqueBankCodes(*BankMasterDb);
+    requireReadableRows(*BankMasterRecordset);
+    requireReadableRows(*BranchMasterRecordset);
     SetFormCaption(*SettingsRecordset, "金融機関台帳");
     FillBankList();
     FillBranchList();

@@ -2,6 +2,7 @@
 #include "setup/Form31.h"
 
 #include "frame/WindowRegistry.h"
+#include "registers/UniqueBankCodes.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QButtonGroup>
@@ -39,6 +40,12 @@ Form31::Form31()
     LeaseRecordset = openRecordset("Q_リース資産管理");
     openEraRecordset();
     requireSettingsRow(*SettingsRecordset);
+    // A damaged value of the chart, the rates or the registers is refused here,
+    // before the load stores the opening cash.
+    for (dao::Recordset* rows : {SettingsRecordset.get(), AccountMasterRecordset.get(), TaxRateRecordset.get(), FixedAssetRecordset.get(),
+                                 BankAccountRecordset.get(), LeaseRecordset.get()})
+        requireReadableRows(*rows);
+    registers::RequireUniqueBankCodes(*m_database);
     SetFormCaption("会計初期設定");
     Label1->setText(toQ(SettingsRecordset->get("事業所名").toText()));
     FillSetupLists();

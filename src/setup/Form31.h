@@ -279,6 +279,9 @@ private:
     // The three dates as the boxes last showed them (loaded or stored by this window).
     std::array<std::optional<dao::Date>, 3> m_shownDates;
     bool storeSetting(const std::string& field, const dao::Value& value);   // false: failed and said so
+    // Several fields of the settings row in one write; false: failed and said so.
+    bool storeSettings(const std::vector<std::pair<std::string, dao::Value>>& fields, const std::string& what);
+    void showDateAfterEdit(SettingsDate date);
     void showOpeningCash(const OpeningCash& figures);
     void loadTaxRateRows();
 

@@ -238,16 +238,22 @@ void Form31::loadTaxRateRows()
 
 bool Form31::storeSetting(const std::string& field, const dao::Value& value)
 {
+    return storeSettings({{field, value}}, "「" + field + "」");
+}
+
+bool Form31::storeSettings(const std::vector<std::pair<std::string, dao::Value>>& fields, const std::string& what)
+{
     dao::Recordset& settings = *SettingsRecordset;
     try {
         settings.Edit();
-        settings.set(field, value);
+        for (const auto& [field, value] : fields)
+            settings.set(field, value);
         settings.Update();
         return true;
     } catch (const std::exception& e) {
         if (settings.editMode() != dao::EditState::None)
             settings.CancelUpdate();
-        reportFailure("「" + field + "」を保存できませんでした", e);
+        reportFailure(what + "を保存できませんでした", e);
         return false;
     }
 }
@@ -348,18 +354,44 @@ void Form31::leaveDateBox(SettingsDate date, int index)
         ui::dialogs().beep();
         return;
     }
-    if (!storeSetting(field, *exit.date))
-        return;
-    shown = *exit.date;
-
-    const QString day = boxes[2]->currentText();
-    boxes[2]->clear();
-    addDays(boxes[2], o::DaysInMonth(exit.date->year, exit.date->month));
-    const auto stored = SettingsRecordset->get(field).toDate();
-    if (!stored) {
-        boxes[2]->setEditText(day);
+    if (date == SettingsDate::ReportDate) {
+        if (storeSetting(field, *exit.date))
+            showDateAfterEdit(date);
         return;
     }
+
+    // The period's two dates are stored together, and only as a period that
+    // can be one; a refused pair stays in the boxes, so that the user can go
+    // on to the other date, and the file keeps the period it had.
+    const SettingsDate other = date == SettingsDate::PeriodStart ? SettingsDate::PeriodEnd : SettingsDate::PeriodStart;
+    auto& otherBoxes = dateBoxes(other);
+    const PeriodEdit edit = PeriodAfterEdit(date, *exit.date,
+                                            {fromQ(otherBoxes[0]->currentText()), fromQ(otherBoxes[1]->currentText()),
+                                             fromQ(otherBoxes[2]->currentText())});
+    if (edit.fault != o::FiscalPeriodFault::None) {
+        refuse(o::FiscalPeriodFaultText(edit.fault, edit.start, edit.end) + "。この期間は保存していません。");
+        return;
+    }
+    std::vector<std::pair<std::string, dao::Value>> fields{{field, *exit.date}};
+    if (edit.other)
+        fields.emplace_back(SettingsDateField(other), *edit.other);
+    if (!storeSettings(fields, "会計期間"))
+        return;
+    showDateAfterEdit(date);
+    if (edit.other)
+        showDateAfterEdit(other);
+}
+
+// The day list of a stored date's month, its day box and its label.
+void Form31::showDateAfterEdit(SettingsDate date)
+{
+    auto& boxes = dateBoxes(date);
+    const auto stored = SettingsRecordset->get(SettingsDateField(date)).toDate();
+    if (!stored)
+        return;
+    m_shownDates[static_cast<std::size_t>(date)] = stored;   // what the boxes show from now on
+    boxes[2]->clear();
+    addDays(boxes[2], o::DaysInMonth(stored->year, stored->month));
     boxes[2]->setEditText(toQ(o::FormatDate(*stored, "dd") + "日"));
     QLabel* label = date == SettingsDate::PeriodStart ? Label4[0] : date == SettingsDate::PeriodEnd ? Label4[1]
                                                                                                    : Label4[14];

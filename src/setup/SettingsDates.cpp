@@ -33,6 +33,19 @@ DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::option
     return exit;
 }
 
+PeriodEdit PeriodAfterEdit(SettingsDate edited, const dao::Date& date, const DateBoxTexts& otherBoxes)
+{
+    PeriodEdit edit;
+    const auto other = journal::DateFromBoxes(otherBoxes.year, otherBoxes.month, otherBoxes.day);
+    if (!other)
+        return edit;
+    edit.other = other;
+    edit.start = edited == SettingsDate::PeriodStart ? date : *other;
+    edit.end = edited == SettingsDate::PeriodStart ? *other : date;
+    edit.fault = o::CheckFiscalPeriod(edit.start, edit.end);
+    return edit;
+}
+
 int DayListLength(const DateBoxTexts& boxes)
 {
     return o::DaysInMonth(journal::LeadingNumber(boxes.year), journal::LeadingNumber(boxes.month));

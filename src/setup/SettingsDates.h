@@ -3,6 +3,7 @@
 // a month and a day box each: the first and the last day of the fiscal period
 // and the date of the closing report.
 
+#include "common/FiscalPeriod.h"
 #include "platform/dao/Value.h"
 
 #include <optional>
@@ -35,6 +36,18 @@ struct DateBoxExit {
 // the same date again. A date that does not exist (31 April, a day left over
 // after a change of year, a box without a number) is never stored.
 DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::optional<dao::Date>& shown);
+
+// The fiscal period as it would be after one of its dates was edited: the
+// edited date and the other one as its boxes show it. Both are stored together,
+// and only when the pair can be a period (o::CheckFiscalPeriod); while the
+// other boxes show no date, the edited date is stored alone (other: nullopt).
+struct PeriodEdit {
+    o::FiscalPeriodFault fault = o::FiscalPeriodFault::None;
+    std::optional<dao::Date> start;
+    std::optional<dao::Date> end;
+    std::optional<dao::Date> other;   // the date stored beside the edited one
+};
+PeriodEdit PeriodAfterEdit(SettingsDate edited, const dao::Date& date, const DateBoxTexts& otherBoxes);
 
 // The day list of a date's day box: "1日" .. the last day of the month, none
 // for a month outside 1 to 12.

@@ -5,6 +5,7 @@
 #include "frame/Fonts.h"
 #include "frame/RecordList.h"
 #include "frame/WindowRegistry.h"
+#include "statements/PeriodRange.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -154,6 +155,19 @@ Form34::Form34()
     ChangeHistoryRecordset = openRecordset("Q_仕訳変更履歴");
     openEraRecordset();
     requireSettingsRow(*SettingsRecordset);
+    // Nothing is shown or written from a damaged file: its period, chart or
+    // rates are refused here, before the refresh stores any figure.
+    requireReadableRows(*SettingsRecordset);
+    RequirePossiblePeriod(SettingsRecordset->get("会計期間開始日").toDate(),
+                          SettingsRecordset->get("会計期間終了日").toDate(), m_database->path());
+    requireReadableRows(*AccountMasterRecordset);
+    requireReadableRows(*TaxRateRecordset);
+    requireReadableRows(*BankAccountRecordset);
+    // Every account in use is placed in a statement by its class.
+    if (!UsedAccountsRecordset->isEmpty())
+        for (UsedAccountsRecordset->MoveFirst(); !UsedAccountsRecordset->EOF_(); UsedAccountsRecordset->MoveNext())
+            UsedAccountsRecordset->getRequired("大分類",
+                                               "「資産の部」「負債の部」「資本の部」「経常損益」「特別損益」「決算」のどれか");
 
     buildControls();
     connectHandlers();

@@ -1,5 +1,7 @@
 #include "statements/PeriodRange.h"
 
+#include "common/FiscalPeriod.h"
+#include "common/NumberFormat.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
@@ -18,6 +20,17 @@ FiscalPeriod ReadFiscalPeriod(dao::Database& database)
     if (!first || !last)
         throw dao::DaoError(dao::DaoError::Code::General,
                             "会計期間（開始日と終了日）が設定されていないため、期間の集計ができません");
+    return RequirePossiblePeriod(first, last, database.path());
+}
+
+FiscalPeriod RequirePossiblePeriod(const std::optional<dao::Date>& first, const std::optional<dao::Date>& last,
+                                   const std::string& path)
+{
+    const o::FiscalPeriodFault fault = o::CheckFiscalPeriod(first, last);
+    if (fault != o::FiscalPeriodFault::None)
+        throw dao::DaoError(dao::DaoError::Code::General,
+                            "ファイル「" + path + "」の「会計設定」の" + o::FiscalPeriodFaultText(fault, first, last)
+                                + "。会計初期設定で会計期間を直してから、もう一度開いてください。");
     return {*first, *last};
 }
 

@@ -53,28 +53,50 @@ std::vector<const StatementAccount*> listedAccounts(const StatementAccounts& acc
     return all;
 }
 
-// Writes `bytes` to `path` through a temporary file in the same folder.
-bool replaceFile(const std::string& path, const std::string& bytes)
+void removeQuietly(const std::string& path)
 {
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+// Writes `bytes` to the new file `path`; false when it could not be written whole.
+bool writeWhole(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    out.close();
+    if (out)
+        return true;
+    removeQuietly(path);
+    return false;
+}
+
+// One file of the pair on its way: its place, its temporary file, and a second
+// name kept for the old file until the pair is in place.
+struct PairFile {
+    std::string path;
+    std::string temporary;
+    std::string keptOld;
+    bool hadOld = false;
+    bool replaced = false;
+};
+
+// Puts back the old files of those already replaced, and removes what was made.
+void undo(std::vector<PairFile>& files)
+{
+    for (PairFile& f : files) {
+        if (f.replaced) {
+            std::error_code error;
+            if (f.hadOld)
+                std::filesystem::rename(f.keptOld, f.path, error);
+            else
+                removeQuietly(f.path);
+        } else if (f.hadOld) {
+            removeQuietly(f.keptOld);
         }
+        removeQuietly(f.temporary);
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -135,15 +157,52 @@ std::string WriteStatementCsvFiles(const StatementAccounts& accounts, const std:
         if (!ToCp932(a->name))
             return "勘定科目「" + a->name + "」の名前にシフトJISで表せない文字があるため、ＣＳＶファイルを作成できません";
 
-    const std::pair<CsvStatement, const char*> files[] = {{CsvStatement::BalanceSheet, kBalanceSheetCsvName},
+    // Both files are written in full beside the old ones first; only then are
+    // they put in place, each old file kept under a second name (a link, which
+    // takes no room on the disk) until both are there. A failure at any step
+    // leaves both old files as they were.
+    const std::pair<CsvStatement, const char*> kinds[] = {{CsvStatement::BalanceSheet, kBalanceSheetCsvName},
                                                           {CsvStatement::ProfitLoss, kProfitLossCsvName}};
-    for (const auto& [statement, name] : files) {
-        const std::string path = o::JoinPath(folder, name);
+    std::vector<PairFile> files;
+    const auto failed = [&](const std::string& path) {
+        undo(files);
+        return "ＣＳＶファイル「" + path + "」を書き込めませんでした";
+    };
+    for (const auto& [statement, name] : kinds) {
+        PairFile f;
+        f.path = o::JoinPath(folder, name);
+        f.temporary = CsvTemporaryPath(f.path);
+        f.keptOld = f.temporary + ".old";
+        files.push_back(f);
         const auto bytes = ToCp932(StatementCsvText(accounts, statement));
-        if (!bytes || !replaceFile(path, *bytes))
-            return "ＣＳＶファイル「" + path + "」を書き込めませんでした";
+        if (!bytes || !writeWhole(f.temporary, *bytes))
+            return failed(f.path);
     }
+    for (PairFile& f : files) {
+        std::error_code error;
+        f.hadOld = std::filesystem::is_regular_file(f.path, error);
+        if (f.hadOld) {
+            std::filesystem::create_hard_link(f.path, f.keptOld, error);
+            if (error)
+                return failed(f.path);
+        }
+    }
+    for (PairFile& f : files) {
+        std::error_code error;
+        std::filesystem::rename(f.temporary, f.path, error);
+        if (error)
+            return failed(f.path);
+        f.replaced = true;
+    }
+    for (const PairFile& f : files)
+        if (f.hadOld)
+            removeQuietly(f.keptOld);
     return {};
+}
+
+std::string CsvTemporaryPath(const std::string& path)
+{
+    return path + ".tmp" + std::to_string(::getpid());
 }
 
 }  // namespace statements

@@ -27,11 +27,14 @@ std::string StatementCsvText(const StatementAccounts& accounts, CsvStatement sta
 // The text in code page 932; nullopt when a character cannot be written in it.
 std::optional<std::string> ToCp932(const std::string& utf8);
 
-// Writes both files into `folder`: each first to a temporary file in the same
-// folder, then renamed over the old one, so a failed write leaves the old file
-// whole. Returns "" on success, else the message that says what failed (the
-// account whose name Shift-JIS cannot hold, in which case nothing is written,
-// or the file that could not be written).
+// Writes both files into `folder` as a pair: both first to temporary files in
+// the same folder, then both renamed over the old ones, so that a failed write
+// (a full disk) replaces neither. Returns "" on success, else the message that
+// says what failed (the account whose name Shift-JIS cannot hold, or the file
+// that could not be written); nothing is then changed in the folder.
 std::string WriteStatementCsvFiles(const StatementAccounts& accounts, const std::string& folder);
+
+// The temporary file a CSV file is first written to: "<path>.tmp<process id>".
+std::string CsvTemporaryPath(const std::string& path);
 
 }  // namespace statements

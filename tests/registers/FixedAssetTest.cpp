@@ -204,7 +204,8 @@ TEST_F(FixedAssetRecords, TheButtonRefusesWhereNoRuleAppliesOrAValueIsMissing)
 
     figures = registers::DepreciationFromAcquisition(*asset("一括償却", "2013-04-01", 180'000, 0.0, 0, 0.0, 180'000),
                                                      kStart, kEnd);
-    EXPECT_EQ(figures.message, registers::kBadNumberMessage);
+    EXPECT_EQ(figures.message, "固定資産「資産」（管理番号 F-1）の耐用年数「0」では償却できません"
+                               "（1 年以上の耐用年数を入れて更新してください）");
     EXPECT_TRUE(figures.beep);
 
     figures = registers::DepreciationFromAcquisition(

@@ -239,8 +239,11 @@ TEST_F(FixedAssetTest, ButtonZeroWalksFromTheAcquisitionOrSaysWhyItCannot)
     EXPECT_EQ(text(3), "1");
     EXPECT_EQ(dialogs->beepCount(), 1);
 
-    form->List5->setCurrentRow(2);   // a useful life of 0
-    dialogs->expectMessage("数値が正しくありません", ui::Answer::Ok).withoutTitle();
+    form->List5->setCurrentRow(2);   // a useful life of 0: the asset and the field are named, once
+    dialogs->expectMessage("固定資産「耐用年数なし」（管理番号 F-3）の耐用年数「0」では償却できません"
+                           "（1 年以上の耐用年数を入れて更新してください）",
+                           ui::Answer::Ok)
+        .withoutTitle();
     press(0);
     EXPECT_EQ(dialogs->beepCount(), 2);
     EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-1", "残存価格").toInt32(), 800000);

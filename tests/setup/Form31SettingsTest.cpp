@@ -5,6 +5,10 @@
 #include "common/EditMode.h"
 #include "support/CaseName.h"
 
+#include <fstream>
+#include <iterator>
+#include <ostream>
+
 namespace setuptest {
 namespace {
 
@@ -174,14 +178,15 @@ TEST_F(PeriodDateTest, AnUnchangedMonthKeepsItsDayAfterTheFileChangedElsewhere)
     EXPECT_EQ(stored("会計期間終了日"), "2025-03-31");
     EXPECT_EQ(s(form->Combo13[2]->currentText()), "31日");
 
-    // After the window's own store, the stored month is the one it compares with.
-    form->Combo13[1]->setEditText("4月");
+    // After the window's own store, the stored month is the one it compares with
+    // (February: the period stays within a year of its start).
+    form->Combo13[1]->setEditText("2月");
     leave(form->Combo13[1]);
-    EXPECT_EQ(stored("会計期間終了日"), "2025-04-01");
-    form->Combo13[2]->setEditText("30日");
+    EXPECT_EQ(stored("会計期間終了日"), "2025-02-01");
+    form->Combo13[2]->setEditText("28日");
     leave(form->Combo13[2]);
     leave(form->Combo13[1]);
-    EXPECT_EQ(stored("会計期間終了日"), "2025-04-30");
+    EXPECT_EQ(stored("会計期間終了日"), "2025-02-28");
 }
 
 TEST_F(PeriodDateTest, ChangingTheMonthMovesToItsFirstDay)
@@ -198,6 +203,8 @@ TEST_F(PeriodDateTest, ChangingTheMonthMovesToItsFirstDay)
 TEST_F(PeriodDateTest, FebruaryOffersItsDaysByTheLeapYearRule)
 {
     editModeOn();
+    // A period that ends in February 2024 starts within the year before it.
+    setBoxes(form->Combo12, "2023年", "04月", "01日");
     setBoxes(form->Combo13, "2024年", "2月", "10日");
     leave(form->Combo13[1]);
     EXPECT_EQ(stored("会計期間終了日"), "2024-02-01");
@@ -249,6 +256,80 @@ TEST_F(PeriodDateTest, NothingIsStoredWhileEditModeIsOffOrABoxIsEmpty)
     form->Combo12[1]->setEditText("");
     leave(form->Combo12[1]);
     EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
+}
+
+// ---- a period that cannot be one ------------------------------------------------------
+
+std::string bytesOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The file holds 2024-04-01 .. 2025-03-31. A date that would make the period
+// impossible is refused with a message naming the period, and the file stays
+// byte for byte as it was.
+struct ImpossiblePeriodCase {
+    const char* name;
+    bool start;            // the start's boxes are edited, else the end's
+    const char* boxes[3];
+    int left;              // the box left
+    const char* message;
+};
+
+void PrintTo(const ImpossiblePeriodCase& c, std::ostream* os) { *os << c.name; }
+
+class ImpossiblePeriodTest : public PeriodDateTest, public ::testing::WithParamInterface<ImpossiblePeriodCase> {};
+
+TEST_P(ImpossiblePeriodTest, IsRefusedByNameAndLeavesTheFileAsItWas)
+{
+    const ImpossiblePeriodCase& c = GetParam();
+    editModeOn();
+    const std::string before = bytesOf(file.path());
+    auto& boxes = c.start ? form->Combo12 : form->Combo13;
+    setBoxes(boxes, c.boxes[0], c.boxes[1], c.boxes[2]);
+    const int beeps = dialogs->beepCount();
+    dialogs->expectMessage(c.message, ui::Answer::Ok);
+    leave(boxes[static_cast<std::size_t>(c.left)]);
+    EXPECT_EQ(dialogs->beepCount(), beeps + 1);
+    EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
+    EXPECT_EQ(stored("会計期間終了日"), "2025-03-31");
+    EXPECT_EQ(bytesOf(file.path()), before);
+    // What was typed stays, so that the user can go on to the other date.
+    EXPECT_EQ(s(boxes[0]->currentText()), c.boxes[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Periods, ImpossiblePeriodTest,
+    ::testing::Values(
+        ImpossiblePeriodCase{"start after the end", true, {"2025年", "04月", "01日"}, 0,
+                             "会計期間（2025年04月01日～2025年03月31日）は、開始日が終了日より後になっています。"
+                             "この期間は保存していません。"},
+        ImpossiblePeriodCase{"end before the start", false, {"2024年", "03月", "31日"}, 0,
+                             "会計期間（2024年04月01日～2024年03月31日）は、開始日が終了日より後になっています。"
+                             "この期間は保存していません。"},
+        ImpossiblePeriodCase{"a day longer than a year", false, {"2025年", "04月", "01日"}, 2,
+                             "会計期間（2024年04月01日～2025年04月01日）は、１年を超えています（１年以内にしてください）。"
+                             "この期間は保存していません。"},
+        ImpossiblePeriodCase{"two years", false, {"2026年", "03月", "31日"}, 0,
+                             "会計期間（2024年04月01日～2026年03月31日）は、１年を超えています（１年以内にしてください）。"
+                             "この期間は保存していません。"}),
+    testsupport::kCaseName);
+
+TEST_F(PeriodDateTest, MovingThePeriodOnAYearStoresBothDatesOnceThePairIsAPeriod)
+{
+    editModeOn();
+    dialogs->expectAnyMessage(ui::Answer::Ok);
+    form->Combo12[0]->setEditText("2025年");
+    leave(form->Combo12[0]);   // 2025-04-01 .. 2025-03-31: refused
+    EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
+
+    form->Combo13[0]->setEditText("2026年");
+    leave(form->Combo13[0]);
+    EXPECT_EQ(stored("会計期間開始日"), "2025-04-01");
+    EXPECT_EQ(stored("会計期間終了日"), "2026-03-31");
+    EXPECT_EQ(s(form->Label4[0]->text()), "2025年04月01日");
+    EXPECT_EQ(s(form->Label4[1]->text()), "令和8年");
 }
 
 // ---- opening cash -------------------------------------------------------------------

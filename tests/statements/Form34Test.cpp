@@ -213,13 +213,14 @@ TEST_F(Form34Test, TaxStatusLineShowsEverySettingText)
 
 TEST_F(Form34Test, OptionsComeFromTheSettingsRowAndClicksStoreThem)
 {
-    fx.execute("UPDATE \"会計設定\" SET \"元号\" = 1, \"負記号\" = 1, \"金額単位\" = '千円', \"帳票用紙B5\" = 1");
+    fx.execute("UPDATE \"会計設定\" SET \"元号\" = 1, \"負記号\" = 1, \"金額単位\" = '百万円', \"帳票用紙B5\" = 1");
     statements::Form34& f = open();
     EXPECT_TRUE(f.Option9[0]->isChecked());
     EXPECT_TRUE(f.Option10[0]->isChecked());
     EXPECT_TRUE(f.Option6[0]->isChecked());
     EXPECT_TRUE(f.Option3[1]->isChecked());
-    // Any unit but "円" selects "百万円", and selecting it stores it.
+    // "百万円" selects its option and stays stored (a unit outside "円" and
+    // "百万円" is refused when the window opens).
     EXPECT_TRUE(f.Option4[1]->isChecked());
     EXPECT_EQ(setting(fx, "金額単位"), "百万円");
     // The figures are yen: the unit labels say so whatever the option.

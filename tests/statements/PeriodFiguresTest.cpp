@@ -188,9 +188,27 @@ TEST_P(ClosingBalanceRule, OpeningPlusTheMovementOnTheNaturalSide)
 INSTANTIATE_TEST_SUITE_P(
     BySide, ClosingBalanceRule,
     ::testing::Values(ClosingCase{"CreditNatured", 1, 0, 200, 1200}, ClosingCase{"DebitNatured", 0, 0, -200, 800},
-                      ClosingCase{"OtherSideKeepsStoredMovement", 2, 35, 35, 1035},
                       ClosingCase{"NullSideKeepsStoredMovement", dao::Value(), -40, -40, 960}),
     testsupport::kCaseName);
+
+// A side other than 0 and 1 is a damaged value: the closing balances are
+// refused, naming the field and its value, and no closing balance is stored.
+TEST(PeriodFigures, ASideOutsideDebitAndCreditIsRefusedAndNothingIsStored)
+{
+    StatementsFixture fx;
+    fx.execute("DELETE FROM \"仕訳台帳\"");
+    fx.execute("UPDATE \"勘定科目コード表\" SET \"借貸区分\" = 2, \"期首残高\" = 1000, \"期末貸借合計\" = 35,"
+               " \"期末残高\" = 1035 WHERE \"勘定科目コード\" = '999'");
+    fx.addRow({"2024-06-01", "999", 300, "", 0, "借方"});
+    try {
+        fx.recompute();
+        FAIL() << "computed from side 2";
+    } catch (const dao::DaoError& e) {
+        EXPECT_NE(std::string(e.what()).find("フィールド「借貸区分」の値「2」は使えません"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(fx.figure("999", "期末貸借合計"), 35);
+    EXPECT_EQ(fx.figure("999", "期末残高"), 1035);
+}
 
 TEST(PeriodFigures, AnEmptyJournalLeavesOpeningBalancesAsClosingBalances)
 {

@@ -1,14 +1,18 @@
 // The two CSV files: their bytes (code page 932, CR LF, every name quoted,
-// eight lines), a name Shift-JIS cannot hold, a failed write.
+// eight lines), a name Shift-JIS cannot hold, a failed write, the pair
+// replaced together or not at all.
 #include "StatementsFixture.h"
 
 #include "statements/StatementAccounts.h"
 #include "statements/StatementCsv.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <ostream>
+#include <set>
 
 using namespace statementstest;
 
@@ -116,3 +120,75 @@ TEST(StatementCsv, AFailedWriteIsNamedAndLeavesTheOldFileWhole)
         ++entries;
     EXPECT_EQ(entries, 3);   // the period file, the balance-sheet file, the directory
 }
+
+namespace {
+
+// The two files are a pair: when either cannot be written or put in place,
+// neither old file is replaced, and nothing is left beside them. A directory
+// standing where a file or its temporary file must go makes the write fail as
+// a full disk would.
+struct PairFailure {
+    const char* name;
+    const char* blocked;   // the file whose temporary file, or place, is taken by a directory
+    bool atItsPlace;       // the place itself, not the temporary file
+};
+
+void PrintTo(const PairFailure& c, std::ostream* out) { *out << c.name; }
+
+class StatementCsvPair : public ::testing::TestWithParam<PairFailure> {};
+
+INSTANTIATE_TEST_SUITE_P(Failures, StatementCsvPair,
+                         ::testing::Values(PairFailure{"first cannot be written", "貸借対照表.csv", false},
+                                           PairFailure{"second cannot be written", "損益計算書.csv", false},
+                                           PairFailure{"second cannot be put in place", "損益計算書.csv", true}),
+                         testsupport::kCaseName);
+
+std::set<std::string> namesIn(const std::filesystem::path& dir)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST_P(StatementCsvPair, ReplacesNeitherFile)
+{
+    const PairFailure& c = GetParam();
+    StatementsFixture fx;
+    fx.recompute();
+    const auto accounts = statements::ReadStatementAccounts(*fx.db());
+    const std::filesystem::path blocked = fx.dir() / c.blocked;
+    for (const char* name : {"貸借対照表.csv", "損益計算書.csv"})
+        if (!(c.atItsPlace && blocked == fx.dir() / name))
+            std::ofstream(fx.dir() / name, std::ios::binary) << "old " << name;
+    const std::filesystem::path directory =
+        c.atItsPlace ? blocked : std::filesystem::path(statements::CsvTemporaryPath(blocked.string()));
+    std::filesystem::create_directory(directory);
+    std::ofstream(directory / "keep") << "x";   // a directory with something in it is never replaced
+    const std::set<std::string> before = namesIn(fx.dir());
+
+    EXPECT_EQ(statements::WriteStatementCsvFiles(accounts, fx.dir().string()),
+              "ＣＳＶファイル「" + blocked.string() + "」を書き込めませんでした");
+
+    for (const char* name : {"貸借対照表.csv", "損益計算書.csv"}) {
+        if (!(c.atItsPlace && blocked == fx.dir() / name)) {
+            EXPECT_EQ(readFile(fx.dir() / name), std::string("old ") + name) << name;
+        }
+    }
+    EXPECT_EQ(namesIn(fx.dir()), before);
+    std::filesystem::remove_all(directory);
+}
+
+TEST(StatementCsv, ThePairReplacesBothOldFilesAndKeepsNoCopy)
+{
+    StatementsFixture fx;
+    fx.recompute();
+    for (const char* name : {"貸借対照表.csv", "損益計算書.csv"})
+        std::ofstream(fx.dir() / name, std::ios::binary) << "old";
+    const std::set<std::string> before = namesIn(fx.dir());
+    ASSERT_EQ(statements::WriteStatementCsvFiles(statements::ReadStatementAccounts(*fx.db()), fx.dir().string()), "");
+    EXPECT_EQ(namesIn(fx.dir()), before);
+    for (const char* name : {"貸借対照表.csv", "損益計算書.csv"})
+        EXPECT_NE(readFile(fx.dir() / name), "old") << name;
+}
+
+}  // namespace

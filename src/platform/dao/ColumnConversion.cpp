@@ -166,6 +166,7 @@ std::optional<StoredValueProblem> storedValueProblem(const Value& value, ColumnT
         const double low = static_cast<double>(lowest);
         const double high = static_cast<double>(highest);
         const double number = value.toDouble();
+        if (std::isfinite(number) && number != std::floor(number)) return mismatch("は整数ではありません");
         if (std::isfinite(number) && number > low - 0.5 && number < high + 0.5) return std::nullopt;
         if (type == ColumnType::SmallInt) return overflow("は扱える範囲（-32768～32767）を超えています");
         if (type == ColumnType::Integer) return overflow("は扱える範囲（-2147483648～2147483647）を超えています");

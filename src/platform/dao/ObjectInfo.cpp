@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "DaoError.h"
 #include "FailureText.h"
+#include "ValueDomains.h"
 
 #include <sqlite3.h>
 
@@ -149,6 +150,7 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
         const char* table = sqlite3_column_table_name(st.get(), i);
         if (table) column.table = table;
         const char* origin = sqlite3_column_origin_name(st.get(), i);
+        if (origin) column.origin = origin;
         if (column.type == ColumnType::Integer && table && origin && HoldsWideIntegers(table, origin))
             column.type = ColumnType::BigInt;
         // The key; a view over "t.*" of a table that has the key column shows
@@ -163,6 +165,17 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
         if (!column.hidden && !info.byName.count(column.name)) info.byName.emplace(column.name, i);
         if (info.shownName.empty() && !column.hidden && !column.table.empty()) info.shownName = column.table;
         info.columns.push_back(std::move(column));
+    }
+    // The source's own table is the one its first field comes from; the rest are joined.
+    std::string ownTable;
+    for (const ColumnInfo& column : info.columns)
+        if (!column.hidden && !column.table.empty()) {
+            ownTable = column.table;
+            break;
+        }
+    for (ColumnInfo& column : info.columns) {
+        column.joined = !column.table.empty() && column.table != ownTable;
+        column.domainRule = domainRuleOf(column.table, column.origin);
     }
     if (info.shownName.empty()) info.shownName = "抽出したデータ";
     if (info.kind == Kind::View && info.keyColumn < 0) info.baseTable.clear();

@@ -24,6 +24,9 @@ struct ColumnInfo {
     bool writable = false;   // maps to the base table's column of the same name
     bool hidden = false;     // dao_rowid: the key, not a field of the program
     std::string table;       // the table the value comes from; empty for a computed column
+    std::string origin;      // the column of `table` it is read from
+    bool joined = false;     // from a table joined to the source's own (an outer join may leave it empty)
+    int domainRule = -1;     // the values it may hold beyond its type (ValueDomains.h); -1: any of its type
 };
 
 struct ObjectInfo {

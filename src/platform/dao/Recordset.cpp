@@ -16,6 +16,9 @@ Recordset::Recordset(std::unique_ptr<RecordsetImpl> impl) : m_impl(std::move(imp
 Recordset::~Recordset() = default;
 
 Value Recordset::get(const std::string& name) const { return m_impl->get(name); }
+Value Recordset::getRequired(const std::string& name, const std::string& expected) const {
+    return m_impl->getRequired(name, expected);
+}
 void Recordset::set(const std::string& name, const Value& value) { m_impl->set(name, value); }
 std::vector<std::string> Recordset::fieldNames() const { return m_impl->fieldNames(); }
 bool Recordset::hasField(const std::string& name) const { return m_impl->hasField(name); }

@@ -68,6 +68,10 @@ public:
     // and the field, or (NoCurrentRecord) when BOF or EOF.
     Field Fields(const std::string& name) { return Field(*this, name); }
     Value get(const std::string& name) const;
+    // The same, and an empty value (null or blanks) is refused like a damaged
+    // one, naming the file, the table, the row and the field, with `expected`
+    // saying what the field should hold ("1 以上の期の番号").
+    Value getRequired(const std::string& name, const std::string& expected) const;
     void set(const std::string& name, const Value& value);  // only between AddNew/Edit and Update
     std::vector<std::string> fieldNames() const;
     bool hasField(const std::string& name) const;

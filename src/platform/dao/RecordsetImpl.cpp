@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "Criteria.h"
 #include "FailureText.h"
+#include "ValueDomains.h"
 
 #include <sqlite3.h>
 
@@ -186,8 +187,17 @@ Value RecordsetImpl::get(const std::string& field) {
     const int column = columnOf(field);
     if (m_editState != EditState::None) return m_buffer[static_cast<size_t>(column)];
     const Value& value = currentRow().values[static_cast<size_t>(column)];
-    if (const auto problem = storedValueProblem(value, m_info->columns[static_cast<size_t>(column)].type))
+    const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
+    if (const auto problem = storedValueProblem(value, info.type)) throw badStoredValue(column, *problem);
+    if (const auto problem = domainProblem(info.domainRule, value, info.joined))
         throw badStoredValue(column, *problem);
+    return value;
+}
+
+Value RecordsetImpl::getRequired(const std::string& field, const std::string& expected) {
+    Value value = get(field);
+    if (value.isNull() || (value.kind() == ValueKind::Text && value.toText().find_first_not_of(" \t") == std::string::npos))
+        throw badStoredValue(columnOf(field), {DaoError::Code::TypeMismatch, "（" + expected + "のはずです）", true});
     return value;
 }
 
@@ -200,7 +210,9 @@ DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& pro
     int shown = 0;
     for (size_t i = 0; i < m_info->columns.size() && shown < 2; ++i) {
         const ColumnInfo& info = m_info->columns[i];
-        if (info.hidden || static_cast<int>(i) == column || storedValueProblem(row.values[i], info.type)) continue;
+        if (info.hidden || static_cast<int>(i) == column || storedValueProblem(row.values[i], info.type)
+            || domainProblem(info.domainRule, row.values[i], info.joined))
+            continue;
         const std::string text = row.values[i].toText();
         if (text.empty()) continue;
         identity += (shown++ ? "、" : "") + info.name + " " + shortened(text);
@@ -208,9 +220,10 @@ DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& pro
     const std::string table = bad.table.empty() ? name() : userName(bad.table);
     return DaoError(problem.code,
                     "ファイル「" + m_connection->path() + "」の「" + table + "」の " + std::to_string(AbsolutePosition() + 1)
-                        + " 行目" + (identity.empty() ? "" : "（" + identity + "）") + "で、フィールド「" + bad.name + "」の値「"
-                        + shortened(row.values[static_cast<size_t>(column)].toText()) + "」" + problem.text
-                        + "。この値を直してから、もう一度開いてください。");
+                        + " 行目" + (identity.empty() ? "" : "（" + identity + "）") + "で、フィールド「" + bad.name
+                        + (problem.empty ? "」が空です"
+                                         : "」の値「" + shortened(row.values[static_cast<size_t>(column)].toText()) + "」")
+                        + problem.text + "。この値を直してから、もう一度開いてください。");
 }
 
 DaoError RecordsetImpl::shapeChanged() const {

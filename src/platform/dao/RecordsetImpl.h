@@ -29,6 +29,7 @@ public:
                   RecordsetType type, bool readOnlyDatabase);
 
     Value get(const std::string& name);
+    Value getRequired(const std::string& name, const std::string& expected);
     void set(const std::string& name, const Value& value);
     std::vector<std::string> fieldNames() const;
     bool hasField(const std::string& name) const;

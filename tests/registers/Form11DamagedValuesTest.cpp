@@ -1,0 +1,62 @@
+// The bank master window on a damaged file: a bank or branch code held twice
+// (each branch of the bank would show twice, and one of the two lines could
+// never be edited) or a settings row of nulls keeps the window shut with a
+// message naming the file, the master, the code or field and its rows; the file
+// stays byte for byte as it was.
+#include "registers/Form11.h"
+
+#include "common/o.h"
+#include "frame/Fonts.h"
+#include "platform/dao/DaoError.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "support/CaseName.h"
+#include "support/DamagedValues.h"
+#include "support/TempPeriodFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testsupport::DamagedValue;
+
+class BankMasterDamagedValue : public ::testing::TestWithParam<DamagedValue> {
+protected:
+    void SetUp() override
+    {
+        o::ResetGlobals();
+        frame::installFontSubstitutions();
+        o::DbFilePath = file.path();
+        dialogs = &ui::installScriptedDialogs();
+        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
+    }
+    void TearDown() override
+    {
+        dialogs->verifyAllAnswered();
+        o::ResetGlobals();
+    }
+
+    testsupport::TempPeriodFile file;
+    ui::ScriptedDialogs* dialogs = nullptr;
+};
+
+INSTANTIATE_TEST_SUITE_P(Values, BankMasterDamagedValue,
+                         ::testing::Values(testsupport::kBankCodeTwice, testsupport::kBranchCodeTwice,
+                                           testsupport::kSettingsOfNulls),
+                         testsupport::kCaseName);
+
+TEST_P(BankMasterDamagedValue, KeepsTheWindowShutAndTheFileAsItWas)
+{
+    const DamagedValue& c = GetParam();
+    testsupport::Spoil(file.path(), c);
+    const std::string before = testsupport::FileBytes(file.path());
+    try {
+        registers::Form11 form;
+        FAIL() << "the window opened";
+    } catch (const dao::DaoError& e) {
+        const std::string message = e.what();
+        EXPECT_EQ(message.rfind("ファイル「" + file.path() + "」" + c.named, 0), 0u) << message;
+    }
+    EXPECT_EQ(testsupport::FileBytes(file.path()), before);
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+// The setup window on a damaged file: a value outside its field's domain in the
+// settings, the chart, the tax rates, the fixed assets or the bank masters keeps
+// the window shut with a message naming the file, the table, the row and the
+// field, and the load writes nothing (not even the opening cash it stores on a
+// sound file).
+#include "setup/Form31.h"
+
+#include "common/o.h"
+#include "platform/dao/DaoError.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "support/CaseName.h"
+#include "support/DamagedValues.h"
+#include "support/TempPeriodFile.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using testsupport::DamagedValue;
+
+class SetupDamagedValue : public ::testing::TestWithParam<DamagedValue> {
+protected:
+    void SetUp() override
+    {
+        o::ResetGlobals();
+        o::DbFilePath = file.path();
+        dialogs = &ui::installScriptedDialogs();
+        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
+    }
+    void TearDown() override
+    {
+        dialogs->verifyAllAnswered();
+        o::SetEditMode(o::EditModeOff);
+        o::ResetGlobals();
+    }
+
+    testsupport::TempPeriodFile file;
+    ui::ScriptedDialogs* dialogs = nullptr;
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SetupDamagedValue,
+    ::testing::Values(testsupport::kSettingsOfNulls, testsupport::kNoAmountUnit, testsupport::kSideSeven,
+                      testsupport::kOpeningBalanceFraction, testsupport::kNegativeRate,
+                      testsupport::kRateOfAThousand, testsupport::kNegativeCost, testsupport::kBankCodeTwice, testsupport::kBranchCodeTwice),
+    testsupport::kCaseName);
+
+TEST_P(SetupDamagedValue, KeepsTheWindowShutAndTheFileAsItWas)
+{
+    const DamagedValue& c = GetParam();
+    testsupport::Spoil(file.path(), c);
+    const std::string before = testsupport::FileBytes(file.path());
+    try {
+        setup::Form31 form;
+        FAIL() << "the window opened";
+    } catch (const dao::DaoError& e) {
+        const std::string message = e.what();
+        EXPECT_EQ(message.rfind("ファイル「" + file.path() + "」" + c.named, 0), 0u) << message;
+    }
+    EXPECT_EQ(testsupport::FileBytes(file.path()), before);
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+// The closing window on a damaged file: an impossible period, a settings row
+// of nulls, an account's side or statement class outside its domain, an
+// opening balance with a fraction of a yen or a tax rate that is no percentage
+// keeps the window shut with a message naming the file, the table, the row and
+// the field. Nothing is tallied or stored: the file stays byte for byte as it
+// was (a settings row without its amount unit once came out with "百万円").
+#include "statements/Form34.h"
+
+#include "common/o.h"
+#include "frame/Fonts.h"
+#include "platform/dao/DaoError.h"
+#include "platform/printing/RecordingPrinter.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "support/CaseName.h"
+#include "support/DamagedValues.h"
+#include "support/TempPeriodFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testsupport::DamagedValue;
+
+class ClosingDamagedValue : public ::testing::TestWithParam<DamagedValue> {
+protected:
+    void SetUp() override
+    {
+        frame::installFontSubstitutions();
+        o::ResetGlobals();
+        o::DbFilePath = file.path();
+        o::DataFolder = file.dir().string();
+        dialogs = &ui::installScriptedDialogs();
+        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
+        printing::installRecordingPrinter();
+    }
+    void TearDown() override
+    {
+        dialogs->verifyAllAnswered();
+        o::ResetGlobals();
+    }
+
+    testsupport::TempPeriodFile file;
+    ui::ScriptedDialogs* dialogs = nullptr;
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ClosingDamagedValue,
+    ::testing::Values(testsupport::kStartAfterEnd, testsupport::kSettingsOfNulls, testsupport::kNoAmountUnit,
+                      testsupport::kSideSeven, testsupport::kNoStatementClass,
+                      testsupport::kOpeningBalanceFraction, testsupport::kNegativeRate,
+                      testsupport::kRateOfAThousand),
+    testsupport::kCaseName);
+
+TEST_P(ClosingDamagedValue, KeepsTheWindowShutAndTheFileAsItWas)
+{
+    const DamagedValue& c = GetParam();
+    testsupport::Spoil(file.path(), c);
+    const std::string before = testsupport::FileBytes(file.path());
+    try {
+        statements::Form34 form;
+        FAIL() << "the window opened";
+    } catch (const dao::DaoError& e) {
+        const std::string message = e.what();
+        EXPECT_EQ(message.rfind("ファイル「" + file.path() + "」" + c.named, 0), 0u) << message;
+    }
+    EXPECT_EQ(testsupport::FileBytes(file.path()), before);
+}
+
+}  // namespace
