@@ -34,6 +34,7 @@ Form9::Form9(QWidget* parent) : frame::WorkWindow(parent)
     BranchesInUseRecordset = openRecordset("Q_使用銀行支店", dao::RecordsetType::Snapshot);
     BankAccountRecordset = openRecordset("Q_取引銀行", dao::RecordsetType::Snapshot);
     TemplateRecordset = openRecordset("Q_仕訳定型台帳", dao::RecordsetType::Dynaset);
+    m_journalOpened = m_database->fileVersion();
     JournalRecordset = openRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
     PartnerRecordset = openRecordset("Q_取引先管理", dao::RecordsetType::Dynaset);
     ChangeHistoryRecordset = openRecordset("Q_仕訳変更履歴", dao::RecordsetType::Dynaset);
