@@ -144,14 +144,27 @@ void RecordsetImpl::refetchBlock(long long index, int direction) {
     }
     // Rows read for an earlier part of a walk make room for this block.
     if (m_cache.size() + block.size() > kCachedRows) m_cache.clear();
-    std::string sql = "SELECT * FROM (" + m_info->selectSql + ") WHERE dao_rowid IN (";
-    for (size_t i = 0; i < block.size(); ++i) sql += i ? ",?" : "?";
-    sql += ")";
-    Statement st(m_connection->handle(), sql, name());
+    // One statement for every block, prepared once (the source is a query
+    // that costs more to prepare than a block costs to read); the places a
+    // short block leaves are null and match nothing. It is reset after each
+    // block, so it holds no read transaction between calls.
+    if (!m_blockStatement) {
+        std::string sql = "SELECT * FROM (" + m_info->selectSql + ") WHERE dao_rowid IN (";
+        for (long long i = 0; i < kBlockRows; ++i) sql += i ? ",?" : "?";
+        m_blockStatement = std::make_unique<Statement>(m_connection->handle(), sql + ")", name());
+    }
+    Statement& st = *m_blockStatement;
+    struct ResetAfterUse {
+        sqlite3_stmt* statement;
+        ~ResetAfterUse() {
+            sqlite3_reset(statement);
+            sqlite3_clear_bindings(statement);
+        }
+    } resetAfterUse{st.get()};
     std::unordered_multimap<std::int64_t, long long> wanted;
     for (size_t i = 0; i < block.size(); ++i) {
         const std::int64_t key = m_keys[static_cast<size_t>(block[i])];
-        st.bind(static_cast<int>(i + 1), Value(static_cast<long long>(key)));
+        sqlite3_bind_int64(st.get(), static_cast<int>(i + 1), key);
         wanted.emplace(key, block[i]);
     }
     const int count = st.columnCount();
@@ -503,6 +516,7 @@ void RecordsetImpl::setBookmark(const Bookmark& b) {
 
 void RecordsetImpl::Close() {
     m_open = false;
+    m_blockStatement.reset();
     leaveEdit();
     m_keys = {};
     m_deleted = {};

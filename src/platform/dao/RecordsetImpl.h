@@ -10,6 +10,7 @@
 // is marked deleted and skipped. A snapshot, or a source without a key, holds
 // every row's values from the open and never reads again.
 
+#include "Connection.h"
 #include "Database.h"
 #include "ObjectInfo.h"
 #include "Recordset.h"
@@ -108,6 +109,7 @@ private:
     std::vector<std::int64_t> m_keys;
     std::vector<bool> m_deleted;
     std::unordered_map<long long, Row> m_cache;
+    std::unique_ptr<Statement> m_blockStatement;   // reads a block of rows by key
     // Not keyed: every row, as read at open.
     std::vector<Row> m_held;
     long long m_position = -1;   // -1 BOF, size() EOF
