@@ -13,6 +13,7 @@
 //  - books-open: the books window's first open; raw: the rows of its books.
 //  - closing-open: the closing window's load, its journal holding bank rows;
 //    raw: the closing entries and the bank journal read once.
+// --only=form9,ledger,books,closing measures only the windows named.
 // Prints, for each size, "ratio <name>/raw...: X" and, for the journal, books
 // and closing windows, "rss <window>-open/file-size: X" (the process's peak
 // resident memory with the window open against the period file's size).
@@ -249,6 +250,14 @@ void inOwnProcess(const char* program, const std::function<void()>& measure)
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::printf("warning: a measuring process failed\n");
 }
 
+// --only=form9,ledger,books,closing: the windows to measure (all without it).
+bool wanted(int argc, char** argv, const char* window)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--only=", 7) == 0) return std::strstr(argv[i] + 7, window) != nullptr;
+    return true;
+}
+
 std::vector<int> sizesFrom(int argc, char** argv)
 {
     std::vector<int> sizes;
@@ -281,10 +290,10 @@ int main(int argc, char** argv)
         file.fileBytes = static_cast<double>(std::filesystem::file_size(file.path));
         o::DbFilePath = file.path;
         std::printf("journal rows: %d, period file %.1f MB\n", rows, file.fileBytes / 1048576.0);
-        inOwnProcess(argv[0], [&] { journalWindow(file); });
-        inOwnProcess(argv[0], [&] { ledgerWindow(file); });
-        inOwnProcess(argv[0], [&] { booksWindow(file); });
-        inOwnProcess(argv[0], [&] { closingWindow(file); });
+        if (wanted(argc, argv, "form9")) inOwnProcess(argv[0], [&] { journalWindow(file); });
+        if (wanted(argc, argv, "ledger")) inOwnProcess(argv[0], [&] { ledgerWindow(file); });
+        if (wanted(argc, argv, "books")) inOwnProcess(argv[0], [&] { booksWindow(file); });
+        if (wanted(argc, argv, "closing")) inOwnProcess(argv[0], [&] { closingWindow(file); });
         std::filesystem::remove(file.path);
     }
     std::filesystem::remove_all(dir);
