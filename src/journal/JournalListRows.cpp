@@ -7,10 +7,12 @@ namespace journal {
 
 void JournalListRows::start(const dao::Date& now, std::size_t expectedLines)
 {
+    // Room for the lines of many saves, so that a save does not move every line.
+    const std::size_t room = expectedLines + 4096;
     m_listed.clear();
-    m_listed.reserve(expectedLines);
+    m_listed.reserve(room);
     m_facts.clear();
-    m_facts.reserve(expectedLines);
+    m_facts.reserve(room);
     m_now = now;
     m_ordered = true;
     m_fill = std::make_unique<JournalListLines>(now);

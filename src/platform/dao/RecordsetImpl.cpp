@@ -45,8 +45,12 @@ void RecordsetImpl::loadKeys() {
     }
     Statement st(m_connection->handle(), "SELECT dao_rowid FROM (" + m_info->selectSql + ")", name());
     while (st.step()) m_keys.push_back(sqlite3_column_int64(st.get(), 0));
+    // As many keys as there are rows, and room for the rows of a few saves
+    // (rows added through the recordset come at its end).
     m_keys.shrink_to_fit();
+    m_keys.reserve(m_keys.size() + 1024);
     m_size = static_cast<long long>(m_keys.size());
+    m_deleted.reserve(m_keys.capacity());
     m_deleted.assign(m_keys.size(), false);
     m_liveCount = m_size;
 }
