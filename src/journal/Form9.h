@@ -119,6 +119,8 @@ private:
     // user why and returns false. `oldLine` and `oldRows`: see placeSavedVoucher.
     bool storeVoucher(const std::function<void(VoucherStore&)>& write, int oldLine,
                       const std::vector<RowFingerprint>& oldRows);
+    // Whether nothing was written to the file since the journal list was filled.
+    bool listShowsTheFile() const;
     // Opens the journal recordset afresh, noting what the file held just before.
     void openJournal();
     // The save's voucher in the journal list: its old lines (`oldLine`, one of

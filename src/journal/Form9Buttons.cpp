@@ -88,7 +88,7 @@ bool Form9::storeVoucher(const std::function<void(VoucherStore&)>& write, int ol
         VoucherStore store(*m_workspace, *m_database, *JournalRecordset, *ChangeHistoryRecordset);
         // Whether the list still shows the file is asked with the write lock
         // held, and the voucher's new lines are worked out before it is let go.
-        store.watch({[this] { m_savePlace.listCurrent = m_listedVersion && m_database->fileVersion() == *m_listedVersion; },
+        store.watch({[this] { m_savePlace.listCurrent = listShowsTheFile(); },
                      [&](const std::string& number) { placeSavedVoucher(number, oldLine, oldRows); }});
         write(store);
     } catch (const dao::DaoError& e) {
@@ -98,6 +98,15 @@ bool Form9::storeVoucher(const std::function<void(VoucherStore&)>& write, int ol
         return false;
     }
     return true;
+}
+
+bool Form9::listShowsTheFile() const
+{
+    try {
+        return m_listedVersion && m_database->fileVersion() == *m_listedVersion;
+    } catch (const dao::DaoError&) {
+        return false;
+    }
 }
 
 void Form9::registerVoucher()

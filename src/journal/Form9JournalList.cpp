@@ -7,6 +7,7 @@
 #include "common/EraYearText.h"
 #include "common/EditMode.h"
 #include "journal/JournalListLine.h"
+#include "platform/dao/DaoError.h"
 #include "platform/dao/Database.h"
 #include "platform/ui/Dialogs.h"
 
@@ -79,8 +80,14 @@ bool Form9::placeSavedVoucher(const std::string& number, int oldLine, const std:
     const VoucherReader read = [this](const std::string& voucher) {
         return ReadStoredRows(*m_database, RecordKind::Voucher, voucher);
     };
-    m_savePlace.changes = m_journalLines.replaceVoucher(number, oldLine, oldRows, read(number), read);
-    m_savePlace.version = m_database->fileVersion();
+    // Runs inside the save's transaction: a row that cannot be read here costs
+    // the save nothing, the list is filled again after it instead.
+    try {
+        m_savePlace.changes = m_journalLines.replaceVoucher(number, oldLine, oldRows, read(number), read);
+        m_savePlace.version = m_database->fileVersion();
+    } catch (const dao::DaoError&) {
+        m_savePlace.changes.reset();
+    }
     return m_savePlace.changes.has_value();
 }
 
