@@ -124,9 +124,10 @@ void Form9::showSavedVoucher()
         List2->clearSelection();
         List2->setCurrentItem(nullptr);
     }
+    // The recordset is left where the save left it: every walk over it starts
+    // from its first row (and reopens it first when it needs the order).
     m_listedVersion = m_savePlace.version;
     m_journalOutOfOrder = true;
-    JournalRecordset->MoveFirst();
 }
 
 void Form9::ReloadTemplates()
