@@ -9,6 +9,10 @@
 // write stamp; a row whose stamp is old is read again, and a row that is gone
 // is marked deleted and skipped. A snapshot, or a source without a key, holds
 // every row's values from the open and never reads again.
+//
+// The statement that reads a block of rows is prepared once and kept, reset
+// after each block: it holds no read transaction between two calls, so an open
+// recordset still never blocks a write made elsewhere.
 
 #include "Connection.h"
 #include "Database.h"
