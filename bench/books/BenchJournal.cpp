@@ -7,6 +7,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -56,7 +57,11 @@ void prepareJournal(const std::string& path, int rows)
                        " VALUES (?1, ?2, 1, ?3, ?4, ?5, ?6, ?7, ?6, ?8, ?9, 0)",
                        -1, &st, nullptr);
     std::mt19937 random(20240401);
-    std::uniform_int_distribution<int> account(0, static_cast<int>(codes.size()) - 1), amount(1, 500000),
+    // Amounts as a company of that size has them: the more rows, the smaller
+    // each, so that no account's total goes past what the file stores
+    // (32-bit): 2,000,000,000 yen over all rows at most.
+    const int largest = static_cast<int>(std::clamp(2000000000LL / std::max(rows, 1), 1000LL, 500000LL));
+    std::uniform_int_distribution<int> account(0, static_cast<int>(codes.size()) - 1), amount(1, largest),
         percent(0, 99);
     for (int i = 0; i < rows; ++i) {
         // Entered day by day, as a bookkeeper enters them.

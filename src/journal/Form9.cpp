@@ -34,6 +34,7 @@ Form9::Form9(QWidget* parent) : frame::WorkWindow(parent)
     BranchesInUseRecordset = openRecordset("Q_使用銀行支店", dao::RecordsetType::Snapshot);
     BankAccountRecordset = openRecordset("Q_取引銀行", dao::RecordsetType::Snapshot);
     TemplateRecordset = openRecordset("Q_仕訳定型台帳", dao::RecordsetType::Dynaset);
+    m_journalOpened = m_database->fileVersion();
     JournalRecordset = openRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
     PartnerRecordset = openRecordset("Q_取引先管理", dao::RecordsetType::Dynaset);
     ChangeHistoryRecordset = openRecordset("Q_仕訳変更履歴", dao::RecordsetType::Dynaset);
@@ -150,6 +151,11 @@ void Form9::buildControls()
     List2 = frame::newRecordList(this, "List2");
     List2->setPalette(listPalette);
     List2->setGeometry(px(120), px(6720), px(15015), px(3660));
+    // The journal may have a million lines: laid out a batch at a time while
+    // events are processed, so that a fill or a save shows its lines at once
+    // instead of waiting for every line's place to be worked out again.
+    List2->setLayoutMode(QListView::Batched);
+    List2->setBatchSize(1000);
     // A line chosen with the mouse loads on the click; one chosen with the keys as the selection moves.
     frame::onListClick(List2, this, [this](int) { List2_Click(); });
 

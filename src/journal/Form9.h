@@ -7,11 +7,13 @@
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
 #include "journal/GridRecall.h"
+#include "journal/JournalListRows.h"
 #include "journal/ListedRows.h"
 #include "journal/TaxAmount.h"
 #include "journal/TaxRateTable.h"
 #include "journal/VoucherRows.h"
 #include "journal/VoucherStore.h"
+#include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 
 #include <QCheckBox>
@@ -77,7 +79,11 @@ public:
         ReceivablesAccountCode;
 
     // The voucher number of each line of the journal list.
-    const std::vector<std::string>& listVoucherNumbers() const { return m_journalLines.numbers(); }
+    const std::vector<std::string>& listVoucherNumbers() const { return m_journalLines.listed().numbers(); }
+    // The journal recordset in the journal's order: a save puts its voucher in
+    // the list in place and adds its rows at the recordset's end, so the
+    // recordset is opened again before a walk that needs the order.
+    dao::Recordset& journalInOrder();
     // What each line of the template list stands for.
     ListedRows& templateLines() { return m_templateLines; }
     // Shows recalled voucher or template rows in the grid's cells, with their
@@ -110,8 +116,20 @@ private:
     // user why, when a check fails.
     std::optional<std::vector<VoucherRow>> checkedVoucherRows(const EntryRows& rows, BuildMode mode);
     // Runs one write of the store; when it fails, reloads the journal, tells the
-    // user why and returns false.
-    bool storeVoucher(const std::function<void(VoucherStore&)>& write);
+    // user why and returns false. `oldLine` and `oldRows`: see placeSavedVoucher.
+    bool storeVoucher(const std::function<void(VoucherStore&)>& write, int oldLine,
+                      const std::vector<RowFingerprint>& oldRows);
+    // Whether nothing was written to the file since the journal list was filled.
+    bool listShowsTheFile() const;
+    // Opens the journal recordset afresh, noting what the file held just before.
+    void openJournal();
+    // The save's voucher in the journal list: its old lines (`oldLine`, one of
+    // them, -1 for none, and `oldRows`, as checked against the file) replaced in
+    // place by its rows as written. Worked out inside the save's transaction;
+    // false when the list is to be filled again instead.
+    bool placeSavedVoucher(const std::string& number, int oldLine, const std::vector<RowFingerprint>& oldRows);
+    // Shows the changes placeSavedVoucher worked out, or fills the list again.
+    void showSavedVoucher();
     void registerVoucher();
     void updateVoucher();
     void deleteVoucher();
@@ -145,7 +163,17 @@ public:
 
 private:
     TaxRateTable m_taxRates;
-    ListedRows m_journalLines;
+    JournalListRows m_journalLines;
+    std::optional<dao::Database::FileVersion> m_journalOpened;   // the file just before the journal was opened
+    std::optional<dao::Database::FileVersion> m_listedVersion;   // the file the journal list shows
+    bool m_journalOutOfOrder = false;                            // rows added at the recordset's end
+    // The save under way: what the list shows when it is current at the write.
+    struct SavedVoucherPlace {
+        bool listCurrent = false;
+        std::optional<std::vector<ListLineChange>> changes;
+        dao::Database::FileVersion version;
+    };
+    SavedVoucherPlace m_savePlace;
     ListedRows m_templateLines;
     std::optional<LoadedVoucher> m_loadedVoucher;   // the voucher the grid was loaded from
     frame::CellExitGuard m_cellExits;   // runs the cells' exit handlers

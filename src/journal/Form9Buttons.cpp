@@ -80,17 +80,33 @@ std::optional<std::vector<VoucherRow>> Form9::checkedVoucherRows(const EntryRows
     return std::move(build.rows);
 }
 
-bool Form9::storeVoucher(const std::function<void(VoucherStore&)>& write)
+bool Form9::storeVoucher(const std::function<void(VoucherStore&)>& write, int oldLine,
+                         const std::vector<RowFingerprint>& oldRows)
 {
+    m_savePlace = {};
     try {
         VoucherStore store(*m_workspace, *m_database, *JournalRecordset, *ChangeHistoryRecordset);
+        // Whether the list still shows the file is asked with the write lock
+        // held, and the voucher's new lines are worked out before it is let go.
+        store.watch({[this] { m_savePlace.listCurrent = listShowsTheFile(); },
+                     [&](const std::string& number) { placeSavedVoucher(number, oldLine, oldRows); }});
         write(store);
     } catch (const dao::DaoError& e) {
+        m_savePlace = {};
         ReloadJournal();
         refuse(e.what());
         return false;
     }
     return true;
+}
+
+bool Form9::listShowsTheFile() const
+{
+    try {
+        return m_listedVersion && m_database->fileVersion() == *m_listedVersion;
+    } catch (const dao::DaoError&) {
+        return false;
+    }
 }
 
 void Form9::registerVoucher()
@@ -103,20 +119,20 @@ void Form9::registerVoucher()
         ui::dialogs().beep();
         return;
     }
-    if (!storeVoucher([&](VoucherStore& store) { store.Register(*voucherRows, dao::Date::now()); }))
+    if (!storeVoucher([&](VoucherStore& store) { store.Register(*voucherRows, dao::Date::now()); }, -1, {}))
         return;
-    ReloadJournal();
+    showSavedVoucher();
 }
 
 std::optional<LoadedVoucher> Form9::selectedVoucher() const
 {
     const int line = List2->currentRow();
-    if (List2->selectedItems().isEmpty() || line < 0 || static_cast<std::size_t>(line) >= m_journalLines.size())
+    if (List2->selectedItems().isEmpty() || line < 0 || static_cast<std::size_t>(line) >= m_journalLines.listed().size())
         return std::nullopt;
-    const std::string number = m_journalLines.numberAt(line);
+    const std::string number = m_journalLines.listed().numberAt(line);
     if (m_loadedVoucher && m_loadedVoucher->number == number)
         return m_loadedVoucher;
-    return LoadedVoucher{number, m_journalLines.voucherAt(line)};
+    return LoadedVoucher{number, m_journalLines.listed().voucherAt(line)};
 }
 
 bool Form9::storeDone(StoreOutcome outcome)
@@ -131,7 +147,7 @@ bool Form9::storeDone(StoreOutcome outcome)
 
 void Form9::selectVoucherLine(const std::string& number)
 {
-    const int line = m_journalLines.firstLineOf(number);
+    const int line = m_journalLines.listed().firstLineOf(number);
     if (line < 0)
         return;
     {
@@ -150,11 +166,12 @@ void Form9::updateVoucher()
     if (!voucherRows)
         return;
     StoreOutcome outcome = StoreOutcome::Done;
-    if (!storeVoucher([&](VoucherStore& store) { outcome = store.Replace(*voucher, *voucherRows, dao::Date::now()); }))
+    if (!storeVoucher([&](VoucherStore& store) { outcome = store.Replace(*voucher, *voucherRows, dao::Date::now()); },
+                      List2->currentRow(), voucher->rows))
         return;
     if (!storeDone(outcome))
         return;
-    ReloadJournal();
+    showSavedVoucher();
     selectVoucherLine(voucher->number);
 }
 
@@ -166,13 +183,14 @@ void Form9::deleteVoucher()
         return;
     const auto voucher = selectedVoucher();
     StoreOutcome outcome = StoreOutcome::Done;
-    if (!storeVoucher([&](VoucherStore& store) { outcome = store.Remove(*voucher, dao::Date::now()); }))
+    if (!storeVoucher([&](VoucherStore& store) { outcome = store.Remove(*voucher, dao::Date::now()); },
+                      List2->currentRow(), voucher->rows))
         return;
     if (!storeDone(outcome))
         return;
     m_loadedVoucher.reset();
     m_grid->ClearEntry(selectedKind());
-    ReloadJournal();
+    showSavedVoucher();
 }
 
 void Form9::toggleEditMode()

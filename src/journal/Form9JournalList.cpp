@@ -7,10 +7,14 @@
 #include "common/EraYearText.h"
 #include "common/EditMode.h"
 #include "journal/JournalListLine.h"
+#include "platform/dao/DaoError.h"
 #include "platform/dao/Database.h"
 #include "platform/ui/Dialogs.h"
 
+#include <QSignalBlocker>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace journal {
 
@@ -21,19 +25,18 @@ using namespace form9;
 void Form9::ShowJournalList()
 {
     const o::EditModeSuspended editModeOff;
+    if (m_journalOutOfOrder)
+        openJournal();
     List2->clear();
-    m_journalLines.clear();
     dao::Recordset& journal = *JournalRecordset;
+    m_journalLines.start(dao::Date::now(), static_cast<std::size_t>(journal.RecordCount()));
+    m_listedVersion = m_journalOpened;
     if (!journal.isEmpty()) {
-        JournalListLines lines(dao::Date::now());
+        const JournalFields fields(journal, RecordKind::Voucher);
         QStringList items;
         items.reserve(static_cast<int>(journal.RecordCount()));
-        m_journalLines.reserve(static_cast<std::size_t>(journal.RecordCount()));
-        for (journal.MoveFirst(); !journal.EOF_(); journal.MoveNext()) {
-            const JournalRecord row = ReadJournalRecord(journal);
-            items << q(lines.next(row));
-            m_journalLines.add(row);
-        }
+        for (journal.MoveFirst(); !journal.EOF_(); journal.MoveNext())
+            items << q(m_journalLines.add(fields.read(journal)));
         List2->addItems(items);
         journal.MoveFirst();
     }
@@ -49,11 +52,82 @@ void Form9::List1_Click()
     TemplateList_Click(*this);
 }
 
-void Form9::ReloadJournal()
+void Form9::openJournal()
 {
     JournalRecordset->Close();
+    m_journalOpened = m_database->fileVersion();
     JournalRecordset = m_database->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+    m_journalOutOfOrder = false;
+}
+
+dao::Recordset& Form9::journalInOrder()
+{
+    if (m_journalOutOfOrder)
+        openJournal();
+    return *JournalRecordset;
+}
+
+void Form9::ReloadJournal()
+{
+    openJournal();
     ShowJournalList();
+}
+
+bool Form9::placeSavedVoucher(const std::string& number, int oldLine, const std::vector<RowFingerprint>& oldRows)
+{
+    if (!m_savePlace.listCurrent)
+        return false;
+    const VoucherReader read = [this](const std::string& voucher) {
+        return ReadStoredRows(*m_database, RecordKind::Voucher, voucher);
+    };
+    // Runs inside the save's transaction: a row that cannot be read here costs
+    // the save nothing, the list is filled again after it instead.
+    try {
+        m_savePlace.changes = m_journalLines.replaceVoucher(number, oldLine, oldRows, read(number), read);
+        m_savePlace.version = m_database->fileVersion();
+    } catch (const dao::DaoError&) {
+        m_savePlace.changes.reset();
+    }
+    return m_savePlace.changes.has_value();
+}
+
+void Form9::showSavedVoucher()
+{
+    if (!m_savePlace.listCurrent || !m_savePlace.changes) {
+        ReloadJournal();
+        return;
+    }
+    const o::EditModeSuspended editModeOff;
+    {
+        // As after a fill: no line chosen.
+        const QSignalBlocker quiet(List2);
+        List2->clearSelection();
+        List2->setCurrentItem(nullptr);
+        for (const ListLineChange& change : *m_savePlace.changes) {
+            // A change ends with the lines built again after the voucher's: those
+            // stay the same lines, with their text set where it differs.
+            const int added = static_cast<int>(change.lines.size());
+            const int kept = std::min(change.removed, added);
+            for (int i = 0; i < kept; ++i) {
+                QListWidgetItem* item = List2->item(change.first + change.removed - kept + i);
+                const QString text = q(change.lines[static_cast<std::size_t>(added - kept + i)]);
+                if (item->text() != text)
+                    item->setText(text);
+            }
+            for (int i = 0; i < change.removed - kept; ++i)
+                delete List2->takeItem(change.first);
+            QStringList items;
+            for (int i = 0; i < added - kept; ++i)
+                items << q(change.lines[static_cast<std::size_t>(i)]);
+            List2->insertItems(change.first, items);
+        }
+        List2->clearSelection();
+        List2->setCurrentItem(nullptr);
+    }
+    // The recordset is left where the save left it: every walk over it starts
+    // from its first row (and reopens it first when it needs the order).
+    m_listedVersion = m_savePlace.version;
+    m_journalOutOfOrder = true;
 }
 
 void Form9::ReloadTemplates()
@@ -116,11 +190,11 @@ void Form9::List2_Click()
     const int line = List2->currentRow();
     if (line < 0 || List2->selectedItems().isEmpty())
         return;
-    const std::string number = m_journalLines.numberAt(line);
+    const std::string number = m_journalLines.listed().numberAt(line);
     const std::vector<JournalRecord> stored = ReadStoredRows(*m_database, RecordKind::Voucher, number);
     if (stored.empty())
         return refuseStaleLine(kVoucherVanished, false);
-    if (VoucherFingerprints(stored) != m_journalLines.voucherAt(line))
+    if (VoucherFingerprints(stored) != m_journalLines.listed().voucherAt(line))
         return refuseStaleLine(kVoucherChanged, false);
     const RecalledRows voucher = GridRowsOf(stored);
     if (const auto outOfRange = RecalledAmountOutOfRange(voucher))

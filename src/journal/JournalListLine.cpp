@@ -33,7 +33,9 @@ void AppendListColumns(std::string& line, const ListColumns& columns)
     line += columns.bankColumns;
 }
 
-JournalListLines::JournalListLines(const dao::Date& now) : m_lastDate(now) {}
+JournalListLines::JournalListLines(const dao::Date& now) { m_state.lastDate = now; }
+
+JournalListLines::JournalListLines(ListLineState state) : m_state(std::move(state)) {}
 
 const std::string& JournalListLines::fittedName(const std::string& name, int width)
 {
@@ -48,41 +50,41 @@ const std::string& JournalListLines::fittedName(const std::string& name, int wid
 std::string JournalListLines::next(const JournalRecord& row)
 {
     if (row.rowNumber == 1) {
-        m_lastDebitCode.clear();
-        m_lastCreditCode.clear();
+        m_state.lastDebitCode.clear();
+        m_state.lastCreditCode.clear();
         if (!row.branchCode.empty())
-            m_lastBranchCode.clear();
+            m_state.lastBranchCode.clear();
     }
 
     std::string dateColumn(12, ' ');
-    if (row.date && *row.date != m_lastDate) {
+    if (row.date && *row.date != m_state.lastDate) {
         dateColumn = o::FitByteWidth(o::FormatDate(*row.date, o::kListDate), 12);
-        m_lastDate = *row.date;
-        m_lastBranchCode.clear();
+        m_state.lastDate = *row.date;
+        m_state.lastBranchCode.clear();
     }
 
     std::string partnerColumn(16, ' ');
     if (!row.partner.empty()) {
-        if (row.partner != m_lastPartner)
+        if (row.partner != m_state.lastPartner)
             partnerColumn = fittedName(row.partner, 16);
-        m_lastPartner = row.partner;
+        m_state.lastPartner = row.partner;
     }
 
     std::string debitName(20, ' ');
-    if (row.debitCode != m_lastDebitCode) {
+    if (row.debitCode != m_state.lastDebitCode) {
         debitName = fittedName(row.debitName, 20);
-        m_lastDebitCode = row.debitCode;
+        m_state.lastDebitCode = row.debitCode;
     }
     std::string creditName(20, ' ');
-    if (row.creditCode != m_lastCreditCode) {
+    if (row.creditCode != m_state.lastCreditCode) {
         creditName = fittedName(row.creditName, 20);
-        m_lastCreditCode = row.creditCode;
+        m_state.lastCreditCode = row.creditCode;
     }
 
     std::string bankColumns(31, ' ');
-    if (!row.branchCode.empty() && row.branchCode != m_lastBranchCode) {
+    if (!row.branchCode.empty() && row.branchCode != m_state.lastBranchCode) {
         bankColumns = fittedName(row.bankName, 15) + " " + fittedName(row.branchName, 15);
-        m_lastBranchCode = row.branchCode;
+        m_state.lastBranchCode = row.branchCode;
     }
 
     std::string line;

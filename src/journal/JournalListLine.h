@@ -11,22 +11,30 @@
 
 namespace journal {
 
+// What the lines so far showed last, on which the next line's blank columns depend.
+struct ListLineState {
+    dao::Date lastDate;
+    std::string lastPartner;
+    std::string lastDebitCode;
+    std::string lastCreditCode;
+    std::string lastBranchCode;
+    bool operator==(const ListLineState&) const = default;
+};
+
 // Builds the lines of one fill, in the journal's order; keeps what it showed last.
 class JournalListLines {
 public:
     explicit JournalListLines(const dao::Date& now);   // the date shown last starts as now
+    explicit JournalListLines(ListLineState state);     // goes on after lines that left `state`
     std::string next(const JournalRecord& row);
+    const ListLineState& state() const { return m_state; }
 
 private:
     // Names repeat from line to line; each is fitted to its width once per fill.
     const std::string& fittedName(const std::string& name, int width);
 
     std::unordered_map<std::string, std::string> m_fittedNames;
-    dao::Date m_lastDate;
-    std::string m_lastPartner;
-    std::string m_lastDebitCode;
-    std::string m_lastCreditCode;
-    std::string m_lastBranchCode;
+    ListLineState m_state;
 };
 
 // The columns the journal list and the template list share, from the 決算仕訳

@@ -6,6 +6,8 @@
 #include "common/PrintRoutines.h"
 #include "platform/dao/Recordset.h"
 
+#include <optional>
+
 namespace journal {
 
 std::string JournalPrintFirstLine(const JournalRecord& row, const std::string& dateField)
@@ -43,6 +45,8 @@ void PrintJournal(printing::PrinterDevice& device, dao::Recordset& journal, cons
     int lines = 0;
     o::PrintNewLines(device, 1);
     dao::Date lastDate = now;   // so the first dated row always prints its date
+    const std::optional<JournalFields> fields =
+        journal.isEmpty() ? std::nullopt : std::optional<JournalFields>(std::in_place, journal, RecordKind::Voucher);
     for (journal.MoveFirst(); !journal.EOF_(); journal.MoveNext()) {
         if (lines == 0) {
             o::PrintNewLines(device, 1);
@@ -51,7 +55,7 @@ void PrintJournal(printing::PrinterDevice& device, dao::Recordset& journal, cons
             lines = 3;
             o::PrintNewLines(device, 1);
         }
-        const JournalRecord row = ReadJournalRecord(journal);
+        const JournalRecord row = fields->read(journal);
         std::string dateField(12, ' ');
         if (row.date && *row.date != lastDate) {
             dateField = o::FitByteWidth(o::FormatDate(*row.date, o::kListDate), 12);

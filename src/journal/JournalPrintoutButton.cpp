@@ -18,7 +18,7 @@ void JournalPrintoutButton_Click(Form9& form)
         settings.MoveFirst();
         company = settings.get("事業所名");
     }
-    PrintJournalRun(printing::printer(), *form.JournalRecordset, company, dao::Date::now());
+    PrintJournalRun(printing::printer(), form.journalInOrder(), company, dao::Date::now());
     form.ReloadJournal();
 }
 

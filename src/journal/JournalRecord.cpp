@@ -64,39 +64,64 @@ private:
 
 }  // namespace
 
-JournalRecord ReadJournalRecord(dao::Recordset& rows, RecordKind kind, TaxColumns tax)
+JournalFields::JournalFields(const dao::Recordset& rows, RecordKind kind, TaxColumns tax)
+    : m_kind(kind), m_tax(tax),
+      m_number(rows.fieldPosition(kind == RecordKind::Voucher ? "伝票番号" : "仕訳ID")),
+      m_rowNumber(rows.fieldPosition("追番")), m_closingEntry(rows.fieldPosition("決算仕訳")),
+      m_description(rows.fieldPosition("摘要")), m_partner(rows.fieldPosition("取引先")),
+      m_debitCode(rows.fieldPosition("借方コード")), m_debitName(rows.fieldPosition("勘定科目名")),
+      m_debit(rows.fieldPosition("入金")), m_creditCode(rows.fieldPosition("貸方コード")),
+      m_creditName(rows.fieldPosition("勘定科目名2")), m_credit(rows.fieldPosition("出金")),
+      m_bankCode(rows.fieldPosition("銀行コード")), m_branchCode(rows.fieldPosition("支店コード")),
+      m_bankName(rows.fieldPosition("銀行名")), m_branchName(rows.fieldPosition("支店名"))
+{
+    if (kind == RecordKind::Voucher)
+        m_date = rows.fieldPosition("日付");
+    if (tax == TaxColumns::Read) {
+        m_debitClass = rows.fieldPosition("小分類");
+        m_creditClass = rows.fieldPosition("小分類2");
+        m_debitTaxable = rows.fieldPosition("消費税");
+        m_debitSimplified = rows.fieldPosition("簡易課税");
+        m_creditTaxable = rows.fieldPosition("消費税2");
+        m_creditSimplified = rows.fieldPosition("簡易課税2");
+    }
+}
+
+JournalRecord JournalFields::read(const dao::Recordset& rows) const
 {
     JournalRecord row;
-    if (kind == RecordKind::Voucher) {
-        row.number = rows.get("伝票番号").toText();
-        row.date = rows.get("日付").toDate();
-    } else {
-        row.number = rows.get("仕訳ID").toText();
-    }
-    const dao::Value rowNumber = rows.get("追番");
+    row.number = rows.getAt(m_number).toText();
+    if (m_kind == RecordKind::Voucher)
+        row.date = rows.getAt(m_date).toDate();
+    const dao::Value rowNumber = rows.getAt(m_rowNumber);
     row.rowNumber = rowNumber.isNumeric() ? static_cast<int>(rowNumber.toInt64()) : 0;
-    row.closingEntry = rows.get("決算仕訳").toBool();
-    row.description = rows.get("摘要").toText();
-    row.partner = rows.get("取引先").toText();
-    row.debitCode = rows.get("借方コード").toText();
-    row.debitName = rows.get("勘定科目名").toText();
-    row.debit = amountOf(rows.get("入金"));
-    row.creditCode = rows.get("貸方コード").toText();
-    row.creditName = rows.get("勘定科目名2").toText();
-    row.credit = amountOf(rows.get("出金"));
-    row.bankCode = rows.get("銀行コード").toText();
-    row.branchCode = rows.get("支店コード").toText();
-    row.bankName = rows.get("銀行名").toText();
-    row.branchName = rows.get("支店名").toText();
-    if (tax == TaxColumns::Read) {
-        row.debitClass = rows.get("小分類").toText();
-        row.creditClass = rows.get("小分類2").toText();
-        row.debitTaxable = rows.get("消費税").toBool();
-        row.debitSimplified = rows.get("簡易課税").toBool();
-        row.creditTaxable = rows.get("消費税2").toBool();
-        row.creditSimplified = rows.get("簡易課税2").toBool();
+    row.closingEntry = rows.getAt(m_closingEntry).toBool();
+    row.description = rows.getAt(m_description).toText();
+    row.partner = rows.getAt(m_partner).toText();
+    row.debitCode = rows.getAt(m_debitCode).toText();
+    row.debitName = rows.getAt(m_debitName).toText();
+    row.debit = amountOf(rows.getAt(m_debit));
+    row.creditCode = rows.getAt(m_creditCode).toText();
+    row.creditName = rows.getAt(m_creditName).toText();
+    row.credit = amountOf(rows.getAt(m_credit));
+    row.bankCode = rows.getAt(m_bankCode).toText();
+    row.branchCode = rows.getAt(m_branchCode).toText();
+    row.bankName = rows.getAt(m_bankName).toText();
+    row.branchName = rows.getAt(m_branchName).toText();
+    if (m_tax == TaxColumns::Read) {
+        row.debitClass = rows.getAt(m_debitClass).toText();
+        row.creditClass = rows.getAt(m_creditClass).toText();
+        row.debitTaxable = rows.getAt(m_debitTaxable).toBool();
+        row.debitSimplified = rows.getAt(m_debitSimplified).toBool();
+        row.creditTaxable = rows.getAt(m_creditTaxable).toBool();
+        row.creditSimplified = rows.getAt(m_creditSimplified).toBool();
     }
     return row;
+}
+
+JournalRecord ReadJournalRecord(dao::Recordset& rows, RecordKind kind, TaxColumns tax)
+{
+    return JournalFields(rows, kind, tax).read(rows);
 }
 
 std::vector<JournalRecord> ReadJournalRecords(dao::Recordset& rows, RecordKind kind, TaxColumns tax)
@@ -104,8 +129,9 @@ std::vector<JournalRecord> ReadJournalRecords(dao::Recordset& rows, RecordKind k
     std::vector<JournalRecord> records;
     if (rows.isEmpty())
         return records;
+    const JournalFields fields(rows, kind, tax);
     for (rows.MoveFirst(); !rows.EOF_(); rows.MoveNext())
-        records.push_back(ReadJournalRecord(rows, kind, tax));
+        records.push_back(fields.read(rows));
     rows.MoveFirst();
     return records;
 }

@@ -21,6 +21,7 @@ namespace journal {
 
 // Which of the two layouts a recordset holds.
 enum class RecordKind { Voucher, Template };
+enum class TaxColumns { Skip, Read };
 
 struct JournalRecord {
     std::string number;                   // 伝票番号, or 仕訳ID of a template
@@ -49,7 +50,22 @@ struct JournalRecord {
     bool creditSimplified = false;        // 簡易課税2
 };
 
-enum class TaxColumns { Skip, Read };
+// The positions of a row's fields in one recordset, found once for a walk
+// over its rows (throws dao::DaoError when a field is missing).
+class JournalFields {
+public:
+    JournalFields(const dao::Recordset& rows, RecordKind kind, TaxColumns tax = TaxColumns::Skip);
+    // The current row of the recordset the positions were found in.
+    JournalRecord read(const dao::Recordset& rows) const;
+
+private:
+    RecordKind m_kind;
+    TaxColumns m_tax;
+    int m_number, m_date = -1, m_rowNumber, m_closingEntry, m_description, m_partner, m_debitCode, m_debitName,
+        m_debit, m_creditCode, m_creditName, m_credit, m_bankCode, m_branchCode, m_bankName, m_branchName;
+    int m_debitClass = -1, m_creditClass = -1, m_debitTaxable = -1, m_debitSimplified = -1, m_creditTaxable = -1,
+        m_creditSimplified = -1;
+};
 
 // Reads the current row of a recordset on Q_仕訳台帳 (or a query with its
 // columns) or on Q_仕訳定型台帳.

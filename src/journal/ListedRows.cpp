@@ -1,6 +1,7 @@
 #include "journal/ListedRows.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace journal {
 
@@ -20,6 +21,24 @@ void ListedRows::add(const JournalRecord& row)
 {
     m_numbers.push_back(row.number);
     m_fingerprints.push_back(FingerprintOf(row));
+}
+
+void ListedRows::replace(std::size_t first, std::size_t count, const std::vector<JournalRecord>& rows)
+{
+    const auto at = static_cast<std::ptrdiff_t>(first);
+    const auto end = static_cast<std::ptrdiff_t>(first + count);
+    m_numbers.erase(m_numbers.begin() + at, m_numbers.begin() + end);
+    m_fingerprints.erase(m_fingerprints.begin() + at, m_fingerprints.begin() + end);
+    std::vector<std::string> numbers;
+    std::vector<RowFingerprint> prints;
+    numbers.reserve(rows.size());
+    prints.reserve(rows.size());
+    for (const JournalRecord& row : rows) {
+        numbers.push_back(row.number);
+        prints.push_back(FingerprintOf(row));
+    }
+    m_numbers.insert(m_numbers.begin() + at, std::make_move_iterator(numbers.begin()), std::make_move_iterator(numbers.end()));
+    m_fingerprints.insert(m_fingerprints.begin() + at, prints.begin(), prints.end());
 }
 
 std::string ListedRows::numberAt(int line) const

@@ -16,6 +16,8 @@ public:
     void clear();
     void reserve(std::size_t lines);
     void add(const JournalRecord& row);
+    // Lines [first, first + count) become the lines of `rows`.
+    void replace(std::size_t first, std::size_t count, const std::vector<JournalRecord>& rows);
 
     std::size_t size() const { return m_numbers.size(); }
     // The number of a line; "" for a line the list does not have.
@@ -26,6 +28,7 @@ public:
     // The first line of a voucher, -1 when the list does not show it.
     int firstLineOf(const std::string& number) const;
     const std::vector<std::string>& numbers() const { return m_numbers; }
+    RowFingerprint fingerprintAt(std::size_t line) const { return m_fingerprints[line]; }
 
 private:
     std::vector<std::string> m_numbers;

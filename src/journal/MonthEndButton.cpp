@@ -43,7 +43,7 @@ void MonthEndButton_Click(Form9& form, dao::Workspace& workspace, dao::Database&
         return;
     MonthEndSources sources{workspace,
                             database,
-                            *form.JournalRecordset,
+                            form.journalInOrder(),
                             period->first,
                             period->last,
                             {form.InputTaxAccountCode, form.PayablesAccountCode, form.CashAccountCode,

@@ -33,7 +33,7 @@ void PayrollButtons::Click(PayrollKind kind, dao::Workspace& workspace, dao::Dat
                            database,
                            *m_form.TemplateRecordset,
                            *m_form.UsedAccountsRecordset,
-                           *m_form.JournalRecordset,
+                           m_form.journalInOrder(),
                            period->first,
                            period->last,
                            o::StartDir};

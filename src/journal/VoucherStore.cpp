@@ -93,7 +93,14 @@ VoucherStore::VoucherStore(dao::Workspace& workspace, dao::Database& database, d
 
 template <typename Work> void VoucherStore::inTransaction(Work&& work)
 {
-    dao::RunInTransaction(m_workspace, std::forward<Work>(work), {&m_journal, &m_history});
+    dao::RunInTransaction(
+        m_workspace,
+        [&] {
+            if (m_watch.locked)
+                m_watch.locked();
+            work();
+        },
+        {&m_journal, &m_history});
 }
 
 StoreOutcome VoucherStore::check(const LoadedVoucher& loaded, std::vector<JournalRecord>& stored)
@@ -119,6 +126,8 @@ std::string VoucherStore::Register(const std::vector<VoucherRow>& rows, const da
         number = VoucherNumbers(m_database).next(now);
         for (const VoucherRow& row : rows)
             AddJournalRow(m_journal, row, number);
+        if (m_watch.written)
+            m_watch.written(number);
     });
     return number;
 }
@@ -149,6 +158,8 @@ StoreOutcome VoucherStore::Replace(const LoadedVoucher& loaded, const std::vecto
                 row.date = rows.front().date;
             AddJournalRow(m_journal, row, loaded.number, closingEntry);
         }
+        if (m_watch.written)
+            m_watch.written(loaded.number);
     });
     return outcome;
 }
@@ -163,6 +174,8 @@ StoreOutcome VoucherStore::Remove(const LoadedVoucher& loaded, const dao::Date& 
             return;
         WriteChangeHistory(m_history, stored, kReasonDelete, now);
         deleteVoucherRows(loaded.number);
+        if (m_watch.written)
+            m_watch.written(loaded.number);
     });
     return outcome;
 }

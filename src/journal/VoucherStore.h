@@ -11,6 +11,7 @@
 #include "journal/JournalRecord.h"
 #include "journal/VoucherRows.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,15 @@ public:
     // Removes the voucher, its rows going to the history with reason "2".
     StoreOutcome Remove(const LoadedVoucher& loaded, const dao::Date& now);
 
+    // Work of the caller's inside each write's transaction, with the write lock
+    // held: `locked` before the store reads or writes anything, `written` once
+    // the voucher is written (not when it is refused), with its number.
+    struct Watch {
+        std::function<void()> locked;
+        std::function<void(const std::string& number)> written;
+    };
+    void watch(Watch watch) { m_watch = std::move(watch); }
+
 private:
     template <typename Work> void inTransaction(Work&& work);
     // The voucher's rows as the file holds them, when they are the ones loaded.
@@ -85,6 +95,7 @@ private:
     dao::Database& m_database;
     dao::Recordset& m_journal;
     dao::Recordset& m_history;
+    Watch m_watch;
 };
 
 }  // namespace journal

@@ -150,7 +150,6 @@ Form34::Form34()
     BankAccountRecordset = openRecordset("Q_取引銀行");
     ClosingTemplateRecordset = openRecordset("Q_決算仕訳定型台帳");
     ClosingJournalRecordset = openRecordset("Q_決算仕訳台帳");
-    BankJournalRecordset = openRecordset("Q_取引銀行仕訳");
     PartnerRecordset = openRecordset("Q_取引先管理");
     ChangeHistoryRecordset = openRecordset("Q_仕訳変更履歴");
     openEraRecordset();

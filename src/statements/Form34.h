@@ -98,7 +98,6 @@ public:
     std::unique_ptr<dao::Recordset> BankAccountRecordset;     // Q_取引銀行
     std::unique_ptr<dao::Recordset> ClosingTemplateRecordset; // Q_決算仕訳定型台帳
     std::unique_ptr<dao::Recordset> ClosingJournalRecordset;  // Q_決算仕訳台帳
-    std::unique_ptr<dao::Recordset> BankJournalRecordset;     // Q_取引銀行仕訳
     std::unique_ptr<dao::Recordset> PartnerRecordset;         // Q_取引先管理
     std::unique_ptr<dao::Recordset> ChangeHistoryRecordset;   // Q_仕訳変更履歴
 

@@ -323,3 +323,12 @@ TEST_F(Form34Test, EveryCaptionShowsWholeAtTheDefaultSize)
         EXPECT_LE(QFontMetrics(f.Command1[i]->font()).horizontalAdvance(f.Command1[i]->text()),
                   f.Command1[i]->width() - 8);
 }
+
+// The window reads nothing of the bank journal, so its load does not open it
+// (on a large journal that recordset was the window's largest).
+TEST_F(Form34Test, TheLoadOpensNoBankJournal)
+{
+    fx.execute("DROP VIEW \"Q_取引銀行仕訳\"");
+    statements::Form34& f = open();
+    EXPECT_EQ(s(f.windowTitle()), "テスト工業 第3期　会計 決算処理");
+}

@@ -58,6 +58,9 @@ public:
     // file past the wait budget, so that nothing is taken for fresh unchecked.
     std::uint64_t stamp();
     void noteWrite() { ++m_generation; }
+    // The stamp as last taken, without looking at other programs' writes: for
+    // reads of a row that was read or checked under it a moment ago.
+    std::uint64_t knownStamp() const { return m_generation; }
 
     // Runs a statement that returns no rows; counts it as a write for the failure
     // plan when `isWrite`. Returns the rows changed. `what` names the table in

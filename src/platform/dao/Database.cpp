@@ -80,6 +80,15 @@ void Database::ForEachRow(const std::string& sql, const std::vector<Value>& para
         row(view);
 }
 
+Database::FileVersion Database::fileVersion() const {
+    sqlite3* db = m_connection->handle();
+    FileVersion version;
+    version.changes = sqlite3_total_changes64(db);
+    Statement st(db, "PRAGMA data_version", m_connection->path());
+    if (st.step()) version.dataVersion = sqlite3_column_int64(st.get(), 0);
+    return version;
+}
+
 const std::string& Database::path() const { return m_connection->path(); }
 
 bool Database::hasObject(const std::string& name) const {

@@ -31,6 +31,16 @@ public:
     void ForEachRow(const std::string& sql, const std::vector<Value>& params, const std::string& table,
                     const std::function<void(const RowView&)>& row);
 
+    // A token of what the file holds: it changes with every row written to it,
+    // through any handle of this program or by another program; two equal
+    // tokens mean nothing was written in between.
+    struct FileVersion {
+        long long changes = 0;       // rows written through this program's connection
+        long long dataVersion = 0;   // moves with other programs' commits
+        bool operator==(const FileVersion&) const = default;
+    };
+    FileVersion fileVersion() const;
+
     const std::string& path() const;
     bool hasObject(const std::string& name) const;                 // table or saved query
     std::vector<std::string> fieldNames(const std::string& object) const;

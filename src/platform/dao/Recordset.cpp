@@ -20,6 +20,8 @@ Value Recordset::getRequired(const std::string& name, const std::string& expecte
     return m_impl->getRequired(name, expected);
 }
 void Recordset::set(const std::string& name, const Value& value) { m_impl->set(name, value); }
+int Recordset::fieldPosition(const std::string& name) const { return m_impl->fieldIndex(name); }
+Value Recordset::getAt(int position) const { return m_impl->get(position); }
 std::vector<std::string> Recordset::fieldNames() const { return m_impl->fieldNames(); }
 bool Recordset::hasField(const std::string& name) const { return m_impl->hasField(name); }
 

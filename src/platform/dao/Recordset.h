@@ -74,6 +74,10 @@ public:
     Value getRequired(const std::string& name, const std::string& expected) const;
     void set(const std::string& name, const Value& value);  // only between AddNew/Edit and Update
     std::vector<std::string> fieldNames() const;
+    // A field's position, for walks that read the same fields of many rows
+    // (throws NoSuchField), and the field at that position of the current row.
+    int fieldPosition(const std::string& name) const;
+    Value getAt(int position) const;
     bool hasField(const std::string& name) const;
 
     // Writing. Update writes the buffer (throws DaoError on failure; the buffer

@@ -30,8 +30,30 @@ RecordsetImpl::RecordsetImpl(std::shared_ptr<Connection> connection, std::shared
                              RecordsetType type, bool readOnlyDatabase)
     : m_connection(std::move(connection)), m_info(std::move(info)), m_type(type),
       m_readOnlyDatabase(readOnlyDatabase) {
-    loadAll();
-    m_position = m_rows.empty() ? -1 : 0;
+    if (keyed())
+        loadKeys();
+    else
+        loadAll();
+    m_position = m_size == 0 ? -1 : 0;
+}
+
+// The membership only: the values are read as the rows are visited.
+void RecordsetImpl::loadKeys() {
+    {
+        // The source as it is now must still have the columns it was described with.
+        Statement shape(m_connection->handle(), m_info->selectSql, name());
+        if (shape.columnCount() != static_cast<int>(m_info->columns.size())) throw shapeChanged();
+    }
+    Statement st(m_connection->handle(), "SELECT dao_rowid FROM (" + m_info->selectSql + ")", name());
+    while (st.step()) m_keys.push_back(sqlite3_column_int64(st.get(), 0));
+    // As many keys as there are rows, and room for the rows of a few saves
+    // (rows added through the recordset come at its end).
+    m_keys.shrink_to_fit();
+    m_keys.reserve(m_keys.size() + 1024);
+    m_size = static_cast<long long>(m_keys.size());
+    m_deleted.reserve(m_keys.capacity());
+    m_deleted.assign(m_keys.size(), false);
+    m_liveCount = m_size;
 }
 
 void RecordsetImpl::loadAll() {
@@ -39,16 +61,16 @@ void RecordsetImpl::loadAll() {
     Statement st(m_connection->handle(), m_info->selectSql, name());
     const int count = st.columnCount();
     if (count != static_cast<int>(m_info->columns.size())) throw shapeChanged();
-    const int key = m_info->keyColumn;
     while (st.step()) {
         Row row;
         row.stamp = stamp;
         row.values.reserve(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i) row.values.push_back(readColumn(st.get(), i, m_info->columns[static_cast<size_t>(i)].type));
-        if (key >= 0) row.key = sqlite3_column_int64(st.get(), key);
-        m_rows.push_back(std::move(row));
+        m_held.push_back(std::move(row));
     }
-    m_liveCount = size();
+    m_held.shrink_to_fit();
+    m_size = static_cast<long long>(m_held.size());
+    m_liveCount = m_size;
 }
 
 // ---- errors and checks ---------------------------------------------------------
@@ -68,6 +90,10 @@ void RecordsetImpl::requireUpdatable(const char* action) const {
         throw DaoError(DaoError::Code::ReadOnly, "「" + name() + "」のこの一覧からは、行を" + action + "できません。");
 }
 
+DaoError RecordsetImpl::vanishedCurrentRow() const {
+    return DaoError(DaoError::Code::NoCurrentRecord, "選ばれている行は、他の画面かプログラムで削除されています（「" + name() + "」）。");
+}
+
 DaoError RecordsetImpl::noCurrentRecord() const {
     return DaoError(DaoError::Code::NoCurrentRecord, "「" + name() + "」に選ばれている行がありません。");
 }
@@ -82,53 +108,93 @@ int RecordsetImpl::columnOf(const std::string& field) const {
 
 // ---- the cache -------------------------------------------------------------------
 
+namespace {
+// Rows kept read at most: a walk over the whole source holds no more than this.
+constexpr size_t kCachedRows = 4096;
+}  // namespace
+
+void RecordsetImpl::markDeleted(long long index) {
+    if (!keyed() || m_deleted[static_cast<size_t>(index)]) return;
+    m_deleted[static_cast<size_t>(index)] = true;
+    m_cache.erase(index);
+    --m_liveCount;
+}
+
+const RecordsetImpl::Row* RecordsetImpl::cached(long long index) const {
+    const auto found = m_cache.find(index);
+    if (found == m_cache.end() || found->second.stamp != m_connection->knownStamp()) return nullptr;
+    return &found->second;
+}
+
 bool RecordsetImpl::ensureFresh(long long index, int direction) {
-    Row& row = m_rows[static_cast<size_t>(index)];
-    if (row.deleted) return false;
     if (!keyed()) return true;
-    if (row.stamp != m_connection->stamp()) refetchBlock(index, direction);
-    return !row.deleted;
+    if (m_deleted[static_cast<size_t>(index)]) return false;
+    const auto found = m_cache.find(index);
+    if (found == m_cache.end() || found->second.stamp != m_connection->stamp()) refetchBlock(index, direction);
+    return !m_deleted[static_cast<size_t>(index)];
+}
+
+RecordsetImpl::Row& RecordsetImpl::rowAt(long long index) {
+    if (!keyed()) return m_held[static_cast<size_t>(index)];
+    return m_cache[index];
 }
 
 void RecordsetImpl::refetchBlock(long long index, int direction) {
     const std::uint64_t stamp = m_connection->stamp();
     std::vector<long long> block;
     for (long long i = index; i >= 0 && i < size() && static_cast<long long>(block.size()) < kBlockRows; i += direction) {
-        const Row& row = m_rows[static_cast<size_t>(i)];
-        if (!row.deleted && row.stamp != stamp) block.push_back(i);
+        if (m_deleted[static_cast<size_t>(i)]) continue;
+        const auto found = m_cache.find(i);
+        if (found == m_cache.end() || found->second.stamp != stamp) block.push_back(i);
     }
-    std::string sql = "SELECT * FROM (" + m_info->selectSql + ") WHERE dao_rowid IN (";
-    for (size_t i = 0; i < block.size(); ++i) sql += i ? ",?" : "?";
-    sql += ")";
-    Statement st(m_connection->handle(), sql, name());
+    // Rows read for an earlier part of a walk make room for this block.
+    if (m_cache.size() + block.size() > kCachedRows) m_cache.clear();
+    // One statement for every block, prepared once (the source is a query
+    // that costs more to prepare than a block costs to read); the places a
+    // short block leaves are null and match nothing. It is reset after each
+    // block, so it holds no read transaction between calls.
+    if (!m_blockStatement) {
+        std::string sql = "SELECT * FROM (" + m_info->selectSql + ") WHERE dao_rowid IN (";
+        for (long long i = 0; i < kBlockRows; ++i) sql += i ? ",?" : "?";
+        m_blockStatement = std::make_unique<Statement>(m_connection->handle(), sql + ")", name());
+    }
+    Statement& st = *m_blockStatement;
+    struct ResetAfterUse {
+        sqlite3_stmt* statement;
+        ~ResetAfterUse() {
+            sqlite3_reset(statement);
+            sqlite3_clear_bindings(statement);
+        }
+    } resetAfterUse{st.get()};
     std::unordered_multimap<std::int64_t, long long> wanted;
     for (size_t i = 0; i < block.size(); ++i) {
-        const std::int64_t key = m_rows[static_cast<size_t>(block[i])].key;
-        st.bind(static_cast<int>(i + 1), Value(static_cast<long long>(key)));
+        const std::int64_t key = m_keys[static_cast<size_t>(block[i])];
+        sqlite3_bind_int64(st.get(), static_cast<int>(i + 1), key);
         wanted.emplace(key, block[i]);
     }
     const int count = st.columnCount();
     if (count != static_cast<int>(m_info->columns.size())) throw shapeChanged();
     const int keyColumn = m_info->keyColumn;
-    std::vector<bool> found(block.size(), false);
-    std::unordered_map<long long, size_t> slot;
-    for (size_t i = 0; i < block.size(); ++i) slot.emplace(block[i], i);
+    std::unordered_map<long long, bool> found;
+    for (long long i : block) found.emplace(i, false);
     while (st.step()) {
         const std::int64_t key = sqlite3_column_int64(st.get(), keyColumn);
         auto [begin, end] = wanted.equal_range(key);
         for (auto it = begin; it != end; ++it) {
-            Row& row = m_rows[static_cast<size_t>(it->second)];
-            if (row.stamp == stamp) continue;
+            bool& seen = found[it->second];
+            if (seen) continue;
+            Row& row = m_cache[it->second];
             row.values.clear();
+            row.values.reserve(static_cast<size_t>(count));
             for (int c = 0; c < count; ++c) row.values.push_back(readColumn(st.get(), c, m_info->columns[static_cast<size_t>(c)].type));
             row.stamp = stamp;
-            found[slot[it->second]] = true;
+            seen = true;
             break;
         }
     }
     std::vector<long long> missing;
-    for (size_t i = 0; i < block.size(); ++i)
-        if (!found[i]) missing.push_back(block[i]);
+    for (long long i : block)
+        if (!found[i]) missing.push_back(i);
     if (!missing.empty()) readOutsideTheQuery(missing, stamp);
 }
 
@@ -137,19 +203,21 @@ void RecordsetImpl::refetchBlock(long long index, int direction) {
 // columns; gone from the base table they were deleted elsewhere.
 void RecordsetImpl::readOutsideTheQuery(const std::vector<long long>& indexes, std::uint64_t stamp) {
     std::unordered_map<std::int64_t, long long> byKey;
-    for (long long index : indexes) byKey.emplace(m_rows[static_cast<size_t>(index)].key, index);
+    for (long long index : indexes) byKey.emplace(m_keys[static_cast<size_t>(index)], index);
     if (!m_info->baseTable.empty()) {
         std::string sql = "SELECT rowid, * FROM " + quoteIdentifier(m_info->baseTable) + " WHERE rowid IN (";
         for (size_t i = 0; i < indexes.size(); ++i) sql += i ? ",?" : "?";
         sql += ")";
         Statement st(m_connection->handle(), sql, name());
         for (size_t i = 0; i < indexes.size(); ++i)
-            st.bind(static_cast<int>(i + 1), Value(static_cast<long long>(m_rows[static_cast<size_t>(indexes[i])].key)));
+            st.bind(static_cast<int>(i + 1), Value(static_cast<long long>(m_keys[static_cast<size_t>(indexes[i])])));
         const int count = st.columnCount();
         while (st.step()) {
             auto it = byKey.find(sqlite3_column_int64(st.get(), 0));
             if (it == byKey.end()) continue;
-            Row& row = m_rows[static_cast<size_t>(it->second)];
+            Row& row = m_cache[it->second];
+            // A row read before keeps its joined values; one not read has none.
+            if (row.values.size() != m_info->columns.size()) row.values.assign(m_info->columns.size(), Value());
             for (int c = 1; c < count; ++c) {
                 const int column = m_info->find(sqlite3_column_name(st.get(), c));
                 if (column < 0 || !m_info->columns[static_cast<size_t>(column)].writable) continue;
@@ -160,10 +228,7 @@ void RecordsetImpl::readOutsideTheQuery(const std::vector<long long>& indexes, s
             byKey.erase(it);
         }
     }
-    for (const auto& [key, index] : byKey) {
-        m_rows[static_cast<size_t>(index)].deleted = true;
-        --m_liveCount;
-    }
+    for (const auto& [key, index] : byKey) markDeleted(index);
 }
 
 long long RecordsetImpl::nextLive(long long from, int direction) {
@@ -175,18 +240,31 @@ long long RecordsetImpl::nextLive(long long from, int direction) {
 RecordsetImpl::Row& RecordsetImpl::currentRow() {
     requireOpen();
     if (m_position < 0 || m_position >= size()) throw noCurrentRecord();
-    if (!ensureFresh(m_position, 1))
-        throw DaoError(DaoError::Code::NoCurrentRecord, "選ばれている行は、他の画面かプログラムで削除されています（「" + name() + "」）。");
-    return m_rows[static_cast<size_t>(m_position)];
+    if (!ensureFresh(m_position, 1)) throw vanishedCurrentRow();
+    return rowAt(m_position);
 }
 
 // ---- fields ------------------------------------------------------------------------
 
 Value RecordsetImpl::get(const std::string& field) {
     requireOpen();
-    const int column = columnOf(field);
+    return get(columnOf(field));
+}
+
+Value RecordsetImpl::get(int column) {
+    requireOpen();
+    if (column < 0 || column >= static_cast<int>(m_info->columns.size()) || m_info->columns[static_cast<size_t>(column)].hidden)
+        throw DaoError(DaoError::Code::NoSuchField, "「" + name() + "」に " + std::to_string(column + 1) + " 番目のフィールドがありません（ファイル「"
+                                                        + m_connection->path() + "」）。");
     if (m_editState != EditState::None) return m_buffer[static_cast<size_t>(column)];
-    const Value& value = currentRow().values[static_cast<size_t>(column)];
+    // The first field read of a row after a move looks for other programs'
+    // writes; the reads that follow use the row as read under the stamp then known.
+    const Row* row = m_position == m_checkedPosition && keyed() ? cached(m_position) : nullptr;
+    if (!row) {
+        row = &currentRow();
+        m_checkedPosition = m_position;
+    }
+    const Value& value = row->values[static_cast<size_t>(column)];
     const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
     if (const auto problem = storedValueProblem(value, info.type)) throw badStoredValue(column, *problem);
     if (const auto problem = domainProblem(info.domainRule, value, info.joined))
@@ -203,9 +281,9 @@ Value RecordsetImpl::getRequired(const std::string& field, const std::string& ex
 
 // Names the file, the table, the row (its place in the list and its first
 // fields) and the field, so that the user can find the value and put it right.
-DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& problem) const {
+DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& problem) {
     const ColumnInfo& bad = m_info->columns[static_cast<size_t>(column)];
-    const Row& row = m_rows[static_cast<size_t>(m_position)];
+    const Row& row = currentRow();
     std::string identity;
     int shown = 0;
     for (size_t i = 0; i < m_info->columns.size() && shown < 2; ++i) {
@@ -296,26 +374,24 @@ void RecordsetImpl::Update() {
             sql += " (" + columns + ") VALUES (" + marks + ")";
         }
         m_connection->execute(sql, params, userName(m_info->baseTable), true);
-        Row row;
-        row.key = sqlite3_last_insert_rowid(m_connection->handle());
-        row.stamp = 0;  // read when the recordset moves onto it
-        row.values = m_buffer;
+        // The added row is read when the recordset moves onto it.
         const bool atEnd = m_position >= size();
-        m_rows.push_back(std::move(row));
+        m_keys.push_back(sqlite3_last_insert_rowid(m_connection->handle()));
+        m_deleted.push_back(false);
+        ++m_size;
         ++m_liveCount;
         if (atEnd) m_position = size();
         m_lastModified = Bookmark{size() - 1};
     } else {
         if (!names.empty()) {
-            Row& row = m_rows[static_cast<size_t>(m_position)];
             std::string sql = "UPDATE " + table + " SET ";
             for (size_t i = 0; i < names.size(); ++i) sql += (i ? "," : "") + names[i] + "=?";
             sql += " WHERE rowid=?";
-            params.emplace_back(static_cast<long long>(row.key));
+            params.emplace_back(static_cast<long long>(m_keys[static_cast<size_t>(m_position)]));
             if (m_connection->execute(sql, params, userName(m_info->baseTable), true) == 0)
                 throw DaoError(DaoError::Code::NoCurrentRecord, "直そうとした行は、他の画面かプログラムで削除されています（「"
                                                                     + name() + "」）。何も書き込んでいません。");
-            row.stamp = 0;
+            m_cache.erase(m_position);
         }
         m_lastModified = Bookmark{m_position};
     }
@@ -329,12 +405,12 @@ void RecordsetImpl::CancelUpdate() {
 
 void RecordsetImpl::Delete() {
     requireUpdatable("削除");
-    Row& row = currentRow();
+    currentRow();
     leaveEdit();
+    const std::int64_t key = m_keys[static_cast<size_t>(m_position)];
     const long long deleted = m_connection->execute("DELETE FROM " + quoteIdentifier(m_info->baseTable) + " WHERE rowid=?",
-                                                    {Value(static_cast<long long>(row.key))}, userName(m_info->baseTable), true);
-    row.deleted = true;
-    --m_liveCount;
+                                                    {Value(static_cast<long long>(key))}, userName(m_info->baseTable), true);
+    markDeleted(m_position);
     if (deleted == 0)
         throw DaoError(DaoError::Code::NoCurrentRecord,
                        "削除しようとした行は、他の画面かプログラムですでに削除されています（「" + name() + "」）。");
@@ -390,11 +466,9 @@ bool RecordsetImpl::EOF_() const { return m_position >= size() || m_liveCount ==
 long long RecordsetImpl::RecordCount() const { return m_liveCount; }
 
 long long RecordsetImpl::AbsolutePosition() const {
-    if (m_position < 0 || m_position >= size() || m_rows[static_cast<size_t>(m_position)].deleted) return -1;
-    long long live = 0;
-    for (long long i = 0; i < m_position; ++i)
-        if (!m_rows[static_cast<size_t>(i)].deleted) ++live;
-    return live;
+    if (m_position < 0 || m_position >= size() || isDeleted(m_position)) return -1;
+    if (!keyed() || m_liveCount == size()) return m_position;
+    return m_position - static_cast<long long>(std::count(m_deleted.begin(), m_deleted.begin() + m_position, true));
 }
 
 // ---- finding -------------------------------------------------------------------------
@@ -412,7 +486,7 @@ void RecordsetImpl::find(FindFrom from, const Criteria& criteria) {
     case FindFrom::Previous: start = (m_position >= size() ? size() : m_position) - 1; direction = -1; break;
     }
     for (long long i = nextLive(start, direction); i >= 0 && i < size(); i = nextLive(i + direction, direction)) {
-        const auto& values = m_rows[static_cast<size_t>(i)].values;
+        const auto& values = rowAt(i).values;
         const bool match = criteria.matches([&](const std::string& field) {
             return values[static_cast<size_t>(columnOf(field))];
         });
@@ -430,7 +504,7 @@ void RecordsetImpl::findEqual(const std::string& field, const Value& equals) {
     const auto column = static_cast<size_t>(columnOf(field));
     leaveEdit();
     for (long long i = nextLive(0, 1); i < size(); i = nextLive(i + 1, 1)) {
-        const auto order = compareValues(m_rows[static_cast<size_t>(i)].values[column], equals);
+        const auto order = compareValues(rowAt(i).values[column], equals);
         if (order && *order == 0) {
             m_position = i;
             m_noMatch = false;
@@ -459,9 +533,13 @@ void RecordsetImpl::setBookmark(const Bookmark& b) {
 
 void RecordsetImpl::Close() {
     m_open = false;
+    m_blockStatement.reset();
     leaveEdit();
-    m_rows.clear();
-    m_rows.shrink_to_fit();
+    m_keys = {};
+    m_deleted = {};
+    m_cache = {};
+    m_held = {};
+    m_size = 0;
     m_position = -1;
     m_liveCount = 0;
     m_connection.reset();

@@ -1,13 +1,20 @@
 #pragma once
 // The working part of a recordset.
 //
-// At open the source's rows are read once, in the source's order: the key of
-// each row (the base table's rowid, column dao_rowid) and its values. That key
-// list is the membership, fixed from then on. The values are a cache stamped
-// with the connection's write stamp; a row whose stamp is old is read again
-// (in blocks, by key) when the recordset moves onto it, and a row that is gone
-// is marked deleted and skipped. A snapshot never reads again.
+// A keyed recordset (a dynaset or table on a source with a key) reads at open
+// only the key of each row (the base table's rowid, column dao_rowid), in the
+// source's order: that key list is the membership, fixed from then on. The
+// values are read when the recordset moves onto a row, in blocks of rows by
+// key, and kept for a few thousand rows at most, stamped with the connection's
+// write stamp; a row whose stamp is old is read again, and a row that is gone
+// is marked deleted and skipped. A snapshot, or a source without a key, holds
+// every row's values from the open and never reads again.
+//
+// The statement that reads a block of rows is prepared once and kept, reset
+// after each block: it holds no read transaction between two calls, so an open
+// recordset still never blocks a write made elsewhere.
 
+#include "Connection.h"
 #include "Database.h"
 #include "ObjectInfo.h"
 #include "Recordset.h"
@@ -15,6 +22,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace dao {
@@ -30,6 +38,8 @@ public:
 
     Value get(const std::string& name);
     Value getRequired(const std::string& name, const std::string& expected);
+    Value get(int column);                                 // a position from fieldIndex
+    int fieldIndex(const std::string& name) const { requireOpen(); return columnOf(name); }
     void set(const std::string& name, const Value& value);
     std::vector<std::string> fieldNames() const;
     bool hasField(const std::string& name) const;
@@ -65,28 +75,33 @@ public:
     const std::string& source() const { return m_info->name; }
 
 private:
+    // The values of one row, and the write stamp they were read under.
     struct Row {
-        std::int64_t key = 0;
         std::uint64_t stamp = 0;
-        bool deleted = false;
         std::vector<Value> values;
     };
 
-    long long size() const { return static_cast<long long>(m_rows.size()); }
+    long long size() const { return m_size; }
     bool keyed() const { return m_type != RecordsetType::Snapshot && m_info->keyColumn >= 0; }
     void requireOpen() const;
     void requireUpdatable(const char* action) const;
     int columnOf(const std::string& name) const;          // throws NoSuchField
-    void leaveEdit() { m_editState = EditState::None; m_buffer.clear(); m_dirty.clear(); }
+    void leaveEdit() { m_editState = EditState::None; m_buffer.clear(); m_dirty.clear(); m_checkedPosition = -1; }
+    void loadKeys();
     void loadAll();
+    bool isDeleted(long long index) const { return keyed() && m_deleted[static_cast<size_t>(index)]; }
+    void markDeleted(long long index);
+    const Row* cached(long long index) const;              // null when not read or read under an old stamp
     bool ensureFresh(long long index, int direction);      // false when the row is gone
     void refetchBlock(long long index, int direction);
     void readOutsideTheQuery(const std::vector<long long>& indexes, std::uint64_t stamp);
     long long nextLive(long long from, int direction);     // -1 or size() when none
+    Row& rowAt(long long index);                           // a row that ensureFresh has just read
     Row& currentRow();                                     // throws NoCurrentRecord
     std::string name() const { return m_info->displayName(); }
     DaoError noCurrentRecord() const;
-    DaoError badStoredValue(int column, const StoredValueProblem& problem) const;
+    DaoError vanishedCurrentRow() const;
+    DaoError badStoredValue(int column, const StoredValueProblem& problem);
     DaoError shapeChanged() const;
 
     std::shared_ptr<Connection> m_connection;
@@ -94,8 +109,16 @@ private:
     RecordsetType m_type;
     bool m_readOnlyDatabase;
     bool m_open = true;
-    std::vector<Row> m_rows;
+    long long m_size = 0;
+    // Keyed: the membership's keys, which of them are deleted, and the rows read lately.
+    std::vector<std::int64_t> m_keys;
+    std::vector<bool> m_deleted;
+    std::unordered_map<long long, Row> m_cache;
+    std::unique_ptr<Statement> m_blockStatement;   // reads a block of rows by key
+    // Not keyed: every row, as read at open.
+    std::vector<Row> m_held;
     long long m_position = -1;   // -1 BOF, size() EOF
+    long long m_checkedPosition = -1;   // the row read since the last move
     long long m_liveCount = 0;
     bool m_noMatch = false;
     EditState m_editState = EditState::None;
