@@ -92,10 +92,9 @@ void ScriptedDialogs::fail(const std::string& report)
 
 DialogExpectation& ScriptedDialogs::push(DialogKind kind)
 {
-    DialogExpectation e;
+    DialogExpectation& e = m_queue.emplace_back();
     e.kind = kind;
-    m_queue.push_back(e);
-    return m_queue.back();
+    return e;
 }
 
 DialogExpectation& ScriptedDialogs::expectMessage(const std::string& text, Answer answer)

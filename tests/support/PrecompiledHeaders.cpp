@@ -1,0 +1,2 @@
+// The precompiled headers of the test programs are built with this file; it
+// holds nothing of its own.
