@@ -46,17 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Values, BankMasterDamagedValue,
 
 TEST_P(BankMasterDamagedValue, KeepsTheWindowShutAndTheFileAsItWas)
 {
-    const DamagedValue& c = GetParam();
-    testsupport::Spoil(file.path(), c);
-    const std::string before = testsupport::FileBytes(file.path());
-    try {
-        registers::Form11 form;
-        FAIL() << "the window opened";
-    } catch (const dao::DaoError& e) {
-        const std::string message = e.what();
-        EXPECT_EQ(message.rfind("ファイル「" + file.path() + "」" + c.named, 0), 0u) << message;
-    }
-    EXPECT_EQ(testsupport::FileBytes(file.path()), before);
+    testsupport::ExpectWindowRefusesDamagedValue<registers::Form11>(file.path(), GetParam());
 }
 
 }  // namespace

@@ -49,17 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_P(SetupDamagedValue, KeepsTheWindowShutAndTheFileAsItWas)
 {
-    const DamagedValue& c = GetParam();
-    testsupport::Spoil(file.path(), c);
-    const std::string before = testsupport::FileBytes(file.path());
-    try {
-        setup::Form31 form;
-        FAIL() << "the window opened";
-    } catch (const dao::DaoError& e) {
-        const std::string message = e.what();
-        EXPECT_EQ(message.rfind("ファイル「" + file.path() + "」" + c.named, 0), 0u) << message;
-    }
-    EXPECT_EQ(testsupport::FileBytes(file.path()), before);
+    testsupport::ExpectWindowRefusesDamagedValue<setup::Form31>(file.path(), GetParam());
 }
 
 }  // namespace

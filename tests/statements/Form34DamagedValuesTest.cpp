@@ -53,17 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_P(ClosingDamagedValue, KeepsTheWindowShutAndTheFileAsItWas)
 {
-    const DamagedValue& c = GetParam();
-    testsupport::Spoil(file.path(), c);
-    const std::string before = testsupport::FileBytes(file.path());
-    try {
-        statements::Form34 form;
-        FAIL() << "the window opened";
-    } catch (const dao::DaoError& e) {
-        const std::string message = e.what();
-        EXPECT_EQ(message.rfind("ファイル「" + file.path() + "」" + c.named, 0), 0u) << message;
-    }
-    EXPECT_EQ(testsupport::FileBytes(file.path()), before);
+    testsupport::ExpectWindowRefusesDamagedValue<statements::Form34>(file.path(), GetParam());
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 // field). A window that refuses opens nothing, shows nothing and writes
 // nothing: the file stays byte for byte as it was.
 
+#include "platform/dao/DaoError.h"
+
+#include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <fstream>
@@ -100,6 +103,24 @@ inline std::string FileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Spoils the file at `path` as `c` says and opens a `Window` on it: the window
+// must refuse with a message that begins with the file and what `c` names,
+// and the file must stay byte for byte as it was.
+template <class Window>
+void ExpectWindowRefusesDamagedValue(const std::string& path, const DamagedValue& c)
+{
+    Spoil(path, c);
+    const std::string before = FileBytes(path);
+    try {
+        Window form;
+        FAIL() << "the window opened";
+    } catch (const dao::DaoError& e) {
+        const std::string message = e.what();
+        EXPECT_EQ(message.rfind("ファイル「" + path + "」" + c.named, 0), 0u) << message;
+    }
+    EXPECT_EQ(FileBytes(path), before);
 }
 
 }  // namespace testsupport
