@@ -118,11 +118,10 @@ void Form14::buildControls()
     titleFont.setBold(true);
     title->setFont(titleFont);
 
-    for (int i : {0, 1, 2}) {
-        static const char* const captions[] = {"印刷", "終了", "表示"};
-        auto* button = new QPushButton(QString::fromUtf8(captions[i]), this);
+    for (const auto& [i, caption] : {std::pair{Print, "印刷"}, {Quit, "終了"}, {Show, "表示"}}) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), this);
         button->setObjectName(QString("Command1_%1").arg(i));
-        connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        connect(button, &QPushButton::clicked, this, [this, index = i] { Command1_Click(index); });
         m_command1[i] = button;
     }
 
@@ -169,7 +168,7 @@ void Form14::buildControls()
     m_combo1->setInsertPolicy(QComboBox::NoInsert);
     m_combo1->setMinimumWidth(240);
     partnerRow->addWidget(m_combo1);
-    partnerRow->addWidget(m_command1[2]);
+    partnerRow->addWidget(m_command1[Show]);
     partnerRow->addStretch();
     partnerLayout->addLayout(partnerRow);
     auto* termsRow = new QHBoxLayout;
@@ -195,7 +194,7 @@ void Form14::buildControls()
         m_check1[i]->setObjectName(QString("Check1_%1").arg(i));
         printLayout->addWidget(m_check1[i]);
     }
-    printLayout->addWidget(m_command1[0], 0, Qt::AlignLeft);
+    printLayout->addWidget(m_command1[Print], 0, Qt::AlignLeft);
     printLayout->addStretch();
 
     // 7 取引銀行他
@@ -217,7 +216,7 @@ void Form14::buildControls()
     auto* top = new QHBoxLayout;
     top->addWidget(title);
     top->addStretch();
-    top->addWidget(m_command1[1]);
+    top->addWidget(m_command1[Quit]);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_tabs);
@@ -343,7 +342,7 @@ void Form14::PrintBankBooks()
 void Form14::Command1_Click(int index)
 {
     switch (index) {
-    case 0: {
+    case Print: {
         bool any = false;
         for (const auto& [i, box] : m_check1)
             any = any || box->isChecked();
@@ -377,17 +376,18 @@ void Form14::Command1_Click(int index)
             ui::dialogs().messageBox(o::kNothingToPrint, ui::Buttons::Ok, "現金出納帳");
         return;
     }
-    case 1:
+    case Quit:
         close();
         return;
-    case 2: {
+    case Show: {
         const std::string partner = fromQ(m_combo1->currentText());
         if (partner.empty())
             return;
         try {
             if (!PartnerRecordset->isEmpty()) {
                 PartnerRecordset->MoveFirst();
-                while (!PartnerRecordset->EOF_() && PartnerRecordset->get("取引先名").toText() != partner)
+                while (!PartnerRecordset->EOF_()
+                       && PartnerRecordset->get("取引先名").toText() != partner)
                     PartnerRecordset->MoveNext();
             }
             ShowPartnerJournal(partner);

@@ -28,7 +28,9 @@ public:
     Form14();   // Form_Load; throws dao::DaoError when the period file cannot be used
 
     void LoadBooks();
-    void Command1_Click(int index);   // 0 "印刷", 1 "終了", 2 "表示"
+    // The indices of Command1, named from their captions.
+    enum Command1Button : int { Print = 0, Quit = 1, Show = 2 };   // "印刷", "終了", "表示"
+    void Command1_Click(int index);
     void ShowCashBook();
     void ShowBankBooks();
     void ShowSubLedger(int listIndex);

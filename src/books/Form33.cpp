@@ -80,7 +80,7 @@ void Form33::buildControls()
     }
     m_option1[0]->setChecked(true);
 
-    for (const auto& [index, caption] : {std::pair<int, const char*>{1, "元帳印刷"}, {9, "終了"}}) {
+    for (const auto& [index, caption] : {std::pair<int, const char*>{PrintLedgers, "元帳印刷"}, {Quit, "終了"}}) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
         button->setObjectName(QString("Command1_%1").arg(index));
         connect(button, &QPushButton::clicked, this, [this, i = index] { Command1_Click(i); });
@@ -93,8 +93,8 @@ void Form33::buildControls()
     top->addWidget(m_label1[1]);
     top->addStretch();
     top->addWidget(m_frame1);
-    top->addWidget(m_command1[1]);
-    top->addWidget(m_command1[9]);
+    top->addWidget(m_command1[PrintLedgers]);
+    top->addWidget(m_command1[Quit]);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_tabs);
@@ -129,18 +129,18 @@ void Form33::List2_Click(int row)
         return;
     }
     if (chosen)
-        Command1_Click(0);
+        Command1_Click(ShowChosen);
 }
 
 void Form33::Command1_Click(int index)
 {
-    if (index == 9) {
+    if (index == Quit) {
         close();
         return;
     }
     if (JournalRecordset->isEmpty())
         return;
-    if (index == 0) {
+    if (index == ShowChosen) {
         if (m_label1[1]->text().isEmpty())
             return;
         try {
@@ -150,7 +150,7 @@ void Form33::Command1_Click(int index)
         }
         return;
     }
-    if (index != 1)
+    if (index != PrintLedgers)
         return;
     const LedgerPrintMode mode = m_option1[1]->isChecked()   ? LedgerPrintMode::AllAccounts
                                : m_option1[2]->isChecked() ? LedgerPrintMode::AllAccountsNoBreak

@@ -25,7 +25,10 @@ public:
 
     void FillAccountList();
     void List2_Click(int row);
-    void Command1_Click(int index);   // 0 show the chosen account, 1 "元帳印刷", 9 "終了"
+    // The indices of Command1. ShowChosen (the ledger of the chosen account) has
+    // no button of its own: a click on an account of the list runs it.
+    enum Command1Button : int { ShowChosen = 0, PrintLedgers = 1, Quit = 9 };   // "元帳印刷", "終了"
+    void Command1_Click(int index);
     void ShowLedger();
 
     QTabWidget* SSTab1() const { return m_tabs; }

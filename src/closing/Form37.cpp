@@ -92,7 +92,7 @@ void Form37::buildControls()
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    const LabelText captions[] = {{0, "年度更新"}, {1, "終了"}};
+    const LabelText captions[] = {{StartRollover, "年度更新"}, {Quit, "終了"}};
     for (const LabelText& caption : captions) {
         auto* button = new QPushButton(QString::fromUtf8(caption.text), this);
         button->setObjectName(QString("Command1_%1").arg(caption.index));
@@ -125,9 +125,9 @@ QPushButton* Form37::Command1(int index) const
 
 void Form37::Command1_Click(int index)
 {
-    if (index == 0)
+    if (index == StartRollover)
         RunRollover();
-    else if (index == 1)
+    else if (index == Quit)
         close();
 }
 

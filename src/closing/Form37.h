@@ -22,7 +22,8 @@ public:
     QLabel* Label2(int index) const;
     QPushButton* Command1(int index) const;
 
-    // 0 runs the rollover, 1 closes the window.
+    // The indices of Command1, named from their captions.
+    enum Command1Button : int { StartRollover = 0, Quit = 1 };   // "年度更新", "終了"
     void Command1_Click(int index);
 
     // The rollover, after its question. Refused while another work window is

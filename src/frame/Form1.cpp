@@ -115,14 +115,15 @@ void Form1::buildControls()
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->setMinimumSize(QFontMetrics(m_list1->font()).horizontalAdvance(QString(112, QChar('0'))), 260);
 
-    const struct { int index; const char* caption; } buttons[] = {{0, "メニュー"}, {9, "終了"}};
+    const struct { int index; const char* caption; } buttons[] = {{Menu, "メニュー"}, {Quit, "終了"}};
     for (const auto& b : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QString("Command2_%1").arg(b.index));
         connect(button, &QPushButton::clicked, this, [this, index = b.index] { Command2_Click(index); });
         m_command2[b.index] = button;
     }
-    const struct { int index; const char* words; } pictures[] = {{0, "プリンタ設定"}, {1, "データベース\n設定"}};
+    const struct { int index; const char* words; } pictures[] = {{PrinterSetup, "プリンタ設定"},
+                                                                 {DatabaseFile, "データベース\n設定"}};
     for (const auto& p : pictures) {
         auto* button = new QToolButton(this);
         button->setObjectName(QString("Image2_%1").arg(p.index));
@@ -135,11 +136,11 @@ void Form1::buildControls()
     }
 
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(m_image2[0]);
-    buttonRow->addWidget(m_image2[1]);
+    buttonRow->addWidget(m_image2[PrinterSetup]);
+    buttonRow->addWidget(m_image2[DatabaseFile]);
     buttonRow->addStretch();
-    buttonRow->addWidget(m_command2[0]);
-    buttonRow->addWidget(m_command2[9]);
+    buttonRow->addWidget(m_command2[Menu]);
+    buttonRow->addWidget(m_command2[Quit]);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_label1);
@@ -240,11 +241,11 @@ void Form1::ListDatabaseFiles()
 
 void Form1::Command2_Click(int index)
 {
-    if (index == 9) {
+    if (index == Quit) {
         close();
         return;
     }
-    if (index != 0)
+    if (index != Menu)
         return;
     const int row = m_list1->currentRow();
     if (row < 0 || row >= m_listedFileCount || m_list1->selectedItems().isEmpty())
@@ -262,11 +263,11 @@ void Form1::Command2_Click(int index)
 
 void Form1::Image2_Click(int index)
 {
-    if (index == 0) {
+    if (index == PrinterSetup) {
         ui::SetUpPrinter();
         return;
     }
-    if (index != 1)
+    if (index != DatabaseFile)
         return;
     const std::int16_t result = o::ChooseDatabaseFile();
     if (result != 0 || o::SavedDbPath.empty())

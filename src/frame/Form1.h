@@ -28,10 +28,14 @@ public:
     explicit Form1(const std::string& startDir, QWidget* parent = nullptr);
     Form1();   // starts in the current directory
 
+    // The indices of the buttons, named from their captions.
+    enum Command2Button : int { Menu = 0, Quit = 9 };              // "メニュー", "終了"
+    enum Image2Button : int { PrinterSetup = 0, DatabaseFile = 1 };   // printer set-up, database file
+
     QListWidget* List1() const { return m_list1; }
     QLabel* Label1() const { return m_label1; }
-    QPushButton* Command2(int index) const;      // 0 "メニュー", 9 "終了"
-    QToolButton* Image2(int index) const;        // 0 printer set-up, 1 database file
+    QPushButton* Command2(int index) const;
+    QToolButton* Image2(int index) const;
 
     const std::array<std::string, 101>& FileList() const { return m_fileList; }
     std::int16_t ListedFileCount() const { return m_listedFileCount; }

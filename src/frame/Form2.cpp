@@ -25,13 +25,13 @@ struct MenuButton {
 };
 
 constexpr MenuButton kButtons[] = {
-    {0, "仕訳入力", "Form9"},
-    {1, "現金出納帳、取引銀行他", "Form14"},
-    {2, "総勘定元帳", "Form33"},
-    {3, "決算処理", "Form34"},
-    {4, "導入初期設定", "Form31"},
-    {5, "年度更新", "Form37"},
-    {9, "終了", nullptr},
+    {Form2::JournalEntry, "仕訳入力", "Form9"},
+    {Form2::Books, "現金出納帳、取引銀行他", "Form14"},
+    {Form2::GeneralLedger, "総勘定元帳", "Form33"},
+    {Form2::Closing, "決算処理", "Form34"},
+    {Form2::Setup, "導入初期設定", "Form31"},
+    {Form2::Rollover, "年度更新", "Form37"},
+    {Form2::Quit, "終了", nullptr},
 };
 
 }  // namespace
@@ -78,14 +78,14 @@ void Form2::buildControls()
 
     m_frame1 = new QGroupBox(QString::fromUtf8("日常処理"), this);
     auto* daily = new QVBoxLayout(m_frame1);
-    for (int i = 0; i <= 2; ++i)
+    for (int i : {JournalEntry, Books, GeneralLedger})
         daily->addWidget(m_command2[i]);
 
     auto* others = new QVBoxLayout;
-    for (int i = 3; i <= 5; ++i)
+    for (int i : {Closing, Setup, Rollover})
         others->addWidget(m_command2[i]);
     others->addStretch();
-    others->addWidget(m_command2[9]);
+    others->addWidget(m_command2[Quit]);
 
     // The buttons keep one size, that of the widest caption; the layout does
     // not stretch them with the window.
@@ -126,13 +126,14 @@ void Form2::ShowMenuTitle(const std::string& title)
     const dao::Value company = settings.get("事業所名");
     SetCaption(o::FormCaption(company, settings.get("会計年度"), title));
     m_label3[0]->setText(toQ(company.isEmptyText() ? title : company.toText()));
-    m_label3[2]->setText(toQ(periodLine(settings.get("会計年度"), settings.get("会計期間開始日"),
-                                        settings.get("会計期間終了日"))));
+    m_label3[2]->setText(
+        toQ(periodLine(settings.get("会計年度"), settings.get("会計期間開始日"),
+                       settings.get("会計期間終了日"))));
 }
 
 void Form2::Command2_Click(int index)
 {
-    if (index == 9) {
+    if (index == Quit) {
         close();
         return;
     }

@@ -62,7 +62,7 @@ void Form9::buildControls()
     bold.setBold(true);
     Label10->setFont(bold);
 
-    // Buttons: the first line 6, 11, 8, 5, 4, 9; the third line 0, 1, 2, 3, 7, 10.
+    // Buttons: the first line of the window and its third.
     static const char* const captions[12] = {"入力クリア", "登録", "更新", "削除", "編集", "印刷",
                                              "役員報酬、給与仕訳自動登録", "金額補正", "月末消費税仕訳登録（内税）",
                                              "終了", "定型仕訳登録", "賞与仕訳自動登録"};
@@ -73,14 +73,15 @@ void Form9::buildControls()
     const auto lineUp = [this](std::initializer_list<int> order, int left, int top) {
         for (int i : order) {
             // The edit button is as wide as its longer caption, "編集解除".
-            const int characters = static_cast<int>(i == 4 ? QString("編集解除").size() : Command1[i]->text().size());
+            const int characters =
+                static_cast<int>(i == Edit ? QString("編集解除").size() : Command1[i]->text().size());
             const int width = 300 + 170 * characters;
             Command1[i]->setGeometry(px(left), px(top), px(width), px(330));
             left += width + 60;
         }
     };
-    lineUp({6, 11, 8, 5, 4, 9}, 6840, 60);
-    lineUp({0, 1, 2, 3, 7, 10}, 4200, 700);
+    lineUp({SalaryPosting, BonusPosting, MonthEndTaxPosting, Print, Edit, Quit}, 6840, 60);
+    lineUp({ClearEntry, Register, Update, Delete, CorrectAmounts, SaveTemplate}, 4200, 700);
 
     static const char* const kinds[3] = {"振替伝票", "入金伝票", "出金伝票"};
     for (int i = 0; i < 3; ++i) {
@@ -171,18 +172,18 @@ void Form9::buildControls()
 
 void Form9::setTabOrder()
 {
-    std::vector<QWidget*> order = {Command1[9], Combo2[0], Combo2[1], Combo2[2]};
+    std::vector<QWidget*> order = {Command1[Quit], Combo2[0], Combo2[1], Combo2[2]};
     for (int i = 0; i < kGridRows; ++i)
         for (QWidget* cell : m_grid->rowCells(i)) order.push_back(cell);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    Command1[9]->setFocus();
+    Command1[Quit]->setFocus();
 }
 
 void Form9::InitEntryForm(const std::string& title)
 {
     SetFormCaption(*SettingsRecordset, title);
-    Command1[8]->setVisible(SettingsRecordset->get("処理方法").toText() == "2");
+    Command1[MonthEndTaxPosting]->setVisible(SettingsRecordset->get("処理方法").toText() == "2");
     InputTaxAccountCode = FindCode(2, "仮払消費税");
     PayablesAccountCode = FindCode(2, "買掛金");
     CashAccountCode = FindCode(2, "現金");

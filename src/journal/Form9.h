@@ -49,6 +49,21 @@ public:
     std::array<QComboBox*, 3> Combo2{};            // year, month, day
     QCheckBox* Check1 = nullptr;                   // 金額を０で登録
     std::array<QPushButton*, 12> Command1{};
+    // The indices of Command1, named from their captions.
+    enum Command1Button : int {
+        ClearEntry = 0,           // "入力クリア"
+        Register = 1,             // "登録"
+        Update = 2,               // "更新"
+        Delete = 3,               // "削除"
+        Edit = 4,                 // "編集" / "編集解除"
+        Print = 5,                // "印刷"
+        SalaryPosting = 6,        // "役員報酬、給与仕訳自動登録"
+        CorrectAmounts = 7,       // "金額補正"
+        MonthEndTaxPosting = 8,   // "月末消費税仕訳登録（内税）"
+        Quit = 9,                 // "終了"
+        SaveTemplate = 10,        // "定型仕訳登録"
+        BonusPosting = 11,        // "賞与仕訳自動登録"
+    };
     QListWidget* List1 = nullptr;                  // journal templates
     QListWidget* List2 = nullptr;                  // the journal
     EntryGrid& grid() { return *m_grid; }

@@ -30,28 +30,28 @@ void Form9::Command1_Click(int index)
 {
     const bool editing = o::EditMode != o::EditModeOff;
     switch (index) {
-    case 0:
+    case ClearEntry:
         if (editing) m_grid->ClearEntry(selectedKind());
         break;
-    case 1:
+    case Register:
         if (editing) registerVoucher();
         break;
-    case 2:
+    case Update:
         if (editing) updateVoucher();
         break;
-    case 3:
+    case Delete:
         if (editing) deleteVoucher();
         break;
-    case 4: toggleEditMode(); break;
-    case 5: JournalPrintoutButton_Click(*this); break;
-    case 6: PayrollButtons::of(*this).Click(PayrollKind::Salary, *m_workspace, *m_database); break;
-    case 7: correctAmounts(); break;
-    case 8: MonthEndButton_Click(*this, *m_workspace, *m_database); break;
-    case 9: close(); break;
-    case 10:
+    case Edit: toggleEditMode(); break;
+    case Print: JournalPrintoutButton_Click(*this); break;
+    case SalaryPosting: PayrollButtons::of(*this).Click(PayrollKind::Salary, *m_workspace, *m_database); break;
+    case CorrectAmounts: correctAmounts(); break;
+    case MonthEndTaxPosting: MonthEndButton_Click(*this, *m_workspace, *m_database); break;
+    case Quit: close(); break;
+    case SaveTemplate:
         if (editing) TemplateSaveButton_Click(*this, *m_workspace, *m_database);
         break;
-    case 11: PayrollButtons::of(*this).Click(PayrollKind::Bonus, *m_workspace, *m_database); break;
+    case BonusPosting: PayrollButtons::of(*this).Click(PayrollKind::Bonus, *m_workspace, *m_database); break;
     default: break;
     }
 }
@@ -214,7 +214,7 @@ void Form9::editModeChanged(bool on)
         if (amountCell && cell->isEnabled())
             m_cellExits.run([&] { cellLeft(cell, true); });
     }
-    Command1[4]->setText(on ? "編集解除" : "編集");
+    Command1[Edit]->setText(on ? "編集解除" : "編集");
     if (on)
         m_grid->EnableAllRows();
     else

@@ -141,10 +141,12 @@ void Form11::buildControls()
         buttons[index] = button;
         return button;
     };
-    for (const auto& [index, caption] : {std::pair{0, "更新"}, {1, "銀行追加"}, {2, "削除"}, {9, "終了"}})
+    for (const auto& [index, caption] :
+         {std::pair{BankUpdate, "更新"}, {BankAdd, "銀行追加"}, {BankDelete, "削除"}, {Quit, "終了"}})
         connect(newButton(m_command1, "Command1", index, caption), &QPushButton::clicked, this,
                 [this, i = index] { Command1_Click(i); });
-    for (const auto& [index, caption] : {std::pair{0, "更新"}, {1, "支店追加"}, {2, "削除"}})
+    for (const auto& [index, caption] :
+         {std::pair{BranchUpdate, "更新"}, {BranchAdd, "支店追加"}, {BranchDelete, "削除"}})
         connect(newButton(m_command2, "Command2", index, caption), &QPushButton::clicked, this,
                 [this, i = index] { Command2_Click(i); });
 
@@ -185,7 +187,7 @@ void Form11::buildControls()
                     QWidget* headings, QWidget* fields, QListWidget* list) {
         auto* column = new QVBoxLayout;
         auto* row = new QHBoxLayout;
-        for (int index : {0, 1, 2})
+        for (int index : {BankUpdate, BankAdd, BankDelete})   // the branch side's buttons sit at the same indices
             row->addWidget(buttons[index]);
         row->addStretch();
         column->addLayout(row);
@@ -206,7 +208,7 @@ void Form11::buildControls()
     auto* top = new QHBoxLayout;
     top->addWidget(m_label3);
     top->addStretch();
-    top->addWidget(m_command1[9]);
+    top->addWidget(m_command1[Quit]);
     auto* sides = new QHBoxLayout;
     sides->addLayout(side(m_command1,
                           {"［更新］テキストボックスの内容で更新します",
@@ -421,16 +423,16 @@ void Form11::List2_Click(int row)
 
 void Form11::Command1_Click(int index)
 {
-    if (index == 9) {
+    if (index == Quit) {
         close();
         return;
     }
     const dao::Operation operation;   // its waits for the file share one budget
     try {
         switch (index) {
-        case 0: UpdateBank(); break;
-        case 1: AddBank(); break;
-        case 2: DeleteBank(); break;
+        case BankUpdate: UpdateBank(); break;
+        case BankAdd: AddBank(); break;
+        case BankDelete: DeleteBank(); break;
         default: break;
         }
     } catch (const std::exception& e) {
@@ -443,9 +445,9 @@ void Form11::Command2_Click(int index)
     const dao::Operation operation;   // its waits for the file share one budget
     try {
         switch (index) {
-        case 0: UpdateBranch(); break;
-        case 1: AddBranch(); break;
-        case 2: DeleteBranch(); break;
+        case BranchUpdate: UpdateBranch(); break;
+        case BranchAdd: AddBranch(); break;
+        case BranchDelete: DeleteBranch(); break;
         default: break;
         }
     } catch (const std::exception& e) {

@@ -40,8 +40,21 @@ public:
     void FillBranchList();
     void List1_Click(int row);
     void List2_Click(int row);
-    void Command1_Click(int index);   // bank side: 0 "更新", 1 "銀行追加", 2 "削除"; 9 "終了"
-    void Command2_Click(int index);   // branch side: 0 "更新", 1 "支店追加", 2 "削除"
+    // The indices of the buttons, named from their captions: Command1 acts on
+    // the bank, Command2 on the branch.
+    enum Command1Button : int {
+        BankUpdate = 0,   // "更新"
+        BankAdd = 1,      // "銀行追加"
+        BankDelete = 2,   // "削除"
+        Quit = 9,         // "終了"
+    };
+    enum Command2Button : int {
+        BranchUpdate = 0,   // "更新"
+        BranchAdd = 1,      // "支店追加"
+        BranchDelete = 2,   // "削除"
+    };
+    void Command1_Click(int index);
+    void Command2_Click(int index);
 
     QLineEdit* Text1(int index) const { return m_text1.at(index); }
     QLineEdit* Text2(int index) const { return m_text2.at(index); }

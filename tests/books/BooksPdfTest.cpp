@@ -30,7 +30,7 @@ TEST_F(BooksPdfTest, CashBookAndBankBooksReadBackFromThePdf)
     form.Check1(0)->setChecked(true);
     form.Check1(1)->setChecked(true);
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("現金出納帳");
-    form.Command1(0)->click();
+    form.Command1(books::Form14::Print)->click();
 
     const std::string text = testsupport::PdfText(pdf);
     ASSERT_FALSE(text.empty());
@@ -57,7 +57,7 @@ TEST_F(BooksPdfTest, EachPageOfTheCashBookIsOnePdfPageWithItsHeader)
     books::Form14 form;
     form.Check1(0)->setChecked(true);
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("現金出納帳");
-    form.Command1(0)->click();
+    form.Command1(books::Form14::Print)->click();
     printing::installRecordingPrinter();
 
     std::string text = testsupport::PdfText(pdf);

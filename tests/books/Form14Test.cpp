@@ -116,7 +116,7 @@ TEST_F(Form14Test, ShowPartnerJournalOnDisplay)
 {
     books::Form14 form;
     form.Combo1()->setEditText(q("東京商事"));
-    form.Command1(2)->click();
+    form.Command1(books::Form14::Show)->click();
     EXPECT_EQ(s(form.Label9(1)->text()), "ランク：A");
     EXPECT_EQ(s(form.Label9(2)->text()), "締日：20日");
     EXPECT_EQ(s(form.Label9(3)->text()), "支払日：30日後");
@@ -126,7 +126,7 @@ TEST_F(Form14Test, ShowPartnerJournalOnDisplay)
 
     // An empty field does nothing; the list keeps what it showed.
     form.Combo1()->setEditText(QString());
-    form.Command1(2)->click();
+    form.Command1(books::Form14::Show)->click();
     EXPECT_EQ(form.List4()->count(), 2);
 
     // A partner registered after the window opened: its rows are read afresh,
@@ -134,7 +134,7 @@ TEST_F(Form14Test, ShowPartnerJournalOnDisplay)
     fx.execute("INSERT INTO \"取引先管理\" (\"取引先名\", \"取引先ランク\") VALUES ('新規商店', 'B')");
     fx.addJournal({"2024-04-25", "V50", code::Receivable, 77, code::Sales, 77, "新規", "新規商店", "", ""});
     form.Combo1()->setEditText(q("新規商店"));
-    form.Command1(2)->click();
+    form.Command1(books::Form14::Show)->click();
     EXPECT_TRUE(form.Label9(1)->text().isEmpty());
     EXPECT_TRUE(form.Label9(4)->text().isEmpty());
     ASSERT_EQ(form.List4()->count(), 1);
@@ -143,17 +143,17 @@ TEST_F(Form14Test, ShowPartnerJournalOnDisplay)
 TEST_F(Form14Test, PrintAsksAndPrintsTheChosenBooksInOneDocument)
 {
     books::Form14 form;
-    form.Command1(0)->click();   // nothing chosen: no question
+    form.Command1(books::Form14::Print)->click();   // nothing chosen: no question
     EXPECT_TRUE(dialogs->calls().empty());
 
     form.Check1(0)->setChecked(true);
     form.Check1(1)->setChecked(true);
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::No).withTitle("現金出納帳");
-    form.Command1(0)->click();
+    form.Command1(books::Form14::Print)->click();
     EXPECT_TRUE(printer->events().empty());
 
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("現金出納帳");
-    form.Command1(0)->click();
+    form.Command1(books::Form14::Print)->click();
     EXPECT_EQ(printer->documentCount(), 1);
     EXPECT_EQ(printer->endDocCount(), 1);
     const auto pages = requestedPages(*printer);
@@ -172,7 +172,7 @@ TEST_F(Form14Test, APrintRunWithNothingToPrintSaysSo)
         SCOPED_TRACE(box);
         form.Check1(box)->setChecked(true);
         dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("現金出納帳");
-        form.Command1(0)->click();
+        form.Command1(books::Form14::Print)->click();
         EXPECT_TRUE(printer->events().empty());
     }
     EXPECT_EQ(dialogs->pendingExpectations(), 0u);
@@ -185,7 +185,7 @@ TEST_F(Form14Test, APrintRunWithNothingToPrintSaysSo)
         noRows.Check1(0)->setChecked(true);
         noRows.Check1(1)->setChecked(true);
         dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("現金出納帳");
-        noRows.Command1(0)->click();
+        noRows.Command1(books::Form14::Print)->click();
         const auto texts = printer->texts();
         EXPECT_NE(std::find_if(texts.begin(), texts.end(),
                                [](const std::string& t) { return t.find("前期より繰り越し") != std::string::npos; }),
@@ -201,7 +201,7 @@ TEST_F(Form14Test, APrintRunWithNothingToPrintSaysSo)
     empty.Check1(1)->setChecked(true);
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("現金出納帳");
     dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("現金出納帳");
-    empty.Command1(0)->click();
+    empty.Command1(books::Form14::Print)->click();
     EXPECT_TRUE(printer->texts().empty());
     EXPECT_EQ(dialogs->pendingExpectations(), 0u);
 }

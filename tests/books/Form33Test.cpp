@@ -45,7 +45,7 @@ TEST_F(Form33Test, PrintOptions)
     books::Form33 form;
     // Nothing chosen yet: nothing to print, said without asking.
     dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("総勘定元帳");
-    form.Command1(1)->click();
+    form.Command1(books::Form33::PrintLedgers)->click();
     EXPECT_TRUE(printer->events().empty());
     EXPECT_EQ(dialogs->pendingExpectations(), 0u);
 
@@ -56,14 +56,14 @@ TEST_F(Form33Test, PrintOptions)
         withUnused.Label1(1)->setText(q("雑損失"));
         dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
         dialogs->expectMessage("印刷するものがありません", ui::Answer::Ok).withTitle("総勘定元帳");
-        withUnused.Command1(1)->click();
+        withUnused.Command1(books::Form33::PrintLedgers)->click();
         EXPECT_TRUE(printer->texts().empty());
         EXPECT_EQ(dialogs->pendingExpectations(), 0u);
     }
 
     form.List2_Click(8);
     dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
-    form.Command1(1)->click();
+    form.Command1(books::Form33::PrintLedgers)->click();
     auto pages = requestedPages(*printer);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].size(), 5u);   // the closing entry is printed
@@ -72,14 +72,14 @@ TEST_F(Form33Test, PrintOptions)
     printer->clear();
     form.Option1(1)->setChecked(true);
     dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::Yes).withTitle("総勘定元帳");
-    form.Command1(1)->click();
+    form.Command1(books::Form33::PrintLedgers)->click();
     EXPECT_EQ(requestedPages(*printer).size(), 9u);
     EXPECT_EQ(printer->endDocCount(), 1);
 
     printer->clear();
     form.Option1(2)->setChecked(true);
     dialogs->expectMessage("元帳を印刷します よろしいですか？", ui::Answer::No).withTitle("総勘定元帳");
-    form.Command1(1)->click();
+    form.Command1(books::Form33::PrintLedgers)->click();
     EXPECT_TRUE(printer->events().empty());
 }
 
@@ -90,7 +90,7 @@ TEST_F(Form33Test, EmptyJournalShowsNothingAndDoesNotAsk)
     form.List2_Click(0);
     EXPECT_EQ(s(form.Label1(1)->text()), "現金");
     EXPECT_EQ(form.List1()->count(), 0);
-    form.Command1(1)->click();
+    form.Command1(books::Form33::PrintLedgers)->click();
     EXPECT_TRUE(dialogs->calls().empty());
 }
 

@@ -58,7 +58,7 @@ protected:
         SampleRolloverTest::TearDown();
     }
 
-    void press() { form->Command1(0)->click(); }
+    void press() { form->Command1(Form37::StartRollover)->click(); }
     // The window loaded again, after the file was changed under it.
     void reload()
     {
@@ -99,11 +99,11 @@ TEST_F(Form37Test, ShowsItsCaptionAndEveryTextWhole)
         EXPECT_GE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()))
             << label->text().toStdString();
     }
-    for (int i : {0, 1}) {
+    for (int i : {Form37::StartRollover, Form37::Quit}) {
         QPushButton* button = form->Command1(i);
         EXPECT_GE(button->width(), QFontMetrics(button->font()).horizontalAdvance(button->text()) + 8);
     }
-    EXPECT_EQ(form->Command1(0)->text().toStdString(), "年度更新");
+    EXPECT_EQ(form->Command1(Form37::StartRollover)->text().toStdString(), "年度更新");
 }
 
 TEST_F(Form37Test, AnsweringNoLeavesEverythingAsItWas)
@@ -113,7 +113,7 @@ TEST_F(Form37Test, AnsweringNoLeavesEverythingAsItWas)
     press();
     EXPECT_EQ(FilesIn(dataDir), before);
     EXPECT_EQ(o::CompanyDb->path(), sourcePath);
-    EXPECT_TRUE(form->Command1(0)->isEnabled());
+    EXPECT_TRUE(form->Command1(Form37::StartRollover)->isEnabled());
 }
 
 TEST_F(Form37Test, KeepsAnExistingNextFileOnNo)
@@ -140,7 +140,7 @@ TEST_F(Form37Test, IsRefusedWhileAnotherWorkWindowIsOpen)
     press();
     EXPECT_EQ(dialogs->beepCount(), 1);
     EXPECT_EQ(FilesIn(dataDir), before);
-    EXPECT_TRUE(form->Command1(0)->isEnabled());
+    EXPECT_TRUE(form->Command1(Form37::StartRollover)->isEnabled());
 }
 
 TEST_F(Form37Test, ARefusalNamesItsCauseAndMakesNoFile)
@@ -154,7 +154,7 @@ TEST_F(Form37Test, ARefusalNamesItsCauseAndMakesNoFile)
     dialogs->expectMessage(kNoCarriedProfitAccount, ui::Answer::Ok).withoutTitle();
     press();
     EXPECT_EQ(FilesIn(dataDir), before);
-    EXPECT_TRUE(form->Command1(0)->isEnabled());
+    EXPECT_TRUE(form->Command1(Form37::StartRollover)->isEnabled());
 }
 
 // After the rollover the program's database is the new file, the closed
@@ -170,7 +170,7 @@ TEST_F(Form37Test, CompletesOnceAndSpendsTheButton)
     form->SettingsRecordset->MoveFirst();
     EXPECT_EQ(form->SettingsRecordset->get("会計年度").toInt32(), 11);
     EXPECT_EQ(form->windowTitle().toStdString(), "サンプル商事 第10期　会計 年次更新");
-    EXPECT_FALSE(form->Command1(0)->isEnabled());
+    EXPECT_FALSE(form->Command1(Form37::StartRollover)->isEnabled());
     const std::string digest = Sha256Of(targetPath);
     form->RunRollover();   // no question, nothing done
     EXPECT_EQ(Sha256Of(targetPath), digest);
@@ -220,7 +220,7 @@ TEST_F(Form37Test, RefusesAFolderUnderTheNextNameWithoutOfferingToReplaceIt)
     EXPECT_EQ(FilesIn(dataDir), before);
     EXPECT_TRUE(std::filesystem::is_directory(targetPath));
     EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
-    EXPECT_TRUE(form->Command1(0)->isEnabled());
+    EXPECT_TRUE(form->Command1(Form37::StartRollover)->isEnabled());
 }
 
 struct SettingsCase {
@@ -244,7 +244,7 @@ TEST_P(Form37Settings, AreRefusedByNameBeforeAnyFileIsMade)
     press();
     EXPECT_EQ(FilesIn(dataDir), before);
     EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
-    EXPECT_TRUE(form->Command1(0)->isEnabled());
+    EXPECT_TRUE(form->Command1(Form37::StartRollover)->isEnabled());
 }
 
 // A period number of 0, or none, is a damaged stored value: the window does
@@ -293,12 +293,12 @@ TEST_F(Form37Test, AsksBeforeCarryingOpeningsThatDoNotBalance)
     EXPECT_EQ(FilesIn(dataDir), before);
     EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
     EXPECT_EQ(o::CompanyDb->path(), sourcePath);
-    EXPECT_TRUE(form->Command1(0)->isEnabled());
+    EXPECT_TRUE(form->Command1(Form37::StartRollover)->isEnabled());
 }
 
 TEST_F(Form37Test, EndClosesTheWindow)
 {
-    form->Command1(1)->click();
+    form->Command1(Form37::Quit)->click();
     EXPECT_FALSE(form->isVisible());
 }
 

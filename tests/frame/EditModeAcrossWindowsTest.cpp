@@ -30,7 +30,7 @@ protected:
         writeSavedPathFile(file + "\r\n");
         form1 = std::make_unique<frame::Form1>(startDir.string());
         form1->List1()->setCurrentRow(0);
-        form1->Command2(0)->click();
+        form1->Command2(frame::Form1::Menu)->click();
         menu = qobject_cast<frame::Form2*>(frame::WindowRegistry::instance().window("Form2"));
         ASSERT_NE(menu, nullptr);
     }
@@ -42,7 +42,7 @@ protected:
 
     journal::Form9* openJournal()
     {
-        menu->Command2(0)->click();
+        menu->Command2(frame::Form2::JournalEntry)->click();
         return qobject_cast<journal::Form9*>(frame::WindowRegistry::instance().window("Form9"));
     }
 
@@ -56,7 +56,7 @@ protected:
                                                          << (enabled ? "disabled" : "enabled");
         return ::testing::AssertionSuccess();
     }
-    static std::string button(journal::Form9& form) { return s(form.Command1[4]->text()); }
+    static std::string button(journal::Form9& form) { return s(form.Command1[journal::Form9::Edit]->text()); }
 
     std::unique_ptr<frame::Form1> form1;
     frame::Form2* menu = nullptr;
@@ -73,9 +73,9 @@ TEST_F(EditModeAcrossWindowsTest, TheBooksAndTheSetupWindowSwitchTheJournalWindo
         int menuButton;
         const char* window;
     };
-    for (const Step& step : {Step{1, "books"}, Step{4, "setup"}}) {
+    for (const Step& step : {Step{frame::Form2::Books, "books"}, Step{frame::Form2::Setup, "setup"}}) {
         SCOPED_TRACE(step.window);
-        journalWindow->Command1[4]->click();   // 編集
+        journalWindow->Command1[journal::Form9::Edit]->click();
         ASSERT_TRUE(o::EditModeIsOn());
         EXPECT_EQ(button(*journalWindow), "編集解除");
         EXPECT_TRUE(rowsAre(*journalWindow, true));
@@ -87,11 +87,11 @@ TEST_F(EditModeAcrossWindowsTest, TheBooksAndTheSetupWindowSwitchTheJournalWindo
     }
 
     // And the journal window's own button switches it on and off again.
-    journalWindow->Command1[4]->click();
+    journalWindow->Command1[journal::Form9::Edit]->click();
     EXPECT_TRUE(o::EditModeIsOn());
     EXPECT_EQ(button(*journalWindow), "編集解除");
     EXPECT_TRUE(rowsAre(*journalWindow, true));
-    journalWindow->Command1[4]->click();
+    journalWindow->Command1[journal::Form9::Edit]->click();
     EXPECT_FALSE(o::EditModeIsOn());
     EXPECT_EQ(button(*journalWindow), "編集");
     EXPECT_TRUE(rowsAre(*journalWindow, false));
@@ -103,8 +103,8 @@ TEST_F(EditModeAcrossWindowsTest, TheJournalWindowOpenedAgainShowsTheFlagAsItIs)
 {
     journal::Form9* journalWindow = openJournal();
     ASSERT_NE(journalWindow, nullptr);
-    journalWindow->Command1[4]->click();
-    journalWindow->Command1[9]->click();   // 終了
+    journalWindow->Command1[journal::Form9::Edit]->click();
+    journalWindow->Command1[journal::Form9::Quit]->click();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(frame::WindowRegistry::instance().window("Form9"), nullptr);
     ASSERT_TRUE(o::EditModeIsOn());
@@ -113,7 +113,7 @@ TEST_F(EditModeAcrossWindowsTest, TheJournalWindowOpenedAgainShowsTheFlagAsItIs)
     ASSERT_NE(journalWindow, nullptr);
     EXPECT_EQ(button(*journalWindow), "編集解除");
     EXPECT_TRUE(rowsAre(*journalWindow, true));
-    journalWindow->Command1[4]->click();
+    journalWindow->Command1[journal::Form9::Edit]->click();
     EXPECT_FALSE(o::EditModeIsOn());
     EXPECT_TRUE(rowsAre(*journalWindow, false));
 }
@@ -125,7 +125,7 @@ TEST_F(EditModeAcrossWindowsTest, AnAmountTypedBeforeTheBooksWindowOpensIsKept)
 {
     journal::Form9* journalWindow = openJournal();
     ASSERT_NE(journalWindow, nullptr);
-    journalWindow->Command1[4]->click();
+    journalWindow->Command1[journal::Form9::Edit]->click();
     journal::EntryGrid& g = journalWindow->grid();
     g.Text1[0]->setText("文具");
     g.Combo1[0]->setEditText("消耗品費");
@@ -134,7 +134,7 @@ TEST_F(EditModeAcrossWindowsTest, AnAmountTypedBeforeTheBooksWindowOpensIsKept)
     g.Text8[0]->setText("1000");
     ASSERT_EQ(journalWindow->focusWidget(), g.Text8[0]);
 
-    menu->Command2(1)->click();   // the books window
+    menu->Command2(frame::Form2::Books)->click();   // the books window
     EXPECT_FALSE(o::EditModeIsOn());
     EXPECT_EQ(s(g.Text8[0]->text()), "1,000");
     EXPECT_EQ(s(g.Text9[0]->text()), "1,000");

@@ -48,7 +48,7 @@ protected:
     frame::Form2* pressMenu(const std::string& fileName)
     {
         form1->List1()->setCurrentRow(rowOf(fileName));
-        form1->Command2(0)->click();
+        form1->Command2(frame::Form1::Menu)->click();
         return qobject_cast<frame::Form2*>(frame::WindowRegistry::instance().window("Form2"));
     }
 
@@ -82,7 +82,7 @@ TEST_F(MainMenuTest, AnEmptyOrNullCompanyNameIsLeftOutOfTheCaptionAndTheLabelSho
         ASSERT_NE(menu, nullptr) << sql;
         EXPECT_EQ(caption(menu), " 第12期　会計 会計総合メニュー") << sql;
         EXPECT_EQ(s(menu->Label3(0)->text()), "会計総合メニュー") << sql;
-        menu->Command2(9)->click();   // "終了"
+        menu->Command2(frame::Form2::Quit)->click();
         delete menu;
     }
 }
@@ -96,7 +96,7 @@ TEST_F(MainMenuTest, MenuPressedAgainBringsTheMenuForwardUnchangedButWindowsOpen
     EXPECT_EQ(caption(menu), "甲商事 第1期　会計 会計総合メニュー");
     EXPECT_EQ(o::DbFilePath, second);
 
-    menu->Command2(5)->click();   // "年度更新"
+    menu->Command2(frame::Form2::Rollover)->click();
     EXPECT_EQ(caption(frame::WindowRegistry::instance().window("Form37")), "乙工業 第12期　会計 年次更新");
 }
 
@@ -105,9 +105,9 @@ TEST_F(MainMenuTest, EachMenuButtonOpensItsWindowWithItsCaption)
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");
     ASSERT_NE(menu, nullptr);
     const struct { int index; const char* button; const char* window; const char* caption; } cases[] = {
-        {3, "決算処理", "Form34", "甲商事 第1期　会計 決算処理"},
-        {4, "導入初期設定", "Form31", "甲商事 第1期　会計 会計初期設定"},
-        {5, "年度更新", "Form37", "甲商事 第1期　会計 年次更新"},
+        {frame::Form2::Closing, "決算処理", "Form34", "甲商事 第1期　会計 決算処理"},
+        {frame::Form2::Setup, "導入初期設定", "Form31", "甲商事 第1期　会計 会計初期設定"},
+        {frame::Form2::Rollover, "年度更新", "Form37", "甲商事 第1期　会計 年次更新"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(s(menu->Command2(c.index)->text()), c.button);
@@ -123,18 +123,18 @@ TEST_F(MainMenuTest, AWindowShownAgainIsBroughtForwardWithoutLoadingAgain)
 {
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");
     ASSERT_NE(menu, nullptr);
-    menu->Command2(3)->click();
+    menu->Command2(frame::Form2::Closing)->click();
     QWidget* closing = frame::WindowRegistry::instance().window("Form34");
     ASSERT_NE(closing, nullptr);
 
     execSql(first, "UPDATE 会計設定 SET 事業所名 = '甲商事（改）';");
-    menu->Command2(3)->click();
+    menu->Command2(frame::Form2::Closing)->click();
     EXPECT_EQ(frame::WindowRegistry::instance().window("Form34"), closing);
     EXPECT_EQ(caption(closing), "甲商事 第1期　会計 決算処理");   // not loaded again
 
     closing->close();
     delete closing;   // closing destroys the window
-    menu->Command2(3)->click();
+    menu->Command2(frame::Form2::Closing)->click();
     EXPECT_EQ(caption(frame::WindowRegistry::instance().window("Form34")), "甲商事（改） 第1期　会計 決算処理");
 }
 
@@ -143,9 +143,9 @@ TEST_F(MainMenuTest, AWindowNotAvailableYetGivesAPlainMessage)
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");
     ASSERT_NE(menu, nullptr);
     const struct { int index; const char* message; } cases[] = {
-        {0, "「仕訳入力」の画面はまだ使えません。"},
-        {1, "「現金出納帳、取引銀行他」の画面はまだ使えません。"},
-        {2, "「総勘定元帳」の画面はまだ使えません。"},
+        {frame::Form2::JournalEntry, "「仕訳入力」の画面はまだ使えません。"},
+        {frame::Form2::Books, "「現金出納帳、取引銀行他」の画面はまだ使えません。"},
+        {frame::Form2::GeneralLedger, "「総勘定元帳」の画面はまだ使えません。"},
     };
     for (const auto& c : cases) {
         dialogs->expectMessage(c.message, ui::Answer::Ok);
@@ -159,8 +159,8 @@ TEST_F(MainMenuTest, EndClosesTheMenuAndTheStartWindowStays)
     form1->show();
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");
     ASSERT_NE(menu, nullptr);
-    menu->Command2(3)->click();
-    menu->Command2(9)->click();
+    menu->Command2(frame::Form2::Closing)->click();
+    menu->Command2(frame::Form2::Quit)->click();
     EXPECT_FALSE(menu->isVisible());
     EXPECT_TRUE(form1->isVisible());
     EXPECT_NE(frame::WindowRegistry::instance().window("Form34"), nullptr);   // work windows stay open
@@ -170,7 +170,7 @@ TEST_F(MainMenuTest, AnUnreadableLineGivesAMessageNamingTheFileAndNoMenu)
 {
     makeGarbageFile(dataDir, "壊れた第1期.mdb");
     dialogs->expectFileCancelled();
-    form1->Image2(1)->click();   // list again with the broken file
+    form1->Image2(frame::Form1::DatabaseFile)->click();   // list again with the broken file
     dialogs->expectAnyMessage(ui::Answer::Ok);
     EXPECT_EQ(pressMenu("壊れた第1期.mdb"), nullptr);
     const std::vector<std::string> texts = dialogs->messageTexts();
@@ -183,7 +183,7 @@ TEST_F(MainMenuTest, APeriodFileWithoutASettingsRowGivesAMessageNamingTheMenuAnd
 {
     execSql(second, "DELETE FROM 会計設定;");
     dialogs->expectFileCancelled();
-    form1->Image2(1)->click();   // list again: the file now has no settings row
+    form1->Image2(frame::Form1::DatabaseFile)->click();   // list again: the file now has no settings row
     dialogs->expectAnyMessage(ui::Answer::Ok);
     EXPECT_EQ(pressMenu("乙工業第12期.mdb"), nullptr);
     const std::vector<std::string> texts = dialogs->messageTexts();
@@ -198,7 +198,7 @@ TEST_F(MainMenuTest, AWindowWhosePeriodFileLacksAnObjectReportsItAndIsNotShown)
     ASSERT_NE(menu, nullptr);
     execSql(first, "DROP VIEW Q_決算仕訳台帳;");
     dialogs->expectAnyMessage(ui::Answer::Ok);
-    menu->Command2(3)->click();
+    menu->Command2(frame::Form2::Closing)->click();
     EXPECT_EQ(frame::WindowRegistry::instance().window("Form34"), nullptr);
     const std::vector<std::string> texts = dialogs->messageTexts();
     ASSERT_EQ(texts.size(), 1u);
@@ -214,14 +214,14 @@ TEST_F(MainMenuTest, WindowLoadsSetTheSharedStateTheirWayAndSetupSwitchesEditMod
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");
     ASSERT_NE(menu, nullptr);
     EXPECT_FALSE(o::EraRecordset);          // the menu does not open the eras
-    menu->Command2(5)->click();             // the rollover window neither
+    menu->Command2(frame::Form2::Rollover)->click();   // the rollover window neither
     EXPECT_FALSE(o::EraRecordset);
-    menu->Command2(3)->click();             // the closing window does
+    menu->Command2(frame::Form2::Closing)->click();    // the closing window does
     ASSERT_TRUE(o::EraRecordset);
     EXPECT_EQ(o::EraYearText(dao::Date{2024, 4, 1}), "令和6年");
 
     o::EditMode = o::EditModeOn;
-    menu->Command2(4)->click();
+    menu->Command2(frame::Form2::Setup)->click();
     EXPECT_EQ(o::EditMode, o::EditModeOff);
     EXPECT_EQ(o::EraYearText(dao::Date{2019, 5, 1}), "令和元年");
 }
@@ -232,9 +232,9 @@ TEST_F(MainMenuTest, TheDailyWorkButtonsOpenTheJournalAndBooksWindows)
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");
     ASSERT_NE(menu, nullptr);
     const struct { int index; const char* window; const char* caption; } cases[] = {
-        {0, "Form9", "甲商事 第1期　会計 仕訳入力"},
-        {1, "Form14", "甲商事 第1期　会計 管理（現金出納帳他）"},
-        {2, "Form33", "甲商事 第1期　会計 総勘定元帳"},
+        {frame::Form2::JournalEntry, "Form9", "甲商事 第1期　会計 仕訳入力"},
+        {frame::Form2::Books, "Form14", "甲商事 第1期　会計 管理（現金出納帳他）"},
+        {frame::Form2::GeneralLedger, "Form33", "甲商事 第1期　会計 総勘定元帳"},
     };
     for (const auto& c : cases) {
         menu->Command2(c.index)->click();
@@ -256,11 +256,12 @@ TEST_F(MainMenuTest, ABadStoredValueKeepsTheWindowShutWithAMessageNamingWhereItI
         const char* field;
     };
     const Case cases[] = {
-        {"settings flag", "UPDATE 会計設定 SET 消費税計算 = 'maybe'", 0, "仕訳入力",
+        {"settings flag", "UPDATE 会計設定 SET 消費税計算 = 'maybe'", frame::Form2::JournalEntry,
+         "仕訳入力",
          "の「会計設定」の 1 行目（事業所名 甲商事、会計年度 1）で、", "フィールド「消費税計算」の値「maybe」は真偽値"},
         {"amount", "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 入金, 出金)"
                    " VALUES ('2024-05-01', '240501000001', 1, '売上', 1e300, 1e300)",
-         0, "仕訳入力", "の「仕訳台帳」の 1 行目（日付 2024/5/1、伝票番号 240501000001）で、",
+         frame::Form2::JournalEntry, "仕訳入力", "の「仕訳台帳」の 1 行目（日付 2024/5/1、伝票番号 240501000001）で、",
          "フィールド「入金」の値「1E+300」は扱える範囲"},
     };
     for (const Case& c : cases) {

@@ -32,7 +32,7 @@ TEST_F(SampleCompanyStartTest, TheSampleLineIsSelectedAndTheMenuOpensEveryWindow
     EXPECT_NE(line.find("第 10期"), std::string::npos) << line;
     EXPECT_NE(line.find("2025/04/01～2026/03/31"), std::string::npos) << line;
 
-    form1.Command2(0)->click();
+    form1.Command2(frame::Form1::Menu)->click();
     auto* menu = qobject_cast<frame::Form2*>(frame::WindowRegistry::instance().window("Form2"));
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(s(menu->windowTitle()), "サンプル商事 第10期　会計 会計総合メニュー");
@@ -40,12 +40,12 @@ TEST_F(SampleCompanyStartTest, TheSampleLineIsSelectedAndTheMenuOpensEveryWindow
     EXPECT_EQ(s(menu->Label3(2)->text()), " 第10期　自2025年04月01日　至2026年03月31日");
 
     const struct { int index; const char* window; const char* title; } buttons[] = {
-        {0, "Form9", "仕訳入力"},
-        {1, "Form14", "管理（現金出納帳他）"},
-        {2, "Form33", "総勘定元帳"},
-        {3, "Form34", "決算処理"},
-        {4, "Form31", "会計初期設定"},
-        {5, "Form37", "年次更新"},
+        {frame::Form2::JournalEntry, "Form9", "仕訳入力"},
+        {frame::Form2::Books, "Form14", "管理（現金出納帳他）"},
+        {frame::Form2::GeneralLedger, "Form33", "総勘定元帳"},
+        {frame::Form2::Closing, "Form34", "決算処理"},
+        {frame::Form2::Setup, "Form31", "会計初期設定"},
+        {frame::Form2::Rollover, "Form37", "年次更新"},
     };
     for (const auto& b : buttons) {
         menu->Command2(b.index)->click();

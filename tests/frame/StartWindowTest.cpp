@@ -141,7 +141,7 @@ TEST_F(StartWindowTest, ACancelledDialogAtTheFirstStartLeavesAnEmptyListAndMenuD
     EXPECT_EQ(form->ListedFileCount(), 0);
     EXPECT_TRUE(form->List1()->selectedItems().isEmpty());
 
-    form->Command2(0)->click();
+    form->Command2(frame::Form1::Menu)->click();
     EXPECT_EQ(frame::WindowRegistry::instance().window("Form2"), nullptr);
     EXPECT_EQ(o::DbFilePath, "");
 }
@@ -153,13 +153,13 @@ TEST_F(StartWindowTest, AfterACancelledFirstStartThePictureButtonCanChooseAFileL
     ASSERT_EQ(form->List1()->count(), 0);
 
     dialogs->expectFileChosen(second);
-    form->Image2(1)->click();
+    form->Image2(frame::Form1::DatabaseFile)->click();
     EXPECT_EQ(readSavedPathFile(), second + "\r\n");
     EXPECT_EQ(o::DbFilePath, second);
     EXPECT_EQ(form->List1()->count(), 3);
     EXPECT_TRUE(lineNames(selectedLine(*form), "甲商事第2期.mdb"));
 
-    form->Command2(0)->click();
+    form->Command2(frame::Form1::Menu)->click();
     EXPECT_NE(frame::WindowRegistry::instance().window("Form2"), nullptr);
 }
 
@@ -179,7 +179,7 @@ TEST_F(StartWindowTest, AnotherFolderChosenWithThePictureButtonIsSavedAndListed)
     const std::string moved = makePeriodFile(otherDir, "丙商店第5期.mdb", "丙商店", 5, "2023-10-01", "2024-09-30");
 
     dialogs->expectFileChosen(moved);
-    form->Image2(1)->click();
+    form->Image2(frame::Form1::DatabaseFile)->click();
 
     ASSERT_EQ(dialogs->calls().size(), 1u);
     EXPECT_EQ(dialogs->calls()[0].request.fileName, "甲商事第1期.mdb");   // the name of the saved file proposed
@@ -198,7 +198,7 @@ TEST_F(StartWindowTest, ACancelledPictureButtonDialogListsTheSavedFolderAgain)
     makePeriodFile(dataDir, "丁第1期.mdb", "丁", 1, "2024-04-01", "2025-03-31");
 
     dialogs->expectFileCancelled();
-    form->Image2(1)->click();
+    form->Image2(frame::Form1::DatabaseFile)->click();
     EXPECT_EQ(readSavedPathFile(), first + "\r\n");
     EXPECT_EQ(form->List1()->count(), 4);
     EXPECT_TRUE(lineNames(selectedLine(*form), "甲商事第1期.mdb"));
@@ -210,7 +210,7 @@ TEST_F(StartWindowTest, ThePrinterPictureButtonShowsThePrinterSetUp)
     auto form = start();
     printing::RecordingPrinter& before = printing::installRecordingPrinter();
     dialogs->expectPrinterSetup(false);
-    form->Image2(0)->click();
+    form->Image2(frame::Form1::PrinterSetup)->click();
     EXPECT_EQ(dialogs->calls().size(), 1u);
     EXPECT_EQ(&printing::printer(), &before);   // cancelled: the printer stays
 }
@@ -227,7 +227,7 @@ TEST_F(StartWindowTest, ThePrinterChosenInTheSetUpIsTheOneLaterRunsPrintOn)
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(pdf);
     });
-    form->Image2(0)->click();
+    form->Image2(frame::Form1::PrinterSetup)->click();
 
     printing::PrinterDevice& device = printing::printer();
     o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
@@ -238,8 +238,8 @@ TEST_F(StartWindowTest, ThePrinterChosenInTheSetUpIsTheOneLaterRunsPrintOn)
     QString shown;
     dialogs->expectPrinterSetup(false, nullptr);
     dialogs->expectPrinterSetup(true, [&shown](QPrinter& p) { shown = p.outputFileName(); });
-    form->Image2(0)->click();   // cancelled
-    form->Image2(0)->click();
+    form->Image2(frame::Form1::PrinterSetup)->click();   // cancelled
+    form->Image2(frame::Form1::PrinterSetup)->click();
     EXPECT_EQ(shown, pdf);
     EXPECT_EQ(&printing::printer(), &device);
     printing::installRecordingPrinter();
@@ -345,7 +345,7 @@ TEST_F(StartWindowTest, TheListingLeavesTheCurrentPeriodFileAsItIs)
     EXPECT_EQ(o::DbFileName, "乙工業第12期.mdb");
 
     dialogs->expectFileCancelled();
-    form->Image2(1)->click();   // lists again
+    form->Image2(frame::Form1::DatabaseFile)->click();   // lists again
     EXPECT_EQ(o::DbFilePath, other);
 
     // A window opened now works on the current company's file.
@@ -369,7 +369,7 @@ TEST_F(StartWindowTest, EndClosesTheStartWindow)
     writeSavedPathFile(first);
     auto form = start();
     form->show();
-    form->Command2(9)->click();
+    form->Command2(frame::Form1::Quit)->click();
     EXPECT_FALSE(form->isVisible());
 }
 

@@ -42,13 +42,15 @@ TEST_F(WindowLayoutTest, EveryWindowShowsItsCaptionsWholeAtItsDefaultSize)
     frame::Form1 start(startDir.string());
     expectLaidOutWhole(start);
 
-    start.Command2(0)->click();
+    start.Command2(frame::Form1::Menu)->click();
     auto* menu = qobject_cast<frame::Form2*>(frame::WindowRegistry::instance().window("Form2"));
     ASSERT_NE(menu, nullptr);
     expectLaidOutWhole(*menu);
 
     const struct { int button; const char* window; } windows[] = {
-        {0, "Form9"}, {1, "Form14"}, {2, "Form33"}, {3, "Form34"}, {4, "Form31"}, {5, "Form37"},
+        {frame::Form2::JournalEntry, "Form9"}, {frame::Form2::Books, "Form14"},
+        {frame::Form2::GeneralLedger, "Form33"}, {frame::Form2::Closing, "Form34"},
+        {frame::Form2::Setup, "Form31"}, {frame::Form2::Rollover, "Form37"},
     };
     std::vector<QWidget*> opened;
     for (const auto& w : windows) {

@@ -28,7 +28,7 @@ TEST_P(Form9RefusalTest, RegisterRefusesWithItsMessageAndStoresNothing)
     GetParam().fill(*this, grid());
     dialogs->expectMessage(GetParam().message, ui::Answer::Ok).withoutTitle().withButtons(ui::Buttons::Ok);
     const int beeps = dialogs->beepCount();
-    press(1);
+    press(Form9::Register);
     EXPECT_EQ(dialogs->beepCount(), beeps + 1);
     EXPECT_TRUE(journalRows().empty());
 }
@@ -100,11 +100,11 @@ TEST_F(Form9Test, UpdateRefusesAMisspeltAccountAndKeepsTheVoucher)
     editOn();
     setDate("2024年", "5月", "10日");
     fillRow(0, "仕入", "仕入高", "100", "現金");
-    press(1);
+    press(Form9::Register);
     clickLine(0);
     fillRow(1, "文具", "消耗品ひ", "30", QString());
     dialogs->expectMessage(messages::kDebitAccountNotRegistered, ui::Answer::Ok).withoutTitle();
-    press(2);
+    press(Form9::Update);
     ASSERT_EQ(journalRows().size(), 1u);
     EXPECT_TRUE(historyRows().empty());
 }
@@ -151,7 +151,7 @@ TEST_F(Form9Test, AmountCorrectionLeavesRowOneTheRemainder)
     EntryGrid& g = grid();
     type(g.Text8[0], "540");
     type(g.Text8[1], "40");
-    press(7);
+    press(Form9::CorrectAmounts);
     EXPECT_EQ(g.Text8[0]->text(), "500");
     EXPECT_EQ(g.Text9[0]->text(), "500");
     EXPECT_EQ(g.Text8[10]->text(), "540");
@@ -159,7 +159,7 @@ TEST_F(Form9Test, AmountCorrectionLeavesRowOneTheRemainder)
 
     g.DebitAmounts[0] = 10;
     dialogs->expectMessage("1行目の借方、貸方の合計金額が相違します", ui::Answer::Ok).withoutTitle();
-    press(7);
+    press(Form9::CorrectAmounts);
 }
 
 TEST_F(Form9Test, DateBoxesRebuildTheDaysAndRefuseADateThatDoesNotExist)
@@ -257,13 +257,13 @@ TEST_F(Form9Test, ARefusedDatePutsTheFocusBackInTheBoxThatWasWrongWithItsTextSel
 
     // "登録" with a date that does not exist: the same.
     form->Combo2[0]->setEditText("2024年");
-    form->Command1[1]->setFocus();
+    form->Command1[Form9::Register]->setFocus();
     QApplication::processEvents();
     form->Combo2[1]->setEditText("04月");
     form->Combo2[2]->setEditText("31日");
     fillRow(0, "売上", "現金", "100", "売上高");
     dialogs->expectMessage(kInvalidDateMessage, ui::Answer::Ok).withoutTitle();
-    press(1);
+    press(Form9::Register);
     QApplication::processEvents();
     EXPECT_TRUE(form->Combo2[2]->hasFocus());
     EXPECT_EQ(form->Combo2[2]->lineEdit()->selectedText(), "31日");

@@ -60,7 +60,7 @@ public:
     void press(int button) { form->Command1[button]->click(); }
     void editOn()
     {
-        if (o::EditMode == o::EditModeOff) press(4);
+        if (o::EditMode == o::EditModeOff) press(Form9::Edit);
     }
     // Fills one grid row: description, debit account, amount typed on the debit side, credit account.
     void fillRow(int row, const QString& description, const QString& debit, const QString& amount,

@@ -54,10 +54,10 @@ public:
     void registerVoucher(const QString& month, const QString& day, const QString& description, const QString& amount,
                          int rows = 1)
     {
-        press(0);
+        press(Form9::ClearEntry);
         setDate("2024年", month, day);
         for (int row = 0; row < rows; ++row) fillRow(row, description + QString::number(row + 1), "仕入高", amount, "現金");
-        press(1);
+        press(Form9::Register);
     }
 
     int lineOf(const std::string& number) const
@@ -105,7 +105,7 @@ TEST_F(Form9SavedList, SavesChangeOnlyTheirVouchersLinesAndShowWhatAFreshWindowS
     clickLine(lineOf(numberB));
     ASSERT_EQ(grid().Text1[0]->text(), "B1");
     grid().Text1[0]->setText("B1 直し");
-    press(2);
+    press(Form9::Update);
     EXPECT_EQ(shown(*form), fresh());
     EXPECT_EQ(markedLines(), 4) << "every line but B's is kept";
     EXPECT_EQ(form->List2->currentRow(), lineOf(numberB)) << "the updated voucher stays chosen";
@@ -114,7 +114,7 @@ TEST_F(Form9SavedList, SavesChangeOnlyTheirVouchersLinesAndShowWhatAFreshWindowS
     markLines();
     clickLine(lineOf(numberA));
     dialogs->expectMessage(kDeleteQuestion, ui::Answer::Yes);
-    press(3);
+    press(Form9::Delete);
     EXPECT_EQ(shown(*form), fresh());
     EXPECT_EQ(markedLines(), 4);
     EXPECT_EQ(lineOf(numberA), form->List2->count());

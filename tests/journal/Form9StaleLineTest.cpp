@@ -29,10 +29,10 @@ public:
         setDate("2024年", "5月", "10日");
         fillRow(0, "A一", "仕入高", "300", "現金");
         fillRow(1, "A二", "仕入高", "200", "現金");
-        press(1);
-        press(0);
+        press(Form9::Register);
+        press(Form9::ClearEntry);
         fillRow(0, "B一", "仕入高", "900", "現金");
-        press(1);
+        press(Form9::Register);
         ASSERT_EQ(journalRows().size(), 3u);
         numberA = journalRows()[0].number;
         numberB = journalRows()[2].number;
@@ -70,7 +70,7 @@ TEST_F(Form9StaleLineTest, DeleteRefusesAVoucherTheOtherSideDeleted)
 
     dialogs->expectMessage(kDeleteQuestion, ui::Answer::Yes);
     dialogs->expectMessage(kVoucherVanished, ui::Answer::Ok).withoutTitle();
-    press(3);
+    press(Form9::Delete);
     EXPECT_EQ(descriptions(), before);
     EXPECT_EQ(descriptions(), (std::vector<std::string>{numberB + ":B一:900"}));
     EXPECT_TRUE(historyRows().empty());
@@ -86,7 +86,7 @@ TEST_F(Form9StaleLineTest, UpdateRefusesAVoucherTheOtherSideDeleted)
     db->Execute("DELETE FROM 仕訳台帳 WHERE 伝票番号 = ?", {dao::Value(numberA)});
 
     dialogs->expectMessage(kVoucherVanished, ui::Answer::Ok).withoutTitle();
-    press(2);
+    press(Form9::Update);
     EXPECT_EQ(descriptions(), (std::vector<std::string>{numberB + ":B一:900"}));
     EXPECT_TRUE(historyRows().empty());
 }
@@ -103,7 +103,7 @@ TEST_F(Form9StaleLineTest, UpdateAndDeleteRefuseAVoucherTheOtherProgramChanged)
 
     grid().Text1[0]->setText("A一を直す");
     dialogs->expectMessage(kVoucherChanged, ui::Answer::Ok).withoutTitle();
-    press(2);
+    press(Form9::Update);
     EXPECT_EQ(descriptions(), changed);
 
     // The list was filled again, so a click shows A as it is now and the
@@ -111,7 +111,7 @@ TEST_F(Form9StaleLineTest, UpdateAndDeleteRefuseAVoucherTheOtherProgramChanged)
     clickLine(0);
     EXPECT_EQ(grid().Text8[1]->text(), "250");
     grid().Text1[0]->setText("A一を直す");
-    press(2);
+    press(Form9::Update);
     EXPECT_EQ(descriptions(), (std::vector<std::string>{numberA + ":A一を直す:300", numberA + ":A二:250",
                                                         numberB + ":B一:900"}));
     EXPECT_EQ(historyRows().size(), 2u);
@@ -126,7 +126,7 @@ TEST_F(Form9StaleLineTest, DeleteRefusesAVoucherTheOtherSideGaveAnotherRow)
     const auto before = descriptions();
     dialogs->expectMessage(kDeleteQuestion, ui::Answer::Yes);
     dialogs->expectMessage(kVoucherChanged, ui::Answer::Ok).withoutTitle();
-    press(3);
+    press(Form9::Delete);
     EXPECT_EQ(descriptions(), before);
 }
 
@@ -134,7 +134,7 @@ TEST_F(Form9StaleLineTest, DeleteRefusesAVoucherTheOtherSideGaveAnotherRow)
 // nothing into the grid: it says so and shows the journal as it is now.
 TEST_F(Form9StaleLineTest, AClickedLineWhoseVoucherWentOrChangedLoadsNothing)
 {
-    press(0);
+    press(Form9::ClearEntry);
     db->Execute("DELETE FROM 仕訳台帳 WHERE 伝票番号 = ?", {dao::Value(numberA)});
     dialogs->expectMessage(kVoucherVanished, ui::Answer::Ok).withoutTitle();
     clickLine(0);
@@ -153,7 +153,7 @@ TEST_F(Form9StaleLineTest, AClickedLineWhoseVoucherWentOrChangedLoadsNothing)
 // or changed by the other side after the list showed it is not loaded.
 TEST_F(Form9StaleLineTest, AClickedTemplateLineWhoseTemplateWentOrChangedLoadsNothing)
 {
-    press(0);
+    press(Form9::ClearEntry);
     for (const char* id : {"240501000000", "240501000001"})
         db->Execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
                     " VALUES (?, 1, ?, '611', 100, '111', 100)",

@@ -121,7 +121,7 @@ TEST_P(Form9StatusTest, StatusLineAndMonthEndButton)
     const StatusCase& c = GetParam();
     // The rate in force today; the tests run after October 2019.
     EXPECT_EQ(form->Label10->text().toStdString(), std::string("消費税：10% ") + c.status);
-    EXPECT_EQ(form->Command1[8]->isVisibleTo(form.get()), c.monthEndButton);
+    EXPECT_EQ(form->Command1[Form9::MonthEndTaxPosting]->isVisibleTo(form.get()), c.monthEndButton);
 }
 
 INSTANTIATE_TEST_SUITE_P(

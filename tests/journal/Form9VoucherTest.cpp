@@ -20,7 +20,7 @@ TEST_F(Form9Test, ReceiptVoucherRegisteredRecalledUpdatedAndDeleted)
     setDate("2024年", "5月", "10日");
     fillRow(0, "商品売上", QString(), "10,000", "売上高");
     grid().Combo11[0]->setEditText("山田商店");
-    press(1);
+    press(Form9::Register);
 
     std::vector<StoredRow> rows = journalRows();
     ASSERT_EQ(rows.size(), 1u);
@@ -40,7 +40,7 @@ TEST_F(Form9Test, ReceiptVoucherRegisteredRecalledUpdatedAndDeleted)
 
     // Recall into a cleared transfer grid.
     form->Option8[0]->click();
-    press(0);
+    press(Form9::ClearEntry);
     clickLine(0);
     EXPECT_TRUE(form->Option8[1]->isChecked());
     EXPECT_EQ(form->Combo2[0]->currentText(), "2024年");
@@ -55,7 +55,7 @@ TEST_F(Form9Test, ReceiptVoucherRegisteredRecalledUpdatedAndDeleted)
     // Update: a new amount and a second row; the voucher keeps its number.
     type(grid().Text8[0], "11,000");
     fillRow(1, "手数料", "現金", "500", "売上高");
-    press(2);
+    press(Form9::Update);
     rows = journalRows();
     ASSERT_EQ(rows.size(), 2u);
     for (const StoredRow& r : rows) EXPECT_EQ(r.number, number);
@@ -79,7 +79,7 @@ TEST_F(Form9Test, ReceiptVoucherRegisteredRecalledUpdatedAndDeleted)
 
     // Delete, after the question.
     dialogs->expectMessage(kDeleteQuestion, ui::Answer::Yes).withTitle("仕訳入力").withButtons(ui::Buttons::YesNo);
-    press(3);
+    press(Form9::Delete);
     EXPECT_TRUE(journalRows().empty());
     EXPECT_EQ(form->List2->count(), 0);
     EXPECT_TRUE(grid().Text1[0]->text().isEmpty());
@@ -101,15 +101,15 @@ TEST_F(Form9Test, PaymentAndTransferVouchersWithBankAreRecalledAsTheirKind)
     form->Option8[2]->click();   // 出金伝票
     EXPECT_EQ(grid().Combo7[0]->currentText(), "現金");
     fillRow(0, "文具購入", "消耗品費", "3,000", QString());
-    press(1);
+    press(Form9::Register);
 
     form->Option8[0]->click();   // 振替伝票
-    press(0);
+    press(Form9::ClearEntry);
     fillRow(0, "買掛金支払", "買掛金", "50,000", "普通預金");
     grid().Combo8[0]->setEditText("みずほ銀行");
     grid().Combo9[0]->setEditText("新宿支店");
     grid().Combo11[0]->setEditText("鈴木工業");
-    press(1);
+    press(Form9::Register);
 
     const std::vector<StoredRow> rows = journalRows();
     ASSERT_EQ(rows.size(), 2u);
@@ -138,8 +138,8 @@ TEST_F(Form9Test, TheSameGridRegisteredTwiceGivesTwoVouchers)
     editOn();
     setDate("2024年", "5月", "1日");
     fillRow(0, "売上", "現金", "100", "売上高");
-    press(1);
-    press(1);
+    press(Form9::Register);
+    press(Form9::Register);
     const std::vector<StoredRow> rows = journalRows();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_NE(rows[0].number, rows[1].number);
@@ -157,7 +157,7 @@ TEST_F(Form9Test, RowsWithoutAmountsAreSkippedAndEmptyAccountsTakeTheRowAbove)
     grid().Text8[2]->clear();
     grid().Text9[2]->clear();
     fillRow(3, "値引", "仕入高", "-50", "買掛金");
-    press(1);
+    press(Form9::Register);
     const std::vector<StoredRow> rows = journalRows();
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1].rowNumber, "2");
@@ -175,11 +175,11 @@ TEST_F(Form9Test, UpdateReplacesTheWholeVoucherAndReselectsItByNumber)
     fillRow(0, "A一", "仕入高", "300", "現金");
     fillRow(1, "A二", "仕入高", "200", "現金");
     fillRow(2, "A三", "仕入高", "100", "現金");
-    press(1);
-    press(0);
+    press(Form9::Register);
+    press(Form9::ClearEntry);
     setDate("2024年", "5月", "20日");
     fillRow(0, "B一", "仕入高", "900", "現金");
-    press(1);
+    press(Form9::Register);
     const std::string numberA = journalRows()[0].number;
     db->Execute("UPDATE 仕訳台帳 SET 決算仕訳 = 1 WHERE 伝票番号 = ?", {dao::Value(numberA)});
     form->ReloadJournal();   // A as a closing entry is what the list shows
@@ -192,7 +192,7 @@ TEST_F(Form9Test, UpdateReplacesTheWholeVoucherAndReselectsItByNumber)
     grid().Text8[2]->clear();
     grid().Text9[2]->clear();
     fillRow(3, "A四", "仕入高", "50", "現金");
-    press(2);
+    press(Form9::Update);
 
     const std::vector<StoredRow> rows = journalRows();
     ASSERT_EQ(rows.size(), 4u);
@@ -227,14 +227,14 @@ TEST_F(Form9Test, WithoutEditModeTheStoreButtonsDoNothing)
     grid().Text1[0]->setText("売上");
     grid().Combo1[0]->setEditText("現金");
     grid().Combo7[0]->setEditText("売上高");
-    press(1);
+    press(Form9::Register);
     EXPECT_TRUE(journalRows().empty());
     EXPECT_FALSE(grid().Text1[0]->isEnabled()) << "rows are disabled after the load";
     editOn();
     EXPECT_TRUE(grid().Text1[0]->isEnabled());
-    EXPECT_EQ(form->Command1[4]->text(), "編集解除");
-    press(4);
-    EXPECT_EQ(form->Command1[4]->text(), "編集");
+    EXPECT_EQ(form->Command1[Form9::Edit]->text(), "編集解除");
+    press(Form9::Edit);
+    EXPECT_EQ(form->Command1[Form9::Edit]->text(), "編集");
     EXPECT_FALSE(grid().Text1[0]->isEnabled());
 }
 
@@ -254,18 +254,18 @@ TEST_P(Form9FailureTest, FailedRegisterUpdateAndDeleteChangeNothing)
     setDate("2024年", "5月", "10日");
     fillRow(0, "一", "仕入高", "300", "現金");
     fillRow(1, "二", "仕入高", "200", "現金");
-    press(1);
+    press(Form9::Register);
     const auto before = journalRows().size();
     ASSERT_EQ(before, 2u);
 
     // Register a second voucher of three rows.
-    press(0);
+    press(Form9::ClearEntry);
     fillRow(0, "x", "仕入高", "1", "現金");
     fillRow(1, "y", "仕入高", "2", "現金");
     fillRow(2, "z", "仕入高", "3", "現金");
     dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::WriteFails, failOn, false});
     dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
-    press(1);
+    press(Form9::Register);
     EXPECT_EQ(journalRows().size(), 2u);
 
     // Update the first one.
@@ -273,7 +273,7 @@ TEST_P(Form9FailureTest, FailedRegisterUpdateAndDeleteChangeNothing)
     clickLine(0);
     fillRow(2, "三", "仕入高", "100", "現金");
     dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
-    press(2);
+    press(Form9::Update);
     std::vector<StoredRow> rows = journalRows();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].description, "一");
@@ -285,7 +285,7 @@ TEST_P(Form9FailureTest, FailedRegisterUpdateAndDeleteChangeNothing)
     clickLine(0);
     dialogs->expectMessage(kDeleteQuestion, ui::Answer::Yes);
     dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
-    press(3);
+    press(Form9::Delete);
     EXPECT_EQ(journalRows().size(), 2u);
     EXPECT_TRUE(historyRows().empty());
     dao::DBEngine::instance().clearFailurePlan();
@@ -293,7 +293,7 @@ TEST_P(Form9FailureTest, FailedRegisterUpdateAndDeleteChangeNothing)
     // And the window goes on working.
     clickLine(1);
     dialogs->expectMessage(kDeleteQuestion, ui::Answer::Yes);
-    press(3);
+    press(Form9::Delete);
     EXPECT_TRUE(journalRows().empty());
     EXPECT_EQ(historyRows().size(), 2u);
 }
@@ -310,7 +310,7 @@ TEST_F(Form9Test, TooWideAmountIsShownAsStarsInTheList)
     fillRow(0, "土地購入", "普通預金", "123,456,789", "売上高");
     grid().Combo8[0]->setEditText("みずほ銀行");
     grid().Combo9[0]->setEditText("新宿支店");
-    press(1);
+    press(Form9::Register);
     ASSERT_EQ(form->List2->count(), 1);
     const QString line = form->List2->item(0)->text();
     EXPECT_TRUE(line.contains("**********")) << line.toStdString();
@@ -331,13 +331,13 @@ QWidget* nextTabStop(QWidget* w)
 
 TEST_F(Form9Test, TabOrderRunsFromTheCloseButtonThroughTheDateAndTheGridRowByRow)
 {
-    EXPECT_EQ(nextTabStop(form->Command1[9]), form->Combo2[0]);
+    EXPECT_EQ(nextTabStop(form->Command1[Form9::Quit]), form->Combo2[0]);
     EXPECT_EQ(nextTabStop(form->Combo2[2]), grid().Text1[0]);
     const std::vector<QWidget*> row = {grid().Text1[0], grid().Combo11[0], grid().Combo1[0], grid().Text8[0],
                                        grid().Combo7[0], grid().Text9[0], grid().Combo8[0], grid().Combo9[0]};
     for (std::size_t i = 1; i < row.size(); ++i) EXPECT_EQ(nextTabStop(row[i - 1]), row[i]) << i;
     EXPECT_EQ(nextTabStop(grid().Combo9[0]), grid().Text1[1]);
-    EXPECT_EQ(form->focusWidget(), form->Command1[9]) << "終了 holds the focus when the window opens";
+    EXPECT_EQ(form->focusWidget(), form->Command1[Form9::Quit]) << "終了 holds the focus when the window opens";
 }
 
 TEST_F(Form9Test, OpensOnceThroughTheWindowRegistry)
@@ -362,10 +362,10 @@ TEST_F(Form9Test, MovingThroughTheListWithTheKeysLoadsEachVoucher)
     editOn();
     setDate("2024年", "5月", "1日");
     fillRow(0, "一番", "仕入高", "100", "現金");
-    press(1);
-    press(0);
+    press(Form9::Register);
+    press(Form9::ClearEntry);
     fillRow(0, "二番", "仕入高", "200", "現金");
-    press(1);
+    press(Form9::Register);
     form->List2->setCurrentRow(0);
     EXPECT_EQ(grid().Text1[0]->text(), "一番");
     form->List2->setCurrentRow(1);
@@ -388,14 +388,14 @@ TEST_F(Form9LoadedInEditModeTest, LoadsWithRowsEnabledAndTheFirstPressSwitchesEd
     EXPECT_EQ(o::EditMode, o::EditModeOn) << "the load leaves the flag as it found it";
     EXPECT_TRUE(form->Option8[0]->isChecked());
     EXPECT_TRUE(grid().Text1[0]->isEnabled());
-    EXPECT_EQ(form->Command1[4]->text(), "編集解除");
-    press(4);
+    EXPECT_EQ(form->Command1[Form9::Edit]->text(), "編集解除");
+    press(Form9::Edit);
     EXPECT_EQ(o::EditMode, o::EditModeOff);
-    EXPECT_EQ(form->Command1[4]->text(), "編集");
+    EXPECT_EQ(form->Command1[Form9::Edit]->text(), "編集");
     EXPECT_FALSE(grid().Text1[0]->isEnabled());
-    press(4);
+    press(Form9::Edit);
     EXPECT_EQ(o::EditMode, o::EditModeOn);
-    EXPECT_EQ(form->Command1[4]->text(), "編集解除");
+    EXPECT_EQ(form->Command1[Form9::Edit]->text(), "編集解除");
     EXPECT_TRUE(grid().Text1[0]->isEnabled());
 }
 
@@ -453,7 +453,7 @@ TEST_F(Form9TwoMainOfficesTest, BranchIsFoundAmongTheBranchesOfTheRowsBank)
     fillRow(0, "振込入金", "普通預金", "20,000", "売掛金");
     grid().Combo8[0]->setEditText("三井住友銀行");
     grid().Combo9[0]->setEditText("本店");
-    press(1);
+    press(Form9::Register);
     const std::vector<StoredRow> rows = journalRows();
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].bankCode, "0009");

@@ -30,7 +30,7 @@ TEST_F(JournalPrintoutWindowTest, PrintsAfterTheQuestionAndLeavesTheGridAlone)
 {
     dialogs->expectMessage(kJournalPrintQuestion, ui::Answer::Yes).withTitle(kJournalPrintQuestionTitle);
     const dao::Date entryDate = form->EntryDate;
-    form->Command1[5]->click();   // 印刷
+    form->Command1[Form9::Print]->click();
     ASSERT_EQ(printer->documentCount(), 1);
     const auto texts = printer->texts();
     ASSERT_EQ(texts.size(), 3u);
@@ -43,7 +43,7 @@ TEST_F(JournalPrintoutWindowTest, PrintsAfterTheQuestionAndLeavesTheGridAlone)
 TEST_F(JournalPrintoutWindowTest, AnsweringNoPrintsNothing)
 {
     dialogs->expectMessage(kJournalPrintQuestion, ui::Answer::No).withTitle(kJournalPrintQuestionTitle);
-    form->Command1[5]->click();   // 印刷
+    form->Command1[Form9::Print]->click();
     EXPECT_EQ(printer->endDocCount(), 0);
 }
 

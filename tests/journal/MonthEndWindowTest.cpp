@@ -23,14 +23,14 @@ protected:
                     " VALUES ('2024-05-10', '240510000001', 1, '411', 11000, '201', 11000)");
         o::DbFilePath = file.path();
     }
-    void click() { form->Command1[8]->click(); }
+    void click() { form->Command1[Form9::MonthEndTaxPosting]->click(); }
 
     testsupport::TempPeriodFile file;
 };
 
 TEST_F(MonthEndWindowTest, PostsTheMonthsTaxAndListsItOnce)
 {
-    EXPECT_TRUE(form->Command1[8]->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->Command1[Form9::MonthEndTaxPosting]->isVisibleTo(form.get()));
     dialogs->expectMessage(kQuestion, ui::Answer::Yes).withTitle(kTitle);
     click();
     ASSERT_EQ(form->List2->count(), 2);

@@ -21,7 +21,10 @@ protected:
         o::StartDir = dir.path().string();
     }
 
-    void click(PayrollKind kind) { form->Command1[kind == PayrollKind::Salary ? 6 : 11]->click(); }
+    void click(PayrollKind kind)
+    {
+        form->Command1[kind == PayrollKind::Salary ? Form9::SalaryPosting : Form9::BonusPosting]->click();
+    }
     void expectQuestion(PayrollKind kind, ui::Answer answer)
     {
         dialogs->expectMessage(TextsOf(kind).question, answer).withTitle(TextsOf(kind).questionTitle);

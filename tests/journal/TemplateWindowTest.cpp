@@ -59,13 +59,13 @@ protected:
 
 TEST_F(TemplateWindowTest, AGridSavedAsATemplateLoadsBackIntoTheSameCells)
 {
-    form->Command1[4]->click();   // 編集
+    form->Command1[Form9::Edit]->click();
     fillRow(0, "事務用品購入", "消耗品費", "12000", "普通預金", "みずほ銀行", "新宿支店");
     fillRow(1, "送料", "荷造運賃", "800", "普通預金", "みずほ銀行", "新宿支店");
     const QStringList first = row(0), second = row(1);
     const int before = form->List1->count();
 
-    form->Command1[10]->click();   // 定型仕訳登録
+    form->Command1[Form9::SaveTemplate]->click();
     ASSERT_EQ(form->List1->count(), before + 2);
     // A new template without a display order is listed with its 表示順位 "1".
     int line = -1;
@@ -73,7 +73,7 @@ TEST_F(TemplateWindowTest, AGridSavedAsATemplateLoadsBackIntoTheSameCells)
         if (form->List1->item(i)->text().contains("事務用品購入")) line = i;
     ASSERT_GE(line, 0);
 
-    form->Command1[0]->click();   // 入力クリア
+    form->Command1[Form9::ClearEntry]->click();
     EXPECT_EQ(row(0)[0], "");
     clickTemplateLine(line + 1);
     EXPECT_EQ(row(0), first);
@@ -86,9 +86,9 @@ TEST_F(TemplateWindowTest, AGridSavedAsATemplateLoadsBackIntoTheSameCells)
 
 TEST_F(TemplateWindowTest, AGridWithoutADescriptionIsRefusedWithABeep)
 {
-    form->Command1[4]->click();
+    form->Command1[Form9::Edit]->click();
     const int before = form->List1->count();
-    form->Command1[10]->click();   // 定型仕訳登録
+    form->Command1[Form9::SaveTemplate]->click();
     EXPECT_EQ(dialogs->beepCount(), 1);
     EXPECT_EQ(form->List1->count(), before);
 }
@@ -103,15 +103,15 @@ TEST_F(TemplateWindowTest, AMisspeltAccountInALaterRowIsRefusedAndNothingIsSaved
     for (const Case& c : {Case{"消耗品", "普通預金", "借方勘定科目が登録されていません"},
                           Case{"荷造運賃", "普通預", "貸方勘定科目が登録されていません"}}) {
         SCOPED_TRACE(c.message);
-        form->Command1[0]->click();   // 入力クリア
+        form->Command1[Form9::ClearEntry]->click();
         if (o::EditMode == o::EditModeOff)
-            form->Command1[4]->click();   // 編集
+            form->Command1[Form9::Edit]->click();
         fillRow(0, "事務用品購入", "消耗品費", "12000", "普通預金");
         fillRow(1, "送料", c.debit, "800", c.credit);
         const int before = form->List1->count();
         const int beeps = dialogs->beepCount();
         dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
-        form->Command1[10]->click();   // 定型仕訳登録
+        form->Command1[Form9::SaveTemplate]->click();
         EXPECT_EQ(dialogs->beepCount(), beeps + 1);
         EXPECT_EQ(form->List1->count(), before);
     }

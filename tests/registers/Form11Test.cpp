@@ -152,7 +152,7 @@ TEST_F(Form11Test, ChoosingLinesLoadsTheirRows)
 
 TEST_F(Form11Test, AddedBankTakesTheNextCodeAndATypedCodeIsStoredZeroPadded)
 {
-    form->Command1_Click(1);   // 銀行追加
+    form->Command1_Click(Form11::BankAdd);
     EXPECT_EQ(form->List1()->count(), 6);
     EXPECT_EQ(bankField("0018", "銀行名"), "＊新規銀行登録名＊");
     EXPECT_EQ(form->List1()->currentRow(), -1);
@@ -161,7 +161,7 @@ TEST_F(Form11Test, AddedBankTakesTheNextCodeAndATypedCodeIsStoredZeroPadded)
     form->Text1(0)->setText("12");
     form->Text1(1)->setText(q("東西銀行"));
     form->Check1(0)->setChecked(true);
-    form->Command1_Click(0);   // 更新
+    form->Command1_Click(Form11::BankUpdate);
     EXPECT_EQ(bankField("0012", "銀行名"), "東西銀行");
     EXPECT_EQ(bankField("0012", "使用銀行"), "True");
     EXPECT_EQ(bankField("  12", "銀行名"), "(none)");
@@ -177,7 +177,7 @@ TEST_F(Form11Test, AWrongCodeOnlyBeepsAndSavesNothing)
     chooseBank("0010");
     form->Text1(0)->setText("12345");
     form->Text1(1)->setText(q("名前も保存されない"));
-    form->Command1_Click(0);
+    form->Command1_Click(Form11::BankUpdate);
     EXPECT_EQ(dialogs->beepCount(), 1);
     EXPECT_TRUE(form->Text1(0)->hasFocus());
     EXPECT_EQ(DumpRows(*db, "銀行コードﾏｽﾀｰ"), before);
@@ -190,7 +190,7 @@ TEST_F(Form11Test, ACodeAlreadyTakenIsRefusedNamingItsBank)
     chooseBank("0010");
     form->Text1(0)->setText("1");
     dialogs->expectMessage("銀行番号「0001」は既に「みずほ銀行」に使われています", ui::Answer::Ok).withoutTitle();
-    form->Command1_Click(0);
+    form->Command1_Click(Form11::BankUpdate);
     EXPECT_EQ(DumpRows(*db, "銀行コードﾏｽﾀｰ"), before);
     EXPECT_EQ(dialogs->beepCount(), 1);
 }
@@ -202,7 +202,7 @@ TEST_F(Form11Test, ABankInUseIsNeitherDeletedNorRecoded)
     chooseBank("0001");
     dialogs->expectMessage("「みずほ銀行」は取引銀行・仕訳に使われているため、削除できません", ui::Answer::Ok)
         .withoutTitle();
-    form->Command1_Click(2);   // 削除
+    form->Command1_Click(Form11::BankDelete);
     EXPECT_EQ(bankField("0001", "銀行名"), "みずほ銀行");
 
     chooseBank("0001");
@@ -210,14 +210,14 @@ TEST_F(Form11Test, ABankInUseIsNeitherDeletedNorRecoded)
     dialogs->expectMessage("「みずほ銀行」は取引銀行・仕訳に使われているため、銀行番号を変更できません",
                            ui::Answer::Ok)
         .withoutTitle();
-    form->Command1_Click(0);
+    form->Command1_Click(Form11::BankUpdate);
     EXPECT_EQ(bankField("0001", "銀行名"), "みずほ銀行");
     EXPECT_EQ(bankField("0002", "銀行名"), "(none)");
 
     // Renaming a bank in use keeps its code and is allowed.
     form->Text1(0)->setText("0001");
     form->Text1(1)->setText(q("みずほ銀行（本部）"));
-    form->Command1_Click(0);
+    form->Command1_Click(Form11::BankUpdate);
     EXPECT_EQ(bankField("0001", "銀行名"), "みずほ銀行（本部）");
 }
 
@@ -231,15 +231,15 @@ TEST_F(Form11Test, ABankWithBranchesIsKeptAndOneWithoutIsDeletedWithoutAQuestion
                            "　先に支店を削除してください",
                            ui::Answer::Ok)
         .withoutTitle();
-    form->Command1_Click(2);
+    form->Command1_Click(Form11::BankDelete);
     EXPECT_EQ(bankField("0009", "銀行名"), "三井住友銀行");
     EXPECT_EQ(dialogs->beepCount(), 1);
 
     chooseBranch("りそな銀行", "100");
-    form->Command2_Click(2);   // its one branch first
+    form->Command2_Click(Form11::BranchDelete);   // its one branch first
     EXPECT_EQ(branchName("0010100"), "(none)");
     chooseBank("0010");
-    form->Command1_Click(2);
+    form->Command1_Click(Form11::BankDelete);
     EXPECT_EQ(bankField("0010", "銀行名"), "(none)");
     EXPECT_EQ(form->List1()->count(), 4);
 }
@@ -251,7 +251,7 @@ TEST_F(Form11Test, ANewBankCodeCarriesItsBranches)
     const std::string otherBranches = DumpRows(*db, "SELECT * FROM 支店コードﾏｽﾀｰ WHERE 銀行コード <> '0005' ORDER BY 支店コード");
     chooseBank("0005");
     form->Text1(0)->setText(q("２２"));   // typed with full-width digits
-    form->Command1_Click(0);
+    form->Command1_Click(Form11::BankUpdate);
     EXPECT_EQ(bankField("0005", "銀行名"), "(none)");
     EXPECT_EQ(bankField("0022", "銀行名"), "三菱ＵＦＪ銀行");
     EXPECT_EQ(branchName("0022001"), "本店");
@@ -275,19 +275,19 @@ TEST_F(Form11Test, ABankWhoseBranchIsUsedKeepsItsCode)
     form->Text1(0)->setText("22");
     dialogs->expectMessage("「新宿中央支店」は定型仕訳に使われているため、銀行番号を変更できません", ui::Answer::Ok)
         .withoutTitle();
-    form->Command1_Click(0);
+    form->Command1_Click(Form11::BankUpdate);
     EXPECT_EQ(DumpRows(*db, "銀行コードﾏｽﾀｰ") + DumpRows(*db, "支店コードﾏｽﾀｰ"), before);
 }
 
 TEST_F(Form11Test, ButtonsNeedAChosenLine)
 {
     const std::string before = DumpRows(*db, "銀行コードﾏｽﾀｰ") + DumpRows(*db, "支店コードﾏｽﾀｰ");
-    form->Command1_Click(0);
-    form->Command1_Click(2);
-    form->Command2_Click(0);
-    form->Command2_Click(2);
+    form->Command1_Click(Form11::BankUpdate);
+    form->Command1_Click(Form11::BankDelete);
+    form->Command2_Click(Form11::BranchUpdate);
+    form->Command2_Click(Form11::BranchDelete);
     dialogs->expectMessage("銀行リストまたは支店リストを選択してください", ui::Answer::Ok).withTitle("経理台帳");
-    form->Command2_Click(1);
+    form->Command2_Click(Form11::BranchAdd);
     EXPECT_EQ(dialogs->beepCount(), 1);
     EXPECT_EQ(DumpRows(*db, "銀行コードﾏｽﾀｰ") + DumpRows(*db, "支店コードﾏｽﾀｰ"), before);
 }
@@ -295,17 +295,17 @@ TEST_F(Form11Test, ButtonsNeedAChosenLine)
 TEST_F(Form11Test, AddedBranchFollowsTheBanksLastBranch)
 {
     chooseBank("0005");
-    form->Command2_Click(1);   // 支店追加 for the chosen bank
+    form->Command2_Click(Form11::BranchAdd);   // 支店追加 for the chosen bank
     EXPECT_EQ(branchName("0005042"), "＊新規支店登録名＊");
 
     // With a bank and a branch chosen, the branch's bank wins.
     chooseBank("0005");
     chooseBranch("みずほ銀行", "203");
-    form->Command2_Click(1);
+    form->Command2_Click(Form11::BranchAdd);
     EXPECT_EQ(branchName("0001211"), "＊新規支店登録名＊");
 
     chooseBank("0017");
-    form->Command2_Click(1);
+    form->Command2_Click(Form11::BranchAdd);
     EXPECT_EQ(branchName("0017111"), "＊新規支店登録名＊");
 }
 
@@ -314,20 +314,20 @@ TEST_F(Form11Test, ABranchIsUpdatedAndItsNumberCheckedAndKeptUnique)
     activate();
     chooseBranch("三菱ＵＦＪ銀行", "041");
     form->Text2(0)->setText("42");
-    form->Command2_Click(0);
+    form->Command2_Click(Form11::BranchUpdate);
     EXPECT_EQ(dialogs->beepCount(), 1);
     EXPECT_TRUE(form->Text2(0)->hasFocus());
     EXPECT_EQ(branchName("0005041"), "新宿中央支店");
 
     form->Text2(0)->setText("001");
     dialogs->expectMessage("支店番号「001」は既に「本店」に使われています", ui::Answer::Ok).withoutTitle();
-    form->Command2_Click(0);
+    form->Command2_Click(Form11::BranchUpdate);
     EXPECT_EQ(branchName("0005041"), "新宿中央支店");
 
     form->Text2(0)->setText("045");
     form->Text2(1)->setText(q("新宿南支店"));
     form->Check1(1)->setChecked(true);
-    form->Command2_Click(0);
+    form->Command2_Click(Form11::BranchUpdate);
     EXPECT_EQ(branchName("0005045"), "新宿南支店");
     EXPECT_EQ(branchName("0005041"), "(none)");
 }
@@ -346,9 +346,10 @@ TEST_F(Form11Test, ARefusalWhoseMessageMovesTheFocusComesOnce)
     };
     const std::string banks = DumpRows(*db, "銀行コードﾏｽﾀｰ");
     const std::string branches = DumpRows(*db, "支店コードﾏｽﾀｰ");
-    for (const Case& c : {Case{"bank code taken", [&] { chooseBank("0010"); }, form->Text1(0), "1", form->Command1(0)},
+    for (const Case& c : {Case{"bank code taken", [&] { chooseBank("0010"); }, form->Text1(0), "1",
+                               form->Command1(Form11::BankUpdate)},
                           Case{"branch number taken", [&] { chooseBranch("三菱ＵＦＪ銀行", "041"); }, form->Text2(0),
-                               "001", form->Command2(0)}}) {
+                               "001", form->Command2(Form11::BranchUpdate)}}) {
         SCOPED_TRACE(c.name);
         c.choose();
         c.field->setText(c.typed);
@@ -372,18 +373,18 @@ TEST_F(Form11Test, ABranchInUseIsNeitherDeletedNorRenumbered)
     chooseBranch("三井住友銀行", "232");
     dialogs->expectMessage("「渋谷駅前支店」は定型仕訳に使われているため、削除できません", ui::Answer::Ok)
         .withoutTitle();
-    form->Command2_Click(2);
+    form->Command2_Click(Form11::BranchDelete);
     EXPECT_EQ(branchName("0009232"), "渋谷駅前支店");
 
     chooseBranch("三井住友銀行", "232");
     form->Text2(0)->setText("233");
     dialogs->expectMessage("「渋谷駅前支店」は定型仕訳に使われているため、支店番号を変更できません", ui::Answer::Ok)
         .withoutTitle();
-    form->Command2_Click(0);
+    form->Command2_Click(Form11::BranchUpdate);
     EXPECT_EQ(branchName("0009232"), "渋谷駅前支店");
 
     chooseBranch("三井住友銀行", "221");
-    form->Command2_Click(2);
+    form->Command2_Click(Form11::BranchDelete);
     EXPECT_EQ(branchName("0009221"), "(none)");
 }
 
@@ -396,7 +397,7 @@ TEST_F(Form11Test, ARowChangedOrRemovedElsewhereIsRefused)
     dialogs->expectMessage("選択された銀行は他で変更または削除されています　一覧を読み直しましたので選び直してください",
                            ui::Answer::Ok)
         .withoutTitle();
-    form->Command1_Click(2);
+    form->Command1_Click(Form11::BankDelete);
     EXPECT_EQ(form->List1()->count(), 4);
     EXPECT_EQ(bankField("0009", "銀行名"), "三井住友銀行");
     EXPECT_EQ(bankField("0017", "銀行名"), "埼玉りそな銀行");
@@ -425,7 +426,7 @@ struct ChangeWhileWaitingCase {
     const char* name;
     bool bankSide;            // the bank list, or the branch list
     const char* line;         // the bank code, or the number of a branch of 三菱ＵＦＪ銀行
-    int button;               // 0 "更新", 2 "削除"
+    int button;               // the side's 更新 or 削除
     const char* otherChange;  // the other program's UPDATE
     const char* readBack;     // a SELECT of the field `field`, read back after the refusal
     const char* field;
@@ -456,17 +457,17 @@ TEST_P(ChangeWhileWaitingTest, TheChangeCommittedMeanwhileIsRefusedNotOverwritte
 INSTANTIATE_TEST_SUITE_P(
     Writes, ChangeWhileWaitingTest,
     ::testing::Values(
-        ChangeWhileWaitingCase{"BankUpdate", true, "0005", 0,
+        ChangeWhileWaitingCase{"BankUpdate", true, "0005", Form11::BankUpdate,
                                "UPDATE 銀行コードﾏｽﾀｰ SET 振込銀行名 = 'ﾐﾂﾋﾞｼ', 使用銀行 = 0 WHERE 銀行コード = '0005'",
                                "SELECT 振込銀行名 || '/' || 使用銀行 AS 値 FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0005'",
                                "値", "ﾐﾂﾋﾞｼ/0"},
-        ChangeWhileWaitingCase{"BankDelete", true, "0010", 2,
+        ChangeWhileWaitingCase{"BankDelete", true, "0010", Form11::BankDelete,
                                "UPDATE 銀行コードﾏｽﾀｰ SET 銀行名 = 'りそな銀行本部' WHERE 銀行コード = '0010'",
                                "SELECT 銀行名 FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0010'", "銀行名", "りそな銀行本部"},
-        ChangeWhileWaitingCase{"BranchUpdate", false, "041", 0,
+        ChangeWhileWaitingCase{"BranchUpdate", false, "041", Form11::BranchUpdate,
                                "UPDATE 支店コードﾏｽﾀｰ SET 支店名 = '新宿中央' WHERE 支店コード = '0005041'",
                                "SELECT 支店名 FROM 支店コードﾏｽﾀｰ WHERE 支店コード = '0005041'", "支店名", "新宿中央"},
-        ChangeWhileWaitingCase{"BranchDelete", false, "041", 2,
+        ChangeWhileWaitingCase{"BranchDelete", false, "041", Form11::BranchDelete,
                                "UPDATE 支店コードﾏｽﾀｰ SET 振込支店名 = 'ｼﾝｼﾞﾕｸ' WHERE 支店コード = '0005041'",
                                "SELECT 振込支店名 FROM 支店コードﾏｽﾀｰ WHERE 支店コード = '0005041'", "振込支店名",
                                "ｼﾝｼﾞﾕｸ"}),
@@ -482,7 +483,7 @@ TEST_F(Form11Test, AnAddedBranchTakesTheNumberAfterOneAddedMeanwhile)
         other.exec("BEGIN IMMEDIATE");
         other.exec("INSERT INTO 支店コードﾏｽﾀｰ (銀行コード, 支店コード, 支店名) VALUES ('0005', '0005042', '池袋支店')");
         other.execLater(std::chrono::milliseconds(300), "COMMIT");
-        form->Command2_Click(1);
+        form->Command2_Click(Form11::BranchAdd);
     }
     EXPECT_EQ(branchName("0005042"), "池袋支店");
     EXPECT_EQ(branchName("0005043"), "＊新規支店登録名＊");
@@ -501,7 +502,7 @@ TEST_F(Form11Test, AddingABranchWhileAnotherProgramHoldsTheFileEndsWithinTheBudg
         other.exec("BEGIN EXCLUSIVE");
         dialogs->expectAnyMessage(ui::Answer::Ok);
         const auto start = std::chrono::steady_clock::now();
-        form->Command2_Click(1);
+        form->Command2_Click(Form11::BranchAdd);
         const double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         EXPECT_LT(waited, 0.3 * 1.6) << "more than one wait of the budget";
         ASSERT_FALSE(dialogs->messageTexts().empty());
@@ -512,7 +513,7 @@ TEST_F(Form11Test, AddingABranchWhileAnotherProgramHoldsTheFileEndsWithinTheBudg
     dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
     EXPECT_EQ(DumpRows(*db, "支店コードﾏｽﾀｰ"), before);
     chooseBank("0005");
-    form->Command2_Click(1);
+    form->Command2_Click(Form11::BranchAdd);
     EXPECT_EQ(branchName("0005042"), "＊新規支店登録名＊");
 }
 
