@@ -3,6 +3,7 @@
 // widths, masked amounts right-aligned in a fixed field ("*" when too wide),
 // and the date column that shows a date only when it changes.
 
+#include "common/NumberMasks.h"
 #include "platform/dao/Value.h"
 
 #include <cstdint>
@@ -11,9 +12,9 @@
 
 namespace books {
 
-inline constexpr const char* kListMask = "###,###,##0";
-inline constexpr const char* kOpeningMask = "###,###,###,##0";
-inline constexpr const char* kLabelMask = "#,###,###,##0";
+inline constexpr const char* kListMask = o::kAmountMask;
+inline constexpr const char* kOpeningMask = o::kAmount12Mask;
+inline constexpr const char* kLabelMask = o::kAmount10Mask;
 inline constexpr const char* kNoAmount = "------------";   // the column that carries no amount
 
 std::string fit(const std::string& text, int bytes);

@@ -3,6 +3,7 @@
 #include "common/DateFormat.h"
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "platform/dao/Recordset.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ std::string amountField(const dao::Value& value)
 {
     if (value.isNull() || !value.isNumeric())
         return std::string(10, ' ');
-    return o::FormatAmountField(value.toInt64(), "###,###,##0", 10);
+    return o::FormatAmountField(value.toInt64(), o::kAmountMask, 10);
 }
 
 std::string rowNumber(const dao::Value& value)

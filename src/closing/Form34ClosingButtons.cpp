@@ -8,6 +8,7 @@
 // its former rows in the change history under its number); a delete removes
 // it with its history. Update and delete act on the voucher the selected line
 // names and refuse when it changed or vanished since it was listed or loaded.
+#include "common/NumberMasks.h"
 #include "statements/Form34.h"
 
 #include "closing/ClosingEntryText.h"
@@ -255,9 +256,9 @@ void Form34::correctFirstRow()
     g.CreditAmounts[0] = corrected->credit;
     g.DebitTotal = corrected->debitTotal;
     g.CreditTotal = corrected->creditTotal;
-    g.Text8[0]->setText(journal::AmountCellText(corrected->debit, "##,###,###,##0"));
-    g.Text9[0]->setText(journal::AmountCellText(corrected->credit, "##,###,###,##0"));
-    g.ShowTotals("##,###,###,##0");
+    g.Text8[0]->setText(journal::AmountCellText(corrected->debit, o::kAmount11Mask));
+    g.Text9[0]->setText(journal::AmountCellText(corrected->credit, o::kAmount11Mask));
+    g.ShowTotals(o::kAmount11Mask);
 }
 
 // ---- the closing runs ----------------------------------------------------------------

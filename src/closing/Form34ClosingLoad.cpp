@@ -3,6 +3,7 @@
 // file holds under that number now are read and loaded when they are still the
 // rows the list showed, and refused with a message (the list read again) when
 // another window or program changed or deleted them since.
+#include "common/NumberMasks.h"
 #include "statements/Form34.h"
 
 #include "closing/ClosingEntryText.h"
@@ -31,7 +32,7 @@ int selectedLine(const QListWidget* list)
 
 QString amountText(const std::optional<std::int64_t>& amount)
 {
-    return amount ? journal::AmountCellText(*amount, "###,###,##0") : QString();
+    return amount ? journal::AmountCellText(*amount, o::kAmountMask) : QString();
 }
 
 }  // namespace
@@ -59,7 +60,7 @@ void Form34::loadStoredRows(const std::vector<journal::JournalRecord>& rows)
         if (!row.branchCode.empty()) g.Combo9[i]->setEditText(toQ(row.branchName));
     }
     RecalcTotals();
-    g.ShowTotals("###,###,##0");
+    g.ShowTotals(o::kAmountMask);
 }
 
 void Form34::List1_Click()

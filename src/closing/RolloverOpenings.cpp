@@ -1,6 +1,7 @@
 #include "closing/RolloverOpenings.h"
 
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 std::string yen(std::int64_t amount)
 {
-    return o::FormatNumber(amount, "###,###,###,##0") + "円";
+    return o::FormatNumber(amount, o::kAmount12Mask) + "円";
 }
 
 std::int64_t sumOf(const dao::Value& value)

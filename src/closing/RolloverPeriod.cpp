@@ -3,6 +3,7 @@
 #include "common/DateFormat.h"
 #include "common/DaysInMonth.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 
@@ -22,7 +23,7 @@ std::string periodNumberRefusal(const dao::Value& number)
 {
     const std::string shown = number.isEmptyText() ? std::string("空欄") : "「" + number.toText() + "」";
     return "会計年度が" + shown + "のため、次期の期番号を決められません。会計年度を 1 から "
-           + o::FormatNumber(kLastRollablePeriod, "#,###,###,##0") + " の整数にしてから年次更新を行ってください";
+           + o::FormatNumber(kLastRollablePeriod, o::kAmount10Mask) + " の整数にしてから年次更新を行ってください";
 }
 
 }  // namespace

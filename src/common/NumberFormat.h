@@ -1,8 +1,7 @@
 #pragma once
 // Amounts as lists, grids, labels and printouts show them.
 //
-// Masks in use: "###,###,##0", "##,###,###,##0", "###,###,###,##0",
-// "#,###,###,##0", "########0", "#0", "0000", "00". A comma anywhere in the
+// The masks in use are named in common/NumberMasks.h. A comma anywhere in the
 // mask groups the digits by three; the zeros give the least number of digits;
 // a negative amount gets a leading "-". A number wider than the mask's
 // positions is shown whole.

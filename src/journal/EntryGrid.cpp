@@ -1,6 +1,7 @@
 #include "journal/EntryGrid.h"
 
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "journal/AmountRange.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Value.h"
@@ -183,7 +184,7 @@ void EntryGrid::RecalcTotals()
         DebitTotal += DebitAmounts[i];
         CreditTotal += CreditAmounts[i];
     }
-    ShowTotals("##,###,###,##0");
+    ShowTotals(o::kAmount11Mask);
 }
 
 bool EntryGrid::Text8_LostFocus(int index) { return amountLeft(index, true); }
@@ -258,8 +259,8 @@ bool EntryGrid::PutTaxRow(int row, bool debitSide, std::optional<std::int32_t> t
         return false;
     DebitAmounts[row] = *tax;
     CreditAmounts[row] = *tax;
-    (debitSide ? Text8[row] : Text9[row])->setText(AmountCellText(*tax, "########0"));
-    (debitSide ? Text9[row] : Text8[row])->setText(AmountCellText(*tax, "###,###,##0"));
+    (debitSide ? Text8[row] : Text9[row])->setText(AmountCellText(*tax, o::kPlainAmountMask));
+    (debitSide ? Text9[row] : Text8[row])->setText(AmountCellText(*tax, o::kAmountMask));
     QComboBox* opposite = debitSide ? Combo7[row] : Combo1[row];
     if (opposite->currentText().isEmpty())
         opposite->setEditText((debitSide ? Combo7[0] : Combo1[0])->currentText());

@@ -2,6 +2,7 @@
 // The ten-row voucher grid of the journal-entry window: its cells, the amount
 // arrays kept beside them, clearing, the totals and the amount cells' exit handlers.
 
+#include "common/NumberMasks.h"
 #include "journal/AmountRange.h"
 #include "journal/EntryRows.h"
 
@@ -112,6 +113,6 @@ private:
 };
 
 // Formats an amount for a cell ("###,###,##0" and the other masks).
-QString AmountCellText(std::int64_t amount, const char* mask = "###,###,##0");
+QString AmountCellText(std::int64_t amount, const char* mask = o::kAmountMask);
 
 }  // namespace journal

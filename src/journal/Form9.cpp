@@ -1,5 +1,6 @@
 // The load of the journal-entry window: its recordsets, controls and lists.
 #include "journal/Form9.h"
+#include "common/NumberMasks.h"
 #include "journal/Form9Text.h"
 
 #include "common/DateFormat.h"
@@ -241,7 +242,7 @@ void Form9::refreshWithEditModeOff()
     Label1->clear();
 
     const dao::Date now = dao::Date::now();
-    std::string status = "消費税：" + o::FormatNumber(TaxRateOn(m_taxRates, now, true, false), "#0") + "% ";
+    std::string status = "消費税：" + o::FormatNumber(TaxRateOn(m_taxRates, now, true, false), o::kWholeMask) + "% ";
     const std::string filing = SettingsRecordset->get("申告区分").toText();
     if (filing == "1") status += "免税";
     else if (filing == "2") status += "簡易課税";

@@ -1,5 +1,6 @@
 // The buttons of the journal-entry window: register, update, delete, edit mode, amount
 // correction, and the printout, template and automatic-posting buttons.
+#include "common/NumberMasks.h"
 #include "journal/Form9.h"
 #include "journal/Form9Text.h"
 
@@ -243,9 +244,9 @@ void Form9::correctAmounts()
     g.CreditTotal = g.CreditAmounts[0];
     g.DebitAmounts[0] = static_cast<std::int32_t>(debit);
     g.CreditAmounts[0] = static_cast<std::int32_t>(credit);
-    g.Text8[0]->setText(AmountCellText(g.DebitAmounts[0], "##,###,###,##0"));
-    g.Text9[0]->setText(AmountCellText(g.CreditAmounts[0], "##,###,###,##0"));
-    g.ShowTotals("##,###,###,##0");
+    g.Text8[0]->setText(AmountCellText(g.DebitAmounts[0], o::kAmount11Mask));
+    g.Text9[0]->setText(AmountCellText(g.CreditAmounts[0], o::kAmount11Mask));
+    g.ShowTotals(o::kAmount11Mask);
 }
 
 void Form9::Option8_Click(int index)

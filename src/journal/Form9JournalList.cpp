@@ -1,4 +1,5 @@
 // The journal list of the journal-entry window and the recall of a voucher from it.
+#include "common/NumberMasks.h"
 #include "journal/Form9.h"
 #include "journal/TemplateLoadWindow.h"
 #include "journal/Form9Text.h"
@@ -180,7 +181,7 @@ void Form9::ShowRecalledRows(const RecalledRows& recalled, RecordKind kind)
     }
     Label1->setText(recalled.rows.back().closingEntry ? "決算仕訳" : "");
     g.RecalcTotals();
-    g.ShowTotals("###,###,##0");
+    g.ShowTotals(o::kAmountMask);
 }
 
 // The voucher of the chosen line, read afresh by its number: loaded when it is

@@ -3,6 +3,7 @@
 #include "common/DateFormat.h"
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 
 namespace journal {
 
@@ -10,7 +11,7 @@ std::string ListAmountField(const std::optional<std::int64_t>& amount)
 {
     if (!amount)
         return std::string(10, ' ');
-    return o::FormatAmountField(*amount, "###,###,##0", 10);
+    return o::FormatAmountField(*amount, o::kAmountMask, 10);
 }
 
 void AppendListColumns(std::string& line, const ListColumns& columns)

@@ -3,6 +3,7 @@
 #include "common/DateFormat.h"
 #include "common/DaysInMonth.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "journal/AmountRange.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
@@ -58,9 +59,9 @@ public:
     bool close(const OpenMonth& month, MonthEndVoucherList& out) const
     {
         const int lastDay = o::DaysInMonth(month.date.year, month.date.month);
-        const std::string day = o::FormatNumber(lastDay, "00");
+        const std::string day = o::FormatNumber(lastDay, o::kTwoDigitMask);
         const dao::Date date{month.date.year, month.date.month, lastDay};
-        const std::string monthText = o::FormatNumber(month.date.month, "#0") + "月分";
+        const std::string monthText = o::FormatNumber(month.date.month, o::kWholeMask) + "月分";
         const std::string purchaseNumber = o::FormatDate(month.date, "yyyy/mm/") + day;
         const std::string salesNumber = o::FormatDate(month.date, "yymm") + day;
         struct Voucher {
@@ -169,7 +170,7 @@ std::string MonthEndDifferencesMessage(const std::vector<std::pair<MonthEndTotal
     std::string text = "次の月の消費税仕訳は、登録済みの金額と今の仕訳から集計した金額が違います。登録済みの仕訳はそのままです。";
     for (const auto& [expected, stored] : differences)
         text += "\n" + o::FormatDate(expected.monthEnd, "yyyy年") + expected.description + "：登録済み "
-              + o::FormatNumber(stored, "###,###,##0") + "円、集計 " + o::FormatNumber(expected.total, "###,###,##0")
+              + o::FormatNumber(stored, o::kAmountMask) + "円、集計 " + o::FormatNumber(expected.total, o::kAmountMask)
               + "円";
     return text;
 }

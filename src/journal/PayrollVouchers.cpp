@@ -2,6 +2,7 @@
 
 #include "common/DateFormat.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "journal/AmountRange.h"
 
 #include <array>
@@ -25,7 +26,7 @@ std::vector<PayslipRecord> PayslipsInPeriod(const std::vector<PayslipRecord>& pa
 
 std::string PayrollVoucherDate(const dao::Date& payDate)
 {
-    return o::FormatDate(payDate, "yymmdd") + o::FormatNumber(payDate.month, "00");
+    return o::FormatDate(payDate, "yymmdd") + o::FormatNumber(payDate.month, o::kTwoDigitMask);
 }
 
 namespace {
@@ -94,7 +95,7 @@ PayrollVoucherList BuildPayrollVouchers(const std::vector<PayslipRecord>& paysli
     const std::string& childCode = templates.childVoucherCode.empty() ? welfareCode : templates.childVoucherCode;
     for (const auto& [day, totals] : byDate) {
         const std::string number = PayrollVoucherDate(totals.payDate);
-        const std::string month = o::FormatNumber(totals.payDate.month, "#0") + "月分";
+        const std::string month = o::FormatNumber(totals.payDate.month, o::kWholeMask) + "月分";
         bool fits = true;
         for (int group = 0; group < kPayrollGroups; ++group) {
             const auto& sums = totals.groups[group];

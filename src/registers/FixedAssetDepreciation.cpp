@@ -1,6 +1,7 @@
 #include "registers/FixedAssetDepreciation.h"
 
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "registers/Depreciation.h"
 #include "registers/StatutoryRates.h"
 
@@ -40,9 +41,9 @@ FixedAssetFigures FromOutcome(const o::Depreciation& result, bool showResidual)
         break;
     }
     FixedAssetFigures figures;
-    figures.depreciation = o::FormatNumber(result.amount, "###,###,##0");
+    figures.depreciation = o::FormatNumber(result.amount, o::kAmountMask);
     if (showResidual)
-        figures.residual = o::FormatNumber(result.bookValue, "###,###,##0");
+        figures.residual = o::FormatNumber(result.bookValue, o::kAmountMask);
     return figures;
 }
 

@@ -3,6 +3,7 @@
 #include "common/DateFormat.h"
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 
 #include <cstdio>
 
@@ -42,17 +43,19 @@ std::string TextOrBlank(const dao::Value& value)
 
 std::string FixedAssetListLine(const dao::Recordset& assets)
 {
-    const std::string life = Whole(assets.get("耐用年数"), "#0");
-    return o::FitByteWidth(assets.get("管理番号").toText(), 10) + " " + o::FitByteWidth(assets.get("名称").toText(), 16)
-           + " " + RightAligned(Whole(assets.get("数量"), "#0"), 4) + "    "
+    const std::string life = Whole(assets.get("耐用年数"), o::kWholeMask);
+    return o::FitByteWidth(assets.get("管理番号").toText(), 10) + " "
+           + o::FitByteWidth(assets.get("名称").toText(), 16) + " "
+           + RightAligned(Whole(assets.get("数量"), o::kWholeMask), 4) + "    "
            + o::FitByteWidth(TextOrBlank(assets.get("勘定科目名")), 12) + " "
            + o::FitByteWidth(o::FormatDate(assets.get("取得年月日"), " yyyy/mm/dd"), 18) + "  "
-           + RightAligned(Whole(assets.get("取得価格"), "###,###,##0"), 14) + " "
-           + o::FitByteWidth(assets.get("償却方法").toText(), 10) + RightAligned(life.empty() ? life : life + "年", 4)
-           + "  　" + RightAligned(ThreeDecimals(assets.get("償却率")), 6) + "  "
+           + RightAligned(Whole(assets.get("取得価格"), o::kAmountMask), 14) + " "
+           + o::FitByteWidth(assets.get("償却方法").toText(), 10)
+           + RightAligned(life.empty() ? life : life + "年", 4) + "  　"
+           + RightAligned(ThreeDecimals(assets.get("償却率")), 6) + "  "
            + RightAligned(ThreeDecimals(assets.get("保証率")), 8) + " "
-           + RightAligned(Whole(assets.get("残存価格"), "##,###,##0"), 10) + " "
-           + RightAligned(Whole(assets.get("減価償却費"), "##,###,##0"), 10) + " "
+           + RightAligned(Whole(assets.get("残存価格"), o::kAmount8Mask), 10) + " "
+           + RightAligned(Whole(assets.get("減価償却費"), o::kAmount8Mask), 10) + " "
            + o::FitByteWidth(TextOrBlank(assets.get("使用部署名")), 10) + " "
            + o::FitByteWidth(TextOrBlank(assets.get("備考")), 10);
 }

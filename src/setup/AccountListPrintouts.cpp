@@ -1,6 +1,7 @@
 #include "setup/AccountListPrintouts.h"
 
 #include "common/FitByteWidth.h"
+#include "common/NumberMasks.h"
 #include "setup/CountedListPages.h"
 #include "setup/PrintFields.h"
 
@@ -22,7 +23,7 @@ std::string FullWidthBlanks(int count)
 
 std::string AmountField(const dao::Value& amount)
 {
-    return NumberField(amount, "##,###,###,##0", 12);
+    return NumberField(amount, o::kAmount11Mask, 12);
 }
 
 constexpr std::array<const char*, 3> kClassFields = {"大分類", "中分類", "小分類"};

@@ -2,6 +2,7 @@
 
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "platform/dao/Recordset.h"
 
 namespace setup {
@@ -25,7 +26,7 @@ std::string AccountListLine(dao::Recordset& accounts, int column, bool masterLis
     if (column >= 0 && column < kBalanceColumnCount) {
         const dao::Value balance = accounts.get(std::string(kBalanceColumns[column]));
         // A balance too wide for the field shows as "*", never as a cut number.
-        amount = o::FormatAmountField(balance.isNumeric() ? balance.toInt64() : 0, "##,###,###,##0", 12);
+        amount = o::FormatAmountField(balance.isNumeric() ? balance.toInt64() : 0, o::kAmount11Mask, 12);
     }
     line += amount;
     if (masterList)

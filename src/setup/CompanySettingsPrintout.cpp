@@ -2,6 +2,7 @@
 
 #include "common/DateFormat.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "setup/PrintFields.h"
 
 #include <array>
@@ -79,10 +80,11 @@ std::string FractionRuleText(const dao::Value& code) { return CodeText(code, {"�
 std::string BankAccountPrintLine(const dao::Recordset& bankAccount)
 {
     const dao::Value opening = bankAccount.get("期首残高");
-    std::string line = LeftSet(bankAccount.get("銀行名").toText(), 16) + LeftSet(bankAccount.get("支店名").toText(), 16)
+    std::string line = LeftSet(bankAccount.get("銀行名").toText(), 16)
+                       + LeftSet(bankAccount.get("支店名").toText(), 16)
                        + LeftSet(bankAccount.get("種別").toText(), 16);
     if (!opening.isNull() && opening.isNumeric())
-        line += o::FormatNumber(opening.toInt64(), "##,###,###,##0");
+        line += o::FormatNumber(opening.toInt64(), o::kAmount11Mask);
     return line;
 }
 
@@ -92,7 +94,8 @@ std::string TaxRatePrintLine(const dao::Recordset& taxRate)
     if (date.empty())
         return {};
     const dao::Value rate = taxRate.get("税率");
-    const std::string rateText = !rate.isNull() && rate.isNumeric() ? " " + o::FormatNumber(rate.toInt64(), "#0") : "";
+    const std::string rateText =
+        !rate.isNull() && rate.isNumeric() ? " " + o::FormatNumber(rate.toInt64(), o::kWholeMask) : "";
     return date + rateText + "%";
 }
 
@@ -118,9 +121,9 @@ void PrintCompanySettings(SetupPage& page, dao::Recordset& settings, dao::Record
     out.print("《 預貯金残高 》", true);
     const std::int64_t cash = AmountOrZero(settings.get("期首現金残高"));
     const std::int64_t deposits = AmountOrZero(settings.get("期首預金残高"));
-    out.print("期首現金残高:" + o::FormatAmountField(cash, "#,###,###,##0", 16), true);
-    out.print("期首預金残高:" + o::FormatAmountField(deposits, "#,###,###,##0", 16), true);
-    out.print("期首現金預金:" + o::FormatAmountField(cash + deposits, "#,###,###,##0", 16), true);
+    out.print("期首現金残高:" + o::FormatAmountField(cash, o::kAmount10Mask, 16), true);
+    out.print("期首預金残高:" + o::FormatAmountField(deposits, o::kAmount10Mask, 16), true);
+    out.print("期首現金預金:" + o::FormatAmountField(cash + deposits, o::kAmount10Mask, 16), true);
 
     out.blank();
     out.print("《 取引銀行 》", true);

@@ -1,6 +1,7 @@
 #include "setup/PartnerListPrintout.h"
 
 #include "common/FitByteWidth.h"
+#include "common/NumberMasks.h"
 #include "setup/PrintFields.h"
 
 namespace setup {
@@ -11,7 +12,7 @@ std::string DayField(const dao::Value& day, const char* suffix, int characters)
 {
     if (!IsNonZeroNumber(day))
         return std::string(static_cast<std::size_t>(characters), ' ');
-    return NumberField(day, "#0", characters, suffix);
+    return NumberField(day, o::kWholeMask, characters, suffix);
 }
 
 void PrintPartnerHeader(SetupPage& page, int pageNumber)

@@ -3,6 +3,7 @@
 #include "common/DateFormat.h"
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "common/Utf8.h"
 #include "platform/dao/Recordset.h"
 
@@ -130,7 +131,7 @@ ListLine BankAccountListLine(dao::Recordset& accounts)
     line.key = BankAccountKey(accounts);
     line.text = LeftInChars(text(accounts, "銀行名"), 16) + LeftInChars(text(accounts, "支店名"), 10)
               + LeftInChars(text(accounts, "種別"), 10)
-              + AmountInChars(number(accounts, "期首残高", "##,###,###,##0"), 12);
+              + AmountInChars(number(accounts, "期首残高", o::kAmount11Mask), 12);
     return line;
 }
 
@@ -140,11 +141,11 @@ ListLine LeaseListLine(dao::Recordset& leases)
     line.key = LeaseKey(leases);
     line.text = o::FitByteWidth(line.key, 12) + " " + o::FitByteWidth(text(leases, "資産名称"), 16) + " "
               + o::FitByteWidth(text(leases, "勘定科目名"), 12) + " " + o::FitByteWidth(date(leases, "取得年月日"), 20)
-              + "  " + AmountInChars(number(leases, "購入金額", "#,###,###,##0"), 10) + "  "
-              + AmountInChars(number(leases, "支払総額", "#,###,###,##0"), 10) + "  "
-              + AmountInChars(number(leases, "リース回数", "#0"), 8) + " "
-              + AmountInChars(number(leases, "月リース料金", "#,###,###,##0"), 10) + " "
-              + AmountInChars(number(leases, "月支払利息", "#,###,###,##0"), 10) + " "
+              + "  " + AmountInChars(number(leases, "購入金額", o::kAmount10Mask), 10) + "  "
+              + AmountInChars(number(leases, "支払総額", o::kAmount10Mask), 10) + "  "
+              + AmountInChars(number(leases, "リース回数", o::kWholeMask), 8) + " "
+              + AmountInChars(number(leases, "月リース料金", o::kAmount10Mask), 10) + " "
+              + AmountInChars(number(leases, "月支払利息", o::kAmount10Mask), 10) + " "
               + o::FitByteWidth(text(leases, "リース会社"), 16) + " " + o::FitByteWidth(text(leases, "使用部署"), 14)
               + " " + o::FitByteWidth(text(leases, "備考"), 12);
     return line;
@@ -192,10 +193,12 @@ ListLine TemplateListLines::next(dao::Recordset& templates)
     const std::string description = text(templates, "摘要");
     ListLine line;
     line.key = TemplateKey(templates);
-    line.text = std::string(templates.get("決算仕訳").toBool() ? "*" : " ") + (row > 0 ? std::to_string(row) : " ")
-              + " " + o::FitByteWidth(description.empty() ? " " : description, 36) + " " + partnerField + " " + debit
-              + "   " + AmountInChars(number(templates, "入金", "###,###,##0"), 10) + " " + credit + "   "
-              + AmountInChars(number(templates, "出金", "###,###,##0"), 10) + "  " + m_bankField + " " + m_branchField;
+    line.text = std::string(templates.get("決算仕訳").toBool() ? "*" : " ")
+                + (row > 0 ? std::to_string(row) : " ") + " "
+                + o::FitByteWidth(description.empty() ? " " : description, 36) + " " + partnerField + " " + debit
+                + "   " + AmountInChars(number(templates, "入金", o::kAmountMask), 10) + " " + credit + "   "
+                + AmountInChars(number(templates, "出金", o::kAmountMask), 10) + "  " + m_bankField + " "
+                + m_branchField;
     return line;
 }
 

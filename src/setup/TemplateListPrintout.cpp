@@ -1,6 +1,7 @@
 #include "setup/TemplateListPrintout.h"
 
 #include "common/FitByteWidth.h"
+#include "common/NumberMasks.h"
 #include "setup/CountedListPages.h"
 #include "setup/PrintFields.h"
 
@@ -15,9 +16,9 @@ std::string TemplatePrintLine(const dao::Recordset& templateRow)
     line += " " + o::FitByteWidth(templateRow.get("摘要").toText(), 20);
     line += " " + o::FitByteWidth(templateRow.get("取引先").toText(), 10);
     line += " " + o::FitByteWidth(templateRow.get("勘定科目名").toText(), 20);
-    line += " " + NumberField(templateRow.get("入金"), "###,###,##0", 10);
+    line += " " + NumberField(templateRow.get("入金"), o::kAmountMask, 10);
     line += " " + o::FitByteWidth(templateRow.get("勘定科目名2").toText(), 20);
-    line += " " + NumberField(templateRow.get("出金"), "###,###,##0", 10);
+    line += " " + NumberField(templateRow.get("出金"), o::kAmountMask, 10);
     line += " " + o::FitByteWidth(templateRow.get("銀行名").toText(), 12);
     line += " " + o::FitByteWidth(templateRow.get("支店名").toText(), 12);
     return line;

@@ -2,6 +2,7 @@
 
 #include "common/DatabasePath.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "statements/StatementClasses.h"
 
 #include <iconv.h>
@@ -39,7 +40,7 @@ std::string quoted(const std::string& text)
 
 std::string figureItem(std::int64_t value)
 {
-    return quoted(o::FormatNumber(value, "########0"));
+    return quoted(o::FormatNumber(value, o::kPlainAmountMask));
 }
 
 // The listed accounts of both files, for the name check.

@@ -3,6 +3,7 @@
 // byte width, amounts with the statement mask right-aligned in a fixed field,
 // the period text and the unit text.
 
+#include "common/NumberMasks.h"
 #include "platform/dao/Value.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 
 namespace statements {
 
-inline constexpr const char* kStatementMask = "###,###,###,##0";
+inline constexpr const char* kStatementMask = o::kAmount12Mask;
 inline constexpr int kAmountWidth = 18;
 
 // The amount with "###,###,###,##0" right-aligned in `width` characters.

@@ -1,6 +1,7 @@
 #include "statements/TallyAccountTotals.h"
 
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/DayOfDate.h"
 #include "platform/dao/Recordset.h"
@@ -148,7 +149,7 @@ std::string TallyNotice(const TallyReport& report)
 {
     std::string text;
     if (report.rowsWithUnknownCode > 0) {
-        text += "使用中の勘定科目にないコードの仕訳 " + o::FormatNumber(report.rowsWithUnknownCode, "#,##0")
+        text += "使用中の勘定科目にないコードの仕訳 " + o::FormatNumber(report.rowsWithUnknownCode, o::kCountMask)
                 + " 行を集計していません（コード：";
         for (std::size_t i = 0; i < report.unknownCodes.size(); ++i)
             text += (i > 0 ? "、" : "") + report.unknownCodes[i];
@@ -157,7 +158,7 @@ std::string TallyNotice(const TallyReport& report)
     if (report.rowsOutsidePeriod > 0) {
         if (!text.empty())
             text += "　";
-        text += "会計期間外の日付の仕訳 " + o::FormatNumber(report.rowsOutsidePeriod, "#,##0")
+        text += "会計期間外の日付の仕訳 " + o::FormatNumber(report.rowsOutsidePeriod, o::kCountMask)
                 + " 行は今期の集計に含めていません";
     }
     return text;

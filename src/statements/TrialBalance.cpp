@@ -2,6 +2,7 @@
 
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 
 #include <algorithm>
 
@@ -13,7 +14,7 @@ std::string field(std::int64_t amount, bool blankWhenZero)
 {
     if (amount == 0 && blankWhenZero)
         return std::string(16, ' ');
-    return o::FormatAmountField(amount, "###,###,##0", 16);
+    return o::FormatAmountField(amount, o::kAmountMask, 16);
 }
 
 std::string line(const std::string& debitBalance, const std::string& debitTotal, const std::string& name,
