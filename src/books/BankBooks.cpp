@@ -1,6 +1,7 @@
 #include "books/BankBooks.h"
 
 #include "books/BookText.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Transaction.h"
 
 namespace books {
@@ -22,12 +23,12 @@ std::string bankRowLine(DateColumn& dates, const JournalRow& row, const Posting&
 BankAccount readBankAccount(dao::Recordset& accounts)
 {
     BankAccount account;
-    account.bankName = accounts.get("銀行名").toText();
-    account.branchName = accounts.get("支店名").toText();
-    account.kind = accounts.get("種別").toText();
-    account.opening = amountOf(accounts.get("期首残高"));
-    account.bankCode = accounts.get("銀行コード").toText();
-    account.branchCode = accounts.get("支店コード").toText();
+    account.bankName = accounts.get(schema::column::BankName).toText();
+    account.branchName = accounts.get(schema::column::BranchName).toText();
+    account.kind = accounts.get(schema::column::DepositKind).toText();
+    account.opening = amountOf(accounts.get(schema::column::OpeningBalance));
+    account.bankCode = accounts.get(schema::column::BankCode).toText();
+    account.branchCode = accounts.get(schema::column::BranchCode).toText();
     return account;
 }
 
@@ -108,7 +109,7 @@ void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts, c
             if (next >= books.size())
                 return;
             accounts.Edit();
-            accounts.set("現残高", dao::Value(static_cast<long long>(books[next].balance)));
+            accounts.set(schema::column::PresentBalance, dao::Value(static_cast<long long>(books[next].balance)));
             accounts.Update();
             ++next;
         });

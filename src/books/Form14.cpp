@@ -10,6 +10,7 @@
 #include "common/EditMode.h"
 #include "frame/Fonts.h"
 #include "frame/RecordList.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/printing/Printer.h"
 #include "platform/ui/Dialogs.h"
 
@@ -93,17 +94,17 @@ Form14::Form14()
 {
     buildControls();
     openPeriodFile();
-    SettingsRecordset = openRecordset("会計設定");
-    AccountMasterRecordset = openRecordset("Q_勘定科目コード表");
-    UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
-    EraCodeRecordset = openRecordset("Q_年号コード");
-    BanksInUseRecordset = openRecordset("Q_使用銀行");
-    BranchesInUseRecordset = openRecordset("Q_使用銀行支店");
-    BankAccountRecordset = openRecordset("Q_取引銀行");
-    TemplateRecordset = openRecordset("Q_仕訳定型台帳");
-    BankJournalRecordset = openRecordset("Q_取引銀行仕訳");
-    CashBookRecordset = openRecordset("Q_現金出納帳");
-    PartnerRecordset = openRecordset("Q_取引先管理");
+    SettingsRecordset = openRecordset(schema::table::Settings);
+    AccountMasterRecordset = openRecordset(schema::query::Chart);
+    UsedAccountsRecordset = openRecordset(schema::query::UsedAccounts);
+    EraCodeRecordset = openRecordset(schema::query::Eras);
+    BanksInUseRecordset = openRecordset(schema::query::UsedBanks);
+    BranchesInUseRecordset = openRecordset(schema::query::UsedBranches);
+    BankAccountRecordset = openRecordset(schema::query::BankAccounts);
+    TemplateRecordset = openRecordset(schema::query::Templates);
+    BankJournalRecordset = openRecordset(schema::query::BankJournal);
+    CashBookRecordset = openRecordset(schema::query::CashBook);
+    PartnerRecordset = openRecordset(schema::query::Partners);
     requireSettingsRow(*SettingsRecordset);
     SetFormCaption(*SettingsRecordset, "管理（現金出納帳他）");
     LoadBooks();
@@ -256,7 +257,8 @@ void Form14::LoadBooks()
     o::SetEditMode(o::EditModeOff);
 
     m_combo1->clear();
-    forEachRow(*PartnerRecordset, [&] { m_combo1->addItem(toQ(PartnerRecordset->get("取引先名").toText())); });
+    forEachRow(*PartnerRecordset,
+               [&] { m_combo1->addItem(toQ(PartnerRecordset->get(schema::column::PartnerName).toText())); });
     m_combo1->setEditText(QString());
 
     ShowCashBook();
@@ -268,7 +270,7 @@ void Form14::LoadBooks()
 CashBookSource Form14::cashBookSource()
 {
     const std::string cashCode = o::FindCode({AccountMasterRecordset.get(), nullptr, nullptr}, 2, "現金");
-    return CashBookSource{*CashBookRecordset, cashCode, amountOf(SettingsRecordset->get("期首現金残高"))};
+    return CashBookSource{*CashBookRecordset, cashCode, amountOf(SettingsRecordset->get(schema::column::OpeningCash))};
 }
 
 void Form14::ShowCashBook()
@@ -314,7 +316,7 @@ void Form14::ShowSubLedger(int listIndex)
 
 void Form14::ShowPartnerJournal(const std::string& partner)
 {
-    LedgerRecordset = openRecordset("Q_仕訳台帳");
+    LedgerRecordset = openRecordset(schema::query::Journal);
     const PartnerTerms terms = partnerTerms(*PartnerRecordset);
     m_label9[1]->setText(toQ(terms.rank));
     m_label9[2]->setText(toQ(terms.closingDay));
@@ -322,21 +324,21 @@ void Form14::ShowPartnerJournal(const std::string& partner)
     m_label9[4]->setText(toQ(terms.content));
     dao::Value firstSide(0);   // no account in use: the debit rule
     if (!UsedAccountsRecordset->BOF() && !UsedAccountsRecordset->EOF_())
-        firstSide = UsedAccountsRecordset->get("借貸区分");
+        firstSide = UsedAccountsRecordset->get(schema::column::DebitCredit);
     fill(m_list4, partnerJournalLines(*LedgerRecordset, partner, partnerRuleFor(firstSide), dao::Date::now()));
     LedgerRecordset.reset();
 }
 
 void Form14::PrintCashBook()
 {
-    printCashBook(printing::printer(), cashBookSource(), SettingsRecordset->get("事業所名").toText(),
+    printCashBook(printing::printer(), cashBookSource(), SettingsRecordset->get(schema::column::CompanyName).toText(),
                   dao::Date::now());
 }
 
 void Form14::PrintBankBooks()
 {
     printBankBooks(printing::printer(), *BankAccountRecordset, *BankJournalRecordset,
-                   SettingsRecordset->get("事業所名").toText(), dao::Date::now());
+                   SettingsRecordset->get(schema::column::CompanyName).toText(), dao::Date::now());
 }
 
 void Form14::Command1_Click(int index)
@@ -387,7 +389,7 @@ void Form14::Command1_Click(int index)
             if (!PartnerRecordset->isEmpty()) {
                 PartnerRecordset->MoveFirst();
                 while (!PartnerRecordset->EOF_()
-                       && PartnerRecordset->get("取引先名").toText() != partner)
+                       && PartnerRecordset->get(schema::column::PartnerName).toText() != partner)
                     PartnerRecordset->MoveNext();
             }
             ShowPartnerJournal(partner);

@@ -6,6 +6,7 @@
 #include "common/o.h"
 #include "frame/Fonts.h"
 #include "frame/RecordList.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/printing/Printer.h"
 #include "platform/ui/Dialogs.h"
 
@@ -27,9 +28,9 @@ Form33::Form33()
 {
     buildControls();
     openPeriodFile();
-    SettingsRecordset = openRecordset("会計設定");
-    UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
-    JournalRecordset = openRecordset("Q_仕訳台帳");
+    SettingsRecordset = openRecordset(schema::table::Settings);
+    UsedAccountsRecordset = openRecordset(schema::query::UsedAccounts);
+    JournalRecordset = openRecordset(schema::query::Journal);
     openEraRecordset();
     requireSettingsRow(*SettingsRecordset);
     SetFormCaption(*SettingsRecordset, "総勘定元帳");
@@ -116,7 +117,7 @@ void Form33::List2_Click(int row)
         int named = -1;
         UsedAccountsRecordset->MoveFirst();
         while (!chosen && !UsedAccountsRecordset->EOF_()) {
-            const std::string name = UsedAccountsRecordset->get("勘定科目名").toText();
+            const std::string name = UsedAccountsRecordset->get(schema::column::AccountName).toText();
             if (!name.empty() && ++named == row) {
                 m_label1[1]->setText(toQ(name));
                 chosen = true;
@@ -168,7 +169,7 @@ void Form33::Command1_Click(int index)
     try {
         o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
         printLedgers(device, *UsedAccountsRecordset, *JournalRecordset, fromQ(m_label1[1]->text()),
-                     SettingsRecordset->get("事業所名").toText(), mode, dao::Date::now());
+                     SettingsRecordset->get(schema::column::CompanyName).toText(), mode, dao::Date::now());
         printed = device.documentOpen();
         device.endDoc();
     } catch (const std::exception& e) {

@@ -1,16 +1,17 @@
 #include "books/GeneralLedger.h"
 
 #include "books/RowLine.h"
+#include "periodfile/SchemaNames.h"
 
 namespace books {
 
 LedgerAccount readLedgerAccount(dao::Recordset& usedAccounts)
 {
     LedgerAccount account;
-    account.name = usedAccounts.get("勘定科目名").toText();
-    account.code = usedAccounts.get("勘定科目コード").toText();
-    account.opening = amountOf(usedAccounts.get("期首残高"));
-    account.creditNormal = !isDebitNormal(usedAccounts.get("借貸区分"));
+    account.name = usedAccounts.get(schema::column::AccountName).toText();
+    account.code = usedAccounts.get(schema::column::AccountCode).toText();
+    account.opening = amountOf(usedAccounts.get(schema::column::OpeningBalance));
+    account.creditNormal = !isDebitNormal(usedAccounts.get(schema::column::DebitCredit));
     return account;
 }
 
@@ -18,7 +19,7 @@ std::vector<std::string> ledgerAccountNames(dao::Recordset& usedAccounts)
 {
     std::vector<std::string> names;
     forEachRow(usedAccounts, [&] {
-        std::string name = usedAccounts.get("勘定科目名").toText();
+        std::string name = usedAccounts.get(schema::column::AccountName).toText();
         if (!name.empty())
             names.push_back(std::move(name));
     });
@@ -32,7 +33,7 @@ std::optional<LedgerAccount> findLedgerAccount(dao::Recordset& usedAccounts, con
     usedAccounts.MoveFirst();
     while (!usedAccounts.EOF_()) {
         try {
-            if (usedAccounts.get("勘定科目名").toText() == name)
+            if (usedAccounts.get(schema::column::AccountName).toText() == name)
                 return readLedgerAccount(usedAccounts);
         } catch (const dao::DaoError& e) {
             if (e.code() != dao::DaoError::Code::NoCurrentRecord)

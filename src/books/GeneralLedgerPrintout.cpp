@@ -2,6 +2,7 @@
 
 #include "books/BookPrinting.h"
 #include "books/RowLine.h"
+#include "periodfile/SchemaNames.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -128,7 +129,7 @@ void printAccount(printing::PrinterDevice& printer, dao::Recordset& usedAccounts
     if (usedAccounts.isEmpty())
         return;
     usedAccounts.MoveFirst();
-    usedAccounts.FindFirst("勘定科目名", dao::Value(name));
+    usedAccounts.FindFirst(schema::column::AccountName, dao::Value(name));
     if (usedAccounts.NoMatch())
         return;
     const LedgerAccount account = readLedgerAccount(usedAccounts);

@@ -1,6 +1,7 @@
 #include "books/PartnerJournal.h"
 
 #include "books/RowLine.h"
+#include "periodfile/SchemaNames.h"
 
 namespace books {
 
@@ -10,16 +11,16 @@ PartnerTerms partnerTerms(dao::Recordset& partners)
     if (partners.BOF() || partners.EOF_())
         return terms;
     try {
-        const std::string rank = partners.get("取引先ランク").toText();
-        const std::int64_t closingDay = amountOf(partners.get("締日"));
-        const std::int64_t payment = amountOf(partners.get("支払日"));
+        const std::string rank = partners.get(schema::column::PartnerRank).toText();
+        const std::int64_t closingDay = amountOf(partners.get(schema::column::ClosingDay));
+        const std::int64_t payment = amountOf(partners.get(schema::column::PaymentDay));
         if (!rank.empty())
             terms.rank = "ランク：" + rank;
         if (closingDay != 0)
             terms.closingDay = "締日：" + std::to_string(closingDay) + "日";
         if (payment != 0)
             terms.payment = "支払日：" + std::to_string(payment) + "日後";
-        terms.content = "取引内容：" + partners.get("取引内容").toText();
+        terms.content = "取引内容：" + partners.get(schema::column::PartnerBusiness).toText();
     } catch (const dao::DaoError& e) {
         if (e.code() != dao::DaoError::Code::NoCurrentRecord)
             throw;

@@ -2,6 +2,7 @@
 
 #include "books/BankBooks.h"
 #include "closing/DepreciationJournal.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 
@@ -43,10 +44,10 @@ std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const Cl
         return carried;
     for (accounts->MoveFirst(); !accounts->EOF_(); accounts->MoveNext()) {
         books::BankAccount account;
-        account.bankCode = accounts->get("銀行コード").toText();
-        account.branchCode = accounts->get("支店コード").toText();
-        account.kind = accounts->get("種別").toText();
-        account.opening = amountOf(accounts->get("期首残高"));
+        account.bankCode = accounts->get(schema::column::BankCode).toText();
+        account.branchCode = accounts->get(schema::column::BranchCode).toText();
+        account.kind = accounts->get(schema::column::DepositKind).toText();
+        account.opening = amountOf(accounts->get(schema::column::OpeningBalance));
         BankCarry carry;
         carry.rowid = accounts->get("行番号").toInt64();
         carry.bankCode = account.bankCode;
@@ -70,8 +71,9 @@ std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const C
                                            dao::RecordsetType::Snapshot);
         if (!rows->isEmpty())
             for (rows->MoveFirst(); !rows->EOF_(); rows->MoveNext())
-                postings[{rows->get("摘要").toText(), rows->get("貸方コード").toText()}].push_back(
-                    amountOf(rows->get("出金")));
+                postings[{rows->get(schema::column::Description).toText(),
+                          rows->get(schema::column::CreditCode).toText()}]
+                    .push_back(amountOf(rows->get(schema::column::CreditAmount)));
     }
 
     struct Asset {
@@ -88,11 +90,11 @@ std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const C
     for (register_->MoveFirst(); !register_->EOF_(); register_->MoveNext()) {
         Asset asset;
         asset.carry.rowid = register_->get("行番号").toInt64();
-        asset.carry.number = register_->get("管理番号").toText();
-        asset.carry.name = register_->get("名称").toText();
-        asset.carry.bookValue = amountOf(register_->get("残存価格"));
+        asset.carry.number = register_->get(schema::column::AssetNumber).toText();
+        asset.carry.name = register_->get(schema::column::AssetName).toText();
+        asset.carry.bookValue = amountOf(register_->get(schema::column::ResidualValue));
         const FixedAssetFigure figure{asset.carry.number, asset.carry.name, {}, {}};
-        asset.key = {DepreciationDescription(figure), register_->get("勘定科目コード").toText()};
+        asset.key = {DepreciationDescription(figure), register_->get(schema::column::AccountCode).toText()};
         ++sharing[asset.key];
         assets.push_back(std::move(asset));
     }

@@ -4,6 +4,7 @@
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 
 #include <algorithm>
@@ -33,10 +34,13 @@ std::string rowNumber(const dao::Value& value)
 // The fields from 追番 on.
 std::string fields(dao::Recordset& rs, int descriptionWidth)
 {
-    return rowNumber(rs.get("追番")) + " " + textField(rs.get("摘要"), descriptionWidth) + " "
-           + textField(rs.get("取引先"), 16) + " " + textField(rs.get("勘定科目名"), 20) + "   "
-           + amountField(rs.get("入金")) + " " + textField(rs.get("勘定科目名2"), 20) + "   "
-           + amountField(rs.get("出金")) + "  " + textField(rs.get("銀行名"), 15) + " " + textField(rs.get("支店名"), 15);
+    return rowNumber(rs.get(schema::column::RowNumber)) + " "
+           + textField(rs.get(schema::column::Description), descriptionWidth) + " "
+           + textField(rs.get(schema::column::Partner), 16) + " " + textField(rs.get(schema::column::AccountName), 20)
+           + "   " + amountField(rs.get(schema::column::DebitAmount)) + " "
+           + textField(rs.get(schema::column::AccountName2), 20) + "   "
+           + amountField(rs.get(schema::column::CreditAmount)) + "  " + textField(rs.get(schema::column::BankName), 15)
+           + " " + textField(rs.get(schema::column::BranchName), 15);
 }
 
 int rowOf(const dao::Value& value)
@@ -48,27 +52,31 @@ int rowOf(const dao::Value& value)
 
 ClosingListLine ClosingTemplateLine(dao::Recordset& rs)
 {
-    return {" " + fields(rs, 34), {rs.get("仕訳ID").toText(), rowOf(rs.get("追番"))},
+    return {" " + fields(rs, 34),
+            {rs.get(schema::column::TemplateId).toText(), rowOf(rs.get(schema::column::RowNumber))},
             journal::ReadJournalRecord(rs, journal::RecordKind::Template)};
 }
 
 ClosingListLine ClosingEntryLine(dao::Recordset& rs, dao::Date& lastShown)
 {
     std::string date(12, ' ');
-    if (const auto d = rs.get("日付").toDate(); d && *d != lastShown) {
+    if (const auto d = rs.get(schema::column::Date).toDate(); d && *d != lastShown) {
         date = o::FitByteWidth(o::FormatDate(*d, o::kListDate), 12);
         lastShown = *d;
     }
-    return {date + " " + fields(rs, 36), {rs.get("伝票番号").toText(), rowOf(rs.get("追番"))},
+    return {date + " " + fields(rs, 36),
+            {rs.get(schema::column::VoucherNumber).toText(), rowOf(rs.get(schema::column::RowNumber))},
             journal::ReadJournalRecord(rs, journal::RecordKind::Voucher)};
 }
 
 std::string ClosingPrintedLine(dao::Recordset& rs)
 {
-    return rowNumber(rs.get("追番")) + " " + textField(rs.get("摘要"), 36) + " " + textField(rs.get("取引先"), 10) + " "
-           + textField(rs.get("勘定科目名"), 16) + "   " + amountField(rs.get("入金")) + " "
-           + textField(rs.get("勘定科目名2"), 16) + "   " + amountField(rs.get("出金")) + "  "
-           + textField(rs.get("銀行名"), 15) + " " + textField(rs.get("支店名"), 15);
+    return rowNumber(rs.get(schema::column::RowNumber)) + " " + textField(rs.get(schema::column::Description), 36) + " "
+           + textField(rs.get(schema::column::Partner), 10) + " " + textField(rs.get(schema::column::AccountName), 16)
+           + "   " + amountField(rs.get(schema::column::DebitAmount)) + " "
+           + textField(rs.get(schema::column::AccountName2), 16) + "   "
+           + amountField(rs.get(schema::column::CreditAmount)) + "  " + textField(rs.get(schema::column::BankName), 15)
+           + " " + textField(rs.get(schema::column::BranchName), 15);
 }
 
 std::vector<ClosingListLine> ClosingTemplateLines(dao::Recordset& rs)

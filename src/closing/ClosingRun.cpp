@@ -2,6 +2,7 @@
 
 #include "common/DateFormat.h"
 #include "journal/EntryDate.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 
@@ -11,12 +12,12 @@ namespace closing {
 
 std::optional<ClosingPeriod> ReadClosingPeriod(dao::Database& database)
 {
-    auto settings = database.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
+    auto settings = database.OpenRecordset(schema::table::Settings, dao::RecordsetType::Snapshot);
     if (settings->isEmpty())
         return std::nullopt;
     settings->MoveFirst();
-    const auto first = settings->get("会計期間開始日").toDate();
-    const auto last = settings->get("会計期間終了日").toDate();
+    const auto first = settings->get(schema::column::PeriodStart).toDate();
+    const auto last = settings->get(schema::column::PeriodEnd).toDate();
     if (!first || !last)
         return std::nullopt;
     return ClosingPeriod{*first, *last};
@@ -51,11 +52,12 @@ CheckedClosingDate CheckClosingDate(dao::Database& database, const ClosingDateBo
 
 ChartCodes::ChartCodes(dao::Database& database)
 {
-    auto chart = database.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Snapshot);
+    auto chart = database.OpenRecordset(schema::query::Chart, dao::RecordsetType::Snapshot);
     if (chart->isEmpty())
         return;
     for (chart->MoveFirst(); !chart->EOF_(); chart->MoveNext())
-        m_accounts.emplace_back(chart->get("勘定科目コード").toText(), chart->get("勘定科目名").toText());
+        m_accounts.emplace_back(chart->get(schema::column::AccountCode).toText(),
+                                chart->get(schema::column::AccountName).toText());
 }
 
 std::string ChartCodes::codeOf(const std::string& accountName) const

@@ -2,6 +2,7 @@
 
 #include "journal/VoucherNumber.h"
 #include "journal/VoucherStore.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
@@ -15,7 +16,7 @@ std::vector<std::string> PostClosingVouchers(dao::Workspace& workspace, dao::Dat
     std::vector<std::string> numbers;
     if (vouchers.empty())
         return numbers;
-    auto journal = database.OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+    auto journal = database.OpenRecordset(schema::query::Journal, dao::RecordsetType::Dynaset);
     dao::RunInTransaction(workspace, [&] {
         numbers.clear();
         journal::NumberIssuer voucherNumbers = journal::VoucherNumbers(database);
@@ -33,7 +34,7 @@ PostedVouchers PostPlannedClosingVouchers(dao::Workspace& workspace, dao::Databa
                                           const std::function<PlannedVouchers()>& plan, const dao::Date& now)
 {
     PostedVouchers posted;
-    auto journal = database.OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+    auto journal = database.OpenRecordset(schema::query::Journal, dao::RecordsetType::Dynaset);
     dao::RunInTransaction(workspace, [&] {
         posted = PostedVouchers();
         const PlannedVouchers planned = plan();

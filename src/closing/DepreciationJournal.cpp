@@ -2,6 +2,7 @@
 
 #include "closing/ClosingVouchers.h"
 #include "journal/MonthEndPosting.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
@@ -15,15 +16,15 @@ namespace closing {
 std::vector<FixedAssetFigure> ReadFixedAssets(dao::Database& database)
 {
     std::vector<FixedAssetFigure> assets;
-    auto register_ = database.OpenRecordset("Q_固定資産台帳", dao::RecordsetType::Snapshot);
+    auto register_ = database.OpenRecordset(schema::query::FixedAssets, dao::RecordsetType::Snapshot);
     if (register_->isEmpty())
         return assets;
     for (register_->MoveFirst(); !register_->EOF_(); register_->MoveNext()) {
         FixedAssetFigure asset;
-        asset.number = register_->get("管理番号").toText();
-        asset.name = register_->get("名称").toText();
-        asset.accountCode = register_->get("勘定科目コード").toText();
-        const dao::Value figure = register_->get("減価償却費");
+        asset.number = register_->get(schema::column::AssetNumber).toText();
+        asset.name = register_->get(schema::column::AssetName).toText();
+        asset.accountCode = register_->get(schema::column::AccountCode).toText();
+        const dao::Value figure = register_->get(schema::column::Depreciation);
         if (figure.isNumeric())
             asset.depreciation = figure.toInt32();
         assets.push_back(std::move(asset));

@@ -6,6 +6,7 @@
 #include "frame/Fonts.h"
 #include "frame/Form1.h"
 #include "frame/WindowRegistry.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QHBoxLayout>
@@ -63,7 +64,7 @@ Form37::Form37()
 {
     buildControls();
     openPeriodFile();
-    SettingsRecordset = openRecordset("会計設定");
+    SettingsRecordset = openRecordset(schema::table::Settings);
     requireSettingsRow(*SettingsRecordset);
     SetFormCaption(*SettingsRecordset, "年次更新");
 }
@@ -153,8 +154,9 @@ void Form37::RunRollover()
 
     SettingsRecordset->MoveFirst();
     o::DbFilePath = o::PathInDataFolder(o::DbFileName);
-    const RolloverPeriodOrRefusal period = CheckRolloverPeriod(
-        SettingsRecordset->get("会計年度"), SettingsRecordset->get("会計期間開始日"), SettingsRecordset->get("会計期間終了日"));
+    const RolloverPeriodOrRefusal period = CheckRolloverPeriod(SettingsRecordset->get(schema::column::PeriodNumber),
+                                                               SettingsRecordset->get(schema::column::PeriodStart),
+                                                               SettingsRecordset->get(schema::column::PeriodEnd));
     if (!period.period) {
         refuse(period.refusal);
         return;
@@ -184,7 +186,7 @@ void Form37::RunRollover()
     }
     o::DbWorkspace = dao::DBEngine::instance().Workspaces(0);
     o::CompanyDb = o::DbWorkspace->OpenDatabase(files.files->targetPath);
-    SettingsRecordset = o::CompanyDb->OpenRecordset("会計設定", dao::RecordsetType::Dynaset);
+    SettingsRecordset = o::CompanyDb->OpenRecordset(schema::table::Settings, dao::RecordsetType::Dynaset);
     m_command1[0]->setEnabled(false);
     frame::ListPeriodFilesAgain();
     ui::dialogs().messageBox(RolloverDoneMessage(files.files->targetName), ui::Buttons::Ok);

@@ -1,5 +1,6 @@
 #include "closing/PeriodJournal.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/DayOfDate.h"
 #include "platform/dao/Recordset.h"
@@ -48,21 +49,21 @@ std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const C
         return rows;
     for (journal->MoveFirst(); !journal->EOF_(); journal->MoveNext()) {
         PeriodJournalRow row;
-        const auto date = journal->get("日付").toDate();
+        const auto date = journal->get(schema::column::Date).toDate();
         if (!date)
             continue;
         row.date = *date;
-        row.voucher = journal->get("伝票番号").toText();
-        row.description = journal->get("摘要").toText();
-        row.debitCode = journal->get("借方コード").toText();
-        row.creditCode = journal->get("貸方コード").toText();
-        row.debit = amountOf(journal->get("入金"));
-        row.credit = amountOf(journal->get("出金"));
-        row.debitClass = journal->get("小分類").toText();
-        row.creditClass = journal->get("小分類2").toText();
-        row.debitTaxable = journal->get("消費税").toBool();
-        row.creditTaxable = journal->get("消費税2").toBool();
-        row.closingEntry = journal->get("決算仕訳").toBool();
+        row.voucher = journal->get(schema::column::VoucherNumber).toText();
+        row.description = journal->get(schema::column::Description).toText();
+        row.debitCode = journal->get(schema::column::DebitCode).toText();
+        row.creditCode = journal->get(schema::column::CreditCode).toText();
+        row.debit = amountOf(journal->get(schema::column::DebitAmount));
+        row.credit = amountOf(journal->get(schema::column::CreditAmount));
+        row.debitClass = journal->get(schema::column::MinorClass).toText();
+        row.creditClass = journal->get(schema::column::MinorClass2).toText();
+        row.debitTaxable = journal->get(schema::column::Taxable).toBool();
+        row.creditTaxable = journal->get(schema::column::Taxable2).toBool();
+        row.closingEntry = journal->get(schema::column::ClosingEntry).toBool();
         rows.push_back(std::move(row));
     }
     return rows;

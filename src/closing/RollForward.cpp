@@ -7,6 +7,7 @@
 #include "closing/PeriodJournal.h"
 #include "closing/RolloverPeriod.h"
 #include "journal/AmountRange.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
@@ -30,13 +31,13 @@ struct NextSettings {
 
 NextSettings nextSettings(dao::Database& copy, const RolloverPeriod& period)
 {
-    auto settings = copy.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
+    auto settings = copy.OpenRecordset(schema::table::Settings, dao::RecordsetType::Snapshot);
     settings->MoveFirst();
     NextSettings next;
     next.period = period.number + 1;
     next.first = OneYearLater(period.dates.first);
     next.last = OneYearLater(period.dates.last);
-    if (const auto report = settings->get("決算報告日").toDate())
+    if (const auto report = settings->get(schema::column::ReportDate).toDate())
         next.reportDate = IsoDay(OneYearLater(*report));
     return next;
 }
@@ -50,7 +51,7 @@ std::string carriedProfitAccount(dao::Database& copy)
     if (account->isEmpty())
         return {};
     account->MoveFirst();
-    return account->get("勘定科目コード").toText();
+    return account->get(schema::column::AccountCode).toText();
 }
 
 void requireAmount(std::int64_t value, const std::string& what)
@@ -125,7 +126,7 @@ void moveSettingsOn(dao::Database& copy, const NextSettings& next)
 {
     // The opening cash and deposits come from the new opening balances, as
     // the setup window derives them.
-    auto chart = copy.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Snapshot);
+    auto chart = copy.OpenRecordset(schema::query::Chart, dao::RecordsetType::Snapshot);
     const std::optional<setup::OpeningCash> cash = setup::ComputeOpeningCash(*chart);
     if (!cash)
         throw RolloverRefused(CarriedAmountOutOfRange("期首現金預金"));

@@ -4,6 +4,7 @@
 #include "common/DaysInMonth.h"
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 
@@ -70,11 +71,12 @@ RolloverPeriodOrRefusal CheckRolloverPeriod(const dao::Value& number, const dao:
 
 RolloverPeriodOrRefusal ReadRolloverPeriod(dao::Database& database)
 {
-    auto settings = database.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
+    auto settings = database.OpenRecordset(schema::table::Settings, dao::RecordsetType::Snapshot);
     if (settings->isEmpty())
         return RolloverPeriodOrRefusal{std::nullopt, kPeriodNotSetMessage};
     settings->MoveFirst();
-    return CheckRolloverPeriod(settings->get("会計年度"), settings->get("会計期間開始日"), settings->get("会計期間終了日"));
+    return CheckRolloverPeriod(settings->get(schema::column::PeriodNumber), settings->get(schema::column::PeriodStart),
+                               settings->get(schema::column::PeriodEnd));
 }
 
 }  // namespace closing

@@ -3,6 +3,7 @@
 #include "journal/AmountRange.h"
 #include "journal/MonthEndPosting.h"
 #include "journal/VoucherRows.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
@@ -46,19 +47,19 @@ struct SettlementSettings {
 SettlementSettings readSettings(dao::Database& database)
 {
     SettlementSettings settings;
-    auto row = database.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
+    auto row = database.OpenRecordset(schema::table::Settings, dao::RecordsetType::Snapshot);
     if (row->isEmpty())
         return settings;
     row->MoveFirst();
-    settings.filing = row->get("申告区分").toText();
-    settings.method = row->get("処理方法").toText();
-    settings.fractions = row->get("端数処理").toText();
+    settings.filing = row->get(schema::column::TaxFiling).toText();
+    settings.method = row->get(schema::column::TaxHandling).toText();
+    settings.fractions = row->get(schema::column::Rounding).toText();
     return settings;
 }
 
 journal::TaxRateTable readRates(dao::Database& database)
 {
-    auto rates = database.OpenRecordset("Q_消費税率", dao::RecordsetType::Snapshot);
+    auto rates = database.OpenRecordset(schema::query::TaxRates, dao::RecordsetType::Snapshot);
     return journal::ReadTaxRateTable(*rates);
 }
 
@@ -110,9 +111,9 @@ TaxableAccounts ReadTaxableAccounts(dao::Database& database)
     if (chart->isEmpty())
         return taxable;
     for (chart->MoveFirst(); !chart->EOF_(); chart->MoveNext()) {
-        const dao::Value side = chart->get("借貸区分");
+        const dao::Value side = chart->get(schema::column::DebitCredit);
         const bool debitNormal = side.isNumeric() && side.toInt64() == 0;
-        taxable[chart->get("勘定科目コード").toText()] = debitNormal ? TaxSide::Purchases : TaxSide::Sales;
+        taxable[chart->get(schema::column::AccountCode).toText()] = debitNormal ? TaxSide::Purchases : TaxSide::Sales;
     }
     return taxable;
 }

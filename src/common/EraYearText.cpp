@@ -1,6 +1,7 @@
 #include "common/EraYearText.h"
 
 #include "common/o.h"
+#include "periodfile/SchemaNames.h"
 
 namespace o {
 
@@ -23,10 +24,10 @@ std::string EraYearText(dao::Recordset* eras, const dao::Date& date)
     // Walk from the last era backwards to the first one that began on or before the date.
     eras->MoveLast();
     while (!eras->BOF()) {
-        const std::optional<dao::Date> eraStart = eras->get("年号").toDate();
+        const std::optional<dao::Date> eraStart = eras->get(schema::column::EraStart).toDate();
         if (eraStart && dayOf(*eraStart) <= day) {
             const int n = date.year - eraStart->year + 1;
-            const std::string name = eras->get("和暦名称").toText();
+            const std::string name = eras->get(schema::column::EraName).toText();
             if (n == 1)
                 return name + "元年";
             return name + std::to_string(n) + "年";

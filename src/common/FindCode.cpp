@@ -1,5 +1,7 @@
 #include "common/FindCode.h"
 
+#include "periodfile/SchemaNames.h"
+
 namespace o {
 
 std::string FindCode(const CodeSources& sources, int kind, const std::string& name)
@@ -40,7 +42,7 @@ std::string FindBranchCode(dao::Recordset& branches, const std::string& bankCode
                        + dao::criteriaLiteral(branchName));
     if (branches.NoMatch())
         return {};
-    return branches.get("支店コード").toText();
+    return branches.get(schema::column::BranchCode).toText();
 }
 
 }  // namespace o

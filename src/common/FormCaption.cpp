@@ -1,5 +1,7 @@
 #include "common/FormCaption.h"
 
+#include "periodfile/SchemaNames.h"
+
 namespace o {
 
 std::string FormCaption(const dao::Value& companyName, const dao::Value& periodNumber,
@@ -11,7 +13,7 @@ std::string FormCaption(const dao::Value& companyName, const dao::Value& periodN
 
 std::string SetFormCaption(dao::Recordset& settings, const std::string& title)
 {
-    return FormCaption(settings.get("事業所名"), settings.get("会計年度"), title);
+    return FormCaption(settings.get(schema::column::CompanyName), settings.get(schema::column::PeriodNumber), title);
 }
 
 }  // namespace o

@@ -1,6 +1,7 @@
 #include "common/o.h"
 
 #include "common/DatabasePath.h"
+#include "periodfile/SchemaNames.h"
 
 namespace o {
 
@@ -28,7 +29,7 @@ void OpenCompanyDb()
 
 void OpenEraRecordset()
 {
-    EraRecordset = CompanyDb->OpenRecordset("Q_年号コード", dao::RecordsetType::Dynaset);
+    EraRecordset = CompanyDb->OpenRecordset(schema::query::Eras, dao::RecordsetType::Dynaset);
 }
 
 std::string PathInDataFolder(const std::string& fileName)

@@ -10,6 +10,7 @@
 #include "frame/StartListLine.h"
 #include "frame/WindowRegistry.h"
 #include "frame/WorkWindow.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/PrinterSetup.h"
 
@@ -218,13 +219,15 @@ void Form1::ListDatabaseFiles()
         try {
             // Only read, so the listing changes no file.
             m_startDb = m_startWorkspace->OpenDatabase(path, true, kListingWait);
-            auto settings = m_startDb->OpenRecordset("会計設定", dao::RecordsetType::Table);
+            auto settings = m_startDb->OpenRecordset(schema::table::Settings, dao::RecordsetType::Table);
             if (settings->isEmpty()) {
                 line = unreadableListLine(m_fileList[i]);
             } else {
                 settings->MoveFirst();
-                line = startListLine(settings->get("事業所名"), settings->get("会計年度"),
-                                     settings->get("会計期間開始日"), settings->get("会計期間終了日"), m_fileList[i]);
+                line = startListLine(settings->get(schema::column::CompanyName),
+                                     settings->get(schema::column::PeriodNumber),
+                                     settings->get(schema::column::PeriodStart),
+                                     settings->get(schema::column::PeriodEnd), m_fileList[i]);
             }
             settings->Close();
         } catch (const dao::DaoError& e) {

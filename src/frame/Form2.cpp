@@ -4,6 +4,7 @@
 #include "common/FormCaption.h"
 #include "frame/Fonts.h"
 #include "frame/WindowRegistry.h"
+#include "periodfile/SchemaNames.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,7 +55,7 @@ Form2::Form2()
 {
     buildControls();
     openPeriodFile();
-    SettingsRecordset = openRecordset("会計設定", dao::RecordsetType::Dynaset);
+    SettingsRecordset = openRecordset(schema::table::Settings, dao::RecordsetType::Dynaset);
     requireSettingsRow(*SettingsRecordset);
     ShowMenuTitle("会計総合メニュー");
 }
@@ -123,12 +124,12 @@ QPushButton* Form2::Command2(int index) const
 void Form2::ShowMenuTitle(const std::string& title)
 {
     dao::Recordset& settings = *SettingsRecordset;
-    const dao::Value company = settings.get("事業所名");
-    SetCaption(o::FormCaption(company, settings.get("会計年度"), title));
+    const dao::Value company = settings.get(schema::column::CompanyName);
+    SetCaption(o::FormCaption(company, settings.get(schema::column::PeriodNumber), title));
     m_label3[0]->setText(toQ(company.isEmptyText() ? title : company.toText()));
     m_label3[2]->setText(
-        toQ(periodLine(settings.get("会計年度"), settings.get("会計期間開始日"),
-                       settings.get("会計期間終了日"))));
+        toQ(periodLine(settings.get(schema::column::PeriodNumber), settings.get(schema::column::PeriodStart),
+                       settings.get(schema::column::PeriodEnd))));
 }
 
 void Form2::Command2_Click(int index)

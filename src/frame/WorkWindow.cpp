@@ -2,6 +2,7 @@
 
 #include "common/FormCaption.h"
 #include "common/o.h"
+#include "periodfile/SchemaNames.h"
 
 namespace frame {
 
@@ -42,9 +43,9 @@ void WorkWindow::requireSettingsRow(dao::Recordset& settings)
     settings.MoveFirst();
     // A row without its period opens no window: each would show and compute
     // from nothing (a settings row of nulls once opened them all).
-    settings.getRequired("会計年度", "1 以上の期の番号");
-    settings.getRequired("会計期間開始日", "会計期間の最初の日");
-    settings.getRequired("会計期間終了日", "会計期間の最後の日");
+    settings.getRequired(schema::column::PeriodNumber, "1 以上の期の番号");
+    settings.getRequired(schema::column::PeriodStart, "会計期間の最初の日");
+    settings.getRequired(schema::column::PeriodEnd, "会計期間の最後の日");
 }
 
 void WorkWindow::requireReadableRows(dao::Recordset& rows)

@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
 #include "journal/AmountRange.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Value.h"
 #include "platform/ui/Dialogs.h"
@@ -151,11 +152,11 @@ void EntryGrid::FillAccountLists(dao::Recordset& usedAccounts)
     QStringList debit, credit;
     if (!usedAccounts.isEmpty()) {
         for (usedAccounts.MoveFirst(); !usedAccounts.EOF_(); usedAccounts.MoveNext()) {
-            const std::string name = usedAccounts.get("勘定科目名").toText();
+            const std::string name = usedAccounts.get(schema::column::AccountName).toText();
             if (name.empty())
                 continue;
-            const dao::Value side = usedAccounts.get("借貸区分");
-            const bool bothSides = usedAccounts.get("相方有無").toBool();
+            const dao::Value side = usedAccounts.get(schema::column::DebitCredit);
+            const bool bothSides = usedAccounts.get(schema::column::NeedsCounterpart).toBool();
             if ((side.isNumeric() && side.toInt64() == 0) || bothSides)
                 debit << QString::fromStdString(name);
             if ((side.isNumeric() && side.toInt64() == 1) || bothSides)

@@ -12,6 +12,7 @@
 #include "frame/Fonts.h"
 #include "frame/RecordList.h"
 #include "journal/EntryDate.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QStringList>
@@ -27,18 +28,18 @@ Form9::Form9(QWidget* parent) : frame::WorkWindow(parent)
     openPeriodFile();
     m_workspace = o::DbWorkspace;
     m_database = o::CompanyDb;
-    SettingsRecordset = openRecordset("会計設定", dao::RecordsetType::Snapshot);
-    TaxRateRecordset = openRecordset("Q_消費税率", dao::RecordsetType::Snapshot);
-    AccountMasterRecordset = openRecordset("Q_勘定科目コード表", dao::RecordsetType::Snapshot);
-    UsedAccountsRecordset = openRecordset("Q_使用勘定科目表", dao::RecordsetType::Snapshot);
-    BanksInUseRecordset = openRecordset("Q_使用銀行", dao::RecordsetType::Snapshot);
-    BranchesInUseRecordset = openRecordset("Q_使用銀行支店", dao::RecordsetType::Snapshot);
-    BankAccountRecordset = openRecordset("Q_取引銀行", dao::RecordsetType::Snapshot);
-    TemplateRecordset = openRecordset("Q_仕訳定型台帳", dao::RecordsetType::Dynaset);
+    SettingsRecordset = openRecordset(schema::table::Settings, dao::RecordsetType::Snapshot);
+    TaxRateRecordset = openRecordset(schema::query::TaxRates, dao::RecordsetType::Snapshot);
+    AccountMasterRecordset = openRecordset(schema::query::Chart, dao::RecordsetType::Snapshot);
+    UsedAccountsRecordset = openRecordset(schema::query::UsedAccounts, dao::RecordsetType::Snapshot);
+    BanksInUseRecordset = openRecordset(schema::query::UsedBanks, dao::RecordsetType::Snapshot);
+    BranchesInUseRecordset = openRecordset(schema::query::UsedBranches, dao::RecordsetType::Snapshot);
+    BankAccountRecordset = openRecordset(schema::query::BankAccounts, dao::RecordsetType::Snapshot);
+    TemplateRecordset = openRecordset(schema::query::Templates, dao::RecordsetType::Dynaset);
     m_journalOpened = m_database->fileVersion();
-    JournalRecordset = openRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
-    PartnerRecordset = openRecordset("Q_取引先管理", dao::RecordsetType::Dynaset);
-    ChangeHistoryRecordset = openRecordset("Q_仕訳変更履歴", dao::RecordsetType::Dynaset);
+    JournalRecordset = openRecordset(schema::query::Journal, dao::RecordsetType::Dynaset);
+    PartnerRecordset = openRecordset(schema::query::Partners, dao::RecordsetType::Dynaset);
+    ChangeHistoryRecordset = openRecordset(schema::query::ChangeLog, dao::RecordsetType::Dynaset);
     openEraRecordset();
     requireSettingsRow(*SettingsRecordset);
     m_taxRates = ReadTaxRateTable(*TaxRateRecordset);
@@ -184,7 +185,7 @@ void Form9::setTabOrder()
 void Form9::InitEntryForm(const std::string& title)
 {
     SetFormCaption(*SettingsRecordset, title);
-    Command1[MonthEndTaxPosting]->setVisible(SettingsRecordset->get("処理方法").toText() == "2");
+    Command1[MonthEndTaxPosting]->setVisible(SettingsRecordset->get(schema::column::TaxHandling).toText() == "2");
     InputTaxAccountCode = FindCode(2, "仮払消費税");
     PayablesAccountCode = FindCode(2, "買掛金");
     CashAccountCode = FindCode(2, "現金");
@@ -243,18 +244,18 @@ void Form9::refreshWithEditModeOff()
 
     const dao::Date now = dao::Date::now();
     std::string status = "消費税：" + o::FormatNumber(TaxRateOn(m_taxRates, now, true, false), o::kWholeMask) + "% ";
-    const std::string filing = SettingsRecordset->get("申告区分").toText();
+    const std::string filing = SettingsRecordset->get(schema::column::TaxFiling).toText();
     if (filing == "1") status += "免税";
     else if (filing == "2") status += "簡易課税";
     else if (filing == "3") status += "原則課税";
     if (filing != "1") {
-        const std::string method = SettingsRecordset->get("処理方法").toText();
+        const std::string method = SettingsRecordset->get(schema::column::TaxHandling).toText();
         if (method == "1") status += "、外税";
         else if (method == "2") status += "、内税";
         else if (method == "3") status += "、別途入力";
         else if (method == "4") status += "、計算なし";
-        status += SettingsRecordset->get("消費税計算").toBool() ? "、消費税自動計算" : "、手計算";
-        const std::string fraction = SettingsRecordset->get("端数処理").toText();
+        status += SettingsRecordset->get(schema::column::TaxCalculation).toBool() ? "、消費税自動計算" : "、手計算";
+        const std::string fraction = SettingsRecordset->get(schema::column::Rounding).toText();
         if (fraction == "1") status += "、端数切捨て";
         else if (fraction == "2") status += "、四捨五入";
         else if (fraction == "3") status += "、切り上げ";
@@ -311,9 +312,9 @@ std::string Form9::AccountNameOf(const std::string& code)
 {
     if (!UsedAccountsRecordset->isEmpty()) {
         UsedAccountsRecordset->MoveFirst();
-        UsedAccountsRecordset->FindFirst("勘定科目コード", dao::Value(code));
+        UsedAccountsRecordset->FindFirst(schema::column::AccountCode, dao::Value(code));
         if (!UsedAccountsRecordset->NoMatch())
-            return UsedAccountsRecordset->get("勘定科目名").toText();
+            return UsedAccountsRecordset->get(schema::column::AccountName).toText();
     }
     refuse(kCodeNotRegistered);
     return {};

@@ -7,6 +7,7 @@
 #include "common/EditMode.h"
 #include "journal/AmountRange.h"
 #include "journal/EntryDate.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QEvent>
@@ -71,8 +72,8 @@ void Form9::taxRowLeft(int index, bool debitSide)
     const std::string previousName = s((debitSide ? g.Combo1[index - 1] : g.Combo7[index - 1])->currentText());
     bool taxable = false, simplified = false;
     if (!FindCode(debitSide ? 2 : 3, previousName).empty()) {
-        taxable = AccountMasterRecordset->get("消費税").toBool();
-        simplified = AccountMasterRecordset->get("簡易課税").toBool();
+        taxable = AccountMasterRecordset->get(schema::column::Taxable).toBool();
+        simplified = AccountMasterRecordset->get(schema::column::SimplifiedTax).toBool();
     }
     const auto date = boxDate();
     if (!date) {
@@ -81,7 +82,7 @@ void Form9::taxRowLeft(int index, bool debitSide)
     }
     const std::int32_t base = debitSide ? g.DebitAmounts[index - 1] : g.CreditAmounts[index - 1];
     const auto tax = TaxExclusiveAmount(m_taxRates, *date, base, taxable, simplified,
-                                        FractionRuleOf(SettingsRecordset->get("端数処理").toText()));
+                                        FractionRuleOf(SettingsRecordset->get(schema::column::Rounding).toText()));
     if (!g.PutTaxRow(index, debitSide, tax))
         refuse(kAmountOutOfRangeMessage);
 }

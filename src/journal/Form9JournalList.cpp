@@ -8,6 +8,7 @@
 #include "common/EraYearText.h"
 #include "common/EditMode.h"
 #include "journal/JournalListLine.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Database.h"
 #include "platform/ui/Dialogs.h"
@@ -57,7 +58,7 @@ void Form9::openJournal()
 {
     JournalRecordset->Close();
     m_journalOpened = m_database->fileVersion();
-    JournalRecordset = m_database->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+    JournalRecordset = m_database->OpenRecordset(schema::query::Journal, dao::RecordsetType::Dynaset);
     m_journalOutOfOrder = false;
 }
 
@@ -134,7 +135,7 @@ void Form9::showSavedVoucher()
 void Form9::ReloadTemplates()
 {
     TemplateRecordset->Close();
-    TemplateRecordset = m_database->OpenRecordset("Q_仕訳定型台帳", dao::RecordsetType::Dynaset);
+    TemplateRecordset = m_database->OpenRecordset(schema::query::Templates, dao::RecordsetType::Dynaset);
     ShowTemplateList();
 }
 

@@ -2,6 +2,7 @@
 
 #include "journal/Form9.h"
 #include "journal/JournalPrintout.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/printing/Printer.h"
 #include "platform/ui/Dialogs.h"
 
@@ -16,7 +17,7 @@ void JournalPrintoutButton_Click(Form9& form)
     dao::Value company;
     if (!settings.isEmpty()) {
         settings.MoveFirst();
-        company = settings.get("事業所名");
+        company = settings.get(schema::column::CompanyName);
     }
     PrintJournalRun(printing::printer(), form.journalInOrder(), company, dao::Date::now());
     form.ReloadJournal();

@@ -1,5 +1,6 @@
 #include "journal/JournalRecord.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 
@@ -65,25 +66,31 @@ private:
 }  // namespace
 
 JournalFields::JournalFields(const dao::Recordset& rows, RecordKind kind, TaxColumns tax)
-    : m_kind(kind), m_tax(tax),
-      m_number(rows.fieldPosition(kind == RecordKind::Voucher ? "伝票番号" : "仕訳ID")),
-      m_rowNumber(rows.fieldPosition("追番")), m_closingEntry(rows.fieldPosition("決算仕訳")),
-      m_description(rows.fieldPosition("摘要")), m_partner(rows.fieldPosition("取引先")),
-      m_debitCode(rows.fieldPosition("借方コード")), m_debitName(rows.fieldPosition("勘定科目名")),
-      m_debit(rows.fieldPosition("入金")), m_creditCode(rows.fieldPosition("貸方コード")),
-      m_creditName(rows.fieldPosition("勘定科目名2")), m_credit(rows.fieldPosition("出金")),
-      m_bankCode(rows.fieldPosition("銀行コード")), m_branchCode(rows.fieldPosition("支店コード")),
-      m_bankName(rows.fieldPosition("銀行名")), m_branchName(rows.fieldPosition("支店名"))
+    : m_kind(kind), m_tax(tax), m_number(rows.fieldPosition(kind == RecordKind::Voucher ? "伝票番号" : "仕訳ID")),
+      m_rowNumber(rows.fieldPosition(schema::column::RowNumber)),
+      m_closingEntry(rows.fieldPosition(schema::column::ClosingEntry)),
+      m_description(rows.fieldPosition(schema::column::Description)),
+      m_partner(rows.fieldPosition(schema::column::Partner)),
+      m_debitCode(rows.fieldPosition(schema::column::DebitCode)),
+      m_debitName(rows.fieldPosition(schema::column::AccountName)),
+      m_debit(rows.fieldPosition(schema::column::DebitAmount)),
+      m_creditCode(rows.fieldPosition(schema::column::CreditCode)),
+      m_creditName(rows.fieldPosition(schema::column::AccountName2)),
+      m_credit(rows.fieldPosition(schema::column::CreditAmount)),
+      m_bankCode(rows.fieldPosition(schema::column::BankCode)),
+      m_branchCode(rows.fieldPosition(schema::column::BranchCode)),
+      m_bankName(rows.fieldPosition(schema::column::BankName)),
+      m_branchName(rows.fieldPosition(schema::column::BranchName))
 {
     if (kind == RecordKind::Voucher)
-        m_date = rows.fieldPosition("日付");
+        m_date = rows.fieldPosition(schema::column::Date);
     if (tax == TaxColumns::Read) {
-        m_debitClass = rows.fieldPosition("小分類");
-        m_creditClass = rows.fieldPosition("小分類2");
-        m_debitTaxable = rows.fieldPosition("消費税");
-        m_debitSimplified = rows.fieldPosition("簡易課税");
-        m_creditTaxable = rows.fieldPosition("消費税2");
-        m_creditSimplified = rows.fieldPosition("簡易課税2");
+        m_debitClass = rows.fieldPosition(schema::column::MinorClass);
+        m_creditClass = rows.fieldPosition(schema::column::MinorClass2);
+        m_debitTaxable = rows.fieldPosition(schema::column::Taxable);
+        m_debitSimplified = rows.fieldPosition(schema::column::SimplifiedTax);
+        m_creditTaxable = rows.fieldPosition(schema::column::Taxable2);
+        m_creditSimplified = rows.fieldPosition(schema::column::SimplifiedTax2);
     }
 }
 

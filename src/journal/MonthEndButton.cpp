@@ -2,6 +2,7 @@
 
 #include "journal/Form9.h"
 #include "journal/MonthEndTax.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 #include "platform/ui/Dialogs.h"
 
@@ -20,8 +21,8 @@ std::optional<RunPeriod> SettingsPeriodOrNotice(dao::Recordset& settings)
 {
     if (!settings.isEmpty())
         settings.MoveFirst();
-    const auto first = settings.isEmpty() ? std::nullopt : settings.get("会計期間開始日").toDate();
-    const auto last = settings.isEmpty() ? std::nullopt : settings.get("会計期間終了日").toDate();
+    const auto first = settings.isEmpty() ? std::nullopt : settings.get(schema::column::PeriodStart).toDate();
+    const auto last = settings.isEmpty() ? std::nullopt : settings.get(schema::column::PeriodEnd).toDate();
     if (!first || !last) {
         ShowRunNotices({{kPeriodNotSetMessage, true}});
         return std::nullopt;
@@ -49,7 +50,7 @@ void MonthEndButton_Click(Form9& form, dao::Workspace& workspace, dao::Database&
                             {form.InputTaxAccountCode, form.PayablesAccountCode, form.CashAccountCode,
                              form.UnpaidTaxAccountCode, form.ReceivablesAccountCode},
                             ReadTaxRateTable(*form.TaxRateRecordset),
-                            FractionRuleOf(settings.get("端数処理").toText())};
+                            FractionRuleOf(settings.get(schema::column::Rounding).toText())};
     const RunOutcome outcome = PostMonthEndTaxEntries(sources);
     ShowRunNotices(outcome.notices);
     form.ReloadJournal();

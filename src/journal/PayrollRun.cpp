@@ -4,6 +4,7 @@
 #include "journal/PayrollSlips.h"
 #include "journal/PayrollTemplates.h"
 #include "journal/PayrollVouchers.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
@@ -21,10 +22,10 @@ std::string welfareCodeOf(dao::Recordset& usedAccounts)
     if (usedAccounts.isEmpty())
         return {};
     usedAccounts.MoveFirst();
-    usedAccounts.FindFirst("勘定科目名", dao::Value("法定福利費"));
+    usedAccounts.FindFirst(schema::column::AccountName, dao::Value("法定福利費"));
     if (usedAccounts.NoMatch())
         return {};
-    return usedAccounts.get("勘定科目コード").toText();
+    return usedAccounts.get(schema::column::AccountCode).toText();
 }
 
 }  // namespace

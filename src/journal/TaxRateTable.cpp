@@ -1,5 +1,6 @@
 #include "journal/TaxRateTable.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 
 namespace journal {
@@ -24,11 +25,11 @@ TaxRateTable ReadTaxRateTable(dao::Recordset& rates)
     if (rates.isEmpty())
         return table;
     for (rates.MoveFirst(); !rates.EOF_(); rates.MoveNext()) {
-        const auto from = rates.get("日付").toDate();
+        const auto from = rates.get(schema::column::Date).toDate();
         if (!from)
             continue;   // a period without a first day can never apply
-        const dao::Value rate = rates.get("税率");
-        const dao::Value simplified = rates.get("簡易税率");
+        const dao::Value rate = rates.get(schema::column::TaxRate);
+        const dao::Value simplified = rates.get(schema::column::SimplifiedTaxRate);
         const int wholeRate = rate.isNumeric() ? static_cast<int>(rate.toInt64()) : 0;
         // A period without a simplified rate of its own takes its rate.
         table.push_back({*from, wholeRate,

@@ -2,6 +2,7 @@
 
 #include "journal/EntryChecks.h"
 #include "journal/VoucherNumber.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
@@ -71,16 +72,16 @@ std::string SaveTemplate(dao::Workspace& workspace, dao::Database& database, dao
         id = TemplateIds(database).next(now);
         for (const TemplateRowToSave& row : rows) {
             templates.AddNew();
-            templates.set("仕訳ID", id);
-            templates.set("追番", row.rowNumber);
-            templates.set("摘要", row.description);
-            if (row.partner) templates.set("取引先", *row.partner);
-            templates.set("借方コード", row.debitCode);
-            templates.set("貸方コード", row.creditCode);
-            templates.set("入金", row.debit);
-            templates.set("出金", row.credit);
-            if (row.bankCode) templates.set("銀行コード", *row.bankCode);
-            if (row.branchCode) templates.set("支店コード", *row.branchCode);
+            templates.set(schema::column::TemplateId, id);
+            templates.set(schema::column::RowNumber, row.rowNumber);
+            templates.set(schema::column::Description, row.description);
+            if (row.partner) templates.set(schema::column::Partner, *row.partner);
+            templates.set(schema::column::DebitCode, row.debitCode);
+            templates.set(schema::column::CreditCode, row.creditCode);
+            templates.set(schema::column::DebitAmount, row.debit);
+            templates.set(schema::column::CreditAmount, row.credit);
+            if (row.bankCode) templates.set(schema::column::BankCode, *row.bankCode);
+            if (row.branchCode) templates.set(schema::column::BranchCode, *row.branchCode);
             templates.Update();
         }
     }, {&templates});

@@ -5,6 +5,7 @@
 #include "journal/Form9.h"
 #include "journal/TemplateLoadWindow.h"
 #include "journal/TemplateSave.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Database.h"
 #include "platform/ui/Dialogs.h"
@@ -40,7 +41,7 @@ void TemplateSaveButton_Click(Form9& form, dao::Workspace& workspace, dao::Datab
                                  ui::Buttons::Ok);
     }
     form.TemplateRecordset->Close();
-    form.TemplateRecordset = database.OpenRecordset("Q_仕訳定型台帳", dao::RecordsetType::Dynaset);
+    form.TemplateRecordset = database.OpenRecordset(schema::query::Templates, dao::RecordsetType::Dynaset);
     FillTemplateList(form);
 }
 

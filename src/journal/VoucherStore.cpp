@@ -2,6 +2,7 @@
 
 #include "journal/AmountRange.h"
 #include "journal/VoucherNumber.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
@@ -29,17 +30,17 @@ void WriteChangeHistory(dao::Recordset& history, const std::vector<JournalRecord
 {
     for (const JournalRecord& row : rows) {
         history.AddNew();
-        history.set("変更日", now);
-        history.set("変更理由", reason);
-        history.set("伝票番号", row.number);
-        history.set("日付", dateValue(row.date));
-        history.set("摘要", row.description);
-        history.set("取引先", row.partner);
-        history.set("借方コード", row.debitCode);
-        history.set("貸方コード", row.creditCode);
-        history.set("銀行コード", row.bankCode);
-        history.set("支店コード", row.branchCode);
-        history.set("追番", row.rowNumber);
+        history.set(schema::column::ChangedAt, now);
+        history.set(schema::column::ChangeReason, reason);
+        history.set(schema::column::VoucherNumber, row.number);
+        history.set(schema::column::Date, dateValue(row.date));
+        history.set(schema::column::Description, row.description);
+        history.set(schema::column::Partner, row.partner);
+        history.set(schema::column::DebitCode, row.debitCode);
+        history.set(schema::column::CreditCode, row.creditCode);
+        history.set(schema::column::BankCode, row.bankCode);
+        history.set(schema::column::BranchCode, row.branchCode);
+        history.set(schema::column::RowNumber, row.rowNumber);
         history.Update();
     }
 }
@@ -48,18 +49,18 @@ void AddJournalRow(dao::Recordset& journal, const VoucherRow& row, const std::st
                    const dao::Value& closingEntry)
 {
     journal.AddNew();
-    journal.set("日付", row.date);
-    journal.set("伝票番号", number);
-    journal.set("追番", row.rowNumber);
-    if (row.description) journal.set("摘要", *row.description);
-    if (row.partner) journal.set("取引先", *row.partner);
-    journal.set("借方コード", row.debitCode);
-    journal.set("入金", row.debit);
-    journal.set("貸方コード", row.creditCode);
-    journal.set("出金", row.credit);
-    if (row.bankCode) journal.set("銀行コード", *row.bankCode);
-    if (row.branchCode) journal.set("支店コード", *row.branchCode);
-    if (!closingEntry.isNull()) journal.set("決算仕訳", closingEntry);
+    journal.set(schema::column::Date, row.date);
+    journal.set(schema::column::VoucherNumber, number);
+    journal.set(schema::column::RowNumber, row.rowNumber);
+    if (row.description) journal.set(schema::column::Description, *row.description);
+    if (row.partner) journal.set(schema::column::Partner, *row.partner);
+    journal.set(schema::column::DebitCode, row.debitCode);
+    journal.set(schema::column::DebitAmount, row.debit);
+    journal.set(schema::column::CreditCode, row.creditCode);
+    journal.set(schema::column::CreditAmount, row.credit);
+    if (row.bankCode) journal.set(schema::column::BankCode, *row.bankCode);
+    if (row.branchCode) journal.set(schema::column::BranchCode, *row.branchCode);
+    if (!closingEntry.isNull()) journal.set(schema::column::ClosingEntry, closingEntry);
     journal.Update();
 }
 

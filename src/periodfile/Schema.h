@@ -1,6 +1,7 @@
 #pragma once
 // The prepared period file: every base table with its columns, declared types
-// and defaults, and the saved queries (views) over them.
+// and defaults, and the saved queries (views) over them. The code names them
+// by the constants of periodfile/SchemaNames.h.
 //
 // Base tables keep the name of their saved query without "Q_"; 会計設定 and
 // 預金種別 are tables the program opens directly. Column types are the

@@ -1,6 +1,7 @@
 #include "registers/BankCodes.h"
 
 #include "common/Utf8.h"
+#include "periodfile/SchemaNames.h"
 #include "registers/BankMasterRows.h"
 
 #include <algorithm>
@@ -82,7 +83,7 @@ std::optional<std::string> NextBankCode(dao::Recordset& banks)
     int largest = 0;
     if (!banks.isEmpty())
         for (banks.MoveFirst(); !banks.EOF_(); banks.MoveNext())
-            if (const auto number = NumberOf(banks.get("銀行コード").toText()))
+            if (const auto number = NumberOf(banks.get(schema::column::BankCode).toText()))
                 largest = std::max(largest, *number);
     if (largest >= 9999)
         return std::nullopt;
@@ -95,10 +96,10 @@ std::optional<std::string> NextBranchCode(dao::Recordset& branches, const std::s
     int largest = -1;
     if (!branches.isEmpty())
         for (branches.MoveFirst(); !branches.EOF_(); branches.MoveNext()) {
-            if (branches.get("銀行コード").toText() != bankCode)
+            if (branches.get(schema::column::BankCode).toText() != bankCode)
                 continue;
             hasBranch = true;
-            if (const auto number = NumberOf(BranchNumberOf(branches.get("支店コード").toText())))
+            if (const auto number = NumberOf(BranchNumberOf(branches.get(schema::column::BranchCode).toText())))
                 largest = std::max(largest, *number);
         }
     if (!hasBranch)

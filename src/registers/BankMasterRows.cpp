@@ -2,6 +2,7 @@
 
 #include "common/FitByteWidth.h"
 #include "common/Utf8.h"
+#include "periodfile/SchemaNames.h"
 
 #include <vector>
 
@@ -18,22 +19,23 @@ std::string InUseMark(bool inUse)
 
 BankRow ReadBankRow(const dao::Recordset& banks)
 {
-    return {banks.get("銀行コード").toText(), banks.get("銀行名").toText(), banks.get("振込銀行名").toText(),
-            banks.get("使用銀行").toBool()};
+    return {banks.get(schema::column::BankCode).toText(), banks.get(schema::column::BankName).toText(),
+            banks.get(schema::column::BankNameKana).toText(), banks.get(schema::column::BankInUse).toBool()};
 }
 
 BranchRow ReadBranchRow(const dao::Recordset& branches)
 {
-    return {branches.get("銀行コード").toText(), branches.get("支店コード").toText(), branches.get("支店名").toText(),
-            branches.get("振込支店名").toText(), branches.get("使用支店").toBool()};
+    return {branches.get(schema::column::BankCode).toText(), branches.get(schema::column::BranchCode).toText(),
+            branches.get(schema::column::BranchName).toText(), branches.get(schema::column::BranchNameKana).toText(),
+            branches.get(schema::column::BranchInUse).toBool()};
 }
 
 std::optional<BankRow> FindBankByCode(dao::Database& database, const std::string& code)
 {
-    auto banks = database.OpenRecordset("Q_銀行コードﾏｽﾀｰ", dao::RecordsetType::Snapshot);
+    auto banks = database.OpenRecordset(schema::query::BankMaster, dao::RecordsetType::Snapshot);
     if (banks->isEmpty())
         return std::nullopt;
-    banks->FindFirst("銀行コード", dao::Value(code));
+    banks->FindFirst(schema::column::BankCode, dao::Value(code));
     if (banks->NoMatch())
         return std::nullopt;
     return ReadBankRow(*banks);
@@ -41,10 +43,10 @@ std::optional<BankRow> FindBankByCode(dao::Database& database, const std::string
 
 std::optional<BranchRow> FindBranchByCode(dao::Database& database, const std::string& code)
 {
-    auto branches = database.OpenRecordset("Q_支店コードﾏｽﾀｰ", dao::RecordsetType::Snapshot);
+    auto branches = database.OpenRecordset(schema::query::BranchMaster, dao::RecordsetType::Snapshot);
     if (branches->isEmpty())
         return std::nullopt;
-    branches->FindFirst("支店コード", dao::Value(code));
+    branches->FindFirst(schema::column::BranchCode, dao::Value(code));
     if (branches->NoMatch())
         return std::nullopt;
     return ReadBranchRow(*branches);

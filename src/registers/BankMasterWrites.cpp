@@ -1,5 +1,6 @@
 #include "registers/BankMasterWrites.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
 #include "registers/BankMasterUsage.h"
@@ -22,10 +23,10 @@ std::string NameOrCode(const std::string& name, const std::string& code)
 std::vector<BranchRow> BranchesOf(dao::Database& db, const std::string& bankCode)
 {
     std::vector<BranchRow> branches;
-    auto rows = db.OpenRecordset("Q_支店コードﾏｽﾀｰ", dao::RecordsetType::Snapshot);
+    auto rows = db.OpenRecordset(schema::query::BranchMaster, dao::RecordsetType::Snapshot);
     if (!rows->isEmpty())
         for (rows->MoveFirst(); !rows->EOF_(); rows->MoveNext())
-            if (rows->get("銀行コード").toText() == bankCode)
+            if (rows->get(schema::column::BankCode).toText() == bankCode)
                 branches.push_back(ReadBranchRow(*rows));
     return branches;
 }
@@ -34,10 +35,10 @@ std::vector<BranchRow> BranchesOf(dao::Database& db, const std::string& bankCode
 // bank is gone or is no longer the row the window showed.
 std::unique_ptr<dao::Recordset> ShownBank(dao::Database& db, const BankRow& shown)
 {
-    auto banks = db.OpenRecordset("Q_銀行コードﾏｽﾀｰ", dao::RecordsetType::Dynaset);
+    auto banks = db.OpenRecordset(schema::query::BankMaster, dao::RecordsetType::Dynaset);
     if (banks->isEmpty())
         return nullptr;
-    banks->FindFirst("銀行コード", dao::Value(shown.code));
+    banks->FindFirst(schema::column::BankCode, dao::Value(shown.code));
     if (banks->NoMatch() || ReadBankRow(*banks) != shown)
         return nullptr;
     return banks;
@@ -88,12 +89,12 @@ std::optional<BankWriteRefusal> UpdateBankRow(dao::Workspace& ws, dao::Database&
                 return;
         }
         banks->Edit();
-        banks->set("銀行コード", dao::Value(edit.code));
+        banks->set(schema::column::BankCode, dao::Value(edit.code));
         if (!edit.name.empty())
-            banks->set("銀行名", dao::Value(edit.name));
+            banks->set(schema::column::BankName, dao::Value(edit.name));
         if (!edit.transferName.empty())
-            banks->set("振込銀行名", dao::Value(edit.transferName));
-        banks->set("使用銀行", dao::Value(edit.inUse));
+            banks->set(schema::column::BankNameKana, dao::Value(edit.transferName));
+        banks->set(schema::column::BankInUse, dao::Value(edit.inUse));
         banks->Update();
         for (const BranchRow& branch : branches)
             db.Execute("UPDATE \"支店コードﾏｽﾀｰ\" SET \"銀行コード\" = ?, \"支店コード\" = ? WHERE \"支店コード\" = ?",

@@ -2,6 +2,7 @@
 
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "registers/Depreciation.h"
 #include "registers/StatutoryRates.h"
 
@@ -90,24 +91,25 @@ FixedAssetFigures DepreciationOnLeavingResidual(const FixedAssetFields& fields, 
 FixedAssetFigures DepreciationFromAcquisition(const dao::Recordset& asset, const dao::Date& periodStart,
                                               const dao::Date& periodEnd)
 {
-    const std::string method = asset.get("償却方法").toText();
-    const auto acquiredOn = asset.get("取得年月日").toDate();
-    const dao::Value cost = asset.get("取得価格");
+    const std::string method = asset.get(schema::column::DepreciationMethod).toText();
+    const auto acquiredOn = asset.get(schema::column::AcquiredOn).toDate();
+    const dao::Value cost = asset.get(schema::column::AcquisitionCost);
     if (!acquiredOn || cost.isNull())
         return Refused(kNoDataMessage);
-    const int lifeYears = static_cast<int>(asset.get("耐用年数").toInt64());
+    const int lifeYears = static_cast<int>(asset.get(schema::column::UsefulLife).toInt64());
     if (lifeYears <= 0)
-        return Refused(StoredLifeMessage(asset.get("名称").toText(), asset.get("管理番号").toText(),
-                                         asset.get("耐用年数").toText()));
-    if (NeedsRate(method) && asset.get("償却率").isNull())
+        return Refused(StoredLifeMessage(asset.get(schema::column::AssetName).toText(),
+                                         asset.get(schema::column::AssetNumber).toText(),
+                                         asset.get(schema::column::UsefulLife).toText()));
+    if (NeedsRate(method) && asset.get(schema::column::DepreciationRate).isNull())
         return Refused(kNoDataMessage);
-    if (NeedsGuarantee(method, *acquiredOn) && asset.get("保証率").isNull())
+    if (NeedsGuarantee(method, *acquiredOn) && asset.get(schema::column::GuaranteeRate).isNull())
         return Refused(kNoDataMessage);
-    const dao::Value residual = asset.get("残存価格");
+    const dao::Value residual = asset.get(schema::column::ResidualValue);
     return FromOutcome(o::DepreciationToDate(periodStart, periodEnd, method, *acquiredOn, cost.toInt64(),
-                                             asset.get("償却率").toDouble(),
+                                             asset.get(schema::column::DepreciationRate).toDouble(),
                                              residual.isNull() ? cost.toInt64() : residual.toInt64(), lifeYears,
-                                             asset.get("保証率").toDouble()),
+                                             asset.get(schema::column::GuaranteeRate).toDouble()),
                        true);
 }
 

@@ -4,6 +4,7 @@
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 
 #include <cstdio>
 
@@ -43,21 +44,21 @@ std::string TextOrBlank(const dao::Value& value)
 
 std::string FixedAssetListLine(const dao::Recordset& assets)
 {
-    const std::string life = Whole(assets.get("耐用年数"), o::kWholeMask);
-    return o::FitByteWidth(assets.get("管理番号").toText(), 10) + " "
-           + o::FitByteWidth(assets.get("名称").toText(), 16) + " "
-           + RightAligned(Whole(assets.get("数量"), o::kWholeMask), 4) + "    "
-           + o::FitByteWidth(TextOrBlank(assets.get("勘定科目名")), 12) + " "
-           + o::FitByteWidth(o::FormatDate(assets.get("取得年月日"), " yyyy/mm/dd"), 18) + "  "
-           + RightAligned(Whole(assets.get("取得価格"), o::kAmountMask), 14) + " "
-           + o::FitByteWidth(assets.get("償却方法").toText(), 10)
+    const std::string life = Whole(assets.get(schema::column::UsefulLife), o::kWholeMask);
+    return o::FitByteWidth(assets.get(schema::column::AssetNumber).toText(), 10) + " "
+           + o::FitByteWidth(assets.get(schema::column::AssetName).toText(), 16) + " "
+           + RightAligned(Whole(assets.get(schema::column::Quantity), o::kWholeMask), 4) + "    "
+           + o::FitByteWidth(TextOrBlank(assets.get(schema::column::AccountName)), 12) + " "
+           + o::FitByteWidth(o::FormatDate(assets.get(schema::column::AcquiredOn), " yyyy/mm/dd"), 18) + "  "
+           + RightAligned(Whole(assets.get(schema::column::AcquisitionCost), o::kAmountMask), 14) + " "
+           + o::FitByteWidth(assets.get(schema::column::DepreciationMethod).toText(), 10)
            + RightAligned(life.empty() ? life : life + "年", 4) + "  　"
-           + RightAligned(ThreeDecimals(assets.get("償却率")), 6) + "  "
-           + RightAligned(ThreeDecimals(assets.get("保証率")), 8) + " "
-           + RightAligned(Whole(assets.get("残存価格"), o::kAmount8Mask), 10) + " "
-           + RightAligned(Whole(assets.get("減価償却費"), o::kAmount8Mask), 10) + " "
-           + o::FitByteWidth(TextOrBlank(assets.get("使用部署名")), 10) + " "
-           + o::FitByteWidth(TextOrBlank(assets.get("備考")), 10);
+           + RightAligned(ThreeDecimals(assets.get(schema::column::DepreciationRate)), 6) + "  "
+           + RightAligned(ThreeDecimals(assets.get(schema::column::GuaranteeRate)), 8) + " "
+           + RightAligned(Whole(assets.get(schema::column::ResidualValue), o::kAmount8Mask), 10) + " "
+           + RightAligned(Whole(assets.get(schema::column::Depreciation), o::kAmount8Mask), 10) + " "
+           + o::FitByteWidth(TextOrBlank(assets.get(schema::column::AssetDepartment)), 10) + " "
+           + o::FitByteWidth(TextOrBlank(assets.get(schema::column::Remarks)), 10);
 }
 
 }  // namespace registers

@@ -1,5 +1,7 @@
 #include "registers/FixedAssetRecord.h"
 
+#include "periodfile/SchemaNames.h"
+
 namespace registers {
 
 namespace {
@@ -20,33 +22,33 @@ std::optional<std::string> UsedAccountCode(dao::Recordset& usedAccounts, const s
     if (name.empty() || usedAccounts.isEmpty())
         return std::nullopt;
     usedAccounts.MoveFirst();
-    usedAccounts.FindFirst("勘定科目名", dao::Value(name));
+    usedAccounts.FindFirst(schema::column::AccountName, dao::Value(name));
     if (usedAccounts.NoMatch())
         return std::nullopt;
-    return usedAccounts.get("勘定科目コード").toText();
+    return usedAccounts.get(schema::column::AccountCode).toText();
 }
 
 void WriteFixedAssetFields(dao::Recordset& assets, const FixedAssetFields& fields, const std::string& accountCode,
                            FixedAssetCheck button)
 {
     const bool always = button == FixedAssetCheck::Update;
-    assets.set("管理番号", dao::Value(fields.number));
-    assets.set("名称", dao::Value(fields.name));
-    assets.set("数量", Number(fields.quantity, true));
-    assets.set("勘定科目コード", dao::Value(accountCode));
+    assets.set(schema::column::AssetNumber, dao::Value(fields.number));
+    assets.set(schema::column::AssetName, dao::Value(fields.name));
+    assets.set(schema::column::Quantity, Number(fields.quantity, true));
+    assets.set(schema::column::AccountCode, dao::Value(accountCode));
     if (const auto date = AcquisitionDate(fields))
-        assets.set("取得年月日", dao::Value(*date));
-    assets.set("取得価格", Number(fields.cost, true));
-    assets.set("償却方法", dao::Value(fields.method));
-    assets.set("耐用年数", dao::Value(UsefulLifeYears(fields)));
-    assets.set("償却率", Number(fields.rate, false));
-    assets.set("残存価格", Number(fields.residual, true));
+        assets.set(schema::column::AcquiredOn, dao::Value(*date));
+    assets.set(schema::column::AcquisitionCost, Number(fields.cost, true));
+    assets.set(schema::column::DepreciationMethod, dao::Value(fields.method));
+    assets.set(schema::column::UsefulLife, dao::Value(UsefulLifeYears(fields)));
+    assets.set(schema::column::DepreciationRate, Number(fields.rate, false));
+    assets.set(schema::column::ResidualValue, Number(fields.residual, true));
     if (always || !fields.guarantee.empty())
-        assets.set("保証率", Number(fields.guarantee, false));
+        assets.set(schema::column::GuaranteeRate, Number(fields.guarantee, false));
     if (always || !fields.depreciation.empty())
-        assets.set("減価償却費", Number(fields.depreciation, true));
-    assets.set("使用部署名", dao::Value(fields.department));
-    assets.set("備考", dao::Value(fields.remarks));
+        assets.set(schema::column::Depreciation, Number(fields.depreciation, true));
+    assets.set(schema::column::AssetDepartment, dao::Value(fields.department));
+    assets.set(schema::column::Remarks, dao::Value(fields.remarks));
 }
 
 }  // namespace registers

@@ -3,6 +3,7 @@
 #include "common/o.h"
 #include "frame/Fonts.h"
 #include "frame/RecordList.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Transaction.h"
 #include "platform/ui/Dialogs.h"
 #include "registers/BankCodes.h"
@@ -115,9 +116,9 @@ Form11::Form11()
     buildControls();
     BankMasterWorkspace = dao::DBEngine::instance().Workspaces(0);
     BankMasterDb = BankMasterWorkspace->OpenDatabase(o::DbFilePath);
-    SettingsRecordset = BankMasterDb->OpenRecordset("会計設定", dao::RecordsetType::Dynaset);
-    BankMasterRecordset = BankMasterDb->OpenRecordset("Q_銀行コードﾏｽﾀｰ", dao::RecordsetType::Dynaset);
-    BranchMasterRecordset = BankMasterDb->OpenRecordset("Q_支店コードﾏｽﾀｰ", dao::RecordsetType::Dynaset);
+    SettingsRecordset = BankMasterDb->OpenRecordset(schema::table::Settings, dao::RecordsetType::Dynaset);
+    BankMasterRecordset = BankMasterDb->OpenRecordset(schema::query::BankMaster, dao::RecordsetType::Dynaset);
+    BranchMasterRecordset = BankMasterDb->OpenRecordset(schema::query::BranchMaster, dao::RecordsetType::Dynaset);
     requireSettingsRow(*SettingsRecordset);
     requireReadableRows(*SettingsRecordset);
     RequireUniqueBankCodes(*BankMasterDb);
@@ -265,14 +266,14 @@ bool Form11::eventFilter(QObject* watched, QEvent* event)
 void Form11::reopenBanks()
 {
     BankMasterRecordset->Close();
-    BankMasterRecordset = BankMasterDb->OpenRecordset("Q_銀行コードﾏｽﾀｰ", dao::RecordsetType::Dynaset);
+    BankMasterRecordset = BankMasterDb->OpenRecordset(schema::query::BankMaster, dao::RecordsetType::Dynaset);
     FillBankList();
 }
 
 void Form11::reopenBranches()
 {
     BranchMasterRecordset->Close();
-    BranchMasterRecordset = BankMasterDb->OpenRecordset("Q_支店コードﾏｽﾀｰ", dao::RecordsetType::Dynaset);
+    BranchMasterRecordset = BankMasterDb->OpenRecordset(schema::query::BranchMaster, dao::RecordsetType::Dynaset);
     FillBranchList();
 }
 
@@ -300,7 +301,8 @@ void Form11::FillBranchList()
         return;
     for (BranchMasterRecordset->MoveFirst(); !BranchMasterRecordset->EOF_(); BranchMasterRecordset->MoveNext()) {
         m_branchLines.push_back(ReadBranchRow(*BranchMasterRecordset));
-        m_list2->addItem(toQ(BranchListLine(m_branchLines.back(), BranchMasterRecordset->get("銀行名").toText())));
+        m_list2->addItem(
+            toQ(BranchListLine(m_branchLines.back(), BranchMasterRecordset->get(schema::column::BankName).toText())));
     }
 }
 
@@ -322,13 +324,13 @@ const BranchRow* Form11::shownBranch() const
 
 bool Form11::bankStillAsShown(const BankRow& shown)
 {
-    BankMasterRecordset->FindFirst("銀行コード", dao::Value(shown.code));
+    BankMasterRecordset->FindFirst(schema::column::BankCode, dao::Value(shown.code));
     return !BankMasterRecordset->NoMatch() && ReadBankRow(*BankMasterRecordset) == shown;
 }
 
 bool Form11::branchStillAsShown(const BranchRow& shown)
 {
-    BranchMasterRecordset->FindFirst("支店コード", dao::Value(shown.code));
+    BranchMasterRecordset->FindFirst(schema::column::BranchCode, dao::Value(shown.code));
     return !BranchMasterRecordset->NoMatch() && ReadBranchRow(*BranchMasterRecordset) == shown;
 }
 
@@ -411,7 +413,7 @@ void Form11::List2_Click(int row)
         BranchRow branch;
         if (!locateChosenBranch(branch))
             return;
-        m_text2[3]->setText(toQ(BranchMasterRecordset->get("銀行名").toText()));
+        m_text2[3]->setText(toQ(BranchMasterRecordset->get(schema::column::BankName).toText()));
         m_text2[0]->setText(toQ(BranchNumberOf(branch.code)));
         m_text2[1]->setText(toQ(branch.name));
         m_text2[2]->setText(toQ(branch.transferName));
@@ -510,15 +512,15 @@ void Form11::AddBank()
     dao::RunInTransaction(
         *BankMasterWorkspace,
         [&] {
-            auto current = BankMasterDb->OpenRecordset("Q_銀行コードﾏｽﾀｰ", dao::RecordsetType::Snapshot);
+            auto current = BankMasterDb->OpenRecordset(schema::query::BankMaster, dao::RecordsetType::Snapshot);
             const auto code = NextBankCode(*current);
             if (!code) {
                 outcome.refusal = "銀行番号が9999を超えるため、銀行を追加できません";
                 return;
             }
             BankMasterRecordset->AddNew();
-            BankMasterRecordset->set("銀行コード", dao::Value(*code));
-            BankMasterRecordset->set("銀行名", dao::Value(kNewBankName));
+            BankMasterRecordset->set(schema::column::BankCode, dao::Value(*code));
+            BankMasterRecordset->set(schema::column::BankName, dao::Value(kNewBankName));
             BankMasterRecordset->Update();
         },
         {BankMasterRecordset.get()});
@@ -576,12 +578,12 @@ void Form11::UpdateBranch()
                 }
             }
             BranchMasterRecordset->Edit();
-            BranchMasterRecordset->set("支店コード", dao::Value(code));
+            BranchMasterRecordset->set(schema::column::BranchCode, dao::Value(code));
             if (!newName.empty())
-                BranchMasterRecordset->set("支店名", dao::Value(newName));
+                BranchMasterRecordset->set(schema::column::BranchName, dao::Value(newName));
             if (!newTransferName.empty())
-                BranchMasterRecordset->set("振込支店名", dao::Value(newTransferName));
-            BranchMasterRecordset->set("使用支店", dao::Value(inUse));
+                BranchMasterRecordset->set(schema::column::BranchNameKana, dao::Value(newTransferName));
+            BranchMasterRecordset->set(schema::column::BranchInUse, dao::Value(inUse));
             BranchMasterRecordset->Update();
         },
         {BranchMasterRecordset.get()});
@@ -610,7 +612,7 @@ void Form11::AddBranch()
                 outcome.lineChanged = true;
                 return;
             }
-            auto current = BankMasterDb->OpenRecordset("Q_支店コードﾏｽﾀｰ", dao::RecordsetType::Snapshot);
+            auto current = BankMasterDb->OpenRecordset(schema::query::BranchMaster, dao::RecordsetType::Snapshot);
             const auto code = NextBranchCode(*current, bankCode);
             if (!code) {
                 outcome.refusal = "支店番号が999を超えるため、支店を追加できません";
@@ -622,9 +624,9 @@ void Form11::AddBranch()
                 return;
             }
             BranchMasterRecordset->AddNew();
-            BranchMasterRecordset->set("銀行コード", dao::Value(bankCode));
-            BranchMasterRecordset->set("支店コード", dao::Value(*code));
-            BranchMasterRecordset->set("支店名", dao::Value(kNewBranchName));
+            BranchMasterRecordset->set(schema::column::BankCode, dao::Value(bankCode));
+            BranchMasterRecordset->set(schema::column::BranchCode, dao::Value(*code));
+            BranchMasterRecordset->set(schema::column::BranchName, dao::Value(kNewBranchName));
             BranchMasterRecordset->Update();
         },
         {BranchMasterRecordset.get()});

@@ -2,6 +2,7 @@
 
 #include "common/FitByteWidth.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "setup/CountedListPages.h"
 #include "setup/PrintFields.h"
 
@@ -72,14 +73,17 @@ std::string AccountClassColumns::next(const dao::Recordset& account)
 
 std::string AccountListRowLine(const dao::Recordset& account, bool withInUseMark)
 {
-    std::string line = o::FitByteWidth(account.get("勘定科目コード").toText(), 3) + " "
-                       + o::FitByteWidth(account.get("勘定科目名").toText(), 14) + " "
-                       + AmountField(account.get("期首残高")) + " ";
+    std::string line = o::FitByteWidth(account.get(schema::column::AccountCode).toText(), 3) + " "
+                       + o::FitByteWidth(account.get(schema::column::AccountName).toText(), 14) + " "
+                       + AmountField(account.get(schema::column::OpeningBalance)) + " ";
     if (withInUseMark)
-        line += std::string(account.get("適用").toBool() ? "○" : kFullWidthBlank) + " ";
-    line += account.get("借貸区分").isNumeric() && account.get("借貸区分").toInt64() == 0 ? "　□－　" : "　－□　";
-    line += AmountField(account.get("借方合計")) + AmountField(account.get("貸方合計"))
-            + AmountField(account.get("期末残高"));
+        line += std::string(account.get(schema::column::InUse).toBool() ? "○" : kFullWidthBlank) + " ";
+    line +=
+        account.get(schema::column::DebitCredit).isNumeric() && account.get(schema::column::DebitCredit).toInt64() == 0
+            ? "　□－　"
+            : "　－□　";
+    line += AmountField(account.get(schema::column::DebitTotal)) + AmountField(account.get(schema::column::CreditTotal))
+            + AmountField(account.get(schema::column::ClosingBalance));
     return line;
 }
 

@@ -3,6 +3,7 @@
 #include "common/FitByteWidth.h"
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 
 namespace setup {
@@ -20,8 +21,8 @@ std::string BalanceColumnHeading(int column)
 
 std::string AccountListLine(dao::Recordset& accounts, int column, bool masterList)
 {
-    std::string line = o::FitByteWidth(accounts.get("勘定科目コード").toText(), 3) + " "
-                     + o::FitByteWidth(accounts.get("勘定科目名").toText(), 20) + " ";
+    std::string line = o::FitByteWidth(accounts.get(schema::column::AccountCode).toText(), 3) + " "
+                     + o::FitByteWidth(accounts.get(schema::column::AccountName).toText(), 20) + " ";
     std::string amount(12, ' ');
     if (column >= 0 && column < kBalanceColumnCount) {
         const dao::Value balance = accounts.get(std::string(kBalanceColumns[column]));
@@ -30,7 +31,7 @@ std::string AccountListLine(dao::Recordset& accounts, int column, bool masterLis
     }
     line += amount;
     if (masterList)
-        line += std::string(" ") + (accounts.get("適用").toBool() ? "○" : " ");
+        line += std::string(" ") + (accounts.get(schema::column::InUse).toBool() ? "○" : " ");
     return line;
 }
 

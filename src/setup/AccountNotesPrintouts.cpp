@@ -2,6 +2,7 @@
 
 #include "common/EditMode.h"
 #include "common/FitByteWidth.h"
+#include "periodfile/SchemaNames.h"
 #include "setup/CountedListPages.h"
 
 #include <array>
@@ -28,13 +29,14 @@ void PrintAccountNotes(SetupPage& page, dao::Recordset& accounts, const char* ti
 
 std::string AccountNotesLine(const dao::Recordset& account)
 {
-    return " " + o::FitByteWidth(account.get("勘定科目コード").toText(), 3) + " "
-           + o::FitByteWidth(account.get("勘定科目名").toText(), 14) + " " + account.get("内容").toText();
+    return " " + o::FitByteWidth(account.get(schema::column::AccountCode).toText(), 3) + " "
+           + o::FitByteWidth(account.get(schema::column::AccountName).toText(), 14) + " "
+           + account.get(schema::column::Contents).toText();
 }
 
 std::string IndustryAccountLine(const dao::Recordset& account)
 {
-    std::string line = " " + o::FitByteWidth(account.get("勘定科目コード").toText(), 8);
+    std::string line = " " + o::FitByteWidth(account.get(schema::column::AccountCode).toText(), 8);
     for (const char* field : kIndustryNameFields)
         line += o::FitByteWidth(account.get(field).toText(), 16);
     return line;

@@ -1,5 +1,6 @@
 #include "setup/AccountRegister.h"
 
+#include "periodfile/SchemaNames.h"
 #include "setup/AccountLists.h"
 #include "setup/CompanySettings.h"
 #include "setup/FindRow.h"
@@ -27,7 +28,7 @@ constexpr const char* kBalanceFields[] = {
 
 std::unique_ptr<dao::Recordset> openChart(dao::Database& db)
 {
-    return db.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Dynaset);
+    return db.OpenRecordset(schema::query::Chart, dao::RecordsetType::Dynaset);
 }
 
 bool usesValue(dao::Database& db, const std::string& source, std::initializer_list<const char*> fields,
@@ -79,36 +80,36 @@ std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db
             refusal = kAccountVanished;
             return;
         }
-        const dao::Value bothSides = chart->get("相方有無");
-        const dao::Value major = chart->get("大分類");
-        const dao::Value middle = chart->get("中分類");
-        const std::string minor = chart->get("小分類").toText();
+        const dao::Value bothSides = chart->get(schema::column::NeedsCounterpart);
+        const dao::Value major = chart->get(schema::column::MajorClass);
+        const dao::Value middle = chart->get(schema::column::MiddleClass);
+        const std::string minor = chart->get(schema::column::MinorClass).toText();
 
-        auto settings = db.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
+        auto settings = db.OpenRecordset(schema::table::Settings, dao::RecordsetType::Snapshot);
         int industry = -1;
         if (!settings->isEmpty()) {
             settings->MoveFirst();
-            const dao::Value stored = settings->get("業種");
+            const dao::Value stored = settings->get(schema::column::Industry);
             if (stored.isNumeric())
                 industry = static_cast<int>(stored.toInt64());
         }
 
         chart->AddNew();
-        chart->set("勘定科目コード", edit.code);
-        chart->set("勘定科目名", edit.name);
+        chart->set(schema::column::AccountCode, edit.code);
+        chart->set(schema::column::AccountName, edit.name);
         for (const char* field : kBalanceFields)
             chart->set(field, 0);
         chart->set(std::string(kBalanceColumns[edit.column]), edit.amount);
-        chart->set("借貸区分", edit.side);
-        chart->set("適用", edit.inUse);
-        chart->set("消費税", edit.taxable);
-        chart->set("簡易課税", edit.simplified);
-        chart->set("相方有無", bothSides.toBool());
+        chart->set(schema::column::DebitCredit, edit.side);
+        chart->set(schema::column::InUse, edit.inUse);
+        chart->set(schema::column::Taxable, edit.taxable);
+        chart->set(schema::column::SimplifiedTax, edit.simplified);
+        chart->set(schema::column::NeedsCounterpart, bothSides.toBool());
         if (!major.isEmptyText())
-            chart->set("大分類", major);
+            chart->set(schema::column::MajorClass, major);
         if (!middle.isEmptyText())
-            chart->set("中分類", middle);
-        chart->set("小分類", minor);
+            chart->set(schema::column::MiddleClass, middle);
+        chart->set(schema::column::MinorClass, minor);
         if (industry >= 0 && industry < kIndustryCount)
             chart->set(std::string(kIndustryNameColumns[industry]), edit.name);
         chart->Update();
@@ -126,16 +127,16 @@ std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, 
         refusal = accountAsShown(*chart, edit.code, shownRecord);
         if (refusal)
             return;
-        const bool cashOrDeposit = chart->get("小分類").toText() == "現金預金";
-        const std::string oldName = chart->get("勘定科目名").toText();
+        const bool cashOrDeposit = chart->get(schema::column::MinorClass).toText() == "現金預金";
+        const std::string oldName = chart->get(schema::column::AccountName).toText();
         chart->Edit();
-        chart->set("勘定科目名", edit.name);
+        chart->set(schema::column::AccountName, edit.name);
         chart->set(std::string(kBalanceColumns[edit.column]), edit.amount);
-        chart->set("借貸区分", edit.side);
-        chart->set("相方有無", edit.bothSides);
-        chart->set("適用", edit.inUse);
-        chart->set("消費税", edit.taxable);
-        chart->set("簡易課税", edit.simplified);
+        chart->set(schema::column::DebitCredit, edit.side);
+        chart->set(schema::column::NeedsCounterpart, edit.bothSides);
+        chart->set(schema::column::InUse, edit.inUse);
+        chart->set(schema::column::Taxable, edit.taxable);
+        chart->set(schema::column::SimplifiedTax, edit.simplified);
         chart->Update();
         if (edit.name != oldName)
             CarryDepositKindNames(db, {{oldName, edit.name}});
@@ -144,7 +145,7 @@ std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, 
             const auto figures = ComputeOpeningCash(*fresh);
             if (!figures)
                 throw dao::DaoError(dao::DaoError::Code::Overflow, kOpeningCashOutOfRange);
-            auto settings = db.OpenRecordset("会計設定", dao::RecordsetType::Dynaset);
+            auto settings = db.OpenRecordset(schema::table::Settings, dao::RecordsetType::Dynaset);
             if (!settings->isEmpty()) {
                 settings->MoveFirst();
                 StoreOpeningCash(*settings, *figures);
@@ -160,7 +161,7 @@ std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::st
     auto chart = openChart(db);
     if (!FindRow(*chart, "勘定科目コード", code))
         return std::string(kAccountVanished);
-    const std::string name = chart->get("勘定科目名").toText();
+    const std::string name = chart->get(schema::column::AccountName).toText();
 
     std::vector<std::string> uses;
     if (usesValue(db, "Q_仕訳台帳", {"借方コード", "貸方コード"}, code))
@@ -179,7 +180,7 @@ std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::st
             list += (list.empty() ? "" : "、") + use;
         return "勘定科目「" + name + "」は" + list + "で使われているため削除できません";
     }
-    bool balance = isNonZero(chart->get("予算管理"));
+    bool balance = isNonZero(chart->get(schema::column::Budget));
     for (const char* field : kBalanceFields)
         balance = balance || isNonZero(chart->get(field));
     if (balance)
@@ -218,7 +219,7 @@ void CarryDepositKindNames(dao::Database& db, const std::map<std::string, std::s
                                      dao::RecordsetType::Snapshot);
         if (!rows->isEmpty())
             for (rows->MoveFirst(); !rows->EOF_(); rows->MoveNext()) {
-                const auto rename = renames.find(rows->get("種別").toText());
+                const auto rename = renames.find(rows->get(schema::column::DepositKind).toText());
                 if (rename != renames.end() && !rename->first.empty() && rename->first != rename->second)
                     carried.emplace_back(rows->get("id").toInt64(), rename->second);
             }
@@ -232,12 +233,12 @@ void CarryDepositKindNames(dao::Database& db, const std::map<std::string, std::s
 
 void RebuildAccountCopy(dao::Database& db)
 {
-    auto copy = db.OpenRecordset("Q_勘定科目コード表2", dao::RecordsetType::Dynaset);
+    auto copy = db.OpenRecordset(schema::query::CreditChart, dao::RecordsetType::Dynaset);
     if (!copy->isEmpty()) {
         for (copy->MoveFirst(); !copy->EOF_(); copy->MoveNext())
             copy->Delete();
     }
-    auto master = db.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Snapshot);
+    auto master = db.OpenRecordset(schema::query::Chart, dao::RecordsetType::Snapshot);
     if (master->isEmpty())
         return;
     static const std::pair<const char*, const char*> columns[] = {

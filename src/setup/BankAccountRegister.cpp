@@ -2,6 +2,7 @@
 
 #include "common/FindCode.h"
 #include "journal/AmountRange.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Transaction.h"
@@ -24,8 +25,9 @@ std::unique_ptr<dao::Recordset> openAccounts(dao::Database& db)
 
 bool isAccount(const dao::Recordset& rs, const BankAccount& account)
 {
-    return rs.get("銀行コード").toText() == account.bankCode && rs.get("支店コード").toText() == account.branchCode
-        && rs.get("種別").toText() == account.kind;
+    return rs.get(schema::column::BankCode).toText() == account.bankCode
+           && rs.get(schema::column::BranchCode).toText() == account.branchCode
+           && rs.get(schema::column::DepositKind).toText() == account.kind;
 }
 
 // How many stored accounts are the one named.
@@ -40,10 +42,10 @@ int countAccounts(dao::Recordset& accounts, const BankAccount& account)
 
 void writeAccount(dao::Recordset& accounts, const BankAccount& account)
 {
-    accounts.set("銀行コード", account.bankCode);
-    accounts.set("支店コード", account.branchCode);
-    accounts.set("種別", account.kind);
-    accounts.set("期首残高", account.openingBalance);
+    accounts.set(schema::column::BankCode, account.bankCode);
+    accounts.set(schema::column::BranchCode, account.branchCode);
+    accounts.set(schema::column::DepositKind, account.kind);
+    accounts.set(schema::column::OpeningBalance, account.openingBalance);
 }
 
 }  // namespace
@@ -62,21 +64,22 @@ std::variant<std::string, BankAccount> CheckBankAccountBoxes(const BankAccountBo
     if (!FindRow(banksInUse, "銀行名", boxes.bank))
         return std::string(kBankNotRegistered);
     BankAccount account;
-    account.bankCode = banksInUse.get("銀行コード").toText();
+    account.bankCode = banksInUse.get(schema::column::BankCode).toText();
     account.branchCode = o::FindBranchCode(branchesInUse, account.bankCode, boxes.branch);
     if (account.branchCode.empty())
         return std::string(kBranchNotRegistered);
     if (!FindRow(depositKinds, "種別", boxes.kind))
         return std::string(kDepositKindWrong);
-    account.kind = depositKinds.get("種別").toText();
+    account.kind = depositKinds.get(schema::column::DepositKind).toText();
     account.openingBalance = balance.amount;
     return account;
 }
 
 std::string DeleteBankAccountQuestion(const dao::Recordset& accounts)
 {
-    return "選択された取引銀行「" + accounts.get("銀行名").toText() + "　" + accounts.get("支店名").toText() + "　"
-         + accounts.get("種別").toText() + "」を削除します　よろしいですか？";
+    return "選択された取引銀行「" + accounts.get(schema::column::BankName).toText() + "　"
+           + accounts.get(schema::column::BranchName).toText() + "　"
+           + accounts.get(schema::column::DepositKind).toText() + "」を削除します　よろしいですか？";
 }
 
 std::optional<std::string> RegisterBankAccount(dao::Workspace& ws, dao::Database& db, const BankAccount& account)
@@ -90,8 +93,8 @@ std::optional<std::string> RegisterBankAccount(dao::Workspace& ws, dao::Database
         }
         accounts->AddNew();
         writeAccount(*accounts, account);
-        accounts->set("現残高", 0);
-        accounts->set("期末残高", 0);
+        accounts->set(schema::column::PresentBalance, 0);
+        accounts->set(schema::column::ClosingBalance, 0);
         accounts->Update();
     });
     return refusal;
@@ -109,7 +112,7 @@ std::optional<std::string> UpdateBankAccount(dao::Workspace& ws, dao::Database& 
                                  accounts.setBookmark(chosen);
                                  accounts.Edit();
                                  writeAccount(accounts, account);
-                                 accounts.set("期末残高", 0);
+                                 accounts.set(schema::column::ClosingBalance, 0);
                                  accounts.Update();
                                  return std::nullopt;
                              });

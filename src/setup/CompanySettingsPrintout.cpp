@@ -3,6 +3,7 @@
 #include "common/DateFormat.h"
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "setup/PrintFields.h"
 
 #include <array>
@@ -79,10 +80,10 @@ std::string FractionRuleText(const dao::Value& code) { return CodeText(code, {"�
 
 std::string BankAccountPrintLine(const dao::Recordset& bankAccount)
 {
-    const dao::Value opening = bankAccount.get("期首残高");
-    std::string line = LeftSet(bankAccount.get("銀行名").toText(), 16)
-                       + LeftSet(bankAccount.get("支店名").toText(), 16)
-                       + LeftSet(bankAccount.get("種別").toText(), 16);
+    const dao::Value opening = bankAccount.get(schema::column::OpeningBalance);
+    std::string line = LeftSet(bankAccount.get(schema::column::BankName).toText(), 16)
+                       + LeftSet(bankAccount.get(schema::column::BranchName).toText(), 16)
+                       + LeftSet(bankAccount.get(schema::column::DepositKind).toText(), 16);
     if (!opening.isNull() && opening.isNumeric())
         line += o::FormatNumber(opening.toInt64(), o::kAmount11Mask);
     return line;
@@ -90,10 +91,10 @@ std::string BankAccountPrintLine(const dao::Recordset& bankAccount)
 
 std::string TaxRatePrintLine(const dao::Recordset& taxRate)
 {
-    const std::string date = o::FormatDate(taxRate.get("日付"), o::kSlashDate);
+    const std::string date = o::FormatDate(taxRate.get(schema::column::Date), o::kSlashDate);
     if (date.empty())
         return {};
-    const dao::Value rate = taxRate.get("税率");
+    const dao::Value rate = taxRate.get(schema::column::TaxRate);
     const std::string rateText =
         !rate.isNull() && rate.isNumeric() ? " " + o::FormatNumber(rate.toInt64(), o::kWholeMask) : "";
     return date + rateText + "%";
@@ -111,16 +112,16 @@ void PrintCompanySettings(SetupPage& page, dao::Recordset& settings, dao::Record
         out.print(label + settings.get(field).toText(), true);
 
     out.blank();
-    out.print("会計年度      ：第" + settings.get("会計年度").toText() + "期", true);
-    out.print("会計期間      ：" + o::FormatDate(settings.get("会計期間開始日"), "yyyy/mm/dd ～ ")
-                  + o::FormatDate(settings.get("会計期間終了日"), o::kSlashDate),
+    out.print("会計年度      ：第" + settings.get(schema::column::PeriodNumber).toText() + "期", true);
+    out.print("会計期間      ：" + o::FormatDate(settings.get(schema::column::PeriodStart), "yyyy/mm/dd ～ ")
+                  + o::FormatDate(settings.get(schema::column::PeriodEnd), o::kSlashDate),
               true);
-    out.print("決算報告日    ：" + o::FormatDate(settings.get("決算報告日"), o::kSlashDate), true);
+    out.print("決算報告日    ：" + o::FormatDate(settings.get(schema::column::ReportDate), o::kSlashDate), true);
 
     out.blank();
     out.print("《 預貯金残高 》", true);
-    const std::int64_t cash = AmountOrZero(settings.get("期首現金残高"));
-    const std::int64_t deposits = AmountOrZero(settings.get("期首預金残高"));
+    const std::int64_t cash = AmountOrZero(settings.get(schema::column::OpeningCash));
+    const std::int64_t deposits = AmountOrZero(settings.get(schema::column::OpeningDeposits));
     out.print("期首現金残高:" + o::FormatAmountField(cash, o::kAmount10Mask, 16), true);
     out.print("期首預金残高:" + o::FormatAmountField(deposits, o::kAmount10Mask, 16), true);
     out.print("期首現金預金:" + o::FormatAmountField(cash + deposits, o::kAmount10Mask, 16), true);
@@ -135,10 +136,12 @@ void PrintCompanySettings(SetupPage& page, dao::Recordset& settings, dao::Record
 
     out.blank();
     out.print("《 消費税設定 》", true);
-    out.print("申告区分      ：" + FilingStatusText(settings.get("申告区分")), false);
-    out.print("処理方法      ：" + TaxMethodText(settings.get("処理方法")), false);
-    out.print(std::string("消費税計算    ：") + (settings.get("消費税計算").toBool() ? "自動計算" : "計算なし"), false);
-    out.print("端数処理    　：" + FractionRuleText(settings.get("端数処理")), false);
+    out.print("申告区分      ：" + FilingStatusText(settings.get(schema::column::TaxFiling)), false);
+    out.print("処理方法      ：" + TaxMethodText(settings.get(schema::column::TaxHandling)), false);
+    out.print(std::string("消費税計算    ：")
+                  + (settings.get(schema::column::TaxCalculation).toBool() ? "自動計算" : "計算なし"),
+              false);
+    out.print("端数処理    　：" + FractionRuleText(settings.get(schema::column::Rounding)), false);
 
     out.blank();
     out.print("《 消費税率 》", true);

@@ -1,5 +1,6 @@
 #include "setup/IndustrySets.h"
 
+#include "periodfile/SchemaNames.h"
 #include "setup/AccountRegister.h"
 #include "setup/CompanySettings.h"
 #include "platform/dao/Database.h"
@@ -16,13 +17,13 @@ void CopyMasterToIndustry(dao::Workspace& ws, dao::Database& db, int industry)
     const std::string nameColumn(kIndustryNameColumns.at(industry));
     const std::string useColumn(kIndustryUseColumns.at(industry));
     dao::RunInTransaction(ws, [&] {
-        auto chart = db.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Dynaset);
+        auto chart = db.OpenRecordset(schema::query::Chart, dao::RecordsetType::Dynaset);
         if (chart->isEmpty())
             return;
         for (chart->MoveFirst(); !chart->EOF_(); chart->MoveNext()) {
             chart->Edit();
-            chart->set(useColumn, chart->get("適用").toBool());
-            chart->set(nameColumn, chart->get("勘定科目名").toText());
+            chart->set(useColumn, chart->get(schema::column::InUse).toBool());
+            chart->set(nameColumn, chart->get(schema::column::AccountName).toText());
             chart->Update();
         }
     });
@@ -34,7 +35,7 @@ std::optional<std::string> CopyIndustryToMaster(dao::Workspace& ws, dao::Databas
     const std::string useColumn(kIndustryUseColumns.at(industry));
     std::optional<std::string> refusal;
     dao::RunInTransaction(ws, [&] {
-        auto chart = db.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Dynaset);
+        auto chart = db.OpenRecordset(schema::query::Chart, dao::RecordsetType::Dynaset);
         bool anyInUse = false;
         if (!chart->isEmpty())
             for (chart->MoveFirst(); !chart->EOF_() && !anyInUse; chart->MoveNext())
@@ -47,16 +48,16 @@ std::optional<std::string> CopyIndustryToMaster(dao::Workspace& ws, dao::Databas
         std::map<std::string, std::string> renames;
         for (chart->MoveFirst(); !chart->EOF_(); chart->MoveNext()) {
             const std::string industryName = chart->get(nameColumn).toText();
-            const std::string standardName = chart->get("標準勘定科目名").toText();
+            const std::string standardName = chart->get(schema::column::StandardAccountName).toText();
             const std::string name = !industryName.empty() ? industryName
                                    : !standardName.empty() ? standardName
-                                                           : chart->get("勘定科目名").toText();
-            const std::string oldName = chart->get("勘定科目名").toText();
+                                                           : chart->get(schema::column::AccountName).toText();
+            const std::string oldName = chart->get(schema::column::AccountName).toText();
             if (name != oldName)
                 renames.emplace(oldName, name);
             chart->Edit();
-            chart->set("勘定科目名", name);
-            chart->set("適用", chart->get(useColumn).toBool());
+            chart->set(schema::column::AccountName, name);
+            chart->set(schema::column::InUse, chart->get(useColumn).toBool());
             chart->Update();
         }
         CarryDepositKindNames(db, renames);

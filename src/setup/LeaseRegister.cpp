@@ -1,6 +1,7 @@
 #include "setup/LeaseRegister.h"
 
 #include "journal/EntryDate.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Transaction.h"
@@ -25,21 +26,21 @@ std::unique_ptr<dao::Recordset> openLeases(dao::Database& db)
 void writeLease(dao::Recordset& leases, const LeaseBoxes& boxes, const dao::Date& acquiredOn,
                 const std::string& accountCode, bool withPurchaseDate)
 {
-    leases.set("契約番号", boxes.contract);
-    leases.set("資産名称", boxes.assetName);
-    leases.set("勘定科目コード", accountCode);
-    leases.set("取得年月日", acquiredOn);
-    leases.set("購入金額", boxes.purchase);
-    leases.set("支払総額", boxes.total);
-    leases.set("リース回数", boxes.payments);
-    leases.set("月リース料金", boxes.monthly);
-    leases.set("月支払利息", boxes.interest);
-    leases.set("減価償却費", boxes.monthly);
-    leases.set("リース会社", boxes.lessor);
+    leases.set(schema::column::ContractNumber, boxes.contract);
+    leases.set(schema::column::LeasedAssetName, boxes.assetName);
+    leases.set(schema::column::AccountCode, accountCode);
+    leases.set(schema::column::AcquiredOn, acquiredOn);
+    leases.set(schema::column::PurchasePrice, boxes.purchase);
+    leases.set(schema::column::TotalPayments, boxes.total);
+    leases.set(schema::column::LeasePayments, boxes.payments);
+    leases.set(schema::column::MonthlyLeasePayment, boxes.monthly);
+    leases.set(schema::column::MonthlyInterest, boxes.interest);
+    leases.set(schema::column::Depreciation, boxes.monthly);
+    leases.set(schema::column::LeaseCompany, boxes.lessor);
     if (withPurchaseDate)
-        leases.set("購入日", acquiredOn);
-    leases.set("使用部署", boxes.department);
-    leases.set("備考", boxes.remarks);
+        leases.set(schema::column::PurchasedOn, acquiredOn);
+    leases.set(schema::column::LeaseDepartment, boxes.department);
+    leases.set(schema::column::Remarks, boxes.remarks);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "setup/OpeningCash.h"
 
 #include "journal/AmountRange.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 
 namespace setup {
@@ -11,11 +12,11 @@ std::optional<OpeningCash> ComputeOpeningCash(dao::Recordset& chart)
     std::int64_t cash = 0;
     if (!chart.isEmpty()) {
         for (chart.MoveFirst(); !chart.EOF_(); chart.MoveNext()) {
-            const dao::Value balance = chart.get("期首残高");
+            const dao::Value balance = chart.get(schema::column::OpeningBalance);
             const std::int64_t amount = balance.isNumeric() ? balance.toInt64() : 0;
-            if (chart.get("小分類").toText() == "現金預金")
+            if (chart.get(schema::column::MinorClass).toText() == "現金預金")
                 sum += amount;
-            if (chart.get("勘定科目名").toText() == "現金")
+            if (chart.get(schema::column::AccountName).toText() == "現金")
                 cash = amount;
         }
     }
@@ -29,8 +30,8 @@ std::optional<OpeningCash> ComputeOpeningCash(dao::Recordset& chart)
 void StoreOpeningCash(dao::Recordset& settings, const OpeningCash& figures)
 {
     settings.Edit();
-    settings.set("期首現金残高", figures.cash);
-    settings.set("期首預金残高", figures.deposits);
+    settings.set(schema::column::OpeningCash, figures.cash);
+    settings.set(schema::column::OpeningDeposits, figures.deposits);
     settings.Update();
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/FitByteWidth.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "setup/PrintFields.h"
 
 namespace setup {
@@ -24,17 +25,19 @@ void PrintPartnerHeader(SetupPage& page, int pageNumber)
 
 std::string PartnerFirstPrintLine(const dao::Recordset& partner)
 {
-    return o::FitByteWidth(partner.get("取引先名").toText(), 27) + " "
-           + o::FitByteWidth(partner.get("取引内容").toText(), 24) + " "
-           + o::FitByteWidth(partner.get("取引先ランク").toText(), 4) + " " + DayField(partner.get("締日"), "日", 4)
-           + " " + DayField(partner.get("支払日"), "日後", 6);
+    return o::FitByteWidth(partner.get(schema::column::PartnerName).toText(), 27) + " "
+           + o::FitByteWidth(partner.get(schema::column::PartnerBusiness).toText(), 24) + " "
+           + o::FitByteWidth(partner.get(schema::column::PartnerRank).toText(), 4) + " "
+           + DayField(partner.get(schema::column::ClosingDay), "日", 4) + " "
+           + DayField(partner.get(schema::column::PaymentDay), "日後", 6);
 }
 
 std::string PartnerSecondPrintLine(const dao::Recordset& partner)
 {
-    return o::FitByteWidth(partner.get("住所").toText(), 30) + " " + o::FitByteWidth(partner.get("代表者").toText(), 12)
-           + " " + o::FitByteWidth(partner.get("電話番号").toText(), 12) + " "
-           + o::FitByteWidth(partner.get("メールアドレス").toText(), 20);
+    return o::FitByteWidth(partner.get(schema::column::Address).toText(), 30) + " "
+           + o::FitByteWidth(partner.get(schema::column::Representative).toText(), 12) + " "
+           + o::FitByteWidth(partner.get(schema::column::Phone).toText(), 12) + " "
+           + o::FitByteWidth(partner.get(schema::column::Email).toText(), 20);
 }
 
 void PrintPartnerList(SetupPage& given, dao::Recordset& partners)

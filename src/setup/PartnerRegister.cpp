@@ -1,5 +1,6 @@
 #include "setup/PartnerRegister.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Transaction.h"
@@ -35,11 +36,11 @@ void setDayIfFilled(dao::Recordset& rs, const char* field, const std::string& bo
 // is, but for the rank when `rankAlways` ("更新" writes an emptied rank too).
 void writePartner(dao::Recordset& partners, const PartnerBoxes& boxes, bool rankAlways)
 {
-    partners.set("取引先名", boxes.name);
+    partners.set(schema::column::PartnerName, boxes.name);
     setDayIfFilled(partners, "締日", boxes.closingDay);
     setDayIfFilled(partners, "支払日", boxes.paymentDay);
     if (rankAlways)
-        partners.set("取引先ランク", boxes.rank);
+        partners.set(schema::column::PartnerRank, boxes.rank);
     else
         setIfFilled(partners, "取引先ランク", boxes.rank);
     setIfFilled(partners, "取引内容", boxes.business);

@@ -5,6 +5,7 @@
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
 #include "common/Utf8.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 
 #include <vector>
@@ -109,8 +110,8 @@ std::string TemplateIdOfKey(const std::string& key)
 
 ListLine PartnerListLine(dao::Recordset& partners)
 {
-    const dao::Value closing = partners.get("締日");
-    const dao::Value payment = partners.get("支払日");
+    const dao::Value closing = partners.get(schema::column::ClosingDay);
+    const dao::Value payment = partners.get(schema::column::PaymentDay);
     const bool closingSet = closing.isNumeric() && closing.toInt64() != 0;
     const bool paymentSet = payment.isNumeric() && payment.toInt64() != 0;
     ListLine line;
@@ -153,7 +154,7 @@ ListLine LeaseListLine(dao::Recordset& leases)
 
 ListLine TemplateListLines::next(dao::Recordset& templates)
 {
-    const dao::Value rowNumber = templates.get("追番");
+    const dao::Value rowNumber = templates.get(schema::column::RowNumber);
     const std::int64_t row = rowNumber.isNumeric() ? rowNumber.toInt64() : 0;
     const std::string branchCode = text(templates, "支店コード");
     if (row == 1) {
@@ -193,7 +194,7 @@ ListLine TemplateListLines::next(dao::Recordset& templates)
     const std::string description = text(templates, "摘要");
     ListLine line;
     line.key = TemplateKey(templates);
-    line.text = std::string(templates.get("決算仕訳").toBool() ? "*" : " ")
+    line.text = std::string(templates.get(schema::column::ClosingEntry).toBool() ? "*" : " ")
                 + (row > 0 ? std::to_string(row) : " ") + " "
                 + o::FitByteWidth(description.empty() ? " " : description, 36) + " " + partnerField + " " + debit
                 + "   " + AmountInChars(number(templates, "入金", o::kAmountMask), 10) + " " + credit + "   "

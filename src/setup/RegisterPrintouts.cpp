@@ -3,6 +3,7 @@
 #include "common/DateFormat.h"
 #include "common/FitByteWidth.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "setup/PrintFields.h"
 
 #include <functional>
@@ -52,18 +53,18 @@ void PrintRegister(SetupPage& page, dao::Recordset& records, const char* title, 
 std::string FixedAssetFirstLine(const dao::Recordset& asset)
 {
     return Text(asset, "管理番号", 10) + " " + Text(asset, "名称", 16) + " "
-           + NumberField(asset.get("数量"), o::kWholeMask, 4) + " " + Text(asset, "勘定科目名", 12)
+           + NumberField(asset.get(schema::column::Quantity), o::kWholeMask, 4) + " " + Text(asset, "勘定科目名", 12)
            + " " + DateText(asset, "取得年月日", " yyyy/mm/dd", 12) + " "
-           + NumberField(asset.get("取得価格"), o::kAmountMask, 12) + " "
-           + Text(asset, "償却方法", 10) + NumberField(asset.get("耐用年数"), o::kWholeMask, 4, "年")
-           + "  " + RateField(asset.get("償却率"), 6) + "  "
-           + RateField(asset.get("保証率"), 8) + " "
-           + NumberField(asset.get("残存価格"), o::kAmount8Mask, 10);
+           + NumberField(asset.get(schema::column::AcquisitionCost), o::kAmountMask, 12) + " "
+           + Text(asset, "償却方法", 10) + NumberField(asset.get(schema::column::UsefulLife), o::kWholeMask, 4, "年")
+           + "  " + RateField(asset.get(schema::column::DepreciationRate), 6) + "  "
+           + RateField(asset.get(schema::column::GuaranteeRate), 8) + " "
+           + NumberField(asset.get(schema::column::ResidualValue), o::kAmount8Mask, 10);
 }
 
 std::string FixedAssetSecondLine(const dao::Recordset& asset)
 {
-    return std::string(32, ' ') + NumberField(asset.get("減価償却費"), o::kAmount8Mask, 10) + " "
+    return std::string(32, ' ') + NumberField(asset.get(schema::column::Depreciation), o::kAmount8Mask, 10) + " "
            + Text(asset, "使用部署名", 10) + " " + Text(asset, "備考", 10);
 }
 

@@ -1,6 +1,7 @@
 #include "setup/SetupPrintRun.h"
 
 #include "common/PrintRoutines.h"
+#include "periodfile/SchemaNames.h"
 #include "setup/AccountListPrintouts.h"
 #include "setup/AccountNotesPrintouts.h"
 #include "setup/CompanySettingsPrintout.h"
@@ -22,7 +23,7 @@ dao::Value CompanyName(dao::Recordset* settings)
         return {};
     if (settings->BOF() || settings->EOF_())
         settings->MoveFirst();
-    return settings->get("事業所名");
+    return settings->get(schema::column::CompanyName);
 }
 
 void PrintOne(int box, SetupPage& page, const SetupPrintSources& s)

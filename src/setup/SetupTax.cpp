@@ -2,6 +2,7 @@
 
 #include "journal/TaxAmount.h"
 #include "journal/TaxRateTable.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 
 namespace setup {
@@ -19,7 +20,7 @@ std::optional<std::int32_t> SetupTaxExclusiveAmount(dao::Recordset& rates, dao::
 {
     if (!taxable)
         return 0;
-    const journal::FractionRule rule = journal::FractionRuleOf(settings.get("端数処理").toText());
+    const journal::FractionRule rule = journal::FractionRuleOf(settings.get(schema::column::Rounding).toText());
     return journal::TaxExclusiveAmount(journal::ReadTaxRateTable(rates), d, amount, taxable, simplified, rule);
 }
 

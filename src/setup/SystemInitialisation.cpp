@@ -1,5 +1,6 @@
 #include "setup/SystemInitialisation.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
@@ -27,7 +28,7 @@ void zeroBalances(dao::Database& db)
         "期首残高", "現在残高", "期末残高", "借方合計", "貸方合計", "期末貸借合計",
         "前年決算残高", "前2決算残高", "前3決算残高", "前4決算残高", "前5決算残高",
     };
-    auto chart = db.OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Dynaset);
+    auto chart = db.OpenRecordset(schema::query::Chart, dao::RecordsetType::Dynaset);
     if (chart->isEmpty())
         return;
     for (chart->MoveFirst(); !chart->EOF_(); chart->MoveNext()) {
@@ -56,25 +57,26 @@ std::vector<std::string> rebuildBankAccounts(dao::Database& db)
 {
     std::vector<std::string> skipped;
     deleteEveryRow(db, "Q_取引銀行");
-    auto accounts = db.OpenRecordset("Q_取引銀行", dao::RecordsetType::Dynaset);
-    auto branches = db.OpenRecordset("Q_使用銀行支店", dao::RecordsetType::Snapshot);
+    auto accounts = db.OpenRecordset(schema::query::BankAccounts, dao::RecordsetType::Dynaset);
+    auto branches = db.OpenRecordset(schema::query::UsedBranches, dao::RecordsetType::Snapshot);
     if (branches->isEmpty())
         return skipped;
     int no = 0;
     for (branches->MoveFirst(); !branches->EOF_(); branches->MoveNext()) {
-        if (auto missing = missingMaster(db, branches->get("銀行コード").toText(), branches->get("支店コード").toText(),
-                                         branches->get("支店名").toText())) {
+        if (auto missing = missingMaster(db, branches->get(schema::column::BankCode).toText(),
+                                         branches->get(schema::column::BranchCode).toText(),
+                                         branches->get(schema::column::BranchName).toText())) {
             skipped.push_back(std::move(*missing));
             continue;
         }
         accounts->AddNew();
-        accounts->set("no", ++no);
-        accounts->set("銀行コード", branches->get("銀行コード"));
-        accounts->set("支店コード", branches->get("支店コード"));
-        accounts->set("種別", "普通預金");
-        accounts->set("期首残高", 0);
-        accounts->set("現残高", 0);
-        accounts->set("期末残高", 0);
+        accounts->set(schema::column::No, ++no);
+        accounts->set(schema::column::BankCode, branches->get(schema::column::BankCode));
+        accounts->set(schema::column::BranchCode, branches->get(schema::column::BranchCode));
+        accounts->set(schema::column::DepositKind, "普通預金");
+        accounts->set(schema::column::OpeningBalance, 0);
+        accounts->set(schema::column::PresentBalance, 0);
+        accounts->set(schema::column::ClosingBalance, 0);
         accounts->Update();
     }
     return skipped;

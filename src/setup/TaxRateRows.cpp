@@ -1,6 +1,7 @@
 #include "setup/TaxRateRows.h"
 
 #include "journal/EntryDate.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
@@ -88,7 +89,7 @@ std::optional<std::string> ReplaceTaxRateTable(dao::Workspace& ws, dao::Database
 {
     std::optional<std::string> refusal;
     dao::RunInTransaction(ws, [&] {
-        auto table = db.OpenRecordset("Q_消費税率", dao::RecordsetType::Dynaset);
+        auto table = db.OpenRecordset(schema::query::TaxRates, dao::RecordsetType::Dynaset);
         if (ShownTaxRates(*table) != shown) {
             refusal = kTaxRatesChangedElsewhere;
             return;
@@ -103,12 +104,12 @@ std::optional<std::string> ReplaceTaxRateTable(dao::Workspace& ws, dao::Database
                 table->Delete();
         for (const TaxRateRow& row : rows) {
             table->AddNew();
-            table->set("日付", row.from);
-            table->set("税率", row.rate);
+            table->set(schema::column::Date, row.from);
+            table->set(schema::column::TaxRate, row.rate);
             if (row.simplified)
-                table->set("簡易税率", *row.simplified);
+                table->set(schema::column::SimplifiedTaxRate, *row.simplified);
             else
-                table->set("簡易税率", dao::Value());
+                table->set(schema::column::SimplifiedTaxRate, dao::Value());
             table->Update();
         }
     });

@@ -2,6 +2,7 @@
 
 #include "common/FitByteWidth.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "setup/CountedListPages.h"
 #include "setup/PrintFields.h"
 
@@ -9,18 +10,18 @@ namespace setup {
 
 std::string TemplatePrintLine(const dao::Recordset& templateRow)
 {
-    const dao::Value rowNumber = templateRow.get("追番");
-    std::string line = templateRow.get("決算仕訳").toBool() ? "*" : " ";
+    const dao::Value rowNumber = templateRow.get(schema::column::RowNumber);
+    std::string line = templateRow.get(schema::column::ClosingEntry).toBool() ? "*" : " ";
     line += " ";
     line += rowNumber.isNumeric() && rowNumber.toDouble() > 0 ? std::to_string(rowNumber.toInt64()) : " ";
-    line += " " + o::FitByteWidth(templateRow.get("摘要").toText(), 20);
-    line += " " + o::FitByteWidth(templateRow.get("取引先").toText(), 10);
-    line += " " + o::FitByteWidth(templateRow.get("勘定科目名").toText(), 20);
-    line += " " + NumberField(templateRow.get("入金"), o::kAmountMask, 10);
-    line += " " + o::FitByteWidth(templateRow.get("勘定科目名2").toText(), 20);
-    line += " " + NumberField(templateRow.get("出金"), o::kAmountMask, 10);
-    line += " " + o::FitByteWidth(templateRow.get("銀行名").toText(), 12);
-    line += " " + o::FitByteWidth(templateRow.get("支店名").toText(), 12);
+    line += " " + o::FitByteWidth(templateRow.get(schema::column::Description).toText(), 20);
+    line += " " + o::FitByteWidth(templateRow.get(schema::column::Partner).toText(), 10);
+    line += " " + o::FitByteWidth(templateRow.get(schema::column::AccountName).toText(), 20);
+    line += " " + NumberField(templateRow.get(schema::column::DebitAmount), o::kAmountMask, 10);
+    line += " " + o::FitByteWidth(templateRow.get(schema::column::AccountName2).toText(), 20);
+    line += " " + NumberField(templateRow.get(schema::column::CreditAmount), o::kAmountMask, 10);
+    line += " " + o::FitByteWidth(templateRow.get(schema::column::BankName).toText(), 12);
+    line += " " + o::FitByteWidth(templateRow.get(schema::column::BranchName).toText(), 12);
     return line;
 }
 

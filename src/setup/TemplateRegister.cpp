@@ -4,6 +4,7 @@
 #include "journal/EntryChecks.h"
 #include "journal/VoucherNumber.h"
 #include "journal/VoucherRows.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
@@ -41,7 +42,7 @@ std::optional<std::int32_t> cellAmount(const std::string& text, int gridRow, std
 
 std::unique_ptr<dao::Recordset> openTemplates(dao::Database& db)
 {
-    return db.OpenRecordset("Q_仕訳定型台帳", dao::RecordsetType::Dynaset);
+    return db.OpenRecordset(schema::query::Templates, dao::RecordsetType::Dynaset);
 }
 
 void addRows(dao::Recordset& templates, const std::string& id, const std::vector<TemplateRowToStore>& rows,
@@ -49,19 +50,19 @@ void addRows(dao::Recordset& templates, const std::string& id, const std::vector
 {
     for (const TemplateRowToStore& row : rows) {
         templates.AddNew();
-        templates.set("仕訳ID", id);
-        templates.set("追番", row.rowNumber);
-        templates.set("摘要", row.description);
+        templates.set(schema::column::TemplateId, id);
+        templates.set(schema::column::RowNumber, row.rowNumber);
+        templates.set(schema::column::Description, row.description);
         if (row.partner)
-            templates.set("取引先", *row.partner);
-        templates.set("借方コード", row.debitCode);
-        templates.set("入金", row.debit);
-        templates.set("貸方コード", row.creditCode);
-        templates.set("出金", row.credit);
-        templates.set("銀行コード", row.bankCode);
-        templates.set("支店コード", row.branchCode);
-        templates.set("決算仕訳", header.closing);
-        templates.set("表示順位", header.displayOrder);
+            templates.set(schema::column::Partner, *row.partner);
+        templates.set(schema::column::DebitCode, row.debitCode);
+        templates.set(schema::column::DebitAmount, row.debit);
+        templates.set(schema::column::CreditCode, row.creditCode);
+        templates.set(schema::column::CreditAmount, row.credit);
+        templates.set(schema::column::BankCode, row.bankCode);
+        templates.set(schema::column::BranchCode, row.branchCode);
+        templates.set(schema::column::ClosingEntry, header.closing);
+        templates.set(schema::column::DisplayOrder, header.displayOrder);
         templates.Update();
     }
 }
@@ -81,7 +82,7 @@ std::optional<std::string> shownRowsRefusal(dao::Recordset& templates, const std
 void deleteRows(dao::Recordset& templates, const std::string& id)
 {
     for (templates.MoveFirst(); !templates.EOF_(); templates.MoveNext())
-        if (templates.get("仕訳ID").toText() == id)
+        if (templates.get(schema::column::TemplateId).toText() == id)
             templates.Delete();
 }
 
@@ -176,7 +177,7 @@ std::vector<std::string> TemplateFingerprints(dao::Recordset& templates, const s
     if (templates.isEmpty())
         return prints;
     for (templates.MoveFirst(); !templates.EOF_(); templates.MoveNext())
-        if (templates.get("仕訳ID").toText() == id)
+        if (templates.get(schema::column::TemplateId).toText() == id)
             prints.push_back(RecordFingerprint(templates));
     return prints;
 }

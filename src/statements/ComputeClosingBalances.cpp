@@ -1,5 +1,6 @@
 #include "statements/ComputeClosingBalances.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
@@ -38,23 +39,24 @@ void ComputeClosingBalances(dao::Workspace& workspace, dao::Database& database)
         // Every figure is computed and checked before the first write.
         std::vector<ClosingFigures> figures;
         for (accounts->MoveFirst(); !accounts->EOF_(); accounts->MoveNext()) {
-            const dao::Value side = accounts->get("借貸区分");
-            const std::int64_t debit = number(accounts->get("借方合計"));
-            const std::int64_t credit = number(accounts->get("貸方合計"));
+            const dao::Value side = accounts->get(schema::column::DebitCredit);
+            const std::int64_t debit = number(accounts->get(schema::column::DebitTotal));
+            const std::int64_t credit = number(accounts->get(schema::column::CreditTotal));
             ClosingFigures f;
             f.rowid = accounts->get("行番号").toInt64();
-            const std::string name = accounts->get("勘定科目名").toText();
-            const std::string code = accounts->get("勘定科目コード").toText();
+            const std::string name = accounts->get(schema::column::AccountName).toText();
+            const std::string code = accounts->get(schema::column::AccountCode).toText();
             std::optional<std::int64_t> net;
             if (!side.isNull() && side.isNumeric() && side.toInt64() == 0)
                 net = SubtractFigures(debit, credit);
             else if (!side.isNull() && side.isNumeric() && side.toInt64() == 1)
                 net = SubtractFigures(credit, debit);
             else
-                net = number(accounts->get("期末貸借合計"));
+                net = number(accounts->get(schema::column::ClosingNetTotal));
             if (!net)
                 RefuseFigureOutOfRange(name, code, "期末貸借合計");
-            const std::optional<std::int64_t> closing = AddFigures(number(accounts->get("期首残高")), *net);
+            const std::optional<std::int64_t> closing =
+                AddFigures(number(accounts->get(schema::column::OpeningBalance)), *net);
             if (!closing)
                 RefuseFigureOutOfRange(name, code, "期末残高");
             f.net = *net;

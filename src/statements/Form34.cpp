@@ -5,6 +5,7 @@
 #include "frame/Fonts.h"
 #include "frame/RecordList.h"
 #include "frame/WindowRegistry.h"
+#include "periodfile/SchemaNames.h"
 #include "statements/PeriodRange.h"
 
 #include <QButtonGroup>
@@ -140,32 +141,32 @@ Form34::Form34()
     m_workspace = o::DbWorkspace;
     m_database = o::CompanyDb;
     using dao::RecordsetType;
-    SettingsRecordset = openRecordset("会計設定");
-    TaxRateRecordset = openRecordset("Q_消費税率", RecordsetType::Snapshot);
-    AccountMasterRecordset = openRecordset("Q_勘定科目コード表");
-    UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
-    EraCodeRecordset = openRecordset("Q_年号コード");
-    BanksInUseRecordset = openRecordset("Q_使用銀行");
-    BranchesInUseRecordset = openRecordset("Q_使用銀行支店");
-    BankAccountRecordset = openRecordset("Q_取引銀行");
-    ClosingTemplateRecordset = openRecordset("Q_決算仕訳定型台帳");
-    ClosingJournalRecordset = openRecordset("Q_決算仕訳台帳");
-    PartnerRecordset = openRecordset("Q_取引先管理");
-    ChangeHistoryRecordset = openRecordset("Q_仕訳変更履歴");
+    SettingsRecordset = openRecordset(schema::table::Settings);
+    TaxRateRecordset = openRecordset(schema::query::TaxRates, RecordsetType::Snapshot);
+    AccountMasterRecordset = openRecordset(schema::query::Chart);
+    UsedAccountsRecordset = openRecordset(schema::query::UsedAccounts);
+    EraCodeRecordset = openRecordset(schema::query::Eras);
+    BanksInUseRecordset = openRecordset(schema::query::UsedBanks);
+    BranchesInUseRecordset = openRecordset(schema::query::UsedBranches);
+    BankAccountRecordset = openRecordset(schema::query::BankAccounts);
+    ClosingTemplateRecordset = openRecordset(schema::query::ClosingTemplates);
+    ClosingJournalRecordset = openRecordset(schema::query::ClosingJournal);
+    PartnerRecordset = openRecordset(schema::query::Partners);
+    ChangeHistoryRecordset = openRecordset(schema::query::ChangeLog);
     openEraRecordset();
     requireSettingsRow(*SettingsRecordset);
     // Nothing is shown or written from a damaged file: its period, chart or
     // rates are refused here, before the refresh stores any figure.
     requireReadableRows(*SettingsRecordset);
-    RequirePossiblePeriod(SettingsRecordset->get("会計期間開始日").toDate(),
-                          SettingsRecordset->get("会計期間終了日").toDate(), m_database->path());
+    RequirePossiblePeriod(SettingsRecordset->get(schema::column::PeriodStart).toDate(),
+                          SettingsRecordset->get(schema::column::PeriodEnd).toDate(), m_database->path());
     requireReadableRows(*AccountMasterRecordset);
     requireReadableRows(*TaxRateRecordset);
     requireReadableRows(*BankAccountRecordset);
     // Every account in use is placed in a statement by its class.
     if (!UsedAccountsRecordset->isEmpty())
         for (UsedAccountsRecordset->MoveFirst(); !UsedAccountsRecordset->EOF_(); UsedAccountsRecordset->MoveNext())
-            UsedAccountsRecordset->getRequired("大分類",
+            UsedAccountsRecordset->getRequired(schema::column::MajorClass,
                                                "「資産の部」「負債の部」「資本の部」「経常損益」「特別損益」「決算」のどれか");
 
     buildControls();

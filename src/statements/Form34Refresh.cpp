@@ -1,5 +1,6 @@
 // The closing window's title, choice lists, refresh, rate lookup and the
 // handlers of its stored options and "全て選択" boxes.
+#include "periodfile/SchemaNames.h"
 #include "statements/Form34.h"
 
 #include "common/DateFormat.h"
@@ -28,9 +29,9 @@ void Form34::ShowClosingTitle(const std::string& title)
 {
     dao::Recordset& s = *SettingsRecordset;
     s.MoveFirst();
-    SetCaption(o::FormCaption(s.get("事業所名"), s.get("会計年度"), title));
-    Label11->setText(
-        toQ(ClosingTitleLine(s.get("事業所名"), s.get("会計年度"), s.get("会計期間開始日"), s.get("会計期間終了日"))));
+    SetCaption(o::FormCaption(s.get(schema::column::CompanyName), s.get(schema::column::PeriodNumber), title));
+    Label11->setText(toQ(ClosingTitleLine(s.get(schema::column::CompanyName), s.get(schema::column::PeriodNumber),
+                                          s.get(schema::column::PeriodStart), s.get(schema::column::PeriodEnd))));
 }
 
 void Form34::FillEntryLists()
@@ -50,11 +51,11 @@ void Form34::FillEntryLists()
     dao::Recordset& accounts = *UsedAccountsRecordset;
     if (!accounts.isEmpty()) {
         for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext()) {
-            const std::string name = accounts.get("勘定科目名").toText();
+            const std::string name = accounts.get(schema::column::AccountName).toText();
             if (name.empty())
                 continue;
-            const dao::Value side = accounts.get("借貸区分");
-            const bool both = accounts.get("相方有無").toBool();
+            const dao::Value side = accounts.get(schema::column::DebitCredit);
+            const bool both = accounts.get(schema::column::NeedsCounterpart).toBool();
             const bool debitNatured = side.isNumeric() && side.toInt64() == 0;
             const bool creditNatured = side.isNumeric() && side.toInt64() == 1;
             if (debitNatured || both)
@@ -100,15 +101,16 @@ void Form34::RefreshClosingForm()
         s.MoveFirst();
         selectStoredOptions();
         s.MoveFirst();
-        Label10->setText(toQ(TaxStatusLine(TaxRateOn(TaxDate), s.get("申告区分").toText(), s.get("処理方法").toText(),
-                                           s.get("消費税計算").toBool(), s.get("端数処理").toText())));
+        Label10->setText(toQ(TaxStatusLine(
+            TaxRateOn(TaxDate), s.get(schema::column::TaxFiling).toText(), s.get(schema::column::TaxHandling).toText(),
+            s.get(schema::column::TaxCalculation).toBool(), s.get(schema::column::Rounding).toText())));
         ClearEntry();
-        const dao::Value periodEnd = s.get("会計期間終了日");
+        const dao::Value periodEnd = s.get(schema::column::PeriodEnd);
         Combo2[0]->setEditText(toQ(o::FormatDate(periodEnd, "yyyy") + "年"));
         Combo2[1]->setEditText(toQ(o::FormatDate(periodEnd, "mm") + "月"));
         Combo2[2]->setEditText(toQ(o::FormatDate(periodEnd, "dd") + "日"));
         Label3->setText(toQ(o::EraYearText(periodEnd)));
-        const std::string period = PeriodText(s.get("会計期間開始日").toDate(), periodEnd.toDate(), TaxDate);
+        const std::string period = PeriodText(s.get(schema::column::PeriodStart).toDate(), periodEnd.toDate(), TaxDate);
         for (QLabel* l : Label4)
             l->setText(toQ(period));
 
@@ -178,17 +180,17 @@ bool Form34::refusedForTally(const char* title)
 void Form34::reopenClosingJournal()
 {
     ClosingJournalRecordset->Close();
-    ClosingJournalRecordset = m_database->OpenRecordset("Q_決算仕訳台帳");
+    ClosingJournalRecordset = m_database->OpenRecordset(schema::query::ClosingJournal);
 }
 
 void Form34::selectStoredOptions()
 {
     dao::Recordset& s = *SettingsRecordset;
-    const bool era = s.get("元号").toBool();
-    const bool triangle = s.get("負記号").toBool();
-    const bool reportB5 = s.get("決算書用紙B5").toBool();
-    const bool listsB5 = s.get("帳票用紙B5").toBool();
-    const bool yen = s.get("金額単位").toText() == "円";
+    const bool era = s.get(schema::column::EraDates).toBool();
+    const bool triangle = s.get(schema::column::MinusSign).toBool();
+    const bool reportB5 = s.get(schema::column::StatementsOnB5).toBool();
+    const bool listsB5 = s.get(schema::column::FormsOnB5).toBool();
+    const bool yen = s.get(schema::column::AmountUnit).toText() == "円";
     // Selecting a button runs its pair's handler, which stores the pair again.
     Option9[era ? 0 : 1]->setChecked(true);
     Option10[triangle ? 0 : 1]->setChecked(true);

@@ -2,6 +2,7 @@
 
 #include "common/FiscalPeriod.h"
 #include "common/NumberFormat.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
@@ -10,13 +11,13 @@ namespace statements {
 
 FiscalPeriod ReadFiscalPeriod(dao::Database& database)
 {
-    auto settings = database.OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
+    auto settings = database.OpenRecordset(schema::table::Settings, dao::RecordsetType::Snapshot);
     if (settings->isEmpty())
         throw dao::DaoError(dao::DaoError::Code::NoCurrentRecord,
                             "期ファイル「" + database.path() + "」の「会計設定」に行がありません");
     settings->MoveFirst();
-    const auto first = settings->get("会計期間開始日").toDate();
-    const auto last = settings->get("会計期間終了日").toDate();
+    const auto first = settings->get(schema::column::PeriodStart).toDate();
+    const auto last = settings->get(schema::column::PeriodEnd).toDate();
     if (!first || !last)
         throw dao::DaoError(dao::DaoError::Code::General,
                             "会計期間（開始日と終了日）が設定されていないため、期間の集計ができません");

@@ -1,5 +1,6 @@
 #include "statements/StatementAccounts.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 
@@ -30,18 +31,18 @@ StatementAccounts ReadStatementAccounts(dao::Recordset& rs)
     static const char* const kPast[5] = {"前年決算残高", "前2決算残高", "前3決算残高", "前4決算残高", "前5決算残高"};
     for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
         StatementAccount a;
-        a.code = rs.get("勘定科目コード").toText();
-        a.name = rs.get("勘定科目名").toText();
-        a.side = sideOf(rs.get("借貸区分"));
-        a.major = rs.get("大分類").toText();
-        a.middle = rs.get("中分類").toText();
-        a.minor = rs.get("小分類").toText();
-        a.opening = figure(rs.get("期首残高"));
-        a.debitTotal = figure(rs.get("借方合計"));
-        a.creditTotal = figure(rs.get("貸方合計"));
-        a.net = figure(rs.get("期末貸借合計"));
-        a.closing = figure(rs.get("期末残高"));
-        a.budget = figure(rs.get("予算管理"));
+        a.code = rs.get(schema::column::AccountCode).toText();
+        a.name = rs.get(schema::column::AccountName).toText();
+        a.side = sideOf(rs.get(schema::column::DebitCredit));
+        a.major = rs.get(schema::column::MajorClass).toText();
+        a.middle = rs.get(schema::column::MiddleClass).toText();
+        a.minor = rs.get(schema::column::MinorClass).toText();
+        a.opening = figure(rs.get(schema::column::OpeningBalance));
+        a.debitTotal = figure(rs.get(schema::column::DebitTotal));
+        a.creditTotal = figure(rs.get(schema::column::CreditTotal));
+        a.net = figure(rs.get(schema::column::ClosingNetTotal));
+        a.closing = figure(rs.get(schema::column::ClosingBalance));
+        a.budget = figure(rs.get(schema::column::Budget));
         for (int i = 0; i < 5; ++i)
             a.past[static_cast<std::size_t>(i)] = figure(rs.get(kPast[i]));
         accounts.push_back(std::move(a));
@@ -51,7 +52,7 @@ StatementAccounts ReadStatementAccounts(dao::Recordset& rs)
 
 StatementAccounts ReadStatementAccounts(dao::Database& database)
 {
-    auto rs = database.OpenRecordset("Q_使用勘定科目表", dao::RecordsetType::Snapshot);
+    auto rs = database.OpenRecordset(schema::query::UsedAccounts, dao::RecordsetType::Snapshot);
     return ReadStatementAccounts(*rs);
 }
 

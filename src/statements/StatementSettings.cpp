@@ -1,5 +1,6 @@
 #include "statements/StatementSettings.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 
 namespace statements {
@@ -10,17 +11,17 @@ StatementSettings ReadStatementSettings(dao::Recordset& rs)
     if (rs.isEmpty())
         return s;
     rs.MoveFirst();
-    s.companyName = rs.get("事業所名").toText();
-    s.periodNumber = rs.get("会計年度").toText();
-    s.periodFirst = rs.get("会計期間開始日").toDate();
-    s.periodLast = rs.get("会計期間終了日").toDate();
-    s.reportDate = rs.get("決算報告日").toDate();
-    s.representativeTitle = rs.get("事業主役職名").toText();
-    s.representativeName = rs.get("事業主氏名").toText();
-    s.eraDates = rs.get("元号").toBool();
-    s.triangleNegatives = rs.get("負記号").toBool();
-    s.amountUnit = rs.get("金額単位").toText();
-    const dao::Value industry = rs.get("業種");
+    s.companyName = rs.get(schema::column::CompanyName).toText();
+    s.periodNumber = rs.get(schema::column::PeriodNumber).toText();
+    s.periodFirst = rs.get(schema::column::PeriodStart).toDate();
+    s.periodLast = rs.get(schema::column::PeriodEnd).toDate();
+    s.reportDate = rs.get(schema::column::ReportDate).toDate();
+    s.representativeTitle = rs.get(schema::column::OwnerTitle).toText();
+    s.representativeName = rs.get(schema::column::OwnerName).toText();
+    s.eraDates = rs.get(schema::column::EraDates).toBool();
+    s.triangleNegatives = rs.get(schema::column::MinusSign).toBool();
+    s.amountUnit = rs.get(schema::column::AmountUnit).toText();
+    const dao::Value industry = rs.get(schema::column::Industry);
     s.industry = industry.isNumeric() ? static_cast<int>(industry.toInt64()) : 0;
     return s;
 }
