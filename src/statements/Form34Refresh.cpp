@@ -2,10 +2,7 @@
 // handlers of its stored options and "全て選択" boxes.
 #include "statements/Form34.h"
 
-#include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
 #include "common/EditMode.h"
-#include "common/EraYearText.h"
 #include "common/FormCaption.h"
 #include "platform/dao/Transaction.h"
 #include "platform/ui/Dialogs.h"
@@ -14,7 +11,6 @@
 #include "statements/StatementText.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,59 +29,6 @@ void Form34::ShowClosingTitle(const std::string& title)
         toQ(ClosingTitleLine(s.get("事業所名"), s.get("会計年度"), s.get("会計期間開始日"), s.get("会計期間終了日"))));
 }
 
-void Form34::FillEntryLists()
-{
-    journal::EntryGrid& g = grid();
-    const auto column = [](dao::Recordset& rs, const char* field) {
-        QStringList names;
-        if (!rs.isEmpty())
-            for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext())
-                names << toQ(rs.get(field).toText());
-        return names;
-    };
-    const QStringList banks = column(*BanksInUseRecordset, "銀行名");
-    const QStringList branches = column(*BranchesInUseRecordset, "支店名");
-    const QStringList partners = column(*PartnerRecordset, "取引先名");
-    QStringList debitAccounts, creditAccounts;
-    dao::Recordset& accounts = *UsedAccountsRecordset;
-    if (!accounts.isEmpty()) {
-        for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext()) {
-            const std::string name = accounts.get("勘定科目名").toText();
-            if (name.empty())
-                continue;
-            const dao::Value side = accounts.get("借貸区分");
-            const bool both = accounts.get("相方有無").toBool();
-            const bool debitNatured = side.isNumeric() && side.toInt64() == 0;
-            const bool creditNatured = side.isNumeric() && side.toInt64() == 1;
-            if (debitNatured || both)
-                debitAccounts << toQ(name);
-            if (creditNatured || both)
-                creditAccounts << toQ(name);
-        }
-    }
-    for (int i = 0; i < journal::kGridRows; ++i) {
-        g.Combo8[i]->clear();
-        g.Combo8[i]->addItems(banks);
-        g.Combo9[i]->clear();
-        g.Combo9[i]->addItems(branches);
-        g.Combo1[i]->clear();
-        g.Combo1[i]->addItems(debitAccounts);
-        g.Combo7[i]->clear();
-        g.Combo7[i]->addItems(creditAccounts);
-        g.Combo11[i]->addItems(partners);   // the partner lists are not emptied first
-    }
-
-    const dao::Date today = dao::Date::now();
-    for (QComboBox* box : Combo2)
-        box->clear();
-    for (int year : {today.year - 1, today.year})
-        Combo2[0]->addItem(toQ(o::FormatDate(dao::Date{year, 1, 1}, "yyyy") + "年"));
-    for (int month = 1; month <= 12; ++month)
-        Combo2[1]->addItem(QString::number(month) + QString::fromUtf8("月"));
-    for (int day = 1; day <= o::DaysInMonth(today.year, today.month); ++day)
-        Combo2[2]->addItem(QString::number(day) + QString::fromUtf8("日"));
-}
-
 int Form34::TaxRateOn(const dao::Date& d)
 {
     return ClosingTaxRate(*TaxRateRecordset, d);
@@ -100,27 +43,21 @@ void Form34::RefreshClosingForm()
         s.MoveFirst();
         selectStoredOptions();
         s.MoveFirst();
-        Label10->setText(toQ(TaxStatusLine(TaxRateOn(TaxDate), s.get("申告区分").toText(), s.get("処理方法").toText(),
-                                           s.get("消費税計算").toBool(), s.get("端数処理").toText())));
-        ClearEntry();
         const dao::Value periodEnd = s.get("会計期間終了日");
-        Combo2[0]->setEditText(toQ(o::FormatDate(periodEnd, "yyyy") + "年"));
-        Combo2[1]->setEditText(toQ(o::FormatDate(periodEnd, "mm") + "月"));
-        Combo2[2]->setEditText(toQ(o::FormatDate(periodEnd, "dd") + "日"));
-        Label3->setText(toQ(o::EraYearText(periodEnd)));
+        m_entryPage->Refresh(TaxStatusLine(TaxRateOn(TaxDate), s.get("申告区分").toText(), s.get("処理方法").toText(),
+                                           s.get("消費税計算").toBool(), s.get("端数処理").toText()),
+                             periodEnd);
         const std::string period = PeriodText(s.get("会計期間開始日").toDate(), periodEnd.toDate(), TaxDate);
         for (QLabel* l : Label4)
             l->setText(toQ(period));
 
-        ShowClosingTemplates();
-        ShowClosingEntries();
         recomputePeriodFigures();
         if (m_tallyRefusal) {
             showTallyRefusal();
             return;
         }
         ShowTrialBalance();
-        if (ClosingJournalRecordset->isEmpty()) {
+        if (m_entryPage->NoClosingEntries()) {
             ShowProfitLossAccountsByBalances();
             ShowProfitLossReportByBalances();
         } else {
@@ -150,7 +87,6 @@ void Form34::recomputePeriodFigures()
         ui::dialogs().messageBox(e.what(), ui::Buttons::Ok, std::string("決算処理"));
     }
     TallyNotice->setText(toQ(notice));
-    reopenClosingJournal();
 }
 
 void Form34::showTallyRefusal()
@@ -173,12 +109,6 @@ bool Form34::refusedForTally(const char* title)
         return false;
     ui::dialogs().messageBox(*m_tallyRefusal, ui::Buttons::Ok, std::string(title));
     return true;
-}
-
-void Form34::reopenClosingJournal()
-{
-    ClosingJournalRecordset->Close();
-    ClosingJournalRecordset = m_database->OpenRecordset("Q_決算仕訳台帳");
 }
 
 void Form34::selectStoredOptions()
