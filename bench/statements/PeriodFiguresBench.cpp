@@ -3,6 +3,7 @@
 // refresh with every statement rebuilt on the 100,000-row file, each against
 // the two raw SQLite GROUP BYs of the same sums on the journal table in the
 // same run. Prints its figures.
+#include "closing/ClosingEntryTab.h"
 #include "common/o.h"
 #include "periodfile/PeriodFileCreator.h"
 #include "platform/dao/Engine.h"
@@ -157,6 +158,7 @@ int main(int argc, char** argv)
     o::DbFilePath = smallFile;
     o::DataFolder = dir.string();
     double bestLoad = 1e9, bestRefresh = 1e9;
+    closing::registerClosingEntryTab();
     for (int i = 0; i < kRepeats; ++i) {
         const auto start = std::chrono::steady_clock::now();
         statements::Form34 form;

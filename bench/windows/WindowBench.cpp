@@ -22,6 +22,7 @@
 
 #include "books/Form14.h"
 #include "books/Form33.h"
+#include "closing/ClosingEntryTab.h"
 #include "common/EditMode.h"
 #include "common/o.h"
 #include "frame/Fonts.h"
@@ -218,6 +219,7 @@ void closingWindow(const Prepared& file)
     const double raw = bestOf(3, [&] {
         return rawRead(file, {{"SELECT * FROM \"Q_決算仕訳台帳\"", ""}, {"SELECT * FROM \"Q_取引銀行仕訳\"", ""}});
     });
+    closing::registerClosingEntryTab();
     const auto start = Clock::now();
     statements::Form34 form;
     form.resize(1280, 720);

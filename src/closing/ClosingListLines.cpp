@@ -113,33 +113,4 @@ std::vector<std::string> ClosingPrintedLines(dao::Recordset& rs)
     return lines;
 }
 
-void ListedClosingRows::clear()
-{
-    m_numbers.clear();
-    m_fingerprints.clear();
-}
-
-void ListedClosingRows::add(const journal::JournalRecord& row)
-{
-    m_numbers.push_back(row.number);
-    m_fingerprints.push_back(journal::FingerprintOf(row));
-}
-
-std::string ListedClosingRows::numberAt(int line) const
-{
-    if (line < 0 || static_cast<std::size_t>(line) >= m_numbers.size())
-        return {};
-    return m_numbers[static_cast<std::size_t>(line)];
-}
-
-std::vector<journal::RowFingerprint> ListedClosingRows::shownRowsOf(const std::string& number) const
-{
-    std::vector<journal::RowFingerprint> shown;
-    for (std::size_t i = 0; i < m_numbers.size(); ++i)
-        if (m_numbers[i] == number)
-            shown.push_back(m_fingerprints[i]);
-    std::sort(shown.begin(), shown.end());
-    return shown;
-}
-
 }  // namespace closing

@@ -52,23 +52,4 @@ std::vector<ClosingListLine> ClosingTemplateLines(dao::Recordset& templates);
 std::vector<ClosingListLine> ClosingEntryLines(dao::Recordset& entries, const dao::Date& now);
 std::vector<std::string> ClosingPrintedLines(dao::Recordset& entries);
 
-// What the lines of a closing list showed: for each line the number of its
-// voucher or template and the fingerprint of its row. A line is used by that
-// number; the rows the file holds under it now are compared with the rows the
-// list showed under it (wherever in the list they stood).
-class ListedClosingRows {
-public:
-    void clear();
-    void add(const journal::JournalRecord& row);
-    std::size_t size() const { return m_numbers.size(); }
-    // "" for a line the list does not have.
-    std::string numberAt(int line) const;
-    // The fingerprints, sorted, of every line of that number.
-    std::vector<journal::RowFingerprint> shownRowsOf(const std::string& number) const;
-
-private:
-    std::vector<std::string> m_numbers;
-    std::vector<journal::RowFingerprint> m_fingerprints;
-};
-
 }  // namespace closing

@@ -1,5 +1,6 @@
 #include "closing/Form37.h"
 
+#include "closing/ClosingEntryTab.h"
 #include "closing/Rollover.h"
 #include "closing/RolloverPeriod.h"
 #include "common/o.h"
@@ -197,4 +198,5 @@ void Form37::RunRollover()
 void registerClosingWindows()
 {
     frame::WindowRegistry::instance().add("Form37", [] { return static_cast<QWidget*>(new closing::Form37()); });
+    closing::registerClosingEntryTab();
 }

@@ -52,5 +52,6 @@ std::string OtherWindowOpenMessage(const std::string& title);
 
 }  // namespace closing
 
-// Registers "Form37" with the window registry.
+// Registers "Form37" with the window registry and hands the closing window
+// ("Form34") the maker of its closing-entry tab.
 void registerClosingWindows();

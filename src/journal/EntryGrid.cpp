@@ -254,14 +254,15 @@ std::string EntryGrid::AccountCellLeft(int row, bool debitSide,
     return name;
 }
 
-bool EntryGrid::PutTaxRow(int row, bool debitSide, std::optional<std::int32_t> tax)
+bool EntryGrid::PutTaxRow(int row, bool debitSide, const TaxRateTable& rates, const TaxRowTerms& terms)
 {
-    if (!tax || !TotalsFitWith(row, *tax, *tax))
+    const auto figures = TaxRowOf(rates, DebitAmounts, CreditAmounts, row, debitSide, terms);
+    if (!figures)
         return false;
-    DebitAmounts[row] = *tax;
-    CreditAmounts[row] = *tax;
-    (debitSide ? Text8[row] : Text9[row])->setText(AmountCellText(*tax, o::kPlainAmountMask));
-    (debitSide ? Text9[row] : Text8[row])->setText(AmountCellText(*tax, o::kAmountMask));
+    DebitAmounts[row] = figures->tax;
+    CreditAmounts[row] = figures->tax;
+    Text8[row]->setText(QString::fromStdString(figures->debitText));
+    Text9[row]->setText(QString::fromStdString(figures->creditText));
     QComboBox* opposite = debitSide ? Combo7[row] : Combo1[row];
     if (opposite->currentText().isEmpty())
         opposite->setEditText((debitSide ? Combo7[0] : Combo1[0])->currentText());

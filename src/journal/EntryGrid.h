@@ -5,6 +5,7 @@
 #include "common/NumberMasks.h"
 #include "journal/AmountRange.h"
 #include "journal/EntryRows.h"
+#include "journal/TaxRow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -87,13 +88,12 @@ public:
     std::string AccountCellLeft(int row, bool debitSide,
                                 const std::function<std::string(const std::string&)>& nameOfCode);
 
-    // Makes row `row` (1 to 9) the tax row of the row above on one side: the
-    // tax on both sides ("########0" in the cell of that side, "###,###,##0"
-    // in the other), the other side's empty account cell taking row 0's
-    // account, and the totals recalculated. Returns false, changing nothing,
-    // when there is no tax (it left the amount range) or a total would leave
-    // the amount range.
-    bool PutTaxRow(int row, bool debitSide, std::optional<std::int32_t> tax);
+    // Makes row `row` (1 to 9) the tax row of the row above on one side
+    // (TaxRowOf): the tax on both sides, each cell with its mask of `terms`,
+    // the other side's empty account cell taking row 0's account, and the
+    // totals recalculated. Returns false, changing nothing, when there is no
+    // tax row (the tax or a total would leave the amount range).
+    bool PutTaxRow(int row, bool debitSide, const TaxRateTable& rates, const TaxRowTerms& terms);
 
     void EnableRow(int row);
     void DisableRow(int row);

@@ -80,10 +80,9 @@ void Form9::taxRowLeft(int index, bool debitSide)
         refuseDate();
         return;
     }
-    const std::int32_t base = debitSide ? g.DebitAmounts[index - 1] : g.CreditAmounts[index - 1];
-    const auto tax = TaxExclusiveAmount(m_taxRates, *date, base, taxable, simplified,
-                                        FractionRuleOf(SettingsRecordset->get(schema::column::Rounding).toText()));
-    if (!g.PutTaxRow(index, debitSide, tax))
+    const TaxRowTerms terms{*date, taxable, simplified, FractionRuleOf(SettingsRecordset->get(schema::column::Rounding).toText()),
+                            kGroupedOppositeMasks};
+    if (!g.PutTaxRow(index, debitSide, m_taxRates, terms))
         refuse(kAmountOutOfRangeMessage);
 }
 

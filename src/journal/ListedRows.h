@@ -1,8 +1,9 @@
 #pragma once
 // What each line of a list of journal or template rows stands for: the
 // voucher number (or template id) of its row and a fingerprint of what the row
-// stored when the list was filled. A line is used by its number, never by its
-// position, and the fingerprints tell whether the voucher has changed since.
+// stored when the list was filled, and the row's 追番. A line is used by its
+// number, never by its position, and the fingerprints tell whether the voucher
+// has changed since.
 
 #include "journal/JournalRecord.h"
 
@@ -25,6 +26,11 @@ public:
     // The fingerprints, sorted, of the rows the list showed for the voucher of a
     // line: the line and the lines around it with the same number.
     std::vector<RowFingerprint> voucherAt(int line) const;
+    // The fingerprints, sorted, of every line of that number wherever it stands
+    // in the list (a list whose order does not keep a voucher's rows together).
+    std::vector<RowFingerprint> rowsOf(const std::string& number) const;
+    // The 追番 of a line's row (0 when null); 0 for a line the list does not have.
+    int rowNumberAt(int line) const;
     // The first line of a voucher, -1 when the list does not show it.
     int firstLineOf(const std::string& number) const;
     const std::vector<std::string>& numbers() const { return m_numbers; }
@@ -33,6 +39,7 @@ public:
 private:
     std::vector<std::string> m_numbers;
     std::vector<RowFingerprint> m_fingerprints;
+    std::vector<int> m_rowNumbers;
 };
 
 }  // namespace journal

@@ -6,6 +6,7 @@
 
 #include "common/FindCode.h"
 #include "journal/AmountRange.h"
+#include "journal/TaxRow.h"
 #include "platform/ui/Dialogs.h"
 #include "setup/RegisterLists.h"
 #include "setup/TemplateRegister.h"
@@ -111,9 +112,10 @@ void Form31::accountCellLeft(int row, bool debitSide)
     const bool flagsFound = above.empty() ? taxAccountFound : !FindCode(kind, above).empty();
     const bool taxable = flagsFound && AccountMasterRecordset->get("消費税").toBool();
     const bool simplified = flagsFound && AccountMasterRecordset->get("簡易課税").toBool();
-    const std::int32_t base = debitSide ? g.DebitAmounts[row - 1] : g.CreditAmounts[row - 1];
-    const auto tax = TaxExclusiveAmount(dao::Date::now(), base, taxable, simplified);
-    if (!g.PutTaxRow(row, debitSide, tax))
+    const journal::TaxRowTerms terms{dao::Date::now(), taxable, simplified,
+                                     journal::FractionRuleOf(SettingsRecordset->get("端数処理").toText()),
+                                     journal::kGroupedOppositeMasks};
+    if (!g.PutTaxRow(row, debitSide, journal::ReadTaxRateTable(*TaxRateRecordset), terms))
         refuse(journal::kAmountOutOfRangeMessage);
 }
 

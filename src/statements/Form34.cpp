@@ -10,7 +10,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGridLayout>
@@ -23,6 +22,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <stdexcept>
 
 namespace statements {
 
@@ -146,13 +147,7 @@ Form34::Form34()
     AccountMasterRecordset = openRecordset(schema::query::Chart);
     UsedAccountsRecordset = openRecordset(schema::query::UsedAccounts);
     EraCodeRecordset = openRecordset(schema::query::Eras);
-    BanksInUseRecordset = openRecordset(schema::query::UsedBanks);
-    BranchesInUseRecordset = openRecordset(schema::query::UsedBranches);
     BankAccountRecordset = openRecordset(schema::query::BankAccounts);
-    ClosingTemplateRecordset = openRecordset(schema::query::ClosingTemplates);
-    ClosingJournalRecordset = openRecordset(schema::query::ClosingJournal);
-    PartnerRecordset = openRecordset(schema::query::Partners);
-    ChangeHistoryRecordset = openRecordset(schema::query::ChangeLog);
     openEraRecordset();
     requireSettingsRow(*SettingsRecordset);
     // Nothing is shown or written from a damaged file: its period, chart or
@@ -171,12 +166,8 @@ Form34::Form34()
 
     buildControls();
     connectHandlers();
-    watchGridCells();
-    editModeChanged(o::EditModeIsOn());
     ShowClosingTitle("決算処理");
-    FillEntryLists();
     RefreshClosingForm();
-    ClearEntry();
 }
 
 Form34::~Form34() = default;
@@ -191,20 +182,25 @@ void Form34::buildControls()
     const auto button = [this](int index, const char* caption, QWidget* parent) {
         auto* b = new QPushButton(q(caption), parent);
         b->setObjectName(QString("Command1_%1").arg(index));
-        // "編集" also shows "編集解除": the button keeps the width of the longer caption.
-        const QString widest = index == 4 ? q("編集解除") : b->text();
-        b->setMinimumWidth(QFontMetrics(b->font()).horizontalAdvance(widest) + 24);
+        b->setMinimumWidth(QFontMetrics(b->font()).horizontalAdvance(b->text()) + 24);
         Command1[index] = b;
         return b;
     };
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName("SSTab1");
     // The buttons of the tabs exist before the tabs are laid out.
-    for (const auto& [index, caption] : std::initializer_list<std::pair<int, const char*>>{
-             {0, "入力クリア"}, {1, "登録"}, {2, "更新"}, {3, "削除"}, {4, "編集"}, {5, "消費税精算仕訳登録"},
-             {7, "金額補正"}, {10, "減価償却費仕訳登録"}, {6, "印刷"}, {8, "CSVファイル作成"}, {11, "印刷"}})
+    for (const auto& [index, caption] : std::initializer_list<std::pair<Button, const char*>>{
+             {PrintButton, "印刷"}, {CsvButton, "CSVファイル作成"}, {ClosingReportButton, "印刷"}})
         button(index, caption, this);
-    SSTab1->addTab(buildEntryTab(), q("決算仕訳入力"));
+    // The closing-entry page, made by the closing window library, brings its own buttons.
+    const ClosingEntryPageMaker& makeEntryPage = ClosingEntryPageMakerInUse();
+    if (!makeEntryPage)
+        throw std::logic_error("決算仕訳入力のページが登録されていません");
+    std::unique_ptr<ClosingEntryPage> entryPage = makeEntryPage(m_workspace, m_database);
+    m_entryPage = entryPage.get();
+    for (const auto& [index, b] : m_entryPage->buttons())
+        Command1[index] = b;
+    SSTab1->addTab(entryPage.release(), q("決算仕訳入力"));
     SSTab1->addTab(buildTrialBalanceTab(), q("合計残高試算表"));
     SSTab1->addTab(buildReportTab(), q("決算報告書"));
     SSTab1->addTab(buildProfitLossTab(), q("損益計算書"));
@@ -217,99 +213,12 @@ void Form34::buildControls()
     auto* top = new QHBoxLayout;
     top->addWidget(Label11);
     top->addStretch();
-    top->addWidget(button(12, "決算処理", this));
-    top->addWidget(button(9, "終了", this));
+    top->addWidget(button(ClosingRunButton, "決算処理", this));
+    top->addWidget(button(CloseButton, "終了", this));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(TallyNotice);
     layout->addWidget(SSTab1, 1);
-}
-
-QWidget* Form34::buildEntryTab()
-{
-    auto* tab = new QWidget;
-    tab->setMinimumSize(1030, 660);
-    const QFont labelFont = frame::proportionalFont(9.75);
-    const auto place = [](QWidget* w, int x, int y, int width, int height) { w->setGeometry(x, y, width, height); };
-
-    Label10 = label(tab, "Label10", "", 9.75);
-    QFont bold = labelFont;
-    bold.setBold(true);
-    Label10->setFont(bold);
-    place(Label10, 8, 6, 560, 22);
-    Option1 = optionPair(tab, "Option1", "中間決算", "本決算", 1, nullptr);
-    int x = 600;
-    for (QRadioButton* option : Option1) {
-        const int width = QFontMetrics(option->font()).horizontalAdvance(option->text()) + 36;
-        place(option, x, 6, width, 22);
-        x += width + 8;
-    }
-
-    auto* title = label(tab, "Label1", "決算整理仕訳入力", 12);
-    title->adjustSize();
-    place(title, 8, 38, title->width() + 8, 26);
-    auto* dateHeading = label(tab, "Label2_0", "決算日", 9.75);
-    dateHeading->adjustSize();
-    place(dateHeading, 260, 42, dateHeading->width() + 4, 22);
-    const int dateLefts[3] = {320, 410, 480};
-    const int dateWidths[3] = {86, 66, 66};
-    for (int i = 0; i < 3; ++i) {
-        auto* box = new QComboBox(tab);
-        box->setObjectName(QString("Combo2_%1").arg(i));
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        place(box, dateLefts[i], 40, dateWidths[i], 24);
-        Combo2[static_cast<std::size_t>(i)] = box;
-    }
-    Label3 = label(tab, "Label3", "", 9.75);
-    place(Label3, 556, 42, 200, 22);
-
-    struct Heading {
-        int index;
-        const char* text;
-        int left;
-        int width;
-    };
-    // Over the grid's columns (twips of the grid, 15 to a pixel).
-    static const Heading headings[] = {{1, "摘　　要", 1200, 3375}, {10, "取引先", 4560, 1455}, {2, "借方科目", 6000, 1815},
-                                       {3, "金額", 7800, 1335},     {8, "貸方科目", 9120, 1815}, {4, "金額", 10920, 1335},
-                                       {5, "銀行名", 12240, 1455},  {6, "支店名", 13680, 1455}};
-    for (const Heading& h : headings) {
-        auto* l = label(tab, QString("Label2_%1").arg(h.index), h.text);
-        l->setAlignment(Qt::AlignCenter);
-        QPalette palette = l->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
-        palette.setColor(QPalette::Window, Qt::blue);
-        l->setAutoFillBackground(true);
-        l->setPalette(palette);
-        place(l, h.left / 15, 90, h.width / 15, 20);
-    }
-    m_grid = std::make_unique<journal::EntryGrid>(tab);
-    for (int i = 0; i < journal::kGridRows; ++i) {
-        m_grid->Text1[i]->setObjectName(QString("Text1_%1").arg(i));
-        m_grid->Combo1[i]->setObjectName(QString("Combo1_%1").arg(i));
-        m_grid->Combo7[i]->setObjectName(QString("Combo7_%1").arg(i));
-        m_grid->Text8[i]->setObjectName(QString("Text8_%1").arg(i));
-        m_grid->Text9[i]->setObjectName(QString("Text9_%1").arg(i));
-    }
-
-    int left = 56;
-    for (int index : {0, 1, 2, 3, 4, 7, 5, 10}) {
-        QPushButton* b = Command1[index];
-        b->setParent(tab);
-        const int width = b->minimumWidth();
-        place(b, left, 300, width, 28);
-        left += width + 8;
-    }
-    auto* templatesHeading = label(tab, "Label5_0", "決算仕訳定型リスト", 9.75);
-    place(templatesHeading, 8, 338, 300, 20);
-    List1 = frame::newRecordList(tab, "List1");
-    place(List1, 8, 360, 1014, 110);
-    auto* entriesHeading = label(tab, "Label5_1", "決算仕訳リスト", 9.75);
-    place(entriesHeading, 8, 478, 300, 20);
-    List2 = frame::newRecordList(tab, "List2");
-    place(List2, 8, 500, 1014, 150);
-    return tab;
 }
 
 QWidget* Form34::buildTrialBalanceTab()
@@ -377,8 +286,8 @@ QWidget* Form34::buildReportTab()
     Option2 = optionPair(statementsBox, "Option2", "表形式", "報告書形式", 0, formLayout);
     statementsLayout->addLayout(formLayout);
     layout->addWidget(statementsBox, 0, 2, 2, 1);
-    Command1[11]->setParent(tab);
-    layout->addWidget(Command1[11], 2, 2, Qt::AlignRight);
+    Command1[ClosingReportButton]->setParent(tab);
+    layout->addWidget(Command1[ClosingReportButton], 2, 2, Qt::AlignRight);
     layout->setColumnStretch(3, 1);
     layout->setRowStretch(3, 1);
     return tab;
@@ -503,8 +412,8 @@ QWidget* Form34::buildPrintTab()
     auto* formLayout = new QHBoxLayout;
     Option5 = optionPair(reports, "Option5", "表形式", "報告書形式", 0, formLayout);
     reportsLayout->addLayout(formLayout);
-    Command1[6]->setParent(reports);
-    reportsLayout->addWidget(Command1[6], 0, Qt::AlignRight);
+    Command1[PrintButton]->setParent(reports);
+    reportsLayout->addWidget(Command1[PrintButton], 0, Qt::AlignRight);
     layout->addWidget(reports, 0, 1, Qt::AlignTop);
 
     QGroupBox* csv = frameBox(tab, "CSVファイル作成");
@@ -512,8 +421,8 @@ QWidget* Form34::buildPrintTab()
     Check3 = new QCheckBox(q("貸借対照表、損益計算書（実績、予算、過去5年）"), csv);
     Check3->setObjectName("Check3_0");
     csvLayout->addWidget(Check3);
-    Command1[8]->setParent(csv);
-    csvLayout->addWidget(Command1[8], 0, Qt::AlignRight);
+    Command1[CsvButton]->setParent(csv);
+    csvLayout->addWidget(Command1[CsvButton], 0, Qt::AlignRight);
     layout->addWidget(csv, 0, 2, Qt::AlignTop);
     layout->setColumnStretch(3, 1);
     layout->setRowStretch(1, 1);

@@ -7,21 +7,13 @@
 // statement routines compute (StatementAccounts.h and the statement headers);
 // opening it, and its button "決算処理", rebuild the period figures first.
 //
-// The closing-entry members (the entry grid's checks and cell handlers, the
-// closing vouchers and the buttons of the closing tab, the two closing lists
-// and the loading from them, the printed closing-entry list) live in
-// src/closing/. A line of a closing list names its voucher or template by
-// number; before a line is used the voucher or template is read again and
-// refused when it changed or vanished since the list showed it.
+// The closing-entry tab (its grid, its buttons, the two closing lists and the
+// printed closing-entry list) is a page of its own (ClosingEntryPage.h) that
+// the closing window library makes; the window hosts it as its first tab.
 
-#include "closing/ClosingListLines.h"
-#include "closing/ClosingRun.h"
-#include "common/EditMode.h"
-#include "frame/CellExitGuard.h"
 #include "frame/WorkWindow.h"
-#include "journal/EntryGrid.h"
-#include "journal/VoucherStore.h"
 #include "platform/dao/Engine.h"
+#include "statements/ClosingEntryPage.h"
 #include "statements/StatementAccounts.h"
 #include "statements/StatementPrint.h"
 #include "statements/StatementSettings.h"
@@ -34,7 +26,6 @@
 #include <vector>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -50,18 +41,29 @@ public:
     Form34();   // the load: throws dao::DaoError when the period file cannot be used
     ~Form34() override;
 
+    // The buttons of Command1, by their captions' meaning.
+    enum Button : int {
+        ClearButton = 0,            // "入力クリア"
+        RegisterButton = 1,         // "登録"
+        UpdateButton = 2,           // "更新"
+        DeleteButton = 3,           // "削除"
+        EditButton = 4,             // "編集" / "編集解除"
+        TaxSettlementButton = 5,    // "消費税精算仕訳登録"
+        PrintButton = 6,            // "印刷" of the reports and lists
+        CorrectionButton = 7,       // "金額補正"
+        CsvButton = 8,              // "CSVファイル作成"
+        CloseButton = 9,            // "終了"
+        DepreciationButton = 10,    // "減価償却費仕訳登録"
+        ClosingReportButton = 11,   // "印刷" of the closing report
+        ClosingRunButton = 12,      // "決算処理"
+    };
+
     // ---- controls ----------------------------------------------------------
     QTabWidget* SSTab1 = nullptr;
     QLabel* Label11 = nullptr;                    // title line
     QLabel* TallyNotice = nullptr;                // the journal rows the tally left out, or why it failed
-    // tab 0 "決算仕訳入力"
-    QLabel* Label10 = nullptr;                    // consumption-tax status line
-    QLabel* Label3 = nullptr;                     // era year of the period end
-    std::array<QComboBox*, 3> Combo2{};           // closing date: year, month, day
-    std::array<QRadioButton*, 2> Option1{};       // 中間決算, 本決算
-    QListWidget* List1 = nullptr;                 // closing templates
-    QListWidget* List2 = nullptr;                 // closing entries
-    journal::EntryGrid& grid() { return *m_grid; }
+    // tab 0 "決算仕訳入力": the closing-entry page, with its own controls
+    ClosingEntryPage& entryPage() { return *m_entryPage; }
     // tab 1 "合計残高試算表"
     QListWidget* List3 = nullptr;
     // tab 2 "決算報告書"
@@ -85,7 +87,7 @@ public:
     // labels
     std::array<QLabel*, 5> Label4{};              // period labels of tabs 1, 4, 3, 5, 6
     std::array<QLabel*, 4> Label9{};              // unit labels
-    std::map<int, QPushButton*> Command1;         // 0..12
+    std::map<int, QPushButton*> Command1;         // 0..12 (Button), the entry page's among them
 
     // ---- recordsets, opened at load in this order --------------------------
     std::unique_ptr<dao::Recordset> SettingsRecordset;        // 会計設定
@@ -93,21 +95,14 @@ public:
     std::unique_ptr<dao::Recordset> AccountMasterRecordset;   // Q_勘定科目コード表
     std::unique_ptr<dao::Recordset> UsedAccountsRecordset;    // Q_使用勘定科目表
     std::unique_ptr<dao::Recordset> EraCodeRecordset;         // Q_年号コード
-    std::unique_ptr<dao::Recordset> BanksInUseRecordset;      // Q_使用銀行
-    std::unique_ptr<dao::Recordset> BranchesInUseRecordset;   // Q_使用銀行支店
     std::unique_ptr<dao::Recordset> BankAccountRecordset;     // Q_取引銀行
-    std::unique_ptr<dao::Recordset> ClosingTemplateRecordset; // Q_決算仕訳定型台帳
-    std::unique_ptr<dao::Recordset> ClosingJournalRecordset;  // Q_決算仕訳台帳
-    std::unique_ptr<dao::Recordset> PartnerRecordset;         // Q_取引先管理
-    std::unique_ptr<dao::Recordset> ChangeHistoryRecordset;   // Q_仕訳変更履歴
 
     // The date and time of the last refresh (the tax status line's rate and the
-    // period labels). The grid's tax rows take the rate of the voucher's date instead.
+    // period labels). The entry grid's tax rows take the rate of the voucher's date instead.
     dao::Date TaxDate;
 
     // ---- shell -------------------------------------------------------------
     void ShowClosingTitle(const std::string& title);
-    void FillEntryLists();
     void RefreshClosingForm();
     // The consumption-tax rate on `d`: the last rate row dated on or before that day, 0 when none is.
     int TaxRateOn(const dao::Date& d);
@@ -141,74 +136,9 @@ public:
     void PrintClosingReport();
     void WriteStatementCsv();
 
-    // ---- closing entries (src/closing/) ------------------------------------
-    void ClearEntry();
-    // True when the grid holds no voucher to register (row 0 without its
-    // description, or without both accounts).
-    bool DataCheck();
-    // The name of an account in use, or "" after a beep and a message.
-    std::string AccountNameOf(const std::string& code);
-    // Kinds 2 and 3 an account of the chart, 4 a bank of the company's bank accounts.
-    std::string FindCode(int kind, const std::string& name);
-    // A branch among the branches of its bank.
-    std::string FindBranchCode(const std::string& bankCode, const std::string& branchName);
-    void RecalcTotals();
-    // The exit handlers of the account and amount cells (the focus handling
-    // calls them when a cell is left; entering a cell only selects its text).
-    void Combo1_LostFocus(int index);
-    void Combo7_LostFocus(int index);
-    void Text8_LostFocus(int index);
-    void Text9_LostFocus(int index);
-    // Loading the template or voucher of the selected line into the grid.
-    void List1_Click();
-    void List2_Click();
-    void ShowClosingTemplates();
-    void ShowClosingEntries();
-    void PrintClosingEntries();
-    // The record of each line of List1 and List2.
-    const std::vector<closing::ClosingLineKey>& templateLineKeys() const { return m_templateKeys; }
-    const std::vector<closing::ClosingLineKey>& entryLineKeys() const { return m_entryKeys; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    // ---- closing entries (src/closing/) ------------------------------------
-    void closingEntryButton(int index);
-    void registerClosingVoucher();
-    void updateClosingVoucher();
-    void deleteClosingVoucher();
-    void toggleEditMode();
-    void editModeChanged(bool on);
-    void correctFirstRow();
-    void postDepreciationJournal();
-    void postTaxSettlement();
-    // Closes ClosingJournalRecordset, opens it again and refills List2 (which empties the grid).
-    void reopenAndRefill();
-    void refuse(const std::string& message);
-    void showNotices(const std::vector<closing::ClosingNotice>& notices);
-    closing::ClosingDateBoxes dateBoxes() const;
-    // The date of the boxes, checked as the closing runs check it; nothing,
-    // after telling the user why, when it does not exist or lies outside the period.
-    std::optional<dao::Date> checkedClosingDate();
-    // The grid's rows checked and built for writing; nothing, after telling the user why.
-    std::optional<std::vector<journal::VoucherRow>> checkedVoucherRows(const dao::Date& date, journal::BuildMode mode);
-    // The voucher of the selected List2 line as it was loaded or listed; nothing without a selection.
-    std::optional<journal::LoadedVoucher> selectedClosingVoucher() const;
-    bool storeDone(journal::StoreOutcome outcome);
-    void refuseStaleEntry(const char* message);
-    void refuseStaleTemplate(const char* message);
-    void loadStoredRows(const std::vector<journal::JournalRecord>& rows);
-    void accountLeft(int row, bool debitSide);
-    void amountLeft(int row, bool debitSide);
-    void cellLeft(QObject* cell);
-    void cellEntered(QObject* cell);
-    // Connects the closing lists' clicks and the grid cells' focus handling.
-    void watchGridCells();
-
     // ---- shell -------------------------------------------------------------
     void buildControls();
-    QWidget* buildEntryTab();
     QWidget* buildTrialBalanceTab();
     QWidget* buildReportTab();
     QWidget* buildProfitLossTab();
@@ -225,27 +155,19 @@ private:
     void showTallyRefusal();
     // While the last tally failed: tells why, in a box titled `title`, and is true.
     bool refusedForTally(const char* title);
-    void reopenClosingJournal();
     void printRun();
     StatementAccounts accounts();
     StatementSettings settings();
     StatementHeader header(bool omitCompanyLine, const char* title);
     void showFailure(const std::exception& e);
 
-    std::unique_ptr<journal::EntryGrid> m_grid;
+    ClosingEntryPage* m_entryPage = nullptr;   // the first tab, owned by SSTab1
     std::shared_ptr<dao::Workspace> m_workspace;
     std::shared_ptr<dao::Database> m_database;
-    std::vector<closing::ClosingLineKey> m_templateKeys;
-    std::vector<closing::ClosingLineKey> m_entryKeys;
-    closing::ListedClosingRows m_templateRows;              // what each List1 line showed
-    closing::ListedClosingRows m_entryRows;                 // what each List2 line showed
-    std::optional<journal::LoadedVoucher> m_loadedVoucher;  // the voucher the grid was loaded from
-    frame::CellExitGuard m_cellExits;   // runs the grid cells' exit handlers
     StatementSettings m_headerSettings;   // what the page headers of the last print read
     // Why the last tally of this window failed; nothing while its figures stand.
     // The figures stored before are never shown, printed or written instead.
     std::optional<std::string> m_tallyRefusal;
-    o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };
 
 }  // namespace statements

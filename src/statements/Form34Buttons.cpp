@@ -35,25 +35,25 @@ std::string csvFolder(const std::string& databasePath)
 void Form34::Command1_Click(int index)
 {
     switch (index) {
-    case 6:
+    case PrintButton:
         printRun();
         return;
-    case 8:
+    case CsvButton:
         WriteStatementCsv();
         return;
-    case 9:
+    case CloseButton:
         close();
         return;
-    case 11:
+    case ClosingReportButton:
         PrintClosingReport();
         return;
-    case 12:
+    case ClosingRunButton:
         // The refresh rebuilds the period figures before every statement.
         RefreshClosingForm();
         return;
     default:
-        // 0 to 5, 7 and 10: the closing-entry operations (src/closing/).
-        closingEntryButton(index);
+        // The buttons of the closing-entry page.
+        m_entryPage->Press(index);
         return;
     }
 }
@@ -77,7 +77,7 @@ void Form34::printRun()
     };
     try {
         if (ofItsOwnSize(Check1[1]))
-            PrintClosingEntries();
+            m_entryPage->PrintClosingEntries([this](const char* title) { return header(false, title); });
         if (ofItsOwnSize(Check1[2]))
             PrintTrialBalance();
         if (ofItsOwnSize(Check1[3])) {

@@ -3,10 +3,7 @@
 #include "periodfile/SchemaNames.h"
 #include "statements/Form34.h"
 
-#include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
 #include "common/EditMode.h"
-#include "common/EraYearText.h"
 #include "common/FormCaption.h"
 #include "platform/dao/Transaction.h"
 #include "platform/ui/Dialogs.h"
@@ -15,7 +12,6 @@
 #include "statements/StatementText.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,59 +30,6 @@ void Form34::ShowClosingTitle(const std::string& title)
                                           s.get(schema::column::PeriodStart), s.get(schema::column::PeriodEnd))));
 }
 
-void Form34::FillEntryLists()
-{
-    journal::EntryGrid& g = grid();
-    const auto column = [](dao::Recordset& rs, const char* field) {
-        QStringList names;
-        if (!rs.isEmpty())
-            for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext())
-                names << toQ(rs.get(field).toText());
-        return names;
-    };
-    const QStringList banks = column(*BanksInUseRecordset, "銀行名");
-    const QStringList branches = column(*BranchesInUseRecordset, "支店名");
-    const QStringList partners = column(*PartnerRecordset, "取引先名");
-    QStringList debitAccounts, creditAccounts;
-    dao::Recordset& accounts = *UsedAccountsRecordset;
-    if (!accounts.isEmpty()) {
-        for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext()) {
-            const std::string name = accounts.get(schema::column::AccountName).toText();
-            if (name.empty())
-                continue;
-            const dao::Value side = accounts.get(schema::column::DebitCredit);
-            const bool both = accounts.get(schema::column::NeedsCounterpart).toBool();
-            const bool debitNatured = side.isNumeric() && side.toInt64() == 0;
-            const bool creditNatured = side.isNumeric() && side.toInt64() == 1;
-            if (debitNatured || both)
-                debitAccounts << toQ(name);
-            if (creditNatured || both)
-                creditAccounts << toQ(name);
-        }
-    }
-    for (int i = 0; i < journal::kGridRows; ++i) {
-        g.Combo8[i]->clear();
-        g.Combo8[i]->addItems(banks);
-        g.Combo9[i]->clear();
-        g.Combo9[i]->addItems(branches);
-        g.Combo1[i]->clear();
-        g.Combo1[i]->addItems(debitAccounts);
-        g.Combo7[i]->clear();
-        g.Combo7[i]->addItems(creditAccounts);
-        g.Combo11[i]->addItems(partners);   // the partner lists are not emptied first
-    }
-
-    const dao::Date today = dao::Date::now();
-    for (QComboBox* box : Combo2)
-        box->clear();
-    for (int year : {today.year - 1, today.year})
-        Combo2[0]->addItem(toQ(o::FormatDate(dao::Date{year, 1, 1}, "yyyy") + "年"));
-    for (int month = 1; month <= 12; ++month)
-        Combo2[1]->addItem(QString::number(month) + QString::fromUtf8("月"));
-    for (int day = 1; day <= o::DaysInMonth(today.year, today.month); ++day)
-        Combo2[2]->addItem(QString::number(day) + QString::fromUtf8("日"));
-}
-
 int Form34::TaxRateOn(const dao::Date& d)
 {
     return ClosingTaxRate(*TaxRateRecordset, d);
@@ -101,28 +44,21 @@ void Form34::RefreshClosingForm()
         s.MoveFirst();
         selectStoredOptions();
         s.MoveFirst();
-        Label10->setText(toQ(TaxStatusLine(
-            TaxRateOn(TaxDate), s.get(schema::column::TaxFiling).toText(), s.get(schema::column::TaxHandling).toText(),
-            s.get(schema::column::TaxCalculation).toBool(), s.get(schema::column::Rounding).toText())));
-        ClearEntry();
         const dao::Value periodEnd = s.get(schema::column::PeriodEnd);
-        Combo2[0]->setEditText(toQ(o::FormatDate(periodEnd, "yyyy") + "年"));
-        Combo2[1]->setEditText(toQ(o::FormatDate(periodEnd, "mm") + "月"));
-        Combo2[2]->setEditText(toQ(o::FormatDate(periodEnd, "dd") + "日"));
-        Label3->setText(toQ(o::EraYearText(periodEnd)));
+        m_entryPage->Refresh(TaxStatusLine(TaxRateOn(TaxDate), s.get(schema::column::TaxFiling).toText(), s.get(schema::column::TaxHandling).toText(),
+                                           s.get(schema::column::TaxCalculation).toBool(), s.get(schema::column::Rounding).toText()),
+                             periodEnd);
         const std::string period = PeriodText(s.get(schema::column::PeriodStart).toDate(), periodEnd.toDate(), TaxDate);
         for (QLabel* l : Label4)
             l->setText(toQ(period));
 
-        ShowClosingTemplates();
-        ShowClosingEntries();
         recomputePeriodFigures();
         if (m_tallyRefusal) {
             showTallyRefusal();
             return;
         }
         ShowTrialBalance();
-        if (ClosingJournalRecordset->isEmpty()) {
+        if (m_entryPage->NoClosingEntries()) {
             ShowProfitLossAccountsByBalances();
             ShowProfitLossReportByBalances();
         } else {
@@ -152,7 +88,6 @@ void Form34::recomputePeriodFigures()
         ui::dialogs().messageBox(e.what(), ui::Buttons::Ok, std::string("決算処理"));
     }
     TallyNotice->setText(toQ(notice));
-    reopenClosingJournal();
 }
 
 void Form34::showTallyRefusal()
@@ -175,12 +110,6 @@ bool Form34::refusedForTally(const char* title)
         return false;
     ui::dialogs().messageBox(*m_tallyRefusal, ui::Buttons::Ok, std::string(title));
     return true;
-}
-
-void Form34::reopenClosingJournal()
-{
-    ClosingJournalRecordset->Close();
-    ClosingJournalRecordset = m_database->OpenRecordset(schema::query::ClosingJournal);
 }
 
 void Form34::selectStoredOptions()

@@ -7,6 +7,7 @@
 #include "support/TempPeriodFile.h"
 #include "support/CaseName.h"
 
+#include "closing/ClosingEntryTab.h"
 #include "common/o.h"
 #include "frame/Fonts.h"
 #include "platform/dao/Database.h"
@@ -48,6 +49,7 @@ protected:
         dialogs = &ui::installScriptedDialogs();
         dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
         printer = &printing::installRecordingPrinter();
+        closing::registerClosingEntryTab();
         execute("UPDATE 会計設定 SET 消費税計算 = 1, 端数処理 = '1'");
         execute("INSERT INTO 取引銀行 (no, 銀行コード, 支店コード, 種別, 期首残高, 現残高, 期末残高)"
                 " VALUES (1, '0001', '0001203', '普通預金', 0, 0, 0), (2, '0009', '0009232', '普通預金', 0, 0, 0)");
@@ -70,7 +72,12 @@ protected:
 
     void execute(const std::string& sql, const std::vector<dao::Value>& params = {}) { db->Execute(sql, params); }
 
-    journal::EntryGrid& grid() { return form->grid(); }
+    ClosingEntryTab& tab() { return entryTab(*form); }
+    static ClosingEntryTab& entryTab(statements::Form34& window)
+    {
+        return dynamic_cast<ClosingEntryTab&>(window.entryPage());
+    }
+    journal::EntryGrid& grid() { return tab().grid(); }
 
     // Leaving and entering a cell as the Tab key does.
     static void leave(QWidget* cell)
@@ -98,13 +105,13 @@ protected:
     void editOn()
     {
         if (!o::EditModeIsOn())
-            press(4);
+            press(statements::Form34::EditButton);
     }
     void setDate(const char* year, const char* month, const char* day)
     {
-        form->Combo2[0]->setEditText(year);
-        form->Combo2[1]->setEditText(month);
-        form->Combo2[2]->setEditText(day);
+        tab().Combo2[0]->setEditText(year);
+        tab().Combo2[1]->setEditText(month);
+        tab().Combo2[2]->setEditText(day);
     }
     static void clickLine(QListWidget* list, int line) { list->setCurrentRow(line); }
     static std::string text(const QComboBox* c) { return c->currentText().toStdString(); }

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 using closing::testing::Form34ClosingTest;
+using statements::Form34;
 using testsupport::FocusMovingDialogs;
 
 namespace {
@@ -220,16 +221,16 @@ TEST_F(Form34ClosingTest, AmountCellsMirrorAZeroSideAndNeedEditModeAndRowZerosDe
 TEST_F(Form34ClosingTest, TheEditButtonFollowsTheProgramWideFlagWhoeverSwitchesIt)
 {
     statements::Form34& f = open();
-    EXPECT_EQ(f.Command1.at(4)->text().toStdString(), "編集");
-    press(4);
+    EXPECT_EQ(f.Command1.at(Form34::EditButton)->text().toStdString(), "編集");
+    press(Form34::EditButton);
     EXPECT_TRUE(o::EditModeIsOn());
-    EXPECT_EQ(f.Command1.at(4)->text().toStdString(), "編集解除");
+    EXPECT_EQ(f.Command1.at(Form34::EditButton)->text().toStdString(), "編集解除");
     o::SetEditMode(o::EditModeOff);   // another window's button
-    EXPECT_EQ(f.Command1.at(4)->text().toStdString(), "編集");
-    press(4);
-    press(4);
+    EXPECT_EQ(f.Command1.at(Form34::EditButton)->text().toStdString(), "編集");
+    press(Form34::EditButton);
+    press(Form34::EditButton);
     EXPECT_FALSE(o::EditModeIsOn());
-    EXPECT_EQ(f.Command1.at(4)->text().toStdString(), "編集");
+    EXPECT_EQ(f.Command1.at(Form34::EditButton)->text().toStdString(), "編集");
 }
 
 // The grid's rows take typing only while edit mode is on, the moment the flag
@@ -245,7 +246,7 @@ TEST_F(Form34ClosingTest, TheGridRowsFollowEditModeWhoeverSwitchesIt)
     };
     open();
     EXPECT_TRUE(rowsEnabled(false));
-    press(4);
+    press(Form34::EditButton);
     EXPECT_TRUE(rowsEnabled(true));
     o::SetEditMode(o::EditModeOff);   // another window's button
     EXPECT_TRUE(rowsEnabled(false));
@@ -264,17 +265,18 @@ TEST_F(Form34ClosingTest, GridButtonsDoNothingWithEditModeOff)
     journal::EntryGrid& g = grid();
     g.Text1[0]->setText("未払計上");
     g.Combo1[0]->setEditText("消耗品費");
-    for (int button : {0, 1, 2, 3})
+    for (Form34::Button button :
+         {Form34::ClearButton, Form34::RegisterButton, Form34::UpdateButton, Form34::DeleteButton})
         press(button);
     EXPECT_EQ(text(g.Text1[0]), "未払計上");
     EXPECT_TRUE(closingRows().empty());
 
     // "入力クリア" with edit mode on empties the grid and leaves the date.
     editOn();
-    press(0);
+    press(Form34::ClearButton);
     EXPECT_EQ(text(g.Text1[0]), "");
     EXPECT_EQ(text(g.Combo1[0]), "");
-    EXPECT_EQ(text(form->Combo2[0]) + text(form->Combo2[1]) + text(form->Combo2[2]), "2026年03月31日");
+    EXPECT_EQ(text(tab().Combo2[0]) + text(tab().Combo2[1]) + text(tab().Combo2[2]), "2026年03月31日");
 }
 
 // Row 0 typed as the voucher's total becomes what the other rows leave, with
@@ -289,8 +291,8 @@ TEST_F(Form34ClosingTest, AmountCorrectionLeavesRowZeroWhatTheOtherRowsDoNotTake
     type(g.Text8[1], "3,000");
     type(g.Text9[1], "1,000");
     type(g.Text8[2], "2,000");
-    press(4);   // edit mode off
-    press(7);
+    press(Form34::EditButton);   // edit mode off
+    press(Form34::CorrectionButton);
     EXPECT_EQ(g.DebitAmounts[0], 5000);
     EXPECT_EQ(g.CreditAmounts[0], 7000);
     EXPECT_EQ(text(g.Text8[0]), "5,000");
@@ -308,10 +310,10 @@ TEST_F(Form34ClosingTest, EveryCaptionOfTheClosingTabShowsWholeAlsoInEditMode)
     statements::Form34& f = open();
     f.SSTab1->setCurrentIndex(0);
     EXPECT_TRUE(support::everyCaptionShowsWhole(f));
-    clickLine(f.List2, 0);   // the date caption with its weekday
-    EXPECT_EQ(text(f.Label3), "2025年12月28日(日)");
-    press(4);
-    EXPECT_EQ(f.Command1.at(4)->text().toStdString(), "編集解除");
+    clickLine(entryTab(f).List2, 0);   // the date caption with its weekday
+    EXPECT_EQ(text(entryTab(f).Label3), "2025年12月28日(日)");
+    press(Form34::EditButton);
+    EXPECT_EQ(f.Command1.at(Form34::EditButton)->text().toStdString(), "編集解除");
     EXPECT_TRUE(support::everyCaptionShowsWhole(f));
     EXPECT_TRUE(support::buttonsKeepTheirSize(f));
     EXPECT_TRUE(support::everyRecordListHasUniformLines(f));

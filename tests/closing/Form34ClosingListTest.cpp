@@ -12,6 +12,7 @@
 #include <QCheckBox>
 
 using closing::testing::Form34ClosingTest;
+using statements::Form34;
 
 namespace {
 
@@ -40,7 +41,7 @@ protected:
     {
         form->Check1[1]->setChecked(true);
         dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
-        press(6);
+        press(Form34::PrintButton);
     }
 };
 
@@ -50,7 +51,7 @@ TEST_F(Form34ListTest, TheEntryListShowsEachRowWithItsDateWhenItChanges)
     execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
             " VALUES ('2026-03-31', 'E0003', 10, '十行目', '517', 100000000, '211', NULL, 1)");
     statements::Form34& f = open();
-    const auto lines = listLines(f.List2);
+    const auto lines = listLines(entryTab(f).List2);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "26/03/31(火) 1 " + pad("決算整理その1", 36) + " " + pad("山田商店", 16) + " " + pad("消耗品費", 20)
                             + "   " + right("1,000", 10) + " " + pad("未払金", 20) + "   " + right("1,000", 10) + "  "
@@ -62,7 +63,7 @@ TEST_F(Form34ListTest, TheEntryListShowsEachRowWithItsDateWhenItChanges)
     EXPECT_NE(lines[2].find(pad("消耗品費", 20) + "   " + std::string(10, '*') + " " + pad("未払金", 20) + "   "
                             + std::string(10, ' ')),
               std::string::npos);
-    EXPECT_EQ(f.entryLineKeys()[2], (closing::ClosingLineKey{"E0003", 10}));
+    EXPECT_EQ(entryTab(f).entryLineKeys()[2], (closing::ClosingLineKey{"E0003", 10}));
 }
 
 struct PageCase {
@@ -85,7 +86,7 @@ TEST_P(Form34PrintTest, PrintsEightyTwoEntriesToASheetEachUnderItsHeader)
     editOn();
     printClosingList();
     EXPECT_TRUE(o::EditModeIsOn());
-    EXPECT_EQ(f.Command1.at(4)->text().toStdString(), "編集解除");
+    EXPECT_EQ(f.Command1.at(Form34::EditButton)->text().toStdString(), "編集解除");
 
     ASSERT_EQ(printer->sheets().size(), c.sheets);
     EXPECT_TRUE(support::everySheetIsAPageWithItsHeader(*printer, "【テスト商事】会計　決算仕訳リスト"));
@@ -130,25 +131,25 @@ TEST_F(Form34ListTest, TheDepreciationJournalPostsTenAssetsToAVoucherAndListsThe
     statements::Form34& f = open();
 
     dialogs->expectMessage(closing::kDepreciationQuestion, ui::Answer::No).withTitle(closing::kDepreciationQuestionTitle);
-    press(10);
+    press(Form34::DepreciationButton);
     EXPECT_TRUE(closingRows().empty());
 
     // A date that does not exist: refused, nothing written.
     setDate("2026年", "02月", "29日");
     dialogs->expectMessage(closing::kDepreciationQuestion, ui::Answer::Yes).withTitle(closing::kDepreciationQuestionTitle);
     dialogs->expectMessage(journal::kInvalidDateMessage, ui::Answer::Ok).withoutTitle();
-    press(10);
+    press(Form34::DepreciationButton);
     EXPECT_TRUE(closingRows().empty());
 
     setDate("2026年", "03月", "31日");
     dialogs->expectMessage(closing::kDepreciationQuestion, ui::Answer::Yes).withTitle(closing::kDepreciationQuestionTitle);
-    press(10);
+    press(Form34::DepreciationButton);
     const auto rows = lines("SELECT * FROM 仕訳台帳 WHERE 決算仕訳 <> 0 ORDER BY rowid", {"伝票番号", "追番", "摘要", "入金"});
     ASSERT_EQ(rows.size(), 12u);
     EXPECT_EQ(voucherNumbers().size(), 2u);
     EXPECT_EQ(rows[9].substr(12), "|10|A-110車両|10000");
     EXPECT_EQ(rows[10].substr(12), "|1|A-111車両|11000");
-    EXPECT_EQ(f.List2->count(), 12);
+    EXPECT_EQ(entryTab(f).List2->count(), 12);
 }
 
 // Tax-exclusive: the period's balances of the tax accounts, closing entries
@@ -166,20 +167,20 @@ TEST_F(Form34ListTest, TheTaxSettlementPostsFromItsButtonAndASecondPressPostsNot
 
     setDate("2025年", "02月", "29日");
     dialogs->expectMessage(journal::kInvalidDateMessage, ui::Answer::Ok).withoutTitle();
-    press(5);
+    press(Form34::TaxSettlementButton);
     EXPECT_TRUE(closingRows().empty());
     EXPECT_EQ(text(grid().Text1[0]), "");
 
     setDate("2026年", "03月", "31日");
-    press(5);
+    press(Form34::TaxSettlementButton);
     EXPECT_EQ(closingRows(), (std::vector<std::string>{"2026/3/31|1|消費税精算|218|1234567|136|800000||",
                                                        "2026/3/31|2|（中間消費税支払）|218|0|134|300000||",
                                                        "2026/3/31|3|（確定納付額）|218|0|214|134000||",
                                                        "2026/3/31|4|（消費税雑収入）|218|0|602|567||"}));
-    EXPECT_EQ(f.List2->count(), 4);
+    EXPECT_EQ(entryTab(f).List2->count(), 4);
 
     dialogs->expectMessage(closing::kNothingToSettle, ui::Answer::Ok).withoutTitle();
-    press(5);
+    press(Form34::TaxSettlementButton);
     EXPECT_EQ(closingRows().size(), 4u);
 }
 

@@ -13,6 +13,7 @@
 #include <set>
 
 using closing::testing::Form34ClosingTest;
+using statements::Form34;
 
 namespace {
 
@@ -42,19 +43,19 @@ TEST_F(Form34VoucherTest, AVoucherWithATaxRowIsRegisteredRecalledUpdatedAndDelet
     statements::Form34& f = open();
     editOn();
     fillVoucherWithTaxRow();
-    press(1);
+    press(Form34::RegisterButton);
     EXPECT_EQ(closingRows(), (std::vector<std::string>{"2026/3/31|1|未払消耗品|517|10000|211|10000|0001|0001203",
                                                        "2026/3/31|2||136|1000|211|1000|0009|0009232"}));
     const std::vector<std::string> numbers = voucherNumbers();
     ASSERT_EQ(numbers.size(), 1u);
     EXPECT_EQ(numbers[0].size(), 12u);
-    EXPECT_EQ(f.List2->count(), 2);
+    EXPECT_EQ(entryTab(f).List2->count(), 2);
     EXPECT_EQ(text(grid().Text1[0]), "");
     EXPECT_EQ(grid().DebitAmounts[0], 0);
 
     // Recall from the voucher's second line: the whole voucher and its date.
     setDate("2026年", "01月", "05日");
-    clickLine(f.List2, 1);
+    clickLine(entryTab(f).List2, 1);
     journal::EntryGrid& g = grid();
     EXPECT_EQ(text(g.Text1[0]), "未払消耗品");
     EXPECT_EQ(text(g.Combo1[1]), "仮払消費税");
@@ -62,8 +63,8 @@ TEST_F(Form34VoucherTest, AVoucherWithATaxRowIsRegisteredRecalledUpdatedAndDelet
     EXPECT_EQ(text(g.Text9[1]), "1,000");
     EXPECT_EQ(text(g.Combo8[1]), "三井住友銀行");
     EXPECT_EQ(text(g.Combo9[0]), "新宿支店");
-    EXPECT_EQ(text(f.Combo2[0]) + text(f.Combo2[1]) + text(f.Combo2[2]), "2026年03月31日");
-    EXPECT_EQ(text(f.Label3), "2026年03月31日(火)");
+    EXPECT_EQ(text(entryTab(f).Combo2[0]) + text(entryTab(f).Combo2[1]) + text(entryTab(f).Combo2[2]), "2026年03月31日");
+    EXPECT_EQ(text(entryTab(f).Label3), "2026年03月31日(火)");
     EXPECT_EQ(text(g.Text8[10]), "11,000");
 
     // Update: new amounts, a new tax row, another date and description; the
@@ -73,22 +74,22 @@ TEST_F(Form34VoucherTest, AVoucherWithATaxRowIsRegisteredRecalledUpdatedAndDelet
     type(g.Text9[0], "20,000");
     leave(g.Combo1[1]);
     setDate("2026年", "03月", "30日");
-    press(2);
+    press(Form34::UpdateButton);
     EXPECT_EQ(closingRows(), (std::vector<std::string>{"2026/3/30|1|未払消耗品（修正）|517|20000|211|20000|0001|0001203",
                                                        "2026/3/30|2||136|2000|211|2000|0009|0009232"}));
     EXPECT_EQ(voucherNumbers(), numbers);
     const std::string n = numbers[0];
     EXPECT_EQ(historyRows(), (std::vector<std::string>{"1|" + n + "|2026/3/31|1|未払消耗品|517|211|0001|0001203",
                                                        "1|" + n + "|2026/3/31|2||136|211|0009|0009232"}));
-    EXPECT_EQ(f.List2->count(), 2);
+    EXPECT_EQ(entryTab(f).List2->count(), 2);
     EXPECT_EQ(text(g.Text1[0]), "");
 
     // Delete from its first line.
-    clickLine(f.List2, 0);
+    clickLine(entryTab(f).List2, 0);
     dialogs->expectMessage(closing::kDeleteQuestion, ui::Answer::Yes).withTitle(closing::kDeleteQuestionTitle);
-    press(3);
+    press(Form34::DeleteButton);
     EXPECT_TRUE(closingRows().empty());
-    EXPECT_EQ(f.List2->count(), 0);
+    EXPECT_EQ(entryTab(f).List2->count(), 0);
     const auto history = historyRows();
     ASSERT_EQ(history.size(), 4u);
     EXPECT_EQ(history[2], "2|" + n + "|2026/3/30|1|未払消耗品（修正）|517|211|0001|0001203");
@@ -101,10 +102,10 @@ TEST_F(Form34VoucherTest, DeleteAnsweredNoChangesNothing)
     statements::Form34& f = open();
     editOn();
     fillVoucherWithTaxRow();
-    press(1);
-    clickLine(f.List2, 0);
+    press(Form34::RegisterButton);
+    clickLine(entryTab(f).List2, 0);
     dialogs->expectMessage(closing::kDeleteQuestion, ui::Answer::No).withTitle(closing::kDeleteQuestionTitle);
-    press(3);
+    press(Form34::DeleteButton);
     EXPECT_EQ(closingRows().size(), 2u);
     EXPECT_TRUE(historyRows().empty());
 }
@@ -131,16 +132,16 @@ TEST_P(Form34DateTest, RegisterAndUpdateRefuseTheDateAndWriteNothing)
     fillVoucherWithTaxRow();
     setDate(c.year, c.month, c.day);
     dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
-    press(1);
+    press(Form34::RegisterButton);
     EXPECT_TRUE(closingRows().empty());
     EXPECT_EQ(text(grid().Text1[0]), "未払消耗品");   // the grid keeps the voucher
 
     setDate("2026年", "03月", "31日");
-    press(1);
-    clickLine(f.List2, 0);
+    press(Form34::RegisterButton);
+    clickLine(entryTab(f).List2, 0);
     setDate(c.year, c.month, c.day);
     dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
-    press(2);
+    press(Form34::UpdateButton);
     EXPECT_EQ(closingRows().front().substr(0, 10), "2026/3/31|");
     EXPECT_TRUE(historyRows().empty());
 }
@@ -160,7 +161,7 @@ TEST_F(Form34VoucherTest, RegisterWithoutDescriptionOnlyBeeps)
     editOn();
     fillVoucherWithTaxRow();
     grid().Text1[0]->clear();
-    press(1);
+    press(Form34::RegisterButton);
     EXPECT_EQ(dialogs->beepCount(), 1);
     EXPECT_TRUE(closingRows().empty());
 }
@@ -177,12 +178,12 @@ TEST_F(Form34VoucherTest, RegisterRefusesACellThatShowsAnAmountTheGridNeverTook)
     type(g.Combo1[0], "消耗品費");
     type(g.Combo7[0], "未払金");
     dialogs->expectMessage(closing::messages::AmountNotTaken(1, true), ui::Answer::Ok).withoutTitle();
-    press(1);
+    press(Form34::RegisterButton);
     EXPECT_TRUE(closingRows().empty());
 
     // Typed again with the account in place, it registers.
     type(g.Text8[0], "5,000");
-    press(1);
+    press(Form34::RegisterButton);
     EXPECT_EQ(closingRows(), (std::vector<std::string>{"2026/3/31|1|未払計上|517|5000|211|5000||"}));
 }
 
@@ -193,7 +194,7 @@ TEST_F(Form34VoucherTest, ANameTheChartDoesNotHoldIsRefusedNotWrittenUnderRowZer
     fillVoucherWithTaxRow();
     grid().Combo7[1]->setEditText("未払い金");
     dialogs->expectMessage(closing::messages::AccountNotRegistered(2, false), ui::Answer::Ok).withoutTitle();
-    press(1);
+    press(Form34::RegisterButton);
     EXPECT_TRUE(closingRows().empty());
 }
 
@@ -212,9 +213,9 @@ TEST_F(Form34VoucherTest, RegisterTakesANumberTheJournalDoesNotHold)
     open();
     editOn();
     fillVoucherWithTaxRow();
-    press(1);
+    press(Form34::RegisterButton);
     fillVoucherWithTaxRow();
-    press(1);
+    press(Form34::RegisterButton);
     const auto numbers = voucherNumbers();
     ASSERT_EQ(numbers.size(), 2u);
     for (const std::string& n : numbers)
@@ -240,27 +241,27 @@ TEST_P(Form34FailureTest, AFailedRegisterUpdateOrDeleteChangesNothing)
     fillVoucherWithTaxRow();
     dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::WriteFails, failOn, false});
     dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
-    press(1);
+    press(Form34::RegisterButton);
     EXPECT_TRUE(closingRows().empty());
     EXPECT_EQ(text(grid().Text1[0]), "未払消耗品");   // kept to try again
     dao::DBEngine::instance().clearFailurePlan();
-    press(1);
+    press(Form34::RegisterButton);
     const auto stored = closingRows();
     ASSERT_EQ(stored.size(), 2u);
 
-    clickLine(f.List2, 0);
+    clickLine(entryTab(f).List2, 0);
     grid().Text1[0]->setText("変更");
     dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::WriteFails, failOn, false});
     dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
-    press(2);
+    press(Form34::UpdateButton);
     EXPECT_EQ(closingRows(), stored);
     EXPECT_TRUE(historyRows().empty());
 
     dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::DiskFull, failOn, true});
-    clickLine(f.List2, 1);
+    clickLine(entryTab(f).List2, 1);
     dialogs->expectMessage(closing::kDeleteQuestion, ui::Answer::Yes);
     dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
-    press(3);
+    press(Form34::DeleteButton);
     EXPECT_EQ(closingRows(), stored);
     EXPECT_TRUE(historyRows().empty());
 }
@@ -276,15 +277,15 @@ TEST_F(Form34VoucherTest, AVoucherChangedOrDeletedSinceItWasListedIsRefused)
     statements::Form34& f = open();
     editOn();
     fillVoucherWithTaxRow();
-    press(1);
+    press(Form34::RegisterButton);
     const std::string number = voucherNumbers().front();
 
     // Changed by another program after it was loaded: the update is refused.
-    clickLine(f.List2, 0);
+    clickLine(entryTab(f).List2, 0);
     execute("UPDATE 仕訳台帳 SET 摘要 = '他で変更' WHERE 伝票番号 = ? AND 追番 = 1", {number});
     grid().Text1[0]->setText("この画面の変更");
     dialogs->expectMessage(closing::kClosingVoucherChanged, ui::Answer::Ok).withoutTitle();
-    press(2);
+    press(Form34::UpdateButton);
     EXPECT_EQ(closingRows().front(), "2026/3/31|1|他で変更|517|10000|211|10000|0001|0001203");
     EXPECT_TRUE(historyRows().empty());
     EXPECT_EQ(text(grid().Text1[0]), "");   // the list was read again
@@ -292,8 +293,8 @@ TEST_F(Form34VoucherTest, AVoucherChangedOrDeletedSinceItWasListedIsRefused)
     // Deleted by another program after it was listed: the click is refused.
     execute("DELETE FROM 仕訳台帳 WHERE 伝票番号 = ?", {number});
     dialogs->expectMessage(closing::kClosingVoucherVanished, ui::Answer::Ok).withoutTitle();
-    clickLine(f.List2, 1);
-    EXPECT_EQ(f.List2->count(), 0);
+    clickLine(entryTab(f).List2, 1);
+    EXPECT_EQ(entryTab(f).List2->count(), 0);
     EXPECT_EQ(text(grid().Text1[0]), "");
 }
 
@@ -307,11 +308,11 @@ TEST_F(Form34VoucherTest, UpdateKeepsTheRowsBeyondTheTenth)
                 {i, "行" + std::to_string(i), 100 * i, 100 * i});
     statements::Form34& f = open();
     editOn();
-    clickLine(f.List2, 11);   // the twelfth row's line loads the voucher's first ten rows
+    clickLine(entryTab(f).List2, 11);   // the twelfth row's line loads the voucher's first ten rows
     EXPECT_EQ(text(grid().Text1[0]), "行1");
     EXPECT_EQ(text(grid().Text1[9]), "行10");
     grid().Text1[0]->setText("行1改");
-    press(2);
+    press(Form34::UpdateButton);
     const auto rows = closingRows();
     ASSERT_EQ(rows.size(), 12u);
     EXPECT_EQ(rows[0], "2026/3/31|1|行1改|517|100|211|100||");
@@ -339,9 +340,9 @@ protected:
 TEST_F(Form34TemplateTest, AClosingTemplateLoadsWholeFromAnyOfItsLinesAndRegisters)
 {
     statements::Form34& f = open();
-    ASSERT_EQ(f.List1->count(), 2);
+    ASSERT_EQ(entryTab(f).List1->count(), 2);
     setDate("2026年", "03月", "15日");
-    clickLine(f.List1, 1);
+    clickLine(entryTab(f).List1, 1);
     journal::EntryGrid& g = grid();
     EXPECT_EQ(text(g.Text1[0]), "減価償却");
     EXPECT_EQ(text(g.Combo1[0]), "減価償却費");
@@ -353,10 +354,10 @@ TEST_F(Form34TemplateTest, AClosingTemplateLoadsWholeFromAnyOfItsLinesAndRegiste
     EXPECT_EQ(text(g.Text9[1]), "");
     EXPECT_EQ(g.CreditAmounts[1], 0);
     EXPECT_EQ(text(g.Text8[10]), "50,010");
-    EXPECT_EQ(text(f.Combo2[2]), "15日");   // a template leaves the date alone
+    EXPECT_EQ(text(entryTab(f).Combo2[2]), "15日");   // a template leaves the date alone
 
     editOn();
-    press(1);
+    press(Form34::RegisterButton);
     EXPECT_EQ(closingRows(), (std::vector<std::string>{"2026/3/15|1|減価償却|530|50000|144|50000|0001|0001203",
                                                        "2026/3/15|2|端数|530|10|144|0|0001|0001203"}));
 }
@@ -366,9 +367,9 @@ TEST_F(Form34TemplateTest, ATemplateChangedSinceItWasListedIsRefused)
     statements::Form34& f = open();
     execute("UPDATE 仕訳定型台帳 SET 入金 = 60000 WHERE 仕訳ID = '250101000001' AND 追番 = 1");
     dialogs->expectMessage(closing::kClosingTemplateChanged, ui::Answer::Ok).withoutTitle();
-    clickLine(f.List1, 0);
+    clickLine(entryTab(f).List1, 0);
     EXPECT_EQ(text(grid().Text1[0]), "");
-    EXPECT_NE(listLines(f.List1)[0].find("60,000"), std::string::npos);   // the list as it is now
+    EXPECT_NE(listLines(entryTab(f).List1)[0].find("60,000"), std::string::npos);   // the list as it is now
 }
 
 }  // namespace

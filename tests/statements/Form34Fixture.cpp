@@ -16,6 +16,7 @@ void Form34Test::SetUp()
     dialogs = &ui::installScriptedDialogs();
     dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
     printer = &printing::installRecordingPrinter();
+    closing::registerClosingEntryTab();
 }
 
 void Form34Test::TearDown()
@@ -38,6 +39,11 @@ std::vector<std::string> Form34Test::rows(const QListWidget* list) const
     for (int i = 0; i < list->count(); ++i)
         out.push_back(list->item(i)->text().toStdString());
     return out;
+}
+
+closing::ClosingEntryTab& entryTab(statements::Form34& window)
+{
+    return dynamic_cast<closing::ClosingEntryTab&>(window.entryPage());
 }
 
 std::string s(const QString& text)

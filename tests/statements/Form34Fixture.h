@@ -5,6 +5,7 @@
 
 #include "StatementsFixture.h"
 
+#include "closing/ClosingEntryTab.h"
 #include "platform/printing/RecordingPrinter.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "statements/Form34.h"
@@ -35,5 +36,8 @@ protected:
 };
 
 std::string s(const QString& text);
+
+// The window's closing-entry tab.
+closing::ClosingEntryTab& entryTab(statements::Form34& window);
 
 }  // namespace statementstest

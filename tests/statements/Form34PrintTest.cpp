@@ -19,6 +19,7 @@
 #include <fstream>
 
 using namespace statementstest;
+using statements::Form34;
 using printing::PrintEvent;
 
 #include <algorithm>
@@ -59,7 +60,7 @@ TEST_F(Form34Test, PrintRunAskedNoPrintsNothing)
     statements::Form34& f = open();
     f.Check1[0]->click();
     dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::No).withTitle("各種帳票印刷");
-    f.Command1[6]->click();
+    f.Command1[Form34::PrintButton]->click();
     EXPECT_TRUE(printer->events().empty());
 }
 
@@ -73,7 +74,7 @@ TEST_F(Form34Test, PrintRunPrintsTheTickedStatementsInOrderOnSheetsOfTheirOwn)
     f.Option5[1]->click();  // the balance sheet in report form
     o::EditMode = o::EditModeOn;
     dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
-    f.Command1[6]->click();
+    f.Command1[Form34::PrintButton]->click();
     // The run, the closing-entry list with it, leaves edit mode as it found it.
     EXPECT_EQ(o::EditMode, o::EditModeOn);
 
@@ -115,7 +116,7 @@ TEST_F(Form34Test, PrintRunOfEveryReportKeepsTheExpensesAndOneProfitOnTheSheets)
     f.Check1[0]->click();
     f.Option5[1]->click();
     dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
-    f.Command1[6]->click();
+    f.Command1[Form34::PrintButton]->click();
 
     ASSERT_EQ(printer->sheets().size(), 6u);
     const auto linesOf = [&](std::size_t sheet) {
@@ -145,7 +146,7 @@ TEST_F(Form34Test, PrintRunPrintsEachStatementAtItsOwnReduction)
     statements::Form34& f = open();
     f.Check1[0]->click();
     dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
-    f.Command1[6]->click();
+    f.Command1[Form34::PrintButton]->click();
     ASSERT_EQ(printer->sheets().size(), 6u);
     for (const auto& sheet : printer->sheets()) {
         double right = 0.0, bottom = 0.0;
@@ -163,7 +164,7 @@ TEST_F(Form34Test, PrintRunWithNothingTickedOpensAndEndsAnEmptyDocument)
 {
     statements::Form34& f = open();
     dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
-    f.Command1[6]->click();
+    f.Command1[Form34::PrintButton]->click();
     EXPECT_EQ(printer->endDocCount(), 1);
     EXPECT_TRUE(printer->pages().empty());
 }
@@ -178,7 +179,7 @@ TEST_F(Form34Test, ClosingReportReadBackFromThePdf)
     statements::Form34& f = open();
     f.Check2[0]->click();
     dialogs->expectMessage("決算報告書書類を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("決算報告書印刷");
-    f.Command1[11]->click();
+    f.Command1[Form34::ClosingReportButton]->click();
 
     const std::string text = withoutBlanks(testsupport::PdfText(pdf));
     ASSERT_FALSE(text.empty());
@@ -200,7 +201,7 @@ TEST_F(Form34Test, ClosingReportAskedNoPrintsNothing)
     statements::Form34& f = open();
     f.Check2[0]->click();
     dialogs->expectMessage("決算報告書書類を印刷します 準備はよろしいですか？", ui::Answer::No).withTitle("決算報告書印刷");
-    f.Command1[11]->click();
+    f.Command1[Form34::ClosingReportButton]->click();
     EXPECT_TRUE(printer->events().empty());
 }
 
@@ -210,7 +211,7 @@ TEST_F(Form34Test, CsvFilesAreWrittenAndTheNoticeFollowsOnlySuccess)
     dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Cancel)
         .withTitle("ＣＳＶファイル作成")
         .withButtons(ui::Buttons::OkCancel);
-    f.Command1[8]->click();
+    f.Command1[Form34::CsvButton]->click();
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "貸借対照表.csv"), 0u);
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "損益計算書.csv"), 0u);
 
@@ -219,7 +220,7 @@ TEST_F(Form34Test, CsvFilesAreWrittenAndTheNoticeFollowsOnlySuccess)
     dialogs->expectMessage("ＣＳＶファイル「" + (fx.dir() / "損益計算書.csv").string() + "」を書き込めませんでした",
                            ui::Answer::Ok)
         .withTitle("ＣＳＶファイル作成");
-    f.Command1[8]->click();
+    f.Command1[Form34::CsvButton]->click();
 }
 
 // While the last tally failed, the print run, the closing report and the CSV
@@ -238,11 +239,11 @@ TEST_F(Form34Test, AfterAFailedTallyThePrintRunsAndTheCsvFilesAreRefusedWithTheR
     f.Check2[0]->click();
 
     dialogs->expectMessage(refusal, ui::Answer::Ok).withTitle("各種帳票印刷");
-    f.Command1[6]->click();
+    f.Command1[Form34::PrintButton]->click();
     dialogs->expectMessage(refusal, ui::Answer::Ok).withTitle("決算報告書印刷");
-    f.Command1[11]->click();
+    f.Command1[Form34::ClosingReportButton]->click();
     dialogs->expectMessage(refusal, ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
-    f.Command1[8]->click();
+    f.Command1[Form34::CsvButton]->click();
     // Nor does a statement printed on its own read the figures stored before.
     EXPECT_THROW(f.PrintTrialBalance(), std::runtime_error);
     EXPECT_TRUE(printer->events().empty());
@@ -251,9 +252,9 @@ TEST_F(Form34Test, AfterAFailedTallyThePrintRunsAndTheCsvFilesAreRefusedWithTheR
 
     // Once a tally succeeds, the files are written with their lines and the notice follows.
     fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"入金\" = 5000000000000000000");
-    f.Command1[12]->click();
+    f.Command1[Form34::ClosingRunButton]->click();
     dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
-    f.Command1[8]->click();
+    f.Command1[Form34::CsvButton]->click();
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "貸借対照表.csv"), 0u);
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "損益計算書.csv"), 0u);
 }

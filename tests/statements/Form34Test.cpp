@@ -29,6 +29,7 @@
 #include <filesystem>
 
 using namespace statementstest;
+using statements::Form34;
 
 namespace {
 
@@ -50,18 +51,18 @@ TEST_F(Form34Test, LoadRebuildsThePeriodFiguresAndShowsEveryStatement)
 
     EXPECT_EQ(s(f.windowTitle()), "テスト工業 第3期　会計 決算処理");
     EXPECT_EQ(s(f.Label11->text()), "テスト工業 第3期　自2024年04月01日　至2025年03月31日");
-    EXPECT_EQ(s(f.Combo2[0]->currentText()), "2025年");
-    EXPECT_EQ(s(f.Combo2[1]->currentText()), "03月");
-    EXPECT_EQ(s(f.Combo2[2]->currentText()), "31日");
-    EXPECT_EQ(s(f.Label3->text()), "令和7年");
+    EXPECT_EQ(s(entryTab(f).Combo2[0]->currentText()), "2025年");
+    EXPECT_EQ(s(entryTab(f).Combo2[1]->currentText()), "03月");
+    EXPECT_EQ(s(entryTab(f).Combo2[2]->currentText()), "31日");
+    EXPECT_EQ(s(entryTab(f).Label3->text()), "令和7年");
     for (QLabel* period : f.Label4)
         EXPECT_EQ(s(period->text()), "2024年04月01日から2025年03月31日まで");
-    EXPECT_EQ(f.Combo2[0]->count(), 2);
+    EXPECT_EQ(entryTab(f).Combo2[0]->count(), 2);
     // The grid's account lists: debit-natured accounts on the debit side, credit-natured ones on the credit side.
-    EXPECT_GE(f.grid().Combo1[0]->findText(QString::fromUtf8("現金")), 0);
-    EXPECT_LT(f.grid().Combo1[0]->findText(QString::fromUtf8("売上高")), 0);
-    EXPECT_GE(f.grid().Combo7[9]->findText(QString::fromUtf8("売上高")), 0);
-    EXPECT_LT(f.grid().Combo7[9]->findText(QString::fromUtf8("現金")), 0);
+    EXPECT_GE(entryTab(f).grid().Combo1[0]->findText(QString::fromUtf8("現金")), 0);
+    EXPECT_LT(entryTab(f).grid().Combo1[0]->findText(QString::fromUtf8("売上高")), 0);
+    EXPECT_GE(entryTab(f).grid().Combo7[9]->findText(QString::fromUtf8("売上高")), 0);
+    EXPECT_LT(entryTab(f).grid().Combo7[9]->findText(QString::fromUtf8("現金")), 0);
     EXPECT_EQ(s(f.TallyNotice->text()), "");
     EXPECT_EQ(s(f.BalanceNotice->text()), "");
 
@@ -94,7 +95,7 @@ TEST_F(Form34Test, WithoutClosingEntriesTheProfitAndLossStatementIsByClosingBala
 {
     fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"決算仕訳\" <> 0");
     statements::Form34& f = open();
-    EXPECT_EQ(f.List2->count(), 0);
+    EXPECT_EQ(entryTab(f).List2->count(), 0);
     const auto accounts = statements::ReadStatementAccounts(*fx.db());
     EXPECT_EQ(rows(f.List5[2]), statements::ShowProfitLossReport(accounts, statements::ProfitLossFigures::ByBalances).report);
     EXPECT_EQ(s(f.Label9[2]->text()), "（単位：円）");
@@ -105,7 +106,7 @@ TEST_F(Form34Test, TheButtonRebuildsFromTheJournalAsItIsNow)
     statements::Form34& f = open();
     fx.addRow({"2024-12-24", "100", 5000, "400", 5000, "年末売上"});
     o::EditMode = o::EditModeOn;
-    f.Command1[12]->click();
+    f.Command1[Form34::ClosingRunButton]->click();
     EXPECT_EQ(o::EditMode, o::EditModeOn);
     EXPECT_EQ(fx.figure("400", "期末残高"), 15000);
     EXPECT_EQ(s(f.Text2[0]->text()), "27,470");
@@ -151,7 +152,7 @@ TEST_F(Form34Test, AFailedTallyShowsItsReasonOnEveryTabInsteadOfTheFiguresStored
 
     // Mended, the button's tally shows the figures again.
     fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"入金\" = 5000000000000000000");
-    f.Command1[12]->click();
+    f.Command1[Form34::ClosingRunButton]->click();
     EXPECT_EQ(s(f.TallyNotice->text()), "");
     EXPECT_EQ(s(f.Text2[0]->text()), "22,470");
     EXPECT_EQ(rows(f.List3), statements::TrialBalanceLines(statements::ReadStatementAccounts(*fx.db())));
@@ -175,7 +176,7 @@ TEST_F(Form34Test, TotalsBeyondThirtyTwoBitsAreTalliedShownAndWritten)
                             [](const std::string& line) { return line.find("2,196,971,900") != std::string::npos; }));
     EXPECT_EQ(s(f.Text2[0]->text()), "22,470");
     dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
-    f.Command1[8]->click();
+    f.Command1[Form34::CsvButton]->click();
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "貸借対照表.csv"), 0u);
 }
 
@@ -200,14 +201,14 @@ TEST_F(Form34Test, TaxRateIsTheLastRateBegunOnOrBeforeTheDate)
     };
     for (const auto& c : cases)
         EXPECT_EQ(f.TaxRateOn(c.date), c.rate) << c.name;
-    EXPECT_EQ(s(f.Label10->text()).rfind("消費税：10% ", 0), 0u) << s(f.Label10->text());
+    EXPECT_EQ(s(entryTab(f).Label10->text()).rfind("消費税：10% ", 0), 0u) << s(entryTab(f).Label10->text());
 }
 
 TEST_F(Form34Test, TaxStatusLineShowsEverySettingText)
 {
     fx.execute("UPDATE \"会計設定\" SET \"申告区分\" = '1', \"処理方法\" = '1', \"消費税計算\" = 1, \"端数処理\" = '2'");
     statements::Form34& f = open();
-    const std::string line = s(f.Label10->text());
+    const std::string line = s(entryTab(f).Label10->text());
     EXPECT_EQ(line.substr(line.find("% ")), "% 免税、外税、消費税自動計算、四捨五入");
 }
 
@@ -265,14 +266,15 @@ TEST_F(Form34Test, ClosingListsShowTheClosingEntriesAndTemplatesByTheirKeys)
     fx.addRow({"2025-04-01", "800", 10, "213", 10, "翌日の決算仕訳", true});
     statements::Form34& f = open();
 
-    ASSERT_EQ(f.List1->count(), 1);
-    EXPECT_EQ(rows(f.List1)[0], " 1 " + pad("減価償却", 34) + " " + std::string(16, ' ') + " " + pad("固定資産除却損", 20)
-                                    + "   " + std::string(10, '*') + " " + pad("建物", 20) + "   " + std::string(10, ' ')
-                                    + "  " + std::string(15, ' ') + " " + std::string(15, ' '));
-    EXPECT_EQ(f.templateLineKeys(), (std::vector<closing::ClosingLineKey>{{"240331000001", 1}}));
+    ASSERT_EQ(entryTab(f).List1->count(), 1);
+    EXPECT_EQ(rows(entryTab(f).List1)[0], " 1 " + pad("減価償却", 34) + " " + std::string(16, ' ') + " "
+                                              + pad("固定資産除却損", 20) + "   " + std::string(10, '*') + " "
+                                              + pad("建物", 20) + "   " + std::string(10, ' ') + "  "
+                                              + std::string(15, ' ') + " " + std::string(15, ' '));
+    EXPECT_EQ(entryTab(f).templateLineKeys(), (std::vector<closing::ClosingLineKey>{{"240331000001", 1}}));
 
     // Three closing entries of 2025-03-31 and one of the day after: the date shows when it changes.
-    const auto entries = rows(f.List2);
+    const auto entries = rows(entryTab(f).List2);
     ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries[0], "25/03/31(月) 1 " + pad("期末材料", 36) + " " + std::string(16, ' ') + " " + pad("原材料", 20)
                               + "   " + right("250", 10) + " " + pad("期末原材料棚卸高", 20) + "   " + right("250", 10)
@@ -280,12 +282,12 @@ TEST_F(Form34Test, ClosingListsShowTheClosingEntriesAndTemplatesByTheirKeys)
     EXPECT_EQ(entries[1].substr(0, 13), std::string(13, ' '));
     EXPECT_EQ(entries[2].substr(0, 13), std::string(13, ' '));
     EXPECT_EQ(entries[3].substr(0, 14), "25/04/01(火) ");
-    EXPECT_EQ(f.entryLineKeys().size(), 4u);
-    EXPECT_EQ(f.entryLineKeys()[3].row, 1);
+    EXPECT_EQ(entryTab(f).entryLineKeys().size(), 4u);
+    EXPECT_EQ(entryTab(f).entryLineKeys()[3].row, 1);
 
     // The grid is left empty: nothing is preset.
-    EXPECT_EQ(s(f.grid().Text8[0]->text()), "");
-    EXPECT_EQ(s(f.grid().Combo1[0]->currentText()), "");
+    EXPECT_EQ(s(entryTab(f).grid().Text8[0]->text()), "");
+    EXPECT_EQ(s(entryTab(f).grid().Combo1[0]->currentText()), "");
 }
 
 TEST_F(Form34Test, EveryCaptionShowsWholeAtTheDefaultSize)
@@ -319,7 +321,7 @@ TEST_F(Form34Test, EveryCaptionShowsWholeAtTheDefaultSize)
                 << "tab " << tab << ": " << s(text) << " in " << s(w->objectName());
         }
     }
-    for (int i : {9, 12})
+    for (Form34::Button i : {Form34::CloseButton, Form34::ClosingRunButton})
         EXPECT_LE(QFontMetrics(f.Command1[i]->font()).horizontalAdvance(f.Command1[i]->text()),
                   f.Command1[i]->width() - 8);
 }

@@ -9,7 +9,7 @@
 // it with its history. Update and delete act on the voucher the selected line
 // names and refuse when it changed or vanished since it was listed or loaded.
 #include "common/NumberMasks.h"
-#include "statements/Form34.h"
+#include "closing/ClosingEntryTab.h"
 
 #include "closing/ClosingEntryText.h"
 #include "closing/ClosingGrid.h"
@@ -23,38 +23,40 @@
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Database.h"
 #include "platform/ui/Dialogs.h"
+#include "statements/Form34.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
-namespace statements {
+namespace closing {
 
-void Form34::closingEntryButton(int index)
+void ClosingEntryTab::Press(int button)
 {
+    using Form34 = statements::Form34;
     const bool editing = o::EditModeIsOn();
     try {
-        switch (index) {
-        case 0:
+        switch (button) {
+        case Form34::ClearButton:
             if (editing) {
                 ClearEntry();
                 ShowClosingEntries();
             }
             break;
-        case 1:
+        case Form34::RegisterButton:
             if (editing) registerClosingVoucher();
             break;
-        case 2:
+        case Form34::UpdateButton:
             if (editing) updateClosingVoucher();
             break;
-        case 3:
+        case Form34::DeleteButton:
             if (editing) deleteClosingVoucher();
             break;
-        case 4: toggleEditMode(); break;
-        case 5: postTaxSettlement(); break;
-        case 7: correctFirstRow(); break;
-        case 10: postDepreciationJournal(); break;
+        case Form34::EditButton: toggleEditMode(); break;
+        case Form34::TaxSettlementButton: postTaxSettlement(); break;
+        case Form34::CorrectionButton: correctFirstRow(); break;
+        case Form34::DepreciationButton: postDepreciationJournal(); break;
         default: break;
         }
     } catch (const std::exception& e) {
@@ -62,15 +64,15 @@ void Form34::closingEntryButton(int index)
     }
 }
 
-void Form34::reopenAndRefill()
+void ClosingEntryTab::reopenAndRefill()
 {
     reopenClosingJournal();
     ShowClosingEntries();
 }
 
-void Form34::showNotices(const std::vector<closing::ClosingNotice>& notices)
+void ClosingEntryTab::showNotices(const std::vector<ClosingNotice>& notices)
 {
-    for (const closing::ClosingNotice& notice : notices) {
+    for (const ClosingNotice& notice : notices) {
         if (notice.beep)
             ui::dialogs().beep();
         ui::dialogs().messageBox(notice.text, notice.okCancel ? ui::Buttons::OkCancel : ui::Buttons::Ok, notice.title);
@@ -79,10 +81,10 @@ void Form34::showNotices(const std::vector<closing::ClosingNotice>& notices)
 
 // ---- checks before a write -----------------------------------------------------------
 
-std::optional<dao::Date> Form34::checkedClosingDate()
+std::optional<dao::Date> ClosingEntryTab::checkedClosingDate()
 {
-    const closing::ClosingDateBoxes boxes = dateBoxes();
-    const closing::CheckedClosingDate checked = closing::CheckClosingDate(*m_database, boxes);
+    const ClosingDateBoxes boxes = dateBoxes();
+    const CheckedClosingDate checked = CheckClosingDate(*m_database, boxes);
     if (checked.date)
         return checked.date;
     if (checked.refusal)
@@ -96,12 +98,12 @@ std::optional<dao::Date> Form34::checkedClosingDate()
     return std::nullopt;
 }
 
-std::optional<std::vector<journal::VoucherRow>> Form34::checkedVoucherRows(const dao::Date& date,
+std::optional<std::vector<journal::VoucherRow>> ClosingEntryTab::checkedVoucherRows(const dao::Date& date,
                                                                            journal::BuildMode mode)
 {
     journal::EntryGrid& g = *m_grid;
     const journal::EntryRows rows = g.rows();
-    if (const auto notTaken = closing::AmountNotTaken(rows, g.DebitAmounts, g.CreditAmounts)) {
+    if (const auto notTaken = AmountNotTaken(rows, g.DebitAmounts, g.CreditAmounts)) {
         refuse(*notTaken);
         return std::nullopt;
     }
@@ -109,8 +111,8 @@ std::optional<std::vector<journal::VoucherRow>> Form34::checkedVoucherRows(const
     const journal::BranchLookup findBranch = [this](const std::string& bank, const std::string& branch) {
         return FindBranchCode(bank, branch);
     };
-    closing::ClosingVoucherBuild build =
-        closing::BuildClosingVoucherRows(rows, g.DebitAmounts, g.CreditAmounts, date, findCode, findBranch, mode);
+    ClosingVoucherBuild build =
+        BuildClosingVoucherRows(rows, g.DebitAmounts, g.CreditAmounts, date, findCode, findBranch, mode);
     if (build.error) {
         refuse(*build.error);
         return std::nullopt;
@@ -120,7 +122,7 @@ std::optional<std::vector<journal::VoucherRow>> Form34::checkedVoucherRows(const
 
 // ---- register, update, delete --------------------------------------------------------
 
-void Form34::registerClosingVoucher()
+void ClosingEntryTab::registerClosingVoucher()
 {
     if (DataCheck()) {
         ui::dialogs().beep();
@@ -135,7 +137,7 @@ void Form34::registerClosingVoucher()
     // A grid without amounts registers nothing; it is emptied all the same.
     if (!rows->empty()) {
         try {
-            closing::PostClosingVouchers(*m_workspace, *m_database, {*rows}, dao::Date::now());
+            PostClosingVouchers(*m_workspace, *m_database, {*rows}, dao::Date::now());
         } catch (const dao::DaoError& e) {
             // Nothing was written; the grid keeps the voucher.
             refuse(journal::PostingFailedMessage(e.what()));
@@ -146,7 +148,7 @@ void Form34::registerClosingVoucher()
     reopenAndRefill();
 }
 
-std::optional<journal::LoadedVoucher> Form34::selectedClosingVoucher() const
+std::optional<journal::LoadedVoucher> ClosingEntryTab::selectedClosingVoucher() const
 {
     if (List2->selectedItems().isEmpty())
         return std::nullopt;
@@ -156,20 +158,20 @@ std::optional<journal::LoadedVoucher> Form34::selectedClosingVoucher() const
     const std::string number = m_entryRows.numberAt(line);
     if (m_loadedVoucher && m_loadedVoucher->number == number)
         return m_loadedVoucher;
-    return journal::LoadedVoucher{number, m_entryRows.shownRowsOf(number)};
+    return journal::LoadedVoucher{number, m_entryRows.rowsOf(number)};
 }
 
-bool Form34::storeDone(journal::StoreOutcome outcome)
+bool ClosingEntryTab::storeDone(journal::StoreOutcome outcome)
 {
     switch (outcome) {
     case journal::StoreOutcome::Done: return true;
-    case journal::StoreOutcome::Vanished: refuseStaleEntry(closing::kClosingVoucherVanished); return false;
-    case journal::StoreOutcome::Changed: refuseStaleEntry(closing::kClosingVoucherChanged); return false;
+    case journal::StoreOutcome::Vanished: refuseStaleEntry(kClosingVoucherVanished); return false;
+    case journal::StoreOutcome::Changed: refuseStaleEntry(kClosingVoucherChanged); return false;
     }
     return false;
 }
 
-void Form34::updateClosingVoucher()
+void ClosingEntryTab::updateClosingVoucher()
 {
     const auto voucher = selectedClosingVoucher();
     if (!voucher)
@@ -190,7 +192,7 @@ void Form34::updateClosingVoucher()
         journal::VoucherStore store(*m_workspace, *m_database, *journalRows, *ChangeHistoryRecordset);
         outcome = store.Replace(*voucher, *rows, dao::Date::now());
     } catch (const dao::DaoError& e) {
-        refuse(std::string(closing::kUpdateFailed) + "\n" + e.what());
+        refuse(std::string(kUpdateFailed) + "\n" + e.what());
         return;
     }
     if (!storeDone(outcome))
@@ -198,12 +200,12 @@ void Form34::updateClosingVoucher()
     reopenAndRefill();
 }
 
-void Form34::deleteClosingVoucher()
+void ClosingEntryTab::deleteClosingVoucher()
 {
     if (!selectedClosingVoucher())
         return;
-    if (ui::dialogs().messageBox(closing::kDeleteQuestion, ui::Buttons::YesNo,
-                                 std::string(closing::kDeleteQuestionTitle))
+    if (ui::dialogs().messageBox(kDeleteQuestion, ui::Buttons::YesNo,
+                                 std::string(kDeleteQuestionTitle))
         != ui::Answer::Yes)
         return;
     const auto voucher = selectedClosingVoucher();
@@ -215,7 +217,7 @@ void Form34::deleteClosingVoucher()
         journal::VoucherStore store(*m_workspace, *m_database, *journalRows, *ChangeHistoryRecordset);
         outcome = store.Remove(*voucher, dao::Date::now());
     } catch (const dao::DaoError& e) {
-        refuse(std::string(closing::kDeleteFailed) + "\n" + e.what());
+        refuse(std::string(kDeleteFailed) + "\n" + e.what());
         return;
     }
     if (!storeDone(outcome))
@@ -225,15 +227,15 @@ void Form34::deleteClosingVoucher()
 
 // ---- edit mode and the first row -----------------------------------------------------
 
-void Form34::toggleEditMode()
+void ClosingEntryTab::toggleEditMode()
 {
     // Every open window's "編集" button follows through its listener, this one's too.
     o::SetEditMode(o::EditModeIsOn() ? o::EditModeOff : o::EditModeOn);
 }
 
-void Form34::editModeChanged(bool on)
+void ClosingEntryTab::editModeChanged(bool on)
 {
-    Command1[4]->setText(on ? QString::fromUtf8("編集解除") : QString::fromUtf8("編集"));
+    Command1.at(statements::Form34::EditButton)->setText(on ? QString::fromUtf8("編集解除") : QString::fromUtf8("編集"));
     // As in the journal window: with edit mode off the grid takes no typing,
     // whichever window switched it.
     if (on)
@@ -244,10 +246,10 @@ void Form34::editModeChanged(bool on)
 
 // "金額補正", whatever the edit mode: row 0 held the voucher's total; it becomes
 // what is left after rows 1 to 9, and the totals show row 0's former amounts.
-void Form34::correctFirstRow()
+void ClosingEntryTab::correctFirstRow()
 {
     journal::EntryGrid& g = *m_grid;
-    const auto corrected = closing::CorrectFirstRow(g.DebitAmounts, g.CreditAmounts);
+    const auto corrected = CorrectFirstRow(g.DebitAmounts, g.CreditAmounts);
     if (!corrected) {
         refuse(journal::kAmountOutOfRangeMessage);
         return;
@@ -263,26 +265,26 @@ void Form34::correctFirstRow()
 
 // ---- the closing runs ----------------------------------------------------------------
 
-void Form34::postDepreciationJournal()
+void ClosingEntryTab::postDepreciationJournal()
 {
-    if (ui::dialogs().messageBox(closing::kDepreciationQuestion, ui::Buttons::YesNo,
-                                 std::string(closing::kDepreciationQuestionTitle))
+    if (ui::dialogs().messageBox(kDepreciationQuestion, ui::Buttons::YesNo,
+                                 std::string(kDepreciationQuestionTitle))
         != ui::Answer::Yes)
         return;
-    const closing::ClosingRunResult result =
-        closing::PostDepreciationJournal(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
+    const ClosingRunResult result =
+        PostDepreciationJournal(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
     showNotices(result.notices);
     if (result.posted())
         reopenAndRefill();
 }
 
-void Form34::postTaxSettlement()
+void ClosingEntryTab::postTaxSettlement()
 {
-    const closing::ClosingRunResult result =
-        closing::PostTaxSettlementEntries(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
+    const ClosingRunResult result =
+        PostTaxSettlementEntries(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
     showNotices(result.notices);
     // Whatever the run did, the window ends on the closing entries as they are.
     reopenAndRefill();
 }
 
-}  // namespace statements
+}  // namespace closing

@@ -1,11 +1,12 @@
 // The closing window's closing lists: the closing templates and the closing
 // entries below the entry grid, the grid's clearing, and the printed list of
 // the closing entries.
-#include "statements/Form34.h"
+#include "closing/ClosingEntryTab.h"
 
 #include "closing/ClosingEntryPrintout.h"
 #include "closing/ClosingListLines.h"
 #include "common/EditMode.h"
+#include "frame/RecordList.h"
 #include "frame/WorkWindow.h"
 #include "platform/printing/Printer.h"
 
@@ -14,9 +15,9 @@
 #include <QListWidget>
 #include <QStringList>
 
-namespace statements {
+namespace closing {
 
-void Form34::ClearEntry()
+void ClosingEntryTab::ClearEntry()
 {
     journal::EntryGrid& g = grid();
     g.Text8[journal::kGridRows]->clear();
@@ -37,47 +38,53 @@ void Form34::ClearEntry()
     g.CreditTotal = 0;
 }
 
-void Form34::ShowClosingTemplates()
+void ClosingEntryTab::ShowClosingTemplates()
 {
     o::EditModeSuspended off;
     ClearEntry();
     m_loadedVoucher.reset();
     List1->clear();
-    m_templateKeys.clear();
     m_templateRows.clear();
     QStringList items;
-    for (const closing::ClosingListLine& line : closing::ClosingTemplateLines(*ClosingTemplateRecordset)) {
+    for (const ClosingListLine& line : ClosingTemplateLines(*ClosingTemplateRecordset)) {
         items << frame::toQ(line.text);
-        m_templateKeys.push_back(line.key);
         m_templateRows.add(line.row);
     }
     List1->addItems(items);
 }
 
-void Form34::ShowClosingEntries()
+std::vector<ClosingLineKey> ClosingEntryTab::lineKeys(const journal::ListedRows& rows)
+{
+    std::vector<ClosingLineKey> keys;
+    keys.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        keys.push_back({rows.numbers()[i], rows.rowNumberAt(static_cast<int>(i))});
+    return keys;
+}
+
+void ClosingEntryTab::ShowClosingEntries()
 {
     o::EditModeSuspended off;
     ClearEntry();
     m_loadedVoucher.reset();
     List2->clear();
-    m_entryKeys.clear();
     m_entryRows.clear();
     QStringList items;
-    for (const closing::ClosingListLine& line : closing::ClosingEntryLines(*ClosingJournalRecordset, dao::Date::now())) {
+    for (const ClosingListLine& line : ClosingEntryLines(*ClosingJournalRecordset, dao::Date::now())) {
         items << frame::toQ(line.text);
-        m_entryKeys.push_back(line.key);
         m_entryRows.add(line.row);
     }
     List2->addItems(items);
 }
 
-void Form34::PrintClosingEntries()
+void ClosingEntryTab::PrintClosingEntries(
+    const std::function<statements::StatementHeader(const char* title)>& header)
 {
     // Edit mode is off while the list prints and as it was afterwards, so the
     // windows' "編集"/"編集解除" captions stay true.
     o::EditModeSuspended off;
-    const std::vector<std::string> lines = closing::ClosingPrintedLines(*ClosingJournalRecordset);
-    closing::PrintClosingEntryList(printing::printer(), header(false, closing::kClosingListTitle), lines);
+    const std::vector<std::string> lines = ClosingPrintedLines(*ClosingJournalRecordset);
+    PrintClosingEntryList(printing::printer(), header(kClosingListTitle), lines);
 }
 
-}  // namespace statements
+}  // namespace closing

@@ -4,10 +4,11 @@
 // rows the list showed, and refused with a message (the list read again) when
 // another window or program changed or deleted them since.
 #include "common/NumberMasks.h"
-#include "statements/Form34.h"
+#include "closing/ClosingEntryTab.h"
 
 #include "closing/ClosingEntryText.h"
 #include "common/DateFormat.h"
+#include "frame/WorkWindow.h"
 #include "journal/GridRecall.h"
 #include "journal/JournalRecord.h"
 
@@ -16,7 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-namespace statements {
+namespace closing {
 
 using frame::toQ;
 
@@ -39,7 +40,7 @@ QString amountText(const std::optional<std::int64_t>& amount)
 
 // A stored row into grid row i: each cell only when the row holds its value; a
 // side's amount only with that side's account.
-void Form34::loadStoredRows(const std::vector<journal::JournalRecord>& rows)
+void ClosingEntryTab::loadStoredRows(const std::vector<journal::JournalRecord>& rows)
 {
     journal::EntryGrid& g = *m_grid;
     for (std::size_t i = 0; i < rows.size() && i < static_cast<std::size_t>(journal::kGridRows); ++i) {
@@ -63,7 +64,7 @@ void Form34::loadStoredRows(const std::vector<journal::JournalRecord>& rows)
     g.ShowTotals(o::kAmountMask);
 }
 
-void Form34::List1_Click()
+void ClosingEntryTab::List1_Click()
 {
     const int line = selectedLine(List1);
     if (line < 0 || static_cast<std::size_t>(line) >= m_templateRows.size())
@@ -71,9 +72,9 @@ void Form34::List1_Click()
     const std::string id = m_templateRows.numberAt(line);
     const auto stored = journal::ReadStoredRows(*m_database, journal::RecordKind::Template, id);
     if (stored.empty())
-        return refuseStaleTemplate(closing::kClosingTemplateVanished);
-    if (journal::VoucherFingerprints(stored) != m_templateRows.shownRowsOf(id))
-        return refuseStaleTemplate(closing::kClosingTemplateChanged);
+        return refuseStaleTemplate(kClosingTemplateVanished);
+    if (journal::VoucherFingerprints(stored) != m_templateRows.rowsOf(id))
+        return refuseStaleTemplate(kClosingTemplateChanged);
     const journal::RecalledRows recalled = journal::GridRowsOf(stored);
     if (const auto outOfRange = journal::RecalledAmountOutOfRange(recalled))
         return refuse(*outOfRange);
@@ -82,7 +83,7 @@ void Form34::List1_Click()
     loadStoredRows(recalled.rows);
 }
 
-void Form34::List2_Click()
+void ClosingEntryTab::List2_Click()
 {
     const int line = selectedLine(List2);
     if (line < 0 || static_cast<std::size_t>(line) >= m_entryRows.size())
@@ -90,9 +91,9 @@ void Form34::List2_Click()
     const std::string number = m_entryRows.numberAt(line);
     const auto stored = journal::ReadStoredRows(*m_database, journal::RecordKind::Voucher, number);
     if (stored.empty())
-        return refuseStaleEntry(closing::kClosingVoucherVanished);
-    if (journal::VoucherFingerprints(stored) != m_entryRows.shownRowsOf(number))
-        return refuseStaleEntry(closing::kClosingVoucherChanged);
+        return refuseStaleEntry(kClosingVoucherVanished);
+    if (journal::VoucherFingerprints(stored) != m_entryRows.rowsOf(number))
+        return refuseStaleEntry(kClosingVoucherChanged);
     const journal::RecalledRows recalled = journal::GridRowsOf(stored);
     if (const auto outOfRange = journal::RecalledAmountOutOfRange(recalled))
         return refuse(*outOfRange);
@@ -107,7 +108,7 @@ void Form34::List2_Click()
     m_loadedVoucher = journal::LoadedVoucherOf(number, stored);
 }
 
-void Form34::refuseStaleEntry(const char* message)
+void ClosingEntryTab::refuseStaleEntry(const char* message)
 {
     // The list first, so that the message stands over the list as it is now.
     reopenClosingJournal();
@@ -115,7 +116,7 @@ void Form34::refuseStaleEntry(const char* message)
     refuse(message);
 }
 
-void Form34::refuseStaleTemplate(const char* message)
+void ClosingEntryTab::refuseStaleTemplate(const char* message)
 {
     ClosingTemplateRecordset->Close();
     ClosingTemplateRecordset = m_database->OpenRecordset("Q_決算仕訳定型台帳");
@@ -123,4 +124,4 @@ void Form34::refuseStaleTemplate(const char* message)
     refuse(message);
 }
 
-}  // namespace statements
+}  // namespace closing
