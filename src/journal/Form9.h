@@ -4,6 +4,7 @@
 
 #include "common/EditMode.h"
 #include "frame/CellExitGuard.h"
+#include "frame/RecordListView.h"
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
 #include "journal/GridRecall.h"
@@ -50,7 +51,7 @@ public:
     QCheckBox* Check1 = nullptr;                   // 金額を０で登録
     std::array<QPushButton*, 12> Command1{};
     QListWidget* List1 = nullptr;                  // journal templates
-    QListWidget* List2 = nullptr;                  // the journal
+    frame::RecordListView* List2 = nullptr;        // the journal
     EntryGrid& grid() { return *m_grid; }
 
     // ---- procedures --------------------------------------------------------
