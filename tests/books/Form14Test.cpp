@@ -1,5 +1,6 @@
 // The books window driven through its controls.
 #include "books/Form14.h"
+#include "books/SubLedger.h"
 #include "books/WindowFixture.h"
 #include "common/o.h"
 #include "frame/WindowRegistry.h"
@@ -204,4 +205,35 @@ TEST_F(Form14Test, APrintRunWithNothingToPrintSaysSo)
     empty.Command1(0)->click();
     EXPECT_TRUE(printer->texts().empty());
     EXPECT_EQ(dialogs->pendingExpectations(), 0u);
+}
+
+// Each book list shows, line for line, the lines its book makes from the file,
+// and keeps no line of the book before: a fill after a fill shows the new book.
+TEST_F(Form14Test, EveryBookListShowsTheLinesOfItsBook)
+{
+    books::Form14 form;
+    const auto shown = [](const frame::RecordListView* list) {
+        std::vector<std::string> lines;
+        for (int i = 0; i < list->count(); ++i) lines.push_back(s(list->text(i)));
+        return lines;
+    };
+    const auto db = fx.open();
+    for (const books::SubLedgerRule& rule : books::subLedgerRules()) {
+        SCOPED_TRACE(rule.listIndex);
+        auto rows = db->OpenRecordset(rule.sql);
+        const std::vector<std::string> book = books::subLedgerLines(*rows, rule, dao::Date::now());
+        ASSERT_FALSE(book.empty());
+        EXPECT_EQ(shown(form.List3(rule.listIndex)), book);
+    }
+    auto cashRows = db->OpenRecordset("Q_現金出納帳");
+    const books::CashBookSource cash{*cashRows, code::Cash, 500};
+    EXPECT_EQ(shown(form.List1()), books::cashBookLines(cash, dao::Date::now()));
+
+    // A purchase added since: the purchases list filled again shows it, and only the book as it is now.
+    const int purchases = form.List3(0)->count();
+    fx.addJournal({"2024-04-20", "V80", code::Purchases, 70, code::Cash, 70, "追加仕入", "", "", ""});
+    form.ShowSubLedger(0);
+    EXPECT_EQ(form.List3(0)->count(), purchases + 1);
+    auto rows = db->OpenRecordset(books::subLedgerRules()[0].sql);
+    EXPECT_EQ(shown(form.List3(0)), books::subLedgerLines(*rows, books::subLedgerRules()[0], dao::Date::now()));
 }
