@@ -9,7 +9,6 @@
 #include "common/PrintRoutines.h"
 #include "common/EditMode.h"
 #include "frame/Fonts.h"
-#include "frame/RecordList.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/printing/Printer.h"
 #include "platform/ui/Dialogs.h"
@@ -19,7 +18,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -34,9 +32,9 @@ using frame::toQ;
 namespace {
 
 // The books' lists answer no clicks.
-QListWidget* newList(QWidget* parent, const QString& name)
+frame::RecordListView* newList(QWidget* parent, const QString& name)
 {
-    QListWidget* list = frame::newRecordList(parent, name);
+    auto* list = new frame::RecordListView(parent, name);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     return list;
 }
@@ -67,9 +65,9 @@ QWidget* bankHeadings(QWidget* parent, const std::array<int, 7>& index)
                                    {index[6], "残高", 116}});
 }
 
-void fill(QListWidget* list, const std::vector<std::string>& lines)
+void fill(frame::RecordListView* list, const std::vector<std::string>& lines)
 {
-    frame::setRecordLines(list, lines);
+    list->setLines(lines);
 }
 
 void reportError(const std::exception& e)

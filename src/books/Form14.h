@@ -6,6 +6,7 @@
 // account's 現残高.
 
 #include "books/CashBook.h"
+#include "frame/RecordListView.h"
 #include "frame/WorkWindow.h"
 
 #include <array>
@@ -16,7 +17,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QTabWidget;
 
@@ -39,10 +39,10 @@ public:
     void PrintBankBooks();
 
     QTabWidget* SSTab1() const { return m_tabs; }
-    QListWidget* List1() const { return m_list1; }
-    QListWidget* List2(int index) const { return m_list2.at(index); }
-    QListWidget* List3(int index) const { return m_list3.at(index); }
-    QListWidget* List4() const { return m_list4; }
+    frame::RecordListView* List1() const { return m_list1; }
+    frame::RecordListView* List2(int index) const { return m_list2.at(index); }
+    frame::RecordListView* List3(int index) const { return m_list3.at(index); }
+    frame::RecordListView* List4() const { return m_list4; }
     QLabel* Label4(int index) const { return m_label4.at(index); }
     QLabel* Label5(int index) const { return m_label5.at(index); }
     QLabel* Label6(int index) const { return m_label6.at(index); }
@@ -72,11 +72,11 @@ private:
     std::unique_ptr<dao::Recordset> LedgerRecordset;
 
     QTabWidget* m_tabs = nullptr;
-    QListWidget* m_list1 = nullptr;
-    QListWidget* m_list4 = nullptr;
+    frame::RecordListView* m_list1 = nullptr;
+    frame::RecordListView* m_list4 = nullptr;
     QComboBox* m_combo1 = nullptr;
-    std::map<int, QListWidget*> m_list2;
-    std::map<int, QListWidget*> m_list3;
+    std::map<int, frame::RecordListView*> m_list2;
+    std::map<int, frame::RecordListView*> m_list3;
     std::map<int, QLabel*> m_label4, m_label5, m_label6, m_label7, m_label9;
     std::map<int, QCheckBox*> m_check1;
     std::map<int, QPushButton*> m_command1;

@@ -64,7 +64,7 @@ void Form33::buildControls()
     ledgerLayout->addWidget(columnHeadings(ledgerTab, {{1, "日付", 0}, {7, "摘　　要", 13}, {10, "取引先", 54},
                                                        {2, "勘定科目", 70}, {3, "借方", 87}, {8, "貸方", 100},
                                                        {6, "残高", 113}, {4, "銀行名", 129}, {5, "支店名", 145}}));
-    m_list1 = frame::newRecordList(ledgerTab, "List1");
+    m_list1 = new frame::RecordListView(ledgerTab, "List1");
     ledgerLayout->addWidget(m_list1);
 
     m_tabs->addTab(m_list2, QString::fromUtf8("勘定科目選択"));
@@ -194,7 +194,7 @@ void Form33::ShowLedger()
         return;
     }
     m_label1[0]->setText(toQ(account->code));
-    frame::setRecordLines(m_list1, showLedger(*JournalRecordset, *account, dao::Date::now()).lines);
+    m_list1->setLines(showLedger(*JournalRecordset, *account, dao::Date::now()).lines);
 }
 
 }  // namespace books

@@ -3,6 +3,7 @@
 // ledger of the chosen account on another, and the printout of the shown
 // account or of every account. Reads the period file and writes nothing.
 
+#include "frame/RecordListView.h"
 #include "frame/WorkWindow.h"
 
 #include <map>
@@ -32,7 +33,7 @@ public:
     void ShowLedger();
 
     QTabWidget* SSTab1() const { return m_tabs; }
-    QListWidget* List1() const { return m_list1; }
+    frame::RecordListView* List1() const { return m_list1; }
     QListWidget* List2() const { return m_list2; }
     QLabel* Label1(int index) const { return m_label1.at(index); }
     QRadioButton* Option1(int index) const { return m_option1.at(index); }
@@ -46,7 +47,7 @@ private:
     std::unique_ptr<dao::Recordset> JournalRecordset;
 
     QTabWidget* m_tabs = nullptr;
-    QListWidget* m_list1 = nullptr;
+    frame::RecordListView* m_list1 = nullptr;
     QListWidget* m_list2 = nullptr;
     QGroupBox* m_frame1 = nullptr;
     std::map<int, QLabel*> m_label1;

@@ -151,7 +151,7 @@ void Form9::buildControls()
     auto* journalHeading = new QLabel("仕訳帳", this);
     journalHeading->setFont(labelFont);
     journalHeading->setGeometry(px(120), px(6480), px(1200), px(240));
-    List2 = frame::newRecordList(this, "List2");
+    List2 = new frame::RecordListView(this, "List2");
     List2->setPalette(listPalette);
     List2->setGeometry(px(120), px(6720), px(15015), px(3660));
     // The journal may have a million lines: laid out a batch at a time while

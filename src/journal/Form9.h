@@ -4,6 +4,7 @@
 
 #include "common/EditMode.h"
 #include "frame/CellExitGuard.h"
+#include "frame/RecordListView.h"
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
 #include "journal/GridRecall.h"
@@ -65,7 +66,7 @@ public:
         BonusPosting = 11,        // "賞与仕訳自動登録"
     };
     QListWidget* List1 = nullptr;                  // journal templates
-    QListWidget* List2 = nullptr;                  // the journal
+    frame::RecordListView* List2 = nullptr;        // the journal
     EntryGrid& grid() { return *m_grid; }
 
     // ---- procedures --------------------------------------------------------

@@ -128,7 +128,7 @@ void Form9::registerVoucher()
 std::optional<LoadedVoucher> Form9::selectedVoucher() const
 {
     const int line = List2->currentRow();
-    if (List2->selectedItems().isEmpty() || line < 0 || static_cast<std::size_t>(line) >= m_journalLines.listed().size())
+    if (!List2->hasSelectedLine() || line < 0 || static_cast<std::size_t>(line) >= m_journalLines.listed().size())
         return std::nullopt;
     const std::string number = m_journalLines.listed().numberAt(line);
     if (m_loadedVoucher && m_loadedVoucher->number == number)
@@ -253,7 +253,7 @@ void Form9::Option8_Click(int index)
 {
     if (o::EditMode == o::EditModeOff)
         return;
-    if (!List2->selectedItems().isEmpty() || !List1->selectedItems().isEmpty())
+    if (!!List2->hasSelectedLine() || !List1->selectedItems().isEmpty())
         return;
     if (index == 1) {
         m_grid->Combo1[0]->setEditText("現金");

@@ -29,19 +29,23 @@ void Form9::ShowJournalList()
     const o::EditModeSuspended editModeOff;
     if (m_journalOutOfOrder)
         openJournal();
-    List2->clear();
     dao::Recordset& journal = *JournalRecordset;
     m_journalLines.start(dao::Date::now(), static_cast<std::size_t>(journal.RecordCount()));
     m_listedVersion = m_journalOpened;
-    if (!journal.isEmpty()) {
-        const JournalFields fields(journal, RecordKind::Voucher);
-        QStringList items;
-        items.reserve(static_cast<int>(journal.RecordCount()));
-        for (journal.MoveFirst(); !journal.EOF_(); journal.MoveNext())
-            items << q(m_journalLines.add(fields.read(journal)));
-        List2->addItems(items);
-        journal.MoveFirst();
+    if (journal.isEmpty()) {
+        List2->clear();
+        return;
     }
+    const JournalFields fields(journal, RecordKind::Voucher);
+    journal.MoveFirst();
+    List2->lines().fill([&](std::string& line) {
+        if (journal.EOF_())
+            return false;
+        line = m_journalLines.add(fields.read(journal));
+        journal.MoveNext();
+        return true;
+    });
+    journal.MoveFirst();
 }
 
 void Form9::ShowTemplateList()
@@ -103,28 +107,21 @@ void Form9::showSavedVoucher()
     {
         // As after a fill: no line chosen.
         const QSignalBlocker quiet(List2);
-        List2->clearSelection();
-        List2->setCurrentItem(nullptr);
+        List2->clearChoice();
+        frame::RecordLines& lines = List2->lines();
         for (const ListLineChange& change : *m_savePlace.changes) {
             // A change ends with the lines built again after the voucher's: those
             // stay the same lines, with their text set where it differs.
             const int added = static_cast<int>(change.lines.size());
             const int kept = std::min(change.removed, added);
-            for (int i = 0; i < kept; ++i) {
-                QListWidgetItem* item = List2->item(change.first + change.removed - kept + i);
-                const QString text = q(change.lines[static_cast<std::size_t>(added - kept + i)]);
-                if (item->text() != text)
-                    item->setText(text);
-            }
-            for (int i = 0; i < change.removed - kept; ++i)
-                delete List2->takeItem(change.first);
-            QStringList items;
-            for (int i = 0; i < added - kept; ++i)
-                items << q(change.lines[static_cast<std::size_t>(i)]);
-            List2->insertItems(change.first, items);
+            for (int i = 0; i < kept; ++i)
+                lines.setLine(change.first + change.removed - kept + i,
+                              change.lines[static_cast<std::size_t>(added - kept + i)]);
+            lines.removeLines(change.first, change.removed - kept);
+            lines.insertLines(change.first, std::vector<std::string>(change.lines.begin(),
+                                                                     change.lines.begin() + (added - kept)));
         }
-        List2->clearSelection();
-        List2->setCurrentItem(nullptr);
+        List2->clearChoice();
     }
     // The recordset is left where the save left it: every walk over it starts
     // from its first row (and reopens it first when it needs the order).
@@ -190,7 +187,7 @@ void Form9::ShowRecalledRows(const RecalledRows& recalled, RecordKind kind)
 void Form9::List2_Click()
 {
     const int line = List2->currentRow();
-    if (line < 0 || List2->selectedItems().isEmpty())
+    if (line < 0 || !List2->hasSelectedLine())
         return;
     const std::string number = m_journalLines.listed().numberAt(line);
     const std::vector<JournalRecord> stored = ReadStoredRows(*m_database, RecordKind::Voucher, number);

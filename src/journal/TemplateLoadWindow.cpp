@@ -66,7 +66,7 @@ void TemplateList_Click(Form9& form)
     LoadRecalledAmounts(recalled, grid.DebitAmounts, grid.CreditAmounts, grid.DebitTotal, grid.CreditTotal);
     form.ShowRecalledRows(recalled, RecordKind::Template);
 
-    if (!form.List2->selectedItems().isEmpty())
+    if (form.List2->hasSelectedLine())
         form.ShowJournalList();
     if (recalled.tooLong) {
         ui::dialogs().beep();

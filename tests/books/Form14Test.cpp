@@ -1,5 +1,6 @@
 // The books window driven through its controls.
 #include "books/Form14.h"
+#include "books/SubLedger.h"
 #include "books/WindowFixture.h"
 #include "common/o.h"
 #include "frame/WindowRegistry.h"
@@ -39,7 +40,7 @@ TEST_F(Form14Test, LoadFillsEveryBookAndStoresEveryCurrentBalance)
                                  q("取引銀行（２）"), q("取引先仕訳"), q("帳票印刷"), q("取引銀行他")}));
 
     EXPECT_EQ(form.List1()->count(), 6);
-    EXPECT_EQ(trimmed(bytesOf(s(form.List1()->item(5)->text()), 114, 127)), "230");
+    EXPECT_EQ(trimmed(bytesOf(s(form.List1()->text(5)), 114, 127)), "230");
 
     const char* const bankNames[] = {"青葉銀行 本店", "青葉銀行 本店", "若葉銀行 駅前支店", " "};
     const char* const current[] = {"現在残高：       2,000円", "現在残高：       1,500円", "現在残高：         600円",
@@ -83,8 +84,8 @@ TEST_F(Form14Test, NullOpeningCashShowsZero)
 {
     fx.execute("UPDATE \"会計設定\" SET \"期首現金残高\" = NULL");
     books::Form14 form;
-    EXPECT_EQ(trimmed(bytesOf(s(form.List1()->item(0)->text()), 114, 127)), "0");
-    EXPECT_EQ(trimmed(bytesOf(s(form.List1()->item(5)->text()), 114, 127)), "-270");
+    EXPECT_EQ(trimmed(bytesOf(s(form.List1()->text(0)), 114, 127)), "0");
+    EXPECT_EQ(trimmed(bytesOf(s(form.List1()->text(5)), 114, 127)), "-270");
 }
 
 TEST_F(Form14Test, FailedStoreOfCurrentBalancesIsReportedAndTheBooksStillShow)
@@ -122,7 +123,7 @@ TEST_F(Form14Test, ShowPartnerJournalOnDisplay)
     EXPECT_EQ(s(form.Label9(3)->text()), "支払日：30日後");
     EXPECT_EQ(s(form.Label9(4)->text()), "取引内容：");
     ASSERT_EQ(form.List4()->count(), 2);
-    EXPECT_EQ(trimmed(bytesOf(s(form.List4()->item(1)->text()), 97, 110)), "2,000");
+    EXPECT_EQ(trimmed(bytesOf(s(form.List4()->text(1)), 97, 110)), "2,000");
 
     // An empty field does nothing; the list keeps what it showed.
     form.Combo1()->setEditText(QString());
@@ -204,4 +205,35 @@ TEST_F(Form14Test, APrintRunWithNothingToPrintSaysSo)
     empty.Command1(books::Form14::Print)->click();
     EXPECT_TRUE(printer->texts().empty());
     EXPECT_EQ(dialogs->pendingExpectations(), 0u);
+}
+
+// Each book list shows, line for line, the lines its book makes from the file,
+// and keeps no line of the book before: a fill after a fill shows the new book.
+TEST_F(Form14Test, EveryBookListShowsTheLinesOfItsBook)
+{
+    books::Form14 form;
+    const auto shown = [](const frame::RecordListView* list) {
+        std::vector<std::string> lines;
+        for (int i = 0; i < list->count(); ++i) lines.push_back(s(list->text(i)));
+        return lines;
+    };
+    const auto db = fx.open();
+    for (const books::SubLedgerRule& rule : books::subLedgerRules()) {
+        SCOPED_TRACE(rule.listIndex);
+        auto rows = db->OpenRecordset(rule.sql);
+        const std::vector<std::string> book = books::subLedgerLines(*rows, rule, dao::Date::now());
+        ASSERT_FALSE(book.empty());
+        EXPECT_EQ(shown(form.List3(rule.listIndex)), book);
+    }
+    auto cashRows = db->OpenRecordset("Q_現金出納帳");
+    const books::CashBookSource cash{*cashRows, code::Cash, 500};
+    EXPECT_EQ(shown(form.List1()), books::cashBookLines(cash, dao::Date::now()));
+
+    // A purchase added since: the purchases list filled again shows it, and only the book as it is now.
+    const int purchases = form.List3(0)->count();
+    fx.addJournal({"2024-04-20", "V80", code::Purchases, 70, code::Cash, 70, "追加仕入", "", "", ""});
+    form.ShowSubLedger(0);
+    EXPECT_EQ(form.List3(0)->count(), purchases + 1);
+    auto rows = db->OpenRecordset(books::subLedgerRules()[0].sql);
+    EXPECT_EQ(shown(form.List3(0)), books::subLedgerLines(*rows, books::subLedgerRules()[0], dao::Date::now()));
 }

@@ -32,7 +32,7 @@ TEST_F(Form33Test, ChoosingAnAccountShowsItsLedger)
     EXPECT_EQ(s(form.Label1(1)->text()), "消耗品費");
     EXPECT_EQ(s(form.Label1(0)->text()), "611");
     ASSERT_EQ(form.List1()->count(), 3);   // opening line, V02, V09; not the closing entry
-    EXPECT_EQ(trimmed(bytesOf(s(form.List1()->item(2)->text()), 114, 127)), "250");
+    EXPECT_EQ(trimmed(bytesOf(s(form.List1()->text(2)), 114, 127)), "250");
     EXPECT_EQ(form.SSTab1()->currentIndex(), 0);   // the tab stays where it was
 
     form.List2_Click(0);

@@ -5,6 +5,8 @@
 // filled again, as a fresh window shows it.
 #include "Form9Fixture.h"
 
+#include <QPersistentModelIndex>
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -27,7 +29,7 @@ public:
     static Shown shown(Form9& window)
     {
         Shown s;
-        for (int i = 0; i < window.List2->count(); ++i) s.lines.push_back(window.List2->item(i)->text());
+        for (int i = 0; i < window.List2->count(); ++i) s.lines.push_back(window.List2->text(i));
         s.numbers = window.listVoucherNumbers();
         return s;
     }
@@ -39,17 +41,19 @@ public:
         return shown(other);
     }
 
-    // Marks every line, to tell afterwards which lines are still the same lines.
+    // Marks every line, to tell afterwards which lines are still the same lines:
+    // a line the list keeps keeps its place mark, one it drops or builds anew does not.
     void markLines()
     {
-        for (int i = 0; i < form->List2->count(); ++i) form->List2->item(i)->setData(Qt::UserRole, true);
+        marks.clear();
+        for (int i = 0; i < form->List2->count(); ++i) marks.emplace_back(form->List2->lines().index(i));
     }
     int markedLines() const
     {
-        int marked = 0;
-        for (int i = 0; i < form->List2->count(); ++i) marked += form->List2->item(i)->data(Qt::UserRole).toBool();
-        return marked;
+        return static_cast<int>(std::count_if(marks.begin(), marks.end(),
+                                              [](const QPersistentModelIndex& mark) { return mark.isValid(); }));
     }
+    std::vector<QPersistentModelIndex> marks;
 
     void registerVoucher(const QString& month, const QString& day, const QString& description, const QString& amount,
                          int rows = 1)
@@ -91,7 +95,7 @@ TEST_F(Form9SavedList, SavesChangeOnlyTheirVouchersLinesAndShowWhatAFreshWindowS
     registerVoucher("5月", "8日", "B", "500");   // comes before A
     EXPECT_EQ(shown(*form), fresh());
     EXPECT_EQ(markedLines(), 1) << "A's line is kept";
-    EXPECT_TRUE(form->List2->selectedItems().isEmpty());
+    EXPECT_TRUE(!form->List2->hasSelectedLine());
     const std::string numberB = form->listVoucherNumbers()[0];
     ASSERT_NE(numberB, numberA);
 
@@ -118,7 +122,7 @@ TEST_F(Form9SavedList, SavesChangeOnlyTheirVouchersLinesAndShowWhatAFreshWindowS
     EXPECT_EQ(shown(*form), fresh());
     EXPECT_EQ(markedLines(), 4);
     EXPECT_EQ(lineOf(numberA), form->List2->count());
-    EXPECT_TRUE(form->List2->selectedItems().isEmpty());
+    EXPECT_TRUE(!form->List2->hasSelectedLine());
 }
 
 TEST_F(Form9SavedList, AfterAnotherWindowOrProgramWroteTheListIsFilledAgain)

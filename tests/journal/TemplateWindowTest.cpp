@@ -145,7 +145,7 @@ TEST_F(TemplateWindowTest, AClosingTemplateShowsItsMarkAndTheJournalListLosesIts
     clickTemplateLine(closing);
     EXPECT_EQ(form->Label1->text(), "決算仕訳");
     EXPECT_EQ(row(0)[0], "期首商品棚卸高振替");
-    EXPECT_TRUE(form->List2->selectedItems().isEmpty());
+    EXPECT_FALSE(form->List2->hasSelectedLine());
     EXPECT_EQ(o::EditMode, o::EditModeOff);
 
     clickTemplateLine(ordinary);

@@ -11,6 +11,8 @@
 //
 // The window should use the program's fonts (frame::installFontSubstitutions).
 
+#include "frame/RecordListView.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -31,6 +33,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace support {
 
@@ -182,7 +185,10 @@ inline ::testing::AssertionResult buttonsKeepTheirSize(QWidget& window)
 
 inline ::testing::AssertionResult everyRecordListHasUniformLines(QWidget& window)
 {
-    for (QListWidget* list : window.findChildren<QListWidget*>())
+    std::vector<QListView*> lists;
+    for (QListWidget* list : window.findChildren<QListWidget*>()) lists.push_back(list);
+    for (frame::RecordListView* list : window.findChildren<frame::RecordListView*>()) lists.push_back(list);
+    for (QListView* list : lists)
         if (!list->uniformItemSizes())
             return ::testing::AssertionFailure() << detail::nameOf(list) << " lays out line by line";
     return ::testing::AssertionSuccess();
