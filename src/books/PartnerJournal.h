@@ -17,6 +17,8 @@ struct PartnerTerms {
     std::string rank;         // "ランク：…"
     std::string closingDay;   // "締日：…日"
     std::string payment;      // "支払日：…日後"
+
+    bool operator==(const PartnerTerms&) const = default;
 };
 
 // The terms of the partner record the recordset stands on; all empty when it

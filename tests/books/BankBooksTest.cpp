@@ -24,7 +24,14 @@ std::vector<books::BankBook> show(dao::Database& db)
 
 struct RowCols {
     std::string account, in, out, balance;
+
+    bool operator==(const RowCols&) const = default;
 };
+void PrintTo(const RowCols& row, std::ostream* out)
+{
+    testsupport::PrintFields(
+        out, {{"account", row.account}, {"in", row.in}, {"out", row.out}, {"balance", row.balance}});
+}
 
 RowCols screenColumns(const std::string& line)
 {
@@ -79,11 +86,7 @@ TEST(BankBooks, EachAccountFromItsOwnOpeningBalanceByCodesAndKind)
                   books::amountField(book.account.opening, books::kListMask, 0));
         for (std::size_t r = 0; r < expected[i].rows.size(); ++r) {
             EXPECT_EQ(byteWidth(book.lines[r + 1]), 128);
-            const RowCols got = screenColumns(book.lines[r + 1]);
-            EXPECT_EQ(got.account, expected[i].rows[r].account);
-            EXPECT_EQ(got.in, expected[i].rows[r].in);
-            EXPECT_EQ(got.out, expected[i].rows[r].out);
-            EXPECT_EQ(got.balance, expected[i].rows[r].balance);
+            EXPECT_EQ(screenColumns(book.lines[r + 1]), expected[i].rows[r]);
         }
         EXPECT_EQ(book.balance, expected[i].balance);
     }

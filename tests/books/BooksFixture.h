@@ -9,6 +9,7 @@
 #include "platform/printing/RecordingPrinter.h"
 #include "support/ByteColumns.h"
 #include "support/FixtureRows.h"
+#include "support/RowPrinting.h"
 #include "support/TempPeriodFile.h"
 
 #include <memory>
@@ -72,7 +73,17 @@ public:
 struct ListColumns {
     std::string account, debit, credit, balance;
     std::string bank = {};
+
+    bool operator==(const ListColumns&) const = default;
 };
+inline void PrintTo(const ListColumns& row, std::ostream* out)
+{
+    testsupport::PrintFields(out, {{"account", row.account},
+                                   {"debit", row.debit},
+                                   {"credit", row.credit},
+                                   {"balance", row.balance},
+                                   {"bank", row.bank}});
+}
 ListColumns listColumns(const std::string& line);
 
 }  // namespace bookstest

@@ -46,13 +46,8 @@ TEST(CashBook, ScreenListsReceiptsAndPaymentsWithRunningBalance)
     };
     for (std::size_t i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
-        const ListColumns got = listColumns(lines[i + 1]);
         EXPECT_EQ(byteWidth(lines[i + 1]), 158);
-        EXPECT_EQ(got.account, expected[i].account);
-        EXPECT_EQ(got.debit, expected[i].debit);
-        EXPECT_EQ(got.credit, expected[i].credit);
-        EXPECT_EQ(got.balance, expected[i].balance);
-        EXPECT_EQ(got.bank, expected[i].bank);
+        EXPECT_EQ(listColumns(lines[i + 1]), expected[i]);
     }
     // Two rows of 24/04/01: the date shows on the first only.
     EXPECT_EQ(bytesOf(lines[1], 1, 12), "24/04/01(月)");

@@ -6,13 +6,32 @@
 
 using namespace bookstest;
 
+namespace books {
+
+void PrintTo(const PartnerTerms& terms, std::ostream* out)
+{
+    testsupport::PrintFields(out, {{"content", terms.content},
+                                   {"rank", terms.rank},
+                                   {"closingDay", terms.closingDay},
+                                   {"payment", terms.payment}});
+}
+
+}  // namespace books
+
 namespace {
 
 const dao::Date kNow{2024, 4, 30, 9, 0, 0};
 
 struct Row {
     std::string account, debit, credit, balance;
+
+    bool operator==(const Row&) const = default;
 };
+void PrintTo(const Row& row, std::ostream* out)
+{
+    testsupport::PrintFields(
+        out, {{"account", row.account}, {"debit", row.debit}, {"credit", row.credit}, {"balance", row.balance}});
+}
 
 Row columnsOf(const std::string& line)
 {
@@ -37,17 +56,8 @@ TEST(PartnerJournal, TermsLabelsOfRegisteredAndUnknownPartners)
 {
     BooksFixture fx;
     auto db = fx.open();
-    const books::PartnerTerms tokyo = termsOf(*db, "東京商事");
-    EXPECT_EQ(tokyo.content, "取引内容：");
-    EXPECT_EQ(tokyo.rank, "ランク：A");
-    EXPECT_EQ(tokyo.closingDay, "締日：20日");
-    EXPECT_EQ(tokyo.payment, "支払日：30日後");
-
-    const books::PartnerTerms osaka = termsOf(*db, "大阪物産");
-    EXPECT_EQ(osaka.content, "取引内容：仕入先");
-    EXPECT_EQ(osaka.rank, "");
-    EXPECT_EQ(osaka.closingDay, "");
-    EXPECT_EQ(osaka.payment, "");
+    EXPECT_EQ(termsOf(*db, "東京商事"), (books::PartnerTerms{"取引内容：", "ランク：A", "締日：20日", "支払日：30日後"}));
+    EXPECT_EQ(termsOf(*db, "大阪物産"), (books::PartnerTerms{"取引内容：仕入先", "", "", ""}));
 
     const books::PartnerTerms unknown = termsOf(*db, "未登録商店");
     EXPECT_EQ(unknown.content, "");
@@ -66,16 +76,9 @@ TEST(PartnerJournal, RowsOfThePartnerUnderEachRule)
         auto journal = db->OpenRecordset("Q_仕訳台帳");
         const auto lines = books::partnerJournalLines(*journal, "大阪物産", rule, kNow);
         ASSERT_EQ(lines.size(), 2u);
-        const Row first = columnsOf(lines[0]);
-        EXPECT_EQ(first.account, "買掛金");
-        EXPECT_EQ(first.debit, amount12("600"));
-        EXPECT_EQ(first.credit, "------------");
-        EXPECT_EQ(first.balance, "600");
-        const Row second = columnsOf(lines[1]);   // paying the payable: debit account credit-normal
-        EXPECT_EQ(second.account, "買掛金");
-        EXPECT_EQ(second.debit, "------------");
-        EXPECT_EQ(second.credit, amount12("500"));
-        EXPECT_EQ(second.balance, "100");
+        EXPECT_EQ(columnsOf(lines[0]), (Row{"買掛金", amount12("600"), "------------", "600"}));
+        // Paying the payable: debit account credit-normal.
+        EXPECT_EQ(columnsOf(lines[1]), (Row{"買掛金", "------------", amount12("500"), "100"}));
         EXPECT_EQ(byteWidth(lines[0]), 141);
         EXPECT_EQ(trimmed(bytesOf(lines[1], 112, 125)), "青葉銀行");
     }
@@ -135,11 +138,7 @@ TEST(PartnerJournal, RowWithoutDebitAccountTakesTheOtherLineOfEitherRule)
         auto journal = db->OpenRecordset("Q_仕訳台帳");
         const auto lines = books::partnerJournalLines(*journal, "大阪物産", c.rule, kNow);
         ASSERT_EQ(lines.size(), 3u);
-        const Row got = columnsOf(lines[2]);
-        EXPECT_EQ(got.account, c.last.account);
-        EXPECT_EQ(got.debit, c.last.debit);
-        EXPECT_EQ(got.credit, c.last.credit);
-        EXPECT_EQ(got.balance, c.last.balance);
+        EXPECT_EQ(columnsOf(lines[2]), c.last);
     }
     EXPECT_EQ(books::partnerRuleFor(dao::Value()), books::PartnerRule::Credit);
     EXPECT_EQ(books::partnerRuleFor(dao::Value(0)), books::PartnerRule::Debit);

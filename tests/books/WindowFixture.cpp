@@ -1,22 +1,11 @@
 #include "books/WindowFixture.h"
 
-#include "common/o.h"
-
 namespace bookstest {
 
 void WindowTest::SetUp()
 {
-    o::ResetGlobals();
-    o::DbFilePath = fx.path();
-    dialogs = &ui::installScriptedDialogs();
-    dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-    printer = &printing::installRecordingPrinter();
-}
-
-void WindowTest::TearDown()
-{
-    dialogs->verifyAllAnswered();
-    o::ResetGlobals();
+    WindowTestBase::SetUp();
+    useFile(fx.path());
 }
 
 QString q(const char* utf8)

@@ -3,8 +3,7 @@
 // recording printer, and clean global state around each window test.
 
 #include "books/BooksFixture.h"
-#include "platform/printing/RecordingPrinter.h"
-#include "platform/ui/ScriptedDialogs.h"
+#include "support/WindowTestBase.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +11,11 @@
 
 namespace bookstest {
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public testsupport::WindowTestBase<> {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     BooksFixture fx;
-    ui::ScriptedDialogs* dialogs = nullptr;
-    printing::RecordingPrinter* printer = nullptr;
 };
 
 QString q(const char* utf8);

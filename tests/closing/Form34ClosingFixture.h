@@ -6,6 +6,7 @@
 
 #include "support/TempPeriodFile.h"
 #include "support/CaseName.h"
+#include "support/WindowTestBase.h"
 
 #include "closing/ClosingEntryTab.h"
 #include "common/o.h"
@@ -33,7 +34,7 @@
 
 namespace closing::testing {
 
-class Form34ClosingTest : public ::testing::Test {
+class Form34ClosingTest : public testsupport::WindowTestBase<> {
 protected:
     Form34ClosingTest() : file("テスト商事", 12, "2025-04-01")
     {
@@ -42,26 +43,15 @@ protected:
 
     void SetUp() override
     {
-        frame::installFontSubstitutions();
-        o::ResetGlobals();
-        o::DbFilePath = file.path();
-        o::DataFolder = file.dir().string();
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-        printer = &printing::installRecordingPrinter();
+        WindowTestBase::SetUp();
+        useFile(file.path(), file.dir());
         closing::registerClosingEntryTab();
         execute("UPDATE 会計設定 SET 消費税計算 = 1, 端数処理 = '1'");
         execute("INSERT INTO 取引銀行 (no, 銀行コード, 支店コード, 種別, 期首残高, 現残高, 期末残高)"
                 " VALUES (1, '0001', '0001203', '普通預金', 0, 0, 0), (2, '0009', '0009232', '普通預金', 0, 0, 0)");
     }
 
-    void TearDown() override
-    {
-        form.reset();
-        dialogs->verifyAllAnswered();
-        dao::DBEngine::instance().clearFailurePlan();
-        o::ResetGlobals();
-    }
+    void closeWindows() override { form.reset(); }
 
     statements::Form34& open()
     {
@@ -79,12 +69,7 @@ protected:
     }
     journal::EntryGrid& grid() { return tab().grid(); }
 
-    // Leaving and entering a cell as the Tab key does.
-    static void leave(QWidget* cell)
-    {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(cell, &out);
-    }
+    // Entering a cell as the Tab key does.
     static void enter(QWidget* cell)
     {
         QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
@@ -159,8 +144,6 @@ protected:
 
     testsupport::TempPeriodFile file;
     std::shared_ptr<dao::Database> db;
-    ui::ScriptedDialogs* dialogs = nullptr;
-    printing::RecordingPrinter* printer = nullptr;
     std::unique_ptr<statements::Form34> form;
 };
 

@@ -13,6 +13,7 @@
 #include "periodfile/TempDir.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "support/CaseName.h"
+#include "support/WindowTestBase.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -31,31 +32,17 @@ using closing::testing::Sha256Of;
 
 namespace {
 
-class Form37Test : public closing::testing::SampleRolloverTest {
+class Form37Test : public testsupport::WindowTestBase<closing::testing::SampleRolloverTest> {
 protected:
     void SetUp() override
     {
-        SampleRolloverTest::SetUp();
-        o::ResetGlobals();
-        frame::installFontSubstitutions();
-        o::DataFolder = dataDir.string();
+        WindowTestBase::SetUp();
+        useFile(sourcePath, dataDir);
         o::DbFileName = "サンプル商事第10期.mdb";
-        o::DbFilePath = sourcePath;
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
         registerClosingWindows();
         frame::WindowRegistry::instance().add("Form9", frame::WindowRegistry::Factory([] { return new QWidget; }));
         form = qobject_cast<Form37*>(frame::WindowRegistry::instance().show("Form37", "年度更新"));
         ASSERT_NE(form, nullptr);
-    }
-
-    void TearDown() override
-    {
-        dialogs->verifyAllAnswered();
-        frame::WindowRegistry::instance().closeAll();
-        frame::WindowRegistry::instance().clear();
-        o::ResetGlobals();
-        SampleRolloverTest::TearDown();
     }
 
     void press() { form->Command1(Form37::StartRollover)->click(); }
@@ -80,7 +67,6 @@ protected:
         dialogs->expectMessage(kRolloverQuestion, answer).withTitle(kRolloverTitle).withButtons(ui::Buttons::YesNo);
     }
 
-    ui::ScriptedDialogs* dialogs = nullptr;
     Form37* form = nullptr;
 };
 

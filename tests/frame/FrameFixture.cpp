@@ -72,19 +72,12 @@ void FrameFixture::SetUp()
     std::filesystem::create_directories(startDir);
     std::filesystem::create_directories(dataDir);
 
-    o::ResetGlobals();
-    dialogs = &ui::installScriptedDialogs();
-    dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-    printing::installRecordingPrinter();
-    frame::WindowRegistry::instance().clear();
+    WindowTestBase::SetUp();
 }
 
 void FrameFixture::TearDown()
 {
-    dialogs->verifyAllAnswered();
-    frame::WindowRegistry::instance().closeAll();
-    frame::WindowRegistry::instance().clear();
-    o::ResetGlobals();
+    WindowTestBase::TearDown();
     std::error_code ignored;
     std::filesystem::remove_all(root, ignored);
 }

@@ -2,7 +2,7 @@
 // A start directory and data folders in a temporary folder, prepared period
 // files in them, scripted dialogs, and clean global state for every test.
 
-#include "platform/ui/ScriptedDialogs.h"
+#include "support/WindowTestBase.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 
 namespace frametest {
 
-class FrameFixture : public ::testing::Test {
+class FrameFixture : public testsupport::WindowTestBase<> {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -39,7 +39,6 @@ protected:
     std::filesystem::path root;
     std::filesystem::path startDir;
     std::filesystem::path dataDir;
-    ui::ScriptedDialogs* dialogs = nullptr;
 };
 
 QString q(const char* utf8);

@@ -3,6 +3,7 @@
 // two partners: typing into the grid, and the stored journal and history rows.
 
 #include "Form9WindowFixture.h"
+#include "support/RowPrinting.h"
 #include "support/TempPeriodFile.h"
 
 #include <QSignalBlocker>
@@ -14,12 +15,44 @@ struct StoredRow {
     std::string number, date, rowNumber, description, partner, debitCode, debit, creditCode, credit, bankCode,
         branchCode;
     bool closing = false;
+
+    bool operator==(const StoredRow&) const = default;
 };
+inline void PrintTo(const StoredRow& row, std::ostream* out)
+{
+    testsupport::PrintFields(out, {{"number", row.number},
+                                   {"date", row.date},
+                                   {"rowNumber", row.rowNumber},
+                                   {"description", row.description},
+                                   {"partner", row.partner},
+                                   {"debitCode", row.debitCode},
+                                   {"debit", row.debit},
+                                   {"creditCode", row.creditCode},
+                                   {"credit", row.credit},
+                                   {"bankCode", row.bankCode},
+                                   {"branchCode", row.branchCode},
+                                   {"closing", row.closing ? "true" : "false"}});
+}
 
 // One change-history row.
 struct HistoryRow {
     std::string reason, number, date, rowNumber, description, partner, debitCode, creditCode, bankCode, branchCode;
+
+    bool operator==(const HistoryRow&) const = default;
 };
+inline void PrintTo(const HistoryRow& row, std::ostream* out)
+{
+    testsupport::PrintFields(out, {{"reason", row.reason},
+                                   {"number", row.number},
+                                   {"date", row.date},
+                                   {"rowNumber", row.rowNumber},
+                                   {"description", row.description},
+                                   {"partner", row.partner},
+                                   {"debitCode", row.debitCode},
+                                   {"creditCode", row.creditCode},
+                                   {"bankCode", row.bankCode},
+                                   {"branchCode", row.branchCode}});
+}
 
 class Form9Test : public Form9WindowTest {
 public:

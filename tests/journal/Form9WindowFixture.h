@@ -5,11 +5,7 @@
 
 #include "common/o.h"
 #include "journal/Form9.h"
-#include "platform/dao/Engine.h"
-#include "platform/ui/ScriptedDialogs.h"
-
-#include <QApplication>
-#include <QFocusEvent>
+#include "support/WindowTestBase.h"
 
 #include <gtest/gtest.h>
 
@@ -18,36 +14,20 @@
 
 namespace journal::testing {
 
-class Form9WindowTest : public ::testing::Test {
+class Form9WindowTest : public testsupport::WindowTestBase<> {
 public:
     void SetUp() override
     {
-        o::ResetGlobals();
+        WindowTestBase::SetUp();
         beforeLoad();
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
         form = std::make_unique<Form9>();
         form->show();
     }
 
-    void TearDown() override
-    {
-        dialogs->verifyAllAnswered();
-        form.reset();
-        dao::DBEngine::instance().clearFailurePlan();
-        o::ResetGlobals();
-    }
+    void closeWindows() override { form.reset(); }
 
     virtual void beforeLoad() = 0;
 
-    // Leaves a cell as the Tab key does, so that its lost-focus check runs.
-    static void leave(QWidget* cell)
-    {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(cell, &out);
-    }
-
-    ui::ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<Form9> form;
 };
 

@@ -12,6 +12,7 @@
 #include "support/CaseName.h"
 #include "support/DamagedValues.h"
 #include "support/TempPeriodFile.h"
+#include "support/WindowTestBase.h"
 
 #include <gtest/gtest.h>
 
@@ -19,24 +20,16 @@ namespace {
 
 using testsupport::DamagedValue;
 
-class BankMasterDamagedValue : public ::testing::TestWithParam<DamagedValue> {
+class BankMasterDamagedValue : public testsupport::WindowTestBase<>,
+                               public ::testing::WithParamInterface<DamagedValue> {
 protected:
     void SetUp() override
     {
-        o::ResetGlobals();
-        frame::installFontSubstitutions();
-        o::DbFilePath = file.path();
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-    }
-    void TearDown() override
-    {
-        dialogs->verifyAllAnswered();
-        o::ResetGlobals();
+        WindowTestBase::SetUp();
+        useFile(file.path());
     }
 
     testsupport::TempPeriodFile file;
-    ui::ScriptedDialogs* dialogs = nullptr;
 };
 
 INSTANTIATE_TEST_SUITE_P(Values, BankMasterDamagedValue,

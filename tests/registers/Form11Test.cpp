@@ -11,6 +11,7 @@
 #include "support/CaseName.h"
 #include "support/FocusMovingDialogs.h"
 #include "support/TempPeriodFile.h"
+#include "support/WindowTestBase.h"
 #include "platform/dao/Engine.h"
 #include "platform/ui/ScriptedDialogs.h"
 
@@ -39,26 +40,21 @@ using registers::Form11;
 QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 std::string s(const QString& text) { return text.toStdString(); }
 
-class Form11Test : public ::testing::Test {
+class Form11Test : public testsupport::WindowTestBase<> {
 protected:
     void SetUp() override
     {
-        o::ResetGlobals();
-        frame::installFontSubstitutions();
-        o::DbFilePath = file.path();
+        WindowTestBase::SetUp();
+        useFile(file.path());
         db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(file.path());
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
         form = std::make_unique<Form11>();
         form->show();
     }
 
-    void TearDown() override
+    void closeWindows() override
     {
-        dialogs->verifyAllAnswered();
         form.reset();
         db->Close();
-        o::ResetGlobals();
     }
 
     // Makes the window the active one, so that its fields can hold the focus.
@@ -120,7 +116,6 @@ protected:
 
     TempPeriodFile file;
     std::shared_ptr<dao::Database> db;
-    ui::ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<Form11> form;
 };
 

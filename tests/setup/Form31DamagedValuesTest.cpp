@@ -11,6 +11,7 @@
 #include "support/CaseName.h"
 #include "support/DamagedValues.h"
 #include "support/TempPeriodFile.h"
+#include "support/WindowTestBase.h"
 
 #include <gtest/gtest.h>
 
@@ -20,24 +21,15 @@ namespace {
 
 using testsupport::DamagedValue;
 
-class SetupDamagedValue : public ::testing::TestWithParam<DamagedValue> {
+class SetupDamagedValue : public testsupport::WindowTestBase<>, public ::testing::WithParamInterface<DamagedValue> {
 protected:
     void SetUp() override
     {
-        o::ResetGlobals();
-        o::DbFilePath = file.path();
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-    }
-    void TearDown() override
-    {
-        dialogs->verifyAllAnswered();
-        o::SetEditMode(o::EditModeOff);
-        o::ResetGlobals();
+        WindowTestBase::SetUp();
+        useFile(file.path());
     }
 
     testsupport::TempPeriodFile file;
-    ui::ScriptedDialogs* dialogs = nullptr;
 };
 
 INSTANTIATE_TEST_SUITE_P(

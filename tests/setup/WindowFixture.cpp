@@ -2,39 +2,18 @@
 
 #include "common/EditMode.h"
 
-#include <QApplication>
-#include <QFocusEvent>
-
 namespace setuptest {
 
 void SetupWindowTest::SetUp()
 {
-    o::ResetGlobals();
-    o::DbFilePath = file.path();
+    WindowTestBase::SetUp();
+    useFile(file.path());
     {
         auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(file.path());
         prepare(*db);
     }
-    dialogs = &ui::installScriptedDialogs();
-    dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-    printer = &printing::installRecordingPrinter();
     form = std::make_unique<setup::Form31>();
     form->show();
-}
-
-void SetupWindowTest::TearDown()
-{
-    dialogs->verifyAllAnswered();
-    form.reset();
-    dao::DBEngine::instance().clearFailurePlan();
-    o::SetEditMode(o::EditModeOff);
-    o::ResetGlobals();
-}
-
-void SetupWindowTest::leave(QWidget* control)
-{
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(control, &out);
 }
 
 void SetupWindowTest::editModeOn()

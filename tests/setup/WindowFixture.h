@@ -5,8 +5,7 @@
 
 #include "setup/Form31.h"
 #include "setup/SetupFixture.h"
-#include "platform/printing/RecordingPrinter.h"
-#include "platform/ui/ScriptedDialogs.h"
+#include "support/WindowTestBase.h"
 
 #include <gtest/gtest.h>
 
@@ -17,25 +16,21 @@
 
 namespace setuptest {
 
-class SetupWindowTest : public ::testing::Test {
+class SetupWindowTest : public testsupport::WindowTestBase<> {
 protected:
     void SetUp() override;
-    void TearDown() override;
+    void closeWindows() override { form.reset(); }
     virtual void prepare(dao::Database&) {}
 
     // The open period file, as the window's own connection sees it.
     dao::Database& db() { return form->database(); }
 
-    // Leaves a control as the Tab key does, so that its exit handler runs.
-    static void leave(QWidget* control);
     void editModeOn();
     // Chooses the line of List2 of an account code (the click loads it).
     void chooseAccount(const std::string& code);
     int lineOf(const QListWidget* list, const std::string& key) const;
 
     TempPeriodFile file;
-    ui::ScriptedDialogs* dialogs = nullptr;
-    printing::RecordingPrinter* printer = nullptr;
     std::unique_ptr<setup::Form31> form;
 };
 

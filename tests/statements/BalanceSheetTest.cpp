@@ -7,6 +7,7 @@
 #include "statements/BalanceSheet.h"
 #include "statements/PeriodProfit.h"
 #include "statements/StatementAccounts.h"
+#include "support/Golden.h"
 
 #include <gtest/gtest.h>
 
@@ -50,28 +51,10 @@ TEST(BalanceSheet, ReportFormOfTheFixtureCompanyWithItsProfitLineAndEqualTotals)
 {
     StatementsFixture fx;
     const auto sheet = fixtureSheet(fx);
-    const std::vector<std::string> expected = {
-        "（資産の部）", "", "流動資産",
-        L("現金預金", 9070),   // 現金 3,000 and 普通預金 6,070 in one line
-        L("売掛金", 4000), L("原材料", 250), L("仕掛品", 150),
-        " ", L("流動資産合計", 13470), " ", "固定資産",
-        L("建物", 9000),
-        " ", L("固定資産合計", 9000), " ",
-        L(kAssets, 22470),
-        "（負債の部）", "", "流動負債",
-        L("買掛金", 3000), L("未払金", 600), L("未払法人税等", 900),
-        " ", L("流動負債合計", 4500), " ",
-        L(kLiabilities, 4500),
-        "（資本の部）", "", "資本金",
-        L("資本金", 14500),
-        " ", L("資本金合計", 14500), " ", "剰余金",
-        L("利益準備金", 500),
-        " ", L("剰余金合計", 500), " ",
-        L("当期未処分利益", 2970),
-        L(kCapital, 17970),
-        L(kGrand, 22470),
-    };
-    EXPECT_EQ(statements::BalanceSheetReportRows(sheet), expected);
+    // 現金預金 9,070 is 現金 3,000 and 普通預金 6,070 in one line; assets 22,470 equal liabilities 4,500 and
+    // capital 17,970 (資本金 14,500, 利益準備金 500 and the period's 当期未処分利益 2,970).
+    EXPECT_TRUE(testsupport::MatchesGolden(statements::BalanceSheetReportRows(sheet),
+                                           "statements/golden/BalanceSheetReportForm.txt"));
     EXPECT_FALSE(sheet.totalsDiffer());
     EXPECT_EQ(statements::BalanceSheetNotice(sheet), "");
 }

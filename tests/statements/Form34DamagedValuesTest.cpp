@@ -14,6 +14,7 @@
 #include "support/CaseName.h"
 #include "support/DamagedValues.h"
 #include "support/TempPeriodFile.h"
+#include "support/WindowTestBase.h"
 
 #include <gtest/gtest.h>
 
@@ -21,26 +22,15 @@ namespace {
 
 using testsupport::DamagedValue;
 
-class ClosingDamagedValue : public ::testing::TestWithParam<DamagedValue> {
+class ClosingDamagedValue : public testsupport::WindowTestBase<>, public ::testing::WithParamInterface<DamagedValue> {
 protected:
     void SetUp() override
     {
-        frame::installFontSubstitutions();
-        o::ResetGlobals();
-        o::DbFilePath = file.path();
-        o::DataFolder = file.dir().string();
-        dialogs = &ui::installScriptedDialogs();
-        dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-        printing::installRecordingPrinter();
-    }
-    void TearDown() override
-    {
-        dialogs->verifyAllAnswered();
-        o::ResetGlobals();
+        WindowTestBase::SetUp();
+        useFile(file.path(), file.dir());
     }
 
     testsupport::TempPeriodFile file;
-    ui::ScriptedDialogs* dialogs = nullptr;
 };
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,30 +1,14 @@
 #include "Form34Fixture.h"
 
-#include "common/o.h"
-#include "frame/Fonts.h"
-
 #include <QListWidget>
 
 namespace statementstest {
 
 void Form34Test::SetUp()
 {
-    frame::installFontSubstitutions();
-    o::ResetGlobals();
-    o::DbFilePath = fx.path();
-    o::DataFolder = fx.dir().string();
-    dialogs = &ui::installScriptedDialogs();
-    dialogs->setFailureHandler([](const std::string& report) { ADD_FAILURE() << report; });
-    printer = &printing::installRecordingPrinter();
+    WindowTestBase::SetUp();
+    useFile(fx.path(), fx.dir());
     closing::registerClosingEntryTab();
-}
-
-void Form34Test::TearDown()
-{
-    form.reset();
-    dialogs->verifyAllAnswered();
-    dao::DBEngine::instance().clearFailurePlan();
-    o::ResetGlobals();
 }
 
 statements::Form34& Form34Test::open()

@@ -6,9 +6,8 @@
 #include "StatementsFixture.h"
 
 #include "closing/ClosingEntryTab.h"
-#include "platform/printing/RecordingPrinter.h"
-#include "platform/ui/ScriptedDialogs.h"
 #include "statements/Form34.h"
+#include "support/WindowTestBase.h"
 
 #include <gtest/gtest.h>
 
@@ -20,18 +19,16 @@
 
 namespace statementstest {
 
-class Form34Test : public ::testing::Test {
+class Form34Test : public testsupport::WindowTestBase<> {
 protected:
     void SetUp() override;
-    void TearDown() override;
+    void closeWindows() override { form.reset(); }
 
     // Loads the window on the fixture file.
     statements::Form34& open();
     std::vector<std::string> rows(const QListWidget* list) const;
 
     StatementsFixture fx;
-    ui::ScriptedDialogs* dialogs = nullptr;
-    printing::RecordingPrinter* printer = nullptr;
     std::unique_ptr<statements::Form34> form;
 };
 

@@ -7,6 +7,7 @@
 #include "statements/ProfitLossAccounts.h"
 #include "statements/ProfitLossReport.h"
 #include "statements/StatementAccounts.h"
+#include "support/Golden.h"
 
 #include <gtest/gtest.h>
 
@@ -32,11 +33,6 @@ std::string Sub(long long amount)
 {
     return Fig(" 　", amount);
 }
-// A line of the first closing list.
-std::string First(const std::string& name, long long amount)
-{
-    return " 　　 " + pad(name, 20) + amount18(amount);
-}
 
 statements::StatementAccounts fixtureAccounts(StatementsFixture& fx)
 {
@@ -52,25 +48,7 @@ TEST(ProfitLossReport, ByClosingBalances)
     const auto screen = statements::ShowProfitLossReport(fixtureAccounts(fx), statements::ProfitLossFigures::ByBalances);
     // The manufacturing accounts make one line, their net cost: 400 + 1,200 − 200 − 250 + 900 + 600 + 100 − 150
     // = 2,600 (the manufacturing cost report's 当期製造原価). Cost of sales 3,000 + 400 + 2,600 = 6,000.
-    const std::vector<std::string> expected = {
-        "経常損益の部", " ", "　営業損益",
-        "　　売上高", Acc("売上高", 10000),
-        Fig(" ", 10000, " 　　 "), "　　仕入高", Acc("仕入高", 3000),
-        Fig(" ", 10000), "　　売上原価", Acc("外注原価", 400),
-        "　　製造原価", Acc("当期製品製造原価", 2600),
-        Sub(6000), "", Fig("売上総利益　", 4000, " 　  "), " ", "　　販売費及び一般管理費",
-        Acc("給与手当", 1500), Acc("荷造運賃", 300),
-        Sub(1800), "　営業外損益", "　　営業外収益", Acc("受取利息", 50),
-        Sub(50), "　　営業外費用", Acc("支払利息", 80),
-        Sub(80), " ", Fig("経常利益　", 2170), " ", "特別損益の部", "　特別利益", Acc("固定資産売却益", 700),
-        Sub(700), "　特別損失", Acc("固定資産除却損", 1000),
-        Sub(1000), " ", Fig("税引前当期利益", 1870), "",
-        First("法人税等", 900), "",
-        Fig("当期純利益額", 970), "",
-        Fig("前期繰越利益", 2000), "",
-        Fig("当期未処分利益", 2970),
-    };
-    EXPECT_EQ(screen.report, expected);
+    EXPECT_TRUE(testsupport::MatchesGolden(screen.report, "statements/golden/ProfitLossByClosingBalances.txt"));
     EXPECT_EQ(screen.expenseTotalLine, "");
 }
 

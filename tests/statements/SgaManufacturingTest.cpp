@@ -6,6 +6,7 @@
 #include "statements/ManufacturingCost.h"
 #include "statements/SgaBreakdown.h"
 #include "statements/StatementAccounts.h"
+#include "support/Golden.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,6 @@ statements::StatementAccounts fixtureAccounts(StatementsFixture& fx)
 {
     fx.recompute();
     return statements::ReadStatementAccounts(*fx.db());
-}
-
-std::string mfgRow(const std::string& label, long long amount)
-{
-    return "      " + pad(label, 30) + right(yen(amount), 14);
 }
 
 }  // namespace
@@ -59,13 +55,10 @@ TEST(ManufacturingCost, FiguresOfTheFixtureCompanyWithThePurchaseReturnSubtracte
         EXPECT_EQ(c.withOpeningWork(), 2750);
         EXPECT_EQ(c.costOfManufacturing(), 2600);
     }
-    EXPECT_EQ(statements::ManufacturingCostLines(accounts),
-              (std::vector<std::string>{
-                  "Ⅰ　材料費", "  ", mfgRow("期首材料棚卸高", 400), mfgRow("当期材料仕入高", 1000),
-                  mfgRow("　　　　　合計", 1400), mfgRow("期末材料棚卸高", 250), mfgRow("当期材料費", 1150), "  ",
-                  "Ⅱ　労務費", "  ", mfgRow("労務費", 900), "  ", "Ⅲ　製造経費", "  ", mfgRow("製造経費", 600), "  ",
-                  mfgRow("当期総製造費用", 2650), mfgRow("期首仕掛品棚卸高", 100), mfgRow("　　　　　合計", 2750),
-                  mfgRow("期末仕掛品棚卸高", 150), "      ---------------------------", mfgRow("当期製造原価", 2600)}));
+    // Ⅰ 400 + 1,000 − 250 = 1,150; Ⅱ 900; Ⅲ 600; total 2,650; with the opening work 100, 2,750; less the
+    // closing work 150, 2,600.
+    EXPECT_TRUE(testsupport::MatchesGolden(statements::ManufacturingCostLines(accounts),
+                                           "statements/golden/ManufacturingCost.txt"));
 }
 
 TEST(ManufacturingCost, ScreenCountsEveryManufacturingAccountPaperTheRunOnly)
