@@ -22,32 +22,32 @@ Form31::Form31()
 {
     buildControls();
     openPeriodFile();
-    m_workspace = o::DbWorkspace;
-    m_database = o::CompanyDb;
-    SettingsRecordset = openRecordset("会計設定");
-    AccountMasterRecordset = openRecordset("Q_勘定科目コード表");
-    AccountMaster2Recordset = openRecordset("Q_勘定科目コード表２");
-    UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
-    EraCodeRecordset = openRecordset("Q_年号コード");
-    BanksInUseRecordset = openRecordset("Q_使用銀行");
-    BranchesInUseRecordset = openRecordset("Q_使用銀行支店");
-    BankAccountRecordset = openRecordset("Q_取引銀行");
-    TemplateRecordset = openRecordset("Q_仕訳定型台帳");
-    DepositKindRecordset = openRecordset("預金種別");
-    PartnerRecordset = openRecordset("Q_取引先管理");
-    TaxRateRecordset = openRecordset("Q_消費税率");
-    FixedAssetRecordset = openRecordset("Q_固定資産台帳");
-    LeaseRecordset = openRecordset("Q_リース資産管理");
+    m_file.workspace = o::DbWorkspace;
+    m_file.database = o::CompanyDb;
+    m_file.SettingsRecordset = openRecordset("会計設定");
+    m_file.AccountMasterRecordset = openRecordset("Q_勘定科目コード表");
+    m_file.AccountMaster2Recordset = openRecordset("Q_勘定科目コード表２");
+    m_file.UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
+    m_file.EraCodeRecordset = openRecordset("Q_年号コード");
+    m_file.BanksInUseRecordset = openRecordset("Q_使用銀行");
+    m_file.BranchesInUseRecordset = openRecordset("Q_使用銀行支店");
+    m_file.BankAccountRecordset = openRecordset("Q_取引銀行");
+    m_file.TemplateRecordset = openRecordset("Q_仕訳定型台帳");
+    m_file.DepositKindRecordset = openRecordset("預金種別");
+    m_file.PartnerRecordset = openRecordset("Q_取引先管理");
+    m_file.TaxRateRecordset = openRecordset("Q_消費税率");
+    m_file.FixedAssetRecordset = openRecordset("Q_固定資産台帳");
+    m_file.LeaseRecordset = openRecordset("Q_リース資産管理");
     openEraRecordset();
-    requireSettingsRow(*SettingsRecordset);
+    requireSettingsRow(*m_file.SettingsRecordset);
     // A damaged value of the chart, the rates or the registers is refused here,
     // before the load stores the opening cash.
-    for (dao::Recordset* rows : {SettingsRecordset.get(), AccountMasterRecordset.get(), TaxRateRecordset.get(), FixedAssetRecordset.get(),
-                                 BankAccountRecordset.get(), LeaseRecordset.get()})
+    for (dao::Recordset* rows : {m_file.SettingsRecordset.get(), m_file.AccountMasterRecordset.get(), m_file.TaxRateRecordset.get(), m_file.FixedAssetRecordset.get(),
+                                 m_file.BankAccountRecordset.get(), m_file.LeaseRecordset.get()})
         requireReadableRows(*rows);
-    registers::RequireUniqueBankCodes(*m_database);
+    registers::RequireUniqueBankCodes(*m_file.database);
     SetFormCaption("会計初期設定");
-    Label1->setText(toQ(SettingsRecordset->get("事業所名").toText()));
+    Label1->setText(toQ(m_file.SettingsRecordset->get("事業所名").toText()));
     FillSetupLists();
     LoadSetupTabs();
     ClearEntry();
@@ -59,7 +59,7 @@ Form31::~Form31() = default;
 
 void Form31::SetFormCaption(const std::string& title)
 {
-    frame::WorkWindow::SetFormCaption(*SettingsRecordset, title);
+    frame::WorkWindow::SetFormCaption(*m_file.SettingsRecordset, title);
 }
 
 // ---- the buttons below the tabs ---------------------------------------------------
@@ -99,12 +99,16 @@ void Form31::applyEditMode(bool on)
 {
     for (int group = 0; group <= 5; ++group)
         setGroupUsable(group, on);
+    for (SetupTab* tab : m_tabs)
+        tab->setInputsUsable(on);
 }
 
 void Form31::EnableAllGroups()
 {
     for (int group = 0; group <= 5; ++group)
         EnableInputGroup(group);
+    for (SetupTab* tab : m_tabs)
+        tab->setInputsUsable(o::EditModeIsOn());
 }
 
 void Form31::EnableInputGroup(int group)
@@ -169,10 +173,6 @@ void Form31::setGroupUsable(int group, bool usable)
             for (QWidget* cell : m_grid->rowCells(row)) set(cell);
         set(Combo4);
         set(Check3);
-        break;
-    case 3:
-        for (QLineEdit* edit : Text10) set(edit);
-        for (QComboBox* box : Combo10) set(box);
         break;
     case 4:
         for (QLineEdit* edit : Text4) set(edit);
@@ -275,16 +275,6 @@ void Form31::reportFailure(const std::string& what, const std::exception& e)
     ui::dialogs().messageBox(what + "\n" + e.what(), ui::Buttons::Ok);
 }
 
-// The new recordset is opened first: when the file cannot be read (another
-// program holds it), the window keeps the one it has.
-void Form31::reopen(std::unique_ptr<dao::Recordset>& member, const std::string& source)
-{
-    auto fresh = m_database->OpenRecordset(source, dao::RecordsetType::Dynaset);
-    if (member)
-        member->Close();
-    member = std::move(fresh);
-}
-
 void Form31::fillList(QListWidget* list, dao::Recordset& rs,
                       const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line)
 {
@@ -312,6 +302,9 @@ void Form31::clearList(QListWidget* list)
 
 const std::vector<std::string>& Form31::lineKeys(const QListWidget* list) const
 {
+    for (const SetupTab* tab : m_tabs)
+        if (!tab->lineKeys(list).empty())
+            return tab->lineKeys(list);
     static const std::vector<std::string> none;
     const auto it = m_keys.find(list);
     return it == m_keys.end() ? none : it->second;

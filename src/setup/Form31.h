@@ -19,7 +19,9 @@
 #include "journal/EntryGrid.h"
 #include "platform/dao/Engine.h"
 #include "setup/OpeningCash.h"
+#include "setup/PartnerTab.h"
 #include "setup/SettingsDates.h"
+#include "setup/SetupRecordsets.h"
 #include "setup/ShownRecords.h"
 
 #include <QCheckBox>
@@ -66,11 +68,8 @@ public:
     std::array<QPushButton*, 3> Command5{};          // 編集, 終了, 会計システム初期化
     QTabWidget* SSTab1 = nullptr;
 
-    // tab 0 "取引先管理"
-    QListWidget* List4 = nullptr;
-    std::array<QLineEdit*, 6> Text10{};              // 取引先, 取引内容, 住所, 代表者名, 電話番号, メールアドレス
-    std::array<QComboBox*, 4> Combo10{};             // (0 unused), 締日, 締後支払日, ランク
-    std::array<QPushButton*, 4> Command3{};          // 入力クリア, 登録, 更新, 削除
+    // The tabs.
+    PartnerTab& partners() { return *m_partnerTab; }
 
     // tab 1 "消費税設定"
     std::array<QRadioButton*, 3> Option1{};          // 申告区分
@@ -182,7 +181,6 @@ public:
     void FillAccountCombos();
     void ShowTemplateList();
     void LoadTemplateAmounts();
-    void ShowPartnerList();
     void ShowFixedAssetList();
     void ShowLeaseList();
     void ShowBankAccountList();
@@ -203,13 +201,11 @@ public:
     void RecalcTotals();
 
     // ---- registers: what their buttons, lists and fields do -------------------------
-    void Command3_Click(int index);
     void Command6_Click(int index);
     void Command7_Click(int index);
     void Command8_Click(int index);
     void Command9_Click();
     void List1_Click();
-    void List4_Click();
     void List5_Click();
     void List6_Click();
     void List7_Click();
@@ -229,24 +225,8 @@ public:
     // The balance column chosen with Option7 (0..6).
     int BalanceColumn() const;
 
-    // ---- recordsets, opened at load in this order ------------------------------------
-    std::unique_ptr<dao::Recordset> SettingsRecordset;        // 会計設定
-    std::unique_ptr<dao::Recordset> AccountMasterRecordset;   // Q_勘定科目コード表
-    std::unique_ptr<dao::Recordset> AccountMaster2Recordset;  // "Q_勘定科目コード表２" (later Q_勘定科目コード表2)
-    std::unique_ptr<dao::Recordset> UsedAccountsRecordset;    // Q_使用勘定科目表
-    std::unique_ptr<dao::Recordset> EraCodeRecordset;         // Q_年号コード
-    std::unique_ptr<dao::Recordset> BanksInUseRecordset;      // Q_使用銀行
-    std::unique_ptr<dao::Recordset> BranchesInUseRecordset;   // Q_使用銀行支店
-    std::unique_ptr<dao::Recordset> BankAccountRecordset;     // Q_取引銀行
-    std::unique_ptr<dao::Recordset> TemplateRecordset;        // Q_仕訳定型台帳
-    std::unique_ptr<dao::Recordset> DepositKindRecordset;     // 預金種別
-    std::unique_ptr<dao::Recordset> PartnerRecordset;         // Q_取引先管理
-    std::unique_ptr<dao::Recordset> TaxRateRecordset;         // Q_消費税率
-    std::unique_ptr<dao::Recordset> FixedAssetRecordset;      // Q_固定資産台帳
-    std::unique_ptr<dao::Recordset> LeaseRecordset;           // Q_リース資産管理
-
-    dao::Workspace& workspace() { return *m_workspace; }
-    dao::Database& database() { return *m_database; }
+    dao::Workspace& workspace() { return *m_file.workspace; }
+    dao::Database& database() { return *m_file.database; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -254,7 +234,6 @@ protected:
 private:
     // Layout (Form31Layout.cpp).
     void buildControls();
-    QWidget* buildPartnerTab();
     QWidget* buildTaxTab();
     QWidget* buildTemplateTab();
     QWidget* buildBalanceTab();
@@ -321,8 +300,7 @@ private:
     void amountCellLeft(int row, bool debitSide);
     std::vector<std::string> shownTemplateRows(const std::string& id) const;
 
-    // Partners and bank accounts (Form31Registers.cpp).
-    void refreshPartners();
+    // Bank accounts (Form31Registers.cpp).
     void refreshBankAccounts();
 
     // Fixed assets and leases (Form31Assets.cpp).
@@ -358,7 +336,6 @@ private:
     // Shared helpers.
     void refuse(const std::string& message);
     void reportFailure(const std::string& what, const std::exception& e);
-    void reopen(std::unique_ptr<dao::Recordset>& member, const std::string& source);
     // Fills a list, one line and key per row, and keeps each row's fingerprint.
     void fillList(QListWidget* list, dao::Recordset& rs,
                   const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line);
@@ -372,8 +349,9 @@ private:
     std::optional<ShownLine> chosenRecord(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,
                                           const char* what, void (Form31::*refresh)());
 
-    std::shared_ptr<dao::Workspace> m_workspace;
-    std::shared_ptr<dao::Database> m_database;
+    SetupRecordsets m_file;
+    PartnerTab* m_partnerTab = nullptr;
+    std::vector<SetupTab*> m_tabs;   // in the order of their places
     std::unique_ptr<journal::EntryGrid> m_grid;
     QButtonGroup* m_option6Group = nullptr;
     std::vector<QWidget*> m_watched;

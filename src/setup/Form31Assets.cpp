@@ -61,8 +61,8 @@ void showDate(const dao::Value& value, QComboBox* year, QComboBox* month, QCombo
 
 std::optional<std::pair<dao::Date, dao::Date>> Form31::periodDates()
 {
-    const auto start = SettingsRecordset->get("会計期間開始日").toDate();
-    const auto end = SettingsRecordset->get("会計期間終了日").toDate();
+    const auto start = m_file.SettingsRecordset->get("会計期間開始日").toDate();
+    const auto end = m_file.SettingsRecordset->get("会計期間終了日").toDate();
     if (!start || !end) {
         refuse("会計期間が設定されていません");
         return std::nullopt;
@@ -100,14 +100,14 @@ void Form31::ClearFixedAssetInput()
 
 void Form31::ShowFixedAssetList()
 {
-    fillList(List5, *FixedAssetRecordset, [](dao::Recordset& rs) {
+    fillList(List5, *m_file.FixedAssetRecordset, [](dao::Recordset& rs) {
         return std::pair{registers::FixedAssetListLine(rs), FixedAssetKey(rs)};
     });
 }
 
 void Form31::refreshFixedAssets()
 {
-    reopen(FixedAssetRecordset, "Q_固定資産台帳");
+    m_file.reopen(m_file.FixedAssetRecordset, "Q_固定資産台帳");
     ShowFixedAssetList();
 }
 
@@ -170,13 +170,13 @@ void Form31::depreciationFromAcquisition()
         ui::dialogs().beep();
         return;
     }
-    if (!chosenRecord(List5, *FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat, &Form31::refreshFixedAssets))
+    if (!chosenRecord(List5, *m_file.FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat, &Form31::refreshFixedAssets))
         return;
     const auto period = periodDates();
     if (!period)
         return;
     const registers::FixedAssetFigures figures =
-        registers::DepreciationFromAcquisition(*FixedAssetRecordset, period->first, period->second);
+        registers::DepreciationFromAcquisition(*m_file.FixedAssetRecordset, period->first, period->second);
     switch (figures.kind) {
     case registers::FixedAssetFigures::Kind::Shown:
         Text4[5]->setText(toQ(figures.depreciation));
@@ -212,7 +212,7 @@ std::optional<std::string> Form31::checkedAssetAccount(const registers::FixedAss
         refuse(*message);
         return std::nullopt;
     }
-    const auto code = registers::UsedAccountCode(*UsedAccountsRecordset, fields.accountName);
+    const auto code = registers::UsedAccountCode(*m_file.UsedAccountsRecordset, fields.accountName);
     if (!code)
         refuse(registers::kUnknownAccountMessage);
     return code;
@@ -224,7 +224,7 @@ void Form31::registerFixedAsset()
     const auto code = checkedAssetAccount(fields, registers::FixedAssetCheck::Register);
     if (!code || !assetRatesAccepted(fields))
         return;
-    RegisterFixedAsset(*m_workspace, *m_database, fields, *code);
+    RegisterFixedAsset(*m_file.workspace, *m_file.database, fields, *code);
     refreshFixedAssets();
 }
 
@@ -237,29 +237,29 @@ void Form31::updateFixedAsset()
     const auto code = checkedAssetAccount(fields, registers::FixedAssetCheck::Update);
     if (!code || !assetRatesAccepted(fields))
         return;
-    if (const auto refusal = UpdateFixedAsset(*m_workspace, *m_database, shownLine(List5, line), fields, *code))
+    if (const auto refusal = UpdateFixedAsset(*m_file.workspace, *m_file.database, shownLine(List5, line), fields, *code))
         refuse(*refusal);
     refreshFixedAssets();
 }
 
 void Form31::deleteFixedAsset()
 {
-    if (FixedAssetRecordset->isEmpty())
+    if (m_file.FixedAssetRecordset->isEmpty())
         return;
-    const auto line = lineToDelete(List5, *FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat,
+    const auto line = lineToDelete(List5, *m_file.FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat,
                                    &Form31::refreshFixedAssets, registers::kDeleteFixedAssetQuestion, "固定資産台帳");
     if (!line)
         return;
-    if (const auto refusal = DeleteFixedAsset(*m_workspace, *m_database, *line))
+    if (const auto refusal = DeleteFixedAsset(*m_file.workspace, *m_file.database, *line))
         refuse(*refusal);
     refreshFixedAssets();
 }
 
 void Form31::List5_Click()
 {
-    if (!chosenRecord(List5, *FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat, &Form31::refreshFixedAssets))
+    if (!chosenRecord(List5, *m_file.FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat, &Form31::refreshFixedAssets))
         return;
-    const dao::Recordset& asset = *FixedAssetRecordset;
+    const dao::Recordset& asset = *m_file.FixedAssetRecordset;
     const auto text = [&asset](const char* field) { return toQ(asset.get(field).toText()); };
     const QScopedValueRollback loading(m_loadingAsset, true);   // the asset shows its own rates
     Text4[0]->setText(text("管理番号"));
@@ -317,7 +317,7 @@ void Form31::ClearLeaseInput()
 
 void Form31::ShowLeaseList()
 {
-    fillList(List6, *LeaseRecordset, [](dao::Recordset& rs) {
+    fillList(List6, *m_file.LeaseRecordset, [](dao::Recordset& rs) {
         const ListLine line = LeaseListLine(rs);
         return std::pair{line.text, line.key};
     });
@@ -325,7 +325,7 @@ void Form31::ShowLeaseList()
 
 void Form31::refreshLeases()
 {
-    reopen(LeaseRecordset, "Q_リース資産管理");
+    m_file.reopen(m_file.LeaseRecordset, "Q_リース資産管理");
     ShowLeaseList();
 }
 
@@ -385,7 +385,7 @@ void Form31::registerLease()
         refuse(check.message);
         return;
     }
-    RegisterLease(*m_workspace, *m_database, boxes, *check.date, FindCode(2, boxes.accountName));
+    RegisterLease(*m_file.workspace, *m_file.database, boxes, *check.date, FindCode(2, boxes.accountName));
     ClearLeaseInput();
     refreshLeases();
 }
@@ -401,7 +401,7 @@ void Form31::updateLease()
         refuse(check.message);
         return;
     }
-    const auto refusal = UpdateLease(*m_workspace, *m_database, shownLine(List6, line), boxes, *check.date,
+    const auto refusal = UpdateLease(*m_file.workspace, *m_file.database, shownLine(List6, line), boxes, *check.date,
                                      FindCode(2, boxes.accountName));
     if (refusal)
         refuse(*refusal);
@@ -412,13 +412,13 @@ void Form31::updateLease()
 
 void Form31::deleteLease()
 {
-    if (LeaseRecordset->isEmpty())
+    if (m_file.LeaseRecordset->isEmpty())
         return;
-    const auto line = lineToDelete(List6, *LeaseRecordset, LeaseKey, kLeaseWhat, &Form31::refreshLeases,
+    const auto line = lineToDelete(List6, *m_file.LeaseRecordset, LeaseKey, kLeaseWhat, &Form31::refreshLeases,
                                    kDeleteLeaseQuestion, "リース物件管理");
     if (!line)
         return;
-    if (const auto refusal = DeleteLease(*m_workspace, *m_database, *line))
+    if (const auto refusal = DeleteLease(*m_file.workspace, *m_file.database, *line))
         refuse(*refusal);
     else
         ClearLeaseInput();
@@ -427,9 +427,9 @@ void Form31::deleteLease()
 
 void Form31::List6_Click()
 {
-    if (!chosenRecord(List6, *LeaseRecordset, LeaseKey, kLeaseWhat, &Form31::refreshLeases))
+    if (!chosenRecord(List6, *m_file.LeaseRecordset, LeaseKey, kLeaseWhat, &Form31::refreshLeases))
         return;
-    const dao::Recordset& lease = *LeaseRecordset;
+    const dao::Recordset& lease = *m_file.LeaseRecordset;
     const auto text = [&lease](const char* field) { return toQ(lease.get(field).toText()); };
     Text6[0]->setText(text("契約番号"));
     Text6[1]->setText(text("資産名称"));

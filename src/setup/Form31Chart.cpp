@@ -63,7 +63,7 @@ void Form31::ShowMasterAccountList()
 {
     const o::EditModeSuspended editModeOff;
     const int column = BalanceColumn();
-    fillList(List2, *AccountMasterRecordset, [column](dao::Recordset& rs) {
+    fillList(List2, *m_file.AccountMasterRecordset, [column](dao::Recordset& rs) {
         return std::pair{AccountListLine(rs, column, true), AccountCode(rs)};
     });
 }
@@ -72,7 +72,7 @@ void Form31::ShowUsedAccountList()
 {
     const o::EditModeSuspended editModeOff;
     const int column = BalanceColumn();
-    fillList(List3, *UsedAccountsRecordset, [column](dao::Recordset& rs) {
+    fillList(List3, *m_file.UsedAccountsRecordset, [column](dao::Recordset& rs) {
         return std::pair{AccountListLine(rs, column, false), rs.get("勘定科目コード").toText()};
     });
 }
@@ -87,7 +87,7 @@ std::optional<Form31::AccountRow> Form31::selectedAccount()
     if (line < 0 || line >= static_cast<int>(keys.size()) || List2->selectedItems().isEmpty())
         return std::nullopt;
     const ShownLine shown = shownLine(List2, line);
-    const ShownState state = LocateShownRecord(*AccountMasterRecordset, AccountCode, shown);
+    const ShownState state = LocateShownRecord(*m_file.AccountMasterRecordset, AccountCode, shown);
     if (state != ShownState::Unchanged) {
         rereadChart(state == ShownState::Changed ? kAccountChanged : kAccountVanished);
         return std::nullopt;
@@ -109,7 +109,7 @@ void Form31::List2_Click()
     const auto account = selectedAccount();
     if (!account)
         return;
-    dao::Recordset& master = *AccountMasterRecordset;
+    dao::Recordset& master = *m_file.AccountMasterRecordset;
     const std::string code = master.get("勘定科目コード").toText();
     if (!code.empty())
         Text5[0]->setText(toQ(code));
@@ -243,7 +243,7 @@ void Form31::registerAccount(const std::string& modelCode, int reselect)
     const auto amount = editRowAmount(fromQ(Text5[2]->text()), [this](const std::string& m) { refuse(m); });
     if (!amount)
         return;
-    if (AccountCodeExists(*m_database, code)) {
+    if (AccountCodeExists(*m_file.database, code)) {
         refuse(kAccountCodeTaken);
         return;
     }
@@ -251,7 +251,7 @@ void Form31::registerAccount(const std::string& modelCode, int reselect)
                                  std::string("勘定科目登録"))
         != ui::Answer::Yes)
         return;
-    if (const auto refusal = RegisterAccount(*m_workspace, *m_database, editRowAccount(code, *amount), modelCode)) {
+    if (const auto refusal = RegisterAccount(*m_file.workspace, *m_file.database, editRowAccount(code, *amount), modelCode)) {
         refuse(*refusal);
         return;
     }
@@ -275,13 +275,13 @@ void Form31::updateAccount(const AccountRow& account)
     if (!amount)
         return;
     if (const auto refusal =
-            UpdateAccount(*m_workspace, *m_database, account.shownRecord, editRowAccount(code, *amount))) {
+            UpdateAccount(*m_file.workspace, *m_file.database, account.shownRecord, editRowAccount(code, *amount))) {
         IsStaleAccountRefusal(*refusal) ? rereadChart(*refusal) : refuse(*refusal);
         return;
     }
     reopenChart();
     refreshListsNamingAccounts();
-    if (const auto figures = ComputeOpeningCash(*AccountMasterRecordset))
+    if (const auto figures = ComputeOpeningCash(*m_file.AccountMasterRecordset))
         showOpeningCash(*figures);
     refreshChartLists(account.line);
 }
@@ -289,7 +289,7 @@ void Form31::updateAccount(const AccountRow& account)
 void Form31::deleteAccount(const AccountRow& account)
 {
     const std::string& code = account.code;
-    if (const auto refusal = AccountDeleteRefusal(*m_database, code)) {
+    if (const auto refusal = AccountDeleteRefusal(*m_file.database, code)) {
         refuse(*refusal);
         return;
     }
@@ -297,21 +297,21 @@ void Form31::deleteAccount(const AccountRow& account)
                                  std::string("勘定科目削除"))
         != ui::Answer::Yes)
         return;
-    if (const auto refusal = DeleteAccount(*m_workspace, *m_database, code, account.shownRecord)) {
+    if (const auto refusal = DeleteAccount(*m_file.workspace, *m_file.database, code, account.shownRecord)) {
         IsStaleAccountRefusal(*refusal) ? rereadChart(*refusal) : refuse(*refusal);
         return;
     }
     reopenChart();
-    reopen(TemplateRecordset, "Q_仕訳定型台帳");
+    m_file.reopen(m_file.TemplateRecordset, "Q_仕訳定型台帳");
     ShowTemplateList();
     refreshChartLists(account.line);
 }
 
 void Form31::reopenChart()
 {
-    reopen(AccountMasterRecordset, "Q_勘定科目コード表");
-    reopen(AccountMaster2Recordset, "Q_勘定科目コード表2");
-    reopen(UsedAccountsRecordset, "Q_使用勘定科目表");
+    m_file.reopen(m_file.AccountMasterRecordset, "Q_勘定科目コード表");
+    m_file.reopen(m_file.AccountMaster2Recordset, "Q_勘定科目コード表2");
+    m_file.reopen(m_file.UsedAccountsRecordset, "Q_使用勘定科目表");
 }
 
 // The lists that show accounts or deposit kinds by name, shown again after the
@@ -324,10 +324,10 @@ void Form31::refreshListsNamingAccounts()
     refreshFixedAssets();
     refreshLeases();
     refreshBankAccounts();
-    reopen(DepositKindRecordset, "預金種別");
+    m_file.reopen(m_file.DepositKindRecordset, "預金種別");
     const QString kind = Combo2[2]->currentText();
     Combo2[2]->clear();
-    dao::Recordset& kinds = *DepositKindRecordset;
+    dao::Recordset& kinds = *m_file.DepositKindRecordset;
     if (!kinds.isEmpty())
         for (kinds.MoveFirst(); !kinds.EOF_(); kinds.MoveNext())
             Combo2[2]->addItem(toQ(kinds.get("種別").toText()));
@@ -348,7 +348,7 @@ void Form31::refreshChartLists(int reselect)
 void Form31::CopyAccountMaster()
 {
     try {
-        setup::CopyAccountMaster(*m_workspace, *m_database);
+        setup::CopyAccountMaster(*m_file.workspace, *m_file.database);
     } catch (const std::exception& e) {
         reportFailure("勘定科目表の複写を作れませんでした。元のままです", e);
     }
@@ -388,8 +388,8 @@ void Form31::copyIndustry(int index)
         return;
     try {
         if (index == 0) {
-            CopyMasterToIndustry(*m_workspace, *m_database, selectedIndustry());
-        } else if (const auto refusal = CopyIndustryToMaster(*m_workspace, *m_database, selectedIndustry())) {
+            CopyMasterToIndustry(*m_file.workspace, *m_file.database, selectedIndustry());
+        } else if (const auto refusal = CopyIndustryToMaster(*m_file.workspace, *m_file.database, selectedIndustry())) {
             refuse(*refusal);
             return;
         }
@@ -415,11 +415,11 @@ void Form31::updateTaxRateTable()
         return;
     }
     try {
-        if (const auto refusal = ReplaceTaxRateTable(*m_workspace, *m_database, m_shownTaxRates,
+        if (const auto refusal = ReplaceTaxRateTable(*m_file.workspace, *m_file.database, m_shownTaxRates,
                                                      std::get<std::vector<TaxRateRow>>(checked))) {
             refuse(*refusal);
             if (*refusal == kTaxRatesChangedElsewhere) {
-                reopen(TaxRateRecordset, "Q_消費税率");
+                m_file.reopen(m_file.TaxRateRecordset, "Q_消費税率");
                 loadTaxRateRows();
             }
             return;
@@ -428,7 +428,7 @@ void Form31::updateTaxRateTable()
         reportFailure("消費税率表を更新できませんでした。消費税率表は元のままです", e);
         return;
     }
-    reopen(TaxRateRecordset, "Q_消費税率");
+    m_file.reopen(m_file.TaxRateRecordset, "Q_消費税率");
     loadTaxRateRows();
 }
 
@@ -436,13 +436,13 @@ void Form31::updateTaxRateTable()
 
 int Form31::TaxRateOn(const dao::Date& d, bool taxable, bool simplified)
 {
-    return SetupTaxRateOn(*TaxRateRecordset, d, taxable, simplified);
+    return SetupTaxRateOn(*m_file.TaxRateRecordset, d, taxable, simplified);
 }
 
 std::optional<std::int32_t> Form31::TaxExclusiveAmount(const dao::Date& d, std::int64_t amount, bool taxable,
                                                        bool simplified)
 {
-    return SetupTaxExclusiveAmount(*TaxRateRecordset, *SettingsRecordset, d, amount, taxable, simplified);
+    return SetupTaxExclusiveAmount(*m_file.TaxRateRecordset, *m_file.SettingsRecordset, d, amount, taxable, simplified);
 }
 
 }  // namespace setup

@@ -99,7 +99,9 @@ void Form31::buildControls()
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName("SSTab1");
-    SSTab1->addTab(buildPartnerTab(), "取引先管理");
+    m_partnerTab = new PartnerTab(m_file, m_cellExits);
+    m_tabs = {m_partnerTab};
+    SSTab1->addTab(m_partnerTab, "取引先管理");
     SSTab1->addTab(buildTaxTab(), "消費税設定");
     SSTab1->addTab(buildTemplateTab(), "定型仕訳入力");
     SSTab1->addTab(buildBalanceTab(), "期首残高設定");
@@ -122,52 +124,6 @@ void Form31::buildControls()
     bottom->addStretch();
     bottom->addWidget(Command5[1]);
     layout->addLayout(bottom);
-}
-
-// ---- tab 0 "取引先管理" --------------------------------------------------------------
-
-QWidget* Form31::buildPartnerTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-    auto* fields = new QGridLayout;
-    static const char* const textCaptions[6] = {"取引先", "取引内容", "住所", "代表者名", "電話番号", "メールアドレス"};
-    for (int i = 0; i < 6; ++i) {
-        Text10[i] = textBox(indexed("Text10", i));
-        watchFocus(Text10[i]);
-        fields->addWidget(label(textCaptions[i]), i % 3, (i / 3) * 2);
-        fields->addWidget(Text10[i], i % 3, (i / 3) * 2 + 1);
-    }
-    static const char* const comboCaptions[4] = {"", "締日", "締後支払日", "ランク"};
-    for (int i = 0; i < 4; ++i) {
-        Combo10[i] = comboBox(indexed("Combo10", i));
-        if (i == 0) {
-            Combo10[i]->setParent(tab);      // the array's first element has no place on the tab
-            Combo10[i]->setVisible(false);
-            continue;
-        }
-        fields->addWidget(label(comboCaptions[i]), i - 1, 4);
-        fields->addWidget(Combo10[i], i - 1, 5);
-    }
-    fields->setColumnStretch(1, 2);
-    fields->setColumnStretch(3, 2);
-    fields->setColumnStretch(5, 1);
-    layout->addLayout(fields);
-
-    auto* buttons = new QHBoxLayout;
-    static const char* const captions[4] = {"入力クリア", "登録", "更新", "削除"};
-    for (int i = 0; i < 4; ++i) {
-        Command3[i] = button(captions[i], indexed("Command3", i));
-        connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
-        buttons->addWidget(Command3[i]);
-    }
-    buttons->addStretch();
-    layout->addLayout(buttons);
-
-    List4 = frame::newRecordList(tab, "List4");
-    frame::onListClick(List4, this, [this](int) { List4_Click(); });
-    layout->addWidget(List4, 1);
-    return tab;
 }
 
 // ---- tab 1 "消費税設定" ---------------------------------------------------------------

@@ -1,109 +1,17 @@
-// The business partners of the tab "取引先管理" and the company's bank accounts
-// of the tab "期首残高設定": their lists, loading a chosen line into the boxes,
-// and the buttons that register, update and delete them.
+// The company's bank accounts of the tab "期首残高設定": their list, loading a
+// chosen line into the boxes, and the buttons that register, update and delete them.
 #include "setup/Form31.h"
 
 #include "common/NumberFormat.h"
 #include "frame/WindowRegistry.h"
 #include "platform/ui/Dialogs.h"
 #include "setup/BankAccountRegister.h"
-#include "setup/PartnerRegister.h"
 #include "setup/RegisterLists.h"
 
 namespace setup {
 
 using frame::fromQ;
 using frame::toQ;
-
-// ---- business partners ------------------------------------------------------------------
-
-void Form31::ShowPartnerList()
-{
-    fillList(List4, *PartnerRecordset, [](dao::Recordset& rs) {
-        const ListLine line = PartnerListLine(rs);
-        return std::pair{line.text, line.key};
-    });
-}
-
-void Form31::refreshPartners()
-{
-    reopen(PartnerRecordset, "Q_取引先管理");
-    ShowPartnerList();
-}
-
-void Form31::Command3_Click(int index)
-{
-    const dao::Operation operation;   // its waits for the file share one budget
-    if (!o::EditModeIsOn())
-        return;
-    PartnerBoxes boxes;
-    boxes.name = fromQ(Text10[0]->text());
-    boxes.business = fromQ(Text10[1]->text());
-    boxes.address = fromQ(Text10[2]->text());
-    boxes.representative = fromQ(Text10[3]->text());
-    boxes.phone = fromQ(Text10[4]->text());
-    boxes.mail = fromQ(Text10[5]->text());
-    boxes.closingDay = fromQ(Combo10[1]->currentText());
-    boxes.paymentDay = fromQ(Combo10[2]->currentText());
-    boxes.rank = fromQ(Combo10[3]->currentText());
-    try {
-        switch (index) {
-        case 0:
-            for (QLineEdit* box : Text10) box->clear();
-            for (int i = 1; i <= 3; ++i) Combo10[i]->setEditText(QString());
-            ShowPartnerList();
-            return;
-        case 1: RegisterPartner(*m_workspace, *m_database, boxes); break;
-        case 2: {
-            const int line = chosenLine(List4);
-            if (line < 0)
-                return;
-            if (const auto refusal = UpdatePartner(*m_workspace, *m_database, shownLine(List4, line), boxes))
-                refuse(*refusal);
-            break;
-        }
-        case 3: {
-            const auto line = chosenRecord(List4, *PartnerRecordset, PartnerKey, kPartnerWhat, &Form31::refreshPartners);
-            if (!line)
-                return;
-            if (ui::dialogs().messageBox(kDeletePartnerQuestion, ui::Buttons::YesNo, std::string("得意先管理"))
-                != ui::Answer::Yes)
-                return;
-            if (const auto refusal = DeletePartner(*m_workspace, *m_database, *line))
-                refuse(*refusal);
-            break;
-        }
-        default: return;
-        }
-    } catch (const std::exception& e) {
-        reportFailure("取引先を保存できませんでした。取引先は元のままです", e);
-    }
-    refreshPartners();
-}
-
-void Form31::List4_Click()
-{
-    if (!chosenRecord(List4, *PartnerRecordset, PartnerKey, kPartnerWhat, &Form31::refreshPartners))
-        return;
-    dao::Recordset& partner = *PartnerRecordset;
-    for (QLineEdit* box : Text10) box->clear();
-    for (int i = 1; i <= 3; ++i) Combo10[i]->setEditText(QString());
-    const auto day = [&partner](const char* field, const char* unit, QComboBox* box) {
-        const dao::Value value = partner.get(field);
-        if (value.isNumeric() && value.toInt64() != 0)
-            box->setEditText(toQ(std::to_string(value.toInt64()) + unit));
-    };
-    const auto text = [&partner](const char* field, QLineEdit* box) { box->setText(toQ(partner.get(field).toText())); };
-    text("取引先名", Text10[0]);
-    day("締日", "日", Combo10[1]);
-    day("支払日", "日後", Combo10[2]);
-    Combo10[3]->setEditText(toQ(partner.get("取引先ランク").toText()));
-    text("取引内容", Text10[1]);
-    text("住所", Text10[2]);
-    text("代表者", Text10[3]);
-    text("電話番号", Text10[4]);
-    text("メールアドレス", Text10[5]);
-}
 
 // ---- company bank accounts -------------------------------------------------------------
 
@@ -112,7 +20,7 @@ void Form31::List4_Click()
 void Form31::ShowBankAccountList()
 {
     std::int64_t total = 0;
-    fillList(List7, *BankAccountRecordset, [&total](dao::Recordset& rs) {
+    fillList(List7, *m_file.BankAccountRecordset, [&total](dao::Recordset& rs) {
         const dao::Value balance = rs.get("期首残高");
         total += balance.isNumeric() ? balance.toInt64() : 0;
         const ListLine line = BankAccountListLine(rs);
@@ -124,7 +32,7 @@ void Form31::ShowBankAccountList()
 
 void Form31::refreshBankAccounts()
 {
-    reopen(BankAccountRecordset, "Q_取引銀行");
+    m_file.reopen(m_file.BankAccountRecordset, "Q_取引銀行");
     ShowBankAccountList();
 }
 
@@ -140,8 +48,8 @@ void Form31::Command8_Click(int index)
     boxes.branch = fromQ(Combo2[1]->currentText());
     boxes.kind = fromQ(Combo2[2]->currentText());
     boxes.openingBalance = fromQ(Text3[0]->text());
-    const auto checked = CheckBankAccountBoxes(boxes, *BanksInUseRecordset, *BranchesInUseRecordset,
-                                               *DepositKindRecordset);
+    const auto checked = CheckBankAccountBoxes(boxes, *m_file.BanksInUseRecordset, *m_file.BranchesInUseRecordset,
+                                               *m_file.DepositKindRecordset);
     if (const auto* message = std::get_if<std::string>(&checked)) {
         refuse(*message);
         return;
@@ -150,22 +58,22 @@ void Form31::Command8_Click(int index)
     std::optional<std::string> refusal;
     try {
         if (index == 1) {
-            refusal = RegisterBankAccount(*m_workspace, *m_database, account);
+            refusal = RegisterBankAccount(*m_file.workspace, *m_file.database, account);
         } else if (index == 0) {
             const int line = chosenLine(List7);
             if (line < 0)
                 return;
-            refusal = UpdateBankAccount(*m_workspace, *m_database, shownLine(List7, line), account);
+            refusal = UpdateBankAccount(*m_file.workspace, *m_file.database, shownLine(List7, line), account);
         } else {
-            const auto line = chosenRecord(List7, *BankAccountRecordset, BankAccountKey, kBankAccountWhat,
+            const auto line = chosenRecord(List7, *m_file.BankAccountRecordset, BankAccountKey, kBankAccountWhat,
                                            &Form31::refreshBankAccounts);
             if (!line)
                 return;
-            if (ui::dialogs().messageBox(DeleteBankAccountQuestion(*BankAccountRecordset), ui::Buttons::YesNo,
+            if (ui::dialogs().messageBox(DeleteBankAccountQuestion(*m_file.BankAccountRecordset), ui::Buttons::YesNo,
                                          std::string(kDeleteBankAccountTitle))
                 != ui::Answer::Yes)
                 return;
-            refusal = DeleteBankAccount(*m_workspace, *m_database, *line);
+            refusal = DeleteBankAccount(*m_file.workspace, *m_file.database, *line);
         }
     } catch (const std::exception& e) {
         reportFailure("取引銀行を保存できませんでした。取引銀行は元のままです", e);
@@ -180,9 +88,9 @@ void Form31::Command8_Click(int index)
 
 void Form31::List7_Click()
 {
-    if (!chosenRecord(List7, *BankAccountRecordset, BankAccountKey, kBankAccountWhat, &Form31::refreshBankAccounts))
+    if (!chosenRecord(List7, *m_file.BankAccountRecordset, BankAccountKey, kBankAccountWhat, &Form31::refreshBankAccounts))
         return;
-    dao::Recordset& account = *BankAccountRecordset;
+    dao::Recordset& account = *m_file.BankAccountRecordset;
     Combo2[0]->setEditText(toQ(account.get("銀行名").toText()));
     Combo2[1]->setEditText(toQ(account.get("支店名").toText()));
     Combo2[2]->setEditText(toQ(account.get("種別").toText()));

@@ -25,14 +25,14 @@ void Form31::InitialiseSystem()
         ui::dialogs().messageBox("定型仕訳を削除しますか？", ui::Buttons::YesNo, title) == ui::Answer::Yes;
     std::vector<std::string> skipped;
     try {
-        skipped = setup::InitialiseSystem(*m_workspace, *m_database, deleteTemplates);
+        skipped = setup::InitialiseSystem(*m_file.workspace, *m_file.database, deleteTemplates);
     } catch (const std::exception& e) {
         reportFailure("システムの初期化ができませんでした。期ファイルは初期化の前のままです", e);
         return;
     }
     reopenAfterInitialisation();
     if (deleteTemplates) {
-        reopen(TemplateRecordset, "Q_仕訳定型台帳");
+        m_file.reopen(m_file.TemplateRecordset, "Q_仕訳定型台帳");
         clearList(List1);
     }
     if (!skipped.empty()) {
@@ -50,17 +50,17 @@ void Form31::reopenAfterInitialisation()
     ShowMasterAccountList();
     ShowUsedAccountList();
 
-    reopen(BankAccountRecordset, "Q_取引銀行");
+    m_file.reopen(m_file.BankAccountRecordset, "Q_取引銀行");
     clearList(List7);
     Text3[0]->clear();
     Text3[10]->clear();
     QStringList branches, banks;
-    if (!BranchesInUseRecordset->isEmpty())
-        for (BranchesInUseRecordset->MoveFirst(); !BranchesInUseRecordset->EOF_(); BranchesInUseRecordset->MoveNext())
-            branches << toQ(BranchesInUseRecordset->get("支店名").toText());
-    if (!BanksInUseRecordset->isEmpty())
-        for (BanksInUseRecordset->MoveFirst(); !BanksInUseRecordset->EOF_(); BanksInUseRecordset->MoveNext())
-            banks << toQ(BanksInUseRecordset->get("銀行名").toText());
+    if (!m_file.BranchesInUseRecordset->isEmpty())
+        for (m_file.BranchesInUseRecordset->MoveFirst(); !m_file.BranchesInUseRecordset->EOF_(); m_file.BranchesInUseRecordset->MoveNext())
+            branches << toQ(m_file.BranchesInUseRecordset->get("支店名").toText());
+    if (!m_file.BanksInUseRecordset->isEmpty())
+        for (m_file.BanksInUseRecordset->MoveFirst(); !m_file.BanksInUseRecordset->EOF_(); m_file.BanksInUseRecordset->MoveNext())
+            banks << toQ(m_file.BanksInUseRecordset->get("銀行名").toText());
     Combo2[1]->clear();
     Combo2[1]->addItems(branches);
     for (int row = 0; row < journal::kGridRows; ++row) {
@@ -75,10 +75,9 @@ void Form31::reopenAfterInitialisation()
     }
     ShowBankAccountList();
 
-    reopen(PartnerRecordset, "Q_取引先管理");
-    reopen(FixedAssetRecordset, "Q_固定資産台帳");
-    reopen(LeaseRecordset, "Q_リース資産管理");
-    ShowPartnerList();
+    m_file.reopen(m_file.FixedAssetRecordset, "Q_固定資産台帳");
+    m_file.reopen(m_file.LeaseRecordset, "Q_リース資産管理");
+    m_partnerTab->refreshPartners();
     ShowFixedAssetList();
     ShowLeaseList();
 
@@ -109,19 +108,19 @@ void Form31::printSetupLists()
         != ui::Answer::Yes)
         return;
     SetupPrintSources sources;
-    sources.settings = SettingsRecordset.get();
-    sources.accountMaster = AccountMasterRecordset.get();
-    sources.accountMaster2 = AccountMaster2Recordset.get();
-    sources.usedAccounts = UsedAccountsRecordset.get();
-    sources.banksInUse = BanksInUseRecordset.get();
-    sources.branchesInUse = BranchesInUseRecordset.get();
-    sources.bankAccounts = BankAccountRecordset.get();
-    sources.templates = TemplateRecordset.get();
-    sources.depositKinds = DepositKindRecordset.get();
-    sources.partners = PartnerRecordset.get();
-    sources.taxRates = TaxRateRecordset.get();
-    sources.fixedAssets = FixedAssetRecordset.get();
-    sources.leases = LeaseRecordset.get();
+    sources.settings = m_file.SettingsRecordset.get();
+    sources.accountMaster = m_file.AccountMasterRecordset.get();
+    sources.accountMaster2 = m_file.AccountMaster2Recordset.get();
+    sources.usedAccounts = m_file.UsedAccountsRecordset.get();
+    sources.banksInUse = m_file.BanksInUseRecordset.get();
+    sources.branchesInUse = m_file.BranchesInUseRecordset.get();
+    sources.bankAccounts = m_file.BankAccountRecordset.get();
+    sources.templates = m_file.TemplateRecordset.get();
+    sources.depositKinds = m_file.DepositKindRecordset.get();
+    sources.partners = m_file.PartnerRecordset.get();
+    sources.taxRates = m_file.TaxRateRecordset.get();
+    sources.fixedAssets = m_file.FixedAssetRecordset.get();
+    sources.leases = m_file.LeaseRecordset.get();
     std::array<bool, kSetupPrintoutCount> ticked{};
     for (int i = 0; i < kSetupPrintoutCount; ++i)
         ticked[i] = Check1[i]->isChecked();

@@ -53,8 +53,8 @@ void selectCode(const std::string& stored, auto& options, const auto& codes)
 
 void Form31::FillSetupLists()
 {
-    const QStringList banks = column(*BanksInUseRecordset, "銀行名");
-    const QStringList branches = column(*BranchesInUseRecordset, "支店名");
+    const QStringList banks = column(*m_file.BanksInUseRecordset, "銀行名");
+    const QStringList branches = column(*m_file.BranchesInUseRecordset, "支店名");
     Combo2[0]->clear();
     Combo2[0]->addItems(banks);
     Combo2[1]->clear();
@@ -63,15 +63,10 @@ void Form31::FillSetupLists()
     for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo9[row]->addItems(branches);
     FillAccountCombos();
     Combo2[2]->clear();
-    Combo2[2]->addItems(column(*DepositKindRecordset, "種別"));
-    Combo10[1]->clear();
-    addDays(Combo10[1], 31);
-    Combo10[2]->clear();
-    Combo10[2]->addItems({"30日後", "60日後", "90日後"});
-    Combo10[3]->clear();
-    Combo10[3]->addItems({"A", "B", "C"});
-    if (!PartnerRecordset->isEmpty()) {
-        const QStringList partners = column(*PartnerRecordset, "取引先名");
+    Combo2[2]->addItems(column(*m_file.DepositKindRecordset, "種別"));
+    m_partnerTab->FillChoices();
+    if (!m_file.PartnerRecordset->isEmpty()) {
+        const QStringList partners = column(*m_file.PartnerRecordset, "取引先名");
         for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo11[row]->addItems(partners);
     }
 
@@ -86,7 +81,7 @@ void Form31::FillSetupLists()
         Combo3[1]->addItem(monthItem(m));
     }
     const auto daysOf = [this](const char* field) {
-        const auto d = SettingsRecordset->get(field).toDate();
+        const auto d = m_file.SettingsRecordset->get(field).toDate();
         return d ? o::DaysInMonth(d->year, d->month) : 31;
     };
     addDays(Combo12[2], daysOf("会計期間開始日"));
@@ -117,7 +112,7 @@ void Form31::FillSetupLists()
 void Form31::LoadSetupTabs()
 {
     o::SetEditMode(o::EditModeOff);
-    dao::Recordset& settings = *SettingsRecordset;
+    dao::Recordset& settings = *m_file.SettingsRecordset;
 
     for (std::size_t i = 0; i < Text11.size(); ++i) {
         Text11[i]->clear();
@@ -147,7 +142,6 @@ void Form31::LoadSetupTabs()
         Option3[static_cast<std::size_t>(industry.toInt64())]->setChecked(true);
 
     for (QLabel* l : Label6) l->clear();
-    for (QLineEdit* edit : Text10) edit->clear();
 
     selectCode(settings.get("申告区分").toText(), Option1, kFilingCodes);
     selectCode(settings.get("処理方法").toText(), Option2, kTaxMethodCodes);
@@ -163,7 +157,7 @@ void Form31::LoadSetupTabs()
     addDays(Combo6[4], 31);
 
     Combo6[1]->clear();
-    dao::Recordset& used = *UsedAccountsRecordset;
+    dao::Recordset& used = *m_file.UsedAccountsRecordset;
     if (!used.isEmpty())
         for (used.MoveFirst(); !used.EOF_(); used.MoveNext())
             if (used.get("小分類").toText() == "有形固定資産") {
@@ -188,7 +182,7 @@ void Form31::LoadSetupTabs()
 
     ShowTemplateList();
     Option7_Click(BalanceColumn());
-    ShowPartnerList();
+    m_partnerTab->Load();
     ShowFixedAssetList();
     ShowLeaseList();
     ShowBankAccountList();
@@ -217,7 +211,7 @@ void Form31::loadTaxRateRows()
         Text2[i]->clear();
         Text12[i]->clear();
     }
-    dao::Recordset& rates = *TaxRateRecordset;
+    dao::Recordset& rates = *m_file.TaxRateRecordset;
     m_shownTaxRates = ShownTaxRates(rates);
     if (rates.isEmpty())
         return;
@@ -243,7 +237,7 @@ bool Form31::storeSetting(const std::string& field, const dao::Value& value)
 
 bool Form31::storeSettings(const std::vector<std::pair<std::string, dao::Value>>& fields, const std::string& what)
 {
-    dao::Recordset& settings = *SettingsRecordset;
+    dao::Recordset& settings = *m_file.SettingsRecordset;
     try {
         settings.Edit();
         for (const auto& [field, value] : fields)
@@ -272,7 +266,7 @@ void Form31::Text11_LostFocus(int index)
     if (!storeSetting(std::string(kCompanyFields[index]), text))
         return;
     if (index == kCompanyNameField)
-        Label1->setText(toQ(SettingsRecordset->get("事業所名").toText()));
+        Label1->setText(toQ(m_file.SettingsRecordset->get("事業所名").toText()));
 }
 
 void Form31::Text7_LostFocus(int index)
@@ -386,7 +380,7 @@ void Form31::leaveDateBox(SettingsDate date, int index)
 void Form31::showDateAfterEdit(SettingsDate date)
 {
     auto& boxes = dateBoxes(date);
-    const auto stored = SettingsRecordset->get(SettingsDateField(date)).toDate();
+    const auto stored = m_file.SettingsRecordset->get(SettingsDateField(date)).toDate();
     if (!stored)
         return;
     m_shownDates[static_cast<std::size_t>(date)] = stored;   // what the boxes show from now on
@@ -402,12 +396,12 @@ void Form31::showDateAfterEdit(SettingsDate date)
 
 void Form31::UpdateOpeningCash()
 {
-    const auto figures = ComputeOpeningCash(*AccountMasterRecordset);
+    const auto figures = ComputeOpeningCash(*m_file.AccountMasterRecordset);
     if (!figures) {
         refuse(kOpeningCashOutOfRange);
         return;
     }
-    dao::Recordset& settings = *SettingsRecordset;
+    dao::Recordset& settings = *m_file.SettingsRecordset;
     settings.Edit();
     try {
         settings.set("期首現金残高", figures->cash);

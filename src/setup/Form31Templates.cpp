@@ -33,17 +33,17 @@ std::string Form31::FindCode(int kind, const std::string& name)
 {
     if (kind < 2 || kind > 4)
         return {};
-    return o::FindCode({AccountMasterRecordset.get(), BankAccountRecordset.get(), nullptr}, kind, name);
+    return o::FindCode({m_file.AccountMasterRecordset.get(), m_file.BankAccountRecordset.get(), nullptr}, kind, name);
 }
 
 std::string Form31::FindBranchCode(const std::string& bankCode, const std::string& branchName)
 {
-    return o::FindBranchCode(*BranchesInUseRecordset, bankCode, branchName);
+    return o::FindBranchCode(*m_file.BranchesInUseRecordset, bankCode, branchName);
 }
 
 std::string Form31::AccountNameOf(const std::string& code)
 {
-    dao::Recordset& used = *UsedAccountsRecordset;
+    dao::Recordset& used = *m_file.UsedAccountsRecordset;
     if (!used.isEmpty()) {
         used.MoveFirst();
         used.FindFirst("勘定科目コード", dao::Value(code));
@@ -83,7 +83,7 @@ bool Form31::ValidateEntry()
 // The template grid's account cells, as the journal window's.
 void Form31::FillAccountCombos()
 {
-    m_grid->FillAccountLists(*UsedAccountsRecordset);
+    m_grid->FillAccountLists(*m_file.UsedAccountsRecordset);
 }
 
 void Form31::Combo1_LostFocus(int index) { accountCellLeft(index, true); }
@@ -109,8 +109,8 @@ void Form31::accountCellLeft(int row, bool debitSide)
 
     const std::string above = fromQ((debitSide ? g.Combo1[row - 1] : g.Combo7[row - 1])->currentText());
     const bool flagsFound = above.empty() ? taxAccountFound : !FindCode(kind, above).empty();
-    const bool taxable = flagsFound && AccountMasterRecordset->get("消費税").toBool();
-    const bool simplified = flagsFound && AccountMasterRecordset->get("簡易課税").toBool();
+    const bool taxable = flagsFound && m_file.AccountMasterRecordset->get("消費税").toBool();
+    const bool simplified = flagsFound && m_file.AccountMasterRecordset->get("簡易課税").toBool();
     const std::int32_t base = debitSide ? g.DebitAmounts[row - 1] : g.CreditAmounts[row - 1];
     const auto tax = TaxExclusiveAmount(dao::Date::now(), base, taxable, simplified);
     if (!g.PutTaxRow(row, debitSide, tax))
@@ -166,7 +166,7 @@ void Form31::ShowTemplateList()
 {
     const o::EditModeSuspended editModeOff;
     TemplateListLines lines;
-    dao::Recordset& templates = *TemplateRecordset;
+    dao::Recordset& templates = *m_file.TemplateRecordset;
     fillList(List1, templates, [&lines](dao::Recordset& rs) {
         const ListLine line = lines.next(rs);
         return std::pair{line.text, line.key};
@@ -177,7 +177,7 @@ void Form31::ShowTemplateList()
 
 void Form31::refreshTemplates()
 {
-    reopen(TemplateRecordset, "Q_仕訳定型台帳");
+    m_file.reopen(m_file.TemplateRecordset, "Q_仕訳定型台帳");
     ShowTemplateList();
 }
 
@@ -196,7 +196,7 @@ std::vector<std::string> Form31::shownTemplateRows(const std::string& id) const
 bool Form31::LocateTemplate()
 {
     const int line = chosenLine(List1);
-    dao::Recordset& templates = *TemplateRecordset;
+    dao::Recordset& templates = *m_file.TemplateRecordset;
     if (line < 0 || line >= static_cast<int>(lineKeys(List1).size()))
         return false;
     const std::string id = TemplateIdOfKey(lineKeys(List1)[line]);
@@ -215,7 +215,7 @@ bool Form31::LocateTemplate()
 // the grid's amount arrays (its first six rows at most); the cells stay as they are.
 void Form31::LoadTemplateAmounts()
 {
-    dao::Recordset& templates = *TemplateRecordset;
+    dao::Recordset& templates = *m_file.TemplateRecordset;
     if (templates.isEmpty() || templates.EOF_() || templates.BOF())
         return;
     const dao::Bookmark start = templates.getBookmark();
@@ -241,7 +241,7 @@ void Form31::List1_Click()
 {
     if (chosenLine(List1) < 0 || !LocateTemplate())
         return;
-    dao::Recordset& templates = *TemplateRecordset;
+    dao::Recordset& templates = *m_file.TemplateRecordset;
     ClearEntry();
     LoadTemplateAmounts();
     const dao::Bookmark first = templates.getBookmark();
@@ -326,7 +326,7 @@ void Form31::registerTemplate()
     header.closing = Check3->isChecked();
     header.displayOrder = Combo4->currentText().isEmpty() ? "1" : fromQ(Combo4->currentText());
     try {
-        RegisterTemplate(*m_workspace, *m_database, build.rows, header, dao::Date::now());
+        RegisterTemplate(*m_file.workspace, *m_file.database, build.rows, header, dao::Date::now());
     } catch (const std::exception& e) {
         reportFailure("定型仕訳を登録できませんでした。何も登録していません", e);
     }
@@ -364,7 +364,7 @@ void Form31::updateTemplate()
     header.closing = Check3->isChecked();
     header.displayOrder = fromQ(Combo4->currentText());
     try {
-        if (const auto refusal = ReplaceTemplate(*m_workspace, *m_database, id, shownTemplateRows(id), build.rows,
+        if (const auto refusal = ReplaceTemplate(*m_file.workspace, *m_file.database, id, shownTemplateRows(id), build.rows,
                                                  header)) {
             refuse(*refusal);
             refreshTemplates();
@@ -398,7 +398,7 @@ void Form31::deleteTemplate()
         return;
     const std::string id = TemplateIdOfKey(lineKeys(List1)[line]);
     try {
-        if (const auto refusal = DeleteTemplate(*m_workspace, *m_database, id, shownTemplateRows(id)))
+        if (const auto refusal = DeleteTemplate(*m_file.workspace, *m_file.database, id, shownTemplateRows(id)))
             refuse(*refusal);
     } catch (const std::exception& e) {
         reportFailure("定型仕訳を削除できませんでした。定型仕訳は元のままです", e);

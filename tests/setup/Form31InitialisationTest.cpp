@@ -68,7 +68,7 @@ TEST_F(InitialisationTest, ResetsTheFileAndKeepsTheTemplatesWhenAsked)
         EXPECT_EQ(CountRows(d, emptied), 0) << emptied;
     EXPECT_EQ(CountRows(d, "Q_仕訳定型台帳"), 1);
     EXPECT_EQ(form->List1->count(), 1);
-    EXPECT_EQ(form->List4->count(), 0);
+    EXPECT_EQ(form->partners().List4->count(), 0);
     EXPECT_EQ(form->List5->count(), 0);
     EXPECT_EQ(form->List7->count(), branches);
     EXPECT_EQ(s(form->Text3[0]->text()), "0");
@@ -150,7 +150,7 @@ TEST_P(InitialisationFailureTest, FailedWriteLeavesEveryTableAsItWas)
     ASSERT_FALSE(dialogs->messageTexts().empty());
     EXPECT_EQ(dialogs->messageTexts().back().rfind("システムの初期化ができませんでした", 0), 0u);
     EXPECT_EQ(DumpWrittenTables(db()), before);
-    EXPECT_EQ(form->List4->count(), 1);
+    EXPECT_EQ(form->partners().List4->count(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Writes, InitialisationFailureTest,

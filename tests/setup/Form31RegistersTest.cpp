@@ -12,6 +12,8 @@
 namespace setuptest {
 namespace {
 
+using setup::PartnerTab;
+
 // ---- business partners -------------------------------------------------------------------
 
 std::vector<std::string> PartnerRows(dao::Database& d)
@@ -28,57 +30,57 @@ protected:
                                    {"取引先ランク", "A"}, {"電話番号", "03-1111-2222"}});
         AddRow(d, "Q_取引先管理", {{"取引先名", "山田商店"}, {"取引内容", "小売"}});
     }
-    void press(int button) { form->Command3[button]->click(); }
-    std::string box(int i) { return s(form->Text10[i]->text()); }
-    std::string combo(int i) { return s(form->Combo10[i]->currentText()); }
+    void press(PartnerTab::Command3Button button) { form->partners().Command3[button]->click(); }
+    std::string box(int i) { return s(form->partners().Text10[i]->text()); }
+    std::string combo(int i) { return s(form->partners().Combo10[i]->currentText()); }
 };
 
 TEST_F(PartnerTest, RegisteredWithOnlySomeBoxesLeavesTheOthersUnset)
 {
     editModeOn();
-    form->Text10[0]->setText(q("青葉商事"));
-    form->Combo10[1]->setEditText(q("5日"));
-    form->Combo10[2]->setEditText(q("30日後"));
-    form->Text10[4]->setText(q("045-000-0000"));
-    press(1);
+    form->partners().Text10[0]->setText(q("青葉商事"));
+    form->partners().Combo10[1]->setEditText(q("5日"));
+    form->partners().Combo10[2]->setEditText(q("30日後"));
+    form->partners().Text10[4]->setText(q("045-000-0000"));
+    press(PartnerTab::Register);
     EXPECT_EQ(PartnerRows(db()).back(), "青葉商事|||5|30|||045-000-0000|");
-    ASSERT_EQ(form->List4->count(), 3);
+    ASSERT_EQ(form->partners().List4->count(), 3);
     EXPECT_EQ(box(0), "青葉商事");   // the boxes keep what they show
-    EXPECT_TRUE(form->List4->selectedItems().isEmpty());
+    EXPECT_TRUE(form->partners().List4->selectedItems().isEmpty());
 }
 
 TEST_F(PartnerTest, ChosenPartnerLoadsAndUpdateKeepsWhatWasEmptied)
 {
-    form->List4->setCurrentRow(0);   // works with edit mode off
+    form->partners().List4->setCurrentRow(0);   // works with edit mode off
     EXPECT_EQ(box(0), "山田商店");
     EXPECT_EQ(combo(1), "20日");
     EXPECT_EQ(combo(2), "60日後");
     EXPECT_EQ(combo(3), "A");
-    form->List4->setCurrentRow(1);
+    form->partners().List4->setCurrentRow(1);
     EXPECT_EQ(box(1), "小売");
     EXPECT_EQ(combo(2), "");
     EXPECT_EQ(combo(3), "");
 
     editModeOn();
-    form->List4->setCurrentRow(0);
-    form->Text10[4]->clear();
-    form->Combo10[3]->setEditText(QString());
-    form->Text10[2]->setText(q("横浜市"));
-    press(2);
+    form->partners().List4->setCurrentRow(0);
+    form->partners().Text10[4]->clear();
+    form->partners().Combo10[3]->setEditText(QString());
+    form->partners().Text10[2]->setText(q("横浜市"));
+    press(PartnerTab::Update);
     const auto rows = PartnerRows(db());
     EXPECT_EQ(rows[0], "山田商店|卸||20|60|横浜市||03-1111-2222|");   // phone kept, rank emptied
     EXPECT_EQ(rows[1], "山田商店|小売||0|0||||");
-    EXPECT_TRUE(form->List4->selectedItems().isEmpty());
-    press(2);   // no line chosen since the list was filled: nothing
+    EXPECT_TRUE(form->partners().List4->selectedItems().isEmpty());
+    press(PartnerTab::Update);   // no line chosen since the list was filled: nothing
     EXPECT_EQ(PartnerRows(db()), rows);
 }
 
 TEST_F(PartnerTest, TheSecondOfTwoNamesakesIsTheOneChanged)
 {
     editModeOn();
-    form->List4->setCurrentRow(1);
-    form->Text10[3]->setText(q("山田二郎"));
-    press(2);
+    form->partners().List4->setCurrentRow(1);
+    form->partners().Text10[3]->setText(q("山田二郎"));
+    press(PartnerTab::Update);
     const auto rows = PartnerRows(db());
     EXPECT_EQ(rows[0], "山田商店|卸|A|20|60|||03-1111-2222|");
     EXPECT_EQ(rows[1], "山田商店|小売||0|0||山田二郎||");
@@ -87,23 +89,23 @@ TEST_F(PartnerTest, TheSecondOfTwoNamesakesIsTheOneChanged)
 TEST_F(PartnerTest, DeleteAsksAndTheBoxesStillShowTheDeletedPartner)
 {
     editModeOn();
-    form->List4->setCurrentRow(0);
+    form->partners().List4->setCurrentRow(0);
     dialogs->expectMessage("選択された得意先を削除します　よろしいですか？", ui::Answer::No).withTitle("得意先管理");
-    press(3);
+    press(PartnerTab::Delete);
     EXPECT_EQ(CountRows(db(), "Q_取引先管理"), 2);
     dialogs->expectMessage("選択された得意先を削除します　よろしいですか？", ui::Answer::Yes).withTitle("得意先管理");
-    press(3);
+    press(PartnerTab::Delete);
     EXPECT_EQ(PartnerRows(db()), std::vector<std::string>{"山田商店|小売||0|0||||"});
-    EXPECT_EQ(form->List4->count(), 1);
+    EXPECT_EQ(form->partners().List4->count(), 1);
     EXPECT_EQ(box(1), "卸");
 }
 
 TEST_F(PartnerTest, WithEditModeOffTheButtonsDoNothing)
 {
     const std::string before = DumpWrittenTables(db());
-    form->List4->setCurrentRow(0);
-    form->Text10[0]->setText(q("別名"));
-    for (int button = 0; button < 4; ++button)
+    form->partners().List4->setCurrentRow(0);
+    form->partners().Text10[0]->setText(q("別名"));
+    for (const auto button : {PartnerTab::ClearInput, PartnerTab::Register, PartnerTab::Update, PartnerTab::Delete})
         press(button);
     EXPECT_EQ(DumpWrittenTables(db()), before);
     EXPECT_EQ(box(0), "別名");
@@ -113,13 +115,13 @@ TEST_F(PartnerTest, WithEditModeOffTheButtonsDoNothing)
 TEST_F(PartnerTest, PartnerChangedElsewhereIsRefusedAndTheListReadAgain)
 {
     editModeOn();
-    form->List4->setCurrentRow(0);
+    form->partners().List4->setCurrentRow(0);
     db().Execute("UPDATE 取引先管理 SET 住所 = '東京都' WHERE 取引内容 = '卸'");
     const std::string before = DumpWrittenTables(db());
     dialogs->expectMessage(setup::ChangedElsewhereMessage("取引先"), ui::Answer::Ok).withoutTitle();
-    press(2);
+    press(PartnerTab::Update);
     EXPECT_EQ(DumpWrittenTables(db()), before);
-    EXPECT_NE(s(form->List4->item(0)->text()).find("東京都"), std::string::npos);
+    EXPECT_NE(s(form->partners().List4->item(0)->text()).find("東京都"), std::string::npos);
 }
 
 // ---- company bank accounts ---------------------------------------------------------------
