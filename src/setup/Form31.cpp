@@ -47,7 +47,7 @@ Form31::Form31()
         requireReadableRows(*rows);
     registers::RequireUniqueBankCodes(*m_file.database);
     SetFormCaption("会計初期設定");
-    Label1->setText(toQ(m_file.SettingsRecordset->get("事業所名").toText()));
+    showCompanyName();
     FillSetupLists();
     LoadSetupTabs();
     ClearEntry();
@@ -60,6 +60,11 @@ Form31::~Form31() = default;
 void Form31::SetFormCaption(const std::string& title)
 {
     frame::WorkWindow::SetFormCaption(*m_file.SettingsRecordset, title);
+}
+
+void Form31::showCompanyName()
+{
+    Label1->setText(toQ(m_file.SettingsRecordset->get("事業所名").toText()));
 }
 
 // ---- the buttons below the tabs ---------------------------------------------------
@@ -149,9 +154,6 @@ void Form31::setGroupUsable(int group, bool usable)
     };
     switch (group) {
     case 0:
-        set(Text7[0]);
-        for (auto* boxes : {&Combo12, &Combo13, &Combo3})
-            for (QComboBox* box : *boxes) set(box);
         for (QComboBox* box : Combo2) set(box);
         set(Text3[0]);
         for (QLineEdit* edit : Text5) set(edit);
@@ -177,9 +179,6 @@ void Form31::setGroupUsable(int group, bool usable)
     case 4:
         for (QLineEdit* edit : Text4) set(edit);
         for (QComboBox* box : Combo6) set(box);
-        break;
-    case 5:
-        for (QLineEdit* edit : Text11) set(edit);
         break;
     default: break;
     }
@@ -217,11 +216,6 @@ void Form31::controlLeft(QObject* control)
                 return static_cast<int>(i);
         return -1;
     };
-    if (int i = indexIn(Text11); i >= 0) return Text11_LostFocus(i);
-    if (control == Text7[0]) return Text7_LostFocus(0);
-    if (int i = indexIn(Combo12); i >= 0) return Combo12_LostFocus(i);
-    if (int i = indexIn(Combo13); i >= 0) return Combo13_LostFocus(i);
-    if (int i = indexIn(Combo3); i >= 0) return Combo3_LostFocus(i);
     if (int i = indexIn(Text5); i >= 0) return Text5_LostFocus(i);
     if (int i = indexIn(Text4); i >= 0) return Text4_LostFocus(i);
     if (int i = indexIn(m_grid->Combo1); i >= 0) return Combo1_LostFocus(i);
@@ -246,7 +240,7 @@ void Form31::controlEntered(QObject* control)
             selects = true;
         else if (in(g.Combo1) || in(g.Combo7))
             selects = editing && !combo->currentText().isEmpty();
-        else if (in(Combo12) || in(Combo13) || in(Combo3) || in(Combo14) || in(Combo2) || in(g.Combo9)
+        else if (in(Combo14) || in(Combo2) || in(g.Combo9)
                  || in(g.Combo11))
             selects = editing;
         if (!selects)

@@ -18,6 +18,7 @@
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
 #include "platform/dao/Engine.h"
+#include "setup/CompanyTab.h"
 #include "setup/OpeningCash.h"
 #include "setup/PartnerTab.h"
 #include "setup/SettingsDates.h"
@@ -70,6 +71,7 @@ public:
 
     // The tabs.
     PartnerTab& partners() { return *m_partnerTab; }
+    CompanyTab& company() { return *m_companyTab; }
 
     // tab 1 "消費税設定"
     std::array<QRadioButton*, 3> Option1{};          // 申告区分
@@ -107,7 +109,7 @@ public:
     std::array<QLineEdit*, 11> Text3{};              // 0 opening balance, 10 total (others unused)
     std::array<QPushButton*, 3> Command8{};          // 更新, 登録, 削除
     QPushButton* Command9 = nullptr;                 // 金融機関台帳
-    std::array<QLineEdit*, 4> Text7{};               // 0 period number (tab 6); 1..3 opening cash
+    std::array<QLineEdit*, 4> Text7{};               // 1..3 opening cash (0 is the company tab's)
 
     // tab 4 "帳票印刷"
     std::array<QCheckBox*, 10> Check1{};
@@ -123,16 +125,10 @@ public:
     std::array<QComboBox*, 5> Combo17{};
     std::array<QPushButton*, 5> Command7{};          // 1..4
 
-    // tab 6 "会社基本情報"
-    std::array<QLineEdit*, 13> Text11{};
-    std::array<QLabel*, 13> Label14{};
-    std::array<QComboBox*, 3> Combo12{};             // period start: year, month, day
-    std::array<QComboBox*, 3> Combo13{};             // period end
-    std::array<QComboBox*, 3> Combo3{};              // report date
-    std::array<QLabel*, 15> Label4{};                // 0 start, 1 end, 14 report date
 
     // ---- the shell ----------------------------------------------------------------
     void SetFormCaption(const std::string& title);
+    void showCompanyName();
     void Command5_Click(int index);
     void EnableAllGroups();
     void EnableInputGroup(int group);
@@ -144,16 +140,11 @@ public:
     void LoadSetupTabs();
 
     // ---- company and tax settings -------------------------------------------------
-    void Text11_LostFocus(int index);
-    void Text7_LostFocus(int index);
     void Option1_Click(int index);
     void Option2_Click(int index);
     void Option3_Click(int index);
     void Option4_Click(int index);
     void Option5_Click(int index);
-    void Combo12_LostFocus(int index);
-    void Combo13_LostFocus(int index);
-    void Combo3_LostFocus(int index);
     void UpdateOpeningCash();
 
     // ---- chart of accounts --------------------------------------------------------
@@ -239,7 +230,6 @@ private:
     QWidget* buildBalanceTab();
     QWidget* buildPrintTab();
     QWidget* buildAssetTab();
-    QWidget* buildCompanyTab();
     void watchFocus(QWidget* w);
 
     // Edit mode.
@@ -252,15 +242,9 @@ private:
     void controlEntered(QObject* control);
 
     // Settings (Form31Settings.cpp).
-    void leaveDateBox(SettingsDate date, int index);
-    std::array<QComboBox*, 3>& dateBoxes(SettingsDate date);
-    void showStoredDate(const dao::Value& value, std::array<QComboBox*, 3>& boxes, QLabel* label);
-    // The three dates as the boxes last showed them (loaded or stored by this window).
-    std::array<std::optional<dao::Date>, 3> m_shownDates;
     bool storeSetting(const std::string& field, const dao::Value& value);   // false: failed and said so
     // Several fields of the settings row in one write; false: failed and said so.
     bool storeSettings(const std::vector<std::pair<std::string, dao::Value>>& fields, const std::string& what);
-    void showDateAfterEdit(SettingsDate date);
     void showOpeningCash(const OpeningCash& figures);
     void loadTaxRateRows();
 
@@ -351,6 +335,7 @@ private:
 
     SetupRecordsets m_file;
     PartnerTab* m_partnerTab = nullptr;
+    CompanyTab* m_companyTab = nullptr;
     std::vector<SetupTab*> m_tabs;   // in the order of their places
     std::unique_ptr<journal::EntryGrid> m_grid;
     QButtonGroup* m_option6Group = nullptr;

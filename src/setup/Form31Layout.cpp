@@ -5,6 +5,7 @@
 #include "frame/RecordList.h"
 #include "setup/AccountLists.h"
 #include "setup/CompanySettings.h"
+#include "setup/SetupControls.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -16,67 +17,7 @@ namespace setup {
 
 using frame::toQ;
 
-namespace {
-
-QString q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
-
-QLabel* label(const QString& text, QWidget* parent = nullptr)
-{
-    auto* l = new QLabel(text, parent);
-    l->setFont(frame::proportionalFont(9));
-    return l;
-}
-
-QLineEdit* textBox(const QString& name, QWidget* parent = nullptr)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    return e;
-}
-
-QComboBox* comboBox(const QString& name, QWidget* parent = nullptr)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    return c;
-}
-
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent = nullptr)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-// A display field the user cannot edit.
-QLineEdit* displayBox(const QString& name)
-{
-    auto* e = textBox(name);
-    e->setReadOnly(true);
-    e->setAlignment(Qt::AlignRight);
-    e->setFocusPolicy(Qt::NoFocus);
-    return e;
-}
-
-QString indexed(const char* name, int i) { return QString("%1(%2)").arg(name).arg(i); }
-
-// A date of three boxes (year, month, day) in a row.
-QHBoxLayout* dateRow(std::array<QComboBox*, 3>& boxes, const char* name)
-{
-    auto* row = new QHBoxLayout;
-    const int widths[3] = {84, 60, 60};
-    for (int i = 0; i < 3; ++i) {
-        boxes[i] = comboBox(indexed(name, i));
-        boxes[i]->setMinimumWidth(widths[i]);
-        row->addWidget(boxes[i]);
-    }
-    return row;
-}
-
-}  // namespace
+using namespace controls;
 
 void Form31::buildControls()
 {
@@ -100,14 +41,17 @@ void Form31::buildControls()
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName("SSTab1");
     m_partnerTab = new PartnerTab(m_file, m_cellExits);
-    m_tabs = {m_partnerTab};
     SSTab1->addTab(m_partnerTab, "取引先管理");
     SSTab1->addTab(buildTaxTab(), "消費税設定");
     SSTab1->addTab(buildTemplateTab(), "定型仕訳入力");
     SSTab1->addTab(buildBalanceTab(), "期首残高設定");
     SSTab1->addTab(buildPrintTab(), "帳票印刷");
     SSTab1->addTab(buildAssetTab(), "固定資産／リース資産管理");
-    SSTab1->addTab(buildCompanyTab(), "会社基本情報");
+    m_companyTab = new CompanyTab(m_file, m_cellExits);
+    connect(m_companyTab, &CompanyTab::companyNameStored, this, &Form31::showCompanyName);
+    connect(m_companyTab, &CompanyTab::periodNumberStored, this, [this] { SetFormCaption("会計初期設定"); });
+    SSTab1->addTab(m_companyTab, "会社基本情報");
+    m_tabs = {m_partnerTab, m_companyTab};
     SSTab1->setCurrentIndex(6);
     layout->addWidget(SSTab1, 1);
 
@@ -536,62 +480,6 @@ QWidget* Form31::buildAssetTab()
     List6 = frame::newRecordList(tab, "List6");
     frame::onListClick(List6, this, [this](int) { List6_Click(); });
     layout->addWidget(List6, 1);
-    return tab;
-}
-
-// ---- tab 6 "会社基本情報" --------------------------------------------------------------------------
-
-QWidget* Form31::buildCompanyTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QHBoxLayout(tab);
-    auto* fields = new QGridLayout;
-    for (int i = 0; i < 13; ++i) {
-        Label14[i] = label(q(kCompanyFieldCaptions[i]));
-        Label14[i]->setObjectName(indexed("Label14", i));
-        Text11[i] = textBox(indexed("Text11", i));
-        Text11[i]->setMinimumWidth(320);
-        watchFocus(Text11[i]);
-        fields->addWidget(Label14[i], i, 0);
-        fields->addWidget(Text11[i], i, 1);
-    }
-    auto* left = new QVBoxLayout;
-    left->addLayout(fields);
-    left->addStretch();
-    layout->addLayout(left, 1);
-
-    auto* right = new QGridLayout;
-    auto* period = new QHBoxLayout;
-    period->addWidget(label("第"));
-    Text7[0] = textBox("Text7(0)");
-    Text7[0]->setMaximumWidth(60);
-    watchFocus(Text7[0]);
-    period->addWidget(Text7[0]);
-    period->addWidget(label("期"));
-    period->addStretch();
-    right->addWidget(label("会計年度"), 0, 0);
-    right->addLayout(period, 0, 1);
-
-    right->addWidget(label("会計期間"), 1, 0);
-    right->addLayout(dateRow(Combo12, "Combo12"), 1, 1);
-    right->addWidget(label("～"), 2, 0, Qt::AlignRight);
-    right->addLayout(dateRow(Combo13, "Combo13"), 2, 1);
-    right->addWidget(label("決算報告日"), 3, 0);
-    right->addLayout(dateRow(Combo3, "Combo3"), 3, 1);
-    for (int i : {0, 1, 14}) {
-        Label4[i] = label("");
-        Label4[i]->setObjectName(indexed("Label4", i));
-        Label4[i]->setMinimumWidth(160);
-    }
-    right->addWidget(Label4[0], 1, 2);
-    right->addWidget(Label4[1], 2, 2);
-    right->addWidget(Label4[14], 3, 2);
-    for (auto* boxes : {&Combo12, &Combo13, &Combo3})
-        for (QComboBox* box : *boxes) watchFocus(box);
-    auto* rightColumn = new QVBoxLayout;
-    rightColumn->addLayout(right);
-    rightColumn->addStretch();
-    layout->addLayout(rightColumn, 1);
     return tab;
 }
 

@@ -1,6 +1,5 @@
 // The choice lists, the loading of the tabs, and the settings row 会計設定 edited
-// field by field: company fields, period number, tax options, industry, the
-// three dates and the opening cash.
+// field by field: tax options, industry and the opening cash.
 #include "setup/Form31.h"
 
 #include "common/DateFormat.h"
@@ -8,6 +7,7 @@
 #include "common/EraYearText.h"
 #include "common/NumberFormat.h"
 #include "setup/CompanySettings.h"
+#include "setup/SetupControls.h"
 #include "setup/TaxRateRows.h"
 #include "platform/ui/Dialogs.h"
 
@@ -17,17 +17,11 @@ namespace setup {
 
 using frame::fromQ;
 using frame::toQ;
+using namespace controls;
 
 namespace {
 
-QString yearItem(int year) { return QString::number(year).rightJustified(4, '0') + "年"; }
-QString monthItem(int month) { return QString::number(month) + "月"; }
-QString dayItem(int day) { return QString::number(day) + "日"; }
 
-void addDays(QComboBox* box, int days)
-{
-    for (int d = 1; d <= days; ++d) box->addItem(dayItem(d));
-}
 
 // Every row's `field` of a recordset, from its first row.
 QStringList column(dao::Recordset& rs, const char* field)
@@ -70,24 +64,8 @@ void Form31::FillSetupLists()
         for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo11[row]->addItems(partners);
     }
 
+    m_companyTab->FillChoices();
     const int thisYear = dao::Date::today().year;
-    for (QComboBox* box : Combo12) box->clear();
-    Combo12[0]->addItems({yearItem(thisYear - 1), yearItem(thisYear)});
-    Combo13[0]->addItems({yearItem(thisYear), yearItem(thisYear + 1)});
-    Combo3[0]->addItems({yearItem(thisYear), yearItem(thisYear + 1)});
-    for (int m = 1; m <= 12; ++m) {
-        Combo12[1]->addItem(monthItem(m));
-        Combo13[1]->addItem(monthItem(m));
-        Combo3[1]->addItem(monthItem(m));
-    }
-    const auto daysOf = [this](const char* field) {
-        const auto d = m_file.SettingsRecordset->get(field).toDate();
-        return d ? o::DaysInMonth(d->year, d->month) : 31;
-    };
-    addDays(Combo12[2], daysOf("会計期間開始日"));
-    const int endDays = daysOf("会計期間終了日");
-    addDays(Combo13[2], endDays);
-    addDays(Combo3[2], endDays);
 
     for (int i = 0; i < 5; ++i) {
         Combo14[i]->clear();
@@ -114,21 +92,8 @@ void Form31::LoadSetupTabs()
     o::SetEditMode(o::EditModeOff);
     dao::Recordset& settings = *m_file.SettingsRecordset;
 
-    for (std::size_t i = 0; i < Text11.size(); ++i) {
-        Text11[i]->clear();
-        Text11[i]->setText(toQ(settings.get(std::string(kCompanyFields[i])).toText()));
-    }
-    const dao::Value period = settings.get("会計年度");
-    if (period.isNumeric() && period.toInt64() != 0)
-        Text7[0]->setText(toQ(period.toText()));
-
+    m_companyTab->Load();
     UpdateOpeningCash();
-
-    showStoredDate(settings.get("会計期間開始日"), Combo12, Label4[0]);
-    showStoredDate(settings.get("会計期間終了日"), Combo13, Label4[1]);
-    showStoredDate(settings.get("決算報告日"), Combo3, Label4[14]);
-    for (const SettingsDate date : {SettingsDate::PeriodStart, SettingsDate::PeriodEnd, SettingsDate::ReportDate})
-        m_shownDates[static_cast<std::size_t>(date)] = settings.get(SettingsDateField(date)).toDate();
 
     for (QLineEdit* edit : Text5) edit->clear();
     m_option6Group->setExclusive(false);
@@ -188,19 +153,6 @@ void Form31::LoadSetupTabs()
     ShowBankAccountList();
 }
 
-// A stored date in its label (the era year) and its three boxes ("2024年",
-// "04月", "01日"); an empty field leaves them as they are.
-void Form31::showStoredDate(const dao::Value& value, std::array<QComboBox*, 3>& boxes, QLabel* label)
-{
-    const auto d = value.toDate();
-    if (!d)
-        return;
-    label->setText(toQ(o::EraYearText(*d)));
-    boxes[0]->setEditText(toQ(o::FormatDate(*d, "yyyy") + "年"));
-    boxes[1]->setEditText(toQ(o::FormatDate(*d, "mm") + "月"));
-    boxes[2]->setEditText(toQ(o::FormatDate(*d, "dd") + "日"));
-}
-
 // The first five rows of Q_消費税率 in its order, with the simplified rate of each.
 void Form31::loadTaxRateRows()
 {
@@ -228,8 +180,6 @@ void Form31::loadTaxRateRows()
     }
 }
 
-// ---- company fields and the period number ------------------------------------------
-
 bool Form31::storeSetting(const std::string& field, const dao::Value& value)
 {
     return storeSettings({{field, value}}, "「" + field + "」");
@@ -250,39 +200,6 @@ bool Form31::storeSettings(const std::vector<std::pair<std::string, dao::Value>>
         reportFailure(what + "を保存できませんでした", e);
         return false;
     }
-}
-
-void Form31::Text11_LostFocus(int index)
-{
-    if (!o::EditModeIsOn() || index < 0 || index >= static_cast<int>(Text11.size()))
-        return;
-    const std::string text = fromQ(Text11[index]->text());
-    if (index == kCorporateNumberField && !IsCorporateNumberText(text)) {
-        ui::dialogs().messageBox(kCorporateNumberMessage, ui::Buttons::Ok, std::string(kCorporateNumberTitle));
-        ui::dialogs().beep();
-        Text11[index]->setFocus();
-        return;
-    }
-    if (!storeSetting(std::string(kCompanyFields[index]), text))
-        return;
-    if (index == kCompanyNameField)
-        Label1->setText(toQ(m_file.SettingsRecordset->get("事業所名").toText()));
-}
-
-void Form31::Text7_LostFocus(int index)
-{
-    if (!o::EditModeIsOn() || index != 0)
-        return;
-    const std::string text = fromQ(Text7[0]->text());
-    if (text.empty())
-        return;
-    if (!IsPeriodNumberText(text)) {
-        ui::dialogs().beep();
-        Text7[0]->setFocus();
-        return;
-    }
-    if (storeSetting("会計年度", std::stoi(text)))
-        SetFormCaption("会計初期設定");
 }
 
 // ---- option buttons ------------------------------------------------------------------------
@@ -310,86 +227,6 @@ void Form31::Option4_Click(int index)
 void Form31::Option5_Click(int index)
 {
     if (o::EditModeIsOn()) storeSetting("端数処理", std::string(kFractionCodes.at(index)));
-}
-
-// ---- the three dates ------------------------------------------------------------------------
-
-std::array<QComboBox*, 3>& Form31::dateBoxes(SettingsDate date)
-{
-    switch (date) {
-    case SettingsDate::PeriodStart: return Combo12;
-    case SettingsDate::PeriodEnd: return Combo13;
-    case SettingsDate::ReportDate: break;
-    }
-    return Combo3;
-}
-
-void Form31::Combo12_LostFocus(int index) { leaveDateBox(SettingsDate::PeriodStart, index); }
-void Form31::Combo13_LostFocus(int index) { leaveDateBox(SettingsDate::PeriodEnd, index); }
-void Form31::Combo3_LostFocus(int index) { leaveDateBox(SettingsDate::ReportDate, index); }
-
-void Form31::leaveDateBox(SettingsDate date, int index)
-{
-    if (!o::EditModeIsOn() || index < 0 || index > 2)
-        return;
-    auto& boxes = dateBoxes(date);
-    const char* field = SettingsDateField(date);
-    const DateBoxTexts texts{fromQ(boxes[0]->currentText()), fromQ(boxes[1]->currentText()),
-                             fromQ(boxes[2]->currentText())};
-    // Compared with the date the boxes were filled with: another window or
-    // program may have stored a different one since.
-    std::optional<dao::Date>& shown = m_shownDates[static_cast<std::size_t>(date)];
-    const DateBoxExit exit = LeaveDateBox(index, texts, shown);
-    if (!exit.acts)
-        return;
-    if (exit.dayReset)
-        boxes[2]->setEditText("1日");
-    if (!exit.date) {
-        ui::dialogs().beep();
-        return;
-    }
-    if (date == SettingsDate::ReportDate) {
-        if (storeSetting(field, *exit.date))
-            showDateAfterEdit(date);
-        return;
-    }
-
-    // The period's two dates are stored together, and only as a period that
-    // can be one; a refused pair stays in the boxes, so that the user can go
-    // on to the other date, and the file keeps the period it had.
-    const SettingsDate other = date == SettingsDate::PeriodStart ? SettingsDate::PeriodEnd : SettingsDate::PeriodStart;
-    auto& otherBoxes = dateBoxes(other);
-    const PeriodEdit edit = PeriodAfterEdit(date, *exit.date,
-                                            {fromQ(otherBoxes[0]->currentText()), fromQ(otherBoxes[1]->currentText()),
-                                             fromQ(otherBoxes[2]->currentText())});
-    if (edit.fault != o::FiscalPeriodFault::None) {
-        refuse(o::FiscalPeriodFaultText(edit.fault, edit.start, edit.end) + "。この期間は保存していません。");
-        return;
-    }
-    std::vector<std::pair<std::string, dao::Value>> fields{{field, *exit.date}};
-    if (edit.other)
-        fields.emplace_back(SettingsDateField(other), *edit.other);
-    if (!storeSettings(fields, "会計期間"))
-        return;
-    showDateAfterEdit(date);
-    if (edit.other)
-        showDateAfterEdit(other);
-}
-
-// The day list of a stored date's month, its day box and its label.
-void Form31::showDateAfterEdit(SettingsDate date)
-{
-    auto& boxes = dateBoxes(date);
-    const auto stored = m_file.SettingsRecordset->get(SettingsDateField(date)).toDate();
-    if (!stored)
-        return;
-    m_shownDates[static_cast<std::size_t>(date)] = stored;   // what the boxes show from now on
-    boxes[2]->clear();
-    addDays(boxes[2], o::DaysInMonth(stored->year, stored->month));
-    boxes[2]->setEditText(toQ(o::FormatDate(*stored, "dd") + "日"));
-    QLabel* label = date == SettingsDate::PeriodStart ? Label4[0] : date == SettingsDate::PeriodEnd ? Label4[1]
-                                                                                                   : Label4[14];
-    label->setText(toQ(DateLabelAfterEdit(date, *stored)));
 }
 
 // ---- opening cash ---------------------------------------------------------------------------

@@ -38,12 +38,12 @@ bool SetupTab::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool SetupTab::selectsOnEntry(const QLineEdit*) const
+bool SetupTab::textSelectsOnEntry(const QLineEdit*) const
 {
     return o::EditModeIsOn();
 }
 
-bool SetupTab::selectsOnEntry(const QComboBox*) const
+bool SetupTab::comboSelectsOnEntry(const QComboBox*) const
 {
     return false;
 }
@@ -52,10 +52,10 @@ void SetupTab::controlEntered(QObject* control)
 {
     QLineEdit* edit = nullptr;
     if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        if (selectsOnEntry(combo))
+        if (comboSelectsOnEntry(combo))
             edit = combo->lineEdit();
     } else if (auto* text = qobject_cast<QLineEdit*>(control)) {
-        if (selectsOnEntry(text))
+        if (textSelectsOnEntry(text))
             edit = text;
     }
     if (edit)

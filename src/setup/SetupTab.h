@@ -50,8 +50,8 @@ protected:
     virtual void controlLeft(QObject*) {}
     // Whether entering a field selects its whole text: a text box while edit
     // mode is on, a combo box never unless the tab says so.
-    virtual bool selectsOnEntry(const QLineEdit* text) const;
-    virtual bool selectsOnEntry(const QComboBox* combo) const;
+    virtual bool textSelectsOnEntry(const QLineEdit* text) const;
+    virtual bool comboSelectsOnEntry(const QComboBox* combo) const;
 
     dao::Workspace& workspace() { return *m_file.workspace; }
     dao::Database& database() { return *m_file.database; }

@@ -22,12 +22,12 @@ TEST_F(ShellTest, LoadsTheTabsAndShowsTheCompanyTabFirst)
     EXPECT_EQ(form->SSTab1->currentIndex(), 6);
     EXPECT_EQ(s(form->windowTitle()), "テスト商事 第12期　会計 会計初期設定");
     EXPECT_EQ(s(form->Label1->text()), "テスト商事");
-    EXPECT_EQ(s(form->Text11[2]->text()), "テスト商事");
-    EXPECT_EQ(s(form->Text7[0]->text()), "12");
-    EXPECT_EQ(s(form->Combo12[0]->currentText()), "2024年");
-    EXPECT_EQ(s(form->Combo12[1]->currentText()), "04月");
-    EXPECT_EQ(s(form->Combo12[2]->currentText()), "01日");
-    EXPECT_EQ(s(form->Label4[0]->text()), "令和6年");
+    EXPECT_EQ(s(form->company().Text11[2]->text()), "テスト商事");
+    EXPECT_EQ(s(form->company().Text7[0]->text()), "12");
+    EXPECT_EQ(s(form->company().Combo12[0]->currentText()), "2024年");
+    EXPECT_EQ(s(form->company().Combo12[1]->currentText()), "04月");
+    EXPECT_EQ(s(form->company().Combo12[2]->currentText()), "01日");
+    EXPECT_EQ(s(form->company().Label4[0]->text()), "令和6年");
     EXPECT_EQ(s(form->Label15->text()), "＜期首勘定科目、残高設定＞");
     EXPECT_EQ(form->List2->count(), CountRows(db(), "Q_勘定科目コード表"));
     EXPECT_EQ(form->List3->count(), CountRows(db(), "Q_使用勘定科目表"));
@@ -52,7 +52,7 @@ bool usable(QWidget* w)
 TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
 {
     const std::vector<QWidget*> gated = {
-        form->Text11[0], form->Text11[12], form->Text7[0], form->Combo12[1], form->Combo13[2], form->Combo3[0],
+        form->company().Text11[0], form->company().Text11[12], form->company().Text7[0], form->company().Combo12[1], form->company().Combo13[2], form->company().Combo3[0],
         form->Option1[0], form->Option2[2], form->Option3[5], form->Option4[1], form->Option5[2], form->Text5[0],
         form->Text5[2], form->Check2[0], form->Check2[3], form->Option6[1], form->Combo14[0], form->Text2[4],
         form->Text12[0], form->grid().Text1[0], form->grid().Combo1[3], form->grid().Text8[9], form->Combo4,
@@ -81,12 +81,12 @@ TEST_F(ShellTest, EditModeSwitchedByAnotherWindowShowsHereAtOnce)
 {
     o::SetEditMode(o::EditModeOn);   // as the journal-entry window's "編集" does
     EXPECT_EQ(s(form->Command5[0]->text()), "編集解除");
-    EXPECT_TRUE(usable(form->Text11[2]));
+    EXPECT_TRUE(usable(form->company().Text11[2]));
 
     form->Command5[0]->click();   // one press here switches it off for every window
     EXPECT_FALSE(o::EditModeIsOn());
     EXPECT_EQ(s(form->Command5[0]->text()), "編集");
-    EXPECT_FALSE(usable(form->Text11[2]));
+    EXPECT_FALSE(usable(form->company().Text11[2]));
 }
 
 TEST_F(ShellTest, LoadingSwitchesEditModeOffForEveryWindow)
@@ -100,7 +100,7 @@ TEST_F(ShellTest, LoadingSwitchesEditModeOffForEveryWindow)
     EXPECT_FALSE(o::EditModeIsOn());
     EXPECT_FALSE(otherWindowOn);
     EXPECT_EQ(s(form->Command5[0]->text()), "編集");
-    EXPECT_FALSE(usable(form->Text11[0]));
+    EXPECT_FALSE(usable(form->company().Text11[0]));
 }
 
 TEST_F(ShellTest, SelectAllTicksAndClearsEveryPrintBox)
