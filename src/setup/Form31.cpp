@@ -161,15 +161,6 @@ void Form31::setGroupUsable(int group, bool usable)
         for (QRadioButton* option : Option6) set(option);
         for (QRadioButton* option : Option3) set(option);
         break;
-    case 1:
-        for (int i = 0; i < 5; ++i)
-            for (QWidget* w : std::initializer_list<QWidget*>{Combo14[i], Combo15[i], Combo16[i], Text2[i], Text12[i]})
-                set(w);
-        for (QRadioButton* option : Option1) set(option);
-        for (QRadioButton* option : Option2) set(option);
-        for (QRadioButton* option : Option4) set(option);
-        for (QRadioButton* option : Option5) set(option);
-        break;
     case 2:
         for (int row = 0; row < journal::kGridRows; ++row)
             for (QWidget* cell : m_grid->rowCells(row)) set(cell);
@@ -240,7 +231,7 @@ void Form31::controlEntered(QObject* control)
             selects = true;
         else if (in(g.Combo1) || in(g.Combo7))
             selects = editing && !combo->currentText().isEmpty();
-        else if (in(Combo14) || in(Combo2) || in(g.Combo9)
+        else if (in(Combo2) || in(g.Combo9)
                  || in(g.Combo11))
             selects = editing;
         if (!selects)

@@ -24,6 +24,7 @@
 #include "setup/SettingsDates.h"
 #include "setup/SetupRecordsets.h"
 #include "setup/ShownRecords.h"
+#include "setup/TaxTab.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,19 +72,9 @@ public:
 
     // The tabs.
     PartnerTab& partners() { return *m_partnerTab; }
+    TaxTab& tax() { return *m_taxTab; }
     CompanyTab& company() { return *m_companyTab; }
 
-    // tab 1 "消費税設定"
-    std::array<QRadioButton*, 3> Option1{};          // 申告区分
-    std::array<QRadioButton*, 4> Option2{};          // 消費税処理方法
-    std::array<QRadioButton*, 2> Option4{};          // 消費税計算
-    std::array<QRadioButton*, 3> Option5{};          // 消費税計算端数処理
-    std::array<QComboBox*, 5> Combo14{};             // rate rows: year, month, day of 実施年月日
-    std::array<QComboBox*, 5> Combo15{};
-    std::array<QComboBox*, 5> Combo16{};
-    std::array<QLineEdit*, 5> Text2{};               // 税率
-    std::array<QLineEdit*, 5> Text12{};              // 簡易税率
-    std::array<QPushButton*, 4> Command4{};          // 0, 2 on tab 3; 3 "消費税率表の更新"; no 1
 
     // tab 2 "定型仕訳入力"
     journal::EntryGrid& grid() { return *m_grid; }
@@ -94,6 +85,7 @@ public:
     std::array<QPushButton*, 8> Command1{};          // 0..3 and 7 here, 6 "印刷" on tab 4
 
     // tab 3 "期首残高設定"
+    std::array<QPushButton*, 4> Command4{};          // 0, 2 (3 is the tax tab's)
     QListWidget* List2 = nullptr;                    // master chart
     QListWidget* List3 = nullptr;                    // accounts in use
     std::array<QLineEdit*, 3> Text5{};               // code, name, amount of the chosen column
@@ -140,11 +132,7 @@ public:
     void LoadSetupTabs();
 
     // ---- company and tax settings -------------------------------------------------
-    void Option1_Click(int index);
-    void Option2_Click(int index);
     void Option3_Click(int index);
-    void Option4_Click(int index);
-    void Option5_Click(int index);
     void UpdateOpeningCash();
 
     // ---- chart of accounts --------------------------------------------------------
@@ -225,7 +213,6 @@ protected:
 private:
     // Layout (Form31Layout.cpp).
     void buildControls();
-    QWidget* buildTaxTab();
     QWidget* buildTemplateTab();
     QWidget* buildBalanceTab();
     QWidget* buildPrintTab();
@@ -246,7 +233,6 @@ private:
     // Several fields of the settings row in one write; false: failed and said so.
     bool storeSettings(const std::vector<std::pair<std::string, dao::Value>>& fields, const std::string& what);
     void showOpeningCash(const OpeningCash& figures);
-    void loadTaxRateRows();
 
     // Chart (Form31Chart.cpp).
     struct AccountRow;
@@ -260,7 +246,6 @@ private:
     void deleteAccount(const AccountRow& account);
     // Says the refusal, reads the chart again and refills its lists unchosen.
     void rereadChart(const std::string& refusal);
-    void updateTaxRateTable();
     void copyIndustry(int index);
     int selectedIndustry() const;
 
@@ -335,6 +320,7 @@ private:
 
     SetupRecordsets m_file;
     PartnerTab* m_partnerTab = nullptr;
+    TaxTab* m_taxTab = nullptr;
     CompanyTab* m_companyTab = nullptr;
     std::vector<SetupTab*> m_tabs;   // in the order of their places
     std::unique_ptr<journal::EntryGrid> m_grid;
@@ -346,7 +332,6 @@ private:
     std::map<const QListWidget*, std::vector<std::string>> m_prints;
     std::vector<std::string> m_masterLines;   // List2 as shown, to see whether a line changed since
     bool m_loadingAsset = false;              // List5_Click is filling the asset's fields
-    std::vector<std::string> m_shownTaxRates;   // the rate table as its rows were loaded
 
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };

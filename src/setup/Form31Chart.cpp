@@ -376,8 +376,6 @@ void Form31::Command4_Click(int index)
     }
     if (index == 0 || index == 2)
         copyIndustry(index);
-    else if (index == 3)
-        updateTaxRateTable();
 }
 
 void Form31::copyIndustry(int index)
@@ -401,35 +399,6 @@ void Form31::copyIndustry(int index)
         refreshListsNamingAccounts();   // the master took the industry's names
     ShowMasterAccountList();
     ShowUsedAccountList();
-}
-
-void Form31::updateTaxRateTable()
-{
-    std::array<TaxRateRowTexts, kTaxRateRows> rows;
-    for (int i = 0; i < kTaxRateRows; ++i)
-        rows[i] = {fromQ(Combo14[i]->currentText()), fromQ(Combo15[i]->currentText()),
-                   fromQ(Combo16[i]->currentText()), fromQ(Text2[i]->text()), fromQ(Text12[i]->text())};
-    const auto checked = CheckTaxRateRows(rows);
-    if (const auto* message = std::get_if<std::string>(&checked)) {
-        refuse(*message);
-        return;
-    }
-    try {
-        if (const auto refusal = ReplaceTaxRateTable(*m_file.workspace, *m_file.database, m_shownTaxRates,
-                                                     std::get<std::vector<TaxRateRow>>(checked))) {
-            refuse(*refusal);
-            if (*refusal == kTaxRatesChangedElsewhere) {
-                m_file.reopen(m_file.TaxRateRecordset, "Q_消費税率");
-                loadTaxRateRows();
-            }
-            return;
-        }
-    } catch (const std::exception& e) {
-        reportFailure("消費税率表を更新できませんでした。消費税率表は元のままです", e);
-        return;
-    }
-    m_file.reopen(m_file.TaxRateRecordset, "Q_消費税率");
-    loadTaxRateRows();
 }
 
 // ---- tax lookups ------------------------------------------------------------------------

@@ -42,7 +42,8 @@ void Form31::buildControls()
     SSTab1->setObjectName("SSTab1");
     m_partnerTab = new PartnerTab(m_file, m_cellExits);
     SSTab1->addTab(m_partnerTab, "取引先管理");
-    SSTab1->addTab(buildTaxTab(), "消費税設定");
+    m_taxTab = new TaxTab(m_file, m_cellExits);
+    SSTab1->addTab(m_taxTab, "消費税設定");
     SSTab1->addTab(buildTemplateTab(), "定型仕訳入力");
     SSTab1->addTab(buildBalanceTab(), "期首残高設定");
     SSTab1->addTab(buildPrintTab(), "帳票印刷");
@@ -51,7 +52,7 @@ void Form31::buildControls()
     connect(m_companyTab, &CompanyTab::companyNameStored, this, &Form31::showCompanyName);
     connect(m_companyTab, &CompanyTab::periodNumberStored, this, [this] { SetFormCaption("会計初期設定"); });
     SSTab1->addTab(m_companyTab, "会社基本情報");
-    m_tabs = {m_partnerTab, m_companyTab};
+    m_tabs = {m_partnerTab, m_taxTab, m_companyTab};
     SSTab1->setCurrentIndex(6);
     layout->addWidget(SSTab1, 1);
 
@@ -68,76 +69,6 @@ void Form31::buildControls()
     bottom->addStretch();
     bottom->addWidget(Command5[1]);
     layout->addLayout(bottom);
-}
-
-// ---- tab 1 "消費税設定" ---------------------------------------------------------------
-
-QWidget* Form31::buildTaxTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QHBoxLayout(tab);
-    auto* options = new QVBoxLayout;
-
-    const auto group = [this, options](const char* title, auto& array, const char* name,
-                                       std::initializer_list<const char*> captions, auto click) {
-        auto* box = new QGroupBox(title);
-        auto* inner = new QVBoxLayout(box);
-        int i = 0;
-        for (const char* caption : captions) {
-            array[i] = new QRadioButton(caption, box);
-            array[i]->setObjectName(indexed(name, i));
-            inner->addWidget(array[i]);
-            const int index = i;
-            // A click stores the setting, also on the button already selected.
-            connect(array[i], &QRadioButton::clicked, this, [this, index, click] { (this->*click)(index); });
-            ++i;
-        }
-        options->addWidget(box);
-    };
-    group("申告区分", Option1, "Option1", {"免税", "簡易課税", "原則課税"}, &Form31::Option1_Click);
-    group("消費税処理方法", Option2, "Option2", {"外税", "内税", "別途入力", "税計算なし"}, &Form31::Option2_Click);
-    group("消費税計算", Option4, "Option4", {"自動計算（消費税仕訳の上の行の金額を対象に計算）", "手計算"},
-          &Form31::Option4_Click);
-    group("消費税計算端数処理", Option5, "Option5",
-          {"切捨て（小数点以下を切り捨て）", "四捨五入（小数点以下を四捨五入）", "切り上げ（小数点以下を切り上げ）"},
-          &Form31::Option5_Click);
-    options->addStretch();
-    layout->addLayout(options);
-
-    auto* rates = new QGroupBox("消費税率");
-    auto* grid = new QGridLayout(rates);
-    grid->addWidget(label("実施年月日"), 0, 0, 1, 3, Qt::AlignCenter);
-    grid->addWidget(label("税率"), 0, 3, Qt::AlignCenter);
-    grid->addWidget(label("簡易税率"), 0, 4, Qt::AlignCenter);
-    for (int i = 0; i < 5; ++i) {
-        Combo14[i] = comboBox(indexed("Combo14", i));
-        Combo15[i] = comboBox(indexed("Combo15", i));
-        Combo16[i] = comboBox(indexed("Combo16", i));
-        Combo14[i]->setMinimumWidth(84);
-        Combo15[i]->setMinimumWidth(60);
-        Combo16[i]->setMinimumWidth(60);
-        Text2[i] = textBox(indexed("Text2", i));
-        Text12[i] = textBox(indexed("Text12", i));
-        Text2[i]->setMaximumWidth(60);
-        Text12[i]->setMaximumWidth(60);
-        for (QWidget* w : std::initializer_list<QWidget*>{Combo14[i], Combo15[i], Combo16[i], Text2[i], Text12[i]})
-            watchFocus(w);
-        grid->addWidget(Combo14[i], i + 1, 0);
-        grid->addWidget(Combo15[i], i + 1, 1);
-        grid->addWidget(Combo16[i], i + 1, 2);
-        grid->addWidget(Text2[i], i + 1, 3);
-        grid->addWidget(Text12[i], i + 1, 4);
-    }
-    grid->addWidget(label("修正、追加した内容で再作成します"), 6, 0, 1, 5);
-    Command4[3] = button("消費税率表の更新", "Command4(3)");
-    connect(Command4[3], &QPushButton::clicked, this, [this] { Command4_Click(3); });
-    grid->addWidget(Command4[3], 7, 0, 1, 5, Qt::AlignLeft);
-    auto* right = new QVBoxLayout;
-    right->addWidget(rates);
-    right->addStretch();
-    layout->addLayout(right);
-    layout->addStretch();
-    return tab;
 }
 
 // ---- tab 2 "定型仕訳入力" ----------------------------------------------------------------

@@ -32,14 +32,6 @@ QStringList column(dao::Recordset& rs, const char* field)
     return items;
 }
 
-void selectCode(const std::string& stored, auto& options, const auto& codes)
-{
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        if (stored == codes[i]) {
-            options[i]->setChecked(true);
-            return;
-        }
-}
 
 }  // namespace
 
@@ -65,18 +57,8 @@ void Form31::FillSetupLists()
     }
 
     m_companyTab->FillChoices();
-    const int thisYear = dao::Date::today().year;
 
-    for (int i = 0; i < 5; ++i) {
-        Combo14[i]->clear();
-        Combo15[i]->clear();
-        Combo16[i]->clear();
-    }
-    for (int i = 0; i < 5; ++i)
-        for (int y = thisYear; y <= thisYear + 4; ++y) Combo14[i]->addItem(yearItem(y));
-    for (int i = 0; i < 5; ++i)
-        for (int m = 1; m <= 12; ++m) Combo15[i]->addItem(monthItem(m));
-    for (int i = 0; i < 5; ++i) addDays(Combo16[i], 31);
+    m_taxTab->FillChoices();
     Combo4->clear();
     for (int n = 1; n <= 9; ++n) Combo4->addItem(QString::number(n));
 
@@ -108,12 +90,7 @@ void Form31::LoadSetupTabs()
 
     for (QLabel* l : Label6) l->clear();
 
-    selectCode(settings.get("申告区分").toText(), Option1, kFilingCodes);
-    selectCode(settings.get("処理方法").toText(), Option2, kTaxMethodCodes);
-    Option4[settings.get("消費税計算").toBool() ? 0 : 1]->setChecked(true);
-    selectCode(settings.get("端数処理").toText(), Option5, kFractionCodes);
-
-    loadTaxRateRows();
+    m_taxTab->Load();
 
     for (int n = 1; n <= 10; ++n) Combo6[0]->addItem(QString::number(n));
     const int thisYear = dao::Date::today().year;
@@ -153,33 +130,6 @@ void Form31::LoadSetupTabs()
     ShowBankAccountList();
 }
 
-// The first five rows of Q_消費税率 in its order, with the simplified rate of each.
-void Form31::loadTaxRateRows()
-{
-    for (int i = 0; i < kTaxRateRows; ++i) {
-        Combo14[i]->setEditText(QString());
-        Combo15[i]->setEditText(QString());
-        Combo16[i]->setEditText(QString());
-        Text2[i]->clear();
-        Text12[i]->clear();
-    }
-    dao::Recordset& rates = *m_file.TaxRateRecordset;
-    m_shownTaxRates = ShownTaxRates(rates);
-    if (rates.isEmpty())
-        return;
-    int row = 0;
-    for (rates.MoveFirst(); !rates.EOF_() && row < kTaxRateRows; rates.MoveNext(), ++row) {
-        const auto d = rates.get("日付").toDate();
-        if (!d)
-            continue;
-        Combo14[row]->setEditText(toQ(o::FormatDate(*d, "yyyy") + "年"));
-        Combo15[row]->setEditText(toQ(o::FormatDate(*d, "mm") + "月"));
-        Combo16[row]->setEditText(toQ(o::FormatDate(*d, "dd") + "日"));
-        Text2[row]->setText(toQ(rates.get("税率").toText()));
-        Text12[row]->setText(toQ(rates.get("簡易税率").toText()));
-    }
-}
-
 bool Form31::storeSetting(const std::string& field, const dao::Value& value)
 {
     return storeSettings({{field, value}}, "「" + field + "」");
@@ -204,30 +154,14 @@ bool Form31::storeSettings(const std::vector<std::pair<std::string, dao::Value>>
 
 // ---- option buttons ------------------------------------------------------------------------
 
-void Form31::Option1_Click(int index)
-{
-    if (o::EditModeIsOn()) storeSetting("申告区分", std::string(kFilingCodes.at(index)));
-}
 
-void Form31::Option2_Click(int index)
-{
-    if (o::EditModeIsOn()) storeSetting("処理方法", std::string(kTaxMethodCodes.at(index)));
-}
 
 void Form31::Option3_Click(int index)
 {
     if (o::EditModeIsOn()) storeSetting("業種", index);
 }
 
-void Form31::Option4_Click(int index)
-{
-    if (o::EditModeIsOn()) storeSetting("消費税計算", index == 0);
-}
 
-void Form31::Option5_Click(int index)
-{
-    if (o::EditModeIsOn()) storeSetting("端数処理", std::string(kFractionCodes.at(index)));
-}
 
 // ---- opening cash ---------------------------------------------------------------------------
 

@@ -127,19 +127,19 @@ TEST_F(SettingsTest, PeriodNumberIsStoredAndRetitlesTheWindow)
 
 TEST_F(SettingsTest, OptionButtonsStoreTheirCodesOnlyInEditMode)
 {
-    form->Option2[2]->setChecked(true);   // from code while off: the screen changes, the file does not
+    form->tax().Option2[2]->setChecked(true);   // from code while off: the screen changes, the file does not
     EXPECT_EQ(Setting(db(), "処理方法").toText(), "1");
 
     editModeOn();
-    form->Option2[2]->click();
+    form->tax().Option2[2]->click();
     EXPECT_EQ(Setting(db(), "処理方法").toText(), "3");
-    form->Option1[1]->click();
+    form->tax().Option1[1]->click();
     EXPECT_EQ(Setting(db(), "申告区分").toText(), "2");
-    form->Option4[1]->click();
+    form->tax().Option4[1]->click();
     EXPECT_FALSE(Setting(db(), "消費税計算").toBool());
-    form->Option4[0]->click();
+    form->tax().Option4[0]->click();
     EXPECT_TRUE(Setting(db(), "消費税計算").toBool());
-    form->Option5[2]->click();
+    form->tax().Option5[2]->click();
     EXPECT_EQ(Setting(db(), "端数処理").toText(), "3");
     form->Option3[5]->click();
     EXPECT_EQ(Setting(db(), "業種").toInt32(), 5);
