@@ -86,12 +86,6 @@ void Form31::Command5_Click(int index)
     }
 }
 
-void Form31::Check4_Click()
-{
-    for (QCheckBox* box : Check1)
-        box->setChecked(Check4->isChecked());
-}
-
 // ---- edit mode --------------------------------------------------------------------
 
 void Form31::editModeChanged(bool on)

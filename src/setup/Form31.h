@@ -21,6 +21,7 @@
 #include "setup/CompanyTab.h"
 #include "setup/OpeningCash.h"
 #include "setup/PartnerTab.h"
+#include "setup/PrintTab.h"
 #include "setup/SettingsDates.h"
 #include "setup/SetupRecordsets.h"
 #include "setup/ShownRecords.h"
@@ -73,6 +74,7 @@ public:
     // The tabs.
     PartnerTab& partners() { return *m_partnerTab; }
     TaxTab& tax() { return *m_taxTab; }
+    PrintTab& printing() { return *m_printTab; }
     CompanyTab& company() { return *m_companyTab; }
 
 
@@ -82,7 +84,7 @@ public:
     QComboBox* Combo4 = nullptr;                     // 表示優先順位
     QCheckBox* Check3 = nullptr;                     // 決算整理仕訳
     std::array<QRadioButton*, 3> Option8{};          // 振替伝票, 入金伝票, 出金伝票
-    std::array<QPushButton*, 8> Command1{};          // 0..3 and 7 here, 6 "印刷" on tab 4
+    std::array<QPushButton*, 8> Command1{};          // 0..3 and 7 (6 is the print tab's)
 
     // tab 3 "期首残高設定"
     std::array<QPushButton*, 4> Command4{};          // 0, 2 (3 is the tax tab's)
@@ -103,9 +105,6 @@ public:
     QPushButton* Command9 = nullptr;                 // 金融機関台帳
     std::array<QLineEdit*, 4> Text7{};               // 1..3 opening cash (0 is the company tab's)
 
-    // tab 4 "帳票印刷"
-    std::array<QCheckBox*, 10> Check1{};
-    QCheckBox* Check4 = nullptr;                     // 全て選択
 
     // tab 5 "固定資産／リース資産管理"
     QListWidget* List5 = nullptr;
@@ -125,7 +124,6 @@ public:
     void EnableAllGroups();
     void EnableInputGroup(int group);
     void EnableTemplateRow(int row);
-    void Check4_Click();
 
     // ---- choice lists and loading -------------------------------------------------
     void FillSetupLists();
@@ -215,7 +213,6 @@ private:
     void buildControls();
     QWidget* buildTemplateTab();
     QWidget* buildBalanceTab();
-    QWidget* buildPrintTab();
     QWidget* buildAssetTab();
     void watchFocus(QWidget* w);
 
@@ -251,7 +248,6 @@ private:
 
     // Runs (Form31Runs.cpp).
     void InitialiseSystem();
-    void printSetupLists();
     void reopenAfterInitialisation();
 
     // Templates (Form31Templates.cpp).
@@ -321,6 +317,7 @@ private:
     SetupRecordsets m_file;
     PartnerTab* m_partnerTab = nullptr;
     TaxTab* m_taxTab = nullptr;
+    PrintTab* m_printTab = nullptr;
     CompanyTab* m_companyTab = nullptr;
     std::vector<SetupTab*> m_tabs;   // in the order of their places
     std::unique_ptr<journal::EntryGrid> m_grid;

@@ -46,13 +46,14 @@ void Form31::buildControls()
     SSTab1->addTab(m_taxTab, "消費税設定");
     SSTab1->addTab(buildTemplateTab(), "定型仕訳入力");
     SSTab1->addTab(buildBalanceTab(), "期首残高設定");
-    SSTab1->addTab(buildPrintTab(), "帳票印刷");
+    m_printTab = new PrintTab(m_file, m_cellExits);
+    SSTab1->addTab(m_printTab, "帳票印刷");
     SSTab1->addTab(buildAssetTab(), "固定資産／リース資産管理");
     m_companyTab = new CompanyTab(m_file, m_cellExits);
     connect(m_companyTab, &CompanyTab::companyNameStored, this, &Form31::showCompanyName);
     connect(m_companyTab, &CompanyTab::periodNumberStored, this, [this] { SetFormCaption("会計初期設定"); });
     SSTab1->addTab(m_companyTab, "会社基本情報");
-    m_tabs = {m_partnerTab, m_taxTab, m_companyTab};
+    m_tabs = {m_partnerTab, m_taxTab, m_printTab, m_companyTab};
     SSTab1->setCurrentIndex(6);
     layout->addWidget(SSTab1, 1);
 
@@ -289,34 +290,6 @@ QWidget* Form31::buildBalanceTab()
     }
     right->addLayout(cash);
     layout->addLayout(right, 2);
-    return tab;
-}
-
-// ---- tab 4 "帳票印刷" ------------------------------------------------------------------------
-
-QWidget* Form31::buildPrintTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-    static const char* const captions[10] = {
-        "会社基本情報、期首残高、銀行、消費税設定", "定型仕訳一覧表", "勘定科目一覧表（マスター台帳 ）",
-        "使用勘定科目一覧表", "取引先一覧表", "固定資産台帳", "リース物件台帳", "勘定科目（マスター台帳 ）の説明文",
-        "使用勘定科目説明文", "業種別勘定科目"};
-    for (int i = 0; i < 10; ++i) {
-        Check1[i] = new QCheckBox(captions[i]);
-        Check1[i]->setObjectName(indexed("Check1", i));
-        layout->addWidget(Check1[i]);
-    }
-    Check4 = new QCheckBox("全て選択");
-    Check4->setObjectName("Check4");
-    connect(Check4, &QCheckBox::clicked, this, [this] { Check4_Click(); });
-    layout->addSpacing(10);
-    layout->addWidget(Check4);
-    Command1[6] = button("印刷", "Command1(6)");
-    connect(Command1[6], &QPushButton::clicked, this, [this] { Command1_Click(6); });
-    layout->addSpacing(10);
-    layout->addWidget(Command1[6], 0, Qt::AlignLeft);
-    layout->addStretch();
     return tab;
 }
 

@@ -1,10 +1,7 @@
-// The runs of the setup window: the system initialisation ("会計システム初期化")
-// and the print run of the tab "帳票印刷".
+// The system initialisation of the setup window ("会計システム初期化").
 #include "setup/Form31.h"
 
-#include "platform/printing/Printer.h"
 #include "platform/ui/Dialogs.h"
-#include "setup/SetupPrintRun.h"
 #include "setup/SystemInitialisation.h"
 
 namespace setup {
@@ -96,39 +93,7 @@ void Form31::Command1_Click(int index)
     case 2:
     case 3:
     case 7: templateButton(index); break;
-    case 6: printSetupLists(); break;
     default: break;
-    }
-}
-
-void Form31::printSetupLists()
-{
-    if (ui::dialogs().messageBox("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Buttons::YesNo,
-                                 std::string("会計初期設定"))
-        != ui::Answer::Yes)
-        return;
-    SetupPrintSources sources;
-    sources.settings = m_file.SettingsRecordset.get();
-    sources.accountMaster = m_file.AccountMasterRecordset.get();
-    sources.accountMaster2 = m_file.AccountMaster2Recordset.get();
-    sources.usedAccounts = m_file.UsedAccountsRecordset.get();
-    sources.banksInUse = m_file.BanksInUseRecordset.get();
-    sources.branchesInUse = m_file.BranchesInUseRecordset.get();
-    sources.bankAccounts = m_file.BankAccountRecordset.get();
-    sources.templates = m_file.TemplateRecordset.get();
-    sources.depositKinds = m_file.DepositKindRecordset.get();
-    sources.partners = m_file.PartnerRecordset.get();
-    sources.taxRates = m_file.TaxRateRecordset.get();
-    sources.fixedAssets = m_file.FixedAssetRecordset.get();
-    sources.leases = m_file.LeaseRecordset.get();
-    std::array<bool, kSetupPrintoutCount> ticked{};
-    for (int i = 0; i < kSetupPrintoutCount; ++i)
-        ticked[i] = Check1[i]->isChecked();
-    try {
-        if (!RunSetupPrintouts(printing::printer(), sources, ticked))
-            ui::dialogs().messageBox("印刷する帳票が選択されていません", ui::Buttons::Ok);
-    } catch (const std::exception& e) {
-        reportFailure("印刷できませんでした", e);
     }
 }
 

@@ -58,8 +58,8 @@ TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
         form->tax().Text12[0], form->grid().Text1[0], form->grid().Combo1[3], form->grid().Text8[9], form->Combo4,
         form->Check3, form->partners().Text10[0], form->partners().Combo10[2], form->Combo2[0], form->Text3[0], form->Text4[6],
         form->Combo6[8]};
-    const std::vector<QWidget*> always = {form->Option7[1], form->List2, form->List3, form->Check1[0], form->Check4,
-                                          form->Command1[6], form->Text6[0], form->Combo17[1], form->Option8[1]};
+    const std::vector<QWidget*> always = {form->Option7[1], form->List2, form->List3, form->printing().Check1[0], form->printing().Check4,
+                                          form->printing().Command1[setup::PrintTab::Print], form->Text6[0], form->Combo17[1], form->Option8[1]};
     for (QWidget* w : gated)
         EXPECT_FALSE(usable(w)) << s(w->objectName());
     for (QWidget* w : always)
@@ -105,24 +105,24 @@ TEST_F(ShellTest, LoadingSwitchesEditModeOffForEveryWindow)
 
 TEST_F(ShellTest, SelectAllTicksAndClearsEveryPrintBox)
 {
-    form->Check1[3]->setChecked(true);
-    form->Check4->click();
-    for (QCheckBox* box : form->Check1)
+    form->printing().Check1[3]->setChecked(true);
+    form->printing().Check4->click();
+    for (QCheckBox* box : form->printing().Check1)
         EXPECT_TRUE(box->isChecked());
-    form->Check4->click();
-    for (QCheckBox* box : form->Check1)
+    form->printing().Check4->click();
+    for (QCheckBox* box : form->printing().Check1)
         EXPECT_FALSE(box->isChecked());
 }
 
 TEST_F(ShellTest, PrintRunAsksFirstAndSaysWhenNothingIsTicked)
 {
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::No).withTitle("会計初期設定");
-    form->Command1[6]->click();
+    form->printing().Command1[setup::PrintTab::Print]->click();
     EXPECT_EQ(printer->documentCount(), 0);
 
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("会計初期設定");
     dialogs->expectMessage("印刷する帳票が選択されていません", ui::Answer::Ok).withoutTitle();
-    form->Command1[6]->click();
+    form->printing().Command1[setup::PrintTab::Print]->click();
     EXPECT_EQ(printer->documentCount(), 0);
 }
 

@@ -153,9 +153,9 @@ TEST_F(TemplateTabTest, PrintBetweenChoosingAndUpdatingLeavesTheChosenTemplatesA
 {
     editModeOn();
     choose(0);
-    form->Check1[1]->setChecked(true);   // the template list
+    form->printing().Check1[1]->setChecked(true);   // the template list
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes);
-    form->Command1[6]->click();
+    form->printing().Command1[setup::PrintTab::Print]->click();
     ASSERT_EQ(printer->documentCount(), 1);
     EXPECT_EQ(g().DebitAmounts[0], 110000);   // not the last template's 5,000
     EXPECT_EQ(g().DebitAmounts[1], 660);
