@@ -161,10 +161,6 @@ void Form31::setGroupUsable(int group, bool usable)
         set(Combo4);
         set(Check3);
         break;
-    case 4:
-        for (QLineEdit* edit : Text4) set(edit);
-        for (QComboBox* box : Combo6) set(box);
-        break;
     default: break;
     }
 }
@@ -202,7 +198,6 @@ void Form31::controlLeft(QObject* control)
         return -1;
     };
     if (int i = indexIn(Text5); i >= 0) return Text5_LostFocus(i);
-    if (int i = indexIn(Text4); i >= 0) return Text4_LostFocus(i);
     if (int i = indexIn(m_grid->Combo1); i >= 0) return Combo1_LostFocus(i);
     if (int i = indexIn(m_grid->Combo7); i >= 0) return Combo7_LostFocus(i);
     if (int i = indexIn(m_grid->Text8); i >= 0) return Text8_LostFocus(i);

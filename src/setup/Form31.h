@@ -18,6 +18,7 @@
 #include "frame/WorkWindow.h"
 #include "journal/EntryGrid.h"
 #include "platform/dao/Engine.h"
+#include "setup/AssetTab.h"
 #include "setup/CompanyTab.h"
 #include "setup/OpeningCash.h"
 #include "setup/PartnerTab.h"
@@ -47,11 +48,6 @@
 
 class QButtonGroup;
 
-namespace registers {
-struct FixedAssetFields;
-enum class FixedAssetCheck;
-}
-
 namespace setup {
 
 struct AccountEdit;
@@ -75,6 +71,7 @@ public:
     PartnerTab& partners() { return *m_partnerTab; }
     TaxTab& tax() { return *m_taxTab; }
     PrintTab& printing() { return *m_printTab; }
+    AssetTab& assets() { return *m_assetTab; }
     CompanyTab& company() { return *m_companyTab; }
 
 
@@ -104,17 +101,6 @@ public:
     std::array<QPushButton*, 3> Command8{};          // 更新, 登録, 削除
     QPushButton* Command9 = nullptr;                 // 金融機関台帳
     std::array<QLineEdit*, 4> Text7{};               // 1..3 opening cash (0 is the company tab's)
-
-
-    // tab 5 "固定資産／リース資産管理"
-    QListWidget* List5 = nullptr;
-    std::array<QLineEdit*, 7> Text4{};
-    std::array<QComboBox*, 9> Combo6{};
-    std::array<QPushButton*, 5> Command6{};
-    QListWidget* List6 = nullptr;
-    std::array<QLineEdit*, 9> Text6{};
-    std::array<QComboBox*, 5> Combo17{};
-    std::array<QPushButton*, 5> Command7{};          // 1..4
 
 
     // ---- the shell ----------------------------------------------------------------
@@ -153,13 +139,9 @@ public:
 
     // ---- registers: the fills the load needs ---------------------------------------
     void ClearEntry();
-    void ClearFixedAssetInput();
-    void ClearLeaseInput();
     void FillAccountCombos();
     void ShowTemplateList();
     void LoadTemplateAmounts();
-    void ShowFixedAssetList();
-    void ShowLeaseList();
     void ShowBankAccountList();
 
     // ---- the template grid's routines -------------------------------------------------
@@ -178,19 +160,14 @@ public:
     void RecalcTotals();
 
     // ---- registers: what their buttons, lists and fields do -------------------------
-    void Command6_Click(int index);
-    void Command7_Click(int index);
     void Command8_Click(int index);
     void Command9_Click();
     void List1_Click();
-    void List5_Click();
-    void List6_Click();
     void List7_Click();
     void Combo1_LostFocus(int index);
     void Combo7_LostFocus(int index);
     void Text8_LostFocus(int index);
     void Text9_LostFocus(int index);
-    void Text4_LostFocus(int index);
 
     // The key of each line of a list: the account code (List2, List3), 仕訳ID|追番
     // (List1), 取引先名 (List4), 管理番号 (List5), 契約番号 (List6), no|銀行コード|
@@ -213,7 +190,6 @@ private:
     void buildControls();
     QWidget* buildTemplateTab();
     QWidget* buildBalanceTab();
-    QWidget* buildAssetTab();
     void watchFocus(QWidget* w);
 
     // Edit mode.
@@ -268,36 +244,6 @@ private:
     // Bank accounts (Form31Registers.cpp).
     void refreshBankAccounts();
 
-    // Fixed assets and leases (Form31Assets.cpp).
-    void depreciationFromAcquisition();
-    // The statutory rates of the method, acquisition date and life shown, once
-    // all three are known; not while a chosen asset is being loaded.
-    void showStatutoryRates();
-    // Whether the typed rates may be stored: they agree with the statutory ones,
-    // or the user answered Yes to the question about the difference.
-    bool assetRatesAccepted(const registers::FixedAssetFields& fields);
-    void registerFixedAsset();
-    void updateFixedAsset();
-    void deleteFixedAsset();
-    void refreshFixedAssets();
-    void registerLease();
-    void updateLease();
-    void deleteLease();
-    void refreshLeases();
-    std::optional<std::pair<dao::Date, dao::Date>> periodDates();
-    // The asset's account code when the fields pass the checks of `check`;
-    // nullopt after saying why not.
-    std::optional<std::string> checkedAssetAccount(const registers::FixedAssetFields& fields,
-                                                   registers::FixedAssetCheck check);
-    // The chosen line of a register's list, -1 after saying that none is.
-    int chosenRegisterLine(const QListWidget* list);
-    // "削除" of a fixed asset or lease: the chosen line (else the message), its
-    // record found again as chosenRecord does, and the user's Yes to
-    // `question` in a box titled `title`; nullopt otherwise.
-    std::optional<ShownLine> lineToDelete(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,
-                                          const char* what, void (Form31::*refresh)(), const std::string& question,
-                                          const std::string& title);
-
     // Shared helpers.
     void refuse(const std::string& message);
     void reportFailure(const std::string& what, const std::exception& e);
@@ -318,6 +264,7 @@ private:
     PartnerTab* m_partnerTab = nullptr;
     TaxTab* m_taxTab = nullptr;
     PrintTab* m_printTab = nullptr;
+    AssetTab* m_assetTab = nullptr;
     CompanyTab* m_companyTab = nullptr;
     std::vector<SetupTab*> m_tabs;   // in the order of their places
     std::unique_ptr<journal::EntryGrid> m_grid;
@@ -328,7 +275,6 @@ private:
     std::map<const QListWidget*, std::vector<std::string>> m_keys;
     std::map<const QListWidget*, std::vector<std::string>> m_prints;
     std::vector<std::string> m_masterLines;   // List2 as shown, to see whether a line changed since
-    bool m_loadingAsset = false;              // List5_Click is filling the asset's fields
 
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };

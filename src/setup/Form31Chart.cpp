@@ -321,8 +321,7 @@ void Form31::refreshListsNamingAccounts()
 {
     FillAccountCombos();
     refreshTemplates();
-    refreshFixedAssets();
-    refreshLeases();
+    m_assetTab->refreshRegisters();
     refreshBankAccounts();
     m_file.reopen(m_file.DepositKindRecordset, "預金種別");
     const QString kind = Combo2[2]->currentText();

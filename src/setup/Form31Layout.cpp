@@ -48,12 +48,13 @@ void Form31::buildControls()
     SSTab1->addTab(buildBalanceTab(), "期首残高設定");
     m_printTab = new PrintTab(m_file, m_cellExits);
     SSTab1->addTab(m_printTab, "帳票印刷");
-    SSTab1->addTab(buildAssetTab(), "固定資産／リース資産管理");
+    m_assetTab = new AssetTab(m_file, m_cellExits);
+    SSTab1->addTab(m_assetTab, "固定資産／リース資産管理");
     m_companyTab = new CompanyTab(m_file, m_cellExits);
     connect(m_companyTab, &CompanyTab::companyNameStored, this, &Form31::showCompanyName);
     connect(m_companyTab, &CompanyTab::periodNumberStored, this, [this] { SetFormCaption("会計初期設定"); });
     SSTab1->addTab(m_companyTab, "会社基本情報");
-    m_tabs = {m_partnerTab, m_taxTab, m_printTab, m_companyTab};
+    m_tabs = {m_partnerTab, m_taxTab, m_printTab, m_assetTab, m_companyTab};
     SSTab1->setCurrentIndex(6);
     layout->addWidget(SSTab1, 1);
 
@@ -290,100 +291,6 @@ QWidget* Form31::buildBalanceTab()
     }
     right->addLayout(cash);
     layout->addLayout(right, 2);
-    return tab;
-}
-
-// ---- tab 5 "固定資産／リース資産管理" ------------------------------------------------------------
-
-QWidget* Form31::buildAssetTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-
-    layout->addWidget(label("固定資産管理"));
-    auto* assetButtons = new QHBoxLayout;
-    static const char* const assetCaptions[5] = {"取得日から減価償却費計算（残存価格計算）", "入力クリア", "登録",
-                                                 "更新", "削除"};
-    for (int i = 0; i < 5; ++i) {
-        Command6[i] = button(assetCaptions[i], indexed("Command6", i));
-        connect(Command6[i], &QPushButton::clicked, this, [this, i] { Command6_Click(i); });
-        assetButtons->addWidget(Command6[i]);
-    }
-    assetButtons->addStretch();
-    layout->addLayout(assetButtons);
-
-    for (int i = 0; i < 7; ++i) {
-        Text4[i] = textBox(indexed("Text4", i));
-        watchFocus(Text4[i]);
-    }
-    for (int i = 0; i < 9; ++i)
-        Combo6[i] = comboBox(indexed("Combo6", i));
-    for (int i : {2, 3, 4, 5, 6})   // the acquisition date, the method, the life
-        connect(Combo6[i], &QComboBox::currentTextChanged, this, [this] { showStatutoryRates(); });
-    // The fields in their order: caption, then the control(s).
-    struct Field {
-        const char* caption;
-        std::vector<QWidget*> controls;
-    };
-    const Field assetFields[] = {
-        {"管理番号", {Text4[0]}}, {"資産名称", {Text4[1]}}, {"数量", {Combo6[0]}}, {"勘定科目", {Combo6[1]}},
-        {"取得年月日", {Combo6[2], Combo6[3], Combo6[4]}}, {"取得価格", {Text4[2]}}, {"償却方法", {Combo6[5]}},
-        {"耐用年数", {Combo6[6]}}, {"償却率%", {Combo6[7]}}, {"保証率%", {Text4[4]}}, {"期首残存価格", {Text4[3]}},
-        {"減価償却費", {Text4[5]}}, {"管理部署", {Combo6[8]}}, {"備考", {Text4[6]}}};
-    auto* assetGrid = new QGridLayout;
-    int column = 0;
-    for (const Field& field : assetFields) {
-        const int row = column >= 8 ? 2 : 0;
-        const int col = column % 8;
-        assetGrid->addWidget(label(field.caption), row, col);
-        auto* cell = new QHBoxLayout;
-        for (QWidget* w : field.controls) cell->addWidget(w);
-        assetGrid->addLayout(cell, row + 1, col);
-        ++column;
-    }
-    layout->addLayout(assetGrid);
-    List5 = frame::newRecordList(tab, "List5");
-    frame::onListClick(List5, this, [this](int) { List5_Click(); });
-    layout->addWidget(List5, 1);
-    layout->addWidget(label("平成19年（2007年）4月1日～平成24年3月31日取得分、定率法「250％定率法」"));
-    layout->addWidget(label("平成24年（2012年）4月1日から取得分 償却率等が改正"));
-
-    layout->addWidget(label("リース資産管理"));
-    auto* leaseButtons = new QHBoxLayout;
-    static const char* const leaseCaptions[5] = {"", "入力クリア", "登録", "更新", "削除"};
-    for (int i = 1; i < 5; ++i) {
-        Command7[i] = button(leaseCaptions[i], indexed("Command7", i));
-        connect(Command7[i], &QPushButton::clicked, this, [this, i] { Command7_Click(i); });
-        leaseButtons->addWidget(Command7[i]);
-    }
-    leaseButtons->addStretch();
-    layout->addLayout(leaseButtons);
-    for (int i = 0; i < 9; ++i) {
-        Text6[i] = textBox(indexed("Text6", i));
-        watchFocus(Text6[i]);
-    }
-    for (int i = 0; i < 5; ++i)
-        Combo17[i] = comboBox(indexed("Combo17", i));
-    const Field leaseFields[] = {
-        {"契約番号", {Text6[0]}}, {"リース資産名称", {Text6[1]}}, {"勘定科目", {Combo17[0]}},
-        {"取得年月日", {Combo17[1], Combo17[2], Combo17[3]}}, {"購入金額", {Text6[2]}}, {"支払総額", {Text6[3]}},
-        {"リース回数", {Text6[4]}}, {"月支払金額", {Text6[5]}}, {"月支払利息", {Text6[6]}},
-        {"リース会社", {Text6[7]}}, {"管理部署", {Combo17[4]}}, {"備考", {Text6[8]}}};
-    auto* leaseGrid = new QGridLayout;
-    column = 0;
-    for (const Field& field : leaseFields) {
-        const int row = column >= 6 ? 2 : 0;
-        const int col = column % 6;
-        leaseGrid->addWidget(label(field.caption), row, col);
-        auto* cell = new QHBoxLayout;
-        for (QWidget* w : field.controls) cell->addWidget(w);
-        leaseGrid->addLayout(cell, row + 1, col);
-        ++column;
-    }
-    layout->addLayout(leaseGrid);
-    List6 = frame::newRecordList(tab, "List6");
-    frame::onListClick(List6, this, [this](int) { List6_Click(); });
-    layout->addWidget(List6, 1);
     return tab;
 }
 

@@ -72,11 +72,8 @@ void Form31::reopenAfterInitialisation()
     }
     ShowBankAccountList();
 
-    m_file.reopen(m_file.FixedAssetRecordset, "Q_固定資産台帳");
-    m_file.reopen(m_file.LeaseRecordset, "Q_リース資産管理");
     m_partnerTab->refreshPartners();
-    ShowFixedAssetList();
-    ShowLeaseList();
+    m_assetTab->refreshRegisters();
 
     for (QComboBox* box : Combo2) box->setEditText(QString());
     Text3[0]->setText("0");

@@ -92,41 +92,13 @@ void Form31::LoadSetupTabs()
 
     m_taxTab->Load();
 
-    for (int n = 1; n <= 10; ++n) Combo6[0]->addItem(QString::number(n));
-    const int thisYear = dao::Date::today().year;
-    Combo6[2]->addItems({yearItem(thisYear - 1), yearItem(thisYear)});
-    for (int m = 1; m <= 12; ++m) Combo6[3]->addItem(monthItem(m));
-    addDays(Combo6[4], 31);
-
-    Combo6[1]->clear();
-    dao::Recordset& used = *m_file.UsedAccountsRecordset;
-    if (!used.isEmpty())
-        for (used.MoveFirst(); !used.EOF_(); used.MoveNext())
-            if (used.get("小分類").toText() == "有形固定資産") {
-                Combo6[1]->addItem(toQ(used.get("勘定科目名").toText()));
-                Combo17[0]->addItem(toQ(used.get("勘定科目名").toText()));
-            }
-    Combo6[5]->clear();
-    Combo6[5]->addItems({"定額法", "定率法", "一括償却"});
-    Combo6[6]->clear();
-    Combo6[7]->clear();
-    for (int n = 1; n <= 20; ++n) {
-        Combo6[6]->addItem(QString::number(n) + "年");
-        Combo6[7]->addItem(QString::number(n) + ".00");
-    }
-    Combo6[8]->clear();
-    for (int i = 1; i <= 3; ++i) Combo17[i]->clear();
-    Combo17[1]->addItems({yearItem(thisYear - 1), yearItem(thisYear)});
-    for (int m = 1; m <= 12; ++m) Combo17[2]->addItem(monthItem(m));
-    addDays(Combo17[3], 31);
-    ClearFixedAssetInput();
-    ClearLeaseInput();
+    m_assetTab->Load();
 
     ShowTemplateList();
     Option7_Click(BalanceColumn());
     m_partnerTab->Load();
-    ShowFixedAssetList();
-    ShowLeaseList();
+    m_assetTab->ShowFixedAssetList();
+    m_assetTab->ShowLeaseList();
     ShowBankAccountList();
 }
 

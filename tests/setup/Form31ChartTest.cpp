@@ -121,9 +121,9 @@ TEST_F(OwnRenameTest, LinesNamingARenamedAccountAreChosenWithoutComplaint)
     rename("145", "工具器具備品等");
     rename("103", "普通預金口座");
 
-    form->List5->setCurrentRow(0);   // a message here would fail the scripted dialogs
-    EXPECT_EQ(s(form->Text4[1]->text()), "検査装置");
-    EXPECT_EQ(s(form->Combo6[1]->currentText()), "工具器具備品等");
+    form->assets().List5->setCurrentRow(0);   // a message here would fail the scripted dialogs
+    EXPECT_EQ(s(form->assets().Text4[1]->text()), "検査装置");
+    EXPECT_EQ(s(form->assets().Combo6[1]->currentText()), "工具器具備品等");
 
     form->List1->setCurrentRow(0);
     EXPECT_NE(s(form->List1->item(0)->text()).find("普通預金口座"), std::string::npos);

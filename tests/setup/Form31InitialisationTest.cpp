@@ -69,7 +69,7 @@ TEST_F(InitialisationTest, ResetsTheFileAndKeepsTheTemplatesWhenAsked)
     EXPECT_EQ(CountRows(d, "Q_仕訳定型台帳"), 1);
     EXPECT_EQ(form->List1->count(), 1);
     EXPECT_EQ(form->partners().List4->count(), 0);
-    EXPECT_EQ(form->List5->count(), 0);
+    EXPECT_EQ(form->assets().List5->count(), 0);
     EXPECT_EQ(form->List7->count(), branches);
     EXPECT_EQ(s(form->Text3[0]->text()), "0");
 }

@@ -56,10 +56,10 @@ TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
         form->tax().Option1[0], form->tax().Option2[2], form->Option3[5], form->tax().Option4[1], form->tax().Option5[2], form->Text5[0],
         form->Text5[2], form->Check2[0], form->Check2[3], form->Option6[1], form->tax().Combo14[0], form->tax().Text2[4],
         form->tax().Text12[0], form->grid().Text1[0], form->grid().Combo1[3], form->grid().Text8[9], form->Combo4,
-        form->Check3, form->partners().Text10[0], form->partners().Combo10[2], form->Combo2[0], form->Text3[0], form->Text4[6],
-        form->Combo6[8]};
+        form->Check3, form->partners().Text10[0], form->partners().Combo10[2], form->Combo2[0], form->Text3[0], form->assets().Text4[6],
+        form->assets().Combo6[8]};
     const std::vector<QWidget*> always = {form->Option7[1], form->List2, form->List3, form->printing().Check1[0], form->printing().Check4,
-                                          form->printing().Command1[setup::PrintTab::Print], form->Text6[0], form->Combo17[1], form->Option8[1]};
+                                          form->printing().Command1[setup::PrintTab::Print], form->assets().Text6[0], form->assets().Combo17[1], form->Option8[1]};
     for (QWidget* w : gated)
         EXPECT_FALSE(usable(w)) << s(w->objectName());
     for (QWidget* w : always)
