@@ -50,7 +50,7 @@ Form31::Form31()
     showCompanyName();
     FillSetupLists();
     LoadSetupTabs();
-    ClearEntry();
+    m_templateTab->ClearEntry();
     // Loading leaves edit mode off; the inputs show it whether or not it was on before.
     editModeChanged(o::EditModeIsOn());
 }
@@ -117,21 +117,6 @@ void Form31::EnableInputGroup(int group)
     setGroupUsable(group, o::EditModeIsOn());
 }
 
-void Form31::EnableTemplateRow(int row)
-{
-    if (row < 0 || row >= journal::kGridRows)
-        return;
-    const bool on = o::EditModeIsOn();
-    for (QWidget* cell : m_grid->rowCells(row)) {
-        if (auto* edit = qobject_cast<QLineEdit*>(cell))
-            edit->setReadOnly(!on);
-        else
-            cell->setEnabled(on);
-    }
-    Combo4->setEnabled(on);
-    Check3->setEnabled(on);
-}
-
 // Group 0: the period number, the dates, the bank-account boxes, the account
 // fields and the industry; 1: the tax options and the rate rows; 2: the
 // template grid; 3: the partner boxes; 4: the fixed-asset fields; 5: the company
@@ -154,12 +139,6 @@ void Form31::setGroupUsable(int group, bool usable)
         for (QCheckBox* box : Check2) set(box);
         for (QRadioButton* option : Option6) set(option);
         for (QRadioButton* option : Option3) set(option);
-        break;
-    case 2:
-        for (int row = 0; row < journal::kGridRows; ++row)
-            for (QWidget* cell : m_grid->rowCells(row)) set(cell);
-        set(Combo4);
-        set(Check3);
         break;
     default: break;
     }
@@ -198,36 +177,20 @@ void Form31::controlLeft(QObject* control)
         return -1;
     };
     if (int i = indexIn(Text5); i >= 0) return Text5_LostFocus(i);
-    if (int i = indexIn(m_grid->Combo1); i >= 0) return Combo1_LostFocus(i);
-    if (int i = indexIn(m_grid->Combo7); i >= 0) return Combo7_LostFocus(i);
-    if (int i = indexIn(m_grid->Text8); i >= 0) return Text8_LostFocus(i);
-    if (int i = indexIn(m_grid->Text9); i >= 0) return Text9_LostFocus(i);
 }
 
 // Entering a field selects its whole text while edit mode is on (a template bank
 // cell always; an empty template account cell selects nothing; the totals cells never).
 void Form31::controlEntered(QObject* control)
 {
-    const auto in = [control](const auto& array) {
-        return std::find(array.begin(), array.end(), control) != array.end();
-    };
-    const journal::EntryGrid& g = *m_grid;
     const bool editing = o::EditModeIsOn();
     QLineEdit* edit = nullptr;
     if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        bool selects = false;
-        if (in(g.Combo8))
-            selects = true;
-        else if (in(g.Combo1) || in(g.Combo7))
-            selects = editing && !combo->currentText().isEmpty();
-        else if (in(Combo2) || in(g.Combo9)
-                 || in(g.Combo11))
-            selects = editing;
-        if (!selects)
+        if (!editing || std::find(Combo2.begin(), Combo2.end(), control) == Combo2.end())
             return;
         edit = combo->lineEdit();
     } else if (auto* text = qobject_cast<QLineEdit*>(control)) {
-        if (!editing || text == g.Text8[journal::kGridRows] || text == g.Text9[journal::kGridRows])
+        if (!editing)
             return;
         edit = text;
     }

@@ -27,6 +27,7 @@
 #include "setup/SetupRecordsets.h"
 #include "setup/ShownRecords.h"
 #include "setup/TaxTab.h"
+#include "setup/TemplateTab.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,18 +71,11 @@ public:
     // The tabs.
     PartnerTab& partners() { return *m_partnerTab; }
     TaxTab& tax() { return *m_taxTab; }
+    TemplateTab& templates() { return *m_templateTab; }
     PrintTab& printing() { return *m_printTab; }
     AssetTab& assets() { return *m_assetTab; }
     CompanyTab& company() { return *m_companyTab; }
 
-
-    // tab 2 "定型仕訳入力"
-    journal::EntryGrid& grid() { return *m_grid; }
-    QListWidget* List1 = nullptr;                    // templates
-    QComboBox* Combo4 = nullptr;                     // 表示優先順位
-    QCheckBox* Check3 = nullptr;                     // 決算整理仕訳
-    std::array<QRadioButton*, 3> Option8{};          // 振替伝票, 入金伝票, 出金伝票
-    std::array<QPushButton*, 8> Command1{};          // 0..3 and 7 (6 is the print tab's)
 
     // tab 3 "期首残高設定"
     std::array<QPushButton*, 4> Command4{};          // 0, 2 (3 is the tax tab's)
@@ -109,7 +103,6 @@ public:
     void Command5_Click(int index);
     void EnableAllGroups();
     void EnableInputGroup(int group);
-    void EnableTemplateRow(int row);
 
     // ---- choice lists and loading -------------------------------------------------
     void FillSetupLists();
@@ -129,45 +122,13 @@ public:
     void CopyAccountMaster();
     void Command4_Click(int index);
 
-    // ---- the window's tax lookups (the journal's routines) ------------------------
-    int TaxRateOn(const dao::Date& d, bool taxable, bool simplified);
-    std::optional<std::int32_t> TaxExclusiveAmount(const dao::Date& d, std::int64_t amount, bool taxable,
-                                                   bool simplified);
-
-    // ---- print run (Command1 6) ---------------------------------------------------
-    void Command1_Click(int index);
-
     // ---- registers: the fills the load needs ---------------------------------------
-    void ClearEntry();
-    void FillAccountCombos();
-    void ShowTemplateList();
-    void LoadTemplateAmounts();
     void ShowBankAccountList();
-
-    // ---- the template grid's routines -------------------------------------------------
-    // Kinds 2 and 3 an account of the chart, 4 a bank of the company's bank
-    // accounts; "" when the name is empty or not found. A branch is found by its
-    // bank with FindBranchCode.
-    std::string FindCode(int kind, const std::string& name);
-    std::string FindBranchCode(const std::string& bankCode, const std::string& branchName);
-    // The name of an account in use; "" after a beep and a message when there is none.
-    std::string AccountNameOf(const std::string& code);
-    bool ValidateEntry();       // true when a check failed (and said so)
-    // Puts the template recordset on the first row of the chosen line's template;
-    // false when there is none, or after a message (and the list read again)
-    // when the template changed or vanished since it was listed.
-    bool LocateTemplate();
-    void RecalcTotals();
 
     // ---- registers: what their buttons, lists and fields do -------------------------
     void Command8_Click(int index);
     void Command9_Click();
-    void List1_Click();
     void List7_Click();
-    void Combo1_LostFocus(int index);
-    void Combo7_LostFocus(int index);
-    void Text8_LostFocus(int index);
-    void Text9_LostFocus(int index);
 
     // The key of each line of a list: the account code (List2, List3), 仕訳ID|追番
     // (List1), 取引先名 (List4), 管理番号 (List5), 契約番号 (List6), no|銀行コード|
@@ -188,7 +149,6 @@ protected:
 private:
     // Layout (Form31Layout.cpp).
     void buildControls();
-    QWidget* buildTemplateTab();
     QWidget* buildBalanceTab();
     void watchFocus(QWidget* w);
 
@@ -226,21 +186,6 @@ private:
     void InitialiseSystem();
     void reopenAfterInitialisation();
 
-    // Templates (Form31Templates.cpp).
-    void templateButton(int index);
-    void registerTemplate();
-    void updateTemplate();
-    void deleteTemplate();
-    // The chosen line of the template list when one is chosen, the grid passes
-    // its checks and the line's template is as it was shown; -1 otherwise,
-    // after saying why.
-    int templateLineToChange();
-    void correctTemplateAmounts();
-    void refreshTemplates();
-    void accountCellLeft(int row, bool debitSide);
-    void amountCellLeft(int row, bool debitSide);
-    std::vector<std::string> shownTemplateRows(const std::string& id) const;
-
     // Bank accounts (Form31Registers.cpp).
     void refreshBankAccounts();
 
@@ -263,11 +208,11 @@ private:
     SetupRecordsets m_file;
     PartnerTab* m_partnerTab = nullptr;
     TaxTab* m_taxTab = nullptr;
+    TemplateTab* m_templateTab = nullptr;
     PrintTab* m_printTab = nullptr;
     AssetTab* m_assetTab = nullptr;
     CompanyTab* m_companyTab = nullptr;
     std::vector<SetupTab*> m_tabs;   // in the order of their places
-    std::unique_ptr<journal::EntryGrid> m_grid;
     QButtonGroup* m_option6Group = nullptr;
     std::vector<QWidget*> m_watched;
     frame::CellExitGuard m_cellExits;   // runs the fields' exit handlers

@@ -302,8 +302,7 @@ void Form31::deleteAccount(const AccountRow& account)
         return;
     }
     reopenChart();
-    m_file.reopen(m_file.TemplateRecordset, "Q_仕訳定型台帳");
-    ShowTemplateList();
+    m_templateTab->refreshTemplates();
     refreshChartLists(account.line);
 }
 
@@ -319,8 +318,8 @@ void Form31::reopenChart()
 // chosen is then what they show, not taken for another program's change.
 void Form31::refreshListsNamingAccounts()
 {
-    FillAccountCombos();
-    refreshTemplates();
+    m_templateTab->FillAccountCombos();
+    m_templateTab->refreshTemplates();
     m_assetTab->refreshRegisters();
     refreshBankAccounts();
     m_file.reopen(m_file.DepositKindRecordset, "預金種別");
@@ -398,19 +397,6 @@ void Form31::copyIndustry(int index)
         refreshListsNamingAccounts();   // the master took the industry's names
     ShowMasterAccountList();
     ShowUsedAccountList();
-}
-
-// ---- tax lookups ------------------------------------------------------------------------
-
-int Form31::TaxRateOn(const dao::Date& d, bool taxable, bool simplified)
-{
-    return SetupTaxRateOn(*m_file.TaxRateRecordset, d, taxable, simplified);
-}
-
-std::optional<std::int32_t> Form31::TaxExclusiveAmount(const dao::Date& d, std::int64_t amount, bool taxable,
-                                                       bool simplified)
-{
-    return SetupTaxExclusiveAmount(*m_file.TaxRateRecordset, *m_file.SettingsRecordset, d, amount, taxable, simplified);
 }
 
 }  // namespace setup

@@ -44,7 +44,9 @@ void Form31::buildControls()
     SSTab1->addTab(m_partnerTab, "取引先管理");
     m_taxTab = new TaxTab(m_file, m_cellExits);
     SSTab1->addTab(m_taxTab, "消費税設定");
-    SSTab1->addTab(buildTemplateTab(), "定型仕訳入力");
+    m_templateTab = new TemplateTab(m_file, m_cellExits);
+    connect(m_templateTab, &TemplateTab::templateLoaded, this, &Form31::ShowMasterAccountList);
+    SSTab1->addTab(m_templateTab, "定型仕訳入力");
     SSTab1->addTab(buildBalanceTab(), "期首残高設定");
     m_printTab = new PrintTab(m_file, m_cellExits);
     SSTab1->addTab(m_printTab, "帳票印刷");
@@ -54,7 +56,7 @@ void Form31::buildControls()
     connect(m_companyTab, &CompanyTab::companyNameStored, this, &Form31::showCompanyName);
     connect(m_companyTab, &CompanyTab::periodNumberStored, this, [this] { SetFormCaption("会計初期設定"); });
     SSTab1->addTab(m_companyTab, "会社基本情報");
-    m_tabs = {m_partnerTab, m_taxTab, m_printTab, m_assetTab, m_companyTab};
+    m_tabs = {m_partnerTab, m_taxTab, m_templateTab, m_printTab, m_assetTab, m_companyTab};
     SSTab1->setCurrentIndex(6);
     layout->addWidget(SSTab1, 1);
 
@@ -71,70 +73,6 @@ void Form31::buildControls()
     bottom->addStretch();
     bottom->addWidget(Command5[1]);
     layout->addLayout(bottom);
-}
-
-// ---- tab 2 "定型仕訳入力" ----------------------------------------------------------------
-
-QWidget* Form31::buildTemplateTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-
-    // The grid lays its cells out at their own places (twips from the top left
-    // of its parent); the controls of the tab and the column headings stand
-    // above it in the same area.
-    auto* gridArea = new QWidget;
-    gridArea->setFixedSize(1030, 300);
-    const auto placeInRow = [](QWidget* w, int& left, int top) {
-        const QSize size = w->sizeHint();
-        w->setGeometry(left, top, size.width(), size.height());
-        left += size.width() + 8;
-    };
-    int left = 56;
-    static const char* const kindCaptions[3] = {"振替伝票", "入金伝票", "出金伝票"};
-    for (int i = 0; i < 3; ++i) {
-        Option8[i] = new QRadioButton(kindCaptions[i], gridArea);
-        Option8[i]->setObjectName(indexed("Option8", i));
-        placeInRow(Option8[i], left, 6);
-    }
-    Option8[0]->setChecked(true);
-    left += 20;
-    placeInRow(label("表示優先順位", gridArea), left, 8);
-    Combo4 = comboBox("Combo4", gridArea);
-    Combo4->setMinimumWidth(50);
-    placeInRow(Combo4, left, 4);
-    Check3 = new QCheckBox("決算整理仕訳", gridArea);
-    Check3->setObjectName("Check3");
-    placeInRow(Check3, left, 6);
-
-    left = 56;
-    static const std::pair<int, const char*> templateButtons[] = {
-        {0, "入力クリア"}, {1, "登録"}, {2, "更新"}, {3, "削除"}, {7, "金額補正"}};
-    for (const auto& [i, caption] : templateButtons) {
-        Command1[i] = button(caption, indexed("Command1", i), gridArea);
-        const int index = i;
-        connect(Command1[i], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
-        placeInRow(Command1[i], left, 40);
-    }
-    placeInRow(label("1行目を合計額と見なし、金額を補正する", gridArea), left, 46);
-
-    journal::EntryGrid::PlaceHeadings([gridArea](const QString& text) { return label(text, gridArea); });
-    m_grid = std::make_unique<journal::EntryGrid>(gridArea);
-    for (int totalLeft : {7100, 10220})
-        label("合計", gridArea)->setGeometry(totalLeft / 15, 4080 / 15, 650 / 15, 240 / 15);
-    for (int row = 0; row < journal::kGridRows; ++row)
-        for (QWidget* cell : m_grid->rowCells(row)) watchFocus(cell);
-    watchFocus(m_grid->Text8[journal::kGridRows]);
-    watchFocus(m_grid->Text9[journal::kGridRows]);
-    m_grid->Text8[journal::kGridRows]->setReadOnly(true);
-    m_grid->Text9[journal::kGridRows]->setReadOnly(true);
-    layout->addWidget(gridArea, 0, Qt::AlignLeft);
-
-    layout->addWidget(label("仕訳定型リスト"));
-    List1 = frame::newRecordList(tab, "List1");
-    frame::onListClick(List1, this, [this](int) { List1_Click(); });
-    layout->addWidget(List1, 1);
-    return tab;
 }
 
 // ---- tab 3 "期首残高設定" -----------------------------------------------------------------

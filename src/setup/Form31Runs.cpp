@@ -30,7 +30,7 @@ void Form31::InitialiseSystem()
     reopenAfterInitialisation();
     if (deleteTemplates) {
         m_file.reopen(m_file.TemplateRecordset, "Q_仕訳定型台帳");
-        clearList(List1);
+        m_templateTab->clearTemplateList();
     }
     if (!skipped.empty()) {
         std::string rows;
@@ -51,25 +51,13 @@ void Form31::reopenAfterInitialisation()
     clearList(List7);
     Text3[0]->clear();
     Text3[10]->clear();
-    QStringList branches, banks;
+    QStringList branches;
     if (!m_file.BranchesInUseRecordset->isEmpty())
         for (m_file.BranchesInUseRecordset->MoveFirst(); !m_file.BranchesInUseRecordset->EOF_(); m_file.BranchesInUseRecordset->MoveNext())
             branches << toQ(m_file.BranchesInUseRecordset->get("支店名").toText());
-    if (!m_file.BanksInUseRecordset->isEmpty())
-        for (m_file.BanksInUseRecordset->MoveFirst(); !m_file.BanksInUseRecordset->EOF_(); m_file.BanksInUseRecordset->MoveNext())
-            banks << toQ(m_file.BanksInUseRecordset->get("銀行名").toText());
     Combo2[1]->clear();
     Combo2[1]->addItems(branches);
-    for (int row = 0; row < journal::kGridRows; ++row) {
-        const QString bank = m_grid->Combo8[row]->currentText();
-        const QString branch = m_grid->Combo9[row]->currentText();
-        m_grid->Combo8[row]->clear();
-        m_grid->Combo8[row]->addItems(banks);
-        m_grid->Combo8[row]->setEditText(bank);
-        m_grid->Combo9[row]->clear();
-        m_grid->Combo9[row]->addItems(branches);
-        m_grid->Combo9[row]->setEditText(branch);
-    }
+    m_templateTab->RefillBankLists();
     ShowBankAccountList();
 
     m_partnerTab->refreshPartners();
@@ -77,21 +65,6 @@ void Form31::reopenAfterInitialisation()
 
     for (QComboBox* box : Combo2) box->setEditText(QString());
     Text3[0]->setText("0");
-}
-
-// ---- Command1 ------------------------------------------------------------------------
-
-void Form31::Command1_Click(int index)
-{
-    const dao::Operation operation;   // its waits for the file share one budget
-    switch (index) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 7: templateButton(index); break;
-    default: break;
-    }
 }
 
 }  // namespace setup

@@ -45,22 +45,14 @@ void Form31::FillSetupLists()
     Combo2[0]->addItems(banks);
     Combo2[1]->clear();
     Combo2[1]->addItems(branches);
-    for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo8[row]->addItems(banks);
-    for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo9[row]->addItems(branches);
-    FillAccountCombos();
+    m_templateTab->FillChoices();
     Combo2[2]->clear();
     Combo2[2]->addItems(column(*m_file.DepositKindRecordset, "種別"));
     m_partnerTab->FillChoices();
-    if (!m_file.PartnerRecordset->isEmpty()) {
-        const QStringList partners = column(*m_file.PartnerRecordset, "取引先名");
-        for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo11[row]->addItems(partners);
-    }
 
     m_companyTab->FillChoices();
 
     m_taxTab->FillChoices();
-    Combo4->clear();
-    for (int n = 1; n <= 9; ++n) Combo4->addItem(QString::number(n));
 
     // Filling a list must not choose an item for the box.
     for (QComboBox* box : findChildren<QComboBox*>())
@@ -94,7 +86,7 @@ void Form31::LoadSetupTabs()
 
     m_assetTab->Load();
 
-    ShowTemplateList();
+    m_templateTab->ShowTemplateList();
     Option7_Click(BalanceColumn());
     m_partnerTab->Load();
     m_assetTab->ShowFixedAssetList();

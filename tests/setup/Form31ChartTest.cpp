@@ -125,8 +125,8 @@ TEST_F(OwnRenameTest, LinesNamingARenamedAccountAreChosenWithoutComplaint)
     EXPECT_EQ(s(form->assets().Text4[1]->text()), "検査装置");
     EXPECT_EQ(s(form->assets().Combo6[1]->currentText()), "工具器具備品等");
 
-    form->List1->setCurrentRow(0);
-    EXPECT_NE(s(form->List1->item(0)->text()).find("普通預金口座"), std::string::npos);
+    form->templates().List1->setCurrentRow(0);
+    EXPECT_NE(s(form->templates().List1->item(0)->text()).find("普通預金口座"), std::string::npos);
 
     ASSERT_EQ(form->List7->count(), 2);
     EXPECT_NE(s(form->List7->item(0)->text()).find("普通預金口座"), std::string::npos);

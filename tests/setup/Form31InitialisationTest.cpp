@@ -67,7 +67,7 @@ TEST_F(InitialisationTest, ResetsTheFileAndKeepsTheTemplatesWhenAsked)
     for (const char* emptied : {"Q_取引先管理", "Q_固定資産台帳", "Q_リース資産管理", "Q_仕訳台帳", "Q_仕訳変更履歴"})
         EXPECT_EQ(CountRows(d, emptied), 0) << emptied;
     EXPECT_EQ(CountRows(d, "Q_仕訳定型台帳"), 1);
-    EXPECT_EQ(form->List1->count(), 1);
+    EXPECT_EQ(form->templates().List1->count(), 1);
     EXPECT_EQ(form->partners().List4->count(), 0);
     EXPECT_EQ(form->assets().List5->count(), 0);
     EXPECT_EQ(form->List7->count(), branches);
@@ -81,7 +81,7 @@ TEST_F(InitialisationTest, YesToTheSecondQuestionDeletesTheTemplates)
     dialogs->expectMessage("システムの初期化は終了しました", ui::Answer::Ok);
     form->Command5[2]->click();
     EXPECT_EQ(CountRows(db(), "Q_仕訳定型台帳"), 0);
-    EXPECT_EQ(form->List1->count(), 0);
+    EXPECT_EQ(form->templates().List1->count(), 0);
 }
 
 // A branch in use whose bank was deleted from the bank master gets no bank

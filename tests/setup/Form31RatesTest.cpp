@@ -61,7 +61,7 @@ TEST_F(RatesTest, TableIsReplacedInDateOrderWithTheSimplifiedRates)
     // The rows now show the table in its order, and the window's lookups use it.
     EXPECT_EQ(s(form->tax().Combo14[0]->currentText()), "1989年");
     EXPECT_EQ(s(form->tax().Text12[2]->text()), "8");
-    EXPECT_EQ(form->TaxRateOn(dao::Date{2020, 1, 1}, true, true), 8);
+    EXPECT_EQ(form->templates().TaxRateOn(dao::Date{2020, 1, 1}, true, true), 8);
 }
 
 struct BadRowsCase {

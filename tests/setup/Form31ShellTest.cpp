@@ -55,11 +55,11 @@ TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
         form->company().Text11[0], form->company().Text11[12], form->company().Text7[0], form->company().Combo12[1], form->company().Combo13[2], form->company().Combo3[0],
         form->tax().Option1[0], form->tax().Option2[2], form->Option3[5], form->tax().Option4[1], form->tax().Option5[2], form->Text5[0],
         form->Text5[2], form->Check2[0], form->Check2[3], form->Option6[1], form->tax().Combo14[0], form->tax().Text2[4],
-        form->tax().Text12[0], form->grid().Text1[0], form->grid().Combo1[3], form->grid().Text8[9], form->Combo4,
-        form->Check3, form->partners().Text10[0], form->partners().Combo10[2], form->Combo2[0], form->Text3[0], form->assets().Text4[6],
+        form->tax().Text12[0], form->templates().grid().Text1[0], form->templates().grid().Combo1[3], form->templates().grid().Text8[9], form->templates().Combo4,
+        form->templates().Check3, form->partners().Text10[0], form->partners().Combo10[2], form->Combo2[0], form->Text3[0], form->assets().Text4[6],
         form->assets().Combo6[8]};
     const std::vector<QWidget*> always = {form->Option7[1], form->List2, form->List3, form->printing().Check1[0], form->printing().Check4,
-                                          form->printing().Command1[setup::PrintTab::Print], form->assets().Text6[0], form->assets().Combo17[1], form->Option8[1]};
+                                          form->printing().Command1[setup::PrintTab::Print], form->assets().Text6[0], form->assets().Combo17[1], form->templates().Option8[1]};
     for (QWidget* w : gated)
         EXPECT_FALSE(usable(w)) << s(w->objectName());
     for (QWidget* w : always)
