@@ -43,28 +43,10 @@ void Form31::InitialiseSystem()
 
 void Form31::reopenAfterInitialisation()
 {
-    reopenChart();
-    ShowMasterAccountList();
-    ShowUsedAccountList();
-
-    m_file.reopen(m_file.BankAccountRecordset, "Q_取引銀行");
-    clearList(List7);
-    Text3[0]->clear();
-    Text3[10]->clear();
-    QStringList branches;
-    if (!m_file.BranchesInUseRecordset->isEmpty())
-        for (m_file.BranchesInUseRecordset->MoveFirst(); !m_file.BranchesInUseRecordset->EOF_(); m_file.BranchesInUseRecordset->MoveNext())
-            branches << toQ(m_file.BranchesInUseRecordset->get("支店名").toText());
-    Combo2[1]->clear();
-    Combo2[1]->addItems(branches);
+    m_balanceTab->reloadAfterInitialisation();
     m_templateTab->RefillBankLists();
-    ShowBankAccountList();
-
     m_partnerTab->refreshPartners();
     m_assetTab->refreshRegisters();
-
-    for (QComboBox* box : Combo2) box->setEditText(QString());
-    Text3[0]->setText("0");
 }
 
 }  // namespace setup

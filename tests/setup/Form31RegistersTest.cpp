@@ -12,6 +12,7 @@
 namespace setuptest {
 namespace {
 
+using setup::BalanceTab;
 using setup::PartnerTab;
 
 // ---- business partners -------------------------------------------------------------------
@@ -141,31 +142,31 @@ protected:
     }
     void fill(const char* bank, const char* branch, const char* kind, const char* balance)
     {
-        form->Combo2[0]->setEditText(q(bank));
-        form->Combo2[1]->setEditText(q(branch));
-        form->Combo2[2]->setEditText(q(kind));
-        form->Text3[0]->setText(q(balance));
+        form->balance().Combo2[0]->setEditText(q(bank));
+        form->balance().Combo2[1]->setEditText(q(branch));
+        form->balance().Combo2[2]->setEditText(q(kind));
+        form->balance().Text3[0]->setText(q(balance));
     }
-    void press(int button) { form->Command8[button]->click(); }
+    void press(BalanceTab::Command8Button button) { form->balance().Command8[button]->click(); }
 };
 
 TEST_F(BankAccountTest, EachBanksMainOfficeIsFoundUnderItsOwnBank)
 {
     editModeOn();
     fill("三井住友銀行", "本店", "普通預金", "1,000,000");
-    press(1);
+    press(BalanceTab::RegisterBankButton);
     fill("三菱ＵＦＪ銀行", "本店", "当座預金", "500");
-    press(1);
+    press(BalanceTab::RegisterBankButton);
     // Accounts added here have no number of their own ("no" 0) and come first.
     const auto rows = AccountRows(db());
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], "0009|0009001|普通預金|1000000|0|0");
     EXPECT_EQ(rows[1], "0005|0005001|当座預金|500|0|0");
-    ASSERT_EQ(form->List7->count(), 3);
-    EXPECT_EQ(s(form->List7->item(0)->text()),
+    ASSERT_EQ(form->balance().List7->count(), 3);
+    EXPECT_EQ(s(form->balance().List7->item(0)->text()),
               "三井住友銀行" + std::string(10, ' ') + "本店" + std::string(8, ' ') + "普通預金" + std::string(6, ' ')
                   + "   1,000,000");
-    EXPECT_EQ(s(form->Text3[10]->text()), "1,300,500");
+    EXPECT_EQ(s(form->balance().Text3[10]->text()), "1,300,500");
 }
 
 TEST_F(BankAccountTest, AnAccountThatExistsAlreadyIsRefused)
@@ -173,37 +174,37 @@ TEST_F(BankAccountTest, AnAccountThatExistsAlreadyIsRefused)
     editModeOn();
     fill("みずほ銀行", "新宿支店", "当座預金", "0");
     dialogs->expectMessage("同じ銀行、支店、種別の口座が既に登録されています", ui::Answer::Ok).withoutTitle();
-    press(1);
+    press(BalanceTab::RegisterBankButton);
     EXPECT_EQ(AccountRows(db()).size(), 1u);
 }
 
 TEST_F(BankAccountTest, UpdateLeavesTheCurrentBalanceTheBankBookStored)
 {
     editModeOn();
-    form->List7->setCurrentRow(0);
-    EXPECT_EQ(s(form->Combo2[1]->currentText()), "新宿支店");
-    EXPECT_EQ(s(form->Text3[0]->text()), "300,000");
-    form->Text3[0]->setText(q("320,000"));
-    press(0);
+    form->balance().List7->setCurrentRow(0);
+    EXPECT_EQ(s(form->balance().Combo2[1]->currentText()), "新宿支店");
+    EXPECT_EQ(s(form->balance().Text3[0]->text()), "300,000");
+    form->balance().Text3[0]->setText(q("320,000"));
+    press(BalanceTab::UpdateBankButton);
     EXPECT_EQ(AccountRows(db()), std::vector<std::string>{"0001|0001203|当座預金|320000|250000|0"});
-    EXPECT_EQ(s(form->Text3[10]->text()), "320,000");
-    press(0);   // no line chosen since the list was filled: nothing
+    EXPECT_EQ(s(form->balance().Text3[10]->text()), "320,000");
+    press(BalanceTab::UpdateBankButton);   // no line chosen since the list was filled: nothing
     EXPECT_EQ(AccountRows(db()), std::vector<std::string>{"0001|0001203|当座預金|320000|250000|0"});
 }
 
 TEST_F(BankAccountTest, DeleteAsksNamingTheChosenAccountWhateverTheBoxesShow)
 {
     editModeOn();
-    form->List7->setCurrentRow(0);
+    form->balance().List7->setCurrentRow(0);
     fill("三井住友銀行", "本店", "普通預金", "0");
     const char* question = "選択された取引銀行「みずほ銀行　新宿支店　当座預金」を削除します　よろしいですか？";
     dialogs->expectMessage(question, ui::Answer::No).withTitle("取引銀行").withButtons(ui::Buttons::YesNo);
-    press(2);
+    press(BalanceTab::DeleteBankButton);
     EXPECT_EQ(AccountRows(db()).size(), 1u);
     dialogs->expectMessage(question, ui::Answer::Yes).withTitle("取引銀行");
-    press(2);
+    press(BalanceTab::DeleteBankButton);
     EXPECT_TRUE(AccountRows(db()).empty());
-    EXPECT_EQ(form->List7->count(), 0);
+    EXPECT_EQ(form->balance().List7->count(), 0);
 }
 
 struct BoxCase {
@@ -223,10 +224,10 @@ TEST_P(BankAccountBoxTest, EveryButtonChecksTheBoxesFirst)
 {
     const BoxCase& c = GetParam();
     editModeOn();
-    form->List7->setCurrentRow(0);
+    form->balance().List7->setCurrentRow(0);
     fill(c.bank, c.branch, c.kind, c.balance);
     const std::string before = DumpWrittenTables(db());
-    for (int button : {1, 0, 2}) {
+    for (const auto button : {BalanceTab::RegisterBankButton, BalanceTab::UpdateBankButton, BalanceTab::DeleteBankButton}) {
         dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
         press(button);
     }
@@ -249,7 +250,7 @@ TEST_F(BankAccountTest, BankMasterButtonOpensTheBankMasterWindowInEitherMode)
 {
     auto& registry = frame::WindowRegistry::instance();
     registry.add("Form11", frame::WindowRegistry::Factory([] { return new QWidget; }));
-    form->Command9->click();
+    form->balance().Command9->click();
     EXPECT_NE(registry.window("Form11"), nullptr);
     registry.closeAll();
 }

@@ -141,7 +141,7 @@ TEST_F(SettingsTest, OptionButtonsStoreTheirCodesOnlyInEditMode)
     EXPECT_TRUE(Setting(db(), "消費税計算").toBool());
     form->tax().Option5[2]->click();
     EXPECT_EQ(Setting(db(), "端数処理").toText(), "3");
-    form->Option3[5]->click();
+    form->balance().Option3[5]->click();
     EXPECT_EQ(Setting(db(), "業種").toInt32(), 5);
 }
 
@@ -348,19 +348,19 @@ TEST_F(OpeningCashTest, LoadingStoresAndShowsTheOpeningCashAndDeposits)
 {
     EXPECT_EQ(Setting(db(), "期首現金残高").toInt32(), 200);
     EXPECT_EQ(Setting(db(), "期首預金残高").toInt32(), 1300);
-    EXPECT_EQ(s(form->Text7[1]->text()), "200");
-    EXPECT_EQ(s(form->Text7[2]->text()), "1,300");
-    EXPECT_EQ(s(form->Text7[3]->text()), "1,500");
+    EXPECT_EQ(s(form->balance().Text7[1]->text()), "200");
+    EXPECT_EQ(s(form->balance().Text7[2]->text()), "1,300");
+    EXPECT_EQ(s(form->balance().Text7[3]->text()), "1,500");
 }
 
 TEST_F(OpeningCashTest, UpdatingADepositAccountUpdatesTheSettings)
 {
     editModeOn();
     chooseAccount("103");
-    form->Text5[2]->setText("5,000");
-    form->Command2[1]->click();
+    form->balance().Text5[2]->setText("5,000");
+    form->balance().Command2[setup::BalanceTab::UpdateAccountButton]->click();
     EXPECT_EQ(Setting(db(), "期首預金残高").toInt32(), 6000);
-    EXPECT_EQ(s(form->Text7[3]->text()), "6,200");
+    EXPECT_EQ(s(form->balance().Text7[3]->text()), "6,200");
 }
 
 }  // namespace

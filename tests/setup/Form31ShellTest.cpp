@@ -28,10 +28,10 @@ TEST_F(ShellTest, LoadsTheTabsAndShowsTheCompanyTabFirst)
     EXPECT_EQ(s(form->company().Combo12[1]->currentText()), "04月");
     EXPECT_EQ(s(form->company().Combo12[2]->currentText()), "01日");
     EXPECT_EQ(s(form->company().Label4[0]->text()), "令和6年");
-    EXPECT_EQ(s(form->Label15->text()), "＜期首勘定科目、残高設定＞");
-    EXPECT_EQ(form->List2->count(), CountRows(db(), "Q_勘定科目コード表"));
-    EXPECT_EQ(form->List3->count(), CountRows(db(), "Q_使用勘定科目表"));
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集");
+    EXPECT_EQ(s(form->balance().Label15->text()), "＜期首勘定科目、残高設定＞");
+    EXPECT_EQ(form->balance().List2->count(), CountRows(db(), "Q_勘定科目コード表"));
+    EXPECT_EQ(form->balance().List3->count(), CountRows(db(), "Q_使用勘定科目表"));
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集");
 }
 
 TEST_F(ShellTest, BothNamesOfTheAccountCopyReachOneSavedQuery)
@@ -53,12 +53,12 @@ TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
 {
     const std::vector<QWidget*> gated = {
         form->company().Text11[0], form->company().Text11[12], form->company().Text7[0], form->company().Combo12[1], form->company().Combo13[2], form->company().Combo3[0],
-        form->tax().Option1[0], form->tax().Option2[2], form->Option3[5], form->tax().Option4[1], form->tax().Option5[2], form->Text5[0],
-        form->Text5[2], form->Check2[0], form->Check2[3], form->Option6[1], form->tax().Combo14[0], form->tax().Text2[4],
+        form->tax().Option1[0], form->tax().Option2[2], form->balance().Option3[5], form->tax().Option4[1], form->tax().Option5[2], form->balance().Text5[0],
+        form->balance().Text5[2], form->balance().Check2[0], form->balance().Check2[3], form->balance().Option6[1], form->tax().Combo14[0], form->tax().Text2[4],
         form->tax().Text12[0], form->templates().grid().Text1[0], form->templates().grid().Combo1[3], form->templates().grid().Text8[9], form->templates().Combo4,
-        form->templates().Check3, form->partners().Text10[0], form->partners().Combo10[2], form->Combo2[0], form->Text3[0], form->assets().Text4[6],
+        form->templates().Check3, form->partners().Text10[0], form->partners().Combo10[2], form->balance().Combo2[0], form->balance().Text3[0], form->assets().Text4[6],
         form->assets().Combo6[8]};
-    const std::vector<QWidget*> always = {form->Option7[1], form->List2, form->List3, form->printing().Check1[0], form->printing().Check4,
+    const std::vector<QWidget*> always = {form->balance().Option7[1], form->balance().List2, form->balance().List3, form->printing().Check1[0], form->printing().Check4,
                                           form->printing().Command1[setup::PrintTab::Print], form->assets().Text6[0], form->assets().Combo17[1], form->templates().Option8[1]};
     for (QWidget* w : gated)
         EXPECT_FALSE(usable(w)) << s(w->objectName());
@@ -66,13 +66,13 @@ TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
         EXPECT_TRUE(usable(w)) << s(w->objectName());
 
     editModeOn();
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集解除");
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集解除");
     for (QWidget* w : gated)
         EXPECT_TRUE(usable(w)) << s(w->objectName());
 
-    form->Command5[0]->click();
+    form->Command5[setup::Form31::EditButton]->click();
     EXPECT_FALSE(o::EditModeIsOn());
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集");
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集");
     for (QWidget* w : gated)
         EXPECT_FALSE(usable(w)) << s(w->objectName());
 }
@@ -80,12 +80,12 @@ TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
 TEST_F(ShellTest, EditModeSwitchedByAnotherWindowShowsHereAtOnce)
 {
     o::SetEditMode(o::EditModeOn);   // as the journal-entry window's "編集" does
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集解除");
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集解除");
     EXPECT_TRUE(usable(form->company().Text11[2]));
 
-    form->Command5[0]->click();   // one press here switches it off for every window
+    form->Command5[setup::Form31::EditButton]->click();   // one press here switches it off for every window
     EXPECT_FALSE(o::EditModeIsOn());
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集");
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集");
     EXPECT_FALSE(usable(form->company().Text11[2]));
 }
 
@@ -99,7 +99,7 @@ TEST_F(ShellTest, LoadingSwitchesEditModeOffForEveryWindow)
     form = std::make_unique<setup::Form31>();
     EXPECT_FALSE(o::EditModeIsOn());
     EXPECT_FALSE(otherWindowOn);
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集");
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集");
     EXPECT_FALSE(usable(form->company().Text11[0]));
 }
 

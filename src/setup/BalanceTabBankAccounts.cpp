@@ -1,8 +1,10 @@
 // The company's bank accounts of the tab "期首残高設定": their list, loading a
 // chosen line into the boxes, and the buttons that register, update and delete them.
-#include "setup/Form31.h"
+#include "setup/BalanceTab.h"
 
+#include "common/EditMode.h"
 #include "common/NumberFormat.h"
+#include "frame/WorkWindow.h"
 #include "frame/WindowRegistry.h"
 #include "platform/ui/Dialogs.h"
 #include "setup/BankAccountRegister.h"
@@ -17,7 +19,7 @@ using frame::toQ;
 
 // The bank accounts, and the total of their opening balances in Text3(10); with
 // no account the total box is left as it is.
-void Form31::ShowBankAccountList()
+void BalanceTab::ShowBankAccountList()
 {
     std::int64_t total = 0;
     fillList(List7, *m_file.BankAccountRecordset, [&total](dao::Recordset& rs) {
@@ -30,18 +32,18 @@ void Form31::ShowBankAccountList()
         Text3[10]->setText(toQ(o::FormatNumber(total, "#,###,###,##0")));
 }
 
-void Form31::refreshBankAccounts()
+void BalanceTab::refreshBankAccounts()
 {
     m_file.reopen(m_file.BankAccountRecordset, "Q_取引銀行");
     ShowBankAccountList();
 }
 
-// 0 "更新", 1 "登録", 2 "削除". The boxes are checked first for all three; "更新"
+// "更新", "登録" and "削除": the boxes are checked first for all three; "更新"
 // and "削除" act on the account of the chosen line, "削除" after asking.
-void Form31::Command8_Click(int index)
+void BalanceTab::Command8_Click(Command8Button button)
 {
     const dao::Operation operation;   // its waits for the file share one budget
-    if (!o::EditModeIsOn() || index < 0 || index > 2)
+    if (!o::EditModeIsOn())
         return;
     BankAccountBoxes boxes;
     boxes.bank = fromQ(Combo2[0]->currentText());
@@ -57,23 +59,23 @@ void Form31::Command8_Click(int index)
     const BankAccount& account = std::get<BankAccount>(checked);
     std::optional<std::string> refusal;
     try {
-        if (index == 1) {
-            refusal = RegisterBankAccount(*m_file.workspace, *m_file.database, account);
-        } else if (index == 0) {
+        if (button == RegisterBankButton) {
+            refusal = RegisterBankAccount(workspace(), database(), account);
+        } else if (button == UpdateBankButton) {
             const int line = chosenLine(List7);
             if (line < 0)
                 return;
-            refusal = UpdateBankAccount(*m_file.workspace, *m_file.database, shownLine(List7, line), account);
+            refusal = UpdateBankAccount(workspace(), database(), shownLine(List7, line), account);
         } else {
             const auto line = chosenRecord(List7, *m_file.BankAccountRecordset, BankAccountKey, kBankAccountWhat,
-                                           &Form31::refreshBankAccounts);
+                                           [this] { refreshBankAccounts(); });
             if (!line)
                 return;
             if (ui::dialogs().messageBox(DeleteBankAccountQuestion(*m_file.BankAccountRecordset), ui::Buttons::YesNo,
                                          std::string(kDeleteBankAccountTitle))
                 != ui::Answer::Yes)
                 return;
-            refusal = DeleteBankAccount(*m_file.workspace, *m_file.database, *line);
+            refusal = DeleteBankAccount(workspace(), database(), *line);
         }
     } catch (const std::exception& e) {
         reportFailure("取引銀行を保存できませんでした。取引銀行は元のままです", e);
@@ -86,9 +88,9 @@ void Form31::Command8_Click(int index)
     refreshBankAccounts();
 }
 
-void Form31::List7_Click()
+void BalanceTab::List7_Click()
 {
-    if (!chosenRecord(List7, *m_file.BankAccountRecordset, BankAccountKey, kBankAccountWhat, &Form31::refreshBankAccounts))
+    if (!chosenRecord(List7, *m_file.BankAccountRecordset, BankAccountKey, kBankAccountWhat, [this] { refreshBankAccounts(); }))
         return;
     dao::Recordset& account = *m_file.BankAccountRecordset;
     Combo2[0]->setEditText(toQ(account.get("銀行名").toText()));
@@ -99,7 +101,7 @@ void Form31::List7_Click()
 }
 
 // "金融機関台帳": the bank and branch master window, in either edit mode.
-void Form31::Command9_Click()
+void BalanceTab::Command9_Click()
 {
     frame::WindowRegistry::instance().show("Form11", "金融機関台帳");
 }
