@@ -325,7 +325,8 @@ void AssetTab::depreciationFromAcquisition()
         ui::dialogs().beep();
         return;
     }
-    if (!chosenRecord(List5, *m_file.FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat, [this] { refreshFixedAssets(); }))
+    if (!chosenRecord(List5, *m_file.FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat,
+                      [this] { refreshFixedAssets(); }))
         return;
     const auto period = periodDates();
     if (!period)
@@ -412,7 +413,8 @@ void AssetTab::deleteFixedAsset()
 
 void AssetTab::List5_Click()
 {
-    if (!chosenRecord(List5, *m_file.FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat, [this] { refreshFixedAssets(); }))
+    if (!chosenRecord(List5, *m_file.FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat,
+                      [this] { refreshFixedAssets(); }))
         return;
     const dao::Recordset& asset = *m_file.FixedAssetRecordset;
     const auto text = [&asset](const char* field) { return toQ(asset.get(field).toText()); };

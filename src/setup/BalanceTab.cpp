@@ -22,8 +22,13 @@ using namespace controls;
 BalanceTab::BalanceTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : SetupTab(file, cellExits)
 {
     auto* layout = new QHBoxLayout(this);
+    layout->addLayout(buildChartSide(), 3);
+    layout->addLayout(buildBankSide(), 2);
+}
 
-    // Left: the edit row of an account and the two lists of the chart.
+QVBoxLayout* BalanceTab::buildChartSide()
+{
+    // The edit row of an account and the two lists of the chart.
     auto* left = new QVBoxLayout;
     left->addWidget(label("該当する勘定科目を総勘定科目リストから選択して、編集後に更新または登録ボタンをクリックしてください"));
     auto* edit = new QGridLayout;
@@ -87,7 +92,14 @@ BalanceTab::BalanceTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) :
     lists->addWidget(List2, 1, 0);
     lists->addWidget(List3, 1, 1);
     left->addLayout(lists, 1);
+    left->addWidget(buildBalanceColumns());
+    left->addWidget(buildIndustries());
+    return left;
+}
 
+// The balance column the lists and the edit row show.
+QGroupBox* BalanceTab::buildBalanceColumns()
+{
     auto* columns = new QGroupBox("＜期首残高登録、過去期末残高登録、予算登録＞");
     auto* columnLayout = new QGridLayout(columns);
     columnLayout->addWidget(label("過去の期末残高（決算）は下記オプションを選択するとリスト表示されます"), 0, 0, 1, 7);
@@ -101,8 +113,11 @@ BalanceTab::BalanceTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) :
         connect(Option7[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option7_Click(i);
         });
-    left->addWidget(columns);
+    return columns;
+}
 
+QGroupBox* BalanceTab::buildIndustries()
+{
     auto* industries = new QGroupBox("業種別勘定科目設定");
     auto* industryLayout = new QGridLayout(industries);
     for (int i = 0; i < kIndustryCount; ++i) {
@@ -119,10 +134,12 @@ BalanceTab::BalanceTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) :
         connect(Command4[which], &QPushButton::clicked, this, [this, which] { Command4_Click(which); });
     industryLayout->addWidget(Command4[CopyMasterToIndustryButton], 2, 0, 1, 2, Qt::AlignLeft);
     industryLayout->addWidget(Command4[CopyIndustryToMasterButton], 2, 2, 1, 2, Qt::AlignLeft);
-    left->addWidget(industries);
-    layout->addLayout(left, 3);
+    return industries;
+}
 
-    // Right: the company's bank accounts and the opening cash.
+// The company's bank accounts and the opening cash.
+QVBoxLayout* BalanceTab::buildBankSide()
+{
     auto* right = new QVBoxLayout;
     right->addWidget(label("取引銀行名、支店名、期首残高登録"));
     auto* bank = new QGridLayout;
@@ -171,7 +188,7 @@ BalanceTab::BalanceTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) :
         cash->addWidget(Text7[i], i - 1, 1);
     }
     right->addLayout(cash);
-    layout->addLayout(right, 2);
+    return right;
 }
 
 
@@ -251,9 +268,10 @@ void BalanceTab::reloadAfterInitialisation()
     Text3[0]->clear();
     Text3[10]->clear();
     QStringList branches;
-    if (!m_file.BranchesInUseRecordset->isEmpty())
-        for (m_file.BranchesInUseRecordset->MoveFirst(); !m_file.BranchesInUseRecordset->EOF_(); m_file.BranchesInUseRecordset->MoveNext())
-            branches << toQ(m_file.BranchesInUseRecordset->get("支店名").toText());
+    dao::Recordset& branchesInUse = *m_file.BranchesInUseRecordset;
+    if (!branchesInUse.isEmpty())
+        for (branchesInUse.MoveFirst(); !branchesInUse.EOF_(); branchesInUse.MoveNext())
+            branches << toQ(branchesInUse.get("支店名").toText());
     Combo2[1]->clear();
     Combo2[1]->addItems(branches);
     ShowBankAccountList();

@@ -22,6 +22,9 @@
 #include <optional>
 #include <string>
 
+class QGroupBox;
+class QVBoxLayout;
+
 namespace setup {
 
 struct AccountEdit;
@@ -97,6 +100,11 @@ protected:
     bool comboSelectsOnEntry(const QComboBox* combo) const override;
 
 private:
+    QVBoxLayout* buildChartSide();
+    QGroupBox* buildBalanceColumns();
+    QGroupBox* buildIndustries();
+    QVBoxLayout* buildBankSide();
+
     struct AccountRow;
     std::optional<AccountRow> selectedAccount();
     void refreshChartLists(int reselect);

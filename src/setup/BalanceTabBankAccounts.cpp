@@ -90,7 +90,8 @@ void BalanceTab::Command8_Click(Command8Button button)
 
 void BalanceTab::List7_Click()
 {
-    if (!chosenRecord(List7, *m_file.BankAccountRecordset, BankAccountKey, kBankAccountWhat, [this] { refreshBankAccounts(); }))
+    if (!chosenRecord(List7, *m_file.BankAccountRecordset, BankAccountKey, kBankAccountWhat,
+                      [this] { refreshBankAccounts(); }))
         return;
     dao::Recordset& account = *m_file.BankAccountRecordset;
     Combo2[0]->setEditText(toQ(account.get("銀行名").toText()));

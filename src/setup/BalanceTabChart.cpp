@@ -197,7 +197,8 @@ void BalanceTab::Command2_Click(Command2Button button)
 namespace {
 
 // The edit row's amount; nullopt after saying why it cannot be stored.
-std::optional<std::int32_t> editRowAmount(const std::string& text, const std::function<void(const std::string&)>& refuse)
+std::optional<std::int32_t> editRowAmount(const std::string& text,
+                                          const std::function<void(const std::string&)>& refuse)
 {
     const journal::AmountText amount = journal::ReadAmountText(text);
     if (amount.kind == journal::AmountText::Kind::OutOfRange) {

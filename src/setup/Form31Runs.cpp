@@ -6,7 +6,6 @@
 
 namespace setup {
 
-using frame::toQ;
 
 // ---- system initialisation -------------------------------------------------------
 

@@ -227,7 +227,8 @@ TEST_P(BankAccountBoxTest, EveryButtonChecksTheBoxesFirst)
     form->balance().List7->setCurrentRow(0);
     fill(c.bank, c.branch, c.kind, c.balance);
     const std::string before = DumpWrittenTables(db());
-    for (const auto button : {BalanceTab::RegisterBankButton, BalanceTab::UpdateBankButton, BalanceTab::DeleteBankButton}) {
+    for (const auto button :
+         {BalanceTab::RegisterBankButton, BalanceTab::UpdateBankButton, BalanceTab::DeleteBankButton}) {
         dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
         press(button);
     }

@@ -51,15 +51,22 @@ bool usable(QWidget* w)
 
 TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
 {
+    setup::CompanyTab& company = form->company();
+    setup::TaxTab& tax = form->tax();
+    setup::TemplateTab& templates = form->templates();
+    setup::BalanceTab& balance = form->balance();
+    setup::AssetTab& assets = form->assets();
+    setup::PrintTab& printing = form->printing();
     const std::vector<QWidget*> gated = {
-        form->company().Text11[0], form->company().Text11[12], form->company().Text7[0], form->company().Combo12[1], form->company().Combo13[2], form->company().Combo3[0],
-        form->tax().Option1[0], form->tax().Option2[2], form->balance().Option3[5], form->tax().Option4[1], form->tax().Option5[2], form->balance().Text5[0],
-        form->balance().Text5[2], form->balance().Check2[0], form->balance().Check2[3], form->balance().Option6[1], form->tax().Combo14[0], form->tax().Text2[4],
-        form->tax().Text12[0], form->templates().grid().Text1[0], form->templates().grid().Combo1[3], form->templates().grid().Text8[9], form->templates().Combo4,
-        form->templates().Check3, form->partners().Text10[0], form->partners().Combo10[2], form->balance().Combo2[0], form->balance().Text3[0], form->assets().Text4[6],
-        form->assets().Combo6[8]};
-    const std::vector<QWidget*> always = {form->balance().Option7[1], form->balance().List2, form->balance().List3, form->printing().Check1[0], form->printing().Check4,
-                                          form->printing().Command1[setup::PrintTab::Print], form->assets().Text6[0], form->assets().Combo17[1], form->templates().Option8[1]};
+        company.Text11[0], company.Text11[12], company.Text7[0], company.Combo12[1], company.Combo13[2],
+        company.Combo3[0], tax.Option1[0], tax.Option2[2], balance.Option3[5], tax.Option4[1], tax.Option5[2],
+        balance.Text5[0], balance.Text5[2], balance.Check2[0], balance.Check2[3], balance.Option6[1], tax.Combo14[0],
+        tax.Text2[4], tax.Text12[0], templates.grid().Text1[0], templates.grid().Combo1[3], templates.grid().Text8[9],
+        templates.Combo4, templates.Check3, form->partners().Text10[0], form->partners().Combo10[2],
+        balance.Combo2[0], balance.Text3[0], assets.Text4[6], assets.Combo6[8]};
+    const std::vector<QWidget*> always = {balance.Option7[1], balance.List2, balance.List3, printing.Check1[0],
+                                          printing.Check4, printing.Command1[setup::PrintTab::Print],
+                                          assets.Text6[0], assets.Combo17[1], templates.Option8[1]};
     for (QWidget* w : gated)
         EXPECT_FALSE(usable(w)) << s(w->objectName());
     for (QWidget* w : always)
