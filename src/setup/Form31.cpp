@@ -1,19 +1,12 @@
-// The load of the setup window, its edit mode and the focus handlers of its fields.
+// The load of the setup window, its buttons below the tabs and its edit mode.
 #include "setup/Form31.h"
 
 #include "frame/WindowRegistry.h"
 #include "registers/UniqueBankCodes.h"
 #include "platform/ui/Dialogs.h"
 
-#include <QButtonGroup>
-#include <QEvent>
-#include <QTimer>
-
-#include <algorithm>
-
 namespace setup {
 
-using frame::fromQ;
 using frame::toQ;
 
 // ---- load ----------------------------------------------------------------------
@@ -22,35 +15,36 @@ Form31::Form31()
 {
     buildControls();
     openPeriodFile();
-    m_workspace = o::DbWorkspace;
-    m_database = o::CompanyDb;
-    SettingsRecordset = openRecordset("会計設定");
-    AccountMasterRecordset = openRecordset("Q_勘定科目コード表");
-    AccountMaster2Recordset = openRecordset("Q_勘定科目コード表２");
-    UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
-    EraCodeRecordset = openRecordset("Q_年号コード");
-    BanksInUseRecordset = openRecordset("Q_使用銀行");
-    BranchesInUseRecordset = openRecordset("Q_使用銀行支店");
-    BankAccountRecordset = openRecordset("Q_取引銀行");
-    TemplateRecordset = openRecordset("Q_仕訳定型台帳");
-    DepositKindRecordset = openRecordset("預金種別");
-    PartnerRecordset = openRecordset("Q_取引先管理");
-    TaxRateRecordset = openRecordset("Q_消費税率");
-    FixedAssetRecordset = openRecordset("Q_固定資産台帳");
-    LeaseRecordset = openRecordset("Q_リース資産管理");
+    m_file.workspace = o::DbWorkspace;
+    m_file.database = o::CompanyDb;
+    m_file.SettingsRecordset = openRecordset("会計設定");
+    m_file.AccountMasterRecordset = openRecordset("Q_勘定科目コード表");
+    m_file.AccountMaster2Recordset = openRecordset("Q_勘定科目コード表２");
+    m_file.UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
+    m_file.EraCodeRecordset = openRecordset("Q_年号コード");
+    m_file.BanksInUseRecordset = openRecordset("Q_使用銀行");
+    m_file.BranchesInUseRecordset = openRecordset("Q_使用銀行支店");
+    m_file.BankAccountRecordset = openRecordset("Q_取引銀行");
+    m_file.TemplateRecordset = openRecordset("Q_仕訳定型台帳");
+    m_file.DepositKindRecordset = openRecordset("預金種別");
+    m_file.PartnerRecordset = openRecordset("Q_取引先管理");
+    m_file.TaxRateRecordset = openRecordset("Q_消費税率");
+    m_file.FixedAssetRecordset = openRecordset("Q_固定資産台帳");
+    m_file.LeaseRecordset = openRecordset("Q_リース資産管理");
     openEraRecordset();
-    requireSettingsRow(*SettingsRecordset);
+    requireSettingsRow(*m_file.SettingsRecordset);
     // A damaged value of the chart, the rates or the registers is refused here,
     // before the load stores the opening cash.
-    for (dao::Recordset* rows : {SettingsRecordset.get(), AccountMasterRecordset.get(), TaxRateRecordset.get(), FixedAssetRecordset.get(),
-                                 BankAccountRecordset.get(), LeaseRecordset.get()})
+    for (dao::Recordset* rows : {m_file.SettingsRecordset.get(), m_file.AccountMasterRecordset.get(),
+                                 m_file.TaxRateRecordset.get(), m_file.FixedAssetRecordset.get(),
+                                 m_file.BankAccountRecordset.get(), m_file.LeaseRecordset.get()})
         requireReadableRows(*rows);
-    registers::RequireUniqueBankCodes(*m_database);
+    registers::RequireUniqueBankCodes(*m_file.database);
     SetFormCaption("会計初期設定");
-    Label1->setText(toQ(SettingsRecordset->get("事業所名").toText()));
+    showCompanyName();
     FillSetupLists();
     LoadSetupTabs();
-    ClearEntry();
+    m_templateTab->ClearEntry();
     // Loading leaves edit mode off; the inputs show it whether or not it was on before.
     editModeChanged(o::EditModeIsOn());
 }
@@ -59,15 +53,20 @@ Form31::~Form31() = default;
 
 void Form31::SetFormCaption(const std::string& title)
 {
-    frame::WorkWindow::SetFormCaption(*SettingsRecordset, title);
+    frame::WorkWindow::SetFormCaption(*m_file.SettingsRecordset, title);
+}
+
+void Form31::showCompanyName()
+{
+    Label1->setText(toQ(m_file.SettingsRecordset->get("事業所名").toText()));
 }
 
 // ---- the buttons below the tabs ---------------------------------------------------
 
-void Form31::Command5_Click(int index)
+void Form31::Command5_Click(Command5Button button)
 {
-    switch (index) {
-    case 0:
+    switch (button) {
+    case EditButton:
         if (o::EditModeIsOn()) {
             o::SetEditMode(o::EditModeOff);
         } else {
@@ -75,193 +74,48 @@ void Form31::Command5_Click(int index)
             EnableAllGroups();
         }
         break;
-    case 1: close(); break;
-    case 2: InitialiseSystem(); break;
+    case CloseButton: close(); break;
+    case InitialiseButton: InitialiseSystem(); break;
     default: break;
     }
-}
-
-void Form31::Check4_Click()
-{
-    for (QCheckBox* box : Check1)
-        box->setChecked(Check4->isChecked());
 }
 
 // ---- edit mode --------------------------------------------------------------------
 
 void Form31::editModeChanged(bool on)
 {
-    Command5[0]->setText(on ? "編集解除" : "編集");
-    applyEditMode(on);
-}
-
-void Form31::applyEditMode(bool on)
-{
-    for (int group = 0; group <= 5; ++group)
-        setGroupUsable(group, on);
+    Command5[EditButton]->setText(on ? "編集解除" : "編集");
+    for (SetupTab* tab : m_tabs)
+        tab->setInputsUsable(on);
 }
 
 void Form31::EnableAllGroups()
 {
-    for (int group = 0; group <= 5; ++group)
-        EnableInputGroup(group);
+    for (SetupTab* tab : m_tabs)
+        tab->setInputsUsable(o::EditModeIsOn());
 }
 
-void Form31::EnableInputGroup(int group)
+// ---- the lists' lines -------------------------------------------------------------
+
+const std::vector<std::string>& Form31::lineKeys(const QListWidget* list) const
 {
-    if (group < 0 || group > 5)
-        return;
-    setGroupUsable(group, o::EditModeIsOn());
+    for (const SetupTab* tab : m_tabs)
+        if (!tab->lineKeys(list).empty())
+            return tab->lineKeys(list);
+    static const std::vector<std::string> none;
+    return none;
 }
 
-void Form31::EnableTemplateRow(int row)
+const std::vector<std::string>& Form31::lineFingerprints(const QListWidget* list) const
 {
-    if (row < 0 || row >= journal::kGridRows)
-        return;
-    const bool on = o::EditModeIsOn();
-    for (QWidget* cell : m_grid->rowCells(row)) {
-        if (auto* edit = qobject_cast<QLineEdit*>(cell))
-            edit->setReadOnly(!on);
-        else
-            cell->setEnabled(on);
-    }
-    Combo4->setEnabled(on);
-    Check3->setEnabled(on);
+    for (const SetupTab* tab : m_tabs)
+        if (!tab->lineFingerprints(list).empty())
+            return tab->lineFingerprints(list);
+    static const std::vector<std::string> none;
+    return none;
 }
 
-// Group 0: the period number, the dates, the bank-account boxes, the account
-// fields and the industry; 1: the tax options and the rate rows; 2: the
-// template grid; 3: the partner boxes; 4: the fixed-asset fields; 5: the company
-// fields. A text box becomes read-only, any other input disabled. The lease
-// boxes, the balance-column choice, the lists and the print boxes work in
-// either mode and belong to no group.
-void Form31::setGroupUsable(int group, bool usable)
-{
-    const auto set = [usable](QWidget* w) {
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            edit->setReadOnly(!usable);
-        else
-            w->setEnabled(usable);
-    };
-    switch (group) {
-    case 0:
-        set(Text7[0]);
-        for (auto* boxes : {&Combo12, &Combo13, &Combo3})
-            for (QComboBox* box : *boxes) set(box);
-        for (QComboBox* box : Combo2) set(box);
-        set(Text3[0]);
-        for (QLineEdit* edit : Text5) set(edit);
-        for (QCheckBox* box : Check2) set(box);
-        for (QRadioButton* option : Option6) set(option);
-        for (QRadioButton* option : Option3) set(option);
-        break;
-    case 1:
-        for (int i = 0; i < 5; ++i)
-            for (QWidget* w : std::initializer_list<QWidget*>{Combo14[i], Combo15[i], Combo16[i], Text2[i], Text12[i]})
-                set(w);
-        for (QRadioButton* option : Option1) set(option);
-        for (QRadioButton* option : Option2) set(option);
-        for (QRadioButton* option : Option4) set(option);
-        for (QRadioButton* option : Option5) set(option);
-        break;
-    case 2:
-        for (int row = 0; row < journal::kGridRows; ++row)
-            for (QWidget* cell : m_grid->rowCells(row)) set(cell);
-        set(Combo4);
-        set(Check3);
-        break;
-    case 3:
-        for (QLineEdit* edit : Text10) set(edit);
-        for (QComboBox* box : Combo10) set(box);
-        break;
-    case 4:
-        for (QLineEdit* edit : Text4) set(edit);
-        for (QComboBox* box : Combo6) set(box);
-        break;
-    case 5:
-        for (QLineEdit* edit : Text11) set(edit);
-        break;
-    default: break;
-    }
-}
-
-// ---- focus ----------------------------------------------------------------------------
-
-void Form31::watchFocus(QWidget* w)
-{
-    w->installEventFilter(this);
-    m_watched.push_back(w);
-}
-
-bool Form31::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusOut) {
-        m_cellExits.focusOut(event, [&] {
-            try {
-                controlLeft(watched);
-            } catch (const std::exception& e) {
-                reportFailure("入力した内容を保存できませんでした", e);
-            }
-        });
-    } else if (event->type() == QEvent::FocusIn) {
-        controlEntered(watched);
-    }
-    return frame::WorkWindow::eventFilter(watched, event);
-}
-
-void Form31::controlLeft(QObject* control)
-{
-    const auto indexIn = [control](const auto& array) -> int {
-        for (std::size_t i = 0; i < array.size(); ++i)
-            if (array[i] == control)
-                return static_cast<int>(i);
-        return -1;
-    };
-    if (int i = indexIn(Text11); i >= 0) return Text11_LostFocus(i);
-    if (control == Text7[0]) return Text7_LostFocus(0);
-    if (int i = indexIn(Combo12); i >= 0) return Combo12_LostFocus(i);
-    if (int i = indexIn(Combo13); i >= 0) return Combo13_LostFocus(i);
-    if (int i = indexIn(Combo3); i >= 0) return Combo3_LostFocus(i);
-    if (int i = indexIn(Text5); i >= 0) return Text5_LostFocus(i);
-    if (int i = indexIn(Text4); i >= 0) return Text4_LostFocus(i);
-    if (int i = indexIn(m_grid->Combo1); i >= 0) return Combo1_LostFocus(i);
-    if (int i = indexIn(m_grid->Combo7); i >= 0) return Combo7_LostFocus(i);
-    if (int i = indexIn(m_grid->Text8); i >= 0) return Text8_LostFocus(i);
-    if (int i = indexIn(m_grid->Text9); i >= 0) return Text9_LostFocus(i);
-}
-
-// Entering a field selects its whole text while edit mode is on (a template bank
-// cell always; an empty template account cell selects nothing; the totals cells never).
-void Form31::controlEntered(QObject* control)
-{
-    const auto in = [control](const auto& array) {
-        return std::find(array.begin(), array.end(), control) != array.end();
-    };
-    const journal::EntryGrid& g = *m_grid;
-    const bool editing = o::EditModeIsOn();
-    QLineEdit* edit = nullptr;
-    if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        bool selects = false;
-        if (in(g.Combo8))
-            selects = true;
-        else if (in(g.Combo1) || in(g.Combo7))
-            selects = editing && !combo->currentText().isEmpty();
-        else if (in(Combo12) || in(Combo13) || in(Combo3) || in(Combo14) || in(Combo2) || in(g.Combo9)
-                 || in(g.Combo11))
-            selects = editing;
-        if (!selects)
-            return;
-        edit = combo->lineEdit();
-    } else if (auto* text = qobject_cast<QLineEdit*>(control)) {
-        if (!editing || text == g.Text8[journal::kGridRows] || text == g.Text9[journal::kGridRows])
-            return;
-        edit = text;
-    }
-    if (edit)
-        QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
-}
-
-// ---- helpers ------------------------------------------------------------------------------
+// ---- messages ---------------------------------------------------------------------
 
 void Form31::refuse(const std::string& message)
 {
@@ -273,83 +127,6 @@ void Form31::reportFailure(const std::string& what, const std::exception& e)
 {
     ui::dialogs().beep();
     ui::dialogs().messageBox(what + "\n" + e.what(), ui::Buttons::Ok);
-}
-
-// The new recordset is opened first: when the file cannot be read (another
-// program holds it), the window keeps the one it has.
-void Form31::reopen(std::unique_ptr<dao::Recordset>& member, const std::string& source)
-{
-    auto fresh = m_database->OpenRecordset(source, dao::RecordsetType::Dynaset);
-    if (member)
-        member->Close();
-    member = std::move(fresh);
-}
-
-void Form31::fillList(QListWidget* list, dao::Recordset& rs,
-                      const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line)
-{
-    clearList(list);
-    if (rs.isEmpty())
-        return;
-    std::vector<std::string>& keys = m_keys[list];
-    std::vector<std::string>& prints = m_prints[list];
-    QStringList items;
-    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
-        auto [text, key] = line(rs);
-        items << toQ(text);
-        keys.push_back(std::move(key));
-        prints.push_back(RecordFingerprint(rs));
-    }
-    list->addItems(items);
-}
-
-void Form31::clearList(QListWidget* list)
-{
-    list->clear();
-    m_keys[list].clear();
-    m_prints[list].clear();
-}
-
-const std::vector<std::string>& Form31::lineKeys(const QListWidget* list) const
-{
-    static const std::vector<std::string> none;
-    const auto it = m_keys.find(list);
-    return it == m_keys.end() ? none : it->second;
-}
-
-const std::vector<std::string>& Form31::lineFingerprints(const QListWidget* list) const
-{
-    static const std::vector<std::string> none;
-    const auto it = m_prints.find(list);
-    return it == m_prints.end() ? none : it->second;
-}
-
-int Form31::chosenLine(const QListWidget* list)
-{
-    if (list->selectedItems().isEmpty())
-        return -1;
-    return list->currentRow();
-}
-
-ShownLine Form31::shownLine(const QListWidget* list, int line) const
-{
-    return ShownLineAt(lineKeys(list), lineFingerprints(list), line);
-}
-
-std::optional<ShownLine> Form31::chosenRecord(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,
-                                              const char* what, void (Form31::*refresh)())
-{
-    const int line = chosenLine(list);
-    if (line < 0 || line >= static_cast<int>(lineKeys(list).size()))
-        return std::nullopt;
-    ShownLine shown = shownLine(list, line);
-    const ShownState state = LocateShownRecord(rs, keyOf, shown);
-    if (state != ShownState::Unchanged) {
-        refuse(ShownStateMessage(state, what));
-        (this->*refresh)();
-        return std::nullopt;
-    }
-    return shown;
 }
 
 }  // namespace setup

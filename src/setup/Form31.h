@@ -1,223 +1,74 @@
 #pragma once
-// The setup window "会計初期設定": company information and the fiscal period,
-// the consumption-tax settings and rates, the chart of accounts with its
-// balances and industry sets, the system initialisation and the print run of
-// the setup lists, on seven tabs; and the master registers (journal templates,
-// business partners, the company's bank accounts, fixed assets with their
-// depreciation, leases). A register's list line is used by the key of its
-// record, found again and refused when it changed or vanished since it was
-// shown; each change is one transaction, after which the register's recordset
-// is opened again and its list refilled.
+// The setup window "会計初期設定": its heading, the seven tabs (each a class of
+// its own: company information and the fiscal period, the consumption-tax
+// settings and rates, the chart of accounts with its balances, industry sets
+// and bank accounts, the print run of the setup lists, and the master
+// registers of journal templates, business partners, fixed assets and leases),
+// the buttons below them and the system initialisation. The window opens the
+// period file and the recordsets its tabs share, and tells a tab what another
+// tab's write changed that it shows.
 //
 // Every edit is stored when it is made, and only while the program-wide edit
 // mode is on: while it is off (whichever window switched it) the inputs that
-// would not store are read-only.
+// would not store are read-only, on every tab alike.
 
 #include "common/EditMode.h"
 #include "frame/CellExitGuard.h"
 #include "frame/WorkWindow.h"
-#include "journal/EntryGrid.h"
-#include "platform/dao/Engine.h"
-#include "setup/OpeningCash.h"
-#include "setup/SettingsDates.h"
-#include "setup/ShownRecords.h"
+#include "setup/AssetTab.h"
+#include "setup/BalanceTab.h"
+#include "setup/CompanyTab.h"
+#include "setup/PartnerTab.h"
+#include "setup/PrintTab.h"
+#include "setup/SetupRecordsets.h"
+#include "setup/TaxTab.h"
+#include "setup/TemplateTab.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 
 #include <array>
-#include <cstdint>
-#include <functional>
-#include <map>
-#include <memory>
-#include <optional>
+#include <cstddef>
+#include <exception>
 #include <string>
 #include <vector>
 
 class QButtonGroup;
 
-namespace registers {
-struct FixedAssetFields;
-enum class FixedAssetCheck;
-}
-
 namespace setup {
-
-struct AccountEdit;
 
 class Form31 : public frame::WorkWindow {
     Q_OBJECT
 public:
+    // The buttons Command5 below the tabs, by caption.
+    enum Command5Button : std::size_t { EditButton = 0, CloseButton = 1, InitialiseButton = 2 };
+
     // The load: opens the period file and the window's recordsets, sets the
     // caption, fills the lists and loads the tabs; switches edit mode off for
     // the whole program. Throws dao::DaoError when the file cannot be used.
     Form31();
     ~Form31() override;
 
-    // ---- controls ---------------------------------------------------------------
     QLabel* Label1 = nullptr;                        // the company name
     QLabel* Label16 = nullptr;                       // "財務会計　導入初期設定"
     std::array<QPushButton*, 3> Command5{};          // 編集, 終了, 会計システム初期化
     QTabWidget* SSTab1 = nullptr;
 
-    // tab 0 "取引先管理"
-    QListWidget* List4 = nullptr;
-    std::array<QLineEdit*, 6> Text10{};              // 取引先, 取引内容, 住所, 代表者名, 電話番号, メールアドレス
-    std::array<QComboBox*, 4> Combo10{};             // (0 unused), 締日, 締後支払日, ランク
-    std::array<QPushButton*, 4> Command3{};          // 入力クリア, 登録, 更新, 削除
+    // The tabs, in the order of their places.
+    PartnerTab& partners() { return *m_partnerTab; }
+    TaxTab& tax() { return *m_taxTab; }
+    TemplateTab& templates() { return *m_templateTab; }
+    BalanceTab& balance() { return *m_balanceTab; }
+    PrintTab& printing() { return *m_printTab; }
+    AssetTab& assets() { return *m_assetTab; }
+    CompanyTab& company() { return *m_companyTab; }
 
-    // tab 1 "消費税設定"
-    std::array<QRadioButton*, 3> Option1{};          // 申告区分
-    std::array<QRadioButton*, 4> Option2{};          // 消費税処理方法
-    std::array<QRadioButton*, 2> Option4{};          // 消費税計算
-    std::array<QRadioButton*, 3> Option5{};          // 消費税計算端数処理
-    std::array<QComboBox*, 5> Combo14{};             // rate rows: year, month, day of 実施年月日
-    std::array<QComboBox*, 5> Combo15{};
-    std::array<QComboBox*, 5> Combo16{};
-    std::array<QLineEdit*, 5> Text2{};               // 税率
-    std::array<QLineEdit*, 5> Text12{};              // 簡易税率
-    std::array<QPushButton*, 4> Command4{};          // 0, 2 on tab 3; 3 "消費税率表の更新"; no 1
-
-    // tab 2 "定型仕訳入力"
-    journal::EntryGrid& grid() { return *m_grid; }
-    QListWidget* List1 = nullptr;                    // templates
-    QComboBox* Combo4 = nullptr;                     // 表示優先順位
-    QCheckBox* Check3 = nullptr;                     // 決算整理仕訳
-    std::array<QRadioButton*, 3> Option8{};          // 振替伝票, 入金伝票, 出金伝票
-    std::array<QPushButton*, 8> Command1{};          // 0..3 and 7 here, 6 "印刷" on tab 4
-
-    // tab 3 "期首残高設定"
-    QListWidget* List2 = nullptr;                    // master chart
-    QListWidget* List3 = nullptr;                    // accounts in use
-    std::array<QLineEdit*, 3> Text5{};               // code, name, amount of the chosen column
-    std::array<QRadioButton*, 2> Option6{};          // 借方, 貸方
-    std::array<QCheckBox*, 4> Check2{};              // 使用, 課税, 相方, 簡易
-    std::array<QPushButton*, 3> Command2{};          // 登録, 更新, 削除
-    std::array<QRadioButton*, 7> Option7{};          // balance column
-    QLabel* Label15 = nullptr;                       // heading of the balance column
-    std::array<QLabel*, 2> Label6{};                 // classes, description
-    std::array<QRadioButton*, 7> Option3{};          // industry
-    QListWidget* List7 = nullptr;                    // bank accounts
-    std::array<QComboBox*, 3> Combo2{};              // bank, branch, deposit kind
-    std::array<QLineEdit*, 11> Text3{};              // 0 opening balance, 10 total (others unused)
-    std::array<QPushButton*, 3> Command8{};          // 更新, 登録, 削除
-    QPushButton* Command9 = nullptr;                 // 金融機関台帳
-    std::array<QLineEdit*, 4> Text7{};               // 0 period number (tab 6); 1..3 opening cash
-
-    // tab 4 "帳票印刷"
-    std::array<QCheckBox*, 10> Check1{};
-    QCheckBox* Check4 = nullptr;                     // 全て選択
-
-    // tab 5 "固定資産／リース資産管理"
-    QListWidget* List5 = nullptr;
-    std::array<QLineEdit*, 7> Text4{};
-    std::array<QComboBox*, 9> Combo6{};
-    std::array<QPushButton*, 5> Command6{};
-    QListWidget* List6 = nullptr;
-    std::array<QLineEdit*, 9> Text6{};
-    std::array<QComboBox*, 5> Combo17{};
-    std::array<QPushButton*, 5> Command7{};          // 1..4
-
-    // tab 6 "会社基本情報"
-    std::array<QLineEdit*, 13> Text11{};
-    std::array<QLabel*, 13> Label14{};
-    std::array<QComboBox*, 3> Combo12{};             // period start: year, month, day
-    std::array<QComboBox*, 3> Combo13{};             // period end
-    std::array<QComboBox*, 3> Combo3{};              // report date
-    std::array<QLabel*, 15> Label4{};                // 0 start, 1 end, 14 report date
-
-    // ---- the shell ----------------------------------------------------------------
     void SetFormCaption(const std::string& title);
-    void Command5_Click(int index);
+    void Command5_Click(Command5Button button);
     void EnableAllGroups();
-    void EnableInputGroup(int group);
-    void EnableTemplateRow(int row);
-    void Check4_Click();
-
-    // ---- choice lists and loading -------------------------------------------------
     void FillSetupLists();
     void LoadSetupTabs();
-
-    // ---- company and tax settings -------------------------------------------------
-    void Text11_LostFocus(int index);
-    void Text7_LostFocus(int index);
-    void Option1_Click(int index);
-    void Option2_Click(int index);
-    void Option3_Click(int index);
-    void Option4_Click(int index);
-    void Option5_Click(int index);
-    void Combo12_LostFocus(int index);
-    void Combo13_LostFocus(int index);
-    void Combo3_LostFocus(int index);
-    void UpdateOpeningCash();
-
-    // ---- chart of accounts --------------------------------------------------------
-    void Option7_Click(int index);
-    void ShowMasterAccountList();
-    void ShowUsedAccountList();
-    void List2_Click();
-    void Text5_LostFocus(int index);
-    void Command2_Click(int index);
-    void CopyAccountMaster();
-    void Command4_Click(int index);
-
-    // ---- the window's tax lookups (the journal's routines) ------------------------
-    int TaxRateOn(const dao::Date& d, bool taxable, bool simplified);
-    std::optional<std::int32_t> TaxExclusiveAmount(const dao::Date& d, std::int64_t amount, bool taxable,
-                                                   bool simplified);
-
-    // ---- print run (Command1 6) ---------------------------------------------------
-    void Command1_Click(int index);
-
-    // ---- registers: the fills the load needs ---------------------------------------
-    void ClearEntry();
-    void ClearFixedAssetInput();
-    void ClearLeaseInput();
-    void FillAccountCombos();
-    void ShowTemplateList();
-    void LoadTemplateAmounts();
-    void ShowPartnerList();
-    void ShowFixedAssetList();
-    void ShowLeaseList();
-    void ShowBankAccountList();
-
-    // ---- the template grid's routines -------------------------------------------------
-    // Kinds 2 and 3 an account of the chart, 4 a bank of the company's bank
-    // accounts; "" when the name is empty or not found. A branch is found by its
-    // bank with FindBranchCode.
-    std::string FindCode(int kind, const std::string& name);
-    std::string FindBranchCode(const std::string& bankCode, const std::string& branchName);
-    // The name of an account in use; "" after a beep and a message when there is none.
-    std::string AccountNameOf(const std::string& code);
-    bool ValidateEntry();       // true when a check failed (and said so)
-    // Puts the template recordset on the first row of the chosen line's template;
-    // false when there is none, or after a message (and the list read again)
-    // when the template changed or vanished since it was listed.
-    bool LocateTemplate();
-    void RecalcTotals();
-
-    // ---- registers: what their buttons, lists and fields do -------------------------
-    void Command3_Click(int index);
-    void Command6_Click(int index);
-    void Command7_Click(int index);
-    void Command8_Click(int index);
-    void Command9_Click();
-    void List1_Click();
-    void List4_Click();
-    void List5_Click();
-    void List6_Click();
-    void List7_Click();
-    void Combo1_LostFocus(int index);
-    void Combo7_LostFocus(int index);
-    void Text8_LostFocus(int index);
-    void Text9_LostFocus(int index);
-    void Text4_LostFocus(int index);
 
     // The key of each line of a list: the account code (List2, List3), 仕訳ID|追番
     // (List1), 取引先名 (List4), 管理番号 (List5), 契約番号 (List6), no|銀行コード|
@@ -226,164 +77,32 @@ public:
     // What the record of each line held when it was shown (RecordFingerprint).
     const std::vector<std::string>& lineFingerprints(const QListWidget* list) const;
 
-    // The balance column chosen with Option7 (0..6).
-    int BalanceColumn() const;
-
-    // ---- recordsets, opened at load in this order ------------------------------------
-    std::unique_ptr<dao::Recordset> SettingsRecordset;        // 会計設定
-    std::unique_ptr<dao::Recordset> AccountMasterRecordset;   // Q_勘定科目コード表
-    std::unique_ptr<dao::Recordset> AccountMaster2Recordset;  // "Q_勘定科目コード表２" (later Q_勘定科目コード表2)
-    std::unique_ptr<dao::Recordset> UsedAccountsRecordset;    // Q_使用勘定科目表
-    std::unique_ptr<dao::Recordset> EraCodeRecordset;         // Q_年号コード
-    std::unique_ptr<dao::Recordset> BanksInUseRecordset;      // Q_使用銀行
-    std::unique_ptr<dao::Recordset> BranchesInUseRecordset;   // Q_使用銀行支店
-    std::unique_ptr<dao::Recordset> BankAccountRecordset;     // Q_取引銀行
-    std::unique_ptr<dao::Recordset> TemplateRecordset;        // Q_仕訳定型台帳
-    std::unique_ptr<dao::Recordset> DepositKindRecordset;     // 預金種別
-    std::unique_ptr<dao::Recordset> PartnerRecordset;         // Q_取引先管理
-    std::unique_ptr<dao::Recordset> TaxRateRecordset;         // Q_消費税率
-    std::unique_ptr<dao::Recordset> FixedAssetRecordset;      // Q_固定資産台帳
-    std::unique_ptr<dao::Recordset> LeaseRecordset;           // Q_リース資産管理
-
-    dao::Workspace& workspace() { return *m_workspace; }
-    dao::Database& database() { return *m_database; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    dao::Workspace& workspace() { return *m_file.workspace; }
+    dao::Database& database() { return *m_file.database; }
 
 private:
     // Layout (Form31Layout.cpp).
     void buildControls();
-    QWidget* buildPartnerTab();
-    QWidget* buildTaxTab();
-    QWidget* buildTemplateTab();
-    QWidget* buildBalanceTab();
-    QWidget* buildPrintTab();
-    QWidget* buildAssetTab();
-    QWidget* buildCompanyTab();
-    void watchFocus(QWidget* w);
+    void showCompanyName();
 
-    // Edit mode.
     void editModeChanged(bool on);
-    void setGroupUsable(int group, bool usable);
-    void applyEditMode(bool on);
 
-    // Focus handlers.
-    void controlLeft(QObject* control);
-    void controlEntered(QObject* control);
-
-    // Settings (Form31Settings.cpp).
-    void leaveDateBox(SettingsDate date, int index);
-    std::array<QComboBox*, 3>& dateBoxes(SettingsDate date);
-    void showStoredDate(const dao::Value& value, std::array<QComboBox*, 3>& boxes, QLabel* label);
-    // The three dates as the boxes last showed them (loaded or stored by this window).
-    std::array<std::optional<dao::Date>, 3> m_shownDates;
-    bool storeSetting(const std::string& field, const dao::Value& value);   // false: failed and said so
-    // Several fields of the settings row in one write; false: failed and said so.
-    bool storeSettings(const std::vector<std::pair<std::string, dao::Value>>& fields, const std::string& what);
-    void showDateAfterEdit(SettingsDate date);
-    void showOpeningCash(const OpeningCash& figures);
-    void loadTaxRateRows();
-
-    // Chart (Form31Chart.cpp).
-    struct AccountRow;
-    std::optional<AccountRow> selectedAccount();
-    void reopenChart();
-    void refreshChartLists(int reselect);
-    void refreshListsNamingAccounts();
-    AccountEdit editRowAccount(const std::string& code, std::int32_t amount) const;
-    void registerAccount(const std::string& modelCode, int reselect);
-    void updateAccount(const AccountRow& account);
-    void deleteAccount(const AccountRow& account);
-    // Says the refusal, reads the chart again and refills its lists unchosen.
-    void rereadChart(const std::string& refusal);
-    void updateTaxRateTable();
-    void copyIndustry(int index);
-    int selectedIndustry() const;
-
-    // Runs (Form31Runs.cpp).
+    // The system initialisation (Form31Runs.cpp).
     void InitialiseSystem();
-    void printSetupLists();
     void reopenAfterInitialisation();
-
-    // Templates (Form31Templates.cpp).
-    void templateButton(int index);
-    void registerTemplate();
-    void updateTemplate();
-    void deleteTemplate();
-    // The chosen line of the template list when one is chosen, the grid passes
-    // its checks and the line's template is as it was shown; -1 otherwise,
-    // after saying why.
-    int templateLineToChange();
-    void correctTemplateAmounts();
-    void refreshTemplates();
-    void accountCellLeft(int row, bool debitSide);
-    void amountCellLeft(int row, bool debitSide);
-    std::vector<std::string> shownTemplateRows(const std::string& id) const;
-
-    // Partners and bank accounts (Form31Registers.cpp).
-    void refreshPartners();
-    void refreshBankAccounts();
-
-    // Fixed assets and leases (Form31Assets.cpp).
-    void depreciationFromAcquisition();
-    // The statutory rates of the method, acquisition date and life shown, once
-    // all three are known; not while a chosen asset is being loaded.
-    void showStatutoryRates();
-    // Whether the typed rates may be stored: they agree with the statutory ones,
-    // or the user answered Yes to the question about the difference.
-    bool assetRatesAccepted(const registers::FixedAssetFields& fields);
-    void registerFixedAsset();
-    void updateFixedAsset();
-    void deleteFixedAsset();
-    void refreshFixedAssets();
-    void registerLease();
-    void updateLease();
-    void deleteLease();
-    void refreshLeases();
-    std::optional<std::pair<dao::Date, dao::Date>> periodDates();
-    // The asset's account code when the fields pass the checks of `check`;
-    // nullopt after saying why not.
-    std::optional<std::string> checkedAssetAccount(const registers::FixedAssetFields& fields,
-                                                   registers::FixedAssetCheck check);
-    // The chosen line of a register's list, -1 after saying that none is.
-    int chosenRegisterLine(const QListWidget* list);
-    // "削除" of a fixed asset or lease: the chosen line (else the message), its
-    // record found again as chosenRecord does, and the user's Yes to
-    // `question` in a box titled `title`; nullopt otherwise.
-    std::optional<ShownLine> lineToDelete(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,
-                                          const char* what, void (Form31::*refresh)(), const std::string& question,
-                                          const std::string& title);
-
-    // Shared helpers.
     void refuse(const std::string& message);
     void reportFailure(const std::string& what, const std::exception& e);
-    void reopen(std::unique_ptr<dao::Recordset>& member, const std::string& source);
-    // Fills a list, one line and key per row, and keeps each row's fingerprint.
-    void fillList(QListWidget* list, dao::Recordset& rs,
-                  const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line);
-    void clearList(QListWidget* list);
-    // The selected line of a list, -1 when none is.
-    static int chosenLine(const QListWidget* list);
-    ShownLine shownLine(const QListWidget* list, int line) const;
-    // The chosen line's record found again in `rs` (which is left on it); nullopt
-    // when no line is chosen, or after a message and `refresh` when the record
-    // changed or vanished since the line was shown.
-    std::optional<ShownLine> chosenRecord(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,
-                                          const char* what, void (Form31::*refresh)());
 
-    std::shared_ptr<dao::Workspace> m_workspace;
-    std::shared_ptr<dao::Database> m_database;
-    std::unique_ptr<journal::EntryGrid> m_grid;
-    QButtonGroup* m_option6Group = nullptr;
-    std::vector<QWidget*> m_watched;
-    frame::CellExitGuard m_cellExits;   // runs the fields' exit handlers
-
-    std::map<const QListWidget*, std::vector<std::string>> m_keys;
-    std::map<const QListWidget*, std::vector<std::string>> m_prints;
-    std::vector<std::string> m_masterLines;   // List2 as shown, to see whether a line changed since
-    bool m_loadingAsset = false;              // List5_Click is filling the asset's fields
-    std::vector<std::string> m_shownTaxRates;   // the rate table as its rows were loaded
+    SetupRecordsets m_file;
+    frame::CellExitGuard m_cellExits;   // runs the fields' exit handlers, on every tab
+    PartnerTab* m_partnerTab = nullptr;
+    TaxTab* m_taxTab = nullptr;
+    TemplateTab* m_templateTab = nullptr;
+    BalanceTab* m_balanceTab = nullptr;
+    PrintTab* m_printTab = nullptr;
+    AssetTab* m_assetTab = nullptr;
+    CompanyTab* m_companyTab = nullptr;
+    std::vector<SetupTab*> m_tabs;   // in the order of their places
 
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };

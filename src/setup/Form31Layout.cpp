@@ -1,82 +1,16 @@
-// The controls of the setup window and their places on its seven tabs.
+// The setup window's heading, its seven tabs and the buttons below them; the
+// tabs keep the window's recordsets and its one guard of the fields' exit handlers.
 #include "setup/Form31.h"
 
 #include "frame/Fonts.h"
-#include "frame/RecordList.h"
-#include "setup/AccountLists.h"
-#include "setup/CompanySettings.h"
+#include "setup/SetupControls.h"
 
-#include <QButtonGroup>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace setup {
 
-using frame::toQ;
-
-namespace {
-
-QString q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
-
-QLabel* label(const QString& text, QWidget* parent = nullptr)
-{
-    auto* l = new QLabel(text, parent);
-    l->setFont(frame::proportionalFont(9));
-    return l;
-}
-
-QLineEdit* textBox(const QString& name, QWidget* parent = nullptr)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    return e;
-}
-
-QComboBox* comboBox(const QString& name, QWidget* parent = nullptr)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    return c;
-}
-
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent = nullptr)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-// A display field the user cannot edit.
-QLineEdit* displayBox(const QString& name)
-{
-    auto* e = textBox(name);
-    e->setReadOnly(true);
-    e->setAlignment(Qt::AlignRight);
-    e->setFocusPolicy(Qt::NoFocus);
-    return e;
-}
-
-QString indexed(const char* name, int i) { return QString("%1(%2)").arg(name).arg(i); }
-
-// A date of three boxes (year, month, day) in a row.
-QHBoxLayout* dateRow(std::array<QComboBox*, 3>& boxes, const char* name)
-{
-    auto* row = new QHBoxLayout;
-    const int widths[3] = {84, 60, 60};
-    for (int i = 0; i < 3; ++i) {
-        boxes[i] = comboBox(indexed(name, i));
-        boxes[i]->setMinimumWidth(widths[i]);
-        row->addWidget(boxes[i]);
-    }
-    return row;
-}
-
-}  // namespace
+using namespace controls;
 
 void Form31::buildControls()
 {
@@ -99,13 +33,32 @@ void Form31::buildControls()
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName("SSTab1");
-    SSTab1->addTab(buildPartnerTab(), "取引先管理");
-    SSTab1->addTab(buildTaxTab(), "消費税設定");
-    SSTab1->addTab(buildTemplateTab(), "定型仕訳入力");
-    SSTab1->addTab(buildBalanceTab(), "期首残高設定");
-    SSTab1->addTab(buildPrintTab(), "帳票印刷");
-    SSTab1->addTab(buildAssetTab(), "固定資産／リース資産管理");
-    SSTab1->addTab(buildCompanyTab(), "会社基本情報");
+    m_partnerTab = new PartnerTab(m_file, m_cellExits);
+    SSTab1->addTab(m_partnerTab, "取引先管理");
+    m_taxTab = new TaxTab(m_file, m_cellExits);
+    SSTab1->addTab(m_taxTab, "消費税設定");
+    m_templateTab = new TemplateTab(m_file, m_cellExits);
+    SSTab1->addTab(m_templateTab, "定型仕訳入力");
+    m_balanceTab = new BalanceTab(m_file, m_cellExits);
+    SSTab1->addTab(m_balanceTab, "期首残高設定");
+    m_printTab = new PrintTab(m_file, m_cellExits);
+    SSTab1->addTab(m_printTab, "帳票印刷");
+    m_assetTab = new AssetTab(m_file, m_cellExits);
+    SSTab1->addTab(m_assetTab, "固定資産／リース資産管理");
+    m_companyTab = new CompanyTab(m_file, m_cellExits);
+    connect(m_companyTab, &CompanyTab::companyNameStored, this, &Form31::showCompanyName);
+    connect(m_companyTab, &CompanyTab::periodNumberStored, this, [this] { SetFormCaption("会計初期設定"); });
+    SSTab1->addTab(m_companyTab, "会社基本情報");
+    m_tabs = {m_partnerTab, m_taxTab, m_templateTab, m_balanceTab, m_printTab, m_assetTab, m_companyTab};
+
+    // What one tab's write changes that another tab shows.
+    connect(m_templateTab, &TemplateTab::templateLoaded, m_balanceTab, &BalanceTab::ShowMasterAccountList);
+    connect(m_balanceTab, &BalanceTab::accountNamesChanged, this, [this] {
+        m_templateTab->FillAccountCombos();
+        m_templateTab->refreshTemplates();
+        m_assetTab->refreshRegisters();
+    });
+    connect(m_balanceTab, &BalanceTab::accountDeleted, m_templateTab, &TemplateTab::refreshTemplates);
     SSTab1->setCurrentIndex(6);
     layout->addWidget(SSTab1, 1);
 
@@ -113,530 +66,16 @@ void Form31::buildControls()
     static const char* const captions[3] = {"編集", "終了", "会計システム初期化"};
     for (int i = 0; i < 3; ++i) {
         Command5[i] = button(captions[i], indexed("Command5", i), this);
-        connect(Command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
+        const auto which = static_cast<Command5Button>(i);
+        connect(Command5[i], &QPushButton::clicked, this, [this, which] { Command5_Click(which); });
     }
     // "編集" keeps room for "編集解除".
-    Command5[0]->setMinimumWidth(Command5[0]->fontMetrics().horizontalAdvance("編集解除") + 40);
-    bottom->addWidget(Command5[0]);
-    bottom->addWidget(Command5[2]);
+    Command5[EditButton]->setMinimumWidth(Command5[EditButton]->fontMetrics().horizontalAdvance("編集解除") + 40);
+    bottom->addWidget(Command5[EditButton]);
+    bottom->addWidget(Command5[InitialiseButton]);
     bottom->addStretch();
-    bottom->addWidget(Command5[1]);
+    bottom->addWidget(Command5[CloseButton]);
     layout->addLayout(bottom);
-}
-
-// ---- tab 0 "取引先管理" --------------------------------------------------------------
-
-QWidget* Form31::buildPartnerTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-    auto* fields = new QGridLayout;
-    static const char* const textCaptions[6] = {"取引先", "取引内容", "住所", "代表者名", "電話番号", "メールアドレス"};
-    for (int i = 0; i < 6; ++i) {
-        Text10[i] = textBox(indexed("Text10", i));
-        watchFocus(Text10[i]);
-        fields->addWidget(label(textCaptions[i]), i % 3, (i / 3) * 2);
-        fields->addWidget(Text10[i], i % 3, (i / 3) * 2 + 1);
-    }
-    static const char* const comboCaptions[4] = {"", "締日", "締後支払日", "ランク"};
-    for (int i = 0; i < 4; ++i) {
-        Combo10[i] = comboBox(indexed("Combo10", i));
-        if (i == 0) {
-            Combo10[i]->setParent(tab);      // the array's first element has no place on the tab
-            Combo10[i]->setVisible(false);
-            continue;
-        }
-        fields->addWidget(label(comboCaptions[i]), i - 1, 4);
-        fields->addWidget(Combo10[i], i - 1, 5);
-    }
-    fields->setColumnStretch(1, 2);
-    fields->setColumnStretch(3, 2);
-    fields->setColumnStretch(5, 1);
-    layout->addLayout(fields);
-
-    auto* buttons = new QHBoxLayout;
-    static const char* const captions[4] = {"入力クリア", "登録", "更新", "削除"};
-    for (int i = 0; i < 4; ++i) {
-        Command3[i] = button(captions[i], indexed("Command3", i));
-        connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
-        buttons->addWidget(Command3[i]);
-    }
-    buttons->addStretch();
-    layout->addLayout(buttons);
-
-    List4 = frame::newRecordList(tab, "List4");
-    frame::onListClick(List4, this, [this](int) { List4_Click(); });
-    layout->addWidget(List4, 1);
-    return tab;
-}
-
-// ---- tab 1 "消費税設定" ---------------------------------------------------------------
-
-QWidget* Form31::buildTaxTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QHBoxLayout(tab);
-    auto* options = new QVBoxLayout;
-
-    const auto group = [this, options](const char* title, auto& array, const char* name,
-                                       std::initializer_list<const char*> captions, auto click) {
-        auto* box = new QGroupBox(title);
-        auto* inner = new QVBoxLayout(box);
-        int i = 0;
-        for (const char* caption : captions) {
-            array[i] = new QRadioButton(caption, box);
-            array[i]->setObjectName(indexed(name, i));
-            inner->addWidget(array[i]);
-            const int index = i;
-            // A click stores the setting, also on the button already selected.
-            connect(array[i], &QRadioButton::clicked, this, [this, index, click] { (this->*click)(index); });
-            ++i;
-        }
-        options->addWidget(box);
-    };
-    group("申告区分", Option1, "Option1", {"免税", "簡易課税", "原則課税"}, &Form31::Option1_Click);
-    group("消費税処理方法", Option2, "Option2", {"外税", "内税", "別途入力", "税計算なし"}, &Form31::Option2_Click);
-    group("消費税計算", Option4, "Option4", {"自動計算（消費税仕訳の上の行の金額を対象に計算）", "手計算"},
-          &Form31::Option4_Click);
-    group("消費税計算端数処理", Option5, "Option5",
-          {"切捨て（小数点以下を切り捨て）", "四捨五入（小数点以下を四捨五入）", "切り上げ（小数点以下を切り上げ）"},
-          &Form31::Option5_Click);
-    options->addStretch();
-    layout->addLayout(options);
-
-    auto* rates = new QGroupBox("消費税率");
-    auto* grid = new QGridLayout(rates);
-    grid->addWidget(label("実施年月日"), 0, 0, 1, 3, Qt::AlignCenter);
-    grid->addWidget(label("税率"), 0, 3, Qt::AlignCenter);
-    grid->addWidget(label("簡易税率"), 0, 4, Qt::AlignCenter);
-    for (int i = 0; i < 5; ++i) {
-        Combo14[i] = comboBox(indexed("Combo14", i));
-        Combo15[i] = comboBox(indexed("Combo15", i));
-        Combo16[i] = comboBox(indexed("Combo16", i));
-        Combo14[i]->setMinimumWidth(84);
-        Combo15[i]->setMinimumWidth(60);
-        Combo16[i]->setMinimumWidth(60);
-        Text2[i] = textBox(indexed("Text2", i));
-        Text12[i] = textBox(indexed("Text12", i));
-        Text2[i]->setMaximumWidth(60);
-        Text12[i]->setMaximumWidth(60);
-        for (QWidget* w : std::initializer_list<QWidget*>{Combo14[i], Combo15[i], Combo16[i], Text2[i], Text12[i]})
-            watchFocus(w);
-        grid->addWidget(Combo14[i], i + 1, 0);
-        grid->addWidget(Combo15[i], i + 1, 1);
-        grid->addWidget(Combo16[i], i + 1, 2);
-        grid->addWidget(Text2[i], i + 1, 3);
-        grid->addWidget(Text12[i], i + 1, 4);
-    }
-    grid->addWidget(label("修正、追加した内容で再作成します"), 6, 0, 1, 5);
-    Command4[3] = button("消費税率表の更新", "Command4(3)");
-    connect(Command4[3], &QPushButton::clicked, this, [this] { Command4_Click(3); });
-    grid->addWidget(Command4[3], 7, 0, 1, 5, Qt::AlignLeft);
-    auto* right = new QVBoxLayout;
-    right->addWidget(rates);
-    right->addStretch();
-    layout->addLayout(right);
-    layout->addStretch();
-    return tab;
-}
-
-// ---- tab 2 "定型仕訳入力" ----------------------------------------------------------------
-
-QWidget* Form31::buildTemplateTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-
-    // The grid lays its cells out at their own places (twips from the top left
-    // of its parent); the controls of the tab and the column headings stand
-    // above it in the same area.
-    auto* gridArea = new QWidget;
-    gridArea->setFixedSize(1030, 300);
-    const auto placeInRow = [](QWidget* w, int& left, int top) {
-        const QSize size = w->sizeHint();
-        w->setGeometry(left, top, size.width(), size.height());
-        left += size.width() + 8;
-    };
-    int left = 56;
-    static const char* const kindCaptions[3] = {"振替伝票", "入金伝票", "出金伝票"};
-    for (int i = 0; i < 3; ++i) {
-        Option8[i] = new QRadioButton(kindCaptions[i], gridArea);
-        Option8[i]->setObjectName(indexed("Option8", i));
-        placeInRow(Option8[i], left, 6);
-    }
-    Option8[0]->setChecked(true);
-    left += 20;
-    placeInRow(label("表示優先順位", gridArea), left, 8);
-    Combo4 = comboBox("Combo4", gridArea);
-    Combo4->setMinimumWidth(50);
-    placeInRow(Combo4, left, 4);
-    Check3 = new QCheckBox("決算整理仕訳", gridArea);
-    Check3->setObjectName("Check3");
-    placeInRow(Check3, left, 6);
-
-    left = 56;
-    static const std::pair<int, const char*> templateButtons[] = {
-        {0, "入力クリア"}, {1, "登録"}, {2, "更新"}, {3, "削除"}, {7, "金額補正"}};
-    for (const auto& [i, caption] : templateButtons) {
-        Command1[i] = button(caption, indexed("Command1", i), gridArea);
-        const int index = i;
-        connect(Command1[i], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
-        placeInRow(Command1[i], left, 40);
-    }
-    placeInRow(label("1行目を合計額と見なし、金額を補正する", gridArea), left, 46);
-
-    journal::EntryGrid::PlaceHeadings([gridArea](const QString& text) { return label(text, gridArea); });
-    m_grid = std::make_unique<journal::EntryGrid>(gridArea);
-    for (int totalLeft : {7100, 10220})
-        label("合計", gridArea)->setGeometry(totalLeft / 15, 4080 / 15, 650 / 15, 240 / 15);
-    for (int row = 0; row < journal::kGridRows; ++row)
-        for (QWidget* cell : m_grid->rowCells(row)) watchFocus(cell);
-    watchFocus(m_grid->Text8[journal::kGridRows]);
-    watchFocus(m_grid->Text9[journal::kGridRows]);
-    m_grid->Text8[journal::kGridRows]->setReadOnly(true);
-    m_grid->Text9[journal::kGridRows]->setReadOnly(true);
-    layout->addWidget(gridArea, 0, Qt::AlignLeft);
-
-    layout->addWidget(label("仕訳定型リスト"));
-    List1 = frame::newRecordList(tab, "List1");
-    frame::onListClick(List1, this, [this](int) { List1_Click(); });
-    layout->addWidget(List1, 1);
-    return tab;
-}
-
-// ---- tab 3 "期首残高設定" -----------------------------------------------------------------
-
-QWidget* Form31::buildBalanceTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QHBoxLayout(tab);
-
-    // Left: the edit row of an account and the two lists of the chart.
-    auto* left = new QVBoxLayout;
-    left->addWidget(label("該当する勘定科目を総勘定科目リストから選択して、編集後に更新または登録ボタンをクリックしてください"));
-    auto* edit = new QGridLayout;
-    static const char* const fieldCaptions[3] = {"コード", "勘定科目名", "期首残高"};
-    for (int i = 0; i < 3; ++i) {
-        Text5[i] = textBox(indexed("Text5", i));
-        watchFocus(Text5[i]);
-        edit->addWidget(label(fieldCaptions[i]), 0, i);
-        edit->addWidget(Text5[i], 1, i);
-    }
-    Text5[0]->setMaximumWidth(60);
-    Text5[1]->setMinimumWidth(170);
-    Text5[2]->setMinimumWidth(110);
-    Text5[2]->setAlignment(Qt::AlignRight);
-    auto* sides = new QWidget;
-    auto* sideRow = new QHBoxLayout(sides);
-    sideRow->setContentsMargins(0, 0, 0, 0);
-    m_option6Group = new QButtonGroup(this);
-    static const char* const sideCaptions[2] = {"借方", "貸方"};
-    for (int i = 0; i < 2; ++i) {
-        Option6[i] = new QRadioButton(sideCaptions[i], sides);
-        Option6[i]->setObjectName(indexed("Option6", i));
-        m_option6Group->addButton(Option6[i], i);
-        sideRow->addWidget(Option6[i]);
-    }
-    edit->addWidget(label("借方／貸方"), 0, 3);
-    edit->addWidget(sides, 1, 3);
-    // Check2 in the order of their places: 使用 (0), 課税 (1), 相方 (2), 簡易 (3).
-    static const char* const checkCaptions[4] = {"使用", "課税", "相方", "簡易"};
-    for (int i = 0; i < 4; ++i) {
-        Check2[i] = new QCheckBox(checkCaptions[i]);
-        Check2[i]->setObjectName(indexed("Check2", i));
-        edit->addWidget(Check2[i], 1, 4 + i);
-    }
-    static const char* const accountButtons[3] = {"登録", "更新", "削除"};
-    for (int i = 0; i < 3; ++i) {
-        Command2[i] = button(accountButtons[i], indexed("Command2", i));
-        connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
-        edit->addWidget(Command2[i], 1, 8 + i);
-    }
-    edit->setColumnStretch(1, 1);
-    left->addLayout(edit);
-    for (int i = 0; i < 2; ++i) {
-        Label6[i] = label("");
-        Label6[i]->setObjectName(indexed("Label6", i));
-        left->addWidget(Label6[i]);
-    }
-
-    Label15 = label("");
-    Label15->setObjectName("Label15");
-    left->addWidget(Label15);
-    auto* lists = new QGridLayout;
-    lists->addWidget(label("＜総勘定科目リスト（マスター台帳）＞"), 0, 0);
-    lists->addWidget(label("＜使用する勘定科目リスト＞"), 0, 1);
-    List2 = frame::newRecordList(tab, "List2");
-    List3 = frame::newRecordList(tab, "List3");
-    List2->setMinimumWidth(300);
-    List3->setMinimumWidth(290);
-    frame::onListClick(List2, this, [this](int) { List2_Click(); });
-    lists->addWidget(List2, 1, 0);
-    lists->addWidget(List3, 1, 1);
-    left->addLayout(lists, 1);
-
-    auto* columns = new QGroupBox("＜期首残高登録、過去期末残高登録、予算登録＞");
-    auto* columnLayout = new QGridLayout(columns);
-    columnLayout->addWidget(label("過去の期末残高（決算）は下記オプションを選択するとリスト表示されます"), 0, 0, 1, 7);
-    for (int i = 0; i < kBalanceColumnCount; ++i) {
-        Option7[i] = new QRadioButton(q(kBalanceColumnCaptions[i]), columns);
-        Option7[i]->setObjectName(indexed("Option7", i));
-        columnLayout->addWidget(Option7[i], 1, i);
-    }
-    Option7[0]->setChecked(true);
-    for (int i = 0; i < kBalanceColumnCount; ++i)
-        connect(Option7[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) Option7_Click(i);
-        });
-    left->addWidget(columns);
-
-    auto* industries = new QGroupBox("業種別勘定科目設定");
-    auto* industryLayout = new QGridLayout(industries);
-    for (int i = 0; i < kIndustryCount; ++i) {
-        Option3[i] = new QRadioButton(q(kIndustryCaptions[i]), industries);
-        Option3[i]->setObjectName(indexed("Option3", i));
-        industryLayout->addWidget(Option3[i], i / 4, i % 4);
-    }
-    Option3[0]->setChecked(true);
-    for (int i = 0; i < kIndustryCount; ++i)
-        connect(Option3[i], &QRadioButton::clicked, this, [this, i] { Option3_Click(i); });
-    Command4[0] = button("マスターから業種別勘定科目へ複写", "Command4(0)");
-    Command4[2] = button("業種別勘定科目のマスターへの複写", "Command4(2)");
-    connect(Command4[0], &QPushButton::clicked, this, [this] { Command4_Click(0); });
-    connect(Command4[2], &QPushButton::clicked, this, [this] { Command4_Click(2); });
-    industryLayout->addWidget(Command4[0], 2, 0, 1, 2, Qt::AlignLeft);
-    industryLayout->addWidget(Command4[2], 2, 2, 1, 2, Qt::AlignLeft);
-    left->addWidget(industries);
-    layout->addLayout(left, 3);
-
-    // Right: the company's bank accounts and the opening cash.
-    auto* right = new QVBoxLayout;
-    right->addWidget(label("取引銀行名、支店名、期首残高登録"));
-    auto* bank = new QGridLayout;
-    static const char* const bankCaptions[3] = {"銀行名", "支店", "種別"};
-    for (int i = 0; i < 3; ++i) {
-        Combo2[i] = comboBox(indexed("Combo2", i));
-        watchFocus(Combo2[i]);
-        bank->addWidget(label(bankCaptions[i]), 0, i);
-        bank->addWidget(Combo2[i], 1, i);
-    }
-    Text3[0] = textBox("Text3(0)");
-    Text3[0]->setAlignment(Qt::AlignRight);
-    watchFocus(Text3[0]);
-    bank->addWidget(label("期首残高"), 0, 3);
-    bank->addWidget(Text3[0], 1, 3);
-    right->addLayout(bank);
-    auto* bankButtons = new QHBoxLayout;
-    static const char* const bankButtonCaptions[3] = {"更新", "登録", "削除"};
-    for (int i = 0; i < 3; ++i) {
-        Command8[i] = button(bankButtonCaptions[i], indexed("Command8", i));
-        connect(Command8[i], &QPushButton::clicked, this, [this, i] { Command8_Click(i); });
-    }
-    for (int i : {1, 0, 2}) bankButtons->addWidget(Command8[i]);
-    Command9 = button("金融機関台帳", "Command9");
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
-    bankButtons->addStretch();
-    bankButtons->addWidget(Command9);
-    right->addLayout(bankButtons);
-    List7 = frame::newRecordList(tab, "List7");
-    List7->setMinimumWidth(400);
-    frame::onListClick(List7, this, [this](int) { List7_Click(); });
-    right->addWidget(List7, 1);
-    auto* total = new QHBoxLayout;
-    total->addStretch();
-    total->addWidget(label("合計金額"));
-    Text3[10] = displayBox("Text3(10)");
-    total->addWidget(Text3[10]);
-    right->addLayout(total);
-
-    auto* cash = new QGridLayout;
-    static const char* const cashCaptions[3] = {"期首現金残高", "期首預金残高", "合計"};
-    for (int i = 1; i <= 3; ++i) {
-        Text7[i] = displayBox(indexed("Text7", i));
-        cash->addWidget(label(cashCaptions[i - 1]), i - 1, 0);
-        cash->addWidget(Text7[i], i - 1, 1);
-    }
-    right->addLayout(cash);
-    layout->addLayout(right, 2);
-    return tab;
-}
-
-// ---- tab 4 "帳票印刷" ------------------------------------------------------------------------
-
-QWidget* Form31::buildPrintTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-    static const char* const captions[10] = {
-        "会社基本情報、期首残高、銀行、消費税設定", "定型仕訳一覧表", "勘定科目一覧表（マスター台帳 ）",
-        "使用勘定科目一覧表", "取引先一覧表", "固定資産台帳", "リース物件台帳", "勘定科目（マスター台帳 ）の説明文",
-        "使用勘定科目説明文", "業種別勘定科目"};
-    for (int i = 0; i < 10; ++i) {
-        Check1[i] = new QCheckBox(captions[i]);
-        Check1[i]->setObjectName(indexed("Check1", i));
-        layout->addWidget(Check1[i]);
-    }
-    Check4 = new QCheckBox("全て選択");
-    Check4->setObjectName("Check4");
-    connect(Check4, &QCheckBox::clicked, this, [this] { Check4_Click(); });
-    layout->addSpacing(10);
-    layout->addWidget(Check4);
-    Command1[6] = button("印刷", "Command1(6)");
-    connect(Command1[6], &QPushButton::clicked, this, [this] { Command1_Click(6); });
-    layout->addSpacing(10);
-    layout->addWidget(Command1[6], 0, Qt::AlignLeft);
-    layout->addStretch();
-    return tab;
-}
-
-// ---- tab 5 "固定資産／リース資産管理" ------------------------------------------------------------
-
-QWidget* Form31::buildAssetTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QVBoxLayout(tab);
-
-    layout->addWidget(label("固定資産管理"));
-    auto* assetButtons = new QHBoxLayout;
-    static const char* const assetCaptions[5] = {"取得日から減価償却費計算（残存価格計算）", "入力クリア", "登録",
-                                                 "更新", "削除"};
-    for (int i = 0; i < 5; ++i) {
-        Command6[i] = button(assetCaptions[i], indexed("Command6", i));
-        connect(Command6[i], &QPushButton::clicked, this, [this, i] { Command6_Click(i); });
-        assetButtons->addWidget(Command6[i]);
-    }
-    assetButtons->addStretch();
-    layout->addLayout(assetButtons);
-
-    for (int i = 0; i < 7; ++i) {
-        Text4[i] = textBox(indexed("Text4", i));
-        watchFocus(Text4[i]);
-    }
-    for (int i = 0; i < 9; ++i)
-        Combo6[i] = comboBox(indexed("Combo6", i));
-    for (int i : {2, 3, 4, 5, 6})   // the acquisition date, the method, the life
-        connect(Combo6[i], &QComboBox::currentTextChanged, this, [this] { showStatutoryRates(); });
-    // The fields in their order: caption, then the control(s).
-    struct Field {
-        const char* caption;
-        std::vector<QWidget*> controls;
-    };
-    const Field assetFields[] = {
-        {"管理番号", {Text4[0]}}, {"資産名称", {Text4[1]}}, {"数量", {Combo6[0]}}, {"勘定科目", {Combo6[1]}},
-        {"取得年月日", {Combo6[2], Combo6[3], Combo6[4]}}, {"取得価格", {Text4[2]}}, {"償却方法", {Combo6[5]}},
-        {"耐用年数", {Combo6[6]}}, {"償却率%", {Combo6[7]}}, {"保証率%", {Text4[4]}}, {"期首残存価格", {Text4[3]}},
-        {"減価償却費", {Text4[5]}}, {"管理部署", {Combo6[8]}}, {"備考", {Text4[6]}}};
-    auto* assetGrid = new QGridLayout;
-    int column = 0;
-    for (const Field& field : assetFields) {
-        const int row = column >= 8 ? 2 : 0;
-        const int col = column % 8;
-        assetGrid->addWidget(label(field.caption), row, col);
-        auto* cell = new QHBoxLayout;
-        for (QWidget* w : field.controls) cell->addWidget(w);
-        assetGrid->addLayout(cell, row + 1, col);
-        ++column;
-    }
-    layout->addLayout(assetGrid);
-    List5 = frame::newRecordList(tab, "List5");
-    frame::onListClick(List5, this, [this](int) { List5_Click(); });
-    layout->addWidget(List5, 1);
-    layout->addWidget(label("平成19年（2007年）4月1日～平成24年3月31日取得分、定率法「250％定率法」"));
-    layout->addWidget(label("平成24年（2012年）4月1日から取得分 償却率等が改正"));
-
-    layout->addWidget(label("リース資産管理"));
-    auto* leaseButtons = new QHBoxLayout;
-    static const char* const leaseCaptions[5] = {"", "入力クリア", "登録", "更新", "削除"};
-    for (int i = 1; i < 5; ++i) {
-        Command7[i] = button(leaseCaptions[i], indexed("Command7", i));
-        connect(Command7[i], &QPushButton::clicked, this, [this, i] { Command7_Click(i); });
-        leaseButtons->addWidget(Command7[i]);
-    }
-    leaseButtons->addStretch();
-    layout->addLayout(leaseButtons);
-    for (int i = 0; i < 9; ++i) {
-        Text6[i] = textBox(indexed("Text6", i));
-        watchFocus(Text6[i]);
-    }
-    for (int i = 0; i < 5; ++i)
-        Combo17[i] = comboBox(indexed("Combo17", i));
-    const Field leaseFields[] = {
-        {"契約番号", {Text6[0]}}, {"リース資産名称", {Text6[1]}}, {"勘定科目", {Combo17[0]}},
-        {"取得年月日", {Combo17[1], Combo17[2], Combo17[3]}}, {"購入金額", {Text6[2]}}, {"支払総額", {Text6[3]}},
-        {"リース回数", {Text6[4]}}, {"月支払金額", {Text6[5]}}, {"月支払利息", {Text6[6]}},
-        {"リース会社", {Text6[7]}}, {"管理部署", {Combo17[4]}}, {"備考", {Text6[8]}}};
-    auto* leaseGrid = new QGridLayout;
-    column = 0;
-    for (const Field& field : leaseFields) {
-        const int row = column >= 6 ? 2 : 0;
-        const int col = column % 6;
-        leaseGrid->addWidget(label(field.caption), row, col);
-        auto* cell = new QHBoxLayout;
-        for (QWidget* w : field.controls) cell->addWidget(w);
-        leaseGrid->addLayout(cell, row + 1, col);
-        ++column;
-    }
-    layout->addLayout(leaseGrid);
-    List6 = frame::newRecordList(tab, "List6");
-    frame::onListClick(List6, this, [this](int) { List6_Click(); });
-    layout->addWidget(List6, 1);
-    return tab;
-}
-
-// ---- tab 6 "会社基本情報" --------------------------------------------------------------------------
-
-QWidget* Form31::buildCompanyTab()
-{
-    auto* tab = new QWidget;
-    auto* layout = new QHBoxLayout(tab);
-    auto* fields = new QGridLayout;
-    for (int i = 0; i < 13; ++i) {
-        Label14[i] = label(q(kCompanyFieldCaptions[i]));
-        Label14[i]->setObjectName(indexed("Label14", i));
-        Text11[i] = textBox(indexed("Text11", i));
-        Text11[i]->setMinimumWidth(320);
-        watchFocus(Text11[i]);
-        fields->addWidget(Label14[i], i, 0);
-        fields->addWidget(Text11[i], i, 1);
-    }
-    auto* left = new QVBoxLayout;
-    left->addLayout(fields);
-    left->addStretch();
-    layout->addLayout(left, 1);
-
-    auto* right = new QGridLayout;
-    auto* period = new QHBoxLayout;
-    period->addWidget(label("第"));
-    Text7[0] = textBox("Text7(0)");
-    Text7[0]->setMaximumWidth(60);
-    watchFocus(Text7[0]);
-    period->addWidget(Text7[0]);
-    period->addWidget(label("期"));
-    period->addStretch();
-    right->addWidget(label("会計年度"), 0, 0);
-    right->addLayout(period, 0, 1);
-
-    right->addWidget(label("会計期間"), 1, 0);
-    right->addLayout(dateRow(Combo12, "Combo12"), 1, 1);
-    right->addWidget(label("～"), 2, 0, Qt::AlignRight);
-    right->addLayout(dateRow(Combo13, "Combo13"), 2, 1);
-    right->addWidget(label("決算報告日"), 3, 0);
-    right->addLayout(dateRow(Combo3, "Combo3"), 3, 1);
-    for (int i : {0, 1, 14}) {
-        Label4[i] = label("");
-        Label4[i]->setObjectName(indexed("Label4", i));
-        Label4[i]->setMinimumWidth(160);
-    }
-    right->addWidget(Label4[0], 1, 2);
-    right->addWidget(Label4[1], 2, 2);
-    right->addWidget(Label4[14], 3, 2);
-    for (auto* boxes : {&Combo12, &Combo13, &Combo3})
-        for (QComboBox* box : *boxes) watchFocus(box);
-    auto* rightColumn = new QVBoxLayout;
-    rightColumn->addLayout(right);
-    rightColumn->addStretch();
-    layout->addLayout(rightColumn, 1);
-    return tab;
 }
 
 }  // namespace setup

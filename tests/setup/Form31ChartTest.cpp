@@ -13,6 +13,8 @@
 namespace setuptest {
 namespace {
 
+using setup::BalanceTab;
+
 using ChartTest = SetupWindowTest;
 
 void AddJournalRow(dao::Database& db, const char* debit, const char* credit)
@@ -41,26 +43,26 @@ void ExpectCopyMatchesMaster(dao::Database& db)
 TEST_F(ChartTest, ListLineShowsCodeNameBalanceAndInUseMark)
 {
     SetFields(db(), "Q_勘定科目コード表", "勘定科目コード", "111", {{"期首残高", 1234567}});
-    form->Option7[1]->click();
-    form->Option7[0]->click();
+    form->balance().Option7[1]->click();
+    form->balance().Option7[0]->click();
     // The name takes 20 bytes (売掛金 6 and 14 blanks), a blank, the amount 12 characters.
     const std::string shown = "111 売掛金" + std::string(14 + 1 + 3, ' ') + "1,234,567";
-    EXPECT_EQ(s(form->List2->item(lineOf(form->List2, "111"))->text()), shown + " ○");
-    EXPECT_EQ(s(form->List3->item(lineOf(form->List3, "111"))->text()), shown);
+    EXPECT_EQ(s(form->balance().List2->item(lineOf(form->balance().List2, "111"))->text()), shown + " ○");
+    EXPECT_EQ(s(form->balance().List3->item(lineOf(form->balance().List3, "111"))->text()), shown);
 }
 
 TEST_F(ChartTest, RegisteredAccountTakesTheModelsClassesAndTheChosenColumn)
 {
     editModeOn();
-    form->Option7[1]->click();   // 前期
-    EXPECT_EQ(s(form->Label15->text()), "＜過去の期末残高登録＞　前期");
+    form->balance().Option7[1]->click();   // 前期
+    EXPECT_EQ(s(form->balance().Label15->text()), "＜過去の期末残高登録＞　前期");
     chooseAccount("111");
-    form->Text5[0]->setText("112");
-    form->Text5[1]->setText(q("未収売掛金"));
-    form->Text5[2]->setText("500");
-    form->Check2[2]->setChecked(false);   // 相方 is the model's whatever the box shows
+    form->balance().Text5[0]->setText("112");
+    form->balance().Text5[1]->setText(q("未収売掛金"));
+    form->balance().Text5[2]->setText("500");
+    form->balance().Check2[2]->setChecked(false);   // 相方 is the model's whatever the box shows
     dialogs->expectMessage("指定した勘定科目を登録します　よろしいですか？", ui::Answer::Yes).withTitle("勘定科目登録");
-    form->Command2[0]->click();
+    form->balance().Command2[BalanceTab::RegisterAccountButton]->click();
 
     auto& d = db();
     EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "112", "勘定科目名").toText(), "未収売掛金");
@@ -74,7 +76,7 @@ TEST_F(ChartTest, RegisteredAccountTakesTheModelsClassesAndTheChosenColumn)
 
     AddJournalRow(d, "100", "112");
     EXPECT_EQ(creditNameOfJournal(d), "未収売掛金");
-    EXPECT_GE(lineOf(form->List2, "112"), 0);
+    EXPECT_GE(lineOf(form->balance().List2, "112"), 0);
 }
 
 TEST_F(ChartTest, UpdatedNameReachesTheJournalsCreditSide)
@@ -82,12 +84,12 @@ TEST_F(ChartTest, UpdatedNameReachesTheJournalsCreditSide)
     AddJournalRow(db(), "100", "400");
     editModeOn();
     chooseAccount("400");
-    form->Text5[1]->setText(q("商品売上高"));
-    form->Text5[2]->setText("0");
-    form->Command2[1]->click();
+    form->balance().Text5[1]->setText(q("商品売上高"));
+    form->balance().Text5[2]->setText("0");
+    form->balance().Command2[BalanceTab::UpdateAccountButton]->click();
     EXPECT_EQ(creditNameOfJournal(db()), "商品売上高");
     ExpectCopyMatchesMaster(db());
-    EXPECT_EQ(s(form->Text5[1]->text()), "商品売上高");   // the line chosen again reloads the row
+    EXPECT_EQ(s(form->balance().Text5[1]->text()), "商品売上高");   // the line chosen again reloads the row
 }
 
 // Lines that show an account by name: a fixed asset of 工具器具備品, a template
@@ -107,9 +109,9 @@ protected:
     void rename(const std::string& code, const char* name)
     {
         chooseAccount(code);
-        form->Text5[1]->setText(q(name));
-        form->Text5[2]->setText("0");
-        form->Command2[1]->click();
+        form->balance().Text5[1]->setText(q(name));
+        form->balance().Text5[2]->setText("0");
+        form->balance().Command2[BalanceTab::UpdateAccountButton]->click();
     }
 };
 
@@ -121,26 +123,26 @@ TEST_F(OwnRenameTest, LinesNamingARenamedAccountAreChosenWithoutComplaint)
     rename("145", "工具器具備品等");
     rename("103", "普通預金口座");
 
-    form->List5->setCurrentRow(0);   // a message here would fail the scripted dialogs
-    EXPECT_EQ(s(form->Text4[1]->text()), "検査装置");
-    EXPECT_EQ(s(form->Combo6[1]->currentText()), "工具器具備品等");
+    form->assets().List5->setCurrentRow(0);   // a message here would fail the scripted dialogs
+    EXPECT_EQ(s(form->assets().Text4[1]->text()), "検査装置");
+    EXPECT_EQ(s(form->assets().Combo6[1]->currentText()), "工具器具備品等");
 
-    form->List1->setCurrentRow(0);
-    EXPECT_NE(s(form->List1->item(0)->text()).find("普通預金口座"), std::string::npos);
+    form->templates().List1->setCurrentRow(0);
+    EXPECT_NE(s(form->templates().List1->item(0)->text()).find("普通預金口座"), std::string::npos);
 
-    ASSERT_EQ(form->List7->count(), 2);
-    EXPECT_NE(s(form->List7->item(0)->text()).find("普通預金口座"), std::string::npos);
-    form->List7->setCurrentRow(0);
-    EXPECT_EQ(s(form->Combo2[2]->currentText()), "普通預金口座");
+    ASSERT_EQ(form->balance().List7->count(), 2);
+    EXPECT_NE(s(form->balance().List7->item(0)->text()).find("普通預金口座"), std::string::npos);
+    form->balance().List7->setCurrentRow(0);
+    EXPECT_EQ(s(form->balance().Combo2[2]->currentText()), "普通預金口座");
 }
 
 TEST_F(ChartTest, UpdateRefusesAChangedCode)
 {
     editModeOn();
     chooseAccount("400");
-    form->Text5[0]->setText("401");
+    form->balance().Text5[0]->setText("401");
     dialogs->expectMessage("勘定科目コードは変更できません", ui::Answer::Ok).withoutTitle();
-    form->Command2[1]->click();
+    form->balance().Command2[BalanceTab::UpdateAccountButton]->click();
     EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "401", "勘定科目名").toText(), "売上値引戻り高");
 }
 
@@ -148,13 +150,13 @@ TEST_F(ChartTest, DeletedAccountLeavesMasterAndCopyAndTheNextLineIsChosen)
 {
     editModeOn();
     chooseAccount("115");
-    const int line = form->List2->currentRow();
-    const std::string next = form->lineKeys(form->List2)[line + 1];
+    const int line = form->balance().List2->currentRow();
+    const std::string next = form->lineKeys(form->balance().List2)[line + 1];
     dialogs->expectMessage("選択した勘定科目を削除します　よろしいですか？", ui::Answer::Yes).withTitle("勘定科目削除");
-    form->Command2[2]->click();
+    form->balance().Command2[BalanceTab::DeleteAccountButton]->click();
     EXPECT_TRUE(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "115", "勘定科目名").isNull());
     ExpectCopyMatchesMaster(db());
-    EXPECT_EQ(s(form->Text5[0]->text()), next);
+    EXPECT_EQ(s(form->balance().Text5[0]->text()), next);
 }
 
 TEST_F(ChartTest, AccountChangedElsewhereIsRefusedUntilChosenAgain)
@@ -163,7 +165,7 @@ TEST_F(ChartTest, AccountChangedElsewhereIsRefusedUntilChosenAgain)
     chooseAccount("115");
     SetFields(db(), "Q_勘定科目コード表", "勘定科目コード", "115", {{"勘定科目名", "売買目的有価証券"}});
     dialogs->expectAnyMessage(ui::Answer::Ok);
-    form->Command2[1]->click();
+    form->balance().Command2[BalanceTab::UpdateAccountButton]->click();
     EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "115", "勘定科目名").toText(), "売買目的有価証券");
     EXPECT_NE(dialogs->messageTexts().back().find("他で変更されています"), std::string::npos);
 }
@@ -172,7 +174,7 @@ TEST_F(ChartTest, AccountDeletedElsewhereIsRefusedAndTheListReadAgain)
 {
     editModeOn();
     chooseAccount("115");
-    const int lines = form->List2->count();
+    const int lines = form->balance().List2->count();
     {
         auto chart = db().OpenRecordset("Q_勘定科目コード表", dao::RecordsetType::Dynaset);
         chart->FindFirst("勘定科目コード", dao::Value("115"));
@@ -181,9 +183,9 @@ TEST_F(ChartTest, AccountDeletedElsewhereIsRefusedAndTheListReadAgain)
     dialogs->expectMessage("選択された勘定科目が見つかりません。他で変更された可能性があります。もう一度選択してください",
                            ui::Answer::Ok)
         .withoutTitle();
-    form->Command2[1]->click();
-    EXPECT_EQ(form->List2->count(), lines - 1);
-    EXPECT_EQ(lineOf(form->List2, "115"), -1);
+    form->balance().Command2[BalanceTab::UpdateAccountButton]->click();
+    EXPECT_EQ(form->balance().List2->count(), lines - 1);
+    EXPECT_EQ(lineOf(form->balance().List2, "115"), -1);
 }
 
 // ---- another program on the same file -----------------------------------------------------
@@ -210,13 +212,13 @@ TEST_P(UnshownFieldTest, UpdateRefusesAnAccountChangedInAFieldItsLineDoesNotShow
     editModeOn();
     chooseAccount("517");
     ASSERT_NE(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "517", c.field).toText(), c.readBack);
-    const std::string line = s(form->List2->currentItem()->text());
+    const std::string line = s(form->balance().List2->currentItem()->text());
     testsupport::AnotherProgram(file.path())
         .exec(std::string("UPDATE 勘定科目コード表 SET ") + c.field + " = " + c.otherValue
               + " WHERE 勘定科目コード = '517'");
-    ASSERT_EQ(s(form->List2->item(lineOf(form->List2, "517"))->text()), line);
+    ASSERT_EQ(s(form->balance().List2->item(lineOf(form->balance().List2, "517"))->text()), line);
     dialogs->expectMessage(kAccountChangedElsewhere, ui::Answer::Ok).withoutTitle();
-    form->Command2[1]->click();
+    form->balance().Command2[BalanceTab::UpdateAccountButton]->click();
     EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "517", c.field).toText(), c.readBack);
 }
 
@@ -231,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, UnshownFieldTest,
 // the lock, refuses, and the other program's account stays.
 struct CommittedWhileWaitingCase {
     const char* name;
-    int button;           // 1 "更新", 2 "削除"
+    BalanceTab::Command2Button button;   // "更新" or "削除"
     bool asksFirst;       // "削除" asks before it writes
 };
 
@@ -253,16 +255,16 @@ TEST_P(CommittedWhileWaitingTest, TheWriteRefusesAndTheOtherProgramsAccountStays
         if (c.asksFirst)
             dialogs->expectMessage("選択した勘定科目を削除します　よろしいですか？", ui::Answer::Yes);
         dialogs->expectMessage(kAccountChangedElsewhere, ui::Answer::Ok).withoutTitle();
-        form->Command2[c.button]->click();
+        form->balance().Command2[c.button]->click();
     }
     EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "517", "勘定科目名").toText(), "事務用品費");
     EXPECT_FALSE(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "517", "消費税").toBool());
-    EXPECT_GE(lineOf(form->List2, "517"), 0);
+    EXPECT_GE(lineOf(form->balance().List2, "517"), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Writes, CommittedWhileWaitingTest,
-                         ::testing::Values(CommittedWhileWaitingCase{"Update", 1, false},
-                                           CommittedWhileWaitingCase{"Delete", 2, true}),
+                         ::testing::Values(CommittedWhileWaitingCase{"Update", BalanceTab::UpdateAccountButton, false},
+                                           CommittedWhileWaitingCase{"Delete", BalanceTab::DeleteAccountButton, true}),
                          testsupport::kCaseName);
 
 // Another program holds the file past the wait budget: "登録" gives up within
@@ -271,16 +273,16 @@ TEST_F(ChartTest, RegisteringWhileAnotherProgramHoldsTheFileEndsWithinTheBudget)
 {
     editModeOn();
     chooseAccount("111");
-    form->Text5[0]->setText("112");
-    form->Text5[1]->setText(q("未収売掛金"));
-    form->Text5[2]->setText("0");
+    form->balance().Text5[0]->setText("112");
+    form->balance().Text5[1]->setText(q("未収売掛金"));
+    form->balance().Text5[2]->setText("0");
     dao::DBEngine::instance().setBusyWait(std::chrono::milliseconds(300));
     {
         testsupport::AnotherProgram other(file.path());
         other.exec("BEGIN EXCLUSIVE");
         dialogs->expectAnyMessage(ui::Answer::Ok);
         const auto start = std::chrono::steady_clock::now();
-        form->Command2[0]->click();
+        form->balance().Command2[BalanceTab::RegisterAccountButton]->click();
         const double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         EXPECT_LT(waited, 0.3 * 1.6) << "more than one wait of the budget";
         ASSERT_FALSE(dialogs->messageTexts().empty());
@@ -291,13 +293,13 @@ TEST_F(ChartTest, RegisteringWhileAnotherProgramHoldsTheFileEndsWithinTheBudget)
     dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
     EXPECT_TRUE(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "112", "勘定科目名").isNull());
 
-    form->List2->setCurrentRow(-1);
+    form->balance().List2->setCurrentRow(-1);
     chooseAccount("111");
-    form->Text5[0]->setText("112");
-    form->Text5[1]->setText(q("未収売掛金"));
-    form->Text5[2]->setText("0");
+    form->balance().Text5[0]->setText("112");
+    form->balance().Text5[1]->setText(q("未収売掛金"));
+    form->balance().Text5[2]->setText("0");
     dialogs->expectMessage("指定した勘定科目を登録します　よろしいですか？", ui::Answer::Yes);
-    form->Command2[0]->click();
+    form->balance().Command2[BalanceTab::RegisterAccountButton]->click();
     EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "112", "勘定科目名").toText(), "未収売掛金");
 }
 
@@ -305,7 +307,7 @@ TEST_F(ChartTest, ButtonsDoNothingButBeepWhileEditModeIsOff)
 {
     chooseAccount("115");
     const int beeps = dialogs->beepCount();
-    form->Command2[2]->click();
+    form->balance().Command2[BalanceTab::DeleteAccountButton]->click();
     EXPECT_EQ(dialogs->beepCount(), beeps + 1);
     EXPECT_FALSE(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "115", "勘定科目名").isNull());
 }
@@ -333,7 +335,7 @@ TEST_P(RefusedDeleteTest, DeleteIsRefusedNamingWhatUsesTheAccount)
     editModeOn();
     chooseAccount(c.code);
     dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
-    form->Command2[2]->click();
+    form->balance().Command2[BalanceTab::DeleteAccountButton]->click();
     EXPECT_EQ(DumpWrittenTables(db()), before);
 }
 
@@ -387,14 +389,14 @@ TEST_P(CodeRuleTest, OnlyThreeAsciiDigitsPassTheBoxAndRegister)
     editModeOn();
     chooseAccount("111");
     const long long accounts = CountRows(db(), "Q_勘定科目コード表");
-    form->Text5[0]->setText(q(GetParam().typed));
+    form->balance().Text5[0]->setText(q(GetParam().typed));
     const int beeps = dialogs->beepCount();
-    leave(form->Text5[0]);
+    leave(form->balance().Text5[0]);
     EXPECT_EQ(dialogs->beepCount(), beeps + 1);
 
-    form->Text5[2]->setText("0");
+    form->balance().Text5[2]->setText("0");
     dialogs->expectMessage("勘定科目コードが正しくありません", ui::Answer::Ok).withoutTitle();
-    form->Command2[0]->click();
+    form->balance().Command2[BalanceTab::RegisterAccountButton]->click();
     EXPECT_EQ(CountRows(db(), "Q_勘定科目コード表"), accounts);
 }
 
@@ -408,10 +410,10 @@ TEST_F(ChartTest, RegisteringATakenCodeIsRefused)
 {
     editModeOn();
     chooseAccount("111");
-    form->Text5[0]->setText("400");
-    form->Text5[2]->setText("0");
+    form->balance().Text5[0]->setText("400");
+    form->balance().Text5[2]->setText("0");
     dialogs->expectMessage("勘定科目コードが登録済みです", ui::Answer::Ok).withoutTitle();
-    form->Command2[0]->click();
+    form->balance().Command2[BalanceTab::RegisterAccountButton]->click();
     EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "400", "勘定科目名").toText(), "売上高");
 }
 
@@ -422,10 +424,10 @@ TEST_F(ChartTest, MasterCopiedToAnIndustryLeavesTheOtherSets)
     SetFields(db(), "Q_勘定科目コード表", "勘定科目コード", "400", {{"勘定科目名", "商品売上"}, {"販売業勘定科目名", "x"}});
     const std::string standardBefore = FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "400", "標準勘定科目名").toText();
     editModeOn();
-    form->Option3[1]->click();
+    form->balance().Option3[1]->click();
     dialogs->expectMessage("マスター台帳を業種別勘定科目へ複写します　よろしいですか？", ui::Answer::Yes)
         .withTitle("業種別勘定科目設定");
-    form->Command4[0]->click();
+    form->balance().Command4[setup::BalanceTab::CopyMasterToIndustryButton]->click();
     EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "400", "販売業勘定科目名").toText(), "商品売上");
     EXPECT_EQ(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "400", "標準勘定科目名").toText(), standardBefore);
     EXPECT_FALSE(FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "104", "販売使用").toBool());
@@ -448,10 +450,10 @@ protected:
 TEST_F(IndustryToMasterTest, NamesFallBackToTheStandardNameThenTheCurrentOne)
 {
     editModeOn();
-    form->Option3[3]->click();
+    form->balance().Option3[3]->click();
     dialogs->expectMessage("業種別勘定科目名をマスター台帳へ複写します　よろしいですか？", ui::Answer::Yes)
         .withTitle("業種別勘定科目設定");
-    form->Command4[2]->click();
+    form->balance().Command4[setup::BalanceTab::CopyIndustryToMasterButton]->click();
     auto& d = db();
     EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "400", "勘定科目名").toText(), "完成工事高");
     EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "111", "勘定科目名").toText(), "完成工事未収入金");
@@ -471,11 +473,11 @@ TEST_F(ChartTest, AnIndustrySetWithNoAccountInUseIsRefused)
     }
     const std::string before = DumpRows(db(), "Q_勘定科目コード表") + DumpRows(db(), "Q_勘定科目コード表2");
     editModeOn();
-    form->Option3[4]->click();
+    form->balance().Option3[4]->click();
     dialogs->expectMessage("業種別勘定科目名をマスター台帳へ複写します　よろしいですか？", ui::Answer::Yes);
     dialogs->expectMessage("業種別勘定科目「運送」には使用する勘定科目がありません。先にマスターから業種別勘定科目へ複写してください",
                            ui::Answer::Ok);
-    form->Command4[2]->click();
+    form->balance().Command4[setup::BalanceTab::CopyIndustryToMasterButton]->click();
     EXPECT_EQ(DumpRows(db(), "Q_勘定科目コード表") + DumpRows(db(), "Q_勘定科目コード表2"), before);
 }
 

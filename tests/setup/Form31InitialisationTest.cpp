@@ -33,7 +33,7 @@ TEST_F(InitialisationTest, NoToTheFirstQuestionChangesNothing)
 {
     const std::string before = DumpWrittenTables(db());
     dialogs->expectMessage(kFirstQuestion, ui::Answer::No).withTitle("システム初期化");
-    form->Command5[2]->click();
+    form->Command5[setup::Form31::InitialiseButton]->click();
     EXPECT_EQ(DumpWrittenTables(db()), before);
 }
 
@@ -44,7 +44,7 @@ TEST_F(InitialisationTest, ResetsTheFileAndKeepsTheTemplatesWhenAsked)
     dialogs->expectMessage(kFirstQuestion, ui::Answer::Yes).withTitle("システム初期化");
     dialogs->expectMessage(kTemplateQuestion, ui::Answer::No).withTitle("システム初期化");
     dialogs->expectMessage("システムの初期化は終了しました", ui::Answer::Ok).withoutTitle();
-    form->Command5[2]->click();   // edit mode is off: the initialisation does not need it
+    form->Command5[setup::Form31::InitialiseButton]->click();   // edit mode is off: the initialisation does not need it
 
     auto& d = db();
     EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "100", "期首残高").toInt32(), 0);
@@ -67,11 +67,11 @@ TEST_F(InitialisationTest, ResetsTheFileAndKeepsTheTemplatesWhenAsked)
     for (const char* emptied : {"Q_取引先管理", "Q_固定資産台帳", "Q_リース資産管理", "Q_仕訳台帳", "Q_仕訳変更履歴"})
         EXPECT_EQ(CountRows(d, emptied), 0) << emptied;
     EXPECT_EQ(CountRows(d, "Q_仕訳定型台帳"), 1);
-    EXPECT_EQ(form->List1->count(), 1);
-    EXPECT_EQ(form->List4->count(), 0);
-    EXPECT_EQ(form->List5->count(), 0);
-    EXPECT_EQ(form->List7->count(), branches);
-    EXPECT_EQ(s(form->Text3[0]->text()), "0");
+    EXPECT_EQ(form->templates().List1->count(), 1);
+    EXPECT_EQ(form->partners().List4->count(), 0);
+    EXPECT_EQ(form->assets().List5->count(), 0);
+    EXPECT_EQ(form->balance().List7->count(), branches);
+    EXPECT_EQ(s(form->balance().Text3[0]->text()), "0");
 }
 
 TEST_F(InitialisationTest, YesToTheSecondQuestionDeletesTheTemplates)
@@ -79,9 +79,9 @@ TEST_F(InitialisationTest, YesToTheSecondQuestionDeletesTheTemplates)
     dialogs->expectMessage(kFirstQuestion, ui::Answer::Yes);
     dialogs->expectMessage(kTemplateQuestion, ui::Answer::Yes);
     dialogs->expectMessage("システムの初期化は終了しました", ui::Answer::Ok);
-    form->Command5[2]->click();
+    form->Command5[setup::Form31::InitialiseButton]->click();
     EXPECT_EQ(CountRows(db(), "Q_仕訳定型台帳"), 0);
-    EXPECT_EQ(form->List1->count(), 0);
+    EXPECT_EQ(form->templates().List1->count(), 0);
 }
 
 // A branch in use whose bank was deleted from the bank master gets no bank
@@ -107,7 +107,7 @@ TEST_F(OrphanBranchTest, ABranchWithoutItsBankGetsNoBankAccountAndIsNamed)
                            ui::Answer::Ok)
         .withoutTitle();
     dialogs->expectMessage("システムの初期化は終了しました", ui::Answer::Ok);
-    form->Command5[2]->click();
+    form->Command5[setup::Form31::InitialiseButton]->click();
 
     EXPECT_EQ(CountRows(db(), "Q_取引銀行"), branches - 1);
     EXPECT_EQ(CountRows(db(), "SELECT * FROM 取引銀行 WHERE 支店コード = '0010100'"), 0);
@@ -144,13 +144,13 @@ TEST_P(InitialisationFailureTest, FailedWriteLeavesEveryTableAsItWas)
     dialogs->expectAnyMessage(ui::Answer::Ok);
     dao::DBEngine::instance().setFailurePlan(
         {dao::FailurePlan::Kind::WriteFails, static_cast<int>(failOn), false});
-    form->Command5[2]->click();
+    form->Command5[setup::Form31::InitialiseButton]->click();
     dao::DBEngine::instance().clearFailurePlan();
 
     ASSERT_FALSE(dialogs->messageTexts().empty());
     EXPECT_EQ(dialogs->messageTexts().back().rfind("システムの初期化ができませんでした", 0), 0u);
     EXPECT_EQ(DumpWrittenTables(db()), before);
-    EXPECT_EQ(form->List4->count(), 1);
+    EXPECT_EQ(form->partners().List4->count(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Writes, InitialisationFailureTest,

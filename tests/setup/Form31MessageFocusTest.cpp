@@ -39,15 +39,17 @@ TEST_P(Form31MessageFocusTest, TheFieldsMessageComesOnce)
 INSTANTIATE_TEST_SUITE_P(
     Fields, Form31MessageFocusTest,
     ::testing::Values(
-        MessageFocusCase{"template debit account code not in use", [](setup::Form31& f) { return f.grid().Combo1[3]; },
-                         [](setup::Form31& f) { f.grid().Combo1[3]->setEditText("9999"); }},
+        MessageFocusCase{"template debit account code not in use",
+                         [](setup::Form31& f) { return f.templates().grid().Combo1[3]; },
+                         [](setup::Form31& f) { f.templates().grid().Combo1[3]->setEditText("9999"); }},
         MessageFocusCase{"template credit account code not in use",
-                         [](setup::Form31& f) { return f.grid().Combo7[3]; },
-                         [](setup::Form31& f) { f.grid().Combo7[3]->setEditText("9999"); }},
-        MessageFocusCase{"template amount beyond the range", [](setup::Form31& f) { return f.grid().Text8[3]; },
-                         [](setup::Form31& f) { f.grid().Text8[3]->setText("99999999999"); }},
-        MessageFocusCase{"corporate number of twelve digits", [](setup::Form31& f) { return f.Text11[0]; },
-                         [](setup::Form31& f) { f.Text11[0]->setText("123456789012"); }}),
+                         [](setup::Form31& f) { return f.templates().grid().Combo7[3]; },
+                         [](setup::Form31& f) { f.templates().grid().Combo7[3]->setEditText("9999"); }},
+        MessageFocusCase{"template amount beyond the range",
+                         [](setup::Form31& f) { return f.templates().grid().Text8[3]; },
+                         [](setup::Form31& f) { f.templates().grid().Text8[3]->setText("99999999999"); }},
+        MessageFocusCase{"corporate number of twelve digits", [](setup::Form31& f) { return f.company().Text11[0]; },
+                         [](setup::Form31& f) { f.company().Text11[0]->setText("123456789012"); }}),
     testsupport::kCaseName);
 
 }  // namespace

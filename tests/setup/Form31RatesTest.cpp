@@ -15,11 +15,11 @@ class RatesTest : public SetupWindowTest {
 protected:
     void setRow(int i, const char* y, const char* m, const char* d, const char* rate, const char* simplified)
     {
-        form->Combo14[i]->setEditText(q(y));
-        form->Combo15[i]->setEditText(q(m));
-        form->Combo16[i]->setEditText(q(d));
-        form->Text2[i]->setText(q(rate));
-        form->Text12[i]->setText(q(simplified));
+        form->tax().Combo14[i]->setEditText(q(y));
+        form->tax().Combo15[i]->setEditText(q(m));
+        form->tax().Combo16[i]->setEditText(q(d));
+        form->tax().Text2[i]->setText(q(rate));
+        form->tax().Text12[i]->setText(q(simplified));
     }
     void clearRows()
     {
@@ -29,12 +29,12 @@ protected:
 
 TEST_F(RatesTest, LoadsEachRowWithItsSimplifiedRate)
 {
-    EXPECT_EQ(s(form->Combo14[3]->currentText()), "2019年");
-    EXPECT_EQ(s(form->Combo15[3]->currentText()), "10月");
-    EXPECT_EQ(s(form->Combo16[3]->currentText()), "01日");
-    EXPECT_EQ(s(form->Text2[3]->text()), "10");
-    EXPECT_EQ(s(form->Text12[3]->text()), "10");
-    EXPECT_EQ(s(form->Combo14[4]->currentText()), "");
+    EXPECT_EQ(s(form->tax().Combo14[3]->currentText()), "2019年");
+    EXPECT_EQ(s(form->tax().Combo15[3]->currentText()), "10月");
+    EXPECT_EQ(s(form->tax().Combo16[3]->currentText()), "01日");
+    EXPECT_EQ(s(form->tax().Text2[3]->text()), "10");
+    EXPECT_EQ(s(form->tax().Text12[3]->text()), "10");
+    EXPECT_EQ(s(form->tax().Combo14[4]->currentText()), "");
 }
 
 TEST_F(RatesTest, TableIsReplacedInDateOrderWithTheSimplifiedRates)
@@ -44,7 +44,7 @@ TEST_F(RatesTest, TableIsReplacedInDateOrderWithTheSimplifiedRates)
     setRow(1, "1989年", "4月", "1日", "3", "");
     setRow(2, "2014年", "04月", "01日", "8", "6");
     o::SetEditMode(o::EditModeOn);
-    form->Command4[3]->click();
+    form->tax().Command4[setup::TaxTab::UpdateRateTable]->click();
 
     auto rates = db().OpenRecordset("Q_消費税率", dao::RecordsetType::Snapshot);
     const journal::TaxRateTable table = journal::ReadTaxRateTable(*rates);
@@ -59,9 +59,9 @@ TEST_F(RatesTest, TableIsReplacedInDateOrderWithTheSimplifiedRates)
     EXPECT_EQ(table[0].simplifiedRate, 3);
 
     // The rows now show the table in its order, and the window's lookups use it.
-    EXPECT_EQ(s(form->Combo14[0]->currentText()), "1989年");
-    EXPECT_EQ(s(form->Text12[2]->text()), "8");
-    EXPECT_EQ(form->TaxRateOn(dao::Date{2020, 1, 1}, true, true), 8);
+    EXPECT_EQ(s(form->tax().Combo14[0]->currentText()), "1989年");
+    EXPECT_EQ(s(form->tax().Text12[2]->text()), "8");
+    EXPECT_EQ(form->templates().TaxRateOn(dao::Date{2020, 1, 1}, true, true), 8);
 }
 
 struct BadRowsCase {
@@ -86,7 +86,7 @@ TEST_P(BadRateRowsTest, TableStaysExactlyAsItWas)
     setRow(c.row, c.year, c.month, c.day, c.rate, c.simplified);
     o::SetEditMode(o::EditModeOn);
     dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
-    form->Command4[3]->click();
+    form->tax().Command4[setup::TaxTab::UpdateRateTable]->click();
     EXPECT_EQ(DumpRows(db(), "Q_消費税率"), before);
 }
 
@@ -130,7 +130,7 @@ TEST_F(SixRateRowsTest, FileWithMoreRowsThanTheTabIsNotRewritten)
     o::SetEditMode(o::EditModeOn);
     dialogs->expectMessage("消費税率表に6行あり、画面の５行では書き直せません。消費税率表は更新しませんでした",
                            ui::Answer::Ok);
-    form->Command4[3]->click();
+    form->tax().Command4[setup::TaxTab::UpdateRateTable]->click();
     EXPECT_EQ(DumpRows(db(), "Q_消費税率"), before);
 }
 
@@ -143,17 +143,17 @@ TEST_F(RatesTest, ATableChangedElsewhereSinceItWasLoadedIsNotOverwritten)
     setRow(3, "2019年", "10月", "1日", "10", "8");
     o::SetEditMode(o::EditModeOn);
     dialogs->expectMessage(setup::kTaxRatesChangedElsewhere, ui::Answer::Ok).withoutTitle();
-    form->Command4[3]->click();
+    form->tax().Command4[setup::TaxTab::UpdateRateTable]->click();
 
     auto rates = db().OpenRecordset("Q_消費税率", dao::RecordsetType::Snapshot);
     const journal::TaxRateTable table = journal::ReadTaxRateTable(*rates);
     ASSERT_EQ(table.size(), 4u);
     EXPECT_EQ(table[3].simplifiedRate, 9);
-    EXPECT_EQ(s(form->Text12[3]->text()), "9");
+    EXPECT_EQ(s(form->tax().Text12[3]->text()), "9");
 
     // Loaded again, the table is replaced.
     setRow(3, "2019年", "10月", "1日", "10", "8");
-    form->Command4[3]->click();
+    form->tax().Command4[setup::TaxTab::UpdateRateTable]->click();
     rates = db().OpenRecordset("Q_消費税率", dao::RecordsetType::Snapshot);
     EXPECT_EQ(journal::ReadTaxRateTable(*rates)[3].simplifiedRate, 8);
 }
@@ -163,7 +163,7 @@ TEST_F(RatesTest, EditModeOffOnlyBeeps)
     const std::string before = DumpRows(db(), "Q_消費税率");
     clearRows();
     const int beeps = dialogs->beepCount();
-    form->Command4[3]->click();
+    form->tax().Command4[setup::TaxTab::UpdateRateTable]->click();
     EXPECT_EQ(dialogs->beepCount(), beeps + 1);
     EXPECT_EQ(DumpRows(db(), "Q_消費税率"), before);
 }

@@ -12,6 +12,9 @@
 namespace setuptest {
 namespace {
 
+using setup::BalanceTab;
+using setup::PartnerTab;
+
 // ---- business partners -------------------------------------------------------------------
 
 std::vector<std::string> PartnerRows(dao::Database& d)
@@ -28,57 +31,57 @@ protected:
                                    {"取引先ランク", "A"}, {"電話番号", "03-1111-2222"}});
         AddRow(d, "Q_取引先管理", {{"取引先名", "山田商店"}, {"取引内容", "小売"}});
     }
-    void press(int button) { form->Command3[button]->click(); }
-    std::string box(int i) { return s(form->Text10[i]->text()); }
-    std::string combo(int i) { return s(form->Combo10[i]->currentText()); }
+    void press(PartnerTab::Command3Button button) { form->partners().Command3[button]->click(); }
+    std::string box(int i) { return s(form->partners().Text10[i]->text()); }
+    std::string combo(int i) { return s(form->partners().Combo10[i]->currentText()); }
 };
 
 TEST_F(PartnerTest, RegisteredWithOnlySomeBoxesLeavesTheOthersUnset)
 {
     editModeOn();
-    form->Text10[0]->setText(q("青葉商事"));
-    form->Combo10[1]->setEditText(q("5日"));
-    form->Combo10[2]->setEditText(q("30日後"));
-    form->Text10[4]->setText(q("045-000-0000"));
-    press(1);
+    form->partners().Text10[0]->setText(q("青葉商事"));
+    form->partners().Combo10[1]->setEditText(q("5日"));
+    form->partners().Combo10[2]->setEditText(q("30日後"));
+    form->partners().Text10[4]->setText(q("045-000-0000"));
+    press(PartnerTab::Register);
     EXPECT_EQ(PartnerRows(db()).back(), "青葉商事|||5|30|||045-000-0000|");
-    ASSERT_EQ(form->List4->count(), 3);
+    ASSERT_EQ(form->partners().List4->count(), 3);
     EXPECT_EQ(box(0), "青葉商事");   // the boxes keep what they show
-    EXPECT_TRUE(form->List4->selectedItems().isEmpty());
+    EXPECT_TRUE(form->partners().List4->selectedItems().isEmpty());
 }
 
 TEST_F(PartnerTest, ChosenPartnerLoadsAndUpdateKeepsWhatWasEmptied)
 {
-    form->List4->setCurrentRow(0);   // works with edit mode off
+    form->partners().List4->setCurrentRow(0);   // works with edit mode off
     EXPECT_EQ(box(0), "山田商店");
     EXPECT_EQ(combo(1), "20日");
     EXPECT_EQ(combo(2), "60日後");
     EXPECT_EQ(combo(3), "A");
-    form->List4->setCurrentRow(1);
+    form->partners().List4->setCurrentRow(1);
     EXPECT_EQ(box(1), "小売");
     EXPECT_EQ(combo(2), "");
     EXPECT_EQ(combo(3), "");
 
     editModeOn();
-    form->List4->setCurrentRow(0);
-    form->Text10[4]->clear();
-    form->Combo10[3]->setEditText(QString());
-    form->Text10[2]->setText(q("横浜市"));
-    press(2);
+    form->partners().List4->setCurrentRow(0);
+    form->partners().Text10[4]->clear();
+    form->partners().Combo10[3]->setEditText(QString());
+    form->partners().Text10[2]->setText(q("横浜市"));
+    press(PartnerTab::Update);
     const auto rows = PartnerRows(db());
     EXPECT_EQ(rows[0], "山田商店|卸||20|60|横浜市||03-1111-2222|");   // phone kept, rank emptied
     EXPECT_EQ(rows[1], "山田商店|小売||0|0||||");
-    EXPECT_TRUE(form->List4->selectedItems().isEmpty());
-    press(2);   // no line chosen since the list was filled: nothing
+    EXPECT_TRUE(form->partners().List4->selectedItems().isEmpty());
+    press(PartnerTab::Update);   // no line chosen since the list was filled: nothing
     EXPECT_EQ(PartnerRows(db()), rows);
 }
 
 TEST_F(PartnerTest, TheSecondOfTwoNamesakesIsTheOneChanged)
 {
     editModeOn();
-    form->List4->setCurrentRow(1);
-    form->Text10[3]->setText(q("山田二郎"));
-    press(2);
+    form->partners().List4->setCurrentRow(1);
+    form->partners().Text10[3]->setText(q("山田二郎"));
+    press(PartnerTab::Update);
     const auto rows = PartnerRows(db());
     EXPECT_EQ(rows[0], "山田商店|卸|A|20|60|||03-1111-2222|");
     EXPECT_EQ(rows[1], "山田商店|小売||0|0||山田二郎||");
@@ -87,23 +90,23 @@ TEST_F(PartnerTest, TheSecondOfTwoNamesakesIsTheOneChanged)
 TEST_F(PartnerTest, DeleteAsksAndTheBoxesStillShowTheDeletedPartner)
 {
     editModeOn();
-    form->List4->setCurrentRow(0);
+    form->partners().List4->setCurrentRow(0);
     dialogs->expectMessage("選択された得意先を削除します　よろしいですか？", ui::Answer::No).withTitle("得意先管理");
-    press(3);
+    press(PartnerTab::Delete);
     EXPECT_EQ(CountRows(db(), "Q_取引先管理"), 2);
     dialogs->expectMessage("選択された得意先を削除します　よろしいですか？", ui::Answer::Yes).withTitle("得意先管理");
-    press(3);
+    press(PartnerTab::Delete);
     EXPECT_EQ(PartnerRows(db()), std::vector<std::string>{"山田商店|小売||0|0||||"});
-    EXPECT_EQ(form->List4->count(), 1);
+    EXPECT_EQ(form->partners().List4->count(), 1);
     EXPECT_EQ(box(1), "卸");
 }
 
 TEST_F(PartnerTest, WithEditModeOffTheButtonsDoNothing)
 {
     const std::string before = DumpWrittenTables(db());
-    form->List4->setCurrentRow(0);
-    form->Text10[0]->setText(q("別名"));
-    for (int button = 0; button < 4; ++button)
+    form->partners().List4->setCurrentRow(0);
+    form->partners().Text10[0]->setText(q("別名"));
+    for (const auto button : {PartnerTab::ClearInput, PartnerTab::Register, PartnerTab::Update, PartnerTab::Delete})
         press(button);
     EXPECT_EQ(DumpWrittenTables(db()), before);
     EXPECT_EQ(box(0), "別名");
@@ -113,13 +116,13 @@ TEST_F(PartnerTest, WithEditModeOffTheButtonsDoNothing)
 TEST_F(PartnerTest, PartnerChangedElsewhereIsRefusedAndTheListReadAgain)
 {
     editModeOn();
-    form->List4->setCurrentRow(0);
+    form->partners().List4->setCurrentRow(0);
     db().Execute("UPDATE 取引先管理 SET 住所 = '東京都' WHERE 取引内容 = '卸'");
     const std::string before = DumpWrittenTables(db());
     dialogs->expectMessage(setup::ChangedElsewhereMessage("取引先"), ui::Answer::Ok).withoutTitle();
-    press(2);
+    press(PartnerTab::Update);
     EXPECT_EQ(DumpWrittenTables(db()), before);
-    EXPECT_NE(s(form->List4->item(0)->text()).find("東京都"), std::string::npos);
+    EXPECT_NE(s(form->partners().List4->item(0)->text()).find("東京都"), std::string::npos);
 }
 
 // ---- company bank accounts ---------------------------------------------------------------
@@ -139,31 +142,31 @@ protected:
     }
     void fill(const char* bank, const char* branch, const char* kind, const char* balance)
     {
-        form->Combo2[0]->setEditText(q(bank));
-        form->Combo2[1]->setEditText(q(branch));
-        form->Combo2[2]->setEditText(q(kind));
-        form->Text3[0]->setText(q(balance));
+        form->balance().Combo2[0]->setEditText(q(bank));
+        form->balance().Combo2[1]->setEditText(q(branch));
+        form->balance().Combo2[2]->setEditText(q(kind));
+        form->balance().Text3[0]->setText(q(balance));
     }
-    void press(int button) { form->Command8[button]->click(); }
+    void press(BalanceTab::Command8Button button) { form->balance().Command8[button]->click(); }
 };
 
 TEST_F(BankAccountTest, EachBanksMainOfficeIsFoundUnderItsOwnBank)
 {
     editModeOn();
     fill("三井住友銀行", "本店", "普通預金", "1,000,000");
-    press(1);
+    press(BalanceTab::RegisterBankButton);
     fill("三菱ＵＦＪ銀行", "本店", "当座預金", "500");
-    press(1);
+    press(BalanceTab::RegisterBankButton);
     // Accounts added here have no number of their own ("no" 0) and come first.
     const auto rows = AccountRows(db());
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], "0009|0009001|普通預金|1000000|0|0");
     EXPECT_EQ(rows[1], "0005|0005001|当座預金|500|0|0");
-    ASSERT_EQ(form->List7->count(), 3);
-    EXPECT_EQ(s(form->List7->item(0)->text()),
+    ASSERT_EQ(form->balance().List7->count(), 3);
+    EXPECT_EQ(s(form->balance().List7->item(0)->text()),
               "三井住友銀行" + std::string(10, ' ') + "本店" + std::string(8, ' ') + "普通預金" + std::string(6, ' ')
                   + "   1,000,000");
-    EXPECT_EQ(s(form->Text3[10]->text()), "1,300,500");
+    EXPECT_EQ(s(form->balance().Text3[10]->text()), "1,300,500");
 }
 
 TEST_F(BankAccountTest, AnAccountThatExistsAlreadyIsRefused)
@@ -171,37 +174,37 @@ TEST_F(BankAccountTest, AnAccountThatExistsAlreadyIsRefused)
     editModeOn();
     fill("みずほ銀行", "新宿支店", "当座預金", "0");
     dialogs->expectMessage("同じ銀行、支店、種別の口座が既に登録されています", ui::Answer::Ok).withoutTitle();
-    press(1);
+    press(BalanceTab::RegisterBankButton);
     EXPECT_EQ(AccountRows(db()).size(), 1u);
 }
 
 TEST_F(BankAccountTest, UpdateLeavesTheCurrentBalanceTheBankBookStored)
 {
     editModeOn();
-    form->List7->setCurrentRow(0);
-    EXPECT_EQ(s(form->Combo2[1]->currentText()), "新宿支店");
-    EXPECT_EQ(s(form->Text3[0]->text()), "300,000");
-    form->Text3[0]->setText(q("320,000"));
-    press(0);
+    form->balance().List7->setCurrentRow(0);
+    EXPECT_EQ(s(form->balance().Combo2[1]->currentText()), "新宿支店");
+    EXPECT_EQ(s(form->balance().Text3[0]->text()), "300,000");
+    form->balance().Text3[0]->setText(q("320,000"));
+    press(BalanceTab::UpdateBankButton);
     EXPECT_EQ(AccountRows(db()), std::vector<std::string>{"0001|0001203|当座預金|320000|250000|0"});
-    EXPECT_EQ(s(form->Text3[10]->text()), "320,000");
-    press(0);   // no line chosen since the list was filled: nothing
+    EXPECT_EQ(s(form->balance().Text3[10]->text()), "320,000");
+    press(BalanceTab::UpdateBankButton);   // no line chosen since the list was filled: nothing
     EXPECT_EQ(AccountRows(db()), std::vector<std::string>{"0001|0001203|当座預金|320000|250000|0"});
 }
 
 TEST_F(BankAccountTest, DeleteAsksNamingTheChosenAccountWhateverTheBoxesShow)
 {
     editModeOn();
-    form->List7->setCurrentRow(0);
+    form->balance().List7->setCurrentRow(0);
     fill("三井住友銀行", "本店", "普通預金", "0");
     const char* question = "選択された取引銀行「みずほ銀行　新宿支店　当座預金」を削除します　よろしいですか？";
     dialogs->expectMessage(question, ui::Answer::No).withTitle("取引銀行").withButtons(ui::Buttons::YesNo);
-    press(2);
+    press(BalanceTab::DeleteBankButton);
     EXPECT_EQ(AccountRows(db()).size(), 1u);
     dialogs->expectMessage(question, ui::Answer::Yes).withTitle("取引銀行");
-    press(2);
+    press(BalanceTab::DeleteBankButton);
     EXPECT_TRUE(AccountRows(db()).empty());
-    EXPECT_EQ(form->List7->count(), 0);
+    EXPECT_EQ(form->balance().List7->count(), 0);
 }
 
 struct BoxCase {
@@ -221,10 +224,11 @@ TEST_P(BankAccountBoxTest, EveryButtonChecksTheBoxesFirst)
 {
     const BoxCase& c = GetParam();
     editModeOn();
-    form->List7->setCurrentRow(0);
+    form->balance().List7->setCurrentRow(0);
     fill(c.bank, c.branch, c.kind, c.balance);
     const std::string before = DumpWrittenTables(db());
-    for (int button : {1, 0, 2}) {
+    for (const auto button :
+         {BalanceTab::RegisterBankButton, BalanceTab::UpdateBankButton, BalanceTab::DeleteBankButton}) {
         dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
         press(button);
     }
@@ -247,7 +251,7 @@ TEST_F(BankAccountTest, BankMasterButtonOpensTheBankMasterWindowInEitherMode)
 {
     auto& registry = frame::WindowRegistry::instance();
     registry.add("Form11", frame::WindowRegistry::Factory([] { return new QWidget; }));
-    form->Command9->click();
+    form->balance().Command9->click();
     EXPECT_NE(registry.window("Form11"), nullptr);
     registry.closeAll();
 }

@@ -29,20 +29,20 @@ TEST_P(CompanyFieldTest, StoredOnLeavingOnlyWhileEditModeIsOn)
 {
     const CompanyFieldCase& c = GetParam();
     const std::string before = Setting(db(), c.field).toText();
-    form->Text11[c.index]->setText(q(c.typed));
-    leave(form->Text11[c.index]);
+    form->company().Text11[c.index]->setText(q(c.typed));
+    leave(form->company().Text11[c.index]);
     EXPECT_EQ(Setting(db(), c.field).toText(), before) << "stored with edit mode off";
 
     editModeOn();
-    form->Text11[c.index]->setText(q(c.typed));
-    leave(form->Text11[c.index]);
+    form->company().Text11[c.index]->setText(q(c.typed));
+    leave(form->company().Text11[c.index]);
     EXPECT_EQ(Setting(db(), c.field).toText(), c.typed);
 
     // Off again, switched by another window: the box is read-only and stores nothing.
     o::SetEditMode(o::EditModeOff);
-    EXPECT_TRUE(form->Text11[c.index]->isReadOnly());
-    form->Text11[c.index]->setText("x");
-    leave(form->Text11[c.index]);
+    EXPECT_TRUE(form->company().Text11[c.index]->isReadOnly());
+    form->company().Text11[c.index]->setText("x");
+    leave(form->company().Text11[c.index]);
     EXPECT_EQ(Setting(db(), c.field).toText(), c.typed);
 }
 
@@ -65,11 +65,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SettingsTest, CompanyNameFollowsInTheNameLabelAndAnEmptyBoxStoresTheEmptyText)
 {
     editModeOn();
-    form->Text11[2]->setText(q("新テスト商事"));
-    leave(form->Text11[2]);
+    form->company().Text11[2]->setText(q("新テスト商事"));
+    leave(form->company().Text11[2]);
     EXPECT_EQ(s(form->Label1->text()), "新テスト商事");
-    form->Text11[2]->clear();
-    leave(form->Text11[2]);
+    form->company().Text11[2]->clear();
+    leave(form->company().Text11[2]);
     EXPECT_EQ(s(form->Label1->text()), "");
     const dao::Value stored = Setting(db(), "事業所名");
     EXPECT_FALSE(stored.isNull());
@@ -95,8 +95,8 @@ TEST_P(CorporateNumberTest, EmptyOrExactlyThirteenCharacters)
         dialogs->expectMessage("法人番号は１３桁です", ui::Answer::Ok).withTitle("会社台帳");
     }
     const int beeps = dialogs->beepCount();
-    form->Text11[0]->setText(q(c.typed));
-    leave(form->Text11[0]);
+    form->company().Text11[0]->setText(q(c.typed));
+    leave(form->company().Text11[0]);
     EXPECT_EQ(Setting(db(), "法人番号").toText(), c.accepted ? std::string(c.typed) : "before");
     EXPECT_EQ(dialogs->beepCount(), beeps + (c.accepted ? 0 : 1));
 }
@@ -113,35 +113,35 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SettingsTest, PeriodNumberIsStoredAndRetitlesTheWindow)
 {
     editModeOn();
-    form->Text7[0]->setText("13");
-    leave(form->Text7[0]);
+    form->company().Text7[0]->setText("13");
+    leave(form->company().Text7[0]);
     EXPECT_EQ(Setting(db(), "会計年度").toInt32(), 13);
     EXPECT_EQ(s(form->windowTitle()), "テスト商事 第13期　会計 会計初期設定");
 
     const int beeps = dialogs->beepCount();
-    form->Text7[0]->setText("1a");
-    leave(form->Text7[0]);
+    form->company().Text7[0]->setText("1a");
+    leave(form->company().Text7[0]);
     EXPECT_EQ(dialogs->beepCount(), beeps + 1);
     EXPECT_EQ(Setting(db(), "会計年度").toInt32(), 13);
 }
 
 TEST_F(SettingsTest, OptionButtonsStoreTheirCodesOnlyInEditMode)
 {
-    form->Option2[2]->setChecked(true);   // from code while off: the screen changes, the file does not
+    form->tax().Option2[2]->setChecked(true);   // from code while off: the screen changes, the file does not
     EXPECT_EQ(Setting(db(), "処理方法").toText(), "1");
 
     editModeOn();
-    form->Option2[2]->click();
+    form->tax().Option2[2]->click();
     EXPECT_EQ(Setting(db(), "処理方法").toText(), "3");
-    form->Option1[1]->click();
+    form->tax().Option1[1]->click();
     EXPECT_EQ(Setting(db(), "申告区分").toText(), "2");
-    form->Option4[1]->click();
+    form->tax().Option4[1]->click();
     EXPECT_FALSE(Setting(db(), "消費税計算").toBool());
-    form->Option4[0]->click();
+    form->tax().Option4[0]->click();
     EXPECT_TRUE(Setting(db(), "消費税計算").toBool());
-    form->Option5[2]->click();
+    form->tax().Option5[2]->click();
     EXPECT_EQ(Setting(db(), "端数処理").toText(), "3");
-    form->Option3[5]->click();
+    form->balance().Option3[5]->click();
     EXPECT_EQ(Setting(db(), "業種").toInt32(), 5);
 }
 
@@ -163,9 +163,9 @@ TEST_F(PeriodDateTest, TabbingThroughAnUnchangedMonthKeepsTheLastDay)
     ASSERT_EQ(stored("会計期間終了日"), "2025-03-31");
     editModeOn();
     for (int i = 0; i < 3; ++i)
-        leave(form->Combo13[i]);
+        leave(form->company().Combo13[i]);
     EXPECT_EQ(stored("会計期間終了日"), "2025-03-31");
-    EXPECT_EQ(s(form->Combo13[2]->currentText()), "31日");
+    EXPECT_EQ(s(form->company().Combo13[2]->currentText()), "31日");
 }
 
 // The month box compares with the month it showed, not with what another
@@ -174,51 +174,51 @@ TEST_F(PeriodDateTest, AnUnchangedMonthKeepsItsDayAfterTheFileChangedElsewhere)
 {
     editModeOn();
     db().Execute("UPDATE 会計設定 SET 会計期間終了日 = '2025-06-30'");
-    leave(form->Combo13[1]);
+    leave(form->company().Combo13[1]);
     EXPECT_EQ(stored("会計期間終了日"), "2025-03-31");
-    EXPECT_EQ(s(form->Combo13[2]->currentText()), "31日");
+    EXPECT_EQ(s(form->company().Combo13[2]->currentText()), "31日");
 
     // After the window's own store, the stored month is the one it compares with
     // (February: the period stays within a year of its start).
-    form->Combo13[1]->setEditText("2月");
-    leave(form->Combo13[1]);
+    form->company().Combo13[1]->setEditText("2月");
+    leave(form->company().Combo13[1]);
     EXPECT_EQ(stored("会計期間終了日"), "2025-02-01");
-    form->Combo13[2]->setEditText("28日");
-    leave(form->Combo13[2]);
-    leave(form->Combo13[1]);
+    form->company().Combo13[2]->setEditText("28日");
+    leave(form->company().Combo13[2]);
+    leave(form->company().Combo13[1]);
     EXPECT_EQ(stored("会計期間終了日"), "2025-02-28");
 }
 
 TEST_F(PeriodDateTest, ChangingTheMonthMovesToItsFirstDay)
 {
     editModeOn();
-    form->Combo12[1]->setEditText("5月");
-    leave(form->Combo12[1]);
+    form->company().Combo12[1]->setEditText("5月");
+    leave(form->company().Combo12[1]);
     EXPECT_EQ(stored("会計期間開始日"), "2024-05-01");
-    EXPECT_EQ(s(form->Combo12[2]->currentText()), "01日");
-    EXPECT_EQ(form->Combo12[2]->count(), 31);
-    EXPECT_EQ(s(form->Label4[0]->text()), "2024年05月01日");
+    EXPECT_EQ(s(form->company().Combo12[2]->currentText()), "01日");
+    EXPECT_EQ(form->company().Combo12[2]->count(), 31);
+    EXPECT_EQ(s(form->company().Label4[0]->text()), "2024年05月01日");
 }
 
 TEST_F(PeriodDateTest, FebruaryOffersItsDaysByTheLeapYearRule)
 {
     editModeOn();
     // A period that ends in February 2024 starts within the year before it.
-    setBoxes(form->Combo12, "2023年", "04月", "01日");
-    setBoxes(form->Combo13, "2024年", "2月", "10日");
-    leave(form->Combo13[1]);
+    setBoxes(form->company().Combo12, "2023年", "04月", "01日");
+    setBoxes(form->company().Combo13, "2024年", "2月", "10日");
+    leave(form->company().Combo13[1]);
     EXPECT_EQ(stored("会計期間終了日"), "2024-02-01");
-    EXPECT_EQ(form->Combo13[2]->count(), 29);
+    EXPECT_EQ(form->company().Combo13[2]->count(), 29);
 
-    form->Combo13[2]->setEditText("29日");
-    leave(form->Combo13[2]);
+    form->company().Combo13[2]->setEditText("29日");
+    leave(form->company().Combo13[2]);
     EXPECT_EQ(stored("会計期間終了日"), "2024-02-29");
-    EXPECT_EQ(s(form->Label4[1]->text()), "令和6年");
+    EXPECT_EQ(s(form->company().Label4[1]->text()), "令和6年");
 
     // 29 February of 2025 does not exist: a beep, nothing stored.
     const int beeps = dialogs->beepCount();
-    form->Combo13[0]->setEditText("2025年");
-    leave(form->Combo13[0]);
+    form->company().Combo13[0]->setEditText("2025年");
+    leave(form->company().Combo13[0]);
     EXPECT_EQ(dialogs->beepCount(), beeps + 1);
     EXPECT_EQ(stored("会計期間終了日"), "2024-02-29");
 }
@@ -227,34 +227,34 @@ TEST_F(PeriodDateTest, ADayTheMonthDoesNotHaveIsNeverStored)
 {
     editModeOn();
     const int beeps = dialogs->beepCount();
-    setBoxes(form->Combo12, "2024年", "04月", "31日");
-    leave(form->Combo12[2]);
+    setBoxes(form->company().Combo12, "2024年", "04月", "31日");
+    leave(form->company().Combo12[2]);
     EXPECT_EQ(dialogs->beepCount(), beeps + 1);
     EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
 
-    form->Combo12[2]->setEditText("30日");
-    leave(form->Combo12[2]);
+    form->company().Combo12[2]->setEditText("30日");
+    leave(form->company().Combo12[2]);
     EXPECT_EQ(stored("会計期間開始日"), "2024-04-30");
 }
 
 TEST_F(PeriodDateTest, ReportDateLabelShowsEraYearAndDay)
 {
     editModeOn();
-    setBoxes(form->Combo3, "2025年", "05月", "20日");
-    leave(form->Combo3[2]);
+    setBoxes(form->company().Combo3, "2025年", "05月", "20日");
+    leave(form->company().Combo3[2]);
     EXPECT_EQ(stored("決算報告日"), "2025-05-20");
-    EXPECT_EQ(s(form->Label4[14]->text()), "令和7年05月20日");
+    EXPECT_EQ(s(form->company().Label4[14]->text()), "令和7年05月20日");
 }
 
 TEST_F(PeriodDateTest, NothingIsStoredWhileEditModeIsOffOrABoxIsEmpty)
 {
-    setBoxes(form->Combo12, "2024年", "06月", "01日");
-    leave(form->Combo12[1]);
+    setBoxes(form->company().Combo12, "2024年", "06月", "01日");
+    leave(form->company().Combo12[1]);
     EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
 
     editModeOn();
-    form->Combo12[1]->setEditText("");
-    leave(form->Combo12[1]);
+    form->company().Combo12[1]->setEditText("");
+    leave(form->company().Combo12[1]);
     EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
 }
 
@@ -286,7 +286,7 @@ TEST_P(ImpossiblePeriodTest, IsRefusedByNameAndLeavesTheFileAsItWas)
     const ImpossiblePeriodCase& c = GetParam();
     editModeOn();
     const std::string before = bytesOf(file.path());
-    auto& boxes = c.start ? form->Combo12 : form->Combo13;
+    auto& boxes = c.start ? form->company().Combo12 : form->company().Combo13;
     setBoxes(boxes, c.boxes[0], c.boxes[1], c.boxes[2]);
     const int beeps = dialogs->beepCount();
     dialogs->expectMessage(c.message, ui::Answer::Ok);
@@ -320,16 +320,16 @@ TEST_F(PeriodDateTest, MovingThePeriodOnAYearStoresBothDatesOnceThePairIsAPeriod
 {
     editModeOn();
     dialogs->expectAnyMessage(ui::Answer::Ok);
-    form->Combo12[0]->setEditText("2025年");
-    leave(form->Combo12[0]);   // 2025-04-01 .. 2025-03-31: refused
+    form->company().Combo12[0]->setEditText("2025年");
+    leave(form->company().Combo12[0]);   // 2025-04-01 .. 2025-03-31: refused
     EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
 
-    form->Combo13[0]->setEditText("2026年");
-    leave(form->Combo13[0]);
+    form->company().Combo13[0]->setEditText("2026年");
+    leave(form->company().Combo13[0]);
     EXPECT_EQ(stored("会計期間開始日"), "2025-04-01");
     EXPECT_EQ(stored("会計期間終了日"), "2026-03-31");
-    EXPECT_EQ(s(form->Label4[0]->text()), "2025年04月01日");
-    EXPECT_EQ(s(form->Label4[1]->text()), "令和8年");
+    EXPECT_EQ(s(form->company().Label4[0]->text()), "2025年04月01日");
+    EXPECT_EQ(s(form->company().Label4[1]->text()), "令和8年");
 }
 
 // ---- opening cash -------------------------------------------------------------------
@@ -348,19 +348,19 @@ TEST_F(OpeningCashTest, LoadingStoresAndShowsTheOpeningCashAndDeposits)
 {
     EXPECT_EQ(Setting(db(), "期首現金残高").toInt32(), 200);
     EXPECT_EQ(Setting(db(), "期首預金残高").toInt32(), 1300);
-    EXPECT_EQ(s(form->Text7[1]->text()), "200");
-    EXPECT_EQ(s(form->Text7[2]->text()), "1,300");
-    EXPECT_EQ(s(form->Text7[3]->text()), "1,500");
+    EXPECT_EQ(s(form->balance().Text7[1]->text()), "200");
+    EXPECT_EQ(s(form->balance().Text7[2]->text()), "1,300");
+    EXPECT_EQ(s(form->balance().Text7[3]->text()), "1,500");
 }
 
 TEST_F(OpeningCashTest, UpdatingADepositAccountUpdatesTheSettings)
 {
     editModeOn();
     chooseAccount("103");
-    form->Text5[2]->setText("5,000");
-    form->Command2[1]->click();
+    form->balance().Text5[2]->setText("5,000");
+    form->balance().Command2[setup::BalanceTab::UpdateAccountButton]->click();
     EXPECT_EQ(Setting(db(), "期首預金残高").toInt32(), 6000);
-    EXPECT_EQ(s(form->Text7[3]->text()), "6,200");
+    EXPECT_EQ(s(form->balance().Text7[3]->text()), "6,200");
 }
 
 }  // namespace

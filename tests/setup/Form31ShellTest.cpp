@@ -22,16 +22,16 @@ TEST_F(ShellTest, LoadsTheTabsAndShowsTheCompanyTabFirst)
     EXPECT_EQ(form->SSTab1->currentIndex(), 6);
     EXPECT_EQ(s(form->windowTitle()), "テスト商事 第12期　会計 会計初期設定");
     EXPECT_EQ(s(form->Label1->text()), "テスト商事");
-    EXPECT_EQ(s(form->Text11[2]->text()), "テスト商事");
-    EXPECT_EQ(s(form->Text7[0]->text()), "12");
-    EXPECT_EQ(s(form->Combo12[0]->currentText()), "2024年");
-    EXPECT_EQ(s(form->Combo12[1]->currentText()), "04月");
-    EXPECT_EQ(s(form->Combo12[2]->currentText()), "01日");
-    EXPECT_EQ(s(form->Label4[0]->text()), "令和6年");
-    EXPECT_EQ(s(form->Label15->text()), "＜期首勘定科目、残高設定＞");
-    EXPECT_EQ(form->List2->count(), CountRows(db(), "Q_勘定科目コード表"));
-    EXPECT_EQ(form->List3->count(), CountRows(db(), "Q_使用勘定科目表"));
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集");
+    EXPECT_EQ(s(form->company().Text11[2]->text()), "テスト商事");
+    EXPECT_EQ(s(form->company().Text7[0]->text()), "12");
+    EXPECT_EQ(s(form->company().Combo12[0]->currentText()), "2024年");
+    EXPECT_EQ(s(form->company().Combo12[1]->currentText()), "04月");
+    EXPECT_EQ(s(form->company().Combo12[2]->currentText()), "01日");
+    EXPECT_EQ(s(form->company().Label4[0]->text()), "令和6年");
+    EXPECT_EQ(s(form->balance().Label15->text()), "＜期首勘定科目、残高設定＞");
+    EXPECT_EQ(form->balance().List2->count(), CountRows(db(), "Q_勘定科目コード表"));
+    EXPECT_EQ(form->balance().List3->count(), CountRows(db(), "Q_使用勘定科目表"));
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集");
 }
 
 TEST_F(ShellTest, BothNamesOfTheAccountCopyReachOneSavedQuery)
@@ -51,28 +51,35 @@ bool usable(QWidget* w)
 
 TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
 {
+    setup::CompanyTab& company = form->company();
+    setup::TaxTab& tax = form->tax();
+    setup::TemplateTab& templates = form->templates();
+    setup::BalanceTab& balance = form->balance();
+    setup::AssetTab& assets = form->assets();
+    setup::PrintTab& printing = form->printing();
     const std::vector<QWidget*> gated = {
-        form->Text11[0], form->Text11[12], form->Text7[0], form->Combo12[1], form->Combo13[2], form->Combo3[0],
-        form->Option1[0], form->Option2[2], form->Option3[5], form->Option4[1], form->Option5[2], form->Text5[0],
-        form->Text5[2], form->Check2[0], form->Check2[3], form->Option6[1], form->Combo14[0], form->Text2[4],
-        form->Text12[0], form->grid().Text1[0], form->grid().Combo1[3], form->grid().Text8[9], form->Combo4,
-        form->Check3, form->Text10[0], form->Combo10[2], form->Combo2[0], form->Text3[0], form->Text4[6],
-        form->Combo6[8]};
-    const std::vector<QWidget*> always = {form->Option7[1], form->List2, form->List3, form->Check1[0], form->Check4,
-                                          form->Command1[6], form->Text6[0], form->Combo17[1], form->Option8[1]};
+        company.Text11[0], company.Text11[12], company.Text7[0], company.Combo12[1], company.Combo13[2],
+        company.Combo3[0], tax.Option1[0], tax.Option2[2], balance.Option3[5], tax.Option4[1], tax.Option5[2],
+        balance.Text5[0], balance.Text5[2], balance.Check2[0], balance.Check2[3], balance.Option6[1], tax.Combo14[0],
+        tax.Text2[4], tax.Text12[0], templates.grid().Text1[0], templates.grid().Combo1[3], templates.grid().Text8[9],
+        templates.Combo4, templates.Check3, form->partners().Text10[0], form->partners().Combo10[2],
+        balance.Combo2[0], balance.Text3[0], assets.Text4[6], assets.Combo6[8]};
+    const std::vector<QWidget*> always = {balance.Option7[1], balance.List2, balance.List3, printing.Check1[0],
+                                          printing.Check4, printing.Command1[setup::PrintTab::Print],
+                                          assets.Text6[0], assets.Combo17[1], templates.Option8[1]};
     for (QWidget* w : gated)
         EXPECT_FALSE(usable(w)) << s(w->objectName());
     for (QWidget* w : always)
         EXPECT_TRUE(usable(w)) << s(w->objectName());
 
     editModeOn();
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集解除");
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集解除");
     for (QWidget* w : gated)
         EXPECT_TRUE(usable(w)) << s(w->objectName());
 
-    form->Command5[0]->click();
+    form->Command5[setup::Form31::EditButton]->click();
     EXPECT_FALSE(o::EditModeIsOn());
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集");
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集");
     for (QWidget* w : gated)
         EXPECT_FALSE(usable(w)) << s(w->objectName());
 }
@@ -80,13 +87,13 @@ TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
 TEST_F(ShellTest, EditModeSwitchedByAnotherWindowShowsHereAtOnce)
 {
     o::SetEditMode(o::EditModeOn);   // as the journal-entry window's "編集" does
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集解除");
-    EXPECT_TRUE(usable(form->Text11[2]));
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集解除");
+    EXPECT_TRUE(usable(form->company().Text11[2]));
 
-    form->Command5[0]->click();   // one press here switches it off for every window
+    form->Command5[setup::Form31::EditButton]->click();   // one press here switches it off for every window
     EXPECT_FALSE(o::EditModeIsOn());
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集");
-    EXPECT_FALSE(usable(form->Text11[2]));
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集");
+    EXPECT_FALSE(usable(form->company().Text11[2]));
 }
 
 TEST_F(ShellTest, LoadingSwitchesEditModeOffForEveryWindow)
@@ -99,30 +106,30 @@ TEST_F(ShellTest, LoadingSwitchesEditModeOffForEveryWindow)
     form = std::make_unique<setup::Form31>();
     EXPECT_FALSE(o::EditModeIsOn());
     EXPECT_FALSE(otherWindowOn);
-    EXPECT_EQ(s(form->Command5[0]->text()), "編集");
-    EXPECT_FALSE(usable(form->Text11[0]));
+    EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集");
+    EXPECT_FALSE(usable(form->company().Text11[0]));
 }
 
 TEST_F(ShellTest, SelectAllTicksAndClearsEveryPrintBox)
 {
-    form->Check1[3]->setChecked(true);
-    form->Check4->click();
-    for (QCheckBox* box : form->Check1)
+    form->printing().Check1[3]->setChecked(true);
+    form->printing().Check4->click();
+    for (QCheckBox* box : form->printing().Check1)
         EXPECT_TRUE(box->isChecked());
-    form->Check4->click();
-    for (QCheckBox* box : form->Check1)
+    form->printing().Check4->click();
+    for (QCheckBox* box : form->printing().Check1)
         EXPECT_FALSE(box->isChecked());
 }
 
 TEST_F(ShellTest, PrintRunAsksFirstAndSaysWhenNothingIsTicked)
 {
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::No).withTitle("会計初期設定");
-    form->Command1[6]->click();
+    form->printing().Command1[setup::PrintTab::Print]->click();
     EXPECT_EQ(printer->documentCount(), 0);
 
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("会計初期設定");
     dialogs->expectMessage("印刷する帳票が選択されていません", ui::Answer::Ok).withoutTitle();
-    form->Command1[6]->click();
+    form->printing().Command1[setup::PrintTab::Print]->click();
     EXPECT_EQ(printer->documentCount(), 0);
 }
 

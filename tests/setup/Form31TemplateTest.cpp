@@ -11,6 +11,8 @@
 namespace setuptest {
 namespace {
 
+using setup::TemplateTab;
+
 constexpr const char* kA = "250401090000";   // 表示順位 "1": listed first
 constexpr const char* kB = "250402090000";   // 表示順位 "2": the last template
 
@@ -43,7 +45,7 @@ protected:
                                      {"表示順位", "2"}});
     }
 
-    journal::EntryGrid& g() { return form->grid(); }
+    journal::EntryGrid& g() { return form->templates().grid(); }
     static void type(QLineEdit* cell, const char* text)
     {
         cell->setText(q(text));
@@ -71,8 +73,8 @@ protected:
                 static_cast<QComboBox*>(cell)->setEditText(QString());
         }
     }
-    void press(int button) { form->Command1[button]->click(); }
-    void choose(int line) { form->List1->setCurrentRow(line); }
+    void press(TemplateTab::Command1Button button) { form->templates().Command1[button]->click(); }
+    void choose(int line) { form->templates().List1->setCurrentRow(line); }
     std::string cell(QLineEdit* c) { return s(c->text()); }
     std::string cell(QComboBox* c) { return s(c->currentText()); }
 
@@ -96,7 +98,7 @@ TEST_F(EmptyTemplateTabTest, RegisterStoresEachRowsOwnBankAndTheAmountsAsShown)
     g().Combo8[2]->setEditText(q("三菱ＵＦＪ銀行"));
     g().Combo9[2]->setEditText(q("本店"));
     fillRow(4, "空行の下", "現金", "1", "売上高");   // below the first empty row: not stored
-    press(1);
+    press(TemplateTab::Register);
 
     const auto rows = TemplateRows(db());
     ASSERT_EQ(rows.size(), 3u);
@@ -105,8 +107,8 @@ TEST_F(EmptyTemplateTabTest, RegisterStoresEachRowsOwnBankAndTheAmountsAsShown)
     EXPECT_EQ(rows[0], id + "|1|振込入金|山田商店|103|10800|400|10800|0009|0009001|False|1");
     EXPECT_EQ(rows[1], id + "|2|振込手数料|山田商店|523|440|111|440|0009|0009001|False|1");
     EXPECT_EQ(rows[2], id + "|3|口座振替|山田商店|103|1000|103|1000|0005|0005001|False|1");
-    EXPECT_EQ(form->List1->count(), 3);
-    EXPECT_TRUE(form->List1->selectedItems().isEmpty());
+    EXPECT_EQ(form->templates().List1->count(), 3);
+    EXPECT_TRUE(form->templates().List1->selectedItems().isEmpty());
     EXPECT_EQ(cell(g().Text1[0]), "振込入金");   // the grid keeps what it shows
     EXPECT_EQ(g().DebitAmounts[0], 10800);
 }
@@ -119,31 +121,31 @@ TEST_F(EmptyTemplateTabTest, MisspeltAccountInALaterRowIsRefusedNotStoredWithAno
     g().Combo1[1]->setEditText(q("荷造運チン"));
     type(g().Text8[1], "100");
     dialogs->expectMessage("借方勘定科目が登録されていません", ui::Answer::Ok).withoutTitle();
-    press(1);
+    press(TemplateTab::Register);
     EXPECT_EQ(CountRows(db(), "Q_仕訳定型台帳"), 0);
 }
 
 TEST_F(TemplateTabTest, ListedTemplateLoadsBackWithItsKindAndTotals)
 {
-    ASSERT_EQ(form->List1->count(), 4);
-    EXPECT_EQ(form->lineKeys(form->List1)[2], std::string(kB) + "|1");
+    ASSERT_EQ(form->templates().List1->count(), 4);
+    EXPECT_EQ(form->lineKeys(form->templates().List1)[2], std::string(kB) + "|1");
     choose(3);   // B's second line loads B from its first row
-    EXPECT_TRUE(form->Option8[1]->isChecked());   // cash debited: 入金伝票
+    EXPECT_TRUE(form->templates().Option8[1]->isChecked());   // cash debited: 入金伝票
     EXPECT_EQ(cell(g().Text1[0]), "現金売上");
     EXPECT_EQ(cell(g().Combo1[1]), "現金");
     EXPECT_EQ(cell(g().Combo7[1]), "仮受消費税");
     EXPECT_EQ(cell(g().Text8[0]), "5,000");
     EXPECT_EQ(cell(g().Text8[10]), "5,500");
-    EXPECT_EQ(cell(form->Combo4), "2");
+    EXPECT_EQ(cell(form->templates().Combo4), "2");
 
     choose(0);
-    EXPECT_TRUE(form->Option8[0]->isChecked());   // neither side cash: 振替伝票
+    EXPECT_TRUE(form->templates().Option8[0]->isChecked());   // neither side cash: 振替伝票
     EXPECT_EQ(cell(g().Combo8[0]), "三井住友銀行");
     EXPECT_EQ(cell(g().Combo9[1]), "本店");
     EXPECT_EQ(g().CreditAmounts[1], 660);
     EXPECT_EQ(cell(g().Text9[10]), "110,660");
 
-    form->ShowTemplateList();   // listing reads the amounts for its lines only
+    form->templates().ShowTemplateList();   // listing reads the amounts for its lines only
     EXPECT_EQ(g().DebitAmounts[0], 110000);
     EXPECT_EQ(g().CreditAmounts[1], 660);
     EXPECT_EQ(g().DebitTotal, 110660);
@@ -153,21 +155,21 @@ TEST_F(TemplateTabTest, PrintBetweenChoosingAndUpdatingLeavesTheChosenTemplatesA
 {
     editModeOn();
     choose(0);
-    form->Check1[1]->setChecked(true);   // the template list
+    form->printing().Check1[1]->setChecked(true);   // the template list
     dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes);
-    form->Command1[6]->click();
+    form->printing().Command1[setup::PrintTab::Print]->click();
     ASSERT_EQ(printer->documentCount(), 1);
     EXPECT_EQ(g().DebitAmounts[0], 110000);   // not the last template's 5,000
     EXPECT_EQ(g().DebitAmounts[1], 660);
 
     g().Text1[0]->setText(q("家賃支払（本社）"));
-    press(2);
+    press(TemplateTab::Update);
     const auto rows = TemplateRows(db());
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0], std::string(kA) + "|1|家賃支払（本社）||525|110000|103|110000|0009|0009001|False|1");
     EXPECT_EQ(rows[1], std::string(kA) + "|2|振込手数料||523|660|103|660|0009|0009001|False|1");
     EXPECT_EQ(rows[2], std::string(kB) + "|1|現金売上||100|5000|400|5000|||False|2");
-    EXPECT_EQ(form->List1->currentRow(), 0);   // chosen again: the grid shows what was stored
+    EXPECT_EQ(form->templates().List1->currentRow(), 0);   // chosen again: the grid shows what was stored
     EXPECT_EQ(cell(g().Text1[0]), "家賃支払（本社）");
 }
 
@@ -176,17 +178,17 @@ TEST_F(TemplateTabTest, LastTemplateGainsARowAndLosesTheRowEmptied)
     editModeOn();
     choose(2);
     fillRow(2, "雑収入", "現金", "300", "雑収入");
-    press(2);
+    press(TemplateTab::Update);
     auto rows = TemplateRows(db());
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[4], std::string(kB) + "|3|雑収入||100|300|602|300|||False|2");
-    EXPECT_EQ(form->List1->count(), 5);
+    EXPECT_EQ(form->templates().List1->count(), 5);
     EXPECT_EQ(cell(g().Text1[2]), "雑収入");
 
     emptyRow(2);
-    form->Check3->setChecked(true);
-    form->Combo4->setEditText(QString());
-    press(2);
+    form->templates().Check3->setChecked(true);
+    form->templates().Combo4->setEditText(QString());
+    press(TemplateTab::Update);
     rows = TemplateRows(db());
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[2], std::string(kB) + "|1|現金売上||100|5000|400|5000|||True|");
@@ -200,16 +202,16 @@ TEST_F(TemplateTabTest, DeleteAsksAndRemovesEveryRowOfTheChosenTemplateOnly)
     choose(3);
     const std::string before = DumpWrittenTables(db());
     dialogs->expectMessage("選択された定型仕訳を削除します　よろしいですか？", ui::Answer::No).withTitle("定型仕訳管理");
-    press(3);
+    press(TemplateTab::Delete);
     EXPECT_EQ(DumpWrittenTables(db()), before);
 
     dialogs->expectMessage("選択された定型仕訳を削除します　よろしいですか？", ui::Answer::Yes).withTitle("定型仕訳管理");
-    press(3);
+    press(TemplateTab::Delete);
     const auto rows = TemplateRows(db());
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].substr(0, 12), kA);
     EXPECT_EQ(rows[1].substr(0, 12), kA);
-    EXPECT_EQ(form->List1->count(), 2);
+    EXPECT_EQ(form->templates().List1->count(), 2);
     EXPECT_EQ(cell(g().Text1[0]), "現金売上");   // the grid still shows the deleted template
 }
 
@@ -220,7 +222,7 @@ TEST_F(TemplateTabTest, AmountCorrectionTakesTheOtherRowsFromTheFirst)
     const std::string before = DumpWrittenTables(db());
     type(g().Text8[0], "10,800");   // the credit side keeps its 5,000
     dialogs->expectMessage("1行目の借方、貸方の合計金額が相違します", ui::Answer::Ok).withoutTitle();
-    press(7);
+    press(TemplateTab::CorrectAmounts);
     EXPECT_EQ(cell(g().Text8[0]), "10,800");
 
     type(g().Text9[0], "10,800");
@@ -228,7 +230,7 @@ TEST_F(TemplateTabTest, AmountCorrectionTakesTheOtherRowsFromTheFirst)
     type(g().Text9[1], "0");
     type(g().Text9[2], "500");   // the debit side takes it while 0 ...
     type(g().Text8[2], "0");     // ... and is set back to 0
-    press(7);
+    press(TemplateTab::CorrectAmounts);
     EXPECT_EQ(cell(g().Text8[0]), "10,000");
     EXPECT_EQ(cell(g().Text9[0]), "10,300");
     EXPECT_EQ(cell(g().Text8[10]), "10,800");
@@ -240,16 +242,17 @@ TEST_F(TemplateTabTest, ButtonsNeedEditModeAndALineChosenSinceTheListWasFilled)
 {
     const std::string before = DumpWrittenTables(db());
     choose(0);
-    for (int button : {0, 1, 2, 3, 7})
+    for (const auto button : {TemplateTab::ClearInput, TemplateTab::Register, TemplateTab::Update, TemplateTab::Delete,
+                              TemplateTab::CorrectAmounts})
         press(button);   // edit mode off: nothing at all
     EXPECT_TRUE(dialogs->calls().empty());
     EXPECT_EQ(DumpWrittenTables(db()), before);
     EXPECT_EQ(cell(g().Text1[0]), "家賃支払");
 
     editModeOn();
-    press(1);   // registering refills the list: no line is chosen afterwards
+    press(TemplateTab::Register);   // registering refills the list: no line is chosen afterwards
     ASSERT_EQ(CountRows(db(), "Q_仕訳定型台帳"), 6);
-    for (int button : {2, 3, 7}) {
+    for (const auto button : {TemplateTab::Update, TemplateTab::Delete, TemplateTab::CorrectAmounts}) {
         dialogs->expectMessage("定型仕訳が選択されていません", ui::Answer::Ok).withoutTitle();
         press(button);
     }
@@ -276,9 +279,9 @@ TEST_P(TemplateChangedElsewhereTest, UpdateIsRefusedAndTheListReadAgain)
                                                : setup::ChangedElsewhereMessage("定型仕訳"),
                            ui::Answer::Ok)
         .withoutTitle();
-    press(2);
+    press(TemplateTab::Update);
     EXPECT_EQ(DumpWrittenTables(db()), before);
-    EXPECT_EQ(form->List1->count(), static_cast<int>(CountRows(db(), "Q_仕訳定型台帳")));
+    EXPECT_EQ(form->templates().List1->count(), static_cast<int>(CountRows(db(), "Q_仕訳定型台帳")));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -18,7 +18,7 @@ void SetupWindowTest::SetUp()
 
 void SetupWindowTest::editModeOn()
 {
-    form->Command5[0]->click();
+    form->Command5[setup::Form31::EditButton]->click();
     ASSERT_TRUE(o::EditModeIsOn());
 }
 
@@ -33,10 +33,10 @@ int SetupWindowTest::lineOf(const QListWidget* list, const std::string& key) con
 
 void SetupWindowTest::chooseAccount(const std::string& code)
 {
-    const int line = lineOf(form->List2, code);
+    const int line = lineOf(form->balance().List2, code);
     ASSERT_GE(line, 0) << code;
-    form->List2->setCurrentRow(line);
-    ASSERT_EQ(s(form->Text5[0]->text()), code);
+    form->balance().List2->setCurrentRow(line);
+    ASSERT_EQ(s(form->balance().Text5[0]->text()), code);
 }
 
 QString q(const char* utf8)

@@ -1,9 +1,10 @@
-// The tab "期首残高設定": the chart of accounts in two lists, the edit row of an
-// account with its register, update and delete, the industry account sets; and
-// the tax-rate table of the tab "消費税設定", with the window's tax lookups.
-#include "setup/Form31.h"
+// The chart of accounts of the tab "期首残高設定": its two lists, the edit row of
+// an account with its register, update and delete, and the industry account sets.
+#include "setup/BalanceTab.h"
 
+#include "common/EditMode.h"
 #include "common/NumberFormat.h"
+#include "frame/WorkWindow.h"
 #include "journal/AmountRange.h"
 #include "setup/AccountLists.h"
 #include "setup/AccountRegister.h"
@@ -35,7 +36,7 @@ bool IsStaleAccountRefusal(const std::string& refusal)
 
 }  // namespace
 
-struct Form31::AccountRow {
+struct BalanceTab::AccountRow {
     std::string code;
     int line = -1;
     std::string shownRecord;   // the whole record as the line showed it
@@ -43,7 +44,7 @@ struct Form31::AccountRow {
 
 // ---- the lists ---------------------------------------------------------------------
 
-int Form31::BalanceColumn() const
+int BalanceTab::BalanceColumn() const
 {
     for (int i = 0; i < kBalanceColumnCount; ++i)
         if (Option7[i]->isChecked())
@@ -51,7 +52,7 @@ int Form31::BalanceColumn() const
     return -1;
 }
 
-void Form31::Option7_Click(int index)
+void BalanceTab::Option7_Click(int index)
 {
     const int column = BalanceColumn();
     Label15->setText(toQ(BalanceColumnHeading(column >= 0 ? column : index)));
@@ -59,20 +60,20 @@ void Form31::Option7_Click(int index)
     ShowUsedAccountList();
 }
 
-void Form31::ShowMasterAccountList()
+void BalanceTab::ShowMasterAccountList()
 {
     const o::EditModeSuspended editModeOff;
     const int column = BalanceColumn();
-    fillList(List2, *AccountMasterRecordset, [column](dao::Recordset& rs) {
+    fillList(List2, *m_file.AccountMasterRecordset, [column](dao::Recordset& rs) {
         return std::pair{AccountListLine(rs, column, true), AccountCode(rs)};
     });
 }
 
-void Form31::ShowUsedAccountList()
+void BalanceTab::ShowUsedAccountList()
 {
     const o::EditModeSuspended editModeOff;
     const int column = BalanceColumn();
-    fillList(List3, *UsedAccountsRecordset, [column](dao::Recordset& rs) {
+    fillList(List3, *m_file.UsedAccountsRecordset, [column](dao::Recordset& rs) {
         return std::pair{AccountListLine(rs, column, false), rs.get("勘定科目コード").toText()};
     });
 }
@@ -80,14 +81,14 @@ void Form31::ShowUsedAccountList()
 // The account of the chosen master line, found again by its code; refused (and
 // the lists read again) when it vanished or holds anything else than when its
 // line was shown. The writes check the same again inside their transaction.
-std::optional<Form31::AccountRow> Form31::selectedAccount()
+std::optional<BalanceTab::AccountRow> BalanceTab::selectedAccount()
 {
     const int line = List2->currentRow();
     const auto& keys = lineKeys(List2);
     if (line < 0 || line >= static_cast<int>(keys.size()) || List2->selectedItems().isEmpty())
         return std::nullopt;
     const ShownLine shown = shownLine(List2, line);
-    const ShownState state = LocateShownRecord(*AccountMasterRecordset, AccountCode, shown);
+    const ShownState state = LocateShownRecord(*m_file.AccountMasterRecordset, AccountCode, shown);
     if (state != ShownState::Unchanged) {
         rereadChart(state == ShownState::Changed ? kAccountChanged : kAccountVanished);
         return std::nullopt;
@@ -95,21 +96,21 @@ std::optional<Form31::AccountRow> Form31::selectedAccount()
     return AccountRow{keys[line], line, shown.fingerprint};
 }
 
-void Form31::rereadChart(const std::string& refusal)
+void BalanceTab::rereadChart(const std::string& refusal)
 {
     refuse(refusal);
-    reopenChart();
+    m_file.reopenChart();
     refreshChartLists(-1);
 }
 
-void Form31::List2_Click()
+void BalanceTab::List2_Click()
 {
     if (List2->selectedItems().isEmpty())
         return;
     const auto account = selectedAccount();
     if (!account)
         return;
-    dao::Recordset& master = *AccountMasterRecordset;
+    dao::Recordset& master = *m_file.AccountMasterRecordset;
     const std::string code = master.get("勘定科目コード").toText();
     if (!code.empty())
         Text5[0]->setText(toQ(code));
@@ -137,7 +138,7 @@ void Form31::List2_Click()
 
 // Leaving the code box wants exactly three ASCII digits; the amount box a number
 // (one other than 0 ticks "使用").
-void Form31::Text5_LostFocus(int index)
+void BalanceTab::Text5_LostFocus(int index)
 {
     if (!o::EditModeIsOn() || index < 0 || index > 2 || Text5[index]->text().isEmpty()
         || List2->selectedItems().isEmpty())
@@ -160,7 +161,7 @@ void Form31::Text5_LostFocus(int index)
 
 // ---- register, update, delete ----------------------------------------------------------
 
-void Form31::Command2_Click(int index)
+void BalanceTab::Command2_Click(Command2Button button)
 {
     if (!o::EditModeIsOn()) {
         ui::dialogs().beep();
@@ -176,16 +177,16 @@ void Form31::Command2_Click(int index)
         const auto account = selectedAccount();
         if (!account)
             return;
-        switch (index) {
-        case 0: registerAccount(account->code, account->line); break;
-        case 1: updateAccount(*account); break;
-        case 2: deleteAccount(*account); break;
+        switch (button) {
+        case RegisterAccountButton: registerAccount(account->code, account->line); break;
+        case UpdateAccountButton: updateAccount(*account); break;
+        case DeleteAccountButton: deleteAccount(*account); break;
         default: break;
         }
     } catch (const std::exception& e) {
         reportFailure("勘定科目を保存できませんでした。勘定科目表は元のままです", e);
         try {
-            reopenChart();
+            m_file.reopenChart();
             refreshChartLists(line);
         } catch (const std::exception&) {
             // The file is still held: the lists stay as they were until it is free.
@@ -196,7 +197,8 @@ void Form31::Command2_Click(int index)
 namespace {
 
 // The edit row's amount; nullopt after saying why it cannot be stored.
-std::optional<std::int32_t> editRowAmount(const std::string& text, const std::function<void(const std::string&)>& refuse)
+std::optional<std::int32_t> editRowAmount(const std::string& text,
+                                          const std::function<void(const std::string&)>& refuse)
 {
     const journal::AmountText amount = journal::ReadAmountText(text);
     if (amount.kind == journal::AmountText::Kind::OutOfRange) {
@@ -214,7 +216,7 @@ std::optional<std::int32_t> editRowAmount(const std::string& text, const std::fu
 
 // The account as the edit row shows it: the name, the amount into the balance
 // column chosen by Option7, the side and the flags.
-AccountEdit Form31::editRowAccount(const std::string& code, std::int32_t amount) const
+AccountEdit BalanceTab::editRowAccount(const std::string& code, std::int32_t amount) const
 {
     AccountEdit edit;
     edit.code = code;
@@ -229,7 +231,7 @@ AccountEdit Form31::editRowAccount(const std::string& code, std::int32_t amount)
     return edit;
 }
 
-void Form31::registerAccount(const std::string& modelCode, int reselect)
+void BalanceTab::registerAccount(const std::string& modelCode, int reselect)
 {
     const std::string code = fromQ(Text5[0]->text());
     if (Text5[2]->text().isEmpty() || code.empty()) {
@@ -243,7 +245,7 @@ void Form31::registerAccount(const std::string& modelCode, int reselect)
     const auto amount = editRowAmount(fromQ(Text5[2]->text()), [this](const std::string& m) { refuse(m); });
     if (!amount)
         return;
-    if (AccountCodeExists(*m_database, code)) {
+    if (AccountCodeExists(database(), code)) {
         refuse(kAccountCodeTaken);
         return;
     }
@@ -251,15 +253,15 @@ void Form31::registerAccount(const std::string& modelCode, int reselect)
                                  std::string("勘定科目登録"))
         != ui::Answer::Yes)
         return;
-    if (const auto refusal = RegisterAccount(*m_workspace, *m_database, editRowAccount(code, *amount), modelCode)) {
+    if (const auto refusal = RegisterAccount(workspace(), database(), editRowAccount(code, *amount), modelCode)) {
         refuse(*refusal);
         return;
     }
-    reopenChart();
+    m_file.reopenChart();
     refreshChartLists(reselect);
 }
 
-void Form31::updateAccount(const AccountRow& account)
+void BalanceTab::updateAccount(const AccountRow& account)
 {
     const std::string& code = account.code;
     const std::string typed = fromQ(Text5[0]->text());
@@ -275,21 +277,21 @@ void Form31::updateAccount(const AccountRow& account)
     if (!amount)
         return;
     if (const auto refusal =
-            UpdateAccount(*m_workspace, *m_database, account.shownRecord, editRowAccount(code, *amount))) {
+            UpdateAccount(workspace(), database(), account.shownRecord, editRowAccount(code, *amount))) {
         IsStaleAccountRefusal(*refusal) ? rereadChart(*refusal) : refuse(*refusal);
         return;
     }
-    reopenChart();
+    m_file.reopenChart();
     refreshListsNamingAccounts();
-    if (const auto figures = ComputeOpeningCash(*AccountMasterRecordset))
+    if (const auto figures = ComputeOpeningCash(*m_file.AccountMasterRecordset))
         showOpeningCash(*figures);
     refreshChartLists(account.line);
 }
 
-void Form31::deleteAccount(const AccountRow& account)
+void BalanceTab::deleteAccount(const AccountRow& account)
 {
     const std::string& code = account.code;
-    if (const auto refusal = AccountDeleteRefusal(*m_database, code)) {
+    if (const auto refusal = AccountDeleteRefusal(database(), code)) {
         refuse(*refusal);
         return;
     }
@@ -297,37 +299,26 @@ void Form31::deleteAccount(const AccountRow& account)
                                  std::string("勘定科目削除"))
         != ui::Answer::Yes)
         return;
-    if (const auto refusal = DeleteAccount(*m_workspace, *m_database, code, account.shownRecord)) {
+    if (const auto refusal = DeleteAccount(workspace(), database(), code, account.shownRecord)) {
         IsStaleAccountRefusal(*refusal) ? rereadChart(*refusal) : refuse(*refusal);
         return;
     }
-    reopenChart();
-    reopen(TemplateRecordset, "Q_仕訳定型台帳");
-    ShowTemplateList();
+    m_file.reopenChart();
+    emit accountDeleted();
     refreshChartLists(account.line);
-}
-
-void Form31::reopenChart()
-{
-    reopen(AccountMasterRecordset, "Q_勘定科目コード表");
-    reopen(AccountMaster2Recordset, "Q_勘定科目コード表2");
-    reopen(UsedAccountsRecordset, "Q_使用勘定科目表");
 }
 
 // The lists that show accounts or deposit kinds by name, shown again after the
 // window's own change of the chart: what their lines are compared with when
 // chosen is then what they show, not taken for another program's change.
-void Form31::refreshListsNamingAccounts()
+void BalanceTab::refreshListsNamingAccounts()
 {
-    FillAccountCombos();
-    refreshTemplates();
-    refreshFixedAssets();
-    refreshLeases();
+    emit accountNamesChanged();
     refreshBankAccounts();
-    reopen(DepositKindRecordset, "預金種別");
+    m_file.reopen(m_file.DepositKindRecordset, "預金種別");
     const QString kind = Combo2[2]->currentText();
     Combo2[2]->clear();
-    dao::Recordset& kinds = *DepositKindRecordset;
+    dao::Recordset& kinds = *m_file.DepositKindRecordset;
     if (!kinds.isEmpty())
         for (kinds.MoveFirst(); !kinds.EOF_(); kinds.MoveNext())
             Combo2[2]->addItem(toQ(kinds.get("種別").toText()));
@@ -336,7 +327,7 @@ void Form31::refreshListsNamingAccounts()
 
 // Refills both lists and chooses the line `reselect` again (the last line when
 // the list became shorter), which loads that account into the edit row.
-void Form31::refreshChartLists(int reselect)
+void BalanceTab::refreshChartLists(int reselect)
 {
     ShowMasterAccountList();
     ShowUsedAccountList();
@@ -345,21 +336,21 @@ void Form31::refreshChartLists(int reselect)
     List2->setCurrentRow(std::min(reselect, List2->count() - 1));
 }
 
-void Form31::CopyAccountMaster()
+void BalanceTab::CopyAccountMaster()
 {
     try {
-        setup::CopyAccountMaster(*m_workspace, *m_database);
+        setup::CopyAccountMaster(workspace(), database());
     } catch (const std::exception& e) {
         reportFailure("勘定科目表の複写を作れませんでした。元のままです", e);
     }
-    reopenChart();
+    m_file.reopenChart();
     ShowMasterAccountList();
     ShowUsedAccountList();
 }
 
-// ---- Command4: the industry sets and the rate table ---------------------------------------
+// ---- Command4: the industry sets ---------------------------------------
 
-int Form31::selectedIndustry() const
+int BalanceTab::selectedIndustry() const
 {
     for (int i = 0; i < kIndustryCount; ++i)
         if (Option3[i]->isChecked())
@@ -367,82 +358,37 @@ int Form31::selectedIndustry() const
     return 0;
 }
 
-void Form31::Command4_Click(int index)
+void BalanceTab::Command4_Click(Command4Button button)
 {
     const dao::Operation operation;   // its waits for the file share one budget
     if (!o::EditModeIsOn()) {
         ui::dialogs().beep();
         return;
     }
-    if (index == 0 || index == 2)
-        copyIndustry(index);
-    else if (index == 3)
-        updateTaxRateTable();
+    copyIndustry(button);
 }
 
-void Form31::copyIndustry(int index)
+void BalanceTab::copyIndustry(Command4Button button)
 {
-    const char* question = index == 0 ? "マスター台帳を業種別勘定科目へ複写します　よろしいですか？"
+    const char* question = button == CopyMasterToIndustryButton ? "マスター台帳を業種別勘定科目へ複写します　よろしいですか？"
                                       : "業種別勘定科目名をマスター台帳へ複写します　よろしいですか？";
     if (ui::dialogs().messageBox(question, ui::Buttons::YesNo, std::string("業種別勘定科目設定")) != ui::Answer::Yes)
         return;
     try {
-        if (index == 0) {
-            CopyMasterToIndustry(*m_workspace, *m_database, selectedIndustry());
-        } else if (const auto refusal = CopyIndustryToMaster(*m_workspace, *m_database, selectedIndustry())) {
+        if (button == CopyMasterToIndustryButton) {
+            CopyMasterToIndustry(workspace(), database(), selectedIndustry());
+        } else if (const auto refusal = CopyIndustryToMaster(workspace(), database(), selectedIndustry())) {
             refuse(*refusal);
             return;
         }
     } catch (const std::exception& e) {
         reportFailure("業種別勘定科目を複写できませんでした。勘定科目表は元のままです", e);
     }
-    reopenChart();
-    if (index == 2)
+    m_file.reopenChart();
+    if (button == CopyIndustryToMasterButton)
         refreshListsNamingAccounts();   // the master took the industry's names
     ShowMasterAccountList();
     ShowUsedAccountList();
-}
-
-void Form31::updateTaxRateTable()
-{
-    std::array<TaxRateRowTexts, kTaxRateRows> rows;
-    for (int i = 0; i < kTaxRateRows; ++i)
-        rows[i] = {fromQ(Combo14[i]->currentText()), fromQ(Combo15[i]->currentText()),
-                   fromQ(Combo16[i]->currentText()), fromQ(Text2[i]->text()), fromQ(Text12[i]->text())};
-    const auto checked = CheckTaxRateRows(rows);
-    if (const auto* message = std::get_if<std::string>(&checked)) {
-        refuse(*message);
-        return;
-    }
-    try {
-        if (const auto refusal = ReplaceTaxRateTable(*m_workspace, *m_database, m_shownTaxRates,
-                                                     std::get<std::vector<TaxRateRow>>(checked))) {
-            refuse(*refusal);
-            if (*refusal == kTaxRatesChangedElsewhere) {
-                reopen(TaxRateRecordset, "Q_消費税率");
-                loadTaxRateRows();
-            }
-            return;
-        }
-    } catch (const std::exception& e) {
-        reportFailure("消費税率表を更新できませんでした。消費税率表は元のままです", e);
-        return;
-    }
-    reopen(TaxRateRecordset, "Q_消費税率");
-    loadTaxRateRows();
-}
-
-// ---- tax lookups ------------------------------------------------------------------------
-
-int Form31::TaxRateOn(const dao::Date& d, bool taxable, bool simplified)
-{
-    return SetupTaxRateOn(*TaxRateRecordset, d, taxable, simplified);
-}
-
-std::optional<std::int32_t> Form31::TaxExclusiveAmount(const dao::Date& d, std::int64_t amount, bool taxable,
-                                                       bool simplified)
-{
-    return SetupTaxExclusiveAmount(*TaxRateRecordset, *SettingsRecordset, d, amount, taxable, simplified);
 }
 
 }  // namespace setup

@@ -1,20 +1,26 @@
-// The tab "定型仕訳入力": the template grid with its account and amount cells and
-// automatic tax rows, the template list, loading a template into the grid, and
-// the buttons that register, update and delete templates and correct the
-// first row's amounts.
-#include "setup/Form31.h"
+#include "setup/TemplateTab.h"
 
+#include "common/EditMode.h"
 #include "common/FindCode.h"
+#include "frame/RecordList.h"
+#include "frame/WorkWindow.h"
 #include "journal/AmountRange.h"
 #include "journal/TaxRow.h"
 #include "platform/ui/Dialogs.h"
 #include "setup/RegisterLists.h"
+#include "setup/SetupControls.h"
+#include "setup/SetupTax.h"
 #include "setup/TemplateRegister.h"
+
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace setup {
 
 using frame::fromQ;
 using frame::toQ;
+using namespace controls;
 
 namespace {
 
@@ -28,23 +34,186 @@ std::int32_t amountOf(const dao::Value& value)
 
 }  // namespace
 
+TemplateTab::TemplateTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : SetupTab(file, cellExits)
+{
+    auto* layout = new QVBoxLayout(this);
+
+    // The grid lays its cells out at their own places (twips from the top left
+    // of its parent); the controls of the tab and the column headings stand
+    // above it in the same area.
+    auto* gridArea = new QWidget;
+    gridArea->setFixedSize(1030, 300);
+    const auto placeInRow = [](QWidget* w, int& left, int top) {
+        const QSize size = w->sizeHint();
+        w->setGeometry(left, top, size.width(), size.height());
+        left += size.width() + 8;
+    };
+    int left = 56;
+    static const char* const kindCaptions[3] = {"振替伝票", "入金伝票", "出金伝票"};
+    for (int i = 0; i < 3; ++i) {
+        Option8[i] = new QRadioButton(kindCaptions[i], gridArea);
+        Option8[i]->setObjectName(indexed("Option8", i));
+        placeInRow(Option8[i], left, 6);
+    }
+    Option8[0]->setChecked(true);
+    left += 20;
+    placeInRow(label("表示優先順位", gridArea), left, 8);
+    Combo4 = comboBox("Combo4", gridArea);
+    Combo4->setMinimumWidth(50);
+    placeInRow(Combo4, left, 4);
+    Check3 = new QCheckBox("決算整理仕訳", gridArea);
+    Check3->setObjectName("Check3");
+    placeInRow(Check3, left, 6);
+
+    left = 56;
+    static const std::pair<Command1Button, const char*> templateButtons[] = {
+        {ClearInput, "入力クリア"}, {Register, "登録"}, {Update, "更新"}, {Delete, "削除"}, {CorrectAmounts, "金額補正"}};
+    for (const auto& [which, caption] : templateButtons) {
+        Command1[which] = button(caption, indexed("Command1", static_cast<int>(which)), gridArea);
+        connect(Command1[which], &QPushButton::clicked, this, [this, which = which] { Command1_Click(which); });
+        placeInRow(Command1[which], left, 40);
+    }
+    placeInRow(label("1行目を合計額と見なし、金額を補正する", gridArea), left, 46);
+
+    journal::EntryGrid::PlaceHeadings([gridArea](const QString& text) { return label(text, gridArea); });
+    m_grid = std::make_unique<journal::EntryGrid>(gridArea);
+    for (int totalLeft : {7100, 10220})
+        label("合計", gridArea)->setGeometry(totalLeft / 15, 4080 / 15, 650 / 15, 240 / 15);
+    for (int row = 0; row < journal::kGridRows; ++row)
+        for (QWidget* cell : m_grid->rowCells(row)) watchFocus(cell);
+    watchFocus(m_grid->Text8[journal::kGridRows]);
+    watchFocus(m_grid->Text9[journal::kGridRows]);
+    m_grid->Text8[journal::kGridRows]->setReadOnly(true);
+    m_grid->Text9[journal::kGridRows]->setReadOnly(true);
+    layout->addWidget(gridArea, 0, Qt::AlignLeft);
+
+    layout->addWidget(label("仕訳定型リスト"));
+    List1 = frame::newRecordList(this, "List1");
+    frame::onListClick(List1, this, [this](int) { List1_Click(); });
+    layout->addWidget(List1, 1);
+}
+
+
+TemplateTab::~TemplateTab() = default;
+
+void TemplateTab::setInputsUsable(bool usable)
+{
+    for (int row = 0; row < journal::kGridRows; ++row)
+        for (QWidget* cell : m_grid->rowCells(row)) setUsable(cell, usable);
+    setUsable(Combo4, usable);
+    setUsable(Check3, usable);
+}
+
+void TemplateTab::controlLeft(QObject* control)
+{
+    const auto indexIn = [control](const auto& array) -> int {
+        const auto it = std::find(array.begin(), array.end(), control);
+        return it == array.end() ? -1 : static_cast<int>(it - array.begin());
+    };
+    const journal::EntryGrid& g = *m_grid;
+    if (int i = indexIn(g.Combo1); i >= 0) return Combo1_LostFocus(i);
+    if (int i = indexIn(g.Combo7); i >= 0) return Combo7_LostFocus(i);
+    if (int i = indexIn(g.Text8); i >= 0) return Text8_LostFocus(i);
+    if (int i = indexIn(g.Text9); i >= 0) return Text9_LostFocus(i);
+}
+
+// Entering a cell selects its whole text while edit mode is on: a bank cell
+// always, an account cell only when it holds one, the totals cells never.
+bool TemplateTab::textSelectsOnEntry(const QLineEdit* text) const
+{
+    const journal::EntryGrid& g = *m_grid;
+    return o::EditModeIsOn() && text != g.Text8[journal::kGridRows] && text != g.Text9[journal::kGridRows];
+}
+
+bool TemplateTab::comboSelectsOnEntry(const QComboBox* combo) const
+{
+    const auto in = [combo](const auto& array) { return std::find(array.begin(), array.end(), combo) != array.end(); };
+    const journal::EntryGrid& g = *m_grid;
+    const bool editing = o::EditModeIsOn();
+    if (in(g.Combo8))
+        return true;
+    if (in(g.Combo1) || in(g.Combo7))
+        return editing && !combo->currentText().isEmpty();
+    if (in(g.Combo9) || in(g.Combo11))
+        return editing;
+    return false;
+}
+
+// ---- choice lists ----------------------------------------------------------------------
+
+namespace {
+
+// Every row's `field` of a recordset, from its first row.
+QStringList column(dao::Recordset& rs, const char* field)
+{
+    QStringList items;
+    if (!rs.isEmpty())
+        for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) items << toQ(rs.get(field).toText());
+    return items;
+}
+
+}  // namespace
+
+void TemplateTab::FillChoices()
+{
+    const QStringList banks = column(*m_file.BanksInUseRecordset, "銀行名");
+    const QStringList branches = column(*m_file.BranchesInUseRecordset, "支店名");
+    for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo8[row]->addItems(banks);
+    for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo9[row]->addItems(branches);
+    FillAccountCombos();
+    if (!m_file.PartnerRecordset->isEmpty()) {
+        const QStringList partners = column(*m_file.PartnerRecordset, "取引先名");
+        for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo11[row]->addItems(partners);
+    }
+    Combo4->clear();
+    for (int n = 1; n <= 9; ++n) Combo4->addItem(QString::number(n));
+}
+
+void TemplateTab::RefillBankLists()
+{
+    const QStringList banks = column(*m_file.BanksInUseRecordset, "銀行名");
+    const QStringList branches = column(*m_file.BranchesInUseRecordset, "支店名");
+    for (int row = 0; row < journal::kGridRows; ++row) {
+        const QString bank = m_grid->Combo8[row]->currentText();
+        const QString branch = m_grid->Combo9[row]->currentText();
+        m_grid->Combo8[row]->clear();
+        m_grid->Combo8[row]->addItems(banks);
+        m_grid->Combo8[row]->setEditText(bank);
+        m_grid->Combo9[row]->clear();
+        m_grid->Combo9[row]->addItems(branches);
+        m_grid->Combo9[row]->setEditText(branch);
+    }
+}
+
+void TemplateTab::clearTemplateList()
+{
+    clearList(List1);
+}
+
+// ---- tax lookups ------------------------------------------------------------------------
+
+int TemplateTab::TaxRateOn(const dao::Date& d, bool taxable, bool simplified)
+{
+    return SetupTaxRateOn(*m_file.TaxRateRecordset, d, taxable, simplified);
+}
+
 // ---- lookups ---------------------------------------------------------------------------
 
-std::string Form31::FindCode(int kind, const std::string& name)
+std::string TemplateTab::FindCode(int kind, const std::string& name)
 {
     if (kind < 2 || kind > 4)
         return {};
-    return o::FindCode({AccountMasterRecordset.get(), BankAccountRecordset.get(), nullptr}, kind, name);
+    return o::FindCode({m_file.AccountMasterRecordset.get(), m_file.BankAccountRecordset.get(), nullptr}, kind, name);
 }
 
-std::string Form31::FindBranchCode(const std::string& bankCode, const std::string& branchName)
+std::string TemplateTab::FindBranchCode(const std::string& bankCode, const std::string& branchName)
 {
-    return o::FindBranchCode(*BranchesInUseRecordset, bankCode, branchName);
+    return o::FindBranchCode(*m_file.BranchesInUseRecordset, bankCode, branchName);
 }
 
-std::string Form31::AccountNameOf(const std::string& code)
+std::string TemplateTab::AccountNameOf(const std::string& code)
 {
-    dao::Recordset& used = *UsedAccountsRecordset;
+    dao::Recordset& used = *m_file.UsedAccountsRecordset;
     if (!used.isEmpty()) {
         used.MoveFirst();
         used.FindFirst("勘定科目コード", dao::Value(code));
@@ -57,7 +226,7 @@ std::string Form31::AccountNameOf(const std::string& code)
 
 // ---- the grid ----------------------------------------------------------------------------
 
-void Form31::ClearEntry()
+void TemplateTab::ClearEntry()
 {
     journal::VoucherKind kind = journal::VoucherKind::Transfer;
     if (Option8[1]->isChecked()) kind = journal::VoucherKind::Receipt;
@@ -66,12 +235,12 @@ void Form31::ClearEntry()
     Combo4->setEditText(QString());
 }
 
-void Form31::RecalcTotals()
+void TemplateTab::RecalcTotals()
 {
     m_grid->RecalcTotals();
 }
 
-bool Form31::ValidateEntry()
+bool TemplateTab::ValidateEntry()
 {
     const journal::CodeLookup findCode = [this](int kind, const std::string& name) { return FindCode(kind, name); };
     if (const auto message = TemplateEntryRefusal(m_grid->rows(), findCode)) {
@@ -82,19 +251,19 @@ bool Form31::ValidateEntry()
 }
 
 // The template grid's account cells, as the journal window's.
-void Form31::FillAccountCombos()
+void TemplateTab::FillAccountCombos()
 {
-    m_grid->FillAccountLists(*UsedAccountsRecordset);
+    m_grid->FillAccountLists(*m_file.UsedAccountsRecordset);
 }
 
-void Form31::Combo1_LostFocus(int index) { accountCellLeft(index, true); }
-void Form31::Combo7_LostFocus(int index) { accountCellLeft(index, false); }
+void TemplateTab::Combo1_LostFocus(int index) { accountCellLeft(index, true); }
+void TemplateTab::Combo7_LostFocus(int index) { accountCellLeft(index, false); }
 
 // A code typed into an account cell becomes the account's name; in rows 1 to 9
 // the tax account ("仮払消費税" debit, "仮受消費税" credit) makes the row the
 // tax on the amount of the row above, at today's rate and the flags of the
 // account above (the tax account's own when that cell is empty).
-void Form31::accountCellLeft(int row, bool debitSide)
+void TemplateTab::accountCellLeft(int row, bool debitSide)
 {
     if (row < 0 || row >= journal::kGridRows)
         return;
@@ -110,21 +279,21 @@ void Form31::accountCellLeft(int row, bool debitSide)
 
     const std::string above = fromQ((debitSide ? g.Combo1[row - 1] : g.Combo7[row - 1])->currentText());
     const bool flagsFound = above.empty() ? taxAccountFound : !FindCode(kind, above).empty();
-    const bool taxable = flagsFound && AccountMasterRecordset->get("消費税").toBool();
-    const bool simplified = flagsFound && AccountMasterRecordset->get("簡易課税").toBool();
+    const bool taxable = flagsFound && m_file.AccountMasterRecordset->get("消費税").toBool();
+    const bool simplified = flagsFound && m_file.AccountMasterRecordset->get("簡易課税").toBool();
     const journal::TaxRowTerms terms{dao::Date::now(), taxable, simplified,
-                                     journal::FractionRuleOf(SettingsRecordset->get("端数処理").toText()),
+                                     journal::FractionRuleOf(m_file.SettingsRecordset->get("端数処理").toText()),
                                      journal::kGroupedOppositeMasks};
-    if (!g.PutTaxRow(row, debitSide, journal::ReadTaxRateTable(*TaxRateRecordset), terms))
+    if (!g.PutTaxRow(row, debitSide, journal::ReadTaxRateTable(*m_file.TaxRateRecordset), terms))
         refuse(journal::kAmountOutOfRangeMessage);
 }
 
-void Form31::Text8_LostFocus(int index) { amountCellLeft(index, true); }
-void Form31::Text9_LostFocus(int index) { amountCellLeft(index, false); }
+void TemplateTab::Text8_LostFocus(int index) { amountCellLeft(index, true); }
+void TemplateTab::Text9_LostFocus(int index) { amountCellLeft(index, false); }
 
 // An amount typed on one side; the other side takes it while it is 0. In rows
 // 1 to 9 an empty account cell on that side takes row 0's account.
-void Form31::amountCellLeft(int row, bool debitSide)
+void TemplateTab::amountCellLeft(int row, bool debitSide)
 {
     if (row < 0 || row >= journal::kGridRows || !o::EditModeIsOn())
         return;
@@ -164,11 +333,11 @@ void Form31::amountCellLeft(int row, bool debitSide)
 // ---- the list ------------------------------------------------------------------------------
 
 // One line per template row; the grid and its amounts are left as they are.
-void Form31::ShowTemplateList()
+void TemplateTab::ShowTemplateList()
 {
     const o::EditModeSuspended editModeOff;
     TemplateListLines lines;
-    dao::Recordset& templates = *TemplateRecordset;
+    dao::Recordset& templates = *m_file.TemplateRecordset;
     fillList(List1, templates, [&lines](dao::Recordset& rs) {
         const ListLine line = lines.next(rs);
         return std::pair{line.text, line.key};
@@ -177,14 +346,14 @@ void Form31::ShowTemplateList()
         templates.MoveFirst();
 }
 
-void Form31::refreshTemplates()
+void TemplateTab::refreshTemplates()
 {
-    reopen(TemplateRecordset, "Q_仕訳定型台帳");
+    m_file.reopen(m_file.TemplateRecordset, "Q_仕訳定型台帳");
     ShowTemplateList();
 }
 
 // The fingerprints of the lines that showed the rows of template `id`.
-std::vector<std::string> Form31::shownTemplateRows(const std::string& id) const
+std::vector<std::string> TemplateTab::shownTemplateRows(const std::string& id) const
 {
     std::vector<std::string> shown;
     const auto& keys = lineKeys(List1);
@@ -195,10 +364,10 @@ std::vector<std::string> Form31::shownTemplateRows(const std::string& id) const
     return shown;
 }
 
-bool Form31::LocateTemplate()
+bool TemplateTab::LocateTemplate()
 {
     const int line = chosenLine(List1);
-    dao::Recordset& templates = *TemplateRecordset;
+    dao::Recordset& templates = *m_file.TemplateRecordset;
     if (line < 0 || line >= static_cast<int>(lineKeys(List1).size()))
         return false;
     const std::string id = TemplateIdOfKey(lineKeys(List1)[line]);
@@ -215,9 +384,9 @@ bool Form31::LocateTemplate()
 
 // The amounts of the template whose row the template recordset stands on, into
 // the grid's amount arrays (its first six rows at most); the cells stay as they are.
-void Form31::LoadTemplateAmounts()
+void TemplateTab::LoadTemplateAmounts()
 {
-    dao::Recordset& templates = *TemplateRecordset;
+    dao::Recordset& templates = *m_file.TemplateRecordset;
     if (templates.isEmpty() || templates.EOF_() || templates.BOF())
         return;
     const dao::Bookmark start = templates.getBookmark();
@@ -239,11 +408,11 @@ void Form31::LoadTemplateAmounts()
 }
 
 // Loads the chosen line's template into the grid.
-void Form31::List1_Click()
+void TemplateTab::List1_Click()
 {
     if (chosenLine(List1) < 0 || !LocateTemplate())
         return;
-    dao::Recordset& templates = *TemplateRecordset;
+    dao::Recordset& templates = *m_file.TemplateRecordset;
     ClearEntry();
     LoadTemplateAmounts();
     const dao::Bookmark first = templates.getBookmark();
@@ -281,32 +450,32 @@ void Form31::List1_Click()
     RecalcTotals();
     g.ShowTotals("###,###,##0");
     templates.setBookmark(first);
-    ShowMasterAccountList();
+    emit templateLoaded();
 }
 
 // ---- the buttons -----------------------------------------------------------------------------
 
-void Form31::templateButton(int index)
+void TemplateTab::Command1_Click(Command1Button button)
 {
     const dao::Operation operation;   // its waits for the file share one budget
     if (!o::EditModeIsOn())
         return;
-    switch (index) {
-    case 0:
+    switch (button) {
+    case ClearInput:
         ClearEntry();
-        EnableInputGroup(2);
+        setInputsUsable(o::EditModeIsOn());
         break;
-    case 1: registerTemplate(); break;
-    case 2: updateTemplate(); break;
-    case 3: deleteTemplate(); break;
-    case 7: correctTemplateAmounts(); break;
+    case Register: registerTemplate(); break;
+    case Update: updateTemplate(); break;
+    case Delete: deleteTemplate(); break;
+    case CorrectAmounts: correctTemplateAmounts(); break;
     default: break;
     }
 }
 
 namespace {
 
-TemplateRows gridTemplateRows(Form31& form)
+TemplateRows gridTemplateRows(TemplateTab& form)
 {
     return BuildTemplateRows(
         form.grid().rows(), [&form](int kind, const std::string& name) { return form.FindCode(kind, name); },
@@ -315,7 +484,7 @@ TemplateRows gridTemplateRows(Form31& form)
 
 }  // namespace
 
-void Form31::registerTemplate()
+void TemplateTab::registerTemplate()
 {
     if (ValidateEntry())
         return;
@@ -328,14 +497,14 @@ void Form31::registerTemplate()
     header.closing = Check3->isChecked();
     header.displayOrder = Combo4->currentText().isEmpty() ? "1" : fromQ(Combo4->currentText());
     try {
-        RegisterTemplate(*m_workspace, *m_database, build.rows, header, dao::Date::now());
+        RegisterTemplate(workspace(), database(), build.rows, header, dao::Date::now());
     } catch (const std::exception& e) {
         reportFailure("定型仕訳を登録できませんでした。何も登録していません", e);
     }
     refreshTemplates();
 }
 
-int Form31::templateLineToChange()
+int TemplateTab::templateLineToChange()
 {
     const int line = chosenLine(List1);
     if (line < 0) {
@@ -350,7 +519,7 @@ int Form31::templateLineToChange()
 // The chosen template replaced as a whole by the grid's rows; the line of the
 // same row (or the template's first) is chosen again, which reloads the grid
 // from what was stored.
-void Form31::updateTemplate()
+void TemplateTab::updateTemplate()
 {
     const int line = templateLineToChange();
     if (line < 0)
@@ -366,7 +535,7 @@ void Form31::updateTemplate()
     header.closing = Check3->isChecked();
     header.displayOrder = fromQ(Combo4->currentText());
     try {
-        if (const auto refusal = ReplaceTemplate(*m_workspace, *m_database, id, shownTemplateRows(id), build.rows,
+        if (const auto refusal = ReplaceTemplate(workspace(), database(), id, shownTemplateRows(id), build.rows,
                                                  header)) {
             refuse(*refusal);
             refreshTemplates();
@@ -390,7 +559,7 @@ void Form31::updateTemplate()
         List1->setCurrentRow(reselect);
 }
 
-void Form31::deleteTemplate()
+void TemplateTab::deleteTemplate()
 {
     const int line = templateLineToChange();
     if (line < 0)
@@ -400,7 +569,7 @@ void Form31::deleteTemplate()
         return;
     const std::string id = TemplateIdOfKey(lineKeys(List1)[line]);
     try {
-        if (const auto refusal = DeleteTemplate(*m_workspace, *m_database, id, shownTemplateRows(id)))
+        if (const auto refusal = DeleteTemplate(workspace(), database(), id, shownTemplateRows(id)))
             refuse(*refusal);
     } catch (const std::exception& e) {
         reportFailure("定型仕訳を削除できませんでした。定型仕訳は元のままです", e);
@@ -410,7 +579,7 @@ void Form31::deleteTemplate()
 
 // "金額補正": row 0 holds the voucher's total; it becomes what is left after the
 // other rows on each side. Only the grid changes.
-void Form31::correctTemplateAmounts()
+void TemplateTab::correctTemplateAmounts()
 {
     if (chosenLine(List1) < 0) {
         refuse(kTemplateNotChosenMessage);

@@ -1,0 +1,110 @@
+// The company's bank accounts of the tab "期首残高設定": their list, loading a
+// chosen line into the boxes, and the buttons that register, update and delete them.
+#include "setup/BalanceTab.h"
+
+#include "common/EditMode.h"
+#include "common/NumberFormat.h"
+#include "frame/WorkWindow.h"
+#include "frame/WindowRegistry.h"
+#include "platform/ui/Dialogs.h"
+#include "setup/BankAccountRegister.h"
+#include "setup/RegisterLists.h"
+
+namespace setup {
+
+using frame::fromQ;
+using frame::toQ;
+
+// ---- company bank accounts -------------------------------------------------------------
+
+// The bank accounts, and the total of their opening balances in Text3(10); with
+// no account the total box is left as it is.
+void BalanceTab::ShowBankAccountList()
+{
+    std::int64_t total = 0;
+    fillList(List7, *m_file.BankAccountRecordset, [&total](dao::Recordset& rs) {
+        const dao::Value balance = rs.get("期首残高");
+        total += balance.isNumeric() ? balance.toInt64() : 0;
+        const ListLine line = BankAccountListLine(rs);
+        return std::pair{line.text, line.key};
+    });
+    if (List7->count() > 0)
+        Text3[10]->setText(toQ(o::FormatNumber(total, "#,###,###,##0")));
+}
+
+void BalanceTab::refreshBankAccounts()
+{
+    m_file.reopen(m_file.BankAccountRecordset, "Q_取引銀行");
+    ShowBankAccountList();
+}
+
+// "更新", "登録" and "削除": the boxes are checked first for all three; "更新"
+// and "削除" act on the account of the chosen line, "削除" after asking.
+void BalanceTab::Command8_Click(Command8Button button)
+{
+    const dao::Operation operation;   // its waits for the file share one budget
+    if (!o::EditModeIsOn())
+        return;
+    BankAccountBoxes boxes;
+    boxes.bank = fromQ(Combo2[0]->currentText());
+    boxes.branch = fromQ(Combo2[1]->currentText());
+    boxes.kind = fromQ(Combo2[2]->currentText());
+    boxes.openingBalance = fromQ(Text3[0]->text());
+    const auto checked = CheckBankAccountBoxes(boxes, *m_file.BanksInUseRecordset, *m_file.BranchesInUseRecordset,
+                                               *m_file.DepositKindRecordset);
+    if (const auto* message = std::get_if<std::string>(&checked)) {
+        refuse(*message);
+        return;
+    }
+    const BankAccount& account = std::get<BankAccount>(checked);
+    std::optional<std::string> refusal;
+    try {
+        if (button == RegisterBankButton) {
+            refusal = RegisterBankAccount(workspace(), database(), account);
+        } else if (button == UpdateBankButton) {
+            const int line = chosenLine(List7);
+            if (line < 0)
+                return;
+            refusal = UpdateBankAccount(workspace(), database(), shownLine(List7, line), account);
+        } else {
+            const auto line = chosenRecord(List7, *m_file.BankAccountRecordset, BankAccountKey, kBankAccountWhat,
+                                           [this] { refreshBankAccounts(); });
+            if (!line)
+                return;
+            if (ui::dialogs().messageBox(DeleteBankAccountQuestion(*m_file.BankAccountRecordset), ui::Buttons::YesNo,
+                                         std::string(kDeleteBankAccountTitle))
+                != ui::Answer::Yes)
+                return;
+            refusal = DeleteBankAccount(workspace(), database(), *line);
+        }
+    } catch (const std::exception& e) {
+        reportFailure("取引銀行を保存できませんでした。取引銀行は元のままです", e);
+    }
+    if (refusal) {
+        refuse(*refusal);
+        if (*refusal == kBankAccountExists)
+            return;
+    }
+    refreshBankAccounts();
+}
+
+void BalanceTab::List7_Click()
+{
+    if (!chosenRecord(List7, *m_file.BankAccountRecordset, BankAccountKey, kBankAccountWhat,
+                      [this] { refreshBankAccounts(); }))
+        return;
+    dao::Recordset& account = *m_file.BankAccountRecordset;
+    Combo2[0]->setEditText(toQ(account.get("銀行名").toText()));
+    Combo2[1]->setEditText(toQ(account.get("支店名").toText()));
+    Combo2[2]->setEditText(toQ(account.get("種別").toText()));
+    const dao::Value balance = account.get("期首残高");
+    Text3[0]->setText(toQ(balance.isNumeric() ? o::FormatNumber(balance.toInt64(), "##,###,###,##0") : std::string()));
+}
+
+// "金融機関台帳": the bank and branch master window, in either edit mode.
+void BalanceTab::Command9_Click()
+{
+    frame::WindowRegistry::instance().show("Form11", "金融機関台帳");
+}
+
+}  // namespace setup
