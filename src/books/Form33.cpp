@@ -27,9 +27,9 @@ Form33::Form33()
 {
     buildControls();
     openPeriodFile();
+    m_database = o::CompanyDb;
     SettingsRecordset = openRecordset("会計設定");
     UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
-    JournalRecordset = openRecordset("Q_仕訳台帳");
     openEraRecordset();
     requireSettingsRow(*SettingsRecordset);
     SetFormCaption(*SettingsRecordset, "総勘定元帳");
@@ -138,8 +138,13 @@ void Form33::Command1_Click(int index)
         close();
         return;
     }
-    if (JournalRecordset->isEmpty())
+    try {
+        if (journalIsEmpty(*m_database))
+            return;
+    } catch (const std::exception& e) {
+        ui::dialogs().messageBox(e.what(), ui::Buttons::Ok);
         return;
+    }
     if (index == 0) {
         if (m_label1[1]->text().isEmpty())
             return;
@@ -166,8 +171,9 @@ void Form33::Command1_Click(int index)
     printing::PrinterDevice& device = printing::printer();
     bool printed = false;
     try {
+        const auto journal = m_database->OpenRecordset("Q_仕訳台帳");
         o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
-        printLedgers(device, *UsedAccountsRecordset, *JournalRecordset, fromQ(m_label1[1]->text()),
+        printLedgers(device, *UsedAccountsRecordset, *journal, fromQ(m_label1[1]->text()),
                      SettingsRecordset->get("事業所名").toText(), mode, dao::Date::now());
         printed = device.documentOpen();
         device.endDoc();
@@ -185,7 +191,7 @@ void Form33::Command1_Click(int index)
 void Form33::ShowLedger()
 {
     m_list1->clear();
-    if (JournalRecordset->isEmpty())
+    if (journalIsEmpty(*m_database))
         return;
     const auto account = findLedgerAccount(*UsedAccountsRecordset, fromQ(m_label1[1]->text()));
     if (!account) {
@@ -193,7 +199,8 @@ void Form33::ShowLedger()
         return;
     }
     m_label1[0]->setText(toQ(account->code));
-    frame::setRecordLines(m_list1, showLedger(*JournalRecordset, *account, dao::Date::now()).lines);
+    const auto rows = openAccountRows(*m_database, account->code);
+    frame::setRecordLines(m_list1, showLedger(*rows, *account, dao::Date::now()).lines);
 }
 
 }  // namespace books
