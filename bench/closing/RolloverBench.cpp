@@ -1,20 +1,22 @@
-// The fiscal-year rollover of a period file of 100,000 journal rows, against a
-// raw SQLite backup of the same file in the same run. The rollover copies the
-// file through the engine's backup, recomputes the closed period's figures,
-// rolls the copy forward in one transaction and renames it; the raw backup
-// only copies. Prints both times and their ratio.
+// The fiscal-year rollover of period files of 10,000, 100,000 and 1,000,000
+// journal rows (--rows=N,M,... for others), against a raw SQLite backup of the
+// same file in the same run. The rollover copies the file through the engine's
+// backup, recomputes the closed period's figures, rolls the copy forward in one
+// transaction and renames it; the raw backup only copies. Prints both times
+// and their ratio for each size.
 
 #include "closing/Rollover.h"
 #include "periodfile/PeriodFileCreator.h"
 #include "platform/dao/Value.h"
 #include "support/BenchSql.h"
 
-#include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -24,8 +26,6 @@ namespace {
 
 using bench::accountCodes;
 using bench::exec;
-
-constexpr int kJournalRows = 100000;
 
 struct BenchFiles {
     std::filesystem::path dir;
@@ -44,7 +44,9 @@ BenchFiles& files()
 // one of 400 pairs of debit and credit account that recur through the year (a
 // tenth of the rows on a bank account); a few rows already dated in the next
 // period; the bank accounts, some change history and a fixed-asset register.
-void fillPeriodFile(const std::string& path)
+// Amounts as a company of that size has them: the more rows, the smaller each,
+// so that no account's total passes what the file stores (32-bit).
+void fillPeriodFile(const std::string& path, int journalRows)
 {
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
@@ -62,11 +64,12 @@ void fillPeriodFile(const std::string& path)
                        -1, &st, nullptr);
     std::mt19937 random(20240401);
     std::uniform_int_distribution<int> day(0, 364), account(0, static_cast<int>(codes.size()) - 1),
-        amount(1, 50000), percent(0, 99), pairOf(0, 399);
+        amount(1, static_cast<int>(std::clamp(2000000000LL / std::max(journalRows, 1), 1000LL, 50000LL))),
+        percent(0, 99), pairOf(0, 399);
     std::vector<std::pair<std::string, std::string>> pairs;
     for (int i = 0; i < 400; ++i)
         pairs.emplace_back(codes[account(random)], codes[account(random)]);
-    for (int i = 0; i < kJournalRows; ++i) {
+    for (int i = 0; i < journalRows; ++i) {
         const bool nextPeriod = i % 1000 == 999;
         const long long first = dao::Date{nextPeriod ? 2025 : 2024, 4, 1}.dayNumber();
         const std::string date = dao::Date::fromDayNumber(first + (nextPeriod ? day(random) % 20 : day(random))).isoText();
@@ -96,7 +99,7 @@ void fillPeriodFile(const std::string& path)
     sqlite3_close(db);
 }
 
-void prepare()
+void prepare(int journalRows)
 {
     BenchFiles& f = files();
     f.dir = std::filesystem::temp_directory_path() / "velmora-rollover-bench";
@@ -106,7 +109,7 @@ void prepare()
     f.rawCopy = (f.dir / "raw-backup.sqlite").string();
     f.rollover = {f.source, "ベンチ商事第2期.mdb", (f.dir / "ベンチ商事第2期.mdb").string(), 1};
     periodfile::createPeriodFile(f.source, {"ベンチ商事", 1, "2024-04-01"});
-    fillPeriodFile(f.source);
+    fillPeriodFile(f.source, journalRows);
 }
 
 double seconds(std::chrono::steady_clock::duration d)
@@ -148,16 +151,6 @@ double rollover(std::string& failure)
     return outcome.done ? elapsed : -1;
 }
 
-struct Figures {
-    std::vector<double> raw, rollover, ratio;
-};
-
-Figures& figures()
-{
-    static Figures f;
-    return f;
-}
-
 double median(std::vector<double> values)
 {
     if (values.empty())
@@ -166,48 +159,62 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Each iteration times a raw backup and a rollover of the same file one after
-// the other, so that both meet the same load on the machine; the figure is the
-// median of the iterations' ratios.
-void RolloverAgainstRawBackup(benchmark::State& state)
+std::vector<int> sizesFrom(int argc, char** argv)
 {
-    Figures& out = figures();
-    for (auto _ : state) {
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--rows=", 7) != 0)
+            continue;
+        for (const char* p = argv[i] + 7; *p;) {
+            sizes.push_back(std::atoi(p));
+            while (*p && *p != ',')
+                ++p;
+            if (*p == ',')
+                ++p;
+        }
+    }
+    if (sizes.empty())
+        sizes = {10000, 100000, 1000000};
+    return sizes;
+}
+
+// Each pair times a raw backup and a rollover of the same file one after the
+// other, so that both meet the same load on the machine; the figure is the
+// median of the pairs' ratios.
+void measure(int journalRows)
+{
+    prepare(journalRows);
+    const int pairs = journalRows >= 1000000 ? 5 : 15;
+    std::vector<double> raws, rolls, ratios;
+    std::string failure;
+    for (int i = 0; i < pairs; ++i) {
         const double raw = rawBackup();
-        std::string failure;
         const double rolled = rollover(failure);
         if (raw <= 0 || rolled <= 0) {
-            state.SkipWithError(raw <= 0 ? "the raw backup failed" : failure.c_str());
+            if (raw <= 0)
+                failure = "the raw backup failed";
             break;
         }
-        state.SetIterationTime(rolled);
-        out.raw.push_back(raw);
-        out.rollover.push_back(rolled);
-        out.ratio.push_back(rolled / raw);
+        raws.push_back(raw);
+        rolls.push_back(rolled);
+        ratios.push_back(rolled / raw);
     }
-    state.counters["raw_backup_ms"] = median(out.raw) * 1000;
-    state.counters["rollover_ms"] = median(out.rollover) * 1000;
-    state.counters["ratio"] = median(out.ratio);
+    std::printf("journal rows: %d, file size: %.1f MB, pairs timed: %zu\n", journalRows,
+                static_cast<double>(std::filesystem::file_size(files().source)) / (1024.0 * 1024.0), ratios.size());
+    std::printf("raw backup: %.1f ms, rollover: %.1f ms (medians)\n", median(raws) * 1000, median(rolls) * 1000);
+    if (!failure.empty())
+        std::printf("ratio rollover/raw-backup: not measured (%s) (%d rows)\n", failure.c_str(), journalRows);
+    else
+        std::printf("ratio rollover/raw-backup: %.2f (%d rows)\n", median(ratios), journalRows);
+    std::fflush(stdout);
+    std::filesystem::remove_all(files().dir);
 }
 
 }  // namespace
 
-BENCHMARK(RolloverAgainstRawBackup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
-
 int main(int argc, char** argv)
 {
-    prepare();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    const Figures& f = figures();
-    std::printf("journal rows: %d, file size: %.1f MB, pairs timed: %zu\n", kJournalRows,
-                static_cast<double>(std::filesystem::file_size(files().source)) / (1024.0 * 1024.0), f.ratio.size());
-    std::printf("raw backup: %.1f ms, rollover: %.1f ms (medians)\n", median(f.raw) * 1000, median(f.rollover) * 1000);
-    if (!f.ratio.empty())
-        std::printf("ratio rollover/raw-backup: %.2f\n", median(f.ratio));
-    else
-        std::printf("ratio rollover/raw-backup: not measured (a run failed)\n");
-    std::filesystem::remove_all(files().dir);
+    for (int rows : sizesFrom(argc, argv))
+        measure(rows);
     return 0;
 }

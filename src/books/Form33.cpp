@@ -28,9 +28,9 @@ Form33::Form33()
 {
     buildControls();
     openPeriodFile();
+    m_database = o::CompanyDb;
     SettingsRecordset = openRecordset(schema::table::Settings);
     UsedAccountsRecordset = openRecordset(schema::query::UsedAccounts);
-    JournalRecordset = openRecordset(schema::query::Journal);
     openEraRecordset();
     requireSettingsRow(*SettingsRecordset);
     SetFormCaption(*SettingsRecordset, "総勘定元帳");
@@ -139,8 +139,13 @@ void Form33::Command1_Click(int index)
         close();
         return;
     }
-    if (JournalRecordset->isEmpty())
+    try {
+        if (journalIsEmpty(*m_database))
+            return;
+    } catch (const std::exception& e) {
+        ui::dialogs().messageBox(e.what(), ui::Buttons::Ok);
         return;
+    }
     if (index == ShowChosen) {
         if (m_label1[1]->text().isEmpty())
             return;
@@ -167,8 +172,9 @@ void Form33::Command1_Click(int index)
     printing::PrinterDevice& device = printing::printer();
     bool printed = false;
     try {
+        const auto journal = m_database->OpenRecordset(schema::query::Journal);
         o::PreparePrinter(device, 9, 0, 0, "ＭＳ ゴシック", 9);
-        printLedgers(device, *UsedAccountsRecordset, *JournalRecordset, fromQ(m_label1[1]->text()),
+        printLedgers(device, *UsedAccountsRecordset, *journal, fromQ(m_label1[1]->text()),
                      SettingsRecordset->get(schema::column::CompanyName).toText(), mode, dao::Date::now());
         printed = device.documentOpen();
         device.endDoc();
@@ -186,7 +192,7 @@ void Form33::Command1_Click(int index)
 void Form33::ShowLedger()
 {
     m_list1->clear();
-    if (JournalRecordset->isEmpty())
+    if (journalIsEmpty(*m_database))
         return;
     const auto account = findLedgerAccount(*UsedAccountsRecordset, fromQ(m_label1[1]->text()));
     if (!account) {
@@ -194,7 +200,8 @@ void Form33::ShowLedger()
         return;
     }
     m_label1[0]->setText(toQ(account->code));
-    m_list1->setLines(showLedger(*JournalRecordset, *account, dao::Date::now()).lines);
+    const auto rows = openAccountRows(*m_database, account->code);
+    m_list1->setLines(showLedger(*rows, *account, dao::Date::now()).lines);
 }
 
 }  // namespace books

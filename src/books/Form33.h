@@ -42,9 +42,11 @@ public:
 private:
     void buildControls();
 
+    // The journal is read where it is needed: the shown account's rows when an
+    // account is shown, the whole journal when ledgers are printed.
+    std::shared_ptr<dao::Database> m_database;
     std::unique_ptr<dao::Recordset> SettingsRecordset;
     std::unique_ptr<dao::Recordset> UsedAccountsRecordset;
-    std::unique_ptr<dao::Recordset> JournalRecordset;
 
     QTabWidget* m_tabs = nullptr;
     frame::RecordListView* m_list1 = nullptr;

@@ -56,6 +56,21 @@ Posting ledgerPosting(const JournalRow& row, const LedgerAccount& account)
     return bookPosting(row, account.creditNormal, normalSideCode == account.code, otherSideCode == account.code);
 }
 
+std::unique_ptr<dao::Recordset> openAccountRows(dao::Database& database, const std::string& code)
+{
+    const std::string literal = dao::criteriaLiteral(code);
+    return database.OpenRecordset("SELECT * FROM \"Q_仕訳台帳\" WHERE \"借方コード\" = " + literal
+                                  + " OR \"貸方コード\" = " + literal
+                                  + " ORDER BY \"日付\", \"伝票番号\", \"追番\", dao_rowid");
+}
+
+bool journalIsEmpty(dao::Database& database)
+{
+    bool empty = true;
+    database.ForEachRow("SELECT 1 FROM \"仕訳台帳\" LIMIT 1", {}, "仕訳台帳", [&](const dao::RowView&) { empty = false; });
+    return empty;
+}
+
 void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,
                        const std::function<void(const JournalRow&)>& visit)
 {

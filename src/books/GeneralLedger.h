@@ -7,9 +7,11 @@
 
 #include "books/JournalRow.h"
 #include "books/Posting.h"
+#include "platform/dao/Database.h"
 #include "platform/printing/PrinterDevice.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +36,17 @@ std::optional<LedgerAccount> findLedgerAccount(dao::Recordset& usedAccounts, con
 
 bool touchesAccount(const std::string& debitCode, const std::string& creditCode, const LedgerAccount& account);
 Posting ledgerPosting(const JournalRow& row, const LedgerAccount& account);
+
+// A recordset on the journal query that holds only the rows debiting or
+// crediting the account `code`, in the journal's order (日付, 伝票番号, 追番,
+// then entry order): the ledger of one account reads its own rows, never the
+// whole journal. The period file needs no index of its own for it: the
+// journal's order index gives the order and each row's codes are checked as
+// it is passed, in the one walk that reads the rows' keys.
+std::unique_ptr<dao::Recordset> openAccountRows(dao::Database& database, const std::string& code);
+
+// True when the journal has no row at all.
+bool journalIsEmpty(dao::Database& database);
 
 // Walks the journal rows that debit or credit the account, in the journal's order.
 void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,

@@ -49,11 +49,12 @@ const std::array<std::string, kFieldCount>& rowFieldNames()
 JournalRowReader::JournalRowReader(dao::Recordset& rs, Fields fields) : m_rs(rs), m_fields(rs.fieldNames())
 {
     std::sort(m_fields.begin(), m_fields.end());
+    // Each field is found once; the rows are read by position.
     for (const std::string& name : rowFieldNames())
-        m_present.push_back(std::binary_search(m_fields.begin(), m_fields.end(), name));
+        m_positions.push_back(std::binary_search(m_fields.begin(), m_fields.end(), name) ? rs.fieldPosition(name) : -1);
     if (fields == Fields::LedgerLine)
         for (RowField unused : {kDebitClass, kCreditClass, kDebitSide, kBankCode, kBranchCode})
-            m_present[unused] = false;
+            m_positions[unused] = -1;
 }
 
 bool JournalRowReader::has(const char* field) const
@@ -73,7 +74,7 @@ bool JournalRowReader::flag(const char* field) const
 
 std::string JournalRowReader::textAt(std::size_t field) const
 {
-    return m_present[field] ? m_rs.get(rowFieldNames()[field]).toText() : std::string();
+    return m_positions[field] >= 0 ? m_rs.getAt(m_positions[field]).toText() : std::string();
 }
 
 std::string JournalRowReader::debitCode() const { return textAt(kDebitCode); }
@@ -86,29 +87,28 @@ JournalRow JournalRowReader::read() const
 
 JournalRow JournalRowReader::read(std::string debitCode, std::string creditCode) const
 {
-    const auto& names = rowFieldNames();
     JournalRow row;
     row.debitCode = std::move(debitCode);
     row.creditCode = std::move(creditCode);
-    if (m_present[kDate])
-        row.date = m_rs.get(names[kDate]).toDate();
+    if (m_positions[kDate] >= 0)
+        row.date = m_rs.getAt(m_positions[kDate]).toDate();
     row.description = textAt(kDescription);
     row.partner = textAt(kPartner);
     row.debitName = textAt(kDebitName);
     row.creditName = textAt(kCreditName);
     row.debitClass = textAt(kDebitClass);
     row.creditClass = textAt(kCreditClass);
-    if (m_present[kDebitSide])
-        row.debitAccountSide = sideOf(m_rs.get(names[kDebitSide]));
-    if (m_present[kDebitAmount])
-        row.debitAmount = amountOf(m_rs.get(names[kDebitAmount]));
-    if (m_present[kCreditAmount])
-        row.creditAmount = amountOf(m_rs.get(names[kCreditAmount]));
+    if (m_positions[kDebitSide] >= 0)
+        row.debitAccountSide = sideOf(m_rs.getAt(m_positions[kDebitSide]));
+    if (m_positions[kDebitAmount] >= 0)
+        row.debitAmount = amountOf(m_rs.getAt(m_positions[kDebitAmount]));
+    if (m_positions[kCreditAmount] >= 0)
+        row.creditAmount = amountOf(m_rs.getAt(m_positions[kCreditAmount]));
     row.bankCode = textAt(kBankCode);
     row.branchCode = textAt(kBranchCode);
     row.bankName = textAt(kBankName);
     row.branchName = textAt(kBranchName);
-    row.closingEntry = m_present[kClosing] && m_rs.get(names[kClosing]).toBool();
+    row.closingEntry = m_positions[kClosing] >= 0 && m_rs.getAt(m_positions[kClosing]).toBool();
     return row;
 }
 

@@ -62,7 +62,7 @@ private:
     std::string textAt(std::size_t field) const;
     dao::Recordset& m_rs;
     std::vector<std::string> m_fields;
-    std::vector<bool> m_present;               // by the order of the row's fields (JournalRow.cpp)
+    std::vector<int> m_positions;              // by the order of the row's fields (JournalRow.cpp); -1 when absent
 };
 
 // Walks a recordset from its first row to its end. A row that is no longer

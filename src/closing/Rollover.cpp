@@ -5,12 +5,9 @@
 #include "closing/RollForward.h"
 #include "common/DatabasePath.h"
 #include "platform/dao/DaoError.h"
-#include "platform/dao/Connection.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/WaitBudget.h"
-
-#include <sqlite3.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -28,25 +25,6 @@ bool sameFile(const std::string& a, const std::string& b)
     return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
 }
 
-// The copy is a scratch file until it is renamed: a failure removes it, and a
-// crash leaves only a file that nothing holds, which the next rollover to the
-// same name removes (DatabaseCopy.h); so
-// the copy keeps no rollback journal at all (a failed roll-forward is undone
-// by throwing the whole file away, never by a rollback) and never waits for
-// the disk on a commit; the file is written to the disk once, before the rename.
-void useAsScratchFile(dao::Database& copy)
-{
-    sqlite3* handle = copy.connection()->handle();
-    sqlite3_exec(handle, "PRAGMA journal_mode = OFF", nullptr, nullptr, nullptr);
-    sqlite3_exec(handle, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
-    sqlite3_exec(handle, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
-    // The roll-forward walks the closed period's journal more than once (the
-    // figures, the bank books, the rows that go): the pages stay in memory
-    // between the walks, and the file stays locked to this one connection.
-    sqlite3_exec(handle, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
-    sqlite3_exec(handle, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
-}
-
 // The roll-forward ends by clearing the closed period's journal, which visits
 // every page of the table's indexes. The date index read here once, in order,
 // before the roll-forward fills the cache, costs a few milliseconds; left to
@@ -59,11 +37,16 @@ void readDateIndexAhead(dao::Database& copy)
 
 // The scratch copy opened in a workspace of its own, so that its transaction
 // covers the copy alone, never the closed period's file that the program
-// holds open; closed whatever happens.
+// holds open; closed whatever happens. It is a scratch database: a failure
+// removes the file, and a crash leaves only a file that nothing holds, which
+// the next rollover to the same name removes (DatabaseCopy.h). The
+// roll-forward walks the closed period's journal more than once (the
+// figures, the bank books, the rows that go): its pages stay in the scratch
+// database's cache between the walks.
 class OpenCopy {
 public:
     explicit OpenCopy(const std::string& path)
-        : m_workspace(std::make_shared<dao::Workspace>()), m_copy(m_workspace->OpenDatabase(path))
+        : m_workspace(std::make_shared<dao::Workspace>()), m_copy(m_workspace->OpenScratchDatabase(path))
     {
     }
     ~OpenCopy()
@@ -164,10 +147,9 @@ RolloverOutcome RollOverPeriodFile(const RolloverFiles& files, const ConfirmUnba
         const std::string folder = std::filesystem::path(files.targetPath).parent_path().string();
         RemoveLeftoverCopies(folder, files.targetName);
         ScratchCopy scratch(folder, files.targetName);
-        BackupDatabase(files.sourcePath, scratch.path());
+        dao::CopyDatabase(files.sourcePath, scratch.path());
         {
             OpenCopy copy(scratch.path());
-            useAsScratchFile(copy.database());
             readDateIndexAhead(copy.database());
             const CarriedOpenings openings = RollForward(copy.workspace(), copy.database(), files.period);
             if (!openings.balanced() && !(confirm && confirm(UnbalancedOpeningsQuestion(openings)))) {

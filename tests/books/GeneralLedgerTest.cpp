@@ -280,3 +280,62 @@ TEST(GeneralLedger, ShownAccountModePrintsNothingBeforeAnAccountIsChosen)
                        books::LedgerPrintMode::ShownAccount, kNow);
     EXPECT_EQ(accounts->getBookmark(), before);
 }
+
+// The ledger of one account read from the account's own rows: the journal's
+// order (date, voucher, row number, then entry order, whatever order the rows
+// were entered in), a row with the account on both sides once, and the same
+// lines as the ledger walked over the whole journal, for every account.
+TEST(GeneralLedger, AccountRowsKeepTheJournalsOrderAndLines)
+{
+    BooksFixture fx;
+    using namespace code;
+    fx.addJournal({"2024-04-01", "V01", Cash, 5, Sales, 5, "現金売上（追加）", "", "", ""});   // ties V01 but entered later
+    fx.addJournal({"2024-04-09", "V13", Cash, 10, Cash, 10, "両替", "", "", ""});
+    fx.addJournal({"2024-04-04", "V03b", Receivable, 40, Cash, 40, "立替", "", "", ""});   // entered last, dated earlier
+    // A code with a quote in it is read as a code, never as SQL.
+    fx.execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"借貸区分\", \"適用\")"
+               " VALUES ('7''1', '雑費', 0, 1)");
+    fx.addJournal({"2024-04-11", "V14", "7'1", 25, Cash, 25, "雑費支払", "", "", ""});
+    auto db = fx.open();
+
+    // 現金 by hand: opening 500, debit-normal.
+    const std::vector<ListColumns> cash = {
+        {"売上高", "300", "------------", "800"},
+        {"売上高", "5", "------------", "805"},
+        {"消耗品費", "------------", "200", "605"},
+        {"売掛金", "------------", "40", "565"},
+        {"普通預金", "------------", "300", "265", "若葉銀行"},
+        {"現金", "10", "10", "265"},
+        {"当座預金", "------------", "70", "195", "若葉銀行"},
+        {"売上高", "0", "------------", "195"},
+        {"雑費", "------------", "25", "170"},
+    };
+    auto accounts = db->OpenRecordset("Q_使用勘定科目表");
+    const auto cashAccount = books::findLedgerAccount(*accounts, "現金");
+    ASSERT_TRUE(cashAccount);
+    auto cashRows = books::openAccountRows(*db, cashAccount->code);
+    EXPECT_EQ(cashRows->RecordCount(), 9);
+    const auto view = books::showLedger(*cashRows, *cashAccount, kNow);
+    ASSERT_EQ(view.lines.size(), cash.size() + 1);
+    for (std::size_t i = 0; i < cash.size(); ++i) {
+        const ListColumns got = listColumns(view.lines[i + 1]);
+        EXPECT_EQ(got.account, cash[i].account) << i;
+        EXPECT_EQ(got.debit, cash[i].debit) << i;
+        EXPECT_EQ(got.credit, cash[i].credit) << i;
+        EXPECT_EQ(got.balance, cash[i].balance) << i;
+        EXPECT_EQ(got.bank, cash[i].bank) << i;
+    }
+    EXPECT_EQ(view.balance, 170);
+
+    auto journal = db->OpenRecordset("Q_仕訳台帳");
+    int compared = 0;
+    for (const std::string& name : books::ledgerAccountNames(*accounts)) {
+        SCOPED_TRACE(name);
+        const auto account = books::findLedgerAccount(*accounts, name);
+        ASSERT_TRUE(account);
+        auto own = books::openAccountRows(*db, account->code);
+        EXPECT_EQ(books::showLedger(*own, *account, kNow).lines, books::showLedger(*journal, *account, kNow).lines);
+        ++compared;
+    }
+    EXPECT_EQ(compared, 10);
+}

@@ -95,3 +95,30 @@ TEST(SampleCompanyLedger, LastBalanceOfEveryAccountMatchesTheJournal)
     }
     EXPECT_GT(checked, 20);
 }
+
+// The ledger window reads only the shown account's rows: for every account of
+// the sample company the same lines as the ledger over the whole journal, and
+// the last balance summed straight from the journal table.
+TEST(SampleCompanyLedger, AccountsOwnRowsShowTheSameLedger)
+{
+    SampleFile sample;
+    auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(sample.path);
+    auto accounts = db->OpenRecordset("Q_使用勘定科目表");
+    auto journal = db->OpenRecordset("Q_仕訳台帳");
+    const dao::Date now{2026, 3, 31, 12, 0, 0};
+    long long rowsRead = 0;
+    for (const std::string& name : books::ledgerAccountNames(*accounts)) {
+        SCOPED_TRACE(name);
+        const auto account = books::findLedgerAccount(*accounts, name);
+        ASSERT_TRUE(account);
+        auto own = books::openAccountRows(*db, account->code);
+        rowsRead += own->RecordCount();
+        const auto view = books::showLedger(*own, *account, now);
+        EXPECT_EQ(view.lines, books::showLedger(*journal, *account, now).lines);
+        EXPECT_EQ(view.balance,
+                  independentBalance(*db, account->code, account->opening, account->creditNormal, false));
+    }
+    // Each row is read for its two accounts, never for the others.
+    EXPECT_LE(rowsRead, 2 * journal->RecordCount());
+    EXPECT_GT(rowsRead, journal->RecordCount());
+}

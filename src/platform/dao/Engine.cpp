@@ -31,7 +31,7 @@ void DBEngine::setBusyWait(std::chrono::milliseconds wait) { WaitBudget::instanc
 std::chrono::milliseconds DBEngine::busyWait() const { return WaitBudget::instance().budget(); }
 
 void DBEngine::countWrite(const std::string& path, const std::string& what) {
-    if (m_plan.kind == FailurePlan::Kind::None || m_plan.kind == FailurePlan::Kind::CommitFails) return;
+    if (m_plan.kind != FailurePlan::Kind::WriteFails && m_plan.kind != FailurePlan::Kind::DiskFull) return;
     ++m_writesSincePlan;
     const bool fails = m_writesSincePlan == m_plan.failOnWrite
                        || (m_plan.everyWriteAfter && m_writesSincePlan > m_plan.failOnWrite);
@@ -40,6 +40,12 @@ void DBEngine::countWrite(const std::string& path, const std::string& what) {
     if (m_plan.kind == FailurePlan::Kind::DiskFull)
         throw DaoError(DaoError::Code::DiskFull, "ディスクがいっぱいのため、" + target + "に書き込めませんでした。");
     throw DaoError(DaoError::Code::WriteFailed, "ディスクの読み書きでエラーが起きたため、" + target + "に書き込めませんでした。");
+}
+
+bool DBEngine::setupStepFails() {
+    if (m_plan.kind != FailurePlan::Kind::SetupFails) return false;
+    ++m_writesSincePlan;
+    return m_writesSincePlan == m_plan.failOnWrite || (m_plan.everyWriteAfter && m_writesSincePlan > m_plan.failOnWrite);
 }
 
 void DBEngine::countCommit(const std::string& path) {

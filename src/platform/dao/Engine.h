@@ -19,8 +19,11 @@ class Workspace;
 // nothing half-written. Counting starts when the plan is set.
 struct FailurePlan {
     // WriteFails and DiskFull count write statements; CommitFails counts commits
-    // of an outermost transaction (the commit then fails and the transaction stays open).
-    enum class Kind { None, WriteFails, DiskFull, CommitFails };
+    // of an outermost transaction (the commit then fails and the transaction stays open);
+    // SetupFails counts the steps that make a file ready before anything is
+    // written to it: a copy onto it (CopyDatabase) and each setting of a
+    // scratch database.
+    enum class Kind { None, WriteFails, DiskFull, CommitFails, SetupFails };
     Kind kind = Kind::None;
     int failOnWrite = 0;      // the n-th write statement (1-based) from now fails
     bool everyWriteAfter = false;  // and every one after it
@@ -46,6 +49,8 @@ public:
     // Used by the layer itself: counts a write and throws DaoError when the plan says so.
     void countWrite(const std::string& path, const std::string& what);
     void countCommit(const std::string& path);
+    // Counts a step that makes a file ready; true when the plan says it fails.
+    bool setupStepFails();
 private:
     DBEngine() = default;
     std::shared_ptr<Workspace> m_workspace;
@@ -61,6 +66,15 @@ public:
     // The same with a wait of its own for another program's lock (a quick look
     // at many files); the handle then has a connection of its own.
     std::shared_ptr<Database> OpenDatabase(const std::string& path, bool readOnly, std::chrono::milliseconds ownWait);
+    // A scratch database: a new file of this process's own that nothing else
+    // opens until its owner puts it in place, and that is thrown away whole on
+    // any failure. It keeps no rollback journal, never waits for the disk on
+    // a commit, keeps temporary tables in memory and a large page cache, and
+    // is locked to its one connection. Each setting is checked as the engine
+    // reports it back: one that does not hold throws DaoError, and the file
+    // is to be thrown away. (A failure plan's SetupFails leaves a setting
+    // unmade, as an engine that refused it would.)
+    std::shared_ptr<Database> OpenScratchDatabase(const std::string& path);
 
     // A transaction covers every database opened through this workspace.
     void BeginTrans();

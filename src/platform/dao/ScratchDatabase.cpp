@@ -1,0 +1,65 @@
+#include "Engine.h"
+
+#include "Connection.h"
+
+#include <sqlite3.h>
+
+namespace dao {
+
+namespace {
+
+// One setting of a scratch database: the statement that makes it and the
+// value the engine reports for it once made.
+struct ScratchSetting {
+    const char* name;
+    const char* value;
+    const char* reported;   // null: the engine may grant less (a speed-up, not a rule)
+};
+
+// A scratch file keeps no rollback journal at all (a failed piece of work is
+// undone by throwing the whole file away, never by a rollback) and never
+// waits for the disk on a commit; its owner writes it to the disk once,
+// before it is put in place. Temporary tables stay in memory; the pages stay
+// in a cache large enough for work that walks the same tables more than once,
+// and are read through a memory map where the engine can map the file (an
+// engine built without, or with a smaller map, reads as before); and the file
+// is locked to its one connection.
+constexpr ScratchSetting kScratchSettings[] = {
+    {"journal_mode", "OFF", "off"},
+    {"synchronous", "OFF", "0"},
+    {"temp_store", "MEMORY", "2"},
+    {"cache_size", "-65536", "-65536"},
+    {"mmap_size", "1073741824", nullptr},
+    {"locking_mode", "EXCLUSIVE", "exclusive"},
+};
+
+std::string reportedValue(Connection& connection, const ScratchSetting& setting)
+{
+    Statement statement(connection.handle(), std::string("PRAGMA ") + setting.name, setting.name);
+    if (!statement.step())
+        return {};
+    const unsigned char* text = sqlite3_column_text(statement.get(), 0);
+    return text ? reinterpret_cast<const char*>(text) : "";
+}
+
+void useAsScratch(Connection& connection)
+{
+    for (const ScratchSetting& setting : kScratchSettings) {
+        if (!DBEngine::instance().setupStepFails())
+            connection.execute(std::string("PRAGMA ") + setting.name + " = " + setting.value, {}, setting.name, false);
+        if (setting.reported && reportedValue(connection, setting) != setting.reported)
+            throw DaoError(DaoError::Code::WriteFailed, "ファイル「" + connection.path() + "」を作業用に設定できませんでした（"
+                                                            + setting.name + "）。");
+    }
+}
+
+}  // namespace
+
+std::shared_ptr<Database> Workspace::OpenScratchDatabase(const std::string& path)
+{
+    auto db = OpenDatabase(path);
+    useAsScratch(*db->connection());
+    return db;
+}
+
+}  // namespace dao
