@@ -1,6 +1,6 @@
 #include "periodfile/SampleCompany.h"
 
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 
 #include "periodfile/PeriodFileCreator.h"
 #include "periodfile/StandardContents.h"

@@ -4,7 +4,7 @@
 #include "setup/Form31.h"
 
 #include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 #include "common/EraYearText.h"
 #include "common/NumberFormat.h"
 #include "setup/CompanySettings.h"

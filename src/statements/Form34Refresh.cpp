@@ -3,7 +3,7 @@
 #include "statements/Form34.h"
 
 #include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 #include "common/EditMode.h"
 #include "common/EraYearText.h"
 #include "common/FormCaption.h"
