@@ -125,7 +125,7 @@ std::int64_t YearCharge(const Plan& plan, int year, std::int64_t startBookValue,
         if (oldSpread)
             charge = OldRulesSpread(plan, year);
         else if (plan.oldRules())
-            charge = Fraction(plan.cost, 9 * plan.rate * months, 10 * perYear);
+            charge = Fraction(plan.cost, std::int64_t{9} * plan.rate * months, 10 * perYear);
         else
             charge = Fraction(plan.cost, plan.rate * months, perYear);
         break;
