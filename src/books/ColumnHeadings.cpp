@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <cmath>
+
 namespace books {
 
 namespace {
@@ -27,7 +29,7 @@ QWidget* columnHeadings(QWidget* parent, std::initializer_list<ColumnHeading> he
         label->setObjectName(QString("Label2_%1").arg(heading.labelIndex));
         label->setFont(frame::proportionalFont(9));
         label->adjustSize();
-        const int x = kListInset + static_cast<int>(heading.byteOffset * cell + 0.5);
+        const int x = kListInset + static_cast<int>(std::lround(heading.byteOffset * cell));
         label->move(x, 0);
         height = std::max(height, label->height());
         right = std::max(right, x + label->width());

@@ -3,7 +3,7 @@
 #include "closing/ClosingEntryTab.h"
 
 #include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 #include "common/EraYearText.h"
 #include "frame/Fonts.h"
 #include "frame/RecordList.h"

@@ -1,6 +1,6 @@
 #include "closing/NextPeriod.h"
 
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 
 namespace closing {
 

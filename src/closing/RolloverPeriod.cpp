@@ -1,7 +1,7 @@
 #include "closing/RolloverPeriod.h"
 
 #include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
 #include "periodfile/SchemaNames.h"

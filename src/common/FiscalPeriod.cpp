@@ -1,7 +1,7 @@
 #include "common/FiscalPeriod.h"
 
 #include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 
 namespace o {
 

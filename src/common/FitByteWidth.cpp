@@ -15,7 +15,8 @@ namespace {
 int convertedWidth(char32_t codePoint)
 {
     static thread_local iconv_t converter = iconv_open("CP932", "UTF-32LE");
-    if (converter == reinterpret_cast<iconv_t>(-1))
+    // iconv_open reports a failure as (iconv_t)-1: the cast is its interface.
+    if (converter == reinterpret_cast<iconv_t>(-1))  // NOLINT(performance-no-int-to-ptr)
         return codePoint < 0x80 ? 1 : 2;
     iconv(converter, nullptr, nullptr, nullptr, nullptr);   // reset the shift state
 

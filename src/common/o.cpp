@@ -19,7 +19,6 @@ std::shared_ptr<dao::Database> CompanyDb;
 std::shared_ptr<dao::Recordset> EraRecordset;
 
 std::int16_t EditMode = EditModeOff;
-dao::Value DepreciationBookValue;
 
 void OpenCompanyDb()
 {
@@ -51,7 +50,6 @@ void ResetGlobals()
     CompanyDb.reset();
     DbWorkspace.reset();
     EditMode = EditModeOff;
-    DepreciationBookValue = dao::Value();
 }
 
 }  // namespace o

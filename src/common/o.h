@@ -27,8 +27,7 @@ extern std::shared_ptr<dao::Workspace> DbWorkspace;   // the engine's first work
 extern std::shared_ptr<dao::Database> CompanyDb;      // the period file at DbFilePath
 extern std::shared_ptr<dao::Recordset> EraRecordset;  // dynaset on "Q_年号コード"
 
-extern std::int16_t EditMode;                 // 0 off, -1 on
-extern dao::Value DepreciationBookValue;      // left beside the depreciation routines' result
+extern std::int16_t EditMode;  // 0 off, -1 on
 
 constexpr std::int16_t EditModeOff = 0;
 constexpr std::int16_t EditModeOn = -1;

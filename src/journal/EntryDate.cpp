@@ -1,6 +1,6 @@
 #include "journal/EntryDate.h"
 
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 
 namespace journal {
 

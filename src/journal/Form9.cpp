@@ -4,7 +4,7 @@
 #include "journal/Form9Text.h"
 
 #include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 #include "common/EraYearText.h"
 #include "common/FindCode.h"
 #include "common/NumberFormat.h"

@@ -2,7 +2,7 @@
 #include "journal/Form9.h"
 #include "journal/Form9Text.h"
 
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 #include "common/EraYearText.h"
 #include "common/EditMode.h"
 #include "journal/AmountRange.h"

@@ -1,7 +1,7 @@
 #include "journal/MonthEndTax.h"
 
 #include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
 #include "journal/AmountRange.h"

@@ -36,7 +36,7 @@ std::string NextVoucherNumber(const dao::Date& now, const std::function<bool(con
 {
     dao::Date when = now;
     for (;;) {
-        const std::string number = VoucherNumberText(when);
+        std::string number = VoucherNumberText(when);
         if (!isTaken(number))
             return number;
         when = AddSeconds(when, 1);
@@ -60,7 +60,7 @@ NumberIssuer::NumberIssuer(dao::Database& database, std::string query, std::stri
 
 std::string NumberIssuer::next(const dao::Date& now)
 {
-    const std::string number = NextVoucherNumber(now, [this](const std::string& candidate) {
+    std::string number = NextVoucherNumber(now, [this](const std::string& candidate) {
         return m_issued.count(candidate) != 0 || IsNumberTaken(m_database, m_query, m_field, candidate);
     });
     m_issued.insert(number);

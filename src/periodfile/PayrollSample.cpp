@@ -155,7 +155,7 @@ std::string createPayrollSample(const std::string& dir) {
     std::filesystem::create_directories(dir, error);
     if (error) throw std::runtime_error("フォルダ「" + dir + "」を作れませんでした：" + error.message());
     const std::filesystem::path folder = std::filesystem::absolute(dir).lexically_normal();
-    const std::string path = (folder / std::string(kPayrollSampleFileName)).string();
+    std::string path = (folder / std::string(kPayrollSampleFileName)).string();
     writePayrollFile(path, samplePayrollSalaries(), samplePayrollBonuses());
     try {
         writePathFile(folder, path);

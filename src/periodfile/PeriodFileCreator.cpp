@@ -1,6 +1,6 @@
 #include "periodfile/PeriodFileCreator.h"
 
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 
 #include "periodfile/Schema.h"
 #include "periodfile/Sqlite.h"

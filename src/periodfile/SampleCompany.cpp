@@ -1,6 +1,6 @@
 #include "periodfile/SampleCompany.h"
 
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 
 #include "periodfile/PeriodFileCreator.h"
 #include "periodfile/StandardContents.h"
@@ -802,7 +802,7 @@ std::string createSampleCompany(const std::string& dir) {
     std::filesystem::create_directories(dir, error);
     if (error) throw std::runtime_error("フォルダ「" + dir + "」を作れませんでした：" + error.message());
     const std::filesystem::path folder = std::filesystem::absolute(dir).lexically_normal();
-    const std::string path = (folder / std::string(kSampleFileName)).string();
+    std::string path = (folder / std::string(kSampleFileName)).string();
 
     createPeriodFile(path, NewPeriod{std::string(kSampleCompanyName), kSamplePeriod, std::string(kSampleFirstDay)});
 

@@ -1,6 +1,5 @@
 #include "registers/Depreciation.h"
 
-#include "common/o.h"
 #include "registers/StatutoryRates.h"
 
 #include <algorithm>
@@ -126,7 +125,7 @@ std::int64_t YearCharge(const Plan& plan, int year, std::int64_t startBookValue,
         if (oldSpread)
             charge = OldRulesSpread(plan, year);
         else if (plan.oldRules())
-            charge = Fraction(plan.cost, 9 * plan.rate * months, 10 * perYear);
+            charge = Fraction(plan.cost, std::int64_t{9} * plan.rate * months, 10 * perYear);
         else
             charge = Fraction(plan.cost, plan.rate * months, perYear);
         break;
@@ -239,30 +238,22 @@ Depreciation Compute(Routine routine, const Inputs& in)
     return Computed(amount, in.residual - amount);
 }
 
-Depreciation Run(Routine routine, const Inputs& inputs)
-{
-    const Depreciation result = Compute(routine, inputs);
-    if (result.computed())
-        DepreciationBookValue = dao::Value(static_cast<long long>(result.bookValue));
-    return result;
-}
-
 }  // namespace
 
 Depreciation PeriodDepreciation(const dao::Date& PeriodStart, const dao::Date& PeriodEnd, const std::string& Method,
                                 const dao::Date& AcquiredOn, std::int64_t Cost, double Rate, std::int64_t Residual,
                                 int LifeYears, double GuaranteeRate)
 {
-    return Run(Routine::Period,
-               {PeriodStart, PeriodEnd, Method, AcquiredOn, Cost, Rate, Residual, LifeYears, GuaranteeRate});
+    return Compute(Routine::Period,
+                   {PeriodStart, PeriodEnd, Method, AcquiredOn, Cost, Rate, Residual, LifeYears, GuaranteeRate});
 }
 
 Depreciation DepreciationToDate(const dao::Date& PeriodStart, const dao::Date& PeriodEnd, const std::string& Method,
                                 const dao::Date& AcquiredOn, std::int64_t Cost, double Rate, std::int64_t Residual,
                                 int LifeYears, double GuaranteeRate)
 {
-    return Run(Routine::ToDate,
-               {PeriodStart, PeriodEnd, Method, AcquiredOn, Cost, Rate, Residual, LifeYears, GuaranteeRate});
+    return Compute(Routine::ToDate,
+                   {PeriodStart, PeriodEnd, Method, AcquiredOn, Cost, Rate, Residual, LifeYears, GuaranteeRate});
 }
 
 }  // namespace o

@@ -2,8 +2,7 @@
 // A fixed asset's depreciation for the current fiscal period, in whole yen.
 //
 // Both routines take the values of the asset's register record and return this
-// period's depreciation with a book value beside it, which they also leave in
-// o::DepreciationBookValue (only when they compute).
+// period's depreciation with a book value beside it.
 //
 //   PeriodDepreciation: this period from the book value at its start
 //     (`Residual`); the book value given is the one at the end of the period.
@@ -43,7 +42,7 @@
 //     (the book value `Residual`); an unknown method gives 0 with the book value
 //     `Cost`.
 //
-// Refusals (nothing computed, o::DepreciationBookValue left as it was):
+// Refusals (nothing computed):
 //   - NoRule: "定率法" from 2007-04-01 with a life the statutory table lacks
 //     (2 to 50 years).
 //   - InvalidInput: a useful life of 0 or less, a negative cost, a rate outside 0

@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <exception>
 
 namespace registers {
@@ -72,10 +73,10 @@ QWidget* ColumnStrip(const std::vector<QWidget*>& children, const Column* column
         QWidget* child = children[i];
         child->setParent(strip);
         child->adjustSize();
-        const int x = kListInset + static_cast<int>(columns[i].byteOffset * cell + 0.5);
+        const int x = kListInset + static_cast<int>(std::lround(columns[i].byteOffset * cell));
         int width = child->width();
         if (fitToColumn)
-            width = std::max(width, static_cast<int>(columns[i].byteWidth * cell + 0.5));
+            width = std::max(width, static_cast<int>(std::lround(columns[i].byteWidth * cell)));
         child->setGeometry(x, 0, width, child->height());
         height = std::max(height, child->height());
         right = std::max(right, x + width);
@@ -160,7 +161,7 @@ void Form11::buildControls()
     auto newField = [&](std::map<int, QLineEdit*>& fields, const char* name, int index, int byteWidth) {
         auto* field = new QLineEdit(this);
         field->setObjectName(QString("%1_%2").arg(name).arg(index));
-        field->setFixedWidth(static_cast<int>(byteWidth * cell + 0.5));
+        field->setFixedWidth(static_cast<int>(std::lround(byteWidth * cell)));
         fields[index] = field;
         return field;
     };

@@ -1,7 +1,7 @@
 #include "setup/CompanyTab.h"
 
 #include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 #include "common/EditMode.h"
 #include "common/EraYearText.h"
 #include "frame/WorkWindow.h"

@@ -1,7 +1,6 @@
 #include "setup/SettingsDates.h"
 
 #include "common/DateFormat.h"
-#include "common/DaysInMonth.h"
 #include "common/EraYearText.h"
 #include "journal/EntryDate.h"
 
@@ -44,11 +43,6 @@ PeriodEdit PeriodAfterEdit(SettingsDate edited, const dao::Date& date, const Dat
     edit.end = edited == SettingsDate::PeriodStart ? *other : date;
     edit.fault = o::CheckFiscalPeriod(edit.start, edit.end);
     return edit;
-}
-
-int DayListLength(const DateBoxTexts& boxes)
-{
-    return o::DaysInMonth(journal::LeadingNumber(boxes.year), journal::LeadingNumber(boxes.month));
 }
 
 std::string DateLabelAfterEdit(SettingsDate date, const dao::Date& stored)

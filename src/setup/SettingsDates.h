@@ -49,10 +49,6 @@ struct PeriodEdit {
 };
 PeriodEdit PeriodAfterEdit(SettingsDate edited, const dao::Date& date, const DateBoxTexts& otherBoxes);
 
-// The day list of a date's day box: "1日" .. the last day of the month, none
-// for a month outside 1 to 12.
-int DayListLength(const DateBoxTexts& boxes);
-
 // The label beside the boxes after an edit: the start as "yyyy年mm月dd日", the end
 // as its era year, the report date as its era year followed by "mm月dd日".
 std::string DateLabelAfterEdit(SettingsDate date, const dao::Date& stored);

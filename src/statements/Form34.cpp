@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <stdexcept>
+#include <cmath>
 
 namespace statements {
 
@@ -245,8 +246,8 @@ QWidget* Form34::buildTrialBalanceTab()
         auto* l = label(headings, QString("Label6_%1").arg(h.index), h.text);
         l->setAlignment(Qt::AlignCenter);
         l->setFrameShape(QFrame::Box);
-        const int x = 4 + static_cast<int>(h.cellFrom * cell + 0.5);
-        const int width = static_cast<int>((h.cellTo - h.cellFrom + 1) * cell + 0.5);
+        const int x = 4 + static_cast<int>(std::lround(h.cellFrom * cell));
+        const int width = static_cast<int>(std::lround((h.cellTo - h.cellFrom + 1) * cell));
         l->setGeometry(x, h.row * 20, width, 20);
         height = 40;
     }

@@ -128,7 +128,8 @@ std::string StatementCsvText(const StatementAccounts& accounts, CsvStatement sta
 std::optional<std::string> ToCp932(const std::string& utf8)
 {
     iconv_t converter = iconv_open("CP932", "UTF-8");
-    if (converter == reinterpret_cast<iconv_t>(-1))
+    // iconv_open reports a failure as (iconv_t)-1: the cast is its interface.
+    if (converter == reinterpret_cast<iconv_t>(-1))  // NOLINT(performance-no-int-to-ptr)
         return std::nullopt;
     std::string out;
     std::vector<char> input(utf8.begin(), utf8.end());

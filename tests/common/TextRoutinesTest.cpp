@@ -1,5 +1,5 @@
 // Shift-JIS byte widths, fitting texts to fixed byte widths, days in a month.
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 #include "common/FitByteWidth.h"
 
 #include <gtest/gtest.h>

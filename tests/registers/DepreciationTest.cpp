@@ -3,7 +3,6 @@
 
 #include "registers/Depreciation.h"
 
-#include "common/o.h"
 #include "support/CaseName.h"
 
 #include <gtest/gtest.h>
@@ -143,14 +142,12 @@ TEST_P(DepreciationSeries, BothRoutinesGiveTheSeriesYearByYear)
         ASSERT_TRUE(toDate.computed());
         EXPECT_EQ(toDate.amount, c.charges[i]);
         EXPECT_EQ(toDate.bookValue, bookValue);
-        EXPECT_EQ(o::DepreciationBookValue.toInt64(), bookValue);
 
         const auto period = o::PeriodDepreciation(PeriodStartOf(endYear), PeriodEndOf(endYear), c.method,
                                                   c.acquiredOn, c.cost, c.rate, bookValue, c.lifeYears, c.guarantee);
         ASSERT_TRUE(period.computed());
         EXPECT_EQ(period.amount, c.charges[i]);
         EXPECT_EQ(period.bookValue, bookValue - c.charges[i]);
-        EXPECT_EQ(o::DepreciationBookValue.toInt64(), bookValue - c.charges[i]);
         bookValue -= c.charges[i];
     }
 }
@@ -160,11 +157,7 @@ INSTANTIATE_TEST_SUITE_P(HandWorked, DepreciationSeries, ::testing::ValuesIn(kSe
 INSTANTIATE_TEST_SUITE_P(PublicExamples, DepreciationSeries, ::testing::ValuesIn(kPublicSeries),
                          testsupport::kCaseName);
 
-class DepreciationRoutines : public ::testing::Test {
-protected:
-    void SetUp() override { o::DepreciationBookValue = dao::Value(); }
-    void TearDown() override { o::DepreciationBookValue = dao::Value(); }
-};
+class DepreciationRoutines : public ::testing::Test {};
 
 // From 2007-04-01 the switch year and its base come from the walk from the cost,
 // whatever book value the register holds.
@@ -225,7 +218,6 @@ TEST_F(DepreciationRoutines, DecliningBalanceWithALifeTheTablesLackIsRefused)
                       .outcome,
                   DepreciationOutcome::NoRule);
     }
-    EXPECT_TRUE(o::DepreciationBookValue.isNull());
 }
 
 TEST_F(DepreciationRoutines, AUsefulLifeOfZeroOrLessIsRefused)
@@ -252,7 +244,6 @@ TEST_F(DepreciationRoutines, AnAcquisitionAfterThePeriodGivesNothingAndTheCost)
         ASSERT_TRUE(result.computed());
         EXPECT_EQ(result.amount, 0);
         EXPECT_EQ(result.bookValue, 400'000);
-        EXPECT_EQ(o::DepreciationBookValue.toInt64(), 400'000);
     }
 }
 
@@ -289,7 +280,6 @@ TEST_F(DepreciationRoutines, ImpossibleFiguresAreRefused)
     const auto backwards = o::DepreciationToDate(PeriodEndOf(2015), PeriodStartOf(2015), "定額法", {2013, 4, 1},
                                                  1'000'000, 20, 800'000, 5, 0);
     EXPECT_EQ(backwards.outcome, DepreciationOutcome::InvalidInput);
-    EXPECT_TRUE(o::DepreciationBookValue.isNull());
 }
 
 // A first fiscal period shorter than a year (July to March) depreciates its months.

@@ -35,7 +35,7 @@ bool parsePeriod(const std::string& text, int& period) {
 
 int create(const std::vector<std::string>& args) {
     if (args.empty()) return usage();
-    const std::string path = args[0];
+    const std::string& path = args[0];
     periodfile::NewPeriod settings;
     bool hasCompany = false, hasPeriod = false, hasFrom = false;
     for (size_t i = 1; i < args.size(); i += 2) {

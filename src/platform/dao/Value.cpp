@@ -1,7 +1,7 @@
 #include "Value.h"
 
 #include "DaoError.h"
-#include "common/DaysInMonth.h"
+#include "platform/calendar/DaysInMonth.h"
 #include "NumberText.h"
 
 #include <cmath>

@@ -27,7 +27,6 @@ public:
 
     // Told the path of each document when it is finished.
     void setDocumentWrittenHandler(std::function<void(const std::string& path)> handler);
-    const std::string& lastPath() const { return m_path; }
 
     double paperWidth() const override;
     double paperHeight() const override;

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QPrinterInfo>
 
+#include <utility>
+
 namespace printing {
 
 std::string pdfSavedMessage(const std::string& path)
@@ -57,7 +59,7 @@ std::unique_ptr<PrinterDevice> makePdfFolderPrinter(const std::string& folder, N
         if (notice)
             notice(pdfSavedMessage(path));
     });
-    pdf->setErrorHandler(notice);
+    pdf->setErrorHandler(std::move(notice));
     return pdf;
 }
 
@@ -79,7 +81,7 @@ std::unique_ptr<PrinterDevice> makeDefaultPrinter(Notice notice)
 void useSystemPrinting(Notice notice)
 {
     programNotice() = notice;
-    setDefaultPrinterFactory([notice] { return makeDefaultPrinter(notice); });
+    setDefaultPrinterFactory([notice = std::move(notice)] { return makeDefaultPrinter(notice); });
 }
 
 void useChosenPrinter(std::unique_ptr<QPrinter> chosen)
