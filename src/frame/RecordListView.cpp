@@ -61,7 +61,7 @@ void RecordListView::currentChanged(const QModelIndex& current, const QModelInde
     emit currentRowChanged(current.row());
 }
 
-void onListClick(RecordListView* list, QObject* context, std::function<void(int row)> click)
+void onListClick(RecordListView* list, QObject* context, const std::function<void(int row)>& click)
 {
     // A mouse click changes the row while the button is down; the click itself
     // follows on release. Keys and the program change it with no button down.

@@ -53,6 +53,6 @@ private:
 // Calls `click` with the chosen row whenever a line is chosen: with the mouse
 // on the click, with the keys or by the program as the current line moves;
 // for as long as `context` lives.
-void onListClick(RecordListView* list, QObject* context, std::function<void(int row)> click);
+void onListClick(RecordListView* list, QObject* context, const std::function<void(int row)>& click);
 
 }  // namespace frame

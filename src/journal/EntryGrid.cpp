@@ -240,12 +240,12 @@ std::string EntryGrid::AccountCellLeft(int row, bool debitSide,
                                        const std::function<std::string(const std::string&)>& nameOfCode)
 {
     QComboBox* cell = debitSide ? Combo1[row] : Combo7[row];
-    const std::string text = cell->currentText().toStdString();
+    std::string text = cell->currentText().toStdString();
     if (text.empty())
         return {};
     if (!dao::Value(text).isNumeric())
         return text;
-    const std::string name = nameOfCode(text);
+    std::string name = nameOfCode(text);
     if (name.empty()) {
         cell->setFocus();
         return {};

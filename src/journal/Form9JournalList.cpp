@@ -116,7 +116,7 @@ void Form9::showSavedVoucher()
             const int kept = std::min(change.removed, added);
             for (int i = 0; i < kept; ++i)
                 lines.setLine(change.first + change.removed - kept + i,
-                              change.lines[static_cast<std::size_t>(added - kept + i)]);
+                              change.lines[static_cast<std::size_t>(added - kept) + static_cast<std::size_t>(i)]);
             lines.removeLines(change.first, change.removed - kept);
             lines.insertLines(change.first, std::vector<std::string>(change.lines.begin(),
                                                                      change.lines.begin() + (added - kept)));

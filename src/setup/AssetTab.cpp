@@ -242,7 +242,7 @@ std::optional<ShownLine> AssetTab::lineToDelete(QListWidget* list, dao::Recordse
 {
     if (chosenRegisterLine(list) < 0)
         return std::nullopt;
-    const auto line = chosenRecord(list, rs, keyOf, what, refresh);
+    auto line = chosenRecord(list, rs, keyOf, what, refresh);
     if (!line || ui::dialogs().messageBox(question, ui::Buttons::YesNo, title) != ui::Answer::Yes)
         return std::nullopt;
     return line;
@@ -368,7 +368,7 @@ std::optional<std::string> AssetTab::checkedAssetAccount(const registers::FixedA
         refuse(*message);
         return std::nullopt;
     }
-    const auto code = registers::UsedAccountCode(*m_file.UsedAccountsRecordset, fields.accountName);
+    auto code = registers::UsedAccountCode(*m_file.UsedAccountsRecordset, fields.accountName);
     if (!code)
         refuse(registers::kUnknownAccountMessage);
     return code;
