@@ -1,6 +1,7 @@
 // The closing-entry tab's load: its recordsets, its controls, the choice
 // lists of the grid and the date boxes, and its part of the window's refresh.
 #include "closing/ClosingEntryTab.h"
+#include "periodfile/SchemaNames.h"
 
 #include "common/DateFormat.h"
 #include "platform/calendar/DaysInMonth.h"
@@ -54,17 +55,17 @@ ClosingEntryTab::ClosingEntryTab(std::shared_ptr<dao::Workspace> workspace, std:
     : m_workspace(std::move(workspace)), m_database(std::move(database))
 {
     using dao::RecordsetType;
-    SettingsRecordset = m_database->OpenRecordset("会計設定");
-    TaxRateRecordset = m_database->OpenRecordset("Q_消費税率", RecordsetType::Snapshot);
-    AccountMasterRecordset = m_database->OpenRecordset("Q_勘定科目コード表");
-    UsedAccountsRecordset = m_database->OpenRecordset("Q_使用勘定科目表");
-    BanksInUseRecordset = m_database->OpenRecordset("Q_使用銀行");
-    BranchesInUseRecordset = m_database->OpenRecordset("Q_使用銀行支店");
-    BankAccountRecordset = m_database->OpenRecordset("Q_取引銀行");
-    ClosingTemplateRecordset = m_database->OpenRecordset("Q_決算仕訳定型台帳");
-    ClosingJournalRecordset = m_database->OpenRecordset("Q_決算仕訳台帳");
-    PartnerRecordset = m_database->OpenRecordset("Q_取引先管理");
-    ChangeHistoryRecordset = m_database->OpenRecordset("Q_仕訳変更履歴");
+    SettingsRecordset = m_database->OpenRecordset(schema::table::Settings);
+    TaxRateRecordset = m_database->OpenRecordset(schema::query::TaxRates, RecordsetType::Snapshot);
+    AccountMasterRecordset = m_database->OpenRecordset(schema::query::Chart);
+    UsedAccountsRecordset = m_database->OpenRecordset(schema::query::UsedAccounts);
+    BanksInUseRecordset = m_database->OpenRecordset(schema::query::UsedBanks);
+    BranchesInUseRecordset = m_database->OpenRecordset(schema::query::UsedBranches);
+    BankAccountRecordset = m_database->OpenRecordset(schema::query::BankAccounts);
+    ClosingTemplateRecordset = m_database->OpenRecordset(schema::query::ClosingTemplates);
+    ClosingJournalRecordset = m_database->OpenRecordset(schema::query::ClosingJournal);
+    PartnerRecordset = m_database->OpenRecordset(schema::query::Partners);
+    ChangeHistoryRecordset = m_database->OpenRecordset(schema::query::ChangeLog);
 
     buildControls();
     watchGridCells();
@@ -188,11 +189,11 @@ void ClosingEntryTab::FillEntryLists()
     dao::Recordset& accounts = *UsedAccountsRecordset;
     if (!accounts.isEmpty()) {
         for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext()) {
-            const std::string name = accounts.get("勘定科目名").toText();
+            const std::string name = accounts.get(schema::column::AccountName).toText();
             if (name.empty())
                 continue;
-            const dao::Value side = accounts.get("借貸区分");
-            const bool both = accounts.get("相方有無").toBool();
+            const dao::Value side = accounts.get(schema::column::DebitCredit);
+            const bool both = accounts.get(schema::column::NeedsCounterpart).toBool();
             const bool debitNatured = side.isNumeric() && side.toInt64() == 0;
             const bool creditNatured = side.isNumeric() && side.toInt64() == 1;
             if (debitNatured || both)
@@ -246,7 +247,7 @@ bool ClosingEntryTab::NoClosingEntries()
 void ClosingEntryTab::reopenClosingJournal()
 {
     ClosingJournalRecordset->Close();
-    ClosingJournalRecordset = m_database->OpenRecordset("Q_決算仕訳台帳");
+    ClosingJournalRecordset = m_database->OpenRecordset(schema::query::ClosingJournal);
 }
 
 void ClosingEntryTab::showFailure(const std::exception& e)

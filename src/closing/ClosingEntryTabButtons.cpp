@@ -9,6 +9,7 @@
 // it with its history. Update and delete act on the voucher the selected line
 // names and refuse when it changed or vanished since it was listed or loaded.
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "closing/ClosingEntryTab.h"
 
 #include "closing/ClosingEntryText.h"
@@ -188,7 +189,7 @@ void ClosingEntryTab::updateClosingVoucher()
     }
     journal::StoreOutcome outcome = journal::StoreOutcome::Done;
     try {
-        auto journalRows = m_database->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+        auto journalRows = m_database->OpenRecordset(schema::query::Journal, dao::RecordsetType::Dynaset);
         journal::VoucherStore store(*m_workspace, *m_database, *journalRows, *ChangeHistoryRecordset);
         outcome = store.Replace(*voucher, *rows, dao::Date::now());
     } catch (const dao::DaoError& e) {
@@ -213,7 +214,7 @@ void ClosingEntryTab::deleteClosingVoucher()
         return;
     journal::StoreOutcome outcome = journal::StoreOutcome::Done;
     try {
-        auto journalRows = m_database->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
+        auto journalRows = m_database->OpenRecordset(schema::query::Journal, dao::RecordsetType::Dynaset);
         journal::VoucherStore store(*m_workspace, *m_database, *journalRows, *ChangeHistoryRecordset);
         outcome = store.Remove(*voucher, dao::Date::now());
     } catch (const dao::DaoError& e) {

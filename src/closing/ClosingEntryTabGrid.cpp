@@ -6,6 +6,7 @@
 // handler that shows a message and puts the focus back would otherwise run
 // again on the way back, without end), through the window's CellExitGuard.
 #include "closing/ClosingEntryTab.h"
+#include "periodfile/SchemaNames.h"
 
 #include "closing/ClosingGrid.h"
 #include "common/EditMode.h"
@@ -56,7 +57,7 @@ std::string ClosingEntryTab::AccountNameOf(const std::string& code)
         used.MoveFirst();
         used.FindFirst("勘定科目コード", dao::Value(code));
         if (!used.NoMatch())
-            return used.get("勘定科目名").toText();
+            return used.get(schema::column::AccountName).toText();
     }
     refuse(kCodeNotRegistered);
     return {};
@@ -115,7 +116,7 @@ void ClosingEntryTab::accountLeft(int row, bool debitSide)
         return;
     dao::Recordset& settings = *SettingsRecordset;
     settings.MoveFirst();
-    if (!settings.get("消費税計算").toBool())
+    if (!settings.get(schema::column::TaxCalculation).toBool())
         return;
     const ClosingDateBoxes boxes = dateBoxes();
     const auto date = journal::DateFromBoxes(boxes.year, boxes.month, boxes.day);
@@ -126,11 +127,11 @@ void ClosingEntryTab::accountLeft(int row, bool debitSide)
     const std::string above = fromQ((debitSide ? g.Combo1[row - 1] : g.Combo7[row - 1])->currentText());
     bool taxable = false, simplified = false;
     if (!FindCode(debitSide ? 2 : 3, above).empty()) {
-        taxable = AccountMasterRecordset->get("消費税").toBool();
-        simplified = AccountMasterRecordset->get("簡易課税").toBool();
+        taxable = AccountMasterRecordset->get(schema::column::Taxable).toBool();
+        simplified = AccountMasterRecordset->get(schema::column::SimplifiedTax).toBool();
     }
     const journal::TaxRowTerms terms{*date, taxable, simplified,
-                                     journal::FractionRuleOf(settings.get("端数処理").toText()),
+                                     journal::FractionRuleOf(settings.get(schema::column::Rounding).toText()),
                                      journal::kUngroupedMasks};
     if (!g.PutTaxRow(row, debitSide, journal::ReadTaxRateTable(*TaxRateRecordset), terms))
         refuse(journal::kAmountOutOfRangeMessage);

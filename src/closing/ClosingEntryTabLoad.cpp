@@ -4,6 +4,7 @@
 // rows the list showed, and refused with a message (the list read again) when
 // another window or program changed or deleted them since.
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "closing/ClosingEntryTab.h"
 
 #include "closing/ClosingEntryText.h"
@@ -119,7 +120,7 @@ void ClosingEntryTab::refuseStaleEntry(const char* message)
 void ClosingEntryTab::refuseStaleTemplate(const char* message)
 {
     ClosingTemplateRecordset->Close();
-    ClosingTemplateRecordset = m_database->OpenRecordset("Q_決算仕訳定型台帳");
+    ClosingTemplateRecordset = m_database->OpenRecordset(schema::query::ClosingTemplates);
     ShowClosingTemplates();
     refuse(message);
 }

@@ -1,4 +1,6 @@
 #include "setup/AssetTab.h"
+#include "periodfile/SchemaNames.h"
+#include "common/NumberMasks.h"
 
 #include "common/DateFormat.h"
 #include "common/EditMode.h"
@@ -183,9 +185,9 @@ void AssetTab::Load()
     dao::Recordset& used = *m_file.UsedAccountsRecordset;
     if (!used.isEmpty())
         for (used.MoveFirst(); !used.EOF_(); used.MoveNext())
-            if (used.get("小分類").toText() == "有形固定資産") {
-                Combo6[1]->addItem(toQ(used.get("勘定科目名").toText()));
-                Combo17[0]->addItem(toQ(used.get("勘定科目名").toText()));
+            if (used.get(schema::column::MinorClass).toText() == "有形固定資産") {
+                Combo6[1]->addItem(toQ(used.get(schema::column::AccountName).toText()));
+                Combo17[0]->addItem(toQ(used.get(schema::column::AccountName).toText()));
             }
     Combo6[5]->clear();
     Combo6[5]->addItems({"定額法", "定率法", "一括償却"});
@@ -219,8 +221,8 @@ std::string AssetTab::accountCode(const std::string& name)
 
 std::optional<std::pair<dao::Date, dao::Date>> AssetTab::periodDates()
 {
-    const auto start = m_file.SettingsRecordset->get("会計期間開始日").toDate();
-    const auto end = m_file.SettingsRecordset->get("会計期間終了日").toDate();
+    const auto start = m_file.SettingsRecordset->get(schema::column::PeriodStart).toDate();
+    const auto end = m_file.SettingsRecordset->get(schema::column::PeriodEnd).toDate();
     if (!start || !end) {
         refuse("会計期間が設定されていません");
         return std::nullopt;
@@ -421,17 +423,17 @@ void AssetTab::List5_Click()
     const QScopedValueRollback loading(m_loadingAsset, true);   // the asset shows its own rates
     Text4[0]->setText(text("管理番号"));
     Text4[1]->setText(text("名称"));
-    Combo6[0]->setEditText(wholeNumber(asset.get("数量"), "#0"));
+    Combo6[0]->setEditText(wholeNumber(asset.get(schema::column::Quantity), "#0"));
     Combo6[1]->setEditText(text("勘定科目名"));
-    showDate(asset.get("取得年月日"), Combo6[2], Combo6[3], Combo6[4]);
+    showDate(asset.get(schema::column::AcquiredOn), Combo6[2], Combo6[3], Combo6[4]);
     Combo6[5]->setEditText(text("償却方法"));
-    Text4[2]->setText(wholeNumber(asset.get("取得価格"), "###,###,##0"));
-    const QString life = wholeNumber(asset.get("耐用年数"), "#0");
+    Text4[2]->setText(wholeNumber(asset.get(schema::column::AcquisitionCost), o::kAmountMask));
+    const QString life = wholeNumber(asset.get(schema::column::UsefulLife), "#0");
     Combo6[6]->setEditText(life.isEmpty() ? life : life + "年");
-    Combo6[7]->setEditText(threeDecimals(asset.get("償却率")));
-    Text4[3]->setText(wholeNumber(asset.get("残存価格"), "###,###,##0"));
-    Text4[4]->setText(threeDecimals(asset.get("保証率")));
-    Text4[5]->setText(wholeNumber(asset.get("減価償却費"), "###,###,##0"));
+    Combo6[7]->setEditText(threeDecimals(asset.get(schema::column::DepreciationRate)));
+    Text4[3]->setText(wholeNumber(asset.get(schema::column::ResidualValue), o::kAmountMask));
+    Text4[4]->setText(threeDecimals(asset.get(schema::column::GuaranteeRate)));
+    Text4[5]->setText(wholeNumber(asset.get(schema::column::Depreciation), o::kAmountMask));
     Combo6[8]->setEditText(text("使用部署名"));
     Text4[6]->setText(text("備考"));
 }
@@ -588,12 +590,12 @@ void AssetTab::List6_Click()
     Text6[0]->setText(text("契約番号"));
     Text6[1]->setText(text("資産名称"));
     Combo17[0]->setEditText(text("勘定科目名"));
-    showDate(lease.get("取得年月日"), Combo17[1], Combo17[2], Combo17[3]);
-    Text6[2]->setText(wholeNumber(lease.get("購入金額"), "###,###,##0"));
-    Text6[3]->setText(wholeNumber(lease.get("支払総額"), "###,###,##0"));
-    Text6[4]->setText(wholeNumber(lease.get("リース回数"), "#0"));
-    Text6[5]->setText(wholeNumber(lease.get("月リース料金"), "###,###,##0"));
-    Text6[6]->setText(wholeNumber(lease.get("月支払利息"), "###,###,##0"));
+    showDate(lease.get(schema::column::AcquiredOn), Combo17[1], Combo17[2], Combo17[3]);
+    Text6[2]->setText(wholeNumber(lease.get(schema::column::PurchasePrice), o::kAmountMask));
+    Text6[3]->setText(wholeNumber(lease.get(schema::column::TotalPayments), o::kAmountMask));
+    Text6[4]->setText(wholeNumber(lease.get(schema::column::LeasePayments), "#0"));
+    Text6[5]->setText(wholeNumber(lease.get(schema::column::MonthlyLeasePayment), o::kAmountMask));
+    Text6[6]->setText(wholeNumber(lease.get(schema::column::MonthlyInterest), o::kAmountMask));
     Text6[7]->setText(text("リース会社"));
     Combo17[4]->setEditText(text("使用部署"));
     Text6[8]->setText(text("備考"));

@@ -1,4 +1,5 @@
 #include "setup/BalanceTab.h"
+#include "periodfile/SchemaNames.h"
 
 #include "common/EditMode.h"
 #include "common/NumberFormat.h"
@@ -250,7 +251,7 @@ void BalanceTab::Load()
     Text3[0]->clear();
     Text3[10]->clear();
 
-    const dao::Value industry = m_file.SettingsRecordset->get("業種");
+    const dao::Value industry = m_file.SettingsRecordset->get(schema::column::Industry);
     if (industry.isNumeric() && industry.toInt64() >= 0 && industry.toInt64() < kIndustryCount)
         Option3[static_cast<std::size_t>(industry.toInt64())]->setChecked(true);
 
@@ -271,7 +272,7 @@ void BalanceTab::reloadAfterInitialisation()
     dao::Recordset& branchesInUse = *m_file.BranchesInUseRecordset;
     if (!branchesInUse.isEmpty())
         for (branchesInUse.MoveFirst(); !branchesInUse.EOF_(); branchesInUse.MoveNext())
-            branches << toQ(branchesInUse.get("支店名").toText());
+            branches << toQ(branchesInUse.get(schema::column::BranchName).toText());
     Combo2[1]->clear();
     Combo2[1]->addItems(branches);
     ShowBankAccountList();
@@ -299,8 +300,8 @@ void BalanceTab::UpdateOpeningCash()
     dao::Recordset& settings = *m_file.SettingsRecordset;
     settings.Edit();
     try {
-        settings.set("期首現金残高", figures->cash);
-        settings.set("期首預金残高", figures->deposits);
+        settings.set(schema::column::OpeningCash, figures->cash);
+        settings.set(schema::column::OpeningDeposits, figures->deposits);
         settings.Update();
     } catch (const std::exception& e) {
         settings.CancelUpdate();

@@ -1,6 +1,7 @@
 // The company's bank accounts of the tab "期首残高設定": their list, loading a
 // chosen line into the boxes, and the buttons that register, update and delete them.
 #include "setup/BalanceTab.h"
+#include "periodfile/SchemaNames.h"
 
 #include "common/EditMode.h"
 #include "common/NumberFormat.h"
@@ -23,7 +24,7 @@ void BalanceTab::ShowBankAccountList()
 {
     std::int64_t total = 0;
     fillList(List7, *m_file.BankAccountRecordset, [&total](dao::Recordset& rs) {
-        const dao::Value balance = rs.get("期首残高");
+        const dao::Value balance = rs.get(schema::column::OpeningBalance);
         total += balance.isNumeric() ? balance.toInt64() : 0;
         const ListLine line = BankAccountListLine(rs);
         return std::pair{line.text, line.key};
@@ -94,10 +95,10 @@ void BalanceTab::List7_Click()
                       [this] { refreshBankAccounts(); }))
         return;
     dao::Recordset& account = *m_file.BankAccountRecordset;
-    Combo2[0]->setEditText(toQ(account.get("銀行名").toText()));
-    Combo2[1]->setEditText(toQ(account.get("支店名").toText()));
-    Combo2[2]->setEditText(toQ(account.get("種別").toText()));
-    const dao::Value balance = account.get("期首残高");
+    Combo2[0]->setEditText(toQ(account.get(schema::column::BankName).toText()));
+    Combo2[1]->setEditText(toQ(account.get(schema::column::BranchName).toText()));
+    Combo2[2]->setEditText(toQ(account.get(schema::column::DepositKind).toText()));
+    const dao::Value balance = account.get(schema::column::OpeningBalance);
     Text3[0]->setText(toQ(balance.isNumeric() ? o::FormatNumber(balance.toInt64(), "##,###,###,##0") : std::string()));
 }
 

@@ -1,6 +1,8 @@
 // The chart of accounts of the tab "期首残高設定": its two lists, the edit row of
 // an account with its register, update and delete, and the industry account sets.
 #include "setup/BalanceTab.h"
+#include "periodfile/SchemaNames.h"
+#include "common/NumberMasks.h"
 
 #include "common/EditMode.h"
 #include "common/NumberFormat.h"
@@ -25,7 +27,7 @@ constexpr const char* kChooseAccount = "勘定科目をリストから選択し�
 
 std::string AccountCode(const dao::Recordset& rs)
 {
-    return rs.get("勘定科目コード").toText();
+    return rs.get(schema::column::AccountCode).toText();
 }
 
 // A refusal that means the list no longer shows the chart as it is.
@@ -74,7 +76,7 @@ void BalanceTab::ShowUsedAccountList()
     const o::EditModeSuspended editModeOff;
     const int column = BalanceColumn();
     fillList(List3, *m_file.UsedAccountsRecordset, [column](dao::Recordset& rs) {
-        return std::pair{AccountListLine(rs, column, false), rs.get("勘定科目コード").toText()};
+        return std::pair{AccountListLine(rs, column, false), rs.get(schema::column::AccountCode).toText()};
     });
 }
 
@@ -111,29 +113,30 @@ void BalanceTab::List2_Click()
     if (!account)
         return;
     dao::Recordset& master = *m_file.AccountMasterRecordset;
-    const std::string code = master.get("勘定科目コード").toText();
+    const std::string code = master.get(schema::column::AccountCode).toText();
     if (!code.empty())
         Text5[0]->setText(toQ(code));
-    const bool locked = master.get("名称変更不可").toBool();
+    const bool locked = master.get(schema::column::NameFixed).toBool();
     Text5[1]->setEnabled(!locked);
     QPalette palette = Text5[1]->palette();
     palette.setColor(QPalette::Base, locked ? palette.color(QPalette::Button) : QColor(Qt::white));
     Text5[1]->setPalette(palette);
-    Text5[1]->setText(toQ(master.get("勘定科目名").toText()));
+    Text5[1]->setText(toQ(master.get(schema::column::AccountName).toText()));
     const int column = BalanceColumn();
     if (column >= 0) {
         const dao::Value balance = master.get(std::string(kBalanceColumns[column]));
-        Text5[2]->setText(toQ(o::FormatNumber(balance.isNumeric() ? balance.toInt64() : 0, "###,###,##0")));
+        Text5[2]->setText(toQ(o::FormatNumber(balance.isNumeric() ? balance.toInt64() : 0, o::kAmountMask)));
     }
-    const dao::Value side = master.get("借貸区分");
+    const dao::Value side = master.get(schema::column::DebitCredit);
     Option6[side.isNumeric() && side.toInt64() == 0 ? 0 : 1]->setChecked(true);
-    Check2[2]->setChecked(master.get("相方有無").toBool());
-    Check2[1]->setChecked(master.get("消費税").toBool());
-    Check2[3]->setChecked(master.get("簡易課税").toBool());
-    Check2[0]->setChecked(master.get("適用").toBool());
-    Label6[0]->setText(toQ(master.get("大分類").toText() + " " + master.get("中分類").toText() + " "
-                           + master.get("小分類").toText()));
-    Label6[1]->setText(toQ(master.get("内容").toText()));
+    Check2[2]->setChecked(master.get(schema::column::NeedsCounterpart).toBool());
+    Check2[1]->setChecked(master.get(schema::column::Taxable).toBool());
+    Check2[3]->setChecked(master.get(schema::column::SimplifiedTax).toBool());
+    Check2[0]->setChecked(master.get(schema::column::InUse).toBool());
+    Label6[0]->setText(toQ(master.get(schema::column::MajorClass).toText() + " "
+                           + master.get(schema::column::MiddleClass).toText() + " "
+                           + master.get(schema::column::MinorClass).toText()));
+    Label6[1]->setText(toQ(master.get(schema::column::Contents).toText()));
 }
 
 // Leaving the code box wants exactly three ASCII digits; the amount box a number
@@ -321,7 +324,7 @@ void BalanceTab::refreshListsNamingAccounts()
     dao::Recordset& kinds = *m_file.DepositKindRecordset;
     if (!kinds.isEmpty())
         for (kinds.MoveFirst(); !kinds.EOF_(); kinds.MoveNext())
-            Combo2[2]->addItem(toQ(kinds.get("種別").toText()));
+            Combo2[2]->addItem(toQ(kinds.get(schema::column::DepositKind).toText()));
     Combo2[2]->setEditText(kind);
 }
 

@@ -1,4 +1,5 @@
 #include "setup/CompanyTab.h"
+#include "periodfile/SchemaNames.h"
 
 #include "common/DateFormat.h"
 #include "platform/calendar/DaysInMonth.h"
@@ -129,13 +130,13 @@ void CompanyTab::Load()
         Text11[i]->clear();
         Text11[i]->setText(toQ(settings.get(std::string(kCompanyFields[i])).toText()));
     }
-    const dao::Value period = settings.get("会計年度");
+    const dao::Value period = settings.get(schema::column::PeriodNumber);
     if (period.isNumeric() && period.toInt64() != 0)
         Text7[0]->setText(toQ(period.toText()));
 
-    showStoredDate(settings.get("会計期間開始日"), Combo12, Label4[0]);
-    showStoredDate(settings.get("会計期間終了日"), Combo13, Label4[1]);
-    showStoredDate(settings.get("決算報告日"), Combo3, Label4[14]);
+    showStoredDate(settings.get(schema::column::PeriodStart), Combo12, Label4[0]);
+    showStoredDate(settings.get(schema::column::PeriodEnd), Combo13, Label4[1]);
+    showStoredDate(settings.get(schema::column::ReportDate), Combo3, Label4[14]);
     for (const SettingsDate date : {SettingsDate::PeriodStart, SettingsDate::PeriodEnd, SettingsDate::ReportDate})
         m_shownDates[static_cast<std::size_t>(date)] = settings.get(SettingsDateField(date)).toDate();
 }

@@ -1,5 +1,6 @@
 // The load of the setup window, its buttons below the tabs and its edit mode.
 #include "setup/Form31.h"
+#include "periodfile/SchemaNames.h"
 
 #include "frame/WindowRegistry.h"
 #include "registers/UniqueBankCodes.h"
@@ -17,20 +18,20 @@ Form31::Form31()
     openPeriodFile();
     m_file.workspace = o::DbWorkspace;
     m_file.database = o::CompanyDb;
-    m_file.SettingsRecordset = openRecordset("会計設定");
-    m_file.AccountMasterRecordset = openRecordset("Q_勘定科目コード表");
-    m_file.AccountMaster2Recordset = openRecordset("Q_勘定科目コード表２");
-    m_file.UsedAccountsRecordset = openRecordset("Q_使用勘定科目表");
-    m_file.EraCodeRecordset = openRecordset("Q_年号コード");
-    m_file.BanksInUseRecordset = openRecordset("Q_使用銀行");
-    m_file.BranchesInUseRecordset = openRecordset("Q_使用銀行支店");
-    m_file.BankAccountRecordset = openRecordset("Q_取引銀行");
-    m_file.TemplateRecordset = openRecordset("Q_仕訳定型台帳");
-    m_file.DepositKindRecordset = openRecordset("預金種別");
-    m_file.PartnerRecordset = openRecordset("Q_取引先管理");
-    m_file.TaxRateRecordset = openRecordset("Q_消費税率");
-    m_file.FixedAssetRecordset = openRecordset("Q_固定資産台帳");
-    m_file.LeaseRecordset = openRecordset("Q_リース資産管理");
+    m_file.SettingsRecordset = openRecordset(schema::table::Settings);
+    m_file.AccountMasterRecordset = openRecordset(schema::query::Chart);
+    m_file.AccountMaster2Recordset = openRecordset(schema::query::CreditChartWide);
+    m_file.UsedAccountsRecordset = openRecordset(schema::query::UsedAccounts);
+    m_file.EraCodeRecordset = openRecordset(schema::query::Eras);
+    m_file.BanksInUseRecordset = openRecordset(schema::query::UsedBanks);
+    m_file.BranchesInUseRecordset = openRecordset(schema::query::UsedBranches);
+    m_file.BankAccountRecordset = openRecordset(schema::query::BankAccounts);
+    m_file.TemplateRecordset = openRecordset(schema::query::Templates);
+    m_file.DepositKindRecordset = openRecordset(schema::table::DepositKinds);
+    m_file.PartnerRecordset = openRecordset(schema::query::Partners);
+    m_file.TaxRateRecordset = openRecordset(schema::query::TaxRates);
+    m_file.FixedAssetRecordset = openRecordset(schema::query::FixedAssets);
+    m_file.LeaseRecordset = openRecordset(schema::query::Leases);
     openEraRecordset();
     requireSettingsRow(*m_file.SettingsRecordset);
     // A damaged value of the chart, the rates or the registers is refused here,
@@ -58,7 +59,7 @@ void Form31::SetFormCaption(const std::string& title)
 
 void Form31::showCompanyName()
 {
-    Label1->setText(toQ(m_file.SettingsRecordset->get("事業所名").toText()));
+    Label1->setText(toQ(m_file.SettingsRecordset->get(schema::column::CompanyName).toText()));
 }
 
 // ---- the buttons below the tabs ---------------------------------------------------

@@ -1,4 +1,5 @@
 #include "setup/PartnerTab.h"
+#include "periodfile/SchemaNames.h"
 
 #include "common/EditMode.h"
 #include "frame/RecordList.h"
@@ -167,7 +168,7 @@ void PartnerTab::List4_Click()
     text("取引先名", Text10[0]);
     day("締日", "日", Combo10[1]);
     day("支払日", "日後", Combo10[2]);
-    Combo10[3]->setEditText(toQ(partner.get("取引先ランク").toText()));
+    Combo10[3]->setEditText(toQ(partner.get(schema::column::PartnerRank).toText()));
     text("取引内容", Text10[1]);
     text("住所", Text10[2]);
     text("代表者", Text10[3]);

@@ -1,4 +1,5 @@
 #include "setup/TaxTab.h"
+#include "periodfile/SchemaNames.h"
 
 #include "common/DateFormat.h"
 #include "common/EditMode.h"
@@ -136,10 +137,10 @@ void TaxTab::FillChoices()
 void TaxTab::Load()
 {
     dao::Recordset& settings = *m_file.SettingsRecordset;
-    selectCode(settings.get("申告区分").toText(), Option1, kFilingCodes);
-    selectCode(settings.get("処理方法").toText(), Option2, kTaxMethodCodes);
-    Option4[settings.get("消費税計算").toBool() ? 0 : 1]->setChecked(true);
-    selectCode(settings.get("端数処理").toText(), Option5, kFractionCodes);
+    selectCode(settings.get(schema::column::TaxFiling).toText(), Option1, kFilingCodes);
+    selectCode(settings.get(schema::column::TaxHandling).toText(), Option2, kTaxMethodCodes);
+    Option4[settings.get(schema::column::TaxCalculation).toBool() ? 0 : 1]->setChecked(true);
+    selectCode(settings.get(schema::column::Rounding).toText(), Option5, kFractionCodes);
     loadTaxRateRows();
 }
 
@@ -159,14 +160,14 @@ void TaxTab::loadTaxRateRows()
         return;
     int row = 0;
     for (rates.MoveFirst(); !rates.EOF_() && row < kTaxRateRows; rates.MoveNext(), ++row) {
-        const auto d = rates.get("日付").toDate();
+        const auto d = rates.get(schema::column::Date).toDate();
         if (!d)
             continue;
         Combo14[row]->setEditText(toQ(o::FormatDate(*d, "yyyy") + "年"));
         Combo15[row]->setEditText(toQ(o::FormatDate(*d, "mm") + "月"));
         Combo16[row]->setEditText(toQ(o::FormatDate(*d, "dd") + "日"));
-        Text2[row]->setText(toQ(rates.get("税率").toText()));
-        Text12[row]->setText(toQ(rates.get("簡易税率").toText()));
+        Text2[row]->setText(toQ(rates.get(schema::column::TaxRate).toText()));
+        Text12[row]->setText(toQ(rates.get(schema::column::SimplifiedTaxRate).toText()));
     }
 }
 

@@ -1,4 +1,6 @@
 #include "setup/TemplateTab.h"
+#include "periodfile/SchemaNames.h"
+#include "common/NumberMasks.h"
 
 #include "common/EditMode.h"
 #include "common/FindCode.h"
@@ -218,7 +220,7 @@ std::string TemplateTab::AccountNameOf(const std::string& code)
         used.MoveFirst();
         used.FindFirst("勘定科目コード", dao::Value(code));
         if (!used.NoMatch())
-            return used.get("勘定科目名").toText();
+            return used.get(schema::column::AccountName).toText();
     }
     refuse("勘定科目コードが登録されていません");
     return {};
@@ -279,11 +281,12 @@ void TemplateTab::accountCellLeft(int row, bool debitSide)
 
     const std::string above = fromQ((debitSide ? g.Combo1[row - 1] : g.Combo7[row - 1])->currentText());
     const bool flagsFound = above.empty() ? taxAccountFound : !FindCode(kind, above).empty();
-    const bool taxable = flagsFound && m_file.AccountMasterRecordset->get("消費税").toBool();
-    const bool simplified = flagsFound && m_file.AccountMasterRecordset->get("簡易課税").toBool();
-    const journal::TaxRowTerms terms{dao::Date::now(), taxable, simplified,
-                                     journal::FractionRuleOf(m_file.SettingsRecordset->get("端数処理").toText()),
-                                     journal::kGroupedOppositeMasks};
+    const bool taxable = flagsFound && m_file.AccountMasterRecordset->get(schema::column::Taxable).toBool();
+    const bool simplified = flagsFound && m_file.AccountMasterRecordset->get(schema::column::SimplifiedTax).toBool();
+    const journal::TaxRowTerms terms{
+        dao::Date::now(), taxable, simplified,
+        journal::FractionRuleOf(m_file.SettingsRecordset->get(schema::column::Rounding).toText()),
+        journal::kGroupedOppositeMasks};
     if (!g.PutTaxRow(row, debitSide, journal::ReadTaxRateTable(*m_file.TaxRateRecordset), terms))
         refuse(journal::kAmountOutOfRangeMessage);
 }
@@ -390,18 +393,18 @@ void TemplateTab::LoadTemplateAmounts()
     if (templates.isEmpty() || templates.EOF_() || templates.BOF())
         return;
     const dao::Bookmark start = templates.getBookmark();
-    const std::string first = templates.get("追番").toText();
+    const std::string first = templates.get(schema::column::RowNumber).toText();
     journal::EntryGrid& g = *m_grid;
     g.DebitTotal = 0;
     g.CreditTotal = 0;
     for (int i = 0; i < journal::kGridRows; ++i) g.DebitAmounts[i] = g.CreditAmounts[i] = 0;
     for (int t = 0; t < 6; ++t) {
-        g.DebitAmounts[t] = amountOf(templates.get("入金"));
-        g.CreditAmounts[t] = amountOf(templates.get("出金"));
+        g.DebitAmounts[t] = amountOf(templates.get(schema::column::DebitAmount));
+        g.CreditAmounts[t] = amountOf(templates.get(schema::column::CreditAmount));
         g.DebitTotal += g.DebitAmounts[t];
         g.CreditTotal += g.CreditAmounts[t];
         templates.MoveNext();
-        if (templates.EOF_() || templates.get("追番").toText() == first)
+        if (templates.EOF_() || templates.get(schema::column::RowNumber).toText() == first)
             break;
     }
     templates.setBookmark(start);
@@ -416,9 +419,9 @@ void TemplateTab::List1_Click()
     ClearEntry();
     LoadTemplateAmounts();
     const dao::Bookmark first = templates.getBookmark();
-    const std::string id = templates.get("仕訳ID").toText();
-    const std::string debitName = templates.get("勘定科目名").toText();
-    const std::string creditName = templates.get("勘定科目名2").toText();
+    const std::string id = templates.get(schema::column::TemplateId).toText();
+    const std::string debitName = templates.get(schema::column::AccountName).toText();
+    const std::string creditName = templates.get(schema::column::AccountName2).toText();
     if (!debitName.empty() && !creditName.empty() && debitName != "現金" && creditName != "現金")
         Option8[0]->setChecked(true);
     if (debitName == "現金")
@@ -427,28 +430,29 @@ void TemplateTab::List1_Click()
         Option8[2]->setChecked(true);
 
     journal::EntryGrid& g = *m_grid;
-    for (int row = 0; row < journal::kGridRows && !templates.EOF_() && templates.get("仕訳ID").toText() == id;
+    for (int row = 0;
+         row < journal::kGridRows && !templates.EOF_() && templates.get(schema::column::TemplateId).toText() == id;
          ++row, templates.MoveNext()) {
         const auto text = [&templates](const char* field) { return templates.get(field).toText(); };
         if (!text("摘要").empty()) g.Text1[row]->setText(toQ(text("摘要")));
         if (!text("取引先").empty()) g.Combo11[row]->setEditText(toQ(text("取引先")));
         if (!text("勘定科目名").empty()) {
             g.Combo1[row]->setEditText(toQ(text("勘定科目名")));
-            g.DebitAmounts[row] = amountOf(templates.get("入金"));
+            g.DebitAmounts[row] = amountOf(templates.get(schema::column::DebitAmount));
             g.Text8[row]->setText(journal::AmountCellText(g.DebitAmounts[row]));
         }
         if (!text("貸方コード").empty()) {
             if (!text("勘定科目名2").empty()) g.Combo7[row]->setEditText(toQ(text("勘定科目名2")));
-            g.CreditAmounts[row] = amountOf(templates.get("出金"));
+            g.CreditAmounts[row] = amountOf(templates.get(schema::column::CreditAmount));
             g.Text9[row]->setText(journal::AmountCellText(g.CreditAmounts[row]));
         }
         if (!text("銀行名").empty()) g.Combo8[row]->setEditText(toQ(text("銀行名")));
         if (!text("支店名").empty()) g.Combo9[row]->setEditText(toQ(text("支店名")));
-        Check3->setChecked(templates.get("決算仕訳").toBool());
+        Check3->setChecked(templates.get(schema::column::ClosingEntry).toBool());
         if (!text("表示順位").empty()) Combo4->setEditText(toQ(text("表示順位")));
     }
     RecalcTotals();
-    g.ShowTotals("###,###,##0");
+    g.ShowTotals(o::kAmountMask);
     templates.setBookmark(first);
     emit templateLoaded();
 }
