@@ -2,12 +2,16 @@
 
 #include "books/BankBooks.h"
 #include "closing/DepreciationJournal.h"
+#include "closing/RollForward.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
+#include "platform/dao/RowView.h"
 
+#include <algorithm>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 namespace closing {
 
@@ -20,21 +24,42 @@ std::int64_t amountOf(const dao::Value& value)
 
 }  // namespace
 
-std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const ClosingPeriod& period)
+std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const std::vector<BankRowsSum>& sums)
 {
-    // The period's rows that carry a bank (those of Q_取引銀行仕訳), summed by
-    // bank, branch and the two accounts, with the accounts' names as that
-    // query joins them: the bank book's posting of a row depends on nothing
-    // else, and rows alike post as their sum does. Grouped on the journal's
-    // table first, so only the groups are joined.
-    auto sums = database.OpenRecordset(
-        "SELECT g.銀行コード, g.支店コード, a.勘定科目名, b.勘定科目名2, g.入金, g.出金 FROM"
-        " (SELECT 銀行コード, 支店コード, 借方コード, 貸方コード, SUM(入金) AS 入金, SUM(出金) AS 出金"
-        " FROM 仕訳台帳 WHERE 銀行コード <> '' AND " + PeriodDateCondition(period) + " GROUP BY 1, 2, 3, 4) AS g"
-        " LEFT JOIN 勘定科目コード表 AS a ON a.勘定科目コード = g.借方コード"
-        " LEFT JOIN 勘定科目コード表2 AS b ON b.勘定科目コード2 = g.貸方コード",
-        dao::RecordsetType::Snapshot);
-    const std::vector<books::JournalRow> journal = books::readBankJournal(*sums);
+    // The sums with the accounts' names as Q_取引銀行仕訳 joins them: the bank
+    // book's posting of a row depends on nothing else, and rows alike post as
+    // their sum does.
+    const auto names = [&](const std::string& sql, const std::string& table) {
+        std::unordered_map<std::string, std::string> byCode;
+        database.ForEachRow(sql, {}, table, [&](const dao::RowView& row) {
+            if (!row.isNull(0))
+                byCode.emplace(row.text(0), row.text(1));
+        });
+        return byCode;
+    };
+    const auto debitNames = names("SELECT 勘定科目コード, 勘定科目名 FROM 勘定科目コード表", "勘定科目コード表");
+    const auto creditNames = names("SELECT 勘定科目コード2, 勘定科目名2 FROM 勘定科目コード表2", "勘定科目コード表2");
+    const auto nameOf = [](const auto& byCode, const std::string& code, bool null) {
+        const auto found = null ? byCode.end() : byCode.find(code);
+        return found == byCode.end() ? std::string() : found->second;
+    };
+    std::vector<books::JournalRow> journal;
+    journal.reserve(sums.size());
+    for (const BankRowsSum& sum : sums) {
+        if (sum.overflowed)
+            throw RolloverRefused(
+                CarriedAmountOutOfRange("取引銀行 " + sum.bankCode + " " + sum.branchCode + " の仕訳の合計"));
+        books::JournalRow row;
+        row.bankCode = sum.bankCode;
+        row.branchCode = sum.branchCode;
+        row.debitCode = sum.debitCode;
+        row.creditCode = sum.creditCode;
+        row.debitName = nameOf(debitNames, sum.debitCode, sum.debitCodeNull);
+        row.creditName = nameOf(creditNames, sum.creditCode, sum.creditCodeNull);
+        row.debitAmount = sum.moneyIn;
+        row.creditAmount = sum.moneyOut;
+        journal.push_back(std::move(row));
+    }
 
     std::vector<BankCarry> carried;
     auto accounts = database.OpenRecordset(
@@ -59,22 +84,19 @@ std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const Cl
     return carried;
 }
 
-std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const ClosingPeriod& period,
-                                                const std::string& expenseCode)
+std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const std::vector<long long>& expenseRows)
 {
     using Key = std::tuple<std::string, std::string>;   // 摘要, credit account
     std::map<Key, std::vector<std::int64_t>> postings;
-    if (!expenseCode.empty()) {
-        auto rows = database.OpenRecordset("SELECT 摘要, 貸方コード, 出金 FROM 仕訳台帳 WHERE 決算仕訳 <> 0 AND 借方コード = "
-                                               + SqlText(expenseCode) + " AND " + PeriodDateCondition(period)
-                                               + " ORDER BY rowid",
-                                           dao::RecordsetType::Snapshot);
-        if (!rows->isEmpty())
-            for (rows->MoveFirst(); !rows->EOF_(); rows->MoveNext())
-                postings[{rows->get(schema::column::Description).toText(),
-                          rows->get(schema::column::CreditCode).toText()}]
-                    .push_back(amountOf(rows->get(schema::column::CreditAmount)));
-    }
+    std::vector<long long> rows = expenseRows;
+    std::sort(rows.begin(), rows.end());
+    ForEachRowChunk(rows, [&](const std::string& rowsIn, const std::vector<dao::Value>& chunk) {
+        database.ForEachRow(
+            "SELECT 摘要, 貸方コード, 出金 FROM 仕訳台帳 WHERE 決算仕訳 <> 0 AND " + rowsIn + " ORDER BY rowid", chunk,
+            "仕訳台帳", [&](const dao::RowView& entry) {
+                postings[{std::string(entry.text(0)), std::string(entry.text(1))}].push_back(entry.integer(2));
+            });
+    });
 
     struct Asset {
         AssetCarry carry;

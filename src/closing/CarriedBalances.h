@@ -3,6 +3,7 @@
 // balances: each bank account's balance at the period's end, and each fixed
 // asset's book value after the depreciation the period's journal posted for it.
 
+#include "closing/ClosedJournalWalk.h"
 #include "closing/ClosingRun.h"
 #include "closing/PeriodJournal.h"
 
@@ -28,7 +29,9 @@ struct BankCarry {
     std::int64_t balance = 0;
 };
 
-std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const ClosingPeriod& period);
+// `sums` are the period's bank rows as the closed journal's walk summed them;
+// a sum beyond 64 bits is refused (RolloverRefused) naming the bank.
+std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const std::vector<BankRowsSum>& sums);
 
 // One asset of 固定資産台帳 whose depreciation the period's depreciation
 // journal posted: its new 残存価格 (the old one less what was posted).
@@ -41,11 +44,12 @@ struct AssetCarry {
 };
 
 // The depreciation journal's rows of the period are the closing entries that
-// debit `expenseCode` and credit an asset's account with the asset's 管理番号
-// and 名称 as 摘要. Assets that share number, name and account take such rows
-// in turn, in the register's order, as the journal posts them (in the order
-// the rows were written).
-std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const ClosingPeriod& period,
-                                                const std::string& expenseCode);
+// debit the depreciation expense account and credit an asset's account with
+// the asset's 管理番号 and 名称 as 摘要; `expenseRows` are the row numbers of
+// the period's rows that debit that account, as the closed journal's walk
+// found them. Assets that share number, name and account take such rows in
+// turn, in the register's order, as the journal posts them (in the order the
+// rows were written).
+std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const std::vector<long long>& expenseRows);
 
 }  // namespace closing

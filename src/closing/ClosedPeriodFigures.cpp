@@ -22,10 +22,11 @@ void requireCarriedBalances(const statements::StatementAccounts& accounts)
 
 }  // namespace
 
-ClosedPeriodFigures RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy)
+ClosedPeriodFigures RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy,
+                                                 const statements::JournalWalkAlongside& alongside)
 {
     ClosedPeriodFigures figures;
-    figures.tally = statements::RecomputePeriodFigures(workspace, copy);
+    figures.tally = statements::RecomputePeriodFigures(workspace, copy, &alongside);
     const statements::StatementAccounts accounts = statements::ReadStatementAccounts(copy);
     requireCarriedBalances(accounts);
     figures.profit = statements::ComputePeriodProfit(accounts).unappropriated();

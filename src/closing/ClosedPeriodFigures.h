@@ -27,6 +27,8 @@ struct ClosedPeriodFigures {
 // on failure, and throws RolloverRefused naming the account when a closing
 // balance, carried into the next period's 32-bit fields, lies beyond their
 // range.
-ClosedPeriodFigures RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy);
+// `alongside` is shown every journal row of the tally's walk.
+ClosedPeriodFigures RecomputeClosedPeriodFigures(dao::Workspace& workspace, dao::Database& copy,
+                                                 const statements::JournalWalkAlongside& alongside);
 
 }  // namespace closing

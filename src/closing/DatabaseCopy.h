@@ -1,6 +1,7 @@
 #pragma once
-// The scratch file of the data folder that a period file is copied into
-// (dao::CopyDatabase), and putting the copy in place.
+// The scratch file of the data folder that the rolled-forward copy of a
+// period file is written to (dao::Database::WriteCompactedTo), and putting it
+// in place.
 //
 // A scratch file is named after the file it will become, "<name>.tmp-XXXXXX"
 // (the start window lists only names that end in "期.mdb"), and is held by

@@ -1,6 +1,7 @@
 #include "closing/RollForward.h"
 
 #include "closing/CarriedBalances.h"
+#include "closing/ClosedJournalWalk.h"
 #include "closing/ClosedPeriodFigures.h"
 #include "closing/DepreciationJournal.h"
 #include "closing/NextPeriod.h"
@@ -73,10 +74,39 @@ void carryAccounts(dao::Database& copy, const std::string& profitAccount, std::i
                  {dao::Value(static_cast<long long>(profit)), profitAccount});
 }
 
-// Deletes the rows of `table` dated within the period. When most of the table
-// goes, the rows that stay are set aside, the table is emptied at once and
-// they are put back under their own row numbers: far quicker than deleting
-// most of a journal row by row through its indexes.
+// Rows of the journal's tables set aside while the table is emptied: far
+// quicker than deleting most of a journal row by row through its indexes.
+// They are put back under their own row numbers.
+class RowsSetAside {
+public:
+    RowsSetAside(dao::Database& copy, const std::string& table) : m_copy(copy), m_table("\"" + table + "\"")
+    {
+        for (const std::string& name : copy.fieldNames(table))
+            m_columns += ", \"" + name + "\"";
+        copy.Execute("CREATE TEMP TABLE 残す行 AS SELECT rowid AS 元の行" + m_columns + " FROM " + m_table
+                     + " WHERE 0");
+    }
+    void setAside(const std::string& condition, const std::vector<dao::Value>& params = {})
+    {
+        m_copy.Execute("INSERT INTO 残す行 SELECT rowid" + m_columns + " FROM " + m_table + " WHERE " + condition,
+                       params);
+    }
+    void emptyAndPutBack()
+    {
+        m_copy.Execute("DELETE FROM " + m_table);
+        m_copy.Execute("INSERT INTO " + m_table + " (rowid" + m_columns + ") SELECT 元の行" + m_columns
+                       + " FROM 残す行");
+        m_copy.Execute("DROP TABLE 残す行");
+    }
+
+private:
+    dao::Database& m_copy;
+    std::string m_table;
+    std::string m_columns;
+};
+
+// Deletes the rows of `table` dated within the period, counting them first.
+// When most of the table goes, the rows that stay are set aside.
 void deletePeriodRows(dao::Database& copy, const std::string& table, const ClosingPeriod& period)
 {
     const std::string quotedTable = "\"" + table + "\"";
@@ -92,20 +122,27 @@ void deletePeriodRows(dao::Database& copy, const std::string& table, const Closi
         copy.Execute("DELETE FROM " + quotedTable + " WHERE " + PeriodDateCondition(period));
         return;
     }
-    std::string columns;
-    for (const std::string& name : copy.fieldNames(table))
-        columns += ", \"" + name + "\"";
-    copy.Execute("CREATE TEMP TABLE 残す行 AS SELECT rowid AS 元の行" + columns + " FROM " + quotedTable + " WHERE "
-                 + outside);
-    copy.Execute("DELETE FROM " + quotedTable);
-    copy.Execute("INSERT INTO " + quotedTable + " (rowid" + columns + ") SELECT 元の行" + columns + " FROM 残す行");
-    copy.Execute("DROP TABLE 残す行");
+    RowsSetAside aside(copy, table);
+    aside.setAside(outside);
+    aside.emptyAndPutBack();
 }
 
-void deletePeriodRows(dao::Database& copy, const ClosingPeriod& period)
+// The journal's rows of the period, with the rows that stay as the closed
+// journal's walk found them: no second reading of the table.
+void deletePeriodRows(dao::Database& copy, const ClosedJournalWalk& walk, const ClosingPeriod& period)
 {
-    deletePeriodRows(copy, "仕訳台帳", period);
-    deletePeriodRows(copy, "仕訳変更履歴", period);
+    const std::vector<long long>& staying = walk.stayingRows();
+    const long long stayingCount = static_cast<long long>(staying.size());
+    if (stayingCount == walk.rows())
+        return;
+    if (stayingCount * 2 >= walk.rows()) {
+        copy.Execute("DELETE FROM \"仕訳台帳\" WHERE " + PeriodDateCondition(period));
+        return;
+    }
+    RowsSetAside aside(copy, "仕訳台帳");
+    ForEachRowChunk(
+        staying, [&](const std::string& rowsIn, const std::vector<dao::Value>& rows) { aside.setAside(rowsIn, rows); });
+    aside.emptyAndPutBack();
 }
 
 void carryBankAccounts(dao::Database& copy, const std::vector<BankCarry>& banks)
@@ -168,21 +205,22 @@ CarriedOpenings RollForward(dao::Workspace& workspace, dao::Database& copy, std:
         // Everything the new period takes from the closed one is read before
         // the closed period's rows go.
         openings.closedPeriodDifference = ReadOpeningSides(copy).difference();
-        const ClosedPeriodFigures figures = RecomputeClosedPeriodFigures(workspace, copy);
+        ClosedJournalWalk walk(period, ChartCodes(copy).codeOf(kDepreciationExpenseAccount));
+        const ClosedPeriodFigures figures = RecomputeClosedPeriodFigures(workspace, copy, walk.alongside());
         openings.rowsWithUnknownCode = figures.tally.rowsWithUnknownCode;
         openings.unknownCodes = figures.tally.unknownCodes;
         const std::int64_t profit = figures.profit;
         requireAmount(profit, "当期未処分利益");
-        const std::vector<BankCarry> banks = BankBalancesAtPeriodEnd(copy, period);
+        const std::vector<BankCarry> banks = BankBalancesAtPeriodEnd(copy, walk.bankSums());
         for (const BankCarry& bank : banks)
             requireAmount(bank.balance, "取引銀行 " + bank.bankCode + " " + bank.branchCode + " " + bank.kind);
-        const std::vector<AssetCarry> assets =
-            AssetsAfterDepreciation(copy, period, ChartCodes(copy).codeOf(kDepreciationExpenseAccount));
+        const std::vector<AssetCarry> assets = AssetsAfterDepreciation(copy, walk.expenseRows());
         for (const AssetCarry& asset : assets)
             requireAmount(asset.bookValue, "固定資産 " + asset.number + " " + asset.name);
 
         carryAccounts(copy, profitAccount, profit);
-        deletePeriodRows(copy, period);
+        deletePeriodRows(copy, walk, period);
+        deletePeriodRows(copy, "仕訳変更履歴", period);
         carryBankAccounts(copy, banks);
         carryAssets(copy, assets);
         moveSettingsOn(copy, next);

@@ -25,28 +25,18 @@ bool sameFile(const std::string& a, const std::string& b)
     return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
 }
 
-// The roll-forward ends by clearing the closed period's journal, which visits
-// every page of the table's indexes. The date index read here once, in order,
-// before the roll-forward fills the cache, costs a few milliseconds; left to
-// the clearing, the same pages cost several times that (about 3 ms against
-// 16 ms on 100,000 rows).
-void readDateIndexAhead(dao::Database& copy)
-{
-    copy.ForEachRow("SELECT COUNT(*) FROM \"仕訳台帳\" WHERE \"日付\" >= ''", {}, "仕訳台帳", [](const dao::RowView&) {});
-}
-
-// The scratch copy opened in a workspace of its own, so that its transaction
-// covers the copy alone, never the closed period's file that the program
-// holds open; closed whatever happens. It is a scratch database: a failure
-// removes the file, and a crash leaves only a file that nothing holds, which
-// the next rollover to the same name removes (DatabaseCopy.h). The
-// roll-forward walks the closed period's journal more than once (the
-// figures, the bank books, the rows that go): its pages stay in the scratch
-// database's cache between the walks.
+// The closed period's file copied into memory, in a workspace of its own so
+// that its transaction covers the copy alone, never the closed period's file
+// that the program holds open; closed whatever happens. Nothing of it reaches
+// the disk until the rolled-forward copy is written, compacted, to the
+// scratch file (DatabaseCopy.h), which a failure removes and which a crash
+// leaves for the next rollover to the same name to remove. The roll-forward
+// walks the closed period's journal and clears it: in memory neither waits
+// for the disk, and the period's rows, gone from the copy, are never written.
 class OpenCopy {
 public:
-    explicit OpenCopy(const std::string& path)
-        : m_workspace(std::make_shared<dao::Workspace>()), m_copy(m_workspace->OpenScratchDatabase(path))
+    OpenCopy(const std::string& sourcePath, const std::string& scratchPath)
+        : m_workspace(std::make_shared<dao::Workspace>()), m_copy(m_workspace->OpenScratchCopy(sourcePath, scratchPath))
     {
     }
     ~OpenCopy()
@@ -147,10 +137,8 @@ RolloverOutcome RollOverPeriodFile(const RolloverFiles& files, const ConfirmUnba
         const std::string folder = std::filesystem::path(files.targetPath).parent_path().string();
         RemoveLeftoverCopies(folder, files.targetName);
         ScratchCopy scratch(folder, files.targetName);
-        dao::CopyDatabase(files.sourcePath, scratch.path());
         {
-            OpenCopy copy(scratch.path());
-            readDateIndexAhead(copy.database());
+            OpenCopy copy(files.sourcePath, scratch.path());
             const CarriedOpenings openings = RollForward(copy.workspace(), copy.database(), files.period);
             if (!openings.balanced() && !(confirm && confirm(UnbalancedOpeningsQuestion(openings)))) {
                 outcome.declined = true;
@@ -158,7 +146,7 @@ RolloverOutcome RollOverPeriodFile(const RolloverFiles& files, const ConfirmUnba
             }
             // The closed period's rows leave their pages free: the new file is
             // written without them.
-            copy.database().Execute("VACUUM");
+            copy.database().WriteCompactedTo(scratch.path());
         }
         scratch.moveInto(files.targetPath);
         outcome.done = true;

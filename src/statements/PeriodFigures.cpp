@@ -4,11 +4,12 @@
 
 namespace statements {
 
-TallyReport RecomputePeriodFigures(dao::Workspace& workspace, dao::Database& database)
+TallyReport RecomputePeriodFigures(dao::Workspace& workspace, dao::Database& database,
+                                   const JournalWalkAlongside* alongside)
 {
     TallyReport report;
     dao::RunInTransaction(workspace, [&] {
-        report = TallyAccountTotals(workspace, database);
+        report = TallyAccountTotals(workspace, database, alongside);
         ComputeClosingBalances(workspace, database);
     });
     return report;

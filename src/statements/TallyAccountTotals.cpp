@@ -24,43 +24,48 @@ struct Sums {
     bool creditOverflowed = false;
 };
 
-std::int64_t number(const dao::Value& value)
-{
-    return value.isNull() ? 0 : value.toInt64();
-}
-
-// The rows dated within the period by the date's value, whatever form the
-// row stores it in; a 日付 carrying a time of day on the last day still counts.
-std::string periodCondition(const FiscalPeriod& period)
-{
-    return dao::DayWithinSql("\"日付\"", period.first, period.last);
-}
-
-long long numberOf(dao::Database& database, const std::string& sql)
-{
-    auto rs = database.OpenRecordset(sql, dao::RecordsetType::Snapshot);
-    return rs->isEmpty() ? 0 : number(rs->get("n"));
-}
-
-// The accounts' sums by code, found by the code's text as the row holds it.
+// The accounts' sums by code, found by the code's text as the row holds it
+// (a code is a few characters: hashed inline, twice a row).
 struct CodeHash {
     using is_transparent = void;
-    std::size_t operator()(std::string_view code) const { return std::hash<std::string_view>{}(code); }
+    std::size_t operator()(std::string_view code) const
+    {
+        std::size_t hash = 14695981039346656037ull;  // FNV-1a
+        for (const char c : code)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        return hash;
+    }
 };
 using SumsByCode = std::unordered_map<std::string, Sums, CodeHash, std::equal_to<>>;
 
-// The rows of the period: every row is read once, straight from the journal
-// table, and its amounts added to the sums of its codes (a walk that sums as
-// it reads is quicker than the database's grouping, which sorts).
+// The rows of the period: every row of the table is read once, straight from
+// the table, and the amounts of those dated within the period (by the date's
+// value, whatever form the row stores it in; a 日付 carrying a time of day on
+// the last day still counts) added to the sums of their codes (a walk that
+// sums as it reads is quicker than the database's grouping, which sorts).
 struct PeriodWalk {
     long long rows = 0;
+    long long rowsOutsidePeriod = 0;
     long long rowsWithUnknownCode = 0;
     std::set<std::string, std::less<>> unknownCodes;
 };
 
-PeriodWalk walkPeriod(dao::Database& database, const std::string& period, SumsByCode& sums)
+std::string walkSql(const JournalWalkAlongside* alongside)
 {
+    std::string sql = "SELECT \"日付\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\"";
+    if (alongside)
+        for (const std::string& column : alongside->columns)
+            sql += column == "rowid" ? ", rowid" : ", \"" + column + "\"";
+    return sql + " FROM \"仕訳台帳\"";
+}
+
+PeriodWalk walkPeriod(dao::Database& database, const FiscalPeriod& period, SumsByCode& sums,
+                      const JournalWalkAlongside* alongside)
+{
+    const long long first = period.first.dayNumber();
+    const long long last = period.last.dayNumber();
     PeriodWalk walk;
+    dao::StoredDays days;
     auto add = [&](std::string_view code, std::int64_t amount, std::int64_t Sums::*side, bool Sums::*overflowed) {
         if (code.empty())
             return true;
@@ -73,14 +78,21 @@ PeriodWalk walkPeriod(dao::Database& database, const std::string& period, SumsBy
             walk.unknownCodes.emplace(code);
         return false;
     };
-    database.ForEachRow("SELECT \"借方コード\", \"入金\", \"貸方コード\", \"出金\" FROM \"仕訳台帳\" WHERE " + period, {},
-                        "仕訳台帳", [&](const dao::RowView& row) {
-                            ++walk.rows;
-                            const bool debitKnown = add(row.text(0), row.integer(1), &Sums::debit, &Sums::debitOverflowed);
-                            const bool creditKnown = add(row.text(2), row.integer(3), &Sums::credit, &Sums::creditOverflowed);
-                            if (!debitKnown || !creditKnown)
-                                ++walk.rowsWithUnknownCode;
-                        });
+    database.ForEachRow(walkSql(alongside), {}, "仕訳台帳", [&](const dao::RowView& row) {
+        const JournalRowAlongside::TallyColumns read{row.isText(0) ? days.dayOf(row.text(0)) : std::nullopt,
+                                                     row.text(1), row.integer(2), row.text(3), row.integer(4)};
+        if (alongside)
+            alongside->visit(JournalRowAlongside(row, read));
+        if (!read.day || *read.day < first || *read.day > last) {
+            ++walk.rowsOutsidePeriod;
+            return;
+        }
+        ++walk.rows;
+        const bool debitKnown = add(read.debitCode, read.moneyIn, &Sums::debit, &Sums::debitOverflowed);
+        const bool creditKnown = add(read.creditCode, read.moneyOut, &Sums::credit, &Sums::creditOverflowed);
+        if (!debitKnown || !creditKnown)
+            ++walk.rowsWithUnknownCode;
+    });
     return walk;
 }
 
@@ -102,7 +114,7 @@ std::vector<AccountInUse> accountsInUse(dao::Database& database)
 }
 
 // Sums, checks and writes the totals of every account in use.
-TallyReport tally(dao::Database& database)
+TallyReport tally(dao::Database& database, const JournalWalkAlongside* alongside)
 {
     const FiscalPeriod period = ReadFiscalPeriod(database);
     const std::vector<AccountInUse> accounts = accountsInUse(database);
@@ -112,10 +124,10 @@ TallyReport tally(dao::Database& database)
         sums.emplace(account.code, Sums{});
 
     TallyReport report;
-    const PeriodWalk walk = walkPeriod(database, periodCondition(period), sums);
+    const PeriodWalk walk = walkPeriod(database, period, sums, alongside);
     report.rowsTallied = walk.rows;
     report.rowsWithUnknownCode = walk.rowsWithUnknownCode;
-    report.rowsOutsidePeriod = numberOf(database, "SELECT COUNT(*) AS n FROM \"仕訳台帳\"") - report.rowsTallied;
+    report.rowsOutsidePeriod = walk.rowsOutsidePeriod;
     report.unknownCodes.assign(walk.unknownCodes.begin(), walk.unknownCodes.end());
 
     // Every figure is checked before the first write.
@@ -137,11 +149,12 @@ TallyReport tally(dao::Database& database)
 
 }  // namespace
 
-TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& database)
+TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& database,
+                               const JournalWalkAlongside* alongside)
 {
     TallyReport report;
     // Reading and writing in one transaction: the sums come from one state of the journal.
-    dao::RunInTransaction(workspace, [&] { report = tally(database); });
+    dao::RunInTransaction(workspace, [&] { report = tally(database, alongside); });
     return report;
 }
 

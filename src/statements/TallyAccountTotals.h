@@ -17,8 +17,11 @@
 // sum that passes the 64-bit range throws dao::DaoError(Overflow) naming the
 // account, and a failed write throws too, and in both cases every stored
 // figure stays as it was.
+// `alongside`, when given, is shown every row of the same walk (JournalWalkAlongside.h).
 // Works on whatever period file it is given (the closing window's, or a copy
 // of it at the fiscal-year rollover).
+
+#include "statements/JournalWalkAlongside.h"
 
 #include <string>
 #include <vector>
@@ -37,7 +40,8 @@ struct TallyReport {
     std::vector<std::string> unknownCodes;   // those codes, sorted, each once
 };
 
-TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& database);
+TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& database,
+                               const JournalWalkAlongside* alongside = nullptr);
 
 // What the closing window tells of a tally: the rows left out and why; "" when
 // every row of the journal was counted.

@@ -118,6 +118,52 @@ bool Statement::step() {
 
 // ---- Connection --------------------------------------------------------------
 
+namespace {
+
+// A period file is one self-contained file: rollback journal, never WAL.
+// Only a prepared period file (it holds the registry of writable queries) is
+// switched, and its rows get numbers that are never used again; any other
+// file is left as it is.
+void bringToCurrentForm(sqlite3* db)
+{
+    sqlite3_stmt* st = nullptr;
+    bool prepared = false;
+    if (sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'dao_updatable_views'", -1,
+                           &st, nullptr)
+        == SQLITE_OK)
+        prepared = sqlite3_step(st) == SQLITE_ROW;
+    sqlite3_finalize(st);
+    st = nullptr;
+    std::string mode;
+    if (prepared && sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &st, nullptr) == SQLITE_OK
+        && sqlite3_step(st) == SQLITE_ROW)
+        mode = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+    sqlite3_finalize(st);
+    if (mode == "wal")
+        sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    if (prepared)
+        makeRowIdsPermanent(db);
+}
+
+// What every connection has: the date function of the period filters, and
+// the engine's settings the program relies on. Closes `db` and throws naming
+// `path` when the engine refuses the function.
+void finishOpening(sqlite3* db, const std::string& path)
+{
+    // Every period filter reads a row's date by its value (DayOfDate.h).
+    if (!RegisterDayOfDate(db)) {
+        const std::string message = sqliteMessage(db);
+        sqlite3_close_v2(db);
+        throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません：" + message);
+    }
+    sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
+    // Rows are read again by key in the query's order, which jumps about the
+    // table: keep a period file's pages in memory (32 MB at most).
+    sqlite3_exec(db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
+}
+
+}  // namespace
+
 Connection::Connection(sqlite3* db, std::string path, bool readOnly)
     : m_db(db), m_path(std::move(path)), m_readOnly(readOnly) {}
 
@@ -174,36 +220,9 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
     }
     if (rc != SQLITE_OK) damaged(sqliteMessage(db));
 
-    // A period file is one self-contained file: rollback journal, never WAL.
-    // Only a prepared period file (it holds the registry of writable queries)
-    // is switched, and its rows get numbers that are never used again; any
-    // other file is left as it is.
-    if (!readOnly) {
-        sqlite3_stmt* st = nullptr;
-        bool prepared = false;
-        if (sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'dao_updatable_views'",
-                               -1, &st, nullptr) == SQLITE_OK)
-            prepared = sqlite3_step(st) == SQLITE_ROW;
-        sqlite3_finalize(st);
-        st = nullptr;
-        std::string mode;
-        if (prepared && sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &st, nullptr) == SQLITE_OK
-            && sqlite3_step(st) == SQLITE_ROW)
-            mode = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
-        sqlite3_finalize(st);
-        if (mode == "wal") sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
-        if (prepared) makeRowIdsPermanent(db);
-    }
-    // Every period filter reads a row's date by its value (DayOfDate.h).
-    if (!RegisterDayOfDate(db)) {
-        const std::string message = sqliteMessage(db);
-        sqlite3_close_v2(db);
-        throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません：" + message);
-    }
-    sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
-    // Rows are read again by key in the query's order, which jumps about the
-    // table: keep a period file's pages in memory (32 MB at most).
-    sqlite3_exec(db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
+    if (!readOnly)
+        bringToCurrentForm(db);
+    finishOpening(db, path);
 
     auto connection = std::shared_ptr<Connection>(new Connection(db, path, readOnly));
     connection->m_identity = fileIdentity(path);
@@ -211,6 +230,25 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
     WaitWithinBudget(db, connection->m_ownWait ? &*connection->m_ownWait : nullptr);
     if (!ownWait) connections[key] = connection;
     return connection;
+}
+
+std::shared_ptr<Connection> Connection::openInMemory(const std::string& name, const std::function<void(sqlite3*)>& fill)
+{
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        throw DaoError(DaoError::Code::CannotOpen, "「" + name + "」を作れません（メモリが足りません）");
+    }
+    try {
+        fill(db);
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    sqlite3_extended_result_codes(db, 0);
+    bringToCurrentForm(db);
+    finishOpening(db, name);
+    return std::shared_ptr<Connection>(new Connection(db, name, false));
 }
 
 long long Connection::dataVersion() const {

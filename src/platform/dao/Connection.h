@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -45,6 +46,10 @@ public:
     // so a short wait chosen for a quick look never reaches other handles.
     static std::shared_ptr<Connection> open(const std::string& path, bool readOnly,
                                             std::optional<std::chrono::milliseconds> ownWait = std::nullopt);
+    // A private database held in memory, named `name` in messages: `fill`
+    // makes its contents (a copy of a file, DatabaseCopy.h) before anything
+    // else reads it; what `fill` throws is thrown on.
+    static std::shared_ptr<Connection> openInMemory(const std::string& name, const std::function<void(sqlite3*)>& fill);
     ~Connection();
 
     sqlite3* handle() const { return m_db; }

@@ -69,6 +69,11 @@ long long Database::Execute(const std::string& sql, const std::vector<Value>& pa
     return m_connection->execute(sql, params, table, true);
 }
 
+void Database::WriteCompactedTo(const std::string& path)
+{
+    Execute("VACUUM INTO ?", {Value(path)});
+}
+
 void Database::ForEachRow(const std::string& sql, const std::vector<Value>& params, const std::string& table,
                           const std::function<void(const RowView&)>& row) {
     requireOpen(m_open, path());

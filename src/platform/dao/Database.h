@@ -41,6 +41,11 @@ public:
     };
     FileVersion fileVersion() const;
 
+    // Writes the whole database, without the pages its deleted rows left
+    // free, to the empty file at `path` (the engine's VACUUM INTO); the file
+    // is not written to the disk yet. A write failure throws DaoError.
+    void WriteCompactedTo(const std::string& path);
+
     const std::string& path() const;
     bool hasObject(const std::string& name) const;                 // table or saved query
     std::vector<std::string> fieldNames(const std::string& object) const;

@@ -11,15 +11,10 @@ namespace dao {
 
 namespace {
 
-// The open connections of one copy, closed whatever happens.
-struct BackupConnections {
+// The source's connection of one copy, closed whatever happens.
+struct SourceConnection {
     sqlite3* source = nullptr;
-    sqlite3* target = nullptr;
-    ~BackupConnections()
-    {
-        sqlite3_close_v2(target);
-        sqlite3_close_v2(source);
-    }
+    ~SourceConnection() { sqlite3_close_v2(source); }
 };
 
 // Errors of the backup that come from the source's side.
@@ -34,14 +29,6 @@ bool isReadingError(int resultCode)
     default:
         return false;
     }
-}
-
-// A setting of the copy's connection: one the engine refuses fails the copy.
-void setForCopy(sqlite3* target, const std::string& targetPath, const char* sql)
-{
-    const int rc = sqlite3_exec(target, sql, nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK)
-        throw CopyFailure(targetPath, false, DatabaseErrorReason(rc, sqlite3_system_errno(target)));
 }
 
 }  // namespace
@@ -109,38 +96,27 @@ std::string DatabaseErrorReason(int resultCode, int systemError)
     }
 }
 
-void CopyDatabase(const std::string& sourcePath, const std::string& targetPath)
+void CopyDatabaseInto(sqlite3* target, const std::string& targetName, const std::string& sourcePath)
 {
     if (DBEngine::instance().setupStepFails())
-        throw CopyFailure(targetPath, false, FileErrorReason(EIO));
-    BackupConnections c;
-    int rc = sqlite3_open_v2(sourcePath.c_str(), &c.source, SQLITE_OPEN_READONLY, nullptr);
+        throw CopyFailure(targetName, false, FileErrorReason(EIO));
+    SourceConnection c;
+    const int rc = sqlite3_open_v2(sourcePath.c_str(), &c.source, SQLITE_OPEN_READONLY, nullptr);
     if (rc != SQLITE_OK)
         throw CopyFailure(sourcePath, true, DatabaseErrorReason(rc, sqlite3_system_errno(c.source)));
-    rc = sqlite3_open_v2(targetPath.c_str(), &c.target, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc != SQLITE_OK)
-        throw CopyFailure(targetPath, false, DatabaseErrorReason(rc, sqlite3_system_errno(c.target)));
     // Waits for another program's lock come out of the operation's budget, as
     // every wait of the database layer does.
     WaitWithinBudget(c.source);
-    WaitWithinBudget(c.target);
-    // The copy is a new file that nothing else opens until it is renamed, and
-    // it is written to the disk then: no journal and no waiting for the disk
-    // while it is written.
-    setForCopy(c.target, targetPath, "PRAGMA journal_mode = OFF");
-    setForCopy(c.target, targetPath, "PRAGMA synchronous = OFF");
-    sqlite3_backup* backup = sqlite3_backup_init(c.target, "main", c.source, "main");
-    if (!backup) {
-        rc = sqlite3_errcode(c.target);
-        throw CopyFailure(targetPath, false, DatabaseErrorReason(rc, sqlite3_system_errno(c.target)));
-    }
+    sqlite3_backup* backup = sqlite3_backup_init(target, "main", c.source, "main");
+    if (!backup)
+        throw CopyFailure(targetName, false, DatabaseErrorReason(sqlite3_errcode(target), 0));
     const int stepped = sqlite3_backup_step(backup, -1);
     sqlite3_backup_finish(backup);
     if (stepped == SQLITE_DONE)
         return;
     if (isReadingError(stepped))
         throw CopyFailure(sourcePath, true, DatabaseErrorReason(stepped, sqlite3_system_errno(c.source)));
-    throw CopyFailure(targetPath, false, DatabaseErrorReason(stepped, sqlite3_system_errno(c.target)));
+    throw CopyFailure(targetName, false, DatabaseErrorReason(stepped, 0));
 }
 
 }  // namespace dao

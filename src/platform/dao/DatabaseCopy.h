@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 
+struct sqlite3;
+
 namespace dao {
 
 // A step of a copy that failed: which file, whether it was being read (the
@@ -33,13 +35,12 @@ std::string FileErrorReason(int systemError);
 // it saw none).
 std::string DatabaseErrorReason(int resultCode, int systemError);
 
-// Copies the database at `sourcePath` over the (empty) file `targetPath`, a
-// scratch file (Workspace::OpenScratchDatabase): it is written without a
-// journal and without waiting for the disk; its owner writes it to the disk
-// before it is put in place. A source that another program holds is waited
-// for as long as the database layer waits (DBEngine::busyWait). The copy is
-// a setup step of the failure plan (FailurePlan::Kind::SetupFails). Throws
-// CopyFailure: reading the source, or writing `targetPath`.
-void CopyDatabase(const std::string& sourcePath, const std::string& targetPath);
+// Copies the database at `sourcePath` into the empty database `target` (the
+// database layer's own: Workspace::OpenScratchCopy), named `targetName` in
+// messages. A source that another program holds is waited for as long as the
+// database layer waits (DBEngine::busyWait). The copy is a setup step of the
+// failure plan (FailurePlan::Kind::SetupFails). Throws CopyFailure: reading
+// the source, or writing `targetName`.
+void CopyDatabaseInto(sqlite3* target, const std::string& targetName, const std::string& sourcePath);
 
 }  // namespace dao

@@ -17,17 +17,41 @@ void dayOfDate(sqlite3_context* context, int, sqlite3_value** arguments) {
     }
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
     const std::string_view text(bytes ? bytes : "", static_cast<std::size_t>(sqlite3_value_bytes(arguments[0])));
-    if (const std::optional<Date> date = ReadStoredDate(text))
-        sqlite3_result_int64(context, date->dayNumber());
+    if (const std::optional<long long> day = StoredDay(text))
+        sqlite3_result_int64(context, *day);
     else
         sqlite3_result_null(context);
 }
 
-std::string dayOf(const std::string& column) {
-    return "dao_day(" + column + ")";
+}  // namespace
+
+std::optional<long long> StoredDay(std::string_view text)
+{
+    if (const std::optional<Date> date = ReadStoredDate(text))
+        return date->dayNumber();
+    return std::nullopt;
 }
 
-}  // namespace
+std::optional<long long> StoredDays::dayOf(std::string_view text)
+{
+    if (text.empty() || text.size() > Entry{}.text.size())
+        return StoredDay(text);
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    Entry& entry = m_entries[hash % m_entries.size()];
+    if (entry.size != text.size() || text.compare(0, text.size(), entry.text.data(), entry.size) != 0) {
+        entry.size = static_cast<std::uint8_t>(text.size());
+        text.copy(entry.text.data(), text.size());
+        entry.day = StoredDay(text);
+    }
+    return entry.day;
+}
+
+std::string DaySql(const std::string& column)
+{
+    return "dao_day(" + column + ")";
+}
 
 bool RegisterDayOfDate(sqlite3* db) {
     return sqlite3_create_function_v2(db, "dao_day", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
@@ -36,12 +60,13 @@ bool RegisterDayOfDate(sqlite3* db) {
 }
 
 std::string DayWithinSql(const std::string& column, const Date& first, const Date& last) {
-    return dayOf(column) + " BETWEEN " + std::to_string(first.dayNumber()) + " AND " + std::to_string(last.dayNumber());
+    return DaySql(column) + " BETWEEN " + std::to_string(first.dayNumber()) + " AND "
+        + std::to_string(last.dayNumber());
 }
 
 std::string DayOutsideSql(const std::string& column, const Date& first, const Date& last) {
-    return "coalesce(" + dayOf(column) + " NOT BETWEEN " + std::to_string(first.dayNumber()) + " AND "
-           + std::to_string(last.dayNumber()) + ", 1)";
+    return "coalesce(" + DaySql(column) + " NOT BETWEEN " + std::to_string(first.dayNumber()) + " AND "
+        + std::to_string(last.dayNumber()) + ", 1)";
 }
 
 }  // namespace dao

@@ -10,14 +10,41 @@
 
 #include "Value.h"
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 struct sqlite3;
 
 namespace dao {
 
+// What dao_day gives for a text value: the day number of the date it reads
+// as, none when it reads as no date.
+std::optional<long long> StoredDay(std::string_view text);
+
+// The same, remembered for the texts read lately: a journal holds a few
+// hundred dates over many rows, so a walk that reads each row's day itself
+// (rather than through dao_day) reads each date once.
+class StoredDays {
+public:
+    std::optional<long long> dayOf(std::string_view text);
+
+private:
+    struct Entry {
+        std::array<char, 19> text{};
+        std::uint8_t size = 0;  // 0: empty slot
+        std::optional<long long> day;
+    };
+    std::array<Entry, 512> m_entries{};
+};
+
 // Adds dao_day to a connection; false when SQLite refuses it.
 bool RegisterDayOfDate(sqlite3* db);
+
+// The day number of the date in `column` (an SQL expression), NULL for no date.
+std::string DaySql(const std::string& column);
 
 // The SQL condition "the date in `column` (an SQL expression) falls on or
 // after `first` and on or before `last`"; never true for a row without a date.

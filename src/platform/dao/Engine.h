@@ -21,7 +21,7 @@ struct FailurePlan {
     // WriteFails and DiskFull count write statements; CommitFails counts commits
     // of an outermost transaction (the commit then fails and the transaction stays open);
     // SetupFails counts the steps that make a file ready before anything is
-    // written to it: a copy onto it (CopyDatabase) and each setting of a
+    // written to it: a copy into it (CopyDatabaseInto) and each setting of a
     // scratch database.
     enum class Kind { None, WriteFails, DiskFull, CommitFails, SetupFails };
     Kind kind = Kind::None;
@@ -66,15 +66,17 @@ public:
     // The same with a wait of its own for another program's lock (a quick look
     // at many files); the handle then has a connection of its own.
     std::shared_ptr<Database> OpenDatabase(const std::string& path, bool readOnly, std::chrono::milliseconds ownWait);
-    // A scratch database: a new file of this process's own that nothing else
-    // opens until its owner puts it in place, and that is thrown away whole on
-    // any failure. It keeps no rollback journal, never waits for the disk on
-    // a commit, keeps temporary tables in memory and a large page cache, and
-    // is locked to its one connection. Each setting is checked as the engine
-    // reports it back: one that does not hold throws DaoError, and the file
-    // is to be thrown away. (A failure plan's SetupFails leaves a setting
-    // unmade, as an engine that refused it would.)
-    std::shared_ptr<Database> OpenScratchDatabase(const std::string& path);
+    // A scratch copy: the database at `sourcePath` copied into memory
+    // (CopyDatabaseInto), this process's own, to work on and then write whole
+    // to a file of its own (Database::WriteCompactedTo); it is thrown away
+    // whole on any failure, and `name` (the file it is to be written to) names
+    // it in messages. It keeps no rollback journal, never waits for the disk
+    // on a commit, keeps temporary tables in memory, and is locked to its one
+    // connection. Each setting is checked as the engine reports it back: one
+    // that does not hold throws DaoError, and the copy is to be thrown away.
+    // (A failure plan's SetupFails leaves a setting unmade, as an engine that
+    // refused it would.) Throws CopyFailure when the copy fails.
+    std::shared_ptr<Database> OpenScratchCopy(const std::string& sourcePath, const std::string& name);
 
     // A transaction covers every database opened through this workspace.
     void BeginTrans();

@@ -6,6 +6,11 @@ namespace dao {
 
 bool RowView::isNull(int column) const { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
 
+bool RowView::isText(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_TEXT;
+}
+
 std::string_view RowView::text(int column) const
 {
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));

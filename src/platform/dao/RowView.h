@@ -14,7 +14,9 @@ public:
     explicit RowView(sqlite3_stmt* statement) : m_statement(statement) {}
 
     bool isNull(int column) const;
-    // The column as text (a number as SQLite writes it); empty for null.
+    bool isText(int column) const;  // held as text (not a number, a blob or null)
+    // The column as text (a number as SQLite writes it); empty for null, and
+    // then with no data() (an empty text has one).
     std::string_view text(int column) const;
     // The column as a whole number (text and fractions as SQLite converts them); 0 for null.
     std::int64_t integer(int column) const;

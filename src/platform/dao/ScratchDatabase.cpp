@@ -1,6 +1,8 @@
 #include "Engine.h"
 
 #include "Connection.h"
+#include "DatabaseCopy.h"
+#include "Database.h"
 
 #include <sqlite3.h>
 
@@ -16,14 +18,13 @@ struct ScratchSetting {
     const char* reported;   // null: the engine may grant less (a speed-up, not a rule)
 };
 
-// A scratch file keeps no rollback journal at all (a failed piece of work is
-// undone by throwing the whole file away, never by a rollback) and never
-// waits for the disk on a commit; its owner writes it to the disk once,
-// before it is put in place. Temporary tables stay in memory; the pages stay
-// in a cache large enough for work that walks the same tables more than once,
-// and are read through a memory map where the engine can map the file (an
-// engine built without, or with a smaller map, reads as before); and the file
-// is locked to its one connection.
+// A scratch database keeps no rollback journal at all (a failed piece of work
+// is undone by throwing the whole copy away, never by a rollback) and never
+// waits for the disk on a commit; its owner writes it to the disk once, whole.
+// Temporary tables stay in memory, as the pages do, and the database is locked
+// to its one connection. (The page cache and the memory map are the settings
+// of a scratch database on a file; a copy in memory takes them as the engine
+// grants them.)
 constexpr ScratchSetting kScratchSettings[] = {
     {"journal_mode", "OFF", "off"},
     {"synchronous", "OFF", "0"},
@@ -55,10 +56,13 @@ void useAsScratch(Connection& connection)
 
 }  // namespace
 
-std::shared_ptr<Database> Workspace::OpenScratchDatabase(const std::string& path)
+std::shared_ptr<Database> Workspace::OpenScratchCopy(const std::string& sourcePath, const std::string& name)
 {
-    auto db = OpenDatabase(path);
-    useAsScratch(*db->connection());
+    auto connection =
+        Connection::openInMemory(name, [&](sqlite3* target) { CopyDatabaseInto(target, name, sourcePath); });
+    useAsScratch(*connection);
+    auto db = std::make_shared<Database>(connection, false);
+    registerDatabase(db);
     return db;
 }
 

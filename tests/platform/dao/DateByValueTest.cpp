@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 using namespace dao;
 using namespace daotest;
@@ -61,6 +63,10 @@ TEST_P(DateByValue, TheFilterAndTheColumnReadTheSameDay) {
     const DateForm& c = GetParam();
     const std::optional<long long> expected = c.day ? std::optional<long long>(c.day->dayNumber()) : std::nullopt;
     EXPECT_EQ(dayOfSql("SELECT dao_day(?1)"), expected);
+    // A walk that reads the day itself, the text met before or not.
+    StoredDays days;
+    EXPECT_EQ(days.dayOf(c.stored), expected);
+    EXPECT_EQ(days.dayOf(c.stored), expected);
 
     // The same text in a date column reads as the same day (a text that is no
     // date the column refuses as a damaged value, a matter of its own).
@@ -95,6 +101,30 @@ TEST_P(DateByValue, APeriodKeepsTheRowByItsDay) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, DateByValue, ::testing::ValuesIn(kForms), testsupport::kCaseName);
+
+// A walk's remembered days over more dates than it keeps, each read again
+// after others took its place and in other forms: always the day the text
+// means, never another text's.
+TEST(RememberedDays, AreTheDaysOfTheTextsReadWhateverCameBefore)
+{
+    std::vector<std::string> texts;
+    for (long long day = Date{2023, 1, 1}.dayNumber(); day < Date{2026, 1, 1}.dayNumber(); ++day) {
+        const Date date = Date::fromDayNumber(day);
+        texts.push_back(date.isoText());
+        texts.push_back(std::to_string(date.year) + "/" + std::to_string(date.month) + "/" + std::to_string(date.day));
+        texts.push_back(date.isoText() + " 23:59:59");
+    }
+    texts.push_back("2026/2/30");
+    texts.push_back("2026-03-31 18:00:00 の入金");  // longer than any form it keeps
+    StoredDays days;
+    for (int pass = 0; pass < 2; ++pass)
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const std::string& text = texts[pass == 0 ? i : texts.size() - 1 - i];
+            ASSERT_EQ(days.dayOf(text), StoredDay(text)) << text;
+        }
+    EXPECT_EQ(days.dayOf("2024-02-29"), (Date{2024, 2, 29}.dayNumber()));
+    EXPECT_EQ(days.dayOf("2026/2/30"), std::nullopt);
+}
 
 // The edges of a period and the days next to them, in the form another tool writes.
 TEST(DateByValueEdges, BothEndsBelongToThePeriodAndTheirNeighboursDoNot) {

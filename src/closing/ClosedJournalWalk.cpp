@@ -1,0 +1,88 @@
+#include "closing/ClosedJournalWalk.h"
+
+#include <algorithm>
+
+namespace closing {
+
+namespace {
+
+// The columns asked of the walk, in this order.
+enum Column { RowNumber, BankCode, BranchCode };
+
+void add(std::int64_t& sum, std::int64_t amount, bool& overflowed)
+{
+    if (__builtin_add_overflow(sum, amount, &sum))
+        overflowed = true;
+}
+
+}  // namespace
+
+statements::JournalWalkAlongside ClosedJournalWalk::alongside()
+{
+    return {{"rowid", "銀行コード", "支店コード"}, [this](const statements::JournalRowAlongside& row) { see(row); }};
+}
+
+void ClosedJournalWalk::see(const statements::JournalRowAlongside& row)
+{
+    ++m_rows;
+    const auto day = row.day();
+    if (!day || *day < m_firstDay || *day > m_lastDay) {
+        m_staying.push_back(row.integer(RowNumber));
+        return;
+    }
+    const statements::JournalRowAlongside::TallyColumns& tally = row.tally();
+    if (!m_expenseCode.empty() && tally.debitCode == m_expenseCode)
+        m_expense.push_back(row.integer(RowNumber));
+    const std::string_view bank = row.text(BankCode);
+    if (bank.empty())
+        return;
+    const std::string_view branch = row.text(BranchCode);
+    // Codes hold no control characters: one joins them.
+    m_key.assign(bank).append(1, '\x1f').append(branch).append(1, '\x1f').append(tally.debitCode);
+    m_key.append(1, tally.debitCode.data() ? '\x1f' : '\x1e').append(tally.creditCode);
+    m_key.append(1, tally.creditCode.data() ? '\x1f' : '\x1e');
+    auto found = m_banks.find(m_key);
+    if (found == m_banks.end()) {
+        BankRowsSum fresh;
+        fresh.bankCode = bank;
+        fresh.branchCode = branch;
+        fresh.debitCode = tally.debitCode;
+        fresh.creditCode = tally.creditCode;
+        fresh.debitCodeNull = tally.debitCode.data() == nullptr;
+        fresh.creditCodeNull = tally.creditCode.data() == nullptr;
+        found = m_banks.emplace(m_key, std::move(fresh)).first;
+    }
+    BankRowsSum& sum = found->second;
+    add(sum.moneyIn, tally.moneyIn, sum.overflowed);
+    add(sum.moneyOut, tally.moneyOut, sum.overflowed);
+}
+
+std::vector<BankRowsSum> ClosedJournalWalk::bankSums() const
+{
+    std::vector<std::pair<std::string, BankRowsSum>> byKey(m_banks.begin(), m_banks.end());
+    std::sort(byKey.begin(), byKey.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<BankRowsSum> sums;
+    sums.reserve(byKey.size());
+    for (auto& [key, sum] : byKey)
+        sums.push_back(std::move(sum));
+    return sums;
+}
+
+void ForEachRowChunk(const std::vector<long long>& rows,
+                     const std::function<void(const std::string& rowsIn, const std::vector<dao::Value>& params)>& chunk)
+{
+    constexpr std::size_t kRowsAStatement = 500;
+    for (std::size_t from = 0; from < rows.size(); from += kRowsAStatement) {
+        const std::size_t to = std::min(rows.size(), from + kRowsAStatement);
+        std::string places;
+        std::vector<dao::Value> params;
+        params.reserve(to - from);
+        for (std::size_t i = from; i < to; ++i) {
+            places += i == from ? "?" : ",?";
+            params.emplace_back(rows[i]);
+        }
+        chunk("rowid IN (" + places + ")", params);
+    }
+}
+
+}  // namespace closing
