@@ -16,7 +16,8 @@
 //  - closing-save: one closing voucher of two rows registered through the
 //    closing window's entry tab, the click until its closing-entry list shows
 //    it; raw: as for save (measured with closing-open, in its process).
-// --only=form9,ledger,books,closing measures only the windows named.
+// --only=form9,ledger,books,closing measures only the windows named (closing:
+// closing-open and closing-save).
 // Prints, for each size, "ratio <name>/raw...: X" and, for the journal, books
 // and closing windows, "rss <window>-open/file-size: X" (the process's peak
 // resident memory with the window open against the period file's size).
@@ -259,9 +260,8 @@ void closingWindow(const Prepared& file)
 
     o::SetEditMode(o::EditModeOn);
     const double first = registerThroughTheClosingTab(form, 0);
-    const double save = std::min(first, bestOf(4, [&, round = 1]() mutable {
-                                     return registerThroughTheClosingTab(form, round++);
-                                 }));
+    const double save =
+        std::min(first, bestOf(4, [&, round = 1]() mutable { return registerThroughTheClosingTab(form, round++); }));
     std::printf("  closing-save first after the open %.1f ms\n", first);
     printRatio("closing-save", "raw-insert", save, rawSave, file.rows);
 }
