@@ -13,7 +13,11 @@
 //  - books-open: the books window's first open; raw: the rows of its books.
 //  - closing-open: the closing window's load, its journal holding bank rows;
 //    raw: the closing entries and the bank journal read once.
-// --only=form9,ledger,books,closing measures only the windows named.
+//  - closing-save: one closing voucher of two rows registered through the
+//    closing window's entry tab, the click until its closing-entry list shows
+//    it; raw: as for save (measured with closing-open, in its process).
+// --only=form9,ledger,books,closing measures only the windows named (closing:
+// closing-open and closing-save).
 // Prints, for each size, "ratio <name>/raw...: X" and, for the journal, books
 // and closing windows, "rss <window>-open/file-size: X" (the process's peak
 // resident memory with the window open against the period file's size).
@@ -214,8 +218,34 @@ void booksWindow(const Prepared& file)
     printRss("books-open", file);
 }
 
+// Fills the closing tab's grid with a voucher of two rows (the date boxes keep
+// the period's end) and times "登録" until the closing-entry list shows it.
+double registerThroughTheClosingTab(statements::Form34& form, int round)
+{
+    auto& tab = dynamic_cast<closing::ClosingEntryTab&>(form.entryPage());
+    journal::EntryGrid& g = tab.grid();
+    for (int row = 0; row < 2; ++row) {
+        g.Text1[row]->setText(QString("ベンチ決算%1-%2").arg(round).arg(row + 1));
+        g.Combo1[row]->setEditText("仕入高");
+        leave(g.Combo1[row]);
+        g.Combo7[row]->setEditText("現金");
+        leave(g.Combo7[row]);
+        g.Text8[row]->setText("1200");
+        leave(g.Text8[row]);
+    }
+    const int before = tab.List2->count();
+    const auto start = Clock::now();
+    form.Command1.at(statements::Form34::RegisterButton)->click();
+    QApplication::processEvents();
+    const double time = millisSince(start);
+    if (tab.List2->count() != before + 2)
+        std::printf("warning: the closing-entry list did not gain the voucher's two lines\n");
+    return time;
+}
+
 void closingWindow(const Prepared& file)
 {
+    const double rawSave = bestOf(5, [&, round = 0]() mutable { return rawInsert(file, round++); });
     const double raw = bestOf(3, [&] {
         return rawRead(file, {{"SELECT * FROM \"Q_決算仕訳台帳\"", ""}, {"SELECT * FROM \"Q_取引銀行仕訳\"", ""}});
     });
@@ -227,6 +257,13 @@ void closingWindow(const Prepared& file)
     QApplication::processEvents();
     printRatio("closing-open", "raw-sqlite", millisSince(start), raw, file.rows);
     printRss("closing-open", file);
+
+    o::SetEditMode(o::EditModeOn);
+    const double first = registerThroughTheClosingTab(form, 0);
+    const double save =
+        std::min(first, bestOf(4, [&, round = 1]() mutable { return registerThroughTheClosingTab(form, round++); }));
+    std::printf("  closing-save first after the open %.1f ms\n", first);
+    printRatio("closing-save", "raw-insert", save, rawSave, file.rows);
 }
 
 // Runs `measure` in a child process with an application of its own.

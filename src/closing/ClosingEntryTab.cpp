@@ -63,6 +63,7 @@ ClosingEntryTab::ClosingEntryTab(std::shared_ptr<dao::Workspace> workspace, std:
     BranchesInUseRecordset = m_database->OpenRecordset(schema::query::UsedBranches);
     BankAccountRecordset = m_database->OpenRecordset(schema::query::BankAccounts);
     ClosingTemplateRecordset = m_database->OpenRecordset(schema::query::ClosingTemplates);
+    m_closingJournalOpened = m_database->fileVersion();
     ClosingJournalRecordset = m_database->OpenRecordset(schema::query::ClosingJournal);
     PartnerRecordset = m_database->OpenRecordset(schema::query::Partners);
     ChangeHistoryRecordset = m_database->OpenRecordset(schema::query::ChangeLog);
@@ -241,13 +242,19 @@ bool ClosingEntryTab::NoClosingEntries()
 {
     // Read again: the period figures were just rebuilt.
     reopenClosingJournal();
+    // A list that still shows what the closing entries hold shows the file as
+    // the rebuild left it, and the next save can change it in place.
+    if (m_entryRows.sameAsFillOf(*ClosingJournalRecordset))
+        m_listedVersion = m_closingJournalOpened;
     return ClosingJournalRecordset->isEmpty();
 }
 
 void ClosingEntryTab::reopenClosingJournal()
 {
     ClosingJournalRecordset->Close();
+    m_closingJournalOpened = m_database->fileVersion();
     ClosingJournalRecordset = m_database->OpenRecordset(schema::query::ClosingJournal);
+    m_closingJournalBehind = false;
 }
 
 void ClosingEntryTab::showFailure(const std::exception& e)

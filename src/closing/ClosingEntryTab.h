@@ -10,7 +10,13 @@
 // A line of a closing list names its voucher or template by number; before a
 // line is used the voucher or template is read again and refused when it
 // changed or vanished since the list showed it.
+//
+// A voucher registered, updated or deleted from the tab changes only its own
+// lines of the closing-entry list, worked out inside the save's transaction,
+// while nothing else has written to the file since the list was filled; else
+// the closing entries are read again and the list filled anew.
 
+#include "closing/ClosingEntryRows.h"
 #include "closing/ClosingListLines.h"
 #include "closing/ClosingRun.h"
 #include "common/EditMode.h"
@@ -18,6 +24,7 @@
 #include "journal/EntryGrid.h"
 #include "journal/ListedRows.h"
 #include "journal/VoucherStore.h"
+#include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "statements/ClosingEntryPage.h"
 
@@ -102,7 +109,7 @@ public:
     void ShowClosingEntries();
     // The record of each line of List1 and List2.
     std::vector<ClosingLineKey> templateLineKeys() const { return lineKeys(m_templateRows); }
-    std::vector<ClosingLineKey> entryLineKeys() const { return lineKeys(m_entryRows); }
+    std::vector<ClosingLineKey> entryLineKeys() const { return lineKeys(m_entryRows.listed()); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,9 +124,26 @@ private:
     void correctFirstRow();
     void postDepreciationJournal();
     void postTaxSettlement();
+    // Opens ClosingJournalRecordset afresh, noting what the file held just before.
     void reopenClosingJournal();
     // Closes ClosingJournalRecordset, opens it again and refills List2 (which empties the grid).
     void reopenAndRefill();
+    // ClosingJournalRecordset, opened again first when a save added rows
+    // through it: its rows are fixed when it opens, added ones come at its end.
+    dao::Recordset& closingJournal();
+    // Whether nothing was written to the file since List2 was filled.
+    bool listShowsTheFile() const;
+    // What a save of a closing voucher does inside its transaction for List2:
+    // asks, with the write lock held, whether the list shows the file, and
+    // then works out the saved voucher's lines in it. `oldRows`: the sorted
+    // fingerprints of the voucher's rows before the save (none when new).
+    journal::VoucherStore::Watch saveWatch(const std::vector<journal::RowFingerprint>& oldRows);
+    void placeSavedVoucher(const std::string& number, const std::vector<journal::RowFingerprint>& oldRows);
+    // After a save (the grid emptied): shows the changes worked out in it, or
+    // reads the closing entries again and fills List2 anew.
+    void showSavedVoucher();
+    // No line of List2 chosen, as after a fill.
+    void clearEntryChoice();
     void refuse(const std::string& message);
     void showFailure(const std::exception& e);
     void showNotices(const std::vector<ClosingNotice>& notices);
@@ -148,8 +172,19 @@ private:
     std::shared_ptr<dao::Workspace> m_workspace;
     std::shared_ptr<dao::Database> m_database;
     journal::ListedRows m_templateRows;                     // what each List1 line showed
-    journal::ListedRows m_entryRows;                        // what each List2 line showed
+    ClosingEntryRows m_entryRows;                           // what each List2 line showed
     std::optional<journal::LoadedVoucher> m_loadedVoucher;  // the voucher the grid was loaded from
+    std::optional<dao::Database::FileVersion> m_closingJournalOpened;  // the file just before it was opened
+    std::optional<dao::Database::FileVersion> m_listedVersion;         // the file List2 shows
+    bool m_closingJournalBehind = false;  // rows were added through the recordset since it was opened
+    // The save under way: List2's rows with the saved voucher in place (none
+    // when the list is to be filled again) and the changes to its lines.
+    struct SavedVoucherPlace {
+        std::optional<ClosingEntryRows> rows;
+        std::vector<journal::ListLineChange> changes;
+        dao::Database::FileVersion version;
+    };
+    SavedVoucherPlace m_savePlace;
     frame::CellExitGuard m_cellExits;   // runs the grid cells' exit handlers
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };

@@ -8,6 +8,9 @@
 // its former rows in the change history under its number); a delete removes
 // it with its history. Update and delete act on the voucher the selected line
 // names and refuse when it changed or vanished since it was listed or loaded.
+// The rows are written through the tab's recordset on the closing entries,
+// which opens without reading a key of every journal row; after a save only
+// the voucher's lines of the closing-entry list change (ClosingEntryTabLists).
 #include "common/NumberMasks.h"
 #include "periodfile/SchemaNames.h"
 #include "closing/ClosingEntryTab.h"
@@ -136,9 +139,10 @@ void ClosingEntryTab::registerClosingVoucher()
     if (!rows)
         return;
     // A grid without amounts registers nothing; it is emptied all the same.
+    const journal::VoucherStore::Watch watch = saveWatch({});
     if (!rows->empty()) {
         try {
-            PostClosingVouchers(*m_workspace, *m_database, {*rows}, dao::Date::now());
+            PostClosingVouchers(*m_workspace, *m_database, *ClosingJournalRecordset, {*rows}, dao::Date::now(), watch);
         } catch (const dao::DaoError& e) {
             // Nothing was written; the grid keeps the voucher.
             refuse(journal::PostingFailedMessage(e.what()));
@@ -146,7 +150,7 @@ void ClosingEntryTab::registerClosingVoucher()
         }
     }
     ClearEntry();
-    reopenAndRefill();
+    showSavedVoucher();
 }
 
 std::optional<journal::LoadedVoucher> ClosingEntryTab::selectedClosingVoucher() const
@@ -156,10 +160,10 @@ std::optional<journal::LoadedVoucher> ClosingEntryTab::selectedClosingVoucher() 
     const int line = List2->currentRow();
     if (line < 0 || static_cast<std::size_t>(line) >= m_entryRows.size())
         return std::nullopt;
-    const std::string number = m_entryRows.numberAt(line);
+    const std::string number = m_entryRows.listed().numberAt(line);
     if (m_loadedVoucher && m_loadedVoucher->number == number)
         return m_loadedVoucher;
-    return journal::LoadedVoucher{number, m_entryRows.rowsOf(number)};
+    return journal::LoadedVoucher{number, m_entryRows.listed().rowsOf(number)};
 }
 
 bool ClosingEntryTab::storeDone(journal::StoreOutcome outcome)
@@ -189,8 +193,8 @@ void ClosingEntryTab::updateClosingVoucher()
     }
     journal::StoreOutcome outcome = journal::StoreOutcome::Done;
     try {
-        auto journalRows = m_database->OpenRecordset(schema::query::Journal, dao::RecordsetType::Dynaset);
-        journal::VoucherStore store(*m_workspace, *m_database, *journalRows, *ChangeHistoryRecordset);
+        journal::VoucherStore store(*m_workspace, *m_database, *ClosingJournalRecordset, *ChangeHistoryRecordset);
+        store.watch(saveWatch(voucher->rows));
         outcome = store.Replace(*voucher, *rows, dao::Date::now());
     } catch (const dao::DaoError& e) {
         refuse(std::string(kUpdateFailed) + "\n" + e.what());
@@ -198,7 +202,7 @@ void ClosingEntryTab::updateClosingVoucher()
     }
     if (!storeDone(outcome))
         return;
-    reopenAndRefill();
+    showSavedVoucher();
 }
 
 void ClosingEntryTab::deleteClosingVoucher()
@@ -214,8 +218,8 @@ void ClosingEntryTab::deleteClosingVoucher()
         return;
     journal::StoreOutcome outcome = journal::StoreOutcome::Done;
     try {
-        auto journalRows = m_database->OpenRecordset(schema::query::Journal, dao::RecordsetType::Dynaset);
-        journal::VoucherStore store(*m_workspace, *m_database, *journalRows, *ChangeHistoryRecordset);
+        journal::VoucherStore store(*m_workspace, *m_database, *ClosingJournalRecordset, *ChangeHistoryRecordset);
+        store.watch(saveWatch(voucher->rows));
         outcome = store.Remove(*voucher, dao::Date::now());
     } catch (const dao::DaoError& e) {
         refuse(std::string(kDeleteFailed) + "\n" + e.what());
@@ -223,7 +227,7 @@ void ClosingEntryTab::deleteClosingVoucher()
     }
     if (!storeDone(outcome))
         return;
-    reopenAndRefill();
+    showSavedVoucher();
 }
 
 // ---- edit mode and the first row -----------------------------------------------------

@@ -1,6 +1,6 @@
 // The closing window's closing lists: the closing templates and the closing
-// entries below the entry grid, the grid's clearing, and the printed list of
-// the closing entries.
+// entries below the entry grid, the grid's clearing, a saved closing voucher's
+// lines put in place, and the printed list of the closing entries.
 #include "closing/ClosingEntryTab.h"
 
 #include "closing/ClosingEntryPrintout.h"
@@ -8,12 +8,17 @@
 #include "common/EditMode.h"
 #include "frame/RecordList.h"
 #include "frame/WorkWindow.h"
+#include "periodfile/SchemaNames.h"
+#include "platform/dao/DaoError.h"
 #include "platform/printing/Printer.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace closing {
 
@@ -67,14 +72,118 @@ void ClosingEntryTab::ShowClosingEntries()
     o::EditModeSuspended off;
     ClearEntry();
     m_loadedVoucher.reset();
+    if (m_closingJournalBehind && listShowsTheFile()) {
+        // Nothing was written since the list was filled and the saves placed
+        // in it: a fill would show these lines.
+        clearEntryChoice();
+        return;
+    }
+    dao::Recordset& entries = closingJournal();
     List2->clear();
-    m_entryRows.clear();
+    m_entryRows.start(dao::Date::now());
+    m_listedVersion = m_closingJournalOpened;
     QStringList items;
-    for (const ClosingListLine& line : ClosingEntryLines(*ClosingJournalRecordset, dao::Date::now())) {
-        items << frame::toQ(line.text);
-        m_entryRows.add(line.row);
+    if (!entries.isEmpty()) {
+        for (entries.MoveFirst(); !entries.EOF_(); entries.MoveNext())
+            items << frame::toQ(m_entryRows.add(ClosingEntryRowOf(entries)));
+        entries.MoveFirst();
     }
     List2->addItems(items);
+}
+
+dao::Recordset& ClosingEntryTab::closingJournal()
+{
+    if (m_closingJournalBehind)
+        reopenClosingJournal();
+    return *ClosingJournalRecordset;
+}
+
+bool ClosingEntryTab::listShowsTheFile() const
+{
+    try {
+        return m_listedVersion && m_database->fileVersion() == *m_listedVersion;
+    } catch (const dao::DaoError&) {
+        return false;
+    }
+}
+
+journal::VoucherStore::Watch ClosingEntryTab::saveWatch(const std::vector<journal::RowFingerprint>& oldRows)
+{
+    m_savePlace = {};
+    // The save adds its rows through ClosingJournalRecordset (at its end, and
+    // kept there when the save fails): it is opened again before it is read.
+    m_closingJournalBehind = true;
+    return {[this] {
+                if (listShowsTheFile())
+                    m_savePlace.rows = m_entryRows;
+            },
+            [this, oldRows](const std::string& number) { placeSavedVoucher(number, oldRows); }};
+}
+
+void ClosingEntryTab::placeSavedVoucher(const std::string& number, const std::vector<journal::RowFingerprint>& oldRows)
+{
+    if (!m_savePlace.rows)
+        return;
+    // Runs inside the save's transaction, on a copy of the list's rows: a
+    // voucher that cannot be read or placed here costs the save nothing, and
+    // a save that fails after it leaves the list as it was.
+    try {
+        auto changes = m_savePlace.rows->replaceVoucher(number, oldRows, ReadClosingVoucher(*m_database, number));
+        if (!changes) {
+            m_savePlace.rows.reset();
+            return;
+        }
+        m_savePlace.changes.insert(m_savePlace.changes.end(), changes->begin(), changes->end());
+        m_savePlace.version = m_database->fileVersion();
+    } catch (const dao::DaoError&) {
+        m_savePlace.rows.reset();
+    }
+}
+
+void ClosingEntryTab::showSavedVoucher()
+{
+    if (!m_savePlace.rows) {
+        reopenAndRefill();
+        return;
+    }
+    o::EditModeSuspended off;
+    ClearEntry();
+    m_loadedVoucher.reset();
+    {
+        // No click while the lines change (a removed current line would choose the next).
+        const QSignalBlocker quiet(List2);
+        clearEntryChoice();
+        for (const journal::ListLineChange& change : m_savePlace.changes) {
+            // A change ends with the lines shown again after the voucher's: those
+            // stay the same lines, with their text set where it differs.
+            const int added = static_cast<int>(change.lines.size());
+            const int kept = std::min(change.removed, added);
+            for (int i = 0; i < kept; ++i) {
+                const QString text =
+                    frame::toQ(change.lines[static_cast<std::size_t>(added - kept) + static_cast<std::size_t>(i)]);
+                QListWidgetItem* item = List2->item(change.first + change.removed - kept + i);
+                if (item->text() != text)
+                    item->setText(text);
+            }
+            for (int i = 0; i < change.removed - kept; ++i)
+                delete List2->takeItem(change.first);
+            QStringList inserted;
+            for (int i = 0; i < added - kept; ++i)
+                inserted << frame::toQ(change.lines[static_cast<std::size_t>(i)]);
+            List2->insertItems(change.first, inserted);
+        }
+        clearEntryChoice();
+    }
+    m_entryRows = std::move(*m_savePlace.rows);
+    m_listedVersion = m_savePlace.version;
+    m_savePlace = {};
+}
+
+void ClosingEntryTab::clearEntryChoice()
+{
+    const QSignalBlocker quiet(List2);
+    List2->clearSelection();
+    List2->setCurrentRow(-1);
 }
 
 void ClosingEntryTab::PrintClosingEntries(
@@ -83,7 +192,7 @@ void ClosingEntryTab::PrintClosingEntries(
     // Edit mode is off while the list prints and as it was afterwards, so the
     // windows' "編集"/"編集解除" captions stay true.
     o::EditModeSuspended off;
-    const std::vector<std::string> lines = ClosingPrintedLines(*ClosingJournalRecordset);
+    const std::vector<std::string> lines = ClosingPrintedLines(closingJournal());
     PrintClosingEntryList(printing::printer(), header(kClosingListTitle), lines);
 }
 

@@ -89,11 +89,11 @@ void ClosingEntryTab::List2_Click()
     const int line = selectedLine(List2);
     if (line < 0 || static_cast<std::size_t>(line) >= m_entryRows.size())
         return;
-    const std::string number = m_entryRows.numberAt(line);
+    const std::string number = m_entryRows.listed().numberAt(line);
     const auto stored = journal::ReadStoredRows(*m_database, journal::RecordKind::Voucher, number);
     if (stored.empty())
         return refuseStaleEntry(kClosingVoucherVanished);
-    if (journal::VoucherFingerprints(stored) != m_entryRows.rowsOf(number))
+    if (journal::VoucherFingerprints(stored) != m_entryRows.listed().rowsOf(number))
         return refuseStaleEntry(kClosingVoucherChanged);
     const journal::RecalledRows recalled = journal::GridRowsOf(stored);
     if (const auto outOfRange = journal::RecalledAmountOutOfRange(recalled))

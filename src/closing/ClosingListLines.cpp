@@ -57,16 +57,25 @@ ClosingListLine ClosingTemplateLine(dao::Recordset& rs)
             journal::ReadJournalRecord(rs, journal::RecordKind::Template)};
 }
 
+std::string ClosingEntryDateColumn(const std::optional<dao::Date>& date, dao::Date& lastShown)
+{
+    if (!date || *date == lastShown)
+        return std::string(12, ' ');
+    lastShown = *date;
+    return o::FitByteWidth(o::FormatDate(*date, o::kListDate), 12);
+}
+
+ClosingEntryRow ClosingEntryRowOf(dao::Recordset& rs)
+{
+    return {journal::ReadJournalRecord(rs, journal::RecordKind::Voucher), " " + fields(rs, 36)};
+}
+
 ClosingListLine ClosingEntryLine(dao::Recordset& rs, dao::Date& lastShown)
 {
-    std::string date(12, ' ');
-    if (const auto d = rs.get(schema::column::Date).toDate(); d && *d != lastShown) {
-        date = o::FitByteWidth(o::FormatDate(*d, o::kListDate), 12);
-        lastShown = *d;
-    }
-    return {date + " " + fields(rs, 36),
-            {rs.get(schema::column::VoucherNumber).toText(), rowOf(rs.get(schema::column::RowNumber))},
-            journal::ReadJournalRecord(rs, journal::RecordKind::Voucher)};
+    ClosingEntryRow entry = ClosingEntryRowOf(rs);
+    std::string text = ClosingEntryDateColumn(entry.row.date, lastShown) + entry.fields;
+    ClosingLineKey key{entry.row.number, entry.row.rowNumber};
+    return {std::move(text), std::move(key), std::move(entry.row)};
 }
 
 std::string ClosingPrintedLine(dao::Recordset& rs)

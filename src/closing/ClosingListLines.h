@@ -6,6 +6,7 @@
 #include "journal/JournalRecord.h"
 #include "platform/dao/Value.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,15 @@ ClosingListLine ClosingTemplateLine(dao::Recordset& templates);
 // 日付 as "yy/mm/dd(aaa)" when it is set and differs from `lastShown` (which
 // then becomes it), else 12 blanks.
 ClosingListLine ClosingEntryLine(dao::Recordset& entries, dao::Date& lastShown);
+
+// An entry line in its two parts: the date column, which depends on the lines
+// above it, and the rest (" " and the fields from 追番 on), the row's own.
+struct ClosingEntryRow {
+    journal::JournalRecord row;
+    std::string fields;
+};
+ClosingEntryRow ClosingEntryRowOf(dao::Recordset& entries);
+std::string ClosingEntryDateColumn(const std::optional<dao::Date>& date, dao::Date& lastShown);
 
 // A line of the printed list "決算仕訳リスト" (from print column 10): 追番,
 // " ", 摘要 (36), " ", 取引先 (10), " ", 勘定科目名 (16), "   ", 入金 (10), " ",

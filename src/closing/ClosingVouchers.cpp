@@ -11,22 +11,28 @@
 namespace closing {
 
 std::vector<std::string> PostClosingVouchers(dao::Workspace& workspace, dao::Database& database,
-                                             const std::vector<ClosingVoucher>& vouchers, const dao::Date& now)
+                                             dao::Recordset& journal, const std::vector<ClosingVoucher>& vouchers,
+                                             const dao::Date& now, const journal::VoucherStore::Watch& watch)
 {
     std::vector<std::string> numbers;
     if (vouchers.empty())
         return numbers;
-    auto journal = database.OpenRecordset(schema::query::Journal, dao::RecordsetType::Dynaset);
-    dao::RunInTransaction(workspace, [&] {
-        numbers.clear();
-        journal::NumberIssuer voucherNumbers = journal::VoucherNumbers(database);
-        for (const ClosingVoucher& voucher : vouchers) {
-            const std::string number = voucherNumbers.next(now);
-            for (const journal::VoucherRow& row : voucher)
-                journal::AddJournalRow(*journal, row, number, dao::Value(true));
-            numbers.push_back(number);
-        }
-    }, {journal.get()});
+    dao::RunInTransaction(workspace,
+                          [&] {
+                              if (watch.locked)
+                                  watch.locked();
+                              numbers.clear();
+                              journal::NumberIssuer voucherNumbers = journal::VoucherNumbers(database);
+                              for (const ClosingVoucher& voucher : vouchers) {
+                                  const std::string number = voucherNumbers.next(now);
+                                  for (const journal::VoucherRow& row : voucher)
+                                      journal::AddJournalRow(journal, row, number, dao::Value(true));
+                                  numbers.push_back(number);
+                                  if (watch.written)
+                                      watch.written(number);
+                              }
+                          },
+                          {&journal});
     return numbers;
 }
 

@@ -4,6 +4,7 @@
 
 #include "closing/ClosingRun.h"
 #include "journal/VoucherRows.h"
+#include "journal/VoucherStore.h"
 
 #include <functional>
 #include <optional>
@@ -12,6 +13,7 @@
 
 namespace dao {
 class Database;
+class Recordset;
 class Workspace;
 }  // namespace dao
 
@@ -19,13 +21,18 @@ namespace closing {
 
 using ClosingVoucher = std::vector<journal::VoucherRow>;
 
-// Adds the vouchers to Q_仕訳台帳 of `database` as closing entries, in one
-// transaction of `workspace`. Each voucher takes the number of `now`
-// ("yymmddhhmmss") or of the first later second that neither the journal nor
-// an earlier voucher of the run holds. Returns the numbers, in order. A failed
-// write rolls everything back and throws the dao::DaoError.
+// Adds the vouchers to the journal of `database` as closing entries, through
+// `journal` (a dynaset on Q_仕訳台帳 or Q_決算仕訳台帳 of `database`: one on
+// the closing entries alone opens without reading the keys of every journal
+// row), in one transaction of `workspace`. Each voucher takes the number of
+// `now` ("yymmddhhmmss") or of the first later second that neither the journal
+// nor an earlier voucher of the run holds. Returns the numbers, in order. A
+// failed write rolls everything back and throws the dao::DaoError. `watch`
+// does its caller's work inside the transaction, as a voucher store's watch
+// does: once the write lock is held, and after each voucher is written.
 std::vector<std::string> PostClosingVouchers(dao::Workspace& workspace, dao::Database& database,
-                                             const std::vector<ClosingVoucher>& vouchers, const dao::Date& now);
+                                             dao::Recordset& journal, const std::vector<ClosingVoucher>& vouchers,
+                                             const dao::Date& now, const journal::VoucherStore::Watch& watch = {});
 
 // What a run decides from the file as it stands once it holds the write lock:
 // the vouchers to write, or the refusal that writes none.

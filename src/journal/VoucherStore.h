@@ -57,7 +57,8 @@ VoucherRow VoucherRowOf(const JournalRecord& stored);
 
 class VoucherStore {
 public:
-    // `journal` is a dynaset on Q_仕訳台帳 and `history` one on Q_仕訳変更履歴,
+    // `journal` is a dynaset on Q_仕訳台帳 (or on a query of its layout, such as
+    // Q_決算仕訳台帳) and `history` one on Q_仕訳変更履歴,
     // both opened on `database`, which was opened through `workspace`.
     VoucherStore(dao::Workspace& workspace, dao::Database& database, dao::Recordset& journal,
                  dao::Recordset& history);

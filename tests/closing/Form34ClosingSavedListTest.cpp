@@ -1,0 +1,272 @@
+// The closing-entry list after "登録", "更新" and "削除" in the closing tab:
+// the saved voucher's lines change in place (the line after them showing its
+// date again or no longer), the other lines stay the lines they were with
+// their keys, the closing entries are not read again, and the list is line
+// for line what a fill from the file shows. When another handle or program
+// has written to the file since the list was filled, the list is filled
+// again. What reads the closing entries after such a save sees the voucher.
+#include "Form34ClosingFixture.h"
+
+#include "OtherProgram.h"
+#include "closing/ClosingEntryText.h"
+#include "closing/ClosingListLines.h"
+#include "periodfile/SchemaNames.h"
+
+#include <QPersistentModelIndex>
+
+#include <algorithm>
+#include <set>
+
+using closing::testing::Form34ClosingTest;
+using statements::Form34;
+
+namespace {
+
+class Form34SavedListTest : public Form34ClosingTest {
+protected:
+    struct Shown {
+        std::vector<std::string> lines;
+        std::vector<closing::ClosingLineKey> keys;
+        bool operator==(const Shown&) const = default;
+    };
+    friend void PrintTo(const Shown& shown, std::ostream* os)
+    {
+        for (std::size_t i = 0; i < shown.lines.size(); ++i)
+            *os << "\n  " << (i < shown.keys.size() ? shown.keys[i].number : "?") << " " << shown.lines[i];
+    }
+
+    Shown shown() { return {listLines(tab().List2), tab().entryLineKeys()}; }
+    // The list a fill from the closing entries as the file holds them now shows.
+    Shown fresh()
+    {
+        Shown s;
+        auto entries = db->OpenRecordset(schema::query::ClosingJournal);
+        for (const closing::ClosingListLine& line : closing::ClosingEntryLines(*entries, dao::Date::now())) {
+            s.lines.push_back(line.text);
+            s.keys.push_back(line.key);
+        }
+        return s;
+    }
+
+    // Marks every line, to tell afterwards which lines are still the same lines:
+    // a line the list keeps keeps its mark, one it drops or builds anew does not.
+    void markLines()
+    {
+        marks.clear();
+        const QAbstractItemModel* model = tab().List2->model();
+        for (int i = 0; i < model->rowCount(); ++i)
+            marks.emplace_back(model->index(i, 0));
+    }
+    int markedLines() const
+    {
+        return static_cast<int>(std::count_if(marks.begin(), marks.end(),
+                                              [](const QPersistentModelIndex& mark) { return mark.isValid(); }));
+    }
+
+    // Closing vouchers already in the file, numbered after the ones the tab
+    // issues (digits sort before letters): E1 of two rows on 3/10, E2 on 3/20,
+    // E3 and E4 on 3/31.
+    void addEntries()
+    {
+        const char* const rows[][3] = {{"2026-03-10", "E1", "1"},
+                                       {"2026-03-10", "E1", "2"},
+                                       {"2026-03-20", "E2", "1"},
+                                       {"2026-03-31", "E3", "1"},
+                                       {"2026-03-31", "E4", "1"}};
+        for (const auto& row : rows)
+            execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+                    " VALUES (?, ?, ?, ?, '517', 5000, '211', 5000, 1)",
+                    {std::string(row[0]), std::string(row[1]), std::stoi(row[2]),
+                     std::string("既存") + row[1] + "-" + row[2]});
+    }
+
+    // Registers a voucher of `rows` rows dated 2026/3/`day` and returns its number.
+    std::string registerVoucher(const char* day, const std::string& description, int rows = 1)
+    {
+        const auto before = voucherNumbers();
+        journal::EntryGrid& g = grid();
+        for (int row = 0; row < rows; ++row) {
+            g.Text1[row]->setText(QString::fromStdString(description + std::to_string(row + 1)));
+            type(g.Combo1[row], "消耗品費");
+            type(g.Text8[row], std::to_string(1000 * (row + 1)));
+            type(g.Combo7[row], "未払金");
+        }
+        setDate("2026年", "03月", day);
+        press(Form34::RegisterButton);
+        const auto after = voucherNumbers();
+        std::vector<std::string> added;
+        std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added));
+        EXPECT_EQ(added.size(), 1u);
+        return added.empty() ? std::string() : added.front();
+    }
+
+    int lineOf(const std::string& number)
+    {
+        const auto keys = tab().entryLineKeys();
+        const auto found = std::find_if(keys.begin(), keys.end(),
+                                        [&](const closing::ClosingLineKey& key) { return key.number == number; });
+        return static_cast<int>(found - keys.begin());
+    }
+
+    void updateVoucher(const std::string& number, const char* day, const std::string& description)
+    {
+        clickLine(tab().List2, lineOf(number));
+        ASSERT_NE(text(grid().Text1[0]), "");
+        grid().Text1[0]->setText(QString::fromStdString(description));
+        setDate("2026年", "03月", day);
+        press(Form34::UpdateButton);
+    }
+
+    void deleteVoucher(const std::string& number)
+    {
+        clickLine(tab().List2, lineOf(number));
+        dialogs->expectMessage(closing::kDeleteQuestion, ui::Answer::Yes).withTitle(closing::kDeleteQuestionTitle);
+        press(Form34::DeleteButton);
+    }
+
+    // After a save: the grid empty, no line chosen, and every voucher of the
+    // list loads from its line (its rows are the ones the line's key names).
+    void expectEmptiedAndEveryVoucherLoads()
+    {
+        EXPECT_EQ(text(grid().Text1[0]), "");
+        EXPECT_EQ(tab().List2->currentRow(), -1);
+        EXPECT_TRUE(tab().List2->selectedItems().isEmpty());
+        const auto keys = tab().entryLineKeys();
+        for (std::size_t line = 0; line < keys.size(); ++line) {
+            if (line > 0 && keys[line - 1].number == keys[line].number)
+                continue;
+            clickLine(tab().List2, static_cast<int>(line));
+            EXPECT_NE(text(grid().Text1[0]), "") << keys[line].number;
+        }
+        tab().ClearEntry();
+    }
+
+    std::vector<QPersistentModelIndex> marks;
+};
+
+// Registers before, between and after the vouchers listed (one of three rows),
+// updates that move a voucher and that keep its place, and deletes: after each
+// save only the saved voucher's lines changed, and the list shows what a fill shows.
+TEST_F(Form34SavedListTest, SavesChangeOnlyTheirVouchersLinesAndShowWhatAFillShows)
+{
+    addEntries();
+    open();
+    editOn();
+    const dao::Recordset* closingEntries = tab().ClosingJournalRecordset.get();
+    ASSERT_EQ(shown(), fresh());
+    ASSERT_EQ(tab().List2->count(), 5);
+
+    struct Step {
+        const char* what;
+        std::function<void()> save;
+        int kept;  // lines of the list before the save that are still its lines after it
+    };
+    std::string a, b, c, d;
+    const std::vector<Step> steps = {
+        {"register before every line", [&] { a = registerVoucher("05日", "決算A"); }, 5},
+        {"register three rows on E2's day, before it", [&] { b = registerVoucher("20日", "決算B", 3); }, 6},
+        {"register on E3's day, before it", [&] { c = registerVoucher("31日", "決算C"); }, 9},
+        {"register two rows between", [&] { d = registerVoucher("25日", "決算D", 2); }, 10},
+        {"update moving B after D", [&] { updateVoucher(b, "31日", "決算B 直し"); }, 9},
+        {"update a voucher of the file in place", [&] { updateVoucher("E1", "10日", "既存E1 直し"); }, 10},
+        {"delete the first voucher", [&] { deleteVoucher(a); }, 11},
+        {"delete B, C then showing its date", [&] { deleteVoucher(b); }, 8},
+        {"delete the last voucher", [&] { deleteVoucher("E4"); }, 7},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        markLines();
+        step.save();
+        EXPECT_EQ(shown(), fresh());
+        EXPECT_EQ(markedLines(), step.kept);
+        EXPECT_EQ(tab().ClosingJournalRecordset.get(), closingEntries) << "the closing entries were read again";
+        expectEmptiedAndEveryVoucherLoads();
+    }
+    EXPECT_EQ(tab().List2->count(), 7);
+}
+
+// Another window of this program, then another program, writes to the file:
+// the next save fills the list again; the save after it is in place again.
+TEST_F(Form34SavedListTest, AfterAnotherHandleOrProgramWroteTheListIsFilledAgain)
+{
+    addEntries();
+    open();
+    editOn();
+    registerVoucher("15日", "決算A");
+
+    markLines();
+    execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+            " VALUES ('2026-03-12', 'X1', 1, '他の画面', '517', 700, '211', 700, 1)");
+    registerVoucher("18日", "決算B");
+    EXPECT_EQ(markedLines(), 0) << "the list was filled again";
+    EXPECT_EQ(shown(), fresh());
+    EXPECT_EQ(tab().List2->count(), 8);
+
+    markLines();
+    closing::testing::OtherProgram other(file.path());
+    other.exec("UPDATE 仕訳台帳 SET 摘要 = '他のプログラム' WHERE 伝票番号 = 'X1'");
+    registerVoucher("19日", "決算C");
+    EXPECT_EQ(markedLines(), 0);
+    EXPECT_EQ(shown(), fresh());
+    const auto lines = listLines(tab().List2);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.find("他のプログラム") != std::string::npos; }));
+
+    markLines();
+    const dao::Recordset* closingEntries = tab().ClosingJournalRecordset.get();
+    registerVoucher("21日", "決算D");
+    EXPECT_EQ(markedLines(), 9);
+    EXPECT_EQ(shown(), fresh());
+    EXPECT_EQ(tab().ClosingJournalRecordset.get(), closingEntries);
+}
+
+// After saves placed in the list, the printed list, "入力クリア" and a
+// register whose commit fails show the closing entries as the file holds them.
+TEST_F(Form34SavedListTest, WhatShowsTheClosingEntriesAfterASaveInPlaceShowsTheFile)
+{
+    addEntries();
+    open();
+    editOn();
+    const std::string a = registerVoucher("15日", "決算A", 2);
+    registerVoucher("10日", "決算B");
+
+    press(Form34::ClearButton);
+    EXPECT_EQ(shown(), fresh());
+    EXPECT_EQ(tab().List2->count(), 8);
+
+    form->Check1[1]->setChecked(true);
+    dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
+    press(Form34::PrintButton);
+    ASSERT_EQ(printer->sheets().size(), 1u);
+    const auto printed = printer->sheetTexts(0);
+    auto entries = db->OpenRecordset(schema::query::ClosingJournal);
+    const auto expected = closing::ClosingPrintedLines(*entries);
+    ASSERT_EQ(printed.size(), expected.size() + 4);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(printed[i + 4], std::string(9, ' ') + expected[i]);
+
+    // The commit fails after the voucher's lines were worked out: nothing is
+    // written and the list stays as it was.
+    const Shown before = shown();
+    journal::EntryGrid& g = grid();
+    g.Text1[0]->setText("決算B1");
+    type(g.Combo1[0], "消耗品費");
+    type(g.Text8[0], "3000");
+    type(g.Combo7[0], "未払金");
+    dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::CommitFails, 1, false});
+    dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
+    press(Form34::RegisterButton);
+    dao::DBEngine::instance().clearFailurePlan();
+    EXPECT_EQ(voucherNumbers().size(), 6u);
+    EXPECT_EQ(shown(), before);
+    EXPECT_EQ(shown(), fresh());
+    EXPECT_EQ(text(grid().Text1[0]), "決算B1");  // kept to try again
+
+    press(Form34::RegisterButton);
+    EXPECT_EQ(voucherNumbers().size(), 7u);
+    EXPECT_EQ(shown(), fresh());
+    deleteVoucher(a);
+    EXPECT_EQ(shown(), fresh());
+}
+
+}  // namespace
