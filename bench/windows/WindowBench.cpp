@@ -143,6 +143,20 @@ void leave(QWidget* cell)
     QApplication::sendEvent(cell, &out);
 }
 
+// Two rows of 仕入高 against 現金, 1,200 yen each, described `description` and the round.
+void fillTwoRows(journal::EntryGrid& g, const char* description, int round)
+{
+    for (int row = 0; row < 2; ++row) {
+        g.Text1[row]->setText(QString::fromUtf8(description) + QString("%1-%2").arg(round).arg(row + 1));
+        g.Combo1[row]->setEditText("仕入高");
+        leave(g.Combo1[row]);
+        g.Combo7[row]->setEditText("現金");
+        leave(g.Combo7[row]);
+        g.Text8[row]->setText("1200");
+        leave(g.Text8[row]);
+    }
+}
+
 // Fills the grid with a voucher of two rows and times "登録" until the list shows it.
 double registerThroughTheWindow(journal::Form9& form, int round)
 {
@@ -151,16 +165,7 @@ double registerThroughTheWindow(journal::Form9& form, int round)
     form.Combo2[1]->setEditText("3月");
     form.Combo2[2]->setEditText("31日");
     leave(form.Combo2[2]);
-    journal::EntryGrid& g = form.grid();
-    for (int row = 0; row < 2; ++row) {
-        g.Text1[row]->setText(QString("ベンチ仕入%1-%2").arg(round).arg(row + 1));
-        g.Combo1[row]->setEditText("仕入高");
-        leave(g.Combo1[row]);
-        g.Combo7[row]->setEditText("現金");
-        leave(g.Combo7[row]);
-        g.Text8[row]->setText("1200");
-        leave(g.Text8[row]);
-    }
+    fillTwoRows(form.grid(), "ベンチ仕入", round);
     const int before = form.List2->count();
     const auto start = Clock::now();
     form.Command1[1]->click();
@@ -223,16 +228,7 @@ void booksWindow(const Prepared& file)
 double registerThroughTheClosingTab(statements::Form34& form, int round)
 {
     auto& tab = dynamic_cast<closing::ClosingEntryTab&>(form.entryPage());
-    journal::EntryGrid& g = tab.grid();
-    for (int row = 0; row < 2; ++row) {
-        g.Text1[row]->setText(QString("ベンチ決算%1-%2").arg(round).arg(row + 1));
-        g.Combo1[row]->setEditText("仕入高");
-        leave(g.Combo1[row]);
-        g.Combo7[row]->setEditText("現金");
-        leave(g.Combo7[row]);
-        g.Text8[row]->setText("1200");
-        leave(g.Text8[row]);
-    }
+    fillTwoRows(tab.grid(), "ベンチ決算", round);
     const int before = tab.List2->count();
     const auto start = Clock::now();
     form.Command1.at(statements::Form34::RegisterButton)->click();
