@@ -97,33 +97,38 @@ JournalFields::JournalFields(const dao::Recordset& rows, RecordKind kind, TaxCol
 JournalRecord JournalFields::read(const dao::Recordset& rows) const
 {
     JournalRecord row;
-    row.number = rows.getAt(m_number).toText();
+    read(rows, row);
+    return row;
+}
+
+void JournalFields::read(const dao::Recordset& rows, JournalRecord& row) const
+{
+    rows.getTextAt(m_number, row.number);
     if (m_kind == RecordKind::Voucher)
         row.date = rows.getAt(m_date).toDate();
     const dao::Value rowNumber = rows.getAt(m_rowNumber);
     row.rowNumber = rowNumber.isNumeric() ? static_cast<int>(rowNumber.toInt64()) : 0;
     row.closingEntry = rows.getAt(m_closingEntry).toBool();
-    row.description = rows.getAt(m_description).toText();
-    row.partner = rows.getAt(m_partner).toText();
-    row.debitCode = rows.getAt(m_debitCode).toText();
-    row.debitName = rows.getAt(m_debitName).toText();
+    rows.getTextAt(m_description, row.description);
+    rows.getTextAt(m_partner, row.partner);
+    rows.getTextAt(m_debitCode, row.debitCode);
+    rows.getTextAt(m_debitName, row.debitName);
     row.debit = amountOf(rows.getAt(m_debit));
-    row.creditCode = rows.getAt(m_creditCode).toText();
-    row.creditName = rows.getAt(m_creditName).toText();
+    rows.getTextAt(m_creditCode, row.creditCode);
+    rows.getTextAt(m_creditName, row.creditName);
     row.credit = amountOf(rows.getAt(m_credit));
-    row.bankCode = rows.getAt(m_bankCode).toText();
-    row.branchCode = rows.getAt(m_branchCode).toText();
-    row.bankName = rows.getAt(m_bankName).toText();
-    row.branchName = rows.getAt(m_branchName).toText();
+    rows.getTextAt(m_bankCode, row.bankCode);
+    rows.getTextAt(m_branchCode, row.branchCode);
+    rows.getTextAt(m_bankName, row.bankName);
+    rows.getTextAt(m_branchName, row.branchName);
     if (m_tax == TaxColumns::Read) {
-        row.debitClass = rows.getAt(m_debitClass).toText();
-        row.creditClass = rows.getAt(m_creditClass).toText();
+        rows.getTextAt(m_debitClass, row.debitClass);
+        rows.getTextAt(m_creditClass, row.creditClass);
         row.debitTaxable = rows.getAt(m_debitTaxable).toBool();
         row.debitSimplified = rows.getAt(m_debitSimplified).toBool();
         row.creditTaxable = rows.getAt(m_creditTaxable).toBool();
         row.creditSimplified = rows.getAt(m_creditSimplified).toBool();
     }
-    return row;
 }
 
 JournalRecord ReadJournalRecord(dao::Recordset& rows, RecordKind kind, TaxColumns tax)

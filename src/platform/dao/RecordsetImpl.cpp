@@ -251,12 +251,40 @@ Value RecordsetImpl::get(const std::string& field) {
     return get(columnOf(field));
 }
 
-Value RecordsetImpl::get(int column) {
+void RecordsetImpl::requireField(int column) const {
     requireOpen();
     if (column < 0 || column >= static_cast<int>(m_info->columns.size()) || m_info->columns[static_cast<size_t>(column)].hidden)
         throw DaoError(DaoError::Code::NoSuchField, "「" + name() + "」に " + std::to_string(column + 1) + " 番目のフィールドがありません（ファイル「"
                                                         + m_connection->path() + "」）。");
+}
+
+void RecordsetImpl::getText(int column, std::string& text) {
+    requireField(column);
+    const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
+    // A text a one-pass walk stands on, in a field that takes any text, is
+    // what get would give: it is copied straight from the statement.
+    if (m_walkRow && m_editState == EditState::None && info.domainRule < 0
+        && (info.type == ColumnType::Text || info.type == ColumnType::Unknown)
+        && sqlite3_column_type(m_walkRow, column) == SQLITE_TEXT) {
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_walkRow, column));
+        text.assign(bytes ? bytes : "", static_cast<size_t>(sqlite3_column_bytes(m_walkRow, column)));
+        return;
+    }
+    text = get(column).toText();
+}
+
+Value RecordsetImpl::get(int column) {
+    requireField(column);
     if (m_editState != EditState::None) return m_buffer[static_cast<size_t>(column)];
+    const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
+    if (m_walkRow) {
+        // A one-pass walk: the row as the walk's statement reads it now.
+        Value value = readColumn(m_walkRow, column, info.type);
+        if (const auto problem = storedValueProblem(value, info.type)) throw badStoredValue(column, *problem);
+        if (const auto problem = domainProblem(info.domainRule, value, info.joined))
+            throw badStoredValue(column, *problem);
+        return value;
+    }
     // The first field read of a row after a move looks for other programs'
     // writes; the reads that follow use the row as read under the stamp then known.
     const Row* row = m_position == m_checkedPosition && keyed() ? cached(m_position) : nullptr;
@@ -265,7 +293,6 @@ Value RecordsetImpl::get(int column) {
         m_checkedPosition = m_position;
     }
     const Value& value = row->values[static_cast<size_t>(column)];
-    const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
     if (const auto problem = storedValueProblem(value, info.type)) throw badStoredValue(column, *problem);
     if (const auto problem = domainProblem(info.domainRule, value, info.joined))
         throw badStoredValue(column, *problem);
@@ -458,6 +485,41 @@ void RecordsetImpl::Move(long long rows) {
     for (long long step = 0; step < (rows > 0 ? rows : -rows); ++step) {
         m_position = nextLive(m_position + direction, direction);
         if (m_position < 0 || m_position >= size()) break;
+    }
+}
+
+void RecordsetImpl::forEachRow(const std::function<void()>& visit) {
+    requireOpen();
+    leaveEdit();
+    long long index = keyed() ? walkInOnePass(visit) : 0;
+    for (index = nextLive(index, 1); index < size(); index = nextLive(index + 1, 1)) {
+        m_position = index;
+        visit();
+    }
+    m_position = size();
+}
+
+long long RecordsetImpl::walkInOnePass(const std::function<void()>& visit) {
+    Statement st(m_connection->handle(), "SELECT * FROM (" + m_info->selectSql + ")", name());
+    if (st.columnCount() != static_cast<int>(m_info->columns.size())) throw shapeChanged();
+    // The statement is finalized, and the row no longer read through it, when
+    // the walk goes on by key or a visit throws.
+    struct Walking {
+        sqlite3_stmt*& row;
+        ~Walking() { row = nullptr; }
+    } walking{m_walkRow};
+    const int keyColumn = m_info->keyColumn;
+    long long index = 0;
+    while (true) {
+        while (index < size() && m_deleted[static_cast<size_t>(index)]) ++index;
+        if (index >= size() || !st.step()) return index;
+        if (sqlite3_column_int64(st.get(), keyColumn) != m_keys[static_cast<size_t>(index)]) return index;
+        m_position = index;
+        m_checkedPosition = -1;
+        m_walkRow = st.get();
+        visit();
+        m_walkRow = nullptr;
+        ++index;
     }
 }
 

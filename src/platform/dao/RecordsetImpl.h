@@ -13,6 +13,11 @@
 // The statement that reads a block of rows is prepared once and kept, reset
 // after each block: it holds no read transaction between two calls, so an open
 // recordset still never blocks a write made elsewhere.
+//
+// A walk over every row (forEachRow) reads the source once, whole, within the
+// one call, while it yields the membership's keys in their order; from the
+// first row where the two part (a row added, deleted or moved elsewhere since
+// the open) it goes on by key, as MoveNext would.
 
 #include "Connection.h"
 #include "Database.h"
@@ -20,6 +25,7 @@
 #include "Recordset.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -39,6 +45,7 @@ public:
     Value get(const std::string& name);
     Value getRequired(const std::string& name, const std::string& expected);
     Value get(int column);                                 // a position from fieldIndex
+    void getText(int column, std::string& text);           // get(column).toText(), into `text`
     int fieldIndex(const std::string& name) const { requireOpen(); return columnOf(name); }
     void set(const std::string& name, const Value& value);
     std::vector<std::string> fieldNames() const;
@@ -57,6 +64,10 @@ public:
     void MoveNext();
     void MovePrevious();
     void Move(long long rows);
+    // Stands on every row in turn, from the first to the last, and calls
+    // `visit` there; get reads that row. `visit` must not move the recordset.
+    // Ends after the last row (EOF).
+    void forEachRow(const std::function<void()>& visit);
     bool BOF() const;
     bool EOF_() const;
     long long RecordCount() const;
@@ -84,6 +95,7 @@ private:
     long long size() const { return m_size; }
     bool keyed() const { return m_type != RecordsetType::Snapshot && m_info->keyColumn >= 0; }
     void requireOpen() const;
+    void requireField(int column) const;                   // throws NoSuchField
     void requireUpdatable(const char* action) const;
     int columnOf(const std::string& name) const;          // throws NoSuchField
     void leaveEdit() { m_editState = EditState::None; m_buffer.clear(); m_dirty.clear(); m_checkedPosition = -1; }
@@ -94,6 +106,7 @@ private:
     const Row* cached(long long index) const;              // null when not read or read under an old stamp
     bool ensureFresh(long long index, int direction);      // false when the row is gone
     void refetchBlock(long long index, int direction);
+    long long walkInOnePass(const std::function<void()>& visit);   // the index where the walk goes on by key
     void readOutsideTheQuery(const std::vector<long long>& indexes, std::uint64_t stamp);
     long long nextLive(long long from, int direction);     // -1 or size() when none
     Row& rowAt(long long index);                           // a row that ensureFresh has just read
@@ -115,6 +128,7 @@ private:
     std::vector<bool> m_deleted;
     std::unordered_map<long long, Row> m_cache;
     std::unique_ptr<Statement> m_blockStatement;   // reads a block of rows by key
+    sqlite3_stmt* m_walkRow = nullptr;   // during a one-pass walk: the statement standing on the current row
     // Not keyed: every row, as read at open.
     std::vector<Row> m_held;
     long long m_position = -1;   // -1 BOF, size() EOF
