@@ -15,9 +15,7 @@ struct NumberCase {
     const char* expected;
 };
 
-TEST(FormatNumber, AppliesTheMasksInUse)
-{
-    const NumberCase cases[] = {
+const NumberCase kNumbers[] = {
         {0, "###,###,##0", "0"},
         {999, "###,###,##0", "999"},
         {1000, "###,###,##0", "1,000"},
@@ -36,9 +34,24 @@ TEST(FormatNumber, AppliesTheMasksInUse)
         {2024, "0000", "2024"},
         {3, "00", "03"},
         {std::numeric_limits<std::int64_t>::min(), "########0", "-9223372036854775808"},
-    };
-    for (const NumberCase& c : cases)
+};
+
+TEST(FormatNumber, AppliesTheMasksInUse)
+{
+    for (const NumberCase& c : kNumbers)
         EXPECT_EQ(o::FormatNumber(c.value, c.mask), c.expected) << c.value << " " << c.mask;
+}
+
+// A list line is built by appending its fields: an amount field appended is
+// the number as the mask shows it, right-aligned, after what the line held.
+TEST(AppendAmountField, AppendsTheMaskedNumberRightAligned)
+{
+    for (const NumberCase& c : kNumbers) {
+        std::string line = "摘要";
+        o::AppendAmountField(line, c.value, c.mask, 24);
+        EXPECT_EQ(line, "摘要" + std::string(24 - std::string(c.expected).size(), ' ') + c.expected)
+            << c.value << " " << c.mask;
+    }
 }
 
 struct FieldCase {
@@ -61,6 +74,7 @@ TEST(FormatAmountField, RightAlignsAndFillsATooWideAmountWithStars)
         {1234567890, "##,###,###,##0", 12, "************"},
         {123456789, "##,###,###,##0", 12, " 123,456,789"},
         {5, "###,###,##0", 0, ""},
+        {5, "000000000000000000000000", 26, "  000000000000000000000005"},   // more zeros than a 64-bit number has digits
     };
     for (const FieldCase& c : cases)
         EXPECT_EQ(o::FormatAmountField(c.value, c.mask, c.width), c.expected) << c.value;
