@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <utility>
 
 namespace books {
 
@@ -54,7 +53,6 @@ public:
     }
     LineBuilder& raw(const std::string& value) { m_line += value; return *this; }
     const std::string& str() const { return m_line; }
-    std::string take() { return std::move(m_line); }
 private:
     std::string m_line;
 };

@@ -16,7 +16,7 @@ std::string rowLine(const std::string& date, const JournalRow& row, const Postin
         .amount(balance, layout.balance);
     if (layout.bankGap >= 0)
         line.gap(layout.balanceGap).text(row.bankName, 14).gap(layout.bankGap).text(row.branchName, 14);
-    return line.take();
+    return line.str();
 }
 
 std::string openingLine(std::int64_t balance, int labelBytes, int gap, int amountWidth)
