@@ -59,7 +59,7 @@ Posting ledgerPosting(const JournalRow& row, const LedgerAccount& account)
 std::unique_ptr<dao::Recordset> openAccountRows(dao::Database& database, const std::string& code)
 {
     const std::string literal = dao::criteriaLiteral(code);
-    return database.OpenRecordset("SELECT * FROM \"Q_仕訳台帳\" WHERE \"借方コード\" = " + literal
+    return database.OpenRecordsetForWalk("SELECT * FROM \"Q_仕訳台帳\" WHERE \"借方コード\" = " + literal
                                   + " OR \"貸方コード\" = " + literal
                                   + " ORDER BY \"日付\", \"伝票番号\", \"追番\", dao_rowid");
 }

@@ -17,7 +17,9 @@
 // A walk over every row (forEachRow) reads the source once, whole, within the
 // one call, while it yields the membership's keys in their order; from the
 // first row where the two part (a row added, deleted or moved elsewhere since
-// the open) it goes on by key, as MoveNext would.
+// the open) it goes on by key, as MoveNext would. A recordset opened for a
+// walk reads no keys at the open: its first walk takes them in its own pass
+// (or, when something else comes first, they are read then).
 
 #include "Connection.h"
 #include "Database.h"
@@ -40,7 +42,7 @@ struct StoredValueProblem;
 class RecordsetImpl {
 public:
     RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info,
-                  RecordsetType type, bool readOnlyDatabase);
+                  RecordsetType type, bool readOnlyDatabase, bool keysAtFirstWalk = false);
 
     Value get(const std::string& name);
     Value getRequired(const std::string& name, const std::string& expected);
@@ -68,10 +70,10 @@ public:
     // `visit` there; get reads that row. `visit` must not move the recordset.
     // Ends after the last row (EOF).
     void forEachRow(const std::function<void()>& visit);
-    bool BOF() const;
-    bool EOF_() const;
-    long long RecordCount() const;
-    long long AbsolutePosition() const;
+    bool BOF();
+    bool EOF_();
+    long long RecordCount();
+    long long AbsolutePosition();
 
     enum class FindFrom { First, Last, Next, Previous };
     void find(FindFrom from, const Criteria& criteria);
@@ -100,6 +102,8 @@ private:
     int columnOf(const std::string& name) const;          // throws NoSuchField
     void leaveEdit() { m_editState = EditState::None; m_buffer.clear(); m_dirty.clear(); m_checkedPosition = -1; }
     void loadKeys();
+    void ensureKeys();                                     // reads the keys a walk has not taken yet
+    void walkTakingKeys(const std::function<void()>& visit);
     void loadAll();
     bool isDeleted(long long index) const { return keyed() && m_deleted[static_cast<size_t>(index)]; }
     void markDeleted(long long index);
@@ -122,6 +126,7 @@ private:
     RecordsetType m_type;
     bool m_readOnlyDatabase;
     bool m_open = true;
+    bool m_keysPending = false;   // opened for a walk: no keys read yet
     long long m_size = 0;
     // Keyed: the membership's keys, which of them are deleted, and the rows read lately.
     std::vector<std::int64_t> m_keys;

@@ -201,3 +201,114 @@ TEST_P(RecordsetWalkRefusal, IsTheRefusalOfAMoveNextWalk)
     EXPECT_EQ(walkedRows, c.rowsBefore);
     EXPECT_EQ(movedRows, c.rowsBefore);
 }
+
+// ---- a recordset opened for a walk ---------------------------------------------------------
+
+namespace {
+
+// What another program does between the open and the first use.
+struct ForWalkCase {
+    const char* name;
+    const char* between;
+    Rows expected;   // the rows the file holds at the first use
+};
+
+void PrintTo(const ForWalkCase& c, std::ostream* out) { *out << c.name; }
+
+const ForWalkCase kForWalk[] = {
+    {"AsOpened", "",
+     {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 現金仕入  3000", "002/1 仕入 山田商店 5000"}},
+    {"RowAddedElsewhere",
+     "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
+     " VALUES ('2024-04-01', '000', 1, '追加', '100', 1, '500', 1)",
+     {"000/1 追加  1", "001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 現金仕入  3000",
+      "002/1 仕入 山田商店 5000"}},
+    {"RowDeletedElsewhere", "DELETE FROM 仕訳台帳 WHERE 伝票番号 = '003'",
+     {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "002/1 仕入 山田商店 5000"}},
+    {"EveryRowDeletedElsewhere", "DELETE FROM 仕訳台帳", {}},
+};
+
+class RecordsetForWalk : public ::testing::TestWithParam<ForWalkCase> {
+protected:
+    TempDir dir;
+    std::string path = makePeriodFile(dir);
+    std::shared_ptr<Database> db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
+
+    std::unique_ptr<Recordset> openedBeforeTheChange()
+    {
+        auto rs = db->OpenRecordsetForWalk("Q_仕訳台帳");
+        if (*GetParam().between) {
+            OtherProgram other(path);
+            other.exec(GetParam().between);
+        }
+        return rs;
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, RecordsetForWalk, ::testing::ValuesIn(kForWalk), testsupport::kCaseName);
+
+}  // namespace
+
+TEST_P(RecordsetForWalk, ItsFirstWalkTakesTheRowsAndKeepsThemAsItsMembership)
+{
+    auto rs = openedBeforeTheChange();
+    EXPECT_EQ(walkedByForEachRow(*rs), GetParam().expected);
+    EXPECT_TRUE(rs->EOF_());
+    EXPECT_EQ(rs->RecordCount(), static_cast<long long>(GetParam().expected.size()));
+    EXPECT_EQ(walkedByMoveNext(*rs), GetParam().expected);
+    EXPECT_EQ(walkedByForEachRow(*rs), GetParam().expected);
+    // A row the file gains after the first walk is no member.
+    rawExec(path, "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要) VALUES ('2024-04-01', '0000', 1, '後から')");
+    EXPECT_EQ(walkedByForEachRow(*rs), GetParam().expected);
+}
+
+TEST_P(RecordsetForWalk, AMoveBeforeAnyWalkReadsTheMembershipThen)
+{
+    auto rs = openedBeforeTheChange();
+    EXPECT_EQ(rs->isEmpty(), GetParam().expected.empty());
+    EXPECT_EQ(walkedByMoveNext(*rs), GetParam().expected);
+    EXPECT_EQ(walkedByForEachRow(*rs), GetParam().expected);
+}
+
+TEST_P(RecordsetForWalk, RowsWrittenThroughItBeforeAnyWalkAreItsOwn)
+{
+    auto rs = openedBeforeTheChange();
+    rs->AddNew();
+    rs->set("伝票番号", Value("009"));
+    rs->set("追番", Value(1));
+    rs->set("摘要", Value("追記"));
+    rs->set("入金", Value(9));
+    rs->Update();
+    Rows expected = GetParam().expected;
+    expected.push_back("009/1 追記  9");   // added rows come at the end
+    EXPECT_EQ(walkedByForEachRow(*rs), expected);
+}
+
+// A refusal met by the first walk is the refusal of a MoveNext walk, and the
+// recordset keeps its whole membership for what comes after.
+TEST(RecordsetForWalkRefusal, IsTheRefusalOfAMoveNextWalkAndLosesNoRow)
+{
+    TempDir dir;
+    const std::string path = makePeriodFile(dir);
+    rawExec(path, "UPDATE 仕訳台帳 SET 入金 = 'たくさん' WHERE 伝票番号 = '003'");
+    auto db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
+    auto walked = db->OpenRecordsetForWalk("Q_仕訳台帳");
+    auto moved = db->OpenRecordset("Q_仕訳台帳");
+    int walkedRows = 0, movedRows = 0;
+    const std::string byWalk =
+        refusal([&](const std::function<void()>& visit) { walked->ForEachRow(visit); }, *walked, "入金", walkedRows);
+    const std::string byMoves = refusal(
+        [&](const std::function<void()>& visit) {
+            for (moved->MoveFirst(); !moved->EOF_(); moved->MoveNext())
+                visit();
+        },
+        *moved, "入金", movedRows);
+    EXPECT_NE(byWalk, "no refusal");
+    EXPECT_EQ(byWalk, byMoves);
+    EXPECT_EQ(walkedRows, 2);
+    EXPECT_EQ(walked->RecordCount(), 4);
+    Rows numbers;
+    for (walked->MoveFirst(); !walked->EOF_(); walked->MoveNext())
+        numbers.push_back(walked->get("伝票番号").toText());
+    EXPECT_EQ(numbers, (Rows{"001", "001", "003", "002"}));
+}
