@@ -5,6 +5,7 @@
 #include "platform/dao/Recordset.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace journal {
 
@@ -33,11 +34,24 @@ std::string sqlTextLiteral(const std::string& text)
 // FNV-1a over the parts of a row, each closed by a separator byte.
 class Fingerprint {
 public:
-    void add(const std::string& text)
+    void add(std::string_view text)
     {
         for (unsigned char c : text)
-            byte(c);
+            byte(static_cast<unsigned char>(c));
         byte(0xff);
+    }
+    // The date as Date::isoText writes it ("" without one); a date of four
+    // digits without a time of day is written here, without a formatting call.
+    void add(const std::optional<dao::Date>& date)
+    {
+        if (!date)
+            return add(std::string_view());
+        const dao::Date& d = *date;
+        if (d.hasTime() || d.year < 0 || d.year > 9999 || d.month < 0 || d.month > 99 || d.day < 0 || d.day > 99)
+            return add(d.isoText());
+        const char text[10] = {digit(d.year / 1000), digit(d.year / 100), digit(d.year / 10), digit(d.year), '-',
+                               digit(d.month / 10), digit(d.month), '-', digit(d.day / 10), digit(d.day)};
+        add(std::string_view(text, sizeof text));
     }
     void add(std::int64_t n)
     {
@@ -55,6 +69,7 @@ public:
     RowFingerprint value() const { return m_hash; }
 
 private:
+    static char digit(int n) { return static_cast<char>('0' + n % 10); }
     void byte(unsigned char c)
     {
         m_hash ^= c;
@@ -164,7 +179,7 @@ RowFingerprint FingerprintOf(const JournalRecord& row)
 {
     Fingerprint print;
     print.add(row.number);
-    print.add(row.date ? row.date->isoText() : std::string());
+    print.add(row.date);
     print.add(std::int64_t{row.rowNumber});
     print.add(std::int64_t{row.closingEntry ? 1 : 0});
     print.add(row.description);
