@@ -104,8 +104,9 @@ public:
     // Every row in turn, from the first to the last, as MoveFirst and MoveNext
     // would give them, read in one pass where the source still holds the rows
     // as opened: `visit` is called on each with the recordset standing on it
-    // (get and getAt read it, with the same checks) and must not move it. Ends
-    // after the last row (EOF). For walks over many rows, such as a list fill.
+    // (get and getAt read it, with the same checks) and must neither move it
+    // nor write through it. Ends after the last row (EOF). For walks that read
+    // many rows, such as a list fill.
     void ForEachRow(const std::function<void()>& visit);
     bool BOF() const;
     bool EOF_() const;           // EOF is a macro in <cstdio>

@@ -551,6 +551,7 @@ void RecordsetImpl::forEachRow(const std::function<void()>& visit) {
     long long index = keyed() ? walkInOnePass(visit) : 0;
     for (index = nextLive(index, 1); index < size(); index = nextLive(index + 1, 1)) {
         m_position = index;
+        m_checkedPosition = -1;
         visit();
     }
     m_position = size();

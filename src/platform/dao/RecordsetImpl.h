@@ -67,7 +67,8 @@ public:
     void MovePrevious();
     void Move(long long rows);
     // Stands on every row in turn, from the first to the last, and calls
-    // `visit` there; get reads that row. `visit` must not move the recordset.
+    // `visit` there; get reads that row. `visit` must neither move the
+    // recordset nor write through it.
     // Ends after the last row (EOF).
     void forEachRow(const std::function<void()>& visit);
     bool BOF();
