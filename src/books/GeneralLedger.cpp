@@ -60,8 +60,8 @@ std::unique_ptr<dao::Recordset> openAccountRows(dao::Database& database, const s
 {
     const std::string literal = dao::criteriaLiteral(code);
     return database.OpenRecordsetForWalk("SELECT * FROM \"Q_仕訳台帳\" WHERE \"借方コード\" = " + literal
-                                  + " OR \"貸方コード\" = " + literal
-                                  + " ORDER BY \"日付\", \"伝票番号\", \"追番\", dao_rowid");
+                                         + " OR \"貸方コード\" = " + literal
+                                         + " ORDER BY \"日付\", \"伝票番号\", \"追番\", dao_rowid");
 }
 
 bool journalIsEmpty(dao::Database& database)

@@ -90,7 +90,7 @@ void AppendFitByteWidth(std::string& out, std::string_view text, int width)
         const utf8::CodePoint cp = utf8::decodeAt(text, pos);
         const int w = ShiftJisCharWidth(cp.value);
         if (used + w > width)
-            break;   // the rest is cut; a double-byte character is never split
+            break;  // the rest is cut; a double-byte character is never split
         used += w;
         pos += cp.length;
     }

@@ -58,7 +58,7 @@ private:
     // Lines [first, first + removed) become `lines`, block by block.
     void splice(std::size_t first, std::size_t removed, const std::vector<std::string_view>& lines);
     void rebuildStarts();
-    void append(std::string_view line);   // at the end, during a fill
+    void append(std::string_view line);  // at the end, during a fill
 
     std::vector<Block> m_blocks;
     std::vector<std::size_t> m_starts;   // the first row of each block

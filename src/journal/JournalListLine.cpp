@@ -117,8 +117,9 @@ std::string JournalListLines::next(const JournalRecord& row)
         m_state.lastBranchCode = row.branchCode;
     }
 
-    AppendListColumns(line, {row.closingEntry, row.rowNumber, row.description, partnerColumn, debitName, row.debit,
-                             creditName, row.credit, bank});
+    AppendListColumns(line,
+                      {row.closingEntry, row.rowNumber, row.description, partnerColumn, debitName, row.debit,
+                       creditName, row.credit, bank});
     return line;
 }
 

@@ -35,7 +35,7 @@ private:
     const std::string& fittedName(const std::string& name, int width);
 
     std::unordered_map<std::string, std::string> m_fittedNames;
-    std::string m_nameKey;   // the key a name is looked up by, kept for its room
+    std::string m_nameKey;  // the key a name is looked up by, kept for its room
     ListLineState m_state;
 };
 
@@ -46,12 +46,12 @@ struct ListColumns {
     bool closingEntry;
     int rowNumber;
     std::string_view description;
-    std::string_view partner;        // 16 bytes
-    std::string_view debitName;      // 20 bytes
+    std::string_view partner;    // 16 bytes
+    std::string_view debitName;  // 20 bytes
     const std::optional<std::int64_t>& debit;
-    std::string_view creditName;     // 20 bytes
+    std::string_view creditName;  // 20 bytes
     const std::optional<std::int64_t>& credit;
-    std::string_view bankColumns;    // 31 bytes: bank, a blank, branch
+    std::string_view bankColumns;  // 31 bytes: bank, a blank, branch
 };
 void AppendListColumns(std::string& line, const ListColumns& columns);
 

@@ -49,8 +49,16 @@ public:
         const dao::Date& d = *date;
         if (d.hasTime() || d.year < 0 || d.year > 9999 || d.month < 0 || d.month > 99 || d.day < 0 || d.day > 99)
             return add(d.isoText());
-        const char text[10] = {digit(d.year / 1000), digit(d.year / 100), digit(d.year / 10), digit(d.year), '-',
-                               digit(d.month / 10), digit(d.month), '-', digit(d.day / 10), digit(d.day)};
+        const char text[10] = {digit(d.year / 1000),
+                               digit(d.year / 100),
+                               digit(d.year / 10),
+                               digit(d.year),
+                               '-',
+                               digit(d.month / 10),
+                               digit(d.month),
+                               '-',
+                               digit(d.day / 10),
+                               digit(d.day)};
         add(std::string_view(text, sizeof text));
     }
     void add(std::int64_t n)

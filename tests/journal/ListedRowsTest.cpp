@@ -87,7 +87,10 @@ struct DateChange {
     std::optional<dao::Date> after;
 };
 
-void PrintTo(const DateChange& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const DateChange& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 const DateChange kDateChanges[] = {
     {"Day", dao::Date{2024, 4, 1}, dao::Date{2024, 4, 11}},
@@ -102,8 +105,7 @@ const DateChange kDateChanges[] = {
 
 class FingerprintDateTest : public ::testing::TestWithParam<DateChange> {};
 
-INSTANTIATE_TEST_SUITE_P(Changes, FingerprintDateTest, ::testing::ValuesIn(kDateChanges),
-                         testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Changes, FingerprintDateTest, ::testing::ValuesIn(kDateChanges), testsupport::kCaseName);
 
 TEST_P(FingerprintDateTest, AChangedDateNoLongerMatches)
 {

@@ -28,8 +28,8 @@ std::string shortened(const std::string& text) {
 
 RecordsetImpl::RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info,
                              RecordsetType type, bool readOnlyDatabase, bool keysAtFirstWalk)
-    : m_connection(std::move(connection)), m_info(std::move(info)), m_type(type),
-      m_readOnlyDatabase(readOnlyDatabase) {
+    : m_connection(std::move(connection)), m_info(std::move(info)), m_type(type), m_readOnlyDatabase(readOnlyDatabase)
+{
     if (keyed() && keysAtFirstWalk)
         m_keysPending = true;
     else if (keyed())
@@ -58,8 +58,10 @@ void RecordsetImpl::loadKeys() {
     m_liveCount = m_size;
 }
 
-void RecordsetImpl::ensureKeys() {
-    if (!m_keysPending) return;
+void RecordsetImpl::ensureKeys()
+{
+    if (!m_keysPending)
+        return;
     m_keysPending = false;
     loadKeys();
     m_position = m_size == 0 ? -1 : 0;
@@ -68,10 +70,12 @@ void RecordsetImpl::ensureKeys() {
 // The membership from the rows the walk reads: the recordset stands on each
 // row as soon as its key is taken. A walk that fails leaves no keys taken, so
 // that the next use reads them whole.
-void RecordsetImpl::walkTakingKeys(const std::function<void()>& visit) {
+void RecordsetImpl::walkTakingKeys(const std::function<void()>& visit)
+{
     m_keysPending = false;
     Statement st(m_connection->handle(), "SELECT * FROM (" + m_info->selectSql + ")", name());
-    if (st.columnCount() != static_cast<int>(m_info->columns.size())) throw shapeChanged();
+    if (st.columnCount() != static_cast<int>(m_info->columns.size()))
+        throw shapeChanged();
     const int keyColumn = m_info->keyColumn;
     try {
         while (st.step()) {
@@ -298,14 +302,16 @@ Value RecordsetImpl::get(const std::string& field) {
     return get(columnOf(field));
 }
 
-void RecordsetImpl::requireField(int column) const {
+void RecordsetImpl::requireField(int column) const
+{
     requireOpen();
     if (column < 0 || column >= static_cast<int>(m_info->columns.size()) || m_info->columns[static_cast<size_t>(column)].hidden)
         throw DaoError(DaoError::Code::NoSuchField, "「" + name() + "」に " + std::to_string(column + 1) + " 番目のフィールドがありません（ファイル「"
                                                         + m_connection->path() + "」）。");
 }
 
-void RecordsetImpl::getText(int column, std::string& text) {
+void RecordsetImpl::getText(int column, std::string& text)
+{
     requireField(column);
     const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
     // A text a one-pass walk stands on, in a field that takes any text, is
@@ -320,14 +326,16 @@ void RecordsetImpl::getText(int column, std::string& text) {
     text = get(column).toText();
 }
 
-Value RecordsetImpl::get(int column) {
+Value RecordsetImpl::get(int column)
+{
     requireField(column);
     if (m_editState != EditState::None) return m_buffer[static_cast<size_t>(column)];
     const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
     if (m_walkRow) {
         // A one-pass walk: the row as the walk's statement reads it now.
         Value value = readColumn(m_walkRow, column, info.type);
-        if (const auto problem = storedValueProblem(value, info.type)) throw badStoredValue(column, *problem);
+        if (const auto problem = storedValueProblem(value, info.type))
+            throw badStoredValue(column, *problem);
         if (const auto problem = domainProblem(info.domainRule, value, info.joined))
             throw badStoredValue(column, *problem);
         return value;
@@ -541,7 +549,8 @@ void RecordsetImpl::Move(long long rows) {
     }
 }
 
-void RecordsetImpl::forEachRow(const std::function<void()>& visit) {
+void RecordsetImpl::forEachRow(const std::function<void()>& visit)
+{
     requireOpen();
     leaveEdit();
     if (m_keysPending) {
@@ -557,9 +566,11 @@ void RecordsetImpl::forEachRow(const std::function<void()>& visit) {
     m_position = size();
 }
 
-long long RecordsetImpl::walkInOnePass(const std::function<void()>& visit) {
+long long RecordsetImpl::walkInOnePass(const std::function<void()>& visit)
+{
     Statement st(m_connection->handle(), "SELECT * FROM (" + m_info->selectSql + ")", name());
-    if (st.columnCount() != static_cast<int>(m_info->columns.size())) throw shapeChanged();
+    if (st.columnCount() != static_cast<int>(m_info->columns.size()))
+        throw shapeChanged();
     // The statement is finalized, and the row no longer read through it, when
     // the walk goes on by key or a visit throws.
     struct Walking {
@@ -569,9 +580,12 @@ long long RecordsetImpl::walkInOnePass(const std::function<void()>& visit) {
     const int keyColumn = m_info->keyColumn;
     long long index = 0;
     while (true) {
-        while (index < size() && m_deleted[static_cast<size_t>(index)]) ++index;
-        if (index >= size() || !st.step()) return index;
-        if (sqlite3_column_int64(st.get(), keyColumn) != m_keys[static_cast<size_t>(index)]) return index;
+        while (index < size() && m_deleted[static_cast<size_t>(index)])
+            ++index;
+        if (index >= size() || !st.step())
+            return index;
+        if (sqlite3_column_int64(st.get(), keyColumn) != m_keys[static_cast<size_t>(index)])
+            return index;
         m_position = index;
         m_checkedPosition = -1;
         m_walkRow = st.get();
@@ -581,20 +595,24 @@ long long RecordsetImpl::walkInOnePass(const std::function<void()>& visit) {
     }
 }
 
-bool RecordsetImpl::BOF() {
+bool RecordsetImpl::BOF()
+{
     ensureKeys();
     return m_position < 0 || m_liveCount == 0;
 }
-bool RecordsetImpl::EOF_() {
+bool RecordsetImpl::EOF_()
+{
     ensureKeys();
     return m_position >= size() || m_liveCount == 0;
 }
-long long RecordsetImpl::RecordCount() {
+long long RecordsetImpl::RecordCount()
+{
     ensureKeys();
     return m_liveCount;
 }
 
-long long RecordsetImpl::AbsolutePosition() {
+long long RecordsetImpl::AbsolutePosition()
+{
     ensureKeys();
     if (m_position < 0 || m_position >= size() || isDeleted(m_position)) return -1;
     if (!keyed() || m_liveCount == size()) return m_position;

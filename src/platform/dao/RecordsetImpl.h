@@ -41,8 +41,8 @@ struct StoredValueProblem;
 
 class RecordsetImpl {
 public:
-    RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info,
-                  RecordsetType type, bool readOnlyDatabase, bool keysAtFirstWalk = false);
+    RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info, RecordsetType type,
+                  bool readOnlyDatabase, bool keysAtFirstWalk = false);
 
     Value get(const std::string& name);
     Value getRequired(const std::string& name, const std::string& expected);
@@ -98,12 +98,12 @@ private:
     long long size() const { return m_size; }
     bool keyed() const { return m_type != RecordsetType::Snapshot && m_info->keyColumn >= 0; }
     void requireOpen() const;
-    void requireField(int column) const;                   // throws NoSuchField
+    void requireField(int column) const;  // throws NoSuchField
     void requireUpdatable(const char* action) const;
     int columnOf(const std::string& name) const;          // throws NoSuchField
     void leaveEdit() { m_editState = EditState::None; m_buffer.clear(); m_dirty.clear(); m_checkedPosition = -1; }
     void loadKeys();
-    void ensureKeys();                                     // reads the keys a walk has not taken yet
+    void ensureKeys();  // reads the keys a walk has not taken yet
     void walkTakingKeys(const std::function<void()>& visit);
     void loadAll();
     bool isDeleted(long long index) const { return keyed() && m_deleted[static_cast<size_t>(index)]; }
@@ -111,7 +111,7 @@ private:
     const Row* cached(long long index) const;              // null when not read or read under an old stamp
     bool ensureFresh(long long index, int direction);      // false when the row is gone
     void refetchBlock(long long index, int direction);
-    long long walkInOnePass(const std::function<void()>& visit);   // the index where the walk goes on by key
+    long long walkInOnePass(const std::function<void()>& visit);  // the index where the walk goes on by key
     void readOutsideTheQuery(const std::vector<long long>& indexes, std::uint64_t stamp);
     long long nextLive(long long from, int direction);     // -1 or size() when none
     Row& rowAt(long long index);                           // a row that ensureFresh has just read
@@ -127,14 +127,14 @@ private:
     RecordsetType m_type;
     bool m_readOnlyDatabase;
     bool m_open = true;
-    bool m_keysPending = false;   // opened for a walk: no keys read yet
+    bool m_keysPending = false;  // opened for a walk: no keys read yet
     long long m_size = 0;
     // Keyed: the membership's keys, which of them are deleted, and the rows read lately.
     std::vector<std::int64_t> m_keys;
     std::vector<bool> m_deleted;
     std::unordered_map<long long, Row> m_cache;
     std::unique_ptr<Statement> m_blockStatement;   // reads a block of rows by key
-    sqlite3_stmt* m_walkRow = nullptr;   // during a one-pass walk: the statement standing on the current row
+    sqlite3_stmt* m_walkRow = nullptr;             // during a one-pass walk: the statement standing on the current row
     // Not keyed: every row, as read at open.
     std::vector<Row> m_held;
     long long m_position = -1;   // -1 BOF, size() EOF

@@ -27,7 +27,7 @@ std::string shownAt(const Recordset& rs)
     rs.getTextAt(rs.fieldPosition("摘要"), description);
     rs.getTextAt(rs.fieldPosition("取引先"), partner);
     return number + "/" + rs.getAt(rs.fieldPosition("追番")).toText() + " " + description + " " + partner + " "
-           + rs.getAt(rs.fieldPosition("入金")).toText();
+        + rs.getAt(rs.fieldPosition("入金")).toText();
 }
 
 Rows walkedByForEachRow(Recordset& rs)
@@ -49,38 +49,77 @@ struct WalkCase {
     const char* name;
     const char* source;
     RecordsetType type;
-    const char* before;    // run before the open, on the file
-    const char* between;   // run by another program between the open and the walk
-    bool deleteFirst;      // the first row deleted through the walked recordset before the walk
+    const char* before;   // run before the open, on the file
+    const char* between;  // run by another program between the open and the walk
+    bool deleteFirst;     // the first row deleted through the walked recordset before the walk
     Rows expected;
 };
 
-void PrintTo(const WalkCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const WalkCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 const WalkCase kWalks[] = {
-    {"AsOpened", "Q_仕訳台帳", RecordsetType::Dynaset, "", "", false,
+    {"AsOpened",
+     "Q_仕訳台帳",
+     RecordsetType::Dynaset,
+     "",
+     "",
+     false,
      {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 現金仕入  3000", "002/1 仕入 山田商店 5000"}},
-    {"RowDeletedElsewhere", "Q_仕訳台帳", RecordsetType::Dynaset, "",
-     "DELETE FROM 仕訳台帳 WHERE 伝票番号 = '001' AND 追番 = 2", false,
+    {"RowDeletedElsewhere",
+     "Q_仕訳台帳",
+     RecordsetType::Dynaset,
+     "",
+     "DELETE FROM 仕訳台帳 WHERE 伝票番号 = '001' AND 追番 = 2",
+     false,
      {"001/1 売上 O'Brien 10000", "003/1 現金仕入  3000", "002/1 仕入 山田商店 5000"}},
-    {"RowChangedElsewhere", "Q_仕訳台帳", RecordsetType::Dynaset, "",
-     "UPDATE 仕訳台帳 SET 摘要 = '訂正', 入金 = 4000 WHERE 伝票番号 = '003'", false,
+    {"RowChangedElsewhere",
+     "Q_仕訳台帳",
+     RecordsetType::Dynaset,
+     "",
+     "UPDATE 仕訳台帳 SET 摘要 = '訂正', 入金 = 4000 WHERE 伝票番号 = '003'",
+     false,
      {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 訂正  4000", "002/1 仕入 山田商店 5000"}},
     // The membership keeps its order: the row stays where it was when opened.
-    {"RowMovedElsewhere", "Q_仕訳台帳", RecordsetType::Dynaset, "",
-     "UPDATE 仕訳台帳 SET 日付 = '2024-03-31' WHERE 伝票番号 = '002'", false,
+    {"RowMovedElsewhere",
+     "Q_仕訳台帳",
+     RecordsetType::Dynaset,
+     "",
+     "UPDATE 仕訳台帳 SET 日付 = '2024-03-31' WHERE 伝票番号 = '002'",
+     false,
      {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 現金仕入  3000", "002/1 仕入 山田商店 5000"}},
-    {"RowAddedElsewhereIsNoMember", "Q_仕訳台帳", RecordsetType::Dynaset, "",
+    {"RowAddedElsewhereIsNoMember",
+     "Q_仕訳台帳",
+     RecordsetType::Dynaset,
+     "",
      "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
-     " VALUES ('2024-04-01', '000', 1, '追加', '100', 1, '500', 1)", false,
+     " VALUES ('2024-04-01', '000', 1, '追加', '100', 1, '500', 1)",
+     false,
      {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 現金仕入  3000", "002/1 仕入 山田商店 5000"}},
-    {"RowDeletedThroughTheRecordset", "Q_仕訳台帳", RecordsetType::Dynaset, "", "", true,
+    {"RowDeletedThroughTheRecordset",
+     "Q_仕訳台帳",
+     RecordsetType::Dynaset,
+     "",
+     "",
+     true,
      {"001/2 売上 OBrien 2000", "003/1 現金仕入  3000", "002/1 仕入 山田商店 5000"}},
     {"EmptySource", "Q_仕訳台帳", RecordsetType::Dynaset, "DELETE FROM 仕訳台帳", "", false, {}},
     {"EveryRowDeletedElsewhere", "Q_仕訳台帳", RecordsetType::Dynaset, "", "DELETE FROM 仕訳台帳", false, {}},
-    {"SqlTextWithAFilter", "SELECT * FROM Q_仕訳台帳 WHERE 借方コード = '100' OR 貸方コード = '100'",
-     RecordsetType::Dynaset, "", "", false, {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 現金仕入  3000"}},
-    {"Snapshot", "Q_仕訳台帳", RecordsetType::Snapshot, "", "DELETE FROM 仕訳台帳", false,
+    {"SqlTextWithAFilter",
+     "SELECT * FROM Q_仕訳台帳 WHERE 借方コード = '100' OR 貸方コード = '100'",
+     RecordsetType::Dynaset,
+     "",
+     "",
+     false,
+     {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 現金仕入  3000"}},
+    {"Snapshot",
+     "Q_仕訳台帳",
+     RecordsetType::Snapshot,
+     "",
+     "DELETE FROM 仕訳台帳",
+     false,
      {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 現金仕入  3000", "002/1 仕入 山田商店 5000"}},
 };
 
@@ -143,10 +182,13 @@ struct RefusedCase {
     const char* spoil;
     const char* source;
     const char* field;
-    int rowsBefore;   // rows the walk visits before the refused one
+    int rowsBefore;  // rows the walk visits before the refused one
 };
 
-void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RefusedCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 const RefusedCase kRefused[] = {
     {"AmountBeyondItsField", "UPDATE 仕訳台帳 SET 入金 = 1e300 WHERE 伝票番号 = '003'", "Q_仕訳台帳", "入金", 2},
@@ -210,20 +252,25 @@ namespace {
 struct ForWalkCase {
     const char* name;
     const char* between;
-    Rows expected;   // the rows the file holds at the first use
+    Rows expected;  // the rows the file holds at the first use
 };
 
-void PrintTo(const ForWalkCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ForWalkCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 const ForWalkCase kForWalk[] = {
-    {"AsOpened", "",
+    {"AsOpened",
+     "",
      {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 現金仕入  3000", "002/1 仕入 山田商店 5000"}},
     {"RowAddedElsewhere",
      "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
      " VALUES ('2024-04-01', '000', 1, '追加', '100', 1, '500', 1)",
      {"000/1 追加  1", "001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "003/1 現金仕入  3000",
       "002/1 仕入 山田商店 5000"}},
-    {"RowDeletedElsewhere", "DELETE FROM 仕訳台帳 WHERE 伝票番号 = '003'",
+    {"RowDeletedElsewhere",
+     "DELETE FROM 仕訳台帳 WHERE 伝票番号 = '003'",
      {"001/1 売上 O'Brien 10000", "001/2 売上 OBrien 2000", "002/1 仕入 山田商店 5000"}},
     {"EveryRowDeletedElsewhere", "DELETE FROM 仕訳台帳", {}},
 };
@@ -280,7 +327,7 @@ TEST_P(RecordsetForWalk, RowsWrittenThroughItBeforeAnyWalkAreItsOwn)
     rs->set("入金", Value(9));
     rs->Update();
     Rows expected = GetParam().expected;
-    expected.push_back("009/1 追記  9");   // added rows come at the end
+    expected.push_back("009/1 追記  9");  // added rows come at the end
     EXPECT_EQ(walkedByForEachRow(*rs), expected);
 }
 
