@@ -18,6 +18,21 @@ std::string amountField(std::int64_t amount, const char* mask, int width)
     return o::FormatAmountField(amount, mask, width);
 }
 
+LineBuilder& LineBuilder::text(const std::string& value, int bytes)
+{
+    o::AppendFitByteWidth(m_line, value, bytes);
+    return *this;
+}
+
+LineBuilder& LineBuilder::amount(std::int64_t value, int width, const char* mask)
+{
+    if (width <= 0)
+        m_line += o::FormatNumber(value, mask);
+    else
+        o::AppendAmountField(m_line, value, mask, width);
+    return *this;
+}
+
 std::string blanks(int count)
 {
     return std::string(count > 0 ? static_cast<std::size_t>(count) : 0, ' ');

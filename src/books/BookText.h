@@ -32,20 +32,23 @@ private:
     dao::Date m_lastShown;
 };
 
-// Appends fields left to right.
+// Appends fields left to right, each straight into the line.
 class LineBuilder {
 public:
-    LineBuilder& text(const std::string& value, int bytes) { m_line += fit(value, bytes); return *this; }
-    LineBuilder& gap(int count) { m_line += blanks(count); return *this; }
-    LineBuilder& amount(std::int64_t value, int width, const char* mask = kListMask)
+    LineBuilder() { m_line.reserve(160); }
+    LineBuilder& text(const std::string& value, int bytes);
+    LineBuilder& gap(int count)
     {
-        m_line += amountField(value, mask, width);
+        m_line.append(count > 0 ? static_cast<std::size_t>(count) : 0, ' ');
         return *this;
     }
+    LineBuilder& amount(std::int64_t value, int width, const char* mask = kListMask);
     // An amount, or the hyphens of the column that carries none.
     LineBuilder& amountOrNone(std::optional<std::int64_t> value, int width, const std::string& none = kNoAmount)
     {
-        m_line += value ? amountField(*value, kListMask, width) : none;
+        if (value)
+            return amount(*value, width);
+        m_line += none;
         return *this;
     }
     LineBuilder& raw(const std::string& value) { m_line += value; return *this; }

@@ -59,9 +59,9 @@ Posting ledgerPosting(const JournalRow& row, const LedgerAccount& account)
 std::unique_ptr<dao::Recordset> openAccountRows(dao::Database& database, const std::string& code)
 {
     const std::string literal = dao::criteriaLiteral(code);
-    return database.OpenRecordset("SELECT * FROM \"Q_仕訳台帳\" WHERE \"借方コード\" = " + literal
-                                  + " OR \"貸方コード\" = " + literal
-                                  + " ORDER BY \"日付\", \"伝票番号\", \"追番\", dao_rowid");
+    return database.OpenRecordsetForWalk("SELECT * FROM \"Q_仕訳台帳\" WHERE \"借方コード\" = " + literal
+                                         + " OR \"貸方コード\" = " + literal
+                                         + " ORDER BY \"日付\", \"伝票番号\", \"追番\", dao_rowid");
 }
 
 bool journalIsEmpty(dao::Database& database)
@@ -75,11 +75,17 @@ void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,
                        const std::function<void(const JournalRow&)>& visit)
 {
     JournalRowReader reader(journal, JournalRowReader::Fields::LedgerLine);
-    forEachRow(journal, [&] {
-        std::string debit = reader.debitCode();
-        std::string credit = reader.creditCode();
-        if (touchesAccount(debit, credit, account))
-            visit(reader.read(std::move(debit), std::move(credit)));
+    // One pass over the rows; a row deleted elsewhere while it is read is skipped.
+    journal.ForEachRow([&] {
+        try {
+            std::string debit = reader.debitCode();
+            std::string credit = reader.creditCode();
+            if (touchesAccount(debit, credit, account))
+                visit(reader.read(std::move(debit), std::move(credit)));
+        } catch (const dao::DaoError& e) {
+            if (e.code() != dao::DaoError::Code::NoCurrentRecord)
+                throw;
+        }
     });
 }
 

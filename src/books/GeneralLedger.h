@@ -42,7 +42,7 @@ Posting ledgerPosting(const JournalRow& row, const LedgerAccount& account);
 // then entry order): the ledger of one account reads its own rows, never the
 // whole journal. The period file needs no index of its own for it: the
 // journal's order index gives the order and each row's codes are checked as
-// it is passed, in the one walk that reads the rows' keys.
+// it is passed. Its membership is taken by its first walk, in the walk's pass.
 std::unique_ptr<dao::Recordset> openAccountRows(dao::Database& database, const std::string& code);
 
 // True when the journal has no row at all.

@@ -74,7 +74,10 @@ bool JournalRowReader::flag(const char* field) const
 
 std::string JournalRowReader::textAt(std::size_t field) const
 {
-    return m_positions[field] >= 0 ? m_rs.getAt(m_positions[field]).toText() : std::string();
+    std::string text;
+    if (m_positions[field] >= 0)
+        m_rs.getTextAt(m_positions[field], text);
+    return text;
 }
 
 std::string JournalRowReader::debitCode() const { return textAt(kDebitCode); }

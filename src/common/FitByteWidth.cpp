@@ -73,22 +73,29 @@ int ShiftJisByteWidth(std::string_view text)
 
 std::string FitByteWidth(std::string_view text, int width)
 {
-    if (width <= 0)
-        return {};
     std::string result;
-    result.reserve(text.size() + static_cast<std::size_t>(width));
+    if (width > 0)
+        result.reserve(text.size() + static_cast<std::size_t>(width));
+    AppendFitByteWidth(result, text, width);
+    return result;
+}
+
+void AppendFitByteWidth(std::string& out, std::string_view text, int width)
+{
+    if (width <= 0)
+        return;
     int used = 0;
-    for (std::size_t pos = 0; pos < text.size();) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
         const utf8::CodePoint cp = utf8::decodeAt(text, pos);
         const int w = ShiftJisCharWidth(cp.value);
         if (used + w > width)
-            break;   // the rest is cut; a double-byte character is never split
-        result.append(text.substr(pos, cp.length));
+            break;  // the rest is cut; a double-byte character is never split
         used += w;
         pos += cp.length;
     }
-    result.append(static_cast<std::size_t>(width - used), ' ');
-    return result;
+    out.append(text.substr(0, pos));
+    out.append(static_cast<std::size_t>(width - used), ' ');
 }
 
 }  // namespace o

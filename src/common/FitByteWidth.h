@@ -19,5 +19,7 @@ int ShiftJisByteWidth(std::string_view text);
 // cut on the right without splitting a double-byte character (a blank takes the
 // last byte when a double-byte character would cross it). "" for width <= 0.
 std::string FitByteWidth(std::string_view text, int width);
+// The same, appended to `out`.
+void AppendFitByteWidth(std::string& out, std::string_view text, int width);
 
 }  // namespace o

@@ -53,7 +53,47 @@ std::string RightAlign(std::string_view text, int width)
 
 std::string FormatAmountField(std::int64_t value, std::string_view mask, int width)
 {
-    return RightAlign(FormatNumber(value, mask), width);
+    std::string field;
+    AppendAmountField(field, value, mask, width);
+    return field;
+}
+
+void AppendAmountField(std::string& out, std::int64_t value, std::string_view mask, int width)
+{
+    const bool grouped = mask.find(',') != std::string_view::npos;
+    const auto minDigits = static_cast<std::size_t>(std::count(mask.begin(), mask.end(), '0'));
+    // The text is built backwards in a buffer that holds any 64-bit amount with
+    // its commas and sign; a mask asking for more digits than fit goes the long way.
+    char buffer[40];
+    if (width <= 0)
+        return;
+    if (minDigits > 20) {
+        out += RightAlign(FormatNumber(value, mask), width);
+        return;
+    }
+    const bool negative = value < 0;
+    std::uint64_t magnitude = negative ? (~static_cast<std::uint64_t>(value) + 1) : static_cast<std::uint64_t>(value);
+    char* end = buffer + sizeof buffer;
+    char* at = end;
+    std::size_t digits = 0;
+    while (magnitude > 0 || digits < minDigits) {
+        if (grouped && digits > 0 && digits % 3 == 0)
+            *--at = ',';
+        *--at = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+        ++digits;
+    }
+    if (negative)
+        *--at = '-';
+    // ASCII only: a byte is a character.
+    const auto length = static_cast<std::size_t>(end - at);
+    const auto w = static_cast<std::size_t>(width);
+    if (length > w) {
+        out.append(w, '*');
+        return;
+    }
+    out.append(w - length, ' ');
+    out.append(at, length);
 }
 
 std::string PrintedNumber(std::int64_t value)

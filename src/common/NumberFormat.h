@@ -20,6 +20,8 @@ std::string RightAlign(std::string_view text, int width);
 
 // FormatNumber, then RightAlign.
 std::string FormatAmountField(std::int64_t value, std::string_view mask, int width);
+// The same, appended to `out`.
+void AppendAmountField(std::string& out, std::int64_t value, std::string_view mask, int width);
 
 // A number as the printer's print operation writes it: a blank for the sign
 // (or "-"), the digits and one trailing blank: " 1 ", "-3 ".

@@ -118,6 +118,15 @@ void RecordLines::setLines(const std::vector<std::string>& lines)
 
 void RecordLines::fill(const std::function<bool(std::string& line)>& next)
 {
+    fillFrom([&](const LineSink& add) {
+        std::string line;
+        while (next(line))
+            add(line);
+    });
+}
+
+void RecordLines::fillFrom(const std::function<void(const LineSink& add)>& produce)
+{
     beginResetModel();
     m_blocks.clear();
     m_starts.clear();
@@ -127,26 +136,28 @@ void RecordLines::fill(const std::function<bool(std::string& line)>& next)
         RecordLines& lines;
         ~EndReset()
         {
+            if (!lines.m_blocks.empty()) {
+                lines.m_blocks.back().text.shrink_to_fit();
+                lines.m_blocks.back().ends.shrink_to_fit();
+            }
             lines.rebuildStarts();
             lines.endResetModel();
         }
     } endReset{*this};
-    std::string line;
-    while (next(line)) {
-        if (m_blocks.empty() || m_blocks.back().size() == kBlockLines) {
-            if (!m_blocks.empty())
-                m_blocks.back().text.shrink_to_fit();
-            m_blocks.emplace_back();
-            m_blocks.back().ends.reserve(kBlockLines);
-        }
-        Block& block = m_blocks.back();
-        block.text.append(line);
-        block.ends.push_back(static_cast<std::uint32_t>(block.text.size()));
+    produce([this](std::string_view line) { append(line); });
+}
+
+void RecordLines::append(std::string_view line)
+{
+    if (m_blocks.empty() || m_blocks.back().size() == kBlockLines) {
+        if (!m_blocks.empty())
+            m_blocks.back().text.shrink_to_fit();
+        m_blocks.emplace_back();
+        m_blocks.back().ends.reserve(kBlockLines);
     }
-    if (!m_blocks.empty()) {
-        m_blocks.back().text.shrink_to_fit();
-        m_blocks.back().ends.shrink_to_fit();
-    }
+    Block& block = m_blocks.back();
+    block.text.append(line);
+    block.ends.push_back(static_cast<std::uint32_t>(block.text.size()));
 }
 
 void RecordLines::clear()

@@ -33,6 +33,10 @@ public:
     // Every line replaced by the lines `next` gives, one a call, until it
     // returns false; no list of them is held on the way.
     void fill(const std::function<bool(std::string& line)>& next);
+    // Every line replaced by the lines `produce` hands, in turn, to the `add`
+    // it is given; no list of them is held on the way.
+    using LineSink = std::function<void(std::string_view line)>;
+    void fillFrom(const std::function<void(const LineSink& add)>& produce);
     void clear();
     // Line `row` shows `text`: the same line, its text changed.
     void setLine(int row, std::string_view text);
@@ -54,6 +58,7 @@ private:
     // Lines [first, first + removed) become `lines`, block by block.
     void splice(std::size_t first, std::size_t removed, const std::vector<std::string_view>& lines);
     void rebuildStarts();
+    void append(std::string_view line);  // at the end, during a fill
 
     std::vector<Block> m_blocks;
     std::vector<std::size_t> m_starts;   // the first row of each block

@@ -37,13 +37,12 @@ void Form9::ShowJournalList()
         return;
     }
     const JournalFields fields(journal, RecordKind::Voucher);
-    journal.MoveFirst();
-    List2->lines().fill([&](std::string& line) {
-        if (journal.EOF_())
-            return false;
-        line = m_journalLines.add(fields.read(journal));
-        journal.MoveNext();
-        return true;
+    List2->lines().fillFrom([&](const frame::RecordLines::LineSink& add) {
+        JournalRecord row;
+        journal.ForEachRow([&] {
+            fields.read(journal, row);
+            add(m_journalLines.add(row));
+        });
     });
     journal.MoveFirst();
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace journal {
@@ -34,6 +35,7 @@ private:
     const std::string& fittedName(const std::string& name, int width);
 
     std::unordered_map<std::string, std::string> m_fittedNames;
+    std::string m_nameKey;  // the key a name is looked up by, kept for its room
     ListLineState m_state;
 };
 
@@ -43,13 +45,13 @@ private:
 struct ListColumns {
     bool closingEntry;
     int rowNumber;
-    const std::string& description;
-    const std::string& partner;        // 16 bytes
-    const std::string& debitName;      // 20 bytes
+    std::string_view description;
+    std::string_view partner;    // 16 bytes
+    std::string_view debitName;  // 20 bytes
     const std::optional<std::int64_t>& debit;
-    const std::string& creditName;     // 20 bytes
+    std::string_view creditName;  // 20 bytes
     const std::optional<std::int64_t>& credit;
-    const std::string& bankColumns;    // 31 bytes: bank, a blank, branch
+    std::string_view bankColumns;  // 31 bytes: bank, a blank, branch
 };
 void AppendListColumns(std::string& line, const ListColumns& columns);
 

@@ -5,6 +5,7 @@
 #include "platform/dao/Recordset.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace journal {
 
@@ -33,11 +34,32 @@ std::string sqlTextLiteral(const std::string& text)
 // FNV-1a over the parts of a row, each closed by a separator byte.
 class Fingerprint {
 public:
-    void add(const std::string& text)
+    void add(std::string_view text)
     {
         for (unsigned char c : text)
-            byte(c);
+            byte(static_cast<unsigned char>(c));
         byte(0xff);
+    }
+    // The date as Date::isoText writes it ("" without one); a date of four
+    // digits without a time of day is written here, without a formatting call.
+    void add(const std::optional<dao::Date>& date)
+    {
+        if (!date)
+            return add(std::string_view());
+        const dao::Date& d = *date;
+        if (d.hasTime() || d.year < 0 || d.year > 9999 || d.month < 0 || d.month > 99 || d.day < 0 || d.day > 99)
+            return add(d.isoText());
+        const char text[10] = {digit(d.year / 1000),
+                               digit(d.year / 100),
+                               digit(d.year / 10),
+                               digit(d.year),
+                               '-',
+                               digit(d.month / 10),
+                               digit(d.month),
+                               '-',
+                               digit(d.day / 10),
+                               digit(d.day)};
+        add(std::string_view(text, sizeof text));
     }
     void add(std::int64_t n)
     {
@@ -55,6 +77,7 @@ public:
     RowFingerprint value() const { return m_hash; }
 
 private:
+    static char digit(int n) { return static_cast<char>('0' + n % 10); }
     void byte(unsigned char c)
     {
         m_hash ^= c;
@@ -97,33 +120,38 @@ JournalFields::JournalFields(const dao::Recordset& rows, RecordKind kind, TaxCol
 JournalRecord JournalFields::read(const dao::Recordset& rows) const
 {
     JournalRecord row;
-    row.number = rows.getAt(m_number).toText();
+    read(rows, row);
+    return row;
+}
+
+void JournalFields::read(const dao::Recordset& rows, JournalRecord& row) const
+{
+    rows.getTextAt(m_number, row.number);
     if (m_kind == RecordKind::Voucher)
         row.date = rows.getAt(m_date).toDate();
     const dao::Value rowNumber = rows.getAt(m_rowNumber);
     row.rowNumber = rowNumber.isNumeric() ? static_cast<int>(rowNumber.toInt64()) : 0;
     row.closingEntry = rows.getAt(m_closingEntry).toBool();
-    row.description = rows.getAt(m_description).toText();
-    row.partner = rows.getAt(m_partner).toText();
-    row.debitCode = rows.getAt(m_debitCode).toText();
-    row.debitName = rows.getAt(m_debitName).toText();
+    rows.getTextAt(m_description, row.description);
+    rows.getTextAt(m_partner, row.partner);
+    rows.getTextAt(m_debitCode, row.debitCode);
+    rows.getTextAt(m_debitName, row.debitName);
     row.debit = amountOf(rows.getAt(m_debit));
-    row.creditCode = rows.getAt(m_creditCode).toText();
-    row.creditName = rows.getAt(m_creditName).toText();
+    rows.getTextAt(m_creditCode, row.creditCode);
+    rows.getTextAt(m_creditName, row.creditName);
     row.credit = amountOf(rows.getAt(m_credit));
-    row.bankCode = rows.getAt(m_bankCode).toText();
-    row.branchCode = rows.getAt(m_branchCode).toText();
-    row.bankName = rows.getAt(m_bankName).toText();
-    row.branchName = rows.getAt(m_branchName).toText();
+    rows.getTextAt(m_bankCode, row.bankCode);
+    rows.getTextAt(m_branchCode, row.branchCode);
+    rows.getTextAt(m_bankName, row.bankName);
+    rows.getTextAt(m_branchName, row.branchName);
     if (m_tax == TaxColumns::Read) {
-        row.debitClass = rows.getAt(m_debitClass).toText();
-        row.creditClass = rows.getAt(m_creditClass).toText();
+        rows.getTextAt(m_debitClass, row.debitClass);
+        rows.getTextAt(m_creditClass, row.creditClass);
         row.debitTaxable = rows.getAt(m_debitTaxable).toBool();
         row.debitSimplified = rows.getAt(m_debitSimplified).toBool();
         row.creditTaxable = rows.getAt(m_creditTaxable).toBool();
         row.creditSimplified = rows.getAt(m_creditSimplified).toBool();
     }
-    return row;
 }
 
 JournalRecord ReadJournalRecord(dao::Recordset& rows, RecordKind kind, TaxColumns tax)
@@ -159,7 +187,7 @@ RowFingerprint FingerprintOf(const JournalRecord& row)
 {
     Fingerprint print;
     print.add(row.number);
-    print.add(row.date ? row.date->isoText() : std::string());
+    print.add(row.date);
     print.add(std::int64_t{row.rowNumber});
     print.add(std::int64_t{row.closingEntry ? 1 : 0});
     print.add(row.description);

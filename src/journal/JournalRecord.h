@@ -57,6 +57,8 @@ public:
     JournalFields(const dao::Recordset& rows, RecordKind kind, TaxColumns tax = TaxColumns::Skip);
     // The current row of the recordset the positions were found in.
     JournalRecord read(const dao::Recordset& rows) const;
+    // The same into `row`, whose texts keep their room for the next row of a walk.
+    void read(const dao::Recordset& rows, JournalRecord& row) const;
 
 private:
     RecordKind m_kind;

@@ -15,30 +15,43 @@ struct NumberCase {
     const char* expected;
 };
 
+const NumberCase kNumbers[] = {
+    {0, "###,###,##0", "0"},
+    {999, "###,###,##0", "999"},
+    {1000, "###,###,##0", "1,000"},
+    {1234567, "###,###,##0", "1,234,567"},
+    {-1234567, "###,###,##0", "-1,234,567"},
+    {-999, "###,###,##0", "-999"},
+    {2147483647, "###,###,##0", "2,147,483,647"},  // wider than the mask: shown whole
+    {-2147483648LL, "##,###,###,##0", "-2,147,483,648"},
+    {123456789, "###,###,###,##0", "123,456,789"},
+    {1000000, "#,###,###,##0", "1,000,000"},
+    {1234567, "########0", "1234567"},
+    {-5, "########0", "-5"},
+    {0, "########0", "0"},
+    {7, "#0", "7"},
+    {7, "0000", "0007"},
+    {2024, "0000", "2024"},
+    {3, "00", "03"},
+    {std::numeric_limits<std::int64_t>::min(), "########0", "-9223372036854775808"},
+};
+
 TEST(FormatNumber, AppliesTheMasksInUse)
 {
-    const NumberCase cases[] = {
-        {0, "###,###,##0", "0"},
-        {999, "###,###,##0", "999"},
-        {1000, "###,###,##0", "1,000"},
-        {1234567, "###,###,##0", "1,234,567"},
-        {-1234567, "###,###,##0", "-1,234,567"},
-        {-999, "###,###,##0", "-999"},
-        {2147483647, "###,###,##0", "2,147,483,647"},     // wider than the mask: shown whole
-        {-2147483648LL, "##,###,###,##0", "-2,147,483,648"},
-        {123456789, "###,###,###,##0", "123,456,789"},
-        {1000000, "#,###,###,##0", "1,000,000"},
-        {1234567, "########0", "1234567"},
-        {-5, "########0", "-5"},
-        {0, "########0", "0"},
-        {7, "#0", "7"},
-        {7, "0000", "0007"},
-        {2024, "0000", "2024"},
-        {3, "00", "03"},
-        {std::numeric_limits<std::int64_t>::min(), "########0", "-9223372036854775808"},
-    };
-    for (const NumberCase& c : cases)
+    for (const NumberCase& c : kNumbers)
         EXPECT_EQ(o::FormatNumber(c.value, c.mask), c.expected) << c.value << " " << c.mask;
+}
+
+// A list line is built by appending its fields: an amount field appended is
+// the number as the mask shows it, right-aligned, after what the line held.
+TEST(AppendAmountField, AppendsTheMaskedNumberRightAligned)
+{
+    for (const NumberCase& c : kNumbers) {
+        std::string line = "摘要";
+        o::AppendAmountField(line, c.value, c.mask, 24);
+        EXPECT_EQ(line, "摘要" + std::string(24 - std::string(c.expected).size(), ' ') + c.expected)
+            << c.value << " " << c.mask;
+    }
 }
 
 struct FieldCase {
@@ -55,12 +68,14 @@ TEST(FormatAmountField, RightAlignsAndFillsATooWideAmountWithStars)
         {0, "###,###,##0", 10, "         0"},
         {-1000, "###,###,##0", 10, "    -1,000"},
         {99999999, "###,###,##0", 10, "99,999,999"},
-        {123456789, "###,###,##0", 10, "**********"},      // never a cut number
+        {123456789, "###,###,##0", 10, "**********"},  // never a cut number
         {123456789, "###,###,##0", 11, "123,456,789"},
         {-123456789, "###,###,##0", 11, "***********"},
         {1234567890, "##,###,###,##0", 12, "************"},
         {123456789, "##,###,###,##0", 12, " 123,456,789"},
         {5, "###,###,##0", 0, ""},
+        {5, "000000000000000000000000", 26,
+         "  000000000000000000000005"},  // more zeros than a 64-bit number has digits
     };
     for (const FieldCase& c : cases)
         EXPECT_EQ(o::FormatAmountField(c.value, c.mask, c.width), c.expected) << c.value;

@@ -62,6 +62,10 @@ TEST(FitByteWidth, PadsCutsAndNeverSplitsADoubleByteCharacter)
         if (c.width > 0) {
             EXPECT_EQ(o::ShiftJisByteWidth(fitted), c.width) << c.text << " / " << c.width;
         }
+        // Appended to a line, the same field after what the line held.
+        std::string line = "日付 ";
+        o::AppendFitByteWidth(line, c.text, c.width);
+        EXPECT_EQ(line, std::string("日付 ") + c.expected) << c.text << " / " << c.width;
     }
 }
 

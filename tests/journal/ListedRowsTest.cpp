@@ -3,9 +3,12 @@
 // shows the rows in the saved query's order, so one voucher's rows need not
 // stand together.
 #include "journal/ListedRows.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -73,6 +76,44 @@ TEST_F(ListedRowsApartTest, AChangedRowNoLongerMatches)
     JournalRecord changed = a2;
     changed.debit = changed.credit = 301;
     EXPECT_NE(listed.rowsOf("A"), journal::VoucherFingerprints({a1, changed}));
+}
+
+// A row's date is part of what it stores: a row read again with its date
+// changed in any part, given a time of day or taken away, no longer matches;
+// read again unchanged it matches.
+struct DateChange {
+    const char* name;
+    std::optional<dao::Date> before;
+    std::optional<dao::Date> after;
+};
+
+void PrintTo(const DateChange& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+const DateChange kDateChanges[] = {
+    {"Day", dao::Date{2024, 4, 1}, dao::Date{2024, 4, 11}},
+    {"Month", dao::Date{2024, 4, 1}, dao::Date{2024, 10, 1}},
+    {"Year", dao::Date{2024, 4, 1}, dao::Date{2014, 4, 1}},
+    {"Century", dao::Date{2024, 4, 1}, dao::Date{1924, 4, 1}},
+    {"TimeOfDay", dao::Date{2024, 4, 1}, dao::Date{2024, 4, 1, 9, 30, 0}},
+    {"YearOfFiveDigits", dao::Date{2024, 4, 1}, dao::Date{12024, 4, 1}},
+    {"TakenAway", dao::Date{2024, 4, 1}, std::nullopt},
+    {"Given", std::nullopt, dao::Date{2024, 4, 1}},
+};
+
+class FingerprintDateTest : public ::testing::TestWithParam<DateChange> {};
+
+INSTANTIATE_TEST_SUITE_P(Changes, FingerprintDateTest, ::testing::ValuesIn(kDateChanges), testsupport::kCaseName);
+
+TEST_P(FingerprintDateTest, AChangedDateNoLongerMatches)
+{
+    JournalRecord before = row("A", 1, 1000), after = before;
+    before.date = GetParam().before;
+    after.date = GetParam().after;
+    EXPECT_NE(journal::FingerprintOf(before), journal::FingerprintOf(after));
+    EXPECT_EQ(journal::FingerprintOf(after), journal::FingerprintOf(JournalRecord(after)));
 }
 
 }  // namespace

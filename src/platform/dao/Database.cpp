@@ -60,6 +60,14 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& source, Re
     return std::make_unique<Recordset>(std::make_unique<RecordsetImpl>(m_connection, info, type, m_readOnly));
 }
 
+std::unique_ptr<Recordset> Database::OpenRecordsetForWalk(const std::string& source)
+{
+    requireOpen(m_open, path());
+    auto info = std::make_shared<const ObjectInfo>(ObjectInfo::describe(*m_connection, source));
+    return std::make_unique<Recordset>(
+        std::make_unique<RecordsetImpl>(m_connection, info, RecordsetType::Dynaset, m_readOnly, true));
+}
+
 long long Database::Execute(const std::string& sql, const std::vector<Value>& params) {
     requireOpen(m_open, path());
     const std::string table = writtenTable(sql);

@@ -19,6 +19,10 @@ public:
     // Throws DaoError(NoSuchObject) naming the file and the object.
     std::unique_ptr<Recordset> OpenRecordset(const std::string& source,
                                              RecordsetType type = RecordsetType::Dynaset);
+    // A dynaset opened to be walked at once: its membership is taken by its
+    // first walk (Recordset::ForEachRow) in the walk's own pass, instead of by
+    // a pass of its own at the open; whatever else comes first reads it then.
+    std::unique_ptr<Recordset> OpenRecordsetForWalk(const std::string& source);
 
     // Runs an SQL statement that returns no rows (UPDATE, DELETE, INSERT).
     // Parameters are bound, never spliced into the text. Returns rows affected.

@@ -22,6 +22,10 @@ Value Recordset::getRequired(const std::string& name, const std::string& expecte
 void Recordset::set(const std::string& name, const Value& value) { m_impl->set(name, value); }
 int Recordset::fieldPosition(const std::string& name) const { return m_impl->fieldIndex(name); }
 Value Recordset::getAt(int position) const { return m_impl->get(position); }
+void Recordset::getTextAt(int position, std::string& text) const
+{
+    m_impl->getText(position, text);
+}
 std::vector<std::string> Recordset::fieldNames() const { return m_impl->fieldNames(); }
 bool Recordset::hasField(const std::string& name) const { return m_impl->hasField(name); }
 
@@ -38,6 +42,10 @@ void Recordset::MoveLast() { m_impl->MoveLast(); }
 void Recordset::MoveNext() { m_impl->MoveNext(); }
 void Recordset::MovePrevious() { m_impl->MovePrevious(); }
 void Recordset::Move(long long rows) { m_impl->Move(rows); }
+void Recordset::ForEachRow(const std::function<void()>& visit)
+{
+    m_impl->forEachRow(visit);
+}
 bool Recordset::BOF() const { return m_impl->BOF(); }
 bool Recordset::EOF_() const { return m_impl->EOF_(); }
 long long Recordset::RecordCount() const { return m_impl->RecordCount(); }

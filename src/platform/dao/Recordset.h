@@ -17,6 +17,7 @@
 #include "Value.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -78,6 +79,8 @@ public:
     // (throws NoSuchField), and the field at that position of the current row.
     int fieldPosition(const std::string& name) const;
     Value getAt(int position) const;
+    // getAt(position).toText(), into `text` (whose room a walk keeps from row to row).
+    void getTextAt(int position, std::string& text) const;
     bool hasField(const std::string& name) const;
 
     // Writing. Update writes the buffer (throws DaoError on failure; the buffer
@@ -98,6 +101,13 @@ public:
     void MoveNext();
     void MovePrevious();
     void Move(long long rows);   // from the current row; past either end gives BOF/EOF
+    // Every row in turn, from the first to the last, as MoveFirst and MoveNext
+    // would give them, read in one pass where the source still holds the rows
+    // as opened: `visit` is called on each with the recordset standing on it
+    // (get and getAt read it, with the same checks) and must neither move it
+    // nor write through it. Ends after the last row (EOF). For walks that read
+    // many rows, such as a list fill.
+    void ForEachRow(const std::function<void()>& visit);
     bool BOF() const;
     bool EOF_() const;           // EOF is a macro in <cstdio>
     bool isEmpty() const { return BOF() && EOF_(); }

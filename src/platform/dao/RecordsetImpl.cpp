@@ -27,10 +27,12 @@ std::string shortened(const std::string& text) {
 }  // namespace
 
 RecordsetImpl::RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info,
-                             RecordsetType type, bool readOnlyDatabase)
-    : m_connection(std::move(connection)), m_info(std::move(info)), m_type(type),
-      m_readOnlyDatabase(readOnlyDatabase) {
-    if (keyed())
+                             RecordsetType type, bool readOnlyDatabase, bool keysAtFirstWalk)
+    : m_connection(std::move(connection)), m_info(std::move(info)), m_type(type), m_readOnlyDatabase(readOnlyDatabase)
+{
+    if (keyed() && keysAtFirstWalk)
+        m_keysPending = true;
+    else if (keyed())
         loadKeys();
     else
         loadAll();
@@ -54,6 +56,53 @@ void RecordsetImpl::loadKeys() {
     m_deleted.reserve(m_keys.capacity());
     m_deleted.assign(m_keys.size(), false);
     m_liveCount = m_size;
+}
+
+void RecordsetImpl::ensureKeys()
+{
+    if (!m_keysPending)
+        return;
+    m_keysPending = false;
+    loadKeys();
+    m_position = m_size == 0 ? -1 : 0;
+}
+
+// The membership from the rows the walk reads: the recordset stands on each
+// row as soon as its key is taken. A walk that fails leaves no keys taken, so
+// that the next use reads them whole.
+void RecordsetImpl::walkTakingKeys(const std::function<void()>& visit)
+{
+    m_keysPending = false;
+    Statement st(m_connection->handle(), "SELECT * FROM (" + m_info->selectSql + ")", name());
+    if (st.columnCount() != static_cast<int>(m_info->columns.size()))
+        throw shapeChanged();
+    const int keyColumn = m_info->keyColumn;
+    try {
+        while (st.step()) {
+            m_keys.push_back(sqlite3_column_int64(st.get(), keyColumn));
+            m_deleted.push_back(false);
+            ++m_size;
+            ++m_liveCount;
+            m_position = m_size - 1;
+            m_checkedPosition = -1;
+            m_walkRow = st.get();
+            visit();
+            m_walkRow = nullptr;
+        }
+    } catch (...) {
+        m_walkRow = nullptr;
+        m_keys = {};
+        m_deleted = {};
+        m_cache.clear();
+        m_size = m_liveCount = 0;
+        m_position = -1;
+        m_keysPending = true;
+        throw;
+    }
+    // Room for the rows of a few saves, as after a load of the keys alone.
+    m_keys.reserve(m_keys.size() + 1024);
+    m_deleted.reserve(m_keys.capacity());
+    m_position = m_size;
 }
 
 void RecordsetImpl::loadAll() {
@@ -232,12 +281,14 @@ void RecordsetImpl::readOutsideTheQuery(const std::vector<long long>& indexes, s
 }
 
 long long RecordsetImpl::nextLive(long long from, int direction) {
+    ensureKeys();
     for (long long i = from; i >= 0 && i < size(); i += direction)
         if (ensureFresh(i, direction)) return i;
     return direction > 0 ? size() : -1;
 }
 
 RecordsetImpl::Row& RecordsetImpl::currentRow() {
+    ensureKeys();
     requireOpen();
     if (m_position < 0 || m_position >= size()) throw noCurrentRecord();
     if (!ensureFresh(m_position, 1)) throw vanishedCurrentRow();
@@ -251,12 +302,44 @@ Value RecordsetImpl::get(const std::string& field) {
     return get(columnOf(field));
 }
 
-Value RecordsetImpl::get(int column) {
+void RecordsetImpl::requireField(int column) const
+{
     requireOpen();
     if (column < 0 || column >= static_cast<int>(m_info->columns.size()) || m_info->columns[static_cast<size_t>(column)].hidden)
         throw DaoError(DaoError::Code::NoSuchField, "「" + name() + "」に " + std::to_string(column + 1) + " 番目のフィールドがありません（ファイル「"
                                                         + m_connection->path() + "」）。");
+}
+
+void RecordsetImpl::getText(int column, std::string& text)
+{
+    requireField(column);
+    const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
+    // A text a one-pass walk stands on, in a field that takes any text, is
+    // what get would give: it is copied straight from the statement.
+    if (m_walkRow && m_editState == EditState::None && info.domainRule < 0
+        && (info.type == ColumnType::Text || info.type == ColumnType::Unknown)
+        && sqlite3_column_type(m_walkRow, column) == SQLITE_TEXT) {
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_walkRow, column));
+        text.assign(bytes ? bytes : "", static_cast<size_t>(sqlite3_column_bytes(m_walkRow, column)));
+        return;
+    }
+    text = get(column).toText();
+}
+
+Value RecordsetImpl::get(int column)
+{
+    requireField(column);
     if (m_editState != EditState::None) return m_buffer[static_cast<size_t>(column)];
+    const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
+    if (m_walkRow) {
+        // A one-pass walk: the row as the walk's statement reads it now.
+        Value value = readColumn(m_walkRow, column, info.type);
+        if (const auto problem = storedValueProblem(value, info.type))
+            throw badStoredValue(column, *problem);
+        if (const auto problem = domainProblem(info.domainRule, value, info.joined))
+            throw badStoredValue(column, *problem);
+        return value;
+    }
     // The first field read of a row after a move looks for other programs'
     // writes; the reads that follow use the row as read under the stamp then known.
     const Row* row = m_position == m_checkedPosition && keyed() ? cached(m_position) : nullptr;
@@ -265,7 +348,6 @@ Value RecordsetImpl::get(int column) {
         m_checkedPosition = m_position;
     }
     const Value& value = row->values[static_cast<size_t>(column)];
-    const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
     if (const auto problem = storedValueProblem(value, info.type)) throw badStoredValue(column, *problem);
     if (const auto problem = domainProblem(info.domainRule, value, info.joined))
         throw badStoredValue(column, *problem);
@@ -334,6 +416,7 @@ bool RecordsetImpl::hasField(const std::string& field) const { return m_info->fi
 // ---- writing -------------------------------------------------------------------------
 
 void RecordsetImpl::AddNew() {
+    ensureKeys();
     requireUpdatable("追加");
     leaveEdit();
     m_buffer.assign(m_info->columns.size(), Value());
@@ -419,6 +502,7 @@ void RecordsetImpl::Delete() {
 // ---- moving ----------------------------------------------------------------------------
 
 void RecordsetImpl::MoveFirst() {
+    ensureKeys();
     requireOpen();
     leaveEdit();
     const long long first = nextLive(0, 1);
@@ -426,6 +510,7 @@ void RecordsetImpl::MoveFirst() {
 }
 
 void RecordsetImpl::MoveLast() {
+    ensureKeys();
     requireOpen();
     leaveEdit();
     const long long last = nextLive(size() - 1, -1);
@@ -433,6 +518,7 @@ void RecordsetImpl::MoveLast() {
 }
 
 void RecordsetImpl::MoveNext() {
+    ensureKeys();
     requireOpen();
     if (m_position >= size()) throw noCurrentRecord();
     leaveEdit();
@@ -440,6 +526,7 @@ void RecordsetImpl::MoveNext() {
 }
 
 void RecordsetImpl::MovePrevious() {
+    ensureKeys();
     requireOpen();
     if (m_position < 0) throw noCurrentRecord();
     leaveEdit();
@@ -447,6 +534,7 @@ void RecordsetImpl::MovePrevious() {
 }
 
 void RecordsetImpl::Move(long long rows) {
+    ensureKeys();
     requireOpen();
     if (rows == 0) {
         currentRow();
@@ -461,11 +549,71 @@ void RecordsetImpl::Move(long long rows) {
     }
 }
 
-bool RecordsetImpl::BOF() const { return m_position < 0 || m_liveCount == 0; }
-bool RecordsetImpl::EOF_() const { return m_position >= size() || m_liveCount == 0; }
-long long RecordsetImpl::RecordCount() const { return m_liveCount; }
+void RecordsetImpl::forEachRow(const std::function<void()>& visit)
+{
+    requireOpen();
+    leaveEdit();
+    if (m_keysPending) {
+        walkTakingKeys(visit);
+        return;
+    }
+    long long index = keyed() ? walkInOnePass(visit) : 0;
+    for (index = nextLive(index, 1); index < size(); index = nextLive(index + 1, 1)) {
+        m_position = index;
+        m_checkedPosition = -1;
+        visit();
+    }
+    m_position = size();
+}
 
-long long RecordsetImpl::AbsolutePosition() const {
+long long RecordsetImpl::walkInOnePass(const std::function<void()>& visit)
+{
+    Statement st(m_connection->handle(), "SELECT * FROM (" + m_info->selectSql + ")", name());
+    if (st.columnCount() != static_cast<int>(m_info->columns.size()))
+        throw shapeChanged();
+    // The statement is finalized, and the row no longer read through it, when
+    // the walk goes on by key or a visit throws.
+    struct Walking {
+        sqlite3_stmt*& row;
+        ~Walking() { row = nullptr; }
+    } walking{m_walkRow};
+    const int keyColumn = m_info->keyColumn;
+    long long index = 0;
+    while (true) {
+        while (index < size() && m_deleted[static_cast<size_t>(index)])
+            ++index;
+        if (index >= size() || !st.step())
+            return index;
+        if (sqlite3_column_int64(st.get(), keyColumn) != m_keys[static_cast<size_t>(index)])
+            return index;
+        m_position = index;
+        m_checkedPosition = -1;
+        m_walkRow = st.get();
+        visit();
+        m_walkRow = nullptr;
+        ++index;
+    }
+}
+
+bool RecordsetImpl::BOF()
+{
+    ensureKeys();
+    return m_position < 0 || m_liveCount == 0;
+}
+bool RecordsetImpl::EOF_()
+{
+    ensureKeys();
+    return m_position >= size() || m_liveCount == 0;
+}
+long long RecordsetImpl::RecordCount()
+{
+    ensureKeys();
+    return m_liveCount;
+}
+
+long long RecordsetImpl::AbsolutePosition()
+{
+    ensureKeys();
     if (m_position < 0 || m_position >= size() || isDeleted(m_position)) return -1;
     if (!keyed() || m_liveCount == size()) return m_position;
     return m_position - static_cast<long long>(std::count(m_deleted.begin(), m_deleted.begin() + m_position, true));
@@ -474,6 +622,7 @@ long long RecordsetImpl::AbsolutePosition() const {
 // ---- finding -------------------------------------------------------------------------
 
 void RecordsetImpl::find(FindFrom from, const Criteria& criteria) {
+    ensureKeys();
     requireOpen();
     for (const auto& field : criteria.fieldNames()) columnOf(field);
     leaveEdit();
@@ -522,6 +671,7 @@ Bookmark RecordsetImpl::getBookmark() {
 }
 
 void RecordsetImpl::setBookmark(const Bookmark& b) {
+    ensureKeys();
     requireOpen();
     if (b.index < 0 || b.index >= size())
         throw DaoError(DaoError::Code::General, "ブックマークが正しくありません（「" + name() + "」）。");
@@ -533,6 +683,7 @@ void RecordsetImpl::setBookmark(const Bookmark& b) {
 
 void RecordsetImpl::Close() {
     m_open = false;
+    m_keysPending = false;
     m_blockStatement.reset();
     leaveEdit();
     m_keys = {};

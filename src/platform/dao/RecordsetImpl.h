@@ -13,6 +13,13 @@
 // The statement that reads a block of rows is prepared once and kept, reset
 // after each block: it holds no read transaction between two calls, so an open
 // recordset still never blocks a write made elsewhere.
+//
+// A walk over every row (forEachRow) reads the source once, whole, within the
+// one call, while it yields the membership's keys in their order; from the
+// first row where the two part (a row added, deleted or moved elsewhere since
+// the open) it goes on by key, as MoveNext would. A recordset opened for a
+// walk reads no keys at the open: its first walk takes them in its own pass
+// (or, when something else comes first, they are read then).
 
 #include "Connection.h"
 #include "Database.h"
@@ -20,6 +27,7 @@
 #include "Recordset.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -33,12 +41,13 @@ struct StoredValueProblem;
 
 class RecordsetImpl {
 public:
-    RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info,
-                  RecordsetType type, bool readOnlyDatabase);
+    RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info, RecordsetType type,
+                  bool readOnlyDatabase, bool keysAtFirstWalk = false);
 
     Value get(const std::string& name);
     Value getRequired(const std::string& name, const std::string& expected);
     Value get(int column);                                 // a position from fieldIndex
+    void getText(int column, std::string& text);           // get(column).toText(), into `text`
     int fieldIndex(const std::string& name) const { requireOpen(); return columnOf(name); }
     void set(const std::string& name, const Value& value);
     std::vector<std::string> fieldNames() const;
@@ -57,10 +66,15 @@ public:
     void MoveNext();
     void MovePrevious();
     void Move(long long rows);
-    bool BOF() const;
-    bool EOF_() const;
-    long long RecordCount() const;
-    long long AbsolutePosition() const;
+    // Stands on every row in turn, from the first to the last, and calls
+    // `visit` there; get reads that row. `visit` must neither move the
+    // recordset nor write through it.
+    // Ends after the last row (EOF).
+    void forEachRow(const std::function<void()>& visit);
+    bool BOF();
+    bool EOF_();
+    long long RecordCount();
+    long long AbsolutePosition();
 
     enum class FindFrom { First, Last, Next, Previous };
     void find(FindFrom from, const Criteria& criteria);
@@ -84,16 +98,20 @@ private:
     long long size() const { return m_size; }
     bool keyed() const { return m_type != RecordsetType::Snapshot && m_info->keyColumn >= 0; }
     void requireOpen() const;
+    void requireField(int column) const;  // throws NoSuchField
     void requireUpdatable(const char* action) const;
     int columnOf(const std::string& name) const;          // throws NoSuchField
     void leaveEdit() { m_editState = EditState::None; m_buffer.clear(); m_dirty.clear(); m_checkedPosition = -1; }
     void loadKeys();
+    void ensureKeys();  // reads the keys a walk has not taken yet
+    void walkTakingKeys(const std::function<void()>& visit);
     void loadAll();
     bool isDeleted(long long index) const { return keyed() && m_deleted[static_cast<size_t>(index)]; }
     void markDeleted(long long index);
     const Row* cached(long long index) const;              // null when not read or read under an old stamp
     bool ensureFresh(long long index, int direction);      // false when the row is gone
     void refetchBlock(long long index, int direction);
+    long long walkInOnePass(const std::function<void()>& visit);  // the index where the walk goes on by key
     void readOutsideTheQuery(const std::vector<long long>& indexes, std::uint64_t stamp);
     long long nextLive(long long from, int direction);     // -1 or size() when none
     Row& rowAt(long long index);                           // a row that ensureFresh has just read
@@ -109,12 +127,14 @@ private:
     RecordsetType m_type;
     bool m_readOnlyDatabase;
     bool m_open = true;
+    bool m_keysPending = false;  // opened for a walk: no keys read yet
     long long m_size = 0;
     // Keyed: the membership's keys, which of them are deleted, and the rows read lately.
     std::vector<std::int64_t> m_keys;
     std::vector<bool> m_deleted;
     std::unordered_map<long long, Row> m_cache;
     std::unique_ptr<Statement> m_blockStatement;   // reads a block of rows by key
+    sqlite3_stmt* m_walkRow = nullptr;             // during a one-pass walk: the statement standing on the current row
     // Not keyed: every row, as read at open.
     std::vector<Row> m_held;
     long long m_position = -1;   // -1 BOF, size() EOF
