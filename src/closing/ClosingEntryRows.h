@@ -31,6 +31,9 @@ class ClosingEntryRows {
 public:
     // Starts a fill: the date shown last starts as `now`.
     void start(const dao::Date& now);
+    // The file's dates may sort otherwise than by value (journal/StoredDateOrder.h):
+    // no save of this fill is placed in it.
+    void placeNoSaves() { m_ordered = false; }
     // The line of the next row of the fill, in the list's order.
     std::string add(const ClosingEntryRow& entry);
 

@@ -8,6 +8,7 @@
 #include "common/EditMode.h"
 #include "frame/RecordList.h"
 #include "frame/WorkWindow.h"
+#include "journal/StoredDateOrder.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/dao/DaoError.h"
 #include "platform/printing/Printer.h"
@@ -81,6 +82,8 @@ void ClosingEntryTab::ShowClosingEntries()
     dao::Recordset& entries = closingJournal();
     List2->clear();
     m_entryRows.start(dao::Date::now());
+    if (!journal::JournalDatesSortByValue(*m_database))
+        m_entryRows.placeNoSaves();
     m_listedVersion = m_closingJournalOpened;
     QStringList items;
     if (!entries.isEmpty()) {

@@ -8,6 +8,7 @@
 #include "common/EraYearText.h"
 #include "common/EditMode.h"
 #include "journal/JournalListLine.h"
+#include "journal/StoredDateOrder.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Database.h"
@@ -31,6 +32,8 @@ void Form9::ShowJournalList()
         openJournal();
     dao::Recordset& journal = *JournalRecordset;
     m_journalLines.start(dao::Date::now(), static_cast<std::size_t>(journal.RecordCount()));
+    if (!JournalDatesSortByValue(*m_database))
+        m_journalLines.placeNoSaves();
     m_listedVersion = m_journalOpened;
     if (journal.isEmpty()) {
         List2->clear();

@@ -38,6 +38,9 @@ public:
     void start(const dao::Date& now, std::size_t expectedLines = 0);
     // The line of the next row of the fill, in the journal's order.
     std::string add(const JournalRecord& row);
+    // The file's dates may sort otherwise than by value (StoredDateOrder.h):
+    // no save of this fill is placed in it.
+    void placeNoSaves() { m_ordered = false; }
 
     const ListedRows& listed() const { return m_listed; }
     std::size_t size() const { return m_listed.size(); }

@@ -220,6 +220,26 @@ TEST_F(Form34SavedListTest, AfterAnotherHandleOrProgramWroteTheListIsFilledAgain
     EXPECT_EQ(tab().ClosingJournalRecordset.get(), closingEntries);
 }
 
+// A closing entry another tool dated in its own form ("2026/3/25") sorts by
+// its text after every date of the written form, so a voucher registered for
+// the 28th stands before it in a fill, not after it as its value would place
+// it: such a list is filled again after each save.
+TEST_F(Form34SavedListTest, ADateInAnotherToolsFormLeavesTheListToBeFilledAgain)
+{
+    execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳) VALUES"
+            " ('2026-03-10', 'E1', 1, '既存', '517', 5000, '211', 5000, 1),"
+            " ('2026/3/25', 'Y1', 1, '他のツール', '517', 700, '211', 700, 1)");
+    open();
+    editOn();
+    ASSERT_EQ(shown(), fresh());
+
+    markLines();
+    registerVoucher("28日", "決算A");
+    EXPECT_EQ(shown(), fresh());
+    EXPECT_EQ(markedLines(), 0) << "the list was filled again";
+    EXPECT_EQ(tab().entryLineKeys().back().number, "Y1") << "the other tool's date sorts last by its text";
+}
+
 // After saves placed in the list, the printed list, "入力クリア" and a
 // register whose commit fails show the closing entries as the file holds them.
 TEST_F(Form34SavedListTest, WhatShowsTheClosingEntriesAfterASaveInPlaceShowsTheFile)

@@ -157,3 +157,26 @@ TEST_F(Form9SavedList, AfterAnotherWindowOrProgramWroteTheListIsFilledAgain)
     EXPECT_EQ(markedLines(), 5);
     EXPECT_EQ(shown(*form), fresh());
 }
+
+// A date another tool wrote in its own form ("2024/5/11") sorts by its text
+// after every date of the written form: a voucher registered for a later day
+// stands before it in a fresh window's list, not after it as its value would
+// place it. Such a file's list is filled again after each save.
+TEST_F(Form9SavedList, ADateInAnotherToolsFormLeavesTheListToBeFilledAgain)
+{
+    editOn();
+    registerVoucher("5月", "10日", "A", "300");
+    otherProgram(file.path(),
+                 "INSERT INTO 仕訳台帳(日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金) "
+                 "SELECT '2024/5/11', 'Y1', 1, '他のツール', 借方コード, 1, 貸方コード, 1 FROM 仕訳台帳 LIMIT 1");
+    registerVoucher("5月", "9日", "B", "400");  // the list is filled again: another program wrote
+    ASSERT_EQ(shown(*form), fresh());
+
+    markLines();
+    registerVoucher("5月", "12日", "C", "500");
+    EXPECT_EQ(shown(*form), fresh());
+    EXPECT_EQ(markedLines(), 0) << "the list was filled again";
+    const Shown after = shown(*form);
+    ASSERT_EQ(after.numbers.size(), 4u);
+    EXPECT_EQ(after.numbers.back(), "Y1") << "the other tool's date sorts last by its text";
+}
