@@ -218,6 +218,28 @@ std::string refusal(const std::function<void(const std::function<void()>&)>& wal
     return "no refusal";
 }
 
+// What a one-pass walk over `walked` and a MoveNext walk over `moved` (two
+// recordsets on one source) each meet reading `field`, and how many rows each
+// read before it.
+struct Refusals {
+    std::string byWalk, byMoves;
+    int walkedRows = 0, movedRows = 0;
+};
+
+Refusals refusalsOf(Recordset& walked, Recordset& moved, const std::string& field)
+{
+    Refusals r;
+    r.byWalk =
+        refusal([&](const std::function<void()>& visit) { walked.ForEachRow(visit); }, walked, field, r.walkedRows);
+    r.byMoves = refusal(
+        [&](const std::function<void()>& visit) {
+            for (moved.MoveFirst(); !moved.EOF_(); moved.MoveNext())
+                visit();
+        },
+        moved, field, r.movedRows);
+    return r;
+}
+
 }  // namespace
 
 TEST_P(RecordsetWalkRefusal, IsTheRefusalOfAMoveNextWalk)
@@ -229,19 +251,11 @@ TEST_P(RecordsetWalkRefusal, IsTheRefusalOfAMoveNextWalk)
     auto db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
     auto walked = db->OpenRecordset(c.source);
     auto moved = db->OpenRecordset(c.source);
-    int walkedRows = 0, movedRows = 0;
-    const std::string byWalk =
-        refusal([&](const std::function<void()>& visit) { walked->ForEachRow(visit); }, *walked, c.field, walkedRows);
-    const std::string byMoves = refusal(
-        [&](const std::function<void()>& visit) {
-            for (moved->MoveFirst(); !moved->EOF_(); moved->MoveNext())
-                visit();
-        },
-        *moved, c.field, movedRows);
-    EXPECT_NE(byWalk, "no refusal");
-    EXPECT_EQ(byWalk, byMoves);
-    EXPECT_EQ(walkedRows, c.rowsBefore);
-    EXPECT_EQ(movedRows, c.rowsBefore);
+    const Refusals r = refusalsOf(*walked, *moved, c.field);
+    EXPECT_NE(r.byWalk, "no refusal");
+    EXPECT_EQ(r.byWalk, r.byMoves);
+    EXPECT_EQ(r.walkedRows, c.rowsBefore);
+    EXPECT_EQ(r.movedRows, c.rowsBefore);
 }
 
 // ---- a recordset opened for a walk ---------------------------------------------------------
@@ -341,18 +355,10 @@ TEST(RecordsetForWalkRefusal, IsTheRefusalOfAMoveNextWalkAndLosesNoRow)
     auto db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
     auto walked = db->OpenRecordsetForWalk("Q_仕訳台帳");
     auto moved = db->OpenRecordset("Q_仕訳台帳");
-    int walkedRows = 0, movedRows = 0;
-    const std::string byWalk =
-        refusal([&](const std::function<void()>& visit) { walked->ForEachRow(visit); }, *walked, "入金", walkedRows);
-    const std::string byMoves = refusal(
-        [&](const std::function<void()>& visit) {
-            for (moved->MoveFirst(); !moved->EOF_(); moved->MoveNext())
-                visit();
-        },
-        *moved, "入金", movedRows);
-    EXPECT_NE(byWalk, "no refusal");
-    EXPECT_EQ(byWalk, byMoves);
-    EXPECT_EQ(walkedRows, 2);
+    const Refusals r = refusalsOf(*walked, *moved, "入金");
+    EXPECT_NE(r.byWalk, "no refusal");
+    EXPECT_EQ(r.byWalk, r.byMoves);
+    EXPECT_EQ(r.walkedRows, 2);
     EXPECT_EQ(walked->RecordCount(), 4);
     Rows numbers;
     for (walked->MoveFirst(); !walked->EOF_(); walked->MoveNext())
