@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, StoredDateOrder,
                                            DateFormCase{"no date", "('2024-05-09'), (NULL)", false},
                                            DateFormCase{"a number", "('2024-05-09'), (20240509)", false},
                                            DateFormCase{"blank around", "(' 2024-05-09')", false},
-                      DateFormCase{"unpadded hyphens", "('2024-5-9')", false}),
+                                           DateFormCase{"unpadded hyphens", "('2024-5-9')", false}),
                          testsupport::kCaseName);
 
 }  // namespace
