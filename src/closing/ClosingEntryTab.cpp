@@ -6,7 +6,9 @@
 #include "common/DateFormat.h"
 #include "platform/calendar/DaysInMonth.h"
 #include "common/EraYearText.h"
+#include "frame/FieldTexts.h"
 #include "frame/Fonts.h"
+#include "frame/NamedLabel.h"
 #include "frame/RecordList.h"
 #include "frame/WorkWindow.h"
 #include "platform/dao/Database.h"
@@ -34,14 +36,6 @@ namespace {
 QString q(const char* utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-QLabel* label(QWidget* parent, const QString& name, const char* text, double points = 9)
-{
-    auto* l = new QLabel(q(text), parent);
-    l->setObjectName(name);
-    l->setFont(frame::proportionalFont(points));
-    return l;
 }
 
 void place(QWidget* w, int x, int y, int width, int height)
@@ -81,7 +75,7 @@ void ClosingEntryTab::buildControls()
     setMinimumSize(1030, 660);
     const QFont labelFont = frame::proportionalFont(9.75);
 
-    Label10 = label(this, "Label10", "", 9.75);
+    Label10 = frame::NamedLabel(this, "Label10", "", 9.75);
     QFont bold = labelFont;
     bold.setBold(true);
     Label10->setFont(bold);
@@ -100,10 +94,10 @@ void ClosingEntryTab::buildControls()
     }
     Option1[1]->setChecked(true);
 
-    auto* title = label(this, "Label1", "決算整理仕訳入力", 12);
+    auto* title = frame::NamedLabel(this, "Label1", "決算整理仕訳入力", 12);
     title->adjustSize();
     place(title, 8, 38, title->width() + 8, 26);
-    auto* dateHeading = label(this, "Label2_0", "決算日", 9.75);
+    auto* dateHeading = frame::NamedLabel(this, "Label2_0", "決算日", 9.75);
     dateHeading->adjustSize();
     place(dateHeading, 260, 42, dateHeading->width() + 4, 22);
     const int dateLefts[3] = {320, 410, 480};
@@ -116,7 +110,7 @@ void ClosingEntryTab::buildControls()
         place(box, dateLefts[i], 40, dateWidths[i], 24);
         Combo2[static_cast<std::size_t>(i)] = box;
     }
-    Label3 = label(this, "Label3", "", 9.75);
+    Label3 = frame::NamedLabel(this, "Label3", "", 9.75);
     place(Label3, 556, 42, 200, 22);
 
     struct Heading {
@@ -130,7 +124,7 @@ void ClosingEntryTab::buildControls()
                                        {3, "金額", 7800, 1335},     {8, "貸方科目", 9120, 1815}, {4, "金額", 10920, 1335},
                                        {5, "銀行名", 12240, 1455},  {6, "支店名", 13680, 1455}};
     for (const Heading& h : headings) {
-        auto* l = label(this, QString("Label2_%1").arg(h.index), h.text);
+        auto* l = frame::NamedLabel(this, QString("Label2_%1").arg(h.index), h.text);
         l->setAlignment(Qt::AlignCenter);
         QPalette palette = l->palette();
         palette.setColor(QPalette::WindowText, Qt::white);
@@ -163,11 +157,11 @@ void ClosingEntryTab::buildControls()
         left += width + 8;
         Command1[index] = b;
     }
-    auto* templatesHeading = label(this, "Label5_0", "決算仕訳定型リスト", 9.75);
+    auto* templatesHeading = frame::NamedLabel(this, "Label5_0", "決算仕訳定型リスト", 9.75);
     place(templatesHeading, 8, 338, 300, 20);
     List1 = frame::newRecordList(this, "List1");
     place(List1, 8, 360, 1014, 110);
-    auto* entriesHeading = label(this, "Label5_1", "決算仕訳リスト", 9.75);
+    auto* entriesHeading = frame::NamedLabel(this, "Label5_1", "決算仕訳リスト", 9.75);
     place(entriesHeading, 8, 478, 300, 20);
     List2 = frame::newRecordList(this, "List2");
     place(List2, 8, 500, 1014, 150);
@@ -176,42 +170,15 @@ void ClosingEntryTab::buildControls()
 void ClosingEntryTab::FillEntryLists()
 {
     journal::EntryGrid& g = grid();
-    const auto column = [](dao::Recordset& rs, const char* field) {
-        QStringList names;
-        if (!rs.isEmpty())
-            for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext())
-                names << toQ(rs.get(field).toText());
-        return names;
-    };
-    const QStringList banks = column(*BanksInUseRecordset, "銀行名");
-    const QStringList branches = column(*BranchesInUseRecordset, "支店名");
-    const QStringList partners = column(*PartnerRecordset, "取引先名");
-    QStringList debitAccounts, creditAccounts;
-    dao::Recordset& accounts = *UsedAccountsRecordset;
-    if (!accounts.isEmpty()) {
-        for (accounts.MoveFirst(); !accounts.EOF_(); accounts.MoveNext()) {
-            const std::string name = accounts.get(schema::column::AccountName).toText();
-            if (name.empty())
-                continue;
-            const dao::Value side = accounts.get(schema::column::DebitCredit);
-            const bool both = accounts.get(schema::column::NeedsCounterpart).toBool();
-            const bool debitNatured = side.isNumeric() && side.toInt64() == 0;
-            const bool creditNatured = side.isNumeric() && side.toInt64() == 1;
-            if (debitNatured || both)
-                debitAccounts << toQ(name);
-            if (creditNatured || both)
-                creditAccounts << toQ(name);
-        }
-    }
+    const QStringList banks = frame::FieldTexts(*BanksInUseRecordset, "銀行名");
+    const QStringList branches = frame::FieldTexts(*BranchesInUseRecordset, "支店名");
+    const QStringList partners = frame::FieldTexts(*PartnerRecordset, "取引先名");
+    g.FillAccountLists(*UsedAccountsRecordset);
     for (int i = 0; i < journal::kGridRows; ++i) {
         g.Combo8[i]->clear();
         g.Combo8[i]->addItems(banks);
         g.Combo9[i]->clear();
         g.Combo9[i]->addItems(branches);
-        g.Combo1[i]->clear();
-        g.Combo1[i]->addItems(debitAccounts);
-        g.Combo7[i]->clear();
-        g.Combo7[i]->addItems(creditAccounts);
         g.Combo11[i]->addItems(partners);   // the partner lists are not emptied first
     }
 

@@ -1,5 +1,7 @@
 // The load of the journal-entry window: its recordsets, controls and lists.
 #include "journal/Form9.h"
+
+#include "frame/FieldTexts.h"
 #include "common/NumberMasks.h"
 #include "journal/Form9Text.h"
 
@@ -195,16 +197,10 @@ void Form9::InitEntryForm(const std::string& title)
 
 void Form9::FillEntryLists()
 {
-    const auto names = [](dao::Recordset& rs, const char* field) {
-        QStringList list;
-        if (!rs.isEmpty())
-            for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) list << q(rs.get(field).toText());
-        return list;
-    };
-    const QStringList banks = names(*BanksInUseRecordset, "銀行名");
-    const QStringList branches = names(*BranchesInUseRecordset, "支店名");
+    const QStringList banks = frame::FieldTexts(*BanksInUseRecordset, "銀行名");
+    const QStringList branches = frame::FieldTexts(*BranchesInUseRecordset, "支店名");
     m_grid->FillAccountLists(*UsedAccountsRecordset);
-    const QStringList partners = names(*PartnerRecordset, "取引先名");
+    const QStringList partners = frame::FieldTexts(*PartnerRecordset, "取引先名");
     for (int i = 0; i < kGridRows; ++i) {
         m_grid->Combo8[i]->clear();
         m_grid->Combo8[i]->addItems(banks);

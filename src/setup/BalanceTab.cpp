@@ -3,6 +3,7 @@
 
 #include "common/EditMode.h"
 #include "common/NumberFormat.h"
+#include "frame/FieldTexts.h"
 #include "frame/RecordList.h"
 #include "frame/WorkWindow.h"
 #include "setup/AccountLists.h"
@@ -217,27 +218,14 @@ bool BalanceTab::comboSelectsOnEntry(const QComboBox* combo) const
 
 // ---- choice lists and loading -------------------------------------------------------------
 
-namespace {
-
-// Every row's `field` of a recordset, from its first row.
-QStringList column(dao::Recordset& rs, const char* field)
-{
-    QStringList items;
-    if (!rs.isEmpty())
-        for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) items << toQ(rs.get(field).toText());
-    return items;
-}
-
-}  // namespace
-
 void BalanceTab::FillChoices()
 {
     Combo2[0]->clear();
-    Combo2[0]->addItems(column(*m_file.BanksInUseRecordset, "銀行名"));
+    Combo2[0]->addItems(frame::FieldTexts(*m_file.BanksInUseRecordset, "銀行名"));
     Combo2[1]->clear();
-    Combo2[1]->addItems(column(*m_file.BranchesInUseRecordset, "支店名"));
+    Combo2[1]->addItems(frame::FieldTexts(*m_file.BranchesInUseRecordset, "支店名"));
     Combo2[2]->clear();
-    Combo2[2]->addItems(column(*m_file.DepositKindRecordset, "種別"));
+    Combo2[2]->addItems(frame::FieldTexts(*m_file.DepositKindRecordset, "種別"));
 }
 
 void BalanceTab::Load()
@@ -268,13 +256,8 @@ void BalanceTab::reloadAfterInitialisation()
     clearList(List7);
     Text3[0]->clear();
     Text3[10]->clear();
-    QStringList branches;
-    dao::Recordset& branchesInUse = *m_file.BranchesInUseRecordset;
-    if (!branchesInUse.isEmpty())
-        for (branchesInUse.MoveFirst(); !branchesInUse.EOF_(); branchesInUse.MoveNext())
-            branches << toQ(branchesInUse.get(schema::column::BranchName).toText());
     Combo2[1]->clear();
-    Combo2[1]->addItems(branches);
+    Combo2[1]->addItems(frame::FieldTexts(*m_file.BranchesInUseRecordset, schema::column::BranchName));
     ShowBankAccountList();
 
     for (QComboBox* box : Combo2) box->setEditText(QString());

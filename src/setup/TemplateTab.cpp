@@ -4,6 +4,7 @@
 
 #include "common/EditMode.h"
 #include "common/FindCode.h"
+#include "frame/FieldTexts.h"
 #include "frame/RecordList.h"
 #include "frame/WorkWindow.h"
 #include "journal/AmountRange.h"
@@ -143,28 +144,15 @@ bool TemplateTab::comboSelectsOnEntry(const QComboBox* combo) const
 
 // ---- choice lists ----------------------------------------------------------------------
 
-namespace {
-
-// Every row's `field` of a recordset, from its first row.
-QStringList column(dao::Recordset& rs, const char* field)
-{
-    QStringList items;
-    if (!rs.isEmpty())
-        for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) items << toQ(rs.get(field).toText());
-    return items;
-}
-
-}  // namespace
-
 void TemplateTab::FillChoices()
 {
-    const QStringList banks = column(*m_file.BanksInUseRecordset, "銀行名");
-    const QStringList branches = column(*m_file.BranchesInUseRecordset, "支店名");
+    const QStringList banks = frame::FieldTexts(*m_file.BanksInUseRecordset, "銀行名");
+    const QStringList branches = frame::FieldTexts(*m_file.BranchesInUseRecordset, "支店名");
     for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo8[row]->addItems(banks);
     for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo9[row]->addItems(branches);
     FillAccountCombos();
     if (!m_file.PartnerRecordset->isEmpty()) {
-        const QStringList partners = column(*m_file.PartnerRecordset, "取引先名");
+        const QStringList partners = frame::FieldTexts(*m_file.PartnerRecordset, "取引先名");
         for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo11[row]->addItems(partners);
     }
     Combo4->clear();
@@ -173,8 +161,8 @@ void TemplateTab::FillChoices()
 
 void TemplateTab::RefillBankLists()
 {
-    const QStringList banks = column(*m_file.BanksInUseRecordset, "銀行名");
-    const QStringList branches = column(*m_file.BranchesInUseRecordset, "支店名");
+    const QStringList banks = frame::FieldTexts(*m_file.BanksInUseRecordset, "銀行名");
+    const QStringList branches = frame::FieldTexts(*m_file.BranchesInUseRecordset, "支店名");
     for (int row = 0; row < journal::kGridRows; ++row) {
         const QString bank = m_grid->Combo8[row]->currentText();
         const QString branch = m_grid->Combo9[row]->currentText();

@@ -3,6 +3,7 @@
 
 #include "common/o.h"
 #include "frame/Fonts.h"
+#include "frame/NamedLabel.h"
 #include "frame/RecordList.h"
 #include "frame/WindowRegistry.h"
 #include "periodfile/SchemaNames.h"
@@ -33,14 +34,6 @@ namespace {
 QString q(const char* utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-QLabel* label(QWidget* parent, const QString& name, const char* text, double points = 9)
-{
-    auto* l = new QLabel(q(text), parent);
-    l->setObjectName(name);
-    l->setFont(frame::proportionalFont(points));
-    return l;
 }
 
 // A list whose lines of `characters` half-width cells show whole.
@@ -90,7 +83,7 @@ QGroupBox* frameBox(QWidget* parent, const char* title)
 // A notice in dark red, empty until there is something to say.
 QLabel* noticeLabel(QWidget* parent, const QString& name)
 {
-    QLabel* notice = label(parent, name, "");
+    QLabel* notice = frame::NamedLabel(parent, name, "");
     QPalette warning = notice->palette();
     warning.setColor(QPalette::WindowText, Qt::darkRed);
     notice->setPalette(warning);
@@ -103,12 +96,12 @@ QHBoxLayout* titleRow(QWidget* tab, const QString& titleName, const char* title,
                       QLabel** unit = nullptr, int unitIndex = 0)
 {
     auto* top = new QHBoxLayout;
-    top->addWidget(label(tab, titleName, title, 12));
-    period = label(tab, QString("Label4_%1").arg(periodIndex), "", 9.75);
+    top->addWidget(frame::NamedLabel(tab, titleName, title, 12));
+    period = frame::NamedLabel(tab, QString("Label4_%1").arg(periodIndex), "", 9.75);
     top->addWidget(period);
     top->addStretch();
     if (unit) {
-        *unit = label(tab, QString("Label9_%1").arg(unitIndex), "（単位：円）");
+        *unit = frame::NamedLabel(tab, QString("Label9_%1").arg(unitIndex), "（単位：円）");
         top->addWidget(*unit);
     }
     return top;
@@ -176,7 +169,7 @@ Form34::~Form34() = default;
 void Form34::buildControls()
 {
     resize(1120, 820);
-    Label11 = label(this, "Label11", "", 12);
+    Label11 = frame::NamedLabel(this, "Label11", "", 12);
     TallyNotice = noticeLabel(this, "TallyNotice");
     TallyNotice->setWordWrap(true);
 
@@ -243,7 +236,7 @@ QWidget* Form34::buildTrialBalanceTab()
                                   {6, "残高", 74, 89, 1}};
     int height = 0;
     for (const Heading& h : all) {
-        auto* l = label(headings, QString("Label6_%1").arg(h.index), h.text);
+        auto* l = frame::NamedLabel(headings, QString("Label6_%1").arg(h.index), h.text);
         l->setAlignment(Qt::AlignCenter);
         l->setFrameShape(QFrame::Box);
         const int x = 4 + static_cast<int>(std::lround(h.cellFrom * cell));
@@ -304,18 +297,18 @@ QWidget* Form34::buildProfitLossTab()
     const char* sides[2] = {"費　用", "収　益"};
     for (int i = 0; i < 2; ++i) {
         auto* column = new QVBoxLayout;
-        column->addWidget(label(tab, QString("Label12_%1").arg(i), sides[i]));
+        column->addWidget(frame::NamedLabel(tab, QString("Label12_%1").arg(i), sides[i]));
         List5[static_cast<std::size_t>(i)] = recordList(tab, QString("List5_%1").arg(i), 39);
         column->addWidget(List5[static_cast<std::size_t>(i)], 1);
         auto* total = new QHBoxLayout;
-        total->addWidget(label(tab, QString("Label12_%1").arg(i + 2), "合計"));
+        total->addWidget(frame::NamedLabel(tab, QString("Label12_%1").arg(i + 2), "合計"));
         Text3[static_cast<std::size_t>(i)] = totalBox(tab, QString("Text3_%1").arg(i));
         total->addWidget(Text3[static_cast<std::size_t>(i)]);
         column->addLayout(total);
         columns->addLayout(column);
     }
     auto* report = new QVBoxLayout;
-    report->addWidget(label(tab, "Label8_4", "報告書様式"));
+    report->addWidget(frame::NamedLabel(tab, "Label8_4", "報告書様式"));
     List5[2] = recordList(tab, "List5_2", 62);
     report->addWidget(List5[2], 1);
     columns->addLayout(report);
@@ -333,14 +326,14 @@ QWidget* Form34::buildBalanceSheetTab()
 
     const auto headingRow = [&](int nameIndex, const char* name, int amountIndex) {
         auto* row = new QHBoxLayout;
-        row->addWidget(label(tab, QString("Label7_%1").arg(nameIndex), name));
+        row->addWidget(frame::NamedLabel(tab, QString("Label7_%1").arg(nameIndex), name));
         row->addStretch();
-        row->addWidget(label(tab, QString("Label7_%1").arg(amountIndex), "金額"));
+        row->addWidget(frame::NamedLabel(tab, QString("Label7_%1").arg(amountIndex), "金額"));
         return row;
     };
     const auto totalRow = [&](int labelIndex, const char* text, int box) {
         auto* row = new QHBoxLayout;
-        row->addWidget(label(tab, QString("Label7_%1").arg(labelIndex), text));
+        row->addWidget(frame::NamedLabel(tab, QString("Label7_%1").arg(labelIndex), text));
         row->addStretch();
         Text2[static_cast<std::size_t>(box)] = totalBox(tab, QString("Text2_%1").arg(box));
         row->addWidget(Text2[static_cast<std::size_t>(box)]);
@@ -366,7 +359,7 @@ QWidget* Form34::buildBalanceSheetTab()
     right->addLayout(totalRow(5, "負債、資本合計", 3));
     columns->addLayout(right);
     auto* report = new QVBoxLayout;
-    report->addWidget(label(tab, "Label8_5", "報告書様式"));
+    report->addWidget(frame::NamedLabel(tab, "Label8_5", "報告書様式"));
     report->addWidget(List4[3], 1);
     columns->addLayout(report);
     layout->addLayout(columns, 1);

@@ -22,9 +22,9 @@ struct ScratchSetting {
 // is undone by throwing the whole copy away, never by a rollback) and never
 // waits for the disk on a commit; its owner writes it to the disk once, whole.
 // Temporary tables stay in memory, as the pages do, and the database is locked
-// to its one connection. (The page cache and the memory map are the settings
-// of a scratch database on a file; a copy in memory takes them as the engine
-// grants them.)
+// to its one connection. (The page cache's size and the memory map matter to
+// a database on a file: a copy in memory keeps every page whatever they say;
+// they are made all the same, each a step of the failure plan.)
 constexpr ScratchSetting kScratchSettings[] = {
     {"journal_mode", "OFF", "off"},
     {"synchronous", "OFF", "0"},
