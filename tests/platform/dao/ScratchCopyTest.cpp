@@ -121,3 +121,22 @@ TEST_F(ScratchCopy, SaysWhichSourceCouldNotBeRead)
     EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_FALSE(std::filesystem::exists(target));
 }
+
+// A file of the older form (tables without the key column) is brought to the
+// current form in the copy, as opening it for writing would; the file itself
+// stays as it was.
+TEST(ScratchCopyOfAnOlderFile, IsBroughtToTheCurrentFormInTheCopyOnly)
+{
+    TempDir dir;
+    const std::string source = makePeriodFile(dir, "旧第1期.mdb");
+    const std::string keyColumns = "SELECT count(*) FROM pragma_table_info('仕訳台帳') WHERE name = 'dao_rowid'";
+    ASSERT_EQ(rawCount(source, keyColumns), 0);
+    const std::string sourceBytes = fileBytes(source);
+    auto workspace = std::make_shared<Workspace>();
+    auto copy = workspace->OpenScratchCopy(source, dir.file("新第2期.mdb.tmp-abcdef"));
+    long long inCopy = -1;
+    copy->ForEachRow(keyColumns, {}, "仕訳台帳", [&](const RowView& row) { inCopy = row.integer(0); });
+    EXPECT_EQ(inCopy, 1);
+    copy->Close();
+    EXPECT_EQ(fileBytes(source), sourceBytes);
+}
