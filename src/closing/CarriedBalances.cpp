@@ -3,6 +3,7 @@
 #include "books/BankBooks.h"
 #include "closing/DepreciationJournal.h"
 #include "closing/RollForward.h"
+#include "closing/RowChunks.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"

@@ -9,10 +9,7 @@
 #include "closing/ClosingRun.h"
 #include "statements/JournalWalkAlongside.h"
 
-#include "platform/dao/Value.h"
-
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -64,11 +61,5 @@ private:
     std::unordered_map<std::string, BankRowsSum> m_banks;
     std::string m_key;  // the key of the row being read
 };
-
-// Calls `chunk` for the rows of `rows` a few hundred at a time, with the
-// condition "rowid IN (?, …)" and the row numbers to bind to it.
-void ForEachRowChunk(
-    const std::vector<long long>& rows,
-    const std::function<void(const std::string& rowsIn, const std::vector<dao::Value>& params)>& chunk);
 
 }  // namespace closing

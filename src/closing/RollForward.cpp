@@ -7,6 +7,7 @@
 #include "closing/NextPeriod.h"
 #include "closing/PeriodJournal.h"
 #include "closing/RolloverPeriod.h"
+#include "closing/RowChunks.h"
 #include "journal/AmountRange.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
