@@ -128,6 +128,14 @@ private:
     void reopenClosingJournal();
     // Closes ClosingJournalRecordset, opens it again and refills List2 (which empties the grid).
     void reopenAndRefill();
+    // Fills List2 from ClosingJournalRecordset, no line chosen; the grid keeps what it holds.
+    void fillEntryList();
+    // After a refusal: when another window or program wrote to the file since
+    // List2 was filled, List2 is filled again from the file as it is now. The
+    // grid keeps what it holds (nothing was written from it).
+    void showEntriesAsStored();
+    // A write from the grid refused: List2 shows the file, then the message.
+    void refuseWrite(const std::string& message);
     // ClosingJournalRecordset, opened again first when a save added rows
     // through it: its rows are fixed when it opens, added ones come at its end.
     dao::Recordset& closingJournal();
