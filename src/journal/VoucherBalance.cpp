@@ -29,8 +29,8 @@ namespace messages {
 std::string Unbalanced(const VoucherTotals& totals)
 {
     return "借方と貸方の合計金額が一致しません\n借方合計 " + yen(totals.debit) + "　貸方合計 " + yen(totals.credit)
-           + "　差額 " + yen(totals.difference())
-           + "\n金額を直すか「金額補正」で合わせてから、もう一度押してください。何も書き込んでいません。";
+        + "　差額 " + yen(totals.difference())
+        + "\n金額を直すか「金額補正」で合わせてから、もう一度押してください。何も書き込んでいません。";
 }
 
 }  // namespace messages

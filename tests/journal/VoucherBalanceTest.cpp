@@ -29,10 +29,13 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 struct BalanceCase {
     const char* name;
-    std::vector<std::pair<std::int32_t, std::int32_t>> amounts;   // (入金, 出金) of each row
-    const char* totals;   // the line of the message that names the totals; nullptr: balanced
+    std::vector<std::pair<std::int32_t, std::int32_t>> amounts;  // (入金, 出金) of each row
+    const char* totals;  // the line of the message that names the totals; nullptr: balanced
 };
-void PrintTo(const BalanceCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BalanceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class VoucherBalanceTest : public ::testing::TestWithParam<BalanceCase> {};
 
@@ -54,19 +57,21 @@ TEST_P(VoucherBalanceTest, RefusesOnlyUnequalTotalsNamingBothAndTheDifference)
 INSTANTIATE_TEST_SUITE_P(
     Totals, VoucherBalanceTest,
     ::testing::Values(
-        BalanceCase{"one row equal on both sides", {{1000, 1000}}, nullptr},
-        BalanceCase{"no rows", {}, nullptr},
+        BalanceCase{"one row equal on both sides", {{1000, 1000}}, nullptr}, BalanceCase{"no rows", {}, nullptr},
         // Rows that differ one by one but add up: a tax row's sides, a split payment.
         BalanceCase{"sides that differ by row but add up", {{10000, 11000}, {1000, 0}, {0, 0}}, nullptr},
         BalanceCase{"debit higher", {{1000, 900}}, "借方合計 1,000円　貸方合計 900円　差額 100円"},
-        BalanceCase{"credit higher gives a negative difference", {{900, 1000}}, "借方合計 900円　貸方合計 1,000円　差額 -100円"},
+        BalanceCase{"credit higher gives a negative difference",
+                    {{900, 1000}},
+                    "借方合計 900円　貸方合計 1,000円　差額 -100円"},
         BalanceCase{"a corrected debit over ten rows",
                     {{70000, 50000}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}},
                     "借方合計 70,009円　貸方合計 50,009円　差額 20,000円"},
         BalanceCase{"negative amounts", {{-500, 0}, {0, 500}}, "借方合計 -500円　貸方合計 500円　差額 -1,000円"},
         // Summed in 64 bits: two rows at the top of the amount range on one
         // side against one on the other neither wrap nor look equal.
-        BalanceCase{"totals beyond the amount range", {{kMax, kMax}, {kMax, 0}},
+        BalanceCase{"totals beyond the amount range",
+                    {{kMax, kMax}, {kMax, 0}},
                     "借方合計 4,294,967,294円　貸方合計 2,147,483,647円　差額 2,147,483,647円"}),
     testsupport::kCaseName);
 
