@@ -328,14 +328,17 @@ public:
 struct RefusalCase {
     const char* name;
     std::function<void(Form34RefusalListTest&)> prepare;
-    const char* otherProgram;   // SQL another program commits before the press
-    bool commitFails;           // the press's own commit fails as well
+    const char* otherProgram;  // SQL another program commits before the press
+    bool commitFails;          // the press's own commit fails as well
     std::function<void(Form34RefusalListTest&)> press;
-    const char* refusal;        // part of the refusal's message
-    const char* gridAfter;      // the description of row 1 after the refusal
-    const char* chosenAfter;    // the voucher whose line stays chosen; nullptr: none
+    const char* refusal;      // part of the refusal's message
+    const char* gridAfter;    // the description of row 1 after the refusal
+    const char* chosenAfter;  // the voucher whose line stays chosen; nullptr: none
 };
-void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form34RefusalListCaseTest : public Form34RefusalListTest, public ::testing::WithParamInterface<RefusalCase> {};
 
@@ -382,7 +385,8 @@ TEST_P(Form34RefusalListCaseTest, AfterTheRefusalTheListShowsTheFile)
 const char* const kShortenedPeriod = "UPDATE 会計設定 SET 会計期間終了日 = '2026-02-28'";
 const auto kDraft = [](Form34RefusalListTest& test) { test.typeGrid("書きかけ", "1000", "1000"); };
 const auto kDepreciation = [](Form34RefusalListTest& test) {
-    test.pressAfterQuestion(Form34::DepreciationButton, closing::kDepreciationQuestion, closing::kDepreciationQuestionTitle);
+    test.pressAfterQuestion(Form34::DepreciationButton, closing::kDepreciationQuestion,
+                            closing::kDepreciationQuestionTitle);
 };
 const auto kRegister = [](Form34RefusalListTest& test) { test.pressRefused(Form34::RegisterButton); };
 const auto kUpdate = [](Form34RefusalListTest& test) { test.pressRefused(Form34::UpdateButton); };
@@ -402,8 +406,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"depreciation after another program shortened the period", kDraft, kShortenedPeriod, false,
                     kDepreciation, "の外にあります", "書きかけ", nullptr},
         RefusalCase{"tax settlement after another program shortened the period", kDraft, kShortenedPeriod, false,
-                    [](Form34RefusalListTest& test) { test.pressRefused(Form34::TaxSettlementButton); }, "の外にあります", "",
-                    nullptr},
+                    [](Form34RefusalListTest& test) { test.pressRefused(Form34::TaxSettlementButton); },
+                    "の外にあります", "", nullptr},
         // A write from the grid: the grid keeps what it holds, and the voucher chosen stays chosen.
         RefusalCase{"register whose commit fails", kDraft, "SELECT 1", true, kRegister, "", "書きかけ", nullptr},
         RefusalCase{"register of an unbalanced grid",
@@ -411,10 +415,12 @@ INSTANTIATE_TEST_SUITE_P(
                     kRegister, "差額 100円", "書きかけ", nullptr},
         RefusalCase{"register after another program shortened the period", kDraft, kShortenedPeriod, false, kRegister,
                     "の外にあります", "書きかけ", nullptr},
-        RefusalCase{"update whose commit fails", [](Form34RefusalListTest& test) { test.chooseVoucher("E3", "E3直し"); },
-                    "SELECT 1", true, kUpdate, closing::kUpdateFailed, "E3直し", "E3"},
-        RefusalCase{"delete whose commit fails", [](Form34RefusalListTest& test) { test.chooseVoucher("E4", "既存E4-1"); },
-                    "SELECT 1", true, kDelete, closing::kDeleteFailed, "既存E4-1", "E4"},
+        RefusalCase{"update whose commit fails",
+                    [](Form34RefusalListTest& test) { test.chooseVoucher("E3", "E3直し"); }, "SELECT 1", true, kUpdate,
+                    closing::kUpdateFailed, "E3直し", "E3"},
+        RefusalCase{"delete whose commit fails",
+                    [](Form34RefusalListTest& test) { test.chooseVoucher("E4", "既存E4-1"); }, "SELECT 1", true,
+                    kDelete, closing::kDeleteFailed, "既存E4-1", "E4"},
         // A voucher another program changed or deleted: refused as stale, to be chosen again.
         RefusalCase{"update of a voucher another program changed",
                     [](Form34RefusalListTest& test) { test.chooseVoucher("E1", "E1直し"); },
