@@ -218,9 +218,12 @@ bool ClosingEntryTab::NoClosingEntries()
 
 void ClosingEntryTab::reopenClosingJournal()
 {
+    // The new recordset first: when the file cannot be read, the old one stays open.
+    const dao::Database::FileVersion opened = m_database->fileVersion();
+    std::unique_ptr<dao::Recordset> entries = m_database->OpenRecordset(schema::query::ClosingJournal);
     ClosingJournalRecordset->Close();
-    m_closingJournalOpened = m_database->fileVersion();
-    ClosingJournalRecordset = m_database->OpenRecordset(schema::query::ClosingJournal);
+    ClosingJournalRecordset = std::move(entries);
+    m_closingJournalOpened = opened;
     m_closingJournalBehind = false;
 }
 

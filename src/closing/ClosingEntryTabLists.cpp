@@ -114,8 +114,24 @@ void ClosingEntryTab::showEntriesAsStored()
     // The voucher chosen stays chosen when the file still lists it, with what
     // was loaded of it: an update or a delete checks that against the file.
     const auto chosen = selectedClosingVoucher();
-    reopenClosingJournal();
-    fillEntryList();
+    try {
+        reopenClosingJournal();
+    } catch (const dao::DaoError&) {
+        // The file cannot be read now (another program holds it): the list
+        // stays as it was, and the next save fills it again. The refusal is
+        // the one message.
+        return;
+    }
+    try {
+        fillEntryList();
+    } catch (const dao::DaoError&) {
+        // Read in part: no line is shown that may not be so.
+        const QSignalBlocker quiet(List2);
+        List2->clear();
+        m_entryRows.start(dao::Date::now());
+        m_listedVersion.reset();
+        return;
+    }
     if (!chosen)
         return;
     const int line = m_entryRows.listed().firstLineOf(chosen->number);

@@ -13,7 +13,9 @@
 #include "closing/ClosingEntryText.h"
 #include "closing/ClosingListLines.h"
 #include "closing/DepreciationJournal.h"
+#include "frame/Application.h"
 #include "periodfile/SchemaNames.h"
+#include "support/AnotherProgram.h"
 
 #include <QPersistentModelIndex>
 
@@ -318,6 +320,11 @@ public:
         dialogs->expectMessage(question, ui::Answer::Yes).withTitle(title);
         pressRefused(button);
     }
+    void chooseTemplate(int line)
+    {
+        dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
+        clickLine(tab().List1, line);
+    }
     void pressRefused(int button)
     {
         dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
@@ -351,6 +358,8 @@ TEST_P(Form34RefusalListCaseTest, AfterTheRefusalTheListShowsTheFile)
     addEntries();
     execute("INSERT INTO 固定資産台帳 (管理番号, 名称, 勘定科目コード, 取得価格, 残存価格, 減価償却費)"
             " VALUES ('A-101', '車両', '144', 1000000, 500000, 1000)");
+    execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+            " VALUES ('T1', 1, '決算定型', '517', 100, '211', 100, 1)");
     open();
     editOn();
     setDate("2026年", "03月", "31日");
@@ -421,6 +430,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"delete whose commit fails",
                     [](Form34RefusalListTest& test) { test.chooseVoucher("E4", "既存E4-1"); }, "SELECT 1", true,
                     kDelete, closing::kDeleteFailed, "既存E4-1", "E4"},
+        RefusalCase{"closing template another program changed", kDraft,
+                    "UPDATE 仕訳定型台帳 SET 入金 = 200, 出金 = 200 WHERE 仕訳ID = 'T1'", false,
+                    [](Form34RefusalListTest& test) { test.chooseTemplate(0); }, closing::kClosingTemplateChanged, "",
+                    nullptr},
         // A voucher another program changed or deleted: refused as stale, to be chosen again.
         RefusalCase{"update of a voucher another program changed",
                     [](Form34RefusalListTest& test) { test.chooseVoucher("E1", "E1直し"); },
@@ -431,5 +444,45 @@ INSTANTIATE_TEST_SUITE_P(
                     "DELETE FROM 仕訳台帳 WHERE 伝票番号 = 'E2'", false, kDelete, closing::kClosingVoucherVanished, "",
                     nullptr}),
     testsupport::kCaseName);
+
+// Another program wrote a closing voucher and then goes on writing past the
+// wait: the register is refused with one message, saying that the file is in
+// use, the grid keeps the voucher and the list shows the file (read while the
+// other program writes); the next register, with the file free again, writes it.
+TEST_F(Form34RefusalListTest, ARegisterRefusedWhileAnotherProgramWritesSaysSoOnceAndTheListShowsTheFile)
+{
+    addEntries();
+    open();
+    editOn();
+    setDate("2026年", "03月", "31日");
+    typeGrid("書きかけ", "1000", "1000");
+    const Shown before = shown();
+    const auto rowsBefore = closingRows();
+
+    dao::DBEngine::instance().setBusyWait(std::chrono::milliseconds(300));
+    {
+        testsupport::AnotherProgram other(file.path());
+        other.exec("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+                   " VALUES ('2026-03-15', 'X1', 1, '他のプログラム', '517', 700, '211', 700, 1)");
+        other.exec("BEGIN IMMEDIATE");
+        dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
+        // One click: its waits share one budget.
+        frame::DeliverReportingErrors([&] {
+            press(Form34::RegisterButton);
+            return true;
+        });
+    }
+    dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
+    ASSERT_EQ(dialogs->messageTexts().size(), 1u);
+    EXPECT_NE(dialogs->messageTexts()[0].find("使用中"), std::string::npos) << dialogs->messageTexts()[0];
+    EXPECT_EQ(text(grid().Text1[0]), "書きかけ");
+    EXPECT_EQ(closingRows().size(), rowsBefore.size() + 1) << "only the other program's voucher";
+    EXPECT_NE(shown(), before);
+    EXPECT_EQ(shown(), fresh());
+
+    press(Form34::RegisterButton);
+    EXPECT_EQ(closingRows().size(), rowsBefore.size() + 2);
+    EXPECT_EQ(shown(), fresh());
+}
 
 }  // namespace
