@@ -14,7 +14,9 @@
 // A voucher registered, updated or deleted from the tab changes only its own
 // lines of the closing-entry list, worked out inside the save's transaction,
 // while nothing else has written to the file since the list was filled; else
-// the closing entries are read again and the list filled anew.
+// the closing entries are read again and the list filled anew. So is the
+// list after a refusal, when the file changed since it was filled; the grid
+// keeps what it holds then.
 
 #include "closing/ClosingEntryRows.h"
 #include "closing/ClosingListLines.h"

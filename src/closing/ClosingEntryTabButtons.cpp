@@ -8,6 +8,9 @@
 // its former rows in the change history under its number); a delete removes
 // it with its history. Update and delete act on the voucher the selected line
 // names and refuse when it changed or vanished since it was listed or loaded.
+// Register and update refuse a grid whose debit and credit totals differ.
+// After any refusal the closing-entry list shows the file as it is, when
+// another window or program wrote to it since the list was filled.
 // The rows are written through the tab's recordset on the closing entries,
 // which opens without reading a key of every journal row; after a save only
 // the voucher's lines of the closing-entry list change (ClosingEntryTabLists).
