@@ -11,6 +11,7 @@
 #include "closing/ClosingGrid.h"
 #include "common/EditMode.h"
 #include "common/FindCode.h"
+#include "common/NumberMasks.h"
 #include "frame/RecordList.h"
 #include "frame/WorkWindow.h"
 #include "journal/AmountRange.h"
@@ -168,8 +169,8 @@ void ClosingEntryTab::amountLeft(int row, bool debitSide)
     if (!debitSide && g.Combo1[row]->currentText().isEmpty())
         g.Combo1[row]->setEditText(g.Combo1[0]->currentText());
     const auto at = static_cast<std::size_t>(row);
-    g.Text8[row]->setText(journal::AmountCellText(g.DebitAmounts[at], "##,###,###,##0"));
-    g.Text9[row]->setText(journal::AmountCellText(g.CreditAmounts[at], "##,###,###,##0"));
+    g.Text8[row]->setText(journal::AmountCellText(g.DebitAmounts[at], o::kAmount11Mask));
+    g.Text9[row]->setText(journal::AmountCellText(g.CreditAmounts[at], o::kAmount11Mask));
     RecalcTotals();
 }
 

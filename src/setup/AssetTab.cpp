@@ -423,12 +423,12 @@ void AssetTab::List5_Click()
     const QScopedValueRollback loading(m_loadingAsset, true);   // the asset shows its own rates
     Text4[0]->setText(text("管理番号"));
     Text4[1]->setText(text("名称"));
-    Combo6[0]->setEditText(wholeNumber(asset.get(schema::column::Quantity), "#0"));
+    Combo6[0]->setEditText(wholeNumber(asset.get(schema::column::Quantity), o::kWholeMask));
     Combo6[1]->setEditText(text("勘定科目名"));
     showDate(asset.get(schema::column::AcquiredOn), Combo6[2], Combo6[3], Combo6[4]);
     Combo6[5]->setEditText(text("償却方法"));
     Text4[2]->setText(wholeNumber(asset.get(schema::column::AcquisitionCost), o::kAmountMask));
-    const QString life = wholeNumber(asset.get(schema::column::UsefulLife), "#0");
+    const QString life = wholeNumber(asset.get(schema::column::UsefulLife), o::kWholeMask);
     Combo6[6]->setEditText(life.isEmpty() ? life : life + "年");
     Combo6[7]->setEditText(threeDecimals(asset.get(schema::column::DepreciationRate)));
     Text4[3]->setText(wholeNumber(asset.get(schema::column::ResidualValue), o::kAmountMask));
@@ -593,7 +593,7 @@ void AssetTab::List6_Click()
     showDate(lease.get(schema::column::AcquiredOn), Combo17[1], Combo17[2], Combo17[3]);
     Text6[2]->setText(wholeNumber(lease.get(schema::column::PurchasePrice), o::kAmountMask));
     Text6[3]->setText(wholeNumber(lease.get(schema::column::TotalPayments), o::kAmountMask));
-    Text6[4]->setText(wholeNumber(lease.get(schema::column::LeasePayments), "#0"));
+    Text6[4]->setText(wholeNumber(lease.get(schema::column::LeasePayments), o::kWholeMask));
     Text6[5]->setText(wholeNumber(lease.get(schema::column::MonthlyLeasePayment), o::kAmountMask));
     Text6[6]->setText(wholeNumber(lease.get(schema::column::MonthlyInterest), o::kAmountMask));
     Text6[7]->setText(text("リース会社"));

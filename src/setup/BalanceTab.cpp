@@ -3,6 +3,7 @@
 
 #include "common/EditMode.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "frame/FieldTexts.h"
 #include "frame/RecordList.h"
 #include "frame/WorkWindow.h"
@@ -296,9 +297,9 @@ void BalanceTab::UpdateOpeningCash()
 
 void BalanceTab::showOpeningCash(const OpeningCash& figures)
 {
-    Text7[1]->setText(toQ(o::FormatNumber(figures.cash, "#,###,###,##0")));
-    Text7[2]->setText(toQ(o::FormatNumber(figures.deposits, "#,###,###,##0")));
-    Text7[3]->setText(toQ(o::FormatNumber(figures.total, "#,###,###,##0")));
+    Text7[1]->setText(toQ(o::FormatNumber(figures.cash, o::kAmount10Mask)));
+    Text7[2]->setText(toQ(o::FormatNumber(figures.deposits, o::kAmount10Mask)));
+    Text7[3]->setText(toQ(o::FormatNumber(figures.total, o::kAmount10Mask)));
 }
 
 }  // namespace setup

@@ -595,8 +595,8 @@ void TemplateTab::correctTemplateAmounts()
     }
     g.DebitAmounts[0] = static_cast<std::int32_t>(debit);
     g.CreditAmounts[0] = static_cast<std::int32_t>(credit);
-    g.Text8[0]->setText(journal::AmountCellText(debit, "##,###,###,##0"));
-    g.Text9[0]->setText(journal::AmountCellText(credit, "##,###,###,##0"));
+    g.Text8[0]->setText(journal::AmountCellText(debit, o::kAmount11Mask));
+    g.Text9[0]->setText(journal::AmountCellText(credit, o::kAmount11Mask));
     RecalcTotals();
 }
 
