@@ -9,6 +9,7 @@
 #include "frame/WorkWindow.h"
 #include "journal/AmountRange.h"
 #include "journal/TaxRow.h"
+#include "journal/TaxRowAccount.h"
 #include "platform/ui/Dialogs.h"
 #include "setup/RegisterLists.h"
 #include "setup/SetupControls.h"
@@ -262,17 +263,18 @@ void TemplateTab::accountCellLeft(int row, bool debitSide)
         g.AccountCellLeft(row, debitSide, [this](const std::string& code) { return AccountNameOf(code); });
     if (row == 0 || name.empty())
         return;
-    const int kind = debitSide ? 2 : 3;
-    const bool taxAccountFound = !FindCode(kind, name).empty();
-    if (name != journal::TaxAccountName(debitSide))
-        return;
-
     const std::string above = fromQ((debitSide ? g.Combo1[row - 1] : g.Combo7[row - 1])->currentText());
-    const bool flagsFound = above.empty() ? taxAccountFound : !FindCode(kind, above).empty();
-    const bool taxable = flagsFound && m_file.AccountMasterRecordset->get(schema::column::Taxable).toBool();
-    const bool simplified = flagsFound && m_file.AccountMasterRecordset->get(schema::column::SimplifiedTax).toBool();
+    const journal::CodeLookup findCode = [this](int kind, const std::string& account) {
+        return FindCode(kind, account);
+    };
+    const auto flags =
+        journal::TaxRowFlagsOf({row, debitSide, name, above},
+                               journal::ChartTaxFlags(findCode, debitSide ? 2 : 3, *m_file.AccountMasterRecordset),
+                               {.emptyAboveTakesTaxAccountFlags = true});
+    if (!flags)
+        return;
     const journal::TaxRowTerms terms{
-        dao::Date::now(), taxable, simplified,
+        dao::Date::now(), flags->taxable, flags->simplified,
         journal::FractionRuleOf(m_file.SettingsRecordset->get(schema::column::Rounding).toText()),
         journal::kGroupedOppositeMasks};
     if (!g.PutTaxRow(row, debitSide, journal::ReadTaxRateTable(*m_file.TaxRateRecordset), terms))
