@@ -57,7 +57,7 @@ std::string ClosingEntryTab::AccountNameOf(const std::string& code)
     dao::Recordset& used = *UsedAccountsRecordset;
     if (!used.isEmpty()) {
         used.MoveFirst();
-        used.FindFirst("勘定科目コード", dao::Value(code));
+        used.FindFirst(schema::column::AccountCode, dao::Value(code));
         if (!used.NoMatch())
             return used.get(schema::column::AccountName).toText();
     }

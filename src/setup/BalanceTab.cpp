@@ -222,11 +222,11 @@ bool BalanceTab::comboSelectsOnEntry(const QComboBox* combo) const
 void BalanceTab::FillChoices()
 {
     Combo2[0]->clear();
-    Combo2[0]->addItems(frame::FieldTexts(*m_file.BanksInUseRecordset, "銀行名"));
+    Combo2[0]->addItems(frame::FieldTexts(*m_file.BanksInUseRecordset, schema::column::BankName));
     Combo2[1]->clear();
-    Combo2[1]->addItems(frame::FieldTexts(*m_file.BranchesInUseRecordset, "支店名"));
+    Combo2[1]->addItems(frame::FieldTexts(*m_file.BranchesInUseRecordset, schema::column::BranchName));
     Combo2[2]->clear();
-    Combo2[2]->addItems(frame::FieldTexts(*m_file.DepositKindRecordset, "種別"));
+    Combo2[2]->addItems(frame::FieldTexts(*m_file.DepositKindRecordset, schema::column::DepositKind));
 }
 
 void BalanceTab::Load()
@@ -267,7 +267,8 @@ void BalanceTab::reloadAfterInitialisation()
 
 void BalanceTab::Option3_Click(int index)
 {
-    if (o::EditModeIsOn()) storeSetting("業種", index);
+    if (o::EditModeIsOn())
+        storeSetting(schema::column::Industry, index);
 }
 
 
