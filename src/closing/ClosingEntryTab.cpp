@@ -170,9 +170,9 @@ void ClosingEntryTab::buildControls()
 void ClosingEntryTab::FillEntryLists()
 {
     journal::EntryGrid& g = grid();
-    const QStringList banks = frame::FieldTexts(*BanksInUseRecordset, "銀行名");
-    const QStringList branches = frame::FieldTexts(*BranchesInUseRecordset, "支店名");
-    const QStringList partners = frame::FieldTexts(*PartnerRecordset, "取引先名");
+    const QStringList banks = frame::FieldTexts(*BanksInUseRecordset, schema::column::BankName);
+    const QStringList branches = frame::FieldTexts(*BranchesInUseRecordset, schema::column::BranchName);
+    const QStringList partners = frame::FieldTexts(*PartnerRecordset, schema::column::PartnerName);
     g.FillAccountLists(*UsedAccountsRecordset);
     for (int i = 0; i < journal::kGridRows; ++i) {
         g.Combo8[i]->clear();
