@@ -22,7 +22,7 @@ std::string BalanceColumnHeading(int column)
 std::string AccountListLine(dao::Recordset& accounts, int column, bool masterList)
 {
     std::string line = o::FitByteWidth(accounts.get(schema::column::AccountCode).toText(), 3) + " "
-                     + o::FitByteWidth(accounts.get(schema::column::AccountName).toText(), 20) + " ";
+        + o::FitByteWidth(accounts.get(schema::column::AccountName).toText(), 20) + " ";
     std::string amount(12, ' ');
     if (column >= 0 && column < kBalanceColumnCount) {
         const dao::Value balance = accounts.get(std::string(kBalanceColumns[column]));

@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace dao { class Recordset; }
+namespace dao {
+class Recordset;
+}
 
 namespace setup {
 

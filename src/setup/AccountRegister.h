@@ -19,7 +19,7 @@
 namespace dao {
 class Database;
 class Workspace;
-}
+}  // namespace dao
 
 namespace setup {
 
@@ -27,13 +27,13 @@ namespace setup {
 struct AccountEdit {
     std::string code;
     std::string name;
-    std::int32_t amount = 0;   // into the balance column `column`
-    int column = 0;            // Option7: 0 期首残高 .. 6 予算管理
-    int side = 0;              // 借貸区分: 0 debit, 1 credit
-    bool inUse = false;        // 適用
-    bool taxable = false;      // 消費税
-    bool simplified = false;   // 簡易課税
-    bool bothSides = false;    // 相方有無 (update only: registering takes the model account's)
+    std::int32_t amount = 0;  // into the balance column `column`
+    int column = 0;           // Option7: 0 期首残高 .. 6 予算管理
+    int side = 0;             // 借貸区分: 0 debit, 1 credit
+    bool inUse = false;       // 適用
+    bool taxable = false;     // 消費税
+    bool simplified = false;  // 簡易課税
+    bool bothSides = false;   // 相方有無 (update only: registering takes the model account's)
 };
 
 // Whether the master chart holds the code (looked up afresh in the file).

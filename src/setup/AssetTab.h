@@ -20,7 +20,7 @@
 namespace registers {
 struct FixedAssetFields;
 enum class FixedAssetCheck;
-}
+}  // namespace registers
 
 namespace setup {
 
@@ -31,7 +31,7 @@ class AssetTab : public SetupTab {
 public:
     // The buttons Command6 of the fixed assets, by caption.
     enum Command6Button : std::size_t {
-        DepreciationButton = 0,   // 取得日から減価償却費計算（残存価格計算）
+        DepreciationButton = 0,  // 取得日から減価償却費計算（残存価格計算）
         AssetClearButton = 1,
         AssetRegisterButton = 2,
         AssetUpdateButton = 3,
@@ -111,7 +111,7 @@ private:
                                           const char* what, const std::function<void()>& refresh,
                                           const std::string& question, const std::string& title);
 
-    bool m_loadingAsset = false;   // List5_Click is filling the asset's fields
+    bool m_loadingAsset = false;  // List5_Click is filling the asset's fields
 };
 
 }  // namespace setup

@@ -44,7 +44,7 @@ void BalanceTab::refreshBankAccounts()
 // and "削除" act on the account of the chosen line, "削除" after asking.
 void BalanceTab::Command8_Click(Command8Button button)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     if (!o::EditModeIsOn())
         return;
     BankAccountBoxes boxes;

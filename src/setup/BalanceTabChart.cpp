@@ -41,7 +41,7 @@ bool IsStaleAccountRefusal(const std::string& refusal)
 struct BalanceTab::AccountRow {
     std::string code;
     int line = -1;
-    std::string shownRecord;   // the whole record as the line showed it
+    std::string shownRecord;  // the whole record as the line showed it
 };
 
 // ---- the lists ---------------------------------------------------------------------
@@ -174,7 +174,7 @@ void BalanceTab::Command2_Click(Command2Button button)
         refuse(kChooseAccount);
         return;
     }
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     const int line = List2->currentRow();
     try {
         const auto account = selectedAccount();
@@ -363,7 +363,7 @@ int BalanceTab::selectedIndustry() const
 
 void BalanceTab::Command4_Click(Command4Button button)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     if (!o::EditModeIsOn()) {
         ui::dialogs().beep();
         return;
@@ -373,8 +373,9 @@ void BalanceTab::Command4_Click(Command4Button button)
 
 void BalanceTab::copyIndustry(Command4Button button)
 {
-    const char* question = button == CopyMasterToIndustryButton ? "マスター台帳を業種別勘定科目へ複写します　よろしいですか？"
-                                      : "業種別勘定科目名をマスター台帳へ複写します　よろしいですか？";
+    const char* question = button == CopyMasterToIndustryButton
+        ? "マスター台帳を業種別勘定科目へ複写します　よろしいですか？"
+        : "業種別勘定科目名をマスター台帳へ複写します　よろしいですか？";
     if (ui::dialogs().messageBox(question, ui::Buttons::YesNo, std::string("業種別勘定科目設定")) != ui::Answer::Yes)
         return;
     try {
@@ -389,7 +390,7 @@ void BalanceTab::copyIndustry(Command4Button button)
     }
     m_file.reopenChart();
     if (button == CopyIndustryToMasterButton)
-        refreshListsNamingAccounts();   // the master took the industry's names
+        refreshListsNamingAccounts();  // the master took the industry's names
     ShowMasterAccountList();
     ShowUsedAccountList();
 }

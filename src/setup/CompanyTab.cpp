@@ -66,7 +66,8 @@ CompanyTab::CompanyTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) :
     right->addWidget(Label4[1], 2, 2);
     right->addWidget(Label4[14], 3, 2);
     for (auto* boxes : {&Combo12, &Combo13, &Combo3})
-        for (QComboBox* box : *boxes) watchFocus(box);
+        for (QComboBox* box : *boxes)
+            watchFocus(box);
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addLayout(right);
     rightColumn->addStretch();
@@ -77,8 +78,10 @@ void CompanyTab::setInputsUsable(bool usable)
 {
     setUsable(Text7[0], usable);
     for (auto* boxes : {&Combo12, &Combo13, &Combo3})
-        for (QComboBox* box : *boxes) setUsable(box, usable);
-    for (QLineEdit* edit : Text11) setUsable(edit, usable);
+        for (QComboBox* box : *boxes)
+            setUsable(box, usable);
+    for (QLineEdit* edit : Text11)
+        setUsable(edit, usable);
 }
 
 bool CompanyTab::comboSelectsOnEntry(const QComboBox*) const
@@ -92,11 +95,16 @@ void CompanyTab::controlLeft(QObject* control)
         const auto it = std::find(array.begin(), array.end(), control);
         return it == array.end() ? -1 : static_cast<int>(it - array.begin());
     };
-    if (int i = indexIn(Text11); i >= 0) return Text11_LostFocus(i);
-    if (control == Text7[0]) return Text7_LostFocus(0);
-    if (int i = indexIn(Combo12); i >= 0) return Combo12_LostFocus(i);
-    if (int i = indexIn(Combo13); i >= 0) return Combo13_LostFocus(i);
-    if (int i = indexIn(Combo3); i >= 0) return Combo3_LostFocus(i);
+    if (int i = indexIn(Text11); i >= 0)
+        return Text11_LostFocus(i);
+    if (control == Text7[0])
+        return Text7_LostFocus(0);
+    if (int i = indexIn(Combo12); i >= 0)
+        return Combo12_LostFocus(i);
+    if (int i = indexIn(Combo13); i >= 0)
+        return Combo13_LostFocus(i);
+    if (int i = indexIn(Combo3); i >= 0)
+        return Combo3_LostFocus(i);
 }
 
 // ---- choice lists and loading -----------------------------------------------------------
@@ -104,7 +112,8 @@ void CompanyTab::controlLeft(QObject* control)
 void CompanyTab::FillChoices()
 {
     const int thisYear = dao::Date::today().year;
-    for (QComboBox* box : Combo12) box->clear();
+    for (QComboBox* box : Combo12)
+        box->clear();
     Combo12[0]->addItems({yearItem(thisYear - 1), yearItem(thisYear)});
     Combo13[0]->addItems({yearItem(thisYear), yearItem(thisYear + 1)});
     Combo3[0]->addItems({yearItem(thisYear), yearItem(thisYear + 1)});
@@ -199,9 +208,18 @@ std::array<QComboBox*, 3>& CompanyTab::dateBoxes(SettingsDate date)
     return Combo3;
 }
 
-void CompanyTab::Combo12_LostFocus(int index) { leaveDateBox(SettingsDate::PeriodStart, index); }
-void CompanyTab::Combo13_LostFocus(int index) { leaveDateBox(SettingsDate::PeriodEnd, index); }
-void CompanyTab::Combo3_LostFocus(int index) { leaveDateBox(SettingsDate::ReportDate, index); }
+void CompanyTab::Combo12_LostFocus(int index)
+{
+    leaveDateBox(SettingsDate::PeriodStart, index);
+}
+void CompanyTab::Combo13_LostFocus(int index)
+{
+    leaveDateBox(SettingsDate::PeriodEnd, index);
+}
+void CompanyTab::Combo3_LostFocus(int index)
+{
+    leaveDateBox(SettingsDate::ReportDate, index);
+}
 
 void CompanyTab::leaveDateBox(SettingsDate date, int index)
 {
@@ -258,12 +276,13 @@ void CompanyTab::showDateAfterEdit(SettingsDate date)
     const auto stored = m_file.SettingsRecordset->get(SettingsDateField(date)).toDate();
     if (!stored)
         return;
-    m_shownDates[static_cast<std::size_t>(date)] = stored;   // what the boxes show from now on
+    m_shownDates[static_cast<std::size_t>(date)] = stored;  // what the boxes show from now on
     boxes[2]->clear();
     addDays(boxes[2], o::DaysInMonth(stored->year, stored->month));
     boxes[2]->setEditText(toQ(o::FormatDate(*stored, "dd") + "日"));
-    QLabel* label = date == SettingsDate::PeriodStart ? Label4[0] : date == SettingsDate::PeriodEnd ? Label4[1]
-                                                                                                   : Label4[14];
+    QLabel* label = date == SettingsDate::PeriodStart ? Label4[0]
+        : date == SettingsDate::PeriodEnd             ? Label4[1]
+                                                      : Label4[14];
     label->setText(toQ(DateLabelAfterEdit(date, *stored)));
 }
 

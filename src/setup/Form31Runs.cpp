@@ -6,7 +6,6 @@
 
 namespace setup {
 
-
 // ---- system initialisation -------------------------------------------------------
 
 // Both questions come before anything is written; the whole reset is one

@@ -6,13 +6,15 @@
 
 #include <string>
 
-namespace dao { class Recordset; }
+namespace dao {
+class Recordset;
+}
 
 namespace setup {
 
 struct ListLine {
     std::string text;
-    std::string key;   // the record's identity: 仕訳ID and 追番, 取引先名, 管理番号, 契約番号, no
+    std::string key;  // the record's identity: 仕訳ID and 追番, 取引先名, 管理番号, 契約番号, no
 };
 
 // A text fitted to `width` characters: padded on the right, or its first

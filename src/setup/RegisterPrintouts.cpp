@@ -25,8 +25,7 @@ std::string DateText(const dao::Recordset& rs, const char* field, const char* pa
 // The register's walk: the header block on each page, `linesPerRecord` lines
 // and a gap per record, a new page when a record does not fit.
 void PrintRegister(SetupPage& page, dao::Recordset& records, const char* title, int linesPerRecord,
-                   const std::function<void()>& headings,
-                   const std::function<void(const dao::Recordset&)>& record)
+                   const std::function<void()>& headings, const std::function<void(const dao::Recordset&)>& record)
 {
     if (records.isEmpty())
         return;

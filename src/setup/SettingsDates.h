@@ -17,9 +17,9 @@ enum class SettingsDate { PeriodStart = 0, PeriodEnd = 1, ReportDate = 2 };
 const char* SettingsDateField(SettingsDate date);
 
 struct DateBoxTexts {
-    std::string year;    // "2024年"
-    std::string month;   // "04月", "4月"
-    std::string day;     // "01日", "1日"
+    std::string year;   // "2024年"
+    std::string month;  // "04月", "4月"
+    std::string day;    // "01日", "1日"
 };
 
 // What leaving one of the three boxes (element `index`: 0 year, 1 month, 2 day)
@@ -45,7 +45,7 @@ struct PeriodEdit {
     o::FiscalPeriodFault fault = o::FiscalPeriodFault::None;
     std::optional<dao::Date> start;
     std::optional<dao::Date> end;
-    std::optional<dao::Date> other;   // the date stored beside the edited one
+    std::optional<dao::Date> other;  // the date stored beside the edited one
 };
 PeriodEdit PeriodAfterEdit(SettingsDate edited, const dao::Date& date, const DateBoxTexts& otherBoxes);
 

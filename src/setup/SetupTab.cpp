@@ -13,7 +13,9 @@ namespace setup {
 
 using frame::toQ;
 
-SetupTab::SetupTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : m_file(file), m_cellExits(cellExits) {}
+SetupTab::SetupTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : m_file(file), m_cellExits(cellExits)
+{
+}
 
 // ---- focus ----------------------------------------------------------------------------
 

@@ -49,7 +49,8 @@ std::string ChangedElsewhereMessage(const std::string& what)
 
 std::string VanishedMessage(const std::string& what)
 {
-    return "選択された" + what + "が見つかりません。他で変更された可能性があります。一覧を読み直しましたので、もう一度選択してください";
+    return "選択された" + what
+        + "が見つかりません。他で変更された可能性があります。一覧を読み直しましたので、もう一度選択してください";
 }
 
 std::string ShownStateMessage(ShownState state, const std::string& what)

@@ -24,7 +24,7 @@ using RecordKey = std::function<std::string(const dao::Recordset&)>;
 // What a chosen line showed.
 struct ShownLine {
     std::string key;
-    int occurrence = 0;        // 0: the first record with this key in the list's order
+    int occurrence = 0;  // 0: the first record with this key in the list's order
     std::string fingerprint;
 };
 

@@ -50,11 +50,11 @@ void zeroBalances(dao::Database& db)
 
 // Why a branch in use gets no bank account: its bank or the branch itself is
 // missing from the masters. nullopt when both are there.
-std::optional<std::string> missingMaster(dao::Database& db, const std::string& bankCode,
-                                         const std::string& branchCode, const std::string& branchName)
+std::optional<std::string> missingMaster(dao::Database& db, const std::string& bankCode, const std::string& branchCode,
+                                         const std::string& branchName)
 {
-    const std::string branch = "支店「" + (branchName.empty() ? branchCode : branchName) + "」（支店コード "
-                             + branchCode + "）";
+    const std::string branch =
+        "支店「" + (branchName.empty() ? branchCode : branchName) + "」（支店コード " + branchCode + "）";
     if (branchCode.empty() || !registers::FindBranchByCode(db, branchCode))
         return branch + "は支店マスターにありません";
     if (bankCode.empty() || !registers::FindBankByCode(db, bankCode))

@@ -19,8 +19,14 @@ using ChartTest = SetupWindowTest;
 
 void AddJournalRow(dao::Database& db, const char* debit, const char* credit)
 {
-    AddRow(db, "Q_仕訳台帳", {{"日付", dao::Date{2024, 5, 1}}, {"伝票番号", "240501100000"}, {"追番", 1},
-                              {"借方コード", debit}, {"入金", 1000}, {"貸方コード", credit}, {"出金", 1000}});
+    AddRow(db, "Q_仕訳台帳",
+           {{"日付", dao::Date{2024, 5, 1}},
+            {"伝票番号", "240501100000"},
+            {"追番", 1},
+            {"借方コード", debit},
+            {"入金", 1000},
+            {"貸方コード", credit},
+            {"出金", 1000}});
 }
 
 std::string creditNameOfJournal(dao::Database& db)
@@ -54,13 +60,13 @@ TEST_F(ChartTest, ListLineShowsCodeNameBalanceAndInUseMark)
 TEST_F(ChartTest, RegisteredAccountTakesTheModelsClassesAndTheChosenColumn)
 {
     editModeOn();
-    form->balance().Option7[1]->click();   // 前期
+    form->balance().Option7[1]->click();  // 前期
     EXPECT_EQ(s(form->balance().Label15->text()), "＜過去の期末残高登録＞　前期");
     chooseAccount("111");
     form->balance().Text5[0]->setText("112");
     form->balance().Text5[1]->setText(q("未収売掛金"));
     form->balance().Text5[2]->setText("500");
-    form->balance().Check2[2]->setChecked(false);   // 相方 is the model's whatever the box shows
+    form->balance().Check2[2]->setChecked(false);  // 相方 is the model's whatever the box shows
     dialogs->expectMessage("指定した勘定科目を登録します　よろしいですか？", ui::Answer::Yes).withTitle("勘定科目登録");
     form->balance().Command2[BalanceTab::RegisterAccountButton]->click();
 
@@ -89,7 +95,7 @@ TEST_F(ChartTest, UpdatedNameReachesTheJournalsCreditSide)
     form->balance().Command2[BalanceTab::UpdateAccountButton]->click();
     EXPECT_EQ(creditNameOfJournal(db()), "商品売上高");
     ExpectCopyMatchesMaster(db());
-    EXPECT_EQ(s(form->balance().Text5[1]->text()), "商品売上高");   // the line chosen again reloads the row
+    EXPECT_EQ(s(form->balance().Text5[1]->text()), "商品売上高");  // the line chosen again reloads the row
 }
 
 // Lines that show an account by name: a fixed asset of 工具器具備品, a template
@@ -99,12 +105,29 @@ protected:
     void prepare(dao::Database& d) override
     {
         AddTwoMainOffices(d, true);
-        AddRow(d, "Q_固定資産台帳", {{"管理番号", "F-1"}, {"名称", "検査装置"}, {"数量", 1}, {"勘定科目コード", "145"},
-                                     {"取得年月日", dao::Date{2023, 4, 1}}, {"取得価格", 1000000}, {"償却方法", "定額法"},
-                                     {"耐用年数", 5}, {"償却率", 20.0}, {"残存価格", 800000}});
-        AddRow(d, "Q_仕訳定型台帳", {{"仕訳ID", "250401090000"}, {"追番", 1}, {"摘要", "家賃支払"}, {"借方コード", "525"},
-                                     {"入金", 110000}, {"貸方コード", "103"}, {"出金", 110000}, {"銀行コード", "0009"},
-                                     {"支店コード", "0009001"}, {"決算仕訳", false}, {"表示順位", "1"}});
+        AddRow(d, "Q_固定資産台帳",
+               {{"管理番号", "F-1"},
+                {"名称", "検査装置"},
+                {"数量", 1},
+                {"勘定科目コード", "145"},
+                {"取得年月日", dao::Date{2023, 4, 1}},
+                {"取得価格", 1000000},
+                {"償却方法", "定額法"},
+                {"耐用年数", 5},
+                {"償却率", 20.0},
+                {"残存価格", 800000}});
+        AddRow(d, "Q_仕訳定型台帳",
+               {{"仕訳ID", "250401090000"},
+                {"追番", 1},
+                {"摘要", "家賃支払"},
+                {"借方コード", "525"},
+                {"入金", 110000},
+                {"貸方コード", "103"},
+                {"出金", 110000},
+                {"銀行コード", "0009"},
+                {"支店コード", "0009001"},
+                {"決算仕訳", false},
+                {"表示順位", "1"}});
     }
     void rename(const std::string& code, const char* name)
     {
@@ -123,7 +146,7 @@ TEST_F(OwnRenameTest, LinesNamingARenamedAccountAreChosenWithoutComplaint)
     rename("145", "工具器具備品等");
     rename("103", "普通預金口座");
 
-    form->assets().List5->setCurrentRow(0);   // a message here would fail the scripted dialogs
+    form->assets().List5->setCurrentRow(0);  // a message here would fail the scripted dialogs
     EXPECT_EQ(s(form->assets().Text4[1]->text()), "検査装置");
     EXPECT_EQ(s(form->assets().Combo6[1]->currentText()), "工具器具備品等");
 
@@ -180,8 +203,9 @@ TEST_F(ChartTest, AccountDeletedElsewhereIsRefusedAndTheListReadAgain)
         chart->FindFirst("勘定科目コード", dao::Value("115"));
         chart->Delete();
     }
-    dialogs->expectMessage("選択された勘定科目が見つかりません。他で変更された可能性があります。もう一度選択してください",
-                           ui::Answer::Ok)
+    dialogs
+        ->expectMessage("選択された勘定科目が見つかりません。他で変更された可能性があります。もう一度選択してください",
+                        ui::Answer::Ok)
         .withoutTitle();
     form->balance().Command2[BalanceTab::UpdateAccountButton]->click();
     EXPECT_EQ(form->balance().List2->count(), lines - 1);
@@ -198,11 +222,14 @@ const char* const kAccountChangedElsewhere =
 struct UnshownFieldCase {
     const char* name;
     const char* field;
-    const char* otherValue;   // as SQL, and as the field reads back
+    const char* otherValue;  // as SQL, and as the field reads back
     const char* readBack;
 };
 
-void PrintTo(const UnshownFieldCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const UnshownFieldCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class UnshownFieldTest : public SetupWindowTest, public ::testing::WithParamInterface<UnshownFieldCase> {};
 
@@ -233,11 +260,14 @@ INSTANTIATE_TEST_SUITE_P(Fields, UnshownFieldTest,
 // the lock, refuses, and the other program's account stays.
 struct CommittedWhileWaitingCase {
     const char* name;
-    BalanceTab::Command2Button button;   // "更新" or "削除"
-    bool asksFirst;       // "削除" asks before it writes
+    BalanceTab::Command2Button button;  // "更新" or "削除"
+    bool asksFirst;                     // "削除" asks before it writes
 };
 
-void PrintTo(const CommittedWhileWaitingCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CommittedWhileWaitingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CommittedWhileWaitingTest : public SetupWindowTest,
                                   public ::testing::WithParamInterface<CommittedWhileWaitingCase> {};
@@ -321,7 +351,10 @@ struct RefusedDeleteCase {
     const char* message;
 };
 
-void PrintTo(const RefusedDeleteCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RefusedDeleteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class RefusedDeleteTest : public SetupWindowTest, public ::testing::WithParamInterface<RefusedDeleteCase> {
 protected:
@@ -346,15 +379,20 @@ INSTANTIATE_TEST_SUITE_P(
                           "勘定科目「売掛金」は仕訳で使われているため削除できません"},
         RefusedDeleteCase{"Template", "111",
                           [](dao::Database& d) {
-                              AddRow(d, "Q_仕訳定型台帳", {{"仕訳ID", "240501100000"}, {"追番", 1}, {"摘要", "売上"},
-                                                           {"借方コード", "111"}, {"貸方コード", "400"}});
+                              AddRow(d, "Q_仕訳定型台帳",
+                                     {{"仕訳ID", "240501100000"},
+                                      {"追番", 1},
+                                      {"摘要", "売上"},
+                                      {"借方コード", "111"},
+                                      {"貸方コード", "400"}});
                           },
                           "勘定科目「売掛金」は定型仕訳で使われているため削除できません"},
-        RefusedDeleteCase{"FixedAsset", "143",
-                          [](dao::Database& d) {
-                              AddRow(d, "Q_固定資産台帳", {{"管理番号", "A1"}, {"名称", "旋盤"}, {"勘定科目コード", "143"}});
-                          },
-                          "勘定科目「機械装置」は固定資産台帳で使われているため削除できません"},
+        RefusedDeleteCase{
+            "FixedAsset", "143",
+            [](dao::Database& d) {
+                AddRow(d, "Q_固定資産台帳", {{"管理番号", "A1"}, {"名称", "旋盤"}, {"勘定科目コード", "143"}});
+            },
+            "勘定科目「機械装置」は固定資産台帳で使われているため削除できません"},
         RefusedDeleteCase{"Lease", "144",
                           [](dao::Database& d) {
                               AddRow(d, "Q_リース資産管理", {{"契約番号", "L1"}, {"勘定科目コード", "144"}});
@@ -362,8 +400,9 @@ INSTANTIATE_TEST_SUITE_P(
                           "勘定科目「車両運搬具」はリース資産で使われているため削除できません"},
         RefusedDeleteCase{"BankAccountKind", "104",
                           [](dao::Database& d) {
-                              AddRow(d, "Q_取引銀行", {{"no", 1}, {"銀行コード", "0001"}, {"支店コード", "0001203"},
-                                                       {"種別", "通知預金"}});
+                              AddRow(
+                                  d, "Q_取引銀行",
+                                  {{"no", 1}, {"銀行コード", "0001"}, {"支店コード", "0001203"}, {"種別", "通知預金"}});
                           },
                           "勘定科目「通知預金」は取引銀行の預金種別で使われているため削除できません"},
         RefusedDeleteCase{"Balance", "115",
@@ -380,7 +419,10 @@ struct CodeCase {
     const char* typed;
 };
 
-void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CodeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CodeRuleTest : public SetupWindowTest, public ::testing::WithParamInterface<CodeCase> {};
 
@@ -421,8 +463,10 @@ TEST_F(ChartTest, RegisteringATakenCodeIsRefused)
 
 TEST_F(ChartTest, MasterCopiedToAnIndustryLeavesTheOtherSets)
 {
-    SetFields(db(), "Q_勘定科目コード表", "勘定科目コード", "400", {{"勘定科目名", "商品売上"}, {"販売業勘定科目名", "x"}});
-    const std::string standardBefore = FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "400", "標準勘定科目名").toText();
+    SetFields(db(), "Q_勘定科目コード表", "勘定科目コード", "400",
+              {{"勘定科目名", "商品売上"}, {"販売業勘定科目名", "x"}});
+    const std::string standardBefore =
+        FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "400", "標準勘定科目名").toText();
     editModeOn();
     form->balance().Option3[1]->click();
     dialogs->expectMessage("マスター台帳を業種別勘定科目へ複写します　よろしいですか？", ui::Answer::Yes)
@@ -459,7 +503,7 @@ TEST_F(IndustryToMasterTest, NamesFallBackToTheStandardNameThenTheCurrentOne)
     EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "111", "勘定科目名").toText(), "完成工事未収入金");
     EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "120", "勘定科目名").toText(), "商品");
     EXPECT_FALSE(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "120", "適用").toBool());
-    EXPECT_EQ(creditNameOfJournal(d), "完成工事高");   // the copy was rebuilt with the new names
+    EXPECT_EQ(creditNameOfJournal(d), "完成工事高");  // the copy was rebuilt with the new names
     ExpectCopyMatchesMaster(d);
 }
 
@@ -475,8 +519,9 @@ TEST_F(ChartTest, AnIndustrySetWithNoAccountInUseIsRefused)
     editModeOn();
     form->balance().Option3[4]->click();
     dialogs->expectMessage("業種別勘定科目名をマスター台帳へ複写します　よろしいですか？", ui::Answer::Yes);
-    dialogs->expectMessage("業種別勘定科目「運送」には使用する勘定科目がありません。先にマスターから業種別勘定科目へ複写してください",
-                           ui::Answer::Ok);
+    dialogs->expectMessage(
+        "業種別勘定科目「運送」には使用する勘定科目がありません。先にマスターから業種別勘定科目へ複写してください",
+        ui::Answer::Ok);
     form->balance().Command4[setup::BalanceTab::CopyIndustryToMasterButton]->click();
     EXPECT_EQ(DumpRows(db(), "Q_勘定科目コード表") + DumpRows(db(), "Q_勘定科目コード表2"), before);
 }

@@ -21,7 +21,10 @@ struct CompanyFieldCase {
     const char* typed;
 };
 
-void PrintTo(const CompanyFieldCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CompanyFieldCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CompanyFieldTest : public SetupWindowTest, public ::testing::WithParamInterface<CompanyFieldCase> {};
 
@@ -46,21 +49,20 @@ TEST_P(CompanyFieldTest, StoredOnLeavingOnlyWhileEditModeIsOn)
     EXPECT_EQ(Setting(db(), c.field).toText(), c.typed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryCompanyField, CompanyFieldTest,
-    ::testing::Values(CompanyFieldCase{"Kana", 1, "フリガナ", "ﾃｽﾄｼｮｳｼﾞ"},
-                      CompanyFieldCase{"CompanyName", 2, "事業所名", "新テスト商事"},
-                      CompanyFieldCase{"PostCode", 3, "郵便番号", "160-0022"},
-                      CompanyFieldCase{"Address1", 4, "住所1", "東京都新宿区"},
-                      CompanyFieldCase{"Address2", 5, "住所2", "新宿１－１"},
-                      CompanyFieldCase{"Phone", 6, "電話番号", "03-1234-5678"},
-                      CompanyFieldCase{"Fax", 7, "FAX番号", "03-1234-5679"},
-                      CompanyFieldCase{"Business", 8, "事業種目", "卸売業"},
-                      CompanyFieldCase{"TaxOffice", 9, "所轄税務署", "新宿"},
-                      CompanyFieldCase{"OwnerTitle", 10, "事業主役職名", "代表取締役"},
-                      CompanyFieldCase{"OwnerName", 11, "事業主氏名", "山田太郎"},
-                      CompanyFieldCase{"Mail", 12, "会社Eメール", "info@example.jp"}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(EveryCompanyField, CompanyFieldTest,
+                         ::testing::Values(CompanyFieldCase{"Kana", 1, "フリガナ", "ﾃｽﾄｼｮｳｼﾞ"},
+                                           CompanyFieldCase{"CompanyName", 2, "事業所名", "新テスト商事"},
+                                           CompanyFieldCase{"PostCode", 3, "郵便番号", "160-0022"},
+                                           CompanyFieldCase{"Address1", 4, "住所1", "東京都新宿区"},
+                                           CompanyFieldCase{"Address2", 5, "住所2", "新宿１－１"},
+                                           CompanyFieldCase{"Phone", 6, "電話番号", "03-1234-5678"},
+                                           CompanyFieldCase{"Fax", 7, "FAX番号", "03-1234-5679"},
+                                           CompanyFieldCase{"Business", 8, "事業種目", "卸売業"},
+                                           CompanyFieldCase{"TaxOffice", 9, "所轄税務署", "新宿"},
+                                           CompanyFieldCase{"OwnerTitle", 10, "事業主役職名", "代表取締役"},
+                                           CompanyFieldCase{"OwnerName", 11, "事業主氏名", "山田太郎"},
+                                           CompanyFieldCase{"Mail", 12, "会社Eメール", "info@example.jp"}),
+                         testsupport::kCaseName);
 
 TEST_F(SettingsTest, CompanyNameFollowsInTheNameLabelAndAnEmptyBoxStoresTheEmptyText)
 {
@@ -82,7 +84,10 @@ struct CorporateNumberCase {
     bool accepted;
 };
 
-void PrintTo(const CorporateNumberCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CorporateNumberCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CorporateNumberTest : public SetupWindowTest, public ::testing::WithParamInterface<CorporateNumberCase> {};
 
@@ -101,14 +106,14 @@ TEST_P(CorporateNumberTest, EmptyOrExactlyThirteenCharacters)
     EXPECT_EQ(dialogs->beepCount(), beeps + (c.accepted ? 0 : 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, CorporateNumberTest,
-    ::testing::Values(CorporateNumberCase{"Empty", "", true},
-                      CorporateNumberCase{"ThirteenDigits", "1234567890123", true},
-                      CorporateNumberCase{"ThirteenWideCharacters", "１２３４５６７８９０１２３", true},
-                      CorporateNumberCase{"Twelve", "123456789012", false},
-                      CorporateNumberCase{"Fourteen", "12345678901234", false}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Lengths, CorporateNumberTest,
+                         ::testing::Values(CorporateNumberCase{"Empty", "", true},
+                                           CorporateNumberCase{"ThirteenDigits", "1234567890123", true},
+                                           CorporateNumberCase{"ThirteenWideCharacters", "１２３４５６７８９０１２３",
+                                                               true},
+                                           CorporateNumberCase{"Twelve", "123456789012", false},
+                                           CorporateNumberCase{"Fourteen", "12345678901234", false}),
+                         testsupport::kCaseName);
 
 TEST_F(SettingsTest, PeriodNumberIsStoredAndRetitlesTheWindow)
 {
@@ -127,7 +132,7 @@ TEST_F(SettingsTest, PeriodNumberIsStoredAndRetitlesTheWindow)
 
 TEST_F(SettingsTest, OptionButtonsStoreTheirCodesOnlyInEditMode)
 {
-    form->tax().Option2[2]->setChecked(true);   // from code while off: the screen changes, the file does not
+    form->tax().Option2[2]->setChecked(true);  // from code while off: the screen changes, the file does not
     EXPECT_EQ(Setting(db(), "処理方法").toText(), "1");
 
     editModeOn();
@@ -271,13 +276,16 @@ std::string bytesOf(const std::string& path)
 // byte for byte as it was.
 struct ImpossiblePeriodCase {
     const char* name;
-    bool start;            // the start's boxes are edited, else the end's
+    bool start;  // the start's boxes are edited, else the end's
     const char* boxes[3];
-    int left;              // the box left
+    int left;  // the box left
     const char* message;
 };
 
-void PrintTo(const ImpossiblePeriodCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ImpossiblePeriodCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ImpossiblePeriodTest : public PeriodDateTest, public ::testing::WithParamInterface<ImpossiblePeriodCase> {};
 
@@ -302,18 +310,32 @@ TEST_P(ImpossiblePeriodTest, IsRefusedByNameAndLeavesTheFileAsItWas)
 INSTANTIATE_TEST_SUITE_P(
     Periods, ImpossiblePeriodTest,
     ::testing::Values(
-        ImpossiblePeriodCase{"start after the end", true, {"2025年", "04月", "01日"}, 0,
+        ImpossiblePeriodCase{"start after the end",
+                             true,
+                             {"2025年", "04月", "01日"},
+                             0,
                              "会計期間（2025年04月01日～2025年03月31日）は、開始日が終了日より後になっています。"
                              "この期間は保存していません。"},
-        ImpossiblePeriodCase{"end before the start", false, {"2024年", "03月", "31日"}, 0,
+        ImpossiblePeriodCase{"end before the start",
+                             false,
+                             {"2024年", "03月", "31日"},
+                             0,
                              "会計期間（2024年04月01日～2024年03月31日）は、開始日が終了日より後になっています。"
                              "この期間は保存していません。"},
-        ImpossiblePeriodCase{"a day longer than a year", false, {"2025年", "04月", "01日"}, 2,
-                             "会計期間（2024年04月01日～2025年04月01日）は、１年を超えています（１年以内にしてください）。"
-                             "この期間は保存していません。"},
-        ImpossiblePeriodCase{"two years", false, {"2026年", "03月", "31日"}, 0,
-                             "会計期間（2024年04月01日～2026年03月31日）は、１年を超えています（１年以内にしてください）。"
-                             "この期間は保存していません。"}),
+        ImpossiblePeriodCase{
+            "a day longer than a year",
+            false,
+            {"2025年", "04月", "01日"},
+            2,
+            "会計期間（2024年04月01日～2025年04月01日）は、１年を超えています（１年以内にしてください）。"
+            "この期間は保存していません。"},
+        ImpossiblePeriodCase{
+            "two years",
+            false,
+            {"2026年", "03月", "31日"},
+            0,
+            "会計期間（2024年04月01日～2026年03月31日）は、１年を超えています（１年以内にしてください）。"
+            "この期間は保存していません。"}),
     testsupport::kCaseName);
 
 TEST_F(PeriodDateTest, MovingThePeriodOnAYearStoresBothDatesOnceThePairIsAPeriod)
@@ -321,7 +343,7 @@ TEST_F(PeriodDateTest, MovingThePeriodOnAYearStoresBothDatesOnceThePairIsAPeriod
     editModeOn();
     dialogs->expectAnyMessage(ui::Answer::Ok);
     form->company().Combo12[0]->setEditText("2025年");
-    leave(form->company().Combo12[0]);   // 2025-04-01 .. 2025-03-31: refused
+    leave(form->company().Combo12[0]);  // 2025-04-01 .. 2025-03-31: refused
     EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
 
     form->company().Combo13[0]->setEditText("2026年");
@@ -340,7 +362,7 @@ protected:
     {
         SetFields(d, "Q_勘定科目コード表", "勘定科目名", "現金", {{"期首残高", 200}});
         SetFields(d, "Q_勘定科目コード表", "勘定科目名", "普通預金", {{"期首残高", 300}});
-        SetFields(d, "Q_勘定科目コード表", "勘定科目名", "通知預金", {{"期首残高", 1000}});   // not in use
+        SetFields(d, "Q_勘定科目コード表", "勘定科目名", "通知預金", {{"期首残高", 1000}});  // not in use
     }
 };
 
