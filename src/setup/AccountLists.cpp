@@ -35,6 +35,16 @@ std::string AccountListLine(dao::Recordset& accounts, int column, bool masterLis
     return line;
 }
 
+ComparedFields AccountComparedFields(int column)
+{
+    using namespace schema::column;
+    ComparedFields fields{AccountCode,   AccountName, InUse,      DebitCredit, NeedsCounterpart, Taxable,
+                          SimplifiedTax, NameFixed,   MajorClass, MiddleClass, MinorClass,       Contents};
+    if (column >= 0 && column < kBalanceColumnCount)
+        fields.emplace_back(kBalanceColumns[static_cast<std::size_t>(column)]);
+    return fields;
+}
+
 bool IsAccountCode(std::string_view text)
 {
     if (text.size() != 3)

@@ -196,14 +196,7 @@ void AssetTab::Load()
         Combo6[3]->addItem(monthItem(m));
     addDays(Combo6[4], 31);
 
-    Combo6[1]->clear();
-    dao::Recordset& used = *m_file.UsedAccountsRecordset;
-    if (!used.isEmpty())
-        for (used.MoveFirst(); !used.EOF_(); used.MoveNext())
-            if (used.get(schema::column::MinorClass).toText() == "有形固定資産") {
-                Combo6[1]->addItem(toQ(used.get(schema::column::AccountName).toText()));
-                Combo17[0]->addItem(toQ(used.get(schema::column::AccountName).toText()));
-            }
+    FillAccountChoices();
     Combo6[5]->clear();
     Combo6[5]->addItems({"定額法", "定率法", "一括償却"});
     Combo6[6]->clear();
@@ -221,6 +214,22 @@ void AssetTab::Load()
     addDays(Combo17[3], 31);
     ClearFixedAssetInput();
     ClearLeaseInput();
+}
+
+void AssetTab::FillAccountChoices()
+{
+    QStringList names;
+    dao::Recordset& used = *m_file.UsedAccountsRecordset;
+    if (!used.isEmpty())
+        for (used.MoveFirst(); !used.EOF_(); used.MoveNext())
+            if (used.get(schema::column::MinorClass).toText() == "有形固定資産")
+                names << toQ(used.get(schema::column::AccountName).toText());
+    for (QComboBox* box : {Combo6[1], Combo17[0]}) {
+        const QString shown = box->currentText();
+        box->clear();
+        box->addItems(names);
+        box->setEditText(shown);
+    }
 }
 
 void AssetTab::refreshRegisters()
@@ -279,7 +288,7 @@ void AssetTab::ClearFixedAssetInput()
 
 void AssetTab::ShowFixedAssetList()
 {
-    fillList(List5, *m_file.FixedAssetRecordset, [](dao::Recordset& rs) {
+    fillList(List5, *m_file.FixedAssetRecordset, FixedAssetComparedFields(), [](dao::Recordset& rs) {
         return std::pair{registers::FixedAssetListLine(rs), FixedAssetKey(rs)};
     });
 }
@@ -497,7 +506,7 @@ void AssetTab::ClearLeaseInput()
 
 void AssetTab::ShowLeaseList()
 {
-    fillList(List6, *m_file.LeaseRecordset, [](dao::Recordset& rs) {
+    fillList(List6, *m_file.LeaseRecordset, LeaseComparedFields(), [](dao::Recordset& rs) {
         const ListLine line = LeaseListLine(rs);
         return std::pair{line.text, line.key};
     });

@@ -58,6 +58,10 @@ public:
 
     // The choice lists of the boxes, the boxes emptied and both lists shown.
     void Load();
+    // The account boxes of both registers offer the names of the accounts in
+    // use for tangible fixed assets, as the chart holds them now; what the
+    // boxes show stays.
+    void FillAccountChoices();
     // Both registers opened again and listed: after the window's own change
     // of the chart, whose names their lines show, or its initialisation.
     void refreshRegisters();

@@ -257,11 +257,12 @@ void BalanceTab::Load()
         l->clear();
 }
 
-void BalanceTab::reloadAfterInitialisation()
+void BalanceTab::reloadAfterInitialisation(const OpeningCash& openingCash)
 {
     m_file.reopenChart();
     ShowMasterAccountList();
     ShowUsedAccountList();
+    showOpeningCash(openingCash);
 
     m_file.reopen(m_file.BankAccountRecordset, "Q_取引銀行");
     clearList(List7);

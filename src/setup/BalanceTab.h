@@ -66,8 +66,9 @@ public:
     void Load();
     // The chart's lists and the bank accounts shown.
     void ShowLists();
-    // After the system initialisation: the chart and the bank accounts read again.
-    void reloadAfterInitialisation();
+    // After the system initialisation: the chart and the bank accounts read
+    // again, and the opening cash it stored shown.
+    void reloadAfterInitialisation(const OpeningCash& openingCash);
 
     void Option3_Click(int index);
     void Option7_Click(int index);

@@ -7,7 +7,9 @@
 #include "common/EraYearText.h"
 #include "frame/WorkWindow.h"
 #include "platform/ui/Dialogs.h"
+#include "journal/EntryDate.h"
 #include "setup/CompanySettings.h"
+#include "setup/PeriodDateStore.h"
 #include "setup/SetupControls.h"
 
 #include <QGridLayout>
@@ -229,8 +231,8 @@ void CompanyTab::leaveDateBox(SettingsDate date, int index)
     const char* field = SettingsDateField(date);
     const DateBoxTexts texts{fromQ(boxes[0]->currentText()), fromQ(boxes[1]->currentText()),
                              fromQ(boxes[2]->currentText())};
-    // Compared with the date the boxes were filled with: another window or
-    // program may have stored a different one since.
+    // A box left as the boxes were filled does nothing: another window or
+    // program may have stored a different date since, which stays.
     std::optional<dao::Date>& shown = m_shownDates[static_cast<std::size_t>(date)];
     const DateBoxExit exit = LeaveDateBox(index, texts, shown);
     if (!exit.acts)
@@ -247,23 +249,27 @@ void CompanyTab::leaveDateBox(SettingsDate date, int index)
         return;
     }
 
-    // The period's two dates are stored together, and only as a period that
-    // can be one; a refused pair stays in the boxes, so that the user can go
-    // on to the other date, and the file keeps the period it had.
+    // The edited date is stored only as part of a period that can be one; a
+    // refused pair stays in the boxes, so that the user can go on to the other
+    // date, and the file keeps the period it had. The other date is stored
+    // with it only when its boxes hold such an edit of their own.
     const SettingsDate other = date == SettingsDate::PeriodStart ? SettingsDate::PeriodEnd : SettingsDate::PeriodStart;
     auto& otherBoxes = dateBoxes(other);
-    const PeriodEdit edit = PeriodAfterEdit(date, *exit.date,
-                                            {fromQ(otherBoxes[0]->currentText()), fromQ(otherBoxes[1]->currentText()),
-                                             fromQ(otherBoxes[2]->currentText())});
+    std::optional<dao::Date> pendingOther = journal::DateFromBoxes(
+        fromQ(otherBoxes[0]->currentText()), fromQ(otherBoxes[1]->currentText()), fromQ(otherBoxes[2]->currentText()));
+    if (pendingOther == m_shownDates[static_cast<std::size_t>(other)])
+        pendingOther.reset();
+    PeriodEdit edit;
+    try {
+        edit = StorePeriodDate(workspace(), database(), date, *exit.date, pendingOther);
+    } catch (const std::exception& e) {
+        reportFailure("会計期間を保存できませんでした", e);
+        return;
+    }
     if (edit.fault != o::FiscalPeriodFault::None) {
         refuse(o::FiscalPeriodFaultText(edit.fault, edit.start, edit.end) + "。この期間は保存していません。");
         return;
     }
-    std::vector<std::pair<std::string, dao::Value>> fields{{field, *exit.date}};
-    if (edit.other)
-        fields.emplace_back(SettingsDateField(other), *edit.other);
-    if (!storeSettings(fields, "会計期間"))
-        return;
     showDateAfterEdit(date);
     if (edit.other)
         showDateAfterEdit(other);

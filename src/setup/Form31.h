@@ -89,7 +89,7 @@ private:
 
     // The system initialisation (Form31Runs.cpp).
     void InitialiseSystem();
-    void reopenAfterInitialisation();
+    void reopenAfterInitialisation(const OpeningCash& openingCash);
     void refuse(const std::string& message);
     void reportFailure(const std::string& what, const std::exception& e);
 

@@ -6,8 +6,9 @@
 #include <optional>
 
 namespace dao {
+class Database;
 class Recordset;
-}
+}  // namespace dao
 
 namespace setup {
 
@@ -26,5 +27,11 @@ std::optional<OpeningCash> ComputeOpeningCash(dao::Recordset& chart);
 void StoreOpeningCash(dao::Recordset& settings, const OpeningCash& figures);
 
 inline constexpr const char* kOpeningCashOutOfRange = "期首現金預金の合計が扱える金額の範囲を超えています";
+
+// The figures computed from the chart as the file holds it now and stored in
+// the settings row (when there is one), for a caller that runs it inside the
+// transaction of its change to the chart. A sum out of range throws a
+// dao::DaoError naming it, so that the transaction writes nothing.
+OpeningCash StoreOpeningCashOfChart(dao::Database& db);
 
 }  // namespace setup

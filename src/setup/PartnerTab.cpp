@@ -88,7 +88,7 @@ void PartnerTab::setInputsUsable(bool usable)
 
 void PartnerTab::ShowPartnerList()
 {
-    fillList(List4, *m_file.PartnerRecordset, [](dao::Recordset& rs) {
+    fillList(List4, *m_file.PartnerRecordset, PartnerComparedFields(), [](dao::Recordset& rs) {
         const ListLine line = PartnerListLine(rs);
         return std::pair{line.text, line.key};
     });

@@ -76,7 +76,7 @@ std::string LeaseLine(const dao::Recordset& lease)
         + NumberField(lease.get(schema::queryColumn::LeaseTotal), o::kAmountMask, 14) + " "
         + NumberField(lease.get(schema::queryColumn::LeasePayment), o::kAmountMask, 14) + " "
         + Text(lease, schema::column::LeaseCompany, 18) + " "
-        + DateText(lease, schema::queryColumn::LeaseStart, " yyyy年     mm月     dd日", 30) + " "
+        + DateText(lease, schema::column::AcquiredOn, " yyyy年     mm月     dd日", 30) + " "
         + Text(lease, schema::column::LeaseDepartment, 18) + " " + Text(lease, schema::column::Remarks, 30);
 }
 

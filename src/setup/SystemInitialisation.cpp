@@ -93,12 +93,13 @@ std::vector<std::string> rebuildBankAccounts(dao::Database& db)
 
 }  // namespace
 
-std::vector<std::string> InitialiseSystem(dao::Workspace& ws, dao::Database& db, bool deleteTemplates)
+InitialisedSystem InitialiseSystem(dao::Workspace& ws, dao::Database& db, bool deleteTemplates)
 {
-    std::vector<std::string> skipped;
+    InitialisedSystem done;
     dao::RunInTransaction(ws, [&] {
         zeroBalances(db);
-        skipped = rebuildBankAccounts(db);
+        done.openingCash = StoreOpeningCashOfChart(db);
+        done.skippedBranches = rebuildBankAccounts(db);
         deleteEveryRow(db, "Q_取引先管理");
         deleteEveryRow(db, "Q_固定資産台帳");
         deleteEveryRow(db, "Q_リース資産管理");
@@ -107,7 +108,7 @@ std::vector<std::string> InitialiseSystem(dao::Workspace& ws, dao::Database& db,
         if (deleteTemplates)
             deleteEveryRow(db, "Q_仕訳定型台帳");
     });
-    return skipped;
+    return done;
 }
 
 }  // namespace setup

@@ -357,7 +357,7 @@ void TemplateTab::ShowTemplateList()
     const o::EditModeSuspended editModeOff;
     TemplateListLines lines;
     dao::Recordset& templates = *m_file.TemplateRecordset;
-    fillList(List1, templates, [&lines](dao::Recordset& rs) {
+    fillList(List1, templates, ComparedFields(), [&lines](dao::Recordset& rs) {
         const ListLine line = lines.next(rs);
         return std::pair{line.text, line.key};
     });

@@ -7,6 +7,8 @@
 #include "common/EditMode.h"
 #include "support/CaseName.h"
 
+#include <algorithm>
+
 namespace setuptest {
 namespace {
 
@@ -371,6 +373,23 @@ TEST_F(LeaseTest, UpdateWritesTheDateThatTheBoxesLoadNextTime)
     EXPECT_TRUE(boxesEmpty());
     form->assets().List6->setCurrentRow(0);
     EXPECT_EQ(s(form->assets().Combo17[2]->currentText()), "05月");  // from 取得年月日, not 購入日
+}
+
+// The printed lease register shows the date the corrected line shows.
+TEST_F(LeaseTest, PrintedRegisterShowsTheCorrectedDate)
+{
+    editModeOn();
+    form->assets().List6->setCurrentRow(0);
+    form->assets().Combo17[2]->setEditText(q("5月"));
+    press(AssetTab::LeaseUpdateButton);
+    form->printing().Check1[6]->setChecked(true);  // リース物件台帳
+    dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes);
+    form->printing().Command1[setup::PrintTab::Print]->click();
+    const auto texts = printer->texts();
+    const auto line = std::find_if(texts.begin(), texts.end(),
+                                   [](const std::string& text) { return text.find("L-1") != std::string::npos; });
+    ASSERT_NE(line, texts.end());
+    EXPECT_NE(line->find(" 2024年     05月     01日"), std::string::npos) << *line;
 }
 
 struct LeaseCheckCase {

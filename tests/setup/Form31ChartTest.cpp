@@ -9,6 +9,7 @@
 #include "support/CaseName.h"
 
 #include <chrono>
+#include <functional>
 
 namespace setuptest {
 namespace {
@@ -128,6 +129,12 @@ protected:
                 {"支店コード", "0009001"},
                 {"決算仕訳", false},
                 {"表示順位", "1"}});
+        AddRow(d, "Q_リース資産管理",
+               {{"契約番号", "L-1"},
+                {"資産名称", "複合機"},
+                {"勘定科目コード", "145"},
+                {"取得年月日", dao::Date{2024, 6, 1}},
+                {"購入金額", 500000}});
     }
     void rename(const std::string& code, const char* name)
     {
@@ -158,6 +165,66 @@ TEST_F(OwnRenameTest, LinesNamingARenamedAccountAreChosenWithoutComplaint)
     form->balance().List7->setCurrentRow(0);
     EXPECT_EQ(s(form->balance().Combo2[2]->currentText()), "普通預金口座");
 }
+
+// Every list of the window that shows an account by name, each as one text.
+struct NamingListCase {
+    const char* name;
+    std::function<QStringList(setup::Form31&)> texts;
+};
+
+void PrintTo(const NamingListCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+QStringList lines(const QListWidget* list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->item(i)->text();
+    return all;
+}
+
+QStringList choices(const QComboBox* box)
+{
+    QStringList all;
+    for (int i = 0; i < box->count(); ++i)
+        all << box->itemText(i);
+    return all;
+}
+
+class RenamedAccountListTest : public OwnRenameTest, public ::testing::WithParamInterface<NamingListCase> {};
+
+// 工具器具備品 (145) and 普通預金 (103) renamed in the window: no list of the
+// window shows an old name any more, and each shows the new one.
+TEST_P(RenamedAccountListTest, ShowsTheNewNameOnly)
+{
+    const auto joined = [this] { return s(GetParam().texts(*form).join('\n')); };
+    ASSERT_TRUE(joined().find("工具器具備品") != std::string::npos || joined().find("普通預金") != std::string::npos);
+    editModeOn();
+    rename("145", "器具");
+    rename("103", "普通口座");
+    const std::string shown = joined();
+    EXPECT_EQ(shown.find("工具器具備品"), std::string::npos) << shown;
+    EXPECT_EQ(shown.find("普通預金"), std::string::npos) << shown;
+    EXPECT_TRUE(shown.find("器具") != std::string::npos || shown.find("普通口座") != std::string::npos) << shown;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, RenamedAccountListTest,
+    ::testing::Values(
+        NamingListCase{"MasterChart", [](setup::Form31& f) { return lines(f.balance().List2); }},
+        NamingListCase{"AccountsInUse", [](setup::Form31& f) { return lines(f.balance().List3); }},
+        NamingListCase{"Templates", [](setup::Form31& f) { return lines(f.templates().List1); }},
+        NamingListCase{"TemplateDebitCells", [](setup::Form31& f) { return choices(f.templates().grid().Combo1[0]); }},
+        NamingListCase{"TemplateCreditCells", [](setup::Form31& f) { return choices(f.templates().grid().Combo7[0]); }},
+        NamingListCase{"BankAccounts", [](setup::Form31& f) { return lines(f.balance().List7); }},
+        NamingListCase{"DepositKinds", [](setup::Form31& f) { return choices(f.balance().Combo2[2]); }},
+        NamingListCase{"FixedAssets", [](setup::Form31& f) { return lines(f.assets().List5); }},
+        NamingListCase{"FixedAssetAccounts", [](setup::Form31& f) { return choices(f.assets().Combo6[1]); }},
+        NamingListCase{"Leases", [](setup::Form31& f) { return lines(f.assets().List6); }},
+        NamingListCase{"LeaseAccounts", [](setup::Form31& f) { return choices(f.assets().Combo17[0]); }}),
+    testsupport::kCaseName);
 
 TEST_F(ChartTest, UpdateRefusesAChangedCode)
 {
@@ -217,8 +284,9 @@ TEST_F(ChartTest, AccountDeletedElsewhereIsRefusedAndTheListReadAgain)
 const char* const kAccountChangedElsewhere =
     "選択された勘定科目は他で変更されています。一覧を読み直しましたので、もう一度選択してください";
 
-// The whole stored account is compared with what was shown, not only what its
-// list line shows: a flag another program changed is not written back.
+// The account is compared with what its line and the edit row showed, not only
+// with what its list line shows: a flag another program changed is not
+// written back.
 struct UnshownFieldCase {
     const char* name;
     const char* field;

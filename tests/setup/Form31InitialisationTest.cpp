@@ -86,6 +86,25 @@ TEST_F(InitialisationTest, ResetsTheFileAndKeepsTheTemplatesWhenAsked)
     EXPECT_EQ(s(form->balance().Text3[0]->text()), "0");
 }
 
+// The opening cash and deposits that the books read from the settings row
+// follow the zeroed chart at once, not only when the window is loaded again.
+TEST_F(InitialisationTest, StoresAndShowsTheOpeningCashOfTheZeroedChart)
+{
+    SetFields(db(), "Q_勘定科目コード表", "勘定科目名", "普通預金", {{"期首残高", 300}});
+    form->balance().UpdateOpeningCash();
+    ASSERT_EQ(Setting(db(), "期首現金残高").toInt32(), 200);
+    ASSERT_EQ(Setting(db(), "期首預金残高").toInt32(), 300);
+    dialogs->expectMessage(kFirstQuestion, ui::Answer::Yes);
+    dialogs->expectMessage(kTemplateQuestion, ui::Answer::No);
+    dialogs->expectMessage("システムの初期化は終了しました", ui::Answer::Ok);
+    form->Command5[setup::Form31::InitialiseButton]->click();
+
+    EXPECT_EQ(Setting(db(), "期首現金残高").toInt32(), 0);
+    EXPECT_EQ(Setting(db(), "期首預金残高").toInt32(), 0);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(s(form->balance().Text7[i]->text()), "0") << i;
+}
+
 TEST_F(InitialisationTest, YesToTheSecondQuestionDeletesTheTemplates)
 {
     dialogs->expectMessage(kFirstQuestion, ui::Answer::Yes);
@@ -131,9 +150,9 @@ TEST_F(OrphanBranchTest, ABranchWithoutItsBankGetsNoBankAccountAndIsNamed)
 }
 
 // Where the failing write falls: the chart is zeroed first (one write an
-// account), then the one old bank account is deleted and one is added per
-// branch in use, then the partner, asset, lease, journal row, history row and
-// template are deleted.
+// account), then the opening cash is stored, then the one old bank account is
+// deleted and one is added per branch in use, then the partner, asset, lease,
+// journal row, history row and template are deleted.
 struct FailureCase {
     const char* name;
     int chartShare;   // which part of the chart's writes: 0 none, 1 half, 2 all
@@ -169,10 +188,10 @@ TEST_P(InitialisationFailureTest, FailedWriteLeavesEveryTableAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Writes, InitialisationFailureTest,
-                         ::testing::Values(FailureCase{"InTheChart", 1, 0, 0},
-                                           FailureCase{"AtTheFirstNewBankAccount", 2, 0, 2},
-                                           FailureCase{"AtTheJournal", 2, 1, 5},
-                                           FailureCase{"AtTheTemplates", 2, 1, 7}),
+                         ::testing::Values(FailureCase{"InTheChart", 1, 0, 0}, FailureCase{"AtTheOpeningCash", 2, 0, 1},
+                                           FailureCase{"AtTheFirstNewBankAccount", 2, 0, 3},
+                                           FailureCase{"AtTheJournal", 2, 1, 6},
+                                           FailureCase{"AtTheTemplates", 2, 1, 8}),
                          testsupport::kCaseName);
 
 }  // namespace

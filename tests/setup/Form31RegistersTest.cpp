@@ -219,6 +219,19 @@ TEST_F(BankAccountTest, DeleteAsksNamingTheChosenAccountWhateverTheBoxesShow)
     EXPECT_EQ(form->balance().List7->count(), 0);
 }
 
+// The total follows the list down to no account at all.
+TEST_F(BankAccountTest, DeletingTheLastAccountLeavesATotalOfNothing)
+{
+    editModeOn();
+    ASSERT_EQ(s(form->balance().Text3[10]->text()), "300,000");
+    form->balance().List7->setCurrentRow(0);
+    dialogs->expectMessage("選択された取引銀行「みずほ銀行　新宿支店　当座預金」を削除します　よろしいですか？",
+                           ui::Answer::Yes);
+    press(BalanceTab::DeleteBankButton);
+    ASSERT_EQ(form->balance().List7->count(), 0);
+    EXPECT_EQ(s(form->balance().Text3[10]->text()), "0");
+}
+
 struct BoxCase {
     const char* name;
     const char* bank;

@@ -3,6 +3,7 @@
 #include "setup/WindowFixture.h"
 
 #include "common/EditMode.h"
+#include "support/AnotherProgram.h"
 #include "support/CaseName.h"
 
 #include <fstream>
@@ -152,6 +153,12 @@ TEST_F(SettingsTest, OptionButtonsStoreTheirCodesOnlyInEditMode)
 
 // ---- the three dates ----------------------------------------------------------------
 
+std::string bytesOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 class PeriodDateTest : public SetupWindowTest {
 protected:
     void setBoxes(std::array<QComboBox*, 3>& boxes, const char* y, const char* m, const char* d)
@@ -173,25 +180,71 @@ TEST_F(PeriodDateTest, TabbingThroughAnUnchangedMonthKeepsTheLastDay)
     EXPECT_EQ(s(form->company().Combo13[2]->currentText()), "31日");
 }
 
-// The month box compares with the month it showed, not with what another
-// program stored since: passing through it unchanged keeps the shown day.
-TEST_F(PeriodDateTest, AnUnchangedMonthKeepsItsDayAfterTheFileChangedElsewhere)
+// Another program stores other dates while the window shows 2024-04-01 ..
+// 2025-03-31 and the report date 2025-05-31: passing through any of the nine
+// boxes unchanged writes nothing, and the file stays byte for byte as the
+// other program left it.
+struct UnchangedBoxCase {
+    const char* name;
+    int date;  // 0 start, 1 end, 2 report date
+    int box;   // 0 year, 1 month, 2 day
+};
+
+void PrintTo(const UnchangedBoxCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class UnchangedDateBoxTest : public PeriodDateTest, public ::testing::WithParamInterface<UnchangedBoxCase> {
+protected:
+    void prepare(dao::Database& d) override { d.Execute("UPDATE 会計設定 SET 決算報告日 = '2025-05-31'"); }
+};
+
+TEST_P(UnchangedDateBoxTest, WritesNothingOverWhatAnotherProgramStored)
+{
+    const UnchangedBoxCase& c = GetParam();
+    editModeOn();
+    testsupport::AnotherProgram(file.path())
+        .exec("UPDATE 会計設定 SET 会計期間開始日 = '2024-03-01', 会計期間終了日 = '2025-02-28', "
+              "決算報告日 = '2025-04-30'");
+    const std::string before = bytesOf(file.path());
+    std::array<QComboBox*, 3>* dates[] = {&form->company().Combo12, &form->company().Combo13, &form->company().Combo3};
+    leave((*dates[c.date])[static_cast<std::size_t>(c.box)]);
+    EXPECT_EQ(bytesOf(file.path()), before);
+    EXPECT_EQ(stored("会計期間開始日"), "2024-03-01");
+    EXPECT_EQ(stored("会計期間終了日"), "2025-02-28");
+    EXPECT_EQ(stored("決算報告日"), "2025-04-30");
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, UnchangedDateBoxTest,
+                         ::testing::Values(UnchangedBoxCase{"StartYear", 0, 0}, UnchangedBoxCase{"StartMonth", 0, 1},
+                                           UnchangedBoxCase{"StartDay", 0, 2}, UnchangedBoxCase{"EndYear", 1, 0},
+                                           UnchangedBoxCase{"EndMonth", 1, 1}, UnchangedBoxCase{"EndDay", 1, 2},
+                                           UnchangedBoxCase{"ReportYear", 2, 0}, UnchangedBoxCase{"ReportMonth", 2, 1},
+                                           UnchangedBoxCase{"ReportDay", 2, 2}),
+                         testsupport::kCaseName);
+
+// A changed box stores its own date only: the start another program stored
+// stays, and the period is checked with it, not with the start shown.
+TEST_F(PeriodDateTest, AChangedEndKeepsTheStartAnotherProgramStored)
 {
     editModeOn();
-    db().Execute("UPDATE 会計設定 SET 会計期間終了日 = '2025-06-30'");
-    leave(form->company().Combo13[1]);
-    EXPECT_EQ(stored("会計期間終了日"), "2025-03-31");
-    EXPECT_EQ(s(form->company().Combo13[2]->currentText()), "31日");
-
-    // After the window's own store, the stored month is the one it compares with
-    // (February: the period stays within a year of its start).
-    form->company().Combo13[1]->setEditText("2月");
-    leave(form->company().Combo13[1]);
-    EXPECT_EQ(stored("会計期間終了日"), "2025-02-01");
-    form->company().Combo13[2]->setEditText("28日");
+    testsupport::AnotherProgram(file.path()).exec("UPDATE 会計設定 SET 会計期間開始日 = '2024-05-01'");
+    form->company().Combo13[2]->setEditText("30日");
     leave(form->company().Combo13[2]);
-    leave(form->company().Combo13[1]);
-    EXPECT_EQ(stored("会計期間終了日"), "2025-02-28");
+    EXPECT_EQ(stored("会計期間開始日"), "2024-05-01");
+    EXPECT_EQ(stored("会計期間終了日"), "2025-03-30");
+    EXPECT_EQ(s(form->company().Combo13[2]->currentText()), "30日");
+
+    testsupport::AnotherProgram(file.path()).exec("UPDATE 会計設定 SET 会計期間開始日 = '2024-03-01'");
+    dialogs->expectMessage(
+        "会計期間（2024年03月01日～2025年03月29日）は、１年を超えています（１年以内にしてください）。"
+        "この期間は保存していません。",
+        ui::Answer::Ok);
+    form->company().Combo13[2]->setEditText("29日");
+    leave(form->company().Combo13[2]);
+    EXPECT_EQ(stored("会計期間開始日"), "2024-03-01");
+    EXPECT_EQ(stored("会計期間終了日"), "2025-03-30");
 }
 
 TEST_F(PeriodDateTest, ChangingTheMonthMovesToItsFirstDay)
@@ -264,12 +317,6 @@ TEST_F(PeriodDateTest, NothingIsStoredWhileEditModeIsOffOrABoxIsEmpty)
 }
 
 // ---- a period that cannot be one ------------------------------------------------------
-
-std::string bytesOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // The file holds 2024-04-01 .. 2025-03-31. A date that would make the period
 // impossible is refused with a message naming the period, and the file stays

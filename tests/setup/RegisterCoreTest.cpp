@@ -203,7 +203,7 @@ TEST_F(RegisterFileTest, ListedRecordIsFoundByKeyAndPlaceAmongItsNamesakes)
         keys.push_back(setup::PartnerKey(*partners));
         prints.push_back(setup::RecordFingerprint(*partners));
     }
-    const setup::ShownLine second = setup::ShownLineAt(keys, prints, 1);
+    const setup::ShownLine second = setup::ShownLineAt(keys, prints, {}, 1);
     EXPECT_EQ(second.occurrence, 1);
     EXPECT_EQ(setup::LocateShownRecord(*partners, setup::PartnerKey, second), setup::ShownState::Unchanged);
     EXPECT_EQ(partners->get("取引内容").toText(), "小売");
@@ -214,6 +214,28 @@ TEST_F(RegisterFileTest, ListedRecordIsFoundByKeyAndPlaceAmongItsNamesakes)
     db->Execute("DELETE FROM 取引先管理 WHERE 取引内容 = '卸'");
     auto fewer = open("Q_取引先管理");
     EXPECT_EQ(setup::LocateShownRecord(*fewer, setup::PartnerKey, second), setup::ShownState::Vanished);
+}
+
+// A bank account's line compares what it shows and what "更新" writes: the
+// 現残高 the bank books store leaves it as shown, its opening balance does not.
+TEST_F(RegisterFileTest, BankAccountLineIsStaleOnlyForWhatItShowsOrTheUpdateWrites)
+{
+    AddRow(*db, "Q_取引銀行",
+           {{"no", 1},
+            {"銀行コード", "0001"},
+            {"支店コード", "0001203"},
+            {"種別", "普通預金"},
+            {"期首残高", 1000},
+            {"現残高", 1000},
+            {"期末残高", 0}});
+    const setup::ComparedFields& fields = setup::BankAccountComparedFields();
+    auto accounts = open("Q_取引銀行");
+    const setup::ShownLine line = setup::ShownLineAt({setup::BankAccountKey(*accounts)},
+                                                     {setup::RecordFingerprint(*accounts, fields)}, fields, 0);
+    db->Execute("UPDATE 取引銀行 SET 現残高 = 1300");
+    EXPECT_EQ(setup::LocateShownRecord(*open("Q_取引銀行"), setup::BankAccountKey, line), setup::ShownState::Unchanged);
+    db->Execute("UPDATE 取引銀行 SET 期首残高 = 900");
+    EXPECT_EQ(setup::LocateShownRecord(*open("Q_取引銀行"), setup::BankAccountKey, line), setup::ShownState::Changed);
 }
 
 struct DayCase {

@@ -137,6 +137,7 @@ TEST_F(RegisterPrintoutTest, LeaseRegisterPrintsOneLinePerLeaseOnSheetsThatFitTh
     addLease("L-2024-0001",
              {{"資産名称", "複合機"},
               {"勘定科目コード", "145"},
+              {"取得年月日", "2024-06-15"},
               {"購入日", "2024-06-15"},
               {"支払総額", 1200000},
               {"リース回数", 60},
@@ -229,6 +230,17 @@ INSTANTIATE_TEST_SUITE_P(Registers, RegisterPages,
                          ::testing::Values(RegisterPageCase{"FixedAssets", true, 45, 2},
                                            RegisterPageCase{"Leases", false, 80, 1}),
                          testsupport::kCaseName);
+
+// A lease corrected with "更新" holds its new date in 取得年月日 (which the
+// register shows) and its first one in 購入日: the paper shows the screen's.
+TEST_F(RegisterPrintoutTest, LeaseStartsOnTheAcquisitionDateTheRegisterShows)
+{
+    addLease("L-1", {{"取得年月日", "2024-07-01"}, {"購入日", "2024-06-15"}});
+    printLeases();
+    const std::string line = printer.texts().back();
+    EXPECT_NE(line.find(" 2024年     07月     01日"), std::string::npos) << line;
+    EXPECT_EQ(line.find("06月"), std::string::npos) << line;
+}
 
 TEST_F(RegisterPrintoutTest, EmptyRegistersPrintNothingAtAll)
 {
