@@ -342,7 +342,7 @@ void AssetTab::Command6_Click(Command6Button button)
         }
     } catch (const std::exception& e) {
         reportFailure("固定資産を保存できませんでした。固定資産台帳は元のままです", e);
-        refreshFixedAssets();
+        refreshAfterFailure([this] { refreshFixedAssets(); });
     }
 }
 
