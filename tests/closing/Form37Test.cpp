@@ -7,11 +7,13 @@
 
 #include "RolloverFixture.h"
 #include "common/o.h"
+#include "frame/Application.h"
 #include "frame/Fonts.h"
 #include "frame/Form1.h"
 #include "frame/WindowRegistry.h"
 #include "periodfile/TempDir.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "support/AnotherProgram.h"
 #include "support/CaseName.h"
 #include "support/DamagedValues.h"
 #include "support/WindowTestBase.h"
@@ -22,6 +24,8 @@
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -264,6 +268,29 @@ INSTANTIATE_TEST_SUITE_P(Rollover, Form37Settings,
                              "会計期間（2027/04/01～2027/03/31）は開始日が終了日より後のため、年次更新を行えません。"
                              "会計期間を確かめてください"}),
                          testsupport::kCaseName);
+
+// Another program holds the closed period's file past the wait: the rollover
+// says so once, as the program delivers the click, and makes nothing.
+TEST_F(Form37Test, SaysOnceThatAHeldFileIsInUse)
+{
+    const auto before = FilesIn(dataDir);
+    expectQuestion(ui::Answer::Yes);
+    dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
+    dao::DBEngine::instance().setBusyWait(std::chrono::milliseconds(200));
+    {
+        testsupport::AnotherProgram other(sourcePath);
+        other.exec("BEGIN EXCLUSIVE");
+        frame::DeliverReportingErrors([&] {
+            press();
+            return true;
+        });
+    }
+    dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
+    ASSERT_EQ(dialogs->calls().size(), 2u);
+    EXPECT_NE(dialogs->calls()[1].text.find("ほかのプログラムが使用中"), std::string::npos) << dialogs->calls()[1].text;
+    EXPECT_EQ(FilesIn(dataDir), before);
+    EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
+}
 
 // A closed period's file that the closing window would refuse is refused by
 // the rollover too, before anything is made: one message, naming the closed
