@@ -232,7 +232,7 @@ TEST_F(Form34ListTest, TheRunsSayOnceThatAHeldFileIsInUse)
         dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
         const std::vector<std::string> texts = dialogs->messageTexts();
         ASSERT_EQ(texts.size() - before, button == Form34::DepreciationButton ? 2u : 1u);
-        EXPECT_NE(texts.back().find("他のプログラムが使用中"), std::string::npos) << texts.back();
+        EXPECT_NE(texts.back().find("プログラムが使用中"), std::string::npos) << texts.back();
         EXPECT_TRUE(closingRows().empty());
     }
 }
