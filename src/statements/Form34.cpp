@@ -144,7 +144,8 @@ Form34::Form34()
     BankAccountRecordset = openRecordset(schema::query::BankAccounts);
     openEraRecordset();
     // Nothing is shown or written from a damaged file: its period, chart or
-    // rates are refused here, before the refresh stores any figure.
+    // rates are refused here, before the refresh stores any figure (the
+    // rollover refuses the closed period's file by the same checks).
     RequireClosingFile(
         {*SettingsRecordset, *AccountMasterRecordset, *UsedAccountsRecordset, *TaxRateRecordset, *BankAccountRecordset},
         m_database->path());
