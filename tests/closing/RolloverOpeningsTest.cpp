@@ -26,10 +26,10 @@ namespace {
 
 struct OpeningsCase {
     const char* name;
-    const char* change;          // SQL run on the closed period's file
-    long long debit;             // the next period's openings, debit side
-    long long credit;            // credit side
-    const char* cause;           // a part of the question ("" when none is asked)
+    const char* change;  // SQL run on the closed period's file
+    long long debit;     // the next period's openings, debit side
+    long long credit;    // credit side
+    const char* cause;   // a part of the question ("" when none is asked)
 };
 void PrintTo(const OpeningsCase& c, std::ostream* os)
 {
