@@ -4,7 +4,6 @@
 #include "common/NumberMasks.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
-#include "platform/dao/DayOfDate.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
 #include "statements/PeriodRange.h"
@@ -51,13 +50,14 @@ struct PeriodWalk {
     std::set<std::string, std::less<>> unknownCodes;
 };
 
-std::string walkSql(const JournalWalkAlongside* alongside)
+// The walk's columns: the tally's own, then those `alongside` asks for.
+std::vector<std::string> walkColumns(const JournalWalkAlongside* alongside)
 {
-    std::string sql = "SELECT \"日付\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\"";
+    std::vector<std::string> columns{schema::column::Date, schema::column::DebitCode, schema::column::DebitAmount,
+                                     schema::column::CreditCode, schema::column::CreditAmount};
     if (alongside)
-        for (const std::string& column : alongside->columns)
-            sql += column == "rowid" ? ", rowid" : ", \"" + column + "\"";
-    return sql + " FROM \"仕訳台帳\"";
+        columns.insert(columns.end(), alongside->columns.begin(), alongside->columns.end());
+    return columns;
 }
 
 PeriodWalk walkPeriod(dao::Database& database, const FiscalPeriod& period, SumsByCode& sums,
@@ -66,7 +66,6 @@ PeriodWalk walkPeriod(dao::Database& database, const FiscalPeriod& period, SumsB
     const long long first = period.first.dayNumber();
     const long long last = period.last.dayNumber();
     PeriodWalk walk;
-    dao::StoredDays days;
     auto add = [&](std::string_view code, std::int64_t amount, std::int64_t Sums::*side, bool Sums::*overflowed) {
         if (code.empty())
             return true;
@@ -79,9 +78,12 @@ PeriodWalk walkPeriod(dao::Database& database, const FiscalPeriod& period, SumsB
             walk.unknownCodes.emplace(code);
         return false;
     };
-    database.ForEachRow(walkSql(alongside), {}, "仕訳台帳", [&](const dao::RowView& row) {
-        const JournalRowAlongside::TallyColumns read{row.isText(0) ? days.dayOf(row.text(0)) : std::nullopt,
-                                                     row.text(1), row.integer(2), row.text(3), row.integer(4)};
+    // Every row is read through the checks the journal window makes, those
+    // dated outside the period too: a 日付 that is no date or an amount that
+    // is no whole number is refused, never taken as outside the period or as 0.
+    database.ForEachCheckedRow(schema::table::Journal, walkColumns(alongside), {}, {}, [&](const dao::CheckedRow& row) {
+        const JournalRowAlongside::TallyColumns read{row.day(0), row.text(1), row.wholeNumber(2), row.text(3),
+                                                     row.wholeNumber(4)};
         if (alongside)
             alongside->visit(JournalRowAlongside(row, read));
         if (!read.day || *read.day < first || *read.day > last) {

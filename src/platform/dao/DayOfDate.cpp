@@ -73,4 +73,9 @@ std::string DayOutsideSql(const std::string& column, const Date& first, const Da
         + std::to_string(last.dayNumber()) + ", 1)";
 }
 
+std::string NoDateSql(const std::string& column)
+{
+    return "(" + DaySql(column) + " IS NULL AND trim(coalesce(" + column + ", ''), ' ' || char(9)) <> '')";
+}
+
 }  // namespace dao

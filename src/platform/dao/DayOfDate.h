@@ -53,4 +53,8 @@ std::string DayWithinSql(const std::string& column, const Date& first, const Dat
 // Its opposite: a row dated before `first` or after `last`, or without a date.
 std::string DayOutsideSql(const std::string& column, const Date& first, const Date& last);
 
+// The SQL condition "`column` (an SQL expression) holds something that is
+// neither empty (null or blanks) nor a date": a value a window refuses to read.
+std::string NoDateSql(const std::string& column);
+
 }  // namespace dao
