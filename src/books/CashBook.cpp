@@ -21,12 +21,11 @@ std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::
 {
     std::vector<std::string> lines;
     std::int64_t balance = source.openingCash;
+    // The carried cash shows before the period's first cash voucher too.
     lines.push_back(openingLine(balance, 39, 61, 14));
-    if (source.rows.isEmpty())
-        return lines;   // the carried cash shows before the period's first cash voucher too
     JournalRowReader reader(source.rows);
     DateColumn dates(now);
-    forEachRow(source.rows, [&] {
+    readEachRow(source.rows, [&] {
         const JournalRow row = reader.read();
         const Posting posting = cashBookPosting(row, source.cashCode);
         balance += posting.balanceChange;
@@ -47,15 +46,12 @@ void printCashBook(printing::PrinterDevice& printer, const CashBookSource& sourc
             printLineGap(printer);
         }
     };
-    if (source.rows.isEmpty()) {   // the carried cash alone
-        openPage();
-        printer.newPage();
-        return;
-    }
     JournalRowReader reader(source.rows);
     DateColumn dates(now);
-    forEachRow(source.rows, [&] {
+    bool anyRow = false;
+    readEachRow(source.rows, [&] {
         const JournalRow row = reader.read();
+        anyRow = true;
         openPage();
         const Posting posting = cashBookPosting(row, source.cashCode);
         balance += posting.balanceChange;
@@ -63,6 +59,8 @@ void printCashBook(printing::PrinterDevice& printer, const CashBookSource& sourc
         printLineGap(printer);
         pages.count(1);
     });
+    if (!anyRow)  // the carried cash alone
+        openPage();
     printer.newPage();
 }
 

@@ -8,6 +8,7 @@
 #include "common/FindCode.h"
 #include "common/PrintRoutines.h"
 #include "common/EditMode.h"
+#include "common/o.h"
 #include "frame/Fonts.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/printing/Printer.h"
@@ -100,8 +101,9 @@ Form14::Form14()
     BranchesInUseRecordset = openRecordset(schema::query::UsedBranches);
     BankAccountRecordset = openRecordset(schema::query::BankAccounts);
     TemplateRecordset = openRecordset(schema::query::Templates);
-    BankJournalRecordset = openRecordset(schema::query::BankJournal);
-    CashBookRecordset = openRecordset(schema::query::CashBook);
+    // The books read these two in one pass each, taking their rows' keys as they go.
+    BankJournalRecordset = o::CompanyDb->OpenRecordsetForWalk(schema::query::BankJournal);
+    CashBookRecordset = o::CompanyDb->OpenRecordsetForWalk(schema::query::CashBook);
     PartnerRecordset = openRecordset(schema::query::Partners);
     requireSettingsRow(*SettingsRecordset);
     SetFormCaption(*SettingsRecordset, "管理（現金出納帳他）");
@@ -260,9 +262,12 @@ void Form14::LoadBooks()
     m_combo1->setEditText(QString());
 
     ShowCashBook();
-    ShowBankBooks();
+    const std::vector<std::int64_t> balances = FillBankBooks();
     for (const SubLedgerRule& rule : subLedgerRules())
         ShowSubLedger(rule.listIndex);
+    // Stored once every book has been read: a book the file cannot give keeps
+    // the window shut and leaves the file as it was.
+    StoreBankBalances(balances);
 }
 
 CashBookSource Form14::cashBookSource()
@@ -277,6 +282,11 @@ void Form14::ShowCashBook()
 }
 
 void Form14::ShowBankBooks()
+{
+    StoreBankBalances(FillBankBooks());
+}
+
+std::vector<std::int64_t> Form14::FillBankBooks()
 {
     for (int slot = 0; slot < kBankSlots; ++slot) {
         m_list2[slot]->clear();
@@ -294,8 +304,13 @@ void Form14::ShowBankBooks()
         m_list2[slot]->show();
         fill(m_list2[slot], books[slot].lines);
     }
+    return balancesOf(books);
+}
+
+void Form14::StoreBankBalances(const std::vector<std::int64_t>& balances)
+{
     try {
-        storeCurrentBalances(*o::DbWorkspace, *BankAccountRecordset, books);
+        storeCurrentBalances(*o::DbWorkspace, *BankAccountRecordset, balances);
     } catch (const dao::DaoError& e) {
         ui::dialogs().messageBox(std::string("預金の現在残高を保存できませんでした。\n") + e.what(), ui::Buttons::Ok);
     }
@@ -306,7 +321,7 @@ void Form14::ShowSubLedger(int listIndex)
     for (const SubLedgerRule& rule : subLedgerRules()) {
         if (rule.listIndex != listIndex)
             continue;
-        LedgerRecordset = openRecordset(rule.sql);
+        LedgerRecordset = o::CompanyDb->OpenRecordsetForWalk(rule.sql);
         fill(m_list3[listIndex], subLedgerLines(*LedgerRecordset, rule, dao::Date::now()));
         LedgerRecordset.reset();
     }
@@ -314,7 +329,7 @@ void Form14::ShowSubLedger(int listIndex)
 
 void Form14::ShowPartnerJournal(const std::string& partner)
 {
-    LedgerRecordset = openRecordset(schema::query::Journal);
+    LedgerRecordset = o::CompanyDb->OpenRecordsetForWalk(schema::query::Journal);
     const PartnerTerms terms = partnerTerms(*PartnerRecordset);
     m_label9[1]->setText(toQ(terms.rank));
     m_label9[2]->setText(toQ(terms.closingDay));

@@ -52,7 +52,7 @@ std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std:
     // The credit rule leaves the empty column blank rather than hyphenated.
     if (rule == PartnerRule::Credit)
         layout.none = blanks(12);
-    forEachRow(journal, [&] {
+    readEachRow(journal, [&] {
         const std::string rowPartner = reader.text("取引先");
         if (rowPartner.empty() || rowPartner != partner)
             return;

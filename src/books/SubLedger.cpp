@@ -59,7 +59,7 @@ std::vector<std::string> subLedgerLines(dao::Recordset& ledger, const SubLedgerR
     JournalRowReader reader(ledger);
     DateColumn dates(now);
     std::int64_t balance = 0;
-    forEachRow(ledger, [&] {
+    readEachRow(ledger, [&] {
         const JournalRow row = reader.read();
         const Posting posting = subLedgerPosting(row, rule);
         balance += posting.balanceChange;
