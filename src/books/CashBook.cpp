@@ -17,21 +17,19 @@ Posting cashBookPosting(const JournalRow& row, const std::string& cashCode)
     return bookPosting(row, false, row.debitCode == cashCode, row.creditCode == cashCode);
 }
 
-std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::Date& now)
+void cashBookLines(const CashBookSource& source, const dao::Date& now, const LineSink& add)
 {
-    std::vector<std::string> lines;
     std::int64_t balance = source.openingCash;
     // The carried cash shows before the period's first cash voucher too.
-    lines.push_back(openingLine(balance, 39, 61, 14));
+    add(openingLine(balance, 39, 61, 14));
     JournalRowReader reader(source.rows);
     DateColumn dates(now);
     readEachRow(source.rows, [&] {
         const JournalRow row = reader.read();
         const Posting posting = cashBookPosting(row, source.cashCode);
         balance += posting.balanceChange;
-        lines.push_back(rowLine(dates.next(row.date), row, posting, balance, kScreenLine));
+        add(rowLine(dates.next(row.date), row, posting, balance, kScreenLine));
     });
-    return lines;
 }
 
 void printCashBook(printing::PrinterDevice& printer, const CashBookSource& source,

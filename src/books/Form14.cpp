@@ -278,7 +278,8 @@ CashBookSource Form14::cashBookSource()
 
 void Form14::ShowCashBook()
 {
-    fill(m_list1, cashBookLines(cashBookSource(), dao::Date::now()));
+    const CashBookSource source = cashBookSource();
+    m_list1->lines().fillFrom([&](const LineSink& add) { cashBookLines(source, dao::Date::now(), add); });
 }
 
 void Form14::ShowBankBooks()
@@ -294,7 +295,7 @@ std::vector<std::int64_t> Form14::FillBankBooks()
             label->clear();
         m_list2[slot]->hide();
     }
-    const std::vector<BankBook> books = bankBooksOf(*BankAccountRecordset, *BankJournalRecordset);
+    std::vector<BankBook> books = bankBooksOf(*BankAccountRecordset, *BankJournalRecordset);
     for (int slot = 0; slot < kBankSlots && slot < static_cast<int>(books.size()); ++slot) {
         const BankLabels labels = bankLabels(books[slot]);
         m_label4[slot]->setText(toQ(labels.bankAndBranch));
@@ -303,6 +304,7 @@ std::vector<std::int64_t> Form14::FillBankBooks()
         m_label7[slot]->setText(toQ(labels.current));
         m_list2[slot]->show();
         fill(m_list2[slot], books[slot].lines);
+        books[slot].lines = {};  // the list holds them now
     }
     return balancesOf(books);
 }
@@ -322,7 +324,8 @@ void Form14::ShowSubLedger(int listIndex)
         if (rule.listIndex != listIndex)
             continue;
         LedgerRecordset = o::CompanyDb->OpenRecordsetForWalk(rule.sql);
-        fill(m_list3[listIndex], subLedgerLines(*LedgerRecordset, rule, dao::Date::now()));
+        m_list3[listIndex]->lines().fillFrom(
+            [&](const LineSink& add) { subLedgerLines(*LedgerRecordset, rule, dao::Date::now(), add); });
         LedgerRecordset.reset();
     }
 }
@@ -338,7 +341,9 @@ void Form14::ShowPartnerJournal(const std::string& partner)
     dao::Value firstSide(0);   // no account in use: the debit rule
     if (!UsedAccountsRecordset->BOF() && !UsedAccountsRecordset->EOF_())
         firstSide = UsedAccountsRecordset->get(schema::column::DebitCredit);
-    fill(m_list4, partnerJournalLines(*LedgerRecordset, partner, partnerRuleFor(firstSide), dao::Date::now()));
+    const PartnerRule rule = partnerRuleFor(firstSide);
+    m_list4->lines().fillFrom(
+        [&](const LineSink& add) { partnerJournalLines(*LedgerRecordset, partner, rule, dao::Date::now(), add); });
     LedgerRecordset.reset();
 }
 

@@ -221,13 +221,13 @@ TEST_F(Form14Test, EveryBookListShowsTheLinesOfItsBook)
     for (const books::SubLedgerRule& rule : books::subLedgerRules()) {
         SCOPED_TRACE(rule.listIndex);
         auto rows = db->OpenRecordset(rule.sql);
-        const std::vector<std::string> book = books::subLedgerLines(*rows, rule, dao::Date::now());
+        const std::vector<std::string> book = bookLines(books::subLedgerLines, *rows, rule, dao::Date::now());
         ASSERT_FALSE(book.empty());
         EXPECT_EQ(shown(form.List3(rule.listIndex)), book);
     }
     auto cashRows = db->OpenRecordset("Q_現金出納帳");
     const books::CashBookSource cash{*cashRows, code::Cash, 500};
-    EXPECT_EQ(shown(form.List1()), books::cashBookLines(cash, dao::Date::now()));
+    EXPECT_EQ(shown(form.List1()), bookLines(books::cashBookLines, cash, dao::Date::now()));
 
     // A purchase added since: the purchases list filled again shows it, and only the book as it is now.
     const int purchases = form.List3(0)->count();
@@ -235,5 +235,6 @@ TEST_F(Form14Test, EveryBookListShowsTheLinesOfItsBook)
     form.ShowSubLedger(0);
     EXPECT_EQ(form.List3(0)->count(), purchases + 1);
     auto rows = db->OpenRecordset(books::subLedgerRules()[0].sql);
-    EXPECT_EQ(shown(form.List3(0)), books::subLedgerLines(*rows, books::subLedgerRules()[0], dao::Date::now()));
+    EXPECT_EQ(shown(form.List3(0)),
+              bookLines(books::subLedgerLines, *rows, books::subLedgerRules()[0], dao::Date::now()));
 }
