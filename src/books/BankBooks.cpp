@@ -55,12 +55,21 @@ Posting bankPosting(const JournalRow& row, const BankAccount& account)
     return postingBySide(row, false, row.creditName != account.kind);
 }
 
-BankBookBuilder::BankBookBuilder(const BankAccount& account) : m_dates(kBankDateStart)
+BankBookBuilder::BankBookBuilder(const BankAccount& account, LineSink lines)
+    : m_dates(kBankDateStart), m_sink(std::move(lines))
 {
     m_book.account = account;
     m_book.balance = account.opening;
     m_book.journalEmpty = true;
-    m_book.lines.push_back(LineBuilder().gap(48).raw("期首残高").gap(60).amount(account.opening, 12).str());
+    addLine(LineBuilder().gap(48).raw("期首残高").gap(60).amount(account.opening, 12).str());
+}
+
+void BankBookBuilder::addLine(const std::string& line)
+{
+    if (m_sink)
+        m_sink(line);
+    else
+        m_book.lines.push_back(line);
 }
 
 void BankBookBuilder::add(const JournalRow& row)
@@ -70,7 +79,7 @@ void BankBookBuilder::add(const JournalRow& row)
         return;
     const Posting posting = bankPosting(row, m_book.account);
     m_book.balance += posting.balanceChange;
-    m_book.lines.push_back(bankRowLine(m_dates, row, posting, m_book.balance, 34, 5));
+    addLine(bankRowLine(m_dates, row, posting, m_book.balance, 34, 5));
 }
 
 BankBook bankBook(const BankAccount& account, const std::vector<JournalRow>& journal)
@@ -92,12 +101,16 @@ BankLabels bankLabels(const BankBook& book)
     return labels;
 }
 
-std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bankJournal)
+std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bankJournal,
+                                  const std::vector<LineSink>& lineSinks)
 {
     if (accounts.isEmpty())
         return {};
     std::vector<BankBookBuilder> building;
-    forEachRow(accounts, [&] { building.emplace_back(readBankAccount(accounts)); });
+    forEachRow(accounts, [&] {
+        const std::size_t next = building.size();
+        building.emplace_back(readBankAccount(accounts), next < lineSinks.size() ? lineSinks[next] : LineSink());
+    });
     // One pass over the bank journal: each row goes to every book it belongs to.
     readBankJournal(bankJournal, [&](const JournalRow& row) {
         for (BankBookBuilder& book : building)

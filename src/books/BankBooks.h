@@ -41,7 +41,7 @@ Posting bankPosting(const JournalRow& row, const BankAccount& account);
 
 struct BankBook {
     BankAccount account;
-    std::vector<std::string> lines;   // the opening line, then one line per row
+    std::vector<std::string> lines;   // the opening line, then one line per row (unless handed to a sink)
     std::int64_t balance = 0;         // after the last row
     bool journalEmpty = false;        // Q_取引銀行仕訳 had no rows: no current-balance label
 };
@@ -53,15 +53,18 @@ inline const dao::Date kBankDateStart{1900, 1, 1};   // each book's date column 
 std::string bankRowLine(DateColumn& dates, const JournalRow& row, const Posting& posting,
                         std::int64_t balance, int descriptionBytes, int gapBeforeBalance);
 
-// One account's book, built as the rows of Q_取引銀行仕訳 come.
+// One account's book, built as the rows of Q_取引銀行仕訳 come. Its lines go
+// to `lines` when it is given; otherwise the book keeps them.
 class BankBookBuilder {
 public:
-    explicit BankBookBuilder(const BankAccount& account);  // the opening line
-    void add(const JournalRow& row);                       // a line when the row belongs to the account
+    explicit BankBookBuilder(const BankAccount& account, LineSink lines = {});  // the opening line
+    void add(const JournalRow& row);  // a line when the row belongs to the account
     BankBook take() { return std::move(m_book); }
 private:
+    void addLine(const std::string& line);
     BankBook m_book;
     DateColumn m_dates;
+    LineSink m_sink;
 };
 
 BankBook bankBook(const BankAccount& account, const std::vector<JournalRow>& journal);
@@ -75,8 +78,11 @@ struct BankLabels {
 };
 BankLabels bankLabels(const BankBook& book);
 
-// The books of every account of Q_取引銀行, in its order.
-std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bankJournal);
+// The books of every account of Q_取引銀行, in its order, from one pass over
+// Q_取引銀行仕訳. The i-th book hands its lines to lineSinks[i] where there is
+// one, and keeps them itself otherwise.
+std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bankJournal,
+                                  const std::vector<LineSink>& lineSinks = {});
 
 std::vector<std::int64_t> balancesOf(const std::vector<BankBook>& books);  // each book's balance, in order
 

@@ -23,7 +23,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
+#include <functional>
 
 namespace books {
 
@@ -66,9 +68,19 @@ QWidget* bankHeadings(QWidget* parent, const std::array<int, 7>& index)
                                    {index[6], "残高", 116}});
 }
 
-void fill(frame::RecordListView* list, const std::vector<std::string>& lines)
+// Fills the lists of slots [slot, end) together: `produce` runs once, inside
+// all their fills, with `sinks` holding each list's sink in slot order.
+void fillTogether(const std::map<int, frame::RecordListView*>& lists, int slot, int end, std::vector<LineSink>& sinks,
+                  const std::function<void()>& produce)
 {
-    list->setLines(lines);
+    if (slot >= end) {
+        produce();
+        return;
+    }
+    lists.at(slot)->lines().fillFrom([&](const LineSink& add) {
+        sinks.push_back(add);
+        fillTogether(lists, slot + 1, end, sinks, produce);
+    });
 }
 
 void reportError(const std::exception& e)
@@ -295,16 +307,19 @@ std::vector<std::int64_t> Form14::FillBankBooks()
             label->clear();
         m_list2[slot]->hide();
     }
-    std::vector<BankBook> books = bankBooksOf(*BankAccountRecordset, *BankJournalRecordset);
-    for (int slot = 0; slot < kBankSlots && slot < static_cast<int>(books.size()); ++slot) {
+    // The shown lists fill together as the one pass over the bank journal goes.
+    const int shown = static_cast<int>(std::min<long long>(kBankSlots, BankAccountRecordset->RecordCount()));
+    std::vector<BankBook> books;
+    std::vector<LineSink> sinks;
+    fillTogether(m_list2, 0, shown, sinks,
+                 [&] { books = bankBooksOf(*BankAccountRecordset, *BankJournalRecordset, sinks); });
+    for (int slot = 0; slot < shown && slot < static_cast<int>(books.size()); ++slot) {
         const BankLabels labels = bankLabels(books[slot]);
         m_label4[slot]->setText(toQ(labels.bankAndBranch));
         m_label5[slot]->setText(toQ(labels.kind));
         m_label6[slot]->setText(toQ(labels.opening));
         m_label7[slot]->setText(toQ(labels.current));
         m_list2[slot]->show();
-        fill(m_list2[slot], books[slot].lines);
-        books[slot].lines = {};  // the list holds them now
     }
     return balancesOf(books);
 }

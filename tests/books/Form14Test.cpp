@@ -1,4 +1,5 @@
 // The books window driven through its controls.
+#include "books/BankBooks.h"
 #include "books/Form14.h"
 #include "books/SubLedger.h"
 #include "books/WindowFixture.h"
@@ -228,6 +229,14 @@ TEST_F(Form14Test, EveryBookListShowsTheLinesOfItsBook)
     auto cashRows = db->OpenRecordset("Q_現金出納帳");
     const books::CashBookSource cash{*cashRows, code::Cash, 500};
     EXPECT_EQ(shown(form.List1()), bookLines(books::cashBookLines, cash, dao::Date::now()));
+    // The bank lists fill together in one pass: each slot shows its own account's book.
+    auto accounts = db->OpenRecordset("Q_取引銀行");
+    auto bankRows = db->OpenRecordset("Q_取引銀行仕訳");
+    const std::vector<books::BankBook> bankBooks = books::bankBooksOf(*accounts, *bankRows);
+    for (int slot = 0; slot < books::kBankSlots; ++slot) {
+        SCOPED_TRACE(slot);
+        EXPECT_EQ(shown(form.List2(slot)), bankBooks.at(static_cast<std::size_t>(slot)).lines);
+    }
 
     // A purchase added since: the purchases list filled again shows it, and only the book as it is now.
     const int purchases = form.List3(0)->count();
