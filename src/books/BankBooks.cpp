@@ -138,19 +138,17 @@ void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts,
     if (accounts.isEmpty() || balances.empty())
         return;
     std::size_t next = 0;
-    dao::RunInTransaction(workspace,
-                          [&] {
-                              forEachRow(accounts, [&] {
-                                  if (next >= balances.size())
-                                      return;
-                                  accounts.Edit();
-                                  accounts.set(schema::column::PresentBalance,
-                                               dao::Value(static_cast<long long>(balances[next])));
-                                  accounts.Update();
-                                  ++next;
-                              });
-                          },
-                          {&accounts});
+    const auto storeEach = [&] {
+        forEachRow(accounts, [&] {
+            if (next >= balances.size())
+                return;
+            accounts.Edit();
+            accounts.set(schema::column::PresentBalance, dao::Value(static_cast<long long>(balances[next])));
+            accounts.Update();
+            ++next;
+        });
+    };
+    dao::RunInTransaction(workspace, storeEach, {&accounts});
 }
 
 std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts,
