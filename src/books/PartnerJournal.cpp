@@ -52,7 +52,7 @@ void partnerJournalLines(dao::Recordset& journal, const std::string& partner, Pa
     if (rule == PartnerRule::Credit)
         layout.none = blanks(12);
     readEachRow(journal, [&] {
-        const std::string rowPartner = reader.text("取引先");
+        const std::string rowPartner = reader.text(schema::column::Partner);
         if (rowPartner.empty() || rowPartner != partner)
             return;
         const JournalRow row = reader.read();
