@@ -19,7 +19,8 @@ namespace {
 std::string codeOf(sqlite3* db, const char* name)
 {
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "SELECT \"勘定科目コード\" FROM \"勘定科目コード表\" WHERE \"勘定科目名\" = ?1", -1, &st, nullptr);
+    sqlite3_prepare_v2(db, "SELECT \"勘定科目コード\" FROM \"勘定科目コード表\" WHERE \"勘定科目名\" = ?1", -1, &st,
+                       nullptr);
     sqlite3_bind_text(st, 1, name, -1, SQLITE_TRANSIENT);
     std::string code;
     if (sqlite3_step(st) == SQLITE_ROW)
@@ -29,8 +30,9 @@ std::string codeOf(sqlite3* db, const char* name)
 }
 
 // The journal's columns and joined names a book line shows.
-const char* const kColumns = "\"日付\", \"摘要\", \"取引先\", \"借方コード\", \"貸方コード\", \"勘定科目名\", \"勘定科目名2\","
-                             " \"小分類\", \"小分類2\", \"銀行名\", \"支店名\", \"入金\", \"出金\", \"決算仕訳\"";
+const char* const kColumns =
+    "\"日付\", \"摘要\", \"取引先\", \"借方コード\", \"貸方コード\", \"勘定科目名\", \"勘定科目名2\","
+    " \"小分類\", \"小分類2\", \"銀行名\", \"支店名\", \"入金\", \"出金\", \"決算仕訳\"";
 constexpr int kTextColumns = 11;
 
 }  // namespace
@@ -43,19 +45,24 @@ void prepareJournal(const std::string& path, int rows)
     const std::vector<std::string> codes = accountCodes(db);
     const std::string cash = codeOf(db, "現金");
     const std::string ordinary = codeOf(db, "普通預金");
-    exec(db, "INSERT OR IGNORE INTO \"銀行コードﾏｽﾀｰ\" (\"銀行コード\", \"銀行名\", \"使用銀行\") VALUES ('9001', '試験銀行', 1)");
-    exec(db, "INSERT OR IGNORE INTO \"支店コードﾏｽﾀｰ\" (\"銀行コード\", \"支店コード\", \"支店名\", \"使用支店\")"
-             " VALUES ('9001', '9001001', '本店', 1)");
-    exec(db, "INSERT INTO \"取引銀行\" (\"no\", \"銀行コード\", \"支店コード\", \"種別\", \"期首残高\")"
-             " VALUES (1, '9001', '9001001', '普通預金', 1000000)");
+    exec(db,
+         "INSERT OR IGNORE INTO \"銀行コードﾏｽﾀｰ\" (\"銀行コード\", \"銀行名\", \"使用銀行\") VALUES ('9001', "
+         "'試験銀行', 1)");
+    exec(db,
+         "INSERT OR IGNORE INTO \"支店コードﾏｽﾀｰ\" (\"銀行コード\", \"支店コード\", \"支店名\", \"使用支店\")"
+         " VALUES ('9001', '9001001', '本店', 1)");
+    exec(db,
+         "INSERT INTO \"取引銀行\" (\"no\", \"銀行コード\", \"支店コード\", \"種別\", \"期首残高\")"
+         " VALUES (1, '9001', '9001001', '普通預金', 1000000)");
     exec(db, "INSERT INTO \"取引先管理\" (\"取引先名\") VALUES ('東京商事')");
     exec(db, "BEGIN");
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO \"仕訳台帳\" (\"日付\", \"伝票番号\", \"追番\", \"摘要\", \"取引先\", \"借方コード\","
-                       " \"入金\", \"貸方コード\", \"出金\", \"銀行コード\", \"支店コード\", \"決算仕訳\")"
-                       " VALUES (?1, ?2, 1, ?3, ?4, ?5, ?6, ?7, ?6, ?8, ?9, 0)",
-                       -1, &st, nullptr);
+    sqlite3_prepare_v2(
+        db,
+        "INSERT INTO \"仕訳台帳\" (\"日付\", \"伝票番号\", \"追番\", \"摘要\", \"取引先\", \"借方コード\","
+        " \"入金\", \"貸方コード\", \"出金\", \"銀行コード\", \"支店コード\", \"決算仕訳\")"
+        " VALUES (?1, ?2, 1, ?3, ?4, ?5, ?6, ?7, ?6, ?8, ?9, 0)",
+        -1, &st, nullptr);
     std::mt19937 random(20240401);
     // Amounts as a company of that size has them: the more rows, the smaller
     // each, so that no account's total goes past what the file stores
@@ -104,11 +111,12 @@ std::pair<std::string, std::string> busiestAccount(const std::string& path)
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db,
-                       "SELECT c, (SELECT \"勘定科目名\" FROM \"勘定科目コード表\" WHERE \"勘定科目コード\" = c) FROM"
-                       " (SELECT \"借方コード\" AS c FROM \"仕訳台帳\" UNION ALL SELECT \"貸方コード\" FROM \"仕訳台帳\")"
-                       " GROUP BY c ORDER BY COUNT(*) DESC LIMIT 1",
-                       -1, &st, nullptr);
+    sqlite3_prepare_v2(
+        db,
+        "SELECT c, (SELECT \"勘定科目名\" FROM \"勘定科目コード表\" WHERE \"勘定科目コード\" = c) FROM"
+        " (SELECT \"借方コード\" AS c FROM \"仕訳台帳\" UNION ALL SELECT \"貸方コード\" FROM \"仕訳台帳\")"
+        " GROUP BY c ORDER BY COUNT(*) DESC LIMIT 1",
+        -1, &st, nullptr);
     std::pair<std::string, std::string> out;
     if (sqlite3_step(st) == SQLITE_ROW) {
         out.first = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
@@ -138,12 +146,12 @@ long long readRaw(const std::string& path, const RawQuery& query)
             if (const unsigned char* text = sqlite3_column_text(st, c))
                 sink.assign(reinterpret_cast<const char*>(text));
         sum += sqlite3_column_int64(st, kTextColumns) + sqlite3_column_int64(st, kTextColumns + 1)
-             + sqlite3_column_int(st, kTextColumns + 2);
+            + sqlite3_column_int(st, kTextColumns + 2);
         ++rows;
     }
     sqlite3_finalize(st);
     sqlite3_close(db);
-    if (sum == 42)   // keeps the reads from being left out
+    if (sum == 42)  // keeps the reads from being left out
         std::puts("");
     return rows;
 }

@@ -54,11 +54,13 @@ void fillPeriodFile(const std::string& path, int journalRows)
     sqlite3_open(path.c_str(), &db);
     const std::vector<std::string> codes = accountCodes(db);
     exec(db, "BEGIN");
-    exec(db, "INSERT INTO 取引銀行 (no, 銀行コード, 支店コード, 種別, 期首残高) VALUES"
-             " (1, '0001', '0001203', '普通預金', 1000000), (2, '0009', '0009232', '当座預金', 500000)");
+    exec(db,
+         "INSERT INTO 取引銀行 (no, 銀行コード, 支店コード, 種別, 期首残高) VALUES"
+         " (1, '0001', '0001203', '普通預金', 1000000), (2, '0009', '0009232', '当座預金', 500000)");
     for (int i = 0; i < 20; ++i)
-        exec(db, "INSERT INTO 固定資産台帳 (管理番号, 名称, 勘定科目コード, 取得価格, 残存価格, 減価償却費) VALUES ('F-"
-                     + std::to_string(i) + "', '備品', '145', 500000, 300000, 50000)");
+        exec(db,
+             "INSERT INTO 固定資産台帳 (管理番号, 名称, 勘定科目コード, 取得価格, 残存価格, 減価償却費) VALUES ('F-"
+                 + std::to_string(i) + "', '備品', '145', 500000, 300000, 50000)");
     sqlite3_stmt* st = nullptr;
     sqlite3_prepare_v2(db,
                        "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 取引先, 借方コード, 入金, 貸方コード, 出金,"
@@ -74,7 +76,8 @@ void fillPeriodFile(const std::string& path, int journalRows)
     for (int i = 0; i < journalRows; ++i) {
         const bool nextPeriod = i % 1000 == 999;
         const long long first = dao::Date{nextPeriod ? 2025 : 2024, 4, 1}.dayNumber();
-        const std::string date = dao::Date::fromDayNumber(first + (nextPeriod ? day(random) % 20 : day(random))).isoText();
+        const std::string date =
+            dao::Date::fromDayNumber(first + (nextPeriod ? day(random) % 20 : day(random))).isoText();
         char voucher[16];
         std::snprintf(voucher, sizeof voucher, "V%07d", i);
         const bool bank = percent(random) < 10;
@@ -95,8 +98,9 @@ void fillPeriodFile(const std::string& path, int journalRows)
         sqlite3_reset(st);
     }
     sqlite3_finalize(st);
-    exec(db, "INSERT INTO 仕訳変更履歴 (変更日, 変更理由, 伝票番号, 日付, 追番) SELECT '2024-12-01 10:00:00', '1',"
-             " 伝票番号, 日付, 追番 FROM 仕訳台帳 WHERE rowid % 50 = 0");
+    exec(db,
+         "INSERT INTO 仕訳変更履歴 (変更日, 変更理由, 伝票番号, 日付, 追番) SELECT '2024-12-01 10:00:00', '1',"
+         " 伝票番号, 日付, 追番 FROM 仕訳台帳 WHERE rowid % 50 = 0");
     exec(db, "COMMIT");
     sqlite3_close(db);
 }

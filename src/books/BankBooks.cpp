@@ -6,16 +6,22 @@
 
 namespace books {
 
-std::string bankRowLine(DateColumn& dates, const JournalRow& row, const Posting& posting,
-                        std::int64_t balance, int descriptionBytes, int gapBeforeBalance)
+std::string bankRowLine(DateColumn& dates, const JournalRow& row, const Posting& posting, std::int64_t balance,
+                        int descriptionBytes, int gapBeforeBalance)
 {
     return LineBuilder()
-        .raw(dates.next(row.date)).gap(1)
-        .text(row.description, descriptionBytes).gap(1)
-        .text(row.partner, 20).gap(1)
-        .text(posting.account, 16).gap(1)
-        .amountOrNone(posting.debit, 12).gap(1)
-        .amountOrNone(posting.credit, 12).gap(gapBeforeBalance)
+        .raw(dates.next(row.date))
+        .gap(1)
+        .text(row.description, descriptionBytes)
+        .gap(1)
+        .text(row.partner, 20)
+        .gap(1)
+        .text(posting.account, 16)
+        .gap(1)
+        .amountOrNone(posting.debit, 12)
+        .gap(1)
+        .amountOrNone(posting.credit, 12)
+        .gap(gapBeforeBalance)
         .amount(balance, 12)
         .str();
 }
@@ -45,8 +51,7 @@ bool carriesAccount(const JournalRow& row, const BankAccount& account)
 
 bool belongsTo(const JournalRow& row, const BankAccount& account)
 {
-    return carriesAccount(row, account)
-        && (row.debitName == account.kind || row.creditName == account.kind);
+    return carriesAccount(row, account) && (row.debitName == account.kind || row.creditName == account.kind);
 }
 
 Posting bankPosting(const JournalRow& row, const BankAccount& account)
@@ -151,8 +156,7 @@ void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts,
     dao::RunInTransaction(workspace, storeEach, {&accounts});
 }
 
-std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts,
-                                    dao::Recordset& bankJournal)
+std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts, dao::Recordset& bankJournal)
 {
     std::vector<BankBook> books = bankBooksOf(accounts, bankJournal);
     storeCurrentBalances(workspace, accounts, balancesOf(books));

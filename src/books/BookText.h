@@ -17,7 +17,7 @@ namespace books {
 inline constexpr const char* kListMask = o::kAmountMask;
 inline constexpr const char* kOpeningMask = o::kAmount12Mask;
 inline constexpr const char* kLabelMask = o::kAmount10Mask;
-inline constexpr const char* kNoAmount = "------------";   // the column that carries no amount
+inline constexpr const char* kNoAmount = "------------";  // the column that carries no amount
 
 // Where a book hands its lines, one a call, in order: a list fills itself
 // from them without a list of them held on the way.
@@ -57,7 +57,11 @@ public:
         m_line += none;
         return *this;
     }
-    LineBuilder& raw(const std::string& value) { m_line += value; return *this; }
+    LineBuilder& raw(const std::string& value)
+    {
+        m_line += value;
+        return *this;
+    }
     const std::string& str() const { return m_line; }
 private:
     std::string m_line;

@@ -32,8 +32,8 @@ void cashBookLines(const CashBookSource& source, const dao::Date& now, const Lin
     });
 }
 
-void printCashBook(printing::PrinterDevice& printer, const CashBookSource& source,
-                   const std::string& company, const dao::Date& now)
+void printCashBook(printing::PrinterDevice& printer, const CashBookSource& source, const std::string& company,
+                   const dao::Date& now)
 {
     printer.startPrintout();
     BookPages pages(printer, company, " 会計 現金出納帳  ", now, PageText::Books);

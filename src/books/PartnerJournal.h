@@ -14,10 +14,10 @@ namespace books {
 
 // Captions of Label9(4), Label9(1), Label9(2) and Label9(3).
 struct PartnerTerms {
-    std::string content;      // "取引内容：…"
-    std::string rank;         // "ランク：…"
-    std::string closingDay;   // "締日：…日"
-    std::string payment;      // "支払日：…日後"
+    std::string content;     // "取引内容：…"
+    std::string rank;        // "ランク：…"
+    std::string closingDay;  // "締日：…日"
+    std::string payment;     // "支払日：…日後"
 
     bool operator==(const PartnerTerms&) const = default;
 };

@@ -18,8 +18,8 @@ struct SubLedgerRule {
     // Which value of a row decides that it stands on the list's normal side.
     enum class Decider { DebitClass, CreditClass, CreditAccountName };
 
-    int listIndex;            // List3(listIndex)
-    const char* sql;          // the rows of the list
+    int listIndex;    // List3(listIndex)
+    const char* sql;  // the rows of the list
     Decider decider;
     const char* normalValue;  // the class (or, for payables, the account name) of the normal side
     bool creditNormal;

@@ -35,12 +35,8 @@ void RecordListView::setCurrentRow(int row)
     case QAbstractItemView::SingleSelection:
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         break;
-    case QAbstractItemView::NoSelection:
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-        break;
-    default:
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::SelectCurrent);
-        break;
+    case QAbstractItemView::NoSelection: selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate); break;
+    default: selectionModel()->setCurrentIndex(index, QItemSelectionModel::SelectCurrent); break;
     }
 }
 

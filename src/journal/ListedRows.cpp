@@ -44,7 +44,8 @@ void ListedRows::replace(std::size_t first, std::size_t count, const std::vector
         prints.push_back(FingerprintOf(row));
         rowNumbers.push_back(row.rowNumber);
     }
-    m_numbers.insert(m_numbers.begin() + at, std::make_move_iterator(numbers.begin()), std::make_move_iterator(numbers.end()));
+    m_numbers.insert(m_numbers.begin() + at, std::make_move_iterator(numbers.begin()),
+                     std::make_move_iterator(numbers.end()));
     m_fingerprints.insert(m_fingerprints.begin() + at, prints.begin(), prints.end());
     m_rowNumbers.insert(m_rowNumbers.begin() + at, rowNumbers.begin(), rowNumbers.end());
 }

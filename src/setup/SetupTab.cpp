@@ -2,6 +2,7 @@
 
 #include "common/EditMode.h"
 #include "frame/WorkWindow.h"
+#include "platform/dao/DaoError.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QComboBox>
@@ -13,7 +14,9 @@ namespace setup {
 
 using frame::toQ;
 
-SetupTab::SetupTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : m_file(file), m_cellExits(cellExits) {}
+SetupTab::SetupTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : m_file(file), m_cellExits(cellExits)
+{
+}
 
 // ---- focus ----------------------------------------------------------------------------
 
@@ -76,6 +79,16 @@ void SetupTab::reportFailure(const std::string& what, const std::exception& e)
     ui::dialogs().messageBox(what + "\n" + e.what(), ui::Buttons::Ok);
 }
 
+void SetupTab::refreshAfterFailure(const std::function<void()>& refresh)
+{
+    try {
+        refresh();
+    } catch (const dao::DaoError& e) {
+        if (e.code() != dao::DaoError::Code::Busy)
+            throw;
+    }
+}
+
 // ---- the settings row -------------------------------------------------------------------
 
 bool SetupTab::storeSetting(const std::string& field, const dao::Value& value)
@@ -102,10 +115,11 @@ bool SetupTab::storeSettings(const std::vector<std::pair<std::string, dao::Value
 
 // ---- lists of records -------------------------------------------------------------------
 
-void SetupTab::fillList(QListWidget* list, dao::Recordset& rs,
+void SetupTab::fillList(QListWidget* list, dao::Recordset& rs, const ComparedFields& compared,
                         const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line)
 {
     clearList(list);
+    m_compared[list] = compared;
     if (rs.isEmpty())
         return;
     std::vector<std::string>& keys = m_keys[list];
@@ -115,7 +129,7 @@ void SetupTab::fillList(QListWidget* list, dao::Recordset& rs,
         auto [text, key] = line(rs);
         items << toQ(text);
         keys.push_back(std::move(key));
-        prints.push_back(RecordFingerprint(rs));
+        prints.push_back(RecordFingerprint(rs, compared));
     }
     list->addItems(items);
 }
@@ -150,7 +164,9 @@ int SetupTab::chosenLine(const QListWidget* list)
 
 ShownLine SetupTab::shownLine(const QListWidget* list, int line) const
 {
-    return ShownLineAt(lineKeys(list), lineFingerprints(list), line);
+    const auto compared = m_compared.find(list);
+    return ShownLineAt(lineKeys(list), lineFingerprints(list),
+                       compared == m_compared.end() ? ComparedFields() : compared->second, line);
 }
 
 std::optional<ShownLine> SetupTab::chosenRecord(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,

@@ -58,13 +58,18 @@ protected:
 
     void refuse(const std::string& message);
     void reportFailure(const std::string& what, const std::exception& e);
+    // After a failure that reportFailure has said: `refresh` shows the file as
+    // it is. While another program still holds the file, the action's wait is
+    // spent and the lists stay as they were: the one message said why.
+    void refreshAfterFailure(const std::function<void()>& refresh);
 
     // Fields of the settings row stored in one write; false: failed and said so.
     bool storeSetting(const std::string& field, const dao::Value& value);
     bool storeSettings(const std::vector<std::pair<std::string, dao::Value>>& fields, const std::string& what);
 
-    // Fills a list, one line and key per row, and keeps each row's fingerprint.
-    void fillList(QListWidget* list, dao::Recordset& rs,
+    // Fills a list, one line and key per row, and keeps each row's fingerprint
+    // of the fields its register compares.
+    void fillList(QListWidget* list, dao::Recordset& rs, const ComparedFields& compared,
                   const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line);
     void clearList(QListWidget* list);
     // The selected line of a list, -1 when none is.
@@ -84,6 +89,7 @@ private:
     frame::CellExitGuard& m_cellExits;
     std::map<const QListWidget*, std::vector<std::string>> m_keys;
     std::map<const QListWidget*, std::vector<std::string>> m_prints;
+    std::map<const QListWidget*, ComparedFields> m_compared;
 };
 
 }  // namespace setup

@@ -48,8 +48,11 @@ public:
                                             std::optional<std::chrono::milliseconds> ownWait = std::nullopt);
     // A private database held in memory, named `name` in messages: `fill`
     // makes its contents (a copy of a file, DatabaseCopy.h) before anything
-    // else reads it; what `fill` throws is thrown on.
-    static std::shared_ptr<Connection> openInMemory(const std::string& name, const std::function<void(sqlite3*)>& fill);
+    // else reads it; what `fill` throws is thrown on. Once made, it is named
+    // `holding` (the file it holds a copy of) when that is given: what it
+    // says of a stored value is said of that file.
+    static std::shared_ptr<Connection> openInMemory(const std::string& name, const std::function<void(sqlite3*)>& fill,
+                                                    const std::string& holding = {});
     ~Connection();
 
     sqlite3* handle() const { return m_db; }
@@ -70,8 +73,7 @@ public:
     // Runs a statement that returns no rows; counts it as a write for the failure
     // plan when `isWrite`. Returns the rows changed. `what` names the table in
     // the user's words.
-    long long execute(const std::string& sql, const std::vector<Value>& params,
-                      const std::string& what, bool isWrite);
+    long long execute(const std::string& sql, const std::vector<Value>& params, const std::string& what, bool isWrite);
 
     // Throws the DaoError of a failed write that fits the SQLite result code.
     [[noreturn]] void fail(int rc, const std::string& what) const;
@@ -89,17 +91,17 @@ public:
 
 private:
     Connection(sqlite3* db, std::string path, bool readOnly);
-    long long dataVersion() const;   // throws DaoError
+    long long dataVersion() const;  // throws DaoError
     sqlite3* m_db;
     std::string m_path;
     bool m_readOnly;
     std::uint64_t m_generation = 0;
     long long m_dataVersion = -1;
     std::chrono::steady_clock::time_point m_lastVersionCheck{};
-    bool m_versionCheckDue = false;   // a transaction began: check before the next stamp
+    bool m_versionCheckDue = false;  // a transaction began: check before the next stamp
     int m_depth = 0;
     std::pair<unsigned long long, unsigned long long> m_identity{0, 0};
-    std::optional<std::chrono::milliseconds> m_ownWait;   // the longest wait for one lock, when set
+    std::optional<std::chrono::milliseconds> m_ownWait;  // the longest wait for one lock, when set
 };
 
 }  // namespace dao

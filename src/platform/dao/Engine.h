@@ -25,7 +25,7 @@ struct FailurePlan {
     // scratch database.
     enum class Kind { None, WriteFails, DiskFull, CommitFails, SetupFails };
     Kind kind = Kind::None;
-    int failOnWrite = 0;      // the n-th write statement (1-based) from now fails
+    int failOnWrite = 0;           // the n-th write statement (1-based) from now fails
     bool everyWriteAfter = false;  // and every one after it
 };
 
@@ -34,7 +34,7 @@ public:
     static DBEngine& instance();                       // created on first use
     std::shared_ptr<Workspace> Workspaces(int index);  // only index 0 exists
 
-    void setFailurePlan(const FailurePlan& plan);      // tests only
+    void setFailurePlan(const FailurePlan& plan);  // tests only
     void clearFailurePlan();
 
     // How long one operation (WaitBudget.h) waits, in all, for locks that
@@ -70,7 +70,8 @@ public:
     // (CopyDatabaseInto), this process's own, to work on and then write whole
     // to a file of its own (Database::WriteCompactedTo); it is thrown away
     // whole on any failure, and `name` (the file it is to be written to) names
-    // it in messages. It keeps no rollback journal, never waits for the disk
+    // it in messages about making it; what it holds (a damaged stored value)
+    // is said of `sourcePath`. It keeps no rollback journal, never waits for the disk
     // on a commit, keeps temporary tables in memory, and is locked to its one
     // connection. Each setting is checked as the engine reports it back: one
     // that does not hold throws DaoError, and the copy is to be thrown away.
@@ -84,7 +85,7 @@ public:
     void Rollback();
     bool inTransaction() const { return m_depth > 0; }
 
-    void Close();   // forgets its databases; handles still held elsewhere stay usable
+    void Close();  // forgets its databases; handles still held elsewhere stay usable
 
     // used by Database
     void registerDatabase(const std::shared_ptr<Database>& db);
