@@ -23,6 +23,7 @@
 // resident memory with the window open against the period file's size).
 #include "books/BenchJournal.h"
 #include "support/BenchSql.h"
+#include "support/SampleShapedJournal.h"
 
 #include "books/Form14.h"
 #include "books/Form33.h"
@@ -320,11 +321,14 @@ int main(int argc, char** argv)
         Prepared file;
         file.rows = rows;
         file.path = (dir / ("ベンチ商事" + std::to_string(rows) + "第1期.mdb")).string();
-        bench::prepareJournal(file.path, rows);
+        const bench::GeneratedJournal made = bench::makeSampleShapedFile(file.path, {rows});
         std::tie(file.busiestCode, file.busiestName) = bench::busiestAccount(file.path);
         file.fileBytes = static_cast<double>(std::filesystem::file_size(file.path));
         o::DbFilePath = file.path;
-        std::printf("journal rows: %d, period file %.1f MB\n", rows, file.fileBytes / 1048576.0);
+        std::printf(
+            "journal rows: %d in %d vouchers, %.0f %% on the deposit accounts, amounts x %.3f; period file %.1f MB\n",
+            made.rows, made.vouchers, 100.0 * made.depositRows / made.rows, made.amountScale,
+            file.fileBytes / 1048576.0);
         if (wanted(argc, argv, "form9")) inOwnProcess(argv[0], [&] { journalWindow(file); });
         if (wanted(argc, argv, "ledger")) inOwnProcess(argv[0], [&] { ledgerWindow(file); });
         if (wanted(argc, argv, "books")) inOwnProcess(argv[0], [&] { booksWindow(file); });
