@@ -95,7 +95,7 @@ public:
         ReceivablesAccountCode;
 
     // The voucher number of each line of the journal list.
-    const std::vector<std::string>& listVoucherNumbers() const { return m_journalLines.listed().numbers(); }
+    std::vector<std::string> listVoucherNumbers() const { return m_journalLines.listed().numbers(); }
     // The journal recordset in the journal's order: a save puts its voucher in
     // the list in place and adds its rows at the recordset's end, so the
     // recordset is opened again before a walk that needs the order.
@@ -152,7 +152,7 @@ private:
     void toggleEditMode();
     void editModeChanged(bool on);
     void correctAmounts();
-    void selectVoucherLine(const std::string& number);
+    void selectVoucherLine(const std::string& number, const dao::Date& date);
     // The voucher of the selected journal line as it was loaded (or, when the
     // grid holds another, as the list showed it); nothing without a selection.
     std::optional<LoadedVoucher> selectedVoucher() const;

@@ -146,9 +146,9 @@ bool Form9::storeDone(StoreOutcome outcome)
     return false;
 }
 
-void Form9::selectVoucherLine(const std::string& number)
+void Form9::selectVoucherLine(const std::string& number, const dao::Date& date)
 {
-    const int line = m_journalLines.listed().firstLineOf(number);
+    const int line = m_journalLines.firstLineOf(number, date);
     if (line < 0)
         return;
     {
@@ -173,7 +173,7 @@ void Form9::updateVoucher()
     if (!storeDone(outcome))
         return;
     showSavedVoucher();
-    selectVoucherLine(voucher->number);
+    selectVoucherLine(voucher->number, voucherRows->front().date);
 }
 
 void Form9::deleteVoucher()

@@ -31,7 +31,7 @@ void Form9::ShowJournalList()
     if (m_journalOutOfOrder)
         openJournal();
     dao::Recordset& journal = *JournalRecordset;
-    m_journalLines.start(dao::Date::now(), static_cast<std::size_t>(journal.RecordCount()));
+    m_journalLines.start(dao::Date::now());
     if (!JournalDatesSortByValue(*m_database))
         m_journalLines.placeNoSaves();
     m_listedVersion = m_journalOpened;
