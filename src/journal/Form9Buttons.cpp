@@ -155,7 +155,13 @@ void Form9::selectVoucherLine(const std::string& number, const dao::Date& date)
         const QSignalBlocker quiet(List2);
         List2->setCurrentRow(line);
     }
-    List2_Click();
+    // The rows the save read back inside its write are the file's rows while
+    // nothing was written since: the voucher loads from them.
+    const std::vector<JournalRecord>& saved = m_savePlace.rows;
+    if (m_savePlace.changes && !saved.empty() && saved.front().number == number && listShowsTheFile())
+        loadVoucherLine(line, saved);
+    else
+        List2_Click();
 }
 
 void Form9::updateVoucher()
