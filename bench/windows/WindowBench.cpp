@@ -381,6 +381,8 @@ void saveRoundInTheJournalWindow(journal::Form9& form, const Prepared& file, Raw
             const QSignalBlocker quiet(form.List2);
             form.List2->setCurrentRow(form.journalLineOf(number, date));
         }
+        // As the user sees the line he clicks.
+        form.List2->scrollTo(form.List2->currentIndex());
         form.List2_Click();
     };
     best.rawUpdate.add(raw.update(rawNumber, day.iso));

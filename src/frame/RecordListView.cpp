@@ -55,6 +55,14 @@ void RecordListView::clearChoice()
     selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
+void RecordListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
+{
+    if (topLeft.row() > 0)
+        QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+    else
+        QListView::dataChanged(topLeft, bottomRight, roles);
+}
+
 void RecordListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QListView::currentChanged(current, previous);

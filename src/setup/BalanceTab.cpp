@@ -266,7 +266,8 @@ void BalanceTab::reloadAfterInitialisation()
 
 void BalanceTab::Option3_Click(int index)
 {
-    if (o::EditModeIsOn()) storeSetting("業種", index);
+    if (o::EditModeIsOn())
+        storeSetting("業種", index);
 }
 
 
