@@ -39,8 +39,8 @@ enum RowField : std::size_t {
 const std::array<std::string, kFieldCount>& rowFieldNames()
 {
     static const std::array<std::string, kFieldCount> names = {
-        "日付",     "摘要", "取引先", "借方コード", "貸方コード", "勘定科目名", "勘定科目名2", "小分類",  "小分類2",
-        "借貸区分", "入金", "出金",   "銀行コード", "支店コード", "銀行名",     "支店名",      "決算仕訳"};
+        "日付", "摘要", "取引先", "借方コード", "貸方コード", "勘定科目名", "勘定科目名2", "小分類", "小分類2",
+        "借貸区分", "入金", "出金", "銀行コード", "支店コード", "銀行名", "支店名", "決算仕訳"};
     return names;
 }
 

@@ -276,7 +276,8 @@ void ClosingEntryTab::postDepreciationJournal()
                                  std::string(kDepreciationQuestionTitle))
         != ui::Answer::Yes)
         return;
-    const ClosingRunResult result = PostDepreciationJournal(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
+    const ClosingRunResult result =
+        PostDepreciationJournal(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
     showNotices(result.notices);
     if (result.posted())
         reopenAndRefill();

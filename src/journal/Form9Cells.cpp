@@ -80,8 +80,7 @@ void Form9::taxRowLeft(int index, bool debitSide)
         refuseDate();
         return;
     }
-    const TaxRowTerms terms{*date, taxable, simplified,
-                            FractionRuleOf(SettingsRecordset->get(schema::column::Rounding).toText()),
+    const TaxRowTerms terms{*date, taxable, simplified, FractionRuleOf(SettingsRecordset->get(schema::column::Rounding).toText()),
                             kGroupedOppositeMasks};
     if (!g.PutTaxRow(index, debitSide, m_taxRates, terms))
         refuse(kAmountOutOfRangeMessage);

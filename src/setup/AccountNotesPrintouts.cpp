@@ -11,9 +11,9 @@ namespace setup {
 
 namespace {
 
-constexpr std::array<const char*, 7> kIndustryNameFields = {"標準勘定科目名",   "販売業勘定科目名", "製造業勘定科目名",
-                                                            "建設業勘定科目名", "運送業勘定科目名", "医療勘定科目名",
-                                                            "農業勘定科目名"};
+constexpr std::array<const char*, 7> kIndustryNameFields = {
+    "標準勘定科目名", "販売業勘定科目名", "製造業勘定科目名", "建設業勘定科目名",
+    "運送業勘定科目名", "医療勘定科目名",   "農業勘定科目名"};
 
 void PrintAccountNotes(SetupPage& page, dao::Recordset& accounts, const char* title)
 {

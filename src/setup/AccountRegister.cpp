@@ -22,7 +22,7 @@ namespace {
 
 // Every balance and total of an account.
 constexpr const char* kBalanceFields[] = {
-    "期首残高",     "現在残高",    "期末残高",    "借方合計",    "貸方合計",    "期末貸借合計",
+    "期首残高", "現在残高", "期末残高", "借方合計", "貸方合計", "期末貸借合計",
     "前年決算残高", "前2決算残高", "前3決算残高", "前4決算残高", "前5決算残高",
 };
 
@@ -242,13 +242,8 @@ void RebuildAccountCopy(dao::Database& db)
     if (master->isEmpty())
         return;
     static const std::pair<const char*, const char*> columns[] = {
-        {"勘定科目コード", "勘定科目コード2"},
-        {"勘定科目名", "勘定科目名2"},
-        {"消費税", "消費税2"},
-        {"簡易課税", "簡易課税2"},
-        {"大分類", "大分類2"},
-        {"中分類", "中分類2"},
-        {"小分類", "小分類2"},
+        {"勘定科目コード", "勘定科目コード2"}, {"勘定科目名", "勘定科目名2"}, {"消費税", "消費税2"},
+        {"簡易課税", "簡易課税2"}, {"大分類", "大分類2"}, {"中分類", "中分類2"}, {"小分類", "小分類2"},
     };
     for (master->MoveFirst(); !master->EOF_(); master->MoveNext()) {
         copy->AddNew();

@@ -266,8 +266,7 @@ void BalanceTab::reloadAfterInitialisation()
 
 void BalanceTab::Option3_Click(int index)
 {
-    if (o::EditModeIsOn())
-        storeSetting("業種", index);
+    if (o::EditModeIsOn()) storeSetting("業種", index);
 }
 
 

@@ -85,7 +85,7 @@ std::string PartnerKey(const dao::Recordset& partners)
 std::string BankAccountKey(const dao::Recordset& accounts)
 {
     return text(accounts, "no") + "|" + text(accounts, "銀行コード") + "|" + text(accounts, "支店コード") + "|"
-        + text(accounts, "種別");
+         + text(accounts, "種別");
 }
 
 std::string FixedAssetKey(const dao::Recordset& assets)
@@ -117,11 +117,12 @@ ListLine PartnerListLine(dao::Recordset& partners)
     ListLine line;
     line.key = PartnerKey(partners);
     line.text = o::FitByteWidth(line.key, 27) + " " + o::FitByteWidth(text(partners, "取引内容"), 24) + "  "
-        + o::FitByteWidth(text(partners, "取引先ランク"), 4) + " "
-        + RightInChars(closingSet ? std::to_string(closing.toInt64()) + "日" : "", 4) + "   "
-        + RightInChars(paymentSet ? std::to_string(payment.toInt64()) + "日後" : "", 6) + "     "
-        + o::FitByteWidth(text(partners, "住所"), 30) + " " + o::FitByteWidth(text(partners, "代表者"), 12) + " "
-        + o::FitByteWidth(text(partners, "電話番号"), 12) + " " + o::FitByteWidth(text(partners, "メールアドレス"), 20);
+              + o::FitByteWidth(text(partners, "取引先ランク"), 4) + " "
+              + RightInChars(closingSet ? std::to_string(closing.toInt64()) + "日" : "", 4) + "   "
+              + RightInChars(paymentSet ? std::to_string(payment.toInt64()) + "日後" : "", 6) + "     "
+              + o::FitByteWidth(text(partners, "住所"), 30) + " " + o::FitByteWidth(text(partners, "代表者"), 12)
+              + " " + o::FitByteWidth(text(partners, "電話番号"), 12) + " "
+              + o::FitByteWidth(text(partners, "メールアドレス"), 20);
     return line;
 }
 
@@ -130,7 +131,8 @@ ListLine BankAccountListLine(dao::Recordset& accounts)
     ListLine line;
     line.key = BankAccountKey(accounts);
     line.text = LeftInChars(text(accounts, "銀行名"), 16) + LeftInChars(text(accounts, "支店名"), 10)
-        + LeftInChars(text(accounts, "種別"), 10) + AmountInChars(number(accounts, "期首残高", o::kAmount11Mask), 12);
+              + LeftInChars(text(accounts, "種別"), 10)
+              + AmountInChars(number(accounts, "期首残高", o::kAmount11Mask), 12);
     return line;
 }
 
@@ -139,14 +141,14 @@ ListLine LeaseListLine(dao::Recordset& leases)
     ListLine line;
     line.key = LeaseKey(leases);
     line.text = o::FitByteWidth(line.key, 12) + " " + o::FitByteWidth(text(leases, "資産名称"), 16) + " "
-        + o::FitByteWidth(text(leases, "勘定科目名"), 12) + " " + o::FitByteWidth(date(leases, "取得年月日"), 20) + "  "
-        + AmountInChars(number(leases, "購入金額", o::kAmount10Mask), 10) + "  "
-        + AmountInChars(number(leases, "支払総額", o::kAmount10Mask), 10) + "  "
-        + AmountInChars(number(leases, "リース回数", o::kWholeMask), 8) + " "
-        + AmountInChars(number(leases, "月リース料金", o::kAmount10Mask), 10) + " "
-        + AmountInChars(number(leases, "月支払利息", o::kAmount10Mask), 10) + " "
-        + o::FitByteWidth(text(leases, "リース会社"), 16) + " " + o::FitByteWidth(text(leases, "使用部署"), 14) + " "
-        + o::FitByteWidth(text(leases, "備考"), 12);
+              + o::FitByteWidth(text(leases, "勘定科目名"), 12) + " " + o::FitByteWidth(date(leases, "取得年月日"), 20)
+              + "  " + AmountInChars(number(leases, "購入金額", o::kAmount10Mask), 10) + "  "
+              + AmountInChars(number(leases, "支払総額", o::kAmount10Mask), 10) + "  "
+              + AmountInChars(number(leases, "リース回数", o::kWholeMask), 8) + " "
+              + AmountInChars(number(leases, "月リース料金", o::kAmount10Mask), 10) + " "
+              + AmountInChars(number(leases, "月支払利息", o::kAmount10Mask), 10) + " "
+              + o::FitByteWidth(text(leases, "リース会社"), 16) + " " + o::FitByteWidth(text(leases, "使用部署"), 14)
+              + " " + o::FitByteWidth(text(leases, "備考"), 12);
     return line;
 }
 
@@ -193,10 +195,11 @@ ListLine TemplateListLines::next(dao::Recordset& templates)
     ListLine line;
     line.key = TemplateKey(templates);
     line.text = std::string(templates.get(schema::column::ClosingEntry).toBool() ? "*" : " ")
-        + (row > 0 ? std::to_string(row) : " ") + " " + o::FitByteWidth(description.empty() ? " " : description, 36)
-        + " " + partnerField + " " + debit + "   " + AmountInChars(number(templates, "入金", o::kAmountMask), 10) + " "
-        + credit + "   " + AmountInChars(number(templates, "出金", o::kAmountMask), 10) + "  " + m_bankField + " "
-        + m_branchField;
+                + (row > 0 ? std::to_string(row) : " ") + " "
+                + o::FitByteWidth(description.empty() ? " " : description, 36) + " " + partnerField + " " + debit
+                + "   " + AmountInChars(number(templates, "入金", o::kAmountMask), 10) + " " + credit + "   "
+                + AmountInChars(number(templates, "出金", o::kAmountMask), 10) + "  " + m_bankField + " "
+                + m_branchField;
     return line;
 }
 

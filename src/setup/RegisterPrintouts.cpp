@@ -53,29 +53,29 @@ void PrintRegister(SetupPage& page, dao::Recordset& records, const char* title, 
 std::string FixedAssetFirstLine(const dao::Recordset& asset)
 {
     return Text(asset, "管理番号", 10) + " " + Text(asset, "名称", 16) + " "
-        + NumberField(asset.get(schema::column::Quantity), o::kWholeMask, 4) + " " + Text(asset, "勘定科目名", 12) + " "
-        + DateText(asset, "取得年月日", " yyyy/mm/dd", 12) + " "
-        + NumberField(asset.get(schema::column::AcquisitionCost), o::kAmountMask, 12) + " "
-        + Text(asset, "償却方法", 10) + NumberField(asset.get(schema::column::UsefulLife), o::kWholeMask, 4, "年")
-        + "  " + RateField(asset.get(schema::column::DepreciationRate), 6) + "  "
-        + RateField(asset.get(schema::column::GuaranteeRate), 8) + " "
-        + NumberField(asset.get(schema::column::ResidualValue), o::kAmount8Mask, 10);
+           + NumberField(asset.get(schema::column::Quantity), o::kWholeMask, 4) + " " + Text(asset, "勘定科目名", 12)
+           + " " + DateText(asset, "取得年月日", " yyyy/mm/dd", 12) + " "
+           + NumberField(asset.get(schema::column::AcquisitionCost), o::kAmountMask, 12) + " "
+           + Text(asset, "償却方法", 10) + NumberField(asset.get(schema::column::UsefulLife), o::kWholeMask, 4, "年")
+           + "  " + RateField(asset.get(schema::column::DepreciationRate), 6) + "  "
+           + RateField(asset.get(schema::column::GuaranteeRate), 8) + " "
+           + NumberField(asset.get(schema::column::ResidualValue), o::kAmount8Mask, 10);
 }
 
 std::string FixedAssetSecondLine(const dao::Recordset& asset)
 {
     return std::string(32, ' ') + NumberField(asset.get(schema::column::Depreciation), o::kAmount8Mask, 10) + " "
-        + Text(asset, "使用部署名", 10) + " " + Text(asset, "備考", 10);
+           + Text(asset, "使用部署名", 10) + " " + Text(asset, "備考", 10);
 }
 
 std::string LeaseLine(const dao::Recordset& lease)
 {
     return Text(lease, "契約番号", 14) + " " + Text(lease, "物件名称", 24) + " "
-        + NumberField(lease.get("リース期間"), o::kWholeMask, 10, "年") + " "
-        + NumberField(lease.get("総額"), o::kAmountMask, 14) + " "
-        + NumberField(lease.get("リース料"), o::kAmountMask, 14) + " " + Text(lease, "リース会社", 18) + " "
-        + DateText(lease, "開始日", " yyyy年     mm月     dd日", 30) + " " + Text(lease, "使用部署", 18) + " "
-        + Text(lease, "備考", 30);
+           + NumberField(lease.get("リース期間"), o::kWholeMask, 10, "年") + " "
+           + NumberField(lease.get("総額"), o::kAmountMask, 14) + " "
+           + NumberField(lease.get("リース料"), o::kAmountMask, 14) + " " + Text(lease, "リース会社", 18) + " "
+           + DateText(lease, "開始日", " yyyy年     mm月     dd日", 30) + " " + Text(lease, "使用部署", 18) + " "
+           + Text(lease, "備考", 30);
 }
 
 void PrintFixedAssetRegister(SetupPage& page, dao::Recordset& fixedAssets)

@@ -14,8 +14,9 @@ int SetupTaxRateOn(dao::Recordset& rates, const dao::Date& d, bool taxable, bool
     return journal::TaxRateOn(journal::ReadTaxRateTable(rates), d, taxable, simplified);
 }
 
-std::optional<std::int32_t> SetupTaxExclusiveAmount(dao::Recordset& rates, dao::Recordset& settings, const dao::Date& d,
-                                                    std::int64_t amount, bool taxable, bool simplified)
+std::optional<std::int32_t> SetupTaxExclusiveAmount(dao::Recordset& rates, dao::Recordset& settings,
+                                                    const dao::Date& d, std::int64_t amount, bool taxable,
+                                                    bool simplified)
 {
     if (!taxable)
         return 0;

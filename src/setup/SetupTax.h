@@ -18,7 +18,8 @@ int SetupTaxRateOn(dao::Recordset& rates, const dao::Date& d, bool taxable, bool
 // The tax on top of `amount` at that rate, rounded by 会計設定.端数処理 of the
 // row `settings` stands on; 0 when not taxable; nullopt when the tax leaves the
 // amount range.
-std::optional<std::int32_t> SetupTaxExclusiveAmount(dao::Recordset& rates, dao::Recordset& settings, const dao::Date& d,
-                                                    std::int64_t amount, bool taxable, bool simplified);
+std::optional<std::int32_t> SetupTaxExclusiveAmount(dao::Recordset& rates, dao::Recordset& settings,
+                                                    const dao::Date& d, std::int64_t amount, bool taxable,
+                                                    bool simplified);
 
 }  // namespace setup

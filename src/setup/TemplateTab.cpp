@@ -422,28 +422,22 @@ void TemplateTab::List1_Click()
          row < journal::kGridRows && !templates.EOF_() && templates.get(schema::column::TemplateId).toText() == id;
          ++row, templates.MoveNext()) {
         const auto text = [&templates](const char* field) { return templates.get(field).toText(); };
-        if (!text("摘要").empty())
-            g.Text1[row]->setText(toQ(text("摘要")));
-        if (!text("取引先").empty())
-            g.Combo11[row]->setEditText(toQ(text("取引先")));
+        if (!text("摘要").empty()) g.Text1[row]->setText(toQ(text("摘要")));
+        if (!text("取引先").empty()) g.Combo11[row]->setEditText(toQ(text("取引先")));
         if (!text("勘定科目名").empty()) {
             g.Combo1[row]->setEditText(toQ(text("勘定科目名")));
             g.DebitAmounts[row] = amountOf(templates.get(schema::column::DebitAmount));
             g.Text8[row]->setText(journal::AmountCellText(g.DebitAmounts[row]));
         }
         if (!text("貸方コード").empty()) {
-            if (!text("勘定科目名2").empty())
-                g.Combo7[row]->setEditText(toQ(text("勘定科目名2")));
+            if (!text("勘定科目名2").empty()) g.Combo7[row]->setEditText(toQ(text("勘定科目名2")));
             g.CreditAmounts[row] = amountOf(templates.get(schema::column::CreditAmount));
             g.Text9[row]->setText(journal::AmountCellText(g.CreditAmounts[row]));
         }
-        if (!text("銀行名").empty())
-            g.Combo8[row]->setEditText(toQ(text("銀行名")));
-        if (!text("支店名").empty())
-            g.Combo9[row]->setEditText(toQ(text("支店名")));
+        if (!text("銀行名").empty()) g.Combo8[row]->setEditText(toQ(text("銀行名")));
+        if (!text("支店名").empty()) g.Combo9[row]->setEditText(toQ(text("支店名")));
         Check3->setChecked(templates.get(schema::column::ClosingEntry).toBool());
-        if (!text("表示順位").empty())
-            Combo4->setEditText(toQ(text("表示順位")));
+        if (!text("表示順位").empty()) Combo4->setEditText(toQ(text("表示順位")));
     }
     RecalcTotals();
     g.ShowTotals(o::kAmountMask);

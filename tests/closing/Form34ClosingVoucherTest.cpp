@@ -330,8 +330,7 @@ protected:
     {
         Form34VoucherTest::SetUp();
         // A closing template of two rows (the second without a credit account) and an ordinary one.
-        execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 銀行コード, "
-                "支店コード, 決算仕訳)"
+        execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 銀行コード, 支店コード, 決算仕訳)"
                 " VALUES ('250101000001', 1, '減価償却', '530', 50000, '144', 50000, '0001', '0001203', 1),"
                 " ('250101000001', 2, '端数', '530', 10, NULL, NULL, NULL, NULL, 1),"
                 " ('250101000002', 1, '通常の定型', '517', 1, '211', 1, NULL, NULL, 0)");
@@ -359,9 +358,8 @@ TEST_F(Form34TemplateTest, AClosingTemplateLoadsWholeFromAnyOfItsLinesAndRegiste
 
     editOn();
     press(Form34::RegisterButton);
-    EXPECT_EQ(closingRows(),
-              (std::vector<std::string>{"2026/3/15|1|減価償却|530|50000|144|50000|0001|0001203",
-                                        "2026/3/15|2|端数|530|10|144|0|0001|0001203"}));
+    EXPECT_EQ(closingRows(), (std::vector<std::string>{"2026/3/15|1|減価償却|530|50000|144|50000|0001|0001203",
+                                                       "2026/3/15|2|端数|530|10|144|0|0001|0001203"}));
 }
 
 TEST_F(Form34TemplateTest, ATemplateChangedSinceItWasListedIsRefused)

@@ -24,7 +24,7 @@ namespace {
 struct FileCatalogue {
     std::set<std::string> tables;         // base tables, without SQLite's and the database layer's own
     std::set<std::string> views;
-    std::set<std::string> tableColumns;  // the columns of every base table, without the row-id column
+    std::set<std::string> tableColumns;   // the columns of every base table, without the row-id column
 };
 
 std::vector<std::string> firstColumn(sqlite3* db, const std::string& sql, int column = 0)

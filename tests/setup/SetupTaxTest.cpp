@@ -41,10 +41,7 @@ struct TaxCase {
     std::int32_t expected;
 };
 
-void PrintTo(const TaxCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const TaxCase& c, std::ostream* os) { *os << c.name; }
 
 class TaxOnTopTest : public SetupTaxTest, public ::testing::WithParamInterface<TaxCase> {};
 
@@ -57,22 +54,22 @@ TEST_P(TaxOnTopTest, ByTheRateOfTheDayAndTheFractionRule)
 
 const dao::Date kAfter2019{2024, 6, 1, 9, 30};
 
-INSTANTIATE_TEST_SUITE_P(WorkedValues, TaxOnTopTest,
-                         ::testing::Values(TaxCase{"TruncatePositive", "1", 1234, kAfter2019, 123},
-                                           TaxCase{"HalfUpPositive", "2", 1235, kAfter2019, 124},
-                                           TaxCase{"RoundUpPositive", "3", 1234, kAfter2019, 124},
-                                           TaxCase{"RoundUpSmallFraction", "3", 1001, dao::Date{2015, 1, 1}, 81},
-                                           TaxCase{"TruncateNegative", "1", -1234, kAfter2019, -123},
-                                           TaxCase{"HalfUpNegative", "2", -1234, kAfter2019, -123},
-                                           TaxCase{"RoundUpNegative", "3", -1234, kAfter2019, -124},
-                                           TaxCase{"NoRule", "", 1234, kAfter2019, 0},
-                                           TaxCase{"BeforeTheTable", "1", 1234, dao::Date{1980, 1, 1}, 0},
-                                           TaxCase{"FirstDayOfARate", "1", 1000, dao::Date{2019, 10, 1}, 100},
-                                           TaxCase{"BeyondA32BitProductTruncated", "1", 214748365, kAfter2019,
-                                                   21474836},
-                                           TaxCase{"BeyondA32BitProductHalfUp", "2", 214748365, kAfter2019, 21474837},
-                                           TaxCase{"BeyondA32BitProductRoundUp", "3", 214748365, kAfter2019, 21474837}),
-                         testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(
+    WorkedValues, TaxOnTopTest,
+    ::testing::Values(TaxCase{"TruncatePositive", "1", 1234, kAfter2019, 123},
+                      TaxCase{"HalfUpPositive", "2", 1235, kAfter2019, 124},
+                      TaxCase{"RoundUpPositive", "3", 1234, kAfter2019, 124},
+                      TaxCase{"RoundUpSmallFraction", "3", 1001, dao::Date{2015, 1, 1}, 81},
+                      TaxCase{"TruncateNegative", "1", -1234, kAfter2019, -123},
+                      TaxCase{"HalfUpNegative", "2", -1234, kAfter2019, -123},
+                      TaxCase{"RoundUpNegative", "3", -1234, kAfter2019, -124},
+                      TaxCase{"NoRule", "", 1234, kAfter2019, 0},
+                      TaxCase{"BeforeTheTable", "1", 1234, dao::Date{1980, 1, 1}, 0},
+                      TaxCase{"FirstDayOfARate", "1", 1000, dao::Date{2019, 10, 1}, 100},
+                      TaxCase{"BeyondA32BitProductTruncated", "1", 214748365, kAfter2019, 21474836},
+                      TaxCase{"BeyondA32BitProductHalfUp", "2", 214748365, kAfter2019, 21474837},
+                      TaxCase{"BeyondA32BitProductRoundUp", "3", 214748365, kAfter2019, 21474837}),
+    testsupport::kCaseName);
 
 TEST_F(SetupTaxTest, NotTaxableIsZero)
 {
