@@ -1,5 +1,7 @@
 #include "books/JournalRow.h"
 
+#include "periodfile/SchemaNames.h"
+
 #include <algorithm>
 #include <array>
 
@@ -39,8 +41,12 @@ enum RowField : std::size_t {
 const std::array<std::string, kFieldCount>& rowFieldNames()
 {
     static const std::array<std::string, kFieldCount> names = {
-        "日付", "摘要", "取引先", "借方コード", "貸方コード", "勘定科目名", "勘定科目名2", "小分類", "小分類2",
-        "借貸区分", "入金", "出金", "銀行コード", "支店コード", "銀行名", "支店名", "決算仕訳"};
+        schema::column::Date,         schema::column::Description, schema::column::Partner,
+        schema::column::DebitCode,    schema::column::CreditCode,  schema::column::AccountName,
+        schema::column::AccountName2, schema::column::MinorClass,  schema::column::MinorClass2,
+        schema::column::DebitCredit,  schema::column::DebitAmount, schema::column::CreditAmount,
+        schema::column::BankCode,     schema::column::BranchCode,  schema::column::BankName,
+        schema::column::BranchName,   schema::column::ClosingEntry};
     return names;
 }
 

@@ -53,7 +53,7 @@ std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std:
     if (rule == PartnerRule::Credit)
         layout.none = blanks(12);
     forEachRow(journal, [&] {
-        const std::string rowPartner = reader.text("取引先");
+        const std::string rowPartner = reader.text(schema::column::Partner);
         if (rowPartner.empty() || rowPartner != partner)
             return;
         const JournalRow row = reader.read();

@@ -1,5 +1,7 @@
 #include "closing/ClosedJournalWalk.h"
 
+#include "periodfile/SchemaNames.h"
+
 #include <algorithm>
 
 namespace closing {
@@ -19,7 +21,8 @@ void add(std::int64_t& sum, std::int64_t amount, bool& overflowed)
 
 statements::JournalWalkAlongside ClosedJournalWalk::alongside()
 {
-    return {{"rowid", "銀行コード", "支店コード"}, [this](const statements::JournalRowAlongside& row) { see(row); }};
+    return {{"rowid", schema::column::BankCode, schema::column::BranchCode},
+            [this](const statements::JournalRowAlongside& row) { see(row); }};
 }
 
 void ClosedJournalWalk::see(const statements::JournalRowAlongside& row)

@@ -170,9 +170,9 @@ void ClosingEntryTab::buildControls()
 void ClosingEntryTab::FillEntryLists()
 {
     journal::EntryGrid& g = grid();
-    const QStringList banks = frame::FieldTexts(*BanksInUseRecordset, "銀行名");
-    const QStringList branches = frame::FieldTexts(*BranchesInUseRecordset, "支店名");
-    const QStringList partners = frame::FieldTexts(*PartnerRecordset, "取引先名");
+    const QStringList banks = frame::FieldTexts(*BanksInUseRecordset, schema::column::BankName);
+    const QStringList branches = frame::FieldTexts(*BranchesInUseRecordset, schema::column::BranchName);
+    const QStringList partners = frame::FieldTexts(*PartnerRecordset, schema::column::PartnerName);
     g.FillAccountLists(*UsedAccountsRecordset);
     for (int i = 0; i < journal::kGridRows; ++i) {
         g.Combo8[i]->clear();
@@ -218,9 +218,12 @@ bool ClosingEntryTab::NoClosingEntries()
 
 void ClosingEntryTab::reopenClosingJournal()
 {
+    // The new recordset first: when the file cannot be read, the old one stays open.
+    const dao::Database::FileVersion opened = m_database->fileVersion();
+    std::unique_ptr<dao::Recordset> entries = m_database->OpenRecordset(schema::query::ClosingJournal);
     ClosingJournalRecordset->Close();
-    m_closingJournalOpened = m_database->fileVersion();
-    ClosingJournalRecordset = m_database->OpenRecordset(schema::query::ClosingJournal);
+    ClosingJournalRecordset = std::move(entries);
+    m_closingJournalOpened = opened;
     m_closingJournalBehind = false;
 }
 

@@ -14,7 +14,9 @@
 // A voucher registered, updated or deleted from the tab changes only its own
 // lines of the closing-entry list, worked out inside the save's transaction,
 // while nothing else has written to the file since the list was filled; else
-// the closing entries are read again and the list filled anew.
+// the closing entries are read again and the list filled anew. So is the
+// list after a refusal, when the file changed since it was filled; the grid
+// keeps what it holds then.
 
 #include "closing/ClosingEntryRows.h"
 #include "closing/ClosingListLines.h"
@@ -128,6 +130,14 @@ private:
     void reopenClosingJournal();
     // Closes ClosingJournalRecordset, opens it again and refills List2 (which empties the grid).
     void reopenAndRefill();
+    // Fills List2 from ClosingJournalRecordset, no line chosen; the grid keeps what it holds.
+    void fillEntryList();
+    // After a refusal: when another window or program wrote to the file since
+    // List2 was filled, List2 is filled again from the file as it is now. The
+    // grid keeps what it holds (nothing was written from it).
+    void showEntriesAsStored();
+    // A write from the grid refused: List2 shows the file, then the message.
+    void refuseWrite(const std::string& message);
     // ClosingJournalRecordset, opened again first when a save added rows
     // through it: its rows are fixed when it opens, added ones come at its end.
     dao::Recordset& closingJournal();

@@ -8,6 +8,9 @@
 // its former rows in the change history under its number); a delete removes
 // it with its history. Update and delete act on the voucher the selected line
 // names and refuse when it changed or vanished since it was listed or loaded.
+// Register and update refuse a grid whose debit and credit totals differ.
+// After any refusal the closing-entry list shows the file as it is, when
+// another window or program wrote to it since the list was filled.
 // The rows are written through the tab's recordset on the closing entries,
 // which opens without reading a key of every journal row; after a save only
 // the voucher's lines of the closing-entry list change (ClosingEntryTabLists).
@@ -24,6 +27,7 @@
 #include "journal/AmountRange.h"
 #include "journal/EntryDate.h"
 #include "journal/MonthEndPosting.h"
+#include "journal/VoucherBalance.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Database.h"
 #include "platform/ui/Dialogs.h"
@@ -74,6 +78,13 @@ void ClosingEntryTab::reopenAndRefill()
     ShowClosingEntries();
 }
 
+void ClosingEntryTab::refuseWrite(const std::string& message)
+{
+    // The list first, so that the message stands over the list as it is now.
+    showEntriesAsStored();
+    refuse(message);
+}
+
 void ClosingEntryTab::showNotices(const std::vector<ClosingNotice>& notices)
 {
     for (const ClosingNotice& notice : notices) {
@@ -91,8 +102,10 @@ std::optional<dao::Date> ClosingEntryTab::checkedClosingDate()
     const CheckedClosingDate checked = CheckClosingDate(*m_database, boxes);
     if (checked.date)
         return checked.date;
-    if (checked.refusal)
+    if (checked.refusal) {
+        showEntriesAsStored();
         showNotices({*checked.refusal});
+    }
     // A date that does not exist: back to the box that is wrong, its text selected.
     if (const auto wrong = journal::WrongDateBox(boxes.year, boxes.month, boxes.day)) {
         QComboBox* box = Combo2[static_cast<std::size_t>(*wrong)];
@@ -108,7 +121,7 @@ std::optional<std::vector<journal::VoucherRow>> ClosingEntryTab::checkedVoucherR
     journal::EntryGrid& g = *m_grid;
     const journal::EntryRows rows = g.rows();
     if (const auto notTaken = AmountNotTaken(rows, g.DebitAmounts, g.CreditAmounts)) {
-        refuse(*notTaken);
+        refuseWrite(*notTaken);
         return std::nullopt;
     }
     const journal::CodeLookup findCode = [this](int kind, const std::string& name) { return FindCode(kind, name); };
@@ -118,7 +131,12 @@ std::optional<std::vector<journal::VoucherRow>> ClosingEntryTab::checkedVoucherR
     ClosingVoucherBuild build =
         BuildClosingVoucherRows(rows, g.DebitAmounts, g.CreditAmounts, date, findCode, findBranch, mode);
     if (build.error) {
-        refuse(*build.error);
+        refuseWrite(*build.error);
+        return std::nullopt;
+    }
+    // The rows as they would be written: the totals row shows their sums.
+    if (const auto unbalanced = journal::UnbalancedVoucher(build.rows)) {
+        refuseWrite(*unbalanced);
         return std::nullopt;
     }
     return std::move(build.rows);
@@ -145,7 +163,7 @@ void ClosingEntryTab::registerClosingVoucher()
             PostClosingVouchers(*m_workspace, *m_database, *ClosingJournalRecordset, {*rows}, dao::Date::now(), watch);
         } catch (const dao::DaoError& e) {
             // Nothing was written; the grid keeps the voucher.
-            refuse(journal::PostingFailedMessage(e.what()));
+            refuseWrite(journal::PostingFailedMessage(e.what()));
             return;
         }
     }
@@ -188,7 +206,7 @@ void ClosingEntryTab::updateClosingVoucher()
     if (!rows)
         return;
     if (rows->empty()) {
-        refuse(journal::messages::kNoRowToStore);
+        refuseWrite(journal::messages::kNoRowToStore);
         return;
     }
     journal::StoreOutcome outcome = journal::StoreOutcome::Done;
@@ -197,7 +215,7 @@ void ClosingEntryTab::updateClosingVoucher()
         store.watch(saveWatch(voucher->rows));
         outcome = store.Replace(*voucher, *rows, dao::Date::now());
     } catch (const dao::DaoError& e) {
-        refuse(std::string(kUpdateFailed) + "\n" + e.what());
+        refuseWrite(std::string(kUpdateFailed) + "\n" + e.what());
         return;
     }
     if (!storeDone(outcome))
@@ -222,7 +240,7 @@ void ClosingEntryTab::deleteClosingVoucher()
         store.watch(saveWatch(voucher->rows));
         outcome = store.Remove(*voucher, dao::Date::now());
     } catch (const dao::DaoError& e) {
-        refuse(std::string(kDeleteFailed) + "\n" + e.what());
+        refuseWrite(std::string(kDeleteFailed) + "\n" + e.what());
         return;
     }
     if (!storeDone(outcome))
@@ -278,9 +296,15 @@ void ClosingEntryTab::postDepreciationJournal()
         return;
     const ClosingRunResult result =
         PostDepreciationJournal(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
+    if (!result.posted()) {
+        // Refused or nothing to post: the grid stays; the list shows the file
+        // (another program may have posted meanwhile), then the reason.
+        showEntriesAsStored();
+        showNotices(result.notices);
+        return;
+    }
     showNotices(result.notices);
-    if (result.posted())
-        reopenAndRefill();
+    reopenAndRefill();
 }
 
 void ClosingEntryTab::postTaxSettlement()

@@ -11,12 +11,14 @@
 #include "closing/ClosingGrid.h"
 #include "common/EditMode.h"
 #include "common/FindCode.h"
+#include "common/NumberMasks.h"
 #include "frame/RecordList.h"
 #include "frame/WorkWindow.h"
 #include "journal/AmountRange.h"
 #include "journal/EntryDate.h"
 #include "journal/TaxRow.h"
 #include "journal/TaxRateTable.h"
+#include "journal/TaxRowAccount.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QComboBox>
@@ -55,7 +57,7 @@ std::string ClosingEntryTab::AccountNameOf(const std::string& code)
     dao::Recordset& used = *UsedAccountsRecordset;
     if (!used.isEmpty()) {
         used.MoveFirst();
-        used.FindFirst("勘定科目コード", dao::Value(code));
+        used.FindFirst(schema::column::AccountCode, dao::Value(code));
         if (!used.NoMatch())
             return used.get(schema::column::AccountName).toText();
     }
@@ -110,13 +112,17 @@ void ClosingEntryTab::accountLeft(int row, bool debitSide)
         g.AccountCellLeft(row, debitSide, [this](const std::string& code) { return AccountNameOf(code); });
     if (row == 0 || name.empty())
         return;
-    if (!debitSide && FindCode(3, name).empty())
-        return;
-    if (name != journal::TaxAccountName(debitSide))
-        return;
     dao::Recordset& settings = *SettingsRecordset;
     settings.MoveFirst();
-    if (!settings.get(schema::column::TaxCalculation).toBool())
+    const std::string above = fromQ((debitSide ? g.Combo1[row - 1] : g.Combo7[row - 1])->currentText());
+    const journal::CodeLookup findCode = [this](int kind, const std::string& account) {
+        return FindCode(kind, account);
+    };
+    const auto flags = journal::TaxRowFlagsOf(
+        {row, debitSide, name, above}, journal::ChartTaxFlags(findCode, debitSide ? 2 : 3, *AccountMasterRecordset),
+        {.taxCalculation = settings.get(schema::column::TaxCalculation).toBool(),
+         .creditTaxAccountMustBeInChart = true});
+    if (!flags)
         return;
     const ClosingDateBoxes boxes = dateBoxes();
     const auto date = journal::DateFromBoxes(boxes.year, boxes.month, boxes.day);
@@ -124,13 +130,7 @@ void ClosingEntryTab::accountLeft(int row, bool debitSide)
         refuse(journal::kInvalidDateMessage);
         return;
     }
-    const std::string above = fromQ((debitSide ? g.Combo1[row - 1] : g.Combo7[row - 1])->currentText());
-    bool taxable = false, simplified = false;
-    if (!FindCode(debitSide ? 2 : 3, above).empty()) {
-        taxable = AccountMasterRecordset->get(schema::column::Taxable).toBool();
-        simplified = AccountMasterRecordset->get(schema::column::SimplifiedTax).toBool();
-    }
-    const journal::TaxRowTerms terms{*date, taxable, simplified,
+    const journal::TaxRowTerms terms{*date, flags->taxable, flags->simplified,
                                      journal::FractionRuleOf(settings.get(schema::column::Rounding).toText()),
                                      journal::kUngroupedMasks};
     if (!g.PutTaxRow(row, debitSide, journal::ReadTaxRateTable(*TaxRateRecordset), terms))
@@ -168,8 +168,8 @@ void ClosingEntryTab::amountLeft(int row, bool debitSide)
     if (!debitSide && g.Combo1[row]->currentText().isEmpty())
         g.Combo1[row]->setEditText(g.Combo1[0]->currentText());
     const auto at = static_cast<std::size_t>(row);
-    g.Text8[row]->setText(journal::AmountCellText(g.DebitAmounts[at], "##,###,###,##0"));
-    g.Text9[row]->setText(journal::AmountCellText(g.CreditAmounts[at], "##,###,###,##0"));
+    g.Text8[row]->setText(journal::AmountCellText(g.DebitAmounts[at], o::kAmount11Mask));
+    g.Text9[row]->setText(journal::AmountCellText(g.CreditAmounts[at], o::kAmount11Mask));
     RecalcTotals();
 }
 

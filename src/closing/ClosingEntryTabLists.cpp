@@ -72,6 +72,12 @@ void ClosingEntryTab::ShowClosingEntries()
 {
     o::EditModeSuspended off;
     ClearEntry();
+    fillEntryList();
+}
+
+void ClosingEntryTab::fillEntryList()
+{
+    o::EditModeSuspended off;
     m_loadedVoucher.reset();
     if (m_closingJournalBehind && listShowsTheFile()) {
         // Nothing was written since the list was filled and the saves placed
@@ -99,6 +105,41 @@ dao::Recordset& ClosingEntryTab::closingJournal()
     if (m_closingJournalBehind)
         reopenClosingJournal();
     return *ClosingJournalRecordset;
+}
+
+void ClosingEntryTab::showEntriesAsStored()
+{
+    if (listShowsTheFile())
+        return;
+    // The voucher chosen stays chosen when the file still lists it, with what
+    // was loaded of it: an update or a delete checks that against the file.
+    const auto chosen = selectedClosingVoucher();
+    try {
+        reopenClosingJournal();
+    } catch (const dao::DaoError&) {
+        // The file cannot be read now (another program holds it): the list
+        // stays as it was, and the next save fills it again. The refusal is
+        // the one message.
+        return;
+    }
+    try {
+        fillEntryList();
+    } catch (const dao::DaoError&) {
+        // Read in part: no line is shown that may not be so.
+        const QSignalBlocker quiet(List2);
+        List2->clear();
+        m_entryRows.start(dao::Date::now());
+        m_listedVersion.reset();
+        return;
+    }
+    if (!chosen)
+        return;
+    const int line = m_entryRows.listed().firstLineOf(chosen->number);
+    if (line < 0)
+        return;
+    const QSignalBlocker quiet(List2);
+    List2->setCurrentRow(line);
+    m_loadedVoucher = chosen;
 }
 
 bool ClosingEntryTab::listShowsTheFile() const

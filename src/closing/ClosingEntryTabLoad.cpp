@@ -122,6 +122,8 @@ void ClosingEntryTab::refuseStaleTemplate(const char* message)
     ClosingTemplateRecordset->Close();
     ClosingTemplateRecordset = m_database->OpenRecordset(schema::query::ClosingTemplates);
     ShowClosingTemplates();
+    // What changed the template may have changed the closing entries too.
+    showEntriesAsStored();
     refuse(message);
 }
 

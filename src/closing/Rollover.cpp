@@ -1,6 +1,6 @@
 #include "closing/Rollover.h"
 
-#include "closing/DatabaseCopy.h"
+#include "closing/ScratchCopy.h"
 #include "closing/NextPeriod.h"
 #include "closing/RollForward.h"
 #include "common/DatabasePath.h"
@@ -29,7 +29,7 @@ bool sameFile(const std::string& a, const std::string& b)
 // that its transaction covers the copy alone, never the closed period's file
 // that the program holds open; closed whatever happens. Nothing of it reaches
 // the disk until the rolled-forward copy is written, compacted, to the
-// scratch file (DatabaseCopy.h), which a failure removes and which a crash
+// scratch file (ScratchCopy.h), which a failure removes and which a crash
 // leaves for the next rollover to the same name to remove. The roll-forward
 // walks the closed period's journal and clears it: in memory neither waits
 // for the disk, and the period's rows, gone from the copy, are never written.

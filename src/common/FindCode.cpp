@@ -12,13 +12,19 @@ std::string FindCode(const CodeSources& sources, int kind, const std::string& na
     switch (kind) {
     case 2:
     case 3:
-        recordset = sources.accounts; searchField = "勘定科目名"; resultField = "勘定科目コード";
+        recordset = sources.accounts;
+        searchField = schema::column::AccountName;
+        resultField = schema::column::AccountCode;
         break;
     case 4:
-        recordset = sources.banks; searchField = "銀行名"; resultField = "銀行コード";
+        recordset = sources.banks;
+        searchField = schema::column::BankName;
+        resultField = schema::column::BankCode;
         break;
     case 5:
-        recordset = sources.branches; searchField = "支店名"; resultField = "支店コード";
+        recordset = sources.branches;
+        searchField = schema::column::BranchName;
+        resultField = schema::column::BranchCode;
         break;
     default:
         return {};
@@ -38,8 +44,8 @@ std::string FindBranchCode(dao::Recordset& branches, const std::string& bankCode
     if (bankCode.empty() || branchName.empty() || branches.isEmpty())
         return {};
     branches.MoveFirst();
-    branches.FindFirst("銀行コード = " + dao::criteriaLiteral(bankCode) + " And 支店名 = "
-                       + dao::criteriaLiteral(branchName));
+    branches.FindFirst(std::string(schema::column::BankCode) + " = " + dao::criteriaLiteral(bankCode) + " And "
+                       + schema::column::BranchName + " = " + dao::criteriaLiteral(branchName));
     if (branches.NoMatch())
         return {};
     return branches.get(schema::column::BranchCode).toText();

@@ -27,10 +27,6 @@ namespace journal {
 // The voucher kinds of Option8.
 enum class VoucherKind { Transfer = 0, Receipt = 1, Payment = 2 };
 
-// The tax account that makes a row below the first the tax row of the row
-// above: "仮払消費税" on the debit side, "仮受消費税" on the credit side.
-inline const char* TaxAccountName(bool debitSide) { return debitSide ? "仮払消費税" : "仮受消費税"; }
-
 class EntryGrid {
 public:
     // Builds the cells as children of `window`, at their places in it.

@@ -197,10 +197,10 @@ void Form9::InitEntryForm(const std::string& title)
 
 void Form9::FillEntryLists()
 {
-    const QStringList banks = frame::FieldTexts(*BanksInUseRecordset, "銀行名");
-    const QStringList branches = frame::FieldTexts(*BranchesInUseRecordset, "支店名");
+    const QStringList banks = frame::FieldTexts(*BanksInUseRecordset, schema::column::BankName);
+    const QStringList branches = frame::FieldTexts(*BranchesInUseRecordset, schema::column::BranchName);
     m_grid->FillAccountLists(*UsedAccountsRecordset);
-    const QStringList partners = frame::FieldTexts(*PartnerRecordset, "取引先名");
+    const QStringList partners = frame::FieldTexts(*PartnerRecordset, schema::column::PartnerName);
     for (int i = 0; i < kGridRows; ++i) {
         m_grid->Combo8[i]->clear();
         m_grid->Combo8[i]->addItems(banks);

@@ -137,7 +137,8 @@ private:
     void cellEntered(QObject* cell);
 
     // The grid's rows checked and built for storing; nothing, after telling the
-    // user why, when a check fails.
+    // user why, when a check fails (a voucher whose two sides do not balance
+    // among them).
     std::optional<std::vector<VoucherRow>> checkedVoucherRows(const EntryRows& rows, BuildMode mode);
     // Runs one write of the store; when it fails, reloads the journal, tells the
     // user why and returns false. `oldLine` and `oldRows`: see placeSavedVoucher.

@@ -12,6 +12,7 @@
 #include "journal/MonthEndButton.h"
 #include "journal/PayrollButtons.h"
 #include "journal/TemplateSaveButton.h"
+#include "journal/VoucherBalance.h"
 #include "journal/VoucherRows.h"
 #include "journal/VoucherStore.h"
 #include "platform/dao/DaoError.h"
@@ -76,6 +77,13 @@ std::optional<std::vector<VoucherRow>> Form9::checkedVoucherRows(const EntryRows
     VoucherBuild build = BuildVoucherRows(rows, *date, findCode, findBranch, mode);
     if (build.error) {
         refuse(*build.error);
+        return std::nullopt;
+    }
+    // The rows as they would be written, tax rows included: the totals row
+    // shows their sums. Checked before DataCheck, which refills the amount
+    // arrays, so a refused grid keeps them for "金額補正".
+    if (const auto unbalanced = UnbalancedVoucher(build.rows)) {
+        refuse(*unbalanced);
         return std::nullopt;
     }
     return std::move(build.rows);

@@ -7,6 +7,7 @@
 #include "common/EditMode.h"
 #include "journal/AmountRange.h"
 #include "journal/EntryDate.h"
+#include "journal/TaxRowAccount.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/ui/Dialogs.h"
 
@@ -66,21 +67,20 @@ void Form9::taxRowLeft(int index, bool debitSide)
     EntryGrid& g = *m_grid;
     const std::string name =
         g.AccountCellLeft(index, debitSide, [this](const std::string& code) { return AccountNameOf(code); });
-    if (index == 0 || name != TaxAccountName(debitSide))
+    const std::string previousName =
+        index > 0 ? s((debitSide ? g.Combo1[index - 1] : g.Combo7[index - 1])->currentText()) : std::string();
+    const CodeLookup findCode = [this](int kind, const std::string& account) { return FindCode(kind, account); };
+    const auto flags = TaxRowFlagsOf({index, debitSide, name, previousName},
+                                     ChartTaxFlags(findCode, debitSide ? 2 : 3, *AccountMasterRecordset), {});
+    if (!flags)
         return;
-
-    const std::string previousName = s((debitSide ? g.Combo1[index - 1] : g.Combo7[index - 1])->currentText());
-    bool taxable = false, simplified = false;
-    if (!FindCode(debitSide ? 2 : 3, previousName).empty()) {
-        taxable = AccountMasterRecordset->get(schema::column::Taxable).toBool();
-        simplified = AccountMasterRecordset->get(schema::column::SimplifiedTax).toBool();
-    }
     const auto date = boxDate();
     if (!date) {
         refuseDate();
         return;
     }
-    const TaxRowTerms terms{*date, taxable, simplified, FractionRuleOf(SettingsRecordset->get(schema::column::Rounding).toText()),
+    const TaxRowTerms terms{*date, flags->taxable, flags->simplified,
+                            FractionRuleOf(SettingsRecordset->get(schema::column::Rounding).toText()),
                             kGroupedOppositeMasks};
     if (!g.PutTaxRow(index, debitSide, m_taxRates, terms))
         refuse(kAmountOutOfRangeMessage);

@@ -89,7 +89,8 @@ private:
 }  // namespace
 
 JournalFields::JournalFields(const dao::Recordset& rows, RecordKind kind, TaxColumns tax)
-    : m_kind(kind), m_tax(tax), m_number(rows.fieldPosition(kind == RecordKind::Voucher ? "伝票番号" : "仕訳ID")),
+    : m_kind(kind), m_tax(tax), m_number(rows.fieldPosition(kind == RecordKind::Voucher ? schema::column::VoucherNumber
+                                                                                        : schema::column::TemplateId)),
       m_rowNumber(rows.fieldPosition(schema::column::RowNumber)),
       m_closingEntry(rows.fieldPosition(schema::column::ClosingEntry)),
       m_description(rows.fieldPosition(schema::column::Description)),

@@ -6,6 +6,7 @@
 // side. The row holds the tax on both sides; each window shows it with its own
 // masks and takes the rate of its own day.
 
+#include "common/NumberMasks.h"
 #include "journal/EntryRows.h"
 #include "journal/TaxAmount.h"
 #include "journal/TaxRateTable.h"
@@ -25,9 +26,9 @@ struct TaxRowMasks {
 
 // The journal window and the template grid: no digit grouping on the tax
 // side, grouped on the other.
-inline constexpr TaxRowMasks kGroupedOppositeMasks{"########0", "###,###,##0"};
+inline constexpr TaxRowMasks kGroupedOppositeMasks{o::kPlainAmountMask, o::kAmountMask};
 // The closing-entry grid: no digit grouping on either side.
-inline constexpr TaxRowMasks kUngroupedMasks{"########0", "########0"};
+inline constexpr TaxRowMasks kUngroupedMasks{o::kPlainAmountMask, o::kPlainAmountMask};
 
 // What decides a tax row besides the grid's amounts.
 struct TaxRowTerms {

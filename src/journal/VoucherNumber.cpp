@@ -1,5 +1,6 @@
 #include "journal/VoucherNumber.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 
 #include <cstdio>
@@ -69,12 +70,12 @@ std::string NumberIssuer::next(const dao::Date& now)
 
 NumberIssuer VoucherNumbers(dao::Database& database)
 {
-    return NumberIssuer(database, "Q_仕訳台帳", "伝票番号");
+    return NumberIssuer(database, schema::query::Journal, schema::column::VoucherNumber);
 }
 
 NumberIssuer TemplateIds(dao::Database& database)
 {
-    return NumberIssuer(database, "Q_仕訳定型台帳", "仕訳ID");
+    return NumberIssuer(database, schema::query::Templates, schema::column::TemplateId);
 }
 
 }  // namespace journal

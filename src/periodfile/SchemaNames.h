@@ -188,6 +188,16 @@ inline constexpr const char* LeaseCompany = "リース会社";
 inline constexpr const char* LeaseDepartment = "使用部署";
 }  // namespace column
 
+// The columns only a saved query has, computed from its table's: those of
+// Q_リース資産管理 the lease printout reads.
+namespace queryColumn {
+inline constexpr const char* LeaseItemName = "物件名称";
+inline constexpr const char* LeasePeriod = "リース期間";
+inline constexpr const char* LeaseTotal = "総額";
+inline constexpr const char* LeasePayment = "リース料";
+inline constexpr const char* LeaseStart = "開始日";
+}  // namespace queryColumn
+
 // Every name above, for the check that a new period file has each of them.
 inline constexpr const char* kTableNames[] = {
     table::Settings, table::Chart, table::CreditChart, table::Journal, table::ChangeLog, table::Templates,
@@ -231,5 +241,8 @@ inline constexpr const char* kColumnNames[] = {
     column::PurchasePrice, column::TotalPayments, column::LeasePayments, column::MonthlyLeasePayment,
     column::MonthlyInterest, column::LeaseCompany, column::LeaseDepartment
 };
+inline constexpr const char* kQueryColumnNames[] = {queryColumn::LeaseItemName, queryColumn::LeasePeriod,
+                                                    queryColumn::LeaseTotal, queryColumn::LeasePayment,
+                                                    queryColumn::LeaseStart};
 
 }  // namespace schema

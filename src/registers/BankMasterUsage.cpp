@@ -1,5 +1,6 @@
 #include "registers/BankMasterUsage.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Recordset.h"
 
 namespace registers {
@@ -45,12 +46,12 @@ std::vector<std::string> Users(dao::Database& database, const char* field, const
 
 std::vector<std::string> BankCodeUsers(dao::Database& database, const std::string& bankCode)
 {
-    return Users(database, "銀行コード", bankCode);
+    return Users(database, schema::column::BankCode, bankCode);
 }
 
 std::vector<std::string> BranchCodeUsers(dao::Database& database, const std::string& branchCode)
 {
-    return Users(database, "支店コード", branchCode);
+    return Users(database, schema::column::BranchCode, branchCode);
 }
 
 std::string InUseMessage(const std::string& name, const std::vector<std::string>& users, const std::string& refused)

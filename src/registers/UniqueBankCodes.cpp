@@ -1,5 +1,6 @@
 #include "registers/UniqueBankCodes.h"
 
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/DaoError.h"
 #include "platform/dao/Recordset.h"
@@ -37,8 +38,8 @@ void requireUnique(dao::Database& database, const Master& master)
 
 void RequireUniqueBankCodes(dao::Database& database)
 {
-    requireUnique(database, {"銀行コードﾏｽﾀｰ", "銀行コード", "銀行名"});
-    requireUnique(database, {"支店コードﾏｽﾀｰ", "支店コード", "支店名"});
+    requireUnique(database, {schema::table::BankMaster, schema::column::BankCode, schema::column::BankName});
+    requireUnique(database, {schema::table::BranchMaster, schema::column::BranchCode, schema::column::BranchName});
 }
 
 }  // namespace registers

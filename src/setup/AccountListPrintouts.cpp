@@ -27,7 +27,8 @@ std::string AmountField(const dao::Value& amount)
     return NumberField(amount, o::kAmount11Mask, 12);
 }
 
-constexpr std::array<const char*, 3> kClassFields = {"大分類", "中分類", "小分類"};
+constexpr std::array<const char*, 3> kClassFields = {schema::column::MajorClass, schema::column::MiddleClass,
+                                                     schema::column::MinorClass};
 constexpr std::array<int, 3> kClassWidths = {10, 10, 18};
 
 void PrintAccountList(SetupPage& page, dao::Recordset& accounts, bool master)

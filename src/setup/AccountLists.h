@@ -2,6 +2,8 @@
 // The chart of accounts as the tab "期首残高設定" lists it: the balance column
 // chosen with Option7 and one line per account.
 
+#include "periodfile/SchemaNames.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -13,7 +15,13 @@ namespace setup {
 // The balance columns of Option7(0..6) and their captions.
 inline constexpr int kBalanceColumnCount = 7;
 inline constexpr std::array<std::string_view, kBalanceColumnCount> kBalanceColumns = {
-    "期首残高", "前年決算残高", "前2決算残高", "前3決算残高", "前4決算残高", "前5決算残高", "予算管理",
+    schema::column::OpeningBalance,
+    schema::column::ClosingBalance1YearAgo,
+    schema::column::ClosingBalance2YearsAgo,
+    schema::column::ClosingBalance3YearsAgo,
+    schema::column::ClosingBalance4YearsAgo,
+    schema::column::ClosingBalance5YearsAgo,
+    schema::column::Budget,
 };
 inline constexpr std::array<std::string_view, kBalanceColumnCount> kBalanceColumnCaptions = {
     "期首", "前期", "２期前", "３期前", "４期前", "５期前", "予算",

@@ -12,8 +12,10 @@ namespace setup {
 namespace {
 
 constexpr std::array<const char*, 7> kIndustryNameFields = {
-    "標準勘定科目名", "販売業勘定科目名", "製造業勘定科目名", "建設業勘定科目名",
-    "運送業勘定科目名", "医療勘定科目名",   "農業勘定科目名"};
+    schema::column::StandardAccountName,      schema::column::RetailAccountName,
+    schema::column::ManufacturingAccountName, schema::column::ConstructionAccountName,
+    schema::column::TransportAccountName,     schema::column::MedicalAccountName,
+    schema::column::FarmingAccountName};
 
 void PrintAccountNotes(SetupPage& page, dao::Recordset& accounts, const char* title)
 {

@@ -22,8 +22,17 @@ namespace {
 
 // Every balance and total of an account.
 constexpr const char* kBalanceFields[] = {
-    "期首残高", "現在残高", "期末残高", "借方合計", "貸方合計", "期末貸借合計",
-    "前年決算残高", "前2決算残高", "前3決算残高", "前4決算残高", "前5決算残高",
+    schema::column::OpeningBalance,
+    schema::column::CurrentBalance,
+    schema::column::ClosingBalance,
+    schema::column::DebitTotal,
+    schema::column::CreditTotal,
+    schema::column::ClosingNetTotal,
+    schema::column::ClosingBalance1YearAgo,
+    schema::column::ClosingBalance2YearsAgo,
+    schema::column::ClosingBalance3YearsAgo,
+    schema::column::ClosingBalance4YearsAgo,
+    schema::column::ClosingBalance5YearsAgo,
 };
 
 std::unique_ptr<dao::Recordset> openChart(dao::Database& db)
@@ -46,7 +55,7 @@ bool usesValue(dao::Database& db, const std::string& source, std::initializer_li
 std::optional<std::string> accountAsShown(dao::Recordset& chart, const std::string& code,
                                           const std::string& shownRecord)
 {
-    if (!FindRow(chart, "勘定科目コード", code))
+    if (!FindRow(chart, schema::column::AccountCode, code))
         return std::string(kAccountVanished);
     if (RecordFingerprint(chart) != shownRecord)
         return std::string(kAccountChanged);
@@ -63,7 +72,7 @@ bool isNonZero(const dao::Value& v)
 bool AccountCodeExists(dao::Database& db, const std::string& code)
 {
     auto chart = openChart(db);
-    return FindRow(*chart, "勘定科目コード", code);
+    return FindRow(*chart, schema::column::AccountCode, code);
 }
 
 std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db, const AccountEdit& edit,
@@ -72,11 +81,11 @@ std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db
     std::optional<std::string> refusal;
     dao::RunInTransaction(ws, [&] {
         auto chart = openChart(db);
-        if (FindRow(*chart, "勘定科目コード", edit.code)) {
+        if (FindRow(*chart, schema::column::AccountCode, edit.code)) {
             refusal = kAccountCodeTaken;
             return;
         }
-        if (!FindRow(*chart, "勘定科目コード", modelCode)) {
+        if (!FindRow(*chart, schema::column::AccountCode, modelCode)) {
             refusal = kAccountVanished;
             return;
         }
@@ -159,20 +168,20 @@ std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, 
 std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::string& code)
 {
     auto chart = openChart(db);
-    if (!FindRow(*chart, "勘定科目コード", code))
+    if (!FindRow(*chart, schema::column::AccountCode, code))
         return std::string(kAccountVanished);
     const std::string name = chart->get(schema::column::AccountName).toText();
 
     std::vector<std::string> uses;
-    if (usesValue(db, "Q_仕訳台帳", {"借方コード", "貸方コード"}, code))
+    if (usesValue(db, schema::query::Journal, {schema::column::DebitCode, schema::column::CreditCode}, code))
         uses.emplace_back("仕訳");
-    if (usesValue(db, "Q_仕訳定型台帳", {"借方コード", "貸方コード"}, code))
+    if (usesValue(db, schema::query::Templates, {schema::column::DebitCode, schema::column::CreditCode}, code))
         uses.emplace_back("定型仕訳");
-    if (usesValue(db, "Q_固定資産台帳", {"勘定科目コード"}, code))
+    if (usesValue(db, schema::query::FixedAssets, {schema::column::AccountCode}, code))
         uses.emplace_back("固定資産台帳");
-    if (usesValue(db, "Q_リース資産管理", {"勘定科目コード"}, code))
+    if (usesValue(db, schema::query::Leases, {schema::column::AccountCode}, code))
         uses.emplace_back("リース資産");
-    if (!name.empty() && usesValue(db, "Q_取引銀行", {"種別"}, name))
+    if (!name.empty() && usesValue(db, schema::query::BankAccounts, {schema::column::DepositKind}, name))
         uses.emplace_back("取引銀行の預金種別");
     if (!uses.empty()) {
         std::string list;
@@ -199,7 +208,7 @@ std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, 
             refusal = AccountDeleteRefusal(db, code);
         if (refusal)
             return;
-        if (!FindRow(*chart, "勘定科目コード", code)) {
+        if (!FindRow(*chart, schema::column::AccountCode, code)) {
             refusal = kAccountVanished;
             return;
         }
@@ -242,8 +251,13 @@ void RebuildAccountCopy(dao::Database& db)
     if (master->isEmpty())
         return;
     static const std::pair<const char*, const char*> columns[] = {
-        {"勘定科目コード", "勘定科目コード2"}, {"勘定科目名", "勘定科目名2"}, {"消費税", "消費税2"},
-        {"簡易課税", "簡易課税2"}, {"大分類", "大分類2"}, {"中分類", "中分類2"}, {"小分類", "小分類2"},
+        {schema::column::AccountCode, schema::column::AccountCode2},
+        {schema::column::AccountName, schema::column::AccountName2},
+        {schema::column::Taxable, schema::column::Taxable2},
+        {schema::column::SimplifiedTax, schema::column::SimplifiedTax2},
+        {schema::column::MajorClass, schema::column::MajorClass2},
+        {schema::column::MiddleClass, schema::column::MiddleClass2},
+        {schema::column::MinorClass, schema::column::MinorClass2},
     };
     for (master->MoveFirst(); !master->EOF_(); master->MoveNext()) {
         copy->AddNew();

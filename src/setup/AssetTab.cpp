@@ -421,21 +421,21 @@ void AssetTab::List5_Click()
     const dao::Recordset& asset = *m_file.FixedAssetRecordset;
     const auto text = [&asset](const char* field) { return toQ(asset.get(field).toText()); };
     const QScopedValueRollback loading(m_loadingAsset, true);   // the asset shows its own rates
-    Text4[0]->setText(text("管理番号"));
-    Text4[1]->setText(text("名称"));
-    Combo6[0]->setEditText(wholeNumber(asset.get(schema::column::Quantity), "#0"));
-    Combo6[1]->setEditText(text("勘定科目名"));
+    Text4[0]->setText(text(schema::column::AssetNumber));
+    Text4[1]->setText(text(schema::column::AssetName));
+    Combo6[0]->setEditText(wholeNumber(asset.get(schema::column::Quantity), o::kWholeMask));
+    Combo6[1]->setEditText(text(schema::column::AccountName));
     showDate(asset.get(schema::column::AcquiredOn), Combo6[2], Combo6[3], Combo6[4]);
-    Combo6[5]->setEditText(text("償却方法"));
+    Combo6[5]->setEditText(text(schema::column::DepreciationMethod));
     Text4[2]->setText(wholeNumber(asset.get(schema::column::AcquisitionCost), o::kAmountMask));
-    const QString life = wholeNumber(asset.get(schema::column::UsefulLife), "#0");
+    const QString life = wholeNumber(asset.get(schema::column::UsefulLife), o::kWholeMask);
     Combo6[6]->setEditText(life.isEmpty() ? life : life + "年");
     Combo6[7]->setEditText(threeDecimals(asset.get(schema::column::DepreciationRate)));
     Text4[3]->setText(wholeNumber(asset.get(schema::column::ResidualValue), o::kAmountMask));
     Text4[4]->setText(threeDecimals(asset.get(schema::column::GuaranteeRate)));
     Text4[5]->setText(wholeNumber(asset.get(schema::column::Depreciation), o::kAmountMask));
-    Combo6[8]->setEditText(text("使用部署名"));
-    Text4[6]->setText(text("備考"));
+    Combo6[8]->setEditText(text(schema::column::AssetDepartment));
+    Text4[6]->setText(text(schema::column::Remarks));
 }
 
 // Leaving 取得価格 proposes it as the book value at the start of the period
@@ -587,18 +587,18 @@ void AssetTab::List6_Click()
         return;
     const dao::Recordset& lease = *m_file.LeaseRecordset;
     const auto text = [&lease](const char* field) { return toQ(lease.get(field).toText()); };
-    Text6[0]->setText(text("契約番号"));
-    Text6[1]->setText(text("資産名称"));
-    Combo17[0]->setEditText(text("勘定科目名"));
+    Text6[0]->setText(text(schema::column::ContractNumber));
+    Text6[1]->setText(text(schema::column::LeasedAssetName));
+    Combo17[0]->setEditText(text(schema::column::AccountName));
     showDate(lease.get(schema::column::AcquiredOn), Combo17[1], Combo17[2], Combo17[3]);
     Text6[2]->setText(wholeNumber(lease.get(schema::column::PurchasePrice), o::kAmountMask));
     Text6[3]->setText(wholeNumber(lease.get(schema::column::TotalPayments), o::kAmountMask));
-    Text6[4]->setText(wholeNumber(lease.get(schema::column::LeasePayments), "#0"));
+    Text6[4]->setText(wholeNumber(lease.get(schema::column::LeasePayments), o::kWholeMask));
     Text6[5]->setText(wholeNumber(lease.get(schema::column::MonthlyLeasePayment), o::kAmountMask));
     Text6[6]->setText(wholeNumber(lease.get(schema::column::MonthlyInterest), o::kAmountMask));
-    Text6[7]->setText(text("リース会社"));
-    Combo17[4]->setEditText(text("使用部署"));
-    Text6[8]->setText(text("備考"));
+    Text6[7]->setText(text(schema::column::LeaseCompany));
+    Combo17[4]->setEditText(text(schema::column::LeaseDepartment));
+    Text6[8]->setText(text(schema::column::Remarks));
 }
 
 }  // namespace setup

@@ -3,6 +3,7 @@
 
 #include "common/EditMode.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "frame/FieldTexts.h"
 #include "frame/RecordList.h"
 #include "frame/WorkWindow.h"
@@ -221,11 +222,11 @@ bool BalanceTab::comboSelectsOnEntry(const QComboBox* combo) const
 void BalanceTab::FillChoices()
 {
     Combo2[0]->clear();
-    Combo2[0]->addItems(frame::FieldTexts(*m_file.BanksInUseRecordset, "銀行名"));
+    Combo2[0]->addItems(frame::FieldTexts(*m_file.BanksInUseRecordset, schema::column::BankName));
     Combo2[1]->clear();
-    Combo2[1]->addItems(frame::FieldTexts(*m_file.BranchesInUseRecordset, "支店名"));
+    Combo2[1]->addItems(frame::FieldTexts(*m_file.BranchesInUseRecordset, schema::column::BranchName));
     Combo2[2]->clear();
-    Combo2[2]->addItems(frame::FieldTexts(*m_file.DepositKindRecordset, "種別"));
+    Combo2[2]->addItems(frame::FieldTexts(*m_file.DepositKindRecordset, schema::column::DepositKind));
 }
 
 void BalanceTab::Load()
@@ -266,7 +267,8 @@ void BalanceTab::reloadAfterInitialisation()
 
 void BalanceTab::Option3_Click(int index)
 {
-    if (o::EditModeIsOn()) storeSetting("業種", index);
+    if (o::EditModeIsOn())
+        storeSetting(schema::column::Industry, index);
 }
 
 
@@ -296,9 +298,9 @@ void BalanceTab::UpdateOpeningCash()
 
 void BalanceTab::showOpeningCash(const OpeningCash& figures)
 {
-    Text7[1]->setText(toQ(o::FormatNumber(figures.cash, "#,###,###,##0")));
-    Text7[2]->setText(toQ(o::FormatNumber(figures.deposits, "#,###,###,##0")));
-    Text7[3]->setText(toQ(o::FormatNumber(figures.total, "#,###,###,##0")));
+    Text7[1]->setText(toQ(o::FormatNumber(figures.cash, o::kAmount10Mask)));
+    Text7[2]->setText(toQ(o::FormatNumber(figures.deposits, o::kAmount10Mask)));
+    Text7[3]->setText(toQ(o::FormatNumber(figures.total, o::kAmount10Mask)));
 }
 
 }  // namespace setup

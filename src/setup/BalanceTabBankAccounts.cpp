@@ -5,6 +5,7 @@
 
 #include "common/EditMode.h"
 #include "common/NumberFormat.h"
+#include "common/NumberMasks.h"
 #include "frame/WorkWindow.h"
 #include "frame/WindowRegistry.h"
 #include "platform/ui/Dialogs.h"
@@ -30,7 +31,7 @@ void BalanceTab::ShowBankAccountList()
         return std::pair{line.text, line.key};
     });
     if (List7->count() > 0)
-        Text3[10]->setText(toQ(o::FormatNumber(total, "#,###,###,##0")));
+        Text3[10]->setText(toQ(o::FormatNumber(total, o::kAmount10Mask)));
 }
 
 void BalanceTab::refreshBankAccounts()
@@ -99,7 +100,7 @@ void BalanceTab::List7_Click()
     Combo2[1]->setEditText(toQ(account.get(schema::column::BranchName).toText()));
     Combo2[2]->setEditText(toQ(account.get(schema::column::DepositKind).toText()));
     const dao::Value balance = account.get(schema::column::OpeningBalance);
-    Text3[0]->setText(toQ(balance.isNumeric() ? o::FormatNumber(balance.toInt64(), "##,###,###,##0") : std::string()));
+    Text3[0]->setText(toQ(balance.isNumeric() ? o::FormatNumber(balance.toInt64(), o::kAmount11Mask) : std::string()));
 }
 
 // "金融機関台帳": the bank and branch master window, in either edit mode.

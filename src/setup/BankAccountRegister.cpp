@@ -61,14 +61,14 @@ std::variant<std::string, BankAccount> CheckBankAccountBoxes(const BankAccountBo
         return std::string(journal::kAmountOutOfRangeMessage);
     if (balance.kind != journal::AmountText::Kind::Amount)
         return std::string(kBankAccountBalanceNotNumber);
-    if (!FindRow(banksInUse, "銀行名", boxes.bank))
+    if (!FindRow(banksInUse, schema::column::BankName, boxes.bank))
         return std::string(kBankNotRegistered);
     BankAccount account;
     account.bankCode = banksInUse.get(schema::column::BankCode).toText();
     account.branchCode = o::FindBranchCode(branchesInUse, account.bankCode, boxes.branch);
     if (account.branchCode.empty())
         return std::string(kBranchNotRegistered);
-    if (!FindRow(depositKinds, "種別", boxes.kind))
+    if (!FindRow(depositKinds, schema::column::DepositKind, boxes.kind))
         return std::string(kDepositKindWrong);
     account.kind = depositKinds.get(schema::column::DepositKind).toText();
     account.openingBalance = balance.amount;

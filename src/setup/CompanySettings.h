@@ -2,6 +2,8 @@
 // The company fields and the coded settings of 会計設定 that the setup window
 // edits field by field.
 
+#include "periodfile/SchemaNames.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -10,8 +12,13 @@ namespace setup {
 
 // The thirteen company fields, in the order of Text11(0..12).
 inline constexpr std::array<std::string_view, 13> kCompanyFields = {
-    "法人番号", "フリガナ", "事業所名", "郵便番号", "住所1", "住所2", "電話番号",
-    "FAX番号", "事業種目", "所轄税務署", "事業主役職名", "事業主氏名", "会社Eメール",
+    schema::column::CorporateNumber, schema::column::CompanyNameKana,
+    schema::column::CompanyName,     schema::column::PostCode,
+    schema::column::Address1,        schema::column::Address2,
+    schema::column::Phone,           schema::column::Fax,
+    schema::column::LineOfBusiness,  schema::column::TaxOffice,
+    schema::column::OwnerTitle,      schema::column::OwnerName,
+    schema::column::CompanyEmail,
 };
 
 // Captions of the labels beside Text11(0..12).
@@ -45,11 +52,15 @@ inline constexpr std::array<std::string_view, kIndustryCount> kIndustryCaptions 
     "標準", "販売", "製造（製造原価計算）", "建設", "運送", "医療（病院）", "農業",
 };
 inline constexpr std::array<std::string_view, kIndustryCount> kIndustryNameColumns = {
-    "標準勘定科目名", "販売業勘定科目名", "製造業勘定科目名", "建設業勘定科目名",
-    "運送業勘定科目名", "医療勘定科目名", "農業勘定科目名",
+    schema::column::StandardAccountName,      schema::column::RetailAccountName,
+    schema::column::ManufacturingAccountName, schema::column::ConstructionAccountName,
+    schema::column::TransportAccountName,     schema::column::MedicalAccountName,
+    schema::column::FarmingAccountName,
 };
 inline constexpr std::array<std::string_view, kIndustryCount> kIndustryUseColumns = {
-    "標準使用", "販売使用", "製造使用", "建設使用", "運送使用", "医療使用", "農業使用",
+    schema::column::StandardInUse,     schema::column::RetailInUse,    schema::column::ManufacturingInUse,
+    schema::column::ConstructionInUse, schema::column::TransportInUse, schema::column::MedicalInUse,
+    schema::column::FarmingInUse,
 };
 
 }  // namespace setup

@@ -16,19 +16,19 @@ namespace {
 
 // Labels of the company block and the fields they show, in print order.
 constexpr std::array<std::pair<const char*, const char*>, 13> kCompanyFields = {{
-    {"法人番号      ：", "法人番号"},
-    {"フリガナ      ：", "フリガナ"},
-    {"事業所名      ：", "事業所名"},
-    {"郵便番号      ：", "郵便番号"},
-    {"住所1         ：", "住所1"},
-    {"住所2         ：", "住所2"},
-    {"電話番号      ：", "電話番号"},
-    {"FAX番号       ：", "FAX番号"},
-    {"事業種目      ：", "事業種目"},
-    {"所轄税務署    ：", "所轄税務署"},
-    {"事業主役職名  ：", "事業主役職名"},
-    {"事業主氏名    ：", "事業主氏名"},
-    {"会社Eメール   ：", "会社Eメール"},
+    {"法人番号      ：", schema::column::CorporateNumber},
+    {"フリガナ      ：", schema::column::CompanyNameKana},
+    {"事業所名      ：", schema::column::CompanyName},
+    {"郵便番号      ：", schema::column::PostCode},
+    {"住所1         ：", schema::column::Address1},
+    {"住所2         ：", schema::column::Address2},
+    {"電話番号      ：", schema::column::Phone},
+    {"FAX番号       ：", schema::column::Fax},
+    {"事業種目      ：", schema::column::LineOfBusiness},
+    {"所轄税務署    ：", schema::column::TaxOffice},
+    {"事業主役職名  ：", schema::column::OwnerTitle},
+    {"事業主氏名    ：", schema::column::OwnerName},
+    {"会社Eメール   ：", schema::column::CompanyEmail},
 }};
 
 std::string CodeText(const dao::Value& code, std::initializer_list<const char*> texts)

@@ -117,8 +117,8 @@ void CompanyTab::FillChoices()
         const auto d = m_file.SettingsRecordset->get(field).toDate();
         return d ? o::DaysInMonth(d->year, d->month) : 31;
     };
-    addDays(Combo12[2], daysOf("会計期間開始日"));
-    const int endDays = daysOf("会計期間終了日");
+    addDays(Combo12[2], daysOf(schema::column::PeriodStart));
+    const int endDays = daysOf(schema::column::PeriodEnd);
     addDays(Combo13[2], endDays);
     addDays(Combo3[2], endDays);
 }
@@ -183,7 +183,7 @@ void CompanyTab::Text7_LostFocus(int index)
         Text7[0]->setFocus();
         return;
     }
-    if (storeSetting("会計年度", std::stoi(text)))
+    if (storeSetting(schema::column::PeriodNumber, std::stoi(text)))
         emit periodNumberStored();
 }
 

@@ -37,17 +37,17 @@ void setDayIfFilled(dao::Recordset& rs, const char* field, const std::string& bo
 void writePartner(dao::Recordset& partners, const PartnerBoxes& boxes, bool rankAlways)
 {
     partners.set(schema::column::PartnerName, boxes.name);
-    setDayIfFilled(partners, "締日", boxes.closingDay);
-    setDayIfFilled(partners, "支払日", boxes.paymentDay);
+    setDayIfFilled(partners, schema::column::ClosingDay, boxes.closingDay);
+    setDayIfFilled(partners, schema::column::PaymentDay, boxes.paymentDay);
     if (rankAlways)
         partners.set(schema::column::PartnerRank, boxes.rank);
     else
-        setIfFilled(partners, "取引先ランク", boxes.rank);
-    setIfFilled(partners, "取引内容", boxes.business);
-    setIfFilled(partners, "住所", boxes.address);
-    setIfFilled(partners, "代表者", boxes.representative);
-    setIfFilled(partners, "電話番号", boxes.phone);
-    setIfFilled(partners, "メールアドレス", boxes.mail);
+        setIfFilled(partners, schema::column::PartnerRank, boxes.rank);
+    setIfFilled(partners, schema::column::PartnerBusiness, boxes.business);
+    setIfFilled(partners, schema::column::Address, boxes.address);
+    setIfFilled(partners, schema::column::Representative, boxes.representative);
+    setIfFilled(partners, schema::column::Phone, boxes.phone);
+    setIfFilled(partners, schema::column::Email, boxes.mail);
 }
 
 }  // namespace

@@ -165,15 +165,15 @@ void PartnerTab::List4_Click()
             box->setEditText(toQ(std::to_string(value.toInt64()) + unit));
     };
     const auto text = [&partner](const char* field, QLineEdit* box) { box->setText(toQ(partner.get(field).toText())); };
-    text("取引先名", Text10[0]);
-    day("締日", "日", Combo10[1]);
-    day("支払日", "日後", Combo10[2]);
+    text(schema::column::PartnerName, Text10[0]);
+    day(schema::column::ClosingDay, "日", Combo10[1]);
+    day(schema::column::PaymentDay, "日後", Combo10[2]);
     Combo10[3]->setEditText(toQ(partner.get(schema::column::PartnerRank).toText()));
-    text("取引内容", Text10[1]);
-    text("住所", Text10[2]);
-    text("代表者", Text10[3]);
-    text("電話番号", Text10[4]);
-    text("メールアドレス", Text10[5]);
+    text(schema::column::PartnerBusiness, Text10[1]);
+    text(schema::column::Address, Text10[2]);
+    text(schema::column::Representative, Text10[3]);
+    text(schema::column::Phone, Text10[4]);
+    text(schema::column::Email, Text10[5]);
 }
 
 }  // namespace setup

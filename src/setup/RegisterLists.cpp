@@ -79,28 +79,28 @@ std::string RightInChars(const std::string& text, int width)
 
 std::string PartnerKey(const dao::Recordset& partners)
 {
-    return text(partners, "取引先名");
+    return text(partners, schema::column::PartnerName);
 }
 
 std::string BankAccountKey(const dao::Recordset& accounts)
 {
-    return text(accounts, "no") + "|" + text(accounts, "銀行コード") + "|" + text(accounts, "支店コード") + "|"
-         + text(accounts, "種別");
+    return text(accounts, schema::column::No) + "|" + text(accounts, schema::column::BankCode) + "|"
+        + text(accounts, schema::column::BranchCode) + "|" + text(accounts, schema::column::DepositKind);
 }
 
 std::string FixedAssetKey(const dao::Recordset& assets)
 {
-    return text(assets, "管理番号");
+    return text(assets, schema::column::AssetNumber);
 }
 
 std::string LeaseKey(const dao::Recordset& leases)
 {
-    return text(leases, "契約番号");
+    return text(leases, schema::column::ContractNumber);
 }
 
 std::string TemplateKey(const dao::Recordset& templates)
 {
-    return text(templates, "仕訳ID") + "|" + text(templates, "追番");
+    return text(templates, schema::column::TemplateId) + "|" + text(templates, schema::column::RowNumber);
 }
 
 std::string TemplateIdOfKey(const std::string& key)
@@ -116,13 +116,15 @@ ListLine PartnerListLine(dao::Recordset& partners)
     const bool paymentSet = payment.isNumeric() && payment.toInt64() != 0;
     ListLine line;
     line.key = PartnerKey(partners);
-    line.text = o::FitByteWidth(line.key, 27) + " " + o::FitByteWidth(text(partners, "取引内容"), 24) + "  "
-              + o::FitByteWidth(text(partners, "取引先ランク"), 4) + " "
-              + RightInChars(closingSet ? std::to_string(closing.toInt64()) + "日" : "", 4) + "   "
-              + RightInChars(paymentSet ? std::to_string(payment.toInt64()) + "日後" : "", 6) + "     "
-              + o::FitByteWidth(text(partners, "住所"), 30) + " " + o::FitByteWidth(text(partners, "代表者"), 12)
-              + " " + o::FitByteWidth(text(partners, "電話番号"), 12) + " "
-              + o::FitByteWidth(text(partners, "メールアドレス"), 20);
+    line.text = o::FitByteWidth(line.key, 27) + " "
+        + o::FitByteWidth(text(partners, schema::column::PartnerBusiness), 24) + "  "
+        + o::FitByteWidth(text(partners, schema::column::PartnerRank), 4) + " "
+        + RightInChars(closingSet ? std::to_string(closing.toInt64()) + "日" : "", 4) + "   "
+        + RightInChars(paymentSet ? std::to_string(payment.toInt64()) + "日後" : "", 6) + "     "
+        + o::FitByteWidth(text(partners, schema::column::Address), 30) + " "
+        + o::FitByteWidth(text(partners, schema::column::Representative), 12) + " "
+        + o::FitByteWidth(text(partners, schema::column::Phone), 12) + " "
+        + o::FitByteWidth(text(partners, schema::column::Email), 20);
     return line;
 }
 
@@ -130,9 +132,10 @@ ListLine BankAccountListLine(dao::Recordset& accounts)
 {
     ListLine line;
     line.key = BankAccountKey(accounts);
-    line.text = LeftInChars(text(accounts, "銀行名"), 16) + LeftInChars(text(accounts, "支店名"), 10)
-              + LeftInChars(text(accounts, "種別"), 10)
-              + AmountInChars(number(accounts, "期首残高", o::kAmount11Mask), 12);
+    line.text = LeftInChars(text(accounts, schema::column::BankName), 16)
+        + LeftInChars(text(accounts, schema::column::BranchName), 10)
+        + LeftInChars(text(accounts, schema::column::DepositKind), 10)
+        + AmountInChars(number(accounts, schema::column::OpeningBalance, o::kAmount11Mask), 12);
     return line;
 }
 
@@ -140,15 +143,17 @@ ListLine LeaseListLine(dao::Recordset& leases)
 {
     ListLine line;
     line.key = LeaseKey(leases);
-    line.text = o::FitByteWidth(line.key, 12) + " " + o::FitByteWidth(text(leases, "資産名称"), 16) + " "
-              + o::FitByteWidth(text(leases, "勘定科目名"), 12) + " " + o::FitByteWidth(date(leases, "取得年月日"), 20)
-              + "  " + AmountInChars(number(leases, "購入金額", o::kAmount10Mask), 10) + "  "
-              + AmountInChars(number(leases, "支払総額", o::kAmount10Mask), 10) + "  "
-              + AmountInChars(number(leases, "リース回数", o::kWholeMask), 8) + " "
-              + AmountInChars(number(leases, "月リース料金", o::kAmount10Mask), 10) + " "
-              + AmountInChars(number(leases, "月支払利息", o::kAmount10Mask), 10) + " "
-              + o::FitByteWidth(text(leases, "リース会社"), 16) + " " + o::FitByteWidth(text(leases, "使用部署"), 14)
-              + " " + o::FitByteWidth(text(leases, "備考"), 12);
+    line.text = o::FitByteWidth(line.key, 12) + " " + o::FitByteWidth(text(leases, schema::column::LeasedAssetName), 16)
+        + " " + o::FitByteWidth(text(leases, schema::column::AccountName), 12) + " "
+        + o::FitByteWidth(date(leases, schema::column::AcquiredOn), 20) + "  "
+        + AmountInChars(number(leases, schema::column::PurchasePrice, o::kAmount10Mask), 10) + "  "
+        + AmountInChars(number(leases, schema::column::TotalPayments, o::kAmount10Mask), 10) + "  "
+        + AmountInChars(number(leases, schema::column::LeasePayments, o::kWholeMask), 8) + " "
+        + AmountInChars(number(leases, schema::column::MonthlyLeasePayment, o::kAmount10Mask), 10) + " "
+        + AmountInChars(number(leases, schema::column::MonthlyInterest, o::kAmount10Mask), 10) + " "
+        + o::FitByteWidth(text(leases, schema::column::LeaseCompany), 16) + " "
+        + o::FitByteWidth(text(leases, schema::column::LeaseDepartment), 14) + " "
+        + o::FitByteWidth(text(leases, schema::column::Remarks), 12);
     return line;
 }
 
@@ -156,7 +161,7 @@ ListLine TemplateListLines::next(dao::Recordset& templates)
 {
     const dao::Value rowNumber = templates.get(schema::column::RowNumber);
     const std::int64_t row = rowNumber.isNumeric() ? rowNumber.toInt64() : 0;
-    const std::string branchCode = text(templates, "支店コード");
+    const std::string branchCode = text(templates, schema::column::BranchCode);
     if (row == 1) {
         m_debitCode.clear();
         m_creditCode.clear();
@@ -164,7 +169,7 @@ ListLine TemplateListLines::next(dao::Recordset& templates)
             m_branchCode.clear();
     }
     std::string partnerField(16, ' ');
-    const std::string partner = text(templates, "取引先");
+    const std::string partner = text(templates, schema::column::Partner);
     if (!partner.empty() && partner != m_partner) {
         partnerField = o::FitByteWidth(partner, 16);
         m_partner = partner;
@@ -178,28 +183,28 @@ ListLine TemplateListLines::next(dao::Recordset& templates)
         }
         return std::string(20, ' ');
     };
-    const std::string debit = accountField("借方コード", "勘定科目名", m_debitCode);
-    const std::string credit = accountField("貸方コード", "勘定科目名2", m_creditCode);
+    const std::string debit = accountField(schema::column::DebitCode, schema::column::AccountName, m_debitCode);
+    const std::string credit = accountField(schema::column::CreditCode, schema::column::AccountName2, m_creditCode);
     // A bank or branch name that is empty leaves its field as the line before had it.
     if (!branchCode.empty() && branchCode != m_branchCode) {
-        if (!text(templates, "銀行名").empty())
-            m_bankField = o::FitByteWidth(text(templates, "銀行名"), 15);
-        if (!text(templates, "支店名").empty())
-            m_branchField = o::FitByteWidth(text(templates, "支店名"), 15);
+        if (!text(templates, schema::column::BankName).empty())
+            m_bankField = o::FitByteWidth(text(templates, schema::column::BankName), 15);
+        if (!text(templates, schema::column::BranchName).empty())
+            m_branchField = o::FitByteWidth(text(templates, schema::column::BranchName), 15);
         m_branchCode = branchCode;
     } else {
         m_bankField = std::string(15, ' ');
         m_branchField = std::string(15, ' ');
     }
-    const std::string description = text(templates, "摘要");
+    const std::string description = text(templates, schema::column::Description);
     ListLine line;
     line.key = TemplateKey(templates);
     line.text = std::string(templates.get(schema::column::ClosingEntry).toBool() ? "*" : " ")
-                + (row > 0 ? std::to_string(row) : " ") + " "
-                + o::FitByteWidth(description.empty() ? " " : description, 36) + " " + partnerField + " " + debit
-                + "   " + AmountInChars(number(templates, "入金", o::kAmountMask), 10) + " " + credit + "   "
-                + AmountInChars(number(templates, "出金", o::kAmountMask), 10) + "  " + m_bankField + " "
-                + m_branchField;
+        + (row > 0 ? std::to_string(row) : " ") + " " + o::FitByteWidth(description.empty() ? " " : description, 36)
+        + " " + partnerField + " " + debit + "   "
+        + AmountInChars(number(templates, schema::column::DebitAmount, o::kAmountMask), 10) + " " + credit + "   "
+        + AmountInChars(number(templates, schema::column::CreditAmount, o::kAmountMask), 10) + "  " + m_bankField + " "
+        + m_branchField;
     return line;
 }
 

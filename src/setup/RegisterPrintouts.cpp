@@ -52,30 +52,33 @@ void PrintRegister(SetupPage& page, dao::Recordset& records, const char* title, 
 
 std::string FixedAssetFirstLine(const dao::Recordset& asset)
 {
-    return Text(asset, "管理番号", 10) + " " + Text(asset, "名称", 16) + " "
-           + NumberField(asset.get(schema::column::Quantity), o::kWholeMask, 4) + " " + Text(asset, "勘定科目名", 12)
-           + " " + DateText(asset, "取得年月日", " yyyy/mm/dd", 12) + " "
-           + NumberField(asset.get(schema::column::AcquisitionCost), o::kAmountMask, 12) + " "
-           + Text(asset, "償却方法", 10) + NumberField(asset.get(schema::column::UsefulLife), o::kWholeMask, 4, "年")
-           + "  " + RateField(asset.get(schema::column::DepreciationRate), 6) + "  "
-           + RateField(asset.get(schema::column::GuaranteeRate), 8) + " "
-           + NumberField(asset.get(schema::column::ResidualValue), o::kAmount8Mask, 10);
+    return Text(asset, schema::column::AssetNumber, 10) + " " + Text(asset, schema::column::AssetName, 16) + " "
+        + NumberField(asset.get(schema::column::Quantity), o::kWholeMask, 4) + " "
+        + Text(asset, schema::column::AccountName, 12) + " "
+        + DateText(asset, schema::column::AcquiredOn, " yyyy/mm/dd", 12) + " "
+        + NumberField(asset.get(schema::column::AcquisitionCost), o::kAmountMask, 12) + " "
+        + Text(asset, schema::column::DepreciationMethod, 10)
+        + NumberField(asset.get(schema::column::UsefulLife), o::kWholeMask, 4, "年") + "  "
+        + RateField(asset.get(schema::column::DepreciationRate), 6) + "  "
+        + RateField(asset.get(schema::column::GuaranteeRate), 8) + " "
+        + NumberField(asset.get(schema::column::ResidualValue), o::kAmount8Mask, 10);
 }
 
 std::string FixedAssetSecondLine(const dao::Recordset& asset)
 {
     return std::string(32, ' ') + NumberField(asset.get(schema::column::Depreciation), o::kAmount8Mask, 10) + " "
-           + Text(asset, "使用部署名", 10) + " " + Text(asset, "備考", 10);
+        + Text(asset, schema::column::AssetDepartment, 10) + " " + Text(asset, schema::column::Remarks, 10);
 }
 
 std::string LeaseLine(const dao::Recordset& lease)
 {
-    return Text(lease, "契約番号", 14) + " " + Text(lease, "物件名称", 24) + " "
-           + NumberField(lease.get("リース期間"), o::kWholeMask, 10, "年") + " "
-           + NumberField(lease.get("総額"), o::kAmountMask, 14) + " "
-           + NumberField(lease.get("リース料"), o::kAmountMask, 14) + " " + Text(lease, "リース会社", 18) + " "
-           + DateText(lease, "開始日", " yyyy年     mm月     dd日", 30) + " " + Text(lease, "使用部署", 18) + " "
-           + Text(lease, "備考", 30);
+    return Text(lease, schema::column::ContractNumber, 14) + " " + Text(lease, schema::queryColumn::LeaseItemName, 24)
+        + " " + NumberField(lease.get(schema::queryColumn::LeasePeriod), o::kWholeMask, 10, "年") + " "
+        + NumberField(lease.get(schema::queryColumn::LeaseTotal), o::kAmountMask, 14) + " "
+        + NumberField(lease.get(schema::queryColumn::LeasePayment), o::kAmountMask, 14) + " "
+        + Text(lease, schema::column::LeaseCompany, 18) + " "
+        + DateText(lease, schema::queryColumn::LeaseStart, " yyyy年     mm月     dd日", 30) + " "
+        + Text(lease, schema::column::LeaseDepartment, 18) + " " + Text(lease, schema::column::Remarks, 30);
 }
 
 void PrintFixedAssetRegister(SetupPage& page, dao::Recordset& fixedAssets)

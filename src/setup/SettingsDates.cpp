@@ -3,15 +3,16 @@
 #include "common/DateFormat.h"
 #include "common/EraYearText.h"
 #include "journal/EntryDate.h"
+#include "periodfile/SchemaNames.h"
 
 namespace setup {
 
 const char* SettingsDateField(SettingsDate date)
 {
     switch (date) {
-    case SettingsDate::PeriodStart: return "会計期間開始日";
-    case SettingsDate::PeriodEnd: return "会計期間終了日";
-    case SettingsDate::ReportDate: return "決算報告日";
+    case SettingsDate::PeriodStart: return schema::column::PeriodStart;
+    case SettingsDate::PeriodEnd: return schema::column::PeriodEnd;
+    case SettingsDate::ReportDate: return schema::column::ReportDate;
     }
     return "";
 }

@@ -25,8 +25,17 @@ void deleteEveryRow(dao::Database& db, const char* source)
 void zeroBalances(dao::Database& db)
 {
     static const char* const fields[] = {
-        "期首残高", "現在残高", "期末残高", "借方合計", "貸方合計", "期末貸借合計",
-        "前年決算残高", "前2決算残高", "前3決算残高", "前4決算残高", "前5決算残高",
+        schema::column::OpeningBalance,
+        schema::column::CurrentBalance,
+        schema::column::ClosingBalance,
+        schema::column::DebitTotal,
+        schema::column::CreditTotal,
+        schema::column::ClosingNetTotal,
+        schema::column::ClosingBalance1YearAgo,
+        schema::column::ClosingBalance2YearsAgo,
+        schema::column::ClosingBalance3YearsAgo,
+        schema::column::ClosingBalance4YearsAgo,
+        schema::column::ClosingBalance5YearsAgo,
     };
     auto chart = db.OpenRecordset(schema::query::Chart, dao::RecordsetType::Dynaset);
     if (chart->isEmpty())

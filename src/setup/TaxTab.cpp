@@ -175,22 +175,26 @@ void TaxTab::loadTaxRateRows()
 
 void TaxTab::Option1_Click(int index)
 {
-    if (o::EditModeIsOn()) storeSetting("申告区分", std::string(kFilingCodes.at(index)));
+    if (o::EditModeIsOn())
+        storeSetting(schema::column::TaxFiling, std::string(kFilingCodes.at(index)));
 }
 
 void TaxTab::Option2_Click(int index)
 {
-    if (o::EditModeIsOn()) storeSetting("処理方法", std::string(kTaxMethodCodes.at(index)));
+    if (o::EditModeIsOn())
+        storeSetting(schema::column::TaxHandling, std::string(kTaxMethodCodes.at(index)));
 }
 
 void TaxTab::Option4_Click(int index)
 {
-    if (o::EditModeIsOn()) storeSetting("消費税計算", index == 0);
+    if (o::EditModeIsOn())
+        storeSetting(schema::column::TaxCalculation, index == 0);
 }
 
 void TaxTab::Option5_Click(int index)
 {
-    if (o::EditModeIsOn()) storeSetting("端数処理", std::string(kFractionCodes.at(index)));
+    if (o::EditModeIsOn())
+        storeSetting(schema::column::Rounding, std::string(kFractionCodes.at(index)));
 }
 
 // ---- the rate table ---------------------------------------------------------------------------

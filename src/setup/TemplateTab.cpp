@@ -9,6 +9,7 @@
 #include "frame/WorkWindow.h"
 #include "journal/AmountRange.h"
 #include "journal/TaxRow.h"
+#include "journal/TaxRowAccount.h"
 #include "platform/ui/Dialogs.h"
 #include "setup/RegisterLists.h"
 #include "setup/SetupControls.h"
@@ -146,13 +147,13 @@ bool TemplateTab::comboSelectsOnEntry(const QComboBox* combo) const
 
 void TemplateTab::FillChoices()
 {
-    const QStringList banks = frame::FieldTexts(*m_file.BanksInUseRecordset, "銀行名");
-    const QStringList branches = frame::FieldTexts(*m_file.BranchesInUseRecordset, "支店名");
+    const QStringList banks = frame::FieldTexts(*m_file.BanksInUseRecordset, schema::column::BankName);
+    const QStringList branches = frame::FieldTexts(*m_file.BranchesInUseRecordset, schema::column::BranchName);
     for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo8[row]->addItems(banks);
     for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo9[row]->addItems(branches);
     FillAccountCombos();
     if (!m_file.PartnerRecordset->isEmpty()) {
-        const QStringList partners = frame::FieldTexts(*m_file.PartnerRecordset, "取引先名");
+        const QStringList partners = frame::FieldTexts(*m_file.PartnerRecordset, schema::column::PartnerName);
         for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo11[row]->addItems(partners);
     }
     Combo4->clear();
@@ -161,8 +162,8 @@ void TemplateTab::FillChoices()
 
 void TemplateTab::RefillBankLists()
 {
-    const QStringList banks = frame::FieldTexts(*m_file.BanksInUseRecordset, "銀行名");
-    const QStringList branches = frame::FieldTexts(*m_file.BranchesInUseRecordset, "支店名");
+    const QStringList banks = frame::FieldTexts(*m_file.BanksInUseRecordset, schema::column::BankName);
+    const QStringList branches = frame::FieldTexts(*m_file.BranchesInUseRecordset, schema::column::BranchName);
     for (int row = 0; row < journal::kGridRows; ++row) {
         const QString bank = m_grid->Combo8[row]->currentText();
         const QString branch = m_grid->Combo9[row]->currentText();
@@ -206,7 +207,7 @@ std::string TemplateTab::AccountNameOf(const std::string& code)
     dao::Recordset& used = *m_file.UsedAccountsRecordset;
     if (!used.isEmpty()) {
         used.MoveFirst();
-        used.FindFirst("勘定科目コード", dao::Value(code));
+        used.FindFirst(schema::column::AccountCode, dao::Value(code));
         if (!used.NoMatch())
             return used.get(schema::column::AccountName).toText();
     }
@@ -262,17 +263,18 @@ void TemplateTab::accountCellLeft(int row, bool debitSide)
         g.AccountCellLeft(row, debitSide, [this](const std::string& code) { return AccountNameOf(code); });
     if (row == 0 || name.empty())
         return;
-    const int kind = debitSide ? 2 : 3;
-    const bool taxAccountFound = !FindCode(kind, name).empty();
-    if (name != journal::TaxAccountName(debitSide))
-        return;
-
     const std::string above = fromQ((debitSide ? g.Combo1[row - 1] : g.Combo7[row - 1])->currentText());
-    const bool flagsFound = above.empty() ? taxAccountFound : !FindCode(kind, above).empty();
-    const bool taxable = flagsFound && m_file.AccountMasterRecordset->get(schema::column::Taxable).toBool();
-    const bool simplified = flagsFound && m_file.AccountMasterRecordset->get(schema::column::SimplifiedTax).toBool();
+    const journal::CodeLookup findCode = [this](int kind, const std::string& account) {
+        return FindCode(kind, account);
+    };
+    const auto flags =
+        journal::TaxRowFlagsOf({row, debitSide, name, above},
+                               journal::ChartTaxFlags(findCode, debitSide ? 2 : 3, *m_file.AccountMasterRecordset),
+                               {.emptyAboveTakesTaxAccountFlags = true});
+    if (!flags)
+        return;
     const journal::TaxRowTerms terms{
-        dao::Date::now(), taxable, simplified,
+        dao::Date::now(), flags->taxable, flags->simplified,
         journal::FractionRuleOf(m_file.SettingsRecordset->get(schema::column::Rounding).toText()),
         journal::kGroupedOppositeMasks};
     if (!g.PutTaxRow(row, debitSide, journal::ReadTaxRateTable(*m_file.TaxRateRecordset), terms))
@@ -369,7 +371,7 @@ bool TemplateTab::LocateTemplate()
         return false;
     }
     templates.MoveFirst();
-    templates.FindFirst("仕訳ID", dao::Value(id));
+    templates.FindFirst(schema::column::TemplateId, dao::Value(id));
     return !templates.NoMatch();
 }
 
@@ -422,22 +424,28 @@ void TemplateTab::List1_Click()
          row < journal::kGridRows && !templates.EOF_() && templates.get(schema::column::TemplateId).toText() == id;
          ++row, templates.MoveNext()) {
         const auto text = [&templates](const char* field) { return templates.get(field).toText(); };
-        if (!text("摘要").empty()) g.Text1[row]->setText(toQ(text("摘要")));
-        if (!text("取引先").empty()) g.Combo11[row]->setEditText(toQ(text("取引先")));
-        if (!text("勘定科目名").empty()) {
-            g.Combo1[row]->setEditText(toQ(text("勘定科目名")));
+        if (!text(schema::column::Description).empty())
+            g.Text1[row]->setText(toQ(text(schema::column::Description)));
+        if (!text(schema::column::Partner).empty())
+            g.Combo11[row]->setEditText(toQ(text(schema::column::Partner)));
+        if (!text(schema::column::AccountName).empty()) {
+            g.Combo1[row]->setEditText(toQ(text(schema::column::AccountName)));
             g.DebitAmounts[row] = amountOf(templates.get(schema::column::DebitAmount));
             g.Text8[row]->setText(journal::AmountCellText(g.DebitAmounts[row]));
         }
-        if (!text("貸方コード").empty()) {
-            if (!text("勘定科目名2").empty()) g.Combo7[row]->setEditText(toQ(text("勘定科目名2")));
+        if (!text(schema::column::CreditCode).empty()) {
+            if (!text(schema::column::AccountName2).empty())
+                g.Combo7[row]->setEditText(toQ(text(schema::column::AccountName2)));
             g.CreditAmounts[row] = amountOf(templates.get(schema::column::CreditAmount));
             g.Text9[row]->setText(journal::AmountCellText(g.CreditAmounts[row]));
         }
-        if (!text("銀行名").empty()) g.Combo8[row]->setEditText(toQ(text("銀行名")));
-        if (!text("支店名").empty()) g.Combo9[row]->setEditText(toQ(text("支店名")));
+        if (!text(schema::column::BankName).empty())
+            g.Combo8[row]->setEditText(toQ(text(schema::column::BankName)));
+        if (!text(schema::column::BranchName).empty())
+            g.Combo9[row]->setEditText(toQ(text(schema::column::BranchName)));
         Check3->setChecked(templates.get(schema::column::ClosingEntry).toBool());
-        if (!text("表示順位").empty()) Combo4->setEditText(toQ(text("表示順位")));
+        if (!text(schema::column::DisplayOrder).empty())
+            Combo4->setEditText(toQ(text(schema::column::DisplayOrder)));
     }
     RecalcTotals();
     g.ShowTotals(o::kAmountMask);
@@ -595,8 +603,8 @@ void TemplateTab::correctTemplateAmounts()
     }
     g.DebitAmounts[0] = static_cast<std::int32_t>(debit);
     g.CreditAmounts[0] = static_cast<std::int32_t>(credit);
-    g.Text8[0]->setText(journal::AmountCellText(debit, "##,###,###,##0"));
-    g.Text9[0]->setText(journal::AmountCellText(credit, "##,###,###,##0"));
+    g.Text8[0]->setText(journal::AmountCellText(debit, o::kAmount11Mask));
+    g.Text9[0]->setText(journal::AmountCellText(credit, o::kAmount11Mask));
     RecalcTotals();
 }
 

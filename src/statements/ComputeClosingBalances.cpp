@@ -54,11 +54,11 @@ void ComputeClosingBalances(dao::Workspace& workspace, dao::Database& database)
             else
                 net = number(accounts->get(schema::column::ClosingNetTotal));
             if (!net)
-                RefuseFigureOutOfRange(name, code, "期末貸借合計");
+                RefuseFigureOutOfRange(name, code, schema::column::ClosingNetTotal);
             const std::optional<std::int64_t> closing =
                 AddFigures(number(accounts->get(schema::column::OpeningBalance)), *net);
             if (!closing)
-                RefuseFigureOutOfRange(name, code, "期末残高");
+                RefuseFigureOutOfRange(name, code, schema::column::ClosingBalance);
             f.net = *net;
             f.closing = *closing;
             figures.push_back(f);

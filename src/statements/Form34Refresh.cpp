@@ -145,27 +145,27 @@ void Form34::storeOption(const char* field, const dao::Value& value)
 
 void Form34::Option9_Click(int)
 {
-    storeOption("元号", Option9[0]->isChecked());
+    storeOption(schema::column::EraDates, Option9[0]->isChecked());
 }
 
 void Form34::Option10_Click(int)
 {
-    storeOption("負記号", Option10[0]->isChecked());
+    storeOption(schema::column::MinusSign, Option10[0]->isChecked());
 }
 
 void Form34::Option3_Click(int)
 {
-    storeOption("決算書用紙B5", Option3[0]->isChecked());
+    storeOption(schema::column::StatementsOnB5, Option3[0]->isChecked());
 }
 
 void Form34::Option6_Click(int)
 {
-    storeOption("帳票用紙B5", Option6[0]->isChecked());
+    storeOption(schema::column::FormsOnB5, Option6[0]->isChecked());
 }
 
 void Form34::Option4_Click(int)
 {
-    storeOption("金額単位", Option4[0]->isChecked() ? "円" : "百万円");
+    storeOption(schema::column::AmountUnit, Option4[0]->isChecked() ? "円" : "百万円");
 }
 
 namespace {

@@ -6,7 +6,6 @@
 #include "platform/dao/Value.h"
 
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -36,11 +35,6 @@ FiscalPeriod ReadFiscalPeriod(dao::Database& database);
 // no date, a start after the end, longer than one year).
 FiscalPeriod RequirePossiblePeriod(const std::optional<dao::Date>& first, const std::optional<dao::Date>& last,
                                    const std::string& path);
-
-inline bool FitsStoredAmount(std::int64_t value)
-{
-    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
-}
 
 // a + b and a − b, or nothing when the result passes the 64-bit range.
 std::optional<std::int64_t> AddFigures(std::int64_t a, std::int64_t b);

@@ -28,7 +28,10 @@ StatementAccounts ReadStatementAccounts(dao::Recordset& rs)
     StatementAccounts accounts;
     if (rs.isEmpty())
         return accounts;
-    static const char* const kPast[5] = {"前年決算残高", "前2決算残高", "前3決算残高", "前4決算残高", "前5決算残高"};
+    static const char* const kPast[5] = {
+        schema::column::ClosingBalance1YearAgo, schema::column::ClosingBalance2YearsAgo,
+        schema::column::ClosingBalance3YearsAgo, schema::column::ClosingBalance4YearsAgo,
+        schema::column::ClosingBalance5YearsAgo};
     for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
         StatementAccount a;
         a.code = rs.get(schema::column::AccountCode).toText();

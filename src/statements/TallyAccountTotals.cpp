@@ -2,6 +2,7 @@
 
 #include "common/NumberFormat.h"
 #include "common/NumberMasks.h"
+#include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/DayOfDate.h"
 #include "platform/dao/Recordset.h"
@@ -134,9 +135,9 @@ TallyReport tally(dao::Database& database, const JournalWalkAlongside* alongside
     for (const AccountInUse& account : accounts) {
         const Sums& s = sums.at(account.code);
         if (s.debitOverflowed)
-            RefuseFigureOutOfRange(account.name, account.code, "借方合計");
+            RefuseFigureOutOfRange(account.name, account.code, schema::column::DebitTotal);
         if (s.creditOverflowed)
-            RefuseFigureOutOfRange(account.name, account.code, "貸方合計");
+            RefuseFigureOutOfRange(account.name, account.code, schema::column::CreditTotal);
     }
     for (const AccountInUse& account : accounts) {
         const Sums& s = sums.at(account.code);

@@ -5,12 +5,17 @@
 // for line what a fill from the file shows. When another handle or program
 // has written to the file since the list was filled, the list is filled
 // again. What reads the closing entries after such a save sees the voucher.
+// A refusal after another program changed the file leaves the list showing
+// the file as it is.
 #include "Form34ClosingFixture.h"
 
 #include "OtherProgram.h"
 #include "closing/ClosingEntryText.h"
 #include "closing/ClosingListLines.h"
+#include "closing/DepreciationJournal.h"
+#include "frame/Application.h"
 #include "periodfile/SchemaNames.h"
+#include "support/AnotherProgram.h"
 
 #include <QPersistentModelIndex>
 
@@ -286,6 +291,197 @@ TEST_F(Form34SavedListTest, WhatShowsTheClosingEntriesAfterASaveInPlaceShowsTheF
     EXPECT_EQ(voucherNumbers().size(), 7u);
     EXPECT_EQ(shown(), fresh());
     deleteVoucher(a);
+    EXPECT_EQ(shown(), fresh());
+}
+
+// ---- refusals after another program wrote ---------------------------------------------
+
+// The list, a voucher chosen in it and the grid as each case leaves them
+// before another program writes; the button pressed afterwards.
+class Form34RefusalListTest : public Form34SavedListTest {
+public:
+    void chooseVoucher(const std::string& number, const char* description)
+    {
+        clickLine(tab().List2, lineOf(number));
+        grid().Text1[0]->setText(QString::fromUtf8(description));
+    }
+    // Row 0 typed: the debit amount (the credit side takes it), then the credit amount.
+    void typeGrid(const char* description, const char* debit, const char* credit)
+    {
+        journal::EntryGrid& g = grid();
+        g.Text1[0]->setText(QString::fromUtf8(description));
+        type(g.Combo1[0], "消耗品費");
+        type(g.Combo7[0], "未払金");
+        type(g.Text8[0], debit);
+        type(g.Text9[0], credit);
+    }
+    void pressAfterQuestion(int button, const char* question, const char* title)
+    {
+        dialogs->expectMessage(question, ui::Answer::Yes).withTitle(title);
+        pressRefused(button);
+    }
+    void chooseTemplate(int line)
+    {
+        dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
+        clickLine(tab().List1, line);
+    }
+    void pressRefused(int button)
+    {
+        dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
+        press(button);
+    }
+};
+
+struct RefusalCase {
+    const char* name;
+    std::function<void(Form34RefusalListTest&)> prepare;
+    const char* otherProgram;  // SQL another program commits before the press
+    bool commitFails;          // the press's own commit fails as well
+    std::function<void(Form34RefusalListTest&)> press;
+    const char* refusal;      // part of the refusal's message
+    const char* gridAfter;    // the description of row 1 after the refusal
+    const char* chosenAfter;  // the voucher whose line stays chosen; nullptr: none
+};
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Form34RefusalListCaseTest : public Form34RefusalListTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+// The other program also adds a closing voucher X1 "他のプログラム": the list
+// shows it after the refusal, line for line what a fill from the file shows,
+// and the press itself wrote nothing.
+TEST_P(Form34RefusalListCaseTest, AfterTheRefusalTheListShowsTheFile)
+{
+    const RefusalCase& c = GetParam();
+    addEntries();
+    execute("INSERT INTO 固定資産台帳 (管理番号, 名称, 勘定科目コード, 取得価格, 残存価格, 減価償却費)"
+            " VALUES ('A-101', '車両', '144', 1000000, 500000, 1000)");
+    execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+            " VALUES ('T1', 1, '決算定型', '517', 100, '211', 100, 1)");
+    open();
+    editOn();
+    setDate("2026年", "03月", "31日");
+    c.prepare(*this);
+    const Shown before = shown();
+
+    closing::testing::OtherProgram other(file.path());
+    other.exec(std::string(c.otherProgram)
+               + "; INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+                 " VALUES ('2026-03-15', 'X1', 1, '他のプログラム', '517', 700, '211', 700, 1)");
+    const auto rowsWritten = closingRows();
+    if (c.commitFails)
+        dao::DBEngine::instance().setFailurePlan({dao::FailurePlan::Kind::CommitFails, 1, false});
+    c.press(*this);
+    dao::DBEngine::instance().clearFailurePlan();
+
+    ASSERT_FALSE(dialogs->messageTexts().empty());
+    EXPECT_NE(dialogs->messageTexts().back().find(c.refusal), std::string::npos) << dialogs->messageTexts().back();
+    EXPECT_EQ(closingRows(), rowsWritten) << "the press wrote nothing";
+    EXPECT_NE(shown(), before);
+    EXPECT_EQ(shown(), fresh());
+    EXPECT_EQ(text(grid().Text1[0]), c.gridAfter);
+    const int chosen = tab().List2->selectedItems().isEmpty() ? -1 : tab().List2->currentRow();
+    if (c.chosenAfter) {
+        ASSERT_GE(chosen, 0);
+        EXPECT_EQ(tab().entryLineKeys()[static_cast<std::size_t>(chosen)].number, c.chosenAfter);
+    } else {
+        EXPECT_EQ(chosen, -1);
+    }
+}
+
+const char* const kShortenedPeriod = "UPDATE 会計設定 SET 会計期間終了日 = '2026-02-28'";
+const auto kDraft = [](Form34RefusalListTest& test) { test.typeGrid("書きかけ", "1000", "1000"); };
+const auto kDepreciation = [](Form34RefusalListTest& test) {
+    test.pressAfterQuestion(Form34::DepreciationButton, closing::kDepreciationQuestion,
+                            closing::kDepreciationQuestionTitle);
+};
+const auto kRegister = [](Form34RefusalListTest& test) { test.pressRefused(Form34::RegisterButton); };
+const auto kUpdate = [](Form34RefusalListTest& test) { test.pressRefused(Form34::UpdateButton); };
+const auto kDelete = [](Form34RefusalListTest& test) {
+    test.pressAfterQuestion(Form34::DeleteButton, closing::kDeleteQuestion, closing::kDeleteQuestionTitle);
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    ClosingTab, Form34RefusalListCaseTest,
+    ::testing::Values(
+        // The closing runs: the grid is not theirs (the settlement empties it
+        // whatever it does, as a posting does).
+        RefusalCase{"depreciation posted by another program first", kDraft,
+                    "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+                    " VALUES ('2026-03-31', 'D1', 1, 'A-101車両', '530', 1000, '144', 1000, 1)",
+                    false, kDepreciation, "既に登録されています", "書きかけ", nullptr},
+        RefusalCase{"depreciation after another program shortened the period", kDraft, kShortenedPeriod, false,
+                    kDepreciation, "の外にあります", "書きかけ", nullptr},
+        RefusalCase{"tax settlement after another program shortened the period", kDraft, kShortenedPeriod, false,
+                    [](Form34RefusalListTest& test) { test.pressRefused(Form34::TaxSettlementButton); },
+                    "の外にあります", "", nullptr},
+        // A write from the grid: the grid keeps what it holds, and the voucher chosen stays chosen.
+        RefusalCase{"register whose commit fails", kDraft, "SELECT 1", true, kRegister, "", "書きかけ", nullptr},
+        RefusalCase{"register of an unbalanced grid",
+                    [](Form34RefusalListTest& test) { test.typeGrid("書きかけ", "1000", "900"); }, "SELECT 1", false,
+                    kRegister, "差額 100円", "書きかけ", nullptr},
+        RefusalCase{"register after another program shortened the period", kDraft, kShortenedPeriod, false, kRegister,
+                    "の外にあります", "書きかけ", nullptr},
+        RefusalCase{"update whose commit fails",
+                    [](Form34RefusalListTest& test) { test.chooseVoucher("E3", "E3直し"); }, "SELECT 1", true, kUpdate,
+                    closing::kUpdateFailed, "E3直し", "E3"},
+        RefusalCase{"delete whose commit fails",
+                    [](Form34RefusalListTest& test) { test.chooseVoucher("E4", "既存E4-1"); }, "SELECT 1", true,
+                    kDelete, closing::kDeleteFailed, "既存E4-1", "E4"},
+        RefusalCase{"closing template another program changed", kDraft,
+                    "UPDATE 仕訳定型台帳 SET 入金 = 200, 出金 = 200 WHERE 仕訳ID = 'T1'", false,
+                    [](Form34RefusalListTest& test) { test.chooseTemplate(0); }, closing::kClosingTemplateChanged, "",
+                    nullptr},
+        // A voucher another program changed or deleted: refused as stale, to be chosen again.
+        RefusalCase{"update of a voucher another program changed",
+                    [](Form34RefusalListTest& test) { test.chooseVoucher("E1", "E1直し"); },
+                    "UPDATE 仕訳台帳 SET 摘要 = '他で直した' WHERE 伝票番号 = 'E1' AND 追番 = 1", false, kUpdate,
+                    closing::kClosingVoucherChanged, "", nullptr},
+        RefusalCase{"delete of a voucher another program deleted",
+                    [](Form34RefusalListTest& test) { test.chooseVoucher("E2", "既存E2-1"); },
+                    "DELETE FROM 仕訳台帳 WHERE 伝票番号 = 'E2'", false, kDelete, closing::kClosingVoucherVanished, "",
+                    nullptr}),
+    testsupport::kCaseName);
+
+// Another program wrote a closing voucher and then goes on writing past the
+// wait: the register is refused with one message, saying that the file is in
+// use, the grid keeps the voucher and the list shows the file (read while the
+// other program writes); the next register, with the file free again, writes it.
+TEST_F(Form34RefusalListTest, ARegisterRefusedWhileAnotherProgramWritesSaysSoOnceAndTheListShowsTheFile)
+{
+    addEntries();
+    open();
+    editOn();
+    setDate("2026年", "03月", "31日");
+    typeGrid("書きかけ", "1000", "1000");
+    const Shown before = shown();
+    const auto rowsBefore = closingRows();
+
+    dao::DBEngine::instance().setBusyWait(std::chrono::milliseconds(300));
+    {
+        testsupport::AnotherProgram other(file.path());
+        other.exec("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+                   " VALUES ('2026-03-15', 'X1', 1, '他のプログラム', '517', 700, '211', 700, 1)");
+        other.exec("BEGIN IMMEDIATE");
+        dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
+        // One click: its waits share one budget.
+        frame::DeliverReportingErrors([&] {
+            press(Form34::RegisterButton);
+            return true;
+        });
+    }
+    dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
+    ASSERT_EQ(dialogs->messageTexts().size(), 1u);
+    EXPECT_NE(dialogs->messageTexts()[0].find("使用中"), std::string::npos) << dialogs->messageTexts()[0];
+    EXPECT_EQ(text(grid().Text1[0]), "書きかけ");
+    EXPECT_EQ(closingRows().size(), rowsBefore.size() + 1) << "only the other program's voucher";
+    EXPECT_NE(shown(), before);
+    EXPECT_EQ(shown(), fresh());
+
+    press(Form34::RegisterButton);
+    EXPECT_EQ(closingRows().size(), rowsBefore.size() + 2);
     EXPECT_EQ(shown(), fresh());
 }
 

@@ -329,9 +329,11 @@ protected:
     void SetUp() override
     {
         Form34VoucherTest::SetUp();
-        // A closing template of two rows (the second without a credit account) and an ordinary one.
-        execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 銀行コード, 支店コード, 決算仕訳)"
-                " VALUES ('250101000001', 1, '減価償却', '530', 50000, '144', 50000, '0001', '0001203', 1),"
+        // A closing template of two rows (the second without a credit account,
+        // its debit making up the first's) and an ordinary one.
+        execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 銀行コード, "
+                "支店コード, 決算仕訳)"
+                " VALUES ('250101000001', 1, '減価償却', '530', 49990, '144', 50000, '0001', '0001203', 1),"
                 " ('250101000001', 2, '端数', '530', 10, NULL, NULL, NULL, NULL, 1),"
                 " ('250101000002', 1, '通常の定型', '517', 1, '211', 1, NULL, NULL, 0)");
     }
@@ -347,19 +349,20 @@ TEST_F(Form34TemplateTest, AClosingTemplateLoadsWholeFromAnyOfItsLinesAndRegiste
     EXPECT_EQ(text(g.Text1[0]), "減価償却");
     EXPECT_EQ(text(g.Combo1[0]), "減価償却費");
     EXPECT_EQ(text(g.Combo7[0]), "車両運搬具");
-    EXPECT_EQ(text(g.Text8[0]), "50,000");
+    EXPECT_EQ(text(g.Text8[0]), "49,990");
     EXPECT_EQ(text(g.Combo8[0]), "みずほ銀行");
     EXPECT_EQ(text(g.Text1[1]), "端数");
     EXPECT_EQ(text(g.Combo7[1]), "");
     EXPECT_EQ(text(g.Text9[1]), "");
     EXPECT_EQ(g.CreditAmounts[1], 0);
-    EXPECT_EQ(text(g.Text8[10]), "50,010");
+    EXPECT_EQ(text(g.Text8[10]), "50,000");
     EXPECT_EQ(text(entryTab(f).Combo2[2]), "15日");   // a template leaves the date alone
 
     editOn();
     press(Form34::RegisterButton);
-    EXPECT_EQ(closingRows(), (std::vector<std::string>{"2026/3/15|1|減価償却|530|50000|144|50000|0001|0001203",
-                                                       "2026/3/15|2|端数|530|10|144|0|0001|0001203"}));
+    EXPECT_EQ(closingRows(),
+              (std::vector<std::string>{"2026/3/15|1|減価償却|530|49990|144|50000|0001|0001203",
+                                        "2026/3/15|2|端数|530|10|144|0|0001|0001203"}));
 }
 
 TEST_F(Form34TemplateTest, ATemplateChangedSinceItWasListedIsRefused)

@@ -2,7 +2,7 @@
 // the scratch copies a cut-off rollover left behind, what a failed write says,
 // and the size of the new file.
 
-#include "closing/DatabaseCopy.h"
+#include "closing/ScratchCopy.h"
 #include "closing/Rollover.h"
 
 #include "RolloverFixture.h"

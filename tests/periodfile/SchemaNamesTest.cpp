@@ -25,6 +25,7 @@ struct FileCatalogue {
     std::set<std::string> tables;         // base tables, without SQLite's and the database layer's own
     std::set<std::string> views;
     std::set<std::string> tableColumns;   // the columns of every base table, without the row-id column
+    std::set<std::string> queryColumns;   // the columns of every saved query
 };
 
 std::vector<std::string> firstColumn(sqlite3* db, const std::string& sql, int column = 0)
@@ -54,6 +55,9 @@ FileCatalogue readCatalogue(const std::string& path)
             if (column != "dao_rowid")
                 catalogue.tableColumns.insert(column);
     }
+    for (const std::string& view : catalogue.views)
+        for (const std::string& column : firstColumn(db, "PRAGMA table_info(\"" + view + "\")", 1))
+            catalogue.queryColumns.insert(column);
     sqlite3_close(db);
     return catalogue;
 }
@@ -103,7 +107,9 @@ TEST_P(EachNameOfTheCode, IsInANewPeriodFile)
 INSTANTIATE_TEST_SUITE_P(Kinds, EachNameOfTheCode,
                          ::testing::Values(NamesCase{"tables", schema::kTableNames, &FileCatalogue::tables},
                                            NamesCase{"saved queries", schema::kQueryNames, &FileCatalogue::views},
-                                           NamesCase{"columns", schema::kColumnNames, &FileCatalogue::tableColumns}),
+                                           NamesCase{"columns", schema::kColumnNames, &FileCatalogue::tableColumns},
+                                           NamesCase{"query columns", schema::kQueryColumnNames,
+                                                     &FileCatalogue::queryColumns}),
                          testsupport::kCaseName);
 
 // The other way round: a table or column added to the file without a name in

@@ -31,7 +31,6 @@ public:
     // Used by Operation.
     void beginOperation();
     void endOperation();
-    bool inOperation() const { return m_depth > 0; }
 
 private:
     WaitBudget() = default;

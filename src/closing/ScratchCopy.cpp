@@ -1,4 +1,4 @@
-#include "closing/DatabaseCopy.h"
+#include "closing/ScratchCopy.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -14,7 +14,7 @@ namespace closing {
 namespace {
 
 constexpr const char* kScratchMark = ".tmp-";
-constexpr std::size_t kScratchTailLength = 6;   // mkstemp's XXXXXX
+constexpr std::size_t kScratchTailLength = 6;  // mkstemp's XXXXXX
 
 mode_t newFileMode()
 {
@@ -66,7 +66,7 @@ ScratchCopy::~ScratchCopy()
         std::filesystem::remove(m_path, ignored);
         std::filesystem::remove(m_path + "-journal", ignored);
     }
-    ::close(m_fd);   // releases the hold
+    ::close(m_fd);  // releases the hold
 }
 
 void ScratchCopy::moveInto(const std::string& targetPath)
