@@ -13,8 +13,9 @@ namespace bench {
 namespace {
 
 // The journal's columns and joined names a book line shows.
-const char* const kColumns = "\"日付\", \"摘要\", \"取引先\", \"借方コード\", \"貸方コード\", \"勘定科目名\", \"勘定科目名2\","
-                             " \"小分類\", \"小分類2\", \"銀行名\", \"支店名\", \"入金\", \"出金\", \"決算仕訳\"";
+const char* const kColumns =
+    "\"日付\", \"摘要\", \"取引先\", \"借方コード\", \"貸方コード\", \"勘定科目名\", \"勘定科目名2\","
+    " \"小分類\", \"小分類2\", \"銀行名\", \"支店名\", \"入金\", \"出金\", \"決算仕訳\"";
 constexpr int kTextColumns = 11;
 
 }  // namespace
@@ -29,11 +30,12 @@ std::pair<std::string, std::string> busiestAccount(const std::string& path)
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db,
-                       "SELECT c, (SELECT \"勘定科目名\" FROM \"勘定科目コード表\" WHERE \"勘定科目コード\" = c) FROM"
-                       " (SELECT \"借方コード\" AS c FROM \"仕訳台帳\" UNION ALL SELECT \"貸方コード\" FROM \"仕訳台帳\")"
-                       " GROUP BY c ORDER BY COUNT(*) DESC LIMIT 1",
-                       -1, &st, nullptr);
+    sqlite3_prepare_v2(
+        db,
+        "SELECT c, (SELECT \"勘定科目名\" FROM \"勘定科目コード表\" WHERE \"勘定科目コード\" = c) FROM"
+        " (SELECT \"借方コード\" AS c FROM \"仕訳台帳\" UNION ALL SELECT \"貸方コード\" FROM \"仕訳台帳\")"
+        " GROUP BY c ORDER BY COUNT(*) DESC LIMIT 1",
+        -1, &st, nullptr);
     std::pair<std::string, std::string> out;
     if (sqlite3_step(st) == SQLITE_ROW) {
         out.first = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
@@ -63,12 +65,12 @@ long long readRaw(const std::string& path, const RawQuery& query)
             if (const unsigned char* text = sqlite3_column_text(st, c))
                 sink.assign(reinterpret_cast<const char*>(text));
         sum += sqlite3_column_int64(st, kTextColumns) + sqlite3_column_int64(st, kTextColumns + 1)
-             + sqlite3_column_int(st, kTextColumns + 2);
+            + sqlite3_column_int(st, kTextColumns + 2);
         ++rows;
     }
     sqlite3_finalize(st);
     sqlite3_close(db);
-    if (sum == 42)   // keeps the reads from being left out
+    if (sum == 42)  // keeps the reads from being left out
         std::puts("");
     return rows;
 }

@@ -25,8 +25,8 @@ struct RawQuery {
 // or number; returns the number of rows.
 long long readRaw(const std::string& path, const RawQuery& query);
 
-RawQuery accountRowsQuery(const std::string& code);   // the general ledger of one account
-std::vector<RawQuery> booksQueries();                  // the cash book, bank books and sub-ledgers
-RawQuery journalQuery();                               // every row of the journal query
+RawQuery accountRowsQuery(const std::string& code);  // the general ledger of one account
+std::vector<RawQuery> booksQueries();                // the cash book, bank books and sub-ledgers
+RawQuery journalQuery();                             // every row of the journal query
 
 }  // namespace bench

@@ -72,7 +72,7 @@ struct Prepared {
     std::string busiestName;
 };
 
-std::map<std::string, double> g_best;   // by benchmark name: the best time in seconds
+std::map<std::string, double> g_best;  // by benchmark name: the best time in seconds
 
 void keepBest(const std::string& name, double time)
 {
@@ -94,7 +94,7 @@ void ledgerWindow(benchmark::State& state, const std::string& key, const Prepare
             if (form.List2()->item(i)->text().toStdString() == file.busiestName)
                 row = i;
         const auto start = std::chrono::steady_clock::now();
-        form.List2()->setCurrentRow(row);   // as the arrow keys choose it
+        form.List2()->setCurrentRow(row);  // as the arrow keys choose it
         form.SSTab1()->setCurrentIndex(1);
         form.List1()->repaint();
         QApplication::processEvents();
@@ -142,7 +142,8 @@ void ledgerAll(benchmark::State& state, const std::string& key, const Prepared& 
     }
 }
 
-void raw(benchmark::State& state, const std::string& key, const Prepared& file, const std::vector<bench::RawQuery>& queries)
+void raw(benchmark::State& state, const std::string& key, const Prepared& file,
+         const std::vector<bench::RawQuery>& queries)
 {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -194,9 +195,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     frame::installFontSubstitutions();
     QApplication::setFont(frame::fixedPitchFont(9), "QListWidget");
-    ui::installScriptedDialogs().setFailureHandler([](const std::string& report) {
-        std::fprintf(stderr, "unexpected dialog: %s\n", report.c_str());
-    });
+    ui::installScriptedDialogs().setFailureHandler(
+        [](const std::string& report) { std::fprintf(stderr, "unexpected dialog: %s\n", report.c_str()); });
     benchmark::Initialize(&argc, argv);
 
     const auto dir = std::filesystem::temp_directory_path() / "velmora-books-bench";

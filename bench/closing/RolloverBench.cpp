@@ -53,8 +53,9 @@ void fillPeriodFile(const std::string& path, int journalRows)
         exec(db,
              "INSERT INTO 固定資産台帳 (管理番号, 名称, 勘定科目コード, 取得価格, 残存価格, 減価償却費) VALUES ('F-"
                  + std::to_string(i) + "', '備品', '145', 500000, 300000, 50000)");
-    exec(db, "INSERT INTO 仕訳変更履歴 (変更日, 変更理由, 伝票番号, 日付, 追番) SELECT '2024-12-01 10:00:00', '1',"
-             " 伝票番号, 日付, 追番 FROM 仕訳台帳 WHERE rowid % 50 = 0");
+    exec(db,
+         "INSERT INTO 仕訳変更履歴 (変更日, 変更理由, 伝票番号, 日付, 追番) SELECT '2024-12-01 10:00:00', '1',"
+         " 伝票番号, 日付, 追番 FROM 仕訳台帳 WHERE rowid % 50 = 0");
     exec(db, "COMMIT");
     sqlite3_close(db);
 }

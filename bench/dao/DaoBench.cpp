@@ -20,7 +20,8 @@ namespace {
 
 constexpr int kJournalRows = 100000;
 
-void exec(sqlite3* db, const char* sql) {
+void exec(sqlite3* db, const char* sql)
+{
     char* error = nullptr;
     if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
         std::fprintf(stderr, "%s\n", error);
@@ -29,14 +30,17 @@ void exec(sqlite3* db, const char* sql) {
 }
 
 // The accounts in use of the standard chart: the codes the journal rows take.
-std::vector<std::string> codesInUse() {
+std::vector<std::string> codesInUse()
+{
     std::vector<std::string> codes;
     for (const periodfile::StandardAccount& account : periodfile::standardChart())
-        if (account.inUse) codes.emplace_back(account.code);
+        if (account.inUse)
+            codes.emplace_back(account.code);
     return codes;
 }
 
-void buildFixture(const std::string& path) {
+void buildFixture(const std::string& path)
+{
     std::filesystem::remove(path);
     periodfile::createPeriodFile(path, {"ベンチマーク商事", 1, "2024-04-01"});
     sqlite3* db = nullptr;
@@ -51,7 +55,8 @@ void buildFixture(const std::string& path) {
     std::mt19937 random(42);
     for (int i = 0; i < kJournalRows; ++i) {
         char date[16], voucher[16];
-        std::snprintf(date, sizeof date, "2024-%02d-%02d", 4 + static_cast<int>(random() % 9), 1 + static_cast<int>(random() % 28));
+        std::snprintf(date, sizeof date, "2024-%02d-%02d", 4 + static_cast<int>(random() % 9),
+                      1 + static_cast<int>(random() % 28));
         std::snprintf(voucher, sizeof voucher, "2404%08d", i / 3);
         const std::string& debit = codes[random() % codes.size()];
         const std::string& credit = codes[random() % codes.size()];
@@ -77,26 +82,34 @@ void buildFixture(const std::string& path) {
 }
 
 using Clock = std::chrono::steady_clock;
-double millisSince(Clock::time_point start) {
+double millisSince(Clock::time_point start)
+{
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 // Six fields of every row, as the journal list reads them.
 // The raw walk runs on a connection of its own, opened once with the same page
 // cache as the layer's, so both walks read warm pages.
-double rawWalk(sqlite3* db, long long& checksum) {
+double rawWalk(sqlite3* db, long long& checksum)
+{
     const auto start = Clock::now();
     sqlite3_stmt* st = nullptr;
     sqlite3_prepare_v2(db, "SELECT * FROM Q_仕訳台帳", -1, &st, nullptr);
     int date = -1, voucher = -1, memo = -1, name = -1, debit = -1, credit = -1;
     for (int i = 0; i < sqlite3_column_count(st); ++i) {
         const std::string column = sqlite3_column_name(st, i);
-        if (column == "日付") date = i;
-        if (column == "伝票番号") voucher = i;
-        if (column == "摘要") memo = i;
-        if (column == "勘定科目名") name = i;
-        if (column == "入金") debit = i;
-        if (column == "出金") credit = i;
+        if (column == "日付")
+            date = i;
+        if (column == "伝票番号")
+            voucher = i;
+        if (column == "摘要")
+            memo = i;
+        if (column == "勘定科目名")
+            name = i;
+        if (column == "入金")
+            debit = i;
+        if (column == "出金")
+            credit = i;
     }
     while (sqlite3_step(st) == SQLITE_ROW) {
         std::string d(reinterpret_cast<const char*>(sqlite3_column_text(st, date)));
@@ -104,13 +117,14 @@ double rawWalk(sqlite3* db, long long& checksum) {
         std::string m(reinterpret_cast<const char*>(sqlite3_column_text(st, memo)));
         std::string n(reinterpret_cast<const char*>(sqlite3_column_text(st, name)));
         checksum += sqlite3_column_int(st, debit) + sqlite3_column_int(st, credit)
-                    + static_cast<long long>(d.size() + v.size() + m.size() + n.size());
+            + static_cast<long long>(d.size() + v.size() + m.size() + n.size());
     }
     sqlite3_finalize(st);
     return millisSince(start);
 }
 
-double dynasetWalk(dao::Database& db, long long& checksum) {
+double dynasetWalk(dao::Database& db, long long& checksum)
+{
     const auto start = Clock::now();
     auto rs = db.OpenRecordset("Q_仕訳台帳");
     for (; !rs->EOF_(); rs->MoveNext()) {
@@ -119,14 +133,15 @@ double dynasetWalk(dao::Database& db, long long& checksum) {
         const std::string memo = rs->get("摘要").toText();
         const std::string name = rs->get("勘定科目名").toText();
         checksum += rs->get("入金").toInt32() + rs->get("出金").toInt32()
-                    + static_cast<long long>(voucher.size() + memo.size() + name.size()) + (date.isNull() ? 0 : 10);
+            + static_cast<long long>(voucher.size() + memo.size() + name.size()) + (date.isNull() ? 0 : 10);
     }
     return millisSince(start);
 }
 
 }  // namespace
 
-int main() {
+int main()
+{
     const std::string path = (std::filesystem::temp_directory_path() / "velmora_dao_bench第1期.mdb").string();
     std::printf("preparing a period file with %d journal rows in %s\n", kJournalRows, path.c_str());
     buildFixture(path);
@@ -148,7 +163,8 @@ int main() {
     std::printf("raw-sqlite walk of Q_仕訳台帳 (6 fields): %.1f ms\n", bestRaw);
     std::printf("dynaset open + walk of Q_仕訳台帳 (6 fields): %.1f ms\n", bestDynaset);
     std::printf("ratio dynaset-walk/raw-sqlite: %.2f\n", bestDynaset / bestRaw);
-    if (rawSum <= 0 || dynasetSum <= 0) std::printf("warning: empty walk\n");
+    if (rawSum <= 0 || dynasetSum <= 0)
+        std::printf("warning: empty walk\n");
 
     {
         // The same walk when every cached row is stale: a write lands after the
@@ -157,14 +173,16 @@ int main() {
         auto rs = db->OpenRecordset("Q_仕訳台帳");
         db->Execute("UPDATE 勘定科目コード表 SET 適用 = 1 WHERE 勘定科目コード = '100'");
         long long sum = 0;
-        for (; !rs->EOF_(); rs->MoveNext()) sum += rs->get("入金").toInt32() + static_cast<long long>(rs->get("摘要").toText().size());
+        for (; !rs->EOF_(); rs->MoveNext())
+            sum += rs->get("入金").toInt32() + static_cast<long long>(rs->get("摘要").toText().size());
         std::printf("dynaset open + walk with every row re-read after a write: %.1f ms\n", millisSince(start));
     }
 
     // Every account of the chart looked up by name, from the first row each time.
     auto chart = db->OpenRecordset("Q_勘定科目コード表");
     std::vector<std::string> names;
-    for (const periodfile::StandardAccount& account : periodfile::standardChart()) names.emplace_back(account.name);
+    for (const periodfile::StandardAccount& account : periodfile::standardChart())
+        names.emplace_back(account.name);
     const int rounds = 20;
     const auto start = Clock::now();
     int found = 0;
@@ -172,7 +190,8 @@ int main() {
         for (const std::string& name : names) {
             chart->MoveFirst();
             chart->FindFirst("勘定科目名 = '" + name + "'");
-            if (!chart->NoMatch()) ++found;
+            if (!chart->NoMatch())
+                ++found;
         }
     }
     const int finds = rounds * static_cast<int>(names.size());

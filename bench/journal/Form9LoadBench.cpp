@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr int kVouchers = 20000;   // 10,000 of two rows and 10,000 of three: 50,000 rows
+constexpr int kVouchers = 20000;  // 10,000 of two rows and 10,000 of three: 50,000 rows
 
 void exec(sqlite3* db, const char* sql)
 {
@@ -36,7 +36,9 @@ int fillJournal(const std::string& path)
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
     exec(db, "BEGIN");
-    exec(db, "INSERT INTO 取引銀行(no, 銀行コード, 支店コード, 種別, 期首残高) VALUES (1, '0001', '0001203', '普通預金', 0)");
+    exec(db,
+         "INSERT INTO 取引銀行(no, 銀行コード, 支店コード, 種別, 期首残高) VALUES (1, '0001', '0001203', '普通預金', "
+         "0)");
     exec(db, "INSERT INTO 取引先管理(取引先名) VALUES ('山田商店'), ('鈴木工業'), ('株式会社ベルモラ商店')");
     sqlite3_stmt* row = nullptr;
     sqlite3_prepare_v2(db,
@@ -89,10 +91,11 @@ double rawRead(sqlite3* db, long long& checksum)
 {
     const auto start = Clock::now();
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db,
-                       "SELECT 日付, 伝票番号, 追番, 摘要, 取引先, 借方コード, 勘定科目名, 入金, 貸方コード, 勘定科目名2, "
-                       "出金, 支店コード, 銀行名, 支店名, 決算仕訳 FROM Q_仕訳台帳",
-                       -1, &st, nullptr);
+    sqlite3_prepare_v2(
+        db,
+        "SELECT 日付, 伝票番号, 追番, 摘要, 取引先, 借方コード, 勘定科目名, 入金, 貸方コード, 勘定科目名2, "
+        "出金, 支店コード, 銀行名, 支店名, 決算仕訳 FROM Q_仕訳台帳",
+        -1, &st, nullptr);
     while (sqlite3_step(st) == SQLITE_ROW) {
         for (int i = 0; i < 15; ++i) {
             const unsigned char* text = sqlite3_column_text(st, i);
@@ -110,10 +113,12 @@ double dynasetRead(long long& checksum)
     const auto start = Clock::now();
     auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(o::DbFilePath);
     auto rs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
-    static const char* const fields[] = {"日付", "伝票番号", "追番", "摘要", "取引先", "借方コード", "勘定科目名", "入金",
-                                         "貸方コード", "勘定科目名2", "出金", "支店コード", "銀行名", "支店名", "決算仕訳"};
+    static const char* const fields[] = {"日付",       "伝票番号",   "追番",   "摘要",       "取引先",
+                                         "借方コード", "勘定科目名", "入金",   "貸方コード", "勘定科目名2",
+                                         "出金",       "支店コード", "銀行名", "支店名",     "決算仕訳"};
     for (; !rs->EOF_(); rs->MoveNext())
-        for (const char* field : fields) checksum += static_cast<long long>(rs->get(field).toText().size());
+        for (const char* field : fields)
+            checksum += static_cast<long long>(rs->get(field).toText().size());
     return millisSince(start);
 }
 
@@ -158,7 +163,8 @@ int main(int argc, char** argv)
     std::printf("dynaset read of the same rows and fields: %.1f ms\n", bestDynaset);
     std::printf("Form9 load with its journal list (%d lines): %.1f ms\n", lines, bestForm);
     std::printf("ratio form9-load/raw-sqlite: %.2f\n", bestForm / bestRaw);
-    if (lines != rows || checksum <= 0) std::printf("warning: the list does not show every row\n");
+    if (lines != rows || checksum <= 0)
+        std::printf("warning: the list does not show every row\n");
     std::fflush(stdout);
 
     o::ResetGlobals();

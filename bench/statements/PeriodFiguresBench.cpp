@@ -41,11 +41,12 @@ void fillJournal(const std::string& path, int rows)
     const std::vector<std::string> codes = accountCodes(db);
     exec(db, "BEGIN");
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO \"仕訳台帳\" (\"日付\", \"伝票番号\", \"追番\", \"摘要\", \"取引先\", \"借方コード\","
-                       " \"入金\", \"貸方コード\", \"出金\", \"銀行コード\", \"支店コード\", \"決算仕訳\")"
-                       " VALUES (?1, ?2, 1, 'ベンチマーク用の取引', '', ?3, ?4, ?5, ?4, '', '', ?6)",
-                       -1, &st, nullptr);
+    sqlite3_prepare_v2(
+        db,
+        "INSERT INTO \"仕訳台帳\" (\"日付\", \"伝票番号\", \"追番\", \"摘要\", \"取引先\", \"借方コード\","
+        " \"入金\", \"貸方コード\", \"出金\", \"銀行コード\", \"支店コード\", \"決算仕訳\")"
+        " VALUES (?1, ?2, 1, 'ベンチマーク用の取引', '', ?3, ?4, ?5, ?4, '', '', ?6)",
+        -1, &st, nullptr);
     std::mt19937 random(20240401);
     std::uniform_int_distribution<int> day(0, 364), account(0, static_cast<int>(codes.size()) - 1), amount(1, 50000);
     const long long first = dao::Date{2024, 4, 1}.dayNumber();
@@ -123,9 +124,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ui::installScriptedDialogs().setFailureHandler([](const std::string& report) {
-        std::fprintf(stderr, "unexpected dialog: %s\n", report.c_str());
-    });
+    ui::installScriptedDialogs().setFailureHandler(
+        [](const std::string& report) { std::fprintf(stderr, "unexpected dialog: %s\n", report.c_str()); });
     printing::installRecordingPrinter();
 
     const auto dir = std::filesystem::temp_directory_path() / "velmora-statements-bench";

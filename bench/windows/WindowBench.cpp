@@ -130,7 +130,8 @@ struct Prepared {
 void printRss(const char* window, const Prepared& file)
 {
     const double peak = peakResidentBytes();
-    std::printf("  %s peak resident %.1f MB, period file %.1f MB\n", window, peak / 1048576.0, file.fileBytes / 1048576.0);
+    std::printf("  %s peak resident %.1f MB, period file %.1f MB\n", window, peak / 1048576.0,
+                file.fileBytes / 1048576.0);
     std::printf("rss %s/file-size: %.2f (%d rows)\n", window, peak / file.fileBytes, file.rows);
 }
 
@@ -143,14 +144,16 @@ void printRatio(const char* name, const char* rawName, double measured, double r
 double bestOf(int runs, const std::function<double()>& run)
 {
     double best = 1e300;
-    for (int i = 0; i < runs; ++i) best = std::min(best, run());
+    for (int i = 0; i < runs; ++i)
+        best = std::min(best, run());
     return best;
 }
 
 double rawRead(const Prepared& file, const std::vector<bench::RawQuery>& queries)
 {
     const auto start = Clock::now();
-    for (const bench::RawQuery& query : queries) bench::readRaw(file.path, query);
+    for (const bench::RawQuery& query : queries)
+        bench::readRaw(file.path, query);
     return millisSince(start);
 }
 
@@ -428,7 +431,8 @@ void ledgerWindow(const Prepared& file)
     form.show();
     QApplication::processEvents();
     for (int i = 0; i < form.List2()->count(); ++i)
-        if (form.List2()->item(i)->text().toStdString() == file.busiestName) form.List2()->setCurrentRow(i);
+        if (form.List2()->item(i)->text().toStdString() == file.busiestName)
+            form.List2()->setCurrentRow(i);
     form.SSTab1()->setCurrentIndex(1);
     form.List1()->repaint();
     QApplication::processEvents();
@@ -531,14 +535,16 @@ void inOwnProcess(const char* program, const std::function<void()>& measure)
     }
     int status = 0;
     waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::printf("warning: a measuring process failed\n");
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        std::printf("warning: a measuring process failed\n");
 }
 
 // --only=form9,ledger,books,closing: the windows to measure (all without it).
 bool wanted(int argc, char** argv, const char* window)
 {
     for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--only=", 7) == 0) return std::strstr(argv[i] + 7, window) != nullptr;
+        if (std::strncmp(argv[i], "--only=", 7) == 0)
+            return std::strstr(argv[i] + 7, window) != nullptr;
     return true;
 }
 
@@ -546,14 +552,18 @@ std::vector<int> sizesFrom(int argc, char** argv)
 {
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--rows=", 7) != 0) continue;
+        if (std::strncmp(argv[i], "--rows=", 7) != 0)
+            continue;
         for (const char* p = argv[i] + 7; *p;) {
             sizes.push_back(std::atoi(p));
-            while (*p && *p != ',') ++p;
-            if (*p == ',') ++p;
+            while (*p && *p != ',')
+                ++p;
+            if (*p == ',')
+                ++p;
         }
     }
-    if (sizes.empty()) sizes = {10000, 100000, 1000000};
+    if (sizes.empty())
+        sizes = {10000, 100000, 1000000};
     return sizes;
 }
 
@@ -561,7 +571,8 @@ std::vector<int> sizesFrom(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     const auto dir = std::filesystem::temp_directory_path() / ("velmora-window-bench-" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
@@ -579,10 +590,14 @@ int main(int argc, char** argv)
             "journal rows: %d in %d vouchers, %.0f %% on the deposit accounts, amounts x %.3f; period file %.1f MB\n",
             made.rows, made.vouchers, 100.0 * made.depositRows / made.rows, made.amountScale,
             file.fileBytes / 1048576.0);
-        if (wanted(argc, argv, "form9")) inOwnProcess(argv[0], [&] { journalWindow(file); });
-        if (wanted(argc, argv, "ledger")) inOwnProcess(argv[0], [&] { ledgerWindow(file); });
-        if (wanted(argc, argv, "books")) inOwnProcess(argv[0], [&] { booksWindow(file); });
-        if (wanted(argc, argv, "closing")) inOwnProcess(argv[0], [&] { closingWindow(file); });
+        if (wanted(argc, argv, "form9"))
+            inOwnProcess(argv[0], [&] { journalWindow(file); });
+        if (wanted(argc, argv, "ledger"))
+            inOwnProcess(argv[0], [&] { ledgerWindow(file); });
+        if (wanted(argc, argv, "books"))
+            inOwnProcess(argv[0], [&] { booksWindow(file); });
+        if (wanted(argc, argv, "closing"))
+            inOwnProcess(argv[0], [&] { closingWindow(file); });
         std::filesystem::remove(file.path);
         std::filesystem::remove(file.rawCopy);
     }

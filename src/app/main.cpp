@@ -29,9 +29,7 @@ int main(int argc, char** argv)
     QApplication::setFont(frame::fixedPitchFont(9), "QListWidget");
 
     ui::setDialogs(std::make_unique<ui::QtDialogs>());
-    printing::useSystemPrinting([](const std::string& message) {
-        ui::dialogs().messageBox(message, ui::Buttons::Ok);
-    });
+    printing::useSystemPrinting([](const std::string& message) { ui::dialogs().messageBox(message, ui::Buttons::Ok); });
 
     frame::registerFrameWindows();
     registerJournalWindows();

@@ -6,16 +6,22 @@
 
 namespace books {
 
-std::string bankRowLine(DateColumn& dates, const JournalRow& row, const Posting& posting,
-                        std::int64_t balance, int descriptionBytes, int gapBeforeBalance)
+std::string bankRowLine(DateColumn& dates, const JournalRow& row, const Posting& posting, std::int64_t balance,
+                        int descriptionBytes, int gapBeforeBalance)
 {
     return LineBuilder()
-        .raw(dates.next(row.date)).gap(1)
-        .text(row.description, descriptionBytes).gap(1)
-        .text(row.partner, 20).gap(1)
-        .text(posting.account, 16).gap(1)
-        .amountOrNone(posting.debit, 12).gap(1)
-        .amountOrNone(posting.credit, 12).gap(gapBeforeBalance)
+        .raw(dates.next(row.date))
+        .gap(1)
+        .text(row.description, descriptionBytes)
+        .gap(1)
+        .text(row.partner, 20)
+        .gap(1)
+        .text(posting.account, 16)
+        .gap(1)
+        .amountOrNone(posting.debit, 12)
+        .gap(1)
+        .amountOrNone(posting.credit, 12)
+        .gap(gapBeforeBalance)
         .amount(balance, 12)
         .str();
 }
@@ -47,8 +53,7 @@ bool carriesAccount(const JournalRow& row, const BankAccount& account)
 
 bool belongsTo(const JournalRow& row, const BankAccount& account)
 {
-    return carriesAccount(row, account)
-        && (row.debitName == account.kind || row.creditName == account.kind);
+    return carriesAccount(row, account) && (row.debitName == account.kind || row.creditName == account.kind);
 }
 
 Posting bankPosting(const JournalRow& row, const BankAccount& account)
@@ -62,10 +67,7 @@ BankBook bankBook(const BankAccount& account, const std::vector<JournalRow>& jou
     BankBook book;
     book.account = account;
     book.balance = account.opening;
-    book.lines.push_back(LineBuilder()
-                             .gap(48).raw("期首残高").gap(60)
-                             .amount(account.opening, 12)
-                             .str());
+    book.lines.push_back(LineBuilder().gap(48).raw("期首残高").gap(60).amount(account.opening, 12).str());
     book.journalEmpty = journal.empty();
     DateColumn dates(kBankDateStart);
     for (const JournalRow& row : journal) {
@@ -104,20 +106,22 @@ void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts, c
     if (accounts.isEmpty() || books.empty())
         return;
     std::size_t next = 0;
-    dao::RunInTransaction(workspace, [&] {
-        forEachRow(accounts, [&] {
-            if (next >= books.size())
-                return;
-            accounts.Edit();
-            accounts.set(schema::column::PresentBalance, dao::Value(static_cast<long long>(books[next].balance)));
-            accounts.Update();
-            ++next;
-        });
-    }, {&accounts});
+    dao::RunInTransaction(workspace,
+                          [&] {
+                              forEachRow(accounts, [&] {
+                                  if (next >= books.size())
+                                      return;
+                                  accounts.Edit();
+                                  accounts.set(schema::column::PresentBalance,
+                                               dao::Value(static_cast<long long>(books[next].balance)));
+                                  accounts.Update();
+                                  ++next;
+                              });
+                          },
+                          {&accounts});
 }
 
-std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts,
-                                    dao::Recordset& bankJournal)
+std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts, dao::Recordset& bankJournal)
 {
     std::vector<BankBook> books = bankBooksOf(accounts, bankJournal);
     storeCurrentBalances(workspace, accounts, books);

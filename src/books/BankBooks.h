@@ -17,7 +17,7 @@
 
 namespace books {
 
-inline constexpr int kBankSlots = 4;   // the window shows and prints four accounts
+inline constexpr int kBankSlots = 4;  // the window shows and prints four accounts
 
 struct BankAccount {
     std::string bankName;      // 銀行名 (joined; may be missing)
@@ -28,28 +28,28 @@ struct BankAccount {
     std::string branchCode;    // 支店コード
 };
 
-BankAccount readBankAccount(dao::Recordset& accounts);   // the current row of Q_取引銀行
+BankAccount readBankAccount(dao::Recordset& accounts);  // the current row of Q_取引銀行
 
 // The rows of Q_取引銀行仕訳, read once in the query's order.
 std::vector<JournalRow> readBankJournal(dao::Recordset& bankJournal);
 
-bool carriesAccount(const JournalRow& row, const BankAccount& account);   // same bank and branch codes
+bool carriesAccount(const JournalRow& row, const BankAccount& account);  // same bank and branch codes
 bool belongsTo(const JournalRow& row, const BankAccount& account);       // ... and the kind on one side
 Posting bankPosting(const JournalRow& row, const BankAccount& account);
 
 struct BankBook {
     BankAccount account;
-    std::vector<std::string> lines;   // the opening line, then one line per row
-    std::int64_t balance = 0;         // after the last row
-    bool journalEmpty = false;        // Q_取引銀行仕訳 had no rows: no current-balance label
+    std::vector<std::string> lines;  // the opening line, then one line per row
+    std::int64_t balance = 0;        // after the last row
+    bool journalEmpty = false;       // Q_取引銀行仕訳 had no rows: no current-balance label
 };
 
-inline const dao::Date kBankDateStart{1900, 1, 1};   // each book's date column starts here
+inline const dao::Date kBankDateStart{1900, 1, 1};  // each book's date column starts here
 
 // A row line: 128 bytes on the screen (description 34, five blanks before the
 // balance), 116 on paper (description 26, one blank).
-std::string bankRowLine(DateColumn& dates, const JournalRow& row, const Posting& posting,
-                        std::int64_t balance, int descriptionBytes, int gapBeforeBalance);
+std::string bankRowLine(DateColumn& dates, const JournalRow& row, const Posting& posting, std::int64_t balance,
+                        int descriptionBytes, int gapBeforeBalance);
 
 BankBook bankBook(const BankAccount& account, const std::vector<JournalRow>& journal);
 
@@ -71,8 +71,7 @@ std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bank
 void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts, const std::vector<BankBook>& books);
 
 // Both: the books of every account, and every account's 現残高 stored.
-std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts,
-                                    dao::Recordset& bankJournal);
+std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts, dao::Recordset& bankJournal);
 
 // Prints the books of the first four accounts on a print run the caller has
 // prepared and will end, as a printout of its own size. Every account gets its

@@ -9,7 +9,7 @@ namespace {
 std::string accountLine(const BankAccount& account)
 {
     return account.bankName + " " + account.branchName + " " + account.kind + " " + "期首残高 "
-         + amountField(account.opening, kLabelMask, 0) + "円";
+        + amountField(account.opening, kLabelMask, 0) + "円";
 }
 
 }  // namespace

@@ -37,8 +37,8 @@ void printPageHead(printing::PrinterDevice& printer, const std::string& company,
 }
 
 namespace {
-constexpr int kPageLines = 80;       // a page breaks when it holds more
-constexpr int kBlockLines = 3;       // the page block
+constexpr int kPageLines = 80;  // a page breaks when it holds more
+constexpr int kBlockLines = 3;  // the page block
 // A shared page counts what each line takes: a block with its opening line
 // takes five text heights. It holds the 78 rows of one book under its block
 // (83 lines) and at most 85 lines of several, so that every page fits the

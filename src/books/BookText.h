@@ -15,7 +15,7 @@ namespace books {
 inline constexpr const char* kListMask = o::kAmountMask;
 inline constexpr const char* kOpeningMask = o::kAmount12Mask;
 inline constexpr const char* kLabelMask = o::kAmount10Mask;
-inline constexpr const char* kNoAmount = "------------";   // the column that carries no amount
+inline constexpr const char* kNoAmount = "------------";  // the column that carries no amount
 
 std::string fit(const std::string& text, int bytes);
 std::string amountField(std::int64_t amount, const char* mask, int width);
@@ -51,7 +51,11 @@ public:
         m_line += none;
         return *this;
     }
-    LineBuilder& raw(const std::string& value) { m_line += value; return *this; }
+    LineBuilder& raw(const std::string& value)
+    {
+        m_line += value;
+        return *this;
+    }
     const std::string& str() const { return m_line; }
 private:
     std::string m_line;

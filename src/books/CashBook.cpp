@@ -23,7 +23,7 @@ std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::
     std::int64_t balance = source.openingCash;
     lines.push_back(openingLine(balance, 39, 61, 14));
     if (source.rows.isEmpty())
-        return lines;   // the carried cash shows before the period's first cash voucher too
+        return lines;  // the carried cash shows before the period's first cash voucher too
     JournalRowReader reader(source.rows);
     DateColumn dates(now);
     forEachRow(source.rows, [&] {
@@ -35,8 +35,8 @@ std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::
     return lines;
 }
 
-void printCashBook(printing::PrinterDevice& printer, const CashBookSource& source,
-                   const std::string& company, const dao::Date& now)
+void printCashBook(printing::PrinterDevice& printer, const CashBookSource& source, const std::string& company,
+                   const dao::Date& now)
 {
     printer.startPrintout();
     BookPages pages(printer, company, " 会計 現金出納帳  ", now, PageText::Books);
@@ -47,7 +47,7 @@ void printCashBook(printing::PrinterDevice& printer, const CashBookSource& sourc
             printLineGap(printer);
         }
     };
-    if (source.rows.isEmpty()) {   // the carried cash alone
+    if (source.rows.isEmpty()) {  // the carried cash alone
         openPage();
         printer.newPage();
         return;

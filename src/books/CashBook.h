@@ -13,9 +13,9 @@
 namespace books {
 
 struct CashBookSource {
-    dao::Recordset& rows;        // Q_現金出納帳
-    std::string cashCode;        // code of the account 現金 ("" when there is none)
-    std::int64_t openingCash;    // 会計設定.期首現金残高 (null counts 0)
+    dao::Recordset& rows;      // Q_現金出納帳
+    std::string cashCode;      // code of the account 現金 ("" when there is none)
+    std::int64_t openingCash;  // 会計設定.期首現金残高 (null counts 0)
 };
 
 // A row is a receipt when its debit account is cash, otherwise a payment; a
@@ -31,7 +31,7 @@ std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::
 // printout of its own size (PrinterDevice::startPrintout). Page length: 78
 // rows; every printout ends with a new page. A book without rows is its page
 // header and opening line.
-void printCashBook(printing::PrinterDevice& printer, const CashBookSource& source,
-                   const std::string& company, const dao::Date& now);
+void printCashBook(printing::PrinterDevice& printer, const CashBookSource& source, const std::string& company,
+                   const dao::Date& now);
 
 }  // namespace books

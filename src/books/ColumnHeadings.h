@@ -10,9 +10,9 @@ class QWidget;
 namespace books {
 
 struct ColumnHeading {
-    int labelIndex;     // the label is named Label2_<labelIndex>
+    int labelIndex;  // the label is named Label2_<labelIndex>
     const char* text;
-    int byteOffset;     // where the field begins in the list line, in Shift-JIS bytes
+    int byteOffset;  // where the field begins in the list line, in Shift-JIS bytes
 };
 
 QWidget* columnHeadings(QWidget* parent, std::initializer_list<ColumnHeading> headings);

@@ -51,18 +51,30 @@ QLabel* newLabel(QWidget* parent, const QString& name, const QString& text = {})
 // 勘定科目, 借方, 貸方, 残高, 銀行名, 支店名.
 QWidget* subLedgerHeadings(QWidget* parent, const std::array<int, 9>& index)
 {
-    return columnHeadings(parent, {{index[0], "日付", 0}, {index[1], "摘　　要", 13}, {index[2], "取引先", 54},
-                                   {index[3], "勘定科目", 70}, {index[4], "借方", 87}, {index[5], "貸方", 100},
-                                   {index[6], "残高", 113}, {index[7], "銀行名", 128}, {index[8], "支店名", 144}});
+    return columnHeadings(parent,
+                          {{index[0], "日付", 0},
+                           {index[1], "摘　　要", 13},
+                           {index[2], "取引先", 54},
+                           {index[3], "勘定科目", 70},
+                           {index[4], "借方", 87},
+                           {index[5], "貸方", 100},
+                           {index[6], "残高", 113},
+                           {index[7], "銀行名", 128},
+                           {index[8], "支店名", 144}});
 }
 
 // The headings above the upper list of a bank tab: 日付, 摘　　要, 取引先,
 // 勘定科目, 入金, 出金, 残高.
 QWidget* bankHeadings(QWidget* parent, const std::array<int, 7>& index)
 {
-    return columnHeadings(parent, {{index[0], "日付", 0}, {index[1], "摘　　要", 13}, {index[2], "取引先", 48},
-                                   {index[3], "勘定科目", 69}, {index[4], "入金", 86}, {index[5], "出金", 99},
-                                   {index[6], "残高", 116}});
+    return columnHeadings(parent,
+                          {{index[0], "日付", 0},
+                           {index[1], "摘　　要", 13},
+                           {index[2], "取引先", 48},
+                           {index[3], "勘定科目", 69},
+                           {index[4], "入金", 86},
+                           {index[5], "出金", 99},
+                           {index[6], "残高", 116}});
 }
 
 void fill(frame::RecordListView* list, const std::vector<std::string>& lines)
@@ -131,9 +143,16 @@ void Form14::buildControls()
     auto* cashTab = new QWidget;
     auto* cashLayout = new QVBoxLayout(cashTab);
     m_list1 = newList(cashTab, "List1");
-    cashLayout->addWidget(columnHeadings(cashTab, {{0, "日付", 0}, {1, "摘　　要", 13}, {10, "取引先", 50},
-                                                   {2, "勘定科目", 70}, {3, "入金", 87}, {7, "出金", 100}, {6, "残高", 113},
-                                                   {4, "銀行名", 129}, {5, "支店名", 144}}));
+    cashLayout->addWidget(columnHeadings(cashTab,
+                                         {{0, "日付", 0},
+                                          {1, "摘　　要", 13},
+                                          {10, "取引先", 50},
+                                          {2, "勘定科目", 70},
+                                          {3, "入金", 87},
+                                          {7, "出金", 100},
+                                          {6, "残高", 113},
+                                          {4, "銀行名", 129},
+                                          {5, "支店名", 144}}));
     cashLayout->addWidget(m_list1);
 
     auto subLedgerPair = [&](int upperIndex, const char* upper, int upperLabel, int lowerIndex, const char* lower,
@@ -141,7 +160,7 @@ void Form14::buildControls()
         auto* tab = new QWidget;
         auto* layout = new QVBoxLayout(tab);
         const std::pair<int, std::pair<const char*, int>> parts[] = {{upperIndex, {upper, upperLabel}},
-                                                                      {lowerIndex, {lower, lowerLabel}}};
+                                                                     {lowerIndex, {lower, lowerLabel}}};
         for (const auto& [listIndex, heading] : parts) {
             auto* label = new QLabel(QString::fromUtf8(heading.first), tab);
             label->setObjectName(QString("Label1_%1").arg(heading.second));
@@ -178,16 +197,23 @@ void Form14::buildControls()
     }
     termsRow->addStretch();
     partnerLayout->addLayout(termsRow);
-    partnerLayout->addWidget(columnHeadings(partnerTab, {{59, "日付", 0}, {54, "摘　　要", 13}, {55, "勘定科目", 53},
-                                                         {56, "借方", 70}, {53, "貸方", 83}, {60, "残高", 96},
-                                                         {57, "銀行名", 111}, {58, "支店名", 127}}));
+    partnerLayout->addWidget(columnHeadings(partnerTab,
+                                            {{59, "日付", 0},
+                                             {54, "摘　　要", 13},
+                                             {55, "勘定科目", 53},
+                                             {56, "借方", 70},
+                                             {53, "貸方", 83},
+                                             {60, "残高", 96},
+                                             {57, "銀行名", 111},
+                                             {58, "支店名", 127}}));
     m_list4 = newList(partnerTab, "List4");
     partnerLayout->addWidget(m_list4);
 
     // 6 帳票印刷
     auto* printTab = new QWidget;
     auto* printLayout = new QVBoxLayout(printTab);
-    static const char* const checks[] = {"現金出納帳", "取引銀行", "仕入高／買掛金勘定", "売上／売掛金勘定", "取引先別仕訳"};
+    static const char* const checks[] = {"現金出納帳", "取引銀行", "仕入高／買掛金勘定", "売上／売掛金勘定",
+                                         "取引先別仕訳"};
     for (int i = 0; i < 5; ++i) {
         m_check1[i] = new QCheckBox(QString::fromUtf8(checks[i]), printTab);
         m_check1[i]->setObjectName(QString("Check1_%1").arg(i));
@@ -320,7 +346,7 @@ void Form14::ShowPartnerJournal(const std::string& partner)
     m_label9[2]->setText(toQ(terms.closingDay));
     m_label9[3]->setText(toQ(terms.payment));
     m_label9[4]->setText(toQ(terms.content));
-    dao::Value firstSide(0);   // no account in use: the debit rule
+    dao::Value firstSide(0);  // no account in use: the debit rule
     if (!UsedAccountsRecordset->BOF() && !UsedAccountsRecordset->EOF_())
         firstSide = UsedAccountsRecordset->get(schema::column::DebitCredit);
     fill(m_list4, partnerJournalLines(*LedgerRecordset, partner, partnerRuleFor(firstSide), dao::Date::now()));
@@ -376,9 +402,7 @@ void Form14::Command1_Click(int index)
             ui::dialogs().messageBox(o::kNothingToPrint, ui::Buttons::Ok, "現金出納帳");
         return;
     }
-    case Quit:
-        close();
-        return;
+    case Quit: close(); return;
     case Show: {
         const std::string partner = fromQ(m_combo1->currentText());
         if (partner.empty())
@@ -396,8 +420,7 @@ void Form14::Command1_Click(int index)
         }
         return;
     }
-    default:
-        return;
+    default: return;
     }
 }
 

@@ -25,11 +25,11 @@ namespace books {
 class Form14 : public frame::WorkWindow {
     Q_OBJECT
 public:
-    Form14();   // Form_Load; throws dao::DaoError when the period file cannot be used
+    Form14();  // Form_Load; throws dao::DaoError when the period file cannot be used
 
     void LoadBooks();
     // The indices of Command1, named from their captions.
-    enum Command1Button : int { Print = 0, Quit = 1, Show = 2 };   // "印刷", "終了", "表示"
+    enum Command1Button : int { Print = 0, Quit = 1, Show = 2 };  // "印刷", "終了", "表示"
     void Command1_Click(int index);
     void ShowCashBook();
     void ShowBankBooks();

@@ -61,9 +61,16 @@ void Form33::buildControls()
 
     auto* ledgerTab = new QWidget;
     auto* ledgerLayout = new QVBoxLayout(ledgerTab);
-    ledgerLayout->addWidget(columnHeadings(ledgerTab, {{1, "日付", 0}, {7, "摘　　要", 13}, {10, "取引先", 54},
-                                                       {2, "勘定科目", 70}, {3, "借方", 87}, {8, "貸方", 100},
-                                                       {6, "残高", 113}, {4, "銀行名", 129}, {5, "支店名", 145}}));
+    ledgerLayout->addWidget(columnHeadings(ledgerTab,
+                                           {{1, "日付", 0},
+                                            {7, "摘　　要", 13},
+                                            {10, "取引先", 54},
+                                            {2, "勘定科目", 70},
+                                            {3, "借方", 87},
+                                            {8, "貸方", 100},
+                                            {6, "残高", 113},
+                                            {4, "銀行名", 129},
+                                            {5, "支店名", 145}}));
     m_list1 = new frame::RecordListView(ledgerTab, "List1");
     ledgerLayout->addWidget(m_list1);
 
@@ -158,8 +165,8 @@ void Form33::Command1_Click(int index)
     }
     if (index != PrintLedgers)
         return;
-    const LedgerPrintMode mode = m_option1[1]->isChecked()   ? LedgerPrintMode::AllAccounts
-                               : m_option1[2]->isChecked() ? LedgerPrintMode::AllAccountsNoBreak
+    const LedgerPrintMode mode = m_option1[1]->isChecked() ? LedgerPrintMode::AllAccounts
+        : m_option1[2]->isChecked()                        ? LedgerPrintMode::AllAccountsNoBreak
                                                            : LedgerPrintMode::ShownAccount;
     // "表示元帳" before an account has been chosen has nothing to print.
     if (mode == LedgerPrintMode::ShownAccount && m_label1[1]->text().isEmpty()) {

@@ -22,13 +22,13 @@ namespace books {
 class Form33 : public frame::WorkWindow {
     Q_OBJECT
 public:
-    Form33();   // Form_Load; throws dao::DaoError when the period file cannot be used
+    Form33();  // Form_Load; throws dao::DaoError when the period file cannot be used
 
     void FillAccountList();
     void List2_Click(int row);
     // The indices of Command1. ShowChosen (the ledger of the chosen account) has
     // no button of its own: a click on an account of the list runs it.
-    enum Command1Button : int { ShowChosen = 0, PrintLedgers = 1, Quit = 9 };   // "元帳印刷", "終了"
+    enum Command1Button : int { ShowChosen = 0, PrintLedgers = 1, Quit = 9 };  // "元帳印刷", "終了"
     void Command1_Click(int index);
     void ShowLedger();
 

@@ -67,7 +67,8 @@ std::unique_ptr<dao::Recordset> openAccountRows(dao::Database& database, const s
 bool journalIsEmpty(dao::Database& database)
 {
     bool empty = true;
-    database.ForEachRow("SELECT 1 FROM \"仕訳台帳\" LIMIT 1", {}, "仕訳台帳", [&](const dao::RowView&) { empty = false; });
+    database.ForEachRow("SELECT 1 FROM \"仕訳台帳\" LIMIT 1", {}, "仕訳台帳",
+                        [&](const dao::RowView&) { empty = false; });
     return empty;
 }
 

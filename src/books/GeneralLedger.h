@@ -19,13 +19,13 @@
 namespace books {
 
 struct LedgerAccount {
-    std::string name;            // 勘定科目名
-    std::string code;            // 勘定科目コード
-    std::int64_t opening = 0;    // 期首残高 (null counts 0)
-    bool creditNormal = false;   // 借貸区分 other than 0, or none
+    std::string name;           // 勘定科目名
+    std::string code;           // 勘定科目コード
+    std::int64_t opening = 0;   // 期首残高 (null counts 0)
+    bool creditNormal = false;  // 借貸区分 other than 0, or none
 };
 
-LedgerAccount readLedgerAccount(dao::Recordset& usedAccounts);   // the current row
+LedgerAccount readLedgerAccount(dao::Recordset& usedAccounts);  // the current row
 
 // The names of the accounts in use that have one, in the query's order.
 std::vector<std::string> ledgerAccountNames(dao::Recordset& usedAccounts);
@@ -53,8 +53,8 @@ void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,
                        const std::function<void(const JournalRow&)>& visit);
 
 struct LedgerView {
-    std::vector<std::string> lines;   // the opening line, then one line per row
-    std::int64_t balance = 0;         // after the last row
+    std::vector<std::string> lines;  // the opening line, then one line per row
+    std::int64_t balance = 0;        // after the last row
 };
 
 // The ledger on screen: closing entries are left out of the list and the balance.
@@ -70,14 +70,12 @@ enum class LedgerPrintMode {
 // print run (closing entries included). An account without rows prints
 // nothing. The accounts recordset is left where it was.
 void printLedger(printing::PrinterDevice& printer, dao::Recordset& usedAccounts, dao::Recordset& journal,
-                 const std::string& name, const std::string& company, LedgerPrintMode mode,
-                 const dao::Date& now);
+                 const std::string& name, const std::string& company, LedgerPrintMode mode, const dao::Date& now);
 
 // What the print button prints for a mode: the shown account, or every
 // account in use with a name. Returns false when nothing was to be printed
 // (no account shown yet).
 bool printLedgers(printing::PrinterDevice& printer, dao::Recordset& usedAccounts, dao::Recordset& journal,
-                  const std::string& shownName, const std::string& company, LedgerPrintMode mode,
-                  const dao::Date& now);
+                  const std::string& shownName, const std::string& company, LedgerPrintMode mode, const dao::Date& now);
 
 }  // namespace books

@@ -57,9 +57,18 @@ public:
         forEachRow(journal, [&] {
             JournalRow row = reader.read();
             const auto index = static_cast<std::uint32_t>(m_rows.size());
-            StoredRow stored{row.date, std::move(row.description), std::move(row.partner), idOf(row.debitCode),
-                             idOf(row.creditCode), idOf(row.debitName), idOf(row.creditName), idOf(row.bankName),
-                             idOf(row.branchName), row.debitAmount, row.creditAmount, row.closingEntry};
+            StoredRow stored{row.date,
+                             std::move(row.description),
+                             std::move(row.partner),
+                             idOf(row.debitCode),
+                             idOf(row.creditCode),
+                             idOf(row.debitName),
+                             idOf(row.creditName),
+                             idOf(row.bankName),
+                             idOf(row.branchName),
+                             row.debitAmount,
+                             row.creditAmount,
+                             row.closingEntry};
             m_byAccount[stored.debitCode].push_back(index);
             if (stored.creditCode != stored.debitCode)
                 m_byAccount[stored.creditCode].push_back(index);
@@ -99,7 +108,7 @@ private:
         std::optional<dao::Date> date;
         std::string description;
         std::string partner;
-        std::uint32_t debitCode, creditCode, debitName, creditName, bankName, branchName;   // in m_texts
+        std::uint32_t debitCode, creditCode, debitName, creditName, bankName, branchName;  // in m_texts
         std::int64_t debitAmount, creditAmount;
         bool closing;
     };
@@ -164,19 +173,16 @@ void printAccount(printing::PrinterDevice& printer, dao::Recordset& usedAccounts
 }  // namespace
 
 void printLedger(printing::PrinterDevice& printer, dao::Recordset& usedAccounts, dao::Recordset& journal,
-                 const std::string& name, const std::string& company, LedgerPrintMode mode,
-                 const dao::Date& now)
+                 const std::string& name, const std::string& company, LedgerPrintMode mode, const dao::Date& now)
 {
-    const RowWalk walk = [&journal](const LedgerAccount& account,
-                                    const std::function<void(const JournalRow&)>& visit) {
+    const RowWalk walk = [&journal](const LedgerAccount& account, const std::function<void(const JournalRow&)>& visit) {
         forEachAccountRow(journal, account, visit);
     };
     printAccount(printer, usedAccounts, walk, name, company, mode, now, nullptr);
 }
 
 bool printLedgers(printing::PrinterDevice& printer, dao::Recordset& usedAccounts, dao::Recordset& journal,
-                  const std::string& shownName, const std::string& company, LedgerPrintMode mode,
-                  const dao::Date& now)
+                  const std::string& shownName, const std::string& company, LedgerPrintMode mode, const dao::Date& now)
 {
     if (mode == LedgerPrintMode::ShownAccount) {
         if (shownName.empty())

@@ -34,8 +34,24 @@ namespace {
 
 // The fields a journal row is read from, in one order.
 enum RowField : std::size_t {
-    kDate, kDescription, kPartner, kDebitCode, kCreditCode, kDebitName, kCreditName, kDebitClass, kCreditClass,
-    kDebitSide, kDebitAmount, kCreditAmount, kBankCode, kBranchCode, kBankName, kBranchName, kClosing, kFieldCount
+    kDate,
+    kDescription,
+    kPartner,
+    kDebitCode,
+    kCreditCode,
+    kDebitName,
+    kCreditName,
+    kDebitClass,
+    kCreditClass,
+    kDebitSide,
+    kDebitAmount,
+    kCreditAmount,
+    kBankCode,
+    kBranchCode,
+    kBankName,
+    kBranchName,
+    kClosing,
+    kFieldCount
 };
 
 const std::array<std::string, kFieldCount>& rowFieldNames()
@@ -86,8 +102,14 @@ std::string JournalRowReader::textAt(std::size_t field) const
     return text;
 }
 
-std::string JournalRowReader::debitCode() const { return textAt(kDebitCode); }
-std::string JournalRowReader::creditCode() const { return textAt(kCreditCode); }
+std::string JournalRowReader::debitCode() const
+{
+    return textAt(kDebitCode);
+}
+std::string JournalRowReader::creditCode() const
+{
+    return textAt(kCreditCode);
+}
 
 JournalRow JournalRowReader::read() const
 {

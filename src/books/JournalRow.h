@@ -14,23 +14,24 @@
 namespace books {
 
 struct JournalRow {
-    std::optional<dao::Date> date;        // 日付
-    std::string description;              // 摘要
-    std::string partner;                  // 取引先
-    std::string debitCode;                // 借方コード
-    std::string creditCode;               // 貸方コード
-    std::string debitName;                // 勘定科目名
-    std::string creditName;               // 勘定科目名2
-    std::string debitClass;               // 小分類
-    std::string creditClass;              // 小分類2
-    std::optional<std::int64_t> debitAccountSide;   // 借貸区分 of the debit account; none when the row has no debit account
-    std::int64_t debitAmount = 0;         // 入金
-    std::int64_t creditAmount = 0;        // 出金
-    std::string bankCode;                 // 銀行コード
-    std::string branchCode;               // 支店コード
-    std::string bankName;                 // 銀行名
-    std::string branchName;               // 支店名
-    bool closingEntry = false;            // 決算仕訳
+    std::optional<dao::Date> date;  // 日付
+    std::string description;        // 摘要
+    std::string partner;            // 取引先
+    std::string debitCode;          // 借方コード
+    std::string creditCode;         // 貸方コード
+    std::string debitName;          // 勘定科目名
+    std::string creditName;         // 勘定科目名2
+    std::string debitClass;         // 小分類
+    std::string creditClass;        // 小分類2
+    std::optional<std::int64_t>
+        debitAccountSide;           // 借貸区分 of the debit account; none when the row has no debit account
+    std::int64_t debitAmount = 0;   // 入金
+    std::int64_t creditAmount = 0;  // 出金
+    std::string bankCode;           // 銀行コード
+    std::string branchCode;         // 支店コード
+    std::string bankName;           // 銀行名
+    std::string branchName;         // 支店名
+    bool closingEntry = false;      // 決算仕訳
 };
 
 // An amount as the books count it: a null, empty or unreadable amount is 0.
@@ -50,19 +51,19 @@ public:
     // line (no classes, normal side or bank codes).
     enum class Fields { All, LedgerLine };
     explicit JournalRowReader(dao::Recordset& rs, Fields fields = Fields::All);
-    JournalRow read() const;                   // the current row
+    JournalRow read() const;  // the current row
     // The current row whose codes the caller has read already.
     JournalRow read(std::string debitCode, std::string creditCode) const;
-    std::string text(const char* field) const; // one field of the current row, "" when absent
+    std::string text(const char* field) const;  // one field of the current row, "" when absent
     bool flag(const char* field) const;
-    std::string debitCode() const;             // 借方コード of the current row
-    std::string creditCode() const;            // 貸方コード
+    std::string debitCode() const;   // 借方コード of the current row
+    std::string creditCode() const;  // 貸方コード
 private:
     bool has(const char* field) const;
     std::string textAt(std::size_t field) const;
     dao::Recordset& m_rs;
     std::vector<std::string> m_fields;
-    std::vector<int> m_positions;              // by the order of the row's fields (JournalRow.cpp); -1 when absent
+    std::vector<int> m_positions;  // by the order of the row's fields (JournalRow.cpp); -1 when absent
 };
 
 // Walks a recordset from its first row to its end. A row that is no longer

@@ -41,8 +41,8 @@ Posting partnerPosting(const JournalRow& row, PartnerRule rule)
     return postingBySide(row, true, row.debitAccountSide == 1);
 }
 
-std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std::string& partner,
-                                             PartnerRule rule, const dao::Date& now)
+std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std::string& partner, PartnerRule rule,
+                                             const dao::Date& now)
 {
     std::vector<std::string> lines;
     JournalRowReader reader(journal);

@@ -13,10 +13,10 @@ namespace books {
 
 // Captions of Label9(4), Label9(1), Label9(2) and Label9(3).
 struct PartnerTerms {
-    std::string content;      // "取引内容：…"
-    std::string rank;         // "ランク：…"
-    std::string closingDay;   // "締日：…日"
-    std::string payment;      // "支払日：…日後"
+    std::string content;     // "取引内容：…"
+    std::string rank;        // "ランク：…"
+    std::string closingDay;  // "締日：…日"
+    std::string payment;     // "支払日：…日後"
 
     bool operator==(const PartnerTerms&) const = default;
 };
@@ -33,7 +33,7 @@ PartnerRule partnerRuleFor(const dao::Value& firstAccountSide);
 
 Posting partnerPosting(const JournalRow& row, PartnerRule rule);
 
-std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std::string& partner,
-                                             PartnerRule rule, const dao::Date& now);
+std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std::string& partner, PartnerRule rule,
+                                             const dao::Date& now);
 
 }  // namespace books

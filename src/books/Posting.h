@@ -13,7 +13,7 @@ namespace books {
 
 struct Posting {
     std::string account;
-    std::optional<std::int64_t> debit;    // empty: the column shows no amount
+    std::optional<std::int64_t> debit;  // empty: the column shows no amount
     std::optional<std::int64_t> credit;
     std::int64_t balanceChange = 0;
 

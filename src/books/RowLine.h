@@ -15,13 +15,13 @@
 namespace books {
 
 struct RowLineLayout {
-    int description = 0;      // bytes
-    int partner = 0;          // bytes; 0: the line has no partner column
-    int account = 15;         // bytes of the counter account
-    int balance = 14;         // width of the balance
-    int balanceGap = 1;       // blanks after the balance
-    int bankGap = 2;          // blanks between bank and branch; < 0: no bank columns
-    std::string none = kNoAmount;   // what the column without an amount shows
+    int description = 0;           // bytes
+    int partner = 0;               // bytes; 0: the line has no partner column
+    int account = 15;              // bytes of the counter account
+    int balance = 14;              // width of the balance
+    int balanceGap = 1;            // blanks after the balance
+    int bankGap = 2;               // blanks between bank and branch; < 0: no bank columns
+    std::string none = kNoAmount;  // what the column without an amount shows
 };
 
 // `date` is the date column's text (DateColumn::next).

@@ -8,16 +8,14 @@ const std::array<SubLedgerRule, 4>& subLedgerRules()
 {
     using D = SubLedgerRule::Decider;
     static const std::array<SubLedgerRule, 4> rules{{
-        {0, "SELECT * FROM Q_仕訳台帳 WHERE (小分類='売上原価' or 小分類2='売上原価')",
-         D::DebitClass, "売上原価", false},
+        {0, "SELECT * FROM Q_仕訳台帳 WHERE (小分類='売上原価' or 小分類2='売上原価')", D::DebitClass, "売上原価",
+         false},
         // Payables count the account 買掛金 itself: a row stands on the credit
         // side when 買掛金 is credited, whatever other liability it touches.
-        {3, "SELECT * FROM Q_仕訳台帳 WHERE (勘定科目名='買掛金' or 勘定科目名2='買掛金')",
-         D::CreditAccountName, "買掛金", true},
-        {1, "SELECT * FROM Q_仕訳台帳 WHERE (小分類='売上高' or 小分類2='売上高')",
-         D::CreditClass, "売上高", true},
-        {2, "SELECT * FROM Q_仕訳台帳 WHERE 小分類='売上債権' or 小分類2='売上債権'",
-         D::DebitClass, "売上債権", false},
+        {3, "SELECT * FROM Q_仕訳台帳 WHERE (勘定科目名='買掛金' or 勘定科目名2='買掛金')", D::CreditAccountName,
+         "買掛金", true},
+        {1, "SELECT * FROM Q_仕訳台帳 WHERE (小分類='売上高' or 小分類2='売上高')", D::CreditClass, "売上高", true},
+        {2, "SELECT * FROM Q_仕訳台帳 WHERE 小分類='売上債権' or 小分類2='売上債権'", D::DebitClass, "売上債権", false},
     }};
     return rules;
 }
@@ -52,8 +50,7 @@ Posting subLedgerPosting(const JournalRow& row, const SubLedgerRule& rule)
     return bookPosting(row, rule.creditNormal, onNormalSide(row, rule), onOtherSide(row, rule));
 }
 
-std::vector<std::string> subLedgerLines(dao::Recordset& ledger, const SubLedgerRule& rule,
-                                        const dao::Date& now)
+std::vector<std::string> subLedgerLines(dao::Recordset& ledger, const SubLedgerRule& rule, const dao::Date& now)
 {
     std::vector<std::string> lines;
     JournalRowReader reader(ledger);

@@ -17,8 +17,8 @@ struct SubLedgerRule {
     // Which value of a row decides that it stands on the list's normal side.
     enum class Decider { DebitClass, CreditClass, CreditAccountName };
 
-    int listIndex;            // List3(listIndex)
-    const char* sql;          // the rows of the list
+    int listIndex;    // List3(listIndex)
+    const char* sql;  // the rows of the list
     Decider decider;
     const char* normalValue;  // the class (or, for payables, the account name) of the normal side
     bool creditNormal;
@@ -30,7 +30,6 @@ const std::array<SubLedgerRule, 4>& subLedgerRules();
 Posting subLedgerPosting(const JournalRow& row, const SubLedgerRule& rule);
 
 // The list lines of one sub-ledger from a recordset open on its SQL text.
-std::vector<std::string> subLedgerLines(dao::Recordset& ledger, const SubLedgerRule& rule,
-                                        const dao::Date& now);
+std::vector<std::string> subLedgerLines(dao::Recordset& ledger, const SubLedgerRule& rule, const dao::Date& now);
 
 }  // namespace books

@@ -87,7 +87,7 @@ std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const st
 
 std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const std::vector<long long>& expenseRows)
 {
-    using Key = std::tuple<std::string, std::string>;   // 摘要, credit account
+    using Key = std::tuple<std::string, std::string>;  // 摘要, credit account
     std::map<Key, std::vector<std::int64_t>> postings;
     std::vector<long long> rows = expenseRows;
     std::sort(rows.begin(), rows.end());
@@ -133,7 +133,8 @@ std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const s
         const int place = turn[asset.key]++;
         const int n = sharing[asset.key];
         bool any = false;
-        for (std::size_t k = static_cast<std::size_t>(place); k < posted->second.size(); k += static_cast<std::size_t>(n)) {
+        for (std::size_t k = static_cast<std::size_t>(place); k < posted->second.size();
+             k += static_cast<std::size_t>(n)) {
             asset.carry.posted += posted->second[k];
             any = true;
         }

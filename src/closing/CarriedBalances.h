@@ -25,7 +25,7 @@ struct BankCarry {
     long long rowid = 0;
     std::string bankCode;
     std::string branchCode;
-    std::string kind;                   // 種別
+    std::string kind;  // 種別
     std::int64_t balance = 0;
 };
 
@@ -37,10 +37,10 @@ std::vector<BankCarry> BankBalancesAtPeriodEnd(dao::Database& database, const st
 // journal posted: its new 残存価格 (the old one less what was posted).
 struct AssetCarry {
     long long rowid = 0;
-    std::string number;                 // 管理番号
-    std::string name;                   // 名称
-    std::int64_t posted = 0;            // the depreciation posted in the period
-    std::int64_t bookValue = 0;         // 残存価格 after it
+    std::string number;          // 管理番号
+    std::string name;            // 名称
+    std::int64_t posted = 0;     // the depreciation posted in the period
+    std::int64_t bookValue = 0;  // 残存価格 after it
 };
 
 // The depreciation journal's rows of the period are the closing entries that

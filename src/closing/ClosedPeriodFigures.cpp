@@ -17,7 +17,8 @@ void requireCarriedBalances(const statements::StatementAccounts& accounts)
 {
     for (const statements::StatementAccount& account : accounts)
         if (!journal::FitsAmount(account.closing))
-            throw RolloverRefused(CarriedAmountOutOfRange("勘定科目 " + account.code + " " + account.name + " 期末残高"));
+            throw RolloverRefused(
+                CarriedAmountOutOfRange("勘定科目 " + account.code + " " + account.name + " 期末残高"));
 }
 
 }  // namespace

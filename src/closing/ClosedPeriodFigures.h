@@ -17,8 +17,8 @@ class Workspace;
 namespace closing {
 
 struct ClosedPeriodFigures {
-    std::int64_t profit = 0;              // 当期未処分利益
-    statements::TallyReport tally;        // the rows the figures left out, and why
+    std::int64_t profit = 0;        // 当期未処分利益
+    statements::TallyReport tally;  // the rows the figures left out, and why
 };
 
 // Stores the period figures of every account in use of `copy` (借方合計,

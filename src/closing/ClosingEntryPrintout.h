@@ -13,7 +13,7 @@ namespace closing {
 
 inline const char* const kClosingListTitle = "決算仕訳リスト";
 inline constexpr int kClosingListHeaderLines = 5;
-inline constexpr int kClosingListPageLines = 86;   // a page ends when the count passes this
+inline constexpr int kClosingListPageLines = 86;  // a page ends when the count passes this
 
 // Prints the lines (ClosingPrintedLines) at print column 10, each followed by
 // the line gap, under `header` (company line included, the title above); an

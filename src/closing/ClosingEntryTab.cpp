@@ -120,8 +120,9 @@ void ClosingEntryTab::buildControls()
         int width;
     };
     // Over the grid's columns (twips of the grid, 15 to a pixel).
-    static const Heading headings[] = {{1, "摘　　要", 1200, 3375}, {10, "取引先", 4560, 1455}, {2, "借方科目", 6000, 1815},
-                                       {3, "金額", 7800, 1335},     {8, "貸方科目", 9120, 1815}, {4, "金額", 10920, 1335},
+    static const Heading headings[] = {{1, "摘　　要", 1200, 3375}, {10, "取引先", 4560, 1455},
+                                       {2, "借方科目", 6000, 1815}, {3, "金額", 7800, 1335},
+                                       {8, "貸方科目", 9120, 1815}, {4, "金額", 10920, 1335},
                                        {5, "銀行名", 12240, 1455},  {6, "支店名", 13680, 1455}};
     for (const Heading& h : headings) {
         auto* l = frame::NamedLabel(this, QString("Label2_%1").arg(h.index), h.text);
@@ -144,9 +145,14 @@ void ClosingEntryTab::buildControls()
 
     int left = 56;
     for (const auto& [index, caption] : std::initializer_list<std::pair<Form34::Button, const char*>>{
-             {Form34::ClearButton, "入力クリア"}, {Form34::RegisterButton, "登録"}, {Form34::UpdateButton, "更新"},
-             {Form34::DeleteButton, "削除"}, {Form34::EditButton, "編集"}, {Form34::CorrectionButton, "金額補正"},
-             {Form34::TaxSettlementButton, "消費税精算仕訳登録"}, {Form34::DepreciationButton, "減価償却費仕訳登録"}}) {
+             {Form34::ClearButton, "入力クリア"},
+             {Form34::RegisterButton, "登録"},
+             {Form34::UpdateButton, "更新"},
+             {Form34::DeleteButton, "削除"},
+             {Form34::EditButton, "編集"},
+             {Form34::CorrectionButton, "金額補正"},
+             {Form34::TaxSettlementButton, "消費税精算仕訳登録"},
+             {Form34::DepreciationButton, "減価償却費仕訳登録"}}) {
         auto* b = new QPushButton(q(caption), this);
         b->setObjectName(QString("Command1_%1").arg(index));
         // "編集" also shows "編集解除": the button keeps the width of the longer caption.
@@ -179,7 +185,7 @@ void ClosingEntryTab::FillEntryLists()
         g.Combo8[i]->addItems(banks);
         g.Combo9[i]->clear();
         g.Combo9[i]->addItems(branches);
-        g.Combo11[i]->addItems(partners);   // the partner lists are not emptied first
+        g.Combo11[i]->addItems(partners);  // the partner lists are not emptied first
     }
 
     const dao::Date today = dao::Date::now();

@@ -54,27 +54,27 @@ public:
     ~ClosingEntryTab() override;
 
     // ---- controls ----------------------------------------------------------
-    QLabel* Label10 = nullptr;                    // consumption-tax status line
-    QLabel* Label3 = nullptr;                     // era year of the closing date
-    std::array<QComboBox*, 3> Combo2{};           // closing date: year, month, day
-    std::array<QRadioButton*, 2> Option1{};       // 中間決算, 本決算
-    QListWidget* List1 = nullptr;                 // closing templates
-    QListWidget* List2 = nullptr;                 // closing entries
-    std::map<int, QPushButton*> Command1;         // the tab's buttons, by the window's index
+    QLabel* Label10 = nullptr;               // consumption-tax status line
+    QLabel* Label3 = nullptr;                // era year of the closing date
+    std::array<QComboBox*, 3> Combo2{};      // closing date: year, month, day
+    std::array<QRadioButton*, 2> Option1{};  // 中間決算, 本決算
+    QListWidget* List1 = nullptr;            // closing templates
+    QListWidget* List2 = nullptr;            // closing entries
+    std::map<int, QPushButton*> Command1;    // the tab's buttons, by the window's index
     journal::EntryGrid& grid() { return *m_grid; }
 
     // ---- recordsets, opened in this order ----------------------------------
-    std::unique_ptr<dao::Recordset> SettingsRecordset;        // 会計設定
-    std::unique_ptr<dao::Recordset> TaxRateRecordset;         // Q_消費税率 (snapshot)
-    std::unique_ptr<dao::Recordset> AccountMasterRecordset;   // Q_勘定科目コード表
-    std::unique_ptr<dao::Recordset> UsedAccountsRecordset;    // Q_使用勘定科目表
-    std::unique_ptr<dao::Recordset> BanksInUseRecordset;      // Q_使用銀行
-    std::unique_ptr<dao::Recordset> BranchesInUseRecordset;   // Q_使用銀行支店
-    std::unique_ptr<dao::Recordset> BankAccountRecordset;     // Q_取引銀行
-    std::unique_ptr<dao::Recordset> ClosingTemplateRecordset; // Q_決算仕訳定型台帳
-    std::unique_ptr<dao::Recordset> ClosingJournalRecordset;  // Q_決算仕訳台帳
-    std::unique_ptr<dao::Recordset> PartnerRecordset;         // Q_取引先管理
-    std::unique_ptr<dao::Recordset> ChangeHistoryRecordset;   // Q_仕訳変更履歴
+    std::unique_ptr<dao::Recordset> SettingsRecordset;         // 会計設定
+    std::unique_ptr<dao::Recordset> TaxRateRecordset;          // Q_消費税率 (snapshot)
+    std::unique_ptr<dao::Recordset> AccountMasterRecordset;    // Q_勘定科目コード表
+    std::unique_ptr<dao::Recordset> UsedAccountsRecordset;     // Q_使用勘定科目表
+    std::unique_ptr<dao::Recordset> BanksInUseRecordset;       // Q_使用銀行
+    std::unique_ptr<dao::Recordset> BranchesInUseRecordset;    // Q_使用銀行支店
+    std::unique_ptr<dao::Recordset> BankAccountRecordset;      // Q_取引銀行
+    std::unique_ptr<dao::Recordset> ClosingTemplateRecordset;  // Q_決算仕訳定型台帳
+    std::unique_ptr<dao::Recordset> ClosingJournalRecordset;   // Q_決算仕訳台帳
+    std::unique_ptr<dao::Recordset> PartnerRecordset;          // Q_取引先管理
+    std::unique_ptr<dao::Recordset> ChangeHistoryRecordset;    // Q_仕訳変更履歴
 
     // ---- the window's calls ------------------------------------------------
     const std::map<int, QPushButton*>& buttons() const override { return Command1; }
@@ -181,9 +181,9 @@ private:
     std::unique_ptr<journal::EntryGrid> m_grid;
     std::shared_ptr<dao::Workspace> m_workspace;
     std::shared_ptr<dao::Database> m_database;
-    journal::ListedRows m_templateRows;                     // what each List1 line showed
-    ClosingEntryRows m_entryRows;                           // what each List2 line showed
-    std::optional<journal::LoadedVoucher> m_loadedVoucher;  // the voucher the grid was loaded from
+    journal::ListedRows m_templateRows;                                // what each List1 line showed
+    ClosingEntryRows m_entryRows;                                      // what each List2 line showed
+    std::optional<journal::LoadedVoucher> m_loadedVoucher;             // the voucher the grid was loaded from
     std::optional<dao::Database::FileVersion> m_closingJournalOpened;  // the file just before it was opened
     std::optional<dao::Database::FileVersion> m_listedVersion;         // the file List2 shows
     bool m_closingJournalBehind = false;  // rows were added through the recordset since it was opened
@@ -195,7 +195,7 @@ private:
         dao::Database::FileVersion version;
     };
     SavedVoucherPlace m_savePlace;
-    frame::CellExitGuard m_cellExits;   // runs the grid cells' exit handlers
+    frame::CellExitGuard m_cellExits;  // runs the grid cells' exit handlers
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };
 

@@ -53,13 +53,16 @@ void ClosingEntryTab::Press(int button)
             }
             break;
         case Form34::RegisterButton:
-            if (editing) registerClosingVoucher();
+            if (editing)
+                registerClosingVoucher();
             break;
         case Form34::UpdateButton:
-            if (editing) updateClosingVoucher();
+            if (editing)
+                updateClosingVoucher();
             break;
         case Form34::DeleteButton:
-            if (editing) deleteClosingVoucher();
+            if (editing)
+                deleteClosingVoucher();
             break;
         case Form34::EditButton: toggleEditMode(); break;
         case Form34::TaxSettlementButton: postTaxSettlement(); break;
@@ -116,7 +119,7 @@ std::optional<dao::Date> ClosingEntryTab::checkedClosingDate()
 }
 
 std::optional<std::vector<journal::VoucherRow>> ClosingEntryTab::checkedVoucherRows(const dao::Date& date,
-                                                                           journal::BuildMode mode)
+                                                                                    journal::BuildMode mode)
 {
     journal::EntryGrid& g = *m_grid;
     const journal::EntryRows rows = g.rows();
@@ -227,8 +230,7 @@ void ClosingEntryTab::deleteClosingVoucher()
 {
     if (!selectedClosingVoucher())
         return;
-    if (ui::dialogs().messageBox(kDeleteQuestion, ui::Buttons::YesNo,
-                                 std::string(kDeleteQuestionTitle))
+    if (ui::dialogs().messageBox(kDeleteQuestion, ui::Buttons::YesNo, std::string(kDeleteQuestionTitle))
         != ui::Answer::Yes)
         return;
     const auto voucher = selectedClosingVoucher();
@@ -258,7 +260,8 @@ void ClosingEntryTab::toggleEditMode()
 
 void ClosingEntryTab::editModeChanged(bool on)
 {
-    Command1.at(statements::Form34::EditButton)->setText(on ? QString::fromUtf8("編集解除") : QString::fromUtf8("編集"));
+    Command1.at(statements::Form34::EditButton)
+        ->setText(on ? QString::fromUtf8("編集解除") : QString::fromUtf8("編集"));
     // As in the journal window: with edit mode off the grid takes no typing,
     // whichever window switched it.
     if (on)
@@ -290,12 +293,10 @@ void ClosingEntryTab::correctFirstRow()
 
 void ClosingEntryTab::postDepreciationJournal()
 {
-    if (ui::dialogs().messageBox(kDepreciationQuestion, ui::Buttons::YesNo,
-                                 std::string(kDepreciationQuestionTitle))
+    if (ui::dialogs().messageBox(kDepreciationQuestion, ui::Buttons::YesNo, std::string(kDepreciationQuestionTitle))
         != ui::Answer::Yes)
         return;
-    const ClosingRunResult result =
-        PostDepreciationJournal(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
+    const ClosingRunResult result = PostDepreciationJournal(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
     if (!result.posted()) {
         // Refused or nothing to post: the grid stays; the list shows the file
         // (another program may have posted meanwhile), then the reason.
@@ -309,8 +310,7 @@ void ClosingEntryTab::postDepreciationJournal()
 
 void ClosingEntryTab::postTaxSettlement()
 {
-    const ClosingRunResult result =
-        PostTaxSettlementEntries(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
+    const ClosingRunResult result = PostTaxSettlementEntries(*m_workspace, *m_database, dateBoxes(), dao::Date::now());
     showNotices(result.notices);
     // Whatever the run did, the window ends on the closing entries as they are.
     reopenAndRefill();

@@ -94,8 +94,14 @@ ClosingDateBoxes ClosingEntryTab::dateBoxes() const
 
 // ---- account cells -------------------------------------------------------------------
 
-void ClosingEntryTab::Combo1_LostFocus(int index) { accountLeft(index, true); }
-void ClosingEntryTab::Combo7_LostFocus(int index) { accountLeft(index, false); }
+void ClosingEntryTab::Combo1_LostFocus(int index)
+{
+    accountLeft(index, true);
+}
+void ClosingEntryTab::Combo7_LostFocus(int index)
+{
+    accountLeft(index, false);
+}
 
 // A code typed into an account cell becomes the account's name. In rows 1 to 9
 // the input-tax account on the debit side, or the output-tax account on the
@@ -139,8 +145,14 @@ void ClosingEntryTab::accountLeft(int row, bool debitSide)
 
 // ---- amount cells --------------------------------------------------------------------
 
-void ClosingEntryTab::Text8_LostFocus(int index) { amountLeft(index, true); }
-void ClosingEntryTab::Text9_LostFocus(int index) { amountLeft(index, false); }
+void ClosingEntryTab::Text8_LostFocus(int index)
+{
+    amountLeft(index, true);
+}
+void ClosingEntryTab::Text9_LostFocus(int index)
+{
+    amountLeft(index, false);
+}
 
 // An amount typed on one side of a row; the other side takes it while it is 0.
 // Only with edit mode on and row 0's debit account filled in: otherwise the

@@ -230,8 +230,7 @@ void ClosingEntryTab::clearEntryChoice()
     List2->setCurrentRow(-1);
 }
 
-void ClosingEntryTab::PrintClosingEntries(
-    const std::function<statements::StatementHeader(const char* title)>& header)
+void ClosingEntryTab::PrintClosingEntries(const std::function<statements::StatementHeader(const char* title)>& header)
 {
     // Edit mode is off while the list prints and as it was afterwards, so the
     // windows' "編集"/"編集解除" captions stay true.

@@ -46,20 +46,26 @@ void ClosingEntryTab::loadStoredRows(const std::vector<journal::JournalRecord>& 
     journal::EntryGrid& g = *m_grid;
     for (std::size_t i = 0; i < rows.size() && i < static_cast<std::size_t>(journal::kGridRows); ++i) {
         const journal::JournalRecord& row = rows[i];
-        if (!row.description.empty()) g.Text1[i]->setText(toQ(row.description));
-        if (!row.partner.empty()) g.Combo11[i]->setEditText(toQ(row.partner));
+        if (!row.description.empty())
+            g.Text1[i]->setText(toQ(row.description));
+        if (!row.partner.empty())
+            g.Combo11[i]->setEditText(toQ(row.partner));
         if (!row.debitCode.empty()) {
-            if (!row.debitName.empty()) g.Combo1[i]->setEditText(toQ(row.debitName));
+            if (!row.debitName.empty())
+                g.Combo1[i]->setEditText(toQ(row.debitName));
             g.DebitAmounts[i] = static_cast<std::int32_t>(row.debit.value_or(0));
             g.Text8[i]->setText(amountText(row.debit));
         }
         if (!row.creditCode.empty()) {
-            if (!row.creditName.empty()) g.Combo7[i]->setEditText(toQ(row.creditName));
+            if (!row.creditName.empty())
+                g.Combo7[i]->setEditText(toQ(row.creditName));
             g.CreditAmounts[i] = static_cast<std::int32_t>(row.credit.value_or(0));
             g.Text9[i]->setText(amountText(row.credit));
         }
-        if (!row.bankCode.empty()) g.Combo8[i]->setEditText(toQ(row.bankName));
-        if (!row.branchCode.empty()) g.Combo9[i]->setEditText(toQ(row.branchName));
+        if (!row.bankCode.empty())
+            g.Combo8[i]->setEditText(toQ(row.bankName));
+        if (!row.branchCode.empty())
+            g.Combo9[i]->setEditText(toQ(row.branchName));
     }
     RecalcTotals();
     g.ShowTotals(o::kAmountMask);

@@ -8,14 +8,17 @@ namespace messages {
 
 namespace {
 
-const char* side(bool debitSide) { return debitSide ? "借方" : "貸方"; }
+const char* side(bool debitSide)
+{
+    return debitSide ? "借方" : "貸方";
+}
 
 }  // namespace
 
 std::string AmountNotTaken(int gridRow, bool debitSide)
 {
     return std::to_string(gridRow) + "行目の" + side(debitSide)
-           + "金額が確定していません。1行目の借方科目を入れ、編集中に金額を入れ直してください";
+        + "金額が確定していません。1行目の借方科目を入れ、編集中に金額を入れ直してください";
 }
 
 std::string AccountNotRegistered(int gridRow, bool debitSide)
@@ -167,7 +170,7 @@ ClosingVoucherBuild BuildClosingVoucherRows(const journal::EntryRows& rows, cons
                                             const journal::BranchLookup& findBranch, journal::BuildMode mode)
 {
     ClosingVoucherBuild build;
-    std::string firstDebitCode, firstCreditCode;   // the codes written for row 0
+    std::string firstDebitCode, firstCreditCode;  // the codes written for row 0
     std::int64_t debitTotal = 0, creditTotal = 0;
     for (int i = 0; i < journal::kGridRows; ++i) {
         const auto at = static_cast<std::size_t>(i);

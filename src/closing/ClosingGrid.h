@@ -22,9 +22,9 @@ bool ClosingDataCheck(const journal::EntryRows& rows);
 
 // An amount typed into a cell of row `row` (debit side or credit side).
 enum class TypedAmount {
-    NotNumeric,   // the text is not a number: nothing changes
-    OutOfRange,   // the amount or a total would leave the amount range: nothing changes
-    Taken,        // the side holds the amount; the other side took it too when it was 0
+    NotNumeric,  // the text is not a number: nothing changes
+    OutOfRange,  // the amount or a total would leave the amount range: nothing changes
+    Taken,       // the side holds the amount; the other side took it too when it was 0
 };
 TypedAmount TakeTypedAmount(journal::AmountArray& debitAmounts, journal::AmountArray& creditAmounts, int row,
                             bool debitSide, const std::string& text);
@@ -32,9 +32,9 @@ TypedAmount TakeTypedAmount(journal::AmountArray& debitAmounts, journal::AmountA
 // "金額補正": row 0 held the voucher's total on each side; it becomes what is
 // left after rows 1 to 9, and the totals shown become row 0's former amounts.
 struct FirstRowCorrection {
-    std::int32_t debit = 0;            // row 0 after the correction
+    std::int32_t debit = 0;  // row 0 after the correction
     std::int32_t credit = 0;
-    std::int64_t debitTotal = 0;       // row 0 before it
+    std::int64_t debitTotal = 0;  // row 0 before it
     std::int64_t creditTotal = 0;
 };
 // nullopt when a corrected amount would leave the amount range.
@@ -51,8 +51,8 @@ std::optional<std::string> AmountNotTaken(const journal::EntryRows& rows, const 
 namespace messages {
 // "3行目の借方金額が確定していません。…"
 std::string AmountNotTaken(int gridRow, bool debitSide);
-std::string AccountNotRegistered(int gridRow, bool debitSide);   // a name the chart does not hold
-std::string AccountMissing(int gridRow, bool debitSide);         // no account on a side with an amount
+std::string AccountNotRegistered(int gridRow, bool debitSide);  // a name the chart does not hold
+std::string AccountMissing(int gridRow, bool debitSide);        // no account on a side with an amount
 std::string BankNotRegistered(int gridRow);
 std::string BranchNotRegistered(int gridRow);
 }  // namespace messages

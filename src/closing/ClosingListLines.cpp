@@ -35,12 +35,12 @@ std::string rowNumber(const dao::Value& value)
 std::string fields(dao::Recordset& rs, int descriptionWidth)
 {
     return rowNumber(rs.get(schema::column::RowNumber)) + " "
-           + textField(rs.get(schema::column::Description), descriptionWidth) + " "
-           + textField(rs.get(schema::column::Partner), 16) + " " + textField(rs.get(schema::column::AccountName), 20)
-           + "   " + amountField(rs.get(schema::column::DebitAmount)) + " "
-           + textField(rs.get(schema::column::AccountName2), 20) + "   "
-           + amountField(rs.get(schema::column::CreditAmount)) + "  " + textField(rs.get(schema::column::BankName), 15)
-           + " " + textField(rs.get(schema::column::BranchName), 15);
+        + textField(rs.get(schema::column::Description), descriptionWidth) + " "
+        + textField(rs.get(schema::column::Partner), 16) + " " + textField(rs.get(schema::column::AccountName), 20)
+        + "   " + amountField(rs.get(schema::column::DebitAmount)) + " "
+        + textField(rs.get(schema::column::AccountName2), 20) + "   "
+        + amountField(rs.get(schema::column::CreditAmount)) + "  " + textField(rs.get(schema::column::BankName), 15)
+        + " " + textField(rs.get(schema::column::BranchName), 15);
 }
 
 int rowOf(const dao::Value& value)
@@ -81,11 +81,11 @@ ClosingListLine ClosingEntryLine(dao::Recordset& rs, dao::Date& lastShown)
 std::string ClosingPrintedLine(dao::Recordset& rs)
 {
     return rowNumber(rs.get(schema::column::RowNumber)) + " " + textField(rs.get(schema::column::Description), 36) + " "
-           + textField(rs.get(schema::column::Partner), 10) + " " + textField(rs.get(schema::column::AccountName), 16)
-           + "   " + amountField(rs.get(schema::column::DebitAmount)) + " "
-           + textField(rs.get(schema::column::AccountName2), 16) + "   "
-           + amountField(rs.get(schema::column::CreditAmount)) + "  " + textField(rs.get(schema::column::BankName), 15)
-           + " " + textField(rs.get(schema::column::BranchName), 15);
+        + textField(rs.get(schema::column::Partner), 10) + " " + textField(rs.get(schema::column::AccountName), 16)
+        + "   " + amountField(rs.get(schema::column::DebitAmount)) + " "
+        + textField(rs.get(schema::column::AccountName2), 16) + "   "
+        + amountField(rs.get(schema::column::CreditAmount)) + "  " + textField(rs.get(schema::column::BankName), 15)
+        + " " + textField(rs.get(schema::column::BranchName), 15);
 }
 
 std::vector<ClosingListLine> ClosingTemplateLines(dao::Recordset& rs)

@@ -27,7 +27,7 @@ struct ClosingLineKey {
 struct ClosingListLine {
     std::string text;
     ClosingLineKey key;
-    journal::JournalRecord row;   // what the row stored when the line was made
+    journal::JournalRecord row;  // what the row stored when the line was made
 };
 
 // A line of the template list: " ", 追番 ("0"-formatted when above 0, else one

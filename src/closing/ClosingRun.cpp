@@ -25,8 +25,9 @@ std::optional<ClosingPeriod> ReadClosingPeriod(dao::Database& database)
 
 std::string DateOutsidePeriodMessage(const dao::Date& date, const ClosingPeriod& period)
 {
-    return "決算日（" + o::FormatDate(date, o::kSlashDate) + "）が会計期間（" + o::FormatDate(period.first, o::kSlashDate)
-           + "～" + o::FormatDate(period.last, o::kSlashDate) + "）の外にあります";
+    return "決算日（" + o::FormatDate(date, o::kSlashDate) + "）が会計期間（"
+        + o::FormatDate(period.first, o::kSlashDate) + "～" + o::FormatDate(period.last, o::kSlashDate)
+        + "）の外にあります";
 }
 
 CheckedClosingDate CheckClosingDate(dao::Database& database, const ClosingDateBoxes& boxes)

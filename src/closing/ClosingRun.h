@@ -30,14 +30,14 @@ struct ClosingDateBoxes {
 // One message for the window to show, in a message box of these buttons.
 struct ClosingNotice {
     std::string text;
-    std::optional<std::string> title;   // nullopt: a box without a title of its own
-    bool okCancel = false;              // OK/Cancel buttons (the answer changes nothing); else OK
-    bool beep = false;                  // beep before the box
+    std::optional<std::string> title;  // nullopt: a box without a title of its own
+    bool okCancel = false;             // OK/Cancel buttons (the answer changes nothing); else OK
+    bool beep = false;                 // beep before the box
 };
 
 struct ClosingRunResult {
-    std::vector<ClosingNotice> notices;      // to show, in this order
-    std::vector<std::string> postedVouchers; // 伝票番号 of the vouchers written, in order
+    std::vector<ClosingNotice> notices;       // to show, in this order
+    std::vector<std::string> postedVouchers;  // 伝票番号 of the vouchers written, in order
     int postedRows = 0;
 
     bool posted() const { return postedRows > 0; }
@@ -45,8 +45,8 @@ struct ClosingRunResult {
 
 // The fiscal period of 会計設定 (first row).
 struct ClosingPeriod {
-    dao::Date first;   // 会計期間開始日
-    dao::Date last;    // 会計期間終了日
+    dao::Date first;  // 会計期間開始日
+    dao::Date last;   // 会計期間終了日
 };
 
 inline const char* const kPeriodNotSetMessage = "会計期間が設定されていません";
@@ -66,7 +66,7 @@ std::string DateOutsidePeriodMessage(const dao::Date& date, const ClosingPeriod&
 struct CheckedClosingDate {
     std::optional<dao::Date> date;
     std::optional<ClosingPeriod> period;
-    std::optional<ClosingNotice> refusal;   // set when date is not
+    std::optional<ClosingNotice> refusal;  // set when date is not
 };
 CheckedClosingDate CheckClosingDate(dao::Database& database, const ClosingDateBoxes& boxes);
 
@@ -80,7 +80,7 @@ public:
     bool has(const std::string& code) const;
 
 private:
-    std::vector<std::pair<std::string, std::string>> m_accounts;   // (code, name) by code
+    std::vector<std::pair<std::string, std::string>> m_accounts;  // (code, name) by code
 };
 
 // The day as the period file's DATE columns hold it: "yyyy-mm-dd".

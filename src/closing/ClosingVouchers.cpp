@@ -41,21 +41,23 @@ PostedVouchers PostPlannedClosingVouchers(dao::Workspace& workspace, dao::Databa
 {
     PostedVouchers posted;
     auto journal = database.OpenRecordset(schema::query::Journal, dao::RecordsetType::Dynaset);
-    dao::RunInTransaction(workspace, [&] {
-        posted = PostedVouchers();
-        const PlannedVouchers planned = plan();
-        posted.refusal = planned.refusal;
-        if (planned.refusal)
-            return;
-        journal::NumberIssuer voucherNumbers = journal::VoucherNumbers(database);
-        for (const ClosingVoucher& voucher : planned.vouchers) {
-            const std::string number = voucherNumbers.next(now);
-            for (const journal::VoucherRow& row : voucher)
-                journal::AddJournalRow(*journal, row, number, dao::Value(true));
-            posted.numbers.push_back(number);
-            posted.rows += static_cast<int>(voucher.size());
-        }
-    }, {journal.get()});
+    dao::RunInTransaction(workspace,
+                          [&] {
+                              posted = PostedVouchers();
+                              const PlannedVouchers planned = plan();
+                              posted.refusal = planned.refusal;
+                              if (planned.refusal)
+                                  return;
+                              journal::NumberIssuer voucherNumbers = journal::VoucherNumbers(database);
+                              for (const ClosingVoucher& voucher : planned.vouchers) {
+                                  const std::string number = voucherNumbers.next(now);
+                                  for (const journal::VoucherRow& row : voucher)
+                                      journal::AddJournalRow(*journal, row, number, dao::Value(true));
+                                  posted.numbers.push_back(number);
+                                  posted.rows += static_cast<int>(voucher.size());
+                              }
+                          },
+                          {journal.get()});
     return posted;
 }
 

@@ -42,9 +42,9 @@ struct PlannedVouchers {
 };
 
 struct PostedVouchers {
-    std::vector<std::string> numbers;       // 伝票番号 of the vouchers written, in order
-    int rows = 0;                           // rows written
-    std::optional<ClosingNotice> refusal;   // the plan's refusal: nothing was written
+    std::vector<std::string> numbers;      // 伝票番号 of the vouchers written, in order
+    int rows = 0;                          // rows written
+    std::optional<ClosingNotice> refusal;  // the plan's refusal: nothing was written
 };
 
 // Plans and writes in one transaction of `workspace`: `plan` runs after the

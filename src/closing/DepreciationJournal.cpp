@@ -83,7 +83,7 @@ std::vector<std::string> EarlierDepreciationVouchers(const std::vector<PeriodJou
                                                      const std::vector<FixedAssetFigure>& assets,
                                                      const std::string& expenseCode)
 {
-    std::set<std::pair<std::string, std::string>> postings;   // (摘要, 貸方コード) an asset's row carries
+    std::set<std::pair<std::string, std::string>> postings;  // (摘要, 貸方コード) an asset's row carries
     for (const FixedAssetFigure& asset : assets)
         postings.emplace(DepreciationDescription(asset), asset.accountCode);
     std::vector<std::string> vouchers;
@@ -102,7 +102,7 @@ std::string AlreadyPostedDepreciationMessage(const std::vector<std::string>& vou
     for (const std::string& voucher : vouchers)
         numbers += (numbers.empty() ? "" : "、") + voucher;
     return "この会計期間の減価償却費仕訳（伝票番号 " + numbers
-           + "）は既に登録されています　作成し直すときは、先にその仕訳を削除してください";
+        + "）は既に登録されています　作成し直すときは、先にその仕訳を削除してください";
 }
 
 ClosingRunResult PostDepreciationJournal(dao::Workspace& workspace, dao::Database& database,
@@ -127,7 +127,7 @@ ClosingRunResult PostDepreciationJournal(dao::Workspace& workspace, dao::Databas
         leftOut.clear();
         const std::vector<FixedAssetFigure> assets = ReadFixedAssets(database);
         if (assets.empty())
-            return {};   // an empty register: nothing to post, nothing to say
+            return {};  // an empty register: nothing to post, nothing to say
         const std::vector<std::string> earlier = EarlierDepreciationVouchers(
             ReadPeriodJournal(database, *checked.period, "決算仕訳 <> 0 AND 借方コード = " + SqlText(expenseCode)),
             assets, expenseCode);

@@ -44,8 +44,8 @@ std::vector<FixedAssetFigure> ReadFixedAssets(dao::Database& database);
 std::string DepreciationDescription(const FixedAssetFigure& asset);
 
 struct DepreciationPlan {
-    std::vector<std::vector<journal::VoucherRow>> vouchers;   // rows numbered 1..n, n <= 10
-    std::vector<std::string> leftOut;                         // one line per asset left out
+    std::vector<std::vector<journal::VoucherRow>> vouchers;  // rows numbered 1..n, n <= 10
+    std::vector<std::string> leftOut;                        // one line per asset left out
 };
 
 // The vouchers for the assets, dated `date`, debiting `expenseCode`. An asset
@@ -75,8 +75,8 @@ std::string AlreadyPostedDepreciationMessage(const std::vector<std::string>& vou
 // vouchers of an earlier posting (AlreadyPostedDepreciationMessage: they are
 // deleted before the journal is posted again). The register and the journal
 // are read inside the write transaction, once the lock is held, so that two
-// runs at once post once. An empty register posts nothing and says nothing. Assets left out are named in a notice. A failed write rolls
-// the whole posting back and says so.
+// runs at once post once. An empty register posts nothing and says nothing. Assets left out are named in a notice. A
+// failed write rolls the whole posting back and says so.
 ClosingRunResult PostDepreciationJournal(dao::Workspace& workspace, dao::Database& database,
                                          const ClosingDateBoxes& boxes, const dao::Date& now);
 

@@ -28,11 +28,8 @@ struct LabelText {
 
 // Label2 lists the steps ① to ⑤; its indexes are not in step order.
 constexpr LabelText kSteps[] = {
-    {1, "①総勘定科目の残高更新"},
-    {0, "②会計期間内の仕訳レコード削除"},
-    {5, "③銀行仕訳レコード削除"},
-    {4, "④銀行期首残高更新"},
-    {2, "⑤会計年度及び会計期間の更新"},
+    {1, "①総勘定科目の残高更新"}, {0, "②会計期間内の仕訳レコード削除"}, {5, "③銀行仕訳レコード削除"},
+    {4, "④銀行期首残高更新"},     {2, "⑤会計年度及び会計期間の更新"},
 };
 
 QFont boldFont(double points)
@@ -84,7 +81,8 @@ void Form37::buildControls()
     addLabel(m_label1, "Label1", 0, "財務会計　年度更新処理", boldFont(14.25));
     layout->addSpacing(12);
     addLabel(m_label1, "Label1", 1,
-             "年度更新開始で最初にファイルをコピーし、新年度用のファイルを作成します　ファイル名はXXXX第XX期　XX次期会計年度",
+             "年度更新開始で最初にファイルをコピーし、新年度用のファイルを作成します　ファイル名はXXXX第XX期　XX次期会"
+             "計年度",
              boldFont(12));
     addLabel(m_label1, "Label1", 2, "更新処理を行います", boldFont(12));
     layout->addSpacing(12);
@@ -147,7 +145,7 @@ bool Form37::refuseWhileOtherWindowsAreOpen()
 void Form37::RunRollover()
 {
     if (!m_command1[0]->isEnabled())
-        return;   // spent: the period has been rolled over
+        return;  // spent: the period has been rolled over
     if (ui::dialogs().messageBox(kRolloverQuestion, ui::Buttons::YesNo, std::string(kRolloverTitle)) != ui::Answer::Yes)
         return;
     if (refuseWhileOtherWindowsAreOpen())
@@ -171,12 +169,12 @@ void Form37::RunRollover()
     if (std::filesystem::exists(files.files->targetPath, error)
         && ui::dialogs().messageBox(ReplaceTargetQuestion(files.files->targetName), ui::Buttons::YesNoDefaultNo,
                                     std::string(kRolloverTitle))
-               != ui::Answer::Yes)
+            != ui::Answer::Yes)
         return;
 
     const auto goOnUnbalanced = [](const std::string& question) {
         return ui::dialogs().messageBox(question, ui::Buttons::YesNoDefaultNo, std::string(kRolloverTitle))
-               == ui::Answer::Yes;
+            == ui::Answer::Yes;
     };
     const RolloverOutcome outcome = RollOverPeriodFile(*files.files, goOnUnbalanced);
     if (outcome.declined)

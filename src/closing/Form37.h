@@ -16,14 +16,14 @@ namespace closing {
 class Form37 : public frame::WorkWindow {
     Q_OBJECT
 public:
-    Form37();   // the load: throws dao::DaoError when the period file cannot be used
+    Form37();  // the load: throws dao::DaoError when the period file cannot be used
 
     QLabel* Label1(int index) const;
     QLabel* Label2(int index) const;
     QPushButton* Command1(int index) const;
 
     // The indices of Command1, named from their captions.
-    enum Command1Button : int { StartRollover = 0, Quit = 1 };   // "年度更新", "終了"
+    enum Command1Button : int { StartRollover = 0, Quit = 1 };  // "年度更新", "終了"
     void Command1_Click(int index);
 
     // The rollover, after its question. Refused while another work window is
@@ -36,7 +36,7 @@ public:
     // start window lists the period files again and the message names the new file.
     void RunRollover();
 
-    std::unique_ptr<dao::Recordset> SettingsRecordset;   // 会計設定
+    std::unique_ptr<dao::Recordset> SettingsRecordset;  // 会計設定
 
 private:
     void buildControls();

@@ -43,7 +43,8 @@ std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const C
     std::vector<PeriodJournalRow> rows;
     auto journal = database.OpenRecordset(
         "SELECT 日付, 伝票番号, 摘要, 借方コード, 貸方コード, 入金, 出金, 小分類, 小分類2, 消費税, 消費税2, 決算仕訳"
-        " FROM Q_仕訳台帳 WHERE " + PeriodDateCondition(period) + (condition.empty() ? "" : " AND (" + condition + ")"),
+        " FROM Q_仕訳台帳 WHERE "
+            + PeriodDateCondition(period) + (condition.empty() ? "" : " AND (" + condition + ")"),
         dao::RecordsetType::Snapshot);
     if (journal->isEmpty())
         return rows;

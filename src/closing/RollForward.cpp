@@ -28,7 +28,7 @@ struct NextSettings {
     long long period = 0;
     dao::Date first;
     dao::Date last;
-    dao::Value reportDate;   // null stays null
+    dao::Value reportDate;  // null stays null
 };
 
 NextSettings nextSettings(dao::Database& copy, const RolloverPeriod& period)
@@ -47,9 +47,10 @@ NextSettings nextSettings(dao::Database& copy, const RolloverPeriod& period)
 // The code of the first 決算２ account in use, by code.
 std::string carriedProfitAccount(dao::Database& copy)
 {
-    auto account = copy.OpenRecordset("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 中分類 = '決算２'"
-                                      " ORDER BY 勘定科目コード LIMIT 1",
-                                      dao::RecordsetType::Snapshot);
+    auto account =
+        copy.OpenRecordset("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 中分類 = '決算２'"
+                           " ORDER BY 勘定科目コード LIMIT 1",
+                           dao::RecordsetType::Snapshot);
     if (account->isEmpty())
         return {};
     account->MoveFirst();
@@ -64,13 +65,12 @@ void requireAmount(std::int64_t value, const std::string& what)
 
 void carryAccounts(dao::Database& copy, const std::string& profitAccount, std::int64_t profit)
 {
-    copy.Execute(
-        "UPDATE 勘定科目コード表 SET 前5決算残高 = 前4決算残高, 前4決算残高 = 前3決算残高,"
-        " 前3決算残高 = 前2決算残高, 前2決算残高 = 前年決算残高, 前年決算残高 = 期末残高,"
-        " 期首残高 = CASE WHEN 大分類 IN ('経常損益', '特別損益') OR 中分類 IN ('決算１', '決算２') THEN 0"
-        " ELSE 期末残高 END,"
-        " 期末残高 = 0, 借方合計 = 0, 貸方合計 = 0"
-        " WHERE 適用 <> 0");
+    copy.Execute("UPDATE 勘定科目コード表 SET 前5決算残高 = 前4決算残高, 前4決算残高 = 前3決算残高,"
+                 " 前3決算残高 = 前2決算残高, 前2決算残高 = 前年決算残高, 前年決算残高 = 期末残高,"
+                 " 期首残高 = CASE WHEN 大分類 IN ('経常損益', '特別損益') OR 中分類 IN ('決算１', '決算２') THEN 0"
+                 " ELSE 期末残高 END,"
+                 " 期末残高 = 0, 借方合計 = 0, 貸方合計 = 0"
+                 " WHERE 適用 <> 0");
     copy.Execute("UPDATE 勘定科目コード表 SET 期首残高 = ? WHERE 勘定科目コード = ?",
                  {dao::Value(static_cast<long long>(profit)), profitAccount});
 }
@@ -185,7 +185,7 @@ std::string CarriedAmountOutOfRange(const std::string& what)
 std::string PeriodNumberChanged(long long named, long long stored)
 {
     return "会計年度が第" + std::to_string(named) + "期から第" + std::to_string(stored)
-           + "期に変わっています。年次更新の画面を開き直してから行ってください";
+        + "期に変わっています。年次更新の画面を開き直してから行ってください";
 }
 
 CarriedOpenings RollForward(dao::Workspace& workspace, dao::Database& copy, std::optional<long long> namedPeriod)

@@ -62,14 +62,17 @@ std::string failureOfDatabase(const dao::DaoError& error, const RolloverFiles& f
 {
     switch (error.code()) {
     case dao::DaoError::Code::DiskFull:
-        return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", FileErrorReason(ENOSPC), files.sourcePath);
+        return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", FileErrorReason(ENOSPC),
+                                    files.sourcePath);
     case dao::DaoError::Code::ReadOnly:
-        return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", FileErrorReason(EACCES), files.sourcePath);
+        return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", FileErrorReason(EACCES),
+                                    files.sourcePath);
     case dao::DaoError::Code::WriteFailed:
-        return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", FileErrorReason(EIO), files.sourcePath);
+        return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", FileErrorReason(EIO),
+                                    files.sourcePath);
     default:
         return std::string("年次更新を中止しました。") + error.what() + "\n今のファイル「" + files.sourcePath
-               + "」は変わっていません。次期のファイルは作っていません。";
+            + "」は変わっていません。次期のファイルは作っていません。";
     }
 }
 
@@ -77,7 +80,7 @@ std::string failureOfCopy(const CopyFailure& failure, const RolloverFiles& files
 {
     if (failure.reading())
         return "年次更新を中止しました。今のファイル「" + failure.path() + "」を読めませんでした：" + failure.reason()
-               + "。\n今のファイルは変わっていません。次期のファイルは作っていません。";
+            + "。\n今のファイルは変わっていません。次期のファイルは作っていません。";
     if (failure.path() == files.targetPath || failure.path().find(files.targetName) != std::string::npos)
         return RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", failure.reason(), files.sourcePath);
     return RolloverWriteFailure("フォルダ「" + failure.path() + "」に次期のファイル「" + files.targetName + "」",
@@ -96,8 +99,8 @@ RolloverFilesOrRefusal RolloverFilesFor(const std::string& dataFolder, const std
     }
     RolloverFiles files{o::JoinPath(dataFolder, fileName), *targetName, o::JoinPath(dataFolder, *targetName), period};
     if (*targetName == fileName || sameFile(files.sourcePath, files.targetPath)) {
-        result.refusal = "次期のファイル「" + *targetName + "」が今のファイルと同じです。会計年度（第" + std::to_string(period)
-                         + "期）を確かめてください";
+        result.refusal = "次期のファイル「" + *targetName + "」が今のファイルと同じです。会計年度（第"
+            + std::to_string(period) + "期）を確かめてください";
         return result;
     }
     std::error_code error;
@@ -105,8 +108,8 @@ RolloverFilesOrRefusal RolloverFilesFor(const std::string& dataFolder, const std
     if (kind != std::filesystem::file_type::not_found && kind != std::filesystem::file_type::regular
         && kind != std::filesystem::file_type::none) {
         result.refusal = "データフォルダに次期のファイルと同じ名前「" + *targetName + "」の"
-                         + (kind == std::filesystem::file_type::directory ? "フォルダ" : "ファイルでないもの")
-                         + "があるため、次期のファイルを作れません。名前を変えるか移してから年次更新を行ってください";
+            + (kind == std::filesystem::file_type::directory ? "フォルダ" : "ファイルでないもの")
+            + "があるため、次期のファイルを作れません。名前を変えるか移してから年次更新を行ってください";
         return result;
     }
     result.files = std::move(files);
@@ -118,10 +121,11 @@ std::string ReplaceTargetQuestion(const std::string& targetName)
     return "次期のファイル「" + targetName + "」は既にあります。置き換えてよろしいですか？";
 }
 
-std::string RolloverWriteFailure(const std::string& whatFailed, const std::string& reason, const std::string& sourcePath)
+std::string RolloverWriteFailure(const std::string& whatFailed, const std::string& reason,
+                                 const std::string& sourcePath)
 {
-    return "年次更新を中止しました。" + whatFailed + "を書き込めませんでした：" + reason + "。\n今のファイル「" + sourcePath
-           + "」は変わっていません。次期のファイルは作っていません。";
+    return "年次更新を中止しました。" + whatFailed + "を書き込めませんでした：" + reason + "。\n今のファイル「"
+        + sourcePath + "」は変わっていません。次期のファイルは作っていません。";
 }
 
 std::string RolloverDoneMessage(const std::string& targetName)
@@ -131,7 +135,7 @@ std::string RolloverDoneMessage(const std::string& targetName)
 
 RolloverOutcome RollOverPeriodFile(const RolloverFiles& files, const ConfirmUnbalanced& confirm)
 {
-    const dao::Operation operation;   // all its waits for a held file share one budget
+    const dao::Operation operation;  // all its waits for a held file share one budget
     RolloverOutcome outcome;
     try {
         const std::string folder = std::filesystem::path(files.targetPath).parent_path().string();
@@ -157,10 +161,12 @@ RolloverOutcome RollOverPeriodFile(const RolloverFiles& files, const ConfirmUnba
     } catch (const dao::DaoError& error) {
         outcome.failure = failureOfDatabase(error, files);
     } catch (const std::bad_alloc&) {
-        outcome.failure = RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", "メモリが足りません", files.sourcePath);
+        outcome.failure =
+            RolloverWriteFailure("次期のファイル「" + files.targetPath + "」", "メモリが足りません", files.sourcePath);
     } catch (const std::exception& e) {
-        outcome.failure = RolloverWriteFailure("次期のファイル「" + files.targetPath + "」",
-                                               std::string("予期しないエラーが起きました（") + e.what() + "）", files.sourcePath);
+        outcome.failure =
+            RolloverWriteFailure("次期のファイル「" + files.targetPath + "」",
+                                 std::string("予期しないエラーが起きました（") + e.what() + "）", files.sourcePath);
     }
     return outcome;
 }

@@ -20,15 +20,15 @@ std::string RolloverDoneMessage(const std::string& targetName);
 
 // The files of a rollover.
 struct RolloverFiles {
-    std::string sourcePath;   // the closed period's file
-    std::string targetName;   // the next period's file name
-    std::string targetPath;   // ... in the data folder
-    std::optional<long long> period;   // the 会計年度 the name was made from: the copy must hold it
+    std::string sourcePath;           // the closed period's file
+    std::string targetName;           // the next period's file name
+    std::string targetPath;           // ... in the data folder
+    std::optional<long long> period;  // the 会計年度 the name was made from: the copy must hold it
 };
 
 struct RolloverFilesOrRefusal {
     std::optional<RolloverFiles> files;
-    std::string refusal;      // the message when files is not set
+    std::string refusal;  // the message when files is not set
 };
 
 // The files for the closed period's file `fileName` in `dataFolder`, whose
@@ -42,8 +42,8 @@ std::string ReplaceTargetQuestion(const std::string& targetName);
 
 struct RolloverOutcome {
     bool done = false;
-    bool declined = false;    // the openings did not balance and the user stopped
-    std::string failure;      // the message when neither done nor declined
+    bool declined = false;  // the openings did not balance and the user stopped
+    std::string failure;    // the message when neither done nor declined
 };
 
 // Asked with the question of UnbalancedOpeningsQuestion; true goes on.
@@ -51,7 +51,8 @@ using ConfirmUnbalanced = std::function<bool(const std::string& question)>;
 
 // "年次更新を中止しました。…を書き込めませんでした：reason。" and that the
 // closed period's file is unchanged and no next file was made.
-std::string RolloverWriteFailure(const std::string& whatFailed, const std::string& reason, const std::string& sourcePath);
+std::string RolloverWriteFailure(const std::string& whatFailed, const std::string& reason,
+                                 const std::string& sourcePath);
 
 // Makes the next period's file `files.targetPath` from `files.sourcePath`,
 // replacing a file of that name (the caller has asked first). Leftover

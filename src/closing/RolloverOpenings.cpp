@@ -42,7 +42,7 @@ OpeningSides ReadOpeningSides(dao::Database& database)
 std::string UnbalancedOpeningsQuestion(const CarriedOpenings& openings)
 {
     std::string text = "次期の期首残高の貸借が合っていません。\n借方合計 " + yen(openings.next.debit) + "　貸方合計 "
-                       + yen(openings.next.credit) + "　差額 " + yen(openings.next.difference()) + "\n";
+        + yen(openings.next.credit) + "　差額 " + yen(openings.next.difference()) + "\n";
     std::string causes;
     if (openings.next.suspense != 0)
         causes += "・諸口に残高 " + yen(openings.next.suspense) + " があり、そのまま繰り越されます\n";
@@ -50,8 +50,8 @@ std::string UnbalancedOpeningsQuestion(const CarriedOpenings& openings)
         std::string codes;
         for (const std::string& code : openings.unknownCodes)
             codes += (codes.empty() ? "" : "、") + code;
-        causes += "・使用している勘定科目にないコード（" + codes + "）の仕訳が " + std::to_string(openings.rowsWithUnknownCode)
-                  + "行あり、その金額は片側しか集計されていません\n";
+        causes += "・使用している勘定科目にないコード（" + codes + "）の仕訳が "
+            + std::to_string(openings.rowsWithUnknownCode) + "行あり、その金額は片側しか集計されていません\n";
     }
     if (openings.closedPeriodDifference != 0)
         causes += "・今期の期首残高の貸借がすでに " + yen(openings.closedPeriodDifference) + " 合っていません\n";

@@ -18,9 +18,9 @@ namespace closing {
 
 // The opening balances of the accounts in use of a period file, summed by side.
 struct OpeningSides {
-    std::int64_t debit = 0;      // 借貸区分 0, 諸口 apart
-    std::int64_t credit = 0;     // 借貸区分 1, 諸口 apart
-    std::int64_t suspense = 0;   // 諸口
+    std::int64_t debit = 0;     // 借貸区分 0, 諸口 apart
+    std::int64_t credit = 0;    // 借貸区分 1, 諸口 apart
+    std::int64_t suspense = 0;  // 諸口
 
     std::int64_t difference() const { return debit - credit; }
 };
@@ -28,10 +28,10 @@ struct OpeningSides {
 OpeningSides ReadOpeningSides(dao::Database& database);
 
 struct CarriedOpenings {
-    OpeningSides next;                         // what the next period opens with
-    std::int64_t closedPeriodDifference = 0;   // the closed period's openings, debit less credit
-    long long rowsWithUnknownCode = 0;         // rows of the closed period left out of its figures
-    std::vector<std::string> unknownCodes;     // their codes
+    OpeningSides next;                        // what the next period opens with
+    std::int64_t closedPeriodDifference = 0;  // the closed period's openings, debit less credit
+    long long rowsWithUnknownCode = 0;        // rows of the closed period left out of its figures
+    std::vector<std::string> unknownCodes;    // their codes
 
     bool balanced() const { return next.difference() == 0 && next.suspense == 0; }
 };

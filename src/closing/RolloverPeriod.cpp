@@ -17,14 +17,14 @@ namespace {
 std::string shownPeriod(const ClosingPeriod& period)
 {
     return "会計期間（" + o::FormatDate(period.first, o::kSlashDate) + "～" + o::FormatDate(period.last, o::kSlashDate)
-           + "）";
+        + "）";
 }
 
 std::string periodNumberRefusal(const dao::Value& number)
 {
     const std::string shown = number.isEmptyText() ? std::string("空欄") : "「" + number.toText() + "」";
     return "会計年度が" + shown + "のため、次期の期番号を決められません。会計年度を 1 から "
-           + o::FormatNumber(kLastRollablePeriod, o::kAmount10Mask) + " の整数にしてから年次更新を行ってください";
+        + o::FormatNumber(kLastRollablePeriod, o::kAmount10Mask) + " の整数にしてから年次更新を行ってください";
 }
 
 }  // namespace
@@ -58,11 +58,13 @@ RolloverPeriodOrRefusal CheckRolloverPeriod(const dao::Value& number, const dao:
     const ClosingPeriod dates{dao::Date{firstDay->year, firstDay->month, firstDay->day},
                               dao::Date{lastDay->year, lastDay->month, lastDay->day}};
     if (dates.first.dayNumber() > dates.last.dayNumber()) {
-        result.refusal = shownPeriod(dates) + "は開始日が終了日より後のため、年次更新を行えません。会計期間を確かめてください";
+        result.refusal =
+            shownPeriod(dates) + "は開始日が終了日より後のため、年次更新を行えません。会計期間を確かめてください";
         return result;
     }
     if (dates.last.dayNumber() >= TwelveMonthsOn(dates.first).dayNumber()) {
-        result.refusal = shownPeriod(dates) + "が12か月を超えているため、年次更新を行えません。会計期間を確かめてください";
+        result.refusal =
+            shownPeriod(dates) + "が12か月を超えているため、年次更新を行えません。会計期間を確かめてください";
         return result;
     }
     result.period = RolloverPeriod{static_cast<long long>(value), dates};

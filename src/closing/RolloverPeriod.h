@@ -16,13 +16,13 @@ namespace closing {
 inline constexpr long long kLastRollablePeriod = 2'147'483'646;
 
 struct RolloverPeriod {
-    long long number = 0;      // 会計年度 of the closed period
-    ClosingPeriod dates;       // 会計期間開始日 .. 会計期間終了日
+    long long number = 0;  // 会計年度 of the closed period
+    ClosingPeriod dates;   // 会計期間開始日 .. 会計期間終了日
 };
 
 struct RolloverPeriodOrRefusal {
     std::optional<RolloverPeriod> period;
-    std::string refusal;       // the message when period is not set
+    std::string refusal;  // the message when period is not set
 };
 
 // `number`, `first` and `last` are 会計年度, 会計期間開始日 and 会計期間終了日

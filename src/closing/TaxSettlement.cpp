@@ -39,9 +39,9 @@ ClosingNotice missingAccounts(const char* text)
 }
 
 struct SettlementSettings {
-    std::string filing;       // 申告区分
-    std::string method;       // 処理方法
-    std::string fractions;    // 端数処理
+    std::string filing;     // 申告区分
+    std::string method;     // 処理方法
+    std::string fractions;  // 端数処理
 };
 
 SettlementSettings readSettings(dao::Database& database)
@@ -72,15 +72,21 @@ TaxExclusiveSettlement SettleTaxExclusive(const std::vector<PeriodJournalRow>& r
 {
     TaxExclusiveSettlement s;
     for (const PeriodJournalRow& row : rows) {
-        if (row.creditCode == accounts.outputTax) s.outputTax += row.credit;
-        if (row.debitCode == accounts.outputTax) s.outputTax -= row.debit;
-        if (row.debitCode == accounts.inputTax) s.inputTax += row.debit;
-        if (row.creditCode == accounts.inputTax) s.inputTax -= row.credit;
-        if (row.debitCode == accounts.interim) s.interim += row.debit;
-        if (row.creditCode == accounts.interim) s.interim -= row.credit;
+        if (row.creditCode == accounts.outputTax)
+            s.outputTax += row.credit;
+        if (row.debitCode == accounts.outputTax)
+            s.outputTax -= row.debit;
+        if (row.debitCode == accounts.inputTax)
+            s.inputTax += row.debit;
+        if (row.creditCode == accounts.inputTax)
+            s.inputTax -= row.credit;
+        if (row.debitCode == accounts.interim)
+            s.interim += row.debit;
+        if (row.creditCode == accounts.interim)
+            s.interim -= row.credit;
     }
     const std::int64_t due = s.outputTax - (s.inputTax + s.interim);
-    s.remainder = due % 1000;   // truncating: the sign of the payable
+    s.remainder = due % 1000;  // truncating: the sign of the payable
     s.payable = due - s.remainder;
     return s;
 }
@@ -104,10 +110,9 @@ std::optional<ClosingVoucher> TaxExclusiveVoucher(const TaxExclusiveSettlement& 
 TaxableAccounts ReadTaxableAccounts(dao::Database& database)
 {
     TaxableAccounts taxable;
-    auto chart = database.OpenRecordset(
-        "SELECT 勘定科目コード, 借貸区分 FROM 勘定科目コード表"
-        " WHERE 大分類 IN ('経常損益', '特別損益') AND COALESCE(消費税, 0) <> 0",
-        dao::RecordsetType::Snapshot);
+    auto chart = database.OpenRecordset("SELECT 勘定科目コード, 借貸区分 FROM 勘定科目コード表"
+                                        " WHERE 大分類 IN ('経常損益', '特別損益') AND COALESCE(消費税, 0) <> 0",
+                                        dao::RecordsetType::Snapshot);
     if (chart->isEmpty())
         return taxable;
     for (chart->MoveFirst(); !chart->EOF_(); chart->MoveNext()) {
@@ -125,12 +130,16 @@ TaxInclusiveSums TaxInclusiveSumsOf(const std::vector<PeriodJournalRow>& rows, c
     for (const PeriodJournalRow& row : rows) {
         const int rate = journal::TaxRateOn(rates, row.date, true, false);
         if (const auto debit = taxable.find(row.debitCode); debit != taxable.end()) {
-            if (debit->second == TaxSide::Purchases) sums.purchases[rate] += row.debit;
-            else sums.sales[rate] -= row.debit;
+            if (debit->second == TaxSide::Purchases)
+                sums.purchases[rate] += row.debit;
+            else
+                sums.sales[rate] -= row.debit;
         }
         if (const auto credit = taxable.find(row.creditCode); credit != taxable.end()) {
-            if (credit->second == TaxSide::Sales) sums.sales[rate] += row.credit;
-            else sums.purchases[rate] -= row.credit;
+            if (credit->second == TaxSide::Sales)
+                sums.sales[rate] += row.credit;
+            else
+                sums.purchases[rate] -= row.credit;
         }
     }
     return sums;
@@ -187,8 +196,8 @@ SettlementRun prepareTaxExclusive(dao::Database& database, const ChartCodes& cha
     SettlementRun run;
     const TaxExclusiveAccounts accounts{chart.codeOf("仮受消費税"), chart.codeOf("仮払消費税"), chart.codeOf("仮払金"),
                                         chart.codeOf("未払消費税"), chart.codeOf("雑収入")};
-    for (const std::string* code : {&accounts.outputTax, &accounts.inputTax, &accounts.interim, &accounts.payable,
-                                    &accounts.miscIncome}) {
+    for (const std::string* code :
+         {&accounts.outputTax, &accounts.inputTax, &accounts.interim, &accounts.payable, &accounts.miscIncome}) {
         if (code->empty()) {
             run.refusal = missingAccounts(kExclusiveAccountsMissing);
             return run;
@@ -238,10 +247,11 @@ SettlementRun prepareTaxInclusive(dao::Database& database, const ChartCodes& cha
         const std::string taxableCodes =
             "(SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 大分類 IN ('経常損益', '特別損益')"
             " AND COALESCE(消費税, 0) <> 0)";
-        const std::vector<PeriodJournalRow> rows = ReadPeriodJournal(
-            database, period,
-            "借方コード IN " + taxableCodes + " OR 貸方コード IN " + taxableCodes + " OR (決算仕訳 <> 0 AND 借方コード = "
-                + SqlText(taxes) + " AND 貸方コード = " + SqlText(payable) + ")");
+        const std::vector<PeriodJournalRow> rows =
+            ReadPeriodJournal(database, period,
+                              "借方コード IN " + taxableCodes + " OR 貸方コード IN " + taxableCodes
+                                  + " OR (決算仕訳 <> 0 AND 借方コード = " + SqlText(taxes)
+                                  + " AND 貸方コード = " + SqlText(payable) + ")");
         if (const auto earlier = EarlierInclusiveSettlement(rows, taxes, payable))
             return Refuse(Refusal(AlreadySettledMessage(*earlier)));
         const std::int64_t amount =
@@ -264,14 +274,14 @@ ClosingRunResult PostTaxSettlementEntries(dao::Workspace& workspace, dao::Databa
     ClosingRunResult result;
     const SettlementSettings settings = readSettings(database);
     if (settings.filing == "1")
-        return result;   // tax-exempt: nothing to settle
+        return result;  // tax-exempt: nothing to settle
     SettlementRun run;
     if (settings.method == "1")
         run = prepareTaxExclusive(database, ChartCodes(database), boxes);
     else if (settings.method == "2")
         run = prepareTaxInclusive(database, ChartCodes(database), boxes, journal::FractionRuleOf(settings.fractions));
     else
-        return result;   // entered separately, or no tax calculation
+        return result;  // entered separately, or no tax calculation
     if (run.refusal) {
         result.notices.push_back(*run.refusal);
         return result;

@@ -56,11 +56,11 @@ struct TaxExclusiveAccounts {
 };
 
 struct TaxExclusiveSettlement {
-    std::int64_t outputTax = 0;   // A: credits − debits of 仮受消費税
-    std::int64_t inputTax = 0;    // B: debits − credits of 仮払消費税
-    std::int64_t interim = 0;     // M: debits − credits of 仮払金
-    std::int64_t payable = 0;     // P: A − (B + M), truncated toward zero to whole thousands
-    std::int64_t remainder = 0;   // R: what the truncation left, to miscellaneous income
+    std::int64_t outputTax = 0;  // A: credits − debits of 仮受消費税
+    std::int64_t inputTax = 0;   // B: debits − credits of 仮払消費税
+    std::int64_t interim = 0;    // M: debits − credits of 仮払金
+    std::int64_t payable = 0;    // P: A − (B + M), truncated toward zero to whole thousands
+    std::int64_t remainder = 0;  // R: what the truncation left, to miscellaneous income
 
     bool nothingLeft() const { return outputTax == 0 && inputTax == 0 && interim == 0; }
 };
@@ -87,16 +87,16 @@ TaxableAccounts ReadTaxableAccounts(dao::Database& database);
 
 // Taxable sales and purchases of the period by the rate in force on each row's date.
 struct TaxInclusiveSums {
-    std::map<int, std::int64_t> sales;       // S_s: credits − debits of the taxable credit-normal accounts
-    std::map<int, std::int64_t> purchases;   // S_p: debits − credits of the taxable debit-normal accounts
+    std::map<int, std::int64_t> sales;      // S_s: credits − debits of the taxable credit-normal accounts
+    std::map<int, std::int64_t> purchases;  // S_p: debits − credits of the taxable debit-normal accounts
 };
 
 TaxInclusiveSums TaxInclusiveSumsOf(const std::vector<PeriodJournalRow>& rows, const journal::TaxRateTable& rates,
                                     const TaxableAccounts& taxable);
 
 struct TaxInclusiveSettlement {
-    std::int64_t salesTax = 0;      // T_s: per rate S_s × r / (100 + r) by the fraction rule, added up
-    std::int64_t purchaseTax = 0;   // T_p: the same, always truncated
+    std::int64_t salesTax = 0;     // T_s: per rate S_s × r / (100 + r) by the fraction rule, added up
+    std::int64_t purchaseTax = 0;  // T_p: the same, always truncated
     std::int64_t payable() const { return salesTax - purchaseTax; }
 };
 

@@ -60,7 +60,7 @@ PathParts SplitPath(const std::string& path)
         return parts;
     }
     parts.fileName = path.substr(last + 1);
-    parts.folder = path.substr(k, last - k);   // leading separator kept, trailing one dropped
+    parts.folder = path.substr(k, last - k);  // leading separator kept, trailing one dropped
     return parts;
 }
 

@@ -7,8 +7,22 @@ namespace o {
 
 namespace {
 
-enum class Token { Literal, Year4, Year2, Month2, Month1, Day2, Day1, Weekday,
-                   Hour2, Hour1, Minute2, Minute1, Second2, Second1 };
+enum class Token {
+    Literal,
+    Year4,
+    Year2,
+    Month2,
+    Month1,
+    Day2,
+    Day1,
+    Weekday,
+    Hour2,
+    Hour1,
+    Minute2,
+    Minute1,
+    Second2,
+    Second1
+};
 
 struct Segment {
     Token token;
@@ -22,12 +36,15 @@ bool startsWith(std::string_view text, std::size_t pos, std::string_view prefix)
 
 std::vector<Segment> tokenize(std::string_view pattern)
 {
-    struct Rule { std::string_view text; Token token; };
+    struct Rule {
+        std::string_view text;
+        Token token;
+    };
     static const Rule rules[] = {
-        {"yyyy", Token::Year4}, {"yy", Token::Year2}, {"mm", Token::Month2}, {"m", Token::Month1},
-        {"dd", Token::Day2}, {"d", Token::Day1}, {"aaa", Token::Weekday},
-        {"hh", Token::Hour2}, {"h", Token::Hour1}, {"nn", Token::Minute2}, {"n", Token::Minute1},
-        {"ss", Token::Second2}, {"s", Token::Second1},
+        {"yyyy", Token::Year4}, {"yy", Token::Year2},   {"mm", Token::Month2},   {"m", Token::Month1},
+        {"dd", Token::Day2},    {"d", Token::Day1},     {"aaa", Token::Weekday}, {"hh", Token::Hour2},
+        {"h", Token::Hour1},    {"nn", Token::Minute2}, {"n", Token::Minute1},   {"ss", Token::Second2},
+        {"s", Token::Second1},
     };
     std::vector<Segment> segments;
     for (std::size_t pos = 0; pos < pattern.size();) {
@@ -57,7 +74,10 @@ std::vector<Segment> tokenize(std::string_view pattern)
         if (segment.token == Token::Month2 || segment.token == Token::Month1) {
             Token next = Token::Literal;
             for (std::size_t j = i + 1; j < segments.size(); ++j)
-                if (segments[j].token != Token::Literal) { next = segments[j].token; break; }
+                if (segments[j].token != Token::Literal) {
+                    next = segments[j].token;
+                    break;
+                }
             const bool afterHour = previous == Token::Hour2 || previous == Token::Hour1;
             const bool beforeSecond = next == Token::Second2 || next == Token::Second1;
             if (afterHour || beforeSecond)

@@ -18,7 +18,10 @@ namespace o {
 // Sets EditMode to `value` (EditModeOn or EditModeOff) and, when that changed
 // it, calls every listener with the new state.
 void SetEditMode(std::int16_t value);
-inline bool EditModeIsOn() { return EditMode != EditModeOff; }
+inline bool EditModeIsOn()
+{
+    return EditMode != EditModeOff;
+}
 
 // A listener for as long as the object lives (a window keeps one as a member).
 class EditModeListener {

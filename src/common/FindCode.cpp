@@ -26,8 +26,7 @@ std::string FindCode(const CodeSources& sources, int kind, const std::string& na
         searchField = schema::column::BranchName;
         resultField = schema::column::BranchCode;
         break;
-    default:
-        return {};
+    default: return {};
     }
     if (name.empty() || recordset == nullptr || recordset->isEmpty())
         return {};

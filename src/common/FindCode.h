@@ -9,9 +9,9 @@
 namespace o {
 
 struct CodeSources {
-    dao::Recordset* accounts = nullptr;   // Q_勘定科目コード表: 勘定科目名 -> 勘定科目コード
-    dao::Recordset* banks = nullptr;      // Q_取引銀行: 銀行名 -> 銀行コード
-    dao::Recordset* branches = nullptr;   // Q_使用銀行支店: 支店名 -> 支店コード
+    dao::Recordset* accounts = nullptr;  // Q_勘定科目コード表: 勘定科目名 -> 勘定科目コード
+    dao::Recordset* banks = nullptr;     // Q_取引銀行: 銀行名 -> 銀行コード
+    dao::Recordset* branches = nullptr;  // Q_使用銀行支店: 支店名 -> 支店コード
 };
 
 // Kinds 2 and 3 an account, 4 a bank, 5 a branch. Returns the code of the first

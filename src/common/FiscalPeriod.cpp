@@ -7,7 +7,10 @@ namespace o {
 
 namespace {
 
-bool isDate(const std::optional<dao::Date>& d) { return d && d->isValid(); }
+bool isDate(const std::optional<dao::Date>& d)
+{
+    return d && d->isValid();
+}
 
 std::string shown(const std::optional<dao::Date>& d)
 {

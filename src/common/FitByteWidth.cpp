@@ -18,7 +18,7 @@ int convertedWidth(char32_t codePoint)
     // iconv_open reports a failure as (iconv_t)-1: the cast is its interface.
     if (converter == reinterpret_cast<iconv_t>(-1))  // NOLINT(performance-no-int-to-ptr)
         return codePoint < 0x80 ? 1 : 2;
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);   // reset the shift state
+    iconv(converter, nullptr, nullptr, nullptr, nullptr);  // reset the shift state
 
     char input[4] = {static_cast<char>(codePoint & 0xFF), static_cast<char>((codePoint >> 8) & 0xFF),
                      static_cast<char>((codePoint >> 16) & 0xFF), static_cast<char>((codePoint >> 24) & 0xFF)};
@@ -28,7 +28,7 @@ int convertedWidth(char32_t codePoint)
     std::size_t inLeft = sizeof input;
     std::size_t outLeft = sizeof output;
     if (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1))
-        return 1;   // not representable in Shift-JIS
+        return 1;  // not representable in Shift-JIS
     const int bytes = static_cast<int>(sizeof output - outLeft);
     return bytes == 2 ? 2 : 1;
 }
@@ -48,9 +48,9 @@ int ShiftJisCharWidth(char32_t codePoint)
     if (codePoint < 0x80)
         return 1;
     if (codePoint >= 0xFF61 && codePoint <= 0xFF9F)
-        return 1;   // half-width katakana
+        return 1;  // half-width katakana
     if (codePoint > 0xFFFF)
-        return 1;   // outside the BMP: Shift-JIS has none of these
+        return 1;  // outside the BMP: Shift-JIS has none of these
     auto& slot = bmpWidths()[codePoint];
     unsigned char known = slot.load(std::memory_order_relaxed);
     if (known == 0) {

@@ -4,8 +4,7 @@
 
 namespace o {
 
-std::string FormCaption(const dao::Value& companyName, const dao::Value& periodNumber,
-                        const std::string& title)
+std::string FormCaption(const dao::Value& companyName, const dao::Value& periodNumber, const std::string& title)
 {
     // The blank after 期 is an ideographic blank.
     return companyName.toText() + " 第" + periodNumber.toText() + "期　会計 " + title;

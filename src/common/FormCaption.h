@@ -10,8 +10,7 @@
 
 namespace o {
 
-std::string FormCaption(const dao::Value& companyName, const dao::Value& periodNumber,
-                        const std::string& title);
+std::string FormCaption(const dao::Value& companyName, const dao::Value& periodNumber, const std::string& title);
 
 // The caption from the current row of the window's recordset on 会計設定.
 std::string SetFormCaption(dao::Recordset& settings, const std::string& title);

@@ -16,7 +16,7 @@ std::string FormatNumber(std::int64_t value, std::string_view mask)
     std::uint64_t magnitude = negative ? (~static_cast<std::uint64_t>(value) + 1) : static_cast<std::uint64_t>(value);
     std::string digits = std::to_string(magnitude);
     if (magnitude == 0 && minDigits == 0)
-        digits.clear();   // "#" alone shows nothing for zero
+        digits.clear();  // "#" alone shows nothing for zero
     if (digits.size() < minDigits)
         digits.insert(0, minDigits - digits.size(), '0');
 

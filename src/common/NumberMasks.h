@@ -6,11 +6,11 @@
 namespace o {
 
 // Amounts, grouped by three.
-inline constexpr const char* kAmountMask = "###,###,##0";            // lists, cells, list printouts
-inline constexpr const char* kAmount8Mask = "##,###,##0";            // register figures in 10 characters
-inline constexpr const char* kAmount10Mask = "#,###,###,##0";        // labels, lease lists, opening balances
-inline constexpr const char* kAmount11Mask = "##,###,###,##0";       // entry-grid totals, account balances
-inline constexpr const char* kAmount12Mask = "###,###,###,##0";      // statements, carried openings
+inline constexpr const char* kAmountMask = "###,###,##0";        // lists, cells, list printouts
+inline constexpr const char* kAmount8Mask = "##,###,##0";        // register figures in 10 characters
+inline constexpr const char* kAmount10Mask = "#,###,###,##0";    // labels, lease lists, opening balances
+inline constexpr const char* kAmount11Mask = "##,###,###,##0";   // entry-grid totals, account balances
+inline constexpr const char* kAmount12Mask = "###,###,###,##0";  // statements, carried openings
 
 // An amount without grouping (the tax cell of the entry grid, CSV fields).
 inline constexpr const char* kPlainAmountMask = "########0";

@@ -5,16 +5,15 @@
 
 namespace o {
 
-std::string PageHeaderLine(const dao::Value& companyName, const std::string& title,
-                           const dao::Date& printedAt, const std::string& pageLabel, int page)
+std::string PageHeaderLine(const dao::Value& companyName, const std::string& title, const dao::Date& printedAt,
+                           const std::string& pageLabel, int page)
 {
-    return "【" + companyName.toText() + "】" + title + FormatDate(printedAt, kHeaderDateTime)
-           + pageLabel + PrintedNumber(page);
+    return "【" + companyName.toText() + "】" + title + FormatDate(printedAt, kHeaderDateTime) + pageLabel
+        + PrintedNumber(page);
 }
 
-void PrintPageHeader(printing::PrinterDevice& device, const dao::Value& companyName,
-                     const std::string& title, const dao::Date& printedAt,
-                     const std::string& pageLabel, int page)
+void PrintPageHeader(printing::PrinterDevice& device, const dao::Value& companyName, const std::string& title,
+                     const dao::Date& printedAt, const std::string& pageLabel, int page)
 {
     device.printAtColumn(10, PageHeaderLine(companyName, title, printedAt, pageLabel, page));
 }

@@ -12,18 +12,17 @@
 namespace o {
 
 // Page labels of the printouts.
-inline constexpr const char* kJournalPageLabel = "    ページ ";       // journal
-inline constexpr const char* kBookPageLabel = "    ページ  ";         // cash book, bank books
+inline constexpr const char* kJournalPageLabel = "    ページ ";  // journal
+inline constexpr const char* kBookPageLabel = "    ページ  ";    // cash book, bank books
 // general ledger: with the number's sign blank its first page reads "    ページ     1 "
 inline constexpr const char* kLedgerPageLabel = "    ページ    ";
 
 // companyName may be null or empty: "【" is then followed directly by "】".
-std::string PageHeaderLine(const dao::Value& companyName, const std::string& title,
-                           const dao::Date& printedAt, const std::string& pageLabel, int page);
+std::string PageHeaderLine(const dao::Value& companyName, const std::string& title, const dao::Date& printedAt,
+                           const std::string& pageLabel, int page);
 
 // Prints the line at character column 10 and ends the line.
-void PrintPageHeader(printing::PrinterDevice& device, const dao::Value& companyName,
-                     const std::string& title, const dao::Date& printedAt,
-                     const std::string& pageLabel, int page);
+void PrintPageHeader(printing::PrinterDevice& device, const dao::Value& companyName, const std::string& title,
+                     const dao::Date& printedAt, const std::string& pageLabel, int page);
 
 }  // namespace o

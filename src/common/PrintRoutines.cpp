@@ -6,8 +6,8 @@
 
 namespace o {
 
-void PreparePrinter(printing::PrinterDevice& device, int /*paperSize*/, double x, double y,
-                    const std::string& fontName, double fontSize)
+void PreparePrinter(printing::PrinterDevice& device, int /*paperSize*/, double x, double y, const std::string& fontName,
+                    double fontSize)
 {
     device.setScaleMode(2);
     device.setCurrentX(x);
@@ -23,7 +23,7 @@ void PreparePrinter(int paperSize, double x, double y, const std::string& fontNa
 
 void PrintCentered(printing::PrinterDevice& device, double size, const std::string& text)
 {
-    const double previousSize = std::nearbyint(device.fontSize());   // half to even
+    const double previousSize = std::nearbyint(device.fontSize());  // half to even
     device.setFontSize(size);
     device.setCurrentX(device.scaleWidth() / 2 - device.textWidth(text) / 2);
     device.print(text);

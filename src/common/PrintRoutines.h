@@ -15,8 +15,8 @@ inline constexpr const char* kNothingToPrint = "印刷するものがありま�
 
 // Starts the layout of a print run at (x, y) with the font. Sets the scale mode
 // to 2 (points). The paper size has no effect: the printer keeps its own.
-void PreparePrinter(printing::PrinterDevice& device, int paperSize, double x, double y,
-                    const std::string& fontName, double fontSize);
+void PreparePrinter(printing::PrinterDevice& device, int paperSize, double x, double y, const std::string& fontName,
+                    double fontSize);
 void PreparePrinter(int paperSize, double x, double y, const std::string& fontName, double fontSize);
 
 // Prints one line centred on the page width at the font size, then puts back

@@ -10,7 +10,7 @@ namespace o::utf8 {
 
 struct CodePoint {
     char32_t value = 0;
-    std::size_t length = 0;   // bytes it takes in the text
+    std::size_t length = 0;  // bytes it takes in the text
 };
 
 CodePoint decodeAt(std::string_view text, std::size_t pos);

@@ -14,14 +14,14 @@
 
 namespace o {
 
-extern std::string StartDir;       // current directory when the start window loads
-extern std::string SavedDbPath;    // the path kept in "QVDBPATH.txt"
-extern std::string PathDrive;      // drive ("C:") or network share ("\\server\share"); "" for a POSIX path
-extern std::string PathFolder;     // folder after PathDrive, no trailing separator
-extern std::string PathFileName;   // file name after the last separator
-extern std::string DataFolder;     // PathDrive + PathFolder: the folder of the period files
-extern std::string DbFileName;     // file name of the current period file
-extern std::string DbFilePath;     // the period file every work window opens when it loads
+extern std::string StartDir;      // current directory when the start window loads
+extern std::string SavedDbPath;   // the path kept in "QVDBPATH.txt"
+extern std::string PathDrive;     // drive ("C:") or network share ("\\server\share"); "" for a POSIX path
+extern std::string PathFolder;    // folder after PathDrive, no trailing separator
+extern std::string PathFileName;  // file name after the last separator
+extern std::string DataFolder;    // PathDrive + PathFolder: the folder of the period files
+extern std::string DbFileName;    // file name of the current period file
+extern std::string DbFilePath;    // the period file every work window opens when it loads
 
 extern std::shared_ptr<dao::Workspace> DbWorkspace;   // the engine's first workspace
 extern std::shared_ptr<dao::Database> CompanyDb;      // the period file at DbFilePath

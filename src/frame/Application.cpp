@@ -8,7 +8,9 @@
 
 namespace frame {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+}
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {

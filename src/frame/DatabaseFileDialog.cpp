@@ -18,12 +18,9 @@ std::int16_t ChooseDatabaseFile()
 
     const ui::FileOpenResult result = ui::dialogs().openFile(request);
     switch (result.status) {
-    case ui::FileOpenResult::Status::Cancelled:
-        return 0;
-    case ui::FileOpenResult::Status::Failed:
-        return -1;
-    case ui::FileOpenResult::Status::Chosen:
-        break;
+    case ui::FileOpenResult::Status::Cancelled: return 0;
+    case ui::FileOpenResult::Status::Failed: return -1;
+    case ui::FileOpenResult::Status::Chosen: break;
     }
     if (result.path.empty())
         return 0;

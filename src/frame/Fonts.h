@@ -12,7 +12,7 @@ inline constexpr const char* kProportionalFont = "ＭＳ Ｐゴシック";
 
 void installFontSubstitutions();
 
-QFont fixedPitchFont(double pointSize);     // lists
-QFont proportionalFont(double pointSize);   // labels
+QFont fixedPitchFont(double pointSize);    // lists
+QFont proportionalFont(double pointSize);  // labels
 
 }  // namespace frame

@@ -40,7 +40,7 @@ constexpr const char* kProductTitle = "Velmora";
 // How long the listing waits for a file that another program holds before it
 // marks the line as in use: a glance, not the few seconds a write waits.
 constexpr std::chrono::milliseconds kListingWait{200};
-constexpr const char* kMenuTitle = "会計総合メニュー";   // names the menu in its messages
+constexpr const char* kMenuTitle = "会計総合メニュー";  // names the menu in its messages
 
 QPixmap pictureButtonImage(const QString& words)
 {
@@ -104,7 +104,9 @@ Form1::Form1(const std::string& startDir, QWidget* parent) : QWidget(parent)
     Form_Load(startDir);
 }
 
-Form1::Form1() : Form1(fromQ(QDir::currentPath())) {}
+Form1::Form1() : Form1(fromQ(QDir::currentPath()))
+{
+}
 
 void Form1::buildControls()
 {
@@ -116,15 +118,20 @@ void Form1::buildControls()
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->setMinimumSize(QFontMetrics(m_list1->font()).horizontalAdvance(QString(112, QChar('0'))), 260);
 
-    const struct { int index; const char* caption; } buttons[] = {{Menu, "メニュー"}, {Quit, "終了"}};
+    const struct {
+        int index;
+        const char* caption;
+    } buttons[] = {{Menu, "メニュー"}, {Quit, "終了"}};
     for (const auto& b : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QString("Command2_%1").arg(b.index));
         connect(button, &QPushButton::clicked, this, [this, index = b.index] { Command2_Click(index); });
         m_command2[b.index] = button;
     }
-    const struct { int index; const char* words; } pictures[] = {{PrinterSetup, "プリンタ設定"},
-                                                                 {DatabaseFile, "データベース\n設定"}};
+    const struct {
+        int index;
+        const char* words;
+    } pictures[] = {{PrinterSetup, "プリンタ設定"}, {DatabaseFile, "データベース\n設定"}};
     for (const auto& p : pictures) {
         auto* button = new QToolButton(this);
         button->setObjectName(QString("Image2_%1").arg(p.index));
@@ -188,7 +195,7 @@ void Form1::Form_Load(const std::string& startDir)
     if (line.empty()) {
         const std::int16_t result = o::ChooseDatabaseFile();
         if (result != 0 || o::SavedDbPath.empty())
-            return;   // no period file known: the list stays empty
+            return;  // no period file known: the list stays empty
         writeSavedPath(o::StartDir, o::SavedDbPath);
         o::SplitDatabasePath(o::SavedDbPath);
     }
@@ -231,7 +238,8 @@ void Form1::ListDatabaseFiles()
             }
             settings->Close();
         } catch (const dao::DaoError& e) {
-            line = e.code() == dao::DaoError::Code::Busy ? inUseListLine(m_fileList[i]) : unreadableListLine(m_fileList[i]);
+            line = e.code() == dao::DaoError::Code::Busy ? inUseListLine(m_fileList[i])
+                                                         : unreadableListLine(m_fileList[i]);
         } catch (const std::exception&) {
             line = unreadableListLine(m_fileList[i]);
         }

@@ -26,11 +26,11 @@ class Form1 : public QWidget {
 public:
     // Loads at once: startDir is the current directory of the program.
     explicit Form1(const std::string& startDir, QWidget* parent = nullptr);
-    Form1();   // starts in the current directory
+    Form1();  // starts in the current directory
 
     // The indices of the buttons, named from their captions.
-    enum Command2Button : int { Menu = 0, Quit = 9 };              // "メニュー", "終了"
-    enum Image2Button : int { PrinterSetup = 0, DatabaseFile = 1 };   // printer set-up, database file
+    enum Command2Button : int { Menu = 0, Quit = 9 };                // "メニュー", "終了"
+    enum Image2Button : int { PrinterSetup = 0, DatabaseFile = 1 };  // printer set-up, database file
 
     QListWidget* List1() const { return m_list1; }
     QLabel* Label1() const { return m_label1; }
@@ -52,8 +52,8 @@ private:
 
     std::array<std::string, 101> m_fileList;
     std::int16_t m_listedFileCount = 0;
-    std::shared_ptr<dao::Workspace> m_startWorkspace;   // StartWorkspace
-    std::shared_ptr<dao::Database> m_startDb;           // StartDb
+    std::shared_ptr<dao::Workspace> m_startWorkspace;  // StartWorkspace
+    std::shared_ptr<dao::Database> m_startDb;          // StartDb
 
     QLabel* m_label1 = nullptr;
     QListWidget* m_list1 = nullptr;

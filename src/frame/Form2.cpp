@@ -40,7 +40,7 @@ constexpr MenuButton kButtons[] = {
 std::string periodLine(const dao::Value& period, const dao::Value& firstDay, const dao::Value& lastDay)
 {
     return " 第" + period.toText() + "期　自" + o::FormatDate(firstDay, o::kLabelDate) + "　至"
-           + o::FormatDate(lastDay, o::kLabelDate);
+        + o::FormatDate(lastDay, o::kLabelDate);
 }
 
 const char* Form2::windowOfButton(int index)

@@ -17,20 +17,20 @@ namespace frame {
 class Form2 : public WorkWindow {
     Q_OBJECT
 public:
-    Form2();   // the load: throws dao::DaoError when the period file cannot be used
+    Form2();  // the load: throws dao::DaoError when the period file cannot be used
 
     // The indices of the buttons, named from the windows they open.
     enum Command2Button : int {
-        JournalEntry = 0,    // "仕訳入力"
-        Books = 1,           // "現金出納帳、取引銀行他"
-        GeneralLedger = 2,   // "総勘定元帳"
-        Closing = 3,         // "決算処理"
-        Setup = 4,           // "導入初期設定"
-        Rollover = 5,        // "年度更新"
-        Quit = 9,            // "終了"
+        JournalEntry = 0,   // "仕訳入力"
+        Books = 1,          // "現金出納帳、取引銀行他"
+        GeneralLedger = 2,  // "総勘定元帳"
+        Closing = 3,        // "決算処理"
+        Setup = 4,          // "導入初期設定"
+        Rollover = 5,       // "年度更新"
+        Quit = 9,           // "終了"
     };
 
-    QLabel* Label3(int index) const;          // 0 company name, 2 period line
+    QLabel* Label3(int index) const;  // 0 company name, 2 period line
     QPushButton* Command2(int index) const;
     QGroupBox* Frame1() const { return m_frame1; }
 

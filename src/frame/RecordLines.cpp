@@ -89,7 +89,8 @@ void RecordLines::splice(std::size_t first, std::size_t removed, const std::vect
         Block block;
         const std::size_t end = std::min(merged.size(), i + kBlockLines);
         std::size_t bytes = 0;
-        for (std::size_t j = i; j < end; ++j) bytes += merged[j].size();
+        for (std::size_t j = i; j < end; ++j)
+            bytes += merged[j].size();
         block.text.reserve(bytes);
         block.ends.reserve(end - i);
         for (std::size_t j = i; j < end; ++j) {

@@ -48,7 +48,7 @@ public:
 private:
     struct Block {
         std::string text;
-        std::vector<std::uint32_t> ends;   // where each line ends in `text`
+        std::vector<std::uint32_t> ends;  // where each line ends in `text`
         std::size_t size() const { return ends.size(); }
         std::string_view line(std::size_t i) const;
     };
@@ -61,7 +61,7 @@ private:
     void append(std::string_view line);  // at the end, during a fill
 
     std::vector<Block> m_blocks;
-    std::vector<std::size_t> m_starts;   // the first row of each block
+    std::vector<std::size_t> m_starts;  // the first row of each block
     std::size_t m_count = 0;
 };
 

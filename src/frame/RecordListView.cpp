@@ -35,12 +35,8 @@ void RecordListView::setCurrentRow(int row)
     case QAbstractItemView::SingleSelection:
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         break;
-    case QAbstractItemView::NoSelection:
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-        break;
-    default:
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::SelectCurrent);
-        break;
+    case QAbstractItemView::NoSelection: selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate); break;
+    default: selectionModel()->setCurrentIndex(index, QItemSelectionModel::SelectCurrent); break;
     }
 }
 
@@ -57,8 +53,10 @@ void RecordListView::clearChoice()
 
 void RecordListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
 {
+    // QListView's own step lays every line out again, for a size only the
+    // first line gives: the lines below it skip it on purpose.
     if (topLeft.row() > 0)
-        QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+        QAbstractItemView::dataChanged(topLeft, bottomRight, roles);  // NOLINT(bugprone-parent-virtual-call)
     else
         QListView::dataChanged(topLeft, bottomRight, roles);
 }

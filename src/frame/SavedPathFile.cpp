@@ -19,7 +19,7 @@ std::string readSavedPath(const std::string& startDir)
     std::string line;
     std::getline(in, line);
     if (line.rfind("\xEF\xBB\xBF", 0) == 0)
-        line.erase(0, 3);   // a byte-order mark written by an editor
+        line.erase(0, 3);  // a byte-order mark written by an editor
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
         line.pop_back();
     return line;

@@ -28,9 +28,8 @@ std::string dateField(const dao::Value& date, std::string_view pattern, int widt
 std::string startListLine(const dao::Value& company, const dao::Value& period, const dao::Value& firstDay,
                           const dao::Value& lastDay, const std::string& fileName)
 {
-    return o::FitByteWidth(company.toText(), 40) + periodField(period)
-           + dateField(firstDay, "yyyy/mm/dd", 10) + "～" + dateField(lastDay, "yyyy/mm/dd ", 11)
-           + o::FitByteWidth(fileName, 40);
+    return o::FitByteWidth(company.toText(), 40) + periodField(period) + dateField(firstDay, "yyyy/mm/dd", 10) + "～"
+        + dateField(lastDay, "yyyy/mm/dd ", 11) + o::FitByteWidth(fileName, 40);
 }
 
 namespace {

@@ -89,7 +89,7 @@ void WindowRegistry::closeAll()
     for (auto& [name, window] : m_open) {
         if (window) {
             window->close();
-            delete window.data();   // at once, not at the next event loop turn
+            delete window.data();  // at once, not at the next event loop turn
         }
     }
     m_open.clear();

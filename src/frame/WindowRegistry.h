@@ -66,5 +66,5 @@ private:
 
 // Defined by the libraries that own the windows; the program calls those whose
 // library it is built with.
-void registerJournalWindows();   // Form9
-void registerBooksWindows();     // Form14, Form33
+void registerJournalWindows();  // Form9
+void registerBooksWindows();    // Form14, Form33

@@ -16,7 +16,9 @@ std::string fromQ(const QString& text)
     return text.toStdString();
 }
 
-WorkWindow::WorkWindow(QWidget* parent) : QWidget(parent, Qt::Window) {}
+WorkWindow::WorkWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+}
 
 void WorkWindow::openPeriodFile()
 {

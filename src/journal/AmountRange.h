@@ -11,8 +11,7 @@ namespace journal {
 
 inline bool FitsAmount(std::int64_t value)
 {
-    return value >= std::numeric_limits<std::int32_t>::min()
-        && value <= std::numeric_limits<std::int32_t>::max();
+    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
 }
 
 inline constexpr const char* kAmountOutOfRangeMessage =
@@ -22,7 +21,7 @@ inline constexpr const char* kAmountOutOfRangeMessage =
 struct AmountText {
     enum class Kind { Empty, NotNumeric, OutOfRange, Amount };
     Kind kind = Kind::Empty;
-    std::int32_t amount = 0;   // valid for Kind::Amount
+    std::int32_t amount = 0;  // valid for Kind::Amount
 };
 
 // Digit-group commas are allowed; a fraction rounds to the nearest whole yen,

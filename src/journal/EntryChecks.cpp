@@ -55,8 +55,8 @@ bool DataCheck(const EntryRows& rows, AmountArray& debitAmounts, AmountArray& cr
     }
     for (int i = 0; i < kGridRows; ++i) {
         const EntryRow& row = rows[i];
-        if (row.description.empty() || row.debitAccount.empty() || row.creditAccount.empty()
-            || row.debitAmount.empty() || row.creditAmount.empty())
+        if (row.description.empty() || row.debitAccount.empty() || row.creditAccount.empty() || row.debitAmount.empty()
+            || row.creditAmount.empty())
             break;
         const AmountText debit = ReadAmountText(row.debitAmount);
         const AmountText credit = ReadAmountText(row.creditAmount);

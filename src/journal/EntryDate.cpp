@@ -13,7 +13,7 @@ int LeadingNumber(const std::string& text)
     for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
         value = value * 10 + (text[pos] - '0');
         if (value > 1000000)
-            return 0;   // no year, month or day is that long
+            return 0;  // no year, month or day is that long
     }
     return static_cast<int>(value);
 }

@@ -17,7 +17,10 @@ namespace journal {
 namespace {
 
 // Twips to pixels (15 twips to a pixel at 96 dpi).
-int px(int twips) { return twips / 15; }
+int px(int twips)
+{
+    return twips / 15;
+}
 
 constexpr int kRowTop = 1680;
 constexpr int kRowHeight = 240;
@@ -70,8 +73,14 @@ QLineEdit* makeText(QWidget* window, Column c, int top, const QColor& color)
     return text;
 }
 
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
-std::string text(const QComboBox* c) { return c->currentText().toStdString(); }
+std::string text(const QLineEdit* e)
+{
+    return e->text().toStdString();
+}
+std::string text(const QComboBox* c)
+{
+    return c->currentText().toStdString();
+}
 
 }  // namespace
 
@@ -107,8 +116,8 @@ void EntryGrid::PlaceHeadings(const std::function<QLabel*(const QString& text)>&
 {
     constexpr int kHeadingTop = 1440;
     const std::pair<const char*, Column> headings[] = {
-        {"摘　　要", kDescription}, {"取引先", kPartner},         {"借方科目", kDebitAccount}, {"金額", kDebitAmount},
-        {"貸方科目", kCreditAccount}, {"金額", kCreditAmount}, {"銀行名", kBank},            {"支店名", kBranch}};
+        {"摘　　要", kDescription},   {"取引先", kPartner},    {"借方科目", kDebitAccount}, {"金額", kDebitAmount},
+        {"貸方科目", kCreditAccount}, {"金額", kCreditAmount}, {"銀行名", kBank},           {"支店名", kBranch}};
     for (const auto& [text, column] : headings) {
         QLabel* heading = makeLabel(QString::fromUtf8(text));
         heading->setAlignment(Qt::AlignCenter);
@@ -188,8 +197,14 @@ void EntryGrid::RecalcTotals()
     ShowTotals(o::kAmount11Mask);
 }
 
-bool EntryGrid::Text8_LostFocus(int index) { return amountLeft(index, true); }
-bool EntryGrid::Text9_LostFocus(int index) { return amountLeft(index, false); }
+bool EntryGrid::Text8_LostFocus(int index)
+{
+    return amountLeft(index, true);
+}
+bool EntryGrid::Text9_LostFocus(int index)
+{
+    return amountLeft(index, false);
+}
 
 bool EntryGrid::amountLeft(int index, bool debitSide)
 {
@@ -229,7 +244,8 @@ bool EntryGrid::TotalsFitWith(int row, std::int64_t debit, std::int64_t credit) 
 {
     std::int64_t debitSum = debit, creditSum = credit;
     for (int i = 0; i < kGridRows; ++i) {
-        if (i == row) continue;
+        if (i == row)
+            continue;
         debitSum += DebitAmounts[i];
         creditSum += CreditAmounts[i];
     }
@@ -276,17 +292,25 @@ void EntryGrid::setRowEnabled(int row, bool enabled)
         cell->setEnabled(enabled);
 }
 
-void EntryGrid::EnableRow(int row) { setRowEnabled(row, true); }
-void EntryGrid::DisableRow(int row) { setRowEnabled(row, false); }
+void EntryGrid::EnableRow(int row)
+{
+    setRowEnabled(row, true);
+}
+void EntryGrid::DisableRow(int row)
+{
+    setRowEnabled(row, false);
+}
 
 void EntryGrid::EnableAllRows()
 {
-    for (int i = 0; i < kGridRows; ++i) EnableRow(i);
+    for (int i = 0; i < kGridRows; ++i)
+        EnableRow(i);
 }
 
 void EntryGrid::DisableAllRows()
 {
-    for (int i = 0; i < kGridRows; ++i) DisableRow(i);
+    for (int i = 0; i < kGridRows; ++i)
+        DisableRow(i);
 }
 
 std::array<QWidget*, 8> EntryGrid::rowCells(int row) const

@@ -50,7 +50,7 @@ public:
 
     AmountArray DebitAmounts{};
     AmountArray CreditAmounts{};
-    std::int64_t DebitTotal = 0;     // held wider than an amount so a sum is never wrapped
+    std::int64_t DebitTotal = 0;  // held wider than an amount so a sum is never wrapped
     std::int64_t CreditTotal = 0;
 
     // Empties the cells and zeroes the arrays; row 1 shows "0" on both sides and

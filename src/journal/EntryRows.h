@@ -12,14 +12,14 @@ namespace journal {
 inline constexpr int kGridRows = 10;
 
 struct EntryRow {
-    std::string description;   // Text1  摘要
-    std::string partner;       // Combo11 取引先
-    std::string debitAccount;  // Combo1 借方科目名
-    std::string debitAmount;   // Text8  借方金額 (text as shown)
-    std::string creditAccount; // Combo7 貸方科目名
-    std::string creditAmount;  // Text9  貸方金額
-    std::string bank;          // Combo8 銀行名
-    std::string branch;        // Combo9 支店名
+    std::string description;    // Text1  摘要
+    std::string partner;        // Combo11 取引先
+    std::string debitAccount;   // Combo1 借方科目名
+    std::string debitAmount;    // Text8  借方金額 (text as shown)
+    std::string creditAccount;  // Combo7 貸方科目名
+    std::string creditAmount;   // Text9  貸方金額
+    std::string bank;           // Combo8 銀行名
+    std::string branch;         // Combo9 支店名
 };
 
 using EntryRows = std::array<EntryRow, kGridRows>;

@@ -67,9 +67,18 @@ void Form9::buildControls()
     Label10->setFont(bold);
 
     // Buttons: the first line of the window and its third.
-    static const char* const captions[12] = {"入力クリア", "登録", "更新", "削除", "編集", "印刷",
-                                             "役員報酬、給与仕訳自動登録", "金額補正", "月末消費税仕訳登録（内税）",
-                                             "終了", "定型仕訳登録", "賞与仕訳自動登録"};
+    static const char* const captions[12] = {"入力クリア",
+                                             "登録",
+                                             "更新",
+                                             "削除",
+                                             "編集",
+                                             "印刷",
+                                             "役員報酬、給与仕訳自動登録",
+                                             "金額補正",
+                                             "月末消費税仕訳登録（内税）",
+                                             "終了",
+                                             "定型仕訳登録",
+                                             "賞与仕訳自動登録"};
     for (int i = 0; i < 12; ++i) {
         Command1[i] = new QPushButton(QString::fromUtf8(captions[i]), this);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
@@ -97,7 +106,8 @@ void Form9::buildControls()
     Option8[0]->setChecked(true);
     for (int i = 0; i < 3; ++i)
         connect(Option8[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) Option8_Click(i);
+            if (on)
+                Option8_Click(i);
         });
 
     Label1 = new QLabel("決算仕訳", this);
@@ -125,7 +135,8 @@ void Form9::buildControls()
         Combo2[i]->setInsertPolicy(QComboBox::NoInsert);
         Combo2[i]->setGeometry(px(dateLefts[i]), px(1080), px(dateWidths[i]), px(300));
         // The boxes keep their narrow places; a slim arrow leaves room for "2026年".
-        Combo2[i]->setStyleSheet(QStringLiteral("QComboBox { padding-left: 2px; } QComboBox::drop-down { width: 12px; }"));
+        Combo2[i]->setStyleSheet(
+            QStringLiteral("QComboBox { padding-left: 2px; } QComboBox::drop-down { width: 12px; }"));
     }
     Check1 = new QCheckBox("金額を０で登録", this);
     Check1->setGeometry(px(12600), px(1080), px(2400), px(300));
@@ -165,9 +176,11 @@ void Form9::buildControls()
     frame::onListClick(List2, this, [this](int) { List2_Click(); });
 
     // Exit and entry handlers of the cells and the date boxes.
-    for (QComboBox* box : Combo2) box->installEventFilter(this);
+    for (QComboBox* box : Combo2)
+        box->installEventFilter(this);
     for (int i = 0; i < kGridRows; ++i)
-        for (QWidget* cell : m_grid->rowCells(i)) cell->installEventFilter(this);
+        for (QWidget* cell : m_grid->rowCells(i))
+            cell->installEventFilter(this);
     m_grid->Text8[kGridRows]->installEventFilter(this);
     m_grid->Text9[kGridRows]->installEventFilter(this);
 
@@ -178,7 +191,8 @@ void Form9::setTabOrder()
 {
     std::vector<QWidget*> order = {Command1[Quit], Combo2[0], Combo2[1], Combo2[2]};
     for (int i = 0; i < kGridRows; ++i)
-        for (QWidget* cell : m_grid->rowCells(i)) order.push_back(cell);
+        for (QWidget* cell : m_grid->rowCells(i))
+            order.push_back(cell);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     Command1[Quit]->setFocus();
@@ -210,14 +224,17 @@ void Form9::FillEntryLists()
     }
 
     const dao::Date now = dao::Date::now();
-    for (QComboBox* box : Combo2) box->clear();
+    for (QComboBox* box : Combo2)
+        box->clear();
     Combo2[0]->addItem(QString::number(now.year - 1).rightJustified(4, '0') + "年");
     Combo2[0]->addItem(QString::number(now.year).rightJustified(4, '0') + "年");
-    for (int m = 1; m <= 12; ++m) Combo2[1]->addItem(QString::number(m) + "月");
-    for (int d = 1; d <= o::DaysInMonth(now.year, now.month); ++d) Combo2[2]->addItem(dayItem(d));
+    for (int m = 1; m <= 12; ++m)
+        Combo2[1]->addItem(QString::number(m) + "月");
+    for (int d = 1; d <= o::DaysInMonth(now.year, now.month); ++d)
+        Combo2[2]->addItem(dayItem(d));
     for (int i = 0; i < kGridRows; ++i) {
-        for (QComboBox* box : {m_grid->Combo11[i], m_grid->Combo1[i], m_grid->Combo7[i], m_grid->Combo8[i],
-                               m_grid->Combo9[i]})
+        for (QComboBox* box :
+             {m_grid->Combo11[i], m_grid->Combo1[i], m_grid->Combo7[i], m_grid->Combo8[i], m_grid->Combo9[i]})
             box->setEditText(QString());
     }
 }
@@ -241,20 +258,30 @@ void Form9::refreshWithEditModeOff()
     const dao::Date now = dao::Date::now();
     std::string status = "消費税：" + o::FormatNumber(TaxRateOn(m_taxRates, now, true, false), o::kWholeMask) + "% ";
     const std::string filing = SettingsRecordset->get(schema::column::TaxFiling).toText();
-    if (filing == "1") status += "免税";
-    else if (filing == "2") status += "簡易課税";
-    else if (filing == "3") status += "原則課税";
+    if (filing == "1")
+        status += "免税";
+    else if (filing == "2")
+        status += "簡易課税";
+    else if (filing == "3")
+        status += "原則課税";
     if (filing != "1") {
         const std::string method = SettingsRecordset->get(schema::column::TaxHandling).toText();
-        if (method == "1") status += "、外税";
-        else if (method == "2") status += "、内税";
-        else if (method == "3") status += "、別途入力";
-        else if (method == "4") status += "、計算なし";
+        if (method == "1")
+            status += "、外税";
+        else if (method == "2")
+            status += "、内税";
+        else if (method == "3")
+            status += "、別途入力";
+        else if (method == "4")
+            status += "、計算なし";
         status += SettingsRecordset->get(schema::column::TaxCalculation).toBool() ? "、消費税自動計算" : "、手計算";
         const std::string fraction = SettingsRecordset->get(schema::column::Rounding).toText();
-        if (fraction == "1") status += "、端数切捨て";
-        else if (fraction == "2") status += "、四捨五入";
-        else if (fraction == "3") status += "、切り上げ";
+        if (fraction == "1")
+            status += "、端数切捨て";
+        else if (fraction == "2")
+            status += "、四捨五入";
+        else if (fraction == "3")
+            status += "、切り上げ";
     }
     Label10->setText(q(status));
 
@@ -277,8 +304,10 @@ void Form9::showDate(const dao::Date& d)
 
 VoucherKind Form9::selectedKind() const
 {
-    if (Option8[1] && Option8[1]->isChecked()) return VoucherKind::Receipt;
-    if (Option8[2] && Option8[2]->isChecked()) return VoucherKind::Payment;
+    if (Option8[1] && Option8[1]->isChecked())
+        return VoucherKind::Receipt;
+    if (Option8[2] && Option8[2]->isChecked())
+        return VoucherKind::Payment;
     return VoucherKind::Transfer;
 }
 
@@ -295,8 +324,8 @@ std::optional<dao::Date> Form9::boxDate() const
 
 std::string Form9::FindCode(int kind, const std::string& name)
 {
-    return o::FindCode({AccountMasterRecordset.get(), BankAccountRecordset.get(), BranchesInUseRecordset.get()},
-                       kind, name);
+    return o::FindCode({AccountMasterRecordset.get(), BankAccountRecordset.get(), BranchesInUseRecordset.get()}, kind,
+                       name);
 }
 
 std::string Form9::FindBranchCode(const std::string& bankCode, const std::string& branchName)

@@ -42,31 +42,31 @@ public:
     ~Form9() override;
 
     // ---- controls ----------------------------------------------------------
-    QLabel* Label10 = nullptr;                     // consumption-tax status line
-    std::array<QRadioButton*, 3> Option8{};        // 振替伝票, 入金伝票, 出金伝票
-    QLabel* Label1 = nullptr;                      // "決算仕訳" marker
-    QLabel* Label6 = nullptr;                      // title
-    QLabel* Label3 = nullptr;                      // era year of the entry date
-    std::array<QComboBox*, 3> Combo2{};            // year, month, day
-    QCheckBox* Check1 = nullptr;                   // 金額を０で登録
+    QLabel* Label10 = nullptr;               // consumption-tax status line
+    std::array<QRadioButton*, 3> Option8{};  // 振替伝票, 入金伝票, 出金伝票
+    QLabel* Label1 = nullptr;                // "決算仕訳" marker
+    QLabel* Label6 = nullptr;                // title
+    QLabel* Label3 = nullptr;                // era year of the entry date
+    std::array<QComboBox*, 3> Combo2{};      // year, month, day
+    QCheckBox* Check1 = nullptr;             // 金額を０で登録
     std::array<QPushButton*, 12> Command1{};
     // The indices of Command1, named from their captions.
     enum Command1Button : int {
-        ClearEntry = 0,           // "入力クリア"
-        Register = 1,             // "登録"
-        Update = 2,               // "更新"
-        Delete = 3,               // "削除"
-        Edit = 4,                 // "編集" / "編集解除"
-        Print = 5,                // "印刷"
-        SalaryPosting = 6,        // "役員報酬、給与仕訳自動登録"
-        CorrectAmounts = 7,       // "金額補正"
-        MonthEndTaxPosting = 8,   // "月末消費税仕訳登録（内税）"
-        Quit = 9,                 // "終了"
-        SaveTemplate = 10,        // "定型仕訳登録"
-        BonusPosting = 11,        // "賞与仕訳自動登録"
+        ClearEntry = 0,          // "入力クリア"
+        Register = 1,            // "登録"
+        Update = 2,              // "更新"
+        Delete = 3,              // "削除"
+        Edit = 4,                // "編集" / "編集解除"
+        Print = 5,               // "印刷"
+        SalaryPosting = 6,       // "役員報酬、給与仕訳自動登録"
+        CorrectAmounts = 7,      // "金額補正"
+        MonthEndTaxPosting = 8,  // "月末消費税仕訳登録（内税）"
+        Quit = 9,                // "終了"
+        SaveTemplate = 10,       // "定型仕訳登録"
+        BonusPosting = 11,       // "賞与仕訳自動登録"
     };
-    QListWidget* List1 = nullptr;                  // journal templates
-    frame::RecordListView* List2 = nullptr;        // the journal
+    QListWidget* List1 = nullptr;            // journal templates
+    frame::RecordListView* List2 = nullptr;  // the journal
     EntryGrid& grid() { return *m_grid; }
 
     // ---- procedures --------------------------------------------------------
@@ -94,8 +94,7 @@ public:
     std::string FindBranchCode(const std::string& bankCode, const std::string& branchName);
 
     dao::Date EntryDate;
-    std::string InputTaxAccountCode, PayablesAccountCode, CashAccountCode, UnpaidTaxAccountCode,
-        ReceivablesAccountCode;
+    std::string InputTaxAccountCode, PayablesAccountCode, CashAccountCode, UnpaidTaxAccountCode, ReceivablesAccountCode;
 
     // The voucher number of each line of the journal list.
     std::vector<std::string> listVoucherNumbers() const { return m_journalLines.listed().numbers(); }
@@ -189,9 +188,9 @@ public:
 private:
     TaxRateTable m_taxRates;
     JournalListRows m_journalLines;
-    std::optional<dao::Database::FileVersion> m_journalOpened;   // the file just before the journal was opened
-    std::optional<dao::Database::FileVersion> m_listedVersion;   // the file the journal list shows
-    bool m_journalOutOfOrder = false;                            // rows added at the recordset's end
+    std::optional<dao::Database::FileVersion> m_journalOpened;  // the file just before the journal was opened
+    std::optional<dao::Database::FileVersion> m_listedVersion;  // the file the journal list shows
+    bool m_journalOutOfOrder = false;                           // rows added at the recordset's end
     // The save under way: what the list shows when it is current at the write.
     struct SavedVoucherPlace {
         bool listCurrent = false;
@@ -201,8 +200,8 @@ private:
     };
     SavedVoucherPlace m_savePlace;
     ListedRows m_templateLines;
-    std::optional<LoadedVoucher> m_loadedVoucher;   // the voucher the grid was loaded from
-    frame::CellExitGuard m_cellExits;   // runs the cells' exit handlers
+    std::optional<LoadedVoucher> m_loadedVoucher;  // the voucher the grid was loaded from
+    frame::CellExitGuard m_cellExits;              // runs the cells' exit handlers
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };
 

@@ -33,16 +33,20 @@ void Form9::Command1_Click(int index)
     const bool editing = o::EditMode != o::EditModeOff;
     switch (index) {
     case ClearEntry:
-        if (editing) m_grid->ClearEntry(selectedKind());
+        if (editing)
+            m_grid->ClearEntry(selectedKind());
         break;
     case Register:
-        if (editing) registerVoucher();
+        if (editing)
+            registerVoucher();
         break;
     case Update:
-        if (editing) updateVoucher();
+        if (editing)
+            updateVoucher();
         break;
     case Delete:
-        if (editing) deleteVoucher();
+        if (editing)
+            deleteVoucher();
         break;
     case Edit: toggleEditMode(); break;
     case Print: JournalPrintoutButton_Click(*this); break;
@@ -51,7 +55,8 @@ void Form9::Command1_Click(int index)
     case MonthEndTaxPosting: MonthEndButton_Click(*this, *m_workspace, *m_database); break;
     case Quit: close(); break;
     case SaveTemplate:
-        if (editing) TemplateSaveButton_Click(*this, *m_workspace, *m_database);
+        if (editing)
+            TemplateSaveButton_Click(*this, *m_workspace, *m_database);
         break;
     case BonusPosting: PayrollButtons::of(*this).Click(PayrollKind::Bonus, *m_workspace, *m_database); break;
     default: break;
@@ -225,7 +230,7 @@ void Form9::editModeChanged(bool on)
         const auto& debit = m_grid->Text8;
         const auto& credit = m_grid->Text9;
         const bool amountCell = std::find(debit.begin(), debit.begin() + kGridRows, cell) != debit.begin() + kGridRows
-                             || std::find(credit.begin(), credit.begin() + kGridRows, cell) != credit.begin() + kGridRows;
+            || std::find(credit.begin(), credit.begin() + kGridRows, cell) != credit.begin() + kGridRows;
         if (amountCell && cell->isEnabled())
             m_cellExits.run([&] { cellLeft(cell, true); });
     }

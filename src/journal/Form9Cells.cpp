@@ -29,10 +29,11 @@ void Form9::Combo2_LostFocus(int index)
             return;
     if (index == 1) {
         const QString rememberedDay = Combo2[2]->currentText();
-        const int days = o::DaysInMonth(LeadingNumber(s(Combo2[0]->currentText())),
-                                        LeadingNumber(s(Combo2[1]->currentText())));
+        const int days =
+            o::DaysInMonth(LeadingNumber(s(Combo2[0]->currentText())), LeadingNumber(s(Combo2[1]->currentText())));
         Combo2[2]->clear();
-        for (int d = 1; d <= days; ++d) Combo2[2]->addItem(dayItem(d));
+        for (int d = 1; d <= days; ++d)
+            Combo2[2]->addItem(dayItem(d));
         if (LeadingNumber(s(rememberedDay)) > days && days > 0)
             Combo2[2]->setEditText(QString::number(days).rightJustified(2, '0') + "日");
         else
@@ -49,8 +50,8 @@ void Form9::Combo2_LostFocus(int index)
 
 void Form9::refuseDate()
 {
-    const auto wrong = WrongDateBox(s(Combo2[0]->currentText()), s(Combo2[1]->currentText()),
-                                    s(Combo2[2]->currentText()));
+    const auto wrong =
+        WrongDateBox(s(Combo2[0]->currentText()), s(Combo2[1]->currentText()), s(Combo2[2]->currentText()));
     QComboBox* box = Combo2[static_cast<int>(wrong.value_or(DateBox::Day))];
     refuse(kInvalidDateMessage);
     // Back to the box that was wrong, its text selected, so the next keys
@@ -59,8 +60,14 @@ void Form9::refuseDate()
     box->lineEdit()->selectAll();
 }
 
-void Form9::Combo1_LostFocus(int index) { taxRowLeft(index, true); }
-void Form9::Combo7_LostFocus(int index) { taxRowLeft(index, false); }
+void Form9::Combo1_LostFocus(int index)
+{
+    taxRowLeft(index, true);
+}
+void Form9::Combo7_LostFocus(int index)
+{
+    taxRowLeft(index, false);
+}
 
 void Form9::taxRowLeft(int index, bool debitSide)
 {
@@ -102,18 +109,23 @@ void Form9::cellLeft(QObject* cell, bool editing)
 {
     EntryGrid& g = *m_grid;
     for (int i = 0; i < 3; ++i)
-        if (cell == Combo2[i]) return Combo2_LostFocus(i);
+        if (cell == Combo2[i])
+            return Combo2_LostFocus(i);
     for (int i = 0; i < kGridRows; ++i) {
         if (cell == g.Text8[i]) {
-            if (editing) g.Text8_LostFocus(i);
+            if (editing)
+                g.Text8_LostFocus(i);
             return;
         }
         if (cell == g.Text9[i]) {
-            if (editing) g.Text9_LostFocus(i);
+            if (editing)
+                g.Text9_LostFocus(i);
             return;
         }
-        if (cell == g.Combo1[i]) return Combo1_LostFocus(i);
-        if (cell == g.Combo7[i]) return Combo7_LostFocus(i);
+        if (cell == g.Combo1[i])
+            return Combo1_LostFocus(i);
+        if (cell == g.Combo7[i])
+            return Combo7_LostFocus(i);
     }
 }
 
@@ -125,8 +137,8 @@ void Form9::cellEntered(QObject* cell)
     QLineEdit* edit = qobject_cast<QLineEdit*>(cell);
     if (auto* combo = qobject_cast<QComboBox*>(cell)) {
         const bool selects = std::find(Combo2.begin(), Combo2.end(), combo) != Combo2.end()
-                          || std::find(g.Combo1.begin(), g.Combo1.end(), combo) != g.Combo1.end()
-                          || std::find(g.Combo7.begin(), g.Combo7.end(), combo) != g.Combo7.end();
+            || std::find(g.Combo1.begin(), g.Combo1.end(), combo) != g.Combo1.end()
+            || std::find(g.Combo7.begin(), g.Combo7.end(), combo) != g.Combo7.end();
         if (!selects)
             return;
         edit = combo->lineEdit();

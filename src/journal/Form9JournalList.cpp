@@ -121,8 +121,8 @@ void Form9::showSavedVoucher()
                 lines.setLine(change.first + change.removed - kept + i,
                               change.lines[static_cast<std::size_t>(added - kept) + static_cast<std::size_t>(i)]);
             lines.removeLines(change.first, change.removed - kept);
-            lines.insertLines(change.first, std::vector<std::string>(change.lines.begin(),
-                                                                     change.lines.begin() + (added - kept)));
+            lines.insertLines(change.first,
+                              std::vector<std::string>(change.lines.begin(), change.lines.begin() + (added - kept)));
         }
         List2->clearChoice();
     }
@@ -166,19 +166,25 @@ void Form9::ShowRecalledRows(const RecalledRows& recalled, RecordKind kind)
     Option8[RecalledVoucherKind(recalled.rows.front(), CashAccountCode)]->setChecked(true);
     for (std::size_t i = 0; i < recalled.rows.size(); ++i) {
         const JournalRecord& row = recalled.rows[i];
-        if (!row.description.empty()) g.Text1[i]->setText(q(row.description));
-        if (!row.partner.empty()) g.Combo11[i]->setEditText(q(row.partner));
+        if (!row.description.empty())
+            g.Text1[i]->setText(q(row.description));
+        if (!row.partner.empty())
+            g.Combo11[i]->setEditText(q(row.partner));
         if (!row.debitCode.empty()) {
             // A voucher's debit cell shows the name even when it is empty.
-            if (!row.debitName.empty() || kind == RecordKind::Voucher) g.Combo1[i]->setEditText(q(row.debitName));
+            if (!row.debitName.empty() || kind == RecordKind::Voucher)
+                g.Combo1[i]->setEditText(q(row.debitName));
             g.Text8[i]->setText(AmountCellText(g.DebitAmounts[i]));
         }
         if (!row.creditCode.empty()) {
-            if (!row.creditName.empty()) g.Combo7[i]->setEditText(q(row.creditName));
+            if (!row.creditName.empty())
+                g.Combo7[i]->setEditText(q(row.creditName));
             g.Text9[i]->setText(AmountCellText(g.CreditAmounts[i]));
         }
-        if (!row.bankCode.empty() && !row.bankName.empty()) g.Combo8[i]->setEditText(q(row.bankName));
-        if (!row.branchCode.empty() && !row.branchName.empty()) g.Combo9[i]->setEditText(q(row.branchName));
+        if (!row.bankCode.empty() && !row.bankName.empty())
+            g.Combo8[i]->setEditText(q(row.bankName));
+        if (!row.branchCode.empty() && !row.branchName.empty())
+            g.Combo9[i]->setEditText(q(row.branchName));
     }
     Label1->setText(recalled.rows.back().closingEntry ? "決算仕訳" : "");
     g.RecalcTotals();

@@ -33,8 +33,10 @@ std::optional<std::string> RecalledAmountOutOfRange(const RecalledRows& recalled
     for (std::size_t k = 0; k < recalled.rows.size(); ++k) {
         const JournalRecord& row = recalled.rows[k];
         if (!FitsAmount(row.debit.value_or(0)) || !FitsAmount(row.credit.value_or(0)))
-            return std::to_string(k + 1) + "行目の金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています"
-                   "（番号 " + row.number + "）。読み込みません";
+            return std::to_string(k + 1)
+                + "行目の金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています"
+                  "（番号 "
+                + row.number + "）。読み込みません";
     }
     return std::nullopt;
 }

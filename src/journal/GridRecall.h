@@ -13,12 +13,11 @@
 
 namespace journal {
 
-inline const char* const kTemplateTooLongMessage =
-    "この定型仕訳は10行を超えています。最初の10行だけを読み込みました";
+inline const char* const kTemplateTooLongMessage = "この定型仕訳は10行を超えています。最初の10行だけを読み込みました";
 
 struct RecalledRows {
-    std::vector<JournalRecord> rows;   // ten at most, in their stored order
-    bool tooLong = false;              // the voucher or template has more rows than the grid
+    std::vector<JournalRecord> rows;  // ten at most, in their stored order
+    bool tooLong = false;             // the voucher or template has more rows than the grid
 };
 
 RecalledRows GridRowsOf(const std::vector<JournalRecord>& stored);

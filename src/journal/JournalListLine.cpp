@@ -57,9 +57,14 @@ void AppendListColumns(std::string& line, const ListColumns& columns)
     line += columns.bankColumns;
 }
 
-JournalListLines::JournalListLines(const dao::Date& now) { m_state.lastDate = now; }
+JournalListLines::JournalListLines(const dao::Date& now)
+{
+    m_state.lastDate = now;
+}
 
-JournalListLines::JournalListLines(ListLineState state) : m_state(std::move(state)) {}
+JournalListLines::JournalListLines(ListLineState state) : m_state(std::move(state))
+{
+}
 
 const std::string& JournalListLines::fittedName(const std::string& name, int width)
 {

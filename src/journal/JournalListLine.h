@@ -25,8 +25,8 @@ struct ListLineState {
 // Builds the lines of one fill, in the journal's order; keeps what it showed last.
 class JournalListLines {
 public:
-    explicit JournalListLines(const dao::Date& now);   // the date shown last starts as now
-    explicit JournalListLines(ListLineState state);     // goes on after lines that left `state`
+    explicit JournalListLines(const dao::Date& now);  // the date shown last starts as now
+    explicit JournalListLines(ListLineState state);   // goes on after lines that left `state`
     std::string next(const JournalRecord& row);
     const ListLineState& state() const { return m_state; }
 

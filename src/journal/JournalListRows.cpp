@@ -50,13 +50,14 @@ JournalListRows::Carry JournalListRows::carryOf(const ListLineState& state)
     Carry carry{};
     carry.lastDay = state.lastDate == m_now ? kNoDay : static_cast<std::int32_t>(state.lastDate.dayNumber());
     const bool same = m_lastState.has_value();
-    carry.partner = same && m_lastState->lastPartner == state.lastPartner ? m_lastCarry.partner : nameId(state.lastPartner);
+    carry.partner =
+        same && m_lastState->lastPartner == state.lastPartner ? m_lastCarry.partner : nameId(state.lastPartner);
     carry.debitCode =
         same && m_lastState->lastDebitCode == state.lastDebitCode ? m_lastCarry.debitCode : nameId(state.lastDebitCode);
-    carry.creditCode =
-        same && m_lastState->lastCreditCode == state.lastCreditCode ? m_lastCarry.creditCode : nameId(state.lastCreditCode);
-    carry.branchCode =
-        same && m_lastState->lastBranchCode == state.lastBranchCode ? m_lastCarry.branchCode : nameId(state.lastBranchCode);
+    carry.creditCode = same && m_lastState->lastCreditCode == state.lastCreditCode ? m_lastCarry.creditCode
+                                                                                   : nameId(state.lastCreditCode);
+    carry.branchCode = same && m_lastState->lastBranchCode == state.lastBranchCode ? m_lastCarry.branchCode
+                                                                                   : nameId(state.lastBranchCode);
     m_lastState = state;
     m_lastCarry = carry;
     return carry;
@@ -172,9 +173,9 @@ bool JournalListRows::rebuild(std::size_t first, std::size_t after, const std::v
 }
 
 std::optional<std::vector<ListLineChange>> JournalListRows::replaceVoucher(const std::string& number, int oldLine,
-                                                                          const std::vector<RowFingerprint>& oldRows,
-                                                                          const std::vector<JournalRecord>& rows,
-                                                                          const VoucherReader& read)
+                                                                           const std::vector<RowFingerprint>& oldRows,
+                                                                           const std::vector<JournalRecord>& rows,
+                                                                           const VoucherReader& read)
 {
     if (!m_ordered || !m_fill)
         return std::nullopt;

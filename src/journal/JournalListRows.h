@@ -60,9 +60,9 @@ public:
     // keep, the old lines are not the ones given, or a line that would be built
     // again no longer shows what the file holds. The list is then filled again.
     std::optional<std::vector<ListLineChange>> replaceVoucher(const std::string& number, int oldLine,
-                                                             const std::vector<RowFingerprint>& oldRows,
-                                                             const std::vector<JournalRecord>& rows,
-                                                             const VoucherReader& read);
+                                                              const std::vector<RowFingerprint>& oldRows,
+                                                              const std::vector<JournalRecord>& rows,
+                                                              const VoucherReader& read);
 
 private:
     // What a line's blank columns and place depend on, with names as numbers.
@@ -70,16 +70,16 @@ private:
         std::int32_t lastDay, partner, debitCode, creditCode, branchCode;
     };
     struct LineFacts {
-        std::int32_t day;         // of the row's date; kNoDay without one
+        std::int32_t day;  // of the row's date; kNoDay without one
         std::int32_t rowNumber;
-        Carry after;              // what the lines up to this one showed last
+        Carry after;  // what the lines up to this one showed last
     };
     struct Built {
         std::vector<std::string> lines;
         std::vector<JournalRecord> rows;
         std::vector<LineFacts> facts;
     };
-    static constexpr std::int32_t kNoDay = INT32_MIN;   // no date; as the date shown last: the fill's "now"
+    static constexpr std::int32_t kNoDay = INT32_MIN;  // no date; as the date shown last: the fill's "now"
 
     std::int32_t nameId(const std::string& name);
     Carry carryOf(const ListLineState& state);
@@ -102,9 +102,9 @@ private:
     ChunkedList<LineFacts> m_facts;
     std::unique_ptr<JournalListLines> m_fill;
     dao::Date m_now;
-    std::optional<ListLineState> m_lastState;   // the names of the carry built last
+    std::optional<ListLineState> m_lastState;  // the names of the carry built last
     Carry m_lastCarry{};
-    bool m_ordered = true;   // every line sorts after the one before it, by date value, number and row
+    bool m_ordered = true;  // every line sorts after the one before it, by date value, number and row
     std::vector<std::string> m_names{""};
     std::unordered_map<std::string, std::int32_t> m_nameIds{{"", 0}};
 };

@@ -44,7 +44,7 @@ void PrintJournal(printing::PrinterDevice& device, dao::Recordset& journal, cons
     int page = 1;
     int lines = 0;
     o::PrintNewLines(device, 1);
-    dao::Date lastDate = now;   // so the first dated row always prints its date
+    dao::Date lastDate = now;  // so the first dated row always prints its date
     const std::optional<JournalFields> fields =
         journal.isEmpty() ? std::nullopt : std::optional<JournalFields>(std::in_place, journal, RecordKind::Voucher);
     for (journal.MoveFirst(); !journal.EOF_(); journal.MoveNext()) {

@@ -9,11 +9,13 @@
 
 #include <string>
 
-namespace dao { class Recordset; }
+namespace dao {
+class Recordset;
+}
 
 namespace journal {
 
-inline constexpr int kJournalPageLength = 80;           // lines, header block included
+inline constexpr int kJournalPageLength = 80;  // lines, header block included
 inline constexpr const char* kJournalPrintTitle = " 会計 仕訳帳  ";
 inline constexpr const char* kJournalPrintQuestion = "Ａ４用紙に印刷します 準備はよろしいですか？";
 inline constexpr const char* kJournalPrintQuestionTitle = "仕訳帳";

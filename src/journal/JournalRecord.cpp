@@ -176,10 +176,9 @@ std::vector<JournalRecord> ReadStoredRows(dao::Database& database, RecordKind ki
 {
     if (number.find('\0') != std::string::npos)
         return {};
-    const std::string sql =
-        kind == RecordKind::Voucher
-            ? "SELECT * FROM Q_仕訳台帳 WHERE 伝票番号 = " + sqlTextLiteral(number) + " ORDER BY 日付, 伝票番号, 追番"
-            : "SELECT * FROM Q_仕訳定型台帳 WHERE 仕訳ID = " + sqlTextLiteral(number) + " ORDER BY 追番";
+    const std::string sql = kind == RecordKind::Voucher
+        ? "SELECT * FROM Q_仕訳台帳 WHERE 伝票番号 = " + sqlTextLiteral(number) + " ORDER BY 日付, 伝票番号, 追番"
+        : "SELECT * FROM Q_仕訳定型台帳 WHERE 仕訳ID = " + sqlTextLiteral(number) + " ORDER BY 追番";
     auto rows = database.OpenRecordset(sql, dao::RecordsetType::Snapshot);
     return ReadJournalRecords(*rows, kind);
 }

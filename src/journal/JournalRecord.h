@@ -24,30 +24,30 @@ enum class RecordKind { Voucher, Template };
 enum class TaxColumns { Skip, Read };
 
 struct JournalRecord {
-    std::string number;                   // 伝票番号, or 仕訳ID of a template
-    std::optional<dao::Date> date;        // 日付 (a template has none)
-    int rowNumber = 0;                    // 追番 (0 when null)
-    bool closingEntry = false;            // 決算仕訳
-    std::string description;              // 摘要
-    std::string partner;                  // 取引先
-    std::string debitCode;                // 借方コード
-    std::string debitName;                // 勘定科目名 (joined)
-    std::optional<std::int64_t> debit;    // 入金 (nullopt when null or not a number)
-    std::string creditCode;               // 貸方コード
-    std::string creditName;               // 勘定科目名2 (joined)
-    std::optional<std::int64_t> credit;   // 出金
-    std::string bankCode;                 // 銀行コード
-    std::string branchCode;               // 支店コード
-    std::string bankName;                 // 銀行名 (joined)
-    std::string branchName;               // 支店名 (joined)
+    std::string number;                  // 伝票番号, or 仕訳ID of a template
+    std::optional<dao::Date> date;       // 日付 (a template has none)
+    int rowNumber = 0;                   // 追番 (0 when null)
+    bool closingEntry = false;           // 決算仕訳
+    std::string description;             // 摘要
+    std::string partner;                 // 取引先
+    std::string debitCode;               // 借方コード
+    std::string debitName;               // 勘定科目名 (joined)
+    std::optional<std::int64_t> debit;   // 入金 (nullopt when null or not a number)
+    std::string creditCode;              // 貸方コード
+    std::string creditName;              // 勘定科目名2 (joined)
+    std::optional<std::int64_t> credit;  // 出金
+    std::string bankCode;                // 銀行コード
+    std::string branchCode;              // 支店コード
+    std::string bankName;                // 銀行名 (joined)
+    std::string branchName;              // 支店名 (joined)
 
     // The joined tax columns, read only when asked for (the month-end run).
-    std::string debitClass;               // 小分類
-    std::string creditClass;              // 小分類2
-    bool debitTaxable = false;            // 消費税 (null reads false)
-    bool debitSimplified = false;         // 簡易課税
-    bool creditTaxable = false;           // 消費税2
-    bool creditSimplified = false;        // 簡易課税2
+    std::string debitClass;         // 小分類
+    std::string creditClass;        // 小分類2
+    bool debitTaxable = false;      // 消費税 (null reads false)
+    bool debitSimplified = false;   // 簡易課税
+    bool creditTaxable = false;     // 消費税2
+    bool creditSimplified = false;  // 簡易課税2
 };
 
 // The positions of a row's fields in one recordset, found once for a walk
@@ -63,8 +63,8 @@ public:
 private:
     RecordKind m_kind;
     TaxColumns m_tax;
-    int m_number, m_date = -1, m_rowNumber, m_closingEntry, m_description, m_partner, m_debitCode, m_debitName,
-        m_debit, m_creditCode, m_creditName, m_credit, m_bankCode, m_branchCode, m_bankName, m_branchName;
+    int m_number, m_date = -1, m_rowNumber, m_closingEntry, m_description, m_partner, m_debitCode, m_debitName, m_debit,
+                  m_creditCode, m_creditName, m_credit, m_bankCode, m_branchCode, m_bankName, m_branchName;
     int m_debitClass = -1, m_creditClass = -1, m_debitTaxable = -1, m_debitSimplified = -1, m_creditTaxable = -1,
         m_creditSimplified = -1;
 };

@@ -32,9 +32,8 @@ std::optional<RunPeriod> SettingsPeriodOrNotice(dao::Recordset& settings)
 
 void MonthEndButton_Click(Form9& form, dao::Workspace& workspace, dao::Database& database)
 {
-    if (ui::dialogs().messageBox(
-            "月別の「仕入」、「売上」消費税（内税）を集計して仕訳を作成します　よろしいですか？", ui::Buttons::YesNo,
-            std::string("月末の消費税仕訳登録（内税）"))
+    if (ui::dialogs().messageBox("月別の「仕入」、「売上」消費税（内税）を集計して仕訳を作成します　よろしいですか？",
+                                 ui::Buttons::YesNo, std::string("月末の消費税仕訳登録（内税）"))
         != ui::Answer::Yes)
         return;
 

@@ -23,8 +23,8 @@ void ShowRunNotices(const std::vector<RunNotice>& notices);
 
 // The accounting period of a posting run.
 struct RunPeriod {
-    dao::Date first;   // 会計期間開始日
-    dao::Date last;    // 会計期間終了日
+    dao::Date first;  // 会計期間開始日
+    dao::Date last;   // 会計期間終了日
 };
 
 // The period from the window's 会計設定 (its first row); nothing, after the

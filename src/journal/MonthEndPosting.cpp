@@ -41,9 +41,9 @@ std::map<std::string, StoredVoucher> ReadStoredVouchers(dao::Database& database,
         const std::vector<JournalRecord> rows = ReadStoredRows(database, RecordKind::Voucher, number);
         if (rows.empty())
             continue;
-        const auto first = std::min_element(rows.begin(), rows.end(), [](const JournalRecord& a, const JournalRecord& b) {
-            return a.rowNumber < b.rowNumber;
-        });
+        const auto first =
+            std::min_element(rows.begin(), rows.end(),
+                             [](const JournalRecord& a, const JournalRecord& b) { return a.rowNumber < b.rowNumber; });
         StoredVoucher voucher;
         voucher.date = first->date;
         voucher.firstDescription = first->description;
@@ -91,35 +91,38 @@ PostingResult PostNewVouchers(dao::Workspace& workspace, dao::Database& database
                               const std::vector<NumberedRow>& rows)
 {
     PostingResult result;
-    dao::RunInTransaction(workspace, [&] {
-        const auto vouchers = vouchersOf(rows);
-        std::set<std::string> numbers;
-        for (const RunVoucher& voucher : vouchers)
-            numbers.insert(voucher.number);
-        const std::map<std::string, StoredVoucher> stored = ReadStoredVouchers(database, numbers);
-        std::set<std::string> skipped;
-        for (const RunVoucher& voucher : vouchers) {
-            const auto holder = stored.find(voucher.number);
-            if (holder == stored.end())
-                continue;
-            if (holder->second.firstDescription == voucher.firstDescription)
-                skipped.insert(voucher.number);
-            else
-                result.taken.push_back({voucher.number, voucher.firstDescription, holder->second});
-        }
-        if (!result.taken.empty())
-            return;
-        std::set<std::string> posted;
-        for (const NumberedRow& row : rows) {
-            if (skipped.count(row.number))
-                continue;
-            AddJournalRow(journal, row.row, row.number);
-            posted.insert(row.number);
-            ++result.count.postedRows;
-        }
-        result.count.postedVouchers = static_cast<int>(posted.size());
-        result.count.skippedVouchers = static_cast<int>(skipped.size());
-    }, {&journal});
+    dao::RunInTransaction(
+        workspace,
+        [&] {
+            const auto vouchers = vouchersOf(rows);
+            std::set<std::string> numbers;
+            for (const RunVoucher& voucher : vouchers)
+                numbers.insert(voucher.number);
+            const std::map<std::string, StoredVoucher> stored = ReadStoredVouchers(database, numbers);
+            std::set<std::string> skipped;
+            for (const RunVoucher& voucher : vouchers) {
+                const auto holder = stored.find(voucher.number);
+                if (holder == stored.end())
+                    continue;
+                if (holder->second.firstDescription == voucher.firstDescription)
+                    skipped.insert(voucher.number);
+                else
+                    result.taken.push_back({voucher.number, voucher.firstDescription, holder->second});
+            }
+            if (!result.taken.empty())
+                return;
+            std::set<std::string> posted;
+            for (const NumberedRow& row : rows) {
+                if (skipped.count(row.number))
+                    continue;
+                AddJournalRow(journal, row.row, row.number);
+                posted.insert(row.number);
+                ++result.count.postedRows;
+            }
+            result.count.postedVouchers = static_cast<int>(posted.size());
+            result.count.skippedVouchers = static_cast<int>(skipped.size());
+        },
+        {&journal});
     return result;
 }
 

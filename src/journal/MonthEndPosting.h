@@ -27,7 +27,7 @@ namespace journal {
 
 // One journal row to add, with its voucher number.
 struct NumberedRow {
-    std::string number;   // 伝票番号
+    std::string number;  // 伝票番号
     VoucherRow row;
 };
 
@@ -40,27 +40,27 @@ struct RunNotice {
 struct PostingCount {
     int postedVouchers = 0;
     int postedRows = 0;
-    int skippedVouchers = 0;   // already in the journal
+    int skippedVouchers = 0;  // already in the journal
 };
 
 // A voucher the journal holds, as a run compares it with one it would post.
 struct StoredVoucher {
-    std::optional<dao::Date> date;     // 日付 of its first row
-    std::string firstDescription;      // 摘要 of its first row (the lowest 追番)
-    std::int64_t debitTotal = 0;       // its 入金 summed
-    std::int64_t creditTotal = 0;      // its 出金 summed
+    std::optional<dao::Date> date;  // 日付 of its first row
+    std::string firstDescription;   // 摘要 of its first row (the lowest 追番)
+    std::int64_t debitTotal = 0;    // its 入金 summed
+    std::int64_t creditTotal = 0;   // its 出金 summed
 };
 
 // A voucher of a run whose number the journal holds for another voucher.
 struct TakenNumber {
     std::string number;
-    std::string description;   // the first-row description of the voucher the run would post
-    StoredVoucher holder;      // the voucher that holds the number
+    std::string description;  // the first-row description of the voucher the run would post
+    StoredVoucher holder;     // the voucher that holds the number
 };
 
 struct PostingResult {
     PostingCount count;
-    std::vector<TakenNumber> taken;   // not empty: nothing was posted
+    std::vector<TakenNumber> taken;  // not empty: nothing was posted
 };
 
 // What a run did and what it tells the user.

@@ -17,14 +17,13 @@ namespace {
 
 // The month being added up.
 struct OpenMonth {
-    dao::Date date;                      // the row that opened it
-    std::int64_t creditPurchases = 0;    // purchases on credit
+    dao::Date date;                    // the row that opened it
+    std::int64_t creditPurchases = 0;  // purchases on credit
     std::int64_t cashPurchases = 0;
-    std::int64_t creditSales = 0;        // sales on credit
+    std::int64_t creditSales = 0;  // sales on credit
     std::int64_t cashSales = 0;
-    std::string purchaseAccount;         // 借方コード of the last purchase counted
-    std::string salesAccount;            // 貸方コード of the last sale counted
-
+    std::string purchaseAccount;  // 借方コード of the last purchase counted
+    std::string salesAccount;     // 貸方コード of the last sale counted
 };
 
 int monthKey(const dao::Date& date)
@@ -49,7 +48,8 @@ public:
         }
         if (row.creditClass == "売上高" && row.creditTaxable
             && (row.debitCode == m_accounts.receivables || row.debitCode == m_accounts.cash)) {
-            const std::int64_t tax = contained(*row.date, row.credit.value_or(0), row.creditTaxable, row.creditSimplified);
+            const std::int64_t tax =
+                contained(*row.date, row.credit.value_or(0), row.creditTaxable, row.creditSimplified);
             (row.debitCode == m_accounts.receivables ? month.creditSales : month.cashSales) += tax;
             month.salesAccount = row.creditCode;
         }
@@ -73,8 +73,7 @@ public:
              month.purchaseAccount},
             {month.cashPurchases, purchaseNumber + "0002", "仮払消費税（現金)", m_accounts.inputTax,
              month.purchaseAccount},
-            {month.creditSales, salesNumber + "0003", "未払消費税（売掛金）", month.salesAccount,
-             m_accounts.unpaidTax},
+            {month.creditSales, salesNumber + "0003", "未払消費税（売掛金）", month.salesAccount, m_accounts.unpaidTax},
             {month.cashSales, salesNumber + "0004", "未払消費税（現金）", month.salesAccount, m_accounts.unpaidTax},
         };
         for (const Voucher& v : vouchers) {
@@ -115,9 +114,9 @@ MonthEndVoucherList MonthEndVouchers(const std::vector<JournalRecord>& journal, 
 {
     MonthEndVoucherList result;
     if (journal.empty())
-        return result;   // an empty journal: nothing happens
+        return result;  // an empty journal: nothing happens
     const std::pair<const char*, const std::string*> needed[] = {
-        {"仮払消費税", &accounts.inputTax}, {"買掛金", &accounts.payables},     {"現金", &accounts.cash},
+        {"仮払消費税", &accounts.inputTax},  {"買掛金", &accounts.payables},    {"現金", &accounts.cash},
         {"未払消費税", &accounts.unpaidTax}, {"売掛金", &accounts.receivables},
     };
     for (const auto& [name, code] : needed) {
@@ -141,7 +140,7 @@ MonthEndVoucherList MonthEndVouchers(const std::vector<JournalRecord>& journal, 
     std::vector<const JournalRecord*> period;
     for (const JournalRecord& row : journal)
         if (row.date && row.date->dayNumber() >= first && row.date->dayNumber() <= last)
-            period.push_back(&row);   // the period's last day still belongs to it
+            period.push_back(&row);  // the period's last day still belongs to it
     std::stable_sort(period.begin(), period.end(), [](const JournalRecord* a, const JournalRecord* b) {
         return a->date->dayNumber() < b->date->dayNumber();
     });
@@ -167,11 +166,12 @@ MonthEndVoucherList MonthEndVouchers(const std::vector<JournalRecord>& journal, 
 
 std::string MonthEndDifferencesMessage(const std::vector<std::pair<MonthEndTotal, std::int64_t>>& differences)
 {
-    std::string text = "次の月の消費税仕訳は、登録済みの金額と今の仕訳から集計した金額が違います。登録済みの仕訳はそのままです。";
+    std::string text =
+        "次の月の消費税仕訳は、登録済みの金額と今の仕訳から集計した金額が違います。登録済みの仕訳はそのままです。";
     for (const auto& [expected, stored] : differences)
         text += "\n" + o::FormatDate(expected.monthEnd, "yyyy年") + expected.description + "：登録済み "
-              + o::FormatNumber(stored, o::kAmountMask) + "円、集計 " + o::FormatNumber(expected.total, o::kAmountMask)
-              + "円";
+            + o::FormatNumber(stored, o::kAmountMask) + "円、集計 " + o::FormatNumber(expected.total, o::kAmountMask)
+            + "円";
     return text;
 }
 

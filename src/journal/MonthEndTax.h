@@ -37,16 +37,16 @@ struct MonthEndAccounts {
 // What a month's voucher of one kind should hold: every closed month has one
 // of each of the four kinds, also those whose total is 0 and are not posted.
 struct MonthEndTotal {
-    dao::Date monthEnd;        // the month's last day
-    std::string number;        // 伝票番号
-    std::string description;   // 摘要, "10月分仮払消費税（買掛金）"
+    dao::Date monthEnd;       // the month's last day
+    std::string number;       // 伝票番号
+    std::string description;  // 摘要, "10月分仮払消費税（買掛金）"
     std::int64_t total = 0;
 };
 
 struct MonthEndVoucherList {
-    std::vector<NumberedRow> rows;         // one row per voucher whose total is not 0
-    std::vector<MonthEndTotal> totals;     // four per closed month
-    std::optional<std::string> error;      // a message when nothing may be posted
+    std::vector<NumberedRow> rows;      // one row per voucher whose total is not 0
+    std::vector<MonthEndTotal> totals;  // four per closed month
+    std::optional<std::string> error;   // a message when nothing may be posted
 };
 
 // The vouchers for the journal rows (read with their tax columns; taken in
@@ -62,10 +62,10 @@ MonthEndVoucherList MonthEndVouchers(const std::vector<JournalRecord>& journal, 
 // The run of the button "月末消費税仕訳登録（内税）".
 struct MonthEndSources {
     dao::Workspace& workspace;
-    dao::Database& database;   // the period file
-    dao::Recordset& journal;   // the window's dynaset on Q_仕訳台帳 (opened on `database`)
-    dao::Date periodFirst;     // 会計期間開始日
-    dao::Date periodLast;      // 会計期間終了日
+    dao::Database& database;  // the period file
+    dao::Recordset& journal;  // the window's dynaset on Q_仕訳台帳 (opened on `database`)
+    dao::Date periodFirst;    // 会計期間開始日
+    dao::Date periodLast;     // 会計期間終了日
     MonthEndAccounts accounts;
     TaxRateTable rates;
     FractionRule rule = FractionRule::None;

@@ -13,11 +13,11 @@ enum class PayrollGroup { Officers = 0, Employees = 1, PartTimers = 2 };
 inline constexpr int kPayrollGroups = 3;
 
 struct PayrollKindTexts {
-    const char* query;            // Q_給与明細書 / Q_賞与明細書
-    const char* payDateField;     // 給与支給年月日 / 賞与支給年月日
-    const char* noPayslips;       // the query has no rows
-    const char* noneInPeriod;     // no pay date within the fiscal period
-    const char* alreadyPosted;    // every voucher of the run is in the journal
+    const char* query;          // Q_給与明細書 / Q_賞与明細書
+    const char* payDateField;   // 給与支給年月日 / 賞与支給年月日
+    const char* noPayslips;     // the query has no rows
+    const char* noneInPeriod;   // no pay date within the fiscal period
+    const char* alreadyPosted;  // every voucher of the run is in the journal
     const char* question;
     const char* questionTitle;
 };
@@ -45,16 +45,25 @@ inline const PayrollKindTexts& TextsOf(PayrollKind kind)
 // part-timers; -1 for any other value (no group).
 inline int GroupOfEmployment(long long employment)
 {
-    if (employment == 1) return static_cast<int>(PayrollGroup::Officers);
-    if (employment == 2 || employment == 3) return static_cast<int>(PayrollGroup::Employees);
-    if (employment == 4 || employment == 5) return static_cast<int>(PayrollGroup::PartTimers);
+    if (employment == 1)
+        return static_cast<int>(PayrollGroup::Officers);
+    if (employment == 2 || employment == 3)
+        return static_cast<int>(PayrollGroup::Employees);
+    if (employment == 4 || employment == 5)
+        return static_cast<int>(PayrollGroup::PartTimers);
     return -1;
 }
 
 // The last character of a payroll voucher number: the group rows and the
 // child-rearing contribution row of a salary run end in "0" and "1", those of
 // a bonus run in "2" and "3", so the two runs never share a voucher.
-inline std::string GroupVoucherSuffix(PayrollKind kind) { return kind == PayrollKind::Salary ? "0" : "2"; }
-inline std::string ChildVoucherSuffix(PayrollKind kind) { return kind == PayrollKind::Salary ? "1" : "3"; }
+inline std::string GroupVoucherSuffix(PayrollKind kind)
+{
+    return kind == PayrollKind::Salary ? "0" : "2";
+}
+inline std::string ChildVoucherSuffix(PayrollKind kind)
+{
+    return kind == PayrollKind::Salary ? "1" : "3";
+}
 
 }  // namespace journal

@@ -9,7 +9,7 @@ namespace {
 
 std::string trimmed(std::string text)
 {
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0)   // a byte-order mark some editors write
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0)  // a byte-order mark some editors write
         text.erase(0, 3);
     const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!text.empty() && isBlank(text.back()))

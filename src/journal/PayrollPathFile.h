@@ -8,8 +8,8 @@
 namespace journal {
 
 struct PayrollPath {
-    std::string path;                    // the first line, without its line end
-    std::optional<std::string> error;    // the message when there is no usable path
+    std::string path;                  // the first line, without its line end
+    std::optional<std::string> error;  // the message when there is no usable path
 };
 
 // ReadPayrollDbPath: reads the first line of "wjDBPath.txt" in `startDir`.

@@ -39,8 +39,7 @@ PayrollOutcome PayrollRun::Run(PayrollKind kind, PayrollSources& sources)
         return outcome;
     };
 
-    const PayrollTemplates templates =
-        FindPayrollTemplates(ReadPayrollTemplateRecords(sources.templates), kind);
+    const PayrollTemplates templates = FindPayrollTemplates(ReadPayrollTemplateRecords(sources.templates), kind);
     if (templates.error) {
         outcome.reloadJournal = false;
         return refuse(*templates.error, true);

@@ -50,7 +50,7 @@ PayslipList ReadPayslips(dao::Database& payroll, PayrollKind kind)
             if (!value.isNumeric()) {
                 result.payslips.clear();
                 result.error = "給与データベースの「" + query + "」の「" + kAmountFields[i] + "」に数でない値「"
-                               + value.toText() + "」があります";
+                    + value.toText() + "」があります";
                 return result;
             }
             *amounts[i] = value.toInt64();

@@ -30,7 +30,7 @@ bool endsWith(const std::string& text, const std::string& ending)
 }
 
 struct Lookup {
-    const char* label;   // how the messages name the template
+    const char* label;  // how the messages name the template
     std::function<bool(const PayrollTemplateRecord&)> matches;
 };
 
@@ -45,16 +45,14 @@ Lookup byDebitName(const char* name, const char* label)
 PayrollTemplates FindPayrollTemplates(const std::vector<PayrollTemplateRecord>& rows, PayrollKind kind)
 {
     static const char* const kPartTimers = "雑給（アルバイト、パート）";
-    const std::array<Lookup, kPayrollGroups> lookups =
-        kind == PayrollKind::Salary
-            ? std::array<Lookup, kPayrollGroups>{byDebitName("役員報酬", "役員報酬"),
-                                                 byDebitName("給与手当", "給与手当"),
-                                                 byDebitName("雑給", kPartTimers)}
-            : std::array<Lookup, kPayrollGroups>{
-                  byDebitName("役員賞与", "役員賞与"), byDebitName("賞与", "賞与"),
-                  Lookup{kPartTimers, [](const PayrollTemplateRecord& r) {
-                             return !r.description.empty() && r.debitName == "雑給" && endsWith(r.description, "賞与");
-                         }}};
+    const std::array<Lookup, kPayrollGroups> lookups = kind == PayrollKind::Salary
+        ? std::array<Lookup, kPayrollGroups>{byDebitName("役員報酬", "役員報酬"), byDebitName("給与手当", "給与手当"),
+                                             byDebitName("雑給", kPartTimers)}
+        : std::array<Lookup, kPayrollGroups>{byDebitName("役員賞与", "役員賞与"), byDebitName("賞与", "賞与"),
+                                             Lookup{kPartTimers, [](const PayrollTemplateRecord& r) {
+                                                        return !r.description.empty() && r.debitName == "雑給"
+                                                            && endsWith(r.description, "賞与");
+                                                    }}};
 
     PayrollTemplates result;
     for (int group = 0; group < kPayrollGroups; ++group) {
@@ -69,7 +67,7 @@ PayrollTemplates FindPayrollTemplates(const std::vector<PayrollTemplateRecord>& 
         for (std::size_t k = 0; k < 4; ++k) {
             if (found + k >= rows.size() || rows[found + k].number != rows[found].number) {
                 result.error = std::string("定型仕訳の") + lookup.label
-                               + "の仕訳は4行（差引支給額と3つの控除）が必要です。行が足りません";
+                    + "の仕訳は4行（差引支給額と3つの控除）が必要です。行が足りません";
                 return result;
             }
             if (rows[found + k].debitCode.empty() || rows[found + k].creditCode.empty()) {

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
-namespace dao { class Recordset; }
+namespace dao {
+class Recordset;
+}
 
 namespace journal {
 
@@ -27,12 +29,12 @@ std::vector<PayrollTemplateRecord> ReadPayrollTemplateRecords(dao::Recordset& te
 using PayrollTemplate = std::array<PayrollTemplateRecord, 4>;
 
 struct PayrollTemplates {
-    std::array<PayrollTemplate, kPayrollGroups> groups;   // officers, employees, part-timers
+    std::array<PayrollTemplate, kPayrollGroups> groups;  // officers, employees, part-timers
     // The 借方コード of the row that follows the part-timers' fourth row within
     // their template; it numbers the child-rearing contribution row. "" when the
     // template has no fifth row (the row would belong to another template).
     std::string childVoucherCode;
-    std::optional<std::string> error;                      // a template is missing or too short
+    std::optional<std::string> error;  // a template is missing or too short
 };
 
 // The lookups, in the order officers, employees, part-timers, each from the

@@ -56,8 +56,10 @@ public:
         row.debitCode = debitCode;
         row.creditCode = creditCode;
         row.debit = row.credit = static_cast<std::int32_t>(amount);
-        if (!bankCode.empty()) row.bankCode = bankCode;
-        if (!branchCode.empty()) row.branchCode = branchCode;
+        if (!bankCode.empty())
+            row.bankCode = bankCode;
+        if (!branchCode.empty())
+            row.branchCode = branchCode;
         m_out.push_back({number, row});
         return true;
     }
@@ -72,7 +74,7 @@ private:
 PayrollVoucherList BuildPayrollVouchers(const std::vector<PayslipRecord>& payslips, const PayrollTemplates& templates,
                                         const std::string& welfareCode, PayrollKind kind)
 {
-    std::map<long long, PayDateTotals> byDate;   // ascending pay date
+    std::map<long long, PayDateTotals> byDate;  // ascending pay date
     for (const PayslipRecord& slip : payslips) {
         if (!slip.payDate)
             continue;
@@ -105,15 +107,17 @@ PayrollVoucherList BuildPayrollVouchers(const std::vector<PayslipRecord>& paysli
                 if (amounts[k] == 0)
                     continue;
                 const PayrollTemplateRecord& t = templates.groups[group][k];
-                fits = fits && writer.add(number + t.debitCode + GroupVoucherSuffix(kind), totals.payDate,
-                                          month + t.description, t.debitCode, t.creditCode, amounts[k], t.bankCode,
-                                          t.branchCode);
+                fits = fits
+                    && writer.add(number + t.debitCode + GroupVoucherSuffix(kind), totals.payDate,
+                                  month + t.description, t.debitCode, t.creditCode, amounts[k], t.bankCode,
+                                  t.branchCode);
             }
         }
         if (totals.childContribution != 0)
-            fits = fits && writer.add(number + childCode + ChildVoucherSuffix(kind), totals.payDate,
-                                      month + "子供・子育て拠出金", welfareCode, childSource.creditCode,
-                                      totals.childContribution, childSource.bankCode, childSource.branchCode);
+            fits = fits
+                && writer.add(number + childCode + ChildVoucherSuffix(kind), totals.payDate,
+                              month + "子供・子育て拠出金", welfareCode, childSource.creditCode,
+                              totals.childContribution, childSource.bankCode, childSource.branchCode);
         if (!fits) {
             result.rows.clear();
             result.error = messages::kTotalOutOfRange;

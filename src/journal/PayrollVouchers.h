@@ -24,7 +24,7 @@ std::string PayrollVoucherDate(const dao::Date& payDate);
 
 struct PayrollVoucherList {
     std::vector<NumberedRow> rows;
-    std::optional<std::string> error;   // an amount outside the 32-bit range: nothing may be posted
+    std::optional<std::string> error;  // an amount outside the 32-bit range: nothing may be posted
 };
 
 // The rows to post for the payslips (already limited to the period), pay date by

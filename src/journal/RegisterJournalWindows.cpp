@@ -3,7 +3,6 @@
 
 void registerJournalWindows()
 {
-    frame::WindowRegistry::instance().add("Form9", frame::WindowRegistry::Factory([] {
-        return static_cast<QWidget*>(new journal::Form9());
-    }));
+    frame::WindowRegistry::instance().add(
+        "Form9", frame::WindowRegistry::Factory([] { return static_cast<QWidget*>(new journal::Form9()); }));
 }

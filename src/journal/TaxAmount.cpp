@@ -6,9 +6,12 @@ namespace journal {
 
 FractionRule FractionRuleOf(const std::string& setting)
 {
-    if (setting == "1") return FractionRule::Truncate;
-    if (setting == "2") return FractionRule::HalfUp;
-    if (setting == "3") return FractionRule::RoundUp;
+    if (setting == "1")
+        return FractionRule::Truncate;
+    if (setting == "2")
+        return FractionRule::HalfUp;
+    if (setting == "3")
+        return FractionRule::RoundUp;
     return FractionRule::None;
 }
 
@@ -53,18 +56,16 @@ std::optional<std::int32_t> TaxContained(std::int64_t amount, int rate, Fraction
     return checked(RoundQuotient(amount * rate, 100 + rate, rule));
 }
 
-std::optional<std::int32_t> TaxExclusiveAmount(const TaxRateTable& rates, const dao::Date& d,
-                                               std::int64_t amount, bool taxable, bool simplified,
-                                               FractionRule rule)
+std::optional<std::int32_t> TaxExclusiveAmount(const TaxRateTable& rates, const dao::Date& d, std::int64_t amount,
+                                               bool taxable, bool simplified, FractionRule rule)
 {
     if (!taxable)
         return 0;
     return TaxOnTop(amount, TaxRateOn(rates, d, taxable, simplified), rule);
 }
 
-std::optional<std::int32_t> TaxInclusiveAmount(const TaxRateTable& rates, const dao::Date& d,
-                                               std::int64_t amount, bool taxable, bool simplified,
-                                               FractionRule rule)
+std::optional<std::int32_t> TaxInclusiveAmount(const TaxRateTable& rates, const dao::Date& d, std::int64_t amount,
+                                               bool taxable, bool simplified, FractionRule rule)
 {
     return TaxContained(amount, TaxRateOn(rates, d, taxable, simplified), rule);
 }

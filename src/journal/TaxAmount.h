@@ -12,10 +12,10 @@
 namespace journal {
 
 enum class FractionRule {
-    None,       // any other value of 端数処理: every tax amount is 0
-    Truncate,   // "1" 切捨て: toward zero
-    HalfUp,     // "2" 四捨五入: half away from zero
-    RoundUp,    // "3" 切り上げ: away from zero whenever there is a fraction
+    None,      // any other value of 端数処理: every tax amount is 0
+    Truncate,  // "1" 切捨て: toward zero
+    HalfUp,    // "2" 四捨五入: half away from zero
+    RoundUp,   // "3" 切り上げ: away from zero whenever there is a fraction
 };
 
 FractionRule FractionRuleOf(const std::string& setting);
@@ -28,11 +28,9 @@ std::optional<std::int32_t> TaxOnTop(std::int64_t amount, int rate, FractionRule
 std::optional<std::int32_t> TaxContained(std::int64_t amount, int rate, FractionRule rule);
 
 // By the rate in force on `d` for the account's flags.
-std::optional<std::int32_t> TaxExclusiveAmount(const TaxRateTable& rates, const dao::Date& d,
-                                               std::int64_t amount, bool taxable, bool simplified,
-                                               FractionRule rule);
-std::optional<std::int32_t> TaxInclusiveAmount(const TaxRateTable& rates, const dao::Date& d,
-                                               std::int64_t amount, bool taxable, bool simplified,
-                                               FractionRule rule);
+std::optional<std::int32_t> TaxExclusiveAmount(const TaxRateTable& rates, const dao::Date& d, std::int64_t amount,
+                                               bool taxable, bool simplified, FractionRule rule);
+std::optional<std::int32_t> TaxInclusiveAmount(const TaxRateTable& rates, const dao::Date& d, std::int64_t amount,
+                                               bool taxable, bool simplified, FractionRule rule);
 
 }  // namespace journal

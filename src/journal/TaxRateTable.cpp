@@ -27,13 +27,13 @@ TaxRateTable ReadTaxRateTable(dao::Recordset& rates)
     for (rates.MoveFirst(); !rates.EOF_(); rates.MoveNext()) {
         const auto from = rates.get(schema::column::Date).toDate();
         if (!from)
-            continue;   // a period without a first day can never apply
+            continue;  // a period without a first day can never apply
         const dao::Value rate = rates.get(schema::column::TaxRate);
         const dao::Value simplified = rates.get(schema::column::SimplifiedTaxRate);
         const int wholeRate = rate.isNumeric() ? static_cast<int>(rate.toInt64()) : 0;
         // A period without a simplified rate of its own takes its rate.
-        table.push_back({*from, wholeRate,
-                         simplified.isNumeric() ? static_cast<int>(simplified.toInt64()) : wholeRate});
+        table.push_back(
+            {*from, wholeRate, simplified.isNumeric() ? static_cast<int>(simplified.toInt64()) : wholeRate});
     }
     return table;
 }

@@ -5,7 +5,9 @@
 
 #include <vector>
 
-namespace dao { class Recordset; }
+namespace dao {
+class Recordset;
+}
 
 namespace journal {
 

@@ -5,8 +5,8 @@
 
 namespace journal {
 
-std::optional<TaxRowFigures> TaxRowOf(const TaxRateTable& rates, const AmountArray& debit,
-                                      const AmountArray& credit, int row, bool debitSide, const TaxRowTerms& terms)
+std::optional<TaxRowFigures> TaxRowOf(const TaxRateTable& rates, const AmountArray& debit, const AmountArray& credit,
+                                      int row, bool debitSide, const TaxRowTerms& terms)
 {
     if (row < 1 || row >= kGridRows)
         return std::nullopt;

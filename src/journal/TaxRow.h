@@ -32,10 +32,10 @@ inline constexpr TaxRowMasks kUngroupedMasks{o::kPlainAmountMask, o::kPlainAmoun
 
 // What decides a tax row besides the grid's amounts.
 struct TaxRowTerms {
-    dao::Date rateDate;            // the rate in force on this day applies
-    bool taxable = false;          // 消費税 of the account above (false: the tax is 0)
-    bool simplified = false;       // 簡易課税 of the account above: the simplified rate
-    FractionRule rule = FractionRule::None;   // 会計設定.端数処理
+    dao::Date rateDate;                      // the rate in force on this day applies
+    bool taxable = false;                    // 消費税 of the account above (false: the tax is 0)
+    bool simplified = false;                 // 簡易課税 of the account above: the simplified rate
+    FractionRule rule = FractionRule::None;  // 会計設定.端数処理
     TaxRowMasks masks = kGroupedOppositeMasks;
 };
 
@@ -51,7 +51,7 @@ struct TaxRowFigures {
 // and `credit`: the tax on top of the amount of row `row - 1` on that side.
 // Nothing when the row is not 1 to 9, the tax leaves the amount range, or a
 // total of the grid would with the row holding the tax on both sides.
-std::optional<TaxRowFigures> TaxRowOf(const TaxRateTable& rates, const AmountArray& debit,
-                                      const AmountArray& credit, int row, bool debitSide, const TaxRowTerms& terms);
+std::optional<TaxRowFigures> TaxRowOf(const TaxRateTable& rates, const AmountArray& debit, const AmountArray& credit,
+                                      int row, bool debitSide, const TaxRowTerms& terms);
 
 }  // namespace journal

@@ -27,7 +27,7 @@ VoucherKind selectedKind(const Form9& form)
 void FillTemplateList(Form9& form)
 {
     const o::EditModeSuspended editModeOff;
-    const QSignalBlocker quiet(form.List1);   // filling the list loads no template
+    const QSignalBlocker quiet(form.List1);  // filling the list loads no template
     form.List1->clear();
     const std::vector<JournalRecord> rows = ReadJournalRecords(*form.TemplateRecordset, RecordKind::Template);
     ListedRows& listed = form.templateLines();

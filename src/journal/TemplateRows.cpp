@@ -47,8 +47,9 @@ std::string TemplateListLines::next(const JournalRecord& row)
 
     const std::string bankColumns = bank + " " + branch;
     std::string line;
-    AppendListColumns(line, {row.closingEntry, row.rowNumber, row.description, partner, debitName, row.debit,
-                             creditName, row.credit, bankColumns});
+    AppendListColumns(line,
+                      {row.closingEntry, row.rowNumber, row.description, partner, debitName, row.debit, creditName,
+                       row.credit, bankColumns});
     return line;
 }
 

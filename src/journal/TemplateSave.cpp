@@ -68,23 +68,28 @@ std::string SaveTemplate(dao::Workspace& workspace, dao::Database& database, dao
     if (rows.empty())
         return {};
     std::string id;
-    dao::RunInTransaction(workspace, [&] {
-        id = TemplateIds(database).next(now);
-        for (const TemplateRowToSave& row : rows) {
-            templates.AddNew();
-            templates.set(schema::column::TemplateId, id);
-            templates.set(schema::column::RowNumber, row.rowNumber);
-            templates.set(schema::column::Description, row.description);
-            if (row.partner) templates.set(schema::column::Partner, *row.partner);
-            templates.set(schema::column::DebitCode, row.debitCode);
-            templates.set(schema::column::CreditCode, row.creditCode);
-            templates.set(schema::column::DebitAmount, row.debit);
-            templates.set(schema::column::CreditAmount, row.credit);
-            if (row.bankCode) templates.set(schema::column::BankCode, *row.bankCode);
-            if (row.branchCode) templates.set(schema::column::BranchCode, *row.branchCode);
-            templates.Update();
-        }
-    }, {&templates});
+    dao::RunInTransaction(workspace,
+                          [&] {
+                              id = TemplateIds(database).next(now);
+                              for (const TemplateRowToSave& row : rows) {
+                                  templates.AddNew();
+                                  templates.set(schema::column::TemplateId, id);
+                                  templates.set(schema::column::RowNumber, row.rowNumber);
+                                  templates.set(schema::column::Description, row.description);
+                                  if (row.partner)
+                                      templates.set(schema::column::Partner, *row.partner);
+                                  templates.set(schema::column::DebitCode, row.debitCode);
+                                  templates.set(schema::column::CreditCode, row.creditCode);
+                                  templates.set(schema::column::DebitAmount, row.debit);
+                                  templates.set(schema::column::CreditAmount, row.credit);
+                                  if (row.bankCode)
+                                      templates.set(schema::column::BankCode, *row.bankCode);
+                                  if (row.branchCode)
+                                      templates.set(schema::column::BranchCode, *row.branchCode);
+                                  templates.Update();
+                              }
+                          },
+                          {&templates});
     return id;
 }
 

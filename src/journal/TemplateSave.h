@@ -19,15 +19,15 @@ namespace journal {
 
 // One row of Q_仕訳定型台帳 as the save writes it (仕訳ID is given by the save).
 struct TemplateRowToSave {
-    int rowNumber = 0;                       // 追番: the grid row number, so skipped rows leave gaps
-    std::string description;                 // 摘要
-    std::optional<std::string> partner;      // 取引先, only when filled in
-    std::string debitCode;                   // 借方コード
-    std::string creditCode;                  // 貸方コード
-    std::int32_t debit = 0;                  // 入金
-    std::int32_t credit = 0;                 // 出金
-    std::optional<std::string> bankCode;     // 銀行コード, only when found
-    std::optional<std::string> branchCode;   // 支店コード, only when found
+    int rowNumber = 0;                      // 追番: the grid row number, so skipped rows leave gaps
+    std::string description;                // 摘要
+    std::optional<std::string> partner;     // 取引先, only when filled in
+    std::string debitCode;                  // 借方コード
+    std::string creditCode;                 // 貸方コード
+    std::int32_t debit = 0;                 // 入金
+    std::int32_t credit = 0;                // 出金
+    std::optional<std::string> bankCode;    // 銀行コード, only when found
+    std::optional<std::string> branchCode;  // 支店コード, only when found
 };
 
 // The rows to save, from the grid and the amount arrays as DataCheck left them:

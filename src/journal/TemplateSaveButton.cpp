@@ -31,8 +31,8 @@ void TemplateSaveButton_Click(Form9& form, dao::Workspace& workspace, dao::Datab
     const BranchLookup findBranch = [&form](const std::string& bank, const std::string& branch) {
         return form.FindBranchCode(bank, branch);
     };
-    const auto rows = BuildTemplateRows(cells, grid.DebitAmounts, grid.CreditAmounts, form.Check1->isChecked(), findCode,
-                                        findBranch);
+    const auto rows =
+        BuildTemplateRows(cells, grid.DebitAmounts, grid.CreditAmounts, form.Check1->isChecked(), findCode, findBranch);
     try {
         SaveTemplate(workspace, database, *form.TemplateRecordset, rows, dao::Date::now());
     } catch (const dao::DaoError& e) {

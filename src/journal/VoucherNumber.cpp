@@ -11,15 +11,14 @@ namespace journal {
 std::string VoucherNumberText(const dao::Date& when)
 {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d%02d%02d%02d%02d%02d", when.year % 100, when.month, when.day,
-                  when.hour, when.minute, when.second);
+    std::snprintf(buf, sizeof buf, "%02d%02d%02d%02d%02d%02d", when.year % 100, when.month, when.day, when.hour,
+                  when.minute, when.second);
     return buf;
 }
 
 dao::Date AddSeconds(const dao::Date& when, long long seconds)
 {
-    long long total = when.dayNumber() * 86400LL + when.hour * 3600LL + when.minute * 60LL
-                    + when.second + seconds;
+    long long total = when.dayNumber() * 86400LL + when.hour * 3600LL + when.minute * 60LL + when.second + seconds;
     long long days = total / 86400;
     long long rest = total % 86400;
     if (rest < 0) {
@@ -49,8 +48,8 @@ bool IsNumberTaken(dao::Database& database, const std::string& query, const std:
 {
     if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos)
         return true;
-    auto found = database.OpenRecordset("SELECT " + field + " FROM " + query + " WHERE " + field + " = '" + number + "'",
-                                        dao::RecordsetType::Snapshot);
+    auto found = database.OpenRecordset(
+        "SELECT " + field + " FROM " + query + " WHERE " + field + " = '" + number + "'", dao::RecordsetType::Snapshot);
     return !found->isEmpty();
 }
 

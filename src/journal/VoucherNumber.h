@@ -15,7 +15,7 @@ class Database;
 
 namespace journal {
 
-std::string VoucherNumberText(const dao::Date& when);   // "yymmddhhmmss"
+std::string VoucherNumberText(const dao::Date& when);  // "yymmddhhmmss"
 
 dao::Date AddSeconds(const dao::Date& when, long long seconds);
 

@@ -32,11 +32,11 @@ enum class BuildMode { Register, Update };
 
 struct VoucherBuild {
     std::vector<VoucherRow> rows;
-    std::optional<std::string> error;   // the message when the grid cannot be stored
+    std::optional<std::string> error;  // the message when the grid cannot be stored
 };
 
 namespace messages {
-std::string AmountNotNumeric(int gridRow);      // gridRow counts from 1
+std::string AmountNotNumeric(int gridRow);  // gridRow counts from 1
 std::string AmountOutOfRange(int gridRow);
 inline const char* const kTotalOutOfRange = "合計金額が扱える範囲（-2,147,483,648～2,147,483,647円）を超えています";
 inline const char* const kNoRowToStore = "金額の入力された行がありません";

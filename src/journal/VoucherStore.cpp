@@ -52,15 +52,20 @@ void AddJournalRow(dao::Recordset& journal, const VoucherRow& row, const std::st
     journal.set(schema::column::Date, row.date);
     journal.set(schema::column::VoucherNumber, number);
     journal.set(schema::column::RowNumber, row.rowNumber);
-    if (row.description) journal.set(schema::column::Description, *row.description);
-    if (row.partner) journal.set(schema::column::Partner, *row.partner);
+    if (row.description)
+        journal.set(schema::column::Description, *row.description);
+    if (row.partner)
+        journal.set(schema::column::Partner, *row.partner);
     journal.set(schema::column::DebitCode, row.debitCode);
     journal.set(schema::column::DebitAmount, row.debit);
     journal.set(schema::column::CreditCode, row.creditCode);
     journal.set(schema::column::CreditAmount, row.credit);
-    if (row.bankCode) journal.set(schema::column::BankCode, *row.bankCode);
-    if (row.branchCode) journal.set(schema::column::BranchCode, *row.branchCode);
-    if (!closingEntry.isNull()) journal.set(schema::column::ClosingEntry, closingEntry);
+    if (row.bankCode)
+        journal.set(schema::column::BankCode, *row.bankCode);
+    if (row.branchCode)
+        journal.set(schema::column::BranchCode, *row.branchCode);
+    if (!closingEntry.isNull())
+        journal.set(schema::column::ClosingEntry, closingEntry);
     journal.Update();
 }
 
@@ -94,14 +99,13 @@ VoucherStore::VoucherStore(dao::Workspace& workspace, dao::Database& database, d
 
 template <typename Work> void VoucherStore::inTransaction(Work&& work)
 {
-    dao::RunInTransaction(
-        m_workspace,
-        [&] {
-            if (m_watch.locked)
-                m_watch.locked();
-            work();
-        },
-        {&m_journal, &m_history});
+    dao::RunInTransaction(m_workspace,
+                          [&] {
+                              if (m_watch.locked)
+                                  m_watch.locked();
+                              work();
+                          },
+                          {&m_journal, &m_history});
 }
 
 StoreOutcome VoucherStore::check(const LoadedVoucher& loaded, std::vector<JournalRecord>& stored)

@@ -30,14 +30,14 @@ inline const char* const kReasonDelete = "2";
 // What a window loaded of a voucher: its number and its rows' fingerprints.
 struct LoadedVoucher {
     std::string number;
-    std::vector<RowFingerprint> rows;   // sorted (VoucherFingerprints)
+    std::vector<RowFingerprint> rows;  // sorted (VoucherFingerprints)
 };
 LoadedVoucher LoadedVoucherOf(const std::string& number, const std::vector<JournalRecord>& rows);
 
 enum class StoreOutcome {
     Done,
-    Vanished,   // the journal no longer holds the voucher
-    Changed,    // its rows are not the ones loaded
+    Vanished,  // the journal no longer holds the voucher
+    Changed,   // its rows are not the ones loaded
 };
 
 // WriteChangeHistory: one history row (変更日 = now) per row of a voucher, as
@@ -60,8 +60,7 @@ public:
     // `journal` is a dynaset on Q_仕訳台帳 (or on a query of its layout, such as
     // Q_決算仕訳台帳) and `history` one on Q_仕訳変更履歴,
     // both opened on `database`, which was opened through `workspace`.
-    VoucherStore(dao::Workspace& workspace, dao::Database& database, dao::Recordset& journal,
-                 dao::Recordset& history);
+    VoucherStore(dao::Workspace& workspace, dao::Database& database, dao::Recordset& journal, dao::Recordset& history);
 
     // Adds the rows under a new voucher number (the time `now` as "yymmddhhmmss",
     // or the next second not yet in the journal) and returns that number.

@@ -13,25 +13,28 @@ namespace periodfile {
 namespace {
 
 // Both payslip tables have the same columns but for the pay date.
-void createPayslipTable(sqlite3* db, const std::string& table, const std::string& payDate, const std::string& view) {
-    const std::string create = "CREATE TABLE \"" + table + "\" (\"社員コード\" TEXT, \"氏名\" TEXT, \"雇用形態\" SMALLINT, \""
-                               + payDate
-                               + "\" DATE, \"明細支給27\" INTEGER, \"明細控除8\" INTEGER, \"明細控除6\" INTEGER,"
-                                 " \"明細控除10\" INTEGER, \"児童手当拠出金\" INTEGER)";
+void createPayslipTable(sqlite3* db, const std::string& table, const std::string& payDate, const std::string& view)
+{
+    const std::string create = "CREATE TABLE \"" + table
+        + "\" (\"社員コード\" TEXT, \"氏名\" TEXT, \"雇用形態\" SMALLINT, \"" + payDate
+        + "\" DATE, \"明細支給27\" INTEGER, \"明細控除8\" INTEGER, \"明細控除6\" INTEGER,"
+          " \"明細控除10\" INTEGER, \"児童手当拠出金\" INTEGER)";
     sqlite::exec(db, create);
-    const std::string query = "CREATE VIEW \"" + view + "\" AS SELECT * FROM \"" + table + "\" ORDER BY \"" + payDate
-                              + "\", \"社員コード\"";
+    const std::string query =
+        "CREATE VIEW \"" + view + "\" AS SELECT * FROM \"" + table + "\" ORDER BY \"" + payDate + "\", \"社員コード\"";
     sqlite::exec(db, query);
 }
 
 void insertPayslips(sqlite3* db, const std::string& table, const std::string& payDate,
-                    const std::vector<Payslip>& payslips) {
+                    const std::vector<Payslip>& payslips)
+{
     const std::string sql = "INSERT INTO \"" + table + "\" (\"社員コード\", \"氏名\", \"雇用形態\", \"" + payDate
-                            + "\", \"明細支給27\", \"明細控除8\", \"明細控除6\", \"明細控除10\", \"児童手当拠出金\")"
-                              " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)";
+        + "\", \"明細支給27\", \"明細控除8\", \"明細控除6\", \"明細控除10\", \"児童手当拠出金\")"
+          " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)";
     sqlite::Statement statement(db, sql);
     auto amount = [](const std::optional<long long>& value) -> sqlite::Value {
-        if (value) return std::int64_t{*value};
+        if (value)
+            return std::int64_t{*value};
         return std::monostate{};
     };
     for (const Payslip& p : payslips) {
@@ -85,24 +88,29 @@ constexpr Bonus kBonuses[] = {
     {"E005", 300'000, 45'000, 12'000, 1'080},
 };
 
-const Staff& staffOf(const char* code) {
+const Staff& staffOf(const char* code)
+{
     for (const Staff& s : kStaff)
-        if (std::string(s.code) == code) return s;
+        if (std::string(s.code) == code)
+            return s;
     throw std::logic_error("unknown staff code");
 }
 
-void writePathFile(const std::filesystem::path& folder, const std::string& payrollFile) {
+void writePathFile(const std::filesystem::path& folder, const std::string& payrollFile)
+{
     const std::filesystem::path pathFile = folder / std::string(kPayrollPathFileName);
     std::ofstream out(pathFile, std::ios::binary | std::ios::trunc);
     out << payrollFile << "\r\n";
     out.close();
-    if (!out) throw std::runtime_error("「" + pathFile.string() + "」を書けませんでした");
+    if (!out)
+        throw std::runtime_error("「" + pathFile.string() + "」を書けませんでした");
 }
 
 }  // namespace
 
 void writePayrollFile(const std::string& path, const std::vector<Payslip>& salaries,
-                      const std::vector<Payslip>& bonuses) {
+                      const std::vector<Payslip>& bonuses)
+{
     std::error_code error;
     if (std::filesystem::exists(path, error))
         throw std::runtime_error("給与データベース「" + path + "」はすでにあります");
@@ -120,12 +128,14 @@ void writePayrollFile(const std::string& path, const std::vector<Payslip>& salar
     }
 }
 
-std::vector<Payslip> samplePayrollSalaries() {
+std::vector<Payslip> samplePayrollSalaries()
+{
     std::vector<Payslip> payslips;
     for (const char* date : kSalaryDates) {
         for (const Staff& s : kStaff) {
             long long gross = s.gross;
-            if (std::string(s.code) == "E006" && std::string(date) == "2025-08-25") gross = 60'000;
+            if (std::string(s.code) == "E006" && std::string(date) == "2025-08-25")
+                gross = 60'000;
             payslips.push_back({date, s.code, s.name, s.employment, gross, s.socialInsurance, s.incomeTax,
                                 s.residentTax, s.childContribution});
         }
@@ -133,7 +143,8 @@ std::vector<Payslip> samplePayrollSalaries() {
     return payslips;
 }
 
-std::vector<Payslip> samplePayrollBonuses() {
+std::vector<Payslip> samplePayrollBonuses()
+{
     // Summer and winter bonuses. Resident tax is not taken from a bonus: the
     // payroll program leaves 明細控除10 empty. The part-timer E006 gets a small bonus.
     std::vector<Payslip> payslips;
@@ -150,10 +161,12 @@ std::vector<Payslip> samplePayrollBonuses() {
     return payslips;
 }
 
-std::string createPayrollSample(const std::string& dir) {
+std::string createPayrollSample(const std::string& dir)
+{
     std::error_code error;
     std::filesystem::create_directories(dir, error);
-    if (error) throw std::runtime_error("フォルダ「" + dir + "」を作れませんでした：" + error.message());
+    if (error)
+        throw std::runtime_error("フォルダ「" + dir + "」を作れませんでした：" + error.message());
     const std::filesystem::path folder = std::filesystem::absolute(dir).lexically_normal();
     std::string path = (folder / std::string(kPayrollSampleFileName)).string();
     writePayrollFile(path, samplePayrollSalaries(), samplePayrollBonuses());

@@ -19,10 +19,10 @@ inline constexpr std::string_view kPayrollPathFileName = "wjDBPath.txt";
 
 // One payslip. An amount without a value is stored as NULL.
 struct Payslip {
-    std::string payDate;       // 給与支給年月日 / 賞与支給年月日, "YYYY-MM-DD"
-    std::string employeeCode;  // 社員コード
-    std::string name;          // 氏名
-    int employment = 0;        // 雇用形態: 1 officer, 2/3 employee, 4/5 part-timer
+    std::string payDate;                         // 給与支給年月日 / 賞与支給年月日, "YYYY-MM-DD"
+    std::string employeeCode;                    // 社員コード
+    std::string name;                            // 氏名
+    int employment = 0;                          // 雇用形態: 1 officer, 2/3 employee, 4/5 part-timer
     std::optional<long long> gross;              // 明細支給27
     std::optional<long long> deduction8;         // 明細控除8 (social insurance)
     std::optional<long long> deduction6;         // 明細控除6 (income tax)

@@ -10,9 +10,9 @@ struct sqlite3;
 namespace periodfile {
 
 struct CheckResult {
-    bool opened = false;                 // false: missing file or not an SQLite database
-    std::string openError;               // the reason when not opened (Japanese)
-    std::vector<std::string> problems;   // one line per missing object, field or registration
+    bool opened = false;                // false: missing file or not an SQLite database
+    std::string openError;              // the reason when not opened (Japanese)
+    std::vector<std::string> problems;  // one line per missing object, field or registration
 
     bool ok() const { return opened && problems.empty(); }
 };

@@ -17,7 +17,8 @@ namespace periodfile {
 namespace {
 
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
-long long daysFromCivil(long long y, unsigned m, unsigned d) {
+long long daysFromCivil(long long y, unsigned m, unsigned d)
+{
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -26,7 +27,8 @@ long long daysFromCivil(long long y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
 
-void civilFromDays(long long z, int& y, unsigned& m, unsigned& d) {
+void civilFromDays(long long z, int& y, unsigned& m, unsigned& d)
+{
     z += 719468;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = static_cast<unsigned>(z - era * 146097);
@@ -38,10 +40,13 @@ void civilFromDays(long long z, int& y, unsigned& m, unsigned& d) {
     y = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
 }
 
-bool parseDate(const std::string& text, int& y, unsigned& m, unsigned& d) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+bool parseDate(const std::string& text, int& y, unsigned& m, unsigned& d)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return false;
     for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (text[i] < '0' || text[i] > '9') return false;
+        if (text[i] < '0' || text[i] > '9')
+            return false;
     y = std::stoi(text.substr(0, 4));
     m = static_cast<unsigned>(std::stoi(text.substr(5, 2)));
     d = static_cast<unsigned>(std::stoi(text.substr(8, 2)));
@@ -50,14 +55,15 @@ bool parseDate(const std::string& text, int& y, unsigned& m, unsigned& d) {
 
 // The settings row: the first row of 会計設定 when the standard contents made
 // one, else a new row.
-void writeSettings(sqlite3* db, const NewPeriod& settings, const std::string& lastDay) {
+void writeSettings(sqlite3* db, const NewPeriod& settings, const std::string& lastDay)
+{
     const bool hasRow = sqlite::Statement(db, "SELECT 1 FROM \"会計設定\" LIMIT 1").step();
-    const char* sql = hasRow
-        ? "UPDATE \"会計設定\" SET \"事業所名\" = ?1, \"会計年度\" = ?2, \"会計期間開始日\" = ?3,"
-          " \"会計期間終了日\" = ?4, \"決算報告日\" = ?4"
-          " WHERE rowid = (SELECT min(rowid) FROM \"会計設定\")"
-        : "INSERT INTO \"会計設定\" (\"事業所名\", \"会計年度\", \"会計期間開始日\", \"会計期間終了日\", \"決算報告日\")"
-          " VALUES (?1, ?2, ?3, ?4, ?4)";
+    const char* sql = hasRow ? "UPDATE \"会計設定\" SET \"事業所名\" = ?1, \"会計年度\" = ?2, \"会計期間開始日\" = ?3,"
+                               " \"会計期間終了日\" = ?4, \"決算報告日\" = ?4"
+                               " WHERE rowid = (SELECT min(rowid) FROM \"会計設定\")"
+                             : "INSERT INTO \"会計設定\" (\"事業所名\", \"会計年度\", \"会計期間開始日\", "
+                               "\"会計期間終了日\", \"決算報告日\")"
+                               " VALUES (?1, ?2, ?3, ?4, ?4)";
     sqlite::Statement statement(db, sql);
     statement.bind(1, settings.company);
     statement.bind(2, std::int64_t{settings.period});
@@ -68,10 +74,12 @@ void writeSettings(sqlite3* db, const NewPeriod& settings, const std::string& la
 
 }  // namespace
 
-std::optional<std::string> periodLastDay(const std::string& firstDay) {
+std::optional<std::string> periodLastDay(const std::string& firstDay)
+{
     int y;
     unsigned m, d;
-    if (!parseDate(firstDay, y, m, d)) return std::nullopt;
+    if (!parseDate(firstDay, y, m, d))
+        return std::nullopt;
     // The same day a year later (29 February runs on to 1 March), less one day.
     const long long last = daysFromCivil(y + 1, m, 1) + (d - 1) - 1;
     int ly;
@@ -82,7 +90,8 @@ std::optional<std::string> periodLastDay(const std::string& firstDay) {
     return std::string(text);
 }
 
-void createPeriodFile(const std::string& path, const NewPeriod& settings) {
+void createPeriodFile(const std::string& path, const NewPeriod& settings)
+{
     std::error_code error;
     if (std::filesystem::exists(path, error))
         throw std::runtime_error("ファイル「" + path + "」は既にあります。上書きはしません");

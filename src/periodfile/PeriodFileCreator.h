@@ -8,9 +8,9 @@
 namespace periodfile {
 
 struct NewPeriod {
-    std::string company;     // 事業所名
-    int period = 1;          // 会計年度
-    std::string firstDay;    // 会計期間開始日, "YYYY-MM-DD"
+    std::string company;   // 事業所名
+    int period = 1;        // 会計年度
+    std::string firstDay;  // 会計期間開始日, "YYYY-MM-DD"
 };
 
 // "YYYY-MM-DD" of the last day of a period that starts on `firstDay`

@@ -32,14 +32,16 @@ struct Date {
     int day;
 };
 
-std::string isoText(const Date& date) {
+std::string isoText(const Date& date)
+{
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
     return text;
 }
 
 // The months of the period, 2025-04 to 2026-03.
-Date monthOfPeriod(int index) {
+Date monthOfPeriod(int index)
+{
     const int month = 4 + index;
     return month > 12 ? Date{2026, month - 12, 1} : Date{2025, month, 1};
 }
@@ -51,7 +53,8 @@ class SampleRandom {
 public:
     explicit SampleRandom(std::uint32_t seed) : m_state(seed) {}
 
-    std::uint32_t next() {
+    std::uint32_t next()
+    {
         m_state ^= m_state << 13;
         m_state ^= m_state >> 17;
         m_state ^= m_state << 5;
@@ -59,7 +62,8 @@ public:
     }
 
     // A whole number from `low` to `high` (both included) in steps of `step`.
-    Yen between(Yen low, Yen high, Yen step = 1) {
+    Yen between(Yen low, Yen high, Yen step = 1)
+    {
         const Yen steps = (high - low) / step + 1;
         return low + static_cast<Yen>(next() % static_cast<std::uint32_t>(steps)) * step;
     }
@@ -92,7 +96,10 @@ struct JournalRow {
 };
 
 constexpr int kTaxRate = 10;  // every date of the period lies after 2019-10-01
-constexpr Yen taxOn(Yen amount) { return amount * kTaxRate / 100; }  // 端数処理 "1": truncate
+constexpr Yen taxOn(Yen amount)
+{
+    return amount * kTaxRate / 100;
+}  // 端数処理 "1": truncate
 
 class SampleJournal {
 public:
@@ -100,7 +107,8 @@ public:
 
     // Starts a voucher on `date`; its number is the time it was entered on
     // that day, "yymmddhhmmss".
-    void beginVoucher(const Date& date, std::string partner = {}) {
+    void beginVoucher(const Date& date, std::string partner = {})
+    {
         const int sequence = m_vouchersOnDay[isoText(date)]++;
         const int minutes = 9 * 60 + 1 + sequence * 7;
         char number[40];
@@ -113,19 +121,25 @@ public:
     }
 
     void add(std::string description, std::string_view debit, std::string_view credit, Yen amount,
-             BankAccount* bank = nullptr) {
-        m_rows.push_back({m_date, m_voucher, m_nextRow++, std::move(description), m_partner, debit, credit, amount,
-                          bank});
-        if (debit == "現金") m_cash += amount;
-        if (credit == "現金") m_cash -= amount;
-        if (bank && debit == bank->kind) bank->balance += amount;
-        if (bank && credit == bank->kind) bank->balance -= amount;
+             BankAccount* bank = nullptr)
+    {
+        m_rows.push_back(
+            {m_date, m_voucher, m_nextRow++, std::move(description), m_partner, debit, credit, amount, bank});
+        if (debit == "現金")
+            m_cash += amount;
+        if (credit == "現金")
+            m_cash -= amount;
+        if (bank && debit == bank->kind)
+            bank->balance += amount;
+        if (bank && credit == bank->kind)
+            bank->balance -= amount;
     }
 
     // A purchase or expense row and its input-tax row, as the entry window
     // makes it: the tax row debits 仮払消費税 against the first row's credit.
     void addWithInputTax(std::string description, std::string_view debit, std::string_view credit, Yen amount,
-                         BankAccount* bank = nullptr) {
+                         BankAccount* bank = nullptr)
+    {
         add(std::move(description), debit, credit, amount, bank);
         add("消費税", "仮払消費税", credit, taxOn(amount), bank);
     }
@@ -133,7 +147,8 @@ public:
     // A sales row and its output-tax row: the tax row credits 仮受消費税
     // against the first row's debit.
     void addWithOutputTax(std::string description, std::string_view debit, std::string_view credit, Yen amount,
-                          BankAccount* bank = nullptr) {
+                          BankAccount* bank = nullptr)
+    {
         add(std::move(description), debit, credit, amount, bank);
         add("消費税", debit, "仮受消費税", taxOn(amount), bank);
     }
@@ -161,28 +176,12 @@ struct OpeningBalance {
 };
 
 constexpr OpeningBalance kOpeningBalances[] = {
-    {"現金", kOpeningCash},
-    {"当座預金", 1'264'800},
-    {"普通預金", 4'127'365},
-    {"定期預金", 2'000'000},
-    {"売掛金", 3'318'600},
-    {"商品", 1'872'300},
-    {"前払費用", 132'000},
-    {"建物附属設備", 1'014'338},
-    {"車両運搬具", 656'640},
-    {"工具器具備品", 491'040},
-    {"一括償却資産", 120'000},
-    {"ソフトウェア", 316'800},
-    {"電話加入権", 72'000},
-    {"差入保証金", 600'000},
-    {"買掛金", 2'184'700},
-    {"未払金", 312'400},
-    {"未払法人税等", 186'500},
-    {"未払消費税", 428'600},
-    {"預り金", 96'320},
-    {"長期借入金", 4'800'000},
-    {"資本金", 3'000'000},
-    {"繰越利益剰余金", 5'362'783},
+    {"現金", kOpeningCash},    {"当座預金", 1'264'800},       {"普通預金", 4'127'365},   {"定期預金", 2'000'000},
+    {"売掛金", 3'318'600},     {"商品", 1'872'300},           {"前払費用", 132'000},     {"建物附属設備", 1'014'338},
+    {"車両運搬具", 656'640},   {"工具器具備品", 491'040},     {"一括償却資産", 120'000}, {"ソフトウェア", 316'800},
+    {"電話加入権", 72'000},    {"差入保証金", 600'000},       {"買掛金", 2'184'700},     {"未払金", 312'400},
+    {"未払法人税等", 186'500}, {"未払消費税", 428'600},       {"預り金", 96'320},        {"長期借入金", 4'800'000},
+    {"資本金", 3'000'000},     {"繰越利益剰余金", 5'362'783},
 };
 
 struct Partner {
@@ -212,16 +211,16 @@ constexpr Partner kPartners[] = {
      "047-000-1201", "eigyo@maruichi-foods.example"},
     {"山本製菓株式会社", "菓子メーカー（仕入先）", "B", 20, 30, "東京都足立区千住9丁目7番7号", "山本 健二",
      "03-0000-1202", "order@yamamoto-seika.example"},
-    {"日進紙工株式会社", "包装資材（仕入先）", "C", 31, 30, "東京都板橋区舟渡9丁目8番8号", "日野 進",
-     "03-0000-1203", "sales@nisshin-shiko.example"},
-    {"ヤマネ運輸株式会社", "配送委託", "C", 31, 30, "東京都江東区新木場9丁目9番9号", "山根 誠",
-     "03-0000-1301", "unso@yamane-unyu.example"},
-    {"株式会社新宿ビル管理", "事務所賃貸", "C", 0, 0, "東京都新宿区西新宿9丁目10番10号", "新宿 太一",
-     "03-0000-1302", "kanri@shinjuku-bm.example"},
-    {"東都リース株式会社", "リース", "C", 0, 0, "東京都中央区日本橋9丁目11番11号", "東 都子",
-     "03-0000-1303", "lease@toto-lease.example"},
-    {"税理士法人みらい会計", "税務顧問", "C", 0, 0, "東京都新宿区新宿9丁目12番12号", "未来 正",
-     "03-0000-1304", "office@mirai-kaikei.example"},
+    {"日進紙工株式会社", "包装資材（仕入先）", "C", 31, 30, "東京都板橋区舟渡9丁目8番8号", "日野 進", "03-0000-1203",
+     "sales@nisshin-shiko.example"},
+    {"ヤマネ運輸株式会社", "配送委託", "C", 31, 30, "東京都江東区新木場9丁目9番9号", "山根 誠", "03-0000-1301",
+     "unso@yamane-unyu.example"},
+    {"株式会社新宿ビル管理", "事務所賃貸", "C", 0, 0, "東京都新宿区西新宿9丁目10番10号", "新宿 太一", "03-0000-1302",
+     "kanri@shinjuku-bm.example"},
+    {"東都リース株式会社", "リース", "C", 0, 0, "東京都中央区日本橋9丁目11番11号", "東 都子", "03-0000-1303",
+     "lease@toto-lease.example"},
+    {"税理士法人みらい会計", "税務顧問", "C", 0, 0, "東京都新宿区新宿9丁目12番12号", "未来 正", "03-0000-1304",
+     "office@mirai-kaikei.example"},
 };
 
 struct FixedAsset {
@@ -248,10 +247,9 @@ constexpr FixedAsset kFixedAssets[] = {
     {"F-002", "配送用ライトバン", "車両運搬具", "2022-10-03", 2'280'000, "定率法", 5, 40.0, 10.8, 656'640, 262'656,
      "営業部", ""},
     {"F-003", "複合機", "工具器具備品", "2023-05-20", 858'000, "定率法", 5, 40.0, 10.8, 326'040, 130'416, "本社", ""},
-    {"F-004", "販売管理ソフト", "ソフトウェア", "2024-04-01", 396'000, "定額法", 5, 20.0, 0.0, 316'800, 79'200,
-     "本社", ""},
-    {"F-005", "応接セット", "工具器具備品", "2021-04-15", 330'000, "定額法", 8, 12.5, 0.0, 165'000, 41'250, "本社",
+    {"F-004", "販売管理ソフト", "ソフトウェア", "2024-04-01", 396'000, "定額法", 5, 20.0, 0.0, 316'800, 79'200, "本社",
      ""},
+    {"F-005", "応接セット", "工具器具備品", "2021-04-15", 330'000, "定額法", 8, 12.5, 0.0, 165'000, 41'250, "本社", ""},
     {"F-006", "ノートパソコン３台", "一括償却資産", "2024-08-20", 180'000, "一括償却", 3, 0.0, 0.0, 120'000, 60'000,
      "営業部", "3年均等償却"},
     {"F-007", "陳列棚", "工具器具備品", "2025-09-10", 400'000, "定額法", 8, 12.5, 0.0, 400'000, 29'166, "営業部",
@@ -281,7 +279,8 @@ struct JournalTemplate {
 // insurance), 明細控除6 (income tax), 明細控除10 (resident tax). The
 // part-timers' templates have these four rows only, so the child-rearing
 // contribution is numbered by the code of 法定福利費.
-std::vector<JournalTemplate> journalTemplates() {
+std::vector<JournalTemplate> journalTemplates()
+{
     constexpr int kCurrent = 0;
     constexpr int kOrdinary = 1;
     constexpr int kSecond = 2;
@@ -290,36 +289,49 @@ std::vector<JournalTemplate> journalTemplates() {
         const std::string_view deductions[] = {"社会保険料", "源泉所得税", "住民税"};
         JournalTemplate t{id, order, false, {}};
         t.rows.push_back({description, "", account, "普通預金", 0, kOrdinary});
-        for (std::string_view deduction : deductions) t.rows.push_back({deduction, "", account, "預り金", 0, -1});
+        for (std::string_view deduction : deductions)
+            t.rows.push_back({deduction, "", account, "預り金", 0, -1});
         return t;
     };
     std::vector<JournalTemplate> templates;
-    templates.push_back({"250325100000", "1", false,
+    templates.push_back({"250325100000",
+                         "1",
+                         false,
                          {{"商品売上", "", "売掛金", "売上高", 0, -1}, {"消費税", "", "売掛金", "仮受消費税", 0, -1}}});
-    templates.push_back({"250325100500", "1", false,
+    templates.push_back({"250325100500",
+                         "1",
+                         false,
                          {{"商品仕入", "", "仕入高", "買掛金", 0, -1}, {"消費税", "", "仮払消費税", "買掛金", 0, -1}}});
     templates.push_back({"250325101000", "2", false, {{"売掛金入金", "", "普通預金", "売掛金", 0, kOrdinary}}});
-    templates.push_back({"250325101500", "2", false,
+    templates.push_back({"250325101500",
+                         "2",
+                         false,
                          {{"買掛金支払", "", "買掛金", "当座預金", 0, kCurrent},
                           {"振込手数料", "", "支払手数料", "当座預金", 600, kCurrent},
                           {"消費税", "", "仮払消費税", "当座預金", 60, kCurrent}}});
-    templates.push_back({"250325102000", "3", false,
+    templates.push_back({"250325102000",
+                         "3",
+                         false,
                          {{"事務所家賃", "株式会社新宿ビル管理", "地代家賃", "普通預金", 180'000, kOrdinary},
                           {"消費税", "株式会社新宿ビル管理", "仮払消費税", "普通預金", 18'000, kOrdinary}}});
-    templates.push_back({"250325102500", "3", false,
+    templates.push_back({"250325102500",
+                         "3",
+                         false,
                          {{"POSレジリース料", "東都リース株式会社", "リース料", "普通預金", 22'000, kSecond},
                           {"消費税", "東都リース株式会社", "仮払消費税", "普通預金", 2'200, kSecond}}});
     templates.push_back(payroll("250325110000", "5", "役員報酬", "役員報酬"));
     templates.push_back(payroll("250325110500", "5", "給与手当", "給与"));
     templates.push_back(payroll("250325111000", "5", "雑給", "パート、アルバイト給与"));
-    templates.push_back({"250325111500", "5", false,
+    templates.push_back({"250325111500",
+                         "5",
+                         false,
                          {{"社会保険料納付（会社負担）", "", "法定福利費", "普通預金", 0, kOrdinary},
                           {"社会保険料納付（本人負担）", "", "預り金", "普通預金", 0, kOrdinary}}});
     templates.push_back(payroll("250325120000", "6", "役員賞与", "役員賞与"));
     templates.push_back(payroll("250325120500", "6", "賞与", "賞与"));
     templates.push_back(payroll("250325121000", "6", "雑給", "パート、アルバイト賞与"));
-    templates.push_back({"250325121500", "6", false,
-                         {{"源泉所得税・住民税納付", "", "預り金", "普通預金", 0, kOrdinary}}});
+    templates.push_back(
+        {"250325121500", "6", false, {{"源泉所得税・住民税納付", "", "預り金", "普通預金", 0, kOrdinary}}});
     templates.push_back({"250325130000", "9", true, {{"期首商品棚卸高振替", "", "期首商品棚卸高", "商品", 0, -1}}});
     templates.push_back({"250325130500", "9", true, {{"期末商品棚卸高振替", "", "商品", "期末商品棚卸高", 0, -1}}});
     templates.push_back({"250325131000", "9", true, {{"法人税等計上", "", "法人税等", "未払法人税等", 0, -1}}});
@@ -366,10 +378,10 @@ struct CashExpense {
 };
 
 constexpr CashExpense kCashExpenses[] = {
-    {"消耗品費", "事務用消耗品", 1'200, 18'000},  {"旅費交通費", "電車・バス代", 800, 9'600},
-    {"会議費", "打合せ茶菓代", 1'000, 6'000},     {"接待交際費", "得意先接待", 8'000, 36'000},
-    {"新聞図書費", "業界誌購入", 1'100, 4'400},   {"事務用品費", "コピー用紙・文具", 1'500, 12'000},
-    {"車両費", "ガソリン代", 4'000, 12'000},      {"荷造運賃", "宅配便送料", 900, 7'200},
+    {"消耗品費", "事務用消耗品", 1'200, 18'000}, {"旅費交通費", "電車・バス代", 800, 9'600},
+    {"会議費", "打合せ茶菓代", 1'000, 6'000},    {"接待交際費", "得意先接待", 8'000, 36'000},
+    {"新聞図書費", "業界誌購入", 1'100, 4'400},  {"事務用品費", "コピー用紙・文具", 1'500, 12'000},
+    {"車両費", "ガソリン代", 4'000, 12'000},     {"荷造運賃", "宅配便送料", 900, 7'200},
 };
 
 // Vouchers of the year written once, on a day of one month.
@@ -378,7 +390,7 @@ struct OneOffRow {
     std::string_view debit;
     std::string_view credit;
     Yen amount;
-    bool inputTax = false;   // followed by its input-tax row
+    bool inputTax = false;  // followed by its input-tax row
 };
 
 struct OneOff {
@@ -387,12 +399,14 @@ struct OneOff {
     std::vector<OneOffRow> rows;
 };
 
-const std::vector<OneOff>& oneOffs() {
+const std::vector<OneOff>& oneOffs()
+{
     static const std::vector<OneOff> vouchers = {
         {4, 10, {{"源泉所得税・住民税納付", "預り金", "普通預金", 96'320}}},
         {4, 30, {{"前期未払金支払", "未払金", "普通預金", 312'400}}},
         {5, 20, {{"自動車税納付", "租税公課", "普通預金", 34'500}}},
-        {5, 30,
+        {5,
+         30,
          {{"法人税等確定納付", "未払法人税等", "普通預金", 186'500},
           {"消費税確定納付", "未払消費税", "普通預金", 428'600}}},
         {6, 16, {{"自動車保険料", "保険料", "普通預金", 86'400}}},
@@ -415,17 +429,20 @@ struct Event {
 class SampleYear {
 public:
     SampleYear()
-        : m_random(20250401u),
-          m_journal(kOpeningCash),
-          m_banks{{"当座預金", "0001", "0001203", 1'264'800, 1'264'800},
-                  {"普通預金", "0001", "0001203", 2'846'215, 2'846'215},
-                  {"普通預金", "0009", "0009232", 1'281'150, 1'281'150}} {
-        for (size_t i = 0; i < std::size(kCustomers); ++i) m_receivable[i] = kCustomers[i].openingDue;
-        for (size_t i = 0; i < std::size(kSuppliers); ++i) m_payable[i] = kSuppliers[i].openingDue;
+        : m_random(20250401u), m_journal(kOpeningCash), m_banks{{"当座預金", "0001", "0001203", 1'264'800, 1'264'800},
+                                                                {"普通預金", "0001", "0001203", 2'846'215, 2'846'215},
+                                                                {"普通預金", "0009", "0009232", 1'281'150, 1'281'150}}
+    {
+        for (size_t i = 0; i < std::size(kCustomers); ++i)
+            m_receivable[i] = kCustomers[i].openingDue;
+        for (size_t i = 0; i < std::size(kSuppliers); ++i)
+            m_payable[i] = kSuppliers[i].openingDue;
     }
 
-    void write() {
-        for (int month = 0; month < 12; ++month) writeMonth(month);
+    void write()
+    {
+        for (int month = 0; month < 12; ++month)
+            writeMonth(month);
     }
 
     const SampleJournal& journal() const { return m_journal; }
@@ -433,7 +450,8 @@ public:
     static constexpr int kBankCount = 3;
 
 private:
-    void writeMonth(int index) {
+    void writeMonth(int index)
+    {
         const Date first = monthOfPeriod(index);
         const int lastDay = o::DaysInMonth(first.year, first.month);
         auto on = [first](int day) { return Date{first.year, first.month, day}; };
@@ -500,11 +518,14 @@ private:
         std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
             return a.day != b.day ? a.day < b.day : a.order < b.order;
         });
-        for (const Event& event : events) event.run();
+        for (const Event& event : events)
+            event.run();
     }
 
-    void collect(size_t c, Yen due, const Date& date) {
-        if (due <= 0) return;
+    void collect(size_t c, Yen due, const Date& date)
+    {
+        if (due <= 0)
+            return;
         const Customer& customer = kCustomers[c];
         BankAccount* bank = &m_banks[customer.bank];
         m_journal.beginVoucher(date, std::string(customer.name));
@@ -516,34 +537,40 @@ private:
         }
     }
 
-    void sell(size_t c, Yen amount, const Date& date) {
+    void sell(size_t c, Yen amount, const Date& date)
+    {
         m_journal.beginVoucher(date, std::string(kCustomers[c].name));
         m_journal.addWithOutputTax("商品売上", "売掛金", "売上高", amount);
         m_receivable[c] += amount + taxOn(amount);
     }
 
-    void salesReturn(size_t c, Yen amount, const Date& date) {
+    void salesReturn(size_t c, Yen amount, const Date& date)
+    {
         m_journal.beginVoucher(date, std::string(kCustomers[c].name));
         m_journal.add("返品", "売上値引戻り高", "売掛金", amount);
         m_journal.add("消費税", "仮受消費税", "売掛金", taxOn(amount));
         m_receivable[c] -= amount + taxOn(amount);
     }
 
-    void buy(size_t s, Yen amount, const Date& date) {
+    void buy(size_t s, Yen amount, const Date& date)
+    {
         m_journal.beginVoucher(date, std::string(kSuppliers[s].name));
         m_journal.addWithInputTax(std::string(kSuppliers[s].item), "仕入高", "買掛金", amount);
         m_payable[s] += amount + taxOn(amount);
     }
 
-    void purchaseReturn(size_t s, Yen amount, const Date& date) {
+    void purchaseReturn(size_t s, Yen amount, const Date& date)
+    {
         m_journal.beginVoucher(date, std::string(kSuppliers[s].name));
         m_journal.add("返品", "買掛金", "仕入値引戻し高", amount);
         m_journal.add("消費税", "買掛金", "仮払消費税", taxOn(amount));
         m_payable[s] -= amount + taxOn(amount);
     }
 
-    void pay(size_t s, Yen owed, const Date& date) {
-        if (owed <= 0) return;
+    void pay(size_t s, Yen owed, const Date& date)
+    {
+        if (owed <= 0)
+            return;
         BankAccount* current = &m_banks[0];
         BankAccount* ordinary = &m_banks[1];
         if (current->balance < owed + 200'000) {
@@ -559,7 +586,8 @@ private:
         m_journal.add("消費税", "仮払消費税", "当座預金", taxOn(600), current);
     }
 
-    void balanceCash(const Date& date) {
+    void balanceCash(const Date& date)
+    {
         BankAccount* ordinary = &m_banks[1];
         if (m_journal.cash() > 500'000) {
             const Yen amount = ((m_journal.cash() - 250'000) / 10'000) * 10'000;
@@ -571,7 +599,8 @@ private:
         }
     }
 
-    void addRegularExpenses(int index, const Date& first, int lastDay, std::vector<Event>& events) {
+    void addRegularExpenses(int index, const Date& first, int lastDay, std::vector<Event>& events)
+    {
         auto on = [first](int day) { return Date{first.year, first.month, day}; };
         BankAccount* ordinary = &m_banks[1];
         BankAccount* second = &m_banks[2];
@@ -605,7 +634,8 @@ private:
             bill(lastDay - 3, "", "チラシ印刷", "広告宣伝費", m_random.between(48'000, 66'000, 100), ordinary);
     }
 
-    void addCashExpenses(const Date& first, std::vector<Event>& events) {
+    void addCashExpenses(const Date& first, std::vector<Event>& events)
+    {
         for (int i = 0; i < 3; ++i) {
             const CashExpense& expense = kCashExpenses[m_random.next() % std::size(kCashExpenses)];
             const int day = static_cast<int>(m_random.between(1, 28));
@@ -618,9 +648,11 @@ private:
         }
     }
 
-    void addOneOffs(const Date& first, std::vector<Event>& events) {
+    void addOneOffs(const Date& first, std::vector<Event>& events)
+    {
         for (const OneOff& oneOff : oneOffs()) {
-            if (oneOff.month != first.month) continue;
+            if (oneOff.month != first.month)
+                continue;
             events.push_back({oneOff.day, 3, [this, &oneOff, date = Date{first.year, oneOff.month, oneOff.day}] {
                                   writeOneOff(oneOff, date);
                               }});
@@ -628,7 +660,8 @@ private:
     }
 
     // A one-off voucher names the ordinary deposit on the rows that move it.
-    void writeOneOff(const OneOff& oneOff, const Date& date) {
+    void writeOneOff(const OneOff& oneOff, const Date& date)
+    {
         BankAccount* ordinary = &m_banks[1];
         m_journal.beginVoucher(date);
         for (const OneOffRow& row : oneOff.rows) {
@@ -650,32 +683,39 @@ private:
 
 // ---- Writing the file ------------------------------------------------------------------------
 
-std::string code(std::string_view account) { return std::string(standardAccountCode(account)); }
+std::string code(std::string_view account)
+{
+    return std::string(standardAccountCode(account));
+}
 
-void writeSettings(sqlite3* db) {
+void writeSettings(sqlite3* db)
+{
     Yen deposits = 0;
     for (const OpeningBalance& balance : kOpeningBalances)
         if (balance.account == "当座預金" || balance.account == "普通預金" || balance.account == "定期預金")
             deposits += balance.amount;
-    executeStatement(db,
-             "UPDATE \"会計設定\" SET \"決算報告日\" = '2026-05-29', \"法人番号\" = '', \"フリガナ\" = 'サンプルショウジ',"
-             " \"郵便番号\" = '160-0023', \"住所1\" = '東京都新宿区西新宿9丁目99番9号', \"住所2\" = 'サンプルビル3F',"
-             " \"電話番号\" = '03-0000-0001', \"FAX番号\" = '03-0000-0002', \"事業種目\" = '菓子・食品卸売業',"
-             " \"所轄税務署\" = '新宿税務署', \"事業主役職名\" = '代表取締役', \"事業主氏名\" = '山田 太郎',"
-             " \"会社Eメール\" = 'info@sample-shoji.example', \"業種\" = 1, \"申告区分\" = '3', \"処理方法\" = '1',"
-             " \"消費税計算\" = 1, \"端数処理\" = '1', \"期首現金残高\" = ?1, \"期首預金残高\" = ?2,"
-             " \"金額単位\" = '円'",
-             {SqlValue{kOpeningCash}, SqlValue{deposits}});
+    executeStatement(
+        db,
+        "UPDATE \"会計設定\" SET \"決算報告日\" = '2026-05-29', \"法人番号\" = '', \"フリガナ\" = 'サンプルショウジ',"
+        " \"郵便番号\" = '160-0023', \"住所1\" = '東京都新宿区西新宿9丁目99番9号', \"住所2\" = 'サンプルビル3F',"
+        " \"電話番号\" = '03-0000-0001', \"FAX番号\" = '03-0000-0002', \"事業種目\" = '菓子・食品卸売業',"
+        " \"所轄税務署\" = '新宿税務署', \"事業主役職名\" = '代表取締役', \"事業主氏名\" = '山田 太郎',"
+        " \"会社Eメール\" = 'info@sample-shoji.example', \"業種\" = 1, \"申告区分\" = '3', \"処理方法\" = '1',"
+        " \"消費税計算\" = 1, \"端数処理\" = '1', \"期首現金残高\" = ?1, \"期首預金残高\" = ?2,"
+        " \"金額単位\" = '円'",
+        {SqlValue{kOpeningCash}, SqlValue{deposits}});
 }
 
-void writeOpeningBalances(sqlite3* db) {
+void writeOpeningBalances(sqlite3* db)
+{
     for (const OpeningBalance& balance : kOpeningBalances)
-        executeStatement(db,
-                 "UPDATE \"勘定科目コード表\" SET \"期首残高\" = ?1, \"前年決算残高\" = ?1 WHERE \"勘定科目名\" = ?2",
-                 {SqlValue{balance.amount}, SqlValue{std::string(balance.account)}});
+        executeStatement(
+            db, "UPDATE \"勘定科目コード表\" SET \"期首残高\" = ?1, \"前年決算残高\" = ?1 WHERE \"勘定科目名\" = ?2",
+            {SqlValue{balance.amount}, SqlValue{std::string(balance.account)}});
 }
 
-void writePartners(sqlite3* db) {
+void writePartners(sqlite3* db)
+{
     for (const Partner& p : kPartners)
         insertRow(db, "取引先管理",
                   {{"取引先名", std::string(p.name)},
@@ -689,7 +729,8 @@ void writePartners(sqlite3* db) {
                    {"メールアドレス", std::string(p.mail)}});
 }
 
-void writeBankAccounts(sqlite3* db, const BankAccount* banks, int count) {
+void writeBankAccounts(sqlite3* db, const BankAccount* banks, int count)
+{
     for (int i = 0; i < count; ++i)
         insertRow(db, "取引銀行",
                   {{"no", std::int64_t{i + 1}},
@@ -701,7 +742,8 @@ void writeBankAccounts(sqlite3* db, const BankAccount* banks, int count) {
                    {"期末残高", std::int64_t{0}}});
 }
 
-void writeFixedAssets(sqlite3* db) {
+void writeFixedAssets(sqlite3* db)
+{
     for (const FixedAsset& a : kFixedAssets)
         insertRow(db, "固定資産台帳",
                   {{"管理番号", std::string(a.number)},
@@ -738,7 +780,8 @@ void writeFixedAssets(sqlite3* db) {
 // Appends the columns a template row and a journal row share, 摘要 to 決算仕訳;
 // the amount stands on both sides.
 void appendEntry(std::vector<ColumnValue>& columns, std::string_view description, std::string_view partner,
-                 std::string_view debit, std::string_view credit, Yen amount, const BankAccount* bank, bool closing) {
+                 std::string_view debit, std::string_view credit, Yen amount, const BankAccount* bank, bool closing)
+{
     const ColumnValue entry[] = {
         {"摘要", std::string(description)},
         {"取引先", std::string(partner)},
@@ -753,7 +796,8 @@ void appendEntry(std::vector<ColumnValue>& columns, std::string_view description
     columns.insert(columns.end(), std::begin(entry), std::end(entry));
 }
 
-void writeTemplates(sqlite3* db, const BankAccount* banks) {
+void writeTemplates(sqlite3* db, const BankAccount* banks)
+{
     for (const JournalTemplate& t : journalTemplates()) {
         int rowNumber = 1;
         for (const TemplateRow& row : t.rows) {
@@ -766,7 +810,8 @@ void writeTemplates(sqlite3* db, const BankAccount* banks) {
     }
 }
 
-void writeJournal(sqlite3* db, const SampleJournal& journal) {
+void writeJournal(sqlite3* db, const SampleJournal& journal)
+{
     for (const JournalRow& row : journal.rows()) {
         std::vector<ColumnValue> columns = {
             {"日付", row.date}, {"伝票番号", row.voucher}, {"追番", std::int64_t{row.rowNumber}}};
@@ -775,7 +820,8 @@ void writeJournal(sqlite3* db, const SampleJournal& journal) {
     }
 }
 
-void fillSample(sqlite3* db) {
+void fillSample(sqlite3* db)
+{
     SampleYear year;
     year.write();
     writeSettings(db);
@@ -787,20 +833,24 @@ void fillSample(sqlite3* db) {
     writeJournal(db, year.journal());
 }
 
-void writePathFile(const std::filesystem::path& folder, const std::string& periodFile) {
+void writePathFile(const std::filesystem::path& folder, const std::string& periodFile)
+{
     const std::filesystem::path pathFile = folder / "QVDBPATH.txt";
     std::ofstream out(pathFile, std::ios::binary | std::ios::trunc);
     out << periodFile << "\r\n";
     out.close();
-    if (!out) throw std::runtime_error("「" + pathFile.string() + "」を書けませんでした");
+    if (!out)
+        throw std::runtime_error("「" + pathFile.string() + "」を書けませんでした");
 }
 
 }  // namespace
 
-std::string createSampleCompany(const std::string& dir) {
+std::string createSampleCompany(const std::string& dir)
+{
     std::error_code error;
     std::filesystem::create_directories(dir, error);
-    if (error) throw std::runtime_error("フォルダ「" + dir + "」を作れませんでした：" + error.message());
+    if (error)
+        throw std::runtime_error("フォルダ「" + dir + "」を作れませんでした：" + error.message());
     const std::filesystem::path folder = std::filesystem::absolute(dir).lexically_normal();
     std::string path = (folder / std::string(kSampleFileName)).string();
 
@@ -816,7 +866,8 @@ std::string createSampleCompany(const std::string& dir) {
         writePathFile(folder, path);
     } catch (const std::exception& e) {
         std::filesystem::remove(path, error);
-        throw std::runtime_error("見本の会社「" + std::string(kSampleCompanyName) + "」を作れませんでした：" + e.what());
+        throw std::runtime_error("見本の会社「" + std::string(kSampleCompanyName) + "」を作れませんでした："
+                                 + e.what());
     }
     return path;
 }

@@ -9,28 +9,37 @@ namespace periodfile {
 
 namespace {
 
-std::string defaultOf(const ColumnDef& column) {
-    if (!column.defaultSql.empty()) return std::string(column.defaultSql);
-    if (column.type == "TEXT") return "''";
-    if (column.type == "DATE" || column.type == "DATETIME") return {};
+std::string defaultOf(const ColumnDef& column)
+{
+    if (!column.defaultSql.empty())
+        return std::string(column.defaultSql);
+    if (column.type == "TEXT")
+        return "''";
+    if (column.type == "DATE" || column.type == "DATETIME")
+        return {};
     return "0";
 }
 
 // The key column first: row ids that are never handed out twice.
-std::string createTable(const TableDef& table) {
-    std::string sql = "CREATE TABLE " + quoted(table.name) + " (" + quoted(kRowIdColumn) + " INTEGER PRIMARY KEY AUTOINCREMENT";
+std::string createTable(const TableDef& table)
+{
+    std::string sql =
+        "CREATE TABLE " + quoted(table.name) + " (" + quoted(kRowIdColumn) + " INTEGER PRIMARY KEY AUTOINCREMENT";
     for (const ColumnDef& column : table.columns) {
         sql += ", " + quoted(column.name) + " " + std::string(column.type);
-        if (const std::string value = defaultOf(column); !value.empty()) sql += " DEFAULT " + value;
+        if (const std::string value = defaultOf(column); !value.empty())
+            sql += " DEFAULT " + value;
     }
     return sql + ")";
 }
 
 // "alias"."column", ... for every column of a base table.
-std::string columnsOf(std::span<const ColumnDef> columns, std::string_view alias) {
+std::string columnsOf(std::span<const ColumnDef> columns, std::string_view alias)
+{
     std::string list;
     for (const ColumnDef& column : columns) {
-        if (!list.empty()) list += ", ";
+        if (!list.empty())
+            list += ", ";
         list += std::string(alias) + "." + quoted(column.name);
     }
     return list;
@@ -76,23 +85,27 @@ struct ViewDef {
     std::string_view name;
     std::string_view base;
     std::span<const ColumnDef> columns;
-    std::string_view joinedColumns;   // ", a.\"…\", …"
+    std::string_view joinedColumns;  // ", a.\"…\", …"
     std::string_view joins;
     std::string_view where;
-    std::string_view orderBy;         // empty: entry order alone
+    std::string_view orderBy;  // empty: entry order alone
 };
 
-std::string createView(const ViewDef& view) {
+std::string createView(const ViewDef& view)
+{
     std::string sql = "CREATE VIEW " + quoted(view.name) + " AS SELECT t.rowid AS dao_rowid, "
-                      + columnsOf(view.columns, "t") + std::string(view.joinedColumns) + " FROM " + quoted(view.base)
-                      + " AS t" + std::string(view.joins);
-    if (!view.where.empty()) sql += " WHERE " + std::string(view.where);
+        + columnsOf(view.columns, "t") + std::string(view.joinedColumns) + " FROM " + quoted(view.base) + " AS t"
+        + std::string(view.joins);
+    if (!view.where.empty())
+        sql += " WHERE " + std::string(view.where);
     sql += " ORDER BY ";
-    if (!view.orderBy.empty()) sql += std::string(view.orderBy) + ", ";
+    if (!view.orderBy.empty())
+        sql += std::string(view.orderBy) + ", ";
     return sql + "t.rowid";
 }
 
-const std::vector<ViewDef>& savedQueries() {
+const std::vector<ViewDef>& savedQueries()
+{
     static const std::vector<ViewDef> views = {
         // Chart of accounts.
         {"Q_勘定科目コード表", "勘定科目コード表", kChartColumns, "", "", "", "t.\"勘定科目コード\""},
@@ -124,8 +137,8 @@ const std::vector<ViewDef>& savedQueries() {
 
         // Partners, banks.
         {"Q_取引先管理", "取引先管理", kPartnerColumns, "", "", "", ""},
-        {"Q_取引銀行", "取引銀行", kBankAccountColumns, ", k.\"銀行名\", s.\"支店名\"",
-         kBankAndBranchJoins, "", "t.\"no\""},
+        {"Q_取引銀行", "取引銀行", kBankAccountColumns, ", k.\"銀行名\", s.\"支店名\"", kBankAndBranchJoins, "",
+         "t.\"no\""},
         {"Q_銀行コードﾏｽﾀｰ", "銀行コードﾏｽﾀｰ", kBankMasterColumns, "", "", "", "t.\"銀行コード\""},
         {"Q_使用銀行", "銀行コードﾏｽﾀｰ", kBankMasterColumns, "", "", "t.\"使用銀行\" <> 0", "t.\"銀行コード\""},
         {"Q_支店コードﾏｽﾀｰ", "支店コードﾏｽﾀｰ", kBranchMasterColumns, ", k.\"銀行名\"", kBankJoin, "",
@@ -147,9 +160,11 @@ const std::vector<ViewDef>& savedQueries() {
     return views;
 }
 
-std::vector<std::string> buildStatements() {
+std::vector<std::string> buildStatements()
+{
     std::vector<std::string> sql;
-    for (const TableDef& table : kBaseTables) sql.push_back(createTable(table));
+    for (const TableDef& table : kBaseTables)
+        sql.push_back(createTable(table));
 
     // Keys, and indexes for the joins and the usual orders.
     sql.push_back("CREATE UNIQUE INDEX \"勘定科目コード表_key\" ON \"勘定科目コード表\" (\"勘定科目コード\")");
@@ -163,38 +178,48 @@ std::vector<std::string> buildStatements() {
     sql.push_back(std::string("CREATE TABLE ") + quoted(kUpdatableViewsTable)
                   + " (view_name TEXT PRIMARY KEY, base_table TEXT NOT NULL)");
 
-    for (const ViewDef& view : savedQueries()) sql.push_back(createView(view));
+    for (const ViewDef& view : savedQueries())
+        sql.push_back(createView(view));
 
     // Every saved query writes through to its one base table.
     for (const ViewDef& view : savedQueries())
-        sql.push_back("INSERT INTO " + quoted(kUpdatableViewsTable) + " (view_name, base_table) VALUES ("
-                      + "'" + std::string(view.name) + "', '" + std::string(view.base) + "')");
+        sql.push_back("INSERT INTO " + quoted(kUpdatableViewsTable) + " (view_name, base_table) VALUES (" + "'"
+                      + std::string(view.name) + "', '" + std::string(view.base) + "')");
     return sql;
 }
 
 }  // namespace
 
-std::string quoted(std::string_view name) {
+std::string quoted(std::string_view name)
+{
     std::string q = "\"";
     for (char c : name) {
-        if (c == '"') q += '"';
+        if (c == '"')
+            q += '"';
         q += c;
     }
     return q + "\"";
 }
 
-std::vector<std::string> schemaStatements() { return buildStatements(); }
+std::vector<std::string> schemaStatements()
+{
+    return buildStatements();
+}
 
-const TableDef* findBaseTable(std::string_view name) {
+const TableDef* findBaseTable(std::string_view name)
+{
     for (const TableDef& table : kBaseTables)
-        if (table.name == name) return &table;
+        if (table.name == name)
+            return &table;
     return nullptr;
 }
 
-void createSchema(sqlite3* db) {
+void createSchema(sqlite3* db)
+{
     sqlite::exec(db, "PRAGMA journal_mode = DELETE");
     sqlite::Transaction transaction(db);
-    for (const std::string& statement : buildStatements()) sqlite::exec(db, statement);
+    for (const std::string& statement : buildStatements())
+        sqlite::exec(db, statement);
     transaction.commit();
 }
 

@@ -8,9 +8,11 @@ namespace periodfile::sqlite {
 
 namespace {
 
-[[noreturn]] void fail(sqlite3* db, const std::string& sql) {
+[[noreturn]] void fail(sqlite3* db, const std::string& sql)
+{
     std::string message = db ? sqlite3_errmsg(db) : "SQLite を使えません";
-    if (!sql.empty()) message += " [" + sql.substr(0, 120) + "]";
+    if (!sql.empty())
+        message += " [" + sql.substr(0, 120) + "]";
     throw std::runtime_error(message);
 }
 
@@ -18,7 +20,8 @@ namespace {
 
 // ---- Statement ---------------------------------------------------------------
 
-Statement::Statement(sqlite3* db, const std::string& sql) : m_db(db), m_sql(sql) {
+Statement::Statement(sqlite3* db, const std::string& sql) : m_db(db), m_sql(sql)
+{
     if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
@@ -26,9 +29,13 @@ Statement::Statement(sqlite3* db, const std::string& sql) : m_db(db), m_sql(sql)
     }
 }
 
-Statement::~Statement() { sqlite3_finalize(m_statement); }
+Statement::~Statement()
+{
+    sqlite3_finalize(m_statement);
+}
 
-void Statement::bind(int index, const Value& value) {
+void Statement::bind(int index, const Value& value)
+{
     int rc = SQLITE_OK;
     if (std::holds_alternative<std::monostate>(value)) {
         rc = sqlite3_bind_null(m_statement, index);
@@ -40,34 +47,41 @@ void Statement::bind(int index, const Value& value) {
         const std::string& text = std::get<std::string>(value);
         rc = sqlite3_bind_text(m_statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     }
-    if (rc != SQLITE_OK) fail(m_db, m_sql);
+    if (rc != SQLITE_OK)
+        fail(m_db, m_sql);
 }
 
-bool Statement::step() {
+bool Statement::step()
+{
     const int rc = sqlite3_step(m_statement);
-    if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
     fail(m_db, m_sql);
 }
 
-void Statement::run() {
-    while (step()) {
-    }
+void Statement::run()
+{
+    while (step()) {}
 }
 
-void Statement::reset() {
+void Statement::reset()
+{
     sqlite3_reset(m_statement);
     sqlite3_clear_bindings(m_statement);
 }
 
-std::string Statement::text(int column) const {
+std::string Statement::text(int column) const
+{
     const auto* value = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
     return value ? value : "";
 }
 
 // ---- Connection --------------------------------------------------------------
 
-Connection::Connection(const std::string& path, int flags) {
+Connection::Connection(const std::string& path, int flags)
+{
     if (sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr) != SQLITE_OK) {
         const std::string message = m_db ? sqlite3_errmsg(m_db) : "SQLite を開けません";
         sqlite3_close(m_db);
@@ -76,11 +90,18 @@ Connection::Connection(const std::string& path, int flags) {
     }
 }
 
-Connection::~Connection() { sqlite3_close_v2(m_db); }
+Connection::~Connection()
+{
+    sqlite3_close_v2(m_db);
+}
 
-void Connection::exec(const std::string& sql) { sqlite::exec(m_db, sql); }
+void Connection::exec(const std::string& sql)
+{
+    sqlite::exec(m_db, sql);
+}
 
-void exec(sqlite3* db, const std::string& sql) {
+void exec(sqlite3* db, const std::string& sql)
+{
     char* error = nullptr;
     if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
         std::string message = error ? error : sqlite3_errmsg(db);
@@ -91,13 +112,19 @@ void exec(sqlite3* db, const std::string& sql) {
 
 // ---- Transaction -------------------------------------------------------------
 
-Transaction::Transaction(sqlite3* db) : m_db(db) { exec(db, "BEGIN IMMEDIATE"); }
-
-Transaction::~Transaction() {
-    if (m_open) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+Transaction::Transaction(sqlite3* db) : m_db(db)
+{
+    exec(db, "BEGIN IMMEDIATE");
 }
 
-void Transaction::commit() {
+Transaction::~Transaction()
+{
+    if (m_open)
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit()
+{
     exec(m_db, "COMMIT");
     m_open = false;
 }

@@ -25,14 +25,14 @@ public:
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
-    void bind(int index, const Value& value);   // 1-based
+    void bind(int index, const Value& value);  // 1-based
     // Runs to the next row: true while there is one, false when done.
     bool step();
     // Runs a statement that returns no rows.
     void run();
     // Ready to run again with new values.
     void reset();
-    std::string text(int column) const;         // "" for NULL
+    std::string text(int column) const;  // "" for NULL
     sqlite3_stmt* get() const { return m_statement; }
 
 private:
@@ -50,7 +50,7 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     sqlite3* get() const { return m_db; }
-    void exec(const std::string& sql);          // one or more statements without rows
+    void exec(const std::string& sql);  // one or more statements without rows
 
 private:
     sqlite3* m_db = nullptr;

@@ -183,23 +183,12 @@ struct IndustryName {
 };
 
 constexpr IndustryName kIndustryNames[] = {
-    {"400", 2, "製品売上高"},
-    {"400", 3, "完成工事高"},
-    {"411", 3, "工事材料仕入高"},
-    {"123", 3, "未成工事支出金"},
-    {"215", 3, "未成工事受入金"},
-    {"400", 4, "運送収入"},
-    {"524", 4, "燃料費"},
-    {"400", 5, "医業収益"},
-    {"411", 5, "医薬品仕入高"},
-    {"120", 5, "医薬品"},
-    {"410", 5, "期首医薬品棚卸高"},
-    {"413", 5, "期末医薬品棚卸高"},
-    {"400", 6, "農産物売上高"},
-    {"411", 6, "種苗肥料仕入高"},
-    {"120", 6, "農産物"},
-    {"410", 6, "期首農産物棚卸高"},
-    {"413", 6, "期末農産物棚卸高"},
+    {"400", 2, "製品売上高"},       {"400", 3, "完成工事高"},       {"411", 3, "工事材料仕入高"},
+    {"123", 3, "未成工事支出金"},   {"215", 3, "未成工事受入金"},   {"400", 4, "運送収入"},
+    {"524", 4, "燃料費"},           {"400", 5, "医業収益"},         {"411", 5, "医薬品仕入高"},
+    {"120", 5, "医薬品"},           {"410", 5, "期首医薬品棚卸高"}, {"413", 5, "期末医薬品棚卸高"},
+    {"400", 6, "農産物売上高"},     {"411", 6, "種苗肥料仕入高"},   {"120", 6, "農産物"},
+    {"410", 6, "期首農産物棚卸高"}, {"413", 6, "期末農産物棚卸高"},
 };
 
 // Accounts an industry set uses beyond the standard accounts in use.
@@ -222,11 +211,8 @@ struct Era {
 };
 
 constexpr Era kEras[] = {
-    {"1868-10-23", "明治"},
-    {"1912-07-30", "大正"},
-    {"1926-12-25", "昭和"},
-    {"1989-01-08", "平成"},
-    {"2019-05-01", "令和"},
+    {"1868-10-23", "明治"}, {"1912-07-30", "大正"}, {"1926-12-25", "昭和"},
+    {"1989-01-08", "平成"}, {"2019-05-01", "令和"},
 };
 
 // Consumption-tax rate periods. The simplified-taxation rate is the rate
@@ -258,10 +244,8 @@ struct Bank {
 };
 
 constexpr Bank kBanks[] = {
-    {"0001", "みずほ銀行", "ﾐｽﾞﾎ", T},
-    {"0005", "三菱ＵＦＪ銀行", "ﾐﾂﾋﾞｼﾕ-ｴﾌｼﾞｴｲ", F},
-    {"0009", "三井住友銀行", "ﾐﾂｲｽﾐﾄﾓ", T},
-    {"0010", "りそな銀行", "ﾘｿﾅ", F},
+    {"0001", "みずほ銀行", "ﾐｽﾞﾎ", T},        {"0005", "三菱ＵＦＪ銀行", "ﾐﾂﾋﾞｼﾕ-ｴﾌｼﾞｴｲ", F},
+    {"0009", "三井住友銀行", "ﾐﾂｲｽﾐﾄﾓ", T},   {"0010", "りそな銀行", "ﾘｿﾅ", F},
     {"0017", "埼玉りそな銀行", "ｻｲﾀﾏﾘｿﾅ", F},
 };
 
@@ -287,9 +271,13 @@ constexpr Branch kBranches[] = {
     {"0017", "110", "浦和中央支店", "ｳﾗﾜﾁﾕｳｵｳ", F},
 };
 
-std::int64_t flag(bool value) { return value ? 1 : 0; }
+std::int64_t flag(bool value)
+{
+    return value ? 1 : 0;
+}
 
-void insertChart(sqlite3* db) {
+void insertChart(sqlite3* db)
+{
     for (const StandardAccount& account : kChart) {
         std::vector<ColumnValue> row = {
             {"勘定科目コード", std::string(account.code)},
@@ -324,47 +312,63 @@ void insertChart(sqlite3* db) {
 
 }  // namespace
 
-std::span<const StandardAccount> standardChart() { return kChart; }
+std::span<const StandardAccount> standardChart()
+{
+    return kChart;
+}
 
-std::string_view industryAccountName(const StandardAccount& account, int industry) {
+std::string_view industryAccountName(const StandardAccount& account, int industry)
+{
     for (const IndustryName& entry : kIndustryNames)
-        if (entry.industry == industry && entry.code == account.code) return entry.name;
+        if (entry.industry == industry && entry.code == account.code)
+            return entry.name;
     return account.name;
 }
 
-bool industryAccountInUse(const StandardAccount& account, int industry) {
-    if (account.inUse) return true;
-    if (industry == 2 && account.manufacturing) return true;
+bool industryAccountInUse(const StandardAccount& account, int industry)
+{
+    if (account.inUse)
+        return true;
+    if (industry == 2 && account.manufacturing)
+        return true;
     for (const IndustryUse& entry : kIndustryExtraUse)
-        if (entry.industry == industry && entry.code == account.code) return true;
+        if (entry.industry == industry && entry.code == account.code)
+            return true;
     return false;
 }
 
-std::string_view standardAccountCode(std::string_view name) {
+std::string_view standardAccountCode(std::string_view name)
+{
     for (const StandardAccount& account : kChart)
-        if (account.name == name) return account.code;
+        if (account.name == name)
+            return account.code;
     throw std::out_of_range("no standard account named " + std::string(name));
 }
 
 namespace {
 
-void run(sqlite3* db, const std::string& sql, const SqlValue* values, size_t count) {
+void run(sqlite3* db, const std::string& sql, const SqlValue* values, size_t count)
+{
     sqlite::Statement statement(db, sql);
-    for (size_t i = 0; i < count; ++i) statement.bind(static_cast<int>(i + 1), values[i]);
+    for (size_t i = 0; i < count; ++i)
+        statement.bind(static_cast<int>(i + 1), values[i]);
     statement.run();
 }
 
 }  // namespace
 
-void executeStatement(sqlite3* db, const std::string& sql, std::initializer_list<SqlValue> values) {
+void executeStatement(sqlite3* db, const std::string& sql, std::initializer_list<SqlValue> values)
+{
     run(db, sql, values.begin(), values.size());
 }
 
-void insertRow(sqlite3* db, std::string_view table, std::initializer_list<ColumnValue> values) {
+void insertRow(sqlite3* db, std::string_view table, std::initializer_list<ColumnValue> values)
+{
     insertRow(db, table, std::span<const ColumnValue>(values.begin(), values.size()));
 }
 
-void insertRow(sqlite3* db, std::string_view table, std::span<const ColumnValue> values) {
+void insertRow(sqlite3* db, std::string_view table, std::span<const ColumnValue> values)
+{
     std::string columns;
     std::string marks;
     std::vector<SqlValue> bound;
@@ -380,7 +384,8 @@ void insertRow(sqlite3* db, std::string_view table, std::span<const ColumnValue>
     run(db, "INSERT INTO " + quoted(table) + " (" + columns + ") VALUES (" + marks + ")", bound.data(), bound.size());
 }
 
-void insertStandardContents(sqlite3* db) {
+void insertStandardContents(sqlite3* db)
+{
     for (const Era& era : kEras)
         insertRow(db, "年号コード", {{"年号", std::string(era.firstDay)}, {"和暦名称", std::string(era.name)}});
 
@@ -390,7 +395,8 @@ void insertStandardContents(sqlite3* db) {
                    {"税率", std::int64_t{rate.rate}},
                    {"簡易税率", std::int64_t{rate.simplifiedRate}}});
 
-    for (std::string_view kind : kDepositKinds) insertRow(db, "預金種別", {{"種別", std::string(kind)}});
+    for (std::string_view kind : kDepositKinds)
+        insertRow(db, "預金種別", {{"種別", std::string(kind)}});
 
     insertChart(db);
 

@@ -28,24 +28,24 @@ namespace periodfile {
 // The seven industry account sets, in the order of 会計設定.業種 (0..6).
 inline constexpr int kIndustryCount = 7;
 inline constexpr std::string_view kIndustryNameColumns[kIndustryCount] = {
-    "標準勘定科目名", "販売業勘定科目名", "製造業勘定科目名", "建設業勘定科目名",
-    "運送業勘定科目名", "医療勘定科目名", "農業勘定科目名",
+    "標準勘定科目名",   "販売業勘定科目名", "製造業勘定科目名", "建設業勘定科目名",
+    "運送業勘定科目名", "医療勘定科目名",   "農業勘定科目名",
 };
 inline constexpr std::string_view kIndustryUseColumns[kIndustryCount] = {
     "標準使用", "販売使用", "製造使用", "建設使用", "運送使用", "医療使用", "農業使用",
 };
 
 struct StandardAccount {
-    std::string_view code;      // 3 digits
+    std::string_view code;  // 3 digits
     std::string_view name;
-    int side;                   // 借貸区分: 0 debit-natured, 1 credit-natured
-    std::string_view major;     // 大分類
-    std::string_view middle;    // 中分類
-    std::string_view minor;     // 小分類
-    bool taxable;               // 消費税
-    bool inUse;                 // 適用 (and the use flag of the standard set)
-    bool nameLocked;            // 名称変更不可: the program looks the account up by this name
-    bool manufacturing;         // in use in the manufacturing set (業種 2) even when not in use
+    int side;                 // 借貸区分: 0 debit-natured, 1 credit-natured
+    std::string_view major;   // 大分類
+    std::string_view middle;  // 中分類
+    std::string_view minor;   // 小分類
+    bool taxable;             // 消費税
+    bool inUse;               // 適用 (and the use flag of the standard set)
+    bool nameLocked;          // 名称変更不可: the program looks the account up by this name
+    bool manufacturing;       // in use in the manufacturing set (業種 2) even when not in use
 };
 
 // The standard chart, in code order.

@@ -67,14 +67,14 @@ std::string BranchNumberOf(std::string_view branchCode)
 std::string BankListLine(const BankRow& bank)
 {
     return o::FitByteWidth(bank.code, 8) + " " + o::FitByteWidth(bank.name, 30) + " "
-           + o::FitByteWidth(bank.transferName, 22) + " " + InUseMark(bank.inUse);
+        + o::FitByteWidth(bank.transferName, 22) + " " + InUseMark(bank.inUse);
 }
 
 std::string BranchListLine(const BranchRow& branch, const std::string& bankName)
 {
     return o::FitByteWidth(bankName, 16) + " " + o::FitByteWidth(BranchNumberOf(branch.code), 8) + " "
-           + o::FitByteWidth(branch.name, 26) + " " + o::FitByteWidth(branch.transferName, 22) + " "
-           + InUseMark(branch.inUse);
+        + o::FitByteWidth(branch.name, 26) + " " + o::FitByteWidth(branch.transferName, 22) + " "
+        + InUseMark(branch.inUse);
 }
 
 }  // namespace registers

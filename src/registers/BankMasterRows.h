@@ -13,21 +13,21 @@
 namespace registers {
 
 struct BankRow {
-    std::string code;           // 銀行コード
-    std::string name;           // 銀行名
-    std::string transferName;   // 振込銀行名
-    bool inUse = false;         // 使用銀行
+    std::string code;          // 銀行コード
+    std::string name;          // 銀行名
+    std::string transferName;  // 振込銀行名
+    bool inUse = false;        // 使用銀行
 
     bool operator==(const BankRow&) const = default;
 };
 
 // The branch's own values; the bank's name is joined from the bank master.
 struct BranchRow {
-    std::string bankCode;       // 銀行コード
-    std::string code;           // 支店コード: the bank code and a 3-character branch number
-    std::string name;           // 支店名
-    std::string transferName;   // 振込支店名
-    bool inUse = false;         // 使用支店
+    std::string bankCode;      // 銀行コード
+    std::string code;          // 支店コード: the bank code and a 3-character branch number
+    std::string name;          // 支店名
+    std::string transferName;  // 振込支店名
+    bool inUse = false;        // 使用支店
 
     bool operator==(const BranchRow&) const = default;
 };

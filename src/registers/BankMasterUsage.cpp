@@ -32,7 +32,7 @@ std::vector<std::string> Users(dao::Database& database, const char* field, const
 {
     std::vector<std::string> users;
     if (code.find('\0') != std::string::npos)
-        return {"取引銀行", "仕訳", "定型仕訳"};   // never a stored code: count it as used
+        return {"取引銀行", "仕訳", "定型仕訳"};  // never a stored code: count it as used
     if (AnyRow(database, "取引銀行", field, code))
         users.emplace_back("取引銀行");
     if (AnyRow(database, "仕訳台帳", field, code))

@@ -78,9 +78,9 @@ std::optional<BankWriteRefusal> UpdateBankRow(dao::Workspace& ws, dao::Database&
         std::vector<BranchRow> branches;
         if (recoded) {
             if (const auto holder = FindBankByCode(db, edit.code)) {
-                refusal = BankWriteRefusal{Kind::CodeTaken, "銀行番号「" + edit.code + "」は既に「"
-                                                                 + NameOrCode(holder->name, edit.code)
-                                                                 + "」に使われています"};
+                refusal = BankWriteRefusal{Kind::CodeTaken,
+                                           "銀行番号「" + edit.code + "」は既に「" + NameOrCode(holder->name, edit.code)
+                                               + "」に使われています"};
                 return;
             }
             branches = BranchesOf(db, shown.code);
@@ -97,9 +97,9 @@ std::optional<BankWriteRefusal> UpdateBankRow(dao::Workspace& ws, dao::Database&
         banks->set(schema::column::BankInUse, dao::Value(edit.inUse));
         banks->Update();
         for (const BranchRow& branch : branches)
-            db.Execute("UPDATE \"支店コードﾏｽﾀｰ\" SET \"銀行コード\" = ?, \"支店コード\" = ? WHERE \"支店コード\" = ?",
-                       {dao::Value(edit.code), dao::Value(edit.code + BranchNumberOf(branch.code)),
-                        dao::Value(branch.code)});
+            db.Execute(
+                "UPDATE \"支店コードﾏｽﾀｰ\" SET \"銀行コード\" = ?, \"支店コード\" = ? WHERE \"支店コード\" = ?",
+                {dao::Value(edit.code), dao::Value(edit.code + BranchNumberOf(branch.code)), dao::Value(branch.code)});
     });
     return refusal;
 }
@@ -121,9 +121,9 @@ std::optional<BankWriteRefusal> DeleteBankRow(dao::Workspace& ws, dao::Database&
             std::string names;
             for (const BranchRow& branch : branches)
                 names += (names.empty() ? "" : "・") + NameOrCode(branch.name, branch.code);
-            refusal = BankWriteRefusal{Kind::HasBranches, "「" + NameOrCode(shown.name, shown.code) + "」には支店（"
-                                                              + names
-                                                              + "）があるため、削除できません　先に支店を削除してください"};
+            refusal = BankWriteRefusal{Kind::HasBranches,
+                                       "「" + NameOrCode(shown.name, shown.code) + "」には支店（" + names
+                                           + "）があるため、削除できません　先に支店を削除してください"};
             return;
         }
         banks->Delete();

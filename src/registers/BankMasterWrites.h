@@ -17,10 +17,10 @@ namespace registers {
 
 struct BankWriteRefusal {
     enum class Kind {
-        ChangedElsewhere,   // the bank is gone or differs from the row the window showed
-        CodeTaken,          // another bank holds the new code
-        InUse,              // the bank or one of its branches is used, so its code stays
-        HasBranches,        // a bank with branches is not deleted
+        ChangedElsewhere,  // the bank is gone or differs from the row the window showed
+        CodeTaken,         // another bank holds the new code
+        InUse,             // the bank or one of its branches is used, so its code stays
+        HasBranches,       // a bank with branches is not deleted
     };
     Kind kind;
     std::string message;

@@ -14,7 +14,7 @@ using registers::DepreciationRules;
 using registers::kRateScale;
 using registers::RateUnits;
 
-__extension__ using Wide = __int128;   // products of yen and rates, before the one rounding step
+__extension__ using Wide = __int128;  // products of yen and rates, before the one rounding step
 
 // base × numerator / denominator with the fraction dropped (all non-negative).
 std::int64_t Fraction(std::int64_t base, std::int64_t numerator, std::int64_t denominator)
@@ -52,11 +52,11 @@ struct Plan {
     RateUnits guarantee = 0;
     RateUnits revised = 0;
     int lifeYears = 0;
-    int firstYearMonths = 12;   // months of the asset's first fiscal year
-    int currentYear = 1;        // the asset's fiscal year that ends with PeriodEnd
-    dao::Date periodStart;      // first day of that year
+    int firstYearMonths = 12;  // months of the asset's first fiscal year
+    int currentYear = 1;       // the asset's fiscal year that ends with PeriodEnd
+    dao::Date periodStart;     // first day of that year
     std::int64_t memorandum = 1;
-    std::int64_t oldLimitValue = 0;   // before 2007-04-01: the 5 % of the cost the old methods stop at
+    std::int64_t oldLimitValue = 0;  // before 2007-04-01: the 5 % of the cost the old methods stop at
 
     bool oldRules() const { return rules == DepreciationRules::Before2007; }
 };
@@ -64,7 +64,7 @@ struct Plan {
 // Whether the declining balance has switched to the revised rate, and its base.
 struct SwitchState {
     bool switched = false;
-    std::int64_t revisedBase = 0;   // the book value at the start of the first switched year
+    std::int64_t revisedBase = 0;  // the book value at the start of the first switched year
 };
 
 // Months the charge of the asset's fiscal year `year` covers: only the year of
@@ -79,7 +79,7 @@ dao::Date YearStart(const Plan& plan, int year)
 {
     const int yearsBack = plan.currentYear - year;
     dao::Date start{plan.periodStart.year - yearsBack, plan.periodStart.month, plan.periodStart.day};
-    if (!start.isValid())   // 29 February in a common year
+    if (!start.isValid())  // 29 February in a common year
         start = dao::Date{start.year, start.month, 28};
     return start;
 }
@@ -141,17 +141,16 @@ std::int64_t YearCharge(const Plan& plan, int year, std::int64_t startBookValue,
         if (year < plan.lifeYears)
             charge = plan.cost / plan.lifeYears;
         else if (year == plan.lifeYears)
-            charge = startBookValue;   // the last year takes the rest
+            charge = startBookValue;  // the last year takes the rest
         break;
-    case MethodKind::Unknown:
-        break;
+    case MethodKind::Unknown: break;
     }
     return std::clamp<std::int64_t>(charge, 0, std::max<std::int64_t>(startBookValue - floor, 0));
 }
 
 struct WalkResult {
-    std::int64_t bookValue = 0;   // at the start of the current year
-    SwitchState state;            // as decided for the current year
+    std::int64_t bookValue = 0;  // at the start of the current year
+    SwitchState state;           // as decided for the current year
 };
 
 // Walks from the cost through the asset's earlier fiscal years to the start of
@@ -226,7 +225,8 @@ Depreciation Compute(Routine routine, const Inputs& in)
     plan.oldLimitValue = in.cost - Fraction(in.cost, 95, 100);
 
     // Calendar months from the month of acquisition to the month of PeriodEnd, both counted.
-    const int monthCount = (in.periodEnd.year - in.acquiredOn.year) * 12 + (in.periodEnd.month - in.acquiredOn.month) + 1;
+    const int monthCount =
+        (in.periodEnd.year - in.acquiredOn.year) * 12 + (in.periodEnd.month - in.acquiredOn.month) + 1;
     plan.firstYearMonths = monthCount % 12 == 0 ? 12 : monthCount % 12;
     plan.currentYear = (monthCount - plan.firstYearMonths) / 12 + 1;
     plan.periodStart = in.periodStart;

@@ -59,8 +59,8 @@ enum class DepreciationOutcome { Computed, NoRule, InvalidInput };
 
 struct Depreciation {
     DepreciationOutcome outcome = DepreciationOutcome::Computed;
-    std::int64_t amount = 0;      // this period's depreciation, whole yen
-    std::int64_t bookValue = 0;   // see above: at the period's end or start
+    std::int64_t amount = 0;     // this period's depreciation, whole yen
+    std::int64_t bookValue = 0;  // see above: at the period's end or start
 
     bool computed() const { return outcome == DepreciationOutcome::Computed; }
 };

@@ -34,12 +34,9 @@ bool NeedsGuarantee(const std::string& method, const dao::Date& acquiredOn)
 FixedAssetFigures FromOutcome(const o::Depreciation& result, bool showResidual)
 {
     switch (result.outcome) {
-    case o::DepreciationOutcome::NoRule:
-        return Refused(kNoDepreciationRuleMessage, false);
-    case o::DepreciationOutcome::InvalidInput:
-        return Refused(kBadNumberMessage);
-    case o::DepreciationOutcome::Computed:
-        break;
+    case o::DepreciationOutcome::NoRule: return Refused(kNoDepreciationRuleMessage, false);
+    case o::DepreciationOutcome::InvalidInput: return Refused(kBadNumberMessage);
+    case o::DepreciationOutcome::Computed: break;
     }
     FixedAssetFigures figures;
     figures.depreciation = o::FormatNumber(result.amount, o::kAmountMask);
@@ -53,7 +50,7 @@ FixedAssetFigures FromOutcome(const o::Depreciation& result, bool showResidual)
 std::string StoredLifeMessage(const std::string& name, const std::string& number, const std::string& life)
 {
     return "固定資産「" + name + "」（管理番号 " + number + "）の耐用年数「" + life
-           + "」では償却できません（1 年以上の耐用年数を入れて更新してください）";
+        + "」では償却できません（1 年以上の耐用年数を入れて更新してください）";
 }
 
 FixedAssetFigures DepreciationOnLeavingResidual(const FixedAssetFields& fields, const dao::Date& periodStart,
@@ -78,13 +75,12 @@ FixedAssetFigures DepreciationOnLeavingResidual(const FixedAssetFields& fields, 
     try {
         const double rate = IsNumericText(fields.rate) ? dao::Value(fields.rate).toDouble() : 0;
         const double guarantee = IsNumericText(fields.guarantee) ? dao::Value(fields.guarantee).toDouble() : 0;
-        return FromOutcome(o::PeriodDepreciation(periodStart, periodEnd, fields.method, acquiredOn,
-                                                 dao::Value(fields.cost).toInt64(), rate,
-                                                 dao::Value(fields.residual).toInt64(), UsefulLifeYears(fields),
-                                                 guarantee),
-                           false);
+        return FromOutcome(
+            o::PeriodDepreciation(periodStart, periodEnd, fields.method, acquiredOn, dao::Value(fields.cost).toInt64(),
+                                  rate, dao::Value(fields.residual).toInt64(), UsefulLifeYears(fields), guarantee),
+            false);
     } catch (const std::exception&) {
-        return Refused(kBadNumberMessage);   // a number too large for the register
+        return Refused(kBadNumberMessage);  // a number too large for the register
     }
 }
 

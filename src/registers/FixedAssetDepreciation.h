@@ -17,15 +17,15 @@ inline constexpr const char* kNoDepreciationRuleMessage =
 // What the window does with a request.
 struct FixedAssetFigures {
     enum class Kind {
-        Shown,      // show `depreciation` (and, from the button, `residual`)
-        Refused,    // beep when `beep`, then `message` in an OK box without a title
-        BeepOnly,   // beep and give the focus back to 期首残存価格
+        Shown,     // show `depreciation` (and, from the button, `residual`)
+        Refused,   // beep when `beep`, then `message` in an OK box without a title
+        BeepOnly,  // beep and give the focus back to 期首残存価格
     };
     Kind kind = Kind::Shown;
     std::string message;
     bool beep = false;
-    std::string depreciation;   // "###,###,##0", for 減価償却費
-    std::string residual;       // "###,###,##0", for 期首残存価格 (the button only)
+    std::string depreciation;  // "###,###,##0", for 減価償却費
+    std::string residual;      // "###,###,##0", for 期首残存価格 (the button only)
 };
 
 // Leaving 期首残存価格 with the fields as typed: a book value that is not a

@@ -17,7 +17,8 @@ double LeadingNumber(std::string_view text)
     for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos, digits = true)
         value = value * 10 + (text[pos] - '0');
     if (pos < text.size() && text[pos] == '.')
-        for (double scale = 0.1; ++pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; scale /= 10, digits = true)
+        for (double scale = 0.1; ++pos < text.size() && text[pos] >= '0' && text[pos] <= '9';
+             scale /= 10, digits = true)
             value += (text[pos] - '0') * scale;
     if (!digits)
         return 0;
@@ -66,7 +67,7 @@ int UsefulLifeYears(const FixedAssetFields& fields)
     const double years = LeadingNumber(fields.life);
     if (std::fabs(years) > 32767)
         return years < 0 ? -32768 : 32767;
-    return static_cast<int>(std::nearbyint(years));   // the default rounding: halves to the even one
+    return static_cast<int>(std::nearbyint(years));  // the default rounding: halves to the even one
 }
 
 std::optional<std::string> CheckFixedAssetFields(const FixedAssetFields& fields, FixedAssetCheck check)

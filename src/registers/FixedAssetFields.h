@@ -13,22 +13,22 @@ namespace registers {
 
 // The texts of the fields, by what they hold (the window's controls in brackets).
 struct FixedAssetFields {
-    std::string number;         // 管理番号 [Text4(0)]
-    std::string name;           // 名称 [Text4(1)]
-    std::string cost;           // 取得価格 [Text4(2)]
-    std::string residual;       // 期首残存価格 [Text4(3)]
-    std::string guarantee;      // 保証率% [Text4(4)]
-    std::string depreciation;   // 減価償却費 [Text4(5)]
-    std::string remarks;        // 備考 [Text4(6)]
-    std::string quantity;       // 数量 [Combo6(0)]
-    std::string accountName;    // 勘定科目 [Combo6(1)]
-    std::string year;           // 取得年月日: "2021年" [Combo6(2)]
-    std::string month;          // "4月" or "04月" [Combo6(3)]
-    std::string day;            // "1日" [Combo6(4)]
-    std::string method;         // 償却方法 [Combo6(5)]
-    std::string life;           // 耐用年数: "10年" [Combo6(6)]
-    std::string rate;           // 償却率% [Combo6(7)]
-    std::string department;     // 管理部署 [Combo6(8)]
+    std::string number;        // 管理番号 [Text4(0)]
+    std::string name;          // 名称 [Text4(1)]
+    std::string cost;          // 取得価格 [Text4(2)]
+    std::string residual;      // 期首残存価格 [Text4(3)]
+    std::string guarantee;     // 保証率% [Text4(4)]
+    std::string depreciation;  // 減価償却費 [Text4(5)]
+    std::string remarks;       // 備考 [Text4(6)]
+    std::string quantity;      // 数量 [Combo6(0)]
+    std::string accountName;   // 勘定科目 [Combo6(1)]
+    std::string year;          // 取得年月日: "2021年" [Combo6(2)]
+    std::string month;         // "4月" or "04月" [Combo6(3)]
+    std::string day;           // "1日" [Combo6(4)]
+    std::string method;        // 償却方法 [Combo6(5)]
+    std::string life;          // 耐用年数: "10年" [Combo6(6)]
+    std::string rate;          // 償却率% [Combo6(7)]
+    std::string department;    // 管理部署 [Combo6(8)]
 };
 
 inline constexpr const char* kNoDataMessage = "データが入力されていません";

@@ -46,19 +46,19 @@ std::string FixedAssetListLine(const dao::Recordset& assets)
 {
     const std::string life = Whole(assets.get(schema::column::UsefulLife), o::kWholeMask);
     return o::FitByteWidth(assets.get(schema::column::AssetNumber).toText(), 10) + " "
-           + o::FitByteWidth(assets.get(schema::column::AssetName).toText(), 16) + " "
-           + RightAligned(Whole(assets.get(schema::column::Quantity), o::kWholeMask), 4) + "    "
-           + o::FitByteWidth(TextOrBlank(assets.get(schema::column::AccountName)), 12) + " "
-           + o::FitByteWidth(o::FormatDate(assets.get(schema::column::AcquiredOn), " yyyy/mm/dd"), 18) + "  "
-           + RightAligned(Whole(assets.get(schema::column::AcquisitionCost), o::kAmountMask), 14) + " "
-           + o::FitByteWidth(assets.get(schema::column::DepreciationMethod).toText(), 10)
-           + RightAligned(life.empty() ? life : life + "年", 4) + "  　"
-           + RightAligned(ThreeDecimals(assets.get(schema::column::DepreciationRate)), 6) + "  "
-           + RightAligned(ThreeDecimals(assets.get(schema::column::GuaranteeRate)), 8) + " "
-           + RightAligned(Whole(assets.get(schema::column::ResidualValue), o::kAmount8Mask), 10) + " "
-           + RightAligned(Whole(assets.get(schema::column::Depreciation), o::kAmount8Mask), 10) + " "
-           + o::FitByteWidth(TextOrBlank(assets.get(schema::column::AssetDepartment)), 10) + " "
-           + o::FitByteWidth(TextOrBlank(assets.get(schema::column::Remarks)), 10);
+        + o::FitByteWidth(assets.get(schema::column::AssetName).toText(), 16) + " "
+        + RightAligned(Whole(assets.get(schema::column::Quantity), o::kWholeMask), 4) + "    "
+        + o::FitByteWidth(TextOrBlank(assets.get(schema::column::AccountName)), 12) + " "
+        + o::FitByteWidth(o::FormatDate(assets.get(schema::column::AcquiredOn), " yyyy/mm/dd"), 18) + "  "
+        + RightAligned(Whole(assets.get(schema::column::AcquisitionCost), o::kAmountMask), 14) + " "
+        + o::FitByteWidth(assets.get(schema::column::DepreciationMethod).toText(), 10)
+        + RightAligned(life.empty() ? life : life + "年", 4) + "  　"
+        + RightAligned(ThreeDecimals(assets.get(schema::column::DepreciationRate)), 6) + "  "
+        + RightAligned(ThreeDecimals(assets.get(schema::column::GuaranteeRate)), 8) + " "
+        + RightAligned(Whole(assets.get(schema::column::ResidualValue), o::kAmount8Mask), 10) + " "
+        + RightAligned(Whole(assets.get(schema::column::Depreciation), o::kAmount8Mask), 10) + " "
+        + o::FitByteWidth(TextOrBlank(assets.get(schema::column::AssetDepartment)), 10) + " "
+        + o::FitByteWidth(TextOrBlank(assets.get(schema::column::Remarks)), 10);
 }
 
 }  // namespace registers

@@ -11,7 +11,7 @@ namespace {
 
 struct TableRates {
     RateUnits rate = 0;
-    RateUnits guarantee = 0;   // 0: none
+    RateUnits guarantee = 0;  // 0: none
     int lifeYears = 0;
 };
 
@@ -79,7 +79,7 @@ std::optional<std::string> RateDifferenceQuestion(const FixedAssetFields& fields
     if (lines.empty())
         return std::nullopt;
     return "償却率・保証率は％で入力します。" + fields.method + "・耐用年数" + std::to_string(table->lifeYears)
-           + "年の法定の率と違います" + lines + "\nこのまま登録しますか？";
+        + "年の法定の率と違います" + lines + "\nこのまま登録しますか？";
 }
 
 }  // namespace registers

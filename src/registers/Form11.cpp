@@ -152,8 +152,9 @@ void Form11::buildControls()
         connect(newButton(m_command2, "Command2", index, caption), &QPushButton::clicked, this,
                 [this, i = index] { Command2_Click(i); });
 
-    static const char* const kLabelTexts[] = {"銀行番号", "銀行名",   "支店番号", "支店名", "振込銀行名（カナ）",
-                                              "振込支店名（カナ）", "使用有無", "使用有無", "銀行名"};
+    static const char* const kLabelTexts[] = {
+        "銀行番号",           "銀行名",   "支店番号", "支店名", "振込銀行名（カナ）",
+        "振込支店名（カナ）", "使用有無", "使用有無", "銀行名"};
     for (int i = 0; i < 9; ++i)
         m_label2[i] = NewLabel(kLabelTexts[i], QString("Label2_%1").arg(i), 9);
 
@@ -189,7 +190,7 @@ void Form11::buildControls()
                     QWidget* headings, QWidget* fields, QListWidget* list) {
         auto* column = new QVBoxLayout;
         auto* row = new QHBoxLayout;
-        for (int index : {BankUpdate, BankAdd, BankDelete})   // the branch side's buttons sit at the same indices
+        for (int index : {BankUpdate, BankAdd, BankDelete})  // the branch side's buttons sit at the same indices
             row->addWidget(buttons[index]);
         row->addStretch();
         column->addLayout(row);
@@ -212,11 +213,11 @@ void Form11::buildControls()
     top->addStretch();
     top->addWidget(m_command1[Quit]);
     auto* sides = new QHBoxLayout;
-    sides->addLayout(side(m_command1,
-                          {"［更新］テキストボックスの内容で更新します",
-                           "［銀行追加］銀行の追加仮登録します　修正後、｛更新｝してください",
-                           "［削除］選択した銀行を削除します"},
-                          0, bankHeadings, bankFieldStrip, m_list1));
+    sides->addLayout(
+        side(m_command1,
+             {"［更新］テキストボックスの内容で更新します",
+              "［銀行追加］銀行の追加仮登録します　修正後、｛更新｝してください", "［削除］選択した銀行を削除します"},
+             0, bankHeadings, bankFieldStrip, m_list1));
     sides->addSpacing(12);
     sides->addLayout(side(m_command2,
                           {"［更新］テキストボックスの内容で更新します",
@@ -430,7 +431,7 @@ void Form11::Command1_Click(int index)
         close();
         return;
     }
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     try {
         switch (index) {
         case BankUpdate: UpdateBank(); break;
@@ -445,7 +446,7 @@ void Form11::Command1_Click(int index)
 
 void Form11::Command2_Click(int index)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     try {
         switch (index) {
         case BranchUpdate: UpdateBranch(); break;
@@ -471,7 +472,7 @@ void Form11::UpdateBank()
     const BankRow shown = *chosen;
     std::string code;
     const std::string typedCode = fromQ(m_text1[0]->text());
-    if (!typedCode.empty()) {   // checked before anything is looked up: a wrong code only beeps
+    if (!typedCode.empty()) {  // checked before anything is looked up: a wrong code only beeps
         const auto padded = TypedBankCode(typedCode);
         if (!padded) {
             Beep();
@@ -481,7 +482,7 @@ void Form11::UpdateBank()
         code = *padded;
     }
     if (code.empty() || typedCode == shown.code)
-        code = shown.code;   // left as shown: an older code keeps its form
+        code = shown.code;  // left as shown: an older code keeps its form
     const BankRow edit{code, fromQ(m_text1[1]->text()), fromQ(m_text1[2]->text()), m_check1[0]->isChecked()};
     // The bank is found again, as shown, inside the write's transaction.
     if (const auto refusal = UpdateBankRow(*BankMasterWorkspace, *BankMasterDb, shown, edit)) {
@@ -490,7 +491,7 @@ void Form11::UpdateBank()
     }
     reopenBanks();
     if (code != shown.code)
-        reopenBranches();   // the bank's branches moved to its new code
+        reopenBranches();  // the bank's branches moved to its new code
 }
 
 // A refused bank write: a bank changed elsewhere reads the list again, a code
@@ -510,21 +511,21 @@ void Form11::refuseBankWrite(const BankWriteRefusal& refusal)
 void Form11::AddBank()
 {
     WriteOutcome outcome;
-    dao::RunInTransaction(
-        *BankMasterWorkspace,
-        [&] {
-            auto current = BankMasterDb->OpenRecordset(schema::query::BankMaster, dao::RecordsetType::Snapshot);
-            const auto code = NextBankCode(*current);
-            if (!code) {
-                outcome.refusal = "銀行番号が9999を超えるため、銀行を追加できません";
-                return;
-            }
-            BankMasterRecordset->AddNew();
-            BankMasterRecordset->set(schema::column::BankCode, dao::Value(*code));
-            BankMasterRecordset->set(schema::column::BankName, dao::Value(kNewBankName));
-            BankMasterRecordset->Update();
-        },
-        {BankMasterRecordset.get()});
+    dao::RunInTransaction(*BankMasterWorkspace,
+                          [&] {
+                              auto current =
+                                  BankMasterDb->OpenRecordset(schema::query::BankMaster, dao::RecordsetType::Snapshot);
+                              const auto code = NextBankCode(*current);
+                              if (!code) {
+                                  outcome.refusal = "銀行番号が9999を超えるため、銀行を追加できません";
+                                  return;
+                              }
+                              BankMasterRecordset->AddNew();
+                              BankMasterRecordset->set(schema::column::BankCode, dao::Value(*code));
+                              BankMasterRecordset->set(schema::column::BankName, dao::Value(kNewBankName));
+                              BankMasterRecordset->Update();
+                          },
+                          {BankMasterRecordset.get()});
     finishWrite(outcome, true);
 }
 
@@ -601,36 +602,35 @@ void Form11::AddBranch()
         ui::dialogs().messageBox("銀行リストまたは支店リストを選択してください", ui::Buttons::Ok, "経理台帳");
         return;
     }
-    const std::optional<BranchRow> branchLine =
-        chosenBranch ? std::optional<BranchRow>(*chosenBranch) : std::nullopt;
+    const std::optional<BranchRow> branchLine = chosenBranch ? std::optional<BranchRow>(*chosenBranch) : std::nullopt;
     const std::optional<BankRow> bankLine = chosenBank ? std::optional<BankRow>(*chosenBank) : std::nullopt;
     const std::string bankCode = branchLine ? branchLine->bankCode : bankLine->code;
     WriteOutcome outcome;
-    dao::RunInTransaction(
-        *BankMasterWorkspace,
-        [&] {
-            if (branchLine ? !branchStillAsShown(*branchLine) : !bankStillAsShown(*bankLine)) {
-                outcome.lineChanged = true;
-                return;
-            }
-            auto current = BankMasterDb->OpenRecordset(schema::query::BranchMaster, dao::RecordsetType::Snapshot);
-            const auto code = NextBranchCode(*current, bankCode);
-            if (!code) {
-                outcome.refusal = "支店番号が999を超えるため、支店を追加できません";
-                return;
-            }
-            if (const auto holder = FindBranchByCode(*BankMasterDb, *code)) {
-                outcome.refusal = "支店番号「" + BranchNumberOf(*code) + "」は既に「"
-                                  + NameOrCode(holder->name, *code) + "」に使われています";
-                return;
-            }
-            BranchMasterRecordset->AddNew();
-            BranchMasterRecordset->set(schema::column::BankCode, dao::Value(bankCode));
-            BranchMasterRecordset->set(schema::column::BranchCode, dao::Value(*code));
-            BranchMasterRecordset->set(schema::column::BranchName, dao::Value(kNewBranchName));
-            BranchMasterRecordset->Update();
-        },
-        {BranchMasterRecordset.get()});
+    dao::RunInTransaction(*BankMasterWorkspace,
+                          [&] {
+                              if (branchLine ? !branchStillAsShown(*branchLine) : !bankStillAsShown(*bankLine)) {
+                                  outcome.lineChanged = true;
+                                  return;
+                              }
+                              auto current = BankMasterDb->OpenRecordset(schema::query::BranchMaster,
+                                                                         dao::RecordsetType::Snapshot);
+                              const auto code = NextBranchCode(*current, bankCode);
+                              if (!code) {
+                                  outcome.refusal = "支店番号が999を超えるため、支店を追加できません";
+                                  return;
+                              }
+                              if (const auto holder = FindBranchByCode(*BankMasterDb, *code)) {
+                                  outcome.refusal = "支店番号「" + BranchNumberOf(*code) + "」は既に「"
+                                      + NameOrCode(holder->name, *code) + "」に使われています";
+                                  return;
+                              }
+                              BranchMasterRecordset->AddNew();
+                              BranchMasterRecordset->set(schema::column::BankCode, dao::Value(bankCode));
+                              BranchMasterRecordset->set(schema::column::BranchCode, dao::Value(*code));
+                              BranchMasterRecordset->set(schema::column::BranchName, dao::Value(kNewBranchName));
+                              BranchMasterRecordset->Update();
+                          },
+                          {BranchMasterRecordset.get()});
     if (outcome.lineChanged && bankLine) {
         refuseChangedBank();
         return;

@@ -34,7 +34,7 @@ struct BankWriteRefusal;
 class Form11 : public frame::WorkWindow {
     Q_OBJECT
 public:
-    Form11();   // Form_Load; throws dao::DaoError when the period file cannot be used
+    Form11();  // Form_Load; throws dao::DaoError when the period file cannot be used
 
     void FillBankList();
     void FillBranchList();
@@ -43,15 +43,15 @@ public:
     // The indices of the buttons, named from their captions: Command1 acts on
     // the bank, Command2 on the branch.
     enum Command1Button : int {
-        BankUpdate = 0,   // "更新"
-        BankAdd = 1,      // "銀行追加"
-        BankDelete = 2,   // "削除"
-        Quit = 9,         // "終了"
+        BankUpdate = 0,  // "更新"
+        BankAdd = 1,     // "銀行追加"
+        BankDelete = 2,  // "削除"
+        Quit = 9,        // "終了"
     };
     enum Command2Button : int {
-        BranchUpdate = 0,   // "更新"
-        BranchAdd = 1,      // "支店追加"
-        BranchDelete = 2,   // "削除"
+        BranchUpdate = 0,  // "更新"
+        BranchAdd = 1,     // "支店追加"
+        BranchDelete = 2,  // "削除"
     };
     void Command1_Click(int index);
     void Command2_Click(int index);
@@ -68,9 +68,9 @@ public:
 
     std::shared_ptr<dao::Workspace> BankMasterWorkspace;
     std::shared_ptr<dao::Database> BankMasterDb;
-    std::unique_ptr<dao::Recordset> SettingsRecordset;       // 会計設定, for the caption
-    std::unique_ptr<dao::Recordset> BankMasterRecordset;     // Q_銀行コードﾏｽﾀｰ
-    std::unique_ptr<dao::Recordset> BranchMasterRecordset;   // Q_支店コードﾏｽﾀｰ
+    std::unique_ptr<dao::Recordset> SettingsRecordset;      // 会計設定, for the caption
+    std::unique_ptr<dao::Recordset> BankMasterRecordset;    // Q_銀行コードﾏｽﾀｰ
+    std::unique_ptr<dao::Recordset> BranchMasterRecordset;  // Q_支店コードﾏｽﾀｰ
 
 protected:
     // Form_KeyDown (Enter sent on as Tab) and the text boxes' GotFocus.
@@ -99,9 +99,9 @@ private:
 
     // What a write found once it held the file, said after its transaction.
     struct WriteOutcome {
-        bool lineChanged = false;              // the chosen line's row changed or vanished
-        std::optional<std::string> refusal;    // refused, with this message
-        QWidget* focus = nullptr;              // the field that gets the focus after the refusal
+        bool lineChanged = false;            // the chosen line's row changed or vanished
+        std::optional<std::string> refusal;  // refused, with this message
+        QWidget* focus = nullptr;            // the field that gets the focus after the refusal
     };
     // Says what the outcome needs and reads the bank (or branch) side again;
     // true when the write was done.
@@ -114,8 +114,8 @@ private:
     void AddBranch();
     void DeleteBranch();
 
-    std::vector<BankRow> m_bankLines;       // the row each line of List1 shows
-    std::vector<BranchRow> m_branchLines;   // the row each line of List2 shows
+    std::vector<BankRow> m_bankLines;      // the row each line of List1 shows
+    std::vector<BranchRow> m_branchLines;  // the row each line of List2 shows
 
     QLabel* m_label3 = nullptr;
     std::map<int, QLabel*> m_label2;

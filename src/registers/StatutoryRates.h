@@ -20,9 +20,9 @@ inline constexpr std::int64_t kRateScale = 100000;
 
 // The depreciation rules an asset follows, chosen by its acquisition date.
 enum class DepreciationRules {
-    Before2007,   // acquired before 2007-04-01
-    From2007,     // acquired 2007-04-01 to 2012-03-31 (declining balance at 250 %)
-    From2012,     // acquired from 2012-04-01 on (declining balance at 200 %)
+    Before2007,  // acquired before 2007-04-01
+    From2007,    // acquired 2007-04-01 to 2012-03-31 (declining balance at 250 %)
+    From2012,    // acquired from 2012-04-01 on (declining balance at 200 %)
 };
 
 DepreciationRules RulesFor(const dao::Date& acquiredOn);
@@ -30,10 +30,10 @@ DepreciationRules RulesFor(const dao::Date& acquiredOn);
 // One row of the tables, for assets acquired from 2007-04-01 on.
 struct StatutoryRates {
     int lifeYears;
-    RateUnits straightLine;       // 定額法の償却率
-    RateUnits decliningBalance;   // 定率法の償却率
-    RateUnits revised;            // 改定償却率; 0 where the table has none (2 years)
-    RateUnits guarantee;          // 保証率; 0 where the table has none (2 years)
+    RateUnits straightLine;      // 定額法の償却率
+    RateUnits decliningBalance;  // 定率法の償却率
+    RateUnits revised;           // 改定償却率; 0 where the table has none (2 years)
+    RateUnits guarantee;         // 保証率; 0 where the table has none (2 years)
 };
 
 // The whole table of a rule set from 2007-04-01 on, lives 2 to 50 in order;

@@ -20,10 +20,11 @@ struct Master {
 void requireUnique(dao::Database& database, const Master& master)
 {
     const std::string table = std::string("\"") + master.table + "\"";
-    auto twice = database.OpenRecordset(std::string("SELECT \"") + master.code + "\" AS code, count(*) AS rows_with_it, "
-                                            + "group_concat(\"" + master.name + "\", '、') AS names FROM " + table
-                                            + " GROUP BY \"" + master.code + "\" HAVING count(*) > 1 ORDER BY 1",
-                                        dao::RecordsetType::Snapshot);
+    auto twice =
+        database.OpenRecordset(std::string("SELECT \"") + master.code + "\" AS code, count(*) AS rows_with_it, "
+                                   + "group_concat(\"" + master.name + "\", '、') AS names FROM " + table
+                                   + " GROUP BY \"" + master.code + "\" HAVING count(*) > 1 ORDER BY 1",
+                               dao::RecordsetType::Snapshot);
     if (twice->isEmpty())
         return;
     twice->MoveFirst();

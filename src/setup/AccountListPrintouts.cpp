@@ -75,16 +75,16 @@ std::string AccountClassColumns::next(const dao::Recordset& account)
 std::string AccountListRowLine(const dao::Recordset& account, bool withInUseMark)
 {
     std::string line = o::FitByteWidth(account.get(schema::column::AccountCode).toText(), 3) + " "
-                       + o::FitByteWidth(account.get(schema::column::AccountName).toText(), 14) + " "
-                       + AmountField(account.get(schema::column::OpeningBalance)) + " ";
+        + o::FitByteWidth(account.get(schema::column::AccountName).toText(), 14) + " "
+        + AmountField(account.get(schema::column::OpeningBalance)) + " ";
     if (withInUseMark)
         line += std::string(account.get(schema::column::InUse).toBool() ? "○" : kFullWidthBlank) + " ";
     line +=
         account.get(schema::column::DebitCredit).isNumeric() && account.get(schema::column::DebitCredit).toInt64() == 0
-            ? "　□－　"
-            : "　－□　";
+        ? "　□－　"
+        : "　－□　";
     line += AmountField(account.get(schema::column::DebitTotal)) + AmountField(account.get(schema::column::CreditTotal))
-            + AmountField(account.get(schema::column::ClosingBalance));
+        + AmountField(account.get(schema::column::ClosingBalance));
     return line;
 }
 

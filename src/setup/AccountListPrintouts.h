@@ -14,8 +14,8 @@ namespace setup {
 inline constexpr const char* kMasterAccountListTitle = " 会計 勘定科目一覧表（マスター台帳）";
 inline constexpr const char* kUsedAccountListTitle = " 会計 使用勘定科目一覧表";
 
-std::string MasterAccountHeading();     // 29 full-width blanks and the column names
-std::string UsedAccountHeading();       // 30 full-width blanks and the column names
+std::string MasterAccountHeading();  // 29 full-width blanks and the column names
+std::string UsedAccountHeading();    // 30 full-width blanks and the column names
 
 // The class columns of the account lists: 大分類 (10 bytes), 中分類 (10) and
 // 小分類 (18), each printed only when it differs from the one this list

@@ -22,7 +22,7 @@ std::string BalanceColumnHeading(int column)
 std::string AccountListLine(dao::Recordset& accounts, int column, bool masterList)
 {
     std::string line = o::FitByteWidth(accounts.get(schema::column::AccountCode).toText(), 3) + " "
-                     + o::FitByteWidth(accounts.get(schema::column::AccountName).toText(), 20) + " ";
+        + o::FitByteWidth(accounts.get(schema::column::AccountName).toText(), 20) + " ";
     std::string amount(12, ' ');
     if (column >= 0 && column < kBalanceColumnCount) {
         const dao::Value balance = accounts.get(std::string(kBalanceColumns[column]));
@@ -33,6 +33,16 @@ std::string AccountListLine(dao::Recordset& accounts, int column, bool masterLis
     if (masterList)
         line += std::string(" ") + (accounts.get(schema::column::InUse).toBool() ? "○" : " ");
     return line;
+}
+
+ComparedFields AccountComparedFields(int column)
+{
+    using namespace schema::column;
+    ComparedFields fields{AccountCode,   AccountName, InUse,      DebitCredit, NeedsCounterpart, Taxable,
+                          SimplifiedTax, NameFixed,   MajorClass, MiddleClass, MinorClass,       Contents};
+    if (column >= 0 && column < kBalanceColumnCount)
+        fields.emplace_back(kBalanceColumns[static_cast<std::size_t>(column)]);
+    return fields;
 }
 
 bool IsAccountCode(std::string_view text)

@@ -3,12 +3,15 @@
 // chosen with Option7 and one line per account.
 
 #include "periodfile/SchemaNames.h"
+#include "setup/ShownRecords.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
-namespace dao { class Recordset; }
+namespace dao {
+class Recordset;
+}
 
 namespace setup {
 
@@ -36,6 +39,12 @@ std::string BalanceColumnHeading(int column);
 // of an account in use. A balance too wide for its 12 characters fills them
 // with "*" (a cut number would show a wrong figure).
 std::string AccountListLine(dao::Recordset& accounts, int column, bool masterList);
+
+// What an account's line is compared by (ShownRecords.h): the fields its line
+// and the edit row show with the balance column `column`, which are those an
+// update writes. The period figures the closing window stores (借方合計,
+// 期末残高, ...) and the other balance columns are not among them.
+ComparedFields AccountComparedFields(int column);
 
 // An account code is exactly three ASCII digits.
 bool IsAccountCode(std::string_view text);

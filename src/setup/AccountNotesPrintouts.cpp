@@ -32,8 +32,8 @@ void PrintAccountNotes(SetupPage& page, dao::Recordset& accounts, const char* ti
 std::string AccountNotesLine(const dao::Recordset& account)
 {
     return " " + o::FitByteWidth(account.get(schema::column::AccountCode).toText(), 3) + " "
-           + o::FitByteWidth(account.get(schema::column::AccountName).toText(), 14) + " "
-           + account.get(schema::column::Contents).toText();
+        + o::FitByteWidth(account.get(schema::column::AccountName).toText(), 14) + " "
+        + account.get(schema::column::Contents).toText();
 }
 
 std::string IndustryAccountLine(const dao::Recordset& account)

@@ -52,12 +52,11 @@ bool usesValue(dao::Database& db, const std::string& source, std::initializer_li
 
 // Moves `chart` onto the account of `code` when it holds what the list showed;
 // else why not.
-std::optional<std::string> accountAsShown(dao::Recordset& chart, const std::string& code,
-                                          const std::string& shownRecord)
+std::optional<std::string> accountAsShown(dao::Recordset& chart, const std::string& code, const ShownLine& shown)
 {
     if (!FindRow(chart, schema::column::AccountCode, code))
         return std::string(kAccountVanished);
-    if (RecordFingerprint(chart) != shownRecord)
+    if (RecordFingerprint(chart, shown.fields) != shown.fingerprint)
         return std::string(kAccountChanged);
     return std::nullopt;
 }
@@ -127,13 +126,13 @@ std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db
     return refusal;
 }
 
-std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, const std::string& shownRecord,
+std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, const ShownLine& shown,
                                          const AccountEdit& edit)
 {
     std::optional<std::string> refusal;
     dao::RunInTransaction(ws, [&] {
         auto chart = openChart(db);
-        refusal = accountAsShown(*chart, edit.code, shownRecord);
+        refusal = accountAsShown(*chart, edit.code, shown);
         if (refusal)
             return;
         const bool cashOrDeposit = chart->get(schema::column::MinorClass).toText() == "現金預金";
@@ -149,17 +148,8 @@ std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, 
         chart->Update();
         if (edit.name != oldName)
             CarryDepositKindNames(db, {{oldName, edit.name}});
-        if (cashOrDeposit) {
-            auto fresh = openChart(db);
-            const auto figures = ComputeOpeningCash(*fresh);
-            if (!figures)
-                throw dao::DaoError(dao::DaoError::Code::Overflow, kOpeningCashOutOfRange);
-            auto settings = db.OpenRecordset(schema::table::Settings, dao::RecordsetType::Dynaset);
-            if (!settings->isEmpty()) {
-                settings->MoveFirst();
-                StoreOpeningCash(*settings, *figures);
-            }
-        }
+        if (cashOrDeposit)
+            StoreOpeningCashOfChart(db);
         RebuildAccountCopy(db);
     });
     return refusal;
@@ -198,12 +188,12 @@ std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::st
 }
 
 std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, const std::string& code,
-                                         const std::string& shownRecord)
+                                         const ShownLine& shown)
 {
     std::optional<std::string> refusal;
     dao::RunInTransaction(ws, [&] {
         auto chart = openChart(db);
-        refusal = accountAsShown(*chart, code, shownRecord);
+        refusal = accountAsShown(*chart, code, shown);
         if (!refusal)
             refusal = AccountDeleteRefusal(db, code);
         if (refusal)

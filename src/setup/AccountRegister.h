@@ -7,9 +7,11 @@
 // transaction has been rolled back.
 //
 // An update or a delete acts on the account a list line showed: the caller
-// passes the whole record as the line showed it (RecordFingerprint), and the
-// write reads the account again inside its transaction, once it holds the
-// file, and refuses it when it is gone or holds anything else now.
+// passes what the line showed (its fingerprint of AccountComparedFields), and
+// the write reads the account again inside its transaction, once it holds the
+// file, and refuses it when it is gone or shows anything else now.
+
+#include "setup/ShownRecords.h"
 
 #include <cstdint>
 #include <map>
@@ -19,7 +21,7 @@
 namespace dao {
 class Database;
 class Workspace;
-}
+}  // namespace dao
 
 namespace setup {
 
@@ -27,13 +29,13 @@ namespace setup {
 struct AccountEdit {
     std::string code;
     std::string name;
-    std::int32_t amount = 0;   // into the balance column `column`
-    int column = 0;            // Option7: 0 期首残高 .. 6 予算管理
-    int side = 0;              // 借貸区分: 0 debit, 1 credit
-    bool inUse = false;        // 適用
-    bool taxable = false;      // 消費税
-    bool simplified = false;   // 簡易課税
-    bool bothSides = false;    // 相方有無 (update only: registering takes the model account's)
+    std::int32_t amount = 0;  // into the balance column `column`
+    int column = 0;           // Option7: 0 期首残高 .. 6 予算管理
+    int side = 0;             // 借貸区分: 0 debit, 1 credit
+    bool inUse = false;       // 適用
+    bool taxable = false;     // 消費税
+    bool simplified = false;  // 簡易課税
+    bool bothSides = false;   // 相方有無 (update only: registering takes the model account's)
 };
 
 // Whether the master chart holds the code (looked up afresh in the file).
@@ -44,12 +46,12 @@ bool AccountCodeExists(dao::Database& db, const std::string& code);
 std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db, const AccountEdit& edit,
                                            const std::string& modelCode);
 
-// Writes the edit row over the account of `edit.code`, shown as `shownRecord`;
+// Writes the edit row over the account of `edit.code`, shown as `shown`;
 // an account of the class "現金預金" also brings 期首現金残高 and 期首預金残高 of
 // 会計設定 up to date, and a new name carries to the bank accounts and deposit
 // kinds that named the old one (CarryDepositKindNames), all in the one
 // transaction.
-std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, const std::string& shownRecord,
+std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, const ShownLine& shown,
                                          const AccountEdit& edit);
 
 // Why the account may not be deleted: a journal or template row, a fixed asset
@@ -58,7 +60,7 @@ std::optional<std::string> UpdateAccount(dao::Workspace& ws, dao::Database& db, 
 std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::string& code);
 
 std::optional<std::string> DeleteAccount(dao::Workspace& ws, dao::Database& db, const std::string& code,
-                                         const std::string& shownRecord);
+                                         const ShownLine& shown);
 
 // The company's bank accounts (取引銀行) name their deposit kind (種別) by the
 // deposit account's name, and the bank books find their rows by it: every

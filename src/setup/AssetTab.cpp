@@ -90,18 +90,27 @@ AssetTab::AssetTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : Set
     }
     for (int i = 0; i < 9; ++i)
         Combo6[i] = comboBox(indexed("Combo6", i));
-    for (int i : {2, 3, 4, 5, 6})   // the acquisition date, the method, the life
+    for (int i : {2, 3, 4, 5, 6})  // the acquisition date, the method, the life
         connect(Combo6[i], &QComboBox::currentTextChanged, this, [this] { showStatutoryRates(); });
     // The fields in their order: caption, then the control(s).
     struct Field {
         const char* caption;
         std::vector<QWidget*> controls;
     };
-    const Field assetFields[] = {
-        {"管理番号", {Text4[0]}}, {"資産名称", {Text4[1]}}, {"数量", {Combo6[0]}}, {"勘定科目", {Combo6[1]}},
-        {"取得年月日", {Combo6[2], Combo6[3], Combo6[4]}}, {"取得価格", {Text4[2]}}, {"償却方法", {Combo6[5]}},
-        {"耐用年数", {Combo6[6]}}, {"償却率%", {Combo6[7]}}, {"保証率%", {Text4[4]}}, {"期首残存価格", {Text4[3]}},
-        {"減価償却費", {Text4[5]}}, {"管理部署", {Combo6[8]}}, {"備考", {Text4[6]}}};
+    const Field assetFields[] = {{"管理番号", {Text4[0]}},
+                                 {"資産名称", {Text4[1]}},
+                                 {"数量", {Combo6[0]}},
+                                 {"勘定科目", {Combo6[1]}},
+                                 {"取得年月日", {Combo6[2], Combo6[3], Combo6[4]}},
+                                 {"取得価格", {Text4[2]}},
+                                 {"償却方法", {Combo6[5]}},
+                                 {"耐用年数", {Combo6[6]}},
+                                 {"償却率%", {Combo6[7]}},
+                                 {"保証率%", {Text4[4]}},
+                                 {"期首残存価格", {Text4[3]}},
+                                 {"減価償却費", {Text4[5]}},
+                                 {"管理部署", {Combo6[8]}},
+                                 {"備考", {Text4[6]}}};
     auto* assetGrid = new QGridLayout;
     int column = 0;
     for (const Field& field : assetFields) {
@@ -109,7 +118,8 @@ AssetTab::AssetTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : Set
         const int col = column % 8;
         assetGrid->addWidget(label(field.caption), row, col);
         auto* cell = new QHBoxLayout;
-        for (QWidget* w : field.controls) cell->addWidget(w);
+        for (QWidget* w : field.controls)
+            cell->addWidget(w);
         assetGrid->addLayout(cell, row + 1, col);
         ++column;
     }
@@ -137,11 +147,12 @@ AssetTab::AssetTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : Set
     }
     for (int i = 0; i < 5; ++i)
         Combo17[i] = comboBox(indexed("Combo17", i));
-    const Field leaseFields[] = {
-        {"契約番号", {Text6[0]}}, {"リース資産名称", {Text6[1]}}, {"勘定科目", {Combo17[0]}},
-        {"取得年月日", {Combo17[1], Combo17[2], Combo17[3]}}, {"購入金額", {Text6[2]}}, {"支払総額", {Text6[3]}},
-        {"リース回数", {Text6[4]}}, {"月支払金額", {Text6[5]}}, {"月支払利息", {Text6[6]}},
-        {"リース会社", {Text6[7]}}, {"管理部署", {Combo17[4]}}, {"備考", {Text6[8]}}};
+    const Field leaseFields[] = {{"契約番号", {Text6[0]}},   {"リース資産名称", {Text6[1]}},
+                                 {"勘定科目", {Combo17[0]}}, {"取得年月日", {Combo17[1], Combo17[2], Combo17[3]}},
+                                 {"購入金額", {Text6[2]}},   {"支払総額", {Text6[3]}},
+                                 {"リース回数", {Text6[4]}}, {"月支払金額", {Text6[5]}},
+                                 {"月支払利息", {Text6[6]}}, {"リース会社", {Text6[7]}},
+                                 {"管理部署", {Combo17[4]}}, {"備考", {Text6[8]}}};
     auto* leaseGrid = new QGridLayout;
     column = 0;
     for (const Field& field : leaseFields) {
@@ -149,7 +160,8 @@ AssetTab::AssetTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : Set
         const int col = column % 6;
         leaseGrid->addWidget(label(field.caption), row, col);
         auto* cell = new QHBoxLayout;
-        for (QWidget* w : field.controls) cell->addWidget(w);
+        for (QWidget* w : field.controls)
+            cell->addWidget(w);
         leaseGrid->addLayout(cell, row + 1, col);
         ++column;
     }
@@ -159,11 +171,12 @@ AssetTab::AssetTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : Set
     layout->addWidget(List6, 1);
 }
 
-
 void AssetTab::setInputsUsable(bool usable)
 {
-    for (QLineEdit* edit : Text4) setUsable(edit, usable);
-    for (QComboBox* box : Combo6) setUsable(box, usable);
+    for (QLineEdit* edit : Text4)
+        setUsable(edit, usable);
+    for (QComboBox* box : Combo6)
+        setUsable(box, usable);
 }
 
 void AssetTab::controlLeft(QObject* control)
@@ -175,20 +188,15 @@ void AssetTab::controlLeft(QObject* control)
 
 void AssetTab::Load()
 {
-    for (int n = 1; n <= 10; ++n) Combo6[0]->addItem(QString::number(n));
+    for (int n = 1; n <= 10; ++n)
+        Combo6[0]->addItem(QString::number(n));
     const int thisYear = dao::Date::today().year;
     Combo6[2]->addItems({yearItem(thisYear - 1), yearItem(thisYear)});
-    for (int m = 1; m <= 12; ++m) Combo6[3]->addItem(monthItem(m));
+    for (int m = 1; m <= 12; ++m)
+        Combo6[3]->addItem(monthItem(m));
     addDays(Combo6[4], 31);
 
-    Combo6[1]->clear();
-    dao::Recordset& used = *m_file.UsedAccountsRecordset;
-    if (!used.isEmpty())
-        for (used.MoveFirst(); !used.EOF_(); used.MoveNext())
-            if (used.get(schema::column::MinorClass).toText() == "有形固定資産") {
-                Combo6[1]->addItem(toQ(used.get(schema::column::AccountName).toText()));
-                Combo17[0]->addItem(toQ(used.get(schema::column::AccountName).toText()));
-            }
+    FillAccountChoices();
     Combo6[5]->clear();
     Combo6[5]->addItems({"定額法", "定率法", "一括償却"});
     Combo6[6]->clear();
@@ -198,12 +206,30 @@ void AssetTab::Load()
         Combo6[7]->addItem(QString::number(n) + ".00");
     }
     Combo6[8]->clear();
-    for (int i = 1; i <= 3; ++i) Combo17[i]->clear();
+    for (int i = 1; i <= 3; ++i)
+        Combo17[i]->clear();
     Combo17[1]->addItems({yearItem(thisYear - 1), yearItem(thisYear)});
-    for (int m = 1; m <= 12; ++m) Combo17[2]->addItem(monthItem(m));
+    for (int m = 1; m <= 12; ++m)
+        Combo17[2]->addItem(monthItem(m));
     addDays(Combo17[3], 31);
     ClearFixedAssetInput();
     ClearLeaseInput();
+}
+
+void AssetTab::FillAccountChoices()
+{
+    QStringList names;
+    dao::Recordset& used = *m_file.UsedAccountsRecordset;
+    if (!used.isEmpty())
+        for (used.MoveFirst(); !used.EOF_(); used.MoveNext())
+            if (used.get(schema::column::MinorClass).toText() == "有形固定資産")
+                names << toQ(used.get(schema::column::AccountName).toText());
+    for (QComboBox* box : {Combo6[1], Combo17[0]}) {
+        const QString shown = box->currentText();
+        box->clear();
+        box->addItems(names);
+        box->setEditText(shown);
+    }
 }
 
 void AssetTab::refreshRegisters()
@@ -239,8 +265,8 @@ int AssetTab::chosenRegisterLine(const QListWidget* list)
 }
 
 std::optional<ShownLine> AssetTab::lineToDelete(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,
-                                              const char* what, const std::function<void()>& refresh,
-                                              const std::string& question, const std::string& title)
+                                                const char* what, const std::function<void()>& refresh,
+                                                const std::string& question, const std::string& title)
 {
     if (chosenRegisterLine(list) < 0)
         return std::nullopt;
@@ -254,13 +280,15 @@ std::optional<ShownLine> AssetTab::lineToDelete(QListWidget* list, dao::Recordse
 
 void AssetTab::ClearFixedAssetInput()
 {
-    for (QLineEdit* edit : Text4) edit->clear();
-    for (QComboBox* box : Combo6) box->setEditText(QString());
+    for (QLineEdit* edit : Text4)
+        edit->clear();
+    for (QComboBox* box : Combo6)
+        box->setEditText(QString());
 }
 
 void AssetTab::ShowFixedAssetList()
 {
-    fillList(List5, *m_file.FixedAssetRecordset, [](dao::Recordset& rs) {
+    fillList(List5, *m_file.FixedAssetRecordset, FixedAssetComparedFields(), [](dao::Recordset& rs) {
         return std::pair{registers::FixedAssetListLine(rs), FixedAssetKey(rs)};
     });
 }
@@ -293,12 +321,11 @@ registers::FixedAssetFields AssetTab::fixedAssetFields() const
     return f;
 }
 
-
 // "取得日から減価償却費計算（残存価格計算）" and "入力クリア" in either edit
 // mode; "登録", "更新" and "削除" only while it is on.
 void AssetTab::Command6_Click(Command6Button button)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     switch (button) {
     case DepreciationButton: depreciationFromAcquisition(); return;
     case AssetClearButton: ClearFixedAssetInput(); return;
@@ -360,11 +387,11 @@ bool AssetTab::assetRatesAccepted(const registers::FixedAssetFields& fields)
 {
     const auto question = registers::RateDifferenceQuestion(fields);
     return !question
-           || ui::dialogs().messageBox(*question, ui::Buttons::YesNo, registers::kRateQuestionTitle) == ui::Answer::Yes;
+        || ui::dialogs().messageBox(*question, ui::Buttons::YesNo, registers::kRateQuestionTitle) == ui::Answer::Yes;
 }
 
 std::optional<std::string> AssetTab::checkedAssetAccount(const registers::FixedAssetFields& fields,
-                                                       registers::FixedAssetCheck check)
+                                                         registers::FixedAssetCheck check)
 {
     if (const auto message = registers::CheckFixedAssetFields(fields, check)) {
         refuse(*message);
@@ -404,8 +431,9 @@ void AssetTab::deleteFixedAsset()
 {
     if (m_file.FixedAssetRecordset->isEmpty())
         return;
-    const auto line = lineToDelete(List5, *m_file.FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat,
-                                   [this] { refreshFixedAssets(); }, registers::kDeleteFixedAssetQuestion, "固定資産台帳");
+    const auto line = lineToDelete(
+        List5, *m_file.FixedAssetRecordset, FixedAssetKey, kFixedAssetWhat, [this] { refreshFixedAssets(); },
+        registers::kDeleteFixedAssetQuestion, "固定資産台帳");
     if (!line)
         return;
     if (const auto refusal = DeleteFixedAsset(workspace(), database(), *line))
@@ -420,7 +448,7 @@ void AssetTab::List5_Click()
         return;
     const dao::Recordset& asset = *m_file.FixedAssetRecordset;
     const auto text = [&asset](const char* field) { return toQ(asset.get(field).toText()); };
-    const QScopedValueRollback loading(m_loadingAsset, true);   // the asset shows its own rates
+    const QScopedValueRollback loading(m_loadingAsset, true);  // the asset shows its own rates
     Text4[0]->setText(text(schema::column::AssetNumber));
     Text4[1]->setText(text(schema::column::AssetName));
     Combo6[0]->setEditText(wholeNumber(asset.get(schema::column::Quantity), o::kWholeMask));
@@ -470,13 +498,15 @@ void AssetTab::Text4_LostFocus(int index)
 
 void AssetTab::ClearLeaseInput()
 {
-    for (QLineEdit* edit : Text6) edit->clear();
-    for (QComboBox* box : Combo17) box->setEditText(QString());
+    for (QLineEdit* edit : Text6)
+        edit->clear();
+    for (QComboBox* box : Combo17)
+        box->setEditText(QString());
 }
 
 void AssetTab::ShowLeaseList()
 {
-    fillList(List6, *m_file.LeaseRecordset, [](dao::Recordset& rs) {
+    fillList(List6, *m_file.LeaseRecordset, LeaseComparedFields(), [](dao::Recordset& rs) {
         const ListLine line = LeaseListLine(rs);
         return std::pair{line.text, line.key};
     });
@@ -508,11 +538,10 @@ LeaseBoxes AssetTab::leaseBoxes() const
     return b;
 }
 
-
 // "入力クリア" and "登録" in either edit mode; "更新" and "削除" only while it is on.
 void AssetTab::Command7_Click(Command7Button button)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     if (button == LeaseClearButton) {
         ClearLeaseInput();
         return;
@@ -570,8 +599,9 @@ void AssetTab::deleteLease()
 {
     if (m_file.LeaseRecordset->isEmpty())
         return;
-    const auto line = lineToDelete(List6, *m_file.LeaseRecordset, LeaseKey, kLeaseWhat, [this] { refreshLeases(); },
-                                   kDeleteLeaseQuestion, "リース物件管理");
+    const auto line = lineToDelete(
+        List6, *m_file.LeaseRecordset, LeaseKey, kLeaseWhat, [this] { refreshLeases(); }, kDeleteLeaseQuestion,
+        "リース物件管理");
     if (!line)
         return;
     if (const auto refusal = DeleteLease(workspace(), database(), *line))

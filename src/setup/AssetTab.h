@@ -20,7 +20,7 @@
 namespace registers {
 struct FixedAssetFields;
 enum class FixedAssetCheck;
-}
+}  // namespace registers
 
 namespace setup {
 
@@ -31,7 +31,7 @@ class AssetTab : public SetupTab {
 public:
     // The buttons Command6 of the fixed assets, by caption.
     enum Command6Button : std::size_t {
-        DepreciationButton = 0,   // 取得日から減価償却費計算（残存価格計算）
+        DepreciationButton = 0,  // 取得日から減価償却費計算（残存価格計算）
         AssetClearButton = 1,
         AssetRegisterButton = 2,
         AssetUpdateButton = 3,
@@ -58,6 +58,10 @@ public:
 
     // The choice lists of the boxes, the boxes emptied and both lists shown.
     void Load();
+    // The account boxes of both registers offer the names of the accounts in
+    // use for tangible fixed assets, as the chart holds them now; what the
+    // boxes show stays.
+    void FillAccountChoices();
     // Both registers opened again and listed: after the window's own change
     // of the chart, whose names their lines show, or its initialisation.
     void refreshRegisters();
@@ -111,7 +115,7 @@ private:
                                           const char* what, const std::function<void()>& refresh,
                                           const std::string& question, const std::string& title);
 
-    bool m_loadingAsset = false;   // List5_Click is filling the asset's fields
+    bool m_loadingAsset = false;  // List5_Click is filling the asset's fields
 };
 
 }  // namespace setup

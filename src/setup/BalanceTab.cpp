@@ -33,7 +33,8 @@ QVBoxLayout* BalanceTab::buildChartSide()
 {
     // The edit row of an account and the two lists of the chart.
     auto* left = new QVBoxLayout;
-    left->addWidget(label("該当する勘定科目を総勘定科目リストから選択して、編集後に更新または登録ボタンをクリックしてください"));
+    left->addWidget(
+        label("該当する勘定科目を総勘定科目リストから選択して、編集後に更新または登録ボタンをクリックしてください"));
     auto* edit = new QGridLayout;
     static const char* const fieldCaptions[3] = {"コード", "勘定科目名", "期首残高"};
     for (int i = 0; i < 3; ++i) {
@@ -114,7 +115,8 @@ QGroupBox* BalanceTab::buildBalanceColumns()
     Option7[0]->setChecked(true);
     for (int i = 0; i < kBalanceColumnCount; ++i)
         connect(Option7[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) Option7_Click(i);
+            if (on)
+                Option7_Click(i);
         });
     return columns;
 }
@@ -166,7 +168,8 @@ QVBoxLayout* BalanceTab::buildBankSide()
         const auto which = static_cast<Command8Button>(i);
         connect(Command8[i], &QPushButton::clicked, this, [this, which] { Command8_Click(which); });
     }
-    for (int i : {1, 0, 2}) bankButtons->addWidget(Command8[i]);
+    for (int i : {1, 0, 2})
+        bankButtons->addWidget(Command8[i]);
     Command9 = button("金融機関台帳", "Command9");
     connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
     bankButtons->addStretch();
@@ -194,15 +197,19 @@ QVBoxLayout* BalanceTab::buildBankSide()
     return right;
 }
 
-
 void BalanceTab::setInputsUsable(bool usable)
 {
-    for (QComboBox* box : Combo2) setUsable(box, usable);
+    for (QComboBox* box : Combo2)
+        setUsable(box, usable);
     setUsable(Text3[0], usable);
-    for (QLineEdit* edit : Text5) setUsable(edit, usable);
-    for (QCheckBox* box : Check2) setUsable(box, usable);
-    for (QRadioButton* option : Option6) setUsable(option, usable);
-    for (QRadioButton* option : Option3) setUsable(option, usable);
+    for (QLineEdit* edit : Text5)
+        setUsable(edit, usable);
+    for (QCheckBox* box : Check2)
+        setUsable(box, usable);
+    for (QRadioButton* option : Option6)
+        setUsable(option, usable);
+    for (QRadioButton* option : Option3)
+        setUsable(option, usable);
 }
 
 void BalanceTab::controlLeft(QObject* control)
@@ -233,9 +240,11 @@ void BalanceTab::Load()
 {
     UpdateOpeningCash();
 
-    for (QLineEdit* edit : Text5) edit->clear();
+    for (QLineEdit* edit : Text5)
+        edit->clear();
     m_option6Group->setExclusive(false);
-    for (QRadioButton* option : Option6) option->setChecked(false);
+    for (QRadioButton* option : Option6)
+        option->setChecked(false);
     m_option6Group->setExclusive(true);
     Text3[0]->clear();
     Text3[10]->clear();
@@ -244,14 +253,16 @@ void BalanceTab::Load()
     if (industry.isNumeric() && industry.toInt64() >= 0 && industry.toInt64() < kIndustryCount)
         Option3[static_cast<std::size_t>(industry.toInt64())]->setChecked(true);
 
-    for (QLabel* l : Label6) l->clear();
+    for (QLabel* l : Label6)
+        l->clear();
 }
 
-void BalanceTab::reloadAfterInitialisation()
+void BalanceTab::reloadAfterInitialisation(const OpeningCash& openingCash)
 {
     m_file.reopenChart();
     ShowMasterAccountList();
     ShowUsedAccountList();
+    showOpeningCash(openingCash);
 
     m_file.reopen(m_file.BankAccountRecordset, "Q_取引銀行");
     clearList(List7);
@@ -261,7 +272,8 @@ void BalanceTab::reloadAfterInitialisation()
     Combo2[1]->addItems(frame::FieldTexts(*m_file.BranchesInUseRecordset, schema::column::BranchName));
     ShowBankAccountList();
 
-    for (QComboBox* box : Combo2) box->setEditText(QString());
+    for (QComboBox* box : Combo2)
+        box->setEditText(QString());
     Text3[0]->setText("0");
 }
 
@@ -270,8 +282,6 @@ void BalanceTab::Option3_Click(int index)
     if (o::EditModeIsOn())
         storeSetting(schema::column::Industry, index);
 }
-
-
 
 // ---- opening cash ---------------------------------------------------------------------------
 

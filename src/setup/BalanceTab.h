@@ -41,23 +41,23 @@ public:
 
     BalanceTab(SetupRecordsets& file, frame::CellExitGuard& cellExits);
 
-    QListWidget* List2 = nullptr;                    // master chart
-    QListWidget* List3 = nullptr;                    // accounts in use
-    std::array<QLineEdit*, 3> Text5{};               // code, name, amount of the chosen column
-    std::array<QRadioButton*, 2> Option6{};          // 借方, 貸方
-    std::array<QCheckBox*, 4> Check2{};              // 使用, 課税, 相方, 簡易
+    QListWidget* List2 = nullptr;            // master chart
+    QListWidget* List3 = nullptr;            // accounts in use
+    std::array<QLineEdit*, 3> Text5{};       // code, name, amount of the chosen column
+    std::array<QRadioButton*, 2> Option6{};  // 借方, 貸方
+    std::array<QCheckBox*, 4> Check2{};      // 使用, 課税, 相方, 簡易
     std::array<QPushButton*, 3> Command2{};
-    std::array<QRadioButton*, 7> Option7{};          // balance column
-    QLabel* Label15 = nullptr;                       // heading of the balance column
-    std::array<QLabel*, 2> Label6{};                 // classes, description
-    std::array<QRadioButton*, 7> Option3{};          // industry
+    std::array<QRadioButton*, 7> Option7{};  // balance column
+    QLabel* Label15 = nullptr;               // heading of the balance column
+    std::array<QLabel*, 2> Label6{};         // classes, description
+    std::array<QRadioButton*, 7> Option3{};  // industry
     std::array<QPushButton*, 4> Command4{};
-    QListWidget* List7 = nullptr;                    // bank accounts
-    std::array<QComboBox*, 3> Combo2{};              // bank, branch, deposit kind
-    std::array<QLineEdit*, 11> Text3{};              // 0 opening balance, 10 total (others unused)
+    QListWidget* List7 = nullptr;        // bank accounts
+    std::array<QComboBox*, 3> Combo2{};  // bank, branch, deposit kind
+    std::array<QLineEdit*, 11> Text3{};  // 0 opening balance, 10 total (others unused)
     std::array<QPushButton*, 3> Command8{};
-    QPushButton* Command9 = nullptr;                 // 金融機関台帳
-    std::array<QLineEdit*, 4> Text7{};               // 1..3 opening cash (0 is the company tab's period number)
+    QPushButton* Command9 = nullptr;    // 金融機関台帳
+    std::array<QLineEdit*, 4> Text7{};  // 1..3 opening cash (0 is the company tab's period number)
 
     // The bank, branch and deposit-kind lists.
     void FillChoices();
@@ -66,8 +66,9 @@ public:
     void Load();
     // The chart's lists and the bank accounts shown.
     void ShowLists();
-    // After the system initialisation: the chart and the bank accounts read again.
-    void reloadAfterInitialisation();
+    // After the system initialisation: the chart and the bank accounts read
+    // again, and the opening cash it stored shown.
+    void reloadAfterInitialisation(const OpeningCash& openingCash);
 
     void Option3_Click(int index);
     void Option7_Click(int index);

@@ -19,19 +19,18 @@ using frame::toQ;
 
 // ---- company bank accounts -------------------------------------------------------------
 
-// The bank accounts, and the total of their opening balances in Text3(10); with
-// no account the total box is left as it is.
+// The bank accounts, and the total of their opening balances in Text3(10): 0
+// once the last account is gone.
 void BalanceTab::ShowBankAccountList()
 {
     std::int64_t total = 0;
-    fillList(List7, *m_file.BankAccountRecordset, [&total](dao::Recordset& rs) {
+    fillList(List7, *m_file.BankAccountRecordset, BankAccountComparedFields(), [&total](dao::Recordset& rs) {
         const dao::Value balance = rs.get(schema::column::OpeningBalance);
         total += balance.isNumeric() ? balance.toInt64() : 0;
         const ListLine line = BankAccountListLine(rs);
         return std::pair{line.text, line.key};
     });
-    if (List7->count() > 0)
-        Text3[10]->setText(toQ(o::FormatNumber(total, o::kAmount10Mask)));
+    Text3[10]->setText(toQ(o::FormatNumber(total, o::kAmount10Mask)));
 }
 
 void BalanceTab::refreshBankAccounts()
@@ -44,7 +43,7 @@ void BalanceTab::refreshBankAccounts()
 // and "削除" act on the account of the chosen line, "削除" after asking.
 void BalanceTab::Command8_Click(Command8Button button)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     if (!o::EditModeIsOn())
         return;
     BankAccountBoxes boxes;

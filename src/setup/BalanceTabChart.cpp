@@ -41,7 +41,7 @@ bool IsStaleAccountRefusal(const std::string& refusal)
 struct BalanceTab::AccountRow {
     std::string code;
     int line = -1;
-    std::string shownRecord;   // the whole record as the line showed it
+    ShownLine shown;  // what the line showed of the account
 };
 
 // ---- the lists ---------------------------------------------------------------------
@@ -66,7 +66,7 @@ void BalanceTab::ShowMasterAccountList()
 {
     const o::EditModeSuspended editModeOff;
     const int column = BalanceColumn();
-    fillList(List2, *m_file.AccountMasterRecordset, [column](dao::Recordset& rs) {
+    fillList(List2, *m_file.AccountMasterRecordset, AccountComparedFields(column), [column](dao::Recordset& rs) {
         return std::pair{AccountListLine(rs, column, true), AccountCode(rs)};
     });
 }
@@ -75,7 +75,7 @@ void BalanceTab::ShowUsedAccountList()
 {
     const o::EditModeSuspended editModeOff;
     const int column = BalanceColumn();
-    fillList(List3, *m_file.UsedAccountsRecordset, [column](dao::Recordset& rs) {
+    fillList(List3, *m_file.UsedAccountsRecordset, AccountComparedFields(column), [column](dao::Recordset& rs) {
         return std::pair{AccountListLine(rs, column, false), rs.get(schema::column::AccountCode).toText()};
     });
 }
@@ -95,7 +95,7 @@ std::optional<BalanceTab::AccountRow> BalanceTab::selectedAccount()
         rereadChart(state == ShownState::Changed ? kAccountChanged : kAccountVanished);
         return std::nullopt;
     }
-    return AccountRow{keys[line], line, shown.fingerprint};
+    return AccountRow{keys[line], line, shown};
 }
 
 void BalanceTab::rereadChart(const std::string& refusal)
@@ -174,7 +174,7 @@ void BalanceTab::Command2_Click(Command2Button button)
         refuse(kChooseAccount);
         return;
     }
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     const int line = List2->currentRow();
     try {
         const auto account = selectedAccount();
@@ -279,8 +279,7 @@ void BalanceTab::updateAccount(const AccountRow& account)
     const auto amount = editRowAmount(fromQ(Text5[2]->text()), [this](const std::string& m) { refuse(m); });
     if (!amount)
         return;
-    if (const auto refusal =
-            UpdateAccount(workspace(), database(), account.shownRecord, editRowAccount(code, *amount))) {
+    if (const auto refusal = UpdateAccount(workspace(), database(), account.shown, editRowAccount(code, *amount))) {
         IsStaleAccountRefusal(*refusal) ? rereadChart(*refusal) : refuse(*refusal);
         return;
     }
@@ -302,7 +301,7 @@ void BalanceTab::deleteAccount(const AccountRow& account)
                                  std::string("勘定科目削除"))
         != ui::Answer::Yes)
         return;
-    if (const auto refusal = DeleteAccount(workspace(), database(), code, account.shownRecord)) {
+    if (const auto refusal = DeleteAccount(workspace(), database(), code, account.shown)) {
         IsStaleAccountRefusal(*refusal) ? rereadChart(*refusal) : refuse(*refusal);
         return;
     }
@@ -363,7 +362,7 @@ int BalanceTab::selectedIndustry() const
 
 void BalanceTab::Command4_Click(Command4Button button)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     if (!o::EditModeIsOn()) {
         ui::dialogs().beep();
         return;
@@ -373,8 +372,9 @@ void BalanceTab::Command4_Click(Command4Button button)
 
 void BalanceTab::copyIndustry(Command4Button button)
 {
-    const char* question = button == CopyMasterToIndustryButton ? "マスター台帳を業種別勘定科目へ複写します　よろしいですか？"
-                                      : "業種別勘定科目名をマスター台帳へ複写します　よろしいですか？";
+    const char* question = button == CopyMasterToIndustryButton
+        ? "マスター台帳を業種別勘定科目へ複写します　よろしいですか？"
+        : "業種別勘定科目名をマスター台帳へ複写します　よろしいですか？";
     if (ui::dialogs().messageBox(question, ui::Buttons::YesNo, std::string("業種別勘定科目設定")) != ui::Answer::Yes)
         return;
     try {
@@ -389,7 +389,7 @@ void BalanceTab::copyIndustry(Command4Button button)
     }
     m_file.reopenChart();
     if (button == CopyIndustryToMasterButton)
-        refreshListsNamingAccounts();   // the master took the industry's names
+        refreshListsNamingAccounts();  // the master took the industry's names
     ShowMasterAccountList();
     ShowUsedAccountList();
 }

@@ -26,8 +26,8 @@ std::unique_ptr<dao::Recordset> openAccounts(dao::Database& db)
 bool isAccount(const dao::Recordset& rs, const BankAccount& account)
 {
     return rs.get(schema::column::BankCode).toText() == account.bankCode
-           && rs.get(schema::column::BranchCode).toText() == account.branchCode
-           && rs.get(schema::column::DepositKind).toText() == account.kind;
+        && rs.get(schema::column::BranchCode).toText() == account.branchCode
+        && rs.get(schema::column::DepositKind).toText() == account.kind;
 }
 
 // How many stored accounts are the one named.
@@ -78,8 +78,8 @@ std::variant<std::string, BankAccount> CheckBankAccountBoxes(const BankAccountBo
 std::string DeleteBankAccountQuestion(const dao::Recordset& accounts)
 {
     return "選択された取引銀行「" + accounts.get(schema::column::BankName).toText() + "　"
-           + accounts.get(schema::column::BranchName).toText() + "　"
-           + accounts.get(schema::column::DepositKind).toText() + "」を削除します　よろしいですか？";
+        + accounts.get(schema::column::BranchName).toText() + "　" + accounts.get(schema::column::DepositKind).toText()
+        + "」を削除します　よろしいですか？";
 }
 
 std::optional<std::string> RegisterBankAccount(dao::Workspace& ws, dao::Database& db, const BankAccount& account)

@@ -17,7 +17,7 @@ namespace dao {
 class Database;
 class Recordset;
 class Workspace;
-}
+}  // namespace dao
 
 namespace setup {
 
@@ -32,10 +32,10 @@ inline constexpr const char* kDeleteBankAccountTitle = "取引銀行";
 
 // The boxes of the part "取引銀行名、支店名、期首残高登録".
 struct BankAccountBoxes {
-    std::string bank;             // Combo2(0) 銀行名
-    std::string branch;           // Combo2(1) 支店名
-    std::string kind;             // Combo2(2) 種別
-    std::string openingBalance;   // Text3(0) 期首残高
+    std::string bank;            // Combo2(0) 銀行名
+    std::string branch;          // Combo2(1) 支店名
+    std::string kind;            // Combo2(2) 種別
+    std::string openingBalance;  // Text3(0) 期首残高
 };
 
 struct BankAccount {

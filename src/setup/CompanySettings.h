@@ -23,8 +23,8 @@ inline constexpr std::array<std::string_view, 13> kCompanyFields = {
 
 // Captions of the labels beside Text11(0..12).
 inline constexpr std::array<std::string_view, 13> kCompanyFieldCaptions = {
-    "法人番号", "ﾌﾘｶﾞﾅ", "事業所名", "郵便番号", "住所１", "住所２", "電話番号",
-    "FAX番号", "事業種目", "所轄税務署", "事業主役職名", "事業主氏名", "Eメールアドレス",
+    "法人番号", "ﾌﾘｶﾞﾅ",    "事業所名",   "郵便番号",     "住所１",     "住所２",          "電話番号",
+    "FAX番号",  "事業種目", "所轄税務署", "事業主役職名", "事業主氏名", "Eメールアドレス",
 };
 
 inline constexpr int kCorporateNumberField = 0;
@@ -41,9 +41,9 @@ inline constexpr const char* kCorporateNumberTitle = "会社台帳";
 bool IsPeriodNumberText(std::string_view text);
 
 // The coded option groups: element i of the group stores code i.
-inline constexpr std::array<std::string_view, 3> kFilingCodes = {"1", "2", "3"};           // 申告区分 Option1
-inline constexpr std::array<std::string_view, 4> kTaxMethodCodes = {"1", "2", "3", "4"};   // 処理方法 Option2
-inline constexpr std::array<std::string_view, 3> kFractionCodes = {"1", "2", "3"};         // 端数処理 Option5
+inline constexpr std::array<std::string_view, 3> kFilingCodes = {"1", "2", "3"};          // 申告区分 Option1
+inline constexpr std::array<std::string_view, 4> kTaxMethodCodes = {"1", "2", "3", "4"};  // 処理方法 Option2
+inline constexpr std::array<std::string_view, 3> kFractionCodes = {"1", "2", "3"};        // 端数処理 Option5
 
 // The industries of 業種 (Option3), with the name column and the use flag of
 // each industry's account set.

@@ -74,16 +74,25 @@ private:
 
 }  // namespace
 
-std::string FilingStatusText(const dao::Value& code) { return CodeText(code, {"免税", "簡易課税", "原則課税"}); }
-std::string TaxMethodText(const dao::Value& code) { return CodeText(code, {"外税", "内税", "別途入力", "計算なし"}); }
-std::string FractionRuleText(const dao::Value& code) { return CodeText(code, {"切捨て", "四捨五入", "切り上げ"}); }
+std::string FilingStatusText(const dao::Value& code)
+{
+    return CodeText(code, {"免税", "簡易課税", "原則課税"});
+}
+std::string TaxMethodText(const dao::Value& code)
+{
+    return CodeText(code, {"外税", "内税", "別途入力", "計算なし"});
+}
+std::string FractionRuleText(const dao::Value& code)
+{
+    return CodeText(code, {"切捨て", "四捨五入", "切り上げ"});
+}
 
 std::string BankAccountPrintLine(const dao::Recordset& bankAccount)
 {
     const dao::Value opening = bankAccount.get(schema::column::OpeningBalance);
     std::string line = LeftSet(bankAccount.get(schema::column::BankName).toText(), 16)
-                       + LeftSet(bankAccount.get(schema::column::BranchName).toText(), 16)
-                       + LeftSet(bankAccount.get(schema::column::DepositKind).toText(), 16);
+        + LeftSet(bankAccount.get(schema::column::BranchName).toText(), 16)
+        + LeftSet(bankAccount.get(schema::column::DepositKind).toText(), 16);
     if (!opening.isNull() && opening.isNumeric())
         line += o::FormatNumber(opening.toInt64(), o::kAmount11Mask);
     return line;

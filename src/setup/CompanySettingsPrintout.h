@@ -16,9 +16,9 @@ namespace setup {
 inline constexpr const char* kCompanySettingsTitle = " 会計 初期設定  ";
 
 // The texts of a stored tax code ("" for a code outside the list).
-std::string FilingStatusText(const dao::Value& code);    // 申告区分
-std::string TaxMethodText(const dao::Value& code);       // 処理方法
-std::string FractionRuleText(const dao::Value& code);    // 端数処理
+std::string FilingStatusText(const dao::Value& code);  // 申告区分
+std::string TaxMethodText(const dao::Value& code);     // 処理方法
+std::string FractionRuleText(const dao::Value& code);  // 端数処理
 
 // One bank-account line: 銀行名, 支店名 and 種別 left-set in 16 characters each,
 // then 期首残高 with "##,###,###,##0".

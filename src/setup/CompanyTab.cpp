@@ -7,7 +7,9 @@
 #include "common/EraYearText.h"
 #include "frame/WorkWindow.h"
 #include "platform/ui/Dialogs.h"
+#include "journal/EntryDate.h"
 #include "setup/CompanySettings.h"
+#include "setup/PeriodDateStore.h"
 #include "setup/SetupControls.h"
 
 #include <QGridLayout>
@@ -66,7 +68,8 @@ CompanyTab::CompanyTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) :
     right->addWidget(Label4[1], 2, 2);
     right->addWidget(Label4[14], 3, 2);
     for (auto* boxes : {&Combo12, &Combo13, &Combo3})
-        for (QComboBox* box : *boxes) watchFocus(box);
+        for (QComboBox* box : *boxes)
+            watchFocus(box);
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addLayout(right);
     rightColumn->addStretch();
@@ -77,8 +80,10 @@ void CompanyTab::setInputsUsable(bool usable)
 {
     setUsable(Text7[0], usable);
     for (auto* boxes : {&Combo12, &Combo13, &Combo3})
-        for (QComboBox* box : *boxes) setUsable(box, usable);
-    for (QLineEdit* edit : Text11) setUsable(edit, usable);
+        for (QComboBox* box : *boxes)
+            setUsable(box, usable);
+    for (QLineEdit* edit : Text11)
+        setUsable(edit, usable);
 }
 
 bool CompanyTab::comboSelectsOnEntry(const QComboBox*) const
@@ -92,11 +97,16 @@ void CompanyTab::controlLeft(QObject* control)
         const auto it = std::find(array.begin(), array.end(), control);
         return it == array.end() ? -1 : static_cast<int>(it - array.begin());
     };
-    if (int i = indexIn(Text11); i >= 0) return Text11_LostFocus(i);
-    if (control == Text7[0]) return Text7_LostFocus(0);
-    if (int i = indexIn(Combo12); i >= 0) return Combo12_LostFocus(i);
-    if (int i = indexIn(Combo13); i >= 0) return Combo13_LostFocus(i);
-    if (int i = indexIn(Combo3); i >= 0) return Combo3_LostFocus(i);
+    if (int i = indexIn(Text11); i >= 0)
+        return Text11_LostFocus(i);
+    if (control == Text7[0])
+        return Text7_LostFocus(0);
+    if (int i = indexIn(Combo12); i >= 0)
+        return Combo12_LostFocus(i);
+    if (int i = indexIn(Combo13); i >= 0)
+        return Combo13_LostFocus(i);
+    if (int i = indexIn(Combo3); i >= 0)
+        return Combo3_LostFocus(i);
 }
 
 // ---- choice lists and loading -----------------------------------------------------------
@@ -104,7 +114,8 @@ void CompanyTab::controlLeft(QObject* control)
 void CompanyTab::FillChoices()
 {
     const int thisYear = dao::Date::today().year;
-    for (QComboBox* box : Combo12) box->clear();
+    for (QComboBox* box : Combo12)
+        box->clear();
     Combo12[0]->addItems({yearItem(thisYear - 1), yearItem(thisYear)});
     Combo13[0]->addItems({yearItem(thisYear), yearItem(thisYear + 1)});
     Combo3[0]->addItems({yearItem(thisYear), yearItem(thisYear + 1)});
@@ -199,9 +210,18 @@ std::array<QComboBox*, 3>& CompanyTab::dateBoxes(SettingsDate date)
     return Combo3;
 }
 
-void CompanyTab::Combo12_LostFocus(int index) { leaveDateBox(SettingsDate::PeriodStart, index); }
-void CompanyTab::Combo13_LostFocus(int index) { leaveDateBox(SettingsDate::PeriodEnd, index); }
-void CompanyTab::Combo3_LostFocus(int index) { leaveDateBox(SettingsDate::ReportDate, index); }
+void CompanyTab::Combo12_LostFocus(int index)
+{
+    leaveDateBox(SettingsDate::PeriodStart, index);
+}
+void CompanyTab::Combo13_LostFocus(int index)
+{
+    leaveDateBox(SettingsDate::PeriodEnd, index);
+}
+void CompanyTab::Combo3_LostFocus(int index)
+{
+    leaveDateBox(SettingsDate::ReportDate, index);
+}
 
 void CompanyTab::leaveDateBox(SettingsDate date, int index)
 {
@@ -211,8 +231,8 @@ void CompanyTab::leaveDateBox(SettingsDate date, int index)
     const char* field = SettingsDateField(date);
     const DateBoxTexts texts{fromQ(boxes[0]->currentText()), fromQ(boxes[1]->currentText()),
                              fromQ(boxes[2]->currentText())};
-    // Compared with the date the boxes were filled with: another window or
-    // program may have stored a different one since.
+    // A box left as the boxes were filled does nothing: another window or
+    // program may have stored a different date since, which stays.
     std::optional<dao::Date>& shown = m_shownDates[static_cast<std::size_t>(date)];
     const DateBoxExit exit = LeaveDateBox(index, texts, shown);
     if (!exit.acts)
@@ -229,23 +249,27 @@ void CompanyTab::leaveDateBox(SettingsDate date, int index)
         return;
     }
 
-    // The period's two dates are stored together, and only as a period that
-    // can be one; a refused pair stays in the boxes, so that the user can go
-    // on to the other date, and the file keeps the period it had.
+    // The edited date is stored only as part of a period that can be one; a
+    // refused pair stays in the boxes, so that the user can go on to the other
+    // date, and the file keeps the period it had. The other date is stored
+    // with it only when its boxes hold such an edit of their own.
     const SettingsDate other = date == SettingsDate::PeriodStart ? SettingsDate::PeriodEnd : SettingsDate::PeriodStart;
     auto& otherBoxes = dateBoxes(other);
-    const PeriodEdit edit = PeriodAfterEdit(date, *exit.date,
-                                            {fromQ(otherBoxes[0]->currentText()), fromQ(otherBoxes[1]->currentText()),
-                                             fromQ(otherBoxes[2]->currentText())});
+    std::optional<dao::Date> pendingOther = journal::DateFromBoxes(
+        fromQ(otherBoxes[0]->currentText()), fromQ(otherBoxes[1]->currentText()), fromQ(otherBoxes[2]->currentText()));
+    if (pendingOther == m_shownDates[static_cast<std::size_t>(other)])
+        pendingOther.reset();
+    PeriodEdit edit;
+    try {
+        edit = StorePeriodDate(workspace(), database(), date, *exit.date, pendingOther);
+    } catch (const std::exception& e) {
+        reportFailure("会計期間を保存できませんでした", e);
+        return;
+    }
     if (edit.fault != o::FiscalPeriodFault::None) {
         refuse(o::FiscalPeriodFaultText(edit.fault, edit.start, edit.end) + "。この期間は保存していません。");
         return;
     }
-    std::vector<std::pair<std::string, dao::Value>> fields{{field, *exit.date}};
-    if (edit.other)
-        fields.emplace_back(SettingsDateField(other), *edit.other);
-    if (!storeSettings(fields, "会計期間"))
-        return;
     showDateAfterEdit(date);
     if (edit.other)
         showDateAfterEdit(other);
@@ -258,12 +282,13 @@ void CompanyTab::showDateAfterEdit(SettingsDate date)
     const auto stored = m_file.SettingsRecordset->get(SettingsDateField(date)).toDate();
     if (!stored)
         return;
-    m_shownDates[static_cast<std::size_t>(date)] = stored;   // what the boxes show from now on
+    m_shownDates[static_cast<std::size_t>(date)] = stored;  // what the boxes show from now on
     boxes[2]->clear();
     addDays(boxes[2], o::DaysInMonth(stored->year, stored->month));
     boxes[2]->setEditText(toQ(o::FormatDate(*stored, "dd") + "日"));
-    QLabel* label = date == SettingsDate::PeriodStart ? Label4[0] : date == SettingsDate::PeriodEnd ? Label4[1]
-                                                                                                   : Label4[14];
+    QLabel* label = date == SettingsDate::PeriodStart ? Label4[0]
+        : date == SettingsDate::PeriodEnd             ? Label4[1]
+                                                      : Label4[14];
     label->setText(toQ(DateLabelAfterEdit(date, *stored)));
 }
 

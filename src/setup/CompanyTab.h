@@ -22,11 +22,11 @@ public:
 
     std::array<QLineEdit*, 13> Text11{};
     std::array<QLabel*, 13> Label14{};
-    std::array<QLineEdit*, 4> Text7{};               // 0 the period number (1..3 are the opening cash's)
-    std::array<QComboBox*, 3> Combo12{};             // period start: year, month, day
-    std::array<QComboBox*, 3> Combo13{};             // period end
-    std::array<QComboBox*, 3> Combo3{};              // report date
-    std::array<QLabel*, 15> Label4{};                // 0 start, 1 end, 14 report date
+    std::array<QLineEdit*, 4> Text7{};    // 0 the period number (1..3 are the opening cash's)
+    std::array<QComboBox*, 3> Combo12{};  // period start: year, month, day
+    std::array<QComboBox*, 3> Combo13{};  // period end
+    std::array<QComboBox*, 3> Combo3{};   // report date
+    std::array<QLabel*, 15> Label4{};     // 0 start, 1 end, 14 report date
 
     // The year, month and day lists of the three dates.
     void FillChoices();

@@ -19,11 +19,11 @@ namespace setup {
 
 struct CountedListLayout {
     std::string title;
-    std::string pageLabel = kAccountListPageLabel;   // before the page number
-    std::string columnHeading;        // "" for none
-    bool gapAfterHeading = false;     // a gap after the heading instead of a blank line
-    int headerLines = 3;              // the line count a page starts with
-    int lineLimit = 86;               // a new page when the count passes this
+    std::string pageLabel = kAccountListPageLabel;  // before the page number
+    std::string columnHeading;                      // "" for none
+    bool gapAfterHeading = false;                   // a gap after the heading instead of a blank line
+    int headerLines = 3;                            // the line count a page starts with
+    int lineLimit = 86;                             // a new page when the count passes this
 };
 
 void PrintCountedList(SetupPage& page, dao::Recordset& rows, const CountedListLayout& layout,

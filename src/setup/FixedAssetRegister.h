@@ -15,7 +15,7 @@
 namespace dao {
 class Database;
 class Workspace;
-}
+}  // namespace dao
 
 namespace setup {
 

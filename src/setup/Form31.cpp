@@ -36,9 +36,9 @@ Form31::Form31()
     requireSettingsRow(*m_file.SettingsRecordset);
     // A damaged value of the chart, the rates or the registers is refused here,
     // before the load stores the opening cash.
-    for (dao::Recordset* rows : {m_file.SettingsRecordset.get(), m_file.AccountMasterRecordset.get(),
-                                 m_file.TaxRateRecordset.get(), m_file.FixedAssetRecordset.get(),
-                                 m_file.BankAccountRecordset.get(), m_file.LeaseRecordset.get()})
+    for (dao::Recordset* rows :
+         {m_file.SettingsRecordset.get(), m_file.AccountMasterRecordset.get(), m_file.TaxRateRecordset.get(),
+          m_file.FixedAssetRecordset.get(), m_file.BankAccountRecordset.get(), m_file.LeaseRecordset.get()})
         requireReadableRows(*rows);
     registers::RequireUniqueBankCodes(*m_file.database);
     SetFormCaption("会計初期設定");

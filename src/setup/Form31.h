@@ -50,9 +50,9 @@ public:
     Form31();
     ~Form31() override;
 
-    QLabel* Label1 = nullptr;                        // the company name
-    QLabel* Label16 = nullptr;                       // "財務会計　導入初期設定"
-    std::array<QPushButton*, 3> Command5{};          // 編集, 終了, 会計システム初期化
+    QLabel* Label1 = nullptr;                // the company name
+    QLabel* Label16 = nullptr;               // "財務会計　導入初期設定"
+    std::array<QPushButton*, 3> Command5{};  // 編集, 終了, 会計システム初期化
     QTabWidget* SSTab1 = nullptr;
 
     // The tabs, in the order of their places.
@@ -89,12 +89,12 @@ private:
 
     // The system initialisation (Form31Runs.cpp).
     void InitialiseSystem();
-    void reopenAfterInitialisation();
+    void reopenAfterInitialisation(const OpeningCash& openingCash);
     void refuse(const std::string& message);
     void reportFailure(const std::string& what, const std::exception& e);
 
     SetupRecordsets m_file;
-    frame::CellExitGuard m_cellExits;   // runs the fields' exit handlers, on every tab
+    frame::CellExitGuard m_cellExits;  // runs the fields' exit handlers, on every tab
     PartnerTab* m_partnerTab = nullptr;
     TaxTab* m_taxTab = nullptr;
     TemplateTab* m_templateTab = nullptr;
@@ -102,7 +102,7 @@ private:
     PrintTab* m_printTab = nullptr;
     AssetTab* m_assetTab = nullptr;
     CompanyTab* m_companyTab = nullptr;
-    std::vector<SetupTab*> m_tabs;   // in the order of their places
+    std::vector<SetupTab*> m_tabs;  // in the order of their places
 
     o::EditModeListener m_editModeListener{[this](bool on) { editModeChanged(on); }};
 };

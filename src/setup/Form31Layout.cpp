@@ -56,6 +56,7 @@ void Form31::buildControls()
     connect(m_balanceTab, &BalanceTab::accountNamesChanged, this, [this] {
         m_templateTab->FillAccountCombos();
         m_templateTab->refreshTemplates();
+        m_assetTab->FillAccountChoices();
         m_assetTab->refreshRegisters();
     });
     connect(m_balanceTab, &BalanceTab::accountDeleted, m_templateTab, &TemplateTab::refreshTemplates);

@@ -6,7 +6,6 @@
 
 namespace setup {
 
-
 // ---- system initialisation -------------------------------------------------------
 
 // Both questions come before anything is written; the whole reset is one
@@ -19,30 +18,30 @@ void Form31::InitialiseSystem()
         return;
     const bool deleteTemplates =
         ui::dialogs().messageBox("定型仕訳を削除しますか？", ui::Buttons::YesNo, title) == ui::Answer::Yes;
-    std::vector<std::string> skipped;
+    InitialisedSystem done;
     try {
-        skipped = setup::InitialiseSystem(*m_file.workspace, *m_file.database, deleteTemplates);
+        done = setup::InitialiseSystem(*m_file.workspace, *m_file.database, deleteTemplates);
     } catch (const std::exception& e) {
         reportFailure("システムの初期化ができませんでした。期ファイルは初期化の前のままです", e);
         return;
     }
-    reopenAfterInitialisation();
+    reopenAfterInitialisation(done.openingCash);
     if (deleteTemplates) {
         m_file.reopen(m_file.TemplateRecordset, "Q_仕訳定型台帳");
         m_templateTab->clearTemplateList();
     }
-    if (!skipped.empty()) {
+    if (!done.skippedBranches.empty()) {
         std::string rows;
-        for (const std::string& row : skipped)
+        for (const std::string& row : done.skippedBranches)
             rows += "\n" + row;
         refuse("次の支店は取引銀行を作成しませんでした。金融機関台帳を確かめてください" + rows);
     }
     ui::dialogs().messageBox("システムの初期化は終了しました", ui::Buttons::Ok);
 }
 
-void Form31::reopenAfterInitialisation()
+void Form31::reopenAfterInitialisation(const OpeningCash& openingCash)
 {
-    m_balanceTab->reloadAfterInitialisation();
+    m_balanceTab->reloadAfterInitialisation(openingCash);
     m_templateTab->RefillBankLists();
     m_partnerTab->refreshPartners();
     m_assetTab->refreshRegisters();

@@ -42,7 +42,7 @@ std::optional<std::string> CopyIndustryToMaster(dao::Workspace& ws, dao::Databas
                 anyInUse = chart->get(useColumn).toBool();
         if (!anyInUse) {
             refusal = "業種別勘定科目「" + std::string(kIndustryCaptions.at(industry))
-                    + "」には使用する勘定科目がありません。先にマスターから業種別勘定科目へ複写してください";
+                + "」には使用する勘定科目がありません。先にマスターから業種別勘定科目へ複写してください";
             return;
         }
         std::map<std::string, std::string> renames;
@@ -50,7 +50,7 @@ std::optional<std::string> CopyIndustryToMaster(dao::Workspace& ws, dao::Databas
             const std::string industryName = chart->get(nameColumn).toText();
             const std::string standardName = chart->get(schema::column::StandardAccountName).toText();
             const std::string name = !industryName.empty() ? industryName
-                                   : !standardName.empty() ? standardName
+                : !standardName.empty()                    ? standardName
                                                            : chart->get(schema::column::AccountName).toText();
             const std::string oldName = chart->get(schema::column::AccountName).toText();
             if (name != oldName)

@@ -8,7 +8,7 @@
 namespace dao {
 class Database;
 class Workspace;
-}
+}  // namespace dao
 
 namespace setup {
 

@@ -15,7 +15,7 @@
 namespace dao {
 class Database;
 class Workspace;
-}
+}  // namespace dao
 
 namespace setup {
 
@@ -25,20 +25,20 @@ inline constexpr const char* kDeleteLeaseQuestion = "選択されたリース物
 
 // The boxes of the lease register.
 struct LeaseBoxes {
-    std::string contract;       // Text6(0) 契約番号
-    std::string assetName;      // Text6(1) 資産名称
-    std::string accountName;    // Combo17(0) 勘定科目
-    std::string year;           // Combo17(1) "2024年"
-    std::string month;          // Combo17(2) "4月" / "04月"
-    std::string day;            // Combo17(3) "1日"
-    std::string purchase;       // Text6(2) 購入金額
-    std::string total;          // Text6(3) 支払総額
-    std::string payments;       // Text6(4) リース回数
-    std::string monthly;        // Text6(5) 月リース料金 (and 減価償却費)
-    std::string interest;       // Text6(6) 月支払利息
-    std::string lessor;         // Text6(7) リース会社
-    std::string department;     // Combo17(4) 使用部署
-    std::string remarks;        // Text6(8) 備考
+    std::string contract;     // Text6(0) 契約番号
+    std::string assetName;    // Text6(1) 資産名称
+    std::string accountName;  // Combo17(0) 勘定科目
+    std::string year;         // Combo17(1) "2024年"
+    std::string month;        // Combo17(2) "4月" / "04月"
+    std::string day;          // Combo17(3) "1日"
+    std::string purchase;     // Text6(2) 購入金額
+    std::string total;        // Text6(3) 支払総額
+    std::string payments;     // Text6(4) リース回数
+    std::string monthly;      // Text6(5) 月リース料金 (and 減価償却費)
+    std::string interest;     // Text6(6) 月支払利息
+    std::string lessor;       // Text6(7) リース会社
+    std::string department;   // Combo17(4) 使用部署
+    std::string remarks;      // Text6(8) 備考
 };
 
 enum class LeaseButton { Register, Update };

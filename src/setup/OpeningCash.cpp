@@ -2,6 +2,8 @@
 
 #include "journal/AmountRange.h"
 #include "periodfile/SchemaNames.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
 
 namespace setup {
@@ -33,6 +35,20 @@ void StoreOpeningCash(dao::Recordset& settings, const OpeningCash& figures)
     settings.set(schema::column::OpeningCash, figures.cash);
     settings.set(schema::column::OpeningDeposits, figures.deposits);
     settings.Update();
+}
+
+OpeningCash StoreOpeningCashOfChart(dao::Database& db)
+{
+    auto chart = db.OpenRecordset(schema::query::Chart, dao::RecordsetType::Dynaset);
+    const std::optional<OpeningCash> figures = ComputeOpeningCash(*chart);
+    if (!figures)
+        throw dao::DaoError(dao::DaoError::Code::Overflow, kOpeningCashOutOfRange);
+    auto settings = db.OpenRecordset(schema::table::Settings, dao::RecordsetType::Dynaset);
+    if (!settings->isEmpty()) {
+        settings->MoveFirst();
+        StoreOpeningCash(*settings, *figures);
+    }
+    return *figures;
 }
 
 }  // namespace setup

@@ -5,14 +5,17 @@
 #include <cstdint>
 #include <optional>
 
-namespace dao { class Recordset; }
+namespace dao {
+class Database;
+class Recordset;
+}  // namespace dao
 
 namespace setup {
 
 struct OpeningCash {
-    std::int32_t cash = 0;       // 期首残高 of the account "現金"
-    std::int32_t deposits = 0;   // the rest of the class "現金預金"
-    std::int32_t total = 0;      // the whole class
+    std::int32_t cash = 0;      // 期首残高 of the account "現金"
+    std::int32_t deposits = 0;  // the rest of the class "現金預金"
+    std::int32_t total = 0;     // the whole class
 };
 
 // Walks every account of the master chart (in use or not): the class "現金預金"
@@ -23,7 +26,12 @@ std::optional<OpeningCash> ComputeOpeningCash(dao::Recordset& chart);
 // Writes 期首現金残高 and 期首預金残高 into the settings row the recordset stands on.
 void StoreOpeningCash(dao::Recordset& settings, const OpeningCash& figures);
 
-inline constexpr const char* kOpeningCashOutOfRange =
-    "期首現金預金の合計が扱える金額の範囲を超えています";
+inline constexpr const char* kOpeningCashOutOfRange = "期首現金預金の合計が扱える金額の範囲を超えています";
+
+// The figures computed from the chart as the file holds it now and stored in
+// the settings row (when there is one), for a caller that runs it inside the
+// transaction of its change to the chart. A sum out of range throws a
+// dao::DaoError naming it, so that the transaction writes nothing.
+OpeningCash StoreOpeningCashOfChart(dao::Database& db);
 
 }  // namespace setup

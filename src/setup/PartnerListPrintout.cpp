@@ -26,18 +26,18 @@ void PrintPartnerHeader(SetupPage& page, int pageNumber)
 std::string PartnerFirstPrintLine(const dao::Recordset& partner)
 {
     return o::FitByteWidth(partner.get(schema::column::PartnerName).toText(), 27) + " "
-           + o::FitByteWidth(partner.get(schema::column::PartnerBusiness).toText(), 24) + " "
-           + o::FitByteWidth(partner.get(schema::column::PartnerRank).toText(), 4) + " "
-           + DayField(partner.get(schema::column::ClosingDay), "日", 4) + " "
-           + DayField(partner.get(schema::column::PaymentDay), "日後", 6);
+        + o::FitByteWidth(partner.get(schema::column::PartnerBusiness).toText(), 24) + " "
+        + o::FitByteWidth(partner.get(schema::column::PartnerRank).toText(), 4) + " "
+        + DayField(partner.get(schema::column::ClosingDay), "日", 4) + " "
+        + DayField(partner.get(schema::column::PaymentDay), "日後", 6);
 }
 
 std::string PartnerSecondPrintLine(const dao::Recordset& partner)
 {
     return o::FitByteWidth(partner.get(schema::column::Address).toText(), 30) + " "
-           + o::FitByteWidth(partner.get(schema::column::Representative).toText(), 12) + " "
-           + o::FitByteWidth(partner.get(schema::column::Phone).toText(), 12) + " "
-           + o::FitByteWidth(partner.get(schema::column::Email).toText(), 20);
+        + o::FitByteWidth(partner.get(schema::column::Representative).toText(), 12) + " "
+        + o::FitByteWidth(partner.get(schema::column::Phone).toText(), 12) + " "
+        + o::FitByteWidth(partner.get(schema::column::Email).toText(), 20);
 }
 
 void PrintPartnerList(SetupPage& given, dao::Recordset& partners)
@@ -48,7 +48,7 @@ void PrintPartnerList(SetupPage& given, dao::Recordset& partners)
     int pageNumber = 1;
     PrintPartnerHeader(page, pageNumber);
     for (partners.MoveFirst(); !partners.EOF_(); partners.MoveNext()) {
-        if (!page.roomFor(2)) {   // a partner's two lines stay on one page
+        if (!page.roomFor(2)) {  // a partner's two lines stay on one page
             page.newPage();
             PrintPartnerHeader(page, ++pageNumber);
         }

@@ -14,7 +14,7 @@
 namespace dao {
 class Database;
 class Workspace;
-}
+}  // namespace dao
 
 namespace setup {
 
@@ -24,15 +24,15 @@ inline constexpr const char* kDeletePartnerQuestion = "選択された得意先�
 
 // The boxes of the tab.
 struct PartnerBoxes {
-    std::string name;             // Text10(0) 取引先名
-    std::string business;         // Text10(1) 取引内容
-    std::string address;          // Text10(2) 住所
-    std::string representative;   // Text10(3) 代表者
-    std::string phone;            // Text10(4) 電話番号
-    std::string mail;             // Text10(5) メールアドレス
-    std::string closingDay;       // Combo10(1) "20日": 締日
-    std::string paymentDay;       // Combo10(2) "60日後": 支払日
-    std::string rank;             // Combo10(3) 取引先ランク
+    std::string name;            // Text10(0) 取引先名
+    std::string business;        // Text10(1) 取引内容
+    std::string address;         // Text10(2) 住所
+    std::string representative;  // Text10(3) 代表者
+    std::string phone;           // Text10(4) 電話番号
+    std::string mail;            // Text10(5) メールアドレス
+    std::string closingDay;      // Combo10(1) "20日": 締日
+    std::string paymentDay;      // Combo10(2) "60日後": 支払日
+    std::string rank;            // Combo10(3) 取引先ランク
 };
 
 // The number a day text begins with (leading blanks skipped): 20 for "20日",

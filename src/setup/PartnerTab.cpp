@@ -33,7 +33,7 @@ PartnerTab::PartnerTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) :
     for (int i = 0; i < 4; ++i) {
         Combo10[i] = comboBox(indexed("Combo10", i));
         if (i == 0) {
-            Combo10[i]->setParent(this);      // the array's first element has no place on the tab
+            Combo10[i]->setParent(this);  // the array's first element has no place on the tab
             Combo10[i]->setVisible(false);
             continue;
         }
@@ -73,19 +73,22 @@ void PartnerTab::FillChoices()
 
 void PartnerTab::Load()
 {
-    for (QLineEdit* edit : Text10) edit->clear();
+    for (QLineEdit* edit : Text10)
+        edit->clear();
     ShowPartnerList();
 }
 
 void PartnerTab::setInputsUsable(bool usable)
 {
-    for (QLineEdit* edit : Text10) setUsable(edit, usable);
-    for (QComboBox* box : Combo10) setUsable(box, usable);
+    for (QLineEdit* edit : Text10)
+        setUsable(edit, usable);
+    for (QComboBox* box : Combo10)
+        setUsable(box, usable);
 }
 
 void PartnerTab::ShowPartnerList()
 {
-    fillList(List4, *m_file.PartnerRecordset, [](dao::Recordset& rs) {
+    fillList(List4, *m_file.PartnerRecordset, PartnerComparedFields(), [](dao::Recordset& rs) {
         const ListLine line = PartnerListLine(rs);
         return std::pair{line.text, line.key};
     });
@@ -99,13 +102,15 @@ void PartnerTab::refreshPartners()
 
 void PartnerTab::clearBoxes()
 {
-    for (QLineEdit* box : Text10) box->clear();
-    for (int i = 1; i <= 3; ++i) Combo10[i]->setEditText(QString());
+    for (QLineEdit* box : Text10)
+        box->clear();
+    for (int i = 1; i <= 3; ++i)
+        Combo10[i]->setEditText(QString());
 }
 
 void PartnerTab::Command3_Click(Command3Button button)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     if (!o::EditModeIsOn())
         return;
     PartnerBoxes boxes;
@@ -134,8 +139,8 @@ void PartnerTab::Command3_Click(Command3Button button)
             break;
         }
         case Delete: {
-            const auto line = chosenRecord(List4, *m_file.PartnerRecordset, PartnerKey, kPartnerWhat,
-                                           [this] { refreshPartners(); });
+            const auto line =
+                chosenRecord(List4, *m_file.PartnerRecordset, PartnerKey, kPartnerWhat, [this] { refreshPartners(); });
             if (!line)
                 return;
             if (ui::dialogs().messageBox(kDeletePartnerQuestion, ui::Buttons::YesNo, std::string("得意先管理"))

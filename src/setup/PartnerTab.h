@@ -24,8 +24,8 @@ public:
     PartnerTab(SetupRecordsets& file, frame::CellExitGuard& cellExits);
 
     QListWidget* List4 = nullptr;
-    std::array<QLineEdit*, 6> Text10{};              // 取引先, 取引内容, 住所, 代表者名, 電話番号, メールアドレス
-    std::array<QComboBox*, 4> Combo10{};             // (0 unused), 締日, 締後支払日, ランク
+    std::array<QLineEdit*, 6> Text10{};  // 取引先, 取引内容, 住所, 代表者名, 電話番号, メールアドレス
+    std::array<QComboBox*, 4> Combo10{};  // (0 unused), 締日, 締後支払日, ランク
     std::array<QPushButton*, 4> Command3{};
 
     // The choice lists of the day, payment and rank boxes.

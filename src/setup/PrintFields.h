@@ -19,8 +19,7 @@ std::string LeftSet(std::string_view text, int characters);
 
 // The value formatted with `mask` (o::FormatNumber), `suffix` appended, then
 // right-set in `characters`; blanks when the value is null or not a number.
-std::string NumberField(const dao::Value& value, std::string_view mask, int characters,
-                        std::string_view suffix = {});
+std::string NumberField(const dao::Value& value, std::string_view mask, int characters, std::string_view suffix = {});
 
 // "#0.000" right-set in `characters`: at least one digit before the point and
 // three after, rounded half away from zero; blanks when missing.

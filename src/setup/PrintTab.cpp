@@ -14,10 +14,16 @@ using namespace controls;
 PrintTab::PrintTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : SetupTab(file, cellExits)
 {
     auto* layout = new QVBoxLayout(this);
-    static const char* const captions[10] = {
-        "会社基本情報、期首残高、銀行、消費税設定", "定型仕訳一覧表", "勘定科目一覧表（マスター台帳 ）",
-        "使用勘定科目一覧表", "取引先一覧表", "固定資産台帳", "リース物件台帳", "勘定科目（マスター台帳 ）の説明文",
-        "使用勘定科目説明文", "業種別勘定科目"};
+    static const char* const captions[10] = {"会社基本情報、期首残高、銀行、消費税設定",
+                                             "定型仕訳一覧表",
+                                             "勘定科目一覧表（マスター台帳 ）",
+                                             "使用勘定科目一覧表",
+                                             "取引先一覧表",
+                                             "固定資産台帳",
+                                             "リース物件台帳",
+                                             "勘定科目（マスター台帳 ）の説明文",
+                                             "使用勘定科目説明文",
+                                             "業種別勘定科目"};
     for (int i = 0; i < 10; ++i) {
         Check1[i] = new QCheckBox(captions[i]);
         Check1[i]->setObjectName(indexed("Check1", i));
@@ -43,7 +49,7 @@ void PrintTab::Check4_Click()
 
 void PrintTab::Command1_Click(Command1Button button)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     if (button == Print)
         printSetupLists();
 }

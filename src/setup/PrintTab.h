@@ -22,7 +22,7 @@ public:
     PrintTab(SetupRecordsets& file, frame::CellExitGuard& cellExits);
 
     std::array<QCheckBox*, 10> Check1{};
-    QCheckBox* Check4 = nullptr;                     // 全て選択
+    QCheckBox* Check4 = nullptr;  // 全て選択
     std::array<QPushButton*, 8> Command1{};
 
     void Check4_Click();

@@ -108,6 +108,42 @@ std::string TemplateIdOfKey(const std::string& key)
     return key.substr(0, key.rfind('|'));
 }
 
+const ComparedFields& PartnerComparedFields()
+{
+    using namespace schema::column;
+    static const ComparedFields fields{PartnerName, PartnerBusiness, PartnerRank, ClosingDay, PaymentDay,
+                                       Address,     Representative,  Phone,       Email};
+    return fields;
+}
+
+const ComparedFields& BankAccountComparedFields()
+{
+    using namespace schema::column;
+    static const ComparedFields fields{No,         BankCode,    BranchCode,     BankName,
+                                       BranchName, DepositKind, OpeningBalance, ClosingBalance};
+    return fields;
+}
+
+const ComparedFields& FixedAssetComparedFields()
+{
+    using namespace schema::column;
+    static const ComparedFields fields{AssetNumber,  AssetName,        Quantity,        AccountCode,
+                                       AccountName,  AcquiredOn,       AcquisitionCost, DepreciationMethod,
+                                       UsefulLife,   DepreciationRate, GuaranteeRate,   ResidualValue,
+                                       Depreciation, AssetDepartment,  Remarks};
+    return fields;
+}
+
+const ComparedFields& LeaseComparedFields()
+{
+    using namespace schema::column;
+    static const ComparedFields fields{ContractNumber,      LeasedAssetName, AccountCode,   AccountName,
+                                       AcquiredOn,          PurchasePrice,   TotalPayments, LeasePayments,
+                                       MonthlyLeasePayment, MonthlyInterest, Depreciation,  LeaseCompany,
+                                       LeaseDepartment,     Remarks};
+    return fields;
+}
+
 ListLine PartnerListLine(dao::Recordset& partners)
 {
     const dao::Value closing = partners.get(schema::column::ClosingDay);

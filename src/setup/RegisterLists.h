@@ -4,15 +4,15 @@
 // built from the row its recordset stands on, with the key that names the
 // record of the line.
 
-#include <string>
+#include "setup/ShownRecords.h"
 
-namespace dao { class Recordset; }
+#include <string>
 
 namespace setup {
 
 struct ListLine {
     std::string text;
-    std::string key;   // the record's identity: 仕訳ID and 追番, 取引先名, 管理番号, 契約番号, no
+    std::string key;  // the record's identity: 仕訳ID and 追番, 取引先名, 管理番号, 契約番号, no
 };
 
 // A text fitted to `width` characters: padded on the right, or its first
@@ -30,6 +30,16 @@ std::string LeaseKey(const dao::Recordset& leases);
 std::string TemplateKey(const dao::Recordset& templates);
 // The 仕訳ID part of a template line's key.
 std::string TemplateIdOfKey(const std::string& key);
+
+// The fields each register compares (ShownRecords.h): those its line and its
+// boxes show and those its "更新" writes. A partner's and a fixed asset's are
+// all of them; a bank account's leave out 現残高 (the bank books store it), a
+// lease's 購入日 (which only "登録" writes) and the printout's columns derived
+// from it. Templates are compared whole: their writes replace whole rows.
+const ComparedFields& PartnerComparedFields();
+const ComparedFields& BankAccountComparedFields();
+const ComparedFields& FixedAssetComparedFields();
+const ComparedFields& LeaseComparedFields();
 
 ListLine PartnerListLine(dao::Recordset& partners);
 ListLine BankAccountListLine(dao::Recordset& accounts);

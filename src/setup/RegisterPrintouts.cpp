@@ -25,8 +25,7 @@ std::string DateText(const dao::Recordset& rs, const char* field, const char* pa
 // The register's walk: the header block on each page, `linesPerRecord` lines
 // and a gap per record, a new page when a record does not fit.
 void PrintRegister(SetupPage& page, dao::Recordset& records, const char* title, int linesPerRecord,
-                   const std::function<void()>& headings,
-                   const std::function<void(const dao::Recordset&)>& record)
+                   const std::function<void()>& headings, const std::function<void(const dao::Recordset&)>& record)
 {
     if (records.isEmpty())
         return;
@@ -77,7 +76,7 @@ std::string LeaseLine(const dao::Recordset& lease)
         + NumberField(lease.get(schema::queryColumn::LeaseTotal), o::kAmountMask, 14) + " "
         + NumberField(lease.get(schema::queryColumn::LeasePayment), o::kAmountMask, 14) + " "
         + Text(lease, schema::column::LeaseCompany, 18) + " "
-        + DateText(lease, schema::queryColumn::LeaseStart, " yyyy年     mm月     dd日", 30) + " "
+        + DateText(lease, schema::column::AcquiredOn, " yyyy年     mm月     dd日", 30) + " "
         + Text(lease, schema::column::LeaseDepartment, 18) + " " + Text(lease, schema::column::Remarks, 30);
 }
 

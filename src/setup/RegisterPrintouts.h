@@ -29,7 +29,9 @@ std::string FixedAssetFirstLine(const dao::Recordset& asset);
 // 減価償却費, 使用部署名, 備考.
 std::string FixedAssetSecondLine(const dao::Recordset& asset);
 // A lease's one line: 契約番号, 物件名称, リース期間, 総額, リース料,
-// リース会社, 開始日, 使用部署, 備考. It is wider than A4 portrait holds at
+// リース会社, the start date, 使用部署, 備考. The start date is 取得年月日, the
+// date the register shows and "更新" writes (購入日 keeps the date of "登録").
+// It is wider than A4 portrait holds at
 // 9 pt; the printer reduces the page as a whole until the line fits the paper.
 std::string LeaseLine(const dao::Recordset& lease);
 

@@ -23,9 +23,11 @@ DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::option
     const std::string& left = index == 0 ? boxes.year : index == 1 ? boxes.month : boxes.day;
     if (left.empty())
         return exit;
+    if (shown && journal::LeadingNumber(left) == (index == 0 ? shown->year : index == 1 ? shown->month : shown->day))
+        return exit;
     exit.acts = true;
     DateBoxTexts texts = boxes;
-    if (index == 1 && (!shown || journal::LeadingNumber(boxes.month) != shown->month)) {
+    if (index == 1) {
         exit.dayReset = true;
         texts.day = "1日";
     }
@@ -33,10 +35,9 @@ DateBoxExit LeaveDateBox(int index, const DateBoxTexts& boxes, const std::option
     return exit;
 }
 
-PeriodEdit PeriodAfterEdit(SettingsDate edited, const dao::Date& date, const DateBoxTexts& otherBoxes)
+PeriodEdit PeriodAfterEdit(SettingsDate edited, const dao::Date& date, const std::optional<dao::Date>& other)
 {
     PeriodEdit edit;
-    const auto other = journal::DateFromBoxes(otherBoxes.year, otherBoxes.month, otherBoxes.day);
     if (!other)
         return edit;
     edit.other = other;

@@ -4,7 +4,10 @@
 
 namespace setup::controls {
 
-QString q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+QString q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
 
 QLabel* label(const QString& text, QWidget* parent)
 {
@@ -46,7 +49,10 @@ QLineEdit* displayBox(const QString& name)
     return e;
 }
 
-QString indexed(const char* name, int i) { return QString("%1(%2)").arg(name).arg(i); }
+QString indexed(const char* name, int i)
+{
+    return QString("%1(%2)").arg(name).arg(i);
+}
 
 QHBoxLayout* dateRow(std::array<QComboBox*, 3>& boxes, const char* name)
 {
@@ -60,13 +66,23 @@ QHBoxLayout* dateRow(std::array<QComboBox*, 3>& boxes, const char* name)
     return row;
 }
 
-QString yearItem(int year) { return QString::number(year).rightJustified(4, '0') + "年"; }
-QString monthItem(int month) { return QString::number(month) + "月"; }
-QString dayItem(int day) { return QString::number(day) + "日"; }
+QString yearItem(int year)
+{
+    return QString::number(year).rightJustified(4, '0') + "年";
+}
+QString monthItem(int month)
+{
+    return QString::number(month) + "月";
+}
+QString dayItem(int day)
+{
+    return QString::number(day) + "日";
+}
 
 void addDays(QComboBox* box, int days)
 {
-    for (int d = 1; d <= days; ++d) box->addItem(dayItem(d));
+    for (int d = 1; d <= days; ++d)
+        box->addItem(dayItem(d));
 }
 
 void setUsable(QWidget* w, bool usable)

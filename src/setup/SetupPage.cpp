@@ -64,7 +64,7 @@ void SetupPage::newPage()
 bool SetupPage::roomFor(int lines) const
 {
     if (m_device.currentY() <= 0.0)
-        return true;   // the top of a page: a new page would give no more room
+        return true;  // the top of a page: a new page would give no more room
     const double lineHeight = m_device.textHeight("1");
     return m_device.currentY() + lines * lineHeight <= m_device.scaleHeight();
 }

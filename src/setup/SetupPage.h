@@ -20,8 +20,8 @@ inline constexpr int kColumn6Margin = 5;
 
 // "    ページ" and the page number as the printer prints a number, the label
 // ending in the blanks each list gives it.
-inline constexpr const char* kAccountListPageLabel = "    ページ ";     // account lists
-inline constexpr const char* kTemplateListPageLabel = "    ページ  ";   // template list
+inline constexpr const char* kAccountListPageLabel = "    ページ ";    // account lists
+inline constexpr const char* kTemplateListPageLabel = "    ページ  ";  // template list
 inline constexpr const char* kOnePagePageLabel = "    ページ    ";     // page 1 reads "    ページ     1"
 
 std::string SetupPageText(const std::string& label, int page);
@@ -32,17 +32,16 @@ std::string SetupHeaderLine(const dao::Value& companyName, const std::string& ti
 
 class SetupPage {
 public:
-    SetupPage(printing::PrinterDevice& device, dao::Value companyName, dao::Date printedAt,
-              int margin = kSetupMargin);
+    SetupPage(printing::PrinterDevice& device, dao::Value companyName, dao::Date printedAt, int margin = kSetupMargin);
 
     // The same page with lines behind another margin (of `margin` blanks).
     SetupPage withMargin(int margin) const;
 
     printing::PrinterDevice& device() { return m_device; }
 
-    void line(const std::string& text);             // the margin, the text, a line feed
-    void blankLines(int n);                         // PrintNewLines(n)
-    void gap();                                     // PrintLineGap
+    void line(const std::string& text);  // the margin, the text, a line feed
+    void blankLines(int n);              // PrintNewLines(n)
+    void gap();                          // PrintLineGap
     void headerLine(const std::string& title, const std::string& pageText);
     // The block a page of a list opens with: a blank line, the header line,
     // a gap and a blank line.

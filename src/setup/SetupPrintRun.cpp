@@ -69,8 +69,7 @@ void PrintOne(int box, SetupPage& page, const SetupPrintSources& s)
         if (s.accountMaster)
             PrintIndustryAccountList(page, *s.accountMaster);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -91,7 +90,7 @@ bool RunSetupPrintouts(printing::PrinterDevice& printer, const SetupPrintSources
     SetupPage page(printer, CompanyName(sources.settings), printedAt);
     for (int box = 0; box < kSetupPrintoutCount; ++box)
         if (ticked[static_cast<std::size_t>(box)]) {
-            printer.startPrintout();   // a wide printout before does not shrink this one
+            printer.startPrintout();  // a wide printout before does not shrink this one
             PrintOne(box, page, sources);
         }
     printer.endDoc();

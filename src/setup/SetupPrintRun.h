@@ -13,19 +13,19 @@ namespace setup {
 // The recordsets the setup window keeps open; the printouts read them (and
 // leave them as their printouts say).
 struct SetupPrintSources {
-    dao::Recordset* settings = nullptr;         // 会計設定
-    dao::Recordset* accountMaster = nullptr;    // Q_勘定科目コード表
-    dao::Recordset* accountMaster2 = nullptr;   // Q_勘定科目コード表2
-    dao::Recordset* usedAccounts = nullptr;     // Q_使用勘定科目表
-    dao::Recordset* banksInUse = nullptr;       // Q_使用銀行
-    dao::Recordset* branchesInUse = nullptr;    // Q_使用銀行支店
-    dao::Recordset* bankAccounts = nullptr;     // Q_取引銀行
-    dao::Recordset* templates = nullptr;        // Q_仕訳定型台帳
-    dao::Recordset* depositKinds = nullptr;     // 預金種別
-    dao::Recordset* partners = nullptr;         // Q_取引先管理
-    dao::Recordset* taxRates = nullptr;         // Q_消費税率
-    dao::Recordset* fixedAssets = nullptr;      // Q_固定資産台帳
-    dao::Recordset* leases = nullptr;           // Q_リース資産管理
+    dao::Recordset* settings = nullptr;        // 会計設定
+    dao::Recordset* accountMaster = nullptr;   // Q_勘定科目コード表
+    dao::Recordset* accountMaster2 = nullptr;  // Q_勘定科目コード表2
+    dao::Recordset* usedAccounts = nullptr;    // Q_使用勘定科目表
+    dao::Recordset* banksInUse = nullptr;      // Q_使用銀行
+    dao::Recordset* branchesInUse = nullptr;   // Q_使用銀行支店
+    dao::Recordset* bankAccounts = nullptr;    // Q_取引銀行
+    dao::Recordset* templates = nullptr;       // Q_仕訳定型台帳
+    dao::Recordset* depositKinds = nullptr;    // 預金種別
+    dao::Recordset* partners = nullptr;        // Q_取引先管理
+    dao::Recordset* taxRates = nullptr;        // Q_消費税率
+    dao::Recordset* fixedAssets = nullptr;     // Q_固定資産台帳
+    dao::Recordset* leases = nullptr;          // Q_リース資産管理
 };
 
 inline constexpr int kSetupPrintoutCount = 10;

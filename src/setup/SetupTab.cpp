@@ -13,7 +13,9 @@ namespace setup {
 
 using frame::toQ;
 
-SetupTab::SetupTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : m_file(file), m_cellExits(cellExits) {}
+SetupTab::SetupTab(SetupRecordsets& file, frame::CellExitGuard& cellExits) : m_file(file), m_cellExits(cellExits)
+{
+}
 
 // ---- focus ----------------------------------------------------------------------------
 
@@ -102,10 +104,11 @@ bool SetupTab::storeSettings(const std::vector<std::pair<std::string, dao::Value
 
 // ---- lists of records -------------------------------------------------------------------
 
-void SetupTab::fillList(QListWidget* list, dao::Recordset& rs,
+void SetupTab::fillList(QListWidget* list, dao::Recordset& rs, const ComparedFields& compared,
                         const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line)
 {
     clearList(list);
+    m_compared[list] = compared;
     if (rs.isEmpty())
         return;
     std::vector<std::string>& keys = m_keys[list];
@@ -115,7 +118,7 @@ void SetupTab::fillList(QListWidget* list, dao::Recordset& rs,
         auto [text, key] = line(rs);
         items << toQ(text);
         keys.push_back(std::move(key));
-        prints.push_back(RecordFingerprint(rs));
+        prints.push_back(RecordFingerprint(rs, compared));
     }
     list->addItems(items);
 }
@@ -150,7 +153,9 @@ int SetupTab::chosenLine(const QListWidget* list)
 
 ShownLine SetupTab::shownLine(const QListWidget* list, int line) const
 {
-    return ShownLineAt(lineKeys(list), lineFingerprints(list), line);
+    const auto compared = m_compared.find(list);
+    return ShownLineAt(lineKeys(list), lineFingerprints(list),
+                       compared == m_compared.end() ? ComparedFields() : compared->second, line);
 }
 
 std::optional<ShownLine> SetupTab::chosenRecord(QListWidget* list, dao::Recordset& rs, const RecordKey& keyOf,

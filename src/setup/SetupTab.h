@@ -63,8 +63,9 @@ protected:
     bool storeSetting(const std::string& field, const dao::Value& value);
     bool storeSettings(const std::vector<std::pair<std::string, dao::Value>>& fields, const std::string& what);
 
-    // Fills a list, one line and key per row, and keeps each row's fingerprint.
-    void fillList(QListWidget* list, dao::Recordset& rs,
+    // Fills a list, one line and key per row, and keeps each row's fingerprint
+    // of the fields its register compares.
+    void fillList(QListWidget* list, dao::Recordset& rs, const ComparedFields& compared,
                   const std::function<std::pair<std::string, std::string>(dao::Recordset&)>& line);
     void clearList(QListWidget* list);
     // The selected line of a list, -1 when none is.
@@ -84,6 +85,7 @@ private:
     frame::CellExitGuard& m_cellExits;
     std::map<const QListWidget*, std::vector<std::string>> m_keys;
     std::map<const QListWidget*, std::vector<std::string>> m_prints;
+    std::map<const QListWidget*, ComparedFields> m_compared;
 };
 
 }  // namespace setup

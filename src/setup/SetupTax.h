@@ -4,7 +4,9 @@
 
 #include "platform/dao/Value.h"
 
-namespace dao { class Recordset; }
+namespace dao {
+class Recordset;
+}
 
 namespace setup {
 

@@ -2,10 +2,12 @@
 
 namespace setup {
 
-std::string RecordFingerprint(const dao::Recordset& rs)
+namespace {
+
+std::string fingerprintOf(const dao::Recordset& rs, const std::vector<std::string>& fields)
 {
     std::string print;
-    for (const std::string& name : rs.fieldNames()) {
+    for (const std::string& name : fields) {
         const dao::Value value = rs.get(name);
         print += name;
         print += value.isNull() ? "\x1f" : "=" + value.toText();
@@ -14,9 +16,23 @@ std::string RecordFingerprint(const dao::Recordset& rs)
     return print;
 }
 
-ShownLine ShownLineAt(const std::vector<std::string>& keys, const std::vector<std::string>& fingerprints, int index)
+}  // namespace
+
+std::string RecordFingerprint(const dao::Recordset& rs)
+{
+    return fingerprintOf(rs, rs.fieldNames());
+}
+
+std::string RecordFingerprint(const dao::Recordset& rs, const ComparedFields& fields)
+{
+    return fields.empty() ? RecordFingerprint(rs) : fingerprintOf(rs, fields);
+}
+
+ShownLine ShownLineAt(const std::vector<std::string>& keys, const std::vector<std::string>& fingerprints,
+                      const ComparedFields& fields, int index)
 {
     ShownLine line;
+    line.fields = fields;
     if (index < 0 || index >= static_cast<int>(keys.size()))
         return line;
     line.key = keys[index];
@@ -37,7 +53,7 @@ ShownState LocateShownRecord(dao::Recordset& rs, const RecordKey& keyOf, const S
         if (keyOf(rs) != line.key)
             continue;
         if (seen++ == line.occurrence)
-            return RecordFingerprint(rs) == line.fingerprint ? ShownState::Unchanged : ShownState::Changed;
+            return RecordFingerprint(rs, line.fields) == line.fingerprint ? ShownState::Unchanged : ShownState::Changed;
     }
     return ShownState::Vanished;
 }
@@ -49,7 +65,8 @@ std::string ChangedElsewhereMessage(const std::string& what)
 
 std::string VanishedMessage(const std::string& what)
 {
-    return "選択された" + what + "が見つかりません。他で変更された可能性があります。一覧を読み直しましたので、もう一度選択してください";
+    return "選択された" + what
+        + "が見つかりません。他で変更された可能性があります。一覧を読み直しましたので、もう一度選択してください";
 }
 
 std::string ShownStateMessage(ShownState state, const std::string& what)

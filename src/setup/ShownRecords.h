@@ -6,6 +6,12 @@
 // fingerprint). Before a line is used, its record is found again by key and
 // occurrence, and refused when it no longer holds what the line showed or is
 // gone: another window or program may have changed the file since.
+//
+// The fingerprint covers the fields the register compares: what its line and
+// the boxes a click on it fills show, and what its writes write. A field that
+// another window keeps and the register neither shows nor writes (a bank
+// account's 現残高, stored by the bank books) is left out, so that its change
+// does not make the line stale.
 
 #include "platform/dao/Recordset.h"
 
@@ -15,8 +21,14 @@
 
 namespace setup {
 
+// The fields a register compares; empty for every field (a register whose
+// writes replace whole rows).
+using ComparedFields = std::vector<std::string>;
+
 // Every field of the recordset's current row, as text.
 std::string RecordFingerprint(const dao::Recordset& rs);
+// The compared fields of the current row, as text.
+std::string RecordFingerprint(const dao::Recordset& rs, const ComparedFields& fields);
 
 // The key a register gives the current row of its recordset.
 using RecordKey = std::function<std::string(const dao::Recordset&)>;
@@ -24,12 +36,15 @@ using RecordKey = std::function<std::string(const dao::Recordset&)>;
 // What a chosen line showed.
 struct ShownLine {
     std::string key;
-    int occurrence = 0;        // 0: the first record with this key in the list's order
+    int occurrence = 0;  // 0: the first record with this key in the list's order
     std::string fingerprint;
+    ComparedFields fields;  // what the fingerprint covers
 };
 
-// The line `index` of a list whose lines have these keys and fingerprints.
-ShownLine ShownLineAt(const std::vector<std::string>& keys, const std::vector<std::string>& fingerprints, int index);
+// The line `index` of a list whose lines have these keys and fingerprints of
+// these fields.
+ShownLine ShownLineAt(const std::vector<std::string>& keys, const std::vector<std::string>& fingerprints,
+                      const ComparedFields& fields, int index);
 
 enum class ShownState { Unchanged, Changed, Vanished };
 

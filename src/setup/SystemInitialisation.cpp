@@ -50,11 +50,11 @@ void zeroBalances(dao::Database& db)
 
 // Why a branch in use gets no bank account: its bank or the branch itself is
 // missing from the masters. nullopt when both are there.
-std::optional<std::string> missingMaster(dao::Database& db, const std::string& bankCode,
-                                         const std::string& branchCode, const std::string& branchName)
+std::optional<std::string> missingMaster(dao::Database& db, const std::string& bankCode, const std::string& branchCode,
+                                         const std::string& branchName)
 {
-    const std::string branch = "支店「" + (branchName.empty() ? branchCode : branchName) + "」（支店コード "
-                             + branchCode + "）";
+    const std::string branch =
+        "支店「" + (branchName.empty() ? branchCode : branchName) + "」（支店コード " + branchCode + "）";
     if (branchCode.empty() || !registers::FindBranchByCode(db, branchCode))
         return branch + "は支店マスターにありません";
     if (bankCode.empty() || !registers::FindBankByCode(db, bankCode))
@@ -93,12 +93,13 @@ std::vector<std::string> rebuildBankAccounts(dao::Database& db)
 
 }  // namespace
 
-std::vector<std::string> InitialiseSystem(dao::Workspace& ws, dao::Database& db, bool deleteTemplates)
+InitialisedSystem InitialiseSystem(dao::Workspace& ws, dao::Database& db, bool deleteTemplates)
 {
-    std::vector<std::string> skipped;
+    InitialisedSystem done;
     dao::RunInTransaction(ws, [&] {
         zeroBalances(db);
-        skipped = rebuildBankAccounts(db);
+        done.openingCash = StoreOpeningCashOfChart(db);
+        done.skippedBranches = rebuildBankAccounts(db);
         deleteEveryRow(db, "Q_取引先管理");
         deleteEveryRow(db, "Q_固定資産台帳");
         deleteEveryRow(db, "Q_リース資産管理");
@@ -107,7 +108,7 @@ std::vector<std::string> InitialiseSystem(dao::Workspace& ws, dao::Database& db,
         if (deleteTemplates)
             deleteEveryRow(db, "Q_仕訳定型台帳");
     });
-    return skipped;
+    return done;
 }
 
 }  // namespace setup

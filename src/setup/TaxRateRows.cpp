@@ -36,8 +36,8 @@ std::string rowName(int row)
 
 }  // namespace
 
-std::variant<std::vector<TaxRateRow>, std::string> CheckTaxRateRows(
-    const std::array<TaxRateRowTexts, kTaxRateRows>& rows)
+std::variant<std::vector<TaxRateRow>, std::string>
+CheckTaxRateRows(const std::array<TaxRateRowTexts, kTaxRateRows>& rows)
 {
     std::vector<TaxRateRow> result;
     bool ended = false;
@@ -96,7 +96,7 @@ std::optional<std::string> ReplaceTaxRateTable(dao::Workspace& ws, dao::Database
         }
         if (table->RecordCount() > kTaxRateRows) {
             refusal = "消費税率表に" + std::to_string(table->RecordCount())
-                    + "行あり、画面の５行では書き直せません。消費税率表は更新しませんでした";
+                + "行あり、画面の５行では書き直せません。消費税率表は更新しませんでした";
             return;
         }
         if (!table->isEmpty())

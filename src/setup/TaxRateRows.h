@@ -15,7 +15,7 @@ namespace dao {
 class Database;
 class Recordset;
 class Workspace;
-}
+}  // namespace dao
 
 namespace setup {
 
@@ -23,17 +23,17 @@ inline constexpr int kTaxRateRows = 5;
 
 // What one rate row's boxes hold.
 struct TaxRateRowTexts {
-    std::string year;         // Combo14 "2019年"
-    std::string month;        // Combo15 "10月"
-    std::string day;          // Combo16 "1日"
-    std::string rate;         // Text2
-    std::string simplified;   // Text12; empty: no simplified rate of its own
+    std::string year;        // Combo14 "2019年"
+    std::string month;       // Combo15 "10月"
+    std::string day;         // Combo16 "1日"
+    std::string rate;        // Text2
+    std::string simplified;  // Text12; empty: no simplified rate of its own
 };
 
 struct TaxRateRow {
     dao::Date from;
     int rate = 0;
-    std::optional<int> simplified;   // nullopt: 簡易税率 left empty (read as 税率)
+    std::optional<int> simplified;  // nullopt: 簡易税率 left empty (read as 税率)
 };
 
 // The rows to store, in date order, or the message saying which row is wrong.
@@ -41,8 +41,8 @@ struct TaxRateRow {
 // refused, never dropped; rows after the first empty year must be empty,
 // each filled row needs a real date and a whole rate from 0 to 100 (the
 // simplified rate likewise, or empty), and no two rows share a date.
-std::variant<std::vector<TaxRateRow>, std::string> CheckTaxRateRows(
-    const std::array<TaxRateRowTexts, kTaxRateRows>& rows);
+std::variant<std::vector<TaxRateRow>, std::string>
+CheckTaxRateRows(const std::array<TaxRateRowTexts, kTaxRateRows>& rows);
 
 // The rate table as the tab loaded it: every row of `rates` (on Q_消費税率),
 // whole, in its order.

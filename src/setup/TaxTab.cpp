@@ -105,10 +105,14 @@ void TaxTab::setInputsUsable(bool usable)
     for (int i = 0; i < 5; ++i)
         for (QWidget* w : std::initializer_list<QWidget*>{Combo14[i], Combo15[i], Combo16[i], Text2[i], Text12[i]})
             setUsable(w, usable);
-    for (QRadioButton* option : Option1) setUsable(option, usable);
-    for (QRadioButton* option : Option2) setUsable(option, usable);
-    for (QRadioButton* option : Option4) setUsable(option, usable);
-    for (QRadioButton* option : Option5) setUsable(option, usable);
+    for (QRadioButton* option : Option1)
+        setUsable(option, usable);
+    for (QRadioButton* option : Option2)
+        setUsable(option, usable);
+    for (QRadioButton* option : Option4)
+        setUsable(option, usable);
+    for (QRadioButton* option : Option5)
+        setUsable(option, usable);
 }
 
 // The year box of a rate row selects its text; its month and day boxes do not.
@@ -128,10 +132,13 @@ void TaxTab::FillChoices()
         Combo16[i]->clear();
     }
     for (int i = 0; i < 5; ++i)
-        for (int y = thisYear; y <= thisYear + 4; ++y) Combo14[i]->addItem(yearItem(y));
+        for (int y = thisYear; y <= thisYear + 4; ++y)
+            Combo14[i]->addItem(yearItem(y));
     for (int i = 0; i < 5; ++i)
-        for (int m = 1; m <= 12; ++m) Combo15[i]->addItem(monthItem(m));
-    for (int i = 0; i < 5; ++i) addDays(Combo16[i], 31);
+        for (int m = 1; m <= 12; ++m)
+            Combo15[i]->addItem(monthItem(m));
+    for (int i = 0; i < 5; ++i)
+        addDays(Combo16[i], 31);
 }
 
 void TaxTab::Load()
@@ -201,7 +208,7 @@ void TaxTab::Option5_Click(int index)
 
 void TaxTab::Command4_Click(Command4Button button)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     if (!o::EditModeIsOn()) {
         ui::dialogs().beep();
         return;
@@ -214,8 +221,8 @@ void TaxTab::updateTaxRateTable()
 {
     std::array<TaxRateRowTexts, kTaxRateRows> rows;
     for (int i = 0; i < kTaxRateRows; ++i)
-        rows[i] = {fromQ(Combo14[i]->currentText()), fromQ(Combo15[i]->currentText()),
-                   fromQ(Combo16[i]->currentText()), fromQ(Text2[i]->text()), fromQ(Text12[i]->text())};
+        rows[i] = {fromQ(Combo14[i]->currentText()), fromQ(Combo15[i]->currentText()), fromQ(Combo16[i]->currentText()),
+                   fromQ(Text2[i]->text()), fromQ(Text12[i]->text())};
     const auto checked = CheckTaxRateRows(rows);
     if (const auto* message = std::get_if<std::string>(&checked)) {
         refuse(*message);

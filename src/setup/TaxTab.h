@@ -26,15 +26,15 @@ public:
 
     TaxTab(SetupRecordsets& file, frame::CellExitGuard& cellExits);
 
-    std::array<QRadioButton*, 3> Option1{};          // 申告区分
-    std::array<QRadioButton*, 4> Option2{};          // 消費税処理方法
-    std::array<QRadioButton*, 2> Option4{};          // 消費税計算
-    std::array<QRadioButton*, 3> Option5{};          // 消費税計算端数処理
-    std::array<QComboBox*, 5> Combo14{};             // rate rows: year, month, day of 実施年月日
+    std::array<QRadioButton*, 3> Option1{};  // 申告区分
+    std::array<QRadioButton*, 4> Option2{};  // 消費税処理方法
+    std::array<QRadioButton*, 2> Option4{};  // 消費税計算
+    std::array<QRadioButton*, 3> Option5{};  // 消費税計算端数処理
+    std::array<QComboBox*, 5> Combo14{};     // rate rows: year, month, day of 実施年月日
     std::array<QComboBox*, 5> Combo15{};
     std::array<QComboBox*, 5> Combo16{};
-    std::array<QLineEdit*, 5> Text2{};               // 税率
-    std::array<QLineEdit*, 5> Text12{};              // 簡易税率
+    std::array<QLineEdit*, 5> Text2{};   // 税率
+    std::array<QLineEdit*, 5> Text12{};  // 簡易税率
     std::array<QPushButton*, 4> Command4{};
 
     // The year, month and day lists of the rate rows.
@@ -57,7 +57,7 @@ private:
     void loadTaxRateRows();
     void updateTaxRateTable();
 
-    std::vector<std::string> m_shownTaxRates;   // the rate table as its rows were loaded
+    std::vector<std::string> m_shownTaxRates;  // the rate table as its rows were loaded
 };
 
 }  // namespace setup

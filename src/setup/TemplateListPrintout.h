@@ -14,7 +14,7 @@
 namespace setup {
 
 inline constexpr const char* kTemplateListTitle = " 会計 仕訳定型リスト  ";
-inline constexpr int kTemplateListPageLimit = 80;   // lines, the 3 of the header included
+inline constexpr int kTemplateListPageLimit = 80;  // lines, the 3 of the header included
 
 // "*" for a closing template, 追番, 摘要 (20 bytes), 取引先 (10), the debit
 // account (20), 入金 (10 characters), the credit account (20), 出金 (10),

@@ -17,7 +17,7 @@ namespace dao {
 class Database;
 class Recordset;
 class Workspace;
-}
+}  // namespace dao
 
 namespace setup {
 
@@ -33,20 +33,20 @@ std::optional<std::string> TemplateEntryRefusal(const journal::EntryRows& grid, 
 
 // One row of Q_仕訳定型台帳 as the grid stores it.
 struct TemplateRowToStore {
-    int rowNumber = 0;                    // 追番, from 1 without gaps
-    std::string description;              // 摘要
-    std::optional<std::string> partner;   // 取引先, carried down; unset before any row named one
-    std::string debitCode;                // 借方コード, carried down where the cell is empty
-    std::int32_t debit = 0;               // 入金, the cell's amount as shown (0 when empty)
-    std::string creditCode;               // 貸方コード
-    std::int32_t credit = 0;              // 出金
-    std::string bankCode;                 // 銀行コード ("" when not found)
-    std::string branchCode;               // 支店コード, a branch of that bank ("" when not found)
+    int rowNumber = 0;                   // 追番, from 1 without gaps
+    std::string description;             // 摘要
+    std::optional<std::string> partner;  // 取引先, carried down; unset before any row named one
+    std::string debitCode;               // 借方コード, carried down where the cell is empty
+    std::int32_t debit = 0;              // 入金, the cell's amount as shown (0 when empty)
+    std::string creditCode;              // 貸方コード
+    std::int32_t credit = 0;             // 出金
+    std::string bankCode;                // 銀行コード ("" when not found)
+    std::string branchCode;              // 支店コード, a branch of that bank ("" when not found)
 };
 
 struct TemplateRows {
     std::vector<TemplateRowToStore> rows;
-    std::optional<std::string> error;     // why the grid cannot be stored
+    std::optional<std::string> error;  // why the grid cannot be stored
 };
 
 // The grid rows from the first to the row before the first whose description
@@ -62,8 +62,8 @@ TemplateRows BuildTemplateRows(const journal::EntryRows& grid, const journal::Co
 
 // What every row of a template holds besides its own cells.
 struct TemplateHeader {
-    bool closing = false;         // 決算仕訳, from "決算整理仕訳"
-    std::string displayOrder;     // 表示順位
+    bool closing = false;      // 決算仕訳, from "決算整理仕訳"
+    std::string displayOrder;  // 表示順位
 };
 
 // Adds the rows as a new template under the 仕訳ID of `now` ("yymmddhhmmss"), or

@@ -70,8 +70,11 @@ TemplateTab::TemplateTab(SetupRecordsets& file, frame::CellExitGuard& cellExits)
     placeInRow(Check3, left, 6);
 
     left = 56;
-    static const std::pair<Command1Button, const char*> templateButtons[] = {
-        {ClearInput, "入力クリア"}, {Register, "登録"}, {Update, "更新"}, {Delete, "削除"}, {CorrectAmounts, "金額補正"}};
+    static const std::pair<Command1Button, const char*> templateButtons[] = {{ClearInput, "入力クリア"},
+                                                                             {Register, "登録"},
+                                                                             {Update, "更新"},
+                                                                             {Delete, "削除"},
+                                                                             {CorrectAmounts, "金額補正"}};
     for (const auto& [which, caption] : templateButtons) {
         Command1[which] = button(caption, indexed("Command1", static_cast<int>(which)), gridArea);
         connect(Command1[which], &QPushButton::clicked, this, [this, which = which] { Command1_Click(which); });
@@ -84,7 +87,8 @@ TemplateTab::TemplateTab(SetupRecordsets& file, frame::CellExitGuard& cellExits)
     for (int totalLeft : {7100, 10220})
         label("合計", gridArea)->setGeometry(totalLeft / 15, 4080 / 15, 650 / 15, 240 / 15);
     for (int row = 0; row < journal::kGridRows; ++row)
-        for (QWidget* cell : m_grid->rowCells(row)) watchFocus(cell);
+        for (QWidget* cell : m_grid->rowCells(row))
+            watchFocus(cell);
     watchFocus(m_grid->Text8[journal::kGridRows]);
     watchFocus(m_grid->Text9[journal::kGridRows]);
     m_grid->Text8[journal::kGridRows]->setReadOnly(true);
@@ -97,13 +101,13 @@ TemplateTab::TemplateTab(SetupRecordsets& file, frame::CellExitGuard& cellExits)
     layout->addWidget(List1, 1);
 }
 
-
 TemplateTab::~TemplateTab() = default;
 
 void TemplateTab::setInputsUsable(bool usable)
 {
     for (int row = 0; row < journal::kGridRows; ++row)
-        for (QWidget* cell : m_grid->rowCells(row)) setUsable(cell, usable);
+        for (QWidget* cell : m_grid->rowCells(row))
+            setUsable(cell, usable);
     setUsable(Combo4, usable);
     setUsable(Check3, usable);
 }
@@ -115,10 +119,14 @@ void TemplateTab::controlLeft(QObject* control)
         return it == array.end() ? -1 : static_cast<int>(it - array.begin());
     };
     const journal::EntryGrid& g = *m_grid;
-    if (int i = indexIn(g.Combo1); i >= 0) return Combo1_LostFocus(i);
-    if (int i = indexIn(g.Combo7); i >= 0) return Combo7_LostFocus(i);
-    if (int i = indexIn(g.Text8); i >= 0) return Text8_LostFocus(i);
-    if (int i = indexIn(g.Text9); i >= 0) return Text9_LostFocus(i);
+    if (int i = indexIn(g.Combo1); i >= 0)
+        return Combo1_LostFocus(i);
+    if (int i = indexIn(g.Combo7); i >= 0)
+        return Combo7_LostFocus(i);
+    if (int i = indexIn(g.Text8); i >= 0)
+        return Text8_LostFocus(i);
+    if (int i = indexIn(g.Text9); i >= 0)
+        return Text9_LostFocus(i);
 }
 
 // Entering a cell selects its whole text while edit mode is on: a bank cell
@@ -149,15 +157,19 @@ void TemplateTab::FillChoices()
 {
     const QStringList banks = frame::FieldTexts(*m_file.BanksInUseRecordset, schema::column::BankName);
     const QStringList branches = frame::FieldTexts(*m_file.BranchesInUseRecordset, schema::column::BranchName);
-    for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo8[row]->addItems(banks);
-    for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo9[row]->addItems(branches);
+    for (int row = 0; row < journal::kGridRows; ++row)
+        m_grid->Combo8[row]->addItems(banks);
+    for (int row = 0; row < journal::kGridRows; ++row)
+        m_grid->Combo9[row]->addItems(branches);
     FillAccountCombos();
     if (!m_file.PartnerRecordset->isEmpty()) {
         const QStringList partners = frame::FieldTexts(*m_file.PartnerRecordset, schema::column::PartnerName);
-        for (int row = 0; row < journal::kGridRows; ++row) m_grid->Combo11[row]->addItems(partners);
+        for (int row = 0; row < journal::kGridRows; ++row)
+            m_grid->Combo11[row]->addItems(partners);
     }
     Combo4->clear();
-    for (int n = 1; n <= 9; ++n) Combo4->addItem(QString::number(n));
+    for (int n = 1; n <= 9; ++n)
+        Combo4->addItem(QString::number(n));
 }
 
 void TemplateTab::RefillBankLists()
@@ -220,8 +232,10 @@ std::string TemplateTab::AccountNameOf(const std::string& code)
 void TemplateTab::ClearEntry()
 {
     journal::VoucherKind kind = journal::VoucherKind::Transfer;
-    if (Option8[1]->isChecked()) kind = journal::VoucherKind::Receipt;
-    if (Option8[2]->isChecked()) kind = journal::VoucherKind::Payment;
+    if (Option8[1]->isChecked())
+        kind = journal::VoucherKind::Receipt;
+    if (Option8[2]->isChecked())
+        kind = journal::VoucherKind::Payment;
     m_grid->ClearEntry(kind);
     Combo4->setEditText(QString());
 }
@@ -247,8 +261,14 @@ void TemplateTab::FillAccountCombos()
     m_grid->FillAccountLists(*m_file.UsedAccountsRecordset);
 }
 
-void TemplateTab::Combo1_LostFocus(int index) { accountCellLeft(index, true); }
-void TemplateTab::Combo7_LostFocus(int index) { accountCellLeft(index, false); }
+void TemplateTab::Combo1_LostFocus(int index)
+{
+    accountCellLeft(index, true);
+}
+void TemplateTab::Combo7_LostFocus(int index)
+{
+    accountCellLeft(index, false);
+}
 
 // A code typed into an account cell becomes the account's name; in rows 1 to 9
 // the tax account ("仮払消費税" debit, "仮受消費税" credit) makes the row the
@@ -281,8 +301,14 @@ void TemplateTab::accountCellLeft(int row, bool debitSide)
         refuse(journal::kAmountOutOfRangeMessage);
 }
 
-void TemplateTab::Text8_LostFocus(int index) { amountCellLeft(index, true); }
-void TemplateTab::Text9_LostFocus(int index) { amountCellLeft(index, false); }
+void TemplateTab::Text8_LostFocus(int index)
+{
+    amountCellLeft(index, true);
+}
+void TemplateTab::Text9_LostFocus(int index)
+{
+    amountCellLeft(index, false);
+}
 
 // An amount typed on one side; the other side takes it while it is 0. In rows
 // 1 to 9 an empty account cell on that side takes row 0's account.
@@ -331,7 +357,7 @@ void TemplateTab::ShowTemplateList()
     const o::EditModeSuspended editModeOff;
     TemplateListLines lines;
     dao::Recordset& templates = *m_file.TemplateRecordset;
-    fillList(List1, templates, [&lines](dao::Recordset& rs) {
+    fillList(List1, templates, ComparedFields(), [&lines](dao::Recordset& rs) {
         const ListLine line = lines.next(rs);
         return std::pair{line.text, line.key};
     });
@@ -387,7 +413,8 @@ void TemplateTab::LoadTemplateAmounts()
     journal::EntryGrid& g = *m_grid;
     g.DebitTotal = 0;
     g.CreditTotal = 0;
-    for (int i = 0; i < journal::kGridRows; ++i) g.DebitAmounts[i] = g.CreditAmounts[i] = 0;
+    for (int i = 0; i < journal::kGridRows; ++i)
+        g.DebitAmounts[i] = g.CreditAmounts[i] = 0;
     for (int t = 0; t < 6; ++t) {
         g.DebitAmounts[t] = amountOf(templates.get(schema::column::DebitAmount));
         g.CreditAmounts[t] = amountOf(templates.get(schema::column::CreditAmount));
@@ -457,7 +484,7 @@ void TemplateTab::List1_Click()
 
 void TemplateTab::Command1_Click(Command1Button button)
 {
-    const dao::Operation operation;   // its waits for the file share one budget
+    const dao::Operation operation;  // its waits for the file share one budget
     if (!o::EditModeIsOn())
         return;
     switch (button) {
@@ -535,8 +562,8 @@ void TemplateTab::updateTemplate()
     header.closing = Check3->isChecked();
     header.displayOrder = fromQ(Combo4->currentText());
     try {
-        if (const auto refusal = ReplaceTemplate(workspace(), database(), id, shownTemplateRows(id), build.rows,
-                                                 header)) {
+        if (const auto refusal =
+                ReplaceTemplate(workspace(), database(), id, shownTemplateRows(id), build.rows, header)) {
             refuse(*refusal);
             refreshTemplates();
             return;

@@ -32,17 +32,17 @@ public:
         Register = 1,
         Update = 2,
         Delete = 3,
-        CorrectAmounts = 7,   // 金額補正
+        CorrectAmounts = 7,  // 金額補正
     };
 
     TemplateTab(SetupRecordsets& file, frame::CellExitGuard& cellExits);
     ~TemplateTab() override;
 
     journal::EntryGrid& grid() { return *m_grid; }
-    QListWidget* List1 = nullptr;                    // templates
-    QComboBox* Combo4 = nullptr;                     // 表示優先順位
-    QCheckBox* Check3 = nullptr;                     // 決算整理仕訳
-    std::array<QRadioButton*, 3> Option8{};          // 振替伝票, 入金伝票, 出金伝票
+    QListWidget* List1 = nullptr;            // templates
+    QComboBox* Combo4 = nullptr;             // 表示優先順位
+    QCheckBox* Check3 = nullptr;             // 決算整理仕訳
+    std::array<QRadioButton*, 3> Option8{};  // 振替伝票, 入金伝票, 出金伝票
     std::array<QPushButton*, 8> Command1{};
 
     // The choice lists of the grid's cells and of the display order.
@@ -66,7 +66,7 @@ public:
     std::string FindBranchCode(const std::string& bankCode, const std::string& branchName);
     // The name of an account in use; "" after a beep and a message when there is none.
     std::string AccountNameOf(const std::string& code);
-    bool ValidateEntry();       // true when a check failed (and said so)
+    bool ValidateEntry();  // true when a check failed (and said so)
     // Puts the template recordset on the first row of the chosen line's template;
     // false when there is none, or after a message (and the list read again)
     // when the template changed or vanished since it was listed.

@@ -18,10 +18,8 @@ bool BalanceSheetLine::hasAmount() const
     case BsLineKind::LiabilitiesTotal:
     case BsLineKind::ProfitLine:
     case BsLineKind::CapitalTotal:
-    case BsLineKind::GrandTotal:
-        return true;
-    default:
-        return false;
+    case BsLineKind::GrandTotal: return true;
+    default: return false;
     }
 }
 
@@ -244,15 +242,10 @@ std::vector<std::string> BalanceSheetReportRows(const BalanceSheet& sheet)
     std::vector<std::string> rows;
     for (const BalanceSheetLine& line : sheet.lines) {
         switch (line.kind) {
-        case BsLineKind::TitleSeparator:
-            rows.emplace_back();
-            break;
+        case BsLineKind::TitleSeparator: rows.emplace_back(); break;
         case BsLineKind::SeparatorBeforeSubtotal:
-        case BsLineKind::SeparatorAfterSubtotal:
-            rows.emplace_back(" ");
-            break;
-        case BsLineKind::GroupCloseEnd:
-            break;
+        case BsLineKind::SeparatorAfterSubtotal: rows.emplace_back(" "); break;
+        case BsLineKind::GroupCloseEnd: break;
         default:
             rows.push_back(line.hasAmount() ? LabelAmountLine(line.label, line.amount, kReportLabelWidth) : line.label);
         }
@@ -281,29 +274,21 @@ BalanceSheetAccountForm BalanceSheetAccountRows(const BalanceSheet& sheet)
                 form.lists[0].emplace_back();
             break;
         case BsLineKind::Account:
-        case BsLineKind::Cash:
-            put(line.section >= 0 ? static_cast<std::size_t>(line.section) : current, line);
-            break;
+        case BsLineKind::Cash: put(line.section >= 0 ? static_cast<std::size_t>(line.section) : current, line); break;
         case BsLineKind::SeparatorBeforeSubtotal:
         case BsLineKind::SeparatorAfterSubtotal:
-        case BsLineKind::GroupCloseEnd:
-            break;
+        case BsLineKind::GroupCloseEnd: break;
         case BsLineKind::AssetsTotal:
             put(current, line);
             current = 1;
             break;
-        case BsLineKind::LiabilitiesTitle:
-            put(1, line);
-            break;
+        case BsLineKind::LiabilitiesTitle: put(1, line); break;
         case BsLineKind::LiabilitiesTotal:
             put(current, line);
             current = 2;
             break;
-        case BsLineKind::CapitalTitle:
-            put(2, line);
-            break;
-        default:
-            put(current, line);
+        case BsLineKind::CapitalTitle: put(2, line); break;
+        default: put(current, line);
         }
         afterOpeningTitle = false;
     }
@@ -317,11 +302,8 @@ void PrintBalanceSheetReport(printing::PrinterDevice& device, const StatementHea
         switch (line.kind) {
         case BsLineKind::TitleSeparator:
         case BsLineKind::SeparatorBeforeSubtotal:
-        case BsLineKind::SeparatorAfterSubtotal:
-            steps.push_back(PrintStep::newLines(1));
-            break;
-        case BsLineKind::GroupCloseEnd:
-            break;
+        case BsLineKind::SeparatorAfterSubtotal: steps.push_back(PrintStep::newLines(1)); break;
+        case BsLineKind::GroupCloseEnd: break;
         case BsLineKind::Account:
             steps.push_back(PrintStep::line(LabelAmountLine(line.label, line.amount, kReportLabelWidth), true));
             break;
@@ -344,14 +326,10 @@ void PrintBalanceSheetAccounts(printing::PrinterDevice& device, const StatementH
     for (const BalanceSheetLine& line : sheet.lines) {
         switch (line.kind) {
         case BsLineKind::OpeningTitle:
-        case BsLineKind::CapitalTitle:
-            column->push_back(PrintStep::line(text(line), false));
-            break;
+        case BsLineKind::CapitalTitle: column->push_back(PrintStep::line(text(line), false)); break;
         case BsLineKind::TitleSeparator:
         case BsLineKind::SeparatorBeforeSubtotal:
-        case BsLineKind::SeparatorAfterSubtotal:
-            column->push_back(PrintStep::newLines(1));
-            break;
+        case BsLineKind::SeparatorAfterSubtotal: column->push_back(PrintStep::newLines(1)); break;
         case BsLineKind::GroupCloseEnd:
             if (line.nextHasMinor)
                 column->push_back(PrintStep::lineGap());
@@ -360,8 +338,7 @@ void PrintBalanceSheetAccounts(printing::PrinterDevice& device, const StatementH
             column->push_back(PrintStep::line(text(line), true));
             column = &right;
             break;
-        default:
-            column->push_back(PrintStep::line(text(line), true));
+        default: column->push_back(PrintStep::line(text(line), true));
         }
     }
     PrintTwoColumns(device, header, left, right, std::floor(30 * device.textWidth("  ")));
@@ -371,8 +348,8 @@ std::string BalanceSheetNotice(const BalanceSheet& sheet)
 {
     if (!sheet.totalsDiffer())
         return {};
-    return "資産合計と負債、資本合計が一致しません（差額 " + o::FormatNumber(*sheet.assetsTotal - *sheet.grandTotal, kStatementMask)
-           + " 円）";
+    return "資産合計と負債、資本合計が一致しません（差額 "
+        + o::FormatNumber(*sheet.assetsTotal - *sheet.grandTotal, kStatementMask) + " 円）";
 }
 
 }  // namespace statements

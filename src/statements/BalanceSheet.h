@@ -32,30 +32,30 @@
 namespace statements {
 
 enum class BsLineKind {
-    OpeningTitle,              // "（" + the first account's 大分類 + "）"
-    TitleSeparator,            // after a title
-    Heading,                   // a group's 中分類
-    Account,                   // 勘定科目名 and its amount
-    Cash,                      // "現金預金" and the pooled amount
+    OpeningTitle,    // "（" + the first account's 大分類 + "）"
+    TitleSeparator,  // after a title
+    Heading,         // a group's 中分類
+    Account,         // 勘定科目名 and its amount
+    Cash,            // "現金預金" and the pooled amount
     SeparatorBeforeSubtotal,
-    Subtotal,                  // 中分類 + "合計"
+    Subtotal,  // 中分類 + "合計"
     SeparatorAfterSubtotal,
-    GroupCloseEnd,             // the end of a group close
+    GroupCloseEnd,  // the end of a group close
     AssetsTotal,
     LiabilitiesTitle,
     LiabilitiesTotal,
     CapitalTitle,
-    ProfitLine,                // 当期未処分利益 / 当期未処理損失
+    ProfitLine,  // 当期未処分利益 / 当期未処理損失
     CapitalTotal,
-    GrandTotal,                // 負債、資本合計
+    GrandTotal,  // 負債、資本合計
 };
 
 struct BalanceSheetLine {
     BsLineKind kind = BsLineKind::Heading;
-    std::string label;             // the text of a title or heading, the label of an amount line
+    std::string label;  // the text of a title or heading, the label of an amount line
     std::int64_t amount = 0;
-    int section = -1;              // 0 assets, 1 liabilities, 2 capital, -1 another class
-    bool nextHasMinor = false;     // GroupCloseEnd: the account that follows has a 小分類
+    int section = -1;           // 0 assets, 1 liabilities, 2 capital, -1 another class
+    bool nextHasMinor = false;  // GroupCloseEnd: the account that follows has a 小分類
 
     bool hasAmount() const;
 };
@@ -66,8 +66,8 @@ struct BalanceSheet {
     // liabilities and capital): each holds its section's sum gathered so far,
     // and its total once the walk has written it.
     std::array<std::optional<std::int64_t>, 4> boxes{};
-    std::optional<std::int64_t> assetsTotal;   // 資産合計, when written
-    std::optional<std::int64_t> grandTotal;    // 負債、資本合計, when written
+    std::optional<std::int64_t> assetsTotal;  // 資産合計, when written
+    std::optional<std::int64_t> grandTotal;   // 負債、資本合計, when written
 
     // True when both totals were written and differ.
     bool totalsDiffer() const { return assetsTotal && grandTotal && *assetsTotal != *grandTotal; }

@@ -20,7 +20,7 @@ class QPushButton;
 namespace dao {
 class Database;
 class Workspace;
-}
+}  // namespace dao
 
 namespace statements {
 

@@ -65,7 +65,8 @@ void PrintClosingReport(printing::PrinterDevice& device, const StatementSettings
             PrintBalanceSheetReport(device, header("貸借対照表"), sheet);
     }
     if (choices.profitLoss)
-        PrintProfitLossReport(device, header("損益計算書"), accounts, !choices.sgaBreakdown, settings.triangleNegatives);
+        PrintProfitLossReport(device, header("損益計算書"), accounts, !choices.sgaBreakdown,
+                              settings.triangleNegatives);
     if (choices.sgaBreakdown)
         PrintSgaBreakdown(device, header("販売費及び一般管理費内訳書"), accounts);
     if (choices.manufacturingCost)

@@ -18,14 +18,14 @@ class Recordset;
 namespace statements {
 
 struct ClosingReportChoices {
-    int paperSize = 9;              // 13 for "Ｂ５サイズ"; has no effect on the output
-    bool cover = false;             // 表紙
-    bool balanceSheet = false;      // 貸借対照表
-    bool accountForm = true;        // 表形式 (else 報告書形式)
-    bool profitLoss = false;        // 損益計算書
-    bool sgaBreakdown = false;      // 販売費及び一般管理費内訳書 (the statement then shows one SG&A line)
-    bool manufacturingCost = false; // 製造原価報告書（製造業）
-    bool closingBlock = false;      // 報告文、代表者名
+    int paperSize = 9;               // 13 for "Ｂ５サイズ"; has no effect on the output
+    bool cover = false;              // 表紙
+    bool balanceSheet = false;       // 貸借対照表
+    bool accountForm = true;         // 表形式 (else 報告書形式)
+    bool profitLoss = false;         // 損益計算書
+    bool sgaBreakdown = false;       // 販売費及び一般管理費内訳書 (the statement then shows one SG&A line)
+    bool manufacturingCost = false;  // 製造原価報告書（製造業）
+    bool closingBlock = false;       // 報告文、代表者名
 };
 
 // A date of the report: in era form (元号) the era year of the date cut to its

@@ -8,8 +8,8 @@ namespace statements {
 std::string ClosingTitleLine(const dao::Value& companyName, const dao::Value& periodNumber, const dao::Value& first,
                              const dao::Value& last)
 {
-    return companyName.toText() + " 第" + periodNumber.toText() + "期　自" + o::FormatDate(first, o::kLabelDate) + "　至"
-           + o::FormatDate(last, o::kLabelDate);
+    return companyName.toText() + " 第" + periodNumber.toText() + "期　自" + o::FormatDate(first, o::kLabelDate)
+        + "　至" + o::FormatDate(last, o::kLabelDate);
 }
 
 std::string TaxStatusLine(int rate, const std::string& filing, const std::string& method, bool automatic,

@@ -118,8 +118,8 @@ QHBoxLayout* leftAligned(QListWidget* list)
 
 // Check boxes of the captions, one under the other, named <name>_<index>.
 template <std::size_t N>
-void checkColumn(QWidget* parent, const char* name, const char* const (&captions)[N],
-                 std::array<QCheckBox*, N>& boxes, QVBoxLayout* layout)
+void checkColumn(QWidget* parent, const char* name, const char* const (&captions)[N], std::array<QCheckBox*, N>& boxes,
+                 QVBoxLayout* layout)
 {
     for (std::size_t i = 0; i < N; ++i) {
         boxes[i] = new QCheckBox(q(captions[i]), parent);
@@ -155,8 +155,9 @@ Form34::Form34()
     // Every account in use is placed in a statement by its class.
     if (!UsedAccountsRecordset->isEmpty())
         for (UsedAccountsRecordset->MoveFirst(); !UsedAccountsRecordset->EOF_(); UsedAccountsRecordset->MoveNext())
-            UsedAccountsRecordset->getRequired(schema::column::MajorClass,
-                                               "「資産の部」「負債の部」「資本の部」「経常損益」「特別損益」「決算」のどれか");
+            UsedAccountsRecordset->getRequired(
+                schema::column::MajorClass,
+                "「資産の部」「負債の部」「資本の部」「経常損益」「特別損益」「決算」のどれか");
 
     buildControls();
     connectHandlers();
@@ -199,7 +200,8 @@ void Form34::buildControls()
     SSTab1->addTab(buildReportTab(), q("決算報告書"));
     SSTab1->addTab(buildProfitLossTab(), q("損益計算書"));
     SSTab1->addTab(buildBalanceSheetTab(), q("貸借対照表"));
-    SSTab1->addTab(buildListTab(3, "販売費及び一般管理費内訳書", 3, List7, "List7", 3), q("販売費及び一般管理費内訳書"));
+    SSTab1->addTab(buildListTab(3, "販売費及び一般管理費内訳書", 3, List7, "List7", 3),
+                   q("販売費及び一般管理費内訳書"));
     SSTab1->addTab(buildManufacturingTab(), q("製造原価報告書（製造業）"));
     SSTab1->addTab(new QWidget, q("予備"));
     SSTab1->addTab(buildPrintTab(), q("各種帳票印刷、ＣＳＶファイル作成"));
@@ -231,8 +233,8 @@ QWidget* Form34::buildTrialBalanceTab()
         int cellTo;
         int row;
     };
-    static const Heading all[] = {{0, "借方", 0, 33, 0},  {3, "勘定科目", 36, 55, 0}, {4, "貸方", 57, 89, 0},
-                                  {1, "残高", 0, 16, 1},  {2, "合計", 17, 33, 1},    {5, "合計", 57, 72, 1},
+    static const Heading all[] = {{0, "借方", 0, 33, 0}, {3, "勘定科目", 36, 55, 0}, {4, "貸方", 57, 89, 0},
+                                  {1, "残高", 0, 16, 1}, {2, "合計", 17, 33, 1},     {5, "合計", 57, 72, 1},
                                   {6, "残高", 74, 89, 1}};
     int height = 0;
     for (const Heading& h : all) {
@@ -273,8 +275,9 @@ QWidget* Form34::buildReportTab()
 
     QGroupBox* statementsBox = frameBox(tab, "財務諸表");
     auto* statementsLayout = new QVBoxLayout(statementsBox);
-    static const char* const captions[7] = {"全て選択", "表紙", "貸借対照表", "損益計算書", "販売費及び一般管理費内訳書",
-                                            "製造原価報告書（製造業）", "報告文、代表者名"};
+    static const char* const captions[7] = {
+        "全て選択",        "表紙", "貸借対照表", "損益計算書", "販売費及び一般管理費内訳書", "製造原価報告書（製造業）",
+        "報告文、代表者名"};
     checkColumn(statementsBox, "Check2", captions, Check2, statementsLayout);
     auto* formLayout = new QHBoxLayout;
     Option2 = optionPair(statementsBox, "Option2", "表形式", "報告書形式", 0, formLayout);
@@ -400,8 +403,13 @@ QWidget* Form34::buildPrintTab()
 
     QGroupBox* reports = frameBox(tab, "各種帳票印刷");
     auto* reportsLayout = new QVBoxLayout(reports);
-    static const char* const captions[7] = {"全て選択", "決算仕訳", "合計残高試算表", "貸借対照表", "損益計算書",
-                                            "製造原価報告書", "販売費及び一般管理費内訳書"};
+    static const char* const captions[7] = {"全て選択",
+                                            "決算仕訳",
+                                            "合計残高試算表",
+                                            "貸借対照表",
+                                            "損益計算書",
+                                            "製造原価報告書",
+                                            "販売費及び一般管理費内訳書"};
     checkColumn(reports, "Check1", captions, Check1, reportsLayout);
     auto* formLayout = new QHBoxLayout;
     Option5 = optionPair(reports, "Option5", "表形式", "報告書形式", 0, formLayout);

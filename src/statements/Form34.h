@@ -38,30 +38,30 @@ namespace statements {
 class Form34 : public frame::WorkWindow {
     Q_OBJECT
 public:
-    Form34();   // the load: throws dao::DaoError when the period file cannot be used
+    Form34();  // the load: throws dao::DaoError when the period file cannot be used
     ~Form34() override;
 
     // The buttons of Command1, by their captions' meaning.
     enum Button : int {
-        ClearButton = 0,            // "入力クリア"
-        RegisterButton = 1,         // "登録"
-        UpdateButton = 2,           // "更新"
-        DeleteButton = 3,           // "削除"
-        EditButton = 4,             // "編集" / "編集解除"
-        TaxSettlementButton = 5,    // "消費税精算仕訳登録"
-        PrintButton = 6,            // "印刷" of the reports and lists
-        CorrectionButton = 7,       // "金額補正"
-        CsvButton = 8,              // "CSVファイル作成"
-        CloseButton = 9,            // "終了"
-        DepreciationButton = 10,    // "減価償却費仕訳登録"
-        ClosingReportButton = 11,   // "印刷" of the closing report
-        ClosingRunButton = 12,      // "決算処理"
+        ClearButton = 0,           // "入力クリア"
+        RegisterButton = 1,        // "登録"
+        UpdateButton = 2,          // "更新"
+        DeleteButton = 3,          // "削除"
+        EditButton = 4,            // "編集" / "編集解除"
+        TaxSettlementButton = 5,   // "消費税精算仕訳登録"
+        PrintButton = 6,           // "印刷" of the reports and lists
+        CorrectionButton = 7,      // "金額補正"
+        CsvButton = 8,             // "CSVファイル作成"
+        CloseButton = 9,           // "終了"
+        DepreciationButton = 10,   // "減価償却費仕訳登録"
+        ClosingReportButton = 11,  // "印刷" of the closing report
+        ClosingRunButton = 12,     // "決算処理"
     };
 
     // ---- controls ----------------------------------------------------------
     QTabWidget* SSTab1 = nullptr;
-    QLabel* Label11 = nullptr;                    // title line
-    QLabel* TallyNotice = nullptr;                // the journal rows the tally left out, or why it failed
+    QLabel* Label11 = nullptr;      // title line
+    QLabel* TallyNotice = nullptr;  // the journal rows the tally left out, or why it failed
     // tab 0 "決算仕訳入力": the closing-entry page, with its own controls
     ClosingEntryPage& entryPage() { return *m_entryPage; }
     // tab 1 "合計残高試算表"
@@ -76,26 +76,26 @@ public:
     // tab 4 "貸借対照表"
     std::array<QListWidget*, 4> List4{};
     std::array<QLineEdit*, 4> Text2{};
-    QLabel* BalanceNotice = nullptr;              // says when the two totals differ
+    QLabel* BalanceNotice = nullptr;  // says when the two totals differ
     // tab 5, tab 6
     QListWidget* List7 = nullptr;
     QListWidget* List6 = nullptr;
     // tab 8 "各種帳票印刷、ＣＳＶファイル作成"
     std::array<QRadioButton*, 2> Option6{}, Option5{};
     std::array<QCheckBox*, 7> Check1{};
-    QCheckBox* Check3 = nullptr;                  // Check3(0)
+    QCheckBox* Check3 = nullptr;  // Check3(0)
     // labels
-    std::array<QLabel*, 5> Label4{};              // period labels of tabs 1, 4, 3, 5, 6
-    std::array<QLabel*, 4> Label9{};              // unit labels
-    std::map<int, QPushButton*> Command1;         // 0..12 (Button), the entry page's among them
+    std::array<QLabel*, 5> Label4{};       // period labels of tabs 1, 4, 3, 5, 6
+    std::array<QLabel*, 4> Label9{};       // unit labels
+    std::map<int, QPushButton*> Command1;  // 0..12 (Button), the entry page's among them
 
     // ---- recordsets, opened at load in this order --------------------------
-    std::unique_ptr<dao::Recordset> SettingsRecordset;        // 会計設定
-    std::unique_ptr<dao::Recordset> TaxRateRecordset;         // Q_消費税率 (snapshot)
-    std::unique_ptr<dao::Recordset> AccountMasterRecordset;   // Q_勘定科目コード表
-    std::unique_ptr<dao::Recordset> UsedAccountsRecordset;    // Q_使用勘定科目表
-    std::unique_ptr<dao::Recordset> EraCodeRecordset;         // Q_年号コード
-    std::unique_ptr<dao::Recordset> BankAccountRecordset;     // Q_取引銀行
+    std::unique_ptr<dao::Recordset> SettingsRecordset;       // 会計設定
+    std::unique_ptr<dao::Recordset> TaxRateRecordset;        // Q_消費税率 (snapshot)
+    std::unique_ptr<dao::Recordset> AccountMasterRecordset;  // Q_勘定科目コード表
+    std::unique_ptr<dao::Recordset> UsedAccountsRecordset;   // Q_使用勘定科目表
+    std::unique_ptr<dao::Recordset> EraCodeRecordset;        // Q_年号コード
+    std::unique_ptr<dao::Recordset> BankAccountRecordset;    // Q_取引銀行
 
     // The date and time of the last refresh (the tax status line's rate and the
     // period labels). The entry grid's tax rows take the rate of the voucher's date instead.
@@ -161,10 +161,10 @@ private:
     StatementHeader header(bool omitCompanyLine, const char* title);
     void showFailure(const std::exception& e);
 
-    ClosingEntryPage* m_entryPage = nullptr;   // the first tab, owned by SSTab1
+    ClosingEntryPage* m_entryPage = nullptr;  // the first tab, owned by SSTab1
     std::shared_ptr<dao::Workspace> m_workspace;
     std::shared_ptr<dao::Database> m_database;
-    StatementSettings m_headerSettings;   // what the page headers of the last print read
+    StatementSettings m_headerSettings;  // what the page headers of the last print read
     // Why the last tally of this window failed; nothing while its figures stand.
     // The figures stored before are never shown, printed or written instead.
     std::optional<std::string> m_tallyRefusal;

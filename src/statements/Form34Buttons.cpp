@@ -35,18 +35,10 @@ std::string csvFolder(const std::string& databasePath)
 void Form34::Command1_Click(int index)
 {
     switch (index) {
-    case PrintButton:
-        printRun();
-        return;
-    case CsvButton:
-        WriteStatementCsv();
-        return;
-    case CloseButton:
-        close();
-        return;
-    case ClosingReportButton:
-        PrintClosingReport();
-        return;
+    case PrintButton: printRun(); return;
+    case CsvButton: WriteStatementCsv(); return;
+    case CloseButton: close(); return;
+    case ClosingReportButton: PrintClosingReport(); return;
     case ClosingRunButton:
         // The refresh rebuilds the period figures before every statement.
         RefreshClosingForm();

@@ -45,8 +45,10 @@ void Form34::RefreshClosingForm()
         selectStoredOptions();
         s.MoveFirst();
         const dao::Value periodEnd = s.get(schema::column::PeriodEnd);
-        m_entryPage->Refresh(TaxStatusLine(TaxRateOn(TaxDate), s.get(schema::column::TaxFiling).toText(), s.get(schema::column::TaxHandling).toText(),
-                                           s.get(schema::column::TaxCalculation).toBool(), s.get(schema::column::Rounding).toText()),
+        m_entryPage->Refresh(TaxStatusLine(TaxRateOn(TaxDate), s.get(schema::column::TaxFiling).toText(),
+                                           s.get(schema::column::TaxHandling).toText(),
+                                           s.get(schema::column::TaxCalculation).toBool(),
+                                           s.get(schema::column::Rounding).toText()),
                              periodEnd);
         const std::string period = PeriodText(s.get(schema::column::PeriodStart).toDate(), periodEnd.toDate(), TaxDate);
         for (QLabel* l : Label4)
@@ -93,7 +95,8 @@ void Form34::recomputePeriodFigures()
 void Form34::showTallyRefusal()
 {
     const QString notice = toQ(*m_tallyRefusal);
-    for (QListWidget* list : {List3, List5[0], List5[1], List5[2], List4[0], List4[1], List4[2], List4[3], List6, List7}) {
+    for (QListWidget* list :
+         {List3, List5[0], List5[1], List5[2], List4[0], List4[1], List4[2], List4[3], List6, List7}) {
         list->clear();
         list->addItem(notice);
     }

@@ -156,13 +156,15 @@ void Form34::PrintProfitLossReport(bool omitCompanyLine, bool listSgaAccounts)
 {
     o::EditModeSuspended off;
     const StatementHeader h = header(omitCompanyLine, "損益計算書");
-    statements::PrintProfitLossReport(printing::printer(), h, accounts(), listSgaAccounts, h.settings->triangleNegatives);
+    statements::PrintProfitLossReport(printing::printer(), h, accounts(), listSgaAccounts,
+                                      h.settings->triangleNegatives);
 }
 
 void Form34::PrintSgaBreakdown(bool omitCompanyLine)
 {
     o::EditModeSuspended off;
-    statements::PrintSgaBreakdown(printing::printer(), header(omitCompanyLine, "販売費及び一般管理費内訳書"), accounts());
+    statements::PrintSgaBreakdown(printing::printer(), header(omitCompanyLine, "販売費及び一般管理費内訳書"),
+                                  accounts());
 }
 
 void Form34::PrintManufacturingCost(bool omitCompanyLine)

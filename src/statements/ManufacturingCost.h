@@ -27,17 +27,17 @@ namespace statements {
 
 struct ManufacturingCost {
     std::int64_t openingMaterial = 0;
-    std::int64_t purchases = 0;          // less the returns
+    std::int64_t purchases = 0;  // less the returns
     std::int64_t closingMaterial = 0;
     std::int64_t labour = 0;
     std::int64_t expenses = 0;
     std::int64_t openingWork = 0;
     std::int64_t closingWork = 0;
 
-    std::int64_t materialCost() const { return openingMaterial + purchases - closingMaterial; }        // Ⅰ
-    std::int64_t totalCost() const { return materialCost() + labour + expenses; }                      // Ⅰ+Ⅱ+Ⅲ
-    std::int64_t withOpeningWork() const { return totalCost() + openingWork; }                         // 合計
-    std::int64_t costOfManufacturing() const { return withOpeningWork() - closingWork; }               // 当期製造原価
+    std::int64_t materialCost() const { return openingMaterial + purchases - closingMaterial; }  // Ⅰ
+    std::int64_t totalCost() const { return materialCost() + labour + expenses; }                // Ⅰ+Ⅱ+Ⅲ
+    std::int64_t withOpeningWork() const { return totalCost() + openingWork; }                   // 合計
+    std::int64_t costOfManufacturing() const { return withOpeningWork() - closingWork; }         // 当期製造原価
     bool anyFigure() const;
 };
 

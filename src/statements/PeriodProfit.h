@@ -22,19 +22,19 @@
 namespace statements {
 
 struct ClosingListEntry {
-    std::string name;          // 勘定科目名
-    std::int64_t amount = 0;   // 期末残高 (never 0: accounts without a balance are not listed)
+    std::string name;         // 勘定科目名
+    std::int64_t amount = 0;  // 期末残高 (never 0: accounts without a balance are not listed)
 };
 
 struct PeriodProfit {
-    std::int64_t beforeTax = 0;   // T
-    std::int64_t closing1 = 0;    // T1
-    std::int64_t closing2 = 0;    // T2
-    std::vector<ClosingListEntry> list1;   // the 決算１ accounts with a balance, in order
-    std::vector<ClosingListEntry> list2;   // the 決算２ accounts with a balance
+    std::int64_t beforeTax = 0;           // T
+    std::int64_t closing1 = 0;            // T1
+    std::int64_t closing2 = 0;            // T2
+    std::vector<ClosingListEntry> list1;  // the 決算１ accounts with a balance, in order
+    std::vector<ClosingListEntry> list2;  // the 決算２ accounts with a balance
 
-    std::int64_t netProfit() const { return beforeTax - closing1; }                     // 当期純利益額
-    std::int64_t unappropriated() const { return beforeTax - closing1 + closing2; }     // 当期未処分利益
+    std::int64_t netProfit() const { return beforeTax - closing1; }                  // 当期純利益額
+    std::int64_t unappropriated() const { return beforeTax - closing1 + closing2; }  // 当期未処分利益
 };
 
 // Where the profit-and-loss run lies in the accounts: [begin, end). begin ==

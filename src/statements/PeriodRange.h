@@ -16,8 +16,8 @@ class Database;
 namespace statements {
 
 struct FiscalPeriod {
-    dao::Date first;   // 会計期間開始日
-    dao::Date last;    // 会計期間終了日
+    dao::Date first;  // 会計期間開始日
+    dao::Date last;   // 会計期間終了日
 };
 
 // Reads the settings row of `database`. Throws dao::DaoError with a Japanese

@@ -22,7 +22,7 @@ ProfitLossAccountForm ShowProfitLossAccounts(const StatementAccounts& accounts, 
 {
     ProfitLossAccountForm form;
     const AccountRun run = ProfitLossRun(accounts);
-    std::optional<std::size_t> manufacturingLine;   // where the first manufacturing account stood
+    std::optional<std::size_t> manufacturingLine;  // where the first manufacturing account stood
     for (std::size_t i = run.begin; i < run.end; ++i) {
         const StatementAccount& a = accounts[i];
         if (!ListedInProfitLoss(a, figures))

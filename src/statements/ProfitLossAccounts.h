@@ -20,10 +20,10 @@
 namespace statements {
 
 struct ProfitLossAccountForm {
-    std::vector<std::string> expenses;   // List5(0)
-    std::vector<std::string> revenues;   // List5(1)
-    std::int64_t expenseTotal = 0;       // Text3(0)
-    std::int64_t revenueTotal = 0;       // Text3(1)
+    std::vector<std::string> expenses;  // List5(0)
+    std::vector<std::string> revenues;  // List5(1)
+    std::int64_t expenseTotal = 0;      // Text3(0)
+    std::int64_t revenueTotal = 0;      // Text3(1)
 };
 
 ProfitLossAccountForm ShowProfitLossAccounts(const StatementAccounts& accounts, ProfitLossFigures figures);

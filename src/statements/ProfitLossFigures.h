@@ -33,7 +33,6 @@ std::int64_t ProfitLossAmount(const StatementAccount& account, ProfitLossFigures
 // run (中分類 "製造原価"), debit-natured ones adding, credit-natured ones
 // (closing stocks, purchase returns) subtracting, others not counted; the
 // manufacturing cost report's final figure.
-std::int64_t ManufacturingNetCost(const StatementAccounts& accounts, const AccountRun& run,
-                                  ProfitLossFigures figures);
+std::int64_t ManufacturingNetCost(const StatementAccounts& accounts, const AccountRun& run, ProfitLossFigures figures);
 
 }  // namespace statements

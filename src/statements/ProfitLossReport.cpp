@@ -13,14 +13,14 @@ namespace {
 // What the walk writes, before it is laid out on screen or on paper.
 struct Op {
     enum class Kind {
-        Heading,          // a heading text
-        Account,          // prefix, name, amount in the first column
-        Figure,           // prefix, label, amount in the second column
-        EmptyRow,         // screen: ""
-        BlankRow,         // screen: " "
-        BlankLine,        // paper: an empty text at column 10, no gap
-        NewLine,          // paper: one blank line
-        MarginFigure,     // paper: a figure line at the left margin, no gap
+        Heading,       // a heading text
+        Account,       // prefix, name, amount in the first column
+        Figure,        // prefix, label, amount in the second column
+        EmptyRow,      // screen: ""
+        BlankRow,      // screen: " "
+        BlankLine,     // paper: an empty text at column 10, no gap
+        NewLine,       // paper: one blank line
+        MarginFigure,  // paper: a figure line at the left margin, no gap
     };
     Kind kind;
     std::string prefix;
@@ -37,9 +37,15 @@ enum Group { Sales, Purchases, CostOfSales, Manufacturing, Sga, NonOpIncome, Non
 const std::map<std::string, Group>& groups()
 {
     static const std::map<std::string, Group> all = {
-        {"売上高", Sales},        {"仕入高", Purchases},     {"売上原価", CostOfSales},
-        {"製造原価", Manufacturing}, {"販売管理費", Sga},       {"営業外収益", NonOpIncome},
-        {"営業外費用", NonOpExpenses}, {"特別利益", ExtraGains}, {"特別損失", ExtraLosses},
+        {"売上高", Sales},
+        {"仕入高", Purchases},
+        {"売上原価", CostOfSales},
+        {"製造原価", Manufacturing},
+        {"販売管理費", Sga},
+        {"営業外収益", NonOpIncome},
+        {"営業外費用", NonOpExpenses},
+        {"特別利益", ExtraGains},
+        {"特別損失", ExtraLosses},
     };
     return all;
 }
@@ -88,23 +94,21 @@ private:
     std::vector<Op> ops;
     std::int64_t total[9] = {};
     std::int64_t D = 0, R = 0;
-    std::int64_t m_manufacturing = 0;          // 当期製品製造原価 of the run
+    std::int64_t m_manufacturing = 0;  // 当期製品製造原価 of the run
     bool m_manufacturingShown = false;
-    bool m_sgaOpen = false;                    // the expenses' heading is out, their total not yet
-    bool m_operatingClosed = false;            // the expenses' total (and on paper 営業利益) is out
-    bool m_nonOperatingOpen = false;           // "　営業外損益" is out
-    bool m_nonOperatingExpenses = false;       // the last non-operating group opened is 営業外費用
-    bool m_ordinaryShown = false;              // "経常利益　" is out
-    bool m_extraordinaryOpen = false;          // "特別損益の部" is out
+    bool m_sgaOpen = false;               // the expenses' heading is out, their total not yet
+    bool m_operatingClosed = false;       // the expenses' total (and on paper 営業利益) is out
+    bool m_nonOperatingOpen = false;      // "　営業外損益" is out
+    bool m_nonOperatingExpenses = false;  // the last non-operating group opened is 営業外費用
+    bool m_ordinaryShown = false;         // "経常利益　" is out
+    bool m_extraordinaryOpen = false;     // "特別損益の部" is out
 };
 
 void Walk::opening(Group g)
 {
     const std::int64_t S = total[Sales], PCM = total[Purchases] + total[CostOfSales] + total[Manufacturing];
     switch (g) {
-    case Sales:
-        heading("　　売上高");
-        break;
+    case Sales: heading("　　売上高"); break;
     case Purchases:
         figure(kFirstListPrefix, " ", S);
         heading("　　仕入高");
@@ -113,9 +117,7 @@ void Walk::opening(Group g)
         figure(kFigurePrefix, " ", S);
         heading("　　売上原価");
         break;
-    case Manufacturing:
-        heading("　　製造原価");
-        break;
+    case Manufacturing: heading("　　製造原価"); break;
     case Sga:
         subtotal(PCM);
         plain(screen() ? Op::Kind::EmptyRow : Op::Kind::BlankLine);
@@ -299,9 +301,7 @@ ProfitLossScreen ShowProfitLossReport(const StatementAccounts& accounts, ProfitL
     ProfitLossScreen screen;
     for (const Op& op : walk.run()) {
         switch (op.kind) {
-        case Op::Kind::Heading:
-            screen.report.push_back(op.text);
-            break;
+        case Op::Kind::Heading: screen.report.push_back(op.text); break;
         case Op::Kind::Account:
             screen.report.push_back(op.prefix + o::FitByteWidth(op.text, kScreenLabel) + AmountField(op.amount));
             break;
@@ -309,14 +309,9 @@ ProfitLossScreen ShowProfitLossReport(const StatementAccounts& accounts, ProfitL
             screen.report.push_back(op.prefix + o::FitByteWidth(op.text, kScreenLabel) + kEmptyColumn
                                     + AmountField(op.amount));
             break;
-        case Op::Kind::EmptyRow:
-            screen.report.emplace_back();
-            break;
-        case Op::Kind::BlankRow:
-            screen.report.emplace_back(" ");
-            break;
-        default:
-            break;
+        case Op::Kind::EmptyRow: screen.report.emplace_back(); break;
+        case Op::Kind::BlankRow: screen.report.emplace_back(" "); break;
+        default: break;
         }
     }
     if (figures == ProfitLossFigures::ByTotals)
@@ -331,14 +326,11 @@ void PrintProfitLossReport(printing::PrinterDevice& device, const StatementHeade
     PrintSteps steps;
     for (const Op& op : walk.run()) {
         switch (op.kind) {
-        case Op::Kind::Heading:
-            steps.push_back(PrintStep::line(op.text, true));
-            break;
+        case Op::Kind::Heading: steps.push_back(PrintStep::line(op.text, true)); break;
         case Op::Kind::Account:
-            steps.push_back(PrintStep::lineWithTail(op.prefix + o::FitByteWidth(op.text, kPaperLabel),
-                                                    PrintedAmount(op.amount, kStatementMask, kAmountWidth,
-                                                                  triangleNegatives),
-                                                    true));
+            steps.push_back(PrintStep::lineWithTail(
+                op.prefix + o::FitByteWidth(op.text, kPaperLabel),
+                PrintedAmount(op.amount, kStatementMask, kAmountWidth, triangleNegatives), true));
             break;
         case Op::Kind::Figure:
             steps.push_back(PrintStep::line(
@@ -348,14 +340,9 @@ void PrintProfitLossReport(printing::PrinterDevice& device, const StatementHeade
             steps.push_back(PrintStep::line(
                 op.prefix + o::FitByteWidth(op.text, kPaperLabel) + kEmptyColumn + AmountField(op.amount), false, 0));
             break;
-        case Op::Kind::BlankLine:
-            steps.push_back(PrintStep::line("", false));
-            break;
-        case Op::Kind::NewLine:
-            steps.push_back(PrintStep::newLines(1));
-            break;
-        default:
-            break;
+        case Op::Kind::BlankLine: steps.push_back(PrintStep::line("", false)); break;
+        case Op::Kind::NewLine: steps.push_back(PrintStep::newLines(1)); break;
+        default: break;
         }
     }
     PrintStatement(device, header, steps);

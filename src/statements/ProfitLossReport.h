@@ -31,8 +31,8 @@
 namespace statements {
 
 struct ProfitLossScreen {
-    std::vector<std::string> report;   // the rows of List5(2)
-    std::string expenseTotalLine;      // by totals: the line appended to List5(0) ("" by balances)
+    std::vector<std::string> report;  // the rows of List5(2)
+    std::string expenseTotalLine;     // by totals: the line appended to List5(0) ("" by balances)
 };
 
 ProfitLossScreen ShowProfitLossReport(const StatementAccounts& accounts, ProfitLossFigures figures);

@@ -14,8 +14,7 @@ std::string line(const std::string& name, std::int64_t amount)
 }
 
 // The contiguous run of 販売管理費 accounts, from the first one.
-template <typename Visit>
-void forEachSgaAccount(const StatementAccounts& accounts, Visit visit)
+template <typename Visit> void forEachSgaAccount(const StatementAccounts& accounts, Visit visit)
 {
     std::size_t i = 0;
     while (i < accounts.size() && accounts[i].minor != cls::kSga)

@@ -16,19 +16,19 @@ class Recordset;
 namespace statements {
 
 struct StatementAccount {
-    std::string code;                 // 勘定科目コード
-    std::string name;                 // 勘定科目名
-    int side = -1;                    // 借貸区分: 0 debit-natured, 1 credit-natured, -1 any other value or null
-    std::string major;                // 大分類 ("" when null)
-    std::string middle;               // 中分類
-    std::string minor;                // 小分類
-    std::int64_t opening = 0;         // 期首残高 (a null reads 0, as every figure here)
-    std::int64_t debitTotal = 0;      // 借方合計
-    std::int64_t creditTotal = 0;     // 貸方合計
-    std::int64_t net = 0;             // 期末貸借合計
-    std::int64_t closing = 0;         // 期末残高
-    std::int64_t budget = 0;          // 予算管理
-    std::array<std::int64_t, 5> past{};   // 前年決算残高, 前2決算残高 .. 前5決算残高
+    std::string code;                    // 勘定科目コード
+    std::string name;                    // 勘定科目名
+    int side = -1;                       // 借貸区分: 0 debit-natured, 1 credit-natured, -1 any other value or null
+    std::string major;                   // 大分類 ("" when null)
+    std::string middle;                  // 中分類
+    std::string minor;                   // 小分類
+    std::int64_t opening = 0;            // 期首残高 (a null reads 0, as every figure here)
+    std::int64_t debitTotal = 0;         // 借方合計
+    std::int64_t creditTotal = 0;        // 貸方合計
+    std::int64_t net = 0;                // 期末貸借合計
+    std::int64_t closing = 0;            // 期末残高
+    std::int64_t budget = 0;             // 予算管理
+    std::array<std::int64_t, 5> past{};  // 前年決算残高, 前2決算残高 .. 前5決算残高
 };
 
 using StatementAccounts = std::vector<StatementAccount>;

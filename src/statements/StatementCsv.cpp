@@ -110,8 +110,8 @@ std::string StatementCsvText(const StatementAccounts& accounts, CsvStatement sta
         if (!listed(a, statement))
             continue;
         const std::array<std::string, 8> items = {
-            quoted(a.name),         figureItem(a.closing),  figureItem(a.budget),  figureItem(a.past[0]),
-            figureItem(a.past[1]),  figureItem(a.past[2]),  figureItem(a.past[3]), figureItem(a.past[4]),
+            quoted(a.name),        figureItem(a.closing), figureItem(a.budget),  figureItem(a.past[0]),
+            figureItem(a.past[1]), figureItem(a.past[2]), figureItem(a.past[3]), figureItem(a.past[4]),
         };
         for (std::size_t i = 0; i < lines.size(); ++i)
             lines[i] += (first ? "" : ",") + items[i];
@@ -157,7 +157,8 @@ std::string WriteStatementCsvFiles(const StatementAccounts& accounts, const std:
 {
     for (const StatementAccount* a : listedAccounts(accounts))
         if (!ToCp932(a->name))
-            return "勘定科目「" + a->name + "」の名前にシフトJISで表せない文字があるため、ＣＳＶファイルを作成できません";
+            return "勘定科目「" + a->name
+                + "」の名前にシフトJISで表せない文字があるため、ＣＳＶファイルを作成できません";
 
     // Both files are written in full beside the old ones first; only then are
     // they put in place, each old file kept under a second name (a link, which

@@ -48,8 +48,9 @@ void PrintStatementHeader(printing::PrinterDevice& device, const StatementHeader
     o::PrintNewLines(device, 2);
     if (!header.omitCompanyLine) {
         o::PrintNewLines(device, 1);
-        device.printAtColumn(10, "【" + settings.companyName + "】会計　" + header.title
-                                     + o::FormatDate(header.now, o::kHeaderDateTime));
+        device.printAtColumn(10,
+                             "【" + settings.companyName + "】会計　" + header.title
+                                 + o::FormatDate(header.now, o::kHeaderDateTime));
         o::PrintLineGap(device);
         o::PrintNewLines(device, 1);
     }
@@ -84,14 +85,9 @@ bool fits(const printing::PrinterDevice& device, const PrintStep& step, double t
 void printStep(printing::PrinterDevice& device, const PrintStep& step, int columnOffset)
 {
     switch (step.kind) {
-    case PrintStep::Kind::NewLines:
-        o::PrintNewLines(device, step.count);
-        return;
-    case PrintStep::Kind::Gap:
-        o::PrintLineGap(device);
-        return;
-    case PrintStep::Kind::Line:
-        break;
+    case PrintStep::Kind::NewLines: o::PrintNewLines(device, step.count); return;
+    case PrintStep::Kind::Gap: o::PrintLineGap(device); return;
+    case PrintStep::Kind::Line: break;
     }
     const bool endsHere = step.tail.empty();
     if (step.column <= 0 && columnOffset == 0)

@@ -34,11 +34,11 @@ void PrintStatementHeader(printing::PrinterDevice& device, const StatementHeader
 struct PrintStep {
     enum class Kind { Line, NewLines, Gap };
     Kind kind = Kind::Line;
-    int column = 10;        // print column of the line; 0: at the left margin as the position stands
-    std::string text;       // the line (or its first part when `tail` is set)
-    std::string tail;       // printed right after `text`, ending the line (an amount field)
-    bool gap = false;       // the extra gap after the line (PrintLineGap)
-    int count = 1;          // NewLines: how many
+    int column = 10;   // print column of the line; 0: at the left margin as the position stands
+    std::string text;  // the line (or its first part when `tail` is set)
+    std::string tail;  // printed right after `text`, ending the line (an amount field)
+    bool gap = false;  // the extra gap after the line (PrintLineGap)
+    int count = 1;     // NewLines: how many
 
     static PrintStep line(std::string text, bool gap, int column = 10);
     static PrintStep lineWithTail(std::string text, std::string tail, bool gap, int column = 10);

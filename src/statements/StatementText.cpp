@@ -20,7 +20,8 @@ std::string PeriodText(const std::optional<dao::Date>& first, const std::optiona
                        const dao::Date& now)
 {
     if (last && now > dao::Date{last->year, last->month, last->day, 0, 0, 0})
-        return (first ? o::FormatDate(*first, "yyyy年mm月dd日から") : std::string()) + o::FormatDate(*last, "yyyy年mm月dd日まで");
+        return (first ? o::FormatDate(*first, "yyyy年mm月dd日から") : std::string())
+            + o::FormatDate(*last, "yyyy年mm月dd日まで");
     return o::FormatDate(now, "yyyy年mm月dd日現在");
 }
 

@@ -21,7 +21,7 @@ namespace {
 struct Sums {
     std::int64_t debit = 0;
     std::int64_t credit = 0;
-    bool debitOverflowed = false;    // the sum passed the 64-bit range
+    bool debitOverflowed = false;  // the sum passed the 64-bit range
     bool creditOverflowed = false;
 };
 
@@ -107,8 +107,8 @@ struct AccountInUse {
 std::vector<AccountInUse> accountsInUse(dao::Database& database)
 {
     std::vector<AccountInUse> accounts;
-    database.ForEachRow("SELECT dao_rowid, \"勘定科目コード\", \"勘定科目名\" FROM \"Q_使用勘定科目表\"", {}, "勘定科目コード表",
-                        [&](const dao::RowView& row) {
+    database.ForEachRow("SELECT dao_rowid, \"勘定科目コード\", \"勘定科目名\" FROM \"Q_使用勘定科目表\"", {},
+                        "勘定科目コード表", [&](const dao::RowView& row) {
                             accounts.push_back({row.integer(0), std::string(row.text(1)), std::string(row.text(2))});
                         });
     return accounts;
@@ -164,7 +164,7 @@ std::string TallyNotice(const TallyReport& report)
     std::string text;
     if (report.rowsWithUnknownCode > 0) {
         text += "使用中の勘定科目にないコードの仕訳 " + o::FormatNumber(report.rowsWithUnknownCode, o::kCountMask)
-                + " 行を集計していません（コード：";
+            + " 行を集計していません（コード：";
         for (std::size_t i = 0; i < report.unknownCodes.size(); ++i)
             text += (i > 0 ? "、" : "") + report.unknownCodes[i];
         text += "）";
@@ -173,7 +173,7 @@ std::string TallyNotice(const TallyReport& report)
         if (!text.empty())
             text += "　";
         text += "会計期間外の日付の仕訳 " + o::FormatNumber(report.rowsOutsidePeriod, o::kCountMask)
-                + " 行は今期の集計に含めていません";
+            + " 行は今期の集計に含めていません";
     }
     return text;
 }

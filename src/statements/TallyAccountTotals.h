@@ -34,10 +34,10 @@ class Workspace;
 namespace statements {
 
 struct TallyReport {
-    long long rowsTallied = 0;            // journal rows dated within the period
-    long long rowsOutsidePeriod = 0;      // rows dated outside it, or not dated
-    long long rowsWithUnknownCode = 0;    // rows within the period with a non-empty code no account in use has
-    std::vector<std::string> unknownCodes;   // those codes, sorted, each once
+    long long rowsTallied = 0;              // journal rows dated within the period
+    long long rowsOutsidePeriod = 0;        // rows dated outside it, or not dated
+    long long rowsWithUnknownCode = 0;      // rows within the period with a non-empty code no account in use has
+    std::vector<std::string> unknownCodes;  // those codes, sorted, each once
 };
 
 TallyReport TallyAccountTotals(dao::Workspace& workspace, dao::Database& database,

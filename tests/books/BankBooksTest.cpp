@@ -29,8 +29,8 @@ struct RowCols {
 };
 void PrintTo(const RowCols& row, std::ostream* out)
 {
-    testsupport::PrintFields(
-        out, {{"account", row.account}, {"in", row.in}, {"out", row.out}, {"balance", row.balance}});
+    testsupport::PrintFields(out,
+                             {{"account", row.account}, {"in", row.in}, {"out", row.out}, {"balance", row.balance}});
 }
 
 RowCols screenColumns(const std::string& line)
@@ -103,9 +103,9 @@ TEST(BankBooks, AccountsWithoutNamesAreToldApartByTheirCodes)
     auto db = fx.open();
     const auto books = show(*db);
     ASSERT_EQ(books.size(), 7u);
-    EXPECT_EQ(books[3].lines.size(), 2u);   // 0009: V09 only
+    EXPECT_EQ(books[3].lines.size(), 2u);  // 0009: V09 only
     EXPECT_EQ(books[3].balance, 0);
-    EXPECT_EQ(books[6].lines.size(), 2u);   // 0008: V70 only
+    EXPECT_EQ(books[6].lines.size(), 2u);  // 0008: V70 only
     EXPECT_EQ(books[6].balance, 30);
 }
 
@@ -122,7 +122,7 @@ TEST(BankBooks, OpeningLineAndLabels)
     EXPECT_EQ(labels.opening, "期首残高：      1,000円");
     EXPECT_EQ(labels.current, "現在残高：       2,000円");
     EXPECT_EQ(books::bankLabels(books[3]).bankAndBranch, " ");
-    EXPECT_EQ(bytesOf(books[0].lines[1], 1, 12), "24/04/05(金)");   // each book shows its first date
+    EXPECT_EQ(bytesOf(books[0].lines[1], 1, 12), "24/04/05(金)");  // each book shows its first date
 }
 
 TEST(BankBooks, EmptyBankJournalStoresOpeningBalancesAndLeavesCurrentLabelEmpty)
@@ -184,7 +184,7 @@ TEST(BankBooks, PrintoutGivesEachOfTheFirstFourAccountsItsOwnBook)
     for (const auto& page : pages)
         EXPECT_EQ(page[0], header);
     EXPECT_EQ(pages[0][1], "青葉銀行 本店 普通預金 期首残高 1,000円");
-    ASSERT_EQ(pages[0].size(), 3u);   // V06 carries the branch but not this kind
+    ASSERT_EQ(pages[0].size(), 3u);  // V06 carries the branch but not this kind
     EXPECT_EQ(byteWidth(pages[0][2]), 116);
     EXPECT_EQ(trimmed(bytesOf(pages[0][2], 105, 116)), "2,000");
     EXPECT_EQ(pages[1][1], "青葉銀行 本店 当座預金 期首残高 2,000円");
@@ -222,12 +222,12 @@ TEST(BankBooks, PrintedBookBreaksAfter65RowsWithoutHeaderOnTheNextPage)
 {
     BooksFixture fx;
     for (int i = 0; i < 65; ++i)
-        fx.addJournal({"2024-04-15", "B" + std::to_string(100 + i), code::Ordinary, 1, code::Sales, 1, "入金",
-                       "", "0002", "0002001"});
+        fx.addJournal({"2024-04-15", "B" + std::to_string(100 + i), code::Ordinary, 1, code::Sales, 1, "入金", "",
+                       "0002", "0002001"});
     const auto pages = printedPages(fx);
     ASSERT_EQ(pages.size(), 5u);
-    ASSERT_EQ(pages[2].size(), 2u + 65u);   // the third book: header, account line, 65 rows
-    ASSERT_EQ(pages[3].size(), 1u);         // its 66th row, no header
-    EXPECT_EQ(trimmed(bytesOf(pages[3][0], 105, 116)), "665");   // 300 + 300 (V08) + 65 x 1
-    EXPECT_EQ(pages[4][1], "  普通預金 期首残高 50円");           // the next book on a new page
+    ASSERT_EQ(pages[2].size(), 2u + 65u);                       // the third book: header, account line, 65 rows
+    ASSERT_EQ(pages[3].size(), 1u);                             // its 66th row, no header
+    EXPECT_EQ(trimmed(bytesOf(pages[3][0], 105, 116)), "665");  // 300 + 300 (V08) + 65 x 1
+    EXPECT_EQ(pages[4][1], "  普通預金 期首残高 50円");         // the next book on a new page
 }

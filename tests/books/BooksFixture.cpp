@@ -62,7 +62,7 @@ BooksFixture::BooksFixture() : m_file("テスト商事", 1, "2024-04-01"), m_db(
     execute(bankSql, {3, "0002", "0002001", "普通預金", 300});
     execute(bankSql, {4, "0009", "0009001", "普通預金", 50});
     execute(bankSql, {5, "0002", "0002001", "当座預金", 70});
-    execute(bankSql, {6, "0001", "0001001", "普通預金", 5});   // a second account of the same bank, branch and kind
+    execute(bankSql, {6, "0001", "0001001", "普通預金", 5});  // a second account of the same bank, branch and kind
 
     execute("DELETE FROM \"取引先管理\"");
     execute("INSERT INTO \"取引先管理\" (\"取引先名\", \"取引内容\", \"取引先ランク\", \"締日\", \"支払日\")"

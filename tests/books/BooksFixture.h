@@ -18,32 +18,32 @@
 
 namespace bookstest {
 
-using testsupport::byteWidth;
 using testsupport::bytesOf;
+using testsupport::byteWidth;
 using testsupport::trimmed;
 
 // Account codes of the fixture chart.
 namespace code {
-inline const char* const Cash = "111";          // 現金, debit-normal, opening 500
-inline const char* const Current = "112";       // 当座預金
-inline const char* const Ordinary = "113";      // 普通預金
-inline const char* const Receivable = "121";    // 売掛金, opening 200
-inline const char* const Payable = "211";       // 買掛金, credit-normal, opening 100
-inline const char* const Unpaid = "212";        // 未払金, credit-normal, opening NULL
-inline const char* const Sales = "411";         // 売上高
-inline const char* const Purchases = "511";     // 仕入高 (売上原価)
-inline const char* const Supplies = "611";      // 消耗品費
+inline const char* const Cash = "111";        // 現金, debit-normal, opening 500
+inline const char* const Current = "112";     // 当座預金
+inline const char* const Ordinary = "113";    // 普通預金
+inline const char* const Receivable = "121";  // 売掛金, opening 200
+inline const char* const Payable = "211";     // 買掛金, credit-normal, opening 100
+inline const char* const Unpaid = "212";      // 未払金, credit-normal, opening NULL
+inline const char* const Sales = "411";       // 売上高
+inline const char* const Purchases = "511";   // 仕入高 (売上原価)
+inline const char* const Supplies = "611";    // 消耗品費
 }  // namespace code
 
 using JournalEntry = testsupport::JournalRow;
 
 class BooksFixture {
 public:
-    BooksFixture();      // the file with the chart, banks, partners and the journal below
+    BooksFixture();  // the file with the chart, banks, partners and the journal below
     ~BooksFixture();
 
     const std::string& path() const { return m_file.path(); }
-    std::shared_ptr<dao::Database> open() { return m_file.open(); }   // through the engine's first workspace
+    std::shared_ptr<dao::Database> open() { return m_file.open(); }  // through the engine's first workspace
     void execute(const std::string& sql, const std::vector<dao::Value>& params = {});
     void addJournal(const JournalEntry& entry);
 
@@ -78,11 +78,12 @@ struct ListColumns {
 };
 inline void PrintTo(const ListColumns& row, std::ostream* out)
 {
-    testsupport::PrintFields(out, {{"account", row.account},
-                                   {"debit", row.debit},
-                                   {"credit", row.credit},
-                                   {"balance", row.balance},
-                                   {"bank", row.bank}});
+    testsupport::PrintFields(out,
+                             {{"account", row.account},
+                              {"debit", row.debit},
+                              {"credit", row.credit},
+                              {"balance", row.balance},
+                              {"bank", row.bank}});
 }
 ListColumns listColumns(const std::string& line);
 

@@ -49,8 +49,8 @@ TEST_F(BooksPdfTest, EachPageOfTheCashBookIsOnePdfPageWithItsHeader)
     if (!testsupport::PdfToTextInstalled())
         GTEST_SKIP() << "pdftotext is not installed";
     for (int i = 0; i < 80; ++i)
-        fx.addJournal({"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "",
-                       ""});
+        fx.addJournal(
+            {"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "", ""});
     const std::string pdf = fx.path() + "-cash.pdf";
     printing::installPrinter(std::make_unique<printing::PdfPrinter>(pdf));
 
@@ -70,7 +70,7 @@ TEST_F(BooksPdfTest, EachPageOfTheCashBookIsOnePdfPageWithItsHeader)
         if (text.find_first_not_of(" \n", from) < to)
             sheets.push_back(text.substr(from, to - from));
     }
-    ASSERT_EQ(sheets.size(), 2u) << text;   // 85 rows: 78 on the first page, 7 on the second
+    ASSERT_EQ(sheets.size(), 2u) << text;  // 85 rows: 78 on the first page, 7 on the second
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         const std::string first = sheets[i].substr(sheets[i].find_first_not_of(" \n"));
         EXPECT_EQ(first.find("【テスト商事】 会計 現金出納帳"), 0u) << "sheet " << i + 1 << ":\n" << sheets[i];

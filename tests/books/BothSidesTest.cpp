@@ -47,7 +47,7 @@ std::int64_t amountIn(const std::string& column)
 struct Columns {
     int debitFrom, debitTo, creditFrom, creditTo, balanceFrom, balanceTo;
 };
-const Columns kScreen{88, 99, 101, 112, 114, 127};     // cash book, ledger and sub-ledgers on screen
+const Columns kScreen{88, 99, 101, 112, 114, 127};  // cash book, ledger and sub-ledgers on screen
 const Columns kLedgerPaper{68, 79, 81, 92, 94, 107};
 const Columns kCashPaper{58, 69, 71, 82, 84, 95};
 
@@ -63,8 +63,8 @@ BookLine parse(const std::string& line, const Columns& c)
 // Checks that every line's balance is `opening` plus the debits minus the
 // credits shown so far (the other way round for a credit-normal book), and
 // returns the last balance.
-std::int64_t expectBalancesAddUp(const std::vector<std::string>& lines, const Columns& columns,
-                                 std::int64_t opening, bool creditNormal)
+std::int64_t expectBalancesAddUp(const std::vector<std::string>& lines, const Columns& columns, std::int64_t opening,
+                                 bool creditNormal)
 {
     std::int64_t expected = opening;
     for (const std::string& text : lines) {
@@ -83,8 +83,10 @@ std::int64_t journalBalance(dao::Database& db, const std::string& code, std::int
 {
     const std::string closing = withClosing ? "" : " AND COALESCE(\"決算仕訳\", 0) = 0";
     auto sum = [&](const char* amount, const char* side) {
-        auto rs = db.OpenRecordset("SELECT COALESCE(SUM(\"" + std::string(amount) + "\"), 0) AS s FROM \"仕訳台帳\""
-                                   " WHERE \"" + side + "\" = '" + code + "'" + closing,
+        auto rs = db.OpenRecordset("SELECT COALESCE(SUM(\"" + std::string(amount)
+                                       + "\"), 0) AS s FROM \"仕訳台帳\""
+                                         " WHERE \""
+                                       + side + "\" = '" + code + "'" + closing,
                                    dao::RecordsetType::Snapshot);
         return rs->get("s").toInt64();
     };
@@ -180,7 +182,7 @@ TEST(BothSides, ATransferWithinOneAccountShowsBothAmountsInTheLedger)
         EXPECT_EQ(shown.debit, c.debit);
         EXPECT_EQ(shown.credit, c.credit);
         EXPECT_EQ(shown.balance - parse(*(at - 1), kScreen).balance, c.change);
-        EXPECT_EQ(listColumns(line).account, c.account);   // the counter account is the account itself
+        EXPECT_EQ(listColumns(line).account, c.account);  // the counter account is the account itself
         EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1);
     }
 }
@@ -210,8 +212,8 @@ TEST(BothSides, EachSubLedgerAddsUpWhenBothSidesAreOfItsClass)
     BooksFixture fx;
     addTransfers(fx);
     auto db = fx.open();
-    const std::pair<int, const char*> corrections[] = {{0, "仕入訂正"}, {3, "買掛金訂正"}, {1, "売上訂正"},
-                                                       {2, "売掛金訂正"}};
+    const std::pair<int, const char*> corrections[] = {
+        {0, "仕入訂正"}, {3, "買掛金訂正"}, {1, "売上訂正"}, {2, "売掛金訂正"}};
     for (const auto& rule : books::subLedgerRules()) {
         SCOPED_TRACE(rule.listIndex);
         auto rs = db->OpenRecordset(rule.sql);

@@ -35,14 +35,15 @@ TEST(CashBook, ScreenListsReceiptsAndPaymentsWithRunningBalance)
     BooksFixture fx;
     const auto lines = screenLines(fx);
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], std::string(13, ' ') + "前期より繰り越し" + std::string(23, ' ') + std::string(61, ' ')
-                            + "           500");
+    EXPECT_EQ(lines[0],
+              std::string(13, ' ') + "前期より繰り越し" + std::string(23, ' ') + std::string(61, ' ')
+                  + "           500");
     const ListColumns expected[] = {
         {"売上高", "300", "------------", "800", ""},
         {"消耗品費", "------------", "200", "600", ""},
         {"普通預金", "------------", "300", "300", "若葉銀行"},
         {"当座預金", "------------", "70", "230", "若葉銀行"},
-        {"売上高", "0", "------------", "230", ""},   // a null amount counts 0
+        {"売上高", "0", "------------", "230", ""},  // a null amount counts 0
     };
     for (std::size_t i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
@@ -71,8 +72,9 @@ TEST(CashBook, NoRowsStillShowsTheCarriedCash)
 {
     BooksFixture fx;
     fx.execute("DELETE FROM \"仕訳台帳\"");
-    EXPECT_EQ(screenLines(fx), (std::vector<std::string>{std::string(13, ' ') + "前期より繰り越し" + std::string(23, ' ')
-                                                         + std::string(61, ' ') + "           500"}));
+    EXPECT_EQ(screenLines(fx),
+              (std::vector<std::string>{std::string(13, ' ') + "前期より繰り越し" + std::string(23, ' ')
+                                        + std::string(61, ' ') + "           500"}));
     auto db = fx.open();
     auto rows = db->OpenRecordset("Q_現金出納帳");
     BooksPrinter printer;
@@ -90,8 +92,8 @@ TEST(CashBook, PrintedPagesHold78RowsAndTheOpeningLineOnlyOnPageOne)
 {
     BooksFixture fx;
     for (int i = 0; i < 80; ++i)
-        fx.addJournal({"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "",
-                       ""});
+        fx.addJournal(
+            {"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "", ""});
     auto db = fx.open();
     auto rows = db->OpenRecordset("Q_現金出納帳");
     BooksPrinter printer;
@@ -101,12 +103,12 @@ TEST(CashBook, PrintedPagesHold78RowsAndTheOpeningLineOnlyOnPageOne)
     const auto pages = requestedPages(printer);
     ASSERT_EQ(pages.size(), 2u);
     const auto page1 = trimmedAll(pages[0]);
-    ASSERT_EQ(page1.size(), 80u);            // header, opening line, 78 rows
+    ASSERT_EQ(page1.size(), 80u);  // header, opening line, 78 rows
     EXPECT_EQ(page1[0], "【テスト商事】 会計 現金出納帳     2024/05/01(水) 14:05    ページ   1");
     EXPECT_EQ(page1[1], "前期より繰り越し" + std::string(63, ' ') + "500");
     EXPECT_EQ(byteWidth(pages[0][2]), 124);
     const auto page2 = trimmedAll(pages[1]);
-    ASSERT_EQ(page2.size(), 8u);             // header and the last 7 of 85 rows
+    ASSERT_EQ(page2.size(), 8u);  // header and the last 7 of 85 rows
     EXPECT_EQ(page2[0], "【テスト商事】 会計 現金出納帳     2024/05/01(水) 14:05    ページ   2");
     // The balance runs on across the page: 500 + 300 - 200 - 300 - 70 + 0 - 80.
     EXPECT_EQ(trimmed(bytesOf(pages[1].back(), 84, 95)), "150");

@@ -18,14 +18,13 @@ using namespace bookstest;
 
 namespace {
 
-
 }  // namespace
 
 class Form14Test : public WindowTest {};
 
 TEST_F(Form14Test, LoadFillsEveryBookAndStoresEveryCurrentBalance)
 {
-    o::EditMode = o::EditModeOn;   // switched on by another window
+    o::EditMode = o::EditModeOn;  // switched on by another window
     books::Form14 form;
     EXPECT_EQ(o::EditMode, o::EditModeOff);
     EXPECT_EQ(s(form.windowTitle()), "テスト商事 第1期　会計 管理（現金出納帳他）");
@@ -36,8 +35,9 @@ TEST_F(Form14Test, LoadFillsEveryBookAndStoresEveryCurrentBalance)
             out << form.SSTab1()->tabText(i);
         return out;
     }();
-    EXPECT_EQ(tabs, (QStringList{q("現金出納帳"), q("取引銀行（１）"), q("仕入／買掛金勘定"), q("売上／売掛金勘定"),
-                                 q("取引銀行（２）"), q("取引先仕訳"), q("帳票印刷"), q("取引銀行他")}));
+    EXPECT_EQ(tabs,
+              (QStringList{q("現金出納帳"), q("取引銀行（１）"), q("仕入／買掛金勘定"), q("売上／売掛金勘定"),
+                           q("取引銀行（２）"), q("取引先仕訳"), q("帳票印刷"), q("取引銀行他")}));
 
     EXPECT_EQ(form.List1()->count(), 6);
     EXPECT_EQ(trimmed(bytesOf(s(form.List1()->text(5)), 114, 127)), "230");
@@ -144,7 +144,7 @@ TEST_F(Form14Test, ShowPartnerJournalOnDisplay)
 TEST_F(Form14Test, PrintAsksAndPrintsTheChosenBooksInOneDocument)
 {
     books::Form14 form;
-    form.Command1(books::Form14::Print)->click();   // nothing chosen: no question
+    form.Command1(books::Form14::Print)->click();  // nothing chosen: no question
     EXPECT_TRUE(dialogs->calls().empty());
 
     form.Check1(0)->setChecked(true);
@@ -158,10 +158,9 @@ TEST_F(Form14Test, PrintAsksAndPrintsTheChosenBooksInOneDocument)
     EXPECT_EQ(printer->documentCount(), 1);
     EXPECT_EQ(printer->endDocCount(), 1);
     const auto pages = requestedPages(*printer);
-    ASSERT_EQ(pages.size(), 5u);   // the cash book, then four bank books
+    ASSERT_EQ(pages.size(), 5u);  // the cash book, then four bank books
     EXPECT_NE(pages[0][0].find(" 会計 現金出納帳  "), std::string::npos);
     EXPECT_NE(pages[1][0].find(" 会計 取引銀行  "), std::string::npos);
-
 }
 
 // Nothing to print is said, not done silently: boxes without a printout are
@@ -214,7 +213,8 @@ TEST_F(Form14Test, EveryBookListShowsTheLinesOfItsBook)
     books::Form14 form;
     const auto shown = [](const frame::RecordListView* list) {
         std::vector<std::string> lines;
-        for (int i = 0; i < list->count(); ++i) lines.push_back(s(list->text(i)));
+        for (int i = 0; i < list->count(); ++i)
+            lines.push_back(s(list->text(i)));
         return lines;
     };
     const auto db = fx.open();

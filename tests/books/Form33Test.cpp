@@ -31,9 +31,9 @@ TEST_F(Form33Test, ChoosingAnAccountShowsItsLedger)
     form.List2_Click(8);
     EXPECT_EQ(s(form.Label1(1)->text()), "消耗品費");
     EXPECT_EQ(s(form.Label1(0)->text()), "611");
-    ASSERT_EQ(form.List1()->count(), 3);   // opening line, V02, V09; not the closing entry
+    ASSERT_EQ(form.List1()->count(), 3);  // opening line, V02, V09; not the closing entry
     EXPECT_EQ(trimmed(bytesOf(s(form.List1()->text(2)), 114, 127)), "250");
-    EXPECT_EQ(form.SSTab1()->currentIndex(), 0);   // the tab stays where it was
+    EXPECT_EQ(form.SSTab1()->currentIndex(), 0);  // the tab stays where it was
 
     form.List2_Click(0);
     EXPECT_EQ(s(form.Label1(1)->text()), "現金");
@@ -50,7 +50,8 @@ TEST_F(Form33Test, PrintOptions)
     EXPECT_EQ(dialogs->pendingExpectations(), 0u);
 
     // An account without journal rows prints nothing: said after the question.
-    fx.execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"適用\") VALUES ('999', '雑損失', 1)");
+    fx.execute(
+        "INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"適用\") VALUES ('999', '雑損失', 1)");
     {
         books::Form33 withUnused;
         withUnused.Label1(1)->setText(q("雑損失"));
@@ -66,7 +67,7 @@ TEST_F(Form33Test, PrintOptions)
     form.Command1(books::Form33::PrintLedgers)->click();
     auto pages = requestedPages(*printer);
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].size(), 5u);   // the closing entry is printed
+    EXPECT_EQ(pages[0].size(), 5u);  // the closing entry is printed
     EXPECT_EQ(trimmed(bytesOf(pages[0].back(), 94, 107)), "280");
 
     printer->clear();
@@ -104,7 +105,7 @@ TEST_F(Form33Test, ArrowKeysInTheAccountListShowTheLedger)
         QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(form.List2(), &down);
     };
-    press(Qt::Key_Down);   // onto the first line
+    press(Qt::Key_Down);  // onto the first line
     press(Qt::Key_Down);
     EXPECT_EQ(form.List2()->currentRow(), 1);
     EXPECT_EQ(s(form.Label1(1)->text()), "当座預金");

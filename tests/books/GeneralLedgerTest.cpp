@@ -33,7 +33,8 @@ void printMode(BooksFixture& fx, BooksPrinter& run, books::LedgerPrintMode mode,
 
 std::string header(const std::string& account, int page)
 {
-    return "【テスト商事】 総勘定元帳　" + account + "   2024/05/01(水) 14:05    ページ     " + std::to_string(page) + " ";
+    return "【テスト商事】 総勘定元帳　" + account + "   2024/05/01(水) 14:05    ページ     " + std::to_string(page)
+        + " ";
 }
 
 }  // namespace
@@ -45,7 +46,7 @@ TEST(GeneralLedger, ScreenRowsByTheAccountsSideWithRunningBalance)
     auto journal = db->OpenRecordset("Q_仕訳台帳");
     struct Case {
         const char* account;
-        std::vector<ListColumns> rows;   // account: the counter account
+        std::vector<ListColumns> rows;  // account: the counter account
         long long balance;
     };
     const Case cases[] = {
@@ -57,9 +58,7 @@ TEST(GeneralLedger, ScreenRowsByTheAccountsSideWithRunningBalance)
           {"売上高", "0", "------------", "230", ""}},
          230},
         // The closing entry V12 is left out on screen.
-        {"消耗品費",
-         {{"現金", "200", "------------", "200", ""}, {"普通預金", "50", "------------", "250", ""}},
-         250},
+        {"消耗品費", {{"現金", "200", "------------", "200", ""}, {"普通預金", "50", "------------", "250", ""}}, 250},
         // Credit-normal, opening balance NULL (0): credits add, debits subtract.
         {"買掛金",
          {{"仕入高", "------------", "600", "700", ""},
@@ -90,7 +89,7 @@ TEST(GeneralLedger, AccountWithoutNormalSideIsKeptOnTheCreditSide)
     auto db = fx.open();
     auto journal = db->OpenRecordset("Q_仕訳台帳");
     const auto view = showAccount(*db, *journal, "売上高");
-    ASSERT_EQ(view.lines.size(), 4u);   // opening line, V01, V03, V11
+    ASSERT_EQ(view.lines.size(), 4u);  // opening line, V01, V03, V11
     const ListColumns first = listColumns(view.lines[1]);
     EXPECT_EQ(first.account, "現金");
     EXPECT_EQ(first.debit, "------------");
@@ -113,7 +112,7 @@ TEST(GeneralLedger, RowDeletedByAnotherWindowIsSkipped)
 {
     BooksFixture fx;
     auto db = fx.open();
-    auto journal = db->OpenRecordset("Q_仕訳台帳");   // opened when the window loads
+    auto journal = db->OpenRecordset("Q_仕訳台帳");  // opened when the window loads
     fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"伝票番号\" = 'V02'");
     const auto view = showAccount(*db, *journal, "現金");
     ASSERT_EQ(view.lines.size(), 5u);
@@ -122,8 +121,7 @@ TEST(GeneralLedger, RowDeletedByAnotherWindowIsSkipped)
 
     BooksPrinter run;
     auto accounts = db->OpenRecordset("Q_使用勘定科目表");
-    books::printLedger(run, *accounts, *journal, "現金", "テスト商事", books::LedgerPrintMode::ShownAccount,
-                       kNow);
+    books::printLedger(run, *accounts, *journal, "現金", "テスト商事", books::LedgerPrintMode::ShownAccount, kNow);
     run.endDoc();
     const auto texts = requestedPages(run).at(0);
     EXPECT_EQ(trimmed(bytesOf(texts.back(), 94, 107)), "430");
@@ -137,14 +135,16 @@ TEST(GeneralLedger, PrintoutOfOneAccountIncludesClosingEntries)
     const auto pages = requestedPages(run);
     ASSERT_EQ(pages.size(), 1u);
     const auto& page = pages[0];
-    ASSERT_EQ(page.size(), 5u);   // header, opening line, V02, V09, V12
+    ASSERT_EQ(page.size(), 5u);  // header, opening line, V02, V09, V12
     EXPECT_EQ(page[0], header("消耗品費", 1));
-    EXPECT_EQ(page[1], std::string(13, ' ') + "前期より繰り越し" + std::string(5, ' ') + std::string(59, ' ')
-                           + "             0");
+    EXPECT_EQ(page[1],
+              std::string(13, ' ') + "前期より繰り越し" + std::string(5, ' ') + std::string(59, ' ')
+                  + "             0");
     EXPECT_EQ(byteWidth(page[2]), 107);
-    EXPECT_EQ(page[4], std::string("25/03/31(月)") + " " + "決算未払計上" + std::string(8, ' ') + " "
-                           + std::string(13, ' ') + "   " + "未払金" + std::string(9, ' ') + "  " + "          30"
-                           + " " + "------------" + " " + "           280");
+    EXPECT_EQ(page[4],
+              std::string("25/03/31(月)") + " " + "決算未払計上" + std::string(8, ' ') + " " + std::string(13, ' ')
+                  + "   " + "未払金" + std::string(9, ' ') + "  " + "          30" + " " + "------------" + " "
+                  + "           280");
 }
 
 TEST(GeneralLedger, PrintedBankLineAtColumn60)
@@ -156,7 +156,7 @@ TEST(GeneralLedger, PrintedBankLineAtColumn60)
     for (const auto& e : run.events())
         if (e.kind == printing::PrintEvent::Kind::Text && e.column == 60)
             bankLines.emplace_back(*e.column, e.text);
-    ASSERT_EQ(bankLines.size(), 2u);   // V08 and V10
+    ASSERT_EQ(bankLines.size(), 2u);  // V08 and V10
     EXPECT_EQ(bankLines[0].second, "若葉銀行      " + std::string("  ") + "駅前支店      ");
 }
 
@@ -166,9 +166,10 @@ TEST(GeneralLedger, AllAccountsPrintoutBreaksPagesPerAccountAndAfter78Lines)
     // 71 more rows fill the cash ledger's first page exactly: header 3, five
     // rows, two bank lines, 71 rows = 81 lines, so its last row starts a new page.
     for (int i = 0; i < 71; ++i)
-        fx.addJournal({"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "",
-                       ""});
-    fx.execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"適用\") VALUES ('999', '雑損失', 1)");
+        fx.addJournal(
+            {"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "", ""});
+    fx.execute(
+        "INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"適用\") VALUES ('999', '雑損失', 1)");
     BooksPrinter run;
     printMode(fx, run, books::LedgerPrintMode::AllAccounts, "");
     const auto pages = requestedPages(run);
@@ -219,12 +220,12 @@ TEST(GeneralLedger, AllAccountsWithoutPageBreaksNeverOverfillAPage)
 {
     BooksFixture fx;
     for (int i = 0; i < 30; ++i) {
-        fx.addJournal({"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "",
-                       ""});
-        fx.addJournal({"2024-04-21", "P" + std::to_string(100 + i), code::Purchases, 2, code::Payable, 2, "仕入", "",
-                       "", ""});
-        fx.addJournal({"2024-04-22", "S" + std::to_string(100 + i), code::Receivable, 3, code::Sales, 3, "売上", "",
-                       "", ""});
+        fx.addJournal(
+            {"2024-04-20", "W" + std::to_string(100 + i), code::Supplies, 1, code::Cash, 1, "小口", "", "", ""});
+        fx.addJournal(
+            {"2024-04-21", "P" + std::to_string(100 + i), code::Purchases, 2, code::Payable, 2, "仕入", "", "", ""});
+        fx.addJournal(
+            {"2024-04-22", "S" + std::to_string(100 + i), code::Receivable, 3, code::Sales, 3, "売上", "", "", ""});
     }
     BooksPrinter run;
     printMode(fx, run, books::LedgerPrintMode::AllAccountsNoBreak, "");
@@ -268,16 +269,14 @@ TEST(GeneralLedger, ShownAccountModePrintsNothingBeforeAnAccountIsChosen)
     auto accounts = db->OpenRecordset("Q_使用勘定科目表");
     auto journal = db->OpenRecordset("Q_仕訳台帳");
     accounts->MoveFirst();
-    accounts->MoveNext();   // the walk relies on the position being kept
+    accounts->MoveNext();  // the walk relies on the position being kept
     const auto before = accounts->getBookmark();
     BooksPrinter run;
-    EXPECT_FALSE(books::printLedgers(run, *accounts, *journal, "", "テスト商事",
-                                     books::LedgerPrintMode::ShownAccount, kNow));
-    books::printLedger(run, *accounts, *journal, "現金", "テスト商事", books::LedgerPrintMode::ShownAccount,
-                       kNow);
+    EXPECT_FALSE(
+        books::printLedgers(run, *accounts, *journal, "", "テスト商事", books::LedgerPrintMode::ShownAccount, kNow));
+    books::printLedger(run, *accounts, *journal, "現金", "テスト商事", books::LedgerPrintMode::ShownAccount, kNow);
     EXPECT_EQ(accounts->getBookmark(), before);
-    books::printLedger(run, *accounts, *journal, "O'Brien", "テスト商事",
-                       books::LedgerPrintMode::ShownAccount, kNow);
+    books::printLedger(run, *accounts, *journal, "O'Brien", "テスト商事", books::LedgerPrintMode::ShownAccount, kNow);
     EXPECT_EQ(accounts->getBookmark(), before);
 }
 
@@ -289,9 +288,10 @@ TEST(GeneralLedger, AccountRowsKeepTheJournalsOrderAndLines)
 {
     BooksFixture fx;
     using namespace code;
-    fx.addJournal({"2024-04-01", "V01", Cash, 5, Sales, 5, "現金売上（追加）", "", "", ""});   // ties V01 but entered later
+    fx.addJournal(
+        {"2024-04-01", "V01", Cash, 5, Sales, 5, "現金売上（追加）", "", "", ""});  // ties V01 but entered later
     fx.addJournal({"2024-04-09", "V13", Cash, 10, Cash, 10, "両替", "", "", ""});
-    fx.addJournal({"2024-04-04", "V03b", Receivable, 40, Cash, 40, "立替", "", "", ""});   // entered last, dated earlier
+    fx.addJournal({"2024-04-04", "V03b", Receivable, 40, Cash, 40, "立替", "", "", ""});  // entered last, dated earlier
     // A code with a quote in it is read as a code, never as SQL.
     fx.execute("INSERT INTO \"勘定科目コード表\" (\"勘定科目コード\", \"勘定科目名\", \"借貸区分\", \"適用\")"
                " VALUES ('7''1', '雑費', 0, 1)");

@@ -10,10 +10,11 @@ namespace books {
 
 void PrintTo(const PartnerTerms& terms, std::ostream* out)
 {
-    testsupport::PrintFields(out, {{"content", terms.content},
-                                   {"rank", terms.rank},
-                                   {"closingDay", terms.closingDay},
-                                   {"payment", terms.payment}});
+    testsupport::PrintFields(out,
+                             {{"content", terms.content},
+                              {"rank", terms.rank},
+                              {"closingDay", terms.closingDay},
+                              {"payment", terms.payment}});
 }
 
 }  // namespace books
@@ -48,7 +49,10 @@ books::PartnerTerms termsOf(dao::Database& db, const std::string& partner)
     return books::partnerTerms(*partners);
 }
 
-std::string amount12(const std::string& text) { return std::string(12 - text.size(), ' ') + text; }
+std::string amount12(const std::string& text)
+{
+    return std::string(12 - text.size(), ' ') + text;
+}
 
 }  // namespace
 
@@ -56,7 +60,8 @@ TEST(PartnerJournal, TermsLabelsOfRegisteredAndUnknownPartners)
 {
     BooksFixture fx;
     auto db = fx.open();
-    EXPECT_EQ(termsOf(*db, "東京商事"), (books::PartnerTerms{"取引内容：", "ランク：A", "締日：20日", "支払日：30日後"}));
+    EXPECT_EQ(termsOf(*db, "東京商事"),
+              (books::PartnerTerms{"取引内容：", "ランク：A", "締日：20日", "支払日：30日後"}));
     EXPECT_EQ(termsOf(*db, "大阪物産"), (books::PartnerTerms{"取引内容：仕入先", "", "", ""}));
 
     const books::PartnerTerms unknown = termsOf(*db, "未登録商店");
@@ -106,7 +111,7 @@ TEST(PartnerJournal, OnlyExactPartnerRowsAndEmptyDescriptionKeepsColumns)
     auto db = fx.open();
     auto journal = db->OpenRecordset("Q_仕訳台帳");
     const auto lines = books::partnerJournalLines(*journal, "東京商事", books::PartnerRule::Debit, kNow);
-    ASSERT_EQ(lines.size(), 3u);   // V03, V05 and V40; not the longer name
+    ASSERT_EQ(lines.size(), 3u);  // V03, V05 and V40; not the longer name
     EXPECT_EQ(bytesOf(lines[2], 14, 50), std::string(37, ' '));
     EXPECT_EQ(trimmed(bytesOf(lines[2], 97, 110)), "2,040");
     // Shown twice, the list starts again from 0.

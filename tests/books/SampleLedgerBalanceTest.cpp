@@ -20,8 +20,8 @@ using namespace bookstest;
 namespace {
 
 struct SampleFile {
-    std::filesystem::path dir = std::filesystem::temp_directory_path()
-                              / ("velmora-books-sample-" + std::to_string(::getpid()));
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("velmora-books-sample-" + std::to_string(::getpid()));
     std::string path;
     SampleFile()
     {
@@ -40,8 +40,10 @@ long long independentBalance(dao::Database& db, const std::string& code, long lo
 {
     const std::string closing = withClosing ? "" : " AND COALESCE(\"決算仕訳\", 0) = 0";
     auto sum = [&](const char* amount, const char* side) {
-        auto rs = db.OpenRecordset("SELECT COALESCE(SUM(\"" + std::string(amount) + "\"), 0) AS s FROM \"仕訳台帳\""
-                                   " WHERE \"" + side + "\" = '" + code + "'" + closing,
+        auto rs = db.OpenRecordset("SELECT COALESCE(SUM(\"" + std::string(amount)
+                                       + "\"), 0) AS s FROM \"仕訳台帳\""
+                                         " WHERE \""
+                                       + side + "\" = '" + code + "'" + closing,
                                    dao::RecordsetType::Snapshot);
         return rs->get("s").toInt64();
     };
@@ -72,10 +74,8 @@ TEST(SampleCompanyLedger, LastBalanceOfEveryAccountMatchesTheJournal)
         const auto account = books::findLedgerAccount(*accounts, name);
         ASSERT_TRUE(account);
         const auto view = books::showLedger(*journal, *account, now);
-        EXPECT_EQ(view.balance,
-                  independentBalance(*db, account->code, account->opening, account->creditNormal, false));
-        EXPECT_EQ(trimmed(bytesOf(view.lines.back(), 114, 127)),
-                  books::amountField(view.balance, books::kListMask, 0));
+        EXPECT_EQ(view.balance, independentBalance(*db, account->code, account->opening, account->creditNormal, false));
+        EXPECT_EQ(trimmed(bytesOf(view.lines.back(), 114, 127)), books::amountField(view.balance, books::kListMask, 0));
 
         // On paper, closing entries included; an account without rows prints nothing.
         BooksPrinter printer;
@@ -115,8 +115,7 @@ TEST(SampleCompanyLedger, AccountsOwnRowsShowTheSameLedger)
         rowsRead += own->RecordCount();
         const auto view = books::showLedger(*own, *account, now);
         EXPECT_EQ(view.lines, books::showLedger(*journal, *account, now).lines);
-        EXPECT_EQ(view.balance,
-                  independentBalance(*db, account->code, account->opening, account->creditNormal, false));
+        EXPECT_EQ(view.balance, independentBalance(*db, account->code, account->opening, account->creditNormal, false));
     }
     // Each row is read for its two accounts, never for the others.
     EXPECT_LE(rowsRead, 2 * journal->RecordCount());

@@ -8,7 +8,7 @@ using namespace bookstest;
 
 namespace {
 
-const dao::Date kNow{2024, 4, 1, 10, 0, 0};   // today, with a time of day
+const dao::Date kNow{2024, 4, 1, 10, 0, 0};  // today, with a time of day
 
 std::vector<std::string> linesOf(BooksFixture& fx, int listIndex)
 {
@@ -25,7 +25,7 @@ std::vector<std::string> linesOf(BooksFixture& fx, int listIndex)
 struct Case {
     const char* name;
     int listIndex;
-    std::vector<ListColumns> rows;   // the bank column is not compared
+    std::vector<ListColumns> rows;  // the bank column is not compared
 };
 
 }  // namespace
@@ -37,17 +37,17 @@ TEST(SubLedger, EachListShowsItsRowsWithRunningBalance)
         {"cost of sales", 0, {{"買掛金", "600", "------------", "600"}}},
         // 買掛金 counted by the account itself: V07 debits 買掛金 against 未払金
         // (another 他流動負債 account) and lowers the balance.
-        {"payables", 3,
+        {"payables",
+         3,
          {{"仕入高", "------------", "600", "600"},
           {"当座預金", "500", "------------", "100"},
           {"未払金", "100", "------------", "0"}}},
-        {"sales", 1,
+        {"sales",
+         1,
          {{"現金", "------------", "300", "300"},
           {"売掛金", "------------", "1,000", "1,300"},
-          {"現金", "------------", "0", "1,300"}}},   // a null amount counts 0
-        {"receivables", 2,
-         {{"売上高", "1,000", "------------", "1,000"},
-          {"普通預金", "------------", "1,000", "0"}}},
+          {"現金", "------------", "0", "1,300"}}},  // a null amount counts 0
+        {"receivables", 2, {{"売上高", "1,000", "------------", "1,000"}, {"普通預金", "------------", "1,000", "0"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -67,12 +67,11 @@ TEST(SubLedger, EachListShowsItsRowsWithRunningBalance)
 TEST(SubLedger, LineLaidOutFieldByField)
 {
     BooksFixture fx;
-    const auto lines = linesOf(fx, 2);   // receivables
+    const auto lines = linesOf(fx, 2);  // receivables
     ASSERT_EQ(lines.size(), 2u);
     const std::string expectedFirst = std::string("24/04/02(火)") + " " + "掛売上" + std::string(34, ' ') + " "
-                                    + "東京商事" + std::string(5, ' ') + "   " + "売上高" + std::string(9, ' ') + "  "
-                                    + "       1,000" + " " + "------------" + " " + "         1,000" + " "
-                                    + std::string(14, ' ') + "  " + std::string(14, ' ');
+        + "東京商事" + std::string(5, ' ') + "   " + "売上高" + std::string(9, ' ') + "  " + "       1,000" + " "
+        + "------------" + " " + "         1,000" + " " + std::string(14, ' ') + "  " + std::string(14, ' ');
     EXPECT_EQ(lines[0], expectedFirst);
     // The collection carries a bank: its names stand in the last two fields.
     EXPECT_EQ(trimmed(bytesOf(lines[1], 129, 142)), "青葉銀行");
@@ -87,9 +86,9 @@ TEST(SubLedger, DateShownOnlyWhenItChanges)
     const auto lines = linesOf(fx, 2);
     // Rows without a date come first in the journal's date order.
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(bytesOf(lines[0], 1, 12), std::string(12, ' '));      // no date
-    EXPECT_EQ(bytesOf(lines[1], 1, 12), "24/04/02(火)");             // first dated row
-    EXPECT_EQ(bytesOf(lines[2], 1, 12), std::string(12, ' '));      // same date again
+    EXPECT_EQ(bytesOf(lines[0], 1, 12), std::string(12, ' '));  // no date
+    EXPECT_EQ(bytesOf(lines[1], 1, 12), "24/04/02(火)");        // first dated row
+    EXPECT_EQ(bytesOf(lines[2], 1, 12), std::string(12, ' '));  // same date again
     EXPECT_EQ(bytesOf(lines[3], 1, 12), "24/04/05(金)");
 }
 
@@ -107,7 +106,7 @@ TEST(SubLedger, AmountTooWideForItsFieldIsFilledWithStars)
     fx.addJournal({"2024-04-20", "V30", code::Receivable, 1500000000, code::Sales, 1500000000, "大口", "", "", ""});
     const auto lines = linesOf(fx, 2);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(bytesOf(lines[2], 88, 99), std::string(12, '*'));           // 13 characters do not fit 12
-    EXPECT_EQ(trimmed(bytesOf(lines[2], 114, 127)), "1,500,000,000");      // the balance field has room
+    EXPECT_EQ(bytesOf(lines[2], 88, 99), std::string(12, '*'));        // 13 characters do not fit 12
+    EXPECT_EQ(trimmed(bytesOf(lines[2], 114, 127)), "1,500,000,000");  // the balance field has room
     EXPECT_EQ(byteWidth(lines[2]), 158);
 }

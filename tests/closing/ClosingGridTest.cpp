@@ -24,7 +24,10 @@ struct CheckCase {
     const char* creditAccount;
     bool refused;
 };
-void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CheckCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ClosingDataCheckTest : public ::testing::TestWithParam<CheckCase> {};
 
@@ -79,7 +82,10 @@ struct CorrectionCase {
     std::int32_t debit1, credit1;
     std::int32_t debit0After, credit0After;
 };
-void PrintTo(const CorrectionCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CorrectionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CorrectFirstRowTest : public ::testing::TestWithParam<CorrectionCase> {};
 
@@ -120,8 +126,8 @@ TEST(AmountNotTakenTest, ACellMustShowItsAmountInAnyMaskOrBeEmptyForZero)
 {
     journal::EntryRows rows;
     journal::AmountArray debit{}, credit{};
-    rows[0].debitAmount = "1,234,567";   // as loaded
-    rows[0].creditAmount = "1234567";    // as a tax row shows it
+    rows[0].debitAmount = "1,234,567";  // as loaded
+    rows[0].creditAmount = "1234567";   // as a tax row shows it
     debit[0] = credit[0] = 1'234'567;
     rows[1].debitAmount = "0";
     EXPECT_EQ(AmountNotTaken(rows, debit, credit), std::nullopt);
@@ -151,9 +157,12 @@ protected:
     };
     // Two banks with a branch of the same name.
     journal::BranchLookup findBranch = [](const std::string& bank, const std::string& branch) -> std::string {
-        if (branch == "本店" && bank == "0001") return "0001100";
-        if (branch == "本店" && bank == "0009") return "0009100";
-        if (branch == "新宿支店" && bank == "0001") return "0001203";
+        if (branch == "本店" && bank == "0001")
+            return "0001100";
+        if (branch == "本店" && bank == "0009")
+            return "0009100";
+        if (branch == "新宿支店" && bank == "0001")
+            return "0001203";
         return {};
     };
     journal::EntryRows rows;
@@ -163,8 +172,9 @@ protected:
     void row(int i, const char* description, const char* debitName, std::int32_t d, const char* creditName,
              std::int32_t c, const char* bank = "", const char* branch = "")
     {
-        rows[static_cast<std::size_t>(i)] = {description, "", debitName, d ? std::to_string(d) : "", creditName,
-                                             c ? std::to_string(c) : "", bank, branch};
+        rows[static_cast<std::size_t>(i)] = {
+            description, "",    debitName, d ? std::to_string(d) : "", creditName, c ? std::to_string(c) : "",
+            bank,        branch};
         debit[static_cast<std::size_t>(i)] = d;
         credit[static_cast<std::size_t>(i)] = c;
     }
@@ -189,7 +199,7 @@ TEST_F(BuildClosingVoucherTest, RegisterWritesTheRowsWithAmountsNumberedInOrder)
     EXPECT_EQ(b.rows[1].rowNumber, 2);
     EXPECT_EQ(b.rows[2].rowNumber, 3);
     EXPECT_EQ(b.rows[1].debitCode, "136");
-    EXPECT_EQ(b.rows[1].creditCode, "210");   // row 0's
+    EXPECT_EQ(b.rows[1].creditCode, "210");  // row 0's
     EXPECT_EQ(b.rows[2].debitCode, "517");
     EXPECT_EQ(b.rows[1].description, std::nullopt);
     // Each row its own bank and branch, found by its own bank; row 0's where it has none.
@@ -227,7 +237,10 @@ struct RefusalCase {
     const char* branch;
     std::string message;
 };
-void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BuildClosingVoucherRefusalTest : public BuildClosingVoucherTest,
                                        public ::testing::WithParamInterface<RefusalCase> {};
@@ -244,11 +257,11 @@ TEST_P(BuildClosingVoucherRefusalTest, NamesTheRowAndWhatIsWrong)
 
 INSTANTIATE_TEST_SUITE_P(
     Grid, BuildClosingVoucherRefusalTest,
-    ::testing::Values(RefusalCase{"MisspeltDebitAccount", "消耗品", "未払金", "", "", messages::AccountNotRegistered(2, true)},
-                      RefusalCase{"NoCreditAccountAnywhere", "", "", "", "", messages::AccountMissing(2, false)},
-                      RefusalCase{"UnknownBank", "", "未払金", "ゆうちょ銀行", "", messages::BankNotRegistered(2)},
-                      RefusalCase{"BranchOfAnotherBank", "", "未払金", "三井住友銀行", "新宿支店",
-                                  messages::BranchNotRegistered(2)}),
+    ::testing::Values(
+        RefusalCase{"MisspeltDebitAccount", "消耗品", "未払金", "", "", messages::AccountNotRegistered(2, true)},
+        RefusalCase{"NoCreditAccountAnywhere", "", "", "", "", messages::AccountMissing(2, false)},
+        RefusalCase{"UnknownBank", "", "未払金", "ゆうちょ銀行", "", messages::BankNotRegistered(2)},
+        RefusalCase{"BranchOfAnotherBank", "", "未払金", "三井住友銀行", "新宿支店", messages::BranchNotRegistered(2)}),
     testsupport::kCaseName);
 
 }  // namespace

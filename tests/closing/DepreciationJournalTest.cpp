@@ -47,9 +47,12 @@ TEST_F(DepreciationJournalTest, TwelveAssetsMakeTwoVouchersOfTenAndTwoRows)
     for (int i = 1; i <= 12; ++i) {
         const std::string n = (i < 10 ? "A-0" : "A-") + std::to_string(i);
         addAsset(n, "車両", i % 2 ? "144" : "145", 1000 * i);
-        if (i == 3) addAsset("B-01", "無勘定", "", 500);
-        if (i == 7) addAsset("B-02", "未登録科目", "998", 600);
-        if (i == 9) addAsset("B-03", "未計算", "145", dao::Value());
+        if (i == 3)
+            addAsset("B-01", "無勘定", "", 500);
+        if (i == 7)
+            addAsset("B-02", "未登録科目", "998", 600);
+        if (i == 9)
+            addAsset("B-03", "未計算", "145", dao::Value());
     }
     const ClosingRunResult result = run();
 
@@ -65,10 +68,11 @@ TEST_F(DepreciationJournalTest, TwelveAssetsMakeTwoVouchersOfTenAndTwoRows)
     }
     EXPECT_EQ(closingLines(), expected);
     ASSERT_EQ(result.notices.size(), 1u);
-    EXPECT_EQ(result.notices[0].text, "次の固定資産は仕訳を作成しませんでした\n"
-                                      "B-01 無勘定（勘定科目がありません）\n"
-                                      "B-02 未登録科目（勘定科目コードが登録されていません）\n"
-                                      "B-03 未計算（減価償却費がありません）");
+    EXPECT_EQ(result.notices[0].text,
+              "次の固定資産は仕訳を作成しませんでした\n"
+              "B-01 無勘定（勘定科目がありません）\n"
+              "B-02 未登録科目（勘定科目コードが登録されていません）\n"
+              "B-03 未計算（減価償却費がありません）");
     EXPECT_FALSE(result.notices[0].beep);
 }
 
@@ -92,8 +96,9 @@ TEST_F(DepreciationJournalTest, ASecondRunIsRefusedUntilTheEarlierVouchersAreDel
     const ClosingRunResult again = run();
     EXPECT_FALSE(again.posted());
     ASSERT_EQ(again.notices.size(), 1u);
-    EXPECT_EQ(again.notices[0].text, "この会計期間の減価償却費仕訳（伝票番号 260520100000、260520100001）は既に登録されて"
-                                     "います　作成し直すときは、先にその仕訳を削除してください");
+    EXPECT_EQ(again.notices[0].text,
+              "この会計期間の減価償却費仕訳（伝票番号 260520100000、260520100001）は既に登録されて"
+              "います　作成し直すときは、先にその仕訳を削除してください");
     EXPECT_EQ(dump(), before);
 
     db->Execute("DELETE FROM 仕訳台帳 WHERE 伝票番号 IN ('260520100000', '260520100001')");
@@ -126,8 +131,9 @@ TEST_F(DepreciationJournalTest, APostingMadeMeanwhileByAnotherProgramIsFoundUnde
     const ClosingRunResult result = run();
     EXPECT_FALSE(result.posted());
     ASSERT_EQ(result.notices.size(), 1u);
-    EXPECT_EQ(result.notices[0].text, "この会計期間の減価償却費仕訳（伝票番号 260519080000）は既に登録されています"
-                                      "　作成し直すときは、先にその仕訳を削除してください");
+    EXPECT_EQ(result.notices[0].text,
+              "この会計期間の減価償却費仕訳（伝票番号 260519080000）は既に登録されています"
+              "　作成し直すときは、先にその仕訳を削除してください");
     EXPECT_EQ(closingLines().size(), 1u);
 }
 
@@ -137,7 +143,10 @@ struct RefusedCase {
     bool removeExpenseAccount;
     const char* message;
 };
-void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RefusedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class DepreciationRefusalTest : public DepreciationJournalTest, public ::testing::WithParamInterface<RefusedCase> {};
 
@@ -159,13 +168,15 @@ TEST_P(DepreciationRefusalTest, WritesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Depreciation, DepreciationRefusalTest,
-    ::testing::Values(
-        RefusedCase{"DayTheMonthLacks", {"2026年", "02月", "30日"}, false, "日付が正しくありません"},
-        RefusedCase{"EmptyDayBox", {"2026年", "03月", ""}, false, "日付が正しくありません"},
-        RefusedCase{"TwoDigitYear", {"26年", "03月", "31日"}, false, "日付が正しくありません"},
-        RefusedCase{"DateAfterThePeriod", {"2026年", "04月", "01日"}, false,
-                    "決算日（2026/04/01）が会計期間（2025/04/01～2026/03/31）の外にあります"},
-        RefusedCase{"NoExpenseAccount", kClosingDay, true, "勘定科目に「減価償却費」が登録されていません"}),
+    ::testing::Values(RefusedCase{"DayTheMonthLacks", {"2026年", "02月", "30日"}, false, "日付が正しくありません"},
+                      RefusedCase{"EmptyDayBox", {"2026年", "03月", ""}, false, "日付が正しくありません"},
+                      RefusedCase{"TwoDigitYear", {"26年", "03月", "31日"}, false, "日付が正しくありません"},
+                      RefusedCase{"DateAfterThePeriod",
+                                  {"2026年", "04月", "01日"},
+                                  false,
+                                  "決算日（2026/04/01）が会計期間（2025/04/01～2026/03/31）の外にあります"},
+                      RefusedCase{"NoExpenseAccount", kClosingDay, true,
+                                  "勘定科目に「減価償却費」が登録されていません"}),
     testsupport::kCaseName);
 
 TEST_F(DepreciationJournalTest, AnEmptyRegisterPostsNothingAndSaysNothing)

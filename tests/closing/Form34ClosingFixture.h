@@ -131,8 +131,9 @@ protected:
     // The change history: 変更理由|伝票番号|日付|追番|摘要|借方コード|貸方コード|銀行コード|支店コード.
     std::vector<std::string> historyRows()
     {
-        return lines("SELECT * FROM 仕訳変更履歴 ORDER BY rowid", {"変更理由", "伝票番号", "日付", "追番", "摘要", "借方コード",
-                                                               "貸方コード", "銀行コード", "支店コード"});
+        return lines(
+            "SELECT * FROM 仕訳変更履歴 ORDER BY rowid",
+            {"変更理由", "伝票番号", "日付", "追番", "摘要", "借方コード", "貸方コード", "銀行コード", "支店コード"});
     }
     std::vector<std::string> listLines(const QListWidget* list) const
     {

@@ -73,12 +73,15 @@ TEST_F(Form34ClosingTest, AMessageThatMovesTheFocusDoesNotRunTheCellsHandlerAgai
 
 struct TaxRowCase {
     const char* name;
-    const char* fractions;   // 端数処理
-    const char* amount;      // row 0
+    const char* fractions;  // 端数処理
+    const char* amount;     // row 0
     std::int32_t tax;
-    const char* shown;       // "########0"
+    const char* shown;  // "########0"
 };
-void PrintTo(const TaxRowCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TaxRowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form34TaxRowTest : public Form34ClosingTest, public ::testing::WithParamInterface<TaxRowCase> {};
 
@@ -104,15 +107,15 @@ TEST_P(Form34TaxRowTest, TheDebitTaxRowTakesTheTaxOfTheRowAbove)
     EXPECT_EQ(g.DebitTotal, g.DebitAmounts[0] + std::int64_t{c.tax});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grid, Form34TaxRowTest,
-    ::testing::Values(TaxRowCase{"Truncated", "1", "12,345", 1234, "1234"},
-                      TaxRowCase{"HalfUp", "2", "12,345", 1235, "1235"},
-                      TaxRowCase{"RoundedUp", "3", "12,345", 1235, "1235"},
-                      TaxRowCase{"NoFractionRule", "", "12,345", 0, "0"},
-                      // 300,000,000 × 10 does not fit 32 bits; the tax does.
-                      TaxRowCase{"ProductBeyond32Bits", "1", "300,000,000", 30'000'000, "30000000"}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Grid, Form34TaxRowTest,
+                         ::testing::Values(TaxRowCase{"Truncated", "1", "12,345", 1234, "1234"},
+                                           TaxRowCase{"HalfUp", "2", "12,345", 1235, "1235"},
+                                           TaxRowCase{"RoundedUp", "3", "12,345", 1235, "1235"},
+                                           TaxRowCase{"NoFractionRule", "", "12,345", 0, "0"},
+                                           // 300,000,000 × 10 does not fit 32 bits; the tax does.
+                                           TaxRowCase{"ProductBeyond32Bits", "1", "300,000,000", 30'000'000,
+                                                      "30000000"}),
+                         testsupport::kCaseName);
 
 // Before: the rate was the one in force when the window was last refreshed,
 // and a row above that is not taxable gave tax all the same.
@@ -127,11 +130,11 @@ TEST_F(Form34ClosingTest, TaxRowsTakeTheRateOnTheVouchersDateAndTheTaxFlagOfTheR
     type(g.Text8[0], "12,345");
     type(g.Combo7[0], "未払金");
     type(g.Combo1[1], "仮払消費税");
-    EXPECT_EQ(g.DebitAmounts[1], 1234);   // 10 % on 30 September
+    EXPECT_EQ(g.DebitAmounts[1], 1234);  // 10 % on 30 September
 
     setDate("2026年", "03月", "31日");
     leave(g.Combo1[1]);
-    EXPECT_EQ(g.DebitAmounts[1], 1481);   // 12 % from 1 October
+    EXPECT_EQ(g.DebitAmounts[1], 1481);  // 12 % from 1 October
 
     // 租税公課 carries no consumption tax.
     type(g.Combo1[2], "租税公課");
@@ -225,7 +228,7 @@ TEST_F(Form34ClosingTest, TheEditButtonFollowsTheProgramWideFlagWhoeverSwitchesI
     press(Form34::EditButton);
     EXPECT_TRUE(o::EditModeIsOn());
     EXPECT_EQ(f.Command1.at(Form34::EditButton)->text().toStdString(), "編集解除");
-    o::SetEditMode(o::EditModeOff);   // another window's button
+    o::SetEditMode(o::EditModeOff);  // another window's button
     EXPECT_EQ(f.Command1.at(Form34::EditButton)->text().toStdString(), "編集");
     press(Form34::EditButton);
     press(Form34::EditButton);
@@ -248,13 +251,13 @@ TEST_F(Form34ClosingTest, TheGridRowsFollowEditModeWhoeverSwitchesIt)
     EXPECT_TRUE(rowsEnabled(false));
     press(Form34::EditButton);
     EXPECT_TRUE(rowsEnabled(true));
-    o::SetEditMode(o::EditModeOff);   // another window's button
+    o::SetEditMode(o::EditModeOff);  // another window's button
     EXPECT_TRUE(rowsEnabled(false));
     o::SetEditMode(o::EditModeOn);
     EXPECT_TRUE(rowsEnabled(true));
 
     form.reset();
-    open();   // edit mode already on
+    open();  // edit mode already on
     EXPECT_TRUE(rowsEnabled(true));
 }
 
@@ -291,7 +294,7 @@ TEST_F(Form34ClosingTest, AmountCorrectionLeavesRowZeroWhatTheOtherRowsDoNotTake
     type(g.Text8[1], "3,000");
     type(g.Text9[1], "1,000");
     type(g.Text8[2], "2,000");
-    press(Form34::EditButton);   // edit mode off
+    press(Form34::EditButton);  // edit mode off
     press(Form34::CorrectionButton);
     EXPECT_EQ(g.DebitAmounts[0], 5000);
     EXPECT_EQ(g.CreditAmounts[0], 7000);
@@ -310,7 +313,7 @@ TEST_F(Form34ClosingTest, EveryCaptionOfTheClosingTabShowsWholeAlsoInEditMode)
     statements::Form34& f = open();
     f.SSTab1->setCurrentIndex(0);
     EXPECT_TRUE(support::everyCaptionShowsWhole(f));
-    clickLine(entryTab(f).List2, 0);   // the date caption with its weekday
+    clickLine(entryTab(f).List2, 0);  // the date caption with its weekday
     EXPECT_EQ(text(entryTab(f).Label3), "2025年12月28日(日)");
     press(Form34::EditButton);
     EXPECT_EQ(f.Command1.at(Form34::EditButton)->text().toStdString(), "編集解除");

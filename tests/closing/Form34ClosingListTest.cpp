@@ -16,7 +16,10 @@ using statements::Form34;
 
 namespace {
 
-std::string pad(const std::string& text, int bytes) { return o::FitByteWidth(text, bytes); }
+std::string pad(const std::string& text, int bytes)
+{
+    return o::FitByteWidth(text, bytes);
+}
 std::string right(const std::string& text, int width)
 {
     return std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
@@ -31,8 +34,10 @@ protected:
         for (int i = 1; i <= count; ++i) {
             char number[16];
             std::snprintf(number, sizeof number, "E%04d", i);
-            execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 取引先, 借方コード, 入金, 貸方コード, 出金, 銀行コード,"
-                    " 支店コード, 決算仕訳) VALUES ('2026-03-31', ?, 1, ?, '山田商店', '517', ?, '211', ?, '0001', '0001203', 1)",
+            execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 取引先, 借方コード, 入金, 貸方コード, 出金, "
+                    "銀行コード,"
+                    " 支店コード, 決算仕訳) VALUES ('2026-03-31', ?, 1, ?, '山田商店', '517', ?, '211', ?, '0001', "
+                    "'0001203', 1)",
                     {std::string(number), "決算整理その" + std::to_string(i), 1000 * i, 1000 * i});
         }
         db->Execute("COMMIT");
@@ -40,7 +45,8 @@ protected:
     void printClosingList()
     {
         form->Check1[1]->setChecked(true);
-        dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("各種帳票印刷");
+        dialogs->expectMessage("各種帳票を印刷します 準備はよろしいですか？", ui::Answer::Yes)
+            .withTitle("各種帳票印刷");
         press(Form34::PrintButton);
     }
 };
@@ -53,9 +59,10 @@ TEST_F(Form34ListTest, TheEntryListShowsEachRowWithItsDateWhenItChanges)
     statements::Form34& f = open();
     const auto lines = listLines(entryTab(f).List2);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "26/03/31(火) 1 " + pad("決算整理その1", 36) + " " + pad("山田商店", 16) + " " + pad("消耗品費", 20)
-                            + "   " + right("1,000", 10) + " " + pad("未払金", 20) + "   " + right("1,000", 10) + "  "
-                            + pad("みずほ銀行", 15) + " " + pad("新宿支店", 15));
+    EXPECT_EQ(lines[0],
+              "26/03/31(火) 1 " + pad("決算整理その1", 36) + " " + pad("山田商店", 16) + " " + pad("消耗品費", 20)
+                  + "   " + right("1,000", 10) + " " + pad("未払金", 20) + "   " + right("1,000", 10) + "  "
+                  + pad("みずほ銀行", 15) + " " + pad("新宿支店", 15));
     EXPECT_EQ(lines[1].substr(0, 13), std::string(13, ' '));
     // 追番 10 makes the line one character longer; an amount too wide for its
     // field shows as "*", a null amount as ten blanks.
@@ -72,7 +79,10 @@ struct PageCase {
     std::size_t sheets;
     std::size_t entriesOnLastSheet;
 };
-void PrintTo(const PageCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PageCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form34PrintTest : public Form34ListTest, public ::testing::WithParamInterface<PageCase> {};
 
@@ -101,9 +111,10 @@ TEST_P(Form34PrintTest, PrintsEightyTwoEntriesToASheetEachUnderItsHeader)
     }
     EXPECT_EQ(entries, static_cast<std::size_t>(c.entries));
     // An entry line from print column 10: no date column, 取引先 in 10 bytes, names in 16.
-    EXPECT_EQ(printer->sheetTexts(0)[4], std::string(9, ' ') + "1 " + pad("決算整理その1", 36) + " " + pad("山田商店", 10) + " "
-                                             + pad("消耗品費", 16) + "   " + right("1,000", 10) + " " + pad("未払金", 16) + "   "
-                                             + right("1,000", 10) + "  " + pad("みずほ銀行", 15) + " " + pad("新宿支店", 15));
+    EXPECT_EQ(printer->sheetTexts(0)[4],
+              std::string(9, ' ') + "1 " + pad("決算整理その1", 36) + " " + pad("山田商店", 10) + " "
+                  + pad("消耗品費", 16) + "   " + right("1,000", 10) + " " + pad("未払金", 16) + "   "
+                  + right("1,000", 10) + "  " + pad("みずほ銀行", 15) + " " + pad("新宿支店", 15));
 }
 
 INSTANTIATE_TEST_SUITE_P(List, Form34PrintTest,
@@ -130,21 +141,25 @@ TEST_F(Form34ListTest, TheDepreciationJournalPostsTenAssetsToAVoucherAndListsThe
                 {"A-" + std::to_string(100 + i), 1000 * i});
     statements::Form34& f = open();
 
-    dialogs->expectMessage(closing::kDepreciationQuestion, ui::Answer::No).withTitle(closing::kDepreciationQuestionTitle);
+    dialogs->expectMessage(closing::kDepreciationQuestion, ui::Answer::No)
+        .withTitle(closing::kDepreciationQuestionTitle);
     press(Form34::DepreciationButton);
     EXPECT_TRUE(closingRows().empty());
 
     // A date that does not exist: refused, nothing written.
     setDate("2026年", "02月", "29日");
-    dialogs->expectMessage(closing::kDepreciationQuestion, ui::Answer::Yes).withTitle(closing::kDepreciationQuestionTitle);
+    dialogs->expectMessage(closing::kDepreciationQuestion, ui::Answer::Yes)
+        .withTitle(closing::kDepreciationQuestionTitle);
     dialogs->expectMessage(journal::kInvalidDateMessage, ui::Answer::Ok).withoutTitle();
     press(Form34::DepreciationButton);
     EXPECT_TRUE(closingRows().empty());
 
     setDate("2026年", "03月", "31日");
-    dialogs->expectMessage(closing::kDepreciationQuestion, ui::Answer::Yes).withTitle(closing::kDepreciationQuestionTitle);
+    dialogs->expectMessage(closing::kDepreciationQuestion, ui::Answer::Yes)
+        .withTitle(closing::kDepreciationQuestionTitle);
     press(Form34::DepreciationButton);
-    const auto rows = lines("SELECT * FROM 仕訳台帳 WHERE 決算仕訳 <> 0 ORDER BY rowid", {"伝票番号", "追番", "摘要", "入金"});
+    const auto rows =
+        lines("SELECT * FROM 仕訳台帳 WHERE 決算仕訳 <> 0 ORDER BY rowid", {"伝票番号", "追番", "摘要", "入金"});
     ASSERT_EQ(rows.size(), 12u);
     EXPECT_EQ(voucherNumbers().size(), 2u);
     EXPECT_EQ(rows[9].substr(12), "|10|A-110車両|10000");
@@ -173,10 +188,11 @@ TEST_F(Form34ListTest, TheTaxSettlementPostsFromItsButtonAndASecondPressPostsNot
 
     setDate("2026年", "03月", "31日");
     press(Form34::TaxSettlementButton);
-    EXPECT_EQ(closingRows(), (std::vector<std::string>{"2026/3/31|1|消費税精算|218|1234567|136|800000||",
-                                                       "2026/3/31|2|（中間消費税支払）|218|0|134|300000||",
-                                                       "2026/3/31|3|（確定納付額）|218|0|214|134000||",
-                                                       "2026/3/31|4|（消費税雑収入）|218|0|602|567||"}));
+    EXPECT_EQ(closingRows(),
+              (std::vector<std::string>{"2026/3/31|1|消費税精算|218|1234567|136|800000||",
+                                        "2026/3/31|2|（中間消費税支払）|218|0|134|300000||",
+                                        "2026/3/31|3|（確定納付額）|218|0|214|134000||",
+                                        "2026/3/31|4|（消費税雑収入）|218|0|602|567||"}));
     EXPECT_EQ(entryTab(f).List2->count(), 4);
 
     dialogs->expectMessage(closing::kNothingToSettle, ui::Answer::Ok).withoutTitle();

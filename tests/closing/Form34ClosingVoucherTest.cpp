@@ -44,8 +44,9 @@ TEST_F(Form34VoucherTest, AVoucherWithATaxRowIsRegisteredRecalledUpdatedAndDelet
     editOn();
     fillVoucherWithTaxRow();
     press(Form34::RegisterButton);
-    EXPECT_EQ(closingRows(), (std::vector<std::string>{"2026/3/31|1|未払消耗品|517|10000|211|10000|0001|0001203",
-                                                       "2026/3/31|2||136|1000|211|1000|0009|0009232"}));
+    EXPECT_EQ(closingRows(),
+              (std::vector<std::string>{"2026/3/31|1|未払消耗品|517|10000|211|10000|0001|0001203",
+                                        "2026/3/31|2||136|1000|211|1000|0009|0009232"}));
     const std::vector<std::string> numbers = voucherNumbers();
     ASSERT_EQ(numbers.size(), 1u);
     EXPECT_EQ(numbers[0].size(), 12u);
@@ -63,7 +64,8 @@ TEST_F(Form34VoucherTest, AVoucherWithATaxRowIsRegisteredRecalledUpdatedAndDelet
     EXPECT_EQ(text(g.Text9[1]), "1,000");
     EXPECT_EQ(text(g.Combo8[1]), "三井住友銀行");
     EXPECT_EQ(text(g.Combo9[0]), "新宿支店");
-    EXPECT_EQ(text(entryTab(f).Combo2[0]) + text(entryTab(f).Combo2[1]) + text(entryTab(f).Combo2[2]), "2026年03月31日");
+    EXPECT_EQ(text(entryTab(f).Combo2[0]) + text(entryTab(f).Combo2[1]) + text(entryTab(f).Combo2[2]),
+              "2026年03月31日");
     EXPECT_EQ(text(entryTab(f).Label3), "2026年03月31日(火)");
     EXPECT_EQ(text(g.Text8[10]), "11,000");
 
@@ -75,12 +77,14 @@ TEST_F(Form34VoucherTest, AVoucherWithATaxRowIsRegisteredRecalledUpdatedAndDelet
     leave(g.Combo1[1]);
     setDate("2026年", "03月", "30日");
     press(Form34::UpdateButton);
-    EXPECT_EQ(closingRows(), (std::vector<std::string>{"2026/3/30|1|未払消耗品（修正）|517|20000|211|20000|0001|0001203",
-                                                       "2026/3/30|2||136|2000|211|2000|0009|0009232"}));
+    EXPECT_EQ(closingRows(),
+              (std::vector<std::string>{"2026/3/30|1|未払消耗品（修正）|517|20000|211|20000|0001|0001203",
+                                        "2026/3/30|2||136|2000|211|2000|0009|0009232"}));
     EXPECT_EQ(voucherNumbers(), numbers);
     const std::string n = numbers[0];
-    EXPECT_EQ(historyRows(), (std::vector<std::string>{"1|" + n + "|2026/3/31|1|未払消耗品|517|211|0001|0001203",
-                                                       "1|" + n + "|2026/3/31|2||136|211|0009|0009232"}));
+    EXPECT_EQ(historyRows(),
+              (std::vector<std::string>{"1|" + n + "|2026/3/31|1|未払消耗品|517|211|0001|0001203",
+                                        "1|" + n + "|2026/3/31|2||136|211|0009|0009232"}));
     EXPECT_EQ(entryTab(f).List2->count(), 2);
     EXPECT_EQ(text(g.Text1[0]), "");
 
@@ -119,7 +123,10 @@ struct DateCase {
     const char* day;
     std::string message;
 };
-void PrintTo(const DateCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form34DateTest : public Form34VoucherTest, public ::testing::WithParamInterface<DateCase> {};
 
@@ -134,7 +141,7 @@ TEST_P(Form34DateTest, RegisterAndUpdateRefuseTheDateAndWriteNothing)
     dialogs->expectMessage(c.message, ui::Answer::Ok).withoutTitle();
     press(Form34::RegisterButton);
     EXPECT_TRUE(closingRows().empty());
-    EXPECT_EQ(text(grid().Text1[0]), "未払消耗品");   // the grid keeps the voucher
+    EXPECT_EQ(text(grid().Text1[0]), "未払消耗品");  // the grid keeps the voucher
 
     setDate("2026年", "03月", "31日");
     press(Form34::RegisterButton);
@@ -174,7 +181,7 @@ TEST_F(Form34VoucherTest, RegisterRefusesACellThatShowsAnAmountTheGridNeverTook)
     editOn();
     journal::EntryGrid& g = grid();
     g.Text1[0]->setText("未払計上");
-    type(g.Text8[0], "5,000");   // row 0's debit account still empty
+    type(g.Text8[0], "5,000");  // row 0's debit account still empty
     type(g.Combo1[0], "消耗品費");
     type(g.Combo7[0], "未払金");
     dialogs->expectMessage(closing::messages::AmountNotTaken(1, true), ui::Answer::Ok).withoutTitle();
@@ -227,9 +234,12 @@ TEST_F(Form34VoucherTest, RegisterTakesANumberTheJournalDoesNotHold)
 
 struct FailingWrite {
     const char* name;
-    int failOn;   // the write of each action that fails
+    int failOn;  // the write of each action that fails
 };
-void PrintTo(const FailingWrite& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FailingWrite& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form34FailureTest : public Form34VoucherTest, public ::testing::WithParamInterface<FailingWrite> {};
 
@@ -243,7 +253,7 @@ TEST_P(Form34FailureTest, AFailedRegisterUpdateOrDeleteChangesNothing)
     dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
     press(Form34::RegisterButton);
     EXPECT_TRUE(closingRows().empty());
-    EXPECT_EQ(text(grid().Text1[0]), "未払消耗品");   // kept to try again
+    EXPECT_EQ(text(grid().Text1[0]), "未払消耗品");  // kept to try again
     dao::DBEngine::instance().clearFailurePlan();
     press(Form34::RegisterButton);
     const auto stored = closingRows();
@@ -288,7 +298,7 @@ TEST_F(Form34VoucherTest, AVoucherChangedOrDeletedSinceItWasListedIsRefused)
     press(Form34::UpdateButton);
     EXPECT_EQ(closingRows().front(), "2026/3/31|1|他で変更|517|10000|211|10000|0001|0001203");
     EXPECT_TRUE(historyRows().empty());
-    EXPECT_EQ(text(grid().Text1[0]), "");   // the list was read again
+    EXPECT_EQ(text(grid().Text1[0]), "");  // the list was read again
 
     // Deleted by another program after it was listed: the click is refused.
     execute("DELETE FROM 仕訳台帳 WHERE 伝票番号 = ?", {number});
@@ -308,7 +318,7 @@ TEST_F(Form34VoucherTest, UpdateKeepsTheRowsBeyondTheTenth)
                 {i, "行" + std::to_string(i), 100 * i, 100 * i});
     statements::Form34& f = open();
     editOn();
-    clickLine(entryTab(f).List2, 11);   // the twelfth row's line loads the voucher's first ten rows
+    clickLine(entryTab(f).List2, 11);  // the twelfth row's line loads the voucher's first ten rows
     EXPECT_EQ(text(grid().Text1[0]), "行1");
     EXPECT_EQ(text(grid().Text1[9]), "行10");
     grid().Text1[0]->setText("行1改");
@@ -356,7 +366,7 @@ TEST_F(Form34TemplateTest, AClosingTemplateLoadsWholeFromAnyOfItsLinesAndRegiste
     EXPECT_EQ(text(g.Text9[1]), "");
     EXPECT_EQ(g.CreditAmounts[1], 0);
     EXPECT_EQ(text(g.Text8[10]), "50,000");
-    EXPECT_EQ(text(entryTab(f).Combo2[2]), "15日");   // a template leaves the date alone
+    EXPECT_EQ(text(entryTab(f).Combo2[2]), "15日");  // a template leaves the date alone
 
     editOn();
     press(Form34::RegisterButton);
@@ -372,7 +382,7 @@ TEST_F(Form34TemplateTest, ATemplateChangedSinceItWasListedIsRefused)
     dialogs->expectMessage(closing::kClosingTemplateChanged, ui::Answer::Ok).withoutTitle();
     clickLine(entryTab(f).List1, 0);
     EXPECT_EQ(text(grid().Text1[0]), "");
-    EXPECT_NE(listLines(entryTab(f).List1)[0].find("60,000"), std::string::npos);   // the list as it is now
+    EXPECT_NE(listLines(entryTab(f).List1)[0].find("60,000"), std::string::npos);  // the list as it is now
 }
 
 }  // namespace

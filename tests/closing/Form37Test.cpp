@@ -58,10 +58,7 @@ protected:
         dao::DBEngine::instance().Workspaces(0)->OpenDatabase(sourcePath)->Execute(sql);
         sourceDigest = Sha256Of(sourcePath);
     }
-    void expectRefusal(const std::string& text)
-    {
-        dialogs->expectMessage(text, ui::Answer::Ok).withoutTitle();
-    }
+    void expectRefusal(const std::string& text) { dialogs->expectMessage(text, ui::Answer::Ok).withoutTitle(); }
     void expectQuestion(ui::Answer answer)
     {
         dialogs->expectMessage(kRolloverQuestion, answer).withTitle(kRolloverTitle).withButtons(ui::Buttons::YesNo);
@@ -158,7 +155,7 @@ TEST_F(Form37Test, CompletesOnceAndSpendsTheButton)
     EXPECT_EQ(form->windowTitle().toStdString(), "サンプル商事 第10期　会計 年次更新");
     EXPECT_FALSE(form->Command1(Form37::StartRollover)->isEnabled());
     const std::string digest = Sha256Of(targetPath);
-    form->RunRollover();   // no question, nothing done
+    form->RunRollover();  // no question, nothing done
     EXPECT_EQ(Sha256Of(targetPath), digest);
     EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
 }
@@ -197,10 +194,11 @@ TEST_F(Form37Test, RefusesAFolderUnderTheNextNameWithoutOfferingToReplaceIt)
     std::filesystem::create_directory(targetPath);
     const auto before = FilesIn(dataDir);
     expectQuestion(ui::Answer::Yes);
-    dialogs->expectMessage(
-               "データフォルダに次期のファイルと同じ名前「サンプル商事第11期.mdb」のフォルダがあるため、次期のファイルを作れません。"
-               "名前を変えるか移してから年次更新を行ってください",
-               ui::Answer::Ok)
+    dialogs
+        ->expectMessage("データフォルダに次期のファイルと同じ名前「サンプル商事第11期."
+                        "mdb」のフォルダがあるため、次期のファイルを作れません。"
+                        "名前を変えるか移してから年次更新を行ってください",
+                        ui::Answer::Ok)
         .withoutTitle();
     press();
     EXPECT_EQ(FilesIn(dataDir), before);
@@ -211,10 +209,13 @@ TEST_F(Form37Test, RefusesAFolderUnderTheNextNameWithoutOfferingToReplaceIt)
 
 struct SettingsCase {
     const char* name;
-    const char* settings;     // SET clause of 会計設定
+    const char* settings;  // SET clause of 会計設定
     const char* refusal;
 };
-void PrintTo(const SettingsCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SettingsCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form37Settings : public Form37Test, public ::testing::WithParamInterface<SettingsCase> {};
 
@@ -256,13 +257,12 @@ TEST_F(Form37Test, AnImpossiblePeriodNumberKeepsTheWindowShutNamingTheField)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rollover, Form37Settings,
-    ::testing::Values(
-        SettingsCase{"start after end", "会計期間開始日 = '2027-04-01', 会計期間終了日 = '2027-03-31'",
-                     "会計期間（2027/04/01～2027/03/31）は開始日が終了日より後のため、年次更新を行えません。"
-                     "会計期間を確かめてください"}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Rollover, Form37Settings,
+                         ::testing::Values(SettingsCase{
+                             "start after end", "会計期間開始日 = '2027-04-01', 会計期間終了日 = '2027-03-31'",
+                             "会計期間（2027/04/01～2027/03/31）は開始日が終了日より後のため、年次更新を行えません。"
+                             "会計期間を確かめてください"}),
+                         testsupport::kCaseName);
 
 // Openings that would not balance (a row left on 諸口) are shown before the
 // new file is made, "いいえ" the default; "いいえ" makes nothing.

@@ -32,7 +32,7 @@ using closing::testing::Sha256Of;
 
 namespace {
 
-constexpr uid_t kOrdinaryUser = 65534;   // nobody
+constexpr uid_t kOrdinaryUser = 65534;  // nobody
 
 mode_t modeOf(const std::string& path)
 {
@@ -127,9 +127,10 @@ TEST_F(SmallFileRollover, SaysWhichFileCouldNotBeWrittenAndWhy)
     ::chmod(file.dir().c_str(), 0700);
     EXPECT_FALSE(outcome.done);
     EXPECT_EQ(outcome.failure,
-              "年次更新を中止しました。フォルダ「" + file.dir().string() + "」に次期のファイル「甲商事第27期.mdb」"
-              "を書き込めませんでした：書き込む権限がありません。\n今のファイル「" + file.path()
-                  + "」は変わっていません。次期のファイルは作っていません。");
+              "年次更新を中止しました。フォルダ「" + file.dir().string()
+                  + "」に次期のファイル「甲商事第27期.mdb」"
+                    "を書き込めませんでした：書き込む権限がありません。\n今のファイル「"
+                  + file.path() + "」は変わっていません。次期のファイルは作っていません。");
     EXPECT_EQ(FilesIn(file.dir()), before);
     EXPECT_EQ(Sha256Of(file.path()), digest);
 }
@@ -143,8 +144,8 @@ TEST_F(SmallFileRollover, SaysTheDiskIsFull)
     const RolloverOutcome outcome = RollOverPeriodFile(files);
     dao::DBEngine::instance().clearFailurePlan();
     EXPECT_FALSE(outcome.done);
-    EXPECT_EQ(outcome.failure, RolloverWriteFailure("次期のファイル「" + target + "」", "ディスクの空きが足りません",
-                                                    file.path()));
+    EXPECT_EQ(outcome.failure,
+              RolloverWriteFailure("次期のファイル「" + target + "」", "ディスクの空きが足りません", file.path()));
     EXPECT_NE(outcome.failure.find("今のファイル「" + file.path() + "」は変わっていません"), std::string::npos);
     EXPECT_EQ(FilesIn(file.dir()), before);
     EXPECT_EQ(Sha256Of(file.path()), digest);
@@ -168,9 +169,10 @@ TEST_F(SmallFileRollover, SaysTheSourceIsInUseAfterTheUsualWait)
     sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(writer);
     EXPECT_FALSE(outcome.done);
-    EXPECT_EQ(outcome.failure, "年次更新を中止しました。今のファイル「" + file.path()
-                                   + "」を読めませんでした：ほかのプログラムが使用中です。しばらくしてからもう一度行ってください。"
-                                     "\n今のファイルは変わっていません。次期のファイルは作っていません。");
+    EXPECT_EQ(outcome.failure,
+              "年次更新を中止しました。今のファイル「" + file.path()
+                  + "」を読めませんでした：ほかのプログラムが使用中です。しばらくしてからもう一度行ってください。"
+                    "\n今のファイルは変わっていません。次期のファイルは作っていません。");
     EXPECT_LT(took, std::chrono::seconds(3));
     EXPECT_EQ(FilesIn(file.dir()), before);
     EXPECT_EQ(Sha256Of(file.path()), digest);
@@ -182,7 +184,10 @@ struct ReasonCase {
     int systemError;
     const char* reason;
 };
-void PrintTo(const ReasonCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReasonCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class DatabaseFailureReason : public ::testing::TestWithParam<ReasonCase> {};
 
@@ -195,23 +200,27 @@ TEST_P(DatabaseFailureReason, IsSaidInTheUsersWords)
 
 INSTANTIATE_TEST_SUITE_P(
     Rollover, DatabaseFailureReason,
-    ::testing::Values(ReasonCase{"full with no system error", SQLITE_FULL, 0, "ディスクの空きが足りません"},
-                      ReasonCase{"write error of a full disk", SQLITE_IOERR_WRITE, ENOSPC, "ディスクの空きが足りません"},
-                      ReasonCase{"quota reached", SQLITE_IOERR_WRITE, EDQUOT, "ディスクの空きが足りません"},
-                      ReasonCase{"cannot open for lack of permission", SQLITE_CANTOPEN, EACCES, "書き込む権限がありません"},
-                      ReasonCase{"read only database", SQLITE_READONLY, 0, "書き込む権限がありません"},
-                      ReasonCase{"read only file system", SQLITE_IOERR_WRITE, EROFS, "読み取り専用の場所です"}),
+    ::testing::Values(
+        ReasonCase{"full with no system error", SQLITE_FULL, 0, "ディスクの空きが足りません"},
+        ReasonCase{"write error of a full disk", SQLITE_IOERR_WRITE, ENOSPC, "ディスクの空きが足りません"},
+        ReasonCase{"quota reached", SQLITE_IOERR_WRITE, EDQUOT, "ディスクの空きが足りません"},
+        ReasonCase{"cannot open for lack of permission", SQLITE_CANTOPEN, EACCES, "書き込む権限がありません"},
+        ReasonCase{"read only database", SQLITE_READONLY, 0, "書き込む権限がありません"},
+        ReasonCase{"read only file system", SQLITE_IOERR_WRITE, EROFS, "読み取り専用の場所です"}),
     testsupport::kCaseName);
 
 // ---- leftovers of a cut-off rollover ---------------------------------------------------
 
 struct LeftoverCase {
     const char* name;
-    const char* file;            // in the data folder
-    bool held;                   // by a process (this test's own open file)
+    const char* file;  // in the data folder
+    bool held;         // by a process (this test's own open file)
     bool removed;
 };
-void PrintTo(const LeftoverCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LeftoverCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LeftoverCopies : public SmallFileRollover, public ::testing::WithParamInterface<LeftoverCase> {};
 
@@ -247,11 +256,10 @@ INSTANTIATE_TEST_SUITE_P(
 // A year of rows goes, and the new file keeps no free pages for them.
 TEST_F(SmallFileRollover, CompactsTheNewFile)
 {
-    file.open()->Execute(
-        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 2999)"
-        " INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
-        " SELECT date('2026-04-01', '+' || (i % 365) || ' days'), printf('%012d', i), 1,"
-        " printf('%0200d', i), '100', 1000, '111', 1000 FROM n");
+    file.open()->Execute("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 2999)"
+                         " INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金)"
+                         " SELECT date('2026-04-01', '+' || (i % 365) || ' days'), printf('%012d', i), 1,"
+                         " printf('%0200d', i), '100', 1000, '111', 1000 FROM n");
     ASSERT_TRUE(RollOverPeriodFile(files).done);
     const auto sourceSize = std::filesystem::file_size(file.path());
     const auto targetSize = std::filesystem::file_size(target);

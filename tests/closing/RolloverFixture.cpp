@@ -120,8 +120,10 @@ void SampleRolloverTest::workOutExpectations()
         } else if (inRun) {
             runOver = true;
         }
-        if (a.middle == "決算１") t1 += a.closing;
-        if (a.middle == "決算２") t2 += a.closing;
+        if (a.middle == "決算１")
+            t1 += a.closing;
+        if (a.middle == "決算２")
+            t2 += a.closing;
         accounts[code] = a;
     }
     profit = t - t1 + t2;
@@ -131,9 +133,9 @@ void SampleRolloverTest::workOutExpectations()
     for (banks->MoveFirst(); !banks->EOF_(); banks->MoveNext()) {
         const std::string kind = banks->get("種別").toText();
         const std::string where = " FROM 仕訳台帳 AS j JOIN 勘定科目コード表 AS c ON c.勘定科目コード = j.%s"
-                                  " WHERE c.勘定科目名 = '" + kind + "' AND j.銀行コード = '"
-                                  + banks->get("銀行コード").toText() + "' AND j.支店コード = '"
-                                  + banks->get("支店コード").toText() + "' AND j." + std::string(kInPeriod + 1);
+                                  " WHERE c.勘定科目名 = '"
+            + kind + "' AND j.銀行コード = '" + banks->get("銀行コード").toText() + "' AND j.支店コード = '"
+            + banks->get("支店コード").toText() + "' AND j." + std::string(kInPeriod + 1);
         auto with = [&](const char* column) {
             std::string sql = where;
             sql.replace(sql.find("%s"), 2, column);

@@ -22,13 +22,15 @@ namespace {
 
 struct OpeningsCase {
     const char* name;
-    const char* change;          // SQL run on the closed period's file
-    long long debit;             // the next period's openings, debit side, 諸口 apart
-    long long credit;            // credit side
-    const char* cause;           // a part of the question ("" when none is asked)
+    const char* change;  // SQL run on the closed period's file
+    long long debit;     // the next period's openings, debit side, 諸口 apart
+    long long credit;    // credit side
+    const char* cause;   // a part of the question ("" when none is asked)
 };
-void PrintTo(const OpeningsCase& c, std::ostream* os) { *os << c.name; }
-
+void PrintTo(const OpeningsCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class UnbalancedOpenings : public ::testing::TestWithParam<OpeningsCase> {
 protected:
@@ -80,10 +82,10 @@ TEST_P(UnbalancedOpenings, AreCarriedAsShownOnYes)
     ASSERT_TRUE(rollOver(true).done);
     EXPECT_EQ(questions.size(), *c.cause ? 1u : 0u);
     auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(target);
-    auto sums = db->OpenRecordset(
-        "SELECT TOTAL(CASE WHEN 借貸区分 = 0 THEN 期首残高 END) AS d, TOTAL(CASE WHEN 借貸区分 = 1 THEN 期首残高 END) AS c"
-        " FROM 勘定科目コード表 WHERE 適用 <> 0 AND 中分類 <> '諸口'",
-        dao::RecordsetType::Snapshot);
+    auto sums = db->OpenRecordset("SELECT TOTAL(CASE WHEN 借貸区分 = 0 THEN 期首残高 END) AS d, TOTAL(CASE WHEN "
+                                  "借貸区分 = 1 THEN 期首残高 END) AS c"
+                                  " FROM 勘定科目コード表 WHERE 適用 <> 0 AND 中分類 <> '諸口'",
+                                  dao::RecordsetType::Snapshot);
     sums->MoveFirst();
     EXPECT_EQ(sums->get("d").toInt64(), c.debit);
     EXPECT_EQ(sums->get("c").toInt64(), c.credit);
@@ -93,12 +95,14 @@ INSTANTIATE_TEST_SUITE_P(
     Rollover, UnbalancedOpenings,
     ::testing::Values(
         // 現金 5,000 against 受取利息: the profit 5,000 opens 前期繰越利益.
-        OpeningsCase{"balanced", "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金)"
-                                 " VALUES ('2026-05-01', '260501090000', 1, '100', 5000, '600', 5000)",
+        OpeningsCase{"balanced",
+                     "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金)"
+                     " VALUES ('2026-05-01', '260501090000', 1, '100', 5000, '600', 5000)",
                      5000, 5000, ""},
         // 現金 5,000 against 諸口: 諸口 is left at -5,000 on its debit side.
-        OpeningsCase{"suspense balance", "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金)"
-                                         " VALUES ('2026-05-01', '260501090000', 1, '100', 5000, '999', 5000)",
+        OpeningsCase{"suspense balance",
+                     "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金)"
+                     " VALUES ('2026-05-01', '260501090000', 1, '100', 5000, '999', 5000)",
                      5000, 0,
                      "次期の期首残高の貸借が合っていません。\n借方合計 5,000円　貸方合計 0円　差額 5,000円\n原因：\n"
                      "・諸口に残高 -5,000円 があり、そのまま繰り越されます\n"},

@@ -21,13 +21,16 @@ namespace {
 
 struct PeriodCase {
     const char* name;
-    dao::Value number;           // 会計年度 as stored
-    dao::Value first;            // 会計期間開始日
-    dao::Value last;             // 会計期間終了日
-    long long rolled;            // the number taken; 0 when refused
-    const char* refusalPart;     // a part of the refusal
+    dao::Value number;        // 会計年度 as stored
+    dao::Value first;         // 会計期間開始日
+    dao::Value last;          // 会計期間終了日
+    long long rolled;         // the number taken; 0 when refused
+    const char* refusalPart;  // a part of the refusal
 };
-void PrintTo(const PeriodCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PeriodCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 std::vector<PeriodCase> periodCases()
 {
@@ -39,9 +42,11 @@ std::vector<PeriodCase> periodCases()
         {"short first period", 1LL, "2025-10-01", "2026-03-31", 1, ""},
         {"from the leap day to the end of February", 5LL, "2024-02-29", "2025-02-28", 5, ""},
         {"largest number whose next one fits", 2147483646LL, "2025-04-01", "2026-03-31", 2147483646, ""},
-        {"start after end", 10LL, "2027-04-01", "2026-03-31", 0, "会計期間（2027/04/01～2026/03/31）は開始日が終了日より後"},
+        {"start after end", 10LL, "2027-04-01", "2026-03-31", 0,
+         "会計期間（2027/04/01～2026/03/31）は開始日が終了日より後"},
         {"start after end stored in two forms", 10LL, "2026/4/2", "2026-04-01", 0, "開始日が終了日より後"},
-        {"twelve months and a day", 10LL, "2025-04-01", "2026-04-01", 0, "会計期間（2025/04/01～2026/04/01）が12か月を超えて"},
+        {"twelve months and a day", 10LL, "2025-04-01", "2026-04-01", 0,
+         "会計期間（2025/04/01～2026/04/01）が12か月を超えて"},
         {"two years", 10LL, "2025-04-01", "2027-03-31", 0, "12か月を超えて"},
         {"number empty", dao::Value(), "2025-04-01", "2026-03-31", 0, "会計年度が空欄"},
         {"number empty text", "", "2025-04-01", "2026-03-31", 0, "会計年度が空欄"},
@@ -76,10 +81,13 @@ INSTANTIATE_TEST_SUITE_P(Rollover, RolloverPeriodCheck, ::testing::ValuesIn(peri
 
 struct FileCase {
     const char* name;
-    const char* settings;        // SET clause of 会計設定
+    const char* settings;  // SET clause of 会計設定
     const char* refusalPart;
 };
-void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FileCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class RolloverOfImpossibleSettings : public ::testing::TestWithParam<FileCase> {};
 
@@ -103,15 +111,14 @@ TEST_P(RolloverOfImpossibleSettings, IsRefusedAndMakesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Rollover, RolloverOfImpossibleSettings,
-    ::testing::Values(
-        FileCase{"start after end", "会計期間開始日 = '2027-04-01', 会計期間終了日 = '2027-03-31'",
-                 "会計期間（2027/04/01～2027/03/31）は開始日が終了日より後"},
-        FileCase{"longer than twelve months", "会計期間終了日 = '2027-04-30'", "が12か月を超えて"},
-        FileCase{"number empty", "会計年度 = NULL", "会計年度が空欄"},
-        // Refused already when the settings row is read: the field is named with its value.
-        FileCase{"number zero", "会計年度 = 0", "フィールド「会計年度」の値「0」は使えません"},
-        FileCase{"number at the top of its range", "会計年度 = 2147483647",
-                 "フィールド「会計年度」の値「2147483647」は使えません"}),
+    ::testing::Values(FileCase{"start after end", "会計期間開始日 = '2027-04-01', 会計期間終了日 = '2027-03-31'",
+                               "会計期間（2027/04/01～2027/03/31）は開始日が終了日より後"},
+                      FileCase{"longer than twelve months", "会計期間終了日 = '2027-04-30'", "が12か月を超えて"},
+                      FileCase{"number empty", "会計年度 = NULL", "会計年度が空欄"},
+                      // Refused already when the settings row is read: the field is named with its value.
+                      FileCase{"number zero", "会計年度 = 0", "フィールド「会計年度」の値「0」は使えません"},
+                      FileCase{"number at the top of its range", "会計年度 = 2147483647",
+                               "フィールド「会計年度」の値「2147483647」は使えません"}),
     testsupport::kCaseName);
 
 // The next file's name was made from 会計年度 26; the file says 30 by the time

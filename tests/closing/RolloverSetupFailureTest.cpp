@@ -23,10 +23,13 @@ namespace {
 
 struct SetupCase {
     const char* name;
-    int failingStep;   // 1: the copy; then the new file's settings in the order they are made (the
-                       // memory map, step 6, is a speed-up that the engine may grant or not)
+    int failingStep;  // 1: the copy; then the new file's settings in the order they are made (the
+                      // memory map, step 6, is a speed-up that the engine may grant or not)
 };
-void PrintTo(const SetupCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SetupCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class RolloverSetupFailure : public ::testing::TestWithParam<SetupCase> {
 protected:
@@ -46,9 +49,10 @@ TEST_P(RolloverSetupFailure, IsReportedAndLeavesNothingMade)
     dao::DBEngine::instance().clearFailurePlan();
     EXPECT_FALSE(outcome.done);
     EXPECT_FALSE(outcome.declined);
-    EXPECT_EQ(outcome.failure, "年次更新を中止しました。次期のファイル「" + target
-                                   + "」を書き込めませんでした：ディスクの読み書きでエラーが起きました。\n今のファイル「"
-                                   + file.path() + "」は変わっていません。次期のファイルは作っていません。");
+    EXPECT_EQ(outcome.failure,
+              "年次更新を中止しました。次期のファイル「" + target
+                  + "」を書き込めませんでした：ディスクの読み書きでエラーが起きました。\n今のファイル「" + file.path()
+                  + "」は変わっていません。次期のファイルは作っていません。");
     EXPECT_EQ(FilesIn(file.dir()), before);
     EXPECT_EQ(Sha256Of(file.path()), digest);
 }
@@ -56,8 +60,8 @@ TEST_P(RolloverSetupFailure, IsReportedAndLeavesNothingMade)
 INSTANTIATE_TEST_SUITE_P(Rollover, RolloverSetupFailure,
                          ::testing::Values(SetupCase{"copy", 1}, SetupCase{"no rollback journal", 2},
                                            SetupCase{"no waits for the disk", 3},
-                                           SetupCase{"temporary tables in memory", 4},
-                                           SetupCase{"page cache", 5}, SetupCase{"locked to one connection", 7}),
+                                           SetupCase{"temporary tables in memory", 4}, SetupCase{"page cache", 5},
+                                           SetupCase{"locked to one connection", 7}),
                          testsupport::kCaseName);
 
 // With no failure the same file rolls over: the cases above fail for the

@@ -51,8 +51,8 @@ TEST_F(SampleRollover, MakesTheNextPeriodsFileAndLeavesTheClosedOneByteForByte)
     const RolloverOutcome outcome = rollOver();
     ASSERT_TRUE(outcome.done) << outcome.failure;
     EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
-    EXPECT_EQ(FilesIn(dataDir), (std::vector<std::string>{"QVDBPATH.txt", "サンプル商事第10期.mdb",
-                                                           "サンプル商事第11期.mdb"}));
+    EXPECT_EQ(FilesIn(dataDir),
+              (std::vector<std::string>{"QVDBPATH.txt", "サンプル商事第10期.mdb", "サンプル商事第11期.mdb"}));
     auto db = openTarget();
     auto settings = db->OpenRecordset("会計設定", dao::RecordsetType::Snapshot);
     settings->MoveFirst();
@@ -251,8 +251,9 @@ TEST_F(SampleRollover, IsRefusedWhenNoAccountInUseCanCarryTheProfit)
 TEST_F(SampleRollover, IsRefusedWhenTheOpeningCashAndDepositsLieBeyondTheAmountRange)
 {
     auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(sourcePath);
-    auto deposits = db->OpenRecordset("SELECT COUNT(*) AS n FROM 勘定科目コード表 WHERE 小分類 = '現金預金' AND 勘定科目名 <> '現金'",
-                                      dao::RecordsetType::Snapshot);
+    auto deposits = db->OpenRecordset(
+        "SELECT COUNT(*) AS n FROM 勘定科目コード表 WHERE 小分類 = '現金預金' AND 勘定科目名 <> '現金'",
+        dao::RecordsetType::Snapshot);
     ASSERT_GE(deposits->get("n").toInt64(), 2);
     db->Execute("UPDATE 勘定科目コード表 SET 期首残高 = 1500000000 WHERE rowid IN (SELECT rowid FROM 勘定科目コード表"
                 " WHERE 小分類 = '現金預金' AND 勘定科目名 <> '現金' ORDER BY 勘定科目コード LIMIT 2)");
@@ -277,9 +278,10 @@ TEST_F(SampleRollover, CarriesDepositAccountsWhosePeriodTotalsPassThirtyTwoBits)
     {
         auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(sourcePath);
         const auto codeOf = [&](const char* name) {
-            auto rs = db->OpenRecordset(std::string("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 勘定科目名 = '")
-                                            + name + "'",
-                                        dao::RecordsetType::Snapshot);
+            auto rs = db->OpenRecordset(
+                std::string("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 勘定科目名 = '") + name
+                    + "'",
+                dao::RecordsetType::Snapshot);
             return rs->isEmpty() ? std::string() : rs->get("勘定科目コード").toText();
         };
         ordinary = codeOf("普通預金");
@@ -305,8 +307,8 @@ TEST_F(SampleRollover, CarriesDepositAccountsWhosePeriodTotalsPassThirtyTwoBits)
     const RolloverOutcome outcome = rollOver();
     ASSERT_TRUE(outcome.done) << outcome.failure;
     auto db = openTarget();
-    for (const auto& [code, expected] : {std::pair{ordinary, ordinaryWithout + 46960850},
-                                         std::pair{current, currentWithout - 46960850}}) {
+    for (const auto& [code, expected] :
+         {std::pair{ordinary, ordinaryWithout + 46960850}, std::pair{current, currentWithout - 46960850}}) {
         SCOPED_TRACE(code);
         const std::string row = "SELECT * FROM 勘定科目コード表 WHERE 勘定科目コード = '" + code + "'";
         EXPECT_EQ(field(*db, row, "期首残高"), expected);
@@ -324,8 +326,9 @@ TEST_F(SampleRollover, IsRefusedNamingTheAccountWhoseClosingBalanceCannotOpenThe
     std::string deposit;
     {
         auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(sourcePath);
-        auto rs = db->OpenRecordset("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 勘定科目名 = '普通預金'",
-                                    dao::RecordsetType::Snapshot);
+        auto rs =
+            db->OpenRecordset("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 勘定科目名 = '普通預金'",
+                              dao::RecordsetType::Snapshot);
         deposit = rs->get("勘定科目コード").toText();
         db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金)"
                     " VALUES ('2025-12-01', 'BIG', 1, ?, 2147483647, '400', 2147483647)",
@@ -362,15 +365,17 @@ TEST(SmallRollover, MovesTheDatesOnAYearAndCarriesEveryBankAccount)
                     " (1, '0001', '0001001', '普通預金', 1000, 0),"
                     " (2, '7777', '7777001', '普通預金', 2000, 0),"
                     " (3, '0009', '0009001', '当座預金', 3000, 0)");
-        db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金, 銀行コード, 支店コード)"
-                    " VALUES ('2024-02-29', '240229090000', 1, '103', 500, '111', 500, '7777', '7777001'),"
-                    " ('2023-03-01', '230301090000', 1, '511', 300, '102', 300, '0009', '0009001'),"
-                    " ('2024-03-01', '240301090000', 1, '103', 900, '111', 900, '0001', '0001001'),"
-                    " (NULL, '000000000000', 1, '511', 1, '100', 1, '', '')");
+        db->Execute(
+            "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金, 銀行コード, 支店コード)"
+            " VALUES ('2024-02-29', '240229090000', 1, '103', 500, '111', 500, '7777', '7777001'),"
+            " ('2023-03-01', '230301090000', 1, '511', 300, '102', 300, '0009', '0009001'),"
+            " ('2024-03-01', '240301090000', 1, '103', 900, '111', 900, '0001', '0001001'),"
+            " (NULL, '000000000000', 1, '511', 1, '100', 1, '', '')");
         // The history mostly of the next period: its one row of the closed period goes.
-        db->Execute("INSERT INTO 仕訳変更履歴 (変更日, 変更理由, 日付, 摘要) VALUES"
-                    " ('2023-06-01 09:00:00', '1', '2023-05-31', '今期'), ('2024-03-02 09:00:00', '1', '2024-03-01', '次期1'),"
-                    " ('2024-03-03 09:00:00', '2', '2024-03-02', '次期2'), ('2024-03-04 09:00:00', '1', NULL, '日付なし')");
+        db->Execute(
+            "INSERT INTO 仕訳変更履歴 (変更日, 変更理由, 日付, 摘要) VALUES"
+            " ('2023-06-01 09:00:00', '1', '2023-05-31', '今期'), ('2024-03-02 09:00:00', '1', '2024-03-01', '次期1'),"
+            " ('2024-03-03 09:00:00', '2', '2024-03-02', '次期2'), ('2024-03-04 09:00:00', '1', NULL, '日付なし')");
     }
     // The rows have no credit side, so the openings do not balance: go on all the same.
     const RolloverOutcome outcome =
@@ -414,7 +419,8 @@ TEST(SmallRollover, RowsOfTheClosedPeriodGoWhateverFormTheirDateIsStoredIn)
         RollOverPeriodFile({file.path(), "甲商事第8期.mdb", target, 7}, [](const std::string&) { return true; });
     ASSERT_TRUE(outcome.done) << outcome.failure;
     auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(target);
-    EXPECT_EQ(testsupport::DumpRows(*db, "SELECT 伝票番号 FROM 仕訳台帳 ORDER BY rowid"), "伝票番号=前期|\n伝票番号=翌期|\n");
+    EXPECT_EQ(testsupport::DumpRows(*db, "SELECT 伝票番号 FROM 仕訳台帳 ORDER BY rowid"),
+              "伝票番号=前期|\n伝票番号=翌期|\n");
     // 500 + 700 + 40, by hand.
     EXPECT_EQ(field(*db, "SELECT 期首残高 FROM 勘定科目コード表 WHERE 勘定科目コード = '103'", "期首残高"), 1240);
 }
@@ -424,10 +430,13 @@ TEST(SmallRollover, RowsOfTheClosedPeriodGoWhateverFormTheirDateIsStoredIn)
 struct NameCase {
     const char* name;
     const char* current;
-    long long period;            // 会計年度 of the current file
-    const char* next;            // "" when refused
+    long long period;  // 会計年度 of the current file
+    const char* next;  // "" when refused
 };
-void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const NameCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class NextPeriodName : public ::testing::TestWithParam<NameCase> {};
 
@@ -459,7 +468,10 @@ struct DateCase {
     dao::Date date;
     dao::Date later;
 };
-void PrintTo(const DateCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class OneYearOn : public ::testing::TestWithParam<DateCase> {};
 

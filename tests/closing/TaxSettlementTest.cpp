@@ -26,13 +26,16 @@ const ClosingDateBoxes kClosingDay{"2026年", "03月", "31日"};
 
 struct InclusiveCase {
     const char* name;
-    std::int64_t sales;       // at 8 %
-    std::int64_t purchases;   // at 8 %
+    std::int64_t sales;      // at 8 %
+    std::int64_t purchases;  // at 8 %
     journal::FractionRule rule;
     std::int64_t salesTax;
     std::int64_t purchaseTax;
 };
-void PrintTo(const InclusiveCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const InclusiveCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TaxInclusiveArithmeticTest : public ::testing::TestWithParam<InclusiveCase> {};
 
@@ -60,8 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       InclusiveCase{"Sales12301RoundedUp", 12'301, 0, FractionRule::RoundUp, 912, 0},
                       InclusiveCase{"PurchasesAlwaysTruncated", 0, 12'345, FractionRule::RoundUp, 0, 914},
                       // Beyond 32 bits: 30,000,000,000 × 8 / 108.
-                      InclusiveCase{"SumsBeyond32Bits", 30'000'000'000LL, 0, FractionRule::Truncate, 2'222'222'222,
-                                    0}),
+                      InclusiveCase{"SumsBeyond32Bits", 30'000'000'000LL, 0, FractionRule::Truncate, 2'222'222'222, 0}),
     testsupport::kCaseName);
 
 struct ExclusiveCase {
@@ -69,7 +71,10 @@ struct ExclusiveCase {
     std::int64_t outputTax, inputTax, interim;
     std::int64_t payable, remainder;
 };
-void PrintTo(const ExclusiveCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ExclusiveCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TaxExclusiveArithmeticTest : public ::testing::TestWithParam<ExclusiveCase> {};
 
@@ -87,7 +92,7 @@ TEST_P(TaxExclusiveArithmeticTest, TruncatesThePayableToWholeThousands)
     const TaxExclusiveSettlement s = SettleTaxExclusive(rows, accounts);
     EXPECT_EQ(s.payable, c.payable);
     EXPECT_EQ(s.remainder, c.remainder);
-    EXPECT_EQ(s.outputTax, s.inputTax + s.interim + s.payable + s.remainder);   // the voucher balances
+    EXPECT_EQ(s.outputTax, s.inputTax + s.interim + s.payable + s.remainder);  // the voucher balances
 }
 
 INSTANTIATE_TEST_SUITE_P(Settlement, TaxExclusiveArithmeticTest,
@@ -103,14 +108,14 @@ protected:
     void SetUp() override
     {
         // 仮受消費税 218, 仮払消費税 136, 仮払金 134, 未払消費税 214, 雑収入 602.
-        addRow("2025-03-31", "250331090000", "111", 999'999, "218", 999'999);   // before the period
+        addRow("2025-03-31", "250331090000", "111", 999'999, "218", 999'999);  // before the period
         addRow("2025-05-10", "250510090000", "111", 1'250'000, "218", 1'250'000);
-        addRow("2025-08-18", "250818090000", "218", 15'433, "111", 15'433);     // a return: debits 仮受消費税
+        addRow("2025-08-18", "250818090000", "218", 15'433, "111", 15'433);  // a return: debits 仮受消費税
         addRow("2025-06-01", "250601090000", "136", 790'000, "201", 790'000);
         addRow("2025-09-01", "250901090000", "201", 5'000, "136", 5'000);
-        addRow("2026-03-31", "260331090000", "136", 15'000, "211", 15'000, true);   // a closing entry's tax row
+        addRow("2026-03-31", "260331090000", "136", 15'000, "211", 15'000, true);  // a closing entry's tax row
         addRow("2025-11-28", "251128090000", "134", 300'000, "103", 300'000);
-        addRow("2026-04-02", "260402090000", "111", 50'000, "218", 50'000);      // after the period
+        addRow("2026-04-02", "260402090000", "111", 50'000, "218", 50'000);  // after the period
     }
 
     ClosingRunResult run() { return PostTaxSettlementEntries(*workspace, *db, kClosingDay, kNow); }
@@ -127,12 +132,13 @@ TEST_F(TaxExclusiveRunTest, ClearsThePeriodsTaxBalancesIntoThePayable)
     const ClosingRunResult result = run();
     EXPECT_TRUE(result.notices.empty());
     ASSERT_EQ(result.postedVouchers, (std::vector<std::string>{"260520100000"}));
-    EXPECT_EQ(settlement("260520100000"), (std::vector<std::string>{
-                                              "260520100000|2026/3/31|1|消費税精算|218|1234567|136|800000|決算",
-                                              "260520100000|2026/3/31|2|（中間消費税支払）|218|0|134|300000|決算",
-                                              "260520100000|2026/3/31|3|（確定納付額）|218|0|214|134000|決算",
-                                              "260520100000|2026/3/31|4|（消費税雑収入）|218|0|602|567|決算",
-                                          }));
+    EXPECT_EQ(settlement("260520100000"),
+              (std::vector<std::string>{
+                  "260520100000|2026/3/31|1|消費税精算|218|1234567|136|800000|決算",
+                  "260520100000|2026/3/31|2|（中間消費税支払）|218|0|134|300000|決算",
+                  "260520100000|2026/3/31|3|（確定納付額）|218|0|214|134000|決算",
+                  "260520100000|2026/3/31|4|（消費税雑収入）|218|0|602|567|決算",
+              }));
 }
 
 TEST_F(TaxExclusiveRunTest, ASecondRunPostsNothingWhenNothingIsLeft)
@@ -152,12 +158,13 @@ TEST_F(TaxExclusiveRunTest, ASecondRunPostsOnlyWhatIsLeft)
     addRow("2026-03-20", "260320090000", "111", 2'480, "218", 2'480);
     const ClosingRunResult again = run();
     ASSERT_EQ(again.postedVouchers, (std::vector<std::string>{"260520100001"}));
-    EXPECT_EQ(settlement("260520100001"), (std::vector<std::string>{
-                                              "260520100001|2026/3/31|1|消費税精算|218|2480|136|0|決算",
-                                              "260520100001|2026/3/31|2|（中間消費税支払）|218|0|134|0|決算",
-                                              "260520100001|2026/3/31|3|（確定納付額）|218|0|214|2000|決算",
-                                              "260520100001|2026/3/31|4|（消費税雑収入）|218|0|602|480|決算",
-                                          }));
+    EXPECT_EQ(settlement("260520100001"),
+              (std::vector<std::string>{
+                  "260520100001|2026/3/31|1|消費税精算|218|2480|136|0|決算",
+                  "260520100001|2026/3/31|2|（中間消費税支払）|218|0|134|0|決算",
+                  "260520100001|2026/3/31|3|（確定納付額）|218|0|214|2000|決算",
+                  "260520100001|2026/3/31|4|（消費税雑収入）|218|0|602|480|決算",
+              }));
 }
 
 TEST_F(TaxExclusiveRunTest, AFailedWritePostsNothing)
@@ -185,15 +192,15 @@ protected:
         setSetting("処理方法", "2");
         // 売上高 400 and 売上値引戻り高 401 are taxable sales, 仕入高 411 a
         // taxable cost of sales, 期首商品棚卸高 410 is not taxable.
-        addRow("2019-03-31", "190331090000", "100", 11'000, "400", 11'000);   // before the period
-        addRow("2019-04-01", "190401090000", "410", 50'000, "120", 50'000);   // not taxable
-        addRow("2019-06-01", "190601090000", "411", 5'400, "201", 5'400);     // 8 %: 400
-        addRow("2019-09-10", "190910090000", "100", 10'800, "400", 10'800);   // 8 %: 800
-        addRow("2019-10-05", "191005090000", "111", 22'000, "400", 22'000);   // 10 %
-        addRow("2019-12-01", "191201090000", "401", 1'100, "111", 1'100);     // a return, 10 %
-        addRow("2020-02-29", "200229090000", "411", 3'300, "100", 3'300);     // 10 %: 300
-        addRow("2020-03-31", "200331090000", "100", 1'100, "400", 1'100, true);   // a closing entry, 10 %
-        addRow("2020-04-01", "200401090000", "100", 11'000, "400", 11'000);   // after the period
+        addRow("2019-03-31", "190331090000", "100", 11'000, "400", 11'000);      // before the period
+        addRow("2019-04-01", "190401090000", "410", 50'000, "120", 50'000);      // not taxable
+        addRow("2019-06-01", "190601090000", "411", 5'400, "201", 5'400);        // 8 %: 400
+        addRow("2019-09-10", "190910090000", "100", 10'800, "400", 10'800);      // 8 %: 800
+        addRow("2019-10-05", "191005090000", "111", 22'000, "400", 22'000);      // 10 %
+        addRow("2019-12-01", "191201090000", "401", 1'100, "111", 1'100);        // a return, 10 %
+        addRow("2020-02-29", "200229090000", "411", 3'300, "100", 3'300);        // 10 %: 300
+        addRow("2020-03-31", "200331090000", "100", 1'100, "400", 1'100, true);  // a closing entry, 10 %
+        addRow("2020-04-01", "200401090000", "100", 11'000, "400", 11'000);      // after the period
     }
 
     ClosingRunResult run()
@@ -282,8 +289,8 @@ protected:
         std::filesystem::remove_all(dir, ignored);
     }
 
-    std::filesystem::path dir = std::filesystem::temp_directory_path()
-                              / ("velmora-settlement-sample-" + std::to_string(::getpid()));
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("velmora-settlement-sample-" + std::to_string(::getpid()));
     std::string path;
     std::shared_ptr<dao::Workspace> workspace;
     std::shared_ptr<dao::Database> db;
@@ -302,8 +309,9 @@ TEST_F(SampleCompanyTaxInclusiveTest, TheTaxableExpensesReduceThePayable)
         PostTaxSettlementEntries(*workspace, *db, kClosingDay, dao::Date{2026, 5, 20, 10, 0, 0});
     EXPECT_TRUE(result.notices.empty());
     ASSERT_EQ(result.postedVouchers, (std::vector<std::string>{"260520100000"}));
-    auto voucher = db->OpenRecordset("SELECT 借方コード, 入金, 貸方コード, 出金 FROM 仕訳台帳 WHERE 伝票番号 = '260520100000'",
-                                     dao::RecordsetType::Snapshot);
+    auto voucher =
+        db->OpenRecordset("SELECT 借方コード, 入金, 貸方コード, 出金 FROM 仕訳台帳 WHERE 伝票番号 = '260520100000'",
+                          dao::RecordsetType::Snapshot);
     ASSERT_EQ(voucher->RecordCount(), 1);
     EXPECT_EQ(voucher->get("入金").toInt64(), 735'581);
     EXPECT_EQ(voucher->get("出金").toInt64(), 735'581);
@@ -316,7 +324,8 @@ TEST_F(SampleCompanyTaxInclusiveTest, TheTaxableExpensesReduceThePayable)
 int settlementVouchers(dao::Database& db, const std::string& debit, const std::string& credit)
 {
     auto rs = db.OpenRecordset("SELECT COUNT(DISTINCT 伝票番号) AS n FROM 仕訳台帳 WHERE 決算仕訳 <> 0 AND 摘要 = "
-                               "'消費税精算' AND 借方コード = '" + debit + "' AND 貸方コード = '" + credit + "'",
+                               "'消費税精算' AND 借方コード = '"
+                                   + debit + "' AND 貸方コード = '" + credit + "'",
                                dao::RecordsetType::Snapshot);
     return static_cast<int>(rs->get("n").toInt64());
 }
@@ -342,10 +351,12 @@ TEST_F(TaxExclusiveRunTest, BalancesClearedMeanwhileByAnotherProgramAreReadUnder
 {
     OtherProgram other(file.path());
     std::string rows;
-    for (const char* row : {"1, '消費税精算', '218', 1234567, '136', 800000", "2, '（中間消費税支払）', '218', 0, '134', 300000",
-                            "3, '（確定納付額）', '218', 0, '214', 134000", "4, '（消費税雑収入）', '218', 0, '602', 567"})
+    for (const char* row :
+         {"1, '消費税精算', '218', 1234567, '136', 800000", "2, '（中間消費税支払）', '218', 0, '134', 300000",
+          "3, '（確定納付額）', '218', 0, '214', 134000", "4, '（消費税雑収入）', '218', 0, '602', 567"})
         rows += "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
-                " VALUES ('2026-03-31', '260519090000', " + std::string(row) + ", 1); ";
+                " VALUES ('2026-03-31', '260519090000', "
+            + std::string(row) + ", 1); ";
     other.writeAndCommitLater(rows);
     const ClosingRunResult result = run();
     EXPECT_FALSE(result.posted());
@@ -358,13 +369,16 @@ TEST_F(TaxExclusiveRunTest, BalancesClearedMeanwhileByAnotherProgramAreReadUnder
 
 struct NothingCase {
     const char* name;
-    std::vector<std::pair<const char*, const char*>> settings;   // settings changed: field, value
-    const char* renamed;     // an account renamed away, or nullptr
+    std::vector<std::pair<const char*, const char*>> settings;  // settings changed: field, value
+    const char* renamed;                                        // an account renamed away, or nullptr
     ClosingDateBoxes boxes;
-    const char* message;     // nullptr: silence
+    const char* message;  // nullptr: silence
     bool okCancelTitled;
 };
-void PrintTo(const NothingCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const NothingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SettlementNothingTest : public TaxExclusiveRunTest, public ::testing::WithParamInterface<NothingCase> {};
 
@@ -391,20 +405,35 @@ TEST_P(SettlementNothingTest, WritesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Settlement, SettlementNothingTest,
-    ::testing::Values(
-        NothingCase{"TaxExempt", {{"申告区分", "1"}}, nullptr, kClosingDay, nullptr, false},
-        NothingCase{"EnteredSeparately", {{"処理方法", "3"}}, nullptr, kClosingDay, nullptr, false},
-        NothingCase{"NoTaxCalculation", {{"処理方法", "4"}}, nullptr, kClosingDay, nullptr, false},
-        NothingCase{"ExclusiveWithoutInterimAccount", {}, "仮払金", kClosingDay,
-                    "勘定科目が登録されていません　仮受消費税、仮払消費税、仮払金、未払消費税、雑収入", true},
-        NothingCase{"InclusiveWithoutTaxesAccount", {{"処理方法", "2"}}, "租税公課", kClosingDay,
-                    "租税公課、未払消費税の勘定科目が登録されていません", true},
-        NothingCase{"InclusiveWithoutFractionRule", {{"処理方法", "2"}, {"端数処理", ""}}, nullptr, kClosingDay,
-                    "消費税の端数処理が設定されていません", false},
-        NothingCase{"DayTheMonthLacks", {}, nullptr, {"2026年", "02月", "29日"}, "日付が正しくありません",
-                    false},
-        NothingCase{"DateBeforeThePeriod", {}, nullptr, {"2025年", "03月", "31日"},
-                    "決算日（2025/03/31）が会計期間（2025/04/01～2026/03/31）の外にあります", false}),
+    ::testing::Values(NothingCase{"TaxExempt", {{"申告区分", "1"}}, nullptr, kClosingDay, nullptr, false},
+                      NothingCase{"EnteredSeparately", {{"処理方法", "3"}}, nullptr, kClosingDay, nullptr, false},
+                      NothingCase{"NoTaxCalculation", {{"処理方法", "4"}}, nullptr, kClosingDay, nullptr, false},
+                      NothingCase{"ExclusiveWithoutInterimAccount",
+                                  {},
+                                  "仮払金",
+                                  kClosingDay,
+                                  "勘定科目が登録されていません　仮受消費税、仮払消費税、仮払金、未払消費税、雑収入",
+                                  true},
+                      NothingCase{"InclusiveWithoutTaxesAccount",
+                                  {{"処理方法", "2"}},
+                                  "租税公課",
+                                  kClosingDay,
+                                  "租税公課、未払消費税の勘定科目が登録されていません",
+                                  true},
+                      NothingCase{"InclusiveWithoutFractionRule",
+                                  {{"処理方法", "2"}, {"端数処理", ""}},
+                                  nullptr,
+                                  kClosingDay,
+                                  "消費税の端数処理が設定されていません",
+                                  false},
+                      NothingCase{
+                          "DayTheMonthLacks", {}, nullptr, {"2026年", "02月", "29日"}, "日付が正しくありません", false},
+                      NothingCase{"DateBeforeThePeriod",
+                                  {},
+                                  nullptr,
+                                  {"2025年", "03月", "31日"},
+                                  "決算日（2025/03/31）が会計期間（2025/04/01～2026/03/31）の外にあります",
+                                  false}),
     testsupport::kCaseName);
 
 }  // namespace

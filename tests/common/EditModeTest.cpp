@@ -22,7 +22,7 @@ TEST_F(EditModeTest, EveryListenerHearsEachChangeOnce)
     {
         o::EditModeListener b([&](bool on) { second.push_back(on); });
         o::SetEditMode(o::EditModeOn);
-        o::SetEditMode(o::EditModeOn);   // no change, nothing told
+        o::SetEditMode(o::EditModeOn);  // no change, nothing told
         o::SetEditMode(o::EditModeOff);
     }
     o::SetEditMode(o::EditModeOn);

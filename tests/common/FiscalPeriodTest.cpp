@@ -24,7 +24,10 @@ struct PeriodCase {
     FiscalPeriodFault fault;
 };
 
-void PrintTo(const PeriodCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const PeriodCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class FiscalPeriodCheck : public ::testing::TestWithParam<PeriodCase> {};
 

@@ -98,7 +98,7 @@ TEST(FormatDate, WritesThePatternsInUse)
 {
     const dao::Date sunday{2024, 3, 31, 9, 5, 7};
     const dao::Date monday{2024, 4, 1};
-    const dao::Date newYear{2000, 1, 1, 23, 59, 0};   // a Saturday
+    const dao::Date newYear{2000, 1, 1, 23, 59, 0};  // a Saturday
     const DateCase cases[] = {
         {sunday, o::kListDate, "24/03/31(日)"},
         {monday, o::kListDate, "24/04/01(月)"},
@@ -112,7 +112,7 @@ TEST(FormatDate, WritesThePatternsInUse)
         {newYear, o::kHeaderDateTime, "   2000/01/01(土) 23:59"},
         {sunday, o::kVoucherStamp, "240331090507"},
         {monday, o::kSlashDate, "2024/04/01"},
-        {sunday, "yymmddmm", "24033103"},          // mm after dd stays the month
+        {sunday, "yymmddmm", "24033103"},  // mm after dd stays the month
         {sunday, "yyyy/m/d", "2024/3/31"},
         {sunday, "yymm", "2403"},
     };

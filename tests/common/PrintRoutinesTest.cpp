@@ -25,12 +25,15 @@ TEST_F(PrintRoutinesTest, PreparePrinterSetsPositionFontAndScaleModeButNotThePap
     EXPECT_EQ(other.fontName(), "ＭＳ 明朝");
     EXPECT_EQ(other.fontSize(), 9);
     EXPECT_EQ(other.scaleMode(), 2);
-    EXPECT_TRUE(other.events().empty());   // nothing printed yet
+    EXPECT_TRUE(other.events().empty());  // nothing printed yet
 }
 
 TEST_F(PrintRoutinesTest, PrintNewLinesMovesDownByLinePitchesAndBackToTheMargin)
 {
-    const struct { int n; double y; } cases[] = {{3, 3 * 1.3 * 9}, {1, 1.3 * 9}, {0, 0}, {-2, 0}};
+    const struct {
+        int n;
+        double y;
+    } cases[] = {{3, 3 * 1.3 * 9}, {1, 1.3 * 9}, {0, 0}, {-2, 0}};
     for (const auto& c : cases) {
         device.setCurrentY(0);
         device.setCurrentX(50);
@@ -55,9 +58,9 @@ TEST_F(PrintRoutinesTest, PrintCenteredCentresAtTheSizeAndPutsTheSizeBack)
     ASSERT_EQ(device.events().back().kind, printing::PrintEvent::Kind::Text);
     const printing::PrintEvent& drawn = device.events().back();
     EXPECT_EQ(drawn.fontSize, 16);
-    EXPECT_NEAR(drawn.x, device.scaleWidth() / 2 - 5 * 16 / 2.0, 1e-9);   // five double-byte characters
+    EXPECT_NEAR(drawn.x, device.scaleWidth() / 2 - 5 * 16 / 2.0, 1e-9);  // five double-byte characters
     EXPECT_EQ(device.fontSize(), 9);
-    EXPECT_NEAR(device.currentY(), 16, 1e-9);   // the line ended at the text's height
+    EXPECT_NEAR(device.currentY(), 16, 1e-9);  // the line ended at the text's height
 }
 
 TEST_F(PrintRoutinesTest, PrintCenteredOfATextWiderThanThePageStartsLeftOfTheMargin)
@@ -70,7 +73,10 @@ TEST_F(PrintRoutinesTest, PrintCenteredOfATextWiderThanThePageStartsLeftOfTheMar
 
 TEST_F(PrintRoutinesTest, PrintCenteredRestoresAWholeNumberOfPointsHalfToEven)
 {
-    const struct { double before; double after; } cases[] = {{10.5, 10}, {11.5, 12}, {9.4, 9}};
+    const struct {
+        double before;
+        double after;
+    } cases[] = {{10.5, 10}, {11.5, 12}, {9.4, 9}};
     for (const auto& c : cases) {
         device.setFontSize(c.before);
         o::PrintCentered(device, 16, "表紙");

@@ -41,15 +41,11 @@ struct EraCase {
 TEST_F(EraYearTextTest, GivesTheEraNameAndTheYearInTheEra)
 {
     const EraCase cases[] = {
-        {{2019, 5, 1}, "令和元年"},
-        {{2019, 12, 31}, "令和元年"},
-        {{2020, 1, 1}, "令和2年"},
-        {{2024, 4, 1}, "令和6年"},
-        {{2019, 4, 30}, "平成31年"},      // before the era's first day in its first year
-        {{2019, 1, 1}, "平成31年"},
-        {{1989, 1, 7}, "昭和64年"},
-        {{1989, 1, 8}, "平成元年"},
-        {{2019, 5, 1, 10, 30, 0}, "令和元年"},   // a time of day on the era's first day
+        {{2019, 5, 1}, "令和元年"},  {{2019, 12, 31}, "令和元年"},
+        {{2020, 1, 1}, "令和2年"},   {{2024, 4, 1}, "令和6年"},
+        {{2019, 4, 30}, "平成31年"},  // before the era's first day in its first year
+        {{2019, 1, 1}, "平成31年"},  {{1989, 1, 7}, "昭和64年"},
+        {{1989, 1, 8}, "平成元年"},  {{2019, 5, 1, 10, 30, 0}, "令和元年"},  // a time of day on the era's first day
         {{1868, 1, 25}, "明治元年"},
     };
     for (const EraCase& c : cases)
@@ -121,17 +117,13 @@ struct CodeCase {
 TEST_F(FindCodeTest, FindsTheFirstRowWithTheName)
 {
     const CodeCase cases[] = {
-        {2, "現金", "101"},
-        {3, "普通預金", "131"},
-        {2, "仕入高", "511"},           // two rows with the name: the first wins
-        {2, "O'Neil商店", "512"},       // a quotation mark in the name is searched as it stands
-        {2, "未登録", ""},
-        {2, "", ""},
-        {4, "りそな銀行", "0010"},
-        {4, "三井住友銀行", ""},        // banks only among the company's bank accounts
-        {5, "本店", "0001001"},         // the same branch name under two banks: the first row
-        {5, "丸の内", "0005001"},
-        {1, "現金", ""},
+        {2, "現金", "101"},        {3, "普通預金", "131"},
+        {2, "仕入高", "511"},      // two rows with the name: the first wins
+        {2, "O'Neil商店", "512"},  // a quotation mark in the name is searched as it stands
+        {2, "未登録", ""},         {2, "", ""},
+        {4, "りそな銀行", "0010"}, {4, "三井住友銀行", ""},  // banks only among the company's bank accounts
+        {5, "本店", "0001001"},                              // the same branch name under two banks: the first row
+        {5, "丸の内", "0005001"},  {1, "現金", ""},
         {6, "現金", ""},
     };
     for (const CodeCase& c : cases)

@@ -57,9 +57,9 @@ TEST(CellExitGuardTest, AFocusOutHandedOverTwiceRunsTheHandlerOnce)
 {
     Window window;
     window.handler = [&] {
-        window.send(QEvent::FocusOut, Qt::ActiveWindowFocusReason);   // the box opens
-        window.send(QEvent::FocusOut, Qt::TabFocusReason);            // a Tab meanwhile
-        window.send(QEvent::FocusIn, Qt::ActiveWindowFocusReason);    // the box closes
+        window.send(QEvent::FocusOut, Qt::ActiveWindowFocusReason);  // the box opens
+        window.send(QEvent::FocusOut, Qt::TabFocusReason);           // a Tab meanwhile
+        window.send(QEvent::FocusIn, Qt::ActiveWindowFocusReason);   // the box closes
     };
     window.send(QEvent::FocusOut, Qt::TabFocusReason);
     EXPECT_EQ(window.runs, 1);
@@ -74,8 +74,8 @@ TEST(CellExitGuardTest, AFocusOutHandedOverTwiceRunsTheHandlerOnce)
 TEST(CellExitGuardTest, OnlyTheCellBeingLeftRunsTheHandler)
 {
     Window window;
-    window.send(QEvent::FocusOut, Qt::PopupFocusReason);          // its list opens
-    window.send(QEvent::FocusOut, Qt::ActiveWindowFocusReason);   // another window takes the focus
+    window.send(QEvent::FocusOut, Qt::PopupFocusReason);         // its list opens
+    window.send(QEvent::FocusOut, Qt::ActiveWindowFocusReason);  // another window takes the focus
     window.send(QEvent::FocusIn, Qt::TabFocusReason);
     EXPECT_EQ(window.runs, 0);
     for (Qt::FocusReason reason : {Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::MouseFocusReason,

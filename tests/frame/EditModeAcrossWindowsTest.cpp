@@ -52,8 +52,8 @@ protected:
         for (int row = 0; row < journal::kGridRows; ++row)
             for (QWidget* cell : form.grid().rowCells(row))
                 if (cell->isEnabled() != enabled)
-                    return ::testing::AssertionFailure() << "row " << row + 1 << " has a cell that is "
-                                                         << (enabled ? "disabled" : "enabled");
+                    return ::testing::AssertionFailure()
+                        << "row " << row + 1 << " has a cell that is " << (enabled ? "disabled" : "enabled");
         return ::testing::AssertionSuccess();
     }
     static std::string button(journal::Form9& form) { return s(form.Command1[journal::Form9::Edit]->text()); }
@@ -134,7 +134,7 @@ TEST_F(EditModeAcrossWindowsTest, AnAmountTypedBeforeTheBooksWindowOpensIsKept)
     g.Text8[0]->setText("1000");
     ASSERT_EQ(journalWindow->focusWidget(), g.Text8[0]);
 
-    menu->Command2(frame::Form2::Books)->click();   // the books window
+    menu->Command2(frame::Form2::Books)->click();  // the books window
     EXPECT_FALSE(o::EditModeIsOn());
     EXPECT_EQ(s(g.Text8[0]->text()), "1,000");
     EXPECT_EQ(s(g.Text9[0]->text()), "1,000");

@@ -21,9 +21,8 @@ protected:
 
     // A prepared period file `name` in `folder` with these settings; an empty
     // company is stored as NULL when nullCompany is set.
-    std::string makePeriodFile(const std::filesystem::path& folder, const std::string& name,
-                               const std::string& company, int period, const std::string& firstDay,
-                               const std::string& lastDay);
+    std::string makePeriodFile(const std::filesystem::path& folder, const std::string& name, const std::string& company,
+                               int period, const std::string& firstDay, const std::string& lastDay);
     // A file that is not a database at all.
     std::string makeGarbageFile(const std::filesystem::path& folder, const std::string& name);
     // Runs SQL on a file (to take objects away, or set fields null).

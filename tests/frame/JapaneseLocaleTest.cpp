@@ -43,14 +43,13 @@ TEST(JapaneseLocale, TheFileDialogShowsJapaneseDatesInAnEnglishEnvironment)
     QFile file(dir.filePath("a.mdb"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    QFileSystemModel model;   // what the file dialog lists
+    QFileSystemModel model;  // what the file dialog lists
     model.setRootPath(dir.path());
     QEventLoop wait;
     QTimer::singleShot(300, &wait, &QEventLoop::quit);
     wait.exec();
     const QString date = model.data(model.index(dir.filePath("a.mdb"), 3)).toString();
-    EXPECT_TRUE(date.contains(QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} "))))
-        << date.toStdString();
+    EXPECT_TRUE(date.contains(QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} ")))) << date.toStdString();
     if (translated) {
         EXPECT_NE(model.headerData(3, Qt::Horizontal).toString().toStdString(), "Date Modified");
     }
@@ -63,7 +62,10 @@ struct LocaleCase {
     std::set<std::string> installed;
     const char* chosen;
 };
-void PrintTo(const LocaleCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LocaleCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CharacterLocaleChoice : public ::testing::TestWithParam<LocaleCase> {};
 
@@ -74,12 +76,13 @@ TEST_P(CharacterLocaleChoice, TakesTheJapaneseLocaleWhenThereElseAUtf8OneThatIs)
               c.chosen);
 }
 
-INSTANTIATE_TEST_SUITE_P(Machines, CharacterLocaleChoice, ::testing::Values(
-    LocaleCase{"JapaneseInstalled", {"C.UTF-8", "ja_JP.UTF-8", "en_US.UTF-8"}, "ja_JP.UTF-8"},
-    LocaleCase{"OnlyTheBuiltInUtf8", {"C.UTF-8"}, "C.UTF-8"},
-    LocaleCase{"OlderSpellingOfTheBuiltIn", {"C.utf8"}, "C.utf8"},
-    LocaleCase{"OnlyAnEnglishUtf8", {"en_US.UTF-8"}, "en_US.UTF-8"},
-    LocaleCase{"NoUtf8AtAll", {"C", "POSIX"}, ""}),
+INSTANTIATE_TEST_SUITE_P(
+    Machines, CharacterLocaleChoice,
+    ::testing::Values(LocaleCase{"JapaneseInstalled", {"C.UTF-8", "ja_JP.UTF-8", "en_US.UTF-8"}, "ja_JP.UTF-8"},
+                      LocaleCase{"OnlyTheBuiltInUtf8", {"C.UTF-8"}, "C.UTF-8"},
+                      LocaleCase{"OlderSpellingOfTheBuiltIn", {"C.utf8"}, "C.utf8"},
+                      LocaleCase{"OnlyAnEnglishUtf8", {"en_US.UTF-8"}, "en_US.UTF-8"},
+                      LocaleCase{"NoUtf8AtAll", {"C", "POSIX"}, ""}),
     [](const ::testing::TestParamInfo<LocaleCase>& c) { return std::string(c.param.name); });
 
 TEST(LocaleIsInstalled, KnowsTheBuiltInLocaleAndRefusesAMadeUpOne)

@@ -104,7 +104,12 @@ TEST_F(MainMenuTest, EachMenuButtonOpensItsWindowWithItsCaption)
 {
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");
     ASSERT_NE(menu, nullptr);
-    const struct { int index; const char* button; const char* window; const char* caption; } cases[] = {
+    const struct {
+        int index;
+        const char* button;
+        const char* window;
+        const char* caption;
+    } cases[] = {
         {frame::Form2::Closing, "決算処理", "Form34", "甲商事 第1期　会計 決算処理"},
         {frame::Form2::Setup, "導入初期設定", "Form31", "甲商事 第1期　会計 会計初期設定"},
         {frame::Form2::Rollover, "年度更新", "Form37", "甲商事 第1期　会計 年次更新"},
@@ -130,10 +135,10 @@ TEST_F(MainMenuTest, AWindowShownAgainIsBroughtForwardWithoutLoadingAgain)
     execSql(first, "UPDATE 会計設定 SET 事業所名 = '甲商事（改）';");
     menu->Command2(frame::Form2::Closing)->click();
     EXPECT_EQ(frame::WindowRegistry::instance().window("Form34"), closing);
-    EXPECT_EQ(caption(closing), "甲商事 第1期　会計 決算処理");   // not loaded again
+    EXPECT_EQ(caption(closing), "甲商事 第1期　会計 決算処理");  // not loaded again
 
     closing->close();
-    delete closing;   // closing destroys the window
+    delete closing;  // closing destroys the window
     menu->Command2(frame::Form2::Closing)->click();
     EXPECT_EQ(caption(frame::WindowRegistry::instance().window("Form34")), "甲商事（改） 第1期　会計 決算処理");
 }
@@ -142,7 +147,10 @@ TEST_F(MainMenuTest, AWindowNotAvailableYetGivesAPlainMessage)
 {
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");
     ASSERT_NE(menu, nullptr);
-    const struct { int index; const char* message; } cases[] = {
+    const struct {
+        int index;
+        const char* message;
+    } cases[] = {
         {frame::Form2::JournalEntry, "「仕訳入力」の画面はまだ使えません。"},
         {frame::Form2::Books, "「現金出納帳、取引銀行他」の画面はまだ使えません。"},
         {frame::Form2::GeneralLedger, "「総勘定元帳」の画面はまだ使えません。"},
@@ -163,14 +171,14 @@ TEST_F(MainMenuTest, EndClosesTheMenuAndTheStartWindowStays)
     menu->Command2(frame::Form2::Quit)->click();
     EXPECT_FALSE(menu->isVisible());
     EXPECT_TRUE(form1->isVisible());
-    EXPECT_NE(frame::WindowRegistry::instance().window("Form34"), nullptr);   // work windows stay open
+    EXPECT_NE(frame::WindowRegistry::instance().window("Form34"), nullptr);  // work windows stay open
 }
 
 TEST_F(MainMenuTest, AnUnreadableLineGivesAMessageNamingTheFileAndNoMenu)
 {
     makeGarbageFile(dataDir, "壊れた第1期.mdb");
     dialogs->expectFileCancelled();
-    form1->Image2(frame::Form1::DatabaseFile)->click();   // list again with the broken file
+    form1->Image2(frame::Form1::DatabaseFile)->click();  // list again with the broken file
     dialogs->expectAnyMessage(ui::Answer::Ok);
     EXPECT_EQ(pressMenu("壊れた第1期.mdb"), nullptr);
     const std::vector<std::string> texts = dialogs->messageTexts();
@@ -183,7 +191,7 @@ TEST_F(MainMenuTest, APeriodFileWithoutASettingsRowGivesAMessageNamingTheMenuAnd
 {
     execSql(second, "DELETE FROM 会計設定;");
     dialogs->expectFileCancelled();
-    form1->Image2(frame::Form1::DatabaseFile)->click();   // list again: the file now has no settings row
+    form1->Image2(frame::Form1::DatabaseFile)->click();  // list again: the file now has no settings row
     dialogs->expectAnyMessage(ui::Answer::Ok);
     EXPECT_EQ(pressMenu("乙工業第12期.mdb"), nullptr);
     const std::vector<std::string> texts = dialogs->messageTexts();
@@ -213,10 +221,10 @@ TEST_F(MainMenuTest, WindowLoadsSetTheSharedStateTheirWayAndSetupSwitchesEditMod
 {
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");
     ASSERT_NE(menu, nullptr);
-    EXPECT_FALSE(o::EraRecordset);          // the menu does not open the eras
-    menu->Command2(frame::Form2::Rollover)->click();   // the rollover window neither
+    EXPECT_FALSE(o::EraRecordset);                    // the menu does not open the eras
+    menu->Command2(frame::Form2::Rollover)->click();  // the rollover window neither
     EXPECT_FALSE(o::EraRecordset);
-    menu->Command2(frame::Form2::Closing)->click();    // the closing window does
+    menu->Command2(frame::Form2::Closing)->click();  // the closing window does
     ASSERT_TRUE(o::EraRecordset);
     EXPECT_EQ(o::EraYearText(dao::Date{2024, 4, 1}), "令和6年");
 
@@ -231,7 +239,11 @@ TEST_F(MainMenuTest, TheDailyWorkButtonsOpenTheJournalAndBooksWindows)
     registerWindows(true);
     frame::Form2* menu = pressMenu("甲商事第1期.mdb");
     ASSERT_NE(menu, nullptr);
-    const struct { int index; const char* window; const char* caption; } cases[] = {
+    const struct {
+        int index;
+        const char* window;
+        const char* caption;
+    } cases[] = {
         {frame::Form2::JournalEntry, "Form9", "甲商事 第1期　会計 仕訳入力"},
         {frame::Form2::Books, "Form14", "甲商事 第1期　会計 管理（現金出納帳他）"},
         {frame::Form2::GeneralLedger, "Form33", "甲商事 第1期　会計 総勘定元帳"},
@@ -256,11 +268,11 @@ TEST_F(MainMenuTest, ABadStoredValueKeepsTheWindowShutWithAMessageNamingWhereItI
         const char* field;
     };
     const Case cases[] = {
-        {"settings flag", "UPDATE 会計設定 SET 消費税計算 = 'maybe'", frame::Form2::JournalEntry,
-         "仕訳入力",
+        {"settings flag", "UPDATE 会計設定 SET 消費税計算 = 'maybe'", frame::Form2::JournalEntry, "仕訳入力",
          "の「会計設定」の 1 行目（事業所名 甲商事、会計年度 1）で、", "フィールド「消費税計算」の値「maybe」は真偽値"},
-        {"amount", "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 入金, 出金)"
-                   " VALUES ('2024-05-01', '240501000001', 1, '売上', 1e300, 1e300)",
+        {"amount",
+         "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 入金, 出金)"
+         " VALUES ('2024-05-01', '240501000001', 1, '売上', 1e300, 1e300)",
          frame::Form2::JournalEntry, "仕訳入力", "の「仕訳台帳」の 1 行目（日付 2024/5/1、伝票番号 240501000001）で、",
          "フィールド「入金」の値「1E+300」は扱える範囲"},
     };
@@ -278,7 +290,9 @@ TEST_F(MainMenuTest, ABadStoredValueKeepsTheWindowShutWithAMessageNamingWhereItI
         const std::vector<std::string> texts = dialogs->messageTexts();
         ASSERT_FALSE(texts.empty());
         const std::string& text = texts.back();
-        EXPECT_EQ(text.rfind("「" + std::string(c.title) + "」の画面を開けませんでした。\nファイル「" + path + "」" + c.where + c.field, 0),
+        EXPECT_EQ(text.rfind("「" + std::string(c.title) + "」の画面を開けませんでした。\nファイル「" + path + "」"
+                                 + c.where + c.field,
+                             0),
                   0u)
             << text;
         frame::WindowRegistry::instance().closeAll();

@@ -26,14 +26,16 @@ namespace {
 std::string lineText(int n)
 {
     std::string text = "24/05/" + std::to_string(n % 28 + 1) + " " + std::to_string(n);
-    for (int i = 0; i < n % 5; ++i) text += " 売上高";
+    for (int i = 0; i < n % 5; ++i)
+        text += " 売上高";
     return text;
 }
 
 std::vector<std::string> numberedLines(int count, int from = 0)
 {
     std::vector<std::string> lines;
-    for (int i = 0; i < count; ++i) lines.push_back(lineText(from + i));
+    for (int i = 0; i < count; ++i)
+        lines.push_back(lineText(from + i));
     return lines;
 }
 
@@ -51,7 +53,7 @@ std::vector<std::string> shownLines(const frame::RecordLines& model)
 // lines come in their place.
 struct LineChange {
     const char* name;
-    int lines;      // lines before the change
+    int lines;  // lines before the change
     int first;
     int removed;
     int added;
@@ -143,12 +145,11 @@ enum class Action { MouseOnALine, ArrowDown, ArrowUpFromTheFirstLine, ProgramCho
 struct ClickCase {
     const char* name;
     Action action;
-    std::vector<int> lastClick;   // the row the last click ran for; none when no click ran
+    std::vector<int> lastClick;  // the row the last click ran for; none when no click ran
 };
 
 // Performs the action on a shown list of ten lines whose line 2 is current.
-template <class List>
-std::vector<int> clicksOf(List* list, Action action)
+template <class List> std::vector<int> clicksOf(List* list, Action action)
 {
     std::vector<int> clicks;
     QObject context;
@@ -222,7 +223,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, RecordListViewClick,
                                            ClickCase{"ArrowDown", Action::ArrowDown, {3}},
                                            ClickCase{"ArrowUpFromTheFirstLine", Action::ArrowUpFromTheFirstLine, {}},
                                            ClickCase{"ProgramChoosesALine", Action::ProgramChoosesALine, {7}},
-                                           ClickCase{"ProgramWithSignalsBlocked", Action::ProgramWithSignalsBlocked, {}}),
+                                           ClickCase{
+                                               "ProgramWithSignalsBlocked", Action::ProgramWithSignalsBlocked, {}}),
                          [](const ::testing::TestParamInfo<ClickCase>& c) { return c.param.name; });
 
 TEST(RecordListView, AChosenLineFarDownIsScrolledIntoView)

@@ -39,13 +39,14 @@ TEST_F(SampleCompanyStartTest, TheSampleLineIsSelectedAndTheMenuOpensEveryWindow
     EXPECT_EQ(s(menu->Label3(0)->text()), "サンプル商事");
     EXPECT_EQ(s(menu->Label3(2)->text()), " 第10期　自2025年04月01日　至2026年03月31日");
 
-    const struct { int index; const char* window; const char* title; } buttons[] = {
-        {frame::Form2::JournalEntry, "Form9", "仕訳入力"},
-        {frame::Form2::Books, "Form14", "管理（現金出納帳他）"},
-        {frame::Form2::GeneralLedger, "Form33", "総勘定元帳"},
-        {frame::Form2::Closing, "Form34", "決算処理"},
-        {frame::Form2::Setup, "Form31", "会計初期設定"},
-        {frame::Form2::Rollover, "Form37", "年次更新"},
+    const struct {
+        int index;
+        const char* window;
+        const char* title;
+    } buttons[] = {
+        {frame::Form2::JournalEntry, "Form9", "仕訳入力"},     {frame::Form2::Books, "Form14", "管理（現金出納帳他）"},
+        {frame::Form2::GeneralLedger, "Form33", "総勘定元帳"}, {frame::Form2::Closing, "Form34", "決算処理"},
+        {frame::Form2::Setup, "Form31", "会計初期設定"},       {frame::Form2::Rollover, "Form37", "年次更新"},
     };
     for (const auto& b : buttons) {
         menu->Command2(b.index)->click();

@@ -37,10 +37,7 @@ protected:
         other = makePeriodFile(dataDir, "乙工業第12期.mdb", "乙工業株式会社", 12, "2024-01-01", "2024-12-31");
     }
 
-    std::unique_ptr<frame::Form1> start()
-    {
-        return std::make_unique<frame::Form1>(startDir.string());
-    }
+    std::unique_ptr<frame::Form1> start() { return std::make_unique<frame::Form1>(startDir.string()); }
 
     static std::vector<std::string> lines(const frame::Form1& form)
     {
@@ -118,7 +115,7 @@ TEST_F(StartWindowTest, AStalePathOpensTheDialogWithoutAProposedNameAndKeepsTheF
 
     ASSERT_EQ(dialogs->calls().size(), 1u);
     EXPECT_EQ(dialogs->calls()[0].request.fileName, "");
-    EXPECT_EQ(readSavedPathFile(), stale + "\r\n");   // replaced only when a file is chosen
+    EXPECT_EQ(readSavedPathFile(), stale + "\r\n");  // replaced only when a file is chosen
     EXPECT_EQ(form->List1()->count(), 0);
     EXPECT_EQ(o::DbFilePath, "");
 }
@@ -182,7 +179,7 @@ TEST_F(StartWindowTest, AnotherFolderChosenWithThePictureButtonIsSavedAndListed)
     form->Image2(frame::Form1::DatabaseFile)->click();
 
     ASSERT_EQ(dialogs->calls().size(), 1u);
-    EXPECT_EQ(dialogs->calls()[0].request.fileName, "甲商事第1期.mdb");   // the name of the saved file proposed
+    EXPECT_EQ(dialogs->calls()[0].request.fileName, "甲商事第1期.mdb");  // the name of the saved file proposed
     EXPECT_EQ(readSavedPathFile(), moved + "\r\n");
     EXPECT_EQ(o::DataFolder, otherDir.string());
     EXPECT_EQ(o::DbFilePath, moved);
@@ -212,7 +209,7 @@ TEST_F(StartWindowTest, ThePrinterPictureButtonShowsThePrinterSetUp)
     dialogs->expectPrinterSetup(false);
     form->Image2(frame::Form1::PrinterSetup)->click();
     EXPECT_EQ(dialogs->calls().size(), 1u);
-    EXPECT_EQ(&printing::printer(), &before);   // cancelled: the printer stays
+    EXPECT_EQ(&printing::printer(), &before);  // cancelled: the printer stays
 }
 
 // What the printer set-up chooses (here a PDF file) is where later print runs
@@ -238,7 +235,7 @@ TEST_F(StartWindowTest, ThePrinterChosenInTheSetUpIsTheOneLaterRunsPrintOn)
     QString shown;
     dialogs->expectPrinterSetup(false, nullptr);
     dialogs->expectPrinterSetup(true, [&shown](QPrinter& p) { shown = p.outputFileName(); });
-    form->Image2(frame::Form1::PrinterSetup)->click();   // cancelled
+    form->Image2(frame::Form1::PrinterSetup)->click();  // cancelled
     form->Image2(frame::Form1::PrinterSetup)->click();
     EXPECT_EQ(shown, pdf);
     EXPECT_EQ(&printing::printer(), &device);
@@ -256,11 +253,11 @@ TEST_F(StartWindowTest, ListsOnlyPeriodFilesAndLaysOutEachLineInFixedByteWidths)
 
     const std::vector<std::string> listed = lines(*form);
     ASSERT_EQ(listed.size(), 3u);
-    const std::string expectedFirst = "甲商事" + std::string(34, ' ') + "第 1期  " + "2024/04/01" + "～"
-                                      + "2025/03/31 " + "甲商事第1期.mdb" + std::string(25, ' ');
+    const std::string expectedFirst = "甲商事" + std::string(34, ' ') + "第 1期  " + "2024/04/01" + "～" + "2025/03/31 "
+        + "甲商事第1期.mdb" + std::string(25, ' ');
     EXPECT_NE(std::find(listed.begin(), listed.end(), expectedFirst), listed.end());
     const std::string expectedOther = "乙工業株式会社" + std::string(26, ' ') + "第 12期 " + "2024/01/01" + "～"
-                                      + "2024/12/31 " + "乙工業第12期.mdb" + std::string(24, ' ');
+        + "2024/12/31 " + "乙工業第12期.mdb" + std::string(24, ' ');
     EXPECT_NE(std::find(listed.begin(), listed.end(), expectedOther), listed.end());
     for (const std::string& line : listed)
         EXPECT_EQ(o::ShiftJisByteWidth(line), 111) << line;
@@ -270,7 +267,7 @@ TEST_F(StartWindowTest, ListsOnlyPeriodFilesAndLaysOutEachLineInFixedByteWidths)
 
 TEST_F(StartWindowTest, ALongCompanyNameIsCutAtFortyBytesWithoutSplittingACharacter)
 {
-    const std::string longName = "a" + std::string("株式会社長い長い長い長い長い名前の会社です");   // 1 + 42 bytes
+    const std::string longName = "a" + std::string("株式会社長い長い長い長い長い名前の会社です");  // 1 + 42 bytes
     makePeriodFile(dataDir, "長い第1期.mdb", longName, 1, "2024-04-01", "2025-03-31");
     writeSavedPathFile(first);
     auto form = start();
@@ -279,7 +276,7 @@ TEST_F(StartWindowTest, ALongCompanyNameIsCutAtFortyBytesWithoutSplittingACharac
         if (!lineNames(line, "長い第1期.mdb"))
             continue;
         found = true;
-        EXPECT_EQ(line.rfind("a株式会社長い長い長い長い長い名前の会社 第 1期", 0), 0u) << line;   // 39 bytes and a blank
+        EXPECT_EQ(line.rfind("a株式会社長い長い長い長い長い名前の会社 第 1期", 0), 0u) << line;  // 39 bytes and a blank
     }
     EXPECT_TRUE(found);
 }
@@ -300,7 +297,7 @@ TEST_F(StartWindowTest, AnUnreadableFileShowsAMarkedLineAndTheListingGoesOn)
     int marked = 0;
     for (const std::string& line : listed) {
         const bool bad = lineNames(line, "壊れた第1期.mdb") || lineNames(line, "空の第1期.mdb")
-                         || lineNames(line, "行なし第1期.mdb");
+            || lineNames(line, "行なし第1期.mdb");
         EXPECT_EQ(line.find("読み込めません") != std::string::npos, bad) << line;
         marked += bad;
     }
@@ -311,8 +308,9 @@ TEST_F(StartWindowTest, AnUnreadableFileShowsAMarkedLineAndTheListingGoesOn)
 TEST_F(StartWindowTest, NullFieldsLeaveTheirPlacesBlank)
 {
     const std::string nulls = makePeriodFile(dataDir, "空欄第1期.mdb", "x", 1, "2024-04-01", "2025-03-31");
-    execSql(nulls, "UPDATE 会計設定 SET 事業所名 = NULL, 会計年度 = NULL, 会計期間開始日 = NULL,"
-                   " 会計期間終了日 = NULL;");
+    execSql(nulls,
+            "UPDATE 会計設定 SET 事業所名 = NULL, 会計年度 = NULL, 会計期間開始日 = NULL,"
+            " 会計期間終了日 = NULL;");
     writeSavedPathFile(first);
     auto form = start();
     bool found = false;
@@ -320,7 +318,8 @@ TEST_F(StartWindowTest, NullFieldsLeaveTheirPlacesBlank)
         if (!lineNames(line, "空欄第1期.mdb"))
             continue;
         found = true;
-        EXPECT_EQ(line, std::string(40 + 8 + 10, ' ') + "～" + std::string(11, ' ') + "空欄第1期.mdb" + std::string(27, ' '));
+        EXPECT_EQ(line,
+                  std::string(40 + 8 + 10, ' ') + "～" + std::string(11, ' ') + "空欄第1期.mdb" + std::string(27, ' '));
     }
     EXPECT_TRUE(found);
 }
@@ -345,7 +344,7 @@ TEST_F(StartWindowTest, TheListingLeavesTheCurrentPeriodFileAsItIs)
     EXPECT_EQ(o::DbFileName, "乙工業第12期.mdb");
 
     dialogs->expectFileCancelled();
-    form->Image2(frame::Form1::DatabaseFile)->click();   // lists again
+    form->Image2(frame::Form1::DatabaseFile)->click();  // lists again
     EXPECT_EQ(o::DbFilePath, other);
 
     // A window opened now works on the current company's file.

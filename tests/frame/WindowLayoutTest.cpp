@@ -47,10 +47,12 @@ TEST_F(WindowLayoutTest, EveryWindowShowsItsCaptionsWholeAtItsDefaultSize)
     ASSERT_NE(menu, nullptr);
     expectLaidOutWhole(*menu);
 
-    const struct { int button; const char* window; } windows[] = {
-        {frame::Form2::JournalEntry, "Form9"}, {frame::Form2::Books, "Form14"},
-        {frame::Form2::GeneralLedger, "Form33"}, {frame::Form2::Closing, "Form34"},
-        {frame::Form2::Setup, "Form31"}, {frame::Form2::Rollover, "Form37"},
+    const struct {
+        int button;
+        const char* window;
+    } windows[] = {
+        {frame::Form2::JournalEntry, "Form9"}, {frame::Form2::Books, "Form14"}, {frame::Form2::GeneralLedger, "Form33"},
+        {frame::Form2::Closing, "Form34"},     {frame::Form2::Setup, "Form31"}, {frame::Form2::Rollover, "Form37"},
     };
     std::vector<QWidget*> opened;
     for (const auto& w : windows) {

@@ -15,7 +15,10 @@ struct AmountCase {
     Kind kind;
     std::int32_t amount;
 };
-void PrintTo(const AmountCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AmountCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ReadAmountTextTest : public ::testing::TestWithParam<AmountCase> {};
 
@@ -31,10 +34,9 @@ TEST_P(ReadAmountTextTest, ReadsWhatTheCellHolds)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadAmountTextTest,
-    ::testing::Values(AmountCase{"Empty", "", Kind::Empty, 0},
-                      AmountCase{"Plain", "1000", Kind::Amount, 1000},
+    ::testing::Values(AmountCase{"Empty", "", Kind::Empty, 0}, AmountCase{"Plain", "1000", Kind::Amount, 1000},
                       AmountCase{"WithCommas", "1,000", Kind::Amount, 1000},
-                      AmountCase{"HalfToEvenDown", "12.5", Kind::Amount, 12},      // half to even
+                      AmountCase{"HalfToEvenDown", "12.5", Kind::Amount, 12},  // half to even
                       AmountCase{"HalfToEvenUp", "13.5", Kind::Amount, 14},
                       AmountCase{"Negative", "-540", Kind::Amount, -540},
                       AmountCase{"Letters", "abc", Kind::NotNumeric, 0},
@@ -43,6 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AmountCase{"LargestPlusOne", "2,147,483,648", Kind::OutOfRange, 0},
                       AmountCase{"Smallest", "-2147483648", Kind::Amount, std::numeric_limits<std::int32_t>::min()},
                       AmountCase{"SmallestMinusOne", "-2147483649", Kind::OutOfRange, 0},
-                      AmountCase{"TwentyThreeDigits", "99999999999999999999999", Kind::OutOfRange, 0}), testsupport::kCaseName);
+                      AmountCase{"TwentyThreeDigits", "99999999999999999999999", Kind::OutOfRange, 0}),
+    testsupport::kCaseName);
 
 }  // namespace

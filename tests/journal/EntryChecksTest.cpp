@@ -17,12 +17,16 @@ struct ValidateCase {
     EntryRows rows;
     std::optional<std::string> message;
 };
-void PrintTo(const ValidateCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ValidateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 EntryRows grid(std::initializer_list<std::pair<int, EntryRow>> rows)
 {
     EntryRows g{};
-    for (const auto& [i, row] : rows) g[i] = row;
+    for (const auto& [i, row] : rows)
+        g[i] = row;
     return g;
 }
 
@@ -38,25 +42,24 @@ INSTANTIATE_TEST_SUITE_P(
     Checks, ValidateEntryTest,
     ::testing::Values(
         ValidateCase{"complete voucher", grid({{0, Row("売上", "現金", "1,000", "売上高", "1,000")}}), std::nullopt},
-        ValidateCase{"no credit account in row 1",
-                     grid({{0, Row("売上", "現金", "1,000", "", "1,000")}}), messages::kDescriptionOrAccountMissing},
-        ValidateCase{"no description in row 1",
-                     grid({{0, Row("", "現金", "1,000", "売上高", "1,000")}}), messages::kDescriptionOrAccountMissing},
-        ValidateCase{"debit name not in the chart",
-                     grid({{0, Row("売上", "現ナマ", "1,000", "売上高", "1,000")}}), messages::kDebitAccountNotRegistered},
-        ValidateCase{"credit name not in the chart",
-                     grid({{0, Row("売上", "現金", "1,000", "売り上げ", "1,000")}}), messages::kCreditAccountNotRegistered},
-        ValidateCase{"misspelt debit name in row 3 is refused, not carried over",
-                     grid({{0, Row("仕入", "仕入高", "500", "現金", "500")},
-                           {2, Row("文具", "消耗品ひ", "300", "", "300")}}),
+        ValidateCase{"no credit account in row 1", grid({{0, Row("売上", "現金", "1,000", "", "1,000")}}),
+                     messages::kDescriptionOrAccountMissing},
+        ValidateCase{"no description in row 1", grid({{0, Row("", "現金", "1,000", "売上高", "1,000")}}),
+                     messages::kDescriptionOrAccountMissing},
+        ValidateCase{"debit name not in the chart", grid({{0, Row("売上", "現ナマ", "1,000", "売上高", "1,000")}}),
                      messages::kDebitAccountNotRegistered},
-        ValidateCase{"misspelt credit name in row 10",
-                     grid({{0, Row("仕入", "仕入高", "500", "現金", "500")},
-                           {9, Row("文具", "", "300", "げんきん", "300")}}),
+        ValidateCase{"credit name not in the chart", grid({{0, Row("売上", "現金", "1,000", "売り上げ", "1,000")}}),
                      messages::kCreditAccountNotRegistered},
+        ValidateCase{
+            "misspelt debit name in row 3 is refused, not carried over",
+            grid({{0, Row("仕入", "仕入高", "500", "現金", "500")}, {2, Row("文具", "消耗品ひ", "300", "", "300")}}),
+            messages::kDebitAccountNotRegistered},
+        ValidateCase{
+            "misspelt credit name in row 10",
+            grid({{0, Row("仕入", "仕入高", "500", "現金", "500")}, {9, Row("文具", "", "300", "げんきん", "300")}}),
+            messages::kCreditAccountNotRegistered},
         ValidateCase{"misspelt name in a row without amounts is not stored, so not refused",
-                     grid({{0, Row("仕入", "仕入高", "500", "現金", "500")},
-                           {4, Row("メモ", "なにか", "", "", "")}}),
+                     grid({{0, Row("仕入", "仕入高", "500", "現金", "500")}, {4, Row("メモ", "なにか", "", "", "")}}),
                      std::nullopt},
         ValidateCase{"empty account cells below row 1 are fine",
                      grid({{0, Row("仕入", "仕入高", "500", "現金", "500")}, {1, Row("", "", "40", "", "40")}}),
@@ -67,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                      messages::kBankOrBranchMissing},
         ValidateCase{"deposit account with bank and branch",
                      grid({{0, Row("入金", "普通預金", "200", "売掛金", "200", "", "みずほ銀行", "本店")}}),
-                     std::nullopt}), testsupport::kCaseName);
+                     std::nullopt}),
+    testsupport::kCaseName);
 
 TEST(DataCheck, FailsOnlyOnFirstRowWithoutDescriptionOrAnyAccount)
 {

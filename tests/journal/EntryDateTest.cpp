@@ -13,7 +13,10 @@ struct BoxCase {
     const char* day;
     bool valid;
 };
-void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BoxCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class DateFromBoxesTest : public ::testing::TestWithParam<BoxCase> {};
 
@@ -26,18 +29,17 @@ TEST_P(DateFromBoxesTest, OnlyADateThatExists)
 
 INSTANTIATE_TEST_SUITE_P(
     Boxes, DateFromBoxesTest,
-    ::testing::Values(BoxCase{"TwoDigitMonthAndDay", "2024年", "04月", "05日", true},
-                      BoxCase{"LeapDay", "2024年", "2月", "29日", true},
-                      BoxCase{"LeapDayOfACommonYear", "2023年", "02月", "29日", false},   // the leap day left standing
-                      BoxCase{"ThirtyFirstOfApril", "2024年", "4月", "31日", false},
-                      BoxCase{"Month13", "2024年", "13月", "1日", false},
-                      BoxCase{"Month0", "2024年", "0月", "1日", false},
-                      BoxCase{"TwoDigitYear", "24年", "4月", "1日", false},     // a two-digit year is no year of this century
-                      BoxCase{"Year1899", "1899年", "12月", "31日", false},
-                      BoxCase{"FirstDayOf1900", "1900年", "1月", "1日", true},
-                      BoxCase{"YearWithoutDigits", "年", "4月", "1日", false},
-                      BoxCase{"YearOfLetters", "abc", "4月", "1日", false},
-                      BoxCase{"EmptyDay", "2024年", "4月", "", false}), testsupport::kCaseName);
+    ::testing::Values(
+        BoxCase{"TwoDigitMonthAndDay", "2024年", "04月", "05日", true},
+        BoxCase{"LeapDay", "2024年", "2月", "29日", true},
+        BoxCase{"LeapDayOfACommonYear", "2023年", "02月", "29日", false},  // the leap day left standing
+        BoxCase{"ThirtyFirstOfApril", "2024年", "4月", "31日", false},
+        BoxCase{"Month13", "2024年", "13月", "1日", false}, BoxCase{"Month0", "2024年", "0月", "1日", false},
+        BoxCase{"TwoDigitYear", "24年", "4月", "1日", false},  // a two-digit year is no year of this century
+        BoxCase{"Year1899", "1899年", "12月", "31日", false}, BoxCase{"FirstDayOf1900", "1900年", "1月", "1日", true},
+        BoxCase{"YearWithoutDigits", "年", "4月", "1日", false}, BoxCase{"YearOfLetters", "abc", "4月", "1日", false},
+        BoxCase{"EmptyDay", "2024年", "4月", "", false}),
+    testsupport::kCaseName);
 
 TEST(DateFromBoxes, LeadingZerosDoNotMatter)
 {
@@ -54,7 +56,10 @@ struct WrongBoxCase {
     const char* day;
     std::optional<journal::DateBox> wrong;
 };
-void PrintTo(const WrongBoxCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WrongBoxCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class WrongDateBoxTest : public ::testing::TestWithParam<WrongBoxCase> {};
 
@@ -65,16 +70,15 @@ TEST_P(WrongDateBoxTest, NamesTheFirstBoxThatMakesTheDateImpossible)
 }
 
 using journal::DateBox;
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, WrongDateBoxTest,
-    ::testing::Values(WrongBoxCase{"ADateThatExists", "2024年", "02月", "29日", std::nullopt},
-                      WrongBoxCase{"LeapDayOfACommonYear", "2023年", "02月", "29日", DateBox::Day},
-                      WrongBoxCase{"DayZero", "2024年", "4月", "0日", DateBox::Day},
-                      WrongBoxCase{"EmptyDay", "2024年", "4月", "", DateBox::Day},
-                      WrongBoxCase{"Month13", "2024年", "13月", "31日", DateBox::Month},
-                      WrongBoxCase{"MonthOfLetters", "2024年", "がつ", "1日", DateBox::Month},
-                      WrongBoxCase{"TwoDigitYear", "24年", "13月", "1日", DateBox::Year},
-                      WrongBoxCase{"YearAfter9999", "10000年", "1月", "1日", DateBox::Year}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Boxes, WrongDateBoxTest,
+                         ::testing::Values(WrongBoxCase{"ADateThatExists", "2024年", "02月", "29日", std::nullopt},
+                                           WrongBoxCase{"LeapDayOfACommonYear", "2023年", "02月", "29日", DateBox::Day},
+                                           WrongBoxCase{"DayZero", "2024年", "4月", "0日", DateBox::Day},
+                                           WrongBoxCase{"EmptyDay", "2024年", "4月", "", DateBox::Day},
+                                           WrongBoxCase{"Month13", "2024年", "13月", "31日", DateBox::Month},
+                                           WrongBoxCase{"MonthOfLetters", "2024年", "がつ", "1日", DateBox::Month},
+                                           WrongBoxCase{"TwoDigitYear", "24年", "13月", "1日", DateBox::Year},
+                                           WrongBoxCase{"YearAfter9999", "10000年", "1月", "1日", DateBox::Year}),
+                         testsupport::kCaseName);
 
 }  // namespace

@@ -17,7 +17,10 @@ struct RefusalCase {
     std::function<void(Form9Test&, EntryGrid&)> fill;
     std::string message;
 };
-void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form9RefusalTest : public Form9Test, public ::testing::WithParamInterface<RefusalCase> {};
 
@@ -65,7 +68,7 @@ const RefusalCase kRefusals[] = {
      [](Form9Test& t, EntryGrid& g) {
          t.fillRow(0, "仕入", "仕入高", "100", "現金");
          t.fillRow(1, "運賃", "仕入高", "100", "現金");
-         g.Text9[1]->setText("百円");   // left standing after the cell refused it
+         g.Text9[1]->setText("百円");  // left standing after the cell refused it
      },
      messages::AmountNotNumeric(2)},
     {"amount beyond the 32-bit range",
@@ -141,7 +144,7 @@ TEST_F(Form9Test, AmountCellMirrorsRoundsAndRefuses)
     EXPECT_EQ(g.Text8[10]->text(), "514");
 
     dialogs->expectMessage(kAmountOutOfRangeMessage, ui::Answer::Ok).withoutTitle();
-    type(g.Text8[6], "2,147,483,600");   // fits alone, not with the other rows
+    type(g.Text8[6], "2,147,483,600");  // fits alone, not with the other rows
     EXPECT_EQ(g.DebitAmounts[6], 0);
 }
 
@@ -174,7 +177,7 @@ TEST_F(Form9Test, DateBoxesRebuildTheDaysAndRefuseADateThatDoesNotExist)
     EXPECT_EQ(form->Label3->text(), "令和6年");
 
     dialogs->expectMessage(kInvalidDateMessage, ui::Answer::Ok).withoutTitle();
-    type(form->Combo2[0], "2023年");   // the year box does not rebuild the days
+    type(form->Combo2[0], "2023年");  // the year box does not rebuild the days
     EXPECT_EQ(form->EntryDate, (dao::Date{2024, 2, 29})) << "the entry date stays the last valid one";
 }
 
@@ -204,7 +207,7 @@ TEST_F(Form9Test, RefusedAmountTakesTheFocusBack)
     if (!g.Text8[4]->hasFocus())
         GTEST_SKIP() << "this platform gives no window the focus";
     g.Text8[4]->setText("abc");
-    g.Text8[5]->setFocus();   // leaving the cell the way the user does
+    g.Text8[5]->setFocus();  // leaving the cell the way the user does
     QApplication::processEvents();
     EXPECT_TRUE(g.Text8[4]->hasFocus());
     EXPECT_EQ(dialogs->beepCount(), 1);
@@ -232,12 +235,12 @@ TEST_F(Form9Test, ARefusedDatePutsTheFocusBackInTheBoxThatWasWrongWithItsTextSel
         const char* year;
         const char* month;
         const char* day;
-        int wrong;   // the box the focus goes back to
+        int wrong;  // the box the focus goes back to
     };
-    for (const Case& c : {Case{"2023年", "02月", "29日", 2}, Case{"2024年", "13月", "01日", 1},
-                          Case{"24年", "05月", "01日", 0}}) {
+    for (const Case& c :
+         {Case{"2023年", "02月", "29日", 2}, Case{"2024年", "13月", "01日", 1}, Case{"24年", "05月", "01日", 0}}) {
         SCOPED_TRACE(std::string(c.year) + c.month + c.day);
-        form->Combo2[0]->setEditText("2024年");   // a date that exists while the focus moves to the day box
+        form->Combo2[0]->setEditText("2024年");  // a date that exists while the focus moves to the day box
         form->Combo2[1]->setEditText("05月");
         form->Combo2[2]->setEditText("01日");
         form->Combo2[2]->setFocus();
@@ -246,7 +249,7 @@ TEST_F(Form9Test, ARefusedDatePutsTheFocusBackInTheBoxThatWasWrongWithItsTextSel
         form->Combo2[1]->setEditText(c.month);
         form->Combo2[2]->setEditText(c.day);
         dialogs->expectMessage(kInvalidDateMessage, ui::Answer::Ok).withoutTitle();
-        grid().Text1[0]->setFocus(Qt::TabFocusReason);   // Tab from the day box to row 1
+        grid().Text1[0]->setFocus(Qt::TabFocusReason);  // Tab from the day box to row 1
         QApplication::processEvents();
         QComboBox* wrong = form->Combo2[c.wrong];
         EXPECT_TRUE(wrong->hasFocus());
@@ -279,7 +282,7 @@ TEST_F(Form9Test, EnteringACellSelectsItsTextOnlyInEditMode)
     QApplication::processEvents();
     if (!form->Combo2[0]->hasFocus())
         GTEST_SKIP() << "this platform gives no window the focus";
-    form->Combo2[1]->setFocus();   // edit mode off: the text is not selected
+    form->Combo2[1]->setFocus();  // edit mode off: the text is not selected
     QApplication::processEvents();
     EXPECT_TRUE(form->Combo2[1]->lineEdit()->selectedText().isEmpty());
 
@@ -293,7 +296,7 @@ TEST_F(Form9Test, EnteringACellSelectsItsTextOnlyInEditMode)
     QApplication::processEvents();
     EXPECT_EQ(g.Text9[0]->selectedText(), "0");
     g.Combo11[0]->setEditText("山田商店");
-    g.Combo11[0]->setFocus();   // the partner cell has no such handler
+    g.Combo11[0]->setFocus();  // the partner cell has no such handler
     QApplication::processEvents();
     EXPECT_TRUE(g.Combo11[0]->lineEdit()->selectedText().isEmpty());
 }
@@ -306,10 +309,13 @@ namespace {
 
 struct MessageFocusCase {
     const char* name;
-    std::function<QWidget*(Form9&)> cell;   // the cell left, where the message moves the focus
-    std::function<void(Form9&)> fill;       // what the cell is left with
+    std::function<QWidget*(Form9&)> cell;  // the cell left, where the message moves the focus
+    std::function<void(Form9&)> fill;      // what the cell is left with
 };
-void PrintTo(const MessageFocusCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MessageFocusCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form9MessageFocusTest : public Form9Test, public ::testing::WithParamInterface<MessageFocusCase> {};
 
@@ -335,23 +341,23 @@ TEST_P(Form9MessageFocusTest, TheCellsMessageComesOnce)
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, Form9MessageFocusTest,
-    ::testing::Values(
-        MessageFocusCase{"debit account code not in use", [](Form9& f) { return f.grid().Combo1[3]; },
-                         [](Form9& f) { f.grid().Combo1[3]->setEditText("9999"); }},
-        MessageFocusCase{"credit account code not in use", [](Form9& f) { return f.grid().Combo7[3]; },
-                         [](Form9& f) { f.grid().Combo7[3]->setEditText("9999"); }},
-        MessageFocusCase{"amount beyond the range", [](Form9& f) { return f.grid().Text8[3]; },
-                         [](Form9& f) { f.grid().Text8[3]->setText("99999999999"); }},
-        MessageFocusCase{"day the month does not have", [](Form9& f) { return f.Combo2[2]; },
-                         [](Form9& f) {
-                             f.Combo2[1]->setEditText("02月");
-                             f.Combo2[2]->setEditText("30日");
-                         }},
-        MessageFocusCase{"tax row on a date that does not exist", [](Form9& f) { return f.grid().Combo1[1]; },
-                         [](Form9& f) {
-                             f.Combo2[2]->setEditText("32日");
-                             f.grid().Combo1[1]->setEditText("仮払消費税");
-                         }}),
+    ::testing::Values(MessageFocusCase{"debit account code not in use", [](Form9& f) { return f.grid().Combo1[3]; },
+                                       [](Form9& f) { f.grid().Combo1[3]->setEditText("9999"); }},
+                      MessageFocusCase{"credit account code not in use", [](Form9& f) { return f.grid().Combo7[3]; },
+                                       [](Form9& f) { f.grid().Combo7[3]->setEditText("9999"); }},
+                      MessageFocusCase{"amount beyond the range", [](Form9& f) { return f.grid().Text8[3]; },
+                                       [](Form9& f) { f.grid().Text8[3]->setText("99999999999"); }},
+                      MessageFocusCase{"day the month does not have", [](Form9& f) { return f.Combo2[2]; },
+                                       [](Form9& f) {
+                                           f.Combo2[1]->setEditText("02月");
+                                           f.Combo2[2]->setEditText("30日");
+                                       }},
+                      MessageFocusCase{"tax row on a date that does not exist",
+                                       [](Form9& f) { return f.grid().Combo1[1]; },
+                                       [](Form9& f) {
+                                           f.Combo2[2]->setEditText("32日");
+                                           f.grid().Combo1[1]->setEditText("仮払消費税");
+                                       }}),
     testsupport::kCaseName);
 
 }  // namespace

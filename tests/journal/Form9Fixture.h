@@ -20,18 +20,19 @@ struct StoredRow {
 };
 inline void PrintTo(const StoredRow& row, std::ostream* out)
 {
-    testsupport::PrintFields(out, {{"number", row.number},
-                                   {"date", row.date},
-                                   {"rowNumber", row.rowNumber},
-                                   {"description", row.description},
-                                   {"partner", row.partner},
-                                   {"debitCode", row.debitCode},
-                                   {"debit", row.debit},
-                                   {"creditCode", row.creditCode},
-                                   {"credit", row.credit},
-                                   {"bankCode", row.bankCode},
-                                   {"branchCode", row.branchCode},
-                                   {"closing", row.closing ? "true" : "false"}});
+    testsupport::PrintFields(out,
+                             {{"number", row.number},
+                              {"date", row.date},
+                              {"rowNumber", row.rowNumber},
+                              {"description", row.description},
+                              {"partner", row.partner},
+                              {"debitCode", row.debitCode},
+                              {"debit", row.debit},
+                              {"creditCode", row.creditCode},
+                              {"credit", row.credit},
+                              {"bankCode", row.bankCode},
+                              {"branchCode", row.branchCode},
+                              {"closing", row.closing ? "true" : "false"}});
 }
 
 // One change-history row.
@@ -42,16 +43,17 @@ struct HistoryRow {
 };
 inline void PrintTo(const HistoryRow& row, std::ostream* out)
 {
-    testsupport::PrintFields(out, {{"reason", row.reason},
-                                   {"number", row.number},
-                                   {"date", row.date},
-                                   {"rowNumber", row.rowNumber},
-                                   {"description", row.description},
-                                   {"partner", row.partner},
-                                   {"debitCode", row.debitCode},
-                                   {"creditCode", row.creditCode},
-                                   {"bankCode", row.bankCode},
-                                   {"branchCode", row.branchCode}});
+    testsupport::PrintFields(out,
+                             {{"reason", row.reason},
+                              {"number", row.number},
+                              {"date", row.date},
+                              {"rowNumber", row.rowNumber},
+                              {"description", row.description},
+                              {"partner", row.partner},
+                              {"debitCode", row.debitCode},
+                              {"creditCode", row.creditCode},
+                              {"bankCode", row.bankCode},
+                              {"branchCode", row.branchCode}});
 }
 
 class Form9Test : public Form9WindowTest {
@@ -60,7 +62,8 @@ public:
     {
         workspace = dao::DBEngine::instance().Workspaces(0);
         db = workspace->OpenDatabase(file.path());
-        db->Execute("INSERT INTO 取引銀行(no, 銀行コード, 支店コード, 種別, 期首残高) VALUES (1, '0001', '0001203', '普通預金', 0)");
+        db->Execute("INSERT INTO 取引銀行(no, 銀行コード, 支店コード, 種別, 期首残高) VALUES (1, '0001', '0001203', "
+                    "'普通預金', 0)");
         db->Execute("INSERT INTO 取引先管理(取引先名) VALUES ('山田商店')");
         db->Execute("INSERT INTO 取引先管理(取引先名) VALUES ('鈴木工業')");
         db->Execute("UPDATE 勘定科目コード表 SET 相方有無 = 0 WHERE 勘定科目名 = '消耗品費'");
@@ -93,7 +96,8 @@ public:
     void press(int button) { form->Command1[button]->click(); }
     void editOn()
     {
-        if (o::EditMode == o::EditModeOff) press(Form9::Edit);
+        if (o::EditMode == o::EditModeOff)
+            press(Form9::Edit);
     }
     // Fills one grid row: description, debit account, amount typed on the debit side, credit account.
     void fillRow(int row, const QString& description, const QString& debit, const QString& amount,
@@ -101,8 +105,10 @@ public:
     {
         EntryGrid& g = grid();
         g.Text1[row]->setText(description);
-        if (!debit.isNull()) type(g.Combo1[row], debit);
-        if (!credit.isNull()) type(g.Combo7[row], credit);
+        if (!debit.isNull())
+            type(g.Combo1[row], debit);
+        if (!credit.isNull())
+            type(g.Combo7[row], credit);
         type(g.Text8[row], amount);
     }
     // Chooses a line of the journal list as a mouse click does.
@@ -119,12 +125,13 @@ public:
     {
         std::vector<StoredRow> rows;
         auto rs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Snapshot);
-        if (rs->isEmpty()) return rows;
+        if (rs->isEmpty())
+            return rows;
         for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
             const auto t = [&](const char* f) { return rs->get(f).toText(); };
             const auto date = rs->get("日付").toDate();
-            rows.push_back({t("伝票番号"), date ? date->isoText() : "", t("追番"), t("摘要"), t("取引先"), t("借方コード"),
-                            t("入金"), t("貸方コード"), t("出金"), t("銀行コード"), t("支店コード"),
+            rows.push_back({t("伝票番号"), date ? date->isoText() : "", t("追番"), t("摘要"), t("取引先"),
+                            t("借方コード"), t("入金"), t("貸方コード"), t("出金"), t("銀行コード"), t("支店コード"),
                             rs->get("決算仕訳").toBool()});
         }
         return rows;
@@ -133,12 +140,13 @@ public:
     {
         std::vector<HistoryRow> rows;
         auto rs = db->OpenRecordset("Q_仕訳変更履歴", dao::RecordsetType::Snapshot);
-        if (rs->isEmpty()) return rows;
+        if (rs->isEmpty())
+            return rows;
         for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
             const auto t = [&](const char* f) { return rs->get(f).toText(); };
             const auto date = rs->get("日付").toDate();
-            rows.push_back({t("変更理由"), t("伝票番号"), date ? date->isoText() : "", t("追番"), t("摘要"), t("取引先"),
-                            t("借方コード"), t("貸方コード"), t("銀行コード"), t("支店コード")});
+            rows.push_back({t("変更理由"), t("伝票番号"), date ? date->isoText() : "", t("追番"), t("摘要"),
+                            t("取引先"), t("借方コード"), t("貸方コード"), t("銀行コード"), t("支店コード")});
         }
         return rows;
     }

@@ -29,7 +29,8 @@ public:
     static Shown shown(Form9& window)
     {
         Shown s;
-        for (int i = 0; i < window.List2->count(); ++i) s.lines.push_back(window.List2->text(i));
+        for (int i = 0; i < window.List2->count(); ++i)
+            s.lines.push_back(window.List2->text(i));
         s.numbers = window.listVoucherNumbers();
         return s;
     }
@@ -46,7 +47,8 @@ public:
     void markLines()
     {
         marks.clear();
-        for (int i = 0; i < form->List2->count(); ++i) marks.emplace_back(form->List2->lines().index(i));
+        for (int i = 0; i < form->List2->count(); ++i)
+            marks.emplace_back(form->List2->lines().index(i));
     }
     int markedLines() const
     {
@@ -60,7 +62,8 @@ public:
     {
         press(Form9::ClearEntry);
         setDate("2024年", month, day);
-        for (int row = 0; row < rows; ++row) fillRow(row, description + QString::number(row + 1), "仕入高", amount, "現金");
+        for (int row = 0; row < rows; ++row)
+            fillRow(row, description + QString::number(row + 1), "仕入高", amount, "現金");
         press(Form9::Register);
     }
 
@@ -92,7 +95,7 @@ TEST_F(Form9SavedList, SavesChangeOnlyTheirVouchersLinesAndShowWhatAFreshWindowS
     const std::string numberA = form->listVoucherNumbers()[0];
 
     markLines();
-    registerVoucher("5月", "8日", "B", "500");   // comes before A
+    registerVoucher("5月", "8日", "B", "500");  // comes before A
     EXPECT_EQ(shown(*form), fresh());
     EXPECT_EQ(markedLines(), 1) << "A's line is kept";
     EXPECT_TRUE(!form->List2->hasSelectedLine());
@@ -100,7 +103,7 @@ TEST_F(Form9SavedList, SavesChangeOnlyTheirVouchersLinesAndShowWhatAFreshWindowS
     ASSERT_NE(numberB, numberA);
 
     markLines();
-    registerVoucher("5月", "10日", "C", "700", 3);   // after A, on A's day
+    registerVoucher("5月", "10日", "C", "700", 3);  // after A, on A's day
     EXPECT_EQ(shown(*form), fresh());
     EXPECT_EQ(markedLines(), 2);
     ASSERT_EQ(form->List2->count(), 5);
@@ -133,9 +136,11 @@ TEST_F(Form9SavedList, AfterAnotherWindowOrProgramWroteTheListIsFilledAgain)
 
     // Another window of this program adds a row the list does not show.
     markLines();
-    dao::DBEngine::instance().Workspaces(0)->OpenDatabase(file.path())->Execute(
-        "INSERT INTO 仕訳台帳(日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金) "
-        "SELECT 日付, 'X1', 1, '他の画面', 借方コード, 1, 貸方コード, 1 FROM 仕訳台帳 LIMIT 1");
+    dao::DBEngine::instance()
+        .Workspaces(0)
+        ->OpenDatabase(file.path())
+        ->Execute("INSERT INTO 仕訳台帳(日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金) "
+                  "SELECT 日付, 'X1', 1, '他の画面', 借方コード, 1, 貸方コード, 1 FROM 仕訳台帳 LIMIT 1");
     registerVoucher("5月", "11日", "C", "500");
     EXPECT_EQ(markedLines(), 0) << "the list was filled again";
     EXPECT_EQ(shown(*form), fresh());

@@ -11,10 +11,11 @@ using namespace journal::testing;
 namespace {
 
 const char* const kDeleteQuestion = "選択された仕訳を削除します　よろしいですか？";
-const char* const kVoucherVanished =
-    "この仕訳は、表示した後に別の画面か別のプログラムで削除されています。何も変えていません。仕訳帳を読み込み直しました。";
-const char* const kVoucherChanged = "この仕訳は、表示した後に別の画面か別のプログラムで変更されています。何も変えていません。"
-                                    "仕訳帳を読み込み直しましたので、選び直してください。";
+const char* const kVoucherVanished = "この仕訳は、表示した後に別の画面か別のプログラムで削除されています。何も変えてい"
+                                     "ません。仕訳帳を読み込み直しました。";
+const char* const kVoucherChanged =
+    "この仕訳は、表示した後に別の画面か別のプログラムで変更されています。何も変えていません。"
+    "仕訳帳を読み込み直しましたので、選び直してください。";
 const char* const kTemplateVanished =
     "この定型仕訳は、表示した後に別の画面か別のプログラムで削除されています。仕訳定型リストを読み込み直しました。";
 const char* const kTemplateChanged = "この定型仕訳は、表示した後に別の画面か別のプログラムで変更されています。"
@@ -53,7 +54,8 @@ public:
     std::vector<std::string> descriptions()
     {
         std::vector<std::string> texts;
-        for (const StoredRow& row : journalRows()) texts.push_back(row.number + ":" + row.description + ":" + row.debit);
+        for (const StoredRow& row : journalRows())
+            texts.push_back(row.number + ":" + row.description + ":" + row.debit);
         return texts;
     }
 
@@ -96,8 +98,8 @@ TEST_F(Form9StaleLineTest, UpdateRefusesAVoucherTheOtherSideDeleted)
 TEST_F(Form9StaleLineTest, UpdateAndDeleteRefuseAVoucherTheOtherProgramChanged)
 {
     clickLine(0);
-    otherProgram(file.path(), "UPDATE 仕訳台帳 SET 入金 = 250, 出金 = 250 WHERE 伝票番号 = '" + numberA
-                                  + "' AND 追番 = 2");
+    otherProgram(file.path(),
+                 "UPDATE 仕訳台帳 SET 入金 = 250, 出金 = 250 WHERE 伝票番号 = '" + numberA + "' AND 追番 = 2");
     const std::vector<std::string> changed = {numberA + ":A一:300", numberA + ":A二:250", numberB + ":B一:900"};
     ASSERT_EQ(descriptions(), changed);
 
@@ -112,8 +114,8 @@ TEST_F(Form9StaleLineTest, UpdateAndDeleteRefuseAVoucherTheOtherProgramChanged)
     EXPECT_EQ(grid().Text8[1]->text(), "250");
     grid().Text1[0]->setText("A一を直す");
     press(Form9::Update);
-    EXPECT_EQ(descriptions(), (std::vector<std::string>{numberA + ":A一を直す:300", numberA + ":A二:250",
-                                                        numberB + ":B一:900"}));
+    EXPECT_EQ(descriptions(),
+              (std::vector<std::string>{numberA + ":A一を直す:300", numberA + ":A二:250", numberB + ":B一:900"}));
     EXPECT_EQ(historyRows().size(), 2u);
 }
 

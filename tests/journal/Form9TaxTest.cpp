@@ -11,17 +11,20 @@ namespace {
 
 struct TaxRowCase {
     const char* name;
-    const char* method;     // 処理方法
-    const char* rule;       // 端数処理
+    const char* method;  // 処理方法
+    const char* rule;    // 端数処理
     const char* year;
     const char* month;
     const char* day;
-    const char* amount;     // of row 1
-    bool debitSide;         // 仮払消費税 on the debit side, else 仮受消費税 on the credit side
-    const char* taxedAccount;   // row 1's account on the taxed side
-    const char* tax;        // the tax row's amount as its tax-side cell shows it
+    const char* amount;        // of row 1
+    bool debitSide;            // 仮払消費税 on the debit side, else 仮受消費税 on the credit side
+    const char* taxedAccount;  // row 1's account on the taxed side
+    const char* tax;           // the tax row's amount as its tax-side cell shows it
 };
-void PrintTo(const TaxRowCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TaxRowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form9TaxRowTest : public Form9Test, public ::testing::WithParamInterface<TaxRowCase> {
 public:
@@ -65,24 +68,30 @@ TEST_P(Form9TaxRowTest, TaxRowTakesTheTaxOfTheRowAbove)
 INSTANTIATE_TEST_SUITE_P(
     RulesRatesAndMethods, Form9TaxRowTest,
     ::testing::Values(
-        TaxRowCase{"Truncate8Percent", "1", "1", "2019年", "9月", "30日", "1005", true, "仕入高", "80"},     // 8 %: 80.4
+        TaxRowCase{"Truncate8Percent", "1", "1", "2019年", "9月", "30日", "1005", true, "仕入高", "80"},  // 8 %: 80.4
         TaxRowCase{"HalfUp8Percent", "1", "2", "2019年", "9月", "30日", "1005", true, "仕入高", "80"},
         TaxRowCase{"RoundUp8Percent", "1", "3", "2019年", "9月", "30日", "1005", true, "仕入高", "81"},
-        TaxRowCase{"RoundUpSmallFraction", "1", "3", "2019年", "9月", "30日", "1001", true, "仕入高", "81"},     // 80.08 rounds up
-        TaxRowCase{"Truncate10PercentFromItsFirstDay", "1", "1", "2019年", "10月", "1日", "1005", true, "仕入高", "100"},    // 10 % from its first day
+        TaxRowCase{"RoundUpSmallFraction", "1", "3", "2019年", "9月", "30日", "1001", true, "仕入高",
+                   "81"},  // 80.08 rounds up
+        TaxRowCase{"Truncate10PercentFromItsFirstDay", "1", "1", "2019年", "10月", "1日", "1005", true, "仕入高",
+                   "100"},  // 10 % from its first day
         TaxRowCase{"HalfUp10Percent", "1", "2", "2019年", "10月", "1日", "1005", true, "仕入高", "101"},
         TaxRowCase{"RoundUp10Percent", "1", "3", "2019年", "10月", "1日", "1005", true, "仕入高", "101"},
         TaxRowCase{"LastDayOf5Percent", "1", "1", "2014年", "3月", "31日", "1000", true, "仕入高", "50"},
         TaxRowCase{"FirstDayOf8Percent", "1", "1", "2014年", "4月", "1日", "1000", true, "仕入高", "80"},
         TaxRowCase{"FirstDayOf5Percent", "1", "1", "1997年", "4月", "1日", "1000", true, "仕入高", "50"},
         TaxRowCase{"LastDayOf3Percent", "1", "1", "1997年", "3月", "31日", "1000", true, "仕入高", "30"},
-        TaxRowCase{"HalfUpNegativeSale", "1", "2", "2024年", "5月", "1日", "-125", false, "売上高", "-13"},    // half away from zero
-        TaxRowCase{"RoundUpNegativeSale", "1", "3", "2024年", "5月", "1日", "-153", false, "売上高", "-16"},    // up, away from zero
+        TaxRowCase{"HalfUpNegativeSale", "1", "2", "2024年", "5月", "1日", "-125", false, "売上高",
+                   "-13"},  // half away from zero
+        TaxRowCase{"RoundUpNegativeSale", "1", "3", "2024年", "5月", "1日", "-153", false, "売上高",
+                   "-16"},  // up, away from zero
         TaxRowCase{"LargeSale", "1", "1", "2024年", "5月", "1日", "1,900,000,000", false, "売上高", "190000000"},
-        TaxRowCase{"NoFractionRule", "1", "", "2024年", "5月", "1日", "1000", true, "仕入高", "0"},         // no fraction rule
+        TaxRowCase{"NoFractionRule", "1", "", "2024年", "5月", "1日", "1000", true, "仕入高", "0"},  // no fraction rule
         TaxRowCase{"UnknownFractionRule", "1", "4", "2024年", "5月", "1日", "1000", true, "仕入高", "0"},
-        TaxRowCase{"NotATaxableAccount", "1", "1", "2024年", "5月", "1日", "1000", true, "現金", "0"},          // not a taxable account
-        TaxRowCase{"TaxInclusiveMethod", "2", "1", "2024年", "5月", "1日", "1000", true, "仕入高", "100"},      // every tax method alike
+        TaxRowCase{"NotATaxableAccount", "1", "1", "2024年", "5月", "1日", "1000", true, "現金",
+                   "0"},  // not a taxable account
+        TaxRowCase{"TaxInclusiveMethod", "2", "1", "2024年", "5月", "1日", "1000", true, "仕入高",
+                   "100"},  // every tax method alike
         TaxRowCase{"SeparateEntryMethod", "3", "1", "2024年", "5月", "1日", "1000", true, "仕入高", "100"},
         TaxRowCase{"NoCalculationMethod", "4", "1", "2024年", "5月", "1日", "1000", true, "仕入高", "100"}),
     testsupport::kCaseName);
@@ -104,7 +113,10 @@ struct StatusCase {
     const char* status;
     bool monthEndButton;
 };
-void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StatusCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form9StatusTest : public Form9Test, public ::testing::WithParamInterface<StatusCase> {
 public:
@@ -126,11 +138,12 @@ TEST_P(Form9StatusTest, StatusLineAndMonthEndButton)
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, Form9StatusTest,
-    ::testing::Values(StatusCase{"GeneralTaxExclusive", "3", "1", 1, "1", "原則課税、外税、消費税自動計算、端数切捨て", false},
-                      StatusCase{"SimplifiedTaxInclusive", "2", "2", 0, "2", "簡易課税、内税、手計算、四捨五入", true},
-                      StatusCase{"GeneralSeparateEntry", "3", "3", 1, "3", "原則課税、別途入力、消費税自動計算、切り上げ", false},
-                      StatusCase{"GeneralNoCalculation", "3", "4", 0, "9", "原則課税、計算なし、手計算", false},
-                      StatusCase{"Exempt", "1", "2", 1, "1", "免税", true}),
+    ::testing::Values(
+        StatusCase{"GeneralTaxExclusive", "3", "1", 1, "1", "原則課税、外税、消費税自動計算、端数切捨て", false},
+        StatusCase{"SimplifiedTaxInclusive", "2", "2", 0, "2", "簡易課税、内税、手計算、四捨五入", true},
+        StatusCase{"GeneralSeparateEntry", "3", "3", 1, "3", "原則課税、別途入力、消費税自動計算、切り上げ", false},
+        StatusCase{"GeneralNoCalculation", "3", "4", 0, "9", "原則課税、計算なし、手計算", false},
+        StatusCase{"Exempt", "1", "2", 1, "1", "免税", true}),
     testsupport::kCaseName);
 
 TEST_F(Form9Test, CaptionAndLoadState)

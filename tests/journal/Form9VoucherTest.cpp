@@ -15,7 +15,7 @@ const char* const kDeleteQuestion = "選択された仕訳を削除します　�
 TEST_F(Form9Test, ReceiptVoucherRegisteredRecalledUpdatedAndDeleted)
 {
     editOn();
-    form->Option8[1]->click();   // 入金伝票
+    form->Option8[1]->click();  // 入金伝票
     EXPECT_EQ(grid().Combo1[0]->currentText(), "現金");
     setDate("2024年", "5月", "10日");
     fillRow(0, "商品売上", QString(), "10,000", "売上高");
@@ -27,8 +27,9 @@ TEST_F(Form9Test, ReceiptVoucherRegisteredRecalledUpdatedAndDeleted)
     const std::string number = rows[0].number;
     EXPECT_EQ(number.size(), 12u);
     // A cash receipt: no bank, no closing mark.
-    EXPECT_EQ(rows[0], (StoredRow{number, "2024-05-10", "1", "商品売上", "山田商店", "100", "10000", "400", "10000", "",
-                                  "", false}));
+    EXPECT_EQ(
+        rows[0],
+        (StoredRow{number, "2024-05-10", "1", "商品売上", "山田商店", "100", "10000", "400", "10000", "", "", false}));
     ASSERT_EQ(form->List2->count(), 1);
     EXPECT_TRUE(form->List2->text(0).startsWith("24/05/10(金) 1 商品売上"));
     EXPECT_TRUE(!form->List2->hasSelectedLine());
@@ -53,7 +54,8 @@ TEST_F(Form9Test, ReceiptVoucherRegisteredRecalledUpdatedAndDeleted)
     press(Form9::Update);
     rows = journalRows();
     ASSERT_EQ(rows.size(), 2u);
-    for (const StoredRow& r : rows) EXPECT_EQ(r.number, number);
+    for (const StoredRow& r : rows)
+        EXPECT_EQ(r.number, number);
     EXPECT_EQ(rows[0].debit, "11000");
     EXPECT_EQ(rows[1].rowNumber, "2");
     EXPECT_EQ(rows[1].description, "手数料");
@@ -86,12 +88,12 @@ TEST_F(Form9Test, PaymentAndTransferVouchersWithBankAreRecalledAsTheirKind)
 {
     editOn();
     setDate("2024年", "6月", "3日");
-    form->Option8[2]->click();   // 出金伝票
+    form->Option8[2]->click();  // 出金伝票
     EXPECT_EQ(grid().Combo7[0]->currentText(), "現金");
     fillRow(0, "文具購入", "消耗品費", "3,000", QString());
     press(Form9::Register);
 
-    form->Option8[0]->click();   // 振替伝票
+    form->Option8[0]->click();  // 振替伝票
     press(Form9::ClearEntry);
     fillRow(0, "買掛金支払", "買掛金", "50,000", "普通預金");
     grid().Combo8[0]->setEditText("みずほ銀行");
@@ -141,7 +143,7 @@ TEST_F(Form9Test, RowsWithoutAmountsAreSkippedAndEmptyAccountsTakeTheRowAbove)
     setDate("2024年", "5月", "1日");
     fillRow(0, "仕入", "仕入高", "1,000", "買掛金");
     grid().Combo11[0]->setEditText("山田商店");
-    fillRow(1, "運賃", QString(), "200", QString());   // accounts carried down by the amount cell
+    fillRow(1, "運賃", QString(), "200", QString());  // accounts carried down by the amount cell
     grid().Text8[2]->clear();
     grid().Text9[2]->clear();
     fillRow(3, "値引", "仕入高", "-50", "買掛金");
@@ -170,7 +172,7 @@ TEST_F(Form9Test, UpdateReplacesTheWholeVoucherAndReselectsItByNumber)
     press(Form9::Register);
     const std::string numberA = journalRows()[0].number;
     db->Execute("UPDATE 仕訳台帳 SET 決算仕訳 = 1 WHERE 伝票番号 = ?", {dao::Value(numberA)});
-    form->ReloadJournal();   // A as a closing entry is what the list shows
+    form->ReloadJournal();  // A as a closing entry is what the list shows
 
     // Recall A from its third line, move it after B, drop its third row and add a fourth.
     clickLine(2);
@@ -229,9 +231,12 @@ TEST_F(Form9Test, WithoutEditModeTheStoreButtonsDoNothing)
 // A write that fails leaves the journal and its history as they were, and says why.
 struct FailingWrite {
     const char* name;
-    int failOn;   // the write of each action that fails
+    int failOn;  // the write of each action that fails
 };
-void PrintTo(const FailingWrite& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FailingWrite& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form9FailureTest : public Form9Test, public ::testing::WithParamInterface<FailingWrite> {};
 
@@ -313,7 +318,8 @@ namespace {
 QWidget* nextTabStop(QWidget* w)
 {
     QWidget* next = w->nextInFocusChain();
-    while (w->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+    while (w->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
     return next;
 }
 
@@ -321,9 +327,10 @@ TEST_F(Form9Test, TabOrderRunsFromTheCloseButtonThroughTheDateAndTheGridRowByRow
 {
     EXPECT_EQ(nextTabStop(form->Command1[Form9::Quit]), form->Combo2[0]);
     EXPECT_EQ(nextTabStop(form->Combo2[2]), grid().Text1[0]);
-    const std::vector<QWidget*> row = {grid().Text1[0], grid().Combo11[0], grid().Combo1[0], grid().Text8[0],
-                                       grid().Combo7[0], grid().Text9[0], grid().Combo8[0], grid().Combo9[0]};
-    for (std::size_t i = 1; i < row.size(); ++i) EXPECT_EQ(nextTabStop(row[i - 1]), row[i]) << i;
+    const std::vector<QWidget*> row = {grid().Text1[0],  grid().Combo11[0], grid().Combo1[0], grid().Text8[0],
+                                       grid().Combo7[0], grid().Text9[0],   grid().Combo8[0], grid().Combo9[0]};
+    for (std::size_t i = 1; i < row.size(); ++i)
+        EXPECT_EQ(nextTabStop(row[i - 1]), row[i]) << i;
     EXPECT_EQ(nextTabStop(grid().Combo9[0]), grid().Text1[1]);
     EXPECT_EQ(form->focusWidget(), form->Command1[Form9::Quit]) << "終了 holds the focus when the window opens";
 }
@@ -392,7 +399,10 @@ TEST_F(Form9LoadedInEditModeTest, LoadsWithRowsEnabledAndTheFirstPressSwitchesEd
 namespace {
 
 // Places in twips, 15 to a pixel.
-QRect twips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
+QRect twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
 
 TEST_F(Form9Test, DateBoxesAndListsStandWhereTheLayoutPutsThem)
 {
@@ -400,10 +410,8 @@ TEST_F(Form9Test, DateBoxesAndListsStandWhereTheLayoutPutsThem)
         QWidget* widget;
         QRect place;
     } cases[] = {
-        {form->Combo2[0], twips(1680, 1080, 975, 0)},
-        {form->Combo2[1], twips(2640, 1080, 735, 0)},
-        {form->Combo2[2], twips(3360, 1080, 735, 0)},
-        {form->List1, twips(1200, 4440, 13935, 2040)},
+        {form->Combo2[0], twips(1680, 1080, 975, 0)}, {form->Combo2[1], twips(2640, 1080, 735, 0)},
+        {form->Combo2[2], twips(3360, 1080, 735, 0)}, {form->List1, twips(1200, 4440, 13935, 2040)},
         {form->List2, twips(120, 6720, 15015, 3660)},
     };
     for (const auto& c : cases) {
@@ -429,8 +437,10 @@ public:
     {
         d.Execute("UPDATE 銀行コードﾏｽﾀｰ SET 使用銀行 = 1 WHERE 銀行コード = '0005'");
         d.Execute("UPDATE 支店コードﾏｽﾀｰ SET 使用支店 = 1 WHERE 支店コード = '0005001'");
-        d.Execute("INSERT INTO 支店コードﾏｽﾀｰ(銀行コード, 支店コード, 支店名, 使用支店) VALUES ('0009', '0009001', '本店', 1)");
-        d.Execute("INSERT INTO 取引銀行(no, 銀行コード, 支店コード, 種別, 期首残高) VALUES (2, '0009', '0009001', '普通預金', 0)");
+        d.Execute("INSERT INTO 支店コードﾏｽﾀｰ(銀行コード, 支店コード, 支店名, 使用支店) VALUES ('0009', '0009001', "
+                  "'本店', 1)");
+        d.Execute("INSERT INTO 取引銀行(no, 銀行コード, 支店コード, 種別, 期首残高) VALUES (2, '0009', '0009001', "
+                  "'普通預金', 0)");
     }
 };
 

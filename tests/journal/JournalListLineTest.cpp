@@ -12,7 +12,7 @@ using journal::JournalRecord;
 namespace {
 
 JournalRecord row(dao::Date date, int rowNumber, std::int64_t amount, const std::string& debitCode,
-                   const std::string& debitName, const std::string& partner = {})
+                  const std::string& debitName, const std::string& partner = {})
 {
     JournalRecord r;
     r.date = date;
@@ -45,9 +45,9 @@ struct Expected {
 std::string line(const Expected& e)
 {
     return e.date + e.mark + e.rowNumber + " " + o::FitByteWidth("摘要", 33) + " " + o::FitByteWidth(e.partner, 16)
-         + " " + o::FitByteWidth(e.debitName, 20) + "   " + e.debit + " " + o::FitByteWidth(e.creditName, 20) + "   "
-         + e.credit + "  " + (e.bankShown ? o::FitByteWidth(e.bank, 15) + " " + o::FitByteWidth(e.branch, 15)
-                                          : std::string(31, ' '));
+        + " " + o::FitByteWidth(e.debitName, 20) + "   " + e.debit + " " + o::FitByteWidth(e.creditName, 20) + "   "
+        + e.credit + "  "
+        + (e.bankShown ? o::FitByteWidth(e.bank, 15) + " " + o::FitByteWidth(e.branch, 15) : std::string(31, ' '));
 }
 
 const dao::Date kNow{2024, 4, 6, 10, 0, 0};
@@ -86,12 +86,12 @@ TEST(JournalListLines, RepeatedColumnsAreLeftBlank)
     first.creditName = "売上高";
     EXPECT_EQ(lines.next(row(day, 1, 100, "111", "現金", "山田商店")), line(first));
 
-    Expected second;   // same voucher, same accounts, same partner, same date
+    Expected second;  // same voucher, same accounts, same partner, same date
     second.rowNumber = "2";
     second.debit = second.credit = "       200";
     EXPECT_EQ(lines.next(row(day, 2, 200, "111", "現金", "山田商店")), line(second));
 
-    Expected third;    // next voucher: accounts shown again, the partner stays blank
+    Expected third;  // next voucher: accounts shown again, the partner stays blank
     third.debitName = "現金";
     third.creditName = "売上高";
     third.debit = third.credit = "       300";
@@ -117,7 +117,10 @@ struct WidthCase {
     std::int64_t amount;
     const char* field;
 };
-void PrintTo(const WidthCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WidthCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ListAmountFieldTest : public ::testing::TestWithParam<WidthCase> {};
 
@@ -126,14 +129,14 @@ TEST_P(ListAmountFieldTest, TooWideAmountFillsItsFieldWithStars)
     EXPECT_EQ(journal::ListAmountField(GetParam().amount), GetParam().field);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Widths, ListAmountFieldTest,
-    ::testing::Values(WidthCase{"Zero", 0, "         0"},
-                      WidthCase{"EightDigits", 99999999, "99,999,999"},
-                      WidthCase{"NegativeSevenDigits", -9999999, "-9,999,999"},
-                      WidthCase{"NineDigits", 123456789, "**********"},   // never "123,456,78"
-                      WidthCase{"NegativeEightDigits", -99999999, "**********"},
-                      WidthCase{"Largest", 2147483647, "**********"}), testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Widths, ListAmountFieldTest,
+                         ::testing::Values(WidthCase{"Zero", 0, "         0"},
+                                           WidthCase{"EightDigits", 99999999, "99,999,999"},
+                                           WidthCase{"NegativeSevenDigits", -9999999, "-9,999,999"},
+                                           WidthCase{"NineDigits", 123456789, "**********"},  // never "123,456,78"
+                                           WidthCase{"NegativeEightDigits", -99999999, "**********"},
+                                           WidthCase{"Largest", 2147483647, "**********"}),
+                         testsupport::kCaseName);
 
 TEST(ListAmountField, EmptyColumnIsBlank)
 {

@@ -65,7 +65,8 @@ void fill(Fill& f, const std::vector<JournalRecord>& journalRows)
 {
     f.rows.start(kNow);
     f.lines.clear();
-    for (const JournalRecord& r : journalRows) f.lines.push_back(f.rows.add(r));
+    for (const JournalRecord& r : journalRows)
+        f.lines.push_back(f.rows.add(r));
 }
 
 // The journal's order, as the saved query sorts it.
@@ -80,7 +81,8 @@ std::vector<JournalRecord> rowsOf(const std::vector<JournalRecord>& rows, const 
 {
     std::vector<JournalRecord> found;
     for (const JournalRecord& r : rows)
-        if (r.number == number) found.push_back(r);
+        if (r.number == number)
+            found.push_back(r);
     return found;
 }
 
@@ -96,8 +98,8 @@ void applyChanges(std::vector<std::string>& lines, const std::vector<ListLineCha
 struct SaveCase {
     const char* name;
     const char* number;
-    std::vector<JournalRecord> written;   // the voucher's rows after the save; none when deleted
-    bool wasListed;                       // false: a new voucher
+    std::vector<JournalRecord> written;  // the voucher's rows after the save; none when deleted
+    bool wasListed;                      // false: a new voucher
 };
 
 class SavedVoucher : public ::testing::TestWithParam<SaveCase> {};
@@ -113,15 +115,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "V9",
                  {row("V9", {2024, 5, 4}, 1, "", "100", 10), row("V9", {2024, 5, 4}, 2, "", "500", 20)},
                  false},
-        SaveCase{"FirstDeleted", "V1", {}, true},
-        SaveCase{"DeletedWhereALaterPartnerDependsOnIt", "V3", {}, true},
+        SaveCase{"FirstDeleted", "V1", {}, true}, SaveCase{"DeletedWhereALaterPartnerDependsOnIt", "V3", {}, true},
         SaveCase{"LastDeleted", "V5", {}, true},
         SaveCase{"UpdatedInPlace", "V4", {row("V4", {2024, 5, 3}, 1, "鈴木工業", "100", 95)}, true},
-        SaveCase{"UpdatedToALaterDay",
-                 "V2",
-                 {row("V2", {2024, 5, 3}, 1, "山田商店", "100", 3000, "0001001"),
-                  row("V2", {2024, 5, 3}, 2, "", "400", 5)},
-                 true}),
+        SaveCase{
+            "UpdatedToALaterDay",
+            "V2",
+            {row("V2", {2024, 5, 3}, 1, "山田商店", "100", 3000, "0001001"), row("V2", {2024, 5, 3}, 2, "", "400", 5)},
+            true}),
     testsupport::kCaseName);
 
 TEST_P(SavedVoucher, LinesAreThoseOfAFillOfTheJournalAfterTheSave)
@@ -181,7 +182,8 @@ TEST(SavedVoucherRefused, ChangesThatCannotBeWorkedOutInPlaceAskForAFill)
 
     const auto changedElsewhere = [&](const std::string& number) {
         auto found = rowsOf(rows, number);
-        for (JournalRecord& r : found) r.description += "（他で変更）";
+        for (JournalRecord& r : found)
+            r.description += "（他で変更）";
         return found;
     };
     EXPECT_FALSE(shown.rows.replaceVoucher("V1", 0, VoucherFingerprints(rowsOf(rows, "V1")), {}, changedElsewhere))

@@ -23,7 +23,7 @@ using testsupport::TempPeriodFile;
 
 namespace {
 
-const dao::Date kPrintedAt{2024, 6, 1, 10, 20, 0};   // a Saturday
+const dao::Date kPrintedAt{2024, 6, 1, 10, 20, 0};  // a Saturday
 const std::string kHeader = "【テスト商事】 会計 仕訳帳     2024/06/01(土) 10:20    ページ ";
 
 class JournalPrintoutTest : public ::testing::Test {
@@ -41,18 +41,16 @@ protected:
         for (int v = 0; v < vouchers; ++v) {
             const std::string date = "2024-05-" + std::string(v / 3 < 9 ? "0" : "") + std::to_string(v / 3 + 1);
             for (int row = 1; row <= 3; ++row)
-                db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 取引先, 借方コード, 入金, 貸方コード, 出金,"
-                            " 銀行コード, 支店コード, 決算仕訳) VALUES (?, ?, ?, ?, '山田商店', '100', ?, '400', ?, ?, ?, ?)",
-                            {date, "2405010000" + std::to_string(10 + v), row, "売上" + std::to_string(v + 1),
-                             1000 * row, 1000 * row, v == 1 && row == 1 ? "0001" : "",
-                             v == 1 && row == 1 ? "0001203" : "", v == 1 ? 1 : 0});
+                db->Execute(
+                    "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 取引先, 借方コード, 入金, 貸方コード, 出金,"
+                    " 銀行コード, 支店コード, 決算仕訳) VALUES (?, ?, ?, ?, '山田商店', '100', ?, '400', ?, ?, ?, ?)",
+                    {date, "2405010000" + std::to_string(10 + v), row, "売上" + std::to_string(v + 1), 1000 * row,
+                     1000 * row, v == 1 && row == 1 ? "0001" : "", v == 1 && row == 1 ? "0001203" : "",
+                     v == 1 ? 1 : 0});
         }
     }
 
-    std::unique_ptr<dao::Recordset> journal()
-    {
-        return db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
-    }
+    std::unique_ptr<dao::Recordset> journal() { return db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset); }
 
     // The journal printed into a PDF file and read back with pdftotext.
     void printedPdfText(QString& text)
@@ -133,12 +131,13 @@ TEST_F(JournalPrintoutTest, RowsShowTheirDateOnceAndClosingEntriesAreMarked)
     ASSERT_EQ(lines[0].size(), 13u);
     const auto row = [&](int i) { return lines[0][i + 1]->text; };
 
-    EXPECT_EQ(row(0), "24/05/01(水) 1 " + o::FitByteWidth("売上1", 25) + " " + o::FitByteWidth("山田商店", 16) + " "
-                          + o::FitByteWidth("現金", 14) + "   " + "     1,000 " + o::FitByteWidth("売上高", 14) + "   "
-                          + "     1,000");
-    EXPECT_EQ(row(1).substr(0, 13), std::string(12, ' ') + " ");      // same day: no date
-    EXPECT_EQ(row(3).substr(0, 13), std::string(12, ' ') + "*");      // the closing voucher
-    EXPECT_EQ(row(9).rfind("24/05/02(木) 1 売上4", 0), 0u) << row(9);   // the next day
+    EXPECT_EQ(row(0),
+              "24/05/01(水) 1 " + o::FitByteWidth("売上1", 25) + " " + o::FitByteWidth("山田商店", 16) + " "
+                  + o::FitByteWidth("現金", 14) + "   " + "     1,000 " + o::FitByteWidth("売上高", 14) + "   "
+                  + "     1,000");
+    EXPECT_EQ(row(1).substr(0, 13), std::string(12, ' ') + " ");       // same day: no date
+    EXPECT_EQ(row(3).substr(0, 13), std::string(12, ' ') + "*");       // the closing voucher
+    EXPECT_EQ(row(9).rfind("24/05/02(木) 1 売上4", 0), 0u) << row(9);  // the next day
     // The second line carries bank and branch, or 31 blanks.
     const auto banks = textsAt(printer, 68);
     EXPECT_EQ(banks[0][0]->text, std::string(31, ' '));
@@ -161,7 +160,7 @@ TEST_F(JournalPrintoutTest, ARowWithoutADateKeepsTheDatePrintedLast)
     const auto lines = textsAt(printer, 10);
     ASSERT_EQ(lines.size(), 1u);
     ASSERT_EQ(lines[0].size(), 5u);
-    const std::string noDate(13, ' ');   // the date field and the blank mark
+    const std::string noDate(13, ' ');  // the date field and the blank mark
     const std::string starts[] = {"24/05/01(水) 1 ", noDate + "1 ", noDate + "1 ", "24/05/02(木) 1 "};
     for (std::size_t i = 0; i < 4; ++i)
         EXPECT_EQ(lines[0][i + 1]->text.rfind(starts[i], 0), 0u) << lines[0][i + 1]->text;
@@ -200,7 +199,8 @@ TEST_F(JournalPrintoutTest, APdfShowsTheHeaderLineAndTheRows)
     EXPECT_TRUE(text.contains("2024/06/01(土) 10:20")) << text.toStdString();
     EXPECT_TRUE(text.contains("ページ")) << text.toStdString();
     const QStringList lines = text.split('\n');
-    const auto firstRow = std::find_if(lines.begin(), lines.end(), [](const QString& l) { return l.contains("売上1"); });
+    const auto firstRow =
+        std::find_if(lines.begin(), lines.end(), [](const QString& l) { return l.contains("売上1"); });
     ASSERT_NE(firstRow, lines.end()) << text.toStdString();
     EXPECT_TRUE(firstRow->contains("24/05/01(水)"));
     EXPECT_TRUE(firstRow->contains("山田商店"));
@@ -220,7 +220,7 @@ TEST_F(JournalPrintoutTest, APdfPageHoldsThirtyNineRows)
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(QRegularExpression("ページ\\s+1"))) << pages[0].toStdString();
     EXPECT_TRUE(pages[1].contains(QRegularExpression("ページ\\s+2"))) << pages[1].toStdString();
-    const QRegularExpression description("売上\\d+");   // not the account 売上高
+    const QRegularExpression description("売上\\d+");  // not the account 売上高
     EXPECT_EQ(pages[0].count(description), 39);
     EXPECT_EQ(pages[1].count(description), 3);
 }

@@ -14,7 +14,7 @@ using testsupport::TempPeriodFile;
 namespace {
 
 // Codes of the standard chart.
-const MonthEndAccounts kAccounts{"136", "201", "100", "214", "111"};   // 仮払消費税 買掛金 現金 未払消費税 売掛金
+const MonthEndAccounts kAccounts{"136", "201", "100", "214", "111"};  // 仮払消費税 買掛金 現金 未払消費税 売掛金
 
 class MonthEndTaxTest : public ::testing::Test {
 protected:
@@ -31,15 +31,15 @@ protected:
             int amount;
         };
         const Row rows[] = {
-            {"2019-03-31", "411", "201", 1'080},    // before the period
-            {"2019-09-05", "410", "201", 50'000},   // not taxable
-            {"2019-09-30", "411", "201", 10'800},   // 8 %: 800
-            {"2019-10-01", "411", "201", 11'000},   // 10 % from its first day: 1,000
-            {"2019-10-15", "412", "100", 2'200},    // in cash: 200
-            {"2020-02-10", "100", "400", 1'100},    // a sale in cash: 100
-            {"2020-02-29", "111", "400", 22'000},   // a sale on credit: 2,000
-            {"2020-03-31", "411", "100", 5'500},    // the period's last day: 500
-            {"2020-04-01", "411", "201", 1'100},    // after the period
+            {"2019-03-31", "411", "201", 1'080},   // before the period
+            {"2019-09-05", "410", "201", 50'000},  // not taxable
+            {"2019-09-30", "411", "201", 10'800},  // 8 %: 800
+            {"2019-10-01", "411", "201", 11'000},  // 10 % from its first day: 1,000
+            {"2019-10-15", "412", "100", 2'200},   // in cash: 200
+            {"2020-02-10", "100", "400", 1'100},   // a sale in cash: 100
+            {"2020-02-29", "111", "400", 22'000},  // a sale on credit: 2,000
+            {"2020-03-31", "411", "100", 5'500},   // the period's last day: 500
+            {"2020-04-01", "411", "201", 1'100},   // after the period
         };
         int n = 0;
         for (const Row& r : rows)
@@ -54,8 +54,14 @@ protected:
 
     RunOutcome run()
     {
-        MonthEndSources sources{*workspace, *db, *journalRs, dao::Date{2019, 4, 1}, dao::Date{2020, 3, 31},
-                                kAccounts, rateTable, FractionRule::Truncate};
+        MonthEndSources sources{*workspace,
+                                *db,
+                                *journalRs,
+                                dao::Date{2019, 4, 1},
+                                dao::Date{2020, 3, 31},
+                                kAccounts,
+                                rateTable,
+                                FractionRule::Truncate};
         RunOutcome outcome = PostMonthEndTaxEntries(sources);
         journalRs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Dynaset);
         return outcome;
@@ -67,7 +73,8 @@ protected:
         std::vector<std::string> rows;
         auto rs = db->OpenRecordset("SELECT * FROM 仕訳台帳 WHERE 伝票番号 NOT LIKE '19000100%' ORDER BY rowid",
                                     dao::RecordsetType::Snapshot);
-        if (rs->isEmpty()) return rows;
+        if (rs->isEmpty())
+            return rows;
         for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
             std::string line;
             for (const char* f : {"伝票番号", "日付", "追番", "摘要", "借方コード", "入金", "貸方コード", "出金"})
@@ -92,14 +99,15 @@ TEST_F(MonthEndTaxTest, PostsEachMonthsTaxAtTheRateOfEachRowsDate)
     const RunOutcome outcome = run();
     EXPECT_TRUE(outcome.notices.empty());
     EXPECT_EQ(outcome.count.postedVouchers, 6);
-    EXPECT_EQ(monthEndRows(), (std::vector<std::string>{
-                                  "2019/09/300001|2019/9/30|1|9月分仮払消費税（買掛金）|136|800|411|800",
-                                  "2019/10/310001|2019/10/31|1|10月分仮払消費税（買掛金）|136|1000|412|1000",
-                                  "2019/10/310002|2019/10/31|1|10月分仮払消費税（現金)|136|200|412|200",
-                                  "2002290003|2020/2/29|1|2月分未払消費税（売掛金）|400|2000|214|2000",
-                                  "2002290004|2020/2/29|1|2月分未払消費税（現金）|400|100|214|100",
-                                  "2020/03/310002|2020/3/31|1|3月分仮払消費税（現金)|136|500|411|500",
-                              }));
+    EXPECT_EQ(monthEndRows(),
+              (std::vector<std::string>{
+                  "2019/09/300001|2019/9/30|1|9月分仮払消費税（買掛金）|136|800|411|800",
+                  "2019/10/310001|2019/10/31|1|10月分仮払消費税（買掛金）|136|1000|412|1000",
+                  "2019/10/310002|2019/10/31|1|10月分仮払消費税（現金)|136|200|412|200",
+                  "2002290003|2020/2/29|1|2月分未払消費税（売掛金）|400|2000|214|2000",
+                  "2002290004|2020/2/29|1|2月分未払消費税（現金）|400|100|214|100",
+                  "2020/03/310002|2020/3/31|1|3月分仮払消費税（現金)|136|500|411|500",
+              }));
 }
 
 // The same journal with some dates stored as another tool writes them: the
@@ -119,14 +127,15 @@ TEST_F(MonthEndTaxTest, RowsDatedInOtherFormsCountInTheirOwnMonths)
     const RunOutcome outcome = run();
     EXPECT_TRUE(outcome.notices.empty());
     EXPECT_EQ(outcome.count.postedVouchers, 6);
-    EXPECT_EQ(monthEndRows(), (std::vector<std::string>{
-                                  "2019/09/300001|2019/9/30|1|9月分仮払消費税（買掛金）|136|800|411|800",
-                                  "2019/10/310001|2019/10/31|1|10月分仮払消費税（買掛金）|136|1000|412|1000",
-                                  "2019/10/310002|2019/10/31|1|10月分仮払消費税（現金)|136|200|412|200",
-                                  "2002290003|2020/2/29|1|2月分未払消費税（売掛金）|400|2000|214|2000",
-                                  "2002290004|2020/2/29|1|2月分未払消費税（現金）|400|100|214|100",
-                                  "2020/03/310002|2020/3/31|1|3月分仮払消費税（現金)|136|500|411|500",
-                              }));
+    EXPECT_EQ(monthEndRows(),
+              (std::vector<std::string>{
+                  "2019/09/300001|2019/9/30|1|9月分仮払消費税（買掛金）|136|800|411|800",
+                  "2019/10/310001|2019/10/31|1|10月分仮払消費税（買掛金）|136|1000|412|1000",
+                  "2019/10/310002|2019/10/31|1|10月分仮払消費税（現金)|136|200|412|200",
+                  "2002290003|2020/2/29|1|2月分未払消費税（売掛金）|400|2000|214|2000",
+                  "2002290004|2020/2/29|1|2月分未払消費税（現金）|400|100|214|100",
+                  "2020/03/310002|2020/3/31|1|3月分仮払消費税（現金)|136|500|411|500",
+              }));
 }
 
 TEST_F(MonthEndTaxTest, ASecondRunPostsNothingAgain)
@@ -191,8 +200,7 @@ TEST_F(MonthEndTaxTest, AStoredTaxThatDiffersFromTheJournalIsNamedWithBothFigure
     EXPECT_EQ(again.notices[0].text, kMonthEndAlreadyPosted);
     const std::string& text = again.notices[1].text;
     EXPECT_TRUE(again.notices[1].beep);
-    EXPECT_NE(text.find("2019年10月分仮払消費税（買掛金）：登録済み 1,000円、集計 3,000円"), std::string::npos)
-        << text;
+    EXPECT_NE(text.find("2019年10月分仮払消費税（買掛金）：登録済み 1,000円、集計 3,000円"), std::string::npos) << text;
     EXPECT_NE(text.find("2020年2月分未払消費税（現金）：登録済み 100円、集計 0円"), std::string::npos) << text;
     EXPECT_EQ(text.find("9月分"), std::string::npos) << "months that agree are not named: " << text;
     EXPECT_EQ(DumpRows(*db, "Q_仕訳台帳"), before);
@@ -203,19 +211,19 @@ TEST_F(MonthEndTaxTest, AMissingAccountIsNamedAndNothingIsPosted)
     const std::vector<JournalRecord> rows = ReadJournalRecords(*journalRs, RecordKind::Voucher, TaxColumns::Read);
     const std::pair<std::string MonthEndAccounts::*, const char*> accounts[] = {
         {&MonthEndAccounts::inputTax, "仮払消費税"}, {&MonthEndAccounts::payables, "買掛金"},
-        {&MonthEndAccounts::cash, "現金"},            {&MonthEndAccounts::unpaidTax, "未払消費税"},
+        {&MonthEndAccounts::cash, "現金"},           {&MonthEndAccounts::unpaidTax, "未払消費税"},
         {&MonthEndAccounts::receivables, "売掛金"},
     };
     for (const auto& [member, name] : accounts) {
         MonthEndAccounts missing = kAccounts;
         missing.*member = "";
-        const MonthEndVoucherList list = MonthEndVouchers(rows, dao::Date{2019, 4, 1}, dao::Date{2020, 3, 31},
-                                                          missing, rateTable, FractionRule::Truncate);
+        const MonthEndVoucherList list = MonthEndVouchers(rows, dao::Date{2019, 4, 1}, dao::Date{2020, 3, 31}, missing,
+                                                          rateTable, FractionRule::Truncate);
         EXPECT_EQ(list.error.value_or(""), std::string("勘定科目に「") + name + "」が登録されていません");
         EXPECT_TRUE(list.rows.empty());
         // An empty journal still does nothing, and says nothing.
-        const MonthEndVoucherList none =
-            MonthEndVouchers({}, dao::Date{2019, 4, 1}, dao::Date{2020, 3, 31}, missing, rateTable, FractionRule::Truncate);
+        const MonthEndVoucherList none = MonthEndVouchers({}, dao::Date{2019, 4, 1}, dao::Date{2020, 3, 31}, missing,
+                                                          rateTable, FractionRule::Truncate);
         EXPECT_FALSE(none.error);
         EXPECT_TRUE(none.rows.empty());
     }

@@ -13,8 +13,8 @@
 #include <fstream>
 
 using namespace journal;
-using testsupport::DumpRows;
 using periodfile::Payslip;
+using testsupport::DumpRows;
 
 namespace {
 
@@ -47,8 +47,9 @@ public:
 
     PayrollOutcome run(PayrollKind kind)
     {
-        PayrollSources sources{*workspace, *db, *templates, *usedAccounts, *journalRs,
-                               dao::Date{2025, 4, 1}, dao::Date{2026, 3, 31}, folder.string()};
+        PayrollSources sources{
+            *workspace,     *db, *templates, *usedAccounts, *journalRs, dao::Date{2025, 4, 1}, dao::Date{2026, 3, 31},
+            folder.string()};
         PayrollOutcome outcome = runner.Run(kind, sources);
         reopen();
         return outcome;
@@ -72,10 +73,12 @@ public:
         std::vector<RowText> rows;
         auto rs = db->OpenRecordset("SELECT * FROM 仕訳台帳 WHERE 伝票番号 = '" + number + "' ORDER BY 追番",
                                     dao::RecordsetType::Snapshot);
-        if (rs->isEmpty()) return rows;
+        if (rs->isEmpty())
+            return rows;
         for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
             std::string line;
-            for (const char* f : {"追番", "摘要", "借方コード", "入金", "貸方コード", "出金", "銀行コード", "支店コード"})
+            for (const char* f :
+                 {"追番", "摘要", "借方コード", "入金", "貸方コード", "出金", "銀行コード", "支店コード"})
                 line += (line.empty() ? "" : "|") + rs->get(f).toText();
             rows.push_back(line + "|" + rs->get("日付").toText());
         }
@@ -279,9 +282,9 @@ TEST_F(PayrollRunTest, ARunThatCannotReadItsPayslipsPostsNothingAndSaysWhy)
     struct Case {
         const char* name;
         std::function<void(PayrollRunTest&)> prepare;
-        std::string expected;   // the start of the message
+        std::string expected;  // the start of the message
         bool beep;
-        std::size_t messages = 1;   // how many times it is shown
+        std::size_t messages = 1;  // how many times it is shown
     };
     const std::vector<Case> cases = {
         {"no path file", [](PayrollRunTest& t) { std::filesystem::remove(t.file("wjDBPath.txt")); },
@@ -304,14 +307,13 @@ TEST_F(PayrollRunTest, ARunThatCannotReadItsPayslipsPostsNothingAndSaysWhy)
          },
          "給与データベースの「Q_給与明細書」に「明細控除10」の項目がありません", true},
         {"no payslips", [](PayrollRunTest& t) { t.usePayrollFile({}, {}); }, "該当する給与明細書がありません", false},
-        {"none in the period",
-         [](PayrollRunTest& t) { t.usePayrollFile({slip("2025-03-25", 1, 100)}, {}); }, "該当する給与明細書がありません",
-         false},
+        {"none in the period", [](PayrollRunTest& t) { t.usePayrollFile({slip("2025-03-25", 1, 100)}, {}); },
+         "該当する給与明細書がありません", false},
         {"法定福利費 not in use",
          [](PayrollRunTest& t) {
              t.db->Execute("UPDATE 勘定科目コード表 SET 適用 = 0 WHERE 勘定科目名 = '法定福利費'");
          },
-         "勘定科目に「法定福利費」が登録されていません", true, 12},   // once for each pay date
+         "勘定科目に「法定福利費」が登録されていません", true, 12},  // once for each pay date
         {"a template missing",
          [](PayrollRunTest& t) { t.db->Execute("DELETE FROM 仕訳定型台帳 WHERE 借方コード = '501'"); },
          "定型仕訳に給与手当の仕訳が登録されていません", true},

@@ -29,7 +29,8 @@ std::vector<PayrollTemplateRecord> templateRows(const std::string& id, const std
 std::vector<PayrollTemplateRecord> join(std::initializer_list<std::vector<PayrollTemplateRecord>> parts)
 {
     std::vector<PayrollTemplateRecord> all;
-    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
     return all;
 }
 
@@ -41,12 +42,13 @@ TEST(PayrollTemplatesTest, EachGroupTakesTheFourRowsOfItsOwnTemplate)
     ASSERT_FALSE(salary.error) << *salary.error;
     EXPECT_EQ(salary.groups[1][3].number, "02");
     EXPECT_EQ(salary.groups[2][0].description, "パート給与");
-    EXPECT_EQ(salary.childVoucherCode, "");   // the row after the part-timers' is another template's
+    EXPECT_EQ(salary.childVoucherCode, "");  // the row after the part-timers' is another template's
 
-    const auto bonusRows = join({templateRows("11", "役員賞与", 4, "役員賞与"), templateRows("12", "賞与", 4, "賞与"), rows});
+    const auto bonusRows =
+        join({templateRows("11", "役員賞与", 4, "役員賞与"), templateRows("12", "賞与", 4, "賞与"), rows});
     const PayrollTemplates bonus = FindPayrollTemplates(bonusRows, PayrollKind::Bonus);
     ASSERT_FALSE(bonus.error) << *bonus.error;
-    EXPECT_EQ(bonus.groups[2][0].number, "04");   // the 雑給 template whose description ends in 賞与
+    EXPECT_EQ(bonus.groups[2][0].number, "04");  // the 雑給 template whose description ends in 賞与
 }
 
 // A fifth row of the part-timers' own template numbers the child-rearing
@@ -69,7 +71,8 @@ TEST(PayrollTemplatesTest, ATemplateWithTooFewRowsIsRefusedWhereverItStands)
         std::vector<PayrollTemplateRecord> rows;
         std::string message;
     };
-    const std::string shortPartTimers = "定型仕訳の雑給（アルバイト、パート）の仕訳は4行（差引支給額と3つの控除）が必要です。行が足りません";
+    const std::string shortPartTimers =
+        "定型仕訳の雑給（アルバイト、パート）の仕訳は4行（差引支給額と3つの控除）が必要です。行が足りません";
     const std::vector<Case> cases = {
         {"followed by another template",
          join({templateRows("01", "役員報酬", 4, "役員報酬"), templateRows("02", "給与手当", 4, "給与"),

@@ -29,7 +29,7 @@ const journal::TaxRateTable kJapaneseRates = {
 
 struct TaxRowCase {
     const char* name;
-    std::int32_t above;        // the amount of the row above on the tax side
+    std::int32_t above;  // the amount of the row above on the tax side
     bool debitSide;
     dao::Date rateDate;
     bool taxable;
@@ -40,7 +40,10 @@ struct TaxRowCase {
     const char* debitText;
     const char* creditText;
 };
-void PrintTo(const TaxRowCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TaxRowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TaxRowFiguresTest : public ::testing::TestWithParam<TaxRowCase> {};
 
@@ -67,39 +70,138 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TaxRowFiguresTest,
     ::testing::Values(
         // Rates by date: a period applies from its first day on.
-        TaxRowCase{"day before ten percent", 10000, true, {2019, 9, 30}, true, false, FractionRule::Truncate, kJournal,
-                   800, "800", "800"},
-        TaxRowCase{"first day of ten percent", 10000, true, {2019, 10, 1}, true, false, FractionRule::Truncate,
-                   kJournal, 1000, "1000", "1,000"},
-        TaxRowCase{"last day of three percent", 10000, true, {1997, 3, 31}, true, false, FractionRule::Truncate,
-                   kJournal, 300, "300", "300"},
-        TaxRowCase{"before any rate", 10000, true, {1989, 3, 31}, true, false, FractionRule::Truncate, kJournal, 0,
-                   "0", "0"},
-        TaxRowCase{"simplified rate", 10000, true, {2020, 3, 31}, true, true, FractionRule::Truncate, kJournal, 800,
-                   "800", "800"},
-        TaxRowCase{"not taxable", 10000, true, {2020, 3, 31}, false, false, FractionRule::Truncate, kJournal, 0, "0",
-                   "0"},
+        TaxRowCase{"day before ten percent",
+                   10000,
+                   true,
+                   {2019, 9, 30},
+                   true,
+                   false,
+                   FractionRule::Truncate,
+                   kJournal,
+                   800,
+                   "800",
+                   "800"},
+        TaxRowCase{"first day of ten percent",
+                   10000,
+                   true,
+                   {2019, 10, 1},
+                   true,
+                   false,
+                   FractionRule::Truncate,
+                   kJournal,
+                   1000,
+                   "1000",
+                   "1,000"},
+        TaxRowCase{"last day of three percent",
+                   10000,
+                   true,
+                   {1997, 3, 31},
+                   true,
+                   false,
+                   FractionRule::Truncate,
+                   kJournal,
+                   300,
+                   "300",
+                   "300"},
+        TaxRowCase{
+            "before any rate", 10000, true, {1989, 3, 31}, true, false, FractionRule::Truncate, kJournal, 0, "0", "0"},
+        TaxRowCase{"simplified rate",
+                   10000,
+                   true,
+                   {2020, 3, 31},
+                   true,
+                   true,
+                   FractionRule::Truncate,
+                   kJournal,
+                   800,
+                   "800",
+                   "800"},
+        TaxRowCase{
+            "not taxable", 10000, true, {2020, 3, 31}, false, false, FractionRule::Truncate, kJournal, 0, "0", "0"},
         // Rounding of 12,345 at 10 % = 1,234.5.
-        TaxRowCase{"truncated", 12345, true, {2020, 3, 31}, true, false, FractionRule::Truncate, kClosing, 1234,
-                   "1234", "1234"},
-        TaxRowCase{"half up", 12345, true, {2020, 3, 31}, true, false, FractionRule::HalfUp, kClosing, 1235, "1235",
+        TaxRowCase{"truncated",
+                   12345,
+                   true,
+                   {2020, 3, 31},
+                   true,
+                   false,
+                   FractionRule::Truncate,
+                   kClosing,
+                   1234,
+                   "1234",
+                   "1234"},
+        TaxRowCase{
+            "half up", 12345, true, {2020, 3, 31}, true, false, FractionRule::HalfUp, kClosing, 1235, "1235", "1235"},
+        TaxRowCase{"rounded up",
+                   12345,
+                   true,
+                   {2020, 3, 31},
+                   true,
+                   false,
+                   FractionRule::RoundUp,
+                   kClosing,
+                   1235,
+                   "1235",
                    "1235"},
-        TaxRowCase{"rounded up", 12345, true, {2020, 3, 31}, true, false, FractionRule::RoundUp, kClosing, 1235,
-                   "1235", "1235"},
-        TaxRowCase{"no fraction rule", 12345, true, {2020, 3, 31}, true, false, FractionRule::None, kClosing, 0, "0",
-                   "0"},
+        TaxRowCase{
+            "no fraction rule", 12345, true, {2020, 3, 31}, true, false, FractionRule::None, kClosing, 0, "0", "0"},
         // Masks: 1,234,567 at 10 % = 123,456.7, truncated to 123,456.
-        TaxRowCase{"journal debit side", 1234567, true, {2020, 3, 31}, true, false, FractionRule::Truncate, kJournal,
-                   123456, "123456", "123,456"},
-        TaxRowCase{"journal credit side", 1234567, false, {2020, 3, 31}, true, false, FractionRule::Truncate,
-                   kJournal, 123456, "123,456", "123456"},
-        TaxRowCase{"closing debit side", 1234567, true, {2020, 3, 31}, true, false, FractionRule::Truncate, kClosing,
-                   123456, "123456", "123456"},
-        TaxRowCase{"closing credit side", 1234567, false, {2020, 3, 31}, true, false, FractionRule::Truncate,
-                   kClosing, 123456, "123456", "123456"},
+        TaxRowCase{"journal debit side",
+                   1234567,
+                   true,
+                   {2020, 3, 31},
+                   true,
+                   false,
+                   FractionRule::Truncate,
+                   kJournal,
+                   123456,
+                   "123456",
+                   "123,456"},
+        TaxRowCase{"journal credit side",
+                   1234567,
+                   false,
+                   {2020, 3, 31},
+                   true,
+                   false,
+                   FractionRule::Truncate,
+                   kJournal,
+                   123456,
+                   "123,456",
+                   "123456"},
+        TaxRowCase{"closing debit side",
+                   1234567,
+                   true,
+                   {2020, 3, 31},
+                   true,
+                   false,
+                   FractionRule::Truncate,
+                   kClosing,
+                   123456,
+                   "123456",
+                   "123456"},
+        TaxRowCase{"closing credit side",
+                   1234567,
+                   false,
+                   {2020, 3, 31},
+                   true,
+                   false,
+                   FractionRule::Truncate,
+                   kClosing,
+                   123456,
+                   "123456",
+                   "123456"},
         // A negative amount: -12,345 at 10 % = -1,234.5, toward zero.
-        TaxRowCase{"negative amount", -12345, true, {2020, 3, 31}, true, false, FractionRule::Truncate, kJournal,
-                   -1234, "-1234", "-1,234"}),
+        TaxRowCase{"negative amount",
+                   -12345,
+                   true,
+                   {2020, 3, 31},
+                   true,
+                   false,
+                   FractionRule::Truncate,
+                   kJournal,
+                   -1234,
+                   "-1234",
+                   "-1,234"}),
     testsupport::kCaseName);
 
 // What is no tax row: a row outside 1 to 9, or a total of the grid that would
@@ -108,10 +210,13 @@ struct RefusalCase {
     const char* name;
     int row;
     std::int32_t above;
-    std::int32_t elsewhere;   // row 5 on both sides
+    std::int32_t elsewhere;  // row 5 on both sides
     bool refused;
 };
-void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TaxRowRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 
@@ -122,7 +227,8 @@ TEST_P(TaxRowRefusalTest, RefusesWhatNoGridRowMayHold)
     if (c.row >= 1 && c.row <= journal::kGridRows)
         debit[static_cast<std::size_t>(c.row - 1)] = c.above;
     debit[5] = credit[5] = c.elsewhere;
-    const journal::TaxRowTerms terms{{2020, 3, 31}, true, false, FractionRule::Truncate, journal::kGroupedOppositeMasks};
+    const journal::TaxRowTerms terms{
+        {2020, 3, 31}, true, false, FractionRule::Truncate, journal::kGroupedOppositeMasks};
     EXPECT_EQ(journal::TaxRowOf(kJapaneseRates, debit, credit, c.row, true, terms).has_value(), !c.refused);
 }
 
@@ -130,13 +236,11 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TaxRowRefusalTest,
-    ::testing::Values(
-        RefusalCase{"row zero", 0, 10000, 0, true},
-        RefusalCase{"row nine", 9, 10000, 0, false},
-        RefusalCase{"row ten", 10, 10000, 0, true},
-        // Debit total 10,000 + 1,000 + 2,147,472,647 = 2,147,483,647: the largest amount.
-        RefusalCase{"total at the limit", 1, 10000, kMax - 11000, false},
-        RefusalCase{"total one over the limit", 1, 10000, kMax - 10999, true}),
+    ::testing::Values(RefusalCase{"row zero", 0, 10000, 0, true}, RefusalCase{"row nine", 9, 10000, 0, false},
+                      RefusalCase{"row ten", 10, 10000, 0, true},
+                      // Debit total 10,000 + 1,000 + 2,147,472,647 = 2,147,483,647: the largest amount.
+                      RefusalCase{"total at the limit", 1, 10000, kMax - 11000, false},
+                      RefusalCase{"total one over the limit", 1, 10000, kMax - 10999, true}),
     testsupport::kCaseName);
 
 // The row's own former amounts do not count in the totals it is checked against.
@@ -144,7 +248,7 @@ TEST(TaxRowTotals, TheRowsFormerAmountsAreReplacedNotAdded)
 {
     AmountArray debit{}, credit{};
     debit[0] = 10000;
-    debit[1] = credit[1] = kMax - 10000;   // row 1 before it became the tax row
+    debit[1] = credit[1] = kMax - 10000;  // row 1 before it became the tax row
     const journal::TaxRowTerms terms{{2020, 3, 31}, true, false, FractionRule::Truncate, journal::kUngroupedMasks};
     const auto row = journal::TaxRowOf(kJapaneseRates, debit, credit, 1, true, terms);
     ASSERT_TRUE(row.has_value());

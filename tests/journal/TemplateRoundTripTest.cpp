@@ -99,12 +99,13 @@ TEST_F(TemplateRoundTripTest, ASavedGridLoadsBackWithTheSameCellsAndAmounts)
     const std::string id = save(false);
     EXPECT_EQ(id, "250601100000");
     const std::vector<int> lines = linesOf(id);
-    ASSERT_EQ(lines.size(), 3u);   // the row with both amounts 0 is not saved
+    ASSERT_EQ(lines.size(), 3u);  // the row with both amounts 0 is not saved
 
     // Any line of the template names it by its id and the rows the list showed.
     const std::vector<JournalRecord> listed = ReadJournalRecords(*templates, RecordKind::Template);
     ListedRows lineKeys;
-    for (const JournalRecord& row : listed) lineKeys.add(row);
+    for (const JournalRecord& row : listed)
+        lineKeys.add(row);
     const std::vector<JournalRecord> stored = ReadStoredRows(*db, RecordKind::Template, lineKeys.numberAt(lines[2]));
     EXPECT_EQ(lineKeys.voucherAt(lines[2]), VoucherFingerprints(stored));
     EXPECT_EQ(lineKeys.voucherAt(lines[0]), VoucherFingerprints(stored));
@@ -130,7 +131,7 @@ TEST_F(TemplateRoundTripTest, ASavedGridLoadsBackWithTheSameCellsAndAmounts)
         EXPECT_EQ(debit[i], row.debit.value_or(-1));
         EXPECT_EQ(credit[i], row.credit.value_or(-1));
     }
-    EXPECT_EQ(loaded.rows[2].rowNumber, 4);   // grid row 4 keeps its number
+    EXPECT_EQ(loaded.rows[2].rowNumber, 4);  // grid row 4 keeps its number
     EXPECT_EQ(debit[3], 0);
     EXPECT_EQ(debitTotal, 14'000);
     EXPECT_EQ(creditTotal, 14'000);
@@ -142,13 +143,15 @@ TEST_F(TemplateRoundTripTest, TheListShowsANameOnlyWhereItChanges)
     const std::vector<std::string> texts = TemplateListTexts(ReadJournalRecords(*templates, RecordKind::Template));
     const std::vector<int> lines = linesOf(id);
     const std::string amount12000 = "    12,000", amount1200 = "     1,200";
-    EXPECT_EQ(texts[lines[0]], " 1 " + o::FitByteWidth("事務用品購入", 33) + " " + o::FitByteWidth("株式会社あおば商店", 16)
-                                   + " " + o::FitByteWidth("消耗品費", 20) + "   " + amount12000 + " "
-                                   + o::FitByteWidth("普通預金", 20) + "   " + amount12000 + "  "
-                                   + o::FitByteWidth("みずほ銀行", 15) + " " + o::FitByteWidth("新宿支店", 15));
-    EXPECT_EQ(texts[lines[1]], " 2 " + o::FitByteWidth("消費税", 33) + " " + std::string(16, ' ') + " "
-                                   + o::FitByteWidth("仮払消費税", 20) + "   " + amount1200 + " " + std::string(20, ' ')
-                                   + "   " + amount1200 + "  " + std::string(31, ' '));
+    EXPECT_EQ(texts[lines[0]],
+              " 1 " + o::FitByteWidth("事務用品購入", 33) + " " + o::FitByteWidth("株式会社あおば商店", 16) + " "
+                  + o::FitByteWidth("消耗品費", 20) + "   " + amount12000 + " " + o::FitByteWidth("普通預金", 20)
+                  + "   " + amount12000 + "  " + o::FitByteWidth("みずほ銀行", 15) + " "
+                  + o::FitByteWidth("新宿支店", 15));
+    EXPECT_EQ(texts[lines[1]],
+              " 2 " + o::FitByteWidth("消費税", 33) + " " + std::string(16, ' ') + " "
+                  + o::FitByteWidth("仮払消費税", 20) + "   " + amount1200 + " " + std::string(20, ' ') + "   "
+                  + amount1200 + "  " + std::string(31, ' '));
 }
 
 TEST_F(TemplateRoundTripTest, TickingZeroAmountsSavesTheSameRowsWithZero)
@@ -190,7 +193,7 @@ TEST_F(TemplateRoundTripTest, ATemplateOfMoreThanTenRowsLoadsItsFirstTen)
     AmountArray debit{}, credit{};
     std::int64_t debitTotal = 0, creditTotal = 0;
     LoadRecalledAmounts(loaded, debit, credit, debitTotal, creditTotal);
-    EXPECT_EQ(debitTotal, 550);   // 10 + 20 + ... + 100
+    EXPECT_EQ(debitTotal, 550);  // 10 + 20 + ... + 100
     EXPECT_EQ(debit[9], 100);
     EXPECT_TRUE(loaded.tooLong);
     EXPECT_EQ(loaded.rows.size(), 10u);
@@ -275,13 +278,14 @@ TEST(TemplateListLinesTest, RepeatedValuesAreLeftBlank)
             record.bankName = "みずほ銀行";
             record.branchName = "新宿支店";
         }
-        const std::string bankColumns = *shown.bank ? o::FitByteWidth(shown.bank, 15) + " " + o::FitByteWidth("新宿支店", 15)
-                                                    : std::string(31, ' ');
-        EXPECT_EQ(builder.next(record), std::string(row.closing ? "*" : " ") + std::to_string(row.number) + " "
-                                            + o::FitByteWidth("摘要", 33) + " " + o::FitByteWidth(shown.partner, 16)
-                                            + " " + o::FitByteWidth(shown.debitName, 20) + "   " + shown.amount + " "
-                                            + o::FitByteWidth(shown.creditName, 20) + "   " + shown.amount + "  "
-                                            + bankColumns);
+        const std::string bankColumns = *shown.bank
+            ? o::FitByteWidth(shown.bank, 15) + " " + o::FitByteWidth("新宿支店", 15)
+            : std::string(31, ' ');
+        EXPECT_EQ(builder.next(record),
+                  std::string(row.closing ? "*" : " ") + std::to_string(row.number) + " " + o::FitByteWidth("摘要", 33)
+                      + " " + o::FitByteWidth(shown.partner, 16) + " " + o::FitByteWidth(shown.debitName, 20) + "   "
+                      + shown.amount + " " + o::FitByteWidth(shown.creditName, 20) + "   " + shown.amount + "  "
+                      + bankColumns);
     }
 }
 

@@ -49,8 +49,8 @@ protected:
     QStringList row(int i)
     {
         EntryGrid& g = form->grid();
-        return {g.Text1[i]->text(),        g.Combo11[i]->currentText(), g.Combo1[i]->currentText(),
-                g.Text8[i]->text(),        g.Combo7[i]->currentText(),  g.Text9[i]->text(),
+        return {g.Text1[i]->text(),         g.Combo11[i]->currentText(), g.Combo1[i]->currentText(),
+                g.Text8[i]->text(),         g.Combo7[i]->currentText(),  g.Text9[i]->text(),
                 g.Combo8[i]->currentText(), g.Combo9[i]->currentText()};
     }
 
@@ -70,7 +70,8 @@ TEST_F(TemplateWindowTest, AGridSavedAsATemplateLoadsBackIntoTheSameCells)
     // A new template without a display order is listed with its 表示順位 "1".
     int line = -1;
     for (int i = 0; i < form->List1->count(); ++i)
-        if (form->List1->item(i)->text().contains("事務用品購入")) line = i;
+        if (form->List1->item(i)->text().contains("事務用品購入"))
+            line = i;
     ASSERT_GE(line, 0);
 
     form->Command1[Form9::ClearEntry]->click();
@@ -120,7 +121,8 @@ TEST_F(TemplateWindowTest, AMisspeltAccountInALaterRowIsRefusedAndNothingIsSaved
 int lineContaining(QListWidget* list, const QString& text)
 {
     for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text().contains(text)) return i;
+        if (list->item(i)->text().contains(text))
+            return i;
     return -1;
 }
 
@@ -156,9 +158,10 @@ TEST_F(TemplateWindowTest, AClosingTemplateShowsItsMarkAndTheJournalListLosesIts
 TEST_F(TemplateWindowTest, ATemplateOfMoreThanTenRowsLoadsTenAndSaysSo)
 {
     for (int r = 1; r <= 11; ++r)
-        o::CompanyDb->Execute("INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 表示順位)"
-                              " VALUES ('990101000000', ?, ?, '517', ?, '103', ?, '9')",
-                              {r, "行" + std::to_string(r), 100, 100});
+        o::CompanyDb->Execute(
+            "INSERT INTO 仕訳定型台帳 (仕訳ID, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 表示順位)"
+            " VALUES ('990101000000', ?, ?, '517', ?, '103', ?, '9')",
+            {r, "行" + std::to_string(r), 100, 100});
     form->TemplateRecordset = o::CompanyDb->OpenRecordset("Q_仕訳定型台帳", dao::RecordsetType::Dynaset);
     FillTemplateList(*form);
     dialogs->expectMessage(kTemplateTooLongMessage, ui::Answer::Ok).withoutTitle();

@@ -22,12 +22,13 @@ TEST(BuildVoucherRows, SkipsRowsWithoutAmountsAndNumbersTheRestFromOne)
     EntryRows g{};
     g[0] = Row("a", "仕入高", "100", "現金", "100");
     g[1] = Row("b", "仕入高", "200", "現金", "200");
-    g[3] = Row("d", "仕入高", "0", "現金", "0");       // "0" is an amount text
+    g[3] = Row("d", "仕入高", "0", "現金", "0");  // "0" is an amount text
     g[4] = Row("e", "仕入高", "500", "現金", "500");
     const VoucherBuild b = BuildVoucherRows(g, kDate, FakeCodes(), FakeBranches(), BuildMode::Register);
     ASSERT_FALSE(b.error) << *b.error;
     ASSERT_EQ(b.rows.size(), 4u);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(b.rows[i].rowNumber, i + 1);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(b.rows[i].rowNumber, i + 1);
     EXPECT_EQ(*b.rows[2].description, "d");
     EXPECT_EQ(b.rows[2].debit, 0);
     EXPECT_EQ(b.rows[3].date, kDate);
@@ -90,7 +91,7 @@ TEST(BuildVoucherRows, BranchIsTheOneOfTheRowsOwnBank)
     ASSERT_FALSE(b.error);
     EXPECT_EQ(b.rows[0].branchCode, std::optional<std::string>("0009001"));
     EXPECT_EQ(b.rows[1].branchCode, std::optional<std::string>("0001001"));
-    EXPECT_EQ(b.rows[2].branchCode, std::optional<std::string>(""));   // no bank, so no branch of it
+    EXPECT_EQ(b.rows[2].branchCode, std::optional<std::string>(""));  // no bank, so no branch of it
 }
 
 struct AmountCase {
@@ -99,7 +100,10 @@ struct AmountCase {
     const char* credit;
     std::string error;
 };
-void PrintTo(const AmountCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AmountCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BuildVoucherAmountsTest : public ::testing::TestWithParam<AmountCase> {};
 
@@ -121,11 +125,12 @@ TEST_P(BuildVoucherAmountsTest, EveryAmountIsCheckedBeforeAnythingIsStored)
 INSTANTIATE_TEST_SUITE_P(
     Amounts, BuildVoucherAmountsTest,
     ::testing::Values(AmountCase{"BothSides", "1,000", "1,000", ""},
-                      AmountCase{"EmptiedSideStoredAsZero", "1,000", "", ""},   // an emptied side is stored as 0
+                      AmountCase{"EmptiedSideStoredAsZero", "1,000", "", ""},  // an emptied side is stored as 0
                       AmountCase{"DebitNotNumeric", "abc", "1,000", messages::AmountNotNumeric(3)},
                       AmountCase{"CreditNotNumeric", "1,000", "x", messages::AmountNotNumeric(3)},
                       AmountCase{"AmountOutOfRange", "2,147,483,648", "1", messages::AmountOutOfRange(3)},
-                      AmountCase{"TotalOutOfRange", "2,147,483,600", "1", messages::kTotalOutOfRange}), testsupport::kCaseName);
+                      AmountCase{"TotalOutOfRange", "2,147,483,600", "1", messages::kTotalOutOfRange}),
+    testsupport::kCaseName);
 
 TEST(BuildVoucherRows, NothingToStore)
 {

@@ -49,7 +49,8 @@ protected:
     {
         std::vector<std::string> rows;
         auto rs = db->OpenRecordset("Q_仕訳台帳", dao::RecordsetType::Snapshot);
-        if (rs->isEmpty()) return rows;
+        if (rs->isEmpty())
+            return rows;
         for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
             if (rs->get("伝票番号").toText() == number)
                 rows.push_back(rs->get("追番").toText() + ":" + rs->get("摘要").toText() + ":"
@@ -129,7 +130,8 @@ TEST_F(VoucherStoreTest, ReplaceSwapsTheWholeVoucherKeepingNumberAndClosingMark)
 
     // More rows than before are all stored.
     std::vector<VoucherRow> five;
-    for (int r = 1; r <= 5; ++r) five.push_back(makeRow(r, r * 10, "行" + std::to_string(r)));
+    for (int r = 1; r <= 5; ++r)
+        five.push_back(makeRow(r, r * 10, "行" + std::to_string(r)));
     ASSERT_EQ(store->Replace(loaded(number), five, later), StoreOutcome::Done);
     reopen();
     EXPECT_EQ(voucher(number).size(), 5u);
@@ -138,7 +140,8 @@ TEST_F(VoucherStoreTest, ReplaceSwapsTheWholeVoucherKeepingNumberAndClosingMark)
 TEST_F(VoucherStoreTest, ReplaceKeepsTheRowsBeyondTheTenthThatTheGridNeverShows)
 {
     std::vector<VoucherRow> twelve;
-    for (int r = 1; r <= 12; ++r) twelve.push_back(makeRow(r, r, "行" + std::to_string(r)));
+    for (int r = 1; r <= 12; ++r)
+        twelve.push_back(makeRow(r, r, "行" + std::to_string(r)));
     const std::string number = store->Register(twelve, now);
     reopen();
     VoucherRow first = makeRow(1, 100, "新");
@@ -175,9 +178,12 @@ enum class Action { Register, Replace, Remove };
 struct FailureCase {
     const char* name;
     Action action;
-    int failOn;   // the write that fails
+    int failOn;  // the write that fails
 };
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FailureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class VoucherStoreFailureTest : public VoucherStoreTest, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -213,20 +219,19 @@ TEST_P(VoucherStoreFailureTest, FailedWriteLeavesNothingHalfWritten)
 }
 
 // Register writes 4 rows; replace 3 history rows, one delete and 4 rows; remove 3 and one delete.
-INSTANTIATE_TEST_SUITE_P(
-    EveryWriteOfEachAction, VoucherStoreFailureTest,
-    ::testing::Values(FailureCase{"RegisterFirstRow", Action::Register, 1},
-                      FailureCase{"RegisterThirdRow", Action::Register, 3},
-                      FailureCase{"RegisterLastRow", Action::Register, 4},
-                      FailureCase{"ReplaceFirstHistoryRow", Action::Replace, 1},
-                      FailureCase{"ReplaceLastHistoryRow", Action::Replace, 3},
-                      FailureCase{"ReplaceDelete", Action::Replace, 4},
-                      FailureCase{"ReplaceFirstNewRow", Action::Replace, 5},
-                      FailureCase{"ReplaceLastNewRow", Action::Replace, 8},
-                      FailureCase{"RemoveFirstHistoryRow", Action::Remove, 1},
-                      FailureCase{"RemoveLastHistoryRow", Action::Remove, 3},
-                      FailureCase{"RemoveDelete", Action::Remove, 4}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(EveryWriteOfEachAction, VoucherStoreFailureTest,
+                         ::testing::Values(FailureCase{"RegisterFirstRow", Action::Register, 1},
+                                           FailureCase{"RegisterThirdRow", Action::Register, 3},
+                                           FailureCase{"RegisterLastRow", Action::Register, 4},
+                                           FailureCase{"ReplaceFirstHistoryRow", Action::Replace, 1},
+                                           FailureCase{"ReplaceLastHistoryRow", Action::Replace, 3},
+                                           FailureCase{"ReplaceDelete", Action::Replace, 4},
+                                           FailureCase{"ReplaceFirstNewRow", Action::Replace, 5},
+                                           FailureCase{"ReplaceLastNewRow", Action::Replace, 8},
+                                           FailureCase{"RemoveFirstHistoryRow", Action::Remove, 1},
+                                           FailureCase{"RemoveLastHistoryRow", Action::Remove, 3},
+                                           FailureCase{"RemoveDelete", Action::Remove, 4}),
+                         testsupport::kCaseName);
 
 // Another window or program on the same file (a second handle) deletes or
 // changes the voucher after it was loaded: the store refuses and writes nothing.
@@ -282,12 +287,11 @@ TEST_F(NumberTakenTest, ANumberIsLookedUpInItsOwnQueryAndOnlyDigitsReachTheQuery
         const char* number;
         bool taken;
     };
-    for (const Case& c : {Case{"Q_仕訳台帳", "伝票番号", "240510000001", true},
-                          Case{"Q_仕訳台帳", "伝票番号", "240510000002", false},
-                          Case{"Q_仕訳定型台帳", "仕訳ID", "240510000002", true},
-                          Case{"Q_仕訳定型台帳", "仕訳ID", "240510000001", false},
-                          Case{"Q_仕訳台帳", "伝票番号", "1' OR '1'='1", true},
-                          Case{"Q_仕訳台帳", "伝票番号", "", true}}) {
+    for (const Case& c :
+         {Case{"Q_仕訳台帳", "伝票番号", "240510000001", true}, Case{"Q_仕訳台帳", "伝票番号", "240510000002", false},
+          Case{"Q_仕訳定型台帳", "仕訳ID", "240510000002", true},
+          Case{"Q_仕訳定型台帳", "仕訳ID", "240510000001", false}, Case{"Q_仕訳台帳", "伝票番号", "1' OR '1'='1", true},
+          Case{"Q_仕訳台帳", "伝票番号", "", true}}) {
         SCOPED_TRACE(std::string(c.query) + " " + c.number);
         EXPECT_EQ(IsNumberTaken(*db, c.query, c.field, c.number), c.taken);
     }

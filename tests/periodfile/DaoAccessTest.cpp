@@ -17,15 +17,18 @@ namespace {
 
 class DaoAccessTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         path = dir.file("テスト商事第1期.mdb");
         createPeriodFile(path, {"テスト商事", 1, "2024-04-01"});
         db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(path);
         // Two accounts and a bank branch of our own, so the test does not depend on the standard chart.
         db->Execute("DELETE FROM 勘定科目コード表 WHERE 勘定科目コード IN ('901', '902')");
         db->Execute("DELETE FROM 勘定科目コード表2 WHERE 勘定科目コード2 IN ('901', '902')");
-        db->Execute("INSERT INTO 勘定科目コード表 (勘定科目コード, 勘定科目名, 適用) VALUES ('901', '試験借方', 1), ('902', '試験貸方', 1)");
-        db->Execute("INSERT INTO 勘定科目コード表2 (勘定科目コード2, 勘定科目名2) VALUES ('901', '試験借方'), ('902', '試験貸方')");
+        db->Execute("INSERT INTO 勘定科目コード表 (勘定科目コード, 勘定科目名, 適用) VALUES ('901', '試験借方', 1), "
+                    "('902', '試験貸方', 1)");
+        db->Execute("INSERT INTO 勘定科目コード表2 (勘定科目コード2, 勘定科目名2) VALUES ('901', '試験借方'), ('902', "
+                    "'試験貸方')");
     }
     TempDir dir;
     std::string path;
@@ -34,7 +37,8 @@ protected:
 
 // A file made now already has row ids that are never used twice: the database
 // layer finds nothing to convert and leaves the file as it is.
-TEST(DaoAccessOpening, AFileMadeNowIsOpenedWithoutChange) {
+TEST(DaoAccessOpening, AFileMadeNowIsOpenedWithoutChange)
+{
     TempDir dir;
     const std::string path = dir.file("テスト商事第1期.mdb");
     createPeriodFile(path, {"テスト商事", 1, "2024-04-01"});
@@ -45,18 +49,21 @@ TEST(DaoAccessOpening, AFileMadeNowIsOpenedWithoutChange) {
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()), bytes);
 }
 
-TEST_F(DaoAccessTest, EveryRequiredObjectOpensWithItsFieldsAndHidesTheKey) {
+TEST_F(DaoAccessTest, EveryRequiredObjectOpensWithItsFieldsAndHidesTheKey)
+{
     for (const RequiredObject& object : kRequiredObjects) {
         const std::string name(object.name);
-        auto rs = db->OpenRecordset(name, object.kind == ObjectKind::Table ? dao::RecordsetType::Table
-                                                                           : dao::RecordsetType::Dynaset);
+        auto rs = db->OpenRecordset(
+            name, object.kind == ObjectKind::Table ? dao::RecordsetType::Table : dao::RecordsetType::Dynaset);
         const std::vector<std::string> names = rs->fieldNames();
-        for (std::string_view field : object.fields) EXPECT_TRUE(rs->hasField(std::string(field))) << name << "." << field;
+        for (std::string_view field : object.fields)
+            EXPECT_TRUE(rs->hasField(std::string(field))) << name << "." << field;
         EXPECT_EQ(std::count(names.begin(), names.end(), "dao_rowid"), 0) << name;
     }
 }
 
-TEST_F(DaoAccessTest, JournalRowAddedThroughTheQueryTakesDefaultsAndShowsJoinedNames) {
+TEST_F(DaoAccessTest, JournalRowAddedThroughTheQueryTakesDefaultsAndShowsJoinedNames)
+{
     {
         auto journal = db->OpenRecordset("Q_仕訳台帳");
         journal->AddNew();
@@ -82,7 +89,8 @@ TEST_F(DaoAccessTest, JournalRowAddedThroughTheQueryTakesDefaultsAndShowsJoinedN
     EXPECT_TRUE(closing->isEmpty());
 }
 
-TEST_F(DaoAccessTest, PeriodFiguresWrittenThroughAccountsInUseReachTheChart) {
+TEST_F(DaoAccessTest, PeriodFiguresWrittenThroughAccountsInUseReachTheChart)
+{
     {
         auto used = db->OpenRecordset("Q_使用勘定科目表");
         used->FindFirst("勘定科目名 = '試験借方'");
@@ -97,7 +105,8 @@ TEST_F(DaoAccessTest, PeriodFiguresWrittenThroughAccountsInUseReachTheChart) {
     EXPECT_EQ(chart->Fields("期末残高").toInt32(), 12345);
 }
 
-TEST_F(DaoAccessTest, CreditSideCopyRebuiltThroughTheFullWidthNameIsSeenByTheOtherName) {
+TEST_F(DaoAccessTest, CreditSideCopyRebuiltThroughTheFullWidthNameIsSeenByTheOtherName)
+{
     {
         auto copy = db->OpenRecordset("Q_勘定科目コード表２");
         copy->FindFirst("勘定科目コード2 = '902'");

@@ -13,7 +13,8 @@
 namespace periodfile::testing {
 namespace {
 
-bool mentions(const std::vector<std::string>& problems, const std::string& a, const std::string& b = "") {
+bool mentions(const std::vector<std::string>& problems, const std::string& a, const std::string& b = "")
+{
     return std::any_of(problems.begin(), problems.end(), [&](const std::string& p) {
         return p.find(a) != std::string::npos && p.find(b) != std::string::npos;
     });
@@ -21,16 +22,20 @@ bool mentions(const std::vector<std::string>& problems, const std::string& a, co
 
 struct DamageCase {
     const char* name;
-    const char* damage;     // SQL run on a fresh schema
-    const char* object;     // the problem names this object
-    const char* field;      // ... and this field ("" for the whole object)
+    const char* damage;  // SQL run on a fresh schema
+    const char* object;  // the problem names this object
+    const char* field;   // ... and this field ("" for the whole object)
 };
 
-void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DamageCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class DamagedFile : public SchemaFixture, public ::testing::WithParamInterface<DamageCase> {};
 
-TEST_P(DamagedFile, CheckNamesWhatIsMissing) {
+TEST_P(DamagedFile, CheckNamesWhatIsMissing)
+{
     exec(GetParam().damage);
     const std::vector<std::string> problems = findProblems(db);
     ASSERT_FALSE(problems.empty());
@@ -58,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "テーブルでなければ"}),
     testsupport::kCaseName);
 
-TEST(PeriodFileCheck, CreatedFilePasses) {
+TEST(PeriodFileCheck, CreatedFilePasses)
+{
     TempDir dir;
     const std::string path = dir.file("テスト商事第1期.mdb");
     createPeriodFile(path, {"テスト商事", 1, "2024-04-01"});
@@ -67,7 +73,8 @@ TEST(PeriodFileCheck, CreatedFilePasses) {
     EXPECT_EQ(result.problems, std::vector<std::string>{});
 }
 
-TEST(PeriodFileCheck, FileThatIsNotSqliteIsRefusedAndLeftUnchanged) {
+TEST(PeriodFileCheck, FileThatIsNotSqliteIsRefusedAndLeftUnchanged)
+{
     TempDir dir;
     const std::string path = dir.file("古い第1期.mdb");
     const std::string bytes = std::string("Standard Jet DB\0\0\0\0 not sqlite at all", 38) + std::string(4096, 'x');
@@ -76,10 +83,11 @@ TEST(PeriodFileCheck, FileThatIsNotSqliteIsRefusedAndLeftUnchanged) {
     EXPECT_FALSE(result.opened);
     EXPECT_NE(result.openError.find("SQLite"), std::string::npos) << result.openError;
     EXPECT_EQ(readAll(path), bytes);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);   // no journal left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no journal left
 }
 
-TEST(PeriodFileCheck, MissingFileIsReportedAndNotCreated) {
+TEST(PeriodFileCheck, MissingFileIsReportedAndNotCreated)
+{
     TempDir dir;
     const std::string path = dir.file("無い第1期.mdb");
     const CheckResult result = checkPeriodFile(path);

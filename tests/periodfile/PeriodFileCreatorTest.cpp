@@ -16,14 +16,18 @@ namespace {
 struct LastDayCase {
     const char* name;
     const char* firstDay;
-    const char* lastDay;   // "" when the first day is refused
+    const char* lastDay;  // "" when the first day is refused
 };
 
-void PrintTo(const LastDayCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LastDayCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class PeriodLastDay : public ::testing::TestWithParam<LastDayCase> {};
 
-TEST_P(PeriodLastDay, IsOneYearLaterLessADay) {
+TEST_P(PeriodLastDay, IsOneYearLaterLessADay)
+{
     const std::optional<std::string> last = periodLastDay(GetParam().firstDay);
     EXPECT_EQ(last.value_or(""), GetParam().lastDay) << GetParam().firstDay;
 }
@@ -43,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Dates, PeriodLastDay,
 
 class PeriodFileCreatorTest : public ::testing::Test {
 protected:
-    std::string query(const std::string& path, const std::string& sql) {
+    std::string query(const std::string& path, const std::string& sql)
+    {
         sqlite3* db = nullptr;
         EXPECT_EQ(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
         sqlite3_stmt* st = nullptr;
@@ -59,23 +64,27 @@ protected:
     TempDir dir;
 };
 
-TEST_F(PeriodFileCreatorTest, SettingsRowHoldsCompanyPeriodAndDates) {
+TEST_F(PeriodFileCreatorTest, SettingsRowHoldsCompanyPeriodAndDates)
+{
     const std::string path = dir.file("テスト商事第12期.mdb");
     createPeriodFile(path, {"テスト商事", 12, "2024-10-01"});
     EXPECT_EQ(query(path, "SELECT count(*) FROM 会計設定"), "1");
-    EXPECT_EQ(query(path, "SELECT 事業所名 || '/' || 会計年度 || '/' || 会計期間開始日 || '/' || 会計期間終了日"
-                          " FROM 会計設定"),
+    EXPECT_EQ(query(path,
+                    "SELECT 事業所名 || '/' || 会計年度 || '/' || 会計期間開始日 || '/' || 会計期間終了日"
+                    " FROM 会計設定"),
               "テスト商事/12/2024-10-01/2025-09-30");
 }
 
-TEST_F(PeriodFileCreatorTest, FileUsesRollbackJournalNotWal) {
+TEST_F(PeriodFileCreatorTest, FileUsesRollbackJournalNotWal)
+{
     const std::string path = dir.file("テスト第1期.mdb");
     createPeriodFile(path, {"テスト", 1, "2024-04-01"});
     EXPECT_EQ(query(path, "PRAGMA journal_mode"), "delete");
     EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
 }
 
-TEST_F(PeriodFileCreatorTest, RefusesToOverwriteAnExistingFile) {
+TEST_F(PeriodFileCreatorTest, RefusesToOverwriteAnExistingFile)
+{
     const std::string path = dir.file("テスト第1期.mdb");
     writeAll(path, "keep me");
     try {
@@ -87,23 +96,26 @@ TEST_F(PeriodFileCreatorTest, RefusesToOverwriteAnExistingFile) {
     EXPECT_EQ(readAll(path), "keep me");
 }
 
-TEST_F(PeriodFileCreatorTest, BadInputLeavesNoFile) {
+TEST_F(PeriodFileCreatorTest, BadInputLeavesNoFile)
+{
     const std::string path = dir.file("テスト第1期.mdb");
     EXPECT_THROW(createPeriodFile(path, {"テスト", 1, "2024-02-30"}), std::runtime_error);
     EXPECT_THROW(createPeriodFile(path, {"テスト", 0, "2024-04-01"}), std::runtime_error);
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(PeriodFileCreatorTest, SqliteShellReadsTheFile) {
-    if (std::system("command -v sqlite3 >/dev/null 2>&1") != 0) GTEST_SKIP() << "sqlite3 shell not installed";
+TEST_F(PeriodFileCreatorTest, SqliteShellReadsTheFile)
+{
+    if (std::system("command -v sqlite3 >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "sqlite3 shell not installed";
     const std::string path = dir.file("テスト第1期.mdb");
     createPeriodFile(path, {"テスト", 1, "2024-04-01"});
     const std::string out = dir.file("out.txt");
-    const std::string command = "sqlite3 '" + path + "' \"select count(*) from Q_年号コード; select 会計年度 from 会計設定\" > '"
-                                + out + "' 2>&1";
+    const std::string command = "sqlite3 '" + path
+        + "' \"select count(*) from Q_年号コード; select 会計年度 from 会計設定\" > '" + out + "' 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << readAll(out);
     const std::string text = readAll(out);
-    EXPECT_NE(text.find("\n1\n"), std::string::npos) << text;   // the second line: the period
+    EXPECT_NE(text.find("\n1\n"), std::string::npos) << text;  // the second line: the period
 }
 
 }  // namespace

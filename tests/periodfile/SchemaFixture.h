@@ -15,14 +15,16 @@ namespace periodfile::testing {
 
 class SchemaFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
         createSchema(db);
     }
     void TearDown() override { sqlite3_close(db); }
 
     // Runs statements; fails the test with SQLite's message on error.
-    void exec(const std::string& sql) {
+    void exec(const std::string& sql)
+    {
         char* error = nullptr;
         const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
         const std::string message = error ? error : "";
@@ -34,10 +36,12 @@ protected:
     int tryExec(const std::string& sql) { return sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr); }
 
     // Every row's first column as text ("<NULL>" for NULL).
-    std::vector<std::string> column(const std::string& sql) {
+    std::vector<std::string> column(const std::string& sql)
+    {
         std::vector<std::string> values;
         sqlite3_stmt* st = nullptr;
-        EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr), SQLITE_OK) << sqlite3_errmsg(db) << "\n" << sql;
+        EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr), SQLITE_OK) << sqlite3_errmsg(db) << "\n"
+                                                                                    << sql;
         while (st && sqlite3_step(st) == SQLITE_ROW) {
             const unsigned char* text = sqlite3_column_text(st, 0);
             values.push_back(text ? reinterpret_cast<const char*>(text) : "<NULL>");
@@ -46,7 +50,8 @@ protected:
         return values;
     }
 
-    std::string single(const std::string& sql) {
+    std::string single(const std::string& sql)
+    {
         const std::vector<std::string> values = column(sql);
         return values.empty() ? "<no row>" : values.front();
     }

@@ -22,10 +22,10 @@ namespace {
 
 // What a new period file holds, read from SQLite's own catalogue.
 struct FileCatalogue {
-    std::set<std::string> tables;         // base tables, without SQLite's and the database layer's own
+    std::set<std::string> tables;  // base tables, without SQLite's and the database layer's own
     std::set<std::string> views;
-    std::set<std::string> tableColumns;   // the columns of every base table, without the row-id column
-    std::set<std::string> queryColumns;   // the columns of every saved query
+    std::set<std::string> tableColumns;  // the columns of every base table, without the row-id column
+    std::set<std::string> queryColumns;  // the columns of every saved query
 };
 
 std::vector<std::string> firstColumn(sqlite3* db, const std::string& sql, int column = 0)
@@ -74,7 +74,7 @@ protected:
     static void TearDownTestSuite()
     {
         delete catalogue;
-        delete dir;   // removes the file
+        delete dir;  // removes the file
         catalogue = nullptr;
         dir = nullptr;
     }
@@ -91,7 +91,10 @@ struct NamesCase {
     std::set<std::string> FileCatalogue::*present;
 };
 
-void PrintTo(const NamesCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const NamesCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class EachNameOfTheCode : public SchemaNamesTest, public ::testing::WithParamInterface<NamesCase> {};
 

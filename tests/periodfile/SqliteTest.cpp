@@ -16,13 +16,15 @@
 namespace periodfile::testing {
 namespace {
 
-long long countOf(const std::string& path, const std::string& sql) {
+long long countOf(const std::string& path, const std::string& sql)
+{
     sqlite::Connection db(path, SQLITE_OPEN_READONLY);
     sqlite::Statement st(db.get(), sql);
     return st.step() ? sqlite3_column_int64(st.get(), 0) : -1;
 }
 
-TEST(SqliteHold, AnUnfinishedTransactionIsRolledBackAndItsLockReleased) {
+TEST(SqliteHold, AnUnfinishedTransactionIsRolledBackAndItsLockReleased)
+{
     TempDir dir;
     const std::string path = dir.file("a.db");
     {
@@ -50,7 +52,8 @@ TEST(SqliteHold, AnUnfinishedTransactionIsRolledBackAndItsLockReleased) {
     EXPECT_EQ(countOf(path, "SELECT count(*) FROM t"), 1);
 }
 
-TEST(SqliteHold, AFileThatCannotBeOpenedSaysWhy) {
+TEST(SqliteHold, AFileThatCannotBeOpenedSaysWhy)
+{
     TempDir dir;
     try {
         sqlite::Connection db(dir.file("無いフォルダ/a.db"), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
@@ -62,7 +65,8 @@ TEST(SqliteHold, AFileThatCannotBeOpenedSaysWhy) {
 
 // A period file whose making fails halfway (here the folder is a file) leaves
 // no file behind and says so, naming the file.
-TEST(SqliteHold, AFailedPeriodFileLeavesNothingBehind) {
+TEST(SqliteHold, AFailedPeriodFileLeavesNothingBehind)
+{
     TempDir dir;
     std::ofstream(dir.file("ふさがった")) << "x";
     const std::string path = dir.file("ふさがった/会社第1期.mdb");

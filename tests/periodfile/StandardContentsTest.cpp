@@ -18,7 +18,8 @@ namespace {
 
 class StandardContentsTest : public SchemaFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         SchemaFixture::SetUp();
         insertStandardContents(db);
     }
@@ -28,10 +29,12 @@ protected:
     };
 
     // The accounts in the order of a saved query.
-    std::vector<Account> accounts(const std::string& query) {
+    std::vector<Account> accounts(const std::string& query)
+    {
         std::vector<Account> rows;
         sqlite3_stmt* st = nullptr;
-        const std::string sql = "SELECT 勘定科目コード, 勘定科目名, 借貸区分, 大分類, 中分類, 小分類, 適用 FROM " + query;
+        const std::string sql =
+            "SELECT 勘定科目コード, 勘定科目名, 借貸区分, 大分類, 中分類, 小分類, 適用 FROM " + query;
         EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
         while (st && sqlite3_step(st) == SQLITE_ROW) {
             Account a;
@@ -54,15 +57,15 @@ struct LookedUpName {
 };
 
 constexpr LookedUpName kLookedUpNames[] = {
-    {"現金", true},       {"当座預金", true},   {"普通預金", true},   {"通知預金", false},
-    {"売掛金", true},     {"買掛金", true},     {"仮払消費税", true}, {"仮受消費税", true},
-    {"未払消費税", true}, {"仮払金", true},     {"雑収入", true},     {"租税公課", true},
-    {"減価償却費", true}, {"法定福利費", true}, {"役員報酬", true},   {"給与手当", true},
-    {"雑給", true},       {"賞与", true},       {"役員賞与", true},   {"預り金", true},
+    {"現金", true},     {"当座預金", true},   {"普通預金", true},   {"通知預金", false},  {"売掛金", true},
+    {"買掛金", true},   {"仮払消費税", true}, {"仮受消費税", true}, {"未払消費税", true}, {"仮払金", true},
+    {"雑収入", true},   {"租税公課", true},   {"減価償却費", true}, {"法定福利費", true}, {"役員報酬", true},
+    {"給与手当", true}, {"雑給", true},       {"賞与", true},       {"役員賞与", true},   {"預り金", true},
     {"諸口", true},
 };
 
-TEST_F(StandardContentsTest, EveryNameTheProgramLooksUpIsThereOnce) {
+TEST_F(StandardContentsTest, EveryNameTheProgramLooksUpIsThereOnce)
+{
     for (const LookedUpName& looked : kLookedUpNames) {
         const std::string name = looked.name;
         EXPECT_EQ(single("SELECT count(*) FROM Q_勘定科目コード表 WHERE 勘定科目名 = '" + name + "'"), "1") << name;
@@ -73,13 +76,14 @@ TEST_F(StandardContentsTest, EveryNameTheProgramLooksUpIsThereOnce) {
     }
 }
 
-TEST_F(StandardContentsTest, ClassesTheBooksAndTaxEntriesTestHoldTheirAccounts) {
+TEST_F(StandardContentsTest, ClassesTheBooksAndTaxEntriesTestHoldTheirAccounts)
+{
     struct Case {
         const char* name;
         const char* minor;
     };
     const Case cases[] = {
-        {"買掛金", "他流動負債"}, {"売掛金", "売上債権"}, {"売上高", "売上高"},     {"仕入高", "売上原価"},
+        {"買掛金", "他流動負債"}, {"売掛金", "売上債権"},   {"売上高", "売上高"},     {"仕入高", "売上原価"},
         {"現金", "現金預金"},     {"当座預金", "現金預金"}, {"普通預金", "現金預金"}, {"通知預金", "現金預金"},
     };
     for (const Case& c : cases)
@@ -94,26 +98,30 @@ TEST_F(StandardContentsTest, ClassesTheBooksAndTaxEntriesTestHoldTheirAccounts) 
     EXPECT_GE(std::stoi(single("SELECT count(*) FROM Q_使用勘定科目表 WHERE 小分類 = '有形固定資産'")), 3);
 }
 
-TEST_F(StandardContentsTest, NamesAreUniqueInTheChartAndInEveryIndustrySet) {
+TEST_F(StandardContentsTest, NamesAreUniqueInTheChartAndInEveryIndustrySet)
+{
     EXPECT_TRUE(column("SELECT 勘定科目名 FROM 勘定科目コード表 GROUP BY 勘定科目名 HAVING count(*) > 1").empty());
     EXPECT_TRUE(column("SELECT 勘定科目名 FROM 勘定科目コード表 WHERE 勘定科目名 = ''").empty());
     for (std::string_view industryName : kIndustryNameColumns) {
         const std::string c(industryName);
-        EXPECT_TRUE(column("SELECT " + c + " FROM 勘定科目コード表 GROUP BY " + c + " HAVING count(*) > 1").empty()) << c;
+        EXPECT_TRUE(column("SELECT " + c + " FROM 勘定科目コード表 GROUP BY " + c + " HAVING count(*) > 1").empty())
+            << c;
         EXPECT_TRUE(column("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE " + c + " = ''").empty()) << c;
     }
 }
 
-TEST_F(StandardContentsTest, CodesAreThreeDigits) {
+TEST_F(StandardContentsTest, CodesAreThreeDigits)
+{
     EXPECT_TRUE(column("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE length(勘定科目コード) <> 3"
                        " OR 勘定科目コード GLOB '*[^0-9]*'")
                     .empty());
 }
 
-TEST_F(StandardContentsTest, NatureMatchesTheStatementSection) {
+TEST_F(StandardContentsTest, NatureMatchesTheStatementSection)
+{
     const std::map<std::string, std::string> sideOfGroup = {
-        {"売上高", "1"},     {"仕入高", "0"},     {"売上原価", "0"},   {"製造原価", "0"},   {"販売管理費", "0"},
-        {"営業外収益", "1"}, {"営業外費用", "0"}, {"特別利益", "1"},   {"特別損失", "0"},
+        {"売上高", "1"},     {"仕入高", "0"},     {"売上原価", "0"}, {"製造原価", "0"}, {"販売管理費", "0"},
+        {"営業外収益", "1"}, {"営業外費用", "0"}, {"特別利益", "1"}, {"特別損失", "0"},
     };
     // Manufacturing accounts the report subtracts are credit-natured.
     const std::set<std::string> creditManufacturing = {"原材料仕入れ値引き戻し高", "期末原材料棚卸高",
@@ -139,7 +147,8 @@ TEST_F(StandardContentsTest, NatureMatchesTheStatementSection) {
 // in order, each class together, the profit-and-loss groups in statement
 // order. That must hold for every industry's choice of accounts, so it is
 // checked on the whole chart.
-TEST_F(StandardContentsTest, CodeOrderIsTheStatementOrder) {
+TEST_F(StandardContentsTest, CodeOrderIsTheStatementOrder)
+{
     const std::vector<std::string> sections = {"資産の部", "負債の部", "資本の部", "損益", "決算"};
     const std::vector<std::string> groups = {"売上高",     "仕入高",     "売上原価", "製造原価", "販売管理費",
                                              "営業外収益", "営業外費用", "特別利益", "特別損失"};
@@ -166,7 +175,8 @@ TEST_F(StandardContentsTest, CodeOrderIsTheStatementOrder) {
         const std::string key = sectionOf(a) + "/" + a.middle;
         if (key != middle) {
             EXPECT_FALSE(closedMiddles.count(key)) << a.name << " splits " << a.middle;
-            if (!middle.empty()) closedMiddles.insert(middle);
+            if (!middle.empty())
+                closedMiddles.insert(middle);
             middle = key;
         }
         if (sectionOf(a) == "損益") {
@@ -198,26 +208,29 @@ TEST_F(StandardContentsTest, CodeOrderIsTheStatementOrder) {
               "現金預金");
 }
 
-TEST_F(StandardContentsTest, ManufacturingSetCoversThePrintedCostReport) {
-    const std::vector<std::string> minors = {"期首原材料棚卸高", "原材料仕入高",     "原材料仕入れ値引き戻し高",
-                                             "期末原材料棚卸高", "労務費",           "経費",
+TEST_F(StandardContentsTest, ManufacturingSetCoversThePrintedCostReport)
+{
+    const std::vector<std::string> minors = {"期首原材料棚卸高", "原材料仕入高",    "原材料仕入れ値引き戻し高",
+                                             "期末原材料棚卸高", "労務費",          "経費",
                                              "期首仕掛品棚卸高", "期末仕掛品棚卸高"};
     for (const std::string& minor : minors)
         EXPECT_GE(std::stoi(single("SELECT count(*) FROM 勘定科目コード表 WHERE 中分類 = '製造原価' AND 製造使用 = 1"
-                                   " AND 小分類 = '" + minor + "'")),
+                                   " AND 小分類 = '"
+                                   + minor + "'")),
                   1)
             << minor;
     // Not in use in the standard set: a trading company's statements leave them out.
     EXPECT_EQ(single("SELECT count(*) FROM Q_使用勘定科目表 WHERE 中分類 = '製造原価'"), "0");
 }
 
-TEST_F(StandardContentsTest, IndustrySetsKeepTheStandardSetAndTheLookedUpNames) {
+TEST_F(StandardContentsTest, IndustrySetsKeepTheStandardSetAndTheLookedUpNames)
+{
     EXPECT_EQ(single("SELECT count(*) FROM 勘定科目コード表 WHERE 標準勘定科目名 <> 勘定科目名 OR 標準使用 <> 適用"),
               "0");
     for (std::string_view column : kIndustryNameColumns)
         for (const LookedUpName& looked : kLookedUpNames)
-            EXPECT_EQ(single("SELECT count(*) FROM 勘定科目コード表 WHERE " + std::string(column) + " = '"
-                             + looked.name + "'"),
+            EXPECT_EQ(single("SELECT count(*) FROM 勘定科目コード表 WHERE " + std::string(column) + " = '" + looked.name
+                             + "'"),
                       "1")
                 << column << " " << looked.name;
     // Every industry sells and buys under some name, and some rename their sales.
@@ -225,27 +238,32 @@ TEST_F(StandardContentsTest, IndustrySetsKeepTheStandardSetAndTheLookedUpNames) 
     EXPECT_EQ(single("SELECT 医療勘定科目名 FROM 勘定科目コード表 WHERE 勘定科目名 = '売上高'"), "医業収益");
 }
 
-TEST_F(StandardContentsTest, CreditSideCopyMatchesTheChart) {
+TEST_F(StandardContentsTest, CreditSideCopyMatchesTheChart)
+{
     EXPECT_EQ(single("SELECT count(*) FROM 勘定科目コード表"), single("SELECT count(*) FROM 勘定科目コード表2"));
-    EXPECT_EQ(single("SELECT count(*) FROM 勘定科目コード表 AS a JOIN 勘定科目コード表2 AS b"
-                     " ON b.勘定科目コード2 = a.勘定科目コード AND b.勘定科目名2 = a.勘定科目名 AND b.消費税2 = a.消費税"
-                     " AND b.簡易課税2 = a.簡易課税 AND b.大分類2 = a.大分類 AND b.中分類2 = a.中分類"
-                     " AND b.小分類2 = a.小分類"),
-              single("SELECT count(*) FROM 勘定科目コード表"));
+    EXPECT_EQ(
+        single("SELECT count(*) FROM 勘定科目コード表 AS a JOIN 勘定科目コード表2 AS b"
+               " ON b.勘定科目コード2 = a.勘定科目コード AND b.勘定科目名2 = a.勘定科目名 AND b.消費税2 = a.消費税"
+               " AND b.簡易課税2 = a.簡易課税 AND b.大分類2 = a.大分類 AND b.中分類2 = a.中分類"
+               " AND b.小分類2 = a.小分類"),
+        single("SELECT count(*) FROM 勘定科目コード表"));
 }
 
-TEST_F(StandardContentsTest, TaxRatesRunInDateOrderWithTheChangeOf2019) {
+TEST_F(StandardContentsTest, TaxRatesRunInDateOrderWithTheChangeOf2019)
+{
     EXPECT_EQ(column("SELECT 日付 || ' ' || 税率 || ' ' || 簡易税率 FROM Q_消費税率"),
               (std::vector<std::string>{"1989-04-01 3 3", "1997-04-01 5 5", "2014-04-01 8 8", "2019-10-01 10 10"}));
 }
 
-TEST_F(StandardContentsTest, ErasRunInDateOrder) {
+TEST_F(StandardContentsTest, ErasRunInDateOrder)
+{
     EXPECT_EQ(column("SELECT 年号 || ' ' || 和暦名称 FROM Q_年号コード"),
               (std::vector<std::string>{"1868-10-23 明治", "1912-07-30 大正", "1926-12-25 昭和", "1989-01-08 平成",
                                         "2019-05-01 令和"}));
 }
 
-TEST_F(StandardContentsTest, DepositKindsAreCashAndDepositAccounts) {
+TEST_F(StandardContentsTest, DepositKindsAreCashAndDepositAccounts)
+{
     const std::vector<std::string> kinds = column("SELECT 種別 FROM 預金種別");
     EXPECT_GE(kinds.size(), 3u);
     for (const std::string& kind : kinds)
@@ -253,7 +271,8 @@ TEST_F(StandardContentsTest, DepositKindsAreCashAndDepositAccounts) {
     EXPECT_EQ(single("SELECT count(*) FROM 預金種別 WHERE 種別 = '普通預金'"), "1");
 }
 
-TEST_F(StandardContentsTest, BankMasterHoldsWellFormedCodes) {
+TEST_F(StandardContentsTest, BankMasterHoldsWellFormedCodes)
+{
     EXPECT_TRUE(column("SELECT 銀行コード FROM 銀行コードﾏｽﾀｰ WHERE length(銀行コード) <> 4").empty());
     EXPECT_TRUE(column("SELECT 支店コード FROM 支店コードﾏｽﾀｰ WHERE length(支店コード) <> 7"
                        " OR substr(支店コード, 1, 4) <> 銀行コード OR substr(支店コード, 5) GLOB '*[^0-9]*'")

@@ -18,14 +18,17 @@ namespace {
 
 struct EdgeValue {
     const char* name;
-    const char* update;   // sets the value in the file
-    const char* source;   // what a window opens
-    const char* find;     // the row
+    const char* update;  // sets the value in the file
+    const char* source;  // what a window opens
+    const char* find;    // the row
     const char* field;
     bool refused;
 };
 
-void PrintTo(const EdgeValue& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const EdgeValue& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class StoredDomainEdge : public ::testing::TestWithParam<EdgeValue> {};
 
@@ -44,8 +47,9 @@ const EdgeValue kEdges[] = {
      "勘定科目コード = '100'", "大分類", false},
     {"whole opening balance", "UPDATE 勘定科目コード表 SET 期首残高 = -2147483648 WHERE 勘定科目コード = '100'",
      "Q_勘定科目コード表", "勘定科目コード = '100'", "期首残高", false},
-    {"opening balance a fraction below zero", "UPDATE 勘定科目コード表 SET 期首残高 = -0.5 WHERE 勘定科目コード = '100'",
-     "Q_勘定科目コード表", "勘定科目コード = '100'", "期首残高", true},
+    {"opening balance a fraction below zero",
+     "UPDATE 勘定科目コード表 SET 期首残高 = -0.5 WHERE 勘定科目コード = '100'", "Q_勘定科目コード表",
+     "勘定科目コード = '100'", "期首残高", true},
     {"rate zero", "UPDATE 消費税率 SET 税率 = 0 WHERE 日付 = '1989-04-01'", "Q_消費税率", "税率 = 0", "税率", false},
     {"rate one hundred", "UPDATE 消費税率 SET 税率 = 100 WHERE 日付 = '1989-04-01'", "Q_消費税率", "税率 = 100", "税率",
      false},
@@ -55,12 +59,11 @@ const EdgeValue kEdges[] = {
      "簡易税率", true},
     {"simplified rate not set", "UPDATE 消費税率 SET 簡易税率 = NULL WHERE 日付 = '1989-04-01'", "Q_消費税率", "",
      "簡易税率", false},
-    {"cost of nothing",
-     "INSERT INTO 固定資産台帳 (管理番号, 名称, 取得価格, 耐用年数) VALUES ('A-1', '工具', 0, 1)", "Q_固定資産台帳", "",
-     "取得価格", false},
+    {"cost of nothing", "INSERT INTO 固定資産台帳 (管理番号, 名称, 取得価格, 耐用年数) VALUES ('A-1', '工具', 0, 1)",
+     "Q_固定資産台帳", "", "取得価格", false},
     {"cost of minus one yen",
-     "INSERT INTO 固定資産台帳 (管理番号, 名称, 取得価格, 耐用年数) VALUES ('A-1', '工具', -1, 1)", "Q_固定資産台帳", "",
-     "取得価格", true},
+     "INSERT INTO 固定資産台帳 (管理番号, 名称, 取得価格, 耐用年数) VALUES ('A-1', '工具', -1, 1)", "Q_固定資産台帳",
+     "", "取得価格", true},
     {"amount unit of another word", "UPDATE 会計設定 SET 金額単位 = '千円'", "会計設定", "", "金額単位", true},
     {"period number zero", "UPDATE 会計設定 SET 会計年度 = 0", "会計設定", "", "会計年度", true},
     // A journal row whose debit account is not in the chart joins no side.
@@ -100,7 +103,8 @@ TEST_P(StoredDomainEdge, ReadsTheValueInsideAndRefusesTheValueOutsideByName)
         EXPECT_FALSE(c.refused) << "read without a word";
     } catch (const dao::DaoError& e) {
         EXPECT_TRUE(c.refused) << e.what();
-        EXPECT_NE(std::string(e.what()).find("フィールド「" + std::string(c.field) + "」"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("フィールド「" + std::string(c.field) + "」"), std::string::npos)
+            << e.what();
         EXPECT_NE(std::string(e.what()).find("ファイル「" + path + "」"), std::string::npos) << e.what();
     }
 }

@@ -13,16 +13,19 @@ namespace periodfile::testing {
 
 class TempDir {
 public:
-    TempDir() {
+    TempDir()
+    {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string("velmora-pf-") + std::to_string(::getpid()) + "-" + (info ? info->name() : "x");
         for (char& c : name)
-            if (c == '/') c = '_';
+            if (c == '/')
+                c = '_';
         m_path = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
-    ~TempDir() {
+    ~TempDir()
+    {
         std::error_code error;
         std::filesystem::remove_all(m_path, error);
     }
@@ -33,12 +36,14 @@ private:
     std::filesystem::path m_path;
 };
 
-inline std::string readAll(const std::string& path) {
+inline std::string readAll(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-inline void writeAll(const std::string& path, const std::string& bytes) {
+inline void writeAll(const std::string& path, const std::string& bytes)
+{
     std::ofstream(path, std::ios::binary) << bytes;
 }
 

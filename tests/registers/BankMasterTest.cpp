@@ -24,24 +24,21 @@ using testsupport::TempPeriodFile;
 struct TypedCodeCase {
     const char* name;
     const char* typed;
-    const char* stored;   // nullptr: refused
+    const char* stored;  // nullptr: refused
 };
 
-void PrintTo(const TypedCodeCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const TypedCodeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 const TypedCodeCase kTypedCodes[] = {
-    {"TwoDigitsPadded", "12", "0012"},
-    {"OneDigitPadded", "5", "0005"},
-    {"FourDigitsKept", "0123", "0123"},
-    {"BlanksAroundIgnored", "  12", "0012"},
-    {"FiveCharactersRefused", "12345", nullptr},
-    {"LettersRefused", "A1", nullptr},
-    {"FullWidthDigitsTaken", "１２", "0012"},
-    {"FullWidthFourDigits", "０１２３", "0123"},
-    {"FullAndHalfWidthMixed", "1２", "0012"},
-    {"FiveFullWidthDigitsRefused", "１２３４５", nullptr},
-    {"FullWidthLetterRefused", "Ａ1", nullptr},
-    {"OnlyBlanksRefused", "   ", nullptr},
+    {"TwoDigitsPadded", "12", "0012"},           {"OneDigitPadded", "5", "0005"},
+    {"FourDigitsKept", "0123", "0123"},          {"BlanksAroundIgnored", "  12", "0012"},
+    {"FiveCharactersRefused", "12345", nullptr}, {"LettersRefused", "A1", nullptr},
+    {"FullWidthDigitsTaken", "１２", "0012"},    {"FullWidthFourDigits", "０１２３", "0123"},
+    {"FullAndHalfWidthMixed", "1２", "0012"},    {"FiveFullWidthDigitsRefused", "１２３４５", nullptr},
+    {"FullWidthLetterRefused", "Ａ1", nullptr},  {"OnlyBlanksRefused", "   ", nullptr},
 };
 
 class TypedBankCodes : public ::testing::TestWithParam<TypedCodeCase> {};
@@ -56,14 +53,13 @@ TEST_P(TypedBankCodes, StoredZeroPaddedOrRefused)
         EXPECT_EQ(stored.value_or("refused"), c.stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(BankMaster, TypedBankCodes, ::testing::ValuesIn(kTypedCodes),
-                         testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(BankMaster, TypedBankCodes, ::testing::ValuesIn(kTypedCodes), testsupport::kCaseName);
 
 TEST(HalfWidthDigits, OnlyTheFullWidthDigitsChange)
 {
     EXPECT_EQ(registers::HalfWidthDigits("０４５"), "045");
     EXPECT_EQ(registers::HalfWidthDigits("本店９"), "本店9");
-    EXPECT_EQ(registers::HalfWidthDigits("Ａ－Ｂ"), "Ａ－Ｂ");   // full-width letters and signs stay
+    EXPECT_EQ(registers::HalfWidthDigits("Ａ－Ｂ"), "Ａ－Ｂ");  // full-width letters and signs stay
     EXPECT_EQ(registers::HalfWidthDigits(""), "");
 }
 
@@ -103,7 +99,7 @@ TEST_F(BankMasterFile, NextBankCodeCountsBlankPaddedCodesByTheirNumber)
 TEST_F(BankMasterFile, NextBranchCodeFollowsTheBanksLastBranch)
 {
     auto list = branches();
-    EXPECT_EQ(registers::NextBranchCode(*list, "0005").value_or("none"), "0005042");   // 001, 041
+    EXPECT_EQ(registers::NextBranchCode(*list, "0005").value_or("none"), "0005042");  // 001, 041
     EXPECT_EQ(registers::NextBranchCode(*list, "0017").value_or("none"), "0017111");
     db->Execute("INSERT INTO 銀行コードﾏｽﾀｰ (銀行コード, 銀行名) VALUES ('0033', '新銀行')");
     EXPECT_EQ(registers::NextBranchCode(*branches(), "0033").value_or("none"), "0033000");
@@ -114,10 +110,11 @@ TEST_F(BankMasterFile, NextBranchCodeFollowsTheBanksLastBranch)
 TEST_F(BankMasterFile, ListLinesKeepTheirColumns)
 {
     auto list = banks();
-    list->MoveFirst();   // 0001 みずほ銀行, in use
+    list->MoveFirst();  // 0001 みずほ銀行, in use
     const std::string bankLine = registers::BankListLine(registers::ReadBankRow(*list));
-    EXPECT_EQ(bankLine, o::FitByteWidth("0001", 8) + " " + o::FitByteWidth("みずほ銀行", 30) + " "
-                            + o::FitByteWidth("ﾐｽﾞﾎ", 22) + " ○");
+    EXPECT_EQ(bankLine,
+              o::FitByteWidth("0001", 8) + " " + o::FitByteWidth("みずほ銀行", 30) + " " + o::FitByteWidth("ﾐｽﾞﾎ", 22)
+                  + " ○");
 
     // A branch without a transfer name has its mark where the others have it.
     db->Execute("UPDATE 支店コードﾏｽﾀｰ SET 振込支店名 = NULL, 使用支店 = 1 WHERE 支店コード = '0005001'");
@@ -125,8 +122,9 @@ TEST_F(BankMasterFile, ListLinesKeepTheirColumns)
     branchList->FindFirst("支店コード", dao::Value("0005001"));
     const std::string branchLine =
         registers::BranchListLine(registers::ReadBranchRow(*branchList), branchList->get("銀行名").toText());
-    EXPECT_EQ(branchLine, o::FitByteWidth("三菱ＵＦＪ銀行", 16) + " " + o::FitByteWidth("001", 8) + " "
-                              + o::FitByteWidth("本店", 26) + " " + std::string(22, ' ') + " ○");
+    EXPECT_EQ(branchLine,
+              o::FitByteWidth("三菱ＵＦＪ銀行", 16) + " " + o::FitByteWidth("001", 8) + " "
+                  + o::FitByteWidth("本店", 26) + " " + std::string(22, ' ') + " ○");
     EXPECT_EQ(o::ShiftJisByteWidth(branchLine), 78);
 }
 
@@ -167,7 +165,7 @@ TEST_F(BankMasterFile, ABranchIsFoundByItsBankAndItsName)
 
 TEST_F(BankMasterFile, CodesAreFoundAfreshFromTheFile)
 {
-    auto list = banks();   // opened before the change below
+    auto list = banks();  // opened before the change below
     db->Execute("INSERT INTO 銀行コードﾏｽﾀｰ (銀行コード, 銀行名) VALUES ('0033', '新銀行')");
     const auto found = registers::FindBankByCode(*db, "0033");
     ASSERT_TRUE(found);

@@ -32,10 +32,13 @@ struct ScheduleCase {
     Scheme scheme;
     int acquisitionYear;
 };
-void PrintTo(const ScheduleCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ScheduleCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 struct Rates {
-    std::int64_t rate = 0;        // hundred-thousandths
+    std::int64_t rate = 0;  // hundred-thousandths
     std::int64_t revised = 0;
     std::int64_t guarantee = 0;
 };
@@ -48,13 +51,15 @@ Rates RatesOf(Scheme scheme, int life)
     switch (scheme) {
     case Scheme::OldStraightLine: r.rate = (1000 + life - 1) / life * 100; break;
     case Scheme::OldDecliningBalance: r.rate = *registers::OldDecliningBalanceRate(life); break;
-    case Scheme::StraightLine: r.rate = registers::StatutoryRatesFor(registers::DepreciationRules::From2012, life)->straightLine; break;
+    case Scheme::StraightLine:
+        r.rate = registers::StatutoryRatesFor(registers::DepreciationRules::From2012, life)->straightLine;
+        break;
     case Scheme::DecliningBalance250:
     case Scheme::DecliningBalance200: {
-        const auto row = registers::StatutoryRatesFor(scheme == Scheme::DecliningBalance250
-                                                          ? registers::DepreciationRules::From2007
-                                                          : registers::DepreciationRules::From2012,
-                                                      life);
+        const auto row =
+            registers::StatutoryRatesFor(scheme == Scheme::DecliningBalance250 ? registers::DepreciationRules::From2007
+                                                                               : registers::DepreciationRules::From2012,
+                                         life);
         r.rate = row->decliningBalance;
         r.revised = row->revised;
         r.guarantee = row->guarantee;
@@ -68,7 +73,10 @@ bool Declining(Scheme s)
 {
     return s == Scheme::OldDecliningBalance || s == Scheme::DecliningBalance250 || s == Scheme::DecliningBalance200;
 }
-bool Old(Scheme s) { return s == Scheme::OldStraightLine || s == Scheme::OldDecliningBalance; }
+bool Old(Scheme s)
+{
+    return s == Scheme::OldStraightLine || s == Scheme::OldDecliningBalance;
+}
 
 __extension__ using Wide = __int128;
 
@@ -94,8 +102,8 @@ std::vector<std::int64_t> ReferenceSchedule(Scheme scheme, const Rates& r, std::
             if (book > fivePercent) {
                 // 旧定額法: cost × 0.9 × rate × months / 12, one rounding.
                 charge = scheme == Scheme::OldStraightLine
-                             ? static_cast<std::int64_t>(static_cast<Wide>(cost) * 9 * r.rate * months / (10 * 100000 * 12))
-                             : Part(book, r.rate, months);
+                    ? static_cast<std::int64_t>(static_cast<Wide>(cost) * 9 * r.rate * months / (10 * 100000 * 12))
+                    : Part(book, r.rate, months);
                 charge = std::min(charge, book - fivePercent);
             } else if (firstStartYear + year >= 2007) {
                 charge = std::min((fivePercent - 1) * months / 60, book - 1);
@@ -139,16 +147,16 @@ TEST_P(DepreciationSchedule, EveryLifeAndMonthRunsDownToOneYenAsTheStatuteSays)
             std::int64_t book = cost;
             for (std::size_t year = 0; year <= expected.size(); ++year) {
                 const int end = firstEnd + static_cast<int>(year);
-                const std::int64_t charge = year < expected.size() ? expected[year] : 0;   // and nothing after
+                const std::int64_t charge = year < expected.size() ? expected[year] : 0;  // and nothing after
                 const auto walk = o::DepreciationToDate({end - 1, 4, 1}, {end, 3, 31}, method, acquiredOn, cost,
                                                         rates.rate / 1000.0, cost, life, rates.guarantee / 1000.0);
                 ASSERT_TRUE(walk.computed());
                 ASSERT_EQ(walk.amount, charge) << "fiscal year ending " << end;
                 ASSERT_EQ(walk.bookValue, book) << "fiscal year ending " << end;
                 if (book > 1) {
-                    const auto period = o::PeriodDepreciation({end - 1, 4, 1}, {end, 3, 31}, method, acquiredOn, cost,
-                                                              rates.rate / 1000.0, book, life,
-                                                              rates.guarantee / 1000.0);
+                    const auto period =
+                        o::PeriodDepreciation({end - 1, 4, 1}, {end, 3, 31}, method, acquiredOn, cost,
+                                              rates.rate / 1000.0, book, life, rates.guarantee / 1000.0);
                     ASSERT_EQ(period.amount, charge) << "fiscal year ending " << end;
                 }
                 book -= charge;

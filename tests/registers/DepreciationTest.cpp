@@ -17,22 +17,31 @@ namespace {
 using o::DepreciationOutcome;
 
 // The fiscal year April to March that ends in March of `endYear`.
-dao::Date PeriodStartOf(int endYear) { return {endYear - 1, 4, 1}; }
-dao::Date PeriodEndOf(int endYear) { return {endYear, 3, 31}; }
+dao::Date PeriodStartOf(int endYear)
+{
+    return {endYear - 1, 4, 1};
+}
+dao::Date PeriodEndOf(int endYear)
+{
+    return {endYear, 3, 31};
+}
 
 struct SeriesCase {
     const char* name;
     const char* method;
     dao::Date acquiredOn;
     std::int64_t cost;
-    double rate;          // percent
+    double rate;  // percent
     int lifeYears;
-    double guarantee;     // percent
-    int firstPeriodEnd;   // the year whose March ends the asset's first fiscal year
-    std::vector<std::int64_t> charges;   // from the first fiscal year on
+    double guarantee;                   // percent
+    int firstPeriodEnd;                 // the year whose March ends the asset's first fiscal year
+    std::vector<std::int64_t> charges;  // from the first fiscal year on
 };
 
-void PrintTo(const SeriesCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SeriesCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 // Worked by hand:
 const SeriesCase kSeries[] = {
@@ -41,20 +50,48 @@ const SeriesCase kSeries[] = {
     // of the cost (50,000): 5,000. From the next year (begun after 2007-04-01)
     // 49,999 are spread over 60 months: 49,999 × 12/60 = 9,999.8, 9,999 a year,
     // the sixth year the 4 yen left above 1 yen.
-    {"StraightLineBefore2007", "定額法", {2005, 10, 15}, 1'000'000, 10, 10, 0, 2006,
+    {"StraightLineBefore2007",
+     "定額法",
+     {2005, 10, 15},
+     1'000'000,
+     10,
+     10,
+     0,
+     2006,
      {45'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 5'000, 9'999, 9'999,
       9'999, 9'999, 9'999, 4, 0}},
     // 1,000,000 × 20 % = 200,000; October to March: 100,000; the life ends in
     // October of the sixth fiscal year: 6 months, 100,000, of which 99,999 go.
-    {"StraightLineFrom2007LaterMonth", "定額法", {2013, 10, 1}, 1'000'000, 20, 5, 0, 2014,
+    {"StraightLineFrom2007LaterMonth",
+     "定額法",
+     {2013, 10, 1},
+     1'000'000,
+     20,
+     5,
+     0,
+     2014,
      {100'000, 200'000, 200'000, 200'000, 200'000, 99'999, 0}},
     // A full first year: five years of 200,000, the fifth leaving 1 yen; the
     // life ends with the sixth fiscal year's first day: nothing more.
-    {"StraightLineFrom2007FirstMonth", "定額法", {2013, 4, 1}, 1'000'000, 20, 5, 0, 2014,
+    {"StraightLineFrom2007FirstMonth",
+     "定額法",
+     {2013, 4, 1},
+     1'000'000,
+     20,
+     5,
+     0,
+     2014,
      {200'000, 200'000, 200'000, 200'000, 199'999, 0, 0}},
     // A rate too low for the life: the charge goes on past the life, 150,000 a
     // year until 1 yen remains.
-    {"StraightLinePastItsLife", "定額法", {2013, 4, 1}, 1'000'000, 15, 5, 0, 2014,
+    {"StraightLinePastItsLife",
+     "定額法",
+     {2013, 4, 1},
+     1'000'000,
+     15,
+     5,
+     0,
+     2014,
      {150'000, 150'000, 150'000, 150'000, 150'000, 150'000, 99'999, 0}},
     // 250 %, 8 years (0.313 / 0.334 / 0.05111), acquired in June: only the
     // first year is prorated, 10 months: 1,000,000 × 0.313 × 10/12 = 260,833.
@@ -63,30 +100,65 @@ const SeriesCase kSeries[] = {
     // Year 9, in which the life's months run out in May, still charges a full
     // year's amount, capped at the book value less 1 yen: 37,555 (charging
     // only April and May there left 31,260 yen on the books for good).
-    {"DecliningBalance250AcquiredInJune", "定率法", {2008, 6, 10}, 1'000'000, 31.3, 8, 5.111, 2009,
+    {"DecliningBalance250AcquiredInJune",
+     "定率法",
+     {2008, 6, 10},
+     1'000'000,
+     31.3,
+     8,
+     5.111,
+     2009,
      {260'833, 231'359, 158'943, 109'194, 75'017, 51'536, 37'781, 37'781, 37'555, 0}},
     // 200 %, 10 years (0.200 / 0.250 / 0.06552): the guarantee amount is 65,520;
     // in year 7, 262,144 × 0.2 = 52,428.8 falls below it: 262,144 × 0.250 =
     // 65,536 a year, the last one leaving 1 yen.
-    {"DecliningBalance200FirstMonth", "定率法", {2013, 4, 1}, 1'000'000, 20, 10, 6.552, 2014,
+    {"DecliningBalance200FirstMonth",
+     "定率法",
+     {2013, 4, 1},
+     1'000'000,
+     20,
+     10,
+     6.552,
+     2014,
      {200'000, 160'000, 128'000, 102'400, 81'920, 65'536, 65'536, 65'536, 65'536, 65'535, 0}},
     // 200 %, 8 years (0.250 / 0.334 / 0.07909), acquired in January: 3 months,
     // 2,000,000 × 0.25 × 3/12 = 125,000. Guarantee amount 158,180. Start values
     // 1,875,000; 1,406,250 (351,562.5 drops to 351,562); 1,054,688; 791,016
     // (197,754 still above); 593,262 × 0.25 = 148,315.5 below: 593,262 × 0.334 =
     // 198,149.508, so 198,149 a year until 1 yen is left.
-    {"DecliningBalance200LaterMonth", "定率法", {2015, 1, 10}, 2'000'000, 25, 8, 7.909, 2015,
+    {"DecliningBalance200LaterMonth",
+     "定率法",
+     {2015, 1, 10},
+     2'000'000,
+     25,
+     8,
+     7.909,
+     2015,
      {125'000, 468'750, 351'562, 263'672, 197'754, 198'149, 198'149, 196'963, 0, 0}},
     // 250 %, 10 years (0.250 / 0.334 / 0.04448): guarantee amount 44,480. Year 7:
     // 177,980 × 0.25 = 44,495, just above; year 8: 133,485 × 0.25 = 33,371.25
     // below: 133,485 × 0.334 = 44,583.99, so 44,583 a year, then the rest but 1.
-    {"DecliningBalance250FirstMonth", "定率法", {2010, 4, 1}, 1'000'000, 25, 10, 4.448, 2011,
+    {"DecliningBalance250FirstMonth",
+     "定率法",
+     {2010, 4, 1},
+     1'000'000,
+     25,
+     10,
+     4.448,
+     2011,
      {250'000, 187'500, 140'625, 105'468, 79'101, 59'326, 44'495, 44'583, 44'583, 44'318, 0}},
     // A third a year whatever the month, the last year the rest; nothing left.
     {"LumpSum", "一括償却", {2024, 8, 20}, 200'000, 0, 3, 0, 2025, {66'666, 66'666, 66'668, 0}},
     // Above 16,777,216 yen, to the yen: 123,456,789 × 0.2 = 24,691,357.8;
     // 98,765,432 × 0.2 = 19,753,086.4; 79,012,346 × 0.2 = 15,802,469.2.
-    {"LargeCostDecliningBalance", "定率法", {2013, 4, 1}, 123'456'789, 20, 10, 6.552, 2014,
+    {"LargeCostDecliningBalance",
+     "定率法",
+     {2013, 4, 1},
+     123'456'789,
+     20,
+     10,
+     6.552,
+     2014,
      {24'691'357, 19'753'086, 15'802'469}},
     // 123,456,789 × 0.067 = 8,271,604.863.
     {"LargeCostStraightLine", "定額法", {2013, 4, 1}, 123'456'789, 6.7, 15, 0, 2014, {8'271'604, 8'271'604}},
@@ -106,22 +178,50 @@ const SeriesCase kSeries[] = {
 const SeriesCase kPublicSeries[] = {
     // Twelve years of the public table, then 12,786 down to 50,000 (62,786 ×
     // 0.206 = 12,933.9, capped), then 49,999 × 12/60 = 9,999 for five years and 4.
-    {"OldDecliningBalanceFullFirstYear", "定率法", {2000, 4, 1}, 1'000'000, 20.6, 10, 0, 2001,
-     {206'000, 163'564, 129'869, 103'116, 81'874, 65'008, 51'617, 40'984, 32'541, 25'837, 20'515, 16'289, 12'786,
-      9'999, 9'999, 9'999, 9'999, 9'999, 4, 0}},
-    {"OldStraightLineFullFirstYear", "定額法", {1998, 4, 1}, 1'000'000, 10, 10, 0, 1999,
+    {"OldDecliningBalanceFullFirstYear",
+     "定率法",
+     {2000, 4, 1},
+     1'000'000,
+     20.6,
+     10,
+     0,
+     2001,
+     {206'000, 163'564, 129'869, 103'116, 81'874, 65'008, 51'617, 40'984, 32'541, 25'837,
+      20'515,  16'289,  12'786,  9'999,   9'999,  9'999,  9'999,  9'999,  4,      0}},
+    {"OldStraightLineFullFirstYear",
+     "定額法",
+     {1998, 4, 1},
+     1'000'000,
+     10,
+     10,
+     0,
+     1999,
      {90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 90'000, 50'000, 9'999, 9'999, 9'999,
       9'999, 9'999, 4, 0}},
     // Down to 250,000 (5 %) in the fiscal year April 2000 to March 2001; nothing
     // while years began before 2007-04-01; from April 2007 249,999 × 12/60 =
     // 49,999 a year for five years, then the 4 yen left above 1 yen.
-    {"OldStraightLineLimitReachedBefore2007", "定額法", {1995, 4, 1}, 5'000'000, 20, 5, 0, 1996,
-     {900'000, 900'000, 900'000, 900'000, 900'000, 250'000, 0, 0, 0, 0, 0, 0, 49'999, 49'999, 49'999, 49'999,
-      49'999, 4, 0}},
+    {"OldStraightLineLimitReachedBefore2007",
+     "定額法",
+     {1995, 4, 1},
+     5'000'000,
+     20,
+     5,
+     0,
+     1996,
+     {900'000, 900'000, 900'000, 900'000, 900'000, 250'000, 0, 0, 0, 0, 0, 0, 49'999, 49'999, 49'999, 49'999, 49'999, 4,
+      0}},
     // From 2012-04-01, 200 %, 10 years (0.200 / 0.250 / 0.06552), the worked
     // example of 「日常の会計処理のポイント」 (tkcshuppan.co.jp, trial 9269_57160 p. 83):
     // 200,000 ... 65,536 a year from year 7 on 262,144, the last 65,535.
-    {"DecliningBalance200PublicExample", "定率法", {2013, 4, 1}, 1'000'000, 20, 10, 6.552, 2014,
+    {"DecliningBalance200PublicExample",
+     "定率法",
+     {2013, 4, 1},
+     1'000'000,
+     20,
+     10,
+     6.552,
+     2014,
      {200'000, 160'000, 128'000, 102'400, 81'920, 65'536, 65'536, 65'536, 65'536, 65'535, 0}},
 };
 
@@ -143,8 +243,8 @@ TEST_P(DepreciationSeries, BothRoutinesGiveTheSeriesYearByYear)
         EXPECT_EQ(toDate.amount, c.charges[i]);
         EXPECT_EQ(toDate.bookValue, bookValue);
 
-        const auto period = o::PeriodDepreciation(PeriodStartOf(endYear), PeriodEndOf(endYear), c.method,
-                                                  c.acquiredOn, c.cost, c.rate, bookValue, c.lifeYears, c.guarantee);
+        const auto period = o::PeriodDepreciation(PeriodStartOf(endYear), PeriodEndOf(endYear), c.method, c.acquiredOn,
+                                                  c.cost, c.rate, bookValue, c.lifeYears, c.guarantee);
         ASSERT_TRUE(period.computed());
         EXPECT_EQ(period.amount, c.charges[i]);
         EXPECT_EQ(period.bookValue, bookValue - c.charges[i]);
@@ -152,8 +252,7 @@ TEST_P(DepreciationSeries, BothRoutinesGiveTheSeriesYearByYear)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(HandWorked, DepreciationSeries, ::testing::ValuesIn(kSeries),
-                         testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(HandWorked, DepreciationSeries, ::testing::ValuesIn(kSeries), testsupport::kCaseName);
 INSTANTIATE_TEST_SUITE_P(PublicExamples, DepreciationSeries, ::testing::ValuesIn(kPublicSeries),
                          testsupport::kCaseName);
 
@@ -173,8 +272,8 @@ TEST_F(DepreciationRoutines, PeriodDepreciationTakesTheSwitchFromTheWalk)
                                                  1'000'000, 20, 500'000, 10, 6.552);
     EXPECT_EQ(declining.amount, 100'000);
     // Never more than the start value less 1 yen.
-    const auto capped = o::PeriodDepreciation(PeriodStartOf(2020), PeriodEndOf(2020), "定率法", {2013, 4, 1},
-                                              1'000'000, 20, 40'000, 10, 6.552);
+    const auto capped = o::PeriodDepreciation(PeriodStartOf(2020), PeriodEndOf(2020), "定率法", {2013, 4, 1}, 1'000'000,
+                                              20, 40'000, 10, 6.552);
     EXPECT_EQ(capped.amount, 39'999);
     EXPECT_EQ(capped.bookValue, 1);
 }
@@ -193,8 +292,8 @@ TEST_F(DepreciationRoutines, DecliningBalanceBefore2007)
 
     // DepreciationToDate walks from the cost: 897,000 × 0.206 = 184,782;
     // 712,218 × 0.206 = 146,716.9; 565,502 × 0.206 = 116,493.4.
-    const auto walk = o::DepreciationToDate(PeriodStartOf(2009), PeriodEndOf(2009), "定率法", {2005, 10, 1},
-                                            1'000'000, 20.6, 500'000, 10, 0);
+    const auto walk = o::DepreciationToDate(PeriodStartOf(2009), PeriodEndOf(2009), "定率法", {2005, 10, 1}, 1'000'000,
+                                            20.6, 500'000, 10, 0);
     ASSERT_TRUE(walk.computed());
     EXPECT_EQ(walk.amount, 116'493);
     EXPECT_EQ(walk.bookValue, 565'502);
@@ -239,8 +338,8 @@ TEST_F(DepreciationRoutines, AUsefulLifeOfZeroOrLessIsRefused)
 TEST_F(DepreciationRoutines, AnAcquisitionAfterThePeriodGivesNothingAndTheCost)
 {
     for (auto routine : {&o::PeriodDepreciation, &o::DepreciationToDate}) {
-        const auto result = routine(PeriodStartOf(2025), PeriodEndOf(2025), "定額法", {2025, 4, 1}, 400'000, 12.5,
-                                    400'000, 8, 0);
+        const auto result =
+            routine(PeriodStartOf(2025), PeriodEndOf(2025), "定額法", {2025, 4, 1}, 400'000, 12.5, 400'000, 8, 0);
         ASSERT_TRUE(result.computed());
         EXPECT_EQ(result.amount, 0);
         EXPECT_EQ(result.bookValue, 400'000);
@@ -249,13 +348,13 @@ TEST_F(DepreciationRoutines, AnAcquisitionAfterThePeriodGivesNothingAndTheCost)
 
 TEST_F(DepreciationRoutines, AStartValueAtTheMemorandumValueGivesNothing)
 {
-    const auto oneYen = o::PeriodDepreciation(PeriodStartOf(2016), PeriodEndOf(2016), "定額法", {2013, 4, 1},
-                                              1'000'000, 20, 1, 5, 0);
+    const auto oneYen =
+        o::PeriodDepreciation(PeriodStartOf(2016), PeriodEndOf(2016), "定額法", {2013, 4, 1}, 1'000'000, 20, 1, 5, 0);
     EXPECT_EQ(oneYen.amount, 0);
     EXPECT_EQ(oneYen.bookValue, 1);
     // A lump-sum asset goes down to 0: its last yen is charged in its last year.
-    const auto lumpSum = o::PeriodDepreciation(PeriodStartOf(2027), PeriodEndOf(2027), "一括償却", {2024, 8, 20},
-                                               200'000, 0, 1, 3, 0);
+    const auto lumpSum =
+        o::PeriodDepreciation(PeriodStartOf(2027), PeriodEndOf(2027), "一括償却", {2024, 8, 20}, 200'000, 0, 1, 3, 0);
     EXPECT_EQ(lumpSum.amount, 1);
     EXPECT_EQ(lumpSum.bookValue, 0);
 }
@@ -271,8 +370,8 @@ TEST_F(DepreciationRoutines, AMethodNotRecognisedGivesNothingAndTheCost)
 
 TEST_F(DepreciationRoutines, ImpossibleFiguresAreRefused)
 {
-    const auto negativeCost = o::DepreciationToDate(PeriodStartOf(2015), PeriodEndOf(2015), "定額法", {2013, 4, 1},
-                                                    -1, 20, 800'000, 5, 0);
+    const auto negativeCost =
+        o::DepreciationToDate(PeriodStartOf(2015), PeriodEndOf(2015), "定額法", {2013, 4, 1}, -1, 20, 800'000, 5, 0);
     EXPECT_EQ(negativeCost.outcome, DepreciationOutcome::InvalidInput);
     const auto rateAboveAll = o::DepreciationToDate(PeriodStartOf(2015), PeriodEndOf(2015), "定額法", {2013, 4, 1},
                                                     1'000'000, 100.5, 800'000, 5, 0);
@@ -285,9 +384,9 @@ TEST_F(DepreciationRoutines, ImpossibleFiguresAreRefused)
 // A first fiscal period shorter than a year (July to March) depreciates its months.
 TEST_F(DepreciationRoutines, AShortFirstPeriodDepreciatesItsMonths)
 {
-    const auto result = o::DepreciationToDate({2024, 7, 1}, {2025, 3, 31}, "定額法", {2024, 7, 1}, 400'000, 12.5,
-                                              400'000, 8, 0);
-    EXPECT_EQ(result.amount, 37'500);   // 400,000 × 0.125 × 9/12
+    const auto result =
+        o::DepreciationToDate({2024, 7, 1}, {2025, 3, 31}, "定額法", {2024, 7, 1}, 400'000, 12.5, 400'000, 8, 0);
+    EXPECT_EQ(result.amount, 37'500);  // 400,000 × 0.125 × 9/12
     EXPECT_EQ(result.bookValue, 400'000);
 }
 

@@ -37,7 +37,10 @@ struct ProposalCase {
     const char* rate;
     const char* guarantee;
 };
-void PrintTo(const ProposalCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ProposalCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class StatutoryProposal : public ::testing::TestWithParam<ProposalCase> {};
 
@@ -70,9 +73,12 @@ INSTANTIATE_TEST_SUITE_P(
 struct QuestionCase {
     const char* name;
     FixedAssetFields fields;
-    const char* question;   // nullptr: stored without asking
+    const char* question;  // nullptr: stored without asking
 };
-void PrintTo(const QuestionCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const QuestionCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class RateQuestion : public ::testing::TestWithParam<QuestionCase> {};
 
@@ -97,9 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
         QuestionCase{"GuaranteeTypedAsPrinted", Asset("定率法", "2013年", "10年", "20.000", "0.06552"),
                      "償却率・保証率は％で入力します。定率法・耐用年数10年の法定の率と違います\n"
                      "保証率：入力 0.06552％、法定 6.552％\nこのまま登録しますか？"},
-        QuestionCase{"BothTypedAsPrinted", Asset("定率法", "2010年", "10年", "0.250", "0.04448"),
-                     "償却率・保証率は％で入力します。定率法・耐用年数10年の法定の率と違います\n"
-                     "償却率：入力 0.250％、法定 25.000％\n保証率：入力 0.04448％、法定 4.448％\nこのまま登録しますか？"},
+        QuestionCase{
+            "BothTypedAsPrinted", Asset("定率法", "2010年", "10年", "0.250", "0.04448"),
+            "償却率・保証率は％で入力します。定率法・耐用年数10年の法定の率と違います\n"
+            "償却率：入力 0.250％、法定 25.000％\n保証率：入力 0.04448％、法定 4.448％\nこのまま登録しますか？"},
         QuestionCase{"StraightLineRateOfAnotherLife", Asset("定額法", "2024年", "10年", "20.00"),
                      "償却率・保証率は％で入力します。定額法・耐用年数10年の法定の率と違います\n"
                      "償却率：入力 20.00％、法定 10.000％\nこのまま登録しますか？"},

@@ -48,10 +48,13 @@ struct CheckCase {
     std::string FixedAssetFields::*field;
     const char* value;
     FixedAssetCheck check;
-    const char* message;   // nullptr: passes
+    const char* message;  // nullptr: passes
 };
 
-void PrintTo(const CheckCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CheckCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 const CheckCase kChecks[] = {
     {"AllTypedPassesRegister", &FixedAssetFields::remarks, "", FixedAssetCheck::Register, nullptr},
@@ -84,8 +87,7 @@ TEST_P(FixedAssetChecks, FirstFailedCheckGivesItsMessage)
         EXPECT_EQ(message.value_or("passed"), c.message);
 }
 
-INSTANTIATE_TEST_SUITE_P(FixedAssets, FixedAssetChecks, ::testing::ValuesIn(kChecks),
-                         testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(FixedAssets, FixedAssetChecks, ::testing::ValuesIn(kChecks), testsupport::kCaseName);
 
 TEST(FixedAssetDates, TheDateTextDropsLeadingZerosAndMustNameARealDate)
 {
@@ -157,14 +159,15 @@ protected:
     void TearDown() override { db->Close(); }
 
     // Adds an asset and returns a recordset on the register left on it.
-    std::unique_ptr<dao::Recordset> asset(const char* method, const char* acquired, long long cost, const dao::Value& rate,
-                                          int life, const dao::Value& guarantee, const dao::Value& residual)
+    std::unique_ptr<dao::Recordset> asset(const char* method, const char* acquired, long long cost,
+                                          const dao::Value& rate, int life, const dao::Value& guarantee,
+                                          const dao::Value& residual)
     {
         db->Execute("DELETE FROM 固定資産台帳");
-        db->Execute("INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, "
-                    "耐用年数, 償却率, 保証率, 残存価格) VALUES ('F-1', '資産', 1, '144', ?, ?, ?, ?, ?, ?, ?)",
-                    {dao::Value(acquired), dao::Value(cost), dao::Value(method), dao::Value(life), rate, guarantee,
-                     residual});
+        db->Execute(
+            "INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, "
+            "耐用年数, 償却率, 保証率, 残存価格) VALUES ('F-1', '資産', 1, '144', ?, ?, ?, ?, ?, ?, ?)",
+            {dao::Value(acquired), dao::Value(cost), dao::Value(method), dao::Value(life), rate, guarantee, residual});
         auto rs = db->OpenRecordset("Q_固定資産台帳");
         rs->MoveFirst();
         return rs;
@@ -198,14 +201,15 @@ TEST_F(FixedAssetRecords, TheButtonWalksAnOldDecliningBalanceAsset)
 
 TEST_F(FixedAssetRecords, TheButtonRefusesWhereNoRuleAppliesOrAValueIsMissing)
 {
-    auto figures = registers::DepreciationFromAcquisition(*asset("定率法", "2013-04-01", 1'000'000, 20.0, 51, 1.0, 500'000),
-                                                     kStart, kEnd);
+    auto figures = registers::DepreciationFromAcquisition(
+        *asset("定率法", "2013-04-01", 1'000'000, 20.0, 51, 1.0, 500'000), kStart, kEnd);
     EXPECT_EQ(figures.message, registers::kNoDepreciationRuleMessage);
 
     figures = registers::DepreciationFromAcquisition(*asset("一括償却", "2013-04-01", 180'000, 0.0, 0, 0.0, 180'000),
                                                      kStart, kEnd);
-    EXPECT_EQ(figures.message, "固定資産「資産」（管理番号 F-1）の耐用年数「0」では償却できません"
-                               "（1 年以上の耐用年数を入れて更新してください）");
+    EXPECT_EQ(figures.message,
+              "固定資産「資産」（管理番号 F-1）の耐用年数「0」では償却できません"
+              "（1 年以上の耐用年数を入れて更新してください）");
     EXPECT_TRUE(figures.beep);
 
     figures = registers::DepreciationFromAcquisition(
@@ -216,12 +220,14 @@ TEST_F(FixedAssetRecords, TheButtonRefusesWhereNoRuleAppliesOrAValueIsMissing)
 TEST_F(FixedAssetRecords, ListLineLaysOutEveryPiece)
 {
     db->Execute("DELETE FROM 固定資産台帳");
-    db->Execute("INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数, "
-                "償却率, 保証率, 残存価格, 減価償却費, 使用部署名, 備考) VALUES ('F-002', '配送用ライトバン', 1, '144', "
-                "'2022-10-03', 2280000, '定率法', 5, 40.0, 10.8, 656640, 262656, '営業部', '')");
-    db->Execute("INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数, "
-                "償却率, 保証率, 残存価格, 減価償却費, 使用部署名, 備考) VALUES ('F-1', '科目なし', 2, '', '2024-04-01', "
-                "1000, '一括償却', 3, NULL, NULL, 1000, NULL, '', '')");
+    db->Execute(
+        "INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数, "
+        "償却率, 保証率, 残存価格, 減価償却費, 使用部署名, 備考) VALUES ('F-002', '配送用ライトバン', 1, '144', "
+        "'2022-10-03', 2280000, '定率法', 5, 40.0, 10.8, 656640, 262656, '営業部', '')");
+    db->Execute(
+        "INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数, "
+        "償却率, 保証率, 残存価格, 減価償却費, 使用部署名, 備考) VALUES ('F-1', '科目なし', 2, '', '2024-04-01', "
+        "1000, '一括償却', 3, NULL, NULL, 1000, NULL, '', '')");
     auto rs = db->OpenRecordset("Q_固定資産台帳");
     rs->MoveFirst();
     const std::string accountName = rs->get("勘定科目名").toText();
@@ -242,8 +248,8 @@ TEST_F(FixedAssetRecords, ListLineLaysOutEveryPiece)
     EXPECT_EQ(registers::FixedAssetListLine(*rs),
               "F-1" + blanks(7) + " " + "科目なし" + blanks(8) + " " + blanks(3) + "2" + blanks(4) + blanks(12) + " "
                   + " 2024/04/01" + blanks(7) + blanks(2) + blanks(9) + "1,000" + " " + "一括償却" + blanks(2)
-                  + blanks(2) + "3年" + "  　" + blanks(6) + blanks(2) + blanks(8) + " " + blanks(5) + "1,000"
-                  + " " + blanks(10) + " " + blanks(10) + " " + blanks(10));
+                  + blanks(2) + "3年" + "  　" + blanks(6) + blanks(2) + blanks(8) + " " + blanks(5) + "1,000" + " "
+                  + blanks(10) + " " + blanks(10) + " " + blanks(10));
 }
 
 // A book value wider than its field shows as "*" across it, and never runs
@@ -251,17 +257,19 @@ TEST_F(FixedAssetRecords, ListLineLaysOutEveryPiece)
 TEST_F(FixedAssetRecords, AnAmountTooWideForItsFieldShowsStarsApartFromItsNeighbour)
 {
     db->Execute("DELETE FROM 固定資産台帳");
-    db->Execute("INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数, "
-                "償却率, 保証率, 残存価格, 減価償却費, 使用部署名, 備考) VALUES ('F-9', '工場', 12345, '', '2024-04-01', "
-                "1234567890, '定額法', 50, 2.0, NULL, 123456789, 30000000, '', '')");
-    db->Execute("INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数, "
-                "償却率, 保証率, 残存価格, 減価償却費, 使用部署名, 備考) VALUES ('F-8', '倉庫', 1, '', '2024-04-01', "
-                "99999999, '定額法', 50, 2.0, NULL, 99999999, 99999999, '', '')");
+    db->Execute(
+        "INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数, "
+        "償却率, 保証率, 残存価格, 減価償却費, 使用部署名, 備考) VALUES ('F-9', '工場', 12345, '', '2024-04-01', "
+        "1234567890, '定額法', 50, 2.0, NULL, 123456789, 30000000, '', '')");
+    db->Execute(
+        "INSERT INTO 固定資産台帳 (管理番号, 名称, 数量, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数, "
+        "償却率, 保証率, 残存価格, 減価償却費, 使用部署名, 備考) VALUES ('F-8', '倉庫', 1, '', '2024-04-01', "
+        "99999999, '定額法', 50, 2.0, NULL, 99999999, 99999999, '', '')");
     auto rs = db->OpenRecordset("Q_固定資産台帳");
     for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) {
         const std::string line = registers::FixedAssetListLine(*rs);
         if (rs->get("管理番号").toText() == "F-9") {
-            EXPECT_NE(line.find("   1,234,567,890 "), std::string::npos) << line;   // 13 characters fit in 14
+            EXPECT_NE(line.find("   1,234,567,890 "), std::string::npos) << line;  // 13 characters fit in 14
             EXPECT_NE(line.find(" **** "), std::string::npos) << line;             // a quantity of 5 digits in 4
             EXPECT_NE(line.find(" ********** 30,000,000 "), std::string::npos) << line;
             EXPECT_EQ(line.find("123,456,78"), std::string::npos) << line;

@@ -32,13 +32,19 @@
 
 namespace {
 
+using registers::Form11;
 using testsupport::AnotherProgram;
 using testsupport::DumpRows;
 using testsupport::TempPeriodFile;
-using registers::Form11;
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-std::string s(const QString& text) { return text.toStdString(); }
+QString q(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+std::string s(const QString& text)
+{
+    return text.toStdString();
+}
 
 class Form11Test : public testsupport::WindowTestBase<> {
 protected:
@@ -176,7 +182,7 @@ TEST_F(Form11Test, AWrongCodeOnlyBeepsAndSavesNothing)
     EXPECT_EQ(dialogs->beepCount(), 1);
     EXPECT_TRUE(form->Text1(0)->hasFocus());
     EXPECT_EQ(DumpRows(*db, "銀行コードﾏｽﾀｰ"), before);
-    EXPECT_EQ(s(form->Text1(1)->text()), "名前も保存されない");   // the fields keep what was typed
+    EXPECT_EQ(s(form->Text1(1)->text()), "名前も保存されない");  // the fields keep what was typed
 }
 
 TEST_F(Form11Test, ACodeAlreadyTakenIsRefusedNamingItsBank)
@@ -202,8 +208,7 @@ TEST_F(Form11Test, ABankInUseIsNeitherDeletedNorRecoded)
 
     chooseBank("0001");
     form->Text1(0)->setText("0002");
-    dialogs->expectMessage("「みずほ銀行」は取引銀行・仕訳に使われているため、銀行番号を変更できません",
-                           ui::Answer::Ok)
+    dialogs->expectMessage("「みずほ銀行」は取引銀行・仕訳に使われているため、銀行番号を変更できません", ui::Answer::Ok)
         .withoutTitle();
     form->Command1_Click(Form11::BankUpdate);
     EXPECT_EQ(bankField("0001", "銀行名"), "みずほ銀行");
@@ -222,16 +227,17 @@ TEST_F(Form11Test, ABankInUseIsNeitherDeletedNorRecoded)
 TEST_F(Form11Test, ABankWithBranchesIsKeptAndOneWithoutIsDeletedWithoutAQuestion)
 {
     chooseBank("0009");
-    dialogs->expectMessage("「三井住友銀行」には支店（東京営業部・新宿西口支店・渋谷駅前支店）があるため、削除できません"
-                           "　先に支店を削除してください",
-                           ui::Answer::Ok)
+    dialogs
+        ->expectMessage("「三井住友銀行」には支店（東京営業部・新宿西口支店・渋谷駅前支店）があるため、削除できません"
+                        "　先に支店を削除してください",
+                        ui::Answer::Ok)
         .withoutTitle();
     form->Command1_Click(Form11::BankDelete);
     EXPECT_EQ(bankField("0009", "銀行名"), "三井住友銀行");
     EXPECT_EQ(dialogs->beepCount(), 1);
 
     chooseBranch("りそな銀行", "100");
-    form->Command2_Click(Form11::BranchDelete);   // its one branch first
+    form->Command2_Click(Form11::BranchDelete);  // its one branch first
     EXPECT_EQ(branchName("0010100"), "(none)");
     chooseBank("0010");
     form->Command1_Click(Form11::BankDelete);
@@ -243,9 +249,10 @@ TEST_F(Form11Test, ABankWithBranchesIsKeptAndOneWithoutIsDeletedWithoutAQuestion
 // of their branch codes follow, their numbers and names stay.
 TEST_F(Form11Test, ANewBankCodeCarriesItsBranches)
 {
-    const std::string otherBranches = DumpRows(*db, "SELECT * FROM 支店コードﾏｽﾀｰ WHERE 銀行コード <> '0005' ORDER BY 支店コード");
+    const std::string otherBranches =
+        DumpRows(*db, "SELECT * FROM 支店コードﾏｽﾀｰ WHERE 銀行コード <> '0005' ORDER BY 支店コード");
     chooseBank("0005");
-    form->Text1(0)->setText(q("２２"));   // typed with full-width digits
+    form->Text1(0)->setText(q("２２"));  // typed with full-width digits
     form->Command1_Click(Form11::BankUpdate);
     EXPECT_EQ(bankField("0005", "銀行名"), "(none)");
     EXPECT_EQ(bankField("0022", "銀行名"), "三菱ＵＦＪ銀行");
@@ -255,7 +262,8 @@ TEST_F(Form11Test, ANewBankCodeCarriesItsBranches)
     auto moved = db->OpenRecordset("SELECT COUNT(*) AS n FROM 支店コードﾏｽﾀｰ WHERE 銀行コード = '0022'",
                                    dao::RecordsetType::Snapshot);
     EXPECT_EQ(moved->get("n").toInt64(), 2);
-    EXPECT_EQ(DumpRows(*db, "SELECT * FROM 支店コードﾏｽﾀｰ WHERE 銀行コード <> '0022' ORDER BY 支店コード"), otherBranches);
+    EXPECT_EQ(DumpRows(*db, "SELECT * FROM 支店コードﾏｽﾀｰ WHERE 銀行コード <> '0022' ORDER BY 支店コード"),
+              otherBranches);
     // The branch list shows them under their bank at once.
     chooseBranch("三菱ＵＦＪ銀行", "041");
     EXPECT_EQ(s(form->Text2(1)->text()), "新宿中央支店");
@@ -290,7 +298,7 @@ TEST_F(Form11Test, ButtonsNeedAChosenLine)
 TEST_F(Form11Test, AddedBranchFollowsTheBanksLastBranch)
 {
     chooseBank("0005");
-    form->Command2_Click(Form11::BranchAdd);   // 支店追加 for the chosen bank
+    form->Command2_Click(Form11::BranchAdd);  // 支店追加 for the chosen bank
     EXPECT_EQ(branchName("0005042"), "＊新規支店登録名＊");
 
     // With a bank and a branch chosen, the branch's bank wins.
@@ -341,10 +349,10 @@ TEST_F(Form11Test, ARefusalWhoseMessageMovesTheFocusComesOnce)
     };
     const std::string banks = DumpRows(*db, "銀行コードﾏｽﾀｰ");
     const std::string branches = DumpRows(*db, "支店コードﾏｽﾀｰ");
-    for (const Case& c : {Case{"bank code taken", [&] { chooseBank("0010"); }, form->Text1(0), "1",
-                               form->Command1(Form11::BankUpdate)},
-                          Case{"branch number taken", [&] { chooseBranch("三菱ＵＦＪ銀行", "041"); }, form->Text2(0),
-                               "001", form->Command2(Form11::BranchUpdate)}}) {
+    for (const Case& c :
+         {Case{"bank code taken", [&] { chooseBank("0010"); }, form->Text1(0), "1", form->Command1(Form11::BankUpdate)},
+          Case{"branch number taken", [&] { chooseBranch("三菱ＵＦＪ銀行", "041"); }, form->Text2(0), "001",
+               form->Command2(Form11::BranchUpdate)}}) {
         SCOPED_TRACE(c.name);
         c.choose();
         c.field->setText(c.typed);
@@ -389,8 +397,9 @@ TEST_F(Form11Test, ARowChangedOrRemovedElsewhereIsRefused)
 {
     chooseBank("0010");
     db->Execute("DELETE FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0010'");
-    dialogs->expectMessage("選択された銀行は他で変更または削除されています　一覧を読み直しましたので選び直してください",
-                           ui::Answer::Ok)
+    dialogs
+        ->expectMessage("選択された銀行は他で変更または削除されています　一覧を読み直しましたので選び直してください",
+                        ui::Answer::Ok)
         .withoutTitle();
     form->Command1_Click(Form11::BankDelete);
     EXPECT_EQ(form->List1()->count(), 4);
@@ -398,8 +407,9 @@ TEST_F(Form11Test, ARowChangedOrRemovedElsewhereIsRefused)
     EXPECT_EQ(bankField("0017", "銀行名"), "埼玉りそな銀行");
 
     db->Execute("UPDATE 支店コードﾏｽﾀｰ SET 支店名 = '名古屋支店' WHERE 支店コード = '0001210'");
-    dialogs->expectMessage("選択された支店は他で変更または削除されています　一覧を読み直しましたので選び直してください",
-                           ui::Answer::Ok)
+    dialogs
+        ->expectMessage("選択された支店は他で変更または削除されています　一覧を読み直しましたので選び直してください",
+                        ui::Answer::Ok)
         .withoutTitle();
     chooseBranch("みずほ銀行", "210");
     EXPECT_TRUE(form->Text2(1)->text().isEmpty());
@@ -425,10 +435,13 @@ struct ChangeWhileWaitingCase {
     const char* otherChange;  // the other program's UPDATE
     const char* readBack;     // a SELECT of the field `field`, read back after the refusal
     const char* field;
-    const char* otherValue;   // what the other program stored there
+    const char* otherValue;  // what the other program stored there
 };
 
-void PrintTo(const ChangeWhileWaitingCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ChangeWhileWaitingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ChangeWhileWaitingTest : public Form11Test, public ::testing::WithParamInterface<ChangeWhileWaitingCase> {};
 
@@ -452,13 +465,15 @@ TEST_P(ChangeWhileWaitingTest, TheChangeCommittedMeanwhileIsRefusedNotOverwritte
 INSTANTIATE_TEST_SUITE_P(
     Writes, ChangeWhileWaitingTest,
     ::testing::Values(
-        ChangeWhileWaitingCase{"BankUpdate", true, "0005", Form11::BankUpdate,
-                               "UPDATE 銀行コードﾏｽﾀｰ SET 振込銀行名 = 'ﾐﾂﾋﾞｼ', 使用銀行 = 0 WHERE 銀行コード = '0005'",
-                               "SELECT 振込銀行名 || '/' || 使用銀行 AS 値 FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0005'",
-                               "値", "ﾐﾂﾋﾞｼ/0"},
+        ChangeWhileWaitingCase{
+            "BankUpdate", true, "0005", Form11::BankUpdate,
+            "UPDATE 銀行コードﾏｽﾀｰ SET 振込銀行名 = 'ﾐﾂﾋﾞｼ', 使用銀行 = 0 WHERE 銀行コード = '0005'",
+            "SELECT 振込銀行名 || '/' || 使用銀行 AS 値 FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0005'", "値",
+            "ﾐﾂﾋﾞｼ/0"},
         ChangeWhileWaitingCase{"BankDelete", true, "0010", Form11::BankDelete,
                                "UPDATE 銀行コードﾏｽﾀｰ SET 銀行名 = 'りそな銀行本部' WHERE 銀行コード = '0010'",
-                               "SELECT 銀行名 FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0010'", "銀行名", "りそな銀行本部"},
+                               "SELECT 銀行名 FROM 銀行コードﾏｽﾀｰ WHERE 銀行コード = '0010'", "銀行名",
+                               "りそな銀行本部"},
         ChangeWhileWaitingCase{"BranchUpdate", false, "041", Form11::BranchUpdate,
                                "UPDATE 支店コードﾏｽﾀｰ SET 支店名 = '新宿中央' WHERE 支店コード = '0005041'",
                                "SELECT 支店名 FROM 支店コードﾏｽﾀｰ WHERE 支店コード = '0005041'", "支店名", "新宿中央"},
@@ -476,7 +491,8 @@ TEST_F(Form11Test, AnAddedBranchTakesTheNumberAfterOneAddedMeanwhile)
     {
         AnotherProgram other(file.path());
         other.exec("BEGIN IMMEDIATE");
-        other.exec("INSERT INTO 支店コードﾏｽﾀｰ (銀行コード, 支店コード, 支店名) VALUES ('0005', '0005042', '池袋支店')");
+        other.exec(
+            "INSERT INTO 支店コードﾏｽﾀｰ (銀行コード, 支店コード, 支店名) VALUES ('0005', '0005042', '池袋支店')");
         other.execLater(std::chrono::milliseconds(300), "COMMIT");
         form->Command2_Click(Form11::BranchAdd);
     }

@@ -17,22 +17,22 @@ TEST(StatutoryRates, KnownRowsOfBothTables)
 {
     const auto rows200Ten = StatutoryRatesFor(DepreciationRules::From2012, 10);
     ASSERT_TRUE(rows200Ten);
-    EXPECT_EQ(rows200Ten->decliningBalance, 20000);   // 0.200
-    EXPECT_EQ(rows200Ten->revised, 25000);            // 0.250
-    EXPECT_EQ(rows200Ten->guarantee, 6552);           // 0.06552
+    EXPECT_EQ(rows200Ten->decliningBalance, 20000);  // 0.200
+    EXPECT_EQ(rows200Ten->revised, 25000);           // 0.250
+    EXPECT_EQ(rows200Ten->guarantee, 6552);          // 0.06552
 
     const auto rows200Eight = StatutoryRatesFor(DepreciationRules::From2012, 8);
     ASSERT_TRUE(rows200Eight);
-    EXPECT_EQ(rows200Eight->decliningBalance, 25000);   // 0.250
-    EXPECT_EQ(rows200Eight->revised, 33400);            // 0.334
-    EXPECT_EQ(rows200Eight->guarantee, 7909);           // 0.07909
+    EXPECT_EQ(rows200Eight->decliningBalance, 25000);  // 0.250
+    EXPECT_EQ(rows200Eight->revised, 33400);           // 0.334
+    EXPECT_EQ(rows200Eight->guarantee, 7909);          // 0.07909
 
     const auto rows250Ten = StatutoryRatesFor(DepreciationRules::From2007, 10);
     ASSERT_TRUE(rows250Ten);
-    EXPECT_EQ(rows250Ten->decliningBalance, 25000);   // 0.250
-    EXPECT_EQ(rows250Ten->revised, 33400);            // 0.334
-    EXPECT_EQ(rows250Ten->guarantee, 4448);           // 0.04448
-    EXPECT_EQ(rows250Ten->straightLine, 10000);       // 0.100
+    EXPECT_EQ(rows250Ten->decliningBalance, 25000);  // 0.250
+    EXPECT_EQ(rows250Ten->revised, 33400);           // 0.334
+    EXPECT_EQ(rows250Ten->guarantee, 4448);          // 0.04448
+    EXPECT_EQ(rows250Ten->straightLine, 10000);      // 0.100
 }
 
 TEST(StatutoryRates, RuleSetsFollowTheAcquisitionDate)
@@ -71,7 +71,8 @@ int StraightLineOf(int years)
 // A digit mistyped in the transcription breaks one of these.
 TEST(StatutoryRates, EveryRowFollowsTheConstructionOfTheTable)
 {
-    for (const auto& [rules, factor] : {std::pair{DepreciationRules::From2007, 2.5}, {DepreciationRules::From2012, 2.0}}) {
+    for (const auto& [rules, factor] :
+         {std::pair{DepreciationRules::From2007, 2.5}, {DepreciationRules::From2012, 2.0}}) {
         for (const auto& row : StatutoryRateTable(rules)) {
             SCOPED_TRACE(::testing::Message() << "factor " << factor << ", life " << row.lifeYears);
             const int n = row.lifeYears;

@@ -45,17 +45,18 @@ protected:
 
     void add(const Account& a)
     {
-        fx.addRow("勘定科目コード表", {{"勘定科目コード", a.code},
-                                       {"勘定科目名", a.name},
-                                       {"大分類", a.major},
-                                       {"中分類", a.middle},
-                                       {"小分類", a.minor},
-                                       {"借貸区分", a.side},
-                                       {"適用", a.inUse ? 1 : 0},
-                                       {"期首残高", a.opening},
-                                       {"借方合計", a.debit},
-                                       {"貸方合計", a.credit},
-                                       {"期末残高", a.closing}});
+        fx.addRow("勘定科目コード表",
+                  {{"勘定科目コード", a.code},
+                   {"勘定科目名", a.name},
+                   {"大分類", a.major},
+                   {"中分類", a.middle},
+                   {"小分類", a.minor},
+                   {"借貸区分", a.side},
+                   {"適用", a.inUse ? 1 : 0},
+                   {"期首残高", a.opening},
+                   {"借方合計", a.debit},
+                   {"貸方合計", a.credit},
+                   {"期末残高", a.closing}});
     }
 
     void addSmallChart()
@@ -63,7 +64,7 @@ protected:
         add({"100", "現金", "資産の部", "流動資産", "現金預金", 0, true, 500000, 1200000, 300000, 1400000});
         add({"103", "普通預金", "資産の部", "流動資産", "現金預金", 0, true, 1000000, 0, 0, 1000000});
         add({"111", "売掛金", "資産の部", "流動資産", "売上債権", 0, false, 0, 0, 0, 0});
-        add({"112", "未決算", "", "", "", 0, true, 0, 0, 0, 0});   // no classes
+        add({"112", "未決算", "", "", "", 0, true, 0, 0, 0, 0});  // no classes
         add({"113", "受取手形", "資産の部", "流動資産", "売上債権", 0, true, 1000000000, 0, 0, 1000000000});
         add({"201", "買掛金", "負債の部", "流動負債", "仕入債務", 1, true, dao::Value(), 0, 250000, -250000});
     }
@@ -93,13 +94,19 @@ TEST_F(AccountListPrintoutTest, MasterListShowsClassesOnlyWhenTheyChangeWithBoth
     const std::vector<std::string> expected = {
         HeaderOnSheet(kMasterTitle, "    ページ  1"),
         M(FullWidthBlanks(29) + "期首残高　使用　借貸　　　借方合計　　貸方合計　　期末残高"),
-        M("資産の部  流動資産  現金預金          100 現金                500,000 ○ 　□－　   1,200,000     300,000   1,400,000"),
-        M("                                      103 普通預金          1,000,000 ○ 　□－　           0           0   1,000,000"),
-        M("                    売上債権          111 売掛金                    0 　 　□－　           0           0           0"),
+        M("資産の部  流動資産  現金預金          100 現金                500,000 ○ 　□－　   1,200,000     300,000   "
+          "1,400,000"),
+        M("                                      103 普通預金          1,000,000 ○ 　□－　           0           0   "
+          "1,000,000"),
+        M("                    売上債権          111 売掛金                    0 　 　□－　           0           0    "
+          "       0"),
         // No classes: blanks, and 売上債権 stays the class printed last.
-        M("                                      112 未決算                    0 ○ 　□－　           0           0           0"),
-        M("                                      113 受取手形       ************ ○ 　□－　           0           0************"),
-        M("負債の部  流動負債  仕入債務          201 買掛金                      ○ 　－□　           0     250,000    -250,000"),
+        M("                                      112 未決算                    0 ○ 　□－　           0           0     "
+          "      0"),
+        M("                                      113 受取手形       ************ ○ 　□－　           0           "
+          "0************"),
+        M("負債の部  流動負債  仕入債務          201 買掛金                      ○ 　－□　           0     250,000    "
+          "-250,000"),
     };
     EXPECT_TRUE(SameLines(sheets[0], expected));
     EXPECT_EQ(printer.events().back().kind, printing::PrintEvent::Kind::NewPage);
@@ -123,11 +130,16 @@ TEST_F(AccountListPrintoutTest, UsedListHasNoInUseColumnAndKeepsItsOwnClassMemor
     const std::vector<std::string> expected = {
         HeaderOnSheet(kUsedTitle, "    ページ  1"),
         M(FullWidthBlanks(30) + "期首残高　　借貸　　　借方合計　　貸方合計　　期末残高"),
-        M("資産の部  流動資産  現金預金          100 現金                500,000 　□－　   1,200,000     300,000   1,400,000"),
-        M("                                      103 普通預金          1,000,000 　□－　           0           0   1,000,000"),
-        M("                                      112 未決算                    0 　□－　           0           0           0"),
-        M("                    売上債権          113 受取手形       ************ 　□－　           0           0************"),
-        M("負債の部  流動負債  仕入債務          201 買掛金                      　－□　           0     250,000    -250,000"),
+        M("資産の部  流動資産  現金預金          100 現金                500,000 　□－　   1,200,000     300,000   "
+          "1,400,000"),
+        M("                                      103 普通預金          1,000,000 　□－　           0           0   "
+          "1,000,000"),
+        M("                                      112 未決算                    0 　□－　           0           0       "
+          "    0"),
+        M("                    売上債権          113 受取手形       ************ 　□－　           0           "
+          "0************"),
+        M("負債の部  流動負債  仕入債務          201 買掛金                      　－□　           0     250,000    "
+          "-250,000"),
     };
     EXPECT_TRUE(SameLines(sheets[0], expected));
 }
@@ -138,7 +150,10 @@ struct PageCase {
     std::size_t rowsOnLastSheet;
     std::size_t sheets;
 };
-void PrintTo(const PageCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PageCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class AccountListPages : public AccountListPrintoutTest, public ::testing::WithParamInterface<PageCase> {};
 

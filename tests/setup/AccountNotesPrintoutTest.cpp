@@ -53,10 +53,9 @@ TEST_F(AccountNotesPrintoutTest, MasterDescriptionsListEveryAccountOfTheChart)
     print(setup::PrintMasterAccountNotes, "Q_勘定科目コード表");
 
     const std::vector<std::string> expected = {
-        HeaderOnSheet(kMasterNotesTitle, "    ページ  1"),
-        M(" 100 現金           手許にある現金"),
+        HeaderOnSheet(kMasterNotesTitle, "    ページ  1"), M(" 100 現金           手許にある現金"),
         M(" 111 売掛金         得意先に対する営業上の未収金"),
-        M(" 112                名称のない科目"),   // the description keeps its column
+        M(" 112                名称のない科目"),  // the description keeps its column
     };
     ASSERT_EQ(Sheets(printer).size(), 1u);
     EXPECT_TRUE(SameLines(Sheets(printer)[0], expected));
@@ -83,15 +82,16 @@ TEST_F(AccountNotesPrintoutTest, UsedDescriptionsListOnlyTheAccountsInUse)
 
 TEST_F(AccountNotesPrintoutTest, IndustryNamesListTheSevenSetsOfEveryAccount)
 {
-    fx.addRow("勘定科目コード表", {{"勘定科目コード", "400"},
-                                   {"勘定科目名", "売上高"},
-                                   {"標準勘定科目名", "売上高"},
-                                   {"販売業勘定科目名", "売上高"},
-                                   {"製造業勘定科目名", "製品売上高"},
-                                   {"建設業勘定科目名", "完成工事高"},
-                                   {"運送業勘定科目名", "営業収益"},
-                                   {"医療勘定科目名", "医業収益（入院診療収益）"},
-                                   {"農業勘定科目名", ""}});
+    fx.addRow("勘定科目コード表",
+              {{"勘定科目コード", "400"},
+               {"勘定科目名", "売上高"},
+               {"標準勘定科目名", "売上高"},
+               {"販売業勘定科目名", "売上高"},
+               {"製造業勘定科目名", "製品売上高"},
+               {"建設業勘定科目名", "完成工事高"},
+               {"運送業勘定科目名", "営業収益"},
+               {"医療勘定科目名", "医業収益（入院診療収益）"},
+               {"農業勘定科目名", ""}});
     print(setup::PrintIndustryAccountList, "Q_勘定科目コード表");
 
     const std::vector<std::string> expected = {
@@ -111,10 +111,13 @@ struct PageCase {
     void (*printout)(setup::SetupPage&, dao::Recordset&);
     const char* source;
     int accounts;
-    std::size_t headerLines;    // header (and heading) lines on each sheet
+    std::size_t headerLines;  // header (and heading) lines on each sheet
     std::vector<std::size_t> rowsPerSheet;
 };
-void PrintTo(const PageCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PageCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class NamesListPages : public AccountNotesPrintoutTest, public ::testing::WithParamInterface<PageCase> {};
 
@@ -142,8 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PageCase{"DescriptionsEightySixFillOnePage", setup::PrintUsedAccountNotes, "Q_使用勘定科目表", 86, 1, {86}},
         PageCase{"DescriptionsEightySevenBreak", setup::PrintUsedAccountNotes, "Q_使用勘定科目表", 87, 1, {86, 1}},
-        PageCase{"MasterDescriptionsEightySevenBreak", setup::PrintMasterAccountNotes, "Q_勘定科目コード表", 87, 1,
-                 {86, 1}},
+        PageCase{
+            "MasterDescriptionsEightySevenBreak", setup::PrintMasterAccountNotes, "Q_勘定科目コード表", 87, 1, {86, 1}},
         PageCase{"IndustryEightySevenFillOnePage", setup::PrintIndustryAccountList, "Q_勘定科目コード表", 87, 2, {87}},
         PageCase{"IndustryEightyEightBreak", setup::PrintIndustryAccountList, "Q_勘定科目コード表", 88, 2, {87, 1}}),
     testsupport::kCaseName);
@@ -154,7 +157,10 @@ struct EditModeCase {
     const char* source;
     bool emptyChart;
 };
-void PrintTo(const EditModeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EditModeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class NamesListEditMode : public AccountNotesPrintoutTest, public ::testing::WithParamInterface<EditModeCase> {};
 
@@ -176,13 +182,12 @@ TEST_P(NamesListEditMode, SwitchesEditModeOffForEveryWindow)
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, NamesListEditMode,
-    ::testing::Values(EditModeCase{"MasterDescriptions", setup::PrintMasterAccountNotes, "Q_勘定科目コード表", false},
-                      EditModeCase{"UsedDescriptions", setup::PrintUsedAccountNotes, "Q_使用勘定科目表", false},
-                      EditModeCase{"Industry", setup::PrintIndustryAccountList, "Q_勘定科目コード表", false},
-                      EditModeCase{"IndustryWithEmptyChart", setup::PrintIndustryAccountList, "Q_勘定科目コード表",
-                                   true},
-                      EditModeCase{"DescriptionsWithEmptyChart", setup::PrintUsedAccountNotes, "Q_使用勘定科目表",
-                                   true}),
+    ::testing::Values(
+        EditModeCase{"MasterDescriptions", setup::PrintMasterAccountNotes, "Q_勘定科目コード表", false},
+        EditModeCase{"UsedDescriptions", setup::PrintUsedAccountNotes, "Q_使用勘定科目表", false},
+        EditModeCase{"Industry", setup::PrintIndustryAccountList, "Q_勘定科目コード表", false},
+        EditModeCase{"IndustryWithEmptyChart", setup::PrintIndustryAccountList, "Q_勘定科目コード表", true},
+        EditModeCase{"DescriptionsWithEmptyChart", setup::PrintUsedAccountNotes, "Q_使用勘定科目表", true}),
     testsupport::kCaseName);
 
 }  // namespace

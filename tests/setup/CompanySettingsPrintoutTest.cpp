@@ -68,7 +68,7 @@ protected:
 TEST_F(CompanySettingsPrintoutTest, PrintsEveryLineOfThePageAndEveryBankAccount)
 {
     addBankAccount(1, "0001", "0001001", "普通預金", 1000000);
-    addBankAccount(2, "0001", "0001002", "当座預金", 0);   // a branch without a name
+    addBankAccount(2, "0001", "0001002", "当座預金", 0);  // a branch without a name
     addBankAccount(3, "0002", "0002001", "普通預金", -5000);
     print();
 
@@ -94,13 +94,13 @@ TEST_F(CompanySettingsPrintoutTest, SpacesItsLinesWithGapsAndBlankLinesOnlyWhere
         return 0.0;
     };
     const double line = 9.0, gap = 2.7, blank = 11.7;
-    EXPECT_NEAR(yOf("【"), blank, 1e-6);   // one blank line above the header
+    EXPECT_NEAR(yOf("【"), blank, 1e-6);  // one blank line above the header
     EXPECT_NEAR(yOf("《 会社基本情報 》") - yOf("【"), line + gap + blank, 1e-6);
     EXPECT_NEAR(yOf("フリガナ") - yOf("法人番号"), line + gap, 1e-6);
     EXPECT_NEAR(yOf("会計年度") - yOf("会社Eメール"), line + gap + blank, 1e-6);
-    EXPECT_NEAR(yOf("みずなみ") - yOf("青葉銀行"), line, 1e-6);            // bank lines without gaps
+    EXPECT_NEAR(yOf("みずなみ") - yOf("青葉銀行"), line, 1e-6);  // bank lines without gaps
     EXPECT_NEAR(yOf("《 消費税設定 》") - yOf("みずなみ"), line + blank, 1e-6);
-    EXPECT_NEAR(yOf("処理方法") - yOf("申告区分"), line, 1e-6);            // tax lines without gaps
+    EXPECT_NEAR(yOf("処理方法") - yOf("申告区分"), line, 1e-6);  // tax lines without gaps
     // The undated rate row prints nothing but keeps its gap.
     EXPECT_NEAR(yOf("2014/04/01") - yOf("《 消費税率 》"), line + gap + gap, 1e-6);
     EXPECT_NEAR(yOf("2019/10/01") - yOf("2014/04/01"), line + gap, 1e-6);
@@ -154,7 +154,10 @@ struct CodeCase {
     std::string text;
     const char* expected;
 };
-void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CodeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TaxCodeText : public ::testing::TestWithParam<CodeCase> {};
 
@@ -163,17 +166,16 @@ TEST_P(TaxCodeText, NamesTheStoredCode)
     EXPECT_EQ(GetParam().text, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, TaxCodeText,
-    ::testing::Values(CodeCase{"FilingExempt", setup::FilingStatusText("1"), "免税"},
-                      CodeCase{"FilingSimplified", setup::FilingStatusText("2"), "簡易課税"},
-                      CodeCase{"FilingCodeFourHasNoText", setup::FilingStatusText("4"), ""},
-                      CodeCase{"MethodExclusive", setup::TaxMethodText("1"), "外税"},
-                      CodeCase{"MethodNone", setup::TaxMethodText("4"), "計算なし"},
-                      CodeCase{"MethodNull", setup::TaxMethodText(dao::Value()), ""},
-                      CodeCase{"FractionTruncate", setup::FractionRuleText("1"), "切捨て"},
-                      CodeCase{"FractionUp", setup::FractionRuleText("3"), "切り上げ"},
-                      CodeCase{"FractionWithBlank", setup::FractionRuleText(" 1"), ""}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Codes, TaxCodeText,
+                         ::testing::Values(CodeCase{"FilingExempt", setup::FilingStatusText("1"), "免税"},
+                                           CodeCase{"FilingSimplified", setup::FilingStatusText("2"), "簡易課税"},
+                                           CodeCase{"FilingCodeFourHasNoText", setup::FilingStatusText("4"), ""},
+                                           CodeCase{"MethodExclusive", setup::TaxMethodText("1"), "外税"},
+                                           CodeCase{"MethodNone", setup::TaxMethodText("4"), "計算なし"},
+                                           CodeCase{"MethodNull", setup::TaxMethodText(dao::Value()), ""},
+                                           CodeCase{"FractionTruncate", setup::FractionRuleText("1"), "切捨て"},
+                                           CodeCase{"FractionUp", setup::FractionRuleText("3"), "切り上げ"},
+                                           CodeCase{"FractionWithBlank", setup::FractionRuleText(" 1"), ""}),
+                         testsupport::kCaseName);
 
 }  // namespace

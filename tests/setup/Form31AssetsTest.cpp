@@ -7,6 +7,8 @@
 #include "common/EditMode.h"
 #include "support/CaseName.h"
 
+#include <algorithm>
+
 namespace setuptest {
 namespace {
 
@@ -18,16 +20,41 @@ class FixedAssetTest : public SetupWindowTest {
 protected:
     void prepare(dao::Database& d) override
     {
-        AddRow(d, "Q_固定資産台帳", {{"管理番号", "F-1"}, {"名称", "検査装置"}, {"数量", 1}, {"勘定科目コード", "145"},
-                                     {"取得年月日", dao::Date{2023, 4, 1}}, {"取得価格", 1000000}, {"償却方法", "定額法"},
-                                     {"耐用年数", 5}, {"償却率", 20.0}, {"保証率", dao::Value()},
-                                     {"残存価格", 800000}, {"減価償却費", 200000}, {"使用部署名", "品質管理"}});
-        AddRow(d, "Q_固定資産台帳", {{"管理番号", "F-2"}, {"名称", "旧型車両"}, {"数量", 1}, {"勘定科目コード", "144"},
-                                     {"取得年月日", dao::Date{2005, 10, 1}}, {"取得価格", 2000000}, {"償却方法", "定率法"},
-                                     {"耐用年数", 6}, {"償却率", 31.9}, {"残存価格", 500000}});
-        AddRow(d, "Q_固定資産台帳", {{"管理番号", "F-3"}, {"名称", "耐用年数なし"}, {"数量", 1}, {"勘定科目コード", "145"},
-                                     {"取得年月日", dao::Date{2023, 4, 1}}, {"取得価格", 150000}, {"償却方法", "一括償却"},
-                                     {"耐用年数", 0}, {"残存価格", 150000}});
+        AddRow(d, "Q_固定資産台帳",
+               {{"管理番号", "F-1"},
+                {"名称", "検査装置"},
+                {"数量", 1},
+                {"勘定科目コード", "145"},
+                {"取得年月日", dao::Date{2023, 4, 1}},
+                {"取得価格", 1000000},
+                {"償却方法", "定額法"},
+                {"耐用年数", 5},
+                {"償却率", 20.0},
+                {"保証率", dao::Value()},
+                {"残存価格", 800000},
+                {"減価償却費", 200000},
+                {"使用部署名", "品質管理"}});
+        AddRow(d, "Q_固定資産台帳",
+               {{"管理番号", "F-2"},
+                {"名称", "旧型車両"},
+                {"数量", 1},
+                {"勘定科目コード", "144"},
+                {"取得年月日", dao::Date{2005, 10, 1}},
+                {"取得価格", 2000000},
+                {"償却方法", "定率法"},
+                {"耐用年数", 6},
+                {"償却率", 31.9},
+                {"残存価格", 500000}});
+        AddRow(d, "Q_固定資産台帳",
+               {{"管理番号", "F-3"},
+                {"名称", "耐用年数なし"},
+                {"数量", 1},
+                {"勘定科目コード", "145"},
+                {"取得年月日", dao::Date{2023, 4, 1}},
+                {"取得価格", 150000},
+                {"償却方法", "一括償却"},
+                {"耐用年数", 0},
+                {"残存価格", 150000}});
     }
     void press(AssetTab::Command6Button button) { form->assets().Command6[button]->click(); }
     // A new asset's fields, all typed.
@@ -71,10 +98,10 @@ TEST_F(FixedAssetTest, RegisterChecksTheAccountAsUpdateDoes)
     press(AssetTab::AssetRegisterButton);
     ASSERT_EQ(CountRows(db(), "Q_固定資産台帳"), 4);
     EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "勘定科目コード").toText(), "145");
-    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "耐用年数").toInt32(), 0);   // an empty life stores 0
+    EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "耐用年数").toInt32(), 0);  // an empty life stores 0
     EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "取得年月日").toDate(), (dao::Date{2024, 4, 1}));
     EXPECT_EQ(form->assets().List5->count(), 4);
-    EXPECT_EQ(text(0), "F-9");   // the fields keep their texts
+    EXPECT_EQ(text(0), "F-9");  // the fields keep their texts
 }
 
 TEST_F(FixedAssetTest, ChosenAssetLoadsAndUpdateNeedsALineAndALife)
@@ -101,7 +128,7 @@ TEST_F(FixedAssetTest, ChosenAssetLoadsAndUpdateNeedsALineAndALife)
     form->assets().Text4[5]->setText(QString());
     press(AssetTab::AssetUpdateButton);
     EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-1", "名称").toText(), "三次元測定機");
-    EXPECT_TRUE(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-1", "減価償却費").isNull());   // written as it is
+    EXPECT_TRUE(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-1", "減価償却費").isNull());  // written as it is
     EXPECT_TRUE(form->assets().List5->selectedItems().isEmpty());
 }
 
@@ -114,7 +141,7 @@ TEST_F(FixedAssetTest, TheRateBoxesShowTheStatutoryRatesOfMethodDateAndLife)
     fillNewAsset("工具器具備品", "");
     form->assets().Combo6[2]->setEditText(q("2013年"));
     form->assets().Combo6[5]->setEditText(q("定率法"));
-    EXPECT_EQ(combo(7), "20.00");   // no life yet: as typed
+    EXPECT_EQ(combo(7), "20.00");  // no life yet: as typed
     form->assets().Combo6[6]->setEditText(q("10年"));
     EXPECT_EQ(combo(7), "20.000");
     EXPECT_EQ(text(4), "6.552");
@@ -128,9 +155,10 @@ TEST_F(FixedAssetTest, TheRateBoxesShowTheStatutoryRatesOfMethodDateAndLife)
     // A stored rate the table does not give stays as stored when its line is chosen.
     form->assets().Text4[0]->setText(q("F-8"));
     form->assets().Combo6[7]->setEditText(q("24.5"));
-    dialogs->expectMessage("償却率・保証率は％で入力します。定率法・耐用年数8年の法定の率と違います\n"
-                           "償却率：入力 24.5％、法定 25.000％\nこのまま登録しますか？",
-                           ui::Answer::Yes)
+    dialogs
+        ->expectMessage("償却率・保証率は％で入力します。定率法・耐用年数8年の法定の率と違います\n"
+                        "償却率：入力 24.5％、法定 25.000％\nこのまま登録しますか？",
+                        ui::Answer::Yes)
         .withTitle("固定資産台帳");
     press(AssetTab::AssetRegisterButton);
     form->assets().List5->setCurrentRow(lineOf("F-8"));
@@ -163,9 +191,10 @@ TEST_F(FixedAssetTest, ARateThatDiffersFromTheTableIsStoredOnlyAfterAYes)
     // the table gives it is stored without a question.
     form->assets().List5->setCurrentRow(lineOf("F-9"));
     EXPECT_EQ(text(4), "0.066");
-    dialogs->expectMessage("償却率・保証率は％で入力します。定率法・耐用年数10年の法定の率と違います\n"
-                           "保証率：入力 0.066％、法定 6.552％\nこのまま登録しますか？",
-                           ui::Answer::No)
+    dialogs
+        ->expectMessage("償却率・保証率は％で入力します。定率法・耐用年数10年の法定の率と違います\n"
+                        "保証率：入力 0.066％、法定 6.552％\nこのまま登録しますか？",
+                        ui::Answer::No)
         .withTitle("固定資産台帳");
     press(AssetTab::AssetUpdateButton);
     EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-9", "保証率").toDouble(), 0.06552);
@@ -203,7 +232,7 @@ TEST_F(FixedAssetTest, LeavingTheBookValueComputesThisPeriodInEitherMode)
     EXPECT_EQ(text(5), "");
 
     form->assets().Text4[3]->setText(q("八十万"));
-    leave(form->assets().Text4[3]);   // only a beep
+    leave(form->assets().Text4[3]);  // only a beep
     EXPECT_EQ(dialogs->beepCount(), 2);
     EXPECT_EQ(CountRows(db(), "Q_固定資産台帳"), 3);
 }
@@ -221,7 +250,7 @@ TEST_F(FixedAssetTest, LeavingThePriceProposesItAsTheBookValueWhileThatIsEmptyOr
 
 TEST_F(FixedAssetTest, ButtonZeroWalksFromTheAcquisitionOrSaysWhyItCannot)
 {
-    press(AssetTab::DepreciationButton);   // no line: only a beep
+    press(AssetTab::DepreciationButton);  // no line: only a beep
     EXPECT_EQ(dialogs->beepCount(), 1);
     EXPECT_TRUE(dialogs->calls().empty());
 
@@ -241,10 +270,11 @@ TEST_F(FixedAssetTest, ButtonZeroWalksFromTheAcquisitionOrSaysWhyItCannot)
     EXPECT_EQ(text(3), "1");
     EXPECT_EQ(dialogs->beepCount(), 1);
 
-    form->assets().List5->setCurrentRow(2);   // a useful life of 0: the asset and the field are named, once
-    dialogs->expectMessage("固定資産「耐用年数なし」（管理番号 F-3）の耐用年数「0」では償却できません"
-                           "（1 年以上の耐用年数を入れて更新してください）",
-                           ui::Answer::Ok)
+    form->assets().List5->setCurrentRow(2);  // a useful life of 0: the asset and the field are named, once
+    dialogs
+        ->expectMessage("固定資産「耐用年数なし」（管理番号 F-3）の耐用年数「0」では償却できません"
+                        "（1 年以上の耐用年数を入れて更新してください）",
+                        ui::Answer::Ok)
         .withoutTitle();
     press(AssetTab::DepreciationButton);
     EXPECT_EQ(dialogs->beepCount(), 2);
@@ -260,7 +290,7 @@ TEST_F(FixedAssetTest, WithEditModeOffRegisterUpdateAndDeleteDoNothing)
         press(button);
     EXPECT_EQ(DumpWrittenTables(db()), before);
     EXPECT_TRUE(dialogs->calls().empty());
-    press(AssetTab::AssetClearButton);   // 入力クリア works
+    press(AssetTab::AssetClearButton);  // 入力クリア works
     EXPECT_EQ(text(1), "");
 }
 
@@ -268,26 +298,38 @@ TEST_F(FixedAssetTest, WithEditModeOffRegisterUpdateAndDeleteDoNothing)
 
 std::vector<std::string> LeaseRows(dao::Database& d)
 {
-    return Rows(d, "Q_リース資産管理", {"契約番号", "資産名称", "勘定科目コード", "取得年月日", "購入日", "購入金額",
-                                        "支払総額", "リース回数", "月リース料金", "月支払利息", "減価償却費", "リース会社",
-                                        "使用部署", "備考"});
+    return Rows(d, "Q_リース資産管理",
+                {"契約番号", "資産名称", "勘定科目コード", "取得年月日", "購入日", "購入金額", "支払総額", "リース回数",
+                 "月リース料金", "月支払利息", "減価償却費", "リース会社", "使用部署", "備考"});
 }
 
 class LeaseTest : public SetupWindowTest {
 protected:
     void prepare(dao::Database& d) override
     {
-        AddRow(d, "Q_リース資産管理", {{"契約番号", "L-1"}, {"資産名称", "複合機"}, {"勘定科目コード", "145"},
-                                       {"取得年月日", dao::Date{2024, 4, 1}}, {"購入日", dao::Date{2024, 4, 1}},
-                                       {"購入金額", 1200000}, {"支払総額", 1300000}, {"リース回数", 60},
-                                       {"月リース料金", 21667}, {"月支払利息", 1667}, {"減価償却費", 21667},
-                                       {"リース会社", "青葉リース"}, {"使用部署", "総務部"}, {"備考", ""}});
+        AddRow(d, "Q_リース資産管理",
+               {{"契約番号", "L-1"},
+                {"資産名称", "複合機"},
+                {"勘定科目コード", "145"},
+                {"取得年月日", dao::Date{2024, 4, 1}},
+                {"購入日", dao::Date{2024, 4, 1}},
+                {"購入金額", 1200000},
+                {"支払総額", 1300000},
+                {"リース回数", 60},
+                {"月リース料金", 21667},
+                {"月支払利息", 1667},
+                {"減価償却費", 21667},
+                {"リース会社", "青葉リース"},
+                {"使用部署", "総務部"},
+                {"備考", ""}});
     }
     void press(AssetTab::Command7Button button) { form->assets().Command7[button]->click(); }
     void fill(const char* payments, const char* day)
     {
-        const char* texts[9] = {"L-2", "社用車", "1,800,000", "2,000,000", payments, "33,334", "3,334", "みどりリース", ""};
-        for (int i = 0; i < 9; ++i) form->assets().Text6[i]->setText(q(texts[i]));
+        const char* texts[9] = {"L-2",    "社用車", "1,800,000",    "2,000,000", payments,
+                                "33,334", "3,334",  "みどりリース", ""};
+        for (int i = 0; i < 9; ++i)
+            form->assets().Text6[i]->setText(q(texts[i]));
         form->assets().Combo17[0]->setEditText(q("車両運搬具"));
         form->assets().Combo17[1]->setEditText(q("2024年"));
         form->assets().Combo17[2]->setEditText(q("4月"));
@@ -297,9 +339,11 @@ protected:
     bool boxesEmpty()
     {
         for (QLineEdit* box : form->assets().Text6)
-            if (!box->text().isEmpty()) return false;
+            if (!box->text().isEmpty())
+                return false;
         for (QComboBox* box : form->assets().Combo17)
-            if (!box->currentText().isEmpty()) return false;
+            if (!box->currentText().isEmpty())
+                return false;
         return true;
     }
 };
@@ -322,13 +366,30 @@ TEST_F(LeaseTest, UpdateWritesTheDateThatTheBoxesLoadNextTime)
     EXPECT_EQ(s(form->assets().Combo17[2]->currentText()), "04月");
     EXPECT_EQ(s(form->assets().Text6[2]->text()), "1,200,000");
     form->assets().Combo17[2]->setEditText(q("5月"));
-    form->assets().Text6[4]->clear();   // "更新" takes an empty number of payments
+    form->assets().Text6[4]->clear();  // "更新" takes an empty number of payments
     press(AssetTab::LeaseUpdateButton);
     EXPECT_EQ(LeaseRows(db())[0],
               "L-1|複合機|145|2024/5/1|2024/4/1|1200000|1300000||21667|1667|21667|青葉リース|総務部|");
     EXPECT_TRUE(boxesEmpty());
     form->assets().List6->setCurrentRow(0);
-    EXPECT_EQ(s(form->assets().Combo17[2]->currentText()), "05月");   // from 取得年月日, not 購入日
+    EXPECT_EQ(s(form->assets().Combo17[2]->currentText()), "05月");  // from 取得年月日, not 購入日
+}
+
+// The printed lease register shows the date the corrected line shows.
+TEST_F(LeaseTest, PrintedRegisterShowsTheCorrectedDate)
+{
+    editModeOn();
+    form->assets().List6->setCurrentRow(0);
+    form->assets().Combo17[2]->setEditText(q("5月"));
+    press(AssetTab::LeaseUpdateButton);
+    form->printing().Check1[6]->setChecked(true);  // リース物件台帳
+    dialogs->expectMessage("Ａ４用紙に印刷します 準備はよろしいですか？", ui::Answer::Yes);
+    form->printing().Command1[setup::PrintTab::Print]->click();
+    const auto texts = printer->texts();
+    const auto line = std::find_if(texts.begin(), texts.end(),
+                                   [](const std::string& text) { return text.find("L-1") != std::string::npos; });
+    ASSERT_NE(line, texts.end());
+    EXPECT_NE(line->find(" 2024年     05月     01日"), std::string::npos) << *line;
 }
 
 struct LeaseCheckCase {
@@ -339,7 +400,10 @@ struct LeaseCheckCase {
     const char* message;
 };
 
-void PrintTo(const LeaseCheckCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LeaseCheckCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LeaseCheckTest : public LeaseTest, public ::testing::WithParamInterface<LeaseCheckCase> {};
 
@@ -355,12 +419,12 @@ TEST_P(LeaseCheckTest, RegisterRefusesAndKeepsTheBoxes)
     EXPECT_EQ(dialogs->beepCount(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Checks, LeaseCheckTest,
-                         ::testing::Values(LeaseCheckCase{"NoPayments", "", "1日", "1,800,000", "データが入力されていません"},
-                                           LeaseCheckCase{"PriceNotANumber", "60", "1日", "百八十万", "数値が正しくありません"},
-                                           LeaseCheckCase{"ThirtyFirstOfApril", "60", "31日", "1,800,000",
-                                                          "日付が正しくありません"}),
-                         testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(
+    Checks, LeaseCheckTest,
+    ::testing::Values(LeaseCheckCase{"NoPayments", "", "1日", "1,800,000", "データが入力されていません"},
+                      LeaseCheckCase{"PriceNotANumber", "60", "1日", "百八十万", "数値が正しくありません"},
+                      LeaseCheckCase{"ThirtyFirstOfApril", "60", "31日", "1,800,000", "日付が正しくありません"}),
+    testsupport::kCaseName);
 
 TEST_F(LeaseTest, DeleteNeedsAChosenLineAndAsks)
 {
@@ -369,7 +433,8 @@ TEST_F(LeaseTest, DeleteNeedsAChosenLineAndAsks)
     press(AssetTab::LeaseDeleteButton);
     EXPECT_EQ(dialogs->beepCount(), 0);
     form->assets().List6->setCurrentRow(0);
-    dialogs->expectMessage("選択されたリース物件を削除します　よろしいですか？", ui::Answer::Yes).withTitle("リース物件管理");
+    dialogs->expectMessage("選択されたリース物件を削除します　よろしいですか？", ui::Answer::Yes)
+        .withTitle("リース物件管理");
     press(AssetTab::LeaseDeleteButton);
     EXPECT_EQ(CountRows(db(), "Q_リース資産管理"), 0);
     EXPECT_EQ(form->assets().List6->count(), 0);

@@ -9,6 +9,7 @@
 #include "support/CaseName.h"
 
 #include <chrono>
+#include <functional>
 
 namespace setuptest {
 namespace {
@@ -19,8 +20,14 @@ using ChartTest = SetupWindowTest;
 
 void AddJournalRow(dao::Database& db, const char* debit, const char* credit)
 {
-    AddRow(db, "Q_仕訳台帳", {{"日付", dao::Date{2024, 5, 1}}, {"伝票番号", "240501100000"}, {"追番", 1},
-                              {"借方コード", debit}, {"入金", 1000}, {"貸方コード", credit}, {"出金", 1000}});
+    AddRow(db, "Q_仕訳台帳",
+           {{"日付", dao::Date{2024, 5, 1}},
+            {"伝票番号", "240501100000"},
+            {"追番", 1},
+            {"借方コード", debit},
+            {"入金", 1000},
+            {"貸方コード", credit},
+            {"出金", 1000}});
 }
 
 std::string creditNameOfJournal(dao::Database& db)
@@ -54,13 +61,13 @@ TEST_F(ChartTest, ListLineShowsCodeNameBalanceAndInUseMark)
 TEST_F(ChartTest, RegisteredAccountTakesTheModelsClassesAndTheChosenColumn)
 {
     editModeOn();
-    form->balance().Option7[1]->click();   // 前期
+    form->balance().Option7[1]->click();  // 前期
     EXPECT_EQ(s(form->balance().Label15->text()), "＜過去の期末残高登録＞　前期");
     chooseAccount("111");
     form->balance().Text5[0]->setText("112");
     form->balance().Text5[1]->setText(q("未収売掛金"));
     form->balance().Text5[2]->setText("500");
-    form->balance().Check2[2]->setChecked(false);   // 相方 is the model's whatever the box shows
+    form->balance().Check2[2]->setChecked(false);  // 相方 is the model's whatever the box shows
     dialogs->expectMessage("指定した勘定科目を登録します　よろしいですか？", ui::Answer::Yes).withTitle("勘定科目登録");
     form->balance().Command2[BalanceTab::RegisterAccountButton]->click();
 
@@ -89,7 +96,7 @@ TEST_F(ChartTest, UpdatedNameReachesTheJournalsCreditSide)
     form->balance().Command2[BalanceTab::UpdateAccountButton]->click();
     EXPECT_EQ(creditNameOfJournal(db()), "商品売上高");
     ExpectCopyMatchesMaster(db());
-    EXPECT_EQ(s(form->balance().Text5[1]->text()), "商品売上高");   // the line chosen again reloads the row
+    EXPECT_EQ(s(form->balance().Text5[1]->text()), "商品売上高");  // the line chosen again reloads the row
 }
 
 // Lines that show an account by name: a fixed asset of 工具器具備品, a template
@@ -99,12 +106,35 @@ protected:
     void prepare(dao::Database& d) override
     {
         AddTwoMainOffices(d, true);
-        AddRow(d, "Q_固定資産台帳", {{"管理番号", "F-1"}, {"名称", "検査装置"}, {"数量", 1}, {"勘定科目コード", "145"},
-                                     {"取得年月日", dao::Date{2023, 4, 1}}, {"取得価格", 1000000}, {"償却方法", "定額法"},
-                                     {"耐用年数", 5}, {"償却率", 20.0}, {"残存価格", 800000}});
-        AddRow(d, "Q_仕訳定型台帳", {{"仕訳ID", "250401090000"}, {"追番", 1}, {"摘要", "家賃支払"}, {"借方コード", "525"},
-                                     {"入金", 110000}, {"貸方コード", "103"}, {"出金", 110000}, {"銀行コード", "0009"},
-                                     {"支店コード", "0009001"}, {"決算仕訳", false}, {"表示順位", "1"}});
+        AddRow(d, "Q_固定資産台帳",
+               {{"管理番号", "F-1"},
+                {"名称", "検査装置"},
+                {"数量", 1},
+                {"勘定科目コード", "145"},
+                {"取得年月日", dao::Date{2023, 4, 1}},
+                {"取得価格", 1000000},
+                {"償却方法", "定額法"},
+                {"耐用年数", 5},
+                {"償却率", 20.0},
+                {"残存価格", 800000}});
+        AddRow(d, "Q_仕訳定型台帳",
+               {{"仕訳ID", "250401090000"},
+                {"追番", 1},
+                {"摘要", "家賃支払"},
+                {"借方コード", "525"},
+                {"入金", 110000},
+                {"貸方コード", "103"},
+                {"出金", 110000},
+                {"銀行コード", "0009"},
+                {"支店コード", "0009001"},
+                {"決算仕訳", false},
+                {"表示順位", "1"}});
+        AddRow(d, "Q_リース資産管理",
+               {{"契約番号", "L-1"},
+                {"資産名称", "複合機"},
+                {"勘定科目コード", "145"},
+                {"取得年月日", dao::Date{2024, 6, 1}},
+                {"購入金額", 500000}});
     }
     void rename(const std::string& code, const char* name)
     {
@@ -123,7 +153,7 @@ TEST_F(OwnRenameTest, LinesNamingARenamedAccountAreChosenWithoutComplaint)
     rename("145", "工具器具備品等");
     rename("103", "普通預金口座");
 
-    form->assets().List5->setCurrentRow(0);   // a message here would fail the scripted dialogs
+    form->assets().List5->setCurrentRow(0);  // a message here would fail the scripted dialogs
     EXPECT_EQ(s(form->assets().Text4[1]->text()), "検査装置");
     EXPECT_EQ(s(form->assets().Combo6[1]->currentText()), "工具器具備品等");
 
@@ -135,6 +165,66 @@ TEST_F(OwnRenameTest, LinesNamingARenamedAccountAreChosenWithoutComplaint)
     form->balance().List7->setCurrentRow(0);
     EXPECT_EQ(s(form->balance().Combo2[2]->currentText()), "普通預金口座");
 }
+
+// Every list of the window that shows an account by name, each as one text.
+struct NamingListCase {
+    const char* name;
+    std::function<QStringList(setup::Form31&)> texts;
+};
+
+void PrintTo(const NamingListCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+QStringList lines(const QListWidget* list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->item(i)->text();
+    return all;
+}
+
+QStringList choices(const QComboBox* box)
+{
+    QStringList all;
+    for (int i = 0; i < box->count(); ++i)
+        all << box->itemText(i);
+    return all;
+}
+
+class RenamedAccountListTest : public OwnRenameTest, public ::testing::WithParamInterface<NamingListCase> {};
+
+// 工具器具備品 (145) and 普通預金 (103) renamed in the window: no list of the
+// window shows an old name any more, and each shows the new one.
+TEST_P(RenamedAccountListTest, ShowsTheNewNameOnly)
+{
+    const auto joined = [this] { return s(GetParam().texts(*form).join('\n')); };
+    ASSERT_TRUE(joined().find("工具器具備品") != std::string::npos || joined().find("普通預金") != std::string::npos);
+    editModeOn();
+    rename("145", "器具");
+    rename("103", "普通口座");
+    const std::string shown = joined();
+    EXPECT_EQ(shown.find("工具器具備品"), std::string::npos) << shown;
+    EXPECT_EQ(shown.find("普通預金"), std::string::npos) << shown;
+    EXPECT_TRUE(shown.find("器具") != std::string::npos || shown.find("普通口座") != std::string::npos) << shown;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, RenamedAccountListTest,
+    ::testing::Values(
+        NamingListCase{"MasterChart", [](setup::Form31& f) { return lines(f.balance().List2); }},
+        NamingListCase{"AccountsInUse", [](setup::Form31& f) { return lines(f.balance().List3); }},
+        NamingListCase{"Templates", [](setup::Form31& f) { return lines(f.templates().List1); }},
+        NamingListCase{"TemplateDebitCells", [](setup::Form31& f) { return choices(f.templates().grid().Combo1[0]); }},
+        NamingListCase{"TemplateCreditCells", [](setup::Form31& f) { return choices(f.templates().grid().Combo7[0]); }},
+        NamingListCase{"BankAccounts", [](setup::Form31& f) { return lines(f.balance().List7); }},
+        NamingListCase{"DepositKinds", [](setup::Form31& f) { return choices(f.balance().Combo2[2]); }},
+        NamingListCase{"FixedAssets", [](setup::Form31& f) { return lines(f.assets().List5); }},
+        NamingListCase{"FixedAssetAccounts", [](setup::Form31& f) { return choices(f.assets().Combo6[1]); }},
+        NamingListCase{"Leases", [](setup::Form31& f) { return lines(f.assets().List6); }},
+        NamingListCase{"LeaseAccounts", [](setup::Form31& f) { return choices(f.assets().Combo17[0]); }}),
+    testsupport::kCaseName);
 
 TEST_F(ChartTest, UpdateRefusesAChangedCode)
 {
@@ -180,8 +270,9 @@ TEST_F(ChartTest, AccountDeletedElsewhereIsRefusedAndTheListReadAgain)
         chart->FindFirst("勘定科目コード", dao::Value("115"));
         chart->Delete();
     }
-    dialogs->expectMessage("選択された勘定科目が見つかりません。他で変更された可能性があります。もう一度選択してください",
-                           ui::Answer::Ok)
+    dialogs
+        ->expectMessage("選択された勘定科目が見つかりません。他で変更された可能性があります。もう一度選択してください",
+                        ui::Answer::Ok)
         .withoutTitle();
     form->balance().Command2[BalanceTab::UpdateAccountButton]->click();
     EXPECT_EQ(form->balance().List2->count(), lines - 1);
@@ -193,16 +284,20 @@ TEST_F(ChartTest, AccountDeletedElsewhereIsRefusedAndTheListReadAgain)
 const char* const kAccountChangedElsewhere =
     "選択された勘定科目は他で変更されています。一覧を読み直しましたので、もう一度選択してください";
 
-// The whole stored account is compared with what was shown, not only what its
-// list line shows: a flag another program changed is not written back.
+// The account is compared with what its line and the edit row showed, not only
+// with what its list line shows: a flag another program changed is not
+// written back.
 struct UnshownFieldCase {
     const char* name;
     const char* field;
-    const char* otherValue;   // as SQL, and as the field reads back
+    const char* otherValue;  // as SQL, and as the field reads back
     const char* readBack;
 };
 
-void PrintTo(const UnshownFieldCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const UnshownFieldCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class UnshownFieldTest : public SetupWindowTest, public ::testing::WithParamInterface<UnshownFieldCase> {};
 
@@ -233,11 +328,14 @@ INSTANTIATE_TEST_SUITE_P(Fields, UnshownFieldTest,
 // the lock, refuses, and the other program's account stays.
 struct CommittedWhileWaitingCase {
     const char* name;
-    BalanceTab::Command2Button button;   // "更新" or "削除"
-    bool asksFirst;       // "削除" asks before it writes
+    BalanceTab::Command2Button button;  // "更新" or "削除"
+    bool asksFirst;                     // "削除" asks before it writes
 };
 
-void PrintTo(const CommittedWhileWaitingCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CommittedWhileWaitingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CommittedWhileWaitingTest : public SetupWindowTest,
                                   public ::testing::WithParamInterface<CommittedWhileWaitingCase> {};
@@ -321,7 +419,10 @@ struct RefusedDeleteCase {
     const char* message;
 };
 
-void PrintTo(const RefusedDeleteCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RefusedDeleteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class RefusedDeleteTest : public SetupWindowTest, public ::testing::WithParamInterface<RefusedDeleteCase> {
 protected:
@@ -346,15 +447,20 @@ INSTANTIATE_TEST_SUITE_P(
                           "勘定科目「売掛金」は仕訳で使われているため削除できません"},
         RefusedDeleteCase{"Template", "111",
                           [](dao::Database& d) {
-                              AddRow(d, "Q_仕訳定型台帳", {{"仕訳ID", "240501100000"}, {"追番", 1}, {"摘要", "売上"},
-                                                           {"借方コード", "111"}, {"貸方コード", "400"}});
+                              AddRow(d, "Q_仕訳定型台帳",
+                                     {{"仕訳ID", "240501100000"},
+                                      {"追番", 1},
+                                      {"摘要", "売上"},
+                                      {"借方コード", "111"},
+                                      {"貸方コード", "400"}});
                           },
                           "勘定科目「売掛金」は定型仕訳で使われているため削除できません"},
-        RefusedDeleteCase{"FixedAsset", "143",
-                          [](dao::Database& d) {
-                              AddRow(d, "Q_固定資産台帳", {{"管理番号", "A1"}, {"名称", "旋盤"}, {"勘定科目コード", "143"}});
-                          },
-                          "勘定科目「機械装置」は固定資産台帳で使われているため削除できません"},
+        RefusedDeleteCase{
+            "FixedAsset", "143",
+            [](dao::Database& d) {
+                AddRow(d, "Q_固定資産台帳", {{"管理番号", "A1"}, {"名称", "旋盤"}, {"勘定科目コード", "143"}});
+            },
+            "勘定科目「機械装置」は固定資産台帳で使われているため削除できません"},
         RefusedDeleteCase{"Lease", "144",
                           [](dao::Database& d) {
                               AddRow(d, "Q_リース資産管理", {{"契約番号", "L1"}, {"勘定科目コード", "144"}});
@@ -362,8 +468,9 @@ INSTANTIATE_TEST_SUITE_P(
                           "勘定科目「車両運搬具」はリース資産で使われているため削除できません"},
         RefusedDeleteCase{"BankAccountKind", "104",
                           [](dao::Database& d) {
-                              AddRow(d, "Q_取引銀行", {{"no", 1}, {"銀行コード", "0001"}, {"支店コード", "0001203"},
-                                                       {"種別", "通知預金"}});
+                              AddRow(
+                                  d, "Q_取引銀行",
+                                  {{"no", 1}, {"銀行コード", "0001"}, {"支店コード", "0001203"}, {"種別", "通知預金"}});
                           },
                           "勘定科目「通知預金」は取引銀行の預金種別で使われているため削除できません"},
         RefusedDeleteCase{"Balance", "115",
@@ -380,7 +487,10 @@ struct CodeCase {
     const char* typed;
 };
 
-void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CodeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CodeRuleTest : public SetupWindowTest, public ::testing::WithParamInterface<CodeCase> {};
 
@@ -421,8 +531,10 @@ TEST_F(ChartTest, RegisteringATakenCodeIsRefused)
 
 TEST_F(ChartTest, MasterCopiedToAnIndustryLeavesTheOtherSets)
 {
-    SetFields(db(), "Q_勘定科目コード表", "勘定科目コード", "400", {{"勘定科目名", "商品売上"}, {"販売業勘定科目名", "x"}});
-    const std::string standardBefore = FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "400", "標準勘定科目名").toText();
+    SetFields(db(), "Q_勘定科目コード表", "勘定科目コード", "400",
+              {{"勘定科目名", "商品売上"}, {"販売業勘定科目名", "x"}});
+    const std::string standardBefore =
+        FieldOf(db(), "Q_勘定科目コード表", "勘定科目コード", "400", "標準勘定科目名").toText();
     editModeOn();
     form->balance().Option3[1]->click();
     dialogs->expectMessage("マスター台帳を業種別勘定科目へ複写します　よろしいですか？", ui::Answer::Yes)
@@ -459,7 +571,7 @@ TEST_F(IndustryToMasterTest, NamesFallBackToTheStandardNameThenTheCurrentOne)
     EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "111", "勘定科目名").toText(), "完成工事未収入金");
     EXPECT_EQ(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "120", "勘定科目名").toText(), "商品");
     EXPECT_FALSE(FieldOf(d, "Q_勘定科目コード表", "勘定科目コード", "120", "適用").toBool());
-    EXPECT_EQ(creditNameOfJournal(d), "完成工事高");   // the copy was rebuilt with the new names
+    EXPECT_EQ(creditNameOfJournal(d), "完成工事高");  // the copy was rebuilt with the new names
     ExpectCopyMatchesMaster(d);
 }
 
@@ -475,8 +587,9 @@ TEST_F(ChartTest, AnIndustrySetWithNoAccountInUseIsRefused)
     editModeOn();
     form->balance().Option3[4]->click();
     dialogs->expectMessage("業種別勘定科目名をマスター台帳へ複写します　よろしいですか？", ui::Answer::Yes);
-    dialogs->expectMessage("業種別勘定科目「運送」には使用する勘定科目がありません。先にマスターから業種別勘定科目へ複写してください",
-                           ui::Answer::Ok);
+    dialogs->expectMessage(
+        "業種別勘定科目「運送」には使用する勘定科目がありません。先にマスターから業種別勘定科目へ複写してください",
+        ui::Answer::Ok);
     form->balance().Command4[setup::BalanceTab::CopyIndustryToMasterButton]->click();
     EXPECT_EQ(DumpRows(db(), "Q_勘定科目コード表") + DumpRows(db(), "Q_勘定科目コード表2"), before);
 }

@@ -32,12 +32,13 @@ protected:
     testsupport::TempPeriodFile file;
 };
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, SetupDamagedValue,
-    ::testing::Values(testsupport::kSettingsOfNulls, testsupport::kNoAmountUnit, testsupport::kSideSeven,
-                      testsupport::kOpeningBalanceFraction, testsupport::kNegativeRate,
-                      testsupport::kRateOfAThousand, testsupport::kNegativeCost, testsupport::kBankCodeTwice, testsupport::kBranchCodeTwice),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Values, SetupDamagedValue,
+                         ::testing::Values(testsupport::kSettingsOfNulls, testsupport::kNoAmountUnit,
+                                           testsupport::kSideSeven, testsupport::kOpeningBalanceFraction,
+                                           testsupport::kNegativeRate, testsupport::kRateOfAThousand,
+                                           testsupport::kNegativeCost, testsupport::kBankCodeTwice,
+                                           testsupport::kBranchCodeTwice),
+                         testsupport::kCaseName);
 
 TEST_P(SetupDamagedValue, KeepsTheWindowShutAndTheFileAsItWas)
 {

@@ -12,10 +12,13 @@ namespace {
 
 struct MessageFocusCase {
     const char* name;
-    std::function<QWidget*(setup::Form31&)> field;   // the field left, where the message moves the focus
-    std::function<void(setup::Form31&)> fill;        // what the field is left with
+    std::function<QWidget*(setup::Form31&)> field;  // the field left, where the message moves the focus
+    std::function<void(setup::Form31&)> fill;       // what the field is left with
 };
-void PrintTo(const MessageFocusCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MessageFocusCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Form31MessageFocusTest : public SetupWindowTest, public ::testing::WithParamInterface<MessageFocusCase> {};
 
@@ -38,18 +41,18 @@ TEST_P(Form31MessageFocusTest, TheFieldsMessageComesOnce)
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, Form31MessageFocusTest,
-    ::testing::Values(
-        MessageFocusCase{"template debit account code not in use",
-                         [](setup::Form31& f) { return f.templates().grid().Combo1[3]; },
-                         [](setup::Form31& f) { f.templates().grid().Combo1[3]->setEditText("9999"); }},
-        MessageFocusCase{"template credit account code not in use",
-                         [](setup::Form31& f) { return f.templates().grid().Combo7[3]; },
-                         [](setup::Form31& f) { f.templates().grid().Combo7[3]->setEditText("9999"); }},
-        MessageFocusCase{"template amount beyond the range",
-                         [](setup::Form31& f) { return f.templates().grid().Text8[3]; },
-                         [](setup::Form31& f) { f.templates().grid().Text8[3]->setText("99999999999"); }},
-        MessageFocusCase{"corporate number of twelve digits", [](setup::Form31& f) { return f.company().Text11[0]; },
-                         [](setup::Form31& f) { f.company().Text11[0]->setText("123456789012"); }}),
+    ::testing::Values(MessageFocusCase{"template debit account code not in use",
+                                       [](setup::Form31& f) { return f.templates().grid().Combo1[3]; },
+                                       [](setup::Form31& f) { f.templates().grid().Combo1[3]->setEditText("9999"); }},
+                      MessageFocusCase{"template credit account code not in use",
+                                       [](setup::Form31& f) { return f.templates().grid().Combo7[3]; },
+                                       [](setup::Form31& f) { f.templates().grid().Combo7[3]->setEditText("9999"); }},
+                      MessageFocusCase{"template amount beyond the range",
+                                       [](setup::Form31& f) { return f.templates().grid().Text8[3]; },
+                                       [](setup::Form31& f) { f.templates().grid().Text8[3]->setText("99999999999"); }},
+                      MessageFocusCase{"corporate number of twelve digits",
+                                       [](setup::Form31& f) { return f.company().Text11[0]; },
+                                       [](setup::Form31& f) { f.company().Text11[0]->setText("123456789012"); }}),
     testsupport::kCaseName);
 
 }  // namespace

@@ -23,7 +23,8 @@ protected:
     }
     void clearRows()
     {
-        for (int i = 0; i < 5; ++i) setRow(i, "", "", "", "", "");
+        for (int i = 0; i < 5; ++i)
+            setRow(i, "", "", "", "", "");
     }
 };
 
@@ -55,7 +56,7 @@ TEST_F(RatesTest, TableIsReplacedInDateOrderWithTheSimplifiedRates)
     EXPECT_EQ(table[1].simplifiedRate, 6);
     EXPECT_EQ(table[2].simplifiedRate, 8);
     rates->MoveFirst();
-    EXPECT_TRUE(rates->get("簡易税率").isNull());   // left empty, read as the rate
+    EXPECT_TRUE(rates->get("簡易税率").isNull());  // left empty, read as the rate
     EXPECT_EQ(table[0].simplifiedRate, 3);
 
     // The rows now show the table in its order, and the window's lookups use it.
@@ -75,7 +76,10 @@ struct BadRowsCase {
     const char* message;
 };
 
-void PrintTo(const BadRowsCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BadRowsCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BadRateRowsTest : public RatesTest, public ::testing::WithParamInterface<BadRowsCase> {};
 
@@ -95,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadRowsCase{"NoSuchMonth", 1, "1997年", "13月", "1日", "5", "",
                     "消費税率の２行目の実施年月日が正しくありません"},
-        BadRowsCase{"NoSuchDay", 0, "1989年", "2月", "30日", "3", "",
-                    "消費税率の１行目の実施年月日が正しくありません"},
+        BadRowsCase{"NoSuchDay", 0, "1989年", "2月", "30日", "3", "", "消費税率の１行目の実施年月日が正しくありません"},
         BadRowsCase{"RateWithFraction", 2, "2014年", "4月", "1日", "8.5", "",
                     "消費税率の３行目の税率は０から１００までの整数で入力してください"},
         BadRowsCase{"RateAboveHundred", 3, "2019年", "10月", "1日", "101", "",
@@ -107,8 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "消費税率の１行目の簡易税率は０から１００までの整数で入力してください"},
         BadRowsCase{"RowBelowAnEmptyYear", 1, "", "", "", "", "",
                     "消費税率の３行目の上に空白の行があります。行を詰めて入力してください"},
-        BadRowsCase{"RateWithoutYear", 4, "", "", "", "12", "",
-                    "消費税率の５行目に実施年月日の年がありません"},
+        BadRowsCase{"RateWithoutYear", 4, "", "", "", "12", "", "消費税率の５行目に実施年月日の年がありません"},
         BadRowsCase{"MonthAndDayWithoutYear", 4, "", "4月", "1日", "", "",
                     "消費税率の５行目に実施年月日の年がありません"},
         BadRowsCase{"SameDateTwice", 4, "2014年", "4月", "1日", "9", "",

@@ -19,16 +19,22 @@ using setup::PartnerTab;
 
 std::vector<std::string> PartnerRows(dao::Database& d)
 {
-    return Rows(d, "Q_取引先管理", {"取引先名", "取引内容", "取引先ランク", "締日", "支払日", "住所", "代表者", "電話番号",
-                                    "メールアドレス"});
+    return Rows(
+        d, "Q_取引先管理",
+        {"取引先名", "取引内容", "取引先ランク", "締日", "支払日", "住所", "代表者", "電話番号", "メールアドレス"});
 }
 
 class PartnerTest : public SetupWindowTest {
 protected:
     void prepare(dao::Database& d) override
     {
-        AddRow(d, "Q_取引先管理", {{"取引先名", "山田商店"}, {"取引内容", "卸"}, {"締日", 20}, {"支払日", 60},
-                                   {"取引先ランク", "A"}, {"電話番号", "03-1111-2222"}});
+        AddRow(d, "Q_取引先管理",
+               {{"取引先名", "山田商店"},
+                {"取引内容", "卸"},
+                {"締日", 20},
+                {"支払日", 60},
+                {"取引先ランク", "A"},
+                {"電話番号", "03-1111-2222"}});
         AddRow(d, "Q_取引先管理", {{"取引先名", "山田商店"}, {"取引内容", "小売"}});
     }
     void press(PartnerTab::Command3Button button) { form->partners().Command3[button]->click(); }
@@ -46,13 +52,13 @@ TEST_F(PartnerTest, RegisteredWithOnlySomeBoxesLeavesTheOthersUnset)
     press(PartnerTab::Register);
     EXPECT_EQ(PartnerRows(db()).back(), "青葉商事|||5|30|||045-000-0000|");
     ASSERT_EQ(form->partners().List4->count(), 3);
-    EXPECT_EQ(box(0), "青葉商事");   // the boxes keep what they show
+    EXPECT_EQ(box(0), "青葉商事");  // the boxes keep what they show
     EXPECT_TRUE(form->partners().List4->selectedItems().isEmpty());
 }
 
 TEST_F(PartnerTest, ChosenPartnerLoadsAndUpdateKeepsWhatWasEmptied)
 {
-    form->partners().List4->setCurrentRow(0);   // works with edit mode off
+    form->partners().List4->setCurrentRow(0);  // works with edit mode off
     EXPECT_EQ(box(0), "山田商店");
     EXPECT_EQ(combo(1), "20日");
     EXPECT_EQ(combo(2), "60日後");
@@ -69,10 +75,10 @@ TEST_F(PartnerTest, ChosenPartnerLoadsAndUpdateKeepsWhatWasEmptied)
     form->partners().Text10[2]->setText(q("横浜市"));
     press(PartnerTab::Update);
     const auto rows = PartnerRows(db());
-    EXPECT_EQ(rows[0], "山田商店|卸||20|60|横浜市||03-1111-2222|");   // phone kept, rank emptied
+    EXPECT_EQ(rows[0], "山田商店|卸||20|60|横浜市||03-1111-2222|");  // phone kept, rank emptied
     EXPECT_EQ(rows[1], "山田商店|小売||0|0||||");
     EXPECT_TRUE(form->partners().List4->selectedItems().isEmpty());
-    press(PartnerTab::Update);   // no line chosen since the list was filled: nothing
+    press(PartnerTab::Update);  // no line chosen since the list was filled: nothing
     EXPECT_EQ(PartnerRows(db()), rows);
 }
 
@@ -137,8 +143,14 @@ protected:
     void prepare(dao::Database& d) override
     {
         AddTwoMainOffices(d, false);
-        AddRow(d, "Q_取引銀行", {{"no", 1}, {"銀行コード", "0001"}, {"支店コード", "0001203"}, {"種別", "当座預金"},
-                                 {"期首残高", 300000}, {"現残高", 250000}, {"期末残高", 0}});
+        AddRow(d, "Q_取引銀行",
+               {{"no", 1},
+                {"銀行コード", "0001"},
+                {"支店コード", "0001203"},
+                {"種別", "当座預金"},
+                {"期首残高", 300000},
+                {"現残高", 250000},
+                {"期末残高", 0}});
     }
     void fill(const char* bank, const char* branch, const char* kind, const char* balance)
     {
@@ -188,7 +200,7 @@ TEST_F(BankAccountTest, UpdateLeavesTheCurrentBalanceTheBankBookStored)
     press(BalanceTab::UpdateBankButton);
     EXPECT_EQ(AccountRows(db()), std::vector<std::string>{"0001|0001203|当座預金|320000|250000|0"});
     EXPECT_EQ(s(form->balance().Text3[10]->text()), "320,000");
-    press(BalanceTab::UpdateBankButton);   // no line chosen since the list was filled: nothing
+    press(BalanceTab::UpdateBankButton);  // no line chosen since the list was filled: nothing
     EXPECT_EQ(AccountRows(db()), std::vector<std::string>{"0001|0001203|当座預金|320000|250000|0"});
 }
 
@@ -207,6 +219,19 @@ TEST_F(BankAccountTest, DeleteAsksNamingTheChosenAccountWhateverTheBoxesShow)
     EXPECT_EQ(form->balance().List7->count(), 0);
 }
 
+// The total follows the list down to no account at all.
+TEST_F(BankAccountTest, DeletingTheLastAccountLeavesATotalOfNothing)
+{
+    editModeOn();
+    ASSERT_EQ(s(form->balance().Text3[10]->text()), "300,000");
+    form->balance().List7->setCurrentRow(0);
+    dialogs->expectMessage("選択された取引銀行「みずほ銀行　新宿支店　当座預金」を削除します　よろしいですか？",
+                           ui::Answer::Yes);
+    press(BalanceTab::DeleteBankButton);
+    ASSERT_EQ(form->balance().List7->count(), 0);
+    EXPECT_EQ(s(form->balance().Text3[10]->text()), "0");
+}
+
 struct BoxCase {
     const char* name;
     const char* bank;
@@ -216,7 +241,10 @@ struct BoxCase {
     const char* message;
 };
 
-void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BoxCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BankAccountBoxTest : public BankAccountTest, public ::testing::WithParamInterface<BoxCase> {};
 
@@ -238,13 +266,13 @@ TEST_P(BankAccountBoxTest, EveryButtonChecksTheBoxesFirst)
 
 INSTANTIATE_TEST_SUITE_P(
     Boxes, BankAccountBoxTest,
-    ::testing::Values(
-        BoxCase{"EmptyKind", "みずほ銀行", "新宿支店", "", "0", "テキストボックスに入力してください"},
-        BoxCase{"EmptyBalance", "みずほ銀行", "新宿支店", "普通預金", "", "金額欄が数値でありません"},
-        BoxCase{"BalanceNotANumber", "みずほ銀行", "新宿支店", "普通預金", "10万", "金額欄が数値でありません"},
-        BoxCase{"BankNotInUse", "りそな銀行", "東京営業部", "普通預金", "0", "銀行が登録されていません"},
-        BoxCase{"BranchOfAnotherBank", "みずほ銀行", "本店", "普通預金", "0", "支店が登録されていません"},
-        BoxCase{"UnknownKind", "みずほ銀行", "新宿支店", "積立預金", "0", "預金種別が正しくありません"}),
+    ::testing::Values(BoxCase{"EmptyKind", "みずほ銀行", "新宿支店", "", "0", "テキストボックスに入力してください"},
+                      BoxCase{"EmptyBalance", "みずほ銀行", "新宿支店", "普通預金", "", "金額欄が数値でありません"},
+                      BoxCase{"BalanceNotANumber", "みずほ銀行", "新宿支店", "普通預金", "10万",
+                              "金額欄が数値でありません"},
+                      BoxCase{"BankNotInUse", "りそな銀行", "東京営業部", "普通預金", "0", "銀行が登録されていません"},
+                      BoxCase{"BranchOfAnotherBank", "みずほ銀行", "本店", "普通預金", "0", "支店が登録されていません"},
+                      BoxCase{"UnknownKind", "みずほ銀行", "新宿支店", "積立預金", "0", "預金種別が正しくありません"}),
     testsupport::kCaseName);
 
 TEST_F(BankAccountTest, BankMasterButtonOpensTheBankMasterWindowInEitherMode)

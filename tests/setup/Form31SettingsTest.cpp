@@ -3,6 +3,7 @@
 #include "setup/WindowFixture.h"
 
 #include "common/EditMode.h"
+#include "support/AnotherProgram.h"
 #include "support/CaseName.h"
 
 #include <fstream>
@@ -21,7 +22,10 @@ struct CompanyFieldCase {
     const char* typed;
 };
 
-void PrintTo(const CompanyFieldCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CompanyFieldCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CompanyFieldTest : public SetupWindowTest, public ::testing::WithParamInterface<CompanyFieldCase> {};
 
@@ -46,21 +50,20 @@ TEST_P(CompanyFieldTest, StoredOnLeavingOnlyWhileEditModeIsOn)
     EXPECT_EQ(Setting(db(), c.field).toText(), c.typed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryCompanyField, CompanyFieldTest,
-    ::testing::Values(CompanyFieldCase{"Kana", 1, "フリガナ", "ﾃｽﾄｼｮｳｼﾞ"},
-                      CompanyFieldCase{"CompanyName", 2, "事業所名", "新テスト商事"},
-                      CompanyFieldCase{"PostCode", 3, "郵便番号", "160-0022"},
-                      CompanyFieldCase{"Address1", 4, "住所1", "東京都新宿区"},
-                      CompanyFieldCase{"Address2", 5, "住所2", "新宿１－１"},
-                      CompanyFieldCase{"Phone", 6, "電話番号", "03-1234-5678"},
-                      CompanyFieldCase{"Fax", 7, "FAX番号", "03-1234-5679"},
-                      CompanyFieldCase{"Business", 8, "事業種目", "卸売業"},
-                      CompanyFieldCase{"TaxOffice", 9, "所轄税務署", "新宿"},
-                      CompanyFieldCase{"OwnerTitle", 10, "事業主役職名", "代表取締役"},
-                      CompanyFieldCase{"OwnerName", 11, "事業主氏名", "山田太郎"},
-                      CompanyFieldCase{"Mail", 12, "会社Eメール", "info@example.jp"}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(EveryCompanyField, CompanyFieldTest,
+                         ::testing::Values(CompanyFieldCase{"Kana", 1, "フリガナ", "ﾃｽﾄｼｮｳｼﾞ"},
+                                           CompanyFieldCase{"CompanyName", 2, "事業所名", "新テスト商事"},
+                                           CompanyFieldCase{"PostCode", 3, "郵便番号", "160-0022"},
+                                           CompanyFieldCase{"Address1", 4, "住所1", "東京都新宿区"},
+                                           CompanyFieldCase{"Address2", 5, "住所2", "新宿１－１"},
+                                           CompanyFieldCase{"Phone", 6, "電話番号", "03-1234-5678"},
+                                           CompanyFieldCase{"Fax", 7, "FAX番号", "03-1234-5679"},
+                                           CompanyFieldCase{"Business", 8, "事業種目", "卸売業"},
+                                           CompanyFieldCase{"TaxOffice", 9, "所轄税務署", "新宿"},
+                                           CompanyFieldCase{"OwnerTitle", 10, "事業主役職名", "代表取締役"},
+                                           CompanyFieldCase{"OwnerName", 11, "事業主氏名", "山田太郎"},
+                                           CompanyFieldCase{"Mail", 12, "会社Eメール", "info@example.jp"}),
+                         testsupport::kCaseName);
 
 TEST_F(SettingsTest, CompanyNameFollowsInTheNameLabelAndAnEmptyBoxStoresTheEmptyText)
 {
@@ -82,7 +85,10 @@ struct CorporateNumberCase {
     bool accepted;
 };
 
-void PrintTo(const CorporateNumberCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CorporateNumberCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CorporateNumberTest : public SetupWindowTest, public ::testing::WithParamInterface<CorporateNumberCase> {};
 
@@ -101,14 +107,14 @@ TEST_P(CorporateNumberTest, EmptyOrExactlyThirteenCharacters)
     EXPECT_EQ(dialogs->beepCount(), beeps + (c.accepted ? 0 : 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, CorporateNumberTest,
-    ::testing::Values(CorporateNumberCase{"Empty", "", true},
-                      CorporateNumberCase{"ThirteenDigits", "1234567890123", true},
-                      CorporateNumberCase{"ThirteenWideCharacters", "１２３４５６７８９０１２３", true},
-                      CorporateNumberCase{"Twelve", "123456789012", false},
-                      CorporateNumberCase{"Fourteen", "12345678901234", false}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Lengths, CorporateNumberTest,
+                         ::testing::Values(CorporateNumberCase{"Empty", "", true},
+                                           CorporateNumberCase{"ThirteenDigits", "1234567890123", true},
+                                           CorporateNumberCase{"ThirteenWideCharacters", "１２３４５６７８９０１２３",
+                                                               true},
+                                           CorporateNumberCase{"Twelve", "123456789012", false},
+                                           CorporateNumberCase{"Fourteen", "12345678901234", false}),
+                         testsupport::kCaseName);
 
 TEST_F(SettingsTest, PeriodNumberIsStoredAndRetitlesTheWindow)
 {
@@ -127,7 +133,7 @@ TEST_F(SettingsTest, PeriodNumberIsStoredAndRetitlesTheWindow)
 
 TEST_F(SettingsTest, OptionButtonsStoreTheirCodesOnlyInEditMode)
 {
-    form->tax().Option2[2]->setChecked(true);   // from code while off: the screen changes, the file does not
+    form->tax().Option2[2]->setChecked(true);  // from code while off: the screen changes, the file does not
     EXPECT_EQ(Setting(db(), "処理方法").toText(), "1");
 
     editModeOn();
@@ -146,6 +152,12 @@ TEST_F(SettingsTest, OptionButtonsStoreTheirCodesOnlyInEditMode)
 }
 
 // ---- the three dates ----------------------------------------------------------------
+
+std::string bytesOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 class PeriodDateTest : public SetupWindowTest {
 protected:
@@ -168,25 +180,71 @@ TEST_F(PeriodDateTest, TabbingThroughAnUnchangedMonthKeepsTheLastDay)
     EXPECT_EQ(s(form->company().Combo13[2]->currentText()), "31日");
 }
 
-// The month box compares with the month it showed, not with what another
-// program stored since: passing through it unchanged keeps the shown day.
-TEST_F(PeriodDateTest, AnUnchangedMonthKeepsItsDayAfterTheFileChangedElsewhere)
+// Another program stores other dates while the window shows 2024-04-01 ..
+// 2025-03-31 and the report date 2025-05-31: passing through any of the nine
+// boxes unchanged writes nothing, and the file stays byte for byte as the
+// other program left it.
+struct UnchangedBoxCase {
+    const char* name;
+    int date;  // 0 start, 1 end, 2 report date
+    int box;   // 0 year, 1 month, 2 day
+};
+
+void PrintTo(const UnchangedBoxCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class UnchangedDateBoxTest : public PeriodDateTest, public ::testing::WithParamInterface<UnchangedBoxCase> {
+protected:
+    void prepare(dao::Database& d) override { d.Execute("UPDATE 会計設定 SET 決算報告日 = '2025-05-31'"); }
+};
+
+TEST_P(UnchangedDateBoxTest, WritesNothingOverWhatAnotherProgramStored)
+{
+    const UnchangedBoxCase& c = GetParam();
+    editModeOn();
+    testsupport::AnotherProgram(file.path())
+        .exec("UPDATE 会計設定 SET 会計期間開始日 = '2024-03-01', 会計期間終了日 = '2025-02-28', "
+              "決算報告日 = '2025-04-30'");
+    const std::string before = bytesOf(file.path());
+    std::array<QComboBox*, 3>* dates[] = {&form->company().Combo12, &form->company().Combo13, &form->company().Combo3};
+    leave((*dates[c.date])[static_cast<std::size_t>(c.box)]);
+    EXPECT_EQ(bytesOf(file.path()), before);
+    EXPECT_EQ(stored("会計期間開始日"), "2024-03-01");
+    EXPECT_EQ(stored("会計期間終了日"), "2025-02-28");
+    EXPECT_EQ(stored("決算報告日"), "2025-04-30");
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, UnchangedDateBoxTest,
+                         ::testing::Values(UnchangedBoxCase{"StartYear", 0, 0}, UnchangedBoxCase{"StartMonth", 0, 1},
+                                           UnchangedBoxCase{"StartDay", 0, 2}, UnchangedBoxCase{"EndYear", 1, 0},
+                                           UnchangedBoxCase{"EndMonth", 1, 1}, UnchangedBoxCase{"EndDay", 1, 2},
+                                           UnchangedBoxCase{"ReportYear", 2, 0}, UnchangedBoxCase{"ReportMonth", 2, 1},
+                                           UnchangedBoxCase{"ReportDay", 2, 2}),
+                         testsupport::kCaseName);
+
+// A changed box stores its own date only: the start another program stored
+// stays, and the period is checked with it, not with the start shown.
+TEST_F(PeriodDateTest, AChangedEndKeepsTheStartAnotherProgramStored)
 {
     editModeOn();
-    db().Execute("UPDATE 会計設定 SET 会計期間終了日 = '2025-06-30'");
-    leave(form->company().Combo13[1]);
-    EXPECT_EQ(stored("会計期間終了日"), "2025-03-31");
-    EXPECT_EQ(s(form->company().Combo13[2]->currentText()), "31日");
-
-    // After the window's own store, the stored month is the one it compares with
-    // (February: the period stays within a year of its start).
-    form->company().Combo13[1]->setEditText("2月");
-    leave(form->company().Combo13[1]);
-    EXPECT_EQ(stored("会計期間終了日"), "2025-02-01");
-    form->company().Combo13[2]->setEditText("28日");
+    testsupport::AnotherProgram(file.path()).exec("UPDATE 会計設定 SET 会計期間開始日 = '2024-05-01'");
+    form->company().Combo13[2]->setEditText("30日");
     leave(form->company().Combo13[2]);
-    leave(form->company().Combo13[1]);
-    EXPECT_EQ(stored("会計期間終了日"), "2025-02-28");
+    EXPECT_EQ(stored("会計期間開始日"), "2024-05-01");
+    EXPECT_EQ(stored("会計期間終了日"), "2025-03-30");
+    EXPECT_EQ(s(form->company().Combo13[2]->currentText()), "30日");
+
+    testsupport::AnotherProgram(file.path()).exec("UPDATE 会計設定 SET 会計期間開始日 = '2024-03-01'");
+    dialogs->expectMessage(
+        "会計期間（2024年03月01日～2025年03月29日）は、１年を超えています（１年以内にしてください）。"
+        "この期間は保存していません。",
+        ui::Answer::Ok);
+    form->company().Combo13[2]->setEditText("29日");
+    leave(form->company().Combo13[2]);
+    EXPECT_EQ(stored("会計期間開始日"), "2024-03-01");
+    EXPECT_EQ(stored("会計期間終了日"), "2025-03-30");
 }
 
 TEST_F(PeriodDateTest, ChangingTheMonthMovesToItsFirstDay)
@@ -260,24 +318,21 @@ TEST_F(PeriodDateTest, NothingIsStoredWhileEditModeIsOffOrABoxIsEmpty)
 
 // ---- a period that cannot be one ------------------------------------------------------
 
-std::string bytesOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // The file holds 2024-04-01 .. 2025-03-31. A date that would make the period
 // impossible is refused with a message naming the period, and the file stays
 // byte for byte as it was.
 struct ImpossiblePeriodCase {
     const char* name;
-    bool start;            // the start's boxes are edited, else the end's
+    bool start;  // the start's boxes are edited, else the end's
     const char* boxes[3];
-    int left;              // the box left
+    int left;  // the box left
     const char* message;
 };
 
-void PrintTo(const ImpossiblePeriodCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ImpossiblePeriodCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ImpossiblePeriodTest : public PeriodDateTest, public ::testing::WithParamInterface<ImpossiblePeriodCase> {};
 
@@ -302,18 +357,32 @@ TEST_P(ImpossiblePeriodTest, IsRefusedByNameAndLeavesTheFileAsItWas)
 INSTANTIATE_TEST_SUITE_P(
     Periods, ImpossiblePeriodTest,
     ::testing::Values(
-        ImpossiblePeriodCase{"start after the end", true, {"2025年", "04月", "01日"}, 0,
+        ImpossiblePeriodCase{"start after the end",
+                             true,
+                             {"2025年", "04月", "01日"},
+                             0,
                              "会計期間（2025年04月01日～2025年03月31日）は、開始日が終了日より後になっています。"
                              "この期間は保存していません。"},
-        ImpossiblePeriodCase{"end before the start", false, {"2024年", "03月", "31日"}, 0,
+        ImpossiblePeriodCase{"end before the start",
+                             false,
+                             {"2024年", "03月", "31日"},
+                             0,
                              "会計期間（2024年04月01日～2024年03月31日）は、開始日が終了日より後になっています。"
                              "この期間は保存していません。"},
-        ImpossiblePeriodCase{"a day longer than a year", false, {"2025年", "04月", "01日"}, 2,
-                             "会計期間（2024年04月01日～2025年04月01日）は、１年を超えています（１年以内にしてください）。"
-                             "この期間は保存していません。"},
-        ImpossiblePeriodCase{"two years", false, {"2026年", "03月", "31日"}, 0,
-                             "会計期間（2024年04月01日～2026年03月31日）は、１年を超えています（１年以内にしてください）。"
-                             "この期間は保存していません。"}),
+        ImpossiblePeriodCase{
+            "a day longer than a year",
+            false,
+            {"2025年", "04月", "01日"},
+            2,
+            "会計期間（2024年04月01日～2025年04月01日）は、１年を超えています（１年以内にしてください）。"
+            "この期間は保存していません。"},
+        ImpossiblePeriodCase{
+            "two years",
+            false,
+            {"2026年", "03月", "31日"},
+            0,
+            "会計期間（2024年04月01日～2026年03月31日）は、１年を超えています（１年以内にしてください）。"
+            "この期間は保存していません。"}),
     testsupport::kCaseName);
 
 TEST_F(PeriodDateTest, MovingThePeriodOnAYearStoresBothDatesOnceThePairIsAPeriod)
@@ -321,7 +390,7 @@ TEST_F(PeriodDateTest, MovingThePeriodOnAYearStoresBothDatesOnceThePairIsAPeriod
     editModeOn();
     dialogs->expectAnyMessage(ui::Answer::Ok);
     form->company().Combo12[0]->setEditText("2025年");
-    leave(form->company().Combo12[0]);   // 2025-04-01 .. 2025-03-31: refused
+    leave(form->company().Combo12[0]);  // 2025-04-01 .. 2025-03-31: refused
     EXPECT_EQ(stored("会計期間開始日"), "2024-04-01");
 
     form->company().Combo13[0]->setEditText("2026年");
@@ -340,7 +409,7 @@ protected:
     {
         SetFields(d, "Q_勘定科目コード表", "勘定科目名", "現金", {{"期首残高", 200}});
         SetFields(d, "Q_勘定科目コード表", "勘定科目名", "普通預金", {{"期首残高", 300}});
-        SetFields(d, "Q_勘定科目コード表", "勘定科目名", "通知預金", {{"期首残高", 1000}});   // not in use
+        SetFields(d, "Q_勘定科目コード表", "勘定科目名", "通知預金", {{"期首残高", 1000}});  // not in use
     }
 };
 

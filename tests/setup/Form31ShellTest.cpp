@@ -15,8 +15,9 @@ using ShellTest = SetupWindowTest;
 TEST_F(ShellTest, LoadsTheTabsAndShowsTheCompanyTabFirst)
 {
     ASSERT_EQ(form->SSTab1->count(), 7);
-    const char* const captions[7] = {"取引先管理", "消費税設定", "定型仕訳入力", "期首残高設定",
-                                     "帳票印刷", "固定資産／リース資産管理", "会社基本情報"};
+    const char* const captions[7] = {"取引先管理",   "消費税設定", "定型仕訳入力",
+                                     "期首残高設定", "帳票印刷",   "固定資産／リース資産管理",
+                                     "会社基本情報"};
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(s(form->SSTab1->tabText(i)), captions[i]);
     EXPECT_EQ(form->SSTab1->currentIndex(), 6);
@@ -57,16 +58,40 @@ TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
     setup::BalanceTab& balance = form->balance();
     setup::AssetTab& assets = form->assets();
     setup::PrintTab& printing = form->printing();
-    const std::vector<QWidget*> gated = {
-        company.Text11[0], company.Text11[12], company.Text7[0], company.Combo12[1], company.Combo13[2],
-        company.Combo3[0], tax.Option1[0], tax.Option2[2], balance.Option3[5], tax.Option4[1], tax.Option5[2],
-        balance.Text5[0], balance.Text5[2], balance.Check2[0], balance.Check2[3], balance.Option6[1], tax.Combo14[0],
-        tax.Text2[4], tax.Text12[0], templates.grid().Text1[0], templates.grid().Combo1[3], templates.grid().Text8[9],
-        templates.Combo4, templates.Check3, form->partners().Text10[0], form->partners().Combo10[2],
-        balance.Combo2[0], balance.Text3[0], assets.Text4[6], assets.Combo6[8]};
-    const std::vector<QWidget*> always = {balance.Option7[1], balance.List2, balance.List3, printing.Check1[0],
-                                          printing.Check4, printing.Command1[setup::PrintTab::Print],
-                                          assets.Text6[0], assets.Combo17[1], templates.Option8[1]};
+    const std::vector<QWidget*> gated = {company.Text11[0],
+                                         company.Text11[12],
+                                         company.Text7[0],
+                                         company.Combo12[1],
+                                         company.Combo13[2],
+                                         company.Combo3[0],
+                                         tax.Option1[0],
+                                         tax.Option2[2],
+                                         balance.Option3[5],
+                                         tax.Option4[1],
+                                         tax.Option5[2],
+                                         balance.Text5[0],
+                                         balance.Text5[2],
+                                         balance.Check2[0],
+                                         balance.Check2[3],
+                                         balance.Option6[1],
+                                         tax.Combo14[0],
+                                         tax.Text2[4],
+                                         tax.Text12[0],
+                                         templates.grid().Text1[0],
+                                         templates.grid().Combo1[3],
+                                         templates.grid().Text8[9],
+                                         templates.Combo4,
+                                         templates.Check3,
+                                         form->partners().Text10[0],
+                                         form->partners().Combo10[2],
+                                         balance.Combo2[0],
+                                         balance.Text3[0],
+                                         assets.Text4[6],
+                                         assets.Combo6[8]};
+    const std::vector<QWidget*> always = {
+        balance.Option7[1], balance.List2,     balance.List3,
+        printing.Check1[0], printing.Check4,   printing.Command1[setup::PrintTab::Print],
+        assets.Text6[0],    assets.Combo17[1], templates.Option8[1]};
     for (QWidget* w : gated)
         EXPECT_FALSE(usable(w)) << s(w->objectName());
     for (QWidget* w : always)
@@ -86,11 +111,11 @@ TEST_F(ShellTest, InputsThatWouldNotStoreAreReadOnlyWhileEditModeIsOff)
 
 TEST_F(ShellTest, EditModeSwitchedByAnotherWindowShowsHereAtOnce)
 {
-    o::SetEditMode(o::EditModeOn);   // as the journal-entry window's "編集" does
+    o::SetEditMode(o::EditModeOn);  // as the journal-entry window's "編集" does
     EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集解除");
     EXPECT_TRUE(usable(form->company().Text11[2]));
 
-    form->Command5[setup::Form31::EditButton]->click();   // one press here switches it off for every window
+    form->Command5[setup::Form31::EditButton]->click();  // one press here switches it off for every window
     EXPECT_FALSE(o::EditModeIsOn());
     EXPECT_EQ(s(form->Command5[setup::Form31::EditButton]->text()), "編集");
     EXPECT_FALSE(usable(form->company().Text11[2]));

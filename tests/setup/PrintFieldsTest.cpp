@@ -13,7 +13,10 @@ struct FieldCase {
     std::string actual;
     const char* expected;
 };
-void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FieldCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class PrintFields : public ::testing::TestWithParam<FieldCase> {};
 
@@ -37,11 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"NullNumberIsBlanks", setup::NumberField(dao::Value(), "###,###,##0", 10), "          "},
         FieldCase{"NegativeAmountKeepsItsSign", setup::NumberField(dao::Value(-5000), "##,###,###,##0", 12),
                   "      -5,000"},
-        FieldCase{"AmountWiderThanItsFieldIsNeverCut",
-                  setup::NumberField(dao::Value(100000000), "###,###,##0", 10), "**********"},
+        FieldCase{"AmountWiderThanItsFieldIsNeverCut", setup::NumberField(dao::Value(100000000), "###,###,##0", 10),
+                  "**********"},
         FieldCase{"RateHasThreeDecimals", setup::RateField(dao::Value(0.1), 6), " 0.100"},
-        FieldCase{"RateFromSinglePrecisionRounds", setup::RateField(dao::Value(0.10000000149011612), 8),
-                  "   0.100"},
+        FieldCase{"RateFromSinglePrecisionRounds", setup::RateField(dao::Value(0.10000000149011612), 8), "   0.100"},
         FieldCase{"PercentRate", setup::RateField(dao::Value(33.4), 6), "33.400"},
         FieldCase{"NullRateIsBlanks", setup::RateField(dao::Value(), 6), "      "}),
     testsupport::kCaseName);

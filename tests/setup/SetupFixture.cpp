@@ -40,8 +40,8 @@ void SetFields(dao::Database& db, const std::string& source, const std::string& 
     rs->Update();
 }
 
-dao::Value FieldOf(dao::Database& db, const std::string& source, const std::string& keyField,
-                   const dao::Value& key, const std::string& field)
+dao::Value FieldOf(dao::Database& db, const std::string& source, const std::string& keyField, const dao::Value& key,
+                   const std::string& field)
 {
     auto rs = rowOf(db, source, keyField, key);
     return rs ? rs->get(field) : dao::Value();
@@ -57,9 +57,9 @@ dao::Value Setting(dao::Database& db, const std::string& field)
 std::string DumpWrittenTables(dao::Database& db)
 {
     std::string all;
-    for (const char* source : {"会計設定", "Q_勘定科目コード表", "Q_勘定科目コード表2", "Q_取引銀行", "Q_取引先管理",
-                               "Q_固定資産台帳", "Q_リース資産管理", "Q_仕訳台帳", "Q_仕訳変更履歴", "Q_仕訳定型台帳",
-                               "Q_消費税率"})
+    for (const char* source :
+         {"会計設定", "Q_勘定科目コード表", "Q_勘定科目コード表2", "Q_取引銀行", "Q_取引先管理", "Q_固定資産台帳",
+          "Q_リース資産管理", "Q_仕訳台帳", "Q_仕訳変更履歴", "Q_仕訳定型台帳", "Q_消費税率"})
         all += std::string("== ") + source + "\n" + DumpRows(db, source);
     return all;
 }

@@ -27,8 +27,8 @@ void AddRow(dao::Database& db, const std::string& source, Fields fields);
 void SetFields(dao::Database& db, const std::string& source, const std::string& keyField, const dao::Value& key,
                Fields fields);
 // A field of the first row whose `keyField` equals `key`; null when there is none.
-dao::Value FieldOf(dao::Database& db, const std::string& source, const std::string& keyField,
-                   const dao::Value& key, const std::string& field);
+dao::Value FieldOf(dao::Database& db, const std::string& source, const std::string& keyField, const dao::Value& key,
+                   const std::string& field);
 // The settings row's field.
 dao::Value Setting(dao::Database& db, const std::string& field);
 

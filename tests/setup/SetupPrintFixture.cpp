@@ -9,11 +9,16 @@ namespace setuptest {
 
 namespace {
 
-std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+std::string Quoted(const std::string& name)
+{
+    return "\"" + name + "\"";
+}
 
 }  // namespace
 
-SetupPrintFixture::SetupPrintFixture() : m_file(kCompany, 12, "2024-04-01"), m_db(m_file.open()) {}
+SetupPrintFixture::SetupPrintFixture() : m_file(kCompany, 12, "2024-04-01"), m_db(m_file.open())
+{
+}
 
 SetupPrintFixture::~SetupPrintFixture()
 {

@@ -26,7 +26,7 @@ using Row = std::initializer_list<std::pair<const char*, dao::Value>>;
 
 class SetupPrintFixture {
 public:
-    SetupPrintFixture();   // "テスト商事第12期.mdb", period 2024/4/1 to 2025/3/31
+    SetupPrintFixture();  // "テスト商事第12期.mdb", period 2024/4/1 to 2025/3/31
     ~SetupPrintFixture();
     SetupPrintFixture(const SetupPrintFixture&) = delete;
     SetupPrintFixture& operator=(const SetupPrintFixture&) = delete;
@@ -56,7 +56,7 @@ public:
     A4Recorder();
 };
 
-inline const dao::Date kPrintedAt{2025, 5, 7, 9, 30, 0};   // a Wednesday
+inline const dao::Date kPrintedAt{2025, 5, 7, 9, 30, 0};  // a Wednesday
 inline constexpr const char* kPrintedAtText = "   2025/05/07(水) 09:30";
 inline constexpr const char* kCompany = "テスト商事";
 
@@ -73,7 +73,10 @@ std::vector<std::vector<std::string>> Sheets(const printing::RecordingPrinter& p
 std::vector<std::string> BodyLines(const std::vector<std::string>& sheet);
 
 std::string TrimRight(std::string text);
-inline bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
+inline bool StartsWith(const std::string& text, const std::string& prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
 
 // Compares a sheet line by line, telling the differing lines as text.
 ::testing::AssertionResult SameLines(const std::vector<std::string>& actual, const std::vector<std::string>& expected);

@@ -29,11 +29,22 @@ protected:
     {
         o::EditMode = o::EditModeOff;
         fx.emptyTable("勘定科目コード表");
-        fx.addRow("勘定科目コード表", {{"勘定科目コード", "100"}, {"勘定科目名", "現金"}, {"適用", 1},
-                                       {"大分類", "資産の部"}, {"内容", "手許現金"}, {"標準勘定科目名", "現金"}});
+        fx.addRow("勘定科目コード表",
+                  {{"勘定科目コード", "100"},
+                   {"勘定科目名", "現金"},
+                   {"適用", 1},
+                   {"大分類", "資産の部"},
+                   {"内容", "手許現金"},
+                   {"標準勘定科目名", "現金"}});
         fx.emptyTable("仕訳定型台帳");
-        fx.addRow("仕訳定型台帳", {{"仕訳ID", "250401000001"}, {"追番", 1}, {"摘要", "定型の摘要"},
-                                   {"借方コード", "100"}, {"入金", 100}, {"貸方コード", "100"}, {"出金", 100}});
+        fx.addRow("仕訳定型台帳",
+                  {{"仕訳ID", "250401000001"},
+                   {"追番", 1},
+                   {"摘要", "定型の摘要"},
+                   {"借方コード", "100"},
+                   {"入金", 100},
+                   {"貸方コード", "100"},
+                   {"出金", 100}});
         fx.emptyTable("取引先管理");
         fx.addRow("取引先管理", {{"取引先名", "青葉商事"}});
         fx.emptyTable("固定資産台帳");
@@ -108,18 +119,19 @@ TEST_F(SetupPrintRunTest, PrintsTheTickedListsInBoxOrderInOneDocument)
 TEST_F(SetupPrintRunTest, EveryBoxTickedPrintsEveryListOnItsOwnSheets)
 {
     EXPECT_TRUE(run(TickedBoxes({0, 1, 2, 3, 4, 5, 6, 7, 8, 9})));
-    EXPECT_EQ(sheetTitles(), (std::vector<std::string>{
-                                 " 会計 初期設定  ",
-                                 " 会計 仕訳定型リスト  ",
-                                 " 会計 勘定科目一覧表（マスター台帳）",
-                                 " 会計 使用勘定科目一覧表",
-                                 " 会計 取引先リスト  ",
-                                 " 会計 固定資産管理台帳  ",
-                                 " 会計 リース物件台帳  ",
-                                 " 会計 勘定科目一覧表（マスター台帳）  ",
-                                 " 会計 使用勘定科目一覧表  ",
-                                 " 会計 業種別勘定科目一覧表 ",
-                             }));
+    EXPECT_EQ(sheetTitles(),
+              (std::vector<std::string>{
+                  " 会計 初期設定  ",
+                  " 会計 仕訳定型リスト  ",
+                  " 会計 勘定科目一覧表（マスター台帳）",
+                  " 会計 使用勘定科目一覧表",
+                  " 会計 取引先リスト  ",
+                  " 会計 固定資産管理台帳  ",
+                  " 会計 リース物件台帳  ",
+                  " 会計 勘定科目一覧表（マスター台帳）  ",
+                  " 会計 使用勘定科目一覧表  ",
+                  " 会計 業種別勘定科目一覧表 ",
+              }));
     // The company settings, the template list and the partner list at print
     // column 6; the account lists and the registers after a margin of 6 blanks.
     std::vector<std::size_t> margins;
@@ -142,7 +154,7 @@ TEST_F(SetupPrintRunTest, AWidePrintoutDoesNotShrinkThoseAfterIt)
 
     ASSERT_TRUE(run(TickedBoxes({6, 9})));
     ASSERT_EQ(printer.sheets().size(), 2u);
-    EXPECT_LT(printer.sheets()[0].scale, alone);   // the lease register
+    EXPECT_LT(printer.sheets()[0].scale, alone);  // the lease register
     EXPECT_DOUBLE_EQ(printer.sheets()[1].scale, alone);
     EXPECT_EQ(printer.documentCount(), 1);
 }
@@ -161,7 +173,10 @@ struct EditModeCase {
     Ticks ticks;
     std::int16_t after;
 };
-void PrintTo(const EditModeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EditModeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SetupPrintRunEditMode : public SetupPrintRunTest, public ::testing::WithParamInterface<EditModeCase> {};
 

@@ -14,26 +14,24 @@ const char* const kTitle = " 会計 仕訳定型リスト  ";
 
 class TemplateListPrintoutTest : public ::testing::Test {
 protected:
-    TemplateListPrintoutTest()
-    {
-        fx.emptyTable("仕訳定型台帳");
-    }
+    TemplateListPrintoutTest() { fx.emptyTable("仕訳定型台帳"); }
 
     void addTemplateRow(const std::string& id, int rowNumber, const std::string& description, dao::Value debit,
                         dao::Value credit, bool closing = false, const std::string& partner = "",
                         const std::string& bank = "", const std::string& branch = "")
     {
-        fx.addRow("仕訳定型台帳", {{"仕訳ID", id},
-                                   {"追番", rowNumber},
-                                   {"摘要", description},
-                                   {"取引先", partner},
-                                   {"借方コード", rowNumber == 2 ? "103" : "100"},
-                                   {"入金", debit},
-                                   {"貸方コード", rowNumber == 2 ? "100" : "400"},
-                                   {"出金", credit},
-                                   {"銀行コード", bank},
-                                   {"支店コード", branch},
-                                   {"決算仕訳", closing ? 1 : 0}});
+        fx.addRow("仕訳定型台帳",
+                  {{"仕訳ID", id},
+                   {"追番", rowNumber},
+                   {"摘要", description},
+                   {"取引先", partner},
+                   {"借方コード", rowNumber == 2 ? "103" : "100"},
+                   {"入金", debit},
+                   {"貸方コード", rowNumber == 2 ? "100" : "400"},
+                   {"出金", credit},
+                   {"銀行コード", bank},
+                   {"支店コード", branch},
+                   {"決算仕訳", closing ? 1 : 0}});
     }
 
     dao::Recordset& print()
@@ -65,11 +63,11 @@ TEST_F(TemplateListPrintoutTest, PrintsOneLinePerTemplateRow)
         HeaderAtColumn6(kTitle, "    ページ   1"),
         C6("  1 現金売上                        現金                     10,800 売上高                   10,800"),
         C6("  2 普通預金へ預入                  普通預金                  1,000 現金                      1,000 "
-          "みずほ銀行   新宿支店"),
+           "みずほ銀行   新宿支店"),
         C6("* 10 とても長い摘要の決算 株式会社青 現金                            売上高               **********"),
     };
     EXPECT_TRUE(SameLines(sheets[0], expected));
-    EXPECT_EQ(templates.AbsolutePosition(), 0);   // back on its first row
+    EXPECT_EQ(templates.AbsolutePosition(), 0);  // back on its first row
     EXPECT_EQ(printer.events().back().kind, printing::PrintEvent::Kind::NewPage);
 }
 

@@ -64,17 +64,17 @@ TEST(BalanceSheet, AccountFormOfTheFixtureCompany)
     StatementsFixture fx;
     const auto form = statements::BalanceSheetAccountRows(fixtureSheet(fx));
     const auto A = [](const std::string& label, long long amount) { return L(label, amount, 26); };
-    EXPECT_EQ(form.lists[0], (std::vector<std::string>{"（資産の部）", "", "流動資産", A("現金預金", 9070),
-                                                       A("売掛金", 4000), A("原材料", 250), A("仕掛品", 150),
-                                                       A("流動資産合計", 13470), "固定資産", A("建物", 9000),
-                                                       A("固定資産合計", 9000), A(kAssets, 22470)}));
-    EXPECT_EQ(form.lists[1], (std::vector<std::string>{"（負債の部）", "流動負債", A("買掛金", 3000), A("未払金", 600),
-                                                       A("未払法人税等", 900), A("流動負債合計", 4500),
-                                                       A(kLiabilities, 4500)}));
-    EXPECT_EQ(form.lists[2], (std::vector<std::string>{"（資本の部）", "資本金", A("資本金", 14500), A("資本金合計", 14500),
-                                                       "剰余金", A("利益準備金", 500), A("剰余金合計", 500),
-                                                       A("当期未処分利益", 2970), A(kCapital, 17970),
-                                                       A(kGrand, 22470)}));
+    EXPECT_EQ(form.lists[0],
+              (std::vector<std::string>{"（資産の部）", "", "流動資産", A("現金預金", 9070), A("売掛金", 4000),
+                                        A("原材料", 250), A("仕掛品", 150), A("流動資産合計", 13470), "固定資産",
+                                        A("建物", 9000), A("固定資産合計", 9000), A(kAssets, 22470)}));
+    EXPECT_EQ(form.lists[1],
+              (std::vector<std::string>{"（負債の部）", "流動負債", A("買掛金", 3000), A("未払金", 600),
+                                        A("未払法人税等", 900), A("流動負債合計", 4500), A(kLiabilities, 4500)}));
+    EXPECT_EQ(form.lists[2],
+              (std::vector<std::string>{"（資本の部）", "資本金", A("資本金", 14500), A("資本金合計", 14500), "剰余金",
+                                        A("利益準備金", 500), A("剰余金合計", 500), A("当期未処分利益", 2970),
+                                        A(kCapital, 17970), A(kGrand, 22470)}));
     ASSERT_TRUE(form.boxes[0] && form.boxes[1] && form.boxes[2] && form.boxes[3]);
     EXPECT_EQ(*form.boxes[0], 22470);
     EXPECT_EQ(*form.boxes[1], 4500);
@@ -111,22 +111,42 @@ TEST(BalanceSheet, CashLineIsWrittenBeforeTheSubtotalWhenTheCashAccountsEndTheGr
         account("売掛金", "資産の部", "流動資産", "売上債権", 200),
         account("現金", "資産の部", "流動資産", "現金預金", 100),
         account("普通預金", "資産の部", "流動資産", "現金預金", 50),
-        account("建物", "資産の部", "固定資産", "有形固定資産", 0),   // amount 0: no line
+        account("建物", "資産の部", "固定資産", "有形固定資産", 0),  // amount 0: no line
         account("買掛金", "負債の部", "流動負債", "仕入債務", 350),
         account("資本金", "資本の部", "資本金", "資本金", 0),
     };
     const auto rows = statements::BalanceSheetReportRows(statements::WalkBalanceSheet(accounts, 0));
     const std::vector<std::string> expected = {
-        "（資産の部）", "", "流動資産", L("売掛金", 200), L("現金預金", 150),
-        " ", L("流動資産合計", 350), " ", "固定資産",
-        " ", L("固定資産合計", 0), " ",
+        "（資産の部）",
+        "",
+        "流動資産",
+        L("売掛金", 200),
+        L("現金預金", 150),
+        " ",
+        L("流動資産合計", 350),
+        " ",
+        "固定資産",
+        " ",
+        L("固定資産合計", 0),
+        " ",
         L(kAssets, 350),
-        "（負債の部）", "", "流動負債", L("買掛金", 350),
-        " ", L("流動負債合計", 350), " ",
+        "（負債の部）",
+        "",
+        "流動負債",
+        L("買掛金", 350),
+        " ",
+        L("流動負債合計", 350),
+        " ",
         L(kLiabilities, 350),
-        "（資本の部）", "", "資本金",
-        " ", L("資本金合計", 0), " ",
-        L("当期未処分利益", 0), L(kCapital, 0), L(kGrand, 350),
+        "（資本の部）",
+        "",
+        "資本金",
+        " ",
+        L("資本金合計", 0),
+        " ",
+        L("当期未処分利益", 0),
+        L(kCapital, 0),
+        L(kGrand, 350),
     };
     EXPECT_EQ(rows, expected);
 }
@@ -141,15 +161,27 @@ TEST(BalanceSheet, AMissingSectionIsEmptyAndTheLastAccountEndsTheWalk)
     };
     const auto sheet = statements::WalkBalanceSheet(accounts, 0);
     const std::vector<std::string> expected = {
-        "（資産の部）", "", "流動資産", L("現金預金", 700),
-        " ", L("流動資産合計", 700), " ",
+        "（資産の部）",
+        "",
+        "流動資産",
+        L("現金預金", 700),
+        " ",
+        L("流動資産合計", 700),
+        " ",
         L(kAssets, 700),
-        "（負債の部）", "",
+        "（負債の部）",
+        "",
         L(kLiabilities, 0),
-        "（資本の部）", "", "資本金",
+        "（資本の部）",
+        "",
+        "資本金",
         L("資本金", 700),
-        " ", L("資本金合計", 700), " ",
-        L("当期未処分利益", 0), L(kCapital, 700), L(kGrand, 700),
+        " ",
+        L("資本金合計", 700),
+        " ",
+        L("当期未処分利益", 0),
+        L(kCapital, 700),
+        L(kGrand, 700),
     };
     EXPECT_EQ(statements::BalanceSheetReportRows(sheet), expected);
     EXPECT_FALSE(sheet.totalsDiffer());

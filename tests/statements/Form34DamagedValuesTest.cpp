@@ -33,13 +33,12 @@ protected:
     testsupport::TempPeriodFile file;
 };
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, ClosingDamagedValue,
-    ::testing::Values(testsupport::kStartAfterEnd, testsupport::kSettingsOfNulls, testsupport::kNoAmountUnit,
-                      testsupport::kSideSeven, testsupport::kNoStatementClass,
-                      testsupport::kOpeningBalanceFraction, testsupport::kNegativeRate,
-                      testsupport::kRateOfAThousand),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Values, ClosingDamagedValue,
+                         ::testing::Values(testsupport::kStartAfterEnd, testsupport::kSettingsOfNulls,
+                                           testsupport::kNoAmountUnit, testsupport::kSideSeven,
+                                           testsupport::kNoStatementClass, testsupport::kOpeningBalanceFraction,
+                                           testsupport::kNegativeRate, testsupport::kRateOfAThousand),
+                         testsupport::kCaseName);
 
 TEST_P(ClosingDamagedValue, KeepsTheWindowShutAndTheFileAsItWas)
 {

@@ -19,8 +19,8 @@
 #include <fstream>
 
 using namespace statementstest;
-using statements::Form34;
 using printing::PrintEvent;
+using statements::Form34;
 
 #include <algorithm>
 
@@ -67,8 +67,8 @@ TEST_F(Form34Test, PrintRunAskedNoPrintsNothing)
 TEST_F(Form34Test, PrintRunPrintsTheTickedStatementsInOrderOnSheetsOfTheirOwn)
 {
     fx.execute("UPDATE \"会計設定\" SET \"負記号\" = 1, \"金額単位\" = '百万円'");
-    fx.addRow({"2024-12-01", "100", 500, "510", 500, "運賃の戻り"});   // 荷造運賃 now −200
-    fx.addRow({"2024-12-02", "100", 500, "610", 500, "利息の戻り"});   // 支払利息 now −420
+    fx.addRow({"2024-12-01", "100", 500, "510", 500, "運賃の戻り"});  // 荷造運賃 now −200
+    fx.addRow({"2024-12-02", "100", 500, "610", 500, "利息の戻り"});  // 支払利息 now −420
     statements::Form34& f = open();
     f.Check1[0]->click();   // every report; the SG&A accounts then stand as one line in the statement
     f.Option5[1]->click();  // the balance sheet in report form
@@ -80,8 +80,9 @@ TEST_F(Form34Test, PrintRunPrintsTheTickedStatementsInOrderOnSheetsOfTheirOwn)
 
     EXPECT_EQ(printer->documentCount(), 1);
     EXPECT_EQ(printer->endDocCount(), 1);
-    EXPECT_EQ(sheetTitles(*printer), (std::vector<std::string>{"決算仕訳リスト", "合計残高試算表", "貸借対照表", "損益計算書",
-                                                               "製造原価報告書", "販売費及び一般管理費内訳書"}));
+    EXPECT_EQ(sheetTitles(*printer),
+              (std::vector<std::string>{"決算仕訳リスト", "合計残高試算表", "貸借対照表", "損益計算書",
+                                        "製造原価報告書", "販売費及び一般管理費内訳書"}));
     for (const auto& page : printer->pages()) {
         ASSERT_GE(page.size(), 4u);
         EXPECT_EQ(page[0].text.find("【テスト工業】会計　"), 9u) << page[0].text;
@@ -99,9 +100,11 @@ TEST_F(Form34Test, PrintRunPrintsTheTickedStatementsInOrderOnSheetsOfTheirOwn)
     EXPECT_TRUE(triangle);
     // The SG&A breakdown prints the closing balance −200 with its minus sign.
     const auto sga = printer->pageTexts(5);
-    EXPECT_NE(std::find_if(sga.begin(), sga.end(), [](const std::string& l) {
-                  return l.find(pad("荷造運賃", 16) + " " + amount18(-200)) != std::string::npos;
-              }), sga.end());
+    EXPECT_NE(std::find_if(sga.begin(), sga.end(),
+                           [](const std::string& l) {
+                               return l.find(pad("荷造運賃", 16) + " " + amount18(-200)) != std::string::npos;
+                           }),
+              sga.end());
 }
 
 // "全て選択" with no non-operating or extraordinary items: the statement shows
@@ -133,8 +136,8 @@ TEST_F(Form34Test, PrintRunOfEveryReportKeepsTheExpensesAndOneProfitOnTheSheets)
     const auto profitAndLoss = linesOf(3);
     ASSERT_FALSE(profitAndLoss.empty());
     EXPECT_NE(profitAndLoss.front().find("損益計算書"), std::string::npos);
-    for (const char* line : {"当期製品製造原価 2,600", "売上総利益 4,000", "販売費及び一般管理費 1,800", "営業利益 2,200",
-                             "税引前当期利益 2,200", "当期未処分利益 3,300"})
+    for (const char* line : {"当期製品製造原価 2,600", "売上総利益 4,000", "販売費及び一般管理費 1,800",
+                             "営業利益 2,200", "税引前当期利益 2,200", "当期未処分利益 3,300"})
         EXPECT_TRUE(has(profitAndLoss, line)) << line;
 }
 
@@ -154,8 +157,8 @@ TEST_F(Form34Test, PrintRunPrintsEachStatementAtItsOwnReduction)
             right = std::max(right, t.x + t.width);
             bottom = std::max(bottom, t.y + t.height);
         }
-        const double own = std::min({printer->baseScale(), printer->paperWidth() / right,
-                                     printer->paperHeight() / bottom});
+        const double own =
+            std::min({printer->baseScale(), printer->paperWidth() / right, printer->paperHeight() / bottom});
         EXPECT_DOUBLE_EQ(sheet.scale, own) << sheet.texts.at(1).text;
     }
 }
@@ -178,17 +181,40 @@ TEST_F(Form34Test, ClosingReportReadBackFromThePdf)
     fx.execute("UPDATE \"会計設定\" SET \"元号\" = 1");
     statements::Form34& f = open();
     f.Check2[0]->click();
-    dialogs->expectMessage("決算報告書書類を印刷します 準備はよろしいですか？", ui::Answer::Yes).withTitle("決算報告書印刷");
+    dialogs->expectMessage("決算報告書書類を印刷します 準備はよろしいですか？", ui::Answer::Yes)
+        .withTitle("決算報告書印刷");
     f.Command1[Form34::ClosingReportButton]->click();
 
     const std::string text = withoutBlanks(testsupport::PdfText(pdf));
     ASSERT_FALSE(text.empty());
-    for (const char* expected :
-         {"決　算　報　告　書", "第　3　期", "自　令和6年04月01日", "至　令和7年03月31日", "テスト工業", "貸借対照表",
-          "（資産の部）", "現金預金", "9,070", "当期未処分利益", "2,970", "負債、資本合計", "22,470", "損益計算書",
-          "販売費及び一般管理費", "税引前当期利益", "1,870", "販売費及び一般管理費内訳書", "1,800", "製造原価報告書",
-          "当期総製造費用", "2,650", "当期製造原価", "2,600", "上記の通り報告致します", "令和7年05月30日",
-          "代表取締役 山田太郎", "（単位：円）"}) {
+    for (const char* expected : {"決　算　報　告　書",
+                                 "第　3　期",
+                                 "自　令和6年04月01日",
+                                 "至　令和7年03月31日",
+                                 "テスト工業",
+                                 "貸借対照表",
+                                 "（資産の部）",
+                                 "現金預金",
+                                 "9,070",
+                                 "当期未処分利益",
+                                 "2,970",
+                                 "負債、資本合計",
+                                 "22,470",
+                                 "損益計算書",
+                                 "販売費及び一般管理費",
+                                 "税引前当期利益",
+                                 "1,870",
+                                 "販売費及び一般管理費内訳書",
+                                 "1,800",
+                                 "製造原価報告書",
+                                 "当期総製造費用",
+                                 "2,650",
+                                 "当期製造原価",
+                                 "2,600",
+                                 "上記の通り報告致します",
+                                 "令和7年05月30日",
+                                 "代表取締役 山田太郎",
+                                 "（単位：円）"}) {
         EXPECT_NE(text.find(withoutBlanks(expected)), std::string::npos) << expected << "\n" << text;
     }
     // The statements of the report leave their company line out.
@@ -200,7 +226,8 @@ TEST_F(Form34Test, ClosingReportAskedNoPrintsNothing)
 {
     statements::Form34& f = open();
     f.Check2[0]->click();
-    dialogs->expectMessage("決算報告書書類を印刷します 準備はよろしいですか？", ui::Answer::No).withTitle("決算報告書印刷");
+    dialogs->expectMessage("決算報告書書類を印刷します 準備はよろしいですか？", ui::Answer::No)
+        .withTitle("決算報告書印刷");
     f.Command1[Form34::ClosingReportButton]->click();
     EXPECT_TRUE(printer->events().empty());
 }
@@ -217,8 +244,9 @@ TEST_F(Form34Test, CsvFilesAreWrittenAndTheNoticeFollowsOnlySuccess)
 
     std::filesystem::remove(fx.dir() / "損益計算書.csv");
     std::filesystem::create_directory(fx.dir() / "損益計算書.csv");
-    dialogs->expectMessage("ＣＳＶファイル「" + (fx.dir() / "損益計算書.csv").string() + "」を書き込めませんでした",
-                           ui::Answer::Ok)
+    dialogs
+        ->expectMessage("ＣＳＶファイル「" + (fx.dir() / "損益計算書.csv").string() + "」を書き込めませんでした",
+                        ui::Answer::Ok)
         .withTitle("ＣＳＶファイル作成");
     f.Command1[Form34::CsvButton]->click();
 }
@@ -253,7 +281,8 @@ TEST_F(Form34Test, AfterAFailedTallyThePrintRunsAndTheCsvFilesAreRefusedWithTheR
     // Once a tally succeeds, the files are written with their lines and the notice follows.
     fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"入金\" = 5000000000000000000");
     f.Command1[Form34::ClosingRunButton]->click();
-    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
+    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Ok)
+        .withTitle("ＣＳＶファイル作成");
     f.Command1[Form34::CsvButton]->click();
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "貸借対照表.csv"), 0u);
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "損益計算書.csv"), 0u);

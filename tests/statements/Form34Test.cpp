@@ -47,7 +47,7 @@ TEST_F(Form34Test, LoadRebuildsThePeriodFiguresAndShowsEveryStatement)
     fx.execute("UPDATE \"勘定科目コード表\" SET \"期末残高\" = 0");
     o::EditMode = o::EditModeOn;
     statements::Form34& f = open();
-    EXPECT_EQ(o::EditMode, o::EditModeOn);   // the refresh leaves edit mode as it found it
+    EXPECT_EQ(o::EditMode, o::EditModeOn);  // the refresh leaves edit mode as it found it
 
     EXPECT_EQ(s(f.windowTitle()), "テスト工業 第3期　会計 決算処理");
     EXPECT_EQ(s(f.Label11->text()), "テスト工業 第3期　自2024年04月01日　至2025年03月31日");
@@ -70,8 +70,9 @@ TEST_F(Form34Test, LoadRebuildsThePeriodFiguresAndShowsEveryStatement)
     EXPECT_EQ(fx.figure("100", "期末残高"), 3000);
     const auto accounts = statements::ReadStatementAccounts(*fx.db());
     EXPECT_EQ(rows(f.List3), statements::TrialBalanceLines(accounts));
-    EXPECT_EQ(rows(f.List4[3]), statements::BalanceSheetReportRows(statements::WalkBalanceSheet(
-                                    accounts, statements::ComputePeriodProfit(accounts).unappropriated())));
+    EXPECT_EQ(rows(f.List4[3]),
+              statements::BalanceSheetReportRows(
+                  statements::WalkBalanceSheet(accounts, statements::ComputePeriodProfit(accounts).unappropriated())));
     EXPECT_EQ(s(f.Text2[0]->text()), "22,470");
     EXPECT_EQ(s(f.Text2[1]->text()), "4,500");
     EXPECT_EQ(s(f.Text2[2]->text()), "17,970");
@@ -97,7 +98,8 @@ TEST_F(Form34Test, WithoutClosingEntriesTheProfitAndLossStatementIsByClosingBala
     statements::Form34& f = open();
     EXPECT_EQ(entryTab(f).List2->count(), 0);
     const auto accounts = statements::ReadStatementAccounts(*fx.db());
-    EXPECT_EQ(rows(f.List5[2]), statements::ShowProfitLossReport(accounts, statements::ProfitLossFigures::ByBalances).report);
+    EXPECT_EQ(rows(f.List5[2]),
+              statements::ShowProfitLossReport(accounts, statements::ProfitLossFigures::ByBalances).report);
     EXPECT_EQ(s(f.Label9[2]->text()), "（単位：円）");
 }
 
@@ -138,12 +140,13 @@ TEST_F(Form34Test, AFailedTallyShowsItsReasonOnEveryTabInsteadOfTheFiguresStored
     EXPECT_NE(dialogs->messageTexts().at(0).find("勘定科目「仕入高」（411）の借方合計"), std::string::npos);
 
     const std::string notice = s(f.TallyNotice->text());
-    EXPECT_EQ(notice.rfind("期間の集計ができなかったため、決算書の表示、印刷、ＣＳＶファイルの作成はできません：", 0), 0u)
+    EXPECT_EQ(notice.rfind("期間の集計ができなかったため、決算書の表示、印刷、ＣＳＶファイルの作成はできません：", 0),
+              0u)
         << notice;
     EXPECT_NE(notice.find("勘定科目「仕入高」（411）の借方合計"), std::string::npos);
     const std::vector<std::string> onlyTheNotice{notice};
-    for (const QListWidget* list :
-         {f.List3, f.List5[0], f.List5[1], f.List5[2], f.List4[0], f.List4[1], f.List4[2], f.List4[3], f.List6, f.List7})
+    for (const QListWidget* list : {f.List3, f.List5[0], f.List5[1], f.List5[2], f.List4[0], f.List4[1], f.List4[2],
+                                    f.List4[3], f.List6, f.List7})
         EXPECT_EQ(rows(list), onlyTheNotice) << list->objectName().toStdString();
     for (const QLineEdit* box : f.Text2)
         EXPECT_EQ(s(box->text()), "");
@@ -164,9 +167,10 @@ TEST_F(Form34Test, AFailedTallyShowsItsReasonOnEveryTabInsteadOfTheFiguresStored
 // balance's debit side, 2,196,971,900.
 TEST_F(Form34Test, TotalsBeyondThirtyTwoBitsAreTalliedShownAndWritten)
 {
-    fx.execute("INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\") VALUES"
-               " ('2024-10-01', '101', 1098480425, '999', 1098480425), ('2024-11-01', '101', 1098480425, '999', 1098480425),"
-               " ('2024-12-01', '999', 2196960850, '101', 2196960850)");
+    fx.execute(
+        "INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\") VALUES"
+        " ('2024-10-01', '101', 1098480425, '999', 1098480425), ('2024-11-01', '101', 1098480425, '999', 1098480425),"
+        " ('2024-12-01', '999', 2196960850, '101', 2196960850)");
     statements::Form34& f = open();
     EXPECT_EQ(s(f.TallyNotice->text()), "");
     EXPECT_EQ(fx.figure("101", "借方合計"), 2196966900LL);
@@ -175,7 +179,8 @@ TEST_F(Form34Test, TotalsBeyondThirtyTwoBitsAreTalliedShownAndWritten)
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
                             [](const std::string& line) { return line.find("2,196,971,900") != std::string::npos; }));
     EXPECT_EQ(s(f.Text2[0]->text()), "22,470");
-    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Ok).withTitle("ＣＳＶファイル作成");
+    dialogs->expectMessage("ＣＳＶ用ファイルを作成しました\n" + fx.dir().string(), ui::Answer::Ok)
+        .withTitle("ＣＳＶファイル作成");
     f.Command1[Form34::CsvButton]->click();
     EXPECT_GT(std::filesystem::file_size(fx.dir() / "貸借対照表.csv"), 0u);
 }
@@ -206,7 +211,8 @@ TEST_F(Form34Test, TaxRateIsTheLastRateBegunOnOrBeforeTheDate)
 
 TEST_F(Form34Test, TaxStatusLineShowsEverySettingText)
 {
-    fx.execute("UPDATE \"会計設定\" SET \"申告区分\" = '1', \"処理方法\" = '1', \"消費税計算\" = 1, \"端数処理\" = '2'");
+    fx.execute(
+        "UPDATE \"会計設定\" SET \"申告区分\" = '1', \"処理方法\" = '1', \"消費税計算\" = 1, \"端数処理\" = '2'");
     statements::Form34& f = open();
     const std::string line = s(entryTab(f).Label10->text());
     EXPECT_EQ(line.substr(line.find("% ")), "% 免税、外税、消費税自動計算、四捨五入");
@@ -260,25 +266,28 @@ TEST_F(Form34Test, SelectAllTicksAndClearsTheSixBoxes)
 
 TEST_F(Form34Test, ClosingListsShowTheClosingEntriesAndTemplatesByTheirKeys)
 {
-    fx.execute("INSERT INTO \"仕訳定型台帳\" (\"仕訳ID\", \"追番\", \"摘要\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\","
+    fx.execute("INSERT INTO \"仕訳定型台帳\" (\"仕訳ID\", \"追番\", \"摘要\", \"借方コード\", \"入金\", "
+               "\"貸方コード\", \"出金\","
                " \"決算仕訳\") VALUES ('240331000001', 1, '減価償却', '710', 100000000, '140', NULL, 1)");
-    fx.execute("INSERT INTO \"仕訳定型台帳\" (\"仕訳ID\", \"追番\", \"摘要\", \"決算仕訳\") VALUES ('240331000002', 1, '通常', 0)");
+    fx.execute("INSERT INTO \"仕訳定型台帳\" (\"仕訳ID\", \"追番\", \"摘要\", \"決算仕訳\") VALUES ('240331000002', 1, "
+               "'通常', 0)");
     fx.addRow({"2025-04-01", "800", 10, "213", 10, "翌日の決算仕訳", true});
     statements::Form34& f = open();
 
     ASSERT_EQ(entryTab(f).List1->count(), 1);
-    EXPECT_EQ(rows(entryTab(f).List1)[0], " 1 " + pad("減価償却", 34) + " " + std::string(16, ' ') + " "
-                                              + pad("固定資産除却損", 20) + "   " + std::string(10, '*') + " "
-                                              + pad("建物", 20) + "   " + std::string(10, ' ') + "  "
-                                              + std::string(15, ' ') + " " + std::string(15, ' '));
+    EXPECT_EQ(rows(entryTab(f).List1)[0],
+              " 1 " + pad("減価償却", 34) + " " + std::string(16, ' ') + " " + pad("固定資産除却損", 20) + "   "
+                  + std::string(10, '*') + " " + pad("建物", 20) + "   " + std::string(10, ' ') + "  "
+                  + std::string(15, ' ') + " " + std::string(15, ' '));
     EXPECT_EQ(entryTab(f).templateLineKeys(), (std::vector<closing::ClosingLineKey>{{"240331000001", 1}}));
 
     // Three closing entries of 2025-03-31 and one of the day after: the date shows when it changes.
     const auto entries = rows(entryTab(f).List2);
     ASSERT_EQ(entries.size(), 4u);
-    EXPECT_EQ(entries[0], "25/03/31(月) 1 " + pad("期末材料", 36) + " " + std::string(16, ' ') + " " + pad("原材料", 20)
-                              + "   " + right("250", 10) + " " + pad("期末原材料棚卸高", 20) + "   " + right("250", 10)
-                              + "  " + std::string(15, ' ') + " " + std::string(15, ' '));
+    EXPECT_EQ(entries[0],
+              "25/03/31(月) 1 " + pad("期末材料", 36) + " " + std::string(16, ' ') + " " + pad("原材料", 20) + "   "
+                  + right("250", 10) + " " + pad("期末原材料棚卸高", 20) + "   " + right("250", 10) + "  "
+                  + std::string(15, ' ') + " " + std::string(15, ' '));
     EXPECT_EQ(entries[1].substr(0, 13), std::string(13, ' '));
     EXPECT_EQ(entries[2].substr(0, 13), std::string(13, ' '));
     EXPECT_EQ(entries[3].substr(0, 14), "25/04/01(火) ");
@@ -305,7 +314,7 @@ TEST_F(Form34Test, EveryCaptionShowsWholeAtTheDefaultSize)
             if (auto* b = qobject_cast<QAbstractButton*>(w)) {
                 text = b->text();
                 if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))
-                    room = w->width() - 20;   // the box or the circle before the text
+                    room = w->width() - 20;  // the box or the circle before the text
                 else
                     room = w->width() - 8;
             } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap()) {

@@ -40,14 +40,14 @@ struct Entry {
 
 struct Company {
     const char* name;
-    int industry;   // 業種
+    int industry;  // 業種
     std::vector<testsupport::ChartAccount> chart;
     std::vector<Entry> journal;
     // Worked out by hand:
-    long long beforeTax;            // 税引前当期利益 (negative: 当期損失)
-    long long unappropriated;       // 当期未処分利益, the balance sheet's profit line
-    bool carriedForward;            // a 決算２ balance: the report form shows 当期未処分利益
-    long long manufacturingCost;    // 当期製品製造原価, 0 for none
+    long long beforeTax;          // 税引前当期利益 (negative: 当期損失)
+    long long unappropriated;     // 当期未処分利益, the balance sheet's profit line
+    bool carriedForward;          // a 決算２ balance: the report form shows 当期未処分利益
+    long long manufacturingCost;  // 当期製品製造原価, 0 for none
 };
 
 using testsupport::ChartAccount;
@@ -175,8 +175,8 @@ statements::StatementAccounts accountsOf(const Company& company)
     for (const Entry& e : company.journal) {
         char number[16];
         std::snprintf(number, sizeof number, "V%03d", ++voucher);
-        testsupport::AddJournalRow(*db, {e.date, number, e.debit, e.amount, e.credit, e.amount, "取引", "", "", "",
-                                         e.closing});
+        testsupport::AddJournalRow(
+            *db, {e.date, number, e.debit, e.amount, e.credit, e.amount, "取引", "", "", "", e.closing});
     }
     workspace.CommitTrans();
     statements::RecomputePeriodFigures(workspace, *db);
@@ -200,9 +200,9 @@ std::optional<long long> amountAfter(const std::string& line, const std::string&
 
 // What a form shows of the profit.
 struct Shown {
-    std::optional<long long> beforeTax;        // 税引前当期利益, or −当期損失
-    std::optional<long long> unappropriated;   // 当期未処分利益
-    std::optional<long long> manufacturing;    // 当期製品製造原価
+    std::optional<long long> beforeTax;       // 税引前当期利益, or −当期損失
+    std::optional<long long> unappropriated;  // 当期未処分利益
+    std::optional<long long> manufacturing;   // 当期製品製造原価
 };
 
 Shown read(const std::vector<std::string>& lines)
@@ -249,14 +249,10 @@ std::vector<std::string> linesOf(Form form, const statements::StatementAccounts&
     switch (form) {
     case Form::ReportByBalances:
         return statements::ShowProfitLossReport(accounts, ProfitLossFigures::ByBalances).report;
-    case Form::ReportByTotals:
-        return statements::ShowProfitLossReport(accounts, ProfitLossFigures::ByTotals).report;
-    case Form::ReportPrinted:
-        return printedSheet(accounts);
-    case Form::AccountFormByBalances:
-        return accountForm(ProfitLossFigures::ByBalances);
-    case Form::AccountFormByTotals:
-        return accountForm(ProfitLossFigures::ByTotals);
+    case Form::ReportByTotals: return statements::ShowProfitLossReport(accounts, ProfitLossFigures::ByTotals).report;
+    case Form::ReportPrinted: return printedSheet(accounts);
+    case Form::AccountFormByBalances: return accountForm(ProfitLossFigures::ByBalances);
+    case Form::AccountFormByTotals: return accountForm(ProfitLossFigures::ByTotals);
     }
     return {};
 }
@@ -264,7 +260,7 @@ std::vector<std::string> linesOf(Form form, const statements::StatementAccounts&
 struct FormCase {
     std::string name;
     Form form;
-    std::size_t company;   // index into companies()
+    std::size_t company;  // index into companies()
 };
 
 void PrintTo(const FormCase& c, std::ostream* os)
@@ -352,7 +348,8 @@ TEST_P(BalanceSheetProfit, ProfitLineIsTheFigureWorkedOutByHandAndTheTotalsAgree
 {
     const Company& company = companies()[GetParam().company];
     const auto accounts = accountsOf(company);
-    const auto sheet = statements::WalkBalanceSheet(accounts, statements::ComputePeriodProfit(accounts).unappropriated());
+    const auto sheet =
+        statements::WalkBalanceSheet(accounts, statements::ComputePeriodProfit(accounts).unappropriated());
     std::optional<long long> profitLine;
     for (const auto& line : sheet.lines)
         if (line.kind == statements::BsLineKind::ProfitLine)

@@ -33,9 +33,10 @@ struct Figures {
 std::map<std::string, Figures> storedFigures(dao::Database& db)
 {
     std::map<std::string, Figures> all;
-    auto rs = db.OpenRecordset("SELECT \"勘定科目コード\" AS c, \"借方合計\" AS d, \"貸方合計\" AS k, \"期末貸借合計\" AS n,"
-                               " \"期末残高\" AS b FROM \"勘定科目コード表\"",
-                               dao::RecordsetType::Snapshot);
+    auto rs =
+        db.OpenRecordset("SELECT \"勘定科目コード\" AS c, \"借方合計\" AS d, \"貸方合計\" AS k, \"期末貸借合計\" AS n,"
+                         " \"期末残高\" AS b FROM \"勘定科目コード表\"",
+                         dao::RecordsetType::Snapshot);
     for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
         all[rs->get("c").toText()] = {rs->get("d").toInt64(), rs->get("k").toInt64(), rs->get("n").toInt64(),
                                       rs->get("b").toInt64()};
@@ -45,7 +46,8 @@ std::map<std::string, Figures> storedFigures(dao::Database& db)
 // Marks every stored figure with 7 so that any write shows.
 void markFigures(StatementsFixture& fx)
 {
-    fx.execute("UPDATE \"勘定科目コード表\" SET \"借方合計\" = 7, \"貸方合計\" = 7, \"期末貸借合計\" = 7, \"期末残高\" = 7");
+    fx.execute(
+        "UPDATE \"勘定科目コード表\" SET \"借方合計\" = 7, \"貸方合計\" = 7, \"期末貸借合計\" = 7, \"期末残高\" = 7");
 }
 
 }  // namespace
@@ -62,17 +64,37 @@ TEST(PeriodFigures, EveryAccountOfTheFixtureCompanyHasItsHandComputedFigures)
 
     // debit total, credit total, movement on the natural side, closing balance
     const std::map<std::string, Figures> expected = {
-        {"100", {2700, 700, 2000, 3000}},   {"101", {6050, 4980, 1070, 6070}}, {"110", {8000, 6000, 2000, 4000}},
-        {"121", {250, 0, 250, 250}},        {"122", {150, 0, 150, 150}},       {"140", {0, 1000, -1000, 9000}},
-        {"150", {7, 7, 7, 7}},   // not in use: untouched
-        {"200", {2700, 4200, 1500, 3000}},  {"210", {0, 600, 600, 600}},       {"213", {0, 900, 900, 900}},
-        {"260", {0, 0, 0, 14500}},          {"270", {0, 0, 0, 500}},           {"400", {0, 10000, 10000, 10000}},
-        {"411", {3000, 0, 3000, 3000}},     {"413", {400, 0, 400, 400}},       {"430", {0, 0, 0, 400}},
-        {"431", {1200, 0, 1200, 1200}},     {"432", {0, 200, 200, 200}},       {"433", {0, 250, 250, 250}},
-        {"440", {900, 0, 900, 900}},        {"450", {600, 0, 600, 600}},       {"460", {0, 0, 0, 100}},
-        {"461", {0, 150, 150, 150}},        {"500", {1500, 0, 1500, 1500}},    {"510", {300, 0, 300, 300}},
-        {"600", {0, 50, 50, 50}},           {"610", {80, 0, 80, 80}},          {"700", {0, 700, 700, 700}},
-        {"710", {1000, 0, 1000, 1000}},     {"800", {900, 0, 900, 900}},       {"850", {0, 0, 0, 2000}},
+        {"100", {2700, 700, 2000, 3000}},
+        {"101", {6050, 4980, 1070, 6070}},
+        {"110", {8000, 6000, 2000, 4000}},
+        {"121", {250, 0, 250, 250}},
+        {"122", {150, 0, 150, 150}},
+        {"140", {0, 1000, -1000, 9000}},
+        {"150", {7, 7, 7, 7}},  // not in use: untouched
+        {"200", {2700, 4200, 1500, 3000}},
+        {"210", {0, 600, 600, 600}},
+        {"213", {0, 900, 900, 900}},
+        {"260", {0, 0, 0, 14500}},
+        {"270", {0, 0, 0, 500}},
+        {"400", {0, 10000, 10000, 10000}},
+        {"411", {3000, 0, 3000, 3000}},
+        {"413", {400, 0, 400, 400}},
+        {"430", {0, 0, 0, 400}},
+        {"431", {1200, 0, 1200, 1200}},
+        {"432", {0, 200, 200, 200}},
+        {"433", {0, 250, 250, 250}},
+        {"440", {900, 0, 900, 900}},
+        {"450", {600, 0, 600, 600}},
+        {"460", {0, 0, 0, 100}},
+        {"461", {0, 150, 150, 150}},
+        {"500", {1500, 0, 1500, 1500}},
+        {"510", {300, 0, 300, 300}},
+        {"600", {0, 50, 50, 50}},
+        {"610", {80, 0, 80, 80}},
+        {"700", {0, 700, 700, 700}},
+        {"710", {1000, 0, 1000, 1000}},
+        {"800", {900, 0, 900, 900}},
+        {"850", {0, 0, 0, 2000}},
         {"999", {0, 0, 0, 0}},
     };
     const auto stored = storedFigures(*fx.db());
@@ -115,7 +137,7 @@ TEST(PeriodFigures, RowsOutsideThePeriodAndUnknownCodesAreCountedAndLeftOut)
     EXPECT_EQ(fx.figure("100", "貸方合計"), 700 + 100);
     EXPECT_EQ(fx.figure("100", "期末残高"), 3000 + 40 + 7 - 100);
     EXPECT_EQ(fx.figure("400", "貸方合計"), 10000 + 30 + 7);
-    EXPECT_EQ(fx.figure("150", "借方合計"), 0);   // not in use, never written
+    EXPECT_EQ(fx.figure("150", "借方合計"), 0);  // not in use, never written
 }
 
 // A row counts in the period (2024-04-01 .. 2025-03-31) by its date's value,
@@ -125,7 +147,10 @@ struct DateFormCase {
     std::string stored;
     bool withinPeriod;
 };
-void PrintTo(const DateFormCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DateFormCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TallyByDateValue : public ::testing::TestWithParam<DateFormCase> {};
 
@@ -143,19 +168,18 @@ TEST_P(TallyByDateValue, TheRowCountsWhenItsDayLiesInThePeriod)
     EXPECT_EQ(fx.figure("400", "期末残高"), c.withinPeriod ? 10000 + 700 : 10000);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, TallyByDateValue,
-    ::testing::Values(DateFormCase{"slashes on the last day", "2025/3/31", true},
-                      DateFormCase{"slashes on the first day", "2024/4/1", true},
-                      DateFormCase{"slashes padded mid period", "2024/10/05", true},
-                      DateFormCase{"hyphens unpadded mid period", "2024-6-5", true},
-                      DateFormCase{"slashes with a time on the last day", "2025/3/31 18:00", true},
-                      DateFormCase{"iso with a time on the last day", "2025-03-31 18:00:00", true},
-                      DateFormCase{"slashes the day after", "2025/4/1", false},
-                      DateFormCase{"slashes the day before", "2024/3/31", false},
-                      DateFormCase{"iso the day after", "2025-04-01", false},
-                      DateFormCase{"no such day", "2024/2/30", false}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Forms, TallyByDateValue,
+                         ::testing::Values(DateFormCase{"slashes on the last day", "2025/3/31", true},
+                                           DateFormCase{"slashes on the first day", "2024/4/1", true},
+                                           DateFormCase{"slashes padded mid period", "2024/10/05", true},
+                                           DateFormCase{"hyphens unpadded mid period", "2024-6-5", true},
+                                           DateFormCase{"slashes with a time on the last day", "2025/3/31 18:00", true},
+                                           DateFormCase{"iso with a time on the last day", "2025-03-31 18:00:00", true},
+                                           DateFormCase{"slashes the day after", "2025/4/1", false},
+                                           DateFormCase{"slashes the day before", "2024/3/31", false},
+                                           DateFormCase{"iso the day after", "2025-04-01", false},
+                                           DateFormCase{"no such day", "2024/2/30", false}),
+                         testsupport::kCaseName);
 
 struct ClosingCase {
     std::string name;
@@ -164,7 +188,10 @@ struct ClosingCase {
     long long expectedNet;
     long long expectedClosing;
 };
-void PrintTo(const ClosingCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ClosingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ClosingBalanceRule : public ::testing::TestWithParam<ClosingCase> {};
 
@@ -185,11 +212,11 @@ TEST_P(ClosingBalanceRule, OpeningPlusTheMovementOnTheNaturalSide)
     EXPECT_EQ(fx.figure("999", "期末残高"), c.expectedClosing);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BySide, ClosingBalanceRule,
-    ::testing::Values(ClosingCase{"CreditNatured", 1, 0, 200, 1200}, ClosingCase{"DebitNatured", 0, 0, -200, 800},
-                      ClosingCase{"NullSideKeepsStoredMovement", dao::Value(), -40, -40, 960}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(BySide, ClosingBalanceRule,
+                         ::testing::Values(ClosingCase{"CreditNatured", 1, 0, 200, 1200},
+                                           ClosingCase{"DebitNatured", 0, 0, -200, 800},
+                                           ClosingCase{"NullSideKeepsStoredMovement", dao::Value(), -40, -40, 960}),
+                         testsupport::kCaseName);
 
 // A side other than 0 and 1 is a damaged value: the closing balances are
 // refused, naming the field and its value, and no closing balance is stored.
@@ -204,7 +231,8 @@ TEST(PeriodFigures, ASideOutsideDebitAndCreditIsRefusedAndNothingIsStored)
         fx.recompute();
         FAIL() << "computed from side 2";
     } catch (const dao::DaoError& e) {
-        EXPECT_NE(std::string(e.what()).find("フィールド「借貸区分」の値「2」は使えません"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("フィールド「借貸区分」の値「2」は使えません"), std::string::npos)
+            << e.what();
     }
     EXPECT_EQ(fx.figure("999", "期末貸借合計"), 35);
     EXPECT_EQ(fx.figure("999", "期末残高"), 1035);
@@ -230,18 +258,21 @@ TEST(PeriodFigures, AFigureBeyondSixtyFourBitsIsReportedAndNothingIsWritten)
     struct OutOfRange {
         const char* name;
         const char* sql;
-        const char* named;   // what the message names
+        const char* named;  // what the message names
     };
     const OutOfRange cases[] = {
-        {"a debit total", "INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES"
-                          " ('2024-12-01', '411', 5000000000000000000), ('2024-12-02', '411', 5000000000000000000)",
+        {"a debit total",
+         "INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES"
+         " ('2024-12-01', '411', 5000000000000000000), ('2024-12-02', '411', 5000000000000000000)",
          "勘定科目「仕入高」（411）の借方合計が扱える範囲"},
-        {"a credit total", "INSERT INTO \"仕訳台帳\" (\"日付\", \"貸方コード\", \"出金\") VALUES"
-                           " ('2024-12-01', '400', -5000000000000000000), ('2024-12-02', '400', -5000000000000000000)",
+        {"a credit total",
+         "INSERT INTO \"仕訳台帳\" (\"日付\", \"貸方コード\", \"出金\") VALUES"
+         " ('2024-12-01', '400', -5000000000000000000), ('2024-12-02', '400', -5000000000000000000)",
          "勘定科目「売上高」（400）の貸方合計が扱える範囲"},
         // 2 × 4,611,686,018,427,387,903 = 2^63 − 2 fits; with the opening 10,000 of 建物 it does not.
-        {"a closing balance", "INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES"
-                              " ('2024-12-01', '140', 4611686018427387903), ('2024-12-02', '140', 4611686018427387903)",
+        {"a closing balance",
+         "INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\") VALUES"
+         " ('2024-12-01', '140', 4611686018427387903), ('2024-12-02', '140', 4611686018427387903)",
          "勘定科目「建物」（140）の期末残高が扱える範囲"},
     };
     for (const OutOfRange& c : cases) {
@@ -314,7 +345,7 @@ TEST(PeriodProfit, TheFixtureCompanysProfitFromTheClosingBalances)
     StatementsFixture fx;
     fx.recompute();
     const statements::PeriodProfit profit = statements::ComputePeriodProfit(*fx.db());
-    EXPECT_EQ(profit.beforeTax, 1870);   // R 11,350 − D 9,480
+    EXPECT_EQ(profit.beforeTax, 1870);  // R 11,350 − D 9,480
     EXPECT_EQ(profit.closing1, 900);
     EXPECT_EQ(profit.closing2, 2000);
     EXPECT_EQ(profit.netProfit(), 970);
@@ -329,7 +360,8 @@ TEST(PeriodProfit, TheFixtureCompanysProfitFromTheClosingBalances)
 // straight from the journal table, and its closing balance follows from them.
 TEST(SampleCompanyPeriodFigures, TotalsOfEveryAccountEqualAGroupBySumOfTheJournal)
 {
-    const auto dir = std::filesystem::temp_directory_path() / ("velmora-statements-sample-" + std::to_string(::getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("velmora-statements-sample-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     const std::string path = periodfile::createSampleCompany(dir.string());
     {
@@ -340,9 +372,10 @@ TEST(SampleCompanyPeriodFigures, TotalsOfEveryAccountEqualAGroupBySumOfTheJourna
                                    " AND (SELECT \"会計期間終了日\" FROM \"会計設定\")";
         auto sums = [&](const char* code, const char* amount) {
             std::map<std::string, long long> result;
-            auto rs = db->OpenRecordset(std::string("SELECT \"") + code + "\" AS c, SUM(\"" + amount + "\") AS s FROM \"仕訳台帳\""
-                                            + periodFilter + " GROUP BY \"" + code + "\"",
-                                        dao::RecordsetType::Snapshot);
+            auto rs =
+                db->OpenRecordset(std::string("SELECT \"") + code + "\" AS c, SUM(\"" + amount
+                                      + "\") AS s FROM \"仕訳台帳\"" + periodFilter + " GROUP BY \"" + code + "\"",
+                                  dao::RecordsetType::Snapshot);
             for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext())
                 result[rs->get("c").toText()] = rs->get("s").isNull() ? 0 : rs->get("s").toInt64();
             return result;
@@ -383,9 +416,10 @@ TEST(SampleCompanyPeriodFigures, ADepositAccountMovingBeyondThirtyTwoBitsIsTalli
     {
         auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(path);
         const auto codeOf = [&](const char* name) {
-            auto rs = db->OpenRecordset(std::string("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 勘定科目名 = '")
-                                            + name + "'",
-                                        dao::RecordsetType::Snapshot);
+            auto rs = db->OpenRecordset(
+                std::string("SELECT 勘定科目コード FROM 勘定科目コード表 WHERE 適用 <> 0 AND 勘定科目名 = '") + name
+                    + "'",
+                dao::RecordsetType::Snapshot);
             return rs->get("勘定科目コード").toText();
         };
         const std::string deposit = codeOf("普通預金");
@@ -395,15 +429,16 @@ TEST(SampleCompanyPeriodFigures, ADepositAccountMovingBeyondThirtyTwoBitsIsTalli
         const char* inPeriod = " \"日付\" BETWEEN (SELECT \"会計期間開始日\" FROM \"会計設定\")"
                                " AND (SELECT \"会計期間終了日\" FROM \"会計設定\")";
         const auto sum = [&](const char* codeField, const char* amountField) {
-            auto rs = db->OpenRecordset(std::string("SELECT SUM(") + amountField + ") AS s FROM 仕訳台帳 WHERE " + codeField
-                                            + " = '" + deposit + "' AND" + inPeriod,
+            auto rs = db->OpenRecordset(std::string("SELECT SUM(") + amountField + ") AS s FROM 仕訳台帳 WHERE "
+                                            + codeField + " = '" + deposit + "' AND" + inPeriod,
                                         dao::RecordsetType::Snapshot);
             return rs->get("s").isNull() ? 0LL : static_cast<long long>(rs->get("s").toInt64());
         };
         const long long debitBefore = sum("借方コード", "入金");
         const long long creditBefore = sum("貸方コード", "出金");
         for (int i = 0; i < 50; ++i) {
-            const std::string day = "date((SELECT 会計期間開始日 FROM 会計設定), '+" + std::to_string(i * 7) + " days')";
+            const std::string day =
+                "date((SELECT 会計期間開始日 FROM 会計設定), '+" + std::to_string(i * 7) + " days')";
             db->Execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金) VALUES (" + day
                             + ", 'B" + std::to_string(i) + "', 1, ?, 43939217, ?, 43939217)",
                         {deposit, sales});
@@ -414,7 +449,8 @@ TEST(SampleCompanyPeriodFigures, ADepositAccountMovingBeyondThirtyTwoBitsIsTalli
         statements::RecomputePeriodFigures(*dao::DBEngine::instance().Workspaces(0), *db);
 
         const statements::StatementAccounts accounts = statements::ReadStatementAccounts(*db);
-        const auto account = std::find_if(accounts.begin(), accounts.end(), [&](const auto& a) { return a.code == deposit; });
+        const auto account =
+            std::find_if(accounts.begin(), accounts.end(), [&](const auto& a) { return a.code == deposit; });
         ASSERT_NE(account, accounts.end());
         EXPECT_EQ(account->debitTotal, debitBefore + 2196960850LL);
         EXPECT_EQ(account->debitTotal, sum("借方コード", "入金"));
@@ -426,9 +462,9 @@ TEST(SampleCompanyPeriodFigures, ADepositAccountMovingBeyondThirtyTwoBitsIsTalli
         const std::vector<std::string> lines = statements::TrialBalanceLines(accounts);
         ASSERT_GT(account->opening, 0);
         const std::string total = o::FormatNumber(account->opening + account->debitTotal, "###,###,##0");
-        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                                [&](const std::string& line) { return line.find(total) != std::string::npos; }))
-            << total;
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.find(total) != std::string::npos;
+        })) << total;
         EXPECT_EQ(statements::WriteStatementCsvFiles(accounts, dir.string()), "");
         for (const char* name : {statements::kBalanceSheetCsvName, statements::kProfitLossCsvName})
             EXPECT_GT(std::filesystem::file_size(dir / name), 0u) << name;

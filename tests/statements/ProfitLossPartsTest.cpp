@@ -55,16 +55,16 @@ std::vector<std::string> compactLines(const std::vector<std::string>& lines, std
 
 // The lines every case begins with, down to 売上総利益.
 const std::vector<std::string> kToGrossProfit = {
-    "経常損益の部", "営業損益", "売上高", "売上高 200,004", "200,004", "仕入高", "仕入高 40,000", "40,000",
-    "売上総利益 160,004",
+    "経常損益の部", "営業損益",      "売上高", "売上高 200,004",     "200,004",
+    "仕入高",       "仕入高 40,000", "40,000", "売上総利益 160,004",
 };
 
 struct PartsCase {
     std::string name;
     statements::StatementAccounts accounts;
-    bool listSga;                              // print the expenses one by one
-    std::vector<std::string> paper;            // after 売上総利益, on the sheet
-    std::vector<std::string> screen;           // after 売上総利益, on screen
+    bool listSga;                     // print the expenses one by one
+    std::vector<std::string> paper;   // after 売上総利益, on the sheet
+    std::vector<std::string> screen;  // after 売上総利益, on screen
 };
 
 void PrintTo(const PartsCase& c, std::ostream* os)
@@ -110,8 +110,9 @@ std::vector<PartsCase> partsCases()
          {"販売費及び一般管理費", "地代家賃 30,000", "30,000", "営業利益 130,004", "営業外損益", "営業外収益",
           "受取利息 96", "96", "経常利益 130,100", "特別損益の部", "0", "特別損失", "固定資産除却損 100", "100",
           "税引前当期利益 130,000"},
-         joined(kScreenExpenses, {"営業外損益", "営業外収益", "受取利息 96", "96", "経常利益 130,100", "特別損益の部",
-                                  "0", "特別損失", "固定資産除却損 100", "100", "税引前当期利益 130,000"})},
+         joined(kScreenExpenses,
+                {"営業外損益", "営業外収益", "受取利息 96", "96", "経常利益 130,100", "特別損益の部", "0", "特別損失",
+                 "固定資産除却損 100", "100", "税引前当期利益 130,000"})},
     };
 }
 
@@ -135,7 +136,8 @@ TEST_P(ProfitLossParts, PrintedSheetShowsEveryPartsTotal)
 
 TEST_P(ProfitLossParts, ScreenShowsEveryPartsTotal)
 {
-    const auto screen = statements::ShowProfitLossReport(GetParam().accounts, statements::ProfitLossFigures::ByBalances);
+    const auto screen =
+        statements::ShowProfitLossReport(GetParam().accounts, statements::ProfitLossFigures::ByBalances);
     EXPECT_EQ(compactLines(screen.report), joined(kToGrossProfit, GetParam().screen));
 }
 

@@ -45,7 +45,8 @@ statements::StatementAccounts fixtureAccounts(StatementsFixture& fx)
 TEST(ProfitLossReport, ByClosingBalances)
 {
     StatementsFixture fx;
-    const auto screen = statements::ShowProfitLossReport(fixtureAccounts(fx), statements::ProfitLossFigures::ByBalances);
+    const auto screen =
+        statements::ShowProfitLossReport(fixtureAccounts(fx), statements::ProfitLossFigures::ByBalances);
     // The manufacturing accounts make one line, their net cost: 400 + 1,200 − 200 − 250 + 900 + 600 + 100 − 150
     // = 2,600 (the manufacturing cost report's 当期製造原価). Cost of sales 3,000 + 400 + 2,600 = 6,000.
     EXPECT_TRUE(testsupport::MatchesGolden(screen.report, "statements/golden/ProfitLossByClosingBalances.txt"));
@@ -60,11 +61,11 @@ TEST(ProfitLossReport, ByPeriodTotals)
     // Every profit and loss account's figure for the period is its opening balance plus its movement, so the
     // two opening stocks, which have no entries, count with their opening balances (400 and 100) and the
     // statement reads as by closing balances, down to 当期未処分利益 2,970 (the balance sheet's profit line).
-    EXPECT_EQ(screen.report, statements::ShowProfitLossReport(accounts, statements::ProfitLossFigures::ByBalances).report);
+    EXPECT_EQ(screen.report,
+              statements::ShowProfitLossReport(accounts, statements::ProfitLossFigures::ByBalances).report);
     EXPECT_NE(std::find(screen.report.begin(), screen.report.end(), Fig("当期未処分利益", 2970)), screen.report.end());
     // D: 3,000 + 400 + 400 + 1,200 + 900 + 600 + 100 + 1,500 + 300 + 80 + 1,000.
     EXPECT_EQ(screen.expenseTotalLine, pad("　　      費用合計", 20) + " " + amount18(9480));
-
 }
 
 TEST(ProfitLossReport, ALossAndOddAccountsOfTheRun)
@@ -72,21 +73,37 @@ TEST(ProfitLossReport, ALossAndOddAccountsOfTheRun)
     statements::StatementAccounts a(4);
     a[0] = {"400", "売上高", 1, "経常損益", "営業損益", "売上高", 0, 0, 0, 0, 300};
     a[1] = {"500", "給与手当", 0, "経常損益", "販売管理費", "販売管理費", 0, 0, 0, 0, 1000};
-    a[2] = {"501", "雑費", 2, "経常損益", "販売管理費", "販売管理費", 0, 0, 0, 0, 70};   // neither side: no line, feeds H
+    a[2] = {"501", "雑費", 2, "経常損益", "販売管理費", "販売管理費", 0,
+            0,     0,      0, 70};  // neither side: no line, feeds H
     a[3] = {"800", "法人税等", 0, "決算", "決算１", "", 0, 0, 0, 0, 0};
     const auto screen = statements::ShowProfitLossReport(a, statements::ProfitLossFigures::ByBalances);
     const std::vector<std::string> expected = {
-        "経常損益の部", " ", "　営業損益", "　　売上高", Acc("売上高", 300),
-        Sub(0), "", Fig("売上総利益　", 300, " 　  "), " ", "　　販売費及び一般管理費", Acc("給与手当", 1000),
+        "経常損益の部",
+        " ",
+        "　営業損益",
+        "　　売上高",
+        Acc("売上高", 300),
+        Sub(0),
+        "",
+        Fig("売上総利益　", 300, " 　  "),
+        " ",
+        "　　販売費及び一般管理費",
+        Acc("給与手当", 1000),
         // The expenses' total closes them though nothing follows; 雑費 is in it, not in the result.
-        Sub(1070), " ", Fig("当期損失", 700), "", "", "", "",
+        Sub(1070),
+        " ",
+        Fig("当期損失", 700),
+        "",
+        "",
+        "",
+        "",
     };
     EXPECT_EQ(screen.report, expected);
 }
 
 TEST(ProfitLossAccounts, ManufacturingAccountsMakeOneCostLineWhateverTheIndustry)
 {
-    StatementsFixture fx;   // 業種 2
+    StatementsFixture fx;  // 業種 2
     const auto accounts = fixtureAccounts(fx);
     const auto line = [](const std::string& name, long long amount) { return pad(name, 20) + " " + amount18(amount); };
 

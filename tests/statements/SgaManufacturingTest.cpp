@@ -46,12 +46,12 @@ TEST(ManufacturingCost, FiguresOfTheFixtureCompanyWithThePurchaseReturnSubtracte
     for (const auto source : {statements::ManufacturingSource::Screen, statements::ManufacturingSource::Paper}) {
         const auto c = statements::ComputeManufacturingCost(accounts, source);
         EXPECT_EQ(c.openingMaterial, 400);
-        EXPECT_EQ(c.purchases, 1000);   // 1,200 less the return of 200
+        EXPECT_EQ(c.purchases, 1000);  // 1,200 less the return of 200
         EXPECT_EQ(c.closingMaterial, 250);
         EXPECT_EQ(c.materialCost(), 1150);
         EXPECT_EQ(c.labour, 900);
         EXPECT_EQ(c.expenses, 600);
-        EXPECT_EQ(c.totalCost(), 2650);   // Ⅰ + Ⅱ + Ⅲ
+        EXPECT_EQ(c.totalCost(), 2650);  // Ⅰ + Ⅱ + Ⅲ
         EXPECT_EQ(c.withOpeningWork(), 2750);
         EXPECT_EQ(c.costOfManufacturing(), 2600);
     }

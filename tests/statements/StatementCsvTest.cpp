@@ -37,29 +37,31 @@ TEST(StatementCsv, BothFilesOfTheFixtureCompanyByteForByte)
 {
     StatementsFixture fx;
     fx.execute("UPDATE \"勘定科目コード表\" SET \"勘定科目名\" = '売掛金,\"東\"' WHERE \"勘定科目コード\" = '110'");
-    fx.execute("UPDATE \"勘定科目コード表\" SET \"予算管理\" = 4500, \"前3決算残高\" = -20 WHERE \"勘定科目コード\" = '101'");
+    fx.execute(
+        "UPDATE \"勘定科目コード表\" SET \"予算管理\" = 4500, \"前3決算残高\" = -20 WHERE \"勘定科目コード\" = '101'");
     fx.execute("UPDATE \"勘定科目コード表\" SET \"前年決算残高\" = 9000 WHERE \"勘定科目コード\" = '400'");
     fx.recompute();
     const auto accounts = statements::ReadStatementAccounts(*fx.db());
     ASSERT_EQ(statements::WriteStatementCsvFiles(accounts, fx.dir().string()), "");
 
-    const std::string bs = "\"現金\",\"普通預金\",\"売掛金,\"\"東\"\"\",\"原材料\",\"仕掛品\",\"建物\",\"買掛金\",\"未払金\","
-                           "\"未払法人税等\",\"資本金\",\"利益準備金\"\r\n"
-                           "\"3000\",\"6070\",\"4000\",\"250\",\"150\",\"9000\",\"3000\",\"600\",\"900\",\"14500\",\"500\"\r\n"
-                           "\"0\",\"4500\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n"
-                           "\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n"
-                           "\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n"
-                           "\"0\",\"-20\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n"
-                           "\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n"
-                           "\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n";
+    const std::string bs =
+        "\"現金\",\"普通預金\",\"売掛金,\"\"東\"\"\",\"原材料\",\"仕掛品\",\"建物\",\"買掛金\",\"未払金\","
+        "\"未払法人税等\",\"資本金\",\"利益準備金\"\r\n"
+        "\"3000\",\"6070\",\"4000\",\"250\",\"150\",\"9000\",\"3000\",\"600\",\"900\",\"14500\",\"500\"\r\n"
+        "\"0\",\"4500\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n"
+        "\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n"
+        "\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n"
+        "\"0\",\"-20\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n"
+        "\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n"
+        "\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n";
     EXPECT_EQ(readFile(fx.dir() / "貸借対照表.csv"), cp932(bs));
 
     // Only 経常損益, not 特別損益 nor the closing classes.
-    const char* names[] = {"売上高", "仕入高", "外注原価", "期首原材料棚卸高", "原材料仕入高", "原材料値引戻し高",
-                           "期末原材料棚卸高", "賃金", "外注加工費", "期首仕掛品棚卸高", "期末仕掛品棚卸高", "給与手当",
-                           "荷造運賃", "受取利息", "支払利息"};
-    const char* balances[] = {"10000", "3000", "400", "400", "1200", "200", "250", "900",
-                              "600",   "100",  "150", "1500", "300", "50",  "80"};
+    const char* names[] = {"売上高",           "仕入高",           "外注原価", "期首原材料棚卸高", "原材料仕入高",
+                           "原材料値引戻し高", "期末原材料棚卸高", "賃金",     "外注加工費",       "期首仕掛品棚卸高",
+                           "期末仕掛品棚卸高", "給与手当",         "荷造運賃", "受取利息",         "支払利息"};
+    const char* balances[] = {"10000", "3000", "400", "400",  "1200", "200", "250", "900",
+                              "600",   "100",  "150", "1500", "300",  "50",  "80"};
     std::string pl, closing, zeros, lastYear;
     for (std::size_t i = 0; i < std::size(names); ++i) {
         const std::string comma = i ? "," : "";
@@ -68,8 +70,8 @@ TEST(StatementCsv, BothFilesOfTheFixtureCompanyByteForByte)
         zeros += comma + "\"0\"";
         lastYear += comma + (i == 0 ? "\"9000\"" : "\"0\"");
     }
-    const std::string plFile = pl + "\r\n" + closing + "\r\n" + zeros + "\r\n" + lastYear + "\r\n" + zeros + "\r\n" + zeros
-                               + "\r\n" + zeros + "\r\n" + zeros + "\r\n";
+    const std::string plFile = pl + "\r\n" + closing + "\r\n" + zeros + "\r\n" + lastYear + "\r\n" + zeros + "\r\n"
+        + zeros + "\r\n" + zeros + "\r\n" + zeros + "\r\n";
     EXPECT_EQ(readFile(fx.dir() / "損益計算書.csv"), cp932(plFile));
 
     // Run again: both files replaced, nothing left beside them.
@@ -109,7 +111,7 @@ TEST(StatementCsv, AFailedWriteIsNamedAndLeavesTheOldFileWhole)
     fx.recompute();
     const auto accounts = statements::ReadStatementAccounts(*fx.db());
     std::ofstream(fx.dir() / "貸借対照表.csv", std::ios::binary) << "old";
-    std::filesystem::create_directory(fx.dir() / "損益計算書.csv");   // cannot be replaced by a file
+    std::filesystem::create_directory(fx.dir() / "損益計算書.csv");  // cannot be replaced by a file
     const std::string path = (fx.dir() / "損益計算書.csv").string();
     EXPECT_EQ(statements::WriteStatementCsvFiles(accounts, fx.dir().string()),
               "ＣＳＶファイル「" + path + "」を書き込めませんでした");
@@ -118,7 +120,7 @@ TEST(StatementCsv, AFailedWriteIsNamedAndLeavesTheOldFileWhole)
     int entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(fx.dir()))
         ++entries;
-    EXPECT_EQ(entries, 3);   // the period file, the balance-sheet file, the directory
+    EXPECT_EQ(entries, 3);  // the period file, the balance-sheet file, the directory
 }
 
 namespace {
@@ -129,11 +131,14 @@ namespace {
 // a full disk would.
 struct PairFailure {
     const char* name;
-    const char* blocked;   // the file whose temporary file, or place, is taken by a directory
-    bool atItsPlace;       // the place itself, not the temporary file
+    const char* blocked;  // the file whose temporary file, or place, is taken by a directory
+    bool atItsPlace;      // the place itself, not the temporary file
 };
 
-void PrintTo(const PairFailure& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const PairFailure& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class StatementCsvPair : public ::testing::TestWithParam<PairFailure> {};
 
@@ -146,7 +151,8 @@ INSTANTIATE_TEST_SUITE_P(Failures, StatementCsvPair,
 std::set<std::string> namesIn(const std::filesystem::path& dir)
 {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) names.insert(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.insert(entry.path().filename().string());
     return names;
 }
 
@@ -163,7 +169,7 @@ TEST_P(StatementCsvPair, ReplacesNeitherFile)
     const std::filesystem::path directory =
         c.atItsPlace ? blocked : std::filesystem::path(statements::CsvTemporaryPath(blocked.string()));
     std::filesystem::create_directory(directory);
-    std::ofstream(directory / "keep") << "x";   // a directory with something in it is never replaced
+    std::ofstream(directory / "keep") << "x";  // a directory with something in it is never replaced
     const std::set<std::string> before = namesIn(fx.dir());
 
     EXPECT_EQ(statements::WriteStatementCsvFiles(accounts, fx.dir().string()),

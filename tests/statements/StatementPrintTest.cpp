@@ -29,7 +29,7 @@ using printing::PrintEvent;
 
 namespace {
 
-using Drawn = std::pair<std::optional<int>, std::string>;   // print column (none: at the position), text
+using Drawn = std::pair<std::optional<int>, std::string>;  // print column (none: at the position), text
 
 std::vector<Drawn> drawn(const printing::RecordingPrinter& printer, std::size_t skip = 0)
 {
@@ -136,22 +136,51 @@ TEST_F(Printout, ProfitAndLossWithTheExpensesAsOneLineAndTheClosingLinesOfTheScr
     };
     const char* A = "  　　";
     const std::vector<Drawn> expected = {
-        Col("経常損益の部"), Col("　営業損益"),
-        Col("　　売上高"), acc(A, "売上高"), amount(10000),
-        fig(" ", 10000, " 　　 "), Col("　　仕入高"), acc(A, "仕入高"), amount(3000),
-        fig(" ", 10000), Col("　　売上原価"), acc(A, "外注原価"), amount(400),
+        Col("経常損益の部"),
+        Col("　営業損益"),
+        Col("　　売上高"),
+        acc(A, "売上高"),
+        amount(10000),
+        fig(" ", 10000, " 　　 "),
+        Col("　　仕入高"),
+        acc(A, "仕入高"),
+        amount(3000),
+        fig(" ", 10000),
+        Col("　　売上原価"),
+        acc(A, "外注原価"),
+        amount(400),
         // The manufacturing accounts as their net cost, the manufacturing cost report's 2,600.
-        Col("　　製造原価"), acc(A, "当期製品製造原価"), amount(2600),
-        fig(" 　", 6000), fig("売上総利益　", 4000, " 　  "),
+        Col("　　製造原価"),
+        acc(A, "当期製品製造原価"),
+        amount(2600),
+        fig(" 　", 6000),
+        fig("売上総利益　", 4000, " 　  "),
         // The selling and administrative expenses as one line: no heading, no accounts.
-        fig("販売費及び一般管理費", 1800), fig("営業利益", 2200), Col("　営業外損益"), Col("　　営業外収益"),
-        acc(A, "受取利息"), amount(50),
-        fig(" 　", 50), Col("　　営業外費用"), acc(A, "支払利息"), amount(80),
-        fig(" 　", 80), fig("経常利益　", 2170), Col("特別損益の部"), Col("　特別利益"), acc(A, "固定資産売却益"), amount(700),
-        fig(" 　", 700), Col("　特別損失"), acc(A, "固定資産除却損"), amount(1000),
-        fig(" 　", 1000), fig("税引前当期利益", 1870),
+        fig("販売費及び一般管理費", 1800),
+        fig("営業利益", 2200),
+        Col("　営業外損益"),
+        Col("　　営業外収益"),
+        acc(A, "受取利息"),
+        amount(50),
+        fig(" 　", 50),
+        Col("　　営業外費用"),
+        acc(A, "支払利息"),
+        amount(80),
+        fig(" 　", 80),
+        fig("経常利益　", 2170),
+        Col("特別損益の部"),
+        Col("　特別利益"),
+        acc(A, "固定資産売却益"),
+        amount(700),
+        fig(" 　", 700),
+        Col("　特別損失"),
+        acc(A, "固定資産除却損"),
+        amount(1000),
+        fig(" 　", 1000),
+        fig("税引前当期利益", 1870),
         // The closing lists as on screen, through the one profit routine.
-        acc(" 　　 ", "法人税等"), amount(900),
+        acc(" 　　 ", "法人税等"),
+        amount(900),
         fig("当期純利益額", 970),
         Drawn{std::nullopt, "　　 " + pad("前期繰越利益", 30) + kBlank18 + amount18(2000)},
         fig("当期未処分利益", 2970, "　  "),
@@ -169,7 +198,7 @@ TEST_F(Printout, NegativeAccountAmountsOfTheProfitAndLossStatementWithTheTriangl
     const auto amountOf = [&](bool triangle) {
         printing::RecordingPrinter p;
         statements::PrintProfitLossReport(p, header("損益計算書"), a, true, triangle);
-        return drawn(p, 4).at(6).second;   // the second account's amount
+        return drawn(p, 4).at(6).second;  // the second account's amount
     };
     EXPECT_EQ(amountOf(true), std::string(13, ' ') + "△500");
     EXPECT_EQ(amountOf(false), std::string(14, ' ') + "-500");
@@ -178,7 +207,8 @@ TEST_F(Printout, NegativeAccountAmountsOfTheProfitAndLossStatementWithTheTriangl
 
 TEST_F(Printout, BalanceSheetInTwoColumns)
 {
-    const auto sheet = statements::WalkBalanceSheet(accounts, statements::ComputePeriodProfit(accounts).unappropriated());
+    const auto sheet =
+        statements::WalkBalanceSheet(accounts, statements::ComputePeriodProfit(accounts).unappropriated());
     statements::PrintBalanceSheetAccounts(printer, header("貸借対照表"), sheet);
     const PrintEvent *assetsTitle = nullptr, *liabilitiesTitle = nullptr, *assetsTotal = nullptr;
     double lowestLeft = 0;
@@ -196,7 +226,7 @@ TEST_F(Printout, BalanceSheetInTwoColumns)
     }
     ASSERT_TRUE(assetsTitle && liabilitiesTitle && assetsTotal);
     EXPECT_DOUBLE_EQ(liabilitiesTitle->y, assetsTitle->y);
-    EXPECT_EQ(liabilitiesTitle->column, 70);   // ten columns in from 30 × "  "
+    EXPECT_EQ(liabilitiesTitle->column, 70);  // ten columns in from 30 × "  "
     EXPECT_GE(assetsTotal->y, lowestLeft);
     const auto page = printer.pageTexts(0);
     const auto hasLine = [&](const std::string& text) {
@@ -219,12 +249,12 @@ TEST_F(Printout, LongChartsBreakPagesWithTheHeaderOnEachPage)
         chart.push_back({std::to_string(100 + i), "資産" + std::to_string(i), 0, "資産の部", "流動資産", "売上債権", 10,
                          0, 0, 0, 10});
     for (int i = 0; i < 100; ++i)
-        chart.push_back({std::to_string(250 + i), "負債" + std::to_string(i), 1, "負債の部", "流動負債", "他流動負債", 10,
-                         0, 0, 0, 10});
+        chart.push_back({std::to_string(250 + i), "負債" + std::to_string(i), 1, "負債の部", "流動負債", "他流動負債",
+                         10, 0, 0, 0, 10});
     chart.push_back({"390", "資本金", 1, "資本の部", "資本金", "資本金", 800, 0, 0, 0, 800});
     for (int i = 0; i < 90; ++i)
-        chart.push_back({std::to_string(500 + i), "経費" + std::to_string(i), 0, "経常損益", "販売管理費", "販売管理費", 0,
-                         5, 0, 5, 5});
+        chart.push_back({std::to_string(500 + i), "経費" + std::to_string(i), 0, "経常損益", "販売管理費", "販売管理費",
+                         0, 5, 0, 5, 5});
 
     struct Run {
         const char* name;
@@ -233,13 +263,15 @@ TEST_F(Printout, LongChartsBreakPagesWithTheHeaderOnEachPage)
     };
     const auto sheet = statements::WalkBalanceSheet(chart, statements::ComputePeriodProfit(chart).unappropriated());
     const Run runs[] = {
-        {"report form", [&](auto& d) { statements::PrintBalanceSheetReport(d, header("貸借対照表"), sheet); }, "貸借対照表"},
+        {"report form", [&](auto& d) { statements::PrintBalanceSheetReport(d, header("貸借対照表"), sheet); },
+         "貸借対照表"},
         {"account form", [&](auto& d) { statements::PrintBalanceSheetAccounts(d, header("貸借対照表"), sheet); },
          "貸借対照表"},
         {"trial balance", [&](auto& d) { statements::PrintTrialBalance(d, header("合計残高試算表"), chart); },
          "合計残高試算表"},
         {"profit and loss",
-         [&](auto& d) { statements::PrintProfitLossReport(d, header("損益計算書"), chart, true, false); }, "損益計算書"},
+         [&](auto& d) { statements::PrintProfitLossReport(d, header("損益計算書"), chart, true, false); },
+         "損益計算書"},
         {"SG&A breakdown",
          [&](auto& d) { statements::PrintSgaBreakdown(d, header("販売費及び一般管理費内訳書"), chart); },
          "販売費及び一般管理費内訳書"},
@@ -256,7 +288,8 @@ TEST_F(Printout, LongChartsBreakPagesWithTheHeaderOnEachPage)
             ASSERT_GE(pages[i].size(), 3u);
             const std::string company = "【テスト工業】会計　" + std::string(run.title);
             EXPECT_EQ(pages[i][0].text.substr(9, company.size()), company) << i;
-            const std::string title = std::string(run.title) + (i == 0 ? "" : "    ページ " + std::to_string(i + 1) + " ");
+            const std::string title =
+                std::string(run.title) + (i == 0 ? "" : "    ページ " + std::to_string(i + 1) + " ");
             EXPECT_EQ(trimmed(pages[i][1].text), trimmed(title)) << i;
         }
     }
@@ -289,18 +322,17 @@ TEST_F(Printout, ManufacturingCostStartsItsOwnSheetAndNeverAnEmptyOne)
     // First in the document: no new page is asked for before it.
     statements::PrintManufacturingCost(printer, header("製造原価報告書"), accounts);
     ASSERT_FALSE(printer.events().empty());
-    EXPECT_EQ(count(printer, PrintEvent::Kind::NewPage), 1);   // the one after its last line
+    EXPECT_EQ(count(printer, PrintEvent::Kind::NewPage), 1);  // the one after its last line
     const auto line = [](const std::string& label, long long a, int column = 14, int width = 24) {
         return Col(pad(label, width) + " " + amount18(a), column);
     };
     EXPECT_EQ(drawn(printer, 4),
-              (std::vector<Drawn>{Col("製造原価報告書"), Col("Ⅰ　材料費"), line("期首原材料棚卸高", 400),
-                                  line("当期材料仕入高", 1000), line("　　　　　　　合計", 1400),
-                                  line("期末原材料棚卸高", 250), line("　　　　　当期材料費", 1150),
-                                  line("Ⅱ　労務費", 900, 10, 28), line("Ⅲ　製造経費", 600, 10, 28),
-                                  line("当期総製造費用", 2650), line("期首仕掛品棚卸高", 100),
-                                  line("　　　　　　　合計", 2750), line("期末仕掛品棚卸高", 150),
-                                  line("当期製造原価", 2600)}));
+              (std::vector<Drawn>{
+                  Col("製造原価報告書"), Col("Ⅰ　材料費"), line("期首原材料棚卸高", 400), line("当期材料仕入高", 1000),
+                  line("　　　　　　　合計", 1400), line("期末原材料棚卸高", 250), line("　　　　　当期材料費", 1150),
+                  line("Ⅱ　労務費", 900, 10, 28), line("Ⅲ　製造経費", 600, 10, 28), line("当期総製造費用", 2650),
+                  line("期首仕掛品棚卸高", 100), line("　　　　　　　合計", 2750), line("期末仕掛品棚卸高", 150),
+                  line("当期製造原価", 2600)}));
 
     // After another statement: one sheet each, no empty sheet between them.
     printing::RecordingPrinter p;
@@ -335,8 +367,9 @@ TEST_F(Printout, ClosingReportCoverAndClosingBlockInEraForm)
     std::vector<std::string> cover;
     for (const auto& l : pages[0])
         cover.push_back(trimmed(l.text));
-    EXPECT_EQ(cover, (std::vector<std::string>{"決　算　報　告　書", "第　3　期　", "自　令和6年04月01日",
-                                               "至　令和7年03月31日", "テスト工業"}));
+    EXPECT_EQ(cover,
+              (std::vector<std::string>{"決　算　報　告　書", "第　3　期　", "自　令和6年04月01日",
+                                        "至　令和7年03月31日", "テスト工業"}));
     std::vector<std::string> block;
     for (const auto& l : pages[1])
         block.push_back(trimmed(l.text));
@@ -358,19 +391,33 @@ TEST_F(Printout, ClosingReportCoverAndClosingBlockInEraForm)
 // form the right column (from print column 70) apart from the left.
 TEST_F(Printout, BalanceSheetHeadsEachGroupUnderItsOwnSectionTitle)
 {
-    const auto sheet = statements::WalkBalanceSheet(accounts, statements::ComputePeriodProfit(accounts).unappropriated());
+    const auto sheet =
+        statements::WalkBalanceSheet(accounts, statements::ComputePeriodProfit(accounts).unappropriated());
     const std::vector<std::string> assets = {
-        "（資産の部）", "流動資産", "現金預金 9,070", "売掛金 4,000", "原材料 250", "仕掛品 150",
-        "流動資産合計 13,470", "固定資産", "建物 9,000", "固定資産合計 9,000", "資産合計 22,470"};
-    const std::vector<std::string> liabilitiesAndCapital = {
-        "（負債の部）", "流動負債", "買掛金 3,000", "未払金 600", "未払法人税等 900", "流動負債合計 4,500",
-        "負債合計 4,500", "（資本の部）", "資本金", "資本金 14,500", "資本金合計 14,500", "剰余金", "利益準備金 500",
-        "剰余金合計 500", "当期未処分利益 2,970", "資本合計 17,970", "負債、資本合計 22,470"};
+        "（資産の部）",        "流動資産", "現金預金 9,070", "売掛金 4,000",       "原材料 250",     "仕掛品 150",
+        "流動資産合計 13,470", "固定資産", "建物 9,000",     "固定資産合計 9,000", "資産合計 22,470"};
+    const std::vector<std::string> liabilitiesAndCapital = {"（負債の部）",
+                                                            "流動負債",
+                                                            "買掛金 3,000",
+                                                            "未払金 600",
+                                                            "未払法人税等 900",
+                                                            "流動負債合計 4,500",
+                                                            "負債合計 4,500",
+                                                            "（資本の部）",
+                                                            "資本金",
+                                                            "資本金 14,500",
+                                                            "資本金合計 14,500",
+                                                            "剰余金",
+                                                            "利益準備金 500",
+                                                            "剰余金合計 500",
+                                                            "当期未処分利益 2,970",
+                                                            "資本合計 17,970",
+                                                            "負債、資本合計 22,470"};
 
     const auto columns = [](const printing::RecordingPrinter& p) {
         std::pair<std::vector<std::string>, std::vector<std::string>> leftRight;
         const auto lines = p.sheetTexts(0);
-        for (std::size_t i = 4; i < lines.size(); ++i) {   // after the page header's four lines
+        for (std::size_t i = 4; i < lines.size(); ++i) {  // after the page header's four lines
             if (const auto left = compact(bytesOf(lines[i], 1, 69)); !left.empty())
                 leftRight.first.push_back(left);
             if (const auto right = compact(bytesOf(lines[i], 70, 400)); !right.empty())

@@ -101,8 +101,9 @@ void StatementsFixture::addRow(const FixtureRow& r)
     static int voucher = 0;
     char number[16];
     std::snprintf(number, sizeof number, "V%06d", ++voucher);
-    testsupport::AddJournalRow(*m_db, {r.date, number, r.debitCode, r.debitAmount, r.creditCode, r.creditAmount,
-                                       r.description, "", "", "", r.closing});
+    testsupport::AddJournalRow(*m_db,
+                               {r.date, number, r.debitCode, r.debitAmount, r.creditCode, r.creditAmount, r.description,
+                                "", "", "", r.closing});
 }
 
 void StatementsFixture::recompute()

@@ -37,12 +37,12 @@
 
 namespace statementstest {
 
-using testsupport::byteWidth;
 using testsupport::bytesOf;
+using testsupport::byteWidth;
 using testsupport::trimmed;
 
 struct FixtureRow {
-    std::string date;          // "YYYY-MM-DD", "" for none
+    std::string date;  // "YYYY-MM-DD", "" for none
     std::string debitCode;
     dao::Value debitAmount;
     std::string creditCode;

@@ -25,7 +25,7 @@ std::string field16(long long amount, bool blankWhenZero = true)
 std::string tbLine(const TbRow& r, bool blankWhenZero = true)
 {
     return field16(r.debitBalance, blankWhenZero) + " " + field16(r.debitTotal, blankWhenZero) + "　" + pad(r.name, 20)
-           + " " + field16(r.creditTotal, blankWhenZero) + " " + field16(r.creditBalance, blankWhenZero);
+        + " " + field16(r.creditTotal, blankWhenZero) + " " + field16(r.creditBalance, blankWhenZero);
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ TEST(TrialBalance, EveryAccountWithItsOpeningBalanceAndTheSums)
         {"買掛金", 0, 2700, 5700, 3000},
         {"未払金", 0, 0, 600, 600},
         {"未払法人税等", 0, 0, 900, 900},
-        {"資本金", 0, 0, 14500, 14500},   // no movement: listed for its opening balance
+        {"資本金", 0, 0, 14500, 14500},  // no movement: listed for its opening balance
         {"利益準備金", 0, 0, 500, 500},
         {"売上高", 0, 0, 10000, 10000},
         {"仕入高", 3000, 3000, 0, 0},

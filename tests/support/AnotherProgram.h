@@ -25,7 +25,7 @@ public:
     {
         if (m_later.joinable())
             m_later.join();
-        sqlite3_close_v2(m_db);   // rolls back what it still holds
+        sqlite3_close_v2(m_db);  // rolls back what it still holds
     }
     AnotherProgram(const AnotherProgram&) = delete;
     AnotherProgram& operator=(const AnotherProgram&) = delete;

@@ -20,11 +20,14 @@ namespace testsupport {
 
 struct DamagedValue {
     const char* name;
-    const char* spoil;   // SQL run on the file before the window opens
-    const char* named;   // what the message says after "ファイル「<path>」"
+    const char* spoil;  // SQL run on the file before the window opens
+    const char* named;  // what the message says after "ファイル「<path>」"
 };
 
-inline void PrintTo(const DamagedValue& c, std::ostream* out) { *out << c.name; }
+inline void PrintTo(const DamagedValue& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 // The settings row: every window reads it when it opens.
 inline constexpr DamagedValue kSettingsOfNulls{
@@ -32,38 +35,44 @@ inline constexpr DamagedValue kSettingsOfNulls{
     "UPDATE 会計設定 SET 事業所名 = NULL, 会計年度 = NULL, 会計期間開始日 = NULL, 会計期間終了日 = NULL,"
     " 決算報告日 = NULL, 業種 = NULL, 申告区分 = NULL, 処理方法 = NULL, 消費税計算 = NULL, 端数処理 = NULL,"
     " 金額単位 = NULL, 元号 = NULL, 負記号 = NULL, 決算書用紙B5 = NULL, 帳票用紙B5 = NULL",
-    "の「会計設定」の 1 行目（期首現金残高 0、期首預金残高 0）で、フィールド「会計年度」が空です（1 以上の期の番号のはずです）"};
-inline constexpr DamagedValue kNoAmountUnit{
-    "no amount unit", "UPDATE 会計設定 SET 金額単位 = NULL",
-    "の「会計設定」の 1 行目（事業所名 テスト商事、会計年度 12）で、フィールド「金額単位」が空です（「円」か「百万円」のはずです）"};
+    "の「会計設定」の 1 行目（期首現金残高 0、期首預金残高 0）で、フィールド「会計年度」が空です（1 "
+    "以上の期の番号のはずです）"};
+inline constexpr DamagedValue kNoAmountUnit{"no amount unit", "UPDATE 会計設定 SET 金額単位 = NULL",
+                                            "の「会計設定」の 1 行目（事業所名 テスト商事、会計年度 "
+                                            "12）で、フィールド「金額単位」が空です（「円」か「百万円」のはずです）"};
 
 // The chart of accounts, the first account by code being 100 現金 (in use).
-inline constexpr DamagedValue kSideSeven{
-    "side of an account 7", "UPDATE 勘定科目コード表 SET 借貸区分 = 7 WHERE 勘定科目コード = '100'",
-    "の「勘定科目コード表」の 1 行目（勘定科目コード 100、勘定科目名 現金）で、フィールド「借貸区分」の値「7」は使えません"
-    "（0（借方）か 1（貸方）のはずです）"};
+inline constexpr DamagedValue kSideSeven{"side of an account 7",
+                                         "UPDATE 勘定科目コード表 SET 借貸区分 = 7 WHERE 勘定科目コード = '100'",
+                                         "の「勘定科目コード表」の 1 行目（勘定科目コード 100、勘定科目名 "
+                                         "現金）で、フィールド「借貸区分」の値「7」は使えません"
+                                         "（0（借方）か 1（貸方）のはずです）"};
 inline constexpr DamagedValue kNoStatementClass{
     "statement class empty on every account", "UPDATE 勘定科目コード表 SET 大分類 = ''",
     "の「勘定科目コード表」の 1 行目（勘定科目コード 100、勘定科目名 現金）で、フィールド「大分類」が空です"
     "（「資産の部」「負債の部」「資本の部」「経常損益」「特別損益」「決算」のどれかのはずです）"};
 inline constexpr DamagedValue kOpeningBalanceFraction{
     "opening balance of one and a half yen", "UPDATE 勘定科目コード表 SET 期首残高 = 1.5 WHERE 勘定科目コード = '100'",
-    "の「勘定科目コード表」の 1 行目（勘定科目コード 100、勘定科目名 現金）で、フィールド「期首残高」の値「1.5」は整数ではありません"};
+    "の「勘定科目コード表」の 1 行目（勘定科目コード 100、勘定科目名 "
+    "現金）で、フィールド「期首残高」の値「1.5」は整数ではありません"};
 
 // The tax rates: the fourth rate period begins on 2019-10-01.
 inline constexpr DamagedValue kNegativeRate{
     "tax rate minus ten", "UPDATE 消費税率 SET 税率 = -10 WHERE 日付 = '2019-10-01'",
-    "の「消費税率」の 4 行目（日付 2019/10/1、簡易税率 10）で、フィールド「税率」の値「-10」は使えません（0～100 の百分率のはずです）"};
+    "の「消費税率」の 4 行目（日付 2019/10/1、簡易税率 10）で、フィールド「税率」の値「-10」は使えません（0～100 "
+    "の百分率のはずです）"};
 inline constexpr DamagedValue kRateOfAThousand{
     "tax rate one thousand", "UPDATE 消費税率 SET 簡易税率 = 1000 WHERE 日付 = '2019-10-01'",
-    "の「消費税率」の 4 行目（日付 2019/10/1、税率 10）で、フィールド「簡易税率」の値「1000」は使えません（0～100 の百分率のはずです）"};
+    "の「消費税率」の 4 行目（日付 2019/10/1、税率 10）で、フィールド「簡易税率」の値「1000」は使えません（0～100 "
+    "の百分率のはずです）"};
 
 // The fixed-asset register.
 inline constexpr DamagedValue kNegativeCost{
     "fixed asset of negative cost",
     "INSERT INTO 固定資産台帳 (管理番号, 名称, 勘定科目コード, 取得年月日, 取得価格, 償却方法, 耐用年数)"
     " VALUES ('A-2', '倉庫', '140', '2024-04-01', -300000, '定額法', 24)",
-    "の「固定資産台帳」の 1 行目（管理番号 A-2、名称 倉庫）で、フィールド「取得価格」の値「-300000」は使えません（0 以上の金額のはずです）"};
+    "の「固定資産台帳」の 1 行目（管理番号 A-2、名称 倉庫）で、フィールド「取得価格」の値「-300000」は使えません（0 "
+    "以上の金額のはずです）"};
 
 // The bank and branch masters, whose codes a damaged file holds twice.
 inline constexpr DamagedValue kBankCodeTwice{
@@ -73,7 +82,8 @@ inline constexpr DamagedValue kBankCodeTwice{
     "の「銀行コードﾏｽﾀｰ」で、銀行コード「0001」の行が 2 行あります（銀行名 みずほ銀行、みずほ銀行）"};
 inline constexpr DamagedValue kBranchCodeTwice{
     "branch code twice",
-    "DROP INDEX \"支店コードﾏｽﾀｰ_key\"; INSERT INTO 支店コードﾏｽﾀｰ (銀行コード, 支店コード, 支店名, 振込支店名, 使用支店)"
+    "DROP INDEX \"支店コードﾏｽﾀｰ_key\"; INSERT INTO 支店コードﾏｽﾀｰ (銀行コード, 支店コード, 支店名, 振込支店名, "
+    "使用支店)"
     " VALUES ('0001', '0001203', '新宿西口支店', 'ｼﾝｼﾞﾕｸﾆｼｸﾞﾁ', 1)",
     "の「支店コードﾏｽﾀｰ」で、支店コード「0001203」の行が 2 行あります（支店名 新宿支店、新宿西口支店）"};
 
@@ -108,8 +118,7 @@ inline std::string FileBytes(const std::string& path)
 // Spoils the file at `path` as `c` says and opens a `Window` on it: the window
 // must refuse with a message that begins with the file and what `c` names,
 // and the file must stay byte for byte as it was.
-template <class Window>
-void ExpectWindowRefusesDamagedValue(const std::string& path, const DamagedValue& c)
+template <class Window> void ExpectWindowRefusesDamagedValue(const std::string& path, const DamagedValue& c)
 {
     Spoil(path, c);
     const std::string before = FileBytes(path);

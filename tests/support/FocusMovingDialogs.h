@@ -32,10 +32,10 @@ public:
         ++messages;
         if (m_depth < 3) {
             ++m_depth;
-            send(QEvent::FocusOut, Qt::ActiveWindowFocusReason);   // the box opens
-            send(QEvent::FocusOut, Qt::TabFocusReason);            // a Tab reaches the cell meanwhile
-            send(QEvent::FocusIn, Qt::ActiveWindowFocusReason);    // the box closes
-            send(QEvent::FocusIn, Qt::OtherFocusReason);           // the handler puts the focus back
+            send(QEvent::FocusOut, Qt::ActiveWindowFocusReason);  // the box opens
+            send(QEvent::FocusOut, Qt::TabFocusReason);           // a Tab reaches the cell meanwhile
+            send(QEvent::FocusIn, Qt::ActiveWindowFocusReason);   // the box closes
+            send(QEvent::FocusIn, Qt::OtherFocusReason);          // the handler puts the focus back
             --m_depth;
         }
         return buttons == ui::Buttons::YesNo || buttons == ui::Buttons::YesNoDefaultNo ? ui::Answer::Yes

@@ -94,7 +94,10 @@ struct DiffCase {
     std::vector<std::string> actual;
     std::string diff;
 };
-void PrintTo(const DiffCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DiffCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class GoldenDifference : public ::testing::TestWithParam<DiffCase> {};
 
@@ -108,13 +111,17 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, GoldenDifference,
     ::testing::Values(
         DiffCase{"same lines", {"a", "", " "}, {"a", "", " "}, ""},
-        DiffCase{"one line differs", {"a", "b", "c"}, {"a", "B", "c"},
-                 "line 2:\n  expected: \"b\"\n  actual:   \"B\"\n"},
-        DiffCase{"a blank is not an empty line", {"x", " "}, {"x", ""},
-                 "line 2:\n  expected: \" \"\n  actual:   \"\"\n"},
-        DiffCase{"a line more", {"a"}, {"a", "b"},
+        DiffCase{
+            "one line differs", {"a", "b", "c"}, {"a", "B", "c"}, "line 2:\n  expected: \"b\"\n  actual:   \"B\"\n"},
+        DiffCase{
+            "a blank is not an empty line", {"x", " "}, {"x", ""}, "line 2:\n  expected: \" \"\n  actual:   \"\"\n"},
+        DiffCase{"a line more",
+                 {"a"},
+                 {"a", "b"},
                  "line 2:\n  expected: (no line)\n  actual:   \"b\"\n1 lines expected, 2 got\n"},
-        DiffCase{"a line less", {"a", "b"}, {"a"},
+        DiffCase{"a line less",
+                 {"a", "b"},
+                 {"a"},
                  "line 2:\n  expected: \"b\"\n  actual:   (no line)\n2 lines expected, 1 got\n"}),
     testsupport::kCaseName);
 

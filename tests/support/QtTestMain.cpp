@@ -20,7 +20,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::optional<QTemporaryDir> userFolders;
     if (qEnvironmentVariableIsEmpty("VELMORA_TEST_USER_FOLDERS")) {
-        userFolders.emplace(QDir::tempPath() + "/velmora-test-user-XXXXXX");   // made with mode 0700
+        userFolders.emplace(QDir::tempPath() + "/velmora-test-user-XXXXXX");  // made with mode 0700
         if (userFolders->isValid()) {
             qputenv("VELMORA_TEST_USER_FOLDERS", QFile::encodeName(userFolders->path()));
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(userFolders->path()));

@@ -19,7 +19,7 @@ inline ::testing::AssertionResult everyPageIsOneSheet(const printing::RecordingP
     const auto pages = printer.pages();
     if (sheets.size() != pages.size())
         return ::testing::AssertionFailure()
-               << sheets.size() << " sheets for " << pages.size() << " pages the printout laid out";
+            << sheets.size() << " sheets for " << pages.size() << " pages the printout laid out";
     if (!printer.everySheetFitsThePaper())
         return ::testing::AssertionFailure() << "a sheet reaches off the paper";
     for (std::size_t i = 0; i < sheets.size(); ++i)
@@ -39,8 +39,8 @@ inline ::testing::AssertionResult everySheetIsAPageWithItsHeader(const printing:
         const auto lines = printer.sheetTexts(i);
         if (lines.empty() || lines.front().find(headerMark) == std::string::npos)
             return ::testing::AssertionFailure()
-                   << "sheet " << i + 1 << " does not open with the header: "
-                   << (lines.empty() ? std::string("(empty)") : lines.front());
+                << "sheet " << i + 1
+                << " does not open with the header: " << (lines.empty() ? std::string("(empty)") : lines.front());
     }
     return ::testing::AssertionSuccess();
 }

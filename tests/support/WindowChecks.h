@@ -93,12 +93,12 @@ inline std::string captionProblem(QWidget* w)
         if (label->text().isEmpty() || label->textFormat() == Qt::RichText || !label->pixmap().isNull())
             return {};
         const QString text = shownText(label->text());
-        const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-                                                          -label->margin());
+        const QRect room =
+            label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
         const int wide = widestLine(fm, text);
         if (wide > room.width())
             return (label->wordWrap() ? "wrapped: \"" : "cut: \"") + text.toStdString() + "\" needs "
-                   + std::to_string(wide) + " px, has " + std::to_string(room.width());
+                + std::to_string(wide) + " px, has " + std::to_string(room.width());
         const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
         if (lines * fm.height() > room.height() + 1)
             return "cut below: \"" + text.toStdString() + "\"";
@@ -113,13 +113,13 @@ inline std::string captionProblem(QWidget* w)
         int need = widestLine(fm, text);
         if (qobject_cast<QPushButton*>(button)) {
             need += button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
-                  + 2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+                + 2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
         } else if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) {
             need = button->sizeHint().width();
         }
         if (need > button->width())
             return "cut: \"" + text.toStdString() + "\" needs " + std::to_string(need) + " px, has "
-                   + std::to_string(button->width());
+                + std::to_string(button->width());
         return {};
     }
     if (auto* group = qobject_cast<QGroupBox*>(w)) {
@@ -172,7 +172,7 @@ inline ::testing::AssertionResult buttonsKeepTheirSize(QWidget& window)
             const int own = std::max(b->sizeHint().width(), b->minimumWidth());
             if (placed && b->width() > own + 1) {
                 const std::string problem = "\n  " + detail::nameOf(b) + " \"" + b->text().toStdString()
-                                          + "\" stretched to " + std::to_string(b->width()) + " px";
+                    + "\" stretched to " + std::to_string(b->width()) + " px";
                 if (problems.find(problem) == std::string::npos)
                     problems += problem;
             }
@@ -186,8 +186,10 @@ inline ::testing::AssertionResult buttonsKeepTheirSize(QWidget& window)
 inline ::testing::AssertionResult everyRecordListHasUniformLines(QWidget& window)
 {
     std::vector<QListView*> lists;
-    for (QListWidget* list : window.findChildren<QListWidget*>()) lists.push_back(list);
-    for (frame::RecordListView* list : window.findChildren<frame::RecordListView*>()) lists.push_back(list);
+    for (QListWidget* list : window.findChildren<QListWidget*>())
+        lists.push_back(list);
+    for (frame::RecordListView* list : window.findChildren<frame::RecordListView*>())
+        lists.push_back(list);
     for (QListView* list : lists)
         if (!list->uniformItemSizes())
             return ::testing::AssertionFailure() << detail::nameOf(list) << " lays out line by line";

@@ -35,8 +35,7 @@
 
 namespace testsupport {
 
-template <class Base = ::testing::Test>
-class WindowTestBase : public Base {
+template <class Base = ::testing::Test> class WindowTestBase : public Base {
 protected:
     void SetUp() override
     {

@@ -32,7 +32,7 @@ Value storedForm(const Value& converted, ColumnType type);
 struct StoredValueProblem {
     DaoError::Code code;
     std::string text;
-    bool empty = false;   // the field holds no value; `text` says what it should hold
+    bool empty = false;  // the field holds no value; `text` says what it should hold
 };
 std::optional<StoredValueProblem> storedValueProblem(const Value& value, ColumnType type);
 

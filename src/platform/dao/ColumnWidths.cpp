@@ -18,7 +18,8 @@ constexpr WideColumn kWideColumns[] = {
 
 }  // namespace
 
-bool HoldsWideIntegers(std::string_view table, std::string_view column) {
+bool HoldsWideIntegers(std::string_view table, std::string_view column)
+{
     for (const WideColumn& wide : kWideColumns)
         if (wide.table == table && wide.column == column)
             return true;

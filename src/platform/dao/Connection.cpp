@@ -19,21 +19,29 @@ namespace dao {
 
 namespace {
 
-std::string sqliteMessage(sqlite3* db) { return db ? sqlite3_errmsg(db) : "?"; }
+std::string sqliteMessage(sqlite3* db)
+{
+    return db ? sqlite3_errmsg(db) : "?";
+}
 
 // What the first bytes of the file say it is.
 enum class FileKind { SQLite, Access, Other, Missing, Unreadable };
 
-FileKind inspect(const std::string& path) {
+FileKind inspect(const std::string& path)
+{
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return FileKind::Missing;
-    if (std::filesystem::is_directory(path, ec)) return FileKind::Unreadable;
+    if (!std::filesystem::exists(path, ec))
+        return FileKind::Missing;
+    if (std::filesystem::is_directory(path, ec))
+        return FileKind::Unreadable;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return FileKind::Unreadable;
+    if (!in)
+        return FileKind::Unreadable;
     char header[32] = {};
     in.read(header, sizeof header);
     const auto got = in.gcount();
-    if (got >= 16 && std::memcmp(header, "SQLite format 3\0", 16) == 0) return FileKind::SQLite;
+    if (got >= 16 && std::memcmp(header, "SQLite format 3\0", 16) == 0)
+        return FileKind::SQLite;
     static const char jet[] = "\0\x01\0\0Standard Jet DB";
     static const char ace[] = "\0\x01\0\0Standard ACE DB";
     if (got >= 19 && (std::memcmp(header, jet, 19) == 0 || std::memcmp(header, ace, 19) == 0))
@@ -41,7 +49,8 @@ FileKind inspect(const std::string& path) {
     return FileKind::Other;
 }
 
-std::string canonicalKey(const std::string& path, bool readOnly) {
+std::string canonicalKey(const std::string& path, bool readOnly)
+{
     std::error_code ec;
     auto canonical = std::filesystem::weakly_canonical(path, ec);
     std::string key = ec ? path : canonical.string();
@@ -50,13 +59,16 @@ std::string canonicalKey(const std::string& path, bool readOnly) {
 
 // The file's identity, so that a file replaced under the same name (a copy made
 // over it) gets a connection of its own.
-std::pair<unsigned long long, unsigned long long> fileIdentity(const std::string& path) {
+std::pair<unsigned long long, unsigned long long> fileIdentity(const std::string& path)
+{
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return {0, 0};
+    if (::stat(path.c_str(), &info) != 0)
+        return {0, 0};
     return {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
 }
 
-std::map<std::string, std::weak_ptr<Connection>>& registry() {
+std::map<std::string, std::weak_ptr<Connection>>& registry()
+{
     static std::map<std::string, std::weak_ptr<Connection>> connections;
     return connections;
 }
@@ -65,25 +77,32 @@ std::map<std::string, std::weak_ptr<Connection>>& registry() {
 
 // ---- Statement ---------------------------------------------------------------
 
-Statement::Statement(sqlite3* db, const std::string& sql, const std::string& what)
-    : m_db(db), m_what(what) {
+Statement::Statement(sqlite3* db, const std::string& sql, const std::string& what) : m_db(db), m_what(what)
+{
     const int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK) {
         const DaoError error = (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED
-                                   ? readFailure(db, rc, pathOf(db), what)
-                                   : DaoError(DaoError::Code::General, placeText(pathOf(db), what)
-                                                                           + "を読み込めませんでした（" + sqliteMessage(db) + "）。");
+            ? readFailure(db, rc, pathOf(db), what)
+            : DaoError(DaoError::Code::General,
+                       placeText(pathOf(db), what) + "を読み込めませんでした（" + sqliteMessage(db) + "）。");
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
         throw error;
     }
 }
 
-Statement::~Statement() { sqlite3_finalize(m_stmt); }
+Statement::~Statement()
+{
+    sqlite3_finalize(m_stmt);
+}
 
-int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(m_stmt);
+}
 
-void Statement::bind(int index, const Value& value) {
+void Statement::bind(int index, const Value& value)
+{
     int rc = SQLITE_OK;
     switch (value.kind()) {
     case ValueKind::Null: rc = sqlite3_bind_null(m_stmt, index); break;
@@ -107,10 +126,13 @@ void Statement::bind(int index, const Value& value) {
                        placeText(pathOf(m_db), m_what) + "を読み込めませんでした（" + sqliteMessage(m_db) + "）。");
 }
 
-bool Statement::step() {
+bool Statement::step()
+{
     const int rc = sqlite3_step(m_stmt);
-    if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
     const DaoError error = readFailure(m_db, rc, pathOf(m_db), m_what);
     sqlite3_reset(m_stmt);
     throw error;
@@ -165,20 +187,26 @@ void finishOpening(sqlite3* db, const std::string& path)
 }  // namespace
 
 Connection::Connection(sqlite3* db, std::string path, bool readOnly)
-    : m_db(db), m_path(std::move(path)), m_readOnly(readOnly) {}
+    : m_db(db), m_path(std::move(path)), m_readOnly(readOnly)
+{
+}
 
-Connection::~Connection() {
-    if (m_depth > 0) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+Connection::~Connection()
+{
+    if (m_depth > 0)
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(m_db);
 }
 
 std::shared_ptr<Connection> Connection::open(const std::string& path, bool readOnly,
-                                             std::optional<std::chrono::milliseconds> ownWait) {
+                                             std::optional<std::chrono::milliseconds> ownWait)
+{
     const std::string key = canonicalKey(path, readOnly);
     auto& connections = registry();
     if (!ownWait) {
         if (auto it = connections.find(key); it != connections.end()) {
-            if (auto existing = it->second.lock(); existing && existing->m_identity == fileIdentity(path)) return existing;
+            if (auto existing = it->second.lock(); existing && existing->m_identity == fileIdentity(path))
+                return existing;
         }
     }
 
@@ -211,14 +239,16 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
     // Read the schema once: a damaged file fails here, before anything is written.
     auto damaged = [&](const std::string& message) {
         sqlite3_close_v2(db);
-        throw DaoError(DaoError::Code::NotAPeriodFile, "「" + path + "」を開けません（ファイルが壊れています：" + message + "）");
+        throw DaoError(DaoError::Code::NotAPeriodFile,
+                       "「" + path + "」を開けません（ファイルが壊れています：" + message + "）");
     };
     rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
         sqlite3_close_v2(db);
         throw DaoError(DaoError::Code::Busy, busyReadingText(path));
     }
-    if (rc != SQLITE_OK) damaged(sqliteMessage(db));
+    if (rc != SQLITE_OK)
+        damaged(sqliteMessage(db));
 
     if (!readOnly)
         bringToCurrentForm(db);
@@ -228,7 +258,8 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
     connection->m_identity = fileIdentity(path);
     connection->m_ownWait = ownWait;
     WaitWithinBudget(db, connection->m_ownWait ? &*connection->m_ownWait : nullptr);
-    if (!ownWait) connections[key] = connection;
+    if (!ownWait)
+        connections[key] = connection;
     return connection;
 }
 
@@ -251,14 +282,16 @@ std::shared_ptr<Connection> Connection::openInMemory(const std::string& name, co
     return std::shared_ptr<Connection>(new Connection(db, name, false));
 }
 
-long long Connection::dataVersion() const {
+long long Connection::dataVersion() const
+{
     Statement statement(m_db, "PRAGMA data_version", "");
     if (!statement.step())
         throw DaoError(DaoError::Code::General, placeText(m_path, "") + "を読み込めませんでした。");
     return sqlite3_column_int64(statement.get(), 0);
 }
 
-std::uint64_t Connection::stamp() {
+std::uint64_t Connection::stamp()
+{
     // Writes by another connection (another process) are noticed through the
     // data version, read at most every few milliseconds so that a walk does not
     // pay for it on every row. A version that cannot be read (another program
@@ -269,52 +302,72 @@ std::uint64_t Connection::stamp() {
         const long long version = dataVersion();
         m_lastVersionCheck = now;
         m_versionCheckDue = false;
-        if (m_dataVersion >= 0 && version != m_dataVersion) ++m_generation;
+        if (m_dataVersion >= 0 && version != m_dataVersion)
+            ++m_generation;
         m_dataVersion = version;
     }
     return m_generation;
 }
 
-void Connection::fail(int rc, const std::string& what) const { throw writeFailure(m_db, rc, m_path, what); }
+void Connection::fail(int rc, const std::string& what) const
+{
+    throw writeFailure(m_db, rc, m_path, what);
+}
 
-long long Connection::execute(const std::string& sql, const std::vector<Value>& params,
-                              const std::string& what, bool isWrite) {
+long long Connection::execute(const std::string& sql, const std::vector<Value>& params, const std::string& what,
+                              bool isWrite)
+{
     if (isWrite && m_readOnly)
-        throw DaoError(DaoError::Code::ReadOnly, "ファイル「" + m_path + "」は読むためだけに開かれているため、"
-                                                     + (what.empty() ? std::string() : "「" + what + "」に") + "書き込めません。");
-    if (isWrite) DBEngine::instance().countWrite(m_path, what);
+        throw DaoError(DaoError::Code::ReadOnly,
+                       "ファイル「" + m_path + "」は読むためだけに開かれているため、"
+                           + (what.empty() ? std::string() : "「" + what + "」に") + "書き込めません。");
+    if (isWrite)
+        DBEngine::instance().countWrite(m_path, what);
     Statement statement(m_db, sql, what);
-    for (size_t i = 0; i < params.size(); ++i) statement.bind(static_cast<int>(i + 1), params[i]);
-    if (isWrite) noteWrite();
+    for (size_t i = 0; i < params.size(); ++i)
+        statement.bind(static_cast<int>(i + 1), params[i]);
+    if (isWrite)
+        noteWrite();
     int rc;
     while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {}
-    if (rc != SQLITE_DONE) fail(rc, what);
+    if (rc != SQLITE_DONE)
+        fail(rc, what);
     noteWrite();
     return sqlite3_changes64(m_db);
 }
 
-void Connection::begin() {
+void Connection::begin()
+{
     std::string sql = "SAVEPOINT dao_level" + std::to_string(m_depth);
-    if (m_depth == 0) sql = m_readOnly ? "BEGIN" : "BEGIN IMMEDIATE";
+    if (m_depth == 0)
+        sql = m_readOnly ? "BEGIN" : "BEGIN IMMEDIATE";
     const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) fail(rc, "");
+    if (rc != SQLITE_OK)
+        fail(rc, "");
     ++m_depth;
     // Another program may have committed while this one waited for the lock.
-    if (m_depth == 1) m_versionCheckDue = true;
+    if (m_depth == 1)
+        m_versionCheckDue = true;
 }
 
-void Connection::commit() {
-    if (m_depth == 0) return;
+void Connection::commit()
+{
+    if (m_depth == 0)
+        return;
     const std::string sql = m_depth == 1 ? "COMMIT" : "RELEASE dao_level" + std::to_string(m_depth - 1);
-    if (m_depth == 1) DBEngine::instance().countCommit(m_path);
+    if (m_depth == 1)
+        DBEngine::instance().countCommit(m_path);
     const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
     noteWrite();
-    if (rc != SQLITE_OK) fail(rc, "");
+    if (rc != SQLITE_OK)
+        fail(rc, "");
     --m_depth;
 }
 
-void Connection::rollback() {
-    if (m_depth == 0) return;
+void Connection::rollback()
+{
+    if (m_depth == 0)
+        return;
     int rc;
     if (m_depth == 1) {
         rc = sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -326,7 +379,8 @@ void Connection::rollback() {
     --m_depth;
     // A failed ROLLBACK of the outer level (the transaction was already undone by
     // SQLite after an I/O error) leaves nothing to undo.
-    if (rc != SQLITE_OK && sqlite3_get_autocommit(m_db) == 0) fail(rc, "");
+    if (rc != SQLITE_OK && sqlite3_get_autocommit(m_db) == 0)
+        fail(rc, "");
 }
 
 }  // namespace dao

@@ -70,8 +70,7 @@ public:
     // Runs a statement that returns no rows; counts it as a write for the failure
     // plan when `isWrite`. Returns the rows changed. `what` names the table in
     // the user's words.
-    long long execute(const std::string& sql, const std::vector<Value>& params,
-                      const std::string& what, bool isWrite);
+    long long execute(const std::string& sql, const std::vector<Value>& params, const std::string& what, bool isWrite);
 
     // Throws the DaoError of a failed write that fits the SQLite result code.
     [[noreturn]] void fail(int rc, const std::string& what) const;
@@ -89,17 +88,17 @@ public:
 
 private:
     Connection(sqlite3* db, std::string path, bool readOnly);
-    long long dataVersion() const;   // throws DaoError
+    long long dataVersion() const;  // throws DaoError
     sqlite3* m_db;
     std::string m_path;
     bool m_readOnly;
     std::uint64_t m_generation = 0;
     long long m_dataVersion = -1;
     std::chrono::steady_clock::time_point m_lastVersionCheck{};
-    bool m_versionCheckDue = false;   // a transaction began: check before the next stamp
+    bool m_versionCheckDue = false;  // a transaction began: check before the next stamp
     int m_depth = 0;
     std::pair<unsigned long long, unsigned long long> m_identity{0, 0};
-    std::optional<std::chrono::milliseconds> m_ownWait;   // the longest wait for one lock, when set
+    std::optional<std::chrono::milliseconds> m_ownWait;  // the longest wait for one lock, when set
 };
 
 }  // namespace dao

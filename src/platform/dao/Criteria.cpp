@@ -13,7 +13,10 @@ namespace dao {
 
 namespace {
 
-char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char foldAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 int compareTexts(std::string_view a, std::string_view b)
 {
@@ -21,14 +24,18 @@ int compareTexts(std::string_view a, std::string_view b)
     for (std::size_t i = 0; i < n; ++i) {
         const auto x = static_cast<unsigned char>(foldAscii(a[i]));
         const auto y = static_cast<unsigned char>(foldAscii(b[i]));
-        if (x != y) return x < y ? -1 : 1;
+        if (x != y)
+            return x < y ? -1 : 1;
     }
-    if (a.size() == b.size()) return 0;
+    if (a.size() == b.size())
+        return 0;
     return a.size() < b.size() ? -1 : 1;
 }
 
-template <typename T>
-int sign(T a, T b) { return a < b ? -1 : (b < a ? 1 : 0); }
+template <typename T> int sign(T a, T b)
+{
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
 
 bool isNumberKind(ValueKind k)
 {
@@ -45,11 +52,15 @@ std::optional<Value> asNumber(const Value& v)
     case ValueKind::Boolean: return Value(static_cast<long long>(v.toInt64()));
     case ValueKind::Text: {
         const std::string& s = std::get<std::string>(v.data());
-        if (compareTexts(s, "True") == 0) return Value(-1);
-        if (compareTexts(s, "False") == 0) return Value(0);
+        if (compareTexts(s, "True") == 0)
+            return Value(-1);
+        if (compareTexts(s, "False") == 0)
+            return Value(0);
         auto n = numbertext::parse(s);
-        if (!n) return std::nullopt;
-        if (n->isWhole) return Value(static_cast<long long>(n->whole));
+        if (!n)
+            return std::nullopt;
+        if (n->isWhole)
+            return Value(static_cast<long long>(n->whole));
         return Value(n->value);
     }
     default: return std::nullopt;
@@ -67,8 +78,7 @@ int compareNumbers(const Value& a, const Value& b)
 // a fraction), for a date compared with a number.
 double dateSerial(const Date& d)
 {
-    return static_cast<double>(d.dayNumber() + 25569)
-           + (d.hour * 3600 + d.minute * 60 + d.second) / 86400.0;
+    return static_cast<double>(d.dayNumber() + 25569) + (d.hour * 3600 + d.minute * 60 + d.second) / 86400.0;
 }
 
 }  // namespace
@@ -79,7 +89,8 @@ double dateSerial(const Date& d)
 // that cannot be brought to one kind falls back to comparing their texts.
 std::optional<int> compareValues(const Value& a, const Value& b)
 {
-    if (a.isNull() || b.isNull()) return std::nullopt;
+    if (a.isNull() || b.isNull())
+        return std::nullopt;
     const ValueKind ka = a.kind();
     const ValueKind kb = b.kind();
 
@@ -90,13 +101,15 @@ std::optional<int> compareValues(const Value& a, const Value& b)
             return sign(a.toDouble(), dateSerial(std::get<Date>(b.data())));
         auto da = a.toDate();
         auto db = b.toDate();
-        if (da && db) return sign(*da, *db);
+        if (da && db)
+            return sign(*da, *db);
         return compareTexts(a.toText(), b.toText());
     }
     if (isNumberKind(ka) || isNumberKind(kb)) {
         auto na = asNumber(a);
         auto nb = asNumber(b);
-        if (na && nb) return compareNumbers(*na, *nb);
+        if (na && nb)
+            return compareNumbers(*na, *nb);
         return compareTexts(a.toText(), b.toText());
     }
     return compareTexts(a.toText(), b.toText());
@@ -116,29 +129,49 @@ std::u32string decodeUtf8(std::string_view s)
         const auto c = static_cast<unsigned char>(s[i]);
         int extra = -1;
         char32_t cp = 0;
-        if (c < 0x80) { extra = 0; cp = c; }
-        else if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
-        else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
-        else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
+        if (c < 0x80) {
+            extra = 0;
+            cp = c;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            cp = c & 0x07;
+        }
         bool ok = extra >= 0 && i + static_cast<std::size_t>(extra) < s.size();
         for (int k = 1; ok && k <= extra; ++k) {
             const auto cc = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-            if ((cc & 0xC0) != 0x80) ok = false;
-            else cp = (cp << 6) | (cc & 0x3F);
+            if ((cc & 0xC0) != 0x80)
+                ok = false;
+            else
+                cp = (cp << 6) | (cc & 0x3F);
         }
-        if (!ok) { out += U'\uFFFD'; ++i; continue; }
+        if (!ok) {
+            out += U'\uFFFD';
+            ++i;
+            continue;
+        }
         out += cp;
         i += static_cast<std::size_t>(extra) + 1;
     }
     return out;
 }
 
-char32_t foldAscii32(char32_t c) { return (c >= U'A' && c <= U'Z') ? c - U'A' + U'a' : c; }
+char32_t foldAscii32(char32_t c)
+{
+    return (c >= U'A' && c <= U'Z') ? c - U'A' + U'a' : c;
+}
 
 bool charMatches(char32_t p, char32_t c)
 {
-    if (p == U'?') return true;
-    if (p == U'#') return c >= U'0' && c <= U'9';
+    if (p == U'?')
+        return true;
+    if (p == U'#')
+        return c >= U'0' && c <= U'9';
     return foldAscii32(p) == foldAscii32(c);
 }
 
@@ -166,7 +199,8 @@ bool likeMatches(std::string_view textUtf8, std::string_view patternUtf8)
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == U'*') ++p;
+    while (p < pattern.size() && pattern[p] == U'*')
+        ++p;
     return p == pattern.size();
 }
 
@@ -185,11 +219,11 @@ struct Criteria::Node {
 
     Kind kind = Kind::Truth;
     Op op = Op::Eq;
-    bool negated = false;                       // Not Like, Is Not Null
+    bool negated = false;  // Not Like, Is Not Null
     // And, Or: every term of the run ("a And b And c" is one node, so a long
     // run never makes a deep tree); Not: its one term.
     std::vector<std::shared_ptr<const Node>> terms;
-    Operand a, b;                               // Compare, Like (a, b); IsNull, Truth (a)
+    Operand a, b;  // Compare, Like (a, b); IsNull, Truth (a)
 };
 
 namespace {
@@ -205,7 +239,10 @@ Value readOperand(const Node::Operand& o, const Criteria::FieldReader& read)
     return o.isField ? read(o.field) : o.literal;
 }
 
-Truth fromBool(bool b) { return b ? Truth::True : Truth::False; }
+Truth fromBool(bool b)
+{
+    return b ? Truth::True : Truth::False;
+}
 
 Truth evaluate(const Node& n, const Criteria::FieldReader& read)
 {
@@ -214,8 +251,10 @@ Truth evaluate(const Node& n, const Criteria::FieldReader& read)
         Truth all = Truth::True;
         for (const auto& term : n.terms) {
             const Truth t = evaluate(*term, read);
-            if (t == Truth::False) return Truth::False;
-            if (t == Truth::Unknown) all = Truth::Unknown;
+            if (t == Truth::False)
+                return Truth::False;
+            if (t == Truth::Unknown)
+                all = Truth::Unknown;
         }
         return all;
     }
@@ -223,21 +262,24 @@ Truth evaluate(const Node& n, const Criteria::FieldReader& read)
         Truth any = Truth::False;
         for (const auto& term : n.terms) {
             const Truth t = evaluate(*term, read);
-            if (t == Truth::True) return Truth::True;
-            if (t == Truth::Unknown) any = Truth::Unknown;
+            if (t == Truth::True)
+                return Truth::True;
+            if (t == Truth::Unknown)
+                any = Truth::Unknown;
         }
         return any;
     }
     case Node::Kind::Not: {
         const Truth t = evaluate(*n.terms.front(), read);
-        if (t == Truth::Unknown) return t;
+        if (t == Truth::Unknown)
+            return t;
         return t == Truth::True ? Truth::False : Truth::True;
     }
-    case Node::Kind::IsNull:
-        return fromBool(readOperand(n.a, read).isNull() != n.negated);
+    case Node::Kind::IsNull: return fromBool(readOperand(n.a, read).isNull() != n.negated);
     case Node::Kind::Compare: {
         const auto c = compareValues(readOperand(n.a, read), readOperand(n.b, read));
-        if (!c) return Truth::Unknown;
+        if (!c)
+            return Truth::Unknown;
         switch (n.op) {
         case Node::Op::Eq: return fromBool(*c == 0);
         case Node::Op::Ne: return fromBool(*c != 0);
@@ -251,14 +293,17 @@ Truth evaluate(const Node& n, const Criteria::FieldReader& read)
     case Node::Kind::Like: {
         const Value text = readOperand(n.a, read);
         const Value pattern = readOperand(n.b, read);
-        if (text.isNull() || pattern.isNull()) return Truth::Unknown;
+        if (text.isNull() || pattern.isNull())
+            return Truth::Unknown;
         return fromBool(likeMatches(text.toText(), pattern.toText()) != n.negated);
     }
     case Node::Kind::Truth: {
         const Value v = readOperand(n.a, read);
-        if (v.isNull()) return Truth::Unknown;
+        if (v.isNull())
+            return Truth::Unknown;
         auto number = asNumber(v);
-        if (!number) return Truth::Unknown;     // a text that is no truth value
+        if (!number)
+            return Truth::Unknown;  // a text that is no truth value
         return fromBool(number->toDouble() != 0.0);
     }
     }
@@ -271,31 +316,42 @@ enum class Tok { End, LParen, RParen, Op, Text, Number, DateLit, Name, Keyword }
 
 struct Token {
     Tok type = Tok::End;
-    std::size_t pos = 0;      // byte offset in the criteria text
-    std::string text;         // name, keyword (upper case), operator or literal source
-    Value value;              // Text, Number, DateLit
+    std::size_t pos = 0;  // byte offset in the criteria text
+    std::string text;     // name, keyword (upper case), operator or literal source
+    Value value;          // Text, Number, DateLit
     Node::Op op = Node::Op::Eq;
 };
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isOperatorChar(char c) { return c == '=' || c == '<' || c == '>' || c == '!'; }
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isOperatorChar(char c)
+{
+    return c == '=' || c == '<' || c == '>' || c == '!';
+}
 bool endsName(char c)
 {
-    return isSpace(c) || isOperatorChar(c) || c == '(' || c == ')' || c == '\'' || c == '"' || c == '#'
-           || c == '[' || c == ']';
+    return isSpace(c) || isOperatorChar(c) || c == '(' || c == ')' || c == '\'' || c == '"' || c == '#' || c == '['
+        || c == ']';
 }
 
 std::string upperAscii(std::string s)
 {
-    for (char& c : s) if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     return s;
 }
 
 bool isKeyword(const std::string& upper)
 {
-    return upper == "AND" || upper == "OR" || upper == "NOT" || upper == "IS" || upper == "NULL"
-           || upper == "LIKE" || upper == "TRUE" || upper == "FALSE";
+    return upper == "AND" || upper == "OR" || upper == "NOT" || upper == "IS" || upper == "NULL" || upper == "LIKE"
+        || upper == "TRUE" || upper == "FALSE";
 }
 
 class Lexer {
@@ -310,29 +366,49 @@ public:
         std::size_t total = 0;
         std::size_t shownEnd = m_text.size();
         for (std::size_t i = 0; i < m_text.size(); ++i) {
-            if ((static_cast<unsigned char>(m_text[i]) & 0xC0) == 0x80) continue;
-            if (i < pos) ++chars;
-            if (total++ == 60) shownEnd = i;
+            if ((static_cast<unsigned char>(m_text[i]) & 0xC0) == 0x80)
+                continue;
+            if (i < pos)
+                ++chars;
+            if (total++ == 60)
+                shownEnd = i;
         }
         const std::string shown = shownEnd < m_text.size() ? m_text.substr(0, shownEnd) + "…" : m_text;
-        throw DaoError(DaoError::Code::Syntax, "抽出条件「" + shown + "」の" + std::to_string(chars + 1)
-                                                   + "文字目を解釈できません: " + reason);
+        throw DaoError(DaoError::Code::Syntax,
+                       "抽出条件「" + shown + "」の" + std::to_string(chars + 1) + "文字目を解釈できません: " + reason);
     }
 
     Token next()
     {
-        while (m_pos < m_text.size() && isSpace(m_text[m_pos])) ++m_pos;
+        while (m_pos < m_text.size() && isSpace(m_text[m_pos]))
+            ++m_pos;
         Token t;
         t.pos = m_pos;
-        if (m_pos >= m_text.size()) return t;
+        if (m_pos >= m_text.size())
+            return t;
         const char c = m_text[m_pos];
-        if (c == '(') { ++m_pos; t.type = Tok::LParen; t.text = "("; return t; }
-        if (c == ')') { ++m_pos; t.type = Tok::RParen; t.text = ")"; return t; }
-        if (isOperatorChar(c)) return readOperator(t);
-        if (c == '\'' || c == '"') return readQuoted(t, c);
-        if (c == '#') return readDate(t);
-        if (c == '[') return readBracketName(t);
-        if (c == ']') fail(m_pos, "対応する [ のない ] があります。");
+        if (c == '(') {
+            ++m_pos;
+            t.type = Tok::LParen;
+            t.text = "(";
+            return t;
+        }
+        if (c == ')') {
+            ++m_pos;
+            t.type = Tok::RParen;
+            t.text = ")";
+            return t;
+        }
+        if (isOperatorChar(c))
+            return readOperator(t);
+        if (c == '\'' || c == '"')
+            return readQuoted(t, c);
+        if (c == '#')
+            return readDate(t);
+        if (c == '[')
+            return readBracketName(t);
+        if (c == ']')
+            fail(m_pos, "対応する [ のない ] があります。");
         if (isDigit(c) || ((c == '-' || c == '.') && m_pos + 1 < m_text.size() && isDigit(m_text[m_pos + 1])))
             return readNumber(t);
         return readName(t);
@@ -342,11 +418,12 @@ private:
     Token readOperator(Token t)
     {
         std::size_t end = m_pos;
-        while (end < m_text.size() && isOperatorChar(m_text[end])) ++end;
+        while (end < m_text.size() && isOperatorChar(m_text[end]))
+            ++end;
         t.text = m_text.substr(m_pos, end - m_pos);
-        static const std::pair<const char*, Node::Op> ops[] = {
-            {"=", Node::Op::Eq}, {"<>", Node::Op::Ne}, {"<", Node::Op::Lt},
-            {"<=", Node::Op::Le}, {">", Node::Op::Gt}, {">=", Node::Op::Ge}};
+        static const std::pair<const char*, Node::Op> ops[] = {{"=", Node::Op::Eq}, {"<>", Node::Op::Ne},
+                                                               {"<", Node::Op::Lt}, {"<=", Node::Op::Le},
+                                                               {">", Node::Op::Gt}, {">=", Node::Op::Ge}};
         for (const auto& [name, op] : ops) {
             if (t.text == name) {
                 t.type = Tok::Op;
@@ -363,9 +440,10 @@ private:
         std::string value;
         std::size_t i = m_pos + 1;
         for (;;) {
-            if (i >= m_text.size()) fail(m_pos, std::string("文字列が ") + quote + " で閉じられていません。");
+            if (i >= m_text.size())
+                fail(m_pos, std::string("文字列が ") + quote + " で閉じられていません。");
             if (m_text[i] == quote) {
-                if (i + 1 < m_text.size() && m_text[i + 1] == quote) {   // doubled: one quote
+                if (i + 1 < m_text.size() && m_text[i + 1] == quote) {  // doubled: one quote
                     value += quote;
                     i += 2;
                     continue;
@@ -384,10 +462,12 @@ private:
     Token readDate(Token t)
     {
         const std::size_t close = m_text.find('#', m_pos + 1);
-        if (close == std::string::npos) fail(m_pos, "日付が # で閉じられていません。");
+        if (close == std::string::npos)
+            fail(m_pos, "日付が # で閉じられていません。");
         const std::string inner = m_text.substr(m_pos + 1, close - m_pos - 1);
         auto d = Date::parse(inner);
-        if (!d) fail(m_pos, "日付「" + inner + "」が正しくありません。");
+        if (!d)
+            fail(m_pos, "日付「" + inner + "」が正しくありません。");
         t.type = Tok::DateLit;
         t.text = m_text.substr(m_pos, close + 1 - m_pos);
         t.value = Value(*d);
@@ -398,8 +478,10 @@ private:
     Token readBracketName(Token t)
     {
         const std::size_t close = m_text.find(']', m_pos + 1);
-        if (close == std::string::npos) fail(m_pos, "項目名が ] で閉じられていません。");
-        if (close == m_pos + 1) fail(m_pos, "項目名が空です。");
+        if (close == std::string::npos)
+            fail(m_pos, "項目名が ] で閉じられていません。");
+        if (close == m_pos + 1)
+            fail(m_pos, "項目名が空です。");
         t.type = Tok::Name;
         t.text = m_text.substr(m_pos + 1, close - m_pos - 1);
         m_pos = close + 1;
@@ -409,10 +491,12 @@ private:
     Token readNumber(Token t)
     {
         std::size_t end = m_pos + 1;
-        while (end < m_text.size() && !endsName(m_text[end])) ++end;
+        while (end < m_text.size() && !endsName(m_text[end]))
+            ++end;
         t.text = m_text.substr(m_pos, end - m_pos);
         auto n = numbertext::parse(t.text);
-        if (!n || t.text.find(',') != std::string::npos) fail(m_pos, "数値「" + t.text + "」が正しくありません。");
+        if (!n || t.text.find(',') != std::string::npos)
+            fail(m_pos, "数値「" + t.text + "」が正しくありません。");
         t.type = Tok::Number;
         t.value = n->isWhole ? Value(static_cast<long long>(n->whole)) : Value(n->value);
         m_pos = end;
@@ -422,7 +506,8 @@ private:
     Token readName(Token t)
     {
         std::size_t end = m_pos;
-        while (end < m_text.size() && !endsName(m_text[end])) ++end;
+        while (end < m_text.size() && !endsName(m_text[end]))
+            ++end;
         t.text = m_text.substr(m_pos, end - m_pos);
         m_pos = end;
         const std::string upper = upperAscii(t.text);
@@ -450,7 +535,8 @@ public:
     std::shared_ptr<const Node> parseAll(std::vector<std::string>& fields)
     {
         m_fields = &fields;
-        if (m_current.type == Tok::End) m_lexer.fail(0, "条件がありません。");
+        if (m_current.type == Tok::End)
+            m_lexer.fail(0, "条件がありません。");
         auto root = parseOr();
         if (m_current.type != Tok::End)
             m_lexer.fail(m_current.pos, "余分な語句「" + m_current.text + "」があります。");
@@ -462,11 +548,11 @@ private:
     bool atKeyword(const char* word) const { return m_current.type == Tok::Keyword && m_current.text == word; }
 
     // "a And b And c" as one node of three terms.
-    std::shared_ptr<const Node> run(Node::Kind kind, const char* keyword,
-                                    std::shared_ptr<const Node> (Parser::*term)())
+    std::shared_ptr<const Node> run(Node::Kind kind, const char* keyword, std::shared_ptr<const Node> (Parser::*term)())
     {
         auto first = (this->*term)();
-        if (!atKeyword(keyword)) return first;
+        if (!atKeyword(keyword))
+            return first;
         auto n = std::make_shared<Node>();
         n->kind = kind;
         n->terms.push_back(std::move(first));
@@ -510,7 +596,8 @@ private:
             advance();
             auto inner = parseOr();
             if (m_current.type != Tok::RParen) {
-                if (m_current.type == Tok::End) m_lexer.fail(open, "( に対応する ) がありません。");
+                if (m_current.type == Tok::End)
+                    m_lexer.fail(open, "( に対応する ) がありません。");
                 m_lexer.fail(m_current.pos, "「" + m_current.text + "」の前に ) がありません。");
             }
             advance();
@@ -531,12 +618,14 @@ private:
                 n->negated = true;
                 advance();
             }
-            if (!atKeyword("NULL")) m_lexer.fail(m_current.pos, "Is の後に Null がありません。");
+            if (!atKeyword("NULL"))
+                m_lexer.fail(m_current.pos, "Is の後に Null がありません。");
             advance();
         } else if (atKeyword("LIKE") || atKeyword("NOT")) {
             if (atKeyword("NOT")) {
                 advance();
-                if (!atKeyword("LIKE")) m_lexer.fail(m_current.pos, "Not の後に Like がありません。");
+                if (!atKeyword("LIKE"))
+                    m_lexer.fail(m_current.pos, "Not の後に Like がありません。");
                 n->negated = true;
             }
             advance();
@@ -560,18 +649,23 @@ private:
             break;
         case Tok::Text:
         case Tok::Number:
-        case Tok::DateLit:
-            o.literal = m_current.value;
-            break;
+        case Tok::DateLit: o.literal = m_current.value; break;
         case Tok::Keyword:
-            if (m_current.text == "TRUE") { o.literal = Value(true); break; }
-            if (m_current.text == "FALSE") { o.literal = Value(false); break; }
-            if (m_current.text == "NULL") { o.literal = Value(); break; }
+            if (m_current.text == "TRUE") {
+                o.literal = Value(true);
+                break;
+            }
+            if (m_current.text == "FALSE") {
+                o.literal = Value(false);
+                break;
+            }
+            if (m_current.text == "NULL") {
+                o.literal = Value();
+                break;
+            }
             m_lexer.fail(m_current.pos, "「" + m_current.text + "」の前に項目名か値がありません。");
-        case Tok::End:
-            m_lexer.fail(m_current.pos, "条件が途中で終わっています。");
-        default:
-            m_lexer.fail(m_current.pos, "「" + m_current.text + "」の前に項目名か値がありません。");
+        case Tok::End: m_lexer.fail(m_current.pos, "条件が途中で終わっています。");
+        default: m_lexer.fail(m_current.pos, "「" + m_current.text + "」の前に項目名か値がありません。");
         }
         advance();
         return o;
@@ -600,6 +694,9 @@ bool Criteria::matches(const FieldReader& read) const
     return m_root && evaluate(*m_root, read) == Truth::True;
 }
 
-const std::vector<std::string>& Criteria::fieldNames() const { return m_fields; }
+const std::vector<std::string>& Criteria::fieldNames() const
+{
+    return m_fields;
+}
 
 }  // namespace dao

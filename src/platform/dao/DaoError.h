@@ -11,8 +11,21 @@ namespace dao {
 // action may be tried again.
 class DaoError : public std::runtime_error {
 public:
-    enum class Code { General, NotAPeriodFile, CannotOpen, NoSuchObject, NoSuchField, ReadOnly,
-                      TypeMismatch, Overflow, NoCurrentRecord, WriteFailed, DiskFull, Syntax, Busy };
+    enum class Code {
+        General,
+        NotAPeriodFile,
+        CannotOpen,
+        NoSuchObject,
+        NoSuchField,
+        ReadOnly,
+        TypeMismatch,
+        Overflow,
+        NoCurrentRecord,
+        WriteFailed,
+        DiskFull,
+        Syntax,
+        Busy
+    };
     DaoError(Code code, const std::string& message) : std::runtime_error(message), m_code(code) {}
     Code code() const { return m_code; }
 private:

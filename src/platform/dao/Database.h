@@ -9,7 +9,7 @@
 
 namespace dao {
 
-class Connection;   // the shared SQLite connection behind every handle on one file
+class Connection;  // the shared SQLite connection behind every handle on one file
 
 enum class RecordsetType { Table = 1, Dynaset = 2, Snapshot = 4 };
 
@@ -17,8 +17,7 @@ class Database : public std::enable_shared_from_this<Database> {
 public:
     // `source` is a table name, a saved-query name or an SQL text (SELECT ...).
     // Throws DaoError(NoSuchObject) naming the file and the object.
-    std::unique_ptr<Recordset> OpenRecordset(const std::string& source,
-                                             RecordsetType type = RecordsetType::Dynaset);
+    std::unique_ptr<Recordset> OpenRecordset(const std::string& source, RecordsetType type = RecordsetType::Dynaset);
     // A dynaset opened to be walked at once: its membership is taken by its
     // first walk (Recordset::ForEachRow) in the walk's own pass, instead of by
     // a pass of its own at the open; whatever else comes first reads it then.
@@ -39,8 +38,8 @@ public:
     // through any handle of this program or by another program; two equal
     // tokens mean nothing was written in between.
     struct FileVersion {
-        long long changes = 0;       // rows written through this program's connection
-        long long dataVersion = 0;   // moves with other programs' commits
+        long long changes = 0;      // rows written through this program's connection
+        long long dataVersion = 0;  // moves with other programs' commits
         bool operator==(const FileVersion&) const = default;
     };
     FileVersion fileVersion() const;
@@ -51,7 +50,7 @@ public:
     void WriteCompactedTo(const std::string& path);
 
     const std::string& path() const;
-    bool hasObject(const std::string& name) const;                 // table or saved query
+    bool hasObject(const std::string& name) const;  // table or saved query
     std::vector<std::string> fieldNames(const std::string& object) const;
     // After Close the handle opens nothing more; recordsets already opened
     // through it keep working until they are closed themselves.

@@ -24,10 +24,8 @@ bool isReadingError(int resultCode)
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
     case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-        return true;
-    default:
-        return false;
+    case SQLITE_NOTADB: return true;
+    default: return false;
     }
 }
 
@@ -42,26 +40,17 @@ std::string FileErrorReason(int systemError)
 {
     switch (systemError) {
     case ENOSPC:
-    case EDQUOT:
-        return "ディスクの空きが足りません";
+    case EDQUOT: return "ディスクの空きが足りません";
     case EACCES:
-    case EPERM:
-        return "書き込む権限がありません";
-    case EROFS:
-        return "読み取り専用の場所です";
-    case EFBIG:
-        return "ファイルが大きすぎます";
+    case EPERM: return "書き込む権限がありません";
+    case EROFS: return "読み取り専用の場所です";
+    case EFBIG: return "ファイルが大きすぎます";
     case ENOENT:
-    case ENOTDIR:
-        return "フォルダが見つかりません";
-    case EISDIR:
-        return "同じ名前のフォルダがあります";
-    case ENAMETOOLONG:
-        return "ファイル名が長すぎます";
-    case EIO:
-        return "ディスクの読み書きでエラーが起きました";
-    default:
-        return "ディスクの読み書きでエラーが起きました（エラー番号 " + std::to_string(systemError) + "）";
+    case ENOTDIR: return "フォルダが見つかりません";
+    case EISDIR: return "同じ名前のフォルダがあります";
+    case ENAMETOOLONG: return "ファイル名が長すぎます";
+    case EIO: return "ディスクの読み書きでエラーが起きました";
+    default: return "ディスクの読み書きでエラーが起きました（エラー番号 " + std::to_string(systemError) + "）";
     }
 }
 
@@ -69,30 +58,22 @@ std::string DatabaseErrorReason(int resultCode, int systemError)
 {
     const int primary = resultCode & 0xff;
     const bool fromTheSystem = primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN || primary == SQLITE_FULL
-                               || primary == SQLITE_READONLY || primary == SQLITE_PERM;
+        || primary == SQLITE_READONLY || primary == SQLITE_PERM;
     if (fromTheSystem && systemError != 0)
         return FileErrorReason(systemError);
     switch (primary) {
-    case SQLITE_FULL:
-        return FileErrorReason(ENOSPC);
+    case SQLITE_FULL: return FileErrorReason(ENOSPC);
     case SQLITE_READONLY:
     case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return FileErrorReason(EACCES);
-    case SQLITE_CANTOPEN:
-        return "ファイルを開けません";
-    case SQLITE_IOERR:
-        return FileErrorReason(EIO);
+    case SQLITE_AUTH: return FileErrorReason(EACCES);
+    case SQLITE_CANTOPEN: return "ファイルを開けません";
+    case SQLITE_IOERR: return FileErrorReason(EIO);
     case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return "ほかのプログラムが使用中です。しばらくしてからもう一度行ってください";
-    case SQLITE_NOMEM:
-        return "メモリが足りません";
+    case SQLITE_LOCKED: return "ほかのプログラムが使用中です。しばらくしてからもう一度行ってください";
+    case SQLITE_NOMEM: return "メモリが足りません";
     case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-        return "期ファイルとして読めません（ファイルが壊れています）";
-    default:
-        return "データベースのエラーです（番号 " + std::to_string(resultCode) + "）";
+    case SQLITE_NOTADB: return "期ファイルとして読めません（ファイルが壊れています）";
+    default: return "データベースのエラーです（番号 " + std::to_string(resultCode) + "）";
     }
 }
 

@@ -10,7 +10,8 @@ namespace dao {
 
 namespace {
 
-void dayOfDate(sqlite3_context* context, int, sqlite3_value** arguments) {
+void dayOfDate(sqlite3_context* context, int, sqlite3_value** arguments)
+{
     if (sqlite3_value_type(arguments[0]) != SQLITE_TEXT) {
         sqlite3_result_null(context);
         return;
@@ -53,18 +54,21 @@ std::string DaySql(const std::string& column)
     return "dao_day(" + column + ")";
 }
 
-bool RegisterDayOfDate(sqlite3* db) {
+bool RegisterDayOfDate(sqlite3* db)
+{
     return sqlite3_create_function_v2(db, "dao_day", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
                                       dayOfDate, nullptr, nullptr, nullptr)
-           == SQLITE_OK;
+        == SQLITE_OK;
 }
 
-std::string DayWithinSql(const std::string& column, const Date& first, const Date& last) {
+std::string DayWithinSql(const std::string& column, const Date& first, const Date& last)
+{
     return DaySql(column) + " BETWEEN " + std::to_string(first.dayNumber()) + " AND "
         + std::to_string(last.dayNumber());
 }
 
-std::string DayOutsideSql(const std::string& column, const Date& first, const Date& last) {
+std::string DayOutsideSql(const std::string& column, const Date& first, const Date& last)
+{
     return "coalesce(" + DaySql(column) + " NOT BETWEEN " + std::to_string(first.dayNumber()) + " AND "
         + std::to_string(last.dayNumber()) + ", 1)";
 }

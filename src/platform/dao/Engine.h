@@ -25,7 +25,7 @@ struct FailurePlan {
     // scratch database.
     enum class Kind { None, WriteFails, DiskFull, CommitFails, SetupFails };
     Kind kind = Kind::None;
-    int failOnWrite = 0;      // the n-th write statement (1-based) from now fails
+    int failOnWrite = 0;           // the n-th write statement (1-based) from now fails
     bool everyWriteAfter = false;  // and every one after it
 };
 
@@ -34,7 +34,7 @@ public:
     static DBEngine& instance();                       // created on first use
     std::shared_ptr<Workspace> Workspaces(int index);  // only index 0 exists
 
-    void setFailurePlan(const FailurePlan& plan);      // tests only
+    void setFailurePlan(const FailurePlan& plan);  // tests only
     void clearFailurePlan();
 
     // How long one operation (WaitBudget.h) waits, in all, for locks that
@@ -84,7 +84,7 @@ public:
     void Rollback();
     bool inTransaction() const { return m_depth > 0; }
 
-    void Close();   // forgets its databases; handles still held elsewhere stay usable
+    void Close();  // forgets its databases; handles still held elsewhere stay usable
 
     // used by Database
     void registerDatabase(const std::shared_ptr<Database>& db);

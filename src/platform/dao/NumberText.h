@@ -11,9 +11,9 @@
 namespace dao::numbertext {
 
 struct Number {
-    bool isWhole = false;      // no decimal point, no exponent, fits 64 bits
-    std::int64_t whole = 0;    // valid when isWhole
-    double value = 0.0;        // always valid
+    bool isWhole = false;    // no decimal point, no exponent, fits 64 bits
+    std::int64_t whole = 0;  // valid when isWhole
+    double value = 0.0;      // always valid
 };
 
 std::optional<Number> parse(std::string_view text);

@@ -15,86 +15,113 @@ namespace dao {
 
 namespace {
 
-std::string upperAscii(std::string s) {
+std::string upperAscii(std::string s)
+{
     for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     return s;
 }
 
-bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b) {
+bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b)
+{
     return a.size() == b.size() && upperAscii(a) == upperAscii(b);
 }
 
 // The declared name and kind of a table or view, found without regard to ASCII case.
-bool findObject(sqlite3* db, const std::string& name, std::string& realName, std::string& type) {
+bool findObject(sqlite3* db, const std::string& name, std::string& realName, std::string& type)
+{
     Statement st(db, "SELECT name, type FROM sqlite_master WHERE type IN ('table','view') AND name = ?1 COLLATE NOCASE",
                  name);
     st.bind(1, Value(name));
-    if (!st.step()) return false;
+    if (!st.step())
+        return false;
     realName = reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0));
     type = reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 1));
     return true;
 }
 
-std::string baseTableOfView(sqlite3* db, const std::string& view) {
+std::string baseTableOfView(sqlite3* db, const std::string& view)
+{
     std::string realName, type;
-    if (!findObject(db, "dao_updatable_views", realName, type)) return {};
+    if (!findObject(db, "dao_updatable_views", realName, type))
+        return {};
     Statement st(db, "SELECT base_table FROM dao_updatable_views WHERE view_name = ?1", view);
     st.bind(1, Value(view));
-    if (!st.step()) return {};
+    if (!st.step())
+        return {};
     return reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0));
 }
 
-std::vector<std::string> columnsOfTable(sqlite3* db, const std::string& table) {
+std::vector<std::string> columnsOfTable(sqlite3* db, const std::string& table)
+{
     std::vector<std::string> names;
     Statement st(db, "SELECT name FROM pragma_table_info(?1) ORDER BY cid", table);
     st.bind(1, Value(table));
-    while (st.step()) names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+    while (st.step())
+        names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
     return names;
 }
 
 }  // namespace
 
-ColumnType columnTypeOf(const char* declaredType) {
-    if (!declaredType) return ColumnType::Unknown;
+ColumnType columnTypeOf(const char* declaredType)
+{
+    if (!declaredType)
+        return ColumnType::Unknown;
     const std::string t = upperAscii(declaredType);
-    if (t.find("SMALLINT") != std::string::npos) return ColumnType::SmallInt;
-    if (t.find("BOOL") != std::string::npos || t == "BIT") return ColumnType::Boolean;
-    if (t.find("DATETIME") != std::string::npos || t.find("TIMESTAMP") != std::string::npos) return ColumnType::DateTime;
-    if (t.find("DATE") != std::string::npos) return ColumnType::Date;
-    if (t.find("INT") != std::string::npos) return ColumnType::Integer;
-    if (t.find("CHAR") != std::string::npos || t.find("TEXT") != std::string::npos || t.find("CLOB") != std::string::npos)
+    if (t.find("SMALLINT") != std::string::npos)
+        return ColumnType::SmallInt;
+    if (t.find("BOOL") != std::string::npos || t == "BIT")
+        return ColumnType::Boolean;
+    if (t.find("DATETIME") != std::string::npos || t.find("TIMESTAMP") != std::string::npos)
+        return ColumnType::DateTime;
+    if (t.find("DATE") != std::string::npos)
+        return ColumnType::Date;
+    if (t.find("INT") != std::string::npos)
+        return ColumnType::Integer;
+    if (t.find("CHAR") != std::string::npos || t.find("TEXT") != std::string::npos
+        || t.find("CLOB") != std::string::npos)
         return ColumnType::Text;
-    if (t.find("REAL") != std::string::npos || t.find("FLOA") != std::string::npos || t.find("DOUB") != std::string::npos
-        || t.find("NUM") != std::string::npos || t.find("DEC") != std::string::npos || t.find("CURRENCY") != std::string::npos)
+    if (t.find("REAL") != std::string::npos || t.find("FLOA") != std::string::npos
+        || t.find("DOUB") != std::string::npos || t.find("NUM") != std::string::npos
+        || t.find("DEC") != std::string::npos || t.find("CURRENCY") != std::string::npos)
         return ColumnType::Real;
     return ColumnType::Unknown;
 }
 
-std::string quoteIdentifier(const std::string& name) {
+std::string quoteIdentifier(const std::string& name)
+{
     std::string quoted = "\"";
     for (char c : name) {
-        if (c == '"') quoted += '"';
+        if (c == '"')
+            quoted += '"';
         quoted += c;
     }
     return quoted + "\"";
 }
 
-bool ObjectInfo::isSqlText(const std::string& source) {
+bool ObjectInfo::isSqlText(const std::string& source)
+{
     auto start = source.find_first_not_of(" \t\r\n(");
-    if (start == std::string::npos) return false;
+    if (start == std::string::npos)
+        return false;
     const std::string head = upperAscii(source.substr(start, 7));
     return head.rfind("SELECT", 0) == 0 || head.rfind("WITH ", 0) == 0 || head.rfind("VALUES", 0) == 0;
 }
 
-int ObjectInfo::find(const std::string& field) const {
-    if (auto it = byName.find(field); it != byName.end()) return it->second;
+int ObjectInfo::find(const std::string& field) const
+{
+    if (auto it = byName.find(field); it != byName.end())
+        return it->second;
     for (size_t i = 0; i < columns.size(); ++i)
-        if (!columns[i].hidden && equalsIgnoringAsciiCase(columns[i].name, field)) return static_cast<int>(i);
+        if (!columns[i].hidden && equalsIgnoringAsciiCase(columns[i].name, field))
+            return static_cast<int>(i);
     return -1;
 }
 
-ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& source) {
+ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& source)
+{
     sqlite3* db = connection.handle();
     ObjectInfo info;
     info.name = source;
@@ -105,8 +132,9 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
     } else {
         std::string realName, type;
         if (source.empty() || !findObject(db, source, realName, type))
-            throw DaoError(DaoError::Code::NoSuchObject, "ファイル「" + connection.path() + "」に「" + userName(source)
-                                                             + "」がありません（期ファイルでないか、壊れています）。");
+            throw DaoError(DaoError::Code::NoSuchObject,
+                           "ファイル「" + connection.path() + "」に「" + userName(source)
+                               + "」がありません（期ファイルでないか、壊れています）。");
         info.name = realName;
         info.shownName = userName(realName);
         if (type == "table") {
@@ -114,8 +142,10 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
             info.baseTable = realName;
             std::string columns;
             for (const std::string& column : columnsOfTable(db, realName))
-                if (column != "dao_rowid") columns += ", " + quoteIdentifier(column);
-            info.selectSql = "SELECT rowid AS dao_rowid" + columns + " FROM " + quoteIdentifier(realName) + " ORDER BY rowid";
+                if (column != "dao_rowid")
+                    columns += ", " + quoteIdentifier(column);
+            info.selectSql =
+                "SELECT rowid AS dao_rowid" + columns + " FROM " + quoteIdentifier(realName) + " ORDER BY rowid";
         } else {
             info.kind = Kind::View;
             info.baseTable = baseTableOfView(db, realName);
@@ -129,41 +159,50 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
     if (rc != SQLITE_OK) {
         const std::string message = sqlite3_errmsg(db);
         if (message.rfind("no such table", 0) == 0)
-            throw DaoError(DaoError::Code::NoSuchObject, "ファイル「" + connection.path() + "」に「"
-                                                             + userName(message.substr(message.find(':') + 2))
-                                                             + "」がありません（期ファイルでないか、壊れています）。");
+            throw DaoError(DaoError::Code::NoSuchObject,
+                           "ファイル「" + connection.path() + "」に「" + userName(message.substr(message.find(':') + 2))
+                               + "」がありません（期ファイルでないか、壊れています）。");
         if (message.rfind("no such column", 0) == 0)
-            throw DaoError(DaoError::Code::NoSuchField, "ファイル「" + connection.path() + "」にフィールド「"
-                                                            + message.substr(message.find(':') + 2) + "」がありません。");
-        throw DaoError(DaoError::Code::Syntax, "ファイル「" + connection.path() + "」からデータを読み出せません（" + message + "）。");
+            throw DaoError(DaoError::Code::NoSuchField,
+                           "ファイル「" + connection.path() + "」にフィールド「" + message.substr(message.find(':') + 2)
+                               + "」がありません。");
+        throw DaoError(DaoError::Code::Syntax,
+                       "ファイル「" + connection.path() + "」からデータを読み出せません（" + message + "）。");
     }
     if (sqlite3_stmt_readonly(st.get()) == 0)
-        throw DaoError(DaoError::Code::Syntax, "読み出しでない SQL 文は開けません（ファイル「" + connection.path() + "」）。");
+        throw DaoError(DaoError::Code::Syntax,
+                       "読み出しでない SQL 文は開けません（ファイル「" + connection.path() + "」）。");
 
     std::vector<std::string> baseColumns;
-    if (!info.baseTable.empty()) baseColumns = columnsOfTable(db, info.baseTable);
+    if (!info.baseTable.empty())
+        baseColumns = columnsOfTable(db, info.baseTable);
     const int count = sqlite3_column_count(st.get());
     for (int i = 0; i < count; ++i) {
         ColumnInfo column;
         column.name = sqlite3_column_name(st.get(), i);
         column.type = columnTypeOf(sqlite3_column_decltype(st.get(), i));
         const char* table = sqlite3_column_table_name(st.get(), i);
-        if (table) column.table = table;
+        if (table)
+            column.table = table;
         const char* origin = sqlite3_column_origin_name(st.get(), i);
-        if (origin) column.origin = origin;
+        if (origin)
+            column.origin = origin;
         if (column.type == ColumnType::Integer && table && origin && HoldsWideIntegers(table, origin))
             column.type = ColumnType::BigInt;
         // The key; a view over "t.*" of a table that has the key column shows
         // it twice, the second time as "dao_rowid:1".
         if (column.name == "dao_rowid" || column.name.rfind("dao_rowid:", 0) == 0) {
             column.hidden = true;
-            if (info.keyColumn < 0) info.keyColumn = i;
+            if (info.keyColumn < 0)
+                info.keyColumn = i;
         } else if (!info.baseTable.empty()
                    && std::find(baseColumns.begin(), baseColumns.end(), column.name) != baseColumns.end()) {
             column.writable = table && origin && info.baseTable == table && column.name == origin;
         }
-        if (!column.hidden && !info.byName.count(column.name)) info.byName.emplace(column.name, i);
-        if (info.shownName.empty() && !column.hidden && !column.table.empty()) info.shownName = column.table;
+        if (!column.hidden && !info.byName.count(column.name))
+            info.byName.emplace(column.name, i);
+        if (info.shownName.empty() && !column.hidden && !column.table.empty())
+            info.shownName = column.table;
         info.columns.push_back(std::move(column));
     }
     // The source's own table is the one its first field comes from; the rest are joined.
@@ -177,8 +216,10 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
         column.joined = !column.table.empty() && column.table != ownTable;
         column.domainRule = domainRuleOf(column.table, column.origin);
     }
-    if (info.shownName.empty()) info.shownName = "抽出したデータ";
-    if (info.kind == Kind::View && info.keyColumn < 0) info.baseTable.clear();
+    if (info.shownName.empty())
+        info.shownName = "抽出したデータ";
+    if (info.kind == Kind::View && info.keyColumn < 0)
+        info.baseTable.clear();
     return info;
 }
 

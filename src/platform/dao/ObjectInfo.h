@@ -21,23 +21,23 @@ ColumnType columnTypeOf(const char* declaredType);
 struct ColumnInfo {
     std::string name;
     ColumnType type = ColumnType::Unknown;
-    bool writable = false;   // maps to the base table's column of the same name
-    bool hidden = false;     // dao_rowid: the key, not a field of the program
-    std::string table;       // the table the value comes from; empty for a computed column
-    std::string origin;      // the column of `table` it is read from
-    bool joined = false;     // from a table joined to the source's own (an outer join may leave it empty)
-    int domainRule = -1;     // the values it may hold beyond its type (ValueDomains.h); -1: any of its type
+    bool writable = false;  // maps to the base table's column of the same name
+    bool hidden = false;    // dao_rowid: the key, not a field of the program
+    std::string table;      // the table the value comes from; empty for a computed column
+    std::string origin;     // the column of `table` it is read from
+    bool joined = false;    // from a table joined to the source's own (an outer join may leave it empty)
+    int domainRule = -1;    // the values it may hold beyond its type (ValueDomains.h); -1: any of its type
 };
 
 struct ObjectInfo {
     enum class Kind { Table, View, Sql };
     Kind kind = Kind::Table;
-    std::string name;        // the table or query name, or the SQL text
-    std::string selectSql;   // the rows, in the source's order; the key is column "dao_rowid"
-                             // (for a table its columns are listed, so that its shape stays
-                             // as it was described even when the table gains its key column)
-    std::string baseTable;   // where writes go; empty when not updatable
-    int keyColumn = -1;      // index of dao_rowid among the columns, -1 when none
+    std::string name;       // the table or query name, or the SQL text
+    std::string selectSql;  // the rows, in the source's order; the key is column "dao_rowid"
+                            // (for a table its columns are listed, so that its shape stays
+                            // as it was described even when the table gains its key column)
+    std::string baseTable;  // where writes go; empty when not updatable
+    int keyColumn = -1;     // index of dao_rowid among the columns, -1 when none
     std::vector<ColumnInfo> columns;
 
     bool updatable() const { return !baseTable.empty() && keyColumn >= 0; }

@@ -91,7 +91,7 @@ public:
     void Edit();
     void Update();
     void CancelUpdate();
-    void Delete();          // the current row; the position then has no current row until a Move
+    void Delete();  // the current row; the position then has no current row until a Move
     EditState editMode() const;
     Bookmark LastModified() const;
 
@@ -100,7 +100,7 @@ public:
     void MoveLast();
     void MoveNext();
     void MovePrevious();
-    void Move(long long rows);   // from the current row; past either end gives BOF/EOF
+    void Move(long long rows);  // from the current row; past either end gives BOF/EOF
     // Every row in turn, from the first to the last, as MoveFirst and MoveNext
     // would give them, read in one pass where the source still holds the rows
     // as opened: `visit` is called on each with the recordset standing on it
@@ -109,9 +109,9 @@ public:
     // many rows, such as a list fill.
     void ForEachRow(const std::function<void()>& visit);
     bool BOF() const;
-    bool EOF_() const;           // EOF is a macro in <cstdio>
+    bool EOF_() const;  // EOF is a macro in <cstdio>
     bool isEmpty() const { return BOF() && EOF_(); }
-    long long RecordCount() const;   // rows in the membership (deleted ones not counted)
+    long long RecordCount() const;       // rows in the membership (deleted ones not counted)
     long long AbsolutePosition() const;  // 0-based, -1 without a current row
 
     // Finding, with a criteria text such as "勘定科目名 = '現金'" or
@@ -129,11 +129,11 @@ public:
     bool NoMatch() const;
 
     Bookmark getBookmark() const;
-    void setBookmark(const Bookmark& b);   // throws when the row no longer exists
+    void setBookmark(const Bookmark& b);  // throws when the row no longer exists
 
     void Close();
     bool isOpen() const;
-    const std::string& source() const;     // the table, query or SQL it was opened on
+    const std::string& source() const;  // the table, query or SQL it was opened on
 
     RecordsetImpl& impl() { return *m_impl; }
 private:

@@ -17,10 +17,12 @@ namespace {
 constexpr long long kBlockRows = 256;
 
 // A value for a message: at most 40 characters.
-std::string shortened(const std::string& text) {
+std::string shortened(const std::string& text)
+{
     size_t chars = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++chars > 40) return text.substr(0, i) + "…";
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++chars > 40)
+            return text.substr(0, i) + "…";
     }
     return text;
 }
@@ -40,14 +42,17 @@ RecordsetImpl::RecordsetImpl(std::shared_ptr<Connection> connection, std::shared
 }
 
 // The membership only: the values are read as the rows are visited.
-void RecordsetImpl::loadKeys() {
+void RecordsetImpl::loadKeys()
+{
     {
         // The source as it is now must still have the columns it was described with.
         Statement shape(m_connection->handle(), m_info->selectSql, name());
-        if (shape.columnCount() != static_cast<int>(m_info->columns.size())) throw shapeChanged();
+        if (shape.columnCount() != static_cast<int>(m_info->columns.size()))
+            throw shapeChanged();
     }
     Statement st(m_connection->handle(), "SELECT dao_rowid FROM (" + m_info->selectSql + ")", name());
-    while (st.step()) m_keys.push_back(sqlite3_column_int64(st.get(), 0));
+    while (st.step())
+        m_keys.push_back(sqlite3_column_int64(st.get(), 0));
     // As many keys as there are rows, and room for the rows of a few saves
     // (rows added through the recordset come at its end).
     m_keys.shrink_to_fit();
@@ -105,16 +110,19 @@ void RecordsetImpl::walkTakingKeys(const std::function<void()>& visit)
     m_position = m_size;
 }
 
-void RecordsetImpl::loadAll() {
+void RecordsetImpl::loadAll()
+{
     const std::uint64_t stamp = m_connection->stamp();
     Statement st(m_connection->handle(), m_info->selectSql, name());
     const int count = st.columnCount();
-    if (count != static_cast<int>(m_info->columns.size())) throw shapeChanged();
+    if (count != static_cast<int>(m_info->columns.size()))
+        throw shapeChanged();
     while (st.step()) {
         Row row;
         row.stamp = stamp;
         row.values.reserve(static_cast<size_t>(count));
-        for (int i = 0; i < count; ++i) row.values.push_back(readColumn(st.get(), i, m_info->columns[static_cast<size_t>(i)].type));
+        for (int i = 0; i < count; ++i)
+            row.values.push_back(readColumn(st.get(), i, m_info->columns[static_cast<size_t>(i)].type));
         m_held.push_back(std::move(row));
     }
     m_held.shrink_to_fit();
@@ -124,34 +132,44 @@ void RecordsetImpl::loadAll() {
 
 // ---- errors and checks ---------------------------------------------------------
 
-void RecordsetImpl::requireOpen() const {
-    if (!m_open) throw DaoError(DaoError::Code::General, "「" + name() + "」の一覧は閉じられています。");
+void RecordsetImpl::requireOpen() const
+{
+    if (!m_open)
+        throw DaoError(DaoError::Code::General, "「" + name() + "」の一覧は閉じられています。");
 }
 
-void RecordsetImpl::requireUpdatable(const char* action) const {
+void RecordsetImpl::requireUpdatable(const char* action) const
+{
     requireOpen();
     if (m_readOnlyDatabase)
-        throw DaoError(DaoError::Code::ReadOnly, "ファイル「" + m_connection->path() + "」は読むためだけに開かれているため、「"
-                                                     + name() + "」の行を" + action + "できません。");
+        throw DaoError(DaoError::Code::ReadOnly,
+                       "ファイル「" + m_connection->path() + "」は読むためだけに開かれているため、「" + name()
+                           + "」の行を" + action + "できません。");
     if (m_type == RecordsetType::Snapshot)
-        throw DaoError(DaoError::Code::ReadOnly, "「" + name() + "」は読み出した写しのため、行を" + action + "できません。");
+        throw DaoError(DaoError::Code::ReadOnly,
+                       "「" + name() + "」は読み出した写しのため、行を" + action + "できません。");
     if (!m_info->updatable())
         throw DaoError(DaoError::Code::ReadOnly, "「" + name() + "」のこの一覧からは、行を" + action + "できません。");
 }
 
-DaoError RecordsetImpl::vanishedCurrentRow() const {
-    return DaoError(DaoError::Code::NoCurrentRecord, "選ばれている行は、他の画面かプログラムで削除されています（「" + name() + "」）。");
+DaoError RecordsetImpl::vanishedCurrentRow() const
+{
+    return DaoError(DaoError::Code::NoCurrentRecord,
+                    "選ばれている行は、他の画面かプログラムで削除されています（「" + name() + "」）。");
 }
 
-DaoError RecordsetImpl::noCurrentRecord() const {
+DaoError RecordsetImpl::noCurrentRecord() const
+{
     return DaoError(DaoError::Code::NoCurrentRecord, "「" + name() + "」に選ばれている行がありません。");
 }
 
-int RecordsetImpl::columnOf(const std::string& field) const {
+int RecordsetImpl::columnOf(const std::string& field) const
+{
     const int index = m_info->find(field);
     if (index < 0)
-        throw DaoError(DaoError::Code::NoSuchField, "「" + name() + "」にフィールド「" + field + "」がありません（ファイル「"
-                                                        + m_connection->path() + "」）。");
+        throw DaoError(DaoError::Code::NoSuchField,
+                       "「" + name() + "」にフィールド「" + field + "」がありません（ファイル「" + m_connection->path()
+                           + "」）。");
     return index;
 }
 
@@ -162,55 +180,72 @@ namespace {
 constexpr size_t kCachedRows = 4096;
 }  // namespace
 
-void RecordsetImpl::markDeleted(long long index) {
-    if (!keyed() || m_deleted[static_cast<size_t>(index)]) return;
+void RecordsetImpl::markDeleted(long long index)
+{
+    if (!keyed() || m_deleted[static_cast<size_t>(index)])
+        return;
     m_deleted[static_cast<size_t>(index)] = true;
     m_cache.erase(index);
     --m_liveCount;
 }
 
-const RecordsetImpl::Row* RecordsetImpl::cached(long long index) const {
+const RecordsetImpl::Row* RecordsetImpl::cached(long long index) const
+{
     const auto found = m_cache.find(index);
-    if (found == m_cache.end() || found->second.stamp != m_connection->knownStamp()) return nullptr;
+    if (found == m_cache.end() || found->second.stamp != m_connection->knownStamp())
+        return nullptr;
     return &found->second;
 }
 
-bool RecordsetImpl::ensureFresh(long long index, int direction) {
-    if (!keyed()) return true;
-    if (m_deleted[static_cast<size_t>(index)]) return false;
+bool RecordsetImpl::ensureFresh(long long index, int direction)
+{
+    if (!keyed())
+        return true;
+    if (m_deleted[static_cast<size_t>(index)])
+        return false;
     const auto found = m_cache.find(index);
-    if (found == m_cache.end() || found->second.stamp != m_connection->stamp()) refetchBlock(index, direction);
+    if (found == m_cache.end() || found->second.stamp != m_connection->stamp())
+        refetchBlock(index, direction);
     return !m_deleted[static_cast<size_t>(index)];
 }
 
-RecordsetImpl::Row& RecordsetImpl::rowAt(long long index) {
-    if (!keyed()) return m_held[static_cast<size_t>(index)];
+RecordsetImpl::Row& RecordsetImpl::rowAt(long long index)
+{
+    if (!keyed())
+        return m_held[static_cast<size_t>(index)];
     return m_cache[index];
 }
 
-void RecordsetImpl::refetchBlock(long long index, int direction) {
+void RecordsetImpl::refetchBlock(long long index, int direction)
+{
     const std::uint64_t stamp = m_connection->stamp();
     std::vector<long long> block;
-    for (long long i = index; i >= 0 && i < size() && static_cast<long long>(block.size()) < kBlockRows; i += direction) {
-        if (m_deleted[static_cast<size_t>(i)]) continue;
+    for (long long i = index; i >= 0 && i < size() && static_cast<long long>(block.size()) < kBlockRows;
+         i += direction) {
+        if (m_deleted[static_cast<size_t>(i)])
+            continue;
         const auto found = m_cache.find(i);
-        if (found == m_cache.end() || found->second.stamp != stamp) block.push_back(i);
+        if (found == m_cache.end() || found->second.stamp != stamp)
+            block.push_back(i);
     }
     // Rows read for an earlier part of a walk make room for this block.
-    if (m_cache.size() + block.size() > kCachedRows) m_cache.clear();
+    if (m_cache.size() + block.size() > kCachedRows)
+        m_cache.clear();
     // One statement for every block, prepared once (the source is a query
     // that costs more to prepare than a block costs to read); the places a
     // short block leaves are null and match nothing. It is reset after each
     // block, so it holds no read transaction between calls.
     if (!m_blockStatement) {
         std::string sql = "SELECT * FROM (" + m_info->selectSql + ") WHERE dao_rowid IN (";
-        for (long long i = 0; i < kBlockRows; ++i) sql += i ? ",?" : "?";
+        for (long long i = 0; i < kBlockRows; ++i)
+            sql += i ? ",?" : "?";
         m_blockStatement = std::make_unique<Statement>(m_connection->handle(), sql + ")", name());
     }
     Statement& st = *m_blockStatement;
     struct ResetAfterUse {
         sqlite3_stmt* statement;
-        ~ResetAfterUse() {
+        ~ResetAfterUse()
+        {
             sqlite3_reset(statement);
             sqlite3_clear_bindings(statement);
         }
@@ -222,20 +257,24 @@ void RecordsetImpl::refetchBlock(long long index, int direction) {
         wanted.emplace(key, block[i]);
     }
     const int count = st.columnCount();
-    if (count != static_cast<int>(m_info->columns.size())) throw shapeChanged();
+    if (count != static_cast<int>(m_info->columns.size()))
+        throw shapeChanged();
     const int keyColumn = m_info->keyColumn;
     std::unordered_map<long long, bool> found;
-    for (long long i : block) found.emplace(i, false);
+    for (long long i : block)
+        found.emplace(i, false);
     while (st.step()) {
         const std::int64_t key = sqlite3_column_int64(st.get(), keyColumn);
         auto [begin, end] = wanted.equal_range(key);
         for (auto it = begin; it != end; ++it) {
             bool& seen = found[it->second];
-            if (seen) continue;
+            if (seen)
+                continue;
             Row& row = m_cache[it->second];
             row.values.clear();
             row.values.reserve(static_cast<size_t>(count));
-            for (int c = 0; c < count; ++c) row.values.push_back(readColumn(st.get(), c, m_info->columns[static_cast<size_t>(c)].type));
+            for (int c = 0; c < count; ++c)
+                row.values.push_back(readColumn(st.get(), c, m_info->columns[static_cast<size_t>(c)].type));
             row.stamp = stamp;
             seen = true;
             break;
@@ -243,19 +282,24 @@ void RecordsetImpl::refetchBlock(long long index, int direction) {
     }
     std::vector<long long> missing;
     for (long long i : block)
-        if (!found[i]) missing.push_back(i);
-    if (!missing.empty()) readOutsideTheQuery(missing, stamp);
+        if (!found[i])
+            missing.push_back(i);
+    if (!missing.empty())
+        readOutsideTheQuery(missing, stamp);
 }
 
 // Rows the query no longer yields: still in the base table (an edit or an
 // added row outside the query's filter) they stay members and show their base
 // columns; gone from the base table they were deleted elsewhere.
-void RecordsetImpl::readOutsideTheQuery(const std::vector<long long>& indexes, std::uint64_t stamp) {
+void RecordsetImpl::readOutsideTheQuery(const std::vector<long long>& indexes, std::uint64_t stamp)
+{
     std::unordered_map<std::int64_t, long long> byKey;
-    for (long long index : indexes) byKey.emplace(m_keys[static_cast<size_t>(index)], index);
+    for (long long index : indexes)
+        byKey.emplace(m_keys[static_cast<size_t>(index)], index);
     if (!m_info->baseTable.empty()) {
         std::string sql = "SELECT rowid, * FROM " + quoteIdentifier(m_info->baseTable) + " WHERE rowid IN (";
-        for (size_t i = 0; i < indexes.size(); ++i) sql += i ? ",?" : "?";
+        for (size_t i = 0; i < indexes.size(); ++i)
+            sql += i ? ",?" : "?";
         sql += ")";
         Statement st(m_connection->handle(), sql, name());
         for (size_t i = 0; i < indexes.size(); ++i)
@@ -263,13 +307,16 @@ void RecordsetImpl::readOutsideTheQuery(const std::vector<long long>& indexes, s
         const int count = st.columnCount();
         while (st.step()) {
             auto it = byKey.find(sqlite3_column_int64(st.get(), 0));
-            if (it == byKey.end()) continue;
+            if (it == byKey.end())
+                continue;
             Row& row = m_cache[it->second];
             // A row read before keeps its joined values; one not read has none.
-            if (row.values.size() != m_info->columns.size()) row.values.assign(m_info->columns.size(), Value());
+            if (row.values.size() != m_info->columns.size())
+                row.values.assign(m_info->columns.size(), Value());
             for (int c = 1; c < count; ++c) {
                 const int column = m_info->find(sqlite3_column_name(st.get(), c));
-                if (column < 0 || !m_info->columns[static_cast<size_t>(column)].writable) continue;
+                if (column < 0 || !m_info->columns[static_cast<size_t>(column)].writable)
+                    continue;
                 row.values[static_cast<size_t>(column)] =
                     readColumn(st.get(), c, m_info->columns[static_cast<size_t>(column)].type);
             }
@@ -277,27 +324,34 @@ void RecordsetImpl::readOutsideTheQuery(const std::vector<long long>& indexes, s
             byKey.erase(it);
         }
     }
-    for (const auto& [key, index] : byKey) markDeleted(index);
+    for (const auto& [key, index] : byKey)
+        markDeleted(index);
 }
 
-long long RecordsetImpl::nextLive(long long from, int direction) {
+long long RecordsetImpl::nextLive(long long from, int direction)
+{
     ensureKeys();
     for (long long i = from; i >= 0 && i < size(); i += direction)
-        if (ensureFresh(i, direction)) return i;
+        if (ensureFresh(i, direction))
+            return i;
     return direction > 0 ? size() : -1;
 }
 
-RecordsetImpl::Row& RecordsetImpl::currentRow() {
+RecordsetImpl::Row& RecordsetImpl::currentRow()
+{
     ensureKeys();
     requireOpen();
-    if (m_position < 0 || m_position >= size()) throw noCurrentRecord();
-    if (!ensureFresh(m_position, 1)) throw vanishedCurrentRow();
+    if (m_position < 0 || m_position >= size())
+        throw noCurrentRecord();
+    if (!ensureFresh(m_position, 1))
+        throw vanishedCurrentRow();
     return rowAt(m_position);
 }
 
 // ---- fields ------------------------------------------------------------------------
 
-Value RecordsetImpl::get(const std::string& field) {
+Value RecordsetImpl::get(const std::string& field)
+{
     requireOpen();
     return get(columnOf(field));
 }
@@ -305,9 +359,11 @@ Value RecordsetImpl::get(const std::string& field) {
 void RecordsetImpl::requireField(int column) const
 {
     requireOpen();
-    if (column < 0 || column >= static_cast<int>(m_info->columns.size()) || m_info->columns[static_cast<size_t>(column)].hidden)
-        throw DaoError(DaoError::Code::NoSuchField, "「" + name() + "」に " + std::to_string(column + 1) + " 番目のフィールドがありません（ファイル「"
-                                                        + m_connection->path() + "」）。");
+    if (column < 0 || column >= static_cast<int>(m_info->columns.size())
+        || m_info->columns[static_cast<size_t>(column)].hidden)
+        throw DaoError(DaoError::Code::NoSuchField,
+                       "「" + name() + "」に " + std::to_string(column + 1)
+                           + " 番目のフィールドがありません（ファイル「" + m_connection->path() + "」）。");
 }
 
 void RecordsetImpl::getText(int column, std::string& text)
@@ -329,7 +385,8 @@ void RecordsetImpl::getText(int column, std::string& text)
 Value RecordsetImpl::get(int column)
 {
     requireField(column);
-    if (m_editState != EditState::None) return m_buffer[static_cast<size_t>(column)];
+    if (m_editState != EditState::None)
+        return m_buffer[static_cast<size_t>(column)];
     const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
     if (m_walkRow) {
         // A one-pass walk: the row as the walk's statement reads it now.
@@ -348,22 +405,26 @@ Value RecordsetImpl::get(int column)
         m_checkedPosition = m_position;
     }
     const Value& value = row->values[static_cast<size_t>(column)];
-    if (const auto problem = storedValueProblem(value, info.type)) throw badStoredValue(column, *problem);
+    if (const auto problem = storedValueProblem(value, info.type))
+        throw badStoredValue(column, *problem);
     if (const auto problem = domainProblem(info.domainRule, value, info.joined))
         throw badStoredValue(column, *problem);
     return value;
 }
 
-Value RecordsetImpl::getRequired(const std::string& field, const std::string& expected) {
+Value RecordsetImpl::getRequired(const std::string& field, const std::string& expected)
+{
     Value value = get(field);
-    if (value.isNull() || (value.kind() == ValueKind::Text && value.toText().find_first_not_of(" \t") == std::string::npos))
+    if (value.isNull()
+        || (value.kind() == ValueKind::Text && value.toText().find_first_not_of(" \t") == std::string::npos))
         throw badStoredValue(columnOf(field), {DaoError::Code::TypeMismatch, "（" + expected + "のはずです）", true});
     return value;
 }
 
 // Names the file, the table, the row (its place in the list and its first
 // fields) and the field, so that the user can find the value and put it right.
-DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& problem) {
+DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& problem)
+{
     const ColumnInfo& bad = m_info->columns[static_cast<size_t>(column)];
     const Row& row = currentRow();
     std::string identity;
@@ -374,48 +435,61 @@ DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& pro
             || domainProblem(info.domainRule, row.values[i], info.joined))
             continue;
         const std::string text = row.values[i].toText();
-        if (text.empty()) continue;
+        if (text.empty())
+            continue;
         identity += (shown++ ? "、" : "") + info.name + " " + shortened(text);
     }
     const std::string table = bad.table.empty() ? name() : userName(bad.table);
-    return DaoError(problem.code,
-                    "ファイル「" + m_connection->path() + "」の「" + table + "」の " + std::to_string(AbsolutePosition() + 1)
-                        + " 行目" + (identity.empty() ? "" : "（" + identity + "）") + "で、フィールド「" + bad.name
-                        + (problem.empty ? "」が空です"
-                                         : "」の値「" + shortened(row.values[static_cast<size_t>(column)].toText()) + "」")
-                        + problem.text + "。この値を直してから、もう一度開いてください。");
+    return DaoError(
+        problem.code,
+        "ファイル「" + m_connection->path() + "」の「" + table + "」の " + std::to_string(AbsolutePosition() + 1)
+            + " 行目" + (identity.empty() ? "" : "（" + identity + "）") + "で、フィールド「" + bad.name
+            + (problem.empty ? "」が空です"
+                             : "」の値「" + shortened(row.values[static_cast<size_t>(column)].toText()) + "」")
+            + problem.text + "。この値を直してから、もう一度開いてください。");
 }
 
-DaoError RecordsetImpl::shapeChanged() const {
-    return DaoError(DaoError::Code::General, "ファイル「" + m_connection->path() + "」の「" + name()
-                                                 + "」の形が他のプログラムで変えられました。画面を開き直してください。");
+DaoError RecordsetImpl::shapeChanged() const
+{
+    return DaoError(DaoError::Code::General,
+                    "ファイル「" + m_connection->path() + "」の「" + name()
+                        + "」の形が他のプログラムで変えられました。画面を開き直してください。");
 }
 
-void RecordsetImpl::set(const std::string& field, const Value& value) {
+void RecordsetImpl::set(const std::string& field, const Value& value)
+{
     requireOpen();
     const int column = columnOf(field);
     if (m_editState == EditState::None)
-        throw DaoError(DaoError::Code::General, "フィールド「" + field + "」に書き込む前に AddNew か Edit が必要です（「" + name() + "」）。");
+        throw DaoError(DaoError::Code::General,
+                       "フィールド「" + field + "」に書き込む前に AddNew か Edit が必要です（「" + name() + "」）。");
     const ColumnInfo& info = m_info->columns[static_cast<size_t>(column)];
     if (!info.writable)
-        throw DaoError(DaoError::Code::ReadOnly, "フィールド「" + info.name + "」は他の表から引いた項目のため、「" + name()
-                                                     + "」からは書き込めません。");
+        throw DaoError(DaoError::Code::ReadOnly,
+                       "フィールド「" + info.name + "」は他の表から引いた項目のため、「" + name()
+                           + "」からは書き込めません。");
     m_buffer[static_cast<size_t>(column)] = convertForColumn(value, info, name());
     m_dirty[static_cast<size_t>(column)] = true;
 }
 
-std::vector<std::string> RecordsetImpl::fieldNames() const {
+std::vector<std::string> RecordsetImpl::fieldNames() const
+{
     std::vector<std::string> names;
     for (const auto& column : m_info->columns)
-        if (!column.hidden) names.push_back(column.name);
+        if (!column.hidden)
+            names.push_back(column.name);
     return names;
 }
 
-bool RecordsetImpl::hasField(const std::string& field) const { return m_info->find(field) >= 0; }
+bool RecordsetImpl::hasField(const std::string& field) const
+{
+    return m_info->find(field) >= 0;
+}
 
 // ---- writing -------------------------------------------------------------------------
 
-void RecordsetImpl::AddNew() {
+void RecordsetImpl::AddNew()
+{
     ensureKeys();
     requireUpdatable("追加");
     leaveEdit();
@@ -424,7 +498,8 @@ void RecordsetImpl::AddNew() {
     m_editState = EditState::AddNew;
 }
 
-void RecordsetImpl::Edit() {
+void RecordsetImpl::Edit()
+{
     requireUpdatable("修正");
     leaveEdit();
     m_buffer = currentRow().values;
@@ -432,14 +507,16 @@ void RecordsetImpl::Edit() {
     m_editState = EditState::Edit;
 }
 
-void RecordsetImpl::Update() {
+void RecordsetImpl::Update()
+{
     requireOpen();
     if (m_editState == EditState::None)
         throw DaoError(DaoError::Code::General, "Update の前に AddNew か Edit が必要です（「" + name() + "」）。");
     std::vector<std::string> names;
     std::vector<Value> params;
     for (size_t i = 0; i < m_info->columns.size(); ++i) {
-        if (!m_dirty[i]) continue;
+        if (!m_dirty[i])
+            continue;
         names.push_back(quoteIdentifier(m_info->columns[i].name));
         params.push_back(storedForm(m_buffer[i], m_info->columns[i].type));
     }
@@ -463,17 +540,20 @@ void RecordsetImpl::Update() {
         m_deleted.push_back(false);
         ++m_size;
         ++m_liveCount;
-        if (atEnd) m_position = size();
+        if (atEnd)
+            m_position = size();
         m_lastModified = Bookmark{size() - 1};
     } else {
         if (!names.empty()) {
             std::string sql = "UPDATE " + table + " SET ";
-            for (size_t i = 0; i < names.size(); ++i) sql += (i ? "," : "") + names[i] + "=?";
+            for (size_t i = 0; i < names.size(); ++i)
+                sql += (i ? "," : "") + names[i] + "=?";
             sql += " WHERE rowid=?";
             params.emplace_back(static_cast<long long>(m_keys[static_cast<size_t>(m_position)]));
             if (m_connection->execute(sql, params, userName(m_info->baseTable), true) == 0)
-                throw DaoError(DaoError::Code::NoCurrentRecord, "直そうとした行は、他の画面かプログラムで削除されています（「"
-                                                                    + name() + "」）。何も書き込んでいません。");
+                throw DaoError(DaoError::Code::NoCurrentRecord,
+                               "直そうとした行は、他の画面かプログラムで削除されています（「" + name()
+                                   + "」）。何も書き込んでいません。");
             m_cache.erase(m_position);
         }
         m_lastModified = Bookmark{m_position};
@@ -481,18 +561,21 @@ void RecordsetImpl::Update() {
     leaveEdit();
 }
 
-void RecordsetImpl::CancelUpdate() {
+void RecordsetImpl::CancelUpdate()
+{
     requireOpen();
     leaveEdit();
 }
 
-void RecordsetImpl::Delete() {
+void RecordsetImpl::Delete()
+{
     requireUpdatable("削除");
     currentRow();
     leaveEdit();
     const std::int64_t key = m_keys[static_cast<size_t>(m_position)];
-    const long long deleted = m_connection->execute("DELETE FROM " + quoteIdentifier(m_info->baseTable) + " WHERE rowid=?",
-                                                    {Value(static_cast<long long>(key))}, userName(m_info->baseTable), true);
+    const long long deleted =
+        m_connection->execute("DELETE FROM " + quoteIdentifier(m_info->baseTable) + " WHERE rowid=?",
+                              {Value(static_cast<long long>(key))}, userName(m_info->baseTable), true);
     markDeleted(m_position);
     if (deleted == 0)
         throw DaoError(DaoError::Code::NoCurrentRecord,
@@ -501,7 +584,8 @@ void RecordsetImpl::Delete() {
 
 // ---- moving ----------------------------------------------------------------------------
 
-void RecordsetImpl::MoveFirst() {
+void RecordsetImpl::MoveFirst()
+{
     ensureKeys();
     requireOpen();
     leaveEdit();
@@ -509,7 +593,8 @@ void RecordsetImpl::MoveFirst() {
     m_position = first < size() ? first : -1;
 }
 
-void RecordsetImpl::MoveLast() {
+void RecordsetImpl::MoveLast()
+{
     ensureKeys();
     requireOpen();
     leaveEdit();
@@ -517,35 +602,42 @@ void RecordsetImpl::MoveLast() {
     m_position = last >= 0 ? last : size();
 }
 
-void RecordsetImpl::MoveNext() {
+void RecordsetImpl::MoveNext()
+{
     ensureKeys();
     requireOpen();
-    if (m_position >= size()) throw noCurrentRecord();
+    if (m_position >= size())
+        throw noCurrentRecord();
     leaveEdit();
     m_position = nextLive(m_position + 1, 1);
 }
 
-void RecordsetImpl::MovePrevious() {
+void RecordsetImpl::MovePrevious()
+{
     ensureKeys();
     requireOpen();
-    if (m_position < 0) throw noCurrentRecord();
+    if (m_position < 0)
+        throw noCurrentRecord();
     leaveEdit();
     m_position = nextLive(m_position - 1, -1);
 }
 
-void RecordsetImpl::Move(long long rows) {
+void RecordsetImpl::Move(long long rows)
+{
     ensureKeys();
     requireOpen();
     if (rows == 0) {
         currentRow();
         return;
     }
-    if ((rows > 0 && m_position >= size()) || (rows < 0 && m_position < 0)) throw noCurrentRecord();
+    if ((rows > 0 && m_position >= size()) || (rows < 0 && m_position < 0))
+        throw noCurrentRecord();
     leaveEdit();
     const int direction = rows > 0 ? 1 : -1;
     for (long long step = 0; step < (rows > 0 ? rows : -rows); ++step) {
         m_position = nextLive(m_position + direction, direction);
-        if (m_position < 0 || m_position >= size()) break;
+        if (m_position < 0 || m_position >= size())
+            break;
     }
 }
 
@@ -614,31 +706,40 @@ long long RecordsetImpl::RecordCount()
 long long RecordsetImpl::AbsolutePosition()
 {
     ensureKeys();
-    if (m_position < 0 || m_position >= size() || isDeleted(m_position)) return -1;
-    if (!keyed() || m_liveCount == size()) return m_position;
+    if (m_position < 0 || m_position >= size() || isDeleted(m_position))
+        return -1;
+    if (!keyed() || m_liveCount == size())
+        return m_position;
     return m_position - static_cast<long long>(std::count(m_deleted.begin(), m_deleted.begin() + m_position, true));
 }
 
 // ---- finding -------------------------------------------------------------------------
 
-void RecordsetImpl::find(FindFrom from, const Criteria& criteria) {
+void RecordsetImpl::find(FindFrom from, const Criteria& criteria)
+{
     ensureKeys();
     requireOpen();
-    for (const auto& field : criteria.fieldNames()) columnOf(field);
+    for (const auto& field : criteria.fieldNames())
+        columnOf(field);
     leaveEdit();
     long long start = 0;
     int direction = 1;
     switch (from) {
     case FindFrom::First: start = 0; break;
-    case FindFrom::Last: start = size() - 1; direction = -1; break;
+    case FindFrom::Last:
+        start = size() - 1;
+        direction = -1;
+        break;
     case FindFrom::Next: start = m_position < 0 ? 0 : m_position + 1; break;
-    case FindFrom::Previous: start = (m_position >= size() ? size() : m_position) - 1; direction = -1; break;
+    case FindFrom::Previous:
+        start = (m_position >= size() ? size() : m_position) - 1;
+        direction = -1;
+        break;
     }
     for (long long i = nextLive(start, direction); i >= 0 && i < size(); i = nextLive(i + direction, direction)) {
         const auto& values = rowAt(i).values;
-        const bool match = criteria.matches([&](const std::string& field) {
-            return values[static_cast<size_t>(columnOf(field))];
-        });
+        const bool match =
+            criteria.matches([&](const std::string& field) { return values[static_cast<size_t>(columnOf(field))]; });
         if (match) {
             m_position = i;
             m_noMatch = false;
@@ -648,7 +749,8 @@ void RecordsetImpl::find(FindFrom from, const Criteria& criteria) {
     m_noMatch = true;  // the position stays where it was
 }
 
-void RecordsetImpl::findEqual(const std::string& field, const Value& equals) {
+void RecordsetImpl::findEqual(const std::string& field, const Value& equals)
+{
     requireOpen();
     const auto column = static_cast<size_t>(columnOf(field));
     leaveEdit();
@@ -665,23 +767,27 @@ void RecordsetImpl::findEqual(const std::string& field, const Value& equals) {
 
 // ---- bookmarks and closing ---------------------------------------------------------------
 
-Bookmark RecordsetImpl::getBookmark() {
+Bookmark RecordsetImpl::getBookmark()
+{
     currentRow();
     return Bookmark{m_position};
 }
 
-void RecordsetImpl::setBookmark(const Bookmark& b) {
+void RecordsetImpl::setBookmark(const Bookmark& b)
+{
     ensureKeys();
     requireOpen();
     if (b.index < 0 || b.index >= size())
         throw DaoError(DaoError::Code::General, "ブックマークが正しくありません（「" + name() + "」）。");
     leaveEdit();
     if (!ensureFresh(b.index, 1))
-        throw DaoError(DaoError::Code::NoCurrentRecord, "ブックマークの行は、他の画面かプログラムで削除されています（「" + name() + "」）。");
+        throw DaoError(DaoError::Code::NoCurrentRecord,
+                       "ブックマークの行は、他の画面かプログラムで削除されています（「" + name() + "」）。");
     m_position = b.index;
 }
 
-void RecordsetImpl::Close() {
+void RecordsetImpl::Close()
+{
     m_open = false;
     m_keysPending = false;
     m_blockStatement.reset();

@@ -46,9 +46,13 @@ public:
 
     Value get(const std::string& name);
     Value getRequired(const std::string& name, const std::string& expected);
-    Value get(int column);                                 // a position from fieldIndex
-    void getText(int column, std::string& text);           // get(column).toText(), into `text`
-    int fieldIndex(const std::string& name) const { requireOpen(); return columnOf(name); }
+    Value get(int column);                        // a position from fieldIndex
+    void getText(int column, std::string& text);  // get(column).toText(), into `text`
+    int fieldIndex(const std::string& name) const
+    {
+        requireOpen();
+        return columnOf(name);
+    }
     void set(const std::string& name, const Value& value);
     std::vector<std::string> fieldNames() const;
     bool hasField(const std::string& name) const;
@@ -100,22 +104,28 @@ private:
     void requireOpen() const;
     void requireField(int column) const;  // throws NoSuchField
     void requireUpdatable(const char* action) const;
-    int columnOf(const std::string& name) const;          // throws NoSuchField
-    void leaveEdit() { m_editState = EditState::None; m_buffer.clear(); m_dirty.clear(); m_checkedPosition = -1; }
+    int columnOf(const std::string& name) const;  // throws NoSuchField
+    void leaveEdit()
+    {
+        m_editState = EditState::None;
+        m_buffer.clear();
+        m_dirty.clear();
+        m_checkedPosition = -1;
+    }
     void loadKeys();
     void ensureKeys();  // reads the keys a walk has not taken yet
     void walkTakingKeys(const std::function<void()>& visit);
     void loadAll();
     bool isDeleted(long long index) const { return keyed() && m_deleted[static_cast<size_t>(index)]; }
     void markDeleted(long long index);
-    const Row* cached(long long index) const;              // null when not read or read under an old stamp
-    bool ensureFresh(long long index, int direction);      // false when the row is gone
+    const Row* cached(long long index) const;          // null when not read or read under an old stamp
+    bool ensureFresh(long long index, int direction);  // false when the row is gone
     void refetchBlock(long long index, int direction);
     long long walkInOnePass(const std::function<void()>& visit);  // the index where the walk goes on by key
     void readOutsideTheQuery(const std::vector<long long>& indexes, std::uint64_t stamp);
-    long long nextLive(long long from, int direction);     // -1 or size() when none
-    Row& rowAt(long long index);                           // a row that ensureFresh has just read
-    Row& currentRow();                                     // throws NoCurrentRecord
+    long long nextLive(long long from, int direction);  // -1 or size() when none
+    Row& rowAt(long long index);                        // a row that ensureFresh has just read
+    Row& currentRow();                                  // throws NoCurrentRecord
     std::string name() const { return m_info->displayName(); }
     DaoError noCurrentRecord() const;
     DaoError vanishedCurrentRow() const;
@@ -133,12 +143,12 @@ private:
     std::vector<std::int64_t> m_keys;
     std::vector<bool> m_deleted;
     std::unordered_map<long long, Row> m_cache;
-    std::unique_ptr<Statement> m_blockStatement;   // reads a block of rows by key
-    sqlite3_stmt* m_walkRow = nullptr;             // during a one-pass walk: the statement standing on the current row
+    std::unique_ptr<Statement> m_blockStatement;  // reads a block of rows by key
+    sqlite3_stmt* m_walkRow = nullptr;            // during a one-pass walk: the statement standing on the current row
     // Not keyed: every row, as read at open.
     std::vector<Row> m_held;
-    long long m_position = -1;   // -1 BOF, size() EOF
-    long long m_checkedPosition = -1;   // the row read since the last move
+    long long m_position = -1;         // -1 BOF, size() EOF
+    long long m_checkedPosition = -1;  // the row read since the last move
     long long m_liveCount = 0;
     bool m_noMatch = false;
     EditState m_editState = EditState::None;

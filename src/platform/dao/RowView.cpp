@@ -4,7 +4,10 @@
 
 namespace dao {
 
-bool RowView::isNull(int column) const { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
+bool RowView::isNull(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
 
 bool RowView::isText(int column) const
 {
@@ -19,6 +22,9 @@ std::string_view RowView::text(int column) const
     return {bytes, static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column))};
 }
 
-std::int64_t RowView::integer(int column) const { return sqlite3_column_int64(m_statement, column); }
+std::int64_t RowView::integer(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
 
 }  // namespace dao

@@ -15,7 +15,7 @@ namespace {
 struct ScratchSetting {
     const char* name;
     const char* value;
-    const char* reported;   // null: the engine may grant less (a speed-up, not a rule)
+    const char* reported;  // null: the engine may grant less (a speed-up, not a rule)
 };
 
 // A scratch database keeps no rollback journal at all (a failed piece of work
@@ -26,12 +26,9 @@ struct ScratchSetting {
 // a database on a file: a copy in memory keeps every page whatever they say;
 // they are made all the same, each a step of the failure plan.)
 constexpr ScratchSetting kScratchSettings[] = {
-    {"journal_mode", "OFF", "off"},
-    {"synchronous", "OFF", "0"},
-    {"temp_store", "MEMORY", "2"},
-    {"cache_size", "-65536", "-65536"},
-    {"mmap_size", "1073741824", nullptr},
-    {"locking_mode", "EXCLUSIVE", "exclusive"},
+    {"journal_mode", "OFF", "off"},       {"synchronous", "OFF", "0"},
+    {"temp_store", "MEMORY", "2"},        {"cache_size", "-65536", "-65536"},
+    {"mmap_size", "1073741824", nullptr}, {"locking_mode", "EXCLUSIVE", "exclusive"},
 };
 
 std::string reportedValue(Connection& connection, const ScratchSetting& setting)
@@ -49,8 +46,9 @@ void useAsScratch(Connection& connection)
         if (!DBEngine::instance().setupStepFails())
             connection.execute(std::string("PRAGMA ") + setting.name + " = " + setting.value, {}, setting.name, false);
         if (setting.reported && reportedValue(connection, setting) != setting.reported)
-            throw DaoError(DaoError::Code::WriteFailed, "ファイル「" + connection.path() + "」を作業用に設定できませんでした（"
-                                                            + setting.name + "）。");
+            throw DaoError(DaoError::Code::WriteFailed,
+                           "ファイル「" + connection.path() + "」を作業用に設定できませんでした（" + setting.name
+                               + "）。");
     }
 }
 

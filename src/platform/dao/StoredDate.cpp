@@ -2,7 +2,8 @@
 
 namespace dao {
 
-std::optional<Date> ReadStoredDate(std::string_view text) {
+std::optional<Date> ReadStoredDate(std::string_view text)
+{
     const auto digits = [&](std::size_t at, std::size_t count, int& out) {
         out = 0;
         for (std::size_t i = at; i < at + count; ++i) {

@@ -15,7 +15,10 @@ namespace dao {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Reads 1..maxDigits digits at pos; nullopt when there is none.
 std::optional<int> readNumber(std::string_view s, std::size_t& pos, int maxDigits)
@@ -27,7 +30,8 @@ std::optional<int> readNumber(std::string_view s, std::size_t& pos, int maxDigit
         ++pos;
         ++count;
     }
-    if (count == 0 || (pos < s.size() && isDigit(s[pos]))) return std::nullopt;
+    if (count == 0 || (pos < s.size() && isDigit(s[pos])))
+        return std::nullopt;
     return value;
 }
 
@@ -54,9 +58,8 @@ std::tm localNow()
 
 bool Date::isValid() const
 {
-    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1
-           && day <= o::DaysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0
-           && minute <= 59 && second >= 0 && second <= 59;
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= o::DaysInMonth(year, month)
+        && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
 }
 
 std::string Date::isoText() const
@@ -76,54 +79,73 @@ std::optional<Date> Date::parse(std::string_view text)
 {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
+        --end;
     std::string_view s = text.substr(begin, end - begin);
 
     std::size_t pos = 0;
     Date d;
     std::size_t yearStart = pos;
     auto year = readNumber(s, pos, 4);
-    if (!year || pos - yearStart != 4) return std::nullopt;
-    if (pos >= s.size() || (s[pos] != '/' && s[pos] != '-')) return std::nullopt;
+    if (!year || pos - yearStart != 4)
+        return std::nullopt;
+    if (pos >= s.size() || (s[pos] != '/' && s[pos] != '-'))
+        return std::nullopt;
     const char separator = s[pos++];
     auto month = readNumber(s, pos, 2);
-    if (!month || pos >= s.size() || s[pos] != separator) return std::nullopt;
+    if (!month || pos >= s.size() || s[pos] != separator)
+        return std::nullopt;
     ++pos;
     auto day = readNumber(s, pos, 2);
-    if (!day) return std::nullopt;
+    if (!day)
+        return std::nullopt;
     d.year = *year;
     d.month = *month;
     d.day = *day;
 
     if (pos < s.size()) {
-        if (s[pos] != ' ' && s[pos] != 'T' && s[pos] != '\t') return std::nullopt;
+        if (s[pos] != ' ' && s[pos] != 'T' && s[pos] != '\t')
+            return std::nullopt;
         ++pos;
-        while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
+        while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t'))
+            ++pos;
         auto hour = readNumber(s, pos, 2);
-        if (!hour || pos >= s.size() || s[pos] != ':') return std::nullopt;
+        if (!hour || pos >= s.size() || s[pos] != ':')
+            return std::nullopt;
         ++pos;
         auto minute = readNumber(s, pos, 2);
-        if (!minute) return std::nullopt;
+        if (!minute)
+            return std::nullopt;
         int second = 0;
         if (pos < s.size() && s[pos] == ':') {
             ++pos;
             auto sec = readNumber(s, pos, 2);
-            if (!sec) return std::nullopt;
+            if (!sec)
+                return std::nullopt;
             second = *sec;
         }
-        if (pos != s.size()) return std::nullopt;
+        if (pos != s.size())
+            return std::nullopt;
         d.hour = *hour;
         d.minute = *minute;
         d.second = second;
     }
-    if (!d.isValid()) return std::nullopt;
+    if (!d.isValid())
+        return std::nullopt;
     return d;
 }
 
-Date Date::today() { return fromTm(localNow(), false); }
+Date Date::today()
+{
+    return fromTm(localNow(), false);
+}
 
-Date Date::now() { return fromTm(localNow(), true); }
+Date Date::now()
+{
+    return fromTm(localNow(), true);
+}
 
 // Days from the civil calendar (proleptic Gregorian), 1970-01-01 = 0.
 long long Date::dayNumber() const
@@ -155,7 +177,10 @@ Date Date::fromDayNumber(long long days)
 
 namespace {
 
-std::string quoted(const std::string& text) { return "「" + text + "」"; }
+std::string quoted(const std::string& text)
+{
+    return "「" + text + "」";
+}
 
 [[noreturn]] void throwNotNumeric(const Value& v)
 {
@@ -164,13 +189,17 @@ std::string quoted(const std::string& text) { return "「" + text + "」"; }
 
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         char x = a[i];
         char y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
     }
     return true;
 }
@@ -180,8 +209,10 @@ double roundHalfToEven(double d)
 {
     const double lower = std::floor(d);
     const double fraction = d - lower;
-    if (fraction > 0.5) return lower + 1.0;
-    if (fraction < 0.5) return lower;
+    if (fraction > 0.5)
+        return lower + 1.0;
+    if (fraction < 0.5)
+        return lower;
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
@@ -245,7 +276,8 @@ double Value::toDouble() const
     case ValueKind::Boolean: return std::get<bool>(m_data) ? -1.0 : 0.0;
     case ValueKind::Text: {
         auto n = numbertext::parse(std::get<std::string>(m_data));
-        if (!n) throwNotNumeric(*this);
+        if (!n)
+            throwNotNumeric(*this);
         return n->value;
     }
     case ValueKind::Date: break;
@@ -261,8 +293,10 @@ std::int64_t Value::toInt64() const
     case ValueKind::Boolean: return std::get<bool>(m_data) ? -1 : 0;
     case ValueKind::Text: {
         auto n = numbertext::parse(std::get<std::string>(m_data));
-        if (!n) throwNotNumeric(*this);
-        if (n->isWhole) return n->whole;
+        if (!n)
+            throwNotNumeric(*this);
+        if (n->isWhole)
+            return n->whole;
         break;
     }
     case ValueKind::Double: break;
@@ -281,7 +315,8 @@ std::int32_t Value::toInt32() const
     const std::int64_t n = toInt64();
     if (n < std::numeric_limits<std::int32_t>::min() || n > std::numeric_limits<std::int32_t>::max())
         throw DaoError(DaoError::Code::Overflow,
-                       "値" + quoted(toText()) + "は扱える範囲（-2147483648～2147483647）を超えています（オーバーフローしました）。");
+                       "値" + quoted(toText())
+                           + "は扱える範囲（-2147483648～2147483647）を超えています（オーバーフローしました）。");
     return static_cast<std::int32_t>(n);
 }
 
@@ -296,9 +331,12 @@ bool Value::toBool() const
     case ValueKind::Double: return std::get<double>(m_data) != 0.0;
     case ValueKind::Text: {
         const std::string& s = std::get<std::string>(m_data);
-        if (equalsIgnoringAsciiCase(s, "True")) return true;
-        if (equalsIgnoringAsciiCase(s, "False")) return false;
-        if (auto n = numbertext::parse(s)) return n->value != 0.0;
+        if (equalsIgnoringAsciiCase(s, "True"))
+            return true;
+        if (equalsIgnoringAsciiCase(s, "False"))
+            return false;
+        if (auto n = numbertext::parse(s))
+            return n->value != 0.0;
         break;
     }
     case ValueKind::Date: break;

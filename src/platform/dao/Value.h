@@ -20,12 +20,12 @@ struct Date {
     int second = 0;
 
     bool hasTime() const { return hour != 0 || minute != 0 || second != 0; }
-    bool isValid() const;                       // a date that exists in the Gregorian calendar
-    std::string isoText() const;                // "2024-04-01" or "2024-04-01 09:30:00"
+    bool isValid() const;                                     // a date that exists in the Gregorian calendar
+    std::string isoText() const;                              // "2024-04-01" or "2024-04-01 09:30:00"
     static std::optional<Date> parse(std::string_view text);  // "2024/4/1", "2024-04-01", "2024/04/01 9:30[:00]"
     static Date today();
     static Date now();
-    long long dayNumber() const;                // days since 1970-01-01, for comparisons and arithmetic
+    long long dayNumber() const;  // days since 1970-01-01, for comparisons and arithmetic
     static Date fromDayNumber(long long days);
     auto operator<=>(const Date&) const = default;
 };
@@ -34,7 +34,7 @@ enum class ValueKind { Null, Text, Integer, Double, Date, Boolean };
 
 class Value {
 public:
-    Value() = default;                          // null
+    Value() = default;  // null
     Value(std::nullptr_t) {}
     Value(const char* text) : m_data(std::string(text)) {}
     Value(std::string text) : m_data(std::move(text)) {}
@@ -50,15 +50,15 @@ public:
     bool isNull() const { return kind() == ValueKind::Null; }
 
     // Conversions the program relies on. A null reads as "" / 0 / false.
-    std::string toText() const;                 // numbers plainly, dates "yyyy/m/d" (plus " h:mm:ss"), true "True"
-    bool isNumeric() const;                     // a number, or a text such as "1,000", " -12 ", "3.5"
-    double toDouble() const;                    // throws DaoError when the value is not numeric
-    std::int64_t toInt64() const;               // rounds half to even; throws when not numeric
-    std::int32_t toInt32() const;               // as toInt64, and throws when outside the 32-bit range
-    bool toBool() const;                        // null false; numbers: non-zero; texts "True"/"False"/numeric
-    std::optional<Date> toDate() const;         // dates, and texts that parse as dates
+    std::string toText() const;          // numbers plainly, dates "yyyy/m/d" (plus " h:mm:ss"), true "True"
+    bool isNumeric() const;              // a number, or a text such as "1,000", " -12 ", "3.5"
+    double toDouble() const;             // throws DaoError when the value is not numeric
+    std::int64_t toInt64() const;        // rounds half to even; throws when not numeric
+    std::int32_t toInt32() const;        // as toInt64, and throws when outside the 32-bit range
+    bool toBool() const;                 // null false; numbers: non-zero; texts "True"/"False"/numeric
+    std::optional<Date> toDate() const;  // dates, and texts that parse as dates
 
-    bool isEmptyText() const { return toText().empty(); }   // null counts as empty
+    bool isEmptyText() const { return toText().empty(); }  // null counts as empty
 
     const std::variant<std::monostate, std::string, std::int64_t, double, Date, bool>& data() const { return m_data; }
     bool operator==(const Value& other) const = default;

@@ -10,12 +10,11 @@ namespace dao {
 namespace {
 
 // The pauses between tries, growing as SQLite's own busy timeout does.
-constexpr std::chrono::milliseconds kPauses[] = {std::chrono::milliseconds(1),  std::chrono::milliseconds(2),
-                                                 std::chrono::milliseconds(5),  std::chrono::milliseconds(10),
-                                                 std::chrono::milliseconds(15), std::chrono::milliseconds(20),
-                                                 std::chrono::milliseconds(25), std::chrono::milliseconds(25),
-                                                 std::chrono::milliseconds(25), std::chrono::milliseconds(50),
-                                                 std::chrono::milliseconds(50), std::chrono::milliseconds(100)};
+constexpr std::chrono::milliseconds kPauses[] = {
+    std::chrono::milliseconds(1),  std::chrono::milliseconds(2),  std::chrono::milliseconds(5),
+    std::chrono::milliseconds(10), std::chrono::milliseconds(15), std::chrono::milliseconds(20),
+    std::chrono::milliseconds(25), std::chrono::milliseconds(25), std::chrono::milliseconds(25),
+    std::chrono::milliseconds(50), std::chrono::milliseconds(50), std::chrono::milliseconds(100)};
 constexpr int kPauseCount = static_cast<int>(std::size(kPauses));
 
 int busyHandler(void* ownCap, int attempt)

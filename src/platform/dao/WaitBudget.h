@@ -36,8 +36,8 @@ private:
     WaitBudget() = default;
     std::chrono::milliseconds m_budget = kDefaultBudget;
     int m_depth = 0;
-    std::chrono::steady_clock::duration m_waited{};       // in the operation (or the statement, outside one)
-    std::chrono::steady_clock::duration m_lockWaited{};   // for the lock now being waited for
+    std::chrono::steady_clock::duration m_waited{};      // in the operation (or the statement, outside one)
+    std::chrono::steady_clock::duration m_lockWaited{};  // for the lock now being waited for
 };
 
 // One operation: its waits share the budget. Scopes nest; the outermost one

@@ -87,7 +87,7 @@ double PaintedPrinter::textWidth(const std::string& text) const
     const QList<quint32> glyphs = m_rawFont.glyphIndexesForString(s);
     const bool allPresent = m_rawFont.isValid() && !glyphs.isEmpty()
         && std::none_of(glyphs.begin(), glyphs.end(), [](quint32 g) { return g == 0; });
-    if (!allPresent)   // a character the font lacks: count it by cells
+    if (!allPresent)  // a character the font lacks: count it by cells
         return halfWidthCells(text) * 0.5 * fontSize();
     double width = 0.0;
     for (const QPointF& advance : m_rawFont.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics))

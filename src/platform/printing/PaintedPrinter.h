@@ -52,12 +52,12 @@ private:
     // falls within the em.
     struct DrawingFont {
         QFont font;
-        double baseline = 0.8;   // from the top of the em, in ems
+        double baseline = 0.8;  // from the top of the em, in ems
     };
     static DrawingFont drawingFont(const std::string& name, double size);
     const DrawingFont& fontFor(const PlacedText& text);
 
-    QRawFont m_rawFont;       // the font in force: design metrics, one pixel per point
+    QRawFont m_rawFont;  // the font in force: design metrics, one pixel per point
     QPainter m_painter;
     QPagedPaintDevice* m_device = nullptr;
     std::map<std::pair<std::string, double>, DrawingFont> m_fonts;

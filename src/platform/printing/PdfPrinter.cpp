@@ -10,16 +10,14 @@
 namespace printing {
 
 namespace {
-constexpr int kResolution = 1200;   // dots per inch of the PDF coordinates
+constexpr int kResolution = 1200;  // dots per inch of the PDF coordinates
 }
 
-PdfPrinter::PdfPrinter(const std::string& path)
-    : m_nextPath([path] { return path; })
+PdfPrinter::PdfPrinter(const std::string& path) : m_nextPath([path] { return path; })
 {
 }
 
-PdfPrinter::PdfPrinter(std::function<std::string()> nextPath)
-    : m_nextPath(std::move(nextPath))
+PdfPrinter::PdfPrinter(std::function<std::string()> nextPath) : m_nextPath(std::move(nextPath))
 {
 }
 
@@ -32,8 +30,14 @@ PdfPrinter::~PdfPrinter()
         endDoc();
 }
 
-double PdfPrinter::paperWidth() const { return kA4PrintableWidth; }
-double PdfPrinter::paperHeight() const { return kA4PrintableHeight; }
+double PdfPrinter::paperWidth() const
+{
+    return kA4PrintableWidth;
+}
+double PdfPrinter::paperHeight() const
+{
+    return kA4PrintableHeight;
+}
 
 void PdfPrinter::setDocumentWrittenHandler(std::function<void(const std::string&)> handler)
 {

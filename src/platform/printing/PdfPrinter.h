@@ -24,7 +24,6 @@ public:
     explicit PdfPrinter(std::function<std::string()> nextPath);
     ~PdfPrinter() override;
 
-
     // Told the path of each document when it is finished.
     void setDocumentWrittenHandler(std::function<void(const std::string& path)> handler);
 

@@ -27,8 +27,7 @@ PrinterDevice& printer()
     if (!device && defaultFactory())
         device = defaultFactory()();
     if (!device) {
-        std::fputs("printing::printer(): no printer installed and no default printer factory set\n",
-                   stderr);
+        std::fputs("printing::printer(): no printer installed and no default printer factory set\n", stderr);
         std::abort();
     }
     return *device;

@@ -32,7 +32,7 @@ std::unique_ptr<PrinterDevice> makePdfFolderPrinter(const std::string& folder, N
 // each PDF file written are told to the `notice` of useSystemPrinting.
 void useChosenPrinter(std::unique_ptr<QPrinter> chosen);
 
-std::string defaultPdfFolder();   // ~/Velmora印刷
+std::string defaultPdfFolder();  // ~/Velmora印刷
 // "プリンタが見つからないため、PDFファイルに保存しました：<path>"
 std::string pdfSavedMessage(const std::string& path);
 // "PDFファイルに保存しました：<path>" (a PDF file chosen in the printer set-up)

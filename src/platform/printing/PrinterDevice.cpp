@@ -93,10 +93,10 @@ void PrinterDevice::print(const std::string& text, bool endLine)
 
 void PrinterDevice::printAtColumn(int column, const std::string& text, bool endLine)
 {
-    if (column < 1)   // as for the first column
+    if (column < 1)  // as for the first column
         column = 1;
     const double columnX = (column - 1) * textWidth("0");
-    if (m_x > columnX + 1e-9) {   // already past the column: the column on the next line
+    if (m_x > columnX + 1e-9) {  // already past the column: the column on the next line
         m_y += textHeight("1");
     }
     m_x = columnX;
@@ -117,7 +117,7 @@ void PrinterDevice::newPage()
 void PrinterDevice::startPrintout()
 {
     if (m_documentOpen && m_pageBreakPending)
-        finishPage();   // ensurePage() still counts the page and begins the next one
+        finishPage();  // ensurePage() still counts the page and begins the next one
     m_documentScale = 0.0;
 }
 

@@ -45,14 +45,14 @@ namespace printing {
 
 // A text as a printout placed it on its page.
 struct PlacedText {
-    double x = 0.0;          // layout units (points of the laid-out page)
-    double y = 0.0;          // the top of the text
-    double width = 0.0;      // in the font in force
+    double x = 0.0;      // layout units (points of the laid-out page)
+    double y = 0.0;      // the top of the text
+    double width = 0.0;  // in the font in force
     double height = 0.0;
     std::string text;
     std::string fontName;
     double fontSize = 0.0;
-    int column = 0;          // the print column of printAtColumn(), 0 otherwise
+    int column = 0;  // the print column of printAtColumn(), 0 otherwise
 };
 
 class PrinterDevice {
@@ -98,13 +98,13 @@ public:
     // follow are held to no size but their own.
     void startPrintout();
 
-    int page() const { return m_page; }        // 1 while the first page is printed
+    int page() const { return m_page; }  // 1 while the first page is printed
     bool documentOpen() const { return m_documentOpen; }
 
 protected:
     // What the printouts ask for, as they ask it (for recording).
-    virtual void documentBegun() {}                      // the first text of a document
-    virtual void pageBegun() {}                          // the first text of a later page
+    virtual void documentBegun() {}  // the first text of a document
+    virtual void pageBegun() {}      // the first text of a later page
     virtual void textPlaced(const PlacedText&) {}
     // Told of every newPage() and endDoc() call, also when it has nothing to
     // break or to end.
@@ -123,7 +123,7 @@ protected:
 
 private:
     void ensurePage();
-    void finishPage();   // prints the page's texts on their sheet
+    void finishPage();  // prints the page's texts on their sheet
     std::string m_fontName = "ＭＳ ゴシック";
     double m_fontSize = 9.0;
     double m_x = 0.0;
@@ -133,8 +133,8 @@ private:
     bool m_documentOpen = false;
     bool m_pageBreakPending = false;
     int m_drawColumn = 0;
-    std::vector<PlacedText> m_pageTexts;   // of the page being laid out
-    double m_documentScale = 0.0;          // of the printout's last sheet; 0 before the first
+    std::vector<PlacedText> m_pageTexts;  // of the page being laid out
+    double m_documentScale = 0.0;         // of the printout's last sheet; 0 before the first
     bool m_sheetsBegun = false;
 };
 

@@ -10,8 +10,14 @@
 
 namespace printing {
 
-double RecordingPrinter::paperWidth() const { return kA4PrintableWidth; }
-double RecordingPrinter::paperHeight() const { return kA4PrintableHeight; }
+double RecordingPrinter::paperWidth() const
+{
+    return kA4PrintableWidth;
+}
+double RecordingPrinter::paperHeight() const
+{
+    return kA4PrintableHeight;
+}
 
 double RecordingPrinter::textWidth(const std::string& text) const
 {
@@ -33,10 +39,22 @@ PrintEvent RecordingPrinter::event(PrintEvent::Kind kind) const
     return e;
 }
 
-void RecordingPrinter::documentBegun() { m_events.push_back(event(PrintEvent::Kind::BeginDocument)); }
-void RecordingPrinter::pageBegun() { m_events.push_back(event(PrintEvent::Kind::BeginPage)); }
-void RecordingPrinter::newPageCalled() { m_events.push_back(event(PrintEvent::Kind::NewPage)); }
-void RecordingPrinter::endDocCalled() { m_events.push_back(event(PrintEvent::Kind::EndDoc)); }
+void RecordingPrinter::documentBegun()
+{
+    m_events.push_back(event(PrintEvent::Kind::BeginDocument));
+}
+void RecordingPrinter::pageBegun()
+{
+    m_events.push_back(event(PrintEvent::Kind::BeginPage));
+}
+void RecordingPrinter::newPageCalled()
+{
+    m_events.push_back(event(PrintEvent::Kind::NewPage));
+}
+void RecordingPrinter::endDocCalled()
+{
+    m_events.push_back(event(PrintEvent::Kind::EndDoc));
+}
 
 void RecordingPrinter::textPlaced(const PlacedText& text)
 {
@@ -97,11 +115,10 @@ struct CellText {
 // Lays the texts of one page out as lines of half-width cells.
 std::vector<PrintedLine> layOut(std::vector<CellText> texts)
 {
-    std::stable_sort(texts.begin(), texts.end(), [](const CellText& a, const CellText& b) {
-        return a.y != b.y ? a.y < b.y : a.x < b.x;
-    });
+    std::stable_sort(texts.begin(), texts.end(),
+                     [](const CellText& a, const CellText& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
     std::vector<PrintedLine> lines;
-    int filled = 0;   // cells already used on the last line
+    int filled = 0;  // cells already used on the last line
     for (const CellText& c : texts) {
         const CellText* t = &c;
         if (lines.empty() || std::abs(lines.back().y - t->y) > 1e-6) {
@@ -138,11 +155,8 @@ std::vector<std::vector<PrintedLine>> RecordingPrinter::pages() const
             flush();
             open = true;
             break;
-        case PrintEvent::Kind::Text:
-            current.push_back({e.x, e.y, e.fontSize, &e.text});
-            break;
-        default:
-            break;
+        case PrintEvent::Kind::Text: current.push_back({e.x, e.y, e.fontSize, &e.text}); break;
+        default: break;
         }
     }
     flush();
@@ -190,9 +204,8 @@ int RecordingPrinter::documentCount() const
 
 int RecordingPrinter::endDocCount() const
 {
-    return static_cast<int>(std::count_if(m_events.begin(), m_events.end(), [](const PrintEvent& e) {
-        return e.kind == PrintEvent::Kind::EndDoc;
-    }));
+    return static_cast<int>(std::count_if(m_events.begin(), m_events.end(),
+                                          [](const PrintEvent& e) { return e.kind == PrintEvent::Kind::EndDoc; }));
 }
 
 RecordingPrinter& installRecordingPrinter()

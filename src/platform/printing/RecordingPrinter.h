@@ -24,19 +24,19 @@ namespace printing {
 
 struct PrintEvent {
     enum class Kind {
-        BeginDocument,   // the first text of a document
-        BeginPage,       // the first text after a marked page break
-        Text,            // a text placed
-        NewPage,         // a newPage() call
-        EndDoc,          // an endDoc() call (also one with nothing printed)
+        BeginDocument,  // the first text of a document
+        BeginPage,      // the first text after a marked page break
+        Text,           // a text placed
+        NewPage,        // a newPage() call
+        EndDoc,         // an endDoc() call (also one with nothing printed)
     };
     Kind kind = Kind::Text;
-    int page = 0;                  // page in force, 1-based; 0 outside a document
-    std::string fontName;          // font in force
+    int page = 0;          // page in force, 1-based; 0 outside a document
+    std::string fontName;  // font in force
     double fontSize = 0.0;
-    double x = 0.0;                // Text: where it was placed, in layout units
+    double x = 0.0;  // Text: where it was placed, in layout units
     double y = 0.0;
-    std::optional<int> column;     // Text placed by printAtColumn
+    std::optional<int> column;  // Text placed by printAtColumn
     std::string text;
 };
 
@@ -49,9 +49,9 @@ struct PrintedLine {
 
 // One sheet of paper that came out of the device.
 struct Sheet {
-    int document = 0;                 // 1-based count of the documents printed
-    double scale = 1.0;               // the page's reduction on this sheet
-    std::vector<PlacedText> texts;    // in layout units, as the page placed them
+    int document = 0;               // 1-based count of the documents printed
+    double scale = 1.0;             // the page's reduction on this sheet
+    std::vector<PlacedText> texts;  // in layout units, as the page placed them
     // How far the texts reach on the paper, in points from the printable
     // area's top-left corner.
     double right() const;
@@ -66,7 +66,12 @@ public:
     double paperHeight() const override;
 
     const std::vector<PrintEvent>& events() const { return m_events; }
-    void clear() { m_events.clear(); m_sheets.clear(); m_documents = 0; }
+    void clear()
+    {
+        m_events.clear();
+        m_sheets.clear();
+        m_documents = 0;
+    }
 
     // Pages of every document asked for so far, in order, each as its lines
     // from the top down.

@@ -11,9 +11,16 @@ char32_t nextCodePoint(const std::string& text, std::size_t& i)
     const auto lead = static_cast<unsigned char>(text[i]);
     int length = 1;
     char32_t cp = lead;
-    if (lead >= 0xF0 && lead < 0xF8) { length = 4; cp = lead & 0x07; }
-    else if (lead >= 0xE0) { length = 3; cp = lead & 0x0F; }
-    else if (lead >= 0xC0) { length = 2; cp = lead & 0x1F; }
+    if (lead >= 0xF0 && lead < 0xF8) {
+        length = 4;
+        cp = lead & 0x07;
+    } else if (lead >= 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+    }
     if (length == 1 || i + length > text.size()) {
         ++i;
         return lead;

@@ -19,7 +19,8 @@ Dialogs& dialogs()
 {
     if (!installed()) {
         std::fputs("ui::dialogs(): no dialogs installed (the program installs QtDialogs at start, "
-                   "tests a ScriptedDialogs)\n", stderr);
+                   "tests a ScriptedDialogs)\n",
+                   stderr);
         std::abort();
     }
     return *installed();

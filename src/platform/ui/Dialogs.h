@@ -16,10 +16,10 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct FileOpenRequest {
-    std::string filter;        // "期ファイル (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*"
+    std::string filter;  // "期ファイル (*.mdb)|*.mdb|すべてのﾌｧｲﾙ (*.*)|*.*"
     std::string title;
-    std::string fileName;      // proposed file name
-    std::string initialDir;    // empty: the dialog's own choice
+    std::string fileName;    // proposed file name
+    std::string initialDir;  // empty: the dialog's own choice
     bool fileMustExist = true;
 };
 
@@ -41,7 +41,7 @@ public:
     // there (a printer of the system or a PDF file, paper, orientation...) is
     // set on `printer`. False when cancelled (`printer` is left as it was).
     virtual bool printerSetup(QPrinter& printer) = 0;
-    virtual void sendKeys(const std::string& keys) = 0;   // "{TAB}" moves the focus on
+    virtual void sendKeys(const std::string& keys) = 0;  // "{TAB}" moves the focus on
 };
 
 Dialogs& dialogs();

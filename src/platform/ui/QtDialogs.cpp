@@ -53,9 +53,9 @@ void fitToFileNames(QFileDialog& dialog, const QString& folder, const QStringLis
     int widest = 0;
     if (!folder.isEmpty()) {
         // The patterns stand in the filter's last parentheses.
-        const QStringList patterns = filters.isEmpty() ? QStringList()
-                                                       : filters.front().section('(', -1).section(')', 0, 0).split(
-                                                             ' ', Qt::SkipEmptyParts);
+        const QStringList patterns = filters.isEmpty()
+            ? QStringList()
+            : filters.front().section('(', -1).section(')', 0, 0).split(' ', Qt::SkipEmptyParts);
         const QFontMetrics metrics(dialog.font());
         for (const QString& name : QDir(folder).entryList(patterns, QDir::Files))
             widest = std::max(widest, metrics.horizontalAdvance(name));
@@ -73,16 +73,13 @@ void fitToFileNames(QFileDialog& dialog, const QString& folder, const QStringLis
 
 }  // namespace
 
-Answer QtDialogs::messageBox(const std::string& text, Buttons buttons,
-                             const std::optional<std::string>& title)
+Answer QtDialogs::messageBox(const std::string& text, Buttons buttons, const std::optional<std::string>& title)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QString::fromStdString(title ? *title : std::string(kProductTitle)));
     box.setText(QString::fromStdString(text));
     switch (buttons) {
-    case Buttons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Buttons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
@@ -133,7 +130,7 @@ FileOpenResult QtDialogs::openFile(const FileOpenRequest& request)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);   // the detail view and the width below need Qt's own
+    dialog.setOption(QFileDialog::DontUseNativeDialog);  // the detail view and the width below need Qt's own
     if (!request.title.empty())
         dialog.setWindowTitle(QString::fromStdString(request.title));
     const QStringList filters = toQtNameFilters(request.filter);
@@ -147,7 +144,7 @@ FileOpenResult QtDialogs::openFile(const FileOpenRequest& request)
         dialog.selectFile(QString::fromStdString(request.fileName));
     fitToFileNames(dialog, QString::fromStdString(request.initialDir), filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return result;   // cancelled
+        return result;  // cancelled
     result.status = FileOpenResult::Status::Chosen;
     result.path = QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
     return result;

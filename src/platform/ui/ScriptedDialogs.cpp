@@ -158,8 +158,7 @@ std::optional<DialogExpectation> ScriptedDialogs::take(DialogKind kind, std::str
     return e;
 }
 
-Answer ScriptedDialogs::messageBox(const std::string& text, Buttons buttons,
-                                   const std::optional<std::string>& title)
+Answer ScriptedDialogs::messageBox(const std::string& text, Buttons buttons, const std::optional<std::string>& title)
 {
     DialogCall call;
     call.kind = DialogKind::Message;
@@ -183,8 +182,8 @@ Answer ScriptedDialogs::messageBox(const std::string& text, Buttons buttons,
     call.answer = call.expected ? e->answer : safeAnswer(buttons);
     m_calls.push_back(call);
     if (!call.expected)
-        fail("message box \"" + text + "\" (" + buttonsName(buttons) + ", " + quoted(title)
-             + "): " + problem + " answered " + answerName(call.answer));
+        fail("message box \"" + text + "\" (" + buttonsName(buttons) + ", " + quoted(title) + "): " + problem
+             + " answered " + answerName(call.answer));
     return call.answer;
 }
 

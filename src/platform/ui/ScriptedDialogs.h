@@ -33,23 +33,35 @@ struct DialogExpectation {
     Answer answer = Answer::Ok;
     FileOpenResult file;
     bool printerAccepted = true;
-    std::function<void(QPrinter&)> printerChoice;     // what the user chooses, when accepted
+    std::function<void(QPrinter&)> printerChoice;  // what the user chooses, when accepted
 
-    DialogExpectation& withTitle(const std::string& t) { title = std::optional<std::string>(t); return *this; }
-    DialogExpectation& withoutTitle() { title = std::optional<std::string>(); return *this; }
-    DialogExpectation& withButtons(Buttons b) { buttons = b; return *this; }
+    DialogExpectation& withTitle(const std::string& t)
+    {
+        title = std::optional<std::string>(t);
+        return *this;
+    }
+    DialogExpectation& withoutTitle()
+    {
+        title = std::optional<std::string>();
+        return *this;
+    }
+    DialogExpectation& withButtons(Buttons b)
+    {
+        buttons = b;
+        return *this;
+    }
 };
 
 struct DialogCall {
     DialogKind kind = DialogKind::Message;
     std::string text;
     Buttons buttons = Buttons::Ok;
-    std::optional<std::string> title;   // nullopt: no title of its own
-    FileOpenRequest request;            // FileOpen
-    Answer answer = Answer::Ok;         // what the call was answered
+    std::optional<std::string> title;  // nullopt: no title of its own
+    FileOpenRequest request;           // FileOpen
+    Answer answer = Answer::Ok;        // what the call was answered
     FileOpenResult file;
     bool printerAccepted = false;
-    bool expected = true;               // false: reported as a failure
+    bool expected = true;  // false: reported as a failure
 
     std::string titleText() const { return title ? *title : "no title"; }
 };

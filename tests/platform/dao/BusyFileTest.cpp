@@ -25,13 +25,16 @@ protected:
     std::shared_ptr<Database> db = workspace->OpenDatabase(path);
 
     void SetUp() override { DBEngine::instance().setBusyWait(std::chrono::milliseconds(300)); }
-    void TearDown() override {
+    void TearDown() override
+    {
         DBEngine::instance().setBusyWait(DBEngine::kDefaultBusyWait);
-        while (workspace->inTransaction()) workspace->Rollback();
+        while (workspace->inTransaction())
+            workspace->Rollback();
     }
 
     // What registering a voucher does: look the number up, then add its row.
-    void registerVoucher(const std::string& number) {
+    void registerVoucher(const std::string& number)
+    {
         auto rs = db->OpenRecordset("Q_仕訳台帳");
         rs->FindFirst("伝票番号 = " + criteriaLiteral(number));
         ASSERT_TRUE(rs->NoMatch());
@@ -42,7 +45,8 @@ protected:
         rs->Update();
     }
 
-    static void expectInUse(const DaoError& e, const std::string& path) {
+    static void expectInUse(const DaoError& e, const std::string& path)
+    {
         const std::string message = e.what();
         EXPECT_EQ(e.code(), DaoError::Code::Busy) << message;
         EXPECT_NE(message.find("ファイル「" + path + "」は他のプログラムが使用中のため"), std::string::npos) << message;
@@ -54,7 +58,8 @@ protected:
 
 }  // namespace
 
-TEST_F(BusyFile, AWriteWaitsForAnotherProgramsWriteToFinish) {
+TEST_F(BusyFile, AWriteWaitsForAnotherProgramsWriteToFinish)
+{
     DBEngine::instance().setBusyWait(std::chrono::seconds(10));
     OtherProgram other(path);
     other.exec("BEGIN IMMEDIATE; INSERT INTO 仕訳台帳 (伝票番号, 追番) VALUES ('他', 1)");
@@ -71,7 +76,8 @@ TEST_F(BusyFile, AWriteWaitsForAnotherProgramsWriteToFinish) {
     EXPECT_EQ(rawCount(path, "SELECT count(*) FROM 仕訳台帳 WHERE 伝票番号 IN ('他', '100')"), 2);
 }
 
-TEST_F(BusyFile, AWriteThatWaitsInVainSaysTheFileIsInUseAndWritesNothing) {
+TEST_F(BusyFile, AWriteThatWaitsInVainSaysTheFileIsInUseAndWritesNothing)
+{
     {
         OtherProgram other(path);
         other.exec("BEGIN IMMEDIATE; INSERT INTO 仕訳台帳 (伝票番号, 追番) VALUES ('他', 1)");
@@ -83,7 +89,7 @@ TEST_F(BusyFile, AWriteThatWaitsInVainSaysTheFileIsInUseAndWritesNothing) {
         }
         EXPECT_FALSE(workspace->inTransaction());
         try {
-            db->Execute("UPDATE 会計設定 SET 事業所名 = '変更'");   // a write of its own, without a transaction
+            db->Execute("UPDATE 会計設定 SET 事業所名 = '変更'");  // a write of its own, without a transaction
             FAIL() << "written while another program was writing";
         } catch (const DaoError& e) {
             expectInUse(e, path);
@@ -100,7 +106,8 @@ TEST_F(BusyFile, AWriteThatWaitsInVainSaysTheFileIsInUseAndWritesNothing) {
 // A reader in the middle of its reading keeps the commit from finishing; when
 // it reads on past the wait, the commit says the file is in use (not an
 // internal name) and the work is undone.
-TEST_F(BusyFile, ACommitHeldUpByAReaderSaysTheFileIsInUseAndIsUndone) {
+TEST_F(BusyFile, ACommitHeldUpByAReaderSaysTheFileIsInUseAndIsUndone)
+{
     OtherProgram reader(path);
     reader.exec("BEGIN; SELECT count(*) FROM 仕訳台帳");
     try {

@@ -12,7 +12,7 @@ namespace {
 struct WriteCase {
     const char* field;
     Value written;
-    const char* stored;      // typeof || ':' || value in the file
+    const char* stored;  // typeof || ':' || value in the file
     ValueKind readKind;
 };
 
@@ -31,7 +31,8 @@ protected:
 
 }  // namespace
 
-TEST_F(ConversionTest, WritesConvertByDeclaredType) {
+TEST_F(ConversionTest, WritesConvertByDeclaredType)
+{
     const WriteCase cases[] = {
         {"日付", Value("2024/4/1"), "text:2024-04-01", ValueKind::Date},
         {"日付", Value(Date{2025, 3, 31, 10, 0, 0}), "text:2025-03-31", ValueKind::Date},
@@ -55,14 +56,17 @@ TEST_F(ConversionTest, WritesConvertByDeclaredType) {
         rs->AddNew();
         rs->set(c.field, c.written);
         rs->Update();
-        EXPECT_EQ(rawText(path, std::string("SELECT typeof(") + c.field + ") || ':' || ifnull(" + c.field + ", '') FROM 型見本"),
-                  c.stored);
+        EXPECT_EQ(
+            rawText(path,
+                    std::string("SELECT typeof(") + c.field + ") || ':' || ifnull(" + c.field + ", '') FROM 型見本"),
+            c.stored);
         auto back = db->OpenRecordset("型見本");
         EXPECT_EQ(back->get(c.field).kind(), c.readKind);
     }
 }
 
-TEST_F(ConversionTest, OutOfRangeAndWrongTypesAreRefusedNamingTheField) {
+TEST_F(ConversionTest, OutOfRangeAndWrongTypesAreRefusedNamingTheField)
+{
     const RefusedCase cases[] = {
         {"整数", Value(2147483648LL), DaoError::Code::Overflow},
         {"整数", Value("-2,147,483,649"), DaoError::Code::Overflow},
@@ -89,7 +93,8 @@ TEST_F(ConversionTest, OutOfRangeAndWrongTypesAreRefusedNamingTheField) {
     EXPECT_EQ(rawCount(path, "SELECT count(*) FROM 型見本"), 0);
 }
 
-TEST_F(ConversionTest, ReadsGiveValuesOfTheColumnKind) {
+TEST_F(ConversionTest, ReadsGiveValuesOfTheColumnKind)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     const Value date = rs->get("日付");
     ASSERT_EQ(date.kind(), ValueKind::Date);

@@ -47,21 +47,25 @@ bool matches(const std::string& criteria, const Row& row)
 
 TEST(CompareValues, ComparesLikeTheEngine)
 {
-    struct Case { Value a; Value b; int expected; };
+    struct Case {
+        Value a;
+        Value b;
+        int expected;
+    };
     const std::vector<Case> cases = {
         {Value(2), Value(10), -1},
         {Value(10), Value(10.0), 0},
         {Value(2.5), Value(2), 1},
-        {Value(10), Value("9"), 1},                 // number beside a numeric text: numerically
+        {Value(10), Value("9"), 1},  // number beside a numeric text: numerically
         {Value("1,000"), Value(1000), 0},
-        {Value("10"), Value("9"), -1},              // two texts stay texts
-        {Value("abc"), Value("ABC"), 0},            // ASCII letters in either case
-        {Value("Ａ"), Value("ａ"), -1},             // full-width letters are not folded
+        {Value("10"), Value("9"), -1},    // two texts stay texts
+        {Value("abc"), Value("ABC"), 0},  // ASCII letters in either case
+        {Value("Ａ"), Value("ａ"), -1},   // full-width letters are not folded
         {Value("現金"), Value("現金"), 0},
         {Value("現金"), Value("預金"), -1},
         {Value("a"), Value("ab"), -1},
         {Value(Date{2024, 4, 1}), Value(Date{2024, 3, 31}), 1},
-        {Value(Date{2024, 4, 1}), Value("2024/4/1"), 0},    // date beside a date text: by date
+        {Value(Date{2024, 4, 1}), Value("2024/4/1"), 0},  // date beside a date text: by date
         {Value("2024-04-01"), Value(Date{2024, 4, 1}), 0},
         {Value(Date{2024, 4, 10}), Value("2024/4/9"), 1},  // not "2024/4/10" < "2024/4/9" as texts
         {Value(Date{2024, 4, 1, 9, 0, 0}), Value(Date{2024, 4, 1}), 1},
@@ -90,18 +94,22 @@ TEST(CriteriaMatch, TheProgramsOwnSearches)
 {
     const Row account{{"勘定科目名", Value("現金")}, {"勘定科目コード", Value("101")}, {"大分類", Value("資産の部")}};
     const Row bank{{"銀行コード", Value("0001")}, {"支店コード", Value("0001001")}};
-    struct Case { std::string criteria; const Row* row; bool expected; };
+    struct Case {
+        std::string criteria;
+        const Row* row;
+        bool expected;
+    };
     const std::vector<Case> cases = {
         {"勘定科目名 = '現金'", &account, true},
         {"勘定科目名 = '預金'", &account, false},
         {"勘定科目コード = '101'", &account, true},
-        {"勘定科目コード = '0101'", &account, false},       // codes are texts: no numeric reading
+        {"勘定科目コード = '0101'", &account, false},  // codes are texts: no numeric reading
         {"大分類 = '負債の部'", &account, false},
         {"銀行コード = '0001' AND 支店コード = '0001001'", &bank, true},
         {"銀行コード = '0001' AND 支店コード = '0001002'", &bank, false},
         {"銀行コード = '0001' and 支店コード = '0001001'", &bank, true},
         {"[銀行コード] = '0001'", &bank, true},
-        {"銀行コード='0001'AND 支店コード='0001001'", &bank, true},   // a quote ends a literal
+        {"銀行コード='0001'AND 支店コード='0001001'", &bank, true},  // a quote ends a literal
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.criteria);
@@ -126,9 +134,12 @@ TEST(CriteriaMatch, AndBindsTighterThanOrAndParenthesesRegroup)
 {
     // a = 1, b = 0, c = 0
     const Row row{{"a", Value(1)}, {"b", Value(0)}, {"c", Value(0)}};
-    struct Case { const char* criteria; bool expected; };
+    struct Case {
+        const char* criteria;
+        bool expected;
+    };
     const std::vector<Case> cases = {
-        {"a = 1 Or b = 1 And c = 1", true},        // a Or (b And c)
+        {"a = 1 Or b = 1 And c = 1", true},  // a Or (b And c)
         {"(a = 1 Or b = 1) And c = 1", false},
         {"b = 1 And c = 1 Or a = 1", true},
         {"b = 1 And (c = 1 Or a = 1)", false},
@@ -162,19 +173,22 @@ TEST(CriteriaMatch, BareFieldsAndTruthLiterals)
 TEST(CriteriaMatch, NullFieldsMatchOnlyIsNull)
 {
     const Row row{{"銀行名", Value()}, {"摘要", Value("")}, {"決算仕訳", Value()}};
-    struct Case { const char* criteria; bool expected; };
+    struct Case {
+        const char* criteria;
+        bool expected;
+    };
     const std::vector<Case> cases = {
         {"銀行名 = ''", false},
         {"銀行名 <> ''", false},
         {"銀行名 < 'z'", false},
-        {"Not 銀行名 = ''", false},                 // unknown stays unknown under Not
+        {"Not 銀行名 = ''", false},  // unknown stays unknown under Not
         {"銀行名 Like '*'", false},
         {"銀行名 Is Null", true},
         {"銀行名 IS NOT NULL", false},
-        {"摘要 Is Null", false},                    // an empty text is no null
+        {"摘要 Is Null", false},  // an empty text is no null
         {"摘要 = ''", true},
         {"摘要 Is Not Null", true},
-        {"銀行名 = '' Or 摘要 = ''", true},          // unknown Or true
+        {"銀行名 = '' Or 摘要 = ''", true},  // unknown Or true
         {"銀行名 = '' And 摘要 = ''", false},
         {"Not 決算仕訳", false},
         {"銀行名 = Null", false},
@@ -187,9 +201,14 @@ TEST(CriteriaMatch, NullFieldsMatchOnlyIsNull)
 
 TEST(CriteriaMatch, NumbersAndDates)
 {
-    const Row row{{"入金", Value(1000)}, {"日付", Value(Date{2024, 4, 10})}, {"金額文字", Value("1,000")},
+    const Row row{{"入金", Value(1000)},
+                  {"日付", Value(Date{2024, 4, 10})},
+                  {"金額文字", Value("1,000")},
                   {"日付文字", Value("2024/4/10")}};
-    struct Case { const char* criteria; bool expected; };
+    struct Case {
+        const char* criteria;
+        bool expected;
+    };
     const std::vector<Case> cases = {
         {"入金 = 1000", true},
         {"入金 = 1000.0", true},
@@ -213,12 +232,16 @@ TEST(CriteriaMatch, NumbersAndDates)
 
 TEST(CriteriaMatch, LikeWorksOnCharactersInEitherAsciiCase)
 {
-    struct Case { const char* value; const char* pattern; bool expected; };
+    struct Case {
+        const char* value;
+        const char* pattern;
+        bool expected;
+    };
     const std::vector<Case> cases = {
         {"雑給賞与", "*賞与", true},
         {"賞与", "*賞与", true},
         {"雑給", "*賞与", false},
-        {"売上高", "売上?", true},                 // ? is one character, not one byte
+        {"売上高", "売上?", true},  // ? is one character, not one byte
         {"売上高", "売?", false},
         {"売上高", "??", false},
         {"売上高", "???", true},
@@ -226,10 +249,10 @@ TEST(CriteriaMatch, LikeWorksOnCharactersInEitherAsciiCase)
         {"", "*", true},
         {"", "?", false},
         {"ABC商店", "abc*", true},
-        {"ａｂｃ", "ABC", false},                  // full-width letters stay as they are
+        {"ａｂｃ", "ABC", false},  // full-width letters stay as they are
         {"口座123", "口座###", true},
         {"口座12A", "口座###", false},
-        {"口座１２３", "口座###", false},          // # is an ASCII digit
+        {"口座１２３", "口座###", false},  // # is an ASCII digit
         {"a*b", "a*b", true},
         {"aXXbYYb", "a*b", true},
         {"aXXbYYc", "a*b", false},
@@ -246,7 +269,8 @@ TEST(CriteriaMatch, LikeWorksOnCharactersInEitherAsciiCase)
 
 TEST(CriteriaFields, ListsEachNameOnceInOrder)
 {
-    const Criteria c = Criteria::parse("(小分類 = '売上高' Or 小分類2 = '売上高') And Not 決算仕訳 And [小分類] <> 'x'");
+    const Criteria c =
+        Criteria::parse("(小分類 = '売上高' Or 小分類2 = '売上高') And Not 決算仕訳 And [小分類] <> 'x'");
     EXPECT_EQ(c.fieldNames(), (std::vector<std::string>{"小分類", "小分類2", "決算仕訳"}));
     EXPECT_EQ(Criteria::parse("[取引 先] = 'a'").fieldNames(), (std::vector<std::string>{"取引 先"}));
 }
@@ -258,12 +282,12 @@ TEST(CriteriaSyntax, BadTextsAreSyntaxErrorsQuotingTheText)
     const std::vector<std::string> bad = {
         "",
         "   ",
-        "勘定科目名 = '現金",               // unterminated literal
+        "勘定科目名 = '現金",  // unterminated literal
         "勘定科目名 = \"現金",
-        "勘定科目名 == '現金'",             // unknown operators
+        "勘定科目名 == '現金'",  // unknown operators
         "勘定科目名 != '現金'",
         "勘定科目名 =< '現金'",
-        "勘定科目名 = '現金' xyz",          // trailing junk
+        "勘定科目名 = '現金' xyz",  // trailing junk
         "勘定科目名 = '現金' '預金'",
         "勘定科目名 = '現金')",
         "(勘定科目名 = '現金'",
@@ -308,16 +332,21 @@ TEST(CriteriaSyntax, NestingIsLimitedAndDeeperTextsAreRefused)
 {
     auto nested = [](int depth, const std::string& open, const std::string& close) {
         std::string text;
-        for (int i = 0; i < depth; ++i) text += open;
+        for (int i = 0; i < depth; ++i)
+            text += open;
         text += "入金 = 1";
-        for (int i = 0; i < depth; ++i) text += close;
+        for (int i = 0; i < depth; ++i)
+            text += close;
         return text;
     };
     const Row row{{"入金", Value(1)}};
     EXPECT_TRUE(matches(nested(64, "(", ")"), row));
-    EXPECT_TRUE(matches(nested(64, "Not ", ""), row));   // an even number of Nots
+    EXPECT_TRUE(matches(nested(64, "Not ", ""), row));  // an even number of Nots
 
-    struct Case { const char* name; std::string text; };
+    struct Case {
+        const char* name;
+        std::string text;
+    };
     const Case refused[] = {
         {"65 parentheses", nested(65, "(", ")")},
         {"100000 parentheses", nested(100000, "(", ")")},
@@ -339,7 +368,8 @@ TEST(CriteriaSyntax, NestingIsLimitedAndDeeperTextsAreRefused)
     }
 
     std::string text = "入金 = 2";
-    for (int i = 0; i < 50000; ++i) text += " Or 入金 = 0 And 入金 <> 1";
+    for (int i = 0; i < 50000; ++i)
+        text += " Or 入金 = 0 And 入金 <> 1";
     const Criteria run = Criteria::parse(text);
     EXPECT_FALSE(run.matches(row.reader()));
     EXPECT_TRUE(run.matches(Row{{"入金", Value(0)}}.reader()));

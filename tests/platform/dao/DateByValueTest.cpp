@@ -20,10 +20,13 @@ namespace {
 
 struct DateForm {
     const char* name;
-    const char* stored;                // 日付 as the file holds it
-    std::optional<Date> day;           // the day it means; none when it is no date
+    const char* stored;       // 日付 as the file holds it
+    std::optional<Date> day;  // the day it means; none when it is no date
 };
-void PrintTo(const DateForm& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DateForm& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 const DateForm kForms[] = {
     {"iso", "2026-03-03", Date{2026, 3, 3}},
@@ -47,7 +50,8 @@ protected:
     std::string path = makePeriodFile(dir);
     std::shared_ptr<Database> db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
 
-    std::optional<long long> dayOfSql(const std::string& sql) {
+    std::optional<long long> dayOfSql(const std::string& sql)
+    {
         std::optional<long long> day;
         db->ForEachRow(sql, {Value(GetParam().stored)}, "仕訳台帳", [&](const RowView& row) {
             if (!row.isNull(0))
@@ -59,7 +63,8 @@ protected:
 
 }  // namespace
 
-TEST_P(DateByValue, TheFilterAndTheColumnReadTheSameDay) {
+TEST_P(DateByValue, TheFilterAndTheColumnReadTheSameDay)
+{
     const DateForm& c = GetParam();
     const std::optional<long long> expected = c.day ? std::optional<long long>(c.day->dayNumber()) : std::nullopt;
     EXPECT_EQ(dayOfSql("SELECT dao_day(?1)"), expected);
@@ -83,7 +88,8 @@ TEST_P(DateByValue, TheFilterAndTheColumnReadTheSameDay) {
 
 // The period 2026-03-01 .. 2026-03-31 by both conditions: a row is in exactly
 // one of them, and in the period when its day is.
-TEST_P(DateByValue, APeriodKeepsTheRowByItsDay) {
+TEST_P(DateByValue, APeriodKeepsTheRowByItsDay)
+{
     const DateForm& c = GetParam();
     const Date first{2026, 3, 1};
     const Date last{2026, 3, 31};
@@ -127,12 +133,14 @@ TEST(RememberedDays, AreTheDaysOfTheTextsReadWhateverCameBefore)
 }
 
 // The edges of a period and the days next to them, in the form another tool writes.
-TEST(DateByValueEdges, BothEndsBelongToThePeriodAndTheirNeighboursDoNot) {
+TEST(DateByValueEdges, BothEndsBelongToThePeriodAndTheirNeighboursDoNot)
+{
     TempDir dir;
     const std::string path = makePeriodFile(dir);
     rawExec(path, "DELETE FROM 仕訳台帳");
-    rawExec(path, "INSERT INTO 仕訳台帳 (日付, 伝票番号) VALUES ('2025/3/31', '前日'), ('2025/4/1', '初日'),"
-                  " ('2026/3/31 23:59:59', '末日'), ('2026/4/1', '翌日'), (NULL, '日付なし')");
+    rawExec(path,
+            "INSERT INTO 仕訳台帳 (日付, 伝票番号) VALUES ('2025/3/31', '前日'), ('2025/4/1', '初日'),"
+            " ('2026/3/31 23:59:59', '末日'), ('2026/4/1', '翌日'), (NULL, '日付なし')");
     auto db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
     const Date first{2025, 4, 1};
     const Date last{2026, 3, 31};

@@ -9,13 +9,15 @@
 
 namespace daotest {
 
-TempDir::TempDir() {
+TempDir::TempDir()
+{
     std::random_device rd;
     m_path = std::filesystem::temp_directory_path() / ("velmora_dao_" + std::to_string(rd()) + std::to_string(rd()));
     std::filesystem::create_directories(m_path);
 }
 
-TempDir::~TempDir() {
+TempDir::~TempDir()
+{
     std::error_code ec;
     std::filesystem::remove_all(m_path, ec);
 }
@@ -23,21 +25,29 @@ TempDir::~TempDir() {
 namespace {
 struct Raw {
     sqlite3* db = nullptr;
-    explicit Raw(const std::string& path) {
-        if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) throw std::runtime_error("open " + path);
+    explicit Raw(const std::string& path)
+    {
+        if (sqlite3_open(path.c_str(), &db) != SQLITE_OK)
+            throw std::runtime_error("open " + path);
         sqlite3_busy_timeout(db, 2000);
     }
     ~Raw() { sqlite3_close(db); }
 };
 }  // namespace
 
-OtherProgram::OtherProgram(const std::string& path) {
-    if (sqlite3_open(path.c_str(), &m_db) != SQLITE_OK) throw std::runtime_error("open " + path);
+OtherProgram::OtherProgram(const std::string& path)
+{
+    if (sqlite3_open(path.c_str(), &m_db) != SQLITE_OK)
+        throw std::runtime_error("open " + path);
 }
 
-OtherProgram::~OtherProgram() { sqlite3_close_v2(m_db); }
+OtherProgram::~OtherProgram()
+{
+    sqlite3_close_v2(m_db);
+}
 
-void OtherProgram::exec(const std::string& sql) {
+void OtherProgram::exec(const std::string& sql)
+{
     char* error = nullptr;
     if (sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
         std::string message = error ? error : "?";
@@ -46,15 +56,18 @@ void OtherProgram::exec(const std::string& sql) {
     }
 }
 
-long long OtherProgram::count(const std::string& sql) {
+long long OtherProgram::count(const std::string& sql)
+{
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(m_db));
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(m_db));
     const long long n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
     sqlite3_finalize(st);
     return n;
 }
 
-void rawExec(const std::string& path, const std::string& sql) {
+void rawExec(const std::string& path, const std::string& sql)
+{
     Raw raw(path);
     char* error = nullptr;
     if (sqlite3_exec(raw.db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
@@ -64,19 +77,23 @@ void rawExec(const std::string& path, const std::string& sql) {
     }
 }
 
-long long rawCount(const std::string& path, const std::string& sql) {
+long long rawCount(const std::string& path, const std::string& sql)
+{
     Raw raw(path);
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(raw.db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(raw.db));
+    if (sqlite3_prepare_v2(raw.db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(raw.db));
     long long n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
     sqlite3_finalize(st);
     return n;
 }
 
-std::string rawText(const std::string& path, const std::string& sql) {
+std::string rawText(const std::string& path, const std::string& sql)
+{
     Raw raw(path);
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(raw.db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(raw.db));
+    if (sqlite3_prepare_v2(raw.db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(raw.db));
     std::string text;
     if (sqlite3_step(st) == SQLITE_ROW && sqlite3_column_text(st, 0))
         text = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
@@ -84,14 +101,16 @@ std::string rawText(const std::string& path, const std::string& sql) {
     return text;
 }
 
-std::string fileBytes(const std::string& path) {
+std::string fileBytes(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
 
-std::string makePeriodFile(const TempDir& dir, const std::string& name) {
+std::string makePeriodFile(const TempDir& dir, const std::string& name)
+{
     const std::string path = dir.file(name);
     rawExec(path, R"SQL(
 PRAGMA journal_mode=DELETE;

@@ -44,8 +44,8 @@ private:
 };
 
 void rawExec(const std::string& path, const std::string& sql);
-long long rawCount(const std::string& path, const std::string& sql);    // first column of the first row
-std::string rawText(const std::string& path, const std::string& sql);   // "" for null / no row
+long long rawCount(const std::string& path, const std::string& sql);   // first column of the first row
+std::string rawText(const std::string& path, const std::string& sql);  // "" for null / no row
 std::string fileBytes(const std::string& path);
 
 }  // namespace daotest

@@ -35,10 +35,12 @@ protected:
     {
         rawExec(path, "DELETE FROM 仕訳台帳");
         rawExec(path,
-                "WITH RECURSIVE n(i) AS (SELECT " + std::to_string(kRows - 1) + " UNION ALL SELECT i - 1 FROM n WHERE i > 0) "
-                "INSERT INTO 仕訳台帳(日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金) "
-                "SELECT date('2024-04-01', '+' || (i / 100) || ' days'), printf('V%05d', i), 1, '摘要' || i, '100', i * 7, "
-                "'400', i * 7 FROM n");
+                "WITH RECURSIVE n(i) AS (SELECT " + std::to_string(kRows - 1)
+                    + " UNION ALL SELECT i - 1 FROM n WHERE i > 0) "
+                      "INSERT INTO 仕訳台帳(日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金) "
+                      "SELECT date('2024-04-01', '+' || (i / 100) || ' days'), printf('V%05d', i), 1, '摘要' || i, "
+                      "'100', i * 7, "
+                      "'400', i * 7 FROM n");
         db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
     }
 
@@ -90,7 +92,7 @@ TEST_F(LongRecordset, WritesAfterALongWalkReachTheirOwnRow)
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     rs->Move(3);
     const Bookmark edited = rs->getBookmark();
-    rs->MoveLast();   // the rows near the start are no longer held
+    rs->MoveLast();  // the rows near the start are no longer held
     rs->setBookmark(edited);
     rs->Edit();
     rs->set("摘要", Value("直した摘要"));
@@ -119,8 +121,8 @@ TEST_F(LongRecordset, RowsDeletedElsewhereAreSkippedAfterTheyWereLeft)
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     rs->Move(5000);
     EXPECT_EQ(shown(*rs), expected(5000));
-    DBEngine::instance().Workspaces(0)->OpenDatabase(path)->Execute(
-        "DELETE FROM 仕訳台帳 WHERE 伝票番号 IN ('" + voucher(1) + "', '" + voucher(9999) + "')");
+    DBEngine::instance().Workspaces(0)->OpenDatabase(path)->Execute("DELETE FROM 仕訳台帳 WHERE 伝票番号 IN ('"
+                                                                    + voucher(1) + "', '" + voucher(9999) + "')");
     rs->MoveFirst();
     rs->MoveNext();
     EXPECT_EQ(shown(*rs), expected(2));
@@ -138,7 +140,7 @@ TEST_F(LongRecordset, AFieldReadByPositionIsTheFieldOfThatName)
     EXPECT_EQ(rs->getAt(memo).toText(), "摘要1234");
     EXPECT_EQ(rs->getAt(debit).toInt64(), 1234 * 7);
     EXPECT_EQ(rs->getAt(memo), rs->get("摘要"));
-    for (int bad : {-1, 0, 1000}) {   // 0: the key, no field of the program
+    for (int bad : {-1, 0, 1000}) {  // 0: the key, no field of the program
         try {
             rs->getAt(bad);
             ADD_FAILURE() << bad << " read a field";

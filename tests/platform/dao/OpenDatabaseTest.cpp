@@ -13,11 +13,13 @@ using namespace daotest;
 
 namespace {
 
-std::shared_ptr<Database> openDb(const std::string& path, bool readOnly = false) {
+std::shared_ptr<Database> openDb(const std::string& path, bool readOnly = false)
+{
     return DBEngine::instance().Workspaces(0)->OpenDatabase(path, readOnly);
 }
 
-void writeFile(const std::string& path, const std::string& bytes) {
+void writeFile(const std::string& path, const std::string& bytes)
+{
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
@@ -29,12 +31,14 @@ struct RefusedFile {
 
 }  // namespace
 
-TEST(OpenDatabase, FilesThatAreNotPeriodFilesAreRefusedAndLeftUntouched) {
+TEST(OpenDatabase, FilesThatAreNotPeriodFilesAreRefusedAndLeftUntouched)
+{
     TempDir dir;
     std::string damaged = fileBytes(makePeriodFile(dir, "元.mdb"));
     damaged.replace(100, 3000, std::string(3000, '\x5a'));  // schema page overwritten
     const RefusedFile cases[] = {
-        {"access", std::string("\0\x01\0\0Standard Jet DB\0", 20) + std::string(2000, '\0'), DaoError::Code::NotAPeriodFile},
+        {"access", std::string("\0\x01\0\0Standard Jet DB\0", 20) + std::string(2000, '\0'),
+         DaoError::Code::NotAPeriodFile},
         {"text", "日付,金額\n2024/4/1,100\n", DaoError::Code::NotAPeriodFile},
         {"empty", "", DaoError::Code::NotAPeriodFile},
         {"damaged", damaged, DaoError::Code::NotAPeriodFile},
@@ -55,7 +59,8 @@ TEST(OpenDatabase, FilesThatAreNotPeriodFilesAreRefusedAndLeftUntouched) {
     }
 }
 
-TEST(OpenDatabase, MissingFileIsNotCreated) {
+TEST(OpenDatabase, MissingFileIsNotCreated)
+{
     TempDir dir;
     const std::string path = dir.file("無い第9期.mdb");
     try {
@@ -68,7 +73,8 @@ TEST(OpenDatabase, MissingFileIsNotCreated) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST(OpenDatabase, MissingObjectAndFieldAreNamed) {
+TEST(OpenDatabase, MissingObjectAndFieldAreNamed)
+{
     TempDir dir;
     const std::string path = makePeriodFile(dir);
     auto db = openDb(path);
@@ -86,14 +92,16 @@ TEST(OpenDatabase, MissingObjectAndFieldAreNamed) {
         FAIL();
     } catch (const DaoError& e) {
         EXPECT_EQ(e.code(), DaoError::Code::NoSuchField);
-        EXPECT_EQ(std::string(e.what()), "「仕訳台帳」にフィールド「無い項目」がありません（ファイル「" + path + "」）。");
+        EXPECT_EQ(std::string(e.what()),
+                  "「仕訳台帳」にフィールド「無い項目」がありません（ファイル「" + path + "」）。");
     }
     EXPECT_FALSE(db->hasObject("Q_無いクエリ"));
     EXPECT_TRUE(db->hasObject("Q_仕訳台帳"));
     EXPECT_TRUE(db->hasObject("会計設定"));
 }
 
-TEST(OpenDatabase, FieldListsHideTheRowKey) {
+TEST(OpenDatabase, FieldListsHideTheRowKey)
+{
     TempDir dir;
     auto db = openDb(makePeriodFile(dir));
     const auto names = db->fieldNames("Q_仕訳台帳");
@@ -105,7 +113,8 @@ TEST(OpenDatabase, FieldListsHideTheRowKey) {
     EXPECT_FALSE(rs->hasField("dao_rowid"));
 }
 
-TEST(OpenDatabase, SeveralHandlesOnOneFileSeeEachOthersWrites) {
+TEST(OpenDatabase, SeveralHandlesOnOneFileSeeEachOthersWrites)
+{
     TempDir dir;
     const std::string path = makePeriodFile(dir);
     auto first = openDb(path);
@@ -119,7 +128,8 @@ TEST(OpenDatabase, SeveralHandlesOnOneFileSeeEachOthersWrites) {
     EXPECT_EQ(again->get("事業所名").toText(), "新社名");
 }
 
-TEST(OpenDatabase, HandleLivesWhileItsRecordsetsDo) {
+TEST(OpenDatabase, HandleLivesWhileItsRecordsetsDo)
+{
     TempDir dir;
     const std::string path = makePeriodFile(dir);
     std::unique_ptr<Recordset> rs;
@@ -135,7 +145,8 @@ TEST(OpenDatabase, HandleLivesWhileItsRecordsetsDo) {
     EXPECT_EQ(rawText(path, "SELECT 摘要 FROM 仕訳台帳 WHERE 伝票番号='002'"), "後から修正");
 }
 
-TEST(OpenDatabase, ReadOnlyOpenReadsButRefusesWrites) {
+TEST(OpenDatabase, ReadOnlyOpenReadsButRefusesWrites)
+{
     TempDir dir;
     const std::string path = makePeriodFile(dir, "給与.mdb");
     const std::string before = fileBytes(path);
@@ -153,14 +164,18 @@ TEST(OpenDatabase, ReadOnlyOpenReadsButRefusesWrites) {
     EXPECT_EQ(fileBytes(path), before);
 }
 
-TEST(OpenDatabase, FileCopiedOverAnOpenOneIsReadAfresh) {
+TEST(OpenDatabase, FileCopiedOverAnOpenOneIsReadAfresh)
+{
     TempDir dir;
     const std::string path = makePeriodFile(dir, "会社第2期.mdb");
     const std::string source = makePeriodFile(dir, "会社第1期.mdb");
     rawExec(source, "UPDATE 会計設定 SET 事業所名 = '複写元'");
     auto before = openDb(path);
     EXPECT_EQ(before->OpenRecordset("会計設定")->get("事業所名").toText(), "ベルモラ商事");
-    struct Replace { const char* label; bool byRename; };
+    struct Replace {
+        const char* label;
+        bool byRename;
+    };
     for (const Replace replace : {Replace{"copy in place", false}, Replace{"rename over", true}}) {
         SCOPED_TRACE(replace.label);
         rawExec(source, "UPDATE 会計設定 SET 会計年度 = 会計年度 + 1");
@@ -180,11 +195,13 @@ TEST(OpenDatabase, FileCopiedOverAnOpenOneIsReadAfresh) {
 // An SQLite file that lacks the period file's objects (here one in WAL mode, as
 // another program may leave it) opens, but the first object the program asks for
 // is named as missing with the file, and the file is left as it was.
-TEST(OpenDatabase, SqliteFileWithoutThePeriodFilesObjectsIsNamedAndLeftUntouched) {
+TEST(OpenDatabase, SqliteFileWithoutThePeriodFilesObjectsIsNamedAndLeftUntouched)
+{
     TempDir dir;
     const std::string path = dir.file("他のデータ第1期.mdb");
-    rawExec(path, "PRAGMA journal_mode=WAL; CREATE TABLE メモ (本文 TEXT); INSERT INTO メモ VALUES ('x');"
-                  " PRAGMA wal_checkpoint(TRUNCATE);");
+    rawExec(path,
+            "PRAGMA journal_mode=WAL; CREATE TABLE メモ (本文 TEXT); INSERT INTO メモ VALUES ('x');"
+            " PRAGMA wal_checkpoint(TRUNCATE);");
     std::filesystem::remove(path + "-wal");
     std::filesystem::remove(path + "-shm");
     const std::string before = fileBytes(path);
@@ -204,7 +221,8 @@ TEST(OpenDatabase, SqliteFileWithoutThePeriodFilesObjectsIsNamedAndLeftUntouched
 
 // A period file left in WAL mode is put back on the rollback journal, so that
 // the one file holds everything (a copy of it is complete).
-TEST(OpenDatabase, PeriodFileInWalModeIsPutBackOnTheRollbackJournal) {
+TEST(OpenDatabase, PeriodFileInWalModeIsPutBackOnTheRollbackJournal)
+{
     TempDir dir;
     const std::string path = makePeriodFile(dir);
     rawExec(path, "PRAGMA journal_mode=WAL");

@@ -17,9 +17,12 @@ struct WidthCase {
     const char* name;
     const char* field;
     long long value;
-    bool held;      // false: refused as out of range
+    bool held;  // false: refused as out of range
 };
-void PrintTo(const WidthCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WidthCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class PeriodFigureWidth : public ::testing::TestWithParam<WidthCase> {
 protected:
@@ -36,7 +39,8 @@ protected:
 
 }  // namespace
 
-TEST_P(PeriodFigureWidth, WrittenThroughTheAccountsInUseAndReadBackWhole) {
+TEST_P(PeriodFigureWidth, WrittenThroughTheAccountsInUseAndReadBackWhole)
+{
     const WidthCase& c = GetParam();
     auto db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
     auto accounts = db->OpenRecordset("Q_使用勘定科目表");
@@ -51,16 +55,20 @@ TEST_P(PeriodFigureWidth, WrittenThroughTheAccountsInUseAndReadBackWhole) {
             EXPECT_EQ(e.code(), DaoError::Code::Overflow);
         }
         accounts->CancelUpdate();
-        EXPECT_EQ(rawCount(path, std::string("SELECT ") + c.field + " FROM 勘定科目コード表 WHERE 勘定科目コード = '" + code + "'"),
-                  0);
+        EXPECT_EQ(
+            rawCount(path,
+                     std::string("SELECT ") + c.field + " FROM 勘定科目コード表 WHERE 勘定科目コード = '" + code + "'"),
+            0);
         return;
     }
     accounts->set(c.field, Value(c.value));
     accounts->Update();
-    EXPECT_EQ(rawText(path, std::string("SELECT typeof(") + c.field + ") FROM 勘定科目コード表 WHERE 勘定科目コード = '" + code + "'"),
+    EXPECT_EQ(rawText(path,
+                      std::string("SELECT typeof(") + c.field + ") FROM 勘定科目コード表 WHERE 勘定科目コード = '"
+                          + code + "'"),
               "integer");
-    auto again = db->OpenRecordset(std::string("SELECT ") + c.field + " AS 値 FROM Q_使用勘定科目表 WHERE 勘定科目コード = '"
-                                       + code + "'",
+    auto again = db->OpenRecordset(std::string("SELECT ") + c.field
+                                       + " AS 値 FROM Q_使用勘定科目表 WHERE 勘定科目コード = '" + code + "'",
                                    RecordsetType::Snapshot);
     EXPECT_EQ(again->get("値").toInt64(), c.value);
 }

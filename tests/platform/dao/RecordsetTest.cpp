@@ -21,7 +21,8 @@ protected:
     std::shared_ptr<Database> db = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
 
     // The walk from the current row to the end, as "伝票番号/追番".
-    static std::vector<std::string> walk(Recordset& rs) {
+    static std::vector<std::string> walk(Recordset& rs)
+    {
         std::vector<std::string> rows;
         for (; !rs.EOF_(); rs.MoveNext())
             rows.push_back(rs.get("伝票番号").toText() + "/" + rs.get("追番").toText());
@@ -32,7 +33,8 @@ protected:
 
 }  // namespace
 
-TEST_F(RecordsetTest, SavedQueryAndSqlTextKeepTheQueryOrder) {
+TEST_F(RecordsetTest, SavedQueryAndSqlTextKeepTheQueryOrder)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     EXPECT_EQ(walk(*rs), (Rows{"001/1", "001/2", "003/1", "002/1"}));
     auto sales = db->OpenRecordset("SELECT * FROM Q_仕訳台帳 WHERE (小分類='売上原価' or 小分類2='売上原価')");
@@ -41,7 +43,8 @@ TEST_F(RecordsetTest, SavedQueryAndSqlTextKeepTheQueryOrder) {
     EXPECT_EQ(walk(*table), (Rows{"002/1", "001/1", "003/1", "001/2"}));
 }
 
-TEST_F(RecordsetTest, MovingPastEitherEnd) {
+TEST_F(RecordsetTest, MovingPastEitherEnd)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     EXPECT_FALSE(rs->BOF());
     EXPECT_EQ(rs->RecordCount(), 4);
@@ -73,7 +76,8 @@ TEST_F(RecordsetTest, MovingPastEitherEnd) {
     }
 }
 
-TEST_F(RecordsetTest, BookmarksReturnToTheirRow) {
+TEST_F(RecordsetTest, BookmarksReturnToTheirRow)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     rs->Move(2);
     const Bookmark mark = rs->getBookmark();
@@ -85,7 +89,8 @@ TEST_F(RecordsetTest, BookmarksReturnToTheirRow) {
     EXPECT_THROW(rs->setBookmark(mark), DaoError);
 }
 
-TEST_F(RecordsetTest, FindsWithCriteriaAndKeepsPositionOnFailure) {
+TEST_F(RecordsetTest, FindsWithCriteriaAndKeepsPositionOnFailure)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     rs->FindFirst("勘定科目名2 = '売上高'");
     EXPECT_FALSE(rs->NoMatch());
@@ -106,10 +111,17 @@ TEST_F(RecordsetTest, FindsWithCriteriaAndKeepsPositionOnFailure) {
     EXPECT_THROW(rs->FindFirst("伝票番号 = '1"), DaoError);
 }
 
-TEST_F(RecordsetTest, NamesWithQuotesAreFoundLikeAnyOther) {
-    struct Case { std::string name; bool found; };
-    const Case cases[] = {{"O'Brien's 手数料", true}, {"O'Brien", false}, {"現金", true},
-                          {"' OR '1'='1", false}, {"x' Or 勘定科目名 Like '*", false}};
+TEST_F(RecordsetTest, NamesWithQuotesAreFoundLikeAnyOther)
+{
+    struct Case {
+        std::string name;
+        bool found;
+    };
+    const Case cases[] = {{"O'Brien's 手数料", true},
+                          {"O'Brien", false},
+                          {"現金", true},
+                          {"' OR '1'='1", false},
+                          {"x' Or 勘定科目名 Like '*", false}};
     auto rs = db->OpenRecordset("Q_勘定科目コード表");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -127,7 +139,8 @@ TEST_F(RecordsetTest, NamesWithQuotesAreFoundLikeAnyOther) {
     EXPECT_EQ(journal->get("入金").toInt32(), 2000);
 }
 
-TEST_F(RecordsetTest, DynasetMembershipIsFixedAtOpen) {
+TEST_F(RecordsetTest, DynasetMembershipIsFixedAtOpen)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     auto other = DBEngine::instance().Workspaces(0)->OpenDatabase(path);
     other->Execute("INSERT INTO 仕訳台帳(日付, 伝票番号, 追番) VALUES ('2024-03-31', '000', 1)");
@@ -143,7 +156,8 @@ TEST_F(RecordsetTest, DynasetMembershipIsFixedAtOpen) {
     EXPECT_EQ(walk(*reopened), (Rows{"000/1", "001/1", "001/2", "002/1"}));
 }
 
-TEST_F(RecordsetTest, RowsAddedThroughTheDynasetComeAtItsEnd) {
+TEST_F(RecordsetTest, RowsAddedThroughTheDynasetComeAtItsEnd)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     rs->MoveNext();
     rs->AddNew();
@@ -155,8 +169,8 @@ TEST_F(RecordsetTest, RowsAddedThroughTheDynasetComeAtItsEnd) {
     EXPECT_EQ(rs->get("追番").toInt32(), 2);  // still the row current before AddNew
     rs->setBookmark(rs->LastModified());
     EXPECT_EQ(rs->get("伝票番号").toText(), "000");
-    EXPECT_EQ(rs->get("勘定科目名").toText(), "現金");   // joined column read back
-    EXPECT_EQ(rs->get("入金").toInt32(), 0);              // the table's default
+    EXPECT_EQ(rs->get("勘定科目名").toText(), "現金");  // joined column read back
+    EXPECT_EQ(rs->get("入金").toInt32(), 0);            // the table's default
     EXPECT_EQ(rs->get("決算仕訳").toBool(), false);
     EXPECT_TRUE(rs->get("摘要").isNull());
     rs->MoveFirst();
@@ -164,7 +178,8 @@ TEST_F(RecordsetTest, RowsAddedThroughTheDynasetComeAtItsEnd) {
     EXPECT_EQ(rawCount(path, "SELECT count(*) FROM 仕訳台帳"), 5);
 }
 
-TEST_F(RecordsetTest, EditAndDeleteReachTheBaseTable) {
+TEST_F(RecordsetTest, EditAndDeleteReachTheBaseTable)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     rs->FindFirst("伝票番号 = '003'");
     rs->Edit();
@@ -177,7 +192,7 @@ TEST_F(RecordsetTest, EditAndDeleteReachTheBaseTable) {
     rs->CancelUpdate();
     EXPECT_EQ(rs->get("摘要").toText(), "現金仕入（訂正）");
     rs->MoveFirst();
-    while (!rs->EOF_()) {   // the delete-all loop of the windows
+    while (!rs->EOF_()) {  // the delete-all loop of the windows
         rs->Delete();
         rs->MoveNext();
     }
@@ -186,7 +201,8 @@ TEST_F(RecordsetTest, EditAndDeleteReachTheBaseTable) {
     EXPECT_TRUE(rs->BOF() && rs->EOF_());
 }
 
-TEST_F(RecordsetTest, JoinedColumnsAreReadOnly) {
+TEST_F(RecordsetTest, JoinedColumnsAreReadOnly)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     rs->Edit();
     try {
@@ -207,7 +223,8 @@ TEST_F(RecordsetTest, JoinedColumnsAreReadOnly) {
     }
 }
 
-TEST_F(RecordsetTest, SnapshotIsACopyTakenAtOpen) {
+TEST_F(RecordsetTest, SnapshotIsACopyTakenAtOpen)
+{
     auto snap = db->OpenRecordset("Q_仕訳台帳", RecordsetType::Snapshot);
     db->Execute("UPDATE 仕訳台帳 SET 摘要 = '変更後'");
     db->Execute("DELETE FROM 仕訳台帳 WHERE 伝票番号 = '001'");
@@ -217,7 +234,8 @@ TEST_F(RecordsetTest, SnapshotIsACopyTakenAtOpen) {
     EXPECT_THROW(snap->Edit(), DaoError);
 }
 
-TEST_F(RecordsetTest, OpenRecordsetNeverBlocksAWriter) {
+TEST_F(RecordsetTest, OpenRecordsetNeverBlocksAWriter)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     rs->MoveNext();
     // Another handle of this process.
@@ -226,8 +244,9 @@ TEST_F(RecordsetTest, OpenRecordsetNeverBlocksAWriter) {
     // Another process's connection, with no patience at all.
     sqlite3* raw = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &raw), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(raw, "UPDATE 仕訳台帳 SET 摘要 = '別プロセス' WHERE 伝票番号 = '003'", nullptr, nullptr, nullptr),
-              SQLITE_OK);
+    EXPECT_EQ(
+        sqlite3_exec(raw, "UPDATE 仕訳台帳 SET 摘要 = '別プロセス' WHERE 伝票番号 = '003'", nullptr, nullptr, nullptr),
+        SQLITE_OK);
     sqlite3_close(raw);
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     rs->MoveNext();
@@ -236,7 +255,8 @@ TEST_F(RecordsetTest, OpenRecordsetNeverBlocksAWriter) {
     EXPECT_EQ(rs->get("摘要").toText(), "他の窓");
 }
 
-TEST_F(RecordsetTest, RowsLeavingAFilteredQueryStayMembersUntilReopened) {
+TEST_F(RecordsetTest, RowsLeavingAFilteredQueryStayMembersUntilReopened)
+{
     auto rs = db->OpenRecordset("Q_使用勘定科目表");
     EXPECT_EQ(rs->RecordCount(), 4);
     rs->AddNew();
@@ -260,7 +280,8 @@ TEST_F(RecordsetTest, RowsLeavingAFilteredQueryStayMembersUntilReopened) {
 
 // An SQL text is read again by key after a write, as a subquery: a closing ";"
 // must not break that.
-TEST_F(RecordsetTest, SqlTextWithAClosingSemicolonShowsChangedRows) {
+TEST_F(RecordsetTest, SqlTextWithAClosingSemicolonShowsChangedRows)
+{
     auto rs = db->OpenRecordset("SELECT * FROM Q_仕訳台帳 WHERE 小分類2 = '売上高' ; \n");
     db->Execute("UPDATE 仕訳台帳 SET 摘要 = '売上（訂正）' WHERE 伝票番号 = '001' AND 追番 = 2");
     EXPECT_EQ(walk(*rs), (Rows{"001/1", "001/2"}));
@@ -271,7 +292,8 @@ TEST_F(RecordsetTest, SqlTextWithAClosingSemicolonShowsChangedRows) {
 // A walk over the rows of a query, read straight from the file: each row once,
 // in the query's order, with the parameters bound, nulls as empty and 0; a
 // query naming nothing the file holds fails with the table in the message.
-TEST_F(RecordsetTest, ForEachRowWalksTheQueryWithItsParameters) {
+TEST_F(RecordsetTest, ForEachRowWalksTheQueryWithItsParameters)
+{
     rawExec(path, "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要) VALUES ('2024-04-05', '004', 1, NULL)");
     std::vector<std::string> rows;
     db->ForEachRow("SELECT 伝票番号, 追番, 摘要 FROM 仕訳台帳 WHERE 日付 >= ? ORDER BY 伝票番号", {Value("2024-04-02")},

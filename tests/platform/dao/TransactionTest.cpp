@@ -16,13 +16,16 @@ protected:
     std::string path = makePeriodFile(dir);
     std::shared_ptr<Workspace> workspace = DBEngine::instance().Workspaces(0);
     std::shared_ptr<Database> db = workspace->OpenDatabase(path);
-    void TearDown() override {
+    void TearDown() override
+    {
         DBEngine::instance().clearFailurePlan();
-        while (workspace->inTransaction()) workspace->Rollback();
+        while (workspace->inTransaction())
+            workspace->Rollback();
     }
 
     // One voucher of `rows` rows, added through the journal query.
-    void addVoucher(Recordset& rs, const std::string& number, int rows) {
+    void addVoucher(Recordset& rs, const std::string& number, int rows)
+    {
         for (int i = 1; i <= rows; ++i) {
             rs.AddNew();
             rs.set("日付", "2024/5/1");
@@ -37,7 +40,8 @@ protected:
 
 }  // namespace
 
-TEST_F(TransactionTest, CommitKeepsAndRollbackUndoesEveryDatabaseOfTheWorkspace) {
+TEST_F(TransactionTest, CommitKeepsAndRollbackUndoesEveryDatabaseOfTheWorkspace)
+{
     TempDir otherDir;
     const std::string otherPath = makePeriodFile(otherDir, "次期.mdb");
     auto other = workspace->OpenDatabase(otherPath);
@@ -58,7 +62,8 @@ TEST_F(TransactionTest, CommitKeepsAndRollbackUndoesEveryDatabaseOfTheWorkspace)
     EXPECT_EQ(journalRows(), 6);
 }
 
-TEST_F(TransactionTest, FailedWriteInsideTransactionLeavesNothingHalfWritten) {
+TEST_F(TransactionTest, FailedWriteInsideTransactionLeavesNothingHalfWritten)
+{
     const FailurePlan::Kind kinds[] = {FailurePlan::Kind::WriteFails, FailurePlan::Kind::DiskFull};
     for (auto kind : kinds) {
         SCOPED_TRACE(static_cast<int>(kind));
@@ -69,9 +74,11 @@ TEST_F(TransactionTest, FailedWriteInsideTransactionLeavesNothingHalfWritten) {
             addVoucher(*rs, "200", 4);
             FAIL() << "no failure";
         } catch (const DaoError& e) {
-            EXPECT_EQ(e.code(), kind == FailurePlan::Kind::DiskFull ? DaoError::Code::DiskFull : DaoError::Code::WriteFailed);
+            EXPECT_EQ(e.code(),
+                      kind == FailurePlan::Kind::DiskFull ? DaoError::Code::DiskFull : DaoError::Code::WriteFailed);
             EXPECT_NE(std::string(e.what()).find("ファイル「" + path + "」の「仕訳台帳」に書き込めませんでした"),
-                      std::string::npos) << e.what();
+                      std::string::npos)
+                << e.what();
             EXPECT_EQ(rs->editMode(), EditState::AddNew);  // the buffer stays for CancelUpdate
             rs->CancelUpdate();
             workspace->Rollback();
@@ -82,7 +89,8 @@ TEST_F(TransactionTest, FailedWriteInsideTransactionLeavesNothingHalfWritten) {
     }
 }
 
-TEST_F(TransactionTest, AFailedCommitIsRolledBackAndLeavesNoTransactionOpen) {
+TEST_F(TransactionTest, AFailedCommitIsRolledBackAndLeavesNoTransactionOpen)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     DBEngine::instance().setFailurePlan({FailurePlan::Kind::CommitFails, 1, false});
     EXPECT_THROW(RunInTransaction(*workspace, [&] { addVoucher(*rs, "300", 2); }, {rs.get()}), DaoError);
@@ -96,7 +104,8 @@ TEST_F(TransactionTest, AFailedCommitIsRolledBackAndLeavesNoTransactionOpen) {
     EXPECT_EQ(journalRows(), 5);
 }
 
-TEST_F(TransactionTest, EveryWriteAfterTheFailurePointFails) {
+TEST_F(TransactionTest, EveryWriteAfterTheFailurePointFails)
+{
     DBEngine::instance().setFailurePlan({FailurePlan::Kind::WriteFails, 1, true});
     EXPECT_THROW(db->Execute("DELETE FROM 仕訳台帳"), DaoError);
     EXPECT_THROW(db->Execute("DELETE FROM 仕訳台帳 WHERE 追番 = ?", {Value(1)}), DaoError);
@@ -105,14 +114,16 @@ TEST_F(TransactionTest, EveryWriteAfterTheFailurePointFails) {
     EXPECT_EQ(journalRows(), 3);
 }
 
-TEST_F(TransactionTest, ExecuteBindsParametersNeverSplicesThem) {
+TEST_F(TransactionTest, ExecuteBindsParametersNeverSplicesThem)
+{
     const std::string name = "x'); DROP TABLE 仕訳台帳; --";
     EXPECT_EQ(db->Execute("UPDATE 仕訳台帳 SET 取引先 = ? WHERE 伝票番号 = ?", {Value(name), Value("002")}), 1);
     EXPECT_EQ(rawText(path, "SELECT 取引先 FROM 仕訳台帳 WHERE 伝票番号 = '002'"), name);
     EXPECT_EQ(journalRows(), 4);
 }
 
-TEST_F(TransactionTest, InnerRollbackUndoesOnlyTheInnerLevel) {
+TEST_F(TransactionTest, InnerRollbackUndoesOnlyTheInnerLevel)
+{
     auto rs = db->OpenRecordset("Q_仕訳台帳");
     workspace->BeginTrans();
     addVoucher(*rs, "300", 1);

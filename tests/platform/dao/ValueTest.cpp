@@ -14,8 +14,7 @@ using dao::Value;
 
 namespace {
 
-template <typename F>
-DaoError::Code errorCodeOf(F&& f)
+template <typename F> DaoError::Code errorCodeOf(F&& f)
 {
     try {
         f();
@@ -37,15 +36,19 @@ struct NumericCase {
 TEST(ValueNumericText, ReadsTextsAsTheUserTypesThem)
 {
     const std::vector<NumericCase> cases = {
-        {"1,000", true, 1000},         {"1,234,567", true, 1234567}, {" -12 ", true, -12},
-        {"+7", true, 7},               {"3.5", true, 3.5},           {".5", true, 0.5},
-        {"5.", true, 5},               {"-1,000.25", true, -1000.25}, {"1e3", true, 1000},
-        {"0", true, 0},                {"\t42\t", true, 42},
-        {"", false, 0},                {"   ", false, 0},           {"abc", false, 0},
-        {"12abc", false, 0},           {"1 2", false, 0},           {",100", false, 0},
-        {"100,", false, 0},            {"1,,000", false, 0},        {"-", false, 0},
-        {".", false, 0},               {"1e", false, 0},            {"--1", false, 0},
-        {"2024/4/1", false, 0},        {"１２３", false, 0},
+        {"1,000", true, 1000}, {"1,234,567", true, 1234567},
+        {" -12 ", true, -12},  {"+7", true, 7},
+        {"3.5", true, 3.5},    {".5", true, 0.5},
+        {"5.", true, 5},       {"-1,000.25", true, -1000.25},
+        {"1e3", true, 1000},   {"0", true, 0},
+        {"\t42\t", true, 42},  {"", false, 0},
+        {"   ", false, 0},     {"abc", false, 0},
+        {"12abc", false, 0},   {"1 2", false, 0},
+        {",100", false, 0},    {"100,", false, 0},
+        {"1,,000", false, 0},  {"-", false, 0},
+        {".", false, 0},       {"1e", false, 0},
+        {"--1", false, 0},     {"2024/4/1", false, 0},
+        {"１２３", false, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -75,10 +78,22 @@ struct RoundCase {
 TEST(ValueToInteger, RoundsHalfToEven)
 {
     const std::vector<RoundCase> cases = {
-        {Value(0.5), 0},     {Value(1.5), 2},     {Value(2.5), 2},   {Value(3.5), 4},
-        {Value(-0.5), 0},    {Value(-1.5), -2},   {Value(-2.5), -2}, {Value(2.4999), 2},
-        {Value(2.5001), 3},  {Value("2.5"), 2},   {Value("3.5"), 4}, {Value("1,000"), 1000},
-        {Value(" -12 "), -12}, {Value(true), -1}, {Value(false), 0}, {Value(), 0},
+        {Value(0.5), 0},
+        {Value(1.5), 2},
+        {Value(2.5), 2},
+        {Value(3.5), 4},
+        {Value(-0.5), 0},
+        {Value(-1.5), -2},
+        {Value(-2.5), -2},
+        {Value(2.4999), 2},
+        {Value(2.5001), 3},
+        {Value("2.5"), 2},
+        {Value("3.5"), 4},
+        {Value("1,000"), 1000},
+        {Value(" -12 "), -12},
+        {Value(true), -1},
+        {Value(false), 0},
+        {Value(), 0},
         {Value("9223372036854775807"), INT64_MAX},
     };
     for (const auto& c : cases) {
@@ -93,8 +108,8 @@ TEST(ValueToInteger, Int32OverflowIsAnErrorNeverAWrap)
     EXPECT_EQ(Value("-2,147,483,648").toInt32(), INT32_MIN);
     EXPECT_EQ(Value(2147483647.4).toInt32(), 2147483647);
     const std::vector<Value> tooLarge = {
-        Value(2147483648LL), Value(-2147483649LL), Value("2,147,483,648"), Value(2147483647.5),
-        Value(-2147483648.6), Value(1e30), Value("99999999999999999999"),
+        Value(2147483648LL),  Value(-2147483649LL), Value("2,147,483,648"),        Value(2147483647.5),
+        Value(-2147483648.6), Value(1e30),          Value("99999999999999999999"),
     };
     for (const auto& v : tooLarge) {
         SCOPED_TRACE(v.toText());
@@ -135,7 +150,7 @@ TEST(ValueToText, WritesEachKindPlainly)
         {Value(0.1), "0.1"},
         {Value(-0.0), "0"},
         {Value(1234567.25), "1234567.25"},
-        {Value(0.1 + 0.2), "0.3"},                  // fifteen significant digits
+        {Value(0.1 + 0.2), "0.3"},  // fifteen significant digits
         {Value(1000 * 1.08), "1080"},
         {Value(-2147483648.0), "-2147483648"},
         {Value(123456789012345.0), "123456789012345"},
@@ -185,12 +200,25 @@ TEST(ValueToDate, DatesAndDateTextsOnly)
 
 TEST(DateValidity, FollowsTheGregorianCalendar)
 {
-    struct Case { Date date; bool valid; };
+    struct Case {
+        Date date;
+        bool valid;
+    };
     const std::vector<Case> cases = {
-        {{2024, 2, 29}, true},  {{2023, 2, 29}, false}, {{2000, 2, 29}, true}, {{1900, 2, 29}, false},
-        {{2024, 4, 30}, true},  {{2024, 4, 31}, false}, {{2024, 12, 31}, true}, {{2024, 13, 1}, false},
-        {{2024, 0, 1}, false},  {{2024, 1, 0}, false},  {{0, 1, 1}, false},
-        {{2024, 1, 1, 23, 59, 59}, true}, {{2024, 1, 1, 24, 0, 0}, false}, {{2024, 1, 1, 0, 60, 0}, false},
+        {{2024, 2, 29}, true},
+        {{2023, 2, 29}, false},
+        {{2000, 2, 29}, true},
+        {{1900, 2, 29}, false},
+        {{2024, 4, 30}, true},
+        {{2024, 4, 31}, false},
+        {{2024, 12, 31}, true},
+        {{2024, 13, 1}, false},
+        {{2024, 0, 1}, false},
+        {{2024, 1, 0}, false},
+        {{0, 1, 1}, false},
+        {{2024, 1, 1, 23, 59, 59}, true},
+        {{2024, 1, 1, 24, 0, 0}, false},
+        {{2024, 1, 1, 0, 60, 0}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.date.isoText());
@@ -200,7 +228,10 @@ TEST(DateValidity, FollowsTheGregorianCalendar)
 
 TEST(DateParse, AcceptsTheFormsTheProgramWrites)
 {
-    struct Case { const char* text; Date expected; };
+    struct Case {
+        const char* text;
+        Date expected;
+    };
     const std::vector<Case> cases = {
         {"2024/4/1", {2024, 4, 1}},
         {"2024/04/01", {2024, 4, 1}},
@@ -221,9 +252,9 @@ TEST(DateParse, AcceptsTheFormsTheProgramWrites)
 
 TEST(DateParse, RejectsWhatIsNoDate)
 {
-    for (const char* text : {"2024/2/30", "2023/2/29", "2024/13/1", "2024/4/31", "", "abc", "2024/4",
-                             "24/4/1", "2024/4-1", "2024/4/1x", "2024/4/1 25:00", "2024/4/1 9",
-                             "2024/4/1 9:60", "2024/004/1", "20240401", "4/1/2024"}) {
+    for (const char* text :
+         {"2024/2/30", "2023/2/29", "2024/13/1", "2024/4/31", "", "abc", "2024/4", "24/4/1", "2024/4-1", "2024/4/1x",
+          "2024/4/1 25:00", "2024/4/1 9", "2024/4/1 9:60", "2024/004/1", "20240401", "4/1/2024"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(Date::parse(text));
     }
@@ -241,11 +272,13 @@ TEST(DateIsoText, IsTheStoredForm)
 
 TEST(DateDayNumber, CountsDaysAcrossMonthsYearsAndLeapDays)
 {
-    struct Case { Date date; long long days; };
+    struct Case {
+        Date date;
+        long long days;
+    };
     const std::vector<Case> cases = {
-        {{1970, 1, 1}, 0},     {{1970, 1, 2}, 1},      {{1969, 12, 31}, -1},
-        {{2000, 3, 1}, 11017}, {{2024, 2, 29}, 19782}, {{2024, 3, 1}, 19783},
-        {{1899, 12, 30}, -25569},
+        {{1970, 1, 1}, 0},      {{1970, 1, 2}, 1},     {{1969, 12, 31}, -1},     {{2000, 3, 1}, 11017},
+        {{2024, 2, 29}, 19782}, {{2024, 3, 1}, 19783}, {{1899, 12, 30}, -25569},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.date.isoText());

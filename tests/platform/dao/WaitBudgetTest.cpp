@@ -40,7 +40,8 @@ protected:
     void TearDown() override
     {
         DBEngine::instance().setBusyWait(DBEngine::kDefaultBusyWait);
-        while (workspace->inTransaction()) workspace->Rollback();
+        while (workspace->inTransaction())
+            workspace->Rollback();
     }
 
     // Runs `statement`, which must fail because the file is in use.
@@ -80,7 +81,10 @@ struct BlockedStatementCase {
     std::function<void(Workspace&, Database&)> run;
 };
 
-void PrintTo(const BlockedStatementCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BlockedStatementCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BlockedStatementTest : public WaitBudgetTest, public ::testing::WithParamInterface<BlockedStatementCase> {};
 
@@ -104,10 +108,10 @@ TEST_P(BlockedStatementTest, FiveOfThemInOneOperationWaitNoLongerThanTheBudget)
 
 INSTANTIATE_TEST_SUITE_P(
     Statements, BlockedStatementTest,
-    ::testing::Values(
-        BlockedStatementCase{"Read", [](Workspace&, Database& d) { d.OpenRecordset("会計設定"); }},
-        BlockedStatementCase{"Write", [](Workspace&, Database& d) { d.Execute("UPDATE 会計設定 SET 事業所名 = '変更'"); }},
-        BlockedStatementCase{"Transaction", [](Workspace& w, Database&) { w.BeginTrans(); }}),
+    ::testing::Values(BlockedStatementCase{"Read", [](Workspace&, Database& d) { d.OpenRecordset("会計設定"); }},
+                      BlockedStatementCase{
+                          "Write", [](Workspace&, Database& d) { d.Execute("UPDATE 会計設定 SET 事業所名 = '変更'"); }},
+                      BlockedStatementCase{"Transaction", [](Workspace& w, Database&) { w.BeginTrans(); }}),
     testsupport::kCaseName);
 
 // A wait that ends in time leaves only the rest of the budget to the
@@ -157,12 +161,13 @@ TEST_F(WaitBudgetTest, AWalkThatCannotCheckTheFileSaysItIsInUse)
 {
     auto journal = db->OpenRecordset("Q_仕訳台帳");
     ASSERT_EQ(journal->RecordCount(), 4);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));   // the last check is old now
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the last check is old now
     OtherProgram other(path);
     other.exec("BEGIN EXCLUSIVE");
     const Clock::time_point start = Clock::now();
     expectInUse([&] {
-        for (journal->MoveFirst(); !journal->EOF_(); journal->MoveNext()) journal->get("摘要");
+        for (journal->MoveFirst(); !journal->EOF_(); journal->MoveNext())
+            journal->get("摘要");
     });
     EXPECT_LT(secondsSince(start), 1.6 * 0.4);
     other.exec("ROLLBACK");

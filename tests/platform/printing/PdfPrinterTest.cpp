@@ -20,9 +20,9 @@
 namespace {
 
 // The output of a poppler tool on `pdf`; skips the test when the tool is missing.
-#define RUN_POPPLER(result, tool, ...)                                              \
-    if (QStandardPaths::findExecutable(tool).isEmpty())                             \
-        GTEST_SKIP() << tool " is not installed";                                   \
+#define RUN_POPPLER(result, tool, ...)                                                                                 \
+    if (QStandardPaths::findExecutable(tool).isEmpty())                                                                \
+        GTEST_SKIP() << tool " is not installed";                                                                      \
     const QString result = runTool(tool, {__VA_ARGS__})
 
 QString runTool(const QString& tool, const QStringList& args)
@@ -59,7 +59,7 @@ TEST(PdfPrinter, TextIsSelectableAtItsColumnsWithFontsEmbedded)
     {
         printing::PdfPrinter pdf(path);
         pdf.setFontSize(9);
-        pdf.printAtColumn(1, "1234567890123456789012345678901234567890");   // a ruler
+        pdf.printAtColumn(1, "1234567890123456789012345678901234567890");  // a ruler
         pdf.printAtColumn(10, "日本語の行", false);
         pdf.printAtColumn(30, "ABC123");
         pdf.printAtColumn(10, "Total", false);
@@ -74,8 +74,7 @@ TEST(PdfPrinter, TextIsSelectableAtItsColumnsWithFontsEmbedded)
     RUN_POPPLER(text, "pdftotext", "-layout", QString::fromStdString(path), "-");
     const QString japanese = lineWith(text, "日本語の行");
     EXPECT_EQ(japanese.indexOf("日本語の行"), 9) << japanese.toStdString();
-    EXPECT_EQ(japanese.indexOf("ABC123"), lineWith(text, "Total").indexOf("1,234,567"))
-        << text.toStdString();
+    EXPECT_EQ(japanese.indexOf("ABC123"), lineWith(text, "Total").indexOf("1,234,567")) << text.toStdString();
     EXPECT_EQ(lineWith(text, "Total").indexOf("1,234,567"), 29) << text.toStdString();
     EXPECT_EQ(lineWith(text, "明朝の行").indexOf("明朝の行"), 9);
     EXPECT_EQ(text.count('\f'), 1) << "one page: the new page before the end makes none";
@@ -98,12 +97,12 @@ TEST(PdfPrinter, TheWidestPrintedLineStaysOnThePaper)
     std::string row;
     for (int i = 0; i < 110; ++i)
         row += static_cast<char>('0' + i % 10);
-    row += "みずほ銀行渋谷";   // the last 14 bytes: 124 in all
+    row += "みずほ銀行渋谷";  // the last 14 bytes: 124 in all
     {
         printing::PdfPrinter pdf(path);
         pdf.setFontSize(9);
         EXPECT_GE(pdf.scaleWidth(), (9 + 124) * 4.5);
-        EXPECT_NEAR(pdf.scaleHeight() / pdf.scaleWidth(), 813.5 / 566.9, 0.001);   // A4's shape
+        EXPECT_NEAR(pdf.scaleHeight() / pdf.scaleWidth(), 813.5 / 566.9, 0.001);  // A4's shape
         pdf.printAtColumn(10, row);
         pdf.printAtColumn(1, "1234567890");
         pdf.endDoc();
@@ -113,7 +112,7 @@ TEST(PdfPrinter, TheWidestPrintedLineStaysOnThePaper)
     ASSERT_FALSE(word.isEmpty()) << boxes.toStdString();
     const QRegularExpression xMax(QStringLiteral("xMax=\"([0-9.]+)\""));
     const double right = xMax.match(word).captured(1).toDouble();
-    EXPECT_LE(right, 595.0 - 14.0) << word.toStdString();   // inside the right margin of A4
+    EXPECT_LE(right, 595.0 - 14.0) << word.toStdString();  // inside the right margin of A4
 
     RUN_POPPLER(text, "pdftotext", "-layout", QString::fromStdString(path), "-");
     EXPECT_EQ(lineWith(text, "みずほ").indexOf("0123"), 9) << text.toStdString();
@@ -133,12 +132,13 @@ TEST(PdfPrinter, EachPageOfAPrintoutIsOneSheetWithItsHeader)
         const auto gap = [&pdf](double heights) { pdf.setCurrentY(pdf.currentY() + heights * 9); };
         for (int page = 1; page <= 2; ++page) {
             gap(1.3);
-            pdf.printAtColumn(10, "【テスト商事】 会計 現金出納帳     2024/05/01(水) 14:05    ページ   "
-                                      + std::to_string(page));
+            pdf.printAtColumn(
+                10, "【テスト商事】 会計 現金出納帳     2024/05/01(水) 14:05    ページ   " + std::to_string(page));
             gap(0.3 + 1.3);
             for (int row = 1; row <= rowsOnPage[page - 1]; ++row) {
-                pdf.printAtColumn(10, "P" + std::to_string(page) + "R" + std::to_string(row) + std::string(100, '.')
-                                          + "みずほ銀行渋谷");
+                pdf.printAtColumn(10,
+                                  "P" + std::to_string(page) + "R" + std::to_string(row) + std::string(100, '.')
+                                      + "みずほ銀行渋谷");
                 gap(0.3);
             }
             pdf.newPage();
@@ -155,7 +155,8 @@ TEST(PdfPrinter, EachPageOfAPrintoutIsOneSheetWithItsHeader)
         QStringList lines = text.split('\n', Qt::SkipEmptyParts);
         lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
         ASSERT_FALSE(lines.isEmpty());
-        EXPECT_TRUE(lines.front().contains(QRegularExpression(QStringLiteral("ページ\\s+") + n + QStringLiteral("\\s*$"))))
+        EXPECT_TRUE(
+            lines.front().contains(QRegularExpression(QStringLiteral("ページ\\s+") + n + QStringLiteral("\\s*$"))))
             << lines.front().toStdString();
         const QString last = QStringLiteral("P%1R%2.").arg(page).arg(rowsOnPage[page - 1]);
         EXPECT_TRUE(text.contains(last)) << text.toStdString();
@@ -165,7 +166,7 @@ TEST(PdfPrinter, EachPageOfAPrintoutIsOneSheetWithItsHeader)
     const QRegularExpression box(QStringLiteral("xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
     for (auto it = box.globalMatch(boxes); it.hasNext();) {
         const auto match = it.next();
-        EXPECT_LE(match.captured(1).toDouble(), 595.3 - 14.0);   // A4 less the 5 mm margin
+        EXPECT_LE(match.captured(1).toDouble(), 595.3 - 14.0);  // A4 less the 5 mm margin
         EXPECT_LE(match.captured(2).toDouble(), 841.9 - 14.0);
     }
 }
@@ -173,11 +174,11 @@ TEST(PdfPrinter, EachPageOfAPrintoutIsOneSheetWithItsHeader)
 TEST(PdfFolderPrinter, EachRunIsANewFileAndTheUserIsTold)
 {
     QTemporaryDir home;
-    const QString folder = home.filePath("印刷");   // made on the first run
+    const QString folder = home.filePath("印刷");  // made on the first run
     std::vector<std::string> notices;
-    auto device = printing::makePdfFolderPrinter(folder.toStdString(),
-                                                 [&](const std::string& m) { notices.push_back(m); });
-    device->endDoc();                  // a run with nothing printed: no file, no notice
+    auto device =
+        printing::makePdfFolderPrinter(folder.toStdString(), [&](const std::string& m) { notices.push_back(m); });
+    device->endDoc();  // a run with nothing printed: no file, no notice
     EXPECT_TRUE(notices.empty());
     for (const char* text : {"一回目", "二回目"}) {
         device->printAtColumn(10, text);
@@ -191,8 +192,7 @@ TEST(PdfFolderPrinter, EachRunIsANewFileAndTheUserIsTold)
         const std::string message = printing::pdfSavedMessage(QDir(folder).filePath(file).toStdString());
         EXPECT_NE(std::find(notices.begin(), notices.end(), message), notices.end()) << message;
     }
-    EXPECT_EQ(printing::pdfSavedMessage("/x/a.pdf"),
-              "プリンタが見つからないため、PDFファイルに保存しました：/x/a.pdf");
+    EXPECT_EQ(printing::pdfSavedMessage("/x/a.pdf"), "プリンタが見つからないため、PDFファイルに保存しました：/x/a.pdf");
 }
 
 TEST(PrinterChoice, WithoutASystemPrinterTheProgramPrintsToPdf)

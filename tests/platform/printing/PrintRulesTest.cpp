@@ -20,7 +20,11 @@ protected:
     printing::RecordingPrinter& p = printing::installRecordingPrinter();
 
     // One line pitch of the printouts: 1.3 text heights.
-    void blankLine() { p.setCurrentY(p.currentY() + 1.3 * p.textHeight("1")); p.setCurrentX(0); }
+    void blankLine()
+    {
+        p.setCurrentY(p.currentY() + 1.3 * p.textHeight("1"));
+        p.setCurrentX(0);
+    }
 
     std::vector<Kind> kinds() const
     {
@@ -67,11 +71,14 @@ TEST_F(PrintRules, PagesOfARunReadBackAsPrinted)
 // No page is ever empty, whatever the order of new pages and the end.
 struct EmptyPageCase {
     const char* name;
-    std::vector<const char*> steps;   // "text", "newPage", "endDoc"
+    std::vector<const char*> steps;  // "text", "newPage", "endDoc"
     std::size_t pages;
     int documents;
 };
-void PrintTo(const EmptyPageCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EmptyPageCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class NoEmptyPage : public PrintRules, public ::testing::WithParamInterface<EmptyPageCase> {};
 
@@ -94,13 +101,14 @@ TEST_P(NoEmptyPage, OnlyPagesWithTextAreMade)
         EXPECT_FALSE(page.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, NoEmptyPage, ::testing::Values(
-    EmptyPageCase{"NewPageThenEnd", {"a", "newPage", "endDoc"}, 1, 1},
-    EmptyPageCase{"NewPageTwice", {"a", "newPage", "newPage", "b", "endDoc"}, 2, 1},
-    EmptyPageCase{"NewPageFirst", {"newPage", "a", "endDoc"}, 1, 1},
-    EmptyPageCase{"BlankLineOnNewPage", {"a", "newPage", "blank", "endDoc"}, 1, 1},
-    EmptyPageCase{"NothingPrinted", {"newPage", "endDoc"}, 0, 0},
-    EmptyPageCase{"TwoRuns", {"a", "newPage", "endDoc", "b", "endDoc"}, 2, 2}),
+INSTANTIATE_TEST_SUITE_P(
+    Runs, NoEmptyPage,
+    ::testing::Values(EmptyPageCase{"NewPageThenEnd", {"a", "newPage", "endDoc"}, 1, 1},
+                      EmptyPageCase{"NewPageTwice", {"a", "newPage", "newPage", "b", "endDoc"}, 2, 1},
+                      EmptyPageCase{"NewPageFirst", {"newPage", "a", "endDoc"}, 1, 1},
+                      EmptyPageCase{"BlankLineOnNewPage", {"a", "newPage", "blank", "endDoc"}, 1, 1},
+                      EmptyPageCase{"NothingPrinted", {"newPage", "endDoc"}, 0, 0},
+                      EmptyPageCase{"TwoRuns", {"a", "newPage", "endDoc", "b", "endDoc"}, 2, 2}),
     testsupport::kCaseName);
 
 TEST_F(PrintRules, EveryCallToNewPageAndEndDocIsRecorded)
@@ -125,7 +133,7 @@ TEST_F(PrintRules, PositionsAtAColumnInTheFontInForce)
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_DOUBLE_EQ(texts[0].x, 9 * 4.5);
     EXPECT_EQ(texts[0].column, 10);
-    EXPECT_DOUBLE_EQ(texts[1].x, 9 * 4.5 + 4 * 4.5);   // after two double-byte characters
+    EXPECT_DOUBLE_EQ(texts[1].x, 9 * 4.5 + 4 * 4.5);  // after two double-byte characters
     EXPECT_FALSE(texts[1].column.has_value());
     EXPECT_DOUBLE_EQ(texts[2].x, 99 * 6.0);
     EXPECT_EQ(texts[2].fontSize, 12);
@@ -138,10 +146,10 @@ TEST_F(PrintRules, PositionsAtAColumnInTheFontInForce)
 // heading "Ⅱ　労務費" fitted to 24 bytes followed by a figure at column 10.
 TEST_F(PrintRules, AColumnAlreadyPassedIsTakenOnTheNextLine)
 {
-    p.printAtColumn(10, "Ⅱ　労務費              ", false);   // 24 bytes: x reaches column 34
+    p.printAtColumn(10, "Ⅱ　労務費              ", false);  // 24 bytes: x reaches column 34
     p.printAtColumn(10, "123,456");
     p.printAtColumn(10, "見出し", false);
-    p.printAtColumn(16, "X");            // exactly at the column: the same line
+    p.printAtColumn(16, "X");  // exactly at the column: the same line
     p.printAtColumn(10, "末尾");
 
     std::vector<PrintEvent> texts;
@@ -156,16 +164,17 @@ TEST_F(PrintRules, AColumnAlreadyPassedIsTakenOnTheNextLine)
     EXPECT_DOUBLE_EQ(texts[3].x, 15 * 4.5);
     EXPECT_DOUBLE_EQ(texts[3].y, 18.0);
     EXPECT_DOUBLE_EQ(texts[4].y, 27.0);
-    EXPECT_EQ(p.pageTexts(0), (std::vector<std::string>{"         Ⅱ　労務費              ", "         123,456",
-                                                        "         見出しX", "         末尾"}));
+    EXPECT_EQ(p.pageTexts(0),
+              (std::vector<std::string>{"         Ⅱ　労務費              ", "         123,456", "         見出しX",
+                                        "         末尾"}));
 }
 
 TEST_F(PrintRules, EndingALineMovesDownByTheTextHeight)
 {
     p.setCurrentX(30);
-    p.print("", false);                  // nothing drawn, nothing moved
+    p.print("", false);  // nothing drawn, nothing moved
     EXPECT_DOUBLE_EQ(p.currentX(), 30.0);
-    p.print("");                         // a blank line: the height of "1"
+    p.print("");  // a blank line: the height of "1"
     EXPECT_DOUBLE_EQ(p.currentY(), 9.0);
     EXPECT_DOUBLE_EQ(p.currentX(), 0.0);
     EXPECT_FALSE(p.documentOpen());
@@ -197,7 +206,8 @@ protected:
     void bookPage(int page, int rows)
     {
         blankLine();
-        p.printAtColumn(10, "【テスト商事】 会計 現金出納帳     2024/05/01(水) 14:05    ページ   " + std::to_string(page));
+        p.printAtColumn(10,
+                        "【テスト商事】 会計 現金出納帳     2024/05/01(水) 14:05    ページ   " + std::to_string(page));
         p.setCurrentY(p.currentY() + 0.3 * 9);
         blankLine();
         for (int i = 0; i < rows; ++i) {
@@ -225,7 +235,7 @@ TEST_F(Sheets, APageTallerThanThePaperComesOutOnOneSheetWithItsHeader)
         ASSERT_FALSE(lines.empty());
         EXPECT_NE(lines.front().find("ページ   " + std::to_string(i + 1)), std::string::npos) << lines.front();
     }
-    EXPECT_EQ(p.sheetTexts(0).size(), 79u);   // the header and all 78 rows
+    EXPECT_EQ(p.sheetTexts(0).size(), 79u);  // the header and all 78 rows
     // 1.3 + 1.0 + 0.3 + 1.3 text heights above the rows, 1.3 for each row.
     const double pageHeight = (1.3 + 1.0 + 0.3 + 1.3 + 78 * 1.3 - 0.3) * 9;
     EXPECT_NEAR(p.sheets()[0].scale, printing::kA4PrintableHeight / pageHeight, 1e-9);
@@ -237,11 +247,14 @@ TEST_F(Sheets, APageTallerThanThePaperComesOutOnOneSheetWithItsHeader)
 
 struct FitCase {
     const char* name;
-    int columns;    // of the one line of each row
-    int rows;       // one text height apart
-    double scale;   // expected
+    int columns;   // of the one line of each row
+    int rows;      // one text height apart
+    double scale;  // expected
 };
-void PrintTo(const FitCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FitCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SheetFit : public Sheets, public ::testing::WithParamInterface<FitCase> {};
 
@@ -256,12 +269,13 @@ TEST_P(SheetFit, TheWholePageIsReducedTheSameBothWaysUntilItFits)
     EXPECT_EQ(p.sheetTexts(0).size(), static_cast<std::size_t>(GetParam().rows));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, SheetFit, ::testing::Values(
-    FitCase{"SmallPageAtTheSmallestReduction", 100, 10, Sheets::kBase},
-    FitCase{"WidePage", 160, 10, printing::kA4PrintableWidth / (160 * 4.5)},
-    FitCase{"TallPage", 100, 120, printing::kA4PrintableHeight / (120 * 9.0)},
-    FitCase{"WideAndTallPageByItsTallerSide", 160, 150, printing::kA4PrintableHeight / (150 * 9.0)},
-    FitCase{"WideAndTallPageByItsWiderSide", 300, 100, printing::kA4PrintableWidth / (300 * 4.5)}),
+INSTANTIATE_TEST_SUITE_P(
+    Pages, SheetFit,
+    ::testing::Values(FitCase{"SmallPageAtTheSmallestReduction", 100, 10, Sheets::kBase},
+                      FitCase{"WidePage", 160, 10, printing::kA4PrintableWidth / (160 * 4.5)},
+                      FitCase{"TallPage", 100, 120, printing::kA4PrintableHeight / (120 * 9.0)},
+                      FitCase{"WideAndTallPageByItsTallerSide", 160, 150, printing::kA4PrintableHeight / (150 * 9.0)},
+                      FitCase{"WideAndTallPageByItsWiderSide", 300, 100, printing::kA4PrintableWidth / (300 * 4.5)}),
     testsupport::kCaseName);
 
 TEST_F(Sheets, EachDocumentStartsAtTheSmallestReductionAgain)
@@ -303,7 +317,7 @@ TEST_F(Sheets, EachPrintoutOfADocumentStartsAtItsOwnReduction)
 TEST_F(Sheets, ALineBelowThePaperStaysOnItsPage)
 {
     p.print("first");
-    p.setCurrentY(printing::kA4PrintableHeight);   // below the paper at full size
+    p.setCurrentY(printing::kA4PrintableHeight);  // below the paper at full size
     p.printAtColumn(10, "last");
     p.endDoc();
     ASSERT_EQ(p.sheets().size(), 1u);

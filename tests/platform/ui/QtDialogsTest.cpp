@@ -52,9 +52,12 @@ struct BoxCase {
     QMessageBox::StandardButton press;
     ui::Answer answer;
     const char* caption;
-    const char* buttonText;   // what the pressed button says
+    const char* buttonText;  // what the pressed button says
 };
-void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BoxCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class QtMessageBox : public ::testing::TestWithParam<BoxCase> {};
 
@@ -74,8 +77,7 @@ TEST_P(QtMessageBox, ShowsTheButtonsAndTitleAndReturnsThePressedOne)
         if (button) {
             pressedText = button->text();
             button->click();
-        }
-        else
+        } else
             box->reject();
     });
     EXPECT_EQ(ui::QtDialogs().messageBox("よろしいですか？", c.buttons, c.title), c.answer);
@@ -84,13 +86,17 @@ TEST_P(QtMessageBox, ShowsTheButtonsAndTitleAndReturnsThePressedOne)
     EXPECT_EQ(pressedText.toStdString(), c.buttonText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, QtMessageBox, ::testing::Values(
-    BoxCase{"YesNoAnsweredNo", ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::No, ui::Answer::No, "仕訳入力", "いいえ(&N)"},
-    BoxCase{"YesNoAnsweredYes", ui::Buttons::YesNo, std::string("仕訳入力"), QMessageBox::Yes, ui::Answer::Yes, "仕訳入力", "はい(&Y)"},
-    BoxCase{"OkWithoutTitle", ui::Buttons::Ok, std::nullopt, QMessageBox::Ok, ui::Answer::Ok, "Velmora", "OK"},
-    BoxCase{"OkCancelAnsweredCancel", ui::Buttons::OkCancel, std::string("ＣＳＶファイル作成"), QMessageBox::Cancel, ui::Answer::Cancel,
-            "ＣＳＶファイル作成", "キャンセル"}),
-    testsupport::kCaseName);
+INSTANTIATE_TEST_SUITE_P(Boxes, QtMessageBox,
+                         ::testing::Values(BoxCase{"YesNoAnsweredNo", ui::Buttons::YesNo, std::string("仕訳入力"),
+                                                   QMessageBox::No, ui::Answer::No, "仕訳入力", "いいえ(&N)"},
+                                           BoxCase{"YesNoAnsweredYes", ui::Buttons::YesNo, std::string("仕訳入力"),
+                                                   QMessageBox::Yes, ui::Answer::Yes, "仕訳入力", "はい(&Y)"},
+                                           BoxCase{"OkWithoutTitle", ui::Buttons::Ok, std::nullopt, QMessageBox::Ok,
+                                                   ui::Answer::Ok, "Velmora", "OK"},
+                                           BoxCase{"OkCancelAnsweredCancel", ui::Buttons::OkCancel,
+                                                   std::string("ＣＳＶファイル作成"), QMessageBox::Cancel,
+                                                   ui::Answer::Cancel, "ＣＳＶファイル作成", "キャンセル"}),
+                         testsupport::kCaseName);
 
 // A question whose safe answer is No offers No as the default: Enter answers No.
 TEST(QtMessageBoxDefault, YesNoDefaultNoAnswersNoOnTheDefaultButton)
@@ -135,7 +141,7 @@ TEST(QtFileDialog, CancelIsNotAChoiceAndAnExistingFileIsChosen)
     EXPECT_EQ(filters.size(), 2);
 
     request.fileName = "会社第3期.mdb";
-    whenModal([&](QWidget* w) { static_cast<QDialog*>(w)->accept(); });   // QFileDialog::accept checks the file
+    whenModal([&](QWidget* w) { static_cast<QDialog*>(w)->accept(); });  // QFileDialog::accept checks the file
     const auto chosen = ui::QtDialogs().openFile(request);
     EXPECT_EQ(chosen.status, ui::FileOpenResult::Status::Chosen);
     EXPECT_EQ(chosen.path, file.toStdString());

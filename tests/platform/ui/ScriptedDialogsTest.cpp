@@ -60,7 +60,10 @@ struct MismatchCase {
     Answer safe;
     const char* reportMentions;
 };
-void PrintTo(const MismatchCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MismatchCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ScriptedMismatch : public Scripted, public ::testing::WithParamInterface<MismatchCase> {};
 
@@ -83,17 +86,18 @@ TEST_P(ScriptedMismatch, IsReportedAndAnsweredSafely)
     EXPECT_EQ(d.pendingExpectations(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ScriptedMismatch, ::testing::Values(
-    MismatchCase{"NothingExpected", std::nullopt, std::nullopt, Answer::Yes, Buttons::YesNo, "仕訳帳",
-                 Answer::No, "no dialog was expected"},
-    MismatchCase{"OtherText", std::string("削除します"), std::nullopt, Answer::Yes, Buttons::YesNo, "仕訳帳",
-                 Answer::No, "削除します"},
-    MismatchCase{"TitleWhereNoneExpected", std::string("印刷します"), std::string(""), Answer::Ok,
-                 Buttons::OkCancel, "仕訳帳", Answer::Cancel, "no title"},
-    MismatchCase{"OtherTitle", std::string("印刷します"), std::string("総勘定元帳"), Answer::Yes,
-                 Buttons::YesNo, "仕訳帳", Answer::No, "総勘定元帳"},
-    MismatchCase{"AnswerNotAButtonOfTheBox", std::string("印刷します"), std::nullopt, Answer::Yes,
-                 Buttons::OkCancel, std::nullopt, Answer::Cancel, "not a button"}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScriptedMismatch,
+    ::testing::Values(MismatchCase{"NothingExpected", std::nullopt, std::nullopt, Answer::Yes, Buttons::YesNo, "仕訳帳",
+                                   Answer::No, "no dialog was expected"},
+                      MismatchCase{"OtherText", std::string("削除します"), std::nullopt, Answer::Yes, Buttons::YesNo,
+                                   "仕訳帳", Answer::No, "削除します"},
+                      MismatchCase{"TitleWhereNoneExpected", std::string("印刷します"), std::string(""), Answer::Ok,
+                                   Buttons::OkCancel, "仕訳帳", Answer::Cancel, "no title"},
+                      MismatchCase{"OtherTitle", std::string("印刷します"), std::string("総勘定元帳"), Answer::Yes,
+                                   Buttons::YesNo, "仕訳帳", Answer::No, "総勘定元帳"},
+                      MismatchCase{"AnswerNotAButtonOfTheBox", std::string("印刷します"), std::nullopt, Answer::Yes,
+                                   Buttons::OkCancel, std::nullopt, Answer::Cancel, "not a button"}),
     testsupport::kCaseName);
 
 TEST_F(Scripted, ADialogOfAnotherKindLeavesTheExpectationWaiting)
@@ -147,7 +151,7 @@ TEST_F(Scripted, PrinterSetupAnswersAsScriptedAndCancelsWhenUnexpected)
     EXPECT_TRUE(ui::dialogs().printerSetup(printer));
     EXPECT_EQ(printer.outputFileName(), "/tmp/chosen.pdf");
     EXPECT_FALSE(ui::dialogs().printerSetup(printer));
-    EXPECT_EQ(printer.outputFileName(), "/tmp/chosen.pdf");   // a cancelled dialog changes nothing
+    EXPECT_EQ(printer.outputFileName(), "/tmp/chosen.pdf");  // a cancelled dialog changes nothing
     EXPECT_TRUE(failures.empty());
     EXPECT_FALSE(ui::dialogs().printerSetup(printer));
     EXPECT_EQ(failures.size(), 1u);
