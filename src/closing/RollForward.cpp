@@ -7,6 +7,7 @@
 #include "closing/NextPeriod.h"
 #include "closing/PeriodJournal.h"
 #include "closing/RolloverPeriod.h"
+#include "closing/RolloverChecks.h"
 #include "closing/RowChunks.h"
 #include "journal/AmountRange.h"
 #include "periodfile/SchemaNames.h"
@@ -195,6 +196,7 @@ CarriedOpenings RollForward(dao::Workspace& workspace, dao::Database& copy, std:
         throw RolloverRefused(checked.refusal);
     if (namedPeriod && *namedPeriod != checked.period->number)
         throw RolloverRefused(PeriodNumberChanged(*namedPeriod, checked.period->number));
+    RequireRollableFile(copy);
     const ClosingPeriod& period = checked.period->dates;
     const std::string profitAccount = carriedProfitAccount(copy);
     if (profitAccount.empty())

@@ -47,9 +47,11 @@ std::string PeriodNumberChanged(long long named, long long stored);
 // `copy` was opened through `workspace` (and nothing else was). Refused
 // (RolloverRefused) when the settings' period number or period cannot be
 // rolled on (RolloverPeriod.h), or when `namedPeriod` is given and the copy's
-// period number is not that one (the next file's name was made from it). Returns the openings it carried and whether
-// they balance. Throws RolloverRefused, or the dao::DaoError of a failed
-// write, after rolling back.
+// period number is not that one (the next file's name was made from it).
+// Then refused (dao::DaoError) as the closing window refuses the file
+// (RolloverChecks.h), before anything is written. Returns the openings it
+// carried and whether they balance. Throws RolloverRefused, or the
+// dao::DaoError of a failed write, after rolling back.
 CarriedOpenings RollForward(dao::Workspace& workspace, dao::Database& copy,
                             std::optional<long long> namedPeriod = std::nullopt);
 

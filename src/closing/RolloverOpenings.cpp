@@ -23,12 +23,11 @@ std::int64_t sumOf(const dao::Value& value)
 
 OpeningSides ReadOpeningSides(dao::Database& database)
 {
-    auto sums = database.OpenRecordset(
-        "SELECT SUM(CASE WHEN IFNULL(中分類, '') <> '諸口' AND 借貸区分 = 0 THEN 期首残高 END) AS 借方,"
-        " SUM(CASE WHEN IFNULL(中分類, '') <> '諸口' AND 借貸区分 = 1 THEN 期首残高 END) AS 貸方,"
-        " SUM(CASE WHEN 中分類 = '諸口' THEN 期首残高 END) AS 諸口"
-        " FROM 勘定科目コード表 WHERE 適用 <> 0",
-        dao::RecordsetType::Snapshot);
+    auto sums = database.OpenRecordset("SELECT SUM(CASE WHEN 借貸区分 = 0 THEN 期首残高 END) AS 借方,"
+                                       " SUM(CASE WHEN 借貸区分 = 1 THEN 期首残高 END) AS 貸方,"
+                                       " SUM(CASE WHEN 中分類 = '諸口' THEN 期首残高 END) AS 諸口"
+                                       " FROM 勘定科目コード表 WHERE 適用 <> 0",
+                                       dao::RecordsetType::Snapshot);
     OpeningSides sides;
     if (sums->isEmpty())
         return sides;

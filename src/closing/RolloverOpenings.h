@@ -1,10 +1,11 @@
 #pragma once
 // Whether the openings the rollover carries into the next period balance: the
 // opening balances of the accounts in use on the debit side against those on
-// the credit side (諸口 apart), and what made them differ — a balance left
-// on 諸口, journal rows of the closed period whose code names no account in
-// use (only one side of each was counted), and openings of the closed period
-// that did not balance already.
+// the credit side, each account on its own side (諸口 too: its balance is
+// carried like any other), and what made them differ — a balance left on
+// 諸口, journal rows of the closed period whose code names no account in use
+// (only one side of each was counted), and openings of the closed period that
+// did not balance already.
 
 #include <cstdint>
 #include <string>
@@ -18,9 +19,9 @@ namespace closing {
 
 // The opening balances of the accounts in use of a period file, summed by side.
 struct OpeningSides {
-    std::int64_t debit = 0;     // 借貸区分 0, 諸口 apart
-    std::int64_t credit = 0;    // 借貸区分 1, 諸口 apart
-    std::int64_t suspense = 0;  // 諸口
+    std::int64_t debit = 0;     // 借貸区分 0
+    std::int64_t credit = 0;    // 借貸区分 1
+    std::int64_t suspense = 0;  // 諸口, on its side in one of the two as well
 
     std::int64_t difference() const { return debit - credit; }
 };

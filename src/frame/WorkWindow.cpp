@@ -2,7 +2,7 @@
 
 #include "common/FormCaption.h"
 #include "common/o.h"
-#include "periodfile/SchemaNames.h"
+#include "common/StoredRows.h"
 
 namespace frame {
 
@@ -39,26 +39,12 @@ void WorkWindow::openEraRecordset()
 
 void WorkWindow::requireSettingsRow(dao::Recordset& settings)
 {
-    if (settings.isEmpty())
-        throw dao::DaoError(dao::DaoError::Code::NoCurrentRecord,
-                            "期ファイル「" + o::DbFilePath + "」の「会計設定」に行がありません");
-    settings.MoveFirst();
-    // A row without its period opens no window: each would show and compute
-    // from nothing (a settings row of nulls once opened them all).
-    settings.getRequired(schema::column::PeriodNumber, "1 以上の期の番号");
-    settings.getRequired(schema::column::PeriodStart, "会計期間の最初の日");
-    settings.getRequired(schema::column::PeriodEnd, "会計期間の最後の日");
+    o::RequireSettingsRow(settings, o::DbFilePath);
 }
 
 void WorkWindow::requireReadableRows(dao::Recordset& rows)
 {
-    if (rows.isEmpty())
-        return;
-    const std::vector<std::string> fields = rows.fieldNames();
-    for (rows.MoveFirst(); !rows.EOF_(); rows.MoveNext())
-        for (const std::string& field : fields)
-            rows.get(field);
-    rows.MoveFirst();
+    o::RequireReadableRows(rows);
 }
 
 void WorkWindow::SetFormCaption(dao::Recordset& settings, const std::string& title)

@@ -19,6 +19,7 @@
 #include "setup/RegisterLists.h"
 #include "setup/SetupControls.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QVBoxLayout>
 
@@ -342,7 +343,7 @@ void AssetTab::Command6_Click(Command6Button button)
         }
     } catch (const std::exception& e) {
         reportFailure("固定資産を保存できませんでした。固定資産台帳は元のままです", e);
-        refreshFixedAssets();
+        refreshAfterFailure([this] { refreshFixedAssets(); });
     }
 }
 
@@ -468,7 +469,9 @@ void AssetTab::List5_Click()
 
 // Leaving 取得価格 proposes it as the book value at the start of the period
 // while that is empty or 0; leaving 期首残存価格 computes this period's
-// depreciation from it. Neither stores anything; both work in either edit mode.
+// depreciation from it, except toward the button that computes both figures
+// from the acquisition afresh (and says itself why it cannot: one click, one
+// message). Neither stores anything; both work in either edit mode.
 void AssetTab::Text4_LostFocus(int index)
 {
     if (index == 2) {
@@ -477,7 +480,7 @@ void AssetTab::Text4_LostFocus(int index)
             Text4[3]->setText(Text4[2]->text());
         return;
     }
-    if (index != 3)
+    if (index != 3 || QApplication::focusWidget() == Command6[DepreciationButton])
         return;
     const auto period = periodDates();
     if (!period)

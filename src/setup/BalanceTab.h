@@ -117,6 +117,7 @@ private:
     // Says the refusal, reads the chart again and refills its lists unchosen.
     void rereadChart(const std::string& refusal);
     void copyIndustry(Command4Button button);
+    void showCopiedChart(Command4Button button);
     int selectedIndustry() const;
     void showOpeningCash(const OpeningCash& figures);
     void refreshBankAccounts();

@@ -80,6 +80,8 @@ void BalanceTab::Command8_Click(Command8Button button)
         }
     } catch (const std::exception& e) {
         reportFailure("取引銀行を保存できませんでした。取引銀行は元のままです", e);
+        refreshAfterFailure([this] { refreshBankAccounts(); });
+        return;
     }
     if (refusal) {
         refuse(*refusal);

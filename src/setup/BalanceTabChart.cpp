@@ -188,12 +188,10 @@ void BalanceTab::Command2_Click(Command2Button button)
         }
     } catch (const std::exception& e) {
         reportFailure("勘定科目を保存できませんでした。勘定科目表は元のままです", e);
-        try {
+        refreshAfterFailure([&] {
             m_file.reopenChart();
             refreshChartLists(line);
-        } catch (const std::exception&) {
-            // The file is still held: the lists stay as they were until it is free.
-        }
+        });
     }
 }
 
@@ -386,7 +384,15 @@ void BalanceTab::copyIndustry(Command4Button button)
         }
     } catch (const std::exception& e) {
         reportFailure("業種別勘定科目を複写できませんでした。勘定科目表は元のままです", e);
+        refreshAfterFailure([&] { showCopiedChart(button); });
+        return;
     }
+    showCopiedChart(button);
+}
+
+// The chart as it is after a copy between the master and an industry's names.
+void BalanceTab::showCopiedChart(Command4Button button)
+{
     m_file.reopenChart();
     if (button == CopyIndustryToMasterButton)
         refreshListsNamingAccounts();  // the master took the industry's names

@@ -154,6 +154,8 @@ void PartnerTab::Command3_Click(Command3Button button)
         }
     } catch (const std::exception& e) {
         reportFailure("取引先を保存できませんでした。取引先は元のままです", e);
+        refreshAfterFailure([this] { refreshPartners(); });
+        return;
     }
     refreshPartners();
 }

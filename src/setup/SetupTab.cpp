@@ -2,6 +2,7 @@
 
 #include "common/EditMode.h"
 #include "frame/WorkWindow.h"
+#include "platform/dao/DaoError.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QComboBox>
@@ -76,6 +77,16 @@ void SetupTab::reportFailure(const std::string& what, const std::exception& e)
 {
     ui::dialogs().beep();
     ui::dialogs().messageBox(what + "\n" + e.what(), ui::Buttons::Ok);
+}
+
+void SetupTab::refreshAfterFailure(const std::function<void()>& refresh)
+{
+    try {
+        refresh();
+    } catch (const dao::DaoError& e) {
+        if (e.code() != dao::DaoError::Code::Busy)
+            throw;
+    }
 }
 
 // ---- the settings row -------------------------------------------------------------------

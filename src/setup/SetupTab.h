@@ -58,6 +58,10 @@ protected:
 
     void refuse(const std::string& message);
     void reportFailure(const std::string& what, const std::exception& e);
+    // After a failure that reportFailure has said: `refresh` shows the file as
+    // it is. While another program still holds the file, the action's wait is
+    // spent and the lists stay as they were: the one message said why.
+    void refreshAfterFailure(const std::function<void()>& refresh);
 
     // Fields of the settings row stored in one write; false: failed and said so.
     bool storeSetting(const std::string& field, const dao::Value& value);

@@ -527,6 +527,8 @@ void TemplateTab::registerTemplate()
         RegisterTemplate(workspace(), database(), build.rows, header, dao::Date::now());
     } catch (const std::exception& e) {
         reportFailure("定型仕訳を登録できませんでした。何も登録していません", e);
+        refreshAfterFailure([this] { refreshTemplates(); });
+        return;
     }
     refreshTemplates();
 }
@@ -570,7 +572,7 @@ void TemplateTab::updateTemplate()
         }
     } catch (const std::exception& e) {
         reportFailure("定型仕訳を更新できませんでした。定型仕訳は元のままです", e);
-        refreshTemplates();
+        refreshAfterFailure([this] { refreshTemplates(); });
         return;
     }
     refreshTemplates();
@@ -600,6 +602,8 @@ void TemplateTab::deleteTemplate()
             refuse(*refusal);
     } catch (const std::exception& e) {
         reportFailure("定型仕訳を削除できませんでした。定型仕訳は元のままです", e);
+        refreshAfterFailure([this] { refreshTemplates(); });
+        return;
     }
     refreshTemplates();
 }

@@ -7,7 +7,7 @@
 #include "frame/RecordList.h"
 #include "frame/WindowRegistry.h"
 #include "periodfile/SchemaNames.h"
-#include "statements/PeriodRange.h"
+#include "statements/ClosingFileChecks.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -143,21 +143,12 @@ Form34::Form34()
     EraCodeRecordset = openRecordset(schema::query::Eras);
     BankAccountRecordset = openRecordset(schema::query::BankAccounts);
     openEraRecordset();
-    requireSettingsRow(*SettingsRecordset);
     // Nothing is shown or written from a damaged file: its period, chart or
-    // rates are refused here, before the refresh stores any figure.
-    requireReadableRows(*SettingsRecordset);
-    RequirePossiblePeriod(SettingsRecordset->get(schema::column::PeriodStart).toDate(),
-                          SettingsRecordset->get(schema::column::PeriodEnd).toDate(), m_database->path());
-    requireReadableRows(*AccountMasterRecordset);
-    requireReadableRows(*TaxRateRecordset);
-    requireReadableRows(*BankAccountRecordset);
-    // Every account in use is placed in a statement by its class.
-    if (!UsedAccountsRecordset->isEmpty())
-        for (UsedAccountsRecordset->MoveFirst(); !UsedAccountsRecordset->EOF_(); UsedAccountsRecordset->MoveNext())
-            UsedAccountsRecordset->getRequired(
-                schema::column::MajorClass,
-                "「資産の部」「負債の部」「資本の部」「経常損益」「特別損益」「決算」のどれか");
+    // rates are refused here, before the refresh stores any figure (the
+    // rollover refuses the closed period's file by the same checks).
+    RequireClosingFile(
+        {*SettingsRecordset, *AccountMasterRecordset, *UsedAccountsRecordset, *TaxRateRecordset, *BankAccountRecordset},
+        m_database->path());
 
     buildControls();
     connectHandlers();

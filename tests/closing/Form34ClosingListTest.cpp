@@ -6,10 +6,14 @@
 #include "closing/DepreciationJournal.h"
 #include "closing/TaxSettlement.h"
 #include "common/FitByteWidth.h"
+#include "frame/Application.h"
 #include "journal/EntryDate.h"
+#include "support/AnotherProgram.h"
 #include "support/SheetChecks.h"
 
 #include <QCheckBox>
+
+#include <chrono>
 
 using closing::testing::Form34ClosingTest;
 using statements::Form34;
@@ -198,6 +202,39 @@ TEST_F(Form34ListTest, TheTaxSettlementPostsFromItsButtonAndASecondPressPostsNot
     dialogs->expectMessage(closing::kNothingToSettle, ui::Answer::Ok).withoutTitle();
     press(Form34::TaxSettlementButton);
     EXPECT_EQ(closingRows().size(), 4u);
+}
+
+// Another program holds the file past the wait: the settlement and the
+// depreciation journal each say once that it is in use, as the program
+// delivers the click, and post nothing.
+TEST_F(Form34ListTest, TheRunsSayOnceThatAHeldFileIsInUse)
+{
+    execute("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 借方コード, 入金, 貸方コード, 出金, 決算仕訳)"
+            " VALUES ('2025-06-01', 'V1', 1, '売上', '100', 1234567, '218', 1234567, 0)");
+    open();
+    editOn();
+    setDate("2026年", "03月", "31日");
+    for (const int button : {Form34::TaxSettlementButton, Form34::DepreciationButton}) {
+        SCOPED_TRACE(button);
+        const std::size_t before = dialogs->calls().size();
+        if (button == Form34::DepreciationButton)
+            dialogs->expectAnyMessage(ui::Answer::Yes);
+        dialogs->expectAnyMessage(ui::Answer::Ok);
+        dao::DBEngine::instance().setBusyWait(std::chrono::milliseconds(200));
+        {
+            testsupport::AnotherProgram other(file.path());
+            other.exec("BEGIN EXCLUSIVE");
+            frame::DeliverReportingErrors([&] {
+                press(button);
+                return true;
+            });
+        }
+        dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
+        const std::vector<std::string> texts = dialogs->messageTexts();
+        ASSERT_EQ(texts.size() - before, button == Form34::DepreciationButton ? 2u : 1u);
+        EXPECT_NE(texts.back().find("プログラムが使用中"), std::string::npos) << texts.back();
+        EXPECT_TRUE(closingRows().empty());
+    }
 }
 
 }  // namespace

@@ -7,12 +7,15 @@
 
 #include "RolloverFixture.h"
 #include "common/o.h"
+#include "frame/Application.h"
 #include "frame/Fonts.h"
 #include "frame/Form1.h"
 #include "frame/WindowRegistry.h"
 #include "periodfile/TempDir.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "support/AnotherProgram.h"
 #include "support/CaseName.h"
+#include "support/DamagedValues.h"
 #include "support/WindowTestBase.h"
 
 #include <QFontMetrics>
@@ -21,6 +24,8 @@
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -263,6 +268,78 @@ INSTANTIATE_TEST_SUITE_P(Rollover, Form37Settings,
                              "会計期間（2027/04/01～2027/03/31）は開始日が終了日より後のため、年次更新を行えません。"
                              "会計期間を確かめてください"}),
                          testsupport::kCaseName);
+
+// Another program holds the closed period's file past the wait: the rollover
+// says so once, as the program delivers the click, and makes nothing.
+TEST_F(Form37Test, SaysOnceThatAHeldFileIsInUse)
+{
+    const auto before = FilesIn(dataDir);
+    expectQuestion(ui::Answer::Yes);
+    dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
+    dao::DBEngine::instance().setBusyWait(std::chrono::milliseconds(200));
+    {
+        testsupport::AnotherProgram other(sourcePath);
+        other.exec("BEGIN EXCLUSIVE");
+        frame::DeliverReportingErrors([&] {
+            press();
+            return true;
+        });
+    }
+    dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
+    ASSERT_EQ(dialogs->calls().size(), 2u);
+    EXPECT_NE(dialogs->calls()[1].text.find("プログラムが使用中"), std::string::npos) << dialogs->calls()[1].text;
+    EXPECT_EQ(FilesIn(dataDir), before);
+    EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
+}
+
+// A closed period's file that the closing window would refuse is refused by
+// the rollover too, before anything is made: one message, naming the closed
+// period's file, the table, the row and the field; the file stays byte for
+// byte as it was and no next file is made.
+class Form37DamagedFile : public Form37Test, public ::testing::WithParamInterface<testsupport::DamagedValue> {};
+
+TEST_P(Form37DamagedFile, IsRefusedByNameWithOneMessageAndNothingMade)
+{
+    testsupport::Spoil(sourcePath, GetParam());
+    sourceDigest = Sha256Of(sourcePath);
+    const auto before = FilesIn(dataDir);
+    expectQuestion(ui::Answer::Yes);
+    dialogs->expectAnyMessage(ui::Answer::Ok).withoutTitle();
+    press();
+    ASSERT_EQ(dialogs->calls().size(), 2u);
+    const std::string& refusal = dialogs->calls()[1].text;
+    EXPECT_EQ(refusal.rfind("年次更新を中止しました。ファイル「" + sourcePath + "」" + GetParam().named, 0), 0u)
+        << refusal;
+    EXPECT_NE(refusal.find("次期のファイルは作っていません。"), std::string::npos) << refusal;
+    EXPECT_EQ(FilesIn(dataDir), before);
+    EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
+    EXPECT_EQ(o::CompanyDb->path(), sourcePath);
+    EXPECT_TRUE(form->Command1(Form37::StartRollover)->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rollover, Form37DamagedFile,
+    ::testing::Values(
+        testsupport::DamagedValue{
+            "statement class empty on the accounts in use", "UPDATE 勘定科目コード表 SET 大分類 = '' WHERE 適用 <> 0",
+            "の「勘定科目コード表」の 1 行目（勘定科目コード 100、勘定科目名 現金）で、フィールド「大分類」が空です"
+            "（「資産の部」「負債の部」「資本の部」「経常損益」「特別損益」「決算」のどれかのはずです）"},
+        testsupport::DamagedValue{
+            "closing entry of a text amount",
+            "UPDATE 仕訳台帳 SET 入金 = 'abc' WHERE rowid = (SELECT min(rowid) FROM 仕訳台帳 WHERE 決算仕訳 <> 0)",
+            "の「仕訳台帳」の 1 行目（日付 2026/3/31、伝票番号 "
+            "260520100000）で、フィールド「入金」の値「abc」は数値として読めません"},
+        testsupport::kNegativeRate, testsupport::kRateOfAThousand, testsupport::kSecondSettingsRow,
+        testsupport::kSideSeven, testsupport::kOpeningBalanceFraction,
+        testsupport::DamagedValue{"bank account of a text opening balance",
+                                  "UPDATE 取引銀行 SET 期首残高 = 'x' WHERE rowid = (SELECT min(rowid) FROM 取引銀行)",
+                                  "の「取引銀行」の 1 行目（no 1、銀行コード "
+                                  "0001）で、フィールド「期首残高」の値「x」は数値として読めません"},
+        testsupport::DamagedValue{"fixed asset of a text book value",
+                                  "UPDATE 固定資産台帳 SET 残存価格 = 'x' WHERE 管理番号 = 'F-001'",
+                                  "の「固定資産台帳」の 1 行目（管理番号 F-001、名称 "
+                                  "事務所内装工事）で、フィールド「残存価格」の値「x」は数値として読めません"}),
+    testsupport::kCaseName);
 
 // Openings that would not balance (a row left on 諸口) are shown before the
 // new file is made, "いいえ" the default; "いいえ" makes nothing.

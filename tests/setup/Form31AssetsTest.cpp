@@ -7,6 +7,8 @@
 #include "common/EditMode.h"
 #include "support/CaseName.h"
 
+#include <QApplication>
+
 #include <algorithm>
 
 namespace setuptest {
@@ -279,6 +281,28 @@ TEST_F(FixedAssetTest, ButtonZeroWalksFromTheAcquisitionOrSaysWhyItCannot)
     press(AssetTab::DepreciationButton);
     EXPECT_EQ(dialogs->beepCount(), 2);
     EXPECT_EQ(FieldOf(db(), "Q_固定資産台帳", "管理番号", "F-1", "残存価格").toInt32(), 800000);
+}
+
+// The book value's box left by a click on "取得日から減価償却費計算" for an
+// asset of a useful life of 0: the button names the asset and its life, and
+// nothing else is said (the box's own computation gives way to the button's).
+TEST_F(FixedAssetTest, AClickFromTheBookValueOnButtonZeroSaysOnce)
+{
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    form->SSTab1->setCurrentWidget(&form->assets());
+    form->assets().List5->setCurrentRow(2);
+    form->assets().Text4[3]->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), form->assets().Text4[3]);
+    dialogs
+        ->expectMessage("固定資産「耐用年数なし」（管理番号 F-3）の耐用年数「0」では償却できません"
+                        "（1 年以上の耐用年数を入れて更新してください）",
+                        ui::Answer::Ok)
+        .withoutTitle();
+    // A click gives the button the focus first, then clicks it.
+    form->assets().Command6[AssetTab::DepreciationButton]->setFocus(Qt::MouseFocusReason);
+    press(AssetTab::DepreciationButton);
+    EXPECT_EQ(dialogs->messageTexts().size(), 1u);
 }
 
 TEST_F(FixedAssetTest, WithEditModeOffRegisterUpdateAndDeleteDoNothing)

@@ -2,8 +2,9 @@
 // of nulls, an account's side or statement class outside its domain, an
 // opening balance with a fraction of a yen or a tax rate that is no percentage
 // keeps the window shut with a message naming the file, the table, the row and
-// the field. Nothing is tallied or stored: the file stays byte for byte as it
-// was (a settings row without its amount unit once came out with "百万円").
+// the field; so does a second settings row. Nothing is tallied or stored: the
+// file stays byte for byte as it was (a settings row without its amount unit
+// once came out with "百万円").
 #include "statements/Form34.h"
 
 #include "common/o.h"
@@ -35,9 +36,10 @@ protected:
 
 INSTANTIATE_TEST_SUITE_P(Values, ClosingDamagedValue,
                          ::testing::Values(testsupport::kStartAfterEnd, testsupport::kSettingsOfNulls,
-                                           testsupport::kNoAmountUnit, testsupport::kSideSeven,
-                                           testsupport::kNoStatementClass, testsupport::kOpeningBalanceFraction,
-                                           testsupport::kNegativeRate, testsupport::kRateOfAThousand),
+                                           testsupport::kNoAmountUnit, testsupport::kSecondSettingsRow,
+                                           testsupport::kSideSeven, testsupport::kNoStatementClass,
+                                           testsupport::kOpeningBalanceFraction, testsupport::kNegativeRate,
+                                           testsupport::kRateOfAThousand),
                          testsupport::kCaseName);
 
 TEST_P(ClosingDamagedValue, KeepsTheWindowShutAndTheFileAsItWas)

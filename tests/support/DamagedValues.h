@@ -40,6 +40,11 @@ inline constexpr DamagedValue kSettingsOfNulls{
 inline constexpr DamagedValue kNoAmountUnit{"no amount unit", "UPDATE 会計設定 SET 金額単位 = NULL",
                                             "の「会計設定」の 1 行目（事業所名 テスト商事、会計年度 "
                                             "12）で、フィールド「金額単位」が空です（「円」か「百万円」のはずです）"};
+inline constexpr DamagedValue kSecondSettingsRow{
+    "second settings row",
+    "INSERT INTO 会計設定 (事業所名, 会計年度, 会計期間開始日, 会計期間終了日, 金額単位)"
+    " SELECT 事業所名, 会計年度, 会計期間開始日, 会計期間終了日, 金額単位 FROM 会計設定",
+    "の「会計設定」に行が 2 行あります（会計設定は 1 行だけのはずです）"};
 
 // The chart of accounts, the first account by code being 100 現金 (in use).
 inline constexpr DamagedValue kSideSeven{"side of an account 7",

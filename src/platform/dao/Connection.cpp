@@ -263,7 +263,8 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
     return connection;
 }
 
-std::shared_ptr<Connection> Connection::openInMemory(const std::string& name, const std::function<void(sqlite3*)>& fill)
+std::shared_ptr<Connection> Connection::openInMemory(const std::string& name, const std::function<void(sqlite3*)>& fill,
+                                                     const std::string& holding)
 {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
@@ -279,7 +280,7 @@ std::shared_ptr<Connection> Connection::openInMemory(const std::string& name, co
     sqlite3_extended_result_codes(db, 0);
     bringToCurrentForm(db);
     finishOpening(db, name);
-    return std::shared_ptr<Connection>(new Connection(db, name, false));
+    return std::shared_ptr<Connection>(new Connection(db, holding.empty() ? name : holding, false));
 }
 
 long long Connection::dataVersion() const

@@ -48,8 +48,11 @@ public:
                                             std::optional<std::chrono::milliseconds> ownWait = std::nullopt);
     // A private database held in memory, named `name` in messages: `fill`
     // makes its contents (a copy of a file, DatabaseCopy.h) before anything
-    // else reads it; what `fill` throws is thrown on.
-    static std::shared_ptr<Connection> openInMemory(const std::string& name, const std::function<void(sqlite3*)>& fill);
+    // else reads it; what `fill` throws is thrown on. Once made, it is named
+    // `holding` (the file it holds a copy of) when that is given: what it
+    // says of a stored value is said of that file.
+    static std::shared_ptr<Connection> openInMemory(const std::string& name, const std::function<void(sqlite3*)>& fill,
+                                                    const std::string& holding = {});
     ~Connection();
 
     sqlite3* handle() const { return m_db; }

@@ -70,7 +70,8 @@ public:
     // (CopyDatabaseInto), this process's own, to work on and then write whole
     // to a file of its own (Database::WriteCompactedTo); it is thrown away
     // whole on any failure, and `name` (the file it is to be written to) names
-    // it in messages. It keeps no rollback journal, never waits for the disk
+    // it in messages about making it; what it holds (a damaged stored value)
+    // is said of `sourcePath`. It keeps no rollback journal, never waits for the disk
     // on a commit, keeps temporary tables in memory, and is locked to its one
     // connection. Each setting is checked as the engine reports it back: one
     // that does not hold throws DaoError, and the copy is to be thrown away.

@@ -40,15 +40,14 @@ std::string reportedValue(Connection& connection, const ScratchSetting& setting)
     return text ? reinterpret_cast<const char*>(text) : "";
 }
 
-void useAsScratch(Connection& connection)
+void useAsScratch(Connection& connection, const std::string& name)
 {
     for (const ScratchSetting& setting : kScratchSettings) {
         if (!DBEngine::instance().setupStepFails())
             connection.execute(std::string("PRAGMA ") + setting.name + " = " + setting.value, {}, setting.name, false);
         if (setting.reported && reportedValue(connection, setting) != setting.reported)
             throw DaoError(DaoError::Code::WriteFailed,
-                           "ファイル「" + connection.path() + "」を作業用に設定できませんでした（" + setting.name
-                               + "）。");
+                           "ファイル「" + name + "」を作業用に設定できませんでした（" + setting.name + "）。");
     }
 }
 
@@ -56,9 +55,11 @@ void useAsScratch(Connection& connection)
 
 std::shared_ptr<Database> Workspace::OpenScratchCopy(const std::string& sourcePath, const std::string& name)
 {
-    auto connection =
-        Connection::openInMemory(name, [&](sqlite3* target) { CopyDatabaseInto(target, name, sourcePath); });
-    useAsScratch(*connection);
+    // What the copy holds is the source's: a damaged value in it is named by
+    // the source file, where it can be put right.
+    auto connection = Connection::openInMemory(
+        name, [&](sqlite3* target) { CopyDatabaseInto(target, name, sourcePath); }, sourcePath);
+    useAsScratch(*connection, name);
     auto db = std::make_shared<Database>(connection, false);
     registerDatabase(db);
     return db;
