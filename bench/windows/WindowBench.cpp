@@ -240,6 +240,9 @@ constexpr SaveDay kSaveDays[] = {
     {"last", "2025-03-31", 2025, 3, 31},
 };
 constexpr int kSaveRounds = 5;
+// Closing vouchers in a thousand, spread over the period, so that the
+// closing-entry list has lines before and after each day's voucher.
+constexpr int kClosingPerMille = 2;
 
 // A step's times, one a round.
 struct Rounds {
@@ -580,7 +583,8 @@ int main(int argc, char** argv)
         Prepared file;
         file.rows = rows;
         file.path = (dir / ("ベンチ商事" + std::to_string(rows) + "第1期.mdb")).string();
-        const bench::GeneratedJournal made = bench::makeSampleShapedFile(file.path, {rows});
+        const bench::GeneratedJournal made =
+            bench::makeSampleShapedFile(file.path, {rows, "2024-04-01", kClosingPerMille});
         std::tie(file.busiestCode, file.busiestName) = bench::busiestAccount(file.path);
         file.fileBytes = static_cast<double>(std::filesystem::file_size(file.path));
         o::DbFilePath = file.path;
