@@ -38,12 +38,10 @@ BankAccount readBankAccount(dao::Recordset& accounts)
     return account;
 }
 
-std::vector<JournalRow> readBankJournal(dao::Recordset& bankJournal)
+void readBankJournal(dao::Recordset& bankJournal, const std::function<void(const JournalRow&)>& visit)
 {
-    std::vector<JournalRow> rows;
     JournalRowReader reader(bankJournal);
-    forEachRow(bankJournal, [&] { rows.push_back(reader.read()); });
-    return rows;
+    readEachRow(bankJournal, [&] { visit(reader.read()); });
 }
 
 bool carriesAccount(const JournalRow& row, const BankAccount& account)
@@ -62,22 +60,39 @@ Posting bankPosting(const JournalRow& row, const BankAccount& account)
     return postingBySide(row, false, row.creditName != account.kind);
 }
 
+BankBookBuilder::BankBookBuilder(const BankAccount& account, LineSink lines)
+    : m_dates(kBankDateStart), m_sink(std::move(lines))
+{
+    m_book.account = account;
+    m_book.balance = account.opening;
+    m_book.journalEmpty = true;
+    addLine(LineBuilder().gap(48).raw("期首残高").gap(60).amount(account.opening, 12).str());
+}
+
+void BankBookBuilder::addLine(const std::string& line)
+{
+    if (m_sink)
+        m_sink(line);
+    else
+        m_book.lines.push_back(line);
+}
+
+void BankBookBuilder::add(const JournalRow& row)
+{
+    m_book.journalEmpty = false;
+    if (!belongsTo(row, m_book.account))
+        return;
+    const Posting posting = bankPosting(row, m_book.account);
+    m_book.balance += posting.balanceChange;
+    addLine(bankRowLine(m_dates, row, posting, m_book.balance, 34, 5));
+}
+
 BankBook bankBook(const BankAccount& account, const std::vector<JournalRow>& journal)
 {
-    BankBook book;
-    book.account = account;
-    book.balance = account.opening;
-    book.lines.push_back(LineBuilder().gap(48).raw("期首残高").gap(60).amount(account.opening, 12).str());
-    book.journalEmpty = journal.empty();
-    DateColumn dates(kBankDateStart);
-    for (const JournalRow& row : journal) {
-        if (!belongsTo(row, account))
-            continue;
-        const Posting posting = bankPosting(row, account);
-        book.balance += posting.balanceChange;
-        book.lines.push_back(bankRowLine(dates, row, posting, book.balance, 34, 5));
-    }
-    return book;
+    BankBookBuilder book(account);
+    for (const JournalRow& row : journal)
+        book.add(row);
+    return book.take();
 }
 
 BankLabels bankLabels(const BankBook& book)
@@ -91,40 +106,60 @@ BankLabels bankLabels(const BankBook& book)
     return labels;
 }
 
-std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bankJournal)
+std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bankJournal,
+                                  const std::vector<LineSink>& lineSinks)
 {
-    std::vector<BankBook> books;
     if (accounts.isEmpty())
-        return books;
-    const std::vector<JournalRow> journal = readBankJournal(bankJournal);
-    forEachRow(accounts, [&] { books.push_back(bankBook(readBankAccount(accounts), journal)); });
+        return {};
+    std::vector<BankBookBuilder> building;
+    forEachRow(accounts, [&] {
+        const std::size_t next = building.size();
+        building.emplace_back(readBankAccount(accounts), next < lineSinks.size() ? lineSinks[next] : LineSink());
+    });
+    // One pass over the bank journal: each row goes to every book it belongs to.
+    readBankJournal(bankJournal, [&](const JournalRow& row) {
+        for (BankBookBuilder& book : building)
+            book.add(row);
+    });
+    std::vector<BankBook> books;
+    books.reserve(building.size());
+    for (BankBookBuilder& book : building)
+        books.push_back(book.take());
     return books;
 }
 
-void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts, const std::vector<BankBook>& books)
+std::vector<std::int64_t> balancesOf(const std::vector<BankBook>& books)
 {
-    if (accounts.isEmpty() || books.empty())
+    std::vector<std::int64_t> balances;
+    balances.reserve(books.size());
+    for (const BankBook& book : books)
+        balances.push_back(book.balance);
+    return balances;
+}
+
+void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts,
+                          const std::vector<std::int64_t>& balances)
+{
+    if (accounts.isEmpty() || balances.empty())
         return;
     std::size_t next = 0;
-    dao::RunInTransaction(workspace,
-                          [&] {
-                              forEachRow(accounts, [&] {
-                                  if (next >= books.size())
-                                      return;
-                                  accounts.Edit();
-                                  accounts.set(schema::column::PresentBalance,
-                                               dao::Value(static_cast<long long>(books[next].balance)));
-                                  accounts.Update();
-                                  ++next;
-                              });
-                          },
-                          {&accounts});
+    const auto storeEach = [&] {
+        forEachRow(accounts, [&] {
+            if (next >= balances.size())
+                return;
+            accounts.Edit();
+            accounts.set(schema::column::PresentBalance, dao::Value(static_cast<long long>(balances[next])));
+            accounts.Update();
+            ++next;
+        });
+    };
+    dao::RunInTransaction(workspace, storeEach, {&accounts});
 }
 
 std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts, dao::Recordset& bankJournal)
 {
     std::vector<BankBook> books = bankBooksOf(accounts, bankJournal);
-    storeCurrentBalances(workspace, accounts, books);
+    storeCurrentBalances(workspace, accounts, balancesOf(books));
     return books;
 }
 

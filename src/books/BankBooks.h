@@ -12,6 +12,7 @@
 #include "platform/dao/Engine.h"
 #include "platform/printing/PrinterDevice.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,9 @@ struct BankAccount {
 
 BankAccount readBankAccount(dao::Recordset& accounts);  // the current row of Q_取引銀行
 
-// The rows of Q_取引銀行仕訳, read once in the query's order.
-std::vector<JournalRow> readBankJournal(dao::Recordset& bankJournal);
+// Each row of Q_取引銀行仕訳 in the query's order, read in one pass; no copy
+// of the query's rows is kept.
+void readBankJournal(dao::Recordset& bankJournal, const std::function<void(const JournalRow&)>& visit);
 
 bool carriesAccount(const JournalRow& row, const BankAccount& account);  // same bank and branch codes
 bool belongsTo(const JournalRow& row, const BankAccount& account);       // ... and the kind on one side
@@ -39,7 +41,7 @@ Posting bankPosting(const JournalRow& row, const BankAccount& account);
 
 struct BankBook {
     BankAccount account;
-    std::vector<std::string> lines;  // the opening line, then one line per row
+    std::vector<std::string> lines;  // the opening line, then one line per row (unless handed to a sink)
     std::int64_t balance = 0;        // after the last row
     bool journalEmpty = false;       // Q_取引銀行仕訳 had no rows: no current-balance label
 };
@@ -50,6 +52,20 @@ inline const dao::Date kBankDateStart{1900, 1, 1};  // each book's date column s
 // balance), 116 on paper (description 26, one blank).
 std::string bankRowLine(DateColumn& dates, const JournalRow& row, const Posting& posting, std::int64_t balance,
                         int descriptionBytes, int gapBeforeBalance);
+
+// One account's book, built as the rows of Q_取引銀行仕訳 come. Its lines go
+// to `lines` when it is given; otherwise the book keeps them.
+class BankBookBuilder {
+public:
+    explicit BankBookBuilder(const BankAccount& account, LineSink lines = {});  // the opening line
+    void add(const JournalRow& row);  // a line when the row belongs to the account
+    BankBook take() { return std::move(m_book); }
+private:
+    void addLine(const std::string& line);
+    BankBook m_book;
+    DateColumn m_dates;
+    LineSink m_sink;
+};
 
 BankBook bankBook(const BankAccount& account, const std::vector<JournalRow>& journal);
 
@@ -62,13 +78,19 @@ struct BankLabels {
 };
 BankLabels bankLabels(const BankBook& book);
 
-// The books of every account of Q_取引銀行, in its order.
-std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bankJournal);
+// The books of every account of Q_取引銀行, in its order, from one pass over
+// Q_取引銀行仕訳. The i-th book hands its lines to lineSinks[i] where there is
+// one, and keeps them itself otherwise.
+std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bankJournal,
+                                  const std::vector<LineSink>& lineSinks = {});
 
-// Stores each book's balance into its account's 現残高 (the i-th account of
-// the recordset takes the i-th book), all in one transaction of `workspace`:
+std::vector<std::int64_t> balancesOf(const std::vector<BankBook>& books);  // each book's balance, in order
+
+// Stores each balance into its account's 現残高 (the i-th account of the
+// recordset takes the i-th balance), all in one transaction of `workspace`:
 // when a write fails it is rolled back and the error passed on.
-void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts, const std::vector<BankBook>& books);
+void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts,
+                          const std::vector<std::int64_t>& balances);
 
 // Both: the books of every account, and every account's 現残高 stored.
 std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts, dao::Recordset& bankJournal);

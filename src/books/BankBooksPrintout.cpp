@@ -12,6 +12,39 @@ std::string accountLine(const BankAccount& account)
         + amountField(account.opening, kLabelMask, 0) + "円";
 }
 
+// The printed rows of one account: from the first row of Q_取引銀行仕訳 that
+// carries its bank and branch codes, while the rows that follow carry them,
+// each row of its kind, with the balance after it.
+class PrintedRows {
+public:
+    explicit PrintedRows(const BankAccount& account) : m_account(account), m_balance(account.opening) {}
+    void add(const JournalRow& row)
+    {
+        if (m_state == State::After)
+            return;
+        if (!carriesAccount(row, m_account)) {
+            if (m_state == State::Within)
+                m_state = State::After;
+            return;
+        }
+        m_state = State::Within;
+        if (!belongsTo(row, m_account))
+            return;
+        const Posting posting = bankPosting(row, m_account);
+        m_balance += posting.balanceChange;
+        m_lines.push_back(bankRowLine(m_dates, row, posting, m_balance, 26, 1));
+    }
+    const BankAccount& account() const { return m_account; }
+    const std::vector<std::string>& lines() const { return m_lines; }
+private:
+    enum class State { Before, Within, After };
+    BankAccount m_account;
+    std::int64_t m_balance;
+    DateColumn m_dates{kBankDateStart};
+    State m_state = State::Before;
+    std::vector<std::string> m_lines;
+};
+
 }  // namespace
 
 void printBankBooks(printing::PrinterDevice& printer, dao::Recordset& accounts, dao::Recordset& bankJournal,
@@ -20,19 +53,21 @@ void printBankBooks(printing::PrinterDevice& printer, dao::Recordset& accounts, 
     if (accounts.isEmpty())
         return;
     printer.startPrintout();
-    std::vector<BankAccount> shown;
+    std::vector<PrintedRows> books;
     forEachRow(accounts, [&] {
-        if (static_cast<int>(shown.size()) < kBankSlots)
-            shown.push_back(readBankAccount(accounts));
+        if (static_cast<int>(books.size()) < kBankSlots)
+            books.emplace_back(readBankAccount(accounts));
     });
-    const std::vector<JournalRow> journal = readBankJournal(bankJournal);
+    // One pass over the bank journal; only the lines to print are kept.
+    readBankJournal(bankJournal, [&](const JournalRow& row) {
+        for (PrintedRows& book : books)
+            book.add(row);
+    });
 
     printNewLines(printer, 1);
     bool printedBefore = false;
-    for (const BankAccount& account : shown) {
+    for (const PrintedRows& book : books) {
         // A book without rows still shows the account with its opening balance.
-        auto first = std::find_if(journal.begin(), journal.end(),
-                                  [&](const JournalRow& row) { return carriesAccount(row, account); });
         if (printedBefore) {
             printer.newPage();
             printNewLines(printer, 1);
@@ -42,16 +77,10 @@ void printBankBooks(printing::PrinterDevice& printer, dao::Recordset& accounts, 
         printLineGap(printer);
         printNewLines(printer, 1);
         int lineCount = 2;
-        printAt(printer, 10, accountLine(account));
-        std::int64_t balance = account.opening;
+        printAt(printer, 10, accountLine(book.account()));
         printNewLines(printer, 1);
-        DateColumn dates(kBankDateStart);
-        for (auto it = first; it != journal.end() && carriesAccount(*it, account); ++it) {
-            if (!belongsTo(*it, account))
-                continue;
-            const Posting posting = bankPosting(*it, account);
-            balance += posting.balanceChange;
-            printAt(printer, 10, bankRowLine(dates, *it, posting, balance, 26, 1));
+        for (const std::string& line : book.lines()) {
+            printAt(printer, 10, line);
             printLineGap(printer);
             ++lineCount;
             if (lineCount > 66) {

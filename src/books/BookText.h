@@ -7,8 +7,10 @@
 #include "platform/dao/Value.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace books {
 
@@ -16,6 +18,10 @@ inline constexpr const char* kListMask = o::kAmountMask;
 inline constexpr const char* kOpeningMask = o::kAmount12Mask;
 inline constexpr const char* kLabelMask = o::kAmount10Mask;
 inline constexpr const char* kNoAmount = "------------";  // the column that carries no amount
+
+// Where a book hands its lines, one a call, in order: a list fills itself
+// from them without a list of them held on the way.
+using LineSink = std::function<void(std::string_view line)>;
 
 std::string fit(const std::string& text, int bytes);
 std::string amountField(std::int64_t amount, const char* mask, int width);

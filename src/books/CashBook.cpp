@@ -17,22 +17,19 @@ Posting cashBookPosting(const JournalRow& row, const std::string& cashCode)
     return bookPosting(row, false, row.debitCode == cashCode, row.creditCode == cashCode);
 }
 
-std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::Date& now)
+void cashBookLines(const CashBookSource& source, const dao::Date& now, const LineSink& add)
 {
-    std::vector<std::string> lines;
     std::int64_t balance = source.openingCash;
-    lines.push_back(openingLine(balance, 39, 61, 14));
-    if (source.rows.isEmpty())
-        return lines;  // the carried cash shows before the period's first cash voucher too
+    // The carried cash shows before the period's first cash voucher too.
+    add(openingLine(balance, 39, 61, 14));
     JournalRowReader reader(source.rows);
     DateColumn dates(now);
-    forEachRow(source.rows, [&] {
+    readEachRow(source.rows, [&] {
         const JournalRow row = reader.read();
         const Posting posting = cashBookPosting(row, source.cashCode);
         balance += posting.balanceChange;
-        lines.push_back(rowLine(dates.next(row.date), row, posting, balance, kScreenLine));
+        add(rowLine(dates.next(row.date), row, posting, balance, kScreenLine));
     });
-    return lines;
 }
 
 void printCashBook(printing::PrinterDevice& printer, const CashBookSource& source, const std::string& company,
@@ -47,15 +44,12 @@ void printCashBook(printing::PrinterDevice& printer, const CashBookSource& sourc
             printLineGap(printer);
         }
     };
-    if (source.rows.isEmpty()) {  // the carried cash alone
-        openPage();
-        printer.newPage();
-        return;
-    }
     JournalRowReader reader(source.rows);
     DateColumn dates(now);
-    forEachRow(source.rows, [&] {
+    bool anyRow = false;
+    readEachRow(source.rows, [&] {
         const JournalRow row = reader.read();
+        anyRow = true;
         openPage();
         const Posting posting = cashBookPosting(row, source.cashCode);
         balance += posting.balanceChange;
@@ -63,6 +57,8 @@ void printCashBook(printing::PrinterDevice& printer, const CashBookSource& sourc
         printLineGap(printer);
         pages.count(1);
     });
+    if (!anyRow)  // the carried cash alone
+        openPage();
     printer.newPage();
 }
 

@@ -3,6 +3,7 @@
 // payments in two columns, and the cash balance after each row from the
 // opening cash of the period. On screen and on paper.
 
+#include "books/BookText.h"
 #include "books/JournalRow.h"
 #include "books/Posting.h"
 #include "platform/printing/PrinterDevice.h"
@@ -22,10 +23,10 @@ struct CashBookSource {
 // row with cash on both sides is both.
 Posting cashBookPosting(const JournalRow& row, const std::string& cashCode);
 
-// The lines of List1: the opening line ("前期より繰り越し" with the opening
-// cash) and one line per row; the opening line alone when the query has no
-// rows.
-std::vector<std::string> cashBookLines(const CashBookSource& source, const dao::Date& now);
+// The lines of List1, handed to `add`: the opening line ("前期より繰り越し"
+// with the opening cash) and one line per row; the opening line alone when the
+// query has no rows.
+void cashBookLines(const CashBookSource& source, const dao::Date& now, const LineSink& add);
 
 // Prints the book on a print run the caller has prepared and will end, as a
 // printout of its own size (PrinterDevice::startPrintout). Page length: 78

@@ -8,6 +8,7 @@
 #include "common/FindCode.h"
 #include "common/PrintRoutines.h"
 #include "common/EditMode.h"
+#include "common/o.h"
 #include "frame/Fonts.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/printing/Printer.h"
@@ -22,7 +23,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
+#include <functional>
 
 namespace books {
 
@@ -77,9 +80,19 @@ QWidget* bankHeadings(QWidget* parent, const std::array<int, 7>& index)
                            {index[6], "残高", 116}});
 }
 
-void fill(frame::RecordListView* list, const std::vector<std::string>& lines)
+// Fills the lists of slots [slot, end) together: `produce` runs once, inside
+// all their fills, with `sinks` holding each list's sink in slot order.
+void fillTogether(const std::map<int, frame::RecordListView*>& lists, int slot, int end, std::vector<LineSink>& sinks,
+                  const std::function<void()>& produce)
 {
-    list->setLines(lines);
+    if (slot >= end) {
+        produce();
+        return;
+    }
+    lists.at(slot)->lines().fillFrom([&](const LineSink& add) {
+        sinks.push_back(add);
+        fillTogether(lists, slot + 1, end, sinks, produce);
+    });
 }
 
 void reportError(const std::exception& e)
@@ -112,8 +125,9 @@ Form14::Form14()
     BranchesInUseRecordset = openRecordset(schema::query::UsedBranches);
     BankAccountRecordset = openRecordset(schema::query::BankAccounts);
     TemplateRecordset = openRecordset(schema::query::Templates);
-    BankJournalRecordset = openRecordset(schema::query::BankJournal);
-    CashBookRecordset = openRecordset(schema::query::CashBook);
+    // The books read these two in one pass each, taking their rows' keys as they go.
+    BankJournalRecordset = o::CompanyDb->OpenRecordsetForWalk(schema::query::BankJournal);
+    CashBookRecordset = o::CompanyDb->OpenRecordsetForWalk(schema::query::CashBook);
     PartnerRecordset = openRecordset(schema::query::Partners);
     requireSettingsRow(*SettingsRecordset);
     SetFormCaption(*SettingsRecordset, "管理（現金出納帳他）");
@@ -286,9 +300,12 @@ void Form14::LoadBooks()
     m_combo1->setEditText(QString());
 
     ShowCashBook();
-    ShowBankBooks();
+    const std::vector<std::int64_t> balances = FillBankBooks();
     for (const SubLedgerRule& rule : subLedgerRules())
         ShowSubLedger(rule.listIndex);
+    // Stored once every book has been read: a book the file cannot give keeps
+    // the window shut and leaves the file as it was.
+    StoreBankBalances(balances);
 }
 
 CashBookSource Form14::cashBookSource()
@@ -299,10 +316,16 @@ CashBookSource Form14::cashBookSource()
 
 void Form14::ShowCashBook()
 {
-    fill(m_list1, cashBookLines(cashBookSource(), dao::Date::now()));
+    const CashBookSource source = cashBookSource();
+    m_list1->lines().fillFrom([&](const LineSink& add) { cashBookLines(source, dao::Date::now(), add); });
 }
 
 void Form14::ShowBankBooks()
+{
+    StoreBankBalances(FillBankBooks());
+}
+
+std::vector<std::int64_t> Form14::FillBankBooks()
 {
     for (int slot = 0; slot < kBankSlots; ++slot) {
         m_list2[slot]->clear();
@@ -310,18 +333,27 @@ void Form14::ShowBankBooks()
             label->clear();
         m_list2[slot]->hide();
     }
-    const std::vector<BankBook> books = bankBooksOf(*BankAccountRecordset, *BankJournalRecordset);
-    for (int slot = 0; slot < kBankSlots && slot < static_cast<int>(books.size()); ++slot) {
+    // The shown lists fill together as the one pass over the bank journal goes.
+    const int shown = static_cast<int>(std::min<long long>(kBankSlots, BankAccountRecordset->RecordCount()));
+    std::vector<BankBook> books;
+    std::vector<LineSink> sinks;
+    fillTogether(m_list2, 0, shown, sinks,
+                 [&] { books = bankBooksOf(*BankAccountRecordset, *BankJournalRecordset, sinks); });
+    for (int slot = 0; slot < shown && slot < static_cast<int>(books.size()); ++slot) {
         const BankLabels labels = bankLabels(books[slot]);
         m_label4[slot]->setText(toQ(labels.bankAndBranch));
         m_label5[slot]->setText(toQ(labels.kind));
         m_label6[slot]->setText(toQ(labels.opening));
         m_label7[slot]->setText(toQ(labels.current));
         m_list2[slot]->show();
-        fill(m_list2[slot], books[slot].lines);
     }
+    return balancesOf(books);
+}
+
+void Form14::StoreBankBalances(const std::vector<std::int64_t>& balances)
+{
     try {
-        storeCurrentBalances(*o::DbWorkspace, *BankAccountRecordset, books);
+        storeCurrentBalances(*o::DbWorkspace, *BankAccountRecordset, balances);
     } catch (const dao::DaoError& e) {
         ui::dialogs().messageBox(std::string("預金の現在残高を保存できませんでした。\n") + e.what(), ui::Buttons::Ok);
     }
@@ -332,15 +364,16 @@ void Form14::ShowSubLedger(int listIndex)
     for (const SubLedgerRule& rule : subLedgerRules()) {
         if (rule.listIndex != listIndex)
             continue;
-        LedgerRecordset = openRecordset(rule.sql);
-        fill(m_list3[listIndex], subLedgerLines(*LedgerRecordset, rule, dao::Date::now()));
+        LedgerRecordset = o::CompanyDb->OpenRecordsetForWalk(rule.sql);
+        m_list3[listIndex]->lines().fillFrom(
+            [&](const LineSink& add) { subLedgerLines(*LedgerRecordset, rule, dao::Date::now(), add); });
         LedgerRecordset.reset();
     }
 }
 
 void Form14::ShowPartnerJournal(const std::string& partner)
 {
-    LedgerRecordset = openRecordset(schema::query::Journal);
+    LedgerRecordset = o::CompanyDb->OpenRecordsetForWalk(schema::query::Journal);
     const PartnerTerms terms = partnerTerms(*PartnerRecordset);
     m_label9[1]->setText(toQ(terms.rank));
     m_label9[2]->setText(toQ(terms.closingDay));
@@ -349,7 +382,9 @@ void Form14::ShowPartnerJournal(const std::string& partner)
     dao::Value firstSide(0);  // no account in use: the debit rule
     if (!UsedAccountsRecordset->BOF() && !UsedAccountsRecordset->EOF_())
         firstSide = UsedAccountsRecordset->get(schema::column::DebitCredit);
-    fill(m_list4, partnerJournalLines(*LedgerRecordset, partner, partnerRuleFor(firstSide), dao::Date::now()));
+    const PartnerRule rule = partnerRuleFor(firstSide);
+    m_list4->lines().fillFrom(
+        [&](const LineSink& add) { partnerJournalLines(*LedgerRecordset, partner, rule, dao::Date::now(), add); });
     LedgerRecordset.reset();
 }
 

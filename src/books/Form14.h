@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -32,7 +33,7 @@ public:
     enum Command1Button : int { Print = 0, Quit = 1, Show = 2 };  // "印刷", "終了", "表示"
     void Command1_Click(int index);
     void ShowCashBook();
-    void ShowBankBooks();
+    void ShowBankBooks();  // fills the bank books and stores each account's 現残高
     void ShowSubLedger(int listIndex);
     void ShowPartnerJournal(const std::string& partner);
     void PrintCashBook();
@@ -57,6 +58,8 @@ private:
     QWidget* buildBankSlot(int slot);
     QWidget* bankTab(int slot, const std::array<int, 7>& headingIndices);
     CashBookSource cashBookSource();
+    std::vector<std::int64_t> FillBankBooks();  // the slots filled; every account's balance
+    void StoreBankBalances(const std::vector<std::int64_t>& balances);
 
     std::unique_ptr<dao::Recordset> SettingsRecordset;
     std::unique_ptr<dao::Recordset> AccountMasterRecordset;

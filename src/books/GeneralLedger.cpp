@@ -76,17 +76,11 @@ void forEachAccountRow(dao::Recordset& journal, const LedgerAccount& account,
                        const std::function<void(const JournalRow&)>& visit)
 {
     JournalRowReader reader(journal, JournalRowReader::Fields::LedgerLine);
-    // One pass over the rows; a row deleted elsewhere while it is read is skipped.
-    journal.ForEachRow([&] {
-        try {
-            std::string debit = reader.debitCode();
-            std::string credit = reader.creditCode();
-            if (touchesAccount(debit, credit, account))
-                visit(reader.read(std::move(debit), std::move(credit)));
-        } catch (const dao::DaoError& e) {
-            if (e.code() != dao::DaoError::Code::NoCurrentRecord)
-                throw;
-        }
+    readEachRow(journal, [&] {
+        std::string debit = reader.debitCode();
+        std::string credit = reader.creditCode();
+        if (touchesAccount(debit, credit, account))
+            visit(reader.read(std::move(debit), std::move(credit)));
     });
 }
 

@@ -159,4 +159,16 @@ void forEachRow(dao::Recordset& rs, const std::function<void()>& visit)
     }
 }
 
+void readEachRow(dao::Recordset& rs, const std::function<void()>& visit)
+{
+    rs.ForEachRow([&] {
+        try {
+            visit();
+        } catch (const dao::DaoError& e) {
+            if (e.code() != dao::DaoError::Code::NoCurrentRecord)
+                throw;
+        }
+    });
+}
+
 }  // namespace books

@@ -70,4 +70,10 @@ private:
 // there when it is read (deleted by another window) is skipped.
 void forEachRow(dao::Recordset& rs, const std::function<void()>& visit);
 
+// The same for a walk that only reads: the rows are read in one pass
+// (Recordset::ForEachRow), through the same checks as a read by key; `visit`
+// must neither move the recordset nor write through it. A recordset opened for
+// a walk (Database::OpenRecordsetForWalk) takes its membership in this pass.
+void readEachRow(dao::Recordset& rs, const std::function<void()>& visit);
+
 }  // namespace books

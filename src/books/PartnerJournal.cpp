@@ -41,10 +41,9 @@ Posting partnerPosting(const JournalRow& row, PartnerRule rule)
     return postingBySide(row, true, row.debitAccountSide == 1);
 }
 
-std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std::string& partner, PartnerRule rule,
-                                             const dao::Date& now)
+void partnerJournalLines(dao::Recordset& journal, const std::string& partner, PartnerRule rule, const dao::Date& now,
+                         const LineSink& add)
 {
-    std::vector<std::string> lines;
     JournalRowReader reader(journal);
     DateColumn dates(now);
     std::int64_t balance = 0;
@@ -52,16 +51,15 @@ std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std:
     // The credit rule leaves the empty column blank rather than hyphenated.
     if (rule == PartnerRule::Credit)
         layout.none = blanks(12);
-    forEachRow(journal, [&] {
+    readEachRow(journal, [&] {
         const std::string rowPartner = reader.text(schema::column::Partner);
         if (rowPartner.empty() || rowPartner != partner)
             return;
         const JournalRow row = reader.read();
         const Posting posting = partnerPosting(row, rule);
         balance += posting.balanceChange;
-        lines.push_back(rowLine(dates.next(row.date), row, posting, balance, layout));
+        add(rowLine(dates.next(row.date), row, posting, balance, layout));
     });
-    return lines;
 }
 
 }  // namespace books

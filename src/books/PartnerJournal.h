@@ -3,6 +3,7 @@
 // journal row booked with it, with the counter account, the amount on the
 // debit or the credit side and a running balance from 0.
 
+#include "books/BookText.h"
 #include "books/JournalRow.h"
 #include "books/Posting.h"
 
@@ -33,7 +34,8 @@ PartnerRule partnerRuleFor(const dao::Value& firstAccountSide);
 
 Posting partnerPosting(const JournalRow& row, PartnerRule rule);
 
-std::vector<std::string> partnerJournalLines(dao::Recordset& journal, const std::string& partner, PartnerRule rule,
-                                             const dao::Date& now);
+// The list lines of the partner's journal, handed to `add`.
+void partnerJournalLines(dao::Recordset& journal, const std::string& partner, PartnerRule rule, const dao::Date& now,
+                         const LineSink& add);
 
 }  // namespace books

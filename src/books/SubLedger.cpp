@@ -50,19 +50,17 @@ Posting subLedgerPosting(const JournalRow& row, const SubLedgerRule& rule)
     return bookPosting(row, rule.creditNormal, onNormalSide(row, rule), onOtherSide(row, rule));
 }
 
-std::vector<std::string> subLedgerLines(dao::Recordset& ledger, const SubLedgerRule& rule, const dao::Date& now)
+void subLedgerLines(dao::Recordset& ledger, const SubLedgerRule& rule, const dao::Date& now, const LineSink& add)
 {
-    std::vector<std::string> lines;
     JournalRowReader reader(ledger);
     DateColumn dates(now);
     std::int64_t balance = 0;
-    forEachRow(ledger, [&] {
+    readEachRow(ledger, [&] {
         const JournalRow row = reader.read();
         const Posting posting = subLedgerPosting(row, rule);
         balance += posting.balanceChange;
-        lines.push_back(rowLine(dates.next(row.date), row, posting, balance, {.description = 40, .partner = 13}));
+        add(rowLine(dates.next(row.date), row, posting, balance, {.description = 40, .partner = 13}));
     });
-    return lines;
 }
 
 }  // namespace books

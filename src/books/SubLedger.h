@@ -4,6 +4,7 @@
 // with the counter account, the amount on the debit or the credit side and the
 // running balance from 0.
 
+#include "books/BookText.h"
 #include "books/JournalRow.h"
 #include "books/Posting.h"
 
@@ -29,7 +30,8 @@ const std::array<SubLedgerRule, 4>& subLedgerRules();
 
 Posting subLedgerPosting(const JournalRow& row, const SubLedgerRule& rule);
 
-// The list lines of one sub-ledger from a recordset open on its SQL text.
-std::vector<std::string> subLedgerLines(dao::Recordset& ledger, const SubLedgerRule& rule, const dao::Date& now);
+// The list lines of one sub-ledger from a recordset open on its SQL text,
+// handed to `add`.
+void subLedgerLines(dao::Recordset& ledger, const SubLedgerRule& rule, const dao::Date& now, const LineSink& add);
 
 }  // namespace books

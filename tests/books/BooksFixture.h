@@ -14,6 +14,8 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace bookstest {
@@ -61,6 +63,15 @@ std::vector<std::vector<std::string>> requestedPages(const printing::RecordingPr
 
 // The stored 現残高 of the bank accounts, by their no.
 std::vector<long long> storedBalances(dao::Database& db);
+
+// The lines a book's routine hands to its sink, collected in order, e.g.
+// bookLines(books::cashBookLines, source, now).
+template <class Routine, class... Args> std::vector<std::string> bookLines(Routine&& routine, Args&&... args)
+{
+    std::vector<std::string> lines;
+    routine(std::forward<Args>(args)..., [&](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
 
 // A recording printer prepared as the books windows prepare theirs.
 class BooksPrinter : public printing::RecordingPrinter {

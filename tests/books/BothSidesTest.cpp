@@ -194,7 +194,7 @@ TEST(BothSides, TheCashBookCountsCashOnBothSidesOnScreenAndOnPaper)
     auto db = fx.open();
     auto rows = db->OpenRecordset("Q_現金出納帳");
     const books::CashBookSource source{*rows, code::Cash, 500};
-    const auto lines = books::cashBookLines(source, kNow);
+    const auto lines = bookLines(books::cashBookLines, source, kNow);
     const std::int64_t cash = journalBalance(*db, code::Cash, 500, false, true);
     EXPECT_EQ(expectBalancesAddUp(withoutFirst(lines), kScreen, 500, false), cash);
     const BookLine exchange = parse(lineOf(lines, "両替"), kScreen);
@@ -217,7 +217,7 @@ TEST(BothSides, EachSubLedgerAddsUpWhenBothSidesAreOfItsClass)
     for (const auto& rule : books::subLedgerRules()) {
         SCOPED_TRACE(rule.listIndex);
         auto rs = db->OpenRecordset(rule.sql);
-        const auto lines = books::subLedgerLines(*rs, rule, kNow);
+        const auto lines = bookLines(books::subLedgerLines, *rs, rule, kNow);
         expectBalancesAddUp(lines, kScreen, 0, rule.creditNormal);
         for (const auto& [list, description] : corrections) {
             if (list != rule.listIndex)

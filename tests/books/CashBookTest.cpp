@@ -17,7 +17,7 @@ std::vector<std::string> screenLines(BooksFixture& fx)
 {
     auto db = fx.open();
     auto rows = db->OpenRecordset("Q_現金出納帳");
-    return books::cashBookLines({*rows, code::Cash, 500}, kNow);
+    return bookLines(books::cashBookLines, books::CashBookSource{*rows, code::Cash, 500}, kNow);
 }
 
 std::vector<std::string> trimmedAll(const std::vector<std::string>& lines)
@@ -61,7 +61,7 @@ TEST(CashBook, RowDeletedAfterOpeningIsSkipped)
     auto db = fx.open();
     auto rows = db->OpenRecordset("Q_現金出納帳");
     fx.execute("DELETE FROM \"仕訳台帳\" WHERE \"伝票番号\" = 'V08'");
-    const auto lines = books::cashBookLines({*rows, code::Cash, 500}, kNow);
+    const auto lines = bookLines(books::cashBookLines, books::CashBookSource{*rows, code::Cash, 500}, kNow);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(trimmed(bytesOf(lines.back(), 114, 127)), "530");
 }

@@ -1,4 +1,5 @@
 // The books window driven through its controls.
+#include "books/BankBooks.h"
 #include "books/Form14.h"
 #include "books/SubLedger.h"
 #include "books/WindowFixture.h"
@@ -221,13 +222,21 @@ TEST_F(Form14Test, EveryBookListShowsTheLinesOfItsBook)
     for (const books::SubLedgerRule& rule : books::subLedgerRules()) {
         SCOPED_TRACE(rule.listIndex);
         auto rows = db->OpenRecordset(rule.sql);
-        const std::vector<std::string> book = books::subLedgerLines(*rows, rule, dao::Date::now());
+        const std::vector<std::string> book = bookLines(books::subLedgerLines, *rows, rule, dao::Date::now());
         ASSERT_FALSE(book.empty());
         EXPECT_EQ(shown(form.List3(rule.listIndex)), book);
     }
     auto cashRows = db->OpenRecordset("Q_現金出納帳");
     const books::CashBookSource cash{*cashRows, code::Cash, 500};
-    EXPECT_EQ(shown(form.List1()), books::cashBookLines(cash, dao::Date::now()));
+    EXPECT_EQ(shown(form.List1()), bookLines(books::cashBookLines, cash, dao::Date::now()));
+    // The bank lists fill together in one pass: each slot shows its own account's book.
+    auto accounts = db->OpenRecordset("Q_取引銀行");
+    auto bankRows = db->OpenRecordset("Q_取引銀行仕訳");
+    const std::vector<books::BankBook> bankBooks = books::bankBooksOf(*accounts, *bankRows);
+    for (int slot = 0; slot < books::kBankSlots; ++slot) {
+        SCOPED_TRACE(slot);
+        EXPECT_EQ(shown(form.List2(slot)), bankBooks.at(static_cast<std::size_t>(slot)).lines);
+    }
 
     // A purchase added since: the purchases list filled again shows it, and only the book as it is now.
     const int purchases = form.List3(0)->count();
@@ -235,5 +244,6 @@ TEST_F(Form14Test, EveryBookListShowsTheLinesOfItsBook)
     form.ShowSubLedger(0);
     EXPECT_EQ(form.List3(0)->count(), purchases + 1);
     auto rows = db->OpenRecordset(books::subLedgerRules()[0].sql);
-    EXPECT_EQ(shown(form.List3(0)), books::subLedgerLines(*rows, books::subLedgerRules()[0], dao::Date::now()));
+    EXPECT_EQ(shown(form.List3(0)),
+              bookLines(books::subLedgerLines, *rows, books::subLedgerRules()[0], dao::Date::now()));
 }

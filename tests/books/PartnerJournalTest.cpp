@@ -79,7 +79,7 @@ TEST(PartnerJournal, RowsOfThePartnerUnderEachRule)
         const auto rule = books::partnerRuleFor(accounts->get("借貸区分"));
         ASSERT_EQ(rule, books::PartnerRule::Debit);
         auto journal = db->OpenRecordset("Q_仕訳台帳");
-        const auto lines = books::partnerJournalLines(*journal, "大阪物産", rule, kNow);
+        const auto lines = bookLines(books::partnerJournalLines, *journal, "大阪物産", rule, kNow);
         ASSERT_EQ(lines.size(), 2u);
         EXPECT_EQ(columnsOf(lines[0]), (Row{"買掛金", amount12("600"), "------------", "600"}));
         // Paying the payable: debit account credit-normal.
@@ -90,7 +90,8 @@ TEST(PartnerJournal, RowsOfThePartnerUnderEachRule)
     {
         SCOPED_TRACE("credit rule: the empty column holds blanks");
         auto journal = db->OpenRecordset("Q_仕訳台帳");
-        const auto lines = books::partnerJournalLines(*journal, "大阪物産", books::PartnerRule::Credit, kNow);
+        const auto lines =
+            bookLines(books::partnerJournalLines, *journal, "大阪物産", books::PartnerRule::Credit, kNow);
         ASSERT_EQ(lines.size(), 2u);
         const Row first = columnsOf(lines[0]);
         EXPECT_EQ(first.debit, amount12("600"));
@@ -110,13 +111,13 @@ TEST(PartnerJournal, OnlyExactPartnerRowsAndEmptyDescriptionKeepsColumns)
     fx.addJournal({"2024-04-12", "V41", code::Receivable, 41, code::Sales, 41, "別名", "東京商事株式会社", "", ""});
     auto db = fx.open();
     auto journal = db->OpenRecordset("Q_仕訳台帳");
-    const auto lines = books::partnerJournalLines(*journal, "東京商事", books::PartnerRule::Debit, kNow);
+    const auto lines = bookLines(books::partnerJournalLines, *journal, "東京商事", books::PartnerRule::Debit, kNow);
     ASSERT_EQ(lines.size(), 3u);  // V03, V05 and V40; not the longer name
     EXPECT_EQ(bytesOf(lines[2], 14, 50), std::string(37, ' '));
     EXPECT_EQ(trimmed(bytesOf(lines[2], 97, 110)), "2,040");
     // Shown twice, the list starts again from 0.
     auto again = db->OpenRecordset("Q_仕訳台帳");
-    EXPECT_EQ(books::partnerJournalLines(*again, "東京商事", books::PartnerRule::Debit, kNow), lines);
+    EXPECT_EQ(bookLines(books::partnerJournalLines, *again, "東京商事", books::PartnerRule::Debit, kNow), lines);
 }
 
 // A row without a debit account (one side of a compound voucher) has no
@@ -141,7 +142,7 @@ TEST(PartnerJournal, RowWithoutDebitAccountTakesTheOtherLineOfEitherRule)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto journal = db->OpenRecordset("Q_仕訳台帳");
-        const auto lines = books::partnerJournalLines(*journal, "大阪物産", c.rule, kNow);
+        const auto lines = bookLines(books::partnerJournalLines, *journal, "大阪物産", c.rule, kNow);
         ASSERT_EQ(lines.size(), 3u);
         EXPECT_EQ(columnsOf(lines[2]), c.last);
     }

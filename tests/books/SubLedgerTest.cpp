@@ -17,7 +17,7 @@ std::vector<std::string> linesOf(BooksFixture& fx, int listIndex)
         if (rule.listIndex != listIndex)
             continue;
         auto rs = db->OpenRecordset(rule.sql);
-        return books::subLedgerLines(*rs, rule, kNow);
+        return bookLines(books::subLedgerLines, *rs, rule, kNow);
     }
     return {};
 }
