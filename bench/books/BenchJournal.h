@@ -8,12 +8,8 @@
 
 namespace bench {
 
-// Makes the period file at `path` with `rows` journal rows over a year, in
-// date order as they are entered: about four in ten
-// move cash, one in ten carries the bank account 試験銀行 本店 普通預金 (which
-// the file's bank accounts hold), the rest spread over the accounts in use;
-// amounts from 1 yen up to 2,000,000,000 / rows (at most 500,000), so that
-// no account's total passes what the file stores.
+// Makes the period file at `path` with `rows` journal rows over a year
+// shaped like the sample company's books (support/SampleShapedJournal.h).
 void prepareJournal(const std::string& path, int rows);
 
 // The code and name of the account with the most journal rows.

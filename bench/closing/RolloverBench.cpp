@@ -8,8 +8,8 @@
 
 #include "closing/Rollover.h"
 #include "periodfile/PeriodFileCreator.h"
-#include "platform/dao/Value.h"
 #include "support/BenchSql.h"
+#include "support/SampleShapedJournal.h"
 
 #include <sqlite3.h>
 
@@ -19,14 +19,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <ctime>
 #include <string>
 #include <vector>
 
 namespace {
 
-using bench::accountCodes;
 using bench::exec;
 
 struct BenchFiles {
@@ -42,62 +40,19 @@ BenchFiles& files()
     return f;
 }
 
-// A year of rows over the accounts in use, as a business books them: each row
-// one of 400 pairs of debit and credit account that recur through the year (a
-// tenth of the rows on a bank account); a few rows already dated in the next
-// period; the bank accounts, some change history and a fixed-asset register.
-// Amounts as a company of that size has them: the more rows, the smaller each,
-// so that no account's total passes what the file stores (32-bit).
+// A year of rows shaped like the sample company's books
+// (support/SampleShapedJournal.h), a voucher in a thousand already dated in
+// the next period; some change history and a fixed-asset register.
 void fillPeriodFile(const std::string& path, int journalRows)
 {
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
-    const std::vector<std::string> codes = accountCodes(db);
+    bench::writeSampleShapedJournal(db, {journalRows, "2024-04-01", 0, 1});
     exec(db, "BEGIN");
-    exec(db,
-         "INSERT INTO 取引銀行 (no, 銀行コード, 支店コード, 種別, 期首残高) VALUES"
-         " (1, '0001', '0001203', '普通預金', 1000000), (2, '0009', '0009232', '当座預金', 500000)");
     for (int i = 0; i < 20; ++i)
         exec(db,
              "INSERT INTO 固定資産台帳 (管理番号, 名称, 勘定科目コード, 取得価格, 残存価格, 減価償却費) VALUES ('F-"
                  + std::to_string(i) + "', '備品', '145', 500000, 300000, 50000)");
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要, 取引先, 借方コード, 入金, 貸方コード, 出金,"
-                       " 銀行コード, 支店コード, 決算仕訳) VALUES (?1, ?2, 1, '取引', ?3, ?4, ?5, ?6, ?5, ?7, ?8, 0)",
-                       -1, &st, nullptr);
-    std::mt19937 random(20240401);
-    std::uniform_int_distribution<int> day(0, 364), account(0, static_cast<int>(codes.size()) - 1),
-        amount(1, static_cast<int>(std::clamp(2000000000LL / std::max(journalRows, 1), 1000LL, 50000LL))),
-        percent(0, 99), pairOf(0, 399);
-    std::vector<std::pair<std::string, std::string>> pairs;
-    for (int i = 0; i < 400; ++i)
-        pairs.emplace_back(codes[account(random)], codes[account(random)]);
-    for (int i = 0; i < journalRows; ++i) {
-        const bool nextPeriod = i % 1000 == 999;
-        const long long first = dao::Date{nextPeriod ? 2025 : 2024, 4, 1}.dayNumber();
-        const std::string date =
-            dao::Date::fromDayNumber(first + (nextPeriod ? day(random) % 20 : day(random))).isoText();
-        char voucher[16];
-        std::snprintf(voucher, sizeof voucher, "V%07d", i);
-        const bool bank = percent(random) < 10;
-        const auto& pair = pairs[pairOf(random)];
-        const std::string debit = bank ? "103" : pair.first;
-        sqlite3_bind_text(st, 1, date.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(st, 2, voucher, -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(st, 3, i % 3 == 0 ? "東京商事" : "", -1, SQLITE_STATIC);
-        sqlite3_bind_text(st, 4, debit.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_int(st, 5, amount(random));
-        sqlite3_bind_text(st, 6, pair.second.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(st, 7, bank ? "0001" : "", -1, SQLITE_STATIC);
-        sqlite3_bind_text(st, 8, bank ? "0001203" : "", -1, SQLITE_STATIC);
-        if (sqlite3_step(st) != SQLITE_DONE) {
-            std::fprintf(stderr, "%s\n", sqlite3_errmsg(db));
-            std::exit(1);
-        }
-        sqlite3_reset(st);
-    }
-    sqlite3_finalize(st);
     exec(db,
          "INSERT INTO 仕訳変更履歴 (変更日, 変更理由, 伝票番号, 日付, 追番) SELECT '2024-12-01 10:00:00', '1',"
          " 伝票番号, 日付, 追番 FROM 仕訳台帳 WHERE rowid % 50 = 0");

@@ -60,7 +60,7 @@ std::string ClosingEntryRows::add(const ClosingEntryRow& entry)
         m_ordered = false;
     } else if (!m_lines.empty()) {
         const int dateOrder = compareDates(m_lines.back().date, date);
-        const int order = dateOrder != 0 ? dateOrder : m_listed.numbers().back().compare(entry.row.number);
+        const int order = dateOrder != 0 ? dateOrder : m_listed.number(size() - 1).compare(entry.row.number);
         if (order > 0 || (order == 0 && m_listed.rowNumberAt(static_cast<int>(size()) - 1) > entry.row.rowNumber))
             m_ordered = false;
     }
@@ -74,7 +74,7 @@ std::string ClosingEntryRows::add(const ClosingEntryRow& entry)
 bool ClosingEntryRows::sortsBefore(std::size_t line, const dao::Date& date, const std::string& number) const
 {
     const int order = compareDates(m_lines[line].date, date);
-    return order != 0 ? order < 0 : m_listed.numbers()[line] < number;
+    return order != 0 ? order < 0 : m_listed.number(line) < number;
 }
 
 journal::ListLineChange ClosingEntryRows::replace(std::size_t first, std::size_t end,
@@ -94,18 +94,30 @@ journal::ListLineChange ClosingEntryRows::replace(std::size_t first, std::size_t
     std::size_t below = end;
     dao::Date shownAbove = shownBefore(end);
     while (below < size() && shown != shownAbove) {
-        Line& line = m_lines[below];
+        Line line = m_lines[below];
         shownAbove = line.shownAfter;
         change.lines.push_back(ClosingEntryDateColumn(line.date, shown) + line.fields);
         line.shownAfter = shown;
+        lines.push_back(std::move(line));
         ++below;
     }
     change.removed = static_cast<int>(below - first);
     m_listed.replace(first, end - first, records);
-    const auto at = m_lines.begin() + static_cast<std::ptrdiff_t>(first);
-    m_lines.insert(m_lines.erase(at, m_lines.begin() + static_cast<std::ptrdiff_t>(end)),
-                   std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+    m_lines.replace(first, below - first, std::move(lines));
     return change;
+}
+
+std::size_t ClosingEntryRows::placeOf(const dao::Date& date, const std::string& number) const
+{
+    std::size_t low = 0, high = size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (sortsBefore(middle, date, number))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }
 
 std::optional<std::vector<journal::ListLineChange>>
@@ -125,12 +137,11 @@ ClosingEntryRows::replaceVoucher(const std::string& number, const std::vector<jo
                 return std::nullopt;
         }
     }
-    const auto& numbers = m_listed.numbers();
     const int oldLine = m_listed.firstLineOf(number);
     std::size_t first = 0, end = 0;
     if (oldLine >= 0) {
         first = end = static_cast<std::size_t>(oldLine);
-        while (end < size() && numbers[end] == number)
+        while (end < size() && m_listed.number(end) == number)
             ++end;
     }
     // Its lines from its first one on must be the rows given: else they do not
@@ -139,20 +150,20 @@ ClosingEntryRows::replaceVoucher(const std::string& number, const std::vector<jo
         return std::nullopt;
 
     std::vector<journal::ListLineChange> changes;
+    if (oldLine >= 0 && !rows.empty()) {
+        // A fill would put it where its old lines stand: they become its new
+        // ones there, in one change.
+        const std::size_t at = placeOf(*rows.front().row.date, number);
+        if (at >= first && at <= end) {
+            changes.push_back(replace(first, end, rows));
+            return changes;
+        }
+    }
     if (oldLine >= 0)
         changes.push_back(replace(first, end, {}));
     if (!rows.empty()) {
-        // Where a fill would put the voucher: after every line that sorts before it.
-        const dao::Date& date = *rows.front().row.date;
-        std::size_t low = 0, high = size();
-        while (low < high) {
-            const std::size_t middle = low + (high - low) / 2;
-            if (sortsBefore(middle, date, number))
-                low = middle + 1;
-            else
-                high = middle;
-        }
-        changes.push_back(replace(low, low, rows));
+        const std::size_t at = placeOf(*rows.front().row.date, number);
+        changes.push_back(replace(at, at, rows));
     }
     return changes;
 }
@@ -166,7 +177,7 @@ bool ClosingEntryRows::sameAsFillOf(dao::Recordset& entries) const
             fill.add(ClosingEntryRowOf(entries));
         entries.MoveFirst();
     }
-    if (fill.m_lines != m_lines || fill.m_listed.numbers() != m_listed.numbers())
+    if (!(fill.m_lines == m_lines) || fill.m_listed.numbers() != m_listed.numbers())
         return false;
     for (std::size_t line = 0; line < size(); ++line)
         if (fill.m_listed.fingerprintAt(line) != m_listed.fingerprintAt(line))

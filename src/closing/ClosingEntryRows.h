@@ -6,9 +6,12 @@
 // the lines before it. With these a saved closing voucher's lines are put in
 // place without reading the closing entries again: the voucher's old lines
 // go, its new ones come where a fill would put them (日付, 伝票番号, 追番), and
-// the date columns of the lines after each change are set again.
+// the date columns of the lines after each change are set again. A voucher
+// that keeps its place is one change, its lines rewritten where they stand;
+// the lines are held in chunks, so no change moves the lines after it.
 
 #include "closing/ClosingListLines.h"
+#include "journal/ChunkedList.h"
 #include "journal/JournalListRows.h"
 #include "journal/ListedRows.h"
 
@@ -67,12 +70,14 @@ private:
 
     dao::Date shownBefore(std::size_t line) const;
     bool sortsBefore(std::size_t line, const dao::Date& date, const std::string& number) const;
+    // Where a fill would put a voucher: after every line that sorts before it.
+    std::size_t placeOf(const dao::Date& date, const std::string& number) const;
     // Lines [first, end) become `rows`' lines; the lines after them are shown
     // again until their date columns come out as before. Returns the change.
     journal::ListLineChange replace(std::size_t first, std::size_t end, const std::vector<ClosingEntryRow>& rows);
 
     journal::ListedRows m_listed;
-    std::vector<Line> m_lines;
+    journal::ChunkedList<Line> m_lines;
     dao::Date m_now;
     bool m_ordered = true;  // every line sorts after the one above it, by date value, number and row
 };

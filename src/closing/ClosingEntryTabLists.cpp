@@ -64,7 +64,7 @@ std::vector<ClosingLineKey> ClosingEntryTab::lineKeys(const journal::ListedRows&
     std::vector<ClosingLineKey> keys;
     keys.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        keys.push_back({rows.numbers()[i], rows.rowNumberAt(static_cast<int>(i))});
+        keys.push_back({rows.number(i), rows.rowNumberAt(static_cast<int>(i))});
     return keys;
 }
 

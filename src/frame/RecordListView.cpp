@@ -51,6 +51,16 @@ void RecordListView::clearChoice()
     selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
+void RecordListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
+{
+    // QListView's own step lays every line out again, for a size only the
+    // first line gives: the lines below it skip it on purpose.
+    if (topLeft.row() > 0)
+        QAbstractItemView::dataChanged(topLeft, bottomRight, roles);  // NOLINT(bugprone-parent-virtual-call)
+    else
+        QListView::dataChanged(topLeft, bottomRight, roles);
+}
+
 void RecordListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QListView::currentChanged(current, previous);

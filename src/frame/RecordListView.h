@@ -45,6 +45,10 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // A line whose text changed is drawn again; the lines are laid out again
+    // only when the first changed, whose size every line takes (uniform sizes).
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
 
 private:
     RecordLines m_lines;

@@ -80,6 +80,9 @@ public:
     void LoadVoucherAmounts(const RecalledRows& voucher);
     void List1_Click();
     void List2_Click();
+    // Loads the voucher of list line `line` from `stored`, its rows as the file
+    // holds them: refused with a message when they are gone or changed.
+    void loadVoucherLine(int line, const std::vector<JournalRecord>& stored);
     void Command1_Click(int index);
     void Option8_Click(int index);
     void Combo2_LostFocus(int index);
@@ -94,7 +97,12 @@ public:
     std::string InputTaxAccountCode, PayablesAccountCode, CashAccountCode, UnpaidTaxAccountCode, ReceivablesAccountCode;
 
     // The voucher number of each line of the journal list.
-    const std::vector<std::string>& listVoucherNumbers() const { return m_journalLines.listed().numbers(); }
+    std::vector<std::string> listVoucherNumbers() const { return m_journalLines.listed().numbers(); }
+    // The first line of voucher `number` dated `date` in the journal list, -1 when it is not shown.
+    int journalLineOf(const std::string& number, const dao::Date& date) const
+    {
+        return m_journalLines.firstLineOf(number, date);
+    }
     // The journal recordset in the journal's order: a save puts its voucher in
     // the list in place and adds its rows at the recordset's end, so the
     // recordset is opened again before a walk that needs the order.
@@ -152,7 +160,7 @@ private:
     void toggleEditMode();
     void editModeChanged(bool on);
     void correctAmounts();
-    void selectVoucherLine(const std::string& number);
+    void selectVoucherLine(const std::string& number, const dao::Date& date);
     // The voucher of the selected journal line as it was loaded (or, when the
     // grid holds another, as the list showed it); nothing without a selection.
     std::optional<LoadedVoucher> selectedVoucher() const;
@@ -188,6 +196,7 @@ private:
         bool listCurrent = false;
         std::optional<std::vector<ListLineChange>> changes;
         dao::Database::FileVersion version;
+        std::vector<JournalRecord> rows;  // the voucher's rows, read back inside the write
     };
     SavedVoucherPlace m_savePlace;
     ListedRows m_templateLines;

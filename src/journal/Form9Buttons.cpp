@@ -159,16 +159,22 @@ bool Form9::storeDone(StoreOutcome outcome)
     return false;
 }
 
-void Form9::selectVoucherLine(const std::string& number)
+void Form9::selectVoucherLine(const std::string& number, const dao::Date& date)
 {
-    const int line = m_journalLines.listed().firstLineOf(number);
+    const int line = m_journalLines.firstLineOf(number, date);
     if (line < 0)
         return;
     {
         const QSignalBlocker quiet(List2);
         List2->setCurrentRow(line);
     }
-    List2_Click();
+    // The rows the save read back inside its write are the file's rows while
+    // nothing was written since: the voucher loads from them.
+    const std::vector<JournalRecord>& saved = m_savePlace.rows;
+    if (m_savePlace.changes && !saved.empty() && saved.front().number == number && listShowsTheFile())
+        loadVoucherLine(line, saved);
+    else
+        List2_Click();
 }
 
 void Form9::updateVoucher()
@@ -186,7 +192,7 @@ void Form9::updateVoucher()
     if (!storeDone(outcome))
         return;
     showSavedVoucher();
-    selectVoucherLine(voucher->number);
+    selectVoucherLine(voucher->number, voucherRows->front().date);
 }
 
 void Form9::deleteVoucher()

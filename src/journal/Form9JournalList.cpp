@@ -31,7 +31,7 @@ void Form9::ShowJournalList()
     if (m_journalOutOfOrder)
         openJournal();
     dao::Recordset& journal = *JournalRecordset;
-    m_journalLines.start(dao::Date::now(), static_cast<std::size_t>(journal.RecordCount()));
+    m_journalLines.start(dao::Date::now());
     if (!JournalDatesSortByValue(*m_database))
         m_journalLines.placeNoSaves();
     m_listedVersion = m_journalOpened;
@@ -91,7 +91,8 @@ bool Form9::placeSavedVoucher(const std::string& number, int oldLine, const std:
     // Runs inside the save's transaction: a row that cannot be read here costs
     // the save nothing, the list is filled again after it instead.
     try {
-        m_savePlace.changes = m_journalLines.replaceVoucher(number, oldLine, oldRows, read(number), read);
+        m_savePlace.rows = read(number);
+        m_savePlace.changes = m_journalLines.replaceVoucher(number, oldLine, oldRows, m_savePlace.rows, read);
         m_savePlace.version = m_database->fileVersion();
     } catch (const dao::DaoError&) {
         m_savePlace.changes.reset();
@@ -197,8 +198,12 @@ void Form9::List2_Click()
     const int line = List2->currentRow();
     if (line < 0 || !List2->hasSelectedLine())
         return;
+    loadVoucherLine(line, ReadStoredRows(*m_database, RecordKind::Voucher, m_journalLines.listed().numberAt(line)));
+}
+
+void Form9::loadVoucherLine(int line, const std::vector<JournalRecord>& stored)
+{
     const std::string number = m_journalLines.listed().numberAt(line);
-    const std::vector<JournalRecord> stored = ReadStoredRows(*m_database, RecordKind::Voucher, number);
     if (stored.empty())
         return refuseStaleLine(kVoucherVanished, false);
     if (VoucherFingerprints(stored) != m_journalLines.listed().voucherAt(line))

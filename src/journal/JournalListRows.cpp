@@ -5,14 +5,10 @@
 
 namespace journal {
 
-void JournalListRows::start(const dao::Date& now, std::size_t expectedLines)
+void JournalListRows::start(const dao::Date& now)
 {
-    // Room for the lines of many saves, so that a save does not move every line.
-    const std::size_t room = expectedLines + 4096;
     m_listed.clear();
-    m_listed.reserve(room);
     m_facts.clear();
-    m_facts.reserve(room);
     m_now = now;
     m_ordered = true;
     m_fill = std::make_unique<JournalListLines>(now);
@@ -27,7 +23,7 @@ std::string JournalListRows::add(const JournalRecord& row)
         m_ordered = false;
     } else if (!m_facts.empty()) {
         const LineFacts& before = m_facts.back();
-        const std::string& number = m_listed.numbers().back();
+        const std::string& number = m_listed.number(m_listed.size() - 1);
         const int order = before.day != *day ? (before.day < *day ? -1 : 1) : number.compare(row.number);
         if (order > 0 || (order == 0 && before.rowNumber > row.rowNumber))
             m_ordered = false;
@@ -99,7 +95,7 @@ bool JournalListRows::sortsBefore(std::size_t line, std::int32_t day, const std:
     const std::int32_t lineDay = m_facts[line].day;
     if (lineDay != day)
         return lineDay < day;
-    return m_listed.numbers()[line] < number;
+    return m_listed.number(line) < number;
 }
 
 bool JournalListRows::build(JournalListLines& lines, const std::vector<JournalRecord>& rows, std::size_t from,
@@ -117,12 +113,11 @@ bool JournalListRows::build(JournalListLines& lines, const std::vector<JournalRe
     for (const JournalRecord& row : rows)
         if (!show(row))
             return false;
-    const auto& numbers = m_listed.numbers();
     std::size_t line = from;
     while (line < size() && lines.state() != stateBefore(line)) {
-        const std::string& number = numbers[line];
+        const std::string& number = m_listed.number(line);
         std::size_t next = line;
-        while (next < size() && numbers[next] == number)
+        while (next < size() && m_listed.number(next) == number)
             ++next;
         const std::vector<JournalRecord> stored = read(number);
         if (stored.size() != next - line)
@@ -139,9 +134,42 @@ bool JournalListRows::build(JournalListLines& lines, const std::vector<JournalRe
 void JournalListRows::apply(std::size_t first, std::size_t end, Built&& built)
 {
     m_listed.replace(first, end - first, built.rows);
-    const auto at = m_facts.begin() + static_cast<std::ptrdiff_t>(first);
-    m_facts.erase(at, m_facts.begin() + static_cast<std::ptrdiff_t>(end));
-    m_facts.insert(m_facts.begin() + static_cast<std::ptrdiff_t>(first), built.facts.begin(), built.facts.end());
+    m_facts.replace(first, end - first, std::move(built.facts));
+}
+
+std::size_t JournalListRows::placeOf(std::int32_t day, const std::string& number) const
+{
+    std::size_t low = 0, high = size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (sortsBefore(middle, day, number))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+int JournalListRows::firstLineOf(const std::string& number, const dao::Date& date) const
+{
+    const auto day = dayOf(date);
+    if (!m_ordered || !day)
+        return m_listed.firstLineOf(number);
+    const std::size_t at = placeOf(*day, number);
+    return at < size() && m_listed.number(at) == number ? static_cast<int>(at) : -1;
+}
+
+bool JournalListRows::rebuild(std::size_t first, std::size_t after, const std::vector<JournalRecord>& rows,
+                              const VoucherReader& read, std::vector<ListLineChange>& changes)
+{
+    JournalListLines lines(stateBefore(first));
+    Built built;
+    std::size_t end = 0;
+    if (!build(lines, rows, after, read, built, end))
+        return false;
+    changes.push_back({static_cast<int>(first), static_cast<int>(end - first), built.lines});
+    apply(first, end, std::move(built));
+    return true;
 }
 
 std::optional<std::vector<ListLineChange>> JournalListRows::replaceVoucher(const std::string& number, int oldLine,
@@ -151,53 +179,49 @@ std::optional<std::vector<ListLineChange>> JournalListRows::replaceVoucher(const
 {
     if (!m_ordered || !m_fill)
         return std::nullopt;
-    const auto& numbers = m_listed.numbers();
-    std::vector<ListLineChange> changes;
-
-    if (oldLine >= 0) {
-        auto line = static_cast<std::size_t>(oldLine);
-        if (line >= size() || numbers[line] != number || m_listed.voucherAt(oldLine) != oldRows)
-            return std::nullopt;
-        std::size_t first = line, after = line;
-        while (first > 0 && numbers[first - 1] == number)
-            --first;
-        while (after < size() && numbers[after] == number)
-            ++after;
-        JournalListLines lines(stateBefore(first));
-        Built built;
-        std::size_t end = 0;
-        if (!build(lines, {}, after, read, built, end))
-            return std::nullopt;
-        changes.push_back({static_cast<int>(first), static_cast<int>(end - first), built.lines});
-        apply(first, end, std::move(built));
-    }
-
+    // Everything given is checked before the list changes.
+    std::int32_t day = kNoDay;
     if (!rows.empty()) {
-        const auto day = dayOf(rows.front().date);
+        const auto first = dayOf(rows.front().date);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const bool inOrder = i == 0 || rows[i - 1].rowNumber <= rows[i].rowNumber;
-            if (!day || rows[i].number != number || dayOf(rows[i].date) != day || !inOrder)
+            if (!first || rows[i].number != number || dayOf(rows[i].date) != first || !inOrder)
                 return std::nullopt;
         }
-        // Where a fill would put the voucher: after every line that sorts before it.
-        std::size_t low = 0, high = size();
-        while (low < high) {
-            const std::size_t middle = low + (high - low) / 2;
-            if (sortsBefore(middle, *day, number))
-                low = middle + 1;
-            else
-                high = middle;
+        day = *first;
+    }
+    std::size_t first = 0, after = 0;
+    const bool shown = oldLine >= 0;
+    if (shown) {
+        const auto line = static_cast<std::size_t>(oldLine);
+        if (line >= size() || m_listed.number(line) != number || m_listed.voucherAt(oldLine) != oldRows)
+            return std::nullopt;
+        first = after = line;
+        while (first > 0 && m_listed.number(first - 1) == number)
+            --first;
+        while (after < size() && m_listed.number(after) == number)
+            ++after;
+    }
+
+    std::vector<ListLineChange> changes;
+    if (shown && !rows.empty()) {
+        // A fill would put it where its old lines stand: they become its new
+        // ones there, in one change.
+        const std::size_t at = placeOf(day, number);
+        if (at >= first && at <= after) {
+            if (!rebuild(first, after, rows, read, changes))
+                return std::nullopt;
+            return changes;
         }
-        const std::size_t at = low;
-        if (at > 0 && at < size() && numbers[at - 1] == numbers[at])
+    }
+    if (shown && !rebuild(first, after, {}, read, changes))
+        return std::nullopt;
+    if (!rows.empty()) {
+        const std::size_t at = placeOf(day, number);
+        if (at > 0 && at < size() && m_listed.number(at - 1) == m_listed.number(at))
             return std::nullopt;
-        JournalListLines lines(stateBefore(at));
-        Built built;
-        std::size_t end = 0;
-        if (!build(lines, rows, at, read, built, end))
+        if (!rebuild(at, at, rows, read, changes))
             return std::nullopt;
-        changes.push_back({static_cast<int>(at), static_cast<int>(end - at), built.lines});
-        apply(at, end, std::move(built));
     }
     return changes;
 }

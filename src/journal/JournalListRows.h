@@ -5,7 +5,10 @@
 // in place without building the list again: the voucher's old lines go, its
 // new ones come where a fill would put them, and the lines after each change
 // are built again, a voucher at a time, until they would come out as before.
+// A voucher that keeps its place is one change, its lines rewritten where they
+// stand; the lines are held in chunks, so no change moves the lines after it.
 
+#include "journal/ChunkedList.h"
 #include "journal/JournalListLine.h"
 #include "journal/JournalRecord.h"
 #include "journal/ListedRows.h"
@@ -35,7 +38,7 @@ struct ListLineChange {
 class JournalListRows {
 public:
     // Starts a fill: the date shown last starts as `now`.
-    void start(const dao::Date& now, std::size_t expectedLines = 0);
+    void start(const dao::Date& now);
     // The line of the next row of the fill, in the journal's order.
     std::string add(const JournalRecord& row);
     // The file's dates may sort otherwise than by value (StoredDateOrder.h):
@@ -44,6 +47,9 @@ public:
 
     const ListedRows& listed() const { return m_listed; }
     std::size_t size() const { return m_listed.size(); }
+    // The first line of voucher `number` dated `date`, -1 when the list does
+    // not show it: found by the list's order where it keeps one.
+    int firstLineOf(const std::string& number, const dao::Date& date) const;
 
     // Puts voucher `number` in the list as the file now holds it: `rows` (none
     // when it was deleted), in the journal's order. `oldLine` is a line of its
@@ -85,9 +91,15 @@ private:
     bool build(JournalListLines& lines, const std::vector<JournalRecord>& rows, std::size_t from,
                const VoucherReader& read, Built& built, std::size_t& end);
     void apply(std::size_t first, std::size_t end, Built&& built);
+    // Where a fill would put a voucher: after every line that sorts before it.
+    std::size_t placeOf(std::int32_t day, const std::string& number) const;
+    // The voucher's lines from `first` to `after` become `rows`, and the lines
+    // after them are built again; one change, or false.
+    bool rebuild(std::size_t first, std::size_t after, const std::vector<JournalRecord>& rows,
+                 const VoucherReader& read, std::vector<ListLineChange>& changes);
 
     ListedRows m_listed;
-    std::vector<LineFacts> m_facts;
+    ChunkedList<LineFacts> m_facts;
     std::unique_ptr<JournalListLines> m_fill;
     dao::Date m_now;
     std::optional<ListLineState> m_lastState;  // the names of the carry built last

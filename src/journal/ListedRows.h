@@ -3,8 +3,10 @@
 // voucher number (or template id) of its row and a fingerprint of what the row
 // stored when the list was filled, and the row's 追番. A line is used by its
 // number, never by its position, and the fingerprints tell whether the voucher
-// has changed since.
+// has changed since. The lines are held in chunks (ChunkedList.h), so that a
+// voucher's lines change in the same time wherever it stands in the list.
 
+#include "journal/ChunkedList.h"
 #include "journal/JournalRecord.h"
 
 #include <string>
@@ -15,14 +17,15 @@ namespace journal {
 class ListedRows {
 public:
     void clear();
-    void reserve(std::size_t lines);
     void add(const JournalRecord& row);
     // Lines [first, first + count) become the lines of `rows`.
     void replace(std::size_t first, std::size_t count, const std::vector<JournalRecord>& rows);
 
-    std::size_t size() const { return m_numbers.size(); }
+    std::size_t size() const { return m_lines.size(); }
     // The number of a line; "" for a line the list does not have.
     std::string numberAt(int line) const;
+    // The number of a line the list has (line < size()).
+    const std::string& number(std::size_t line) const { return m_lines[line].number; }
     // The fingerprints, sorted, of the rows the list showed for the voucher of a
     // line: the line and the lines around it with the same number.
     std::vector<RowFingerprint> voucherAt(int line) const;
@@ -33,13 +36,19 @@ public:
     int rowNumberAt(int line) const;
     // The first line of a voucher, -1 when the list does not show it.
     int firstLineOf(const std::string& number) const;
-    const std::vector<std::string>& numbers() const { return m_numbers; }
-    RowFingerprint fingerprintAt(std::size_t line) const { return m_fingerprints[line]; }
+    // The number of every line, in the list's order.
+    std::vector<std::string> numbers() const;
+    RowFingerprint fingerprintAt(std::size_t line) const { return m_lines[line].fingerprint; }
 
 private:
-    std::vector<std::string> m_numbers;
-    std::vector<RowFingerprint> m_fingerprints;
-    std::vector<int> m_rowNumbers;
+    struct Line {
+        std::string number;
+        RowFingerprint fingerprint;
+        int rowNumber;
+    };
+    static Line lineOf(const JournalRecord& row);
+
+    ChunkedList<Line> m_lines;
 };
 
 }  // namespace journal

@@ -32,7 +32,6 @@ void FillTemplateList(Form9& form)
     const std::vector<JournalRecord> rows = ReadJournalRecords(*form.TemplateRecordset, RecordKind::Template);
     ListedRows& listed = form.templateLines();
     listed.clear();
-    listed.reserve(rows.size());
     for (const JournalRecord& row : rows)
         listed.add(row);
     QStringList lines;

@@ -114,7 +114,7 @@ TEST_F(Form9SavedList, SavesChangeOnlyTheirVouchersLinesAndShowWhatAFreshWindowS
     grid().Text1[0]->setText("B1 直し");
     press(Form9::Update);
     EXPECT_EQ(shown(*form), fresh());
-    EXPECT_EQ(markedLines(), 4) << "every line but B's is kept";
+    EXPECT_EQ(markedLines(), 5) << "B's line is rewritten where it stands; every line is kept";
     EXPECT_EQ(form->List2->currentRow(), lineOf(numberB)) << "the updated voucher stays chosen";
     EXPECT_EQ(grid().Text1[0]->text(), "B1 直し");
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <tuple>
 
 using namespace journal;
@@ -200,4 +201,81 @@ TEST(SavedVoucherRefused, ChangesThatCannotBeWorkedOutInPlaceAskForAFill)
     fill(shown, timed);
     EXPECT_FALSE(shown.rows.replaceVoucher("V0", -1, {}, {row("V0", {2024, 5, 2}, 1, "", "100", 1)}, read))
         << "a date with a time of day";
+}
+
+namespace {
+
+// 300 vouchers of one to three rows, ten a day over thirty days: some 600
+// lines, so that the list holds them in several chunks.
+std::vector<JournalRecord> manyVouchers()
+{
+    std::vector<JournalRecord> rows;
+    for (int v = 0; v < 300; ++v) {
+        char number[8];
+        std::snprintf(number, sizeof number, "M%03d", v);
+        const dao::Date date{2024, 5, 1 + v / 10};
+        for (int r = 1; r <= 1 + v % 3; ++r)
+            rows.push_back(row(number, date, r, v % 4 == 0 ? "" : "山田商店", r == 1 ? "100" : "500", 10 * v + r,
+                               v % 5 == 0 ? "0001001" : ""));
+    }
+    return rows;
+}
+
+}  // namespace
+
+// Saves at the start, in the middle, at the end and across the chunks' edges
+// of a long list leave, one after another, the lines of a fill of the journal;
+// a voucher updated where it stands, with as many rows, is one change of its
+// own lines.
+TEST(SavedVoucherInALongList, EachSaveLeavesTheLinesOfAFill)
+{
+    struct Save {
+        std::string number;
+        std::vector<JournalRecord> written;
+    };
+    const std::vector<Save> saves = {
+        {"N0", {row("N0", {2024, 5, 1}, 1, "鈴木工業", "100", 5), row("N0", {2024, 5, 1}, 2, "", "400", 6)}},
+        {"M128",
+         {row("M128", {2024, 5, 13}, 1, "鈴木工業", "400", 7), row("M128", {2024, 5, 13}, 2, "", "500", 8),
+          row("M128", {2024, 5, 13}, 3, "", "500", 9)}},
+        {"M129", {row("M129", {2024, 5, 13}, 1, "", "100", 11)}},
+        {"M127", {row("M127", {2024, 5, 2}, 1, "鈴木工業", "500", 12)}},
+        {"M255", {}},
+        {"N1", {row("N1", {2024, 5, 30}, 1, "", "100", 13)}},
+        {"M000", {}},
+    };
+    std::vector<JournalRecord> journal = manyVouchers();
+    Fill shown;
+    fill(shown, journal);
+    for (const Save& save : saves) {
+        SCOPED_TRACE(save.number);
+        const std::vector<JournalRecord> before = rowsOf(journal, save.number);
+        std::erase_if(journal, [&](const JournalRecord& r) { return r.number == save.number; });
+        journal.insert(journal.end(), save.written.begin(), save.written.end());
+        sortJournal(journal);
+        const int oldLine = before.empty() ? -1 : shown.rows.listed().firstLineOf(save.number);
+        const auto changes =
+            shown.rows.replaceVoucher(save.number, oldLine, VoucherFingerprints(before), save.written,
+                                      [&](const std::string& number) { return rowsOf(journal, number); });
+        ASSERT_TRUE(changes.has_value());
+        if (!before.empty() && before.size() == save.written.size()
+            && before.front().date == save.written.front().date) {
+            ASSERT_EQ(changes->size(), 1u) << "updated where it stands";
+            EXPECT_EQ(changes->front().first, oldLine);
+            EXPECT_GE(changes->front().removed, static_cast<int>(save.written.size()));
+            EXPECT_EQ(changes->front().lines.size(), static_cast<std::size_t>(changes->front().removed));
+        }
+        applyChanges(shown.lines, *changes);
+
+        Fill reloaded;
+        fill(reloaded, journal);
+        ASSERT_EQ(shown.lines, reloaded.lines);
+        ASSERT_EQ(shown.rows.listed().numbers(), reloaded.rows.listed().numbers());
+        for (std::size_t line = 0; line < reloaded.rows.size(); ++line)
+            ASSERT_EQ(shown.rows.listed().fingerprintAt(line), reloaded.rows.listed().fingerprintAt(line))
+                << "line " << line;
+        EXPECT_EQ(shown.rows.firstLineOf(save.number,
+                                         save.written.empty() ? dao::Date{2024, 5, 1} : *save.written.front().date),
+                  reloaded.rows.listed().firstLineOf(save.number));
+    }
 }
