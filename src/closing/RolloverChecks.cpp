@@ -32,15 +32,15 @@ void RequireListableClosingEntries(dao::Database& closedPeriod, const std::vecto
         return;
     closedPeriod.Execute(std::string("CREATE TEMP TABLE ") + kEntryRows + " (行 INTEGER PRIMARY KEY)");
     ForEachRowChunk(rows, [&](const std::string& rowsIn, const std::vector<dao::Value>& params) {
-        closedPeriod.Execute(std::string("INSERT INTO ") + kEntryRows + " SELECT rowid FROM \""
-                                 + schema::table::Journal + "\" WHERE " + rowsIn,
+        closedPeriod.Execute(std::string("INSERT INTO ") + kEntryRows + " SELECT rowid FROM \"" + schema::table::Journal
+                                 + "\" WHERE " + rowsIn,
                              params);
     });
     {
-        const auto entries = closedPeriod.OpenRecordset(std::string("SELECT * FROM \"") + schema::query::ClosingJournal
-                                                            + "\" WHERE dao_rowid IN (SELECT 行 FROM " + kEntryRows
-                                                            + ")",
-                                                        dao::RecordsetType::Snapshot);
+        const auto entries =
+            closedPeriod.OpenRecordset(std::string("SELECT * FROM \"") + schema::query::ClosingJournal
+                                           + "\" WHERE dao_rowid IN (SELECT 行 FROM " + kEntryRows + ")",
+                                       dao::RecordsetType::Snapshot);
         ClosingEntryLines(*entries, dao::Date::now());
     }
     closedPeriod.Execute(std::string("DROP TABLE ") + kEntryRows);
