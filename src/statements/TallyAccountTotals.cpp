@@ -39,6 +39,17 @@ struct CodeHash {
 };
 using SumsByCode = std::unordered_map<std::string, Sums, CodeHash, std::equal_to<>>;
 
+// Codes are a few characters: compared in place rather than through memcmp.
+bool sameCode(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 // The sums of the codes met lately, found again without the map's hashing: a
 // journal names a few dozen codes over many rows.
 class RecentCodes {
@@ -52,7 +63,7 @@ public:
             (code.size() * 31 + static_cast<unsigned char>(code.front()) * 7 + static_cast<unsigned char>(code.back()))
             % m_slots.size();
         Slot& slot = m_slots[place];
-        if (slot.sums && slot.code == code)
+        if (slot.sums && sameCode(slot.code, code))
             return slot.sums;
         const auto it = m_sums.find(code);
         if (it == m_sums.end())
