@@ -59,8 +59,8 @@ public:
     // The sums of `code` (not empty); none when no account in use has it.
     Sums* find(std::string_view code)
     {
-        const std::size_t place =
-            (code.size() * 31 + static_cast<unsigned char>(code.front()) * 7 + static_cast<unsigned char>(code.back()))
+        const std::size_t place = (code.size() * 31 + std::size_t{static_cast<unsigned char>(code.front())} * 7
+                                   + static_cast<unsigned char>(code.back()))
             % m_slots.size();
         Slot& slot = m_slots[place];
         if (slot.sums && sameCode(slot.code, code))
