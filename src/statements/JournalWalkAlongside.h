@@ -44,6 +44,7 @@ public:
     bool isNull(int column) const { return m_row.isNull(kFirstAsked + column); }
     std::string_view text(int column) const { return m_row.text(kFirstAsked + column); }
     std::int64_t wholeNumber(int column) const { return m_row.wholeNumber(kFirstAsked + column); }
+    bool flag(int column) const { return m_row.flag(kFirstAsked + column); }
 
 private:
     const dao::CheckedRow& m_row;

@@ -8,6 +8,7 @@
 #include "platform/dao/Transaction.h"
 #include "statements/PeriodRange.h"
 
+#include <array>
 #include <set>
 #include <string_view>
 #include <unordered_map>
@@ -38,6 +39,48 @@ struct CodeHash {
 };
 using SumsByCode = std::unordered_map<std::string, Sums, CodeHash, std::equal_to<>>;
 
+// Codes are a few characters: compared in place rather than through memcmp.
+bool sameCode(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
+// The sums of the codes met lately, found again without the map's hashing: a
+// journal names a few dozen codes over many rows.
+class RecentCodes {
+public:
+    explicit RecentCodes(SumsByCode& sums) : m_sums(sums) {}
+
+    // The sums of `code` (not empty); none when no account in use has it.
+    Sums* find(std::string_view code)
+    {
+        const std::size_t place = (code.size() * 31 + std::size_t{static_cast<unsigned char>(code.front())} * 7
+                                   + static_cast<unsigned char>(code.back()))
+            % m_slots.size();
+        Slot& slot = m_slots[place];
+        if (slot.sums && sameCode(slot.code, code))
+            return slot.sums;
+        const auto it = m_sums.find(code);
+        if (it == m_sums.end())
+            return nullptr;
+        slot = {it->first, &it->second};
+        return slot.sums;
+    }
+
+private:
+    struct Slot {
+        std::string_view code;  // the map's own key
+        Sums* sums = nullptr;
+    };
+    SumsByCode& m_sums;
+    std::array<Slot, 64> m_slots{};
+};
+
 // The rows of the period: every row of the table is read once, straight from
 // the table, and the amounts of those dated within the period (by the date's
 // value, whatever form the row stores it in; a 日付 carrying a time of day on
@@ -66,12 +109,13 @@ PeriodWalk walkPeriod(dao::Database& database, const FiscalPeriod& period, SumsB
     const long long first = period.first.dayNumber();
     const long long last = period.last.dayNumber();
     PeriodWalk walk;
+    RecentCodes recent(sums);
     auto add = [&](std::string_view code, std::int64_t amount, std::int64_t Sums::*side, bool Sums::*overflowed) {
         if (code.empty())
             return true;
-        if (auto it = sums.find(code); it != sums.end()) {
-            if (__builtin_add_overflow(it->second.*side, amount, &(it->second.*side)))
-                it->second.*overflowed = true;
+        if (Sums* found = recent.find(code)) {
+            if (__builtin_add_overflow(found->*side, amount, &(found->*side)))
+                found->*overflowed = true;
             return true;
         }
         if (walk.unknownCodes.find(code) == walk.unknownCodes.end())

@@ -1,7 +1,8 @@
 // What the rollover gathers from the closed period's journal in the tally's
 // own walk, checked against the queries it replaces, run on the same rows:
 // the period's bank rows summed by bank, branch and codes, the rows that stay
-// in the next period's file, and the rows that debit the depreciation expense.
+// in the next period's file, the rows that debit the depreciation expense, and
+// the closing entries.
 
 #include "closing/CarriedBalances.h"
 #include "closing/ClosedJournalWalk.h"
@@ -57,6 +58,8 @@ protected:
     void SetUp() override
     {
         db->Execute(kRows);
+        // The depreciation rows are closing entries, in the period and after it.
+        db->Execute("UPDATE 仕訳台帳 SET 決算仕訳 = 1 WHERE 伝票番号 IN ('償却', '翌期償却')");
         statements::JournalWalkAlongside alongside = walk.alongside();
         statements::TallyAccountTotals(*dao::DBEngine::instance().Workspaces(0), *db, &alongside);
     }
@@ -120,6 +123,16 @@ TEST_F(ClosedJournalWalkTest, FindsThePeriodsRowsThatDebitTheExpenseAccount)
         found.push_back(std::to_string(row));
     EXPECT_EQ(found, expected);
     EXPECT_EQ(found.size(), 1u);
+}
+
+TEST_F(ClosedJournalWalkTest, FindsTheClosingEntriesWhateverTheirDates)
+{
+    const std::vector<std::string> expected = column("SELECT rowid FROM 仕訳台帳 WHERE 決算仕訳 <> 0 ORDER BY rowid");
+    std::vector<std::string> found;
+    for (long long row : walk.closingEntryRows())
+        found.push_back(std::to_string(row));
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(found.size(), 2u);
 }
 
 // A bank's sum past the 64-bit range is refused by name, before any balance

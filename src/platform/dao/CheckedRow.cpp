@@ -42,6 +42,22 @@ bool isEmpty(const Value& value)
     return value.isNull() || (value.kind() == ValueKind::Text && isBlank(std::get<std::string>(value.data())));
 }
 
+// A column's value as the step left it, asked once for its storage class and
+// its contents. The connections of this layer are each used by one thread and
+// opened without SQLite's own locking, so the value is read where it stands.
+sqlite3_value* stepped(sqlite3_stmt* statement, int column)
+{
+    return sqlite3_column_value(statement, column);
+}
+
+std::string_view textOf(sqlite3_value* value)
+{
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    if (!bytes)
+        return {};
+    return {bytes, static_cast<std::size_t>(sqlite3_value_bytes(value))};
+}
+
 }  // namespace
 
 CheckedRow::CheckedRow(Connection& connection, sqlite3_stmt* statement, std::string table)
@@ -62,10 +78,7 @@ std::string_view CheckedRow::text(int column) const
     const ColumnInfo& info = m_columns[static_cast<size_t>(column)];
     if (info.domainRule >= 0 || (info.type != ColumnType::Text && info.type != ColumnType::Unknown))
         checked(column, info.type);
-    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-    if (!bytes)
-        return {};
-    return {bytes, static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column))};
+    return textOf(stepped(m_statement, column));
 }
 
 std::int64_t CheckedRow::wholeNumber(int column) const
@@ -73,9 +86,10 @@ std::int64_t CheckedRow::wholeNumber(int column) const
     const ColumnInfo& info = m_columns[static_cast<size_t>(column)];
     const ColumnType type = wholeNumberType(info.type);
     if (info.domainRule < 0) {
-        switch (sqlite3_column_type(m_statement, column)) {
+        sqlite3_value* stored = stepped(m_statement, column);
+        switch (sqlite3_value_type(stored)) {
         case SQLITE_INTEGER:
-            if (const std::int64_t number = sqlite3_column_int64(m_statement, column); fits(number, type))
+            if (const std::int64_t number = sqlite3_value_int64(stored); fits(number, type))
                 return number;
             break;
         case SQLITE_NULL: return 0;
@@ -90,12 +104,11 @@ std::optional<long long> CheckedRow::day(int column) const
 {
     const ColumnInfo& info = m_columns[static_cast<size_t>(column)];
     if (info.domainRule < 0) {
-        switch (sqlite3_column_type(m_statement, column)) {
+        sqlite3_value* stored = stepped(m_statement, column);
+        switch (sqlite3_value_type(stored)) {
         case SQLITE_NULL: return std::nullopt;
         case SQLITE_TEXT: {
-            const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-            const std::string_view text(bytes ? bytes : "",
-                                        static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column)));
+            const std::string_view text = textOf(stored);
             if (const std::optional<long long> day = m_days.dayOf(text))
                 return day;
             if (isBlank(text))
@@ -128,8 +141,9 @@ bool CheckedRow::flag(int column) const
 {
     const ColumnInfo& info = m_columns[static_cast<size_t>(column)];
     if (info.domainRule < 0) {
-        switch (sqlite3_column_type(m_statement, column)) {
-        case SQLITE_INTEGER: return sqlite3_column_int64(m_statement, column) != 0;
+        sqlite3_value* stored = stepped(m_statement, column);
+        switch (sqlite3_value_type(stored)) {
+        case SQLITE_INTEGER: return sqlite3_value_int64(stored) != 0;
         case SQLITE_NULL: return false;
         default: break;
         }

@@ -87,6 +87,9 @@ void CopyDatabaseInto(sqlite3* target, const std::string& targetName, const std:
     if (rc != SQLITE_OK)
         throw CopyFailure(sourcePath, true, DatabaseErrorReason(rc, sqlite3_system_errno(c.source)));
     RefuseQuotedTextLiterals(c.source);
+    // The source's pages are read where the system maps them rather than
+    // copied to a buffer first; the copy's read lock keeps them in place.
+    sqlite3_exec(c.source, "PRAGMA mmap_size = 4294967296", nullptr, nullptr, nullptr);
     // Waits for another program's lock come out of the operation's budget, as
     // every wait of the database layer does.
     WaitWithinBudget(c.source);

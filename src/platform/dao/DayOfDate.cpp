@@ -37,10 +37,14 @@ std::optional<long long> StoredDays::dayOf(std::string_view text)
 {
     if (text.empty() || text.size() > Entry{}.text.size())
         return StoredDay(text);
+    if (const Entry& last = m_entries[m_last];
+        last.size == text.size() && text.compare(0, text.size(), last.text.data(), last.size) == 0)
+        return last.day;
     std::uint32_t hash = 2166136261u;  // FNV-1a
     for (const char c : text)
         hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    Entry& entry = m_entries[hash % m_entries.size()];
+    m_last = hash % m_entries.size();
+    Entry& entry = m_entries[m_last];
     if (entry.size != text.size() || text.compare(0, text.size(), entry.text.data(), entry.size) != 0) {
         entry.size = static_cast<std::uint8_t>(text.size());
         text.copy(entry.text.data(), text.size());

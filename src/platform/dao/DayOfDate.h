@@ -38,6 +38,8 @@ private:
         std::optional<long long> day;
     };
     std::array<Entry, 512> m_entries{};
+    // The entry of the text read last (its place): rows in date order repeat it.
+    std::size_t m_last = 0;
 };
 
 // Adds dao_day to a connection; false when SQLite refuses it.
