@@ -87,9 +87,8 @@ void CopyDatabaseInto(sqlite3* target, const std::string& targetName, const std:
     if (rc != SQLITE_OK)
         throw CopyFailure(sourcePath, true, DatabaseErrorReason(rc, sqlite3_system_errno(c.source)));
     RefuseQuotedTextLiterals(c.source);
-    // The source's pages are read where the system maps them rather than
-    // copied to a buffer first; the copy's read lock keeps them in place.
-    sqlite3_exec(c.source, "PRAGMA mmap_size = 4294967296", nullptr, nullptr, nullptr);
+    // The source is read, not memory-mapped: a read error of a mapped page
+    // would end the program instead of being refused with a message.
     // Waits for another program's lock come out of the operation's budget, as
     // every wait of the database layer does.
     WaitWithinBudget(c.source);
