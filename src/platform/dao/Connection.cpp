@@ -91,6 +91,11 @@ Statement::Statement(sqlite3* db, const std::string& sql, const std::string& wha
     }
 }
 
+Statement::Statement(sqlite3* db, sqlite3_stmt* prepared, const std::string& what)
+    : m_db(db), m_stmt(prepared), m_what(what)
+{
+}
+
 Statement::~Statement()
 {
     sqlite3_finalize(m_stmt);
@@ -136,6 +141,18 @@ bool Statement::step()
     const DaoError error = readFailure(m_db, rc, pathOf(m_db), m_what);
     sqlite3_reset(m_stmt);
     throw error;
+}
+
+// ---- ReusedStatement ---------------------------------------------------------
+
+ReusedStatement::ReusedStatement(Connection& connection, std::string sql, const std::string& what)
+    : m_connection(connection), m_sql(std::move(sql)), m_statement(connection.reuse(m_sql, what))
+{
+}
+
+ReusedStatement::~ReusedStatement()
+{
+    m_connection.keep(m_sql, std::move(m_statement));
 }
 
 // ---- Connection --------------------------------------------------------------
@@ -193,6 +210,7 @@ Connection::Connection(sqlite3* db, std::string path, bool readOnly)
 
 Connection::~Connection()
 {
+    m_kept.clear();
     if (m_depth > 0)
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(m_db);
@@ -283,12 +301,47 @@ std::shared_ptr<Connection> Connection::openInMemory(const std::string& name, co
     return std::shared_ptr<Connection>(new Connection(db, holding.empty() ? name : holding, false));
 }
 
-long long Connection::dataVersion() const
+long long Connection::dataVersion()
 {
-    Statement statement(m_db, "PRAGMA data_version", "");
-    if (!statement.step())
+    const ReusedStatement statement(*this, "PRAGMA data_version", "");
+    if (!statement->step())
         throw DaoError(DaoError::Code::General, placeText(m_path, "") + "を読み込めませんでした。");
-    return sqlite3_column_int64(statement.get(), 0);
+    return sqlite3_column_int64(statement->get(), 0);
+}
+
+namespace {
+// Statements kept prepared at most: the writes of a save and the reads around them.
+constexpr std::size_t kKeptStatements = 24;
+}  // namespace
+
+std::unique_ptr<Statement> Connection::reuse(const std::string& sql, const std::string& what)
+{
+    for (auto it = m_kept.begin(); it != m_kept.end(); ++it) {
+        if (it->first != sql)
+            continue;
+        std::unique_ptr<Statement> statement = std::move(it->second);
+        m_kept.erase(it);
+        statement->describeAs(what);
+        return statement;
+    }
+    return std::make_unique<Statement>(m_db, sql, what);
+}
+
+void Connection::keep(const std::string& sql, std::unique_ptr<Statement> statement)
+{
+    if (!statement)
+        return;
+    // Reset, it holds no read transaction: run again, it reads the file as it is then.
+    sqlite3_reset(statement->get());
+    sqlite3_clear_bindings(statement->get());
+    for (auto it = m_kept.begin(); it != m_kept.end(); ++it)
+        if (it->first == sql) {
+            m_kept.erase(it);
+            break;
+        }
+    m_kept.emplace_front(sql, std::move(statement));
+    if (m_kept.size() > kKeptStatements)
+        m_kept.pop_back();
 }
 
 std::uint64_t Connection::stamp()
@@ -324,13 +377,13 @@ long long Connection::execute(const std::string& sql, const std::vector<Value>& 
                            + (what.empty() ? std::string() : "「" + what + "」に") + "書き込めません。");
     if (isWrite)
         DBEngine::instance().countWrite(m_path, what);
-    Statement statement(m_db, sql, what);
+    const ReusedStatement statement(*this, sql, what);
     for (size_t i = 0; i < params.size(); ++i)
-        statement.bind(static_cast<int>(i + 1), params[i]);
+        statement->bind(static_cast<int>(i + 1), params[i]);
     if (isWrite)
         noteWrite();
     int rc;
-    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {}
+    while ((rc = sqlite3_step(statement->get())) == SQLITE_ROW) {}
     if (rc != SQLITE_DONE)
         fail(rc, what);
     noteWrite();

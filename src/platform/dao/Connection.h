@@ -1,7 +1,10 @@
 #pragma once
 // The one SQLite connection behind every handle on one file (per open mode).
-// Statements are prepared, run to the end and finalized within one call, so no
-// read transaction is left open between calls.
+// Statements are run to the end (or reset) within one call, so no read
+// transaction is left open between calls. A statement run again and again
+// (a write, the check of the data version, the read that follows a
+// description of its source) is kept prepared by the connection, reset and
+// with its bindings cleared, and used again for the same text.
 
 #include "DaoError.h"
 #include "Value.h"
@@ -9,6 +12,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +28,8 @@ namespace dao {
 class Statement {
 public:
     Statement(sqlite3* db, const std::string& sql, const std::string& what);
+    // Takes over `prepared`, a statement prepared on `db`.
+    Statement(sqlite3* db, sqlite3_stmt* prepared, const std::string& what);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -32,10 +38,32 @@ public:
     bool step();                               // true while a row is there
     sqlite3_stmt* get() const { return m_stmt; }
     int columnCount() const;
+    // `what` names the table in the messages of a failed read from now on.
+    void describeAs(const std::string& what) { m_what = what; }
+
 private:
     sqlite3* m_db;
     sqlite3_stmt* m_stmt = nullptr;
     std::string m_what;
+};
+
+class Connection;
+
+// A statement of the connection's kept ones (or one prepared now), given back
+// to it, reset, when this goes out of scope.
+class ReusedStatement {
+public:
+    ReusedStatement(Connection& connection, std::string sql, const std::string& what);
+    ~ReusedStatement();
+    ReusedStatement(const ReusedStatement&) = delete;
+    ReusedStatement& operator=(const ReusedStatement&) = delete;
+    Statement& operator*() const { return *m_statement; }
+    Statement* operator->() const { return m_statement.get(); }
+
+private:
+    Connection& m_connection;
+    std::string m_sql;
+    std::unique_ptr<Statement> m_statement;
 };
 
 class Connection {
@@ -89,9 +117,15 @@ public:
     void rollback();
     int transactionDepth() const { return m_depth; }
 
+    // The statement of `sql` kept last, when there is one; else one prepared now.
+    std::unique_ptr<Statement> reuse(const std::string& sql, const std::string& what);
+    // Keeps `statement`, a statement of `sql`, reset and its bindings cleared,
+    // for the next reuse of the same text (the oldest kept goes when too many are).
+    void keep(const std::string& sql, std::unique_ptr<Statement> statement);
+
 private:
     Connection(sqlite3* db, std::string path, bool readOnly);
-    long long dataVersion() const;  // throws DaoError
+    long long dataVersion();  // throws DaoError
     sqlite3* m_db;
     std::string m_path;
     bool m_readOnly;
@@ -102,6 +136,7 @@ private:
     int m_depth = 0;
     std::pair<unsigned long long, unsigned long long> m_identity{0, 0};
     std::optional<std::chrono::milliseconds> m_ownWait;  // the longest wait for one lock, when set
+    std::list<std::pair<std::string, std::unique_ptr<Statement>>> m_kept;  // the statements kept, the latest first
 };
 
 }  // namespace dao

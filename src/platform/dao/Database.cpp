@@ -71,8 +71,10 @@ std::string writtenTable(const std::string& sql)
 std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& source, RecordsetType type)
 {
     requireOpen(m_open, path());
-    auto info = std::make_shared<const ObjectInfo>(ObjectInfo::describe(*m_connection, source));
-    return std::make_unique<Recordset>(std::make_unique<RecordsetImpl>(m_connection, info, type, m_readOnly));
+    std::unique_ptr<Statement> described;
+    auto info = std::make_shared<const ObjectInfo>(ObjectInfo::describe(*m_connection, source, &described));
+    return std::make_unique<Recordset>(
+        std::make_unique<RecordsetImpl>(m_connection, info, type, m_readOnly, false, std::move(described)));
 }
 
 std::unique_ptr<Recordset> Database::OpenRecordsetForWalk(const std::string& source)

@@ -5,6 +5,7 @@
 
 #include "Value.h"
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace dao {
 
 class Connection;
+class Statement;
 
 // Integer is 32-bit; BigInt a field that holds 64-bit figures (ColumnWidths.h).
 enum class ColumnType { Unknown, Text, SmallInt, Integer, BigInt, Real, Date, DateTime, Boolean };
@@ -50,7 +52,10 @@ struct ObjectInfo {
     std::string shownName;
 
     // Throws DaoError(NoSuchObject / NoSuchField / Syntax) naming the file.
-    static ObjectInfo describe(Connection& connection, const std::string& source);
+    // With `prepared`, the statement of selectSql it was described from is
+    // handed over there, not yet run, for the read that follows at once.
+    static ObjectInfo describe(Connection& connection, const std::string& source,
+                               std::unique_ptr<Statement>* prepared = nullptr);
     static bool isSqlText(const std::string& source);
 
     std::unordered_map<std::string, int> byName;

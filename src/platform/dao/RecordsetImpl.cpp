@@ -29,27 +29,28 @@ std::string shortened(const std::string& text)
 }  // namespace
 
 RecordsetImpl::RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info,
-                             RecordsetType type, bool readOnlyDatabase, bool keysAtFirstWalk)
+                             RecordsetType type, bool readOnlyDatabase, bool keysAtFirstWalk,
+                             std::unique_ptr<Statement> described)
     : m_connection(std::move(connection)), m_info(std::move(info)), m_type(type), m_readOnlyDatabase(readOnlyDatabase)
 {
     if (keyed() && keysAtFirstWalk)
         m_keysPending = true;
     else if (keyed())
-        loadKeys();
+        loadKeys(std::move(described));
     else
-        loadAll();
+        loadAll(std::move(described));
     m_position = m_size == 0 ? -1 : 0;
 }
 
 // The membership only: the values are read as the rows are visited.
-void RecordsetImpl::loadKeys()
+void RecordsetImpl::loadKeys(std::unique_ptr<Statement> described)
 {
-    {
-        // The source as it is now must still have the columns it was described with.
-        Statement shape(m_connection->handle(), m_info->selectSql, name());
-        if (shape.columnCount() != static_cast<int>(m_info->columns.size()))
-            throw shapeChanged();
-    }
+    // The source as it is now must still have the columns it was described with.
+    if (!described)
+        described = std::make_unique<Statement>(m_connection->handle(), m_info->selectSql, name());
+    if (described->columnCount() != static_cast<int>(m_info->columns.size()))
+        throw shapeChanged();
+    described.reset();
     Statement st(m_connection->handle(), "SELECT dao_rowid FROM (" + m_info->selectSql + ")", name());
     while (st.step())
         m_keys.push_back(sqlite3_column_int64(st.get(), 0));
@@ -110,10 +111,12 @@ void RecordsetImpl::walkTakingKeys(const std::function<void()>& visit)
     m_position = m_size;
 }
 
-void RecordsetImpl::loadAll()
+void RecordsetImpl::loadAll(std::unique_ptr<Statement> described)
 {
     const std::uint64_t stamp = m_connection->stamp();
-    Statement st(m_connection->handle(), m_info->selectSql, name());
+    if (!described)
+        described = std::make_unique<Statement>(m_connection->handle(), m_info->selectSql, name());
+    Statement& st = *described;
     const int count = st.columnCount();
     if (count != static_cast<int>(m_info->columns.size()))
         throw shapeChanged();
