@@ -136,7 +136,9 @@ private:
     int m_depth = 0;
     std::pair<unsigned long long, unsigned long long> m_identity{0, 0};
     std::optional<std::chrono::milliseconds> m_ownWait;  // the longest wait for one lock, when set
-    std::list<std::pair<std::string, std::unique_ptr<Statement>>> m_kept;  // the statements kept, the latest first
+
+    // The statements kept, the latest first.
+    std::list<std::pair<std::string, std::unique_ptr<Statement>>> m_kept;
 };
 
 }  // namespace dao
