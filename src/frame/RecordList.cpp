@@ -1,5 +1,6 @@
 #include "frame/RecordList.h"
 
+#include "frame/CachedScrollBar.h"
 #include "frame/Fonts.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@ QListWidget* newRecordList(QWidget* parent, const QString& objectName, double po
     list->setObjectName(objectName);
     list->setFont(fixedPitchFont(pointSize));
     list->setUniformItemSizes(true);
+    // A save adds or takes a few lines: the bars keep their drawing.
+    list->setVerticalScrollBar(new CachedScrollBar(Qt::Vertical, list));
+    list->setHorizontalScrollBar(new CachedScrollBar(Qt::Horizontal, list));
     return list;
 }
 
