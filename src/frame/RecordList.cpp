@@ -29,7 +29,7 @@ void setRecordLines(QListWidget* list, const std::vector<std::string>& lines)
     list->addItems(items);
 }
 
-void onListClick(QListWidget* list, QObject* context, std::function<void(int row)> click)
+void onListClick(QListWidget* list, QObject* context, const std::function<void(int row)>& click)
 {
     // A mouse click changes the row while the button is down; the click itself
     // follows on release. Keys and the program change it with no button down.
