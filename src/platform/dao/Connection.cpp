@@ -206,11 +206,37 @@ void finishOpening(sqlite3* db, const std::string& path)
 Connection::Connection(sqlite3* db, std::string path, bool readOnly)
     : m_db(db), m_path(std::move(path)), m_readOnly(readOnly)
 {
+    // Every row this connection writes, whoever writes it (a trigger, a
+    // foreign key's action, a statement run straight on the handle), marks
+    // its table changed.
+    sqlite3_update_hook(
+        m_db,
+        [](void* self, int, const char*, const char* table, sqlite3_int64) {
+            auto& connection = *static_cast<Connection*>(self);
+            connection.m_tableWritten[table] = ++connection.m_generation;
+            ++connection.m_rowsSeenWritten;
+        },
+        this);
+}
+
+bool Connection::unchangedSince(std::uint64_t since, const std::vector<std::string>& tables) const
+{
+    if (since == m_generation)
+        return true;
+    if (m_anyTableWritten > since || tables.empty())
+        return false;
+    for (const std::string& table : tables) {
+        const auto written = m_tableWritten.find(table);
+        if (written != m_tableWritten.end() && written->second > since)
+            return false;
+    }
+    return true;
 }
 
 Connection::~Connection()
 {
     m_kept.clear();
+    sqlite3_update_hook(m_db, nullptr, nullptr);
     if (m_depth > 0)
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(m_db);
@@ -357,7 +383,7 @@ std::uint64_t Connection::stamp()
         m_lastVersionCheck = now;
         m_versionCheckDue = false;
         if (m_dataVersion >= 0 && version != m_dataVersion)
-            ++m_generation;
+            m_anyTableWritten = ++m_generation;
         m_dataVersion = version;
     }
     return m_generation;
@@ -382,8 +408,14 @@ long long Connection::execute(const std::string& sql, const std::vector<Value>& 
         statement->bind(static_cast<int>(i + 1), params[i]);
     if (isWrite)
         noteWrite();
+    const long long rowsSeenBefore = m_rowsSeenWritten;
+    const long long totalChangesBefore = sqlite3_total_changes64(m_db);
     int rc;
     while ((rc = sqlite3_step(statement->get())) == SQLITE_ROW) {}
+    // Rows the engine changed without saying in which table (a whole table
+    // emptied at once) could be any table's.
+    if (m_rowsSeenWritten - rowsSeenBefore < sqlite3_total_changes64(m_db) - totalChangesBefore)
+        m_anyTableWritten = ++m_generation;
     if (rc != SQLITE_DONE)
         fail(rc, what);
     noteWrite();
@@ -413,8 +445,11 @@ void Connection::commit()
         DBEngine::instance().countCommit(m_path);
     const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
     noteWrite();
-    if (rc != SQLITE_OK)
+    if (rc != SQLITE_OK) {
+        // A commit that failed may have undone what was written.
+        m_anyTableWritten = m_generation;
         fail(rc, "");
+    }
     --m_depth;
 }
 
@@ -429,7 +464,9 @@ void Connection::rollback()
         const std::string name = "dao_level" + std::to_string(m_depth - 1);
         rc = sqlite3_exec(m_db, ("ROLLBACK TO " + name + "; RELEASE " + name).c_str(), nullptr, nullptr, nullptr);
     }
+    // What was undone the engine does not report, table by table.
     noteWrite();
+    m_anyTableWritten = m_generation;
     --m_depth;
     // A failed ROLLBACK of the outer level (the transaction was already undone by
     // SQLite after an I/O error) leaves nothing to undo.

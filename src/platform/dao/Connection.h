@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -97,6 +98,13 @@ public:
     // The stamp as last taken, without looking at other programs' writes: for
     // reads of a row that was read or checked under it a moment ago.
     std::uint64_t knownStamp() const { return m_generation; }
+    // Whether rows read from `tables` under stamp `since` still show what the
+    // file holds, as far as the stamp last taken knows: nothing this
+    // connection wrote went to one of those tables since, and nothing changed
+    // that could have touched any table (another program's commit, a
+    // rollback, rows written where the engine does not say to which table).
+    // No tables stands for every table.
+    bool unchangedSince(std::uint64_t since, const std::vector<std::string>& tables) const;
 
     // Runs a statement that returns no rows; counts it as a write for the failure
     // plan when `isWrite`. Returns the rows changed. `what` names the table in
@@ -130,6 +138,11 @@ private:
     std::string m_path;
     bool m_readOnly;
     std::uint64_t m_generation = 0;
+    // The stamps of the last changes: to each table this connection wrote
+    // rows to, and to any table.
+    std::unordered_map<std::string, std::uint64_t> m_tableWritten;
+    std::uint64_t m_anyTableWritten = 0;
+    long long m_rowsSeenWritten = 0;  // rows the engine reported written, to each table
     long long m_dataVersion = -1;
     std::chrono::steady_clock::time_point m_lastVersionCheck{};
     bool m_versionCheckDue = false;  // a transaction began: check before the next stamp

@@ -41,6 +41,9 @@ struct ObjectInfo {
     std::string baseTable;  // where writes go; empty when not updatable
     int keyColumn = -1;     // index of dao_rowid among the columns, -1 when none
     std::vector<ColumnInfo> columns;
+    // The tables its rows are read from, as the engine reads them (a view's
+    // and a subquery's included); none when they are not known.
+    std::vector<std::string> readTables;
 
     bool updatable() const { return !baseTable.empty() && keyColumn >= 0; }
     // The column of a field name (exact, then ignoring ASCII case); -1 when none.

@@ -195,7 +195,7 @@ void RecordsetImpl::markDeleted(long long index)
 const RecordsetImpl::Row* RecordsetImpl::cached(long long index) const
 {
     const auto found = m_cache.find(index);
-    if (found == m_cache.end() || found->second.stamp != m_connection->knownStamp())
+    if (found == m_cache.end() || !m_connection->unchangedSince(found->second.stamp, m_info->readTables))
         return nullptr;
     return &found->second;
 }
@@ -206,8 +206,9 @@ bool RecordsetImpl::ensureFresh(long long index, int direction)
         return true;
     if (m_deleted[static_cast<size_t>(index)])
         return false;
+    m_connection->stamp();
     const auto found = m_cache.find(index);
-    if (found == m_cache.end() || found->second.stamp != m_connection->stamp())
+    if (found == m_cache.end() || !m_connection->unchangedSince(found->second.stamp, m_info->readTables))
         refetchBlock(index, direction);
     return !m_deleted[static_cast<size_t>(index)];
 }
@@ -228,7 +229,7 @@ void RecordsetImpl::refetchBlock(long long index, int direction)
         if (m_deleted[static_cast<size_t>(i)])
             continue;
         const auto found = m_cache.find(i);
-        if (found == m_cache.end() || found->second.stamp != stamp)
+        if (found == m_cache.end() || !m_connection->unchangedSince(found->second.stamp, m_info->readTables))
             block.push_back(i);
     }
     // Rows read for an earlier part of a walk make room for this block.

@@ -6,7 +6,9 @@
 // source's order: that key list is the membership, fixed from then on. The
 // values are read when the recordset moves onto a row, in blocks of rows by
 // key, and kept for a few thousand rows at most, stamped with the connection's
-// write stamp; a row whose stamp is old is read again, and a row that is gone
+// write stamp; a row is read again once anything was written since its stamp
+// to a table the source reads (or anything the connection cannot place: another
+// program's commit, a rollback), and a row that is gone
 // is marked deleted and skipped. A snapshot, or a source without a key, holds
 // every row's values from the open and never reads again.
 //
