@@ -335,6 +335,25 @@ long long Connection::dataVersion()
     return sqlite3_column_int64(statement->get(), 0);
 }
 
+std::optional<long long> Connection::schemaVersion()
+{
+    try {
+        {
+            // A read of the schema's own table takes up a schema another
+            // program changed: what is prepared next is prepared on the
+            // schema the version names.
+            const ReusedStatement schema(*this, "SELECT 1 FROM sqlite_master LIMIT 1", "");
+            schema->step();
+        }
+        const ReusedStatement statement(*this, "PRAGMA schema_version", "");
+        if (!statement->step())
+            return std::nullopt;
+        return sqlite3_column_int64(statement->get(), 0);
+    } catch (const DaoError&) {
+        return std::nullopt;  // the caller reads as it would without it
+    }
+}
+
 namespace {
 // Statements kept prepared at most: the writes of a save and the reads around them.
 constexpr std::size_t kKeptStatements = 24;

@@ -125,6 +125,10 @@ public:
     void rollback();
     int transactionDepth() const { return m_depth; }
 
+    // The file's schema version as it is now, the connection's own reading of
+    // the schema brought up to it; none when it cannot be read.
+    std::optional<long long> schemaVersion();
+
     // The statement of `sql` kept last, when there is one; else one prepared now.
     std::unique_ptr<Statement> reuse(const std::string& sql, const std::string& what);
     // Keeps `statement`, a statement of `sql`, reset and its bindings cleared,

@@ -29,28 +29,30 @@ std::string shortened(const std::string& text)
 }  // namespace
 
 RecordsetImpl::RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info,
-                             RecordsetType type, bool readOnlyDatabase, bool keysAtFirstWalk,
-                             std::unique_ptr<Statement> described)
+                             RecordsetType type, bool readOnlyDatabase, bool keysAtFirstWalk, Statement* described)
     : m_connection(std::move(connection)), m_info(std::move(info)), m_type(type), m_readOnlyDatabase(readOnlyDatabase)
 {
     if (keyed() && keysAtFirstWalk)
         m_keysPending = true;
     else if (keyed())
-        loadKeys(std::move(described));
+        loadKeys(described);
     else
-        loadAll(std::move(described));
+        loadAll(described);
     m_position = m_size == 0 ? -1 : 0;
 }
 
 // The membership only: the values are read as the rows are visited.
-void RecordsetImpl::loadKeys(std::unique_ptr<Statement> described)
+void RecordsetImpl::loadKeys(Statement* described)
 {
     // The source as it is now must still have the columns it was described with.
-    if (!described)
-        described = std::make_unique<Statement>(m_connection->handle(), m_info->selectSql, name());
+    std::unique_ptr<Statement> prepared;
+    if (!described) {
+        prepared = std::make_unique<Statement>(m_connection->handle(), m_info->selectSql, name());
+        described = prepared.get();
+    }
     if (described->columnCount() != static_cast<int>(m_info->columns.size()))
         throw shapeChanged();
-    described.reset();
+    prepared.reset();
     Statement st(m_connection->handle(), "SELECT dao_rowid FROM (" + m_info->selectSql + ")", name());
     while (st.step())
         m_keys.push_back(sqlite3_column_int64(st.get(), 0));
@@ -111,11 +113,14 @@ void RecordsetImpl::walkTakingKeys(const std::function<void()>& visit)
     m_position = m_size;
 }
 
-void RecordsetImpl::loadAll(std::unique_ptr<Statement> described)
+void RecordsetImpl::loadAll(Statement* described)
 {
     const std::uint64_t stamp = m_connection->stamp();
-    if (!described)
-        described = std::make_unique<Statement>(m_connection->handle(), m_info->selectSql, name());
+    std::unique_ptr<Statement> prepared;
+    if (!described) {
+        prepared = std::make_unique<Statement>(m_connection->handle(), m_info->selectSql, name());
+        described = prepared.get();
+    }
     Statement& st = *described;
     const int count = st.columnCount();
     if (count != static_cast<int>(m_info->columns.size()))

@@ -44,9 +44,10 @@ struct StoredValueProblem;
 class RecordsetImpl {
 public:
     // `described`: the statement of the source's rows that its description was
-    // read from, for the read at the open (one prepared then without it).
+    // read from, its parameters bound, for the read at the open (one prepared
+    // then without it); the caller keeps it.
     RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info, RecordsetType type,
-                  bool readOnlyDatabase, bool keysAtFirstWalk = false, std::unique_ptr<Statement> described = nullptr);
+                  bool readOnlyDatabase, bool keysAtFirstWalk = false, Statement* described = nullptr);
 
     Value get(const std::string& name);
     Value getRequired(const std::string& name, const std::string& expected);
@@ -116,10 +117,10 @@ private:
         m_dirty.clear();
         m_checkedPosition = -1;
     }
-    void loadKeys(std::unique_ptr<Statement> described = nullptr);
+    void loadKeys(Statement* described = nullptr);
     void ensureKeys();  // reads the keys a walk has not taken yet
     void walkTakingKeys(const std::function<void()>& visit);
-    void loadAll(std::unique_ptr<Statement> described);
+    void loadAll(Statement* described);
     bool isDeleted(long long index) const { return keyed() && m_deleted[static_cast<size_t>(index)]; }
     void markDeleted(long long index);
     const Row* cached(long long index) const;          // null when not read or read under an old stamp

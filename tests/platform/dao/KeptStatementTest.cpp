@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 using namespace dao;
 using namespace daotest;
@@ -64,4 +66,44 @@ TEST_F(KeptStatementTest, ATableDescribedAgainHasTheColumnsAnotherProgramGaveIt)
     auto after = db->OpenRecordset("仕訳台帳", RecordsetType::Dynaset)->fieldNames();
     EXPECT_EQ(std::count(after.begin(), after.end(), "控え"), 1);
     EXPECT_EQ(after.size(), before.size() + 1);
+}
+
+namespace {
+
+const char* const kVoucherByNumber = "SELECT * FROM 仕訳台帳 WHERE 伝票番号 = ?1 ORDER BY 追番";
+
+std::vector<std::string> descriptionsOf(Recordset& rows)
+{
+    std::vector<std::string> texts;
+    for (rows.MoveFirst(); !rows.EOF_(); rows.MoveNext())
+        texts.push_back(rows.get("摘要").toText());
+    return texts;
+}
+
+}  // namespace
+
+TEST_F(KeptStatementTest, ASnapshotOpenedAgainWithOtherValuesReadsTheirRowsAsTheFileHoldsThem)
+{
+    EXPECT_EQ(descriptionsOf(*db->OpenSnapshot(kVoucherByNumber, {Value("001")})),
+              (std::vector<std::string>{"売上", "売上"}));
+    EXPECT_EQ(descriptionsOf(*db->OpenSnapshot(kVoucherByNumber, {Value("002")})), std::vector<std::string>{"仕入"});
+    // A value is bound, never spliced into the text.
+    EXPECT_TRUE(db->OpenSnapshot(kVoucherByNumber, {Value("002' OR '1' = '1")})->isEmpty());
+    OtherProgram other(path);
+    other.exec("INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 摘要) VALUES ('2024-04-03', '002', 2, '運賃')");
+    EXPECT_EQ(descriptionsOf(*db->OpenSnapshot(kVoucherByNumber, {Value("002")})),
+              (std::vector<std::string>{"仕入", "運賃"}));
+}
+
+TEST_F(KeptStatementTest, ASnapshotOpenedAgainAfterAnotherProgramChangedItsTableHasTheTableAsItIsNow)
+{
+    const auto before = db->OpenSnapshot(kVoucherByNumber, {Value("001")})->fieldNames();
+    ASSERT_EQ(std::count(before.begin(), before.end(), "控え"), 0);
+    OtherProgram other(path);
+    other.exec("ALTER TABLE 仕訳台帳 ADD COLUMN 控え TEXT DEFAULT '済'");
+    auto after = db->OpenSnapshot(kVoucherByNumber, {Value("001")});
+    const auto fields = after->fieldNames();
+    EXPECT_EQ(fields.size(), before.size() + 1);
+    after->MoveFirst();
+    EXPECT_EQ(after->get("控え").toText(), "済");
 }
