@@ -217,6 +217,17 @@ Connection::Connection(sqlite3* db, std::string path, bool readOnly)
             ++connection.m_rowsSeenWritten;
         },
         this);
+    // Set once for the connection's life: setting it again would make every
+    // statement prepared so far be prepared again at its next run.
+    sqlite3_set_authorizer(
+        m_db,
+        [](void* self, int action, const char* table, const char*, const char*, const char*) {
+            std::set<std::string>* tables = static_cast<Connection*>(self)->m_tablesRead;
+            if (tables && action == SQLITE_READ && table)
+                tables->insert(table);
+            return SQLITE_OK;
+        },
+        this);
 }
 
 bool Connection::unchangedSince(std::uint64_t since, const std::vector<std::string>& tables) const
@@ -237,6 +248,7 @@ Connection::~Connection()
 {
     m_kept.clear();
     sqlite3_update_hook(m_db, nullptr, nullptr);
+    sqlite3_set_authorizer(m_db, nullptr, nullptr);
     if (m_depth > 0)
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(m_db);

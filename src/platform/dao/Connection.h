@@ -15,6 +15,7 @@
 #include <list>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -125,6 +126,10 @@ public:
     void rollback();
     int transactionDepth() const { return m_depth; }
 
+    // While `tables` is given (not null), every table a statement prepared on
+    // this connection reads is added to it, as the engine names it.
+    void noteTablesRead(std::set<std::string>* tables) { m_tablesRead = tables; }
+
     // The file's schema version as it is now, the connection's own reading of
     // the schema brought up to it; none when it cannot be read.
     std::optional<long long> schemaVersion();
@@ -146,7 +151,8 @@ private:
     // rows to, and to any table.
     std::unordered_map<std::string, std::uint64_t> m_tableWritten;
     std::uint64_t m_anyTableWritten = 0;
-    long long m_rowsSeenWritten = 0;  // rows the engine reported written, to each table
+    long long m_rowsSeenWritten = 0;
+    std::set<std::string>* m_tablesRead = nullptr;  // rows the engine reported written, to each table
     long long m_dataVersion = -1;
     std::chrono::steady_clock::time_point m_lastVersionCheck{};
     bool m_versionCheckDue = false;  // a transaction began: check before the next stamp

@@ -156,17 +156,10 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
 
     // The engine names every table the statement reads as it prepares it.
     std::set<std::string> readTables;
-    sqlite3_set_authorizer(
-        db,
-        [](void* tables, int action, const char* table, const char*, const char*, const char*) {
-            if (action == SQLITE_READ && table)
-                static_cast<std::set<std::string>*>(tables)->insert(table);
-            return SQLITE_OK;
-        },
-        &readTables);
+    connection.noteTablesRead(&readTables);
     sqlite3_stmt* raw = nullptr;
     const int rc = sqlite3_prepare_v2(db, info.selectSql.c_str(), -1, &raw, nullptr);
-    sqlite3_set_authorizer(db, nullptr, nullptr);
+    connection.noteTablesRead(nullptr);
     info.readTables.assign(readTables.begin(), readTables.end());
     std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> st(raw, sqlite3_finalize);
     if (rc != SQLITE_OK) {
