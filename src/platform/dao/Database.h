@@ -20,9 +20,10 @@ public:
     // `source` is a table name, a saved-query name or an SQL text (SELECT ...).
     // Throws DaoError(NoSuchObject) naming the file and the object.
     std::unique_ptr<Recordset> OpenRecordset(const std::string& source, RecordsetType type = RecordsetType::Dynaset);
-    // A snapshot of an SQL text (SELECT ...) whose parameters (?1, ?2, ...)
-    // take `params`, bound, never spliced: a read made again and again with
-    // other values (a voucher by its number) is described and prepared once.
+    // A snapshot of `source` (as for OpenRecordset; an SQL text's parameters
+    // ?1, ?2, ... take `params`, bound, never spliced): a read made again and
+    // again, with other values (a voucher by its number) or none, is described
+    // and prepared once while the file's schema stays as it was.
     std::unique_ptr<Recordset> OpenSnapshot(const std::string& sql, const std::vector<Value>& params);
     // A dynaset opened to be walked at once: its membership is taken by its
     // first walk (Recordset::ForEachRow) in the walk's own pass, instead of by
