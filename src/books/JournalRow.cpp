@@ -71,9 +71,14 @@ const std::array<std::string, kFieldCount>& rowFieldNames()
 JournalRowReader::JournalRowReader(dao::Recordset& rs, Fields fields) : m_rs(rs), m_fields(rs.fieldNames())
 {
     std::sort(m_fields.begin(), m_fields.end());
-    // Each field is found once; the rows are read by position.
-    for (const std::string& name : rowFieldNames())
-        m_positions.push_back(std::binary_search(m_fields.begin(), m_fields.end(), name) ? rs.fieldPosition(name) : -1);
+    // Each field is found once; the rows are read by position. The amounts
+    // are what the books add up: a recordset without them (a field another
+    // tool renamed) is refused by the field's name, never read as 0.
+    for (const std::string& name : rowFieldNames()) {
+        const bool required = name == rowFieldNames()[kDebitAmount] || name == rowFieldNames()[kCreditAmount];
+        m_positions.push_back(
+            required || std::binary_search(m_fields.begin(), m_fields.end(), name) ? rs.fieldPosition(name) : -1);
+    }
     if (fields == Fields::LedgerLine)
         for (RowField unused : {kDebitClass, kCreditClass, kDebitSide, kBankCode, kBranchCode})
             m_positions[unused] = -1;

@@ -44,7 +44,9 @@ std::optional<std::int64_t> sideOf(const dao::Value& value);
 bool isDebitNormal(const dao::Value& side);
 
 // Reads journal rows from one recordset; the fields the recordset lacks stay
-// at their defaults. Which fields the recordset has is looked up once.
+// at their defaults, except the amounts 入金 and 出金, without which it is
+// refused (dao::DaoError naming the field). Which fields the recordset has is
+// looked up once.
 class JournalRowReader {
 public:
     // What the rows are read for: every field, or those of a general-ledger

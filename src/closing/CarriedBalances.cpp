@@ -92,10 +92,11 @@ std::vector<AssetCarry> AssetsAfterDepreciation(dao::Database& database, const s
     std::vector<long long> rows = expenseRows;
     std::sort(rows.begin(), rows.end());
     ForEachRowChunk(rows, [&](const std::string& rowsIn, const std::vector<dao::Value>& chunk) {
-        database.ForEachRow(
-            "SELECT 摘要, 貸方コード, 出金 FROM 仕訳台帳 WHERE 決算仕訳 <> 0 AND " + rowsIn + " ORDER BY rowid", chunk,
-            "仕訳台帳", [&](const dao::RowView& entry) {
-                postings[{std::string(entry.text(0)), std::string(entry.text(1))}].push_back(entry.integer(2));
+        database.ForEachCheckedRow(
+            schema::table::Journal,
+            {schema::column::Description, schema::column::CreditCode, schema::column::CreditAmount},
+            "決算仕訳 <> 0 AND " + rowsIn, chunk, [&](const dao::CheckedRow& entry) {
+                postings[{std::string(entry.text(0)), std::string(entry.text(1))}].push_back(entry.wholeNumber(2));
             });
     });
 

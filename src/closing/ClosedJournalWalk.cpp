@@ -9,7 +9,7 @@ namespace closing {
 namespace {
 
 // The columns asked of the walk, in this order.
-enum Column { RowNumber, BankCode, BranchCode };
+enum Column { BankCode, BranchCode, ClosingEntry };
 
 void add(std::int64_t& sum, std::int64_t amount, bool& overflowed)
 {
@@ -21,21 +21,23 @@ void add(std::int64_t& sum, std::int64_t amount, bool& overflowed)
 
 statements::JournalWalkAlongside ClosedJournalWalk::alongside()
 {
-    return {{"rowid", schema::column::BankCode, schema::column::BranchCode},
+    return {{schema::column::BankCode, schema::column::BranchCode, schema::column::ClosingEntry},
             [this](const statements::JournalRowAlongside& row) { see(row); }};
 }
 
 void ClosedJournalWalk::see(const statements::JournalRowAlongside& row)
 {
     ++m_rows;
+    if (row.flag(ClosingEntry))
+        m_closingEntries.push_back(row.rowNumber());
     const auto day = row.day();
     if (!day || *day < m_firstDay || *day > m_lastDay) {
-        m_staying.push_back(row.integer(RowNumber));
+        m_staying.push_back(row.rowNumber());
         return;
     }
     const statements::JournalRowAlongside::TallyColumns& tally = row.tally();
     if (!m_expenseCode.empty() && tally.debitCode == m_expenseCode)
-        m_expense.push_back(row.integer(RowNumber));
+        m_expense.push_back(row.rowNumber());
     const std::string_view bank = row.text(BankCode);
     if (bank.empty())
         return;

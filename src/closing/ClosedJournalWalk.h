@@ -3,8 +3,9 @@
 // period totals, gathered in the tally's own walk so that the table is read
 // once: the period's bank rows summed as the bank book posts them, the
 // period's rows that debit the depreciation expense account (candidates for
-// the depreciation journal's rows), and the rows that stay in the next
-// period's file (dated outside the period, or not dated), by row number.
+// the depreciation journal's rows), the rows that stay in the next period's
+// file (dated outside the period, or not dated), and the closing entries (for
+// the check that the closing window can list them), by row number.
 
 #include "closing/ClosingRun.h"
 #include "statements/JournalWalkAlongside.h"
@@ -46,6 +47,8 @@ public:
     long long rows() const { return m_rows; }                                // every row of the table
     const std::vector<long long>& stayingRows() const { return m_staying; }  // in the table's order
     const std::vector<long long>& expenseRows() const { return m_expense; }  // in the table's order
+    // The closing entries, whatever their dates, in the table's order.
+    const std::vector<long long>& closingEntryRows() const { return m_closingEntries; }
     std::vector<BankRowsSum> bankSums() const;
 
 private:
@@ -57,6 +60,7 @@ private:
     std::vector<long long> m_expense;
     long long m_rows = 0;
     std::vector<long long> m_staying;
+    std::vector<long long> m_closingEntries;
     // The bank rows' sums by their codes, joined into one key.
     std::unordered_map<std::string, BankRowsSum> m_banks;
     std::string m_key;  // the key of the row being read

@@ -1,20 +1,15 @@
 #include "closing/PeriodJournal.h"
 
 #include "periodfile/SchemaNames.h"
+#include "platform/dao/CheckedRow.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/DayOfDate.h"
-#include "platform/dao/Recordset.h"
+
+#include <algorithm>
+#include <optional>
+#include <tuple>
 
 namespace closing {
-
-namespace {
-
-std::int64_t amountOf(const dao::Value& value)
-{
-    return value.isNumeric() ? value.toInt64() : 0;
-}
-
-}  // namespace
 
 std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& column)
 {
@@ -40,33 +35,46 @@ std::string SqlText(const std::string& text)
 std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const ClosingPeriod& period,
                                                 const std::string& condition)
 {
-    std::vector<PeriodJournalRow> rows;
-    auto journal = database.OpenRecordset(
-        "SELECT 日付, 伝票番号, 摘要, 借方コード, 貸方コード, 入金, 出金, 小分類, 小分類2, 消費税, 消費税2, 決算仕訳"
-        " FROM Q_仕訳台帳 WHERE "
-            + PeriodDateCondition(period) + (condition.empty() ? "" : " AND (" + condition + ")"),
-        dao::RecordsetType::Snapshot);
-    if (journal->isEmpty())
-        return rows;
-    for (journal->MoveFirst(); !journal->EOF_(); journal->MoveNext()) {
+    struct Read {
         PeriodJournalRow row;
-        const auto date = journal->get(schema::column::Date).toDate();
-        if (!date)
-            continue;
-        row.date = *date;
-        row.voucher = journal->get(schema::column::VoucherNumber).toText();
-        row.description = journal->get(schema::column::Description).toText();
-        row.debitCode = journal->get(schema::column::DebitCode).toText();
-        row.creditCode = journal->get(schema::column::CreditCode).toText();
-        row.debit = amountOf(journal->get(schema::column::DebitAmount));
-        row.credit = amountOf(journal->get(schema::column::CreditAmount));
-        row.debitClass = journal->get(schema::column::MinorClass).toText();
-        row.creditClass = journal->get(schema::column::MinorClass2).toText();
-        row.debitTaxable = journal->get(schema::column::Taxable).toBool();
-        row.creditTaxable = journal->get(schema::column::Taxable2).toBool();
-        row.closingEntry = journal->get(schema::column::ClosingEntry).toBool();
-        rows.push_back(std::move(row));
-    }
+        long long day = 0;
+        std::int64_t rowNumber = 0;  // 追番
+    };
+    std::vector<Read> read;
+    // The rows whose 日付 holds something that is no date are read too: their
+    // reading refuses them by name, never taking them for rows outside the period.
+    const std::string dated = "(" + PeriodDateCondition(period) + " OR " + dao::NoDateSql("\"日付\"") + ")";
+    database.ForEachCheckedRow(
+        schema::table::Journal,
+        {schema::column::Date, schema::column::VoucherNumber, schema::column::RowNumber, schema::column::Description,
+         schema::column::DebitCode, schema::column::CreditCode, schema::column::DebitAmount,
+         schema::column::CreditAmount, schema::column::ClosingEntry},
+        dated + (condition.empty() ? "" : " AND (" + condition + ")"), {}, [&](const dao::CheckedRow& journal) {
+            const std::optional<dao::Date> date = journal.date(0);
+            if (!date)
+                return;
+            Read r;
+            r.row.date = *date;
+            r.day = date->dayNumber();
+            r.row.voucher = journal.text(1);
+            r.rowNumber = journal.wholeNumber(2);
+            r.row.description = journal.text(3);
+            r.row.debitCode = journal.text(4);
+            r.row.creditCode = journal.text(5);
+            r.row.debit = journal.wholeNumber(6);
+            r.row.credit = journal.wholeNumber(7);
+            r.row.closingEntry = journal.flag(8);
+            read.push_back(std::move(r));
+        });
+    // The journal's order: by date (by its value), voucher and row number,
+    // then as the rows were written.
+    std::stable_sort(read.begin(), read.end(), [](const Read& a, const Read& b) {
+        return std::tie(a.day, a.row.voucher, a.rowNumber) < std::tie(b.day, b.row.voucher, b.rowNumber);
+    });
+    std::vector<PeriodJournalRow> rows;
+    rows.reserve(read.size());
+    for (Read& r : read)
+        rows.push_back(std::move(r.row));
     return rows;
 }
 

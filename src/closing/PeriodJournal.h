@@ -18,18 +18,14 @@ class Database;
 namespace closing {
 
 struct PeriodJournalRow {
-    dao::Date date;              // 日付
-    std::string voucher;         // 伝票番号
-    std::string description;     // 摘要
-    std::string debitCode;       // 借方コード
-    std::string creditCode;      // 貸方コード
-    std::int64_t debit = 0;      // 入金 (null counts 0)
-    std::int64_t credit = 0;     // 出金
-    std::string debitClass;      // 小分類 of the debit account
-    std::string creditClass;     // 小分類2 of the credit account
-    bool debitTaxable = false;   // 消費税 of the debit account
-    bool creditTaxable = false;  // 消費税2 of the credit account
-    bool closingEntry = false;   // 決算仕訳
+    dao::Date date;             // 日付
+    std::string voucher;        // 伝票番号
+    std::string description;    // 摘要
+    std::string debitCode;      // 借方コード
+    std::string creditCode;     // 貸方コード
+    std::int64_t debit = 0;     // 入金 (null counts 0)
+    std::int64_t credit = 0;    // 出金
+    bool closingEntry = false;  // 決算仕訳
 };
 
 // The SQL condition on a date column (`column` is its SQL expression) for
@@ -42,7 +38,10 @@ std::string PeriodDateCondition(const ClosingPeriod& period, const std::string& 
 std::string OutsidePeriodCondition(const ClosingPeriod& period, const std::string& column = "\"日付\"");
 
 // The rows of the period, in the journal's order; with `condition`, only
-// those that also meet it (an SQL condition on the columns of Q_仕訳台帳).
+// those that also meet it (an SQL condition on the columns of 仕訳台帳).
+// Each row is read as the journal window reads it: a 日付 that holds no date
+// (rows that meet `condition`), or an amount that is no whole number, throws
+// the dao::DaoError naming the file, the table, the row and the field.
 std::vector<PeriodJournalRow> ReadPeriodJournal(dao::Database& database, const ClosingPeriod& period,
                                                 const std::string& condition = {});
 

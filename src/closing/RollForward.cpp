@@ -214,6 +214,7 @@ CarriedOpenings RollForward(dao::Workspace& workspace, dao::Database& copy, std:
         openings.unknownCodes = figures.tally.unknownCodes;
         const std::int64_t profit = figures.profit;
         requireAmount(profit, "当期未処分利益");
+        RequireListableClosingEntries(copy, walk.closingEntryRows());
         const std::vector<BankCarry> banks = BankBalancesAtPeriodEnd(copy, walk.bankSums());
         for (const BankCarry& bank : banks)
             requireAmount(bank.balance, "取引銀行 " + bank.bankCode + " " + bank.branchCode + " " + bank.kind);

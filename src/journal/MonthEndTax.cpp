@@ -178,9 +178,18 @@ std::string MonthEndDifferencesMessage(const std::vector<std::pair<MonthEndTotal
 RunOutcome PostMonthEndTaxEntries(MonthEndSources& sources)
 {
     RunOutcome outcome;
-    const MonthEndVoucherList vouchers =
-        MonthEndVouchers(ReadJournalRecords(sources.journal, RecordKind::Voucher, TaxColumns::Read),
-                         sources.periodFirst, sources.periodLast, sources.accounts, sources.rates, sources.rule);
+    // Every row is read as the journal window reads it: a damaged one (an
+    // amount that is no whole number, a 日付 that is no date, a field the
+    // table lacks) is named, and nothing is posted.
+    std::vector<JournalRecord> journal;
+    try {
+        journal = ReadJournalRecords(sources.journal, RecordKind::Voucher, TaxColumns::Read);
+    } catch (const dao::DaoError& e) {
+        outcome.notices.push_back({e.what(), true});
+        return outcome;
+    }
+    const MonthEndVoucherList vouchers = MonthEndVouchers(journal, sources.periodFirst, sources.periodLast,
+                                                          sources.accounts, sources.rates, sources.rule);
     if (vouchers.error) {
         outcome.notices.push_back({*vouchers.error, true});
         return outcome;

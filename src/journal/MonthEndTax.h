@@ -79,8 +79,9 @@ inline const char* const kMonthEndAlreadyPosted = "月末の消費税仕訳は�
 std::string MonthEndDifferencesMessage(const std::vector<std::pair<MonthEndTotal, std::int64_t>>& differences);
 
 // Posts the month-end vouchers that the journal does not hold yet, all in one
-// transaction. A missing account, a voucher number held by another voucher or
-// a failed write posts nothing and says why; a stored voucher whose amount the
+// transaction. A damaged journal row (named by the file, the table, the row
+// and the field), a missing account, a voucher number held by another voucher
+// or a failed write posts nothing and says why; a stored voucher whose amount the
 // journal no longer gives is named with both figures.
 RunOutcome PostMonthEndTaxEntries(MonthEndSources& sources);
 

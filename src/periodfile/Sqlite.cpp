@@ -88,6 +88,9 @@ Connection::Connection(const std::string& path, int flags)
         m_db = nullptr;
         throw std::runtime_error(message);
     }
+    // A double-quoted name that names no column is an error, never a text.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
 }
 
 Connection::~Connection()

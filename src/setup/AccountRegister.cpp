@@ -1,6 +1,7 @@
 #include "setup/AccountRegister.h"
 
 #include "periodfile/SchemaNames.h"
+#include "setup/AccountBalanceFields.h"
 #include "setup/AccountLists.h"
 #include "setup/CompanySettings.h"
 #include "setup/FindRow.h"
@@ -19,21 +20,6 @@
 namespace setup {
 
 namespace {
-
-// Every balance and total of an account.
-constexpr const char* kBalanceFields[] = {
-    schema::column::OpeningBalance,
-    schema::column::CurrentBalance,
-    schema::column::ClosingBalance,
-    schema::column::DebitTotal,
-    schema::column::CreditTotal,
-    schema::column::ClosingNetTotal,
-    schema::column::ClosingBalance1YearAgo,
-    schema::column::ClosingBalance2YearsAgo,
-    schema::column::ClosingBalance3YearsAgo,
-    schema::column::ClosingBalance4YearsAgo,
-    schema::column::ClosingBalance5YearsAgo,
-};
 
 std::unique_ptr<dao::Recordset> openChart(dao::Database& db)
 {
@@ -105,7 +91,7 @@ std::optional<std::string> RegisterAccount(dao::Workspace& ws, dao::Database& db
         chart->AddNew();
         chart->set(schema::column::AccountCode, edit.code);
         chart->set(schema::column::AccountName, edit.name);
-        for (const char* field : kBalanceFields)
+        for (const char* field : kAccountBalanceFields)
             chart->set(field, 0);
         chart->set(std::string(kBalanceColumns[edit.column]), edit.amount);
         chart->set(schema::column::DebitCredit, edit.side);
@@ -180,7 +166,7 @@ std::optional<std::string> AccountDeleteRefusal(dao::Database& db, const std::st
         return "勘定科目「" + name + "」は" + list + "で使われているため削除できません";
     }
     bool balance = isNonZero(chart->get(schema::column::Budget));
-    for (const char* field : kBalanceFields)
+    for (const char* field : kAccountBalanceFields)
         balance = balance || isNonZero(chart->get(field));
     if (balance)
         return "勘定科目「" + name + "」は残高または予算が０でないため削除できません";

@@ -1,6 +1,7 @@
 #include "setup/SystemInitialisation.h"
 
 #include "periodfile/SchemaNames.h"
+#include "setup/AccountBalanceFields.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Recordset.h"
@@ -24,25 +25,12 @@ void deleteEveryRow(dao::Database& db, const char* source)
 
 void zeroBalances(dao::Database& db)
 {
-    static const char* const fields[] = {
-        schema::column::OpeningBalance,
-        schema::column::CurrentBalance,
-        schema::column::ClosingBalance,
-        schema::column::DebitTotal,
-        schema::column::CreditTotal,
-        schema::column::ClosingNetTotal,
-        schema::column::ClosingBalance1YearAgo,
-        schema::column::ClosingBalance2YearsAgo,
-        schema::column::ClosingBalance3YearsAgo,
-        schema::column::ClosingBalance4YearsAgo,
-        schema::column::ClosingBalance5YearsAgo,
-    };
     auto chart = db.OpenRecordset(schema::query::Chart, dao::RecordsetType::Dynaset);
     if (chart->isEmpty())
         return;
     for (chart->MoveFirst(); !chart->EOF_(); chart->MoveNext()) {
         chart->Edit();
-        for (const char* field : fields)
+        for (const char* field : kAccountBalanceFields)
             chart->set(field, 0);
         chart->Update();
     }

@@ -10,6 +10,7 @@
 #include "journal/AmountRange.h"
 #include "journal/TaxRow.h"
 #include "journal/TaxRowAccount.h"
+#include "platform/dao/DaoError.h"
 #include "platform/ui/Dialogs.h"
 #include "setup/RegisterLists.h"
 #include "setup/SetupControls.h"
@@ -482,21 +483,37 @@ void TemplateTab::List1_Click()
 
 // ---- the buttons -----------------------------------------------------------------------------
 
+namespace {
+
+constexpr const char* kRegisterFailure = "定型仕訳を登録できませんでした。何も登録していません";
+constexpr const char* kUpdateFailure = "定型仕訳を更新できませんでした。定型仕訳は元のままです";
+constexpr const char* kDeleteFailure = "定型仕訳を削除できませんでした。定型仕訳は元のままです";
+
+}  // namespace
+
 void TemplateTab::Command1_Click(Command1Button button)
 {
     const dao::Operation operation;  // its waits for the file share one budget
     if (!o::EditModeIsOn())
         return;
-    switch (button) {
-    case ClearInput:
-        ClearEntry();
-        setInputsUsable(o::EditModeIsOn());
-        break;
-    case Register: registerTemplate(); break;
-    case Update: updateTemplate(); break;
-    case Delete: deleteTemplate(); break;
-    case CorrectAmounts: correctTemplateAmounts(); break;
-    default: break;
+    try {
+        switch (button) {
+        case ClearInput:
+            ClearEntry();
+            setInputsUsable(o::EditModeIsOn());
+            break;
+        case Register: registerTemplate(); break;
+        case Update: updateTemplate(); break;
+        case Delete: deleteTemplate(); break;
+        case CorrectAmounts: correctTemplateAmounts(); break;
+        default: break;
+        }
+    } catch (const dao::DaoError& e) {
+        // A read of the checks before the write (the codes typed, the template
+        // chosen) that finds the file held or damaged: said once, by the tab.
+        if (button != Register && button != Update && button != Delete)
+            throw;
+        reportFailure(button == Register ? kRegisterFailure : button == Update ? kUpdateFailure : kDeleteFailure, e);
     }
 }
 
@@ -526,7 +543,7 @@ void TemplateTab::registerTemplate()
     try {
         RegisterTemplate(workspace(), database(), build.rows, header, dao::Date::now());
     } catch (const std::exception& e) {
-        reportFailure("定型仕訳を登録できませんでした。何も登録していません", e);
+        reportFailure(kRegisterFailure, e);
         refreshAfterFailure([this] { refreshTemplates(); });
         return;
     }
@@ -571,7 +588,7 @@ void TemplateTab::updateTemplate()
             return;
         }
     } catch (const std::exception& e) {
-        reportFailure("定型仕訳を更新できませんでした。定型仕訳は元のままです", e);
+        reportFailure(kUpdateFailure, e);
         refreshAfterFailure([this] { refreshTemplates(); });
         return;
     }
@@ -601,7 +618,7 @@ void TemplateTab::deleteTemplate()
         if (const auto refusal = DeleteTemplate(workspace(), database(), id, shownTemplateRows(id)))
             refuse(*refusal);
     } catch (const std::exception& e) {
-        reportFailure("定型仕訳を削除できませんでした。定型仕訳は元のままです", e);
+        reportFailure(kDeleteFailure, e);
         refreshAfterFailure([this] { refreshTemplates(); });
         return;
     }

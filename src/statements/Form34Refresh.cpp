@@ -72,6 +72,13 @@ void Form34::RefreshClosingForm()
         ShowManufacturingCost();
         ShowSgaBreakdown();
     } catch (const std::exception& e) {
+        // Whatever stopped the refresh (a field another tool renamed, a
+        // damaged row of the closing entries), the figures the file holds are
+        // not known to be this journal's: none of them is shown, printed or
+        // written until a refresh succeeds.
+        m_tallyRefusal = TallyRefusalText(e.what());
+        TallyNotice->setText(toQ(*m_tallyRefusal));
+        showTallyRefusal();
         showFailure(e);
     }
 }

@@ -7,7 +7,7 @@
 // the table, dated within the period or not, with the row's date as a day
 // number.
 
-#include "platform/dao/RowView.h"
+#include "platform/dao/CheckedRow.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,7 +19,8 @@
 namespace statements {
 
 // One row of the walk: the tally's columns as the tally read them, and the
-// columns asked for by their place in that list.
+// columns asked for by their place in that list, read through the same
+// checks (a value the journal window would refuse is refused).
 class JournalRowAlongside {
 public:
     // The tally's columns, as read once for both.
@@ -32,23 +33,26 @@ public:
     };
     static constexpr int kFirstAsked = 5;  // the asked columns' place in the walk's row
 
-    JournalRowAlongside(const dao::RowView& row, const TallyColumns& tally) : m_row(row), m_tally(tally) {}
+    JournalRowAlongside(const dao::CheckedRow& row, const TallyColumns& tally) : m_row(row), m_tally(tally) {}
 
     // 日付 as a day number, whatever form the row stores it in; none when it holds no date.
     std::optional<long long> day() const { return m_tally.day; }
     const TallyColumns& tally() const { return m_tally; }
 
+    // The row's number in the journal table.
+    std::int64_t rowNumber() const { return m_row.rowNumber(); }
     bool isNull(int column) const { return m_row.isNull(kFirstAsked + column); }
     std::string_view text(int column) const { return m_row.text(kFirstAsked + column); }
-    std::int64_t integer(int column) const { return m_row.integer(kFirstAsked + column); }
+    std::int64_t wholeNumber(int column) const { return m_row.wholeNumber(kFirstAsked + column); }
+    bool flag(int column) const { return m_row.flag(kFirstAsked + column); }
 
 private:
-    const dao::RowView& m_row;
+    const dao::CheckedRow& m_row;
     const TallyColumns& m_tally;
 };
 
 struct JournalWalkAlongside {
-    std::vector<std::string> columns;  // of 仕訳台帳; "rowid" names the row's number
+    std::vector<std::string> columns;  // of 仕訳台帳
     std::function<void(const JournalRowAlongside&)> visit;
 };
 

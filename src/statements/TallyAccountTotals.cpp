@@ -4,11 +4,11 @@
 #include "common/NumberMasks.h"
 #include "periodfile/SchemaNames.h"
 #include "platform/dao/Database.h"
-#include "platform/dao/DayOfDate.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Transaction.h"
 #include "statements/PeriodRange.h"
 
+#include <array>
 #include <set>
 #include <string_view>
 #include <unordered_map>
@@ -39,6 +39,48 @@ struct CodeHash {
 };
 using SumsByCode = std::unordered_map<std::string, Sums, CodeHash, std::equal_to<>>;
 
+// Codes are a few characters: compared in place rather than through memcmp.
+bool sameCode(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
+// The sums of the codes met lately, found again without the map's hashing: a
+// journal names a few dozen codes over many rows.
+class RecentCodes {
+public:
+    explicit RecentCodes(SumsByCode& sums) : m_sums(sums) {}
+
+    // The sums of `code` (not empty); none when no account in use has it.
+    Sums* find(std::string_view code)
+    {
+        const std::size_t place = (code.size() * 31 + std::size_t{static_cast<unsigned char>(code.front())} * 7
+                                   + static_cast<unsigned char>(code.back()))
+            % m_slots.size();
+        Slot& slot = m_slots[place];
+        if (slot.sums && sameCode(slot.code, code))
+            return slot.sums;
+        const auto it = m_sums.find(code);
+        if (it == m_sums.end())
+            return nullptr;
+        slot = {it->first, &it->second};
+        return slot.sums;
+    }
+
+private:
+    struct Slot {
+        std::string_view code;  // the map's own key
+        Sums* sums = nullptr;
+    };
+    SumsByCode& m_sums;
+    std::array<Slot, 64> m_slots{};
+};
+
 // The rows of the period: every row of the table is read once, straight from
 // the table, and the amounts of those dated within the period (by the date's
 // value, whatever form the row stores it in; a 日付 carrying a time of day on
@@ -51,13 +93,14 @@ struct PeriodWalk {
     std::set<std::string, std::less<>> unknownCodes;
 };
 
-std::string walkSql(const JournalWalkAlongside* alongside)
+// The walk's columns: the tally's own, then those `alongside` asks for.
+std::vector<std::string> walkColumns(const JournalWalkAlongside* alongside)
 {
-    std::string sql = "SELECT \"日付\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\"";
+    std::vector<std::string> columns{schema::column::Date, schema::column::DebitCode, schema::column::DebitAmount,
+                                     schema::column::CreditCode, schema::column::CreditAmount};
     if (alongside)
-        for (const std::string& column : alongside->columns)
-            sql += column == "rowid" ? ", rowid" : ", \"" + column + "\"";
-    return sql + " FROM \"仕訳台帳\"";
+        columns.insert(columns.end(), alongside->columns.begin(), alongside->columns.end());
+    return columns;
 }
 
 PeriodWalk walkPeriod(dao::Database& database, const FiscalPeriod& period, SumsByCode& sums,
@@ -66,22 +109,25 @@ PeriodWalk walkPeriod(dao::Database& database, const FiscalPeriod& period, SumsB
     const long long first = period.first.dayNumber();
     const long long last = period.last.dayNumber();
     PeriodWalk walk;
-    dao::StoredDays days;
+    RecentCodes recent(sums);
     auto add = [&](std::string_view code, std::int64_t amount, std::int64_t Sums::*side, bool Sums::*overflowed) {
         if (code.empty())
             return true;
-        if (auto it = sums.find(code); it != sums.end()) {
-            if (__builtin_add_overflow(it->second.*side, amount, &(it->second.*side)))
-                it->second.*overflowed = true;
+        if (Sums* found = recent.find(code)) {
+            if (__builtin_add_overflow(found->*side, amount, &(found->*side)))
+                found->*overflowed = true;
             return true;
         }
         if (walk.unknownCodes.find(code) == walk.unknownCodes.end())
             walk.unknownCodes.emplace(code);
         return false;
     };
-    database.ForEachRow(walkSql(alongside), {}, "仕訳台帳", [&](const dao::RowView& row) {
-        const JournalRowAlongside::TallyColumns read{row.isText(0) ? days.dayOf(row.text(0)) : std::nullopt,
-                                                     row.text(1), row.integer(2), row.text(3), row.integer(4)};
+    // Every row is read through the checks the journal window makes, those
+    // dated outside the period too: a 日付 that is no date or an amount that
+    // is no whole number is refused, never taken as outside the period or as 0.
+    database.ForEachCheckedRow(schema::table::Journal, walkColumns(alongside), {}, {}, [&](const dao::CheckedRow& row) {
+        const JournalRowAlongside::TallyColumns read{row.day(0), row.text(1), row.wholeNumber(2), row.text(3),
+                                                     row.wholeNumber(4)};
         if (alongside)
             alongside->visit(JournalRowAlongside(row, read));
         if (!read.day || *read.day < first || *read.day > last) {

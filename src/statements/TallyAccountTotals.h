@@ -10,6 +10,10 @@
 //
 // A row lies within the period by its date's value, whatever form the row
 // stores it in ("2025-03-31", "2025/3/31", with a time of day or without).
+// Every row is read as the journal window reads it: a 日付 that holds no date
+// (not empty, not a date), or an amount that is no whole number in its range,
+// throws the dao::DaoError that names the file, the table, the row and the
+// field, and nothing is written.
 //
 // One walk over the journal table's rows, sums in 64 bits and stored whole
 // (the fields hold 64-bit figures); every total is checked before anything is

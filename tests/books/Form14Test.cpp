@@ -5,6 +5,8 @@
 #include "books/WindowFixture.h"
 #include "common/o.h"
 #include "frame/WindowRegistry.h"
+#include "platform/dao/DaoError.h"
+#include "support/DamagedValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,6 +104,23 @@ TEST_F(Form14Test, FailedStoreOfCurrentBalancesIsReportedAndTheBooksStillShow)
     EXPECT_EQ(dialogs->messageTexts()[0].rfind("預金の現在残高を保存できませんでした。", 0), 0u);
     EXPECT_EQ(form.List2(0)->count(), 2);
     EXPECT_EQ(storedBalances(*fx.open()), std::vector<long long>(6, 999));
+}
+
+// Another tool renamed the journal's 入金: the books window stays shut and
+// names the field, instead of showing every debit as 0, and writes nothing.
+TEST_F(Form14Test, AnAmountColumnRenamedByAnotherToolKeepsTheWindowShutNamingIt)
+{
+    fx.execute("ALTER TABLE \"仕訳台帳\" RENAME COLUMN \"入金\" TO \"借方金額\"");
+    const std::string before = testsupport::FileBytes(fx.path());
+    try {
+        books::Form14 form;
+        ADD_FAILURE() << "the window opened";
+    } catch (const dao::DaoError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("フィールド「入金」がありません"), std::string::npos) << message;
+        EXPECT_NE(message.find(fx.path()), std::string::npos) << message;
+    }
+    EXPECT_TRUE(testsupport::FileBytes(fx.path()) == before) << "the file was written";
 }
 
 TEST_F(Form14Test, NoBankAccountsHidesEverySlot)

@@ -1,7 +1,8 @@
 // What the rollover gathers from the closed period's journal in the tally's
 // own walk, checked against the queries it replaces, run on the same rows:
 // the period's bank rows summed by bank, branch and codes, the rows that stay
-// in the next period's file, and the rows that debit the depreciation expense.
+// in the next period's file, the rows that debit the depreciation expense, and
+// the closing entries.
 
 #include "closing/CarriedBalances.h"
 #include "closing/ClosedJournalWalk.h"
@@ -27,8 +28,8 @@ namespace {
 constexpr const char* kExpenseCode = "555";
 
 // 日付, 伝票番号, 借方コード, 入金, 貸方コード, 出金, 銀行コード, 支店コード: the
-// period is 2023-03-01 .. 2024-02-29; dates in the forms files hold, codes
-// null or empty.
+// period is 2023-03-01 .. 2024-02-29; dates in the forms files hold (or
+// none: null or blanks), codes null or empty.
 constexpr const char* kRows =
     "INSERT INTO 仕訳台帳 (日付, 伝票番号, 追番, 借方コード, 入金, 貸方コード, 出金, 銀行コード, 支店コード) VALUES"
     " ('2023/3/1', '初日', 1, '103', 500, '100', 500, '0001', '0001203'),"
@@ -39,7 +40,7 @@ constexpr const char* kRows =
     " ('2023/2/28', '前期', 1, '103', 300, '100', 300, '0001', '0001203'),"
     " ('2024/3/1', '翌期', 1, '103', 900, '100', 900, '0001', '0001203'),"
     " (NULL, '日付なし', 1, '103', 60, '100', 60, '0001', '0001203'),"
-    " (20231005, '数の日付', 1, '103', 70, '100', 70, '0001', '0001203'),"
+    " ('  ', '空白の日付', 1, '103', 70, '100', 70, '0001', '0001203'),"
     " ('2023-11-01', '銀行なし', 1, '100', 5, '111', 5, NULL, NULL),"
     " ('2023-11-02', '銀行空', 1, '100', 6, '111', 6, '', ''),"
     " ('2024-02-29', '償却', 1, '555', 1000, '145', 1000, '', ''),"
@@ -57,6 +58,8 @@ protected:
     void SetUp() override
     {
         db->Execute(kRows);
+        // The depreciation rows are closing entries, in the period and after it.
+        db->Execute("UPDATE 仕訳台帳 SET 決算仕訳 = 1 WHERE 伝票番号 IN ('償却', '翌期償却')");
         statements::JournalWalkAlongside alongside = walk.alongside();
         statements::TallyAccountTotals(*dao::DBEngine::instance().Workspaces(0), *db, &alongside);
     }
@@ -106,7 +109,7 @@ TEST_F(ClosedJournalWalkTest, KeepsTheRowsOutsideThePeriodAsTheirConditionDoes)
     EXPECT_EQ(staying, expected);
     EXPECT_EQ(column("SELECT group_concat(伝票番号, ' ') FROM (SELECT 伝票番号 FROM 仕訳台帳 WHERE "
                      + OutsidePeriodCondition(period) + " ORDER BY rowid)"),
-              std::vector<std::string>{"前期 翌期 日付なし 数の日付 翌期償却"});
+              std::vector<std::string>{"前期 翌期 日付なし 空白の日付 翌期償却"});
     EXPECT_EQ(walk.rows(), static_cast<long long>(column("SELECT rowid FROM 仕訳台帳").size()));
 }
 
@@ -120,6 +123,16 @@ TEST_F(ClosedJournalWalkTest, FindsThePeriodsRowsThatDebitTheExpenseAccount)
         found.push_back(std::to_string(row));
     EXPECT_EQ(found, expected);
     EXPECT_EQ(found.size(), 1u);
+}
+
+TEST_F(ClosedJournalWalkTest, FindsTheClosingEntriesWhateverTheirDates)
+{
+    const std::vector<std::string> expected = column("SELECT rowid FROM 仕訳台帳 WHERE 決算仕訳 <> 0 ORDER BY rowid");
+    std::vector<std::string> found;
+    for (long long row : walk.closingEntryRows())
+        found.push_back(std::to_string(row));
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(found.size(), 2u);
 }
 
 // A bank's sum past the 64-bit range is refused by name, before any balance

@@ -325,9 +325,10 @@ INSTANTIATE_TEST_SUITE_P(
             "の「勘定科目コード表」の 1 行目（勘定科目コード 100、勘定科目名 現金）で、フィールド「大分類」が空です"
             "（「資産の部」「負債の部」「資本の部」「経常損益」「特別損益」「決算」のどれかのはずです）"},
         testsupport::DamagedValue{
+            // The journal's walk meets it first: named by its place in the table.
             "closing entry of a text amount",
             "UPDATE 仕訳台帳 SET 入金 = 'abc' WHERE rowid = (SELECT min(rowid) FROM 仕訳台帳 WHERE 決算仕訳 <> 0)",
-            "の「仕訳台帳」の 1 行目（日付 2026/3/31、伝票番号 "
+            "の「仕訳台帳」の 741 行目（日付 2026/3/31、伝票番号 "
             "260520100000）で、フィールド「入金」の値「abc」は数値として読めません"},
         testsupport::kNegativeRate, testsupport::kRateOfAThousand, testsupport::kSecondSettingsRow,
         testsupport::kSideSeven, testsupport::kOpeningBalanceFraction,

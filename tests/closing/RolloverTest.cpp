@@ -245,6 +245,24 @@ TEST_F(SampleRollover, IsRefusedWhenNoAccountInUseCanCarryTheProfit)
     EXPECT_EQ(Sha256Of(sourcePath), digest);
 }
 
+// A closing entry that the closing window's list could not read (a text in
+// its 追番, a field the journal's walk does not read itself) is refused by
+// name, as the list refuses it: the walk finds the entry, the list's query reads it.
+TEST_F(SampleRollover, IsRefusedNamingAClosingEntryTheClosingWindowCannotList)
+{
+    auto db = dao::DBEngine::instance().Workspaces(0)->OpenDatabase(sourcePath);
+    db->Execute("UPDATE 仕訳台帳 SET 追番 = '二' WHERE rowid = (SELECT max(rowid) FROM 仕訳台帳 WHERE 決算仕訳 <> 0)");
+    db.reset();
+    const std::string digest = Sha256Of(sourcePath);
+    const std::vector<std::string> filesBefore = FilesIn(dataDir);
+    const RolloverOutcome outcome = rollOver();
+    EXPECT_FALSE(outcome.done);
+    EXPECT_NE(outcome.failure.find("追番"), std::string::npos) << outcome.failure;
+    EXPECT_NE(outcome.failure.find("二"), std::string::npos) << outcome.failure;
+    EXPECT_EQ(FilesIn(dataDir), filesBefore);
+    EXPECT_EQ(Sha256Of(sourcePath), digest);
+}
+
 // Two deposit accounts that each open the next period within the amount range
 // but together lie beyond it: the opening cash and deposits of the settings
 // could not hold them, so no file is made.

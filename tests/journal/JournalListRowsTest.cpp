@@ -211,7 +211,7 @@ std::vector<JournalRecord> manyVouchers()
 {
     std::vector<JournalRecord> rows;
     for (int v = 0; v < 300; ++v) {
-        char number[8];
+        char number[16];
         std::snprintf(number, sizeof number, "M%03d", v);
         const dao::Date date{2024, 5, 1 + v / 10};
         for (int r = 1; r <= 1 + v % 3; ++r)

@@ -52,6 +52,25 @@ TEST(SqliteHold, AnUnfinishedTransactionIsRolledBackAndItsLockReleased)
     EXPECT_EQ(countOf(path, "SELECT count(*) FROM t"), 1);
 }
 
+// A double-quoted name that names no column is an error naming it, never a
+// text (the tool's statements and the saved queries it writes use quotes for
+// names alone).
+TEST(SqliteHold, ADoubleQuotedNameThatNamesNoColumnIsAnError)
+{
+    TempDir dir;
+    const std::string path = dir.file("a.db");
+    sqlite::Connection db(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    db.exec("CREATE TABLE t (x)");
+    for (const char* sql : {"SELECT \"y\" FROM t", "CREATE TABLE u (x CHECK (x <> \"y\"))"}) {
+        try {
+            db.exec(sql);
+            ADD_FAILURE() << "ran: " << sql;
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find("no such column: y"), std::string::npos) << e.what();
+        }
+    }
+}
+
 TEST(SqliteHold, AFileThatCannotBeOpenedSaysWhy)
 {
     TempDir dir;

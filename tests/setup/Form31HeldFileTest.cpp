@@ -74,6 +74,7 @@ TEST_P(Form31HeldFileTest, SaysOnceThatTheFileIsInUse)
     const std::vector<std::string> texts = dialogs->messageTexts();
     ASSERT_EQ(texts.size(), *c.question ? 2u : 1u);
     EXPECT_NE(texts.back().find("プログラムが使用中"), std::string::npos) << texts.back();
+    EXPECT_EQ(texts.back().find(frame::kActionFailedMessage), std::string::npos) << texts.back();
     EXPECT_EQ(testsupport::FileBytes(file.path()), before);
 }
 

@@ -127,8 +127,8 @@ TEST_F(Form34Test, RowsLeftOutOfTheTallyAndDifferingTotalsAreToldInLabels)
     EXPECT_EQ(s(f.BalanceNotice->text()), "資産合計と負債、資本合計が一致しません（差額 -100 円）");
 }
 
-// Figures of an earlier tally stand in the file; a tally refused over a sum
-// beyond the 64-bit range leaves them there, and no tab shows them.
+// Figures of an earlier tally stand in the file; a tally refused over an
+// amount beyond what its field holds leaves them there, and no tab shows them.
 TEST_F(Form34Test, AFailedTallyShowsItsReasonOnEveryTabInsteadOfTheFiguresStoredBefore)
 {
     fx.recompute();
@@ -137,13 +137,13 @@ TEST_F(Form34Test, AFailedTallyShowsItsReasonOnEveryTabInsteadOfTheFiguresStored
     dialogs->expectAnyMessage(ui::Answer::Ok).withTitle("決算処理");
     statements::Form34& f = open();
     EXPECT_EQ(fx.figure("411", "借方合計"), 3000);
-    EXPECT_NE(dialogs->messageTexts().at(0).find("勘定科目「仕入高」（411）の借方合計"), std::string::npos);
+    EXPECT_NE(dialogs->messageTexts().at(0).find("フィールド「入金」の値「5000000000000000000」"), std::string::npos);
 
     const std::string notice = s(f.TallyNotice->text());
     EXPECT_EQ(notice.rfind("期間の集計ができなかったため、決算書の表示、印刷、ＣＳＶファイルの作成はできません：", 0),
               0u)
         << notice;
-    EXPECT_NE(notice.find("勘定科目「仕入高」（411）の借方合計"), std::string::npos);
+    EXPECT_NE(notice.find("フィールド「入金」の値「5000000000000000000」"), std::string::npos);
     const std::vector<std::string> onlyTheNotice{notice};
     for (const QListWidget* list : {f.List3, f.List5[0], f.List5[1], f.List5[2], f.List4[0], f.List4[1], f.List4[2],
                                     f.List4[3], f.List6, f.List7})
@@ -170,7 +170,7 @@ TEST_F(Form34Test, TotalsBeyondThirtyTwoBitsAreTalliedShownAndWritten)
     fx.execute(
         "INSERT INTO \"仕訳台帳\" (\"日付\", \"借方コード\", \"入金\", \"貸方コード\", \"出金\") VALUES"
         " ('2024-10-01', '101', 1098480425, '999', 1098480425), ('2024-11-01', '101', 1098480425, '999', 1098480425),"
-        " ('2024-12-01', '999', 2196960850, '101', 2196960850)");
+        " ('2024-12-01', '999', 1098480425, '101', 1098480425), ('2024-12-02', '999', 1098480425, '101', 1098480425)");
     statements::Form34& f = open();
     EXPECT_EQ(s(f.TallyNotice->text()), "");
     EXPECT_EQ(fx.figure("101", "借方合計"), 2196966900LL);

@@ -81,10 +81,15 @@ Statement::Statement(sqlite3* db, const std::string& sql, const std::string& wha
 {
     const int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK) {
+        static const std::string noSuchColumn = "no such column: ";
+        const std::string message = sqliteMessage(db);
         const DaoError error = (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED
             ? readFailure(db, rc, pathOf(db), what)
+            : message.rfind(noSuchColumn, 0) == 0
+            ? DaoError(DaoError::Code::NoSuchField,
+                       missingFieldText(pathOf(db), what, message.substr(noSuchColumn.size())))
             : DaoError(DaoError::Code::General,
-                       placeText(pathOf(db), what) + "を読み込めませんでした（" + sqliteMessage(db) + "）。");
+                       placeText(pathOf(db), what) + "を読み込めませんでした（" + message + "）。");
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
         throw error;
@@ -156,6 +161,12 @@ ReusedStatement::~ReusedStatement()
 }
 
 // ---- Connection --------------------------------------------------------------
+
+void RefuseQuotedTextLiterals(sqlite3* db)
+{
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+}
 
 namespace {
 
@@ -287,6 +298,7 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool readO
         sqlite3_close_v2(db);
         throw DaoError(DaoError::Code::CannotOpen, "「" + path + "」を開けません：" + message);
     }
+    RefuseQuotedTextLiterals(db);
     // Until the connection is made, its own wait lives here.
     const std::optional<std::chrono::milliseconds> openingWait = ownWait;
     WaitWithinBudget(db, openingWait ? &*openingWait : nullptr);
@@ -327,6 +339,7 @@ std::shared_ptr<Connection> Connection::openInMemory(const std::string& name, co
         sqlite3_close_v2(db);
         throw DaoError(DaoError::Code::CannotOpen, "「" + name + "」を作れません（メモリが足りません）");
     }
+    RefuseQuotedTextLiterals(db);
     try {
         fill(db);
     } catch (...) {

@@ -49,6 +49,11 @@ private:
     std::string m_what;
 };
 
+// Switches off SQLite's reading of a double-quoted name that names no column
+// as a text: such a name is an error that names it, never a text compared or
+// summed in its place. Every connection of the program is opened with it.
+void RefuseQuotedTextLiterals(sqlite3* db);
+
 class Connection;
 
 // A statement of the connection's kept ones (or one prepared now), given back

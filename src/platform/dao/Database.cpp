@@ -145,6 +145,29 @@ void Database::ForEachRow(const std::string& sql, const std::vector<Value>& para
         row(view);
 }
 
+void Database::ForEachCheckedRow(const std::string& table, const std::vector<std::string>& columns,
+                                 const std::string& condition, const std::vector<Value>& params,
+                                 const std::function<void(const CheckedRow&)>& row)
+{
+    requireOpen(m_open, path());
+    const ObjectInfo described = ObjectInfo::describe(*m_connection, table);
+    std::string sql = "SELECT ";
+    for (const std::string& column : columns) {
+        if (described.find(column) < 0)
+            throw DaoError(DaoError::Code::NoSuchField, missingFieldText(path(), userName(table), column));
+        sql += quoteIdentifier(column) + ", ";
+    }
+    sql += "rowid FROM " + quoteIdentifier(table);
+    if (!condition.empty())
+        sql += " WHERE " + condition;
+    Statement statement(m_connection->handle(), sql + " ORDER BY rowid", userName(table));
+    for (std::size_t i = 0; i < params.size(); ++i)
+        statement.bind(static_cast<int>(i) + 1, params[i]);
+    const CheckedRow view(*m_connection, statement.get(), table);
+    while (statement.step())
+        row(view);
+}
+
 Database::FileVersion Database::fileVersion() const
 {
     sqlite3* db = m_connection->handle();

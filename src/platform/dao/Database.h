@@ -1,4 +1,5 @@
 #pragma once
+#include "CheckedRow.h"
 #include "Recordset.h"
 #include "RowView.h"
 
@@ -40,6 +41,17 @@ public:
     // message of a failed read. Parameters are bound, never spliced.
     void ForEachRow(const std::string& sql, const std::vector<Value>& params, const std::string& table,
                     const std::function<void(const RowView&)>& row);
+
+    // Reads `columns` of the rows of `table` (with `condition`, an SQL
+    // condition on its columns, only the rows that meet it; `params` bound to
+    // it), in the table's order, and calls `row` for each: read straight from
+    // SQLite as ForEachRow reads, and every value through the checks of a
+    // recordset on the table (CheckedRow.h), for walks over many rows that
+    // must never take a value a window would refuse. A column the table does
+    // not have is refused by its name.
+    void ForEachCheckedRow(const std::string& table, const std::vector<std::string>& columns,
+                           const std::string& condition, const std::vector<Value>& params,
+                           const std::function<void(const CheckedRow&)>& row);
 
     // A token of what the file holds: it changes with every row written to it,
     // through any handle of this program or by another program; two equal

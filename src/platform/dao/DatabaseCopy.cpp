@@ -1,5 +1,6 @@
 #include "DatabaseCopy.h"
 
+#include "Connection.h"
 #include "Engine.h"
 #include "WaitBudget.h"
 
@@ -85,6 +86,9 @@ void CopyDatabaseInto(sqlite3* target, const std::string& targetName, const std:
     const int rc = sqlite3_open_v2(sourcePath.c_str(), &c.source, SQLITE_OPEN_READONLY, nullptr);
     if (rc != SQLITE_OK)
         throw CopyFailure(sourcePath, true, DatabaseErrorReason(rc, sqlite3_system_errno(c.source)));
+    RefuseQuotedTextLiterals(c.source);
+    // The source is read, not memory-mapped: a read error of a mapped page
+    // would end the program instead of being refused with a message.
     // Waits for another program's lock come out of the operation's budget, as
     // every wait of the database layer does.
     WaitWithinBudget(c.source);

@@ -37,10 +37,14 @@ std::optional<long long> StoredDays::dayOf(std::string_view text)
 {
     if (text.empty() || text.size() > Entry{}.text.size())
         return StoredDay(text);
+    if (const Entry& last = m_entries[m_last];
+        last.size == text.size() && text.compare(0, text.size(), last.text.data(), last.size) == 0)
+        return last.day;
     std::uint32_t hash = 2166136261u;  // FNV-1a
     for (const char c : text)
         hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    Entry& entry = m_entries[hash % m_entries.size()];
+    m_last = hash % m_entries.size();
+    Entry& entry = m_entries[m_last];
     if (entry.size != text.size() || text.compare(0, text.size(), entry.text.data(), entry.size) != 0) {
         entry.size = static_cast<std::uint8_t>(text.size());
         text.copy(entry.text.data(), text.size());
@@ -71,6 +75,11 @@ std::string DayOutsideSql(const std::string& column, const Date& first, const Da
 {
     return "coalesce(" + DaySql(column) + " NOT BETWEEN " + std::to_string(first.dayNumber()) + " AND "
         + std::to_string(last.dayNumber()) + ", 1)";
+}
+
+std::string NoDateSql(const std::string& column)
+{
+    return "(" + DaySql(column) + " IS NULL AND trim(coalesce(" + column + ", ''), ' ' || char(9)) <> '')";
 }
 
 }  // namespace dao

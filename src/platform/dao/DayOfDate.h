@@ -38,6 +38,8 @@ private:
         std::optional<long long> day;
     };
     std::array<Entry, 512> m_entries{};
+    // The entry of the text read last (its place): rows in date order repeat it.
+    std::size_t m_last = 0;
 };
 
 // Adds dao_day to a connection; false when SQLite refuses it.
@@ -52,5 +54,9 @@ std::string DayWithinSql(const std::string& column, const Date& first, const Dat
 
 // Its opposite: a row dated before `first` or after `last`, or without a date.
 std::string DayOutsideSql(const std::string& column, const Date& first, const Date& last);
+
+// The SQL condition "`column` (an SQL expression) holds something that is
+// neither empty (null or blanks) nor a date": a value a window refuses to read.
+std::string NoDateSql(const std::string& column);
 
 }  // namespace dao

@@ -46,6 +46,12 @@ std::string placeText(const std::string& path, const std::string& table)
     return target(path, table);
 }
 
+std::string missingFieldText(const std::string& path, const std::string& table, const std::string& field)
+{
+    return (path.empty() ? "「" + table + "」" : placeText(path, table)) + "にフィールド「" + field
+        + "」がありません（期ファイルが壊れているか、他のプログラムで変えられています）。";
+}
+
 std::string pathOf(sqlite3* db)
 {
     const char* name = db ? sqlite3_db_filename(db, "main") : nullptr;

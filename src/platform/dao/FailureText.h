@@ -27,6 +27,10 @@ std::string busyReadingText(const std::string& path);
 // "ファイル「P」の「仕訳台帳」", or "ファイル「P」" when no table is named.
 std::string placeText(const std::string& path, const std::string& table);
 
+// "ファイル「P」の「仕訳台帳」にフィールド「入金」がありません（…）。": a field that
+// a reading needs and the table lacks (renamed or dropped by another tool).
+std::string missingFieldText(const std::string& path, const std::string& table, const std::string& field);
+
 // The file's path as SQLite has it open ("" for an in-memory database).
 std::string pathOf(sqlite3* db);
 

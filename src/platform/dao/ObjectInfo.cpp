@@ -91,6 +91,21 @@ ColumnType columnTypeOf(const char* declaredType)
     return ColumnType::Unknown;
 }
 
+ColumnInfo ResultColumnOf(sqlite3_stmt* statement, int index)
+{
+    ColumnInfo column;
+    column.name = sqlite3_column_name(statement, index);
+    column.type = columnTypeOf(sqlite3_column_decltype(statement, index));
+    if (const char* table = sqlite3_column_table_name(statement, index))
+        column.table = table;
+    if (const char* origin = sqlite3_column_origin_name(statement, index))
+        column.origin = origin;
+    if (column.type == ColumnType::Integer && !column.table.empty() && HoldsWideIntegers(column.table, column.origin))
+        column.type = ColumnType::BigInt;
+    column.domainRule = domainRuleOf(column.table, column.origin);
+    return column;
+}
+
 std::string quoteIdentifier(const std::string& name)
 {
     std::string quoted = "\"";
@@ -184,17 +199,9 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
         baseColumns = columnsOfTable(connection, info.baseTable);
     const int count = sqlite3_column_count(st.get());
     for (int i = 0; i < count; ++i) {
-        ColumnInfo column;
-        column.name = sqlite3_column_name(st.get(), i);
-        column.type = columnTypeOf(sqlite3_column_decltype(st.get(), i));
+        ColumnInfo column = ResultColumnOf(st.get(), i);
         const char* table = sqlite3_column_table_name(st.get(), i);
-        if (table)
-            column.table = table;
         const char* origin = sqlite3_column_origin_name(st.get(), i);
-        if (origin)
-            column.origin = origin;
-        if (column.type == ColumnType::Integer && table && origin && HoldsWideIntegers(table, origin))
-            column.type = ColumnType::BigInt;
         // The key; a view over "t.*" of a table that has the key column shows
         // it twice, the second time as "dao_rowid:1".
         if (column.name == "dao_rowid" || column.name.rfind("dao_rowid:", 0) == 0) {
@@ -218,10 +225,8 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
             ownTable = column.table;
             break;
         }
-    for (ColumnInfo& column : info.columns) {
+    for (ColumnInfo& column : info.columns)
         column.joined = !column.table.empty() && column.table != ownTable;
-        column.domainRule = domainRuleOf(column.table, column.origin);
-    }
     if (info.shownName.empty())
         info.shownName = "抽出したデータ";
     if (info.kind == Kind::View && info.keyColumn < 0)

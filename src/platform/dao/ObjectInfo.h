@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+struct sqlite3_stmt;
+
 namespace dao {
 
 class Connection;
@@ -30,6 +32,11 @@ struct ColumnInfo {
     bool joined = false;    // from a table joined to the source's own (an outer join may leave it empty)
     int domainRule = -1;    // the values it may hold beyond its type (ValueDomains.h); -1: any of its type
 };
+
+// Column `index` of a prepared statement's rows: its name, its declared type,
+// the table and column it is read from (none for a computed column) and the
+// values it may hold (ValueDomains.h); not whether it is hidden, writable or joined.
+ColumnInfo ResultColumnOf(sqlite3_stmt* statement, int index);
 
 struct ObjectInfo {
     enum class Kind { Table, View, Sql };

@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "Criteria.h"
 #include "FailureText.h"
+#include "StoredValueRefusal.h"
 #include "ValueDomains.h"
 
 #include <sqlite3.h>
@@ -15,17 +16,6 @@ namespace dao {
 
 namespace {
 constexpr long long kBlockRows = 256;
-
-// A value for a message: at most 40 characters.
-std::string shortened(const std::string& text)
-{
-    size_t chars = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++chars > 40)
-            return text.substr(0, i) + "…";
-    }
-    return text;
-}
 }  // namespace
 
 RecordsetImpl::RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info,
@@ -436,26 +426,9 @@ DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& pro
 {
     const ColumnInfo& bad = m_info->columns[static_cast<size_t>(column)];
     const Row& row = currentRow();
-    std::string identity;
-    int shown = 0;
-    for (size_t i = 0; i < m_info->columns.size() && shown < 2; ++i) {
-        const ColumnInfo& info = m_info->columns[i];
-        if (info.hidden || static_cast<int>(i) == column || storedValueProblem(row.values[i], info.type)
-            || domainProblem(info.domainRule, row.values[i], info.joined))
-            continue;
-        const std::string text = row.values[i].toText();
-        if (text.empty())
-            continue;
-        identity += (shown++ ? "、" : "") + info.name + " " + shortened(text);
-    }
     const std::string table = bad.table.empty() ? name() : userName(bad.table);
-    return DaoError(
-        problem.code,
-        "ファイル「" + m_connection->path() + "」の「" + table + "」の " + std::to_string(AbsolutePosition() + 1)
-            + " 行目" + (identity.empty() ? "" : "（" + identity + "）") + "で、フィールド「" + bad.name
-            + (problem.empty ? "」が空です"
-                             : "」の値「" + shortened(row.values[static_cast<size_t>(column)].toText()) + "」")
-            + problem.text + "。この値を直してから、もう一度開いてください。");
+    return StoredValueRefusal(m_connection->path(), table, AbsolutePosition() + 1, m_info->columns, row.values, column,
+                              problem);
 }
 
 DaoError RecordsetImpl::shapeChanged() const
