@@ -27,10 +27,10 @@ std::vector<ClosingEntryRow> ReadClosingVoucher(dao::Database& database, const s
     std::vector<ClosingEntryRow> rows;
     if (number.find('\0') != std::string::npos)
         return rows;
-    auto entries =
-        database.OpenRecordset(std::string("SELECT * FROM ") + schema::query::ClosingJournal + " WHERE 伝票番号 = "
-                                   + SqlText(number) + " ORDER BY 日付, 伝票番号, 追番, dao_rowid",
-                               dao::RecordsetType::Snapshot);
+    // One text for every number, so that each read after the first is prepared already.
+    auto entries = database.OpenSnapshot(std::string("SELECT * FROM ") + schema::query::ClosingJournal
+                                             + " WHERE 伝票番号 = ?1 ORDER BY 日付, 伝票番号, 追番, dao_rowid",
+                                         {dao::Value(number)});
     if (entries->isEmpty())
         return rows;
     for (entries->MoveFirst(); !entries->EOF_(); entries->MoveNext())

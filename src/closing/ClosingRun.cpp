@@ -12,7 +12,8 @@ namespace closing {
 
 std::optional<ClosingPeriod> ReadClosingPeriod(dao::Database& database)
 {
-    auto settings = database.OpenRecordset(schema::table::Settings, dao::RecordsetType::Snapshot);
+    // Read at every closing date's check: described once while the schema stays.
+    auto settings = database.OpenSnapshot(schema::table::Settings, {});
     if (settings->isEmpty())
         return std::nullopt;
     settings->MoveFirst();

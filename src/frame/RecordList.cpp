@@ -1,5 +1,6 @@
 #include "frame/RecordList.h"
 
+#include "frame/CachedScrollBar.h"
 #include "frame/Fonts.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@ QListWidget* newRecordList(QWidget* parent, const QString& objectName, double po
     list->setObjectName(objectName);
     list->setFont(fixedPitchFont(pointSize));
     list->setUniformItemSizes(true);
+    // A save adds or takes a few lines: the bars keep their drawing.
+    list->setVerticalScrollBar(new CachedScrollBar(Qt::Vertical, list));
+    list->setHorizontalScrollBar(new CachedScrollBar(Qt::Horizontal, list));
     return list;
 }
 
@@ -25,7 +29,7 @@ void setRecordLines(QListWidget* list, const std::vector<std::string>& lines)
     list->addItems(items);
 }
 
-void onListClick(QListWidget* list, QObject* context, std::function<void(int row)> click)
+void onListClick(QListWidget* list, QObject* context, const std::function<void(int row)>& click)
 {
     // A mouse click changes the row while the button is down; the click itself
     // follows on release. Keys and the program change it with no button down.

@@ -23,6 +23,6 @@ void setRecordLines(QListWidget* list, const std::vector<std::string>& lines);
 
 // Calls `click` with the chosen row whenever a line is chosen (see above),
 // for as long as `context` lives.
-void onListClick(QListWidget* list, QObject* context, std::function<void(int row)> click);
+void onListClick(QListWidget* list, QObject* context, const std::function<void(int row)>& click);
 
 }  // namespace frame

@@ -1,5 +1,6 @@
 #include "frame/RecordListView.h"
 
+#include "frame/CachedScrollBar.h"
 #include "frame/Fonts.h"
 
 #include <QApplication>
@@ -16,6 +17,9 @@ RecordListView::RecordListView(QWidget* parent, const QString& objectName, doubl
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setModel(&m_lines);
+    // A save adds or takes a few lines of many: the bars keep their drawing.
+    setVerticalScrollBar(new CachedScrollBar(Qt::Vertical, this));
+    setHorizontalScrollBar(new CachedScrollBar(Qt::Horizontal, this));
 }
 
 QString RecordListView::text(int row) const

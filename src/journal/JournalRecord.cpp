@@ -18,19 +18,6 @@ std::optional<std::int64_t> amountOf(const dao::Value& amount)
     return amount.toInt64();
 }
 
-// A text as an SQL literal: in quotes, a quote doubled. SQLite knows no other
-// escape, so nothing in the text can leave the literal.
-std::string sqlTextLiteral(const std::string& text)
-{
-    std::string literal = "'";
-    for (char c : text) {
-        literal += c;
-        if (c == '\'')
-            literal += '\'';
-    }
-    return literal + "'";
-}
-
 // FNV-1a over the parts of a row, each closed by a separator byte.
 class Fingerprint {
 public:
@@ -176,10 +163,11 @@ std::vector<JournalRecord> ReadStoredRows(dao::Database& database, RecordKind ki
 {
     if (number.find('\0') != std::string::npos)
         return {};
-    const std::string sql = kind == RecordKind::Voucher
-        ? "SELECT * FROM Q_仕訳台帳 WHERE 伝票番号 = " + sqlTextLiteral(number) + " ORDER BY 日付, 伝票番号, 追番"
-        : "SELECT * FROM Q_仕訳定型台帳 WHERE 仕訳ID = " + sqlTextLiteral(number) + " ORDER BY 追番";
-    auto rows = database.OpenRecordset(sql, dao::RecordsetType::Snapshot);
+    // One text for every number, so that each read after the first is prepared already.
+    const char* const sql = kind == RecordKind::Voucher
+        ? "SELECT * FROM Q_仕訳台帳 WHERE 伝票番号 = ?1 ORDER BY 日付, 伝票番号, 追番"
+        : "SELECT * FROM Q_仕訳定型台帳 WHERE 仕訳ID = ?1 ORDER BY 追番";
+    auto rows = database.OpenSnapshot(sql, {dao::Value(number)});
     return ReadJournalRecords(*rows, kind);
 }
 

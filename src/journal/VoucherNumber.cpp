@@ -48,8 +48,8 @@ bool IsNumberTaken(dao::Database& database, const std::string& query, const std:
 {
     if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos)
         return true;
-    auto found = database.OpenRecordset(
-        "SELECT " + field + " FROM " + query + " WHERE " + field + " = '" + number + "'", dao::RecordsetType::Snapshot);
+    auto found =
+        database.OpenSnapshot("SELECT " + field + " FROM " + query + " WHERE " + field + " = ?1", {dao::Value(number)});
     return !found->isEmpty();
 }
 

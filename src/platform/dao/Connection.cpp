@@ -96,6 +96,11 @@ Statement::Statement(sqlite3* db, const std::string& sql, const std::string& wha
     }
 }
 
+Statement::Statement(sqlite3* db, sqlite3_stmt* prepared, const std::string& what)
+    : m_db(db), m_stmt(prepared), m_what(what)
+{
+}
+
 Statement::~Statement()
 {
     sqlite3_finalize(m_stmt);
@@ -141,6 +146,18 @@ bool Statement::step()
     const DaoError error = readFailure(m_db, rc, pathOf(m_db), m_what);
     sqlite3_reset(m_stmt);
     throw error;
+}
+
+// ---- ReusedStatement ---------------------------------------------------------
+
+ReusedStatement::ReusedStatement(Connection& connection, std::string sql, const std::string& what)
+    : m_connection(connection), m_sql(std::move(sql)), m_statement(connection.reuse(m_sql, what))
+{
+}
+
+ReusedStatement::~ReusedStatement()
+{
+    m_connection.keep(m_sql, std::move(m_statement));
 }
 
 // ---- Connection --------------------------------------------------------------
@@ -200,10 +217,49 @@ void finishOpening(sqlite3* db, const std::string& path)
 Connection::Connection(sqlite3* db, std::string path, bool readOnly)
     : m_db(db), m_path(std::move(path)), m_readOnly(readOnly)
 {
+    // Every row this connection writes, whoever writes it (a trigger, a
+    // foreign key's action, a statement run straight on the handle), marks
+    // its table changed.
+    sqlite3_update_hook(
+        m_db,
+        [](void* self, int, const char*, const char* table, sqlite3_int64) {
+            auto& connection = *static_cast<Connection*>(self);
+            connection.m_tableWritten[table] = ++connection.m_generation;
+            ++connection.m_rowsSeenWritten;
+        },
+        this);
+    // Set once for the connection's life: setting it again would make every
+    // statement prepared so far be prepared again at its next run.
+    sqlite3_set_authorizer(
+        m_db,
+        [](void* self, int action, const char* table, const char*, const char*, const char*) {
+            std::set<std::string>* tables = static_cast<Connection*>(self)->m_tablesRead;
+            if (tables && action == SQLITE_READ && table)
+                tables->insert(table);
+            return SQLITE_OK;
+        },
+        this);
+}
+
+bool Connection::unchangedSince(std::uint64_t since, const std::vector<std::string>& tables) const
+{
+    if (since == m_generation)
+        return true;
+    if (m_anyTableWritten > since || tables.empty())
+        return false;
+    for (const std::string& table : tables) {
+        const auto written = m_tableWritten.find(table);
+        if (written != m_tableWritten.end() && written->second > since)
+            return false;
+    }
+    return true;
 }
 
 Connection::~Connection()
 {
+    m_kept.clear();
+    sqlite3_update_hook(m_db, nullptr, nullptr);
+    sqlite3_set_authorizer(m_db, nullptr, nullptr);
     if (m_depth > 0)
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(m_db);
@@ -296,12 +352,66 @@ std::shared_ptr<Connection> Connection::openInMemory(const std::string& name, co
     return std::shared_ptr<Connection>(new Connection(db, holding.empty() ? name : holding, false));
 }
 
-long long Connection::dataVersion() const
+long long Connection::dataVersion()
 {
-    Statement statement(m_db, "PRAGMA data_version", "");
-    if (!statement.step())
+    const ReusedStatement statement(*this, "PRAGMA data_version", "");
+    if (!statement->step())
         throw DaoError(DaoError::Code::General, placeText(m_path, "") + "を読み込めませんでした。");
-    return sqlite3_column_int64(statement.get(), 0);
+    return sqlite3_column_int64(statement->get(), 0);
+}
+
+std::optional<long long> Connection::schemaVersion()
+{
+    try {
+        {
+            // A read of the schema's own table takes up a schema another
+            // program changed: what is prepared next is prepared on the
+            // schema the version names.
+            const ReusedStatement schema(*this, "SELECT 1 FROM sqlite_master LIMIT 1", "");
+            schema->step();
+        }
+        const ReusedStatement statement(*this, "PRAGMA schema_version", "");
+        if (!statement->step())
+            return std::nullopt;
+        return sqlite3_column_int64(statement->get(), 0);
+    } catch (const DaoError&) {
+        return std::nullopt;  // the caller reads as it would without it
+    }
+}
+
+namespace {
+// Statements kept prepared at most: the writes of a save and the reads around them.
+constexpr std::size_t kKeptStatements = 24;
+}  // namespace
+
+std::unique_ptr<Statement> Connection::reuse(const std::string& sql, const std::string& what)
+{
+    for (auto it = m_kept.begin(); it != m_kept.end(); ++it) {
+        if (it->first != sql)
+            continue;
+        std::unique_ptr<Statement> statement = std::move(it->second);
+        m_kept.erase(it);
+        statement->describeAs(what);
+        return statement;
+    }
+    return std::make_unique<Statement>(m_db, sql, what);
+}
+
+void Connection::keep(const std::string& sql, std::unique_ptr<Statement> statement)
+{
+    if (!statement)
+        return;
+    // Reset, it holds no read transaction: run again, it reads the file as it is then.
+    sqlite3_reset(statement->get());
+    sqlite3_clear_bindings(statement->get());
+    for (auto it = m_kept.begin(); it != m_kept.end(); ++it)
+        if (it->first == sql) {
+            m_kept.erase(it);
+            break;
+        }
+    m_kept.emplace_front(sql, std::move(statement));
+    if (m_kept.size() > kKeptStatements)
+        m_kept.pop_back();
 }
 
 std::uint64_t Connection::stamp()
@@ -317,7 +427,7 @@ std::uint64_t Connection::stamp()
         m_lastVersionCheck = now;
         m_versionCheckDue = false;
         if (m_dataVersion >= 0 && version != m_dataVersion)
-            ++m_generation;
+            m_anyTableWritten = ++m_generation;
         m_dataVersion = version;
     }
     return m_generation;
@@ -337,13 +447,19 @@ long long Connection::execute(const std::string& sql, const std::vector<Value>& 
                            + (what.empty() ? std::string() : "「" + what + "」に") + "書き込めません。");
     if (isWrite)
         DBEngine::instance().countWrite(m_path, what);
-    Statement statement(m_db, sql, what);
+    const ReusedStatement statement(*this, sql, what);
     for (size_t i = 0; i < params.size(); ++i)
-        statement.bind(static_cast<int>(i + 1), params[i]);
+        statement->bind(static_cast<int>(i + 1), params[i]);
     if (isWrite)
         noteWrite();
+    const long long rowsSeenBefore = m_rowsSeenWritten;
+    const long long totalChangesBefore = sqlite3_total_changes64(m_db);
     int rc;
-    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {}
+    while ((rc = sqlite3_step(statement->get())) == SQLITE_ROW) {}
+    // Rows the engine changed without saying in which table (a whole table
+    // emptied at once) could be any table's.
+    if (m_rowsSeenWritten - rowsSeenBefore < sqlite3_total_changes64(m_db) - totalChangesBefore)
+        m_anyTableWritten = ++m_generation;
     if (rc != SQLITE_DONE)
         fail(rc, what);
     noteWrite();
@@ -373,8 +489,11 @@ void Connection::commit()
         DBEngine::instance().countCommit(m_path);
     const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
     noteWrite();
-    if (rc != SQLITE_OK)
+    if (rc != SQLITE_OK) {
+        // A commit that failed may have undone what was written.
+        m_anyTableWritten = m_generation;
         fail(rc, "");
+    }
     --m_depth;
 }
 
@@ -389,7 +508,9 @@ void Connection::rollback()
         const std::string name = "dao_level" + std::to_string(m_depth - 1);
         rc = sqlite3_exec(m_db, ("ROLLBACK TO " + name + "; RELEASE " + name).c_str(), nullptr, nullptr, nullptr);
     }
+    // What was undone the engine does not report, table by table.
     noteWrite();
+    m_anyTableWritten = m_generation;
     --m_depth;
     // A failed ROLLBACK of the outer level (the transaction was already undone by
     // SQLite after an I/O error) leaves nothing to undo.

@@ -1,7 +1,10 @@
 #pragma once
 // The one SQLite connection behind every handle on one file (per open mode).
-// Statements are prepared, run to the end and finalized within one call, so no
-// read transaction is left open between calls.
+// Statements are run to the end (or reset) within one call, so no read
+// transaction is left open between calls. A statement run again and again
+// (a write, the check of the data version, the read that follows a
+// description of its source) is kept prepared by the connection, reset and
+// with its bindings cleared, and used again for the same text.
 
 #include "DaoError.h"
 #include "Value.h"
@@ -9,9 +12,12 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <list>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -24,6 +30,8 @@ namespace dao {
 class Statement {
 public:
     Statement(sqlite3* db, const std::string& sql, const std::string& what);
+    // Takes over `prepared`, a statement prepared on `db`.
+    Statement(sqlite3* db, sqlite3_stmt* prepared, const std::string& what);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -32,6 +40,9 @@ public:
     bool step();                               // true while a row is there
     sqlite3_stmt* get() const { return m_stmt; }
     int columnCount() const;
+    // `what` names the table in the messages of a failed read from now on.
+    void describeAs(const std::string& what) { m_what = what; }
+
 private:
     sqlite3* m_db;
     sqlite3_stmt* m_stmt = nullptr;
@@ -42,6 +53,25 @@ private:
 // as a text: such a name is an error that names it, never a text compared or
 // summed in its place. Every connection of the program is opened with it.
 void RefuseQuotedTextLiterals(sqlite3* db);
+
+class Connection;
+
+// A statement of the connection's kept ones (or one prepared now), given back
+// to it, reset, when this goes out of scope.
+class ReusedStatement {
+public:
+    ReusedStatement(Connection& connection, std::string sql, const std::string& what);
+    ~ReusedStatement();
+    ReusedStatement(const ReusedStatement&) = delete;
+    ReusedStatement& operator=(const ReusedStatement&) = delete;
+    Statement& operator*() const { return *m_statement; }
+    Statement* operator->() const { return m_statement.get(); }
+
+private:
+    Connection& m_connection;
+    std::string m_sql;
+    std::unique_ptr<Statement> m_statement;
+};
 
 class Connection {
 public:
@@ -74,6 +104,13 @@ public:
     // The stamp as last taken, without looking at other programs' writes: for
     // reads of a row that was read or checked under it a moment ago.
     std::uint64_t knownStamp() const { return m_generation; }
+    // Whether rows read from `tables` under stamp `since` still show what the
+    // file holds, as far as the stamp last taken knows: nothing this
+    // connection wrote went to one of those tables since, and nothing changed
+    // that could have touched any table (another program's commit, a
+    // rollback, rows written where the engine does not say to which table).
+    // No tables stands for every table.
+    bool unchangedSince(std::uint64_t since, const std::vector<std::string>& tables) const;
 
     // Runs a statement that returns no rows; counts it as a write for the failure
     // plan when `isWrite`. Returns the rows changed. `what` names the table in
@@ -94,19 +131,42 @@ public:
     void rollback();
     int transactionDepth() const { return m_depth; }
 
+    // While `tables` is given (not null), every table a statement prepared on
+    // this connection reads is added to it, as the engine names it.
+    void noteTablesRead(std::set<std::string>* tables) { m_tablesRead = tables; }
+
+    // The file's schema version as it is now, the connection's own reading of
+    // the schema brought up to it; none when it cannot be read.
+    std::optional<long long> schemaVersion();
+
+    // The statement of `sql` kept last, when there is one; else one prepared now.
+    std::unique_ptr<Statement> reuse(const std::string& sql, const std::string& what);
+    // Keeps `statement`, a statement of `sql`, reset and its bindings cleared,
+    // for the next reuse of the same text (the oldest kept goes when too many are).
+    void keep(const std::string& sql, std::unique_ptr<Statement> statement);
+
 private:
     Connection(sqlite3* db, std::string path, bool readOnly);
-    long long dataVersion() const;  // throws DaoError
+    long long dataVersion();  // throws DaoError
     sqlite3* m_db;
     std::string m_path;
     bool m_readOnly;
     std::uint64_t m_generation = 0;
+    // The stamps of the last changes: to each table this connection wrote
+    // rows to, and to any table.
+    std::unordered_map<std::string, std::uint64_t> m_tableWritten;
+    std::uint64_t m_anyTableWritten = 0;
+    long long m_rowsSeenWritten = 0;
+    std::set<std::string>* m_tablesRead = nullptr;  // rows the engine reported written, to each table
     long long m_dataVersion = -1;
     std::chrono::steady_clock::time_point m_lastVersionCheck{};
     bool m_versionCheckDue = false;  // a transaction began: check before the next stamp
     int m_depth = 0;
     std::pair<unsigned long long, unsigned long long> m_identity{0, 0};
     std::optional<std::chrono::milliseconds> m_ownWait;  // the longest wait for one lock, when set
+
+    // The statements kept, the latest first.
+    std::list<std::pair<std::string, std::unique_ptr<Statement>>> m_kept;
 };
 
 }  // namespace dao

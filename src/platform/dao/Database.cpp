@@ -71,8 +71,42 @@ std::string writtenTable(const std::string& sql)
 std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& source, RecordsetType type)
 {
     requireOpen(m_open, path());
-    auto info = std::make_shared<const ObjectInfo>(ObjectInfo::describe(*m_connection, source));
-    return std::make_unique<Recordset>(std::make_unique<RecordsetImpl>(m_connection, info, type, m_readOnly));
+    std::unique_ptr<Statement> described;
+    auto info = std::make_shared<const ObjectInfo>(ObjectInfo::describe(*m_connection, source, &described));
+    return std::make_unique<Recordset>(
+        std::make_unique<RecordsetImpl>(m_connection, info, type, m_readOnly, false, described.get()));
+}
+
+namespace {
+// SQL texts whose description a database keeps, at most.
+constexpr std::size_t kDescribedTexts = 32;
+}  // namespace
+
+std::unique_ptr<Recordset> Database::OpenSnapshot(const std::string& sql, const std::vector<Value>& params)
+{
+    requireOpen(m_open, path());
+    // A description holds while the file's schema is the one it was read
+    // under; the statement kept with it was prepared under it too.
+    const std::optional<long long> schema = m_connection->schemaVersion();
+    std::shared_ptr<const ObjectInfo> info;
+    std::unique_ptr<Statement> prepared;
+    const auto described = m_described.find(sql);
+    if (schema && described != m_described.end() && described->second.schema == *schema) {
+        info = described->second.info;
+        prepared = m_connection->reuse(info->selectSql, info->displayName());
+    } else {
+        info = std::make_shared<const ObjectInfo>(ObjectInfo::describe(*m_connection, sql, &prepared));
+        if (m_described.size() >= kDescribedTexts)
+            m_described.clear();
+        if (schema)
+            m_described[sql] = {*schema, info};
+    }
+    for (std::size_t i = 0; i < params.size(); ++i)
+        prepared->bind(static_cast<int>(i) + 1, params[i]);
+    auto snapshot = std::make_unique<Recordset>(std::make_unique<RecordsetImpl>(
+        m_connection, info, RecordsetType::Snapshot, m_readOnly, false, prepared.get()));
+    m_connection->keep(info->selectSql, std::move(prepared));
+    return snapshot;
 }
 
 std::unique_ptr<Recordset> Database::OpenRecordsetForWalk(const std::string& source)

@@ -6,11 +6,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace dao {
 
 class Connection;  // the shared SQLite connection behind every handle on one file
+struct ObjectInfo;
 
 enum class RecordsetType { Table = 1, Dynaset = 2, Snapshot = 4 };
 
@@ -19,6 +21,11 @@ public:
     // `source` is a table name, a saved-query name or an SQL text (SELECT ...).
     // Throws DaoError(NoSuchObject) naming the file and the object.
     std::unique_ptr<Recordset> OpenRecordset(const std::string& source, RecordsetType type = RecordsetType::Dynaset);
+    // A snapshot of `source` (as for OpenRecordset; an SQL text's parameters
+    // ?1, ?2, ... take `params`, bound, never spliced): a read made again and
+    // again, with other values (a voucher by its number) or none, is described
+    // and prepared once while the file's schema stays as it was.
+    std::unique_ptr<Recordset> OpenSnapshot(const std::string& sql, const std::vector<Value>& params);
     // A dynaset opened to be walked at once: its membership is taken by its
     // first walk (Recordset::ForEachRow) in the walk's own pass, instead of by
     // a pass of its own at the open; whatever else comes first reads it then.
@@ -73,7 +80,12 @@ public:
     Database(std::shared_ptr<Connection> connection, bool readOnly);
     std::shared_ptr<Connection> connection() const { return m_connection; }
 private:
+    struct Described {
+        long long schema = 0;  // the file's schema version it was read under
+        std::shared_ptr<const ObjectInfo> info;
+    };
     std::shared_ptr<Connection> m_connection;
+    std::unordered_map<std::string, Described> m_described;  // by SQL text, for OpenSnapshot
     bool m_readOnly = false;
     bool m_open = true;
 };

@@ -29,37 +29,38 @@ bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b)
 }
 
 // The declared name and kind of a table or view, found without regard to ASCII case.
-bool findObject(sqlite3* db, const std::string& name, std::string& realName, std::string& type)
+bool findObject(Connection& connection, const std::string& name, std::string& realName, std::string& type)
 {
-    Statement st(db, "SELECT name, type FROM sqlite_master WHERE type IN ('table','view') AND name = ?1 COLLATE NOCASE",
-                 name);
-    st.bind(1, Value(name));
-    if (!st.step())
+    const ReusedStatement st(
+        connection, "SELECT name, type FROM sqlite_master WHERE type IN ('table','view') AND name = ?1 COLLATE NOCASE",
+        name);
+    st->bind(1, Value(name));
+    if (!st->step())
         return false;
-    realName = reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0));
-    type = reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 1));
+    realName = reinterpret_cast<const char*>(sqlite3_column_text(st->get(), 0));
+    type = reinterpret_cast<const char*>(sqlite3_column_text(st->get(), 1));
     return true;
 }
 
-std::string baseTableOfView(sqlite3* db, const std::string& view)
+std::string baseTableOfView(Connection& connection, const std::string& view)
 {
     std::string realName, type;
-    if (!findObject(db, "dao_updatable_views", realName, type))
+    if (!findObject(connection, "dao_updatable_views", realName, type))
         return {};
-    Statement st(db, "SELECT base_table FROM dao_updatable_views WHERE view_name = ?1", view);
-    st.bind(1, Value(view));
-    if (!st.step())
+    const ReusedStatement st(connection, "SELECT base_table FROM dao_updatable_views WHERE view_name = ?1", view);
+    st->bind(1, Value(view));
+    if (!st->step())
         return {};
-    return reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0));
+    return reinterpret_cast<const char*>(sqlite3_column_text(st->get(), 0));
 }
 
-std::vector<std::string> columnsOfTable(sqlite3* db, const std::string& table)
+std::vector<std::string> columnsOfTable(Connection& connection, const std::string& table)
 {
     std::vector<std::string> names;
-    Statement st(db, "SELECT name FROM pragma_table_info(?1) ORDER BY cid", table);
-    st.bind(1, Value(table));
-    while (st.step())
-        names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+    const ReusedStatement st(connection, "SELECT name FROM pragma_table_info(?1) ORDER BY cid", table);
+    st->bind(1, Value(table));
+    while (st->step())
+        names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st->get(), 0)));
     return names;
 }
 
@@ -135,7 +136,7 @@ int ObjectInfo::find(const std::string& field) const
     return -1;
 }
 
-ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& source)
+ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& source, std::unique_ptr<Statement>* prepared)
 {
     sqlite3* db = connection.handle();
     ObjectInfo info;
@@ -146,7 +147,7 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
         info.selectSql = source.substr(0, source.find_last_not_of(" \t\r\n;") + 1);
     } else {
         std::string realName, type;
-        if (source.empty() || !findObject(db, source, realName, type))
+        if (source.empty() || !findObject(connection, source, realName, type))
             throw DaoError(DaoError::Code::NoSuchObject,
                            "ファイル「" + connection.path() + "」に「" + userName(source)
                                + "」がありません（期ファイルでないか、壊れています）。");
@@ -156,20 +157,25 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
             info.kind = Kind::Table;
             info.baseTable = realName;
             std::string columns;
-            for (const std::string& column : columnsOfTable(db, realName))
+            for (const std::string& column : columnsOfTable(connection, realName))
                 if (column != "dao_rowid")
                     columns += ", " + quoteIdentifier(column);
             info.selectSql =
                 "SELECT rowid AS dao_rowid" + columns + " FROM " + quoteIdentifier(realName) + " ORDER BY rowid";
         } else {
             info.kind = Kind::View;
-            info.baseTable = baseTableOfView(db, realName);
+            info.baseTable = baseTableOfView(connection, realName);
             info.selectSql = "SELECT * FROM " + quoteIdentifier(realName);
         }
     }
 
+    // The engine names every table the statement reads as it prepares it.
+    std::set<std::string> readTables;
+    connection.noteTablesRead(&readTables);
     sqlite3_stmt* raw = nullptr;
     const int rc = sqlite3_prepare_v2(db, info.selectSql.c_str(), -1, &raw, nullptr);
+    connection.noteTablesRead(nullptr);
+    info.readTables.assign(readTables.begin(), readTables.end());
     std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> st(raw, sqlite3_finalize);
     if (rc != SQLITE_OK) {
         const std::string message = sqlite3_errmsg(db);
@@ -190,7 +196,7 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
 
     std::vector<std::string> baseColumns;
     if (!info.baseTable.empty())
-        baseColumns = columnsOfTable(db, info.baseTable);
+        baseColumns = columnsOfTable(connection, info.baseTable);
     const int count = sqlite3_column_count(st.get());
     for (int i = 0; i < count; ++i) {
         ColumnInfo column = ResultColumnOf(st.get(), i);
@@ -225,6 +231,8 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
         info.shownName = "抽出したデータ";
     if (info.kind == Kind::View && info.keyColumn < 0)
         info.baseTable.clear();
+    if (prepared)
+        *prepared = std::make_unique<Statement>(db, st.release(), info.displayName());
     return info;
 }
 

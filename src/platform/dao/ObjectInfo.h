@@ -5,6 +5,7 @@
 
 #include "Value.h"
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -14,6 +15,7 @@ struct sqlite3_stmt;
 namespace dao {
 
 class Connection;
+class Statement;
 
 // Integer is 32-bit; BigInt a field that holds 64-bit figures (ColumnWidths.h).
 enum class ColumnType { Unknown, Text, SmallInt, Integer, BigInt, Real, Date, DateTime, Boolean };
@@ -46,6 +48,9 @@ struct ObjectInfo {
     std::string baseTable;  // where writes go; empty when not updatable
     int keyColumn = -1;     // index of dao_rowid among the columns, -1 when none
     std::vector<ColumnInfo> columns;
+    // The tables its rows are read from, as the engine reads them (a view's
+    // and a subquery's included); none when they are not known.
+    std::vector<std::string> readTables;
 
     bool updatable() const { return !baseTable.empty() && keyColumn >= 0; }
     // The column of a field name (exact, then ignoring ASCII case); -1 when none.
@@ -57,7 +62,10 @@ struct ObjectInfo {
     std::string shownName;
 
     // Throws DaoError(NoSuchObject / NoSuchField / Syntax) naming the file.
-    static ObjectInfo describe(Connection& connection, const std::string& source);
+    // With `prepared`, the statement of selectSql it was described from is
+    // handed over there, not yet run, for the read that follows at once.
+    static ObjectInfo describe(Connection& connection, const std::string& source,
+                               std::unique_ptr<Statement>* prepared = nullptr);
     static bool isSqlText(const std::string& source);
 
     std::unordered_map<std::string, int> byName;

@@ -19,27 +19,30 @@ constexpr long long kBlockRows = 256;
 }  // namespace
 
 RecordsetImpl::RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info,
-                             RecordsetType type, bool readOnlyDatabase, bool keysAtFirstWalk)
+                             RecordsetType type, bool readOnlyDatabase, bool keysAtFirstWalk, Statement* described)
     : m_connection(std::move(connection)), m_info(std::move(info)), m_type(type), m_readOnlyDatabase(readOnlyDatabase)
 {
     if (keyed() && keysAtFirstWalk)
         m_keysPending = true;
     else if (keyed())
-        loadKeys();
+        loadKeys(described);
     else
-        loadAll();
+        loadAll(described);
     m_position = m_size == 0 ? -1 : 0;
 }
 
 // The membership only: the values are read as the rows are visited.
-void RecordsetImpl::loadKeys()
+void RecordsetImpl::loadKeys(Statement* described)
 {
-    {
-        // The source as it is now must still have the columns it was described with.
-        Statement shape(m_connection->handle(), m_info->selectSql, name());
-        if (shape.columnCount() != static_cast<int>(m_info->columns.size()))
-            throw shapeChanged();
+    // The source as it is now must still have the columns it was described with.
+    std::unique_ptr<Statement> prepared;
+    if (!described) {
+        prepared = std::make_unique<Statement>(m_connection->handle(), m_info->selectSql, name());
+        described = prepared.get();
     }
+    if (described->columnCount() != static_cast<int>(m_info->columns.size()))
+        throw shapeChanged();
+    prepared.reset();
     Statement st(m_connection->handle(), "SELECT dao_rowid FROM (" + m_info->selectSql + ")", name());
     while (st.step())
         m_keys.push_back(sqlite3_column_int64(st.get(), 0));
@@ -100,10 +103,15 @@ void RecordsetImpl::walkTakingKeys(const std::function<void()>& visit)
     m_position = m_size;
 }
 
-void RecordsetImpl::loadAll()
+void RecordsetImpl::loadAll(Statement* described)
 {
     const std::uint64_t stamp = m_connection->stamp();
-    Statement st(m_connection->handle(), m_info->selectSql, name());
+    std::unique_ptr<Statement> prepared;
+    if (!described) {
+        prepared = std::make_unique<Statement>(m_connection->handle(), m_info->selectSql, name());
+        described = prepared.get();
+    }
+    Statement& st = *described;
     const int count = st.columnCount();
     if (count != static_cast<int>(m_info->columns.size()))
         throw shapeChanged();
@@ -182,7 +190,7 @@ void RecordsetImpl::markDeleted(long long index)
 const RecordsetImpl::Row* RecordsetImpl::cached(long long index) const
 {
     const auto found = m_cache.find(index);
-    if (found == m_cache.end() || found->second.stamp != m_connection->knownStamp())
+    if (found == m_cache.end() || !m_connection->unchangedSince(found->second.stamp, m_info->readTables))
         return nullptr;
     return &found->second;
 }
@@ -193,8 +201,9 @@ bool RecordsetImpl::ensureFresh(long long index, int direction)
         return true;
     if (m_deleted[static_cast<size_t>(index)])
         return false;
+    m_connection->stamp();
     const auto found = m_cache.find(index);
-    if (found == m_cache.end() || found->second.stamp != m_connection->stamp())
+    if (found == m_cache.end() || !m_connection->unchangedSince(found->second.stamp, m_info->readTables))
         refetchBlock(index, direction);
     return !m_deleted[static_cast<size_t>(index)];
 }
@@ -215,7 +224,7 @@ void RecordsetImpl::refetchBlock(long long index, int direction)
         if (m_deleted[static_cast<size_t>(i)])
             continue;
         const auto found = m_cache.find(i);
-        if (found == m_cache.end() || found->second.stamp != stamp)
+        if (found == m_cache.end() || !m_connection->unchangedSince(found->second.stamp, m_info->readTables))
             block.push_back(i);
     }
     // Rows read for an earlier part of a walk make room for this block.

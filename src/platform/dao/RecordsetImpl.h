@@ -6,7 +6,9 @@
 // source's order: that key list is the membership, fixed from then on. The
 // values are read when the recordset moves onto a row, in blocks of rows by
 // key, and kept for a few thousand rows at most, stamped with the connection's
-// write stamp; a row whose stamp is old is read again, and a row that is gone
+// write stamp; a row is read again once anything was written since its stamp
+// to a table the source reads (or anything the connection cannot place: another
+// program's commit, a rollback), and a row that is gone
 // is marked deleted and skipped. A snapshot, or a source without a key, holds
 // every row's values from the open and never reads again.
 //
@@ -41,8 +43,11 @@ struct StoredValueProblem;
 
 class RecordsetImpl {
 public:
+    // `described`: the statement of the source's rows that its description was
+    // read from, its parameters bound, for the read at the open (one prepared
+    // then without it); the caller keeps it.
     RecordsetImpl(std::shared_ptr<Connection> connection, std::shared_ptr<const ObjectInfo> info, RecordsetType type,
-                  bool readOnlyDatabase, bool keysAtFirstWalk = false);
+                  bool readOnlyDatabase, bool keysAtFirstWalk = false, Statement* described = nullptr);
 
     Value get(const std::string& name);
     Value getRequired(const std::string& name, const std::string& expected);
@@ -112,10 +117,10 @@ private:
         m_dirty.clear();
         m_checkedPosition = -1;
     }
-    void loadKeys();
+    void loadKeys(Statement* described = nullptr);
     void ensureKeys();  // reads the keys a walk has not taken yet
     void walkTakingKeys(const std::function<void()>& visit);
-    void loadAll();
+    void loadAll(Statement* described);
     bool isDeleted(long long index) const { return keyed() && m_deleted[static_cast<size_t>(index)]; }
     void markDeleted(long long index);
     const Row* cached(long long index) const;          // null when not read or read under an old stamp
