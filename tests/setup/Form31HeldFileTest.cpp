@@ -37,17 +37,7 @@ protected:
     void prepare(dao::Database& d) override
     {
         AddTwoMainOffices(d, true);
-        AddRow(d, "Q_固定資産台帳",
-               {{"管理番号", "F-1"},
-                {"名称", "検査装置"},
-                {"数量", 1},
-                {"勘定科目コード", "145"},
-                {"取得年月日", dao::Date{2023, 4, 1}},
-                {"取得価格", 1000000},
-                {"償却方法", "定額法"},
-                {"耐用年数", 5},
-                {"償却率", 20.0},
-                {"残存価格", 800000}});
+        AddInspectionDevice(d);
     }
 };
 

@@ -2,6 +2,7 @@
 // What the register tests put into a period file before the setup window loads,
 // and how they read the registers back.
 
+#include "setup/SetupFixture.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 
@@ -27,6 +28,23 @@ inline void AddTwoMainOffices(dao::Database& d, bool accounts)
         d.Execute("INSERT INTO 取引銀行 (no, 銀行コード, 支店コード, 種別, 期首残高, 現残高) "
                   "VALUES (2, '0009', '0009001', '普通預金', 0, 0)");
     }
+}
+
+// One fixed asset, F-1 検査装置 of 工具器具備品 (145): bought 2023-04-01 for
+// 1,000,000 yen, straight line over five years, 800,000 left.
+inline void AddInspectionDevice(dao::Database& d)
+{
+    AddRow(d, "Q_固定資産台帳",
+           {{"管理番号", "F-1"},
+            {"名称", "検査装置"},
+            {"数量", 1},
+            {"勘定科目コード", "145"},
+            {"取得年月日", dao::Date{2023, 4, 1}},
+            {"取得価格", 1000000},
+            {"償却方法", "定額法"},
+            {"耐用年数", 5},
+            {"償却率", 20.0},
+            {"残存価格", 800000}});
 }
 
 // The fields of every row of `source` in its order, one text per row, the
