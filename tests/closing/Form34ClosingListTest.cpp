@@ -233,6 +233,7 @@ TEST_F(Form34ListTest, TheRunsSayOnceThatAHeldFileIsInUse)
         const std::vector<std::string> texts = dialogs->messageTexts();
         ASSERT_EQ(texts.size() - before, button == Form34::DepreciationButton ? 2u : 1u);
         EXPECT_NE(texts.back().find("プログラムが使用中"), std::string::npos) << texts.back();
+        EXPECT_EQ(texts.back().find(frame::kActionFailedMessage), std::string::npos) << texts.back();
         EXPECT_TRUE(closingRows().empty());
     }
 }

@@ -288,6 +288,8 @@ TEST_F(Form37Test, SaysOnceThatAHeldFileIsInUse)
     dao::DBEngine::instance().setBusyWait(dao::DBEngine::kDefaultBusyWait);
     ASSERT_EQ(dialogs->calls().size(), 2u);
     EXPECT_NE(dialogs->calls()[1].text.find("プログラムが使用中"), std::string::npos) << dialogs->calls()[1].text;
+    EXPECT_EQ(dialogs->calls()[1].text.find(frame::kActionFailedMessage), std::string::npos)
+        << dialogs->calls()[1].text;
     EXPECT_EQ(FilesIn(dataDir), before);
     EXPECT_EQ(Sha256Of(sourcePath), sourceDigest);
 }
