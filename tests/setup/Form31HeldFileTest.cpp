@@ -81,6 +81,16 @@ INSTANTIATE_TEST_SUITE_P(
                      "マスター台帳を業種別勘定科目へ複写します　よろしいですか？"},
         HeldFileCase{"account updated", [](setup::Form31& f) { f.balance().List2->setCurrentRow(0); },
                      [](setup::Form31& f) { f.balance().Command2[BalanceTab::UpdateAccountButton]->click(); }, ""},
+        HeldFileCase{"bank account registered",
+                     [](setup::Form31& f) {
+                         f.balance().Combo2[0]->setEditText(q("三井住友銀行"));
+                         f.balance().Combo2[1]->setEditText(q("本店"));
+                         f.balance().Combo2[2]->setEditText(q("当座預金"));
+                         f.balance().Text3[0]->setText(q("1,000"));
+                     },
+                     [](setup::Form31& f) { f.balance().Command8[BalanceTab::RegisterBankButton]->click(); }, ""},
+        HeldFileCase{"bank account updated", [](setup::Form31& f) { f.balance().List7->setCurrentRow(0); },
+                     [](setup::Form31& f) { f.balance().Command8[BalanceTab::UpdateBankButton]->click(); }, ""},
         HeldFileCase{"template registered",
                      [](setup::Form31& f) {
                          f.templates().grid().Text1[0]->setText(q("現金売上"));
