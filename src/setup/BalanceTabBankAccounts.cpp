@@ -8,6 +8,7 @@
 #include "common/NumberMasks.h"
 #include "frame/WorkWindow.h"
 #include "frame/WindowRegistry.h"
+#include "platform/dao/DaoError.h"
 #include "platform/ui/Dialogs.h"
 #include "setup/BankAccountRegister.h"
 #include "setup/RegisterLists.h"
@@ -51,8 +52,16 @@ void BalanceTab::Command8_Click(Command8Button button)
     boxes.branch = fromQ(Combo2[1]->currentText());
     boxes.kind = fromQ(Combo2[2]->currentText());
     boxes.openingBalance = fromQ(Text3[0]->text());
-    const auto checked = CheckBankAccountBoxes(boxes, *m_file.BanksInUseRecordset, *m_file.BranchesInUseRecordset,
-                                               *m_file.DepositKindRecordset);
+    std::variant<std::string, BankAccount> checked;
+    try {
+        // The banks, branches and kinds in use are read from the file: one held
+        // or damaged is said by the tab, as a failed write is.
+        checked = CheckBankAccountBoxes(boxes, *m_file.BanksInUseRecordset, *m_file.BranchesInUseRecordset,
+                                        *m_file.DepositKindRecordset);
+    } catch (const dao::DaoError& e) {
+        reportFailure("取引銀行を保存できませんでした。取引銀行は元のままです", e);
+        return;
+    }
     if (const auto* message = std::get_if<std::string>(&checked)) {
         refuse(*message);
         return;
