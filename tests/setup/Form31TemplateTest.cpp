@@ -31,18 +31,7 @@ protected:
         if (!withTemplates)
             return;
         // A: rent paid from the 三井住友銀行 account, with its fee.
-        AddRow(d, "Q_仕訳定型台帳",
-               {{"仕訳ID", kA},
-                {"追番", 1},
-                {"摘要", "家賃支払"},
-                {"借方コード", "525"},
-                {"入金", 110000},
-                {"貸方コード", "103"},
-                {"出金", 110000},
-                {"銀行コード", "0009"},
-                {"支店コード", "0009001"},
-                {"決算仕訳", false},
-                {"表示順位", "1"}});
+        AddRentTemplateRow(d, kA);
         AddRow(d, "Q_仕訳定型台帳",
                {{"仕訳ID", kA},
                 {"追番", 2},

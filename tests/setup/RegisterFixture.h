@@ -47,6 +47,24 @@ inline void AddInspectionDevice(dao::Database& d)
             {"残存価格", 800000}});
 }
 
+// Row 1 of template `id`: rent (525) paid from the 三井住友銀行 本店 ordinary
+// account (103), 110,000 yen, not a closing template, shown first.
+inline void AddRentTemplateRow(dao::Database& d, const std::string& id)
+{
+    AddRow(d, "Q_仕訳定型台帳",
+           {{"仕訳ID", id},
+            {"追番", 1},
+            {"摘要", "家賃支払"},
+            {"借方コード", "525"},
+            {"入金", 110000},
+            {"貸方コード", "103"},
+            {"出金", 110000},
+            {"銀行コード", "0009"},
+            {"支店コード", "0009001"},
+            {"決算仕訳", false},
+            {"表示順位", "1"}});
+}
+
 // The fields of every row of `source` in its order, one text per row, the
 // values joined with "|" (Null and empty alike as "").
 inline std::vector<std::string> Rows(dao::Database& d, const std::string& source,
