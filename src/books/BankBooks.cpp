@@ -112,9 +112,11 @@ std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bank
     if (accounts.isEmpty())
         return {};
     std::vector<BankBookBuilder> building;
+    std::vector<dao::Bookmark> rows;
     forEachRow(accounts, [&] {
         const std::size_t next = building.size();
         building.emplace_back(readBankAccount(accounts), next < lineSinks.size() ? lineSinks[next] : LineSink());
+        rows.push_back(accounts.getBookmark());
     });
     // One pass over the bank journal: each row goes to every book it belongs to.
     readBankJournal(bankJournal, [&](const JournalRow& row) {
@@ -123,35 +125,42 @@ std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bank
     });
     std::vector<BankBook> books;
     books.reserve(building.size());
-    for (BankBookBuilder& book : building)
-        books.push_back(book.take());
+    for (std::size_t i = 0; i < building.size(); ++i) {
+        books.push_back(building[i].take());
+        books.back().row = rows[i];
+    }
     return books;
 }
 
-std::vector<std::int64_t> balancesOf(const std::vector<BankBook>& books)
+std::vector<BankBalance> balancesOf(const std::vector<BankBook>& books)
 {
-    std::vector<std::int64_t> balances;
+    std::vector<BankBalance> balances;
     balances.reserve(books.size());
     for (const BankBook& book : books)
-        balances.push_back(book.balance);
+        balances.push_back({book.row, book.account.bankCode, book.account.branchCode, book.account.kind, book.balance});
     return balances;
 }
 
-void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts,
-                          const std::vector<std::int64_t>& balances)
+void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts, const std::vector<BankBalance>& balances)
 {
     if (accounts.isEmpty() || balances.empty())
         return;
-    std::size_t next = 0;
     const auto storeEach = [&] {
-        forEachRow(accounts, [&] {
-            if (next >= balances.size())
-                return;
+        for (const BankBalance& balance : balances) {
+            try {
+                accounts.setBookmark(balance.row);
+            } catch (const dao::DaoError& e) {
+                if (e.code() == dao::DaoError::Code::NoCurrentRecord)
+                    continue;  // deleted since the books were read
+                throw;
+            }
+            const BankAccount now = readBankAccount(accounts);
+            if (now.bankCode != balance.bankCode || now.branchCode != balance.branchCode || now.kind != balance.kind)
+                continue;  // another account now: its book was not read
             accounts.Edit();
-            accounts.set(schema::column::PresentBalance, dao::Value(static_cast<long long>(balances[next])));
+            accounts.set(schema::column::PresentBalance, dao::Value(static_cast<long long>(balance.balance)));
             accounts.Update();
-            ++next;
-        });
+        }
     };
     dao::RunInTransaction(workspace, storeEach, {&accounts});
 }

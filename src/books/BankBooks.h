@@ -41,6 +41,7 @@ Posting bankPosting(const JournalRow& row, const BankAccount& account);
 
 struct BankBook {
     BankAccount account;
+    dao::Bookmark row;               // of the account in the accounts' recordset
     std::vector<std::string> lines;  // the opening line, then one line per row (unless handed to a sink)
     std::int64_t balance = 0;        // after the last row
     bool journalEmpty = false;       // Q_取引銀行仕訳 had no rows: no current-balance label
@@ -84,13 +85,24 @@ BankLabels bankLabels(const BankBook& book);
 std::vector<BankBook> bankBooksOf(dao::Recordset& accounts, dao::Recordset& bankJournal,
                                   const std::vector<LineSink>& lineSinks = {});
 
-std::vector<std::int64_t> balancesOf(const std::vector<BankBook>& books);  // each book's balance, in order
+// A book's balance, for the account row it was read from (a bookmark of the
+// accounts' recordset) as it was then: its bank, branch and kind.
+struct BankBalance {
+    dao::Bookmark row;
+    std::string bankCode;
+    std::string branchCode;
+    std::string kind;
+    std::int64_t balance = 0;
+};
+std::vector<BankBalance> balancesOf(const std::vector<BankBook>& books);
 
-// Stores each balance into its account's 現残高 (the i-th account of the
-// recordset takes the i-th balance), all in one transaction of `workspace`:
-// when a write fails it is rolled back and the error passed on.
+// Stores each balance into the 現残高 of the account row it was read from,
+// found again when the write lock is held: a row another program deleted since,
+// or gave another bank, branch or kind, is not written (nor is an account added
+// since). All in one transaction of `workspace`: when a write fails it is
+// rolled back and the error passed on.
 void storeCurrentBalances(dao::Workspace& workspace, dao::Recordset& accounts,
-                          const std::vector<std::int64_t>& balances);
+                          const std::vector<BankBalance>& balances);
 
 // Both: the books of every account, and every account's 現残高 stored.
 std::vector<BankBook> showBankBooks(dao::Workspace& workspace, dao::Recordset& accounts, dao::Recordset& bankJournal);

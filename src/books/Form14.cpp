@@ -300,7 +300,7 @@ void Form14::LoadBooks()
     m_combo1->setEditText(QString());
 
     ShowCashBook();
-    const std::vector<std::int64_t> balances = FillBankBooks();
+    const std::vector<BankBalance> balances = FillBankBooks();
     for (const SubLedgerRule& rule : subLedgerRules())
         ShowSubLedger(rule.listIndex);
     // Stored once every book has been read: a book the file cannot give keeps
@@ -320,12 +320,7 @@ void Form14::ShowCashBook()
     m_list1->lines().fillFrom([&](const LineSink& add) { cashBookLines(source, dao::Date::now(), add); });
 }
 
-void Form14::ShowBankBooks()
-{
-    StoreBankBalances(FillBankBooks());
-}
-
-std::vector<std::int64_t> Form14::FillBankBooks()
+std::vector<BankBalance> Form14::FillBankBooks()
 {
     for (int slot = 0; slot < kBankSlots; ++slot) {
         m_list2[slot]->clear();
@@ -350,7 +345,7 @@ std::vector<std::int64_t> Form14::FillBankBooks()
     return balancesOf(books);
 }
 
-void Form14::StoreBankBalances(const std::vector<std::int64_t>& balances)
+void Form14::StoreBankBalances(const std::vector<BankBalance>& balances)
 {
     try {
         storeCurrentBalances(*o::DbWorkspace, *BankAccountRecordset, balances);

@@ -5,6 +5,7 @@
 // (the partner journal on "表示"); of the period file it writes only each bank
 // account's 現残高.
 
+#include "books/BankBooks.h"
 #include "books/CashBook.h"
 #include "frame/RecordListView.h"
 #include "frame/WorkWindow.h"
@@ -33,7 +34,6 @@ public:
     enum Command1Button : int { Print = 0, Quit = 1, Show = 2 };  // "印刷", "終了", "表示"
     void Command1_Click(int index);
     void ShowCashBook();
-    void ShowBankBooks();  // fills the bank books and stores each account's 現残高
     void ShowSubLedger(int listIndex);
     void ShowPartnerJournal(const std::string& partner);
     void PrintCashBook();
@@ -58,8 +58,8 @@ private:
     QWidget* buildBankSlot(int slot);
     QWidget* bankTab(int slot, const std::array<int, 7>& headingIndices);
     CashBookSource cashBookSource();
-    std::vector<std::int64_t> FillBankBooks();  // the slots filled; every account's balance
-    void StoreBankBalances(const std::vector<std::int64_t>& balances);
+    std::vector<BankBalance> FillBankBooks();  // the slots filled; every account's balance
+    void StoreBankBalances(const std::vector<BankBalance>& balances);
 
     std::unique_ptr<dao::Recordset> SettingsRecordset;
     std::unique_ptr<dao::Recordset> AccountMasterRecordset;

@@ -175,6 +175,25 @@ TEST(BankBooks, FailedStoreLeavesEveryCurrentBalanceAsItWas)
     EXPECT_EQ(storedBalances(*db), (std::vector<long long>(6, 999)));
 }
 
+// Another program deletes the first account and gives the third other codes
+// between the reading of the books and the storing of their balances: every
+// other account still takes the balance of its own book, never a neighbour's.
+TEST(BankBooks, BalancesAreStoredIntoTheAccountsTheirBooksWereReadFrom)
+{
+    BooksFixture fx;
+    auto db = fx.open();
+    auto accounts = db->OpenRecordset("Q_取引銀行");
+    auto journal = db->OpenRecordset("Q_取引銀行仕訳");
+    const auto books = books::bankBooksOf(*accounts, *journal);
+    ASSERT_EQ(books.size(), 6u);
+    fx.execute("DELETE FROM \"取引銀行\" WHERE \"no\" = (SELECT MIN(\"no\") FROM \"取引銀行\")");
+    fx.execute("UPDATE \"取引銀行\" SET \"種別\" = '定期預金' WHERE \"no\" = (SELECT MIN(\"no\") + 1 FROM "
+               "\"取引銀行\")");
+    books::storeCurrentBalances(*dao::DBEngine::instance().Workspaces(0), *accounts, books::balancesOf(books));
+    // The first is gone; the third (now another kind) keeps what it held.
+    EXPECT_EQ(storedBalances(*db), (std::vector<long long>{1500, 999, 0, 140, 1005}));
+}
+
 TEST(BankBooks, PrintoutGivesEachOfTheFirstFourAccountsItsOwnBook)
 {
     BooksFixture fx;
