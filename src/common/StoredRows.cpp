@@ -24,7 +24,7 @@ void RequireSettingsRow(dao::Recordset& settings, const std::string& path)
     if (settings.isEmpty())
         throw dao::DaoError(dao::DaoError::Code::NoCurrentRecord,
                             "期ファイル「" + path + "」の「会計設定」に行がありません");
-    settings.MoveFirst();
+    RequireSingleSettingsRow(settings, path);
     // A row without its period opens no window: each would show and compute
     // from nothing (a settings row of nulls once opened them all).
     settings.getRequired(schema::column::PeriodNumber, "1 以上の期の番号");

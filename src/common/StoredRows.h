@@ -15,9 +15,9 @@ namespace o {
 // Leaves the recordset on its first row.
 void RequireReadableRows(dao::Recordset& rows);
 
-// Throws when the settings recordset has no row to read, or when that row
-// has no period number or no period dates (naming the row and the field);
-// `path` is the file it was opened on.
+// Throws when the settings recordset has no row to read, more than its one
+// row, or when that row has no period number or no period dates (naming the
+// row and the field); `path` is the file it was opened on.
 void RequireSettingsRow(dao::Recordset& settings, const std::string& path);
 
 // Throws naming the file at `path` when 会計設定 holds more than its one row:

@@ -11,7 +11,6 @@ namespace statements {
 void RequireClosingFile(const ClosingFileRows& rows, const std::string& path)
 {
     o::RequireSettingsRow(rows.settings, path);
-    o::RequireSingleSettingsRow(rows.settings, path);
     o::RequireReadableRows(rows.settings);
     RequirePossiblePeriod(rows.settings.get(schema::column::PeriodStart).toDate(),
                           rows.settings.get(schema::column::PeriodEnd).toDate(), path);

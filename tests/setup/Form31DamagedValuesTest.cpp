@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Values, SetupDamagedValue,
                                            testsupport::kSideSeven, testsupport::kOpeningBalanceFraction,
                                            testsupport::kNegativeRate, testsupport::kRateOfAThousand,
                                            testsupport::kNegativeCost, testsupport::kBankCodeTwice,
-                                           testsupport::kBranchCodeTwice),
+                                           testsupport::kBranchCodeTwice, testsupport::kSecondSettingsRow),
                          testsupport::kCaseName);
 
 TEST_P(SetupDamagedValue, KeepsTheWindowShutAndTheFileAsItWas)
