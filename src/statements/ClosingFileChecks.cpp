@@ -34,7 +34,7 @@ void RequireClosingFile(dao::Database& database)
     const auto used = database.OpenRecordset(schema::query::UsedAccounts, RecordsetType::Snapshot);
     const auto rates = database.OpenRecordset(schema::query::TaxRates, RecordsetType::Snapshot);
     const auto banks = database.OpenRecordset(schema::query::BankAccounts, RecordsetType::Snapshot);
-    RequireClosingFile({*settings, *chart, *used, *rates, *banks}, database.path());
+    RequireClosingFile({*settings, *chart, *used, *rates, *banks}, database.storedIn());
 }
 
 }  // namespace statements

@@ -14,14 +14,14 @@ FiscalPeriod ReadFiscalPeriod(dao::Database& database)
     auto settings = database.OpenRecordset(schema::table::Settings, dao::RecordsetType::Snapshot);
     if (settings->isEmpty())
         throw dao::DaoError(dao::DaoError::Code::NoCurrentRecord,
-                            "期ファイル「" + database.path() + "」の「会計設定」に行がありません");
+                            "期ファイル「" + database.storedIn() + "」の「会計設定」に行がありません");
     settings->MoveFirst();
     const auto first = settings->get(schema::column::PeriodStart).toDate();
     const auto last = settings->get(schema::column::PeriodEnd).toDate();
     if (!first || !last)
         throw dao::DaoError(dao::DaoError::Code::General,
                             "会計期間（開始日と終了日）が設定されていないため、期間の集計ができません");
-    return RequirePossiblePeriod(first, last, database.path());
+    return RequirePossiblePeriod(first, last, database.storedIn());
 }
 
 FiscalPeriod RequirePossiblePeriod(const std::optional<dao::Date>& first, const std::optional<dao::Date>& last,

@@ -175,7 +175,7 @@ void CheckedRow::refuse(int column, const Value& value, const StoredValueProblem
     const ColumnInfo& bad = m_columns[static_cast<size_t>(column)];
     const std::string tableName = bad.table.empty() ? m_table : bad.table;
     const std::string shown = userName(tableName);
-    const std::string& path = m_connection.path();
+    const std::string& path = m_connection.storedIn();
     const std::int64_t key = rowNumber();
     const ObjectInfo table = ObjectInfo::describe(m_connection, tableName);
     const int field = table.find(bad.origin.empty() ? bad.name : bad.origin);

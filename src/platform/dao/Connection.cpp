@@ -214,8 +214,9 @@ void finishOpening(sqlite3* db, const std::string& path)
 
 }  // namespace
 
-Connection::Connection(sqlite3* db, std::string path, bool readOnly)
-    : m_db(db), m_path(std::move(path)), m_readOnly(readOnly)
+Connection::Connection(sqlite3* db, std::string path, bool readOnly, std::string storedIn)
+    : m_db(db), m_path(std::move(path)), m_storedIn(storedIn.empty() ? m_path : std::move(storedIn)),
+      m_readOnly(readOnly)
 {
     // Every row this connection writes, whoever writes it (a trigger, a
     // foreign key's action, a statement run straight on the handle), marks
@@ -349,7 +350,7 @@ std::shared_ptr<Connection> Connection::openInMemory(const std::string& name, co
     sqlite3_extended_result_codes(db, 0);
     bringToCurrentForm(db);
     finishOpening(db, name);
-    return std::shared_ptr<Connection>(new Connection(db, holding.empty() ? name : holding, false));
+    return std::shared_ptr<Connection>(new Connection(db, name, false, holding));
 }
 
 long long Connection::dataVersion()

@@ -83,15 +83,19 @@ public:
                                             std::optional<std::chrono::milliseconds> ownWait = std::nullopt);
     // A private database held in memory, named `name` in messages: `fill`
     // makes its contents (a copy of a file, DatabaseCopy.h) before anything
-    // else reads it; what `fill` throws is thrown on. Once made, it is named
-    // `holding` (the file it holds a copy of) when that is given: what it
-    // says of a stored value is said of that file.
+    // else reads it; what `fill` throws is thrown on. What it says of what is
+    // stored in it (a damaged value, a missing table or field) is said of
+    // `holding`, the file it holds a copy of, when that is given; what it says
+    // of a write, of itself.
     static std::shared_ptr<Connection> openInMemory(const std::string& name, const std::function<void(sqlite3*)>& fill,
                                                     const std::string& holding = {});
     ~Connection();
 
     sqlite3* handle() const { return m_db; }
     const std::string& path() const { return m_path; }
+    // The file whose contents it holds: its path, or the file an in-memory
+    // copy was made of. Messages about stored values and objects name it.
+    const std::string& storedIn() const { return m_storedIn; }
     bool readOnly() const { return m_readOnly; }
 
     // A stamp that changes whenever the file may have changed since it was taken:
@@ -146,10 +150,11 @@ public:
     void keep(const std::string& sql, std::unique_ptr<Statement> statement);
 
 private:
-    Connection(sqlite3* db, std::string path, bool readOnly);
+    Connection(sqlite3* db, std::string path, bool readOnly, std::string storedIn = {});
     long long dataVersion();  // throws DaoError
     sqlite3* m_db;
     std::string m_path;
+    std::string m_storedIn;
     bool m_readOnly;
     std::uint64_t m_generation = 0;
     // The stamps of the last changes: to each table this connection wrote

@@ -154,7 +154,8 @@ void Database::ForEachCheckedRow(const std::string& table, const std::vector<std
     std::string sql = "SELECT ";
     for (const std::string& column : columns) {
         if (described.find(column) < 0)
-            throw DaoError(DaoError::Code::NoSuchField, missingFieldText(path(), userName(table), column));
+            throw DaoError(DaoError::Code::NoSuchField,
+                           missingFieldText(m_connection->storedIn(), userName(table), column));
         sql += quoteIdentifier(column) + ", ";
     }
     sql += "rowid FROM " + quoteIdentifier(table);
@@ -182,6 +183,11 @@ Database::FileVersion Database::fileVersion() const
 const std::string& Database::path() const
 {
     return m_connection->path();
+}
+
+const std::string& Database::storedIn() const
+{
+    return m_connection->storedIn();
 }
 
 bool Database::hasObject(const std::string& name) const

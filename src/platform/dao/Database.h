@@ -69,6 +69,9 @@ public:
     void WriteCompactedTo(const std::string& path);
 
     const std::string& path() const;
+    // The file whose contents it holds (its path, or the file an in-memory
+    // copy was made of): what is said of a stored value names it.
+    const std::string& storedIn() const;
     bool hasObject(const std::string& name) const;  // table or saved query
     std::vector<std::string> fieldNames(const std::string& object) const;
     // After Close the handle opens nothing more; recordsets already opened

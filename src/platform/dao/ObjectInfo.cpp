@@ -149,7 +149,7 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
         std::string realName, type;
         if (source.empty() || !findObject(connection, source, realName, type))
             throw DaoError(DaoError::Code::NoSuchObject,
-                           "ファイル「" + connection.path() + "」に「" + userName(source)
+                           "ファイル「" + connection.storedIn() + "」に「" + userName(source)
                                + "」がありません（期ファイルでないか、壊れています）。");
         info.name = realName;
         info.shownName = userName(realName);
@@ -181,14 +181,15 @@ ObjectInfo ObjectInfo::describe(Connection& connection, const std::string& sourc
         const std::string message = sqlite3_errmsg(db);
         if (message.rfind("no such table", 0) == 0)
             throw DaoError(DaoError::Code::NoSuchObject,
-                           "ファイル「" + connection.path() + "」に「" + userName(message.substr(message.find(':') + 2))
+                           "ファイル「" + connection.storedIn() + "」に「"
+                               + userName(message.substr(message.find(':') + 2))
                                + "」がありません（期ファイルでないか、壊れています）。");
         if (message.rfind("no such column", 0) == 0)
             throw DaoError(DaoError::Code::NoSuchField,
-                           "ファイル「" + connection.path() + "」にフィールド「" + message.substr(message.find(':') + 2)
-                               + "」がありません。");
+                           "ファイル「" + connection.storedIn() + "」にフィールド「"
+                               + message.substr(message.find(':') + 2) + "」がありません。");
         throw DaoError(DaoError::Code::Syntax,
-                       "ファイル「" + connection.path() + "」からデータを読み出せません（" + message + "）。");
+                       "ファイル「" + connection.storedIn() + "」からデータを読み出せません（" + message + "）。");
     }
     if (sqlite3_stmt_readonly(st.get()) == 0)
         throw DaoError(DaoError::Code::Syntax,

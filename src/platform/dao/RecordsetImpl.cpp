@@ -166,8 +166,8 @@ int RecordsetImpl::columnOf(const std::string& field) const
     const int index = m_info->find(field);
     if (index < 0)
         throw DaoError(DaoError::Code::NoSuchField,
-                       "「" + name() + "」にフィールド「" + field + "」がありません（ファイル「" + m_connection->path()
-                           + "」）。");
+                       "「" + name() + "」にフィールド「" + field + "」がありません（ファイル「"
+                           + m_connection->storedIn() + "」）。");
     return index;
 }
 
@@ -362,7 +362,7 @@ void RecordsetImpl::requireField(int column) const
         || m_info->columns[static_cast<size_t>(column)].hidden)
         throw DaoError(DaoError::Code::NoSuchField,
                        "「" + name() + "」に " + std::to_string(column + 1)
-                           + " 番目のフィールドがありません（ファイル「" + m_connection->path() + "」）。");
+                           + " 番目のフィールドがありません（ファイル「" + m_connection->storedIn() + "」）。");
 }
 
 void RecordsetImpl::getText(int column, std::string& text)
@@ -427,14 +427,14 @@ DaoError RecordsetImpl::badStoredValue(int column, const StoredValueProblem& pro
     const ColumnInfo& bad = m_info->columns[static_cast<size_t>(column)];
     const Row& row = currentRow();
     const std::string table = bad.table.empty() ? name() : userName(bad.table);
-    return StoredValueRefusal(m_connection->path(), table, AbsolutePosition() + 1, m_info->columns, row.values, column,
-                              problem);
+    return StoredValueRefusal(m_connection->storedIn(), table, AbsolutePosition() + 1, m_info->columns, row.values,
+                              column, problem);
 }
 
 DaoError RecordsetImpl::shapeChanged() const
 {
     return DaoError(DaoError::Code::General,
-                    "ファイル「" + m_connection->path() + "」の「" + name()
+                    "ファイル「" + m_connection->storedIn() + "」の「" + name()
                         + "」の形が他のプログラムで変えられました。画面を開き直してください。");
 }
 

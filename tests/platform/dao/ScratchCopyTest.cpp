@@ -95,6 +95,31 @@ TEST_F(ScratchCopy, IsWorkedOnInMemoryAndWrittenCompactedLeavingTheSourceAsItWas
     reopened->Close();
 }
 
+// What the copy says of a stored value names the file it was made of; what it
+// says of a failed write names the copy.
+TEST_F(ScratchCopy, NamesTheSourceForAStoredValueAndItselfForAWrite)
+{
+    rawExec(source, "UPDATE 仕訳台帳 SET 入金 = 'abc' WHERE rowid = (SELECT min(rowid) FROM 仕訳台帳)");
+    auto copy = workspace->OpenScratchCopy(source, target);
+    auto journal = copy->OpenRecordset("仕訳台帳", RecordsetType::Table);
+    try {
+        journal->get("入金");
+        ADD_FAILURE() << "the damaged amount was read";
+    } catch (const DaoError& e) {
+        EXPECT_NE(std::string(e.what()).find("ファイル「" + source + "」"), std::string::npos) << e.what();
+    }
+    DBEngine::instance().setFailurePlan({FailurePlan::Kind::DiskFull, 1, false});
+    try {
+        copy->Execute("UPDATE 会計設定 SET 会計年度 = 2");
+        ADD_FAILURE() << "the write went through";
+    } catch (const DaoError& e) {
+        EXPECT_NE(std::string(e.what()).find(target), std::string::npos) << e.what();
+        EXPECT_EQ(std::string(e.what()).find(source), std::string::npos) << e.what();
+    }
+    DBEngine::instance().clearFailurePlan();
+    copy->Close();
+}
+
 // A file that already holds something is not written over: the engine refuses
 // and the file stays as it was.
 TEST_F(ScratchCopy, IsNotWrittenOverAFileThatHoldsSomething)
