@@ -1,5 +1,7 @@
 #include "frame/CachedScrollBar.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -17,11 +19,20 @@ CachedScrollBar::CachedScrollBar(Qt::Orientation orientation, QWidget* parent) :
 {
 }
 
+void CachedScrollBar::changeEvent(QEvent* event)
+{
+    // Another style or palette draws otherwise: nothing kept is shown again.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange)
+        m_drawn.clear();
+    QScrollBar::changeEvent(event);
+}
+
 void CachedScrollBar::paintEvent(QPaintEvent* event)
 {
     // The bar's own drawing follows the mouse (the part under it, the part
-    // held): that state is its own, so it draws itself.
-    if (underMouse() || isSliderDown()) {
+    // held, an arrow held down while the pointer wandered off): that state is
+    // its own, so it draws itself.
+    if (underMouse() || isSliderDown() || QApplication::mouseButtons() != Qt::NoButton) {
         QScrollBar::paintEvent(event);
         return;
     }

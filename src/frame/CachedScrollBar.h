@@ -3,7 +3,8 @@
 // it shows is the same: a list that gains or loses a few of its many lines
 // moves its range, not a pixel of its bar, and is not drawn again for it (nor
 // when it goes back and forth between two places). While the mouse is over the
-// bar or holds its slider, it is drawn afresh each time.
+// bar, holds its slider or has a button down, it is drawn afresh each time; a
+// change of style or palette forgets what was kept.
 
 #include <QPixmap>
 #include <QScrollBar>
@@ -17,6 +18,7 @@ public:
     CachedScrollBar(Qt::Orientation orientation, QWidget* parent);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

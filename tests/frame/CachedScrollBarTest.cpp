@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPalette>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -63,6 +64,13 @@ TEST_P(CachedScrollBarTest, ShowsWhatAPlainBarShowsThroughEveryChange)
         // Drawn again unchanged, it shows the same.
         EXPECT_EQ(cached->grab().toImage(), expected) << step.name << ", drawn again";
     }
+    // Other colours: drawn in them, not shown as kept.
+    QPalette palette = plain->palette();
+    palette.setColor(QPalette::Button, Qt::darkRed);
+    palette.setColor(QPalette::Window, Qt::darkGreen);
+    for (auto* bar : {static_cast<QScrollBar*>(cached), plain})
+        bar->setPalette(palette);
+    EXPECT_EQ(cached->grab().toImage(), plain->grab().toImage()) << "in other colours";
 }
 
 INSTANTIATE_TEST_SUITE_P(Orientations, CachedScrollBarTest, ::testing::Values(Qt::Vertical, Qt::Horizontal),
