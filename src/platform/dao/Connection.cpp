@@ -81,15 +81,12 @@ Statement::Statement(sqlite3* db, const std::string& sql, const std::string& wha
 {
     const int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK) {
-        static const std::string noSuchColumn = "no such column: ";
-        const std::string message = sqliteMessage(db);
+        const auto missing = missingFieldFailure(db, pathOf(db), what);
         const DaoError error = (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED
             ? readFailure(db, rc, pathOf(db), what)
-            : message.rfind(noSuchColumn, 0) == 0
-            ? DaoError(DaoError::Code::NoSuchField,
-                       missingFieldText(pathOf(db), what, message.substr(noSuchColumn.size())))
-            : DaoError(DaoError::Code::General,
-                       placeText(pathOf(db), what) + "を読み込めませんでした（" + message + "）。");
+            : missing ? *missing
+                      : DaoError(DaoError::Code::General,
+                                 placeText(pathOf(db), what) + "を読み込めませんでした（" + sqliteMessage(db) + "）。");
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
         throw error;

@@ -1,5 +1,6 @@
 #include "FailureText.h"
 
+#include <optional>
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -40,6 +41,15 @@ std::string target(const std::string& path, const std::string& table)
 constexpr const char* kUnchanged = "（ファイルの内容は変わっていません）";
 
 }  // namespace
+
+std::optional<DaoError> missingFieldFailure(sqlite3* db, const std::string& path, const std::string& table)
+{
+    static const std::string noSuchColumn = "no such column: ";
+    const std::string message = sqliteText(db);
+    if (message.rfind(noSuchColumn, 0) != 0)
+        return std::nullopt;
+    return DaoError(DaoError::Code::NoSuchField, missingFieldText(path, table, message.substr(noSuchColumn.size())));
+}
 
 std::string placeText(const std::string& path, const std::string& table)
 {
@@ -115,7 +125,10 @@ DaoError writeFailure(sqlite3* db, int rc, const std::string& path, const std::s
             return DaoError(DaoError::Code::WriteFailed, "同じコードの行がすでにあるため、" + failed + "。");
         return DaoError(DaoError::Code::WriteFailed,
                         failed + "（値が項目の条件に合いません：" + sqliteText(db) + "）。");
-    default: return DaoError(DaoError::Code::WriteFailed, failed + "（" + sqliteText(db) + "）。");
+    default:
+        if (auto missing = missingFieldFailure(db, path, table))
+            return *missing;
+        return DaoError(DaoError::Code::WriteFailed, failed + "（" + sqliteText(db) + "）。");
     }
 }
 
@@ -135,7 +148,10 @@ DaoError readFailure(sqlite3* db, int rc, const std::string& path, const std::st
     case SQLITE_IOERR:
         return DaoError(DaoError::Code::General,
                         "ディスクの読み込みでエラーが起きたため、" + what + "を読み込めませんでした。");
-    default: return DaoError(DaoError::Code::General, what + "を読み込めませんでした（" + sqliteText(db) + "）。");
+    default:
+        if (auto missing = missingFieldFailure(db, path, table))
+            return *missing;
+        return DaoError(DaoError::Code::General, what + "を読み込めませんでした（" + sqliteText(db) + "）。");
     }
 }
 

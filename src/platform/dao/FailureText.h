@@ -6,6 +6,7 @@
 
 #include "DaoError.h"
 
+#include <optional>
 #include <string>
 
 struct sqlite3;
@@ -30,6 +31,11 @@ std::string placeText(const std::string& path, const std::string& table);
 // "ファイル「P」の「仕訳台帳」にフィールド「入金」がありません（…）。": a field that
 // a reading needs and the table lacks (renamed or dropped by another tool).
 std::string missingFieldText(const std::string& path, const std::string& table, const std::string& field);
+
+// When `db`'s last error is a column the statement names and the table
+// lacks (a kept statement prepared again after another tool renamed it), that
+// field named as missing: NoSuchField with missingFieldText.
+std::optional<DaoError> missingFieldFailure(sqlite3* db, const std::string& path, const std::string& table);
 
 // The file's path as SQLite has it open ("" for an in-memory database).
 std::string pathOf(sqlite3* db);

@@ -1,6 +1,7 @@
 // Statements the connection keeps prepared and runs again: each run reads and
 // writes the file as it is then, whatever another program did in between, and
 // a kept statement holds no lock that would stop another program's write.
+#include "platform/dao/DaoError.h"
 #include "platform/dao/Engine.h"
 #include "platform/dao/Fixture.h"
 
@@ -55,6 +56,22 @@ TEST_F(KeptStatementTest, AWriteRunAgainWritesTheRowsTheFileHoldsThen)
     // The bindings of one run are not left for the next.
     EXPECT_EQ(db->Execute(rename, {Value("丙"), Value("999")}), 0);
     EXPECT_EQ(rawCount(path, "SELECT count(*) FROM 仕訳台帳 WHERE 取引先 = '乙'"), 3);
+}
+
+// A column another tool renamed after the statement was kept: the run again is
+// refused naming the field, as a statement prepared afresh is.
+TEST_F(KeptStatementTest, AWriteRunAgainAfterAColumnWasRenamedNamesTheField)
+{
+    const std::string write = "UPDATE 仕訳台帳 SET 取引先 = ? WHERE 伝票番号 = ?";
+    EXPECT_EQ(db->Execute(write, {Value("甲"), Value("001")}), 2);
+    OtherProgram(path).exec("ALTER TABLE 仕訳台帳 RENAME COLUMN 取引先 TO 相手先");
+    try {
+        db->Execute(write, {Value("乙"), Value("001")});
+        ADD_FAILURE() << "the write ran";
+    } catch (const DaoError& e) {
+        EXPECT_EQ(e.code(), DaoError::Code::NoSuchField) << e.what();
+        EXPECT_NE(std::string(e.what()).find("フィールド「取引先」がありません"), std::string::npos) << e.what();
+    }
 }
 
 TEST_F(KeptStatementTest, ATableDescribedAgainHasTheColumnsAnotherProgramGaveIt)
