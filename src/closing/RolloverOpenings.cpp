@@ -40,8 +40,11 @@ OpeningSides ReadOpeningSides(dao::Database& database)
 
 std::string UnbalancedOpeningsQuestion(const CarriedOpenings& openings)
 {
-    std::string text = "次期の期首残高の貸借が合っていません。\n借方合計 " + yen(openings.next.debit) + "　貸方合計 "
-        + yen(openings.next.credit) + "　差額 " + yen(openings.next.difference()) + "\n";
+    // Sides that agree are asked about only for the 諸口 balance they carry.
+    const char* heading = openings.next.difference() == 0 ? "次期の期首残高に諸口の残高が残ります。\n借方合計 "
+                                                          : "次期の期首残高の貸借が合っていません。\n借方合計 ";
+    std::string text = heading + yen(openings.next.debit) + "　貸方合計 " + yen(openings.next.credit) + "　差額 "
+        + yen(openings.next.difference()) + "\n";
     std::string causes;
     if (openings.next.suspense != 0)
         causes += "・諸口に残高 " + yen(openings.next.suspense) + " があり、そのまま繰り越されます\n";
