@@ -12,6 +12,7 @@
 #include "frame/WorkWindow.h"
 #include "journal/GridRecall.h"
 #include "journal/JournalRecord.h"
+#include "platform/dao/DaoError.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -117,9 +118,14 @@ void ClosingEntryTab::List2_Click()
 
 void ClosingEntryTab::refuseStaleEntry(const char* message)
 {
-    // The list first, so that the message stands over the list as it is now.
-    reopenClosingJournal();
-    ShowClosingEntries();
+    // The list first, so that the message stands over the list as it is now;
+    // when the file cannot be read now (another program holds it) the list
+    // stays, and the refusal is the one message.
+    try {
+        reopenClosingJournal();
+        ShowClosingEntries();
+    } catch (const dao::DaoError&) {
+    }
     refuse(message);
 }
 
