@@ -179,7 +179,7 @@ std::optional<std::vector<ListLineChange>> JournalListRows::replaceVoucher(const
 {
     if (!m_ordered || !m_fill)
         return std::nullopt;
-    // Everything given is checked before the list changes.
+    // The rows and the old lines given are checked before the list changes.
     std::int32_t day = kNoDay;
     if (!rows.empty()) {
         const auto first = dayOf(rows.front().date);

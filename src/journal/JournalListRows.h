@@ -55,10 +55,11 @@ public:
     // when it was deleted), in the journal's order. `oldLine` is a line of its
     // old lines (-1 when the list did not show it) and `oldRows` their sorted
     // fingerprints, as checked against the file. Returns the changes to make,
-    // in turn, to the shown lines; nothing (and the list left as it was) when
-    // they cannot be worked out in place: the list's order is not one this can
-    // keep, the old lines are not the ones given, or a line that would be built
-    // again no longer shows what the file holds. The list is then filled again.
+    // in turn, to the shown lines; nothing when they cannot be worked out in
+    // place: the list's order is not one this can keep, the old lines are not
+    // the ones given, or a line that would be built again no longer shows what
+    // the file holds. The list is then filled again (a voucher moving elsewhere
+    // may have had its old lines taken out already).
     std::optional<std::vector<ListLineChange>> replaceVoucher(const std::string& number, int oldLine,
                                                               const std::vector<RowFingerprint>& oldRows,
                                                               const std::vector<JournalRecord>& rows,
