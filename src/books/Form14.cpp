@@ -332,8 +332,12 @@ std::vector<BankBalance> Form14::FillBankBooks()
     const int shown = static_cast<int>(std::min<long long>(kBankSlots, BankAccountRecordset->RecordCount()));
     std::vector<BankBook> books;
     std::vector<LineSink> sinks;
-    fillTogether(m_list2, 0, shown, sinks,
-                 [&] { books = bankBooksOf(*BankAccountRecordset, *BankJournalRecordset, sinks); });
+    fillTogether(m_list2, 0, shown, sinks, [&] {
+        // The books past the slots give only their balance: their lines are let go.
+        std::vector<LineSink> every = sinks;
+        every.resize(static_cast<std::size_t>(BankAccountRecordset->RecordCount()), [](std::string_view) {});
+        books = bankBooksOf(*BankAccountRecordset, *BankJournalRecordset, every);
+    });
     for (int slot = 0; slot < shown && slot < static_cast<int>(books.size()); ++slot) {
         const BankLabels labels = bankLabels(books[slot]);
         m_label4[slot]->setText(toQ(labels.bankAndBranch));
